@@ -1,0 +1,34 @@
+# The two quick-start commands: `make run` and `make test`. `make bench` runs the benchmarks.
+JOBS ?= $(shell nproc)
+CMAKE_GEN := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
+
+.PHONY: run test bench deps build build-test clean format
+
+deps:
+	@bash scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B build/release $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZARVO_TESTS=OFF
+	cmake --build build/release -j $(JOBS)
+
+run: build
+	@bash scripts/run.sh build/release
+
+# Tests run on a sanitized build (address, undefined) so memory errors fail the suite.
+build-test: deps
+	cmake -S . -B build/test $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DZARVO_SANITIZE=ON -DZARVO_TESTS=ON
+	cmake --build build/test -j $(JOBS)
+
+test: build-test
+	cd build/test && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS) --timeout 600
+
+bench: deps
+	cmake -S . -B build/bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DZARVO_TESTS=OFF -DZARVO_BENCH=ON
+	cmake --build build/bench -j $(JOBS)
+	@bash bench/run.sh build/bench
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Zarvo needs to build, run, test and benchmark; skips what is present.
+set -euo pipefail
+
+packages=(
+    build-essential cmake ninja-build pkg-config ccache git python3
+    qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-image-formats-plugins qt6-qpa-plugins
+    libplist-dev libglib2.0-dev libx11-dev libxtst-dev
+    libgtest-dev libgmock-dev googletest libbenchmark-dev
+    clang libclang-rt-14-dev
+    xvfb xauth openbox xdotool xclip x11-utils dbus dbus-x11 libarchive-tools shared-mime-info
+    fzf plocate findutils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

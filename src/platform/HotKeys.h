@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <optional>
+
+namespace zarvo {
+
+// System-wide hot keys. Codes are virtual key codes, modifiers the hot-key masks
+// (command 0x100, shift 0x200, option 0x800, control 0x1000).
+class HotKeys : public QObject {
+    Q_OBJECT
+public:
+    // False when the combination cannot be had (taken by another client, unknown key).
+    virtual bool registerHotKey(int slot, quint32 keyCode, quint32 modifiers) = 0;
+    virtual void unregisterHotKey(int slot) = 0;
+
+signals:
+    // Delivered on the main thread.
+    void pressed(int slot);
+};
+
+// Synthesised key presses into the focused application.
+class KeySynth {
+public:
+    virtual ~KeySynth() = default;
+    // Whether we may post key events (the accessibility permission on macOS).
+    virtual bool isTrusted(bool prompt) = 0;
+    // Posts the paste shortcut (⌘V; Ctrl+V on Linux). False when it could not be posted.
+    virtual bool postPaste() = 0;
+};
+
+// Starting the application at login.
+class LoginItems {
+public:
+    virtual ~LoginItems() = default;
+    virtual bool isEnabled() const = 0;
+    // None on success, else the error's description.
+    virtual std::optional<QString> setEnabled(bool enabled) = 0;
+};
+
+} // namespace zarvo

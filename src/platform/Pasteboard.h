@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/PasteboardItem.h"
+
+#include <QList>
+#include <QUrl>
+
+namespace zarvo {
+
+// The system's general pasteboard. All calls on the main thread. A writer clears first, then sets or
+// writes, then reads changeCount() to know the count of its own change.
+class Pasteboard {
+public:
+    virtual ~Pasteboard() = default;
+
+    // Differs after every change made by anyone. Must be cheap: it is polled.
+    virtual qint64 changeCount() const = 0;
+    // Every type present, over all items, in first-seen order.
+    virtual QStringList types() const = 0;
+    virtual QList<PasteboardItem> items() const = 0;
+    // The text of the first item carrying the type, or none.
+    virtual std::optional<QString> string(const QString& type) const = 0;
+    // The copied files, in order; empty when none.
+    virtual QList<QUrl> fileURLs() const = 0;
+
+    virtual void clearContents() = 0;
+    // Puts one text on the pasteboard; extra marker types (transient …) ride along with empty data.
+    virtual void setString(const QString& text, const QStringList& markerTypes = {}) = 0;
+    // Writes items in order, every representation kept.
+    virtual void writeItems(const QList<PasteboardItem>& items) = 0;
+    // Writes file URLs, one item each.
+    virtual void writeFileURLs(const QList<QUrl>& files) = 0;
+};
+
+} // namespace zarvo

@@ -1,0 +1,39 @@
+#pragma once
+
+// The services the core reaches on the desktop, gathered in one bundle. The process builds one on the
+// real back end at start; tests build one on the fakes. Stateless namespaces (PathInput, Shortcuts …)
+// reach it through Platform::current(), stores and models take it at construction.
+
+namespace zarvo {
+
+class Workspace;
+class Pasteboard;
+class UserDefaultsStore;
+class Environment;
+class Clock;
+class Processes;
+class MetadataQueryFactory;
+class Session;
+class HotKeys;
+class KeySynth;
+class LoginItems;
+
+struct Platform {
+    Workspace* workspace = nullptr;
+    Pasteboard* pasteboard = nullptr;
+    UserDefaultsStore* defaults = nullptr;
+    Environment* environment = nullptr;
+    Clock* clock = nullptr;
+    Processes* processes = nullptr;
+    MetadataQueryFactory* metadata = nullptr;
+    Session* session = nullptr;
+    HotKeys* hotKeys = nullptr;
+    KeySynth* keySynth = nullptr;
+    LoginItems* loginItems = nullptr;
+
+    // The platform of this process. Set once at start (or by a test fixture) before any core code runs.
+    static Platform& current();
+    static void setCurrent(const Platform& platform);
+};
+
+} // namespace zarvo

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "platform/AppInfo.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QUrl>
+#include <functional>
+#include <optional>
+
+namespace zarvo {
+
+// Opens things and answers questions about applications and files. Application locations are the
+// platform's own (an .app bundle path on macOS, a desktop entry path on Linux) and are only handed back
+// to this service or shown. Every call is made on the main thread; completions arrive on the main thread.
+class Workspace : public QObject {
+    Q_OBJECT
+public:
+    using Completion = std::function<void(std::optional<QString> error)>;
+
+    // The installed application with this identifier, or none.
+    virtual std::optional<QString> urlForApplication(const QString& bundleIdentifier) const = 0;
+    // The default application for a URL, or none.
+    virtual std::optional<QString> applicationToOpen(const QUrl& url) const = 0;
+    // Every application that can open the URL.
+    virtual QList<QString> applicationsToOpen(const QUrl& url) const = 0;
+    // A display name and identifier of an application location.
+    virtual QString applicationName(const QString& appLocation) const = 0;
+    virtual std::optional<QString> applicationIdentifier(const QString& appLocation) const = 0;
+
+    // Opens a file, folder, web, share or settings URL with its default handler.
+    virtual bool openURL(const QUrl& url) = 0;
+    // Opens the URL with the given application.
+    virtual void openURLWithApplication(const QUrl& url, const QString& appLocation, Completion done) = 0;
+    // Starts an application with arguments.
+    virtual void openApplication(const QString& appLocation, const QStringList& arguments, Completion done) = 0;
+
+    // Shows the files selected in the file manager.
+    virtual void revealInFileManager(const QList<QUrl>& files) = 0;
+    // Shows the file manager's information window for a file.
+    virtual void showInfo(const QUrl& file) = 0;
+    // Moves a file to the Trash.
+    virtual void recycle(const QUrl& file, Completion done) = 0;
+
+    // The theme icon name (or path) that stands for a file, for the views.
+    virtual QString iconNameForFile(const QString& path) const = 0;
+    // True for a directory that the platform presents as a single file (an application bundle).
+    virtual bool isFilePackage(const QString& path) const = 0;
+
+    // Mounted volumes that can be ejected, as mount paths.
+    virtual QStringList ejectableVolumes() const = 0;
+    // Unmounts and ejects a volume; returns an error text or none. May block: call off the main thread.
+    virtual std::optional<QString> unmountAndEject(const QString& volumePath) = 0;
+
+    // The application in front, or none when it cannot be told.
+    virtual std::optional<AppInfo> frontmostApplication() const = 0;
+
+    // Maps a folder path of the Run keyword table ("~/Downloads", "~/.Trash" …) to this platform's place.
+    virtual QString platformPath(const QString& tablePath) const = 0;
+
+signals:
+    // Delivered on the main thread each time another application becomes active.
+    void applicationActivated(const zarvo::AppInfo& app);
+};
+
+} // namespace zarvo

@@ -1,0 +1,55 @@
+#include "platform/linux/LinuxEnvironment.h"
+
+#include <QDir>
+#include <QProcessEnvironment>
+#include <QSysInfo>
+
+namespace zarvo::linux_ {
+
+LinuxEnvironment::LinuxEnvironment(QString identifier) : m_identifier(std::move(identifier)) {}
+
+std::optional<QString> LinuxEnvironment::variable(const QString& name) const {
+    const QByteArray key = name.toLocal8Bit();
+    if (key.isEmpty() || key.contains('=') || !qEnvironmentVariableIsSet(key.constData()))
+        return std::nullopt;
+    return qEnvironmentVariable(key.constData());
+}
+
+QHash<QString, QString> LinuxEnvironment::variables() const {
+    QHash<QString, QString> out;
+    const auto env = QProcessEnvironment::systemEnvironment();
+    for (const auto& key : env.keys())
+        out.insert(key, env.value(key));
+    return out;
+}
+
+QString LinuxEnvironment::homePath() const {
+    // HOME wins so that a sandbox home is honoured even when the password database says otherwise.
+    const QString home = qEnvironmentVariable("HOME");
+    return home.isEmpty() ? QDir::homePath() : QDir::cleanPath(home);
+}
+
+QString LinuxEnvironment::tempPath() const { return QDir::cleanPath(QDir::tempPath()); }
+
+QString LinuxEnvironment::xdg(const char* variable, const char* fallback) const {
+    const QString value = qEnvironmentVariable(variable);
+    // The XDG rules ignore relative paths.
+    if (!value.isEmpty() && QDir::isAbsolutePath(value))
+        return QDir::cleanPath(value);
+    return homePath() + QLatin1Char('/') + QLatin1String(fallback);
+}
+
+QString LinuxEnvironment::dataHome() const { return xdg("XDG_DATA_HOME", ".local/share"); }
+QString LinuxEnvironment::configHome() const { return xdg("XDG_CONFIG_HOME", ".config"); }
+QString LinuxEnvironment::cacheHome() const { return xdg("XDG_CACHE_HOME", ".cache"); }
+
+QString LinuxEnvironment::userName() const {
+    QString user = qEnvironmentVariable("USER");
+    if (user.isEmpty())
+        user = qEnvironmentVariable("LOGNAME");
+    return user;
+}
+
+QString LinuxEnvironment::hostName() const { return QSysInfo::machineHostName(); }
+
+} // namespace zarvo::linux_

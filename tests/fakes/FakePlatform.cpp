@@ -1,0 +1,280 @@
+#include "fakes/FakePlatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTimer>
+
+namespace zarvo::fakes {
+
+std::optional<QString> FakeEnvironment::variable(const QString& name) const {
+    if (auto it = vars.constFind(name); it != vars.constEnd())
+        return *it;
+    return std::nullopt;
+}
+
+std::optional<QString> FakeWorkspace::urlForApplication(const QString& bundleIdentifier) const {
+    if (auto it = applications.constFind(bundleIdentifier); it != applications.constEnd())
+        return *it;
+    return std::nullopt;
+}
+
+static QString handlerKey(const QUrl& url) {
+    if (url.isLocalFile())
+        return QStringLiteral("file:") + QFileInfo(url.toLocalFile()).suffix().toLower();
+    return url.scheme().toLower();
+}
+
+std::optional<QString> FakeWorkspace::applicationToOpen(const QUrl& url) const {
+    const auto list = handlers.value(handlerKey(url));
+    if (list.isEmpty())
+        return std::nullopt;
+    return list.first();
+}
+
+QList<QString> FakeWorkspace::applicationsToOpen(const QUrl& url) const { return handlers.value(handlerKey(url)); }
+
+QString FakeWorkspace::applicationName(const QString& appLocation) const {
+    if (auto it = applicationNames.constFind(appLocation); it != applicationNames.constEnd())
+        return *it;
+    return QFileInfo(appLocation).completeBaseName();
+}
+
+std::optional<QString> FakeWorkspace::applicationIdentifier(const QString& appLocation) const {
+    for (auto it = applications.constBegin(); it != applications.constEnd(); ++it)
+        if (it.value() == appLocation)
+            return it.key();
+    return std::nullopt;
+}
+
+bool FakeWorkspace::openURL(const QUrl& url) {
+    opened << url;
+    return true;
+}
+
+void FakeWorkspace::openURLWithApplication(const QUrl& url, const QString& appLocation, Completion done) {
+    openedWith << qMakePair(url, appLocation);
+    auto error = openWithError;
+    QTimer::singleShot(0, this, [done, error] {
+        if (done)
+            done(error);
+    });
+}
+
+void FakeWorkspace::openApplication(const QString& appLocation, const QStringList& arguments, Completion done) {
+    launched << qMakePair(appLocation, arguments);
+    QTimer::singleShot(0, this, [done] {
+        if (done)
+            done(std::nullopt);
+    });
+}
+
+void FakeWorkspace::recycle(const QUrl& file, Completion done) {
+    recycled << file;
+    auto error = recycleError;
+    if (!error) {
+        // Behave like a trash: the file leaves its folder.
+        const QString path = file.toLocalFile();
+        QFileInfo info(path);
+        if (info.isDir() && !info.isSymLink())
+            QDir(path).removeRecursively();
+        else
+            QFile::remove(path);
+    }
+    QTimer::singleShot(0, this, [done, error] {
+        if (done)
+            done(error);
+    });
+}
+
+QString FakeWorkspace::iconNameForFile(const QString& path) const {
+    return QFileInfo(path).isDir() ? QStringLiteral("folder") : QStringLiteral("text-x-generic");
+}
+
+bool FakeWorkspace::isFilePackage(const QString& path) const {
+    if (packages.contains(path))
+        return true;
+    return path.endsWith(QLatin1String(".app")) && QFileInfo(path).isDir();
+}
+
+std::optional<QString> FakeWorkspace::unmountAndEject(const QString& volumePath) {
+    ejected << volumePath;
+    if (auto it = ejectErrors.constFind(volumePath); it != ejectErrors.constEnd())
+        return *it;
+    volumes.removeAll(volumePath);
+    return std::nullopt;
+}
+
+QString FakeWorkspace::platformPath(const QString& tablePath) const {
+    QString path = tablePath;
+    if (path == QLatin1String("~"))
+        return home;
+    if (path.startsWith(QLatin1String("~/")))
+        path = home + path.mid(1);
+    return path;
+}
+
+void FakeWorkspace::activate(const AppInfo& app) {
+    front = app;
+    emit applicationActivated(app);
+}
+
+QStringList FakePasteboard::types() const {
+    QStringList out;
+    for (const auto& item : contents)
+        for (const auto& t : item.types())
+            if (!out.contains(t))
+                out << t;
+    return out;
+}
+
+std::optional<QString> FakePasteboard::string(const QString& type) const {
+    for (const auto& item : contents)
+        if (auto s = item.string(type))
+            return s;
+    return std::nullopt;
+}
+
+QList<QUrl> FakePasteboard::fileURLs() const {
+    QList<QUrl> out;
+    for (const auto& item : contents) {
+        if (auto s = item.string(QString::fromLatin1(PasteboardType::fileURL))) {
+            QUrl url(*s);
+            if (url.isLocalFile())
+                out << url;
+        }
+    }
+    return out;
+}
+
+void FakePasteboard::clearContents() {
+    contents.clear();
+    ++count;
+}
+
+void FakePasteboard::setString(const QString& text, const QStringList& markerTypes) {
+    ++writes;
+    if (contents.isEmpty())
+        contents.append(PasteboardItem{});
+    for (const auto& marker : markerTypes)
+        contents.first().setData(marker, {});
+    contents.first().setString(QString::fromLatin1(PasteboardType::plainText), text);
+}
+
+void FakePasteboard::writeItems(const QList<PasteboardItem>& items) {
+    ++writes;
+    contents.append(items);
+}
+
+void FakePasteboard::writeFileURLs(const QList<QUrl>& files) {
+    ++writes;
+    for (const auto& url : files) {
+        PasteboardItem item;
+        item.setString(QString::fromLatin1(PasteboardType::fileURL), url.toString(QUrl::FullyEncoded));
+        item.setString(QString::fromLatin1(PasteboardType::plainText), url.toLocalFile());
+        contents.append(item);
+    }
+}
+
+void FakePasteboard::copyFromElsewhere(const QList<PasteboardItem>& items) {
+    contents = items;
+    ++count;
+}
+
+void FakePasteboard::copyTextFromElsewhere(const QString& text) {
+    PasteboardItem item;
+    item.setString(QString::fromLatin1(PasteboardType::plainText), text);
+    copyFromElsewhere({item});
+}
+
+bool FakeProcesses::startDetached(const QString& program, const QStringList& arguments,
+                                  const QString& workingDirectory) {
+    calls << Call{program, arguments, workingDirectory, true};
+    return startSucceeds;
+}
+
+void FakeProcesses::run(const QString& program, const QStringList& arguments, std::function<void(Result)> done,
+                        const QString& workingDirectory) {
+    calls << Call{program, arguments, workingDirectory, false};
+    Result result = nextResult;
+    if (runForReal) {
+        QProcess process;
+        if (!workingDirectory.isEmpty())
+            process.setWorkingDirectory(workingDirectory);
+        process.start(program, arguments);
+        if (!process.waitForStarted(10000)) {
+            result = Result{-1, {}, {}, process.errorString()};
+        } else {
+            process.waitForFinished(60000);
+            result = Result{process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError(),
+                            process.exitStatus() == QProcess::NormalExit ? std::nullopt
+                                                                          : std::optional<QString>(process.errorString())};
+        }
+    }
+    QTimer::singleShot(0, [done, result] {
+        if (done)
+            done(result);
+    });
+}
+
+bool FakeHotKeys::registerHotKey(int slot, quint32 keyCode, quint32 modifiers) {
+    if (taken.contains(qMakePair(keyCode, modifiers)))
+        return false;
+    registered.insert(slot, qMakePair(keyCode, modifiers));
+    return true;
+}
+
+FakePlatform::FakePlatform() : m_previous(Platform::current()) {
+    const QString base = root.path();
+    environment.home = base + QStringLiteral("/home");
+    environment.temp = base + QStringLiteral("/tmp");
+    environment.data = environment.home + QStringLiteral("/.local/share");
+    environment.config = environment.home + QStringLiteral("/.config");
+    environment.cache = environment.home + QStringLiteral("/.cache");
+    environment.vars.insert(QStringLiteral("HOME"), environment.home);
+    environment.vars.insert(QStringLiteral("USER"), environment.user);
+    environment.vars.insert(QStringLiteral("TMPDIR"), environment.temp);
+    for (const char* dir : {"Desktop", "Documents", "Downloads", "Pictures", "Music", "Movies", "Videos"})
+        QDir().mkpath(environment.home + QLatin1Char('/') + QLatin1String(dir));
+    QDir().mkpath(environment.temp);
+    QDir().mkpath(environment.data);
+    QDir().mkpath(environment.config);
+    QDir().mkpath(environment.cache);
+    workspace.home = environment.home;
+    install();
+}
+
+FakePlatform::~FakePlatform() { Platform::setCurrent(m_previous); }
+
+void FakePlatform::install() {
+    platform.workspace = &workspace;
+    platform.pasteboard = &pasteboard;
+    platform.defaults = &defaults;
+    platform.environment = &environment;
+    platform.clock = &clock;
+    platform.processes = &processes;
+    platform.metadata = metadata;
+    platform.session = &session;
+    platform.hotKeys = &hotKeys;
+    platform.keySynth = &keySynth;
+    platform.loginItems = &loginItems;
+    Platform::setCurrent(platform);
+}
+
+QString FakePlatform::makeFile(const QString& relative, const QByteArray& contents) const {
+    const QString path = environment.home + QLatin1Char('/') + relative;
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(contents);
+    return path;
+}
+
+QString FakePlatform::makeDir(const QString& relative) const {
+    const QString path = environment.home + QLatin1Char('/') + relative;
+    QDir().mkpath(path);
+    return path;
+}
+
+} // namespace zarvo::fakes

@@ -1,0 +1,238 @@
+#pragma once
+
+// Deterministic in-memory desktop for the unit tests: nothing here touches the machine's real
+// clipboard, settings or home folder. Tests inspect and steer the fakes through their public fields.
+
+#include "platform/Clock.h"
+#include "platform/Environment.h"
+#include "platform/HotKeys.h"
+#include "platform/MetadataQuery.h"
+#include "platform/Pasteboard.h"
+#include "platform/Platform.h"
+#include "platform/Processes.h"
+#include "platform/Session.h"
+#include "platform/UserDefaultsStore.h"
+#include "platform/Workspace.h"
+
+#include <QHash>
+#include <QMap>
+#include <QSet>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace zarvo::fakes {
+
+inline constexpr const char* kTestIdentifier = "com.velorin.zarvo.tests";
+
+class FakeClock : public Clock {
+public:
+    QDateTime current = QDateTime(QDate(2026, 3, 14), QTime(15, 9, 26), Qt::UTC);
+    QDateTime now() const override { return current; }
+    void advance(double seconds) { current = current.addMSecs(qint64(seconds * 1000)); }
+};
+
+class FakeEnvironment : public Environment {
+public:
+    QString identifier = kTestIdentifier;
+    QHash<QString, QString> vars;
+    QString home, temp, data, config, cache;
+    QString user = QStringLiteral("tester");
+    QString host = QStringLiteral("testhost");
+
+    QString appIdentifier() const override { return identifier; }
+    std::optional<QString> variable(const QString& name) const override;
+    QHash<QString, QString> variables() const override { return vars; }
+    QString homePath() const override { return home; }
+    QString tempPath() const override { return temp; }
+    QString dataHome() const override { return data; }
+    QString configHome() const override { return config; }
+    QString cacheHome() const override { return cache; }
+    QString userName() const override { return user; }
+    QString hostName() const override { return host; }
+};
+
+class FakeDefaultsStore : public UserDefaultsStore {
+public:
+    QMap<QString, QVariantMap> domains;
+    int saves = 0;
+    QVariantMap load(const QString& domain) override { return domains.value(domain); }
+    bool save(const QString& domain, const QVariantMap& values) override {
+        ++saves;
+        domains[domain] = values;
+        return true;
+    }
+};
+
+class FakeWorkspace : public Workspace {
+    Q_OBJECT
+public:
+    // Installed applications: identifier → location; location → display name.
+    QHash<QString, QString> applications;
+    QHash<QString, QString> applicationNames;
+    // URL scheme (or "file:" + suffix) → handler locations, the first is the default.
+    QHash<QString, QStringList> handlers;
+    QSet<QString> packages;
+    QStringList volumes;
+    QHash<QString, QString> ejectErrors;
+    std::optional<AppInfo> front;
+    std::optional<QString> recycleError;
+    std::optional<QString> openWithError;
+
+    // What was asked of it, in order.
+    QList<QUrl> opened;
+    QList<QPair<QUrl, QString>> openedWith;
+    QList<QPair<QString, QStringList>> launched;
+    QList<QList<QUrl>> revealed;
+    QList<QUrl> infoShown;
+    QList<QUrl> recycled;
+    QStringList ejected;
+
+    std::optional<QString> urlForApplication(const QString& bundleIdentifier) const override;
+    std::optional<QString> applicationToOpen(const QUrl& url) const override;
+    QList<QString> applicationsToOpen(const QUrl& url) const override;
+    QString applicationName(const QString& appLocation) const override;
+    std::optional<QString> applicationIdentifier(const QString& appLocation) const override;
+    bool openURL(const QUrl& url) override;
+    void openURLWithApplication(const QUrl& url, const QString& appLocation, Completion done) override;
+    void openApplication(const QString& appLocation, const QStringList& arguments, Completion done) override;
+    void revealInFileManager(const QList<QUrl>& files) override { revealed << files; }
+    void showInfo(const QUrl& file) override { infoShown << file; }
+    void recycle(const QUrl& file, Completion done) override;
+    QString iconNameForFile(const QString& path) const override;
+    bool isFilePackage(const QString& path) const override;
+    QStringList ejectableVolumes() const override { return volumes; }
+    std::optional<QString> unmountAndEject(const QString& volumePath) override;
+    std::optional<AppInfo> frontmostApplication() const override { return front; }
+    QString platformPath(const QString& tablePath) const override;
+
+    // Makes `app` the front application and delivers the activation notice.
+    void activate(const AppInfo& app);
+    QString home; // for platformPath
+};
+
+class FakePasteboard : public Pasteboard {
+public:
+    QList<PasteboardItem> contents;
+    qint64 count = 0;
+    int writes = 0;
+
+    qint64 changeCount() const override { return count; }
+    QStringList types() const override;
+    QList<PasteboardItem> items() const override { return contents; }
+    std::optional<QString> string(const QString& type) const override;
+    QList<QUrl> fileURLs() const override;
+    void clearContents() override;
+    void setString(const QString& text, const QStringList& markerTypes = {}) override;
+    void writeItems(const QList<PasteboardItem>& items) override;
+    void writeFileURLs(const QList<QUrl>& files) override;
+
+    // Simulates a copy made by another application.
+    void copyFromElsewhere(const QList<PasteboardItem>& items);
+    void copyTextFromElsewhere(const QString& text);
+};
+
+class FakeProcesses : public Processes {
+public:
+    struct Call {
+        QString program;
+        QStringList arguments;
+        QString workingDirectory;
+        bool detached = false;
+    };
+    QList<Call> calls;
+    bool startSucceeds = true;
+    Result nextResult{0, {}, {}, std::nullopt};
+    // When set, run() hands over to the real program (for archive tools in file-operation tests).
+    bool runForReal = false;
+
+    bool startDetached(const QString& program, const QStringList& arguments,
+                       const QString& workingDirectory = {}) override;
+    void run(const QString& program, const QStringList& arguments, std::function<void(Result)> done,
+             const QString& workingDirectory = {}) override;
+};
+
+class FakeSession : public Session {
+public:
+    QStringList performed;
+    std::optional<QString> failure;
+    std::optional<QString> act(const char* name) {
+        performed << QString::fromLatin1(name);
+        return failure;
+    }
+    std::optional<QString> lockScreen() override { return act("lock"); }
+    std::optional<QString> sleep() override { return act("sleep"); }
+    std::optional<QString> displaySleep() override { return act("displaySleep"); }
+    std::optional<QString> startScreenSaver() override { return act("screensaver"); }
+    std::optional<QString> restart() override { return act("restart"); }
+    std::optional<QString> shutDown() override { return act("shutdown"); }
+    std::optional<QString> logOut() override { return act("logout"); }
+    std::optional<QString> emptyTrash() override { return act("emptyTrash"); }
+};
+
+class FakeHotKeys : public HotKeys {
+    Q_OBJECT
+public:
+    QHash<int, QPair<quint32, quint32>> registered;
+    QSet<QPair<quint32, quint32>> taken;
+    bool registerHotKey(int slot, quint32 keyCode, quint32 modifiers) override;
+    void unregisterHotKey(int slot) override { registered.remove(slot); }
+    void press(int slot) { emit pressed(slot); }
+};
+
+class FakeKeySynth : public KeySynth {
+public:
+    bool trusted = true;
+    int pastes = 0;
+    bool isTrusted(bool) override { return trusted; }
+    bool postPaste() override {
+        ++pastes;
+        return trusted;
+    }
+};
+
+class FakeLoginItems : public LoginItems {
+public:
+    bool enabled = false;
+    std::optional<QString> failure;
+    bool isEnabled() const override { return enabled; }
+    std::optional<QString> setEnabled(bool value) override {
+        if (failure)
+            return failure;
+        enabled = value;
+        return std::nullopt;
+    }
+};
+
+// Every fake, a temporary home with the usual folders, installed as the current platform.
+class FakePlatform {
+public:
+    FakePlatform();
+    ~FakePlatform();
+
+    QString home() const { return environment.home; }
+    // Creates a file (and its folders) under the home folder; returns its absolute path.
+    QString makeFile(const QString& relative, const QByteArray& contents = {}) const;
+    QString makeDir(const QString& relative) const;
+
+    QTemporaryDir root;
+    FakeClock clock;
+    FakeEnvironment environment;
+    FakeDefaultsStore defaults;
+    FakeWorkspace workspace;
+    FakePasteboard pasteboard;
+    FakeProcesses processes;
+    FakeSession session;
+    FakeHotKeys hotKeys;
+    FakeKeySynth keySynth;
+    FakeLoginItems loginItems;
+    MetadataQueryFactory* metadata = nullptr;
+    Platform platform;
+
+    // Re-installs after a test changed a member pointer (metadata …).
+    void install();
+
+private:
+    Platform m_previous;
+};
+
+} // namespace zarvo::fakes
