@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+namespace zarvo {
+
+// How well a typed word matches a name: rewards word starts and runs of adjacent letters.
+namespace Fuzzy {
+// The score of one word in a name, or none when the word does not match.
+std::optional<int> wordScore(const QString& word, const QString& name);
+// Sum of the scores of the query's whitespace-separated words; 0 for no words; none if one misses.
+std::optional<int> score(const QString& query, const QString& name);
+} // namespace Fuzzy
+
+// Orders found file paths by name match plus a boost, noise removed.
+namespace Ranking {
+QStringList rank(const QStringList& paths, const QString& query, const std::function<int(const QString&)>& boost);
+bool isNoise(const QString& path);
+} // namespace Ranking
+
+} // namespace zarvo

@@ -1,0 +1,116 @@
+#include "search/ResultItem.h"
+
+#include "platform/Platform.h"
+#include "platform/Workspace.h"
+#include "sources/ShellCommand.h"
+
+#include <QFileInfo>
+#include <QHash>
+
+namespace zarvo {
+
+QString ResultItem::historyKey() const {
+    if (keyword)
+        return QStringLiteral("shortcut:") + *keyword;
+    if (command)
+        return QStringLiteral("run:") + *command;
+    if (clipID)
+        return QStringLiteral("clip:") + clipID->toString(QUuid::WithoutBraces).toUpper();
+    if (url.isLocalFile())
+        return url.toLocalFile();
+    return url.toString(QUrl::FullyEncoded);
+}
+
+QString ResultItem::name() const {
+    if (title)
+        return *title;
+    if (url.isLocalFile()) {
+        const QString path = url.toLocalFile();
+        QString name = QFileInfo(path).fileName();
+        if (name.isEmpty()) // the root folder, or a path ending in a slash
+            name = path == QLatin1String("/") ? path : QFileInfo(QFileInfo(path).absolutePath()).fileName();
+        return name.isEmpty() ? path : name;
+    }
+    return url.toString(QUrl::FullyEncoded);
+}
+
+ResultItem ResultItem::file(const QString& path, Source source) {
+    ResultItem item;
+    item.url = QUrl::fromLocalFile(path);
+    item.source = source;
+    QFileInfo info(path);
+    const Workspace* workspace = Platform::current().workspace;
+    item.isDirectory = info.isDir() && !(workspace && workspace->isFilePackage(path));
+    return item;
+}
+
+ResultItem ResultItem::commandItem(const QString& command, Source source) {
+    ResultItem item;
+    item.url = ShellCommand::url(command);
+    item.source = source;
+    item.title = command;
+    item.subtitle = QStringLiteral("Run in Terminal");
+    if (const Workspace* workspace = Platform::current().workspace)
+        item.iconPath = workspace->urlForApplication(QStringLiteral("com.apple.Terminal"));
+    item.command = command;
+    return item;
+}
+
+ResultItem ResultItem::network(const QUrl& url, Source source) {
+    ResultItem item;
+    item.url = url;
+    item.source = source;
+    const QString host = url.host();
+    item.title = QStringLiteral("Connect to ") + (host.isEmpty() ? QStringLiteral("server") : host);
+    const QString encoded = url.toString(QUrl::FullyEncoded);
+    const QString decoded = QUrl::fromPercentEncoding(encoded.toUtf8());
+    // fromPercentEncoding cannot fail outright; an undecodable sequence shows up as U+FFFD.
+    item.subtitle = decoded.contains(QChar(0xFFFD)) ? encoded : decoded;
+    item.symbol = QStringLiteral("server.rack");
+    return item;
+}
+
+const QUrl& ResultItem::clipsURL() {
+    static const QUrl url(QStringLiteral("zarvo:clips"));
+    return url;
+}
+
+namespace {
+const char* const kSourceNames[] = {"path",     "history",   "spotlight", "web",  "shortcut", "favorite",
+                                    "clipboard", "command",  "network",   "help", "clip"};
+}
+
+QString ResultItem::sourceName(Source source) { return QString::fromLatin1(kSourceNames[static_cast<int>(source)]); }
+
+std::optional<ResultItem::Source> ResultItem::sourceFromName(const QString& name) {
+    for (int i = 0; i < int(std::size(kSourceNames)); ++i)
+        if (name == QLatin1String(kSourceNames[i]))
+            return static_cast<Source>(i);
+    return std::nullopt;
+}
+
+namespace {
+template <typename T> void mix(size_t& seed, const std::optional<T>& value) {
+    if (!value) {
+        seed = qHashMulti(seed, 0);
+        return;
+    }
+    seed = qHashMulti(seed, 1, *value);
+}
+} // namespace
+
+size_t qHash(const ResultItem& item, size_t seed) {
+    seed = qHashMulti(seed, item.url, int(item.source), item.isDirectory);
+    mix(seed, item.title);
+    mix(seed, item.subtitle);
+    mix(seed, item.iconPath);
+    mix(seed, item.symbol);
+    mix(seed, item.keyword);
+    mix(seed, item.systemAction ? std::optional<QString>(SystemActions::rawValue(*item.systemAction)) : std::nullopt);
+    mix(seed, item.command);
+    mix(seed, item.example);
+    mix(seed, item.clipID);
+    return qHashMulti(seed, item.isPinned);
+}
+
+} // namespace zarvo

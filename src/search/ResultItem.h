@@ -1,0 +1,71 @@
+#pragma once
+
+#include "sources/SystemAction.h"
+
+#include <QString>
+#include <QUrl>
+#include <QUuid>
+#include <functional>
+#include <optional>
+
+namespace zarvo {
+
+struct Clip;
+
+// One row of the panel, whatever produced it. A plain value.
+struct ResultItem {
+    enum class Source { path, history, spotlight, web, shortcut, favorite, clipboard, command, network, help, clip };
+
+    QUrl url;
+    Source source = Source::path;
+    bool isDirectory = false;
+    std::optional<QString> title;
+    std::optional<QString> subtitle;
+    std::optional<QString> iconPath;
+    std::optional<QString> symbol;
+    std::optional<QString> keyword;
+    std::optional<SystemAction> systemAction;
+    std::optional<QString> command;
+    std::optional<QString> example;
+    std::optional<QUuid> clipID;
+    bool isPinned = false;
+
+    bool operator==(const ResultItem&) const = default;
+
+    // The key under which history, favourites and de-duplication know the item.
+    QString historyKey() const;
+    QString id() const { return historyKey(); }
+    // The display title.
+    QString name() const;
+
+    static ResultItem file(const QString& path, Source source);
+    // A `>` command row (the field `command` takes the plain name).
+    static ResultItem commandItem(const QString& command, Source source);
+    static ResultItem network(const QUrl& url, Source source);
+    static const QUrl& clipsURL();
+    // The row that opens the clipboard tab; the hot-key label comes from the settings.
+    static ResultItem clipboardHistory(int count);
+    static ResultItem clip(const Clip& clip);
+
+    static QString sourceName(Source source);
+    static std::optional<Source> sourceFromName(const QString& name);
+};
+
+size_t qHash(const ResultItem& item, size_t seed = 0);
+
+// One entry of the actions menu. Identity is the title.
+struct ItemAction {
+    QString title;
+    QString symbol;
+    std::optional<QString> shortcut;
+    bool isDestructive = false;
+    std::function<void()> perform;
+};
+
+// One application offered in the Open With bar. Identity is its location.
+struct AppChoice {
+    QString url;
+    bool operator==(const AppChoice&) const = default;
+};
+
+} // namespace zarvo
