@@ -72,6 +72,12 @@ FileIndex::FileIndex(IndexConfig config) : m_config(std::move(config)) {
         root = QString::fromUtf8(cleanFolder(root));
     for (auto& ex : m_config.excluded)
         ex = QString::fromUtf8(cleanFolder(ex));
+    // Our own snapshot folder changes whenever the snapshot is written; indexing it would only echo.
+    if (!m_config.snapshotPath.isEmpty()) {
+        const QString own = QFileInfo(m_config.snapshotPath).absolutePath();
+        if (!m_config.excluded.contains(own))
+            m_config.excluded << own;
+    }
     m_pool.setMaxThreadCount(2);
 }
 
