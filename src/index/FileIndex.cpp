@@ -205,7 +205,8 @@ void FileIndex::rebuild(const std::function<void(qint64)>& progress) {
             m_idle = false;
         }
         m_rebuildRequested = true;
-        m_watcher->wake();
+        if (m_watcher) m_watcher->wake();
+        m_stateChanged.notify_all();
         waitIdle(-1);
         return;
     }

@@ -257,8 +257,10 @@ void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQ
                 for (size_t rec = start; rec < end; ++rec)
                     test(rec, recCount);
             }
+            const bool more = end < recCount || si + 1 < sources.size();
             lock.unlock();
-            maybePost();
+            if (more) // the finish follows at once otherwise: no progress batch just before it
+                maybePost();
         }
     }
     IndexQueryBatch last;
