@@ -195,8 +195,6 @@ Settings::Settings(UserDefaults& defaults, QObject* parent) : QObject(parent), m
         m_customShortcuts = decodeCustomShortcuts(*data).value_or(QList<CustomShortcut>());
 }
 
-Settings::~Settings() = default;
-
 // Every setter follows the same order: observers hear "about to change", the field takes the value,
 // the store gets it at once, then observers hear "changed".
 #define ZARVO_SETTER(Name, field, Type, key, stored)                                                         \
