@@ -258,6 +258,9 @@ void LinuxWorkspace::recycle(const QUrl& file, Completion done) {
 }
 
 QString LinuxWorkspace::iconNameForFile(const QString& path) const {
+    // The icon naming spec's own name; GIO's first answer for folders is a MIME-type name few themes draw.
+    const QFileInfo fileInfo(path);
+    if (fileInfo.isDir() && !path.endsWith(QLatin1String(".app"))) return QStringLiteral("folder");
     if (path.endsWith(QLatin1String(".desktop"))) {
         GRef<GDesktopAppInfo> app(g_desktop_app_info_new_from_filename(QFile::encodeName(path).constData()));
         if (app) {
