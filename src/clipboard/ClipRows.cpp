@@ -24,13 +24,15 @@ QString relativeDate(const QDateTime& date, const QDateTime& now) {
         const char* one;
         const char* many;
     };
-    static const Unit units[] = {{365 * 86400, "yr.", "yr."}, {30 * 86400, "mo.", "mo."}, {7 * 86400, "wk.", "wk."},
-                                 {86400, "day", "days"},      {3600, "hr.", "hr."},      {60, "min.", "min."},
+    static const Unit units[] = {{365 * 86400, "yr.", "yr."}, {30 * 86400, "mo.", "mo."},
+                                 {7 * 86400, "wk.", "wk."},   {86400, "day", "days"},
+                                 {3600, "hr.", "hr."},        {60, "min.", "min."},
                                  {1, "sec.", "sec."}};
     for (const Unit& unit : units) {
         const qint64 count = seconds / unit.seconds;
         if (count >= 1 || unit.seconds == 1) {
-            const QString part = QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? unit.one : unit.many));
+            const QString part =
+                QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? unit.one : unit.many));
             return future ? QStringLiteral("in ") + part : part + QStringLiteral(" ago");
         }
     }
@@ -42,7 +44,8 @@ int nonEmptyLineCount(const QString& text) {
     bool inLine = false;
     for (QChar c : text) {
         const char16_t u = c.unicode();
-        const bool lineBreak = u == 0x0A || u == 0x0B || u == 0x0C || u == 0x0D || u == 0x85 || u == 0x2028 || u == 0x2029;
+        const bool lineBreak =
+            u == 0x0A || u == 0x0B || u == 0x0C || u == 0x0D || u == 0x85 || u == 0x2028 || u == 0x2029;
         if (lineBreak) {
             inLine = false;
         } else if (!inLine) {
@@ -66,18 +69,18 @@ ResultItem ResultItem::clip(const Clip& clip) {
 
     const QDateTime now = currentTime();
     // A date ahead of the clock (another machine's index) also reads as just now.
-    const QString age = clip.date.msecsTo(now) < 60'000 ? QStringLiteral("just now") : relativeDate(clip.date, now);
+    const QString age =
+        clip.date.msecsTo(now) < 60'000 ? QStringLiteral("just now") : relativeDate(clip.date, now);
     QStringList parts;
-    if (clip.appName)
-        parts << *clip.appName;
+    if (clip.appName) parts << *clip.appName;
     parts << age;
     switch (clip.kind) {
     case Clip::Kind::text:
     case Clip::Kind::richText: {
-        item.symbol = clip.kind == Clip::Kind::text ? QStringLiteral("text.alignleft") : QStringLiteral("doc.richtext");
+        item.symbol =
+            clip.kind == Clip::Kind::text ? QStringLiteral("text.alignleft") : QStringLiteral("doc.richtext");
         const int lines = nonEmptyLineCount(clip.text);
-        if (lines >= 2)
-            parts << QStringLiteral("%1 lines").arg(lines);
+        if (lines >= 2) parts << QStringLiteral("%1 lines").arg(lines);
         break;
     }
     case Clip::Kind::link:
@@ -87,10 +90,8 @@ ResultItem ResultItem::clip(const Clip& clip) {
         break;
     case Clip::Kind::files: {
         const QStringList paths = clip.paths();
-        if (!paths.isEmpty())
-            item.iconPath = paths.first();
-        if (clip.length >= 2)
-            parts << QStringLiteral("%1 files").arg(clip.length);
+        if (!paths.isEmpty()) item.iconPath = paths.first();
+        if (clip.length >= 2) parts << QStringLiteral("%1 files").arg(clip.length);
         break;
     }
     }
