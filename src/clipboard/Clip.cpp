@@ -8,6 +8,7 @@
 #include <QTextBoundaryFinder>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <plist/plist.h>
 
@@ -391,9 +392,85 @@ QByteArray ClipData::encode(const ClipItems& items) {
     return out;
 }
 
+namespace {
+
+// Checks that a binary property list is an array of dictionaries from strings to data, every offset
+// and length inside the file, before libplist reads it: the library asserts (aborts the process) on
+// some malformed dictionaries, and a data file must never be able to do that.
+class ShapeCheck {
+public:
+    explicit ShapeCheck(const QByteArray& bytes)
+        : m_p(reinterpret_cast<const unsigned char*>(bytes.constData())), m_n(quint64(bytes.size())) {}
+
+    bool valid() {
+        if (m_n < 8 + 32 || std::memcmp(m_p, "bplist00", 8) != 0) return false;
+        const quint64 t = m_n - 32;
+        m_offsetSize = m_p[t + 6];
+        m_refSize = m_p[t + 7];
+        m_objects = number(t + 8, 8);
+        const quint64 top = number(t + 16, 8);
+        m_table = number(t + 24, 8);
+        if (m_offsetSize < 1 || m_offsetSize > 8 || m_refSize < 1 || m_refSize > 8 || m_objects < 1 ||
+            m_objects > m_n || top >= m_objects || m_table < 8 || m_table > t ||
+            (t - m_table) / m_offsetSize < m_objects)
+            return false;
+        quint64 count = 0, refs = 0;
+        if (!object(top, 0xA, count, refs) || (m_table - refs) / m_refSize < count) return false;
+        for (quint64 i = 0; i < count; ++i) {
+            quint64 pairs = 0, pairRefs = 0, unused = 0, unusedAt = 0;
+            if (!object(ref(refs, i), 0xD, pairs, pairRefs) || (m_table - pairRefs) / m_refSize / 2 < pairs)
+                return false;
+            for (quint64 k = 0; k < pairs; ++k) {
+                const quint64 key = ref(pairRefs, k), value = ref(pairRefs, pairs + k);
+                if (!(object(key, 0x5, unused, unusedAt) || object(key, 0x6, unused, unusedAt)) ||
+                    !object(value, 0x4, unused, unusedAt))
+                    return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    quint64 number(quint64 at, unsigned size) const {
+        quint64 v = 0;
+        for (unsigned i = 0; i < size; ++i)
+            v = (v << 8) | m_p[at + i];
+        return v;
+    }
+    quint64 ref(quint64 at, quint64 index) const { return number(at + index * m_refSize, m_refSize); }
+
+    // Object `index` has the marker type; gives its count and where its payload starts.
+    bool object(quint64 index, unsigned type, quint64& count, quint64& payload) const {
+        if (index >= m_objects) return false;
+        const quint64 at = number(m_table + index * m_offsetSize, m_offsetSize);
+        if (at < 8 || at >= m_table || (m_p[at] >> 4) != type) return false;
+        count = m_p[at] & 0xF;
+        payload = at + 1;
+        if (count == 0xF) {
+            if (payload >= m_table || (m_p[payload] >> 4) != 0x1 || (m_p[payload] & 0xF) > 3) return false;
+            const unsigned size = 1u << (m_p[payload] & 0xF);
+            if (m_table - payload - 1 < size) return false;
+            count = number(payload + 1, size);
+            payload += 1 + size;
+        }
+        // Strings and data hold their bytes inline; arrays and dictionaries are checked by the caller.
+        const quint64 unit = type == 0x6 ? 2 : 1;
+        if ((type == 0x4 || type == 0x5 || type == 0x6) && (m_table - payload) / unit < count) return false;
+        return payload <= m_table;
+    }
+
+    const unsigned char* m_p;
+    quint64 m_n;
+    unsigned m_offsetSize = 0, m_refSize = 0;
+    quint64 m_objects = 0, m_table = 0;
+};
+
+} // namespace
+
 std::optional<ClipItems> ClipData::decode(const QByteArray& bytes) {
     if (bytes.size() < 8 || bytes.size() > maximumBytes ||
-        !plist_is_binary(bytes.constData(), static_cast<uint32_t>(bytes.size())))
+        !plist_is_binary(bytes.constData(), static_cast<uint32_t>(bytes.size())) ||
+        !ShapeCheck(bytes).valid())
         return std::nullopt;
     plist_t raw = nullptr;
     plist_from_bin(bytes.constData(), static_cast<uint32_t>(bytes.size()), &raw);

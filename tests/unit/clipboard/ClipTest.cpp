@@ -175,4 +175,10 @@ TEST(ClipData, BinaryPropertyListRoundTripAndRejects) {
     plist_free(root);
     EXPECT_TRUE(wrongShape.startsWith("bplist00"));
     EXPECT_FALSE(ClipData::decode(wrongShape).has_value());
+    // Found by fuzzing: a dictionary whose key is not a string made libplist abort the process.
+    const QByteArray badKey = QByteArray::fromBase64(
+        "AWJwbGlzdDAwogEG0gIDBAVjAAAAAGljLnBuZ18QFnB1YmxpYy51dGY4LXBsYWluLXRsZW5niVBOR0JoadEHCF8QD3B1YmxpYy5m"
+        "aWxl"
+        "LXVybElmaWxlOi8vL2EICxAbNDk8PwBRAAAgAAABAQAAAAAAAAAJAAAAAAAAAAAAAAAAAAAAWw==");
+    EXPECT_FALSE(ClipData::decode(badKey.mid(1)).has_value());
 }
