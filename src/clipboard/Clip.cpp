@@ -151,14 +151,24 @@ int Clip::characterCount(const QString& text) {
 QString Clip::prefix(const QString& text, int count) {
     if (count <= 0) return {};
     if (text.size() <= count) return text; // never more characters than code units
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    qsizetype position = 0;
-    for (int i = 0; i < count; ++i) {
-        const qsizetype next = finder.toNextBoundary();
-        if (next == -1) return text;
-        position = next;
+    // The boundary finder analyses its whole string up front, so give it a window that grows only
+    // when the characters are long: a 1 MB copy costs as little as a short one.
+    for (qsizetype window = qsizetype(count) * 4 + 64;; window *= 2) {
+        const bool whole = window >= text.size();
+        const QString part = whole ? text : text.left(window);
+        QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, part);
+        qsizetype position = 0;
+        int found = 0;
+        while (found < count) {
+            const qsizetype next = finder.toNextBoundary();
+            if (next == -1) break;
+            position = next;
+            ++found;
+        }
+        // The window's end always counts as a boundary; it is a real one only for the whole text.
+        if (found == count && (whole || position < part.size())) return text.left(position);
+        if (whole) return text;
     }
-    return text.left(position);
 }
 
 // ---- Index ----
