@@ -414,8 +414,7 @@ public:
         : m_p(reinterpret_cast<const unsigned char*>(bytes.constData())), m_n(quint64(bytes.size())) {}
 
     std::optional<ClipItems> read() {
-        if (m_n < 8 + 32 || std::memcmp(m_p, "bplist00", 8) != 0)
-            return std::nullopt;
+        if (m_n < 8 + 32 || std::memcmp(m_p, "bplist00", 8) != 0) return std::nullopt;
         const quint64 t = m_n - 32;
         m_offsetSize = m_p[t + 6];
         m_refSize = m_p[t + 7];
@@ -439,14 +438,19 @@ public:
                 const quint64 key = ref(pairRefs, k), value = ref(pairRefs, pairs + k);
                 quint64 keyLength = 0, keyAt = 0, length = 0, at = 0;
                 QString type;
-                if (object(key, 0x5, keyLength, keyAt))
-                    type = QString::fromLatin1(reinterpret_cast<const char*>(m_p + keyAt), qsizetype(keyLength));
-                else if (object(key, 0x6, keyLength, keyAt))
+                if (object(key, 0x5, keyLength, keyAt)) {
+                    if (std::any_of(m_p + keyAt, m_p + keyAt + keyLength,
+                                    [](unsigned char c) { return c >= 0x80; }))
+                        return std::nullopt; // the ASCII form holds only ASCII
+                    type =
+                        QString::fromLatin1(reinterpret_cast<const char*>(m_p + keyAt), qsizetype(keyLength));
+                } else if (object(key, 0x6, keyLength, keyAt))
                     type = utf16(keyAt, keyLength);
                 else
                     return std::nullopt;
-                if (!object(value, 0x4, length, at))
-                    return std::nullopt;
+                // Type identifiers are plain text; a NUL could not be written back.
+                if (type.isEmpty() || type.contains(QChar(0))) return std::nullopt;
+                if (!object(value, 0x4, length, at)) return std::nullopt;
                 item.setData(type, QByteArray(reinterpret_cast<const char*>(m_p + at), qsizetype(length)));
             }
             items.append(std::move(item));
@@ -472,25 +476,20 @@ private:
     // Object `index` has the marker type; gives its count and where its payload starts. Strings and
     // data must lie wholly before the offset table; arrays and dictionaries are checked by the caller.
     bool object(quint64 index, unsigned type, quint64& count, quint64& payload) const {
-        if (index >= m_objects)
-            return false;
+        if (index >= m_objects) return false;
         const quint64 at = number(m_table + index * m_offsetSize, m_offsetSize);
-        if (at < 8 || at >= m_table || (m_p[at] >> 4) != type)
-            return false;
+        if (at < 8 || at >= m_table || (m_p[at] >> 4) != type) return false;
         count = m_p[at] & 0xF;
         payload = at + 1;
         if (count == 0xF) {
-            if (payload >= m_table || (m_p[payload] >> 4) != 0x1 || (m_p[payload] & 0xF) > 3)
-                return false;
+            if (payload >= m_table || (m_p[payload] >> 4) != 0x1 || (m_p[payload] & 0xF) > 3) return false;
             const unsigned size = 1u << (m_p[payload] & 0xF);
-            if (m_table - payload - 1 < size)
-                return false;
+            if (m_table - payload - 1 < size) return false;
             count = number(payload + 1, size);
             payload += 1 + size;
         }
         const quint64 unit = type == 0x6 ? 2 : 1;
-        if ((type == 0x4 || type == 0x5 || type == 0x6) && (m_table - payload) / unit < count)
-            return false;
+        if ((type == 0x4 || type == 0x5 || type == 0x6) && (m_table - payload) / unit < count) return false;
         return payload <= m_table;
     }
 
@@ -503,8 +502,7 @@ private:
 } // namespace
 
 std::optional<ClipItems> ClipData::decode(const QByteArray& bytes) {
-    if (bytes.size() > maximumBytes)
-        return std::nullopt;
+    if (bytes.size() > maximumBytes) return std::nullopt;
     return DataFileReader(bytes).read();
 }
 
