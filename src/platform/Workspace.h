@@ -34,7 +34,8 @@ public:
     // Opens the URL with the given application.
     virtual void openURLWithApplication(const QUrl& url, const QString& appLocation, Completion done) = 0;
     // Starts an application with arguments.
-    virtual void openApplication(const QString& appLocation, const QStringList& arguments, Completion done) = 0;
+    virtual void openApplication(const QString& appLocation, const QStringList& arguments,
+                                 Completion done) = 0;
 
     // Shows the files selected in the file manager.
     virtual void revealInFileManager(const QList<QUrl>& files) = 0;

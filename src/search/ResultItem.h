@@ -14,7 +14,19 @@ struct Clip;
 
 // One row of the panel, whatever produced it. A plain value.
 struct ResultItem {
-    enum class Source { path, history, spotlight, web, shortcut, favorite, clipboard, command, network, help, clip };
+    enum class Source {
+        path,
+        history,
+        spotlight,
+        web,
+        shortcut,
+        favorite,
+        clipboard,
+        command,
+        network,
+        help,
+        clip
+    };
 
     QUrl url;
     Source source = Source::path;
