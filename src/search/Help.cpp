@@ -138,8 +138,9 @@ QString words(const QString& text) {
 }
 
 QUrl url(const QString& title) {
-    // Unreserved marks (- . _ ~) are escaped too, so only letters and digits stay as typed.
-    const QByteArray encoded = QUrl::toPercentEncoding(title, QByteArray(), QByteArrayLiteral("-._~"));
+    // The unreserved marks - . _ ~ stay literal: URLs treat them as equal to their escapes and
+    // normalise them back, so escaping them would only make keys differ between code paths.
+    const QByteArray encoded = QUrl::toPercentEncoding(title);
     return QUrl(QStringLiteral("zarvo:help/") + QString::fromLatin1(encoded), QUrl::StrictMode);
 }
 
