@@ -13,6 +13,13 @@ namespace zarvo {
 
 namespace {
 
+// Runs of whitespace, Unicode spaces included.
+const QRegularExpression& whitespaceRun() {
+    static const QRegularExpression pattern(QStringLiteral("\\s+"),
+                                            QRegularExpression::UseUnicodePropertiesOption);
+    return pattern;
+}
+
 struct KindRow {
     std::initializer_list<const char*> words;
     std::initializer_list<const char*> types;
@@ -81,7 +88,7 @@ const QHash<QString, QStringList>& SearchQuery::kinds() {
 SearchQuery SearchQuery::parse(const QString& text, const QDateTime& now) {
     SearchQuery query;
     QStringList termWords;
-    const QStringList tokens = text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    const QStringList tokens = text.split(whitespaceRun(), Qt::SkipEmptyParts);
     const auto& kindTable = kinds();
     for (const QString& token : tokens) {
         const QString lower = token.toLower();

@@ -21,6 +21,13 @@ namespace zarvo::PathInput {
 
 namespace {
 
+// Runs of whitespace, Unicode spaces included.
+const QRegularExpression& whitespaceRun() {
+    static const QRegularExpression pattern(QStringLiteral("\\s+"),
+                                            QRegularExpression::UseUnicodePropertiesOption);
+    return pattern;
+}
+
 constexpr int kMaxCompletions = 150;
 
 const Environment* environment() {
@@ -262,8 +269,7 @@ QList<ResultItem> completions(const QString& text, bool showHidden) {
     }
 
     if (kept.size() < size_t(kMaxCompletions) && !others.empty()) {
-        const QStringList words =
-            prefix.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        const QStringList words = prefix.split(whitespaceRun(), Qt::SkipEmptyParts);
         std::vector<std::pair<int, qsizetype>> scored; // score, listing index
         for (qsizetype i : others) {
             int total = 0;

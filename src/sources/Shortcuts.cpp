@@ -19,6 +19,13 @@ namespace zarvo::Shortcuts {
 
 namespace {
 
+// Runs of whitespace, Unicode spaces included.
+const QRegularExpression& whitespaceRun() {
+    static const QRegularExpression pattern(QStringLiteral("\\s+"),
+                                            QRegularExpression::UseUnicodePropertiesOption);
+    return pattern;
+}
+
 constexpr int kMaxMatches = 6;
 const char* const kSettingsAppIdentifier = "com.apple.systempreferences";
 const char* const kSettingsURLPrefix = "x-apple.systempreferences:";
@@ -328,7 +335,7 @@ QList<ResultItem> matches(const QString& text, ResultItem::Source source, const 
 
     QList<const Shortcut*> exact, prefix;
     QList<std::pair<int, const Shortcut*>> fuzzy;
-    const QStringList words = q.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    const QStringList words = q.split(whitespaceRun(), Qt::SkipEmptyParts);
     for (const Shortcut& s : shortcuts) {
         QStringList names{s.keyword};
         names << s.aliases;
