@@ -1,4 +1,5 @@
 #include "sources/PathInput.h"
+#include "store/Settings.h"
 #include "fakes/FakePlatform.h"
 
 #include <QDir>
@@ -211,4 +212,14 @@ TEST(PathInput, PathHelpersAndTemporaryFolder) {
     EXPECT_EQ(PathInput::abbreviatingWithTilde(fake.home() + "x"), fake.home() + "x");
     fake.environment.temp = fake.root.path() + "/tmp/";
     EXPECT_EQ(PathInput::tempDirectory(), fake.root.path() + "/tmp");
+}
+
+TEST(PathInput, HiddenFilesFollowTheSetting) {
+    FakePlatform fake;
+    Settings::resetShared();
+    fake.makeFile(QStringLiteral(".profile"));
+    EXPECT_FALSE(names(PathInput::completions(QStringLiteral("~/"))).contains(QStringLiteral(".profile")));
+    Settings::shared().setShowHiddenFiles(true);
+    EXPECT_TRUE(names(PathInput::completions(QStringLiteral("~/"))).contains(QStringLiteral(".profile")));
+    Settings::resetShared();
 }
