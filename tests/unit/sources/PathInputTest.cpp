@@ -1,6 +1,6 @@
 #include "sources/PathInput.h"
-#include "store/Settings.h"
 #include "fakes/FakePlatform.h"
+#include "store/Settings.h"
 
 #include <QDir>
 #include <QFile>
@@ -198,20 +198,6 @@ TEST(PathInput, WebURL) {
     for (const char* none : {"", "localhost", "example.museum", "192.168.1.1", "www.", "a b.com", "~/x.com",
                              "/x.com", "report.pdf", "hello"})
         EXPECT_EQ(web(none), QStringLiteral("none")) << none;
-}
-
-TEST(PathInput, PathHelpersAndTemporaryFolder) {
-    FakePlatform fake;
-    EXPECT_EQ(PathInput::lastPathComponent(QStringLiteral("/a/b/")), QStringLiteral("b"));
-    EXPECT_EQ(PathInput::lastPathComponent(QStringLiteral("/")), QStringLiteral("/"));
-    EXPECT_EQ(PathInput::deletingLastPathComponent(QStringLiteral("/a")), QStringLiteral("/"));
-    EXPECT_EQ(PathInput::deletingLastPathComponent(QStringLiteral("a")), QString());
-    EXPECT_EQ(PathInput::deletingPathExtension(QStringLiteral("/x/a.tar.gz")), QStringLiteral("/x/a.tar"));
-    EXPECT_EQ(PathInput::pathExtension(QStringLiteral("/x.d/file")), QString());
-    EXPECT_EQ(PathInput::abbreviatingWithTilde(fake.home() + "/Downloads"), QStringLiteral("~/Downloads"));
-    EXPECT_EQ(PathInput::abbreviatingWithTilde(fake.home() + "x"), fake.home() + "x");
-    fake.environment.temp = fake.root.path() + "/tmp/";
-    EXPECT_EQ(PathInput::tempDirectory(), fake.root.path() + "/tmp");
 }
 
 TEST(PathInput, HiddenFilesFollowTheSetting) {
