@@ -21,7 +21,9 @@ const Row kRows[] = {
     {SystemAction::eject, "eject", "Eject All Disks", "eject.fill"},
     {SystemAction::ip, "ip", "Copy IP Address", "network"},
 };
-const Row& row(SystemAction action) { return kRows[static_cast<int>(action)]; }
+const Row& row(SystemAction action) {
+    return kRows[static_cast<int>(action)];
+}
 } // namespace
 
 const QList<SystemAction>& allCases() {
@@ -34,16 +36,21 @@ const QList<SystemAction>& allCases() {
     return cases;
 }
 
-QString rawValue(SystemAction action) { return QString::fromLatin1(row(action).raw); }
+QString rawValue(SystemAction action) {
+    return QString::fromLatin1(row(action).raw);
+}
 
 std::optional<SystemAction> fromRawValue(const QString& raw) {
     for (const auto& r : kRows)
-        if (raw == QLatin1String(r.raw))
-            return r.action;
+        if (raw == QLatin1String(r.raw)) return r.action;
     return std::nullopt;
 }
 
-QString title(SystemAction action) { return QString::fromUtf8(row(action).title); }
-QString symbol(SystemAction action) { return QString::fromLatin1(row(action).symbol); }
+QString title(SystemAction action) {
+    return QString::fromUtf8(row(action).title);
+}
+QString symbol(SystemAction action) {
+    return QString::fromLatin1(row(action).symbol);
+}
 
 } // namespace zarvo::SystemActions

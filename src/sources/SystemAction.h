@@ -8,7 +8,18 @@
 namespace zarvo {
 
 // Machine-wide commands a Run keyword can perform. Raw values appear in history keys and row URLs.
-enum class SystemAction { lock, sleep, displaySleep, screensaver, restart, shutdown, logout, emptyTrash, eject, ip };
+enum class SystemAction {
+    lock,
+    sleep,
+    displaySleep,
+    screensaver,
+    restart,
+    shutdown,
+    logout,
+    emptyTrash,
+    eject,
+    ip
+};
 
 namespace SystemActions {
 // All cases in keyword-row order.
