@@ -10,17 +10,19 @@ QString MetadataPredicate::format() const {
         QStringList types;
         for (const auto& t : contentTypes)
             types << QStringLiteral("kMDItemContentTypeTree == \"%1\"").arg(t);
-        parts << (types.size() == 1 ? types.first() : QLatin1Char('(') + types.join(QStringLiteral(" OR ")) + QLatin1Char(')'));
+        parts << (types.size() == 1
+                      ? types.first()
+                      : QLatin1Char('(') + types.join(QStringLiteral(" OR ")) + QLatin1Char(')'));
     }
     if (changedSince)
         parts << QStringLiteral("kMDItemFSContentChangeDate >= %1").arg(changedSince->toString(Qt::ISODate));
-    if (matchAll)
-        parts << QStringLiteral("kMDItemFSName LIKE \"*\"");
-    if (parts.size() == 1)
-        return parts.first();
+    if (matchAll) parts << QStringLiteral("kMDItemFSName LIKE \"*\"");
+    if (parts.size() == 1) return parts.first();
     QStringList wrapped;
     for (const auto& p : parts)
-        wrapped << (p.contains(QLatin1String(" OR ")) && !p.startsWith(QLatin1Char('(')) ? QLatin1Char('(') + p + QLatin1Char(')') : p);
+        wrapped << (p.contains(QLatin1String(" OR ")) && !p.startsWith(QLatin1Char('('))
+                        ? QLatin1Char('(') + p + QLatin1Char(')')
+                        : p);
     return wrapped.join(QStringLiteral(" AND "));
 }
 

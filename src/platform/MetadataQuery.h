@@ -21,7 +21,9 @@ struct MetadataPredicate {
     // "name LIKE *": every file, used when nothing else is asked.
     bool matchAll = false;
 
-    bool isEmpty() const { return namePatterns.isEmpty() && contentTypes.isEmpty() && !changedSince && !matchAll; }
+    bool isEmpty() const {
+        return namePatterns.isEmpty() && contentTypes.isEmpty() && !changedSince && !matchAll;
+    }
     // The predicate in the metadata query language, for the log.
     QString format() const;
     bool operator==(const MetadataPredicate&) const = default;

@@ -11,14 +11,12 @@ QStringList PasteboardItem::types() const {
 
 std::optional<QByteArray> PasteboardItem::data(const QString& type) const {
     for (const auto& rep : representations)
-        if (rep.first == type)
-            return rep.second;
+        if (rep.first == type) return rep.second;
     return std::nullopt;
 }
 
 std::optional<QString> PasteboardItem::string(const QString& type) const {
-    if (auto bytes = data(type))
-        return QString::fromUtf8(*bytes);
+    if (auto bytes = data(type)) return QString::fromUtf8(*bytes);
     return std::nullopt;
 }
 
@@ -32,6 +30,8 @@ void PasteboardItem::setData(const QString& type, const QByteArray& bytes) {
     representations.append({type, bytes});
 }
 
-void PasteboardItem::setString(const QString& type, const QString& text) { setData(type, text.toUtf8()); }
+void PasteboardItem::setString(const QString& type, const QString& text) {
+    setData(type, text.toUtf8());
+}
 
 } // namespace zarvo

@@ -9,8 +9,12 @@ Platform& storage() {
 }
 } // namespace
 
-Platform& Platform::current() { return storage(); }
+Platform& Platform::current() {
+    return storage();
+}
 
-void Platform::setCurrent(const Platform& platform) { storage() = platform; }
+void Platform::setCurrent(const Platform& platform) {
+    storage() = platform;
+}
 
 } // namespace zarvo

@@ -37,7 +37,8 @@ public:
     // urlForApplication("com.apple.Terminal") names). The completion reports a failure to start it.
     virtual void openTerminalScript(const QString& scriptPath, Completion done) = 0;
     // Starts an application with arguments.
-    virtual void openApplication(const QString& appLocation, const QStringList& arguments, Completion done) = 0;
+    virtual void openApplication(const QString& appLocation, const QStringList& arguments,
+                                 Completion done) = 0;
 
     // Shows the files selected in the file manager.
     virtual void revealInFileManager(const QList<QUrl>& files) = 0;

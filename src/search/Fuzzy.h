@@ -17,7 +17,8 @@ std::optional<int> score(const QString& query, const QString& name);
 
 // Orders found file paths by name match plus a boost, noise removed.
 namespace Ranking {
-QStringList rank(const QStringList& paths, const QString& query, const std::function<int(const QString&)>& boost);
+QStringList rank(const QStringList& paths, const QString& query,
+                 const std::function<int(const QString&)>& boost);
 bool isNoise(const QString& path);
 } // namespace Ranking
 

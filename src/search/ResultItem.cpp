@@ -10,20 +10,15 @@
 namespace zarvo {
 
 QString ResultItem::historyKey() const {
-    if (keyword)
-        return QStringLiteral("shortcut:") + *keyword;
-    if (command)
-        return QStringLiteral("run:") + *command;
-    if (clipID)
-        return QStringLiteral("clip:") + clipID->toString(QUuid::WithoutBraces).toUpper();
-    if (url.isLocalFile())
-        return url.toLocalFile();
+    if (keyword) return QStringLiteral("shortcut:") + *keyword;
+    if (command) return QStringLiteral("run:") + *command;
+    if (clipID) return QStringLiteral("clip:") + clipID->toString(QUuid::WithoutBraces).toUpper();
+    if (url.isLocalFile()) return url.toLocalFile();
     return url.toString(QUrl::FullyEncoded);
 }
 
 QString ResultItem::name() const {
-    if (title)
-        return *title;
+    if (title) return *title;
     if (url.isLocalFile()) {
         const QString path = url.toLocalFile();
         QString name = QFileInfo(path).fileName();
@@ -76,16 +71,17 @@ const QUrl& ResultItem::clipsURL() {
 }
 
 namespace {
-const char* const kSourceNames[] = {"path",     "history",   "spotlight", "web",  "shortcut", "favorite",
-                                    "clipboard", "command",  "network",   "help", "clip"};
+const char* const kSourceNames[] = {"path",      "history", "spotlight", "web",  "shortcut", "favorite",
+                                    "clipboard", "command", "network",   "help", "clip"};
 }
 
-QString ResultItem::sourceName(Source source) { return QString::fromLatin1(kSourceNames[static_cast<int>(source)]); }
+QString ResultItem::sourceName(Source source) {
+    return QString::fromLatin1(kSourceNames[static_cast<int>(source)]);
+}
 
 std::optional<ResultItem::Source> ResultItem::sourceFromName(const QString& name) {
     for (int i = 0; i < int(std::size(kSourceNames)); ++i)
-        if (name == QLatin1String(kSourceNames[i]))
-            return static_cast<Source>(i);
+        if (name == QLatin1String(kSourceNames[i])) return static_cast<Source>(i);
     return std::nullopt;
 }
 
@@ -106,7 +102,8 @@ size_t qHash(const ResultItem& item, size_t seed) {
     mix(seed, item.iconPath);
     mix(seed, item.symbol);
     mix(seed, item.keyword);
-    mix(seed, item.systemAction ? std::optional<QString>(SystemActions::rawValue(*item.systemAction)) : std::nullopt);
+    mix(seed, item.systemAction ? std::optional<QString>(SystemActions::rawValue(*item.systemAction))
+                                : std::nullopt);
     mix(seed, item.command);
     mix(seed, item.example);
     mix(seed, item.clipID);

@@ -26,7 +26,7 @@ class Settings : public QObject {
 public:
     // Registers the defaults in `defaults` and reads every field.
     explicit Settings(UserDefaults& defaults, QObject* parent = nullptr);
-    ~Settings() override;
+    ~Settings() override = default;
 
     // The instance of the process, on the current platform's store under its identifier.
     static Settings& shared();

@@ -13,17 +13,14 @@ void UserDefaults::registerDefaults(const QVariantMap& values) {
 }
 
 std::optional<QVariant> UserDefaults::object(const QString& key) const {
-    if (auto it = m_values.constFind(key); it != m_values.constEnd())
-        return *it;
-    if (auto it = m_registered.constFind(key); it != m_registered.constEnd())
-        return *it;
+    if (auto it = m_values.constFind(key); it != m_values.constEnd()) return *it;
+    if (auto it = m_registered.constFind(key); it != m_registered.constEnd()) return *it;
     return std::nullopt;
 }
 
 std::optional<qint64> UserDefaults::integer(const QString& key) const {
     auto value = object(key);
-    if (!value)
-        return std::nullopt;
+    if (!value) return std::nullopt;
     switch (value->typeId()) {
     case QMetaType::Bool:
         return value->toBool() ? 1 : 0;
@@ -34,8 +31,7 @@ std::optional<qint64> UserDefaults::integer(const QString& key) const {
         return value->toLongLong();
     case QMetaType::Double: {
         const double d = value->toDouble();
-        if (d != d || d > 9.2e18 || d < -9.2e18)
-            return std::nullopt;
+        if (d != d || d > 9.2e18 || d < -9.2e18) return std::nullopt;
         return static_cast<qint64>(d);
     }
     case QMetaType::QString: {
@@ -50,21 +46,18 @@ std::optional<qint64> UserDefaults::integer(const QString& key) const {
 
 bool UserDefaults::boolean(const QString& key) const {
     auto value = object(key);
-    if (!value)
-        return false;
+    if (!value) return false;
     if (value->typeId() == QMetaType::QString) {
         const QString s = value->toString().trimmed().toLower();
         return s == QLatin1String("yes") || s == QLatin1String("true") || s.toLongLong() != 0;
     }
-    if (auto n = integer(key))
-        return *n != 0;
+    if (auto n = integer(key)) return *n != 0;
     return false;
 }
 
 std::optional<QString> UserDefaults::string(const QString& key) const {
     auto value = object(key);
-    if (!value)
-        return std::nullopt;
+    if (!value) return std::nullopt;
     switch (value->typeId()) {
     case QMetaType::QString:
         return value->toString();
@@ -82,16 +75,12 @@ std::optional<QString> UserDefaults::string(const QString& key) const {
 
 std::optional<QStringList> UserDefaults::stringArray(const QString& key) const {
     auto value = object(key);
-    if (!value)
-        return std::nullopt;
-    if (value->typeId() == QMetaType::QStringList)
-        return value->toStringList();
-    if (value->typeId() != QMetaType::QVariantList)
-        return std::nullopt;
+    if (!value) return std::nullopt;
+    if (value->typeId() == QMetaType::QStringList) return value->toStringList();
+    if (value->typeId() != QMetaType::QVariantList) return std::nullopt;
     QStringList out;
     for (const auto& v : value->toList()) {
-        if (v.typeId() != QMetaType::QString)
-            return std::nullopt;
+        if (v.typeId() != QMetaType::QString) return std::nullopt;
         out << v.toString();
     }
     return out;
@@ -99,8 +88,7 @@ std::optional<QStringList> UserDefaults::stringArray(const QString& key) const {
 
 std::optional<QByteArray> UserDefaults::data(const QString& key) const {
     auto value = object(key);
-    if (!value || value->typeId() != QMetaType::QByteArray)
-        return std::nullopt;
+    if (!value || value->typeId() != QMetaType::QByteArray) return std::nullopt;
     return value->toByteArray();
 }
 
@@ -114,16 +102,16 @@ void UserDefaults::set(const QString& key, const QVariant& value) {
 }
 
 void UserDefaults::remove(const QString& key) {
-    if (m_values.remove(key) > 0)
-        write();
+    if (m_values.remove(key) > 0) write();
 }
 
 QVariantMap UserDefaults::persistentDomain(const QString& name) const {
-    if (name == m_domain)
-        return m_values;
+    if (name == m_domain) return m_values;
     return m_store.load(name);
 }
 
-void UserDefaults::write() { m_store.save(m_domain, m_values); }
+void UserDefaults::write() {
+    m_store.save(m_domain, m_values);
+}
 
 } // namespace zarvo

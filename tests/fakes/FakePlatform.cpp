@@ -9,42 +9,38 @@
 namespace zarvo::fakes {
 
 std::optional<QString> FakeEnvironment::variable(const QString& name) const {
-    if (auto it = vars.constFind(name); it != vars.constEnd())
-        return *it;
+    if (auto it = vars.constFind(name); it != vars.constEnd()) return *it;
     return std::nullopt;
 }
 
 std::optional<QString> FakeWorkspace::urlForApplication(const QString& bundleIdentifier) const {
-    if (auto it = applications.constFind(bundleIdentifier); it != applications.constEnd())
-        return *it;
+    if (auto it = applications.constFind(bundleIdentifier); it != applications.constEnd()) return *it;
     return std::nullopt;
 }
 
 static QString handlerKey(const QUrl& url) {
-    if (url.isLocalFile())
-        return QStringLiteral("file:") + QFileInfo(url.toLocalFile()).suffix().toLower();
+    if (url.isLocalFile()) return QStringLiteral("file:") + QFileInfo(url.toLocalFile()).suffix().toLower();
     return url.scheme().toLower();
 }
 
 std::optional<QString> FakeWorkspace::applicationToOpen(const QUrl& url) const {
     const auto list = handlers.value(handlerKey(url));
-    if (list.isEmpty())
-        return std::nullopt;
+    if (list.isEmpty()) return std::nullopt;
     return list.first();
 }
 
-QList<QString> FakeWorkspace::applicationsToOpen(const QUrl& url) const { return handlers.value(handlerKey(url)); }
+QList<QString> FakeWorkspace::applicationsToOpen(const QUrl& url) const {
+    return handlers.value(handlerKey(url));
+}
 
 QString FakeWorkspace::applicationName(const QString& appLocation) const {
-    if (auto it = applicationNames.constFind(appLocation); it != applicationNames.constEnd())
-        return *it;
+    if (auto it = applicationNames.constFind(appLocation); it != applicationNames.constEnd()) return *it;
     return QFileInfo(appLocation).completeBaseName();
 }
 
 std::optional<QString> FakeWorkspace::applicationIdentifier(const QString& appLocation) const {
     for (auto it = applications.constBegin(); it != applications.constEnd(); ++it)
-        if (it.value() == appLocation)
-            return it.key();
+        if (it.value() == appLocation) return it.key();
     return std::nullopt;
 }
 
@@ -57,8 +53,7 @@ void FakeWorkspace::openURLWithApplication(const QUrl& url, const QString& appLo
     openedWith << qMakePair(url, appLocation);
     auto error = openWithError;
     QTimer::singleShot(0, this, [done, error] {
-        if (done)
-            done(error);
+        if (done) done(error);
     });
 }
 
@@ -66,16 +61,15 @@ void FakeWorkspace::openTerminalScript(const QString& scriptPath, Completion don
     terminalScripts << scriptPath;
     auto error = terminalError;
     QTimer::singleShot(0, this, [done, error] {
-        if (done)
-            done(error);
+        if (done) done(error);
     });
 }
 
-void FakeWorkspace::openApplication(const QString& appLocation, const QStringList& arguments, Completion done) {
+void FakeWorkspace::openApplication(const QString& appLocation, const QStringList& arguments,
+                                    Completion done) {
     launched << qMakePair(appLocation, arguments);
     QTimer::singleShot(0, this, [done] {
-        if (done)
-            done(std::nullopt);
+        if (done) done(std::nullopt);
     });
 }
 
@@ -92,8 +86,7 @@ void FakeWorkspace::recycle(const QUrl& file, Completion done) {
             QFile::remove(path);
     }
     QTimer::singleShot(0, this, [done, error] {
-        if (done)
-            done(error);
+        if (done) done(error);
     });
 }
 
@@ -102,25 +95,21 @@ QString FakeWorkspace::iconNameForFile(const QString& path) const {
 }
 
 bool FakeWorkspace::isFilePackage(const QString& path) const {
-    if (packages.contains(path))
-        return true;
+    if (packages.contains(path)) return true;
     return path.endsWith(QLatin1String(".app")) && QFileInfo(path).isDir();
 }
 
 std::optional<QString> FakeWorkspace::unmountAndEject(const QString& volumePath) {
     ejected << volumePath;
-    if (auto it = ejectErrors.constFind(volumePath); it != ejectErrors.constEnd())
-        return *it;
+    if (auto it = ejectErrors.constFind(volumePath); it != ejectErrors.constEnd()) return *it;
     volumes.removeAll(volumePath);
     return std::nullopt;
 }
 
 QString FakeWorkspace::platformPath(const QString& tablePath) const {
     QString path = tablePath;
-    if (path == QLatin1String("~"))
-        return home;
-    if (path.startsWith(QLatin1String("~/")))
-        path = home + path.mid(1);
+    if (path == QLatin1String("~")) return home;
+    if (path.startsWith(QLatin1String("~/"))) path = home + path.mid(1);
     return path;
 }
 
@@ -133,15 +122,13 @@ QStringList FakePasteboard::types() const {
     QStringList out;
     for (const auto& item : contents)
         for (const auto& t : item.types())
-            if (!out.contains(t))
-                out << t;
+            if (!out.contains(t)) out << t;
     return out;
 }
 
 std::optional<QString> FakePasteboard::string(const QString& type) const {
     for (const auto& item : contents)
-        if (auto s = item.string(type))
-            return s;
+        if (auto s = item.string(type)) return s;
     return std::nullopt;
 }
 
@@ -150,8 +137,7 @@ QList<QUrl> FakePasteboard::fileURLs() const {
     for (const auto& item : contents) {
         if (auto s = item.string(QString::fromLatin1(PasteboardType::fileURL))) {
             QUrl url(*s);
-            if (url.isLocalFile())
-                out << url;
+            if (url.isLocalFile()) out << url;
         }
     }
     return out;
@@ -164,8 +150,7 @@ void FakePasteboard::clearContents() {
 
 void FakePasteboard::setString(const QString& text, const QStringList& markerTypes) {
     ++writes;
-    if (contents.isEmpty())
-        contents.append(PasteboardItem{});
+    if (contents.isEmpty()) contents.append(PasteboardItem{});
     for (const auto& marker : markerTypes)
         contents.first().setData(marker, {});
     contents.first().setString(QString::fromLatin1(PasteboardType::plainText), text);
@@ -203,33 +188,31 @@ bool FakeProcesses::startDetached(const QString& program, const QStringList& arg
     return startSucceeds;
 }
 
-void FakeProcesses::run(const QString& program, const QStringList& arguments, std::function<void(Result)> done,
-                        const QString& workingDirectory) {
+void FakeProcesses::run(const QString& program, const QStringList& arguments,
+                        std::function<void(Result)> done, const QString& workingDirectory) {
     calls << Call{program, arguments, workingDirectory, false};
     Result result = nextResult;
     if (runForReal) {
         QProcess process;
-        if (!workingDirectory.isEmpty())
-            process.setWorkingDirectory(workingDirectory);
+        if (!workingDirectory.isEmpty()) process.setWorkingDirectory(workingDirectory);
         process.start(program, arguments);
         if (!process.waitForStarted(10000)) {
             result = Result{-1, {}, {}, process.errorString()};
         } else {
             process.waitForFinished(60000);
-            result = Result{process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError(),
-                            process.exitStatus() == QProcess::NormalExit ? std::nullopt
-                                                                          : std::optional<QString>(process.errorString())};
+            result = Result{
+                process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError(),
+                process.exitStatus() == QProcess::NormalExit ? std::nullopt
+                                                             : std::optional<QString>(process.errorString())};
         }
     }
     QTimer::singleShot(0, [done, result] {
-        if (done)
-            done(result);
+        if (done) done(result);
     });
 }
 
 bool FakeHotKeys::registerHotKey(int slot, quint32 keyCode, quint32 modifiers) {
-    if (taken.contains(qMakePair(keyCode, modifiers)))
-        return false;
+    if (taken.contains(qMakePair(keyCode, modifiers))) return false;
     registered.insert(slot, qMakePair(keyCode, modifiers));
     return true;
 }
@@ -254,7 +237,9 @@ FakePlatform::FakePlatform() : m_previous(Platform::current()) {
     install();
 }
 
-FakePlatform::~FakePlatform() { Platform::setCurrent(m_previous); }
+FakePlatform::~FakePlatform() {
+    Platform::setCurrent(m_previous);
+}
 
 void FakePlatform::install() {
     platform.workspace = &workspace;
@@ -275,8 +260,7 @@ QString FakePlatform::makeFile(const QString& relative, const QByteArray& conten
     const QString path = environment.home + QLatin1Char('/') + relative;
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(contents);
+    if (file.open(QIODevice::WriteOnly)) file.write(contents);
     return path;
 }
 

@@ -199,8 +199,7 @@ public:
     std::optional<QString> failure;
     bool isEnabled() const override { return enabled; }
     std::optional<QString> setEnabled(bool value) override {
-        if (failure)
-            return failure;
+        if (failure) return failure;
         enabled = value;
         return std::nullopt;
     }
