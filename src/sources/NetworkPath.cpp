@@ -16,12 +16,17 @@ std::optional<QUrl> fromUNC(QStringView rest) {
     const QList<QStringView> pieces = rest.split(u'\\', Qt::SkipEmptyParts);
     if (pieces.isEmpty()) return std::nullopt;
     // The server goes in as typed (it may carry a user or a port); share and folders are path pieces.
-    QString address = QStringLiteral("smb://") + pieces.first().toString();
+    // A '?' or '#' would end the server name inside the address and connect to nothing.
+    const QStringView server = pieces.first();
+    if (server.contains(u'?') || server.contains(u'#')) return std::nullopt;
+    QString address = QStringLiteral("smb://") + server.toString();
     for (qsizetype i = 1; i < pieces.size(); ++i) {
         address += u'/';
         address += QString::fromLatin1(QUrl::toPercentEncoding(pieces[i].toString(), "!$&'()*+,/:=@"));
     }
-    return parsed(address);
+    auto url = parsed(address);
+    if (!url || url->host().isEmpty()) return std::nullopt;
+    return url;
 }
 
 } // namespace

@@ -18,19 +18,6 @@ QString trimSpacesAndTabs(QStringView text) {
     return text.mid(begin, end - begin).toString();
 }
 
-bool isWellFormedUtf16(const QString& text) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c.isHighSurrogate()) {
-            if (i + 1 >= text.size() || !text[i + 1].isLowSurrogate()) return false;
-            ++i;
-        } else if (c.isLowSurrogate()) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // Applications tried, in order, for a folder row: file manager, terminals, editors.
 const char* const kFolderApplications[] = {
     "com.apple.finder",     "com.apple.Terminal",   "dev.warp.Warp-Stable",          "com.googlecode.iterm2",
@@ -116,7 +103,7 @@ std::optional<WebSearch::Match> WebSearch::parse(const QString& text) {
 }
 
 std::optional<QByteArray> WebSearch::encodeQueryValue(const QString& text) {
-    if (!isWellFormedUtf16(text)) return std::nullopt;
+    if (!text.isValidUtf16()) return std::nullopt;
     // The query-safe characters minus the ones a query value must not carry raw (& + = ? # /); letters,
     // digits and "-._~" are always left alone.
     return QUrl::toPercentEncoding(text, QByteArrayLiteral("!$'()*,:;@"));

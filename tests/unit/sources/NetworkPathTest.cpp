@@ -26,9 +26,11 @@ TEST(NetworkPath, WindowsSharesBecomeSmbAddresses) {
     // The server keeps a user and a port as typed.
     EXPECT_EQ(address(QStringLiteral("\\\\ann@nas:445\\x")), QStringLiteral("smb://ann@nas:445/x"));
     EXPECT_EQ(NetworkPath::url(QStringLiteral("\\\\nas\\x"))->host(), QStringLiteral("nas"));
+    // Forward slashes typed into a share path still separate folders.
+    EXPECT_EQ(address(QStringLiteral("\\\\nas/share\\x")), QStringLiteral("smb://nas/share/x"));
 
-    for (const char* text :
-         {"\\\\\\\\", "\\\\", "\\nas\\share", "C:\\Users", "\\\\my server\\share", "\\\\nas<>\\x", "", "   "})
+    for (const char* text : {"\\\\\\\\", "\\\\", "\\nas\\share", "C:\\Users", "\\\\my server\\share",
+                             "\\\\nas<>\\x", "\\\\#as\\x", "\\\\nas?\\x", "\\\\/x", "", "   "})
         EXPECT_FALSE(NetworkPath::url(QString::fromUtf8(text))) << text;
 }
 
