@@ -43,9 +43,9 @@ int main(int argc, char** argv) {
     if (command == QLatin1String("settings"))
         return zarvo::cli::runSettingsCommand(args);
     if (command == QLatin1String("clips"))
-        return zarvo::cli::runClipsCommand(args);
+        return zarvo::runClipsCommand(args);
     if (command == QLatin1String("index"))
-        return zarvo::cli::runIndexCommand(args);
+        return runIndexCommand(args);
     err << "zarvo-cli: unknown command \u201C" << command << "\u201D\n";
     usage(err);
     return 2;

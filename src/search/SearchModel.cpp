@@ -20,6 +20,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
+#include <QCoreApplication>
 #include <QThreadPool>
 
 namespace zarvo {
@@ -240,11 +241,7 @@ void SearchModel::runSearch() {
         return;
     }
     if (text.startsWith(QLatin1Char('?')) || lower == QLatin1String("help")) {
-        const QString rest = text.startsWith(QLatin1Char('?')) ? trimSpacesAndTabs(text.mid(1)) : QString();
-        QList<ResultItem> rows = HelpTopic::items(rest);
-        if (!rest.isEmpty())
-            rows += Shortcuts::matches(rest, ResultItem::Source::shortcut);
-        setResults(rows);
+        setResults(Help::rows(text));
         return;
     }
 
@@ -430,7 +427,7 @@ QList<ResultItem> SearchModel::commandItems(const QString& command) const {
 
 std::optional<ResultItem> SearchModel::resolve(const QString& key, ResultItem::Source source) const {
     if (key.startsWith(QLatin1String("shortcut:")))
-        return Shortcuts::item(key.mid(9), source);
+        return Shortcuts::itemForKeyword(key.mid(9), source);
     if (key.startsWith(QLatin1String("run:")))
         return ResultItem::commandItem(key.mid(4), source);
     if (key == ResultItem::clipsURL().toString(QUrl::FullyEncoded)) {
