@@ -32,7 +32,7 @@ void CliContext::setUp(bool /*display*/) {
         return;
     m_platform = std::make_unique<linux_::LinuxPlatform>();
     Platform& platform = m_platform->platform();
-    m_defaults = std::make_unique<FileDefaultsStore>(FileDefaultsStore::defaultDirectory(*platform.environment));
+    m_defaults = std::make_unique<linux_::FileDefaultsStore>(linux_::FileDefaultsStore::defaultDirectory(*platform.environment));
     platform.defaults = m_defaults.get();
     m_platform->install();
     migrateDefaultsFromQuenlark();
