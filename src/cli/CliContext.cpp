@@ -14,9 +14,9 @@ namespace zarvo::cli {
 
 std::unique_ptr<QCoreApplication> CliContext::makeApplication(int& argc, char** argv, bool display) {
     QCoreApplication::setApplicationName(QStringLiteral("zarvo-cli"));
-    const bool hasDisplay = qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
-    if (display && hasDisplay)
-        return std::make_unique<QGuiApplication>(argc, argv);
+    const bool hasDisplay =
+        qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    if (display && hasDisplay) return std::make_unique<QGuiApplication>(argc, argv);
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
@@ -28,11 +28,11 @@ CliContext& CliContext::shared() {
 CliContext::~CliContext() = default;
 
 void CliContext::setUp(bool /*display*/) {
-    if (m_platform)
-        return;
+    if (m_platform) return;
     m_platform = std::make_unique<linux_::LinuxPlatform>();
     Platform& platform = m_platform->platform();
-    m_defaults = std::make_unique<linux_::FileDefaultsStore>(linux_::FileDefaultsStore::defaultDirectory(*platform.environment));
+    m_defaults = std::make_unique<linux_::FileDefaultsStore>(
+        linux_::FileDefaultsStore::defaultDirectory(*platform.environment));
     platform.defaults = m_defaults.get();
     m_platform->install();
     migrateDefaultsFromQuenlark();
@@ -48,8 +48,7 @@ ClipStore* CliContext::clipStore() {
 MetadataQueryFactory* CliContext::metadata() {
     if (!m_metadata) {
         m_index = FileIndexSettings::openShared(Platform::current());
-        if (!m_index)
-            return nullptr;
+        if (!m_index) return nullptr;
         m_metadata = std::make_unique<IndexMetadataQueryFactory>(m_index);
         Platform::current().metadata = m_metadata.get();
     }
@@ -57,8 +56,8 @@ MetadataQueryFactory* CliContext::metadata() {
 }
 
 SearchModel::Services CliContext::searchServices() {
-    return SearchModel::Services{Settings::shared(), History::shared(), Favorites::shared(), clipStore(), metadata(),
-                                 Platform::current().pasteboard};
+    return SearchModel::Services{Settings::shared(), History::shared(), Favorites::shared(),
+                                 clipStore(),        metadata(),        Platform::current().pasteboard};
 }
 
 } // namespace zarvo::cli
