@@ -148,9 +148,12 @@ QString LinuxWorkspace::handlerKey(const QUrl& url) const {
 
 std::optional<QString> LinuxWorkspace::urlForApplication(const QString& bundleIdentifier) const {
     expireCaches();
-    if (auto it = m_applications.constFind(bundleIdentifier); it != m_applications.constEnd()) return *it;
-    const auto location = DesktopApps::locate(bundleIdentifier, desktops());
-    m_applications.insert(bundleIdentifier, location);
+    // Which entry answers depends on the running desktop (its own terminal first).
+    const QStringList running = desktops();
+    const QString key = running.join(QLatin1Char(':')) + QLatin1Char('\n') + bundleIdentifier;
+    if (auto it = m_applications.constFind(key); it != m_applications.constEnd()) return *it;
+    const auto location = DesktopApps::locate(bundleIdentifier, running);
+    m_applications.insert(key, location);
     return location;
 }
 
