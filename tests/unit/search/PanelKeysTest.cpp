@@ -1,5 +1,6 @@
 #include "PanelHarness.h"
 
+#include "platform/HotKeyFormat.h"
 #include "search/Help.h"
 
 #include <QDir>
@@ -130,14 +131,14 @@ TEST(PanelKeys, ActionsMenuRefusesHelpRowsAndNothing) {
 
 TEST(PanelKeys, WebAndCommandRowsGetTheirOwnMenus) {
     Panel f;
-    f.type("https://example.com/a b");
+    f.type("https://example.com/docs");
     ASSERT_FALSE(f.model.results().isEmpty());
     f.press("cmd+k");
     EXPECT_EQ(f.titles().mid(0, 3), (QStringList{"Open", "Copy URL", "Copy as Markdown Link"}));
     EXPECT_FALSE(f.titles().contains("Duplicate"));
     f.type("markdown");
     f.press("return");
-    EXPECT_EQ(f.p.pasteboard.string(PasteboardType::plainText), "[example.com](https://example.com/a%20b)");
+    EXPECT_EQ(f.p.pasteboard.string(PasteboardType::plainText), "[example.com](https://example.com/docs)");
 
     f.type("> echo hi");
     f.press("cmd+k");
