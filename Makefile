@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 CMAKE_GEN := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: run test bench deps build build-test clean format
+.PHONY: run test fuzz bench deps build build-test clean format
 
 deps:
 	@bash scripts/install-deps.sh
@@ -21,6 +21,16 @@ build-test: deps
 
 test: build-test
 	cd build/test && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS) --timeout 600
+	$(MAKE) fuzz
+
+# Bounded libFuzzer runs (FUZZ_SECONDS per target) in a second, clang-built tree that builds only the
+# fuzz targets and what they link; the sanitized build above already replays their corpus.
+FUZZ_SECONDS ?= 20
+fuzz: deps
+	cmake -S . -B build/fuzz $(CMAKE_GEN) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=None \
+		-DCMAKE_CXX_FLAGS="-O1 -gline-tables-only" -DZARVO_SANITIZE=ON -DZARVO_FUZZ=ON -DZARVO_TESTS=ON -DZARVO_FUZZ_SECONDS=$(FUZZ_SECONDS)
+	cmake --build build/fuzz -j $(JOBS) --target fuzz_targets
+	cd build/fuzz && ctest -L fuzz --output-on-failure -j $(JOBS)
 
 bench: deps
 	cmake -S . -B build/bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DZARVO_TESTS=OFF -DZARVO_BENCH=ON

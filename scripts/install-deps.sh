@@ -8,7 +8,7 @@ packages=(
     libplist-dev libglib2.0-dev libx11-dev libxtst-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     clang libclang-rt-14-dev
-    xvfb xauth openbox xdotool xclip x11-utils dbus dbus-x11 libarchive-tools shared-mime-info
+    xvfb xauth openbox xdotool xclip x11-utils x11-xserver-utils xdg-utils dbus dbus-x11 libarchive-tools shared-mime-info
     fzf plocate findutils
 )
 

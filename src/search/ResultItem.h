@@ -78,6 +78,18 @@ struct ItemAction {
 struct AppChoice {
     QString url;
     bool operator==(const AppChoice&) const = default;
+
+    // The lists of the Open With bar (defined with the web search engines), at most 9 each.
+    // Browsers for a web address: the default browser first.
+    static QList<AppChoice> browsers(const QUrl& url);
+    // Applications for a file row; file manager, terminals and editors for a folder row.
+    static QList<AppChoice> candidates(const ResultItem& item);
+    // Keeps the first location of each application (same identifier, or same location without one).
+    static QList<QString> unique(const QList<QString>& applications);
 };
+
+inline size_t qHash(const AppChoice& choice, size_t seed = 0) {
+    return qHash(choice.url, seed);
+}
 
 } // namespace zarvo

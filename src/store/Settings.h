@@ -106,7 +106,15 @@ private:
     QList<CustomShortcut> m_customShortcuts;
 };
 
-// Copies the preferences of the former identity once, before any store first reads them.
+// Copies the preferences of the former identity once, before any store first reads them. Only the
+// shipped identifier copies anything; a build under another identifier (tests) leaves the store alone.
 void migrateDefaultsFromQuenlark(UserDefaults& defaults, const QString& appIdentifier);
+// The same on the shared defaults of the current platform, under its identifier.
+void migrateDefaultsFromQuenlark();
+
+// The user keywords as stored: a JSON array of {"id", "keyword", "target"}, ids upper-case.
+QByteArray encodeCustomShortcuts(const QList<CustomShortcut>& shortcuts);
+// None when the data is not such an array or any object lacks a member or has a bad id.
+std::optional<QList<CustomShortcut>> decodeCustomShortcuts(const QByteArray& data);
 
 } // namespace zarvo

@@ -57,6 +57,14 @@ void FakeWorkspace::openURLWithApplication(const QUrl& url, const QString& appLo
     });
 }
 
+void FakeWorkspace::openTerminalScript(const QString& scriptPath, Completion done) {
+    terminalScripts << scriptPath;
+    auto error = terminalError;
+    QTimer::singleShot(0, this, [done, error] {
+        if (done) done(error);
+    });
+}
+
 void FakeWorkspace::openApplication(const QString& appLocation, const QStringList& arguments,
                                     Completion done) {
     launched << qMakePair(appLocation, arguments);

@@ -77,11 +77,13 @@ public:
     std::optional<AppInfo> front;
     std::optional<QString> recycleError;
     std::optional<QString> openWithError;
+    std::optional<QString> terminalError;
 
     // What was asked of it, in order.
     QList<QUrl> opened;
     QList<QPair<QUrl, QString>> openedWith;
     QList<QPair<QString, QStringList>> launched;
+    QStringList terminalScripts;
     QList<QList<QUrl>> revealed;
     QList<QUrl> infoShown;
     QList<QUrl> recycled;
@@ -94,6 +96,7 @@ public:
     std::optional<QString> applicationIdentifier(const QString& appLocation) const override;
     bool openURL(const QUrl& url) override;
     void openURLWithApplication(const QUrl& url, const QString& appLocation, Completion done) override;
+    void openTerminalScript(const QString& scriptPath, Completion done) override;
     void openApplication(const QString& appLocation, const QStringList& arguments, Completion done) override;
     void revealInFileManager(const QList<QUrl>& files) override { revealed << files; }
     void showInfo(const QUrl& file) override { infoShown << file; }

@@ -29,27 +29,35 @@ QString LinuxEnvironment::homePath() const {
     return home.isEmpty() ? QDir::homePath() : QDir::cleanPath(home);
 }
 
-QString LinuxEnvironment::tempPath() const { return QDir::cleanPath(QDir::tempPath()); }
+QString LinuxEnvironment::tempPath() const {
+    return QDir::cleanPath(QDir::tempPath());
+}
 
 QString LinuxEnvironment::xdg(const char* variable, const char* fallback) const {
     const QString value = qEnvironmentVariable(variable);
     // The XDG rules ignore relative paths.
-    if (!value.isEmpty() && QDir::isAbsolutePath(value))
-        return QDir::cleanPath(value);
+    if (!value.isEmpty() && QDir::isAbsolutePath(value)) return QDir::cleanPath(value);
     return homePath() + QLatin1Char('/') + QLatin1String(fallback);
 }
 
-QString LinuxEnvironment::dataHome() const { return xdg("XDG_DATA_HOME", ".local/share"); }
-QString LinuxEnvironment::configHome() const { return xdg("XDG_CONFIG_HOME", ".config"); }
-QString LinuxEnvironment::cacheHome() const { return xdg("XDG_CACHE_HOME", ".cache"); }
+QString LinuxEnvironment::dataHome() const {
+    return xdg("XDG_DATA_HOME", ".local/share");
+}
+QString LinuxEnvironment::configHome() const {
+    return xdg("XDG_CONFIG_HOME", ".config");
+}
+QString LinuxEnvironment::cacheHome() const {
+    return xdg("XDG_CACHE_HOME", ".cache");
+}
 
 QString LinuxEnvironment::userName() const {
     QString user = qEnvironmentVariable("USER");
-    if (user.isEmpty())
-        user = qEnvironmentVariable("LOGNAME");
+    if (user.isEmpty()) user = qEnvironmentVariable("LOGNAME");
     return user;
 }
 
-QString LinuxEnvironment::hostName() const { return QSysInfo::machineHostName(); }
+QString LinuxEnvironment::hostName() const {
+    return QSysInfo::machineHostName();
+}
 
 } // namespace zarvo::linux_

@@ -1,5 +1,5 @@
-#include "fakes/FakePlatform.h"
 #include "store/UserDefaults.h"
+#include "fakes/FakePlatform.h"
 
 #include <gtest/gtest.h>
 

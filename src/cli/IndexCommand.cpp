@@ -1,0 +1,189 @@
+#include "cli/IndexCommand.h"
+
+#include "files/IndexMetadataQuery.h"
+#include "platform/Platform.h"
+#include "platform/linux/LinuxEnvironment.h"
+#include "store/UserDefaults.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+#include <QTextStream>
+#include <cstdio>
+#include <memory>
+#include <unistd.h>
+
+using namespace zarvo;
+
+namespace {
+
+QString megabytes(qint64 bytes) { return QString::number(double(bytes) / 1e6, 'f', 1) + QStringLiteral(" MB"); }
+
+int systemWatchLimit() {
+    QFile f(QStringLiteral("/proc/sys/fs/inotify/max_user_watches"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    return f.readAll().trimmed().toInt();
+}
+
+// The process platform, with the real environment when the entry point installed none.
+Platform platformForCommand(std::unique_ptr<Environment>& owned) {
+    Platform platform = Platform::current();
+    if (!platform.environment) {
+        owned = std::make_unique<linux_::LinuxEnvironment>();
+        platform.environment = owned.get();
+    }
+    return platform;
+}
+
+int usage(QTextStream& err) {
+    err << "usage: zarvo-cli index status [--json]\n"
+           "       zarvo-cli index rebuild [--root DIR]...\n";
+    return 2;
+}
+
+int status(const Platform& platform, bool json) {
+    QTextStream out(stdout);
+    const auto config = FileIndexSettings::config(platform);
+    index::FileIndex fileIndex(config);
+    const bool loaded = fileIndex.loadSnapshot();
+    const auto s = fileIndex.status();
+    const int limit = systemWatchLimit();
+    if (json) {
+        QJsonObject o;
+        o[QStringLiteral("roots")] = QJsonArray::fromStringList(config.roots);
+        o[QStringLiteral("excluded")] = QJsonArray::fromStringList(config.excluded);
+        o[QStringLiteral("entries")] = s.entries;
+        QJsonObject snap;
+        snap[QStringLiteral("path")] = config.snapshotPath;
+        snap[QStringLiteral("usable")] = loaded;
+        if (s.snapshotTime) {
+            snap[QStringLiteral("bytes")] = s.snapshotBytes;
+            snap[QStringLiteral("written")] = s.snapshotTime->toUTC().toString(Qt::ISODate);
+            snap[QStringLiteral("ageSeconds")] = s.snapshotTime->secsTo(QDateTime::currentDateTime());
+        }
+        o[QStringLiteral("snapshot")] = snap;
+        // This process does not watch; the running application holds the watches.
+        o[QStringLiteral("watches")] = s.watches;
+        o[QStringLiteral("watchLimit")] = limit;
+        o[QStringLiteral("memoryBytes")] = qint64(s.memoryBytes);
+        o[QStringLiteral("bytesPerEntry")] = s.entries ? double(s.memoryBytes) / double(s.entries) : 0.0;
+        o[QStringLiteral("unreadable")] = QJsonArray::fromStringList(s.unreadable);
+        out << QJsonDocument(o).toJson(QJsonDocument::Indented);
+        return 0;
+    }
+    out << "roots: " << config.roots.join(QStringLiteral(", ")) << '\n';
+    if (!config.excluded.isEmpty())
+        out << "excluded: " << config.excluded.join(QStringLiteral(", ")) << '\n';
+    out << "entries: " << s.entries << '\n';
+    if (s.snapshotTime) {
+        const qint64 age = s.snapshotTime->secsTo(QDateTime::currentDateTime());
+        out << "snapshot: " << config.snapshotPath << " (" << megabytes(s.snapshotBytes) << ", written "
+            << s.snapshotTime->toString(Qt::ISODate) << ", " << age / 60 << " min ago"
+            << (loaded ? "" : ", not usable: will be rebuilt") << ")\n";
+    } else {
+        out << "snapshot: none yet (zarvo-cli index rebuild makes one)\n";
+    }
+    out << "watches: " << s.watches << " in this process (the running application holds its own); system limit "
+        << limit << '\n';
+    out << "memory: " << megabytes(qint64(s.memoryBytes));
+    if (s.entries)
+        out << " (" << QString::number(double(s.memoryBytes) / double(s.entries), 'f', 1) << " bytes per entry)";
+    out << '\n';
+    if (!s.unreadable.isEmpty())
+        out << "unreadable folders (skipped): " << s.unreadable.join(QStringLiteral(", ")) << '\n';
+    return 0;
+}
+
+int rebuild(const Platform& platform, const QStringList& roots) {
+    QTextStream out(stdout), err(stderr);
+    if (!roots.isEmpty()) {
+        QStringList clean;
+        for (const auto& r : roots) {
+            const QFileInfo info(r);
+            if (!info.isDir()) {
+                err << "zarvo-cli: not a folder: " << r << '\n';
+                return 2;
+            }
+            clean << QDir::cleanPath(info.absoluteFilePath());
+        }
+        // The folders become the indexed roots, so the application and later queries use this snapshot.
+        if (platform.defaults) {
+            UserDefaults defaults(*platform.defaults, platform.environment->appIdentifier());
+            defaults.set(QString::fromLatin1(FileIndexSettings::kRootsKey), clean);
+        }
+    }
+    auto config = FileIndexSettings::config(platform);
+    if (!roots.isEmpty() && !platform.defaults) {
+        config.roots.clear();
+        for (const auto& r : roots)
+            config.roots << QDir::cleanPath(QFileInfo(r).absoluteFilePath());
+    }
+    config.watch = false;
+    const bool terminal = ::isatty(STDERR_FILENO);
+    QElapsedTimer clock;
+    clock.start();
+    index::FileIndex fileIndex(config);
+    fileIndex.rebuild([&](qint64 entries) {
+        if (terminal) {
+            err << "\rindexing " << config.roots.join(QStringLiteral(", ")) << ": " << entries << " entries…";
+            err.flush();
+        }
+    });
+    if (terminal)
+        err << "\r\033[K";
+    err.flush();
+    if (!fileIndex.saveSnapshot()) {
+        err << "zarvo-cli: could not write the snapshot " << config.snapshotPath << '\n';
+        return 1;
+    }
+    const auto s = fileIndex.status();
+    out << "indexed " << s.entries << " entries in " << QString::number(double(clock.elapsed()) / 1000.0, 'f', 2)
+        << " s; snapshot " << config.snapshotPath << " (" << megabytes(s.snapshotBytes) << ")\n";
+    if (!s.unreadable.isEmpty())
+        out << "unreadable folders (skipped): " << s.unreadable.join(QStringLiteral(", ")) << '\n';
+    return 0;
+}
+
+} // namespace
+
+int runIndexCommand(const QStringList& argsIn) {
+    QTextStream err(stderr);
+    QStringList args = argsIn;
+    if (!args.isEmpty() && args.first() == QLatin1String("index"))
+        args.removeFirst();
+    if (args.isEmpty())
+        return usage(err);
+    std::unique_ptr<Environment> owned;
+    const Platform platform = platformForCommand(owned);
+    const QString command = args.takeFirst();
+    if (command == QLatin1String("status")) {
+        bool json = false;
+        for (const auto& a : args) {
+            if (a == QLatin1String("--json"))
+                json = true;
+            else
+                return usage(err);
+        }
+        return status(platform, json);
+    }
+    if (command == QLatin1String("rebuild")) {
+        QStringList roots;
+        for (qsizetype i = 0; i < args.size(); ++i) {
+            if (args[i] == QLatin1String("--root") && i + 1 < args.size())
+                roots << args[++i];
+            else if (args[i].startsWith(QLatin1String("--root=")))
+                roots << args[i].mid(7);
+            else
+                return usage(err);
+        }
+        return rebuild(platform, roots);
+    }
+    return usage(err);
+}

@@ -1,0 +1,511 @@
+#include "clipboard/Clip.h"
+
+#include <QCryptographicHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTextBoundaryFinder>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <plist/plist.h>
+
+namespace zarvo {
+
+namespace {
+
+const char* const kKindNames[] = {"text", "richText", "link", "image", "files"};
+
+bool isLineBreak(QChar c) {
+    const char16_t u = c.unicode();
+    return u == 0x0A || u == 0x0B || u == 0x0C || u == 0x0D || u == 0x85 || u == 0x2028 || u == 0x2029;
+}
+
+// Spaces and tabs and the other Unicode space separators; not line breaks.
+bool isHorizontalSpace(QChar c) {
+    return c == QLatin1Char('\t') || c.category() == QChar::Separator_Space;
+}
+
+QString trimHorizontal(QStringView line) {
+    qsizetype start = 0, end = line.size();
+    while (start < end && isHorizontalSpace(line[start]))
+        ++start;
+    while (end > start && isHorizontalSpace(line[end - 1]))
+        --end;
+    return line.mid(start, end - start).toString();
+}
+
+QString textTitle(const QString& text) {
+    // Only the first non-blank line matters, so scan line by line instead of splitting the whole text.
+    qsizetype pos = 0;
+    const qsizetype n = text.size();
+    while (pos < n) {
+        qsizetype end = pos;
+        while (end < n && !isLineBreak(text[end]))
+            ++end;
+        const QString line = trimHorizontal(QStringView(text).mid(pos, end - pos));
+        if (!line.isEmpty()) {
+            QString joined;
+            joined.reserve(line.size());
+            bool gap = false;
+            for (QChar c : line) {
+                if (c.isSpace()) {
+                    gap = true;
+                    continue;
+                }
+                if (gap && !joined.isEmpty()) joined += QLatin1Char(' ');
+                gap = false;
+                joined += c;
+            }
+            return Clip::prefix(joined, 200);
+        }
+        pos = end + 1;
+    }
+    return {};
+}
+
+// A dimension as the title shows it: truncated to an integer; none when it is not a sensible number.
+std::optional<qint64> wholeDimension(double value) {
+    if (!std::isfinite(value) || value <= -9.0e18 || value >= 9.0e18) return std::nullopt;
+    return static_cast<qint64>(value);
+}
+
+} // namespace
+
+QStringList Clip::paths() const {
+    if (kind != Kind::files) return {};
+    return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QString Clip::title() const {
+    switch (kind) {
+    case Kind::text:
+    case Kind::richText:
+    case Kind::link:
+        return textTitle(text);
+    case Kind::image: {
+        if (!imageSize) return QStringLiteral("Image");
+        const auto w = wholeDimension(imageSize->width), h = wholeDimension(imageSize->height);
+        if (!w || !h) return QStringLiteral("Image");
+        return QStringLiteral("Image %1\u00D7%2").arg(*w).arg(*h);
+    }
+    case Kind::files: {
+        const QStringList all = paths();
+        if (all.isEmpty()) return QStringLiteral("Files");
+        auto name = [](const QString& path) {
+            return path.section(QLatin1Char('/'), -1, -1, QString::SectionSkipEmpty);
+        };
+        if (all.size() == 1) return name(all.first());
+        return QStringLiteral("%1 and %2 more").arg(name(all.first())).arg(all.size() - 1);
+    }
+    }
+    return {};
+}
+
+QString Clip::rawValue(Kind kind) {
+    return QString::fromLatin1(kKindNames[static_cast<int>(kind)]);
+}
+
+std::optional<Clip::Kind> Clip::kindFromRawValue(const QString& raw) {
+    for (int i = 0; i < int(std::size(kKindNames)); ++i)
+        if (raw == QLatin1String(kKindNames[i])) return static_cast<Kind>(i);
+    return std::nullopt;
+}
+
+QString Clip::idString(const QUuid& id) {
+    return id.toString(QUuid::WithoutBraces).toUpper();
+}
+
+QString Clip::contentHash(const char* kindWord, const QByteArray& content) {
+    QCryptographicHash sha(QCryptographicHash::Sha256);
+    sha.addData(QByteArrayView(kindWord));
+    sha.addData(content);
+    return QString::fromLatin1(sha.result().left(16).toHex());
+}
+
+int Clip::characterCount(const QString& text) {
+    // Fast path: below U+0300 the only character made of two code units is CR LF, so a plain count
+    // will do; a 1 MB copy is counted without running the full boundary rules.
+    qsizetype count = 0;
+    bool simple = true;
+    const char16_t* p = reinterpret_cast<const char16_t*>(text.constData());
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (p[i] >= 0x300) {
+            simple = false;
+            break;
+        }
+        if (!(p[i] == u'\n' && i > 0 && p[i - 1] == u'\r')) ++count;
+    }
+    if (!simple) {
+        count = 0;
+        QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+        while (finder.toNextBoundary() != -1)
+            ++count;
+    }
+    return int(std::min<qsizetype>(count, std::numeric_limits<int>::max()));
+}
+
+QString Clip::prefix(const QString& text, int count) {
+    if (count <= 0) return {};
+    if (text.size() <= count) return text; // never more characters than code units
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    qsizetype position = 0;
+    for (int i = 0; i < count; ++i) {
+        const qsizetype next = finder.toNextBoundary();
+        if (next == -1) return text;
+        position = next;
+    }
+    return text.left(position);
+}
+
+// ---- Index ----
+
+namespace {
+
+void appendJsonString(QByteArray& out, const QString& value) {
+    out += '"';
+    const QByteArray utf8 = value.toUtf8();
+    for (char ch : utf8) {
+        const auto c = static_cast<unsigned char>(ch);
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\b':
+            out += "\\b";
+            break;
+        case '\f':
+            out += "\\f";
+            break;
+        default:
+            if (c < 0x20) {
+                static const char hex[] = "0123456789abcdef";
+                out += "\\u00";
+                out += hex[c >> 4];
+                out += hex[c & 0xF];
+            } else {
+                out += ch;
+            }
+        }
+    }
+    out += '"';
+}
+
+void appendNumber(QByteArray& out, double value) {
+    out += std::isfinite(value) ? QByteArray::number(value, 'g', QLocale::FloatingPointShortest)
+                                : QByteArray("0");
+}
+
+QString formatDate(const QDateTime& date) {
+    QDateTime utc = date.toUTC();
+    utc.setTime(QTime(utc.time().hour(), utc.time().minute(), utc.time().second()));
+    return utc.toString(Qt::ISODate);
+}
+
+std::optional<QDateTime> parseDate(const QString& text) {
+    static const QRegularExpression form(
+        QStringLiteral("^\\d{4}-\\d{2}-\\d{2}T\\d{2}:\\d{2}:\\d{2}(Z|[+-]\\d{2}:\\d{2})$"));
+    if (!form.match(text).hasMatch()) return std::nullopt;
+    QDateTime date = QDateTime::fromString(text, Qt::ISODate);
+    if (!date.isValid()) return std::nullopt;
+    return date.toUTC();
+}
+
+std::optional<QUuid> parseUuid(const QString& text) {
+    static const QRegularExpression form(
+        QStringLiteral("^[0-9A-Fa-f]{8}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{12}$"));
+    if (!form.match(text).hasMatch()) return std::nullopt;
+    return QUuid::fromString(text);
+}
+
+// An integral JSON number within [min, max]; none for anything else.
+std::optional<qint64> integerValue(const QJsonValue& value, double min, double max) {
+    if (!value.isDouble()) return std::nullopt;
+    const double d = value.toDouble();
+    if (!std::isfinite(d) || std::trunc(d) != d || d < min || d > max) return std::nullopt;
+    return value.toInteger(static_cast<qint64>(d));
+}
+
+bool absent(const QJsonObject& object, const char* key) {
+    const auto it = object.constFind(QLatin1String(key));
+    return it == object.constEnd() || it->isNull();
+}
+
+std::optional<Clip> decodeClip(const QJsonValue& value) {
+    if (!value.isObject()) return std::nullopt;
+    const QJsonObject o = value.toObject();
+    const QJsonValue id = o.value(QLatin1String("id")), kind = o.value(QLatin1String("kind")),
+                     text = o.value(QLatin1String("text")), date = o.value(QLatin1String("date")),
+                     hash = o.value(QLatin1String("hash"));
+    if (!id.isString() || !kind.isString() || !text.isString() || !date.isString() || !hash.isString())
+        return std::nullopt;
+    Clip clip;
+    const auto uuid = parseUuid(id.toString());
+    const auto k = Clip::kindFromRawValue(kind.toString());
+    const auto d = parseDate(date.toString());
+    if (!uuid || !k || !d) return std::nullopt;
+    clip.id = *uuid;
+    clip.kind = *k;
+    clip.text = text.toString();
+    clip.date = *d;
+    clip.hash = hash.toString();
+
+    constexpr double intMax = std::numeric_limits<int>::max(), intMin = std::numeric_limits<int>::min();
+    if (absent(o, "length")) {
+        clip.length = Clip::characterCount(clip.text);
+    } else if (auto n = integerValue(o.value(QLatin1String("length")), intMin, intMax)) {
+        clip.length = int(*n);
+    } else {
+        return std::nullopt;
+    }
+    if (!absent(o, "pinned")) {
+        const QJsonValue pinned = o.value(QLatin1String("pinned"));
+        if (!pinned.isBool()) return std::nullopt;
+        clip.pinned = pinned.toBool();
+    }
+    for (auto [key, field] : {std::pair{"appName", &clip.appName}, std::pair{"bundleID", &clip.bundleID}}) {
+        if (absent(o, key)) continue;
+        const QJsonValue v = o.value(QLatin1String(key));
+        if (!v.isString()) return std::nullopt;
+        *field = v.toString();
+    }
+    if (!absent(o, "size")) {
+        // Limits that keep the value exact in a double.
+        auto n = integerValue(o.value(QLatin1String("size")), -9.0e15, 9.0e15);
+        if (!n) return std::nullopt;
+        clip.size = *n;
+    }
+    if (!absent(o, "imageSize")) {
+        const QJsonValue v = o.value(QLatin1String("imageSize"));
+        if (!v.isArray()) return std::nullopt;
+        const QJsonArray pair = v.toArray();
+        if (pair.size() != 2 || !pair[0].isDouble() || !pair[1].isDouble()) return std::nullopt;
+        clip.imageSize = Clip::Size{pair[0].toDouble(), pair[1].toDouble()};
+    }
+    return clip;
+}
+
+} // namespace
+
+QByteArray ClipIndex::encode(const QList<Clip>& clips) {
+    QByteArray out;
+    qsizetype estimate = 2;
+    for (const Clip& clip : clips)
+        estimate += clip.text.size() + 256;
+    out.reserve(estimate);
+    out += '[';
+    bool first = true;
+    for (const Clip& clip : clips) {
+        if (!first) out += ',';
+        first = false;
+        out += "{\"id\":";
+        appendJsonString(out, Clip::idString(clip.id));
+        out += ",\"kind\":";
+        appendJsonString(out, Clip::rawValue(clip.kind));
+        out += ",\"text\":";
+        appendJsonString(out, clip.text);
+        out += ",\"length\":";
+        out += QByteArray::number(clip.length);
+        out += ",\"date\":";
+        appendJsonString(out, formatDate(clip.date));
+        out += ",\"pinned\":";
+        out += clip.pinned ? "true" : "false";
+        if (clip.appName) {
+            out += ",\"appName\":";
+            appendJsonString(out, *clip.appName);
+        }
+        if (clip.bundleID) {
+            out += ",\"bundleID\":";
+            appendJsonString(out, *clip.bundleID);
+        }
+        out += ",\"size\":";
+        out += QByteArray::number(clip.size);
+        out += ",\"hash\":";
+        appendJsonString(out, clip.hash);
+        if (clip.imageSize) {
+            out += ",\"imageSize\":[";
+            appendNumber(out, clip.imageSize->width);
+            out += ',';
+            appendNumber(out, clip.imageSize->height);
+            out += ']';
+        }
+        out += '}';
+    }
+    out += ']';
+    return out;
+}
+
+std::optional<QList<Clip>> ClipIndex::decode(const QByteArray& json) {
+    if (json.size() > maximumBytes) return std::nullopt;
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError || !document.isArray()) return std::nullopt;
+    const QJsonArray array = document.array();
+    QList<Clip> clips;
+    clips.reserve(array.size());
+    for (const QJsonValue& value : array) {
+        auto clip = decodeClip(value);
+        if (!clip) return std::nullopt; // one bad object spoils the whole index
+        clips.append(std::move(*clip));
+    }
+    return clips;
+}
+
+// ---- Data file ----
+
+namespace {
+struct PlistDeleter {
+    void operator()(void* node) const { plist_free(static_cast<plist_t>(node)); }
+};
+using PlistPtr = std::unique_ptr<void, PlistDeleter>;
+} // namespace
+
+QByteArray ClipData::encode(const ClipItems& items) {
+    PlistPtr root(plist_new_array());
+    for (const PasteboardItem& item : items) {
+        plist_t dict = plist_new_dict();
+        for (const auto& [type, bytes] : item.representations)
+            plist_dict_set_item(dict, type.toUtf8().constData(),
+                                plist_new_data(bytes.constData(), static_cast<uint64_t>(bytes.size())));
+        plist_array_append_item(static_cast<plist_t>(root.get()), dict);
+    }
+    char* buffer = nullptr;
+    uint32_t length = 0;
+    plist_to_bin(static_cast<plist_t>(root.get()), &buffer, &length);
+    QByteArray out(buffer, buffer ? qsizetype(length) : 0);
+    if (buffer) plist_to_bin_free(buffer);
+    return out;
+}
+
+namespace {
+
+// Checks that a binary property list is an array of dictionaries from strings to data, every offset
+// and length inside the file, before libplist reads it: the library asserts (aborts the process) on
+// some malformed dictionaries, and a data file must never be able to do that.
+class ShapeCheck {
+public:
+    explicit ShapeCheck(const QByteArray& bytes)
+        : m_p(reinterpret_cast<const unsigned char*>(bytes.constData())), m_n(quint64(bytes.size())) {}
+
+    bool valid() {
+        if (m_n < 8 + 32 || std::memcmp(m_p, "bplist00", 8) != 0) return false;
+        const quint64 t = m_n - 32;
+        m_offsetSize = m_p[t + 6];
+        m_refSize = m_p[t + 7];
+        m_objects = number(t + 8, 8);
+        const quint64 top = number(t + 16, 8);
+        m_table = number(t + 24, 8);
+        if (m_offsetSize < 1 || m_offsetSize > 8 || m_refSize < 1 || m_refSize > 8 || m_objects < 1 ||
+            m_objects > m_n || top >= m_objects || m_table < 8 || m_table > t ||
+            (t - m_table) / m_offsetSize < m_objects)
+            return false;
+        quint64 count = 0, refs = 0;
+        if (!object(top, 0xA, count, refs) || (m_table - refs) / m_refSize < count) return false;
+        for (quint64 i = 0; i < count; ++i) {
+            quint64 pairs = 0, pairRefs = 0, unused = 0, unusedAt = 0;
+            if (!object(ref(refs, i), 0xD, pairs, pairRefs) || (m_table - pairRefs) / m_refSize / 2 < pairs)
+                return false;
+            for (quint64 k = 0; k < pairs; ++k) {
+                const quint64 key = ref(pairRefs, k), value = ref(pairRefs, pairs + k);
+                if (!(object(key, 0x5, unused, unusedAt) || object(key, 0x6, unused, unusedAt)) ||
+                    !object(value, 0x4, unused, unusedAt))
+                    return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    quint64 number(quint64 at, unsigned size) const {
+        quint64 v = 0;
+        for (unsigned i = 0; i < size; ++i)
+            v = (v << 8) | m_p[at + i];
+        return v;
+    }
+    quint64 ref(quint64 at, quint64 index) const { return number(at + index * m_refSize, m_refSize); }
+
+    // Object `index` has the marker type; gives its count and where its payload starts.
+    bool object(quint64 index, unsigned type, quint64& count, quint64& payload) const {
+        if (index >= m_objects) return false;
+        const quint64 at = number(m_table + index * m_offsetSize, m_offsetSize);
+        if (at < 8 || at >= m_table || (m_p[at] >> 4) != type) return false;
+        count = m_p[at] & 0xF;
+        payload = at + 1;
+        if (count == 0xF) {
+            if (payload >= m_table || (m_p[payload] >> 4) != 0x1 || (m_p[payload] & 0xF) > 3) return false;
+            const unsigned size = 1u << (m_p[payload] & 0xF);
+            if (m_table - payload - 1 < size) return false;
+            count = number(payload + 1, size);
+            payload += 1 + size;
+        }
+        // Strings and data hold their bytes inline; arrays and dictionaries are checked by the caller.
+        const quint64 unit = type == 0x6 ? 2 : 1;
+        if ((type == 0x4 || type == 0x5 || type == 0x6) && (m_table - payload) / unit < count) return false;
+        return payload <= m_table;
+    }
+
+    const unsigned char* m_p;
+    quint64 m_n;
+    unsigned m_offsetSize = 0, m_refSize = 0;
+    quint64 m_objects = 0, m_table = 0;
+};
+
+} // namespace
+
+std::optional<ClipItems> ClipData::decode(const QByteArray& bytes) {
+    if (bytes.size() < 8 || bytes.size() > maximumBytes ||
+        !plist_is_binary(bytes.constData(), static_cast<uint32_t>(bytes.size())) ||
+        !ShapeCheck(bytes).valid())
+        return std::nullopt;
+    plist_t raw = nullptr;
+    plist_from_bin(bytes.constData(), static_cast<uint32_t>(bytes.size()), &raw);
+    PlistPtr root(raw);
+    if (!raw || plist_get_node_type(raw) != PLIST_ARRAY) return std::nullopt;
+    ClipItems items;
+    const uint32_t count = plist_array_get_size(raw);
+    for (uint32_t i = 0; i < count; ++i) {
+        plist_t dict = plist_array_get_item(raw, i);
+        if (!dict || plist_get_node_type(dict) != PLIST_DICT) return std::nullopt;
+        PasteboardItem item;
+        plist_dict_iter it = nullptr;
+        plist_dict_new_iter(dict, &it);
+        bool ok = true;
+        for (;;) {
+            char* key = nullptr;
+            plist_t value = nullptr;
+            plist_dict_next_item(dict, it, &key, &value);
+            if (!key) break;
+            const QString type = QString::fromUtf8(key);
+            std::free(key);
+            if (!value || plist_get_node_type(value) != PLIST_DATA) {
+                ok = false;
+                break;
+            }
+            uint64_t length = 0;
+            const char* data = plist_get_data_ptr(value, &length);
+            item.setData(type, QByteArray(data, data ? qsizetype(length) : 0));
+        }
+        std::free(it);
+        if (!ok) return std::nullopt;
+        items.append(std::move(item));
+    }
+    if (items.isEmpty()) return std::nullopt;
+    return items;
+}
+
+} // namespace zarvo

@@ -1,0 +1,683 @@
+#include "clipboard/ClipStore.h"
+
+#include "clipboard/Clipboard.h"
+#include "platform/Clock.h"
+#include "platform/Environment.h"
+#include "platform/Pasteboard.h"
+#include "platform/Platform.h"
+#include "platform/Workspace.h"
+#include "search/Fuzzy.h"
+#include "store/UserDefaults.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace zarvo {
+
+namespace {
+
+const QString kPlainText = QString::fromLatin1(PasteboardType::plainText);
+const QString kFileURL = QString::fromLatin1(PasteboardType::fileURL);
+const QString kPNG = QString::fromLatin1(PasteboardType::png);
+const QString kTIFF = QString::fromLatin1(PasteboardType::tiff);
+const QString kJPEG = QString::fromLatin1(PasteboardType::jpeg);
+const QString kRTF = QString::fromLatin1(PasteboardType::rtf);
+const QString kHTML = QString::fromLatin1(PasteboardType::html);
+const QString kSourceType = QString::fromLatin1(PasteboardType::source);
+
+// The types kept of a copy, in the order they are read.
+const QStringList& keptTypes() {
+    static const QStringList types{
+        kFileURL, QString::fromLatin1(PasteboardType::url), kPlainText, kRTF, kHTML, kPNG, kTIFF, kJPEG};
+    return types;
+}
+
+bool isImageType(const QString& type) {
+    return type == kPNG || type == kTIFF || type == kJPEG;
+}
+
+constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+const char* const kIndexName = "clips.json";
+const char* const kLegacyKey = "clipboardHistory";
+
+// Writes whole and atomically; a reader sees the old file or the new one, never a part.
+bool writeAtomically(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    file.setPermissions(kOwnerOnly);
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+std::optional<QByteArray> readSmallFile(const QString& path, qint64 limit) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > limit) return std::nullopt;
+    return file.read(limit + 1);
+}
+
+// Decodes with the image's orientation applied. Qt's reader refuses images beyond its allocation limit.
+std::optional<QImage> decodeImage(const QByteArray& data) {
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(true);
+    QImage image = reader.read();
+    if (image.isNull()) return std::nullopt;
+    return image;
+}
+
+std::optional<QByteArray> encodePNG(const QImage& image, int quality = -1) {
+    QByteArray out;
+    QBuffer buffer(&out);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    writer.setQuality(quality);
+    if (!writer.write(image)) return std::nullopt;
+    return out;
+}
+
+std::optional<QByteArray> thumbnailOf(const QImage& image) {
+    constexpr int side = ClipStore::thumbnailPixels;
+    QImage small = image;
+    if (image.width() > side || image.height() > side) {
+        // A fast halving pass first: smooth scaling of a 12-megapixel picture straight to 96 pixels
+        // costs several times more and looks no better at this size.
+        if (image.width() > side * 8 || image.height() > side * 8)
+            small = image.scaled(side * 4, side * 4, Qt::KeepAspectRatio, Qt::FastTransformation);
+        small = small.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    return encodePNG(small);
+}
+
+std::optional<QString> strictUtf8(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError()) return std::nullopt;
+    return text;
+}
+
+QString trimSpacesAndTabs(const QString& text) {
+    qsizetype start = 0, end = text.size();
+    while (start < end && (text[start] == QLatin1Char(' ') || text[start] == QLatin1Char('\t')))
+        ++start;
+    while (end > start && (text[end - 1] == QLatin1Char(' ') || text[end - 1] == QLatin1Char('\t')))
+        --end;
+    return text.mid(start, end - start);
+}
+
+} // namespace
+
+// ---- Construction ----
+
+ClipStore::Services ClipStore::Services::fromPlatform() {
+    const Platform& platform = Platform::current();
+    Services services;
+    services.workspace = platform.workspace;
+    services.clock = platform.clock;
+    if (platform.environment) services.ownBundleID = platform.environment->appIdentifier();
+    return services;
+}
+
+QString ClipStore::defaultDirectory() {
+    const Environment* env = Platform::current().environment;
+    if (env && env->appIdentifier() == QLatin1String(kAppIdentifier))
+        return QDir(env->dataHome()).filePath(QStringLiteral("Zarvo/Clipboard"));
+    const QString temp = env ? env->tempPath() : QDir::tempPath();
+    return QDir(temp).filePath(QStringLiteral("zarvo-clips-%1").arg(QCoreApplication::applicationPid()));
+}
+
+ClipStore::ClipStore(const QString& directory, Pasteboard* pasteboard, bool migrateLegacy, Services services,
+                     QObject* parent)
+    : QObject(parent), m_directory(directory), m_pasteboard(pasteboard), m_services(std::move(services)),
+      m_images(200'000'000), m_thumbnails(300),
+      m_work(std::make_unique<SerialQueue>(QStringLiteral("com.velorin.zarvo.clips.work"))),
+      m_io(std::make_unique<SerialQueue>(QStringLiteral("com.velorin.zarvo.clips.io"))) {
+    if (m_pasteboard) m_lastChangeCount = m_pasteboard->changeCount();
+    open(migrateLegacy);
+}
+
+ClipStore::~ClipStore() = default;
+
+void ClipStore::open(bool migrateLegacy) {
+    QDir().mkpath(m_directory);
+    QFile::setPermissions(m_directory,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+    const QString indexPath = QDir(m_directory).filePath(QLatin1String(kIndexName));
+    QFile file(indexPath);
+    if (!file.exists()) {
+        if (migrateLegacy) migrateFromPathHistory();
+        return;
+    }
+    // An index that exists but cannot be read is set aside like an undecodable one: starting empty
+    // and saving would otherwise replace it.
+    std::optional<QList<Clip>> decoded;
+    if (file.open(QIODevice::ReadOnly) && file.size() <= ClipIndex::maximumBytes)
+        decoded = ClipIndex::decode(file.readAll());
+    file.close();
+    if (decoded) {
+        m_clips = std::move(*decoded);
+        return;
+    }
+    m_indexWasUnreadable = true;
+    setAside(indexPath);
+}
+
+void ClipStore::setAside(const QString& indexPath) {
+    const qint64 seconds = now().toSecsSinceEpoch();
+    QDir dir(m_directory);
+    QString name = QStringLiteral("clips-unreadable-%1.json").arg(seconds);
+    // Never replace an index set aside earlier in the same second.
+    for (int n = 1; dir.exists(name) && n < 1000; ++n)
+        name = QStringLiteral("clips-unreadable-%1-%2.json").arg(seconds).arg(n);
+    QFile::rename(indexPath, dir.filePath(name));
+}
+
+QString ClipStore::filePath(const QUuid& id, const char* suffix) const {
+    return QDir(m_directory).filePath(Clip::idString(id) + QLatin1String(suffix));
+}
+
+QDateTime ClipStore::now() const {
+    return m_services.clock ? m_services.clock->now().toUTC() : QDateTime::currentDateTimeUtc();
+}
+
+ClipPolicy ClipStore::policy() const {
+    return m_services.policy ? m_services.policy() : ClipPolicy{};
+}
+
+void ClipStore::setClips(QList<Clip> clips) {
+    m_clips = std::move(clips);
+    emit clipsChanged();
+}
+
+// ---- Start and polling ----
+
+void ClipStore::start() {
+    if (m_started) return;
+    m_started = true;
+    prune(now());
+    if (!m_indexWasUnreadable) removeOrphanedData();
+    if (m_services.workspace) {
+        connect(m_services.workspace, &Workspace::applicationActivated, this, [this](const AppInfo& app) {
+            if (app.bundleIdentifier) m_activatedSincePoll.insert(*app.bundleIdentifier);
+        });
+    }
+    m_timer.setInterval(500);
+    m_timer.setTimerType(Qt::CoarseTimer);
+    connect(&m_timer, &QTimer::timeout, this, &ClipStore::poll);
+    m_timer.start();
+}
+
+void ClipStore::poll() {
+    QSet<QString> activated;
+    if (!m_activatedSincePoll.isEmpty()) activated.swap(m_activatedSincePoll);
+    if (!m_pasteboard) return;
+    const qint64 count = m_pasteboard->changeCount();
+    if (count == m_lastChangeCount) return;
+    m_lastChangeCount = count;
+
+    const ClipPolicy settings = policy();
+    if (!settings.keepHistory) return; // consumed: turning the setting on later does not capture it
+    const bool own = m_ownChangeCount && *m_ownChangeCount == count;
+    std::optional<AppInfo> front;
+    if (m_services.generalPasteboard && m_services.workspace)
+        front = m_services.workspace->frontmostApplication();
+    const std::optional<QString> source = m_pasteboard->string(kSourceType);
+    if (front && front->bundleIdentifier) activated.insert(*front->bundleIdentifier);
+    if (source) activated.insert(*source);
+
+    std::optional<QString> appName, bundleID;
+    std::optional<ClipItems> items;
+    if (own) {
+        items = snapshot(*m_pasteboard);
+        if (!items) return;
+        appName = QStringLiteral("Zarvo");
+        bundleID = m_services.ownBundleID;
+    } else {
+        for (const QString& ignored : settings.ignoredApps)
+            if (activated.contains(ignored)) return;
+        items = snapshot(*m_pasteboard);
+        if (!items) return;
+        std::optional<QString> location;
+        if (source && m_services.workspace) location = m_services.workspace->urlForApplication(*source);
+        if (location) {
+            appName = m_services.workspace->applicationName(*location).remove(QStringLiteral(".app"));
+            bundleID = source;
+        } else if (front) {
+            appName = front->name;
+            bundleID = front->bundleIdentifier;
+        }
+    }
+
+    QPointer<ClipStore> weak(this);
+    m_work->async([weak, webURL = m_services.webURL, items = std::move(*items), appName, bundleID]() mutable {
+        auto prepared = prepare(std::move(items), webURL);
+        if (!prepared) return;
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [weak, prepared = std::move(*prepared), appName, bundleID] {
+                if (weak) weak->insert(prepared, appName, bundleID, weak->now());
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+// ---- Snapshot and preparation ----
+
+std::optional<ClipItems> ClipStore::snapshot(const Pasteboard& pasteboard) {
+    const QList<PasteboardItem> items = pasteboard.items();
+    QStringList types = pasteboard.types();
+    return snapshot(types, items);
+}
+
+std::optional<ClipItems> ClipStore::snapshot(const QStringList& types, const QList<PasteboardItem>& items) {
+    if (Clipboard::isPrivate(types, items)) return std::nullopt;
+    if (items.isEmpty()) return std::nullopt;
+    qint64 total = 0;
+    ClipItems result;
+    for (const PasteboardItem& item : items) {
+        const std::optional<QByteArray> plain = item.data(kPlainText);
+        const bool textOrFiles = (plain && !plain->isEmpty()) || item.data(kFileURL).has_value();
+        PasteboardItem kept;
+        for (const QString& type : keptTypes()) {
+            const std::optional<QByteArray> data = item.data(type);
+            if (!data) continue;
+            // An image that comes with text or files (a rendering of copied cells) is not kept.
+            if (isImageType(type) && (textOrFiles || kept.data(kPNG))) continue;
+            total += data->size();
+            if (total > maximumReadBytes) return std::nullopt;
+            kept.setData(type, *data);
+        }
+        if (!kept.representations.isEmpty()) result.append(std::move(kept));
+    }
+    if (result.isEmpty()) return std::nullopt;
+    return result;
+}
+
+std::optional<ClipStore::Prepared>
+ClipStore::prepare(ClipItems items, const std::function<std::optional<QUrl>(const QString&)>& webURL) {
+    // Other image formats become PNG, upright, so every image clip has one format to show and hash.
+    for (PasteboardItem& item : items) {
+        if (item.data(kPNG)) continue;
+        std::optional<QByteArray> source = item.data(kTIFF);
+        if (!source) source = item.data(kJPEG);
+        if (!source) continue;
+        const auto image = decodeImage(*source);
+        // A faster zlib level than the default: conversion runs for every copied photo.
+        const auto png = image ? encodePNG(*image, 50) : std::nullopt;
+        if (!png) continue;
+        item.representations.removeIf(
+            [](const auto& rep) { return rep.first == kTIFF || rep.first == kJPEG; });
+        item.setData(kPNG, *png);
+    }
+
+    Prepared prepared;
+    for (const PasteboardItem& item : items)
+        for (const auto& rep : item.representations)
+            prepared.size += rep.second.size();
+    if (prepared.size > maximumClipBytes || items.isEmpty()) return std::nullopt;
+
+    QStringList paths;
+    for (const PasteboardItem& item : items) {
+        const auto data = item.data(kFileURL);
+        if (!data) continue;
+        const QUrl url = QUrl::fromEncoded(*data, QUrl::StrictMode);
+        const QString host = url.host();
+        if (url.isLocalFile() && (host.isEmpty() || host == QLatin1String("localhost"))) {
+            const QString path = url.toLocalFile();
+            if (path.startsWith(QLatin1Char('/'))) paths << path;
+        }
+    }
+
+    const PasteboardItem& first = items.first();
+    const std::optional<QByteArray> textBytes = first.data(kPlainText);
+    std::optional<QString> text = textBytes ? strictUtf8(*textBytes) : std::nullopt;
+    const QString trimmed = text ? text->trimmed() : QString();
+    if (!paths.isEmpty()) {
+        prepared.kind = Clip::Kind::files;
+        prepared.text = paths.join(QLatin1Char('\n'));
+        prepared.length = int(paths.size());
+        prepared.hash = Clip::contentHash("files", prepared.text.toUtf8());
+    } else if (text && !trimmed.isEmpty()) {
+        if (!trimmed.contains(QLatin1Char('\n')) && webURL && webURL(trimmed))
+            prepared.kind = Clip::Kind::link;
+        else if (first.data(kRTF) || first.data(kHTML))
+            prepared.kind = Clip::Kind::richText;
+        else
+            prepared.kind = Clip::Kind::text;
+        prepared.text = Clip::prefix(*text, maximumTextCharacters);
+        prepared.length = Clip::characterCount(*text);
+        prepared.hash = Clip::contentHash("text", *textBytes); // the bytes are exactly the text's UTF-8
+    } else if (const auto png = first.data(kPNG)) {
+        const auto image = decodeImage(*png);
+        if (!image) return std::nullopt;
+        prepared.kind = Clip::Kind::image;
+        prepared.imageSize = Clip::Size{double(image->width()), double(image->height())};
+        prepared.thumbnail = thumbnailOf(*image); // from the decoded picture: decoding twice costs more
+        prepared.hash = Clip::contentHash("image", *png);
+    } else {
+        return std::nullopt;
+    }
+    prepared.items = std::move(items);
+    return prepared;
+}
+
+std::optional<QByteArray> ClipStore::makeThumbnail(const QByteArray& imageData) {
+    const auto image = decodeImage(imageData);
+    return image ? thumbnailOf(*image) : std::nullopt;
+}
+
+// ---- The list ----
+
+void ClipStore::insert(const Prepared& prepared, const std::optional<QString>& appName,
+                       const std::optional<QString>& bundleID, const QDateTime& date) {
+    QList<Clip> list = m_clips;
+    Clip clip;
+    const auto same =
+        std::find_if(list.begin(), list.end(), [&](const Clip& c) { return c.hash == prepared.hash; });
+    if (same != list.end()) {
+        clip = *same;
+        list.erase(same);
+        clip.kind = prepared.kind;
+        clip.size = prepared.size;
+        clip.date = date;
+        if (appName) clip.appName = appName;
+        if (bundleID) clip.bundleID = bundleID;
+    } else {
+        clip.id = QUuid::createUuid();
+        clip.kind = prepared.kind;
+        clip.text = prepared.text;
+        clip.length = prepared.length;
+        clip.date = date;
+        clip.pinned = false;
+        clip.appName = appName;
+        clip.bundleID = bundleID;
+        clip.size = prepared.size;
+        clip.hash = prepared.hash;
+        clip.imageSize = prepared.imageSize;
+    }
+    // The cached pictures of a clip copied again may be of the older copy.
+    m_images.remove(clip.id);
+    m_thumbnails.remove(clip.id);
+    const QString dataPath = filePath(clip.id, ".clip");
+    const QString thumbPath = filePath(clip.id, ".thumb.png");
+    m_io->async([dataPath, thumbPath, items = prepared.items, thumbnail = prepared.thumbnail] {
+        writeAtomically(dataPath, ClipData::encode(items));
+        if (thumbnail) writeAtomically(thumbPath, *thumbnail);
+    });
+    list.prepend(clip);
+    setClips(std::move(list));
+    prune(now());
+    save();
+}
+
+bool ClipStore::capture(const QStringList& types, const QList<PasteboardItem>& items,
+                        const std::optional<QString>& appName, const std::optional<QString>& bundleID) {
+    auto kept = snapshot(types, items);
+    if (!kept) return false;
+    auto prepared = prepare(std::move(*kept), m_services.webURL);
+    if (!prepared) return false;
+    insert(*prepared, appName, bundleID, now());
+    return true;
+}
+
+void ClipStore::prune(const QDateTime& now) {
+    const int days = policy().retentionDays;
+    const QDateTime cutoff = days < 1 ? QDateTime() : now.addSecs(-qint64(days) * 86'400);
+    qint64 total = 0;
+    int unpinned = 0;
+    QList<Clip> kept;
+    QList<QUuid> dropped;
+    for (const Clip& clip : m_clips) {
+        total += clip.size;
+        if (clip.pinned) {
+            kept.append(clip);
+            continue;
+        }
+        ++unpinned;
+        if ((cutoff.isValid() && clip.date < cutoff) || unpinned > maximumUnpinned ||
+            total > maximumTotalBytes)
+            dropped.append(clip.id);
+        else
+            kept.append(clip);
+    }
+    if (dropped.isEmpty()) return;
+    setClips(std::move(kept));
+    for (const QUuid& id : dropped)
+        deleteData(id);
+    save();
+}
+
+void ClipStore::save() {
+    const QString path = QDir(m_directory).filePath(QLatin1String(kIndexName));
+    // Saves queued behind one another collapse into the last: each carries the whole list.
+    const quint64 generation = ++*m_saveGeneration;
+    m_io->async([path, list = m_clips, generation, latest = m_saveGeneration] {
+        if (generation == latest->load()) writeAtomically(path, ClipIndex::encode(list));
+    });
+}
+
+void ClipStore::deleteData(const QUuid& id) {
+    m_images.remove(id);
+    m_thumbnails.remove(id);
+    m_io->async([data = filePath(id, ".clip"), thumb = filePath(id, ".thumb.png")] {
+        QFile::remove(data);
+        QFile::remove(thumb);
+    });
+}
+
+void ClipStore::removeOrphanedData() {
+    QSet<QString> names;
+    for (const Clip& clip : m_clips) {
+        const QString id = Clip::idString(clip.id);
+        names.insert(id + QLatin1String(".clip"));
+        names.insert(id + QLatin1String(".thumb.png"));
+    }
+    m_io->async([dir = m_directory, names] {
+        const QStringList entries = QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System);
+        for (const QString& name : entries) {
+            if ((name.endsWith(QLatin1String(".clip")) || name.endsWith(QLatin1String(".thumb.png"))) &&
+                !names.contains(name))
+                QFile::remove(QDir(dir).filePath(name));
+        }
+    });
+}
+
+std::optional<Clip> ClipStore::clip(const QUuid& id) const {
+    for (const Clip& c : m_clips)
+        if (c.id == id) return c;
+    return std::nullopt;
+}
+
+void ClipStore::touch(const QUuid& id) {
+    QList<Clip> list = m_clips;
+    const auto it = std::find_if(list.begin(), list.end(), [&](const Clip& c) { return c.id == id; });
+    if (it == list.end()) return;
+    Clip clip = *it;
+    list.erase(it);
+    clip.date = now();
+    list.prepend(clip);
+    setClips(std::move(list));
+    save();
+}
+
+void ClipStore::togglePin(const QUuid& id) {
+    QList<Clip> list = m_clips;
+    for (Clip& c : list) {
+        if (c.id == id) {
+            c.pinned = !c.pinned;
+            setClips(std::move(list));
+            save();
+            return;
+        }
+    }
+}
+
+void ClipStore::deleteClip(const QUuid& id) {
+    QList<Clip> list = m_clips;
+    if (!list.removeIf([&](const Clip& c) { return c.id == id; })) return;
+    setClips(std::move(list));
+    deleteData(id);
+    save();
+}
+
+void ClipStore::clearUnpinned() {
+    QList<Clip> kept;
+    for (const Clip& c : m_clips) {
+        if (c.pinned)
+            kept.append(c);
+        else
+            deleteData(c.id);
+    }
+    setClips(std::move(kept));
+    save();
+}
+
+// ---- Reading back ----
+
+std::optional<ClipItems> ClipStore::items(const QUuid& id) {
+    return m_io->sync([path = filePath(id, ".clip")]() -> std::optional<ClipItems> {
+        const auto bytes = readSmallFile(path, ClipData::maximumBytes);
+        return bytes ? ClipData::decode(*bytes) : std::nullopt;
+    });
+}
+
+bool ClipStore::write(const Clip& clip, bool plainText) {
+    if (!m_pasteboard) return false;
+    const auto stored = items(clip.id);
+    if (!stored) return false;
+    std::optional<QString> plain;
+    if (clip.kind == Clip::Kind::files)
+        plain = clip.text;
+    else if (const auto bytes = stored->first().data(kPlainText))
+        plain = QString::fromUtf8(*bytes);
+    if (plainText && (!plain || plain->isEmpty())) return false;
+    poll(); // a copy not yet captured is taken before it is overwritten
+    m_pasteboard->clearContents();
+    if (plainText)
+        m_pasteboard->setString(*plain);
+    else
+        m_pasteboard->writeItems(*stored);
+    m_lastChangeCount = m_pasteboard->changeCount();
+    touch(clip.id);
+    return true;
+}
+
+QList<Clip> ClipStore::matching(const QString& query) const {
+    const QString trimmed = trimSpacesAndTabs(query);
+    QList<Clip> pinned, unpinned;
+    const QStringList words = trimmed.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    for (const Clip& clip : m_clips) {
+        bool match = trimmed.isEmpty() || clip.text.contains(trimmed, Qt::CaseInsensitive);
+        if (!match && !words.isEmpty()) {
+            const QString title = clip.title();
+            match = std::all_of(words.begin(), words.end(), [&](const QString& word) {
+                return Fuzzy::wordScore(word, title).has_value();
+            });
+        }
+        if (!match && clip.appName) match = clip.appName->contains(trimmed, Qt::CaseInsensitive);
+        if (match) (clip.pinned ? pinned : unpinned).append(clip);
+    }
+    return pinned + unpinned;
+}
+
+QStringList ClipStore::recentPathsAndLinks(int limit) const {
+    QStringList found;
+    for (const Clip& clip : m_clips) {
+        if (found.size() >= limit) break;
+        switch (clip.kind) {
+        case Clip::Kind::text:
+        case Clip::Kind::richText: {
+            const QString text = clip.text.trimmed();
+            if (text.contains(QLatin1Char('\n'))) break;
+            const QString t = trimSpacesAndTabs(text);
+            const bool candidate = t.startsWith(QLatin1Char('/')) || t.startsWith(QLatin1Char('~')) ||
+                                   t.startsWith(QLatin1String("file://")) ||
+                                   t.startsWith(QLatin1String("\"/")) || t.startsWith(QLatin1String("'/")) ||
+                                   (t.startsWith(QLatin1Char('%')) && t.mid(1).contains(QLatin1Char('%'))) ||
+                                   t.startsWith(QLatin1Char('$'));
+            if (!candidate || !m_services.expandPath) break;
+            const QString path = m_services.expandPath(text);
+            if (path.startsWith(QLatin1Char('/')) && QFileInfo::exists(path)) found << path;
+            break;
+        }
+        case Clip::Kind::link:
+            found << clip.text.trimmed();
+            break;
+        case Clip::Kind::files:
+            found << clip.paths();
+            break;
+        case Clip::Kind::image:
+            break;
+        }
+    }
+    found.removeDuplicates();
+    return found.mid(0, std::max(0, limit));
+}
+
+std::optional<QImage> ClipStore::image(const QUuid& id) {
+    if (const QImage* cached = m_images.object(id)) return *cached;
+    const auto stored = items(id);
+    if (!stored) return std::nullopt;
+    const auto png = stored->first().data(kPNG);
+    if (!png) return std::nullopt;
+    const auto image = decodeImage(*png);
+    if (!image) return std::nullopt;
+    const qint64 cost = image->width() > 0 ? qint64(image->width()) * image->height() * 4 : png->size();
+    m_images.insert(id, new QImage(*image), qsizetype(cost));
+    return image;
+}
+
+std::optional<QImage> ClipStore::thumbnail(const QUuid& id) {
+    if (const QImage* cached = m_thumbnails.object(id)) return *cached;
+    const auto bytes =
+        m_io->sync([path = filePath(id, ".thumb.png")] { return readSmallFile(path, 16 * 1024 * 1024); });
+    if (!bytes) return std::nullopt;
+    QImage image;
+    if (!image.loadFromData(*bytes, "png")) return std::nullopt;
+    m_thumbnails.insert(id, new QImage(image));
+    return image;
+}
+
+// ---- Migration ----
+
+void ClipStore::migrateFromPathHistory() {
+    UserDefaults* defaults = m_services.legacyDefaults;
+    if (!defaults) return;
+    const auto entries = defaults->stringArray(QLatin1String(kLegacyKey));
+    if (!entries) return;
+    const QDateTime start = now();
+    for (qsizetype i = entries->size() - 1; i >= 0; --i) {
+        const QString& entry = entries->at(i);
+        PasteboardItem item;
+        item.setString(kPlainText, entry);
+        if (entry.startsWith(QLatin1Char('/')) && QFileInfo::exists(entry))
+            item.setData(kFileURL, QUrl::fromLocalFile(entry).toEncoded());
+        if (auto prepared = prepare({item}, m_services.webURL))
+            insert(*prepared, std::nullopt, std::nullopt, start.addSecs(-60 * qint64(i)));
+    }
+    defaults->remove(QLatin1String(kLegacyKey));
+}
+
+void ClipStore::flush() {
+    m_work->waitForIdle();
+    if (QCoreApplication::instance())
+        QCoreApplication::sendPostedEvents(QCoreApplication::instance(), QEvent::MetaCall);
+    m_io->waitForIdle();
+}
+
+} // namespace zarvo

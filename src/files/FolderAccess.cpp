@@ -1,0 +1,74 @@
+#include "files/FolderAccess.h"
+
+#include "platform/Environment.h"
+#include "platform/Platform.h"
+#include "platform/Workspace.h"
+
+#include <QFile>
+#include <dirent.h>
+
+namespace zarvo::FolderAccess {
+
+namespace {
+// A folder counts as listable only when it can really be opened and read; a missing folder is
+// reported too, since it cannot be searched either.
+bool canList(const QString& path) {
+    DIR* dir = ::opendir(QFile::encodeName(path).constData());
+    if (!dir)
+        return false;
+    errno = 0;
+    ::readdir(dir);
+    const bool ok = errno == 0;
+    ::closedir(dir);
+    return ok;
+}
+} // namespace
+
+const QStringList& testedFolders() {
+    static const QStringList names = {QStringLiteral("Desktop"), QStringLiteral("Documents"),
+                                      QStringLiteral("Downloads")};
+    return names;
+}
+
+QStringList deniedFolders(const QString& home) {
+    QStringList denied;
+    for (const auto& name : testedFolders())
+        if (!canList(home + QLatin1Char('/') + name))
+            denied << name;
+    return denied;
+}
+
+QStringList deniedFolders() {
+    const Platform& platform = Platform::current();
+    const QString home = platform.environment ? platform.environment->homePath() : QString();
+    if (!platform.workspace)
+        return deniedFolders(home);
+    // The desktop may keep these folders elsewhere (localised XDG user folders): ask the platform where.
+    QStringList denied;
+    for (const auto& name : testedFolders()) {
+        QString path = platform.workspace->platformPath(QStringLiteral("~/") + name);
+        if (path.isEmpty())
+            path = home + QLatin1Char('/') + name;
+        if (!canList(path))
+            denied << name;
+    }
+    return denied;
+}
+
+const QUrl& filesAndFoldersPane() {
+    static const QUrl url(
+        QStringLiteral("x-apple.systempreferences:com.apple.preference.security?Privacy_FilesAndFolders"));
+    return url;
+}
+
+const QUrl& fullDiskAccessPane() {
+    static const QUrl url(QStringLiteral("x-apple.systempreferences:com.apple.preference.security?Privacy_AllFiles"));
+    return url;
+}
+
+QString bannerText(const QStringList& denied) {
+    return QStringLiteral("Can't search ") + denied.join(QStringLiteral(", ")) +
+           QStringLiteral(" \u2014 macOS hasn't granted access.");
+}
+
+} // namespace zarvo::FolderAccess

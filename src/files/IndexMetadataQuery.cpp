@@ -1,0 +1,145 @@
+#include "files/IndexMetadataQuery.h"
+
+#include "platform/Environment.h"
+#include "platform/Platform.h"
+#include "store/UserDefaults.h"
+
+#include <QDir>
+#include <QMetaObject>
+
+namespace zarvo {
+
+IndexMetadataQuery::IndexMetadataQuery(std::shared_ptr<index::FileIndex> index) : m_index(std::move(index)) {}
+
+IndexMetadataQuery::~IndexMetadataQuery() { stopQuery(); }
+
+bool IndexMetadataQuery::startQuery() {
+    if (m_job || m_predicate.isEmpty() || !m_index)
+        return false;
+    index::IndexQuerySpec spec;
+    spec.namePatterns = m_predicate.namePatterns;
+    if (m_predicate.matchAll)
+        spec.namePatterns << QStringLiteral("*");
+    spec.contentTypes = m_predicate.contentTypes;
+    spec.changedSince = m_predicate.changedSince;
+    spec.scopes = m_scopes;
+    spec.sort = m_sort == MetadataSort::ContentChangeDateDescending ? index::IndexQuerySpec::Sort::Modified
+                                                                    : index::IndexQuerySpec::Sort::LastUsed;
+    spec.limit = m_limit;
+    spec.batchIntervalMs = int(std::max(0.0, m_interval) * 1000);
+    m_results.clear();
+    m_matched = 0;
+    m_held.reset();
+    const quint64 generation = ++m_generation;
+    // The job never calls back once cancelled, and stopQuery() cancels before this object goes, so
+    // `this` is alive whenever the worker posts; events still queued die with the object.
+    m_job = m_index->startQuery(spec, [this, generation](const index::IndexQueryBatch& batch) {
+        QMetaObject::invokeMethod(
+            this, [this, generation, batch] { receive(generation, batch); }, Qt::QueuedConnection);
+    });
+    return true;
+}
+
+void IndexMetadataQuery::stopQuery() {
+    if (m_job) {
+        m_job->cancel();
+        m_job.reset();
+    }
+    ++m_generation; // batches already posted are ignored
+}
+
+void IndexMetadataQuery::receive(quint64 generation, const index::IndexQueryBatch& batch) {
+    if (generation != m_generation)
+        return;
+    if (m_disabled > 0) {
+        // A finish must not be overtaken by a later progress batch: keep the newest, finish sticks.
+        const bool finished = batch.finished || (m_held && m_held->finished);
+        m_held = batch;
+        m_held->finished = finished;
+        return;
+    }
+    apply(batch);
+}
+
+void IndexMetadataQuery::apply(const index::IndexQueryBatch& batch) {
+    m_results = batch.paths;
+    m_matched = batch.matched;
+    if (batch.finished) {
+        m_job.reset();
+        emit didFinishGathering();
+    } else {
+        emit gatheringProgress();
+    }
+}
+
+void IndexMetadataQuery::enableUpdates() {
+    if (m_disabled > 0 && --m_disabled == 0 && m_held) {
+        auto batch = std::move(*m_held);
+        m_held.reset();
+        apply(batch);
+    }
+}
+
+std::optional<QString> IndexMetadataQuery::resultPath(int index) const {
+    if (index < 0 || index >= m_results.size())
+        return std::nullopt;
+    return m_results.at(index);
+}
+
+std::unique_ptr<MetadataQuery> IndexMetadataQueryFactory::create() {
+    return std::make_unique<IndexMetadataQuery>(m_index);
+}
+
+namespace FileIndexSettings {
+
+namespace {
+QString expandHome(const QString& path, const QString& home) {
+    if (path == QLatin1String("~"))
+        return home;
+    if (path.startsWith(QLatin1String("~/")))
+        return home + path.mid(1);
+    return path;
+}
+
+QStringList folders(const UserDefaults& defaults, const char* key, const QString& home) {
+    QStringList out;
+    for (const auto& p : defaults.stringArray(QString::fromLatin1(key)).value_or(QStringList())) {
+        const QString expanded = expandHome(p.trimmed(), home);
+        if (QDir::isAbsolutePath(expanded))
+            out << QDir::cleanPath(expanded);
+        else if (!expanded.isEmpty())
+            qWarning("Zarvo: file index ignores %s entry \"%s\" (not an absolute path)", key, qPrintable(p));
+    }
+    return out;
+}
+} // namespace
+
+index::IndexConfig config(const Platform& platform) {
+    const Environment& env = *platform.environment;
+    index::IndexConfig c;
+    const QString home = env.homePath();
+    if (platform.defaults) {
+        UserDefaults defaults(*platform.defaults, env.appIdentifier());
+        c.roots = folders(defaults, kRootsKey, home);
+        c.excluded = folders(defaults, kExcludedKey, home);
+    }
+    if (c.roots.isEmpty())
+        c.roots = {home};
+    c.snapshotPath = env.cacheHome() + QLatin1Char('/') + env.appIdentifier() + QStringLiteral("/file-index.snapshot");
+    c.recentlyUsedPath = env.dataHome() + QStringLiteral("/recently-used.xbel");
+    return c;
+}
+
+std::shared_ptr<index::FileIndex> openShared(const Platform& platform) {
+    return index::FileIndex::openShared(config(platform));
+}
+
+std::shared_ptr<index::FileIndex> startLive(const Platform& platform) {
+    auto index = std::make_shared<index::FileIndex>(config(platform));
+    index->start();
+    return index;
+}
+
+} // namespace FileIndexSettings
+
+} // namespace zarvo

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "index/IndexTable.h"
+
+#include <QByteArray>
+#include <QReadWriteLock>
+#include <QSet>
+#include <atomic>
+#include <functional>
+
+namespace zarvo::index {
+
+// Walks folders into an IndexTable: getdents64 and fstatat directly, because this walk must keep pace
+// with find(1) over a million files and QDirIterator costs several times more per entry.
+class Crawler {
+public:
+    struct Options {
+        QSet<QByteArray> excluded; // absolute folder paths not descended into
+        // Called before a folder is listed (so no change after the listing is missed); returns false
+        // when the folder could not be watched.
+        std::function<bool(const QByteArray& path, quint32 entry)> watch;
+        std::function<void(qint64 entries)> progress;
+        const std::atomic<bool>* cancel = nullptr;
+        qint64 limit = -1; // stop after this many entries (scope crawls outside the roots)
+        // When set, children are appended under this lock (crawling into the live table).
+        QReadWriteLock* lock = nullptr;
+    };
+
+    explicit Crawler(Options options) : m_options(std::move(options)) {}
+
+    // Adds a root entry for `path` and everything under it. False when cancelled or over the limit.
+    bool crawlRoot(IndexTable& table, const QByteArray& path);
+    // Lists folder entry `dir` (at `path`, not yet listed) and everything under it.
+    bool crawlFolder(IndexTable& table, quint32 dir, const QByteArray& path);
+
+    struct Item {
+        QByteArray name;
+        quint16 flags = 0;
+        ContentTypes::TypeId type = 0;
+        quint64 size = 0;
+        quint32 mtime = 0;
+    };
+    // Reads one folder. False (with errno set) when it cannot be opened.
+    bool list(const QByteArray& path, std::vector<Item>& out);
+    // The entry data of one path (lstat), or false when it is gone.
+    bool statPath(const QByteArray& path, Item& out);
+
+    qint64 added() const { return m_added; }
+
+private:
+    ContentTypes::TypeId typeFor(QByteArrayView name, bool isDir);
+
+    Options m_options;
+    QHash<QByteArray, ContentTypes::TypeId> m_typeCache;
+    qint64 m_added = 0;
+    qint64 m_lastProgress = 0;
+};
+
+quint32 clampTime(qint64 seconds);
+
+} // namespace zarvo::index

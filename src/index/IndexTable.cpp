@@ -1,0 +1,209 @@
+#include "index/IndexTable.h"
+
+#include "index/NamePattern.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace zarvo::index {
+
+QByteArrayView IndexTable::foldedName(quint32 i) const {
+    const char* p = folded.constData() + entries[i].foldOff;
+    return QByteArrayView(p, qsizetype(std::strlen(p)));
+}
+
+QByteArray IndexTable::pathBytes(quint32 i) const {
+    QVarLengthArray<quint32, 32> chain;
+    for (quint32 k = i; k != kNoEntry && chain.size() < 4096; k = entries[k].parent)
+        chain.append(k);
+    QByteArray out;
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+        if (!out.isEmpty() && !out.endsWith('/'))
+            out.append('/');
+        out.append(name(*it));
+    }
+    return out;
+}
+
+QString IndexTable::path(quint32 i) const { return QString::fromUtf8(pathBytes(i)); }
+
+std::vector<quint32> IndexTable::roots() const {
+    std::vector<quint32> out;
+    for (quint32 i = 0; i < entries.size(); ++i)
+        if (entries[i].is(Entry::Root) && !entries[i].is(Entry::Deleted))
+            out.push_back(i);
+        else if (!entries[i].is(Entry::Root))
+            break; // roots come first in a crawled table
+    return out;
+}
+
+void IndexTable::reserveFor(QByteArray& buffer, qsizetype extra) {
+    if (buffer.size() + extra > buffer.capacity())
+        buffer.reserve(buffer.size() + buffer.size() / 8 + extra + 64);
+}
+
+quint32 IndexTable::add(quint32 parent, QByteArrayView name, quint16 flags, ContentTypes::TypeId type,
+                        quint64 size, quint32 mtime) {
+    if (entries.size() == entries.capacity())
+        entries.reserve(entries.size() + entries.size() / 8 + 64);
+    if (foldRecords.size() == foldRecords.capacity())
+        foldRecords.reserve(foldRecords.size() + foldRecords.size() / 8 + 64);
+    Entry e;
+    e.parent = parent;
+    e.nameOff = quint32(names.size());
+    e.nameLen = quint16(std::min<qsizetype>(name.size(), 0xffff));
+    reserveFor(names, e.nameLen + 1);
+    names.append(name.first(e.nameLen));
+    names.append('\0');
+    e.foldOff = quint32(folded.size());
+    reserveFor(folded, name.size() * 2 + 1);
+    if (flags & Entry::Root)
+        folded.append(""); // roots are found by path, never by name
+    else
+        Fold::append(name, folded);
+    folded.append('\0');
+    e.flags = flags;
+    e.type = type;
+    e.size = (flags & Entry::Dir) ? 0 : size;
+    e.mtime = mtime;
+    const auto index = quint32(entries.size());
+    entries.push_back(e);
+    foldRecords.push_back({e.foldOff, index});
+    return index;
+}
+
+qsizetype IndexTable::recordOf(quint32 i) const {
+    const quint32 off = entries[i].foldOff;
+    auto it = std::lower_bound(foldRecords.begin(), foldRecords.end(), off,
+                               [](const FoldRecord& r, quint32 o) { return r.off < o; });
+    if (it == foldRecords.end() || it->off != off)
+        return -1;
+    return it - foldRecords.begin();
+}
+
+void IndexTable::rename(quint32 i, quint32 newParent, QByteArrayView name, ContentTypes::TypeId type) {
+    Entry& e = entries[i];
+    if (auto r = recordOf(i); r >= 0)
+        foldRecords[size_t(r)].entry = kNoEntry;
+    const quint32 oldParent = e.parent;
+    e.nameOff = quint32(names.size());
+    e.nameLen = quint16(std::min<qsizetype>(name.size(), 0xffff));
+    reserveFor(names, e.nameLen + 1);
+    names.append(name.first(e.nameLen));
+    names.append('\0');
+    e.foldOff = quint32(folded.size());
+    reserveFor(folded, name.size() * 2 + 1);
+    Fold::append(name, folded);
+    folded.append('\0');
+    e.type = type;
+    foldRecords.push_back({e.foldOff, i});
+    if (oldParent != newParent) {
+        if (auto it = extraChildren.find(oldParent); it != extraChildren.end()) {
+            it->removeAll(i);
+            if (it->isEmpty())
+                extraChildren.erase(it);
+        }
+        e.parent = newParent;
+        const Entry& p = entries[newParent];
+        if (!(i >= p.firstChild() && i < p.firstChild() + p.childCount()))
+            extraChildren[newParent].append(i);
+    }
+}
+
+void IndexTable::remove(quint32 i) {
+    if (entries[i].is(Entry::Deleted))
+        return;
+    const quint32 parent = entries[i].parent;
+    if (parent != kNoEntry)
+        if (auto it = extraChildren.find(parent); it != extraChildren.end()) {
+            it->removeAll(i);
+            if (it->isEmpty())
+                extraChildren.erase(it);
+        }
+    std::vector<quint32> stack{i};
+    while (!stack.empty()) {
+        const quint32 k = stack.back();
+        stack.pop_back();
+        if (entries[k].is(Entry::Dir)) {
+            for (auto c : children(k))
+                stack.push_back(c);
+            extraChildren.remove(k);
+        }
+        entries[k].flags |= Entry::Deleted;
+        ++deletedCount;
+        if (auto r = recordOf(k); r >= 0)
+            foldRecords[size_t(r)].entry = kNoEntry;
+        lastUsed.remove(k);
+    }
+}
+
+std::vector<quint32> IndexTable::children(quint32 dir) const {
+    std::vector<quint32> out;
+    const Entry& d = entries[dir];
+    const quint32 first = d.firstChild(), count = d.childCount();
+    for (quint32 k = first; k < first + count && k < entries.size(); ++k)
+        if (entries[k].parent == dir && !entries[k].is(Entry::Deleted))
+            out.push_back(k);
+    if (auto it = extraChildren.constFind(dir); it != extraChildren.constEnd())
+        for (auto k : *it)
+            if (entries[k].parent == dir && !entries[k].is(Entry::Deleted))
+                out.push_back(k);
+    return out;
+}
+
+quint32 IndexTable::child(quint32 dir, QByteArrayView nm) const {
+    const Entry& d = entries[dir];
+    const quint32 first = d.firstChild(), count = d.childCount();
+    for (quint32 k = first; k < first + count && k < entries.size(); ++k)
+        if (entries[k].parent == dir && !entries[k].is(Entry::Deleted) && name(k) == nm)
+            return k;
+    if (auto it = extraChildren.constFind(dir); it != extraChildren.constEnd())
+        for (auto k : *it)
+            if (entries[k].parent == dir && !entries[k].is(Entry::Deleted) && name(k) == nm)
+                return k;
+    return kNoEntry;
+}
+
+quint32 IndexTable::find(const QString& absolutePath) const {
+    QByteArray path = absolutePath.toUtf8();
+    while (path.size() > 1 && path.endsWith('/'))
+        path.chop(1);
+    quint32 best = kNoEntry;
+    qsizetype bestLen = -1;
+    for (auto r : roots()) {
+        const QByteArrayView rp = name(r);
+        const bool under = path == rp || (path.startsWith(rp) && (rp.endsWith('/') || path.at(rp.size()) == '/'));
+        if (under && rp.size() > bestLen) {
+            best = r;
+            bestLen = rp.size();
+        }
+    }
+    if (best == kNoEntry)
+        return kNoEntry;
+    quint32 cur = best;
+    const QByteArray rest = path.mid(bestLen);
+    for (const auto& part : rest.split('/')) {
+        if (part.isEmpty())
+            continue;
+        cur = child(cur, part);
+        if (cur == kNoEntry)
+            return kNoEntry;
+    }
+    return cur;
+}
+
+quint64 IndexTable::memoryBytes() const {
+    quint64 bytes = entries.capacity() * sizeof(Entry) + foldRecords.capacity() * sizeof(FoldRecord) +
+                    quint64(names.capacity()) + quint64(folded.capacity());
+    bytes += quint64(extraChildren.size()) * 48 + quint64(lastUsed.size()) * 16;
+    return bytes;
+}
+
+void IndexTable::shrink() {
+    entries.shrink_to_fit();
+    foldRecords.shrink_to_fit();
+    names.squeeze();
+    folded.squeeze();
+}
+
+} // namespace zarvo::index

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "index/ContentTypes.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <QVarLengthArray>
+#include <optional>
+#include <vector>
+
+namespace zarvo::index {
+
+inline constexpr quint32 kNoEntry = 0xffffffffu;
+
+// One file or folder. 32 bytes: with two name copies a million entries stay well under 100 MB.
+struct Entry {
+    enum Flag : quint16 {
+        Dir = 1,
+        Root = 2,        // name holds the root's absolute path
+        Deleted = 4,     // gone; space reclaimed at the next crawl
+        Unreadable = 8,  // a folder that could not be listed
+        Unwatched = 16,  // a folder without an inotify watch (re-crawled periodically)
+        Symlink = 32,
+    };
+    quint32 parent = kNoEntry;
+    quint32 nameOff = 0; // into IndexTable::names
+    quint32 foldOff = 0; // into IndexTable::folded
+    quint16 nameLen = 0;
+    ContentTypes::TypeId type = 0;
+    quint16 flags = 0;
+    quint16 reserved = 0;
+    quint32 mtime = 0; // seconds since the epoch
+    // Files: the size in bytes. Folders: first child index (high half) and count of the children
+    // listed together by the crawler (low half); later arrivals are in IndexTable::extraChildren.
+    quint64 size = 0;
+
+    bool is(Flag f) const { return flags & f; }
+    quint32 firstChild() const { return quint32(size >> 32); }
+    quint32 childCount() const { return quint32(size); }
+    void setChildren(quint32 first, quint32 count) { size = (quint64(first) << 32) | count; }
+};
+static_assert(sizeof(Entry) == 32);
+
+// A folded name in buffer order: lets a hit found by scanning the whole folded buffer be mapped back
+// to its entry (binary search on `off`).
+struct FoldRecord {
+    quint32 off;
+    quint32 entry; // kNoEntry when the name is no longer in use
+};
+
+// The table of the index: plain arrays so a snapshot is a few large reads. Not synchronised itself;
+// FileIndex guards it.
+class IndexTable {
+public:
+    std::vector<Entry> entries;
+    QByteArray names;  // every name, NUL-terminated
+    QByteArray folded; // every folded name, NUL-terminated, in FoldRecord order
+    std::vector<FoldRecord> foldRecords;
+    QHash<quint32, QVarLengthArray<quint32, 2>> extraChildren;
+    QHash<quint32, quint32> lastUsed; // entry → seconds since the epoch (sparse)
+    quint32 deletedCount = 0;
+
+    qsizetype liveCount() const { return qsizetype(entries.size()) - deletedCount; }
+
+    QByteArrayView name(quint32 i) const {
+        return QByteArrayView(names.constData() + entries[i].nameOff, entries[i].nameLen);
+    }
+    QByteArrayView foldedName(quint32 i) const;
+    QString path(quint32 i) const;
+    QByteArray pathBytes(quint32 i) const;
+    // Roots in the order they were added.
+    std::vector<quint32> roots() const;
+
+    // Appends an entry (its names included); returns its index.
+    quint32 add(quint32 parent, QByteArrayView name, quint16 flags, ContentTypes::TypeId type, quint64 size,
+                quint32 mtime);
+    // Gives an entry a new name and parent (a rename or move); children follow.
+    void rename(quint32 i, quint32 newParent, QByteArrayView name, ContentTypes::TypeId type);
+    // Marks an entry and everything under it deleted.
+    void remove(quint32 i);
+    // The live child of folder `dir` with this name, or kNoEntry.
+    quint32 child(quint32 dir, QByteArrayView name) const;
+    // Every live child of `dir`.
+    std::vector<quint32> children(quint32 dir) const;
+    // The entry of an absolute path (a root or under one), or kNoEntry.
+    quint32 find(const QString& absolutePath) const;
+
+    // The last-used time of an entry, else its modification time.
+    quint32 lastUsedOrModified(quint32 i) const {
+        if (!lastUsed.isEmpty())
+            if (auto it = lastUsed.constFind(i); it != lastUsed.constEnd())
+                return *it;
+        return entries[i].mtime;
+    }
+    // The record index holding entry i's folded name.
+    qsizetype recordOf(quint32 i) const;
+    // Bytes held by the arrays (capacity), for status and benchmarks.
+    quint64 memoryBytes() const;
+    void shrink();
+    // Grows arrays by an eighth rather than doubling: a million-entry table should not carry tens of
+    // megabytes of slack after one new file.
+    static void reserveFor(QByteArray& buffer, qsizetype extra);
+};
+
+} // namespace zarvo::index

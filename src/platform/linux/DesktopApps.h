@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace zarvo::linux_ {
+
+// Application lookup through desktop entries, and the table that maps the well-known identifiers the
+// core names (com.apple.Terminal, com.apple.calculator, org.keepassxc.keepassxc …) to their Linux
+// counterparts. Application locations are desktop entry paths.
+namespace DesktopApps {
+
+// The desktop environments named in XDG_CURRENT_DESKTOP, upper-cased ("GNOME", "KDE", "XFCE" …).
+QStringList currentDesktops(const QString& xdgCurrentDesktop);
+
+// Linux desktop-file ids (without ".desktop") that stand for an identifier, the current desktop's own
+// applications first. Empty when the table does not know the identifier.
+QStringList candidates(const QString& bundleIdentifier, const QStringList& desktops);
+
+// The desktop entry path of an installed application: the identifier as a desktop-file id (any case),
+// then the table, then (outside Apple's own identifiers) its last component ("io.alacritty" → alacritty).
+std::optional<QString> locate(const QString& bundleIdentifier, const QStringList& desktops);
+
+// The identifier an application location goes by: the well-known identifier whose lookup leads back to
+// the same entry, else its desktop-file id. None when the location is not an application.
+std::optional<QString> identifier(const QString& location, const QStringList& desktops);
+
+// The display name of a desktop entry (or the file name of another location).
+QString displayName(const QString& location);
+
+// The desktop entry of a running window, from its WM_CLASS pair and the executable of its process.
+std::optional<QString> locateWindow(const QString& wmInstance, const QString& wmClass,
+                                    const QString& executable);
+
+// Starts a desktop entry (or an executable) with file or URL arguments; none on success, else the error.
+std::optional<QString> launchWithUris(const QString& location, const QStringList& uris);
+// Starts a desktop entry's command line (or an executable) with extra arguments, never through a shell.
+std::optional<QString> launchWithArguments(const QString& location, const QStringList& arguments,
+                                           const QString& workingDirectory = {});
+
+// The default and all handlers of a URL (scheme handler, or the content type of a local file).
+std::optional<QString> defaultHandler(const QString& uri, const QString& localPath);
+QStringList allHandlers(const QString& uri, const QString& localPath);
+
+} // namespace DesktopApps
+} // namespace zarvo::linux_

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/HotKeys.h"
+
+#include <QHash>
+#include <optional>
+
+union _XEvent;
+
+namespace zarvo::linux_ {
+
+class X11Connection;
+
+// The X keysym for a virtual key code (hardware-layout positions: 0 A, 15 R, 9 V, 36 Return …), or none.
+std::optional<unsigned long> keysymForKeyCode(quint32 keyCode);
+
+// System-wide hot keys through passive key grabs on the root window (XGrabKey).
+class LinuxHotKeys : public HotKeys {
+    Q_OBJECT
+public:
+    // `x11` may be null (no X server): every registration is then refused.
+    explicit LinuxHotKeys(X11Connection* x11);
+    ~LinuxHotKeys() override;
+
+    bool registerHotKey(int slot, quint32 keyCode, quint32 modifiers) override;
+    void unregisterHotKey(int slot) override;
+
+private:
+    struct Grab {
+        int keycode = 0;
+        unsigned int modifiers = 0;
+    };
+    void handleEvent(::_XEvent& event);
+    void ungrab(const Grab& grab);
+    QList<unsigned int> lockVariants() const;
+    unsigned int modifierMaskFor(unsigned long keysym) const;
+
+    X11Connection* m_x11 = nullptr;
+    QHash<int, Grab> m_grabs;
+    // The key currently held, so auto-repeat does not fire the action again and again.
+    int m_heldKeycode = 0;
+};
+
+} // namespace zarvo::linux_

@@ -1,0 +1,108 @@
+#include "platform/linux/LinuxPlatform.h"
+
+#include "platform/linux/LinuxEnvironment.h"
+#include "platform/linux/LinuxHotKeys.h"
+#include "platform/linux/LinuxKeySynth.h"
+#include "platform/linux/LinuxLoginItems.h"
+#include "platform/linux/LinuxPasteboard.h"
+#include "platform/linux/LinuxProcesses.h"
+#include "platform/linux/LinuxSession.h"
+#include "platform/linux/LinuxWorkspace.h"
+#include "platform/linux/X11Connection.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+
+namespace zarvo::linux_ {
+
+namespace {
+
+// The pasteboard of a process without a display: always empty, and writes are refused with a log line.
+class UnavailablePasteboard : public Pasteboard {
+public:
+    qint64 changeCount() const override { return 0; }
+    QStringList types() const override { return {}; }
+    QList<PasteboardItem> items() const override { return {}; }
+    std::optional<QString> string(const QString&) const override { return std::nullopt; }
+    QList<QUrl> fileURLs() const override { return {}; }
+    void clearContents() override { refuse(); }
+    void setString(const QString&, const QStringList& = {}) override { refuse(); }
+    void writeItems(const QList<PasteboardItem>&) override { refuse(); }
+    void writeFileURLs(const QList<QUrl>&) override { refuse(); }
+
+private:
+    static void refuse() {
+        qWarning("Zarvo: %s", qPrintable(LinuxPlatform::noDisplayMessage(QStringLiteral("The clipboard"))));
+    }
+};
+
+} // namespace
+
+bool LinuxPlatform::isWaylandSession() {
+    return qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+LinuxPlatform::LinuxPlatform(const QString& identifier)
+    : m_environment(std::make_unique<LinuxEnvironment>(identifier)), m_clock(std::make_unique<SystemClock>()),
+      m_processes(std::make_unique<LinuxProcesses>()) {
+    m_waylandSession = isWaylandSession();
+    auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    const QString qpa = gui ? QGuiApplication::platformName() : QString();
+    if (qpa == QLatin1String("xcb")) {
+        m_x11 = X11Connection::open();
+        m_display = m_x11 ? Display::X11 : Display::None;
+    } else if (qpa.startsWith(QLatin1String("wayland"))) {
+        m_display = Display::Wayland;
+    }
+
+    m_workspace = std::make_unique<LinuxWorkspace>(*m_environment, m_x11.get());
+    if (m_display != Display::None && gui)
+        m_pasteboard = std::make_unique<LinuxPasteboard>(QGuiApplication::clipboard());
+    else
+        m_pasteboard = std::make_unique<UnavailablePasteboard>();
+    m_session = std::make_unique<LinuxSession>(*m_environment, *m_processes, m_x11 != nullptr);
+    m_hotKeys = std::make_unique<LinuxHotKeys>(m_x11.get());
+    m_keySynth = std::make_unique<LinuxKeySynth>(m_x11.get());
+    m_loginItems = std::make_unique<LinuxLoginItems>(*m_environment, QCoreApplication::applicationFilePath());
+
+    m_platform.workspace = m_workspace.get();
+    m_platform.pasteboard = m_pasteboard.get();
+    m_platform.environment = m_environment.get();
+    m_platform.clock = m_clock.get();
+    m_platform.processes = m_processes.get();
+    m_platform.session = m_session.get();
+    m_platform.hotKeys = m_hotKeys.get();
+    m_platform.keySynth = m_keySynth.get();
+    m_platform.loginItems = m_loginItems.get();
+}
+
+LinuxPlatform::~LinuxPlatform() {
+    // The services that watch the X connection go before it.
+    m_hotKeys.reset();
+    m_keySynth.reset();
+    m_workspace.reset();
+    m_x11.reset();
+}
+
+QString LinuxPlatform::waylandNotice() {
+    return QStringLiteral(
+        "This is a Wayland session. Global hot keys, pasting into the front application, capturing copies "
+        "while Zarvo is in the background and telling which application made a copy need X11. "
+        "To open the panel, bind “zarvo --toggle” (and “zarvo --clipboard” for the clipboard history) "
+        "in your desktop's keyboard shortcut settings.");
+}
+
+QString LinuxPlatform::noDisplayMessage(const QString& feature) {
+    return QStringLiteral("%1 needs a graphical session (no display is available)").arg(feature);
+}
+
+std::optional<QString> LinuxPlatform::startupNotice() const {
+    if (m_display == Display::Wayland || (m_waylandSession && m_display == Display::X11))
+        return waylandNotice();
+    if (m_display == Display::None)
+        return noDisplayMessage(QStringLiteral("The clipboard, global hot keys and pasting"));
+    return std::nullopt;
+}
+
+} // namespace zarvo::linux_

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "platform/Environment.h"
+#include "platform/Platform.h"
+
+#include <QString>
+#include <memory>
+#include <optional>
+
+namespace zarvo::linux_ {
+
+class LinuxEnvironment;
+class SystemClock;
+class X11Connection;
+class LinuxWorkspace;
+class LinuxProcesses;
+class LinuxSession;
+class LinuxHotKeys;
+class LinuxKeySynth;
+class LinuxLoginItems;
+
+// Every Linux desktop service of one process, and the Platform bundle over them. The user-defaults store
+// and the metadata query factory come from their own modules: the caller sets them in `platform()`.
+class LinuxPlatform {
+public:
+    enum class Display {
+        X11,     // every service
+        Wayland, // no global hot keys, no synthesised paste, no front application
+        None,    // headless (zarvo-cli without a display): no clipboard either
+    };
+
+    // Looks at the running application: a QGuiApplication on the xcb platform gets the X11 services.
+    explicit LinuxPlatform(const QString& identifier = QString::fromLatin1(kAppIdentifier));
+    ~LinuxPlatform();
+    LinuxPlatform(const LinuxPlatform&) = delete;
+    LinuxPlatform& operator=(const LinuxPlatform&) = delete;
+
+    Display display() const { return m_display; }
+    // The bundle; `defaults` and `metadata` are null until the caller fills them.
+    Platform& platform() { return m_platform; }
+    // Makes this bundle the process's current platform.
+    void install() { Platform::setCurrent(m_platform); }
+
+    // What to tell the user at start when features are missing (Wayland, no display); none on X11.
+    std::optional<QString> startupNotice() const;
+    // The notice for a Wayland session: which features need X11 and how to bind the panel instead.
+    static QString waylandNotice();
+    // The refusal for a feature that needs a display, for front ends to print.
+    static QString noDisplayMessage(const QString& feature);
+
+    // Whether the desktop session is Wayland (even when this process talks to XWayland).
+    static bool isWaylandSession();
+
+private:
+    Display m_display = Display::None;
+    bool m_waylandSession = false;
+    std::unique_ptr<LinuxEnvironment> m_environment;
+    std::unique_ptr<SystemClock> m_clock;
+    std::unique_ptr<X11Connection> m_x11;
+    std::unique_ptr<LinuxProcesses> m_processes;
+    std::unique_ptr<LinuxWorkspace> m_workspace;
+    std::unique_ptr<Pasteboard> m_pasteboard;
+    std::unique_ptr<LinuxSession> m_session;
+    std::unique_ptr<LinuxHotKeys> m_hotKeys;
+    std::unique_ptr<LinuxKeySynth> m_keySynth;
+    std::unique_ptr<LinuxLoginItems> m_loginItems;
+    Platform m_platform;
+};
+
+} // namespace zarvo::linux_

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/Session.h"
+
+#include <QStringList>
+
+namespace zarvo {
+class Environment;
+class Processes;
+} // namespace zarvo
+
+namespace zarvo::linux_ {
+
+// The answer of a session action the desktop offers no way for.
+inline constexpr const char* kNotAvailable = "not available on this desktop";
+
+// Session-wide actions: the screen saver and session manager services on the session bus, logind on
+// the system bus, DPMS for the display, and the freedesktop Trash.
+class LinuxSession : public Session {
+public:
+    // `hasX11`: whether an X server is reachable (display off needs it).
+    LinuxSession(const Environment& environment, Processes& processes, bool hasX11);
+
+    std::optional<QString> lockScreen() override;
+    std::optional<QString> sleep() override;
+    std::optional<QString> displaySleep() override;
+    std::optional<QString> startScreenSaver() override;
+    std::optional<QString> restart() override;
+    std::optional<QString> shutDown() override;
+    std::optional<QString> logOut() override;
+    // Empties the Trash off the main thread; failures are logged.
+    std::optional<QString> emptyTrash() override;
+
+    // The user's trash folders: the home Trash under $XDG_DATA_HOME, then those of mounted volumes.
+    QStringList trashDirectories() const;
+    // Deletes everything in the trash folders (files, info, expunged) without following links.
+    static std::optional<QString> emptyTrashDirectories(const QStringList& trashDirectories);
+
+private:
+    enum class Ending { Restart, ShutDown, LogOut };
+    std::optional<QString> endSession(Ending ending);
+    bool startProgram(const QString& program, const QStringList& arguments);
+
+    const Environment& m_environment;
+    Processes& m_processes;
+    bool m_hasX11 = false;
+};
+
+} // namespace zarvo::linux_

@@ -1,0 +1,459 @@
+#include "platform/linux/LinuxWorkspace.h"
+
+#include "platform/Environment.h"
+#include "platform/linux/DesktopApps.h"
+#include "platform/linux/SettingsPanes.h"
+#include "platform/linux/X11Connection.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QPointer>
+#include <QStandardPaths>
+#include <QThread>
+#include <QThreadPool>
+#include <QTimer>
+#include <future>
+
+#include "platform/linux/GioIncludes.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace zarvo::linux_ {
+
+// ---------------------------------------------------------------------------------------------------
+// Places
+
+QString xdgUserDir(const Environment& environment, const QString& key, const QString& fallback) {
+    const QString home = environment.homePath();
+    QFile file(environment.configHome() + QLatin1String("/user-dirs.dirs"));
+    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        const QString wanted = QLatin1String("XDG_") + key + QLatin1String("_DIR");
+        while (!file.atEnd()) {
+            const QString line = QString::fromUtf8(file.readLine()).trimmed();
+            if (line.startsWith(QLatin1Char('#')) || !line.startsWith(wanted + QLatin1Char('='))) continue;
+            QString value = line.mid(wanted.size() + 1).trimmed();
+            if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"')))
+                value = value.mid(1, value.size() - 2);
+            value.replace(QLatin1String("\\\""), QLatin1String("\""));
+            if (value.startsWith(QLatin1String("$HOME")))
+                value = home + value.mid(5);
+            else if (!value.startsWith(QLatin1Char('/')))
+                continue; // only $HOME-relative or absolute paths are valid
+            value = QDir::cleanPath(value);
+            // A directory set to the home folder itself means "not used".
+            if (value == QDir::cleanPath(home)) break;
+            return value;
+        }
+    }
+    return home + QLatin1Char('/') + fallback;
+}
+
+QString xdgPlaceForTablePath(const QString& tablePath, const Environment& environment) {
+    const QString home = QDir::cleanPath(environment.homePath());
+    // Both spellings of a home path are accepted: "~/Downloads" and "/home/me/Downloads".
+    QString path = tablePath;
+    if (path == home)
+        path = QStringLiteral("~");
+    else if (path.startsWith(home + QLatin1Char('/')))
+        path = QLatin1Char('~') + path.mid(home.size());
+
+    struct Place {
+        const char* table;
+        std::function<QString()> linux_;
+    };
+    const QString dataHome = environment.dataHome();
+    // Longest table paths first, so "~/Library/Application Support" wins over "~/Library".
+    const Place places[] = {
+        {"~/Library/Application Support", [&] { return dataHome; }},
+        {"~/Library", [&] { return home + QLatin1String("/.local"); }},
+        {"~/Desktop",
+         [&] { return xdgUserDir(environment, QStringLiteral("DESKTOP"), QStringLiteral("Desktop")); }},
+        {"~/Documents",
+         [&] { return xdgUserDir(environment, QStringLiteral("DOCUMENTS"), QStringLiteral("Documents")); }},
+        {"~/Downloads",
+         [&] { return xdgUserDir(environment, QStringLiteral("DOWNLOAD"), QStringLiteral("Downloads")); }},
+        {"~/Pictures",
+         [&] { return xdgUserDir(environment, QStringLiteral("PICTURES"), QStringLiteral("Pictures")); }},
+        {"~/Music",
+         [&] { return xdgUserDir(environment, QStringLiteral("MUSIC"), QStringLiteral("Music")); }},
+        {"~/Movies",
+         [&] { return xdgUserDir(environment, QStringLiteral("VIDEOS"), QStringLiteral("Videos")); }},
+        {"~/.Trash", [&] { return dataHome + QLatin1String("/Trash/files"); }},
+        {"/Applications", [] { return QStringLiteral("/usr/share/applications"); }},
+    };
+    for (const Place& place : places) {
+        const QString table = QString::fromLatin1(place.table);
+        if (path == table) return place.linux_();
+        if (path.startsWith(table + QLatin1Char('/'))) {
+            // /Applications/Utilities has no counterpart: it stays as it is and resolves to nothing.
+            if (table == QLatin1String("/Applications")) return tablePath;
+            return place.linux_() + path.mid(table.size());
+        }
+    }
+    if (path == QLatin1String("~")) return home;
+    if (path.startsWith(QLatin1String("~/"))) return home + path.mid(1);
+    return tablePath;
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Workspace
+
+LinuxWorkspace::LinuxWorkspace(const Environment& environment, X11Connection* x11)
+    : m_environment(environment), m_x11(x11) {
+    if (!m_x11) return;
+    XSelectInput(m_x11->display(), m_x11->rootWindow(), PropertyChangeMask);
+    XFlush(m_x11->display());
+    m_lastActive = activeWindow();
+    QPointer<LinuxWorkspace> self(this);
+    m_x11->addEventHandler([self](XEvent& event) {
+        if (self) self->handleX11Event(event);
+    });
+}
+
+QStringList LinuxWorkspace::desktops() const {
+    return DesktopApps::currentDesktops(
+        m_environment.variable(QStringLiteral("XDG_CURRENT_DESKTOP")).value_or(QString()));
+}
+
+std::optional<QString> LinuxWorkspace::urlForApplication(const QString& bundleIdentifier) const {
+    return DesktopApps::locate(bundleIdentifier, desktops());
+}
+
+std::optional<QString> LinuxWorkspace::applicationToOpen(const QUrl& url) const {
+    if (!url.isValid() || url.isEmpty()) return std::nullopt;
+    return DesktopApps::defaultHandler(QString::fromUtf8(url.toEncoded()),
+                                       url.isLocalFile() ? url.toLocalFile() : QString());
+}
+
+QList<QString> LinuxWorkspace::applicationsToOpen(const QUrl& url) const {
+    if (!url.isValid() || url.isEmpty()) return {};
+    return DesktopApps::allHandlers(QString::fromUtf8(url.toEncoded()),
+                                    url.isLocalFile() ? url.toLocalFile() : QString());
+}
+
+QString LinuxWorkspace::applicationName(const QString& appLocation) const {
+    return DesktopApps::displayName(appLocation);
+}
+
+std::optional<QString> LinuxWorkspace::applicationIdentifier(const QString& appLocation) const {
+    return DesktopApps::identifier(appLocation, desktops());
+}
+
+bool LinuxWorkspace::openURL(const QUrl& url) {
+    if (!url.isValid() || url.isEmpty()) return false;
+    if (url.scheme() == QLatin1String(SettingsPanes::scheme)) return openSettingsPane(url);
+    GErrorHolder error;
+    if (!g_app_info_launch_default_for_uri(url.toEncoded().constData(), nullptr, error.out())) {
+        qWarning("Zarvo: could not open %s: %s", url.toEncoded().constData(), qPrintable(error.message()));
+        return false;
+    }
+    return true;
+}
+
+bool LinuxWorkspace::openSettingsPane(const QUrl& url) {
+    const QString pane = url.path() + (url.hasQuery() ? QLatin1Char('?') + url.query() : QString());
+    if (auto command = SettingsPanes::command(pane, desktops())) {
+        QString program = QStandardPaths::findExecutable(command->first());
+        // Plasma 5 names its settings program with the version.
+        if (program.isEmpty() && command->first() == QLatin1String("systemsettings"))
+            program = QStandardPaths::findExecutable(QStringLiteral("systemsettings5"));
+        if (!program.isEmpty() && !DesktopApps::launchWithArguments(program, command->mid(1))) return true;
+    }
+    // Unknown panes, and desktops without that panel, open the settings application itself.
+    const auto settingsApp = urlForApplication(QStringLiteral("com.apple.systempreferences"));
+    if (!settingsApp) return false;
+    return !DesktopApps::launchWithUris(*settingsApp, {});
+}
+
+void LinuxWorkspace::finish(Completion done, std::optional<QString> error) {
+    if (!done) return;
+    // Completions arrive on the main queue, as a later turn of the event loop.
+    QTimer::singleShot(0, this, [done = std::move(done), error] { done(error); });
+}
+
+void LinuxWorkspace::openURLWithApplication(const QUrl& url, const QString& appLocation, Completion done) {
+    finish(std::move(done), DesktopApps::launchWithUris(appLocation, {QString::fromUtf8(url.toEncoded())}));
+}
+
+void LinuxWorkspace::openApplication(const QString& appLocation, const QStringList& arguments,
+                                     Completion done) {
+    std::optional<QString> error;
+    if (arguments.isEmpty())
+        error = DesktopApps::launchWithUris(appLocation, {});
+    else
+        error = DesktopApps::launchWithArguments(appLocation, arguments);
+    finish(std::move(done), error);
+}
+
+void LinuxWorkspace::callFileManager(const char* method, const QList<QUrl>& files,
+                                     std::function<void()> fallback) {
+    QStringList uris;
+    for (const QUrl& url : files)
+        uris << QString::fromUtf8(url.toEncoded());
+    if (uris.isEmpty()) return;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        if (fallback) fallback();
+        return;
+    }
+    auto message = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
+        QStringLiteral("org.freedesktop.FileManager1"), QString::fromLatin1(method));
+    message << uris << QString();
+    // The file manager may have to be started first: the answer is awaited without blocking.
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(message, 10000), this);
+    const QString name = QString::fromLatin1(method);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [watcher, fallback = std::move(fallback), name](QDBusPendingCallWatcher*) {
+                watcher->deleteLater();
+                if (!watcher->isError()) return;
+                qWarning("Zarvo: file manager %s failed: %s", qPrintable(name),
+                         qPrintable(watcher->error().message()));
+                if (fallback) fallback();
+            });
+}
+
+void LinuxWorkspace::revealInFileManager(const QList<QUrl>& files) {
+    QPointer<LinuxWorkspace> self(this);
+    const QList<QUrl> copy = files;
+    // Without the file-manager service, the folder of the first file is opened instead.
+    callFileManager("ShowItems", files, [self, copy] {
+        if (self && !copy.isEmpty() && copy.first().isLocalFile())
+            self->openURL(QUrl::fromLocalFile(QFileInfo(copy.first().toLocalFile()).absolutePath()));
+    });
+}
+
+void LinuxWorkspace::showInfo(const QUrl& file) {
+    callFileManager("ShowItemProperties", {file}, nullptr);
+}
+
+void LinuxWorkspace::recycle(const QUrl& file, Completion done) {
+    if (!file.isLocalFile()) {
+        finish(std::move(done), QStringLiteral("only local files can be moved to the Trash"));
+        return;
+    }
+    const QByteArray path = QFile::encodeName(file.toLocalFile());
+    QPointer<LinuxWorkspace> self(this);
+    // Trashing a large folder across file systems copies it: it runs off the main thread.
+    QThreadPool::globalInstance()->start([self, path, done = std::move(done)]() mutable {
+        GRef<GFile> gfile(g_file_new_for_path(path.constData()));
+        GErrorHolder error;
+        std::optional<QString> result;
+        if (!g_file_trash(gfile.get(), nullptr, error.out())) result = error.message();
+        QMetaObject::invokeMethod(
+            qApp,
+            [self, done = std::move(done), result] {
+                if (self && done) done(result);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+QString LinuxWorkspace::iconNameForFile(const QString& path) const {
+    // The icon naming spec's own name; GIO's first answer for folders is a MIME-type name few themes draw.
+    const QFileInfo fileInfo(path);
+    if (fileInfo.isDir() && !path.endsWith(QLatin1String(".app"))) return QStringLiteral("folder");
+    if (path.endsWith(QLatin1String(".desktop"))) {
+        GRef<GDesktopAppInfo> app(g_desktop_app_info_new_from_filename(QFile::encodeName(path).constData()));
+        if (app) {
+            if (GIcon* icon = g_app_info_get_icon(G_APP_INFO(app.get()))) {
+                GString_ text(g_icon_to_string(icon));
+                if (text) return QString::fromUtf8(text.get());
+            }
+            return QStringLiteral("application-x-executable");
+        }
+    }
+    GRef<GFile> file(g_file_new_for_path(QFile::encodeName(path).constData()));
+    GRef<GFileInfo> info(g_file_query_info(file.get(), G_FILE_ATTRIBUTE_STANDARD_ICON, G_FILE_QUERY_INFO_NONE,
+                                           nullptr, nullptr));
+    if (info) {
+        GIcon* icon = g_file_info_get_icon(info.get());
+        if (icon && G_IS_THEMED_ICON(icon)) {
+            const gchar* const* names = g_themed_icon_get_names(G_THEMED_ICON(icon));
+            if (names && names[0]) return QString::fromUtf8(names[0]);
+        }
+    }
+    return QFileInfo(path).isDir() ? QStringLiteral("folder") : QStringLiteral("text-x-generic");
+}
+
+bool LinuxWorkspace::isFilePackage(const QString& path) const {
+    const QFileInfo info(path);
+    return info.isDir() && path.endsWith(QLatin1String(".app")) &&
+           QFileInfo(path + QLatin1String("/Contents")).isDir();
+}
+
+QStringList LinuxWorkspace::ejectableVolumes() const {
+    QStringList out;
+    GRef<GVolumeMonitor> monitor(g_volume_monitor_get());
+    GList* mounts = g_volume_monitor_get_mounts(monitor.get());
+    for (GList* l = mounts; l; l = l->next) {
+        GMount* mount = G_MOUNT(l->data);
+        if (g_mount_is_shadowed(mount) || !(g_mount_can_eject(mount) || g_mount_can_unmount(mount))) continue;
+        GRef<GFile> root(g_mount_get_root(mount));
+        GString_ path(g_file_get_path(root.get()));
+        if (path && QString::fromUtf8(path.get()) != QLatin1String("/")) out << QString::fromUtf8(path.get());
+    }
+    g_list_free_full(mounts, g_object_unref);
+    return out;
+}
+
+namespace {
+struct EjectState {
+    std::promise<std::optional<QString>> result;
+};
+
+void ejectFinished(GObject* source, GAsyncResult* res, gpointer data) {
+    std::unique_ptr<EjectState> state(static_cast<EjectState*>(data));
+    GErrorHolder error;
+    GMount* mount = G_MOUNT(source);
+    const bool ok = g_mount_can_eject(mount) ? g_mount_eject_with_operation_finish(mount, res, error.out())
+                                             : g_mount_unmount_with_operation_finish(mount, res, error.out());
+    state->result.set_value(ok ? std::nullopt : std::optional<QString>(error.message()));
+}
+
+// Starts the eject on the main thread's GLib context, where the volume monitor lives.
+void startEject(const QString& volumePath, EjectState* state) {
+    GRef<GVolumeMonitor> monitor(g_volume_monitor_get());
+    GList* mounts = g_volume_monitor_get_mounts(monitor.get());
+    GMount* found = nullptr;
+    for (GList* l = mounts; l && !found; l = l->next) {
+        GRef<GFile> root(g_mount_get_root(G_MOUNT(l->data)));
+        GString_ path(g_file_get_path(root.get()));
+        if (path && QDir::cleanPath(QString::fromUtf8(path.get())) == QDir::cleanPath(volumePath))
+            found = G_MOUNT(g_object_ref(l->data));
+    }
+    g_list_free_full(mounts, g_object_unref);
+    if (!found) {
+        state->result.set_value(QStringLiteral("no volume is mounted at %1").arg(volumePath));
+        delete state;
+        return;
+    }
+    if (g_mount_can_eject(found))
+        g_mount_eject_with_operation(found, G_MOUNT_UNMOUNT_NONE, nullptr, nullptr, ejectFinished, state);
+    else
+        g_mount_unmount_with_operation(found, G_MOUNT_UNMOUNT_NONE, nullptr, nullptr, ejectFinished, state);
+    g_object_unref(found);
+}
+} // namespace
+
+std::optional<QString> LinuxWorkspace::unmountAndEject(const QString& volumePath) {
+    auto* state = new EjectState;
+    auto future = state->result.get_future();
+    const auto timeout = std::chrono::seconds(60);
+    if (QThread::currentThread() == thread()) {
+        startEject(volumePath, state);
+        // On the main thread the GIO answer needs the event loop turning.
+        QEventLoop loop;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+            if (future.wait_for(std::chrono::seconds(0)) == std::future_status::ready) loop.quit();
+        });
+        poll.start(20);
+        QTimer::singleShot(timeout, &loop, &QEventLoop::quit);
+        loop.exec();
+    } else {
+        QMetaObject::invokeMethod(
+            this, [volumePath, state] { startEject(volumePath, state); }, Qt::QueuedConnection);
+        future.wait_for(timeout);
+    }
+    if (future.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+        return QStringLiteral("ejecting %1 timed out").arg(volumePath);
+    return future.get();
+}
+
+// ---------------------------------------------------------------------------------------------------
+// The application in front
+
+unsigned long LinuxWorkspace::activeWindow() const {
+    if (!m_x11) return 0;
+    Display* display = m_x11->display();
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    Window window = 0;
+    const int error = m_x11->trapErrors([&] {
+        XGetWindowProperty(display, m_x11->rootWindow(), m_x11->atom("_NET_ACTIVE_WINDOW"), 0, 1, False,
+                           XA_WINDOW, &type, &format, &count, &after, &data);
+    });
+    if (error == 0 && data && type == XA_WINDOW && format == 32 && count == 1)
+        window = *reinterpret_cast<Window*>(data);
+    if (data) XFree(data);
+    return window;
+}
+
+std::optional<AppInfo> LinuxWorkspace::applicationOfWindow(unsigned long window) const {
+    if (!m_x11 || window == 0) return std::nullopt;
+    if (m_windowApps.contains(window)) return m_windowApps.value(window);
+    Display* display = m_x11->display();
+    XClassHint hint{nullptr, nullptr};
+    unsigned long pid = 0;
+    m_x11->trapErrors([&] {
+        XGetClassHint(display, window, &hint);
+        Atom type = 0;
+        int format = 0;
+        unsigned long count = 0, after = 0;
+        unsigned char* data = nullptr;
+        if (XGetWindowProperty(display, window, m_x11->atom("_NET_WM_PID"), 0, 1, False, XA_CARDINAL, &type,
+                               &format, &count, &after, &data) == Success &&
+            data && format == 32 && count == 1)
+            pid = *reinterpret_cast<unsigned long*>(data);
+        if (data) XFree(data);
+    });
+    const QString instance = hint.res_name ? QString::fromLocal8Bit(hint.res_name) : QString();
+    const QString cls = hint.res_class ? QString::fromLocal8Bit(hint.res_class) : QString();
+    if (hint.res_name) XFree(hint.res_name);
+    if (hint.res_class) XFree(hint.res_class);
+    QString executable;
+    if (pid) executable = QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(pid))).fileName();
+
+    std::optional<AppInfo> app;
+    if (auto location = DesktopApps::locateWindow(instance, cls, executable)) {
+        app = AppInfo{applicationIdentifier(*location), applicationName(*location)};
+    } else if (!cls.isEmpty() || !executable.isEmpty()) {
+        // A program without a desktop entry is known by its window class.
+        const QString name = cls.isEmpty() ? executable : cls;
+        app = AppInfo{name, name};
+    }
+    // Only answers are kept: a new window may not have its class set yet.
+    if (m_windowApps.size() > 256) m_windowApps.clear();
+    if (app) m_windowApps.insert(window, app);
+    return app;
+}
+
+std::optional<AppInfo> LinuxWorkspace::frontmostApplication() const {
+    return applicationOfWindow(activeWindow());
+}
+
+void LinuxWorkspace::handleX11Event(XEvent& event) {
+    if (event.type != PropertyNotify || event.xproperty.window != m_x11->rootWindow() ||
+        event.xproperty.atom != m_x11->atom("_NET_ACTIVE_WINDOW"))
+        return;
+    const unsigned long window = activeWindow();
+    if (window == 0 || window == m_lastActive) return;
+    m_lastActive = window;
+    const auto app = applicationOfWindow(window);
+    if (!app) return;
+    QPointer<LinuxWorkspace> self(this);
+    const AppInfo info = *app;
+    QMetaObject::invokeMethod(
+        this,
+        [self, info] {
+            if (self) emit self->applicationActivated(info);
+        },
+        Qt::QueuedConnection);
+}
+
+QString LinuxWorkspace::platformPath(const QString& tablePath) const {
+    return xdgPlaceForTablePath(tablePath, m_environment);
+}
+
+} // namespace zarvo::linux_

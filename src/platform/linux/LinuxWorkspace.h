@@ -1,0 +1,75 @@
+#pragma once
+
+#include "platform/Workspace.h"
+
+#include <QHash>
+
+union _XEvent;
+
+namespace zarvo {
+class Environment;
+}
+
+namespace zarvo::linux_ {
+
+class X11Connection;
+
+// The XDG place for a folder path of the Run keyword table ("~/Downloads" → the user's download dir from
+// user-dirs.dirs, "~/.Trash" → the freedesktop Trash …). Paths below a mapped folder map with it; other
+// paths come back unchanged.
+QString xdgPlaceForTablePath(const QString& tablePath, const Environment& environment);
+
+// The user directory named in $XDG_CONFIG_HOME/user-dirs.dirs ("DOWNLOAD" …), or `fallback` under home.
+QString xdgUserDir(const Environment& environment, const QString& key, const QString& fallback);
+
+// Files, folders, URLs and applications on a Linux desktop: desktop entries and GIO for applications and
+// handlers, the freedesktop file-manager interface for reveal and Get Info, the freedesktop Trash, GIO
+// mounts, and the X11 active window for the application in front.
+class LinuxWorkspace : public Workspace {
+    Q_OBJECT
+public:
+    // `x11` may be null: the front application is then unknown and no activation is reported.
+    LinuxWorkspace(const Environment& environment, X11Connection* x11);
+
+    std::optional<QString> urlForApplication(const QString& bundleIdentifier) const override;
+    std::optional<QString> applicationToOpen(const QUrl& url) const override;
+    QList<QString> applicationsToOpen(const QUrl& url) const override;
+    QString applicationName(const QString& appLocation) const override;
+    std::optional<QString> applicationIdentifier(const QString& appLocation) const override;
+
+    bool openURL(const QUrl& url) override;
+    void openURLWithApplication(const QUrl& url, const QString& appLocation, Completion done) override;
+    void openApplication(const QString& appLocation, const QStringList& arguments, Completion done) override;
+
+    void revealInFileManager(const QList<QUrl>& files) override;
+    void showInfo(const QUrl& file) override;
+    void recycle(const QUrl& file, Completion done) override;
+
+    QString iconNameForFile(const QString& path) const override;
+    bool isFilePackage(const QString& path) const override;
+
+    QStringList ejectableVolumes() const override;
+    std::optional<QString> unmountAndEject(const QString& volumePath) override;
+
+    std::optional<AppInfo> frontmostApplication() const override;
+    QString platformPath(const QString& tablePath) const override;
+
+    // Opens a System Settings pane URL on this desktop; false when neither the panel nor the settings
+    // application could be started.
+    bool openSettingsPane(const QUrl& url);
+
+private:
+    QStringList desktops() const;
+    void handleX11Event(::_XEvent& event);
+    unsigned long activeWindow() const;
+    std::optional<AppInfo> applicationOfWindow(unsigned long window) const;
+    void callFileManager(const char* method, const QList<QUrl>& files, std::function<void()> fallback);
+    void finish(Completion done, std::optional<QString> error);
+
+    const Environment& m_environment;
+    X11Connection* m_x11 = nullptr;
+    unsigned long m_lastActive = 0;
+    mutable QHash<unsigned long, std::optional<AppInfo>> m_windowApps;
+};
+
+} // namespace zarvo::linux_

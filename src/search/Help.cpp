@@ -1,0 +1,172 @@
+#include "search/Help.h"
+
+#include "search/Fuzzy.h"
+#include "sources/Shortcuts.h"
+
+#include <algorithm>
+
+namespace zarvo {
+
+namespace {
+
+QString trimSpacesAndTabs(const QString& text) {
+    qsizetype start = 0, end = text.size();
+    while (start < end && (text[start] == u' ' || text[start] == u'\t'))
+        ++start;
+    while (end > start && (text[end - 1] == u' ' || text[end - 1] == u'\t'))
+        --end;
+    return text.mid(start, end - start);
+}
+
+HelpTopic topic(const char* title, const char* detail, const char* symbol, std::optional<QString> example) {
+    return HelpTopic{QString::fromUtf8(title), QString::fromUtf8(detail), QString::fromUtf8(symbol),
+                     std::move(example)};
+}
+
+std::optional<QString> ex(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+} // namespace
+
+const QList<HelpTopic>& HelpTopic::all() {
+    static const QList<HelpTopic> topics = {
+        topic("Open a path",
+              "/, ~/, %USERPROFILE%\\Desktop, \"quoted paths\". \u21E5 completes, fuzzily (~/dwnl \u2192 "
+              "Downloads).",
+              "folder", ex("~/")),
+        topic("Find files by name",
+              "Type any part of a name. Fuzzy: invc \u2192 Invoice.pdf, actmon \u2192 Activity Monitor.",
+              "doc.text.magnifyingglass", ex("invoice")),
+        topic("Search inside a folder",
+              "in:desktop avatar \u00B7 in:downloads \u00B7 in:~/repos readme. in:desktop alone lists it.",
+              "scope", ex("in:desktop ")),
+        topic("Filter by kind and date",
+              "img: pdf: doc: sheet: slides: video: audio: folder: app: code: zip: \u00B7 today: yesterday: "
+              "week: "
+              "month:",
+              "line.3.horizontal.decrease.circle", ex("pdf: week: ")),
+        topic("Search the web",
+              "google: g: yt: gh: so: wiki: maps: amazon: npm: pypi: ddg: bing: translate: followed by text.",
+              "magnifyingglass", ex("google:")),
+        topic("Open a website",
+              "github.com/trending, news.ycomb\u2026, https://\u2026 open in your browser. \u23181\u20139 "
+              "picks "
+              "another browser.",
+              "globe", ex("https://")),
+        topic("Run a command", "> git status runs it in a new Terminal window, from your home folder.",
+              "terminal", ex("> ")),
+        topic("Connect to a server",
+              "\\\\server\\share or smb://, afp://, vnc:// mounts it and opens Finder.", "server.rack",
+              ex("smb://")),
+        topic("Windows Run keywords",
+              "control, cmd, notepad, calc, taskmgr, excel, winword, ncpa.cpl, downloads, trash\u2026 \u21A9 "
+              "lists "
+              "them all.",
+              "command", ex("??")),
+        topic("System actions",
+              "lock \u00B7 sleep \u00B7 restart \u00B7 shutdown \u00B7 logout \u00B7 emptytrash \u00B7 eject "
+              "\u00B7 "
+              "ip (copies your IP address).",
+              "power", ex("ip")),
+        topic("Actions on a result: \u2318K",
+              "Copy file / path / name / Markdown link, rename, duplicate, zip, move, Get Info, trash, "
+              "Terminal here.",
+              "filemenu.and.selection", std::nullopt),
+        topic("Keyboard",
+              "\u21A9 open \u00B7 \u2318\u21A9 reveal \u00B7 \u2325\u21A9 Terminal here \u00B7 "
+              "\u2325\u2318\u21A9 paste "
+              "path into your app \u00B7 \u2318Y preview \u00B7 \u23181\u20139 open with \u00B7 "
+              "\u2318\u21E7C copy path",
+              "keyboard", std::nullopt),
+        topic(
+            "Favorites, clipboard and history",
+            "\u2318D stars a result. The empty box shows favorites, copied paths, then places you open most.",
+            "star", std::nullopt),
+        topic("Clipboard history",
+              "The Clipboard tab (\u2318. to switch, \u21E7\u2318V, or clip:) lists what you copied. \u21A9 "
+              "copies, "
+              "\u2318\u21A9 pastes into your app, \u2318P pins, Clear empties it.",
+              "doc.on.clipboard.fill", ex("clip:")),
+        topic("Clipboard paste-in",
+              "A copied path, file name or URL is filled in when the panel opens. Other text isn't. Typing "
+              "replaces "
+              "it, esc clears it.",
+              "doc.on.clipboard", std::nullopt),
+        topic("Your own keywords and hotkey",
+              "Settings: map a word to a path, URL or app, change \u2318R, pick your terminal. \u21A9 opens "
+              "Settings.",
+              "gearshape", Help::settingsSentinel()),
+    };
+    return topics;
+}
+
+QList<HelpTopic> HelpTopic::matches(const QString& query) {
+    const QString q = trimSpacesAndTabs(query);
+    if (q.isEmpty()) return all();
+    QList<std::pair<int, const HelpTopic*>> scored;
+    for (const HelpTopic& topic : all()) {
+        int score = Fuzzy::score(q, topic.title).value_or(-1);
+        // A detail that mentions the query counts as a plain match even when the title does not.
+        if (topic.detail.contains(q, Qt::CaseInsensitive)) score = std::max(score, 0);
+        if (score >= 0) scored.append({score, &topic});
+    }
+    std::stable_sort(scored.begin(), scored.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    QList<HelpTopic> out;
+    for (const auto& entry : scored)
+        out << *entry.second;
+    return out;
+}
+
+namespace Help {
+
+const QString& settingsSentinel() {
+    static const QString sentinel = QChar(u'\0') + QStringLiteral("settings");
+    return sentinel;
+}
+
+bool isHelpQuery(const QString& text) {
+    const QString t = text.trimmed();
+    return t.startsWith(u'?') || t.compare(QLatin1String("help"), Qt::CaseInsensitive) == 0;
+}
+
+QString words(const QString& text) {
+    const QString t = text.trimmed();
+    if (!t.startsWith(u'?')) return QString();
+    return trimSpacesAndTabs(t.mid(1));
+}
+
+QUrl url(const QString& title) {
+    // The unreserved marks - . _ ~ stay literal: URLs treat them as equal to their escapes and
+    // normalise them back, so escaping them would only make keys differ between code paths.
+    const QByteArray encoded = QUrl::toPercentEncoding(title);
+    return QUrl(QStringLiteral("zarvo:help/") + QString::fromLatin1(encoded), QUrl::StrictMode);
+}
+
+ResultItem item(const HelpTopic& topic) {
+    ResultItem row;
+    row.url = url(topic.title);
+    row.source = ResultItem::Source::help;
+    row.title = topic.title;
+    row.subtitle = topic.detail;
+    row.symbol = topic.symbol;
+    row.example = topic.example;
+    return row;
+}
+
+QList<ResultItem> rows(const QString& text) {
+    const QString t = text.trimmed();
+    if (t == QLatin1String("??"))
+        return Shortcuts::matches(QStringLiteral("?"), ResultItem::Source::shortcut);
+    const QString rest = words(t);
+    QList<ResultItem> out;
+    for (const HelpTopic& topic : HelpTopic::matches(rest))
+        out << item(topic);
+    if (!rest.isEmpty()) out << Shortcuts::matches(rest, ResultItem::Source::shortcut);
+    return out;
+}
+
+} // namespace Help
+
+} // namespace zarvo

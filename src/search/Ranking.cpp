@@ -1,0 +1,119 @@
+#include "search/Ranking.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace zarvo::Ranking {
+
+namespace {
+
+// Folders whose contents are never what the user looks for (caches, build output, bundle internals).
+const QStringList& noiseFragments() {
+    static const QStringList fragments = {
+        QStringLiteral("/Library/Caches/"),
+        QStringLiteral("/.Trash/"),
+        QStringLiteral("/node_modules/"),
+        QStringLiteral("/.git/"),
+        QStringLiteral("/DerivedData/"),
+        QStringLiteral("/.build/"),
+        QStringLiteral("/System/Library/PrivateFrameworks/"),
+        QStringLiteral("/System/Library/Frameworks/"),
+        QStringLiteral("/Library/Application Scripts/"),
+        QStringLiteral("/Library/Containers/"),
+        QStringLiteral("/Library/Group Containers/"),
+        QStringLiteral(".app/Contents/"),
+    };
+    return fragments;
+}
+
+// Plug-in and library bundles, compared exactly.
+const QSet<QString>& noiseExtensions() {
+    static const QSet<QString> extensions = {
+        QStringLiteral("appex"),  QStringLiteral("framework"), QStringLiteral("bundle"),
+        QStringLiteral("plugin"), QStringLiteral("dylib"),     QStringLiteral("xpc"),
+    };
+    return extensions;
+}
+
+// The last path component, trailing slashes ignored ("/a/b.framework/" → "b.framework").
+QStringView lastComponent(QStringView path) {
+    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
+        path.chop(1);
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    return slash < 0 ? path : path.mid(slash + 1);
+}
+
+// The index of the dot that starts the extension, or -1. A leading dot names a hidden file, not an
+// extension (".bashrc" has none), and a trailing dot gives none.
+qsizetype extensionDot(QStringView name) {
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot <= 0 || dot == name.size() - 1) return -1;
+    return dot;
+}
+
+} // namespace
+
+bool isNoise(const QString& path) {
+    for (const QString& fragment : noiseFragments())
+        if (path.contains(fragment)) return true;
+    const QStringView name = lastComponent(path);
+    const qsizetype dot = extensionDot(name);
+    return dot >= 0 && noiseExtensions().contains(name.mid(dot + 1).toString());
+}
+
+QStringList rank(const QStringList& paths, const QString& query,
+                 const std::function<int(const QString&)>& boost) {
+    const QString q = query.toLower();
+    struct Scored {
+        qint64 score;
+        const QString* path;
+    };
+    std::vector<Scored> scored;
+    scored.reserve(size_t(paths.size()));
+    for (const QString& path : paths) {
+        if (isNoise(path)) continue;
+        const QString name = lastComponent(path).toString();
+        const QString lower = name.toLower();
+        const qsizetype dot = extensionDot(lower);
+        qint64 score = 0;
+        // An exact name, with or without its extension, beats any fuzzy match. An empty query is never
+        // "exact": it must leave the order to the boost.
+        if (!q.isEmpty() && (lower == q || (dot >= 0 && QStringView(lower).left(dot) == q))) {
+            score = 10000;
+        } else {
+            const auto fuzzy = Fuzzy::score(query, name);
+            if (!fuzzy) continue;
+            score = *fuzzy;
+        }
+        if (path.endsWith(QLatin1String(".app"))) score += 12;
+        if (boost) score += boost(path);
+        scored.push_back({score, &path});
+    }
+    // Stable: equal scores keep the order in which the search delivered them.
+    std::stable_sort(scored.begin(), scored.end(),
+                     [](const Scored& a, const Scored& b) { return a.score > b.score; });
+    QStringList out;
+    out.reserve(qsizetype(scored.size()));
+    for (const Scored& s : scored)
+        out.append(*s.path);
+    return out;
+}
+
+int boost(std::optional<double> frecency, bool favorite) {
+    int total = 0;
+    if (frecency && !std::isnan(*frecency)) total += int(std::trunc(std::min(*frecency, 400.0) / 10.0));
+    if (favorite) total += 30;
+    return total;
+}
+
+std::function<int(const QString&)> pipelineBoost(QHash<QString, double> frecencyTable,
+                                                 QSet<QString> favorites) {
+    return [table = std::move(frecencyTable), favorites = std::move(favorites)](const QString& path) {
+        const auto it = table.constFind(path);
+        return boost(it == table.constEnd() ? std::nullopt : std::optional<double>(*it),
+                     favorites.contains(path));
+    };
+}
+
+} // namespace zarvo::Ranking

@@ -1,0 +1,418 @@
+#include "sources/PathInput.h"
+
+#include "platform/Environment.h"
+#include "platform/Platform.h"
+#include "platform/Workspace.h"
+#include "search/Fuzzy.h"
+
+#include <QCollator>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <dirent.h>
+#include <numeric>
+#include <pwd.h>
+#include <unistd.h>
+#include <vector>
+
+namespace zarvo::PathInput {
+
+namespace {
+
+// Runs of whitespace, Unicode spaces included.
+const QRegularExpression& whitespaceRun() {
+    static const QRegularExpression pattern(QStringLiteral("\\s+"),
+                                            QRegularExpression::UseUnicodePropertiesOption);
+    return pattern;
+}
+
+constexpr int kMaxCompletions = 150;
+
+const Environment* environment() {
+    return Platform::current().environment;
+}
+
+QString homePath() {
+    const Environment* env = environment();
+    return env ? env->homePath() : QString();
+}
+
+std::optional<QString> environmentValue(const QString& name) {
+    const Environment* env = environment();
+    return env ? env->variable(name) : std::nullopt;
+}
+
+// The table's macOS place as this platform names it.
+QString platformPlace(const QString& tablePath) {
+    const Workspace* workspace = Platform::current().workspace;
+    return workspace ? workspace->platformPath(tablePath) : tablePath;
+}
+
+QString trimSpacesAndTabs(const QString& text) {
+    qsizetype start = 0, end = text.size();
+    while (start < end && (text[start] == u' ' || text[start] == u'\t'))
+        ++start;
+    while (end > start && (text[end - 1] == u' ' || text[end - 1] == u'\t'))
+        --end;
+    return text.mid(start, end - start);
+}
+
+// The home folder of another user, from the password database; none for an unknown user.
+std::optional<QString> homeOfUser(const QString& user) {
+    const Environment* env = environment();
+    if (env && user == env->userName()) return env->homePath();
+    const QByteArray name = user.toLocal8Bit();
+    if (name.isEmpty() || name.contains('\0')) return std::nullopt;
+    long size = sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(size > 0 ? size_t(size) : 16384);
+    passwd entry{};
+    passwd* found = nullptr;
+    if (getpwnam_r(name.constData(), &entry, buffer.data(), buffer.size(), &found) != 0 || !found ||
+        !found->pw_dir)
+        return std::nullopt;
+    return QString::fromLocal8Bit(found->pw_dir);
+}
+
+// A leading ~ or ~user replaced by that home folder; trailing slashes are dropped like the path API does.
+QString expandTilde(const QString& path) {
+    QString result = path;
+    if (path.startsWith(u'~')) {
+        const qsizetype slash = path.indexOf(u'/');
+        const QString user = slash < 0 ? path.mid(1) : path.mid(1, slash - 1);
+        const QString rest = slash < 0 ? QString() : path.mid(slash);
+        std::optional<QString> base = user.isEmpty() ? std::optional<QString>(homePath()) : homeOfUser(user);
+        if (base) result = *base + rest;
+    }
+    while (result.size() > 1 && result.endsWith(u'/'))
+        result.chop(1);
+    return result;
+}
+
+// Finder order: case-insensitive, numbers by value, in the user's language. The plain C locale
+// collates bytewise and ignores numeric mode, so it is replaced by English there.
+QCollator finderCollator() {
+    QLocale locale;
+    if (locale.language() == QLocale::C) locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    QCollator collator(locale);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
+    return collator;
+}
+
+// The entry names of a folder in the order the file system lists them. Plain readdir rather than
+// QDirIterator: completion runs on every keystroke and QDirIterator builds file information for each
+// of possibly thousands of entries (more than twice the cost); nothing else is needed before the list
+// is cut to 150 names.
+void listNames(const QString& folder, bool includeHidden, QStringList& names) {
+    DIR* dir = opendir(QFile::encodeName(folder).constData());
+    if (!dir) return;
+    while (const dirent* entry = readdir(dir)) {
+        const char* name = entry->d_name;
+        if (name[0] == '.' && (!includeHidden || name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
+            continue;
+        names << QFile::decodeName(name);
+    }
+    closedir(dir);
+}
+
+} // namespace
+
+QString tempDirectory() {
+    const Environment* env = environment();
+    QString temp = env ? env->tempPath() : QString();
+    if (temp.size() > 1 && temp.endsWith(u'/')) temp.chop(1);
+    return temp;
+}
+
+const QSet<QString>& commonTLDs() {
+    static const QSet<QString> tlds = {QStringLiteral("com"), QStringLiteral("org"), QStringLiteral("net"),
+                                       QStringLiteral("io"),  QStringLiteral("dev"), QStringLiteral("co"),
+                                       QStringLiteral("edu"), QStringLiteral("gov"), QStringLiteral("uk"),
+                                       QStringLiteral("ca"),  QStringLiteral("de"),  QStringLiteral("xyz")};
+    return tlds;
+}
+
+QHash<QString, QString> windowsVariables() {
+    // Built per call: the platform (and so the home folder) is per process in the application but
+    // per test in the unit tests, and fourteen entries cost nothing next to a file-system call.
+    const Environment* env = environment();
+    const QString home = homePath();
+    const QString appData = env ? env->dataHome() : home + QStringLiteral("/Library/Application Support");
+    const QString programs = platformPlace(QStringLiteral("/Applications"));
+    const QString system = platformPlace(QStringLiteral("/System"));
+    return {
+        {QStringLiteral("USERPROFILE"), home},
+        {QStringLiteral("HOMEPATH"), home},
+        {QStringLiteral("HOME"), home},
+        {QStringLiteral("TEMP"), tempDirectory()},
+        {QStringLiteral("TMP"), tempDirectory()},
+        {QStringLiteral("APPDATA"), appData},
+        {QStringLiteral("LOCALAPPDATA"), appData},
+        {QStringLiteral("PROGRAMFILES"), programs},
+        {QStringLiteral("PROGRAMFILES(X86)"), programs},
+        {QStringLiteral("PROGRAMDATA"), platformPlace(QStringLiteral("/Library/Application Support"))},
+        {QStringLiteral("SYSTEMROOT"), system},
+        {QStringLiteral("WINDIR"), system},
+        {QStringLiteral("SYSTEMDRIVE"), QString()},
+        {QStringLiteral("USERNAME"), env ? env->userName() : QString()},
+    };
+}
+
+bool looksLikePath(const QString& text) {
+    const QString t = trimSpacesAndTabs(text);
+    if (t.startsWith(u'/') || t.startsWith(u'~') || t.startsWith(QLatin1String("file://")) ||
+        t.startsWith(QLatin1String("\"/")) || t.startsWith(QLatin1String("'/")) || t.startsWith(u'$'))
+        return true;
+    return t.startsWith(u'%') && t.indexOf(u'%', 1) > 0;
+}
+
+QString expand(const QString& text) {
+    QString t = text.trimmed();
+    if (t.size() >= 2 && t.front() == t.back() && (t.front() == u'"' || t.front() == u'\''))
+        t = t.mid(1, t.size() - 2);
+    if (t.startsWith(QLatin1String("file://"))) {
+        const QUrl url(t);
+        if (url.isValid()) t = url.path();
+    }
+    if (t.contains(QLatin1String("\\ "))) t.replace(QLatin1String("\\ "), QLatin1String(" "));
+    t = expandVariables(t);
+    const bool folderMeant = t.size() > 1 && t.endsWith(u'/');
+    t = expandTilde(t);
+    if (folderMeant && !t.endsWith(u'/')) t += u'/';
+    return t;
+}
+
+QString expandVariables(const QString& text) {
+    static const QRegularExpression windowsStyle(QStringLiteral("%([A-Za-z_()0-9]+)%"));
+    static const QRegularExpression unixStyle(QStringLiteral("\\$\\{?([A-Za-z_][A-Za-z_0-9]*)\\}?"));
+
+    QString result = text;
+    if (result.contains(u'%')) {
+        QList<QRegularExpressionMatch> found;
+        for (auto it = windowsStyle.globalMatch(result); it.hasNext();)
+            found << it.next();
+        if (!found.isEmpty()) {
+            const QHash<QString, QString> windows = windowsVariables();
+            bool replaced = false;
+            // From the last match back, so the earlier ranges stay valid.
+            for (auto it = found.crbegin(); it != found.crend(); ++it) {
+                const QString name = it->captured(1);
+                std::optional<QString> value;
+                if (auto w = windows.constFind(name.toUpper()); w != windows.constEnd())
+                    value = *w;
+                else
+                    value = environmentValue(name);
+                if (!value) continue;
+                result.replace(it->capturedStart(0), it->capturedLength(0), *value);
+                replaced = true;
+            }
+            if (replaced) result.replace(u'\\', u'/');
+        }
+    }
+    if (result.contains(u'$')) {
+        QList<QRegularExpressionMatch> found;
+        for (auto it = unixStyle.globalMatch(result); it.hasNext();)
+            found << it.next();
+        for (auto it = found.crbegin(); it != found.crend(); ++it)
+            if (const auto value = environmentValue(it->captured(1)))
+                result.replace(it->capturedStart(0), it->capturedLength(0), *value);
+    }
+    return result;
+}
+
+QList<ResultItem> completions(const QString& text, bool showHidden) {
+    const QString path = expand(text);
+    QString folder, prefix, exact;
+    if (path.endsWith(u'/')) {
+        folder = path;
+        exact = path.size() >= 2 ? path.chopped(1) : path;
+    } else {
+        folder = deletingLastPathComponent(path);
+        prefix = lastPathComponent(path).toLower();
+        exact = path;
+    }
+
+    QList<ResultItem> results;
+    if (!exact.isEmpty() && QFileInfo::exists(exact))
+        results << ResultItem::file(exact, ResultItem::Source::path);
+
+    if (folder.isEmpty()) folder = QStringLiteral("/");
+    // A relative folder would be read against the process's working folder, which means nothing to the
+    // user; only absolute folders are listed.
+    if (!folder.startsWith(u'/')) return results;
+
+    const bool includeHidden = showHidden || prefix.startsWith(u'.');
+    QStringList names;
+    listNames(folder, includeHidden, names);
+
+    std::vector<qsizetype> plain;
+    std::vector<qsizetype> others;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (prefix.isEmpty() || names[i].toLower().startsWith(prefix))
+            plain.push_back(i);
+        else
+            others.push_back(i);
+    }
+
+    std::vector<qsizetype> kept;
+    kept.reserve(kMaxCompletions);
+    {
+        // Only the first 150 in Finder order are needed: a partial sort (a heap of 150) compares each
+        // name about once, cheaper than building a collation key for every name. The listing index
+        // breaks ties, which makes it as stable as a full stable sort.
+        const QCollator collator = finderCollator();
+        std::vector<size_t> order(plain.size());
+        std::iota(order.begin(), order.end(), size_t(0));
+        const size_t take = std::min(order.size(), size_t(kMaxCompletions));
+        std::partial_sort(order.begin(), order.begin() + take, order.end(), [&](size_t a, size_t b) {
+            const int c = collator.compare(names[plain[a]], names[plain[b]]);
+            return c != 0 ? c < 0 : a < b;
+        });
+        for (size_t i = 0; i < take; ++i)
+            kept.push_back(plain[order[i]]);
+    }
+
+    if (kept.size() < size_t(kMaxCompletions) && !others.empty()) {
+        const QStringList words = prefix.split(whitespaceRun(), Qt::SkipEmptyParts);
+        std::vector<std::pair<int, qsizetype>> scored; // score, listing index
+        for (qsizetype i : others) {
+            int total = 0;
+            bool matched = true;
+            for (const QString& word : words) {
+                const auto score = Fuzzy::wordScore(word, names[i]);
+                if (!score) {
+                    matched = false;
+                    break;
+                }
+                total += *score;
+            }
+            if (matched) scored.emplace_back(total, i);
+        }
+        std::stable_sort(scored.begin(), scored.end(),
+                         [](const auto& a, const auto& b) { return a.first > b.first; });
+        for (const auto& [score, index] : scored) {
+            if (kept.size() >= size_t(kMaxCompletions)) break;
+            kept.push_back(index);
+        }
+    }
+
+    for (qsizetype index : kept) {
+        const QString full = appendingPathComponent(folder, names[index]);
+        if (full == exact) continue;
+        results << ResultItem::file(full, ResultItem::Source::path);
+    }
+    return results;
+}
+
+bool looksLikeFileName(const QString& text) {
+    if (text.size() > 255 || text.contains(u'/')) return false;
+    for (QChar c : text)
+        if (c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            return false;
+    if (text.count(u' ') > 6) return false;
+    const QString extension = pathExtension(text);
+    if (extension.isEmpty() || extension.size() > 10) return false;
+    bool hasLetter = false;
+    for (QChar c : extension) {
+        if (!c.isLetterOrNumber()) return false;
+        hasLetter = hasLetter || c.isLetter();
+    }
+    if (!hasLetter) return false;
+    const QString rest = deletingPathExtension(text);
+    return !trimSpacesAndTabs(rest).isEmpty() && !rest.endsWith(u' ');
+}
+
+std::optional<QUrl> webURL(const QString& text) {
+    const QString t = text.trimmed();
+    if (t.isEmpty() || t.contains(u' ') || looksLikePath(t)) return std::nullopt;
+    const QString lower = t.toLower();
+    auto parsed = [](const QString& s) -> std::optional<QUrl> {
+        QUrl url(s, QUrl::StrictMode);
+        if (!url.isValid()) url = QUrl(s, QUrl::TolerantMode);
+        if (!url.isValid() || url.scheme().isEmpty()) return std::nullopt;
+        return url;
+    };
+    if (lower.startsWith(QLatin1String("http://")) || lower.startsWith(QLatin1String("https://")))
+        return parsed(t);
+    const qsizetype slash = lower.indexOf(u'/');
+    const QString hostAndPort = slash < 0 ? lower : lower.left(slash);
+    const qsizetype colon = hostAndPort.indexOf(u':');
+    const QString host = colon < 0 ? hostAndPort : hostAndPort.left(colon);
+    if (host != QLatin1String("localhost")) {
+        const qsizetype dot = host.lastIndexOf(u'.');
+        const bool webHost = (host.startsWith(QLatin1String("www.")) && host.size() > 4) ||
+                             (dot >= 0 && commonTLDs().contains(host.mid(dot + 1)));
+        if (!webHost) return std::nullopt;
+        return parsed(QStringLiteral("https://") + t);
+    }
+    if (colon < 0) return std::nullopt;
+    return parsed(QStringLiteral("http://") + t);
+}
+
+QString lastPathComponent(const QString& path) {
+    QString p = path;
+    while (p.size() > 1 && p.endsWith(u'/'))
+        p.chop(1);
+    if (p == QLatin1String("/")) return p;
+    return p.mid(p.lastIndexOf(u'/') + 1);
+}
+
+QString deletingLastPathComponent(const QString& path) {
+    QString p = path;
+    while (p.size() > 1 && p.endsWith(u'/'))
+        p.chop(1);
+    const qsizetype slash = p.lastIndexOf(u'/');
+    if (slash < 0) return QString();
+    if (slash == 0) return QStringLiteral("/");
+    QString parent = p.left(slash);
+    while (parent.size() > 1 && parent.endsWith(u'/'))
+        parent.chop(1);
+    return parent;
+}
+
+QString appendingPathComponent(const QString& folder, const QString& name) {
+    if (folder.isEmpty()) return name;
+    if (folder.endsWith(u'/')) return folder + name;
+    return folder + u'/' + name;
+}
+
+namespace {
+// Index of the dot that starts the extension of the last component, or -1.
+qsizetype extensionDot(const QString& path, qsizetype* componentEnd) {
+    qsizetype end = path.size();
+    while (end > 1 && path[end - 1] == u'/')
+        --end;
+    *componentEnd = end;
+    const qsizetype start = path.lastIndexOf(u'/', end - 1) + 1;
+    const qsizetype dot = path.lastIndexOf(u'.', end - 1);
+    // A leading dot names a hidden file, not an extension.
+    if (dot <= start) return -1;
+    return dot;
+}
+} // namespace
+
+QString pathExtension(const QString& path) {
+    qsizetype end = 0;
+    const qsizetype dot = extensionDot(path, &end);
+    return dot < 0 ? QString() : path.mid(dot + 1, end - dot - 1);
+}
+
+QString deletingPathExtension(const QString& path) {
+    qsizetype end = 0;
+    const qsizetype dot = extensionDot(path, &end);
+    return dot < 0 ? path.left(end) : path.left(dot);
+}
+
+QString abbreviatingWithTilde(const QString& path) {
+    const QString home = homePath();
+    if (home.isEmpty() || home == QLatin1String("/")) return path;
+    if (path == home) return QStringLiteral("~");
+    if (path.startsWith(home) && path.size() > home.size() && path[home.size()] == u'/')
+        return u'~' + path.mid(home.size());
+    return path;
+}
+
+} // namespace zarvo::PathInput

@@ -1,0 +1,454 @@
+#include "sources/Shortcuts.h"
+
+#include "platform/Environment.h"
+#include "platform/Platform.h"
+#include "platform/Workspace.h"
+#include "search/Fuzzy.h"
+#include "sources/PathInput.h"
+#include "store/Settings.h"
+
+#include <QFileInfo>
+#include <QMutex>
+#include <QRegularExpression>
+#include <QSet>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace zarvo::Shortcuts {
+
+namespace {
+
+// Runs of whitespace, Unicode spaces included.
+const QRegularExpression& whitespaceRun() {
+    static const QRegularExpression pattern(QStringLiteral("\\s+"),
+                                            QRegularExpression::UseUnicodePropertiesOption);
+    return pattern;
+}
+
+constexpr int kMaxMatches = 6;
+const char* const kSettingsAppIdentifier = "com.apple.systempreferences";
+const char* const kSettingsURLPrefix = "x-apple.systempreferences:";
+
+// The table's own data. Folder paths are the macOS places; a leading ~ is the home folder. The
+// temporary folder has no fixed path and is marked by an empty path.
+struct FolderRow {
+    const char* keyword;
+    std::initializer_list<const char*> aliases;
+    const char* title;
+    const char* path;
+};
+struct AppRow {
+    const char* keyword;
+    std::initializer_list<const char*> aliases;
+    const char* title;
+    std::initializer_list<const char*> bundleIdentifiers;
+};
+struct SettingsRow {
+    const char* keyword;
+    std::initializer_list<const char*> aliases;
+    const char* title;
+    const char* pane; // null: the settings application itself
+};
+struct SystemRow {
+    SystemAction action;
+    std::initializer_list<const char*> aliases;
+};
+
+const FolderRow kFolders[] = {
+    {"home", {"profile", "userprofile", "user", "me"}, "Home Folder", "~"},
+    {"desktop", {}, "Desktop", "~/Desktop"},
+    {"documents", {"docs", "mydocuments"}, "Documents", "~/Documents"},
+    {"downloads", {"dl"}, "Downloads", "~/Downloads"},
+    {"pictures", {}, "Pictures", "~/Pictures"},
+    {"music", {}, "Music", "~/Music"},
+    {"movies", {"videos"}, "Movies", "~/Movies"},
+    {"apps", {"applications", "programs", "appwiz.cpl"}, "Applications", "/Applications"},
+    {"utilities", {}, "Utilities", "/Applications/Utilities"},
+    {"library", {}, "Library", "~/Library"},
+    {"appdata",
+     {"localappdata", "application support"},
+     "Application Support",
+     "~/Library/Application Support"},
+    {"trash", {"recycle", "recyclebin", "recycle bin", "bin"}, "Trash", "~/.Trash"},
+    {"temp", {"tmp"}, "Temporary Items", ""},
+    {"icloud", {"onedrive", "drive"}, "iCloud Drive", "~/Library/Mobile Documents/com~apple~CloudDocs"},
+    {"computer", {"c:", "c:\\", "thispc", "this pc", "mycomputer", "root"}, "Macintosh HD", "/"},
+    {"hosts", {}, "hosts file", "/etc/hosts"},
+};
+
+const AppRow kApps[] = {
+    {"cmd", {"terminal", "powershell", "pwsh", "wt", "shell", "bash"}, "Terminal", {"com.apple.Terminal"}},
+    {"notepad", {"textedit", "wordpad", "write"}, "TextEdit", {"com.apple.TextEdit"}},
+    {"calc", {"calculator"}, "Calculator", {"com.apple.calculator"}},
+    {"taskmgr",
+     {"task manager", "activity", "activity monitor", "top"},
+     "Activity Monitor",
+     {"com.apple.ActivityMonitor"}},
+    {"explorer", {"finder"}, "Finder", {"com.apple.finder"}},
+    {"mspaint", {"paint", "preview"}, "Preview", {"com.apple.Preview"}},
+    {"snippingtool", {"snip", "screenshot"}, "Screenshot", {"com.apple.screenshot.launcher"}},
+    {"msinfo32",
+     {"dxdiag", "devmgmt.msc", "device manager", "sysinfo", "system information"},
+     "System Information",
+     {"com.apple.SystemProfiler"}},
+    {"diskmgmt.msc", {"diskmgmt", "disk", "disk utility"}, "Disk Utility", {"com.apple.DiskUtility"}},
+    {"eventvwr", {"event viewer", "console", "logs"}, "Console", {"com.apple.Console"}},
+    {"passwords",
+     {"credential manager", "keychain"},
+     "Passwords",
+     {"com.apple.Passwords", "com.apple.keychainaccess"}},
+    {"fonts", {"fontbook"}, "Font Book", {"com.apple.FontBook"}},
+    {"store", {"appstore", "app store", "ms-windows-store:"}, "App Store", {"com.apple.AppStore"}},
+    {"mstsc", {"remote desktop", "screen sharing", "vnc"}, "Screen Sharing", {"com.apple.ScreenSharing"}},
+    {"excel", {"microsoft excel"}, "Microsoft Excel", {"com.microsoft.Excel"}},
+    {"winword", {"word", "microsoft word"}, "Microsoft Word", {"com.microsoft.Word"}},
+};
+
+const SettingsRow kSettings[] = {
+    {"control",
+     {"settings", "control panel", "ms-settings:", "preferences", "prefs"},
+     "System Settings",
+     nullptr},
+    {"wifi", {"wi-fi", "wlan", "wireless"}, "Wi\u2011Fi", "com.apple.wifi-settings-extension"},
+    {"bluetooth", {"bt"}, "Bluetooth", "com.apple.BluetoothSettings"},
+    {"network", {"ncpa.cpl", "ethernet", "internet"}, "Network", "com.apple.Network-Settings.extension"},
+    {"vpn", {}, "VPN", "com.apple.NetworkExtensionSettingsUI.NESettingsUIExtension"},
+    {"display",
+     {"displays", "desk.cpl", "monitor", "resolution"},
+     "Displays",
+     "com.apple.Displays-Settings.extension"},
+    {"sound", {"mmsys.cpl", "audio", "volume"}, "Sound", "com.apple.Sound-Settings.extension"},
+    {"keyboard", {}, "Keyboard", "com.apple.Keyboard-Settings.extension"},
+    {"mouse", {"main.cpl"}, "Mouse", "com.apple.Mouse-Settings.extension"},
+    {"trackpad", {"touchpad"}, "Trackpad", "com.apple.Trackpad-Settings.extension"},
+    {"battery", {"powercfg.cpl", "power", "energy"}, "Battery", "com.apple.Battery-Settings.extension"},
+    {"users",
+     {"netplwiz", "lusrmgr.msc", "accounts", "user accounts"},
+     "Users & Groups",
+     "com.apple.Users-Groups-Settings.extension"},
+    {"update",
+     {"windows update", "software update", "wuapp"},
+     "Software Update",
+     "com.apple.Software-Update-Settings.extension"},
+    {"startup",
+     {"msconfig", "shell:startup", "login items"},
+     "Login Items",
+     "com.apple.LoginItems-Settings.extension"},
+    {"privacy",
+     {"security", "firewall", "firewall.cpl", "wf.msc"},
+     "Privacy & Security",
+     "com.apple.settings.PrivacySecurity.extension"},
+    {"printers",
+     {"printer", "control printers", "scanner"},
+     "Printers & Scanners",
+     "com.apple.Print-Scan-Settings.extension"},
+    {"notifications", {}, "Notifications", "com.apple.Notifications-Settings.extension"},
+    {"accessibility",
+     {"access.cpl", "ease of access"},
+     "Accessibility",
+     "com.apple.Accessibility-Settings.extension"},
+    {"datetime",
+     {"timedate.cpl", "date", "time", "clock"},
+     "Date & Time",
+     "com.apple.Date-Time-Settings.extension"},
+    {"appearance",
+     {"dark mode", "theme", "personalization"},
+     "Appearance",
+     "com.apple.Appearance-Settings.extension"},
+    {"wallpaper", {"background"}, "Wallpaper", "com.apple.Wallpaper-Settings.extension"},
+    {"storage", {"cleanmgr", "disk cleanup"}, "Storage", "com.apple.settings.Storage"},
+    {"language", {"intl.cpl", "region"}, "Language & Region", "com.apple.Localization-Settings.extension"},
+    {"sharing", {}, "Sharing", "com.apple.Sharing-Settings.extension"},
+    {"winver",
+     {"about", "sysdm.cpl", "system", "about this mac"},
+     "About This Mac",
+     "com.apple.SystemProfiler.AboutExtension"},
+};
+
+const SystemRow kSystem[] = {
+    {SystemAction::lock, {"lockscreen", "lock screen", "win+l", "rundll32 user32.dll,lockworkstation"}},
+    {SystemAction::sleep, {"suspend", "hibernate"}},
+    {SystemAction::displaySleep, {"display off", "monitor off", "screen off"}},
+    {SystemAction::screensaver, {"scr"}},
+    {SystemAction::restart, {"reboot", "shutdown /r"}},
+    {SystemAction::shutdown, {"poweroff", "power off", "shutdown /s"}},
+    {SystemAction::logout, {"log out", "logoff", "signout", "sign out", "shutdown /l"}},
+    {SystemAction::emptyTrash, {"empty trash", "empty recycle bin", "emptybin"}},
+    {SystemAction::eject, {"eject all", "unmount"}},
+    {SystemAction::ip, {"ipconfig", "ifconfig", "my ip", "myip"}},
+};
+
+QStringList strings(std::initializer_list<const char*> list) {
+    QStringList out;
+    out.reserve(qsizetype(list.size()));
+    for (const char* s : list)
+        out << QString::fromUtf8(s);
+    return out;
+}
+
+// GCC 12 at -O3 reports the optional inside the variant's inactive alternative as maybe-uninitialized
+// when rows are moved into the list (a known false positive of that compiler).
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
+QList<Shortcut> buildTable() {
+    const Platform& platform = Platform::current();
+    QList<Shortcut> table;
+    for (const auto& row : kFolders) {
+        const QString tablePath = QString::fromUtf8(row.path);
+        QString path;
+        if (tablePath.isEmpty())
+            path = PathInput::tempDirectory();
+        else
+            path = platform.workspace ? platform.workspace->platformPath(tablePath) : tablePath;
+        table << Shortcut{QString::fromUtf8(row.keyword), strings(row.aliases), QString::fromUtf8(row.title),
+                          Shortcut::Path{path}};
+    }
+    for (const auto& row : kApps)
+        table << Shortcut{QString::fromUtf8(row.keyword), strings(row.aliases), QString::fromUtf8(row.title),
+                          Shortcut::App{strings(row.bundleIdentifiers)}};
+    for (const auto& row : kSettings) {
+        Shortcut::SettingsPane target;
+        if (row.pane)
+            target.pane.emplace(QString::fromUtf8(row.pane));
+        table.append(Shortcut{QString::fromUtf8(row.keyword), strings(row.aliases), QString::fromUtf8(row.title),
+                              Shortcut::Target(std::in_place_type<Shortcut::SettingsPane>, std::move(target))});
+    }
+    for (const auto& row : kSystem)
+        table << Shortcut{SystemActions::rawValue(row.action).toLower(), strings(row.aliases),
+                          SystemActions::title(row.action), Shortcut::System{row.action}};
+    return table;
+}
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic pop
+#endif
+
+QString homePath() {
+    const Environment* env = Platform::current().environment;
+    return env ? env->homePath() : QString();
+}
+
+bool exists(const QString& path) {
+    return !path.isEmpty() && QFileInfo::exists(path);
+}
+
+ResultItem plainRow(const QUrl& url, ResultItem::Source source) {
+    ResultItem row;
+    row.url = url;
+    row.source = source;
+    return row;
+}
+
+std::optional<ResultItem> resolveCustom(const QString& target, ResultItem::Source source) {
+    if (auto web = PathInput::webURL(target)) return plainRow(*web, source);
+
+    const QUrl url(target);
+    const QString scheme = url.scheme().toLower();
+    if (url.isValid() && scheme.size() >= 2 && scheme != QLatin1String("file")) return plainRow(url, source);
+
+    const QString expanded = PathInput::expand(target);
+    if (exists(expanded)) return ResultItem::file(expanded, source);
+
+    const QString bundle = target.endsWith(QLatin1String(".app")) ? target : target + QStringLiteral(".app");
+    const QStringList folders = {QStringLiteral("/Applications"), QStringLiteral("/System/Applications"),
+                                 QStringLiteral("/System/Applications/Utilities"),
+                                 QStringLiteral("/Applications/Utilities"),
+                                 homePath() + QStringLiteral("/Applications")};
+    for (const QString& folder : folders) {
+        const QString candidate = folder + u'/' + bundle;
+        if (exists(candidate)) return ResultItem::file(candidate, source);
+    }
+    // Where applications are not bundles in folders (Linux desktop entries), the workspace knows them
+    // by identifier: "firefox" or "org.gnome.Calculator".
+    if (const Workspace* workspace = Platform::current().workspace)
+        if (auto app = workspace->urlForApplication(target)) return ResultItem::file(*app, source);
+    return std::nullopt;
+}
+
+std::optional<int> fuzzyScore(const QStringList& words, const QString& candidate) {
+    int total = 0;
+    for (const QString& word : words) {
+        const auto score = Fuzzy::wordScore(word, candidate);
+        if (!score) return std::nullopt;
+        total += *score;
+    }
+    return total;
+}
+
+QString trimSpacesAndTabs(const QString& text) {
+    qsizetype start = 0, end = text.size();
+    while (start < end && (text[start] == u' ' || text[start] == u'\t'))
+        ++start;
+    while (end > start && (text[end - 1] == u' ' || text[end - 1] == u'\t'))
+        --end;
+    return text.mid(start, end - start);
+}
+
+} // namespace
+
+QList<Shortcut> builtIn() {
+    // Built once per platform: the folder rows depend on the home and temporary folders, which are per
+    // process in the application and per test in the unit tests.
+    static QMutex mutex;
+    static QList<Shortcut> table;
+    static QString builtFor;
+    const Platform& platform = Platform::current();
+    const QString identity = homePath() + u'\n' + PathInput::tempDirectory() + u'\n' +
+                             QString::number(quintptr(platform.workspace));
+    QMutexLocker lock(&mutex);
+    if (table.isEmpty() || builtFor != identity) {
+        table = buildTable();
+        builtFor = identity;
+    }
+    return table;
+}
+
+QList<Shortcut> all() {
+    return all(Settings::shared().customShortcuts());
+}
+
+QList<Shortcut> all(const QList<CustomShortcut>& custom) {
+    QList<Shortcut> result;
+    QSet<QString> taken;
+    for (const CustomShortcut& record : custom) {
+        if (record.keyword.isEmpty() || record.target.isEmpty()) continue;
+        const QString keyword = record.keyword.toLower();
+        result << Shortcut{keyword, {}, record.keyword, Shortcut::Custom{record.target}};
+        taken.insert(keyword);
+    }
+    for (const Shortcut& shortcut : builtIn()) {
+        bool hidden = taken.contains(shortcut.keyword);
+        for (const QString& alias : shortcut.aliases)
+            hidden = hidden || taken.contains(alias);
+        if (!hidden) result << shortcut;
+    }
+    return result;
+}
+
+QList<ResultItem> matches(const QString& text, ResultItem::Source source) {
+    const QString q = trimSpacesAndTabs(text.toLower());
+    if (q.isEmpty()) return {};
+    return matches(text, source, all());
+}
+
+QList<ResultItem> matches(const QString& text, ResultItem::Source source, const QList<Shortcut>& shortcuts) {
+    const QString q = trimSpacesAndTabs(text.toLower());
+    QList<ResultItem> rows;
+    if (q.isEmpty()) return rows;
+    if (q == QLatin1String("?")) {
+        for (const Shortcut& shortcut : shortcuts)
+            if (auto row = item(shortcut, source)) rows << *row;
+        return rows;
+    }
+
+    QList<const Shortcut*> exact, prefix;
+    QList<std::pair<int, const Shortcut*>> fuzzy;
+    const QStringList words = q.split(whitespaceRun(), Qt::SkipEmptyParts);
+    for (const Shortcut& s : shortcuts) {
+        QStringList names{s.keyword};
+        names << s.aliases;
+        if (names.contains(q)) {
+            exact << &s;
+            continue;
+        }
+        if (q.size() >= 2) {
+            bool starts = s.title.toLower().startsWith(q);
+            for (const QString& name : names)
+                starts = starts || name.startsWith(q);
+            if (starts) {
+                prefix << &s;
+                continue;
+            }
+        }
+        if (q.size() >= 3) {
+            std::optional<int> best;
+            for (const QString& candidate : names + QStringList{s.title}) {
+                const auto score = fuzzyScore(words, candidate);
+                if (score && (!best || *score > *best)) best = score;
+            }
+            if (best) fuzzy.append({*best, &s});
+        }
+    }
+    std::stable_sort(fuzzy.begin(), fuzzy.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+
+    QList<const Shortcut*> chosen = exact + prefix;
+    for (const auto& entry : fuzzy)
+        chosen << entry.second;
+    // The cap comes before the conversion: each conversion touches the file system and the workspace.
+    chosen = chosen.mid(0, kMaxMatches);
+    for (const Shortcut* shortcut : chosen)
+        if (auto row = item(*shortcut, source)) rows << *row;
+    return rows;
+}
+
+std::optional<ResultItem> itemForKeyword(const QString& keyword, ResultItem::Source source) {
+    for (const Shortcut& shortcut : all())
+        if (shortcut.keyword == keyword) return item(shortcut, source);
+    return std::nullopt;
+}
+
+std::optional<ResultItem> item(const Shortcut& shortcut, ResultItem::Source source) {
+    const Workspace* workspace = Platform::current().workspace;
+    std::optional<ResultItem> row = std::visit(
+        [&](const auto& target) -> std::optional<ResultItem> {
+            using T = std::decay_t<decltype(target)>;
+            if constexpr (std::is_same_v<T, Shortcut::Path>) {
+                if (!exists(target.path)) return std::nullopt;
+                ResultItem r = ResultItem::file(target.path, source);
+                r.subtitle = PathInput::abbreviatingWithTilde(target.path);
+                return r;
+            } else if constexpr (std::is_same_v<T, Shortcut::App>) {
+                if (!workspace) return std::nullopt;
+                for (const QString& identifier : target.bundleIdentifiers) {
+                    if (auto app = workspace->urlForApplication(identifier)) {
+                        ResultItem r = ResultItem::file(*app, source);
+                        r.subtitle = QStringLiteral("Application");
+                        return r;
+                    }
+                }
+                return std::nullopt;
+            } else if constexpr (std::is_same_v<T, Shortcut::SettingsPane>) {
+                if (!workspace) return std::nullopt;
+                const auto app = workspace->urlForApplication(QString::fromLatin1(kSettingsAppIdentifier));
+                if (!app) return std::nullopt;
+                ResultItem r;
+                const QUrl paneURL =
+                    target.pane
+                        ? QUrl(QString::fromLatin1(kSettingsURLPrefix) + *target.pane, QUrl::StrictMode)
+                        : QUrl();
+                if (!target.pane || !paneURL.isValid()) {
+                    r = ResultItem::file(*app, source);
+                    r.subtitle = QStringLiteral("Application");
+                } else {
+                    r.url = paneURL;
+                    r.source = source;
+                    r.subtitle = QStringLiteral("System Settings \u203A ") + shortcut.title;
+                }
+                r.iconPath = *app;
+                return r;
+            } else if constexpr (std::is_same_v<T, Shortcut::Custom>) {
+                auto r = resolveCustom(target.target, source);
+                if (r) r->subtitle = QStringLiteral("Custom shortcut \u2192 ") + target.target;
+                return r;
+            } else {
+                ResultItem r;
+                r.url = QUrl(QStringLiteral("zarvo:action/") + SystemActions::rawValue(target.action));
+                r.source = source;
+                r.subtitle = QStringLiteral("System action");
+                r.symbol = SystemActions::symbol(target.action);
+                r.systemAction = target.action;
+                return r;
+            }
+        },
+        shortcut.target);
+    if (row) {
+        row->title = shortcut.title;
+        row->keyword = shortcut.keyword;
+    }
+    return row;
+}
+
+} // namespace zarvo::Shortcuts

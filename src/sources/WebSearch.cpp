@@ -1,0 +1,168 @@
+#include "sources/WebSearch.h"
+
+#include "platform/Platform.h"
+#include "platform/Workspace.h"
+
+#include <QSet>
+
+namespace zarvo {
+
+namespace {
+
+QString trimSpacesAndTabs(QStringView text) {
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && (text[begin] == u' ' || text[begin] == u'\t'))
+        ++begin;
+    while (end > begin && (text[end - 1] == u' ' || text[end - 1] == u'\t'))
+        --end;
+    return text.mid(begin, end - begin).toString();
+}
+
+// Applications tried, in order, for a folder row: file manager, terminals, editors.
+const char* const kFolderApplications[] = {
+    "com.apple.finder",     "com.apple.Terminal",   "dev.warp.Warp-Stable",          "com.googlecode.iterm2",
+    "com.draxwell.ghostty", "com.microsoft.VSCode", "com.todesktop.230313mzl4w4u92", "dev.zed.Zed",
+    "com.apple.dt.Xcode",
+};
+
+constexpr qsizetype kMaxChoices = 9;
+
+QList<AppChoice> choices(const QList<QString>& applications) {
+    QList<AppChoice> out;
+    for (const QString& location : AppChoice::unique(applications)) {
+        if (out.size() == kMaxChoices) break;
+        out.append(AppChoice{location});
+    }
+    return out;
+}
+
+// The default handler first, then every handler of the URL.
+QList<QString> handlers(const QUrl& url) {
+    QList<QString> out;
+    const Workspace* workspace = Platform::current().workspace;
+    if (!workspace) return out;
+    if (auto standard = workspace->applicationToOpen(url)) out.append(*standard);
+    out.append(workspace->applicationsToOpen(url));
+    return out;
+}
+
+} // namespace
+
+const QList<WebSearch>& WebSearch::engines() {
+    static const QList<WebSearch> table = {
+        {QStringLiteral("Google"),
+         {QStringLiteral("google"), QStringLiteral("g")},
+         QStringLiteral("https://www.google.com/search?q=%s")},
+        {QStringLiteral("YouTube"),
+         {QStringLiteral("youtube"), QStringLiteral("yt")},
+         QStringLiteral("https://www.youtube.com/results?search_query=%s")},
+        {QStringLiteral("DuckDuckGo"),
+         {QStringLiteral("duckduckgo"), QStringLiteral("ddg")},
+         QStringLiteral("https://duckduckgo.com/?q=%s")},
+        {QStringLiteral("Bing"),
+         {QStringLiteral("bing")},
+         QStringLiteral("https://www.bing.com/search?q=%s")},
+        {QStringLiteral("GitHub"),
+         {QStringLiteral("github"), QStringLiteral("gh")},
+         QStringLiteral("https://github.com/search?q=%s")},
+        {QStringLiteral("Stack Overflow"),
+         {QStringLiteral("stackoverflow"), QStringLiteral("so")},
+         QStringLiteral("https://stackoverflow.com/search?q=%s")},
+        {QStringLiteral("Wikipedia"),
+         {QStringLiteral("wikipedia"), QStringLiteral("wiki")},
+         QStringLiteral("https://en.wikipedia.org/w/index.php?search=%s")},
+        {QStringLiteral("Google Maps"),
+         {QStringLiteral("maps"), QStringLiteral("map")},
+         QStringLiteral("https://www.google.com/maps/search/%s")},
+        {QStringLiteral("Amazon"),
+         {QStringLiteral("amazon"), QStringLiteral("amz")},
+         QStringLiteral("https://www.amazon.com/s?k=%s")},
+        {QStringLiteral("npm"), {QStringLiteral("npm")}, QStringLiteral("https://www.npmjs.com/search?q=%s")},
+        {QStringLiteral("PyPI"),
+         {QStringLiteral("pypi"), QStringLiteral("pip")},
+         QStringLiteral("https://pypi.org/search/?q=%s")},
+        {QStringLiteral("Google Translate"),
+         {QStringLiteral("translate"), QStringLiteral("tr")},
+         QStringLiteral("https://translate.google.com/?sl=auto&tl=en&text=%s")},
+    };
+    return table;
+}
+
+std::optional<WebSearch::Match> WebSearch::parse(const QString& text) {
+    const qsizetype colon = text.indexOf(u':');
+    if (colon < 0) return std::nullopt;
+    // Not trimmed: " g: cats" is not a search, so a leading space keeps a text out of the engines.
+    const QString prefix = text.left(colon).toLower();
+    for (const WebSearch& engine : engines()) {
+        if (!engine.prefixes.contains(prefix)) continue;
+        QString term = trimSpacesAndTabs(QStringView(text).mid(colon + 1));
+        if (term.isEmpty()) return std::nullopt;
+        return Match{engine, std::move(term)};
+    }
+    return std::nullopt;
+}
+
+std::optional<QByteArray> WebSearch::encodeQueryValue(const QString& text) {
+    if (!text.isValidUtf16()) return std::nullopt;
+    // The query-safe characters minus the ones a query value must not carry raw (& + = ? # /); letters,
+    // digits and "-._~" are always left alone.
+    return QUrl::toPercentEncoding(text, QByteArrayLiteral("!$'()*,:;@"));
+}
+
+std::optional<QUrl> WebSearch::url(const QString& text) const {
+    const auto encoded = encodeQueryValue(text);
+    if (!encoded) return std::nullopt;
+    QString address = urlTemplate;
+    address.replace(QLatin1String("%s"), QString::fromLatin1(*encoded));
+    QUrl url(address, QUrl::StrictMode);
+    if (!url.isValid() || url.scheme().isEmpty()) return std::nullopt;
+    return url;
+}
+
+std::optional<ResultItem> WebSearch::item(const QString& text, ResultItem::Source source) const {
+    const auto address = url(text);
+    if (!address) return std::nullopt;
+    ResultItem item;
+    item.url = *address;
+    item.source = source;
+    item.title =
+        QStringLiteral("Search ") + name + QStringLiteral(" for \u201C") + text + QStringLiteral("\u201D");
+    const QString host = address->host();
+    item.subtitle = host.isEmpty() ? name : host;
+    item.symbol = QStringLiteral("magnifyingglass");
+    return item;
+}
+
+QList<QString> AppChoice::unique(const QList<QString>& applications) {
+    const Workspace* workspace = Platform::current().workspace;
+    QSet<QString> seen;
+    QList<QString> out;
+    for (const QString& location : applications) {
+        std::optional<QString> identifier =
+            workspace ? workspace->applicationIdentifier(location) : std::nullopt;
+        // Prefixed so an identifier can never collide with a location.
+        const QString identity = identifier && !identifier->isEmpty() ? QStringLiteral("id:") + *identifier
+                                                                      : QStringLiteral("path:") + location;
+        if (seen.contains(identity)) continue;
+        seen.insert(identity);
+        out.append(location);
+    }
+    return out;
+}
+
+QList<AppChoice> AppChoice::browsers(const QUrl& url) {
+    return choices(handlers(url));
+}
+
+QList<AppChoice> AppChoice::candidates(const ResultItem& item) {
+    if (!item.isDirectory) return choices(handlers(item.url));
+    QList<QString> installed;
+    if (const Workspace* workspace = Platform::current().workspace) {
+        for (const char* identifier : kFolderApplications)
+            if (auto location = workspace->urlForApplication(QString::fromLatin1(identifier)))
+                installed.append(*location);
+    }
+    return choices(installed);
+}
+
+} // namespace zarvo

@@ -1,0 +1,126 @@
+// A second X client for the desktop tests, acting as another application would:
+//   own-clipboard MIME=FILE …   owns the clipboard with several formats at once until it loses it
+//   grab-key KEYSYM MODMASK     holds a passive key grab on the root window
+//   window TITLE OUTFILE        a text field that writes its text to OUTFILE on every change
+//   filemanager LOGFILE         a org.freedesktop.FileManager1 service that logs its calls
+//   screenshot OUTFILE          saves the root window as PNG
+#include <QApplication>
+#include <QClipboard>
+#include <QDBusConnection>
+#include <QFile>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QObject>
+#include <QPixmap>
+#include <QSaveFile>
+#include <QScreen>
+#include <QTextStream>
+#include <QTimer>
+#include <cstdio>
+
+#include <X11/Xlib.h>
+
+namespace {
+
+void say(const char* text) {
+    std::printf("%s\n", text);
+    std::fflush(stdout);
+}
+
+class FileManager : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1")
+public:
+    explicit FileManager(QString log) : m_log(std::move(log)) {}
+
+public slots:
+    void ShowFolders(const QStringList& uris, const QString&) { record(QStringLiteral("ShowFolders"), uris); }
+    void ShowItems(const QStringList& uris, const QString&) { record(QStringLiteral("ShowItems"), uris); }
+    void ShowItemProperties(const QStringList& uris, const QString&) {
+        record(QStringLiteral("ShowItemProperties"), uris);
+    }
+
+private:
+    void record(const QString& method, const QStringList& uris) {
+        QFile file(m_log);
+        if (!file.open(QIODevice::Append)) return;
+        file.write((method + QLatin1Char('|') + uris.join(QLatin1Char('|')) + QLatin1Char('\n')).toUtf8());
+    }
+    QString m_log;
+};
+
+int ownClipboard(QApplication& app, const QStringList& pairs) {
+    auto* data = new QMimeData;
+    for (const QString& pair : pairs) {
+        const QString mime = pair.section(QLatin1Char('='), 0, 0);
+        QFile file(pair.section(QLatin1Char('='), 1));
+        if (!file.open(QIODevice::ReadOnly)) return 2;
+        data->setData(mime, file.readAll());
+    }
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setMimeData(data, QClipboard::Clipboard);
+    QObject::connect(clipboard, &QClipboard::changed, &app, [clipboard](QClipboard::Mode mode) {
+        if (mode == QClipboard::Clipboard && !clipboard->ownsClipboard()) QCoreApplication::quit();
+    });
+    say("ready");
+    return app.exec();
+}
+
+int grabKey(const QString& keysymName, unsigned int mods) {
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) return 2;
+    const KeyCode code = XKeysymToKeycode(display, XStringToKeysym(keysymName.toLatin1().constData()));
+    for (unsigned int lock : {0u, unsigned(LockMask), unsigned(Mod2Mask), unsigned(LockMask | Mod2Mask)})
+        XGrabKey(display, code, mods | lock, DefaultRootWindow(display), False, GrabModeAsync, GrabModeAsync);
+    XSync(display, False);
+    say("grabbed");
+    for (;;) {
+        XEvent event;
+        XNextEvent(display, &event);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    const QString mode = args.value(0);
+    if (mode == QLatin1String("own-clipboard")) return ownClipboard(app, args.mid(1));
+    if (mode == QLatin1String("grab-key")) return grabKey(args.value(1), args.value(2).toUInt(nullptr, 0));
+    if (mode == QLatin1String("window")) {
+        const QString out = args.value(2);
+        QLineEdit edit;
+        edit.setWindowTitle(args.value(1));
+        edit.resize(480, 60);
+        QObject::connect(&edit, &QLineEdit::textChanged, [out](const QString& text) {
+            QSaveFile file(out);
+            if (file.open(QIODevice::WriteOnly)) {
+                file.write(text.toUtf8());
+                file.commit();
+            }
+        });
+        edit.show();
+        edit.activateWindow();
+        say("shown");
+        return app.exec();
+    }
+    if (mode == QLatin1String("filemanager")) {
+        FileManager manager(args.value(1));
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        if (!bus.registerObject(QStringLiteral("/org/freedesktop/FileManager1"), &manager,
+                                QDBusConnection::ExportAllSlots) ||
+            !bus.registerService(QStringLiteral("org.freedesktop.FileManager1")))
+            return 2;
+        say("registered");
+        return app.exec();
+    }
+    if (mode == QLatin1String("screenshot")) {
+        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
+        return shot.save(args.value(1), "PNG") ? 0 : 1;
+    }
+    QTextStream(stderr) << "unknown mode\n";
+    return 2;
+}
+
+#include "DesktopHelper.moc"

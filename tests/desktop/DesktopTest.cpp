@@ -1,0 +1,352 @@
+// Acts as a user on a private X server: copies with xclip, presses keys with xdotool, and checks what
+// the Linux back end sees and does. Started by run-desktop-tests.sh, never on the user's own display.
+#include "platform/HotKeyFormat.h"
+#include "platform/HotKeys.h"
+#include "platform/Pasteboard.h"
+#include "platform/Workspace.h"
+#include "platform/linux/LinuxPasteboard.h"
+#include "platform/linux/LinuxPlatform.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace zarvo;
+using namespace zarvo::linux_;
+
+namespace {
+
+LinuxPlatform* g_platform = nullptr;
+QTemporaryDir* g_files = nullptr;
+
+const QString kText = QString::fromLatin1(PasteboardType::plainText);
+const QString kHtml = QString::fromLatin1(PasteboardType::html);
+const QString kRtf = QString::fromLatin1(PasteboardType::rtf);
+const QString kPng = QString::fromLatin1(PasteboardType::png);
+const QString kFile = QString::fromLatin1(PasteboardType::fileURL);
+const QString kConcealed = QString::fromLatin1(PasteboardType::concealed);
+const QString kTransient = QString::fromLatin1(PasteboardType::transient);
+
+Pasteboard& pasteboard() {
+    return *g_platform->platform().pasteboard;
+}
+Workspace& workspace() {
+    return *g_platform->platform().workspace;
+}
+
+// Turns the event loop (so our clipboard can answer other clients) until `done` or the time is up.
+bool waitFor(const std::function<bool()>& done, int milliseconds = 5000) {
+    QDeadlineTimer deadline(milliseconds);
+    while (!done()) {
+        if (deadline.hasExpired()) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+    return true;
+}
+
+QString file(const QString& name, const QByteArray& contents) {
+    const QString path = g_files->filePath(name);
+    QFile out(path);
+    out.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    out.write(contents);
+    return path;
+}
+
+// Runs a program to its end without blocking the event loop; returns its standard output.
+QByteArray run(const QString& program, const QStringList& arguments, const QByteArray& input = {},
+               int* exitCode = nullptr) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForStarted(5000)) return {};
+    if (!input.isNull()) process.write(input);
+    process.closeWriteChannel();
+    // xclip forks a server and its first process ends; while reading, it waits for our answer.
+    waitFor([&] { return process.state() == QProcess::NotRunning; }, 10000);
+    if (exitCode) *exitCode = process.exitCode();
+    return process.readAllStandardOutput();
+}
+
+QByteArray clipboardAs(const QString& target) {
+    return run(QStringLiteral("xclip"), {QStringLiteral("-o"), QStringLiteral("-selection"),
+                                         QStringLiteral("clipboard"), QStringLiteral("-t"), target});
+}
+
+void copyWithXclip(const QString& target, const QByteArray& data) {
+    run(QStringLiteral("xclip"),
+        {QStringLiteral("-i"), QStringLiteral("-selection"), QStringLiteral("clipboard"),
+         QStringLiteral("-t"), target},
+        data);
+}
+
+// Starts the helper client and waits for its first line.
+std::unique_ptr<QProcess> helper(const QStringList& arguments, const QByteArray& readyLine) {
+    auto process = std::make_unique<QProcess>();
+    process->start(QStringLiteral(ZARVO_DESKTOP_HELPER), arguments);
+    process->waitForStarted(5000);
+    waitFor([&] { return process->canReadLine() || process->state() == QProcess::NotRunning; }, 10000);
+    const QByteArray line = process->readLine().trimmed();
+    EXPECT_EQ(line, readyLine) << qPrintable(process->readAllStandardError());
+    return process;
+}
+
+void stop(std::unique_ptr<QProcess>& process) {
+    if (!process) return;
+    process->terminate();
+    if (!process->waitForFinished(3000)) process->kill();
+    process->waitForFinished(3000);
+}
+
+void screenshot(const QString& name) {
+    const QString dir = qEnvironmentVariable("ZARVO_SCREENSHOTS");
+    if (dir.isEmpty()) return;
+    run(QStringLiteral(ZARVO_DESKTOP_HELPER),
+        {QStringLiteral("screenshot"), dir + QLatin1Char('/') + name + QStringLiteral(".png")});
+}
+
+qint64 waitForChange(qint64 after) {
+    waitFor([&] { return pasteboard().changeCount() > after; });
+    return pasteboard().changeCount();
+}
+
+} // namespace
+
+TEST(Desktop, ForeignCopiesAppearAsItemsWithAGrowingCount) {
+    qint64 count = pasteboard().changeCount();
+
+    copyWithXclip(QStringLiteral("UTF8_STRING"), "copied with xclip ✓");
+    qint64 next = waitForChange(count);
+    ASSERT_GT(next, count);
+    count = next;
+    auto items = pasteboard().items();
+    ASSERT_EQ(items.size(), 1);
+    EXPECT_EQ(items[0].string(kText), QStringLiteral("copied with xclip ✓"));
+
+    copyWithXclip(QStringLiteral("text/html"), "<p>Some <b>bold</b></p>");
+    next = waitForChange(count);
+    ASSERT_GT(next, count);
+    count = next;
+    items = pasteboard().items();
+    ASSERT_EQ(items.size(), 1);
+    EXPECT_EQ(items[0].data(kHtml), QByteArray("<p>Some <b>bold</b></p>"));
+
+    QImage image(7, 5, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    const QString pngPath = g_files->filePath(QStringLiteral("red.png"));
+    ASSERT_TRUE(image.save(pngPath, "PNG"));
+    QFile png(pngPath);
+    ASSERT_TRUE(png.open(QIODevice::ReadOnly));
+    const QByteArray pngBytes = png.readAll();
+    copyWithXclip(QStringLiteral("image/png"), pngBytes);
+    next = waitForChange(count);
+    ASSERT_GT(next, count);
+    count = next;
+    items = pasteboard().items();
+    ASSERT_EQ(items.size(), 1);
+    EXPECT_EQ(items[0].data(kPng), pngBytes);
+    EXPECT_EQ(pasteboard().types(), QStringList{kPng});
+
+    const QString one = file(QStringLiteral("first file.txt"), "1");
+    const QString two = file(QStringLiteral("second.txt"), "2");
+    const QList<QUrl> files{QUrl::fromLocalFile(one), QUrl::fromLocalFile(two)};
+    copyWithXclip(QStringLiteral("text/uri-list"),
+                  files[0].toEncoded() + "\r\n" + files[1].toEncoded() + "\r\n");
+    next = waitForChange(count);
+    ASSERT_GT(next, count);
+    count = next;
+    items = pasteboard().items();
+    ASSERT_EQ(items.size(), 2);
+    EXPECT_EQ(items[0].data(kFile), files[0].toEncoded());
+    EXPECT_EQ(items[1].data(kFile), files[1].toEncoded());
+    EXPECT_EQ(pasteboard().fileURLs(), files);
+
+    // A password manager's copy: text with KDE's hint, offered at once by one client.
+    auto owner =
+        helper({QStringLiteral("own-clipboard"),
+                QStringLiteral("text/plain=") + file(QStringLiteral("secret.txt"), "correct horse"),
+                QStringLiteral("x-kde-passwordManagerHint=") + file(QStringLiteral("hint"), "secret")},
+               "ready");
+    next = waitForChange(count);
+    ASSERT_GT(next, count);
+    EXPECT_TRUE(pasteboard().types().contains(kConcealed));
+    EXPECT_EQ(pasteboard().string(kText), QStringLiteral("correct horse"));
+    screenshot(QStringLiteral("clipboard-foreign"));
+    stop(owner);
+}
+
+TEST(Desktop, OwnWritesRoundTripEveryType) {
+    PasteboardItem item;
+    item.setString(kText, QStringLiteral("plain ü"));
+    item.setString(kHtml, QStringLiteral("<i>html</i>"));
+    item.setString(kRtf, QStringLiteral("{\\rtf1 rich}"));
+    item.setData(kPng, QByteArray("\x89PNG\r\n\x1a\nfake", 12));
+    item.setData(QStringLiteral("com.example.private-format"), "own bytes");
+    item.setData(kConcealed, {});
+    pasteboard().clearContents();
+    pasteboard().writeItems({item});
+    const qint64 own = pasteboard().changeCount();
+
+    EXPECT_EQ(clipboardAs(QStringLiteral("UTF8_STRING")), QByteArray("plain ü"));
+    EXPECT_EQ(clipboardAs(QStringLiteral("text/plain;charset=utf-8")), QByteArray("plain ü"));
+    EXPECT_EQ(clipboardAs(QStringLiteral("text/html")), QByteArray("<i>html</i>"));
+    EXPECT_EQ(clipboardAs(QStringLiteral("text/rtf")), QByteArray("{\\rtf1 rich}"));
+    EXPECT_EQ(clipboardAs(QStringLiteral("image/png")), QByteArray("\x89PNG\r\n\x1a\nfake", 12));
+    EXPECT_EQ(clipboardAs(QStringLiteral("com.example.private-format")), QByteArray("own bytes"));
+    EXPECT_EQ(clipboardAs(QStringLiteral("x-kde-passwordManagerHint")), QByteArray("secret"));
+    // Serving other clients is not a change.
+    EXPECT_EQ(pasteboard().changeCount(), own);
+
+    pasteboard().clearContents();
+    pasteboard().setString(QStringLiteral("transient text"), {kTransient});
+    EXPECT_GT(pasteboard().changeCount(), own);
+    EXPECT_TRUE(clipboardAs(QStringLiteral("TARGETS")).contains(kTransient.toLatin1()));
+    EXPECT_EQ(clipboardAs(QStringLiteral("UTF8_STRING")), QByteArray("transient text"));
+
+    const QList<QUrl> files{QUrl::fromLocalFile(file(QStringLiteral("a b.txt"), "a")),
+                            QUrl::fromLocalFile(file(QStringLiteral("c.txt"), "c"))};
+    pasteboard().clearContents();
+    pasteboard().writeFileURLs(files);
+    const QList<QByteArray> lines = clipboardAs(QStringLiteral("text/uri-list")).split('\n');
+    QList<QByteArray> uris;
+    for (const QByteArray& line : lines)
+        if (!line.trimmed().isEmpty()) uris << line.trimmed();
+    EXPECT_EQ(uris, (QList<QByteArray>{files[0].toEncoded(), files[1].toEncoded()}));
+    EXPECT_EQ(clipboardAs(QStringLiteral("x-special/gnome-copied-files")),
+              QByteArray("copy\n") + files[0].toEncoded() + "\n" + files[1].toEncoded());
+    EXPECT_EQ(pasteboard().fileURLs(), files);
+}
+
+TEST(Desktop, HotKeysFireAndTakenCombinationsAreRefused) {
+    HotKeys& hotKeys = *g_platform->platform().hotKeys;
+    QList<int> presses;
+    QObject receiver; // the connection ends with the test
+    QObject::connect(&hotKeys, &HotKeys::pressed, &receiver, [&](int slot) { presses << slot; });
+    ASSERT_TRUE(hotKeys.registerHotKey(1, 15, HotKeyModifier::command)); // Super+R
+
+    run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("super+r")});
+    ASSERT_TRUE(waitFor([&] { return presses.size() == 1; }));
+    EXPECT_EQ(presses.takeFirst(), 1);
+
+    // Num Lock on: the grab covers the lock variants.
+    run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Num_Lock")});
+    run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("super+r")});
+    EXPECT_TRUE(waitFor([&] { return presses.size() == 1; }));
+    run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Num_Lock")});
+    presses.clear();
+
+    // Another client holds Shift+Super+V: our registration is refused, and we live on.
+    auto other = helper({QStringLiteral("grab-key"), QStringLiteral("v"), QStringLiteral("0x41")}, "grabbed");
+    EXPECT_FALSE(hotKeys.registerHotKey(2, 9, HotKeyModifier::command | HotKeyModifier::shift));
+    run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("super+r")});
+    ASSERT_TRUE(waitFor([&] { return presses.size() == 1; }));
+    EXPECT_EQ(presses.takeFirst(), 1);
+    stop(other);
+
+    // Once it is free, the combination can be had.
+    ASSERT_TRUE(waitFor(
+        [&] { return hotKeys.registerHotKey(2, 9, HotKeyModifier::command | HotKeyModifier::shift); }));
+    run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("super+shift+v")});
+    ASSERT_TRUE(waitFor([&] { return presses.size() == 1; }));
+    EXPECT_EQ(presses.takeFirst(), 2);
+
+    // Unregistered keys stay quiet.
+    hotKeys.unregisterHotKey(1);
+    hotKeys.unregisterHotKey(2);
+    run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("super+r")});
+    waitFor([] { return false; }, 300);
+    EXPECT_TRUE(presses.isEmpty());
+}
+
+TEST(Desktop, SynthesisedPasteTypesIntoTheFocusedWindow) {
+    const QString out = g_files->filePath(QStringLiteral("typed.txt"));
+    QList<AppInfo> activations;
+    QObject receiver; // the connection ends with the test
+    QObject::connect(&workspace(), &Workspace::applicationActivated, &receiver,
+                     [&](const AppInfo& app) { activations << app; });
+    auto window = helper({QStringLiteral("window"), QStringLiteral("Zarvo Paste Target"), out}, "shown");
+    int code = -1;
+    run(QStringLiteral("xdotool"),
+        {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--name"),
+         QStringLiteral("Zarvo Paste Target"), QStringLiteral("windowactivate"), QStringLiteral("--sync")},
+        {}, &code);
+    EXPECT_EQ(code, 0);
+
+    // The front application is the helper, known through its desktop entry in the sandbox.
+    ASSERT_TRUE(waitFor([&] { return workspace().frontmostApplication().has_value(); }));
+    const auto front = workspace().frontmostApplication();
+    EXPECT_EQ(front->bundleIdentifier, QStringLiteral("org.example.PasteTarget"));
+    EXPECT_EQ(front->name, QStringLiteral("Paste Target"));
+    ASSERT_TRUE(waitFor([&] { return !activations.isEmpty(); }));
+    EXPECT_EQ(activations.last().bundleIdentifier, QStringLiteral("org.example.PasteTarget"));
+
+    KeySynth& keys = *g_platform->platform().keySynth;
+    EXPECT_TRUE(keys.isTrusted(false));
+    pasteboard().clearContents();
+    pasteboard().setString(QStringLiteral("pasted by Zarvo"));
+    ASSERT_TRUE(keys.postPaste());
+    const bool typed = waitFor([&] {
+        QFile f(out);
+        return f.open(QIODevice::ReadOnly) && f.readAll() == "pasted by Zarvo";
+    });
+    screenshot(QStringLiteral("paste-target"));
+    EXPECT_TRUE(typed);
+    stop(window);
+}
+
+TEST(Desktop, RevealAndGetInfoCallTheFileManagerService) {
+    const QString log = g_files->filePath(QStringLiteral("filemanager.log"));
+    auto service = helper({QStringLiteral("filemanager"), log}, "registered");
+    const QUrl a = QUrl::fromLocalFile(file(QStringLiteral("report #1 (final).txt"), "a"));
+    const QUrl b = QUrl::fromLocalFile(file(QStringLiteral("ü.txt"), "b"));
+    workspace().revealInFileManager({a, b});
+    workspace().showInfo(a);
+    const QStringList expected{
+        QStringLiteral("ShowItems|") + QString::fromUtf8(a.toEncoded()) + QLatin1Char('|') +
+            QString::fromUtf8(b.toEncoded()),
+        QStringLiteral("ShowItemProperties|") + QString::fromUtf8(a.toEncoded()),
+    };
+    const bool called = waitFor([&] {
+        QFile f(log);
+        if (!f.open(QIODevice::ReadOnly)) return false;
+        return QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts) == expected;
+    });
+    QFile f(log);
+    f.open(QIODevice::ReadOnly);
+    EXPECT_TRUE(called) << f.readAll().constData();
+    EXPECT_TRUE(QString::fromUtf8(a.toEncoded()).contains(QStringLiteral("%23"))); // '#' travels encoded
+    stop(service);
+}
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        std::fprintf(stderr, "the desktop tests need an X server (run them through run-desktop-tests.sh)\n");
+        return 1;
+    }
+    QTemporaryDir files;
+    g_files = &files;
+    // The helper's window is known to the desktop through an entry, as installed applications are.
+    const QString apps = qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/applications");
+    QDir().mkpath(apps);
+    QFile entry(apps + QStringLiteral("/org.example.PasteTarget.desktop"));
+    entry.open(QIODevice::WriteOnly);
+    entry.write("[Desktop Entry]\nType=Application\nName=Paste Target\nExec=" ZARVO_DESKTOP_HELPER
+                " window\nStartupWMClass=zarvo_desktop_helper\n");
+    entry.close();
+
+    LinuxPlatform platform;
+    g_platform = &platform;
+    if (platform.display() != LinuxPlatform::Display::X11) {
+        std::fprintf(stderr, "no X11 connection\n");
+        return 1;
+    }
+    return RUN_ALL_TESTS();
+}

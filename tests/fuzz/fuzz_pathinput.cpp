@@ -1,0 +1,43 @@
+// Typed text is untrusted: path expansion and query parsing must survive anything, in any encoding.
+#include "fakes/FakePlatform.h"
+#include "search/SearchQuery.h"
+#include "sources/PathInput.h"
+
+#include <QCoreApplication>
+#include <cstddef>
+#include <cstdint>
+
+using namespace zarvo;
+
+namespace {
+
+void exercise(const QString& text) {
+    static fakes::FakePlatform* fake = [] {
+        auto* platform = new fakes::FakePlatform; // lives for the whole run
+        platform->environment.vars.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin:/bin"));
+        return platform;
+    }();
+    static const QDateTime now(QDate(2026, 3, 14), QTime(15, 9, 26));
+    (void)fake;
+
+    const QString expanded = PathInput::expand(text);
+    (void)PathInput::expandVariables(text);
+    (void)PathInput::looksLikePath(text);
+    (void)PathInput::looksLikeFileName(text);
+    (void)PathInput::webURL(text);
+    const SearchQuery query = SearchQuery::parse(text, now);
+    // The term holds only words that are not filters: parsing it again must give it back unchanged.
+    const SearchQuery again = SearchQuery::parse(query.term, now);
+    if (again.term != query.term || again.hasFilters()) __builtin_trap();
+    (void)expanded;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const char* bytes = reinterpret_cast<const char*>(data);
+    const qsizetype length = qsizetype(size);
+    exercise(QString::fromUtf8(bytes, length));
+    exercise(QString::fromLatin1(bytes, length));
+    return 0;
+}

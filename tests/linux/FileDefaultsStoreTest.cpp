@@ -1,0 +1,201 @@
+#include "platform/linux/FileDefaultsStore.h"
+#include "fakes/FakePlatform.h"
+#include "store/Settings.h"
+#include "store/UserDefaults.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+#include <sys/stat.h>
+
+using namespace zarvo;
+using linux_::FileDefaultsStore;
+
+namespace {
+
+QStringList corruptCopies(const QString& dir) {
+    return QDir(dir).entryList({QStringLiteral("*.corrupt-*")},
+                               QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST(FileDefaultsStore, EveryValueTypeRoundTripsThroughAPrivateFile) {
+    QTemporaryDir tmp;
+    const QString dir = tmp.path() + "/config/zarvo";
+    FileDefaultsStore store(dir);
+    const QDateTime date(QDate(2026, 3, 14), QTime(15, 9, 26, 123), Qt::UTC);
+    QByteArray binary;
+    for (int i = 0; i < 256; ++i)
+        binary.append(char(i));
+    const QVariantMap values = {
+        {"flag", true},
+        {"off", false},
+        {"small", 15},
+        {"big", std::numeric_limits<qint64>::max()},
+        {"negative", std::numeric_limits<qint64>::min()},
+        {"real", 0.1},
+        {"wholeReal", 3.0},
+        {"inf", std::numeric_limits<double>::infinity()},
+        {"text", QString::fromUtf8("Grüße “quoted” … 🙂")},
+        {"empty", QString()},
+        {"data", binary},
+        {"date", date},
+        {"list", QVariantList{1, "two", QByteArray("3"), QVariantList{}}},
+        {"strings", QStringList{"a", "b"}},
+        {"dict", QVariantMap{{"inner", QVariantMap{{"x", 1.5}}}, {"n", 2}}},
+    };
+    EXPECT_TRUE(store.save("com.example.app", values));
+    const QString file = dir + "/com.example.app.json";
+    EXPECT_EQ(QFileInfo(file).permissions() & 0x7777, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                          QFileDevice::ReadUser | QFileDevice::WriteUser);
+    struct stat st {};
+    ASSERT_EQ(stat(QFile::encodeName(file).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    // Nothing but the file itself is left behind by the atomic write.
+    EXPECT_EQ(QDir(dir).entryList(QDir::Files), QStringList{"com.example.app.json"});
+
+    FileDefaultsStore reader(dir);
+    const QVariantMap back = reader.load("com.example.app");
+    ASSERT_EQ(back.keys(), values.keys());
+    EXPECT_EQ(back["flag"].typeId(), QMetaType::Bool);
+    EXPECT_EQ(back["off"], false);
+    EXPECT_EQ(back["small"].typeId(), QMetaType::LongLong);
+    EXPECT_EQ(back["small"].toLongLong(), 15);
+    EXPECT_EQ(back["big"].toLongLong(), std::numeric_limits<qint64>::max());
+    EXPECT_EQ(back["negative"].toLongLong(), std::numeric_limits<qint64>::min());
+    EXPECT_EQ(back["real"].typeId(), QMetaType::Double);
+    EXPECT_EQ(back["real"].toDouble(), 0.1);
+    EXPECT_EQ(back["wholeReal"].typeId(), QMetaType::Double); // stays a real, not an integer
+    EXPECT_TRUE(std::isinf(back["inf"].toDouble()));
+    EXPECT_EQ(back["text"].toString(), values["text"].toString());
+    EXPECT_EQ(back["empty"].typeId(), QMetaType::QString);
+    EXPECT_EQ(back["data"].typeId(), QMetaType::QByteArray);
+    EXPECT_EQ(back["data"].toByteArray(), binary);
+    EXPECT_EQ(back["date"].toDateTime(), date);
+    EXPECT_EQ(back["list"], values["list"]);
+    EXPECT_EQ(back["list"].toList()[2].typeId(), QMetaType::QByteArray);
+    EXPECT_EQ(back["strings"].toStringList(), (QStringList{"a", "b"}));
+    EXPECT_EQ(back["dict"].toMap()["inner"].toMap()["x"].toDouble(), 1.5);
+
+    // An absent domain is empty, and loading it creates nothing.
+    EXPECT_TRUE(reader.load("com.example.none").isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(dir + "/com.example.none.json"));
+}
+
+TEST(FileDefaultsStore, ADamagedFileIsSetAsideAndReadsEmpty) {
+    QTemporaryDir tmp;
+    const QString dir = tmp.path();
+    const QString file = dir + "/app.json";
+    for (const QByteArray& junk : {QByteArray("{\"format\":\"zarvo-defaults\",\"version\":1,\"values\":{"),
+                                   QByteArray("\x00\xff\xfe garbage", 12), QByteArray("[]"),
+                                   QByteArray(R"({"format":"zarvo-defaults","version":99,"values":{}})"),
+                                   QByteArray(R"({"values":{"a":{"type":"bool","value":true}}})")}) {
+        QDir(dir).removeRecursively();
+        writeFile(file, junk);
+        FileDefaultsStore store(dir);
+        EXPECT_TRUE(store.load("app").isEmpty());
+        EXPECT_FALSE(QFileInfo::exists(file));
+        const QStringList aside = corruptCopies(dir);
+        ASSERT_EQ(aside.size(), 1) << junk.constData();
+        EXPECT_TRUE(aside[0].startsWith("app.json.corrupt-"));
+        EXPECT_EQ(readFile(dir + "/" + aside[0]), junk);
+        // The next save writes a fresh file; the damaged one stays for the user.
+        EXPECT_TRUE(store.save("app", {{"k", 1}}));
+        EXPECT_EQ(FileDefaultsStore(dir).load("app").value("k").toInt(), 1);
+        EXPECT_EQ(corruptCopies(dir).size(), 1);
+    }
+
+    // Saving without loading first still sets a damaged file aside instead of replacing it.
+    QDir(dir).removeRecursively();
+    writeFile(file, "not json");
+    FileDefaultsStore fresh(dir);
+    EXPECT_TRUE(fresh.save("app", {{"k", 2}}));
+    ASSERT_EQ(corruptCopies(dir).size(), 1);
+    EXPECT_EQ(readFile(dir + "/" + corruptCopies(dir)[0]), "not json");
+
+    // Something that cannot be read as a file at all (here a folder) is moved aside the same way.
+    QDir(dir).removeRecursively();
+    QDir().mkpath(file);
+    FileDefaultsStore folder(dir);
+    EXPECT_TRUE(folder.load("app").isEmpty());
+    EXPECT_TRUE(folder.save("app", {{"k", 3}}));
+    EXPECT_TRUE(QFileInfo(file).isFile());
+    EXPECT_EQ(corruptCopies(dir).size(), 1);
+}
+
+TEST(FileDefaultsStore, BadValuesAreSkippedAndKeptInACopy) {
+    QTemporaryDir tmp;
+    const QString file = tmp.path() + "/app.json";
+    const QByteArray text = R"({"format":"zarvo-defaults","version":1,"values":{
+        "good":{"type":"string","value":"yes"},
+        "fraction":{"type":"integer","value":1.5},
+        "huge":{"type":"integer","value":1e30},
+        "base64":{"type":"data","value":"@@@"},
+        "when":{"type":"date","value":"yesterday"},
+        "mystery":{"type":"colour","value":"red"},
+        "plain":5,
+        "list":{"type":"array","value":[{"type":"bool","value":"no"}]},
+        "ok":{"type":"array","value":[{"type":"integer","value":7}]}}})";
+    writeFile(file, text);
+    FileDefaultsStore store(tmp.path());
+    const QVariantMap values = store.load("app");
+    EXPECT_EQ(values.keys(), (QStringList{"good", "ok"}));
+    EXPECT_EQ(values["ok"], QVariantList{qint64(7)});
+    ASSERT_EQ(corruptCopies(tmp.path()).size(), 1);
+    EXPECT_EQ(readFile(tmp.path() + "/" + corruptCopies(tmp.path())[0]), text);
+    EXPECT_TRUE(QFileInfo::exists(file));
+}
+
+TEST(FileDefaultsStore, DomainNamesAreNeverPaths) {
+    QTemporaryDir tmp;
+    FileDefaultsStore store(tmp.path() + "/d");
+    for (const char* bad : {"", "../escape", "a/b", ".hidden", "x y", "..", "a\\b"}) {
+        EXPECT_TRUE(store.filePath(bad).isEmpty()) << bad;
+        EXPECT_FALSE(store.save(bad, {{"k", 1}})) << bad;
+        EXPECT_TRUE(store.load(bad).isEmpty()) << bad;
+    }
+    EXPECT_FALSE(QFileInfo::exists(tmp.path() + "/escape.json"));
+    EXPECT_EQ(store.filePath("com.velorin.zarvo"), tmp.path() + "/d/com.velorin.zarvo.json");
+    fakes::FakeEnvironment env;
+    env.config = "/home/u/.config";
+    EXPECT_EQ(FileDefaultsStore::defaultDirectory(env), "/home/u/.config/zarvo");
+}
+
+TEST(FileDefaultsStore, SettingsAndHistoryPersistAcrossProcesses) {
+    QTemporaryDir tmp;
+    const QString domain = "com.velorin.zarvo.tests";
+    {
+        FileDefaultsStore store(tmp.path());
+        UserDefaults defaults(store, domain);
+        Settings settings(defaults);
+        settings.setHotKeyCode(4294967295u);
+        settings.setClipRetentionDays(0);
+        settings.setCustomShortcuts({{QUuid::createUuid(), "w", "https://example.com"}});
+    }
+    FileDefaultsStore store(tmp.path());
+    UserDefaults defaults(store, domain);
+    Settings settings(defaults);
+    EXPECT_EQ(settings.hotKeyCode(), 4294967295u);
+    EXPECT_EQ(settings.clipRetentionDays(), 0);
+    ASSERT_EQ(settings.customShortcuts().size(), 1);
+    EXPECT_EQ(settings.customShortcuts()[0].keyword, "w");
+    EXPECT_EQ(settings.hotKeyLabel(), "R"); // registered defaults are not written to the file
+    EXPECT_FALSE(readFile(tmp.path() + "/" + domain + ".json").contains("hotKeyLabel"));
+}

@@ -1,0 +1,119 @@
+#include "LinuxSandbox.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+
+namespace zarvo::linuxtest {
+
+namespace {
+void writeFile(const QString& path, const QByteArray& text, bool executable = false) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) qFatal("cannot write %s", qPrintable(path));
+    file.write(text);
+    file.close();
+    if (executable) file.setPermissions(file.permissions() | QFile::ExeOwner | QFile::ExeUser);
+}
+
+QByteArray entry(const QString& name, const QString& exec, const QString& extra = {}) {
+    return QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nExec=%2\n%3")
+        .arg(name, exec, extra)
+        .toUtf8();
+}
+} // namespace
+
+const Sandbox& sandbox() {
+    static Sandbox* made = [] {
+        static QTemporaryDir dir;
+        auto* s = new Sandbox;
+        s->root = dir.path();
+        s->home = s->root + QStringLiteral("/home");
+        s->data = s->home + QStringLiteral("/.local/share");
+        s->config = s->home + QStringLiteral("/.config");
+        QDir().mkpath(s->home);
+        qputenv("HOME", s->home.toUtf8());
+        qputenv("XDG_DATA_HOME", s->data.toUtf8());
+        qputenv("XDG_CONFIG_HOME", s->config.toUtf8());
+        qputenv("XDG_CACHE_HOME", (s->home + QStringLiteral("/.cache")).toUtf8());
+        // The machine's own applications stay out; its MIME database stays in for content types.
+        qputenv("XDG_DATA_DIRS", (s->root + QStringLiteral("/system:/usr/share")).toUtf8());
+        qputenv("XDG_CONFIG_DIRS", (s->root + QStringLiteral("/etc-xdg")).toUtf8());
+        // No session bus and no desktop: the session actions must say they are not available.
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/zarvo-test-bus");
+        qunsetenv("XDG_CURRENT_DESKTOP");
+
+        const QString recorder = s->root + QStringLiteral("/record.sh");
+        // Each launch appends one line: the entry's tag and its arguments, separated by "|".
+        writeFile(recorder,
+                  QStringLiteral("#!/bin/sh\nlog=%1\nline=\"\"\nfor a in \"$@\"; do line=\"$line$a|\"; done\n"
+                                 "printf '%s\\n' \"$line\" >> \"$log\"\n")
+                      .arg(s->root + QStringLiteral("/launch.log"))
+                      .toUtf8(),
+                  true);
+        const QString apps = s->data + QStringLiteral("/applications/");
+        writeFile(apps + QStringLiteral("org.example.Recorder.desktop"),
+                  entry(QStringLiteral("Recorder"), recorder + QStringLiteral(" recorder %U"),
+                        QStringLiteral(
+                            "MimeType=x-scheme-handler/https;text/plain;\nStartupWMClass=ZarvoRecorder\n")));
+        writeFile(apps + QStringLiteral("org.example.Other.desktop"),
+                  entry(QStringLiteral("Other Browser"), recorder + QStringLiteral(" other %U"),
+                        QStringLiteral("MimeType=x-scheme-handler/https;\n")));
+        writeFile(apps + QStringLiteral("org.gnome.Terminal.desktop"),
+                  entry(QStringLiteral("GNOME Terminal"), recorder + QStringLiteral(" gnome-terminal")));
+        writeFile(apps + QStringLiteral("org.kde.konsole.desktop"),
+                  entry(QStringLiteral("Konsole"), recorder + QStringLiteral(" konsole")));
+        writeFile(apps + QStringLiteral("org.gnome.Calculator.desktop"),
+                  entry(QStringLiteral("Calculator"), QStringLiteral("true")));
+        writeFile(apps + QStringLiteral("kitty.desktop"),
+                  entry(QStringLiteral("kitty"), QStringLiteral("true")));
+        writeFile(apps + QStringLiteral("Alacritty.desktop"),
+                  entry(QStringLiteral("Alacritty"), QStringLiteral("true")));
+        writeFile(apps + QStringLiteral("org.keepassxc.KeePassXC.desktop"),
+                  entry(QStringLiteral("KeePassXC"), QStringLiteral("true")));
+        writeFile(apps + QStringLiteral("gnome-control-center.desktop"),
+                  entry(QStringLiteral("Settings"), recorder + QStringLiteral(" settings")));
+        // An entry whose program is missing is not installed.
+        writeFile(apps + QStringLiteral("org.gnome.TextEditor.desktop"),
+                  entry(QStringLiteral("Text Editor"), QStringLiteral("zarvo-no-such-editor"),
+                        QStringLiteral("TryExec=zarvo-no-such-editor\n")));
+        // What update-desktop-database writes: GIO takes the handlers of a type from this cache.
+        writeFile(
+            apps + QStringLiteral("mimeinfo.cache"),
+            "[MIME Cache]\nx-scheme-handler/https=org.example.Recorder.desktop;org.example.Other.desktop;\n"
+            "text/plain=org.example.Recorder.desktop;\n");
+        writeFile(s->config + QStringLiteral("/mimeapps.list"),
+                  "[Default Applications]\nx-scheme-handler/https=org.example.Recorder.desktop\n"
+                  "text/plain=org.example.Recorder.desktop\n");
+
+        s->environment.home = s->home;
+        s->environment.data = s->data;
+        s->environment.config = s->config;
+        s->environment.cache = s->home + QStringLiteral("/.cache");
+        s->environment.temp = s->root + QStringLiteral("/tmp");
+        QDir().mkpath(s->environment.temp);
+        return s;
+    }();
+    return *made;
+}
+
+bool waitFor(const std::function<bool()>& done, int milliseconds) {
+    QDeadlineTimer deadline(milliseconds);
+    while (!done()) {
+        if (deadline.hasExpired()) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(10);
+    }
+    return true;
+}
+
+QStringList launchLines() {
+    QFile file(sandbox().launchLog());
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+} // namespace zarvo::linuxtest

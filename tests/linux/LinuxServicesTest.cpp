@@ -1,0 +1,262 @@
+#include "LinuxSandbox.h"
+
+#include "platform/HotKeyFormat.h"
+#include "platform/HotKeyManager.h"
+#include "platform/linux/LinuxHotKeys.h"
+#include "platform/linux/LinuxLoginItems.h"
+#include "platform/linux/LinuxPasteboard.h"
+#include "platform/linux/LinuxPlatform.h"
+#include "platform/linux/LinuxProcesses.h"
+#include "platform/linux/LinuxSession.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <gtest/gtest.h>
+
+using namespace zarvo;
+using namespace zarvo::linux_;
+using zarvo::linuxtest::sandbox;
+
+namespace {
+const QString kText = QString::fromLatin1(PasteboardType::plainText);
+const QString kHtml = QString::fromLatin1(PasteboardType::html);
+const QString kPng = QString::fromLatin1(PasteboardType::png);
+const QString kFile = QString::fromLatin1(PasteboardType::fileURL);
+const QString kConcealed = QString::fromLatin1(PasteboardType::concealed);
+const QString kTransient = QString::fromLatin1(PasteboardType::transient);
+} // namespace
+
+TEST(LinuxPasteboard, ForeignOffersBecomeItems) {
+    // What another X client offers, as Qt lists it: protocol targets, duplicates and a private format.
+    QMimeData offer;
+    offer.setData(QStringLiteral("TARGETS"), "x");
+    offer.setData(QStringLiteral("text/uri-list"), "file:///tmp/a%20b.txt\r\nfile:///tmp/c.png\r\n");
+    offer.setData(QStringLiteral("x-special/gnome-copied-files"), "copy\nfile:///tmp/a%20b.txt");
+    offer.setData(QStringLiteral("text/plain;charset=utf-8"), "a b.txt\nc.png");
+    offer.setData(QStringLiteral("application/x-qt-image"), "");
+    offer.setData(QStringLiteral("application/x-office-private"), "big");
+    offer.setData(QStringLiteral("org.nspasteboard.source"), "org.example.app");
+    QStringList others;
+    const auto items = PasteboardMime::items(offer, &others);
+    ASSERT_EQ(items.size(), 2);
+    EXPECT_EQ(items[0].data(kFile), QByteArray("file:///tmp/a%20b.txt"));
+    EXPECT_EQ(items[1].data(kFile), QByteArray("file:///tmp/c.png"));
+    // The text rendering and markers ride on the first file's item.
+    EXPECT_EQ(items[0].string(kText), QStringLiteral("a b.txt\nc.png"));
+    EXPECT_EQ(items[0].string(QStringLiteral("org.nspasteboard.source")), QStringLiteral("org.example.app"));
+    EXPECT_EQ(items[1].types(), QStringList{kFile});
+    EXPECT_EQ(others, QStringList{QStringLiteral("application/x-office-private")});
+
+    // KeePassXC's hint marks the copy concealed; another hint value does not.
+    QMimeData secret;
+    secret.setText(QStringLiteral("hunter2"));
+    secret.setData(QString::fromLatin1(PasteboardMime::passwordManagerHint), "secret");
+    EXPECT_TRUE(PasteboardMime::items(secret).value(0).data(kConcealed).has_value());
+    secret.setData(QString::fromLatin1(PasteboardMime::passwordManagerHint), "plain");
+    EXPECT_FALSE(PasteboardMime::items(secret).value(0).data(kConcealed).has_value());
+
+    // A web link copied as a uri-list is one URL item, not a file.
+    QMimeData link;
+    link.setData(QStringLiteral("text/uri-list"), "https://example.org/\r\n");
+    const auto linkItems = PasteboardMime::items(link);
+    ASSERT_EQ(linkItems.size(), 1);
+    EXPECT_EQ(linkItems[0].data(QString::fromLatin1(PasteboardType::url)),
+              QByteArray("https://example.org/"));
+
+    QMimeData empty;
+    EXPECT_TRUE(PasteboardMime::items(empty).isEmpty());
+}
+
+TEST(LinuxPasteboard, WritesRoundTripAndCountChanges) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    LinuxPasteboard pasteboard(clipboard);
+    const qint64 start = pasteboard.changeCount();
+
+    PasteboardItem item;
+    item.setString(kText, QStringLiteral("Grüße"));
+    item.setString(kHtml, QStringLiteral("<b>Grüße</b>"));
+    item.setData(kPng, QByteArray("\x89PNG\r\n\x1a\n", 8));
+    item.setData(QStringLiteral("com.example.custom"), "raw\0bytes");
+    item.setData(kConcealed, {});
+    pasteboard.clearContents();
+    pasteboard.writeItems({item});
+    const qint64 afterWrite = pasteboard.changeCount();
+    EXPECT_GT(afterWrite, start);
+    // Qt's own change notice for our write does not count as another change.
+    QCoreApplication::processEvents();
+    EXPECT_EQ(pasteboard.changeCount(), afterWrite);
+
+    const auto items = pasteboard.items();
+    ASSERT_EQ(items.size(), 1);
+    EXPECT_EQ(items[0].string(kText), QStringLiteral("Grüße"));
+    EXPECT_EQ(items[0].string(kHtml), QStringLiteral("<b>Grüße</b>"));
+    EXPECT_EQ(items[0].data(kPng), QByteArray("\x89PNG\r\n\x1a\n", 8));
+    EXPECT_EQ(items[0].data(QStringLiteral("com.example.custom")), QByteArray("raw\0bytes"));
+    EXPECT_TRUE(items[0].data(kConcealed).has_value());
+    EXPECT_EQ(clipboard->mimeData()->data(QString::fromLatin1(PasteboardMime::passwordManagerHint)),
+              QByteArray("secret"));
+
+    pasteboard.setString(QStringLiteral("temporary"), {kTransient});
+    EXPECT_GT(pasteboard.changeCount(), afterWrite);
+    EXPECT_EQ(pasteboard.string(kText), QStringLiteral("temporary"));
+    EXPECT_TRUE(pasteboard.types().contains(kTransient));
+
+    const QList<QUrl> files{QUrl::fromLocalFile(QStringLiteral("/tmp/one file")),
+                            QUrl::fromLocalFile(QStringLiteral("/tmp/two"))};
+    pasteboard.writeFileURLs(files);
+    EXPECT_EQ(pasteboard.fileURLs(), files);
+    EXPECT_EQ(pasteboard.items().size(), 2);
+    EXPECT_EQ(pasteboard.string(kText), std::nullopt);
+
+    // A change made by someone else is seen.
+    const qint64 beforeForeign = pasteboard.changeCount();
+    clipboard->setText(QStringLiteral("from elsewhere"));
+    QCoreApplication::processEvents();
+    EXPECT_GT(pasteboard.changeCount(), beforeForeign);
+    EXPECT_EQ(pasteboard.string(kText), QStringLiteral("from elsewhere"));
+}
+
+TEST(LinuxLoginItems, AutostartEntry) {
+    const auto& s = sandbox();
+    const QString program = s.root + QStringLiteral("/My Apps/zarvo \"$HOME\"");
+    LinuxLoginItems items(s.environment, program);
+    const QString path = s.config + QStringLiteral("/autostart/com.velorin.zarvo.tests.desktop");
+    EXPECT_EQ(items.entryPath(), path);
+    EXPECT_FALSE(items.isEnabled());
+    ASSERT_EQ(items.setEnabled(true), std::nullopt);
+    EXPECT_TRUE(items.isEnabled());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    file.close();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("[Desktop Entry]\nType=Application\n")));
+    // Quoted by the desktop entry rules: \" \$ inside quotes, then backslashes doubled in the value.
+    EXPECT_TRUE(text.contains(QStringLiteral("Exec=\"") + s.root +
+                              QStringLiteral("/My Apps/zarvo \\\\\"\\\\$HOME\\\\\"\"\n")))
+        << qPrintable(text);
+
+    // Switched off in the desktop's own settings: the entry stays but is not enabled.
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("Hidden=true\n");
+    file.close();
+    EXPECT_FALSE(items.isEnabled());
+    ASSERT_EQ(items.setEnabled(false), std::nullopt);
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(items.setEnabled(false), std::nullopt);
+    EXPECT_TRUE(LinuxLoginItems(s.environment, QString()).setEnabled(true).has_value());
+}
+
+TEST(LinuxSession, UnavailableActionsSaySoAndTrashEmpties) {
+    const auto& s = sandbox();
+    LinuxProcesses processes;
+    LinuxSession session(s.environment, processes, false);
+    // The sandbox has no session bus and no X server.
+    EXPECT_EQ(session.logOut(), QString::fromLatin1(kNotAvailable));
+    EXPECT_EQ(session.displaySleep(), QString::fromLatin1(kNotAvailable));
+
+    const QString trash = s.data + QStringLiteral("/Trash");
+    const QString outside = s.root + QStringLiteral("/keep");
+    QDir().mkpath(outside);
+    QFile(outside + QStringLiteral("/precious")).open(QIODevice::WriteOnly);
+    QDir().mkpath(trash + QStringLiteral("/files/folder/sub"));
+    QFile(trash + QStringLiteral("/files/folder/sub/x")).open(QIODevice::WriteOnly);
+    QFile(trash + QStringLiteral("/files/.hidden")).open(QIODevice::WriteOnly);
+    QFile(trash + QStringLiteral("/info/folder.trashinfo")).open(QIODevice::WriteOnly);
+    QFile::link(outside, trash + QStringLiteral("/files/link"));
+    EXPECT_TRUE(session.trashDirectories().contains(trash));
+    EXPECT_EQ(LinuxSession::emptyTrashDirectories({trash}), std::nullopt);
+    EXPECT_TRUE(QDir(trash + QStringLiteral("/files"))
+                    .isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System));
+    EXPECT_TRUE(QDir(trash + QStringLiteral("/info")).isEmpty());
+    // A link in the Trash goes; what it pointed to stays.
+    EXPECT_TRUE(QFile::exists(outside + QStringLiteral("/precious")));
+
+    QFile(trash + QStringLiteral("/files/again")).open(QIODevice::WriteOnly);
+    EXPECT_EQ(session.emptyTrash(), std::nullopt);
+    EXPECT_TRUE(linuxtest::waitFor([&] { return !QFile::exists(trash + QStringLiteral("/files/again")); }));
+}
+
+TEST(LinuxProcesses, ArgumentsTravelAsAListAndFailuresAreReported) {
+    LinuxProcesses processes;
+    std::optional<Processes::Result> result;
+    processes.run(QStringLiteral("printf"),
+                  {QStringLiteral("%s|%s"), QStringLiteral("a 'b'"), QStringLiteral("$(echo c)")},
+                  [&](Processes::Result r) { result = r; });
+    ASSERT_TRUE(linuxtest::waitFor([&] { return result.has_value(); }));
+    EXPECT_EQ(result->exitCode, 0);
+    EXPECT_EQ(result->standardOutput, QByteArray("a 'b'|$(echo c)"));
+    EXPECT_EQ(result->error, std::nullopt);
+
+    result.reset();
+    processes.run(QStringLiteral("/nonexistent/zarvo-program"), {}, [&](Processes::Result r) { result = r; });
+    ASSERT_TRUE(linuxtest::waitFor([&] { return result.has_value(); }));
+    EXPECT_TRUE(result->error.has_value());
+    EXPECT_FALSE(processes.startDetached(QStringLiteral("/nonexistent/zarvo-program"), {}));
+}
+
+TEST(LinuxHotKeys, KeyTableAndRefusalWithoutDisplay) {
+    EXPECT_EQ(keysymForKeyCode(15), 0x72ul);    // R → XK_r
+    EXPECT_EQ(keysymForKeyCode(9), 0x76ul);     // V → XK_v
+    EXPECT_EQ(keysymForKeyCode(0), 0x61ul);     // A
+    EXPECT_EQ(keysymForKeyCode(36), 0xff0dul);  // Return
+    EXPECT_EQ(keysymForKeyCode(49), 0x20ul);    // Space
+    EXPECT_EQ(keysymForKeyCode(47), 0x2eul);    // period
+    EXPECT_EQ(keysymForKeyCode(111), 0xffc9ul); // F12
+    EXPECT_EQ(keysymForKeyCode(10), std::nullopt);
+    EXPECT_EQ(keysymForKeyCode(4000000000u), std::nullopt);
+    LinuxHotKeys none(nullptr);
+    EXPECT_FALSE(none.registerHotKey(1, 15, HotKeyModifier::command));
+}
+
+TEST(HotKeyManager, SlotsRegisterReplaceAndDispatch) {
+    fakes::FakeHotKeys hotKeys;
+    HotKeyManager manager(&hotKeys);
+    int mainPresses = 0, clipboardPresses = 0;
+    manager.onPress[HotKeyManager::Slot::main] = [&] { ++mainPresses; };
+    manager.onPress[HotKeyManager::Slot::clipboard] = [&] { ++clipboardPresses; };
+
+    EXPECT_TRUE(manager.registerKey(HotKeyManager::Slot::main, 15, 0x100));
+    EXPECT_TRUE(manager.registerKey(HotKeyManager::Slot::main, 15, 0x900));
+    EXPECT_EQ(hotKeys.registered.size(), 1);
+    EXPECT_EQ(hotKeys.registered.value(1), qMakePair(quint32(15), quint32(0x900)));
+
+    // A refused clipboard key leaves the main key working.
+    hotKeys.taken.insert(qMakePair(quint32(9), quint32(0x300)));
+    EXPECT_FALSE(manager.registerKey(HotKeyManager::Slot::clipboard, 9, 0x300));
+    EXPECT_FALSE(manager.isRegistered(HotKeyManager::Slot::clipboard));
+    EXPECT_TRUE(manager.isRegistered(HotKeyManager::Slot::main));
+
+    hotKeys.press(1);
+    hotKeys.press(2);
+    hotKeys.press(7);          // any other identifier acts as the main key
+    EXPECT_EQ(mainPresses, 0); // delivered later, on the main queue
+    ASSERT_TRUE(linuxtest::waitFor([&] { return mainPresses == 2 && clipboardPresses == 1; }));
+
+    manager.unregisterAll();
+    EXPECT_TRUE(hotKeys.registered.isEmpty());
+    HotKeyManager without(nullptr);
+    EXPECT_FALSE(without.registerKey(HotKeyManager::Slot::main, 15, 0x100));
+}
+
+TEST(LinuxPlatform, HeadlessRefusesDisplayServices) {
+    // The unit tests run offscreen: no X server, so the display services are refused, not faked.
+    LinuxPlatform backEnd;
+    EXPECT_EQ(backEnd.display(), LinuxPlatform::Display::None);
+    Platform& platform = backEnd.platform();
+    ASSERT_NE(platform.workspace, nullptr);
+    ASSERT_NE(platform.pasteboard, nullptr);
+    EXPECT_EQ(platform.defaults, nullptr);
+    EXPECT_EQ(platform.metadata, nullptr);
+    EXPECT_TRUE(platform.pasteboard->items().isEmpty());
+    platform.pasteboard->setString(QStringLiteral("x"));
+    EXPECT_EQ(platform.pasteboard->string(kText), std::nullopt);
+    EXPECT_FALSE(platform.hotKeys->registerHotKey(1, 15, HotKeyModifier::command));
+    EXPECT_FALSE(platform.keySynth->isTrusted(false));
+    EXPECT_FALSE(platform.keySynth->postPaste());
+    ASSERT_TRUE(backEnd.startupNotice().has_value());
+    EXPECT_TRUE(backEnd.startupNotice()->contains(QStringLiteral("needs a graphical session")));
+    EXPECT_TRUE(LinuxPlatform::waylandNotice().contains(QStringLiteral("zarvo --toggle")));
+}

@@ -1,0 +1,231 @@
+#include "LinuxSandbox.h"
+
+#include "platform/linux/DesktopApps.h"
+#include "platform/linux/LinuxWorkspace.h"
+#include "platform/linux/SettingsPanes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+using namespace zarvo;
+using namespace zarvo::linux_;
+using zarvo::linuxtest::sandbox;
+
+namespace {
+void write(const QString& path, const QByteArray& text) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
+}
+} // namespace
+
+TEST(LinuxPlaces, TableFoldersMapToXdgPlaces) {
+    const auto& s = sandbox();
+    fakes::FakeEnvironment env = s.environment;
+    const QString home = env.home;
+    const QString dirs = env.config + QStringLiteral("/user-dirs.dirs");
+    QFile::remove(dirs);
+
+    // Without user-dirs.dirs the English defaults apply; Movies is the XDG Videos folder.
+    EXPECT_EQ(xdgPlaceForTablePath(QStringLiteral("~/Downloads"), env), home + "/Downloads");
+    EXPECT_EQ(xdgPlaceForTablePath(QStringLiteral("~/Movies"), env), home + "/Videos");
+    EXPECT_EQ(xdgPlaceForTablePath(QStringLiteral("~"), env), home);
+
+    write(dirs, "# written by xdg-user-dirs-update\n"
+                "XDG_DOWNLOAD_DIR=\"$HOME/Téléchargements\"\n"
+                "XDG_VIDEOS_DIR=\"/media/films\"\n"
+                "XDG_MUSIC_DIR=\"$HOME/\"\n"
+                "XDG_PICTURES_DIR=\"relative/Bilder\"\n");
+    EXPECT_EQ(xdgPlaceForTablePath(QStringLiteral("~/Downloads"), env),
+              home + QStringLiteral("/Téléchargements"));
+    EXPECT_EQ(xdgPlaceForTablePath(QStringLiteral("~/Downloads/report.pdf"), env),
+              home + QStringLiteral("/Téléchargements/report.pdf"));
+    // The home-expanded spelling of a table path maps the same way.
+    EXPECT_EQ(xdgPlaceForTablePath(home + QStringLiteral("/Downloads"), env),
+              home + QStringLiteral("/Téléchargements"));
+    EXPECT_EQ(xdgPlaceForTablePath(QStringLiteral("~/Movies"), env), QStringLiteral("/media/films"));
+    // "$HOME/" means the folder is not used, and relative values are invalid: both fall back.
+    EXPECT_EQ(xdgPlaceForTablePath(QStringLiteral("~/Music"), env), home + "/Music");
+    EXPECT_EQ(xdgPlaceForTablePath(QStringLiteral("~/Pictures"), env), home + "/Pictures");
+
+    EXPECT_EQ(xdgPlaceForTablePath(QStringLiteral("~/.Trash"), env), env.data + "/Trash/files");
+    EXPECT_EQ(xdgPlaceForTablePath(QStringLiteral("~/Library/Application Support"), env), env.data);
+    EXPECT_EQ(xdgPlaceForTablePath(QStringLiteral("~/Library/Application Support/Zarvo"), env),
+              env.data + "/Zarvo");
+    EXPECT_EQ(xdgPlaceForTablePath(QStringLiteral("/Applications"), env),
+              QStringLiteral("/usr/share/applications"));
+    // Places without a counterpart stay as they are (and so resolve to nothing).
+    EXPECT_EQ(xdgPlaceForTablePath(QStringLiteral("/Applications/Utilities"), env),
+              QStringLiteral("/Applications/Utilities"));
+    EXPECT_EQ(xdgPlaceForTablePath(QStringLiteral("/etc/hosts"), env), QStringLiteral("/etc/hosts"));
+    EXPECT_EQ(xdgPlaceForTablePath(QStringLiteral("~/Desktopper"), env), home + "/Desktopper");
+    QFile::remove(dirs);
+}
+
+TEST(LinuxApplications, IdentifiersFindDesktopEntries) {
+    const auto& s = sandbox();
+    fakes::FakeEnvironment env = s.environment;
+    LinuxWorkspace workspace(env, nullptr);
+    const QString apps = s.data + QStringLiteral("/applications/");
+
+    // A reverse-DNS identifier is first a desktop-file id.
+    EXPECT_EQ(workspace.urlForApplication(QStringLiteral("org.example.Recorder")),
+              apps + "org.example.Recorder.desktop");
+    // Well-known identifiers go through the table; case does not matter for desktop-file ids.
+    EXPECT_EQ(workspace.urlForApplication(QStringLiteral("com.apple.calculator")),
+              apps + "org.gnome.Calculator.desktop");
+    EXPECT_EQ(workspace.urlForApplication(QStringLiteral("io.alacritty")), apps + "Alacritty.desktop");
+    EXPECT_EQ(workspace.urlForApplication(QStringLiteral("net.pemberlux.kitty")), apps + "kitty.desktop");
+    EXPECT_EQ(workspace.urlForApplication(QStringLiteral("org.keepassxc.keepassxc")),
+              apps + "org.keepassxc.KeePassXC.desktop");
+    // An entry whose program is missing is not installed; TextEdit finds no other editor here.
+    EXPECT_EQ(workspace.urlForApplication(QStringLiteral("com.apple.TextEdit")), std::nullopt);
+    EXPECT_EQ(workspace.urlForApplication(QStringLiteral("com.example.nothing")), std::nullopt);
+    EXPECT_EQ(workspace.urlForApplication(QString()), std::nullopt);
+    EXPECT_EQ(workspace.urlForApplication(QStringLiteral("../../etc/passwd")), std::nullopt);
+
+    // The terminal follows the running desktop.
+    env.vars.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("KDE"));
+    EXPECT_EQ(workspace.urlForApplication(QStringLiteral("com.apple.Terminal")),
+              apps + "org.kde.konsole.desktop");
+    env.vars.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("ubuntu:GNOME"));
+    EXPECT_EQ(workspace.urlForApplication(QStringLiteral("com.apple.Terminal")),
+              apps + "org.gnome.Terminal.desktop");
+
+    // Identifiers round-trip: the well-known one where its lookup leads back, else the desktop-file id.
+    EXPECT_EQ(workspace.applicationIdentifier(apps + "org.keepassxc.KeePassXC.desktop"),
+              QStringLiteral("org.keepassxc.keepassxc"));
+    EXPECT_EQ(workspace.applicationIdentifier(apps + "org.gnome.Terminal.desktop"),
+              QStringLiteral("com.apple.Terminal"));
+    // Under GNOME, Konsole is not what Terminal opens, so it keeps its own id.
+    EXPECT_EQ(workspace.applicationIdentifier(apps + "org.kde.konsole.desktop"),
+              QStringLiteral("org.kde.konsole"));
+    EXPECT_EQ(workspace.urlForApplication(QStringLiteral("org.kde.konsole")),
+              apps + "org.kde.konsole.desktop");
+    EXPECT_EQ(workspace.applicationIdentifier(s.root + "/nothing.desktop"), std::nullopt);
+    EXPECT_EQ(workspace.applicationName(apps + "org.example.Other.desktop"), QStringLiteral("Other Browser"));
+}
+
+TEST(LinuxApplications, HandlersComeFromMimeappsAndOpenThroughGio) {
+    const auto& s = sandbox();
+    LinuxWorkspace workspace(s.environment, nullptr);
+    const QString apps = s.data + QStringLiteral("/applications/");
+    const QUrl page(QStringLiteral("https://example.org/a?b=c d"));
+
+    EXPECT_EQ(workspace.applicationToOpen(page), apps + "org.example.Recorder.desktop");
+    const auto all = workspace.applicationsToOpen(page);
+    ASSERT_GE(all.size(), 2);
+    EXPECT_EQ(all.first(), apps + "org.example.Recorder.desktop");
+    EXPECT_TRUE(all.contains(apps + "org.example.Other.desktop"));
+    EXPECT_EQ(workspace.applicationToOpen(QUrl(QStringLiteral("zarvo-unknown-scheme:x"))), std::nullopt);
+
+    QFile::remove(s.launchLog());
+    ASSERT_TRUE(workspace.openURL(page));
+    const QString expected =
+        QStringLiteral("recorder|") + QString::fromUtf8(page.toEncoded()) + QLatin1Char('|');
+    EXPECT_TRUE(linuxtest::waitFor([&] { return linuxtest::launchLines().contains(expected); }));
+
+    // With a chosen application, and with arguments that reach the program as they are (no shell).
+    std::optional<std::optional<QString>> withResult;
+    workspace.openURLWithApplication(page, apps + "org.example.Other.desktop",
+                                     [&](std::optional<QString> error) { withResult = error; });
+    EXPECT_TRUE(linuxtest::waitFor([&] { return withResult.has_value(); }));
+    EXPECT_EQ(*withResult, std::nullopt);
+    std::optional<std::optional<QString>> appResult;
+    workspace.openApplication(apps + "gnome-control-center.desktop",
+                              {QStringLiteral("--flag"), QStringLiteral("a b; $(rm x)")},
+                              [&](std::optional<QString> error) { appResult = error; });
+    EXPECT_TRUE(linuxtest::waitFor([&] { return appResult.has_value(); }));
+    EXPECT_EQ(*appResult, std::nullopt);
+    EXPECT_TRUE(linuxtest::waitFor([&] {
+        const auto lines = linuxtest::launchLines();
+        return lines.contains(QStringLiteral("other|") + QString::fromUtf8(page.toEncoded()) +
+                              QLatin1Char('|')) &&
+               lines.contains(QStringLiteral("settings|--flag|a b; $(rm x)|"));
+    }));
+
+    // A location that is no application is refused through the completion.
+    std::optional<std::optional<QString>> badResult;
+    workspace.openURLWithApplication(page, s.root + "/missing.desktop",
+                                     [&](std::optional<QString> e) { badResult = e; });
+    EXPECT_TRUE(linuxtest::waitFor([&] { return badResult.has_value(); }));
+    EXPECT_TRUE(badResult->has_value());
+}
+
+TEST(LinuxApplications, SettingsPanesFollowTheDesktop) {
+    const QString bt = QStringLiteral("com.apple.BluetoothSettings");
+    EXPECT_EQ(SettingsPanes::command(bt, {QStringLiteral("GNOME")}),
+              (QStringList{QStringLiteral("gnome-control-center"), QStringLiteral("bluetooth")}));
+    EXPECT_EQ(SettingsPanes::command(bt, {QStringLiteral("KDE")}),
+              (QStringList{QStringLiteral("systemsettings"), QStringLiteral("kcm_bluetooth")}));
+    EXPECT_EQ(SettingsPanes::command(QStringLiteral("com.apple.Displays-Settings.extension"),
+                                     {QStringLiteral("XFCE")}),
+              QStringList{QStringLiteral("xfce4-display-settings")});
+    // An anchor after "?" is not part of the pane.
+    EXPECT_EQ(SettingsPanes::command(QStringLiteral("com.apple.preference.security?Privacy_AllFiles"),
+                                     {QStringLiteral("GNOME")}),
+              (QStringList{QStringLiteral("gnome-control-center"), QStringLiteral("privacy")}));
+    EXPECT_EQ(SettingsPanes::command(bt, {QStringLiteral("XFCE")}), std::nullopt);
+    EXPECT_EQ(SettingsPanes::command(QStringLiteral("com.example.pane"), {QStringLiteral("GNOME")}),
+              std::nullopt);
+    EXPECT_EQ(DesktopApps::currentDesktops(QStringLiteral("ubuntu:GNOME")),
+              (QStringList{QStringLiteral("UBUNTU"), QStringLiteral("GNOME")}));
+
+    // Without a panel for it, a pane opens the settings application.
+    const auto& s = sandbox();
+    LinuxWorkspace workspace(s.environment, nullptr);
+    QFile::remove(s.launchLog());
+    EXPECT_TRUE(workspace.openURL(QUrl(QStringLiteral("x-apple.systempreferences:com.example.unknown"))));
+    EXPECT_TRUE(
+        linuxtest::waitFor([&] { return linuxtest::launchLines().contains(QStringLiteral("settings|")); }));
+}
+
+TEST(LinuxFiles, RecycleMovesIntoTheSandboxTrashWithTrashInfo) {
+    const auto& s = sandbox();
+    LinuxWorkspace workspace(s.environment, nullptr);
+    const QString path = s.home + QStringLiteral("/Documents/a report #1.txt");
+    write(path, "contents");
+    std::optional<std::optional<QString>> result;
+    workspace.recycle(QUrl::fromLocalFile(path), [&](std::optional<QString> error) { result = error; });
+    ASSERT_TRUE(linuxtest::waitFor([&] { return result.has_value(); }));
+    ASSERT_EQ(*result, std::nullopt) << qPrintable(result->value_or(QString()));
+    EXPECT_FALSE(QFile::exists(path));
+    const QString trash = s.data + QStringLiteral("/Trash");
+    EXPECT_TRUE(QFile::exists(trash + QStringLiteral("/files/a report #1.txt")));
+    QFile info(trash + QStringLiteral("/info/a report #1.txt.trashinfo"));
+    ASSERT_TRUE(info.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(info.readAll());
+    EXPECT_TRUE(text.startsWith(QStringLiteral("[Trash Info]\n"))) << qPrintable(text);
+    // The original path is stored percent-encoded, the date as local ISO 8601 without a zone.
+    EXPECT_TRUE(
+        text.contains(QStringLiteral("Path=") + QString::fromUtf8(QUrl::toPercentEncoding(path, "/"))))
+        << qPrintable(text);
+    EXPECT_TRUE(text.contains(
+        QRegularExpression(QStringLiteral("DeletionDate=\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\n"))))
+        << qPrintable(text);
+
+    std::optional<std::optional<QString>> missing;
+    workspace.recycle(QUrl::fromLocalFile(s.home + QStringLiteral("/no such file")),
+                      [&](auto e) { missing = e; });
+    ASSERT_TRUE(linuxtest::waitFor([&] { return missing.has_value(); }));
+    EXPECT_TRUE(missing->has_value());
+}
+
+TEST(LinuxFiles, IconsAndPackages) {
+    const auto& s = sandbox();
+    LinuxWorkspace workspace(s.environment, nullptr);
+    QDir().mkpath(s.root + QStringLiteral("/Tool.app/Contents"));
+    QDir().mkpath(s.root + QStringLiteral("/Plain.app"));
+    EXPECT_TRUE(workspace.isFilePackage(s.root + QStringLiteral("/Tool.app")));
+    EXPECT_FALSE(workspace.isFilePackage(s.root + QStringLiteral("/Plain.app")));
+    EXPECT_FALSE(workspace.isFilePackage(s.root));
+    EXPECT_EQ(workspace.iconNameForFile(s.root), QStringLiteral("folder"));
+    write(s.root + QStringLiteral("/notes.txt"), "hello");
+    EXPECT_EQ(workspace.iconNameForFile(s.root + QStringLiteral("/notes.txt")), QStringLiteral("text-plain"));
+    // Without an X server the front application is unknown rather than guessed.
+    EXPECT_EQ(workspace.frontmostApplication(), std::nullopt);
+}

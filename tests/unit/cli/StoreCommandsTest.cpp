@@ -1,0 +1,114 @@
+#include "cli/StoreCommands.h"
+#include "fakes/FakePlatform.h"
+#include "store/Favorites.h"
+#include "store/History.h"
+#include "store/Settings.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+
+using namespace zarvo;
+
+namespace {
+
+struct Run {
+    int code;
+    QString out, err;
+};
+
+struct Fixture {
+    fakes::FakePlatform p;
+    Fixture() { Settings::resetShared(); }
+    ~Fixture() { Settings::resetShared(); }
+    template <typename F> Run run(F command, const QStringList& args) {
+        QString out, err;
+        QTextStream o(&out), e(&err);
+        const int code = command(args, o, e);
+        o.flush();
+        e.flush();
+        return {code, out, err};
+    }
+    QVariantMap stored() const { return p.defaults.domains.value(fakes::kTestIdentifier); }
+};
+
+using Cmd = int (*)(const QStringList&, QTextStream&, QTextStream&);
+const Cmd settings = &cli::runSettingsCommand;
+const Cmd history = &cli::runHistoryCommand;
+const Cmd favorites = &cli::runFavoritesCommand;
+
+} // namespace
+
+TEST(StoreCommands, SettingsAreTypedAndWrittenThrough) {
+    Fixture f;
+    EXPECT_EQ(f.run(settings, {"get", "hotKeyLabel"}).out, "R\n");
+    auto r = f.run(settings, {"set", "hotKeyCode", "40"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "40\n");
+    EXPECT_EQ(f.stored().value("hotKeyCode").toLongLong(), 40);
+
+    for (const char* bad : {"abc", "-1", "1.5", "4294967296", ""}) {
+        r = f.run(settings, {"set", "hotKeyCode", bad});
+        EXPECT_EQ(r.code, 1) << bad;
+        EXPECT_TRUE(r.err.contains("needs an integer")) << r.err.toStdString();
+    }
+    EXPECT_EQ(Settings::shared().hotKeyCode(), 40u);
+    EXPECT_EQ(f.run(settings, {"set", "clipRetentionDays", "soon"}).code, 1);
+    EXPECT_EQ(f.run(settings, {"set", "clipRetentionDays", "0"}).code, 0);
+    EXPECT_EQ(f.stored().value("clipRetentionDays").toLongLong(), 0);
+    EXPECT_EQ(f.run(settings, {"set", "showHiddenFiles", "maybe"}).code, 1);
+    EXPECT_EQ(f.run(settings, {"set", "showHiddenFiles", "yes"}).out, "true\n");
+    EXPECT_EQ(f.run(settings, {"set", "clipIgnoredApps", "a.b, c.d"}).out, "[\"a.b\",\"c.d\"]\n");
+    EXPECT_EQ(f.run(settings, {"set", "customShortcuts", R"([{"keyword":"w"}])"}).code, 1);
+    r = f.run(settings, {"set", "customShortcuts", R"([{"keyword":"w","target":"https://w.org"}])"});
+    EXPECT_EQ(r.code, 0);
+    ASSERT_EQ(Settings::shared().customShortcuts().size(), 1);
+    EXPECT_EQ(Settings::shared().customShortcuts()[0].target, "https://w.org");
+
+    f.p.loginItems.failure = "denied";
+    EXPECT_EQ(f.run(settings, {"set", "launchAtLogin", "true"}).code, 1);
+
+    // Usage errors.
+    EXPECT_EQ(f.run(settings, {}).code, 2);
+    EXPECT_EQ(f.run(settings, {"get"}).code, 2);
+    EXPECT_EQ(f.run(settings, {"get", "noSuchKey"}).code, 2);
+    EXPECT_EQ(f.run(settings, {"set", "hotKeyCode"}).code, 2);
+    EXPECT_EQ(f.run(settings, {"list", "--verbose"}).code, 2);
+
+    const QJsonObject all =
+        QJsonDocument::fromJson(f.run(settings, {"list", "--json"}).out.toUtf8()).object();
+    EXPECT_EQ(all.value("hotKeyCode").toInteger(), 40);
+    EXPECT_EQ(all.value("clipIgnoredApps").toArray().size(), 2);
+    EXPECT_TRUE(all.contains("launchAtLogin"));
+    EXPECT_EQ(all.size(), 17);
+}
+
+TEST(StoreCommands, HistoryAndFavorites) {
+    Fixture f;
+    EXPECT_EQ(f.run(history, {"add", "/a"}).code, 0);
+    f.p.clock.advance(5);
+    f.run(history, {"add", "/b"});
+    f.run(history, {"add", "/b"});
+    const QJsonArray list = QJsonDocument::fromJson(f.run(history, {"list", "--json"}).out.toUtf8()).array();
+    ASSERT_EQ(list.size(), 2);
+    EXPECT_EQ(list[0].toObject().value("key").toString(), "/b");
+    EXPECT_EQ(list[0].toObject().value("count").toInteger(), 2);
+    EXPECT_EQ(list[0].toObject().value("score").toDouble(), 200);
+    EXPECT_TRUE(f.run(history, {"list"}).out.startsWith("/b\t2\t2026-03-14T15:09:31Z\t200\n"));
+    f.run(history, {"remove", "/b"});
+    EXPECT_EQ(History::shared().entries().size(), 1);
+    f.run(history, {"clear"});
+    EXPECT_TRUE(History::shared().entries().isEmpty());
+    EXPECT_EQ(f.run(history, {"list", "extra"}).code, 2);
+    EXPECT_EQ(f.run(history, {"add"}).code, 2);
+
+    EXPECT_EQ(f.run(favorites, {"toggle", "/x"}).out, "starred /x\n");
+    f.run(favorites, {"toggle", "/y"});
+    EXPECT_EQ(f.run(favorites, {"list"}).out, "/x\n/y\n");
+    EXPECT_EQ(f.run(favorites, {"toggle", "/x"}).out, "unstarred /x\n");
+    EXPECT_EQ(f.stored().value("favorites").toStringList(), QStringList{"/y"});
+    EXPECT_EQ(QJsonDocument::fromJson(f.run(favorites, {"list", "--json"}).out.toUtf8()).array().size(), 1);
+    EXPECT_EQ(f.run(favorites, {"toggle"}).code, 2);
+    EXPECT_EQ(f.run(favorites, {"star", "/z"}).code, 2);
+}

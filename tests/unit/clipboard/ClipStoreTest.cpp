@@ -1,0 +1,514 @@
+#include "clipboard/ClipStore.h"
+#include "fakes/FakePlatform.h"
+#include "store/UserDefaults.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageWriter>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QThread>
+#include <gtest/gtest.h>
+
+using namespace zarvo;
+
+namespace {
+
+const QString kText = QString::fromLatin1(PasteboardType::plainText);
+const QString kPNG = QString::fromLatin1(PasteboardType::png);
+const QString kTIFF = QString::fromLatin1(PasteboardType::tiff);
+const QString kFileURL = QString::fromLatin1(PasteboardType::fileURL);
+
+PasteboardItem item(std::initializer_list<std::pair<QString, QByteArray>> reps) {
+    PasteboardItem out;
+    for (const auto& [type, bytes] : reps)
+        out.setData(type, bytes);
+    return out;
+}
+
+QByteArray imageBytes(int width, int height, const char* format,
+                      QImageIOHandler::Transformations transform = QImageIOHandler::TransformationNone) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(x % 256, y % 256, 128));
+    QByteArray out;
+    QBuffer buffer(&out);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setTransformation(transform);
+    writer.write(image);
+    return out;
+}
+
+// A store on the fakes, in a directory of the test's temporary home.
+struct StoreFixture {
+    fakes::FakePlatform p;
+    ClipPolicy settings;
+    QString dir = p.root.path() + QStringLiteral("/clips");
+    UserDefaults defaults{p.defaults, QStringLiteral("com.velorin.zarvo.tests")};
+
+    ClipStore::Services services() {
+        ClipStore::Services s = ClipStore::Services::fromPlatform();
+        s.policy = [this] { return settings; };
+        s.legacyDefaults = &defaults;
+        s.webURL = [](const QString& text) -> std::optional<QUrl> {
+            if (text.startsWith(QLatin1String("https://")) || text.startsWith(QLatin1String("http://")))
+                return QUrl(text);
+            return std::nullopt;
+        };
+        s.expandPath = [this](const QString& text) {
+            return text.startsWith(QLatin1Char('~')) ? p.home() + text.mid(1) : text;
+        };
+        return s;
+    }
+    std::unique_ptr<ClipStore> open(bool migrate = false) {
+        return std::make_unique<ClipStore>(dir, &p.pasteboard, migrate, services());
+    }
+    void copy(ClipStore& store, const QList<PasteboardItem>& items) {
+        p.pasteboard.copyFromElsewhere(items);
+        store.poll();
+        store.flush();
+    }
+    void copyText(ClipStore& store, const QString& text) { copy(store, {item({{kText, text.toUtf8()}})}); }
+    QStringList dataFiles() const {
+        return QDir(dir).entryList({QStringLiteral("*.clip"), QStringLiteral("*.thumb.png")}, QDir::Files);
+    }
+};
+
+} // namespace
+
+TEST(ClipStore, CapturesForeignCopiesAndMergesRepeats) {
+    StoreFixture f;
+    f.p.pasteboard.copyTextFromElsewhere(QStringLiteral("on the pasteboard at launch"));
+    auto store = f.open();
+    store->poll();
+    store->flush();
+    EXPECT_TRUE(store->clips().isEmpty()); // what was there before the store opened is not captured
+
+    f.p.workspace.front = AppInfo{QStringLiteral("org.example.editor"), QStringLiteral("Editor")};
+    f.copyText(*store, QStringLiteral("abc"));
+    ASSERT_EQ(store->clips().size(), 1);
+    const Clip first = store->clips().first();
+    EXPECT_EQ(first.appName, QStringLiteral("Editor"));
+    EXPECT_EQ(first.bundleID, QStringLiteral("org.example.editor"));
+    EXPECT_EQ(first.kind, Clip::Kind::text);
+    store->togglePin(first.id);
+
+    f.copyText(*store, QStringLiteral("other"));
+    f.p.clock.advance(90);
+    // The same text with rich text is the same clip: moved to the front, kind and date updated, pin kept.
+    f.copy(*store, {item({{kText, "abc"}, {QStringLiteral("public.rtf"), "{\\rtf1 abc}"}})});
+    ASSERT_EQ(store->clips().size(), 2);
+    const Clip merged = store->clips().first();
+    EXPECT_EQ(merged.id, first.id);
+    EXPECT_EQ(merged.kind, Clip::Kind::richText);
+    EXPECT_TRUE(merged.pinned);
+    EXPECT_EQ(merged.date, f.p.clock.now());
+
+    // A link, and a file copy of two files.
+    f.copyText(*store, QStringLiteral("  https://example.org/a b\n"));
+    EXPECT_EQ(store->clips().first().kind, Clip::Kind::link);
+    const QString a = f.p.makeFile(QStringLiteral("a.txt")), b = f.p.makeFile(QStringLiteral("b c.txt"));
+    f.copy(*store, {item({{kFileURL, QUrl::fromLocalFile(a).toEncoded()}, {kText, "a.txt"}}),
+                    item({{kFileURL, QUrl::fromLocalFile(b).toEncoded()}})});
+    const Clip files = store->clips().first();
+    EXPECT_EQ(files.kind, Clip::Kind::files);
+    EXPECT_EQ(files.length, 2);
+    EXPECT_EQ(files.paths(), (QStringList{a, b}));
+    // A web URL without text is nothing to keep; with text it is kept by its text.
+    const qsizetype before = store->clips().size();
+    f.copy(*store, {item({{QStringLiteral("public.url"), "https://example.org/"}})});
+    EXPECT_EQ(store->clips().size(), before);
+
+    // While the history is off a copy is consumed: turning it on later does not capture it.
+    f.settings.keepHistory = false;
+    f.copyText(*store, QStringLiteral("while off"));
+    f.settings.keepHistory = true;
+    store->poll();
+    store->flush();
+    EXPECT_EQ(store->clips().size(), before);
+}
+
+TEST(ClipStore, IgnoredActivatedAndOwnChanges) {
+    StoreFixture f;
+    f.settings.ignoredApps = {QStringLiteral("com.vault")};
+    auto store = f.open();
+    store->start();
+    const AppInfo vault{QStringLiteral("com.vault"), QStringLiteral("Vault")};
+    const AppInfo editor{QStringLiteral("org.editor"), QStringLiteral("Editor")};
+
+    f.p.workspace.activate(vault);
+    f.copyText(*store, QStringLiteral("secret while in front"));
+    // Activated since the last poll, even though another application is in front now.
+    f.p.workspace.activate(vault);
+    f.p.workspace.activate(editor);
+    f.copyText(*store, QStringLiteral("secret activated meanwhile"));
+    // Named as the copy's source.
+    f.copy(*store,
+           {item({{kText, "secret by source"}, {QStringLiteral("org.nspasteboard.source"), "com.vault"}})});
+    EXPECT_TRUE(store->clips().isEmpty());
+    EXPECT_TRUE(f.dataFiles().isEmpty());
+
+    // The application's own copy is kept while the ignored application is in front.
+    f.p.workspace.activate(vault);
+    f.p.pasteboard.clearContents();
+    f.p.pasteboard.setString(QStringLiteral("own copy"));
+    store->setOwnChangeCount(f.p.pasteboard.changeCount());
+    store->poll();
+    store->flush();
+    ASSERT_EQ(store->clips().size(), 1);
+    EXPECT_EQ(store->clips().first().appName, QStringLiteral("Zarvo"));
+    EXPECT_EQ(store->clips().first().bundleID, QString::fromLatin1(fakes::kTestIdentifier));
+
+    // A source that names an installed application attributes the copy to it.
+    f.p.workspace.activate(editor);
+    f.p.workspace.applications.insert(QStringLiteral("org.notes"), QStringLiteral("/apps/Notes.app"));
+    f.copy(*store, {item({{kText, "noted"}, {QStringLiteral("org.nspasteboard.source"), "org.notes"}})});
+    EXPECT_EQ(store->clips().first().appName, QStringLiteral("Notes"));
+    EXPECT_EQ(store->clips().first().bundleID, QStringLiteral("org.notes"));
+}
+
+TEST(ClipStore, PrivateCopiesNeverReachTheDisk) {
+    StoreFixture f;
+    auto store = f.open();
+    for (const char* marker : {"org.nspasteboard.ConcealedType", "org.nspasteboard.TransientType",
+                               "org.nspasteboard.AutoGeneratedType", "com.agilebits.onepassword",
+                               "net.brisvane.keeweb", "Pasteboard generator type"}) {
+        // The marker on the second item still makes the whole copy private.
+        f.copy(*store, {item({{kText, "hunter2"}}), item({{QString::fromLatin1(marker), {}}})});
+    }
+    f.copy(*store, {item({{kText, "hunter2"}, {QStringLiteral("x-kde-passwordManagerHint"), "secret"}})});
+    EXPECT_TRUE(store->clips().isEmpty());
+    EXPECT_TRUE(f.dataFiles().isEmpty());
+    QFile index(f.dir + QStringLiteral("/clips.json"));
+    EXPECT_FALSE(index.exists() && index.open(QIODevice::ReadOnly) && index.readAll().contains("hunter2"));
+}
+
+TEST(ClipStore, ImagesTextWithImagesAndLimits) {
+    StoreFixture f;
+    auto store = f.open();
+    // Cells copied with a rendering: a text clip, and the picture is not kept.
+    f.copy(*store, {item({{kText, "a\tb"}, {kPNG, imageBytes(20, 10, "png")}})});
+    ASSERT_EQ(store->clips().size(), 1);
+    EXPECT_EQ(store->clips().first().kind, Clip::Kind::text);
+    auto kept = store->items(store->clips().first().id);
+    ASSERT_TRUE(kept.has_value());
+    EXPECT_FALSE(kept->first().data(kPNG).has_value());
+
+    // TIFF only: kept as PNG, with a thumbnail of at most 96 pixels.
+    f.copy(*store, {item({{kTIFF, imageBytes(400, 200, "tiff")}})});
+    const Clip image = store->clips().first();
+    EXPECT_EQ(image.kind, Clip::Kind::image);
+    EXPECT_EQ(image.title(), QStringLiteral("Image 400\u00D7200"));
+    kept = store->items(image.id);
+    ASSERT_TRUE(kept.has_value());
+    EXPECT_TRUE(kept->first().data(kPNG).has_value());
+    EXPECT_FALSE(kept->first().data(kTIFF).has_value());
+    const auto thumb = store->thumbnail(image.id);
+    ASSERT_TRUE(thumb.has_value());
+    EXPECT_EQ(thumb->size(), QSize(96, 48));
+    const auto full = store->image(image.id);
+    ASSERT_TRUE(full.has_value());
+    EXPECT_EQ(full->size(), QSize(400, 200));
+
+    // A JPEG taken sideways: the orientation is applied to the kept picture and its thumbnail.
+    const QByteArray sideways = imageBytes(200, 100, "jpeg", QImageIOHandler::TransformationRotate90);
+    f.copy(*store, {item({{QStringLiteral("public.jpeg"), sideways}})});
+    EXPECT_EQ(store->clips().first().title(), QStringLiteral("Image 100\u00D7200"));
+    EXPECT_EQ(store->thumbnail(store->clips().first().id)->size(), QSize(48, 96));
+
+    // Undecodable image bytes are nothing to keep.
+    const qsizetype count = store->clips().size();
+    f.copy(*store, {item({{kPNG, "\x89PNG not really"}})});
+    EXPECT_EQ(store->clips().size(), count);
+
+    // Over 50,000,000 bytes as read: nothing; over 25,000,000 kept: nothing.
+    const QByteArray big(26'000'000, 'x');
+    EXPECT_FALSE(ClipStore::snapshot({}, {item({{kText, big}, {QStringLiteral("public.html"), big}})}));
+    const auto snap = ClipStore::snapshot({}, {item({{kText, big}})});
+    ASSERT_TRUE(snap.has_value());
+    EXPECT_FALSE(ClipStore::prepare(*snap, {}).has_value());
+    // A text that differs only beyond the 5000th character is another clip.
+    const QString longText(6000, QLatin1Char('y'));
+    const auto p1 = ClipStore::prepare({item({{kText, longText.toUtf8()}})}, {});
+    const auto p2 = ClipStore::prepare({item({{kText, (longText + QLatin1Char('z')).toUtf8()}})}, {});
+    ASSERT_TRUE(p1 && p2);
+    EXPECT_EQ(p1->text.size(), 5000);
+    EXPECT_EQ(p1->length, 6000);
+    EXPECT_NE(p1->hash, p2->hash);
+    // Text that is not UTF-8 is not taken as text.
+    EXPECT_FALSE(ClipStore::prepare({item({{kText, "\xff\xfe bad"}})}, {}).has_value());
+}
+
+TEST(ClipStore, PruningByAgeCountAndSize) {
+    StoreFixture f;
+    f.settings.retentionDays = 0;
+    auto store = f.open();
+    auto prepared = [](const QString& text, qint64 size = 10) {
+        ClipStore::Prepared p;
+        p.items = {item({{kText, text.toUtf8()}})};
+        p.text = text;
+        p.length = int(text.size());
+        p.hash = Clip::contentHash("text", text.toUtf8());
+        p.size = size;
+        return p;
+    };
+    const QDateTime now = f.p.clock.now();
+    store->insert(prepared(QStringLiteral("ancient")), {}, {}, now.addDays(-400));
+    store->insert(prepared(QStringLiteral("pinned ancient")), {}, {}, now.addDays(-400));
+    store->togglePin(store->clips().first().id);
+    store->insert(prepared(QStringLiteral("recent")), {}, {}, now.addDays(-1));
+    EXPECT_EQ(store->clips().size(), 3); // retention 0 keeps every age
+    f.settings.retentionDays = 7;
+    store->prune(now);
+    store->flush();
+    QStringList texts;
+    for (const Clip& c : store->clips())
+        texts << c.text;
+    EXPECT_EQ(texts, (QStringList{QStringLiteral("recent"), QStringLiteral("pinned ancient")}));
+    EXPECT_EQ(f.dataFiles().size(), 2); // the dropped clip's data file is gone
+
+    for (int i = 0; i < 505; ++i)
+        store->insert(prepared(QStringLiteral("n%1").arg(i)), {}, {}, now);
+    store->flush();
+    int unpinned = 0;
+    for (const Clip& c : store->clips())
+        unpinned += c.pinned ? 0 : 1;
+    EXPECT_EQ(unpinned, 500);
+    EXPECT_EQ(store->clips().last().text, QStringLiteral("pinned ancient"));
+    EXPECT_EQ(f.dataFiles().size(), 501);
+
+    // Byte total over 1,000,000,000: the older of two big clips goes.
+    store->insert(prepared(QStringLiteral("big one"), 600'000'000), {}, {}, now);
+    store->insert(prepared(QStringLiteral("big two"), 600'000'000), {}, {}, now);
+    EXPECT_EQ(store->clips().first().text, QStringLiteral("big two"));
+    EXPECT_FALSE(std::any_of(store->clips().begin(), store->clips().end(),
+                             [](const Clip& c) { return c.text == QLatin1String("big one"); }));
+}
+
+TEST(ClipStore, WriteBackTouchDeleteAndClear) {
+    StoreFixture f;
+    auto store = f.open();
+    f.copy(*store, {item({{kTIFF, imageBytes(30, 30, "tiff")}})});
+    const QString a = f.p.makeFile(QStringLiteral("x.txt")), b = f.p.makeFile(QStringLiteral("y.txt"));
+    f.copy(*store, {item({{kFileURL, QUrl::fromLocalFile(a).toEncoded()}}),
+                    item({{kFileURL, QUrl::fromLocalFile(b).toEncoded()}})});
+    f.copyText(*store, QStringLiteral("newest"));
+    ASSERT_EQ(store->clips().size(), 3);
+    const Clip image = store->clips()[2], files = store->clips()[1];
+
+    const int writes = f.p.pasteboard.writes;
+    EXPECT_FALSE(store->write(image, true)); // an image has no plain text
+    EXPECT_EQ(f.p.pasteboard.writes, writes);
+
+    EXPECT_TRUE(store->write(files, true));
+    EXPECT_EQ(f.p.pasteboard.string(kText), a + QLatin1Char('\n') + b);
+    EXPECT_EQ(store->clips().first().id, files.id); // touched
+    EXPECT_TRUE(store->write(image, false));
+    EXPECT_EQ(f.p.pasteboard.items().first().types(), QStringList{kPNG});
+    EXPECT_EQ(store->clips().first().id, image.id);
+    EXPECT_TRUE(store->write(files, false));
+    EXPECT_EQ(f.p.pasteboard.fileURLs(), (QList<QUrl>{QUrl::fromLocalFile(a), QUrl::fromLocalFile(b)}));
+    // The store's own write is not captured as a new copy.
+    store->poll();
+    store->flush();
+    EXPECT_EQ(store->clips().size(), 3);
+
+    // A data file that went bad only makes that clip unavailable for copying.
+    store->flush();
+    QFile bad(f.dir + QLatin1Char('/') + Clip::idString(image.id) + QStringLiteral(".clip"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    bad.write("bplist00 garbage");
+    bad.close();
+    EXPECT_FALSE(store->write(image, false));
+    EXPECT_TRUE(store->clip(image.id).has_value());
+
+    store->togglePin(files.id);
+    store->clearUnpinned();
+    ASSERT_EQ(store->clips().size(), 1);
+    EXPECT_EQ(store->clips().first().id, files.id);
+    store->deleteClip(files.id);
+    store->flush();
+    EXPECT_TRUE(store->clips().isEmpty());
+    EXPECT_TRUE(f.dataFiles().isEmpty());
+}
+
+TEST(ClipStore, MatchingAndRecentPathsAndLinks) {
+    StoreFixture f;
+    auto store = f.open();
+    f.p.workspace.front = AppInfo{QStringLiteral("org.term"), QStringLiteral("Terminal")};
+    f.copyText(*store, QStringLiteral("~/Documents"));
+    f.p.workspace.front.reset();
+    f.copyText(*store, QStringLiteral("https://example.org/page"));
+    f.copyText(*store, QStringLiteral("Quarterly Report draft"));
+    f.copyText(*store, QStringLiteral("~/Missing folder"));
+    store->togglePin(store->clips().last().id); // the tilde path
+
+    QStringList titles;
+    for (const Clip& c : store->matching(QStringLiteral("  \t ")))
+        titles << c.text;
+    EXPECT_EQ(titles, (QStringList{QStringLiteral("~/Documents"), QStringLiteral("~/Missing folder"),
+                                   QStringLiteral("Quarterly Report draft"),
+                                   QStringLiteral("https://example.org/page")}));
+    EXPECT_EQ(store->matching(QStringLiteral("REPORT")).size(), 1);   // substring, any case
+    EXPECT_EQ(store->matching(QStringLiteral("qrt drft")).size(), 1); // fuzzy words in the title
+    EXPECT_EQ(store->matching(QStringLiteral("termin")).first().text,
+              QStringLiteral("~/Documents")); // app name
+    EXPECT_TRUE(store->matching(QStringLiteral("zzz")).isEmpty());
+
+    EXPECT_EQ(store->recentPathsAndLinks(5), (QStringList{QStringLiteral("https://example.org/page"),
+                                                          f.p.home() + QStringLiteral("/Documents")}));
+    EXPECT_EQ(store->recentPathsAndLinks(1), QStringList{QStringLiteral("https://example.org/page")});
+}
+
+TEST(ClipStore, OpeningUnreadableIndexMigrationAndPermissions) {
+    StoreFixture f;
+    {
+        auto store = f.open();
+        f.copyText(*store, QStringLiteral("kept"));
+        f.p.clock.advance(0.5);
+        store->togglePin(store->clips().first().id);
+        store->flush();
+    }
+    EXPECT_EQ(QFileInfo(f.dir).permissions() & 0x7077,
+              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(QFileInfo(f.dir + QStringLiteral("/clips.json")).permissions() & 0x7077,
+              QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    {
+        auto store = f.open();
+        ASSERT_EQ(store->clips().size(), 1);
+        EXPECT_TRUE(store->clips().first().pinned);
+        // An orphan from elsewhere is removed at start, other files are left alone.
+        QFile(f.dir + QStringLiteral("/00000000-0000-0000-0000-000000000000.clip"))
+            .open(QIODevice::WriteOnly);
+        QFile(f.dir + QStringLiteral("/notes.txt")).open(QIODevice::WriteOnly);
+        store->start();
+        store->flush();
+        EXPECT_EQ(f.dataFiles().size(), 1);
+        EXPECT_TRUE(QFile::exists(f.dir + QStringLiteral("/notes.txt")));
+    }
+    // A torn index: set aside, the store starts empty, the data files wait for the next launch.
+    QFile index(f.dir + QStringLiteral("/clips.json"));
+    ASSERT_TRUE(index.open(QIODevice::ReadWrite));
+    const QByteArray whole = index.readAll();
+    index.resize(whole.size() / 2);
+    index.close();
+    {
+        auto store = f.open();
+        EXPECT_TRUE(store->indexWasUnreadable());
+        EXPECT_TRUE(store->clips().isEmpty());
+        store->start();
+        store->flush();
+        EXPECT_EQ(f.dataFiles().size(), 1);
+        const QString aside =
+            QStringLiteral("clips-unreadable-%1.json").arg(f.p.clock.now().toSecsSinceEpoch());
+        EXPECT_TRUE(QFile::exists(f.dir + QLatin1Char('/') + aside));
+        f.copyText(*store, QStringLiteral("after"));
+    }
+    {
+        auto store = f.open();
+        EXPECT_FALSE(store->indexWasUnreadable());
+        store->start();
+        store->flush();
+        EXPECT_EQ(f.dataFiles().size(), 1); // the set-aside index's data file is now an orphan
+    }
+
+    // Migration of the old list of strings, oldest first, one minute apart, newest at now.
+    StoreFixture g;
+    const QString folder = g.p.home() + QStringLiteral("/Documents");
+    g.defaults.set(QStringLiteral("clipboardHistory"), QStringList{QStringLiteral("newest"), folder});
+    auto migrated = g.open(true);
+    ASSERT_EQ(migrated->clips().size(), 2);
+    EXPECT_EQ(migrated->clips()[0].text, QStringLiteral("newest"));
+    EXPECT_EQ(migrated->clips()[0].date, g.p.clock.now());
+    EXPECT_EQ(migrated->clips()[1].kind, Clip::Kind::files);
+    EXPECT_EQ(migrated->clips()[1].date, g.p.clock.now().addSecs(-60));
+    EXPECT_FALSE(g.defaults.object(QStringLiteral("clipboardHistory")).has_value());
+
+    // Where the shared store lives.
+    EXPECT_EQ(ClipStore::defaultDirectory(),
+              g.p.environment.temp +
+                  QStringLiteral("/zarvo-clips-%1").arg(QCoreApplication::applicationPid()));
+    g.p.environment.identifier = QStringLiteral("com.velorin.zarvo");
+    EXPECT_EQ(ClipStore::defaultDirectory(), g.p.environment.data + QStringLiteral("/Zarvo/Clipboard"));
+}
+
+TEST(ClipStore, FilesReadByAnIndependentReader) {
+    if (QStandardPaths::findExecutable(QStringLiteral("python3")).isEmpty())
+        GTEST_SKIP() << "python3 is not installed";
+    StoreFixture f;
+    auto store = f.open();
+    f.copy(*store,
+           {item({{kText, "caf\xc3\xa9 \"quoted\"\n\x01"}, {QStringLiteral("public.html"), "<b>x</b>"}})});
+    f.copy(*store, {item({{kPNG, imageBytes(300, 120, "png")}})});
+    store->togglePin(store->clips().first().id);
+    store->flush();
+    const char* script = R"PY(
+import json, plistlib, sys, os
+d = sys.argv[1]
+clips = json.load(open(os.path.join(d, "clips.json"), encoding="utf-8"))
+out = []
+for c in clips:
+    items = plistlib.load(open(os.path.join(d, c["id"] + ".clip"), "rb"))
+    assert isinstance(items, list) and all(isinstance(v, bytes) for i in items for v in i.values())
+    thumb = os.path.exists(os.path.join(d, c["id"] + ".thumb.png"))
+    out.append("%s|%s|%s|%s|%s|%s" % (c["kind"], c["text"], c["pinned"], c.get("imageSize"), sorted(items[0]), thumb))
+print("\n".join(out))
+)PY";
+    QProcess python;
+    python.start(QStringLiteral("python3"), {QStringLiteral("-c"), QString::fromUtf8(script), f.dir});
+    ASSERT_TRUE(python.waitForFinished(30000));
+    EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
+    EXPECT_EQ(QString::fromUtf8(python.readAllStandardOutput()),
+              QStringLiteral("image||True|[300, 120]|['public.png']|True\n"
+                             "richText|caf\u00e9 \"quoted\"\n\x01|False|None|['public.html', "
+                             "'public.utf8-plain-text']|False\n"));
+}
+
+// Killed at any moment, a writer leaves a readable index whose clips all have their data files.
+TEST(ClipStore, WriterKilledAtAnyMomentLeavesAReadableIndex) {
+    StoreFixture f;
+    const QString self = QCoreApplication::applicationFilePath();
+    qint64 seen = 0;
+    for (int round = 0; round < 12; ++round) {
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("ZARVO_CLIP_WRITER_DIR"), f.dir);
+        env.insert(QStringLiteral("ZARVO_CLIP_WRITER_ROUND"), QString::number(round));
+        child.setProcessEnvironment(env);
+        child.start(self, {QStringLiteral("--gtest_filter=ClipStoreWriter.Child")});
+        ASSERT_TRUE(child.waitForStarted());
+        ASSERT_TRUE(child.waitForReadyRead(20000)); // the child says when it has started writing
+        QThread::msleep(QRandomGenerator::global()->bounded(5, 120));
+        child.kill();
+        child.waitForFinished();
+
+        auto store = f.open();
+        EXPECT_FALSE(store->indexWasUnreadable()) << "round " << round;
+        EXPECT_GE(store->clips().size(), seen);
+        seen = store->clips().size();
+        for (const Clip& c : store->clips())
+            EXPECT_TRUE(store->items(c.id).has_value()) << "round " << round;
+    }
+    EXPECT_GT(seen, 0);
+}
+
+// The writer the test above kills: runs only when that test starts it.
+TEST(ClipStoreWriter, Child) {
+    const QByteArray dir = qgetenv("ZARVO_CLIP_WRITER_DIR");
+    if (dir.isEmpty()) GTEST_SKIP() << "helper process of WriterKilledAtAnyMomentLeavesAReadableIndex";
+    fakes::FakePlatform p;
+    ClipStore store(QString::fromUtf8(dir), nullptr, false, ClipStore::Services::fromPlatform());
+    const QByteArray round = qgetenv("ZARVO_CLIP_WRITER_ROUND");
+    fprintf(stdout, "writing\n");
+    fflush(stdout);
+    for (int i = 0;; ++i) {
+        const QByteArray text = "round " + round + " copy " + QByteArray::number(i) + QByteArray(20000, 'z');
+        store.capture({}, {item({{kText, text}})}, std::nullopt, std::nullopt);
+        if (i % 8 == 0) store.flush();
+    }
+}

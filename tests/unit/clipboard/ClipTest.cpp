@@ -1,0 +1,184 @@
+#include "clipboard/Clip.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+#include <plist/plist.h>
+
+using namespace zarvo;
+
+namespace {
+
+Clip textClip(const QString& text) {
+    Clip clip;
+    clip.id = QUuid::createUuid();
+    clip.kind = Clip::Kind::text;
+    clip.text = text;
+    clip.length = Clip::characterCount(text);
+    clip.date = QDateTime(QDate(2024, 5, 1), QTime(12, 34, 56), Qt::UTC);
+    clip.hash = Clip::contentHash("text", text.toUtf8());
+    return clip;
+}
+
+} // namespace
+
+TEST(Clip, TitlesByKind) {
+    EXPECT_EQ(textClip(QStringLiteral("\n\n  hello    big\tworld  \nsecond")).title(),
+              QStringLiteral("hello big world"));
+    EXPECT_EQ(textClip(QStringLiteral("  \n \t \r\n  ")).title(), QString());
+    // Unicode line and paragraph separators end a line; a no-break space is trimmed like a space.
+    EXPECT_EQ(textClip(QStringLiteral("\u2028\u00A0first\u2029second")).title(), QStringLiteral("first"));
+    EXPECT_EQ(textClip(QString(300, QLatin1Char('x'))).title().size(), 200);
+
+    Clip image = textClip({});
+    image.kind = Clip::Kind::image;
+    EXPECT_EQ(image.title(), QStringLiteral("Image"));
+    image.imageSize = Clip::Size{1024, 768.9};
+    EXPECT_EQ(image.title(), QStringLiteral("Image 1024\u00D7768"));
+    image.imageSize = Clip::Size{1e300, 5}; // only an edited index can hold this; it must not break the title
+    EXPECT_EQ(image.title(), QStringLiteral("Image"));
+
+    Clip files = textClip(QStringLiteral("/a/report.pdf\n/b/x.png\n/c/y"));
+    files.kind = Clip::Kind::files;
+    EXPECT_EQ(files.title(), QStringLiteral("report.pdf and 2 more"));
+    EXPECT_EQ(files.paths().size(), 3);
+    files.text = QStringLiteral("/a/report.pdf");
+    EXPECT_EQ(files.title(), QStringLiteral("report.pdf"));
+    files.text.clear();
+    EXPECT_EQ(files.title(), QStringLiteral("Files"));
+    EXPECT_TRUE(textClip(QStringLiteral("/a\n/b")).paths().isEmpty());
+}
+
+TEST(Clip, CharactersAndHash) {
+    EXPECT_EQ(Clip::characterCount(QStringLiteral("a\r\nb")), 3);
+    // e + combining acute, a flag of two regional indicators, a family emoji joined by ZWJ: three characters.
+    const QString clusters =
+        QStringLiteral("e\u0301\U0001F1E9\U0001F1EA\U0001F468\u200D\U0001F469\u200D\U0001F467");
+    EXPECT_EQ(Clip::characterCount(clusters), 3);
+    EXPECT_EQ(Clip::prefix(clusters, 2), QStringLiteral("e\u0301\U0001F1E9\U0001F1EA"));
+    const QString hash = Clip::contentHash("text", "abc");
+    EXPECT_EQ(hash.size(), 32);
+    EXPECT_EQ(hash, hash.toLower());
+    EXPECT_EQ(hash, QStringLiteral("079c78de91949fcda96e4e0c8427e71e")); // SHA-256 of "textabc"
+    EXPECT_NE(Clip::contentHash("files", "abc"), hash);
+    EXPECT_EQ(Clip::kindFromRawValue(QStringLiteral("richText")), Clip::Kind::richText);
+    EXPECT_FALSE(Clip::kindFromRawValue(QStringLiteral("video")).has_value());
+}
+
+TEST(ClipIndex, RoundTripKeepsMemberOrderAndWholeSeconds) {
+    Clip a = textClip(QStringLiteral("quote \" backslash \\ control \x01 newline\n"));
+    a.date = QDateTime(QDate(2024, 5, 1), QTime(12, 34, 56, 789), Qt::UTC);
+    a.appName = QStringLiteral("Editor");
+    a.bundleID = QStringLiteral("org.example.editor");
+    Clip b = textClip({});
+    b.kind = Clip::Kind::image;
+    b.imageSize = Clip::Size{1024, 768.5};
+    b.pinned = true;
+    b.size = 123456789012;
+
+    const QByteArray json = ClipIndex::encode({a, b});
+    EXPECT_FALSE(json.contains('\n'));
+    EXPECT_TRUE(
+        json.startsWith("[{\"id\":\"" + Clip::idString(a.id).toLatin1() + "\",\"kind\":\"text\",\"text\":"));
+    const qsizetype order[] = {json.indexOf("\"length\""),   json.indexOf("\"date\""),
+                               json.indexOf("\"pinned\""),   json.indexOf("\"appName\""),
+                               json.indexOf("\"bundleID\""), json.indexOf("\"size\""),
+                               json.indexOf("\"hash\"")};
+    for (size_t i = 1; i < std::size(order); ++i)
+        EXPECT_LT(order[i - 1], order[i]);
+    EXPECT_TRUE(json.contains("\"date\":\"2024-05-01T12:34:56Z\""));
+    EXPECT_TRUE(json.contains("\"imageSize\":[1024,768.5]"));
+
+    const auto decoded = ClipIndex::decode(json);
+    ASSERT_TRUE(decoded.has_value());
+    ASSERT_EQ(decoded->size(), 2);
+    Clip expected = a;
+    expected.date = QDateTime(QDate(2024, 5, 1), QTime(12, 34, 56), Qt::UTC);
+    EXPECT_EQ(decoded->at(0), expected);
+    EXPECT_EQ(decoded->at(1), b);
+    // Another JSON writer's output (sorted keys) reads the same.
+    EXPECT_EQ(ClipIndex::decode(QJsonDocument::fromJson(json).toJson()), decoded);
+}
+
+TEST(ClipIndex, OptionalMembersAndWholeIndexFailure) {
+    const QByteArray minimal = R"([{"hash":"h","date":"2024-05-01T12:34:56Z","text":"héllo","kind":"link",
+        "id":"0d6c8f7e-1b2a-4c3d-9e8f-0a1b2c3d4e5f","length":null,"unknown":[1,2]}])";
+    const auto clips = ClipIndex::decode(minimal);
+    ASSERT_TRUE(clips.has_value());
+    const Clip& c = clips->first();
+    EXPECT_EQ(c.kind, Clip::Kind::link);
+    EXPECT_EQ(c.length, 5);
+    EXPECT_FALSE(c.pinned);
+    EXPECT_EQ(c.size, 0);
+    EXPECT_FALSE(c.appName || c.bundleID || c.imageSize);
+    EXPECT_EQ(Clip::idString(c.id), QStringLiteral("0D6C8F7E-1B2A-4C3D-9E8F-0A1B2C3D4E5F"));
+
+    auto withMember = [&](const QString& key, const QJsonValue& value) {
+        QJsonArray array = QJsonDocument::fromJson(minimal).array();
+        QJsonObject good = array[0].toObject();
+        QJsonObject bad = good;
+        if (value.isUndefined())
+            bad.remove(key);
+        else
+            bad[key] = value;
+        return QJsonDocument(QJsonArray{good, bad}).toJson();
+    };
+    // Each of these spoils the whole index, not just one clip.
+    EXPECT_FALSE(ClipIndex::decode(withMember(QStringLiteral("kind"), QStringLiteral("video"))));
+    EXPECT_FALSE(
+        ClipIndex::decode(withMember(QStringLiteral("date"), QStringLiteral("2024-05-01T12:34:56.5Z"))));
+    EXPECT_FALSE(
+        ClipIndex::decode(withMember(QStringLiteral("date"), QStringLiteral("2024-05-01 12:34:56"))));
+    EXPECT_FALSE(ClipIndex::decode(withMember(QStringLiteral("id"), QStringLiteral("not-a-uuid"))));
+    EXPECT_FALSE(ClipIndex::decode(withMember(QStringLiteral("hash"), QJsonValue())));
+    EXPECT_FALSE(ClipIndex::decode(withMember(QStringLiteral("text"), QJsonValue::Undefined)));
+    EXPECT_FALSE(ClipIndex::decode(withMember(QStringLiteral("length"), 2.5)));
+    EXPECT_FALSE(ClipIndex::decode(withMember(QStringLiteral("pinned"), QStringLiteral("yes"))));
+    EXPECT_FALSE(ClipIndex::decode(withMember(QStringLiteral("imageSize"), QJsonArray{1})));
+    EXPECT_TRUE(ClipIndex::decode(withMember(QStringLiteral("imageSize"), QJsonArray{1, 2})));
+    EXPECT_FALSE(ClipIndex::decode("{}"));
+    EXPECT_FALSE(ClipIndex::decode("[1]"));
+    EXPECT_FALSE(ClipIndex::decode(minimal.left(minimal.size() / 2)));
+    EXPECT_TRUE(ClipIndex::decode("[]").has_value());
+}
+
+TEST(ClipData, BinaryPropertyListRoundTripAndRejects) {
+    PasteboardItem first;
+    first.setString(QStringLiteral("public.utf8-plain-text"), QStringLiteral("hello"));
+    first.setData(QStringLiteral("public.rtf"), QByteArray("{\\rtf1 hello}"));
+    PasteboardItem second;
+    second.setData(QStringLiteral("public.png"), QByteArray("\x89PNG\0\x01\x02", 7));
+    const QByteArray bytes = ClipData::encode({first, second});
+    EXPECT_TRUE(bytes.startsWith("bplist00"));
+    const auto items = ClipData::decode(bytes);
+    ASSERT_TRUE(items.has_value());
+    ASSERT_EQ(items->size(), 2);
+    EXPECT_EQ(items->at(0).data(QStringLiteral("public.rtf")), QByteArray("{\\rtf1 hello}"));
+    EXPECT_EQ(items->at(0).string(QStringLiteral("public.utf8-plain-text")), QStringLiteral("hello"));
+    EXPECT_EQ(items->at(1).data(QStringLiteral("public.png")), QByteArray("\x89PNG\0\x01\x02", 7));
+
+    EXPECT_FALSE(ClipData::decode({}));
+    EXPECT_FALSE(ClipData::decode("<?xml version=\"1.0\"?><plist><array/></plist>"));
+    for (qsizetype cut = 0; cut < bytes.size(); cut += 3)
+        EXPECT_FALSE(ClipData::decode(bytes.left(cut)).has_value()) << cut;
+    // Right format, wrong shape: a dictionary holding a string is not a kept representation.
+    plist_t root = plist_new_array();
+    plist_t dict = plist_new_dict();
+    plist_dict_set_item(dict, "public.utf8-plain-text", plist_new_string("hello"));
+    plist_array_append_item(root, dict);
+    char* buffer = nullptr;
+    uint32_t length = 0;
+    plist_to_bin(root, &buffer, &length);
+    const QByteArray wrongShape(buffer, qsizetype(length));
+    plist_to_bin_free(buffer);
+    plist_free(root);
+    EXPECT_TRUE(wrongShape.startsWith("bplist00"));
+    EXPECT_FALSE(ClipData::decode(wrongShape).has_value());
+    // Found by fuzzing: a dictionary whose key is not a string made libplist abort the process.
+    const QByteArray badKey = QByteArray::fromBase64(
+        "AWJwbGlzdDAwogEG0gIDBAVjAAAAAGljLnBuZ18QFnB1YmxpYy51dGY4LXBsYWluLXRsZW5niVBOR0JoadEHCF8QD3B1YmxpYy5m"
+        "aWxl"
+        "LXVybElmaWxlOi8vL2EICxAbNDk8PwBRAAAgAAABAQAAAAAAAAAJAAAAAAAAAAAAAAAAAAAAWw==");
+    EXPECT_FALSE(ClipData::decode(badKey.mid(1)).has_value());
+}

@@ -1,0 +1,262 @@
+#include "IndexTestUtil.h"
+#include "index/Snapshot.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QUrl>
+#include <unistd.h>
+#include <utime.h>
+
+using namespace zarvo::index;
+using namespace zarvo::index::testing;
+
+namespace {
+
+void setTime(const QString& path, qint64 secs) {
+    utimbuf t{secs, secs};
+    ASSERT_EQ(::utime(QFile::encodeName(path).constData(), &t), 0);
+}
+
+QStringList names(const QStringList& paths) {
+    QStringList out;
+    for (const auto& p : paths)
+        out << QFileInfo(p).fileName();
+    return out;
+}
+
+} // namespace
+
+TEST(FileIndex, CrawlAndQuery) {
+    Tree tree;
+    const QString report = tree.make(QStringLiteral("Documents/Quarterly Report.pdf"));
+    const QString resume = tree.make(QStringLiteral("Documents/Résumé.docx"));
+    const QString photo = tree.make(QStringLiteral("Pictures/holiday.PNG"));
+    const QString code = tree.make(QStringLiteral("code/app/main.cpp"));
+    tree.make(QStringLiteral(".hidden/secret-report.txt"));
+    tree.make(QStringLiteral("skip/report-in-excluded.txt"));
+    setTime(report, 1'700'000'000);
+    setTime(photo, 1'750'000'000);
+
+    IndexConfig config = tree.config();
+    config.excluded = {tree.root() + QStringLiteral("/skip")};
+    FileIndex index(config);
+    index.rebuild();
+    // The root, 6 folders (the excluded one listed, not descended) and 5 files.
+    EXPECT_EQ(index.entryCount(), 1 + 6 + 5);
+
+    EXPECT_EQ(names(find(index, {QStringLiteral("*report*")})),
+              (QStringList{QStringLiteral("secret-report.txt"), QStringLiteral("Quarterly Report.pdf")}));
+    EXPECT_EQ(find(index, {QStringLiteral("*resume*")}), QStringList{resume});
+    EXPECT_EQ(find(index, {QStringLiteral("*quarterly*"), QStringLiteral("*report*")}), QStringList{report});
+    EXPECT_TRUE(find(index, {QStringLiteral("*quarterly*"), QStringLiteral("*nothing*")}).isEmpty());
+    EXPECT_EQ(find(index, {QStringLiteral("*h*l*d*y*")}), QStringList{photo});
+
+    IndexQuerySpec kinds;
+    kinds.contentTypes = {QStringLiteral("public.image"), QStringLiteral("public.source-code")};
+    EXPECT_EQ(names(run(index, kinds).paths).size(), 2);
+
+    IndexQuerySpec recent;
+    recent.contentTypes = {QStringLiteral("com.adobe.pdf"), QStringLiteral("public.image")};
+    recent.changedSince = QDateTime::fromSecsSinceEpoch(1'720'000'000);
+    recent.sort = IndexQuerySpec::Sort::Modified;
+    EXPECT_EQ(run(index, recent).paths, QStringList{photo});
+
+    // Sort: newest first; limit caps the list, not the count of matches.
+    IndexQuerySpec all;
+    all.namePatterns = {QStringLiteral("*")};
+    all.contentTypes = {QStringLiteral("public.data")};
+    all.sort = IndexQuerySpec::Sort::Modified;
+    all.limit = 4;
+    const auto capped = run(index, all);
+    EXPECT_EQ(capped.paths.size(), 4);
+    EXPECT_EQ(capped.matched, 5);
+    EXPECT_EQ(capped.paths.last(), photo) << "files dated in the past come last, the oldest cut off";
+    EXPECT_FALSE(capped.paths.contains(report));
+
+    // Scope: only under the folder, not the folder itself.
+    IndexQuerySpec scoped;
+    scoped.scopes = {tree.root() + QStringLiteral("/code")};
+    scoped.namePatterns = {QStringLiteral("*")};
+    EXPECT_EQ(names(run(index, scoped).paths).size(), 2); // app, main.cpp
+    EXPECT_TRUE(run(index, scoped).paths.contains(code));
+    // A scope outside the roots (or inside an excluded folder) is crawled for the query.
+    scoped.scopes = {tree.root() + QStringLiteral("/skip")};
+    EXPECT_EQ(names(run(index, scoped).paths), QStringList{QStringLiteral("report-in-excluded.txt")});
+    scoped.scopes = {tree.root() + QStringLiteral("/does-not-exist")};
+    EXPECT_TRUE(run(index, scoped).paths.isEmpty());
+}
+
+TEST(FileIndex, UnreadableFoldersAreSkippedAndRemembered) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permissions do not apply to root";
+    Tree tree;
+    tree.make(QStringLiteral("open/a.txt"));
+    const QString closed = tree.makeDir(QStringLiteral("closed"));
+    tree.make(QStringLiteral("closed/b.txt"));
+    QFile::setPermissions(closed, QFileDevice::Permissions());
+    FileIndex index(tree.config());
+    index.rebuild();
+    EXPECT_EQ(index.unreadableFolders(), QStringList{closed});
+    EXPECT_EQ(index.status().unreadable, QStringList{closed});
+    EXPECT_EQ(names(find(index, {QStringLiteral("*")})).size(), 3); // open, a.txt, closed
+    QFile::setPermissions(closed, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+TEST(FileIndex, SnapshotRoundTripAndCorruptSnapshotRebuilt) {
+    Tree tree;
+    for (int i = 0; i < 50; ++i)
+        tree.make(QStringLiteral("d%1/file %2 Ünïcode.txt").arg(i % 7).arg(i));
+    {
+        FileIndex index(tree.config());
+        index.rebuild();
+        index.setLastUsed(tree.root() + QStringLiteral("/d1/file 1 Ünïcode.txt"), QDateTime::fromSecsSinceEpoch(4'000'000'000));
+        ASSERT_TRUE(index.saveSnapshot());
+    }
+    FileIndex loaded(tree.config());
+    ASSERT_TRUE(loaded.loadSnapshot());
+    EXPECT_EQ(loaded.entryCount(), 1 + 7 + 50);
+    const auto hits = find(loaded, {QStringLiteral("*unicode*")});
+    EXPECT_EQ(hits.size(), 50);
+    EXPECT_EQ(hits.first(), tree.root() + QStringLiteral("/d1/file 1 Ünïcode.txt")) << "last-used survives";
+
+    // A snapshot of other roots is not used.
+    IndexConfig other = tree.config();
+    other.roots = {tree.root() + QStringLiteral("/d1")};
+    EXPECT_FALSE(FileIndex(other).loadSnapshot());
+
+    // Corruption anywhere (a flipped byte, a cut file, garbage) is refused, and openShared crawls anew.
+    QFile f(tree.cache());
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    QByteArray bytes = f.readAll();
+    const QByteArray good = bytes;
+    for (qsizetype pos : {qsizetype(20), bytes.size() / 2, bytes.size() - 3}) {
+        bytes = good;
+        bytes[pos] = char(bytes[pos] ^ 0x5a);
+        f.resize(0);
+        f.seek(0);
+        f.write(bytes);
+        f.flush();
+        EXPECT_FALSE(FileIndex(tree.config()).loadSnapshot()) << pos;
+    }
+    f.resize(0);
+    f.seek(0);
+    f.write(good.left(good.size() / 3));
+    f.close();
+    EXPECT_FALSE(FileIndex(tree.config()).loadSnapshot());
+    auto shared = FileIndex::openShared(tree.config());
+    EXPECT_EQ(shared->entryCount(), 1 + 7 + 50);
+    EXPECT_TRUE(FileIndex(tree.config()).loadSnapshot()) << "the rebuilt snapshot was written";
+}
+
+TEST(FileIndex, RecentlyUsedListOrdersResults) {
+    Tree tree;
+    const QString a = tree.make(QStringLiteral("alpha-notes.txt"));
+    const QString b = tree.make(QStringLiteral("beta-notes.txt"));
+    setTime(a, 1'600'000'000);
+    setTime(b, 1'600'000'100);
+    const QString xbel = tree.dir.path() + QStringLiteral("/recently-used.xbel");
+    QFile f(xbel);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("<?xml version=\"1.0\"?>\n<xbel version=\"1.0\">\n<bookmark href=\"" +
+            QUrl::fromLocalFile(a).toEncoded() +
+            "\" added=\"2024-01-01T10:00:00Z\" modified=\"2024-01-01T10:00:00Z\" visited=\"2024-05-01T10:00:00.5Z\"/>\n"
+            "<bookmark href=\"https://example.com/\" visited=\"2024-05-01T10:00:00Z\"/>\n</xbel>\n");
+    f.close();
+    IndexConfig config = tree.config();
+    config.recentlyUsedPath = xbel;
+    FileIndex index(config);
+    index.rebuild();
+    EXPECT_EQ(find(index, {QStringLiteral("*notes*")}), (QStringList{a, b}));
+}
+
+TEST(FileIndex, CancelledQueryDeliversNothing) {
+    Tree tree;
+    for (int i = 0; i < 200; ++i)
+        tree.make(QStringLiteral("f%1/report %2.txt").arg(i % 10).arg(i));
+    FileIndex index(tree.config());
+    index.rebuild();
+    std::atomic<int> calls{0};
+    for (int i = 0; i < 20; ++i) {
+        IndexQuerySpec spec;
+        spec.namePatterns = {QStringLiteral("*r*p*t*")};
+        auto job = index.startQuery(spec, [&](const IndexQueryBatch&) { ++calls; });
+        job->cancel();
+    }
+    QThread::msleep(300);
+    EXPECT_EQ(calls.load(), 0);
+    // A query left to run delivers exactly one finished batch here (it is faster than the interval).
+    int batches = 0;
+    const auto result = run(index, IndexQuerySpec{{QStringLiteral("*report*")}, {}, {}, {}, {}, 300, 100}, &batches);
+    EXPECT_EQ(result.paths.size(), 200);
+    EXPECT_EQ(batches, 1);
+}
+
+TEST(FileIndex, LiveUpdatesCreateRenameMoveDelete) {
+    Tree tree;
+    tree.make(QStringLiteral("docs/old name.txt"));
+    tree.make(QStringLiteral("project/src/module.cpp"));
+    FileIndex index(tree.config());
+    index.start();
+    ASSERT_TRUE(index.waitIdle(10000));
+    auto found = [&](const char* pattern) { return find(index, {QString::fromUtf8(pattern)}); };
+
+    const QString created = tree.make(QStringLiteral("docs/fresh-quarterly.txt"));
+    const qint64 latency = waitFor([&] { return found("*fresh*") == QStringList{created}; }, 5000);
+    EXPECT_GE(latency, 0);
+    EXPECT_LT(latency, 1000);
+
+    ASSERT_TRUE(QFile::rename(tree.root() + QStringLiteral("/docs/old name.txt"), tree.root() + QStringLiteral("/docs/new name.txt")));
+    EXPECT_GE(waitFor([&] { return found("*old name*").isEmpty() && found("*new name*").size() == 1; }, 3000), 0);
+
+    // A folder moved elsewhere in the tree keeps its contents, under the new path.
+    ASSERT_TRUE(QDir().rename(tree.root() + QStringLiteral("/project"), tree.root() + QStringLiteral("/docs/renamed-project")));
+    EXPECT_GE(waitFor([&] {
+                  return found("*module*") == QStringList{tree.root() + QStringLiteral("/docs/renamed-project/src/module.cpp")};
+              }, 3000), 0);
+
+    // A folder created with contents already inside (mkdir -p, then files) is crawled.
+    const QString deep = tree.make(QStringLiteral("new/a/b/c/deep-file.md"));
+    EXPECT_GE(waitFor([&] { return found("*deep-file*") == QStringList{deep}; }, 3000), 0);
+
+    // Moved out of the indexed folders: gone.
+    ASSERT_TRUE(QFile::rename(created, tree.dir.path() + QStringLiteral("/outside.txt")));
+    EXPECT_GE(waitFor([&] { return found("*fresh*").isEmpty(); }, 3000), 0);
+
+    QDir(tree.root() + QStringLiteral("/docs")).removeRecursively();
+    EXPECT_GE(waitFor([&] { return found("*module*").isEmpty() && found("*new name*").isEmpty(); }, 3000), 0);
+    EXPECT_EQ(index.entryCount(), 1 + 5); // new, a, b, c, deep-file.md
+}
+
+TEST(FileIndex, WatchLimitFallsBackToPeriodicRecrawl) {
+    Tree tree;
+    tree.make(QStringLiteral("watched-sub/one.txt"));
+    tree.make(QStringLiteral("other/two.txt"));
+    static QStringList logged;
+    logged.clear();
+    auto previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& msg) {
+        logged << msg;
+    });
+    IndexConfig config = tree.config();
+    config.watchLimit = 1; // only the root gets a watch
+    config.fallbackIntervalMs = 300;
+    FileIndex index(config);
+    index.start();
+    ASSERT_TRUE(index.waitIdle(10000));
+    EXPECT_TRUE(index.status().watchLimitReached);
+    EXPECT_EQ(index.status().watches, 1);
+
+    const QString inUnwatched = tree.make(QStringLiteral("other/three.txt"));
+    const QString deeper = tree.make(QStringLiteral("other/inner/four.txt"));
+    const QString inWatched = tree.make(QStringLiteral("top-level.txt"));
+    EXPECT_GE(waitFor([&] { return find(index, {QStringLiteral("top-level*")}) == QStringList{inWatched}; }, 2000), 0);
+    EXPECT_GE(waitFor([&] {
+                  return find(index, {QStringLiteral("three*")}) == QStringList{inUnwatched} &&
+                         find(index, {QStringLiteral("four*")}) == QStringList{deeper};
+              }, 3000), 0);
+    QFile::remove(tree.root() + QStringLiteral("/other/two.txt"));
+    EXPECT_GE(waitFor([&] { return find(index, {QStringLiteral("two*")}).isEmpty(); }, 3000), 0);
+    qInstallMessageHandler(previous);
+    const auto limitLines = logged.filter(QRegularExpression(QStringLiteral("^Zarvo: inotify watch limit reached")));
+    EXPECT_EQ(limitLines.size(), 1) << qPrintable(logged.join(QLatin1Char('\n')));
+}

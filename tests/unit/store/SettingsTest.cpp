@@ -1,0 +1,269 @@
+#include "store/Settings.h"
+#include "Printers.h"
+#include "fakes/FakePlatform.h"
+#include "store/Favorites.h"
+#include "store/History.h"
+#include "store/UserDefaults.h"
+
+#include <gtest/gtest.h>
+
+using namespace zarvo;
+
+namespace {
+
+const QString kDomain = QString::fromLatin1(fakes::kTestIdentifier);
+
+QVariantMap stored(fakes::FakePlatform& p, const QString& domain = kDomain) {
+    return p.defaults.domains.value(domain);
+}
+
+// Collects log lines while alive.
+class LogCapture {
+public:
+    LogCapture() {
+        lines().clear();
+        m_previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext&, const QString& msg) { lines() << msg; });
+    }
+    ~LogCapture() { qInstallMessageHandler(m_previous); }
+    static QStringList& lines() {
+        static QStringList l;
+        return l;
+    }
+
+private:
+    QtMessageHandler m_previous;
+};
+
+} // namespace
+
+TEST(Settings, FreshUserGetsEveryDefaultAndNothingIsWritten) {
+    fakes::FakePlatform p;
+    UserDefaults defaults(p.defaults, kDomain);
+    Settings s(defaults);
+    EXPECT_EQ(s.hotKeyCode(), 15u);
+    EXPECT_EQ(s.hotKeyModifiers(), 256u);
+    EXPECT_EQ(s.hotKeyLabel(), "R");
+    EXPECT_EQ(s.clipHotKeyCode(), 9u);
+    EXPECT_EQ(s.clipHotKeyModifiers(), 768u);
+    EXPECT_EQ(s.clipHotKeyLabel(), "V");
+    EXPECT_EQ(s.tabKeyCode(), 47u);
+    EXPECT_EQ(s.tabKeyModifiers(), 256u);
+    EXPECT_EQ(s.tabKeyLabel(), ".");
+    EXPECT_TRUE(s.prefillFromClipboard());
+    EXPECT_FALSE(s.showHiddenFiles());
+    EXPECT_TRUE(s.keepClipboardHistory());
+    EXPECT_EQ(s.clipRetentionDays(), 30);
+    EXPECT_EQ(s.clipIgnoredApps(),
+              (QStringList{"com.apple.keychainaccess", "com.apple.Passwords", "com.1password.1password",
+                           "com.agilebits.onepassword7", "com.bitwarden.desktop", "com.lastpass.LastPass",
+                           "com.dashlane.dashlanephonefinal", "org.keepassxc.keepassxc"}));
+    EXPECT_TRUE(s.customShortcuts().isEmpty());
+    EXPECT_EQ(s.terminalBundleID(), "");
+    // Registered, not stored: the terminal and keywords are not even registered.
+    EXPECT_EQ(p.defaults.saves, 0);
+    EXPECT_EQ(defaults.integer("hotKeyCode"), 15);
+    EXPECT_FALSE(defaults.object("terminalBundleID").has_value());
+    EXPECT_FALSE(defaults.object("customShortcuts").has_value());
+}
+
+TEST(Settings, WritesThroughWithTypesAndNotifiesAndReloads) {
+    fakes::FakePlatform p;
+    UserDefaults defaults(p.defaults, kDomain);
+    Settings s(defaults);
+    int about = 0;
+    QObject::connect(&s, &Settings::aboutToChange, [&] { ++about; });
+    int changed = 0;
+    QObject::connect(&s, &Settings::changed, [&] { ++changed; });
+
+    s.setClipRetentionDays(0);
+    EXPECT_EQ(stored(p).value("clipRetentionDays").typeId(), QMetaType::LongLong);
+    EXPECT_EQ(stored(p).value("clipRetentionDays").toLongLong(), 0);
+    s.setHotKeyCode(4000000000u);
+    s.setHotKeyModifiers(0x100 | 0x800);
+    s.setHotKeyLabel("J");
+    s.setShowHiddenFiles(true);
+    s.setPrefillFromClipboard(false);
+    s.setTerminalBundleID("io.alacritty");
+    s.setClipIgnoredApps({"a.b"});
+    EXPECT_EQ(stored(p).value("showHiddenFiles").typeId(), QMetaType::Bool);
+    EXPECT_EQ(stored(p).value("hotKeyLabel").typeId(), QMetaType::QString);
+    EXPECT_EQ(about, 8);
+    EXPECT_EQ(changed, 8);
+
+    // A second instance over the same store sees every value, including a code above 2^31.
+    UserDefaults again(p.defaults, kDomain);
+    Settings s2(again);
+    EXPECT_EQ(s2.clipRetentionDays(), 0);
+    EXPECT_EQ(s2.hotKeyCode(), 4000000000u);
+    EXPECT_EQ(s2.hotKeyModifiers(), 0x900u);
+    EXPECT_EQ(s2.hotKeyLabel(), "J");
+    EXPECT_TRUE(s2.showHiddenFiles());
+    EXPECT_FALSE(s2.prefillFromClipboard());
+    EXPECT_EQ(s2.terminalBundleID(), "io.alacritty");
+    EXPECT_EQ(s2.clipIgnoredApps(), QStringList{"a.b"});
+}
+
+TEST(Settings, OutOfRangeOrMistypedValuesFallBackToDefaults) {
+    fakes::FakePlatform p;
+    p.defaults.domains[kDomain] = {
+        {"hotKeyCode", qint64(-1)},
+        {"hotKeyModifiers", qint64(4294967296LL)},
+        {"clipHotKeyCode", QByteArray("junk")},
+        {"tabKeyCode", qint64(4294967295LL)},
+        {"clipRetentionDays", qint64(1) << 40},
+        {"hotKeyLabel", QVariantList{1, 2}},
+        {"clipIgnoredApps", QVariantList{"ok", 3}},
+    };
+    UserDefaults defaults(p.defaults, kDomain);
+    Settings s(defaults);
+    EXPECT_EQ(s.hotKeyCode(), 15u);
+    EXPECT_EQ(s.hotKeyModifiers(), 256u);
+    EXPECT_EQ(s.clipHotKeyCode(), 9u);
+    EXPECT_EQ(s.tabKeyCode(), 4294967295u); // the largest value still fits
+    EXPECT_EQ(s.clipRetentionDays(), std::numeric_limits<int>::max());
+    EXPECT_EQ(s.hotKeyLabel(), "R");
+    // A list with a non-string is no string list: reads as absent, which for a stored value is empty.
+    EXPECT_TRUE(s.clipIgnoredApps().isEmpty());
+}
+
+TEST(Settings, CustomShortcutsRoundTripAndOneBadObjectEmptiesTheList) {
+    fakes::FakePlatform p;
+    UserDefaults defaults(p.defaults, kDomain);
+    {
+        Settings s(defaults);
+        const QUuid a = QUuid::createUuid(), b = QUuid::createUuid();
+        s.setCustomShortcuts({{a, "proj", "~/Projects"}, {b, "gh", "https://github.com"}});
+        const QByteArray data = stored(p).value("customShortcuts").toByteArray();
+        EXPECT_TRUE(data.contains(a.toString(QUuid::WithoutBraces).toUpper().toUtf8())) << data.constData();
+        UserDefaults again(p.defaults, kDomain);
+        Settings s2(again);
+        ASSERT_EQ(s2.customShortcuts().size(), 2);
+        EXPECT_EQ(s2.customShortcuts()[0], (CustomShortcut{a, "proj", "~/Projects"}));
+        EXPECT_EQ(s2.customShortcuts()[1].keyword, "gh");
+    }
+    const QByteArray good = R"([{"id":"E621E1F8-C36C-495A-93FC-0C247A3E6E5F","keyword":"a","target":"/"},)";
+    const QList<QByteArray> bad = {
+        good + R"({"id":"0B5D8C1E-1111-4222-8333-944455556666","keyword":"b"}])",                // no target
+        good + R"({"id":"not-a-uuid","keyword":"b","target":"/"}])",                             // bad id
+        good + R"({"id":"{E621E1F8-C36C-495A-93FC-0C247A3E6E5F}","keyword":"b","target":"/"}])", // braces
+        good + R"({"id":"E621E1F8-C36C-495A-93FC-0C247A3E6E5F","keyword":5,"target":"/"}])",     // wrong type
+        good + "7]",
+        R"({"id":"E621E1F8-C36C-495A-93FC-0C247A3E6E5F","keyword":"a","target":"/"})", // not an array
+        "[{",
+    };
+    for (const QByteArray& data : bad) {
+        p.defaults.domains[kDomain] = {{"customShortcuts", data}};
+        UserDefaults d(p.defaults, kDomain);
+        Settings s(d);
+        EXPECT_TRUE(s.customShortcuts().isEmpty()) << data.constData();
+        // The undecodable value stays until a change overwrites it.
+        EXPECT_EQ(stored(p).value("customShortcuts").toByteArray(), data);
+    }
+    // Lower-case ids are read (and written back upper-case).
+    const auto lower = decodeCustomShortcuts(
+        R"([{"id":"e621e1f8-c36c-495a-93fc-0c247a3e6e5f","keyword":"k","target":"t"}])");
+    ASSERT_TRUE(lower.has_value());
+    EXPECT_TRUE(encodeCustomShortcuts(*lower).contains("E621E1F8-C36C-495A-93FC-0C247A3E6E5F"));
+}
+
+TEST(Settings, LaunchAtLoginGoesThroughTheLoginItemServiceAndLogsFailures) {
+    fakes::FakePlatform p;
+    UserDefaults defaults(p.defaults, kDomain);
+    Settings s(defaults);
+    int about = 0;
+    QObject::connect(&s, &Settings::aboutToChange, [&] { ++about; });
+    EXPECT_FALSE(s.launchAtLogin());
+    s.setLaunchAtLogin(true);
+    EXPECT_TRUE(p.loginItems.enabled);
+    EXPECT_TRUE(s.launchAtLogin());
+    EXPECT_EQ(about, 1);
+    EXPECT_FALSE(stored(p).contains("launchAtLogin"));
+
+    p.loginItems.failure = "Operation not permitted";
+    LogCapture log;
+    s.setLaunchAtLogin(false);
+    EXPECT_TRUE(s.launchAtLogin()); // the real state, so the switch snaps back
+    EXPECT_TRUE(LogCapture::lines().contains("Zarvo: launch at login failed: Operation not permitted"))
+        << LogCapture::lines().join('|').toStdString();
+}
+
+TEST(Settings, PanelKeys) {
+    EXPECT_TRUE(Settings::isPanelKey(49, 0));
+    EXPECT_TRUE(Settings::isPanelKey(36, 0x200));
+    EXPECT_TRUE(Settings::isPanelKey(125, 0x100));
+    EXPECT_FALSE(Settings::isPanelKey(40, 0));
+    EXPECT_FALSE(Settings::isPanelKey(40, 0x200 | 0x800));
+    EXPECT_TRUE(Settings::isPanelKey(40, 0x100));
+    EXPECT_TRUE(Settings::isPanelKey(25, 0x100 | 0x200)); // ⇧⌘9 still holds ⌘
+    EXPECT_FALSE(Settings::isPanelKey(15, 0x100));
+    EXPECT_FALSE(Settings::isPanelKey(47, 0x100)); // the default tab-switch key is free
+}
+
+TEST(Settings, TerminalFallsBackThroughTheKnownTerminals) {
+    fakes::FakePlatform p;
+    UserDefaults defaults(p.defaults, kDomain);
+    Settings s(defaults);
+    EXPECT_FALSE(s.terminalAppURL().has_value());
+    p.workspace.applications.insert("com.apple.Terminal", "/apps/terminal.desktop");
+    p.workspace.applications.insert("io.alacritty", "/apps/alacritty.desktop");
+    EXPECT_EQ(s.terminalAppURL(), "/apps/alacritty.desktop");
+    p.workspace.applications.insert("com.googlecode.iterm2", "/apps/iterm.desktop");
+    EXPECT_EQ(s.terminalAppURL(), "/apps/iterm.desktop");
+    s.setTerminalBundleID("org.not.installed");
+    EXPECT_EQ(s.terminalAppURL(), "/apps/iterm.desktop");
+    s.setTerminalBundleID("com.apple.Terminal");
+    EXPECT_EQ(s.terminalAppURL(), "/apps/terminal.desktop");
+}
+
+TEST(Settings, MigrationCopiesMissingKeysOnceAndOnlyForTheShippedIdentifier) {
+    fakes::FakePlatform p;
+    const QString app = "com.velorin.zarvo";
+    p.defaults.domains["com.velorin.quenlark"] = {
+        {"hotKeyLabel", "J"}, {"favorites", QVariantList{"/x/one"}}, {"tabKeyLabel", ","}};
+    p.defaults.domains[app] = {{"tabKeyLabel", "/"}};
+
+    { // Another identifier copies nothing and sets no marker.
+        UserDefaults other(p.defaults, kDomain);
+        migrateDefaultsFromQuenlark(other, kDomain);
+        EXPECT_TRUE(other.storedValues().isEmpty());
+    }
+    UserDefaults d(p.defaults, app);
+    migrateDefaultsFromQuenlark(d, app);
+    EXPECT_EQ(stored(p, app).value("hotKeyLabel").toString(), "J");
+    EXPECT_EQ(stored(p, app).value("tabKeyLabel").toString(), "/"); // kept
+    EXPECT_TRUE(stored(p, app).value("migratedFromQuenlark").toBool());
+    Settings s(d);
+    Favorites f(d);
+    EXPECT_EQ(s.hotKeyLabel(), "J");
+    EXPECT_EQ(f.keys(), QStringList{"/x/one"});
+
+    // A second start copies nothing, even what the user removed since.
+    d.remove("hotKeyLabel");
+    migrateDefaultsFromQuenlark(d, app);
+    EXPECT_FALSE(d.hasStoredValue("hotKeyLabel"));
+}
+
+TEST(Settings, SharedInstancesLiveOnTheCurrentPlatformAndReset) {
+    fakes::FakePlatform p;
+    Settings::resetShared();
+    Settings::shared().setHotKeyLabel("Q");
+    Favorites::shared().toggle("/a");
+    History::shared().add("/b");
+    EXPECT_EQ(&Settings::shared().defaults(), &Settings::sharedDefaults());
+    EXPECT_EQ(stored(p).value("hotKeyLabel").toString(), "Q");
+    EXPECT_EQ(stored(p).value("favorites").toStringList(), QStringList{"/a"});
+    EXPECT_TRUE(stored(p).contains("historyV2"));
+    Settings::resetShared();
+    {
+        fakes::FakePlatform other;
+        EXPECT_EQ(Settings::shared().hotKeyLabel(), "R");
+        EXPECT_TRUE(Favorites::shared().keys().isEmpty());
+        EXPECT_TRUE(History::shared().entries().isEmpty());
+        Settings::resetShared();
+    }
+    // Migration through the shared defaults is a no-op under the test identifier.
+    migrateDefaultsFromQuenlark();
+    EXPECT_FALSE(stored(p).contains("migratedFromQuenlark"));
+    Settings::resetShared();
+}
