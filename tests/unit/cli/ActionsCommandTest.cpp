@@ -127,7 +127,7 @@ TEST(ActionsCommand, DuplicateCompressRenameMoveAndTrashInASandboxHome) {
     EXPECT_FALSE(r.out.contains("Report.pdf")) << r.out.toStdString();
 
     // Actions that need a window, unknown titles and missing rows are refused.
-    EXPECT_EQ(s.run({"actions", "~/Draft copy.pdf", "--run", "Duplicate"}).code, 1);
+    EXPECT_EQ(s.run({"actions", "~/zzqqxx-none.pdf", "--run", "Duplicate"}).code, 1);
     EXPECT_EQ(s.run({"actions", "~/Report copy 2.pdf", "--run", "Quick Look"}).code, 2);
     EXPECT_EQ(s.run({"actions", "~/Report copy 2.pdf", "--run", "Fly"}).code, 2);
     EXPECT_EQ(s.run({"actions", "~/Report copy 2.pdf", "--select", "9"}).code, 1);
