@@ -132,7 +132,8 @@ std::optional<int> wordScore(const QString& word, const QString& name) {
 
 std::optional<int> score(const QString& query, const QString& name) {
     int total = 0;
-    const QStringList words = query.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    static const QRegularExpression whitespace(QStringLiteral("\\s+"));
+    const QStringList words = query.split(whitespace, Qt::SkipEmptyParts);
     for (const QString& word : words) {
         auto s = wordScore(word, name);
         if (!s) return std::nullopt;
