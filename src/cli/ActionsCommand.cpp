@@ -8,6 +8,7 @@
 
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -98,6 +99,18 @@ void waitForOperations(SearchModel& model) {
     QObject::connect(&model, &SearchModel::operationsFinished, &loop, &QEventLoop::quit);
     QTimer::singleShot(kOperationTimeoutMs, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+// The clipboard works only in a graphical session, which the command line has when it runs with a
+// display (the entry point then makes a GUI application).
+bool clipboardAvailable() {
+    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) &&
+           CliContext::shared().searchServices().pasteboard;
+}
+
+// Whether opening the row writes the clipboard (a clip, or the IP address).
+bool opensIntoClipboard(const std::optional<ResultItem>& item) {
+    return item && (item->clipID || item->systemAction == SystemAction::ip);
 }
 
 KeyEvent returnKey() {
@@ -194,14 +207,21 @@ int runOpenCommand(const QStringList& args) {
         return 1;
     }
     SearchModel& model = session.model;
+    if (opensIntoClipboard(model.target()) && !clipboardAvailable()) {
+        out << "The clipboard is not available without a display\n";
+        return 2;
+    }
     model.handleKey(returnKey());
     // A confirmation ("Press ↩ again …") is answered by a second, separate press.
+    std::optional<QString> prompt;
     if (options.yes && model.pendingConfirmation() && !session.dismissed) {
+        prompt = model.message();
         session.beeps = 0;
         model.handleKey(returnKey());
     }
     waitForOperations(model);
-    if (model.message())
+    // The panel hides once the confirmed action runs; its prompt is then no longer shown.
+    if (model.message() && !(prompt && session.dismissed && model.message() == prompt))
         out << *model.message() << "\n";
     return session.beeps > 0 ? 1 : 0;
 }
@@ -262,7 +282,7 @@ int runActionsCommand(const QStringList& args) {
         out << "\u201C" << title << "\u201D needs the panel; it cannot run from the command line\n";
         return 2;
     }
-    if (title.startsWith(QLatin1String("Copy")) && !CliContext::shared().searchServices().pasteboard) {
+    if (title.startsWith(QLatin1String("Copy")) && !clipboardAvailable()) {
         out << "The clipboard is not available without a display\n";
         return 2;
     }
