@@ -38,8 +38,7 @@ std::optional<QString> parse(const QStringList& args, bool actions, Options& opt
     for (int i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         const auto value = [&]() -> std::optional<QString> {
-            if (i + 1 >= args.size())
-                return std::nullopt;
+            if (i + 1 >= args.size()) return std::nullopt;
             return args[++i];
         };
         if (literal || !arg.startsWith(QLatin1String("--"))) {
@@ -52,39 +51,32 @@ std::optional<QString> parse(const QStringList& args, bool actions, Options& opt
             const auto text = value();
             bool ok = false;
             const int n = text ? text->toInt(&ok) : 0;
-            if (!ok || n < 1)
-                return QStringLiteral("--select needs a row number (1 is the first row)");
+            if (!ok || n < 1) return QStringLiteral("--select needs a row number (1 is the first row)");
             options.select = n;
         } else if (actions && arg == QLatin1String("--json")) {
             options.json = true;
         } else if (actions && arg == QLatin1String("--run")) {
             options.run = value();
-            if (!options.run)
-                return QStringLiteral("--run needs an action title");
+            if (!options.run) return QStringLiteral("--run needs an action title");
         } else if (actions && arg == QLatin1String("--to")) {
             options.to = value();
-            if (!options.to)
-                return QStringLiteral("--to needs a name or a folder");
+            if (!options.to) return QStringLiteral("--to needs a name or a folder");
         } else {
             return QStringLiteral("unknown option ") + arg;
         }
     }
-    if (options.words.size() != 1)
-        return QStringLiteral("give the query as one argument");
+    if (options.words.size() != 1) return QStringLiteral("give the query as one argument");
     return std::nullopt;
 }
 
 // Types the text and waits for the file search, as the query command does.
 void search(SearchModel& model, const QString& text) {
     model.setQuery(text);
-    if (model.mode() == SearchModel::Mode::search)
-        model.runSearch();
-    if (!model.isSearching())
-        return;
+    if (model.mode() == SearchModel::Mode::search) model.runSearch();
+    if (!model.isSearching()) return;
     QEventLoop loop;
     QObject::connect(&model, &SearchModel::changed, &loop, [&] {
-        if (!model.isSearching())
-            loop.quit();
+        if (!model.isSearching()) loop.quit();
     });
     QTimer::singleShot(kSearchTimeoutMs, &loop, &QEventLoop::quit);
     loop.exec();
@@ -93,8 +85,7 @@ void search(SearchModel& model, const QString& text) {
 void waitForOperations(SearchModel& model) {
     // Completions already queued (the workspace's, a finished process's) run first.
     QCoreApplication::processEvents();
-    if (model.pendingOperations() == 0)
-        return;
+    if (model.pendingOperations() == 0) return;
     QEventLoop loop;
     QObject::connect(&model, &SearchModel::operationsFinished, &loop, &QEventLoop::quit);
     QTimer::singleShot(kOperationTimeoutMs, &loop, &QEventLoop::quit);
@@ -138,7 +129,9 @@ struct Session {
         search(model, options.words.first());
         if (options.select) {
             if (*options.select > int(model.results().size()))
-                return QStringLiteral("There is no row %1 (%2 listed)").arg(*options.select).arg(model.results().size());
+                return QStringLiteral("There is no row %1 (%2 listed)")
+                    .arg(*options.select)
+                    .arg(model.results().size());
             model.setSelectedIndex(*options.select - 1);
         }
         return std::nullopt;
@@ -148,15 +141,24 @@ struct Session {
 // Actions that need the panel, the desktop's windows or another application.
 bool needsWindow(const QString& title) {
     static const QStringList windowless = {
-        QStringLiteral("Copy URL"),          QStringLiteral("Copy as Markdown Link"),
-        QStringLiteral("Copy Command"),      QStringLiteral("Copy File"),
-        QStringLiteral("Copy Path"),         QStringLiteral("Copy Name"),
-        QStringLiteral("Add to Favorites"),  QStringLiteral("Remove from Favorites"),
-        QStringLiteral("Rename\u2026"),      QStringLiteral("Duplicate"),
-        QStringLiteral("Compress to ZIP"),   QStringLiteral("Move to\u2026"),
-        QStringLiteral("Move to Trash"),     QStringLiteral("Remove from History"),
-        QStringLiteral("Copy"),              QStringLiteral("Copy as Plain Text"),
-        QStringLiteral("Pin"),               QStringLiteral("Unpin"),
+        QStringLiteral("Copy URL"),
+        QStringLiteral("Copy as Markdown Link"),
+        QStringLiteral("Copy Command"),
+        QStringLiteral("Copy File"),
+        QStringLiteral("Copy Path"),
+        QStringLiteral("Copy Name"),
+        QStringLiteral("Add to Favorites"),
+        QStringLiteral("Remove from Favorites"),
+        QStringLiteral("Rename\u2026"),
+        QStringLiteral("Duplicate"),
+        QStringLiteral("Compress to ZIP"),
+        QStringLiteral("Move to\u2026"),
+        QStringLiteral("Move to Trash"),
+        QStringLiteral("Remove from History"),
+        QStringLiteral("Copy"),
+        QStringLiteral("Copy as Plain Text"),
+        QStringLiteral("Pin"),
+        QStringLiteral("Unpin"),
         QStringLiteral("Delete from Clipboard History"),
     };
     return !windowless.contains(title);
@@ -165,8 +167,7 @@ bool needsWindow(const QString& title) {
 // "Rename" finds "Rename…"; letter case does not matter.
 bool titleMatches(const QString& title, const QString& wanted) {
     QString bare = title;
-    if (bare.endsWith(QChar(0x2026)))
-        bare.chop(1);
+    if (bare.endsWith(QChar(0x2026))) bare.chop(1);
     QString typed = wanted.trimmed();
     if (typed.endsWith(QLatin1String("...")))
         typed.chop(3);
@@ -198,8 +199,7 @@ const char* const kActionsUsage =
 
 int runOpenCommand(const QStringList& args) {
     Options options;
-    if (auto error = parse(args, false, options))
-        return usageError(*error, kOpenUsage);
+    if (auto error = parse(args, false, options)) return usageError(*error, kOpenUsage);
     QTextStream out(stdout);
     Session session;
     if (auto error = session.prepare(options)) {
@@ -228,8 +228,7 @@ int runOpenCommand(const QStringList& args) {
 
 int runActionsCommand(const QStringList& args) {
     Options options;
-    if (auto error = parse(args, true, options))
-        return usageError(*error, kActionsUsage);
+    if (auto error = parse(args, true, options)) return usageError(*error, kActionsUsage);
     QTextStream out(stdout);
     Session session;
     if (auto error = session.prepare(options)) {
@@ -239,8 +238,7 @@ int runActionsCommand(const QStringList& args) {
     SearchModel& model = session.model;
     model.showActions(std::nullopt);
     if (model.mode() != SearchModel::Mode::actions) {
-        if (model.message())
-            out << *model.message() << "\n";
+        if (model.message()) out << *model.message() << "\n";
         return 1;
     }
     const ResultItem item = *model.actionTarget();
@@ -259,10 +257,8 @@ int runActionsCommand(const QStringList& args) {
             out << item.name() << "\n";
             for (const ItemAction& action : actions) {
                 out << "  " << action.title;
-                if (action.shortcut)
-                    out << "  " << *action.shortcut;
-                if (action.isDestructive)
-                    out << "  (destructive)";
+                if (action.shortcut) out << "  " << *action.shortcut;
+                if (action.isDestructive) out << "  (destructive)";
                 out << "\n";
             }
         }
@@ -271,8 +267,7 @@ int runActionsCommand(const QStringList& args) {
 
     int index = -1;
     for (int i = 0; i < actions.size() && index < 0; ++i)
-        if (titleMatches(actions[i].title, *options.run))
-            index = i;
+        if (titleMatches(actions[i].title, *options.run)) index = i;
     if (index < 0) {
         out << "No action \u201C" << *options.run << "\u201D for \u201C" << item.name() << "\u201D\n";
         return 2;
@@ -297,8 +292,7 @@ int runActionsCommand(const QStringList& args) {
             model.handleKey(returnKey());
         }
     } else if (title == QStringLiteral("Move to\u2026")) {
-        if (!options.to)
-            return usageError(QStringLiteral("Move needs the folder: --to DIR"), kActionsUsage);
+        if (!options.to) return usageError(QStringLiteral("Move needs the folder: --to DIR"), kActionsUsage);
         const QString folder = PathInput::expand(*options.to);
         if (!QFileInfo(folder).isDir()) {
             out << "No folder \u201C" << *options.to << "\u201D\n";
@@ -311,7 +305,8 @@ int runActionsCommand(const QStringList& args) {
             return 1;
         }
         extra = QStringLiteral("Moved \u201C") + PathInput::lastPathComponent(item.url.toLocalFile()) +
-                QStringLiteral("\u201D to ") + PathInput::abbreviatingWithTilde(QFileInfo(folder).absoluteFilePath());
+                QStringLiteral("\u201D to ") +
+                PathInput::abbreviatingWithTilde(QFileInfo(folder).absoluteFilePath());
     } else {
         model.performAction(index);
     }
@@ -327,10 +322,8 @@ int runActionsCommand(const QStringList& args) {
         object.insert(QStringLiteral("ok"), ok);
         out << QJsonDocument(object).toJson(QJsonDocument::Indented);
     } else {
-        if (session.alert)
-            out << *session.alert << "\n";
-        if (message)
-            out << *message << "\n";
+        if (session.alert) out << *session.alert << "\n";
+        if (message) out << *message << "\n";
     }
     return ok ? 0 : 1;
 }

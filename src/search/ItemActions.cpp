@@ -32,13 +32,21 @@ constexpr int kPasteDelayMs = 150;
 constexpr int kRestoreDelayMs = 800;
 constexpr int kClipTitleLength = 60;
 
-QString quoted(const QString& text) { return QStringLiteral("\u201C") + text + QStringLiteral("\u201D"); }
+QString quoted(const QString& text) {
+    return QStringLiteral("\u201C") + text + QStringLiteral("\u201D");
+}
 
-bool isFile(const std::optional<ResultItem>& item) { return item && item->url.isLocalFile(); }
+bool isFile(const std::optional<ResultItem>& item) {
+    return item && item->url.isLocalFile();
+}
 
-QString pathOf(const ResultItem& item) { return item.url.toLocalFile(); }
+QString pathOf(const ResultItem& item) {
+    return item.url.toLocalFile();
+}
 
-QString lastComponent(const ResultItem& item) { return PathInput::lastPathComponent(pathOf(item)); }
+QString lastComponent(const ResultItem& item) {
+    return PathInput::lastPathComponent(pathOf(item));
+}
 
 bool isWeb(const QUrl& url) {
     const QString scheme = url.scheme().toLower();
@@ -47,16 +55,18 @@ bool isWeb(const QUrl& url) {
 
 // What Copy Path and pasting put on the pasteboard: the command, the path, or the address.
 QString copiedText(const ResultItem& item) {
-    if (item.command)
-        return *item.command;
-    if (item.url.isLocalFile())
-        return pathOf(item);
+    if (item.command) return *item.command;
+    if (item.url.isLocalFile()) return pathOf(item);
     return item.url.toString(QUrl::FullyEncoded);
 }
 
-QString clipTitle(const Clip& clip) { return Clip::prefix(clip.title(), kClipTitleLength); }
+QString clipTitle(const Clip& clip) {
+    return Clip::prefix(clip.title(), kClipTitleLength);
+}
 
-Workspace* workspace() { return Platform::current().workspace; }
+Workspace* workspace() {
+    return Platform::current().workspace;
+}
 
 } // namespace
 
@@ -64,15 +74,15 @@ Workspace* workspace() { return Platform::current().workspace; }
 
 void SearchModel::refuse(const QString& text) {
     setMessage(text);
-    if (onBeep)
-        onBeep();
+    if (onBeep) onBeep();
 }
 
-void SearchModel::beginOperation() { ++m_pendingOperations; }
+void SearchModel::beginOperation() {
+    ++m_pendingOperations;
+}
 
 void SearchModel::endOperation() {
-    if (m_pendingOperations > 0 && --m_pendingOperations == 0)
-        emit operationsFinished();
+    if (m_pendingOperations > 0 && --m_pendingOperations == 0) emit operationsFinished();
 }
 
 Pasteboard* SearchModel::pasteboard() const {
@@ -81,15 +91,13 @@ Pasteboard* SearchModel::pasteboard() const {
 
 void SearchModel::markOwnChange() {
     if (m_services.clips)
-        if (Pasteboard* board = pasteboard())
-            m_services.clips->setOwnChangeCount(board->changeCount());
+        if (Pasteboard* board = pasteboard()) m_services.clips->setOwnChangeCount(board->changeCount());
 }
 
 QString SearchModel::frontAppName(const QString& fallback) const {
     Workspace* space = workspace();
     const auto front = space ? space->frontmostApplication() : std::nullopt;
-    if (!front || !front->name || front->name->isEmpty())
-        return fallback;
+    if (!front || !front->name || front->name->isEmpty()) return fallback;
     const Environment* environment = Platform::current().environment;
     if (environment && front->bundleIdentifier && *front->bundleIdentifier == environment->appIdentifier())
         return fallback;
@@ -97,11 +105,9 @@ QString SearchModel::frontAppName(const QString& fallback) const {
 }
 
 std::optional<ResultItem> SearchModel::target() const {
-    if (auto item = selected())
-        return item;
+    if (auto item = selected()) return item;
     const QString text = m_query.trimmed();
-    if (text.isEmpty())
-        return std::nullopt;
+    if (text.isEmpty()) return std::nullopt;
     if (auto url = PathInput::webURL(text)) {
         ResultItem item;
         item.url = *url;
@@ -109,8 +115,7 @@ std::optional<ResultItem> SearchModel::target() const {
         return item;
     }
     const QString path = PathInput::expand(text);
-    if (!path.isEmpty() && QFileInfo::exists(path))
-        return ResultItem::file(path, ResultItem::Source::path);
+    if (!path.isEmpty() && QFileInfo::exists(path)) return ResultItem::file(path, ResultItem::Source::path);
     return std::nullopt;
 }
 
@@ -146,8 +151,9 @@ void SearchModel::open(const std::optional<ResultItem>& item, const std::optiona
         return false;
     };
     if (m_clipboardPrefill && item->url.isLocalFile() && FileOperations::isRunnable(pathOf(*item), 0)) {
-        if (!confirmed(quoted(lastComponent(*item)) +
-                       QStringLiteral(" came from the clipboard and runs code. Press \u21A9 again to open it.")))
+        if (!confirmed(
+                quoted(lastComponent(*item)) +
+                QStringLiteral(" came from the clipboard and runs code. Press \u21A9 again to open it.")))
             return;
     }
     if (!item->systemAction) {
@@ -175,19 +181,16 @@ void SearchModel::open(const std::optional<ResultItem>& item, const std::optiona
     m_services.history.add(key);
     if (action == SystemAction::eject || action == SystemAction::ip) {
         QPointer<SearchModel> self(this);
-        if (action == SystemAction::eject)
-            beginOperation();
+        if (action == SystemAction::eject) beginOperation();
         const auto first = SystemActions::perform(
             action,
             [self](const QString& text) {
-                if (!self)
-                    return;
+                if (!self) return;
                 self->setMessage(text);
                 self->endOperation();
             },
             [self](qint64) {
-                if (self)
-                    self->markOwnChange();
+                if (self) self->markOwnChange();
             });
         setMessage(first);
         return;
@@ -197,8 +200,7 @@ void SearchModel::open(const std::optional<ResultItem>& item, const std::optiona
 }
 
 void SearchModel::openWith(int index) {
-    if (index < 0 || index >= int(m_apps.size()))
-        return;
+    if (index < 0 || index >= int(m_apps.size())) return;
     open(target(), m_apps[index].url, false);
 }
 
@@ -209,8 +211,7 @@ void SearchModel::reveal(const std::optional<ResultItem>& item) {
     }
     m_services.history.add(item->historyKey());
     onDismiss();
-    if (Workspace* space = workspace())
-        space->revealInFileManager({item->url});
+    if (Workspace* space = workspace()) space->revealInFileManager({item->url});
 }
 
 void SearchModel::quickLook(const std::optional<ResultItem>& item) {
@@ -244,24 +245,22 @@ void SearchModel::openInTerminal(const std::optional<ResultItem>& item) {
 void SearchModel::getInfo(const ResultItem& item) {
     onDismiss();
     // The file manager's properties window stands in for the Finder's information window here.
-    if (Workspace* space = workspace())
-        space->showInfo(item.url);
+    if (Workspace* space = workspace()) space->showInfo(item.url);
 }
 
 // --- Pasting into the front application -----------------------------------------------------------
 
 bool SearchModel::canSendPaste() {
     KeySynth* synth = Platform::current().keySynth;
-    if (synth && synth->isTrusted(true))
-        return true;
-    refuse(QStringLiteral("Allow Zarvo in System Settings \u203A Privacy & Security \u203A Accessibility, then try again"));
+    if (synth && synth->isTrusted(true)) return true;
+    refuse(QStringLiteral(
+        "Allow Zarvo in System Settings \u203A Privacy & Security \u203A Accessibility, then try again"));
     return false;
 }
 
 void SearchModel::sendPasteKeystroke() {
     QTimer::singleShot(kPasteDelayMs, this, [] {
-        if (KeySynth* synth = Platform::current().keySynth)
-            synth->postPaste();
+        if (KeySynth* synth = Platform::current().keySynth) synth->postPaste();
     });
 }
 
@@ -275,17 +274,14 @@ void SearchModel::pastePathIntoFrontApp(const std::optional<ResultItem>& item) {
         refuse(QStringLiteral("Nothing to paste"));
         return;
     }
-    if (!canSendPaste())
-        return;
+    if (!canSendPaste()) return;
     m_services.history.add(item->historyKey());
-    if (m_services.clips)
-        m_services.clips->poll();
+    if (m_services.clips) m_services.clips->poll();
     const QList<PasteboardItem> snapshot = board->items();
     board->clearContents();
     board->setString(copiedText(*item), {QString::fromLatin1(PasteboardType::transient)});
     const qint64 ours = board->changeCount();
-    if (m_services.clips)
-        m_services.clips->setLastChangeCount(ours);
+    if (m_services.clips) m_services.clips->setLastChangeCount(ours);
     onDismiss();
     sendPasteKeystroke();
     beginOperation();
@@ -295,11 +291,9 @@ void SearchModel::pastePathIntoFrontApp(const std::optional<ResultItem>& item) {
         if (board && board->changeCount() == ours) {
             QList<PasteboardItem> items = snapshot;
             board->clearContents();
-            if (!items.isEmpty())
-                items.first().setData(QString::fromLatin1(PasteboardType::restored), {});
+            if (!items.isEmpty()) items.first().setData(QString::fromLatin1(PasteboardType::restored), {});
             board->writeItems(items);
-            if (m_services.clips)
-                m_services.clips->setLastChangeCount(board->changeCount());
+            if (m_services.clips) m_services.clips->setLastChangeCount(board->changeCount());
         }
         endOperation();
     });
@@ -311,10 +305,8 @@ namespace {
 
 // Lets the history take in the current content first, then writes; true when there is a pasteboard.
 template <typename Write> bool writePasteboard(ClipStore* clips, Pasteboard* board, Write write) {
-    if (!board)
-        return false;
-    if (clips)
-        clips->poll();
+    if (!board) return false;
+    if (clips) clips->poll();
     board->clearContents();
     write(*board);
     return true;
@@ -333,12 +325,13 @@ void SearchModel::copyPath(const std::optional<ResultItem>& item) {
         return;
     }
     markOwnChange();
-    setMessage(QStringLiteral("Copied ") + (item->command ? *item->command : FileOperations::displaySubtitle(*item)));
+    setMessage(QStringLiteral("Copied ") +
+               (item->command ? *item->command : FileOperations::displaySubtitle(*item)));
 }
 
 void SearchModel::copyFile(const std::optional<ResultItem>& item) {
-    if (!isFile(item) ||
-        !writePasteboard(m_services.clips, pasteboard(), [&](Pasteboard& board) { board.writeFileURLs({item->url}); })) {
+    if (!isFile(item) || !writePasteboard(m_services.clips, pasteboard(),
+                                          [&](Pasteboard& board) { board.writeFileURLs({item->url}); })) {
         refuse(QStringLiteral("Nothing to copy"));
         return;
     }
@@ -358,8 +351,7 @@ void SearchModel::copyText(const QString& text) {
 // --- File operations ---------------------------------------------------------------------------------
 
 void SearchModel::finishBackgroundOperation(const QUrl& url, const QString& text) {
-    if (m_mode == Mode::search)
-        setQuery(url.toLocalFile());
+    if (m_mode == Mode::search) setQuery(url.toLocalFile());
     setMessage(text);
 }
 
@@ -379,8 +371,7 @@ void SearchModel::duplicate(const std::optional<ResultItem>& item) {
         QMetaObject::invokeMethod(
             app,
             [self, error, candidate] {
-                if (!self)
-                    return;
+                if (!self) return;
                 if (error)
                     self->refuse(*error);
                 else
@@ -413,11 +404,10 @@ void SearchModel::compress(const std::optional<ResultItem>& item) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         archive = FileOperations::archiveCandidate(path);
         QFile placeholder(archive);
-        if (placeholder.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            break;
-        if (FileOperations::existsAt(archive))
-            continue;
-        refuse(QStringLiteral("Couldn't compress ") + quoted(name) + QStringLiteral(": ") + placeholder.errorString());
+        if (placeholder.open(QIODevice::WriteOnly | QIODevice::NewOnly)) break;
+        if (FileOperations::existsAt(archive)) continue;
+        refuse(QStringLiteral("Couldn't compress ") + quoted(name) + QStringLiteral(": ") +
+               placeholder.errorString());
         return;
     }
     setMessage(QStringLiteral("Compressing ") + quoted(name) + QStringLiteral("\u2026"));
@@ -426,13 +416,13 @@ void SearchModel::compress(const std::optional<ResultItem>& item) {
     // -a picks the format from the .zip suffix; -C and the bare name keep the item's own folder in the
     // archive; -- ends the options, so a name starting with a dash stays a name.
     processes->run(
-        tool, {QStringLiteral("-a"), QStringLiteral("-cf"), archive, QStringLiteral("-C"), folder, QStringLiteral("--"), name},
+        tool,
+        {QStringLiteral("-a"), QStringLiteral("-cf"), archive, QStringLiteral("-C"), folder,
+         QStringLiteral("--"), name},
         [self, archive, name](const Processes::Result& result) {
             const bool ok = !result.error && result.exitCode == 0;
-            if (!ok)
-                QFile::remove(archive);
-            if (!self)
-                return;
+            if (!ok) QFile::remove(archive);
+            if (!self) return;
             if (ok)
                 self->finishBackgroundOperation(QUrl::fromLocalFile(archive),
                                                 QStringLiteral("Compressed to ") +
@@ -452,8 +442,7 @@ std::optional<QString> SearchModel::moveInto(const ResultItem& item, const QStri
     const QString destination = PathInput::appendingPathComponent(folder, name);
     if (FileOperations::existsAt(destination))
         return quoted(name) + QStringLiteral(" already exists in ") + PathInput::lastPathComponent(folder);
-    if (auto error = FileOperations::moveItem(path, destination))
-        return error;
+    if (auto error = FileOperations::moveItem(path, destination)) return error;
     m_services.history.replace(path, destination);
     m_services.favorites.replace(path, destination);
     return std::nullopt;
@@ -468,9 +457,9 @@ void SearchModel::moveTo(const std::optional<ResultItem>& item) {
     const QString name = lastComponent(*item);
     onDismiss();
     onActivateApplication();
-    const auto folder = chooseFolder(FolderRequest{QStringLiteral("Move Here"),
-                                                   QStringLiteral("Move ") + quoted(name) + QStringLiteral(" to\u2026"),
-                                                   PathInput::deletingLastPathComponent(path)});
+    const auto folder = chooseFolder(FolderRequest{
+        QStringLiteral("Move Here"), QStringLiteral("Move ") + quoted(name) + QStringLiteral(" to\u2026"),
+        PathInput::deletingLastPathComponent(path)});
     if (!folder) {
         onHideApplication();
         return;
@@ -490,15 +479,13 @@ void SearchModel::moveToTrash(const std::optional<ResultItem>& item) {
         return;
     }
     Workspace* space = workspace();
-    if (!space)
-        return;
+    if (!space) return;
     const QString key = item->historyKey();
     const QString name = lastComponent(*item);
     beginOperation();
     QPointer<SearchModel> self(this);
     space->recycle(item->url, [self, key, name](std::optional<QString> error) {
-        if (!self)
-            return;
+        if (!self) return;
         if (error) {
             self->refuse(*error);
         } else {
@@ -518,16 +505,16 @@ void SearchModel::toggleFavorite(const std::optional<ResultItem>& item) {
     }
     const QString key = item->historyKey();
     const bool added = m_services.favorites.toggle(key);
-    if (m_query.isEmpty())
-        runSearch();
+    if (m_query.isEmpty()) runSearch();
     for (int i = 0; i < m_results.size(); ++i) {
         if (m_results[i].historyKey() == key) {
             setSelectedIndex(i);
             break;
         }
     }
-    setMessage(added ? QStringLiteral("\u2605 Added ") + quoted(item->name()) + QStringLiteral(" to favorites")
-                     : QStringLiteral("Removed ") + quoted(item->name()) + QStringLiteral(" from favorites"));
+    setMessage(added
+                   ? QStringLiteral("\u2605 Added ") + quoted(item->name()) + QStringLiteral(" to favorites")
+                   : QStringLiteral("Removed ") + quoted(item->name()) + QStringLiteral(" from favorites"));
 }
 
 void SearchModel::removeFromHistory(const ResultItem& item) {
@@ -544,7 +531,8 @@ void SearchModel::copyClip(const std::optional<ResultItem>& item, bool plainText
         return;
     }
     if (!m_services.clips->write(*found, plainText)) {
-        refuse(plainText ? QStringLiteral("This clip has no text") : QStringLiteral("This clip's data is missing"));
+        refuse(plainText ? QStringLiteral("This clip has no text")
+                         : QStringLiteral("This clip's data is missing"));
         return;
     }
     if (close) {
@@ -552,7 +540,8 @@ void SearchModel::copyClip(const std::optional<ResultItem>& item, bool plainText
         return;
     }
     filterClips(found->id);
-    setMessage(QStringLiteral("Copied ") + quoted(clipTitle(*found)) + QStringLiteral(". Press \u2318V to paste it"));
+    setMessage(QStringLiteral("Copied ") + quoted(clipTitle(*found)) +
+               QStringLiteral(". Press \u2318V to paste it"));
 }
 
 void SearchModel::pasteClip(const std::optional<ResultItem>& item, bool plainText) {
@@ -561,10 +550,10 @@ void SearchModel::pasteClip(const std::optional<ResultItem>& item, bool plainTex
         refuse(QStringLiteral("Nothing to paste"));
         return;
     }
-    if (!canSendPaste())
-        return;
+    if (!canSendPaste()) return;
     if (!m_services.clips->write(*found, plainText)) {
-        refuse(plainText ? QStringLiteral("This clip has no text") : QStringLiteral("This clip's data is missing"));
+        refuse(plainText ? QStringLiteral("This clip has no text")
+                         : QStringLiteral("This clip's data is missing"));
         return;
     }
     onDismiss();
@@ -601,26 +590,24 @@ void SearchModel::deleteClip(const std::optional<ResultItem>& item) {
 
 QList<ItemAction> SearchModel::buildActions(const ResultItem& item) {
     if (item.clipID)
-        if (auto found = clip(item))
-            return clipActions(item, *found);
+        if (auto found = clip(item)) return clipActions(item, *found);
     QPointer<SearchModel> self(this);
     // Each action holds its own copy of the item and the model weakly.
     const auto act = [self, item](void (SearchModel::*operation)(const std::optional<ResultItem>&)) {
         return [self, item, operation] {
-            if (self)
-                (self.data()->*operation)(item);
+            if (self) (self.data()->*operation)(item);
         };
     };
     const auto run = [self](std::function<void(SearchModel&)> body) {
         return [self, body] {
-            if (self)
-                body(*self);
+            if (self) body(*self);
         };
     };
     using S = std::optional<QString>;
     if (item.url == ResultItem::clipsURL())
         return {ItemAction{QStringLiteral("Show Clipboard History"), QStringLiteral("doc.on.clipboard"),
-                           S(QStringLiteral("\u21A9")), false, run([item](SearchModel& m) { m.open(item); })}};
+                           S(QStringLiteral("\u21A9")), false,
+                           run([item](SearchModel& m) { m.open(item); })}};
 
     QList<ItemAction> out;
     const bool file = item.url.isLocalFile();
@@ -631,35 +618,35 @@ QList<ItemAction> SearchModel::buildActions(const ResultItem& item) {
     out << ItemAction{openTitle, QStringLiteral("arrow.up.forward.app"), S(QStringLiteral("\u21A9")), false,
                       run([item](SearchModel& m) { m.open(item); })};
     if (web) {
-        out << ItemAction{QStringLiteral("Copy URL"), QStringLiteral("link"), S(QStringLiteral("\u2318\u21E7C")), false,
-                          act(&SearchModel::copyPath)};
+        out << ItemAction{QStringLiteral("Copy URL"), QStringLiteral("link"),
+                          S(QStringLiteral("\u2318\u21E7C")), false, act(&SearchModel::copyPath)};
         const QString label = item.url.host().isEmpty() ? item.name() : item.url.host();
-        const QString link = QLatin1Char('[') + label + QStringLiteral("](") + item.url.toString(QUrl::FullyEncoded) +
-                             QLatin1Char(')');
+        const QString link = QLatin1Char('[') + label + QStringLiteral("](") +
+                             item.url.toString(QUrl::FullyEncoded) + QLatin1Char(')');
         out << ItemAction{QStringLiteral("Copy as Markdown Link"),
                           QStringLiteral("chevron.left.forwardslash.chevron.right"), S(), false,
                           run([link](SearchModel& m) { m.copyText(link); })};
     }
     if (!file && !web && item.command)
-        out << ItemAction{QStringLiteral("Copy Command"), QStringLiteral("doc.on.doc"), S(QStringLiteral("\u2318\u21E7C")),
-                          false, act(&SearchModel::copyPath)};
+        out << ItemAction{QStringLiteral("Copy Command"), QStringLiteral("doc.on.doc"),
+                          S(QStringLiteral("\u2318\u21E7C")), false, act(&SearchModel::copyPath)};
     if (file) {
         const QString name = lastComponent(item);
         const QString link = QLatin1Char('[') + item.name() + QStringLiteral("](") +
                              item.url.toString(QUrl::FullyEncoded) + QLatin1Char(')');
-        out << ItemAction{QStringLiteral("Reveal in Finder"), QStringLiteral("folder"), S(QStringLiteral("\u2318\u21A9")),
-                          false, act(&SearchModel::reveal)}
-            << ItemAction{QStringLiteral("Quick Look"), QStringLiteral("eye"), S(QStringLiteral("\u2318Y")), false,
-                          act(&SearchModel::quickLook)}
-            << ItemAction{QStringLiteral("Open in Terminal"), QStringLiteral("terminal"), S(QStringLiteral("\u2325\u21A9")),
-                          false, act(&SearchModel::openInTerminal)}
+        out << ItemAction{QStringLiteral("Reveal in Finder"), QStringLiteral("folder"),
+                          S(QStringLiteral("\u2318\u21A9")), false, act(&SearchModel::reveal)}
+            << ItemAction{QStringLiteral("Quick Look"), QStringLiteral("eye"), S(QStringLiteral("\u2318Y")),
+                          false, act(&SearchModel::quickLook)}
+            << ItemAction{QStringLiteral("Open in Terminal"), QStringLiteral("terminal"),
+                          S(QStringLiteral("\u2325\u21A9")), false, act(&SearchModel::openInTerminal)}
             << ItemAction{QStringLiteral("Paste Path into ") + frontAppName(QStringLiteral("Front App")),
                           QStringLiteral("text.insert"), S(QStringLiteral("\u2325\u2318\u21A9")), false,
                           act(&SearchModel::pastePathIntoFrontApp)}
             << ItemAction{QStringLiteral("Copy File"), QStringLiteral("doc.on.doc"), S(), false,
                           act(&SearchModel::copyFile)}
-            << ItemAction{QStringLiteral("Copy Path"), QStringLiteral("link"), S(QStringLiteral("\u2318\u21E7C")), false,
-                          act(&SearchModel::copyPath)}
+            << ItemAction{QStringLiteral("Copy Path"), QStringLiteral("link"),
+                          S(QStringLiteral("\u2318\u21E7C")), false, act(&SearchModel::copyPath)}
             << ItemAction{QStringLiteral("Copy Name"), QStringLiteral("textformat"), S(), false,
                           run([name](SearchModel& m) { m.copyText(name); })}
             << ItemAction{QStringLiteral("Copy as Markdown Link"),
@@ -668,8 +655,8 @@ QList<ItemAction> SearchModel::buildActions(const ResultItem& item) {
     }
     const bool favorite = m_services.favorites.contains(item.historyKey());
     out << ItemAction{favorite ? QStringLiteral("Remove from Favorites") : QStringLiteral("Add to Favorites"),
-                      favorite ? QStringLiteral("star.slash") : QStringLiteral("star"), S(QStringLiteral("\u2318D")), false,
-                      act(&SearchModel::toggleFavorite)};
+                      favorite ? QStringLiteral("star.slash") : QStringLiteral("star"),
+                      S(QStringLiteral("\u2318D")), false, act(&SearchModel::toggleFavorite)};
     if (file) {
         out << ItemAction{QStringLiteral("Rename\u2026"), QStringLiteral("pencil"), S(), false,
                           run([item](SearchModel& m) { m.startRename(item); })}
@@ -687,8 +674,8 @@ QList<ItemAction> SearchModel::buildActions(const ResultItem& item) {
     const QString key = item.historyKey();
     for (const History::Entry& entry : m_services.history.entries()) {
         if (entry.key == key) {
-            out << ItemAction{QStringLiteral("Remove from History"), QStringLiteral("clock.arrow.circlepath"), S(), false,
-                              run([item](SearchModel& m) { m.removeFromHistory(item); })};
+            out << ItemAction{QStringLiteral("Remove from History"), QStringLiteral("clock.arrow.circlepath"),
+                              S(), false, run([item](SearchModel& m) { m.removeFromHistory(item); })};
             break;
         }
     }
@@ -699,43 +686,44 @@ QList<ItemAction> SearchModel::clipActions(const ResultItem& item, const Clip& c
     QPointer<SearchModel> self(this);
     const auto run = [self](std::function<void(SearchModel&)> body) {
         return [self, body] {
-            if (self)
-                body(*self);
+            if (self) body(*self);
         };
     };
     using S = std::optional<QString>;
     QList<ItemAction> out;
-    out << ItemAction{QStringLiteral("Copy"), QStringLiteral("doc.on.doc"), S(QStringLiteral("\u21A9")), false,
-                      run([item](SearchModel& m) { m.copyClip(item, false, true); })};
+    out << ItemAction{QStringLiteral("Copy"), QStringLiteral("doc.on.doc"), S(QStringLiteral("\u21A9")),
+                      false, run([item](SearchModel& m) { m.copyClip(item, false, true); })};
     if (clip.kind != Clip::Kind::image)
-        out << ItemAction{QStringLiteral("Copy as Plain Text"), QStringLiteral("textformat"), S(QStringLiteral("\u2325\u21A9")),
-                          false, run([item](SearchModel& m) { m.copyClip(item, true, true); })};
+        out << ItemAction{QStringLiteral("Copy as Plain Text"), QStringLiteral("textformat"),
+                          S(QStringLiteral("\u2325\u21A9")), false,
+                          run([item](SearchModel& m) { m.copyClip(item, true, true); })};
     out << ItemAction{QStringLiteral("Paste into ") + frontAppName(QStringLiteral("Front App")),
                       QStringLiteral("text.insert"), S(QStringLiteral("\u2318\u21A9")), false,
                       run([item](SearchModel& m) { m.pasteClip(item, false); })};
     if (clip.kind == Clip::Kind::link) {
         if (auto url = PathInput::webURL(clip.text.trimmed()))
-            out << ItemAction{QStringLiteral("Open Link"), QStringLiteral("safari"), S(), false, [url = *url] {
-                                  if (Workspace* space = workspace())
-                                      space->openURL(url);
+            out << ItemAction{QStringLiteral("Open Link"), QStringLiteral("safari"), S(), false,
+                              [url = *url] {
+                                  if (Workspace* space = workspace()) space->openURL(url);
                               }};
     }
     if (clip.kind == Clip::Kind::files) {
         QList<QUrl> existing;
         for (const QString& path : clip.paths())
-            if (FileOperations::existsAt(path))
-                existing << QUrl::fromLocalFile(path);
+            if (FileOperations::existsAt(path)) existing << QUrl::fromLocalFile(path);
         if (!existing.isEmpty())
-            out << ItemAction{QStringLiteral("Reveal in Finder"), QStringLiteral("folder"), S(), false, [existing] {
-                                  if (Workspace* space = workspace())
-                                      space->revealInFileManager(existing);
+            out << ItemAction{QStringLiteral("Reveal in Finder"), QStringLiteral("folder"), S(), false,
+                              [existing] {
+                                  if (Workspace* space = workspace()) space->revealInFileManager(existing);
                               }};
     }
     out << ItemAction{clip.pinned ? QStringLiteral("Unpin") : QStringLiteral("Pin"),
-                      clip.pinned ? QStringLiteral("pin.slash") : QStringLiteral("pin"), S(QStringLiteral("\u2318P")), false,
+                      clip.pinned ? QStringLiteral("pin.slash") : QStringLiteral("pin"),
+                      S(QStringLiteral("\u2318P")), false,
                       run([item](SearchModel& m) { m.togglePin(item); })};
     out << ItemAction{QStringLiteral("Delete from Clipboard History"), QStringLiteral("trash"),
-                      S(QStringLiteral("\u2318\u232B")), true, run([item](SearchModel& m) { m.deleteClip(item); })};
+                      S(QStringLiteral("\u2318\u232B")), true,
+                      run([item](SearchModel& m) { m.deleteClip(item); })};
     return out;
 }
 

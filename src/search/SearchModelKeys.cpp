@@ -19,23 +19,22 @@ namespace {
 // ⌘ with a digit key: the digit typed, when it is a whole number from 1 to 9.
 std::optional<int> digitOf(const QString& characters) {
     static const QRegularExpression integer(QStringLiteral("^[+-]?[0-9]+$"));
-    if (!integer.match(characters).hasMatch())
-        return std::nullopt;
+    if (!integer.match(characters).hasMatch()) return std::nullopt;
     bool ok = false;
     const int value = characters.toInt(&ok);
-    if (!ok || value < 1 || value > 9)
-        return std::nullopt;
+    if (!ok || value < 1 || value > 9) return std::nullopt;
     return value;
 }
 
-QString quoted(const QString& text) { return QStringLiteral("\u201C") + text + QStringLiteral("\u201D"); }
+QString quoted(const QString& text) {
+    return QStringLiteral("\u201C") + text + QStringLiteral("\u201D");
+}
 
 } // namespace
 
 void SearchModel::cancelSearches() {
     m_pendingSearch.stop();
-    if (m_spotlight)
-        m_spotlight->cancel();
+    if (m_spotlight) m_spotlight->cancel();
     ++m_searchGeneration;
     if (m_isSearching) {
         m_isSearching = false;
@@ -44,14 +43,13 @@ void SearchModel::cancelSearches() {
 }
 
 bool SearchModel::pressedTabSwitch(const KeyEvent& event) const {
-    if (event.keyCode < 0 || quint32(event.keyCode) != m_services.settings.tabKeyCode())
-        return false;
+    if (event.keyCode < 0 || quint32(event.keyCode) != m_services.settings.tabKeyCode()) return false;
     const quint32 wanted = m_services.settings.tabKeyModifiers();
-    quint32 pressed = (event.shift ? HotKeyModifier::shift : 0) | (event.control ? HotKeyModifier::control : 0) |
-                      (event.option ? HotKeyModifier::option : 0) | (event.command ? HotKeyModifier::command : 0);
+    quint32 pressed =
+        (event.shift ? HotKeyModifier::shift : 0) | (event.control ? HotKeyModifier::control : 0) |
+        (event.option ? HotKeyModifier::option : 0) | (event.command ? HotKeyModifier::command : 0);
     // Shift only counts when the binding asks for it.
-    if (!(wanted & HotKeyModifier::shift))
-        pressed &= ~HotKeyModifier::shift;
+    if (!(wanted & HotKeyModifier::shift)) pressed &= ~HotKeyModifier::shift;
     return pressed == wanted;
 }
 
@@ -97,8 +95,7 @@ bool SearchModel::handleKey(const KeyEvent& event) {
             }
             return true;
         }
-        if (!cmd)
-            return false;
+        if (!cmd) return false;
         if (auto digit = digitOf(chars)) {
             openWith(*digit - 1);
             return true;
@@ -140,8 +137,7 @@ bool SearchModel::handleKey(const KeyEvent& event) {
             performAction(m_actionIndex);
             return true;
         }
-        if (key == KeyCode::tab)
-            return true;
+        if (key == KeyCode::tab) return true;
         if (key == KeyCode::escape || (cmd && chars == QLatin1String("k"))) {
             restoreSearch();
             return true;
@@ -166,11 +162,9 @@ bool SearchModel::handleKey(const KeyEvent& event) {
 }
 
 bool SearchModel::handleClipKey(int key, bool isReturn, bool cmd, bool opt, const QString& chars) {
-    if (key == KeyCode::tab)
-        return true;
+    if (key == KeyCode::tab) return true;
     if (key == KeyCode::deleteKey) {
-        if (!cmd)
-            return false;
+        if (!cmd) return false;
         deleteClip(std::nullopt);
         return true;
     }
@@ -192,12 +186,10 @@ bool SearchModel::handleClipKey(int key, bool isReturn, bool cmd, bool opt, cons
             copyClip(std::nullopt, opt, true);
         return true;
     }
-    if (!cmd)
-        return false;
+    if (!cmd) return false;
     if (auto digit = digitOf(chars)) {
         // Fewer clips than the digit: nothing happens, and the digit is not typed either.
-        if (*digit <= int(m_results.size()))
-            copyClip(m_results[*digit - 1], false, true);
+        if (*digit <= int(m_results.size())) copyClip(m_results[*digit - 1], false, true);
         return true;
     }
     if (chars == QLatin1String("k")) {
@@ -216,8 +208,7 @@ bool SearchModel::handleClipKey(int key, bool isReturn, bool cmd, bool opt, cons
 }
 
 bool SearchModel::handleQuickLookKey(const KeyEvent& event) {
-    if (event.keyCode != KeyCode::upArrow && event.keyCode != KeyCode::downArrow)
-        return false;
+    if (event.keyCode != KeyCode::upArrow && event.keyCode != KeyCode::downArrow) return false;
     move(event.keyCode == KeyCode::upArrow ? -1 : 1);
     if (auto item = selected(); item && item->url.isLocalFile()) {
         m_previewURL = item->url;
@@ -248,12 +239,10 @@ void SearchModel::showActions(const std::optional<ResultItem>& item) {
 }
 
 void SearchModel::performAction(int index) {
-    if (index < 0 || index >= int(m_actions.size()))
-        return;
+    if (index < 0 || index >= int(m_actions.size())) return;
     const ItemAction action = m_actions[index];
     restoreSearch();
-    if (action.perform)
-        action.perform();
+    if (action.perform) action.perform();
 }
 
 // --- Rename ------------------------------------------------------------------------------------------
@@ -263,14 +252,14 @@ void SearchModel::startRename(const ResultItem& item) {
         refuse(QStringLiteral("Only files and folders can be renamed"));
         return;
     }
-    if (m_mode == Mode::search)
-        m_savedQuery = m_query;
+    if (m_mode == Mode::search) m_savedQuery = m_query;
     cancelSearches();
     m_actionTarget = item;
     m_mode = Mode::rename;
     const QString name = PathInput::lastPathComponent(item.url.toLocalFile());
     setQuery(name);
-    setMessage(QStringLiteral("Renaming ") + quoted(name) + QStringLiteral(". \u21A9 to save, esc to cancel"));
+    setMessage(QStringLiteral("Renaming ") + quoted(name) +
+               QStringLiteral(". \u21A9 to save, esc to cancel"));
     focus(true, false);
 }
 
@@ -281,8 +270,8 @@ void SearchModel::commitRename() {
     }
     const QString name = m_query.trimmed();
     // A NUL would silently cut the name short at the system call.
-    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QChar(0)) || name == QLatin1String(".") ||
-        name == QLatin1String("..")) {
+    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QChar(0)) ||
+        name == QLatin1String(".") || name == QLatin1String("..")) {
         refuse(QStringLiteral("That isn't a valid name"));
         return;
     }
@@ -291,11 +280,13 @@ void SearchModel::commitRename() {
         restoreSearch();
         return;
     }
-    const QString destination = PathInput::appendingPathComponent(PathInput::deletingLastPathComponent(path), name);
+    const QString destination =
+        PathInput::appendingPathComponent(PathInput::deletingLastPathComponent(path), name);
     // A change of letter case only is allowed where the volume sees the same item under both names; an
     // existing different item is never replaced.
     const bool caseOnly = destination.compare(path, Qt::CaseInsensitive) == 0;
-    if (FileOperations::existsAt(destination) && !(caseOnly && FileOperations::isSameFile(path, destination))) {
+    if (FileOperations::existsAt(destination) &&
+        !(caseOnly && FileOperations::isSameFile(path, destination))) {
         refuse(quoted(name) + QStringLiteral(" already exists here"));
         return;
     }
@@ -317,14 +308,14 @@ void SearchModel::clearHistory() {
         m_confirmingClear = true;
         const QString prompt =
             isShowingClips()
-                ? QStringLiteral("Click Clear again to delete all clips except pinned ones. This can't be undone.")
+                ? QStringLiteral(
+                      "Click Clear again to delete all clips except pinned ones. This can't be undone.")
                 : QStringLiteral("Click Clear again to forget the places you've opened. Favorites stay.");
         setMessage(prompt);
         QObject::disconnect(m_clearTimeoutConnection);
         m_clearTimeoutConnection = connect(&m_clearTimeout, &QTimer::timeout, this, [this, prompt] {
             m_confirmingClear = false;
-            if (m_message == prompt)
-                setMessage(std::nullopt);
+            if (m_message == prompt) setMessage(std::nullopt);
             publish();
         });
         m_clearTimeout.start();
@@ -334,8 +325,7 @@ void SearchModel::clearHistory() {
     cancelClearConfirmation();
     if (isShowingClips()) {
         const int before = m_services.clips ? int(m_services.clips->clips().size()) : 0;
-        if (m_services.clips)
-            m_services.clips->clearUnpinned();
+        if (m_services.clips) m_services.clips->clearUnpinned();
         filterClips(std::nullopt);
         const int after = m_services.clips ? int(m_services.clips->clips().size()) : 0;
         const int removed = before - after;
@@ -352,13 +342,10 @@ void SearchModel::clearHistory() {
 }
 
 bool SearchModel::canClearHistory() const {
-    if (!isShowingClips())
-        return !m_services.history.entries().isEmpty();
-    if (!m_services.clips)
-        return false;
+    if (!isShowingClips()) return !m_services.history.entries().isEmpty();
+    if (!m_services.clips) return false;
     for (const Clip& clip : m_services.clips->clips())
-        if (!clip.pinned)
-            return true;
+        if (!clip.pinned) return true;
     return false;
 }
 

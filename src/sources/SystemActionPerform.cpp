@@ -19,8 +19,7 @@ namespace zarvo::SystemActions {
 namespace {
 
 void logFailure(SystemAction action, const std::optional<QString>& error) {
-    if (error)
-        qWarning().noquote() << QStringLiteral("Zarvo: %1 failed: %2").arg(rawValue(action), *error);
+    if (error) qWarning().noquote() << QStringLiteral("Zarvo: %1 failed: %2").arg(rawValue(action), *error);
 }
 
 // Wired and wireless interfaces: "en" (macOS, systemd's predictable names), "eth" and "wl".
@@ -33,25 +32,21 @@ bool isPhysicalInterface(const QString& name) {
 
 std::optional<QString> chooseIPAddress(const QList<QPair<QString, QString>>& interfaces) {
     for (const auto& [name, address] : interfaces)
-        if (isPhysicalInterface(name))
-            return address;
-    if (!interfaces.isEmpty())
-        return interfaces.first().second;
+        if (isPhysicalInterface(name)) return address;
+    if (!interfaces.isEmpty()) return interfaces.first().second;
     return std::nullopt;
 }
 
 std::optional<QString> localIPAddress() {
     ifaddrs* list = nullptr;
-    if (getifaddrs(&list) != 0 || !list)
-        return std::nullopt;
+    if (getifaddrs(&list) != 0 || !list) return std::nullopt;
     QList<QPair<QString, QString>> kept;
     for (ifaddrs* entry = list; entry; entry = entry->ifa_next) {
-        if (!entry->ifa_addr || !(entry->ifa_flags & IFF_UP) || (entry->ifa_flags & IFF_LOOPBACK))
-            continue;
-        if (entry->ifa_addr->sa_family != AF_INET)
-            continue;
+        if (!entry->ifa_addr || !(entry->ifa_flags & IFF_UP) || (entry->ifa_flags & IFF_LOOPBACK)) continue;
+        if (entry->ifa_addr->sa_family != AF_INET) continue;
         char host[1025] = {};
-        if (getnameinfo(entry->ifa_addr, sizeof(sockaddr_in), host, sizeof host, nullptr, 0, NI_NUMERICHOST) != 0)
+        if (getnameinfo(entry->ifa_addr, sizeof(sockaddr_in), host, sizeof host, nullptr, 0,
+                        NI_NUMERICHOST) != 0)
             continue;
         kept.append({QString::fromLocal8Bit(entry->ifa_name), QString::fromLatin1(host)});
     }
@@ -64,14 +59,11 @@ QString ejectAll() {
     int count = 0;
     if (workspace) {
         for (const QString& volume : workspace->ejectableVolumes()) {
-            if (volume == QLatin1String("/"))
-                continue;
-            if (!workspace->unmountAndEject(volume))
-                ++count;
+            if (volume == QLatin1String("/")) continue;
+            if (!workspace->unmountAndEject(volume)) ++count;
         }
     }
-    if (count == 0)
-        return QStringLiteral("No disks to eject");
+    if (count == 0) return QStringLiteral("No disks to eject");
     return QStringLiteral("Ejected %1 disk%2").arg(count).arg(count == 1 ? QString() : QStringLiteral("s"));
 }
 
@@ -90,8 +82,7 @@ std::optional<QString> perform(SystemAction action, std::function<void(QString)>
     case SystemAction::lock:
         if (session) {
             const auto error = session->lockScreen();
-            if (!error)
-                return std::nullopt;
+            if (!error) return std::nullopt;
             logFailure(action, error);
         }
         // Without a lock the screen saver is the next best thing, as the screen saver asks for the password.
@@ -126,8 +117,7 @@ std::optional<QString> perform(SystemAction action, std::function<void(QString)>
                 QMetaObject::invokeMethod(
                     app,
                     [completion, text] {
-                        if (completion)
-                            completion(text);
+                        if (completion) completion(text);
                     },
                     Qt::QueuedConnection);
         });
@@ -135,13 +125,11 @@ std::optional<QString> perform(SystemAction action, std::function<void(QString)>
     }
     case SystemAction::ip: {
         const auto address = localIPAddress();
-        if (!address)
-            return QStringLiteral("No network connection");
+        if (!address) return QStringLiteral("No network connection");
         if (Pasteboard* pasteboard = platform.pasteboard) {
             pasteboard->clearContents();
             pasteboard->setString(*address);
-            if (ownChange)
-                ownChange(pasteboard->changeCount());
+            if (ownChange) ownChange(pasteboard->changeCount());
         }
         return QStringLiteral("Copied IP address ") + *address;
     }

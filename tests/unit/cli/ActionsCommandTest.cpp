@@ -40,8 +40,7 @@ struct Sandbox {
         env.remove("WAYLAND_DISPLAY");
         process.setProcessEnvironment(env);
         process.start(cli, args);
-        if (!process.waitForFinished(120000))
-            return {};
+        if (!process.waitForFinished(120000)) return {};
         return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
                 QString::fromUtf8(process.readAllStandardError())};
     }

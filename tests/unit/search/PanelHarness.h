@@ -30,8 +30,7 @@ inline bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 20
     QElapsedTimer timer;
     timer.start();
     while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
+        if (timer.elapsed() > timeoutMs) return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QThread::msleep(2);
     }
@@ -90,14 +89,22 @@ struct Panel {
         }
         const QString key = parts.last();
         static const QHash<QString, int> named = {
-            {QStringLiteral("return"), KeyCode::returnKey}, {QStringLiteral("enter"), KeyCode::enter},
-            {QStringLiteral("esc"), KeyCode::escape},       {QStringLiteral("tab"), KeyCode::tab},
-            {QStringLiteral("delete"), KeyCode::deleteKey}, {QStringLiteral("up"), KeyCode::upArrow},
-            {QStringLiteral("down"), KeyCode::downArrow},   {QStringLiteral("."), 47},
-            {QStringLiteral("k"), 40},                      {QStringLiteral("c"), 8},
-            {QStringLiteral("d"), 2},                       {QStringLiteral("p"), 35},
-            {QStringLiteral("y"), 16},                      {QStringLiteral(","), 43},
-            {QStringLiteral("a"), 0},                       {QStringLiteral("v"), KeyCode::v},
+            {QStringLiteral("return"), KeyCode::returnKey},
+            {QStringLiteral("enter"), KeyCode::enter},
+            {QStringLiteral("esc"), KeyCode::escape},
+            {QStringLiteral("tab"), KeyCode::tab},
+            {QStringLiteral("delete"), KeyCode::deleteKey},
+            {QStringLiteral("up"), KeyCode::upArrow},
+            {QStringLiteral("down"), KeyCode::downArrow},
+            {QStringLiteral("."), 47},
+            {QStringLiteral("k"), 40},
+            {QStringLiteral("c"), 8},
+            {QStringLiteral("d"), 2},
+            {QStringLiteral("p"), 35},
+            {QStringLiteral("y"), 16},
+            {QStringLiteral(","), 43},
+            {QStringLiteral("a"), 0},
+            {QStringLiteral("v"), KeyCode::v},
         };
         static const QHash<QString, int> digits = {{"1", 18}, {"2", 19}, {"3", 20}, {"4", 21}, {"5", 23},
                                                    {"6", 22}, {"7", 26}, {"8", 28}, {"9", 25}, {"0", 29}};
@@ -105,18 +112,18 @@ struct Panel {
             e.keyCode = named.value(key);
         else
             e.keyCode = digits.value(key, 99);
-        if (key.size() == 1)
-            e.characters = key;
+        if (key.size() == 1) e.characters = key;
         return e;
     }
 
-    bool press(const QString& combination, bool repeat = false) { return model.handleKey(event(combination, repeat)); }
+    bool press(const QString& combination, bool repeat = false) {
+        return model.handleKey(event(combination, repeat));
+    }
 
     // Typing into the box, then waiting out the debounce.
     void type(const QString& text) {
         model.setQuery(text);
-        if (model.hasPendingSearch())
-            model.runSearch();
+        if (model.hasPendingSearch()) model.runSearch();
     }
 
     bool waitForOperations() {

@@ -178,7 +178,8 @@ TEST(PanelKeys, RenameRefusesBadNamesAndKeepsEveryFile) {
     EXPECT_TRUE(f.model.selectBaseNameOnFocus());
     EXPECT_EQ(f.message(), "Renaming \u201CReport.pdf\u201D. \u21A9 to save, esc to cancel");
 
-    for (const QString& bad : {QString("a/b"), QString("  "), QString("."), QString(".."), QString("a") + QChar(0) + "b"}) {
+    for (const QString& bad :
+         {QString("a/b"), QString("  "), QString("."), QString(".."), QString("a") + QChar(0) + "b"}) {
         f.model.setQuery(bad);
         f.press("return");
         EXPECT_EQ(f.message(), "That isn't a valid name");

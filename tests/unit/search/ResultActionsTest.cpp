@@ -41,8 +41,7 @@ bool rawNamedFileExists(const QString& folder) {
 // which listing tools skip in a UTF-8 locale).
 int zipEntryCount(const QByteArray& zip) {
     const qsizetype end = zip.lastIndexOf(QByteArray("PK\x05\x06", 4));
-    if (end < 0 || end + 12 > zip.size())
-        return -1;
+    if (end < 0 || end + 12 > zip.size()) return -1;
     return uchar(zip[end + 10]) | (uchar(zip[end + 11]) << 8);
 }
 
@@ -156,7 +155,8 @@ TEST(ResultActions, SystemActionsConfirmEmptyTrashAndReportEject) {
     // Without a lock the screen saver starts.
     f.p.session.failure = "not available on this desktop";
     f.model.open(lock);
-    EXPECT_EQ(f.p.session.performed.mid(f.p.session.performed.size() - 2), (QStringList{"lock", "screensaver"}));
+    EXPECT_EQ(f.p.session.performed.mid(f.p.session.performed.size() - 2),
+              (QStringList{"lock", "screensaver"}));
 }
 
 TEST(ResultActions, IPAddressPrefersWiredAndWirelessInterfaces) {
@@ -169,9 +169,8 @@ TEST(ResultActions, IPAddressPrefersWiredAndWirelessInterfaces) {
 
     // The real machine: either an address that was copied as our own change, or no connection.
     Panel f;
-    const auto message = SystemActions::perform(SystemAction::ip, {}, [&](qint64 count) {
-        EXPECT_EQ(count, f.p.pasteboard.count);
-    });
+    const auto message = SystemActions::perform(
+        SystemAction::ip, {}, [&](qint64 count) { EXPECT_EQ(count, f.p.pasteboard.count); });
     ASSERT_TRUE(message);
     if (*message != "No network connection") {
         EXPECT_TRUE(message->startsWith("Copied IP address "));
@@ -219,7 +218,20 @@ TEST(ResultActions, DuplicateNamesCopiesAndNeverOverwrites) {
     EXPECT_TRUE(f.message().contains("File name too long")) << f.message().toStdString();
     EXPECT_EQ(readAll(longPath), "long");
 
-    EXPECT_EQ(FileOperations::duplicateCandidate(f.p.home() + "/Makefile", false), f.p.home() + "/Makefile copy");
+    EXPECT_EQ(FileOperations::duplicateCandidate(f.p.home() + "/Makefile", false),
+              f.p.home() + "/Makefile copy");
+
+    // A read-only folder is filled first and gets its permissions last.
+    const QString locked = f.p.makeDir("Locked");
+    f.p.makeFile("Locked/keep.txt", "k");
+    const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup;
+    QFile::setPermissions(locked, readOnly);
+    f.model.duplicate(ResultItem::file(locked, ResultItem::Source::path));
+    ASSERT_TRUE(f.waitForOperations());
+    EXPECT_EQ(readAll(f.p.home() + "/Locked copy/keep.txt"), "k");
+    EXPECT_EQ(QFile::permissions(f.p.home() + "/Locked copy"), QFile::permissions(locked));
+    QFile::setPermissions(locked, readOnly | QFile::WriteOwner);
+    QFile::setPermissions(f.p.home() + "/Locked copy", readOnly | QFile::WriteOwner);
 }
 
 TEST(ResultActions, CompressMakesANewArchiveBesideTheItem) {
@@ -378,8 +390,9 @@ TEST(ResultActions, PastingThePathRestoresEveryItemAndType) {
     f.p.keySynth.trusted = false;
     const qint64 count = f.p.pasteboard.count;
     f.press("cmd+opt+return");
-    EXPECT_EQ(f.message(),
-              "Allow Zarvo in System Settings \u203A Privacy & Security \u203A Accessibility, then try again");
+    EXPECT_EQ(
+        f.message(),
+        "Allow Zarvo in System Settings \u203A Privacy & Security \u203A Accessibility, then try again");
     EXPECT_EQ(f.p.pasteboard.count, count);
 }
 
