@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
+#include <QThreadPool>
 #include <functional>
 
 namespace zarvo::testing {
@@ -74,6 +75,10 @@ struct Panel {
         model.onOpenSettings = [this] { ++settingsOpened; };
         model.onQuickLook = [this] { ++quickLooks; };
     }
+
+    // Background work started by the model (the folder-access probe of a shown panel, copies) reads the
+    // current platform: it ends before the fakes go.
+    ~Panel() { QThreadPool::globalInstance()->waitForDone(); }
 
     // "cmd+shift+c", "return", "opt+return", "down", "cmd+5" …
     static KeyEvent event(const QString& combination, bool repeat = false) {
