@@ -23,12 +23,13 @@ using namespace zarvo;
 
 namespace {
 
-QString megabytes(qint64 bytes) { return QString::number(double(bytes) / 1e6, 'f', 1) + QStringLiteral(" MB"); }
+QString megabytes(qint64 bytes) {
+    return QString::number(double(bytes) / 1e6, 'f', 1) + QStringLiteral(" MB");
+}
 
 int systemWatchLimit() {
     QFile f(QStringLiteral("/proc/sys/fs/inotify/max_user_watches"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
+    if (!f.open(QIODevice::ReadOnly)) return -1;
     return f.readAll().trimmed().toInt();
 }
 
@@ -79,8 +80,7 @@ int status(const Platform& platform, bool json) {
         return 0;
     }
     out << "roots: " << config.roots.join(QStringLiteral(", ")) << '\n';
-    if (!config.excluded.isEmpty())
-        out << "excluded: " << config.excluded.join(QStringLiteral(", ")) << '\n';
+    if (!config.excluded.isEmpty()) out << "excluded: " << config.excluded.join(QStringLiteral(", ")) << '\n';
     out << "entries: " << s.entries << '\n';
     if (s.snapshotTime) {
         const qint64 age = s.snapshotTime->secsTo(QDateTime::currentDateTime());
@@ -90,11 +90,12 @@ int status(const Platform& platform, bool json) {
     } else {
         out << "snapshot: none yet (zarvo-cli index rebuild makes one)\n";
     }
-    out << "watches: " << s.watches << " in this process (the running application holds its own); system limit "
-        << limit << '\n';
+    out << "watches: " << s.watches
+        << " in this process (the running application holds its own); system limit " << limit << '\n';
     out << "memory: " << megabytes(qint64(s.memoryBytes));
     if (s.entries)
-        out << " (" << QString::number(double(s.memoryBytes) / double(s.entries), 'f', 1) << " bytes per entry)";
+        out << " (" << QString::number(double(s.memoryBytes) / double(s.entries), 'f', 1)
+            << " bytes per entry)";
     out << '\n';
     if (!s.unreadable.isEmpty())
         out << "unreadable folders (skipped): " << s.unreadable.join(QStringLiteral(", ")) << '\n';
@@ -136,16 +137,16 @@ int rebuild(const Platform& platform, const QStringList& roots) {
             err.flush();
         }
     });
-    if (terminal)
-        err << "\r\033[K";
+    if (terminal) err << "\r\033[K";
     err.flush();
     if (!fileIndex.saveSnapshot()) {
         err << "zarvo-cli: could not write the snapshot " << config.snapshotPath << '\n';
         return 1;
     }
     const auto s = fileIndex.status();
-    out << "indexed " << s.entries << " entries in " << QString::number(double(clock.elapsed()) / 1000.0, 'f', 2)
-        << " s; snapshot " << config.snapshotPath << " (" << megabytes(s.snapshotBytes) << ")\n";
+    out << "indexed " << s.entries << " entries in "
+        << QString::number(double(clock.elapsed()) / 1000.0, 'f', 2) << " s; snapshot " << config.snapshotPath
+        << " (" << megabytes(s.snapshotBytes) << ")\n";
     if (!s.unreadable.isEmpty())
         out << "unreadable folders (skipped): " << s.unreadable.join(QStringLiteral(", ")) << '\n';
     return 0;
@@ -156,10 +157,8 @@ int rebuild(const Platform& platform, const QStringList& roots) {
 int runIndexCommand(const QStringList& argsIn) {
     QTextStream err(stderr);
     QStringList args = argsIn;
-    if (!args.isEmpty() && args.first() == QLatin1String("index"))
-        args.removeFirst();
-    if (args.isEmpty())
-        return usage(err);
+    if (!args.isEmpty() && args.first() == QLatin1String("index")) args.removeFirst();
+    if (args.isEmpty()) return usage(err);
     std::unique_ptr<Environment> owned;
     const Platform platform = platformForCommand(owned);
     const QString command = args.takeFirst();

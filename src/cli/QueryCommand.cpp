@@ -16,9 +16,13 @@ namespace zarvo::cli {
 
 namespace {
 
-QJsonValue optional(const std::optional<QString>& value) { return value ? QJsonValue(*value) : QJsonValue(); }
+QJsonValue optional(const std::optional<QString>& value) {
+    return value ? QJsonValue(*value) : QJsonValue();
+}
 
-QString tag(const ResultItem& item) { return ResultItem::sourceName(item.source); }
+QString tag(const ResultItem& item) {
+    return ResultItem::sourceName(item.source);
+}
 
 constexpr int kSearchTimeoutMs = 30000;
 
@@ -38,8 +42,9 @@ QJsonObject rowJson(const ResultItem& item) {
                item.systemAction ? QJsonValue(SystemActions::rawValue(*item.systemAction)) : QJsonValue());
     row.insert(QStringLiteral("command"), optional(item.command));
     row.insert(QStringLiteral("example"), optional(item.example));
-    row.insert(QStringLiteral("clipID"), item.clipID ? QJsonValue(item.clipID->toString(QUuid::WithoutBraces).toUpper())
-                                                     : QJsonValue());
+    row.insert(QStringLiteral("clipID"),
+               item.clipID ? QJsonValue(item.clipID->toString(QUuid::WithoutBraces).toUpper())
+                           : QJsonValue());
     row.insert(QStringLiteral("isPinned"), item.isPinned);
     row.insert(QStringLiteral("name"), item.name());
     row.insert(QStringLiteral("historyKey"), item.historyKey());
@@ -69,15 +74,13 @@ int runQueryCommand(const QStringList& args) {
     CliContext& context = CliContext::shared();
     SearchModel model(context.searchServices());
     model.setQuery(text);
-    if (model.mode() == SearchModel::Mode::search)
-        model.runSearch();
+    if (model.mode() == SearchModel::Mode::search) model.runSearch();
 
     // Wait for the file search to report its last batch.
     if (model.isSearching()) {
         QEventLoop loop;
         QObject::connect(&model, &SearchModel::changed, &loop, [&] {
-            if (!model.isSearching())
-                loop.quit();
+            if (!model.isSearching()) loop.quit();
         });
         QTimer::singleShot(kSearchTimeoutMs, &loop, &QEventLoop::quit);
         loop.exec();
@@ -95,8 +98,7 @@ int runQueryCommand(const QStringList& args) {
         out << QJsonDocument(object).toJson(QJsonDocument::Indented);
         return 0;
     }
-    if (model.message())
-        out << *model.message() << "\n";
+    if (model.message()) out << *model.message() << "\n";
     for (const auto& item : model.results()) {
         out << item.name();
         if (item.subtitle && !item.subtitle->isEmpty())

@@ -43,22 +43,14 @@ int main(int argc, char** argv) {
     }
     const QString command = args.takeFirst();
     zarvo::cli::CliContext::shared().setUp(wantsDisplay);
-    if (command == QLatin1String("query"))
-        return zarvo::cli::runQueryCommand(args);
-    if (command == QLatin1String("open"))
-        return zarvo::cli::runOpenCommand(args);
-    if (command == QLatin1String("actions"))
-        return zarvo::cli::runActionsCommand(args);
-    if (command == QLatin1String("history"))
-        return zarvo::cli::runHistoryCommand(args);
-    if (command == QLatin1String("favorites"))
-        return zarvo::cli::runFavoritesCommand(args);
-    if (command == QLatin1String("settings"))
-        return zarvo::cli::runSettingsCommand(args);
-    if (command == QLatin1String("clips"))
-        return zarvo::cli::runClipsCommand(args);
-    if (command == QLatin1String("index"))
-        return zarvo::cli::runIndexCommand(args);
+    if (command == QLatin1String("query")) return zarvo::cli::runQueryCommand(args);
+    if (command == QLatin1String("open")) return zarvo::cli::runOpenCommand(args);
+    if (command == QLatin1String("actions")) return zarvo::cli::runActionsCommand(args);
+    if (command == QLatin1String("history")) return zarvo::cli::runHistoryCommand(args);
+    if (command == QLatin1String("favorites")) return zarvo::cli::runFavoritesCommand(args);
+    if (command == QLatin1String("settings")) return zarvo::cli::runSettingsCommand(args);
+    if (command == QLatin1String("clips")) return zarvo::runClipsCommand(args);
+    if (command == QLatin1String("index")) return runIndexCommand(args);
     err << "zarvo-cli: unknown command \u201C" << command << "\u201D\n";
     usage(err);
     return 2;

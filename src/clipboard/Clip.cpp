@@ -151,14 +151,24 @@ int Clip::characterCount(const QString& text) {
 QString Clip::prefix(const QString& text, int count) {
     if (count <= 0) return {};
     if (text.size() <= count) return text; // never more characters than code units
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    qsizetype position = 0;
-    for (int i = 0; i < count; ++i) {
-        const qsizetype next = finder.toNextBoundary();
-        if (next == -1) return text;
-        position = next;
+    // The boundary finder analyses its whole string up front, so give it a window that grows only
+    // when the characters are long: a 1 MB copy costs as little as a short one.
+    for (qsizetype window = qsizetype(count) * 4 + 64;; window *= 2) {
+        const bool whole = window >= text.size();
+        const QString part = whole ? text : text.left(window);
+        QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, part);
+        qsizetype position = 0;
+        int found = 0;
+        while (found < count) {
+            const qsizetype next = finder.toNextBoundary();
+            if (next == -1) break;
+            position = next;
+            ++found;
+        }
+        // The window's end always counts as a boundary; it is a real one only for the whole text.
+        if (found == count && (whole || position < part.size())) return text.left(position);
+        if (whole) return text;
     }
-    return text.left(position);
 }
 
 // ---- Index ----
@@ -394,16 +404,17 @@ QByteArray ClipData::encode(const ClipItems& items) {
 
 namespace {
 
-// Checks that a binary property list is an array of dictionaries from strings to data, every offset
-// and length inside the file, before libplist reads it: the library asserts (aborts the process) on
-// some malformed dictionaries, and a data file must never be able to do that.
-class ShapeCheck {
+// Reads the one shape a data file has: an array of dictionaries from strings to data. Written here
+// rather than taken from libplist because the library asserts (aborts the process) on some malformed
+// dictionaries, and a data file must never be able to do that. Every offset and length is checked
+// against the file before it is used.
+class DataFileReader {
 public:
-    explicit ShapeCheck(const QByteArray& bytes)
+    explicit DataFileReader(const QByteArray& bytes)
         : m_p(reinterpret_cast<const unsigned char*>(bytes.constData())), m_n(quint64(bytes.size())) {}
 
-    bool valid() {
-        if (m_n < 8 + 32 || std::memcmp(m_p, "bplist00", 8) != 0) return false;
+    std::optional<ClipItems> read() {
+        if (m_n < 8 + 32 || std::memcmp(m_p, "bplist00", 8) != 0) return std::nullopt;
         const quint64 t = m_n - 32;
         m_offsetSize = m_p[t + 6];
         m_refSize = m_p[t + 7];
@@ -413,21 +424,38 @@ public:
         if (m_offsetSize < 1 || m_offsetSize > 8 || m_refSize < 1 || m_refSize > 8 || m_objects < 1 ||
             m_objects > m_n || top >= m_objects || m_table < 8 || m_table > t ||
             (t - m_table) / m_offsetSize < m_objects)
-            return false;
+            return std::nullopt;
         quint64 count = 0, refs = 0;
-        if (!object(top, 0xA, count, refs) || (m_table - refs) / m_refSize < count) return false;
+        if (!object(top, 0xA, count, refs) || (m_table - refs) / m_refSize < count || count == 0)
+            return std::nullopt;
+        ClipItems items;
         for (quint64 i = 0; i < count; ++i) {
-            quint64 pairs = 0, pairRefs = 0, unused = 0, unusedAt = 0;
+            quint64 pairs = 0, pairRefs = 0;
             if (!object(ref(refs, i), 0xD, pairs, pairRefs) || (m_table - pairRefs) / m_refSize / 2 < pairs)
-                return false;
+                return std::nullopt;
+            PasteboardItem item;
             for (quint64 k = 0; k < pairs; ++k) {
                 const quint64 key = ref(pairRefs, k), value = ref(pairRefs, pairs + k);
-                if (!(object(key, 0x5, unused, unusedAt) || object(key, 0x6, unused, unusedAt)) ||
-                    !object(value, 0x4, unused, unusedAt))
-                    return false;
+                quint64 keyLength = 0, keyAt = 0, length = 0, at = 0;
+                QString type;
+                if (object(key, 0x5, keyLength, keyAt)) {
+                    if (std::any_of(m_p + keyAt, m_p + keyAt + keyLength,
+                                    [](unsigned char c) { return c >= 0x80; }))
+                        return std::nullopt; // the ASCII form holds only ASCII
+                    type =
+                        QString::fromLatin1(reinterpret_cast<const char*>(m_p + keyAt), qsizetype(keyLength));
+                } else if (object(key, 0x6, keyLength, keyAt))
+                    type = utf16(keyAt, keyLength);
+                else
+                    return std::nullopt;
+                // Type identifiers are plain text; a NUL could not be written back.
+                if (type.isEmpty() || type.contains(QChar(0))) return std::nullopt;
+                if (!object(value, 0x4, length, at)) return std::nullopt;
+                item.setData(type, QByteArray(reinterpret_cast<const char*>(m_p + at), qsizetype(length)));
             }
+            items.append(std::move(item));
         }
-        return true;
+        return items;
     }
 
 private:
@@ -438,8 +466,15 @@ private:
         return v;
     }
     quint64 ref(quint64 at, quint64 index) const { return number(at + index * m_refSize, m_refSize); }
+    QString utf16(quint64 at, quint64 units) const {
+        QString out(qsizetype(units), Qt::Uninitialized);
+        for (quint64 i = 0; i < units; ++i)
+            out[qsizetype(i)] = QChar(char16_t((m_p[at + 2 * i] << 8) | m_p[at + 2 * i + 1]));
+        return out;
+    }
 
-    // Object `index` has the marker type; gives its count and where its payload starts.
+    // Object `index` has the marker type; gives its count and where its payload starts. Strings and
+    // data must lie wholly before the offset table; arrays and dictionaries are checked by the caller.
     bool object(quint64 index, unsigned type, quint64& count, quint64& payload) const {
         if (index >= m_objects) return false;
         const quint64 at = number(m_table + index * m_offsetSize, m_offsetSize);
@@ -453,7 +488,6 @@ private:
             count = number(payload + 1, size);
             payload += 1 + size;
         }
-        // Strings and data hold their bytes inline; arrays and dictionaries are checked by the caller.
         const quint64 unit = type == 0x6 ? 2 : 1;
         if ((type == 0x4 || type == 0x5 || type == 0x6) && (m_table - payload) / unit < count) return false;
         return payload <= m_table;
@@ -468,44 +502,8 @@ private:
 } // namespace
 
 std::optional<ClipItems> ClipData::decode(const QByteArray& bytes) {
-    if (bytes.size() < 8 || bytes.size() > maximumBytes ||
-        !plist_is_binary(bytes.constData(), static_cast<uint32_t>(bytes.size())) ||
-        !ShapeCheck(bytes).valid())
-        return std::nullopt;
-    plist_t raw = nullptr;
-    plist_from_bin(bytes.constData(), static_cast<uint32_t>(bytes.size()), &raw);
-    PlistPtr root(raw);
-    if (!raw || plist_get_node_type(raw) != PLIST_ARRAY) return std::nullopt;
-    ClipItems items;
-    const uint32_t count = plist_array_get_size(raw);
-    for (uint32_t i = 0; i < count; ++i) {
-        plist_t dict = plist_array_get_item(raw, i);
-        if (!dict || plist_get_node_type(dict) != PLIST_DICT) return std::nullopt;
-        PasteboardItem item;
-        plist_dict_iter it = nullptr;
-        plist_dict_new_iter(dict, &it);
-        bool ok = true;
-        for (;;) {
-            char* key = nullptr;
-            plist_t value = nullptr;
-            plist_dict_next_item(dict, it, &key, &value);
-            if (!key) break;
-            const QString type = QString::fromUtf8(key);
-            std::free(key);
-            if (!value || plist_get_node_type(value) != PLIST_DATA) {
-                ok = false;
-                break;
-            }
-            uint64_t length = 0;
-            const char* data = plist_get_data_ptr(value, &length);
-            item.setData(type, QByteArray(data, data ? qsizetype(length) : 0));
-        }
-        std::free(it);
-        if (!ok) return std::nullopt;
-        items.append(std::move(item));
-    }
-    if (items.isEmpty()) return std::nullopt;
-    return items;
+    if (bytes.size() > maximumBytes) return std::nullopt;
+    return DataFileReader(bytes).read();
 }
 
 } // namespace zarvo

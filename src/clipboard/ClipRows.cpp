@@ -2,8 +2,10 @@
 
 #include "clipboard/Clip.h"
 #include "platform/Clock.h"
+#include "platform/HotKeyFormat.h"
 #include "platform/Platform.h"
 #include "search/ResultItem.h"
+#include "store/Settings.h"
 
 namespace zarvo {
 
@@ -96,6 +98,24 @@ ResultItem ResultItem::clip(const Clip& clip) {
     }
     }
     item.subtitle = parts.join(QStringLiteral(" \u00B7 "));
+    return item;
+}
+
+} // namespace zarvo
+
+namespace zarvo {
+
+ResultItem ResultItem::clipboardHistory(int count) {
+    ResultItem item;
+    item.url = clipsURL();
+    item.source = Source::clip;
+    item.title = QStringLiteral("Clipboard History");
+    item.symbol = QStringLiteral("doc.on.clipboard");
+    const Settings& settings = Settings::shared();
+    item.subtitle = QString::number(count) + QStringLiteral(" clip") + (count == 1 ? QString() : QStringLiteral("s")) +
+                    QStringLiteral(" you copied \u00B7 ") +
+                    HotKeyFormat::display(settings.clipHotKeyModifiers(), settings.clipHotKeyLabel()) +
+                    QStringLiteral(" or clip:");
     return item;
 }
 

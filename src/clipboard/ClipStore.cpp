@@ -1,5 +1,8 @@
 #include "clipboard/ClipStore.h"
 
+#include "sources/PathInput.h"
+#include "store/Settings.h"
+
 #include "clipboard/Clipboard.h"
 #include "platform/Clock.h"
 #include "platform/Environment.h"
@@ -129,6 +132,14 @@ ClipStore::Services ClipStore::Services::fromPlatform() {
     services.workspace = platform.workspace;
     services.clock = platform.clock;
     if (platform.environment) services.ownBundleID = platform.environment->appIdentifier();
+    services.legacyDefaults = &Settings::sharedDefaults();
+    // Read at the moment of use, so a change in the settings window applies to the next copy.
+    services.policy = [] {
+        const Settings& settings = Settings::shared();
+        return ClipPolicy{settings.keepClipboardHistory(), settings.clipRetentionDays(), settings.clipIgnoredApps()};
+    };
+    services.webURL = [](const QString& text) { return PathInput::webURL(text); };
+    services.expandPath = [](const QString& text) { return PathInput::expand(text); };
     return services;
 }
 

@@ -5,6 +5,7 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace zarvo {
 
@@ -17,6 +18,9 @@ const QSet<QString>& privateTypes();
 // True when a copy with these types and items must not be remembered: a private type anywhere, or the
 // KDE password-manager hint "secret" should a back end hand it through under its own name.
 bool isPrivate(const QStringList& types, const ClipItems& items);
+// The text the panel starts with when a path, file, file name or web address was just copied; none
+// for anything else (private copies, several lines, commands, shares, plain words).
+std::optional<QString> prefillText(const Pasteboard& pasteboard);
 } // namespace Clipboard
 
 } // namespace zarvo

@@ -17,6 +17,7 @@
 #include "store/History.h"
 #include "store/Settings.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
@@ -47,14 +48,12 @@ QStringList words(const QString& text) {
 
 bool everyWordMatches(const QString& text, const QString& name) {
     for (const QString& word : words(text))
-        if (!Fuzzy::wordScore(word, name))
-            return false;
+        if (!Fuzzy::wordScore(word, name)) return false;
     return true;
 }
 
 QDateTime now() {
-    if (const Clock* clock = Platform::current().clock)
-        return clock->now();
+    if (const Clock* clock = Platform::current().clock) return clock->now();
     return QDateTime::currentDateTime();
 }
 
@@ -67,21 +66,18 @@ ResultItem webItem(const QUrl& url, ResultItem::Source source) {
 
 // The words that open the clipboard history row from the run tab.
 bool asksForClipboardHistory(const QString& lower) {
-    static const QStringList names = {QStringLiteral("clip"),   QStringLiteral("clips"),
-                                      QStringLiteral("clipboard"), QStringLiteral("clipboard history"),
+    static const QStringList names = {QStringLiteral("clip"),          QStringLiteral("clips"),
+                                      QStringLiteral("clipboard"),     QStringLiteral("clipboard history"),
                                       QStringLiteral("paste history"), QStringLiteral("copied")};
     for (const QString& name : names)
-        if (lower == name || (lower.size() >= 5 && name.startsWith(lower)))
-            return true;
+        if (lower == name || (lower.size() >= 5 && name.startsWith(lower))) return true;
     return false;
 }
 
 } // namespace
 
-SearchModel::SearchModel(Services services, QObject* parent)
-    : QObject(parent), m_services(services) {
-    if (m_services.metadata)
-        m_spotlight = std::make_unique<SpotlightSearch>(*m_services.metadata);
+SearchModel::SearchModel(Services services, QObject* parent) : QObject(parent), m_services(services) {
+    if (m_services.metadata) m_spotlight = std::make_unique<SpotlightSearch>(*m_services.metadata);
     m_pendingSearch.setSingleShot(true);
     m_pendingSearch.setInterval(kDebounceMs);
     connect(&m_pendingSearch, &QTimer::timeout, this, &SearchModel::runSearch);
@@ -90,15 +86,13 @@ SearchModel::SearchModel(Services services, QObject* parent)
 }
 
 SearchModel::~SearchModel() {
-    if (m_spotlight)
-        m_spotlight->cancel();
+    if (m_spotlight) m_spotlight->cancel();
 }
 
 // --- Published state ---------------------------------------------------------------------------
 
 void SearchModel::setQuery(const QString& text) {
-    if (text == m_query)
-        return;
+    if (text == m_query) return;
     m_query = text;
     publish();
     onQueryChanged();
@@ -129,8 +123,7 @@ void SearchModel::setResults(const QList<ResultItem>& items) {
 }
 
 void SearchModel::setSelectedIndex(int index) {
-    if (index == m_selectedIndex)
-        return;
+    if (index == m_selectedIndex) return;
     m_selectedIndex = index;
     m_pendingConfirmation.reset();
     updateApps();
@@ -138,14 +131,12 @@ void SearchModel::setSelectedIndex(int index) {
 }
 
 std::optional<ResultItem> SearchModel::selected() const {
-    if (m_selectedIndex >= 0 && m_selectedIndex < int(m_results.size()))
-        return m_results[m_selectedIndex];
+    if (m_selectedIndex >= 0 && m_selectedIndex < int(m_results.size())) return m_results[m_selectedIndex];
     return std::nullopt;
 }
 
 void SearchModel::setMessage(const std::optional<QString>& text) {
-    if (text == m_message)
-        return;
+    if (text == m_message) return;
     m_message = text;
     publish();
 }
@@ -161,7 +152,8 @@ void SearchModel::updateApps() {
         const QString scheme = item->url.scheme().toLower();
         if (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
             apps = AppChoice::browsers(item->url);
-        else if (item->url.isLocalFile() && PathInput::pathExtension(item->url.toLocalFile()) != QLatin1String("app"))
+        else if (item->url.isLocalFile() &&
+                 PathInput::pathExtension(item->url.toLocalFile()) != QLatin1String("app"))
             apps = AppChoice::candidates(*item);
     }
     if (apps != m_apps) {
@@ -178,8 +170,7 @@ void SearchModel::scheduleSearch() {
     m_pendingConfirmation.reset();
     setSelectedIndex(0);
     m_userMovedSelection = false;
-    if (m_clipboardPrefill && *m_clipboardPrefill != m_query)
-        m_clipboardPrefill.reset();
+    if (m_clipboardPrefill && *m_clipboardPrefill != m_query) m_clipboardPrefill.reset();
 
     const QString text = trimSpacesAndTabs(m_query);
     if (text.toLower().startsWith(QLatin1String("clip:"))) {
@@ -188,7 +179,8 @@ void SearchModel::scheduleSearch() {
     }
     const bool immediate = text.isEmpty() || PathInput::looksLikePath(text) || ShellCommand::parse(text) ||
                            NetworkPath::url(text) || WebSearch::parse(text) ||
-                           text.startsWith(QLatin1Char('?')) || text.compare(QLatin1String("help"), Qt::CaseInsensitive) == 0;
+                           text.startsWith(QLatin1Char('?')) ||
+                           text.compare(QLatin1String("help"), Qt::CaseInsensitive) == 0;
     if (immediate)
         runSearch();
     else
@@ -197,8 +189,7 @@ void SearchModel::scheduleSearch() {
 
 void SearchModel::runSearch() {
     m_pendingSearch.stop();
-    if (m_spotlight)
-        m_spotlight->cancel();
+    if (m_spotlight) m_spotlight->cancel();
     ++m_searchGeneration;
     if (m_isSearching) {
         m_isSearching = false;
@@ -240,11 +231,7 @@ void SearchModel::runSearch() {
         return;
     }
     if (text.startsWith(QLatin1Char('?')) || lower == QLatin1String("help")) {
-        const QString rest = text.startsWith(QLatin1Char('?')) ? trimSpacesAndTabs(text.mid(1)) : QString();
-        QList<ResultItem> rows = HelpTopic::items(rest);
-        if (!rest.isEmpty())
-            rows += Shortcuts::matches(rest, ResultItem::Source::shortcut);
-        setResults(rows);
+        setResults(Help::rows(text));
         return;
     }
 
@@ -257,18 +244,17 @@ void SearchModel::runSearch() {
         return;
     }
     if (q.scope && q.term.isEmpty() && q.contentTypes.isEmpty() && !q.since) {
-        setResults(PathInput::completions(*q.scope + QLatin1Char('/'), m_services.settings.showHiddenFiles()));
+        setResults(
+            PathInput::completions(*q.scope + QLatin1Char('/'), m_services.settings.showHiddenFiles()));
         return;
     }
     QList<ResultItem> baseList;
     QList<ResultItem> fallback;
     if (!q.hasFilters()) {
-        if (auto url = PathInput::webURL(text))
-            baseList << webItem(*url, ResultItem::Source::web);
+        if (auto url = PathInput::webURL(text)) baseList << webItem(*url, ResultItem::Source::web);
         baseList += Shortcuts::matches(text, ResultItem::Source::shortcut);
         baseList += libraryItems(text);
-        if (asksForClipboardHistory(lower))
-            baseList << ResultItem::clipboardHistory(clipCount());
+        if (asksForClipboardHistory(lower)) baseList << ResultItem::clipboardHistory(clipCount());
         if (!WebSearch::engines().isEmpty())
             if (auto item = WebSearch::engines().first().item(text, ResultItem::Source::web))
                 fallback << *item;
@@ -276,8 +262,7 @@ void SearchModel::runSearch() {
     const QList<ResultItem> base = unique(baseList);
     setResults(unique(base + fallback));
 
-    if (m_spotlight && (q.hasFilters() || q.term.size() >= 2))
-        startFileSearch(text, q, base, fallback);
+    if (m_spotlight && (q.hasFilters() || q.term.size() >= 2)) startFileSearch(text, q, base, fallback);
 }
 
 void SearchModel::startFileSearch(const QString& text, const SearchQuery& q, const QList<ResultItem>& base,
@@ -289,10 +274,9 @@ void SearchModel::startFileSearch(const QString& text, const SearchQuery& q, con
     const QSet<QString> favorites(favoriteKeys.begin(), favoriteKeys.end());
     const quint64 generation = m_searchGeneration;
     QPointer<SearchModel> self(this);
-    m_spotlight->search(q, [self, generation, text, q, base, fallback, frecency, favorites](
-                               const QStringList& paths, bool finished) {
-        if (!self || self->m_searchGeneration != generation)
-            return;
+    m_spotlight->search(q, [self, generation, text, q, base, fallback, frecency,
+                            favorites](const QStringList& paths, bool finished) {
+        if (!self || self->m_searchGeneration != generation) return;
         self->mergeFileResults(text, q, base, fallback, frecency, favorites, paths, finished);
     });
 }
@@ -300,35 +284,30 @@ void SearchModel::startFileSearch(const QString& text, const SearchQuery& q, con
 void SearchModel::mergeFileResults(const QString& text, const SearchQuery& q, const QList<ResultItem>& base,
                                    const QList<ResultItem>& fallback, const QHash<QString, double>& frecency,
                                    const QSet<QString>& favorites, const QStringList& paths, bool finished) {
-    if (m_mode != Mode::search || m_query.trimmed() != text)
-        return;
+    if (m_mode != Mode::search || m_query.trimmed() != text) return;
     QSet<QString> baseKeys;
     for (const auto& item : base)
         baseKeys.insert(item.historyKey());
     QStringList candidates;
     for (const QString& path : paths)
-        if (!baseKeys.contains(path))
-            candidates << path;
+        if (!baseKeys.contains(path)) candidates << path;
 
     const auto boost = [&](const QString& path) {
         int value = 0;
         if (auto it = frecency.constFind(path); it != frecency.constEnd())
             value += int(std::min(*it, 400.0) / 10.0);
-        if (favorites.contains(path))
-            value += 30;
+        if (favorites.contains(path)) value += 30;
         return value;
     };
     QStringList ranked = Ranking::rank(candidates, q.term, boost);
-    if (ranked.size() > kMergedFileRows)
-        ranked.resize(kMergedFileRows);
+    if (ranked.size() > kMergedFileRows) ranked.resize(kMergedFileRows);
 
     QList<ResultItem> files;
     for (const QString& path : ranked)
         files << ResultItem::file(path, ResultItem::Source::spotlight);
 
     std::optional<ResultItem> remembered;
-    if (m_userMovedSelection)
-        remembered = selected();
+    if (m_userMovedSelection) remembered = selected();
     setResults(unique(base + files + fallback));
     bool kept = false;
     if (remembered) {
@@ -338,8 +317,7 @@ void SearchModel::mergeFileResults(const QString& text, const SearchQuery& q, co
             kept = true;
         }
     }
-    if (!kept && !m_userMovedSelection)
-        setSelectedIndex(0);
+    if (!kept && !m_userMovedSelection) setSelectedIndex(0);
     if (finished && m_isSearching) {
         m_isSearching = false;
         publish();
@@ -351,8 +329,7 @@ QList<ResultItem> SearchModel::unique(const QList<ResultItem>& items) {
     QSet<QString> seen;
     for (const auto& item : items) {
         const QString key = item.historyKey();
-        if (seen.contains(key))
-            continue;
+        if (seen.contains(key)) continue;
         seen.insert(key);
         out << item;
     }
@@ -362,8 +339,7 @@ QList<ResultItem> SearchModel::unique(const QList<ResultItem>& items) {
 QList<ResultItem> SearchModel::libraryItems(const std::optional<QString>& text) const {
     QList<ResultItem> favorites;
     for (const QString& key : m_services.favorites.keys())
-        if (auto item = resolve(key, ResultItem::Source::favorite))
-            favorites << *item;
+        if (auto item = resolve(key, ResultItem::Source::favorite)) favorites << *item;
 
     const QList<History::Entry> ranked = m_services.history.byFrecency();
     if (!text) {
@@ -380,14 +356,12 @@ QList<ResultItem> SearchModel::libraryItems(const std::optional<QString>& text) 
         }
         QList<ResultItem> history;
         for (int i = 0; i < ranked.size() && i < 40; ++i)
-            if (auto item = resolve(ranked[i].key, ResultItem::Source::history))
-                history << *item;
+            if (auto item = resolve(ranked[i].key, ResultItem::Source::history)) history << *item;
         return unique(favorites + clipboard + history);
     }
 
     const auto matches = [&](const ResultItem& item) {
-        if (everyWordMatches(*text, item.name()))
-            return true;
+        if (everyWordMatches(*text, item.name())) return true;
         QString haystack;
         if (item.subtitle)
             haystack = *item.subtitle;
@@ -399,8 +373,7 @@ QList<ResultItem> SearchModel::libraryItems(const std::optional<QString>& text) 
     };
     QList<ResultItem> out;
     for (const auto& item : favorites)
-        if (matches(item))
-            out << item;
+        if (matches(item)) out << item;
     int historyMatches = 0;
     for (int i = 0; i < ranked.size() && i < 150 && historyMatches < 10; ++i) {
         if (auto item = resolve(ranked[i].key, ResultItem::Source::history); item && matches(*item)) {
@@ -414,42 +387,32 @@ QList<ResultItem> SearchModel::libraryItems(const std::optional<QString>& text) 
 QList<ResultItem> SearchModel::commandItems(const QString& command) const {
     QList<ResultItem> past;
     for (const auto& entry : m_services.history.byFrecency()) {
-        if (past.size() >= 10)
-            break;
-        if (!entry.key.startsWith(QLatin1String("run:")))
-            continue;
+        if (past.size() >= 10) break;
+        if (!entry.key.startsWith(QLatin1String("run:"))) continue;
         const QString previous = entry.key.mid(4);
-        if (!command.isEmpty() && (previous == command || !everyWordMatches(command, previous)))
-            continue;
+        if (!command.isEmpty() && (previous == command || !everyWordMatches(command, previous))) continue;
         past << ResultItem::commandItem(previous, ResultItem::Source::history);
     }
-    if (command.isEmpty())
-        return past;
+    if (command.isEmpty()) return past;
     return QList<ResultItem>{ResultItem::commandItem(command, ResultItem::Source::command)} + past;
 }
 
 std::optional<ResultItem> SearchModel::resolve(const QString& key, ResultItem::Source source) const {
-    if (key.startsWith(QLatin1String("shortcut:")))
-        return Shortcuts::item(key.mid(9), source);
-    if (key.startsWith(QLatin1String("run:")))
-        return ResultItem::commandItem(key.mid(4), source);
+    if (key.startsWith(QLatin1String("shortcut:"))) return Shortcuts::itemForKeyword(key.mid(9), source);
+    if (key.startsWith(QLatin1String("run:"))) return ResultItem::commandItem(key.mid(4), source);
     if (key == ResultItem::clipsURL().toString(QUrl::FullyEncoded)) {
         ResultItem item = ResultItem::clipboardHistory(clipCount());
         item.source = source;
         return item;
     }
-    if (auto url = NetworkPath::url(key))
-        return ResultItem::network(*url, source);
-    if (auto url = PathInput::webURL(key))
-        return webItem(*url, source);
-    if (!key.isEmpty() && QFileInfo::exists(key))
-        return ResultItem::file(key, source);
+    if (auto url = NetworkPath::url(key)) return ResultItem::network(*url, source);
+    if (auto url = PathInput::webURL(key)) return webItem(*url, source);
+    if (!key.isEmpty() && QFileInfo::exists(key)) return ResultItem::file(key, source);
     return std::nullopt;
 }
 
 void SearchModel::move(int delta) {
-    if (m_results.isEmpty())
-        return;
+    if (m_results.isEmpty()) return;
     m_userMovedSelection = true;
     const qint64 target = qint64(m_selectedIndex) + delta;
     setSelectedIndex(int(std::clamp<qint64>(target, 0, m_results.size() - 1)));
@@ -457,21 +420,18 @@ void SearchModel::move(int delta) {
 
 void SearchModel::complete() {
     const auto item = selected();
-    if (!item || !item->url.isLocalFile())
-        return;
+    if (!item || !item->url.isLocalFile()) return;
     const QString path = item->url.toLocalFile();
     QString text = (!m_query.startsWith(QLatin1Char('~')) && PathInput::looksLikePath(m_query))
                        ? path
                        : PathInput::abbreviatingWithTilde(path);
-    if (item->isDirectory && !text.endsWith(QLatin1Char('/')))
-        text += QLatin1Char('/');
+    if (item->isDirectory && !text.endsWith(QLatin1Char('/'))) text += QLatin1Char('/');
     setQuery(text);
     setSelectedIndex(0);
 }
 
 std::optional<QString> SearchModel::prefillFromPasteboard() const {
-    if (!m_services.settings.prefillFromClipboard() || !m_services.pasteboard)
-        return std::nullopt;
+    if (!m_services.settings.prefillFromClipboard() || !m_services.pasteboard) return std::nullopt;
     return Clipboard::prefillText(*m_services.pasteboard);
 }
 
@@ -509,12 +469,10 @@ void SearchModel::restoreSearch() {
     m_mode = m_actionReturnMode;
     m_actionReturnMode = Mode::search;
     std::optional<QUuid> clipID;
-    if (m_actionTarget)
-        clipID = m_actionTarget->clipID;
+    if (m_actionTarget) clipID = m_actionTarget->clipID;
     m_actionTarget.reset();
     std::optional<ResultItem> remembered;
-    if (m_query != m_savedQuery)
-        remembered = selected();
+    if (m_query != m_savedQuery) remembered = selected();
     setQuery(m_savedQuery);
     if (m_mode == Mode::clips)
         filterClips(clipID);
@@ -522,8 +480,7 @@ void SearchModel::restoreSearch() {
         runSearch();
     if (remembered) {
         const int index = int(m_results.indexOf(*remembered));
-        if (index >= 0)
-            setSelectedIndex(index);
+        if (index >= 0) setSelectedIndex(index);
     }
     focus(false, false);
 }
@@ -542,8 +499,7 @@ void SearchModel::refreshFolderAccess() {
         QMetaObject::invokeMethod(
             qApp,
             [self, denied] {
-                if (!self || self->m_deniedFolders == denied)
-                    return;
+                if (!self || self->m_deniedFolders == denied) return;
                 self->m_deniedFolders = denied;
                 self->publish();
             },
@@ -553,18 +509,17 @@ void SearchModel::refreshFolderAccess() {
 
 // --- The clipboard tab ------------------------------------------------------------------------
 
-int SearchModel::clipCount() const { return m_services.clips ? int(m_services.clips->clips().size()) : 0; }
+int SearchModel::clipCount() const {
+    return m_services.clips ? int(m_services.clips->clips().size()) : 0;
+}
 
 void SearchModel::switchTab(Tab tab) {
-    if (m_mode == Mode::actions || m_mode == Mode::rename)
-        restoreSearch();
+    if (m_mode == Mode::actions || m_mode == Mode::rename) restoreSearch();
     if (tab == Tab::run) {
-        if (m_mode == Mode::clips)
-            leaveClips();
+        if (m_mode == Mode::clips) leaveClips();
         return;
     }
-    if (m_mode != Mode::search)
-        return;
+    if (m_mode != Mode::search) return;
     if (m_clipboardPrefill && *m_clipboardPrefill == m_query)
         openClips(QString());
     else
@@ -573,12 +528,10 @@ void SearchModel::switchTab(Tab tab) {
 
 void SearchModel::openClips(const QString& text) {
     m_pendingSearch.stop();
-    if (m_spotlight)
-        m_spotlight->cancel();
+    if (m_spotlight) m_spotlight->cancel();
     ++m_searchGeneration;
     m_isSearching = false;
-    if (m_services.clips)
-        m_services.clips->poll();
+    if (m_services.clips) m_services.clips->poll();
     observeClips();
     cancelClearConfirmation();
     m_clipboardPrefill.reset();
@@ -599,8 +552,7 @@ void SearchModel::leaveClips() {
     m_mode = Mode::search;
     setMessage(std::nullopt);
     QString text = m_query;
-    if (text.toLower().startsWith(QLatin1String("clip:")))
-        text = text.mid(5).trimmed();
+    if (text.toLower().startsWith(QLatin1String("clip:"))) text = text.mid(5).trimmed();
     bool prefilled = false;
     if (text.isEmpty()) {
         if (auto prefill = prefillFromPasteboard()) {
@@ -618,8 +570,7 @@ void SearchModel::leaveClips() {
 
 void SearchModel::filterClips(const std::optional<QUuid>& keeping) {
     QString filter = trimSpacesAndTabs(m_query);
-    if (filter.toLower().startsWith(QLatin1String("clip:")))
-        filter = filter.mid(5);
+    if (filter.toLower().startsWith(QLatin1String("clip:"))) filter = filter.mid(5);
     QList<ResultItem> rows;
     if (m_services.clips)
         for (const Clip& clip : m_services.clips->matching(filter))
@@ -638,30 +589,30 @@ void SearchModel::filterClips(const std::optional<QUuid>& keeping) {
 }
 
 void SearchModel::observeClips() {
-    if (m_clipsObserved || !m_services.clips)
-        return;
+    if (m_clipsObserved || !m_services.clips) return;
     m_clipsObserved = true;
-    connect(m_services.clips, &ClipStore::clipsChanged, this, [this] {
-        if (m_mode != Mode::clips)
-            return;
-        std::optional<QUuid> keep;
-        if (auto item = selected())
-            keep = item->clipID;
-        filterClips(keep);
-    }, Qt::QueuedConnection);
+    connect(
+        m_services.clips, &ClipStore::clipsChanged, this,
+        [this] {
+            if (m_mode != Mode::clips) return;
+            std::optional<QUuid> keep;
+            if (auto item = selected()) keep = item->clipID;
+            filterClips(keep);
+        },
+        Qt::QueuedConnection);
 }
 
 std::optional<Clip> SearchModel::clip(const std::optional<ResultItem>& item) const {
     const auto row = item ? item : selected();
-    if (!row || !row->clipID || !m_services.clips)
-        return std::nullopt;
+    if (!row || !row->clipID || !m_services.clips) return std::nullopt;
     for (const Clip& clip : m_services.clips->clips())
-        if (clip.id == *row->clipID)
-            return clip;
+        if (clip.id == *row->clipID) return clip;
     return std::nullopt;
 }
 
-std::optional<Clip> SearchModel::selectedClip() const { return clip(std::nullopt); }
+std::optional<Clip> SearchModel::selectedClip() const {
+    return clip(std::nullopt);
+}
 
 void SearchModel::cancelClearConfirmation() {
     m_clearTimeout.stop();
@@ -678,8 +629,7 @@ void SearchModel::filterActions() {
     } else {
         QList<QPair<int, int>> scored; // score, index in allActions
         for (int i = 0; i < m_allActions.size(); ++i)
-            if (auto score = Fuzzy::score(filter, m_allActions[i].title))
-                scored.append({*score, i});
+            if (auto score = Fuzzy::score(filter, m_allActions[i].title)) scored.append({*score, i});
         std::stable_sort(scored.begin(), scored.end(),
                          [](const auto& a, const auto& b) { return a.first > b.first; });
         m_actions.clear();

@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 #include "platform/Workspace.h"
 #include "search/Fuzzy.h"
+#include "store/Settings.h"
 
 #include <QCollator>
 #include <QFile>
@@ -305,6 +306,10 @@ QList<ResultItem> completions(const QString& text, bool showHidden) {
         results << ResultItem::file(full, ResultItem::Source::path);
     }
     return results;
+}
+
+QList<ResultItem> completions(const QString& text) {
+    return completions(text, Settings::shared().showHiddenFiles());
 }
 
 bool looksLikeFileName(const QString& text) {

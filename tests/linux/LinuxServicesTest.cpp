@@ -8,6 +8,7 @@
 #include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/LinuxProcesses.h"
 #include "platform/linux/LinuxSession.h"
+#include "platform/linux/TerminalLauncher.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -259,4 +260,38 @@ TEST(LinuxPlatform, HeadlessRefusesDisplayServices) {
     ASSERT_TRUE(backEnd.startupNotice().has_value());
     EXPECT_TRUE(backEnd.startupNotice()->contains(QStringLiteral("needs a graphical session")));
     EXPECT_TRUE(LinuxPlatform::waylandNotice().contains(QStringLiteral("zarvo --toggle")));
+}
+
+TEST(LinuxTerminal, ScriptsArePrivateAndTerminalsFallBack) {
+    const auto& s = sandbox();
+    const auto script = TerminalLauncher::writeScript(
+        s.environment.temp, s.home + QStringLiteral("/it's here"), QStringLiteral("echo 'hi' && ls"));
+    ASSERT_TRUE(script.has_value());
+    const auto permissions = QFile::permissions(*script);
+    EXPECT_EQ(permissions & 0x7077,
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); // nothing for others
+    QFile file(*script);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(text.startsWith(QStringLiteral("rm -f '") + *script + QStringLiteral("'\ncd '") + s.home +
+                                QStringLiteral("/it'\\''s here'\necho 'hi' && ls\nexec ")))
+        << qPrintable(text);
+    EXPECT_NE(TerminalLauncher::writeScript(s.environment.temp, s.home, QStringLiteral("x")), script);
+    EXPECT_EQ(TerminalLauncher::writeScript(s.root + QStringLiteral("/missing"), s.home, QStringLiteral("x")),
+              std::nullopt);
+
+    EXPECT_EQ(TerminalLauncher::commandFlag(QStringLiteral("/usr/bin/gnome-terminal")),
+              QStringList{QStringLiteral("--")});
+    EXPECT_EQ(TerminalLauncher::commandFlag(QStringLiteral("konsole")), QStringList{QStringLiteral("-e")});
+    EXPECT_EQ(TerminalLauncher::commandFlag(QStringLiteral("kitty")), QStringList{});
+    // The chosen entry wins; a chosen entry that is gone falls back to the desktop's terminal.
+    const QString apps = s.data + QStringLiteral("/applications/");
+    const QString recorder = s.root + QStringLiteral("/record.sh");
+    const QStringList command{QStringLiteral("/bin/sh"), QStringLiteral("-l"), *script};
+    EXPECT_EQ(TerminalLauncher::terminalCommand(apps + QStringLiteral("org.kde.konsole.desktop"),
+                                                std::nullopt, command),
+              QStringList{recorder} + QStringList{QStringLiteral("-e")} + command);
+    EXPECT_EQ(TerminalLauncher::terminalCommand(QStringLiteral("/nonexistent/term"),
+                                                apps + QStringLiteral("org.gnome.Terminal.desktop"), command),
+              QStringList{recorder} + QStringList{QStringLiteral("-e")} + command);
 }

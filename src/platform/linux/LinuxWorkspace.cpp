@@ -3,6 +3,7 @@
 #include "platform/Environment.h"
 #include "platform/linux/DesktopApps.h"
 #include "platform/linux/SettingsPanes.h"
+#include "platform/linux/TerminalLauncher.h"
 #include "platform/linux/X11Connection.h"
 
 #include <QCoreApplication>
@@ -14,6 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QThread>
 #include <QThreadPool>
@@ -181,6 +183,19 @@ void LinuxWorkspace::finish(Completion done, std::optional<QString> error) {
 
 void LinuxWorkspace::openURLWithApplication(const QUrl& url, const QString& appLocation, Completion done) {
     finish(std::move(done), DesktopApps::launchWithUris(appLocation, {QString::fromUtf8(url.toEncoded())}));
+}
+
+void LinuxWorkspace::openTerminalScript(const QString& scriptPath, Completion done) {
+    // The script carries its own interpreter line; the terminal only has to run it.
+    const auto command =
+        TerminalLauncher::terminalCommand(urlForApplication(QStringLiteral("com.apple.Terminal")), std::nullopt,
+                                          {scriptPath});
+    std::optional<QString> error;
+    if (!command || command->isEmpty())
+        error = QStringLiteral("No terminal app found");
+    else if (!QProcess::startDetached(command->first(), command->mid(1), QDir::homePath()))
+        error = QStringLiteral("Could not start ") + command->first();
+    finish(std::move(done), error);
 }
 
 void LinuxWorkspace::openApplication(const QString& appLocation, const QStringList& arguments,

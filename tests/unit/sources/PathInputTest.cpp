@@ -1,5 +1,6 @@
 #include "sources/PathInput.h"
 #include "fakes/FakePlatform.h"
+#include "store/Settings.h"
 
 #include <QDir>
 #include <QFile>
@@ -199,16 +200,12 @@ TEST(PathInput, WebURL) {
         EXPECT_EQ(web(none), QStringLiteral("none")) << none;
 }
 
-TEST(PathInput, PathHelpersAndTemporaryFolder) {
+TEST(PathInput, HiddenFilesFollowTheSetting) {
     FakePlatform fake;
-    EXPECT_EQ(PathInput::lastPathComponent(QStringLiteral("/a/b/")), QStringLiteral("b"));
-    EXPECT_EQ(PathInput::lastPathComponent(QStringLiteral("/")), QStringLiteral("/"));
-    EXPECT_EQ(PathInput::deletingLastPathComponent(QStringLiteral("/a")), QStringLiteral("/"));
-    EXPECT_EQ(PathInput::deletingLastPathComponent(QStringLiteral("a")), QString());
-    EXPECT_EQ(PathInput::deletingPathExtension(QStringLiteral("/x/a.tar.gz")), QStringLiteral("/x/a.tar"));
-    EXPECT_EQ(PathInput::pathExtension(QStringLiteral("/x.d/file")), QString());
-    EXPECT_EQ(PathInput::abbreviatingWithTilde(fake.home() + "/Downloads"), QStringLiteral("~/Downloads"));
-    EXPECT_EQ(PathInput::abbreviatingWithTilde(fake.home() + "x"), fake.home() + "x");
-    fake.environment.temp = fake.root.path() + "/tmp/";
-    EXPECT_EQ(PathInput::tempDirectory(), fake.root.path() + "/tmp");
+    Settings::resetShared();
+    fake.makeFile(QStringLiteral(".profile"));
+    EXPECT_FALSE(names(PathInput::completions(QStringLiteral("~/"))).contains(QStringLiteral(".profile")));
+    Settings::shared().setShowHiddenFiles(true);
+    EXPECT_TRUE(names(PathInput::completions(QStringLiteral("~/"))).contains(QStringLiteral(".profile")));
+    Settings::resetShared();
 }

@@ -1,0 +1,254 @@
+#include "search/SearchModel.h"
+#include "fakes/FakeMetadataQuery.h"
+#include "fakes/FakePlatform.h"
+#include "store/Favorites.h"
+#include "store/History.h"
+#include "store/Settings.h"
+#include "store/UserDefaults.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <gtest/gtest.h>
+
+using namespace zarvo;
+
+namespace {
+
+// Runs the event loop until the condition holds or the time is up.
+bool waitFor(const std::function<bool()>& condition, int ms = 2000) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > ms) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+}
+
+void spin(int ms) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+QStringList names(const QList<ResultItem>& items) {
+    QStringList out;
+    for (const auto& item : items)
+        out << item.name();
+    return out;
+}
+
+struct Fixture {
+    fakes::FakePlatform platform;
+    fakes::FakeMetadataQueryFactory metadata;
+    UserDefaults defaults{platform.defaults, QString::fromLatin1(fakes::kTestIdentifier)};
+    Settings settings{defaults};
+    History history{defaults, platform.clock};
+    Favorites favorites{defaults};
+    SearchModel model{
+        SearchModel::Services{settings, history, favorites, nullptr, &metadata, &platform.pasteboard}};
+
+    Fixture() { Settings::resetShared(); }
+    ~Fixture() { Settings::resetShared(); }
+
+    // The queries of the latest file search.
+    QList<fakes::FakeMetadataQuery*> live() const {
+        QList<fakes::FakeMetadataQuery*> out;
+        for (const auto& q : metadata.created)
+            if (q && q->started && !q->stopped) out << q.data();
+        return out;
+    }
+};
+
+} // namespace
+
+TEST(SearchModel, OrdinaryTextWaitsForTheDebounceWhileUnambiguousFormsRunAtOnce) {
+    Fixture f;
+    f.model.setQuery(QStringLiteral("dl"));
+    EXPECT_TRUE(f.model.hasPendingSearch());
+    EXPECT_TRUE(f.model.results().isEmpty());
+    ASSERT_TRUE(waitFor([&] { return !f.model.results().isEmpty(); }));
+    EXPECT_EQ(f.model.results().first().keyword, QStringLiteral("downloads"));
+    // The default engine's web row comes last.
+    EXPECT_EQ(f.model.results().last().source, ResultItem::Source::web);
+
+    for (const char* immediate : {"~/", "> ls", "\\\\nas\\share", "g: cats", "?", "HELP", ""}) {
+        f.model.setQuery(QString::fromLatin1(immediate));
+        EXPECT_FALSE(f.model.hasPendingSearch()) << immediate;
+    }
+    // Each edit cancels the previous wait: only the last text is searched.
+    f.model.setQuery(QStringLiteral("dow"));
+    f.model.setQuery(QStringLiteral("down"));
+    ASSERT_TRUE(waitFor([&] { return !f.model.hasPendingSearch(); }));
+    ASSERT_FALSE(f.live().isEmpty());
+    EXPECT_TRUE(f.live().first()->predicate.namePatterns.contains(QStringLiteral("*down*")));
+}
+
+TEST(SearchModel, FileSearchStartsFromTwoCharactersAndMergesRankedBatches) {
+    Fixture f;
+    f.model.setQuery(QStringLiteral("a"));
+    f.model.runSearch();
+    EXPECT_TRUE(f.live().isEmpty());
+    EXPECT_FALSE(f.model.isSearching());
+
+    const QString report = f.platform.makeFile(QStringLiteral("Documents/Report.pdf"));
+    const QString other = f.platform.makeFile(QStringLiteral("Documents/old report notes.txt"));
+    const QString noise = f.platform.makeFile(QStringLiteral("code/node_modules/report/index.js"));
+    f.model.setQuery(QStringLiteral("report"));
+    f.model.runSearch();
+    ASSERT_EQ(f.live().size(), 2); // substring and subsequence
+    EXPECT_TRUE(f.model.isSearching());
+    f.live()[0]->progress({other, noise, report});
+    ASSERT_TRUE(waitFor([&] { return f.model.results().size() == 3; }));
+    // The exact name wins, noise is gone, the web row stays last.
+    EXPECT_EQ(f.model.results()[0].url.toLocalFile(), report);
+    EXPECT_EQ(f.model.results()[1].url.toLocalFile(), other);
+    EXPECT_EQ(f.model.results()[0].source, ResultItem::Source::spotlight);
+    EXPECT_EQ(f.model.results()[2].source, ResultItem::Source::web);
+
+    // The user moves to the second row; an update that keeps it keeps it selected at its new place.
+    f.model.move(+1);
+    const QString newer = f.platform.makeFile(QStringLiteral("report"));
+    auto queries = f.live();
+    queries[0]->finish({other, report, newer});
+    queries[1]->finish({});
+    ASSERT_TRUE(waitFor([&] { return !f.model.isSearching(); }));
+    ASSERT_TRUE(f.model.selected());
+    EXPECT_EQ(f.model.selected()->url.toLocalFile(), other);
+}
+
+TEST(SearchModel, LateResultsOfAnOlderQueryChangeNothing) {
+    Fixture f;
+    const QString report = f.platform.makeFile(QStringLiteral("Report.pdf"));
+    f.model.setQuery(QStringLiteral("report"));
+    f.model.runSearch();
+    QPointer<fakes::FakeMetadataQuery> old = f.live().first();
+    f.model.setQuery(QStringLiteral("reporting"));
+    f.model.runSearch();
+    const auto before = f.model.results();
+    if (old) old->finish({report});
+    spin(50);
+    EXPECT_EQ(f.model.results(), before);
+}
+
+TEST(SearchModel, FoldersAndFilters) {
+    Fixture f;
+    f.model.setQuery(QStringLiteral("in:nowhere"));
+    f.model.runSearch();
+    EXPECT_TRUE(f.model.results().isEmpty());
+    EXPECT_EQ(
+        f.model.message(),
+        QStringLiteral("No folder named \u201Cnowhere\u201D. Try in:desktop, in:downloads or in:~/path"));
+    EXPECT_TRUE(f.live().isEmpty());
+
+    f.platform.makeFile(QStringLiteral("Desktop/todo.txt"));
+    f.model.setQuery(QStringLiteral("in:desktop"));
+    f.model.runSearch();
+    EXPECT_FALSE(f.model.message());
+    EXPECT_TRUE(names(f.model.results()).contains(QStringLiteral("todo.txt")));
+    EXPECT_TRUE(f.live().isEmpty());
+
+    // A filter alone searches, with no keyword or web rows.
+    f.model.setQuery(QStringLiteral("img: week:"));
+    f.model.runSearch();
+    EXPECT_TRUE(f.model.results().isEmpty());
+    ASSERT_EQ(f.live().size(), 1);
+    EXPECT_TRUE(f.live().first()->predicate.contentTypes.contains(QStringLiteral("public.image")));
+}
+
+TEST(SearchModel, EmptyQueryListsFavoritesThenHistoryWithoutDuplicates) {
+    Fixture f;
+    const QString desktop = f.platform.home() + QStringLiteral("/Desktop");
+    const QString docs = f.platform.home() + QStringLiteral("/Documents");
+    f.history.add(docs);
+    f.history.add(desktop);
+    f.history.add(desktop);
+    f.history.add(QStringLiteral("/no/longer/there"));
+    f.favorites.toggle(docs);
+    f.model.setQuery(QStringLiteral("x"));
+    f.model.setQuery(QString());
+    const auto rows = f.model.results();
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[0].url.toLocalFile(), docs);
+    EXPECT_EQ(rows[0].source, ResultItem::Source::favorite);
+    EXPECT_EQ(rows[1].url.toLocalFile(), desktop);
+    EXPECT_EQ(rows[1].source, ResultItem::Source::history);
+
+    // With text, library rows are filtered by name, not scored.
+    f.model.setQuery(QStringLiteral("desk"));
+    f.model.runSearch();
+    EXPECT_TRUE(f.model.results().contains(rows[1]));
+    EXPECT_FALSE(f.model.results().contains(rows[0]));
+}
+
+TEST(SearchModel, CommandsOfferThePastOnesThatMatch) {
+    Fixture f;
+    f.history.add(QStringLiteral("run:git status"));
+    f.history.add(QStringLiteral("run:make test"));
+    f.model.setQuery(QStringLiteral(">"));
+    EXPECT_EQ(names(f.model.results()),
+              (QStringList{QStringLiteral("make test"), QStringLiteral("git status")}));
+    f.model.setQuery(QStringLiteral("> git st"));
+    EXPECT_EQ(names(f.model.results()),
+              (QStringList{QStringLiteral("git st"), QStringLiteral("git status")}));
+    EXPECT_EQ(f.model.results()[0].source, ResultItem::Source::command);
+    EXPECT_EQ(f.model.results()[1].source, ResultItem::Source::history);
+}
+
+TEST(SearchModel, SelectionCompletionAndShowing) {
+    Fixture f;
+    f.platform.makeDir(QStringLiteral("Documents/Sub"));
+    f.model.setQuery(QStringLiteral("~/Do"));
+    ASSERT_FALSE(f.model.results().isEmpty());
+    EXPECT_EQ(f.model.results().first().name(), QStringLiteral("Documents"));
+    f.model.complete();
+    EXPECT_EQ(f.model.query(), QStringLiteral("~/Documents/"));
+
+    const QString absolute = f.platform.home() + QStringLiteral("/Do");
+    f.model.setQuery(absolute);
+    f.model.complete();
+    EXPECT_EQ(f.model.query(), f.platform.home() + QStringLiteral("/Documents/"));
+
+    // No wrap-around at either end.
+    f.model.setQuery(QStringLiteral("~/"));
+    const int last = int(f.model.results().size()) - 1;
+    f.model.move(1000);
+    EXPECT_EQ(f.model.selectedIndex(), last);
+    f.model.move(+1);
+    EXPECT_EQ(f.model.selectedIndex(), last);
+    f.model.move(-1000);
+    EXPECT_EQ(f.model.selectedIndex(), 0);
+
+    // Showing the panel fills in a copied path and searches at once.
+    f.platform.pasteboard.copyTextFromElsewhere(QStringLiteral("~/Documents"));
+    const int focus = f.model.focusToken();
+    f.model.prepareForShow(false);
+    EXPECT_EQ(f.model.query(), f.platform.home() + QStringLiteral("/Documents"));
+    EXPECT_EQ(f.model.clipboardPrefill(), f.model.query());
+    EXPECT_FALSE(f.model.hasPendingSearch());
+    EXPECT_GT(f.model.focusToken(), focus);
+    // A copied password is never filled in.
+    PasteboardItem secret;
+    secret.setString(QString::fromLatin1(PasteboardType::plainText), QStringLiteral("/etc/hunter2"));
+    secret.setData(QString::fromLatin1(PasteboardType::concealed), {});
+    f.platform.pasteboard.copyFromElsewhere({secret});
+    f.model.setQuery(QString());
+    f.model.prepareForShow(false);
+    EXPECT_EQ(f.model.query(), QString());
+}
+
+TEST(SearchModel, TypingClipOpensTheClipboardTab) {
+    Fixture f;
+    f.model.setQuery(QStringLiteral("clip:foo"));
+    EXPECT_EQ(f.model.mode(), SearchModel::Mode::clips);
+    EXPECT_EQ(f.model.query(), QStringLiteral("foo"));
+    EXPECT_TRUE(f.model.results().isEmpty()); // no clip store here, and no run rows
+    f.settings.setKeepClipboardHistory(false);
+    f.model.switchTab(SearchModel::Tab::run);
+    EXPECT_EQ(f.model.mode(), SearchModel::Mode::search);
+    f.model.switchTab(SearchModel::Tab::clipboard);
+    EXPECT_EQ(f.model.message(),
+              QStringLiteral("Clipboard history is off. Turn it on in Settings (\u2318,)"));
+}
