@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,7 +22,11 @@ struct Result {
 struct Sandbox {
     QTemporaryDir root;
     QString home = root.path() + "/home";
-    QString cli = qEnvironmentVariable("ZARVO_BIN_DIR") + "/zarvo-cli";
+    // The build folder: named by the test environment, else the parent of this test's own folder.
+    QString cli =
+        (qEnvironmentVariableIsEmpty("ZARVO_BIN_DIR") ? QCoreApplication::applicationDirPath() + "/.."
+                                                      : qEnvironmentVariable("ZARVO_BIN_DIR")) +
+        "/zarvo-cli";
 
     Sandbox() {
         for (const char* dir : {"", "/.local/share", "/.config", "/.cache", "/Pictures"})
