@@ -46,8 +46,8 @@ QStringList words(const QString& text) {
     return text.split(space, Qt::SkipEmptyParts);
 }
 
-bool everyWordMatches(const QString& text, const QString& name) {
-    for (const QString& word : words(text))
+bool everyWordMatches(const QStringList& words, const QString& name) {
+    for (const QString& word : words)
         if (!Fuzzy::wordScore(word, name)) return false;
     return true;
 }
@@ -360,8 +360,9 @@ QList<ResultItem> SearchModel::libraryItems(const std::optional<QString>& text) 
         return unique(favorites + clipboard + history);
     }
 
+    const QStringList textWords = words(*text);
     const auto matches = [&](const ResultItem& item) {
-        if (everyWordMatches(*text, item.name())) return true;
+        if (everyWordMatches(textWords, item.name())) return true;
         QString haystack;
         if (item.subtitle)
             haystack = *item.subtitle;
@@ -385,12 +386,14 @@ QList<ResultItem> SearchModel::libraryItems(const std::optional<QString>& text) 
 }
 
 QList<ResultItem> SearchModel::commandItems(const QString& command) const {
+    const QStringList commandWords = words(command);
     QList<ResultItem> past;
     for (const auto& entry : m_services.history.byFrecency()) {
         if (past.size() >= 10) break;
         if (!entry.key.startsWith(QLatin1String("run:"))) continue;
         const QString previous = entry.key.mid(4);
-        if (!command.isEmpty() && (previous == command || !everyWordMatches(command, previous))) continue;
+        if (!command.isEmpty() && (previous == command || !everyWordMatches(commandWords, previous)))
+            continue;
         past << ResultItem::commandItem(previous, ResultItem::Source::history);
     }
     if (command.isEmpty()) return past;

@@ -125,20 +125,55 @@ QStringList LinuxWorkspace::desktops() const {
         m_environment.variable(QStringLiteral("XDG_CURRENT_DESKTOP")).value_or(QString()));
 }
 
+void LinuxWorkspace::expireCaches() const {
+    constexpr qint64 kCacheMs = 5000;
+    if (m_cacheAge.isValid() && m_cacheAge.elapsed() < kCacheMs) return;
+    m_applications.clear();
+    m_defaultHandlers.clear();
+    m_allHandlers.clear();
+    m_cacheAge.start();
+}
+
+// Handlers depend on the scheme, or for a file on its kind; the kind is judged from the name here,
+// as the content type of most files is.
+QString LinuxWorkspace::handlerKey(const QUrl& url) const {
+    if (!url.isLocalFile()) return url.scheme().toLower();
+    const QFileInfo info(url.toLocalFile());
+    if (info.isDir()) return QStringLiteral("file/");
+    const QString suffix = info.suffix().toLower();
+    // No suffix: the content decides, so nothing is shared between such files.
+    return suffix.isEmpty() ? QStringLiteral("file:") + info.absoluteFilePath()
+                            : QStringLiteral("file.") + suffix;
+}
+
 std::optional<QString> LinuxWorkspace::urlForApplication(const QString& bundleIdentifier) const {
-    return DesktopApps::locate(bundleIdentifier, desktops());
+    expireCaches();
+    if (auto it = m_applications.constFind(bundleIdentifier); it != m_applications.constEnd()) return *it;
+    const auto location = DesktopApps::locate(bundleIdentifier, desktops());
+    m_applications.insert(bundleIdentifier, location);
+    return location;
 }
 
 std::optional<QString> LinuxWorkspace::applicationToOpen(const QUrl& url) const {
     if (!url.isValid() || url.isEmpty()) return std::nullopt;
-    return DesktopApps::defaultHandler(QString::fromUtf8(url.toEncoded()),
-                                       url.isLocalFile() ? url.toLocalFile() : QString());
+    expireCaches();
+    const QString key = handlerKey(url);
+    if (auto it = m_defaultHandlers.constFind(key); it != m_defaultHandlers.constEnd()) return *it;
+    const auto handler = DesktopApps::defaultHandler(QString::fromUtf8(url.toEncoded()),
+                                                     url.isLocalFile() ? url.toLocalFile() : QString());
+    m_defaultHandlers.insert(key, handler);
+    return handler;
 }
 
 QList<QString> LinuxWorkspace::applicationsToOpen(const QUrl& url) const {
     if (!url.isValid() || url.isEmpty()) return {};
-    return DesktopApps::allHandlers(QString::fromUtf8(url.toEncoded()),
-                                    url.isLocalFile() ? url.toLocalFile() : QString());
+    expireCaches();
+    const QString key = handlerKey(url);
+    if (auto it = m_allHandlers.constFind(key); it != m_allHandlers.constEnd()) return *it;
+    const auto handlers = DesktopApps::allHandlers(QString::fromUtf8(url.toEncoded()),
+                                                   url.isLocalFile() ? url.toLocalFile() : QString());
+    m_allHandlers.insert(key, handlers);
+    return handlers;
 }
 
 QString LinuxWorkspace::applicationName(const QString& appLocation) const {
@@ -187,9 +222,8 @@ void LinuxWorkspace::openURLWithApplication(const QUrl& url, const QString& appL
 
 void LinuxWorkspace::openTerminalScript(const QString& scriptPath, Completion done) {
     // The script carries its own interpreter line; the terminal only has to run it.
-    const auto command =
-        TerminalLauncher::terminalCommand(urlForApplication(QStringLiteral("com.apple.Terminal")), std::nullopt,
-                                          {scriptPath});
+    const auto command = TerminalLauncher::terminalCommand(
+        urlForApplication(QStringLiteral("com.apple.Terminal")), std::nullopt, {scriptPath});
     std::optional<QString> error;
     if (!command || command->isEmpty())
         error = QStringLiteral("No terminal app found");

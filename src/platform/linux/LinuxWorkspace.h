@@ -2,6 +2,7 @@
 
 #include "platform/Workspace.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 
 union _XEvent;
@@ -71,6 +72,16 @@ private:
     X11Connection* m_x11 = nullptr;
     unsigned long m_lastActive = 0;
     mutable QHash<unsigned long, std::optional<AppInfo>> m_windowApps;
+
+    // Application lookups walk every desktop entry through GIO (milliseconds each) and the panel asks
+    // for the same few on every keystroke; answers are kept for a few seconds so an installed or
+    // removed application is still noticed soon.
+    void expireCaches() const;
+    QString handlerKey(const QUrl& url) const;
+    mutable QElapsedTimer m_cacheAge;
+    mutable QHash<QString, std::optional<QString>> m_applications;
+    mutable QHash<QString, std::optional<QString>> m_defaultHandlers;
+    mutable QHash<QString, QList<QString>> m_allHandlers;
 };
 
 } // namespace zarvo::linux_
