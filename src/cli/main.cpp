@@ -1,3 +1,4 @@
+#include "cli/ActionsCommand.h"
 #include "cli/CliContext.h"
 #include "cli/ClipsCommand.h"
 #include "cli/IndexCommand.h"
@@ -12,6 +13,8 @@ namespace {
 void usage(QTextStream& err) {
     err << "usage: zarvo-cli COMMAND [ARGS]\n"
            "  query [--json] TEXT              the rows the panel shows for TEXT\n"
+           "  open [--select N] [--yes] TEXT   \u21A9 on row N of TEXT's results\n"
+           "  actions [--select N] [--json] [--run TITLE [--to NAME|DIR]] TEXT   the row's actions menu\n"
            "  history list [--json]            opened places by frecency\n"
            "  favorites list|toggle KEY        starred items\n"
            "  settings get KEY|set KEY VALUE|list\n"
@@ -23,8 +26,14 @@ void usage(QTextStream& err) {
 
 int main(int argc, char** argv) {
     // The clipboard commands need a display connection; everything else runs headless.
-    const bool wantsDisplay = argc > 2 && qstrcmp(argv[1], "clips") == 0 &&
-                              (qstrcmp(argv[2], "copy") == 0 || qstrcmp(argv[2], "watch") == 0);
+    bool wantsDisplay = argc > 2 && qstrcmp(argv[1], "clips") == 0 &&
+                        (qstrcmp(argv[2], "copy") == 0 || qstrcmp(argv[2], "watch") == 0);
+    // Opening a clip row and the copy actions write the clipboard.
+    for (int i = 2; i + 1 < argc && !wantsDisplay; ++i)
+        wantsDisplay = qstrcmp(argv[1], "actions") == 0 && qstrcmp(argv[i], "--run") == 0 &&
+                       QByteArray(argv[i + 1]).toLower().startsWith("copy");
+    if (argc > 2 && qstrcmp(argv[1], "open") == 0)
+        wantsDisplay = true;
     auto app = zarvo::cli::CliContext::makeApplication(argc, argv, wantsDisplay);
     QTextStream err(stderr);
     QStringList args = QCoreApplication::arguments().mid(1);
@@ -35,6 +44,8 @@ int main(int argc, char** argv) {
     const QString command = args.takeFirst();
     zarvo::cli::CliContext::shared().setUp(wantsDisplay);
     if (command == QLatin1String("query")) return zarvo::cli::runQueryCommand(args);
+    if (command == QLatin1String("open")) return zarvo::cli::runOpenCommand(args);
+    if (command == QLatin1String("actions")) return zarvo::cli::runActionsCommand(args);
     if (command == QLatin1String("history")) return zarvo::cli::runHistoryCommand(args);
     if (command == QLatin1String("favorites")) return zarvo::cli::runFavoritesCommand(args);
     if (command == QLatin1String("settings")) return zarvo::cli::runSettingsCommand(args);

@@ -83,6 +83,8 @@ public:
 
     // Marks the pasteboard change with this count as the application's own.
     void setOwnChangeCount(qint64 count) { m_ownChangeCount = count; }
+    // Treats the pasteboard change with this count as already seen (a temporary write of our own).
+    void setLastChangeCount(qint64 count) { m_lastChangeCount = count; }
 
     // Prunes, removes orphaned files, then watches activations and polls twice a second.
     void start();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "search/KeyEvent.h"
 #include "search/ResultItem.h"
 #include "search/SearchQuery.h"
 
@@ -77,6 +78,23 @@ public:
     std::function<void()> onDismiss = [] {};
     std::function<void()> onOpenSettings = [] {};
     std::function<void()> onQuickLook = [] {};
+    // The system beep that goes with every refusal.
+    std::function<void()> onBeep = [] {};
+    // Move to…: the shell shows a modal folder chooser (with the application activated) and gives the
+    // chosen folder, or none when cancelled; alerts are modal too. Afterwards the shell hides the
+    // application again through onHideApplication.
+    struct FolderRequest {
+        QString prompt;
+        QString message;
+        QString startFolder;
+        bool operator==(const FolderRequest&) const = default;
+    };
+    std::function<std::optional<QString>(const FolderRequest&)> chooseFolder = [](const FolderRequest&) {
+        return std::optional<QString>();
+    };
+    std::function<void(const QString& text)> showAlert = [](const QString&) {};
+    std::function<void()> onActivateApplication = [] {};
+    std::function<void()> onHideApplication = [] {};
 
     // --- The search pipeline ----------------------------------------------------------------------
     void scheduleSearch();
@@ -109,9 +127,60 @@ public:
     // Narrows `allActions` by fuzzy score of the typed text, best first.
     void filterActions();
 
+    // --- Keys and modes (SearchModelKeys.cpp) -------------------------------------------------------
+    // True when the model consumed the key; false leaves it to the text field.
+    bool handleKey(const KeyEvent& event);
+    bool handleClipKey(int key, bool isReturn, bool cmd, bool opt, const QString& chars);
+    // While the preview is open: the arrows move the selection and the preview follows it.
+    bool handleQuickLookKey(const KeyEvent& event);
+    void showActions(const std::optional<ResultItem>& item);
+    void performAction(int index);
+    void startRename(const ResultItem& item);
+    void commitRename();
+    // The Clear control: the first call asks for confirmation (for 4 seconds), the second clears.
+    void clearHistory();
+    bool canClearHistory() const;
+    // Opening a help row.
+    void tryHelp(const ResultItem& item);
+
+    // --- Result actions (ItemActions.cpp). No item means nothing to act on; the key map passes target().
+    std::optional<ResultItem> target() const;
+    void open(const std::optional<ResultItem>& item, const std::optional<QString>& application = std::nullopt,
+              bool isKeyRepeat = false);
+    void openWith(int index);
+    void reveal(const std::optional<ResultItem>& item);
+    void quickLook(const std::optional<ResultItem>& item);
+    void openInTerminal(const std::optional<ResultItem>& item);
+    void pastePathIntoFrontApp(const std::optional<ResultItem>& item);
+    bool canSendPaste();
+    void sendPasteKeystroke();
+    void copyPath(const std::optional<ResultItem>& item);
+    void copyFile(const std::optional<ResultItem>& item);
+    void copyText(const QString& text);
+    void duplicate(const std::optional<ResultItem>& item);
+    void compress(const std::optional<ResultItem>& item);
+    void moveTo(const std::optional<ResultItem>& item);
+    // Moves a file into a folder without asking; the error text, or none on success.
+    std::optional<QString> moveInto(const ResultItem& item, const QString& folder);
+    void moveToTrash(const std::optional<ResultItem>& item);
+    void toggleFavorite(const std::optional<ResultItem>& item);
+    void getInfo(const ResultItem& item);
+    void removeFromHistory(const ResultItem& item);
+    void copyClip(const std::optional<ResultItem>& item, bool plainText, bool close);
+    void pasteClip(const std::optional<ResultItem>& item, bool plainText);
+    void togglePin(const std::optional<ResultItem>& item);
+    void deleteClip(const std::optional<ResultItem>& item);
+    QList<ItemAction> buildActions(const ResultItem& item);
+    QList<ItemAction> clipActions(const ResultItem& item, const Clip& clip);
+    void finishBackgroundOperation(const QUrl& url, const QString& text);
+    // Copies, archives, trashing, ejecting and pasteboard restores still under way.
+    int pendingOperations() const { return m_pendingOperations; }
+
 signals:
     // Any published field changed.
     void changed();
+    // The last background operation ended.
+    void operationsFinished();
 
 protected:
     void updateApps();
@@ -151,6 +220,19 @@ protected:
     quint64 m_searchGeneration = 0;
 
 private:
+    void refuse(const QString& text);
+    void beginOperation();
+    void endOperation();
+    Pasteboard* pasteboard() const;
+    // The pasteboard was just written by us: count the change as our own copy.
+    void markOwnChange();
+    QString frontAppName(const QString& fallback) const;
+    bool pressedTabSwitch(const KeyEvent& event) const;
+    // Stops the debounced search and the running file search.
+    void cancelSearches();
+    int m_pendingOperations = 0;
+    QMetaObject::Connection m_clearTimeoutConnection;
+
     void onQueryChanged();
     void startFileSearch(const QString& text, const SearchQuery& q, const QList<ResultItem>& base,
                          const QList<ResultItem>& fallback);

@@ -1,0 +1,331 @@
+#include "cli/ActionsCommand.h"
+
+#include "cli/CliContext.h"
+#include "cli/QueryCommand.h"
+#include "search/KeyEvent.h"
+#include "search/SearchModel.h"
+#include "sources/PathInput.h"
+
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+#include <QTimer>
+
+namespace zarvo::cli {
+
+namespace {
+
+constexpr int kSearchTimeoutMs = 30000;
+// Compressing or copying a large folder may take a while; the command waits for it.
+constexpr int kOperationTimeoutMs = 600000;
+
+struct Options {
+    std::optional<int> select;
+    bool yes = false;
+    bool json = false;
+    std::optional<QString> run;
+    std::optional<QString> to;
+    QStringList words;
+};
+
+// Parses the options a command accepts; an error text for anything else.
+std::optional<QString> parse(const QStringList& args, bool actions, Options& options) {
+    bool literal = false;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        const auto value = [&]() -> std::optional<QString> {
+            if (i + 1 >= args.size()) return std::nullopt;
+            return args[++i];
+        };
+        if (literal || !arg.startsWith(QLatin1String("--"))) {
+            options.words << arg;
+        } else if (arg == QLatin1String("--")) {
+            literal = true;
+        } else if (arg == QLatin1String("--yes")) {
+            options.yes = true;
+        } else if (arg == QLatin1String("--select")) {
+            const auto text = value();
+            bool ok = false;
+            const int n = text ? text->toInt(&ok) : 0;
+            if (!ok || n < 1) return QStringLiteral("--select needs a row number (1 is the first row)");
+            options.select = n;
+        } else if (actions && arg == QLatin1String("--json")) {
+            options.json = true;
+        } else if (actions && arg == QLatin1String("--run")) {
+            options.run = value();
+            if (!options.run) return QStringLiteral("--run needs an action title");
+        } else if (actions && arg == QLatin1String("--to")) {
+            options.to = value();
+            if (!options.to) return QStringLiteral("--to needs a name or a folder");
+        } else {
+            return QStringLiteral("unknown option ") + arg;
+        }
+    }
+    if (options.words.size() != 1) return QStringLiteral("give the query as one argument");
+    return std::nullopt;
+}
+
+// Types the text and waits for the file search, as the query command does.
+void search(SearchModel& model, const QString& text) {
+    model.setQuery(text);
+    if (model.mode() == SearchModel::Mode::search) model.runSearch();
+    if (!model.isSearching()) return;
+    QEventLoop loop;
+    QObject::connect(&model, &SearchModel::changed, &loop, [&] {
+        if (!model.isSearching()) loop.quit();
+    });
+    QTimer::singleShot(kSearchTimeoutMs, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void waitForOperations(SearchModel& model) {
+    // Completions already queued (the workspace's, a finished process's) run first.
+    QCoreApplication::processEvents();
+    if (model.pendingOperations() == 0) return;
+    QEventLoop loop;
+    QObject::connect(&model, &SearchModel::operationsFinished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(kOperationTimeoutMs, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// The clipboard works only in a graphical session, which the command line has when it runs with a
+// display (the entry point then makes a GUI application).
+bool clipboardAvailable() {
+    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) &&
+           CliContext::shared().searchServices().pasteboard;
+}
+
+// Whether opening the row writes the clipboard (a clip, or the IP address).
+bool opensIntoClipboard(const std::optional<ResultItem>& item) {
+    return item && (item->clipID || item->systemAction == SystemAction::ip);
+}
+
+KeyEvent returnKey() {
+    KeyEvent event;
+    event.keyCode = KeyCode::returnKey;
+    event.characters = QStringLiteral("\r");
+    return event;
+}
+
+// The model with the shell's hooks replaced by what a command line can do.
+struct Session {
+    SearchModel model;
+    int beeps = 0;
+    bool dismissed = false;
+    std::optional<QString> alert;
+
+    Session() : model(CliContext::shared().searchServices()) {
+        model.onBeep = [this] { ++beeps; };
+        model.onDismiss = [this] { dismissed = true; };
+        model.showAlert = [this](const QString& text) { alert = text; };
+    }
+
+    // Searches and selects row `select` (1-based); an error text when there is no such row.
+    std::optional<QString> prepare(const Options& options) {
+        search(model, options.words.first());
+        if (options.select) {
+            if (*options.select > int(model.results().size()))
+                return QStringLiteral("There is no row %1 (%2 listed)")
+                    .arg(*options.select)
+                    .arg(model.results().size());
+            model.setSelectedIndex(*options.select - 1);
+        }
+        return std::nullopt;
+    }
+};
+
+// Actions that need the panel, the desktop's windows or another application.
+bool needsWindow(const QString& title) {
+    static const QStringList windowless = {
+        QStringLiteral("Copy URL"),
+        QStringLiteral("Copy as Markdown Link"),
+        QStringLiteral("Copy Command"),
+        QStringLiteral("Copy File"),
+        QStringLiteral("Copy Path"),
+        QStringLiteral("Copy Name"),
+        QStringLiteral("Add to Favorites"),
+        QStringLiteral("Remove from Favorites"),
+        QStringLiteral("Rename\u2026"),
+        QStringLiteral("Duplicate"),
+        QStringLiteral("Compress to ZIP"),
+        QStringLiteral("Move to\u2026"),
+        QStringLiteral("Move to Trash"),
+        QStringLiteral("Remove from History"),
+        QStringLiteral("Copy"),
+        QStringLiteral("Copy as Plain Text"),
+        QStringLiteral("Pin"),
+        QStringLiteral("Unpin"),
+        QStringLiteral("Delete from Clipboard History"),
+    };
+    return !windowless.contains(title);
+}
+
+// "Rename" finds "Rename…"; letter case does not matter.
+bool titleMatches(const QString& title, const QString& wanted) {
+    QString bare = title;
+    if (bare.endsWith(QChar(0x2026))) bare.chop(1);
+    QString typed = wanted.trimmed();
+    if (typed.endsWith(QLatin1String("...")))
+        typed.chop(3);
+    else if (typed.endsWith(QChar(0x2026)))
+        typed.chop(1);
+    return bare.compare(typed, Qt::CaseInsensitive) == 0;
+}
+
+QJsonObject actionJson(const ItemAction& action) {
+    QJsonObject object;
+    object.insert(QStringLiteral("title"), action.title);
+    object.insert(QStringLiteral("symbol"), action.symbol);
+    object.insert(QStringLiteral("shortcut"), action.shortcut ? QJsonValue(*action.shortcut) : QJsonValue());
+    object.insert(QStringLiteral("isDestructive"), action.isDestructive);
+    return object;
+}
+
+int usageError(const QString& text, const char* usage) {
+    QTextStream err(stderr);
+    err << "zarvo-cli: " << text << "\n" << usage;
+    return 2;
+}
+
+const char* const kOpenUsage = "usage: zarvo-cli open [--select N] [--yes] TEXT\n";
+const char* const kActionsUsage =
+    "usage: zarvo-cli actions [--select N] [--json] [--run TITLE [--to NAME|DIR] [--yes]] TEXT\n";
+
+} // namespace
+
+int runOpenCommand(const QStringList& args) {
+    Options options;
+    if (auto error = parse(args, false, options)) return usageError(*error, kOpenUsage);
+    QTextStream out(stdout);
+    Session session;
+    if (auto error = session.prepare(options)) {
+        out << *error << "\n";
+        return 1;
+    }
+    SearchModel& model = session.model;
+    if (opensIntoClipboard(model.target()) && !clipboardAvailable()) {
+        out << "The clipboard is not available without a display\n";
+        return 2;
+    }
+    model.handleKey(returnKey());
+    // A confirmation ("Press ↩ again …") is answered by a second, separate press.
+    std::optional<QString> prompt;
+    if (options.yes && model.pendingConfirmation() && !session.dismissed) {
+        prompt = model.message();
+        session.beeps = 0;
+        model.handleKey(returnKey());
+    }
+    waitForOperations(model);
+    // The panel hides once the confirmed action runs; its prompt is then no longer shown.
+    if (model.message() && !(prompt && session.dismissed && model.message() == prompt))
+        out << *model.message() << "\n";
+    return session.beeps > 0 ? 1 : 0;
+}
+
+int runActionsCommand(const QStringList& args) {
+    Options options;
+    if (auto error = parse(args, true, options)) return usageError(*error, kActionsUsage);
+    QTextStream out(stdout);
+    Session session;
+    if (auto error = session.prepare(options)) {
+        out << *error << "\n";
+        return 1;
+    }
+    SearchModel& model = session.model;
+    model.showActions(std::nullopt);
+    if (model.mode() != SearchModel::Mode::actions) {
+        if (model.message()) out << *model.message() << "\n";
+        return 1;
+    }
+    const ResultItem item = *model.actionTarget();
+    const QList<ItemAction> actions = model.actions();
+
+    if (!options.run) {
+        if (options.json) {
+            QJsonObject object;
+            object.insert(QStringLiteral("item"), rowJson(item));
+            QJsonArray list;
+            for (const ItemAction& action : actions)
+                list.append(actionJson(action));
+            object.insert(QStringLiteral("actions"), list);
+            out << QJsonDocument(object).toJson(QJsonDocument::Indented);
+        } else {
+            out << item.name() << "\n";
+            for (const ItemAction& action : actions) {
+                out << "  " << action.title;
+                if (action.shortcut) out << "  " << *action.shortcut;
+                if (action.isDestructive) out << "  (destructive)";
+                out << "\n";
+            }
+        }
+        return 0;
+    }
+
+    int index = -1;
+    for (int i = 0; i < actions.size() && index < 0; ++i)
+        if (titleMatches(actions[i].title, *options.run)) index = i;
+    if (index < 0) {
+        out << "No action \u201C" << *options.run << "\u201D for \u201C" << item.name() << "\u201D\n";
+        return 2;
+    }
+    const QString title = actions[index].title;
+    if (needsWindow(title)) {
+        out << "\u201C" << title << "\u201D needs the panel; it cannot run from the command line\n";
+        return 2;
+    }
+    if (title.startsWith(QLatin1String("Copy")) && !clipboardAvailable()) {
+        out << "The clipboard is not available without a display\n";
+        return 2;
+    }
+
+    std::optional<QString> extra;
+    if (title == QStringLiteral("Rename\u2026")) {
+        if (!options.to)
+            return usageError(QStringLiteral("Rename needs the new name: --to NAME"), kActionsUsage);
+        model.performAction(index);
+        if (model.mode() == SearchModel::Mode::rename) {
+            model.setQuery(*options.to);
+            model.handleKey(returnKey());
+        }
+    } else if (title == QStringLiteral("Move to\u2026")) {
+        if (!options.to) return usageError(QStringLiteral("Move needs the folder: --to DIR"), kActionsUsage);
+        const QString folder = PathInput::expand(*options.to);
+        if (!QFileInfo(folder).isDir()) {
+            out << "No folder \u201C" << *options.to << "\u201D\n";
+            return 1;
+        }
+        model.restoreSearch();
+        // The panel asks for the folder and reports problems in an alert; here both are plain text.
+        if (auto error = model.moveInto(item, QFileInfo(folder).absoluteFilePath())) {
+            out << *error << "\n";
+            return 1;
+        }
+        extra = QStringLiteral("Moved \u201C") + PathInput::lastPathComponent(item.url.toLocalFile()) +
+                QStringLiteral("\u201D to ") +
+                PathInput::abbreviatingWithTilde(QFileInfo(folder).absoluteFilePath());
+    } else {
+        model.performAction(index);
+    }
+    waitForOperations(model);
+
+    const std::optional<QString> message = extra ? extra : model.message();
+    const bool ok = session.beeps == 0 && !session.alert;
+    if (options.json) {
+        QJsonObject object;
+        object.insert(QStringLiteral("action"), title);
+        object.insert(QStringLiteral("item"), rowJson(item));
+        object.insert(QStringLiteral("message"), message ? QJsonValue(*message) : QJsonValue());
+        object.insert(QStringLiteral("ok"), ok);
+        out << QJsonDocument(object).toJson(QJsonDocument::Indented);
+    } else {
+        if (session.alert) out << *session.alert << "\n";
+        if (message) out << *message << "\n";
+    }
+    return ok ? 0 : 1;
+}
+
+} // namespace zarvo::cli

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "search/ResultItem.h"
+
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace zarvo {
+
+// File-system work behind the result actions. Paths are absolute; nothing here ever replaces an
+// existing file.
+namespace FileOperations {
+
+// Content types (MIME names on this platform) that run code when opened.
+const QStringList& runnableTypes();
+// The 35 extensions of documents that run code or install something when opened.
+const QSet<QString>& runnableExtensions();
+// The same for this platform's own launchers and installers (desktop entries, AppImages, packages).
+const QSet<QString>& platformRunnableExtensions();
+// Whether opening the file may run code: a runnable type or extension, or an executable file. A symbolic
+// link counts as what it points to, followed at most 8 links deep.
+bool isRunnable(const QString& path, int depth = 0);
+
+// " copy", " copy 2" … beside the item, keeping the extension of files; the first free one.
+QString duplicateCandidate(const QString& path, bool isDirectory);
+// "name.zip", "name 2.zip" … beside the item; the first free one.
+QString archiveCandidate(const QString& path);
+// Copies a file or a whole folder (links stay links). Fails rather than replace anything; a failed copy
+// leaves nothing behind. The error text, or none.
+std::optional<QString> copyItem(const QString& from, const QString& to);
+// Moves (renames) an item, across file systems by copying then removing the original. Never replaces an
+// existing item other than the item itself (a change of letter case on a case-insensitive volume). The
+// error text, or none; on failure the original stays where it was.
+std::optional<QString> moveItem(const QString& from, const QString& to);
+// Whether two paths name the same file (same device and inode).
+bool isSameFile(const QString& a, const QString& b);
+// Whether something, even a dangling link, is at the path.
+bool existsAt(const QString& path);
+
+// The Finder script that opens the information window of a path, quoted for AppleScript.
+QString getInfoScript(const QString& path);
+
+// The row's second line as the view shows it: the subtitle, the tilde path of a file, or "Open in browser".
+QString displaySubtitle(const ResultItem& item);
+
+} // namespace FileOperations
+
+} // namespace zarvo

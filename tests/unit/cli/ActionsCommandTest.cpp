@@ -1,0 +1,139 @@
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+// zarvo-cli itself, run in a sandbox home, as a script would use it.
+
+namespace {
+
+struct Result {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+struct Sandbox {
+    QTemporaryDir root;
+    QString home = root.path() + "/home";
+    // The build folder: named by the test environment, else the parent of this test's own folder.
+    QString cli =
+        (qEnvironmentVariableIsEmpty("ZARVO_BIN_DIR") ? QCoreApplication::applicationDirPath() + "/.."
+                                                      : qEnvironmentVariable("ZARVO_BIN_DIR")) +
+        "/zarvo-cli";
+
+    Sandbox() {
+        for (const char* dir : {"", "/.local/share", "/.config", "/.cache", "/Pictures"})
+            QDir().mkpath(home + dir);
+    }
+
+    Result run(const QStringList& args) const {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", home);
+        env.insert("XDG_DATA_HOME", home + "/.local/share");
+        env.insert("XDG_CONFIG_HOME", home + "/.config");
+        env.insert("XDG_CACHE_HOME", home + "/.cache");
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        process.setProcessEnvironment(env);
+        process.start(cli, args);
+        if (!process.waitForFinished(120000)) return {};
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    QString make(const QString& relative, const QByteArray& data = "data") const {
+        const QString path = home + "/" + relative;
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(data);
+        return path;
+    }
+};
+
+} // namespace
+
+TEST(ActionsCommand, DuplicateCompressRenameMoveAndTrashInASandboxHome) {
+    Sandbox s;
+    ASSERT_TRUE(QFileInfo(s.cli).isExecutable()) << s.cli.toStdString();
+    s.make("Report.pdf", "report");
+
+    // The menu of a file, as JSON.
+    Result r = s.run({"actions", "~/Report.pdf", "--json"});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    const QJsonObject menu = QJsonDocument::fromJson(r.out.toUtf8()).object();
+    EXPECT_EQ(menu["item"].toObject()["historyKey"].toString(), s.home + "/Report.pdf");
+    QStringList titles;
+    for (const auto& action : menu["actions"].toArray())
+        titles << action.toObject()["title"].toString();
+    EXPECT_TRUE(titles.contains("Duplicate"));
+    EXPECT_TRUE(titles.contains("Move to Trash"));
+
+    r = s.run({"actions", "~/Report.pdf", "--run", "Duplicate"});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, "Duplicated as \u201CReport copy.pdf\u201D\n");
+    r = s.run({"actions", "~/Report.pdf", "--run", "Duplicate"});
+    EXPECT_EQ(r.out, "Duplicated as \u201CReport copy 2.pdf\u201D\n");
+    EXPECT_TRUE(QFile::exists(s.home + "/Report copy.pdf"));
+    EXPECT_TRUE(QFile::exists(s.home + "/Report copy 2.pdf"));
+
+    // A folder beside an existing archive of its name.
+    s.make("Pictures/Photos/cat.jpg", "cat");
+    s.make("Pictures/Photos.zip", "older archive");
+    r = s.run({"actions", "~/Pictures/Photos", "--run", "Compress to ZIP"});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, "Compressed to \u201CPhotos 2.zip\u201D\n");
+    QProcess list;
+    list.start("bsdtar", {"-tf", s.home + "/Pictures/Photos 2.zip"});
+    list.waitForFinished(30000);
+    EXPECT_EQ(list.exitCode(), 0);
+    EXPECT_TRUE(QString::fromUtf8(list.readAllStandardOutput()).split('\n').contains("Photos/cat.jpg"));
+
+    // Rename refuses bad names with a non-zero exit, then renames.
+    r = s.run({"actions", "~/Report copy.pdf", "--run", "Rename", "--to", "a/b"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, "That isn't a valid name\n");
+    r = s.run({"actions", "~/Report copy.pdf", "--run", "Rename", "--to", "Draft.pdf"});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, "Renamed to \u201CDraft.pdf\u201D\n");
+    EXPECT_TRUE(QFile::exists(s.home + "/Draft.pdf"));
+
+    // Move into a folder; a name already there is refused and nothing is replaced.
+    QDir().mkpath(s.home + "/Archive");
+    s.make("Archive/Draft.pdf", "older");
+    r = s.run({"actions", "~/Draft.pdf", "--run", "Move to…", "--to", "~/Archive"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, "\u201CDraft.pdf\u201D already exists in Archive\n");
+    QFile::remove(s.home + "/Archive/Draft.pdf");
+    r = s.run({"actions", "~/Draft.pdf", "--run", "Move to", "--to", "~/Archive"});
+    EXPECT_EQ(r.code, 0) << r.out.toStdString();
+    EXPECT_TRUE(QFile::exists(s.home + "/Archive/Draft.pdf"));
+
+    // Starred, then trashed: into the freedesktop Trash with its info file, and forgotten.
+    r = s.run({"actions", "~/Report.pdf", "--run", "Add to Favorites"});
+    EXPECT_EQ(r.out, "\u2605 Added \u201CReport.pdf\u201D to favorites\n");
+    r = s.run({"actions", "~/Report.pdf", "--run", "Move to Trash"});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, "Moved \u201CReport.pdf\u201D to Trash\n");
+    EXPECT_FALSE(QFile::exists(s.home + "/Report.pdf"));
+    EXPECT_TRUE(QFile::exists(s.home + "/.local/share/Trash/files/Report.pdf"));
+    EXPECT_TRUE(QFile::exists(s.home + "/.local/share/Trash/info/Report.pdf.trashinfo"));
+    r = s.run({"favorites", "list"});
+    EXPECT_FALSE(r.out.contains("Report.pdf")) << r.out.toStdString();
+
+    // Actions that need a window, unknown titles and missing rows are refused.
+    EXPECT_EQ(s.run({"actions", "~/zzqqxx-none.pdf", "--run", "Duplicate"}).code, 1);
+    EXPECT_EQ(s.run({"actions", "~/Report copy 2.pdf", "--run", "Quick Look"}).code, 2);
+    EXPECT_EQ(s.run({"actions", "~/Report copy 2.pdf", "--run", "Fly"}).code, 2);
+    EXPECT_EQ(s.run({"actions", "~/Report copy 2.pdf", "--select", "9"}).code, 1);
+    EXPECT_EQ(s.run({"open"}).code, 2);
+}

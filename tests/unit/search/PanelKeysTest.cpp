@@ -1,0 +1,352 @@
+#include "PanelHarness.h"
+
+#include "platform/HotKeyFormat.h"
+#include "search/Help.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace zarvo;
+using zarvo::testing::Panel;
+
+TEST(PanelKeys, SearchModeKeysEscapeAndTheTextFieldsOwnKeys) {
+    Panel f;
+    f.p.makeFile("Documents/Report.pdf", "pdf");
+    f.type("~/Documents/Rep");
+    ASSERT_FALSE(f.model.results().isEmpty());
+
+    // Keys the text field handles itself are left to it.
+    EXPECT_FALSE(f.press("a"));
+    EXPECT_FALSE(f.press("cmd+c"));
+    EXPECT_FALSE(f.press("cmd+0"));
+    EXPECT_EQ(f.p.pasteboard.writes, 0);
+
+    // ⇧⌘C copies the target's path.
+    EXPECT_TRUE(f.press("cmd+shift+c"));
+    EXPECT_EQ(f.p.pasteboard.string(PasteboardType::plainText), f.p.home() + "/Documents/Report.pdf");
+    EXPECT_EQ(f.message(), "Copied ~/Documents/Report.pdf");
+
+    EXPECT_TRUE(f.press("cmd+,"));
+    EXPECT_EQ(f.settingsOpened, 1);
+
+    // Escape with text clears it and keeps the panel; a second Escape hides it.
+    EXPECT_TRUE(f.press("esc"));
+    EXPECT_EQ(f.model.query(), "");
+    EXPECT_EQ(f.dismissed, 0);
+    EXPECT_TRUE(f.press("esc"));
+    EXPECT_EQ(f.dismissed, 1);
+}
+
+TEST(PanelKeys, TabSwitchKeyHonoursShiftOnlyWhenBound) {
+    Panel f;
+    f.addTextClip("first");
+    ASSERT_EQ(f.settings.tabKeyModifiers(), HotKeyModifier::command);
+    // Bound without Shift: pressing it with Shift held still switches.
+    EXPECT_TRUE(f.press("cmd+shift+."));
+    EXPECT_EQ(f.model.mode(), SearchModel::Mode::clips);
+    EXPECT_TRUE(f.press("cmd+."));
+    EXPECT_EQ(f.model.mode(), SearchModel::Mode::search);
+    // With Option it is another combination.
+    EXPECT_FALSE(f.press("cmd+opt+."));
+    EXPECT_EQ(f.model.mode(), SearchModel::Mode::search);
+
+    // Bound with Shift: only the shifted press switches.
+    f.settings.setTabKeyModifiers(HotKeyModifier::command | HotKeyModifier::shift);
+    f.press("cmd+.");
+    EXPECT_EQ(f.model.mode(), SearchModel::Mode::search);
+    EXPECT_TRUE(f.press("cmd+shift+."));
+    EXPECT_EQ(f.model.mode(), SearchModel::Mode::clips);
+}
+
+TEST(PanelKeys, ActionsMenuFiltersRunsAfterRestoringAndCloses) {
+    Panel f;
+    const QString path = f.p.makeFile("Report.pdf", "pdf");
+    f.type("~/Report.pdf");
+    ASSERT_EQ(f.model.selected()->url.toLocalFile(), path);
+
+    EXPECT_TRUE(f.press("cmd+k"));
+    ASSERT_EQ(f.model.mode(), SearchModel::Mode::actions);
+    EXPECT_EQ(f.model.query(), "");
+    const QStringList all = f.titles();
+    EXPECT_EQ(all, (QStringList{"Open", "Reveal in Finder", "Quick Look", "Open in Terminal",
+                                "Paste Path into Front App", "Copy File", "Copy Path", "Copy Name",
+                                "Copy as Markdown Link", "Add to Favorites", "Rename\u2026", "Duplicate",
+                                "Compress to ZIP", "Move to\u2026", "Get Info", "Move to Trash"}));
+    EXPECT_TRUE(f.model.actions().last().isDestructive);
+
+    // Filtering by "cop" keeps the copy actions, best score first.
+    f.type("cop");
+    const QStringList filtered = f.titles();
+    ASSERT_FALSE(filtered.isEmpty());
+    for (const QString& title : filtered.mid(0, 4))
+        EXPECT_TRUE(title.startsWith("Copy")) << title.toStdString();
+    EXPECT_FALSE(filtered.contains("Open"));
+    EXPECT_FALSE(f.press("a")); // typing goes to the filter
+
+    // Down then ↩ runs the second copy action with the search restored first.
+    const QString chosen = filtered.value(1);
+    EXPECT_TRUE(f.press("down"));
+    EXPECT_EQ(f.model.actionIndex(), 1);
+    f.press("up");
+    f.press("up");
+    EXPECT_EQ(f.model.actionIndex(), 0);
+    f.press("down");
+    EXPECT_TRUE(f.press("return"));
+    EXPECT_EQ(f.model.mode(), SearchModel::Mode::search);
+    EXPECT_EQ(f.model.query(), "~/Report.pdf");
+    EXPECT_TRUE(f.message().startsWith("Copied")) << f.message().toStdString();
+    EXPECT_FALSE(f.model.actionTarget());
+
+    // ⌘K and Escape both close the menu without doing anything.
+    f.press("cmd+k");
+    EXPECT_TRUE(f.press("cmd+k"));
+    EXPECT_EQ(f.model.mode(), SearchModel::Mode::search);
+    f.press("cmd+k");
+    EXPECT_TRUE(f.press("tab"));
+    EXPECT_TRUE(f.press("esc"));
+    EXPECT_EQ(f.model.query(), "~/Report.pdf");
+}
+
+TEST(PanelKeys, ActionsMenuRefusesHelpRowsAndNothing) {
+    Panel f;
+    f.type("?");
+    ASSERT_FALSE(f.model.results().isEmpty());
+    ASSERT_EQ(f.model.selected()->source, ResultItem::Source::help);
+    f.press("cmd+k");
+    EXPECT_EQ(f.model.mode(), SearchModel::Mode::search);
+    EXPECT_EQ(f.message(), "Select a result first");
+    EXPECT_EQ(f.beeps, 1);
+
+    // ↩ on a help row without an example, with one, and on the settings topic.
+    ResultItem keyboard = Help::item(HelpTopic::all().at(11));
+    f.model.open(keyboard);
+    EXPECT_EQ(f.message(), "Use these keys on any search result");
+    EXPECT_EQ(f.model.query(), "?");
+    f.model.open(Help::item(HelpTopic::all().last()));
+    EXPECT_EQ(f.settingsOpened, 1);
+    f.model.open(Help::item(HelpTopic::all().at(3)));
+    EXPECT_EQ(f.model.query(), "pdf: week: ");
+}
+
+TEST(PanelKeys, WebAndCommandRowsGetTheirOwnMenus) {
+    Panel f;
+    f.type("https://example.com/docs");
+    ASSERT_FALSE(f.model.results().isEmpty());
+    f.press("cmd+k");
+    EXPECT_EQ(f.titles().mid(0, 3), (QStringList{"Open", "Copy URL", "Copy as Markdown Link"}));
+    EXPECT_FALSE(f.titles().contains("Duplicate"));
+    f.type("markdown");
+    f.press("return");
+    EXPECT_EQ(f.p.pasteboard.string(PasteboardType::plainText), "[example.com](https://example.com/docs)");
+
+    f.type("> echo hi");
+    f.press("cmd+k");
+    EXPECT_EQ(f.titles().mid(0, 2), (QStringList{"Run in Terminal", "Copy Command"}));
+    f.press("esc");
+}
+
+TEST(PanelKeys, QuickLookFollowsTheSelection) {
+    Panel f;
+    f.p.makeFile("Docs/a.txt");
+    f.p.makeFile("Docs/b.txt");
+    f.type("~/Docs/");
+    ASSERT_GE(f.model.results().size(), 2);
+    EXPECT_TRUE(f.press("cmd+y"));
+    EXPECT_EQ(f.quickLooks, 1);
+    const auto first = f.model.previewURL();
+    ASSERT_TRUE(first);
+    EXPECT_TRUE(f.model.handleQuickLookKey(Panel::event("down")));
+    EXPECT_NE(f.model.previewURL(), first);
+    EXPECT_EQ(f.model.previewURL(), f.model.selected()->url);
+    EXPECT_FALSE(f.model.handleQuickLookKey(Panel::event("a")));
+}
+
+TEST(PanelKeys, RenameRefusesBadNamesAndKeepsEveryFile) {
+    Panel f;
+    const QString path = f.p.makeFile("Work/Report.pdf", "original");
+    f.p.makeFile("Work/Other.pdf", "other");
+    f.history.add(path);
+    f.favorites.toggle(path);
+    f.type("~/Work/Report.pdf");
+
+    f.press("cmd+k");
+    f.type("rename");
+    f.press("return");
+    ASSERT_EQ(f.model.mode(), SearchModel::Mode::rename);
+    EXPECT_EQ(f.model.query(), "Report.pdf");
+    EXPECT_TRUE(f.model.selectBaseNameOnFocus());
+    EXPECT_EQ(f.message(), "Renaming \u201CReport.pdf\u201D. \u21A9 to save, esc to cancel");
+
+    for (const QString& bad :
+         {QString("a/b"), QString("  "), QString("."), QString(".."), QString("a") + QChar(0) + "b"}) {
+        f.model.setQuery(bad);
+        f.press("return");
+        EXPECT_EQ(f.message(), "That isn't a valid name");
+        EXPECT_EQ(f.model.mode(), SearchModel::Mode::rename);
+    }
+    f.model.setQuery("Other.pdf");
+    f.press("return");
+    EXPECT_EQ(f.message(), "\u201COther.pdf\u201D already exists here");
+    EXPECT_EQ(f.model.mode(), SearchModel::Mode::rename);
+
+    // Too long for the file system: its own error, and the file stays.
+    f.model.setQuery(QString(300, QLatin1Char('x')) + ".pdf");
+    f.press("return");
+    EXPECT_EQ(f.model.mode(), SearchModel::Mode::rename);
+    EXPECT_TRUE(f.message().contains("File name too long")) << f.message().toStdString();
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_GE(f.beeps, 7);
+
+    // Quotes, a newline and a leading dash are all fine on this file system.
+    const QString odd = "-\"it's\"\nnew.pdf";
+    f.model.setQuery(odd);
+    f.press("return");
+    EXPECT_EQ(f.model.mode(), SearchModel::Mode::search);
+    const QString renamed = f.p.home() + "/Work/" + odd;
+    EXPECT_EQ(f.message(), "Renamed to \u201C" + odd + "\u201D");
+    EXPECT_FALSE(QFile::exists(path));
+    QFile file(renamed);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "original");
+    EXPECT_EQ(f.model.query(), renamed);
+    EXPECT_EQ(f.history.entries().first().key, renamed);
+    EXPECT_EQ(f.favorites.keys(), QStringList{renamed});
+
+    // Escape leaves the name as it was.
+    f.model.startRename(ResultItem::file(renamed, ResultItem::Source::path));
+    f.model.setQuery("Unused.pdf");
+    f.press("esc");
+    EXPECT_TRUE(QFile::exists(renamed));
+    EXPECT_EQ(f.model.query(), renamed);
+}
+
+TEST(PanelKeys, CaseOnlyRenameMovesButNeverReplacesAnotherFile) {
+    Panel f;
+    const QString path = f.p.makeFile("Case/Report.pdf", "upper");
+    f.model.startRename(ResultItem::file(path, ResultItem::Source::path));
+    f.model.setQuery("report.pdf");
+    f.press("return");
+    EXPECT_EQ(f.message(), "Renamed to \u201Creport.pdf\u201D");
+    EXPECT_TRUE(QDir(f.p.home() + "/Case").entryList(QDir::Files) == QStringList{"report.pdf"});
+
+    // On a case-sensitive volume both names can exist: the other file is not overwritten.
+    const QString lower = f.p.home() + "/Case/report.pdf";
+    f.p.makeFile("Case/REPORT.pdf", "other");
+    f.model.startRename(ResultItem::file(lower, ResultItem::Source::path));
+    f.model.setQuery("REPORT.pdf");
+    f.press("return");
+    EXPECT_EQ(f.message(), "\u201CREPORT.pdf\u201D already exists here");
+    QFile other(f.p.home() + "/Case/REPORT.pdf");
+    ASSERT_TRUE(other.open(QIODevice::ReadOnly));
+    EXPECT_EQ(other.readAll(), "other");
+    f.press("esc");
+
+    // Only files can be renamed.
+    ResultItem web;
+    web.url = QUrl("https://example.com");
+    web.source = ResultItem::Source::web;
+    f.model.startRename(web);
+    EXPECT_EQ(f.message(), "Only files and folders can be renamed");
+    EXPECT_EQ(f.model.mode(), SearchModel::Mode::search);
+}
+
+TEST(PanelKeys, ClipboardTabKeysAndDigits) {
+    Panel f;
+    for (const char* text : {"one", "two", "three"})
+        f.addTextClip(QString::fromLatin1(text));
+    f.model.switchTab(SearchModel::Tab::clipboard);
+    ASSERT_EQ(f.model.mode(), SearchModel::Mode::clips);
+    ASSERT_EQ(f.model.results().size(), 3);
+    EXPECT_EQ(f.model.results().first().title, "three");
+
+    // ⌘5 with three clips does nothing, and "5" is not typed either.
+    EXPECT_TRUE(f.press("cmd+5"));
+    EXPECT_EQ(f.dismissed, 0);
+    EXPECT_EQ(f.model.query(), "");
+    EXPECT_TRUE(f.press("tab"));
+    EXPECT_FALSE(f.press("delete"));
+
+    // ⌘P pins the selected clip; ⌘D too (toggling it back).
+    f.press("down");
+    EXPECT_TRUE(f.press("cmd+p"));
+    EXPECT_EQ(f.message(), "Pinned \u201Ctwo\u201D. Pinned clips are kept");
+    EXPECT_EQ(f.model.selected()->title, "two");
+    EXPECT_TRUE(f.press("cmd+d"));
+    EXPECT_EQ(f.message(), "Unpinned \u201Ctwo\u201D");
+
+    // ⌘2 copies the second listed clip and closes.
+    EXPECT_TRUE(f.press("cmd+2"));
+    EXPECT_EQ(f.dismissed, 1);
+    EXPECT_EQ(f.p.pasteboard.string(PasteboardType::plainText), "two");
+
+    // ⌘⌫ on the last clip selects the new last one.
+    f.model.setSelectedIndex(2);
+    EXPECT_TRUE(f.press("cmd+delete"));
+    EXPECT_EQ(f.model.results().size(), 2);
+    EXPECT_EQ(f.model.selectedIndex(), 1);
+    EXPECT_TRUE(f.message().startsWith("Deleted \u201C"));
+
+    // ⌘K opens the clip menu.
+    f.press("cmd+k");
+    EXPECT_EQ(f.model.mode(), SearchModel::Mode::actions);
+    EXPECT_EQ(f.titles(), (QStringList{"Copy", "Copy as Plain Text", "Paste into Front App", "Pin",
+                                       "Delete from Clipboard History"}));
+    f.press("esc");
+    EXPECT_EQ(f.model.mode(), SearchModel::Mode::clips);
+
+    // Escape clears a filter first, then hides.
+    f.model.setQuery("two");
+    EXPECT_TRUE(f.press("esc"));
+    EXPECT_EQ(f.model.query(), "");
+    f.press("esc");
+    EXPECT_EQ(f.dismissed, 2);
+
+    // ⌘↩ pastes into the front application; ↩ on a clip copies it.
+    f.p.workspace.front = AppInfo{QStringLiteral("org.example.editor"), QStringLiteral("Editor")};
+    f.model.setSelectedIndex(0);
+    EXPECT_TRUE(f.press("cmd+return"));
+    EXPECT_TRUE(zarvo::testing::waitUntil([&] { return f.p.keySynth.pastes == 1; }));
+}
+
+TEST(PanelKeys, ClearNeedsTwoClicksWithinFourSeconds) {
+    Panel f;
+    for (int i = 0; i < 10; ++i)
+        f.addTextClip(QStringLiteral("clip %1").arg(i));
+    f.model.switchTab(SearchModel::Tab::clipboard);
+    f.model.togglePin(f.model.results().at(0));
+    f.model.togglePin(f.model.results().at(5));
+    EXPECT_TRUE(f.model.canClearHistory());
+
+    f.model.clearHistory();
+    EXPECT_TRUE(f.model.confirmingClear());
+    EXPECT_EQ(f.message(), "Click Clear again to delete all clips except pinned ones. This can't be undone.");
+    EXPECT_EQ(f.model.m_clearTimeout.interval(), 4000);
+    EXPECT_TRUE(f.model.m_clearTimeout.isActive());
+    // Let the confirmation run out (sooner than 4 seconds, same timer).
+    f.model.m_clearTimeout.start(10);
+    EXPECT_TRUE(zarvo::testing::waitUntil([&] { return !f.model.confirmingClear(); }));
+    EXPECT_FALSE(f.model.message());
+    f.model.m_clearTimeout.setInterval(4000);
+
+    // The next click only asks again; nothing is deleted.
+    f.model.clearHistory();
+    EXPECT_EQ(f.clips.clips().size(), 10);
+    f.model.clearHistory();
+    EXPECT_EQ(f.message(), "Cleared 8 clips. Pinned clips stay");
+    EXPECT_EQ(f.clips.clips().size(), 2);
+    EXPECT_FALSE(f.model.canClearHistory());
+
+    // The run tab forgets the history; favourites stay.
+    f.model.switchTab(SearchModel::Tab::run);
+    const QString path = f.p.makeFile("kept.txt");
+    f.history.add(path);
+    f.favorites.toggle(path);
+    EXPECT_TRUE(f.model.canClearHistory());
+    f.model.clearHistory();
+    EXPECT_EQ(f.message(), "Click Clear again to forget the places you've opened. Favorites stay.");
+    f.model.clearHistory();
+    EXPECT_EQ(f.message(), "Cleared recent history");
+    EXPECT_TRUE(f.history.entries().isEmpty());
+    EXPECT_EQ(f.favorites.keys(), QStringList{path});
+}

@@ -1,0 +1,478 @@
+#include "PanelHarness.h"
+
+#include "search/ItemActions.h"
+#include "sources/SystemAction.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+using namespace zarvo;
+using zarvo::testing::Panel;
+using zarvo::testing::waitUntil;
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// Creates a file whose name is not valid UTF-8 inside `folder`, through the raw system call.
+void makeRawNamedFile(const QString& folder) {
+    const QByteArray path = QFile::encodeName(folder) + "/caf\xe9.txt";
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, "raw", 3), 3);
+    ::close(fd);
+}
+
+bool rawNamedFileExists(const QString& folder) {
+    const QByteArray path = QFile::encodeName(folder) + "/caf\xe9.txt";
+    return ::access(path.constData(), F_OK) == 0;
+}
+
+// The entry count of a zip archive's end-of-central-directory record (names not valid UTF-8 included,
+// which listing tools skip in a UTF-8 locale).
+int zipEntryCount(const QByteArray& zip) {
+    const qsizetype end = zip.lastIndexOf(QByteArray("PK\x05\x06", 4));
+    if (end < 0 || end + 12 > zip.size()) return -1;
+    return uchar(zip[end + 10]) | (uchar(zip[end + 11]) << 8);
+}
+
+QStringList zipEntries(const QString& archive) {
+    QProcess tar;
+    tar.start("bsdtar", {"-tf", archive});
+    tar.waitForFinished(30000);
+    return QString::fromUtf8(tar.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+TEST(ResultActions, OpenRecordsHidesAndOpens) {
+    Panel f;
+    const QString path = f.p.makeFile("Notes.txt", "n");
+    f.type("~/Notes.txt");
+    EXPECT_TRUE(f.press("return"));
+    EXPECT_EQ(f.dismissed, 1);
+    ASSERT_EQ(f.p.workspace.opened.size(), 1);
+    EXPECT_EQ(f.p.workspace.opened.first().toLocalFile(), path);
+    EXPECT_EQ(f.history.entries().first().key, path);
+
+    // ⌘↩ reveals, ⌥↩ opens the terminal there (none installed: refused first).
+    f.press("cmd+return");
+    ASSERT_EQ(f.p.workspace.revealed.size(), 1);
+    EXPECT_EQ(f.p.workspace.revealed.first(), QList<QUrl>{QUrl::fromLocalFile(path)});
+    f.press("opt+return");
+    EXPECT_EQ(f.message(), "No terminal app found");
+    f.p.workspace.applications.insert("org.example.term", "/usr/share/applications/term.desktop");
+    f.settings.setTerminalBundleID("org.example.term");
+    f.press("opt+return");
+    ASSERT_EQ(f.p.workspace.openedWith.size(), 1);
+    EXPECT_EQ(f.p.workspace.openedWith.first().first.toLocalFile(), f.p.home());
+    EXPECT_EQ(f.p.workspace.openedWith.first().second, "/usr/share/applications/term.desktop");
+
+    // Nothing selected and nothing that resolves.
+    f.model.setQuery("~/does-not-exist-at-all.txt");
+    f.model.runSearch();
+    f.model.setResults({});
+    f.press("return");
+    EXPECT_EQ(f.message(), "Nothing to open \u2014 path not found");
+}
+
+TEST(ResultActions, RunnableFileFromTheClipboardNeedsASecondSeparatePress) {
+    Panel f;
+    const QString script = f.p.makeFile("Downloads/setup.sh", "#!/bin/sh\necho hi\n");
+    f.p.pasteboard.copyTextFromElsewhere(script);
+    f.model.prepareForShow(false);
+    ASSERT_EQ(f.model.clipboardPrefill(), script);
+    ASSERT_EQ(f.model.selected()->url.toLocalFile(), script);
+
+    f.press("return");
+    EXPECT_EQ(f.message(),
+              "\u201Csetup.sh\u201D came from the clipboard and runs code. Press \u21A9 again to open it.");
+    EXPECT_EQ(f.beeps, 1);
+    EXPECT_TRUE(f.p.workspace.opened.isEmpty());
+    // Holding ↩ down does not confirm.
+    f.press("return", true);
+    EXPECT_TRUE(f.p.workspace.opened.isEmpty());
+    EXPECT_EQ(f.beeps, 2);
+    f.press("return");
+    ASSERT_EQ(f.p.workspace.opened.size(), 1);
+    EXPECT_EQ(f.dismissed, 1);
+
+    // A document from the clipboard opens at once.
+    const QString doc = f.p.makeFile("Downloads/readme.md", "# hi");
+    f.p.pasteboard.copyTextFromElsewhere(doc);
+    f.model.prepareForShow(false);
+    f.press("return");
+    EXPECT_EQ(f.p.workspace.opened.size(), 2);
+}
+
+TEST(ResultActions, SystemActionsConfirmEmptyTrashAndReportEject) {
+    Panel f;
+    ResultItem trash;
+    trash.url = QUrl("zarvo:action/emptyTrash");
+    trash.source = ResultItem::Source::shortcut;
+    trash.keyword = "emptytrash";
+    trash.systemAction = SystemAction::emptyTrash;
+    f.model.setResults({trash});
+    f.press("return");
+    EXPECT_EQ(f.message(), "Press \u21A9 again to empty trash. This can't be undone.");
+    EXPECT_TRUE(f.p.session.performed.isEmpty());
+    f.press("return", true);
+    EXPECT_TRUE(f.p.session.performed.isEmpty());
+    f.press("return");
+    EXPECT_EQ(f.p.session.performed, QStringList{"emptyTrash"});
+    EXPECT_EQ(f.dismissed, 1);
+
+    ResultItem eject = trash;
+    eject.url = QUrl("zarvo:action/eject");
+    eject.keyword = "eject";
+    eject.systemAction = SystemAction::eject;
+    f.p.workspace.volumes = {"/media/tester/USB", "/media/tester/Busy"};
+    f.p.workspace.ejectErrors.insert("/media/tester/Busy", "busy");
+    f.model.setResults({eject});
+    f.press("return");
+    EXPECT_EQ(f.message(), "Ejecting\u2026");
+    EXPECT_EQ(f.dismissed, 1); // the panel stays
+    ASSERT_TRUE(f.waitForOperations());
+    EXPECT_EQ(f.message(), "Ejected 1 disk");
+    f.model.open(eject);
+    ASSERT_TRUE(f.waitForOperations());
+    EXPECT_EQ(f.message(), "No disks to eject");
+
+    ResultItem lock = trash;
+    lock.keyword = "lock";
+    lock.systemAction = SystemAction::lock;
+    f.model.open(lock);
+    EXPECT_EQ(f.p.session.performed.last(), "lock");
+    // Without a lock the screen saver starts.
+    f.p.session.failure = "not available on this desktop";
+    f.model.open(lock);
+    EXPECT_EQ(f.p.session.performed.mid(f.p.session.performed.size() - 2),
+              (QStringList{"lock", "screensaver"}));
+}
+
+TEST(ResultActions, IPAddressPrefersWiredAndWirelessInterfaces) {
+    using SystemActions::chooseIPAddress;
+    EXPECT_EQ(chooseIPAddress({{"tun0", "10.8.0.2"}, {"wlp2s0", "192.168.1.20"}}), "192.168.1.20");
+    EXPECT_EQ(chooseIPAddress({{"utun3", "10.0.0.1"}, {"en0", "192.168.0.5"}}), "192.168.0.5");
+    EXPECT_EQ(chooseIPAddress({{"docker0", "172.17.0.1"}, {"eth0", "10.1.2.3"}}), "10.1.2.3");
+    EXPECT_EQ(chooseIPAddress({{"tun0", "10.8.0.2"}}), "10.8.0.2");
+    EXPECT_EQ(chooseIPAddress({}), std::nullopt);
+
+    // The real machine: either an address that was copied as our own change, or no connection.
+    Panel f;
+    const auto message = SystemActions::perform(
+        SystemAction::ip, {}, [&](qint64 count) { EXPECT_EQ(count, f.p.pasteboard.count); });
+    ASSERT_TRUE(message);
+    if (*message != "No network connection") {
+        EXPECT_TRUE(message->startsWith("Copied IP address "));
+        EXPECT_EQ(f.p.pasteboard.string(PasteboardType::plainText), message->mid(18));
+    }
+}
+
+TEST(ResultActions, DuplicateNamesCopiesAndNeverOverwrites) {
+    Panel f;
+    const QString report = f.p.makeFile("Report.pdf", "pdf bytes");
+    ResultItem item = ResultItem::file(report, ResultItem::Source::path);
+    f.model.duplicate(item);
+    EXPECT_EQ(f.message(), "Duplicating \u201CReport.pdf\u201D\u2026");
+    ASSERT_TRUE(f.waitForOperations());
+    EXPECT_EQ(f.message(), "Duplicated as \u201CReport copy.pdf\u201D");
+    EXPECT_EQ(f.model.query(), f.p.home() + "/Report copy.pdf");
+    f.model.duplicate(item);
+    ASSERT_TRUE(f.waitForOperations());
+    EXPECT_EQ(f.message(), "Duplicated as \u201CReport copy 2.pdf\u201D");
+    EXPECT_EQ(readAll(f.p.home() + "/Report copy 2.pdf"), "pdf bytes");
+
+    // A folder keeps its dotted name whole and is copied with links and raw names intact.
+    const QString folder = f.p.makeDir("Old.d");
+    f.p.makeFile("Old.d/inner/a.txt", "a");
+    ASSERT_TRUE(QFile::link("inner/a.txt", folder + "/link"));
+    makeRawNamedFile(folder);
+    f.model.duplicate(ResultItem::file(folder, ResultItem::Source::path));
+    ASSERT_TRUE(f.waitForOperations());
+    const QString copy = f.p.home() + "/Old.d copy";
+    EXPECT_EQ(f.message(), "Duplicated as \u201COld.d copy\u201D");
+    EXPECT_EQ(readAll(copy + "/inner/a.txt"), "a");
+    EXPECT_TRUE(QFileInfo(copy + "/link").isSymLink());
+    EXPECT_EQ(QFileInfo(copy + "/link").symLinkTarget(), copy + "/inner/a.txt");
+    EXPECT_TRUE(rawNamedFileExists(copy));
+
+    // Quotes, a newline, a leading dash and a very long name.
+    const QString odd = f.p.makeFile("-\"q\"\nname", "odd");
+    f.model.duplicate(ResultItem::file(odd, ResultItem::Source::path));
+    ASSERT_TRUE(f.waitForOperations());
+    EXPECT_EQ(readAll(f.p.home() + "/-\"q\"\nname copy"), "odd");
+    const QString longName = QString(250, QLatin1Char('l')) + ".txt";
+    const QString longPath = f.p.makeFile(longName, "long");
+    f.model.duplicate(ResultItem::file(longPath, ResultItem::Source::path));
+    ASSERT_TRUE(f.waitForOperations());
+    EXPECT_TRUE(f.message().contains("File name too long")) << f.message().toStdString();
+    EXPECT_EQ(readAll(longPath), "long");
+
+    EXPECT_EQ(FileOperations::duplicateCandidate(f.p.home() + "/Makefile", false),
+              f.p.home() + "/Makefile copy");
+
+    // A read-only folder is filled first and gets its permissions last.
+    const QString locked = f.p.makeDir("Locked");
+    f.p.makeFile("Locked/keep.txt", "k");
+    const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup;
+    QFile::setPermissions(locked, readOnly);
+    f.model.duplicate(ResultItem::file(locked, ResultItem::Source::path));
+    ASSERT_TRUE(f.waitForOperations());
+    EXPECT_EQ(readAll(f.p.home() + "/Locked copy/keep.txt"), "k");
+    EXPECT_EQ(QFile::permissions(f.p.home() + "/Locked copy"), QFile::permissions(locked));
+    QFile::setPermissions(locked, readOnly | QFile::WriteOwner);
+    QFile::setPermissions(f.p.home() + "/Locked copy", readOnly | QFile::WriteOwner);
+}
+
+TEST(ResultActions, CompressMakesANewArchiveBesideTheItem) {
+    Panel f;
+    f.p.processes.runForReal = true;
+    const QString photos = f.p.makeDir("Pictures/Photos");
+    f.p.makeFile("Pictures/Photos/cat.jpg", "cat");
+    makeRawNamedFile(photos);
+    f.p.makeFile("Pictures/Photos.zip", "someone else's archive");
+
+    f.model.compress(ResultItem::file(photos, ResultItem::Source::path));
+    EXPECT_EQ(f.message(), "Compressing \u201CPhotos\u201D\u2026");
+    ASSERT_TRUE(f.waitForOperations());
+    EXPECT_EQ(f.message(), "Compressed to \u201CPhotos 2.zip\u201D");
+    const QString archive = f.p.home() + "/Pictures/Photos 2.zip";
+    EXPECT_EQ(f.model.query(), archive);
+    EXPECT_EQ(readAll(f.p.home() + "/Pictures/Photos.zip"), "someone else's archive");
+    const QStringList entries = zipEntries(archive);
+    EXPECT_TRUE(entries.contains("Photos/cat.jpg")) << entries.join(',').toStdString();
+    const QByteArray zip = readAll(archive);
+    EXPECT_TRUE(zip.startsWith("PK"));
+    EXPECT_EQ(zipEntryCount(zip), 3); // the folder, cat.jpg and the raw-named file
+    EXPECT_TRUE(zip.contains("Photos/caf\xe9.txt"));
+    const auto& call = f.p.processes.calls.last();
+    EXPECT_EQ(call.arguments.mid(call.arguments.size() - 2), (QStringList{"--", "Photos"}));
+
+    // A name with a leading dash stays a name.
+    const QString dashed = f.p.makeFile("-rf", "x");
+    f.model.compress(ResultItem::file(dashed, ResultItem::Source::path));
+    ASSERT_TRUE(f.waitForOperations());
+    EXPECT_EQ(f.message(), "Compressed to \u201C-rf.zip\u201D");
+    EXPECT_EQ(zipEntries(f.p.home() + "/-rf.zip"), QStringList{"-rf"});
+
+    // A failing archiver leaves no archive behind.
+    f.p.processes.runForReal = false;
+    f.p.processes.nextResult = {1, {}, "bsdtar: error", std::nullopt};
+    const QString notes = f.p.makeFile("Notes.txt", "n");
+    f.model.compress(ResultItem::file(notes, ResultItem::Source::path));
+    ASSERT_TRUE(f.waitForOperations());
+    EXPECT_EQ(f.message(), "Couldn't compress \u201CNotes.txt\u201D");
+    EXPECT_FALSE(QFile::exists(f.p.home() + "/Notes.txt.zip"));
+    EXPECT_EQ(f.beeps, 1);
+}
+
+TEST(ResultActions, MoveToAsksForAFolderAndKeepsWhatIsThere) {
+    Panel f;
+    const QString path = f.p.makeFile("Inbox/Invoice.pdf", "invoice");
+    const QString target = f.p.makeDir("Archive");
+    f.history.add(path);
+    f.favorites.toggle(path);
+    int hidden = 0;
+    QStringList alerts;
+    std::optional<SearchModel::FolderRequest> asked;
+    std::optional<QString> answer;
+    f.model.chooseFolder = [&](const SearchModel::FolderRequest& request) {
+        asked = request;
+        return answer;
+    };
+    f.model.showAlert = [&](const QString& text) { alerts << text; };
+    f.model.onHideApplication = [&] { ++hidden; };
+    const ResultItem item = ResultItem::file(path, ResultItem::Source::path);
+
+    f.model.moveTo(item); // cancelled
+    ASSERT_TRUE(asked);
+    EXPECT_EQ(asked->prompt, "Move Here");
+    EXPECT_EQ(asked->message, "Move \u201CInvoice.pdf\u201D to\u2026");
+    EXPECT_EQ(asked->startFolder, f.p.home() + "/Inbox");
+    EXPECT_EQ(hidden, 1);
+    EXPECT_TRUE(QFile::exists(path));
+
+    f.p.makeFile("Archive/Invoice.pdf", "older");
+    answer = target;
+    f.model.moveTo(item);
+    EXPECT_EQ(alerts, QStringList{"\u201CInvoice.pdf\u201D already exists in Archive"});
+    EXPECT_EQ(readAll(target + "/Invoice.pdf"), "older");
+    EXPECT_TRUE(QFile::exists(path));
+
+    QFile::remove(target + "/Invoice.pdf");
+    f.model.moveTo(item);
+    EXPECT_EQ(alerts.size(), 1);
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(readAll(target + "/Invoice.pdf"), "invoice");
+    EXPECT_EQ(f.history.entries().first().key, target + "/Invoice.pdf");
+    EXPECT_EQ(f.favorites.keys(), QStringList{target + "/Invoice.pdf"});
+    EXPECT_EQ(f.p.workspace.revealed.last(), QList<QUrl>{QUrl::fromLocalFile(target + "/Invoice.pdf")});
+
+    // A folder cannot go inside itself; the original stays.
+    const QString box = f.p.makeDir("Box");
+    f.p.makeFile("Box/in.txt", "in");
+    EXPECT_TRUE(f.model.moveInto(ResultItem::file(box, ResultItem::Source::path), box + "/"));
+    EXPECT_EQ(readAll(box + "/in.txt"), "in");
+}
+
+TEST(ResultActions, TrashForgetsTheItemAndReportsFailures) {
+    Panel f;
+    const QString path = f.p.makeFile("Old.log", "log");
+    f.history.add(path);
+    f.favorites.toggle(path);
+    f.model.moveToTrash(ResultItem::file(path, ResultItem::Source::path));
+    ASSERT_TRUE(f.waitForOperations());
+    EXPECT_EQ(f.message(), "Moved \u201COld.log\u201D to Trash");
+    EXPECT_TRUE(f.history.entries().isEmpty());
+    EXPECT_TRUE(f.favorites.keys().isEmpty());
+    EXPECT_EQ(f.beeps, 0);
+
+    const QString kept = f.p.makeFile("Kept.log", "log");
+    f.p.workspace.recycleError = "The trash is not available on this volume";
+    f.model.moveToTrash(ResultItem::file(kept, ResultItem::Source::path));
+    ASSERT_TRUE(f.waitForOperations());
+    EXPECT_EQ(f.message(), "The trash is not available on this volume");
+    EXPECT_EQ(f.beeps, 1);
+}
+
+TEST(ResultActions, PastingThePathRestoresEveryItemAndType) {
+    Panel f;
+    PasteboardItem rich;
+    rich.setString(PasteboardType::plainText, "hello");
+    rich.setData(PasteboardType::html, "<b>hello</b>");
+    rich.setData("com.example.private-format", QByteArray("\x00\x01\x02", 3));
+    PasteboardItem image;
+    image.setData(PasteboardType::png, QByteArray("\x89PNG fake", 9));
+    f.p.pasteboard.copyFromElsewhere({rich, image});
+    f.clips.poll();
+    f.clips.flush();
+    QCoreApplication::processEvents();
+    const int clipsBefore = int(f.clips.clips().size());
+    const QList<PasteboardItem> before = f.p.pasteboard.contents;
+
+    const QString path = f.p.makeFile("Paste Me.txt");
+    f.type("~/Paste Me.txt");
+    EXPECT_TRUE(f.press("cmd+opt+return"));
+    EXPECT_EQ(f.dismissed, 1);
+    EXPECT_EQ(f.p.pasteboard.string(PasteboardType::plainText), path);
+    EXPECT_TRUE(f.p.pasteboard.types().contains(PasteboardType::transient));
+    EXPECT_EQ(f.p.keySynth.pastes, 0); // 0.15 s later
+    ASSERT_TRUE(waitUntil([&] { return f.p.keySynth.pastes == 1; }));
+    ASSERT_TRUE(f.waitForOperations());
+
+    ASSERT_EQ(f.p.pasteboard.contents.size(), 2);
+    QList<PasteboardItem> expected = before;
+    expected.first().setData(PasteboardType::restored, {});
+    EXPECT_EQ(f.p.pasteboard.contents, expected);
+    // Neither the path nor the restored copy became a clip.
+    f.clips.poll();
+    f.clips.flush();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f.clips.clips().size(), clipsBefore);
+
+    // A copy made meanwhile by someone else is not overwritten by the restore.
+    f.press("cmd+opt+return");
+    f.p.pasteboard.copyTextFromElsewhere("newer");
+    ASSERT_TRUE(f.waitForOperations());
+    EXPECT_EQ(f.p.pasteboard.string(PasteboardType::plainText), "newer");
+
+    // Without the permission nothing is touched.
+    f.p.keySynth.trusted = false;
+    const qint64 count = f.p.pasteboard.count;
+    f.press("cmd+opt+return");
+    EXPECT_EQ(
+        f.message(),
+        "Allow Zarvo in System Settings \u203A Privacy & Security \u203A Accessibility, then try again");
+    EXPECT_EQ(f.p.pasteboard.count, count);
+}
+
+TEST(ResultActions, CopiesAreOwnChangesAndFavoritesToggle) {
+    Panel f;
+    const QString path = f.p.makeFile("Docs/Plan.md", "plan");
+    const ResultItem item = ResultItem::file(path, ResultItem::Source::path);
+    f.model.copyFile(item);
+    EXPECT_EQ(f.message(), "Copied file \u201CPlan.md\u201D");
+    EXPECT_EQ(f.p.pasteboard.fileURLs(), QList<QUrl>{QUrl::fromLocalFile(path)});
+    f.clips.poll();
+    f.clips.flush();
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(f.clips.clips().isEmpty());
+    EXPECT_EQ(f.clips.clips().first().appName, "Zarvo");
+
+    ResultItem web;
+    web.url = QUrl("https://example.org/");
+    web.source = ResultItem::Source::web;
+    f.model.copyPath(web);
+    EXPECT_EQ(f.message(), "Copied Open in browser");
+    f.model.copyPath(std::nullopt);
+    EXPECT_EQ(f.message(), "Nothing to copy");
+
+    f.type("");
+    f.model.toggleFavorite(item);
+    EXPECT_EQ(f.message(), "\u2605 Added \u201CPlan.md\u201D to favorites");
+    EXPECT_EQ(f.model.selected()->historyKey(), path);
+    EXPECT_TRUE(f.press("cmd+d"));
+    EXPECT_EQ(f.message(), "Removed \u201CPlan.md\u201D from favorites");
+    f.model.toggleFavorite(std::nullopt);
+    EXPECT_EQ(f.message(), "Nothing to favorite");
+
+    // Remove from History is offered only for remembered items.
+    f.type("~/Docs/Plan.md");
+    f.press("cmd+k");
+    EXPECT_FALSE(f.titles().contains("Remove from History"));
+    f.press("esc");
+    f.history.add(path);
+    f.press("cmd+k");
+    f.type("remove from history");
+    f.press("return");
+    EXPECT_TRUE(f.history.entries().isEmpty());
+}
+
+TEST(FileOperations, RunnableTypesExtensionsLinksAndTheExecutableBit) {
+    zarvo::fakes::FakePlatform p;
+    const auto runnable = [](const QString& path) { return FileOperations::isRunnable(path, 0); };
+    EXPECT_TRUE(runnable(p.makeFile("a.command", "echo")));
+    EXPECT_TRUE(runnable(p.makeFile("tool.PY", "print()")));
+    EXPECT_TRUE(runnable(p.makeFile("noext", "#!/bin/sh\necho hi\n")));
+    EXPECT_TRUE(runnable(p.makeFile("launcher.desktop", "[Desktop Entry]\nExec=sh\n")));
+    EXPECT_FALSE(runnable(p.makeFile("data.json", "{}")));
+    EXPECT_FALSE(runnable(p.makeFile("notes.txt", "plain")));
+    EXPECT_FALSE(runnable(p.makeDir("folder.d")));
+    EXPECT_FALSE(runnable(p.home() + "/missing"));
+    const QString binary = p.makeFile("program", "plain words");
+    EXPECT_FALSE(runnable(binary));
+    QFile::setPermissions(binary, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_TRUE(runnable(binary));
+
+    // Links count as what they point to, up to 8 deep.
+    const QString script = p.makeFile("deep/run.sh", "echo");
+    QString previous = script;
+    for (int i = 1; i <= 9; ++i) {
+        const QString link = p.home() + QStringLiteral("/deep/link%1").arg(i);
+        ASSERT_TRUE(QFile::link(previous, link));
+        previous = link;
+        EXPECT_EQ(runnable(link), i <= 8) << i;
+    }
+    // A loop ends too.
+    ASSERT_TRUE(QFile::link(p.home() + "/loopB", p.home() + "/loopA"));
+    ASSERT_TRUE(QFile::link(p.home() + "/loopA", p.home() + "/loopB"));
+    EXPECT_FALSE(runnable(p.home() + "/loopA"));
+    EXPECT_EQ(FileOperations::runnableExtensions().size(), 35);
+}
+
+TEST(FileOperations, GetInfoScriptQuotesHostilePaths) {
+    EXPECT_EQ(FileOperations::getInfoScript("/tmp/a\"b\\c\" as alias)\ndo shell script \"rm"),
+              "tell application \"Finder\"\n    activate\n    open information window of (POSIX file \""
+              "/tmp/a\\\"b\\\\c\\\" as alias)\ndo shell script \\\"rm"
+              "\" as alias)\nend tell");
+}
