@@ -36,19 +36,27 @@ QStringList deniedFolders(const QString& home) {
     return denied;
 }
 
-QStringList deniedFolders() {
+QList<QPair<QString, QString>> places() {
     const Platform& platform = Platform::current();
     const QString home = platform.environment ? platform.environment->homePath() : QString();
-    if (!platform.workspace) return deniedFolders(home);
-    // The desktop may keep these folders elsewhere (localised XDG user folders): ask the platform where.
-    QStringList denied;
+    QList<QPair<QString, QString>> out;
     for (const auto& name : testedFolders()) {
-        QString path = platform.workspace->platformPath(QStringLiteral("~/") + name);
+        // The desktop may keep these folders elsewhere (localised XDG user folders): ask the platform where.
+        QString path = platform.workspace ? platform.workspace->platformPath(QStringLiteral("~/") + name) : QString();
         if (path.isEmpty()) path = home + QLatin1Char('/') + name;
-        if (!canList(path)) denied << name;
+        out.append({name, path});
     }
+    return out;
+}
+
+QStringList deniedAmong(const QList<QPair<QString, QString>>& places) {
+    QStringList denied;
+    for (const auto& [name, path] : places)
+        if (!canList(path)) denied << name;
     return denied;
 }
+
+QStringList deniedFolders() { return deniedAmong(places()); }
 
 const QUrl& filesAndFoldersPane() {
     static const QUrl url(

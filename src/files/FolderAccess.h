@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QPair>
 #include <QStringList>
 #include <QUrl>
 
@@ -15,6 +16,10 @@ const QStringList& testedFolders();
 // The names of the tested folders that cannot be listed. Touches the file system: call it off the
 // main thread.
 QStringList deniedFolders();
+// The tested folders with where this platform keeps them; asks the platform, so call it on the main thread.
+QList<QPair<QString, QString>> places();
+// The names among `places` whose folder cannot be listed; touches only the file system (any thread).
+QStringList deniedAmong(const QList<QPair<QString, QString>>& places);
 // The same under an explicit home folder (each name directly under it).
 QStringList deniedFolders(const QString& home);
 

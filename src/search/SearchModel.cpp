@@ -497,8 +497,10 @@ void SearchModel::focus(bool baseName, bool caretAtEnd) {
 
 void SearchModel::refreshFolderAccess() {
     QPointer<SearchModel> self(this);
-    QThreadPool::globalInstance()->start([self] {
-        const QStringList denied = FolderAccess::deniedFolders();
+    // Where the folders are is asked of the platform here; only listing them happens off the main thread.
+    const auto places = FolderAccess::places();
+    QThreadPool::globalInstance()->start([self, places] {
+        const QStringList denied = FolderAccess::deniedAmong(places);
         QMetaObject::invokeMethod(
             qApp,
             [self, denied] {
