@@ -2,6 +2,7 @@
 
 #include "clipboard/ClipStore.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QSocketNotifier>
 #include <array>
@@ -112,8 +113,12 @@ int watchClips(ClipStore& store, bool once, QTextStream& out, QTextStream& err) 
     err.flush();
     loop.exec();
 
-    // A copy made in the last half second before the stop has not been polled yet.
-    if (stopSignal) store.poll();
+    // A copy made in the last half second before the stop has not been polled yet; the desktop's
+    // news of it may still wait in the queue.
+    if (stopSignal) {
+        QCoreApplication::processEvents();
+        store.poll();
+    }
     store.flush();
     err << "clips: stopped, " << captured << (captured == 1 ? " copy" : " copies") << " captured\n";
     err.flush();
