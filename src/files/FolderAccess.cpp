@@ -14,8 +14,7 @@ namespace {
 // reported too, since it cannot be searched either.
 bool canList(const QString& path) {
     DIR* dir = ::opendir(QFile::encodeName(path).constData());
-    if (!dir)
-        return false;
+    if (!dir) return false;
     errno = 0;
     ::readdir(dir);
     const bool ok = errno == 0;
@@ -33,24 +32,20 @@ const QStringList& testedFolders() {
 QStringList deniedFolders(const QString& home) {
     QStringList denied;
     for (const auto& name : testedFolders())
-        if (!canList(home + QLatin1Char('/') + name))
-            denied << name;
+        if (!canList(home + QLatin1Char('/') + name)) denied << name;
     return denied;
 }
 
 QStringList deniedFolders() {
     const Platform& platform = Platform::current();
     const QString home = platform.environment ? platform.environment->homePath() : QString();
-    if (!platform.workspace)
-        return deniedFolders(home);
+    if (!platform.workspace) return deniedFolders(home);
     // The desktop may keep these folders elsewhere (localised XDG user folders): ask the platform where.
     QStringList denied;
     for (const auto& name : testedFolders()) {
         QString path = platform.workspace->platformPath(QStringLiteral("~/") + name);
-        if (path.isEmpty())
-            path = home + QLatin1Char('/') + name;
-        if (!canList(path))
-            denied << name;
+        if (path.isEmpty()) path = home + QLatin1Char('/') + name;
+        if (!canList(path)) denied << name;
     }
     return denied;
 }
@@ -62,7 +57,8 @@ const QUrl& filesAndFoldersPane() {
 }
 
 const QUrl& fullDiskAccessPane() {
-    static const QUrl url(QStringLiteral("x-apple.systempreferences:com.apple.preference.security?Privacy_AllFiles"));
+    static const QUrl url(
+        QStringLiteral("x-apple.systempreferences:com.apple.preference.security?Privacy_AllFiles"));
     return url;
 }
 

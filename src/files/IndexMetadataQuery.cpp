@@ -11,15 +11,15 @@ namespace zarvo {
 
 IndexMetadataQuery::IndexMetadataQuery(std::shared_ptr<index::FileIndex> index) : m_index(std::move(index)) {}
 
-IndexMetadataQuery::~IndexMetadataQuery() { stopQuery(); }
+IndexMetadataQuery::~IndexMetadataQuery() {
+    stopQuery();
+}
 
 bool IndexMetadataQuery::startQuery() {
-    if (m_job || m_predicate.isEmpty() || !m_index)
-        return false;
+    if (m_job || m_predicate.isEmpty() || !m_index) return false;
     index::IndexQuerySpec spec;
     spec.namePatterns = m_predicate.namePatterns;
-    if (m_predicate.matchAll)
-        spec.namePatterns << QStringLiteral("*");
+    if (m_predicate.matchAll) spec.namePatterns << QStringLiteral("*");
     spec.contentTypes = m_predicate.contentTypes;
     spec.changedSince = m_predicate.changedSince;
     spec.scopes = m_scopes;
@@ -49,8 +49,7 @@ void IndexMetadataQuery::stopQuery() {
 }
 
 void IndexMetadataQuery::receive(quint64 generation, const index::IndexQueryBatch& batch) {
-    if (generation != m_generation)
-        return;
+    if (generation != m_generation) return;
     if (m_disabled > 0) {
         // A finish must not be overtaken by a later progress batch: keep the newest, finish sticks.
         const bool finished = batch.finished || (m_held && m_held->finished);
@@ -81,8 +80,7 @@ void IndexMetadataQuery::enableUpdates() {
 }
 
 std::optional<QString> IndexMetadataQuery::resultPath(int index) const {
-    if (index < 0 || index >= m_results.size())
-        return std::nullopt;
+    if (index < 0 || index >= m_results.size()) return std::nullopt;
     return m_results.at(index);
 }
 
@@ -94,10 +92,8 @@ namespace FileIndexSettings {
 
 namespace {
 QString expandHome(const QString& path, const QString& home) {
-    if (path == QLatin1String("~"))
-        return home;
-    if (path.startsWith(QLatin1String("~/")))
-        return home + path.mid(1);
+    if (path == QLatin1String("~")) return home;
+    if (path.startsWith(QLatin1String("~/"))) return home + path.mid(1);
     return path;
 }
 
@@ -123,9 +119,9 @@ index::IndexConfig config(const Platform& platform) {
         c.roots = folders(defaults, kRootsKey, home);
         c.excluded = folders(defaults, kExcludedKey, home);
     }
-    if (c.roots.isEmpty())
-        c.roots = {home};
-    c.snapshotPath = env.cacheHome() + QLatin1Char('/') + env.appIdentifier() + QStringLiteral("/file-index.snapshot");
+    if (c.roots.isEmpty()) c.roots = {home};
+    c.snapshotPath =
+        env.cacheHome() + QLatin1Char('/') + env.appIdentifier() + QStringLiteral("/file-index.snapshot");
     c.recentlyUsedPath = env.dataHome() + QStringLiteral("/recently-used.xbel");
     return c;
 }

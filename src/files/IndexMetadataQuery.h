@@ -61,7 +61,7 @@ private:
     std::shared_ptr<index::FileIndex> m_index;
 };
 
-class Platform;
+struct Platform;
 
 // The index this user searches, configured from the defaults store:
 //   fileIndexRoots            folders indexed (array of paths, "~" allowed); default: the home folder

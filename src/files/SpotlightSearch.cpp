@@ -38,8 +38,7 @@ SpotlightSearch::~SpotlightSearch() {
 
 QList<SpotlightSearch::Plan> SpotlightSearch::plan(const SearchQuery& query) {
     const auto words = wordsOf(query.term);
-    if (words.isEmpty() && query.contentTypes.isEmpty() && !query.since && !query.scope)
-        return {};
+    if (words.isEmpty() && query.contentTypes.isEmpty() && !query.since && !query.scope) return {};
 
     QList<QStringList> patternSets;
     if (words.isEmpty()) {
@@ -52,12 +51,10 @@ QList<SpotlightSearch::Plan> SpotlightSearch::plan(const SearchQuery& query) {
             // Joined per unit, so an escaped quote keeps its backslash next to it; joining the raw
             // characters would put a star after the backslash and turn it into a literal star.
             subsequence << QLatin1Char('*') + units.join(QLatin1Char('*')) + QLatin1Char('*');
-            if (units.size() >= 3)
-                longWord = true;
+            if (units.size() >= 3) longWord = true;
         }
         patternSets << substring;
-        if (longWord)
-            patternSets << subsequence;
+        if (longWord) patternSets << subsequence;
     }
 
     QList<Plan> plans;
@@ -67,9 +64,9 @@ QList<SpotlightSearch::Plan> SpotlightSearch::plan(const SearchQuery& query) {
         p.predicate.contentTypes = query.contentTypes;
         p.predicate.changedSince = query.since;
         p.predicate.matchAll = words.isEmpty() && query.contentTypes.isEmpty() && !query.since;
-        if (query.scope)
-            p.scopes = {*query.scope};
-        p.sort = query.since ? MetadataSort::ContentChangeDateDescending : MetadataSort::LastUsedDateDescending;
+        if (query.scope) p.scopes = {*query.scope};
+        p.sort =
+            query.since ? MetadataSort::ContentChangeDateDescending : MetadataSort::LastUsedDateDescending;
         plans << p;
     }
     return plans;
@@ -84,8 +81,7 @@ void SpotlightSearch::search(const SearchQuery& query, Callback onResults) {
     }
     for (const auto& p : plans) {
         auto q = m_factory.create();
-        if (!q)
-            continue;
+        if (!q) continue;
         q->setPredicate(p.predicate);
         q->setSearchScopes(p.scopes);
         q->setSort(p.sort);
@@ -93,12 +89,10 @@ void SpotlightSearch::search(const SearchQuery& query, Callback onResults) {
         MetadataQuery* raw = q.get();
         QPointer<SpotlightSearch> self(this);
         m_observers << connect(raw, &MetadataQuery::gatheringProgress, this, [self, raw, onResults] {
-            if (self)
-                self->notified(raw, false, onResults);
+            if (self) self->notified(raw, false, onResults);
         });
         m_observers << connect(raw, &MetadataQuery::didFinishGathering, this, [self, raw, onResults] {
-            if (self)
-                self->notified(raw, true, onResults);
+            if (self) self->notified(raw, true, onResults);
         });
         m_queries.push_back(std::move(q));
     }
@@ -120,16 +114,14 @@ void SpotlightSearch::search(const SearchQuery& query, Callback onResults) {
 }
 
 void SpotlightSearch::notified(MetadataQuery* query, bool finish, const Callback& onResults) {
-    const auto known = std::find_if(m_queries.begin(), m_queries.end(),
-                                    [query](const auto& q) { return q.get() == query; });
-    if (known == m_queries.end())
-        return; // a late notification of a cancelled search
+    const auto known =
+        std::find_if(m_queries.begin(), m_queries.end(), [query](const auto& q) { return q.get() == query; });
+    if (known == m_queries.end()) return; // a late notification of a cancelled search
     query->disableUpdates();
     QStringList paths;
     const int count = std::min(query->resultCount(), maxResults);
     for (int i = 0; i < count; ++i)
-        if (auto path = query->resultPath(i))
-            paths << *path;
+        if (auto path = query->resultPath(i)) paths << *path;
     m_results.insert(query, paths);
     query->enableUpdates();
     if (finish) {
@@ -138,8 +130,7 @@ void SpotlightSearch::notified(MetadataQuery* query, bool finish, const Callback
     }
     const QStringList merged = mergedResults();
     const bool done = m_finished.size() == qsizetype(m_queries.size());
-    if (done)
-        cancel();
+    if (done) cancel();
     onResults(merged, done);
 }
 

@@ -177,9 +177,9 @@ const QHash<QString, QStringList>& identifierParents() {
         add("com.apple.iwork.keynote.sffkey", {"public.data", "public.presentation"});
         add("org.oasis-open.opendocument.presentation", {"public.data", "public.presentation"});
         add("public.image", {"public.data", "public.content"});
-        for (auto id : {"public.png", "public.jpeg", "com.compuserve.gif", "public.tiff", "com.microsoft.bmp",
-                        "org.webmproject.webp", "public.heif", "public.heic", "public.svg-image",
-                        "com.microsoft.ico"})
+        for (auto id :
+             {"public.png", "public.jpeg", "com.compuserve.gif", "public.tiff", "com.microsoft.bmp",
+              "org.webmproject.webp", "public.heif", "public.heic", "public.svg-image", "com.microsoft.ico"})
             add(id, {"public.image"});
         add("public.audiovisual-content", {"public.data", "public.content"});
         add("public.movie", {"public.audiovisual-content"});
@@ -193,11 +193,11 @@ const QHash<QString, QStringList>& identifierParents() {
         add("public.archive", {"public.data"});
         add("public.zip-archive", {"public.archive"});
         add("com.sun.java-archive", {"public.zip-archive"});
-        for (auto id : {"public.tar-archive", "org.gnu.gnu-zip-archive", "org.gnu.gnu-zip-tar-archive",
-                        "public.bzip2-archive", "public.tar-bzip2-archive", "org.tukaani.xz-archive",
-                        "org.tukaani.tar-xz-archive", "org.facebook.zstandard-archive",
-                        "org.facebook.tar-zstandard-archive", "org.7-zip.7-zip-archive",
-                        "com.rarlab.rar-archive"})
+        for (auto id :
+             {"public.tar-archive", "org.gnu.gnu-zip-archive", "org.gnu.gnu-zip-tar-archive",
+              "public.bzip2-archive", "public.tar-bzip2-archive", "org.tukaani.xz-archive",
+              "org.tukaani.tar-xz-archive", "org.facebook.zstandard-archive",
+              "org.facebook.tar-zstandard-archive", "org.7-zip.7-zip-archive", "com.rarlab.rar-archive"})
             add(id, {"public.archive"});
         add("public.executable", {"public.item"});
         add("com.apple.application", {"public.executable"});
@@ -214,22 +214,16 @@ const QHash<QString, QStringList>& identifierParents() {
 QString dynamicParent(const QString& mime) {
     if (mime.endsWith(QLatin1String("src")) || mime.endsWith(QLatin1String("hdr")))
         return QStringLiteral("public.source-code");
-    if (mime.endsWith(QLatin1String("script")))
-        return QStringLiteral("public.script");
-    if (mime.startsWith(QLatin1String("image/")))
-        return QStringLiteral("public.image");
-    if (mime.startsWith(QLatin1String("video/")))
-        return QStringLiteral("public.movie");
-    if (mime.startsWith(QLatin1String("audio/")))
-        return QStringLiteral("public.audio");
-    if (mime.startsWith(QLatin1String("text/")))
-        return QStringLiteral("public.text");
+    if (mime.endsWith(QLatin1String("script"))) return QStringLiteral("public.script");
+    if (mime.startsWith(QLatin1String("image/"))) return QStringLiteral("public.image");
+    if (mime.startsWith(QLatin1String("video/"))) return QStringLiteral("public.movie");
+    if (mime.startsWith(QLatin1String("audio/"))) return QStringLiteral("public.audio");
+    if (mime.startsWith(QLatin1String("text/"))) return QStringLiteral("public.text");
     return {};
 }
 
 void closure(const QString& id, QStringList& out) {
-    if (out.contains(id))
-        return;
+    if (out.contains(id)) return;
     out << id;
     for (const auto& parent : identifierParents().value(id))
         closure(parent, out);
@@ -255,10 +249,8 @@ struct Registry {
 
     // Caller holds the mutex (or is the constructor).
     TypeId registerMime(const QString& mime) {
-        if (auto it = byMime.constFind(mime); it != byMime.constEnd())
-            return *it;
-        if (types.size() >= 0xffff)
-            return kUnknown;
+        if (auto it = byMime.constFind(mime); it != byMime.constEnd()) return *it;
+        if (types.size() >= 0xffff) return kUnknown;
         TypeInfo info;
         info.mime = mime;
         const auto& known = mimeToIdentifier();
@@ -269,8 +261,7 @@ struct Registry {
             info.identifier = QStringLiteral("dyn.mime.") + mime;
             info.conformance << info.identifier;
             QStringList parents;
-            if (auto p = dynamicParent(mime); !p.isEmpty())
-                parents << p;
+            if (auto p = dynamicParent(mime); !p.isEmpty()) parents << p;
             // Only plain-text ancestry is trusted: many formats are zip or XML inside without being
             // archives or XML documents to the user.
             const auto type = db.mimeTypeForName(mime);
@@ -294,8 +285,7 @@ Registry& registry() {
 
 bool isCompressionSuffix(QByteArrayView s) {
     for (auto c : {"gz", "bz2", "xz", "zst", "z", "lz", "lzma", "lz4"})
-        if (s == QByteArrayView(c))
-            return true;
+        if (s == QByteArrayView(c)) return true;
     return false;
 }
 
@@ -305,17 +295,14 @@ QByteArray cacheKey(QByteArrayView name) {
     const auto dot = name.lastIndexOf('.');
     if (dot <= 0) {
         // Names without an extension (Makefile, README): the whole name, when short.
-        if (name.size() > 24)
-            return {};
+        if (name.size() > 24) return {};
         return QByteArray("/") + name.toByteArray().toLower();
     }
     QByteArray key = name.sliced(dot + 1).toByteArray().toLower();
-    if (key.size() > 16)
-        return {};
+    if (key.size() > 16) return {};
     if (isCompressionSuffix(key)) {
         const auto prev = name.first(dot).lastIndexOf('.');
-        if (prev > 0)
-            key = name.sliced(prev + 1).toByteArray().toLower();
+        if (prev > 0) key = name.sliced(prev + 1).toByteArray().toLower();
     }
     return key;
 }
@@ -332,13 +319,12 @@ TypeId forFileName(QByteArrayView utf8Name, bool isDir) {
     const QByteArray key = cacheKey(utf8Name);
     QMutexLocker lock(&r.mutex);
     if (!key.isEmpty())
-        if (auto it = r.byKey.constFind(key); it != r.byKey.constEnd())
-            return *it;
+        if (auto it = r.byKey.constFind(key); it != r.byKey.constEnd()) return *it;
     const QString name = QString::fromUtf8(utf8Name);
     const auto mime = r.db.mimeTypeForFile(name, QMimeDatabase::MatchExtension);
-    const TypeId id = r.registerMime(mime.isValid() ? mime.name() : QStringLiteral("application/octet-stream"));
-    if (!key.isEmpty() && r.byKey.size() < 65536)
-        r.byKey.insert(key, id);
+    const TypeId id =
+        r.registerMime(mime.isValid() ? mime.name() : QStringLiteral("application/octet-stream"));
+    if (!key.isEmpty() && r.byKey.size() < 65536) r.byKey.insert(key, id);
     return id;
 }
 
@@ -366,7 +352,9 @@ QStringList conformance(TypeId id) {
     return id < r.types.size() ? r.types[id].conformance : QStringList();
 }
 
-bool conformsTo(TypeId id, const QString& ident) { return conformance(id).contains(ident); }
+bool conformsTo(TypeId id, const QString& ident) {
+    return conformance(id).contains(ident);
+}
 
 std::vector<bool> conformingIds(const QStringList& identifiers) {
     auto& r = registry();

@@ -24,30 +24,41 @@ struct LinuxDirent64 {
 } // namespace
 
 quint32 clampTime(qint64 seconds) {
-    if (seconds < 0)
-        return 0;
-    if (seconds > 0xffffffffLL)
-        return 0xffffffffu;
+    if (seconds < 0) return 0;
+    if (seconds > 0xffffffffLL) return 0xffffffffu;
     return quint32(seconds);
 }
 
 ContentTypes::TypeId Crawler::typeFor(QByteArrayView name, bool isDir) {
-    if (isDir)
-        return ContentTypes::forFileName(name, true);
+    if (isDir) return ContentTypes::forFileName(name, true);
+    // Fast path without allocating: a plain lower-case extension already in the cache.
+    const auto dot = name.lastIndexOf('.');
+    if (dot > 0 && name.size() - dot - 1 <= 8 && name.size() - dot - 1 > 0) {
+        char buf[8];
+        const auto len = name.size() - dot - 1;
+        bool plain = true;
+        for (qsizetype i = 0; i < len; ++i) {
+            const char c = name[dot + 1 + i];
+            buf[i] = (c >= 'A' && c <= 'Z') ? char(c + 32) : c;
+        }
+        for (auto c : {"gz", "bz2", "xz", "zst", "z", "lz", "lzma", "lz4"})
+            if (QByteArrayView(buf, len) == QByteArrayView(c)) plain = false;
+        if (plain)
+            if (auto it = m_typeCache.constFind(QByteArray::fromRawData(buf, len));
+                it != m_typeCache.constEnd())
+                return *it;
+    }
     const QByteArray key = ContentTypes::cacheKey(name);
     if (!key.isEmpty())
-        if (auto it = m_typeCache.constFind(key); it != m_typeCache.constEnd())
-            return *it;
+        if (auto it = m_typeCache.constFind(key); it != m_typeCache.constEnd()) return *it;
     const auto id = ContentTypes::forFileName(name, false);
-    if (!key.isEmpty() && m_typeCache.size() < 65536)
-        m_typeCache.insert(key, id);
+    if (!key.isEmpty() && m_typeCache.size() < 65536) m_typeCache.insert(key, id);
     return id;
 }
 
 bool Crawler::statPath(const QByteArray& path, Item& out) {
     struct stat st;
-    if (::lstat(path.constData(), &st) != 0)
-        return false;
+    if (::lstat(path.constData(), &st) != 0) return false;
     const auto slash = path.lastIndexOf('/');
     out.name = path.mid(slash + 1);
     const bool dir = S_ISDIR(st.st_mode);
@@ -61,24 +72,28 @@ bool Crawler::statPath(const QByteArray& path, Item& out) {
 bool Crawler::list(const QByteArray& path, std::vector<Item>& out) {
     out.clear();
     const int fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
+    if (fd < 0) return false;
+    list(fd, out);
+    ::close(fd);
+    return true;
+}
+
+void Crawler::list(int fd, std::vector<Item>& out) {
+    out.clear();
     alignas(8) char buffer[32768];
     for (;;) {
         const long n = ::syscall(SYS_getdents64, fd, buffer, sizeof buffer);
-        if (n <= 0)
-            break;
+        if (n <= 0) break;
         for (long off = 0; off < n;) {
             auto* d = reinterpret_cast<LinuxDirent64*>(buffer + off);
             off += d->d_reclen;
             const char* nm = d->d_name;
-            if (nm[0] == '.' && (nm[1] == 0 || (nm[1] == '.' && nm[2] == 0)))
-                continue;
+            if (nm[0] == '.' && (nm[1] == 0 || (nm[1] == '.' && nm[2] == 0))) continue;
             struct stat st;
             if (::fstatat(fd, nm, &st, AT_SYMLINK_NOFOLLOW) != 0)
                 continue; // vanished between listing and stat
             Item item;
-            item.name = QByteArray(nm);
+            item.name = QByteArray(nm, qsizetype(std::strlen(nm)));
             const bool dir = S_ISDIR(st.st_mode);
             item.flags = dir ? Entry::Dir : (S_ISLNK(st.st_mode) ? Entry::Symlink : 0);
             item.type = typeFor(item.name, dir);
@@ -87,8 +102,6 @@ bool Crawler::list(const QByteArray& path, std::vector<Item>& out) {
             out.push_back(std::move(item));
         }
     }
-    ::close(fd);
-    return true;
 }
 
 bool Crawler::crawlRoot(IndexTable& table, const QByteArray& path) {
@@ -105,52 +118,68 @@ bool Crawler::crawlRoot(IndexTable& table, const QByteArray& path) {
 }
 
 bool Crawler::crawlFolder(IndexTable& table, quint32 dir, const QByteArray& path) {
-    struct Pending {
-        quint32 entry;
-        QByteArray path;
-    };
-    std::vector<Pending> stack{{dir, path}};
+    std::vector<Pending> deferred{{dir, path}};
+    while (!deferred.empty()) {
+        Pending job = std::move(deferred.back());
+        deferred.pop_back();
+        const int fd = ::open(job.path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (!crawlAt(table, job.entry, fd, job.path, 0, deferred)) return false;
+    }
+    return true;
+}
+
+bool Crawler::crawlAt(IndexTable& table, quint32 dir, int fd, const QByteArray& path, int depth,
+                      std::vector<Pending>& deferred) {
+    constexpr int kMaxOpenDepth = 32;
+    if (m_options.cancel && m_options.cancel->load(std::memory_order_relaxed)) {
+        if (fd >= 0) ::close(fd);
+        return false;
+    }
+    const bool watched = !m_options.watch || m_options.watch(path, dir, fd);
     std::vector<Item> items;
-    while (!stack.empty()) {
-        if (m_options.cancel && m_options.cancel->load(std::memory_order_relaxed))
-            return false;
-        Pending job = std::move(stack.back());
-        stack.pop_back();
-        const bool watched = !m_options.watch || m_options.watch(job.path, job.entry);
-        const bool readable = list(job.path, items);
+    if (fd >= 0) list(fd, items);
+    quint32 first;
+    {
         QWriteLocker lock(m_options.lock);
-        Entry& e = table.entries[job.entry];
-        if (!watched)
-            e.flags |= Entry::Unwatched;
-        if (!readable) {
+        Entry& e = table.entries[dir];
+        if (!watched) e.flags |= Entry::Unwatched;
+        if (fd < 0) {
             e.flags |= Entry::Unreadable;
-            continue;
+            return true;
         }
         e.flags &= quint16(~Entry::Unreadable);
-        const auto first = quint32(table.entries.size());
+        first = quint32(table.entries.size());
         for (const auto& item : items)
-            table.add(job.entry, item.name, item.flags, item.type, item.size, item.mtime);
-        table.entries[job.entry].setChildren(first, quint32(items.size()));
-        lock.unlock();
-        m_added += qint64(items.size());
-        for (size_t k = 0; k < items.size(); ++k) {
-            if (!(items[k].flags & Entry::Dir))
-                continue;
-            QByteArray child = job.path;
-            if (!child.endsWith('/'))
-                child.append('/');
-            child.append(items[k].name);
-            if (m_options.excluded.contains(child))
-                continue;
-            stack.push_back({first + quint32(k), std::move(child)});
-        }
-        if (m_options.progress && m_added - m_lastProgress >= 10000) {
-            m_lastProgress = m_added;
-            m_options.progress(m_added);
-        }
-        if (m_options.limit >= 0 && m_added > m_options.limit)
-            return false;
+            table.add(dir, item.name, item.flags, item.type, item.size, item.mtime);
+        table.entries[dir].setChildren(first, quint32(items.size()));
     }
+    m_added += qint64(items.size());
+    if (m_options.progress && m_added - m_lastProgress >= 10000) {
+        m_lastProgress = m_added;
+        m_options.progress(m_added);
+    }
+    if (m_options.limit >= 0 && m_added > m_options.limit) {
+        ::close(fd);
+        return false;
+    }
+    for (size_t k = 0; k < items.size(); ++k) {
+        if (!(items[k].flags & Entry::Dir)) continue;
+        QByteArray child = path;
+        if (!child.endsWith('/')) child.append('/');
+        child.append(items[k].name);
+        if (m_options.excluded.contains(child)) continue;
+        if (depth >= kMaxOpenDepth) {
+            deferred.push_back({first + quint32(k), std::move(child)});
+            continue;
+        }
+        const int childFd =
+            ::openat(fd, items[k].name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (!crawlAt(table, first + quint32(k), childFd, child, depth + 1, deferred)) {
+            ::close(fd);
+            return false;
+        }
+    }
+    ::close(fd);
     return true;
 }
 

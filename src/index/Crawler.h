@@ -18,7 +18,8 @@ public:
         QSet<QByteArray> excluded; // absolute folder paths not descended into
         // Called before a folder is listed (so no change after the listing is missed); returns false
         // when the folder could not be watched.
-        std::function<bool(const QByteArray& path, quint32 entry)> watch;
+        // `fd` is the folder opened for listing (or -1), so the watch need not walk the path again.
+        std::function<bool(const QByteArray& path, quint32 entry, int fd)> watch;
         std::function<void(qint64 entries)> progress;
         const std::atomic<bool>* cancel = nullptr;
         qint64 limit = -1; // stop after this many entries (scope crawls outside the roots)
@@ -42,13 +43,23 @@ public:
     };
     // Reads one folder. False (with errno set) when it cannot be opened.
     bool list(const QByteArray& path, std::vector<Item>& out);
+    // Reads an open folder (the descriptor stays open).
+    void list(int fd, std::vector<Item>& out);
     // The entry data of one path (lstat), or false when it is gone.
     bool statPath(const QByteArray& path, Item& out);
 
     qint64 added() const { return m_added; }
 
 private:
+    struct Pending {
+        quint32 entry;
+        QByteArray path;
+    };
     ContentTypes::TypeId typeFor(QByteArrayView name, bool isDir);
+    // Lists `fd` (closing it) and descends with openat while the depth allows: opening by relative
+    // name spares the kernel a walk of the whole path for every folder.
+    bool crawlAt(IndexTable& table, quint32 dir, int fd, const QByteArray& path, int depth,
+                 std::vector<Pending>& deferred);
 
     Options m_options;
     QHash<QByteArray, ContentTypes::TypeId> m_typeCache;

@@ -14,17 +14,17 @@
 #include <cerrno>
 #include <cstring>
 #include <poll.h>
-#include <sys/stat.h>
 #include <sys/eventfd.h>
 #include <sys/inotify.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace zarvo::index {
 
 namespace {
 
-constexpr quint32 kWatchMask = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_CLOSE_WRITE | IN_ATTRIB |
-                               IN_DONT_FOLLOW | IN_ONLYDIR | IN_EXCL_UNLINK;
+constexpr quint32 kWatchMask = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_CLOSE_WRITE |
+                               IN_ATTRIB | IN_DONT_FOLLOW | IN_ONLYDIR | IN_EXCL_UNLINK;
 constexpr int kSaveIntervalMs = 10 * 60 * 1000;
 
 QByteArray cleanFolder(const QString& path) {
@@ -55,15 +55,13 @@ struct FileIndex::Watcher {
         wakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
     }
     ~Watcher() {
-        if (fd >= 0)
-            ::close(fd);
-        if (wakeFd >= 0)
-            ::close(wakeFd);
+        if (fd >= 0) ::close(fd);
+        if (wakeFd >= 0) ::close(wakeFd);
     }
     void wake() const {
         const quint64 one = 1;
-        if (wakeFd >= 0)
-            [[maybe_unused]] auto n = ::write(wakeFd, &one, sizeof one);
+        if (wakeFd >= 0) [[maybe_unused]]
+            auto n = ::write(wakeFd, &one, sizeof one);
     }
 };
 
@@ -75,8 +73,7 @@ FileIndex::FileIndex(IndexConfig config) : m_config(std::move(config)) {
     // Our own snapshot folder changes whenever the snapshot is written; indexing it would only echo.
     if (!m_config.snapshotPath.isEmpty()) {
         const QString own = QFileInfo(m_config.snapshotPath).absolutePath();
-        if (!m_config.excluded.contains(own))
-            m_config.excluded << own;
+        if (!m_config.excluded.contains(own)) m_config.excluded << own;
     }
     m_pool.setMaxThreadCount(2);
 }
@@ -85,22 +82,17 @@ FileIndex::~FileIndex() {
     {
         std::lock_guard lock(m_jobsMutex);
         for (auto& weak : m_jobs)
-            if (auto job = weak.lock())
-                job->cancel();
+            if (auto job = weak.lock()) job->cancel();
     }
     m_stop = true;
-    if (m_watcher)
-        m_watcher->wake();
-    if (m_thread.joinable())
-        m_thread.join();
+    if (m_watcher) m_watcher->wake();
+    if (m_thread.joinable()) m_thread.join();
     m_pool.waitForDone();
-    if (m_dirty && m_table)
-        saveSnapshot();
+    if (m_dirty && m_table) saveSnapshot();
 }
 
 bool FileIndex::loadSnapshot() {
-    if (m_config.snapshotPath.isEmpty())
-        return false;
+    if (m_config.snapshotPath.isEmpty()) return false;
     auto table = std::make_shared<IndexTable>();
     QString error;
     if (!Snapshot::load(*table, m_config.snapshotPath, m_config.fingerprint(), &error)) {
@@ -114,11 +106,9 @@ bool FileIndex::loadSnapshot() {
 }
 
 bool FileIndex::saveSnapshot() {
-    if (m_config.snapshotPath.isEmpty())
-        return false;
+    if (m_config.snapshotPath.isEmpty()) return false;
     QReadLocker lock(&m_lock);
-    if (!m_table)
-        return false;
+    if (!m_table) return false;
     QString error;
     if (!Snapshot::save(*m_table, m_config.snapshotPath, m_config.fingerprint(), &error)) {
         qWarning("Zarvo: could not write the file index snapshot: %s", qPrintable(error));
@@ -129,6 +119,7 @@ bool FileIndex::saveSnapshot() {
 }
 
 void FileIndex::makeCurrent(std::shared_ptr<IndexTable> table) {
+    table->compactGrowth = true;
     {
         QWriteLocker lock(&m_lock);
         m_table = std::move(table);
@@ -148,7 +139,9 @@ std::shared_ptr<IndexTable> FileIndex::crawlAll(const std::function<void(qint64)
     if (watch && m_watcher) {
         m_watcher->building.clear();
         m_watcher->target = &m_watcher->building;
-        options.watch = [this](const QByteArray& path, quint32 entry) { return addWatch(path, entry); };
+        options.watch = [this](const QByteArray& path, quint32 entry, int fd) {
+            return addWatch(path, entry, fd);
+        };
     }
     Crawler crawler(options);
     // Roots first, so IndexTable::roots() finds them at the front.
@@ -156,15 +149,13 @@ std::shared_ptr<IndexTable> FileIndex::crawlAll(const std::function<void(qint64)
     for (const auto& root : m_config.roots) {
         const QByteArray path = root.toUtf8();
         struct stat st;
-        if (::stat(path.constData(), &st) != 0 || !S_ISDIR(st.st_mode))
-            continue;
+        if (::stat(path.constData(), &st) != 0 || !S_ISDIR(st.st_mode)) continue;
         roots.emplace_back(table->add(kNoEntry, path, Entry::Dir | Entry::Root, ContentTypes::kFolder, 0,
                                       clampTime(st.st_mtim.tv_sec)),
                            path);
     }
     for (const auto& [entry, path] : roots)
-        if (!crawler.crawlFolder(*table, entry, path))
-            break;
+        if (!crawler.crawlFolder(*table, entry, path)) break;
     table->shrink();
     if (watch && m_watcher) {
         m_watcher->live = std::move(m_watcher->building);
@@ -175,16 +166,22 @@ std::shared_ptr<IndexTable> FileIndex::crawlAll(const std::function<void(qint64)
     return table;
 }
 
-bool FileIndex::addWatch(const QByteArray& path, quint32 entry) {
+bool FileIndex::addWatch(const QByteArray& path, quint32 entry, int fd) {
     Watcher& w = *m_watcher;
-    if (w.fd < 0)
-        return false;
+    if (w.fd < 0) return false;
     int wd = -1;
     int error = 0;
     if (m_config.watchLimit >= 0 && w.target->size() >= m_config.watchLimit) {
         error = ENOSPC;
     } else {
-        wd = inotify_add_watch(w.fd, path.constData(), kWatchMask);
+        // Through the open descriptor when there is one: no walk of the full path.
+        const QByteArray target = fd >= 0 ? "/proc/self/fd/" + QByteArray::number(fd) : path;
+        // The descriptor's /proc link must be followed.
+        wd = inotify_add_watch(w.fd, target.constData(),
+                               fd >= 0 ? (kWatchMask & ~IN_DONT_FOLLOW) : kWatchMask);
+        if (wd < 0 && fd >= 0 && errno == ENOENT)
+            wd = inotify_add_watch(w.fd, path.constData(), kWatchMask); // no /proc
+
         error = wd < 0 ? errno : 0;
     }
     if (wd < 0) {
@@ -208,7 +205,8 @@ void FileIndex::rebuild(const std::function<void(qint64)>& progress) {
             m_idle = false;
         }
         m_rebuildRequested = true;
-        m_watcher->wake();
+        if (m_watcher) m_watcher->wake();
+        m_stateChanged.notify_all();
         waitIdle(-1);
         return;
     }
@@ -221,10 +219,8 @@ void FileIndex::rebuild(const std::function<void(qint64)>& progress) {
 }
 
 void FileIndex::start() {
-    if (m_thread.joinable())
-        return;
-    if (m_config.watch)
-        m_watcher = std::make_unique<Watcher>();
+    if (m_thread.joinable()) return;
+    if (m_config.watch) m_watcher = std::make_unique<Watcher>();
     {
         std::lock_guard state(m_stateMutex);
         m_idle = false;
@@ -269,8 +265,7 @@ void FileIndex::threadMain() {
         QReadLocker lock(&m_lock);
         haveTable = bool(m_table);
     }
-    if (!haveTable)
-        loadSnapshot();
+    if (!haveTable) loadSnapshot();
     Watcher* w = m_watcher.get();
     QElapsedTimer sinceSave, sinceRescan;
     sinceSave.start();
@@ -287,8 +282,7 @@ void FileIndex::threadMain() {
             m_crawling = true;
             auto table = crawlAll({}, w != nullptr);
             m_crawling = false;
-            if (m_stop)
-                break;
+            if (m_stop) break;
             makeCurrent(std::move(table));
             applyRecentlyUsed();
             saveSnapshot();
@@ -308,16 +302,12 @@ void FileIndex::threadMain() {
             continue;
         }
         int timeout = -1;
-        if (w->limitReached)
-            timeout = std::max(0, m_config.fallbackIntervalMs - int(sinceRescan.elapsed()));
-        if (m_dirty)
-            timeout = timeout < 0 ? kSaveIntervalMs : std::min(timeout, kSaveIntervalMs);
-        if (!w->pendingMoves.isEmpty())
-            timeout = 50; // a move's second half comes right after its first
+        if (w->limitReached) timeout = std::max(0, m_config.fallbackIntervalMs - int(sinceRescan.elapsed()));
+        if (m_dirty) timeout = timeout < 0 ? kSaveIntervalMs : std::min(timeout, kSaveIntervalMs);
+        if (!w->pendingMoves.isEmpty()) timeout = 50; // a move's second half comes right after its first
         pollfd fds[2] = {{w->fd, POLLIN, 0}, {w->wakeFd, POLLIN, 0}};
         const int ready = ::poll(fds, 2, timeout);
-        if (m_stop)
-            break;
+        if (m_stop) break;
         if (ready > 0 && (fds[1].revents & POLLIN)) {
             quint64 value;
             [[maybe_unused]] auto n = ::read(w->wakeFd, &value, sizeof value);
@@ -326,8 +316,7 @@ void FileIndex::threadMain() {
         if (ready > 0 && (fds[0].revents & POLLIN)) {
             for (;;) {
                 const long n = ::read(w->fd, buffer, sizeof buffer);
-                if (n <= 0)
-                    break;
+                if (n <= 0) break;
                 gotEvents = true;
                 processEvents(buffer, n);
             }
@@ -340,8 +329,7 @@ void FileIndex::threadMain() {
             w->pendingMoves.clear();
             m_dirty = true;
         }
-        if (m_overflowed.exchange(false))
-            crawlNeeded = true;
+        if (m_overflowed.exchange(false)) crawlNeeded = true;
         if (w->limitReached && sinceRescan.elapsed() >= m_config.fallbackIntervalMs) {
             rescanUnwatched();
             sinceRescan.restart();
@@ -378,18 +366,15 @@ void FileIndex::processEvents(const char* buffer, long length) {
         IndexTable& t = *m_table; // only this thread writes, so reading here needs no lock
         if (ev->mask & IN_MOVED_FROM) {
             const quint32 entry = t.child(dir, name);
-            if (entry != kNoEntry)
-                w.pendingMoves.insert(ev->cookie, entry);
+            if (entry != kNoEntry) w.pendingMoves.insert(ev->cookie, entry);
         } else if (ev->mask & IN_MOVED_TO) {
             const quint32 moved = w.pendingMoves.value(ev->cookie, kNoEntry);
             w.pendingMoves.remove(ev->cookie);
             if (moved != kNoEntry && !t.entries[moved].is(Entry::Deleted)) {
                 QWriteLocker lock(&m_lock);
                 const quint32 existing = t.child(dir, name);
-                if (existing != kNoEntry && existing != moved)
-                    t.remove(existing);
-                t.rename(moved, dir, name,
-                         ContentTypes::forFileName(name, t.entries[moved].is(Entry::Dir)));
+                if (existing != kNoEntry && existing != moved) t.remove(existing);
+                t.rename(moved, dir, name, ContentTypes::forFileName(name, t.entries[moved].is(Entry::Dir)));
                 m_dirty = true;
             }
             upsert(dir, name);
@@ -409,8 +394,7 @@ void FileIndex::processEvents(const char* buffer, long length) {
 void FileIndex::upsert(quint32 dir, const QByteArray& name) {
     IndexTable& t = *m_table;
     QByteArray path = t.pathBytes(dir);
-    if (!path.endsWith('/'))
-        path.append('/');
+    if (!path.endsWith('/')) path.append('/');
     path.append(name);
     Crawler::Options options;
     for (const auto& ex : m_config.excluded)
@@ -418,7 +402,7 @@ void FileIndex::upsert(quint32 dir, const QByteArray& name) {
     options.lock = &m_lock;
     options.cancel = &m_stop;
     if (m_watcher)
-        options.watch = [this](const QByteArray& p, quint32 entry) { return addWatch(p, entry); };
+        options.watch = [this](const QByteArray& p, quint32 entry, int fd) { return addWatch(p, entry, fd); };
     Crawler crawler(options);
     Crawler::Item item;
     quint32 entry = t.child(dir, name);
@@ -440,16 +424,14 @@ void FileIndex::upsert(quint32 dir, const QByteArray& name) {
     if (entry != kNoEntry) {
         Entry& e = t.entries[entry];
         e.mtime = item.mtime;
-        if (!isDir)
-            e.size = item.size;
+        if (!isDir) e.size = item.size;
         e.flags = quint16((e.flags & ~Entry::Symlink) | (item.flags & Entry::Symlink));
         return;
     }
     entry = t.add(dir, name, item.flags, item.type, item.size, item.mtime);
     t.extraChildren[dir].append(entry);
     lock.unlock();
-    if (isDir && !options.excluded.contains(path))
-        crawler.crawlFolder(t, entry, path);
+    if (isDir && !options.excluded.contains(path)) crawler.crawlFolder(t, entry, path);
 }
 
 void FileIndex::syncFolder(quint32 dir) {
@@ -484,7 +466,7 @@ void FileIndex::syncFolder(quint32 dir) {
             continue;
         upsert(dir, item.name);
     }
-    if (addWatch(path, dir)) {
+    if (addWatch(path, dir, -1)) {
         QWriteLocker lock(&m_lock);
         t.entries[dir].flags &= quint16(~Entry::Unwatched);
     }
@@ -496,15 +478,12 @@ void FileIndex::rescanUnwatched() {
         const IndexTable& t = *m_table;
         for (quint32 i = 0; i < t.entries.size(); ++i) {
             const Entry& e = t.entries[i];
-            if (e.is(Entry::Dir) && e.is(Entry::Unwatched) && !e.is(Entry::Deleted))
-                folders.push_back(i);
+            if (e.is(Entry::Dir) && e.is(Entry::Unwatched) && !e.is(Entry::Deleted)) folders.push_back(i);
         }
     }
     for (auto dir : folders) {
-        if (m_stop)
-            return;
-        if (!m_table->entries[dir].is(Entry::Deleted))
-            syncFolder(dir);
+        if (m_stop) return;
+        if (!m_table->entries[dir].is(Entry::Deleted)) syncFolder(dir);
     }
 }
 
@@ -521,12 +500,10 @@ bool FileIndex::contains(const QString& path) const {
 QStringList FileIndex::unreadableFolders() const {
     QReadLocker lock(&m_lock);
     QStringList out;
-    if (!m_table)
-        return out;
+    if (!m_table) return out;
     for (quint32 i = 0; i < m_table->entries.size(); ++i) {
         const Entry& e = m_table->entries[i];
-        if (e.is(Entry::Unreadable) && !e.is(Entry::Deleted))
-            out << m_table->path(i);
+        if (e.is(Entry::Unreadable) && !e.is(Entry::Deleted)) out << m_table->path(i);
     }
     return out;
 }
@@ -564,17 +541,14 @@ void FileIndex::setLastUsed(const QString& path, const QDateTime& when) {
         m_usedPaths.insert(QDir::cleanPath(path), secs);
     }
     QWriteLocker lock(&m_lock);
-    if (!m_table)
-        return;
+    if (!m_table) return;
     const quint32 entry = m_table->find(path);
-    if (entry != kNoEntry)
-        m_table->lastUsed.insert(entry, secs);
+    if (entry != kNoEntry) m_table->lastUsed.insert(entry, secs);
 }
 
 int FileIndex::loadRecentlyUsed(const QString& xbelPath) {
     QFile file(xbelPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return 0;
+    if (!file.open(QIODevice::ReadOnly)) return 0;
     QXmlStreamReader xml(&file);
     QHash<QString, quint32> found;
     while (!xml.atEnd()) {
@@ -582,29 +556,25 @@ int FileIndex::loadRecentlyUsed(const QString& xbelPath) {
             continue;
         const auto attrs = xml.attributes();
         const QUrl url(attrs.value(QLatin1String("href")).toString());
-        if (!url.isLocalFile())
-            continue;
+        if (!url.isLocalFile()) continue;
         qint64 best = 0;
         for (const char* key : {"visited", "modified", "added"}) {
-            const auto when = QDateTime::fromString(attrs.value(QLatin1String(key)).toString(), Qt::ISODateWithMs);
-            if (when.isValid())
-                best = std::max(best, when.toSecsSinceEpoch());
+            const auto when =
+                QDateTime::fromString(attrs.value(QLatin1String(key)).toString(), Qt::ISODateWithMs);
+            if (when.isValid()) best = std::max(best, when.toSecsSinceEpoch());
         }
-        if (best > 0)
-            found.insert(QDir::cleanPath(url.toLocalFile()), clampTime(best));
+        if (best > 0) found.insert(QDir::cleanPath(url.toLocalFile()), clampTime(best));
     }
     if (xml.hasError())
         qWarning("Zarvo: could not read %s: %s", qPrintable(xbelPath), qPrintable(xml.errorString()));
     {
         std::lock_guard state(m_stateMutex);
         for (auto it = found.constBegin(); it != found.constEnd(); ++it)
-            if (it.value() > m_usedPaths.value(it.key()))
-                m_usedPaths.insert(it.key(), it.value());
+            if (it.value() > m_usedPaths.value(it.key())) m_usedPaths.insert(it.key(), it.value());
     }
     int applied = 0;
     QWriteLocker lock(&m_lock);
-    if (!m_table)
-        return 0;
+    if (!m_table) return 0;
     for (auto it = found.constBegin(); it != found.constEnd(); ++it) {
         const quint32 entry = m_table->find(it.key());
         if (entry != kNoEntry) {
@@ -616,16 +586,14 @@ int FileIndex::loadRecentlyUsed(const QString& xbelPath) {
 }
 
 void FileIndex::applyRecentlyUsed() {
-    if (!m_config.recentlyUsedPath.isEmpty())
-        loadRecentlyUsed(m_config.recentlyUsedPath);
+    if (!m_config.recentlyUsedPath.isEmpty()) loadRecentlyUsed(m_config.recentlyUsedPath);
     QHash<QString, quint32> used;
     {
         std::lock_guard state(m_stateMutex);
         used = m_usedPaths;
     }
     QWriteLocker lock(&m_lock);
-    if (!m_table)
-        return;
+    if (!m_table) return;
     for (auto it = used.constBegin(); it != used.constEnd(); ++it) {
         const quint32 entry = m_table->find(it.key());
         if (entry != kNoEntry)

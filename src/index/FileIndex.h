@@ -21,7 +21,7 @@ namespace zarvo::index {
 struct IndexConfig {
     QStringList roots;
     QStringList excluded;
-    QString snapshotPath; // empty: nothing persisted
+    QString snapshotPath;     // empty: nothing persisted
     QString recentlyUsedPath; // freedesktop recently-used.xbel; empty: none
     bool watch = true;
     // Folders watched at most; -1 leaves it to the system (fs.inotify.max_user_watches).
@@ -47,7 +47,7 @@ struct IndexQuerySpec {
 };
 
 struct IndexQueryBatch {
-    QStringList paths; // at most `limit`, in sort order
+    QStringList paths;  // at most `limit`, in sort order
     qint64 matched = 0; // every match seen so far (not capped)
     bool finished = false;
 };
@@ -133,7 +133,7 @@ private:
     void makeCurrent(std::shared_ptr<IndexTable> table);
     void runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQuerySpec& spec,
                   const std::function<void(const IndexQueryBatch&)>& onBatch);
-    bool addWatch(const QByteArray& path, quint32 entry);
+    bool addWatch(const QByteArray& path, quint32 entry, int fd);
     void processEvents(const char* buffer, long length);
     void upsert(quint32 dir, const QByteArray& name);
     void rescanUnwatched();

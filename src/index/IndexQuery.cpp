@@ -49,16 +49,13 @@ void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQ
                          const std::function<void(const IndexQueryBatch&)>& onBatch) {
     auto deliver = [&](IndexQueryBatch batch) {
         std::lock_guard lock(job->m_deliver);
-        if (job->isCancelled())
-            return;
-        if (batch.finished)
-            job->m_finished = true;
+        if (job->isCancelled()) return;
+        if (batch.finished) job->m_finished = true;
         onBatch(batch);
     };
     // A query asked before the first load or crawl waits for it, still cancellable.
     while (!waitReady(50))
-        if (job->isCancelled() || m_stop)
-            return;
+        if (job->isCancelled() || m_stop) return;
 
     QElapsedTimer clock;
     clock.start();
@@ -68,11 +65,9 @@ void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQ
     std::erase_if(patterns, [](const NamePattern& p) { return p.matchesAll(); });
     QByteArray literal;
     for (const auto& p : patterns)
-        if (p.requiredLiteral().size() > literal.size())
-            literal = p.requiredLiteral();
+        if (p.requiredLiteral().size() > literal.size()) literal = p.requiredLiteral();
     std::vector<bool> typeOk;
-    if (!spec.contentTypes.isEmpty())
-        typeOk = ContentTypes::conformingIds(spec.contentTypes);
+    if (!spec.contentTypes.isEmpty()) typeOk = ContentTypes::conformingIds(spec.contentTypes);
     const quint32 since = spec.changedSince ? clampTime(spec.changedSince->toSecsSinceEpoch()) : 0;
     const bool byLastUsed = spec.sort == IndexQuerySpec::Sort::LastUsed;
     const size_t limit = size_t(std::max(0, spec.limit));
@@ -94,14 +89,12 @@ void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQ
                 QReadLocker lock(&m_lock);
                 entry = live.table->find(QString::fromUtf8(path));
                 for (auto r : live.table->roots())
-                    if (live.table->name(r).startsWith(path + '/') || path == "/")
-                        rootsUnder.push_back(r);
+                    if (live.table->name(r).startsWith(path + '/') || path == "/") rootsUnder.push_back(r);
             }
             bool excluded = false;
             for (const auto& ex : m_config.excluded) {
                 const QByteArray e = ex.toUtf8();
-                if (path == e || path.startsWith(e + '/'))
-                    excluded = true;
+                if (path == e || path.startsWith(e + '/')) excluded = true;
             }
             if (excluded) {
                 entry = kNoEntry;
@@ -121,13 +114,11 @@ void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQ
                 options.limit = kScopeCrawlLimitForQueries;
                 Crawler crawler(options);
                 crawler.crawlRoot(*own.table, path);
-                if (job->isCancelled())
-                    return;
+                if (job->isCancelled()) return;
                 sources.push_back(std::move(own));
             }
         }
-        if (live.whole || !live.scopeEntries.empty())
-            sources.insert(sources.begin(), std::move(live));
+        if (live.whole || !live.scopeEntries.empty()) sources.insert(sources.begin(), std::move(live));
     }
 
     qint64 matched = 0;
@@ -139,9 +130,10 @@ void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQ
     auto push = [&](const Hit& h, size_t source) {
         ++matched;
         changedSincePost = true;
-        if (limit == 0)
-            return;
-        auto worse = [](const std::pair<Hit, size_t>& a, const std::pair<Hit, size_t>& b) { return a.first < b.first; };
+        if (limit == 0) return;
+        auto worse = [](const std::pair<Hit, size_t>& a, const std::pair<Hit, size_t>& b) {
+            return a.first < b.first;
+        };
         if (tagged.size() < limit) {
             tagged.emplace_back(h, source);
             std::push_heap(tagged.begin(), tagged.end(), worse);
@@ -153,7 +145,8 @@ void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQ
     };
     auto resultPaths = [&]() {
         auto sorted = tagged;
-        std::sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        std::sort(sorted.begin(), sorted.end(),
+                  [](const auto& a, const auto& b) { return a.first < b.first; });
         QStringList paths;
         paths.reserve(qsizetype(sorted.size()));
         for (const auto& [hit, source] : sorted) {
@@ -163,9 +156,11 @@ void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQ
         }
         return paths;
     };
+    bool posted = false;
+    // The first batch goes out as soon as anything matched; later ones at most every interval.
     auto maybePost = [&]() {
-        if (!changedSincePost || clock.elapsed() - lastPost < spec.batchIntervalMs)
-            return;
+        if (!changedSincePost || (posted && clock.elapsed() - lastPost < spec.batchIntervalMs)) return;
+        posted = true;
         IndexQueryBatch batch;
         batch.paths = resultPaths();
         batch.matched = matched;
@@ -180,12 +175,9 @@ void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQ
         // Scope membership per entry, filled lazily up the parent chain: 0 unknown, 1 in, 2 out.
         std::vector<quint8> inScope;
         auto scoped = [&](quint32 entry) {
-            if (src.whole)
-                return true;
-            if (inScope.size() < t.entries.size())
-                inScope.resize(t.entries.size(), 0);
-            if (inScope.empty())
-                return false;
+            if (src.whole) return true;
+            if (inScope.size() < t.entries.size()) inScope.resize(t.entries.size(), 0);
+            if (inScope.empty()) return false;
             QVarLengthArray<quint32, 32> walk;
             quint32 k = entry;
             quint8 verdict = 2;
@@ -194,15 +186,15 @@ void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQ
                     verdict = inScope[k];
                     break;
                 }
-                if (std::find(src.scopeEntries.begin(), src.scopeEntries.end(), k) != src.scopeEntries.end()) {
+                if (std::find(src.scopeEntries.begin(), src.scopeEntries.end(), k) !=
+                    src.scopeEntries.end()) {
                     verdict = 1;
                     inScope[k] = 1;
                     break;
                 }
                 walk.append(k);
                 k = t.entries[k].parent;
-                if (walk.size() > 4096)
-                    break;
+                if (walk.size() > 4096) break;
             }
             for (auto w : walk)
                 inScope[w] = verdict;
@@ -212,33 +204,25 @@ void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQ
         };
         auto test = [&](size_t rec, size_t recCount) {
             const FoldRecord& r = t.foldRecords[rec];
-            if (r.entry == kNoEntry)
-                return;
+            if (r.entry == kNoEntry) return;
             const Entry& e = t.entries[r.entry];
-            if (e.flags & (Entry::Deleted | Entry::Root))
-                return;
+            if (e.flags & (Entry::Deleted | Entry::Root)) return;
             const char* name = t.folded.constData() + r.off;
             const size_t len =
                 (rec + 1 < recCount ? t.foldRecords[rec + 1].off : quint32(t.folded.size())) - r.off - 1;
             for (const auto& p : patterns)
-                if (!p.matches(name, len))
-                    return;
-            if (!typeOk.empty() && (e.type >= typeOk.size() || !typeOk[e.type]))
-                return;
-            if (e.mtime < since)
-                return;
-            if (!scoped(r.entry))
-                return;
+                if (!p.matches(name, len)) return;
+            if (!typeOk.empty() && (e.type >= typeOk.size() || !typeOk[e.type])) return;
+            if (e.mtime < since) return;
+            if (!scoped(r.entry)) return;
             push({byLastUsed ? t.lastUsedOrModified(r.entry) : e.mtime, r.entry}, si);
         };
 
         for (size_t start = 0;; start += kChunk) {
-            if (job->isCancelled() || m_stop)
-                return;
+            if (job->isCancelled() || m_stop) return;
             QReadLocker lock(src.live ? &m_lock : nullptr);
             const size_t recCount = t.foldRecords.size();
-            if (start >= recCount)
-                break;
+            if (start >= recCount) break;
             const size_t end = std::min(recCount, start + kChunk);
             if (literal.size() >= 2) {
                 // Find the rarest required piece across the whole chunk with memmem, then test only
@@ -249,25 +233,34 @@ void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQ
                 size_t pos = from;
                 size_t rec = start;
                 while (pos < to) {
-                    const void* hit = memmem(base + pos, to - pos, literal.constData(), size_t(literal.size()));
-                    if (!hit)
-                        break;
+                    const void* hit =
+                        memmem(base + pos, to - pos, literal.constData(), size_t(literal.size()));
+                    if (!hit) break;
                     const auto off = quint32(static_cast<const char*>(hit) - base);
-                    auto it = std::upper_bound(t.foldRecords.begin() + qptrdiff(rec), t.foldRecords.begin() + qptrdiff(end),
-                                               off, [](quint32 o, const FoldRecord& r) { return o < r.off; });
-                    rec = size_t(it - t.foldRecords.begin()) - 1;
+                    // Hits come in order and usually a few names apart: step, then bisect.
+                    size_t probe = rec;
+                    while (probe + 1 < end && probe < rec + 8 && t.foldRecords[probe + 1].off <= off)
+                        ++probe;
+                    if (probe + 1 < end && t.foldRecords[probe + 1].off <= off) {
+                        auto it = std::upper_bound(t.foldRecords.begin() + qptrdiff(probe),
+                                                   t.foldRecords.begin() + qptrdiff(end), off,
+                                                   [](quint32 o, const FoldRecord& r) { return o < r.off; });
+                        probe = size_t(it - t.foldRecords.begin()) - 1;
+                    }
+                    rec = probe;
                     test(rec, recCount);
                     ++rec;
-                    if (rec >= end)
-                        break;
+                    if (rec >= end) break;
                     pos = t.foldRecords[rec].off;
                 }
             } else {
                 for (size_t rec = start; rec < end; ++rec)
                     test(rec, recCount);
             }
+            const bool more = end < recCount || si + 1 < sources.size();
             lock.unlock();
-            maybePost();
+            if (more) // the finish follows at once otherwise: no progress batch just before it
+                maybePost();
         }
     }
     IndexQueryBatch last;

@@ -18,14 +18,15 @@ QByteArray IndexTable::pathBytes(quint32 i) const {
         chain.append(k);
     QByteArray out;
     for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-        if (!out.isEmpty() && !out.endsWith('/'))
-            out.append('/');
+        if (!out.isEmpty() && !out.endsWith('/')) out.append('/');
         out.append(name(*it));
     }
     return out;
 }
 
-QString IndexTable::path(quint32 i) const { return QString::fromUtf8(pathBytes(i)); }
+QString IndexTable::path(quint32 i) const {
+    return QString::fromUtf8(pathBytes(i));
+}
 
 std::vector<quint32> IndexTable::roots() const {
     std::vector<quint32> out;
@@ -37,18 +38,18 @@ std::vector<quint32> IndexTable::roots() const {
     return out;
 }
 
-void IndexTable::reserveFor(QByteArray& buffer, qsizetype extra) {
-    if (buffer.size() + extra > buffer.capacity())
+void IndexTable::reserveFor(QByteArray& buffer, qsizetype extra) const {
+    if (compactGrowth && buffer.size() + extra > buffer.capacity())
         buffer.reserve(buffer.size() + buffer.size() / 8 + extra + 64);
 }
 
 quint32 IndexTable::add(quint32 parent, QByteArrayView name, quint16 flags, ContentTypes::TypeId type,
                         quint64 size, quint32 mtime) {
-    if (entries.size() == entries.capacity())
+    if (compactGrowth && entries.size() == entries.capacity())
         entries.reserve(entries.size() + entries.size() / 8 + 64);
-    if (foldRecords.size() == foldRecords.capacity())
+    if (compactGrowth && foldRecords.size() == foldRecords.capacity())
         foldRecords.reserve(foldRecords.size() + foldRecords.size() / 8 + 64);
-    Entry e;
+    Entry e{};
     e.parent = parent;
     e.nameOff = quint32(names.size());
     e.nameLen = quint16(std::min<qsizetype>(name.size(), 0xffff));
@@ -76,15 +77,13 @@ qsizetype IndexTable::recordOf(quint32 i) const {
     const quint32 off = entries[i].foldOff;
     auto it = std::lower_bound(foldRecords.begin(), foldRecords.end(), off,
                                [](const FoldRecord& r, quint32 o) { return r.off < o; });
-    if (it == foldRecords.end() || it->off != off)
-        return -1;
+    if (it == foldRecords.end() || it->off != off) return -1;
     return it - foldRecords.begin();
 }
 
 void IndexTable::rename(quint32 i, quint32 newParent, QByteArrayView name, ContentTypes::TypeId type) {
     Entry& e = entries[i];
-    if (auto r = recordOf(i); r >= 0)
-        foldRecords[size_t(r)].entry = kNoEntry;
+    if (auto r = recordOf(i); r >= 0) foldRecords[size_t(r)].entry = kNoEntry;
     const quint32 oldParent = e.parent;
     e.nameOff = quint32(names.size());
     e.nameLen = quint16(std::min<qsizetype>(name.size(), 0xffff));
@@ -100,25 +99,21 @@ void IndexTable::rename(quint32 i, quint32 newParent, QByteArrayView name, Conte
     if (oldParent != newParent) {
         if (auto it = extraChildren.find(oldParent); it != extraChildren.end()) {
             it->removeAll(i);
-            if (it->isEmpty())
-                extraChildren.erase(it);
+            if (it->isEmpty()) extraChildren.erase(it);
         }
         e.parent = newParent;
         const Entry& p = entries[newParent];
-        if (!(i >= p.firstChild() && i < p.firstChild() + p.childCount()))
-            extraChildren[newParent].append(i);
+        if (!(i >= p.firstChild() && i < p.firstChild() + p.childCount())) extraChildren[newParent].append(i);
     }
 }
 
 void IndexTable::remove(quint32 i) {
-    if (entries[i].is(Entry::Deleted))
-        return;
+    if (entries[i].is(Entry::Deleted)) return;
     const quint32 parent = entries[i].parent;
     if (parent != kNoEntry)
         if (auto it = extraChildren.find(parent); it != extraChildren.end()) {
             it->removeAll(i);
-            if (it->isEmpty())
-                extraChildren.erase(it);
+            if (it->isEmpty()) extraChildren.erase(it);
         }
     std::vector<quint32> stack{i};
     while (!stack.empty()) {
@@ -131,8 +126,7 @@ void IndexTable::remove(quint32 i) {
         }
         entries[k].flags |= Entry::Deleted;
         ++deletedCount;
-        if (auto r = recordOf(k); r >= 0)
-            foldRecords[size_t(r)].entry = kNoEntry;
+        if (auto r = recordOf(k); r >= 0) foldRecords[size_t(r)].entry = kNoEntry;
         lastUsed.remove(k);
     }
 }
@@ -142,12 +136,10 @@ std::vector<quint32> IndexTable::children(quint32 dir) const {
     const Entry& d = entries[dir];
     const quint32 first = d.firstChild(), count = d.childCount();
     for (quint32 k = first; k < first + count && k < entries.size(); ++k)
-        if (entries[k].parent == dir && !entries[k].is(Entry::Deleted))
-            out.push_back(k);
+        if (entries[k].parent == dir && !entries[k].is(Entry::Deleted)) out.push_back(k);
     if (auto it = extraChildren.constFind(dir); it != extraChildren.constEnd())
         for (auto k : *it)
-            if (entries[k].parent == dir && !entries[k].is(Entry::Deleted))
-                out.push_back(k);
+            if (entries[k].parent == dir && !entries[k].is(Entry::Deleted)) out.push_back(k);
     return out;
 }
 
@@ -155,12 +147,10 @@ quint32 IndexTable::child(quint32 dir, QByteArrayView nm) const {
     const Entry& d = entries[dir];
     const quint32 first = d.firstChild(), count = d.childCount();
     for (quint32 k = first; k < first + count && k < entries.size(); ++k)
-        if (entries[k].parent == dir && !entries[k].is(Entry::Deleted) && name(k) == nm)
-            return k;
+        if (entries[k].parent == dir && !entries[k].is(Entry::Deleted) && name(k) == nm) return k;
     if (auto it = extraChildren.constFind(dir); it != extraChildren.constEnd())
         for (auto k : *it)
-            if (entries[k].parent == dir && !entries[k].is(Entry::Deleted) && name(k) == nm)
-                return k;
+            if (entries[k].parent == dir && !entries[k].is(Entry::Deleted) && name(k) == nm) return k;
     return kNoEntry;
 }
 
@@ -172,22 +162,20 @@ quint32 IndexTable::find(const QString& absolutePath) const {
     qsizetype bestLen = -1;
     for (auto r : roots()) {
         const QByteArrayView rp = name(r);
-        const bool under = path == rp || (path.startsWith(rp) && (rp.endsWith('/') || path.at(rp.size()) == '/'));
+        const bool under =
+            path == rp || (path.startsWith(rp) && (rp.endsWith('/') || path.at(rp.size()) == '/'));
         if (under && rp.size() > bestLen) {
             best = r;
             bestLen = rp.size();
         }
     }
-    if (best == kNoEntry)
-        return kNoEntry;
+    if (best == kNoEntry) return kNoEntry;
     quint32 cur = best;
     const QByteArray rest = path.mid(bestLen);
     for (const auto& part : rest.split('/')) {
-        if (part.isEmpty())
-            continue;
+        if (part.isEmpty()) continue;
         cur = child(cur, part);
-        if (cur == kNoEntry)
-            return kNoEntry;
+        if (cur == kNoEntry) return kNoEntry;
     }
     return cur;
 }

@@ -7,41 +7,56 @@
 #include <QString>
 #include <QStringList>
 #include <QVarLengthArray>
+#include <memory>
 #include <optional>
+#include <type_traits>
 #include <vector>
 
 namespace zarvo::index {
 
 inline constexpr quint32 kNoEntry = 0xffffffffu;
 
+// Leaves elements uninitialised on resize: a snapshot load overwrites them at once, and zeroing a
+// hundred megabytes first costs as much as reading them.
+template <typename T> struct UninitialisedAllocator : std::allocator<T> {
+    template <typename U> struct rebind { using other = UninitialisedAllocator<U>; };
+    UninitialisedAllocator() = default;
+    template <typename U> UninitialisedAllocator(const UninitialisedAllocator<U>&) noexcept {}
+    template <typename U> void construct(U* p) noexcept { ::new (static_cast<void*>(p)) U; }
+    template <typename U, typename... Args> void construct(U* p, Args&&... args) {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+};
+
 // One file or folder. 32 bytes: with two name copies a million entries stay well under 100 MB.
 struct Entry {
     enum Flag : quint16 {
         Dir = 1,
-        Root = 2,        // name holds the root's absolute path
-        Deleted = 4,     // gone; space reclaimed at the next crawl
-        Unreadable = 8,  // a folder that could not be listed
-        Unwatched = 16,  // a folder without an inotify watch (re-crawled periodically)
+        Root = 2,       // name holds the root's absolute path
+        Deleted = 4,    // gone; space reclaimed at the next crawl
+        Unreadable = 8, // a folder that could not be listed
+        Unwatched = 16, // a folder without an inotify watch (re-crawled periodically)
         Symlink = 32,
     };
-    quint32 parent = kNoEntry;
-    quint32 nameOff = 0; // into IndexTable::names
-    quint32 foldOff = 0; // into IndexTable::folded
-    quint16 nameLen = 0;
-    ContentTypes::TypeId type = 0;
-    quint16 flags = 0;
-    quint16 reserved = 0;
-    quint32 mtime = 0; // seconds since the epoch
+    // No member initialisers: the type stays trivial for UninitialisedAllocator; write Entry{}.
+    quint32 parent;
+    quint32 nameOff; // into IndexTable::names
+    quint32 foldOff; // into IndexTable::folded
+    quint16 nameLen;
+    ContentTypes::TypeId type;
+    quint16 flags;
+    quint16 reserved;
+    quint32 mtime; // seconds since the epoch
     // Files: the size in bytes. Folders: first child index (high half) and count of the children
     // listed together by the crawler (low half); later arrivals are in IndexTable::extraChildren.
-    quint64 size = 0;
+    quint64 size;
 
     bool is(Flag f) const { return flags & f; }
     quint32 firstChild() const { return quint32(size >> 32); }
     quint32 childCount() const { return quint32(size); }
     void setChildren(quint32 first, quint32 count) { size = (quint64(first) << 32) | count; }
 };
-static_assert(sizeof(Entry) == 32);
+static_assert(sizeof(Entry) == 32 && std::is_trivially_default_constructible_v<Entry>);
 
 // A folded name in buffer order: lets a hit found by scanning the whole folded buffer be mapped back
 // to its entry (binary search on `off`).
@@ -54,13 +69,15 @@ struct FoldRecord {
 // FileIndex guards it.
 class IndexTable {
 public:
-    std::vector<Entry> entries;
+    std::vector<Entry, UninitialisedAllocator<Entry>> entries;
     QByteArray names;  // every name, NUL-terminated
     QByteArray folded; // every folded name, NUL-terminated, in FoldRecord order
-    std::vector<FoldRecord> foldRecords;
+    std::vector<FoldRecord, UninitialisedAllocator<FoldRecord>> foldRecords;
     QHash<quint32, QVarLengthArray<quint32, 2>> extraChildren;
     QHash<quint32, quint32> lastUsed; // entry → seconds since the epoch (sparse)
     quint32 deletedCount = 0;
+    // A live table grows its arrays by an eighth; a table being crawled doubles (then shrinks once).
+    bool compactGrowth = false;
 
     qsizetype liveCount() const { return qsizetype(entries.size()) - deletedCount; }
 
@@ -90,8 +107,7 @@ public:
     // The last-used time of an entry, else its modification time.
     quint32 lastUsedOrModified(quint32 i) const {
         if (!lastUsed.isEmpty())
-            if (auto it = lastUsed.constFind(i); it != lastUsed.constEnd())
-                return *it;
+            if (auto it = lastUsed.constFind(i); it != lastUsed.constEnd()) return *it;
         return entries[i].mtime;
     }
     // The record index holding entry i's folded name.
@@ -101,7 +117,7 @@ public:
     void shrink();
     // Grows arrays by an eighth rather than doubling: a million-entry table should not carry tens of
     // megabytes of slack after one new file.
-    static void reserveFor(QByteArray& buffer, qsizetype extra);
+    void reserveFor(QByteArray& buffer, qsizetype extra) const;
 };
 
 } // namespace zarvo::index

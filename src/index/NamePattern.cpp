@@ -29,7 +29,8 @@ void append(QByteArrayView utf8, QByteArray& out) {
     kept.reserve(decomposed.size());
     for (QChar ch : decomposed) {
         const auto cat = ch.category();
-        if (cat == QChar::Mark_NonSpacing || cat == QChar::Mark_SpacingCombining || cat == QChar::Mark_Enclosing)
+        if (cat == QChar::Mark_NonSpacing || cat == QChar::Mark_SpacingCombining ||
+            cat == QChar::Mark_Enclosing)
             continue;
         kept.append(ch);
     }
@@ -43,7 +44,9 @@ QByteArray fold(QByteArrayView utf8) {
     return out;
 }
 
-QByteArray fold(const QString& text) { return fold(QByteArrayView(text.toUtf8())); }
+QByteArray fold(const QString& text) {
+    return fold(QByteArrayView(text.toUtf8()));
+}
 
 } // namespace Fold
 
@@ -87,20 +90,17 @@ NamePattern::NamePattern(const QString& pattern) {
         first = false;
     }
     flush();
-    if (lastWasStar)
-        m_anchorEnd = false;
+    if (lastWasStar) m_anchorEnd = false;
     if (!current.bytes.isEmpty() || (m_anchorStart && m_anchorEnd && m_segments.empty()))
         m_segments.push_back(std::move(current));
     m_all = m_segments.empty() && !m_anchorStart && !m_anchorEnd;
-    if (m_segments.empty() && !m_anchorStart)
-        m_all = true;
+    if (m_segments.empty() && !m_anchorStart) m_all = true;
 
     for (const auto& seg : m_segments) {
         qsizetype runStart = 0;
         for (qsizetype i = 0; i <= seg.bytes.size(); ++i) {
             if (i == seg.bytes.size() || seg.any[size_t(i)]) {
-                if (i - runStart > m_required.size())
-                    m_required = seg.bytes.mid(runStart, i - runStart);
+                if (i - runStart > m_required.size()) m_required = seg.bytes.mid(runStart, i - runStart);
                 runStart = i + 1;
             }
         }
@@ -108,14 +108,10 @@ NamePattern::NamePattern(const QString& pattern) {
 }
 
 static inline size_t codePointLength(uchar lead) {
-    if (lead < 0x80)
-        return 1;
-    if ((lead >> 5) == 0x6)
-        return 2;
-    if ((lead >> 4) == 0xe)
-        return 3;
-    if ((lead >> 3) == 0x1e)
-        return 4;
+    if (lead < 0x80) return 1;
+    if ((lead >> 5) == 0x6) return 2;
+    if ((lead >> 4) == 0xe) return 3;
+    if ((lead >> 3) == 0x1e) return 4;
     return 1;
 }
 
@@ -123,15 +119,12 @@ long NamePattern::matchAt(const Segment& seg, const char* s, size_t n, size_t po
     size_t p = pos;
     const auto len = size_t(seg.bytes.size());
     for (size_t k = 0; k < len; ++k) {
-        if (p >= n)
-            return -1;
+        if (p >= n) return -1;
         if (seg.any[k]) {
             p += codePointLength(uchar(s[p]));
-            if (p > n)
-                return -1;
+            if (p > n) return -1;
         } else {
-            if (s[p] != seg.bytes[qsizetype(k)])
-                return -1;
+            if (s[p] != seg.bytes[qsizetype(k)]) return -1;
             ++p;
         }
     }
@@ -141,17 +134,14 @@ long NamePattern::matchAt(const Segment& seg, const char* s, size_t n, size_t po
 long NamePattern::findFrom(const Segment& seg, const char* s, size_t n, size_t pos, size_t* start) const {
     if (!seg.hasAny) {
         const auto len = size_t(seg.bytes.size());
-        if (pos + len > n)
-            return -1;
+        if (pos + len > n) return -1;
         const void* hit = memmem(s + pos, n - pos, seg.bytes.constData(), len);
-        if (!hit)
-            return -1;
+        if (!hit) return -1;
         *start = size_t(static_cast<const char*>(hit) - s);
         return long(*start + len);
     }
     for (size_t p = pos; p < n; ++p) {
-        if ((uchar(s[p]) & 0xc0) == 0x80)
-            continue; // not a character boundary
+        if ((uchar(s[p]) & 0xc0) == 0x80) continue; // not a character boundary
         const long end = matchAt(seg, s, n, p);
         if (end >= 0) {
             *start = p;
@@ -162,38 +152,30 @@ long NamePattern::findFrom(const Segment& seg, const char* s, size_t n, size_t p
 }
 
 bool NamePattern::matches(const char* s, size_t n) const {
-    if (m_all)
-        return true;
-    if (m_segments.empty())
-        return n == 0; // the empty pattern
+    if (m_all) return true;
+    if (m_segments.empty()) return n == 0; // the empty pattern
     size_t pos = 0;
     size_t first = 0, last = m_segments.size();
     if (m_anchorStart) {
         const long end = matchAt(m_segments[0], s, n, 0);
-        if (end < 0)
-            return false;
-        if (m_segments.size() == 1 && m_anchorEnd)
-            return size_t(end) == n;
+        if (end < 0) return false;
+        if (m_segments.size() == 1 && m_anchorEnd) return size_t(end) == n;
         pos = size_t(end);
         first = 1;
     }
-    if (m_anchorEnd && last > first)
-        --last;
+    if (m_anchorEnd && last > first) --last;
     for (size_t i = first; i < last; ++i) {
         size_t start = 0;
         const long end = findFrom(m_segments[i], s, n, pos, &start);
-        if (end < 0)
-            return false;
+        if (end < 0) return false;
         pos = size_t(end);
     }
     if (m_anchorEnd && last < m_segments.size()) {
         // The last piece must end exactly at the end of the name.
         const auto& seg = m_segments.back();
         for (size_t p = pos; p <= n; ++p) {
-            if (p < n && (uchar(s[p]) & 0xc0) == 0x80)
-                continue;
-            if (matchAt(seg, s, n, p) == long(n))
-                return true;
+            if (p < n && (uchar(s[p]) & 0xc0) == 0x80) continue;
+            if (matchAt(seg, s, n, p) == long(n)) return true;
         }
         return false;
     }

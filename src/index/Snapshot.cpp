@@ -1,10 +1,12 @@
 #include "index/Snapshot.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 namespace zarvo::index::Snapshot {
@@ -23,18 +25,23 @@ struct Header {
     quint32 reserved;
 };
 
-// A fast 64-bit mix over whole words; catches truncation and bit rot, not an adversary.
+// A fast 64-bit mix over whole words in four independent lanes (so the multiplies overlap); catches
+// truncation and bit rot, not an adversary.
 struct Checksum {
     quint64 h = 0x9e3779b97f4a7c15ull;
     void add(const void* data, size_t n) {
+        if (n == 0) return;
         const auto* p = static_cast<const unsigned char*>(data);
         size_t i = 0;
-        for (; i + 8 <= n; i += 8) {
-            quint64 w;
-            std::memcpy(&w, p + i, 8);
-            h = (h ^ w) * 0xff51afd7ed558ccdull;
-            h ^= h >> 29;
-        }
+        quint64 lane[4] = {h, h ^ 1, h ^ 2, h ^ 3};
+        for (; i + 32 <= n; i += 32)
+            for (int k = 0; k < 4; ++k) {
+                quint64 w;
+                std::memcpy(&w, p + i + 8 * k, 8);
+                lane[k] = (lane[k] ^ w) * 0xff51afd7ed558ccdull;
+                lane[k] ^= lane[k] >> 29;
+            }
+        h = lane[0] ^ (lane[1] * 3) ^ (lane[2] * 5) ^ (lane[3] * 7);
         for (; i < n; ++i)
             h = (h ^ p[i]) * 0x100000001b3ull;
         h ^= n;
@@ -43,17 +50,16 @@ struct Checksum {
 
 class Writer {
 public:
-    explicit Writer(QSaveFile& f) : m_file(f) {}
+    explicit Writer(QFile& f) : m_file(f) {}
     void write(const void* data, size_t n) {
         m_sum.add(data, n);
-        if (n && m_file.write(static_cast<const char*>(data), qint64(n)) != qint64(n))
-            m_ok = false;
+        if (n && m_file.write(static_cast<const char*>(data), qint64(n)) != qint64(n)) m_ok = false;
     }
     bool ok() const { return m_ok; }
     quint64 sum() const { return m_sum.h; }
 
 private:
-    QSaveFile& m_file;
+    QFile& m_file;
     Checksum m_sum;
     bool m_ok = true;
 };
@@ -62,10 +68,8 @@ class Reader {
 public:
     explicit Reader(QFile& f) : m_file(f) {}
     bool read(void* data, size_t n) {
-        if (n == 0)
-            return true;
-        if (m_file.read(static_cast<char*>(data), qint64(n)) != qint64(n))
-            return false;
+        if (n == 0) return true;
+        if (m_file.read(static_cast<char*>(data), qint64(n)) != qint64(n)) return false;
         m_sum.add(data, n);
         return true;
     }
@@ -80,10 +84,13 @@ private:
 
 bool save(const IndexTable& table, const QString& path, const QString& fingerprint, QString* error) {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
+    // A temporary file renamed over the old one: readers see the old or the new snapshot, never a mix.
+    // No fsync (QSaveFile would): this is a cache, and a torn file fails its checksum and is rebuilt.
+    const QString temporary =
+        path + QStringLiteral(".tmp-") + QString::number(QCoreApplication::applicationPid());
+    QFile file(temporary);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        if (error) *error = file.errorString();
         return false;
     }
     // Type ids are per process: the snapshot names them by MIME type.
@@ -144,10 +151,13 @@ bool save(const IndexTable& table, const QString& path, const QString& fingerpri
     w.write(extras.constData(), size_t(extras.size()));
     w.write(used.constData(), size_t(used.size()));
     const quint64 sum = w.sum();
-    if (!w.ok() || file.write(reinterpret_cast<const char*>(&sum), 8) != 8 || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
+    const bool written = w.ok() && file.write(reinterpret_cast<const char*>(&sum), 8) == 8 && file.flush();
+    const QString why = file.errorString();
+    file.close();
+    if (!written ||
+        ::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) != 0) {
+        if (error) *error = written ? QString::fromLocal8Bit(std::strerror(errno)) : why;
+        QFile::remove(temporary);
         return false;
     }
     return true;
@@ -155,13 +165,11 @@ bool save(const IndexTable& table, const QString& path, const QString& fingerpri
 
 bool load(IndexTable& out, const QString& path, const QString& fingerprint, QString* error) {
     auto fail = [error](const QString& why) {
-        if (error)
-            *error = why;
+        if (error) *error = why;
         return false;
     };
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("no snapshot"));
+    if (!file.open(QIODevice::ReadOnly)) return fail(QStringLiteral("no snapshot"));
     const quint64 fileSize = quint64(file.size());
     Reader r(file);
     Header h{};
@@ -177,26 +185,23 @@ bool load(IndexTable& out, const QString& path, const QString& fingerprint, QStr
         h.extras > fileSize || h.lastUsed > fileSize)
         return fail(QStringLiteral("snapshot is truncated or corrupt"));
     QByteArray fp(qsizetype(h.fingerprint), Qt::Uninitialized);
-    if (!r.read(fp.data(), size_t(fp.size())))
-        return fail(QStringLiteral("snapshot is truncated"));
-    if (QString::fromUtf8(fp) != fingerprint)
-        return fail(QStringLiteral("snapshot of other folders"));
+    if (!r.read(fp.data(), size_t(fp.size()))) return fail(QStringLiteral("snapshot is truncated"));
+    if (QString::fromUtf8(fp) != fingerprint) return fail(QStringLiteral("snapshot of other folders"));
     std::vector<ContentTypes::TypeId> typeMap;
     typeMap.reserve(h.types);
     for (quint64 i = 0; i < h.types; ++i) {
         quint16 len = 0;
         QByteArray mime;
-        if (!r.read(&len, 2))
-            return fail(QStringLiteral("snapshot is truncated"));
+        if (!r.read(&len, 2)) return fail(QStringLiteral("snapshot is truncated"));
         mime.resize(len);
-        if (!r.read(mime.data(), len))
-            return fail(QStringLiteral("snapshot is truncated"));
+        if (!r.read(mime.data(), len)) return fail(QStringLiteral("snapshot is truncated"));
         typeMap.push_back(ContentTypes::forMimeName(QString::fromUtf8(mime)));
     }
     IndexTable t;
     t.entries.resize(h.entries);
-    t.names.resize(qsizetype(h.names));
-    t.folded.resize(qsizetype(h.folded));
+    // Exact allocations (resize() would leave growth room).
+    t.names = QByteArray(qsizetype(h.names), Qt::Uninitialized);
+    t.folded = QByteArray(qsizetype(h.folded), Qt::Uninitialized);
     t.foldRecords.resize(h.records);
     std::vector<quint32> extras(h.extras * 2), used(h.lastUsed * 2);
     if (!r.read(t.entries.data(), h.entries * sizeof(Entry)) || !r.read(t.names.data(), h.names) ||
@@ -218,8 +223,7 @@ bool load(IndexTable& out, const QString& path, const QString& fingerprint, QStr
             return fail(QStringLiteral("snapshot is corrupt"));
         e.type = typeMap[e.type];
     }
-    if (!t.folded.isEmpty() && t.folded.back() != '\0')
-        return fail(QStringLiteral("snapshot is corrupt"));
+    if (!t.folded.isEmpty() && t.folded.back() != '\0') return fail(QStringLiteral("snapshot is corrupt"));
     quint32 prev = 0;
     for (size_t i = 0; i < t.foldRecords.size(); ++i) {
         const auto& rec = t.foldRecords[i];
@@ -228,13 +232,11 @@ bool load(IndexTable& out, const QString& path, const QString& fingerprint, QStr
         prev = rec.off;
     }
     for (size_t i = 0; i + 1 < extras.size(); i += 2) {
-        if (extras[i] >= n || extras[i + 1] >= n)
-            return fail(QStringLiteral("snapshot is corrupt"));
+        if (extras[i] >= n || extras[i + 1] >= n) return fail(QStringLiteral("snapshot is corrupt"));
         t.extraChildren[extras[i]].append(extras[i + 1]);
     }
     for (size_t i = 0; i + 1 < used.size(); i += 2) {
-        if (used[i] >= n)
-            return fail(QStringLiteral("snapshot is corrupt"));
+        if (used[i] >= n) return fail(QStringLiteral("snapshot is corrupt"));
         t.lastUsed.insert(used[i], used[i + 1]);
     }
     t.deletedCount = std::min<quint32>(h.deleted, n);
@@ -250,8 +252,7 @@ bool load(IndexTable& out, const QString& path, const QString& fingerprint, QStr
             walk.push_back(k);
             k = t.entries[k].parent;
         }
-        if (k != kNoEntry && state[k] == 1)
-            return fail(QStringLiteral("snapshot is corrupt"));
+        if (k != kNoEntry && state[k] == 1) return fail(QStringLiteral("snapshot is corrupt"));
         for (auto w : walk)
             state[w] = 2;
     }

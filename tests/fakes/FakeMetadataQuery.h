@@ -20,7 +20,7 @@ public:
     bool refuseStart = false;
     bool started = false;
     bool stopped = false;
-    int disabled = 0;    // current nesting
+    int disabled = 0; // current nesting
     int readsWhileDisabled = 0;
     int readsWhileEnabled = 0;
     QList<std::optional<QString>> results;
@@ -30,8 +30,7 @@ public:
     void setSort(MetadataSort s) override { sort = s; }
     void setNotificationBatchingInterval(double seconds) override { interval = seconds; }
     bool startQuery() override {
-        if (refuseStart)
-            return false;
+        if (refuseStart) return false;
         started = true;
         return true;
     }

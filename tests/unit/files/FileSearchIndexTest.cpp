@@ -86,17 +86,20 @@ TEST(FileSearchOnIndex, SearchesTheRealIndexThroughTheQueryInterface) {
     SearchQuery images;
     images.contentTypes = {QStringLiteral("public.image")};
     images.since = QDateTime::currentDateTime().addDays(-7);
-    EXPECT_EQ(relative(fake, runSearch(search, images).batches.last()), QStringList{QStringLiteral("Pictures/new-photo.PNG")});
+    EXPECT_EQ(relative(fake, runSearch(search, images).batches.last()),
+              QStringList{QStringLiteral("Pictures/new-photo.PNG")});
 
     SearchQuery scoped;
     scoped.scope = fake.home() + QStringLiteral("/Downloads");
     found = relative(fake, runSearch(search, scoped).batches.last());
     found.sort();
-    EXPECT_EQ(found, (QStringList{QStringLiteral("Downloads/dwnl-notes.txt"), QStringLiteral("Downloads/installer.AppImage")}));
+    EXPECT_EQ(found, (QStringList{QStringLiteral("Downloads/dwnl-notes.txt"),
+                                  QStringLiteral("Downloads/installer.AppImage")}));
 
     SearchQuery apps;
     apps.contentTypes = {QStringLiteral("com.apple.application-bundle")};
-    EXPECT_EQ(relative(fake, runSearch(search, apps).batches.last()), QStringList{QStringLiteral("Downloads/installer.AppImage")});
+    EXPECT_EQ(relative(fake, runSearch(search, apps).batches.last()),
+              QStringList{QStringLiteral("Downloads/installer.AppImage")});
 
     // dwnl: the folder by subsequence, the file by substring (listed first).
     SearchQuery dwnl;
@@ -107,7 +110,8 @@ TEST(FileSearchOnIndex, SearchesTheRealIndexThroughTheQueryInterface) {
     SearchQuery inCode;
     inCode.scope = fake.home() + QStringLiteral("/code");
     inCode.term = QStringLiteral("readme");
-    EXPECT_EQ(relative(fake, runSearch(search, inCode).batches.last()), QStringList{QStringLiteral("code/readme.md")});
+    EXPECT_EQ(relative(fake, runSearch(search, inCode).batches.last()),
+              QStringList{QStringLiteral("code/readme.md")});
 }
 
 TEST(FileSearchOnIndex, CancelledRealQueryNeverCallsBack) {
@@ -133,13 +137,15 @@ TEST(FileSearchOnIndex, CancelledRealQueryNeverCallsBack) {
 TEST(FileIndexSettings, DefaultsKeysChooseRootsAndExclusions) {
     FakePlatform fake;
     fake.defaults.domains[fake.environment.identifier] = QVariantMap{
-        {QString::fromLatin1(FileIndexSettings::kRootsKey), QStringList{QStringLiteral("~/code"), QStringLiteral("/srv/data/"), QStringLiteral("relative")}},
+        {QString::fromLatin1(FileIndexSettings::kRootsKey),
+         QStringList{QStringLiteral("~/code"), QStringLiteral("/srv/data/"), QStringLiteral("relative")}},
         {QString::fromLatin1(FileIndexSettings::kExcludedKey), QStringList{QStringLiteral("~/code/build")}},
     };
     auto previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     const auto config = FileIndexSettings::config(fake.platform);
     qInstallMessageHandler(previous);
-    EXPECT_EQ(config.roots, (QStringList{fake.home() + QStringLiteral("/code"), QStringLiteral("/srv/data")}));
+    EXPECT_EQ(config.roots,
+              (QStringList{fake.home() + QStringLiteral("/code"), QStringLiteral("/srv/data")}));
     EXPECT_EQ(config.excluded, QStringList{fake.home() + QStringLiteral("/code/build")});
     EXPECT_TRUE(config.snapshotPath.startsWith(fake.environment.cache));
 }
@@ -152,11 +158,13 @@ TEST(FolderAccess, ReportsMissingOrUnlistableFolders) {
     // A file where the folder should be cannot be listed either.
     QDir(fake.home() + QStringLiteral("/Desktop")).removeRecursively();
     fake.makeFile(QStringLiteral("Desktop"));
-    EXPECT_EQ(FolderAccess::deniedFolders(fake.home()), (QStringList{QStringLiteral("Desktop"), QStringLiteral("Downloads")}));
+    EXPECT_EQ(FolderAccess::deniedFolders(fake.home()),
+              (QStringList{QStringLiteral("Desktop"), QStringLiteral("Downloads")}));
     EXPECT_EQ(FolderAccess::bannerText({QStringLiteral("Desktop"), QStringLiteral("Documents")}),
               QStringLiteral("Can't search Desktop, Documents \u2014 macOS hasn't granted access."));
-    EXPECT_EQ(FolderAccess::filesAndFoldersPane().toString(),
-              QStringLiteral("x-apple.systempreferences:com.apple.preference.security?Privacy_FilesAndFolders"));
+    EXPECT_EQ(
+        FolderAccess::filesAndFoldersPane().toString(),
+        QStringLiteral("x-apple.systempreferences:com.apple.preference.security?Privacy_FilesAndFolders"));
     EXPECT_EQ(FolderAccess::fullDiskAccessPane().toString(),
               QStringLiteral("x-apple.systempreferences:com.apple.preference.security?Privacy_AllFiles"));
 }

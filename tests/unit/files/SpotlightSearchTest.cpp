@@ -1,5 +1,5 @@
-#include "fakes/FakeMetadataQuery.h"
 #include "files/SpotlightSearch.h"
+#include "fakes/FakeMetadataQuery.h"
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>
@@ -35,7 +35,8 @@ QStringList many(const QString& prefix, int n) {
 TEST(SpotlightSearchPlan, PatternsWildcardsAndQueryCount) {
     auto plans = SpotlightSearch::plan(term(QStringLiteral("report summary")));
     ASSERT_EQ(plans.size(), 2);
-    EXPECT_EQ(plans[0].predicate.namePatterns, (QStringList{QStringLiteral("*report*"), QStringLiteral("*summary*")}));
+    EXPECT_EQ(plans[0].predicate.namePatterns,
+              (QStringList{QStringLiteral("*report*"), QStringLiteral("*summary*")}));
     EXPECT_EQ(plans[1].predicate.namePatterns,
               (QStringList{QStringLiteral("*r*e*p*o*r*t*"), QStringLiteral("*s*u*m*m*a*r*y*")}));
     EXPECT_FALSE(plans[0].predicate.matchAll);
@@ -43,8 +44,9 @@ TEST(SpotlightSearchPlan, PatternsWildcardsAndQueryCount) {
     EXPECT_EQ(plans[0].sort, MetadataSort::LastUsedDateDescending);
     EXPECT_EQ(plans[1].sort, MetadataSort::LastUsedDateDescending);
     EXPECT_EQ(plans[0].predicate.format(),
-              QStringLiteral("(kMDItemFSName LIKE[cd] \"*report*\" OR kMDItemDisplayName LIKE[cd] \"*report*\") AND "
-                             "(kMDItemFSName LIKE[cd] \"*summary*\" OR kMDItemDisplayName LIKE[cd] \"*summary*\")"));
+              QStringLiteral(
+                  "(kMDItemFSName LIKE[cd] \"*report*\" OR kMDItemDisplayName LIKE[cd] \"*report*\") AND "
+                  "(kMDItemFSName LIKE[cd] \"*summary*\" OR kMDItemDisplayName LIKE[cd] \"*summary*\")"));
 
     // Words of one or two characters only: the substring query alone.
     plans = SpotlightSearch::plan(term(QStringLiteral("ab  c")));
@@ -53,12 +55,14 @@ TEST(SpotlightSearchPlan, PatternsWildcardsAndQueryCount) {
     // One long word is enough for the subsequence query, which then covers every word.
     plans = SpotlightSearch::plan(term(QStringLiteral("dwnl x")));
     ASSERT_EQ(plans.size(), 2);
-    EXPECT_EQ(plans[1].predicate.namePatterns, (QStringList{QStringLiteral("*d*w*n*l*"), QStringLiteral("*x*")}));
+    EXPECT_EQ(plans[1].predicate.namePatterns,
+              (QStringList{QStringLiteral("*d*w*n*l*"), QStringLiteral("*x*")}));
 
     // Typed wildcards are removed, not honoured; quotes are escaped, also inside the subsequence.
     plans = SpotlightSearch::plan(term(QStringLiteral("re*po?rt it's")));
     ASSERT_EQ(plans.size(), 2);
-    EXPECT_EQ(plans[0].predicate.namePatterns, (QStringList{QStringLiteral("*report*"), QStringLiteral("*it\\'s*")}));
+    EXPECT_EQ(plans[0].predicate.namePatterns,
+              (QStringList{QStringLiteral("*report*"), QStringLiteral("*it\\'s*")}));
     EXPECT_EQ(plans[1].predicate.namePatterns.last(), QStringLiteral("*i*t*\\'*s*"));
     EXPECT_TRUE(SpotlightSearch::plan(term(QStringLiteral("*? ** ?"))).isEmpty());
     EXPECT_TRUE(SpotlightSearch::plan(term(QString())).isEmpty());
@@ -114,9 +118,12 @@ TEST(SpotlightSearch, MergesBatchesAndFinishesOnce) {
     subsequence->progress({QStringLiteral("/h/r-e-p-o-r-t"), QStringLiteral("/h/report.txt")});
     substring->progress({QStringLiteral("/h/report.txt"), QStringLiteral("/h/my report.pdf")});
     ASSERT_EQ(calls.calls.size(), 2);
-    EXPECT_EQ(calls.calls[0], qMakePair(QStringList{QStringLiteral("/h/r-e-p-o-r-t"), QStringLiteral("/h/report.txt")}, false));
-    EXPECT_EQ(calls.calls[1].first, (QStringList{QStringLiteral("/h/report.txt"), QStringLiteral("/h/my report.pdf"),
-                                                 QStringLiteral("/h/r-e-p-o-r-t")}));
+    EXPECT_EQ(
+        calls.calls[0],
+        qMakePair(QStringList{QStringLiteral("/h/r-e-p-o-r-t"), QStringLiteral("/h/report.txt")}, false));
+    EXPECT_EQ(calls.calls[1].first,
+              (QStringList{QStringLiteral("/h/report.txt"), QStringLiteral("/h/my report.pdf"),
+                           QStringLiteral("/h/r-e-p-o-r-t")}));
     EXPECT_EQ(substring->readsWhileEnabled, 0) << "results are read while updates are held";
     EXPECT_GT(substring->readsWhileDisabled, 0);
     EXPECT_EQ(substring->disabled, 0);
@@ -152,15 +159,18 @@ TEST(SpotlightSearch, NothingToLookForAndRejectedQueries) {
 
     static QStringList logged;
     logged.clear();
-    auto previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) { logged << m; });
+    auto previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) { logged << m; });
     factory.refuseAt = 0; // the substring query is refused, the subsequence one runs
     Calls partial;
     search.search(term(QStringLiteral("report")), partial.callback());
-    EXPECT_EQ(logged, QStringList{QStringLiteral("Zarvo: Spotlight rejected query kMDItemFSName LIKE[cd] \"*report*\" "
-                                                 "OR kMDItemDisplayName LIKE[cd] \"*report*\"")});
+    EXPECT_EQ(logged, QStringList{QStringLiteral(
+                          "Zarvo: Spotlight rejected query kMDItemFSName LIKE[cd] \"*report*\" "
+                          "OR kMDItemDisplayName LIKE[cd] \"*report*\"")});
     EXPECT_TRUE(partial.calls.isEmpty());
     factory.at(1)->finish({QStringLiteral("/h/r.e.p.o.r.t")});
-    EXPECT_EQ(partial.calls, (QList<QPair<QStringList, bool>>{qMakePair(QStringList{QStringLiteral("/h/r.e.p.o.r.t")}, true)}));
+    EXPECT_EQ(partial.calls, (QList<QPair<QStringList, bool>>{
+                                 qMakePair(QStringList{QStringLiteral("/h/r.e.p.o.r.t")}, true)}));
 
     factory.refuseAt = -1;
     factory.refuseStart = true;
@@ -197,8 +207,7 @@ TEST(SpotlightSearch, NewSearchOrCancelSilencesTheOldOne) {
     Calls third;
     search.search(term(QStringLiteral("ab")), [&](const QStringList& paths, bool finished) {
         third.calls << qMakePair(paths, finished);
-        if (finished)
-            search.search(term(QStringLiteral("cd")), third.callback());
+        if (finished) search.search(term(QStringLiteral("cd")), third.callback());
     });
     factory.at(4)->finish({QStringLiteral("/h/ab")});
     ASSERT_EQ(third.calls.size(), 1);

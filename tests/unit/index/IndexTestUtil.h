@@ -45,12 +45,10 @@ inline IndexQueryBatch run(FileIndex& index, IndexQuerySpec spec, int* batches =
     int count = 0;
     auto job = index.startQuery(spec, [&](const IndexQueryBatch& b) {
         ++count;
-        if (b.finished)
-            done.set_value(b);
+        if (b.finished) done.set_value(b);
     });
     EXPECT_EQ(future.wait_for(std::chrono::seconds(20)), std::future_status::ready);
-    if (batches)
-        *batches = count;
+    if (batches) *batches = count;
     return future.get();
 }
 
@@ -65,8 +63,7 @@ template <typename Pred> qint64 waitFor(Pred pred, int timeoutMs) {
     QElapsedTimer t;
     t.start();
     while (t.elapsed() < timeoutMs) {
-        if (pred())
-            return t.elapsed();
+        if (pred()) return t.elapsed();
         QThread::msleep(10);
     }
     return pred() ? t.elapsed() : -1;

@@ -1,5 +1,5 @@
-#include "index/ContentTypes.h"
 #include "index/NamePattern.h"
+#include "index/ContentTypes.h"
 
 #include <gtest/gtest.h>
 
@@ -61,7 +61,8 @@ TEST(ContentTypes, EveryKindWordIsAnswerable) {
     EXPECT_TRUE(conformsTo(of("notes.md"), QStringLiteral("net.daringfireball.markdown")));
     EXPECT_TRUE(conformsTo(of("data.csv"), QStringLiteral("public.comma-separated-values-text")));
     EXPECT_TRUE(conformsTo(of("t.xlsx"), QStringLiteral("org.openxmlformats.spreadsheetml.sheet")));
-    EXPECT_TRUE(conformsTo(of("deck.pptx"), QStringLiteral("org.openxmlformats.presentationml.presentation")));
+    EXPECT_TRUE(
+        conformsTo(of("deck.pptx"), QStringLiteral("org.openxmlformats.presentationml.presentation")));
     EXPECT_TRUE(conformsTo(forFileName("Photos", true), QStringLiteral("public.folder")));
     EXPECT_TRUE(conformsTo(of("firefox.desktop"), QStringLiteral("com.apple.application-bundle")));
     EXPECT_TRUE(conformsTo(of("Tool.AppImage"), QStringLiteral("com.apple.application-bundle")));

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# File index benchmark: a generated tree of 1,000,000 files in 100,000 folders (kept under /tmp and
+# reused), our crawl and queries against find(1) and plocate over the same tree.
+# Usage: bench/bench_index.sh BUILD_DIR   (BUILD_DIR built with -DZARVO_BENCH=ON)
+set -uo pipefail
+build=$(cd "${1:-build/bench}" && pwd)
+prog="$build/bench/bench_index"
+tree=${ZARVO_BENCH_TREE:-/tmp/zarvo-bench-tree}
+work=$(mktemp -d /tmp/zarvo-bench-index.XXXXXX)
+trap 'rm -rf "$work"' EXIT
+[ -x "$prog" ] || { echo "bench_index.sh: $prog missing (configure with -DZARVO_BENCH=ON)" >&2; exit 1; }
+
+"$prog" gen "$tree" || exit 1
+
+now_ms() { date +%s%N | awk '{ printf "%.3f", $1 / 1e6 }'; }
+ratio() { awk -v a="$1" -v b="$2" -v peer="$3" 'BEGIN { if (b > 0) printf "ratio %.2f vs %s\n", a / b, peer }'; }
+# Best of N wall-clock runs of a command, in milliseconds (the machine may be shared).
+best_ms() {
+    local n=$1; shift
+    local best=""
+    for _ in $(seq "$n"); do
+        local t0 t1 d
+        t0=$(now_ms); "$@" >/dev/null 2>&1; t1=$(now_ms)
+        d=$(awk -v a="$t0" -v b="$t1" 'BEGIN { printf "%.3f", b - a }')
+        if [ -z "$best" ] || awk -v d="$d" -v b="$best" 'BEGIN { exit !(d < b) }'; then best=$d; fi
+    done
+    echo "$best"
+}
+
+# Crawl + snapshot against find with stat data, both on a warm cache (best of 2).
+find "$tree" -printf '%p %s %T@\n' >/dev/null
+find_ms=$(best_ms 2 find "$tree" -printf '%p %s %T@\n')
+crawl_ms=""
+for _ in 1 2; do
+    t=$("$prog" crawl "$tree" "$work/index.snapshot" | awk '/^crawl_ms/ { print $2 }')
+    if [ -z "$crawl_ms" ] || [ "$t" -lt "$crawl_ms" ]; then crawl_ms=$t; fi
+done
+echo "bench index crawl+snapshot: $crawl_ms ms"
+ratio "$crawl_ms" "$find_ms" "find -printf (${find_ms} ms)"
+echo "bench index snapshot size: $(stat -c %s "$work/index.snapshot") bytes"
+
+# Load, memory and queries.
+out=$("$prog" query "$tree" "$work/index.snapshot") || exit 1
+echo "$out" | grep -v '^report_finished_ms'
+report_ms=$(echo "$out" | awk '/^report_finished_ms/ { print $2 }')
+
+# plocate over the same tree, with its own database.
+if command -v plocate >/dev/null && command -v updatedb >/dev/null; then
+    updatedb -l 0 -U "$tree" -o "$work/plocate.db" 2>/dev/null
+    plocate -d "$work/plocate.db" -i report >/dev/null
+    plocate_ms=$(best_ms 5 plocate -d "$work/plocate.db" -i report)
+    echo "# plocate -i report: $(plocate -d "$work/plocate.db" -i report | wc -l) paths"
+    echo "bench plocate -i report: $plocate_ms ms"
+    ratio "$report_ms" "$plocate_ms" "plocate -i report"
+else
+    echo "# plocate/updatedb not installed: no peer for the substring query"
+fi
+
+# A created file is found by a query (live index with inotify).
+"$prog" live "$tree"
