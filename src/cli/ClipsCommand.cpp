@@ -1,9 +1,14 @@
 #include "cli/ClipsCommand.h"
 
+#include "cli/CliContext.h"
+#include "cli/ClipsWatch.h"
 #include "clipboard/ClipStore.h"
 #include "platform/Clock.h"
+#include "platform/Environment.h"
 #include "platform/PasteboardItem.h"
 #include "platform/Platform.h"
+#include "platform/linux/InstanceLock.h"
+#include "platform/linux/LinuxPlatform.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,7 +32,8 @@ constexpr const char* kUsage =
     "                                    file standard input (and files) as one copy\n"
     "  copy ID [--plain]                 put a clip back on the clipboard\n"
     "  pin ID | delete ID                pin or unpin, delete a clip (ID or a unique prefix)\n"
-    "  clear | prune                     delete unpinned clips; drop what the limits no longer allow\n";
+    "  clear | prune                     delete unpinned clips; drop what the limits no longer allow\n"
+    "  watch [--once]                    capture copies into the history until interrupted\n";
 
 // How long a second writer waits for the store before giving up.
 constexpr int kLockWaitMs = 5000;
@@ -190,6 +196,14 @@ int runClipsCommand(const QStringList& args) {
     output.open(stdout, QIODevice::WriteOnly);
     error.open(stderr, QIODevice::WriteOnly);
     QTextStream out(&output), err(&error);
+    // Without a display there is no clipboard to watch, only one that never changes.
+    const qsizetype at = args.value(0) == QLatin1String("--dir") ? 2 : 0;
+    if (args.value(at) == QLatin1String("watch") &&
+        cli::CliContext::shared().platform().display() == linux_::LinuxPlatform::Display::None) {
+        err << "clips: " << linux_::LinuxPlatform::noDisplayMessage(QStringLiteral("Watching the clipboard"))
+            << "\n";
+        return 1;
+    }
     return runClipsCommand(args, input, out, err);
 }
 
@@ -205,9 +219,15 @@ int runClipsCommand(const QStringList& arguments, QIODevice& input, QTextStream&
     if (directory.isEmpty()) directory = ClipStore::defaultDirectory();
     const QString command = args.takeFirst();
     static const QStringList commands{
-        QStringLiteral("list"), QStringLiteral("search"), QStringLiteral("add"),   QStringLiteral("copy"),
-        QStringLiteral("pin"),  QStringLiteral("delete"), QStringLiteral("clear"), QStringLiteral("prune")};
+        QStringLiteral("list"),  QStringLiteral("search"), QStringLiteral("add"),
+        QStringLiteral("copy"),  QStringLiteral("pin"),    QStringLiteral("delete"),
+        QStringLiteral("clear"), QStringLiteral("prune"),  QStringLiteral("watch")};
     if (!commands.contains(command)) return usage(QStringLiteral("unknown command “%1”").arg(command));
+
+    // The application captures copies itself; a second capturing process would write the same store.
+    const Environment* environment = Platform::current().environment;
+    if (command == QLatin1String("watch") && environment && linux_::InstanceLock::isRunning(*environment))
+        return fail(QStringLiteral("Zarvo is running and already keeps the clipboard history"));
 
     // One writer at a time: the whole run holds the store's lock, so no clip written by another
     // process is lost to a stale copy of the list.
@@ -227,7 +247,8 @@ int runClipsCommand(const QStringList& arguments, QIODevice& input, QTextStream&
     }
 
     Pasteboard* pasteboard = Platform::current().pasteboard;
-    ClipStore store(directory, command == QLatin1String("copy") ? pasteboard : nullptr, false,
+    const bool watch = command == QLatin1String("watch");
+    ClipStore store(directory, command == QLatin1String("copy") || watch ? pasteboard : nullptr, false,
                     ClipStore::Services::fromPlatform());
     if (store.indexWasUnreadable())
         err() << "clips: the index in " << directory << " could not be read and was set aside\n";
@@ -266,6 +287,11 @@ int runClipsCommand(const QStringList& arguments, QIODevice& input, QTextStream&
         }
     } else if (command == QLatin1String("clear")) {
         store.clearUnpinned();
+    } else if (watch) {
+        const bool once = args.removeAll(QStringLiteral("--once")) > 0;
+        if (!args.isEmpty()) return usage(QStringLiteral("watch: unexpected “%1”").arg(args.first()));
+        if (!pasteboard) return fail(QStringLiteral("no clipboard is available here"));
+        status = watchClips(store, once, out(), err());
     } else if (command == QLatin1String("prune")) {
         const qsizetype before = store.clips().size();
         const Clock* clock = Platform::current().clock;

@@ -18,7 +18,7 @@ void usage(QTextStream& err) {
            "  history list [--json]            opened places by frecency\n"
            "  favorites list|toggle KEY        starred items\n"
            "  settings get KEY|set KEY VALUE|list\n"
-           "  clips list|search|add|copy|pin|delete|clear|prune …   the clipboard history\n"
+           "  clips list|search|add|copy|pin|delete|clear|prune|watch …   the clipboard history\n"
            "  index status|rebuild …           the file index\n";
 }
 

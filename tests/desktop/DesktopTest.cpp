@@ -12,11 +12,18 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocalServer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace zarvo;
 using namespace zarvo::linux_;
@@ -114,6 +121,30 @@ void screenshot(const QString& name) {
 qint64 waitForChange(qint64 after) {
     waitFor([&] { return pasteboard().changeCount() > after; });
     return pasteboard().changeCount();
+}
+
+// `zarvo-cli clips watch` in a home of its own: the environment of a zarvo-cli run.
+QProcessEnvironment cliEnvironment(const QString& home) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home);
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/.cache"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home + QStringLiteral("/run"));
+    return env;
+}
+
+QByteArray cli(const QProcessEnvironment& env, const QStringList& arguments, int* exitCode,
+               QByteArray* errors = nullptr) {
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(ZARVO_CLI), arguments);
+    if (!process.waitForStarted(5000)) return {};
+    process.closeWriteChannel();
+    waitFor([&] { return process.state() == QProcess::NotRunning; }, 20000);
+    *exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    if (errors) *errors = process.readAllStandardError();
+    return process.readAllStandardOutput();
 }
 
 } // namespace
@@ -322,6 +353,95 @@ TEST(Desktop, RevealAndGetInfoCallTheFileManagerService) {
     EXPECT_TRUE(called) << f.readAll().constData();
     EXPECT_TRUE(QString::fromUtf8(a.toEncoded()).contains(QStringLiteral("%23"))); // '#' travels encoded
     stop(service);
+}
+
+TEST(Desktop, ClipsWatchCapturesCopiesButNotPrivateOnes) {
+    const QString home = g_files->filePath(QStringLiteral("watch-home"));
+    QDir().mkpath(home + QStringLiteral("/run"));
+    QFile::setPermissions(home + QStringLiteral("/run"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const QProcessEnvironment env = cliEnvironment(home);
+    const QStringList watchArgs{QStringLiteral("clips"), QStringLiteral("watch")};
+
+    QProcess watcher;
+    watcher.setProcessEnvironment(env);
+    watcher.start(QStringLiteral(ZARVO_CLI), watchArgs);
+    ASSERT_TRUE(watcher.waitForStarted(5000));
+    QByteArray watcherErr, watcherOut;
+    auto collect = [&] {
+        watcherErr += watcher.readAllStandardError();
+        watcherOut += watcher.readAllStandardOutput();
+    };
+    ASSERT_TRUE(waitFor(
+        [&] {
+            collect();
+            return watcherErr.contains("watching") || watcher.state() == QProcess::NotRunning;
+        },
+        10000));
+    ASSERT_EQ(watcher.state(), QProcess::Running) << watcherErr.constData();
+
+    copyWithXclip(QStringLiteral("UTF8_STRING"), "watched text ✓");
+    EXPECT_TRUE(waitFor(
+        [&] {
+            collect();
+            return watcherOut.contains("watched text ✓");
+        },
+        10000))
+        << watcherOut.constData();
+
+    // A password manager's copy, left on the clipboard for several polls while a second command
+    // waits for the store the watcher holds, and gives up with a clear message.
+    auto owner =
+        helper({QStringLiteral("own-clipboard"),
+                QStringLiteral("text/plain=") + file(QStringLiteral("watch-secret.txt"), "correct horse"),
+                QStringLiteral("x-kde-passwordManagerHint=") + file(QStringLiteral("watch-hint"), "secret")},
+               "ready");
+    int code = -1;
+    QByteArray errors;
+    cli(env, {QStringLiteral("clips"), QStringLiteral("add")}, &code, &errors);
+    EXPECT_EQ(code, 1);
+    EXPECT_TRUE(errors.contains("in use by another process")) << errors.constData();
+
+    // The last copy, interrupted at once: it is still kept.
+    const qint64 before = pasteboard().changeCount();
+    copyWithXclip(QStringLiteral("UTF8_STRING"), "copied just before Ctrl+C");
+    waitForChange(before);
+    stop(owner);
+    ASSERT_EQ(::kill(pid_t(watcher.processId()), SIGINT), 0);
+    ASSERT_TRUE(waitFor([&] { return watcher.state() == QProcess::NotRunning; }, 10000));
+    collect();
+    EXPECT_EQ(watcher.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(watcher.exitCode(), 0) << watcherErr.constData();
+    EXPECT_FALSE(watcherOut.contains("correct horse"));
+    EXPECT_TRUE(watcherErr.contains("2 copies captured")) << watcherErr.constData();
+
+    const QByteArray listed =
+        cli(env, {QStringLiteral("clips"), QStringLiteral("list"), QStringLiteral("--json")}, &code, &errors);
+    ASSERT_EQ(code, 0) << errors.constData();
+    QStringList texts;
+    for (const QJsonValue& clip : QJsonDocument::fromJson(listed).array())
+        texts << clip.toObject().value(QStringLiteral("text")).toString();
+    EXPECT_EQ(texts,
+              (QStringList{QStringLiteral("copied just before Ctrl+C"), QStringLiteral("watched text ✓")}));
+    const QString store = home + QStringLiteral("/.local/share/Zarvo/Clipboard");
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(store).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+
+    // Refused while the application (its single-instance socket) runs, and without a display.
+    {
+        QLocalServer application;
+        ASSERT_TRUE(application.listen(home + QStringLiteral("/run/com.velorin.zarvo-%1").arg(::getuid())));
+        cli(env, watchArgs, &code, &errors);
+        EXPECT_EQ(code, 1);
+        EXPECT_EQ(errors, QByteArray("clips: Zarvo is running and already keeps the clipboard history\n"));
+    }
+    QProcessEnvironment headless = env;
+    headless.remove(QStringLiteral("DISPLAY"));
+    headless.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    cli(headless, watchArgs, &code, &errors);
+    EXPECT_EQ(code, 1);
+    EXPECT_TRUE(errors.contains("needs a graphical session")) << errors.constData();
 }
 
 int main(int argc, char** argv) {
