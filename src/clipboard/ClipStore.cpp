@@ -1,4 +1,5 @@
 #include "clipboard/ClipStore.h"
+#include "search/Text.h"
 
 #include "sources/PathInput.h"
 #include "store/Settings.h"
@@ -113,14 +114,7 @@ std::optional<QString> strictUtf8(const QByteArray& bytes) {
     return text;
 }
 
-QString trimSpacesAndTabs(const QString& text) {
-    qsizetype start = 0, end = text.size();
-    while (start < end && (text[start] == QLatin1Char(' ') || text[start] == QLatin1Char('\t')))
-        ++start;
-    while (end > start && (text[end - 1] == QLatin1Char(' ') || text[end - 1] == QLatin1Char('\t')))
-        --end;
-    return text.mid(start, end - start);
-}
+using Text::trimSpacesAndTabs;
 
 } // namespace
 
@@ -136,7 +130,8 @@ ClipStore::Services ClipStore::Services::fromPlatform() {
     // Read at the moment of use, so a change in the settings window applies to the next copy.
     services.policy = [] {
         const Settings& settings = Settings::shared();
-        return ClipPolicy{settings.keepClipboardHistory(), settings.clipRetentionDays(), settings.clipIgnoredApps()};
+        return ClipPolicy{settings.keepClipboardHistory(), settings.clipRetentionDays(),
+                          settings.clipIgnoredApps()};
     };
     services.webURL = [](const QString& text) { return PathInput::webURL(text); };
     services.expandPath = [](const QString& text) { return PathInput::expand(text); };

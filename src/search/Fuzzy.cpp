@@ -1,4 +1,5 @@
 #include "search/Fuzzy.h"
+#include "search/Text.h"
 
 #include <QRegularExpression>
 #include <QTextBoundaryFinder>
@@ -132,8 +133,7 @@ std::optional<int> wordScore(const QString& word, const QString& name) {
 
 std::optional<int> score(const QString& query, const QString& name) {
     int total = 0;
-    static const QRegularExpression whitespace(QStringLiteral("\\s+"));
-    const QStringList words = query.split(whitespace, Qt::SkipEmptyParts);
+    const QStringList words = Text::words(query);
     for (const QString& word : words) {
         auto s = wordScore(word, name);
         if (!s) return std::nullopt;

@@ -1,4 +1,5 @@
 #include "search/Help.h"
+#include "search/Text.h"
 
 #include "search/Fuzzy.h"
 #include "sources/Shortcuts.h"
@@ -9,14 +10,7 @@ namespace zarvo {
 
 namespace {
 
-QString trimSpacesAndTabs(const QString& text) {
-    qsizetype start = 0, end = text.size();
-    while (start < end && (text[start] == u' ' || text[start] == u'\t'))
-        ++start;
-    while (end > start && (text[end - 1] == u' ' || text[end - 1] == u'\t'))
-        --end;
-    return text.mid(start, end - start);
-}
+using Text::trimSpacesAndTabs;
 
 HelpTopic topic(const char* title, const char* detail, const char* symbol, std::optional<QString> example) {
     return HelpTopic{QString::fromUtf8(title), QString::fromUtf8(detail), QString::fromUtf8(symbol),

@@ -1,4 +1,5 @@
 #include "search/SearchModel.h"
+#include "search/Text.h"
 
 #include "clipboard/ClipStore.h"
 #include "clipboard/Clipboard.h"
@@ -31,20 +32,9 @@ constexpr int kDebounceMs = 120;
 constexpr int kClearConfirmationMs = 4000;
 constexpr int kMergedFileRows = 60;
 
-// Spaces and tabs only, as typed into the box.
-QString trimSpacesAndTabs(const QString& text) {
-    qsizetype start = 0, end = text.size();
-    while (start < end && (text[start] == QLatin1Char(' ') || text[start] == QLatin1Char('\t')))
-        ++start;
-    while (end > start && (text[end - 1] == QLatin1Char(' ') || text[end - 1] == QLatin1Char('\t')))
-        --end;
-    return text.mid(start, end - start);
-}
+using Text::trimSpacesAndTabs;
 
-QStringList words(const QString& text) {
-    static const QRegularExpression space(QStringLiteral("\\s+"));
-    return text.split(space, Qt::SkipEmptyParts);
-}
+using Text::words;
 
 bool everyWordMatches(const QStringList& words, const QString& name) {
     for (const QString& word : words)
@@ -188,13 +178,7 @@ void SearchModel::scheduleSearch() {
 }
 
 void SearchModel::runSearch() {
-    m_pendingSearch.stop();
-    if (m_spotlight) m_spotlight->cancel();
-    ++m_searchGeneration;
-    if (m_isSearching) {
-        m_isSearching = false;
-        publish();
-    }
+    cancelSearches();
 
     const QString text = m_query.trimmed();
     if (text.isEmpty()) {
@@ -532,10 +516,7 @@ void SearchModel::switchTab(Tab tab) {
 }
 
 void SearchModel::openClips(const QString& text) {
-    m_pendingSearch.stop();
-    if (m_spotlight) m_spotlight->cancel();
-    ++m_searchGeneration;
-    m_isSearching = false;
+    cancelSearches();
     if (m_services.clips) m_services.clips->poll();
     observeClips();
     cancelClearConfirmation();

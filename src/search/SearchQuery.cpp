@@ -1,4 +1,5 @@
 #include "search/SearchQuery.h"
+#include "search/Text.h"
 
 #include "platform/Environment.h"
 #include "platform/Platform.h"
@@ -13,12 +14,7 @@ namespace zarvo {
 
 namespace {
 
-// Runs of whitespace, Unicode spaces included.
-const QRegularExpression& whitespaceRun() {
-    static const QRegularExpression pattern(QStringLiteral("\\s+"),
-                                            QRegularExpression::UseUnicodePropertiesOption);
-    return pattern;
-}
+using Text::whitespaceRun;
 
 struct KindRow {
     std::initializer_list<const char*> words;

@@ -1,4 +1,5 @@
 #include "sources/PathInput.h"
+#include "search/Text.h"
 
 #include "platform/Environment.h"
 #include "platform/Platform.h"
@@ -23,12 +24,7 @@ namespace zarvo::PathInput {
 
 namespace {
 
-// Runs of whitespace, Unicode spaces included.
-const QRegularExpression& whitespaceRun() {
-    static const QRegularExpression pattern(QStringLiteral("\\s+"),
-                                            QRegularExpression::UseUnicodePropertiesOption);
-    return pattern;
-}
+using Text::whitespaceRun;
 
 constexpr int kMaxCompletions = 150;
 
@@ -52,14 +48,7 @@ QString platformPlace(const QString& tablePath) {
     return workspace ? workspace->platformPath(tablePath) : tablePath;
 }
 
-QString trimSpacesAndTabs(const QString& text) {
-    qsizetype start = 0, end = text.size();
-    while (start < end && (text[start] == u' ' || text[start] == u'\t'))
-        ++start;
-    while (end > start && (text[end - 1] == u' ' || text[end - 1] == u'\t'))
-        --end;
-    return text.mid(start, end - start);
-}
+using Text::trimSpacesAndTabs;
 
 // The home folder of another user, from the password database; none for an unknown user.
 std::optional<QString> homeOfUser(const QString& user) {

@@ -1,4 +1,5 @@
 #include "sources/ShellCommand.h"
+#include "search/Text.h"
 
 #include "platform/Environment.h"
 #include "platform/Platform.h"
@@ -17,14 +18,7 @@ namespace {
 const QString kTerminalIdentifier = QStringLiteral("com.apple.Terminal");
 const QString kFallbackShell = QStringLiteral("/bin/sh");
 
-QString trimSpacesAndTabs(QStringView text) {
-    qsizetype begin = 0, end = text.size();
-    while (begin < end && (text[begin] == u' ' || text[begin] == u'\t'))
-        ++begin;
-    while (end > begin && (text[end - 1] == u' ' || text[end - 1] == u'\t'))
-        --end;
-    return text.mid(begin, end - begin).toString();
-}
+using Text::trimSpacesAndTabs;
 
 // $SHELL when it names a program that can follow "#!" (absolute, no blanks or control characters,
 // short enough for the kernel's line limit) and exists; none otherwise.

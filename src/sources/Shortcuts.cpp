@@ -1,4 +1,5 @@
 #include "sources/Shortcuts.h"
+#include "search/Text.h"
 
 #include "platform/Environment.h"
 #include "platform/Platform.h"
@@ -19,12 +20,7 @@ namespace zarvo::Shortcuts {
 
 namespace {
 
-// Runs of whitespace, Unicode spaces included.
-const QRegularExpression& whitespaceRun() {
-    static const QRegularExpression pattern(QStringLiteral("\\s+"),
-                                            QRegularExpression::UseUnicodePropertiesOption);
-    return pattern;
-}
+using Text::whitespaceRun;
 
 constexpr int kMaxMatches = 6;
 const char* const kSettingsAppIdentifier = "com.apple.systempreferences";
@@ -211,10 +207,10 @@ QList<Shortcut> buildTable() {
                           Shortcut::App{strings(row.bundleIdentifiers)}};
     for (const auto& row : kSettings) {
         Shortcut::SettingsPane target;
-        if (row.pane)
-            target.pane.emplace(QString::fromUtf8(row.pane));
-        table.append(Shortcut{QString::fromUtf8(row.keyword), strings(row.aliases), QString::fromUtf8(row.title),
-                              Shortcut::Target(std::in_place_type<Shortcut::SettingsPane>, std::move(target))});
+        if (row.pane) target.pane.emplace(QString::fromUtf8(row.pane));
+        table.append(
+            Shortcut{QString::fromUtf8(row.keyword), strings(row.aliases), QString::fromUtf8(row.title),
+                     Shortcut::Target(std::in_place_type<Shortcut::SettingsPane>, std::move(target))});
     }
     for (const auto& row : kSystem)
         table << Shortcut{SystemActions::rawValue(row.action).toLower(), strings(row.aliases),
@@ -277,14 +273,7 @@ std::optional<int> fuzzyScore(const QStringList& words, const QString& candidate
     return total;
 }
 
-QString trimSpacesAndTabs(const QString& text) {
-    qsizetype start = 0, end = text.size();
-    while (start < end && (text[start] == u' ' || text[start] == u'\t'))
-        ++start;
-    while (end > start && (text[end - 1] == u' ' || text[end - 1] == u'\t'))
-        --end;
-    return text.mid(start, end - start);
-}
+using Text::trimSpacesAndTabs;
 
 } // namespace
 

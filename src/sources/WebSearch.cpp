@@ -1,4 +1,5 @@
 #include "sources/WebSearch.h"
+#include "search/Text.h"
 
 #include "platform/Platform.h"
 #include "platform/Workspace.h"
@@ -9,14 +10,7 @@ namespace zarvo {
 
 namespace {
 
-QString trimSpacesAndTabs(QStringView text) {
-    qsizetype begin = 0, end = text.size();
-    while (begin < end && (text[begin] == u' ' || text[begin] == u'\t'))
-        ++begin;
-    while (end > begin && (text[end - 1] == u' ' || text[end - 1] == u'\t'))
-        --end;
-    return text.mid(begin, end - begin).toString();
-}
+using Text::trimSpacesAndTabs;
 
 // Applications tried, in order, for a folder row: file manager, terminals, editors.
 const char* const kFolderApplications[] = {

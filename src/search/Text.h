@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QRegularExpression>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+namespace zarvo::Text {
+
+// Spaces and tabs only are trimmed from typed text: other whitespace is part of what was typed.
+QString trimSpacesAndTabs(QStringView text);
+// Runs of whitespace, Unicode spaces included.
+const QRegularExpression& whitespaceRun();
+// The non-empty whitespace-separated words of a text.
+QStringList words(const QString& text);
+
+} // namespace zarvo::Text
