@@ -450,6 +450,8 @@ public:
                     return std::nullopt;
                 // Type identifiers are plain text; a NUL could not be written back.
                 if (type.isEmpty() || type.contains(QChar(0))) return std::nullopt;
+                // A lone surrogate has no UTF-8 form either: the name would change on the next write.
+                if (!QStringView(type).isValidUtf16()) return std::nullopt;
                 if (!object(value, 0x4, length, at)) return std::nullopt;
                 item.setData(type, QByteArray(reinterpret_cast<const char*>(m_p + at), qsizetype(length)));
             }
