@@ -17,8 +17,21 @@ const QRegularExpression& whitespaceRun() {
     return pattern;
 }
 
+// A plain scan rather than the regular expression: it runs for every keyword and library row on each
+// keystroke, and QChar::isSpace knows the same Unicode spaces.
 QStringList words(const QString& text) {
-    return text.split(whitespaceRun(), Qt::SkipEmptyParts);
+    QStringList out;
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n) {
+        while (i < n && text[i].isSpace())
+            ++i;
+        const qsizetype start = i;
+        while (i < n && !text[i].isSpace())
+            ++i;
+        if (i > start) out << text.mid(start, i - start);
+    }
+    return out;
 }
 
 } // namespace zarvo::Text

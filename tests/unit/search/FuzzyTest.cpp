@@ -1,4 +1,5 @@
 #include "search/Fuzzy.h"
+#include "search/Text.h"
 
 #include <gtest/gtest.h>
 
@@ -55,4 +56,14 @@ TEST(Fuzzy, QueryScoreSumsWords) {
     EXPECT_EQ(Fuzzy::score("   ", "Report.pdf"), 0);
     EXPECT_EQ(Fuzzy::score("rep pdf", "Report.pdf"), 31 + 25);
     EXPECT_EQ(Fuzzy::score("rep zzz", "Report.pdf"), std::nullopt);
+}
+
+TEST(Text, WordsSplitAtAnyWhitespaceAndTrimOnlySpacesAndTabs) {
+    EXPECT_EQ(Text::words(QStringLiteral("  report\tsummary\u00A0final\u2003x\n")),
+              (QStringList{"report", "summary", "final", "x"}));
+    EXPECT_TRUE(Text::words(QStringLiteral(" \t\u3000 ")).isEmpty());
+    EXPECT_EQ(Text::words(QStringLiteral("a  b")),
+              Text::words(QStringLiteral("a").append(QChar(0x2028)).append("b")));
+    EXPECT_EQ(Text::trimSpacesAndTabs(QStringLiteral(" \t a b \t")), QStringLiteral("a b"));
+    EXPECT_EQ(Text::trimSpacesAndTabs(QStringLiteral("\na\n")), QStringLiteral("\na\n"));
 }
