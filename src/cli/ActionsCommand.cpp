@@ -195,17 +195,24 @@ const char* const kOpenUsage = "usage: zarvo-cli open [--select N] [--yes] TEXT\
 const char* const kActionsUsage =
     "usage: zarvo-cli actions [--select N] [--json] [--run TITLE [--to NAME|DIR] [--yes]] TEXT\n";
 
-} // namespace
-
-int runOpenCommand(const QStringList& args) {
-    Options options;
-    if (auto error = parse(args, false, options)) return usageError(*error, kOpenUsage);
-    QTextStream out(stdout);
-    Session session;
+// Reads the command line and runs the search; an exit status when either fails.
+std::optional<int> start(const QStringList& args, bool actions, const char* usage, Options& options,
+                         Session& session, QTextStream& out) {
+    if (auto error = parse(args, actions, options)) return usageError(*error, usage);
     if (auto error = session.prepare(options)) {
         out << *error << "\n";
         return 1;
     }
+    return std::nullopt;
+}
+
+} // namespace
+
+int runOpenCommand(const QStringList& args) {
+    Options options;
+    QTextStream out(stdout);
+    Session session;
+    if (auto status = start(args, false, kOpenUsage, options, session, out)) return *status;
     SearchModel& model = session.model;
     if (opensIntoClipboard(model.target()) && !clipboardAvailable()) {
         out << "The clipboard is not available without a display\n";
@@ -228,13 +235,9 @@ int runOpenCommand(const QStringList& args) {
 
 int runActionsCommand(const QStringList& args) {
     Options options;
-    if (auto error = parse(args, true, options)) return usageError(*error, kActionsUsage);
     QTextStream out(stdout);
     Session session;
-    if (auto error = session.prepare(options)) {
-        out << *error << "\n";
-        return 1;
-    }
+    if (auto status = start(args, true, kActionsUsage, options, session, out)) return *status;
     SearchModel& model = session.model;
     model.showActions(std::nullopt);
     if (model.mode() != SearchModel::Mode::actions) {

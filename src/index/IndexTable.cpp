@@ -51,18 +51,7 @@ quint32 IndexTable::add(quint32 parent, QByteArrayView name, quint16 flags, Cont
         foldRecords.reserve(foldRecords.size() + foldRecords.size() / 8 + 64);
     Entry e{};
     e.parent = parent;
-    e.nameOff = quint32(names.size());
-    e.nameLen = quint16(std::min<qsizetype>(name.size(), 0xffff));
-    reserveFor(names, e.nameLen + 1);
-    names.append(name.first(e.nameLen));
-    names.append('\0');
-    e.foldOff = quint32(folded.size());
-    reserveFor(folded, name.size() * 2 + 1);
-    if (flags & Entry::Root)
-        folded.append(""); // roots are found by path, never by name
-    else
-        Fold::append(name, folded);
-    folded.append('\0');
+    storeName(e, name, !(flags & Entry::Root)); // roots are found by path, never by name
     e.flags = flags;
     e.type = type;
     e.size = (flags & Entry::Dir) ? 0 : size;
@@ -71,6 +60,18 @@ quint32 IndexTable::add(quint32 parent, QByteArrayView name, quint16 flags, Cont
     entries.push_back(e);
     foldRecords.push_back({e.foldOff, index});
     return index;
+}
+
+void IndexTable::storeName(Entry& e, QByteArrayView name, bool searchable) {
+    e.nameOff = quint32(names.size());
+    e.nameLen = quint16(std::min<qsizetype>(name.size(), 0xffff));
+    reserveFor(names, e.nameLen + 1);
+    names.append(name.first(e.nameLen));
+    names.append('\0');
+    e.foldOff = quint32(folded.size());
+    reserveFor(folded, name.size() * 2 + 1);
+    if (searchable) Fold::append(name, folded);
+    folded.append('\0');
 }
 
 qsizetype IndexTable::recordOf(quint32 i) const {
@@ -85,15 +86,7 @@ void IndexTable::rename(quint32 i, quint32 newParent, QByteArrayView name, Conte
     Entry& e = entries[i];
     if (auto r = recordOf(i); r >= 0) foldRecords[size_t(r)].entry = kNoEntry;
     const quint32 oldParent = e.parent;
-    e.nameOff = quint32(names.size());
-    e.nameLen = quint16(std::min<qsizetype>(name.size(), 0xffff));
-    reserveFor(names, e.nameLen + 1);
-    names.append(name.first(e.nameLen));
-    names.append('\0');
-    e.foldOff = quint32(folded.size());
-    reserveFor(folded, name.size() * 2 + 1);
-    Fold::append(name, folded);
-    folded.append('\0');
+    storeName(e, name, true);
     e.type = type;
     foldRecords.push_back({e.foldOff, i});
     if (oldParent != newParent) {

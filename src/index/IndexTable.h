@@ -118,6 +118,9 @@ public:
     // Grows arrays by an eighth rather than doubling: a million-entry table should not carry tens of
     // megabytes of slack after one new file.
     void reserveFor(QByteArray& buffer, qsizetype extra) const;
+    // Appends the name and its folded form to the buffers and points the entry at them; an entry that
+    // is not searchable by name gets an empty folded form.
+    void storeName(Entry& e, QByteArrayView name, bool searchable);
 };
 
 } // namespace zarvo::index
