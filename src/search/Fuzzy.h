@@ -13,6 +13,10 @@ namespace Fuzzy {
 std::optional<int> wordScore(const QString& word, const QString& name);
 // Sum of the scores of the query's whitespace-separated words; 0 for no words; none if one misses.
 std::optional<int> score(const QString& query, const QString& name);
+namespace detail {
+// wordScore by grapheme clusters throughout, without the shortcuts for simple text; tests compare the two.
+std::optional<int> graphemeWordScore(const QString& word, const QString& name);
+} // namespace detail
 } // namespace Fuzzy
 
 // Orders found file paths by name match plus a boost, noise removed.

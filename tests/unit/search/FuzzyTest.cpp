@@ -21,24 +21,44 @@ TEST(Fuzzy, WordScoresRewardStartsBoundariesAndRuns) {
     EXPECT_EQ(*scattered, 2 + 2 - 4 - 6);
 }
 
-TEST(Fuzzy, AsciiFastPathAgreesWithGraphemePath) {
-    // The same names with one non-ASCII character appended far away take the general path; the
-    // score differs only by the slack that one extra character may add.
-    const char* names[] = {"Report.pdf", "fooBarBaz", "my-file_2024.txt", "DownloadsFolder", "a1b2c3"};
-    const char* words[] = {"rep", "fbb", "2024", "dwnl", "abc", "f", "zz"};
+TEST(Fuzzy, ShortcutsForSimpleTextAgreeWithTheGraphemePath) {
+    // ASCII names, names of one-unit characters (accents, Greek, Cyrillic, kana, CJK, Hangul syllables),
+    // and names where units and characters part: CR LF, combining marks, İ, voiced-mark kana, emoji
+    // with joiners, conjoining jamo, and a character outside the BMP.
+    const char* names[] = {"Report.pdf",
+                           "fooBarBaz",
+                           "my-file_2024.txt",
+                           "a\r\nb report",
+                           "r\re\np",
+                           "Résumé final.docx",
+                           "Größe_Übersicht 2.pdf",
+                           "ΣΙΣΥΦΟΣ σημειώσεις",
+                           "Отчёт Итог.txt",
+                           "日本語のレポート.txt",
+                           "ﾚﾎﾟｰﾄ ﾃﾞｰﾀ",
+                           "한국어 보고서",
+                           "\u1100\u1161\u11a8 jamo",
+                           "Cafe\u0301 Re\u0301sume\u0301",
+                           "İstanbul Rapor",
+                           "が\u3099ぎ rep",
+                           "👩\u200d💻 rep\ufe0f",
+                           "\U0001D4E1ep 𝓻"};
+    const char* words[] = {"rep",     "r",   "fbb",  "2024", "ré", "RÉS",  "grö",     "σι",
+                           "ΣΗΜ",     "отч", "итог", "レポ", "ﾚﾎ", "보고", "e\u0301", "ist",
+                           "i\u0307", "が",  "💻",    "\r\n", "\n", "𝓻"};
     for (const char* n : names) {
         for (const char* w : words) {
-            const QString ascii = QString::fromLatin1(n);
-            const QString wide = ascii + QString(3, QChar(' ')) + QChar(0x00E9);
-            auto a = Fuzzy::wordScore(QString::fromLatin1(w), ascii);
-            auto b = Fuzzy::wordScore(QString::fromLatin1(w), wide);
-            ASSERT_EQ(a.has_value(), b.has_value()) << n << " " << w;
-            if (a) {
-                const auto wl = QString::fromLatin1(w).size();
-                EXPECT_EQ(*a - *b, (ascii.size() + 4 - wl) / 4 - (ascii.size() - wl) / 4) << n << " " << w;
-            }
+            const QString name = QString::fromUtf8(n);
+            const QString word = QString::fromUtf8(w);
+            EXPECT_EQ(Fuzzy::wordScore(word, name), Fuzzy::detail::graphemeWordScore(word, name))
+                << n << " / " << w;
         }
     }
+    // The shortcuts do score what they take: an accented word in an accented name, kana in kana.
+    EXPECT_EQ(Fuzzy::wordScore(QString::fromUtf8("rés"), QString::fromUtf8("Résumé.pdf")),
+              2 + 14 + 2 + 6 + 2 + 6 - 1);
+    EXPECT_TRUE(
+        Fuzzy::wordScore(QString::fromUtf8("レポ"), QString::fromUtf8("日本語のレポート")).has_value());
 }
 
 TEST(Fuzzy, UnicodeNamesAndQueries) {
