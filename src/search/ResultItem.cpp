@@ -29,14 +29,25 @@ QString ResultItem::name() const {
     return url.toString(QUrl::FullyEncoded);
 }
 
-ResultItem ResultItem::file(const QString& path, Source source) {
+namespace {
+ResultItem fileRow(const QString& path, ResultItem::Source source, const QFileInfo& info) {
     ResultItem item;
     item.url = QUrl::fromLocalFile(path);
     item.source = source;
-    QFileInfo info(path);
     const Workspace* workspace = Platform::current().workspace;
     item.isDirectory = info.isDir() && !(workspace && workspace->isFilePackage(path));
     return item;
+}
+} // namespace
+
+ResultItem ResultItem::file(const QString& path, Source source) {
+    return fileRow(path, source, QFileInfo(path));
+}
+
+std::optional<ResultItem> ResultItem::existingFile(const QString& path, Source source) {
+    const QFileInfo info(path);
+    if (!info.exists()) return std::nullopt;
+    return fileRow(path, source, info);
 }
 
 ResultItem ResultItem::commandItem(const QString& command, Source source) {

@@ -51,6 +51,8 @@ struct ResultItem {
     QString name() const;
 
     static ResultItem file(const QString& path, Source source);
+    // The file row for a path that exists (one file-system test), or none.
+    static std::optional<ResultItem> existingFile(const QString& path, Source source);
     // A `>` command row (the field `command` takes the plain name).
     static ResultItem commandItem(const QString& command, Source source);
     static ResultItem network(const QUrl& url, Source source);

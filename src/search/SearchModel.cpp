@@ -321,18 +321,17 @@ QList<ResultItem> SearchModel::unique(const QList<ResultItem>& items) {
 }
 
 QList<ResultItem> SearchModel::libraryItems(const std::optional<QString>& text) const {
-    QList<ResultItem> favorites;
-    for (const QString& key : m_services.favorites.keys())
-        if (auto item = resolve(key, ResultItem::Source::favorite)) favorites << *item;
-
     const QList<History::Entry> ranked = m_services.history.byFrecency();
     if (!text) {
+        QList<ResultItem> favorites;
+        for (const QString& key : m_services.favorites.keys())
+            if (auto item = resolve(key, ResultItem::Source::favorite)) favorites << *item;
         QList<ResultItem> clipboard;
         if (m_services.clips) {
             for (const QString& value : m_services.clips->recentPathsAndLinks(5)) {
                 if (value.startsWith(QLatin1Char('/'))) {
-                    if (QFileInfo::exists(value))
-                        clipboard << ResultItem::file(value, ResultItem::Source::clipboard);
+                    if (auto item = ResultItem::existingFile(value, ResultItem::Source::clipboard))
+                        clipboard << *item;
                 } else if (auto url = PathInput::webURL(value)) {
                     clipboard << webItem(*url, ResultItem::Source::clipboard);
                 }
@@ -356,12 +355,24 @@ QList<ResultItem> SearchModel::libraryItems(const std::optional<QString>& text) 
             haystack = QStringLiteral("Open in browser");
         return haystack.contains(*text, Qt::CaseInsensitive);
     };
+    // A path key's row is matched before the file test: its name and path do not depend on the file
+    // system, and most of the 150 keys looked at on each keystroke do not match.
+    const auto matching = [&](const QString& key, ResultItem::Source source) -> std::optional<ResultItem> {
+        if (key.startsWith(QLatin1Char('/'))) {
+            ResultItem provisional;
+            provisional.url = QUrl::fromLocalFile(key);
+            if (!matches(provisional)) return std::nullopt;
+        }
+        auto item = resolve(key, source);
+        if (item && matches(*item)) return item;
+        return std::nullopt;
+    };
     QList<ResultItem> out;
-    for (const auto& item : favorites)
-        if (matches(item)) out << item;
+    for (const QString& key : m_services.favorites.keys())
+        if (auto item = matching(key, ResultItem::Source::favorite)) out << *item;
     int historyMatches = 0;
     for (int i = 0; i < ranked.size() && i < 150 && historyMatches < 10; ++i) {
-        if (auto item = resolve(ranked[i].key, ResultItem::Source::history); item && matches(*item)) {
+        if (auto item = matching(ranked[i].key, ResultItem::Source::history)) {
             out << *item;
             ++historyMatches;
         }
@@ -394,13 +405,10 @@ std::optional<ResultItem> SearchModel::resolve(const QString& key, ResultItem::S
     }
     // Most keys are absolute paths, which neither a share nor a web address can be: go straight to the
     // file test (this runs for the 150 most frecent keys on every keystroke).
-    if (key.startsWith(QLatin1Char('/'))) {
-        if (QFileInfo::exists(key)) return ResultItem::file(key, source);
-        return std::nullopt;
-    }
+    if (key.startsWith(QLatin1Char('/'))) return ResultItem::existingFile(key, source);
     if (auto url = NetworkPath::url(key)) return ResultItem::network(*url, source);
     if (auto url = PathInput::webURL(key)) return webItem(*url, source);
-    if (!key.isEmpty() && QFileInfo::exists(key)) return ResultItem::file(key, source);
+    if (!key.isEmpty()) return ResultItem::existingFile(key, source);
     return std::nullopt;
 }
 

@@ -337,8 +337,8 @@ QString LinuxWorkspace::iconNameForFile(const QString& path) const {
 }
 
 bool LinuxWorkspace::isFilePackage(const QString& path) const {
-    const QFileInfo info(path);
-    return info.isDir() && path.endsWith(QLatin1String(".app")) &&
+    // The name first: this runs for every folder row, and most are not packages.
+    return path.endsWith(QLatin1String(".app")) && QFileInfo(path).isDir() &&
            QFileInfo(path + QLatin1String("/Contents")).isDir();
 }
 

@@ -181,6 +181,16 @@ TEST(SearchModel, EmptyQueryListsFavoritesThenHistoryWithoutDuplicates) {
     f.model.runSearch();
     EXPECT_TRUE(f.model.results().contains(rows[1]));
     EXPECT_FALSE(f.model.results().contains(rows[0]));
+    EXPECT_TRUE(f.model.results()[0].isDirectory);
+
+    // A path that matches (here by its folder) is still left out when the file is gone.
+    f.model.setQuery(QStringLiteral("longer"));
+    f.model.runSearch();
+    for (const auto& row : f.model.results())
+        EXPECT_NE(row.url.toLocalFile(), QStringLiteral("/no/longer/there"));
+    f.model.setQuery(QStringLiteral("ments"));
+    f.model.runSearch();
+    EXPECT_TRUE(f.model.results().contains(rows[0]));
 }
 
 TEST(SearchModel, CommandsOfferThePastOnesThatMatch) {
