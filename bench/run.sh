@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Runs every benchmark program and script. Each prints `bench NAME: VALUE UNIT` lines, followed by
-# `ratio R vs PEER` where a peer tool ran on the same data.
+# `ratio R vs PEER` where a peer tool ran on the same data: R is our figure divided by the peer's, so
+# below 1 means we took less time.
 set -uo pipefail
 build=$(cd "${1:-build/bench}" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 export ZARVO_BIN_DIR="$build"
 status=0
 for prog in "$build"/bench/bench_*; do
-    [ -x "$prog" ] || continue
+    [ -f "$prog" ] && [ -x "$prog" ] || continue
     echo "# $(basename "$prog")"
     "$prog" || status=1
 done
