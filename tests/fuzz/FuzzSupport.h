@@ -19,6 +19,15 @@ inline QList<QString> texts(const uint8_t* data, size_t size) {
     return out;
 }
 
+// Runs the check on each text of an input; longer inputs than maxSize are skipped (they slow the
+// search down without reaching new code). Returns what libFuzzer expects of a target.
+template <typename Check> int checkTexts(const uint8_t* data, size_t size, size_t maxSize, Check check) {
+    if (size > maxSize) return 0;
+    for (const QString& text : texts(data, size))
+        check(text);
+    return 0;
+}
+
 // A broken property is a crash to the fuzzer, with the text that broke it.
 inline void require(bool holds, const char* property, const QString& text) {
     if (holds) return;

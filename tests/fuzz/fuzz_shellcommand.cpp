@@ -48,8 +48,5 @@ void check(const QString& text) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size > 4096) return 0;
-    for (const QString& text : fuzz::texts(data, size))
-        check(text);
-    return 0;
+    return fuzz::checkTexts(data, size, 4096, check);
 }
