@@ -131,6 +131,13 @@ std::optional<int> asciiWordScore(const QString& word, const QString& name) {
         });
 }
 
+// Whether a character starts a word after `before`: after a non-alphanumeric, at a lower-to-upper case
+// change, or where a number run begins.
+bool startsWord(char32_t before, char32_t here) {
+    return !QChar::isLetterOrNumber(before) || (QChar::isUpper(here) && QChar::isLower(before)) ||
+           (QChar::isNumber(here) && !QChar::isNumber(before));
+}
+
 // Text outside ASCII whose characters are each one UTF-16 unit, before and after lowering: the same
 // scan as the grapheme path, by unit, without segmenting (which costs several times the scan itself).
 // `lowerWord` and `lowerName` are the lowered texts, `name` as given (its case marks word starts).
@@ -141,11 +148,7 @@ std::optional<int> singleUnitWordScore(const QString& lowerWord, const QString& 
     const char16_t* n = reinterpret_cast<const char16_t*>(name.utf16());
     return scan(
         int(lowerWord.size()), int(lowerName.size()), [&](int k, int i) { return l[k] == w[i]; },
-        [&](int k) {
-            const char32_t before = n[k - 1], here = n[k];
-            return !QChar::isLetterOrNumber(before) || (QChar::isUpper(here) && QChar::isLower(before)) ||
-                   (QChar::isNumber(here) && !QChar::isNumber(before));
-        });
+        [&](int k) { return startsWord(n[k - 1], n[k]); });
 }
 
 QStringList graphemes(const QString& text) {
@@ -181,11 +184,7 @@ std::optional<int> detail::graphemeWordScore(const QString& word, const QString&
     }
     return scan(
         int(w.size()), int(l.size()), [&](int k, int i) { return l[k] == w[i]; },
-        [&](int k) {
-            const char32_t before = base(n[k - 1]), here = base(n[k]);
-            return !QChar::isLetterOrNumber(before) || (QChar::isUpper(here) && QChar::isLower(before)) ||
-                   (QChar::isNumber(here) && !QChar::isNumber(before));
-        });
+        [&](int k) { return startsWord(base(n[k - 1]), base(n[k])); });
 }
 
 std::optional<int> wordScore(const QString& word, const QString& name) {

@@ -18,7 +18,6 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
-#include <QFileInfo>
 #include <QPointer>
 #include <QStandardPaths>
 #include <QThreadPool>
@@ -115,8 +114,8 @@ std::optional<ResultItem> SearchModel::target() const {
         return item;
     }
     const QString path = PathInput::expand(text);
-    if (!path.isEmpty() && QFileInfo::exists(path)) return ResultItem::file(path, ResultItem::Source::path);
-    return std::nullopt;
+    if (path.isEmpty()) return std::nullopt;
+    return ResultItem::existingFile(path, ResultItem::Source::path);
 }
 
 // --- Opening -----------------------------------------------------------------------------------------

@@ -19,7 +19,6 @@
 #include "store/Settings.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
 #include <QThreadPool>
@@ -361,7 +360,7 @@ QList<ResultItem> SearchModel::libraryItems(const std::optional<QString>& text) 
         if (key.startsWith(QLatin1Char('/'))) {
             ResultItem provisional;
             provisional.url = QUrl::fromLocalFile(key);
-            if (!matches(provisional)) return std::nullopt;
+            return matches(provisional) ? resolve(key, source) : std::nullopt;
         }
         auto item = resolve(key, source);
         if (item && matches(*item)) return item;
