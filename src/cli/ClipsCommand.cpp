@@ -67,7 +67,7 @@ int fail(const QString& message) {
 
 // Short names for the common types; anything else is taken as a type identifier.
 QString typeIdentifier(const QString& name) {
-    static const QHash<QString, const char*> aliases{
+    static const QHash<QString, QString> aliases{
         {QStringLiteral("text"), PasteboardType::plainText},
         {QStringLiteral("rtf"), PasteboardType::rtf},
         {QStringLiteral("html"), PasteboardType::html},
@@ -77,8 +77,7 @@ QString typeIdentifier(const QString& name) {
         {QStringLiteral("url"), PasteboardType::url},
         {QStringLiteral("file-url"), PasteboardType::fileURL},
     };
-    if (const auto it = aliases.constFind(name.toLower()); it != aliases.constEnd())
-        return QString::fromLatin1(*it);
+    if (const auto it = aliases.constFind(name.toLower()); it != aliases.constEnd()) return *it;
     return name;
 }
 
@@ -154,7 +153,7 @@ int add(ClipStore& store, const QStringList& args) {
     }
     QList<PasteboardItem> items;
     if (!types.isEmpty() || files.isEmpty()) {
-        if (types.isEmpty()) types << QString::fromLatin1(PasteboardType::plainText);
+        if (types.isEmpty()) types << PasteboardType::plainText;
         const QByteArray data = readInput(ClipStore::maximumReadBytes);
         if (data.size() > ClipStore::maximumReadBytes)
             return fail(QStringLiteral("not stored: the copy is larger than 50,000,000 bytes"));
@@ -166,7 +165,7 @@ int add(ClipStore& store, const QStringList& args) {
     for (const QString& file : files) {
         const QString path = QFileInfo(file).absoluteFilePath();
         PasteboardItem item;
-        item.setData(QString::fromLatin1(PasteboardType::fileURL), QUrl::fromLocalFile(path).toEncoded());
+        item.setData(PasteboardType::fileURL, QUrl::fromLocalFile(path).toEncoded());
         items << item;
     }
     QStringList allTypes;

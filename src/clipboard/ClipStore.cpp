@@ -29,24 +29,16 @@ namespace zarvo {
 
 namespace {
 
-const QString kPlainText = QString::fromLatin1(PasteboardType::plainText);
-const QString kFileURL = QString::fromLatin1(PasteboardType::fileURL);
-const QString kPNG = QString::fromLatin1(PasteboardType::png);
-const QString kTIFF = QString::fromLatin1(PasteboardType::tiff);
-const QString kJPEG = QString::fromLatin1(PasteboardType::jpeg);
-const QString kRTF = QString::fromLatin1(PasteboardType::rtf);
-const QString kHTML = QString::fromLatin1(PasteboardType::html);
-const QString kSourceType = QString::fromLatin1(PasteboardType::source);
-
 // The types kept of a copy, in the order they are read.
 const QStringList& keptTypes() {
-    static const QStringList types{
-        kFileURL, QString::fromLatin1(PasteboardType::url), kPlainText, kRTF, kHTML, kPNG, kTIFF, kJPEG};
+    static const QStringList types{PasteboardType::fileURL, PasteboardType::url,  PasteboardType::plainText,
+                                   PasteboardType::rtf,     PasteboardType::html, PasteboardType::png,
+                                   PasteboardType::tiff,    PasteboardType::jpeg};
     return types;
 }
 
 bool isImageType(const QString& type) {
-    return type == kPNG || type == kTIFF || type == kJPEG;
+    return type == PasteboardType::png || type == PasteboardType::tiff || type == PasteboardType::jpeg;
 }
 
 constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
@@ -242,7 +234,7 @@ void ClipStore::poll() {
     std::optional<AppInfo> front;
     if (m_services.generalPasteboard && m_services.workspace)
         front = m_services.workspace->frontmostApplication();
-    const std::optional<QString> source = m_pasteboard->string(kSourceType);
+    const std::optional<QString> source = m_pasteboard->string(PasteboardType::source);
     if (front && front->bundleIdentifier) activated.insert(*front->bundleIdentifier);
     if (source) activated.insert(*source);
 
@@ -296,14 +288,15 @@ std::optional<ClipItems> ClipStore::snapshot(const QStringList& types, const QLi
     qint64 total = 0;
     ClipItems result;
     for (const PasteboardItem& item : items) {
-        const std::optional<QByteArray> plain = item.data(kPlainText);
-        const bool textOrFiles = (plain && !plain->isEmpty()) || item.data(kFileURL).has_value();
+        const std::optional<QByteArray> plain = item.data(PasteboardType::plainText);
+        const bool textOrFiles =
+            (plain && !plain->isEmpty()) || item.data(PasteboardType::fileURL).has_value();
         PasteboardItem kept;
         for (const QString& type : keptTypes()) {
             const std::optional<QByteArray> data = item.data(type);
             if (!data) continue;
             // An image that comes with text or files (a rendering of copied cells) is not kept.
-            if (isImageType(type) && (textOrFiles || kept.data(kPNG))) continue;
+            if (isImageType(type) && (textOrFiles || kept.data(PasteboardType::png))) continue;
             total += data->size();
             if (total > maximumReadBytes) return std::nullopt;
             kept.setData(type, *data);
@@ -318,17 +311,18 @@ std::optional<ClipStore::Prepared>
 ClipStore::prepare(ClipItems items, const std::function<std::optional<QUrl>(const QString&)>& webURL) {
     // Other image formats become PNG, upright, so every image clip has one format to show and hash.
     for (PasteboardItem& item : items) {
-        if (item.data(kPNG)) continue;
-        std::optional<QByteArray> source = item.data(kTIFF);
-        if (!source) source = item.data(kJPEG);
+        if (item.data(PasteboardType::png)) continue;
+        std::optional<QByteArray> source = item.data(PasteboardType::tiff);
+        if (!source) source = item.data(PasteboardType::jpeg);
         if (!source) continue;
         const auto image = decodeImage(*source);
         // A faster zlib level than the default: conversion runs for every copied photo.
         const auto png = image ? encodePNG(*image, 50) : std::nullopt;
         if (!png) continue;
-        item.representations.removeIf(
-            [](const auto& rep) { return rep.first == kTIFF || rep.first == kJPEG; });
-        item.setData(kPNG, *png);
+        item.representations.removeIf([](const auto& rep) {
+            return rep.first == PasteboardType::tiff || rep.first == PasteboardType::jpeg;
+        });
+        item.setData(PasteboardType::png, *png);
     }
 
     Prepared prepared;
@@ -339,7 +333,7 @@ ClipStore::prepare(ClipItems items, const std::function<std::optional<QUrl>(cons
 
     QStringList paths;
     for (const PasteboardItem& item : items) {
-        const auto data = item.data(kFileURL);
+        const auto data = item.data(PasteboardType::fileURL);
         if (!data) continue;
         const QUrl url = QUrl::fromEncoded(*data, QUrl::StrictMode);
         const QString host = url.host();
@@ -350,7 +344,7 @@ ClipStore::prepare(ClipItems items, const std::function<std::optional<QUrl>(cons
     }
 
     const PasteboardItem& first = items.first();
-    const std::optional<QByteArray> textBytes = first.data(kPlainText);
+    const std::optional<QByteArray> textBytes = first.data(PasteboardType::plainText);
     std::optional<QString> text = textBytes ? strictUtf8(*textBytes) : std::nullopt;
     const QString trimmed = text ? text->trimmed() : QString();
     if (!paths.isEmpty()) {
@@ -361,14 +355,14 @@ ClipStore::prepare(ClipItems items, const std::function<std::optional<QUrl>(cons
     } else if (text && !trimmed.isEmpty()) {
         if (!trimmed.contains(QLatin1Char('\n')) && webURL && webURL(trimmed))
             prepared.kind = Clip::Kind::link;
-        else if (first.data(kRTF) || first.data(kHTML))
+        else if (first.data(PasteboardType::rtf) || first.data(PasteboardType::html))
             prepared.kind = Clip::Kind::richText;
         else
             prepared.kind = Clip::Kind::text;
         prepared.text = Clip::prefix(*text, maximumTextCharacters);
         prepared.length = Clip::characterCount(*text);
         prepared.hash = Clip::contentHash("text", *textBytes); // the bytes are exactly the text's UTF-8
-    } else if (const auto png = first.data(kPNG)) {
+    } else if (const auto png = first.data(PasteboardType::png)) {
         const auto image = decodeImage(*png);
         if (!image) return std::nullopt;
         prepared.kind = Clip::Kind::image;
@@ -569,7 +563,7 @@ bool ClipStore::write(const Clip& clip, bool plainText) {
     std::optional<QString> plain;
     if (clip.kind == Clip::Kind::files)
         plain = clip.text;
-    else if (const auto bytes = stored->first().data(kPlainText))
+    else if (const auto bytes = stored->first().data(PasteboardType::plainText))
         plain = QString::fromUtf8(*bytes);
     if (plainText && (!plain || plain->isEmpty())) return false;
     poll(); // a copy not yet captured is taken before it is overwritten
@@ -639,7 +633,7 @@ std::optional<QImage> ClipStore::image(const QUuid& id) {
     if (const QImage* cached = m_images.object(id)) return *cached;
     const auto stored = items(id);
     if (!stored) return std::nullopt;
-    const auto png = stored->first().data(kPNG);
+    const auto png = stored->first().data(PasteboardType::png);
     if (!png) return std::nullopt;
     const auto image = decodeImage(*png);
     if (!image) return std::nullopt;
@@ -670,9 +664,9 @@ void ClipStore::migrateFromPathHistory() {
     for (qsizetype i = entries->size() - 1; i >= 0; --i) {
         const QString& entry = entries->at(i);
         PasteboardItem item;
-        item.setString(kPlainText, entry);
+        item.setString(PasteboardType::plainText, entry);
         if (entry.startsWith(QLatin1Char('/')) && QFileInfo::exists(entry))
-            item.setData(kFileURL, QUrl::fromLocalFile(entry).toEncoded());
+            item.setData(PasteboardType::fileURL, QUrl::fromLocalFile(entry).toEncoded());
         if (auto prepared = prepare({item}, m_services.webURL))
             insert(*prepared, std::nullopt, std::nullopt, start.addSecs(-60 * qint64(i)));
     }

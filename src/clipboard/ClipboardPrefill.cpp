@@ -19,7 +19,7 @@ std::optional<QString> prefillText(const Pasteboard& pasteboard) {
     const QList<QUrl> files = pasteboard.fileURLs();
     if (!files.isEmpty()) return files.first().toLocalFile();
 
-    const auto string = pasteboard.string(QString::fromLatin1(PasteboardType::plainText));
+    const auto string = pasteboard.string(PasteboardType::plainText);
     if (!string) return std::nullopt;
     const QString text = string->trimmed();
     if (text.isEmpty() || text.contains(QLatin1Char('\n')) || text.size() >= 1024) return std::nullopt;

@@ -278,7 +278,7 @@ void SearchModel::pastePathIntoFrontApp(const std::optional<ResultItem>& item) {
     if (m_services.clips) m_services.clips->poll();
     const QList<PasteboardItem> snapshot = board->items();
     board->clearContents();
-    board->setString(copiedText(*item), {QString::fromLatin1(PasteboardType::transient)});
+    board->setString(copiedText(*item), {PasteboardType::transient});
     const qint64 ours = board->changeCount();
     if (m_services.clips) m_services.clips->setLastChangeCount(ours);
     onDismiss();
@@ -290,7 +290,7 @@ void SearchModel::pastePathIntoFrontApp(const std::optional<ResultItem>& item) {
         if (board && board->changeCount() == ours) {
             QList<PasteboardItem> items = snapshot;
             board->clearContents();
-            if (!items.isEmpty()) items.first().setData(QString::fromLatin1(PasteboardType::restored), {});
+            if (!items.isEmpty()) items.first().setData(PasteboardType::restored, {});
             board->writeItems(items);
             if (m_services.clips) m_services.clips->setLastChangeCount(board->changeCount());
         }

@@ -33,14 +33,6 @@ namespace {
 LinuxPlatform* g_platform = nullptr;
 QTemporaryDir* g_files = nullptr;
 
-const QString kText = QString::fromLatin1(PasteboardType::plainText);
-const QString kHtml = QString::fromLatin1(PasteboardType::html);
-const QString kRtf = QString::fromLatin1(PasteboardType::rtf);
-const QString kPng = QString::fromLatin1(PasteboardType::png);
-const QString kFile = QString::fromLatin1(PasteboardType::fileURL);
-const QString kConcealed = QString::fromLatin1(PasteboardType::concealed);
-const QString kTransient = QString::fromLatin1(PasteboardType::transient);
-
 Pasteboard& pasteboard() {
     return *g_platform->platform().pasteboard;
 }
@@ -158,7 +150,7 @@ TEST(Desktop, ForeignCopiesAppearAsItemsWithAGrowingCount) {
     count = next;
     auto items = pasteboard().items();
     ASSERT_EQ(items.size(), 1);
-    EXPECT_EQ(items[0].string(kText), QStringLiteral("copied with xclip ✓"));
+    EXPECT_EQ(items[0].string(PasteboardType::plainText), QStringLiteral("copied with xclip ✓"));
 
     copyWithXclip(QStringLiteral("text/html"), "<p>Some <b>bold</b></p>");
     next = waitForChange(count);
@@ -166,7 +158,7 @@ TEST(Desktop, ForeignCopiesAppearAsItemsWithAGrowingCount) {
     count = next;
     items = pasteboard().items();
     ASSERT_EQ(items.size(), 1);
-    EXPECT_EQ(items[0].data(kHtml), QByteArray("<p>Some <b>bold</b></p>"));
+    EXPECT_EQ(items[0].data(PasteboardType::html), QByteArray("<p>Some <b>bold</b></p>"));
 
     QImage image(7, 5, QImage::Format_RGB32);
     image.fill(Qt::red);
@@ -181,8 +173,8 @@ TEST(Desktop, ForeignCopiesAppearAsItemsWithAGrowingCount) {
     count = next;
     items = pasteboard().items();
     ASSERT_EQ(items.size(), 1);
-    EXPECT_EQ(items[0].data(kPng), pngBytes);
-    EXPECT_EQ(pasteboard().types(), QStringList{kPng});
+    EXPECT_EQ(items[0].data(PasteboardType::png), pngBytes);
+    EXPECT_EQ(pasteboard().types(), QStringList{PasteboardType::png});
 
     const QString one = file(QStringLiteral("first file.txt"), "1");
     const QString two = file(QStringLiteral("second.txt"), "2");
@@ -194,8 +186,8 @@ TEST(Desktop, ForeignCopiesAppearAsItemsWithAGrowingCount) {
     count = next;
     items = pasteboard().items();
     ASSERT_EQ(items.size(), 2);
-    EXPECT_EQ(items[0].data(kFile), files[0].toEncoded());
-    EXPECT_EQ(items[1].data(kFile), files[1].toEncoded());
+    EXPECT_EQ(items[0].data(PasteboardType::fileURL), files[0].toEncoded());
+    EXPECT_EQ(items[1].data(PasteboardType::fileURL), files[1].toEncoded());
     EXPECT_EQ(pasteboard().fileURLs(), files);
 
     // A password manager's copy: text with KDE's hint, offered at once by one client.
@@ -206,20 +198,20 @@ TEST(Desktop, ForeignCopiesAppearAsItemsWithAGrowingCount) {
                "ready");
     next = waitForChange(count);
     ASSERT_GT(next, count);
-    EXPECT_TRUE(pasteboard().types().contains(kConcealed));
-    EXPECT_EQ(pasteboard().string(kText), QStringLiteral("correct horse"));
+    EXPECT_TRUE(pasteboard().types().contains(PasteboardType::concealed));
+    EXPECT_EQ(pasteboard().string(PasteboardType::plainText), QStringLiteral("correct horse"));
     screenshot(QStringLiteral("clipboard-foreign"));
     stop(owner);
 }
 
 TEST(Desktop, OwnWritesRoundTripEveryType) {
     PasteboardItem item;
-    item.setString(kText, QStringLiteral("plain ü"));
-    item.setString(kHtml, QStringLiteral("<i>html</i>"));
-    item.setString(kRtf, QStringLiteral("{\\rtf1 rich}"));
-    item.setData(kPng, QByteArray("\x89PNG\r\n\x1a\nfake", 12));
+    item.setString(PasteboardType::plainText, QStringLiteral("plain ü"));
+    item.setString(PasteboardType::html, QStringLiteral("<i>html</i>"));
+    item.setString(PasteboardType::rtf, QStringLiteral("{\\rtf1 rich}"));
+    item.setData(PasteboardType::png, QByteArray("\x89PNG\r\n\x1a\nfake", 12));
     item.setData(QStringLiteral("com.example.private-format"), "own bytes");
-    item.setData(kConcealed, {});
+    item.setData(PasteboardType::concealed, {});
     pasteboard().clearContents();
     pasteboard().writeItems({item});
     const qint64 own = pasteboard().changeCount();
@@ -235,9 +227,9 @@ TEST(Desktop, OwnWritesRoundTripEveryType) {
     EXPECT_EQ(pasteboard().changeCount(), own);
 
     pasteboard().clearContents();
-    pasteboard().setString(QStringLiteral("transient text"), {kTransient});
+    pasteboard().setString(QStringLiteral("transient text"), {PasteboardType::transient});
     EXPECT_GT(pasteboard().changeCount(), own);
-    EXPECT_TRUE(clipboardAs(QStringLiteral("TARGETS")).contains(kTransient.toLatin1()));
+    EXPECT_TRUE(clipboardAs(QStringLiteral("TARGETS")).contains(PasteboardType::transient.latin1()));
     EXPECT_EQ(clipboardAs(QStringLiteral("UTF8_STRING")), QByteArray("transient text"));
 
     const QList<QUrl> files{QUrl::fromLocalFile(file(QStringLiteral("a b.txt"), "a")),

@@ -135,7 +135,7 @@ std::optional<QString> FakePasteboard::string(const QString& type) const {
 QList<QUrl> FakePasteboard::fileURLs() const {
     QList<QUrl> out;
     for (const auto& item : contents) {
-        if (auto s = item.string(QString::fromLatin1(PasteboardType::fileURL))) {
+        if (auto s = item.string(PasteboardType::fileURL)) {
             QUrl url(*s);
             if (url.isLocalFile()) out << url;
         }
@@ -153,7 +153,7 @@ void FakePasteboard::setString(const QString& text, const QStringList& markerTyp
     if (contents.isEmpty()) contents.append(PasteboardItem{});
     for (const auto& marker : markerTypes)
         contents.first().setData(marker, {});
-    contents.first().setString(QString::fromLatin1(PasteboardType::plainText), text);
+    contents.first().setString(PasteboardType::plainText, text);
 }
 
 void FakePasteboard::writeItems(const QList<PasteboardItem>& items) {
@@ -165,8 +165,8 @@ void FakePasteboard::writeFileURLs(const QList<QUrl>& files) {
     ++writes;
     for (const auto& url : files) {
         PasteboardItem item;
-        item.setString(QString::fromLatin1(PasteboardType::fileURL), url.toString(QUrl::FullyEncoded));
-        item.setString(QString::fromLatin1(PasteboardType::plainText), url.toLocalFile());
+        item.setString(PasteboardType::fileURL, url.toString(QUrl::FullyEncoded));
+        item.setString(PasteboardType::plainText, url.toLocalFile());
         contents.append(item);
     }
 }
@@ -178,7 +178,7 @@ void FakePasteboard::copyFromElsewhere(const QList<PasteboardItem>& items) {
 
 void FakePasteboard::copyTextFromElsewhere(const QString& text) {
     PasteboardItem item;
-    item.setString(QString::fromLatin1(PasteboardType::plainText), text);
+    item.setString(PasteboardType::plainText, text);
     copyFromElsewhere({item});
 }
 

@@ -21,14 +21,7 @@ using namespace zarvo;
 using namespace zarvo::linux_;
 using zarvo::linuxtest::sandbox;
 
-namespace {
-const QString kText = QString::fromLatin1(PasteboardType::plainText);
-const QString kHtml = QString::fromLatin1(PasteboardType::html);
-const QString kPng = QString::fromLatin1(PasteboardType::png);
-const QString kFile = QString::fromLatin1(PasteboardType::fileURL);
-const QString kConcealed = QString::fromLatin1(PasteboardType::concealed);
-const QString kTransient = QString::fromLatin1(PasteboardType::transient);
-} // namespace
+namespace {} // namespace
 
 TEST(LinuxPasteboard, ForeignOffersBecomeItems) {
     // What another X client offers, as Qt lists it: protocol targets, duplicates and a private format.
@@ -43,29 +36,28 @@ TEST(LinuxPasteboard, ForeignOffersBecomeItems) {
     QStringList others;
     const auto items = PasteboardMime::items(offer, &others);
     ASSERT_EQ(items.size(), 2);
-    EXPECT_EQ(items[0].data(kFile), QByteArray("file:///tmp/a%20b.txt"));
-    EXPECT_EQ(items[1].data(kFile), QByteArray("file:///tmp/c.png"));
+    EXPECT_EQ(items[0].data(PasteboardType::fileURL), QByteArray("file:///tmp/a%20b.txt"));
+    EXPECT_EQ(items[1].data(PasteboardType::fileURL), QByteArray("file:///tmp/c.png"));
     // The text rendering and markers ride on the first file's item.
-    EXPECT_EQ(items[0].string(kText), QStringLiteral("a b.txt\nc.png"));
+    EXPECT_EQ(items[0].string(PasteboardType::plainText), QStringLiteral("a b.txt\nc.png"));
     EXPECT_EQ(items[0].string(QStringLiteral("org.nspasteboard.source")), QStringLiteral("org.example.app"));
-    EXPECT_EQ(items[1].types(), QStringList{kFile});
+    EXPECT_EQ(items[1].types(), QStringList{PasteboardType::fileURL});
     EXPECT_EQ(others, QStringList{QStringLiteral("application/x-office-private")});
 
     // KeePassXC's hint marks the copy concealed; another hint value does not.
     QMimeData secret;
     secret.setText(QStringLiteral("hunter2"));
     secret.setData(QString::fromLatin1(PasteboardMime::passwordManagerHint), "secret");
-    EXPECT_TRUE(PasteboardMime::items(secret).value(0).data(kConcealed).has_value());
+    EXPECT_TRUE(PasteboardMime::items(secret).value(0).data(PasteboardType::concealed).has_value());
     secret.setData(QString::fromLatin1(PasteboardMime::passwordManagerHint), "plain");
-    EXPECT_FALSE(PasteboardMime::items(secret).value(0).data(kConcealed).has_value());
+    EXPECT_FALSE(PasteboardMime::items(secret).value(0).data(PasteboardType::concealed).has_value());
 
     // A web link copied as a uri-list is one URL item, not a file.
     QMimeData link;
     link.setData(QStringLiteral("text/uri-list"), "https://example.org/\r\n");
     const auto linkItems = PasteboardMime::items(link);
     ASSERT_EQ(linkItems.size(), 1);
-    EXPECT_EQ(linkItems[0].data(QString::fromLatin1(PasteboardType::url)),
-              QByteArray("https://example.org/"));
+    EXPECT_EQ(linkItems[0].data(PasteboardType::url), QByteArray("https://example.org/"));
 
     QMimeData empty;
     EXPECT_TRUE(PasteboardMime::items(empty).isEmpty());
@@ -77,11 +69,11 @@ TEST(LinuxPasteboard, WritesRoundTripAndCountChanges) {
     const qint64 start = pasteboard.changeCount();
 
     PasteboardItem item;
-    item.setString(kText, QStringLiteral("Grüße"));
-    item.setString(kHtml, QStringLiteral("<b>Grüße</b>"));
-    item.setData(kPng, QByteArray("\x89PNG\r\n\x1a\n", 8));
+    item.setString(PasteboardType::plainText, QStringLiteral("Grüße"));
+    item.setString(PasteboardType::html, QStringLiteral("<b>Grüße</b>"));
+    item.setData(PasteboardType::png, QByteArray("\x89PNG\r\n\x1a\n", 8));
     item.setData(QStringLiteral("com.example.custom"), "raw\0bytes");
-    item.setData(kConcealed, {});
+    item.setData(PasteboardType::concealed, {});
     pasteboard.clearContents();
     pasteboard.writeItems({item});
     const qint64 afterWrite = pasteboard.changeCount();
@@ -92,32 +84,32 @@ TEST(LinuxPasteboard, WritesRoundTripAndCountChanges) {
 
     const auto items = pasteboard.items();
     ASSERT_EQ(items.size(), 1);
-    EXPECT_EQ(items[0].string(kText), QStringLiteral("Grüße"));
-    EXPECT_EQ(items[0].string(kHtml), QStringLiteral("<b>Grüße</b>"));
-    EXPECT_EQ(items[0].data(kPng), QByteArray("\x89PNG\r\n\x1a\n", 8));
+    EXPECT_EQ(items[0].string(PasteboardType::plainText), QStringLiteral("Grüße"));
+    EXPECT_EQ(items[0].string(PasteboardType::html), QStringLiteral("<b>Grüße</b>"));
+    EXPECT_EQ(items[0].data(PasteboardType::png), QByteArray("\x89PNG\r\n\x1a\n", 8));
     EXPECT_EQ(items[0].data(QStringLiteral("com.example.custom")), QByteArray("raw\0bytes"));
-    EXPECT_TRUE(items[0].data(kConcealed).has_value());
+    EXPECT_TRUE(items[0].data(PasteboardType::concealed).has_value());
     EXPECT_EQ(clipboard->mimeData()->data(QString::fromLatin1(PasteboardMime::passwordManagerHint)),
               QByteArray("secret"));
 
-    pasteboard.setString(QStringLiteral("temporary"), {kTransient});
+    pasteboard.setString(QStringLiteral("temporary"), {PasteboardType::transient});
     EXPECT_GT(pasteboard.changeCount(), afterWrite);
-    EXPECT_EQ(pasteboard.string(kText), QStringLiteral("temporary"));
-    EXPECT_TRUE(pasteboard.types().contains(kTransient));
+    EXPECT_EQ(pasteboard.string(PasteboardType::plainText), QStringLiteral("temporary"));
+    EXPECT_TRUE(pasteboard.types().contains(PasteboardType::transient));
 
     const QList<QUrl> files{QUrl::fromLocalFile(QStringLiteral("/tmp/one file")),
                             QUrl::fromLocalFile(QStringLiteral("/tmp/two"))};
     pasteboard.writeFileURLs(files);
     EXPECT_EQ(pasteboard.fileURLs(), files);
     EXPECT_EQ(pasteboard.items().size(), 2);
-    EXPECT_EQ(pasteboard.string(kText), std::nullopt);
+    EXPECT_EQ(pasteboard.string(PasteboardType::plainText), std::nullopt);
 
     // A change made by someone else is seen.
     const qint64 beforeForeign = pasteboard.changeCount();
     clipboard->setText(QStringLiteral("from elsewhere"));
     QCoreApplication::processEvents();
     EXPECT_GT(pasteboard.changeCount(), beforeForeign);
-    EXPECT_EQ(pasteboard.string(kText), QStringLiteral("from elsewhere"));
+    EXPECT_EQ(pasteboard.string(PasteboardType::plainText), QStringLiteral("from elsewhere"));
 }
 
 TEST(LinuxLoginItems, AutostartEntry) {
@@ -253,7 +245,7 @@ TEST(LinuxPlatform, HeadlessRefusesDisplayServices) {
     EXPECT_EQ(platform.metadata, nullptr);
     EXPECT_TRUE(platform.pasteboard->items().isEmpty());
     platform.pasteboard->setString(QStringLiteral("x"));
-    EXPECT_EQ(platform.pasteboard->string(kText), std::nullopt);
+    EXPECT_EQ(platform.pasteboard->string(PasteboardType::plainText), std::nullopt);
     EXPECT_FALSE(platform.hotKeys->registerHotKey(1, 15, HotKeyModifier::command));
     EXPECT_FALSE(platform.keySynth->isTrusted(false));
     EXPECT_FALSE(platform.keySynth->postPaste());

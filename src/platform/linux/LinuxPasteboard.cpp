@@ -14,25 +14,25 @@ const char* kPlainUtf8 = "text/plain;charset=utf-8";
 // The identifier a MIME type stands for, or empty when it has none of its own.
 QString identifierForMime(const QString& base) {
     static const QHash<QString, QString> table = {
-        {QStringLiteral("text/plain"), QString::fromLatin1(PasteboardType::plainText)},
-        {QStringLiteral("text/rtf"), QString::fromLatin1(PasteboardType::rtf)},
-        {QStringLiteral("application/rtf"), QString::fromLatin1(PasteboardType::rtf)},
-        {QStringLiteral("text/richtext"), QString::fromLatin1(PasteboardType::rtf)},
-        {QStringLiteral("text/html"), QString::fromLatin1(PasteboardType::html)},
-        {QStringLiteral("image/png"), QString::fromLatin1(PasteboardType::png)},
-        {QStringLiteral("image/tiff"), QString::fromLatin1(PasteboardType::tiff)},
-        {QStringLiteral("image/jpeg"), QString::fromLatin1(PasteboardType::jpeg)},
+        {QStringLiteral("text/plain"), PasteboardType::plainText},
+        {QStringLiteral("text/rtf"), PasteboardType::rtf},
+        {QStringLiteral("application/rtf"), PasteboardType::rtf},
+        {QStringLiteral("text/richtext"), PasteboardType::rtf},
+        {QStringLiteral("text/html"), PasteboardType::html},
+        {QStringLiteral("image/png"), PasteboardType::png},
+        {QStringLiteral("image/tiff"), PasteboardType::tiff},
+        {QStringLiteral("image/jpeg"), PasteboardType::jpeg},
     };
     return table.value(base);
 }
 
 QString mimeForIdentifier(const QString& identifier) {
     static const QHash<QString, QString> table = {
-        {QString::fromLatin1(PasteboardType::rtf), QStringLiteral("text/rtf")},
-        {QString::fromLatin1(PasteboardType::html), QStringLiteral("text/html")},
-        {QString::fromLatin1(PasteboardType::png), QStringLiteral("image/png")},
-        {QString::fromLatin1(PasteboardType::tiff), QStringLiteral("image/tiff")},
-        {QString::fromLatin1(PasteboardType::jpeg), QStringLiteral("image/jpeg")},
+        {PasteboardType::rtf, QStringLiteral("text/rtf")},
+        {PasteboardType::html, QStringLiteral("text/html")},
+        {PasteboardType::png, QStringLiteral("image/png")},
+        {PasteboardType::tiff, QStringLiteral("image/tiff")},
+        {PasteboardType::jpeg, QStringLiteral("image/jpeg")},
     };
     return table.value(identifier);
 }
@@ -64,8 +64,7 @@ QList<PasteboardItem> items(const QMimeData& data, QStringList* otherTypes) {
     for (const QString& format : formats) {
         const QString base = format.section(QLatin1Char(';'), 0, 0).trimmed().toLower();
         if (format == QLatin1String(passwordManagerHint)) {
-            if (data.data(format).trimmed() == "secret")
-                first.setData(QString::fromLatin1(PasteboardType::concealed), {});
+            if (data.data(format).trimmed() == "secret") first.setData(PasteboardType::concealed, {});
             continue;
         }
         if (base == QLatin1String("text/uri-list") && urlItems.isEmpty()) {
@@ -73,14 +72,14 @@ QList<PasteboardItem> items(const QMimeData& data, QStringList* otherTypes) {
                 if (!url.isValid()) continue;
                 PasteboardItem item;
                 const QString type =
-                    QString::fromLatin1(url.isLocalFile() ? PasteboardType::fileURL : PasteboardType::url);
+                    QString(url.isLocalFile() ? PasteboardType::fileURL : PasteboardType::url);
                 item.setData(type, url.toEncoded());
                 urlItems << item;
             }
             continue;
         }
         const QString identifier = identifierForMime(base);
-        if (identifier == QLatin1String(PasteboardType::plainText)) {
+        if (identifier == PasteboardType::plainText) {
             if (first.data(identifier)) continue;
             QString text = data.text();
             if (text.isEmpty()) text = QString::fromUtf8(data.data(format));
@@ -120,20 +119,19 @@ QMimeData* mimeData(const QList<PasteboardItem>& items) {
     QList<QUrl> urls;
     for (const auto& item : items) {
         for (const auto& [type, bytes] : item.representations) {
-            if (type == QLatin1String(PasteboardType::fileURL) ||
-                type == QLatin1String(PasteboardType::url)) {
+            if (type == PasteboardType::fileURL || type == PasteboardType::url) {
                 const QUrl url = QUrl::fromEncoded(bytes);
                 if (url.isValid() && !url.isEmpty()) urls << url;
                 continue;
             }
-            if (type == QLatin1String(PasteboardType::plainText)) {
+            if (type == PasteboardType::plainText) {
                 if (!out->hasFormat(QString::fromLatin1(kPlainUtf8))) {
                     out->setText(QString::fromUtf8(bytes));
                     out->setData(QString::fromLatin1(kPlainUtf8), bytes);
                 }
                 continue;
             }
-            if (type == QLatin1String(PasteboardType::concealed)) {
+            if (type == PasteboardType::concealed) {
                 // Other clipboard managers on Linux know the KDE hint, not the identifier.
                 out->setData(QString::fromLatin1(passwordManagerHint), "secret");
                 continue;
@@ -205,7 +203,7 @@ QList<QUrl> LinuxPasteboard::fileURLs() const {
     refresh();
     QList<QUrl> out;
     for (const auto& item : std::as_const(m_items))
-        if (auto bytes = item.data(QString::fromLatin1(PasteboardType::fileURL))) {
+        if (auto bytes = item.data(PasteboardType::fileURL)) {
             const QUrl url = QUrl::fromEncoded(*bytes);
             if (url.isLocalFile()) out << url;
         }
@@ -232,7 +230,7 @@ void LinuxPasteboard::clearContents() {
 
 void LinuxPasteboard::setString(const QString& text, const QStringList& markerTypes) {
     PasteboardItem item;
-    item.setString(QString::fromLatin1(PasteboardType::plainText), text);
+    item.setString(PasteboardType::plainText, text);
     for (const auto& marker : markerTypes)
         item.setData(marker, {});
     write(PasteboardMime::mimeData({item}));
@@ -246,7 +244,7 @@ void LinuxPasteboard::writeFileURLs(const QList<QUrl>& files) {
     QList<PasteboardItem> items;
     for (const QUrl& url : files) {
         PasteboardItem item;
-        item.setData(QString::fromLatin1(PasteboardType::fileURL), url.toEncoded());
+        item.setData(PasteboardType::fileURL, url.toEncoded());
         items << item;
     }
     write(PasteboardMime::mimeData(items));

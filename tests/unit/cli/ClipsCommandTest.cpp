@@ -87,8 +87,7 @@ TEST(ClipsCommand, CopyAndASecondWriter) {
     const QString id = clips(at + QStringList{QStringLiteral("add")}, "put me back").out.trimmed();
     const CliRun copied = clips(at + QStringList{QStringLiteral("copy"), id, QStringLiteral("--plain")});
     EXPECT_EQ(copied.status, 0) << copied.err.toStdString();
-    EXPECT_EQ(p.pasteboard.string(QString::fromLatin1(PasteboardType::plainText)),
-              QStringLiteral("put me back"));
+    EXPECT_EQ(p.pasteboard.string(PasteboardType::plainText), QStringLiteral("put me back"));
 
     // Another live process holds the store: the command waits, then fails clearly and changes nothing.
     QLockFile held(dir + QStringLiteral("/clips.lock"));

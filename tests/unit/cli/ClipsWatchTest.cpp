@@ -71,8 +71,8 @@ TEST(ClipsWatch, CapturesUntilInterruptedKeepingTheLastCopyAndSkippingPrivateOne
             QLockFile other(QDir(dir).filePath(QStringLiteral("clips.lock")));
             lockedMeanwhile = !other.tryLock(0);
             PasteboardItem secret;
-            secret.setString(QString::fromLatin1(PasteboardType::plainText), QStringLiteral("hunter2"));
-            secret.setData(QString::fromLatin1(PasteboardType::concealed), {});
+            secret.setString(PasteboardType::plainText, QStringLiteral("hunter2"));
+            secret.setData(PasteboardType::concealed, {});
             p.clock.advance(1);
             p.pasteboard.copyFromElsewhere({secret});
             sincePrivate.start();

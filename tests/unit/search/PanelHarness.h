@@ -147,8 +147,8 @@ struct Panel {
     // Copies made in another application, filed synchronously.
     void addTextClip(const QString& text) {
         PasteboardItem item;
-        item.setString(QString::fromLatin1(PasteboardType::plainText), text);
-        clips.capture({QString::fromLatin1(PasteboardType::plainText)}, {item}, QStringLiteral("Editor"),
+        item.setString(PasteboardType::plainText, text);
+        clips.capture({PasteboardType::plainText}, {item}, QStringLiteral("Editor"),
                       QStringLiteral("org.example.editor"));
         p.clock.advance(1);
     }

@@ -241,8 +241,8 @@ TEST(SearchModel, SelectionCompletionAndShowing) {
     EXPECT_GT(f.model.focusToken(), focus);
     // A copied password is never filled in.
     PasteboardItem secret;
-    secret.setString(QString::fromLatin1(PasteboardType::plainText), QStringLiteral("/etc/hunter2"));
-    secret.setData(QString::fromLatin1(PasteboardType::concealed), {});
+    secret.setString(PasteboardType::plainText, QStringLiteral("/etc/hunter2"));
+    secret.setData(PasteboardType::concealed, {});
     f.platform.pasteboard.copyFromElsewhere({secret});
     f.model.setQuery(QString());
     f.model.prepareForShow(false);
