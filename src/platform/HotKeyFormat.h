@@ -15,6 +15,20 @@ inline constexpr quint32 control = 0x1000;
 namespace HotKeyFormat {
 // ⌃⌥⇧⌘ glyphs of the set modifiers, in that order, then the key label: 0x300 + "V" → "⇧⌘V".
 QString display(quint32 modifiers, const QString& keyLabel);
+
+// Device-independent modifier flags of a key event, in the platform's event encoding.
+namespace EventFlag {
+inline constexpr quint64 shift = 1ull << 17;
+inline constexpr quint64 control = 1ull << 18;
+inline constexpr quint64 option = 1ull << 19;
+inline constexpr quint64 command = 1ull << 20;
+} // namespace EventFlag
+
+// The hot-key mask of an event's flags; caps lock, function and the rest are dropped.
+quint32 carbonModifiers(quint64 eventFlags);
+// The label of a recorded key: Space, ⇥, ↩, F1…F12 by key code, else the key's characters ignoring
+// modifiers upper-cased ("?" when it has none).
+QString label(int keyCode, const QString& charactersIgnoringModifiers);
 } // namespace HotKeyFormat
 
 } // namespace zarvo

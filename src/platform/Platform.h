@@ -17,6 +17,9 @@ class Session;
 class HotKeys;
 class KeySynth;
 class LoginItems;
+class PlatformWords;
+class PanelWindowing;
+class Previewer;
 
 struct Platform {
     Workspace* workspace = nullptr;
@@ -30,6 +33,12 @@ struct Platform {
     HotKeys* hotKeys = nullptr;
     KeySynth* keySynth = nullptr;
     LoginItems* loginItems = nullptr;
+    // How shown texts name the desktop's things; none: as written.
+    PlatformWords* words = nullptr;
+    // Keyboard focus and looks of our floating windows; none without a window system.
+    PanelWindowing* windowing = nullptr;
+    // The desktop's file previewer; none: the application's own preview window.
+    Previewer* previewer = nullptr;
 
     // The platform of this process. Set once at start (or by a test fixture) before any core code runs.
     static Platform& current();

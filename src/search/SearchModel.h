@@ -70,6 +70,7 @@ public:
     bool confirmingClear() const { return m_confirmingClear; }
     const std::optional<QUrl>& previewURL() const { return m_previewURL; }
     bool userMovedSelection() const { return m_userMovedSelection; }
+    void setUserMovedSelection(bool moved) { m_userMovedSelection = moved; }
     const std::optional<QString>& clipboardPrefill() const { return m_clipboardPrefill; }
     const std::optional<QString>& pendingConfirmation() const { return m_pendingConfirmation; }
     bool isShowingClips() const;

@@ -3,6 +3,7 @@
 #include "platform/HotKeyFormat.h"
 #include "platform/linux/X11Connection.h"
 
+#include <QDateTime>
 #include <QPointer>
 
 #include <X11/XKBlib.h>
@@ -221,6 +222,8 @@ void LinuxHotKeys::handleEvent(XEvent& event) {
     for (auto it = m_grabs.cbegin(); it != m_grabs.cend(); ++it) {
         if (it->keycode == keycode && (event.xkey.state & relevant) == it->modifiers) {
             m_heldKeycode = keycode;
+            m_lastPressTime = event.xkey.time;
+            m_lastPressReceivedMs = QDateTime::currentMSecsSinceEpoch();
             const int slot = it.key();
             QMetaObject::invokeMethod(
                 this, [this, slot] { emit pressed(slot); }, Qt::QueuedConnection);

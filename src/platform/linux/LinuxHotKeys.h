@@ -25,6 +25,10 @@ public:
     bool registerHotKey(int slot, quint32 keyCode, quint32 modifiers) override;
     void unregisterHotKey(int slot) override;
 
+    // The X server time of the last accepted press, and when (monotonic ms) it arrived; 0 before any.
+    unsigned long lastPressTime() const { return m_lastPressTime; }
+    qint64 lastPressReceivedMs() const { return m_lastPressReceivedMs; }
+
 private:
     struct Grab {
         int keycode = 0;
@@ -39,6 +43,8 @@ private:
     QHash<int, Grab> m_grabs;
     // The key currently held, so auto-repeat does not fire the action again and again.
     int m_heldKeycode = 0;
+    unsigned long m_lastPressTime = 0;
+    qint64 m_lastPressReceivedMs = 0;
 };
 
 } // namespace zarvo::linux_

@@ -1,9 +1,12 @@
 #include "platform/linux/LinuxPlatform.h"
 
+#include "platform/linux/GnomePreviewer.h"
 #include "platform/linux/LinuxEnvironment.h"
 #include "platform/linux/LinuxHotKeys.h"
 #include "platform/linux/LinuxKeySynth.h"
 #include "platform/linux/LinuxLoginItems.h"
+#include "platform/linux/LinuxPanelWindowing.h"
+#include "platform/linux/LinuxPlatformWords.h"
 #include "platform/linux/LinuxPasteboard.h"
 #include "platform/linux/LinuxProcesses.h"
 #include "platform/linux/LinuxSession.h"
@@ -11,6 +14,8 @@
 #include "platform/linux/X11Connection.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QUrl>
 #include <QGuiApplication>
 
 namespace zarvo::linux_ {
@@ -65,6 +70,14 @@ LinuxPlatform::LinuxPlatform(const QString& identifier)
     m_hotKeys = std::make_unique<LinuxHotKeys>(m_x11.get());
     m_keySynth = std::make_unique<LinuxKeySynth>(m_x11.get());
     m_loginItems = std::make_unique<LinuxLoginItems>(*m_environment, QCoreApplication::applicationFilePath());
+    m_words = std::make_unique<LinuxPlatformWords>([workspace = m_workspace.get()]() -> std::optional<QString> {
+        // The application that opens folders is the file manager the texts name.
+        const auto handler = workspace->applicationToOpen(QUrl::fromLocalFile(QDir::homePath()));
+        if (!handler) return std::nullopt;
+        return workspace->applicationName(*handler);
+    });
+    if (m_x11) m_windowing = std::make_unique<LinuxPanelWindowing>(m_x11.get(), m_hotKeys.get());
+    if (m_display != Display::None) m_previewer = std::make_unique<GnomePreviewer>();
 
     m_platform.workspace = m_workspace.get();
     m_platform.pasteboard = m_pasteboard.get();
@@ -75,10 +88,14 @@ LinuxPlatform::LinuxPlatform(const QString& identifier)
     m_platform.hotKeys = m_hotKeys.get();
     m_platform.keySynth = m_keySynth.get();
     m_platform.loginItems = m_loginItems.get();
+    m_platform.words = m_words.get();
+    m_platform.windowing = m_windowing.get();
+    m_platform.previewer = m_previewer.get();
 }
 
 LinuxPlatform::~LinuxPlatform() {
     // The services that watch the X connection go before it.
+    m_windowing.reset();
     m_hotKeys.reset();
     m_keySynth.reset();
     m_workspace.reset();

@@ -18,6 +18,9 @@ class LinuxSession;
 class LinuxHotKeys;
 class LinuxKeySynth;
 class LinuxLoginItems;
+class LinuxPlatformWords;
+class LinuxPanelWindowing;
+class GnomePreviewer;
 
 // Every Linux desktop service of one process, and the Platform bundle over them. The user-defaults store
 // and the metadata query factory come from their own modules: the caller sets them in `platform()`.
@@ -64,6 +67,9 @@ private:
     std::unique_ptr<LinuxHotKeys> m_hotKeys;
     std::unique_ptr<LinuxKeySynth> m_keySynth;
     std::unique_ptr<LinuxLoginItems> m_loginItems;
+    std::unique_ptr<LinuxPlatformWords> m_words;
+    std::unique_ptr<LinuxPanelWindowing> m_windowing;
+    std::unique_ptr<GnomePreviewer> m_previewer;
     Platform m_platform;
 };
 

@@ -1,0 +1,312 @@
+#include "app/AppDelegate.h"
+
+#include "app/Installer.h"
+#include "app/SearchPanel.h"
+#include "app/StatusMenu.h"
+#include "clipboard/ClipStore.h"
+#include "platform/HotKeyManager.h"
+#include "platform/PanelWindowing.h"
+#include "platform/Platform.h"
+#include "platform/PlatformWords.h"
+#include "platform/Previewer.h"
+#include "store/Favorites.h"
+#include "store/History.h"
+#include "store/Settings.h"
+#include "ui/PreviewWindow.h"
+#include "ui/SearchView.h"
+#include "ui/SettingsWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+namespace zarvo::app {
+
+namespace {
+
+// The edit keys of text boxes, for windows whose focus widget does not handle them itself.
+void addEditActions(QWidget* window) {
+    struct Item {
+        const char* title;
+        QKeySequence::StandardKey key;
+        const char* slot;
+    };
+    static const Item items[] = {
+        {"Undo", QKeySequence::Undo, "undo"},          {"Redo", QKeySequence::Redo, "redo"},
+        {"Cut", QKeySequence::Cut, "cut"},             {"Copy", QKeySequence::Copy, "copy"},
+        {"Paste", QKeySequence::Paste, "paste"},       {"Select All", QKeySequence::SelectAll, "selectAll"},
+    };
+    for (const Item& item : items) {
+        auto* action = new QAction(QString::fromLatin1(item.title), window);
+        action->setShortcut(item.key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        const char* slot = item.slot;
+        QObject::connect(action, &QAction::triggered, window, [slot] {
+            // The first responder: whichever text box has the focus.
+            if (QWidget* focus = QApplication::focusWidget()) QMetaObject::invokeMethod(focus, slot);
+        });
+        window->addAction(action);
+    }
+    auto* quit = new QAction(QStringLiteral("Quit Zarvo"), window);
+    quit->setShortcut(QKeySequence::Quit);
+    quit->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(quit, &QAction::triggered, qApp, &QApplication::quit, Qt::QueuedConnection);
+    window->addAction(quit);
+}
+
+} // namespace
+
+AppDelegate::AppDelegate(Services services, QObject* parent) : QObject(parent), m_s(std::move(services)) {
+    m_model = std::make_unique<SearchModel>(SearchModel::Services{Settings::shared(), History::shared(),
+                                                                  Favorites::shared(), m_s.clips, m_s.metadata,
+                                                                  m_s.platform.pasteboard});
+}
+
+AppDelegate::~AppDelegate() {
+    delete m_preview;
+    delete m_settingsWindow;
+    delete m_panel;
+}
+
+bool AppDelegate::applicationDidFinishLaunching() {
+    if (Installer::handOffIfNeeded()) return false;
+    makePanel();
+    setUpStatusItem();
+    wireModel();
+    if (m_s.clips) m_s.clips->start();
+    registerHotKeys();
+    showPanel(false);
+    return true;
+}
+
+void AppDelegate::makePanel() {
+    m_panel = new SearchPanel(m_s.platform.windowing);
+    m_view = new ui::SearchView(ui::SearchView::Services{*m_model, Settings::shared(), History::shared(),
+                                                         Favorites::shared(), m_s.clips, m_s.platform.workspace},
+                                m_panel);
+    m_panel->setContent(m_view);
+    addEditActions(m_panel);
+    QPointer<AppDelegate> self(this);
+    m_panel->onKey = [self](const KeyEvent& event) { return self && self->m_model->handleKey(event); };
+    m_panel->onPreviewKey = [self](const KeyEvent& event) { return self && self->handlePreviewKey(event); };
+    m_panel->onFocusLost = [self] {
+        if (self) self->hidePanel();
+    };
+    m_panel->isOwnWindowOpen = [self] {
+        return self && (self->isPreviewVisible() || self->m_view->isMenuOpen() ||
+                        (self->m_settingsWindow && self->m_settingsWindow->isActiveWindow()));
+    };
+    // The window exists from the start, so the first show is as quick as every later one.
+    m_panel->winId();
+}
+
+void AppDelegate::setUpStatusItem() {
+    QPointer<AppDelegate> self(this);
+    StatusMenu::Actions actions;
+    actions.open = [self] {
+        if (self) self->showPanel(false);
+    };
+    actions.openClips = [self] {
+        if (self) self->showPanel(true);
+    };
+    actions.settings = [self] {
+        if (self) self->showSettings();
+    };
+    actions.checkForUpdates = [] {
+        QMessageBox::information(nullptr, QStringLiteral("Zarvo"),
+                                 QStringLiteral("This copy of Zarvo does not check for updates. Updates come the "
+                                                "way it was installed (the package manager, or a new download)."));
+    };
+    actions.clearHistory = [self] {
+        if (self) self->clearHistory();
+    };
+    actions.quit = [] { QApplication::quit(); };
+    m_statusMenu = new StatusMenu(Settings::shared(), std::move(actions), this);
+    if (!m_statusMenu->isShown())
+        m_s.log(QStringLiteral("Zarvo: no status area on this desktop; open the panel with the hot key, "
+                               "from the application menu (Zarvo, with Clipboard History and Settings), or with "
+                               "“zarvo --toggle”"));
+}
+
+void AppDelegate::wireModel() {
+    QPointer<AppDelegate> self(this);
+    m_model->onDismiss = [self] {
+        if (self) self->hidePanel();
+    };
+    m_model->onOpenSettings = [self] {
+        if (self) self->showSettings();
+    };
+    m_model->onQuickLook = [self] {
+        if (self) self->toggleQuickLook();
+    };
+    m_model->onBeep = [] { QApplication::beep(); };
+    m_model->chooseFolder = [self](const SearchModel::FolderRequest& request) -> std::optional<QString> {
+        if (!self) return std::nullopt;
+        const QString folder = QFileDialog::getExistingDirectory(self->m_panel, request.prompt, request.startFolder);
+        if (folder.isEmpty()) return std::nullopt;
+        return folder;
+    };
+    m_model->showAlert = [self](const QString& text) {
+        if (self) QMessageBox::warning(self->m_panel, QStringLiteral("Zarvo"), PlatformWords::current().text(text));
+    };
+    m_model->onActivateApplication = [] {};
+    m_model->onHideApplication = [self] {
+        if (self && self->m_s.platform.windowing) self->m_s.platform.windowing->restoreActiveWindow();
+    };
+}
+
+void AppDelegate::registerHotKeys() {
+    HotKeyManager& keys = HotKeyManager::shared();
+    QPointer<AppDelegate> self(this);
+    keys.onPress[HotKeyManager::Slot::main] = [self] {
+        if (self) self->toggle(SearchModel::Tab::run);
+    };
+    keys.onPress[HotKeyManager::Slot::clipboard] = [self] {
+        if (self) self->toggle(SearchModel::Tab::clipboard);
+    };
+    const Settings& settings = Settings::shared();
+    const PlatformWords& words = PlatformWords::current();
+    if (!keys.registerKey(HotKeyManager::Slot::main, settings.hotKeyCode(), settings.hotKeyModifiers()))
+        m_s.log(QStringLiteral("Zarvo: could not register ") +
+                words.hotKey(settings.hotKeyModifiers(), settings.hotKeyLabel()));
+    if (!keys.registerKey(HotKeyManager::Slot::clipboard, settings.clipHotKeyCode(), settings.clipHotKeyModifiers()))
+        m_s.log(QStringLiteral("Zarvo: could not register ") +
+                words.hotKey(settings.clipHotKeyModifiers(), settings.clipHotKeyLabel()));
+}
+
+void AppDelegate::showPanel(bool clips) {
+    if (!m_panel) return;
+    m_model->prepareForShow(clips);
+    m_view->refresh();
+    m_panel->present();
+}
+
+void AppDelegate::hidePanel() {
+    if (!m_panel || !m_panel->isVisible()) return;
+    if (isPreviewVisible()) m_preview->hide();
+    m_panel->hide();
+    const bool settingsShown = m_settingsWindow && m_settingsWindow->isVisible();
+    if (!settingsShown && !QApplication::activeModalWidget() && m_s.platform.windowing)
+        m_s.platform.windowing->restoreActiveWindow();
+}
+
+void AppDelegate::toggle(SearchModel::Tab tab) {
+    if (!m_panel) return;
+    const bool inFront = m_panel->isVisible() && (m_panel->isActiveWindow() || isPreviewVisible());
+    if (!inFront) {
+        showPanel(tab == SearchModel::Tab::clipboard);
+        return;
+    }
+    if (m_model->isShowingClips() == (tab == SearchModel::Tab::clipboard)) {
+        hidePanel();
+        return;
+    }
+    if (isPreviewVisible()) {
+        m_preview->hide();
+        m_panel->present();
+    }
+    m_model->switchTab(tab);
+}
+
+bool AppDelegate::isPreviewVisible() const {
+    return m_preview && m_preview->isVisible();
+}
+
+void AppDelegate::toggleQuickLook() {
+    if (isPreviewVisible()) {
+        m_preview->hide();
+        m_panel->present();
+        return;
+    }
+    const auto url = m_model->previewURL();
+    if (!url || !url->isLocalFile()) return;
+    // The desktop's own previewer, where one is on the session bus, shows more kinds of files.
+    if (Previewer* previewer = m_s.platform.previewer; previewer && previewer->isAvailable() &&
+                                                       previewer->show(*url, m_panel->winId()))
+        return;
+    if (!m_preview) {
+        m_preview = new ui::PreviewWindow();
+        addEditActions(m_preview);
+        m_panel->previewWindow = m_preview;
+        QPointer<AppDelegate> self(this);
+        connect(m_preview, &ui::PreviewWindow::closedByUser, this, [self] {
+            // Closed with the mouse: the panel gets the keyboard back while it is still shown.
+            if (self && self->m_panel->isVisible()) QTimer::singleShot(0, self, [self] {
+                    if (self) self->m_panel->present();
+                });
+        });
+    }
+    m_preview->showFile(*url);
+    m_preview->present(m_panel->frameGeometry());
+    if (m_s.platform.windowing) m_s.platform.windowing->activate(m_preview->winId());
+}
+
+bool AppDelegate::handlePreviewKey(const KeyEvent& event) {
+    const bool y = event.keyCode == 16 && event.command;
+    if (y || event.keyCode == KeyCode::escape || event.keyCode == 49) {
+        m_preview->hide();
+        m_panel->present();
+        return true;
+    }
+    if (m_model->handleQuickLookKey(event)) {
+        if (const auto url = m_model->previewURL(); url && url->isLocalFile()) m_preview->showFile(*url);
+        return true;
+    }
+    return false;
+}
+
+void AppDelegate::showSettings() {
+    hidePanel();
+    if (!m_settingsWindow) {
+        m_settingsWindow = new ui::SettingsWindow(Settings::shared());
+        m_settingsWindow->setWindowTitle(QStringLiteral("Zarvo Settings"));
+        addEditActions(m_settingsWindow);
+    }
+    m_settingsWindow->show();
+    if (QScreen* screen = m_settingsWindow->screen()) {
+        QRect frame = m_settingsWindow->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        m_settingsWindow->move(frame.topLeft());
+    }
+    m_settingsWindow->raise();
+    m_settingsWindow->activateWindow();
+    if (m_s.platform.windowing) m_s.platform.windowing->activate(m_settingsWindow->winId());
+}
+
+void AppDelegate::clearHistory() {
+    History::shared().setEntries({});
+    History::shared().save();
+}
+
+void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(const QJsonObject&)> reply) {
+    const QString type = request.value(QStringLiteral("type")).toString();
+    const auto ok = [&reply] { reply(QJsonObject{{QStringLiteral("ok"), true}}); };
+    if (m_s.platform.windowing) m_s.platform.windowing->setStartupId(request.value(QStringLiteral("startupId")).toString());
+    if (type == QLatin1String("toggle")) {
+        toggle(SearchModel::Tab::run);
+        ok();
+    } else if (type == QLatin1String("clipboard")) {
+        toggle(SearchModel::Tab::clipboard);
+        ok();
+    } else if (type == QLatin1String("show")) {
+        showPanel(false);
+        ok();
+    } else if (type == QLatin1String("settings")) {
+        showSettings();
+        ok();
+    } else if (type == QLatin1String("quit")) {
+        ok();
+        QTimer::singleShot(0, qApp, &QApplication::quit);
+    } else if (type == QLatin1String("cli") && onCliRequest) {
+        onCliRequest(request, std::move(reply));
+    } else {
+        reply(QJsonObject{{QStringLiteral("ok"), false},
+                          {QStringLiteral("error"), QStringLiteral("unknown request “%1”").arg(type)}});
+    }
+}
+
+} // namespace zarvo::app

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "search/SearchModel.h"
+
+#include <QJsonObject>
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace zarvo {
+class ClipStore;
+class MetadataQueryFactory;
+class PanelWindowing;
+struct Platform;
+namespace ui {
+class PreviewWindow;
+class SearchView;
+} // namespace ui
+} // namespace zarvo
+
+namespace zarvo::app {
+
+class SearchPanel;
+class StatusMenu;
+
+// The application shell: the start-up sequence, the panel, the status menu, the preview window and the
+// settings window, and the wiring between the hot keys, the model and them. It holds no search logic.
+class AppDelegate : public QObject {
+    Q_OBJECT
+public:
+    struct Services {
+        Platform& platform;
+        ClipStore* clips = nullptr;
+        MetadataQueryFactory* metadata = nullptr;
+        // Log lines ("Zarvo: …") go here; the process writes them to standard error.
+        std::function<void(const QString&)> log;
+    };
+    explicit AppDelegate(Services services, QObject* parent = nullptr);
+    ~AppDelegate() override;
+
+    // The start-up sequence; false when another copy takes over.
+    bool applicationDidFinishLaunching();
+
+    void showPanel(bool clips);
+    void hidePanel();
+    void toggle(SearchModel::Tab tab);
+    void toggleQuickLook();
+    // Keys while the preview has the keyboard; true when handled.
+    bool handlePreviewKey(const KeyEvent& event);
+    void showSettings();
+    void clearHistory();
+
+    // A request from another process of this user; `reply` answers it once.
+    void handleRequest(const QJsonObject& request, std::function<void(const QJsonObject&)> reply);
+    // Handles "cli" requests (the command-line front end's store commands); set by the process.
+    std::function<void(const QJsonObject&, std::function<void(const QJsonObject&)>)> onCliRequest;
+
+    SearchModel& model() { return *m_model; }
+    SearchPanel* panel() const { return m_panel; }
+    ui::SearchView* view() const { return m_view; }
+    StatusMenu* statusMenu() const { return m_statusMenu; }
+    bool isPreviewVisible() const;
+
+private:
+    void makePanel();
+    void setUpStatusItem();
+    void wireModel();
+    void registerHotKeys();
+
+    Services m_s;
+    std::unique_ptr<SearchModel> m_model;
+    SearchPanel* m_panel = nullptr;
+    ui::SearchView* m_view = nullptr;
+    StatusMenu* m_statusMenu = nullptr;
+    QPointer<QWidget> m_settingsWindow;
+    ui::PreviewWindow* m_preview = nullptr;
+};
+
+} // namespace zarvo::app

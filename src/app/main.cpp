@@ -1,0 +1,164 @@
+#include "app/AppDelegate.h"
+#include "cli/InstanceRequests.h"
+#include "clipboard/ClipStore.h"
+#include "clipboard/ClipStoreLock.h"
+#include "files/IndexMetadataQuery.h"
+#include "platform/HotKeyManager.h"
+#include "platform/linux/FileDefaultsStore.h"
+#include "platform/linux/InstanceLock.h"
+#include "platform/linux/LinuxEnvironment.h"
+#include "platform/linux/LinuxPlatform.h"
+#include "store/Favorites.h"
+#include "store/History.h"
+#include "store/Settings.h"
+#include "ui/Icons.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+void log(const QString& line) {
+    std::fprintf(stderr, "%s\n", line.toUtf8().constData());
+    std::fflush(stderr);
+}
+
+int usage(int status) {
+    std::fprintf(status ? stderr : stdout,
+                 "usage: zarvo [--toggle | --clipboard | --settings | --quit]\n"
+                 "  (none)       start Zarvo, or show the panel of the running one\n"
+                 "  --toggle     show or hide the panel (bind this where the desktop has no global keys)\n"
+                 "  --clipboard  show or hide the clipboard history\n"
+                 "  --settings   open the settings window\n"
+                 "  --quit       quit the running Zarvo\n");
+    return status;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace zarvo;
+    QString request = QStringLiteral("show");
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--toggle")
+            request = QStringLiteral("toggle");
+        else if (arg == "--clipboard")
+            request = QStringLiteral("clipboard");
+        else if (arg == "--settings")
+            request = QStringLiteral("settings");
+        else if (arg == "--quit")
+            request = QStringLiteral("quit");
+        else if (arg == "--help" || arg == "-h")
+            return usage(0);
+        else if (arg == "-platform" && i + 1 < argc)
+            ++i; // Qt's own
+        else
+            return usage(2);
+    }
+
+    // A running instance takes the request; no widget is built for that.
+    const QJsonObject message{{QStringLiteral("type"), request},
+                              {QStringLiteral("startupId"), qEnvironmentVariable("DESKTOP_STARTUP_ID")}};
+    {
+        QCoreApplication client(argc, argv);
+        const linux_::LinuxEnvironment environment;
+        const linux_::InstanceReply reply = linux_::InstanceClient::send(environment, message, 3000);
+        if (reply.status == linux_::InstanceReply::Status::answered) return 0;
+        if (reply.status == linux_::InstanceReply::Status::failed) {
+            log(QStringLiteral("zarvo: the running Zarvo did not answer: ") + reply.error);
+            return 1;
+        }
+        if (request == QLatin1String("quit")) {
+            log(QStringLiteral("zarvo: Zarvo is not running"));
+            return 0;
+        }
+    }
+
+    // Under Wayland, run on XWayland: global keys and focus handling need X11. Said to Qt through the
+    // arguments, not the environment, so applications we start do not inherit it.
+    std::vector<char*> arguments(argv, argv + argc);
+    static char platformFlag[] = "-platform";
+    static char xcb[] = "xcb";
+    bool hasPlatform = false;
+    for (int i = 1; i < argc; ++i)
+        hasPlatform |= qstrcmp(argv[i], "-platform") == 0;
+    if (linux_::LinuxPlatform::isWaylandSession() && !hasPlatform && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        arguments.insert(arguments.begin() + 1, {platformFlag, xcb});
+    }
+    int count = int(arguments.size());
+    arguments.push_back(nullptr);
+    QApplication::setApplicationName(QStringLiteral("Zarvo"));
+    QApplication::setDesktopFileName(QStringLiteral("zarvo"));
+    QApplication app(count, arguments.data());
+    QApplication::setQuitOnLastWindowClosed(false);
+    ui::Icons::setUp();
+
+    linux_::LinuxPlatform linux;
+    Platform& platform = linux.platform();
+    linux_::FileDefaultsStore defaults(linux_::FileDefaultsStore::defaultDirectory(*platform.environment));
+    platform.defaults = &defaults;
+    linux.install();
+    migrateDefaultsFromQuenlark();
+    if (linux.display() == linux_::LinuxPlatform::Display::None) {
+        log(QStringLiteral("zarvo: ") + linux_::LinuxPlatform::noDisplayMessage(QStringLiteral("Zarvo")));
+        return 1;
+    }
+
+    // One instance: if another one started in the meantime, it takes the request.
+    linux_::InstanceLock lock(*platform.environment);
+    AppDelegate* delegate = nullptr;
+    lock.onRequest = [&delegate](const QJsonObject& request, linux_::InstanceLock::Reply reply) {
+        if (delegate)
+            delegate->handleRequest(request, std::move(reply));
+        else
+            reply(QJsonObject{{QStringLiteral("ok"), false}, {QStringLiteral("error"), QStringLiteral("starting")}});
+    };
+    if (!lock.acquire()) {
+        const auto reply = linux_::InstanceClient::send(*platform.environment, message, 3000);
+        if (reply.status == linux_::InstanceReply::Status::answered) return 0;
+        log(QStringLiteral("zarvo: cannot become the running instance (the instance socket cannot be made)"));
+        return 1;
+    }
+
+    const auto clipLock = lockClipStore(ClipStore::defaultDirectory(), 1000);
+    if (!clipLock) log(QStringLiteral("Zarvo: the clip store is in use by another process; copies are not kept"));
+    std::unique_ptr<ClipStore> clips;
+    if (clipLock)
+        clips = std::make_unique<ClipStore>(ClipStore::defaultDirectory(), platform.pasteboard, true,
+                                            ClipStore::Services::fromPlatform());
+    std::shared_ptr<index::FileIndex> fileIndex = FileIndexSettings::startLive(platform);
+    std::unique_ptr<IndexMetadataQueryFactory> metadata;
+    if (fileIndex) {
+        metadata = std::make_unique<IndexMetadataQueryFactory>(fileIndex);
+        platform.metadata = metadata.get();
+    }
+
+    app::AppDelegate appDelegate({platform, clips.get(), metadata.get(), log});
+    delegate = &appDelegate;
+    const SearchModel::Services services{Settings::shared(), History::shared(), Favorites::shared(),
+                                         clips.get(), metadata.get(), platform.pasteboard};
+    appDelegate.onCliRequest = [&clips, services](const QJsonObject& request,
+                                                  std::function<void(const QJsonObject&)> reply) {
+        if (!clips) {
+            reply(QJsonObject{{QStringLiteral("out"), QString()},
+                              {QStringLiteral("err"), QStringLiteral("the running Zarvo keeps no clip store\n")},
+                              {QStringLiteral("code"), 1}});
+            return;
+        }
+        cli::handleCliRequest(request, *clips, services, std::move(reply));
+    };
+    if (const auto notice = linux.startupNotice()) log(QStringLiteral("Zarvo: ") + *notice);
+    if (!appDelegate.applicationDidFinishLaunching()) return 0;
+    if (!HotKeyManager::shared().isRegistered(HotKeyManager::Slot::main) &&
+        linux.display() == linux_::LinuxPlatform::Display::X11)
+        log(QStringLiteral("Zarvo: to open the panel without the hot key, bind “zarvo --toggle” in your desktop's "
+                           "keyboard shortcut settings"));
+    if (request == QLatin1String("clipboard")) appDelegate.model().switchTab(SearchModel::Tab::clipboard);
+    if (request == QLatin1String("settings")) appDelegate.showSettings();
+    const int status = app.exec();
+    delegate = nullptr;
+    return status;
+}

@@ -1,0 +1,160 @@
+#include "platform/linux/LinuxPanelWindowing.h"
+
+#include "platform/linux/LinuxHotKeys.h"
+#include "platform/linux/X11Connection.h"
+
+#include <QDateTime>
+#include <QRegularExpression>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+namespace zarvo::linux_ {
+
+namespace {
+// A press older than this did not ask for the window being shown now.
+constexpr qint64 kPressFreshMs = 2000;
+// _NET_ACTIVE_WINDOW source indication of a pager: the request stands for a user's explicit choice.
+constexpr long kSourcePager = 2;
+} // namespace
+
+LinuxPanelWindowing::LinuxPanelWindowing(X11Connection* x11, const LinuxHotKeys* hotKeys)
+    : m_x11(x11), m_hotKeys(hotKeys) {
+    if (!m_x11) return;
+    Display* display = m_x11->display();
+    XSetWindowAttributes attributes{};
+    attributes.event_mask = PropertyChangeMask;
+    m_timeWindow = XCreateWindow(display, m_x11->rootWindow(), -10, -10, 1, 1, 0, CopyFromParent, InputOnly,
+                                 CopyFromParent, CWEventMask, &attributes);
+    m_compositing = isCompositing();
+    // A compositing manager announces itself with a MANAGER message on the root window (ICCCM).
+    const unsigned long manager = m_x11->atom("MANAGER");
+    m_x11->addEventHandler([this, manager](XEvent& event) {
+        if (event.type == ClientMessage && event.xclient.message_type == manager) {
+            const bool now = isCompositing();
+            if (now != m_compositing) emit compositingChanged(now);
+        }
+    });
+}
+
+LinuxPanelWindowing::~LinuxPanelWindowing() {
+    if (m_x11 && m_timeWindow) XDestroyWindow(m_x11->display(), m_timeWindow);
+}
+
+unsigned long LinuxPanelWindowing::startupIdTime(const QString& id) {
+    static const QRegularExpression pattern(QStringLiteral("_TIME(\\d+)$"));
+    const auto match = pattern.match(id);
+    return match.hasMatch() ? match.captured(1).toULong() : 0;
+}
+
+void LinuxPanelWindowing::setStartupId(const QString& id) {
+    m_startupTime = startupIdTime(id);
+}
+
+unsigned long LinuxPanelWindowing::serverTime() {
+    // Changing a property of our own window makes the server report its current time.
+    Display* display = m_x11->display();
+    const Atom atom = m_x11->atom("_ZARVO_TIME");
+    XChangeProperty(display, m_timeWindow, atom, XA_CARDINAL, 32, PropModeAppend, nullptr, 0);
+    XEvent event;
+    XWindowEvent(display, m_timeWindow, PropertyChangeMask, &event);
+    return event.xproperty.time;
+}
+
+unsigned long LinuxPanelWindowing::requestTime() {
+    if (m_startupTime) return std::exchange(m_startupTime, 0);
+    if (m_hotKeys && m_hotKeys->lastPressTime() != m_usedPressTime &&
+        QDateTime::currentMSecsSinceEpoch() - m_hotKeys->lastPressReceivedMs() < kPressFreshMs) {
+        m_usedPressTime = m_hotKeys->lastPressTime();
+        return m_usedPressTime;
+    }
+    return serverTime();
+}
+
+quintptr LinuxPanelWindowing::activeWindow() const {
+    if (!m_x11) return 0;
+    Display* display = m_x11->display();
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    unsigned long window = 0;
+    if (XGetWindowProperty(display, m_x11->rootWindow(), m_x11->atom("_NET_ACTIVE_WINDOW"), 0, 1, False,
+                           XA_WINDOW, &type, &format, &count, &after, &data) == Success &&
+        data && count == 1 && format == 32)
+        window = *reinterpret_cast<unsigned long*>(data);
+    if (data) XFree(data);
+    if (window == 0) {
+        // Without an EWMH window manager the focus itself tells.
+        Window focus = None;
+        int revert = 0;
+        XGetInputFocus(display, &focus, &revert);
+        if (focus != PointerRoot) window = focus;
+    }
+    return window;
+}
+
+void LinuxPanelWindowing::rememberActiveWindow(quintptr ownWindow) {
+    const quintptr active = activeWindow();
+    if (active && active != ownWindow && active != m_x11->rootWindow()) m_previous = active;
+}
+
+bool LinuxPanelWindowing::isViewable(unsigned long window) const {
+    XWindowAttributes attributes{};
+    bool viewable = false;
+    m_x11->trapErrors([&] {
+        viewable = XGetWindowAttributes(m_x11->display(), window, &attributes) &&
+                   attributes.map_state == IsViewable;
+    });
+    return viewable;
+}
+
+void LinuxPanelWindowing::sendActiveWindow(unsigned long window, unsigned long time) {
+    Display* display = m_x11->display();
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = m_x11->atom("_NET_ACTIVE_WINDOW");
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = kSourcePager;
+    event.xclient.data.l[1] = long(time);
+    event.xclient.data.l[2] = 0;
+    XSendEvent(display, m_x11->rootWindow(), False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
+}
+
+void LinuxPanelWindowing::activate(quintptr window) {
+    if (!m_x11 || !window) return;
+    const unsigned long time = requestTime();
+    Display* display = m_x11->display();
+    // Also tell the window manager when the user last asked for this window, so that focus-stealing
+    // prevention compares the right times when it maps it.
+    const long userTime = long(time);
+    XChangeProperty(display, window, m_x11->atom("_NET_WM_USER_TIME"), XA_CARDINAL, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&userTime), 1);
+    sendActiveWindow(window, time);
+    // Without a window manager nobody answers the request: take the focus directly.
+    Window focus = None;
+    int revert = 0;
+    XGetInputFocus(display, &focus, &revert);
+    if (activeWindow() == 0 || focus == PointerRoot || focus == None)
+        m_x11->trapErrors([&] { XSetInputFocus(display, window, RevertToParent, time); });
+    XFlush(display);
+}
+
+void LinuxPanelWindowing::restoreActiveWindow() {
+    if (!m_x11) return;
+    const unsigned long previous = std::exchange(m_previous, 0);
+    if (!previous || !isViewable(previous)) return;
+    sendActiveWindow(previous, serverTime());
+    XFlush(m_x11->display());
+}
+
+bool LinuxPanelWindowing::isCompositing() const {
+    if (!m_x11) return false;
+    Display* display = m_x11->display();
+    const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(DefaultScreen(display));
+    m_compositing = XGetSelectionOwner(display, m_x11->atom(name.constData())) != None;
+    return m_compositing;
+}
+
+} // namespace zarvo::linux_

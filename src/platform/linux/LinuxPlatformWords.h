@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/PlatformWords.h"
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace zarvo::linux_ {
+
+// The Linux spelling of shown texts: global hot keys as Super+R, keys inside our windows as Ctrl+K
+// (Command is Ctrl there, Option Alt, Control Super), Finder as the desktop's file manager, and
+// the Mac's other names as what stands for them here.
+class LinuxPlatformWords : public PlatformWords {
+public:
+    // `fileManagerName` gives the display name of the default folder handler, or none.
+    explicit LinuxPlatformWords(std::function<std::optional<QString>()> fileManagerName);
+
+    QString hotKey(quint32 modifiers, const QString& keyLabel) const override;
+    QString keys(const QString& glyphs) const override;
+    QString text(const QString& shown) const override;
+
+    QString fileManager() const;
+
+private:
+    std::function<std::optional<QString>()> m_fileManagerName;
+    mutable std::optional<QString> m_fileManager;
+};
+
+} // namespace zarvo::linux_

@@ -1,0 +1,196 @@
+#include "ui/ClipPreview.h"
+
+#include "clipboard/ClipStore.h"
+#include "ui/Icons.h"
+#include "ui/Style.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace zarvo::ui {
+
+namespace {
+
+QString abbreviateHome(const QString& path) {
+    const QString home = QDir::homePath();
+    if (path == home || path.startsWith(home + QLatin1Char('/'))) return QLatin1Char('~') + path.mid(home.size());
+    return path;
+}
+
+// The locale's medium date (abbreviated month, no weekday) and short time.
+QString dateText(const QDateTime& date, const QLocale& locale) {
+    QString format = locale.dateFormat(QLocale::LongFormat);
+    static const QRegularExpression weekday(QStringLiteral("dddd[,.]?\\s*|\\s*,?\\s*dddd"));
+    format.remove(weekday);
+    format.replace(QLatin1String("MMMM"), QLatin1String("MMM"));
+    const QDateTime local = date.toLocalTime();
+    return locale.toString(local.date(), format.trimmed()) + QStringLiteral(", ") +
+           locale.toString(local.time(), QLocale::ShortFormat);
+}
+
+} // namespace
+
+QString ClipPreview::contentText(const Clip& clip) {
+    if (Clip::characterCount(clip.text) < clip.length) return clip.text + QStringLiteral("\n\u2026");
+    return clip.text;
+}
+
+QString ClipPreview::details(const Clip& clip, const QLocale& locale) {
+    QStringList parts;
+    if (clip.appName && !clip.appName->isEmpty()) parts << QStringLiteral("From ") + *clip.appName;
+    parts << dateText(clip.date, locale);
+    switch (clip.kind) {
+    case Clip::Kind::files:
+        parts << QString::number(clip.length) + (clip.length == 1 ? QStringLiteral(" file") : QStringLiteral(" files"));
+        break;
+    case Clip::Kind::image:
+        parts << locale.formattedDataSize(clip.size, 1, QLocale::DataSizeSIFormat);
+        break;
+    default:
+        parts << locale.toString(clip.length) +
+                     (clip.length == 1 ? QStringLiteral(" character") : QStringLiteral(" characters"));
+        break;
+    }
+    if (clip.pinned) parts << QStringLiteral("Pinned");
+    return parts.join(QStringLiteral(" \u00B7 "));
+}
+
+ClipPreview::ClipPreview(ClipStore* store, QWidget* parent) : QWidget(parent), m_store(store) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    m_content = new QStackedWidget(this);
+    m_text = new QPlainTextEdit(m_content);
+    m_text->setReadOnly(true);
+    m_text->setFrameShape(QFrame::NoFrame);
+    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_text->setFocusPolicy(Qt::ClickFocus);
+    m_text->document()->setDocumentMargin(12);
+    m_text->viewport()->setAutoFillBackground(false);
+    m_text->setStyleSheet(QStringLiteral("QPlainTextEdit { background: transparent; }"));
+    m_image = new QLabel(m_content);
+    m_image->setAlignment(Qt::AlignCenter);
+    m_image->setContentsMargins(12, 12, 12, 12);
+    m_image->setMinimumSize(1, 1);
+    m_image->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    m_files = new QListWidget(m_content);
+    m_files->setFrameShape(QFrame::NoFrame);
+    m_files->setIconSize(QSize(24, 24));
+    m_files->setSpacing(4);
+    m_files->setFocusPolicy(Qt::NoFocus);
+    m_files->setSelectionMode(QAbstractItemView::NoSelection);
+    m_files->setTextElideMode(Qt::ElideMiddle);
+    m_files->setStyleSheet(QStringLiteral("QListWidget { background: transparent; padding: 8px; }"));
+    m_content->addWidget(m_text);
+    m_content->addWidget(m_image);
+    m_content->addWidget(m_files);
+    layout->addWidget(m_content, 1);
+
+    m_divider = new QFrame(this);
+    static_cast<QFrame*>(m_divider)->setFrameShape(QFrame::HLine);
+    static_cast<QFrame*>(m_divider)->setFrameShadow(QFrame::Plain);
+    m_divider->setFixedHeight(1);
+    layout->addWidget(m_divider);
+
+    m_footer = new QWidget(this);
+    auto* footer = new QHBoxLayout(m_footer);
+    footer->setContentsMargins(12, 8, 12, 8);
+    footer->setSpacing(8);
+    m_details = new QLabel(m_footer);
+    m_details->setFont(Style::font(11));
+    QPalette secondary = m_details->palette();
+    secondary.setColor(QPalette::WindowText, Style::secondary(palette()));
+    m_details->setPalette(secondary);
+    m_details->setMinimumWidth(1);
+    m_details->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_copy = new QPushButton(QStringLiteral("Copy"), m_footer);
+    m_copy->setIcon(QIcon(Icons::symbol(QStringLiteral("doc.on.doc"), 14, Style::primary(palette()), devicePixelRatioF())));
+    m_copy->setToolTip(QStringLiteral("Copy to the clipboard (\u21A9 copies and closes)"));
+    m_copy->setFocusPolicy(Qt::NoFocus);
+    connect(m_copy, &QPushButton::clicked, this, [this] { onCopy(); });
+    footer->addWidget(m_details, 1);
+    footer->addWidget(m_copy);
+    layout->addWidget(m_footer);
+    setClip(std::nullopt);
+}
+
+void ClipPreview::setClip(const std::optional<Clip>& clip) {
+    if (clip == m_clip && clip) return;
+    m_clip = clip;
+    const bool shown = clip.has_value();
+    m_content->setVisible(shown);
+    m_divider->setVisible(shown);
+    m_footer->setVisible(shown);
+    if (!clip) return;
+    m_details->setText(details(*clip, QLocale()));
+    m_details->setToolTip(m_details->text());
+    switch (clip->kind) {
+    case Clip::Kind::text:
+    case Clip::Kind::richText:
+    case Clip::Kind::link:
+        m_text->setFont(clip->kind == Clip::Kind::text ? Style::monospace(12) : Style::font(12));
+        m_text->setPlainText(contentText(*clip));
+        m_content->setCurrentWidget(m_text);
+        break;
+    case Clip::Kind::image: {
+        const auto image = m_store ? m_store->image(clip->id) : std::nullopt;
+        m_fullImage = image ? *image : QImage();
+        m_content->setCurrentWidget(m_image);
+        updateImage();
+        break;
+    }
+    case Clip::Kind::files: {
+        m_files->clear();
+        for (const QString& path : clip->paths()) {
+            const QString name = QFileInfo(path).fileName().isEmpty() ? path : QFileInfo(path).fileName();
+            auto* row = new QListWidgetItem(Icons::forFile(path), name + QLatin1Char('\n') + abbreviateHome(path));
+            row->setToolTip(path);
+            m_files->addItem(row);
+        }
+        m_content->setCurrentWidget(m_files);
+        break;
+    }
+    }
+}
+
+void ClipPreview::updateImage() {
+    if (m_fullImage.isNull()) {
+        m_image->clear();
+        return;
+    }
+    const QSize area = m_image->contentsRect().size() * devicePixelRatioF();
+    if (area.isEmpty()) return;
+    const QImage scaled = m_fullImage.scaled(area, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QPixmap pixmap = QPixmap::fromImage(scaled);
+    pixmap.setDevicePixelRatio(devicePixelRatioF());
+    m_image->setPixmap(pixmap);
+}
+
+void ClipPreview::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (m_clip && m_clip->kind == Clip::Kind::image) updateImage();
+}
+
+QString ClipPreview::shownText() const {
+    if (!m_clip || m_content->currentWidget() != m_text) return {};
+    return m_text->toPlainText();
+}
+
+QString ClipPreview::shownDetails() const {
+    return m_clip ? m_details->text() : QString();
+}
+
+bool ClipPreview::isShowingImage() const {
+    return m_clip && m_content->currentWidget() == m_image && m_image->pixmap().isNull() == false;
+}
+
+} // namespace zarvo::ui

@@ -1,0 +1,488 @@
+#include "ui/SearchView.h"
+
+#include "clipboard/Clip.h"
+#include "clipboard/ClipStore.h"
+#include "files/FolderAccess.h"
+#include "platform/PlatformWords.h"
+#include "platform/Workspace.h"
+#include "search/SearchModel.h"
+#include "store/Favorites.h"
+#include "store/History.h"
+#include "store/Settings.h"
+#include "ui/ActionList.h"
+#include "ui/ClipPreview.h"
+#include "ui/Icons.h"
+#include "ui/PanelControls.h"
+#include "ui/PanelTexts.h"
+#include "ui/ResultList.h"
+#include "ui/SearchField.h"
+#include "ui/Style.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QTextDocumentFragment>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace zarvo::ui {
+
+namespace {
+
+QLabel* secondaryLabel(const QString& text, double size, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(Style::font(size));
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, Style::secondary(p));
+    label->setPalette(p);
+    return label;
+}
+
+QSet<QString> favoriteSet(const Favorites& favorites) {
+    return QSet<QString>(favorites.keys().cbegin(), favorites.keys().cend());
+}
+
+} // namespace
+
+SearchView::SearchView(Services services, QWidget* parent) : QWidget(parent), m_s(services) {
+    build();
+    QPointer<SearchView> self(this);
+    const auto redraw = [self] {
+        if (self) self->refresh();
+    };
+    connect(&m_s.model, &SearchModel::changed, this, redraw);
+    connect(&m_s.settings, &Settings::changed, this, redraw);
+    connect(&m_s.favorites, &Favorites::keysChanged, this, redraw);
+    if (m_s.clips) connect(m_s.clips, &ClipStore::clipsChanged, this, redraw);
+    refresh();
+}
+
+SearchView::~SearchView() = default;
+
+void SearchView::build() {
+    setAttribute(Qt::WA_TranslucentBackground);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buildSearchBar());
+    layout->addWidget(buildTabBar());
+    layout->addWidget(buildOpenWithBar());
+    layout->addWidget(buildBanner());
+    layout->addWidget(new Divider(Qt::Horizontal, this));
+
+    const ResultDelegate::Context context{&m_s.settings, m_s.clips, QDir::homePath()};
+    m_body = new QStackedWidget(this);
+
+    // search: the results, or the empty text.
+    m_resultsPage = new QStackedWidget(m_body);
+    m_results = new ResultList(context, m_resultsPage);
+    m_empty = secondaryLabel({}, 13, m_resultsPage);
+    m_empty->setAlignment(Qt::AlignCenter);
+    m_empty->setWordWrap(true);
+    m_empty->setContentsMargins(24, 0, 24, 0);
+    m_resultsPage->addWidget(m_results);
+    m_resultsPage->addWidget(m_empty);
+    m_body->addWidget(m_resultsPage);
+
+    // actions: the target row, then its actions.
+    m_actionsPage = new QWidget(m_body);
+    auto* actions = new QVBoxLayout(m_actionsPage);
+    actions->setContentsMargins(0, 0, 0, 0);
+    actions->setSpacing(0);
+    m_actionTarget = new ResultList(context, m_actionsPage);
+    m_actionTarget->setPlain(true);
+    m_actions = new ActionList(m_actionsPage);
+    m_noActions = secondaryLabel(QStringLiteral("No matching actions"), 13, m_actionsPage);
+    m_noActions->setAlignment(Qt::AlignCenter);
+    actions->addWidget(m_actionTarget);
+    actions->addWidget(new Divider(Qt::Horizontal, m_actionsPage));
+    actions->addWidget(m_actions, 1);
+    actions->addWidget(m_noActions, 1);
+    m_body->addWidget(m_actionsPage);
+
+    // rename: the target row and space below it.
+    m_renamePage = new QWidget(m_body);
+    auto* rename = new QVBoxLayout(m_renamePage);
+    rename->setContentsMargins(0, 0, 0, 0);
+    m_renameTarget = new ResultList(context, m_renamePage);
+    m_renameTarget->setPlain(true);
+    rename->addWidget(m_renameTarget);
+    rename->addStretch(1);
+    m_body->addWidget(m_renamePage);
+
+    // clips: the list beside the preview, or the empty text alone.
+    m_clipsPage = new QStackedWidget(m_body);
+    auto* split = new QWidget(m_clipsPage);
+    auto* splitLayout = new QHBoxLayout(split);
+    splitLayout->setContentsMargins(0, 0, 0, 0);
+    splitLayout->setSpacing(0);
+    m_clipList = new ResultList(context, split);
+    m_clipList->setFixedWidth(330);
+    m_preview = new ClipPreview(m_s.clips, split);
+    m_preview->onCopy = [this] { m_s.model.copyClip(std::nullopt, false, false); };
+    splitLayout->addWidget(m_clipList);
+    splitLayout->addWidget(new Divider(Qt::Vertical, split));
+    splitLayout->addWidget(m_preview, 1);
+    m_clipsEmpty = secondaryLabel({}, 13, m_clipsPage);
+    m_clipsEmpty->setAlignment(Qt::AlignCenter);
+    m_clipsEmpty->setWordWrap(true);
+    m_clipsPage->addWidget(split);
+    m_clipsPage->addWidget(m_clipsEmpty);
+    m_body->addWidget(m_clipsPage);
+    layout->addWidget(m_body, 1);
+
+    layout->addWidget(new Divider(Qt::Horizontal, this));
+    layout->addWidget(buildFooter());
+
+    // Rows: clicks select, double clicks open, buttons and menus act on the row.
+    for (ResultList* list : {m_results, m_clipList}) {
+        const bool clips = list == m_clipList;
+        connect(list, &ResultList::rowClicked, this, [this](int row) {
+            m_s.model.setUserMovedSelection(true);
+            m_s.model.setSelectedIndex(row);
+        });
+        connect(list, &ResultList::rowDoubleClicked, this, [this, list](int row) {
+            m_s.model.open(list->listModel()->items().value(row), std::nullopt, false);
+        });
+        connect(list, &ResultList::copyClicked, this, [this, clips](int row) { copyRow(row, clips); });
+        connect(list, &ResultList::revealClicked, this,
+                [this, list](int row) { m_s.model.reveal(list->listModel()->items().value(row)); });
+        connect(list, &ResultList::contextMenuAt, this, [this, list](int row, const QPoint& at) {
+            showContextMenu(list->listModel()->items().value(row), at);
+        });
+    }
+    connect(m_actions, &ActionList::actionClicked, this, [this](int index) { m_s.model.performAction(index); });
+}
+
+QWidget* SearchView::buildSearchBar() {
+    auto* bar = new QWidget(this);
+    bar->setFixedHeight(60);
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(14, 0, 14, 0);
+    layout->setSpacing(10);
+    m_modeIcon = new QLabel(bar);
+    m_modeIcon->setFixedSize(22, 22);
+    m_field = new SearchField(bar);
+    connect(m_field, &SearchField::edited, this, [this](const QString& text) { m_s.model.setQuery(text); });
+    m_spinner = new Spinner(bar);
+    m_clear = new QToolButton(bar);
+    m_clear->setAutoRaise(true);
+    m_clear->setFocusPolicy(Qt::NoFocus);
+    m_clear->setToolTip(QStringLiteral("Clear (esc)"));
+    m_clear->setIconSize(QSize(16, 16));
+    m_clear->setStyleSheet(QStringLiteral("QToolButton { border: none; background: transparent; }"));
+    connect(m_clear, &QToolButton::clicked, this, [this] {
+        m_s.model.setQuery(QString());
+        m_s.model.focus(false, false);
+    });
+    layout->addWidget(m_modeIcon);
+    layout->addWidget(m_field, 1);
+    layout->addWidget(m_spinner);
+    layout->addWidget(m_clear);
+    return bar;
+}
+
+QWidget* SearchView::buildTabBar() {
+    m_tabBar = new QWidget(this);
+    auto* layout = new QHBoxLayout(m_tabBar);
+    layout->setContentsMargins(12, 0, 14, 8);
+    layout->setSpacing(4);
+    m_runTab = new TabButton(QStringLiteral("arrow.right.circle"), QStringLiteral("Run"), m_tabBar);
+    m_clipTab = new TabButton(QStringLiteral("doc.on.clipboard"), QStringLiteral("Clipboard"), m_tabBar);
+    connect(m_runTab, &TabButton::clicked, this, [this] { m_s.model.switchTab(SearchModel::Tab::run); });
+    connect(m_clipTab, &TabButton::clicked, this, [this] { m_s.model.switchTab(SearchModel::Tab::clipboard); });
+    m_switchHint = secondaryLabel({}, 11, m_tabBar);
+    m_clearButton = new CapsuleButton(m_tabBar);
+    connect(m_clearButton, &CapsuleButton::clicked, this, [this] { m_s.model.clearHistory(); });
+    layout->addWidget(m_runTab);
+    layout->addWidget(m_clipTab);
+    layout->addStretch(1);
+    layout->addWidget(m_switchHint);
+    layout->addSpacing(8);
+    layout->addWidget(m_clearButton);
+    return m_tabBar;
+}
+
+QWidget* SearchView::buildOpenWithBar() {
+    m_openWith = new QWidget(this);
+    m_openWith->setFixedHeight(34);
+    auto* layout = new QHBoxLayout(m_openWith);
+    layout->setContentsMargins(14, 0, 14, 0);
+    layout->setSpacing(6);
+    layout->addWidget(secondaryLabel(QStringLiteral("Open with"), 11, m_openWith));
+    m_openWithScroll = new QScrollArea(m_openWith);
+    m_openWithScroll->setFrameShape(QFrame::NoFrame);
+    m_openWithScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_openWithScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_openWithScroll->setWidgetResizable(true);
+    m_openWithScroll->viewport()->setAutoFillBackground(false);
+    m_openWithScroll->setStyleSheet(QStringLiteral("QScrollArea { background: transparent; }"));
+    auto* chips = new QWidget(m_openWithScroll);
+    chips->setAutoFillBackground(false);
+    m_chips = new QHBoxLayout(chips);
+    m_chips->setContentsMargins(0, 0, 0, 0);
+    m_chips->setSpacing(2);
+    m_chips->addStretch(1);
+    m_openWithScroll->setWidget(chips);
+    layout->addWidget(m_openWithScroll, 1);
+    return m_openWith;
+}
+
+QWidget* SearchView::buildBanner() {
+    m_banner = new QWidget(this);
+    m_banner->setAutoFillBackground(true);
+    QPalette p = m_banner->palette();
+    p.setColor(QPalette::Window, QColor(255, 149, 0, 31));
+    m_banner->setPalette(p);
+    auto* layout = new QHBoxLayout(m_banner);
+    layout->setContentsMargins(18, 6, 18, 6);
+    layout->setSpacing(6);
+    auto* lock = new QLabel(m_banner);
+    lock->setPixmap(Icons::symbol(QStringLiteral("lock.fill"), 12, Style::primary(palette()), devicePixelRatioF()));
+    m_bannerText = new QLabel(m_banner);
+    m_bannerText->setFont(Style::font(12));
+    m_bannerText->setMinimumWidth(1);
+    m_bannerText->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    auto* link = new QToolButton(m_banner);
+    link->setText(QStringLiteral("Open Privacy Settings"));
+    link->setAutoRaise(true);
+    link->setFocusPolicy(Qt::NoFocus);
+    link->setCursor(Qt::PointingHandCursor);
+    link->setFont(Style::font(11));
+    link->setStyleSheet(QStringLiteral("QToolButton { border: none; color: palette(link); }"));
+    connect(link, &QToolButton::clicked, this, [this] {
+        m_s.model.onDismiss();
+        if (m_s.workspace) m_s.workspace->openURL(FolderAccess::filesAndFoldersPane());
+    });
+    layout->addWidget(lock);
+    layout->addWidget(m_bannerText, 1);
+    layout->addWidget(link);
+    return m_banner;
+}
+
+QWidget* SearchView::buildFooter() {
+    auto* footer = new QWidget(this);
+    footer->setFixedHeight(30);
+    auto* layout = new QHBoxLayout(footer);
+    layout->setContentsMargins(16, 0, 16, 0);
+    m_footerLeft = secondaryLabel({}, 11, footer);
+    m_footerLeft->setTextFormat(Qt::RichText);
+    m_footerLeft->setMinimumWidth(1);
+    m_footerLeft->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_footerRight = new QLabel(footer);
+    m_footerRight->setFont(Style::font(11));
+    QPalette p = m_footerRight->palette();
+    p.setColor(QPalette::WindowText, Style::tertiary(p));
+    m_footerRight->setPalette(p);
+    layout->addWidget(m_footerLeft, 1);
+    layout->addWidget(m_footerRight);
+    return footer;
+}
+
+void SearchView::refresh() {
+    const SearchModel& model = m_s.model;
+    const PlatformWords& words = PlatformWords::current();
+    const SearchModel::Mode mode = model.mode();
+
+    // Search bar.
+    m_modeIcon->setPixmap(Icons::symbol(PanelTexts::modeSymbol(mode), 20, Style::secondary(palette()), devicePixelRatioF()));
+    const QString placeholder = words.text(PanelTexts::placeholder(model));
+    if (m_field->placeholderText() != placeholder) m_field->setPlaceholderText(placeholder);
+    m_field->setModelText(model.query());
+    m_field->requestFocus(model.focusToken(), model.selectBaseNameOnFocus(), model.caretAtEndOnFocus());
+    m_spinner->setVisible(model.isSearching());
+    const bool clearable = (mode == SearchModel::Mode::search || mode == SearchModel::Mode::clips) && !model.query().isEmpty();
+    m_clear->setVisible(clearable);
+    if (clearable) m_clear->setIcon(QIcon(Icons::symbol(QStringLiteral("xmark.circle.fill"), 16, Style::secondary(palette()), devicePixelRatioF())));
+
+    // Tab bar.
+    const bool tabs = mode == SearchModel::Mode::search || mode == SearchModel::Mode::clips;
+    m_tabBar->setVisible(tabs);
+    if (tabs) {
+        m_runTab->setSelected(!model.isShowingClips());
+        m_clipTab->setSelected(model.isShowingClips());
+        m_clipTab->setCount(m_s.clips ? int(m_s.clips->clips().size()) : 0);
+        m_runTab->setToolTip(PanelTexts::tabHelp(SearchModel::Tab::run, m_s.settings));
+        m_clipTab->setToolTip(PanelTexts::tabHelp(SearchModel::Tab::clipboard, m_s.settings));
+        m_switchHint->setText(PanelTexts::switchHint(m_s.settings));
+        m_clearButton->setText(PanelTexts::clearTitle(model));
+        m_clearButton->setToolTip(PanelTexts::clearHelp(model));
+        m_clearButton->setConfirming(model.confirmingClear());
+        m_clearButton->setEnabled(model.canClearHistory());
+        m_clearButton->updateGeometry();
+    }
+
+    refreshOpenWith();
+    m_banner->setVisible(!model.deniedFolders().isEmpty());
+    if (m_banner->isVisible()) {
+        m_bannerText->setText(words.text(FolderAccess::bannerText(model.deniedFolders())));
+        m_bannerText->setToolTip(m_bannerText->text());
+    }
+    refreshBody();
+    refreshFooter();
+}
+
+void SearchView::refreshOpenWith() {
+    const SearchModel& model = m_s.model;
+    const bool shown = model.mode() == SearchModel::Mode::search && !model.apps().isEmpty();
+    m_openWith->setVisible(shown);
+    QStringList apps;
+    if (shown)
+        for (const AppChoice& app : model.apps())
+            apps << app.url;
+    if (apps == m_chipApps) return;
+    m_chipApps = apps;
+    while (m_chips->count() > 1) {
+        QLayoutItem* item = m_chips->takeAt(0);
+        delete item->widget();
+        delete item;
+    }
+    const PlatformWords& words = PlatformWords::current();
+    for (int i = 0; i < apps.size(); ++i) {
+        QString name = m_s.workspace ? m_s.workspace->applicationName(apps[i]) : apps[i];
+        name.remove(QLatin1String(".app"));
+        auto* chip = new AppChip(Icons::forFile(apps[i]), name, words.keys(QStringLiteral("\u2318%1").arg(i + 1)),
+                                 m_chips->parentWidget());
+        chip->setToolTip(QStringLiteral("Open with ") + name);
+        connect(chip, &AppChip::clicked, this, [this, i] { m_s.model.openWith(i); });
+        m_chips->insertWidget(i, chip);
+    }
+}
+
+void SearchView::refreshBody() {
+    const SearchModel& model = m_s.model;
+    const QSet<QString> favorites = favoriteSet(m_s.favorites);
+    switch (model.mode()) {
+    case SearchModel::Mode::search:
+        m_body->setCurrentWidget(m_resultsPage);
+        if (model.results().isEmpty()) {
+            m_empty->setText(PlatformWords::current().text(PanelTexts::emptyText(model, m_s.settings)));
+            m_resultsPage->setCurrentWidget(m_empty);
+        } else {
+            m_resultsPage->setCurrentWidget(m_results);
+        }
+        m_results->setItems(model.results(), favorites, model.selectedIndex());
+        break;
+    case SearchModel::Mode::actions: {
+        m_body->setCurrentWidget(m_actionsPage);
+        const auto& target = model.actionTarget();
+        m_actionTarget->setVisible(target.has_value());
+        m_actionTarget->setItems(target ? QList<ResultItem>{*target} : QList<ResultItem>{}, {}, -1);
+        m_actionTarget->setFixedHeight(m_actionTarget->contentHeight());
+        m_actions->setVisible(!model.actions().isEmpty());
+        m_noActions->setVisible(model.actions().isEmpty());
+        m_actions->setActions(model.actions(), model.actionIndex());
+        break;
+    }
+    case SearchModel::Mode::rename: {
+        m_body->setCurrentWidget(m_renamePage);
+        const auto& target = model.actionTarget();
+        m_renameTarget->setItems(target ? QList<ResultItem>{*target} : QList<ResultItem>{}, {}, -1);
+        m_renameTarget->setFixedHeight(m_renameTarget->contentHeight());
+        break;
+    }
+    case SearchModel::Mode::clips:
+        m_body->setCurrentWidget(m_clipsPage);
+        if (model.results().isEmpty()) {
+            m_clipsEmpty->setText(PlatformWords::current().text(PanelTexts::emptyText(model, m_s.settings)));
+            m_clipsPage->setCurrentIndex(1);
+            m_preview->setClip(std::nullopt);
+        } else {
+            m_clipsPage->setCurrentIndex(0);
+            m_preview->setClip(model.selectedClip());
+        }
+        m_clipList->setItems(model.results(), favorites, model.selectedIndex());
+        break;
+    }
+}
+
+void SearchView::refreshFooter() {
+    const SearchModel& model = m_s.model;
+    const PlatformWords& words = PlatformWords::current();
+    if (model.message()) {
+        m_footerLeft->setTextFormat(Qt::PlainText);
+        const QFontMetrics metrics(m_footerLeft->font());
+        const QString text = words.text(*model.message());
+        m_footerLeft->setText(metrics.elidedText(text, Qt::ElideMiddle, qMax(100, m_footerLeft->width())));
+        m_footerLeft->setToolTip(text);
+    } else {
+        QStringList parts;
+        for (const PanelTexts::Hint& hint : PanelTexts::hints(model.mode()))
+            parts << QStringLiteral("<b>%1</b> %2").arg(words.keys(hint.keys).toHtmlEscaped(),
+                                                        words.text(hint.label).toHtmlEscaped());
+        m_footerLeft->setTextFormat(Qt::RichText);
+        m_footerLeft->setText(parts.join(QStringLiteral("&nbsp;&nbsp;&nbsp;")));
+        m_footerLeft->setToolTip({});
+    }
+    m_footerRight->setText(PanelTexts::tabHotKey(model, m_s.settings));
+}
+
+void SearchView::copyRow(int row, bool clips) {
+    const ResultList* list = clips ? m_clipList : m_results;
+    const auto item = list->listModel()->items().value(row);
+    if (item.clipID)
+        m_s.model.copyClip(item, false, false);
+    else
+        m_s.model.copyPath(item);
+}
+
+void SearchView::showContextMenu(const ResultItem& item, const QPoint& globalPosition) {
+    const PlatformWords& words = PlatformWords::current();
+    QMenu menu(this);
+    SearchModel& model = m_s.model;
+    if (item.clipID) {
+        menu.addAction(QStringLiteral("Copy"), this, [&model, item] { model.copyClip(item, false, false); });
+        menu.addAction(QStringLiteral("Copy as Plain Text"), this, [&model, item] { model.copyClip(item, true, false); });
+        menu.addAction(QStringLiteral("Paste into Front App"), this, [&model, item] { model.pasteClip(item, false); });
+        menu.addAction(item.isPinned ? QStringLiteral("Unpin") : QStringLiteral("Pin"), this,
+                       [&model, item] { model.togglePin(item); });
+        menu.addSeparator();
+        menu.addAction(QStringLiteral("Delete from Clipboard History"), this, [&model, item] { model.deleteClip(item); });
+    } else {
+        menu.addAction(QStringLiteral("Open"), this, [&model, item] { model.open(item, std::nullopt, false); });
+        menu.addAction(QStringLiteral("Actions\u2026"), this, [&model, item] { model.showActions(item); });
+        if (item.url.isLocalFile()) {
+            menu.addAction(words.text(QStringLiteral("Reveal in Finder")), this, [&model, item] { model.reveal(item); });
+            menu.addAction(QStringLiteral("Quick Look"), this, [&model, item] { model.quickLook(item); });
+        }
+        menu.addAction(QStringLiteral("Copy Path"), this, [&model, item] { model.copyPath(item); });
+        const bool favorite = m_s.favorites.contains(item.historyKey());
+        menu.addAction(favorite ? QStringLiteral("Remove from Favorites") : QStringLiteral("Add to Favorites"), this,
+                       [&model, item] { model.toggleFavorite(item); });
+        if (item.source == ResultItem::Source::history) {
+            menu.addSeparator();
+            History& history = m_s.history;
+            menu.addAction(QStringLiteral("Remove from History"), this, [&model, &history, item] {
+                history.remove(item.historyKey());
+                model.runSearch();
+            });
+        }
+    }
+    // While the menu is open the panel is not the active window; it must not hide for that.
+    m_menuOpen = true;
+    menu.exec(globalPosition);
+    m_menuOpen = false;
+}
+
+QString SearchView::emptyTextShown() const {
+    if (m_body->currentWidget() == m_resultsPage && m_resultsPage->currentWidget() == m_empty) return m_empty->text();
+    if (m_body->currentWidget() == m_clipsPage && m_clipsPage->currentWidget() == m_clipsEmpty)
+        return m_clipsEmpty->text();
+    return {};
+}
+
+QString SearchView::footerText() const {
+    return m_footerLeft->textFormat() == Qt::RichText ? QTextDocumentFragment::fromHtml(m_footerLeft->text()).toPlainText()
+                                                       : m_footerLeft->text();
+}
+
+bool SearchView::isOpenWithBarShown() const {
+    return !m_openWith->isHidden();
+}
+
+} // namespace zarvo::ui

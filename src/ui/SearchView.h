@@ -1,0 +1,109 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QStackedWidget;
+class QHBoxLayout;
+class QToolButton;
+class QScrollArea;
+
+namespace zarvo {
+class ClipStore;
+class Favorites;
+class History;
+class SearchModel;
+class Settings;
+class Workspace;
+struct ResultItem;
+} // namespace zarvo
+
+namespace zarvo::ui {
+
+class ActionList;
+class ClipPreview;
+class ResultList;
+class SearchField;
+class CapsuleButton;
+class Spinner;
+class TabButton;
+
+// The panel's content: search bar, tab bar, Open-with bar, denied-folders banner, the body of the mode,
+// and the footer. It draws what the model publishes and calls the model's operations; it decides nothing.
+class SearchView : public QWidget {
+    Q_OBJECT
+public:
+    struct Services {
+        SearchModel& model;
+        Settings& settings;
+        History& history;
+        Favorites& favorites;
+        ClipStore* clips = nullptr;
+        Workspace* workspace = nullptr;
+    };
+    explicit SearchView(Services services, QWidget* parent = nullptr);
+    ~SearchView() override;
+
+    // Redraws from the published state.
+    void refresh();
+
+    SearchField* field() const { return m_field; }
+    // For tests and the shell: the parts as shown.
+    QString emptyTextShown() const;
+    QString footerText() const;
+    bool isOpenWithBarShown() const;
+    ResultList* resultList() const { return m_results; }
+    ClipPreview* clipPreview() const { return m_preview; }
+
+    // Whether a menu of ours is open (the panel must not hide for it).
+    bool isMenuOpen() const { return m_menuOpen; }
+
+private:
+    void build();
+    QWidget* buildSearchBar();
+    QWidget* buildTabBar();
+    QWidget* buildOpenWithBar();
+    QWidget* buildBanner();
+    QWidget* buildFooter();
+    void refreshOpenWith();
+    void refreshBody();
+    void refreshFooter();
+    void showContextMenu(const ResultItem& item, const QPoint& globalPosition);
+    void copyRow(int row, bool clips);
+
+    Services m_s;
+    SearchField* m_field = nullptr;
+    QLabel* m_modeIcon = nullptr;
+    Spinner* m_spinner = nullptr;
+    QToolButton* m_clear = nullptr;
+    QWidget* m_tabBar = nullptr;
+    TabButton* m_runTab = nullptr;
+    TabButton* m_clipTab = nullptr;
+    QLabel* m_switchHint = nullptr;
+    CapsuleButton* m_clearButton = nullptr;
+    QWidget* m_openWith = nullptr;
+    QScrollArea* m_openWithScroll = nullptr;
+    QHBoxLayout* m_chips = nullptr;
+    QStringList m_chipApps;
+    QWidget* m_banner = nullptr;
+    QLabel* m_bannerText = nullptr;
+    QStackedWidget* m_body = nullptr;
+    QStackedWidget* m_resultsPage = nullptr;
+    ResultList* m_results = nullptr;
+    QLabel* m_empty = nullptr;
+    QWidget* m_actionsPage = nullptr;
+    ResultList* m_actionTarget = nullptr;
+    ActionList* m_actions = nullptr;
+    QLabel* m_noActions = nullptr;
+    QWidget* m_renamePage = nullptr;
+    ResultList* m_renameTarget = nullptr;
+    QStackedWidget* m_clipsPage = nullptr;
+    QLabel* m_clipsEmpty = nullptr;
+    ResultList* m_clipList = nullptr;
+    ClipPreview* m_preview = nullptr;
+    QLabel* m_footerLeft = nullptr;
+    QLabel* m_footerRight = nullptr;
+    bool m_menuOpen = false;
+};
+
+} // namespace zarvo::ui

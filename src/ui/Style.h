@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+
+namespace zarvo::ui {
+
+// Colours and fonts of the panel, taken from the running palette so light and dark desktops both look
+// right. Sizes are device-independent pixels; Qt scales them on high-density screens.
+namespace Style {
+QColor primary(const QPalette& palette);
+QColor secondary(const QPalette& palette);
+QColor tertiary(const QPalette& palette);
+QColor accent(const QPalette& palette);
+// The accent at the given opacity, for selected rows and tabs.
+QColor accentFill(const QPalette& palette, double opacity = 0.28);
+// The primary colour at an opacity (button circles, capsules).
+QColor primaryFill(const QPalette& palette, double opacity);
+// The panel's backdrop: a little translucent where a compositor blends it with what is behind.
+QColor backdrop(const QPalette& palette, bool translucent);
+bool isDark(const QPalette& palette);
+QFont font(double pixelSize, QFont::Weight weight = QFont::Normal);
+QFont monospace(double pixelSize);
+} // namespace Style
+
+} // namespace zarvo::ui

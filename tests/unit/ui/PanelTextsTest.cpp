@@ -1,0 +1,136 @@
+#include "../search/PanelHarness.h"
+
+#include "ui/ClipPreview.h"
+#include "ui/PanelTexts.h"
+#include "ui/ResultRow.h"
+#include "ui/SearchField.h"
+
+#include <QTimeZone>
+#include <gtest/gtest.h>
+
+using namespace zarvo;
+using namespace zarvo::ui;
+using zarvo::testing::Panel;
+
+TEST(PanelTexts, PlaceholdersAndEmptyTextsFollowModeAndState) {
+    Panel f;
+    EXPECT_EQ(PanelTexts::placeholder(f.model), "Path, file name, URL, google:\u2026, > command, keyword, or ? for help");
+    EXPECT_TRUE(PanelTexts::emptyText(f.model, f.settings).startsWith("Type a path, a file name"));
+    EXPECT_TRUE(PanelTexts::emptyText(f.model, f.settings).contains("week:   \u00B7   Type ?"));
+
+    f.model.setQuery("zzqqxx-nothing");
+    f.model.runSearch();
+    EXPECT_EQ(PanelTexts::emptyText(f.model, f.settings), f.model.isSearching() ? "Searching\u2026" : "No matches");
+
+    // The actions placeholder names the target: its title, else a file's name.
+    const QString report = f.p.makeFile("Documents/report.pdf", "pdf");
+    f.model.showActions(ResultItem::file(report, ResultItem::Source::path));
+    EXPECT_EQ(PanelTexts::placeholder(f.model), "Search actions for \u201Creport.pdf\u201D\u2026");
+
+    f.model.prepareForShow(true);
+    EXPECT_EQ(PanelTexts::placeholder(f.model), "Search clipboard history");
+    EXPECT_EQ(PanelTexts::emptyText(f.model, f.settings),
+              "Nothing copied yet.\nText, images, links and files you copy show up here.");
+    f.model.setQuery("abc");
+    EXPECT_EQ(PanelTexts::emptyText(f.model, f.settings), "No clips match \u201C" "abc\u201D");
+    f.settings.setKeepClipboardHistory(false);
+    EXPECT_EQ(PanelTexts::emptyText(f.model, f.settings), "Clipboard history is off.\nTurn it on in Settings (\u2318,).");
+
+    EXPECT_EQ(PanelTexts::hints(SearchModel::Mode::clips).size(), 6);
+    EXPECT_EQ(PanelTexts::hints(SearchModel::Mode::search).last(), (PanelTexts::Hint{"\u2318\u21A9", "Show in Finder"}));
+    EXPECT_EQ(PanelTexts::tabHelp(SearchModel::Tab::run, f.settings), "Run (\u2318R)");
+    EXPECT_EQ(PanelTexts::tabHelp(SearchModel::Tab::clipboard, f.settings), "Clipboard (\u21E7\u2318V)");
+}
+
+TEST(ResultRows, TagsButtonsAndSubtitlesBySource) {
+    Panel f;
+    using S = ResultItem::Source;
+    ResultItem web;
+    web.url = QUrl("https://example.com/a");
+    web.source = S::web;
+    EXPECT_EQ(ResultRow::tag(web, f.settings), "URL");
+    EXPECT_TRUE(ResultRow::hasCopyButton(web));
+    EXPECT_EQ(ResultRow::copyHelp(web), "Copy URL");
+    EXPECT_FALSE(ResultRow::hasRevealButton(web));
+    EXPECT_EQ(ResultRow::subtitle(web, f.p.home()), "Open in browser");
+    web.symbol = "magnifyingglass";
+    EXPECT_EQ(ResultRow::tag(web, f.settings), "Web");
+
+    ResultItem folder = ResultItem::file(f.p.home() + "/Downloads", S::spotlight);
+    folder.isDirectory = true;
+    EXPECT_EQ(ResultRow::tag(folder, f.settings), "Folder");
+    EXPECT_EQ(ResultRow::subtitle(folder, f.p.home()), "~/Downloads");
+    EXPECT_EQ(ResultRow::copyHelp(folder), "Copy path");
+    EXPECT_TRUE(ResultRow::hasRevealButton(folder));
+    // A home folder that is only a prefix of another name is not abbreviated.
+    EXPECT_EQ(ResultRow::subtitle(ResultItem::file(f.p.home() + "x/y", S::path), f.p.home()), f.p.home() + "x/y");
+
+    ResultItem app;
+    app.url = QUrl("x-apple.systempreferences:com.apple.preference.network");
+    app.source = S::shortcut;
+    app.keyword = "ncpa.cpl";
+    EXPECT_EQ(ResultRow::tag(app, f.settings), "ncpa.cpl");
+    EXPECT_FALSE(ResultRow::hasCopyButton(app));
+
+    const ResultItem command = ResultItem::commandItem("git status", S::command);
+    EXPECT_EQ(ResultRow::tag(command, f.settings), "Run");
+    EXPECT_EQ(ResultRow::copyHelp(command), "Copy command");
+
+    // The entry that opens the clipboard tab shows the clipboard hot key; real clips show none.
+    const ResultItem history = ResultItem::clipboardHistory(3);
+    EXPECT_EQ(ResultRow::tag(history, f.settings), "\u21E7\u2318V");
+    f.addTextClip("hello");
+    const ResultItem clip = ResultItem::clip(f.clips.clips().first());
+    EXPECT_EQ(ResultRow::tag(clip, f.settings), std::nullopt);
+    EXPECT_EQ(ResultRow::copyHelp(clip), "Copy to the clipboard");
+    EXPECT_FALSE(ResultRow::hasRevealButton(clip));
+
+    ResultItem help;
+    help.source = S::help;
+    EXPECT_EQ(ResultRow::tag(help, f.settings), std::nullopt);
+    help.example = "img: week:";
+    EXPECT_EQ(ResultRow::tag(help, f.settings), "\u21A9 Try");
+    EXPECT_EQ(ResultRow::subtitleLines(help), 2);
+}
+
+TEST(SearchFieldText, BaseNameLeavesOnlyTheLastExtensionOut) {
+    EXPECT_EQ(SearchField::baseNameLength("archive.tar.gz"), QString("archive.tar").size());
+    EXPECT_EQ(SearchField::baseNameLength("report.pdf"), 6);
+    EXPECT_EQ(SearchField::baseNameLength(".bashrc"), 7);
+    EXPECT_EQ(SearchField::baseNameLength("Makefile"), 8);
+    EXPECT_EQ(SearchField::baseNameLength("some.dir/file"), 13);
+    EXPECT_EQ(SearchField::baseNameLength("r\u00E9sum\u00E9.docx"), 6);
+}
+
+TEST(ClipPreviewText, DetailsAndCutText) {
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    Clip clip;
+    clip.kind = Clip::Kind::text;
+    clip.text = QString(5000, QLatin1Char('a'));
+    clip.length = 12000;
+    clip.date = QDateTime(QDate(2026, 12, 6), QTime(21, 34), Qt::UTC);
+    EXPECT_EQ(ClipPreview::contentText(clip), clip.text + "\n\u2026");
+    QString details = ClipPreview::details(clip, us);
+    EXPECT_FALSE(details.startsWith("From"));
+    EXPECT_TRUE(details.endsWith(" \u00B7 12,000 characters")) << details.toStdString();
+    EXPECT_TRUE(details.contains("Dec")) << details.toStdString();
+    EXPECT_FALSE(details.contains("Sunday"));
+
+    clip.text = "x";
+    clip.length = 1;
+    clip.pinned = true;
+    clip.appName = "Terminal";
+    EXPECT_EQ(ClipPreview::contentText(clip), "x");
+    details = ClipPreview::details(clip, us);
+    EXPECT_TRUE(details.startsWith("From Terminal \u00B7 "));
+    EXPECT_TRUE(details.endsWith(" \u00B7 1 character \u00B7 Pinned")) << details.toStdString();
+
+    clip.kind = Clip::Kind::files;
+    clip.pinned = false;
+    EXPECT_TRUE(ClipPreview::details(clip, us).endsWith(" \u00B7 1 file"));
+    clip.length = 3;
+    EXPECT_TRUE(ClipPreview::details(clip, us).endsWith(" \u00B7 3 files"));
+    clip.kind = Clip::Kind::image;
+    clip.size = 2'400'000;
+    EXPECT_TRUE(ClipPreview::details(clip, us).endsWith(" \u00B7 2.4 MB")) << ClipPreview::details(clip, us).toStdString();
+}

@@ -1,0 +1,209 @@
+#include "../search/PanelHarness.h"
+
+#include "app/PanelKeys.h"
+#include "app/SearchPanel.h"
+#include "app/StatusMenu.h"
+#include "platform/HotKeyFormat.h"
+#include "ui/ClipPreview.h"
+#include "ui/Icons.h"
+#include "ui/ResultList.h"
+#include "ui/SearchField.h"
+#include "ui/SearchView.h"
+
+#include <QDirIterator>
+#include <QKeyEvent>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+using namespace zarvo;
+using namespace zarvo::ui;
+using zarvo::testing::Panel;
+
+namespace {
+
+struct View {
+    Panel f;
+    SearchView view{SearchView::Services{f.model, f.settings, f.history, f.favorites, &f.clips, &f.p.workspace}};
+    View() {
+        view.resize(720, 480);
+        view.show();
+    }
+    // Paints everything once, as a frame would.
+    QImage paint() { return view.grab().toImage(); }
+};
+
+} // namespace
+
+TEST(SearchViewTest, FooterTabsAndEmptyTextsFollowTheModel) {
+    View v;
+    EXPECT_TRUE(v.view.emptyTextShown().startsWith("Type a path"));
+    EXPECT_TRUE(v.view.footerText().startsWith("\u21A9 Open")) << v.view.footerText().toStdString();
+    v.f.model.setMessage(QStringLiteral("Copied ~/x"));
+    EXPECT_EQ(v.view.footerText(), "Copied ~/x");
+    v.f.model.setMessage(std::nullopt);
+    EXPECT_TRUE(v.view.footerText().contains("Actions"));
+
+    v.f.model.switchTab(SearchModel::Tab::clipboard);
+    EXPECT_EQ(v.view.emptyTextShown(), "Nothing copied yet.\nText, images, links and files you copy show up here.");
+    EXPECT_TRUE(v.view.footerText().startsWith("\u21A9 Copy"));
+    EXPECT_TRUE(v.view.clipPreview()->shownDetails().isEmpty());
+    v.f.addTextClip("first copy");
+    v.f.model.prepareForShow(true);
+    EXPECT_TRUE(v.view.emptyTextShown().isEmpty());
+    EXPECT_EQ(v.view.clipPreview()->shownText(), "first copy");
+    EXPECT_TRUE(v.view.clipPreview()->shownDetails().startsWith("From Editor"));
+    EXPECT_FALSE(v.paint().isNull());
+}
+
+TEST(SearchViewTest, HostileRowsPaintWithoutHarm) {
+    View v;
+    QList<ResultItem> rows;
+    ResultItem huge;
+    huge.url = QUrl("https://example.com");
+    huge.source = ResultItem::Source::web;
+    huge.title = QString(100 * 1024, QChar(0x6587));
+    huge.subtitle = QString(100 * 1024, QLatin1Char('s'));
+    rows << huge;
+    ResultItem marks = huge;
+    marks.url = QUrl("https://example.org");
+    marks.title = QString(300, QChar(0x0301));
+    marks.symbol = "no.such.symbol";
+    rows << marks;
+    ResultItem rtl = ResultItem::file(v.f.p.home() + "/\u05E9\u05DC\u05D5\u05DD \u0645\u0631\u062D\u0628\u0627.txt",
+                                      ResultItem::Source::path);
+    rtl.iconPath = "/nonexistent/icon.png";
+    rows << rtl;
+    ResultItem help;
+    help.source = ResultItem::Source::help;
+    help.url = QUrl("zarvo:help/x");
+    help.title = "Help";
+    help.subtitle = QString(2000, QLatin1Char('w')) + " tail words here";
+    help.example = "img:";
+    rows << help;
+    // A clip whose data file is gone.
+    Clip gone;
+    gone.id = QUuid::createUuid();
+    gone.kind = Clip::Kind::image;
+    gone.text = "Image";
+    gone.length = 1;
+    gone.date = QDateTime::currentDateTimeUtc();
+    rows << ResultItem::clip(gone);
+    v.f.model.setResults(rows);
+    v.f.model.setSelectedIndex(4);
+    const QImage frame = v.paint();
+    EXPECT_EQ(frame.size(), QSize(720, 480) * frame.devicePixelRatio());
+    EXPECT_EQ(v.view.resultList()->listModel()->rowCount(), 5);
+
+    ClipPreview preview(&v.f.clips);
+    preview.resize(390, 300);
+    preview.setClip(gone);
+    preview.show();
+    EXPECT_FALSE(preview.isShowingImage());
+    EXPECT_FALSE(preview.shownDetails().isEmpty());
+    EXPECT_FALSE(preview.grab().isNull());
+}
+
+TEST(SearchViewTest, FocusRequestsSelectTheBaseNameOrPutTheCaretAtTheEnd) {
+    SearchField field;
+    field.show();
+    field.setModelText("archive.tar.gz");
+    field.requestFocus(1, true, false);
+    zarvo::testing::pump(30);
+    EXPECT_EQ(field.selectedText(), "archive.tar");
+    field.requestFocus(1, false, false); // the same token again: nothing happens
+    zarvo::testing::pump(30);
+    EXPECT_EQ(field.selectedText(), "archive.tar");
+    field.requestFocus(2, false, true);
+    zarvo::testing::pump(30);
+    EXPECT_FALSE(field.hasSelectedText());
+    EXPECT_EQ(field.cursorPosition(), 14);
+    field.requestFocus(3, false, false);
+    zarvo::testing::pump(30);
+    EXPECT_EQ(field.selectedText(), "archive.tar.gz");
+}
+
+TEST(PanelKeysTest, QtKeysBecomeTheModelsKeys) {
+    const auto translate = [](int key, Qt::KeyboardModifiers modifiers, const QString& text = {}) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
+        return app::keyEventFrom(event);
+    };
+    auto k = translate(Qt::Key_K, Qt::ControlModifier, QString(QChar(0x0B)));
+    ASSERT_TRUE(k);
+    EXPECT_EQ(k->keyCode, 40);
+    EXPECT_TRUE(k->command);
+    EXPECT_FALSE(k->control);
+    EXPECT_EQ(k->characters, "k");
+    auto ret = translate(Qt::Key_Return, Qt::AltModifier, "\r");
+    EXPECT_EQ(ret->keyCode, KeyCode::returnKey);
+    EXPECT_TRUE(ret->option);
+    auto meta = translate(Qt::Key_1, Qt::MetaModifier, "1");
+    EXPECT_TRUE(meta->control);
+    EXPECT_EQ(meta->keyCode, 18);
+    EXPECT_EQ(translate(Qt::Key_Backtab, Qt::ShiftModifier)->keyCode, KeyCode::tab);
+    EXPECT_EQ(translate(Qt::Key_Enter, Qt::KeypadModifier)->keyCode, KeyCode::enter);
+    EXPECT_FALSE(translate(Qt::Key_Shift, Qt::ShiftModifier));
+    // What the settings window's recorder keeps of a key.
+    EXPECT_EQ(HotKeyFormat::label(111, {}), "F12");
+    EXPECT_EQ(HotKeyFormat::label(49, " "), "Space");
+    EXPECT_EQ(HotKeyFormat::label(76, "\x03"), "\x03");
+    EXPECT_EQ(HotKeyFormat::label(40, {}), "?");
+    EXPECT_EQ(HotKeyFormat::label(40, "k"), "K");
+    EXPECT_EQ(HotKeyFormat::carbonModifiers(app::eventFlags(*k) | (1ull << 16)), HotKeyModifier::command);
+}
+
+TEST(PanelWindow, SitsCentredAt18PercentAndDrawsASharpKeycap) {
+    const QRect frame = app::SearchPanel::frameOn(QRect(1920, 28, 1920, 1052));
+    EXPECT_EQ(frame.center().x(), 1920 + 960 - 1);
+    EXPECT_EQ(frame.top(), 28 + int(0.18 * 1052));
+    EXPECT_EQ(frame.size(), QSize(720, 480));
+    for (qreal dpr : {1.0, 2.0}) {
+        const QPixmap keycap = app::StatusMenu::keycap(18, dpr, Qt::black);
+        EXPECT_EQ(keycap.width(), int(18 * dpr));
+        const QImage image = keycap.toImage();
+        int inked = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                inked += qAlpha(image.pixel(x, y)) > 128;
+        // The outline and the letter, not an empty square and not a filled one.
+        EXPECT_GT(inked, image.width() * 4);
+        EXPECT_LT(inked, image.width() * image.height() / 2);
+    }
+}
+
+// Every symbol the code names resolves to an icon of the theme (Adwaita standing in where the desktop
+// has none), so no row ever shows a blank square.
+TEST(IconsTest, EverySymbolInTheCodeHasAnIcon) {
+    static const QRegularExpression dotted(QStringLiteral("\"([a-z][a-z0-9]*(?:\\.[a-z0-9]+)+)\""));
+    static const QRegularExpression word(QStringLiteral("\"([a-z][a-z0-9]*)\""));
+    static const QStringList notSymbols{"com", "org", "dev", "io", "net", "x", "zarvo", "public", "application",
+                                        "inode", "www", "google", "github"};
+    static const QStringList extensions{"json", "desktop", "lock", "png", "snapshot", "txt", "clip", "plist",
+                                        "xbel", "command", "sh", "tar", "gz", "zip", "pdf", "md", "jpg", "html",
+                                        "local", "cpl", "msc", "exe", "bak", "tmp", "thumb", "old", "xml"};
+    QSet<QString> symbols;
+    QDirIterator files(QStringLiteral(ZARVO_SOURCE_DIR "/src"), {"*.cpp"}, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        QFile file(files.next());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
+            if (line.trimmed().startsWith("//")) continue;
+            for (auto it = dotted.globalMatch(line); it.hasNext();) {
+                const QStringList parts = it.next().captured(1).split('.');
+                if (!notSymbols.contains(parts.first()) && !extensions.contains(parts.last())) symbols << parts.join('.');
+            }
+            // Plain words are symbols where a row or an action takes its symbol.
+            if (line.contains("symbol") || line.contains("ItemAction{") || line.contains("topic("))
+                for (auto it = word.globalMatch(line); it.hasNext();)
+                    symbols << it.next().captured(1);
+        }
+    }
+    for (const char* key : {"symbol", "title", "detail", "example"}) symbols.remove(key);
+    ASSERT_GT(symbols.size(), 30);
+    for (const QString& symbol : std::as_const(symbols)) {
+        const auto name = Icons::themeName(symbol);
+        EXPECT_TRUE(name.has_value()) << "no icon for the symbol " << symbol.toStdString();
+        if (name) {
+            EXPECT_FALSE(QIcon::fromTheme(*name).isNull()) << name->toStdString();
+        }
+    }
+}
