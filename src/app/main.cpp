@@ -6,12 +6,14 @@
 #include "platform/HotKeyManager.h"
 #include "platform/linux/FileDefaultsStore.h"
 #include "platform/linux/InstanceLock.h"
+#include "platform/linux/LinuxAppearance.h"
 #include "platform/linux/LinuxEnvironment.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "store/Favorites.h"
 #include "store/History.h"
 #include "store/Settings.h"
 #include "ui/Icons.h"
+#include "ui/Style.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -95,6 +97,7 @@ int main(int argc, char** argv) {
     QApplication app(count, arguments.data());
     QApplication::setQuitOnLastWindowClosed(false);
     ui::Icons::setUp();
+    if (linux_::LinuxAppearance::prefersDark()) ui::Style::useDarkPalette();
 
     linux_::LinuxPlatform linux;
     Platform& platform = linux.platform();

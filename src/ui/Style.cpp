@@ -1,7 +1,9 @@
 #include "ui/Style.h"
 
 #include <QFontDatabase>
+#include <QApplication>
 #include <QGuiApplication>
+#include <QStyleFactory>
 
 namespace zarvo::ui::Style {
 
@@ -55,6 +57,29 @@ QFont monospace(double pixelSize) {
     QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     f.setPixelSize(qMax(1, qRound(pixelSize)));
     return f;
+}
+
+void useDarkPalette() {
+    if (isDark(QGuiApplication::palette())) return;
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QPalette p;
+    const QColor window(0x2B, 0x2B, 0x2E), base(0x1F, 0x1F, 0x22), text(0xEC, 0xEC, 0xEE);
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::AlternateBase, window);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, window);
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::ToolTipBase, base);
+    p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::PlaceholderText, QColor(0x8E, 0x8E, 0x93));
+    p.setColor(QPalette::Highlight, QColor(0x35, 0x84, 0xE4));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Link, QColor(0x78, 0xAE, 0xED));
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x84));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x84));
+    QApplication::setPalette(p);
 }
 
 } // namespace zarvo::ui::Style

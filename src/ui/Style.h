@@ -22,6 +22,9 @@ QColor backdrop(const QPalette& palette, bool translucent);
 bool isDark(const QPalette& palette);
 QFont font(double pixelSize, QFont::Weight weight = QFont::Normal);
 QFont monospace(double pixelSize);
+// Switches the application to a dark palette when the desktop asked for dark looks and the
+// platform's own theme did not already give one.
+void useDarkPalette();
 } // namespace Style
 
 } // namespace zarvo::ui

@@ -1,0 +1,315 @@
+#!/usr/bin/env python3
+"""The application on a real X server, driven as a user drives it: keys through xdotool, copies
+through xclip, commands from a shell. Prints one line per check and a closing count."""
+
+import os
+import subprocess
+import sys
+import time
+
+SANDBOX = os.environ["ZARVO_SANDBOX"]
+HOME = os.environ["HOME"]
+SHOTS = os.environ["ZARVO_SCREENSHOTS"]
+ZARVO = os.environ["ZARVO"]
+CLI = os.environ["ZARVO_CLI"]
+WM = os.environ["ZARVO_WM"]
+MODE = os.environ["ZARVO_MODE"]
+TAG = f"{WM}-{MODE}"
+
+passed = 0
+failed = 0
+
+
+def check(name, condition, detail=""):
+    global passed, failed
+    if condition:
+        passed += 1
+        print(f"ok   {TAG}: {name}", flush=True)
+    else:
+        failed += 1
+        print(f"FAIL {TAG}: {name} {detail}", flush=True)
+    return condition
+
+
+def run(*args, check_status=False, env=None, timeout=20):
+    result = subprocess.run(args, capture_output=True, text=True, env=env, timeout=timeout)
+    if check_status and result.returncode != 0:
+        raise RuntimeError(f"{args} failed: {result.stderr}")
+    return result
+
+
+def wait_until(condition, timeout=8.0, step=0.02):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        value = condition()
+        if value:
+            return value
+        time.sleep(step)
+    return condition()
+
+
+def active_window():
+    out = run("xprop", "-root", "_NET_ACTIVE_WINDOW").stdout
+    try:
+        return int(out.split()[-1], 16)
+    except (ValueError, IndexError):
+        return 0
+
+
+def windows(name):
+    out = run("xdotool", "search", "--onlyvisible", "--name", name).stdout.split()
+    return [int(w) for w in out]
+
+
+def panel():
+    found = windows("^Zarvo$")
+    return found[0] if found else 0
+
+
+def panel_has_keyboard():
+    p = panel()
+    return p != 0 and active_window() == p
+
+
+def shot(name):
+    run("import", "-window", "root", os.path.join(SHOTS, f"{name}-{TAG}.png"))
+
+
+def key(*keys):
+    run("xdotool", "key", "--clearmodifiers", *keys)
+
+
+def read(path):
+    try:
+        with open(path, encoding="utf-8") as f:
+            return f.read()
+    except FileNotFoundError:
+        return ""
+
+
+def set_up_sandbox():
+    os.makedirs(os.path.join(HOME, "Downloads"), exist_ok=True)
+    apps = os.path.join(HOME, ".local/share/applications")
+    os.makedirs(apps, exist_ok=True)
+    opener = os.path.join(SANDBOX, "open-folder.sh")
+    with open(opener, "w") as f:
+        f.write('#!/bin/sh\nfor a in "$@"; do echo "$a" >> "$HOME/opened.txt"; done\n')
+    os.chmod(opener, 0o755)
+    with open(os.path.join(apps, "test-files.desktop"), "w") as f:
+        f.write("[Desktop Entry]\nType=Application\nName=Test Files\n"
+                f"Exec={opener} %U\nMimeType=inode/directory;\n")
+    os.makedirs(os.path.join(HOME, ".config"), exist_ok=True)
+    with open(os.path.join(HOME, ".config/mimeapps.list"), "w") as f:
+        f.write("[Default Applications]\ninode/directory=test-files.desktop\n")
+
+
+def start_terminal():
+    typed = os.path.join(HOME, "typed.txt")
+    term = subprocess.Popen(["xterm", "-T", "Terminal Under Test", "-geometry", "100x20+40+600",
+                             "-e", "sh", "-c", f"cat > '{typed}'"])
+    w = wait_until(lambda: windows("^Terminal Under Test$"), timeout=15)
+    check("a terminal window is shown", bool(w))
+    return term, (w[0] if w else 0), typed
+
+
+def focus(window):
+    run("xdotool", "windowactivate", "--sync", str(window))
+    return wait_until(lambda: active_window() == window, timeout=5)
+
+
+def start_zarvo():
+    log = open(os.path.join(SANDBOX, "zarvo.log"), "w")
+    process = subprocess.Popen([ZARVO], stdout=log, stderr=subprocess.STDOUT)
+    shown = wait_until(panel, timeout=30)
+    check("the panel shows once at launch", bool(shown))
+    return process
+
+
+def geometry(window):
+    out = run("xdotool", "getwindowgeometry", "--shell", str(window)).stdout
+    values = dict(line.split("=", 1) for line in out.split() if "=" in line)
+    return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+
+def panel_shot(name):
+    x, y, w, h = geometry(panel())
+    run("import", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}", "+repage", os.path.join(SHOTS, f"{name}.png"))
+
+
+def two_monitors():
+    """With the pointer on the right monitor the panel is centred on it, 18 % from its top."""
+    set_up_sandbox()
+    run("xdotool", "mousemove", "2880", "500")
+    app = start_zarvo()
+    try:
+        p = wait_until(panel, timeout=10)
+        x, y, w, h = geometry(p)
+        check("the panel opens on the monitor under the pointer", 1920 <= x and x + w <= 3840, f"x={x} w={w}")
+        check("it is centred on that monitor", abs((x + w / 2) - 2880) <= 2, f"centre={x + w / 2}")
+        check("its top edge is 18 % down", abs(y - int(0.18 * 1080)) <= 40, f"y={y}")
+        shot("two-monitors")
+        key("Escape")
+        wait_until(lambda: not panel())
+        run("xdotool", "mousemove", "400", "500")
+        key("super+r")
+        p = wait_until(panel, timeout=10)
+        x, y, w, h = geometry(p)
+        check("moving the pointer to the left monitor moves the panel there", x + w <= 1920, f"x={x}")
+    finally:
+        run(ZARVO, "--quit")
+        try:
+            app.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            app.kill()
+    print(f"{passed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+def looks():
+    """Screenshots of every mode, light and dark, at scale 1 and 2, for a person to look at."""
+    set_up_sandbox()
+    for name in ("report.pdf", "notes.txt", "archive.tar.gz"):
+        with open(os.path.join(HOME, "Downloads", name), "w") as f:
+            f.write("sample\n")
+    with open(os.path.join(SANDBOX, "picture.ppm"), "wb") as f:
+        f.write(b"P6 64 40 255\n" + bytes([200, 80, 40]) * (64 * 40))
+    for dark in (False, True):
+        for scale in ("1", "2"):
+            env = dict(os.environ)
+            env["QT_SCALE_FACTOR"] = scale
+            if dark:
+                env["GTK_THEME"] = "Adwaita:dark"
+            look = f"{'dark' if dark else 'light'}-x{scale}"
+            log = open(os.path.join(SANDBOX, f"zarvo-{look}.log"), "w")
+            app = subprocess.Popen([ZARVO], stdout=log, stderr=subprocess.STDOUT, env=env)
+            try:
+                check(f"{look}: the panel shows", bool(wait_until(panel_has_keyboard, timeout=30)))
+                time.sleep(0.5)
+                panel_shot(f"look-{look}-empty")
+                run("xdotool", "type", "--delay", "20", "dl")
+                time.sleep(0.6)
+                panel_shot(f"look-{look}-search")
+                key("ctrl+k")
+                time.sleep(0.4)
+                panel_shot(f"look-{look}-actions")
+                key("Escape")
+                run("xdotool", "key", "ctrl+a", "BackSpace")
+                run("xdotool", "type", "--delay", "20", "~/Downloads/")
+                time.sleep(0.8)
+                panel_shot(f"look-{look}-files")
+                run("xdotool", "key", "ctrl+a", "BackSpace")
+                run("xdotool", "type", "--delay", "20", "?")
+                time.sleep(0.5)
+                panel_shot(f"look-{look}-help")
+                subprocess.run(["xclip", "-selection", "clipboard", "-i"], input="A copied line\nand a second one",
+                               text=True, timeout=10)
+                time.sleep(1.2)
+                png = os.path.join(SANDBOX, "picture.png")
+                run("convert", os.path.join(SANDBOX, "picture.ppm"), png)
+                subprocess.run(["xclip", "-selection", "clipboard", "-t", "image/png", "-i", png], timeout=10)
+                time.sleep(1.2)
+                key("shift+super+v")
+                time.sleep(0.2)
+                if not panel():
+                    key("shift+super+v")
+                wait_until(panel_has_keyboard)
+                time.sleep(0.6)
+                panel_shot(f"look-{look}-clips")
+            finally:
+                run(ZARVO, "--quit")
+                try:
+                    app.wait(timeout=10)
+                except subprocess.TimeoutExpired:
+                    app.kill()
+    print(f"{passed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+def main():
+    if MODE == "dual":
+        return two_monitors()
+    if MODE == "looks":
+        return looks()
+    set_up_sandbox()
+    term, term_window, typed = start_terminal()
+    app = start_zarvo()
+    try:
+        # The launch showed the panel; Esc hides it.
+        wait_until(panel_has_keyboard, timeout=5)
+        key("Escape")
+        check("Esc hides the panel", wait_until(lambda: not panel()))
+        check("the terminal has the keyboard", focus(term_window))
+
+        # Super+R over the terminal: the panel takes the keyboard, typing goes into its text box.
+        key("super+r")
+        check("Super+R shows the panel with the keyboard", wait_until(panel_has_keyboard),
+              f"active={active_window():#x} panel={panel():#x}")
+        run("xdotool", "type", "--delay", "30", "dl")
+        time.sleep(0.4)
+        shot("panel-dl")
+        key("Return")
+        downloads = os.path.join(HOME, "Downloads")
+        check("↩ on dl opens Downloads in the file manager",
+              wait_until(lambda: downloads in read(os.path.join(HOME, "opened.txt")), timeout=10),
+              read(os.path.join(HOME, "opened.txt")))
+        check("opening hides the panel", wait_until(lambda: not panel()))
+
+        # Esc gives the keyboard back to the terminal.
+        focus(term_window)
+        key("super+r")
+        wait_until(panel_has_keyboard)
+        key("Escape")
+        check("Esc hides the panel again", wait_until(lambda: not panel()))
+        check("the terminal has the keyboard back", wait_until(lambda: active_window() == term_window),
+              f"active={active_window():#x} terminal={term_window:#x}")
+        run("xdotool", "type", "--delay", "20", "back in the terminal\n")
+        check("typing reaches the terminal", wait_until(lambda: "back in the terminal" in read(typed)))
+
+        # A copy made in another program shows in the clipboard tab.
+        subprocess.run(["xclip", "-selection", "clipboard", "-i"], input="copied by xclip", text=True,
+                       timeout=10)
+        def listed():
+            return "copied by xclip" in run(CLI, "clips", "list").stdout
+        check("the copy is captured (and listed through the running application)",
+              wait_until(listed, timeout=10))
+        key("shift+super+v")
+        check("Shift+Super+V shows the clipboard tab", wait_until(panel_has_keyboard))
+        time.sleep(0.4)
+        shot("panel-clips")
+        key("shift+super+v")
+        check("the second press hides it", wait_until(lambda: not panel()))
+
+        # Clicking another window hides the panel.
+        key("super+r")
+        wait_until(panel_has_keyboard)
+        run("xdotool", "mousemove", "--window", str(term_window), "60", "60", "click", "1")
+        check("clicking another window hides the panel", wait_until(lambda: not panel(), timeout=5))
+
+        # From a shell.
+        start = time.monotonic()
+        run(ZARVO, "--toggle", check_status=True)
+        check("zarvo --toggle shows the panel", wait_until(panel_has_keyboard))
+        print(f"info {TAG}: --toggle to panel with keyboard in {1000 * (time.monotonic() - start):.0f} ms")
+        run(ZARVO, "--toggle", check_status=True)
+        check("zarvo --toggle hides it again", wait_until(lambda: not panel()))
+        run(ZARVO, "--quit", check_status=True)
+        try:
+            app.wait(timeout=10)
+            check("zarvo --quit ends the application", True)
+        except subprocess.TimeoutExpired:
+            check("zarvo --quit ends the application", False)
+        log = read(os.path.join(SANDBOX, "zarvo.log"))
+        check("nothing went wrong in the application's log", "runtime error" not in log and "ERROR:" not in log,
+              log[-2000:])
+    finally:
+        if app.poll() is None:
+            app.kill()
+        term.kill()
+        if failed:
+            print(read(os.path.join(SANDBOX, "zarvo.log"))[-3000:])
+    print(f"{passed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

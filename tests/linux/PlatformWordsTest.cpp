@@ -1,0 +1,44 @@
+#include "platform/linux/LinuxPanelWindowing.h"
+#include "platform/linux/LinuxPlatformWords.h"
+
+#include <gtest/gtest.h>
+
+using namespace zarvo;
+using zarvo::linux_::LinuxPlatformWords;
+
+TEST(LinuxWords, KeysFileManagerAndTheMacsNamesAreSpelledForLinux) {
+    const LinuxPlatformWords words([] { return std::optional<QString>(QStringLiteral("Files")); });
+    // Global keys: ⌘ is Super; inside our windows ⌘ is Ctrl and ⌃ is Super; fixed order either way.
+    EXPECT_EQ(words.hotKey(0x100, "R"), "Super+R");
+    EXPECT_EQ(words.hotKey(0x300, "V"), "Shift+Super+V");
+    EXPECT_EQ(words.hotKey(0x1900, "F5"), "Ctrl+Alt+Super+F5");
+    EXPECT_EQ(words.keys("\u2318K"), "Ctrl+K");
+    EXPECT_EQ(words.keys("\u2325\u21A9"), "Alt+\u21A9");
+    EXPECT_EQ(words.keys("\u21E7\u2318V"), "Ctrl+Shift+V");
+    EXPECT_EQ(words.keys("\u2303\u2325\u2318F12"), "Ctrl+Alt+Super+F12");
+    EXPECT_EQ(words.keys("esc"), "esc");
+    EXPECT_EQ(words.text("Show in Finder (\u2318\u21A9)"), "Show in Files (Ctrl+\u21A9)");
+    EXPECT_EQ(words.text("Clipboard history is off.\nTurn it on in Settings (\u2318,)."),
+              "Clipboard history is off.\nTurn it on in Settings (Ctrl+,).");
+    EXPECT_EQ(words.text("Can't search ~/a, ~/b \u2014 macOS hasn't granted access."),
+              "Can't search ~/a, ~/b \u2014 not readable by you.");
+    EXPECT_EQ(words.text("System Settings \u203A Network"), "Settings \u203A Network");
+    // A text with nothing of the Mac's stays as it is, whatever its script.
+    EXPECT_EQ(words.text("\u05E9\u05DC\u05D5\u05DD \u2318"), "\u05E9\u05DC\u05D5\u05DD Ctrl");
+
+    // When the file manager cannot be told, it is the File Manager.
+    int asked = 0;
+    const LinuxPlatformWords unknown([&asked] {
+        ++asked;
+        return std::optional<QString>();
+    });
+    EXPECT_EQ(unknown.text("Reveal in Finder"), "Reveal in File Manager");
+    EXPECT_EQ(unknown.text("Reveal in Finder"), "Reveal in File Manager");
+    EXPECT_EQ(asked, 1);
+}
+
+TEST(LinuxWords, StartupIdsCarryTheirTime) {
+    EXPECT_EQ(linux_::LinuxPanelWindowing::startupIdTime("xterm-1234-host-zarvo-0_TIME4242"), 4242ul);
+    EXPECT_EQ(linux_::LinuxPanelWindowing::startupIdTime("no-time-here"), 0ul);
+    EXPECT_EQ(linux_::LinuxPanelWindowing::startupIdTime(""), 0ul);
+}
