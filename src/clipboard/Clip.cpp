@@ -1,5 +1,7 @@
 #include "clipboard/Clip.h"
 
+#include "store/Salvage.h"
+
 #include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -312,7 +314,7 @@ std::optional<Clip> decodeClip(const QJsonValue& value) {
 
 } // namespace
 
-QByteArray ClipIndex::encode(const QList<Clip>& clips) {
+QByteArray ClipIndex::encode(const QList<Clip>& clips, const Extras& extras) {
     QByteArray out;
     qsizetype estimate = 2;
     for (const Clip& clip : clips)
@@ -354,26 +356,61 @@ QByteArray ClipIndex::encode(const QList<Clip>& clips) {
             appendNumber(out, clip.imageSize->height);
             out += ']';
         }
+        if (!extras.isEmpty()) Salvage::appendMembers(out, extras.value(clip.id));
         out += '}';
     }
     out += ']';
     return out;
 }
 
-std::optional<QList<Clip>> ClipIndex::decode(const QByteArray& json) {
-    if (json.size() > maximumBytes) return std::nullopt;
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
-    if (error.error != QJsonParseError::NoError || !document.isArray()) return std::nullopt;
-    const QJsonArray array = document.array();
-    QList<Clip> clips;
-    clips.reserve(array.size());
-    for (const QJsonValue& value : array) {
-        auto clip = decodeClip(value);
-        if (!clip) return std::nullopt; // one bad object spoils the whole index
-        clips.append(std::move(*clip));
+ClipIndex::Decoded ClipIndex::read(const QByteArray& json) {
+    Decoded out;
+    if (json.size() > maximumBytes) return out;
+    const Salvage::Objects found = Salvage::arrayObjects(json);
+    out.whole = found.whole;
+    out.clips.reserve(found.objects.size());
+    for (const QJsonObject& object : found.objects) {
+        auto clip = decodeClip(object);
+        if (!clip) {
+            out.whole = false;
+            continue;
+        }
+        const QJsonObject extra =
+            Salvage::unknownMembers(object, {"id", "kind", "text", "length", "date", "pinned", "appName",
+                                             "bundleID", "size", "hash", "imageSize"});
+        if (!extra.isEmpty() && !out.extras.contains(clip->id)) out.extras.insert(clip->id, extra);
+        out.clips.append(std::move(*clip));
     }
-    return clips;
+    return out;
+}
+
+std::optional<QList<Clip>> ClipIndex::decode(const QByteArray& json) {
+    Decoded decoded = read(json);
+    if (!decoded.whole) return std::nullopt; // one bad object spoils the whole index
+    return std::move(decoded.clips);
+}
+
+QSet<QString> ClipIndex::namedIds(QByteArrayView bytes) {
+    static constexpr int groups[] = {8, 4, 4, 4, 12};
+    auto isHex = [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+    };
+    QSet<QString> ids;
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i + 36 <= n; ++i) {
+        if (!isHex(bytes[i]) || (i > 0 && isHex(bytes[i - 1]))) continue;
+        qsizetype at = i;
+        bool match = true;
+        for (int g = 0; g < 5 && match; ++g) {
+            if (g > 0 && bytes[at++] != '-') match = false;
+            for (int k = 0; k < groups[g] && match; ++k)
+                if (!isHex(bytes[at++])) match = false;
+        }
+        if (!match) continue;
+        ids.insert(QString::fromLatin1(bytes.sliced(i, 36)).toUpper());
+        i += 35;
+    }
+    return ids;
 }
 
 // ---- Data file ----
