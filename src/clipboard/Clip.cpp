@@ -390,26 +390,59 @@ std::optional<QList<Clip>> ClipIndex::decode(const QByteArray& json) {
     return std::move(decoded.clips);
 }
 
-QSet<QString> ClipIndex::namedIds(QByteArrayView bytes) {
+namespace {
+
+bool isHexDigit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+void collectIds(QByteArrayView bytes, QSet<QString>& ids) {
     static constexpr int groups[] = {8, 4, 4, 4, 12};
-    auto isHex = [](char c) {
-        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-    };
-    QSet<QString> ids;
     const qsizetype n = bytes.size();
     for (qsizetype i = 0; i + 36 <= n; ++i) {
-        if (!isHex(bytes[i]) || (i > 0 && isHex(bytes[i - 1]))) continue;
+        if (!isHexDigit(bytes[i]) || (i > 0 && isHexDigit(bytes[i - 1]))) continue;
         qsizetype at = i;
         bool match = true;
         for (int g = 0; g < 5 && match; ++g) {
             if (g > 0 && bytes[at++] != '-') match = false;
             for (int k = 0; k < groups[g] && match; ++k)
-                if (!isHex(bytes[at++])) match = false;
+                if (!isHexDigit(bytes[at++])) match = false;
         }
         if (!match) continue;
         ids.insert(QString::fromLatin1(bytes.sliced(i, 36)).toUpper());
         i += 35;
     }
+}
+
+// The bytes with JSON string escapes resolved the way a lenient reader does (\u0041 is A, \2 is 2), so
+// an id written with escapes is found too. Characters beyond ASCII cannot be part of an id.
+QByteArray unescaped(QByteArrayView bytes) {
+    QByteArray out;
+    out.reserve(bytes.size());
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\\' || i + 1 == bytes.size()) {
+            out += bytes[i];
+            continue;
+        }
+        const char next = bytes[++i];
+        if (next == 'u' && i + 4 < bytes.size() &&
+            std::all_of(bytes.begin() + i + 1, bytes.begin() + i + 5, isHexDigit)) {
+            const int code = QByteArray(bytes.sliced(i + 1, 4).data(), 4).toInt(nullptr, 16);
+            out += code < 0x80 ? char(code) : '?';
+            i += 4;
+        } else {
+            out += next;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+QSet<QString> ClipIndex::namedIds(QByteArrayView bytes) {
+    QSet<QString> ids;
+    collectIds(bytes, ids);
+    if (bytes.contains('\\')) collectIds(unescaped(bytes), ids);
     return ids;
 }
 

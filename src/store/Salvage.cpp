@@ -112,7 +112,7 @@ void Salvage::appendMembers(QByteArray& json, const QJsonObject& members) {
 
 QString Salvage::KeptAside::notice(const QString& what) const {
     return QStringLiteral("the stored %1 could not be read whole; %2 %3 read, and the stored value is kept "
-                          "unchanged under “%4” in the settings")
+                          "unchanged under “%4” in the settings file")
         .arg(what)
         .arg(entriesRead)
         .arg(entriesRead == 1 ? QStringLiteral("entry was") : QStringLiteral("entries were"))
