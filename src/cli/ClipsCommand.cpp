@@ -249,8 +249,7 @@ int runClipsCommand(const QStringList& arguments, QIODevice& input, QTextStream&
     const bool watch = command == QLatin1String("watch");
     ClipStore store(directory, command == QLatin1String("copy") || watch ? pasteboard : nullptr, false,
                     ClipStore::Services::fromPlatform());
-    if (store.indexWasUnreadable())
-        err() << "clips: the index in " << directory << " could not be read and was set aside\n";
+    if (const auto& notice = store.openingNotice()) err() << "clips: " << *notice << "\n";
 
     const bool json = args.removeAll(QStringLiteral("--json")) > 0;
     int status = 0;

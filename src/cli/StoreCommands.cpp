@@ -278,6 +278,8 @@ int runHistoryCommand(const QStringList& arguments, QTextStream& out, QTextStrea
     if (args.isEmpty()) return usage(err, text);
     const QString verb = args.takeFirst();
     History& history = History::shared();
+    if (verb == QLatin1String("list") && history.keptAside() && history.keptAside()->madeNow)
+        err << "history: " << history.keptAside()->notice(QStringLiteral("history")) << Qt::endl;
     if (verb == QLatin1String("list") && args.isEmpty()) {
         const QList<History::Entry> entries =
             flags.contains(QStringLiteral("--frecency")) ? history.byFrecency() : history.entries();
@@ -321,6 +323,8 @@ int runFavoritesCommand(const QStringList& arguments, QTextStream& out, QTextStr
     if (args.isEmpty()) return usage(err, text);
     const QString verb = args.takeFirst();
     Favorites& favorites = Favorites::shared();
+    if (verb == QLatin1String("list") && favorites.keptAside() && favorites.keptAside()->madeNow)
+        err << "favorites: " << favorites.keptAside()->notice(QStringLiteral("favourites")) << Qt::endl;
     if (verb == QLatin1String("list") && args.isEmpty()) {
         if (flags.contains(QStringLiteral("--json")))
             out << QString::fromUtf8(

@@ -1,5 +1,7 @@
 #include "clipboard/Clip.h"
 
+#include "store/Salvage.h"
+
 #include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -312,7 +314,7 @@ std::optional<Clip> decodeClip(const QJsonValue& value) {
 
 } // namespace
 
-QByteArray ClipIndex::encode(const QList<Clip>& clips) {
+QByteArray ClipIndex::encode(const QList<Clip>& clips, const Extras& extras) {
     QByteArray out;
     qsizetype estimate = 2;
     for (const Clip& clip : clips)
@@ -354,26 +356,94 @@ QByteArray ClipIndex::encode(const QList<Clip>& clips) {
             appendNumber(out, clip.imageSize->height);
             out += ']';
         }
+        if (!extras.isEmpty()) Salvage::appendMembers(out, extras.value(clip.id));
         out += '}';
     }
     out += ']';
     return out;
 }
 
-std::optional<QList<Clip>> ClipIndex::decode(const QByteArray& json) {
-    if (json.size() > maximumBytes) return std::nullopt;
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
-    if (error.error != QJsonParseError::NoError || !document.isArray()) return std::nullopt;
-    const QJsonArray array = document.array();
-    QList<Clip> clips;
-    clips.reserve(array.size());
-    for (const QJsonValue& value : array) {
-        auto clip = decodeClip(value);
-        if (!clip) return std::nullopt; // one bad object spoils the whole index
-        clips.append(std::move(*clip));
+ClipIndex::Decoded ClipIndex::read(const QByteArray& json) {
+    Decoded out;
+    if (json.size() > maximumBytes) return out;
+    const Salvage::Objects found = Salvage::arrayObjects(json);
+    out.whole = found.whole;
+    out.clips.reserve(found.objects.size());
+    for (const QJsonObject& object : found.objects) {
+        auto clip = decodeClip(object);
+        if (!clip) {
+            out.whole = false;
+            continue;
+        }
+        const QJsonObject extra =
+            Salvage::unknownMembers(object, {"id", "kind", "text", "length", "date", "pinned", "appName",
+                                             "bundleID", "size", "hash", "imageSize"});
+        if (!extra.isEmpty() && !out.extras.contains(clip->id)) out.extras.insert(clip->id, extra);
+        out.clips.append(std::move(*clip));
     }
-    return clips;
+    return out;
+}
+
+std::optional<QList<Clip>> ClipIndex::decode(const QByteArray& json) {
+    Decoded decoded = read(json);
+    if (!decoded.whole) return std::nullopt; // one bad object spoils the whole index
+    return std::move(decoded.clips);
+}
+
+namespace {
+
+bool isHexDigit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+void collectIds(QByteArrayView bytes, QSet<QString>& ids) {
+    static constexpr int groups[] = {8, 4, 4, 4, 12};
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i + 36 <= n; ++i) {
+        if (!isHexDigit(bytes[i]) || (i > 0 && isHexDigit(bytes[i - 1]))) continue;
+        qsizetype at = i;
+        bool match = true;
+        for (int g = 0; g < 5 && match; ++g) {
+            if (g > 0 && bytes[at++] != '-') match = false;
+            for (int k = 0; k < groups[g] && match; ++k)
+                if (!isHexDigit(bytes[at++])) match = false;
+        }
+        if (!match) continue;
+        ids.insert(QString::fromLatin1(bytes.sliced(i, 36)).toUpper());
+        i += 35;
+    }
+}
+
+// The bytes with JSON string escapes resolved the way a lenient reader does (\u0041 is A, \2 is 2), so
+// an id written with escapes is found too. Characters beyond ASCII cannot be part of an id.
+QByteArray unescaped(QByteArrayView bytes) {
+    QByteArray out;
+    out.reserve(bytes.size());
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\\' || i + 1 == bytes.size()) {
+            out += bytes[i];
+            continue;
+        }
+        const char next = bytes[++i];
+        if (next == 'u' && i + 4 < bytes.size() &&
+            std::all_of(bytes.begin() + i + 1, bytes.begin() + i + 5, isHexDigit)) {
+            const int code = QByteArray(bytes.sliced(i + 1, 4).data(), 4).toInt(nullptr, 16);
+            out += code < 0x80 ? char(code) : '?';
+            i += 4;
+        } else {
+            out += next;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+QSet<QString> ClipIndex::namedIds(QByteArrayView bytes) {
+    QSet<QString> ids;
+    collectIds(bytes, ids);
+    if (bytes.contains('\\')) collectIds(unescaped(bytes), ids);
+    return ids;
 }
 
 // ---- Data file ----

@@ -4,7 +4,10 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QHash>
+#include <QJsonObject>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QUuid>
@@ -62,10 +65,23 @@ using ClipItems = QList<PasteboardItem>;
 
 // The index file "clips.json": a JSON array of clip objects, newest first.
 namespace ClipIndex {
-// Compact JSON with the members in their fixed order.
-QByteArray encode(const QList<Clip>& clips);
+// Members of clip objects that this version does not know (a newer one wrote them), by clip.
+using Extras = QHash<QUuid, QJsonObject>;
+// Compact JSON with the members in their fixed order, then each clip's extras as they were read.
+QByteArray encode(const QList<Clip>& clips, const Extras& extras = {});
+struct Decoded {
+    QList<Clip> clips;
+    Extras extras;
+    // Every object decoded: the index reads as a whole.
+    bool whole = false;
+};
+// Object by object: every clip object that decodes on its own, also from a cut-short or damaged index.
+Decoded read(const QByteArray& json);
 // The whole list, or none when any object is malformed (the caller sets the file aside).
 std::optional<QList<Clip>> decode(const QByteArray& json);
+// Every UUID written anywhere in the bytes, in the upper-case form that names data files: the clips an
+// index refers to, including objects beyond salvage.
+QSet<QString> namedIds(QByteArrayView bytes);
 // Larger index files are not read at all (they are set aside like an undecodable one).
 inline constexpr qint64 maximumBytes = 256 * 1024 * 1024;
 } // namespace ClipIndex

@@ -163,26 +163,42 @@ void ClipStore::open(bool migrateLegacy) {
     }
     // An index that exists but cannot be read is set aside like an undecodable one: starting empty
     // and saving would otherwise replace it.
-    std::optional<QList<Clip>> decoded;
+    ClipIndex::Decoded decoded;
     if (file.open(QIODevice::ReadOnly) && file.size() <= ClipIndex::maximumBytes)
-        decoded = ClipIndex::decode(file.readAll());
+        decoded = ClipIndex::read(file.readAll());
     file.close();
-    if (decoded) {
-        m_clips = std::move(*decoded);
-        return;
-    }
+    m_clips = std::move(decoded.clips);
+    m_extras = std::move(decoded.extras);
+    if (decoded.whole) return;
+    // Set aside as it is, then keep every clip that decodes on its own: the data files of the others
+    // stay, because a set-aside index names them (see removeOrphanedData).
     m_indexWasUnreadable = true;
-    setAside(indexPath);
+    const QString salvaged = m_clips.size() == 1 ? QStringLiteral("1 clip was")
+                                                 : QStringLiteral("%1 clips were").arg(m_clips.size());
+    if (const auto aside = setAside(indexPath)) {
+        m_openingNotice = QStringLiteral("the index in %1 could not be read whole and was set aside as “%2”; "
+                                         "%3 salvaged into a fresh index, and the data files of every clip "
+                                         "it names are kept")
+                              .arg(m_directory, *aside, salvaged);
+        save();
+    } else {
+        m_indexBlocked = true;
+        m_openingNotice =
+            QStringLiteral("the index in %1 could not be read whole nor set aside; %2 read, and "
+                           "the index is not written over")
+                .arg(m_directory, salvaged);
+    }
 }
 
-void ClipStore::setAside(const QString& indexPath) {
+std::optional<QString> ClipStore::setAside(const QString& indexPath) {
     const qint64 seconds = now().toSecsSinceEpoch();
     QDir dir(m_directory);
     QString name = QStringLiteral("clips-unreadable-%1.json").arg(seconds);
     // Never replace an index set aside earlier in the same second.
     for (int n = 1; dir.exists(name) && n < 1000; ++n)
         name = QStringLiteral("clips-unreadable-%1-%2.json").arg(seconds).arg(n);
-    QFile::rename(indexPath, dir.filePath(name));
+    if (!QFile::rename(indexPath, dir.filePath(name))) return std::nullopt;
+    return name;
 }
 
 QString ClipStore::filePath(const QUuid& id, const char* suffix) const {
@@ -463,15 +479,17 @@ void ClipStore::prune(const QDateTime& now) {
 }
 
 void ClipStore::save() {
+    if (m_indexBlocked) return;
     const QString path = QDir(m_directory).filePath(QLatin1String(kIndexName));
     // Saves queued behind one another collapse into the last: each carries the whole list.
     const quint64 generation = ++*m_saveGeneration;
-    m_io->async([path, list = m_clips, generation, latest = m_saveGeneration] {
-        if (generation == latest->load()) writeAtomically(path, ClipIndex::encode(list));
+    m_io->async([path, list = m_clips, extras = m_extras, generation, latest = m_saveGeneration] {
+        if (generation == latest->load()) writeAtomically(path, ClipIndex::encode(list, extras));
     });
 }
 
 void ClipStore::deleteData(const QUuid& id) {
+    m_extras.remove(id);
     m_images.remove(id);
     m_thumbnails.remove(id);
     m_io->async([data = filePath(id, ".clip"), thumb = filePath(id, ".thumb.png")] {
@@ -488,13 +506,43 @@ void ClipStore::removeOrphanedData() {
         names.insert(id + QLatin1String(".thumb.png"));
     }
     m_io->async([dir = m_directory, names] {
-        const QStringList entries = QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System);
-        for (const QString& name : entries) {
-            if ((name.endsWith(QLatin1String(".clip")) || name.endsWith(QLatin1String(".thumb.png"))) &&
-                !names.contains(name))
-                QFile::remove(QDir(dir).filePath(name));
+        // What a set-aside index may still account for is no orphan: a clip it names, and any data file
+        // that was there when it was last written (its object may have been cut off with the rest).
+        const auto setAside = setAsideIndexes(dir);
+        if (!setAside) return;
+        const QDir folder(dir);
+        for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+            if (!name.endsWith(QLatin1String(".clip")) && !name.endsWith(QLatin1String(".thumb.png")))
+                continue;
+            if (names.contains(name) || setAside->ids.contains(name.section(QLatin1Char('.'), 0, 0)))
+                continue;
+            const QString path = folder.filePath(name);
+            if (setAside->latest.isValid() && QFileInfo(path).lastModified() <= setAside->latest) continue;
+            QFile::remove(path);
         }
     });
+}
+
+std::optional<ClipStore::SetAside> ClipStore::setAsideIndexes(const QString& directory) {
+    SetAside found;
+    const QDir dir(directory);
+    const QStringList asides = dir.entryList({QStringLiteral("clips-unreadable-*.json")}, QDir::Files);
+    for (const QString& name : asides) {
+        QFile file(dir.filePath(name));
+        if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+        const QDateTime modified = QFileInfo(file).lastModified();
+        if (!found.latest.isValid() || modified > found.latest) found.latest = modified;
+        // In pieces, each with the end of the one before, so a name across a boundary is still found.
+        QByteArray carry;
+        while (!file.atEnd()) {
+            const QByteArray piece = file.read(1 << 20);
+            if (piece.isEmpty()) break;
+            const QByteArray window = carry + piece;
+            found.ids.unite(ClipIndex::namedIds(window));
+            carry = window.right(35);
+        }
+    }
+    return found;
 }
 
 std::optional<Clip> ClipStore::clip(const QUuid& id) const {
@@ -537,14 +585,27 @@ void ClipStore::deleteClip(const QUuid& id) {
 
 void ClipStore::clearUnpinned() {
     QList<Clip> kept;
+    QSet<QString> keptIds;
     for (const Clip& c : m_clips) {
-        if (c.pinned)
+        if (c.pinned) {
             kept.append(c);
-        else
+            keptIds.insert(Clip::idString(c.id));
+        } else {
             deleteData(c.id);
+        }
     }
     setClips(std::move(kept));
     save();
+    // Clearing the history also lets go of what set-aside indexes kept: every data file but those of the
+    // pinned clips goes. The set-aside indexes themselves stay.
+    m_io->async([dir = m_directory, keptIds] {
+        const QDir folder(dir);
+        for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+            if (!name.endsWith(QLatin1String(".clip")) && !name.endsWith(QLatin1String(".thumb.png")))
+                continue;
+            if (!keptIds.contains(name.section(QLatin1Char('.'), 0, 0))) QFile::remove(folder.filePath(name));
+        }
+    });
 }
 
 // ---- Reading back ----

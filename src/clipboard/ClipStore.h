@@ -80,6 +80,8 @@ public:
     const QList<Clip>& clips() const { return m_clips; }
     const QString& directory() const { return m_directory; }
     bool indexWasUnreadable() const { return m_indexWasUnreadable; }
+    // One line for the user when this opening set the index aside: where it lies and what was salvaged.
+    const std::optional<QString>& openingNotice() const { return m_openingNotice; }
 
     // Marks the pasteboard change with this count as the application's own.
     void setOwnChangeCount(qint64 count) { m_ownChangeCount = count; }
@@ -131,10 +133,18 @@ private:
     QDateTime now() const;
     ClipPolicy policy() const;
     void open(bool migrateLegacy);
-    void setAside(const QString& indexPath);
+    // The new name of the index, or none when it could not be moved.
+    std::optional<QString> setAside(const QString& indexPath);
     void migrateFromPathHistory();
     void deleteData(const QUuid& id);
     void removeOrphanedData();
+    // What the set-aside indexes of a directory account for: the upper-case ids named anywhere in them,
+    // and when the newest was last written. None when one cannot be read (then nothing is an orphan).
+    struct SetAside {
+        QSet<QString> ids;
+        QDateTime latest;
+    };
+    static std::optional<SetAside> setAsideIndexes(const QString& directory);
     void setClips(QList<Clip> clips);
 
     QList<Clip> m_clips;
@@ -145,6 +155,11 @@ private:
     std::optional<qint64> m_ownChangeCount;
     QSet<QString> m_activatedSincePoll;
     bool m_indexWasUnreadable = false;
+    // An unreadable index that could not be set aside is never written over.
+    bool m_indexBlocked = false;
+    std::optional<QString> m_openingNotice;
+    // Members of stored clips that a newer version wrote, written back with them.
+    ClipIndex::Extras m_extras;
     QTimer m_timer;
     bool m_started = false;
     QCache<QUuid, QImage> m_images;

@@ -14,9 +14,20 @@ std::unique_ptr<Favorites>& sharedFavorites() {
 }
 } // namespace
 
-Favorites::Favorites(UserDefaults& defaults, QObject* parent)
-    : QObject(parent), m_defaults(defaults),
-      m_keys(defaults.stringArray(storageKey).value_or(QStringList())) {}
+Favorites::Favorites(UserDefaults& defaults, QObject* parent) : QObject(parent), m_defaults(defaults) {
+    if (!defaults.hasStoredValue(storageKey)) return;
+    if (auto keys = defaults.stringArray(storageKey)) {
+        m_keys = std::move(*keys);
+        return;
+    }
+    // Entry by entry: the strings are used, anything else (a newer version's kind of entry, a damaged
+    // value) stays in the copy set aside.
+    const QVariant value = defaults.storedValues().value(storageKey);
+    if (value.typeId() == QMetaType::QVariantList)
+        for (const QVariant& v : value.toList())
+            if (v.typeId() == QMetaType::QString) m_keys.append(v.toString());
+    m_keptAside = Salvage::keepAside(defaults, storageKey, m_keys.size());
+}
 
 Favorites::~Favorites() = default;
 

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "store/Salvage.h"
+
 namespace zarvo {
 
 class UserDefaults;
@@ -15,7 +17,8 @@ class Favorites : public QObject {
 public:
     static inline const QString storageKey = QStringLiteral("favorites");
 
-    // Loads the list from `defaults` (absent or not a string list: empty).
+    // Loads the list from `defaults`: its strings, in order. A stored value that is not a list of strings
+    // alone is copied aside first (see keptAside()), so the next save cannot destroy what was not read.
     explicit Favorites(UserDefaults& defaults, QObject* parent = nullptr);
     ~Favorites() override;
 
@@ -36,12 +39,16 @@ public:
 
     void save();
 
+    // Set when the stored list did not decode whole: where its original is kept, and how much was read.
+    const std::optional<Salvage::KeptAside>& keptAside() const { return m_keptAside; }
+
 signals:
     void keysChanged();
 
 private:
     UserDefaults& m_defaults;
     QStringList m_keys;
+    std::optional<Salvage::KeptAside> m_keptAside;
 };
 
 } // namespace zarvo

@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -65,9 +66,15 @@ void History::resetShared() {
 }
 
 void History::load() {
-    if (const auto data = m_defaults.data(storageKey)) {
-        if (auto entries = decode(*data)) {
-            m_entries = *entries;
+    if (m_defaults.hasStoredValue(storageKey)) {
+        const auto data = m_defaults.data(storageKey);
+        Decoded decoded = data ? read(*data) : Decoded{};
+        // A list that did not decode whole is copied aside before anything can replace it; what did
+        // decode is used and written back with the next change.
+        if (!decoded.whole) m_keptAside = Salvage::keepAside(m_defaults, storageKey, decoded.entries.size());
+        if (decoded.whole || !decoded.entries.isEmpty()) {
+            m_entries = std::move(decoded.entries);
+            m_extras = std::move(decoded.extras);
             return;
         }
     }
@@ -82,6 +89,10 @@ void History::load() {
 
 void History::setEntries(const QList<Entry>& entries) {
     m_entries = entries;
+    QSet<QString> keys;
+    for (const Entry& e : m_entries)
+        keys.insert(e.key);
+    m_extras.removeIf([&](QHash<QString, QJsonObject>::iterator it) { return !keys.contains(it.key()); });
     emit entriesChanged();
 }
 
@@ -109,6 +120,7 @@ void History::add(const QString& key) {
 
 void History::remove(const QString& key) {
     m_entries.removeIf([&](const Entry& e) { return e.key == key; });
+    m_extras.remove(key);
     emit entriesChanged();
     save();
 }
@@ -124,6 +136,7 @@ void History::replace(const QString& oldKey, const QString& newKey) {
     // The entry under the new name gives way: its count is not added to the moved one.
     m_entries.removeIf([&](const Entry& e) { return e.key == newKey; });
     m_entries.insert(std::min(index, m_entries.size()), moved);
+    if (const auto extra = m_extras.take(oldKey); !extra.isEmpty()) m_extras.insert(newKey, extra);
     emit entriesChanged();
     save();
 }
@@ -175,44 +188,61 @@ QHash<QString, double> History::frecencyTable() const {
 }
 
 void History::save() {
-    m_defaults.set(storageKey, encode(m_entries));
+    m_defaults.set(storageKey, encode(m_entries, m_extras));
 }
 
-QByteArray History::encode(const QList<Entry>& entries) {
+QByteArray History::encode(const QList<Entry>& entries, const QHash<QString, QJsonObject>& extras) {
     QJsonArray array;
     for (const Entry& e : entries) {
         QJsonObject object;
         object.insert(QStringLiteral("key"), e.key);
         object.insert(QStringLiteral("count"), e.count);
         object.insert(QStringLiteral("lastOpened"), toStoredSeconds(e.lastOpened));
-        array.append(object);
+        array.append(Salvage::withMembers(object, extras.value(e.key)));
     }
     return QJsonDocument(array).toJson(QJsonDocument::Compact);
 }
 
-std::optional<QList<History::Entry>> History::decode(const QByteArray& data) {
-    QJsonParseError error{};
-    const QJsonDocument doc = QJsonDocument::fromJson(data, &error);
-    if (error.error != QJsonParseError::NoError || !doc.isArray()) return std::nullopt;
-    const QJsonArray array = doc.array();
-    QList<Entry> out;
-    out.reserve(array.size());
-    for (const QJsonValue& value : array) {
-        if (!value.isObject()) return std::nullopt;
-        const QJsonObject object = value.toObject();
-        const QJsonValue key = object.value(QStringLiteral("key"));
-        const QJsonValue count = object.value(QStringLiteral("count"));
-        const QJsonValue lastOpened = object.value(QStringLiteral("lastOpened"));
-        if (!key.isString() || !count.isDouble() || !lastOpened.isDouble()) return std::nullopt;
-        // The count is an integer: 3 or 3.0, never 3.5 or a number beyond 64 bits.
-        const double countValue = count.toDouble();
-        if (countValue != std::floor(countValue) || std::fabs(countValue) > 9.0e18) return std::nullopt;
-        const qint64 n = count.toInteger(qint64(countValue));
-        // Every entry was opened at least once; a hand-edited 0 or negative count would otherwise sink
-        // the place below unopened ones in the ranking.
-        out.append(Entry{key.toString(), std::max<qint64>(n, 1), fromStoredSeconds(lastOpened.toDouble())});
+namespace {
+
+std::optional<History::Entry> decodeEntry(const QJsonObject& object) {
+    const QJsonValue key = object.value(QStringLiteral("key"));
+    const QJsonValue count = object.value(QStringLiteral("count"));
+    const QJsonValue lastOpened = object.value(QStringLiteral("lastOpened"));
+    if (!key.isString() || !count.isDouble() || !lastOpened.isDouble()) return std::nullopt;
+    // The count is an integer: 3 or 3.0, never 3.5 or a number beyond 64 bits.
+    const double countValue = count.toDouble();
+    if (countValue != std::floor(countValue) || std::fabs(countValue) > 9.0e18) return std::nullopt;
+    const qint64 n = count.toInteger(qint64(countValue));
+    // Every entry was opened at least once; a hand-edited 0 or negative count would otherwise sink
+    // the place below unopened ones in the ranking.
+    return History::Entry{key.toString(), std::max<qint64>(n, 1), fromStoredSeconds(lastOpened.toDouble())};
+}
+
+} // namespace
+
+History::Decoded History::read(const QByteArray& data) {
+    const Salvage::Objects found = Salvage::arrayObjects(data);
+    Decoded out;
+    out.whole = found.whole;
+    out.entries.reserve(found.objects.size());
+    for (const QJsonObject& object : found.objects) {
+        auto entry = decodeEntry(object);
+        if (!entry) {
+            out.whole = false;
+            continue;
+        }
+        const QJsonObject extra = Salvage::unknownMembers(object, {"key", "count", "lastOpened"});
+        if (!extra.isEmpty() && !out.extras.contains(entry->key)) out.extras.insert(entry->key, extra);
+        out.entries.append(std::move(*entry));
     }
     return out;
+}
+
+std::optional<QList<History::Entry>> History::decode(const QByteArray& data) {
+    Decoded decoded = read(data);
+    if (!decoded.whole) return std::nullopt;
+    return std::move(decoded.entries);
 }
 
 } // namespace zarvo

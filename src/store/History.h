@@ -3,10 +3,13 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QHash>
+#include <QJsonObject>
 #include <QList>
 #include <QObject>
 #include <QString>
 #include <optional>
+
+#include "store/Salvage.h"
 
 namespace zarvo {
 
@@ -65,9 +68,21 @@ public:
     // Recency weight times count, at `now`.
     static double score(const Entry& entry, const QDateTime& now);
 
+    // Set when the stored list did not decode whole: where its original is kept, and how much was read.
+    const std::optional<Salvage::KeptAside>& keptAside() const { return m_keptAside; }
+
     // The stored form: a JSON array of {"key", "count", "lastOpened" (seconds since 2001-01-01 UTC)}.
-    static QByteArray encode(const QList<Entry>& entries);
-    // None when the data is not such an array with every member present and of its type.
+    // `extras` holds, by key, members a newer version wrote that this one does not know; they go back.
+    static QByteArray encode(const QList<Entry>& entries, const QHash<QString, QJsonObject>& extras = {});
+    // What decodes of a stored list, entry by entry.
+    struct Decoded {
+        QList<Entry> entries;
+        QHash<QString, QJsonObject> extras;
+        // Every entry decoded: nothing was left out.
+        bool whole = false;
+    };
+    static Decoded read(const QByteArray& data);
+    // The whole list, or none when any entry does not decode.
     static std::optional<QList<Entry>> decode(const QByteArray& data);
 
 signals:
@@ -79,6 +94,8 @@ private:
     UserDefaults& m_defaults;
     Clock& m_clock;
     QList<Entry> m_entries;
+    QHash<QString, QJsonObject> m_extras;
+    std::optional<Salvage::KeptAside> m_keptAside;
 };
 
 } // namespace zarvo

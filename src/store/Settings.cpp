@@ -126,35 +126,44 @@ bool isCanonicalUuidText(const QString& text) {
 
 } // namespace
 
-QByteArray encodeCustomShortcuts(const QList<CustomShortcut>& shortcuts) {
+QByteArray encodeCustomShortcuts(const QList<CustomShortcut>& shortcuts,
+                                 const QHash<QUuid, QJsonObject>& extras) {
     QJsonArray array;
     for (const auto& s : shortcuts) {
         QJsonObject object;
         object.insert(QStringLiteral("id"), s.id.toString(QUuid::WithoutBraces).toUpper());
         object.insert(QStringLiteral("keyword"), s.keyword);
         object.insert(QStringLiteral("target"), s.target);
-        array.append(object);
+        array.append(Salvage::withMembers(object, extras.value(s.id)));
     }
     return QJsonDocument(array).toJson(QJsonDocument::Compact);
 }
 
-std::optional<QList<CustomShortcut>> decodeCustomShortcuts(const QByteArray& data) {
-    QJsonParseError error{};
-    const QJsonDocument doc = QJsonDocument::fromJson(data, &error);
-    if (error.error != QJsonParseError::NoError || !doc.isArray()) return std::nullopt;
-    QList<CustomShortcut> out;
-    for (const QJsonValue& value : doc.array()) {
-        if (!value.isObject()) return std::nullopt;
-        const QJsonObject object = value.toObject();
+DecodedCustomShortcuts readCustomShortcuts(const QByteArray& data) {
+    const Salvage::Objects found = Salvage::arrayObjects(data);
+    DecodedCustomShortcuts out;
+    out.whole = found.whole;
+    for (const QJsonObject& object : found.objects) {
         const QJsonValue id = object.value(QStringLiteral("id"));
         const QJsonValue keyword = object.value(QStringLiteral("keyword"));
         const QJsonValue target = object.value(QStringLiteral("target"));
         if (!id.isString() || !keyword.isString() || !target.isString() ||
-            !isCanonicalUuidText(id.toString()))
-            return std::nullopt;
-        out.append(CustomShortcut{QUuid::fromString(id.toString()), keyword.toString(), target.toString()});
+            !isCanonicalUuidText(id.toString())) {
+            out.whole = false;
+            continue;
+        }
+        const QUuid uuid = QUuid::fromString(id.toString());
+        const QJsonObject extra = Salvage::unknownMembers(object, {"id", "keyword", "target"});
+        if (!extra.isEmpty() && !out.extras.contains(uuid)) out.extras.insert(uuid, extra);
+        out.shortcuts.append(CustomShortcut{uuid, keyword.toString(), target.toString()});
     }
     return out;
+}
+
+std::optional<QList<CustomShortcut>> decodeCustomShortcuts(const QByteArray& data) {
+    DecodedCustomShortcuts decoded = readCustomShortcuts(data);
+    if (!decoded.whole) return std::nullopt;
+    return std::move(decoded.shortcuts);
 }
 
 Settings::Settings(UserDefaults& defaults, QObject* parent) : QObject(parent), m_defaults(defaults) {
@@ -191,8 +200,16 @@ Settings::Settings(UserDefaults& defaults, QObject* parent) : QObject(parent), m
     m_keepClipboardHistory = d.boolean(Key::keepClipboardHistory);
     m_clipRetentionDays = readInt(d, Key::clipRetentionDays, kClipRetentionDays);
     m_clipIgnoredApps = d.stringArray(Key::clipIgnoredApps).value_or(QStringList());
-    if (const auto data = d.data(Key::customShortcuts))
-        m_customShortcuts = decodeCustomShortcuts(*data).value_or(QList<CustomShortcut>());
+    if (m_defaults.hasStoredValue(Key::customShortcuts)) {
+        const auto data = d.data(Key::customShortcuts);
+        DecodedCustomShortcuts decoded = data ? readCustomShortcuts(*data) : DecodedCustomShortcuts{};
+        m_customShortcuts = std::move(decoded.shortcuts);
+        m_customShortcutExtras = std::move(decoded.extras);
+        // What did not decode is copied aside before the next change of the keywords replaces it.
+        if (!decoded.whole)
+            m_customShortcutsKeptAside =
+                Salvage::keepAside(m_defaults, Key::customShortcuts, m_customShortcuts.size());
+    }
 }
 
 // Every setter follows the same order: observers hear "about to change", the field takes the value,
@@ -221,7 +238,7 @@ ZARVO_SETTER(KeepClipboardHistory, m_keepClipboardHistory, bool, Key::keepClipbo
 ZARVO_SETTER(ClipRetentionDays, m_clipRetentionDays, int, Key::clipRetentionDays, qint64(value))
 ZARVO_SETTER(ClipIgnoredApps, m_clipIgnoredApps, const QStringList&, Key::clipIgnoredApps, QVariant(value))
 ZARVO_SETTER(CustomShortcuts, m_customShortcuts, const QList<CustomShortcut>&, Key::customShortcuts,
-             encodeCustomShortcuts(value))
+             encodeCustomShortcuts(value, m_customShortcutExtras))
 
 #undef ZARVO_SETTER
 

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QHash>
+#include <QJsonObject>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QUuid>
 #include <memory>
 #include <optional>
+
+#include "store/Salvage.h"
 
 namespace zarvo {
 
@@ -82,6 +86,11 @@ public:
     // Whether a key combination is one the panel itself uses.
     static bool isPanelKey(quint32 code, quint32 modifiers);
 
+    // Set when the stored keywords did not decode whole: where their original is kept, how many were read.
+    const std::optional<Salvage::KeptAside>& customShortcutsKeptAside() const {
+        return m_customShortcutsKeptAside;
+    }
+
 signals:
     void aboutToChange();
     void changed();
@@ -104,6 +113,9 @@ private:
     int m_clipRetentionDays = 30;
     QStringList m_clipIgnoredApps;
     QList<CustomShortcut> m_customShortcuts;
+    // Members of stored keywords that a newer version wrote, by id, written back with them.
+    QHash<QUuid, QJsonObject> m_customShortcutExtras;
+    std::optional<Salvage::KeptAside> m_customShortcutsKeptAside;
 };
 
 // Copies the preferences of the former identity once, before any store first reads them. Only the
@@ -112,8 +124,18 @@ void migrateDefaultsFromQuenlark(UserDefaults& defaults, const QString& appIdent
 // The same on the shared defaults of the current platform, under its identifier.
 void migrateDefaultsFromQuenlark();
 
-// The user keywords as stored: a JSON array of {"id", "keyword", "target"}, ids upper-case.
-QByteArray encodeCustomShortcuts(const QList<CustomShortcut>& shortcuts);
+// The user keywords as stored: a JSON array of {"id", "keyword", "target"}, ids upper-case. `extras` holds,
+// by id, members a newer version wrote that this one does not know; they are written back.
+QByteArray encodeCustomShortcuts(const QList<CustomShortcut>& shortcuts,
+                                 const QHash<QUuid, QJsonObject>& extras = {});
+// What decodes of stored keywords, object by object.
+struct DecodedCustomShortcuts {
+    QList<CustomShortcut> shortcuts;
+    QHash<QUuid, QJsonObject> extras;
+    // Every object decoded: nothing was left out.
+    bool whole = false;
+};
+DecodedCustomShortcuts readCustomShortcuts(const QByteArray& data);
 // None when the data is not such an array or any object lacks a member or has a bad id.
 std::optional<QList<CustomShortcut>> decodeCustomShortcuts(const QByteArray& data);
 

@@ -98,3 +98,26 @@ TEST(ClipsCommand, CopyAndASecondWriter) {
     held.unlock();
     EXPECT_EQ(clips(at + QStringList{QStringLiteral("list")}).out.count(QLatin1Char('\n')), 1);
 }
+
+TEST(ClipsCommand, ADamagedIndexIsReportedOnceWithWhereItLies) {
+    fakes::FakePlatform p;
+    const QString dir = p.root.path() + QStringLiteral("/store");
+    const QStringList at{QStringLiteral("--dir"), dir};
+    for (const char* text : {"one", "two"})
+        ASSERT_EQ(clips(at + QStringList{QStringLiteral("add")}, text).status, 0);
+    QFile index(dir + QStringLiteral("/clips.json"));
+    ASSERT_TRUE(index.open(QIODevice::ReadWrite));
+    index.resize(index.size() - 1);
+    index.close();
+
+    CliRun r = clips(at + QStringList{QStringLiteral("list")});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.count(QLatin1Char('\n')), 2);
+    EXPECT_EQ(r.err.count(QLatin1Char('\n')), 1) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(dir)) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("“clips-unreadable-"))) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("2 clips were salvaged"))) << r.err.toStdString();
+    r = clips(at + QStringList{QStringLiteral("list")});
+    EXPECT_EQ(r.out.count(QLatin1Char('\n')), 2);
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+}

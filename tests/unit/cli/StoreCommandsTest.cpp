@@ -111,4 +111,24 @@ TEST(StoreCommands, HistoryAndFavorites) {
     EXPECT_EQ(QJsonDocument::fromJson(f.run(favorites, {"list", "--json"}).out.toUtf8()).array().size(), 1);
     EXPECT_EQ(f.run(favorites, {"toggle"}).code, 2);
     EXPECT_EQ(f.run(favorites, {"star", "/z"}).code, 2);
+
+    // A damaged stored list: `list` says once, on standard error, what was read and where the rest lies.
+    f.p.defaults.domains[fakes::kTestIdentifier] = {
+        {"historyV2", QByteArray(R"([{"key":"/a","count":1,"lastOpened":0},{"key":"/b","count":"many")")},
+        {"favorites", QVariantList{"/x", 5}}};
+    for (bool first : {true, false}) {
+        Settings::resetShared(); // as a new process
+        const auto h = f.run(history, {"list"});
+        EXPECT_TRUE(h.out.startsWith("/a\t1\t")) << h.out.toStdString();
+        const auto s = f.run(favorites, {"list"});
+        EXPECT_EQ(s.out, "/x\n");
+        if (first) {
+            EXPECT_TRUE(h.err.startsWith("history: ") && h.err.contains("1 entry was read") &&
+                        h.err.contains("“historyV2.unreadable-"))
+                << h.err.toStdString();
+            EXPECT_TRUE(s.err.contains("“favorites.unreadable-")) << s.err.toStdString();
+        } else {
+            EXPECT_TRUE(h.err.isEmpty() && s.err.isEmpty()) << h.err.toStdString() << s.err.toStdString();
+        }
+    }
 }

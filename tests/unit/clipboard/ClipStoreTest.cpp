@@ -7,6 +7,9 @@
 #include <QFile>
 #include <QImage>
 #include <QImageWriter>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStandardPaths>
@@ -396,7 +399,7 @@ TEST(ClipStore, OpeningUnreadableIndexMigrationAndPermissions) {
         EXPECT_EQ(f.dataFiles().size(), 1);
         EXPECT_TRUE(QFile::exists(f.dir + QStringLiteral("/notes.txt")));
     }
-    // A torn index: set aside, the store starts empty, the data files wait for the next launch.
+    // A torn index: set aside, the store starts with what could be salvaged, the data files stay.
     QFile index(f.dir + QStringLiteral("/clips.json"));
     ASSERT_TRUE(index.open(QIODevice::ReadWrite));
     const QByteArray whole = index.readAll();
@@ -405,7 +408,7 @@ TEST(ClipStore, OpeningUnreadableIndexMigrationAndPermissions) {
     {
         auto store = f.open();
         EXPECT_TRUE(store->indexWasUnreadable());
-        EXPECT_TRUE(store->clips().isEmpty());
+        EXPECT_TRUE(store->clips().isEmpty()); // its one object was cut in two
         store->start();
         store->flush();
         EXPECT_EQ(f.dataFiles().size(), 1);
@@ -419,7 +422,12 @@ TEST(ClipStore, OpeningUnreadableIndexMigrationAndPermissions) {
         EXPECT_FALSE(store->indexWasUnreadable());
         store->start();
         store->flush();
-        EXPECT_EQ(f.dataFiles().size(), 1); // the set-aside index's data file is now an orphan
+        // The clip cut in two is named by the set-aside index: its data waits until the history is cleared.
+        EXPECT_EQ(f.dataFiles().size(), 2);
+        store->clearUnpinned();
+        store->flush();
+        EXPECT_TRUE(f.dataFiles().isEmpty());
+        EXPECT_EQ(QDir(f.dir).entryList({QStringLiteral("clips-unreadable-*")}).size(), 1);
     }
 
     // Migration of the old list of strings, oldest first, one minute apart, newest at now.
@@ -440,6 +448,132 @@ TEST(ClipStore, OpeningUnreadableIndexMigrationAndPermissions) {
                   QStringLiteral("/zarvo-clips-%1").arg(QCoreApplication::applicationPid()));
     g.p.environment.identifier = QStringLiteral("com.velorin.zarvo");
     EXPECT_EQ(ClipStore::defaultDirectory(), g.p.environment.data + QStringLiteral("/Zarvo/Clipboard"));
+}
+
+TEST(ClipStore, DamagedIndexKeepsEveryReadableClipAndEveryDataFile) {
+    StoreFixture f;
+    {
+        auto store = f.open();
+        for (const char* text : {"alpha", "beta", "gamma", "delta"}) {
+            f.copyText(*store, QString::fromLatin1(text));
+            f.p.clock.advance(1);
+        }
+        f.copy(*store, {item({{PasteboardType::png, imageBytes(200, 100, "png")}})});
+        store->flush();
+    }
+    const QString indexPath = f.dir + QStringLiteral("/clips.json");
+    QFile indexFile(indexPath);
+    ASSERT_TRUE(indexFile.open(QIODevice::ReadOnly));
+    const QByteArray original = indexFile.readAll();
+    indexFile.close();
+    const QList<Clip> clips = *ClipIndex::decode(original);
+    ASSERT_EQ(clips.size(), 5);
+    const QStringList files = f.dataFiles();
+    ASSERT_EQ(files.size(), 6); // five data files and the image's thumbnail
+    const QString baseline = f.p.root.path() + QStringLiteral("/baseline");
+    QDir().mkpath(baseline);
+    for (const QString& name : files)
+        QFile::copy(f.dir + QLatin1Char('/') + name, baseline + QLatin1Char('/') + name);
+
+    const QJsonArray array = QJsonDocument::fromJson(original).array();
+    auto changed = [&](int index, const char* key, const QJsonValue& value) {
+        QJsonArray copy = array;
+        QJsonObject object = copy[index].toObject();
+        object[QLatin1String(key)] = value;
+        copy[index] = object;
+        return QJsonDocument(copy).toJson(QJsonDocument::Compact);
+    };
+    const QUuid video = QUuid::createUuid();
+    QJsonObject videoObject = array[0].toObject();
+    videoObject["id"] = Clip::idString(video);
+    videoObject["kind"] = QStringLiteral("video");
+    QJsonArray withVideo = array;
+    withVideo.insert(2, videoObject);
+    const qsizetype secondEnds = ClipIndex::encode(clips.mid(0, 2)).size() - 1;
+
+    struct Case {
+        QByteArray bytes;
+        QList<int> readable; // positions in `clips`
+    };
+    const QList<Case> cases = {
+        {original.left(original.size() - 1), {0, 1, 2, 3, 4}},
+        {original.left(secondEnds + 40), {0, 1}}, // inside the third clip's id: the last three go
+        {original.left(secondEnds - 1), {0}},
+        {changed(1, "size", QStringLiteral("big")), {0, 2, 3, 4}},
+        {QJsonDocument(withVideo).toJson(QJsonDocument::Compact), {0, 1, 2, 3, 4}},
+        {changed(0, "colour", QStringLiteral("red")), {0, 1, 2, 3, 4}}, // a newer version's member
+    };
+    for (qsizetype n = 0; n < cases.size(); ++n) {
+        const Case& c = cases[n];
+        const bool whole = ClipIndex::decode(c.bytes).has_value();
+        QDir(f.dir).removeRecursively();
+        QDir().mkpath(f.dir);
+        for (const QString& name : files)
+            QFile::copy(baseline + QLatin1Char('/') + name, f.dir + QLatin1Char('/') + name);
+        QFile videoFile(f.dir + QLatin1Char('/') + Clip::idString(video) + QStringLiteral(".clip"));
+        videoFile.open(QIODevice::WriteOnly);
+        videoFile.close();
+        QFile index(indexPath);
+        ASSERT_TRUE(index.open(QIODevice::WriteOnly));
+        index.write(c.bytes);
+        index.close();
+
+        QList<QUuid> expected;
+        for (int i : c.readable)
+            expected << clips[i].id;
+        auto ids = [](const ClipStore& store) {
+            QList<QUuid> out;
+            for (const Clip& clip : store.clips())
+                out << clip.id;
+            return out;
+        };
+        {
+            auto store = f.open();
+            EXPECT_EQ(store->indexWasUnreadable(), !whole) << n;
+            EXPECT_EQ(store->openingNotice().has_value(), !whole) << n;
+            EXPECT_EQ(ids(*store), expected) << n;
+            store->start();
+            f.copyText(*store, QStringLiteral("added %1").arg(n));
+        }
+        auto store = f.open();
+        EXPECT_FALSE(store->indexWasUnreadable()) << n;
+        ASSERT_EQ(store->clips().size(), expected.size() + 1) << n;
+        EXPECT_EQ(ids(*store).mid(1), expected) << n;
+        const QString orphan = f.dir + QStringLiteral("/00000000-0000-0000-0000-000000000000.clip");
+        QFile orphanFile(orphan);
+        orphanFile.open(QIODevice::WriteOnly);
+        orphanFile.setFileTime(QDateTime::currentDateTime().addSecs(3600), QFileDevice::FileModificationTime);
+        orphanFile.close();
+        store->start();
+        store->flush();
+        // Not one data file went: those of unreadable clips are named by the set-aside original, or were
+        // there before it was set aside.
+        for (const QString& name : files)
+            EXPECT_TRUE(QFile::exists(f.dir + QLatin1Char('/') + name)) << n << " " << name.toStdString();
+        EXPECT_EQ(videoFile.exists(), !whole) << n; // nothing names it in a whole index: an orphan there
+        EXPECT_FALSE(QFile::exists(orphan)) << n;   // written after the damage: a true orphan
+        const QStringList asides = QDir(f.dir).entryList({QStringLiteral("clips-unreadable-*.json")});
+        ASSERT_EQ(asides.size(), whole ? 0 : 1) << n;
+        if (!whole) {
+            QFile aside(f.dir + QLatin1Char('/') + asides.first());
+            ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
+            EXPECT_EQ(aside.readAll(), c.bytes) << n;
+        }
+        if (whole) {
+            // The newer version's member went back to disk with the clip.
+            ASSERT_TRUE(index.open(QIODevice::ReadOnly));
+            EXPECT_TRUE(index.readAll().contains("\"colour\":\"red\"")) << n;
+            index.close();
+        } else {
+            // Clearing the history lets go of the data of clips beyond salvage; the readable pinned
+            // ones (none here) and the set-aside index stay.
+            store->clearUnpinned();
+            store->flush();
+            EXPECT_TRUE(f.dataFiles().isEmpty()) << n;
+            EXPECT_FALSE(videoFile.exists()) << n;
+            EXPECT_EQ(QDir(f.dir).entryList({QStringLiteral("clips-unreadable-*.json")}).size(), 1) << n;
+        }
+    }
 }
 
 TEST(ClipStore, FilesReadByAnIndependentReader) {

@@ -38,10 +38,31 @@ TEST(Favorites, ToggleRemoveReplace) {
     UserDefaults again(p.defaults, domain);
     EXPECT_EQ(Favorites(again).keys(), QStringList{"b"});
 
-    p.defaults.domains[domain] = {{"favorites", QVariantList{"x", 5}}};
-    UserDefaults mixed(p.defaults, domain);
-    EXPECT_TRUE(Favorites(mixed).keys().isEmpty());
-    p.defaults.domains[domain] = {{"favorites", "x"}};
-    UserDefaults text(p.defaults, domain);
-    EXPECT_TRUE(Favorites(text).keys().isEmpty());
+    // A list with an entry that is no key (a newer version's, or damage): the keys are used, and the
+    // original is copied aside, once, before anything replaces it.
+    const QVariantList mixed{"x", 5, QVariantMap{{"folder", "/f"}}, "z"};
+    for (const QVariant& value : {QVariant(mixed), QVariant("x")}) {
+        p.defaults.domains[domain] = {{"favorites", value}};
+        {
+            UserDefaults d(p.defaults, domain);
+            Favorites fav(d);
+            const bool list = value.typeId() == QMetaType::QVariantList;
+            EXPECT_EQ(fav.keys(), list ? (QStringList{"x", "z"}) : QStringList());
+            ASSERT_TRUE(fav.keptAside().has_value());
+            EXPECT_TRUE(fav.keptAside()->madeNow);
+            EXPECT_EQ(fav.keptAside()->entriesRead, fav.keys().size());
+            EXPECT_TRUE(Favorites(d).keptAside().has_value());
+            EXPECT_FALSE(Favorites(d).keptAside()->madeNow); // the copy is there already
+            fav.toggle("y");
+        }
+        UserDefaults d(p.defaults, domain);
+        EXPECT_EQ(d.stringArray("favorites"), value.typeId() == QMetaType::QVariantList
+                                                  ? (QStringList{"x", "z", "y"})
+                                                  : QStringList{"y"});
+        QVariantList asides;
+        for (auto it = d.storedValues().begin(); it != d.storedValues().end(); ++it)
+            if (it.key().startsWith("favorites.unreadable-")) asides << it.value();
+        EXPECT_EQ(asides, QVariantList{value});
+        EXPECT_FALSE(Favorites(d).keptAside().has_value());
+    }
 }

@@ -191,3 +191,91 @@ TEST(History, LoadingFallsBackToTheFirstVersionsList) {
     h.clear();
     EXPECT_EQ(f.storedData(), "[]");
 }
+
+TEST(History, DamagedStoredListKeepsEveryReadableEntryAndItsOriginalOnce) {
+    Fixture f;
+    const QDateTime t = f.p.clock.current;
+    const QList<History::Entry> stored = {{"/a", 3, t.addSecs(-10)},
+                                          {"/b", 1, t.addSecs(-20)},
+                                          {"run:ls", 2, t.addSecs(-30)},
+                                          {"https://example.org/", 1, t.addSecs(-40)}};
+    const QByteArray data = History::encode(stored);
+    const qsizetype secondEnds = History::encode(stored.mid(0, 2)).size() - 1;
+    QJsonArray array = QJsonDocument::fromJson(data).array();
+    auto changed = [&](int index, const char* key, const QJsonValue& value) {
+        QJsonArray copy = array;
+        QJsonObject object = copy[index].toObject();
+        object[QLatin1String(key)] = value;
+        copy[index] = object;
+        return QJsonDocument(copy).toJson(QJsonDocument::Compact);
+    };
+    QJsonArray withUnknown = array;
+    withUnknown.insert(1, QJsonObject{{"folder", "/x"}, {"kind", "workspace"}});
+    withUnknown.insert(3, 7);
+
+    const QList<std::pair<QByteArray, QList<int>>> cases = {
+        {data.left(data.size() - 1), {0, 1, 2, 3}},
+        {data.left(secondEnds + 12), {0, 1}},
+        {data.left(secondEnds - 2), {0}},
+        {data.left(4), {}},
+        {changed(1, "count", "many"), {0, 2, 3}},
+        {QJsonDocument(withUnknown).toJson(QJsonDocument::Compact), {0, 1, 2, 3}},
+        {changed(0, "openedFrom", QJsonObject{{"panel", true}}), {0, 1, 2, 3}}, // a newer version's member
+    };
+    for (const auto& [bytes, readable] : cases) {
+        const bool whole = History::decode(bytes).has_value();
+        f.p.defaults.domains[kDomain] = {{"historyV2", bytes}};
+        QStringList expected;
+        for (int i : readable)
+            expected << stored[i].key;
+        {
+            UserDefaults d(f.p.defaults, kDomain);
+            History h(d, f.p.clock);
+            EXPECT_EQ(f.keys(h.entries()), expected) << bytes.constData();
+            if (!readable.isEmpty()) {
+                EXPECT_EQ(h.entries().first(), stored[readable.first()]);
+            }
+            ASSERT_EQ(h.keptAside().has_value(), !whole) << bytes.constData();
+            if (!whole) {
+                EXPECT_TRUE(h.keptAside()->madeNow);
+                EXPECT_EQ(h.keptAside()->entriesRead, readable.size());
+                EXPECT_TRUE(h.keptAside()->key.startsWith("historyV2.unreadable-"));
+            }
+            h.add("/new");
+        }
+        UserDefaults d(f.p.defaults, kDomain);
+        History h(d, f.p.clock);
+        EXPECT_EQ(f.keys(h.entries()), QStringList{"/new"} + expected) << bytes.constData();
+        EXPECT_FALSE(h.keptAside().has_value()); // what was written back reads whole
+        QStringList asides;
+        for (auto it = d.storedValues().begin(); it != d.storedValues().end(); ++it)
+            if (it.key().startsWith("historyV2.unreadable-")) asides << it.key();
+        ASSERT_EQ(asides.size(), whole ? 0 : 1) << bytes.constData();
+        if (!whole) {
+            EXPECT_EQ(d.storedValues().value(asides.first()).toByteArray(), bytes);
+        }
+        if (whole) {
+            EXPECT_TRUE(f.storedData().contains(R"("openedFrom":{"panel":true})"))
+                << f.storedData().constData();
+        }
+    }
+
+    // Opening the same damaged list again keeps no second copy; another damage does, beside the first.
+    f.p.defaults.domains[kDomain] = {{"historyV2", changed(2, "key", 5)}};
+    for (bool first : {true, false}) {
+        UserDefaults d(f.p.defaults, kDomain);
+        History h(d, f.p.clock);
+        EXPECT_EQ(h.keptAside()->madeNow, first);
+    }
+    QString firstCopy;
+    {
+        UserDefaults d(f.p.defaults, kDomain);
+        firstCopy = History(d, f.p.clock).keptAside()->key;
+    }
+    f.p.defaults.domains[kDomain].insert("historyV2", changed(3, "lastOpened", "yesterday"));
+    UserDefaults d(f.p.defaults, kDomain);
+    History h(d, f.p.clock);
+    ASSERT_TRUE(h.keptAside() && h.keptAside()->madeNow);
+    EXPECT_NE(h.keptAside()->key, firstCopy);
+    EXPECT_EQ(d.storedValues().value(firstCopy).toByteArray(), changed(2, "key", 5));
+}

@@ -5,6 +5,9 @@
 #include "store/History.h"
 #include "store/UserDefaults.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <gtest/gtest.h>
 
 using namespace zarvo;
@@ -127,7 +130,7 @@ TEST(Settings, OutOfRangeOrMistypedValuesFallBackToDefaults) {
     EXPECT_TRUE(s.clipIgnoredApps().isEmpty());
 }
 
-TEST(Settings, CustomShortcutsRoundTripAndOneBadObjectEmptiesTheList) {
+TEST(Settings, CustomShortcutsRoundTripAndADamagedObjectCostsOnlyItself) {
     fakes::FakePlatform p;
     UserDefaults defaults(p.defaults, kDomain);
     {
@@ -143,22 +146,58 @@ TEST(Settings, CustomShortcutsRoundTripAndOneBadObjectEmptiesTheList) {
         EXPECT_EQ(s2.customShortcuts()[1].keyword, "gh");
     }
     const QByteArray good = R"([{"id":"E621E1F8-C36C-495A-93FC-0C247A3E6E5F","keyword":"a","target":"/"},)";
-    const QList<QByteArray> bad = {
-        good + R"({"id":"0B5D8C1E-1111-4222-8333-944455556666","keyword":"b"}])",                // no target
-        good + R"({"id":"not-a-uuid","keyword":"b","target":"/"}])",                             // bad id
-        good + R"({"id":"{E621E1F8-C36C-495A-93FC-0C247A3E6E5F}","keyword":"b","target":"/"}])", // braces
-        good + R"({"id":"E621E1F8-C36C-495A-93FC-0C247A3E6E5F","keyword":5,"target":"/"}])",     // wrong type
-        good + "7]",
-        R"({"id":"E621E1F8-C36C-495A-93FC-0C247A3E6E5F","keyword":"a","target":"/"})", // not an array
-        "[{",
+    const CustomShortcut first{QUuid::fromString(QStringLiteral("E621E1F8-C36C-495A-93FC-0C247A3E6E5F")), "a",
+                               "/"};
+    // Each damaged object costs that keyword only; the stored value stays, and a copy is kept aside.
+    const QList<std::pair<QByteArray, qsizetype>> damaged = {
+        {good + R"({"id":"0B5D8C1E-1111-4222-8333-944455556666","keyword":"b"}])", 1}, // no target
+        {good + R"({"id":"not-a-uuid","keyword":"b","target":"/"}])", 1},              // bad id
+        {good + R"({"id":"{E621E1F8-C36C-495A-93FC-0C247A3E6E5F}","keyword":"b","target":"/"}])",
+         1}, // braces
+        {good + R"({"id":"E621E1F8-C36C-495A-93FC-0C247A3E6E5F","keyword":5,"target":"/"}])",
+         1}, // wrong type
+        {good + "7]", 1},
+        {good + R"({"id":"0B5D8C1E-1111-4222-8333-944455556666","keyword":"b","tar)", 1}, // cut short
+        {good.left(good.size() - 8), 0},
+        {"[{", 0},
     };
-    for (const QByteArray& data : bad) {
+    for (const auto& [data, readable] : damaged) {
         p.defaults.domains[kDomain] = {{"customShortcuts", data}};
         UserDefaults d(p.defaults, kDomain);
         Settings s(d);
-        EXPECT_TRUE(s.customShortcuts().isEmpty()) << data.constData();
-        // The undecodable value stays until a change overwrites it.
+        ASSERT_EQ(s.customShortcuts().size(), readable) << data.constData();
+        if (readable) {
+            EXPECT_EQ(s.customShortcuts().first(), first);
+        }
+        ASSERT_TRUE(s.customShortcutsKeptAside().has_value());
+        const QString aside = s.customShortcutsKeptAside()->key;
+        EXPECT_TRUE(aside.startsWith("customShortcuts.unreadable-"));
         EXPECT_EQ(stored(p).value("customShortcuts").toByteArray(), data);
+        // The next change writes the readable keywords back; the copy stays as it was.
+        s.setCustomShortcuts(s.customShortcuts() + QList<CustomShortcut>{{QUuid::createUuid(), "new", "/n"}});
+        EXPECT_EQ(stored(p).value(aside).toByteArray(), data);
+        UserDefaults again(p.defaults, kDomain);
+        Settings reread(again);
+        EXPECT_EQ(reread.customShortcuts().size(), readable + 1);
+        EXPECT_FALSE(reread.customShortcutsKeptAside().has_value());
+    }
+    // A newer version's member on a keyword is kept through a change of the list.
+    p.defaults.domains[kDomain] = {
+        {"customShortcuts", good +
+                                R"({"id":"0B5D8C1E-1111-4222-8333-944455556666","keyword":"b","target":"/b",)"
+                                R"("icon":{"name":"star"}}])"}};
+    {
+        UserDefaults d(p.defaults, kDomain);
+        Settings s(d);
+        ASSERT_EQ(s.customShortcuts().size(), 2);
+        EXPECT_FALSE(s.customShortcutsKeptAside().has_value());
+        QList<CustomShortcut> list = s.customShortcuts();
+        list[1].keyword = "bb";
+        s.setCustomShortcuts(list);
+        const QJsonArray written =
+            QJsonDocument::fromJson(stored(p).value("customShortcuts").toByteArray()).array();
+        EXPECT_EQ(written[1].toObject().value("icon").toObject().value("name").toString(), "star");
+        EXPECT_EQ(written[1].toObject().value("keyword").toString(), "bb");
     }
     // Lower-case ids are read (and written back upper-case).
     const auto lower = decodeCustomShortcuts(
