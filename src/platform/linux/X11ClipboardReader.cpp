@@ -102,8 +102,15 @@ public:
             return Outcome::Read;
         }
         // Incremental: the owner writes one chunk after each delete, a zero-length one at the end.
-        QByteArray ignored;
-        if (!chunk(&ignored)) return Outcome::Failed;
+        // Its value is the owner's lower bound of the size: refused at once when that is too much.
+        QByteArray estimate;
+        if (!chunk(&estimate)) return Outcome::Failed;
+        if (estimate.size() >= 4) {
+            quint32 bound = 0;
+            memcpy(&bound, estimate.constData(), sizeof bound);
+            if (qint64(bound) > maximum || *total + qint64(bound) > m_limits.total) return Outcome::TooLarge;
+            out->reserve(qsizetype(bound));
+        }
         for (;;) {
             xcb_generic_event_t* event = nullptr;
             const Outcome waited = next(&event);
