@@ -145,6 +145,8 @@ ClipStore::ClipStore(const QString& directory, Pasteboard* pasteboard, bool migr
       m_work(std::make_unique<SerialQueue>(QStringLiteral("com.velorin.zarvo.clips.work"))),
       m_io(std::make_unique<SerialQueue>(QStringLiteral("com.velorin.zarvo.clips.io"))) {
     if (m_pasteboard) m_lastChangeCount = m_pasteboard->changeCount();
+    // Another application's copy is read within the same limits the store keeps it by.
+    if (m_pasteboard) m_pasteboard->setReadLimits(maximumClipBytes, maximumReadBytes);
     open(migrateLegacy);
 }
 

@@ -22,6 +22,12 @@ public:
     virtual std::optional<QString> string(const QString& type) const = 0;
     // The copied files, in order; empty when none.
     virtual QList<QUrl> fileURLs() const = 0;
+    // The most bytes one representation, and one whole copy, may have when read from another
+    // application (the clip store's limits): a larger copy is not read at all.
+    virtual void setReadLimits(qint64 perType, qint64 total) {
+        Q_UNUSED(perType);
+        Q_UNUSED(total);
+    }
 
     virtual void clearContents() = 0;
     // Puts one text on the pasteboard; extra marker types (transient …) ride along with empty data.

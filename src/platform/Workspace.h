@@ -51,6 +51,12 @@ public:
     virtual QString iconNameForFile(const QString& path) const = 0;
     // True for a directory that the platform presents as a single file (an application bundle).
     virtual bool isFilePackage(const QString& path) const = 0;
+    // Whether the desktop itself would run code on opening the file (its content type is executable,
+    // or its default handler is a program runtime). A link is judged by its own name; callers follow it.
+    virtual bool wouldRunCode(const QString& path) const {
+        Q_UNUSED(path);
+        return false;
+    }
 
     // Mounted volumes that can be ejected, as mount paths.
     virtual QStringList ejectableVolumes() const = 0;

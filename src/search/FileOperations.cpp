@@ -1,5 +1,8 @@
 #include "search/ItemActions.h"
 
+#include "platform/FileTree.h"
+#include "platform/Platform.h"
+#include "platform/Workspace.h"
 #include "sources/PathInput.h"
 
 #include <QDir>
@@ -11,21 +14,14 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <filesystem>
 #include <sys/stat.h>
 #include <system_error>
 
 namespace zarvo::FileOperations {
 
-namespace fs = std::filesystem;
-
 namespace {
 
 constexpr int kMaximumLinkDepth = 8;
-
-fs::path nativePath(const QString& path) {
-    return fs::path(QFile::encodeName(path).toStdString());
-}
 
 QString quotedName(const QString& path) {
     return QStringLiteral("\u201C") + PathInput::lastPathComponent(path) + QStringLiteral("\u201D");
@@ -42,35 +38,6 @@ bool conformsToRunnable(const QMimeType& type) {
     for (const QString& alias : type.aliases())
         if (runnable.contains(alias)) return true;
     return false;
-}
-
-// Copies a folder's entries into `to`, which exists and is writable, then gives `to` the folder's own
-// permissions last (a read-only folder could not be filled otherwise).
-void copyChildren(const fs::path& from, const fs::path& to, fs::perms permissions);
-
-// Copies one entry to a path that does not exist yet. Links are copied as links.
-void copyTree(const fs::path& from, const fs::path& to) {
-    const fs::file_status status = fs::symlink_status(from);
-    if (fs::is_symlink(status)) {
-        fs::copy_symlink(from, to);
-    } else if (fs::is_directory(status)) {
-        if (!fs::create_directory(to))
-            throw fs::filesystem_error("already exists", to, std::make_error_code(std::errc::file_exists));
-        copyChildren(from, to, status.permissions());
-    } else {
-        // copy_file refuses an existing destination by default, so nothing is ever replaced.
-        fs::copy_file(from, to);
-        std::error_code ignored;
-        fs::last_write_time(to, fs::last_write_time(from), ignored);
-    }
-}
-
-void copyChildren(const fs::path& from, const fs::path& to, fs::perms permissions) {
-    for (const fs::directory_entry& entry : fs::directory_iterator(from))
-        copyTree(entry.path(), to / entry.path().filename());
-    std::error_code ignored;
-    fs::last_write_time(to, fs::last_write_time(from), ignored);
-    fs::permissions(to, permissions, ignored);
 }
 
 } // namespace
@@ -104,6 +71,13 @@ const QStringList& runnableTypes() {
         QStringLiteral("application/x-msi"),
         QStringLiteral("application/vnd.flatpak"),
         QStringLiteral("application/vnd.flatpak.ref"),
+        // Launchers of other runtimes: Java Web Start, and Windows shortcuts and scripts under Wine.
+        QStringLiteral("application/x-java-jnlp-file"),
+        QStringLiteral("application/x-ms-shortcut"),
+        QStringLiteral("application/x-mswinurl"),
+        QStringLiteral("application/x-bat"),
+        QStringLiteral("text/vbscript"),
+        QStringLiteral("text/x-ms-regedit"),
     };
     return types;
 }
@@ -128,10 +102,39 @@ const QSet<QString>& runnableExtensions() {
 
 const QSet<QString>& platformRunnableExtensions() {
     static const QSet<QString> extensions = {
-        QStringLiteral("desktop"), QStringLiteral("appimage"),   QStringLiteral("run"),
-        QStringLiteral("bin"),     QStringLiteral("deb"),        QStringLiteral("rpm"),
-        QStringLiteral("flatpak"), QStringLiteral("flatpakref"), QStringLiteral("snap"),
-        QStringLiteral("exe"),     QStringLiteral("msi"),
+        QStringLiteral("desktop"),
+        QStringLiteral("appimage"),
+        QStringLiteral("run"),
+        QStringLiteral("bin"),
+        QStringLiteral("deb"),
+        QStringLiteral("rpm"),
+        QStringLiteral("flatpak"),
+        QStringLiteral("flatpakref"),
+        QStringLiteral("snap"),
+        QStringLiteral("exe"),
+        QStringLiteral("msi"),
+        // What Wine (and Java Web Start) open: scripts, shortcuts, control panels, installers.
+        QStringLiteral("bat"),
+        QStringLiteral("cmd"),
+        QStringLiteral("com"),
+        QStringLiteral("scr"),
+        QStringLiteral("pif"),
+        QStringLiteral("cpl"),
+        QStringLiteral("msc"),
+        QStringLiteral("msp"),
+        QStringLiteral("vbs"),
+        QStringLiteral("vbe"),
+        QStringLiteral("jse"),
+        QStringLiteral("wsf"),
+        QStringLiteral("wsh"),
+        QStringLiteral("hta"),
+        QStringLiteral("lnk"),
+        QStringLiteral("url"),
+        QStringLiteral("ps1"),
+        QStringLiteral("reg"),
+        QStringLiteral("jnlp"),
+        QStringLiteral("appref-ms"),
+        QStringLiteral("application"),
     };
     return extensions;
 }
@@ -139,20 +142,26 @@ const QSet<QString>& platformRunnableExtensions() {
 bool isRunnable(const QString& path, int depth) {
     if (path.isEmpty()) return false;
     const QString clean = QDir::cleanPath(path);
-    const QFileInfo info(clean);
-    // A link stands for what it points to, as an alias does; a long chain (or a loop) is not followed.
-    if (info.isSymLink()) {
-        if (depth >= kMaximumLinkDepth) return false;
-        const QString target = info.symLinkTarget();
-        return !target.isEmpty() && isRunnable(target, depth + 1);
-    }
     static const QMimeDatabase database;
-    // Content is sniffed only for regular files: reading a pipe or a device could block.
-    if (info.isFile() && conformsToRunnable(database.mimeTypeForFile(info, QMimeDatabase::MatchDefault)))
-        return true;
+    // The desktop picks the opener by the name that is opened, so a link's own name counts as much as
+    // what it points to ("setup.sh" linked to a file without extension runs as a shell script).
     if (conformsToRunnable(database.mimeTypeForFile(clean, QMimeDatabase::MatchExtension))) return true;
     const QString extension = PathInput::pathExtension(clean).toLower();
     if (runnableExtensions().contains(extension) || platformRunnableExtensions().contains(extension))
+        return true;
+    if (const Workspace* workspace = Platform::current().workspace;
+        workspace && workspace->wouldRunCode(clean))
+        return true;
+    const QFileInfo info(clean);
+    if (info.isSymLink()) {
+        // A chain too long to follow, a loop or a link to nothing cannot be judged: it is asked about.
+        if (depth >= kMaximumLinkDepth) return true;
+        const QString target = info.symLinkTarget();
+        if (target.isEmpty() || !existsAt(target)) return true;
+        return isRunnable(target, depth + 1);
+    }
+    // Content is sniffed only for regular files: reading a pipe or a device could block.
+    if (info.isFile() && conformsToRunnable(database.mimeTypeForFile(info, QMimeDatabase::MatchDefault)))
         return true;
     return info.exists() && !info.isDir() && info.isExecutable();
 }
@@ -193,47 +202,18 @@ QString archiveCandidate(const QString& path) {
 }
 
 std::optional<QString> copyItem(const QString& from, const QString& to) {
-    const fs::path source = nativePath(from);
-    const fs::path destination = nativePath(to);
-    try {
-        const fs::file_status status = fs::symlink_status(source);
-        if (!fs::exists(status))
-            return quotedName(from) + QStringLiteral(" couldn't be copied because it no longer exists.");
-        if (existsAt(to))
-            return quotedName(to) +
-                   QStringLiteral(" couldn't be created because an item with that name already exists.");
-        if (fs::is_directory(status)) {
-            // Claim the destination folder first (fails if someone else just made it), then fill it.
-            if (!fs::create_directory(destination))
-                return quotedName(to) +
-                       QStringLiteral(" couldn't be created because an item with that name already exists.");
-            try {
-                copyChildren(source, destination, status.permissions());
-            } catch (...) {
-                std::error_code ignored;
-                fs::remove_all(destination, ignored);
-                throw;
-            }
-        } else {
-            try {
-                copyTree(source, destination);
-            } catch (const fs::filesystem_error& error) {
-                // A partial file of our own is removed; an existing file of someone else is never touched.
-                if (error.code() != std::errc::file_exists) {
-                    std::error_code ignored;
-                    fs::remove(destination, ignored);
-                }
-                throw;
-            }
-        }
-        return std::nullopt;
-    } catch (const fs::filesystem_error& error) {
-        return quotedName(from) + QStringLiteral(" couldn't be copied: ") +
-               QString::fromStdString(error.code().message()) + QLatin1Char('.');
-    } catch (const std::exception& error) {
-        return quotedName(from) + QStringLiteral(" couldn't be copied: ") +
-               QString::fromLocal8Bit(error.what());
-    }
+    if (!existsAt(from))
+        return quotedName(from) + QStringLiteral(" couldn't be copied because it no longer exists.");
+    if (existsAt(to))
+        return quotedName(to) +
+               QStringLiteral(" couldn't be created because an item with that name already exists.");
+    const auto error = FileTree::copy(from, to);
+    if (!error) return std::nullopt;
+    // Someone else made the name meanwhile: their item was left alone.
+    if (*error == errorText(EEXIST) && existsAt(to))
+        return quotedName(to) +
+               QStringLiteral(" couldn't be created because an item with that name already exists.");
+    return quotedName(from) + QStringLiteral(" couldn't be copied: ") + *error + QLatin1Char('.');
 }
 
 std::optional<QString> moveItem(const QString& from, const QString& to) {
@@ -270,11 +250,9 @@ std::optional<QString> moveItem(const QString& from, const QString& to) {
                QLatin1Char('.');
     // Another volume: copy, and remove the original only once the copy is complete.
     if (auto failure = copyItem(from, to)) return failure;
-    std::error_code removal;
-    fs::remove_all(nativePath(from), removal);
-    if (removal)
+    if (auto removal = FileTree::remove(from))
         return quotedName(from) + QStringLiteral(" was copied but the original couldn't be removed: ") +
-               QString::fromStdString(removal.message()) + QLatin1Char('.');
+               *removal + QLatin1Char('.');
     return std::nullopt;
 }
 

@@ -412,12 +412,15 @@ void SearchModel::compress(const std::optional<ResultItem>& item) {
     setMessage(QStringLiteral("Compressing ") + quoted(name) + QStringLiteral("\u2026"));
     beginOperation();
     QPointer<SearchModel> self(this);
-    // -a picks the format from the .zip suffix; -C and the bare name keep the item's own folder in the
-    // archive; -- ends the options, so a name starting with a dash stays a name.
+    // -a picks the format from the .zip suffix; -C and the relative name keep the item's own folder in
+    // the archive. bsdtar reads "@x" as another archive's entries even after "--", so the operand is
+    // "./NAME" (never an option nor an archive reference) and -s takes the "./" off the stored names
+    // again (not off link targets, which are stored as they are).
     processes->run(
         tool,
         {QStringLiteral("-a"), QStringLiteral("-cf"), archive, QStringLiteral("-C"), folder,
-         QStringLiteral("--"), name},
+         QStringLiteral("-s"), QStringLiteral(",^\\./,,S"), QStringLiteral("--"),
+         QStringLiteral("./") + name},
         [self, archive, name](const Processes::Result& result) {
             const bool ok = !result.error && result.exitCode == 0;
             if (!ok) QFile::remove(archive);

@@ -19,8 +19,9 @@ const QStringList& runnableTypes();
 const QSet<QString>& runnableExtensions();
 // The same for this platform's own launchers and installers (desktop entries, AppImages, packages).
 const QSet<QString>& platformRunnableExtensions();
-// Whether opening the file may run code: a runnable type or extension, or an executable file. A symbolic
-// link counts as what it points to, followed at most 8 links deep.
+// Whether opening the file may run code: a runnable type or extension, what the desktop says it would
+// run, or an executable file. A symbolic link counts by its own name and by what it points to; a chain
+// deeper than 8 links, a loop or a link to nothing counts as runnable (it is asked about).
 bool isRunnable(const QString& path, int depth = 0);
 
 // " copy", " copy 2" … beside the item, keeping the extension of files; the first free one.

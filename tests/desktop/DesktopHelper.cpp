@@ -1,5 +1,7 @@
 // A second X client for the desktop tests, acting as another application would:
 //   own-clipboard MIME=FILE …   owns the clipboard with several formats at once until it loses it
+//   hostile-clipboard MS BYTES N  owns the clipboard offering text, PNG and N more formats, each
+//                               answered after MS milliseconds (the whole client stalls) with BYTES bytes
 //   grab-key KEYSYM MODMASK     holds a passive key grab on the root window
 //   window TITLE OUTFILE        a text field that writes its text to OUTFILE on every change
 //   filemanager LOGFILE         a org.freedesktop.FileManager1 service that logs its calls
@@ -15,6 +17,7 @@
 #include <QSaveFile>
 #include <QScreen>
 #include <QTextStream>
+#include <QThread>
 #include <QTimer>
 #include <cstdio>
 
@@ -66,6 +69,39 @@ int ownClipboard(QApplication& app, const QStringList& pairs) {
     return app.exec();
 }
 
+// An offer whose every answer is slow, huge or both.
+class HostileData : public QMimeData {
+public:
+    HostileData(QStringList formats, int delayMs, qsizetype bytes)
+        : m_formats(std::move(formats)), m_delayMs(delayMs), m_bytes(bytes) {}
+    QStringList formats() const override { return m_formats; }
+    bool hasFormat(const QString& format) const override { return m_formats.contains(format); }
+
+protected:
+    QVariant retrieveData(const QString&, QMetaType) const override {
+        if (m_delayMs > 0) QThread::msleep(m_delayMs);
+        return QByteArray(m_bytes, 'h');
+    }
+
+private:
+    QStringList m_formats;
+    int m_delayMs;
+    qsizetype m_bytes;
+};
+
+int ownHostileClipboard(QApplication& app, int delayMs, qsizetype bytes, int extra) {
+    QStringList formats{QStringLiteral("text/plain"), QStringLiteral("image/png")};
+    for (int i = 0; i < extra; ++i)
+        formats << QStringLiteral("application/x-junk-%1").arg(i);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setMimeData(new HostileData(formats, delayMs, bytes), QClipboard::Clipboard);
+    QObject::connect(clipboard, &QClipboard::changed, &app, [clipboard](QClipboard::Mode mode) {
+        if (mode == QClipboard::Clipboard && !clipboard->ownsClipboard()) QCoreApplication::quit();
+    });
+    say("ready");
+    return app.exec();
+}
+
 int grabKey(const QString& keysymName, unsigned int mods) {
     Display* display = XOpenDisplay(nullptr);
     if (!display) return 2;
@@ -87,6 +123,9 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments().mid(1);
     const QString mode = args.value(0);
     if (mode == QLatin1String("own-clipboard")) return ownClipboard(app, args.mid(1));
+    if (mode == QLatin1String("hostile-clipboard"))
+        return ownHostileClipboard(app, args.value(1).toInt(), args.value(2).toLongLong(),
+                                   args.value(3).toInt());
     if (mode == QLatin1String("grab-key")) return grabKey(args.value(1), args.value(2).toUInt(nullptr, 0));
     if (mode == QLatin1String("window")) {
         const QString out = args.value(2);

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
@@ -202,6 +203,65 @@ TEST(Desktop, ForeignCopiesAppearAsItemsWithAGrowingCount) {
     EXPECT_EQ(pasteboard().string(PasteboardType::plainText), QStringLiteral("correct horse"));
     screenshot(QStringLiteral("clipboard-foreign"));
     stop(owner);
+}
+
+static qint64 residentBytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').value(0).toLongLong() * 1024;
+    return 0;
+}
+
+TEST(Desktop, AHostileClipboardOwnerCostsAtMostItsOwnCopy) {
+    qint64 count = pasteboard().changeCount();
+    const qint64 before = residentBytes();
+    // 62 formats of 8 MB each: only the kept ones are read, within the store's limits.
+    auto many = helper({QStringLiteral("hostile-clipboard"), QStringLiteral("0"), QStringLiteral("8000000"),
+                        QStringLiteral("60")},
+                       "ready");
+    qint64 next = 0;
+    waitFor([&] { return (next = pasteboard().changeCount()) > count; }, 30000);
+    ASSERT_GT(next, count);
+    count = next;
+    // Read in time (a loaded machine may not manage): the text whole, the other formats only named.
+    if (const auto text = pasteboard().string(PasteboardType::plainText)) {
+        EXPECT_EQ(text->size(), 8000000);
+        EXPECT_TRUE(pasteboard().types().contains(QStringLiteral("application/x-junk-59")));
+    }
+    // Reading all 62 would take 496 MB. The sanitizer keeps freed blocks resident for a while, so the
+    // bound is loose; what matters is that it does not grow with the formats offered.
+    EXPECT_LT(residentBytes() - before, 250'000'000) << "grew by " << (residentBytes() - before);
+
+    // Larger than one clip may be: not read at all, the copy is skipped. (Each owner takes over from the
+    // one before, which then quits: the clipboard is never ownerless in between.)
+    auto huge = helper({QStringLiteral("hostile-clipboard"), QStringLiteral("0"), QStringLiteral("40000000"),
+                        QStringLiteral("0")},
+                       "ready");
+    waitFor([&] { return (next = pasteboard().changeCount()) > count; }, 30000);
+    ASSERT_GT(next, count);
+    count = next;
+    EXPECT_TRUE(pasteboard().items().isEmpty());
+    EXPECT_LT(residentBytes() - before, 250'000'000) << "grew by " << (residentBytes() - before);
+
+    // An owner that never answers: the next ordinary copy is still there within a second.
+    auto slow = helper({QStringLiteral("hostile-clipboard"), QStringLiteral("60000"), QStringLiteral("16"),
+                        QStringLiteral("6")},
+                       "ready");
+    waitFor([] { return false; }, 500);
+    EXPECT_EQ(pasteboard().changeCount(), count);
+    copyWithXclip(QStringLiteral("UTF8_STRING"), "an ordinary copy");
+    QElapsedTimer clock;
+    clock.start();
+    waitFor(
+        [&] { return pasteboard().string(PasteboardType::plainText) == QStringLiteral("an ordinary copy"); },
+        10000);
+    EXPECT_EQ(pasteboard().string(PasteboardType::plainText), QStringLiteral("an ordinary copy"));
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_GT(pasteboard().changeCount(), count);
+    stop(many);
+    stop(huge);
+    stop(slow);
 }
 
 TEST(Desktop, OwnWritesRoundTripEveryType) {

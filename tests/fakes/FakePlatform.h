@@ -72,6 +72,8 @@ public:
     // URL scheme (or "file:" + suffix) → handler locations, the first is the default.
     QHash<QString, QStringList> handlers;
     QSet<QString> packages;
+    // Paths the desktop would run code for (as its content type or handler says).
+    QSet<QString> runsCode;
     QStringList volumes;
     QHash<QString, QString> ejectErrors;
     std::optional<AppInfo> front;
@@ -103,6 +105,7 @@ public:
     void recycle(const QUrl& file, Completion done) override;
     QString iconNameForFile(const QString& path) const override;
     bool isFilePackage(const QString& path) const override;
+    bool wouldRunCode(const QString& path) const override { return runsCode.contains(path); }
     QStringList ejectableVolumes() const override { return volumes; }
     std::optional<QString> unmountAndEject(const QString& volumePath) override;
     std::optional<AppInfo> frontmostApplication() const override { return front; }

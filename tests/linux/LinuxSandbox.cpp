@@ -76,6 +76,11 @@ const Sandbox& sandbox() {
                   entry(QStringLiteral("KeePassXC"), QStringLiteral("true")));
         writeFile(apps + QStringLiteral("gnome-control-center.desktop"),
                   entry(QStringLiteral("Settings"), recorder + QStringLiteral(" settings")));
+        // A program runtime as the handler of a document type (as Wine is for Windows scripts).
+        writeFile(apps + QStringLiteral("org.example.Wine.desktop"),
+                  entry(QStringLiteral("Wine Loader"),
+                        QStringLiteral("env WINEPREFIX=/nonexistent wine start /unix %f"),
+                        QStringLiteral("MimeType=text/vbscript;\n")));
         // An entry whose program is missing is not installed.
         writeFile(apps + QStringLiteral("org.gnome.TextEditor.desktop"),
                   entry(QStringLiteral("Text Editor"), QStringLiteral("zarvo-no-such-editor"),
@@ -84,10 +89,10 @@ const Sandbox& sandbox() {
         writeFile(
             apps + QStringLiteral("mimeinfo.cache"),
             "[MIME Cache]\nx-scheme-handler/https=org.example.Recorder.desktop;org.example.Other.desktop;\n"
-            "text/plain=org.example.Recorder.desktop;\n");
+            "text/plain=org.example.Recorder.desktop;\ntext/vbscript=org.example.Wine.desktop;\n");
         writeFile(s->config + QStringLiteral("/mimeapps.list"),
                   "[Default Applications]\nx-scheme-handler/https=org.example.Recorder.desktop\n"
-                  "text/plain=org.example.Recorder.desktop\n");
+                  "text/plain=org.example.Recorder.desktop\ntext/vbscript=org.example.Wine.desktop\n");
 
         s->environment.home = s->home;
         s->environment.data = s->data;

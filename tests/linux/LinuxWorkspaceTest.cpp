@@ -229,3 +229,32 @@ TEST(LinuxFiles, IconsAndPackages) {
     // Without an X server the front application is unknown rather than guessed.
     EXPECT_EQ(workspace.frontmostApplication(), std::nullopt);
 }
+
+TEST(LinuxFiles, TheDesktopSaysWhatWouldRunCode) {
+    const auto& s = sandbox();
+    LinuxWorkspace workspace(s.environment, nullptr);
+    const QString folder = s.root + QStringLiteral("/runs");
+    // A document whose default handler is a runtime (Wine here) runs code without any execute bit.
+    write(folder + QStringLiteral("/report.vbs"), "MsgBox 1");
+    EXPECT_TRUE(workspace.wouldRunCode(folder + QStringLiteral("/report.vbs")));
+    // A plain document opened by an ordinary application does not, until it is made executable.
+    write(folder + QStringLiteral("/notes.txt"), "hello");
+    EXPECT_FALSE(workspace.wouldRunCode(folder + QStringLiteral("/notes.txt")));
+    QFile::setPermissions(folder + QStringLiteral("/notes.txt"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_TRUE(workspace.wouldRunCode(folder + QStringLiteral("/notes.txt")));
+    // A script recognised by its content, whatever its name says.
+    write(folder + QStringLiteral("/tool"), "#!/bin/sh\necho hi\n");
+    EXPECT_TRUE(workspace.wouldRunCode(folder + QStringLiteral("/tool")));
+    // A link is judged by its own name here: its target is judged on its own by the caller.
+    ASSERT_TRUE(QFile::link(folder + QStringLiteral("/tool"), folder + QStringLiteral("/readme.txt")));
+    EXPECT_FALSE(workspace.wouldRunCode(folder + QStringLiteral("/readme.txt")));
+
+    EXPECT_TRUE(
+        DesktopApps::isRuntimeCommand(QStringLiteral("env WINEPREFIX=/x wine64-stable start /unix %f")));
+    EXPECT_TRUE(DesktopApps::isRuntimeCommand(QStringLiteral("/usr/bin/python3.11 -m tool %f")));
+    EXPECT_TRUE(DesktopApps::isRuntimeCommand(QStringLiteral("java -jar %f")));
+    EXPECT_FALSE(DesktopApps::isRuntimeCommand(QStringLiteral("gnome-text-editor %U")));
+    EXPECT_FALSE(DesktopApps::isRuntimeCommand(QStringLiteral("env")));
+    EXPECT_FALSE(DesktopApps::isRuntimeCommand(QStringLiteral("'unterminated")));
+}

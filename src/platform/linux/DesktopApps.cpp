@@ -2,10 +2,15 @@
 
 #include "platform/linux/GioIncludes.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QUrl>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zarvo::linux_::DesktopApps {
 
@@ -341,6 +346,73 @@ QStringList allHandlers(const QString& uri, const QString& localPath) {
     }
     g_list_free_full(all, g_object_unref);
     return out;
+}
+
+bool isRuntimeCommand(const QString& commandLine) {
+    gchar** argv = nullptr;
+    if (!g_shell_parse_argv(commandLine.toUtf8().constData(), nullptr, &argv, nullptr)) return false;
+    QStringList words;
+    for (gchar** word = argv; *word; ++word)
+        words << QString::fromUtf8(*word);
+    g_strfreev(argv);
+    qsizetype first = 0;
+    if (!words.isEmpty() && QFileInfo(words.first()).fileName() == QLatin1String("env")) {
+        first = 1;
+        while (first < words.size() &&
+               (words[first].contains(QLatin1Char('=')) || words[first].startsWith('-')))
+            ++first;
+    }
+    if (first >= words.size()) return false;
+    // wine64-stable, python3.11, java-17 …: the program's family without its version.
+    static const QRegularExpression version(QStringLiteral("[-.0-9]+(stable|staging|development)?$"));
+    QString program = QFileInfo(words[first]).fileName().toLower();
+    program.remove(version);
+    static const QStringList runtimes = {
+        QStringLiteral("wine"),        QStringLiteral("wine64"),       QStringLiteral("java"),
+        QStringLiteral("javaws"),      QStringLiteral("itweb-javaws"), QStringLiteral("mono"),
+        QStringLiteral("dotnet"),      QStringLiteral("python"),       QStringLiteral("perl"),
+        QStringLiteral("ruby"),        QStringLiteral("node"),         QStringLiteral("nodejs"),
+        QStringLiteral("gjs"),         QStringLiteral("php"),          QStringLiteral("lua"),
+        QStringLiteral("tclsh"),       QStringLiteral("wish"),         QStringLiteral("sh"),
+        QStringLiteral("bash"),        QStringLiteral("dash"),         QStringLiteral("zsh"),
+        QStringLiteral("ksh"),         QStringLiteral("csh"),          QStringLiteral("tcsh"),
+        QStringLiteral("fish"),        QStringLiteral("pwsh"),         QStringLiteral("dosbox"),
+        QStringLiteral("run-mailcap"),
+    };
+    return runtimes.contains(program);
+}
+
+bool runsCode(const QString& localPath) {
+    const QByteArray native = QFile::encodeName(localPath);
+    struct stat status;
+    const bool present = ::lstat(native.constData(), &status) == 0;
+    const bool regular = present && S_ISREG(status.st_mode);
+    const bool executable = regular && ::access(native.constData(), X_OK) == 0;
+
+    QStringList types;
+    GString_ byName(g_content_type_guess(native.constData(), nullptr, 0, nullptr));
+    if (byName) types << QString::fromUtf8(byName.get());
+    if (regular) {
+        // Content is read for regular files only (a pipe or a device could block), and not through a link.
+        GRef<GFile> file(g_file_new_for_path(native.constData()));
+        GRef<GFileInfo> info(g_file_query_info(file.get(), G_FILE_ATTRIBUTE_STANDARD_CONTENT_TYPE,
+                                               G_FILE_QUERY_INFO_NOFOLLOW_SYMLINKS, nullptr, nullptr));
+        if (info)
+            if (const char* type = g_file_info_get_content_type(info.get()))
+                if (!types.contains(QString::fromUtf8(type))) types << QString::fromUtf8(type);
+    }
+    for (const QString& type : std::as_const(types)) {
+        const QByteArray name = type.toUtf8();
+        if (g_content_type_is_a(name.constData(), "application/x-executable") ||
+            g_content_type_is_a(name.constData(), "application/x-desktop"))
+            return true;
+        if (executable && g_content_type_can_be_executable(name.constData())) return true;
+        GRef<GAppInfo> handler(g_app_info_get_default_for_type(name.constData(), FALSE));
+        if (handler)
+            if (const char* command = g_app_info_get_commandline(handler.get()))
+                if (isRuntimeCommand(QString::fromUtf8(command))) return true;
+    }
+    return false;
 }
 
 } // namespace zarvo::linux_::DesktopApps

@@ -42,6 +42,12 @@ std::optional<QString> launchWithArguments(const QString& location, const QStrin
 // The default and all handlers of a URL (scheme handler, or the content type of a local file).
 std::optional<QString> defaultHandler(const QString& uri, const QString& localPath);
 QStringList allHandlers(const QString& uri, const QString& localPath);
+// Whether the desktop would run code on opening the file: GIO's content type of the name (and, for a
+// regular file, of its content) is executable and the file is, or its default handler is a program
+// runtime (Wine, Java, Mono, a shell or script interpreter). A link is judged by its own name only.
+bool runsCode(const QString& localPath);
+// Whether a desktop entry's command line starts a program runtime (leading "env VAR=…" skipped).
+bool isRuntimeCommand(const QString& commandLine);
 
 } // namespace DesktopApps
 } // namespace zarvo::linux_

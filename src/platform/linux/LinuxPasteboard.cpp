@@ -1,6 +1,10 @@
 #include "platform/linux/LinuxPasteboard.h"
 
+#include "platform/linux/X11ClipboardReader.h"
+
 #include <QClipboard>
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMimeData>
 #include <QSet>
 
@@ -114,6 +118,55 @@ QList<PasteboardItem> items(const QMimeData& data, QStringList* otherTypes) {
     return out;
 }
 
+QList<WantedTarget> wantedTargets(const QStringList& offered) {
+    QList<WantedTarget> out;
+    const auto firstOf = [&](std::initializer_list<const char*> names) {
+        for (const char* name : names)
+            if (offered.contains(QLatin1String(name))) {
+                out << WantedTarget{QByteArray(name), 0};
+                return;
+            }
+    };
+    firstOf({"text/plain;charset=utf-8", "UTF8_STRING", "text/plain", "STRING"});
+    firstOf({"text/uri-list"});
+    firstOf({"text/rtf", "application/rtf", "text/richtext"});
+    firstOf({"text/html"});
+    firstOf({"image/png"});
+    firstOf({"image/tiff"});
+    firstOf({"image/jpeg"});
+    // Markers: only a short value is meaningful.
+    if (offered.contains(QLatin1String(passwordManagerHint))) out << WantedTarget{passwordManagerHint, 64};
+    if (offered.contains(PasteboardType::source))
+        out << WantedTarget{QByteArray(PasteboardType::source.latin1()), 4096};
+    return out;
+}
+
+QList<PasteboardItem> itemsFromTargets(const QStringList& offered,
+                                       const QHash<QByteArray, QByteArray>& fetched,
+                                       QStringList* otherTypes) {
+    QMimeData data;
+    for (auto it = fetched.begin(); it != fetched.end(); ++it) {
+        if (it.key() == "UTF8_STRING" || it.key() == "text/plain;charset=utf-8")
+            data.setData(QStringLiteral("text/plain"), it.value());
+        else if (it.key() == "STRING")
+            data.setData(QStringLiteral("text/plain"), QString::fromLatin1(it.value()).toUtf8());
+        else
+            data.setData(QString::fromUtf8(it.key()), it.value());
+    }
+    QList<PasteboardItem> out = items(data, otherTypes);
+    if (otherTypes) {
+        // The rest of the offer is named, not read: the markers among it still tell what the copy is.
+        for (const QString& target : offered) {
+            if (fetched.contains(target.toUtf8()) || isRestatement(target) || otherTypes->contains(target))
+                continue;
+            const QString base = target.section(QLatin1Char(';'), 0, 0).trimmed().toLower();
+            if (!identifierForMime(base).isEmpty() || target == QLatin1String(passwordManagerHint)) continue;
+            *otherTypes << target;
+        }
+    }
+    return out;
+}
+
 QMimeData* mimeData(const QList<PasteboardItem>& items) {
     auto* out = new QMimeData;
     QList<QUrl> urls;
@@ -159,15 +212,73 @@ QMimeData* mimeData(const QList<PasteboardItem>& items) {
 } // namespace PasteboardMime
 
 LinuxPasteboard::LinuxPasteboard(QClipboard* clipboard) : m_clipboard(clipboard) {
+    m_reader = QGuiApplication::platformName() == QLatin1String("xcb");
+    m_readers.setMaxThreadCount(1);
     connect(clipboard, &QClipboard::changed, this, [this](QClipboard::Mode mode) {
         // Our own writes are counted when made; Qt repeats them as changes while we own the clipboard.
         if (mode != QClipboard::Clipboard || m_writing || (m_clipboard && m_clipboard->ownsClipboard()))
             return;
-        ++m_count;
+        if (m_reader)
+            startRead(true);
+        else
+            ++m_count;
+    });
+    // What is on the clipboard already is read too (for the panel), but is no new copy.
+    if (m_reader && m_clipboard && !m_clipboard->ownsClipboard()) startRead(false);
+}
+
+LinuxPasteboard::~LinuxPasteboard() {
+    ++*m_generation;
+    m_readers.waitForDone();
+}
+
+void LinuxPasteboard::setReadLimits(qint64 perType, qint64 total) {
+    m_perType = perType;
+    m_total = total;
+}
+
+void LinuxPasteboard::startRead(bool announce) {
+    const qint64 generation = ++*m_generation;
+    const std::shared_ptr<std::atomic<qint64>> current = m_generation;
+    const X11ClipboardReader::Limits limits{m_perType, m_total, 2000};
+    QPointer<LinuxPasteboard> self(this);
+    m_readers.start([=] {
+        const auto cancelled = [&] { return current->load() != generation; };
+        const auto wanted = [](const QStringList& offered) {
+            QList<X11ClipboardReader::Wanted> out;
+            for (const auto& target : PasteboardMime::wantedTargets(offered))
+                out << X11ClipboardReader::Wanted{target.target, target.maximum};
+            return out;
+        };
+        X11ClipboardReader::Result result = X11ClipboardReader::read(wanted, limits, cancelled);
+        if (cancelled()) return;
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [=, result = std::move(result)] {
+                if (!self || current->load() != generation) return;
+                self->m_foreignItems.clear();
+                self->m_foreignOther.clear();
+                // Anything but a whole read (too slow, too large, no owner) is a copy that is skipped.
+                if (result.outcome == X11ClipboardReader::Result::Outcome::Read)
+                    self->m_foreignItems =
+                        PasteboardMime::itemsFromTargets(result.targets, result.data, &self->m_foreignOther);
+                else if (result.outcome != X11ClipboardReader::Result::Outcome::NoOwner)
+                    qWarning(
+                        "Zarvo: skipped a copy the clipboard owner did not hand over in time or in size");
+                if (announce) ++self->m_count;
+                self->m_cachedCount = -1;
+            },
+            Qt::QueuedConnection);
     });
 }
 
 void LinuxPasteboard::refresh() const {
+    if (m_reader && !(m_clipboard && m_clipboard->ownsClipboard())) {
+        m_items = m_foreignItems;
+        m_otherTypes = m_foreignOther;
+        m_cachedCount = -1;
+        return;
+    }
     if (m_cachedCount == m_count) return;
     m_cachedCount = m_count;
     m_items.clear();

@@ -33,7 +33,11 @@ public:
 
     // The user's trash folders: the home Trash under $XDG_DATA_HOME, then those of mounted volumes.
     QStringList trashDirectories() const;
-    // Deletes everything in the trash folders (files, info, expunged) without following links.
+    // The same for given mount roots. Only folders of the user's own, not links, count; the shared
+    // "$root/.Trash" must also be sticky and not a link.
+    static QStringList trashDirectories(const QString& homeTrash, const QStringList& mountRoots);
+    // Deletes everything in the trash folders (files, info, expunged) through folder descriptors: a
+    // folder that is not the user's, a link at any level, and other file systems are left alone.
     static std::optional<QString> emptyTrashDirectories(const QStringList& trashDirectories);
 
 private:

@@ -336,6 +336,10 @@ QString LinuxWorkspace::iconNameForFile(const QString& path) const {
     return QFileInfo(path).isDir() ? QStringLiteral("folder") : QStringLiteral("text-x-generic");
 }
 
+bool LinuxWorkspace::wouldRunCode(const QString& path) const {
+    return DesktopApps::runsCode(path);
+}
+
 bool LinuxWorkspace::isFilePackage(const QString& path) const {
     // The name first: this runs for every folder row, and most are not packages.
     return path.endsWith(QLatin1String(".app")) && QFileInfo(path).isDir() &&

@@ -49,6 +49,7 @@ public:
 
     QString iconNameForFile(const QString& path) const override;
     bool isFilePackage(const QString& path) const override;
+    bool wouldRunCode(const QString& path) const override;
 
     QStringList ejectableVolumes() const override;
     std::optional<QString> unmountAndEject(const QString& volumePath) override;

@@ -256,14 +256,28 @@ TEST(ResultActions, CompressMakesANewArchiveBesideTheItem) {
     EXPECT_EQ(zipEntryCount(zip), 3); // the folder, cat.jpg and the raw-named file
     EXPECT_TRUE(zip.contains("Photos/caf\xe9.txt"));
     const auto& call = f.p.processes.calls.last();
-    EXPECT_EQ(call.arguments.mid(call.arguments.size() - 2), (QStringList{"--", "Photos"}));
+    EXPECT_EQ(call.arguments.mid(call.arguments.size() - 2), (QStringList{"--", "./Photos"}));
 
-    // A name with a leading dash stays a name.
-    const QString dashed = f.p.makeFile("-rf", "x");
-    f.model.compress(ResultItem::file(dashed, ResultItem::Source::path));
-    ASSERT_TRUE(f.waitForOperations());
-    EXPECT_EQ(f.message(), "Compressed to \u201C-rf.zip\u201D");
-    EXPECT_EQ(zipEntries(f.p.home() + "/-rf.zip"), QStringList{"-rf"});
+    // Names the archiver could read as an option, as "the entries of archive x", or that hold a line
+    // break: each archive holds exactly the item, under its own name.
+    f.p.makeDir("odd");
+    f.p.makeFile("odd/x", "an archive named x would be read instead");
+    for (const QString& odd : {QStringLiteral("@x"), QStringLiteral("-x"), QStringLiteral("x\ny")}) {
+        const QString item = f.p.makeDir("odd/" + odd);
+        f.p.makeFile("odd/" + odd + "/inside", odd.toUtf8());
+        f.model.compress(ResultItem::file(item, ResultItem::Source::path));
+        ASSERT_TRUE(f.waitForOperations());
+        EXPECT_EQ(f.message(), "Compressed to \u201C" + odd + ".zip\u201D");
+        const QString out = f.p.makeDir("extracted/" + QString::number(odd.size()) + odd.left(1));
+        QProcess tar;
+        tar.start("bsdtar", {"-xf", f.p.home() + "/odd/" + odd + ".zip", "-C", out});
+        ASSERT_TRUE(tar.waitForFinished(30000));
+        EXPECT_EQ(tar.exitCode(), 0) << tar.readAllStandardError().toStdString();
+        EXPECT_EQ(QDir(out).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{odd});
+        EXPECT_EQ(QDir(out + "/" + odd).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                  QStringList{"inside"});
+        EXPECT_EQ(readAll(out + "/" + odd + "/inside"), odd.toUtf8());
+    }
 
     // A failing archiver leaves no archive behind.
     f.p.processes.runForReal = false;
@@ -454,19 +468,40 @@ TEST(FileOperations, RunnableTypesExtensionsLinksAndTheExecutableBit) {
     QFile::setPermissions(binary, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_TRUE(runnable(binary));
 
-    // Links count as what they point to, up to 8 deep.
+    // Windows scripts and shortcuts (Wine) and Java Web Start launchers.
+    for (const char* name : {"setup.bat", "run.vbs", "page.hta", "app.lnk", "site.url", "start.jnlp"})
+        EXPECT_TRUE(runnable(p.makeFile(name, "x"))) << name;
+    // What the desktop says it would run (its content type or its handler), beyond our own lists.
+    const QString odd = p.makeFile("report.weird", "x");
+    EXPECT_FALSE(runnable(odd));
+    p.workspace.runsCode.insert(odd);
+    EXPECT_TRUE(runnable(odd));
+
+    // Links count by their own name and by what they point to; a chain followed to its end decides.
+    const QString plain = p.makeFile("deep/blob", "plain words");
+    ASSERT_TRUE(QFile::link(plain, p.home() + "/deep/setup.sh"));
+    EXPECT_TRUE(runnable(p.home() + "/deep/setup.sh"));
+    ASSERT_TRUE(QFile::link(plain, p.home() + "/deep/readme"));
+    EXPECT_FALSE(runnable(p.home() + "/deep/readme"));
     const QString script = p.makeFile("deep/run.sh", "echo");
-    QString previous = script;
+    QString toScript = script, toPlain = plain;
     for (int i = 1; i <= 9; ++i) {
-        const QString link = p.home() + QStringLiteral("/deep/link%1").arg(i);
-        ASSERT_TRUE(QFile::link(previous, link));
-        previous = link;
-        EXPECT_EQ(runnable(link), i <= 8) << i;
+        const QString link = p.home() + QStringLiteral("/deep/s%1").arg(i);
+        ASSERT_TRUE(QFile::link(toScript, link));
+        toScript = link;
+        EXPECT_TRUE(runnable(link)) << i;
+        const QString other = p.home() + QStringLiteral("/deep/p%1").arg(i);
+        ASSERT_TRUE(QFile::link(toPlain, other));
+        toPlain = other;
+        // Deeper than 8 cannot be judged: asked about.
+        EXPECT_EQ(runnable(other), i > 8) << i;
     }
-    // A loop ends too.
+    // A loop and a link to nothing cannot be judged either.
     ASSERT_TRUE(QFile::link(p.home() + "/loopB", p.home() + "/loopA"));
     ASSERT_TRUE(QFile::link(p.home() + "/loopA", p.home() + "/loopB"));
-    EXPECT_FALSE(runnable(p.home() + "/loopA"));
+    EXPECT_TRUE(runnable(p.home() + "/loopA"));
+    ASSERT_TRUE(QFile::link(p.home() + "/gone", p.home() + "/dangling"));
+    EXPECT_TRUE(runnable(p.home() + "/dangling"));
     EXPECT_EQ(FileOperations::runnableExtensions().size(), 35);
 }
 

@@ -1,0 +1,182 @@
+#include "search/ItemActions.h"
+
+#include "fakes/FakePlatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QSet>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/inotify.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <thread>
+#include <unistd.h>
+
+using namespace zarvo;
+
+namespace {
+
+mode_t modeOf(const QString& path) {
+    struct stat status;
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0) return 0;
+    return status.st_mode & 07777;
+}
+
+void write(const QString& path, const QByteArray& bytes, mode_t mode) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    ::chmod(QFile::encodeName(path).constData(), mode);
+}
+
+// Watches a copy being made under `parent/name` with inotify and keeps, for every entry, the widest
+// mode it was seen with.
+class ModeWatch {
+public:
+    ModeWatch(const QString& parent, const QString& name) : m_parent(parent), m_name(name) {
+        m_fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        add(parent, QString());
+    }
+    ~ModeWatch() { ::close(m_fd); }
+
+    void run(const std::atomic<bool>& done) {
+        while (!done.load()) {
+            pollfd wait{m_fd, POLLIN, 0};
+            if (::poll(&wait, 1, 20) > 0) read();
+        }
+        read();
+    }
+    const QHash<QString, mode_t>& widest() const { return m_widest; }
+
+private:
+    void add(const QString& folder, const QString& relative) {
+        const int wd = inotify_add_watch(m_fd, QFile::encodeName(folder).constData(),
+                                         IN_CREATE | IN_ATTRIB | IN_MOVED_TO);
+        if (wd >= 0) m_folders.insert(wd, relative);
+    }
+    void see(const QString& relative) {
+        const QString path = m_parent + "/" + relative;
+        const mode_t mode = modeOf(path);
+        m_widest[relative] |= mode;
+        struct stat status;
+        if (::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISDIR(status.st_mode) &&
+            !m_watched.contains(relative)) {
+            m_watched.insert(relative);
+            add(path, relative);
+        }
+    }
+    void read() {
+        alignas(inotify_event) char buffer[64 * 1024];
+        for (;;) {
+            const ssize_t got = ::read(m_fd, buffer, sizeof buffer);
+            if (got <= 0) return;
+            for (char* at = buffer; at < buffer + got;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(at);
+                at += sizeof(inotify_event) + event->len;
+                const QString folder = m_folders.value(event->wd);
+                const QString name = event->len ? QFile::decodeName(event->name) : QString();
+                QString relative = folder.isEmpty() ? name : (name.isEmpty() ? folder : folder + "/" + name);
+                if (relative.isEmpty() || !(relative == m_name || relative.startsWith(m_name + "/")))
+                    continue;
+                see(relative);
+            }
+        }
+    }
+
+    QString m_parent, m_name;
+    int m_fd = -1;
+    QHash<int, QString> m_folders;
+    QSet<QString> m_watched;
+    QHash<QString, mode_t> m_widest;
+};
+
+} // namespace
+
+TEST(FileCopy, PrivateFoldersAndFilesNeverOpenUpWhileCopied) {
+    fakes::FakePlatform p;
+    // A private folder with a private inner folder, an open one and many files, so the copy takes a while.
+    const QString source = p.makeDir("private");
+    p.makeDir("private/secret");
+    p.makeDir("private/open");
+    for (int i = 0; i < 3000; ++i)
+        write(source + QStringLiteral("/secret/f%1").arg(i), QByteArray(64, 's'), 0600);
+    write(source + "/open/readme", "public", 0644);
+    write(source + "/tool", "#!/bin/sh\n", 0750);
+    ASSERT_TRUE(QFile::link("/etc/passwd", source + "/link"));
+    ::chmod(QFile::encodeName(source + "/secret").constData(), 0700);
+    ::chmod(QFile::encodeName(source + "/open").constData(), 0755);
+    ::chmod(QFile::encodeName(source).constData(), 0700);
+    const struct timespec old[2] = {{1000000000, 0}, {1000000000, 0}};
+    ::utimensat(AT_FDCWD, QFile::encodeName(source + "/tool").constData(), old, 0);
+    const bool root = geteuid() == 0;
+    if (root) ::chown(QFile::encodeName(source + "/open/readme").constData(), 65534, 65534);
+
+    const QString copy = p.home() + "/private copy";
+    ModeWatch watch(p.home(), "private copy");
+    std::atomic<bool> done = false;
+    std::optional<QString> error;
+    std::thread copier([&] {
+        error = FileOperations::copyItem(source, copy);
+        done = true;
+    });
+    watch.run(done);
+    copier.join();
+    ASSERT_EQ(error, std::nullopt) << error->toStdString();
+
+    // Seen while copying: the private folders never wider than 0700, private files never wider than 0600.
+    ASSERT_TRUE(watch.widest().contains("private copy"));
+    EXPECT_EQ(watch.widest().value("private copy") & 077, 0u)
+        << std::oct << watch.widest().value("private copy");
+    int seen = 0;
+    for (auto it = watch.widest().begin(); it != watch.widest().end(); ++it) {
+        if (it.key().startsWith("private copy/secret")) {
+            ++seen;
+            EXPECT_EQ(it.value() & 077, 0u) << it.key().toStdString() << " " << std::oct << it.value();
+        }
+    }
+    EXPECT_GT(seen, 0);
+
+    // Once done: the original modes, times, link and (as root) owner.
+    EXPECT_EQ(modeOf(copy), 0700u);
+    EXPECT_EQ(modeOf(copy + "/secret"), 0700u);
+    EXPECT_EQ(modeOf(copy + "/open"), 0755u);
+    EXPECT_EQ(modeOf(copy + "/open/readme"), 0644u);
+    EXPECT_EQ(modeOf(copy + "/tool"), 0750u);
+    EXPECT_EQ(modeOf(copy + "/secret/f2999"), 0600u);
+    EXPECT_EQ(QDir(copy + "/secret").entryList(QDir::Files).size(), 3000);
+    EXPECT_EQ(QFile::symLinkTarget(copy + "/link"), "/etc/passwd");
+    struct stat status;
+    ASSERT_EQ(::stat(QFile::encodeName(copy + "/tool").constData(), &status), 0);
+    EXPECT_EQ(status.st_mtim.tv_sec, 1000000000);
+    if (root) {
+        ASSERT_EQ(::stat(QFile::encodeName(copy + "/open/readme").constData(), &status), 0);
+        EXPECT_EQ(status.st_uid, 65534u);
+    }
+
+    // A copy onto an existing name fails and leaves both untouched; a failed copy leaves nothing.
+    EXPECT_TRUE(FileOperations::copyItem(source + "/tool", copy + "/tool").has_value());
+    EXPECT_EQ(modeOf(copy + "/tool"), 0750u);
+    ::mkfifo(QFile::encodeName(source + "/pipe").constData(), 0600);
+    EXPECT_EQ(FileOperations::copyItem(source, p.home() + "/with fifo"), std::nullopt);
+    EXPECT_EQ(modeOf(p.home() + "/with fifo/pipe"), 0600u);
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray socketPath = QFile::encodeName(source + "/open/sock");
+    ASSERT_LT(size_t(socketPath.size()), sizeof address.sun_path);
+    std::memcpy(address.sun_path, socketPath.constData(), size_t(socketPath.size()));
+    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    const auto failed = FileOperations::copyItem(source, p.home() + "/with socket");
+    ::close(listener);
+    ASSERT_TRUE(failed.has_value());
+    EXPECT_TRUE(failed->startsWith("\u201Cprivate\u201D couldn't be copied: ")) << failed->toStdString();
+    EXPECT_FALSE(FileOperations::existsAt(p.home() + "/with socket"));
+}
