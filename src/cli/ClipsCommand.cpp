@@ -45,6 +45,13 @@ struct Streams {
     QTextStream* err;
 };
 Streams streams;
+// Sets the streams for one command and gives the previous ones back after it, so a command started
+// while another waits on the store never leaves it writing to streams that are gone.
+struct UsingStreams {
+    explicit UsingStreams(Streams next) : previous(streams) { streams = next; }
+    ~UsingStreams() { streams = previous; }
+    Streams previous;
+};
 QTextStream& out() {
     return *streams.out;
 }
@@ -273,7 +280,7 @@ int run(ClipStore& store, QStringList args) {
 } // namespace
 
 int runClipsCommand(const QStringList& arguments, QIODevice& input, QTextStream& output, QTextStream& error) {
-    streams = Streams{&input, &output, &error};
+    const UsingStreams scope(Streams{&input, &output, &error});
     QStringList args = arguments;
     QString directory;
     if (args.size() >= 2 && args.first() == QLatin1String("--dir")) {
@@ -310,7 +317,7 @@ int runClipsCommand(const QStringList& arguments, QIODevice& input, QTextStream&
 
 int runClipsCommandOn(ClipStore& store, const QStringList& args, QIODevice& input, QTextStream& output,
                       QTextStream& error) {
-    streams = Streams{&input, &output, &error};
+    const UsingStreams scope(Streams{&input, &output, &error});
     const int status = run(store, args);
     store.flush();
     return status;
