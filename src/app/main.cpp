@@ -5,6 +5,7 @@
 #include "files/IndexMetadataQuery.h"
 #include "platform/HotKeyManager.h"
 #include "platform/linux/FileDefaultsStore.h"
+#include "platform/linux/InstanceChannel.h"
 #include "platform/linux/InstanceLock.h"
 #include "platform/linux/LinuxAppearance.h"
 #include "platform/linux/LinuxEnvironment.h"
@@ -22,7 +23,7 @@
 
 namespace {
 
-void log(const QString& line) {
+void logLine(const QString& line) {
     std::fprintf(stderr, "%s\n", line.toUtf8().constData());
     std::fflush(stderr);
 }
@@ -70,11 +71,11 @@ int main(int argc, char** argv) {
         const linux_::InstanceReply reply = linux_::InstanceClient::send(environment, message, 3000);
         if (reply.status == linux_::InstanceReply::Status::answered) return 0;
         if (reply.status == linux_::InstanceReply::Status::failed) {
-            log(QStringLiteral("zarvo: the running Zarvo did not answer: ") + reply.error);
+            logLine(QStringLiteral("zarvo: the running Zarvo did not answer: ") + reply.error);
             return 1;
         }
         if (request == QLatin1String("quit")) {
-            log(QStringLiteral("zarvo: Zarvo is not running"));
+            logLine(QStringLiteral("zarvo: Zarvo is not running"));
             return 0;
         }
     }
@@ -106,13 +107,13 @@ int main(int argc, char** argv) {
     linux.install();
     migrateDefaultsFromQuenlark();
     if (linux.display() == linux_::LinuxPlatform::Display::None) {
-        log(QStringLiteral("zarvo: ") + linux_::LinuxPlatform::noDisplayMessage(QStringLiteral("Zarvo")));
+        logLine(QStringLiteral("zarvo: ") + linux_::LinuxPlatform::noDisplayMessage(QStringLiteral("Zarvo")));
         return 1;
     }
 
     // One instance: if another one started in the meantime, it takes the request.
     linux_::InstanceLock lock(*platform.environment);
-    AppDelegate* delegate = nullptr;
+    app::AppDelegate* delegate = nullptr;
     lock.onRequest = [&delegate](const QJsonObject& request, linux_::InstanceLock::Reply reply) {
         if (delegate)
             delegate->handleRequest(request, std::move(reply));
@@ -122,12 +123,12 @@ int main(int argc, char** argv) {
     if (!lock.acquire()) {
         const auto reply = linux_::InstanceClient::send(*platform.environment, message, 3000);
         if (reply.status == linux_::InstanceReply::Status::answered) return 0;
-        log(QStringLiteral("zarvo: cannot become the running instance (the instance socket cannot be made)"));
+        logLine(QStringLiteral("zarvo: cannot become the running instance (the instance socket cannot be made)"));
         return 1;
     }
 
     const auto clipLock = lockClipStore(ClipStore::defaultDirectory(), 1000);
-    if (!clipLock) log(QStringLiteral("Zarvo: the clip store is in use by another process; copies are not kept"));
+    if (!clipLock) logLine(QStringLiteral("Zarvo: the clip store is in use by another process; copies are not kept"));
     std::unique_ptr<ClipStore> clips;
     if (clipLock)
         clips = std::make_unique<ClipStore>(ClipStore::defaultDirectory(), platform.pasteboard, true,
@@ -139,7 +140,7 @@ int main(int argc, char** argv) {
         platform.metadata = metadata.get();
     }
 
-    app::AppDelegate appDelegate({platform, clips.get(), metadata.get(), log});
+    app::AppDelegate appDelegate(app::AppDelegate::Services{platform, clips.get(), metadata.get(), logLine});
     delegate = &appDelegate;
     const SearchModel::Services services{Settings::shared(), History::shared(), Favorites::shared(),
                                          clips.get(), metadata.get(), platform.pasteboard};
@@ -153,11 +154,11 @@ int main(int argc, char** argv) {
         }
         cli::handleCliRequest(request, *clips, services, std::move(reply));
     };
-    if (const auto notice = linux.startupNotice()) log(QStringLiteral("Zarvo: ") + *notice);
+    if (const auto notice = linux.startupNotice()) logLine(QStringLiteral("Zarvo: ") + *notice);
     if (!appDelegate.applicationDidFinishLaunching()) return 0;
     if (!HotKeyManager::shared().isRegistered(HotKeyManager::Slot::main) &&
         linux.display() == linux_::LinuxPlatform::Display::X11)
-        log(QStringLiteral("Zarvo: to open the panel without the hot key, bind “zarvo --toggle” in your desktop's "
+        logLine(QStringLiteral("Zarvo: to open the panel without the hot key, bind “zarvo --toggle” in your desktop's "
                            "keyboard shortcut settings"));
     if (request == QLatin1String("clipboard")) appDelegate.model().switchTab(SearchModel::Tab::clipboard);
     if (request == QLatin1String("settings")) appDelegate.showSettings();

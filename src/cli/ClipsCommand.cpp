@@ -3,6 +3,7 @@
 #include "cli/CliContext.h"
 #include "cli/ClipsWatch.h"
 #include "clipboard/ClipStore.h"
+#include "clipboard/ClipStoreLock.h"
 #include "platform/Clock.h"
 #include "platform/Environment.h"
 #include "platform/PasteboardItem.h"
@@ -16,7 +17,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLockFile>
 #include <QTextStream>
 #include <cstdio>
 
@@ -45,6 +45,13 @@ struct Streams {
     QTextStream* err;
 };
 Streams streams;
+// Sets the streams for one command and gives the previous ones back after it, so a command started
+// while another waits on the store never leaves it writing to streams that are gone.
+struct UsingStreams {
+    explicit UsingStreams(Streams next) : previous(streams) { streams = next; }
+    ~UsingStreams() { streams = previous; }
+    Streams previous;
+};
 QTextStream& out() {
     return *streams.out;
 }
@@ -206,51 +213,21 @@ int runClipsCommand(const QStringList& args) {
     return runClipsCommand(args, input, out, err);
 }
 
-int runClipsCommand(const QStringList& arguments, QIODevice& input, QTextStream& output, QTextStream& error) {
-    streams = Streams{&input, &output, &error};
-    QStringList args = arguments;
-    QString directory;
-    if (args.size() >= 2 && args.first() == QLatin1String("--dir")) {
-        directory = QFileInfo(args[1]).absoluteFilePath();
-        args = args.mid(2);
-    }
-    if (args.isEmpty()) return usage();
-    if (directory.isEmpty()) directory = ClipStore::defaultDirectory();
-    const QString command = args.takeFirst();
-    static const QStringList commands{
+namespace {
+
+const QStringList& commands() {
+    static const QStringList names{
         QStringLiteral("list"),  QStringLiteral("search"), QStringLiteral("add"),
         QStringLiteral("copy"),  QStringLiteral("pin"),    QStringLiteral("delete"),
         QStringLiteral("clear"), QStringLiteral("prune"),  QStringLiteral("watch")};
-    if (!commands.contains(command)) return usage(QStringLiteral("unknown command “%1”").arg(command));
+    return names;
+}
 
-    // The application captures copies itself; a second capturing process would write the same store.
-    const Environment* environment = Platform::current().environment;
-    if (command == QLatin1String("watch") && environment && linux_::InstanceLock::isRunning(*environment))
-        return fail(QStringLiteral("Zarvo is running and already keeps the clipboard history"));
-
-    // One writer at a time: the whole run holds the store's lock, so no clip written by another
-    // process is lost to a stale copy of the list.
-    QDir().mkpath(directory);
-    QLockFile lock(QDir(directory).filePath(QStringLiteral("clips.lock")));
-    lock.setStaleLockTime(0); // only a dead owner's lock is stale, however long a live one holds it
-    if (!lock.tryLock(kLockWaitMs)) {
-        qint64 pid = 0;
-        QString host, app;
-        lock.getLockInfo(&pid, &host, &app);
-        if (lock.error() == QLockFile::LockFailedError)
-            return fail(
-                QStringLiteral("the clip store in %1 is in use by another process (pid %2); try again")
-                    .arg(directory)
-                    .arg(pid));
-        return fail(QStringLiteral("cannot lock the clip store in %1").arg(directory));
-    }
-
-    Pasteboard* pasteboard = Platform::current().pasteboard;
-    const bool watch = command == QLatin1String("watch");
-    ClipStore store(directory, command == QLatin1String("copy") || watch ? pasteboard : nullptr, false,
-                    ClipStore::Services::fromPlatform());
-    if (const auto& notice = store.openingNotice()) err() << "clips: " << *notice << "\n";
-
+int run(ClipStore& store, QStringList args) {
+    if (args.isEmpty()) return usage();
+    const QString command = args.takeFirst();
+    if (!commands().contains(command)) return usage(QStringLiteral("unknown command “%1”").arg(command));
+    Pasteboard* pasteboard = store.pasteboard();
     const bool json = args.removeAll(QStringLiteral("--json")) > 0;
     int status = 0;
     QString problem;
@@ -285,7 +262,7 @@ int runClipsCommand(const QStringList& arguments, QIODevice& input, QTextStream&
         }
     } else if (command == QLatin1String("clear")) {
         store.clearUnpinned();
-    } else if (watch) {
+    } else if (command == QLatin1String("watch")) {
         const bool once = args.removeAll(QStringLiteral("--once")) > 0;
         if (!args.isEmpty()) return usage(QStringLiteral("watch: unexpected “%1”").arg(args.first()));
         if (!pasteboard) return fail(QStringLiteral("no clipboard is available here"));
@@ -297,7 +274,51 @@ int runClipsCommand(const QStringList& arguments, QIODevice& input, QTextStream&
         out() << (before - store.clips().size()) << " clips dropped\n";
     }
     out().flush();
+    return status;
+}
+
+} // namespace
+
+int runClipsCommand(const QStringList& arguments, QIODevice& input, QTextStream& output, QTextStream& error) {
+    const UsingStreams scope(Streams{&input, &output, &error});
+    QStringList args = arguments;
+    QString directory;
+    if (args.size() >= 2 && args.first() == QLatin1String("--dir")) {
+        directory = QFileInfo(args[1]).absoluteFilePath();
+        args = args.mid(2);
+    }
+    if (args.isEmpty()) return usage();
+    if (directory.isEmpty()) directory = ClipStore::defaultDirectory();
+    const QString command = args.first();
+    if (!commands().contains(command)) return usage(QStringLiteral("unknown command “%1”").arg(command));
+
+    // The application captures copies itself; a second capturing process would write the same store.
+    const Environment* environment = Platform::current().environment;
+    if (command == QLatin1String("watch") && environment && linux_::InstanceLock::isRunning(*environment))
+        return fail(QStringLiteral("Zarvo is running and already keeps the clipboard history"));
+
+    // One writer at a time: the whole run holds the store's lock, so no clip written by another
+    // process is lost to a stale copy of the list.
+    QString problem;
+    const auto lock = lockClipStore(directory, kLockWaitMs, &problem);
+    if (!lock) return fail(problem);
+
+    Pasteboard* pasteboard = Platform::current().pasteboard;
+    ClipStore store(directory,
+                    command == QLatin1String("copy") || command == QLatin1String("watch") ? pasteboard
+                                                                                          : nullptr,
+                    false, ClipStore::Services::fromPlatform());
+    if (const auto& notice = store.openingNotice()) err() << "clips: " << *notice << "\n";
+    const int status = run(store, args);
     store.flush(); // everything on disk before the lock goes
+    return status;
+}
+
+int runClipsCommandOn(ClipStore& store, const QStringList& args, QIODevice& input, QTextStream& output,
+                      QTextStream& error) {
+    const UsingStreams scope(Streams{&input, &output, &error});
+    const int status = run(store, args);
+    store.flush();
     return status;
 }
 

@@ -5,7 +5,6 @@
 #include "sources/PathInput.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -51,9 +50,40 @@ QJsonObject rowJson(const ResultItem& item) {
     return row;
 }
 
-int runQueryCommand(const QStringList& args) {
-    QTextStream out(stdout);
-    QTextStream err(stderr);
+namespace {
+
+QString format(const SearchModel& model, const QString& text, bool json) {
+    QString output;
+    QTextStream out(&output);
+    if (json) {
+        QJsonObject object;
+        object.insert(QStringLiteral("query"), text);
+        object.insert(QStringLiteral("message"), optional(model.message()));
+        object.insert(QStringLiteral("selectedIndex"), model.selectedIndex());
+        QJsonArray rows;
+        for (const auto& item : model.results())
+            rows.append(rowJson(item));
+        object.insert(QStringLiteral("results"), rows);
+        out << QJsonDocument(object).toJson(QJsonDocument::Indented);
+        return output;
+    }
+    if (model.message()) out << *model.message() << "\n";
+    for (const auto& item : model.results()) {
+        out << item.name();
+        if (item.subtitle && !item.subtitle->isEmpty())
+            out << "  \u2014  " << *item.subtitle;
+        else if (item.url.isLocalFile())
+            out << "  \u2014  " << PathInput::abbreviatingWithTilde(item.url.toLocalFile());
+        out << "  [" << tag(item) << "]\n";
+    }
+    out.flush();
+    return output;
+}
+
+} // namespace
+
+void runQuery(const SearchModel::Services& services, const QStringList& args,
+              std::function<void(const CommandOutput&)> done) {
     bool json = false;
     QStringList words;
     bool literal = false;
@@ -66,48 +96,52 @@ int runQueryCommand(const QStringList& args) {
             words << arg;
     }
     if (words.size() != 1) {
-        err << "usage: zarvo-cli query [--json] TEXT\n";
-        return 2;
+        done({2, QString(), QStringLiteral("usage: zarvo-cli query [--json] TEXT\n")});
+        return;
     }
     const QString text = words.first();
 
+    // The model goes when the outcome is out; the timer and the connection go with it.
+    struct Pending {
+        SearchModel* model;
+        QString text;
+        bool json;
+        std::function<void(const CommandOutput&)> done;
+        bool finished = false;
+    };
+    auto pending = std::make_shared<Pending>(Pending{new SearchModel(services), text, json, std::move(done)});
+    // Once: when the file search reports its last batch, or when it takes too long.
+    const auto finish = [pending] {
+        if (pending->finished) return;
+        pending->finished = true;
+        pending->model->deleteLater();
+        pending->done({0, format(*pending->model, pending->text, pending->json), QString()});
+    };
+    SearchModel* model = pending->model;
+    model->setQuery(text);
+    if (model->mode() == SearchModel::Mode::search) model->runSearch();
+    if (!model->isSearching()) {
+        finish();
+        return;
+    }
+    QObject::connect(model, &SearchModel::changed, model, [model, finish] {
+        if (!model->isSearching()) finish();
+    });
+    QTimer::singleShot(kSearchTimeoutMs, model, finish);
+}
+
+int runQueryCommand(const QStringList& args) {
     CliContext& context = CliContext::shared();
-    SearchModel model(context.searchServices());
-    model.setQuery(text);
-    if (model.mode() == SearchModel::Mode::search) model.runSearch();
-
-    // Wait for the file search to report its last batch.
-    if (model.isSearching()) {
-        QEventLoop loop;
-        QObject::connect(&model, &SearchModel::changed, &loop, [&] {
-            if (!model.isSearching()) loop.quit();
-        });
-        QTimer::singleShot(kSearchTimeoutMs, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-
-    if (json) {
-        QJsonObject object;
-        object.insert(QStringLiteral("query"), text);
-        object.insert(QStringLiteral("message"), optional(model.message()));
-        object.insert(QStringLiteral("selectedIndex"), model.selectedIndex());
-        QJsonArray rows;
-        for (const auto& item : model.results())
-            rows.append(rowJson(item));
-        object.insert(QStringLiteral("results"), rows);
-        out << QJsonDocument(object).toJson(QJsonDocument::Indented);
-        return 0;
-    }
-    if (model.message()) out << *model.message() << "\n";
-    for (const auto& item : model.results()) {
-        out << item.name();
-        if (item.subtitle && !item.subtitle->isEmpty())
-            out << "  \u2014  " << *item.subtitle;
-        else if (item.url.isLocalFile())
-            out << "  \u2014  " << PathInput::abbreviatingWithTilde(item.url.toLocalFile());
-        out << "  [" << tag(item) << "]\n";
-    }
-    return 0;
+    std::optional<CommandOutput> result;
+    QEventLoop loop;
+    runQuery(context.searchServices(), args, [&](const CommandOutput& output) {
+        result = output;
+        loop.quit();
+    });
+    if (!result) loop.exec();
+    QTextStream(stdout) << result->out;
+    QTextStream(stderr) << result->err;
+    return result->code;
 }
 
 } // namespace zarvo::cli

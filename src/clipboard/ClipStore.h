@@ -79,6 +79,8 @@ public:
 
     const QList<Clip>& clips() const { return m_clips; }
     const QString& directory() const { return m_directory; }
+    // Where `write` puts clips back; none for a store that only reads and edits.
+    Pasteboard* pasteboard() const { return m_pasteboard; }
     bool indexWasUnreadable() const { return m_indexWasUnreadable; }
     // One line for the user when this opening set the index aside: where it lies and what was salvaged.
     const std::optional<QString>& openingNotice() const { return m_openingNotice; }

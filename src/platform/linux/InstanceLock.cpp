@@ -1,55 +1,128 @@
 #include "platform/linux/InstanceLock.h"
 
 #include "platform/Environment.h"
+#include "platform/linux/InstanceChannel.h"
+#include "platform/linux/InstanceFolder.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
+#include <QPointer>
 #include <unistd.h>
 
 namespace zarvo::linux_ {
 
-InstanceLock::InstanceLock(const Environment& environment) : m_name(serverName(environment)) {}
+namespace {
+
+// Whether the socket at `name` answers and is this user's.
+bool answersAsOurs(const QString& name, int timeoutMs) {
+    QLocalSocket socket;
+    socket.connectToServer(name);
+    if (!socket.waitForConnected(timeoutMs)) return false;
+    const auto peer = peerUser(int(socket.socketDescriptor()));
+    socket.abort();
+    if (peer && *peer == ::geteuid()) return true;
+    qWarning("Zarvo: the instance socket %s belongs to another user; taken as no instance running",
+             qPrintable(name));
+    return false;
+}
+
+QJsonObject errorReply(const QString& text) {
+    return QJsonObject{{QStringLiteral("error"), text}};
+}
+
+} // namespace
+
+InstanceLock::InstanceLock(const Environment& environment, QObject* parent)
+    : QObject(parent), m_environment(environment) {}
 
 InstanceLock::~InstanceLock() = default;
 
 QString InstanceLock::serverName(const Environment& environment) {
-    QString folder = environment.variable(QStringLiteral("XDG_RUNTIME_DIR")).value_or(QString());
-    // Only an existing absolute folder: a relative one would depend on the working directory.
-    if (folder.isEmpty() || !QDir::isAbsolutePath(folder) || !QFileInfo(folder).isDir())
-        folder = environment.tempPath();
-    return QDir(folder).filePath(QStringLiteral("%1-%2").arg(environment.appIdentifier()).arg(::getuid()));
+    const auto folder = InstanceFolder::locate(environment, true);
+    return folder ? QDir(*folder).filePath(InstanceFolder::socketName(environment)) : QString();
 }
 
 bool InstanceLock::isRunning(const Environment& environment, int timeoutMs) {
-    QLocalSocket socket;
-    socket.connectToServer(serverName(environment));
-    const bool answered = socket.waitForConnected(timeoutMs);
-    socket.abort();
-    return answered;
+    const auto folder = InstanceFolder::locate(environment, false);
+    return folder &&
+           answersAsOurs(QDir(*folder).filePath(InstanceFolder::socketName(environment)), timeoutMs);
 }
 
 bool InstanceLock::acquire() {
     if (isHeld()) return true;
+    m_name = serverName(m_environment);
+    if (m_name.isEmpty()) return false;
     // Two instances starting together must not both find no answer and then replace each other's socket.
     QLockFile starting(m_name + QStringLiteral(".lock"));
     if (!starting.tryLock(5000)) return false;
-    QLocalSocket socket;
-    socket.connectToServer(m_name);
-    if (socket.waitForConnected(1000)) return false;
-    socket.abort();
+    if (answersAsOurs(m_name, 1000)) return false;
     QLocalServer::removeServer(m_name); // a socket file nobody answers on is left from a crash
     auto server = std::make_unique<QLocalServer>();
     server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server->listen(m_name)) return false;
+    if (!server->listen(m_name)) {
+        qWarning("Zarvo: cannot listen on the instance socket %s: %s", qPrintable(m_name),
+                 qPrintable(server->errorString()));
+        return false;
+    }
+    connect(server.get(), &QLocalServer::newConnection, this, &InstanceLock::accept);
     m_server = std::move(server);
     return true;
 }
 
 bool InstanceLock::isHeld() const {
     return m_server && m_server->isListening();
+}
+
+void InstanceLock::accept() {
+    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        const auto peer = peerUser(int(socket->socketDescriptor()));
+        if (!peer || *peer != ::geteuid()) {
+            qWarning("Zarvo: refused a connection to the instance socket from %s",
+                     peer ? qPrintable(QStringLiteral("user %1").arg(*peer)) : "an unknown user");
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
+        serve(socket);
+    }
+}
+
+// One request per connection: read it, hand it on, send the one answer, close.
+void InstanceLock::serve(QLocalSocket* socket) {
+    auto reader = std::make_shared<InstanceFrame::Reader>();
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = connect(socket, &QLocalSocket::readyRead, socket, [this, socket, reader, connection] {
+        reader->append(socket->readAll());
+        const auto request = reader->next();
+        if (!request) {
+            if (!reader->failed()) return;
+            qWarning("Zarvo: instance socket: %s; connection closed", qPrintable(reader->error()));
+            socket->abort();
+            return;
+        }
+        disconnect(*connection); // anything after the request is not read
+        QPointer<QLocalSocket> client(socket);
+        auto answered = std::make_shared<bool>(false);
+        Reply reply = [client, answered](const QJsonObject& body) {
+            if (*answered || !client) return;
+            *answered = true;
+            QByteArray frame = InstanceFrame::encode(body);
+            if (frame.isEmpty())
+                frame = InstanceFrame::encode(errorReply(
+                    QStringLiteral("the answer was larger than %1 bytes").arg(InstanceFrame::maximumSize)));
+            client->write(frame);
+            client->disconnectFromServer(); // after the answer is written
+        };
+        if (!request->value(QStringLiteral("type")).isString())
+            reply(errorReply(QStringLiteral("a request needs a string \"type\"")));
+        else if (!onRequest)
+            reply(errorReply(QStringLiteral("this instance takes no requests")));
+        else
+            onRequest(*request, reply);
+    });
 }
 
 } // namespace zarvo::linux_

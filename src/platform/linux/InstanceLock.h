@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QJsonObject>
+#include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QLocalServer;
+class QLocalSocket;
 
 namespace zarvo {
 class Environment;
@@ -11,29 +15,42 @@ class Environment;
 
 namespace zarvo::linux_ {
 
-// One running application per identifier and user. The application listens on a local socket named
-// after both; other processes (`zarvo-cli clips watch`, a second start) ask whether it answers. A
-// socket file left by a crashed instance does not answer, so it never blocks anyone.
-class InstanceLock {
+// One running application per identifier and user. The application listens on a local socket in a
+// folder only the user can enter (see InstanceFolder); other processes (`zarvo-cli`, a second start)
+// send it requests there. Only processes of the same user are served or believed. A socket file left
+// by a crashed instance does not answer, so it never blocks anyone.
+class InstanceLock : public QObject {
+    Q_OBJECT
 public:
-    explicit InstanceLock(const Environment& environment);
-    ~InstanceLock();
-    InstanceLock(const InstanceLock&) = delete;
-    InstanceLock& operator=(const InstanceLock&) = delete;
+    // The one answer to a request; does nothing when called again or after the client went away.
+    using Reply = std::function<void(const QJsonObject&)>;
 
-    // The socket path: "<identifier>-<uid>" in the user's runtime directory (private to the user),
-    // else in the temporary folder.
+    explicit InstanceLock(const Environment& environment, QObject* parent = nullptr);
+    ~InstanceLock() override;
+
+    // The socket path: "<identifier>-<uid>" in the private folder, which is made when needed; empty
+    // when no private folder can be had.
     static QString serverName(const Environment& environment);
-    // Whether the running instance of this identifier and user answers within `timeoutMs`.
+    // Whether an instance of this identifier and user answers within `timeoutMs`; a socket of another
+    // user does not count.
     static bool isRunning(const Environment& environment, int timeoutMs = 1000);
 
-    // Becomes the running instance; false when another one answers or the socket cannot be made.
+    // Becomes the running instance; false when another one of this user answers or the socket cannot
+    // be made.
     bool acquire();
     bool isHeld() const;
-    // The listening server while held, for messages from later starts.
+    // The listening server while held.
     QLocalServer* server() const { return m_server.get(); }
 
+    // Set before acquire(); called on the main thread for every request (a JSON object with a string
+    // "type") of a client of this user. `reply` sends the one answer, now or later.
+    std::function<void(const QJsonObject& request, Reply reply)> onRequest;
+
 private:
+    void accept();
+    void serve(QLocalSocket* socket);
+
+    const Environment& m_environment;
     QString m_name;
     std::unique_ptr<QLocalServer> m_server;
 };

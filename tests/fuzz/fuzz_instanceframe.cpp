@@ -1,0 +1,51 @@
+// Feeds arbitrary bytes to the reader of the instance socket's messages, in pieces of the sizes the
+// first byte picks. Whatever arrives, the reader must not crash; the messages
+// it gives are the same however the stream is cut, each survives a second encoding unchanged, and
+// after a failure nothing more comes out.
+
+#include "platform/linux/InstanceChannel.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+using zarvo::linux_::InstanceFrame::Reader;
+
+namespace {
+
+struct Outcome {
+    QList<QJsonObject> messages;
+    bool failed = false;
+};
+
+Outcome read(const QByteArray& bytes, qsizetype piece) {
+    Reader reader;
+    Outcome outcome;
+    for (qsizetype at = 0; at < bytes.size(); at += piece) {
+        reader.append(bytes.mid(at, piece));
+        while (auto message = reader.next())
+            outcome.messages << *message;
+    }
+    outcome.failed = reader.failed();
+    if (outcome.failed && (reader.error().isEmpty() || reader.next())) std::abort();
+    reader.append(QByteArray("\0\0\0\2{}", 6));
+    if (outcome.failed && reader.next()) std::abort();
+    return outcome;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size < 1 || size > 1 << 16) return 0;
+    const QByteArray bytes(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
+    const Outcome whole = read(bytes, qMax<qsizetype>(1, bytes.size()));
+    const Outcome pieces = read(bytes, 1 + data[0] % 16);
+    if (whole.messages != pieces.messages || whole.failed != pieces.failed) std::abort();
+    for (const QJsonObject& message : whole.messages) {
+        Reader again;
+        again.append(zarvo::linux_::InstanceFrame::encode(message));
+        const auto decoded = again.next();
+        if (!decoded || *decoded != message || again.pending() != 0) std::abort();
+    }
+    return 0;
+}
