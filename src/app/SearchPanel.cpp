@@ -65,6 +65,8 @@ std::optional<QRect> SearchPanel::screenUnderPointer() {
 }
 
 void SearchPanel::present() {
+    // A focus check left from the last time the panel was shown is not about this time.
+    m_focusDebounce.stop();
     if (const auto available = screenUnderPointer()) setGeometry(frameOn(*available));
     if (m_windowing) {
         if (m_windowing->isCompositing() != m_compositing) setCompositing(m_windowing->isCompositing());
@@ -72,8 +74,19 @@ void SearchPanel::present() {
     }
     show();
     raise();
-    activateWindow();
-    if (m_windowing) m_windowing->activate(winId());
+    // Qt's own activation request carries the time of the last event Qt saw, which a window manager
+    // that prevents focus stealing holds against us; ours carries the time of the user's request.
+    if (m_windowing)
+        m_windowing->activate(winId());
+    else
+        activateWindow();
+    // The focus may arrive while the hot key's grab is still active, when Qt does not take note of it;
+    // then Qt sees no focus leave either. Look again shortly, and once more to catch a focus that
+    // went elsewhere in the meantime.
+    QTimer::singleShot(120, this, [this] { adoptWindowManagerFocus(); });
+    QTimer::singleShot(400, this, [this] {
+        if (!adoptWindowManagerFocus() && isVisible() && !isActiveWindow()) m_focusDebounce.start();
+    });
 }
 
 bool SearchPanel::isInFront() const {
@@ -152,8 +165,25 @@ void SearchPanel::changeEvent(QEvent* event) {
     }
 }
 
+bool SearchPanel::adoptWindowManagerFocus() {
+    // Qt drops focus events that arrive while a key grab is active (the hot key's own grab), so it may
+    // not know that the window manager gave us the keyboard: the window manager's word counts.
+    if (!isVisible() || isActiveWindow() || !m_windowing || m_windowing->activeWindow() != winId()) return false;
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    QApplication::setActiveWindow(this);
+    QT_WARNING_POP
+    return true;
+}
+
+void SearchPanel::hideEvent(QHideEvent* event) {
+    m_focusDebounce.stop();
+    QWidget::hideEvent(event);
+}
+
 void SearchPanel::checkFocus() {
     if (!isVisible() || isActiveWindow()) return;
+    if (adoptWindowManagerFocus()) return;
     // Our own windows (menus, the preview, dialogs) take the keyboard without the panel going away.
     if (QApplication::activePopupWidget() || QApplication::activeModalWidget() || isOwnWindowOpen()) return;
     QWidget* active = QApplication::activeWindow();

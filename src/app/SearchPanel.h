@@ -57,10 +57,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void updateShape();
     void checkFocus();
+    // Takes the window manager's word that the panel has the keyboard; true when it had to.
+    bool adoptWindowManagerFocus();
 
     PanelWindowing* m_windowing = nullptr;
     QWidget* m_content = nullptr;

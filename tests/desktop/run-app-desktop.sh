@@ -92,7 +92,8 @@ unset XDG_CURRENT_DESKTOP XDG_SESSION_TYPE WAYLAND_DISPLAY SESSION_MANAGER DESKT
 export ZARVO_SANDBOX=$sandbox ZARVO_SCREENSHOTS=$shots ZARVO=$zarvo ZARVO_CLI=$cli ZARVO_WM=$wm ZARVO_MODE=$mode
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
 
-exec dbus-run-session -- bash -c '
+status=0
+dbus-run-session -- bash -c '
     set -e
     case $ZARVO_WM in
         openbox) openbox --sm-disable >"$ZARVO_SANDBOX/wm.log" 2>&1 & ;;
@@ -109,4 +110,5 @@ exec dbus-run-session -- bash -c '
     status=$?
     kill $(cat "$ZARVO_SANDBOX/wm.pid") 2>/dev/null || true
     exit $status
-'
+' || status=$?
+exit $status

@@ -99,6 +99,20 @@ void LinuxPanelWindowing::rememberActiveWindow(quintptr ownWindow) {
     if (active && active != ownWindow && active != m_x11->rootWindow()) m_previous = active;
 }
 
+bool LinuxPanelWindowing::hasWindowManager() const {
+    // An EWMH window manager names its check window on the root window.
+    Display* display = m_x11->display();
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    const bool found = XGetWindowProperty(display, m_x11->rootWindow(), m_x11->atom("_NET_SUPPORTING_WM_CHECK"), 0,
+                                          1, False, XA_WINDOW, &type, &format, &count, &after, &data) == Success &&
+                       data && count == 1;
+    if (data) XFree(data);
+    return found;
+}
+
 bool LinuxPanelWindowing::isViewable(unsigned long window) const {
     XWindowAttributes attributes{};
     bool viewable = false;
@@ -132,12 +146,9 @@ void LinuxPanelWindowing::activate(quintptr window) {
     XChangeProperty(display, window, m_x11->atom("_NET_WM_USER_TIME"), XA_CARDINAL, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(&userTime), 1);
     sendActiveWindow(window, time);
-    // Without a window manager nobody answers the request: take the focus directly.
-    Window focus = None;
-    int revert = 0;
-    XGetInputFocus(display, &focus, &revert);
-    if (activeWindow() == 0 || focus == PointerRoot || focus == None)
-        m_x11->trapErrors([&] { XSetInputFocus(display, window, RevertToParent, time); });
+    // Without a window manager nobody answers the request: take the focus directly. Never beside one:
+    // the focus would go back to the root window when it reparents ours, and it falls back elsewhere.
+    if (!hasWindowManager()) m_x11->trapErrors([&] { XSetInputFocus(display, window, RevertToParent, time); });
     XFlush(display);
 }
 

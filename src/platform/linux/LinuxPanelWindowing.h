@@ -32,6 +32,7 @@ private:
     unsigned long requestTime();
     unsigned long serverTime();
     bool isViewable(unsigned long window) const;
+    bool hasWindowManager() const;
     void sendActiveWindow(unsigned long window, unsigned long time);
 
     X11Connection* m_x11 = nullptr;
