@@ -49,9 +49,10 @@ def wait_until(condition, timeout=8.0, step=0.02):
 
 
 def active_window():
+    # "window id # 0x80000c" (xfwm4 adds ", 0x0")
     out = run("xprop", "-root", "_NET_ACTIVE_WINDOW").stdout
     try:
-        return int(out.split()[-1], 16)
+        return int(out.split("#", 1)[1].split(",")[0], 16)
     except (ValueError, IndexError):
         return 0
 

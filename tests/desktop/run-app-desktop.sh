@@ -78,7 +78,13 @@ if [ -z "$display" ]; then
 fi
 export DISPLAY=$display
 if [ "$mode" = dual ]; then
-    xrandr --setmonitor L 1920/508x1080/286+0+0 none
+    # The dummy driver starts at a small mode, and the pointer cannot leave it: one mode over both
+    # monitors. Giving the output to the left monitor takes its own automatic monitor away.
+    output=$(xrandr | awk '/ connected/ {print $1; exit}')
+    xrandr --newmode 3840x1080_60 346.00 3840 4104 4520 5200 1080 1083 1093 1110 -hsync +vsync
+    xrandr --addmode "$output" 3840x1080_60
+    xrandr --output "$output" --mode 3840x1080_60
+    xrandr --setmonitor L 1920/508x1080/286+0+0 "$output"
     xrandr --setmonitor R 1920/508x1080/286+1920+0 none
 fi
 
