@@ -21,7 +21,7 @@ TEST(LinuxWords, KeysFileManagerAndTheMacsNamesAreSpelledForLinux) {
     EXPECT_EQ(words.text("Clipboard history is off.\nTurn it on in Settings (\u2318,)."),
               "Clipboard history is off.\nTurn it on in Settings (Ctrl+,).");
     EXPECT_EQ(words.text("Can't search ~/a, ~/b \u2014 macOS hasn't granted access."),
-              "Can't search ~/a, ~/b \u2014 not readable by you.");
+              "Can't search ~/a, ~/b \u2014 missing or not readable by you.");
     EXPECT_EQ(words.text("System Settings \u203A Network"), "Settings \u203A Network");
     // A text with nothing of the Mac's stays as it is, whatever its script.
     EXPECT_EQ(words.text("\u05E9\u05DC\u05D5\u05DD \u2318"), "\u05E9\u05DC\u05D5\u05DD Ctrl");

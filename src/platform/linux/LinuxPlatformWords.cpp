@@ -40,7 +40,7 @@ qsizetype keyLength(const QString& text, qsizetype at) {
 // Words of the Mac's that name things with another name here; key glyphs are handled apart.
 const QList<std::pair<QString, QString>>& wordTable() {
     static const QList<std::pair<QString, QString>> table{
-        {QStringLiteral("macOS hasn't granted access"), QStringLiteral("not readable by you")},
+        {QStringLiteral("macOS hasn't granted access"), QStringLiteral("missing or not readable by you")},
         {QStringLiteral("System Settings"), QStringLiteral("Settings")},
         {QStringLiteral("this Mac"), QStringLiteral("this computer")},
     };

@@ -26,6 +26,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <unistd.h>
 #include <X11/Xutil.h>
 
 namespace zarvo::linux_ {
@@ -485,8 +486,29 @@ std::optional<AppInfo> LinuxWorkspace::applicationOfWindow(unsigned long window)
     return app;
 }
 
+bool LinuxWorkspace::isOwnWindow(unsigned long window) const {
+    if (!m_x11 || window == 0) return false;
+    unsigned long pid = 0;
+    m_x11->trapErrors([&] {
+        Atom type = 0;
+        int format = 0;
+        unsigned long count = 0, after = 0;
+        unsigned char* data = nullptr;
+        if (XGetWindowProperty(m_x11->display(), window, m_x11->atom("_NET_WM_PID"), 0, 1, False, XA_CARDINAL,
+                               &type, &format, &count, &after, &data) == Success &&
+            data && format == 32 && count == 1)
+            pid = *reinterpret_cast<unsigned long*>(data);
+        if (data) XFree(data);
+    });
+    return pid == static_cast<unsigned long>(::getpid());
+}
+
 std::optional<AppInfo> LinuxWorkspace::frontmostApplication() const {
-    return applicationOfWindow(activeWindow());
+    // Our panel takes the keyboard to be typed into, but the application in front is still the one
+    // the user came from: pasting and the copies' sources go there.
+    const unsigned long window = activeWindow();
+    if (isOwnWindow(window)) return applicationOfWindow(m_lastForeignActive);
+    return applicationOfWindow(window);
 }
 
 void LinuxWorkspace::handleX11Event(XEvent& event) {
@@ -496,6 +518,8 @@ void LinuxWorkspace::handleX11Event(XEvent& event) {
     const unsigned long window = activeWindow();
     if (window == 0 || window == m_lastActive) return;
     m_lastActive = window;
+    if (isOwnWindow(window)) return;
+    m_lastForeignActive = window;
     const auto app = applicationOfWindow(window);
     if (!app) return;
     QPointer<LinuxWorkspace> self(this);

@@ -66,12 +66,15 @@ private:
     void handleX11Event(::_XEvent& event);
     unsigned long activeWindow() const;
     std::optional<AppInfo> applicationOfWindow(unsigned long window) const;
+    // Whether a window belongs to this process (its _NET_WM_PID is ours).
+    bool isOwnWindow(unsigned long window) const;
     void callFileManager(const char* method, const QList<QUrl>& files, std::function<void()> fallback);
     void finish(Completion done, std::optional<QString> error);
 
     const Environment& m_environment;
     X11Connection* m_x11 = nullptr;
     unsigned long m_lastActive = 0;
+    unsigned long m_lastForeignActive = 0;
     mutable QHash<unsigned long, std::optional<AppInfo>> m_windowApps;
 
     // Application lookups walk every desktop entry through GIO (milliseconds each) and the panel asks
