@@ -248,7 +248,39 @@ def looks():
     return 1 if failed else 0
 
 
+def taken_hot_key():
+    """Another client holds Super+R: the log says so, the other key and the commands still work."""
+    set_up_sandbox()
+    grab = subprocess.Popen([os.environ["ZARVO_HELPER"], "grab-key", "r", "64"], stdout=subprocess.PIPE, text=True)
+    grab.stdout.readline()
+    app = start_zarvo()
+    try:
+        wait_until(panel_has_keyboard, timeout=5)
+        key("Escape")
+        wait_until(lambda: not panel())
+        log = read(os.path.join(SANDBOX, "zarvo.log"))
+        check("the log names the key it could not have", "Zarvo: could not register Super+R" in log, log[-500:])
+        check("and says how to bind the command instead", "zarvo --toggle" in log)
+        key("shift+super+v")
+        check("the clipboard key still opens the panel", wait_until(panel_has_keyboard))
+        key("Escape")
+        wait_until(lambda: not panel())
+        run(ZARVO, "--toggle", check_status=True)
+        check("zarvo --toggle still opens it", wait_until(panel_has_keyboard))
+    finally:
+        run(ZARVO, "--quit")
+        try:
+            app.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            app.kill()
+        grab.kill()
+    print(f"{passed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
 def main():
+    if MODE == "taken":
+        return taken_hot_key()
     if MODE == "dual":
         return two_monitors()
     if MODE == "looks":

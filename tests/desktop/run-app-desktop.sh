@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Runs the application's desktop test on a private X server under a real window manager, in a sandbox
 # home with its own session bus. Usage:
-#   run-app-desktop.sh WM MODE ZARVO ZARVO_CLI SCREENSHOT_DIR
+#   run-app-desktop.sh WM MODE ZARVO ZARVO_CLI SCREENSHOT_DIR HELPER
 # WM: openbox | xfwm4 | metacity. MODE: plain | composite (xcompmgr) | dual (Xorg dummy, two monitors)
-# | looks (screenshots in light and dark, scale 1 and 2).
+# | looks (screenshots in light and dark, scale 1 and 2) | taken (another client holds Super+R).
 set -euo pipefail
 
-wm=$1 mode=$2 zarvo=$3 cli=$4 shots=$5
+wm=$1 mode=$2 zarvo=$3 cli=$4 shots=$5 helper=${6:-}
 here=$(cd "$(dirname "$0")" && pwd)
 
 needed=(xdotool xclip xprop dbus-run-session python3 xterm "$wm")
@@ -95,7 +95,7 @@ export XDG_RUNTIME_DIR=$sandbox/runtime
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 export XDG_DATA_DIRS=$sandbox/system:/usr/share
 unset XDG_CURRENT_DESKTOP XDG_SESSION_TYPE WAYLAND_DISPLAY SESSION_MANAGER DESKTOP_STARTUP_ID QT_QPA_PLATFORM
-export ZARVO_SANDBOX=$sandbox ZARVO_SCREENSHOTS=$shots ZARVO=$zarvo ZARVO_CLI=$cli ZARVO_WM=$wm ZARVO_MODE=$mode
+export ZARVO_SANDBOX=$sandbox ZARVO_SCREENSHOTS=$shots ZARVO=$zarvo ZARVO_CLI=$cli ZARVO_WM=$wm ZARVO_MODE=$mode ZARVO_HELPER=$helper
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
 
 status=0
