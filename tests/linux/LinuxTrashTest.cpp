@@ -25,10 +25,16 @@ QString uid() {
 }
 
 // A folder other users can reach, as /dev/shm or a stick's root are.
+// It lies inside a private temporary folder of ours opened for others to pass through, so a test never
+// changes the mode of a folder it did not make (the system's temporary folder above all).
 struct Volume {
     QTemporaryDir dir;
-    QString root() const { return dir.path(); }
-    Volume() { ::chmod(QFile::encodeName(dir.path()).constData(), 01777); }
+    QString root() const { return dir.path() + "/volume"; }
+    Volume() {
+        QDir().mkpath(root());
+        ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
+        ::chmod(QFile::encodeName(root()).constData(), 01777);
+    }
 };
 
 } // namespace
@@ -88,7 +94,6 @@ TEST(LinuxTrash, OnlyTheUsersOwnTrashFoldersCountAndLinksAreNeverFollowed) {
 TEST(LinuxTrash, AnotherUsersPlantedTrashFolderIsLeftAlone) {
     if (geteuid() != 0) GTEST_SKIP() << "needs root: only root can act as another user (nobody) here";
     Volume volume;
-    ::chmod(QFile::encodeName(volume.root().section('/', 0, -2)).constData(), 0755);
     const QString target = volume.root() + "/mine";
     touch(target + "/precious");
     const QString planted = volume.root() + "/.Trash-" + uid();
