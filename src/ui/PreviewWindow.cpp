@@ -103,13 +103,7 @@ void PreviewWindow::showFile(const QUrl& file) {
     case Kind::image: {
         QImageReader reader(m_path);
         reader.setAutoTransform(true);
-        const QImage image = reader.read();
-        if (image.isNull()) {
-            m_kind = Kind::details;
-            showDetails(m_path);
-        } else {
-            showImage(image);
-        }
+        showImageOrDetails(reader.read());
         break;
     }
     case Kind::pdf: {
@@ -120,14 +114,8 @@ void PreviewWindow::showFile(const QUrl& file) {
             document->setRenderHint(Poppler::Document::TextAntialiasing);
             page = document->page(0);
         }
-        const QImage image = page ? page->renderToImage(kPdfDpi * devicePixelRatioF(), kPdfDpi * devicePixelRatioF())
-                                  : QImage();
-        if (image.isNull()) {
-            m_kind = Kind::details;
-            showDetails(m_path);
-        } else {
-            showImage(image);
-        }
+        showImageOrDetails(page ? page->renderToImage(kPdfDpi * devicePixelRatioF(), kPdfDpi * devicePixelRatioF())
+                                : QImage());
         break;
     }
     case Kind::text: {
@@ -141,6 +129,16 @@ void PreviewWindow::showFile(const QUrl& file) {
         break;
     }
     case Kind::details: showDetails(m_path); break;
+    }
+}
+
+void PreviewWindow::showImageOrDetails(const QImage& image) {
+    // A file that does not decode (a damaged picture, a locked PDF) is still described.
+    if (image.isNull()) {
+        m_kind = Kind::details;
+        showDetails(m_path);
+    } else {
+        showImage(image);
     }
 }
 

@@ -39,6 +39,7 @@ protected:
 
 private:
     void showImage(const QImage& image);
+    void showImageOrDetails(const QImage& image);
     void showDetails(const QString& path);
 
     Kind m_kind = Kind::details;

@@ -141,6 +141,21 @@ def panel_shot(name):
     run("import", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}", "+repage", os.path.join(SHOTS, f"{name}.png"))
 
 
+def quit_zarvo(app):
+    run(ZARVO, "--quit")
+    try:
+        app.wait(timeout=10)
+        return True
+    except subprocess.TimeoutExpired:
+        app.kill()
+        return False
+
+
+def summary():
+    print(f"{passed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
 def two_monitors():
     """With the pointer on the right monitor the panel is centred on it, 18 % from its top."""
     set_up_sandbox()
@@ -161,13 +176,8 @@ def two_monitors():
         x, y, w, h = geometry(p)
         check("moving the pointer to the left monitor moves the panel there", x + w <= 1920, f"x={x}")
     finally:
-        run(ZARVO, "--quit")
-        try:
-            app.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            app.kill()
-    print(f"{passed} passed, {failed} failed")
-    return 1 if failed else 0
+        quit_zarvo(app)
+    return summary()
 
 
 def looks():
@@ -239,13 +249,8 @@ def looks():
                 time.sleep(0.6)
                 panel_shot(f"look-{look}-clips")
             finally:
-                run(ZARVO, "--quit")
-                try:
-                    app.wait(timeout=10)
-                except subprocess.TimeoutExpired:
-                    app.kill()
-    print(f"{passed} passed, {failed} failed")
-    return 1 if failed else 0
+                quit_zarvo(app)
+    return summary()
 
 
 def taken_hot_key():
@@ -268,14 +273,9 @@ def taken_hot_key():
         run(ZARVO, "--toggle", check_status=True)
         check("zarvo --toggle still opens it", wait_until(panel_has_keyboard))
     finally:
-        run(ZARVO, "--quit")
-        try:
-            app.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            app.kill()
+        quit_zarvo(app)
         grab.kill()
-    print(f"{passed} passed, {failed} failed")
-    return 1 if failed else 0
+    return summary()
 
 
 def main():
@@ -350,12 +350,7 @@ def main():
         print(f"info {TAG}: --toggle to panel with keyboard in {1000 * (time.monotonic() - start):.0f} ms")
         run(ZARVO, "--toggle", check_status=True)
         check("zarvo --toggle hides it again", wait_until(lambda: not panel()))
-        run(ZARVO, "--quit", check_status=True)
-        try:
-            app.wait(timeout=10)
-            check("zarvo --quit ends the application", True)
-        except subprocess.TimeoutExpired:
-            check("zarvo --quit ends the application", False)
+        check("zarvo --quit ends the application", quit_zarvo(app))
         log = read(os.path.join(SANDBOX, "zarvo.log"))
         check("nothing went wrong in the application's log", "runtime error" not in log and "ERROR:" not in log,
               log[-2000:])
@@ -365,8 +360,7 @@ def main():
         term.kill()
         if failed:
             print(read(os.path.join(SANDBOX, "zarvo.log"))[-3000:])
-    print(f"{passed} passed, {failed} failed")
-    return 1 if failed else 0
+    return summary()
 
 
 if __name__ == "__main__":
