@@ -11,6 +11,7 @@
 #include "ui/SearchView.h"
 
 #include <QDirIterator>
+#include <QMenu>
 #include <QKeyEvent>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -168,6 +169,28 @@ TEST(PanelWindow, SitsCentredAt18PercentAndDrawsASharpKeycap) {
         EXPECT_GT(inked, image.width() * 4);
         EXPECT_LT(inked, image.width() * image.height() / 2);
     }
+}
+
+TEST(StatusMenuTest, EightItemsWithTheCurrentHotKeysInTheirTitles) {
+    Panel f;
+    int opened = 0;
+    app::StatusMenu::Actions actions;
+    actions.open = [&] { ++opened; };
+    app::StatusMenu menu(f.settings, actions);
+    const QList<QAction*> items = menu.menu()->actions();
+    ASSERT_EQ(items.size(), 8);
+    EXPECT_EQ(items[0]->text(), "Open Zarvo  (⌘R)");
+    EXPECT_EQ(items[1]->text(), "Clipboard History  (⇧⌘V)");
+    EXPECT_TRUE(items[2]->isSeparator());
+    EXPECT_EQ(items[3]->text(), "Settings…");
+    EXPECT_EQ(items[7]->text(), "Quit Zarvo");
+    // A changed hot key shows the next time the menu opens.
+    f.settings.setHotKeyModifiers(HotKeyModifier::control | HotKeyModifier::option);
+    emit menu.menu()->aboutToShow();
+    EXPECT_EQ(items[0]->text(), "Open Zarvo  (⌃⌥R)");
+    items[0]->trigger();
+    zarvo::testing::pump(30); // menu actions run once the menu has closed
+    EXPECT_EQ(opened, 1);
 }
 
 // Every symbol the code names resolves to an icon of the theme (Adwaita standing in where the desktop
