@@ -199,3 +199,109 @@ TEST(FileDefaultsStore, SettingsAndHistoryPersistAcrossProcesses) {
     EXPECT_EQ(settings.hotKeyLabel(), "R"); // registered defaults are not written to the file
     EXPECT_FALSE(readFile(tmp.path() + "/" + domain + ".json").contains("hotKeyLabel"));
 }
+
+namespace {
+
+// A domain as the application stores it: settings, history and favourites (data holding JSON), keywords.
+QVariantMap storedDomain() {
+    return {
+        {"clipRetentionDays", 30},
+        {"customShortcutsV1",
+         QByteArray(R"([{"id":"1","keyword":"w","url":"https://example.com/?q={query}"}])")},
+        {"favoritesV1", QVariantList{"app:firefox", "file:/home/u/notes.txt"}},
+        {"historyV2", QByteArray(R"([{"key":"app:firefox","count":3,"lastOpened":"2026-03-14T15:09:26Z"}])")},
+        {"hotKeyCode", 4294967295u},
+        {"hotKeyLabel", QString::fromUtf8("R “quoted” }{")},
+        {"keepClipboardHistory", true},
+        {"launchedAt", QDateTime(QDate(2026, 3, 14), QTime(15, 9, 26), Qt::UTC)},
+        {"panelScale", 1.25},
+        {"frames", QVariantMap{{"main", QVariantMap{{"x", 10}, {"label", "a"}}}, {"prefs", 2}}},
+    };
+}
+
+// Where each key's member ends in the indented text (its tagged object closes at the members' indentation).
+QMap<QString, qsizetype> memberEnds(const QByteArray& text, const QVariantMap& values) {
+    QMap<QString, qsizetype> ends;
+    for (const QString& key : values.keys()) {
+        const qsizetype start = text.indexOf("\n        \"" + key.toUtf8() + "\": {");
+        const qsizetype close = text.indexOf("\n        }", start);
+        if (start >= 0 && close >= 0) ends.insert(key, close + 10);
+    }
+    return ends;
+}
+
+} // namespace
+
+TEST(FileDefaultsStore, ADamagedFileKeepsEveryValueThatStillReads) {
+    const QVariantMap stored = storedDomain();
+    const QByteArray text = FileDefaultsStore::encode(stored);
+    const QMap<QString, qsizetype> ends = memberEnds(text, stored);
+    ASSERT_EQ(ends.size(), stored.size());
+
+    // Cut short anywhere: every value whose text is complete is served, written back with the next change,
+    // and the original stays aside unchanged.
+    QList<qsizetype> cuts;
+    for (qsizetype cut = 1; cut < text.size(); cut += 23)
+        cuts << cut;
+    for (qsizetype end : ends)
+        cuts << end << end - 1;
+    cuts << text.size() - 2; // the closing brace gone
+    int salvaged = 0;
+    for (const qsizetype cut : cuts) {
+        QTemporaryDir tmp;
+        const QString file = tmp.path() + "/app.json";
+        const QByteArray damaged = text.left(cut);
+        writeFile(file, damaged);
+        FileDefaultsStore store(tmp.path());
+        const QVariantMap values = store.load("app");
+        for (auto it = ends.constBegin(); it != ends.constEnd(); ++it)
+            EXPECT_TRUE(it.value() > cut || values.contains(it.key()))
+                << cut << " " << it.key().toStdString();
+        for (auto it = values.constBegin(); it != values.constEnd(); ++it)
+            EXPECT_EQ(it.value(), stored.value(it.key())) << cut << " " << it.key().toStdString();
+        ASSERT_EQ(corruptCopies(tmp.path()).size(), 1) << cut;
+        const QString copy = tmp.path() + "/" + corruptCopies(tmp.path())[0];
+        EXPECT_EQ(readFile(copy), damaged) << cut;
+        if (values.isEmpty()) continue; // nothing readable: set aside whole, as before
+        ++salvaged;
+        // Opened again before any change: the same copy serves, no second one is made.
+        EXPECT_EQ(FileDefaultsStore(tmp.path()).load("app"), values) << cut;
+        EXPECT_EQ(corruptCopies(tmp.path()).size(), 1) << cut;
+
+        QVariantMap changed = values;
+        changed.insert("changed", 1);
+        ASSERT_TRUE(store.save("app", changed));
+        EXPECT_EQ(FileDefaultsStore(tmp.path()).load("app"), changed) << cut;
+        EXPECT_EQ(corruptCopies(tmp.path()).size(), 1) << cut;
+        EXPECT_EQ(readFile(copy), damaged) << cut;
+    }
+    EXPECT_GT(salvaged, 10);
+
+    // A broken quote inside a dictionary, data that is not base64, a type this version does not know, and
+    // the end cut off: each costs its own value only, and no inner member of the dictionary surfaces as a
+    // value of its own.
+    QByteArray broken = text;
+    const qsizetype quote = broken.indexOf("\"a\"", broken.indexOf("\"frames\""));
+    ASSERT_GT(quote, 0);
+    broken.remove(quote + 2, 1);
+    const QByteArray history = QByteArray(stored["historyV2"].toByteArray()).toBase64();
+    ASSERT_TRUE(broken.contains(history));
+    broken.replace(history, "@@not base64@@");
+    broken.replace(
+        "\n        \"hotKeyCode\"",
+        "\n        \"future\": {\n            \"type\": \"colour\",\n            \"value\": \"red\"\n"
+        "        },\n        \"hotKeyCode\"");
+    broken.chop(3);
+    QTemporaryDir tmp;
+    writeFile(tmp.path() + "/app.json", broken);
+    FileDefaultsStore store(tmp.path());
+    QVariantMap expected = stored;
+    expected.remove("frames");
+    expected.remove("historyV2");
+    EXPECT_EQ(store.load("app"), expected);
+    expected.insert("changed", "yes");
+    ASSERT_TRUE(store.save("app", expected));
+    EXPECT_EQ(FileDefaultsStore(tmp.path()).load("app"), expected);
+    ASSERT_EQ(corruptCopies(tmp.path()).size(), 1);
+    EXPECT_EQ(readFile(tmp.path() + "/" + corruptCopies(tmp.path())[0]), broken);
+}

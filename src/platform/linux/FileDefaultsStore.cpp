@@ -1,6 +1,7 @@
 #include "platform/linux/FileDefaultsStore.h"
 
 #include "platform/Environment.h"
+#include "platform/linux/DefaultsFileSalvage.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -218,13 +219,28 @@ QByteArray FileDefaultsStore::encode(const QVariantMap& values) {
 std::optional<FileDefaultsStore::Decoded> FileDefaultsStore::decode(const QByteArray& json) {
     QJsonParseError error{};
     const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
-    if (error.error != QJsonParseError::NoError || !doc.isObject()) return std::nullopt;
+    Decoded out;
+    if (error.error != QJsonParseError::NoError) {
+        // Damaged text of ours: each value that reads on its own still counts.
+        const auto members = DefaultsFileSalvage::valuesMembers(json, kFormat, kVersion);
+        if (!members) return std::nullopt;
+        out.whole = false;
+        for (const auto& [key, value] : members->members) {
+            if (auto v = decodeValue(value, 0))
+                out.values.insert(key, *v);
+            else
+                out.rejected << key;
+        }
+        out.rejected << members->broken;
+        if (out.values.isEmpty()) return std::nullopt;
+        return out;
+    }
+    if (!doc.isObject()) return std::nullopt;
     const QJsonObject root = doc.object();
     if (root.value(QStringLiteral("format")).toString() != kFormat ||
         root.value(QStringLiteral("version")).toInteger(-1) != kVersion ||
         !root.value(QStringLiteral("values")).isObject())
         return std::nullopt;
-    Decoded out;
     const QJsonObject values = root.value(QStringLiteral("values")).toObject();
     for (auto it = values.constBegin(); it != values.constEnd(); ++it) {
         if (auto v = decodeValue(it.value(), 0))
@@ -235,19 +251,27 @@ std::optional<FileDefaultsStore::Decoded> FileDefaultsStore::decode(const QByteA
     return out;
 }
 
-bool FileDefaultsStore::setAside(const QString& path, bool keepOriginal) {
+std::optional<FileDefaultsStore::Kept> FileDefaultsStore::setAside(const QString& path, bool keepOriginal,
+                                                                   const QByteArray& bytes) {
+    const QFileInfo info(path);
+    const QString prefix = info.fileName() + QStringLiteral(".corrupt-");
+    if (keepOriginal) {
+        // The same damaged file met again (no save came between): its copy is already there.
+        const QFileInfoList earlier = info.dir().entryInfoList({prefix + QLatin1Char('*')}, QDir::Files);
+        for (const QFileInfo& copy : earlier) {
+            if (copy.isSymLink() || copy.size() != bytes.size()) continue;
+            QFile file(copy.filePath());
+            if (file.open(QIODevice::ReadOnly) && file.readAll() == bytes)
+                return Kept{copy.filePath(), false};
+        }
+    }
     const QString base =
         path + QStringLiteral(".corrupt-") + QString::number(QDateTime::currentSecsSinceEpoch());
     QString target = base;
     for (int n = 2; QFileInfo::exists(target) || QFileInfo(target).isSymLink(); ++n)
         target = base + QLatin1Char('-') + QString::number(n);
-    const bool ok = keepOriginal ? QFile::copy(path, target) : QFile::rename(path, target);
-    if (ok)
-        qWarning().noquote() << "Zarvo: settings file" << path
-                             << (keepOriginal ? "copied to" : "set aside as") << target;
-    else
-        qWarning().noquote() << "Zarvo: settings file" << path << "could not be read nor set aside";
-    return ok;
+    if (keepOriginal ? QFile::copy(path, target) : QFile::rename(path, target)) return Kept{target, true};
+    return std::nullopt;
 }
 
 QVariantMap FileDefaultsStore::load(const QString& domain) {
@@ -263,22 +287,48 @@ QVariantMap FileDefaultsStore::load(const QString& domain) {
         return {};
     }
     QFile file(path);
+    QByteArray bytes;
     std::optional<Decoded> decoded;
-    if (info.isFile() && file.open(QIODevice::ReadOnly)) decoded = decode(file.readAll());
+    if (info.isFile() && file.open(QIODevice::ReadOnly)) {
+        bytes = file.readAll();
+        decoded = decode(bytes);
+    }
     file.close();
     if (!decoded) {
         // Unreadable or not ours: move it out of the way so the next save cannot destroy it.
-        if (setAside(path, false))
+        if (const auto kept = setAside(path, false, bytes)) {
             m_blocked.remove(domain);
-        else
+            qWarning().noquote() << "Zarvo: settings file" << path << "could not be read and was set aside as"
+                                 << kept->path;
+        } else {
             m_blocked.insert(domain);
+            qWarning().noquote() << "Zarvo: settings file" << path << "could not be read nor set aside";
+        }
         return {};
     }
+    if (decoded->whole && decoded->rejected.isEmpty()) {
+        m_blocked.remove(domain);
+        return decoded->values;
+    }
+    // What reads is used; the file stays until the next save replaces it, and a copy keeps what could not be
+    // read for the user.
+    const auto kept = setAside(path, true, bytes);
+    if (!kept) {
+        m_blocked.insert(domain);
+        qWarning().noquote() << "Zarvo: settings file" << path
+                             << "could not be read whole nor copied aside; changes are not saved";
+        return decoded->values;
+    }
     m_blocked.remove(domain);
-    if (!decoded->rejected.isEmpty()) {
-        // The rest is good and is used; a copy keeps the values we could not read for the user.
-        qWarning().noquote() << "Zarvo: unreadable values in" << path << ":" << decoded->rejected.join(", ");
-        setAside(path, true);
+    if (kept->madeNow) {
+        QString line = QStringLiteral("Zarvo: settings file ") + path +
+                       (decoded->whole ? QStringLiteral(" holds unreadable values; ")
+                                       : QStringLiteral(" could not be read whole; ")) +
+                       QString::number(decoded->values.size()) + QStringLiteral(" values were read");
+        if (!decoded->rejected.isEmpty())
+            line += QStringLiteral(" (left out: ") + decoded->rejected.join(QStringLiteral(", ")) +
+                    QLatin1Char(')');
+        qWarning().noquote() << line + QStringLiteral(", and the original is kept as ") + kept->path;
     }
     return decoded->values;
 }

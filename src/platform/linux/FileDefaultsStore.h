@@ -16,9 +16,11 @@ namespace zarvo::linux_ {
 // folder of our own). Each value is tagged with its type ({"type": "integer", "value": 15}) so that
 // integers, reals, booleans, strings, data (base64), dates (ISO 8601, milliseconds, UTC), arrays and
 // dictionaries read back as what was written. Files are written whole and atomically, mode 0600.
-// A file that cannot be read or parsed is renamed to `<domain>.json.corrupt-<unix seconds>` and reads
-// as empty, so the registered defaults apply and the user's data is still there to recover; when it
-// cannot be set aside, the domain refuses to save rather than overwrite it.
+// A file that does not parse whole (cut short, a broken quote) is copied to
+// `<domain>.json.corrupt-<unix seconds>` and each value that still reads on its own is used and written
+// back at the next save; one holding nothing readable, or not ours, is renamed so and reads as empty. An
+// earlier copy is never replaced, nor a second one made of equal bytes. When the original cannot be kept
+// aside, the domain refuses to save rather than overwrite it.
 class FileDefaultsStore : public UserDefaultsStore {
 public:
     explicit FileDefaultsStore(QString directory);
@@ -39,11 +41,19 @@ public:
         QVariantMap values;
         // Keys whose value had an unknown tag or a malformed value; they are left out.
         QStringList rejected;
+        // The text parsed as one document; otherwise `values` is what could be read of it.
+        bool whole = true;
     };
     static std::optional<Decoded> decode(const QByteArray& json);
 
 private:
-    bool setAside(const QString& path, bool keepOriginal);
+    // Where the original of a damaged file was kept.
+    struct Kept {
+        QString path;
+        // This call made the copy (else an equal one was already there).
+        bool madeNow = true;
+    };
+    static std::optional<Kept> setAside(const QString& path, bool keepOriginal, const QByteArray& bytes);
 
     QString m_directory;
     // Domains whose file was read (or found absent) in this process.
