@@ -180,9 +180,11 @@ void AppDelegate::registerHotKeys() {
 
 void AppDelegate::showPanel(bool clips) {
     if (!m_panel) return;
+    // The window manager is asked first: it maps and focuses the panel while the model resets, and
+    // nothing is painted before the event loop runs again, so the first frame shows the fresh state.
+    m_panel->present();
     m_model->prepareForShow(clips);
     m_view->refresh();
-    m_panel->present();
 }
 
 void AppDelegate::hidePanel() {

@@ -222,6 +222,10 @@ void ClipStore::setClips(QList<Clip> clips) {
 
 // ---- Start and polling ----
 
+namespace {
+constexpr int kAnnouncedPollMs = 5000;
+}
+
 void ClipStore::start() {
     if (m_started) return;
     m_started = true;
@@ -232,7 +236,16 @@ void ClipStore::start() {
             if (app.bundleIdentifier) m_activatedSincePoll.insert(*app.bundleIdentifier);
         });
     }
-    m_timer.setInterval(500);
+    // Where the pasteboard says when it changed, a change is taken at once and the timer is only a
+    // safety net; an idle application then wakes up every few seconds instead of twice a second.
+    const bool announced = m_pasteboard && m_pasteboard->announcesChanges();
+    if (announced) {
+        QPointer<ClipStore> self(this);
+        m_pasteboard->onChange = [self] {
+            if (self) QTimer::singleShot(0, self, &ClipStore::poll);
+        };
+    }
+    m_timer.setInterval(announced ? kAnnouncedPollMs : 500);
     m_timer.setTimerType(Qt::CoarseTimer);
     connect(&m_timer, &QTimer::timeout, this, &ClipStore::poll);
     m_timer.start();

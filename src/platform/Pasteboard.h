@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QUrl>
+#include <functional>
 
 namespace zarvo {
 
@@ -15,6 +16,10 @@ public:
 
     // Differs after every change made by anyone. Must be cheap: it is polled.
     virtual qint64 changeCount() const = 0;
+    // A back end that learns of changes from the system calls this (on the main thread) after the count
+    // grew, so readers need not poll often; one that does not leaves it alone.
+    std::function<void()> onChange;
+    virtual bool announcesChanges() const { return false; }
     // Every type present, over all items, in first-seen order.
     virtual QStringList types() const = 0;
     virtual QList<PasteboardItem> items() const = 0;

@@ -218,10 +218,12 @@ LinuxPasteboard::LinuxPasteboard(QClipboard* clipboard) : m_clipboard(clipboard)
         // Our own writes are counted when made; Qt repeats them as changes while we own the clipboard.
         if (mode != QClipboard::Clipboard || m_writing || (m_clipboard && m_clipboard->ownsClipboard()))
             return;
-        if (m_reader)
+        if (m_reader) {
             startRead(true);
-        else
+        } else {
             ++m_count;
+            if (onChange) onChange();
+        }
     });
     // What is on the clipboard already is read too (for the panel), but is no new copy.
     if (m_reader && m_clipboard && !m_clipboard->ownsClipboard()) startRead(false);
@@ -265,8 +267,11 @@ void LinuxPasteboard::startRead(bool announce) {
                 else if (result.outcome != X11ClipboardReader::Result::Outcome::NoOwner)
                     qWarning(
                         "Zarvo: skipped a copy the clipboard owner did not hand over in time or in size");
-                if (announce) ++self->m_count;
                 self->m_cachedCount = -1;
+                if (announce) {
+                    ++self->m_count;
+                    if (self->onChange) self->onChange();
+                }
             },
             Qt::QueuedConnection);
     });

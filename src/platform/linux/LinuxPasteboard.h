@@ -49,6 +49,8 @@ public:
     ~LinuxPasteboard() override;
 
     qint64 changeCount() const override { return m_count; }
+    // Qt reports every change of the X clipboard's owner.
+    bool announcesChanges() const override { return true; }
     QStringList types() const override;
     QList<PasteboardItem> items() const override;
     std::optional<QString> string(const QString& type) const override;
