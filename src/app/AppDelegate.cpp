@@ -14,6 +14,7 @@
 #include "store/Settings.h"
 #include "ui/PreviewWindow.h"
 #include "ui/SearchView.h"
+#include "ui/SettingsView.h"
 #include "ui/SettingsWindow.h"
 
 #include <QAction>
@@ -36,9 +37,9 @@ void addEditActions(QWidget* window) {
         const char* slot;
     };
     static const Item items[] = {
-        {"Undo", QKeySequence::Undo, "undo"},          {"Redo", QKeySequence::Redo, "redo"},
-        {"Cut", QKeySequence::Cut, "cut"},             {"Copy", QKeySequence::Copy, "copy"},
-        {"Paste", QKeySequence::Paste, "paste"},       {"Select All", QKeySequence::SelectAll, "selectAll"},
+        {"Undo", QKeySequence::Undo, "undo"},    {"Redo", QKeySequence::Redo, "redo"},
+        {"Cut", QKeySequence::Cut, "cut"},       {"Copy", QKeySequence::Copy, "copy"},
+        {"Paste", QKeySequence::Paste, "paste"}, {"Select All", QKeySequence::SelectAll, "selectAll"},
     };
     for (const Item& item : items) {
         auto* action = new QAction(QString::fromLatin1(item.title), window);
@@ -62,8 +63,8 @@ void addEditActions(QWidget* window) {
 
 AppDelegate::AppDelegate(Services services, QObject* parent) : QObject(parent), m_s(std::move(services)) {
     m_model = std::make_unique<SearchModel>(SearchModel::Services{Settings::shared(), History::shared(),
-                                                                  Favorites::shared(), m_s.clips, m_s.metadata,
-                                                                  m_s.platform.pasteboard});
+                                                                  Favorites::shared(), m_s.clips,
+                                                                  m_s.metadata, m_s.platform.pasteboard});
 }
 
 AppDelegate::~AppDelegate() {
@@ -85,9 +86,10 @@ bool AppDelegate::applicationDidFinishLaunching() {
 
 void AppDelegate::makePanel() {
     m_panel = new SearchPanel(m_s.platform.windowing);
-    m_view = new ui::SearchView(ui::SearchView::Services{*m_model, Settings::shared(), History::shared(),
-                                                         Favorites::shared(), m_s.clips, m_s.platform.workspace},
-                                m_panel);
+    m_view =
+        new ui::SearchView(ui::SearchView::Services{*m_model, Settings::shared(), History::shared(),
+                                                    Favorites::shared(), m_s.clips, m_s.platform.workspace},
+                           m_panel);
     m_panel->setContent(m_view);
     addEditActions(m_panel);
     QPointer<AppDelegate> self(this);
@@ -117,9 +119,10 @@ void AppDelegate::setUpStatusItem() {
         if (self) self->showSettings();
     };
     actions.checkForUpdates = [] {
-        QMessageBox::information(nullptr, QStringLiteral("Zarvo"),
-                                 QStringLiteral("This copy of Zarvo does not check for updates. Updates come the "
-                                                "way it was installed (the package manager, or a new download)."));
+        QMessageBox::information(
+            nullptr, QStringLiteral("Zarvo"),
+            QStringLiteral("This copy of Zarvo does not check for updates. Updates come the "
+                           "way it was installed (the package manager, or a new download)."));
     };
     actions.clearHistory = [self] {
         if (self) self->clearHistory();
@@ -127,9 +130,10 @@ void AppDelegate::setUpStatusItem() {
     actions.quit = [] { QApplication::quit(); };
     m_statusMenu = new StatusMenu(Settings::shared(), std::move(actions), this);
     if (!m_statusMenu->isShown())
-        m_s.log(QStringLiteral("Zarvo: no status area on this desktop; open the panel with the hot key, "
-                               "from the application menu (Zarvo, with Clipboard History and Settings), or with "
-                               "“zarvo --toggle”"));
+        m_s.log(
+            QStringLiteral("Zarvo: no status area on this desktop; open the panel with the hot key, "
+                           "from the application menu (Zarvo, with Clipboard History and Settings), or with "
+                           "“zarvo --toggle”"));
 }
 
 void AppDelegate::wireModel() {
@@ -146,12 +150,14 @@ void AppDelegate::wireModel() {
     m_model->onBeep = [] { QApplication::beep(); };
     m_model->chooseFolder = [self](const SearchModel::FolderRequest& request) -> std::optional<QString> {
         if (!self) return std::nullopt;
-        const QString folder = QFileDialog::getExistingDirectory(self->m_panel, request.prompt, request.startFolder);
+        const QString folder =
+            QFileDialog::getExistingDirectory(self->m_panel, request.prompt, request.startFolder);
         if (folder.isEmpty()) return std::nullopt;
         return folder;
     };
     m_model->showAlert = [self](const QString& text) {
-        if (self) QMessageBox::warning(self->m_panel, QStringLiteral("Zarvo"), PlatformWords::current().text(text));
+        if (self)
+            QMessageBox::warning(self->m_panel, QStringLiteral("Zarvo"), PlatformWords::current().text(text));
     };
     m_model->onActivateApplication = [] {};
     m_model->onHideApplication = [self] {
@@ -173,9 +179,26 @@ void AppDelegate::registerHotKeys() {
     if (!keys.registerKey(HotKeyManager::Slot::main, settings.hotKeyCode(), settings.hotKeyModifiers()))
         m_s.log(QStringLiteral("Zarvo: could not register ") +
                 words.hotKey(settings.hotKeyModifiers(), settings.hotKeyLabel()));
-    if (!keys.registerKey(HotKeyManager::Slot::clipboard, settings.clipHotKeyCode(), settings.clipHotKeyModifiers()))
+    if (!keys.registerKey(HotKeyManager::Slot::clipboard, settings.clipHotKeyCode(),
+                          settings.clipHotKeyModifiers()))
         m_s.log(QStringLiteral("Zarvo: could not register ") +
                 words.hotKey(settings.clipHotKeyModifiers(), settings.clipHotKeyLabel()));
+    m_registeredKeys = registeredKeysWanted();
+    // Keys changed elsewhere (zarvo-cli settings set) take effect at once; the settings window's
+    // recorder registers its own.
+    connect(&Settings::shared(), &Settings::changed, this, [this] {
+        if (m_settingsWindow && m_settingsWindow->view()->recorder().recording()) return;
+        const auto wanted = registeredKeysWanted();
+        if (wanted == m_registeredKeys) return;
+        m_registeredKeys = wanted;
+        HotKeyManager::shared().registerKey(HotKeyManager::Slot::main, wanted[0], wanted[1]);
+        HotKeyManager::shared().registerKey(HotKeyManager::Slot::clipboard, wanted[2], wanted[3]);
+    });
+}
+
+std::array<quint32, 4> AppDelegate::registeredKeysWanted() {
+    const Settings& s = Settings::shared();
+    return {s.hotKeyCode(), s.hotKeyModifiers(), s.clipHotKeyCode(), s.clipHotKeyModifiers()};
 }
 
 void AppDelegate::showPanel(bool clips) {
@@ -227,8 +250,8 @@ void AppDelegate::toggleQuickLook() {
     const auto url = m_model->previewURL();
     if (!url || !url->isLocalFile()) return;
     // The desktop's own previewer, where one is on the session bus, shows more kinds of files.
-    if (Previewer* previewer = m_s.platform.previewer; previewer && previewer->isAvailable() &&
-                                                       previewer->show(*url, m_panel->winId()))
+    if (Previewer* previewer = m_s.platform.previewer;
+        previewer && previewer->isAvailable() && previewer->show(*url, m_panel->winId()))
         return;
     if (!m_preview) {
         m_preview = new ui::PreviewWindow();
@@ -237,7 +260,8 @@ void AppDelegate::toggleQuickLook() {
         QPointer<AppDelegate> self(this);
         connect(m_preview, &ui::PreviewWindow::closedByUser, this, [self] {
             // Closed with the mouse: the panel gets the keyboard back while it is still shown.
-            if (self && self->m_panel->isVisible()) QTimer::singleShot(0, self, [self] {
+            if (self && self->m_panel->isVisible())
+                QTimer::singleShot(0, self, [self] {
                     if (self) self->m_panel->present();
                 });
         });
@@ -264,8 +288,11 @@ bool AppDelegate::handlePreviewKey(const KeyEvent& event) {
 void AppDelegate::showSettings() {
     hidePanel();
     if (!m_settingsWindow) {
-        m_settingsWindow = new ui::SettingsWindow(Settings::shared());
-        m_settingsWindow->setWindowTitle(QStringLiteral("Zarvo Settings"));
+        ui::SettingsView::Services services{
+            Settings::shared(),           History::shared(),       m_s.clips,
+            m_s.platform.workspace,       HotKeyManager::shared(), settingsUpdates(),
+            QStringLiteral(ZARVO_VERSION)};
+        m_settingsWindow = new ui::SettingsWindow(std::move(services));
         addEditActions(m_settingsWindow);
     }
     m_settingsWindow->show();
@@ -279,6 +306,12 @@ void AppDelegate::showSettings() {
     if (m_s.platform.windowing) m_s.platform.windowing->activate(m_settingsWindow->winId());
 }
 
+ui::SettingsView::Updates AppDelegate::settingsUpdates() {
+    ui::SettingsView::Updates updates;
+    updates.unavailableReason = [] { return QStringLiteral("Update checks are not set up for this build"); };
+    return updates;
+}
+
 void AppDelegate::clearHistory() {
     History::shared().setEntries({});
     History::shared().save();
@@ -287,7 +320,8 @@ void AppDelegate::clearHistory() {
 void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(const QJsonObject&)> reply) {
     const QString type = request.value(QStringLiteral("type")).toString();
     const auto ok = [&reply] { reply(QJsonObject{{QStringLiteral("ok"), true}}); };
-    if (m_s.platform.windowing) m_s.platform.windowing->setStartupId(request.value(QStringLiteral("startupId")).toString());
+    if (m_s.platform.windowing)
+        m_s.platform.windowing->setStartupId(request.value(QStringLiteral("startupId")).toString());
     if (type == QLatin1String("toggle")) {
         toggle(SearchModel::Tab::run);
         ok();

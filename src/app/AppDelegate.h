@@ -1,10 +1,12 @@
 #pragma once
 
 #include "search/SearchModel.h"
+#include "ui/SettingsWindow.h"
 
 #include <QJsonObject>
 #include <QObject>
 #include <QPointer>
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -18,6 +20,7 @@ struct Platform;
 namespace ui {
 class PreviewWindow;
 class SearchView;
+class SettingsWindow;
 } // namespace ui
 } // namespace zarvo
 
@@ -63,20 +66,24 @@ public:
     ui::SearchView* view() const { return m_view; }
     StatusMenu* statusMenu() const { return m_statusMenu; }
     bool isPreviewVisible() const;
+    ui::SettingsWindow* settingsWindow() const { return m_settingsWindow; }
 
 private:
     void makePanel();
     void setUpStatusItem();
     void wireModel();
     void registerHotKeys();
+    ui::SettingsView::Updates settingsUpdates();
+    static std::array<quint32, 4> registeredKeysWanted();
 
     Services m_s;
     std::unique_ptr<SearchModel> m_model;
     SearchPanel* m_panel = nullptr;
     ui::SearchView* m_view = nullptr;
     StatusMenu* m_statusMenu = nullptr;
-    QPointer<QWidget> m_settingsWindow;
+    QPointer<ui::SettingsWindow> m_settingsWindow;
     ui::PreviewWindow* m_preview = nullptr;
+    std::array<quint32, 4> m_registeredKeys{};
 };
 
 } // namespace zarvo::app

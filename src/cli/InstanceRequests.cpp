@@ -2,6 +2,7 @@
 
 #include "cli/ClipsCommand.h"
 #include "cli/QueryCommand.h"
+#include "cli/StoreCommands.h"
 #include "clipboard/ClipStore.h"
 #include "platform/linux/InstanceChannel.h"
 
@@ -81,6 +82,11 @@ QJsonObject runClips(QStringList args, const QByteArray& input, ClipStore& clips
 bool isCarriedOutByInstance(const QStringList& args, const QString& clipDirectory) {
     const QString command = args.value(0);
     if (command == QLatin1String("query")) return true;
+    // The application keeps these stores in memory and writes them whole: a change made beside it
+    // would be overwritten by its next save, and it would not show.
+    if (command == QLatin1String("settings") || command == QLatin1String("history") ||
+        command == QLatin1String("favorites"))
+        return true;
     if (command != QLatin1String("clips")) return false;
     const qsizetype at = clipCommandAt(args);
     if (at == 3 &&
@@ -152,6 +158,16 @@ void handleCliRequest(const QJsonObject& request, ClipStore& clips, const Search
     const QString command = args.takeFirst();
     if (command == QLatin1String("clips")) {
         reply(runClips(args, input, clips));
+    } else if (command == QLatin1String("settings") || command == QLatin1String("history") ||
+               command == QLatin1String("favorites")) {
+        QString out, err;
+        QTextStream o(&out), e(&err);
+        const int code = command == QLatin1String("settings")  ? runSettingsCommand(args, o, e)
+                         : command == QLatin1String("history") ? runHistoryCommand(args, o, e)
+                                                               : runFavoritesCommand(args, o, e);
+        o.flush();
+        e.flush();
+        reply(answer(code, out, err));
     } else if (command == QLatin1String("query")) {
         runQuery(services, args, [reply](const CommandOutput& output) {
             reply(answer(output.code, output.out, output.err));

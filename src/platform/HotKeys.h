@@ -14,6 +14,9 @@ public:
     // False when the combination cannot be had (taken by another client, unknown key).
     virtual bool registerHotKey(int slot, quint32 keyCode, quint32 modifiers) = 0;
     virtual void unregisterHotKey(int slot) = 0;
+    // Whether the system-wide command modifier is the key our windows see as Control (Super on Linux,
+    // where Ctrl is command inside windows); a recorded key press then has the two swapped.
+    virtual bool superIsCommand() const { return false; }
 
 signals:
     // Delivered on the main thread.

@@ -25,6 +25,8 @@ public:
     virtual std::optional<QString> applicationToOpen(const QUrl& url) const = 0;
     // Every application that can open the URL.
     virtual QList<QString> applicationsToOpen(const QUrl& url) const = 0;
+    // The locations of the applications a person can start, as the desktop's menu lists them.
+    virtual QList<QString> installedApplications() const { return {}; }
     // A display name and identifier of an application location.
     virtual QString applicationName(const QString& appLocation) const = 0;
     virtual std::optional<QString> applicationIdentifier(const QString& appLocation) const = 0;

@@ -57,7 +57,7 @@ const QStringList& defaultIgnoredApps() {
 }
 
 // Terminals tried in this order when the user has not chosen one (or the choice is not installed).
-const QStringList& knownTerminals() {
+const QStringList& knownTerminalIds() {
     static const QStringList ids = {
         QStringLiteral("dev.warp.Warp-Stable"),         QStringLiteral("com.draxwell.ghostty"),
         QStringLiteral("com.googlecode.iterm2"),        QStringLiteral("net.pemberlux.kitty"),
@@ -262,9 +262,13 @@ std::optional<QString> Settings::terminalAppURL() const {
     if (!workspace) return std::nullopt;
     if (!m_terminalBundleID.isEmpty())
         if (auto url = workspace->urlForApplication(m_terminalBundleID)) return url;
-    for (const QString& id : knownTerminals())
+    for (const QString& id : knownTerminalIds())
         if (auto url = workspace->urlForApplication(id)) return url;
     return std::nullopt;
+}
+
+const QStringList& Settings::knownTerminals() {
+    return knownTerminalIds();
 }
 
 bool Settings::isPanelKey(quint32 code, quint32 modifiers) {

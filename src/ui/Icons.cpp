@@ -40,6 +40,7 @@ const QHash<QString, QString> kTable{
     {QStringLiteral("link"), QStringLiteral("insert-link-symbolic")},
     {QStringLiteral("lock.fill"), QStringLiteral("system-lock-screen-symbolic")},
     {QStringLiteral("magnifyingglass"), QStringLiteral("system-search-symbolic")},
+    {QStringLiteral("minus.circle"), QStringLiteral("list-remove-symbolic")},
     {QStringLiteral("moon.zzz.fill"), QStringLiteral("weather-clear-night-symbolic")},
     {QStringLiteral("network"), QStringLiteral("network-wired-symbolic")},
     {QStringLiteral("pencil"), QStringLiteral("document-edit-symbolic")},

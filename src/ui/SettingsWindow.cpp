@@ -1,25 +1,33 @@
 #include "ui/SettingsWindow.h"
 
-#include "store/Settings.h"
-
-#include <QLabel>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 namespace zarvo::ui {
 
-SettingsWindow::SettingsWindow(Settings&, QWidget* parent) : QWidget(parent, Qt::Window) {
+SettingsWindow::SettingsWindow(SettingsView::Services services, QWidget* parent)
+    : QWidget(parent,
+              Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint) {
     setWindowTitle(QStringLiteral("Zarvo Settings"));
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(24, 24, 24, 24);
-    auto* text = new QLabel(
-        QStringLiteral("The settings window is not finished yet.\n\n"
-                       "Meanwhile every setting can be read and changed from a terminal:\n"
-                       "  zarvo-cli settings list\n"
-                       "  zarvo-cli settings set KEY VALUE"),
-        this);
-    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    layout->addWidget(text);
-    setFixedSize(sizeHint().expandedTo(QSize(460, 200)));
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_view = new SettingsView(std::move(services), this);
+    layout->addWidget(m_view);
+    setFixedSize(540, 680);
+}
+
+void SettingsWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier &&
+        !m_view->recorder().recording()) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void SettingsWindow::closeEvent(QCloseEvent* event) {
+    m_view->stopRecording();
+    QWidget::closeEvent(event);
 }
 
 } // namespace zarvo::ui

@@ -1,19 +1,25 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/SettingsView.h"
 
-namespace zarvo {
-class Settings;
-}
+#include <QWidget>
 
 namespace zarvo::ui {
 
-// The settings window. Its sections are not built yet: it says so and where settings can be changed
-// meanwhile, so the menu item and the panel's key lead somewhere true.
+// The "Zarvo Settings" window: titled, closable, a fixed size, holding the settings view. Esc closes
+// it unless a shortcut is being recorded (then Esc cancels the recording).
 class SettingsWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit SettingsWindow(Settings& settings, QWidget* parent = nullptr);
+    explicit SettingsWindow(SettingsView::Services services, QWidget* parent = nullptr);
+    SettingsView* view() const { return m_view; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    SettingsView* m_view;
 };
 
 } // namespace zarvo::ui

@@ -278,7 +278,101 @@ def taken_hot_key():
     return summary()
 
 
+def settings_window():
+    found = windows("^Zarvo Settings$")
+    return found[0] if found else 0
+
+
+def window_shot(window, name):
+    x, y, w, h = geometry(window)
+    run("import", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}", "+repage", os.path.join(SHOTS, f"{name}.png"))
+
+
+def settings_shots(window, look):
+    """The whole form, page by page, scrolled with the wheel as a person would."""
+    x, y, w, h = geometry(window)
+    run("xdotool", "mousemove", str(x + w // 2), str(y + h // 2))
+    for page in range(4):
+        time.sleep(0.3)
+        window_shot(window, f"settings-{look}-{page}")
+        for _ in range(6):
+            run("xdotool", "click", "5")
+
+
+def open_settings():
+    start = time.monotonic()
+    run(ZARVO, "--settings", check_status=True)
+    window = wait_until(lambda: settings_window() if active_window() == settings_window() else 0, timeout=10)
+    return window, 1000 * (time.monotonic() - start)
+
+
+def settings():
+    """The settings window from a shell: recording a new hot key by keyboard alone, and how it looks."""
+    set_up_sandbox()
+    app = start_zarvo()
+    try:
+        wait_until(panel_has_keyboard, timeout=5)
+        key("Escape")
+        wait_until(lambda: not panel())
+        window, first = open_settings()
+        check("zarvo --settings shows the window with the keyboard", bool(window))
+        print(f"info {TAG}: --settings to window with keyboard in {first:.0f} ms (first time)")
+        x, y, w, h = geometry(window)
+        check("the window is 540 wide", w == 540, f"w={w}")
+        settings_shots(window, "light")
+        # Esc closes it; a second opening finds the window kept.
+        key("Escape")
+        check("Esc closes the window", wait_until(lambda: not settings_window()))
+        window, again = open_settings()
+        check("it opens again", bool(window))
+        print(f"info {TAG}: --settings to window with keyboard in {again:.0f} ms (again)")
+
+        # Keyboard only: the two Search Access buttons, then the main hot key's button.
+        for _ in range(2):
+            key("Tab")
+        key("space")
+        time.sleep(0.3)
+        window_shot(window, "settings-recording")
+        key("super+r")
+        check("while recording, Super+R does not open the panel", not wait_until(panel, timeout=0.6))
+        key("ctrl+alt+k")
+        time.sleep(0.3)
+        window_shot(window, "settings-recorded")
+        key("Escape")
+        check("Esc after recording closes the window", wait_until(lambda: not settings_window()))
+        key("ctrl+alt+k")
+        check("the recorded Ctrl+Alt+K opens the panel", wait_until(panel_has_keyboard))
+        key("Escape")
+        wait_until(lambda: not panel())
+        key("super+r")
+        check("Super+R no longer does", not wait_until(panel, timeout=0.8))
+        stored = run(CLI, "settings", "get", "hotKeyLabel").stdout.strip()
+        check("the new key is stored", stored == "K", stored)
+    finally:
+        quit_zarvo(app)
+
+    env = dict(os.environ)
+    env["GTK_THEME"] = "Adwaita:dark"
+    log = open(os.path.join(SANDBOX, "zarvo-dark.log"), "w")
+    app = subprocess.Popen([ZARVO], stdout=log, stderr=subprocess.STDOUT, env=env)
+    try:
+        wait_until(panel_has_keyboard, timeout=30)
+        key("Escape")
+        window, _ = open_settings()
+        check("dark: the window shows", bool(window))
+        if window:
+            settings_shots(window, "dark")
+    finally:
+        quit_zarvo(app)
+    log = read(os.path.join(SANDBOX, "zarvo.log"))
+    check("nothing went wrong in the application's log", "runtime error" not in log and "ERROR:" not in log,
+          log[-2000:])
+    return summary()
+
+
 def main():
+    if MODE == "settings":
+        return settings()
     if MODE == "taken":
         return taken_hot_key()
     if MODE == "dual":

@@ -3,7 +3,8 @@
 # home with its own session bus. Usage:
 #   run-app-desktop.sh WM MODE ZARVO ZARVO_CLI SCREENSHOT_DIR HELPER
 # WM: openbox | xfwm4 | metacity. MODE: plain | composite (xcompmgr) | dual (Xorg dummy, two monitors)
-# | looks (screenshots in light and dark, scale 1 and 2) | taken (another client holds Super+R).
+# | looks (screenshots in light and dark, scale 1 and 2) | taken (another client holds Super+R)
+# | settings (the settings window, by keyboard, light and dark).
 set -euo pipefail
 
 wm=$1 mode=$2 zarvo=$3 cli=$4 shots=$5 helper=${6:-}

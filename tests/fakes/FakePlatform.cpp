@@ -1,5 +1,7 @@
 #include "fakes/FakePlatform.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -31,6 +33,13 @@ std::optional<QString> FakeWorkspace::applicationToOpen(const QUrl& url) const {
 
 QList<QString> FakeWorkspace::applicationsToOpen(const QUrl& url) const {
     return handlers.value(handlerKey(url));
+}
+
+QList<QString> FakeWorkspace::installedApplications() const {
+    QList<QString> locations = applications.values();
+    std::sort(locations.begin(), locations.end());
+    locations.erase(std::unique(locations.begin(), locations.end()), locations.end());
+    return locations;
 }
 
 QString FakeWorkspace::applicationName(const QString& appLocation) const {

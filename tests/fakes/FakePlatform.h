@@ -94,6 +94,7 @@ public:
     std::optional<QString> urlForApplication(const QString& bundleIdentifier) const override;
     std::optional<QString> applicationToOpen(const QUrl& url) const override;
     QList<QString> applicationsToOpen(const QUrl& url) const override;
+    QList<QString> installedApplications() const override;
     QString applicationName(const QString& appLocation) const override;
     std::optional<QString> applicationIdentifier(const QString& appLocation) const override;
     bool openURL(const QUrl& url) override;
@@ -180,7 +181,10 @@ class FakeHotKeys : public HotKeys {
 public:
     QHash<int, QPair<quint32, quint32>> registered;
     QSet<QPair<quint32, quint32>> taken;
+    // As on Linux: the system-wide command modifier is Super.
+    bool superCommand = false;
     bool registerHotKey(int slot, quint32 keyCode, quint32 modifiers) override;
+    bool superIsCommand() const override { return superCommand; }
     void unregisterHotKey(int slot) override { registered.remove(slot); }
     void press(int slot) { emit pressed(slot); }
 };

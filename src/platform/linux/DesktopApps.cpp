@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QUrl>
+#include <algorithm>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -243,6 +244,25 @@ QString displayName(const QString& location) {
         if (const char* name = g_app_info_get_display_name(info.get())) return QString::fromUtf8(name);
     }
     return QFileInfo(location).completeBaseName();
+}
+
+QStringList menuApplications() {
+    QList<std::pair<QString, QString>> named;
+    GList* all = g_app_info_get_all();
+    for (GList* l = all; l; l = l->next) {
+        GAppInfo* info = G_APP_INFO(l->data);
+        if (!g_app_info_should_show(info)) continue;
+        const QString file = filenameOf(info);
+        const char* name = g_app_info_get_display_name(info);
+        if (!file.isEmpty()) named.append({name ? QString::fromUtf8(name) : file, file});
+    }
+    g_list_free_full(all, g_object_unref);
+    std::sort(named.begin(), named.end(),
+              [](const auto& a, const auto& b) { return QString::localeAwareCompare(a.first, b.first) < 0; });
+    QStringList out;
+    for (const auto& [name, file] : named)
+        out << file;
+    return out;
 }
 
 std::optional<QString> locateWindow(const QString& wmInstance, const QString& wmClass,

@@ -26,6 +26,9 @@ std::optional<QString> locate(const QString& bundleIdentifier, const QStringList
 // the same entry, else its desktop-file id. None when the location is not an application.
 std::optional<QString> identifier(const QString& location, const QStringList& desktops);
 
+// The desktop entries a menu would list (shown, not hidden, for this desktop), by name.
+QStringList menuApplications();
+
 // The display name of a desktop entry (or the file name of another location).
 QString displayName(const QString& location);
 

@@ -24,6 +24,7 @@ public:
 
     bool registerHotKey(int slot, quint32 keyCode, quint32 modifiers) override;
     void unregisterHotKey(int slot) override;
+    bool superIsCommand() const override { return true; }
 
     // The X server time of the last accepted press, and when (monotonic ms) it arrived; 0 before any.
     unsigned long lastPressTime() const { return m_lastPressTime; }

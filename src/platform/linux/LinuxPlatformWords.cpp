@@ -43,6 +43,13 @@ const QList<std::pair<QString, QString>>& wordTable() {
         {QStringLiteral("macOS hasn't granted access"), QStringLiteral("missing or not readable by you")},
         {QStringLiteral("System Settings"), QStringLiteral("Settings")},
         {QStringLiteral("this Mac"), QStringLiteral("this computer")},
+        {QStringLiteral("macOS"), QStringLiteral("Linux")},
+        // Sentences whose glyphs are not key combinations, or whose claim is the Mac's own.
+        {QStringLiteral("Include ⌘, ⌥ or ⌃ in the shortcut."),
+         QStringLiteral("Include Ctrl, Alt or Super in the shortcut.")},
+        {QStringLiteral("⌘R no longer reloads pages in browsers, and ⇧⌘V no longer pastes as plain text in "
+                        "apps that use it"),
+         QStringLiteral("Super+R and Shift+Super+V no longer reach the app in front")},
     };
     return table;
 }

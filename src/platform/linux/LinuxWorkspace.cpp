@@ -180,6 +180,10 @@ QList<QString> LinuxWorkspace::applicationsToOpen(const QUrl& url) const {
     return handlers;
 }
 
+QList<QString> LinuxWorkspace::installedApplications() const {
+    return DesktopApps::menuApplications();
+}
+
 QString LinuxWorkspace::applicationName(const QString& appLocation) const {
     return DesktopApps::displayName(appLocation);
 }

@@ -47,8 +47,13 @@ inline void pump(int ms) {
     }
 }
 
-inline ClipStore::Services clipServices(fakes::FakePlatform& p) {
+inline ClipStore::Services clipServices(fakes::FakePlatform& p, const Settings& settings) {
     ClipStore::Services services = ClipStore::Services::fromPlatform();
+    // The store reads this harness's settings, as the application's reads the shared ones.
+    services.policy = [&settings] {
+        return ClipPolicy{settings.keepClipboardHistory(), settings.clipRetentionDays(),
+                          settings.clipIgnoredApps()};
+    };
     services.workspace = &p.workspace;
     services.clock = &p.clock;
     services.webURL = [](const QString& text) { return PathInput::webURL(text); };
@@ -62,7 +67,7 @@ struct Panel {
     Settings settings{defaults};
     History history{defaults, p.clock};
     Favorites favorites{defaults};
-    ClipStore clips{p.root.path() + QStringLiteral("/clips"), &p.pasteboard, false, clipServices(p)};
+    ClipStore clips{p.root.path() + QStringLiteral("/clips"), &p.pasteboard, false, clipServices(p, settings)};
     TestModel model{SearchModel::Services{settings, history, favorites, &clips, nullptr, &p.pasteboard}};
     int beeps = 0;
     int dismissed = 0;

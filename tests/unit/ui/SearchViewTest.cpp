@@ -1,6 +1,6 @@
 #include "../search/PanelHarness.h"
 
-#include "app/PanelKeys.h"
+#include "ui/KeyEvents.h"
 #include "app/SearchPanel.h"
 #include "app/StatusMenu.h"
 #include "platform/HotKeyFormat.h"
@@ -126,7 +126,7 @@ TEST(SearchViewTest, FocusRequestsSelectTheBaseNameOrPutTheCaretAtTheEnd) {
 TEST(PanelKeysTest, QtKeysBecomeTheModelsKeys) {
     const auto translate = [](int key, Qt::KeyboardModifiers modifiers, const QString& text = {}) {
         QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
-        return app::keyEventFrom(event);
+        return ui::keyEventFrom(event);
     };
     auto k = translate(Qt::Key_K, Qt::ControlModifier, QString(QChar(0x0B)));
     ASSERT_TRUE(k);
@@ -149,7 +149,7 @@ TEST(PanelKeysTest, QtKeysBecomeTheModelsKeys) {
     EXPECT_EQ(HotKeyFormat::label(76, "\x03"), "\x03");
     EXPECT_EQ(HotKeyFormat::label(40, {}), "?");
     EXPECT_EQ(HotKeyFormat::label(40, "k"), "K");
-    EXPECT_EQ(HotKeyFormat::carbonModifiers(app::eventFlags(*k) | (1ull << 16)), HotKeyModifier::command);
+    EXPECT_EQ(HotKeyFormat::carbonModifiers(ui::eventFlags(*k) | (1ull << 16)), HotKeyModifier::command);
 }
 
 TEST(PanelWindow, SitsCentredAt18PercentAndDrawsASharpKeycap) {

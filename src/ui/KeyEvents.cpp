@@ -1,11 +1,11 @@
-#include "app/PanelKeys.h"
+#include "ui/KeyEvents.h"
 
 #include "platform/HotKeyFormat.h"
 
 #include <QHash>
 #include <QKeyEvent>
 
-namespace zarvo::app {
+namespace zarvo::ui {
 
 namespace {
 
@@ -87,4 +87,4 @@ quint64 eventFlags(const KeyEvent& event) {
     return flags;
 }
 
-} // namespace zarvo::app
+} // namespace zarvo::ui

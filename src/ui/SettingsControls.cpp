@@ -1,0 +1,157 @@
+#include "ui/SettingsControls.h"
+
+#include "ui/Style.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace zarvo::ui {
+
+namespace {
+
+constexpr int kTrackWidth = 36, kTrackHeight = 20;
+
+} // namespace
+
+Switch::Switch(const QString& title, QWidget* parent) : QAbstractButton(parent) {
+    setText(title);
+    setCheckable(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+QSize Switch::sizeHint() const {
+    const int textWidth = fontMetrics().horizontalAdvance(text());
+    return {textWidth + 16 + kTrackWidth, qMax(kTrackHeight + 8, fontMetrics().height() + 8)};
+}
+
+void Switch::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPalette& pal = palette();
+    p.setPen(isEnabled() ? Style::primary(pal) : Style::tertiary(pal));
+    const QRect textRect = rect().adjusted(0, 0, -(kTrackWidth + 12), 0);
+    p.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft,
+               fontMetrics().elidedText(text(), Qt::ElideRight, textRect.width()));
+
+    const QRectF track(width() - kTrackWidth - 2, (height() - kTrackHeight) / 2.0, kTrackWidth, kTrackHeight);
+    const QColor on = Style::accent(pal), off = Style::primaryFill(pal, Style::isDark(pal) ? 0.25 : 0.18);
+    p.setPen(Qt::NoPen);
+    p.setBrush(isChecked() ? on : off);
+    if (!isEnabled()) p.setOpacity(0.5);
+    p.drawRoundedRect(track, kTrackHeight / 2.0, kTrackHeight / 2.0);
+    const double knob = kTrackHeight - 4;
+    const double x = isChecked() ? track.right() - knob - 2 : track.left() + 2;
+    p.setBrush(QColor(Qt::white));
+    p.drawEllipse(QRectF(x, track.top() + 2, knob, knob));
+    p.setOpacity(1);
+    if (hasFocus()) {
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(Style::accent(pal), 2));
+        p.drawRoundedRect(track.adjusted(-2, -2, 2, 2), kTrackHeight / 2.0 + 2, kTrackHeight / 2.0 + 2);
+    }
+}
+
+SettingsSection::SettingsSection(const QString& title, const QString& footer, QWidget* parent)
+    : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(6);
+    auto* heading = new QLabel(title, this);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    layout->addWidget(heading);
+
+    m_card = new QFrame(this);
+    m_card->setObjectName(QStringLiteral("settingsCard"));
+    const QPalette& pal = palette();
+    const QColor fill = Style::primaryFill(pal, Style::isDark(pal) ? 0.07 : 0.04);
+    const QColor line = Style::primaryFill(pal, 0.12);
+    m_card->setStyleSheet(
+        QStringLiteral("#settingsCard { background: %1; border: 1px solid %2; border-radius: 8px; }")
+            .arg(fill.name(QColor::HexArgb), line.name(QColor::HexArgb)));
+    m_rows = new QVBoxLayout(m_card);
+    m_rows->setContentsMargins(12, 6, 12, 6);
+    m_rows->setSpacing(4);
+    layout->addWidget(m_card);
+
+    m_footer = new QLabel(this);
+    m_footer->setWordWrap(true);
+    QFont small = m_footer->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    m_footer->setFont(small);
+    QPalette footerPalette = m_footer->palette();
+    footerPalette.setColor(QPalette::WindowText, Style::secondary(pal));
+    m_footer->setPalette(footerPalette);
+    layout->addWidget(m_footer);
+    setFooter(footer);
+}
+
+void SettingsSection::addRow(QWidget* row) {
+    row->setParent(m_card);
+    m_rows->addWidget(row);
+}
+
+void SettingsSection::setFooter(const QString& footer) {
+    m_footer->setText(footer);
+    m_footer->setVisible(!footer.isEmpty());
+}
+
+QWidget* labelledRow(const QString& text, QWidget* control, QWidget* second) {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 2, 0, 2);
+    auto* label = new QLabel(text, row);
+    label->setWordWrap(true);
+    label->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    layout->addWidget(label, 1);
+    if (control) layout->addWidget(control);
+    if (second) layout->addWidget(second);
+    return row;
+}
+
+Disclosure::Disclosure(QWidget* parent) : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    auto* header = new QToolButton(this);
+    header->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    header->setArrowType(Qt::RightArrow);
+    header->setAutoRaise(true);
+    header->setCheckable(true);
+    header->setFocusPolicy(Qt::StrongFocus);
+    m_header = header;
+    m_body = new QWidget(this);
+    m_body->hide();
+    layout->addWidget(header);
+    layout->addWidget(m_body);
+    connect(header, &QToolButton::toggled, this, [this, header](bool on) {
+        header->setArrowType(on ? Qt::DownArrow : Qt::RightArrow);
+        m_body->setVisible(on);
+        emit expandedChanged(on);
+    });
+}
+
+void Disclosure::setTitle(const QString& title) {
+    m_header->setText(title);
+}
+
+QString Disclosure::title() const {
+    return m_header->text();
+}
+
+bool Disclosure::isExpanded() const {
+    return m_header->isChecked();
+}
+
+void Disclosure::setExpanded(bool expanded) {
+    m_header->setChecked(expanded);
+}
+
+} // namespace zarvo::ui

@@ -1,0 +1,128 @@
+#pragma once
+
+#include "ui/ShortcutRecorder.h"
+
+#include <QHash>
+#include <QList>
+#include <QUuid>
+#include <QWidget>
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollArea;
+class QVBoxLayout;
+
+namespace zarvo {
+class ClipStore;
+class HotKeyManager;
+class History;
+class Settings;
+class Workspace;
+} // namespace zarvo
+
+namespace zarvo::ui {
+
+class Disclosure;
+class SettingsSection;
+class Switch;
+
+// The content of the settings window: every preference, the shortcut recorder, the user's own
+// keywords, the clipboard history's options, updates and the history. Each control writes straight
+// into the shared objects, and the view follows changes made elsewhere while it is open.
+class SettingsView : public QWidget {
+    Q_OBJECT
+public:
+    // What the window reads of the updater, which lives in the shell.
+    struct Updates {
+        std::function<bool()> automaticallyChecks;
+        std::function<void(bool)> setAutomaticallyChecks;
+        std::function<void()> checkNow;
+        // Why this build does not check ("Updates come with your package manager"); empty when it does.
+        std::function<QString()> unavailableReason;
+        // The host the checks ask.
+        QString feedHost;
+    };
+    struct Services {
+        Settings& settings;
+        History& history;
+        ClipStore* clips = nullptr;
+        Workspace* workspace = nullptr;
+        HotKeyManager& hotKeys;
+        Updates updates;
+        // The shown version ("0.1.0"); "?" when unknown.
+        QString version;
+    };
+    explicit SettingsView(Services services, QWidget* parent = nullptr);
+    ~SettingsView() override;
+
+    ShortcutRecorder& recorder() { return m_recorder; }
+    void stopRecording() { m_recorder.stopRecording(); }
+    // The "Add App…" action: the chosen application's identifier joins the ignored ones.
+    void addIgnoredApp();
+    // The chooser "Add App…" opens; tests answer it. By default a modal AppChooser.
+    std::function<std::optional<QString>()> chooseApplication;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    struct KeywordRow {
+        QUuid id;
+        QWidget* row = nullptr;
+        QLineEdit* keyword = nullptr;
+        QLineEdit* target = nullptr;
+    };
+
+    SettingsSection* buildSearchAccess();
+    SettingsSection* buildShortcuts();
+    SettingsSection* buildBehavior();
+    SettingsSection* buildKeywords();
+    SettingsSection* buildClipboard();
+    SettingsSection* buildUpdates();
+    SettingsSection* buildHistory();
+    QWidget* shortcutRow(ShortcutRecorder::Shortcut shortcut, const QString& title);
+    void fillBuiltInList();
+
+    void refreshShortcuts();
+    void refreshSettings();
+    void refreshKeywords();
+    void refreshIgnoredApps();
+    void refreshClips();
+    void refreshHistory();
+    void refreshUpdates();
+    void updateKeyMonitor();
+    void editKeyword(const QUuid& id, bool keyword, const QString& text);
+    QString applicationName(const QString& identifier) const;
+
+    Services m_s;
+    ShortcutRecorder m_recorder;
+    QScrollArea* m_scroll = nullptr;
+    bool m_monitoring = false;
+
+    QHash<int, QPushButton*> m_shortcutButtons;
+    QLabel* m_hotKeyError = nullptr;
+    Switch* m_prefill = nullptr;
+    Switch* m_hidden = nullptr;
+    QComboBox* m_terminal = nullptr;
+    Switch* m_launchAtLogin = nullptr;
+    QVBoxLayout* m_keywordRows = nullptr;
+    QList<KeywordRow> m_keywords;
+    Disclosure* m_builtIn = nullptr;
+    Switch* m_keepClips = nullptr;
+    QComboBox* m_retention = nullptr;
+    Disclosure* m_ignored = nullptr;
+    QVBoxLayout* m_ignoredRows = nullptr;
+    QLabel* m_clipCount = nullptr;
+    QPushButton* m_clearClips = nullptr;
+    SettingsSection* m_updatesSection = nullptr;
+    Switch* m_autoUpdate = nullptr;
+    QPushButton* m_checkNow = nullptr;
+    QLabel* m_historyCount = nullptr;
+    QPushButton* m_clearHistory = nullptr;
+};
+
+} // namespace zarvo::ui

@@ -1,0 +1,252 @@
+#include "../search/PanelHarness.h"
+
+#include "platform/HotKeyManager.h"
+#include "ui/SettingsControls.h"
+#include "ui/SettingsView.h"
+#include "ui/SettingsWindow.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+using namespace zarvo;
+using namespace zarvo::ui;
+using zarvo::testing::Panel;
+using Shortcut = ShortcutRecorder::Shortcut;
+
+static void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+struct Window {
+    Panel f;
+    HotKeyManager keys{&f.p.hotKeys};
+    SettingsWindow window{
+        SettingsView::Services{f.settings, f.history, &f.clips, &f.p.workspace, keys, {}, "1.2"}};
+    SettingsView& view = *window.view();
+
+    Window() {
+        keys.registerKey(HotKeyManager::Slot::main, f.settings.hotKeyCode(), f.settings.hotKeyModifiers());
+        keys.registerKey(HotKeyManager::Slot::clipboard, f.settings.clipHotKeyCode(),
+                         f.settings.clipHotKeyModifiers());
+        window.show();
+    }
+    // A key pressed while the window has the keyboard, through the application as a person's would go.
+    void press(int key, Qt::KeyboardModifiers modifiers, const QString& text = {}) {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
+        QKeyEvent override(QEvent::ShortcutOverride, key, modifiers, text);
+        QApplication::sendEvent(target, &override);
+        QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
+        QApplication::sendEvent(target, &event);
+    }
+    QPushButton* button(const QString& text) const {
+        for (QPushButton* b : window.findChildren<QPushButton*>())
+            if (b->text() == text) return b;
+        return nullptr;
+    }
+    QString error() const { return view.recorder().hotKeyError().value_or(QString()); }
+    QPair<quint32, quint32> registered(HotKeyManager::Slot slot) const {
+        return f.p.hotKeys.registered.value(int(slot), {0, 0});
+    }
+    QLabel* labelStartingWith(const QString& start) const {
+        for (QLabel* l : window.findChildren<QLabel*>())
+            if (l->text().startsWith(start)) return l;
+        return nullptr;
+    }
+};
+
+} // namespace
+
+TEST(SettingsViewTest, RecorderRefusesWhatCannotWorkAndKeepsTheOldKeysActive) {
+    Window w;
+    ShortcutRecorder& r = w.view.recorder();
+    w.button("⌘R")->click();
+    EXPECT_EQ(r.recording(), Shortcut::main);
+    EXPECT_TRUE(w.f.p.hotKeys.registered.isEmpty()) << "the current keys must be pressable while recording";
+    EXPECT_TRUE(w.button("Press keys… (esc to cancel)"));
+
+    w.press(Qt::Key_A, Qt::ShiftModifier, "A");
+    EXPECT_EQ(w.error(), "Include ⌘, ⌥ or ⌃ in the shortcut.");
+    EXPECT_EQ(r.recording(), Shortcut::main);
+    // ⇧⌘V is the clipboard key.
+    w.press(Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier, "\x16");
+    EXPECT_EQ(w.error(), "⇧⌘V is already another Zarvo shortcut.");
+    EXPECT_EQ(r.recording(), Shortcut::main);
+    // Esc cancels: the window stays open and the former keys work again.
+    w.press(Qt::Key_Escape, Qt::NoModifier, "\x1b");
+    EXPECT_FALSE(r.recording());
+    EXPECT_TRUE(w.window.isVisible());
+    EXPECT_EQ(w.registered(HotKeyManager::Slot::main), qMakePair(15u, 0x100u));
+    EXPECT_EQ(w.registered(HotKeyManager::Slot::clipboard), qMakePair(9u, 0x300u));
+
+    // ⌘K belongs to the panel: refused for the tab key, fine for the main key.
+    w.button("⌘.")->click();
+    w.press(Qt::Key_K, Qt::ControlModifier, "\x0b");
+    EXPECT_EQ(w.error(), "⌘K already does something in the Zarvo panel. Try another key.");
+    w.press(Qt::Key_Escape, Qt::NoModifier);
+    w.button("⌘R")->click();
+    w.press(Qt::Key_K, Qt::ControlModifier, "\x0b");
+    EXPECT_FALSE(r.recording());
+    EXPECT_TRUE(w.error().isEmpty());
+    EXPECT_EQ(w.f.settings.hotKeyCode(), 40u);
+    EXPECT_EQ(w.f.settings.hotKeyLabel(), "K");
+    EXPECT_EQ(w.registered(HotKeyManager::Slot::main), qMakePair(40u, 0x100u));
+    EXPECT_EQ(w.f.defaults.string("hotKeyLabel"), "K");
+
+    // Labels come from the key pressed: ⌘⇥ and ⌃F5.
+    w.button("⌘K")->click();
+    w.press(Qt::Key_Tab, Qt::ControlModifier, "\t");
+    EXPECT_EQ(r.displayName(Shortcut::main), "⌘⇥");
+    w.button("⌘⇥")->click();
+    w.press(Qt::Key_F5, Qt::MetaModifier);
+    EXPECT_EQ(r.displayName(Shortcut::main), "⌃F5");
+
+    // A combination another program holds: the message, and the former key stays stored and active.
+    w.f.p.hotKeys.taken.insert(qMakePair(40u, 0x900u));
+    w.button("⌃F5")->click();
+    w.press(Qt::Key_K, Qt::ControlModifier | Qt::AltModifier, "\x0b");
+    EXPECT_EQ(w.error(), "⌥⌘K is already used by another app.");
+    EXPECT_EQ(r.displayName(Shortcut::main), "⌃F5");
+    EXPECT_EQ(w.registered(HotKeyManager::Slot::main), qMakePair(96u, 0x1000u));
+
+    // Reset brings the default back; closing while recording registers the keys again.
+    w.button("Reset")->click();
+    EXPECT_EQ(r.displayName(Shortcut::main), "⌘R");
+    w.button("⇧⌘V")->click();
+    EXPECT_TRUE(w.f.p.hotKeys.registered.isEmpty());
+    w.press(Qt::Key_Escape, Qt::NoModifier);
+    EXPECT_TRUE(w.window.isVisible()) << "Esc while recording cancels the recording, not the window";
+    w.button("⇧⌘V")->click();
+    w.window.close();
+    EXPECT_FALSE(r.recording());
+    EXPECT_EQ(w.registered(HotKeyManager::Slot::clipboard), qMakePair(9u, 0x300u));
+    EXPECT_EQ(w.registered(HotKeyManager::Slot::main), qMakePair(15u, 0x100u));
+}
+
+TEST(SettingsViewTest, SystemWideKeysReadSuperAsCommandWhereTheDesktopDoes) {
+    Window w;
+    w.f.p.hotKeys.superCommand = true;
+    ShortcutRecorder& r = w.view.recorder();
+    // Ctrl+Alt+K in our window is a system-wide ⌃⌥K here.
+    r.startRecording(Shortcut::main);
+    w.press(Qt::Key_K, Qt::ControlModifier | Qt::AltModifier, "\x0b");
+    EXPECT_EQ(w.f.settings.hotKeyModifiers(), 0x1800u);
+    EXPECT_EQ(w.registered(HotKeyManager::Slot::main), qMakePair(40u, 0x1800u));
+    // Super+V as the tab key is the same keys as the system-wide ⇧⌘V minus shift: free; Super+Shift+V is not.
+    r.startRecording(Shortcut::tabs);
+    w.press(Qt::Key_V, Qt::MetaModifier | Qt::ShiftModifier, "V");
+    EXPECT_EQ(w.error(), "⌃⇧V is already another Zarvo shortcut.");
+    w.press(Qt::Key_V, Qt::MetaModifier, "v");
+    EXPECT_FALSE(r.recording());
+    EXPECT_EQ(w.f.settings.tabKeyModifiers(), 0x1000u);
+}
+
+TEST(SettingsViewTest, ClipboardHistoryCountsClearsPrunesAndIgnoresApps) {
+    Window w;
+    for (int i = 0; i < 4; ++i)
+        w.f.addTextClip(QStringLiteral("clip %1").arg(i));
+    for (const Clip& clip : QList<Clip>(w.f.clips.clips()))
+        w.f.clips.togglePin(clip.id);
+    QPushButton* clear = w.button("Clear Clipboard History");
+    ASSERT_TRUE(clear);
+    EXPECT_TRUE(w.labelStartingWith("4 clips, 4 pinned"));
+    EXPECT_FALSE(clear->isEnabled());
+    w.f.addTextClip("loose");
+    EXPECT_TRUE(w.labelStartingWith("5 clips, 4 pinned"));
+    EXPECT_TRUE(clear->isEnabled());
+    clear->click();
+    EXPECT_EQ(w.f.clips.clips().size(), 4);
+
+    // A retention change prunes at once; "Up to 500 clips" is stored as 0.
+    w.f.addTextClip("old");
+    w.f.p.clock.advance(3 * 86400);
+    w.f.addTextClip("new");
+    auto* retention = w.window.findChildren<QComboBox*>().last();
+    const auto choose = [retention](const QString& title) {
+        const int index = retention->findText(title);
+        retention->setCurrentIndex(index);
+        emit retention->activated(index);
+    };
+    choose("1 day");
+    EXPECT_EQ(w.f.settings.clipRetentionDays(), 1);
+    QStringList left;
+    for (const Clip& c : w.f.clips.clips())
+        left << c.text;
+    EXPECT_TRUE(left.contains("new"));
+    EXPECT_FALSE(left.contains("old"));
+    choose("Up to 500 clips");
+    EXPECT_EQ(w.f.settings.clipRetentionDays(), 0);
+
+    // Ignored applications: added once, shown by name, removed by their button.
+    const QStringList before = w.f.settings.clipIgnoredApps();
+    w.f.p.workspace.applications.insert("org.example.Vault", "/apps/org.example.Vault.desktop");
+    w.f.p.workspace.applicationNames.insert("/apps/org.example.Vault.desktop", "Vault.app");
+    w.view.chooseApplication = [] { return std::optional<QString>("/apps/org.example.Vault.desktop"); };
+    w.view.addIgnoredApp();
+    w.view.addIgnoredApp();
+    EXPECT_EQ(w.f.settings.clipIgnoredApps(), before + QStringList{"org.example.Vault"});
+    auto* ignored = w.window.findChildren<Disclosure*>().last();
+    EXPECT_EQ(ignored->title(), QStringLiteral("Never save copies from (%1 apps)").arg(before.size() + 1));
+    ignored->setExpanded(true);
+    EXPECT_TRUE(w.labelStartingWith("Vault"));
+    EXPECT_FALSE(w.labelStartingWith("Vault.app"));
+    w.view.chooseApplication = [] { return std::optional<QString>(); };
+    w.view.addIgnoredApp();
+    EXPECT_EQ(w.f.settings.clipIgnoredApps().size(), before.size() + 1);
+}
+
+TEST(SettingsViewTest, KeywordsWriteThroughAsTypedAndFollowChangesMadeElsewhere) {
+    Window w;
+    w.button("Add Shortcut")->click();
+    ASSERT_EQ(w.f.settings.customShortcuts().size(), 1);
+    QLineEdit* keyword = nullptr;
+    for (QLineEdit* e : w.window.findChildren<QLineEdit*>())
+        if (e->placeholderText() == "keyword") keyword = e;
+    ASSERT_TRUE(keyword);
+    EXPECT_TRUE(keyword->hasFocus() || !w.window.isActiveWindow());
+    for (const char* c : {"n", "o"}) {
+        QKeyEvent typed(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QString::fromLatin1(c));
+        QApplication::sendEvent(keyword, &typed);
+    }
+    EXPECT_EQ(w.f.settings.customShortcuts().first().keyword, "no");
+
+    // Stored as typed, however long, with quotes and variables.
+    QLineEdit* target = keyword->parentWidget()->findChildren<QLineEdit*>().last();
+    const QString longTarget = "\"%TEMP%\\" + QString(10000, 'x') + "\"";
+    target->setFocus();
+    target->insert(longTarget);
+    EXPECT_EQ(w.f.settings.customShortcuts().first().target, longTarget);
+
+    // A change made elsewhere (zarvo-cli settings set) updates the row in place.
+    QList<CustomShortcut> list = w.f.settings.customShortcuts();
+    list.first().keyword = "notes";
+    w.f.settings.setCustomShortcuts(list);
+    EXPECT_EQ(keyword->text(), "notes");
+    list.append({QUuid::createUuid(), "dl", "~/Downloads"});
+    w.f.settings.setCustomShortcuts(list);
+    QApplication::processEvents(); // new rows are shown by the layout on the next turn of the loop
+    int rows = 0;
+    for (QLineEdit* e : w.window.findChildren<QLineEdit*>())
+        rows += e->placeholderText() == "keyword" && e->isVisibleTo(&w.window);
+    EXPECT_EQ(rows, 2);
+
+    // History: the count, and Clear History greyed once empty.
+    QPushButton* clearHistory = w.button("Clear History");
+    EXPECT_FALSE(clearHistory->isEnabled());
+    w.f.history.add("/tmp/a");
+    EXPECT_TRUE(w.labelStartingWith("1 remembered items"));
+    clearHistory->click();
+    EXPECT_TRUE(w.f.history.entries().isEmpty());
+    EXPECT_FALSE(clearHistory->isEnabled());
+    // The built-in list is counted in its title.
+    EXPECT_TRUE(w.window.findChildren<Disclosure*>().first()->title().startsWith("Built-in shortcuts ("));
+    // Updates say why this build does not check instead of pretending.
+    EXPECT_TRUE(w.labelStartingWith("Update checks are not set up for this build"));
+    EXPECT_TRUE(w.labelStartingWith("Version 1.2"));
+}
