@@ -96,6 +96,8 @@ SettingsView::SettingsView(Services services, QWidget* parent)
     m_scroll->setWidgetResizable(true);
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The controls take the focus, not the area: Tab goes from control to control and keeps them in sight.
+    m_scroll->setFocusPolicy(Qt::NoFocus);
     auto* content = new QWidget(m_scroll);
     auto* form = new QVBoxLayout(content);
     form->setContentsMargins(20, 16, 20, 20);
@@ -124,6 +126,13 @@ SettingsView::SettingsView(Services services, QWidget* parent)
     refreshUpdates();
 }
 
+void SettingsView::showEvent(QShowEvent* event) {
+    // Each opening starts at the top, with the keyboard on the first control.
+    m_scroll->verticalScrollBar()->setValue(0);
+    if (m_firstControl) m_firstControl->setFocus(Qt::ActiveWindowFocusReason);
+    QWidget::showEvent(event);
+}
+
 SettingsView::~SettingsView() {
     if (m_monitoring) qApp->removeEventFilter(this);
 }
@@ -132,7 +141,7 @@ SettingsSection* SettingsView::buildSearchAccess() {
     auto* section = new SettingsSection(
         QStringLiteral("Search Access"),
         words(QStringLiteral("macOS hides search results from folders Zarvo isn't allowed to read.")));
-    auto* files = new QPushButton(QStringLiteral("Files & Folders…"));
+    auto* files = new QPushButton(QStringLiteral("Files && Folders…")); // && shows one &, not a mnemonic
     auto* full = new QPushButton(QStringLiteral("Full Disk Access…"));
     connect(files, &QPushButton::clicked, this, [this] {
         if (m_s.workspace) m_s.workspace->openURL(FolderAccess::filesAndFoldersPane());
@@ -140,6 +149,7 @@ SettingsSection* SettingsView::buildSearchAccess() {
     connect(full, &QPushButton::clicked, this, [this] {
         if (m_s.workspace) m_s.workspace->openURL(FolderAccess::fullDiskAccessPane());
     });
+    m_firstControl = files;
     section->addRow(labelledRow(QStringLiteral("Desktop, Documents, Downloads"), files));
     section->addRow(labelledRow(QStringLiteral("Everything (Mail, other users, external drives)"), full));
     return section;

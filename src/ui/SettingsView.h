@@ -68,6 +68,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     struct KeywordRow {
@@ -101,6 +102,7 @@ private:
     Services m_s;
     ShortcutRecorder m_recorder;
     QScrollArea* m_scroll = nullptr;
+    QWidget* m_firstControl = nullptr;
     bool m_monitoring = false;
 
     QHash<int, QPushButton*> m_shortcutButtons;

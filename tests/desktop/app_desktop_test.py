@@ -284,8 +284,7 @@ def settings_window():
 
 
 def window_shot(window, name):
-    x, y, w, h = geometry(window)
-    run("import", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}", "+repage", os.path.join(SHOTS, f"{name}.png"))
+    run("import", "-window", str(window), os.path.join(SHOTS, f"{name}.png"))
 
 
 def settings_shots(window, look):
@@ -327,14 +326,17 @@ def settings():
         check("it opens again", bool(window))
         print(f"info {TAG}: --settings to window with keyboard in {again:.0f} ms (again)")
 
-        # Keyboard only: the two Search Access buttons, then the main hot key's button.
-        for _ in range(2):
-            key("Tab")
+        # Keyboard only: the window opens on the first Search Access button; the next but one is the
+        # main hot key's.
+        key("Tab", "Tab")
         key("space")
         time.sleep(0.3)
         window_shot(window, "settings-recording")
+        # The keys are let go while recording: Super+R is recorded (as the same key), not acted on.
         key("super+r")
         check("while recording, Super+R does not open the panel", not wait_until(panel, timeout=0.6))
+        key("space")
+        time.sleep(0.2)
         key("ctrl+alt+k")
         time.sleep(0.3)
         window_shot(window, "settings-recorded")
