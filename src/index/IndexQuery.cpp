@@ -1,6 +1,7 @@
 // The query engine of FileIndex: a scan of the folded-name buffer on a worker thread.
 #include "index/Crawler.h"
 #include "index/FileIndex.h"
+#include "index/FindBytes.h"
 #include "index/NamePattern.h"
 #include "index/Snapshot.h"
 
@@ -71,6 +72,11 @@ void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQ
     QByteArray literal;
     for (const auto& p : patterns)
         if (p.requiredLiteral().size() > literal.size()) literal = p.requiredLiteral();
+    // Without a literal worth searching for, a subsequence pattern (*d*w*n*l*) is found in one pass.
+    QByteArray subsequence;
+    if (literal.size() < 2)
+        for (const auto& p : patterns)
+            if (p.subsequence().size() > subsequence.size()) subsequence = p.subsequence();
     std::vector<bool> typeOk;
     if (!spec.contentTypes.isEmpty()) typeOk = ContentTypes::conformingIds(spec.contentTypes);
     const quint32 since = spec.changedSince ? clampTime(spec.changedSince->toSecsSinceEpoch()) : 0;
@@ -219,10 +225,11 @@ void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQ
             if (!t.recordName(rec, &name, &len)) return;
             const quint32 entry = t.records[rec].entry;
             if (!t.has(entry)) return;
-            const Entry& e = t.entries[entry];
-            if (e.flags & (Entry::Deleted | Entry::Root)) return;
+            // The name first: a mapped snapshot then reads only the entries of matching names.
             for (const auto& p : patterns)
                 if (!p.matches(name, len)) return;
+            const Entry& e = t.entries[entry];
+            if (e.flags & (Entry::Deleted | Entry::Root)) return;
             if (!typeOk.empty()) {
                 const auto type = t.type(entry);
                 if (type >= typeOk.size() || !typeOk[type]) return;
@@ -239,30 +246,42 @@ void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQ
             const size_t recCount = size_t(t.recordCount);
             if (start >= recCount) break;
             const size_t end = std::min(recCount, start + kChunk);
-            if (literal.size() >= 2) {
-                // Find the rarest required piece across the whole chunk with memmem, then test only
-                // the names it lands in. Offsets are clamped: a mapped file is not trusted to be sorted.
+            if (literal.size() >= 2 || subsequence.size() >= 2) {
+                // Find candidates across the whole chunk (the longest required piece, or the first name
+                // holding the subsequence), then test only the names they land in. Offsets are clamped:
+                // a mapped file is not trusted to be sorted.
                 const char* base = t.folded;
                 auto offsetOf = [&](size_t rec) {
                     return std::min<quint64>(t.records[rec].off, t.foldedSize);
+                };
+                auto nextCandidate = [&](size_t pos, size_t to) -> size_t {
+                    if (literal.size() >= 2) {
+                        const char* hit =
+                            findBytes(base + pos, to - pos, literal.constData(), size_t(literal.size()));
+                        return hit ? size_t(hit - base) : to;
+                    }
+                    return findSubsequence(base, pos, to, subsequence.constData(),
+                                           size_t(subsequence.size()));
                 };
                 const size_t to = end < recCount ? offsetOf(end) : size_t(t.foldedSize);
                 size_t pos = offsetOf(start);
                 size_t rec = start;
                 while (pos < to) {
-                    const void* hit =
-                        memmem(base + pos, to - pos, literal.constData(), size_t(literal.size()));
-                    if (!hit) break;
-                    const auto off = quint32(static_cast<const char*>(hit) - base);
-                    // Hits come in order and usually a few names apart: step, then bisect.
-                    size_t probe = rec;
-                    while (probe + 1 < end && probe < rec + 8 && t.records[probe + 1].off <= off)
-                        ++probe;
-                    if (probe + 1 < end && t.records[probe + 1].off <= off) {
-                        auto it = std::upper_bound(t.records + probe, t.records + end, off,
+                    const size_t hit = nextCandidate(pos, to);
+                    if (hit >= to) break;
+                    const auto off = quint32(hit);
+                    // Hits come in order and usually a few names apart: gallop from the last one, then
+                    // bisect the last stride.
+                    size_t probe = rec, stride = 1;
+                    while (probe + stride < end && t.records[probe + stride].off <= off) {
+                        probe += stride;
+                        stride *= 2;
+                    }
+                    if (stride > 1 && probe + 1 < end) {
+                        const size_t limit = std::min(end, probe + stride);
+                        auto it = std::upper_bound(t.records + probe + 1, t.records + limit, off,
                                                    [](quint32 o, const FoldRecord& r) { return o < r.off; });
-                        const auto found = size_t(it - t.records);
-                        if (found > probe + 1) probe = found - 1;
+                        probe = size_t(it - t.records) - 1;
                     }
                     rec = probe;
                     test(rec);
@@ -273,6 +292,17 @@ void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQ
             } else {
                 for (size_t rec = start; rec < end; ++rec)
                     test(rec);
+            }
+            // A one-shot process keeps only what it still reads: the scanned slice goes back to the page
+            // cache (the final paths fault their few pages in again).
+            if (src.mapped && !src.table) {
+                src.mapped->release(t.folded + std::min<quint64>(t.records[start].off, t.foldedSize),
+                                    t.folded + (end < recCount
+                                                    ? std::min<quint64>(t.records[end].off, t.foldedSize)
+                                                    : t.foldedSize));
+                src.mapped->release(t.records + start, t.records + end);
+                src.mapped->release(t.entries + std::min<size_t>(start, t.entryCount),
+                                    t.entries + std::min<size_t>(end, t.entryCount));
             }
             const bool more = end < recCount || si + 1 < sources.size();
             lock.unlock();

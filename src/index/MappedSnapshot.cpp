@@ -122,21 +122,26 @@ IndexView MappedSnapshot::view(bool types) const {
     return v;
 }
 
+void MappedSnapshot::release(const void* from, const void* to) const {
+    const auto page = quintptr(::sysconf(_SC_PAGESIZE));
+    const auto lo = std::max(quintptr(from), quintptr(m_base));
+    const auto hi = std::min(quintptr(to), quintptr(m_base) + quintptr(m_size));
+    const quintptr begin = (lo + page - 1) & ~(page - 1), end = hi & ~(page - 1);
+    if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_DONTNEED);
+}
+
 bool MappedSnapshot::copyInto(IndexTable& out, QString* error) const {
     const Header& h = headerOf(m_base);
     Hash hash;
     // In slices, each let go of once copied: the mapping must not double the memory of a load.
     auto copy = [&](Section section, void* to) {
         const Range& r = h.sections[section];
-        const long page = ::sysconf(_SC_PAGESIZE);
         for (quint64 at = 0; at < r.size;) {
             const quint64 n = std::min<quint64>(r.size - at, 8u << 20);
             const char* from = m_base + r.offset + at;
             hash.add(from, size_t(n));
             if (to) std::memcpy(static_cast<char*>(to) + at, from, size_t(n));
-            const auto begin = (quintptr(from) + quintptr(page) - 1) & ~quintptr(page - 1);
-            const auto end = (quintptr(from) + n) & ~quintptr(page - 1);
-            if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_DONTNEED);
+            release(from, from + n);
             at += n;
         }
     };

@@ -50,6 +50,9 @@ public:
     // Reads every byte, checks the body hash and the structure, and fills `table` (the application's
     // live table, which changes). False, leaving `table` alone, when anything is wrong.
     bool copyInto(IndexTable& table, QString* error = nullptr) const;
+    // Lets go of the whole pages of [from, to) inside the mapping: they leave this process's resident
+    // memory and are read again from the page cache when next touched.
+    void release(const void* from, const void* to) const;
     // Last-used times (from the file, then whatever the owner adds before sharing it).
     QHash<quint32, quint32>& lastUsed() { return m_lastUsed; }
 
