@@ -1,6 +1,7 @@
 // File index benchmark driver, run by bench/bench_index.sh (which also times find and plocate on
 // the same tree). Subcommands:
-//   gen DIR                 generate the tree (1,000,000 files in 100,000 folders) unless present
+//   gen DIR [SIZE]          generate the tree unless present: 1m (1,000,000 files in 100,000 folders,
+//                           the default) or 5m (4,500,000 files in 500,000 folders: 5,000,000 entries)
 //   crawl DIR SNAPSHOT      crawl the tree and write the snapshot; prints the time
 //   query DIR SNAPSHOT      snapshot load, memory per entry, query latencies
 //   live DIR                create-to-found latency with the live (inotify) index
@@ -27,16 +28,21 @@ using namespace zarvo::index;
 
 namespace {
 
-constexpr int kFolders = 100000;
-constexpr int kFiles = 1000000;
+struct TreeSize {
+    const char* name;
+    int folders;
+    int files;
+};
+constexpr TreeSize kSizes[] = {{"1m", 100000, 1000000}, {"5m", 500000, 4500000}};
 
 void line(const char* name, double value, const char* unit) {
     std::printf("bench %s: %.3f %s\n", name, value, unit);
 }
 
-int generate(const QString& dir) {
+int generate(const QString& dir, const TreeSize& size) {
+    const int folderCount = size.folders, fileCount = size.files;
     const QByteArray root = QFile::encodeName(dir);
-    const QByteArray marker = root + "/.generated-1m";
+    const QByteArray marker = root + "/.generated-" + size.name;
     if (::access(marker.constData(), F_OK) == 0) {
         std::printf("# tree present: %s\n", root.constData());
         return 0;
@@ -70,10 +76,10 @@ int generate(const QString& dir) {
         return n;
     };
     std::vector<std::string> folders{root.toStdString()};
-    folders.reserve(kFolders + 1);
+    folders.reserve(folderCount + 1);
     QElapsedTimer t;
     t.start();
-    for (int i = 0; i < kFolders; ++i) {
+    for (int i = 0; i < folderCount; ++i) {
         // Mostly shallow: a parent among the recent folders or near the top.
         const size_t parent =
             (rng() % 4 == 0) ? rng() % std::min<size_t>(folders.size(), 200) : rng() % folders.size();
@@ -82,7 +88,7 @@ int generate(const QString& dir) {
         folders.push_back(std::move(path));
     }
     const time_t now = ::time(nullptr);
-    for (int i = 0; i < kFiles; ++i) {
+    for (int i = 0; i < fileCount; ++i) {
         const std::string path = folders[1 + rng() % (folders.size() - 1)] + "/" + name(true);
         const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
         if (fd < 0) continue;
@@ -94,7 +100,7 @@ int generate(const QString& dir) {
     }
     QFile m(QString::fromUtf8(marker));
     m.open(QIODevice::WriteOnly);
-    std::printf("# generated %zu folders and %d files in %.1f s\n", folders.size() - 1, kFiles,
+    std::printf("# generated %zu folders and %d files in %.1f s\n", folders.size() - 1, fileCount,
                 t.elapsed() / 1000.0);
     return 0;
 }
@@ -270,10 +276,17 @@ int main(int argc, char** argv) {
         return 0;
     }
     const QString cmd = args.value(0);
-    if (cmd == QLatin1String("gen") && args.size() == 2) return generate(args[1]);
+    if (cmd == QLatin1String("gen") && (args.size() == 2 || args.size() == 3)) {
+        for (const auto& size : kSizes)
+            if (args.value(2, QStringLiteral("1m")) == QLatin1String(size.name))
+                return generate(args[1], size);
+        std::fprintf(stderr, "bench_index gen: SIZE is 1m or 5m\n");
+        return 2;
+    }
     if (cmd == QLatin1String("crawl") && args.size() == 3) return crawl(args[1], args[2]);
     if (cmd == QLatin1String("query") && args.size() == 3) return query(args[1], args[2]);
     if (cmd == QLatin1String("live") && args.size() == 2) return live(args[1]);
-    std::fprintf(stderr, "usage: bench_index gen DIR | crawl DIR SNAPSHOT | query DIR SNAPSHOT | live DIR\n");
+    std::fprintf(stderr,
+                 "usage: bench_index gen DIR [1m|5m] | crawl DIR SNAPSHOT | query DIR SNAPSHOT | live DIR\n");
     return 2;
 }

@@ -123,6 +123,7 @@ void FileIndex::makeCurrent(std::shared_ptr<IndexTable> table) {
     {
         QWriteLocker lock(&m_lock);
         m_table = std::move(table);
+        m_mapped.reset();
     }
     std::lock_guard state(m_stateMutex);
     m_ready = true;
@@ -252,11 +253,48 @@ std::shared_ptr<FileIndex> FileIndex::openShared(const IndexConfig& config) {
     IndexConfig oneShot = config;
     oneShot.watch = false;
     auto index = std::make_shared<FileIndex>(oneShot);
-    if (!index->loadSnapshot()) {
-        index->rebuild();
-        index->saveSnapshot();
+    QString error;
+    if (!oneShot.snapshotPath.isEmpty()) {
+        std::shared_ptr<MappedSnapshot> mapped =
+            MappedSnapshot::open(oneShot.snapshotPath, index->m_config.fingerprint(), &error);
+        if (mapped) {
+            {
+                QWriteLocker lock(&index->m_lock);
+                index->m_mapped = std::move(mapped);
+            }
+            {
+                std::lock_guard state(index->m_stateMutex);
+                index->m_ready = true;
+            }
+            index->applyRecentlyUsed();
+            return index;
+        }
     }
+    if (index->loadSnapshot()) {
+        // Of the first format (or damaged in its body only): written anew, so the next one maps it.
+        index->saveSnapshot();
+        return index;
+    }
+    index->rebuild();
+    index->saveSnapshot();
     return index;
+}
+
+bool FileIndex::isMapped() const {
+    QReadLocker lock(&m_lock);
+    return !m_table && m_mapped;
+}
+
+IndexView FileIndex::currentView() const {
+    if (m_table) return m_table->view();
+    if (m_mapped) return m_mapped->view();
+    return {};
+}
+
+QHash<quint32, quint32>* FileIndex::currentLastUsed() {
+    if (m_table) return &m_table->lastUsed;
+    if (m_mapped) return &m_mapped->lastUsed();
+    return nullptr;
 }
 
 void FileIndex::threadMain() {
@@ -489,21 +527,22 @@ void FileIndex::rescanUnwatched() {
 
 qint64 FileIndex::entryCount() const {
     QReadLocker lock(&m_lock);
-    return m_table ? m_table->liveCount() : 0;
+    if (m_table) return m_table->liveCount();
+    return m_mapped ? m_mapped->liveCount() : 0;
 }
 
 bool FileIndex::contains(const QString& path) const {
     QReadLocker lock(&m_lock);
-    return m_table && m_table->find(path) != kNoEntry;
+    return currentView().find(path) != kNoEntry;
 }
 
 QStringList FileIndex::unreadableFolders() const {
     QReadLocker lock(&m_lock);
     QStringList out;
-    if (!m_table) return out;
-    for (quint32 i = 0; i < m_table->entries.size(); ++i) {
-        const Entry& e = m_table->entries[i];
-        if (e.is(Entry::Unreadable) && !e.is(Entry::Deleted)) out << m_table->path(i);
+    const IndexView v = currentView();
+    for (quint32 i = 0; i < v.entryCount; ++i) {
+        const Entry& e = v.entries[i];
+        if (e.is(Entry::Unreadable) && !e.is(Entry::Deleted)) out << v.path(i);
     }
     return out;
 }
@@ -517,6 +556,8 @@ IndexStatus FileIndex::status() const {
         if (m_table) {
             s.entries = m_table->liveCount();
             s.memoryBytes = m_table->memoryBytes();
+        } else if (m_mapped) {
+            s.entries = m_mapped->liveCount();
         }
     }
     s.unreadable = unreadableFolders();
@@ -541,9 +582,10 @@ void FileIndex::setLastUsed(const QString& path, const QDateTime& when) {
         m_usedPaths.insert(QDir::cleanPath(path), secs);
     }
     QWriteLocker lock(&m_lock);
-    if (!m_table) return;
-    const quint32 entry = m_table->find(path);
-    if (entry != kNoEntry) m_table->lastUsed.insert(entry, secs);
+    auto* used = currentLastUsed();
+    if (!used) return;
+    const quint32 entry = currentView().find(path);
+    if (entry != kNoEntry) used->insert(entry, secs);
 }
 
 int FileIndex::loadRecentlyUsed(const QString& xbelPath) {
@@ -574,11 +616,13 @@ int FileIndex::loadRecentlyUsed(const QString& xbelPath) {
     }
     int applied = 0;
     QWriteLocker lock(&m_lock);
-    if (!m_table) return 0;
+    auto* lastUsed = currentLastUsed();
+    if (!lastUsed) return 0;
+    const IndexView v = currentView();
     for (auto it = found.constBegin(); it != found.constEnd(); ++it) {
-        const quint32 entry = m_table->find(it.key());
+        const quint32 entry = v.find(it.key());
         if (entry != kNoEntry) {
-            m_table->lastUsed.insert(entry, std::max(it.value(), m_table->lastUsed.value(entry)));
+            lastUsed->insert(entry, std::max(it.value(), lastUsed->value(entry)));
             ++applied;
         }
     }
@@ -593,11 +637,12 @@ void FileIndex::applyRecentlyUsed() {
         used = m_usedPaths;
     }
     QWriteLocker lock(&m_lock);
-    if (!m_table) return;
+    auto* lastUsed = currentLastUsed();
+    if (!lastUsed) return;
+    const IndexView v = currentView();
     for (auto it = used.constBegin(); it != used.constEnd(); ++it) {
-        const quint32 entry = m_table->find(it.key());
-        if (entry != kNoEntry)
-            m_table->lastUsed.insert(entry, std::max(it.value(), m_table->lastUsed.value(entry)));
+        const quint32 entry = v.find(it.key());
+        if (entry != kNoEntry) lastUsed->insert(entry, std::max(it.value(), lastUsed->value(entry)));
     }
 }
 

@@ -17,6 +17,8 @@
 
 namespace zarvo::index {
 
+class MappedSnapshot;
+
 // What the index covers and where it keeps its snapshot.
 struct IndexConfig {
     QStringList roots;
@@ -104,8 +106,11 @@ public:
     bool waitReady(int timeoutMs);
     // Blocks until the background crawl has finished and its changes are current.
     bool waitIdle(int timeoutMs);
-    // The index for a one-shot process: the snapshot, or a crawl (then saved) when there is none.
+    // The index for a one-shot process: the snapshot mapped and queried where it lies; a snapshot of
+    // the first format is loaded and written anew; without a usable one, a crawl (then saved).
     static std::shared_ptr<FileIndex> openShared(const IndexConfig& config);
+    // Whether queries run on a mapped snapshot (nothing loaded).
+    bool isMapped() const;
 
     IndexStatus status() const;
     QStringList unreadableFolders() const;
@@ -139,10 +144,14 @@ private:
     void rescanUnwatched();
     void syncFolder(quint32 dir);
     void applyRecentlyUsed();
+    // The table queries read: the live one, else the mapped snapshot. Caller holds m_lock.
+    IndexView currentView() const;
+    QHash<quint32, quint32>* currentLastUsed();
 
     IndexConfig m_config;
     mutable QReadWriteLock m_lock; // guards m_table's pointer and contents
     std::shared_ptr<IndexTable> m_table;
+    std::shared_ptr<MappedSnapshot> m_mapped; // used until a table is current
     std::unique_ptr<Watcher> m_watcher;
     std::thread m_thread;
     std::atomic<bool> m_stop{false};

@@ -1,7 +1,9 @@
 // The query engine of FileIndex: a scan of the folded-name buffer on a worker thread.
 #include "index/Crawler.h"
 #include "index/FileIndex.h"
+#include "index/FindBytes.h"
 #include "index/NamePattern.h"
+#include "index/Snapshot.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -22,13 +24,17 @@ struct Hit {
     bool operator<(const Hit& o) const { return key != o.key ? key > o.key : entry < o.entry; }
 };
 
-// Where a query looks: the live table (maybe restricted to folders), or a private crawl of a scope
-// outside the indexed roots.
+// Where a query looks: the live table or the mapped snapshot (maybe restricted to folders), both read
+// under the index's lock, or a private crawl of a scope outside the indexed roots.
 struct Source {
     std::shared_ptr<IndexTable> table;
+    std::shared_ptr<const MappedSnapshot> mapped;
     bool live = true;
+    bool types = false;                // the query tests content types
     std::vector<quint32> scopeEntries; // empty with `whole`: everything
     bool whole = false;
+    // Valid while the lock is held (the live table's arrays move as it grows).
+    IndexView view() const { return table ? table->view() : mapped ? mapped->view(types) : IndexView{}; }
 };
 
 } // namespace
@@ -66,6 +72,11 @@ void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQ
     QByteArray literal;
     for (const auto& p : patterns)
         if (p.requiredLiteral().size() > literal.size()) literal = p.requiredLiteral();
+    // Without a literal worth searching for, a subsequence pattern (*d*w*n*l*) is found in one pass.
+    QByteArray subsequence;
+    if (literal.size() < 2)
+        for (const auto& p : patterns)
+            if (p.subsequence().size() > subsequence.size()) subsequence = p.subsequence();
     std::vector<bool> typeOk;
     if (!spec.contentTypes.isEmpty()) typeOk = ContentTypes::conformingIds(spec.contentTypes);
     const quint32 since = spec.changedSince ? clampTime(spec.changedSince->toSecsSinceEpoch()) : 0;
@@ -79,17 +90,22 @@ void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQ
         {
             QReadLocker lock(&m_lock);
             live.table = m_table;
+            if (!m_table) live.mapped = m_mapped;
         }
+        live.types = !typeOk.empty();
         live.whole = spec.scopes.isEmpty();
         for (const auto& scope : spec.scopes) {
             const QByteArray path = QDir::cleanPath(scope).toUtf8();
             quint32 entry;
             std::vector<quint32> rootsUnder;
+            bool isDir = false;
             {
                 QReadLocker lock(&m_lock);
-                entry = live.table->find(QString::fromUtf8(path));
-                for (auto r : live.table->roots())
-                    if (live.table->name(r).startsWith(path + '/') || path == "/") rootsUnder.push_back(r);
+                const IndexView v = live.view();
+                entry = v.find(QString::fromUtf8(path));
+                isDir = v.has(entry) && v.entries[entry].is(Entry::Dir);
+                for (auto r : v.roots())
+                    if (v.name(r).startsWith(path + '/') || path == "/") rootsUnder.push_back(r);
             }
             bool excluded = false;
             for (const auto& ex : m_config.excluded) {
@@ -100,7 +116,7 @@ void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQ
                 entry = kNoEntry;
                 rootsUnder.clear();
             }
-            if (entry != kNoEntry && live.table->entries[entry].is(Entry::Dir)) {
+            if (entry != kNoEntry && isDir) {
                 live.scopeEntries.push_back(entry);
             } else if (!rootsUnder.empty()) {
                 live.scopeEntries.insert(live.scopeEntries.end(), rootsUnder.begin(), rootsUnder.end());
@@ -152,7 +168,7 @@ void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQ
         for (const auto& [hit, source] : sorted) {
             const Source& s = sources[source];
             QReadLocker lock(s.live ? &m_lock : nullptr);
-            paths << s.table->path(hit.entry);
+            paths << s.view().path(hit.entry);
         }
         return paths;
     };
@@ -171,23 +187,25 @@ void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQ
 
     for (size_t si = 0; si < sources.size(); ++si) {
         Source& src = sources[si];
-        const IndexTable& t = *src.table;
+        // Reset for every chunk: the live table's arrays may have moved meanwhile.
+        IndexView t;
         // Scope membership per entry, filled lazily up the parent chain: 0 unknown, 1 in, 2 out.
         std::vector<quint8> inScope;
+        auto isScope = [&](quint32 k) {
+            return std::find(src.scopeEntries.begin(), src.scopeEntries.end(), k) != src.scopeEntries.end();
+        };
         auto scoped = [&](quint32 entry) {
             if (src.whole) return true;
-            if (inScope.size() < t.entries.size()) inScope.resize(t.entries.size(), 0);
-            if (inScope.empty()) return false;
+            if (inScope.size() < t.entryCount) inScope.resize(t.entryCount, 0);
             QVarLengthArray<quint32, 32> walk;
             quint32 k = entry;
             quint8 verdict = 2;
-            while (k != kNoEntry) {
+            while (t.has(k)) {
                 if (inScope[k]) {
                     verdict = inScope[k];
                     break;
                 }
-                if (std::find(src.scopeEntries.begin(), src.scopeEntries.end(), k) !=
-                    src.scopeEntries.end()) {
+                if (isScope(k)) {
                     verdict = 1;
                     inScope[k] = 1;
                     break;
@@ -199,63 +217,92 @@ void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQ
             for (auto w : walk)
                 inScope[w] = verdict;
             // The scope folder itself is not a result of searching inside it.
-            return verdict == 1 && std::find(src.scopeEntries.begin(), src.scopeEntries.end(), entry) ==
-                                       src.scopeEntries.end();
+            return verdict == 1 && !isScope(entry);
         };
-        auto test = [&](size_t rec, size_t recCount) {
-            const FoldRecord& r = t.foldRecords[rec];
-            if (r.entry == kNoEntry) return;
-            const Entry& e = t.entries[r.entry];
-            if (e.flags & (Entry::Deleted | Entry::Root)) return;
-            const char* name = t.folded.constData() + r.off;
-            const size_t len =
-                (rec + 1 < recCount ? t.foldRecords[rec + 1].off : quint32(t.folded.size())) - r.off - 1;
+        auto test = [&](size_t rec) {
+            const char* name;
+            size_t len;
+            if (!t.recordName(rec, &name, &len)) return;
+            const quint32 entry = t.records[rec].entry;
+            if (!t.has(entry)) return;
+            // The name first: a mapped snapshot then reads only the entries of matching names.
             for (const auto& p : patterns)
                 if (!p.matches(name, len)) return;
-            if (!typeOk.empty() && (e.type >= typeOk.size() || !typeOk[e.type])) return;
+            const Entry& e = t.entries[entry];
+            if (e.flags & (Entry::Deleted | Entry::Root)) return;
+            if (!typeOk.empty()) {
+                const auto type = t.type(entry);
+                if (type >= typeOk.size() || !typeOk[type]) return;
+            }
             if (e.mtime < since) return;
-            if (!scoped(r.entry)) return;
-            push({byLastUsed ? t.lastUsedOrModified(r.entry) : e.mtime, r.entry}, si);
+            if (!scoped(entry)) return;
+            push({byLastUsed ? t.lastUsedOrModified(entry) : e.mtime, entry}, si);
         };
 
         for (size_t start = 0;; start += kChunk) {
             if (job->isCancelled() || m_stop) return;
             QReadLocker lock(src.live ? &m_lock : nullptr);
-            const size_t recCount = t.foldRecords.size();
+            t = src.view();
+            const size_t recCount = size_t(t.recordCount);
             if (start >= recCount) break;
             const size_t end = std::min(recCount, start + kChunk);
-            if (literal.size() >= 2) {
-                // Find the rarest required piece across the whole chunk with memmem, then test only
-                // the names it lands in.
-                const char* base = t.folded.constData();
-                const size_t from = t.foldRecords[start].off;
-                const size_t to = end < recCount ? t.foldRecords[end].off : size_t(t.folded.size());
-                size_t pos = from;
+            if (literal.size() >= 2 || subsequence.size() >= 2) {
+                // Find candidates across the whole chunk (the longest required piece, or the first name
+                // holding the subsequence), then test only the names they land in. Offsets are clamped:
+                // a mapped file is not trusted to be sorted.
+                const char* base = t.folded;
+                auto offsetOf = [&](size_t rec) {
+                    return std::min<quint64>(t.records[rec].off, t.foldedSize);
+                };
+                auto nextCandidate = [&](size_t pos, size_t to) -> size_t {
+                    if (literal.size() >= 2) {
+                        const char* hit =
+                            findBytes(base + pos, to - pos, literal.constData(), size_t(literal.size()));
+                        return hit ? size_t(hit - base) : to;
+                    }
+                    return findSubsequence(base, pos, to, subsequence.constData(),
+                                           size_t(subsequence.size()));
+                };
+                const size_t to = end < recCount ? offsetOf(end) : size_t(t.foldedSize);
+                size_t pos = offsetOf(start);
                 size_t rec = start;
                 while (pos < to) {
-                    const void* hit =
-                        memmem(base + pos, to - pos, literal.constData(), size_t(literal.size()));
-                    if (!hit) break;
-                    const auto off = quint32(static_cast<const char*>(hit) - base);
-                    // Hits come in order and usually a few names apart: step, then bisect.
-                    size_t probe = rec;
-                    while (probe + 1 < end && probe < rec + 8 && t.foldRecords[probe + 1].off <= off)
-                        ++probe;
-                    if (probe + 1 < end && t.foldRecords[probe + 1].off <= off) {
-                        auto it = std::upper_bound(t.foldRecords.begin() + qptrdiff(probe),
-                                                   t.foldRecords.begin() + qptrdiff(end), off,
+                    const size_t hit = nextCandidate(pos, to);
+                    if (hit >= to) break;
+                    const auto off = quint32(hit);
+                    // Hits come in order and usually a few names apart: gallop from the last one, then
+                    // bisect the last stride.
+                    size_t probe = rec, stride = 1;
+                    while (probe + stride < end && t.records[probe + stride].off <= off) {
+                        probe += stride;
+                        stride *= 2;
+                    }
+                    if (stride > 1 && probe + 1 < end) {
+                        const size_t limit = std::min(end, probe + stride);
+                        auto it = std::upper_bound(t.records + probe + 1, t.records + limit, off,
                                                    [](quint32 o, const FoldRecord& r) { return o < r.off; });
-                        probe = size_t(it - t.foldRecords.begin()) - 1;
+                        probe = size_t(it - t.records) - 1;
                     }
                     rec = probe;
-                    test(rec, recCount);
+                    test(rec);
                     ++rec;
                     if (rec >= end) break;
-                    pos = t.foldRecords[rec].off;
+                    pos = std::max<size_t>(offsetOf(rec), off + 1);
                 }
             } else {
                 for (size_t rec = start; rec < end; ++rec)
-                    test(rec, recCount);
+                    test(rec);
+            }
+            // A one-shot process keeps only what it still reads: the scanned slice goes back to the page
+            // cache (the final paths fault their few pages in again).
+            if (src.mapped && !src.table) {
+                src.mapped->release(t.folded + std::min<quint64>(t.records[start].off, t.foldedSize),
+                                    t.folded + (end < recCount
+                                                    ? std::min<quint64>(t.records[end].off, t.foldedSize)
+                                                    : t.foldedSize));
+                src.mapped->release(t.records + start, t.records + end);
+                src.mapped->release(t.entries + std::min<size_t>(start, t.entryCount),
+                                    t.entries + std::min<size_t>(end, t.entryCount));
             }
             const bool more = end < recCount || si + 1 < sources.size();
             lock.unlock();

@@ -7,35 +7,19 @@
 
 namespace zarvo::index {
 
-QByteArrayView IndexTable::foldedName(quint32 i) const {
-    const char* p = folded.constData() + entries[i].foldOff;
-    return QByteArrayView(p, qsizetype(std::strlen(p)));
-}
-
-QByteArray IndexTable::pathBytes(quint32 i) const {
-    QVarLengthArray<quint32, 32> chain;
-    for (quint32 k = i; k != kNoEntry && chain.size() < 4096; k = entries[k].parent)
-        chain.append(k);
-    QByteArray out;
-    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-        if (!out.isEmpty() && !out.endsWith('/')) out.append('/');
-        out.append(name(*it));
-    }
-    return out;
-}
-
-QString IndexTable::path(quint32 i) const {
-    return QString::fromUtf8(pathBytes(i));
-}
-
-std::vector<quint32> IndexTable::roots() const {
-    std::vector<quint32> out;
-    for (quint32 i = 0; i < entries.size(); ++i)
-        if (entries[i].is(Entry::Root) && !entries[i].is(Entry::Deleted))
-            out.push_back(i);
-        else if (!entries[i].is(Entry::Root))
-            break; // roots come first in a crawled table
-    return out;
+IndexView IndexTable::view() const {
+    IndexView v;
+    v.entries = entries.data();
+    v.entryCount = quint32(entries.size());
+    v.names = names.constData();
+    v.namesSize = quint64(names.size());
+    v.folded = folded.constData();
+    v.foldedSize = quint64(folded.size());
+    v.records = foldRecords.data();
+    v.recordCount = foldRecords.size();
+    v.extraChildren = &extraChildren;
+    v.lastUsed = &lastUsed;
+    return v;
 }
 
 void IndexTable::reserveFor(QByteArray& buffer, qsizetype extra) const {
@@ -122,55 +106,6 @@ void IndexTable::remove(quint32 i) {
         if (auto r = recordOf(k); r >= 0) foldRecords[size_t(r)].entry = kNoEntry;
         lastUsed.remove(k);
     }
-}
-
-std::vector<quint32> IndexTable::children(quint32 dir) const {
-    std::vector<quint32> out;
-    const Entry& d = entries[dir];
-    const quint32 first = d.firstChild(), count = d.childCount();
-    for (quint32 k = first; k < first + count && k < entries.size(); ++k)
-        if (entries[k].parent == dir && !entries[k].is(Entry::Deleted)) out.push_back(k);
-    if (auto it = extraChildren.constFind(dir); it != extraChildren.constEnd())
-        for (auto k : *it)
-            if (entries[k].parent == dir && !entries[k].is(Entry::Deleted)) out.push_back(k);
-    return out;
-}
-
-quint32 IndexTable::child(quint32 dir, QByteArrayView nm) const {
-    const Entry& d = entries[dir];
-    const quint32 first = d.firstChild(), count = d.childCount();
-    for (quint32 k = first; k < first + count && k < entries.size(); ++k)
-        if (entries[k].parent == dir && !entries[k].is(Entry::Deleted) && name(k) == nm) return k;
-    if (auto it = extraChildren.constFind(dir); it != extraChildren.constEnd())
-        for (auto k : *it)
-            if (entries[k].parent == dir && !entries[k].is(Entry::Deleted) && name(k) == nm) return k;
-    return kNoEntry;
-}
-
-quint32 IndexTable::find(const QString& absolutePath) const {
-    QByteArray path = absolutePath.toUtf8();
-    while (path.size() > 1 && path.endsWith('/'))
-        path.chop(1);
-    quint32 best = kNoEntry;
-    qsizetype bestLen = -1;
-    for (auto r : roots()) {
-        const QByteArrayView rp = name(r);
-        const bool under =
-            path == rp || (path.startsWith(rp) && (rp.endsWith('/') || path.at(rp.size()) == '/'));
-        if (under && rp.size() > bestLen) {
-            best = r;
-            bestLen = rp.size();
-        }
-    }
-    if (best == kNoEntry) return kNoEntry;
-    quint32 cur = best;
-    const QByteArray rest = path.mid(bestLen);
-    for (const auto& part : rest.split('/')) {
-        if (part.isEmpty()) continue;
-        cur = child(cur, part);
-        if (cur == kNoEntry) return kNoEntry;
-    }
-    return cur;
 }
 
 quint64 IndexTable::memoryBytes() const {

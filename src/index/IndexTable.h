@@ -1,6 +1,7 @@
 #pragma once
 
 #include "index/ContentTypes.h"
+#include "index/IndexView.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -84,11 +85,13 @@ public:
     QByteArrayView name(quint32 i) const {
         return QByteArrayView(names.constData() + entries[i].nameOff, entries[i].nameLen);
     }
-    QByteArrayView foldedName(quint32 i) const;
-    QString path(quint32 i) const;
-    QByteArray pathBytes(quint32 i) const;
+    QByteArrayView foldedName(quint32 i) const { return view().foldedName(i); }
+    QString path(quint32 i) const { return view().path(i); }
+    QByteArray pathBytes(quint32 i) const { return view().pathBytes(i); }
     // Roots in the order they were added.
-    std::vector<quint32> roots() const;
+    std::vector<quint32> roots() const { return view().roots(); }
+    // The arrays as they are now; valid until the table changes.
+    IndexView view() const;
 
     // Appends an entry (its names included); returns its index.
     quint32 add(quint32 parent, QByteArrayView name, quint16 flags, ContentTypes::TypeId type, quint64 size,
@@ -98,11 +101,11 @@ public:
     // Marks an entry and everything under it deleted.
     void remove(quint32 i);
     // The live child of folder `dir` with this name, or kNoEntry.
-    quint32 child(quint32 dir, QByteArrayView name) const;
+    quint32 child(quint32 dir, QByteArrayView name) const { return view().child(dir, name); }
     // Every live child of `dir`.
-    std::vector<quint32> children(quint32 dir) const;
+    std::vector<quint32> children(quint32 dir) const { return view().children(dir); }
     // The entry of an absolute path (a root or under one), or kNoEntry.
-    quint32 find(const QString& absolutePath) const;
+    quint32 find(const QString& absolutePath) const { return view().find(absolutePath); }
 
     // The last-used time of an entry, else its modification time.
     quint32 lastUsedOrModified(quint32 i) const {

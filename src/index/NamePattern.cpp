@@ -1,5 +1,9 @@
 #include "index/NamePattern.h"
 
+#include "index/FindBytes.h"
+
+#include <algorithm>
+
 #include <QString>
 #include <cstring>
 
@@ -96,6 +100,11 @@ NamePattern::NamePattern(const QString& pattern) {
     m_all = m_segments.empty() && !m_anchorStart && !m_anchorEnd;
     if (m_segments.empty() && !m_anchorStart) m_all = true;
 
+    if (!m_anchorStart && !m_anchorEnd && m_segments.size() >= 2 &&
+        std::all_of(m_segments.begin(), m_segments.end(),
+                    [](const Segment& seg) { return seg.bytes.size() == 1 && !seg.hasAny; }))
+        for (const auto& seg : m_segments)
+            m_subsequence += seg.bytes;
     for (const auto& seg : m_segments) {
         qsizetype runStart = 0;
         for (qsizetype i = 0; i <= seg.bytes.size(); ++i) {
@@ -135,9 +144,9 @@ long NamePattern::findFrom(const Segment& seg, const char* s, size_t n, size_t p
     if (!seg.hasAny) {
         const auto len = size_t(seg.bytes.size());
         if (pos + len > n) return -1;
-        const void* hit = memmem(s + pos, n - pos, seg.bytes.constData(), len);
+        const char* hit = findBytes(s + pos, n - pos, seg.bytes.constData(), len);
         if (!hit) return -1;
-        *start = size_t(static_cast<const char*>(hit) - s);
+        *start = size_t(hit - s);
         return long(*start + len);
     }
     for (size_t p = pos; p < n; ++p) {
@@ -153,6 +162,15 @@ long NamePattern::findFrom(const Segment& seg, const char* s, size_t n, size_t p
 
 bool NamePattern::matches(const char* s, size_t n) const {
     if (m_all) return true;
+    if (!m_subsequence.isEmpty()) {
+        // A byte loop: names are short, and a call per character costs more than the comparisons.
+        const char* want = m_subsequence.constData();
+        const auto m = size_t(m_subsequence.size());
+        size_t k = 0;
+        for (size_t i = 0; i < n; ++i)
+            if (s[i] == want[k] && ++k == m) return true;
+        return false;
+    }
     if (m_segments.empty()) return n == 0; // the empty pattern
     size_t pos = 0;
     size_t first = 0, last = m_segments.size();

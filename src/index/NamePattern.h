@@ -30,6 +30,9 @@ public:
     bool matchesAll() const { return m_all; }
     // The longest run of literal bytes every match contains (for a buffer-wide prefilter), may be empty.
     const QByteArray& requiredLiteral() const { return m_required; }
+    // For a pattern of single characters between stars (*d*w*n*l*), those bytes in order: a name
+    // matches when it holds them as a subsequence. Empty for other patterns.
+    const QByteArray& subsequence() const { return m_subsequence; }
 
 private:
     struct Segment {
@@ -46,6 +49,7 @@ private:
     bool m_anchorEnd = true;
     bool m_all = false;
     QByteArray m_required;
+    QByteArray m_subsequence;
 };
 
 } // namespace zarvo::index

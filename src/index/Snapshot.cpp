@@ -1,245 +1,210 @@
 #include "index/Snapshot.h"
 
+#include "index/SnapshotFormat.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zarvo::index::Snapshot {
 
+using namespace SnapshotFormat;
+
 namespace {
 
-constexpr char kMagic[8] = {'Z', 'R', 'V', 'O', 'I', 'D', 'X', '\n'};
+QString systemError() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
 
-struct Header {
-    char magic[8];
-    quint32 version;
-    quint32 entrySize;
-    qint64 created;
-    quint64 entries, names, folded, records, extras, lastUsed, types, fingerprint;
-    quint32 deleted;
-    quint32 reserved;
-};
-
-// A fast 64-bit mix over whole words in four independent lanes (so the multiplies overlap); catches
-// truncation and bit rot, not an adversary.
-struct Checksum {
-    quint64 h = 0x9e3779b97f4a7c15ull;
-    void add(const void* data, size_t n) {
-        if (n == 0) return;
-        const auto* p = static_cast<const unsigned char*>(data);
-        size_t i = 0;
-        quint64 lane[4] = {h, h ^ 1, h ^ 2, h ^ 3};
-        for (; i + 32 <= n; i += 32)
-            for (int k = 0; k < 4; ++k) {
-                quint64 w;
-                std::memcpy(&w, p + i + 8 * k, 8);
-                lane[k] = (lane[k] ^ w) * 0xff51afd7ed558ccdull;
-                lane[k] ^= lane[k] >> 29;
-            }
-        h = lane[0] ^ (lane[1] * 3) ^ (lane[2] * 5) ^ (lane[3] * 7);
-        for (; i < n; ++i)
-            h = (h ^ p[i]) * 0x100000001b3ull;
-        h ^= n;
-    }
-};
-
+// Writes sections one after the other, each aligned to 8, hashing their bytes.
 class Writer {
 public:
-    explicit Writer(QFile& f) : m_file(f) {}
-    void write(const void* data, size_t n) {
-        m_sum.add(data, n);
-        if (n && m_file.write(static_cast<const char*>(data), qint64(n)) != qint64(n)) m_ok = false;
+    explicit Writer(int fd) : m_fd(fd) {}
+    Range section(const void* data, size_t n) {
+        static const char zeros[8] = {};
+        if (m_offset % 8) put(zeros, size_t(8 - m_offset % 8));
+        const Range r{m_offset, n};
+        m_hash.add(data, n);
+        put(data, n);
+        return r;
+    }
+    void put(const void* data, size_t n) {
+        const auto* p = static_cast<const char*>(data);
+        while (n > 0 && m_ok) {
+            const ssize_t w = ::write(m_fd, p, std::min<size_t>(n, 1u << 30));
+            if (w < 0 && errno == EINTR) continue;
+            if (w <= 0) {
+                m_ok = false;
+                m_error = systemError();
+                break;
+            }
+            p += w;
+            n -= size_t(w);
+            m_offset += quint64(w);
+        }
     }
     bool ok() const { return m_ok; }
-    quint64 sum() const { return m_sum.h; }
+    const QString& error() const { return m_error; }
+    quint64 offset() const { return m_offset; }
+    quint64 hash() const { return m_hash.value(); }
 
 private:
-    QFile& m_file;
-    Checksum m_sum;
+    int m_fd;
+    quint64 m_offset = 0;
+    Hash m_hash;
     bool m_ok = true;
+    QString m_error;
 };
 
-class Reader {
-public:
-    explicit Reader(QFile& f) : m_file(f) {}
-    bool read(void* data, size_t n) {
-        if (n == 0) return true;
-        if (m_file.read(static_cast<char*>(data), qint64(n)) != qint64(n)) return false;
-        m_sum.add(data, n);
-        return true;
+// Opens a new file readable by its owner only from the first instant (umask can only narrow 0600).
+int createPrivate(const QByteArray& path) {
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+        if (fd >= 0 || errno != EEXIST) return fd;
+        ::unlink(path.constData()); // left by a process of the same id that did not finish
     }
-    quint64 sum() const { return m_sum.h; }
-
-private:
-    QFile& m_file;
-    Checksum m_sum;
-};
+    return -1;
+}
 
 } // namespace
 
 bool save(const IndexTable& table, const QString& path, const QString& fingerprint, QString* error) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    // A temporary file renamed over the old one: readers see the old or the new snapshot, never a mix.
-    // No fsync (QSaveFile would): this is a cache, and a torn file fails its checksum and is rebuilt.
-    const QString temporary =
-        path + QStringLiteral(".tmp-") + QString::number(QCoreApplication::applicationPid());
-    QFile file(temporary);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        if (error) *error = file.errorString();
+    auto fail = [error](const QString& why) {
+        if (error) *error = why;
         return false;
-    }
+    };
+    QString why;
+    if (!makePrivateFolder(QFileInfo(path).absolutePath(), &why)) return fail(why);
+    // A temporary file renamed over the old one: readers see the old or the new snapshot, never a mix.
+    // No fsync: this is a cache, and a torn file fails its checks and is rebuilt.
+    const QByteArray target = QFile::encodeName(path);
+    const QByteArray temporary = target + ".tmp-" + QByteArray::number(QCoreApplication::applicationPid());
+    const int fd = createPrivate(temporary);
+    if (fd < 0) return fail(systemError());
+
     // Type ids are per process: the snapshot names them by MIME type.
-    std::vector<QByteArray> types;
-    quint32 typeCount = 0;
-    {
-        ContentTypes::TypeId maxId = 0;
-        for (const auto& e : table.entries)
-            maxId = std::max(maxId, e.type);
-        for (quint32 id = 0; id <= maxId; ++id) {
-            types.push_back(ContentTypes::mimeName(ContentTypes::TypeId(id)).toUtf8());
-        }
-        typeCount = quint32(maxId) + 1;
+    QByteArray types;
+    ContentTypes::TypeId maxId = ContentTypes::kFolder;
+    for (const auto& e : table.entries)
+        maxId = std::max(maxId, e.type);
+    for (quint32 id = 0; id <= maxId; ++id) {
+        types += ContentTypes::mimeName(ContentTypes::TypeId(id)).toUtf8();
+        types += '\0';
     }
-    QByteArray extras;
-    quint64 extraCount = 0;
+    std::vector<quint32> extras;
     for (auto it = table.extraChildren.constBegin(); it != table.extraChildren.constEnd(); ++it)
         for (auto child : *it) {
-            const quint32 pair[2] = {it.key(), child};
-            extras.append(reinterpret_cast<const char*>(pair), sizeof pair);
-            ++extraCount;
+            extras.push_back(it.key());
+            extras.push_back(child);
         }
-    QByteArray used;
+    std::vector<quint32> used;
     for (auto it = table.lastUsed.constBegin(); it != table.lastUsed.constEnd(); ++it) {
-        const quint32 pair[2] = {it.key(), it.value()};
-        used.append(reinterpret_cast<const char*>(pair), sizeof pair);
+        used.push_back(it.key());
+        used.push_back(it.value());
     }
     const QByteArray fp = fingerprint.toUtf8();
 
     Header h{};
     std::memcpy(h.magic, kMagic, sizeof kMagic);
     h.version = kVersion;
+    h.headerSize = sizeof(Header);
     h.entrySize = sizeof(Entry);
+    h.byteOrder = kByteOrder;
     h.created = QDateTime::currentSecsSinceEpoch();
-    h.entries = table.entries.size();
-    h.names = quint64(table.names.size());
-    h.folded = quint64(table.folded.size());
-    h.records = table.foldRecords.size();
-    h.extras = extraCount;
-    h.lastUsed = quint64(table.lastUsed.size());
-    h.types = typeCount;
-    h.fingerprint = quint64(fp.size());
-    h.deleted = table.deletedCount;
+    h.nonce = QRandomGenerator::system()->generate64();
+    h.entryCount = quint32(table.entries.size());
+    h.deletedCount = std::min<quint32>(table.deletedCount, h.entryCount);
+    h.typeCount = quint32(maxId) + 1;
 
-    Writer w(file);
-    w.write(&h, sizeof h);
-    w.write(fp.constData(), size_t(fp.size()));
-    // Piece by piece, as load() reads it: the checksum depends on the pieces.
-    for (const auto& mime : types) {
-        const auto len = quint16(mime.size());
-        w.write(&len, 2);
-        w.write(mime.constData(), len);
+    Writer w(fd);
+    const Header blank{};
+    w.put(&blank, sizeof blank); // written for real once the sections are known
+    h.sections[Fingerprint] = w.section(fp.constData(), size_t(fp.size()));
+    h.sections[Types] = w.section(types.constData(), size_t(types.size()));
+    h.sections[Entries] = w.section(table.entries.data(), table.entries.size() * sizeof(Entry));
+    h.sections[Names] = w.section(table.names.constData(), size_t(table.names.size()));
+    h.sections[Folded] = w.section(table.folded.constData(), size_t(table.folded.size()));
+    h.sections[Records] = w.section(table.foldRecords.data(), table.foldRecords.size() * sizeof(FoldRecord));
+    h.sections[Extras] = w.section(extras.data(), extras.size() * 4);
+    h.sections[LastUsed] = w.section(used.data(), used.size() * 4);
+    h.bodyHash = w.hash();
+    Trailer trailer{};
+    std::memcpy(trailer.magic, kEndMagic, sizeof kEndMagic);
+    trailer.nonce = h.nonce;
+    w.put(&trailer, sizeof trailer);
+    h.fileSize = w.offset();
+    h.headerHash = headerHash(h);
+    bool written = w.ok() && ::pwrite(fd, &h, sizeof h, 0) == ssize_t(sizeof h);
+    why = w.ok() ? systemError() : w.error();
+    if (::close(fd) != 0 && written) {
+        written = false;
+        why = systemError();
     }
-    w.write(table.entries.data(), table.entries.size() * sizeof(Entry));
-    w.write(table.names.constData(), size_t(table.names.size()));
-    w.write(table.folded.constData(), size_t(table.folded.size()));
-    w.write(table.foldRecords.data(), table.foldRecords.size() * sizeof(FoldRecord));
-    w.write(extras.constData(), size_t(extras.size()));
-    w.write(used.constData(), size_t(used.size()));
-    const quint64 sum = w.sum();
-    const bool written = w.ok() && file.write(reinterpret_cast<const char*>(&sum), 8) == 8 && file.flush();
-    const QString why = file.errorString();
-    file.close();
-    if (!written ||
-        ::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) != 0) {
-        if (error) *error = written ? QString::fromLocal8Bit(std::strerror(errno)) : why;
-        QFile::remove(temporary);
-        return false;
+    if (!written || ::rename(temporary.constData(), target.constData()) != 0) {
+        if (written) why = systemError();
+        ::unlink(temporary.constData());
+        return fail(why);
     }
     return true;
 }
 
-bool load(IndexTable& out, const QString& path, const QString& fingerprint, QString* error) {
-    auto fail = [error](const QString& why) {
-        if (error) *error = why;
+bool load(IndexTable& table, const QString& path, const QString& fingerprint, QString* error) {
+    // The version decides the reader; the first format cannot be mapped.
+    {
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        if (fd < 0) {
+            if (error) *error = QStringLiteral("no snapshot");
+            return false;
+        }
+        char head[12] = {};
+        const bool privateFile = checkPrivate(fd, path, error);
+        const bool read = ::pread(fd, head, sizeof head, 0) == ssize_t(sizeof head);
+        ::close(fd);
+        if (!privateFile) return false;
+        quint32 version = 0;
+        std::memcpy(&version, head + 8, 4);
+        if (read && std::memcmp(head, kMagic, sizeof kMagic) == 0 && version == 1)
+            return loadVersion1(table, path, fingerprint, error);
+    }
+    const auto mapped = MappedSnapshot::open(path, fingerprint, error);
+    return mapped && mapped->copyInto(table, error);
+}
+
+bool checkTable(IndexTable& t, const std::vector<ContentTypes::TypeId>& typeMap, QString* error) {
+    auto fail = [error] {
+        if (error) *error = QStringLiteral("snapshot is corrupt");
         return false;
     };
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return fail(QStringLiteral("no snapshot"));
-    const quint64 fileSize = quint64(file.size());
-    Reader r(file);
-    Header h{};
-    if (!r.read(&h, sizeof h) || std::memcmp(h.magic, kMagic, sizeof kMagic) != 0)
-        return fail(QStringLiteral("not an index snapshot"));
-    if (h.version != kVersion || h.entrySize != sizeof(Entry))
-        return fail(QStringLiteral("snapshot of another version"));
-    // Sizes must fit the file before anything is allocated.
-    const quint64 needed = sizeof h + h.fingerprint + h.entries * sizeof(Entry) + h.names + h.folded +
-                           h.records * sizeof(FoldRecord) + h.extras * 8 + h.lastUsed * 8 + 8;
-    if (h.entries > 0xfffffff0ull || h.names > 0xffffffffull || h.folded > 0xffffffffull ||
-        h.records > 0xfffffff0ull || h.types > 0x10000 || h.fingerprint > 1u << 20 || needed > fileSize ||
-        h.extras > fileSize || h.lastUsed > fileSize)
-        return fail(QStringLiteral("snapshot is truncated or corrupt"));
-    QByteArray fp(qsizetype(h.fingerprint), Qt::Uninitialized);
-    if (!r.read(fp.data(), size_t(fp.size()))) return fail(QStringLiteral("snapshot is truncated"));
-    if (QString::fromUtf8(fp) != fingerprint) return fail(QStringLiteral("snapshot of other folders"));
-    std::vector<ContentTypes::TypeId> typeMap;
-    typeMap.reserve(h.types);
-    for (quint64 i = 0; i < h.types; ++i) {
-        quint16 len = 0;
-        QByteArray mime;
-        if (!r.read(&len, 2)) return fail(QStringLiteral("snapshot is truncated"));
-        mime.resize(len);
-        if (!r.read(mime.data(), len)) return fail(QStringLiteral("snapshot is truncated"));
-        typeMap.push_back(ContentTypes::forMimeName(QString::fromUtf8(mime)));
-    }
-    IndexTable t;
-    t.entries.resize(h.entries);
-    // Exact allocations (resize() would leave growth room).
-    t.names = QByteArray(qsizetype(h.names), Qt::Uninitialized);
-    t.folded = QByteArray(qsizetype(h.folded), Qt::Uninitialized);
-    t.foldRecords.resize(h.records);
-    std::vector<quint32> extras(h.extras * 2), used(h.lastUsed * 2);
-    if (!r.read(t.entries.data(), h.entries * sizeof(Entry)) || !r.read(t.names.data(), h.names) ||
-        !r.read(t.folded.data(), h.folded) || !r.read(t.foldRecords.data(), h.records * sizeof(FoldRecord)) ||
-        !r.read(extras.data(), extras.size() * 4) || !r.read(used.data(), used.size() * 4))
-        return fail(QStringLiteral("snapshot is truncated"));
-    const quint64 sum = r.sum();
-    quint64 stored = 0;
-    if (file.read(reinterpret_cast<char*>(&stored), 8) != 8 || stored != sum)
-        return fail(QStringLiteral("snapshot checksum mismatch"));
-
-    // Structure: every index and offset in range, so a table that passed can be used unchecked.
-    const auto n = quint32(h.entries);
+    const auto n = quint32(t.entries.size());
+    const auto names = quint64(t.names.size()), folded = quint64(t.folded.size());
     for (auto& e : t.entries) {
-        if ((e.parent != kNoEntry && e.parent >= n) || quint64(e.nameOff) + e.nameLen >= h.names ||
-            e.foldOff >= h.folded || e.type >= typeMap.size())
-            return fail(QStringLiteral("snapshot is corrupt"));
-        if (e.parent == kNoEntry && !(e.flags & Entry::Root))
-            return fail(QStringLiteral("snapshot is corrupt"));
+        if ((e.parent != kNoEntry && e.parent >= n) || quint64(e.nameOff) + e.nameLen >= names ||
+            e.foldOff >= folded || e.type >= typeMap.size())
+            return fail();
+        if (e.parent == kNoEntry && !(e.flags & Entry::Root)) return fail();
+        if ((e.flags & Entry::Dir) && quint64(e.firstChild()) + e.childCount() > n) return fail();
         e.type = typeMap[e.type];
     }
-    if (!t.folded.isEmpty() && t.folded.back() != '\0') return fail(QStringLiteral("snapshot is corrupt"));
+    if (!t.folded.isEmpty() && t.folded.back() != '\0') return fail();
     quint32 prev = 0;
     for (size_t i = 0; i < t.foldRecords.size(); ++i) {
         const auto& rec = t.foldRecords[i];
-        if (rec.off >= h.folded || (i > 0 && rec.off <= prev) || (rec.entry != kNoEntry && rec.entry >= n))
-            return fail(QStringLiteral("snapshot is corrupt"));
+        if (rec.off >= folded || (i > 0 && rec.off <= prev) || (rec.entry != kNoEntry && rec.entry >= n))
+            return fail();
         prev = rec.off;
     }
-    for (size_t i = 0; i + 1 < extras.size(); i += 2) {
-        if (extras[i] >= n || extras[i + 1] >= n) return fail(QStringLiteral("snapshot is corrupt"));
-        t.extraChildren[extras[i]].append(extras[i + 1]);
-    }
-    for (size_t i = 0; i + 1 < used.size(); i += 2) {
-        if (used[i] >= n) return fail(QStringLiteral("snapshot is corrupt"));
-        t.lastUsed.insert(used[i], used[i + 1]);
-    }
-    t.deletedCount = std::min<quint32>(h.deleted, n);
+    for (auto it = t.extraChildren.cbegin(); it != t.extraChildren.cend(); ++it)
+        for (auto child : *it)
+            if (it.key() >= n || child >= n) return fail();
+    for (auto it = t.lastUsed.cbegin(); it != t.lastUsed.cend(); ++it)
+        if (it.key() >= n) return fail();
     // A parent chain that loops would hang path building: colour the chains (0 unseen, 1 on the
     // current walk, 2 reaches a root).
     std::vector<quint8> state(n, 0);
@@ -252,11 +217,11 @@ bool load(IndexTable& out, const QString& path, const QString& fingerprint, QStr
             walk.push_back(k);
             k = t.entries[k].parent;
         }
-        if (k != kNoEntry && state[k] == 1) return fail(QStringLiteral("snapshot is corrupt"));
+        if (k != kNoEntry && state[k] == 1) return fail();
         for (auto w : walk)
             state[w] = 2;
     }
-    out = std::move(t);
+    t.deletedCount = std::min<quint32>(t.deletedCount, n);
     return true;
 }
 

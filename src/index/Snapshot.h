@@ -3,22 +3,70 @@
 #include "index/IndexTable.h"
 
 #include <QString>
+#include <memory>
+#include <mutex>
 
 namespace zarvo::index {
 
-// The index on disk: a versioned header, the table's arrays as they are in memory, and a checksum,
-// so loading is a few large reads and a corrupt or foreign file is refused rather than half-used.
+// The index on disk (layout in SnapshotFormat.h): the table's arrays as they are in memory, so the
+// application loads it with a few large reads and a process that only queries maps it and uses it in
+// place. Private to its user: the file is 0600 from its creation, its folder 0700.
 namespace Snapshot {
-
-inline constexpr quint32 kVersion = 1;
 
 // Writes atomically (temporary file + rename). `fingerprint` names the configuration (roots and
 // excluded folders) the table was crawled with. False, with `error` set, when it cannot be written.
 bool save(const IndexTable& table, const QString& path, const QString& fingerprint, QString* error = nullptr);
-// Replaces `table` with the snapshot's. False, leaving `table` alone, when the file is missing,
-// corrupt, of another version or of another configuration; `error` says which.
+// Replaces `table` with the snapshot's, every byte checked (the current format and the one before).
+// False, leaving `table` alone, when the file is missing, corrupt, of another version or of another
+// configuration; `error` says which.
 bool load(IndexTable& table, const QString& path, const QString& fingerprint, QString* error = nullptr);
 
+// The first format (read whole, checksum at the end), still read so an upgrade keeps its index.
+bool loadVersion1(IndexTable& table, const QString& path, const QString& fingerprint, QString* error);
+// Checks every index and offset of a table read from a file, so that it can then be used unchecked,
+// and translates its type ids (`typeMap`: the file's ids to this process's).
+bool checkTable(IndexTable& table, const std::vector<ContentTypes::TypeId>& typeMap, QString* error);
+
 } // namespace Snapshot
+
+// A snapshot mapped read-only and queried where it lies: opening checks the header, the trailer and
+// the small sections; the arrays are read only as far as a query reads them, through a bounds-checked
+// IndexView.
+class MappedSnapshot {
+public:
+    // Null, with `error` set, when the file is missing, not private to this user, malformed, of
+    // another version or of another configuration.
+    static std::unique_ptr<MappedSnapshot> open(const QString& path, const QString& fingerprint,
+                                                QString* error = nullptr);
+    ~MappedSnapshot();
+    MappedSnapshot(const MappedSnapshot&) = delete;
+    MappedSnapshot& operator=(const MappedSnapshot&) = delete;
+
+    // With `types`, entry type ids are translated to this process's (resolving the snapshot's MIME
+    // names may load the MIME database, so only a query by kind asks for it).
+    IndexView view(bool types = false) const;
+    qint64 liveCount() const { return qint64(m_view.entryCount) - m_deleted; }
+    quint64 mappedBytes() const { return m_size; }
+    // Reads every byte, checks the body hash and the structure, and fills `table` (the application's
+    // live table, which changes). False, leaving `table` alone, when anything is wrong.
+    bool copyInto(IndexTable& table, QString* error = nullptr) const;
+    // Lets go of the whole pages of [from, to) inside the mapping: they leave this process's resident
+    // memory and are read again from the page cache when next touched.
+    void release(const void* from, const void* to) const;
+    // Last-used times (from the file, then whatever the owner adds before sharing it).
+    QHash<quint32, quint32>& lastUsed() { return m_lastUsed; }
+
+private:
+    MappedSnapshot() = default;
+    const char* m_base = nullptr;
+    quint64 m_size = 0;
+    IndexView m_view;
+    quint32 m_deleted = 0;
+    QList<QByteArray> m_typeNames;
+    mutable std::once_flag m_typesOnce;
+    mutable std::vector<ContentTypes::TypeId> m_typeMap;
+    QHash<quint32, QVarLengthArray<quint32, 2>> m_extraChildren;
+    QHash<quint32, quint32> m_lastUsed;
+};
 
 } // namespace zarvo::index

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "index/ContentTypes.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QVarLengthArray>
+#include <vector>
+
+namespace zarvo::index {
+
+struct Entry;
+struct FoldRecord;
+
+// A read-only look at a table's arrays: the live table's (valid while its lock is held) or a mapped
+// snapshot's. A mapped file is only checked as far as its header, so every index read through a view
+// is bounds-checked: a hostile file yields odd names at worst, never a read outside the arrays.
+struct IndexView {
+    const Entry* entries = nullptr;
+    quint32 entryCount = 0;
+    const char* names = nullptr;
+    quint64 namesSize = 0;
+    const char* folded = nullptr; // NUL-terminated names, ending in a NUL when not empty
+    quint64 foldedSize = 0;
+    const FoldRecord* records = nullptr;
+    quint64 recordCount = 0;
+    const QHash<quint32, QVarLengthArray<quint32, 2>>* extraChildren = nullptr;
+    const QHash<quint32, quint32>* lastUsed = nullptr;
+    // Snapshot type ids → this process's ids; null when the entries hold this process's ids.
+    const std::vector<ContentTypes::TypeId>* typeMap = nullptr;
+
+    bool has(quint32 i) const { return i < entryCount; }
+    QByteArrayView name(quint32 i) const;
+    QByteArrayView foldedName(quint32 i) const;
+    // The folded name of record r, bounded by the next record (false when the offsets are out of order).
+    bool recordName(quint64 r, const char** name, size_t* length) const;
+    ContentTypes::TypeId type(quint32 i) const;
+    QByteArray pathBytes(quint32 i) const;
+    QString path(quint32 i) const { return QString::fromUtf8(pathBytes(i)); }
+    // Roots in the order they were added.
+    std::vector<quint32> roots() const;
+    quint32 child(quint32 dir, QByteArrayView name) const;
+    std::vector<quint32> children(quint32 dir) const;
+    // The entry of an absolute path (a root or under one), or kNoEntry.
+    quint32 find(const QString& absolutePath) const;
+    // The last-used time of an entry, else its modification time.
+    quint32 lastUsedOrModified(quint32 i) const;
+};
+
+} // namespace zarvo::index

@@ -1,0 +1,177 @@
+#include "index/Snapshot.h"
+#include "index/SnapshotFormat.h"
+
+#include <QFile>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zarvo::index {
+
+using namespace SnapshotFormat;
+
+namespace {
+
+const Header& headerOf(const char* base) {
+    return *reinterpret_cast<const Header*>(base);
+}
+
+} // namespace
+
+std::unique_ptr<MappedSnapshot> MappedSnapshot::open(const QString& path, const QString& fingerprint,
+                                                     QString* error) {
+    auto fail = [error](const QString& why) {
+        if (error) *error = why;
+        return nullptr;
+    };
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) return fail(QStringLiteral("no snapshot"));
+    QString why;
+    struct stat st {};
+    if (!checkPrivate(fd, path, &why) || ::fstat(fd, &st) != 0) {
+        ::close(fd);
+        return fail(why);
+    }
+    const auto size = quint64(st.st_size);
+    if (size < sizeof(Header) + sizeof(Trailer)) {
+        ::close(fd);
+        return fail(QStringLiteral("snapshot is truncated"));
+    }
+    void* map = ::mmap(nullptr, size_t(size), PROT_READ, MAP_SHARED, fd, 0);
+    ::close(fd);
+    if (map == MAP_FAILED) return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    std::unique_ptr<MappedSnapshot> s(new MappedSnapshot);
+    s->m_base = static_cast<const char*>(map);
+    s->m_size = size;
+
+    const Header& h = headerOf(s->m_base);
+    if (!checkHeader(h, size, &why)) return fail(why);
+    Trailer trailer;
+    std::memcpy(&trailer, s->m_base + size - sizeof trailer, sizeof trailer);
+    if (std::memcmp(trailer.magic, kEndMagic, sizeof kEndMagic) != 0 || trailer.nonce != h.nonce)
+        return fail(QStringLiteral("snapshot is torn"));
+    auto bytes = [&](Section section) {
+        const Range& r = h.sections[section];
+        return QByteArrayView(s->m_base + r.offset, qsizetype(r.size));
+    };
+    if (bytes(Fingerprint) != fingerprint.toUtf8()) return fail(QStringLiteral("snapshot of other folders"));
+    const QByteArrayView folded = bytes(Folded);
+    if (!folded.isEmpty() && folded.back() != '\0') return fail(QStringLiteral("snapshot names are corrupt"));
+    const QByteArrayView types = bytes(Types);
+    if (!types.isEmpty() && types.back() != '\0') return fail(QStringLiteral("snapshot types are corrupt"));
+    for (qsizetype at = 0; at < types.size();) {
+        const qsizetype end = types.indexOf('\0', at);
+        s->m_typeNames << types.sliced(at, end - at).toByteArray();
+        at = end + 1;
+    }
+    if (quint32(s->m_typeNames.size()) != h.typeCount)
+        return fail(QStringLiteral("snapshot types are corrupt"));
+
+    // The small sections are read now; an index out of range is a damaged file.
+    const quint32 n = h.entryCount;
+    const QByteArrayView extras = bytes(Extras), used = bytes(LastUsed);
+    for (qsizetype at = 0; at < extras.size(); at += 8) {
+        quint32 pair[2];
+        std::memcpy(pair, extras.data() + at, 8);
+        if (pair[0] >= n || pair[1] >= n) return fail(QStringLiteral("snapshot is corrupt"));
+        s->m_extraChildren[pair[0]].append(pair[1]);
+    }
+    for (qsizetype at = 0; at < used.size(); at += 8) {
+        quint32 pair[2];
+        std::memcpy(pair, used.data() + at, 8);
+        if (pair[0] >= n) return fail(QStringLiteral("snapshot is corrupt"));
+        s->m_lastUsed.insert(pair[0], pair[1]);
+    }
+    s->m_deleted = h.deletedCount;
+
+    IndexView& v = s->m_view;
+    v.entries = reinterpret_cast<const Entry*>(s->m_base + h.sections[Entries].offset);
+    v.entryCount = n;
+    v.names = bytes(Names).data();
+    v.namesSize = h.sections[Names].size;
+    v.folded = folded.data();
+    v.foldedSize = quint64(folded.size());
+    v.records = reinterpret_cast<const FoldRecord*>(s->m_base + h.sections[Records].offset);
+    v.recordCount = h.sections[Records].size / sizeof(FoldRecord);
+    v.extraChildren = &s->m_extraChildren;
+    v.lastUsed = &s->m_lastUsed;
+    return s;
+}
+
+MappedSnapshot::~MappedSnapshot() {
+    if (m_base) ::munmap(const_cast<char*>(m_base), size_t(m_size));
+}
+
+IndexView MappedSnapshot::view(bool types) const {
+    IndexView v = m_view;
+    if (types) {
+        std::call_once(m_typesOnce, [this] {
+            m_typeMap.reserve(size_t(m_typeNames.size()));
+            for (const auto& name : m_typeNames)
+                m_typeMap.push_back(ContentTypes::forMimeName(QString::fromUtf8(name)));
+        });
+        v.typeMap = &m_typeMap;
+    } else {
+        // Ids nobody reads: kUnknown keeps a stray use harmless.
+        static const std::vector<ContentTypes::TypeId> none;
+        v.typeMap = &none;
+    }
+    return v;
+}
+
+void MappedSnapshot::release(const void* from, const void* to) const {
+    const auto page = quintptr(::sysconf(_SC_PAGESIZE));
+    const auto lo = std::max(quintptr(from), quintptr(m_base));
+    const auto hi = std::min(quintptr(to), quintptr(m_base) + quintptr(m_size));
+    const quintptr begin = (lo + page - 1) & ~(page - 1), end = hi & ~(page - 1);
+    if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_DONTNEED);
+}
+
+bool MappedSnapshot::copyInto(IndexTable& out, QString* error) const {
+    const Header& h = headerOf(m_base);
+    Hash hash;
+    // In slices, each let go of once copied: the mapping must not double the memory of a load.
+    auto copy = [&](Section section, void* to) {
+        const Range& r = h.sections[section];
+        for (quint64 at = 0; at < r.size;) {
+            const quint64 n = std::min<quint64>(r.size - at, 8u << 20);
+            const char* from = m_base + r.offset + at;
+            hash.add(from, size_t(n));
+            if (to) std::memcpy(static_cast<char*>(to) + at, from, size_t(n));
+            release(from, from + n);
+            at += n;
+        }
+    };
+    IndexTable t;
+    t.entries.resize(m_view.entryCount);
+    // Exact allocations (resize() would leave growth room).
+    t.names = QByteArray(qsizetype(m_view.namesSize), Qt::Uninitialized);
+    t.folded = QByteArray(qsizetype(m_view.foldedSize), Qt::Uninitialized);
+    t.foldRecords.resize(m_view.recordCount);
+    copy(Fingerprint, nullptr);
+    copy(Types, nullptr);
+    copy(Entries, t.entries.data());
+    copy(Names, t.names.data());
+    copy(Folded, t.folded.data());
+    copy(Records, t.foldRecords.data());
+    copy(Extras, nullptr);
+    copy(LastUsed, nullptr);
+    if (hash.value() != h.bodyHash) {
+        if (error) *error = QStringLiteral("snapshot checksum mismatch");
+        return false;
+    }
+    t.extraChildren = m_extraChildren;
+    t.lastUsed = m_lastUsed;
+    t.deletedCount = m_deleted;
+    std::vector<ContentTypes::TypeId> typeMap;
+    for (const auto& name : m_typeNames)
+        typeMap.push_back(ContentTypes::forMimeName(QString::fromUtf8(name)));
+    if (!Snapshot::checkTable(t, typeMap, error)) return false;
+    out = std::move(t);
+    return true;
+}
+
+} // namespace zarvo::index

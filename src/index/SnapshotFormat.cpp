@@ -1,0 +1,142 @@
+#include "index/SnapshotFormat.h"
+
+#include "index/IndexTable.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zarvo::index::SnapshotFormat {
+
+namespace {
+
+// Files are mapped whole: keep well inside what a 64-bit process maps without thinking twice.
+constexpr quint64 kMaxFileSize = 1ull << 40;
+
+QString systemError() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+} // namespace
+
+void Hash::block(const unsigned char* p) {
+    for (int k = 0; k < 4; ++k) {
+        quint64 w;
+        std::memcpy(&w, p + 8 * k, 8);
+        m_lane[k] = (m_lane[k] ^ w) * 0xff51afd7ed558ccdull;
+        m_lane[k] ^= m_lane[k] >> 29;
+    }
+}
+
+void Hash::add(const void* data, size_t n) {
+    if (n == 0) return;
+    const auto* p = static_cast<const unsigned char*>(data);
+    m_total += n;
+    if (m_carried) {
+        const size_t take = std::min(n, sizeof m_carry - m_carried);
+        std::memcpy(m_carry + m_carried, p, take);
+        m_carried += take;
+        p += take;
+        n -= take;
+        if (m_carried < sizeof m_carry) return;
+        block(m_carry);
+        m_carried = 0;
+    }
+    for (; n >= 32; p += 32, n -= 32)
+        block(p);
+    std::memcpy(m_carry, p, n);
+    m_carried = n;
+}
+
+quint64 Hash::value() const {
+    quint64 h = m_lane[0] ^ (m_lane[1] * 3) ^ (m_lane[2] * 5) ^ (m_lane[3] * 7);
+    for (size_t i = 0; i < m_carried; ++i)
+        h = (h ^ m_carry[i]) * 0x100000001b3ull;
+    return h ^ m_total;
+}
+
+quint64 headerHash(const Header& h) {
+    Hash hash;
+    hash.add(&h, offsetof(Header, headerHash));
+    return hash.value();
+}
+
+bool checkHeader(const Header& h, quint64 fileSize, QString* why) {
+    auto fail = [why](const char* text) {
+        if (why) *why = QString::fromLatin1(text);
+        return false;
+    };
+    if (std::memcmp(h.magic, kMagic, sizeof kMagic) != 0) return fail("not an index snapshot");
+    if (h.version != kVersion || h.headerSize != sizeof(Header) || h.entrySize != sizeof(Entry) ||
+        h.byteOrder != kByteOrder)
+        return fail("snapshot of another version");
+    if (headerHash(h) != h.headerHash) return fail("snapshot header is corrupt");
+    if (h.fileSize != fileSize || fileSize > kMaxFileSize) return fail("snapshot is truncated or oversized");
+    const quint64 bodyEnd = fileSize - sizeof(Trailer);
+    quint64 previousEnd = sizeof(Header);
+    for (const Range& r : h.sections) {
+        // In order, inside the body, aligned: the arrays are used in place.
+        if (r.offset % 8 != 0 || r.offset < previousEnd || r.offset > bodyEnd || r.size > bodyEnd - r.offset)
+            return fail("snapshot sections are out of bounds");
+        previousEnd = r.offset + r.size;
+    }
+    const auto& s = h.sections;
+    if (h.entryCount >= kNoEntry || s[Entries].size != quint64(h.entryCount) * sizeof(Entry) ||
+        h.deletedCount > h.entryCount)
+        return fail("snapshot entry count is wrong");
+    if (s[Records].size % sizeof(FoldRecord) != 0 || s[Extras].size % 8 != 0 || s[LastUsed].size % 8 != 0)
+        return fail("snapshot array sizes are wrong");
+    // Offsets into the name buffers are 32 bits wide.
+    if (s[Names].size > 0xffffffffull || s[Folded].size > 0xffffffffull || h.typeCount > 0x10000 ||
+        s[Fingerprint].size > (1u << 20) || s[Types].size > (1u << 24))
+        return fail("snapshot is oversized");
+    return true;
+}
+
+bool checkPrivate(int fd, const QString& path, QString* why) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        if (why) *why = systemError();
+        return false;
+    }
+    if (st.st_uid != ::geteuid() || !S_ISREG(st.st_mode)) {
+        if (why) *why = QStringLiteral("snapshot is not a file of this user");
+        return false;
+    }
+    // Written 0644 by earlier versions: it lists names inside folders other users cannot list.
+    if ((st.st_mode & 077) != 0 && ::fchmod(fd, 0600) != 0) {
+        if (why) *why = systemError();
+        return false;
+    }
+    return makePrivateFolder(QFileInfo(path).absolutePath(), why);
+}
+
+bool makePrivateFolder(const QString& folder, QString* why) {
+    const QByteArray path = QFile::encodeName(folder);
+    struct stat st {};
+    if (::lstat(path.constData(), &st) != 0) {
+        QDir().mkpath(QFileInfo(folder).absolutePath());
+        if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
+            if (why) *why = systemError();
+            return false;
+        }
+        if (::lstat(path.constData(), &st) != 0) {
+            if (why) *why = systemError();
+            return false;
+        }
+    }
+    if (!S_ISDIR(st.st_mode) || st.st_uid != ::geteuid()) {
+        if (why) *why = QStringLiteral("snapshot folder is not a folder of this user");
+        return false;
+    }
+    if ((st.st_mode & 077) != 0 && ::chmod(path.constData(), 0700) != 0) {
+        if (why) *why = systemError();
+        return false;
+    }
+    return true;
+}
+
+} // namespace zarvo::index::SnapshotFormat

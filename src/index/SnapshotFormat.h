@@ -1,0 +1,82 @@
+#pragma once
+
+// The snapshot file, shared by its writer, its full reader and its mapped reader.
+//
+//   Header | sections, each at an offset aligned to 8 | Trailer
+//
+// Sections hold the table's arrays as they are in memory, so a mapped file is used where it lies. The
+// header is checked whole (its own hash, every section inside the file, sizes that agree with the
+// counts); the trailer repeats the header's random nonce, so a file cut short or pieced together from
+// two writes is refused without reading the body. The body hash is checked by the full reader, which
+// reads every byte anyway.
+
+#include <QString>
+#include <QtGlobal>
+#include <cstddef>
+
+namespace zarvo::index::SnapshotFormat {
+
+inline constexpr char kMagic[8] = {'Z', 'R', 'V', 'O', 'I', 'D', 'X', '\n'};
+inline constexpr char kEndMagic[8] = {'Z', 'R', 'V', 'O', 'E', 'N', 'D', '\n'};
+inline constexpr quint32 kVersion = 2;
+inline constexpr quint32 kByteOrder = 0x01020304;
+
+enum Section : int { Fingerprint, Types, Entries, Names, Folded, Records, Extras, LastUsed, kSectionCount };
+
+struct Range {
+    quint64 offset;
+    quint64 size;
+};
+
+struct Header {
+    char magic[8];
+    quint32 version;
+    quint32 headerSize;
+    quint32 entrySize;
+    quint32 byteOrder;
+    qint64 created;
+    quint64 fileSize;
+    quint64 nonce;
+    quint64 bodyHash; // over the sections' bytes in order (not the padding between them)
+    quint32 entryCount;
+    quint32 deletedCount;
+    quint32 typeCount;
+    quint32 reserved;
+    Range sections[kSectionCount];
+    quint64 headerHash; // over every byte above
+};
+
+struct Trailer {
+    char magic[8];
+    quint64 nonce;
+};
+
+// A 64-bit mix over whole words in four independent lanes (so the multiplies overlap). The same bytes
+// give the same value however they are split between add() calls. Catches truncation and bit rot;
+// hostile contents are caught by the structural checks, not by this.
+class Hash {
+public:
+    void add(const void* data, size_t n);
+    quint64 value() const;
+
+private:
+    void block(const unsigned char* p);
+    quint64 m_lane[4] = {0x9e3779b97f4a7c15ull, 0x9e3779b97f4a7c14ull, 0x9e3779b97f4a7c17ull,
+                         0x9e3779b97f4a7c16ull};
+    unsigned char m_carry[32] = {};
+    size_t m_carried = 0;
+    quint64 m_total = 0;
+};
+
+quint64 headerHash(const Header& h);
+// Whether a header read from the start of a file of `fileSize` bytes describes a well-formed file.
+bool checkHeader(const Header& h, quint64 fileSize, QString* why);
+
+// The snapshot must be this user's, readable by nobody else: an open snapshot (or its folder) with
+// wider permissions is narrowed; one owned by another user is refused.
+bool checkPrivate(int fd, const QString& path, QString* why);
+// Creates the snapshot's folder (0700), or narrows an existing one. False when it cannot be made or
+// belongs to another user.
+bool makePrivateFolder(const QString& folder, QString* why);
+
+} // namespace zarvo::index::SnapshotFormat

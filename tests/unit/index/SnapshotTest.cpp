@@ -1,0 +1,354 @@
+#include "index/Snapshot.h"
+#include "IndexTestUtil.h"
+#include "index/SnapshotFormat.h"
+
+#include <QFileInfo>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utime.h>
+
+using namespace zarvo::index;
+using namespace zarvo::index::testing;
+namespace Format = zarvo::index::SnapshotFormat;
+
+namespace {
+
+int modeOf(const QString& path) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) return -1;
+    return int(st.st_mode & 07777);
+}
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile::remove(path);
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    f.close();
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+QStringList sorted(QStringList list) {
+    list.sort();
+    return list;
+}
+
+// The header of a snapshot held in memory, and the same bytes with a rewritten header whose hashes
+// match again: a hostile file rather than a damaged one.
+Format::Header headerOf(const QByteArray& bytes) {
+    Format::Header h;
+    std::memcpy(&h, bytes.constData(), sizeof h);
+    return h;
+}
+
+QByteArray withHeader(QByteArray bytes, Format::Header h, bool rehashBody) {
+    if (rehashBody) {
+        Format::Hash body;
+        for (const auto& r : h.sections)
+            if (r.offset + r.size <= quint64(bytes.size())) body.add(bytes.constData() + r.offset, r.size);
+        h.bodyHash = body.value();
+    }
+    h.headerHash = Format::headerHash(h);
+    std::memcpy(bytes.data(), &h, sizeof h);
+    return bytes;
+}
+
+// The first format, as the previous version wrote it (kept here so the upgrade path stays tested).
+QByteArray versionOne(const IndexTable& t, const QString& fingerprint) {
+    struct Checksum {
+        quint64 h = 0x9e3779b97f4a7c15ull;
+        void add(const void* data, size_t n) {
+            if (n == 0) return;
+            const auto* p = static_cast<const unsigned char*>(data);
+            size_t i = 0;
+            quint64 lane[4] = {h, h ^ 1, h ^ 2, h ^ 3};
+            for (; i + 32 <= n; i += 32)
+                for (int k = 0; k < 4; ++k) {
+                    quint64 w;
+                    std::memcpy(&w, p + i + 8 * k, 8);
+                    lane[k] = (lane[k] ^ w) * 0xff51afd7ed558ccdull;
+                    lane[k] ^= lane[k] >> 29;
+                }
+            h = lane[0] ^ (lane[1] * 3) ^ (lane[2] * 5) ^ (lane[3] * 7);
+            for (; i < n; ++i)
+                h = (h ^ p[i]) * 0x100000001b3ull;
+            h ^= n;
+        }
+    } sum;
+    struct {
+        char magic[8] = {'Z', 'R', 'V', 'O', 'I', 'D', 'X', '\n'};
+        quint32 version = 1, entrySize = 32;
+        qint64 created = 0;
+        quint64 entries, names, folded, records, extras = 0, lastUsed = 0, types, fingerprint;
+        quint32 deleted = 0, reserved = 0;
+    } h;
+    ContentTypes::TypeId maxId = 1;
+    for (const auto& e : t.entries)
+        maxId = std::max(maxId, e.type);
+    const QByteArray fp = fingerprint.toUtf8();
+    h.entries = t.entries.size();
+    h.names = quint64(t.names.size());
+    h.folded = quint64(t.folded.size());
+    h.records = t.foldRecords.size();
+    h.types = maxId + 1u;
+    h.fingerprint = quint64(fp.size());
+    QByteArray out;
+    auto put = [&](const void* p, size_t n) {
+        sum.add(p, n);
+        out.append(static_cast<const char*>(p), qsizetype(n));
+    };
+    put(&h, sizeof h);
+    put(fp.constData(), size_t(fp.size()));
+    for (quint32 id = 0; id <= maxId; ++id) {
+        const QByteArray mime = ContentTypes::mimeName(ContentTypes::TypeId(id)).toUtf8();
+        const auto len = quint16(mime.size());
+        put(&len, 2);
+        put(mime.constData(), len);
+    }
+    put(t.entries.data(), t.entries.size() * sizeof(Entry));
+    put(t.names.constData(), size_t(t.names.size()));
+    put(t.folded.constData(), size_t(t.folded.size()));
+    put(t.foldRecords.data(), t.foldRecords.size() * sizeof(FoldRecord));
+    out.append(reinterpret_cast<const char*>(&sum.h), 8);
+    return out;
+}
+
+void buildTree(Tree& tree) {
+    for (int i = 0; i < 40; ++i)
+        tree.make(QStringLiteral("docs %1/report %2 notes.txt").arg(i % 4).arg(i));
+    tree.make(QStringLiteral("pictures/holiday.jpg"));
+    tree.make(QStringLiteral("pictures/Résumé scan.png"));
+    tree.make(QStringLiteral("downloads/installer.deb"));
+}
+
+} // namespace
+
+TEST(Snapshot, PrivateToItsUserFromTheFirstInstant) {
+    Tree tree;
+    buildTree(tree);
+    const QString secret = tree.make(QStringLiteral("private/secret-plan.txt"));
+    ASSERT_EQ(::chmod(QFile::encodeName(tree.root() + QStringLiteral("/private")).constData(), 0700), 0);
+    const QString folder = QFileInfo(tree.cache()).absolutePath();
+    {
+        // Even a umask that lets everyone read new files leaves the snapshot and its folder private.
+        const mode_t old = ::umask(0);
+        FileIndex index(tree.config());
+        index.rebuild();
+        const bool saved = index.saveSnapshot();
+        ::umask(old);
+        ASSERT_TRUE(saved);
+    }
+    EXPECT_EQ(modeOf(tree.cache()), 0600);
+    EXPECT_EQ(modeOf(folder), 0700);
+    EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{QFileInfo(tree.cache()).fileName()})
+        << "no temporary file left behind";
+
+    // A snapshot written wider by an earlier version is narrowed when it is read, by either reader.
+    for (bool mapped : {false, true}) {
+        ASSERT_EQ(::chmod(QFile::encodeName(tree.cache()).constData(), 0644), 0);
+        ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0755), 0);
+        std::shared_ptr<FileIndex> index;
+        if (mapped) {
+            index = FileIndex::openShared(tree.config());
+            EXPECT_TRUE(index->isMapped());
+        } else {
+            index = std::make_shared<FileIndex>(tree.config());
+            EXPECT_TRUE(index->loadSnapshot());
+        }
+        EXPECT_EQ(modeOf(tree.cache()), 0600) << mapped;
+        EXPECT_EQ(modeOf(folder), 0700) << mapped;
+        EXPECT_EQ(find(*index, {QStringLiteral("*secret*")}), QStringList{secret});
+    }
+
+    // A snapshot that is not this user's is not trusted: it is crawled anew and replaced.
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(QFile::encodeName(tree.cache()).constData(), 65534, 65534), 0);
+        EXPECT_FALSE(FileIndex(tree.config()).loadSnapshot());
+        auto index = FileIndex::openShared(tree.config());
+        EXPECT_FALSE(index->isMapped());
+        struct stat st {};
+        ASSERT_EQ(::stat(QFile::encodeName(tree.cache()).constData(), &st), 0);
+        EXPECT_EQ(st.st_uid, ::geteuid());
+        EXPECT_EQ(st.st_mode & 0777, 0600u);
+    }
+}
+
+TEST(Snapshot, MappedSnapshotAnswersLikeTheLoadedTable) {
+    Tree tree;
+    buildTree(tree);
+    const QString used = tree.root() + QStringLiteral("/docs 3/report 7 notes.txt");
+    {
+        FileIndex index(tree.config());
+        index.rebuild();
+        index.setLastUsed(used, QDateTime::fromSecsSinceEpoch(4'000'000'000));
+        ASSERT_TRUE(index.saveSnapshot());
+    }
+    FileIndex loaded(tree.config());
+    ASSERT_TRUE(loaded.loadSnapshot());
+    auto mapped = FileIndex::openShared(tree.config());
+    ASSERT_TRUE(mapped->isMapped());
+    EXPECT_EQ(mapped->entryCount(), loaded.entryCount());
+    EXPECT_TRUE(mapped->contains(tree.root() + QStringLiteral("/pictures/holiday.jpg")));
+    EXPECT_FALSE(mapped->contains(tree.root() + QStringLiteral("/pictures/nothing.jpg")));
+
+    std::vector<IndexQuerySpec> specs(5);
+    specs[0].namePatterns = {QStringLiteral("*notes*")};
+    specs[1].namePatterns = {QStringLiteral("*r*s*u*m*")};
+    specs[2].contentTypes = {QStringLiteral("public.image")};
+    specs[3].namePatterns = {QStringLiteral("*report*")};
+    specs[3].scopes = {tree.root() + QStringLiteral("/docs 2")};
+    specs[4].namePatterns = {QStringLiteral("*")};
+    specs[4].sort = IndexQuerySpec::Sort::Modified;
+    specs[4].changedSince = QDateTime::currentDateTime().addDays(-1);
+    for (size_t i = 0; i < specs.size(); ++i) {
+        const auto want = run(loaded, specs[i]);
+        const auto got = run(*mapped, specs[i]);
+        EXPECT_GT(want.paths.size(), 0) << i;
+        EXPECT_EQ(got.paths, want.paths) << i;
+        EXPECT_EQ(got.matched, want.matched) << i;
+    }
+    EXPECT_EQ(run(*mapped, specs[0]).paths.first(), used) << "last-used times come from the file";
+    EXPECT_EQ(run(*mapped, specs[2]).paths.size(), 2);
+}
+
+TEST(Snapshot, FirstFormatIsReadThenWrittenAnew) {
+    Tree tree;
+    buildTree(tree);
+    QStringList want;
+    {
+        FileIndex index(tree.config());
+        index.rebuild();
+        want = sorted(find(index, {QStringLiteral("*notes*")}));
+        IndexTable table;
+        ASSERT_TRUE(index.saveSnapshot());
+        ASSERT_TRUE(Snapshot::load(table, tree.cache(), index.config().fingerprint()));
+        writeAll(tree.cache(), versionOne(table, index.config().fingerprint()));
+    }
+    ASSERT_EQ(want.size(), 40);
+    auto upgraded = FileIndex::openShared(tree.config());
+    EXPECT_FALSE(upgraded->isMapped()) << "the first format is loaded, not mapped";
+    EXPECT_EQ(sorted(find(*upgraded, {QStringLiteral("*notes*")})), want);
+    EXPECT_EQ(headerOf(readAll(tree.cache())).version, Format::kVersion) << "and written in the current one";
+    auto again = FileIndex::openShared(tree.config());
+    EXPECT_TRUE(again->isMapped());
+    EXPECT_EQ(sorted(find(*again, {QStringLiteral("*notes*")})), want);
+}
+
+TEST(Snapshot, DamagedOrHostileFilesAreRefusedOrReadWithinBounds) {
+    Tree tree;
+    buildTree(tree);
+    {
+        FileIndex index(tree.config());
+        index.rebuild();
+        ASSERT_TRUE(index.saveSnapshot());
+    }
+    const QByteArray good = readAll(tree.cache());
+    const Format::Header h = headerOf(good);
+    const QString fp = FileIndex(tree.config()).config().fingerprint(); // the cache folder is left out
+    using S = Format::Section;
+
+    // Refused by the mapped reader itself (so also by the full one), header hash made to match.
+    std::vector<std::pair<const char*, QByteArray>> refused;
+    refused.emplace_back("cut short", good.left(good.size() / 2));
+    refused.emplace_back("cut to a header", good.left(sizeof h));
+    refused.emplace_back("oversized", good + QByteArray(4096, 'x'));
+    {
+        auto x = h;
+        x.entryCount += 1;
+        refused.emplace_back("wrong entry count", withHeader(good, x, false));
+    }
+    {
+        auto x = h;
+        x.sections[S::Names].offset = quint64(good.size()) + 8;
+        refused.emplace_back("offset past the end", withHeader(good, x, false));
+    }
+    {
+        auto x = h;
+        x.sections[S::Folded].size -= 1; // the last name loses its terminator
+        refused.emplace_back("name without terminator", withHeader(good, x, false));
+    }
+    {
+        QByteArray bytes = good;
+        bytes[bytes.size() - 1] = char(bytes[bytes.size() - 1] ^ 1); // the trailer's nonce
+        refused.emplace_back("torn", bytes);
+    }
+    {
+        QByteArray bytes = good;
+        bytes[40] = char(bytes[40] ^ 1); // inside the header, hash not redone
+        refused.emplace_back("damaged header", bytes);
+    }
+    for (const auto& [what, bytes] : refused) {
+        writeAll(tree.cache(), bytes);
+        QString why;
+        EXPECT_EQ(MappedSnapshot::open(tree.cache(), fp, &why), nullptr) << what;
+        EXPECT_FALSE(why.isEmpty()) << what;
+        IndexTable table;
+        EXPECT_FALSE(Snapshot::load(table, tree.cache(), fp)) << what;
+    }
+
+    // Bodies whose hash matches but whose arrays lie: the full reader refuses them; the mapped
+    // reader (which does not read the arrays up front) answers queries without leaving the file.
+    auto patched = [&](auto edit) {
+        QByteArray bytes = good;
+        auto* entries = reinterpret_cast<Entry*>(bytes.data() + h.sections[S::Entries].offset);
+        auto* records = reinterpret_cast<FoldRecord*>(bytes.data() + h.sections[S::Records].offset);
+        edit(entries, records, h.entryCount, h.sections[S::Records].size / sizeof(FoldRecord));
+        return withHeader(bytes, h, true);
+    };
+    std::vector<std::pair<const char*, QByteArray>> hostile;
+    hostile.emplace_back("parent out of range",
+                         patched([](Entry* e, FoldRecord*, quint32 n, quint64) { e[n - 1].parent = n + 5; }));
+    hostile.emplace_back("name past the end", patched([](Entry* e, FoldRecord*, quint32 n, quint64) {
+                             e[n / 2].nameOff = 0xfffffff0u;
+                         }));
+    hostile.emplace_back("parent loop", patched([](Entry* e, FoldRecord*, quint32 n, quint64) {
+                             e[n - 1].parent = n - 2;
+                             e[n - 2].parent = n - 1;
+                         }));
+    hostile.emplace_back("records out of order", patched([](Entry*, FoldRecord* r, quint32, quint64 count) {
+                             std::swap(r[1].off, r[count - 2].off);
+                             r[3].off = 0xfffffff0u;
+                         }));
+    hostile.emplace_back("record of no entry", patched([](Entry*, FoldRecord* r, quint32 n, quint64 count) {
+                             r[count / 2].entry = n + 100;
+                         }));
+    hostile.emplace_back("folder children past the end", patched([](Entry* e, FoldRecord*, quint32, quint64) {
+                             e[0].setChildren(0xfffffff0u, 0xffff);
+                         }));
+    for (const auto& [what, bytes] : hostile) {
+        writeAll(tree.cache(), bytes);
+        IndexTable table;
+        QString why;
+        EXPECT_FALSE(Snapshot::load(table, tree.cache(), fp, &why)) << what;
+        auto mapped = MappedSnapshot::open(tree.cache(), fp, &why);
+        ASSERT_NE(mapped, nullptr) << what << ": " << qPrintable(why);
+        const IndexView v = mapped->view(true);
+        for (quint32 i = 0; i < v.entryCount; ++i)
+            EXPECT_LE(v.pathBytes(i).size(), 4096 * 256) << what;
+        EXPECT_EQ(v.find(QStringLiteral("/nowhere/at/all")), kNoEntry) << what;
+        (void)v.children(0);
+        auto index = FileIndex::openShared(tree.config());
+        for (const auto& pattern :
+             {QStringLiteral("*"), QStringLiteral("*notes*"), QStringLiteral("*n*t*s*")}) {
+            IndexQuerySpec spec;
+            spec.namePatterns = {pattern};
+            spec.contentTypes = {QStringLiteral("public.data")};
+            spec.scopes = {tree.root() + QStringLiteral("/docs 1")};
+            EXPECT_LE(run(*index, spec).paths.size(), 300) << what;
+        }
+    }
+
+    // Whatever was refused, the one-shot index crawls anew and writes a good snapshot.
+    writeAll(tree.cache(), refused.front().second);
+    auto rebuilt = FileIndex::openShared(tree.config());
+    EXPECT_FALSE(rebuilt->isMapped());
+    EXPECT_EQ(find(*rebuilt, {QStringLiteral("*notes*")}).size(), 40);
+    EXPECT_TRUE(FileIndex::openShared(tree.config())->isMapped());
+}
