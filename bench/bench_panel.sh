@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The desktop application's speed on a private X server with openbox: hot key and `zarvo --toggle`
-# to the panel active, idle CPU with the panel hidden, resident memory with the panel shown once and
+# to the panel active, `zarvo --settings` to the settings window active (first and later times), idle CPU with the panel hidden, resident memory with the panel shown once and
 # an empty index. CopyQ (`copyq show`, resident) and rofi (`rofi -show run`, started each time) are
 # timed the same way in the same session. Usage: bench_panel.sh BUILD_DIR
 set -uo pipefail
@@ -45,6 +45,9 @@ dbus-run-session -- bash -c '
     latency() { /usr/bin/python3 "$HERE/panel_latency.py" "$@"; }
     hot=$(latency key:super+r "$RUNS")
     toggle=$(latency cmd-active "$RUNS" "$ZARVO" --toggle)
+    # The settings window: built on the first request, kept and shown again after.
+    settings_first=$(latency cmd-active 1 "$ZARVO" --settings)
+    settings_again=$(latency cmd-active "$RUNS" "$ZARVO" --settings)
     copyq=""; rofi=""
     if command -v copyq >/dev/null; then
         copyq >/dev/null 2>&1 &
@@ -60,6 +63,8 @@ dbus-run-session -- bash -c '
     echo "bench panel_toggle_command_to_active: $toggle ms"
     [ -n "$copyq" ] && awk -v a="$toggle" -v b="$copyq" "BEGIN { printf \"ratio %.2f vs copyq show\n\", a / b }"
     [ -n "$rofi" ] && awk -v a="$toggle" -v b="$rofi" "BEGIN { printf \"ratio %.2f vs rofi -show run\n\", a / b }"
+    echo "bench settings_window_first_show: $settings_first ms"
+    echo "bench settings_window_show_again: $settings_again ms"
     [ -n "$copyq" ] && echo "bench peer_copyq_show_to_active: $copyq ms"
     [ -n "$rofi" ] && echo "bench peer_rofi_show_run_to_mapped: $rofi ms"
 
