@@ -184,6 +184,13 @@ std::optional<AppBundle> DesktopEntrySource::load(const QString& path, const QSt
     if (!info) {
         GString_ tryExec(g_key_file_get_string(keys.get(), kGroup, G_KEY_FILE_DESKTOP_KEY_TRY_EXEC, nullptr));
         if (tryExec && *tryExec.get()) return std::nullopt; // its program is not installed
+        // GIO also refuses an entry whose program is missing: an application not (or no longer)
+        // installed, not a broken entry.
+        const QString program = programName(command);
+        if (!program.isEmpty()) {
+            GString_ found(g_find_program_in_path(QFile::encodeName(program).constData()));
+            if (!found) return std::nullopt;
+        }
         return fail(QStringLiteral("no program to start"));
     }
     GAppInfo* app = G_APP_INFO(info.get());
