@@ -202,12 +202,13 @@ std::optional<AppCatalog::Names> AppCatalog::rankingNames(const QString& locatio
     const auto found = bundle(location);
     if (!found) return std::nullopt;
     Names names;
-    // The name and the program's name may be typed whole; the rest are words the application is about.
+    // Any of them typed whole is as good as the name: "password" lists the password manager ahead of a
+    // file called password.txt, as the application's bonus decides between equal names.
     names.names << found->name;
     if (!found->executable.isEmpty()) names.names << found->executable;
-    names.exactCount = int(names.names.size());
     if (found->genericName) names.names << *found->genericName;
     names.names << found->keywords;
+    names.exactCount = int(names.names.size());
     return names;
 }
 

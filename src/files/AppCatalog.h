@@ -38,7 +38,8 @@ public:
     // in name order. Each name pattern must match one of an application's names.
     QStringList match(const MetadataPredicate& predicate, const QStringList& scopes) const;
 
-    // The names an application is ranked by; the first `exactCount` may equal the query as a whole.
+    // The names an application is ranked by (name, program, generic name, keywords); the first
+    // `exactCount` may equal the query as a whole.
     struct Names {
         QStringList names;
         int exactCount = 0;
