@@ -62,9 +62,9 @@ void addEditActions(QWidget* window) {
 } // namespace
 
 AppDelegate::AppDelegate(Services services, QObject* parent) : QObject(parent), m_s(std::move(services)) {
-    m_model = std::make_unique<SearchModel>(SearchModel::Services{Settings::shared(), History::shared(),
-                                                                  Favorites::shared(), m_s.clips,
-                                                                  m_s.metadata, m_s.platform.pasteboard});
+    m_model = std::make_unique<SearchModel>(
+        SearchModel::Services{Settings::shared(), History::shared(), Favorites::shared(), m_s.clips,
+                              m_s.metadata, m_s.platform.pasteboard, m_s.applications});
 }
 
 AppDelegate::~AppDelegate() {

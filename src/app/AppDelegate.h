@@ -40,6 +40,8 @@ public:
         MetadataQueryFactory* metadata = nullptr;
         // Log lines ("Zarvo: …") go here; the process writes them to standard error.
         std::function<void(const QString&)> log;
+        // The installed applications; none: applications are only files.
+        const AppCatalog* applications = nullptr;
     };
     explicit AppDelegate(Services services, QObject* parent = nullptr);
     ~AppDelegate() override;

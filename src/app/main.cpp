@@ -2,8 +2,10 @@
 #include "cli/InstanceRequests.h"
 #include "clipboard/ClipStore.h"
 #include "clipboard/ClipStoreLock.h"
+#include "files/AppCatalog.h"
 #include "files/IndexMetadataQuery.h"
 #include "platform/HotKeyManager.h"
+#include "platform/linux/DesktopEntries.h"
 #include "platform/linux/FileDefaultsStore.h"
 #include "platform/linux/InstanceChannel.h"
 #include "platform/linux/InstanceLock.h"
@@ -88,7 +90,8 @@ int main(int argc, char** argv) {
     bool hasPlatform = false;
     for (int i = 1; i < argc; ++i)
         hasPlatform |= qstrcmp(argv[i], "-platform") == 0;
-    if (linux_::LinuxPlatform::isWaylandSession() && !hasPlatform && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    if (linux_::LinuxPlatform::isWaylandSession() && !hasPlatform &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         arguments.insert(arguments.begin() + 1, {platformFlag, xcb});
     }
     int count = int(arguments.size());
@@ -118,38 +121,48 @@ int main(int argc, char** argv) {
         if (delegate)
             delegate->handleRequest(request, std::move(reply));
         else
-            reply(QJsonObject{{QStringLiteral("ok"), false}, {QStringLiteral("error"), QStringLiteral("starting")}});
+            reply(QJsonObject{{QStringLiteral("ok"), false},
+                              {QStringLiteral("error"), QStringLiteral("starting")}});
     };
     if (!lock.acquire()) {
         const auto reply = linux_::InstanceClient::send(*platform.environment, message, 3000);
         if (reply.status == linux_::InstanceReply::Status::answered) return 0;
-        logLine(QStringLiteral("zarvo: cannot become the running instance (the instance socket cannot be made)"));
+        logLine(
+            QStringLiteral("zarvo: cannot become the running instance (the instance socket cannot be made)"));
         return 1;
     }
 
     const auto clipLock = lockClipStore(ClipStore::defaultDirectory(), 1000);
-    if (!clipLock) logLine(QStringLiteral("Zarvo: the clip store is in use by another process; copies are not kept"));
+    if (!clipLock)
+        logLine(QStringLiteral("Zarvo: the clip store is in use by another process; copies are not kept"));
     std::unique_ptr<ClipStore> clips;
     if (clipLock)
         clips = std::make_unique<ClipStore>(ClipStore::defaultDirectory(), platform.pasteboard, true,
                                             ClipStore::Services::fromPlatform());
     std::shared_ptr<index::FileIndex> fileIndex = FileIndexSettings::startLive(platform);
+    linux_::DesktopEntrySource desktopEntries(
+        linux_::DesktopEntrySource::fromEnvironment(*platform.environment));
+    AppCatalog applications(&desktopEntries);
+    applications.startLive();
     std::unique_ptr<IndexMetadataQueryFactory> metadata;
     if (fileIndex) {
-        metadata = std::make_unique<IndexMetadataQueryFactory>(fileIndex);
+        metadata = std::make_unique<IndexMetadataQueryFactory>(fileIndex, &applications);
         platform.metadata = metadata.get();
     }
 
-    app::AppDelegate appDelegate(app::AppDelegate::Services{platform, clips.get(), metadata.get(), logLine});
+    app::AppDelegate appDelegate(
+        app::AppDelegate::Services{platform, clips.get(), metadata.get(), logLine, &applications});
     delegate = &appDelegate;
     const SearchModel::Services services{Settings::shared(), History::shared(), Favorites::shared(),
-                                         clips.get(), metadata.get(), platform.pasteboard};
+                                         clips.get(),        metadata.get(),    platform.pasteboard,
+                                         &applications};
     appDelegate.onCliRequest = [&clips, services](const QJsonObject& request,
                                                   std::function<void(const QJsonObject&)> reply) {
         if (!clips) {
-            reply(QJsonObject{{QStringLiteral("out"), QString()},
-                              {QStringLiteral("err"), QStringLiteral("the running Zarvo keeps no clip store\n")},
-                              {QStringLiteral("code"), 1}});
+            reply(QJsonObject{
+                {QStringLiteral("out"), QString()},
+                {QStringLiteral("err"), QStringLiteral("the running Zarvo keeps no clip store\n")},
+                {QStringLiteral("code"), 1}});
             return;
         }
         cli::handleCliRequest(request, *clips, services, std::move(reply));
@@ -158,8 +171,9 @@ int main(int argc, char** argv) {
     if (!appDelegate.applicationDidFinishLaunching()) return 0;
     if (!HotKeyManager::shared().isRegistered(HotKeyManager::Slot::main) &&
         linux.display() == linux_::LinuxPlatform::Display::X11)
-        logLine(QStringLiteral("Zarvo: to open the panel without the hot key, bind “zarvo --toggle” in your desktop's "
-                           "keyboard shortcut settings"));
+        logLine(QStringLiteral(
+            "Zarvo: to open the panel without the hot key, bind “zarvo --toggle” in your desktop's "
+            "keyboard shortcut settings"));
     if (request == QLatin1String("clipboard")) appDelegate.model().switchTab(SearchModel::Tab::clipboard);
     if (request == QLatin1String("settings")) appDelegate.showSettings();
     const int status = app.exec();

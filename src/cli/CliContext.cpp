@@ -1,7 +1,9 @@
 #include "cli/CliContext.h"
 
 #include "clipboard/ClipStore.h"
+#include "files/AppCatalog.h"
 #include "files/IndexMetadataQuery.h"
+#include "platform/linux/DesktopEntries.h"
 #include "platform/linux/FileDefaultsStore.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "store/Favorites.h"
@@ -49,15 +51,26 @@ MetadataQueryFactory* CliContext::metadata() {
     if (!m_metadata) {
         m_index = FileIndexSettings::openShared(Platform::current());
         if (!m_index) return nullptr;
-        m_metadata = std::make_unique<IndexMetadataQueryFactory>(m_index);
+        m_metadata = std::make_unique<IndexMetadataQueryFactory>(m_index, applications());
         Platform::current().metadata = m_metadata.get();
     }
     return m_metadata.get();
 }
 
+AppCatalog* CliContext::applications() {
+    if (!m_applications) {
+        m_applicationSource = std::make_unique<linux_::DesktopEntrySource>(
+            linux_::DesktopEntrySource::fromEnvironment(*Platform::current().environment));
+        m_applications = std::make_unique<AppCatalog>(m_applicationSource.get());
+        m_applications->reload();
+    }
+    return m_applications.get();
+}
+
 SearchModel::Services CliContext::searchServices() {
     return SearchModel::Services{Settings::shared(), History::shared(), Favorites::shared(),
-                                 clipStore(),        metadata(),        Platform::current().pasteboard};
+                                 clipStore(),        metadata(),        Platform::current().pasteboard,
+                                 applications()};
 }
 
 } // namespace zarvo::cli

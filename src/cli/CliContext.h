@@ -6,6 +6,8 @@
 #include <memory>
 
 namespace zarvo {
+class AppCatalog;
+class AppBundleSource;
 class ClipStore;
 class MetadataQueryFactory;
 class UserDefaultsStore;
@@ -36,6 +38,8 @@ public:
     ClipStore* clipStore();
     // The file index (the snapshot loaded, crawled when there is none), opened on first use.
     MetadataQueryFactory* metadata();
+    // The installed applications, read on first use.
+    AppCatalog* applications();
     SearchModel::Services searchServices();
 
 private:
@@ -44,6 +48,8 @@ private:
     std::unique_ptr<ClipStore> m_clipStore;
     std::shared_ptr<index::FileIndex> m_index;
     std::unique_ptr<MetadataQueryFactory> m_metadata;
+    std::unique_ptr<AppBundleSource> m_applicationSource;
+    std::unique_ptr<AppCatalog> m_applications;
 };
 
 } // namespace zarvo::cli

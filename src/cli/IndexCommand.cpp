@@ -1,7 +1,9 @@
 #include "cli/IndexCommand.h"
 
+#include "files/AppCatalog.h"
 #include "files/IndexMetadataQuery.h"
 #include "platform/Platform.h"
+#include "platform/linux/DesktopEntries.h"
 #include "platform/linux/LinuxEnvironment.h"
 #include "store/UserDefaults.h"
 
@@ -56,6 +58,10 @@ int status(const Platform& platform, bool json) {
     const bool loaded = fileIndex.loadSnapshot();
     const auto s = fileIndex.status();
     const int limit = systemWatchLimit();
+    // The installed applications are searched beside the files, from the applications folders.
+    linux_::DesktopEntrySource entries(linux_::DesktopEntrySource::fromEnvironment(*platform.environment));
+    AppCatalog applications(&entries);
+    applications.reload();
     if (json) {
         QJsonObject o;
         o[QStringLiteral("roots")] = QJsonArray::fromStringList(config.roots);
@@ -76,6 +82,11 @@ int status(const Platform& platform, bool json) {
         o[QStringLiteral("memoryBytes")] = qint64(s.memoryBytes);
         o[QStringLiteral("bytesPerEntry")] = s.entries ? double(s.memoryBytes) / double(s.entries) : 0.0;
         o[QStringLiteral("unreadable")] = QJsonArray::fromStringList(s.unreadable);
+        QJsonObject apps;
+        apps[QStringLiteral("count")] = applications.count();
+        apps[QStringLiteral("memoryBytes")] = qint64(applications.memoryBytes());
+        apps[QStringLiteral("folders")] = QJsonArray::fromStringList(entries.folders());
+        o[QStringLiteral("applications")] = apps;
         out << QJsonDocument(o).toJson(QJsonDocument::Indented);
         return 0;
     }
@@ -97,6 +108,8 @@ int status(const Platform& platform, bool json) {
         out << " (" << QString::number(double(s.memoryBytes) / double(s.entries), 'f', 1)
             << " bytes per entry)";
     out << '\n';
+    out << "applications: " << applications.count() << " (" << megabytes(qint64(applications.memoryBytes()))
+        << ", from the applications folders of XDG_DATA_HOME and XDG_DATA_DIRS)\n";
     if (!s.unreadable.isEmpty())
         out << "unreadable folders (skipped): " << s.unreadable.join(QStringLiteral(", ")) << '\n';
     return 0;

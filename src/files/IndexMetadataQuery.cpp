@@ -1,15 +1,20 @@
 #include "files/IndexMetadataQuery.h"
 
+#include "files/AppCatalog.h"
 #include "platform/Environment.h"
 #include "platform/Platform.h"
 #include "store/UserDefaults.h"
 
 #include <QDir>
 #include <QMetaObject>
+#include <QSet>
+#include <algorithm>
 
 namespace zarvo {
 
-IndexMetadataQuery::IndexMetadataQuery(std::shared_ptr<index::FileIndex> index) : m_index(std::move(index)) {}
+IndexMetadataQuery::IndexMetadataQuery(std::shared_ptr<index::FileIndex> index,
+                                       const AppCatalog* applications)
+    : m_index(std::move(index)), m_applications(applications) {}
 
 IndexMetadataQuery::~IndexMetadataQuery() {
     stopQuery();
@@ -31,6 +36,13 @@ bool IndexMetadataQuery::startQuery() {
     m_matched = 0;
     m_held.reset();
     const quint64 generation = ++m_generation;
+    // The catalogue is small and in memory: its matches make the first batch, before any file, so the
+    // applications show within the keystroke rather than after the index's first batch interval.
+    m_apps = m_applications ? m_applications->match(m_predicate, m_scopes) : QStringList();
+    if (!m_apps.isEmpty())
+        QMetaObject::invokeMethod(
+            this, [this, generation] { receive(generation, index::IndexQueryBatch{}); },
+            Qt::QueuedConnection);
     // The job never calls back once cancelled, and stopQuery() cancels before this object goes, so
     // `this` is alive whenever the worker posts; events still queued die with the object.
     m_job = m_index->startQuery(spec, [this, generation](const index::IndexQueryBatch& batch) {
@@ -60,9 +72,24 @@ void IndexMetadataQuery::receive(quint64 generation, const index::IndexQueryBatc
     apply(batch);
 }
 
+QStringList IndexMetadataQuery::merged(const QStringList& files) const {
+    if (m_apps.isEmpty()) return files;
+    // Applications first; when both are plenty, files keep at least half of the places.
+    const int limit = std::max(0, m_limit);
+    const int apps =
+        int(std::min<qsizetype>(m_apps.size(), limit - std::min<qsizetype>(files.size(), limit / 2)));
+    QStringList out = m_apps.mid(0, apps);
+    const QSet<QString> taken(out.begin(), out.end());
+    for (const QString& path : files) {
+        if (out.size() >= limit) break;
+        if (!taken.contains(path)) out << path;
+    }
+    return out;
+}
+
 void IndexMetadataQuery::apply(const index::IndexQueryBatch& batch) {
-    m_results = batch.paths;
-    m_matched = batch.matched;
+    m_results = merged(batch.paths);
+    m_matched = batch.matched + m_apps.size();
     if (batch.finished) {
         m_job.reset();
         emit didFinishGathering();
@@ -85,7 +112,7 @@ std::optional<QString> IndexMetadataQuery::resultPath(int index) const {
 }
 
 std::unique_ptr<MetadataQuery> IndexMetadataQueryFactory::create() {
-    return std::make_unique<IndexMetadataQuery>(m_index);
+    return std::make_unique<IndexMetadataQuery>(m_index, m_applications);
 }
 
 namespace FileIndexSettings {

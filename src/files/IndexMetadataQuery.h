@@ -7,13 +7,19 @@
 
 namespace zarvo {
 
-// A metadata query answered by the embedded file index. Gathering runs on the index's worker thread;
-// progress and the finish notification arrive on the thread that owns this object (the main thread).
-// Once gathering has finished the query holds its results; it does not follow later changes.
+class AppCatalog;
+
+// A metadata query answered by the embedded file index and the catalogue of installed applications.
+// Gathering runs on the index's worker thread; progress and the finish notification arrive on the
+// thread that owns this object (the main thread). The matching applications come first, in the first
+// batch, as the index's files are still being gathered. Once gathering has finished the query holds its
+// results; it does not follow later changes.
 class IndexMetadataQuery : public MetadataQuery {
     Q_OBJECT
 public:
-    explicit IndexMetadataQuery(std::shared_ptr<index::FileIndex> index);
+    // `applications` may be null; it must outlive the query.
+    explicit IndexMetadataQuery(std::shared_ptr<index::FileIndex> index,
+                                const AppCatalog* applications = nullptr);
     ~IndexMetadataQuery() override;
 
     void setPredicate(const MetadataPredicate& predicate) override { m_predicate = predicate; }
@@ -37,7 +43,11 @@ private:
     void receive(quint64 generation, const index::IndexQueryBatch& batch);
     void apply(const index::IndexQueryBatch& batch);
 
+    QStringList merged(const QStringList& files) const;
+
     std::shared_ptr<index::FileIndex> m_index;
+    const AppCatalog* m_applications = nullptr;
+    QStringList m_apps; // the matching applications of the running search
     std::shared_ptr<index::IndexQueryJob> m_job;
     MetadataPredicate m_predicate;
     QStringList m_scopes;
@@ -53,12 +63,16 @@ private:
 
 class IndexMetadataQueryFactory : public MetadataQueryFactory {
 public:
-    explicit IndexMetadataQueryFactory(std::shared_ptr<index::FileIndex> index) : m_index(std::move(index)) {}
+    explicit IndexMetadataQueryFactory(std::shared_ptr<index::FileIndex> index,
+                                       const AppCatalog* applications = nullptr)
+        : m_index(std::move(index)), m_applications(applications) {}
     std::unique_ptr<MetadataQuery> create() override;
     const std::shared_ptr<index::FileIndex>& fileIndex() const { return m_index; }
+    const AppCatalog* applications() const { return m_applications; }
 
 private:
     std::shared_ptr<index::FileIndex> m_index;
+    const AppCatalog* m_applications = nullptr;
 };
 
 struct Platform;

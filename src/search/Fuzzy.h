@@ -23,6 +23,15 @@ std::optional<int> graphemeWordScore(const QString& word, const QString& name);
 namespace Ranking {
 QStringList rank(const QStringList& paths, const QString& query,
                  const std::function<int(const QString&)>& boost);
+// What an installed application is found by, for ranking: `names`, of which the first `exactCount` may
+// equal the query as a whole. Paths it answers for rank as application bundles, by those names.
+struct ApplicationNames {
+    QStringList names;
+    int exactCount = 0;
+};
+using ApplicationLookup = std::function<std::optional<ApplicationNames>(const QString& path)>;
+QStringList rank(const QStringList& paths, const QString& query,
+                 const std::function<int(const QString&)>& boost, const ApplicationLookup& applications);
 bool isNoise(const QString& path);
 } // namespace Ranking
 

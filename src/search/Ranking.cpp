@@ -64,6 +64,27 @@ bool isNoise(const QString& path) {
 
 QStringList rank(const QStringList& paths, const QString& query,
                  const std::function<int(const QString&)>& boost) {
+    return rank(paths, query, boost, {});
+}
+
+namespace {
+// An application's name score: an exact name beats any fuzzy match; otherwise its best-matching name,
+// or, for words spread over several of its names ("keepass password"), all of them together.
+std::optional<qint64> applicationScore(const ApplicationNames& app, const QString& query, const QString& q) {
+    if (!q.isEmpty())
+        for (int i = 0; i < app.exactCount && i < app.names.size(); ++i)
+            if (app.names[i].toLower() == q) return 10000;
+    std::optional<qint64> best;
+    for (const QString& name : app.names)
+        if (const auto fuzzy = Fuzzy::score(query, name); fuzzy && (!best || *fuzzy > *best)) best = *fuzzy;
+    if (!best)
+        if (const auto joined = Fuzzy::score(query, app.names.join(QLatin1Char(' ')))) best = *joined;
+    return best;
+}
+} // namespace
+
+QStringList rank(const QStringList& paths, const QString& query,
+                 const std::function<int(const QString&)>& boost, const ApplicationLookup& applications) {
     const QString q = query.toLower();
     struct Scored {
         qint64 score;
@@ -73,6 +94,15 @@ QStringList rank(const QStringList& paths, const QString& query,
     scored.reserve(size_t(paths.size()));
     for (const QString& path : paths) {
         if (isNoise(path)) continue;
+        if (applications) {
+            if (const auto app = applications(path)) {
+                const auto score = applicationScore(*app, query, q);
+                if (!score) continue;
+                // The application bundle's bonus, as a .app path gets it.
+                scored.push_back({*score + 12 + (boost ? boost(path) : 0), &path});
+                continue;
+            }
+        }
         const QString name = lastComponent(path).toString();
         const QString lower = name.toLower();
         const qsizetype dot = extensionDot(lower);

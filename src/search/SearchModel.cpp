@@ -1,8 +1,11 @@
 #include "search/SearchModel.h"
+
+#include "files/AppCatalog.h"
 #include "search/Text.h"
 
 #include "clipboard/ClipStore.h"
 #include "clipboard/Clipboard.h"
+#include "files/AppCatalog.h"
 #include "files/FolderAccess.h"
 #include "files/SpotlightSearch.h"
 #include "platform/Clock.h"
@@ -142,7 +145,8 @@ void SearchModel::updateApps() {
         if (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
             apps = AppChoice::browsers(item->url);
         else if (item->url.isLocalFile() &&
-                 PathInput::pathExtension(item->url.toLocalFile()) != QLatin1String("app"))
+                 PathInput::pathExtension(item->url.toLocalFile()) != QLatin1String("app") &&
+                 !(m_services.applications && m_services.applications->contains(item->url.toLocalFile())))
             apps = AppChoice::candidates(*item);
     }
     if (apps != m_apps) {
@@ -242,8 +246,8 @@ void SearchModel::runSearch() {
             if (auto item = WebSearch::engines().first().item(text, ResultItem::Source::web))
                 fallback << *item;
     }
-    const QList<ResultItem> base = unique(baseList);
-    setResults(unique(base + fallback));
+    const QList<ResultItem> base = unique(baseList, m_services.applications);
+    setResults(unique(base + fallback, m_services.applications));
 
     if (m_spotlight && (q.hasFilters() || q.term.size() >= 2)) startFileSearch(text, q, base, fallback);
 }
@@ -268,9 +272,14 @@ void SearchModel::mergeFileResults(const QString& text, const SearchQuery& q, co
                                    const QList<ResultItem>& fallback, const QHash<QString, double>& frecency,
                                    const QSet<QString>& favorites, const QStringList& paths, bool finished) {
     if (m_mode != Mode::search || m_query.trimmed() != text) return;
+    const AppCatalog* applications = m_services.applications;
     QSet<QString> baseKeys;
-    for (const auto& item : base)
+    for (const auto& item : base) {
         baseKeys.insert(item.historyKey());
+        // A keyword row that opens an application stands for it: the found row would repeat it.
+        if (applications && item.url.isLocalFile() && applications->contains(item.url.toLocalFile()))
+            baseKeys.insert(item.url.toLocalFile());
+    }
     QStringList candidates;
     for (const QString& path : paths)
         if (!baseKeys.contains(path)) candidates << path;
@@ -282,16 +291,29 @@ void SearchModel::mergeFileResults(const QString& text, const SearchQuery& q, co
         if (favorites.contains(path)) value += 30;
         return value;
     };
-    QStringList ranked = Ranking::rank(candidates, q.term, boost);
+    Ranking::ApplicationLookup lookup;
+    if (applications)
+        lookup = [applications](const QString& path) -> std::optional<Ranking::ApplicationNames> {
+            const auto names = applications->rankingNames(path);
+            if (!names) return std::nullopt;
+            return Ranking::ApplicationNames{names->names, names->exactCount};
+        };
+    QStringList ranked = Ranking::rank(candidates, q.term, boost, lookup);
     if (ranked.size() > kMergedFileRows) ranked.resize(kMergedFileRows);
 
     QList<ResultItem> files;
-    for (const QString& path : ranked)
+    for (const QString& path : ranked) {
+        if (applications)
+            if (auto app = applications->item(path, ResultItem::Source::spotlight)) {
+                files << *app;
+                continue;
+            }
         files << ResultItem::file(path, ResultItem::Source::spotlight);
+    }
 
     std::optional<ResultItem> remembered;
     if (m_userMovedSelection) remembered = selected();
-    setResults(unique(base + files + fallback));
+    setResults(unique(base + files + fallback, applications));
     bool kept = false;
     if (remembered) {
         const int index = int(m_results.indexOf(*remembered));
@@ -308,11 +330,23 @@ void SearchModel::mergeFileResults(const QString& text, const SearchQuery& q, co
 }
 
 QList<ResultItem> SearchModel::unique(const QList<ResultItem>& items) {
+    return unique(items, nullptr);
+}
+
+QList<ResultItem> SearchModel::unique(const QList<ResultItem>& items, const AppCatalog* applications) {
     QList<ResultItem> out;
     QSet<QString> seen;
+    QSet<QString> seenApplications;
     for (const auto& item : items) {
         const QString key = item.historyKey();
         if (seen.contains(key)) continue;
+        if (applications && item.url.isLocalFile()) {
+            const QString location = item.url.toLocalFile();
+            if (applications->contains(location)) {
+                if (seenApplications.contains(location)) continue;
+                seenApplications.insert(location);
+            }
+        }
         seen.insert(key);
         out << item;
     }
@@ -339,7 +373,7 @@ QList<ResultItem> SearchModel::libraryItems(const std::optional<QString>& text) 
         QList<ResultItem> history;
         for (int i = 0; i < ranked.size() && i < 40; ++i)
             if (auto item = resolve(ranked[i].key, ResultItem::Source::history)) history << *item;
-        return unique(favorites + clipboard + history);
+        return unique(favorites + clipboard + history, m_services.applications);
     }
 
     const QStringList textWords = words(*text);
@@ -357,6 +391,12 @@ QList<ResultItem> SearchModel::libraryItems(const std::optional<QString>& text) 
     // A path key's row is matched before the file test: its name and path do not depend on the file
     // system, and most of the 150 keys looked at on each keystroke do not match.
     const auto matching = [&](const QString& key, ResultItem::Source source) -> std::optional<ResultItem> {
+        // An application is matched by its name, not by its entry's file name.
+        if (m_services.applications && m_services.applications->contains(key)) {
+            auto item = m_services.applications->item(key, source);
+            if (item && matches(*item)) return item;
+            return std::nullopt;
+        }
         if (key.startsWith(QLatin1Char('/'))) {
             ResultItem provisional;
             provisional.url = QUrl::fromLocalFile(key);
@@ -376,7 +416,7 @@ QList<ResultItem> SearchModel::libraryItems(const std::optional<QString>& text) 
             ++historyMatches;
         }
     }
-    return unique(out);
+    return unique(out, m_services.applications);
 }
 
 QList<ResultItem> SearchModel::commandItems(const QString& command) const {
@@ -404,7 +444,11 @@ std::optional<ResultItem> SearchModel::resolve(const QString& key, ResultItem::S
     }
     // Most keys are absolute paths, which neither a share nor a web address can be: go straight to the
     // file test (this runs for the 150 most frecent keys on every keystroke).
-    if (key.startsWith(QLatin1Char('/'))) return ResultItem::existingFile(key, source);
+    if (key.startsWith(QLatin1Char('/'))) {
+        if (m_services.applications)
+            if (auto app = m_services.applications->item(key, source)) return app;
+        return ResultItem::existingFile(key, source);
+    }
     if (auto url = NetworkPath::url(key)) return ResultItem::network(*url, source);
     if (auto url = PathInput::webURL(key)) return webItem(*url, source);
     if (!key.isEmpty()) return ResultItem::existingFile(key, source);

@@ -16,6 +16,7 @@
 
 namespace zarvo {
 
+class AppCatalog;
 class ClipStore;
 class Favorites;
 class History;
@@ -42,6 +43,8 @@ public:
         ClipStore* clips = nullptr;
         MetadataQueryFactory* metadata = nullptr;
         Pasteboard* pasteboard = nullptr;
+        // The installed applications: their rows, names and ranking. None: applications are files.
+        const AppCatalog* applications = nullptr;
     };
 
     explicit SearchModel(Services services, QObject* parent = nullptr);
@@ -113,6 +116,9 @@ public:
     QList<ResultItem> commandItems(const QString& command) const;
     std::optional<ResultItem> resolve(const QString& key, ResultItem::Source source) const;
     static QList<ResultItem> unique(const QList<ResultItem>& items);
+    // The same, and an installed application is listed once even when a keyword row and a found or
+    // remembered row (different keys) both stand for it: the first one stays.
+    static QList<ResultItem> unique(const QList<ResultItem>& items, const AppCatalog* applications);
 
     // --- The clipboard tab ------------------------------------------------------------------------
     void switchTab(Tab tab);

@@ -2,6 +2,7 @@
 
 #include "platform/Environment.h"
 #include "platform/linux/DesktopApps.h"
+#include "platform/linux/DesktopEntries.h"
 #include "platform/linux/SettingsPanes.h"
 #include "platform/linux/TerminalLauncher.h"
 #include "platform/linux/X11Connection.h"
@@ -26,8 +27,8 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
-#include <unistd.h>
 #include <X11/Xutil.h>
+#include <unistd.h>
 
 namespace zarvo::linux_ {
 
@@ -195,6 +196,16 @@ std::optional<QString> LinuxWorkspace::applicationIdentifier(const QString& appL
 bool LinuxWorkspace::openURL(const QUrl& url) {
     if (!url.isValid() || url.isEmpty()) return false;
     if (url.scheme() == QLatin1String(SettingsPanes::scheme)) return openSettingsPane(url);
+    // An installed application's entry starts the application, as opening an application bundle does;
+    // an entry anywhere else (a download, the desktop) goes to its default handler like any file.
+    if (url.isLocalFile() &&
+        isInstalledEntry(url.toLocalFile(), DesktopEntrySource::fromEnvironment(m_environment))) {
+        if (const auto failure = DesktopApps::launchWithUris(url.toLocalFile(), {})) {
+            qWarning("Zarvo: could not open %s: %s", url.toEncoded().constData(), qPrintable(*failure));
+            return false;
+        }
+        return true;
+    }
     GErrorHolder error;
     if (!g_app_info_launch_default_for_uri(url.toEncoded().constData(), nullptr, error.out())) {
         qWarning("Zarvo: could not open %s: %s", url.toEncoded().constData(), qPrintable(error.message()));

@@ -1,0 +1,27 @@
+#pragma once
+
+// Installed applications the test lists by hand; `set` replaces them and reports a change.
+
+#include "platform/AppBundle.h"
+
+namespace zarvo::fakes {
+
+class FakeAppBundleSource : public AppBundleSource {
+    Q_OBJECT
+public:
+    QList<AppBundle> bundles;
+    QStringList applicationFolders;
+    int scans = 0;
+
+    QList<AppBundle> scan() override {
+        ++scans;
+        return bundles;
+    }
+    QStringList folders() const override { return applicationFolders; }
+    void set(const QList<AppBundle>& list) {
+        bundles = list;
+        emit changed();
+    }
+};
+
+} // namespace zarvo::fakes

@@ -1,0 +1,118 @@
+#include "fakes/FakeAppBundleSource.h"
+#include "fakes/FakeMetadataQuery.h"
+#include "fakes/FakePlatform.h"
+#include "files/AppCatalog.h"
+#include "search/SearchModel.h"
+#include "store/Favorites.h"
+#include "store/History.h"
+#include "store/Settings.h"
+#include "store/UserDefaults.h"
+
+#include <gtest/gtest.h>
+
+using namespace zarvo;
+
+namespace {
+
+struct Fixture {
+    fakes::FakePlatform platform;
+    fakes::FakeMetadataQueryFactory metadata;
+    fakes::FakeAppBundleSource source;
+    AppCatalog catalog{&source};
+    UserDefaults defaults{platform.defaults, QString::fromLatin1(fakes::kTestIdentifier)};
+    Settings settings{defaults};
+    History history{defaults, platform.clock};
+    Favorites favorites{defaults};
+    SearchModel model{SearchModel::Services{settings, history, favorites, nullptr, &metadata,
+                                            &platform.pasteboard, &catalog}};
+    QString calculator, keepass;
+
+    Fixture() {
+        Settings::resetShared();
+        calculator = platform.makeFile(QStringLiteral("apps/org.gnome.Calculator.desktop"));
+        keepass = platform.makeFile(QStringLiteral("apps/org.keepassxc.KeePassXC.desktop"));
+        AppBundle calc;
+        calc.location = calculator;
+        calc.name = QStringLiteral("Calculator");
+        calc.executable = QStringLiteral("gnome-calculator");
+        AppBundle kp;
+        kp.location = keepass;
+        kp.name = QStringLiteral("KeePassXC");
+        kp.genericName = QStringLiteral("Password Manager");
+        kp.keywords = {QStringLiteral("password")};
+        kp.executable = QStringLiteral("keepassxc");
+        source.bundles = {calc, kp};
+        catalog.reload();
+        // The calc keyword names the same entry.
+        platform.workspace.applications.insert(QStringLiteral("com.apple.calculator"), calculator);
+    }
+    ~Fixture() { Settings::resetShared(); }
+    fakes::FakeMetadataQuery* last() const {
+        for (qsizetype i = metadata.created.size() - 1; i >= 0; --i)
+            if (metadata.created[i] && metadata.created[i]->started) return metadata.created[i].data();
+        return nullptr;
+    }
+    void search(const QString& text, const QStringList& paths) {
+        model.setQuery(text);
+        model.runSearch();
+        ASSERT_NE(last(), nullptr);
+        last()->finish(paths);
+    }
+};
+
+} // namespace
+
+TEST(ApplicationRows, RankFirstByTheirNamesAndOpenThroughTheWorkspace) {
+    Fixture f;
+    const QString notes = f.platform.makeFile(QStringLiteral("Documents/keepassxc.txt"));
+    const QString password = f.platform.makeFile(QStringLiteral("Documents/password.txt"));
+    // The file of the same name comes first from the index; the application's bonus puts it ahead.
+    f.search(QStringLiteral("keepassxc"), {notes, f.keepass});
+    ASSERT_GE(f.model.results().size(), 2);
+    const ResultItem first = f.model.results().first();
+    EXPECT_EQ(first.url.toLocalFile(), f.keepass);
+    EXPECT_EQ(first.name(), QStringLiteral("KeePassXC"));
+    EXPECT_EQ(first.subtitle, QStringLiteral("Password Manager"));
+    EXPECT_EQ(f.model.results().at(1).url.toLocalFile(), notes);
+
+    // Found by a keyword the entry's file name does not contain; the Open-with bar does not apply.
+    f.search(QStringLiteral("password"), {password, f.keepass});
+    EXPECT_EQ(f.model.results().first().url.toLocalFile(), f.keepass);
+    EXPECT_TRUE(f.model.apps().isEmpty());
+    // Words spread over several of its names still match.
+    f.search(QStringLiteral("keepass manager"), {f.keepass});
+    EXPECT_EQ(f.model.results().first().url.toLocalFile(), f.keepass);
+
+    // ↩ opens the entry through the workspace and remembers it under its location.
+    f.model.open(f.model.results().first());
+    ASSERT_FALSE(f.platform.workspace.opened.isEmpty());
+    EXPECT_EQ(f.platform.workspace.opened.last().toLocalFile(), f.keepass);
+    EXPECT_EQ(f.history.byFrecency().value(0).key, f.keepass);
+
+    // Remembered, it comes back as the application's row, matched by its name.
+    f.model.setQuery(QStringLiteral("keep"));
+    f.model.runSearch();
+    bool remembered = false;
+    for (const ResultItem& item : f.model.results())
+        if (item.source == ResultItem::Source::history && item.url.toLocalFile() == f.keepass)
+            remembered = item.name() == QStringLiteral("KeePassXC");
+    EXPECT_TRUE(remembered);
+}
+
+TEST(ApplicationRows, AKeywordNamingTheSameApplicationListsItOnce) {
+    Fixture f;
+    // Opened once as a found application: the history now holds its location too.
+    f.history.add(f.calculator);
+    f.search(QStringLiteral("calc"), {f.calculator});
+    int rows = 0;
+    for (const ResultItem& item : f.model.results())
+        if (item.url.toLocalFile() == f.calculator) ++rows;
+    EXPECT_EQ(rows, 1);
+    EXPECT_EQ(f.model.results().first().keyword, QStringLiteral("calc"));
+    // A name that only the application answers to still lists it, once.
+    f.search(QStringLiteral("gnome-calculator"), {f.calculator});
+    rows = 0;
+    for (const ResultItem& item : f.model.results())
+        if (item.url.toLocalFile() == f.calculator) ++rows;
+    EXPECT_EQ(rows, 1);
+}
