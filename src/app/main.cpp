@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
     int count = int(arguments.size());
     arguments.push_back(nullptr);
     QApplication::setApplicationName(QStringLiteral("Zarvo"));
-    QApplication::setDesktopFileName(QStringLiteral("zarvo"));
+    QApplication::setDesktopFileName(QStringLiteral("com.velorin.zarvo"));
     QApplication app(count, arguments.data());
     QApplication::setQuitOnLastWindowClosed(false);
     ui::Icons::setUp();
