@@ -1,4 +1,5 @@
 #include "app/AppDelegate.h"
+#include "app/Installer.h"
 #include "cli/InstanceRequests.h"
 #include "clipboard/ClipStore.h"
 #include "clipboard/ClipStoreLock.h"
@@ -9,6 +10,7 @@
 #include "platform/linux/InstanceLock.h"
 #include "platform/linux/LinuxAppearance.h"
 #include "platform/linux/LinuxEnvironment.h"
+#include "platform/linux/LinuxInstallation.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "store/Favorites.h"
 #include "store/History.h"
@@ -58,14 +60,20 @@ int main(int argc, char** argv) {
             return usage(0);
         else if (arg == "-platform" && i + 1 < argc)
             ++i; // Qt's own
+        else if (arg == app::Installer::installedArgument)
+            ; // opened by the installer
+        else if (arg == app::Installer::ejectVolumeArgument && i + 1 < argc)
+            ++i; // the image the installer came from
         else
             return usage(2);
     }
 
-    // A running instance takes the request; no widget is built for that.
+    // A running instance takes the request; no widget is built for that. A portable copy first looks
+    // whether it is to install itself or to take over from another copy.
     const QJsonObject message{{QStringLiteral("type"), request},
                               {QStringLiteral("startupId"), qEnvironmentVariable("DESKTOP_STARTUP_ID")}};
-    {
+    const bool portable = request != QLatin1String("quit") && linux_::LinuxInstallation::isPortableCopy();
+    if (!portable) {
         QCoreApplication client(argc, argv);
         const linux_::LinuxEnvironment environment;
         const linux_::InstanceReply reply = linux_::InstanceClient::send(environment, message, 3000);
@@ -88,7 +96,8 @@ int main(int argc, char** argv) {
     bool hasPlatform = false;
     for (int i = 1; i < argc; ++i)
         hasPlatform |= qstrcmp(argv[i], "-platform") == 0;
-    if (linux_::LinuxPlatform::isWaylandSession() && !hasPlatform && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    if (linux_::LinuxPlatform::isWaylandSession() && !hasPlatform &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         arguments.insert(arguments.begin() + 1, {platformFlag, xcb});
     }
     int count = int(arguments.size());
@@ -110,6 +119,10 @@ int main(int argc, char** argv) {
         logLine(QStringLiteral("zarvo: ") + linux_::LinuxPlatform::noDisplayMessage(QStringLiteral("Zarvo")));
         return 1;
     }
+    // Installing comes first: a copy that hands off to the installed one sets nothing else up.
+    linux_::LinuxInstallation installation(*platform.environment);
+    if (portable) app::Installer::setUp(&installation);
+    if (app::Installer::handOffIfNeeded()) return 0;
 
     // One instance: if another one started in the meantime, it takes the request.
     linux_::InstanceLock lock(*platform.environment);
@@ -118,17 +131,20 @@ int main(int argc, char** argv) {
         if (delegate)
             delegate->handleRequest(request, std::move(reply));
         else
-            reply(QJsonObject{{QStringLiteral("ok"), false}, {QStringLiteral("error"), QStringLiteral("starting")}});
+            reply(QJsonObject{{QStringLiteral("ok"), false},
+                              {QStringLiteral("error"), QStringLiteral("starting")}});
     };
     if (!lock.acquire()) {
         const auto reply = linux_::InstanceClient::send(*platform.environment, message, 3000);
         if (reply.status == linux_::InstanceReply::Status::answered) return 0;
-        logLine(QStringLiteral("zarvo: cannot become the running instance (the instance socket cannot be made)"));
+        logLine(
+            QStringLiteral("zarvo: cannot become the running instance (the instance socket cannot be made)"));
         return 1;
     }
 
     const auto clipLock = lockClipStore(ClipStore::defaultDirectory(), 1000);
-    if (!clipLock) logLine(QStringLiteral("Zarvo: the clip store is in use by another process; copies are not kept"));
+    if (!clipLock)
+        logLine(QStringLiteral("Zarvo: the clip store is in use by another process; copies are not kept"));
     std::unique_ptr<ClipStore> clips;
     if (clipLock)
         clips = std::make_unique<ClipStore>(ClipStore::defaultDirectory(), platform.pasteboard, true,
@@ -143,13 +159,14 @@ int main(int argc, char** argv) {
     app::AppDelegate appDelegate(app::AppDelegate::Services{platform, clips.get(), metadata.get(), logLine});
     delegate = &appDelegate;
     const SearchModel::Services services{Settings::shared(), History::shared(), Favorites::shared(),
-                                         clips.get(), metadata.get(), platform.pasteboard};
+                                         clips.get(),        metadata.get(),    platform.pasteboard};
     appDelegate.onCliRequest = [&clips, services](const QJsonObject& request,
                                                   std::function<void(const QJsonObject&)> reply) {
         if (!clips) {
-            reply(QJsonObject{{QStringLiteral("out"), QString()},
-                              {QStringLiteral("err"), QStringLiteral("the running Zarvo keeps no clip store\n")},
-                              {QStringLiteral("code"), 1}});
+            reply(QJsonObject{
+                {QStringLiteral("out"), QString()},
+                {QStringLiteral("err"), QStringLiteral("the running Zarvo keeps no clip store\n")},
+                {QStringLiteral("code"), 1}});
             return;
         }
         cli::handleCliRequest(request, *clips, services, std::move(reply));
@@ -158,8 +175,9 @@ int main(int argc, char** argv) {
     if (!appDelegate.applicationDidFinishLaunching()) return 0;
     if (!HotKeyManager::shared().isRegistered(HotKeyManager::Slot::main) &&
         linux.display() == linux_::LinuxPlatform::Display::X11)
-        logLine(QStringLiteral("Zarvo: to open the panel without the hot key, bind “zarvo --toggle” in your desktop's "
-                           "keyboard shortcut settings"));
+        logLine(QStringLiteral(
+            "Zarvo: to open the panel without the hot key, bind “zarvo --toggle” in your desktop's "
+            "keyboard shortcut settings"));
     if (request == QLatin1String("clipboard")) appDelegate.model().switchTab(SearchModel::Tab::clipboard);
     if (request == QLatin1String("settings")) appDelegate.showSettings();
     const int status = app.exec();
