@@ -37,9 +37,9 @@ void addEditActions(QWidget* window) {
         const char* slot;
     };
     static const Item items[] = {
-        {"Undo", QKeySequence::Undo, "undo"},    {"Redo", QKeySequence::Redo, "redo"},
-        {"Cut", QKeySequence::Cut, "cut"},       {"Copy", QKeySequence::Copy, "copy"},
-        {"Paste", QKeySequence::Paste, "paste"}, {"Select All", QKeySequence::SelectAll, "selectAll"},
+        {"Undo", QKeySequence::Undo, "undo"},          {"Redo", QKeySequence::Redo, "redo"},
+        {"Cut", QKeySequence::Cut, "cut"},             {"Copy", QKeySequence::Copy, "copy"},
+        {"Paste", QKeySequence::Paste, "paste"},       {"Select All", QKeySequence::SelectAll, "selectAll"},
     };
     for (const Item& item : items) {
         auto* action = new QAction(QString::fromLatin1(item.title), window);
@@ -63,8 +63,8 @@ void addEditActions(QWidget* window) {
 
 AppDelegate::AppDelegate(Services services, QObject* parent) : QObject(parent), m_s(std::move(services)) {
     m_model = std::make_unique<SearchModel>(SearchModel::Services{Settings::shared(), History::shared(),
-                                                                  Favorites::shared(), m_s.clips,
-                                                                  m_s.metadata, m_s.platform.pasteboard});
+                                                                  Favorites::shared(), m_s.clips, m_s.metadata,
+                                                                  m_s.platform.pasteboard});
 }
 
 AppDelegate::~AppDelegate() {
@@ -87,10 +87,9 @@ bool AppDelegate::applicationDidFinishLaunching() {
 
 void AppDelegate::makePanel() {
     m_panel = new SearchPanel(m_s.platform.windowing);
-    m_view =
-        new ui::SearchView(ui::SearchView::Services{*m_model, Settings::shared(), History::shared(),
-                                                    Favorites::shared(), m_s.clips, m_s.platform.workspace},
-                           m_panel);
+    m_view = new ui::SearchView(ui::SearchView::Services{*m_model, Settings::shared(), History::shared(),
+                                                         Favorites::shared(), m_s.clips, m_s.platform.workspace},
+                                m_panel);
     m_panel->setContent(m_view);
     addEditActions(m_panel);
     QPointer<AppDelegate> self(this);
@@ -126,10 +125,9 @@ void AppDelegate::setUpStatusItem() {
     actions.quit = [] { QApplication::quit(); };
     m_statusMenu = new StatusMenu(Settings::shared(), std::move(actions), this);
     if (!m_statusMenu->isShown())
-        m_s.log(
-            QStringLiteral("Zarvo: no status area on this desktop; open the panel with the hot key, "
-                           "from the application menu (Zarvo, with Clipboard History and Settings), or with "
-                           "“zarvo --toggle”"));
+        m_s.log(QStringLiteral("Zarvo: no status area on this desktop; open the panel with the hot key, "
+                               "from the application menu (Zarvo, with Clipboard History and Settings), or with "
+                               "“zarvo --toggle”"));
 }
 
 void AppDelegate::wireModel() {
@@ -146,14 +144,12 @@ void AppDelegate::wireModel() {
     m_model->onBeep = [] { QApplication::beep(); };
     m_model->chooseFolder = [self](const SearchModel::FolderRequest& request) -> std::optional<QString> {
         if (!self) return std::nullopt;
-        const QString folder =
-            QFileDialog::getExistingDirectory(self->m_panel, request.prompt, request.startFolder);
+        const QString folder = QFileDialog::getExistingDirectory(self->m_panel, request.prompt, request.startFolder);
         if (folder.isEmpty()) return std::nullopt;
         return folder;
     };
     m_model->showAlert = [self](const QString& text) {
-        if (self)
-            QMessageBox::warning(self->m_panel, QStringLiteral("Zarvo"), PlatformWords::current().text(text));
+        if (self) QMessageBox::warning(self->m_panel, QStringLiteral("Zarvo"), PlatformWords::current().text(text));
     };
     m_model->onActivateApplication = [] {};
     m_model->onHideApplication = [self] {
@@ -175,8 +171,7 @@ void AppDelegate::registerHotKeys() {
     if (!keys.registerKey(HotKeyManager::Slot::main, settings.hotKeyCode(), settings.hotKeyModifiers()))
         m_s.log(QStringLiteral("Zarvo: could not register ") +
                 words.hotKey(settings.hotKeyModifiers(), settings.hotKeyLabel()));
-    if (!keys.registerKey(HotKeyManager::Slot::clipboard, settings.clipHotKeyCode(),
-                          settings.clipHotKeyModifiers()))
+    if (!keys.registerKey(HotKeyManager::Slot::clipboard, settings.clipHotKeyCode(), settings.clipHotKeyModifiers()))
         m_s.log(QStringLiteral("Zarvo: could not register ") +
                 words.hotKey(settings.clipHotKeyModifiers(), settings.clipHotKeyLabel()));
 }
@@ -230,8 +225,8 @@ void AppDelegate::toggleQuickLook() {
     const auto url = m_model->previewURL();
     if (!url || !url->isLocalFile()) return;
     // The desktop's own previewer, where one is on the session bus, shows more kinds of files.
-    if (Previewer* previewer = m_s.platform.previewer;
-        previewer && previewer->isAvailable() && previewer->show(*url, m_panel->winId()))
+    if (Previewer* previewer = m_s.platform.previewer; previewer && previewer->isAvailable() &&
+                                                       previewer->show(*url, m_panel->winId()))
         return;
     if (!m_preview) {
         m_preview = new ui::PreviewWindow();
@@ -240,8 +235,7 @@ void AppDelegate::toggleQuickLook() {
         QPointer<AppDelegate> self(this);
         connect(m_preview, &ui::PreviewWindow::closedByUser, this, [self] {
             // Closed with the mouse: the panel gets the keyboard back while it is still shown.
-            if (self && self->m_panel->isVisible())
-                QTimer::singleShot(0, self, [self] {
+            if (self && self->m_panel->isVisible()) QTimer::singleShot(0, self, [self] {
                     if (self) self->m_panel->present();
                 });
         });
@@ -291,8 +285,7 @@ void AppDelegate::clearHistory() {
 void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(const QJsonObject&)> reply) {
     const QString type = request.value(QStringLiteral("type")).toString();
     const auto ok = [&reply] { reply(QJsonObject{{QStringLiteral("ok"), true}}); };
-    if (m_s.platform.windowing)
-        m_s.platform.windowing->setStartupId(request.value(QStringLiteral("startupId")).toString());
+    if (m_s.platform.windowing) m_s.platform.windowing->setStartupId(request.value(QStringLiteral("startupId")).toString());
     if (type == QLatin1String("toggle")) {
         toggle(SearchModel::Tab::run);
         ok();

@@ -32,8 +32,7 @@ SearchPanel::SearchPanel(PanelWindowing* windowing, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     m_compositing = windowing && windowing->isCompositing();
     if (windowing)
-        connect(windowing, &PanelWindowing::compositingChanged, this,
-                [this](bool on) { setCompositing(on); });
+        connect(windowing, &PanelWindowing::compositingChanged, this, [this](bool on) { setCompositing(on); });
     m_focusDebounce.setSingleShot(true);
     m_focusDebounce.setInterval(kFocusDebounceMs);
     connect(&m_focusDebounce, &QTimer::timeout, this, &SearchPanel::checkFocus);
@@ -140,8 +139,7 @@ bool SearchPanel::eventFilter(QObject* watched, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     // Qt offers a key to shortcuts (ShortcutOverride) before it delivers it. The model is asked once,
     // at the first of the two: a key it takes is then kept from both the shortcuts and the text box.
-    if (!override && m_askedKey && m_askedKey->timestamp == key->timestamp() &&
-        m_askedKey->key == key->key()) {
+    if (!override && m_askedKey && m_askedKey->timestamp == key->timestamp() && m_askedKey->key == key->key()) {
         const bool handled = m_askedKey->handled;
         m_askedKey.reset();
         return handled;
@@ -170,8 +168,7 @@ void SearchPanel::changeEvent(QEvent* event) {
 bool SearchPanel::adoptWindowManagerFocus() {
     // Qt drops focus events that arrive while a key grab is active (the hot key's own grab), so it may
     // not know that the window manager gave us the keyboard: the window manager's word counts.
-    if (!isVisible() || isActiveWindow() || !m_windowing || m_windowing->activeWindow() != winId())
-        return false;
+    if (!isVisible() || isActiveWindow() || !m_windowing || m_windowing->activeWindow() != winId()) return false;
     QT_WARNING_PUSH
     QT_WARNING_DISABLE_DEPRECATED
     QApplication::setActiveWindow(this);
