@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 CMAKE_GEN := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: run test fuzz bench deps build build-test clean format
+.PHONY: run test fuzz bench deps build build-test clean format package portable
 
 deps:
 	@bash scripts/install-deps.sh
@@ -13,6 +13,13 @@ build: deps
 
 run: build
 	@bash scripts/run.sh build/release
+
+# The Debian package (CPack) and the portable folder that installs itself, both from the release build.
+package: build
+	cd build/release && cpack -G DEB
+
+portable: build
+	@bash scripts/make-portable.sh build/release
 
 # Tests run on a sanitized build (address, undefined) so memory errors fail the suite.
 build-test: deps

@@ -15,7 +15,8 @@ fi
 # The application menu reaches the panel (and its clipboard and settings) through a desktop entry.
 apps=${XDG_DATA_HOME:-$HOME/.local/share}/applications
 mkdir -p "$apps"
-sed "s|@ZARVO@|$build/zarvo|g" "$here/data/zarvo.desktop.in" >"$apps/zarvo.desktop"
+sed "s|@ZARVO@|$build/zarvo|g" "$here/data/zarvo.desktop.in" >"$apps/com.velorin.zarvo.desktop"
+rm -f "$apps/zarvo.desktop" # the entry's name before it took the application's identifier
 command -v update-desktop-database >/dev/null 2>&1 && update-desktop-database "$apps" >/dev/null 2>&1 || true
 
 echo "Starting Zarvo: Super+R opens the panel, Shift+Super+V the clipboard history; zarvo --quit ends it."

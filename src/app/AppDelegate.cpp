@@ -3,6 +3,7 @@
 #include "app/Installer.h"
 #include "app/SearchPanel.h"
 #include "app/StatusMenu.h"
+#include "app/Updater.h"
 #include "clipboard/ClipStore.h"
 #include "platform/HotKeyManager.h"
 #include "platform/PanelWindowing.h"
@@ -79,6 +80,7 @@ bool AppDelegate::applicationDidFinishLaunching() {
     setUpStatusItem();
     wireModel();
     if (m_s.clips) m_s.clips->start();
+    Updater::shared();
     registerHotKeys();
     showPanel(false);
     return true;
@@ -118,12 +120,7 @@ void AppDelegate::setUpStatusItem() {
     actions.settings = [self] {
         if (self) self->showSettings();
     };
-    actions.checkForUpdates = [] {
-        QMessageBox::information(
-            nullptr, QStringLiteral("Zarvo"),
-            QStringLiteral("This copy of Zarvo does not check for updates. Updates come the "
-                           "way it was installed (the package manager, or a new download)."));
-    };
+    actions.checkForUpdates = [] { Updater::shared().checkForUpdates(); };
     actions.clearHistory = [self] {
         if (self) self->clearHistory();
     };
@@ -308,7 +305,11 @@ void AppDelegate::showSettings() {
 
 ui::SettingsView::Updates AppDelegate::settingsUpdates() {
     ui::SettingsView::Updates updates;
-    updates.unavailableReason = [] { return QStringLiteral("Update checks are not set up for this build"); };
+    updates.automaticallyChecks = [] { return Updater::shared().automaticallyChecksForUpdates(); };
+    updates.setAutomaticallyChecks = [](bool on) { Updater::shared().setAutomaticallyChecksForUpdates(on); };
+    updates.checkNow = [] { Updater::shared().checkForUpdates(); };
+    updates.unavailableReason = [] { return Updater::shared().unavailableReason(); };
+    updates.feedHost = Updater::shared().feedHost();
     return updates;
 }
 

@@ -1,12 +1,53 @@
 #pragma once
 
+#include "platform/Installation.h"
+
+#include <QString>
+#include <optional>
+
 namespace zarvo::app {
 
-// Moving a downloaded copy into its installed place before it runs.
-namespace Installer {
-// True when another copy takes over and this one must stop starting. Installing portable copies is
-// not built yet, so every copy runs where it lies.
-bool handOffIfNeeded();
-} // namespace Installer
+// Moving a portable copy into its installed place (~/.local/opt/Zarvo) before it runs. A copy started
+// from an image (a read-only, loop or FUSE mount), from the temporary folder or from Downloads offers
+// to install itself, opens the installed copy and quits; the installed copy quits other copies and
+// unmounts the image it came from. A copy that finds an equal or newer build installed opens that one.
+class Installer {
+public:
+    // The hand-off arguments the installer passes to the copy it opens.
+    static constexpr const char* installedArgument = "--installed";
+    static constexpr const char* ejectVolumeArgument = "--eject-volume";
+
+    explicit Installer(Installation& installation) : m_i(installation) {}
+
+    // The decision tree; true: another copy takes over and this one must not go on starting.
+    bool decide();
+
+    // The process's decision, made once on the installation given to setUp() (later calls answer the
+    // same); false without one (a build that never installs itself, or a test).
+    static bool handOffIfNeeded();
+    static void setUp(Installation* installation);
+    // The installation given to setUp(); none in a process that never installs (a test).
+    static Installation* installation();
+
+    // Copies the copy at `source` into place, through a staging folder beside the destination, and
+    // swaps it in; the error shown when it failed.
+    std::optional<QString> install(const QString& source);
+    std::optional<QString> installAsAdministrator(const QString& source, const QString& staging);
+    void openInstalledCopy(const std::optional<QString>& volume, bool fresh);
+    void ejectVolumeIfAsked();
+    // The image mount holding `path`: the longest mount point that is a folder above it.
+    std::optional<QString> imageVolume(const QString& path) const;
+    bool isInDownloads(const QString& path) const;
+    bool isInTemporaryFolder(const QString& path) const;
+
+    // Builds ordered as numbers where both have digits ("9" < "10"), else as text.
+    static int compareBuilds(const QString& a, const QString& b);
+    // A missing build counts as "0".
+    static QString build(const std::optional<Installation::Info>& info);
+
+private:
+    Installation& m_i;
+    std::optional<Installation::Info> m_running;
+};
 
 } // namespace zarvo::app

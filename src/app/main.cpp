@@ -1,4 +1,5 @@
 #include "app/AppDelegate.h"
+#include "app/Installer.h"
 #include "cli/InstanceRequests.h"
 #include "clipboard/ClipStore.h"
 #include "clipboard/ClipStoreLock.h"
@@ -11,6 +12,7 @@
 #include "platform/linux/InstanceLock.h"
 #include "platform/linux/LinuxAppearance.h"
 #include "platform/linux/LinuxEnvironment.h"
+#include "platform/linux/LinuxInstallation.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "store/Favorites.h"
 #include "store/History.h"
@@ -60,14 +62,20 @@ int main(int argc, char** argv) {
             return usage(0);
         else if (arg == "-platform" && i + 1 < argc)
             ++i; // Qt's own
+        else if (arg == app::Installer::installedArgument)
+            ; // opened by the installer
+        else if (arg == app::Installer::ejectVolumeArgument && i + 1 < argc)
+            ++i; // the image the installer came from
         else
             return usage(2);
     }
 
-    // A running instance takes the request; no widget is built for that.
+    // A running instance takes the request; no widget is built for that. A portable copy first looks
+    // whether it is to install itself or to take over from another copy.
     const QJsonObject message{{QStringLiteral("type"), request},
                               {QStringLiteral("startupId"), qEnvironmentVariable("DESKTOP_STARTUP_ID")}};
-    {
+    const bool portable = request != QLatin1String("quit") && linux_::LinuxInstallation::isPortableCopy();
+    if (!portable) {
         QCoreApplication client(argc, argv);
         const linux_::LinuxEnvironment environment;
         const linux_::InstanceReply reply = linux_::InstanceClient::send(environment, message, 3000);
@@ -97,7 +105,7 @@ int main(int argc, char** argv) {
     int count = int(arguments.size());
     arguments.push_back(nullptr);
     QApplication::setApplicationName(QStringLiteral("Zarvo"));
-    QApplication::setDesktopFileName(QStringLiteral("zarvo"));
+    QApplication::setDesktopFileName(QStringLiteral("com.velorin.zarvo"));
     QApplication app(count, arguments.data());
     QApplication::setQuitOnLastWindowClosed(false);
     ui::Icons::setUp();
@@ -113,6 +121,10 @@ int main(int argc, char** argv) {
         logLine(QStringLiteral("zarvo: ") + linux_::LinuxPlatform::noDisplayMessage(QStringLiteral("Zarvo")));
         return 1;
     }
+    // Installing comes first: a copy that hands off to the installed one sets nothing else up.
+    linux_::LinuxInstallation installation(*platform.environment);
+    if (portable) app::Installer::setUp(&installation);
+    if (app::Installer::handOffIfNeeded()) return 0;
 
     // One instance: if another one started in the meantime, it takes the request.
     linux_::InstanceLock lock(*platform.environment);

@@ -144,4 +144,14 @@ std::optional<uid_t> peerUser(int socketDescriptor) {
     return credentials.uid;
 }
 
+std::optional<pid_t> peerProcess(int socketDescriptor) {
+    if (socketDescriptor < 0) return std::nullopt;
+    struct ucred credentials {};
+    socklen_t length = sizeof(credentials);
+    if (::getsockopt(socketDescriptor, SOL_SOCKET, SO_PEERCRED, &credentials, &length) != 0 ||
+        length != sizeof(credentials) || credentials.pid <= 0)
+        return std::nullopt;
+    return credentials.pid;
+}
+
 } // namespace zarvo::linux_

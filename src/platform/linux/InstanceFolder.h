@@ -33,5 +33,7 @@ bool isPrivateFolder(const QString& path, bool followLink, QString* why = nullpt
 
 // The effective user at the other end of a connected local socket; none when it cannot be told.
 std::optional<uid_t> peerUser(int socketDescriptor);
+// The process at the other end of a connected local socket; none when it cannot be told.
+std::optional<pid_t> peerProcess(int socketDescriptor);
 
 } // namespace zarvo::linux_

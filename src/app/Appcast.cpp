@@ -1,0 +1,80 @@
+#include "app/Appcast.h"
+
+#include "app/Installer.h"
+
+#include <QTextDocumentFragment>
+#include <QXmlStreamReader>
+#include <optional>
+
+namespace zarvo::app::Appcast {
+
+namespace {
+
+const QString kSparkle = QStringLiteral("http://www.andymatuschak.org/xml-namespaces/sparkle");
+
+struct Reading {
+    Item item;
+    std::optional<QString> os;
+    bool hasEnclosure = false;
+};
+
+QString attribute(const QXmlStreamAttributes& attributes, const QString& name) {
+    if (attributes.hasAttribute(kSparkle, name)) return attributes.value(kSparkle, name).toString();
+    return {};
+}
+
+} // namespace
+
+std::variant<Item, QString> newest(const QByteArray& feed, const QString& os) {
+    if (feed.size() > maximumFeedBytes)
+        return QStringLiteral("The update feed is larger than %1 bytes.").arg(maximumFeedBytes);
+    QXmlStreamReader xml(feed);
+    std::optional<Item> best;
+    std::optional<Reading> current;
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::DTD)
+            return QStringLiteral("The update feed declares a DTD, which is not allowed.");
+        if (token == QXmlStreamReader::StartElement) {
+            const QStringView name = xml.name();
+            if (name == QLatin1String("item") && xml.namespaceUri().isEmpty()) {
+                current = Reading{};
+            } else if (current && name == QLatin1String("enclosure")) {
+                const QXmlStreamAttributes a = xml.attributes();
+                const QString enclosureOs = attribute(a, QStringLiteral("os"));
+                if (enclosureOs != os) continue;
+                current->hasEnclosure = true;
+                current->item.url = QUrl(a.value(QLatin1String("url")).toString());
+                current->item.length = a.value(QLatin1String("length")).toLongLong();
+                current->item.signature =
+                    QByteArray::fromBase64(attribute(a, QStringLiteral("edSignature")).toLatin1());
+                const QString build = attribute(a, QStringLiteral("version"));
+                if (!build.isEmpty()) current->item.build = build;
+                const QString version = attribute(a, QStringLiteral("shortVersionString"));
+                if (!version.isEmpty()) current->item.version = version;
+            } else if (current && xml.namespaceUri() == kSparkle && name == QLatin1String("version")) {
+                current->item.build = xml.readElementText().trimmed();
+            } else if (current && xml.namespaceUri() == kSparkle &&
+                       name == QLatin1String("shortVersionString")) {
+                current->item.version = xml.readElementText().trimmed();
+            } else if (current && name == QLatin1String("description")) {
+                // Notes may be HTML; only their text is shown.
+                current->item.notes =
+                    QTextDocumentFragment::fromHtml(xml.readElementText()).toPlainText().trimmed();
+            }
+        } else if (token == QXmlStreamReader::EndElement && current && xml.name() == QLatin1String("item") &&
+                   xml.namespaceUri().isEmpty()) {
+            if (current->hasEnclosure && !current->item.build.isEmpty()) {
+                if (current->item.version.isEmpty()) current->item.version = current->item.build;
+                if (!best || Installer::compareBuilds(current->item.build, best->build) > 0)
+                    best = current->item;
+            }
+            current.reset();
+        }
+    }
+    if (xml.hasError()) return QStringLiteral("The update feed is not readable: %1.").arg(xml.errorString());
+    if (!best) return QStringLiteral("The update feed offers no download for Linux.");
+    return *best;
+}
+
+} // namespace zarvo::app::Appcast

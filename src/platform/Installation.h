@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace zarvo {
+
+// What the self-installer reaches on the desktop: where the running copy and the installed copy lie,
+// their information files, the mounts they lie on, the folders it copies and swaps, the alerts it
+// shows and the copies it starts, quits and unmounts. The back end does the real thing; tests a fake.
+class Installation {
+public:
+    // A copy's information file (Info.json beside the programs).
+    struct Info {
+        QString identifier;
+        std::optional<QString> build;   // "CFBundleVersion"
+        std::optional<QString> version; // "CFBundleShortVersionString"
+        bool operator==(const Info&) const = default;
+    };
+    // The result of copying a folder: an error text, and whether it failed for want of permission
+    // (a folder not writable, a read-only file system), which the administrator path can overcome.
+    struct Failure {
+        QString message;
+        bool notPermitted = false;
+    };
+    // How a program run as administrator ended.
+    struct AdminResult {
+        int exitCode = -1;
+        QString standardError;
+    };
+
+    virtual ~Installation() = default;
+
+    // The running copy's folder, symbolic links resolved.
+    virtual QString runningFolder() const = 0;
+    virtual QStringList arguments() const = 0;
+    // The installed copy's folder (~/.local/opt/Zarvo); its parent holds the staging copies.
+    virtual QString destination() const = 0;
+    // The user's Downloads folder, links resolved; empty when there is none.
+    virtual QString downloadsFolder() const = 0;
+    virtual QString tempFolder() const = 0;
+    virtual QString resolved(const QString& path) const = 0;
+    // The mount points of every mounted file system, and whether the one at `mountPoint` is an image
+    // (read-only, loop, optical or FUSE).
+    virtual QStringList mountPoints() const = 0;
+    virtual bool isImage(const QString& mountPoint) const = 0;
+    virtual std::optional<Info> info(const QString& folder) const = 0;
+    virtual bool exists(const QString& path) const = 0;
+
+    // A modal question; the index of the button pressed, -1 when the alert was closed.
+    virtual int ask(const QString& message, const QString& informative, const QStringList& buttons) = 0;
+    virtual void alert(const QString& message, const QString& informative) = 0;
+
+    virtual std::optional<Failure> copyFolder(const QString& from, const QString& to) = 0;
+    // Puts `staging` at `destination` in one step; a folder that was there is left at `staging`.
+    virtual std::optional<QString> swap(const QString& staging, const QString& destination) = 0;
+    virtual std::optional<QString> moveToTrash(const QString& path) = 0;
+    virtual void removeFolder(const QString& path) = 0;
+    // The links in ~/.local/bin, the desktop entry and the icons of the copy at `folder`.
+    virtual void integrate(const QString& folder) = 0;
+    // Copies `source` to `staging` as administrator, checks the copy, moves a folder at `destination`
+    // to `trash` and the copy into place; on any failure the staging copy is removed. Waited for.
+    virtual AdminResult installAsAdministrator(const QString& source, const QString& staging,
+                                               const QString& destination, const QString& trash) = 0;
+    // The freedesktop Trash's place for a folder moved there by path under `name`, and the record
+    // that tells where it came from.
+    virtual QString trashPath(const QString& name) const = 0;
+    virtual void recordTrashed(const QString& trashedPath, const QString& originalPath) = 0;
+
+    // Asks every other running copy (also of the former identifier) to quit, forcing it after 5 s.
+    virtual void quitOtherCopies() = 0;
+    // Whether the copy at `folder` is the running instance.
+    virtual bool isRunning(const QString& folder) const = 0;
+    // Starts the copy at `folder` with `arguments`, or shows the running one; an error text.
+    virtual std::optional<QString> open(const QString& folder, const QStringList& arguments) = 0;
+    // Unmounts an image in the background, retrying while copies still run from it.
+    virtual void eject(const QString& volume) = 0;
+    // Leaves a shell behind that unmounts the image after this process has ended.
+    virtual void ejectAfterExit(const QString& volume) = 0;
+    // Ends this process once the event loop runs (or at once when it is not running).
+    virtual void terminate() = 0;
+
+    virtual QString newUuid() const = 0;
+    virtual qint64 secondsSinceEpoch() const = 0;
+};
+
+} // namespace zarvo

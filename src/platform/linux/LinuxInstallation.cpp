@@ -1,0 +1,485 @@
+#include "platform/linux/LinuxInstallation.h"
+
+#include "platform/Environment.h"
+#include "platform/linux/GioIncludes.h"
+#include "platform/linux/InstanceChannel.h"
+#include "platform/linux/InstanceFolder.h"
+#include "platform/linux/LinuxEnvironment.h"
+#include "platform/linux/LinuxLoginItems.h"
+#include "platform/linux/LinuxWorkspace.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDateTime>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocalSocket>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QThread>
+#include <QUrl>
+#include <QUuid>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zarvo::linux_ {
+
+namespace {
+
+const QString kFormerIdentifier = QStringLiteral("com.velorin.quenlark");
+const QString kDesktopEntry = QStringLiteral("com.velorin.zarvo.desktop");
+
+QString decodeOctal(const QByteArray& field) {
+    QByteArray out;
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        if (field[i] == '\\' && i + 3 < field.size()) {
+            bool ok = false;
+            const int value = field.mid(i + 1, 3).toInt(&ok, 8);
+            if (ok) {
+                out += char(value);
+                i += 3;
+                continue;
+            }
+        }
+        out += field[i];
+    }
+    return QFile::decodeName(out);
+}
+
+QString errnoText(const QString& what, const QString& path) {
+    return QStringLiteral("%1 “%2”: %3").arg(what, path, QString::fromLocal8Bit(std::strerror(errno)));
+}
+
+bool isPermissionError(int error) {
+    return error == EACCES || error == EPERM || error == EROFS;
+}
+
+// The program a running process executes; empty when it cannot be read.
+QString executableOf(pid_t pid) {
+    return QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget();
+}
+
+bool isAlive(pid_t pid) {
+    return ::kill(pid, 0) == 0 || errno == EPERM;
+}
+
+// Turns the event loop in 0.1 s slices until `pid` is gone or `deadline` passes.
+bool waitForExit(pid_t pid, const QDeadlineTimer& deadline) {
+    while (isAlive(pid)) {
+        if (deadline.hasExpired()) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
+        QThread::msleep(20);
+    }
+    return true;
+}
+
+// Copies a tree, keeping modes and links; the first error stops it.
+std::optional<Installation::Failure> copyTree(const QString& from, const QString& to) {
+    struct stat info {};
+    if (::lstat(QFile::encodeName(from).constData(), &info) != 0)
+        return Installation::Failure{errnoText(QStringLiteral("Cannot read"), from), false};
+    const QByteArray target = QFile::encodeName(to);
+    if (S_ISLNK(info.st_mode)) {
+        char buffer[4096];
+        const ssize_t size = ::readlink(QFile::encodeName(from).constData(), buffer, sizeof buffer - 1);
+        if (size < 0) return Installation::Failure{errnoText(QStringLiteral("Cannot read"), from), false};
+        buffer[size] = 0;
+        if (::symlink(buffer, target.constData()) != 0)
+            return Installation::Failure{errnoText(QStringLiteral("Cannot create"), to),
+                                         isPermissionError(errno)};
+        return std::nullopt;
+    }
+    if (S_ISDIR(info.st_mode)) {
+        if (::mkdir(target.constData(), 0700) != 0)
+            return Installation::Failure{errnoText(QStringLiteral("Cannot create"), to),
+                                         isPermissionError(errno)};
+        QDir dir(from);
+        for (const QString& name :
+             dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+            if (auto failure = copyTree(dir.filePath(name), to + QLatin1Char('/') + name)) return failure;
+        }
+        ::chmod(target.constData(), info.st_mode & 07777);
+        return std::nullopt;
+    }
+    if (!S_ISREG(info.st_mode)) return std::nullopt; // sockets, devices: nothing a copy needs
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly))
+        return Installation::Failure{QStringLiteral("Cannot read “%1”: %2").arg(from, source.errorString()),
+                                     false};
+    const int out = ::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, info.st_mode & 0777);
+    if (out < 0)
+        return Installation::Failure{errnoText(QStringLiteral("Cannot create"), to),
+                                     isPermissionError(errno)};
+    QFile sink;
+    sink.open(out, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
+    while (!source.atEnd()) {
+        const QByteArray chunk = source.read(1 << 20);
+        if (chunk.isEmpty() && source.error() != QFileDevice::NoError)
+            return Installation::Failure{
+                QStringLiteral("Cannot read “%1”: %2").arg(from, source.errorString()), false};
+        if (sink.write(chunk) != chunk.size())
+            return Installation::Failure{QStringLiteral("Cannot write “%1”: %2").arg(to, sink.errorString()),
+                                         false};
+    }
+    if (!sink.flush() || ::fsync(out) != 0)
+        return Installation::Failure{errnoText(QStringLiteral("Cannot write"), to), false};
+    return std::nullopt;
+}
+
+// A shell that unmounts `volume`: GIO first (a udisks mount of the desktop), then umount; it retries
+// while copies still run from the image, after `waitFor` (a process id) has ended when one is given.
+void startUnmounter(const QString& volume, qint64 waitFor) {
+    static const QString script =
+        QStringLiteral("[ \"$2\" -gt 0 ] && while kill -0 \"$2\" 2>/dev/null; do sleep 0.2; done; sleep 1; "
+                       "for i in 1 2 3 4 5; do gio mount -u \"$1\" 2>/dev/null && exit 0; umount \"$1\" "
+                       "2>/dev/null && exit 0; "
+                       "sleep 2; done; exit 1");
+    QProcess::startDetached(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script, QStringLiteral("sh"),
+                                                        volume, QString::number(waitFor)});
+}
+
+} // namespace
+
+QList<LinuxInstallation::Mount> LinuxInstallation::parseMountInfo(const QByteArray& text) {
+    QList<Mount> result;
+    for (const QByteArray& line : text.split('\n')) {
+        const QList<QByteArray> fields = line.split(' ');
+        // id parent major:minor root mount-point options [optional…] - type source super-options
+        const qsizetype dash = fields.indexOf("-");
+        if (fields.size() < 6 || dash < 6 || dash + 3 > fields.size()) continue;
+        Mount mount;
+        mount.mountPoint = decodeOctal(fields[4]);
+        for (const QByteArray& option : fields[5].split(','))
+            mount.options << QString::fromUtf8(option);
+        mount.type = decodeOctal(fields[dash + 1]);
+        mount.source = decodeOctal(fields[dash + 2]);
+        if (dash + 3 < fields.size())
+            for (const QByteArray& option : fields[dash + 3].split(','))
+                mount.options << QString::fromUtf8(option);
+        result << mount;
+    }
+    return result;
+}
+
+bool LinuxInstallation::isImageMount(const Mount& mount) {
+    static const QStringList imageTypes{QStringLiteral("iso9660"), QStringLiteral("udf"),
+                                        QStringLiteral("squashfs"), QStringLiteral("erofs"),
+                                        QStringLiteral("cramfs")};
+    return mount.options.contains(QLatin1String("ro")) || imageTypes.contains(mount.type) ||
+           mount.type.startsWith(QLatin1String("fuse")) ||
+           mount.source.startsWith(QLatin1String("/dev/loop")) ||
+           mount.source.startsWith(QLatin1String("/dev/sr"));
+}
+
+bool LinuxInstallation::isPortableCopy() {
+    const QString program = QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
+    QFile file(QFileInfo(program).path() + QLatin1String("/Info.json"));
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    return QJsonDocument::fromJson(file.read(64 * 1024))
+               .object()
+               .value(QLatin1String("CFBundleIdentifier")) == QLatin1String(kAppIdentifier);
+}
+
+LinuxInstallation::LinuxInstallation(const Environment& environment) : m_environment(environment) {}
+
+QString LinuxInstallation::runningFolder() const {
+    return QCoreApplication::applicationDirPath();
+}
+
+QStringList LinuxInstallation::arguments() const {
+    return QCoreApplication::arguments();
+}
+
+QString LinuxInstallation::destination() const {
+    return m_environment.homePath() + QLatin1String("/.local/opt/Zarvo");
+}
+
+QString LinuxInstallation::downloadsFolder() const {
+    const QString folder = xdgUserDir(m_environment, QStringLiteral("DOWNLOAD"), QStringLiteral("Downloads"));
+    return folder.isEmpty() ? folder : resolved(folder);
+}
+
+QString LinuxInstallation::tempFolder() const {
+    return m_environment.tempPath();
+}
+
+QString LinuxInstallation::resolved(const QString& path) const {
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(path) : canonical;
+}
+
+QList<LinuxInstallation::Mount> LinuxInstallation::mounts() const {
+    QFile file(QStringLiteral("/proc/self/mountinfo"));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return parseMountInfo(file.readAll());
+}
+
+QStringList LinuxInstallation::mountPoints() const {
+    QStringList points;
+    for (const Mount& mount : mounts())
+        points << mount.mountPoint;
+    return points;
+}
+
+bool LinuxInstallation::isImage(const QString& mountPoint) const {
+    // The last mount at a place is the one seen there.
+    const QList<Mount> all = mounts();
+    for (auto it = all.rbegin(); it != all.rend(); ++it)
+        if (it->mountPoint == mountPoint) return isImageMount(*it);
+    return false;
+}
+
+std::optional<Installation::Info> LinuxInstallation::info(const QString& folder) const {
+    QFile file(folder + QLatin1String("/Info.json"));
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QJsonObject object = QJsonDocument::fromJson(file.read(64 * 1024)).object();
+    if (object.isEmpty()) return std::nullopt;
+    Info info;
+    info.identifier = object.value(QLatin1String("CFBundleIdentifier")).toString();
+    const QJsonValue build = object.value(QLatin1String("CFBundleVersion"));
+    if (build.isString()) info.build = build.toString();
+    const QJsonValue version = object.value(QLatin1String("CFBundleShortVersionString"));
+    if (version.isString()) info.version = version.toString();
+    return info;
+}
+
+bool LinuxInstallation::exists(const QString& path) const {
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
+}
+
+int LinuxInstallation::ask(const QString& message, const QString& informative, const QStringList& buttons) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Zarvo"), message);
+    box.setInformativeText(informative);
+    QList<QPushButton*> made;
+    for (qsizetype i = 0; i < buttons.size(); ++i)
+        made << box.addButton(buttons[i], i == 0 ? QMessageBox::AcceptRole : QMessageBox::RejectRole);
+    if (!made.isEmpty()) box.setDefaultButton(made.first());
+    box.setWindowModality(Qt::ApplicationModal);
+    box.show();
+    box.activateWindow();
+    box.raise();
+    box.exec();
+    return int(made.indexOf(qobject_cast<QPushButton*>(box.clickedButton())));
+}
+
+void LinuxInstallation::alert(const QString& message, const QString& informative) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Zarvo"), message, QMessageBox::Ok);
+    box.setInformativeText(informative);
+    box.show();
+    box.activateWindow();
+    box.exec();
+}
+
+std::optional<Installation::Failure> LinuxInstallation::copyFolder(const QString& from, const QString& to) {
+    const QString parent = QFileInfo(to).path();
+    if (!QDir().mkpath(parent))
+        return Failure{QStringLiteral("Cannot create “%1”").arg(parent),
+                       !QFileInfo(QFileInfo(parent).path()).isWritable()};
+    return copyTree(from, to);
+}
+
+std::optional<QString> LinuxInstallation::swap(const QString& staging, const QString& destination) {
+    const QByteArray from = QFile::encodeName(staging), to = QFile::encodeName(destination);
+    if (!exists(destination)) {
+        if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+            return std::nullopt;
+        if (errno != EINVAL && errno != ENOSYS)
+            return errnoText(QStringLiteral("Cannot move into place"), destination);
+        if (::rename(from.constData(), to.constData()) == 0) return std::nullopt;
+        return errnoText(QStringLiteral("Cannot move into place"), destination);
+    }
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) == 0)
+        return std::nullopt;
+    if (errno != EINVAL && errno != ENOSYS) return errnoText(QStringLiteral("Cannot swap in"), destination);
+    // A file system without the exchange: two renames, the old copy first out of the way.
+    const QByteArray aside = from + "-old";
+    if (::rename(to.constData(), aside.constData()) != 0)
+        return errnoText(QStringLiteral("Cannot move aside"), destination);
+    if (::rename(from.constData(), to.constData()) != 0) {
+        const QString error = errnoText(QStringLiteral("Cannot move into place"), destination);
+        ::rename(aside.constData(), to.constData());
+        return error;
+    }
+    ::rename(aside.constData(), from.constData());
+    return std::nullopt;
+}
+
+std::optional<QString> LinuxInstallation::moveToTrash(const QString& path) {
+    GRef<GFile> file(g_file_new_for_path(QFile::encodeName(path).constData()));
+    GErrorHolder error;
+    if (!g_file_trash(file.get(), nullptr, error.out())) return error.message();
+    return std::nullopt;
+}
+
+void LinuxInstallation::removeFolder(const QString& path) {
+    if (exists(path)) QDir(path).removeRecursively();
+}
+
+void LinuxInstallation::integrate(const QString& folder) {
+    // Links in ~/.local/bin; a file of the user's own there is left alone.
+    const QString bin = m_environment.homePath() + QLatin1String("/.local/bin");
+    QDir().mkpath(bin);
+    for (const char* program : {"zarvo", "zarvo-cli"}) {
+        const QString link = bin + QLatin1Char('/') + QLatin1String(program);
+        const QFileInfo existing(link);
+        if (existing.exists() && !existing.isSymLink()) continue;
+        QFile::remove(link);
+        QFile::link(folder + QLatin1Char('/') + QLatin1String(program), link);
+    }
+    // The desktop entry, starting the installed program by its absolute path.
+    QFile entry(folder + QLatin1Char('/') + kDesktopEntry);
+    if (entry.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        const QString program = LinuxLoginItems::execLine(folder + QLatin1String("/zarvo"));
+        QStringList lines = QString::fromUtf8(entry.readAll()).split(QLatin1Char('\n'));
+        for (QString& line : lines) {
+            if (line == QLatin1String("Exec=zarvo") || line.startsWith(QLatin1String("Exec=zarvo ")))
+                line = QLatin1String("Exec=") + program + line.mid(int(qstrlen("Exec=zarvo")));
+        }
+        const QString applications = m_environment.dataHome() + QLatin1String("/applications");
+        QDir().mkpath(applications);
+        QSaveFile out(applications + QLatin1Char('/') + kDesktopEntry);
+        if (out.open(QIODevice::WriteOnly | QIODevice::Text)) {
+            out.write(lines.join(QLatin1Char('\n')).toUtf8());
+            out.commit();
+        }
+    }
+    // The icons, into the user's hicolor theme.
+    const QString icons = folder + QLatin1String("/icons/hicolor");
+    const QString theme = m_environment.dataHome() + QLatin1String("/icons/hicolor");
+    QDirIterator it(icons, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString target = theme + path.mid(icons.size());
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::remove(target);
+        QFile::copy(path, target);
+    }
+    // The folder's time stamp tells icon caches to look again.
+    ::utimensat(AT_FDCWD, QFile::encodeName(theme).constData(), nullptr, 0);
+}
+
+const QString& LinuxInstallation::administratorScript() {
+    static const QString script = QStringLiteral(
+        "/bin/cp -a -- \"$1\" \"$2\" && if [ -f \"$2/Info.json\" ]; then "
+        "{ [ ! -e \"$3\" ] || { /bin/mkdir -p -- \"${4%/*}\" && /bin/mv -- \"$3\" \"$4\"; }; } && "
+        "/bin/mv -- \"$2\" \"$3\"; else false; fi || { /bin/rm -rf -- \"$2\"; exit 1; }");
+    return script;
+}
+
+Installation::AdminResult LinuxInstallation::installAsAdministrator(const QString& source,
+                                                                    const QString& staging,
+                                                                    const QString& destination,
+                                                                    const QString& trash) {
+    // pkexec needs a living parent: it is waited for, not left behind.
+    QProcess process;
+    process.setProgram(QStringLiteral("pkexec"));
+    process.setArguments({QStringLiteral("/bin/sh"), QStringLiteral("-c"), administratorScript(),
+                          QStringLiteral("sh"), source, staging, destination, trash});
+    process.start();
+    if (!process.waitForStarted(10000)) return AdminResult{-1, QStringLiteral("pkexec could not be started")};
+    while (!process.waitForFinished(100))
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    if (process.exitStatus() != QProcess::NormalExit)
+        return AdminResult{-1, QStringLiteral("pkexec crashed")};
+    return AdminResult{process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+QString LinuxInstallation::trashPath(const QString& name) const {
+    return m_environment.dataHome() + QLatin1String("/Trash/files/") + name;
+}
+
+void LinuxInstallation::recordTrashed(const QString& trashedPath, const QString& originalPath) {
+    const QString info = m_environment.dataHome() + QLatin1String("/Trash/info/") +
+                         QFileInfo(trashedPath).fileName() + QLatin1String(".trashinfo");
+    QDir().mkpath(QFileInfo(info).path());
+    QSaveFile file(info);
+    if (!file.open(QIODevice::WriteOnly)) return;
+    file.write("[Trash Info]\nPath=" + QUrl::toPercentEncoding(originalPath, "/") + "\nDeletionDate=" +
+               QDateTime::currentDateTime().toString(Qt::ISODate).left(19).toUtf8() + "\n");
+    file.commit();
+}
+
+std::optional<pid_t> LinuxInstallation::instanceProcess(const QString& identifier) const {
+    const LinuxEnvironment environment(identifier);
+    const auto folder = InstanceFolder::locate(environment, false);
+    if (!folder) return std::nullopt;
+    QLocalSocket socket;
+    socket.connectToServer(QDir(*folder).filePath(InstanceFolder::socketName(environment)));
+    if (!socket.waitForConnected(1000)) return std::nullopt;
+    const int descriptor = int(socket.socketDescriptor());
+    const auto user = peerUser(descriptor);
+    const auto pid = peerProcess(descriptor);
+    socket.abort();
+    if (!user || *user != ::geteuid()) return std::nullopt;
+    return pid;
+}
+
+void LinuxInstallation::quitOtherCopies() {
+    const QString self = executableOf(::getpid());
+    for (const QString& identifier : {QString::fromLatin1(kAppIdentifier), kFormerIdentifier}) {
+        const auto pid = instanceProcess(identifier);
+        // The same program running already is this copy's own instance, not another copy.
+        if (!pid || *pid == ::getpid() || executableOf(*pid) == self) continue;
+        const LinuxEnvironment environment(identifier);
+        InstanceClient::send(environment, QJsonObject{{QStringLiteral("type"), QStringLiteral("quit")}},
+                             2000);
+        if (waitForExit(*pid, QDeadlineTimer(5000))) continue;
+        ::kill(*pid, SIGTERM);
+        if (waitForExit(*pid, QDeadlineTimer(2000))) continue;
+        ::kill(*pid, SIGKILL);
+        waitForExit(*pid, QDeadlineTimer(1000));
+    }
+}
+
+bool LinuxInstallation::isRunning(const QString& folder) const {
+    const auto pid = instanceProcess(QString::fromLatin1(kAppIdentifier));
+    return pid && executableOf(*pid) == resolved(folder + QLatin1String("/zarvo"));
+}
+
+std::optional<QString> LinuxInstallation::open(const QString& folder, const QStringList& arguments) {
+    if (isRunning(folder)) {
+        const InstanceReply reply = InstanceClient::send(
+            m_environment, QJsonObject{{QStringLiteral("type"), QStringLiteral("show")}}, 3000);
+        if (reply.status == InstanceReply::Status::answered) return std::nullopt;
+        return reply.error.isEmpty() ? QStringLiteral("The running Zarvo did not answer.") : reply.error;
+    }
+    const QString program = folder + QLatin1String("/zarvo");
+    if (!QProcess::startDetached(program, arguments, m_environment.homePath()))
+        return QStringLiteral("“%1” could not be started.").arg(program);
+    return std::nullopt;
+}
+
+void LinuxInstallation::eject(const QString& volume) {
+    startUnmounter(volume, 0);
+}
+
+void LinuxInstallation::ejectAfterExit(const QString& volume) {
+    startUnmounter(volume, QCoreApplication::applicationPid());
+}
+
+void LinuxInstallation::terminate() {
+    QCoreApplication::exit(0);
+}
+
+QString LinuxInstallation::newUuid() const {
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+qint64 LinuxInstallation::secondsSinceEpoch() const {
+    return QDateTime::currentSecsSinceEpoch();
+}
+
+} // namespace zarvo::linux_

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "platform/Installation.h"
+
+#include <QByteArray>
+#include <QList>
+#include <sys/types.h>
+
+namespace zarvo {
+class Environment;
+}
+
+namespace zarvo::linux_ {
+
+// The self-installer on a Linux desktop: the portable folder Zarvo/ (the programs, Info.json, the
+// desktop entry and icons) is installed at ~/.local/opt/Zarvo, with links in ~/.local/bin and the desktop
+// entry and icons under $XDG_DATA_HOME. Images are told from /proc/self/mountinfo; other copies are
+// asked to quit over their instance socket; the administrator path runs through pkexec.
+class LinuxInstallation : public Installation {
+public:
+    // One line of /proc/self/mountinfo.
+    struct Mount {
+        QString mountPoint;
+        QString type;
+        QString source;
+        QStringList options; // the mount's own and the file system's
+        bool operator==(const Mount&) const = default;
+    };
+    // Reads mountinfo text (octal escapes such as \040 decoded).
+    static QList<Mount> parseMountInfo(const QByteArray& text);
+    // Read-only, loop, optical, FUSE, or a file system made for images.
+    static bool isImageMount(const Mount& mount);
+
+    // Whether the running program lies in a portable folder (an Info.json of ours beside it).
+    static bool isPortableCopy();
+
+    explicit LinuxInstallation(const Environment& environment);
+
+    QString runningFolder() const override;
+    QStringList arguments() const override;
+    QString destination() const override;
+    QString downloadsFolder() const override;
+    QString tempFolder() const override;
+    QString resolved(const QString& path) const override;
+    QStringList mountPoints() const override;
+    bool isImage(const QString& mountPoint) const override;
+    std::optional<Info> info(const QString& folder) const override;
+    bool exists(const QString& path) const override;
+
+    int ask(const QString& message, const QString& informative, const QStringList& buttons) override;
+    void alert(const QString& message, const QString& informative) override;
+
+    std::optional<Failure> copyFolder(const QString& from, const QString& to) override;
+    std::optional<QString> swap(const QString& staging, const QString& destination) override;
+    std::optional<QString> moveToTrash(const QString& path) override;
+    void removeFolder(const QString& path) override;
+    void integrate(const QString& folder) override;
+    AdminResult installAsAdministrator(const QString& source, const QString& staging,
+                                       const QString& destination, const QString& trash) override;
+    // The script run as administrator; its paths come only as "$1" (source) "$2" (staging)
+    // "$3" (destination) "$4" (Trash), never inside its text.
+    static const QString& administratorScript();
+    QString trashPath(const QString& name) const override;
+    void recordTrashed(const QString& trashedPath, const QString& originalPath) override;
+
+    void quitOtherCopies() override;
+    bool isRunning(const QString& folder) const override;
+    std::optional<QString> open(const QString& folder, const QStringList& arguments) override;
+    void eject(const QString& volume) override;
+    void ejectAfterExit(const QString& volume) override;
+    void terminate() override;
+
+    QString newUuid() const override;
+    qint64 secondsSinceEpoch() const override;
+
+    // The running instance of `identifier` of this user; none when nothing of ours listens.
+    std::optional<pid_t> instanceProcess(const QString& identifier) const;
+
+private:
+    QList<Mount> mounts() const;
+    const Environment& m_environment;
+};
+
+} // namespace zarvo::linux_

@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# The portable folder installing itself, for real: Zarvo/ packed into a squashfs image, loop-mounted
+# read-only, started from there on a private X server in a sandbox home. The test answers "Move to
+# Applications" with the keyboard; the installed copy must start from ~/.local/opt/Zarvo, quit the first
+# one, unmount the image and put its links, desktop entry and icons in place.
+# Usage: run-portable-install.sh BUILD_DIR   (77: skipped, for want of root, loop devices or tools)
+set -euo pipefail
+build=$(cd "$1" && pwd)
+here=$(cd "$(dirname "$0")/../.." && pwd)
+
+for tool in Xvfb openbox xdotool mksquashfs; do
+    command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
+done
+[ "$(id -u)" -eq 0 ] || { echo "skipped: loop-mounting an image needs root"; exit 77; }
+
+sandbox=$(mktemp -d "${TMPDIR:-/tmp}/zarvo-install.XXXXXX")
+pids=()
+mnt=$sandbox/media/Zarvo
+cleanup() {
+    [ -x "$HOME/.local/bin/zarvo" ] && "$HOME/.local/bin/zarvo" --quit >/dev/null 2>&1 || true
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    mountpoint -q "$mnt" 2>/dev/null && umount "$mnt" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$sandbox"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; cat "$sandbox"/*.log >&2 2>/dev/null || true; exit 1; }
+
+# The image: the portable folder as `make portable` lays it out.
+archive=$(bash "$here/scripts/make-portable.sh" "$build" | tail -n 1)
+mkdir -p "$sandbox/image" "$mnt"
+tar -C "$sandbox/image" -xzf "$archive"
+mksquashfs "$sandbox/image" "$sandbox/Zarvo.sqfs" -quiet -noappend >/dev/null
+mount -o loop,ro "$sandbox/Zarvo.sqfs" "$mnt" 2>"$sandbox/mount.log" || { echo "skipped: cannot loop-mount"; exit 77; }
+
+display=""
+for n in $(seq 141 190); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+        Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp -noreset >"$sandbox/xvfb.log" 2>&1 &
+        xvfb=$!
+        for _ in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$n" ] && { display=":$n"; break; }; sleep 0.05; done
+        if [ -n "$display" ]; then pids+=("$xvfb"); break; fi
+        kill "$xvfb" 2>/dev/null || true
+    fi
+done
+[ -n "$display" ] || fail "could not start Xvfb"
+export DISPLAY=$display
+export HOME=$sandbox/home
+export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
+export XDG_RUNTIME_DIR=$sandbox/runtime
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+unset XDG_CURRENT_DESKTOP XDG_SESSION_TYPE WAYLAND_DISPLAY SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
+export QT_QPA_PLATFORM=xcb ASAN_OPTIONS=detect_leaks=0
+openbox --sm-disable >"$sandbox/openbox.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 1 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.05; done
+
+# Which process runs the installed program (none: empty).
+installed_pid() {
+    for p in /proc/[0-9]*; do
+        [ "$(readlink "$p/exe" 2>/dev/null)" = "$HOME/.local/opt/Zarvo/zarvo" ] && { basename "$p"; return; }
+    done
+    true
+}
+
+"$mnt/Zarvo/zarvo" >"$sandbox/first.log" 2>&1 &
+first=$!
+pids+=("$first")
+window=$(timeout 30 xdotool search --sync --name '^Zarvo$' | head -n 1) || fail "no install question was shown"
+sleep 0.3
+xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+start=$(date +%s%N)
+xdotool key --clearmodifiers Return
+
+for _ in $(seq 1 200); do [ -n "$(installed_pid)" ] && break; sleep 0.05; done
+pid=$(installed_pid)
+[ -n "$pid" ] || fail "the installed copy did not start"
+elapsed=$(( ($(date +%s%N) - start) / 1000000 ))
+pids+=("$pid")
+for _ in $(seq 1 100); do kill -0 "$first" 2>/dev/null || break; sleep 0.05; done
+! kill -0 "$first" 2>/dev/null || fail "the copy on the image did not quit"
+tr '\0' ' ' <"/proc/$pid/cmdline" | grep -q -- "--installed --eject-volume $mnt" || fail "the hand-off arguments are missing"
+for _ in $(seq 1 300); do mountpoint -q "$mnt" || break; sleep 0.05; done
+! mountpoint -q "$mnt" || fail "the image is still mounted"
+
+[ "$(readlink "$HOME/.local/bin/zarvo")" = "$HOME/.local/opt/Zarvo/zarvo" ] || fail "no link in ~/.local/bin"
+grep -q "^Exec=\"$HOME/.local/opt/Zarvo/zarvo\"$" "$XDG_DATA_HOME/applications/com.velorin.zarvo.desktop" ||
+    fail "the desktop entry does not start the installed copy"
+[ -f "$XDG_DATA_HOME/icons/hicolor/scalable/apps/com.velorin.zarvo.svg" ] || fail "no icon"
+[ -z "$(ls -A "$HOME/.local/opt" | grep '^\.Zarvo' || true)" ] || fail "a staging folder was left"
+echo "installed from the image in $elapsed ms (Return pressed to the installed copy running)"
+
+# Started again from a later image of the same build, it opens the installed copy without asking.
+mount -o loop,ro "$sandbox/Zarvo.sqfs" "$mnt"
+"$mnt/Zarvo/zarvo" >"$sandbox/second.log" 2>&1 || fail "the second start failed"
+[ "$(installed_pid)" = "$pid" ] || fail "the running installed copy was replaced"
+for _ in $(seq 1 300); do mountpoint -q "$mnt" || break; sleep 0.05; done
+! mountpoint -q "$mnt" || fail "the second image is still mounted"
+echo "a second start from an image of the same build opened the installed copy and unmounted the image"

@@ -1,0 +1,151 @@
+#include "platform/linux/LinuxInstallation.h"
+
+#include "fakes/FakePlatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using zarvo::linux_::LinuxInstallation;
+
+namespace {
+
+void write(const QString& path, const QByteArray& text) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+QByteArray read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A portable folder of the given build.
+void makeCopy(const QString& folder, const QByteArray& build) {
+    write(folder + "/Info.json", "{\"CFBundleIdentifier\": \"com.velorin.zarvo\", \"CFBundleVersion\": \"" +
+                                     build + "\", \"CFBundleShortVersionString\": \"1." + build + "\"}");
+    write(folder + "/zarvo", "#!/bin/sh\necho " + build + "\n");
+    QFile::setPermissions(folder + "/zarvo",
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    write(folder + "/com.velorin.zarvo.desktop",
+          "[Desktop Entry]\nType=Application\nName=Zarvo\nExec=zarvo\n\n[Desktop Action Open]\nExec=zarvo "
+          "--toggle\n");
+    write(folder + "/icons/hicolor/48x48/apps/com.velorin.zarvo.png", "png");
+}
+
+struct LinuxInstallationTest : ::testing::Test {
+    QTemporaryDir root;
+    zarvo::fakes::FakeEnvironment environment;
+    std::unique_ptr<LinuxInstallation> installation;
+    void SetUp() override {
+        environment.home = root.filePath("home dir");
+        environment.data = environment.home + "/.local/share";
+        environment.temp = root.filePath("tmp");
+        QDir().mkpath(environment.home);
+        installation = std::make_unique<LinuxInstallation>(environment);
+    }
+};
+
+TEST(LinuxInstallationMounts, ImagesAreToldFromMountInfo) {
+    const QByteArray text = "22 1 254:0 / / rw,relatime - ext4 /dev/vda rw\n"
+                            "45 22 7:0 / /media/me/Zarvo\\0402 ro,nosuid - squashfs /dev/loop0 ro\n"
+                            "46 22 0:50 / /run/user/1000/gvfs rw - fuse.gvfsd-fuse gvfsd-fuse rw\n"
+                            "47 22 11:0 / /media/cd rw - iso9660 /dev/sr0 ro\n"
+                            "48 22 254:0 /src /srv/copy ro,relatime - ext4 /dev/vda rw\n"
+                            "49 22 0:30 / /home/me rw - tmpfs tmpfs rw\n"
+                            "garbage line\n";
+    const auto mounts = LinuxInstallation::parseMountInfo(text);
+    ASSERT_EQ(mounts.size(), 6);
+    EXPECT_EQ(mounts[1].mountPoint, QStringLiteral("/media/me/Zarvo 2"));
+    EXPECT_EQ(mounts[1].type, QStringLiteral("squashfs"));
+    EXPECT_EQ(mounts[1].source, QStringLiteral("/dev/loop0"));
+    const bool images[] = {false, true, true, true, true, false};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(LinuxInstallation::isImageMount(mounts[i]), images[i])
+            << mounts[i].mountPoint.toStdString();
+}
+
+TEST_F(LinuxInstallationTest, CopiesSwapsAndIntegratesAPortableFolder) {
+    const QString source = root.filePath("Downloads/Zarvo");
+    makeCopy(source, "10");
+    QFile::link("zarvo", source + "/zarvo-cli");
+    const QString destination = installation->destination();
+    EXPECT_EQ(destination, environment.home + "/.local/opt/Zarvo");
+    const QString staging = QFileInfo(destination).path() + "/.Zarvo-test";
+
+    ASSERT_FALSE(installation->copyFolder(source, staging));
+    EXPECT_TRUE(QFileInfo(staging + "/zarvo").isExecutable());
+    EXPECT_EQ(QFileInfo(staging + "/zarvo-cli").symLinkTarget(), staging + "/zarvo");
+    EXPECT_EQ(installation->info(staging)->build, QStringLiteral("10"));
+    // Copying over an existing folder fails rather than mixing two copies.
+    EXPECT_TRUE(installation->copyFolder(source, staging));
+
+    // Into an empty place, then over an older copy, which is left at the staging path.
+    ASSERT_FALSE(installation->swap(staging, destination));
+    EXPECT_FALSE(installation->exists(staging));
+    makeCopy(staging, "11");
+    ASSERT_FALSE(installation->swap(staging, destination));
+    EXPECT_EQ(installation->info(destination)->build, QStringLiteral("11"));
+    EXPECT_EQ(installation->info(staging)->build, QStringLiteral("10"));
+
+    installation->integrate(destination);
+    const QString bin = environment.home + "/.local/bin";
+    EXPECT_EQ(QFileInfo(bin + "/zarvo").symLinkTarget(), destination + "/zarvo");
+    const QByteArray entry = read(environment.data + "/applications/com.velorin.zarvo.desktop");
+    EXPECT_TRUE(entry.contains("\nExec=\"" + QFile::encodeName(destination) + "/zarvo\"\n"))
+        << entry.toStdString();
+    EXPECT_TRUE(entry.contains("\nExec=\"" + QFile::encodeName(destination) + "/zarvo\" --toggle\n"));
+    EXPECT_EQ(read(environment.data + "/icons/hicolor/48x48/apps/com.velorin.zarvo.png"), QByteArray("png"));
+    // A program of the user's own in ~/.local/bin is left alone.
+    QFile::remove(bin + "/zarvo-cli");
+    write(bin + "/zarvo-cli", "mine");
+    installation->integrate(destination);
+    EXPECT_EQ(read(bin + "/zarvo-cli"), QByteArray("mine"));
+}
+
+TEST_F(LinuxInstallationTest, TheAdministratorPathKeepsOddPathsWholeAndReportsRefusals) {
+    // A pkexec that runs its command as given (the "answer"), or refuses like the real one.
+    const QString fakeBin = root.filePath("bin");
+    write(fakeBin + "/pkexec",
+          "#!/bin/sh\ncase \"$ZARVO_FAKE_PKEXEC\" in cancel) exit 126;; refuse) exit 127;; esac\n"
+          "exec \"$@\"\n");
+    QFile::setPermissions(fakeBin + "/pkexec", QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(fakeBin) + ":" + path);
+
+    const QString odd = root.filePath("-it's a \"copy\" \\ of");
+    const QString source = odd + "/Zarvo";
+    makeCopy(source, "12");
+    const QString destination = odd + "/opt/Zarvo";
+    makeCopy(destination, "11");
+    const QString staging = odd + "/opt/.Zarvo-x";
+    const QString trash = odd + "/Trash/files/Zarvo 1";
+
+    qputenv("ZARVO_FAKE_PKEXEC", "cancel");
+    EXPECT_EQ(installation->installAsAdministrator(source, staging, destination, trash).exitCode, 126);
+    qputenv("ZARVO_FAKE_PKEXEC", "refuse");
+    EXPECT_EQ(installation->installAsAdministrator(source, staging, destination, trash).exitCode, 127);
+    EXPECT_EQ(installation->info(destination)->build, QStringLiteral("11"));
+
+    qputenv("ZARVO_FAKE_PKEXEC", "answer");
+    const auto done = installation->installAsAdministrator(source, staging, destination, trash);
+    EXPECT_EQ(done.exitCode, 0) << done.standardError.toStdString();
+    EXPECT_EQ(installation->info(destination)->build, QStringLiteral("12"));
+    EXPECT_EQ(installation->info(trash)->build, QStringLiteral("11"));
+    EXPECT_FALSE(installation->exists(staging));
+
+    // A source without an information file is refused, and its staging copy removed.
+    QFile::remove(source + "/Info.json");
+    const auto refused =
+        installation->installAsAdministrator(source, staging, destination, odd + "/Trash/files/Z2");
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_FALSE(installation->exists(staging));
+    EXPECT_EQ(installation->info(destination)->build, QStringLiteral("12"));
+    qputenv("PATH", path);
+}
+
+} // namespace
