@@ -106,6 +106,8 @@ public:
     void deleteClip(const QUuid& id);
     void clearUnpinned();
     void prune(const QDateTime& now);
+    // Against the store's own clock, as captures prune (a retention change applies at once).
+    void prune() { prune(now()); }
 
     // The kept representations of a copy, or none when it must not be stored.
     static std::optional<ClipItems> snapshot(const Pasteboard& pasteboard);

@@ -2,9 +2,7 @@
 
 #include "clipboard/ClipStore.h"
 #include "files/FolderAccess.h"
-#include "platform/Clock.h"
 #include "platform/HotKeyManager.h"
-#include "platform/Platform.h"
 #include "platform/PlatformWords.h"
 #include "platform/Workspace.h"
 #include "sources/Shortcuts.h"
@@ -299,10 +297,7 @@ SettingsSection* SettingsView::buildClipboard() {
         m_retention->addItem(QString::fromUtf8(r.title), r.days);
     connect(m_retention, &QComboBox::activated, this, [this](int index) {
         m_s.settings.setClipRetentionDays(m_retention->itemData(index).toInt());
-        if (m_s.clips) {
-            const Clock* clock = Platform::current().clock;
-            m_s.clips->prune(clock ? clock->now() : QDateTime::currentDateTime());
-        }
+        if (m_s.clips) m_s.clips->prune();
     });
 
     m_ignored = new Disclosure;
