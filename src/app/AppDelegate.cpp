@@ -79,7 +79,16 @@ bool AppDelegate::applicationDidFinishLaunching() {
     makePanel();
     setUpStatusItem();
     wireModel();
-    if (m_s.clips) m_s.clips->start();
+    if (m_s.clips) {
+        m_s.clips->start();
+        // A shorter retention applies at once, whoever set it (the settings window, zarvo-cli).
+        connect(&Settings::shared(), &Settings::changed, this,
+                [this, days = Settings::shared().clipRetentionDays()]() mutable {
+                    if (Settings::shared().clipRetentionDays() == days) return;
+                    days = Settings::shared().clipRetentionDays();
+                    m_s.clips->prune();
+                });
+    }
     Updater::shared();
     registerHotKeys();
     showPanel(false);

@@ -1,29 +1,17 @@
-#include "app/AppDelegate.h"
+#include "app/DesktopMain.h"
 #include "app/Installer.h"
-#include "cli/InstanceRequests.h"
-#include "clipboard/ClipStore.h"
-#include "clipboard/ClipStoreLock.h"
-#include "files/AppCatalog.h"
-#include "files/IndexMetadataQuery.h"
-#include "platform/HotKeyManager.h"
-#include "platform/linux/DesktopEntries.h"
-#include "platform/linux/FileDefaultsStore.h"
 #include "platform/linux/InstanceChannel.h"
-#include "platform/linux/InstanceLock.h"
-#include "platform/linux/LinuxAppearance.h"
 #include "platform/linux/LinuxEnvironment.h"
-#include "platform/linux/LinuxInstallation.h"
-#include "platform/linux/LinuxPlatform.h"
-#include "store/Favorites.h"
-#include "store/History.h"
-#include "store/Settings.h"
-#include "ui/Icons.h"
-#include "ui/Style.h"
+#include "platform/linux/ProgramLocation.h"
 
-#include <QApplication>
-#include <QTimer>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QJsonObject>
 #include <cstdio>
-#include <vector>
+#include <dlfcn.h>
+
+// This program links QtCore and QtNetwork only: it hands requests to the running instance, and loads
+// the desktop application's module when there is none to hand them to.
 
 namespace {
 
@@ -43,21 +31,44 @@ int usage(int status) {
     return status;
 }
 
+DesktopMainFunction loadDesktop() {
+    using namespace zarvo::linux_;
+    QString errors;
+    for (const QString& path : ProgramLocation::desktopModuleCandidates()) {
+        if (!QFileInfo::exists(path)) continue;
+        // Global symbols stay inside the module: it carries its own copy of what this program links.
+        void* module = dlopen(path.toLocal8Bit().constData(), RTLD_NOW | RTLD_LOCAL);
+        if (!module) {
+            errors += QLatin1String("\n  ") + QString::fromLocal8Bit(dlerror());
+            continue;
+        }
+        if (auto entry = reinterpret_cast<DesktopMainFunction>(dlsym(module, kDesktopMainSymbol)))
+            return entry;
+        errors += QLatin1String("\n  ") + path + QLatin1String(": no entry point");
+    }
+    logLine(QStringLiteral("zarvo: the desktop part of Zarvo cannot be loaded; reinstall Zarvo") +
+            (errors.isEmpty()
+                 ? QStringLiteral(" (looked for ") +
+                       ProgramLocation::desktopModuleCandidates().join(QLatin1String(", ")) + QLatin1Char(')')
+                 : errors));
+    return nullptr;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     using namespace zarvo;
-    QString request = QStringLiteral("show");
+    const char* request = "show";
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg(argv[i]);
         if (arg == "--toggle")
-            request = QStringLiteral("toggle");
+            request = "toggle";
         else if (arg == "--clipboard")
-            request = QStringLiteral("clipboard");
+            request = "clipboard";
         else if (arg == "--settings")
-            request = QStringLiteral("settings");
+            request = "settings";
         else if (arg == "--quit")
-            request = QStringLiteral("quit");
+            request = "quit";
         else if (arg == "--help" || arg == "-h")
             return usage(0);
         else if (arg == "-platform" && i + 1 < argc)
@@ -70,13 +81,14 @@ int main(int argc, char** argv) {
             return usage(2);
     }
 
-    // A running instance takes the request; no widget is built for that. A portable copy first looks
-    // whether it is to install itself or to take over from another copy.
-    const QJsonObject message{{QStringLiteral("type"), request},
-                              {QStringLiteral("startupId"), qEnvironmentVariable("DESKTOP_STARTUP_ID")}};
-    const bool portable = request != QLatin1String("quit") && linux_::LinuxInstallation::isPortableCopy();
+    // A running instance takes the request; nothing of the desktop is loaded for that. A portable copy
+    // first looks whether it is to install itself or to take over from another copy.
+    const bool quit = qstrcmp(request, "quit") == 0;
+    const bool portable = !quit && linux_::ProgramLocation::isPortableCopy();
     if (!portable) {
         QCoreApplication client(argc, argv);
+        const QJsonObject message{{QStringLiteral("type"), QString::fromLatin1(request)},
+                                  {QStringLiteral("startupId"), qEnvironmentVariable("DESKTOP_STARTUP_ID")}};
         const linux_::LinuxEnvironment environment;
         const linux_::InstanceReply reply = linux_::InstanceClient::send(environment, message, 3000);
         if (reply.status == linux_::InstanceReply::Status::answered) return 0;
@@ -84,111 +96,13 @@ int main(int argc, char** argv) {
             logLine(QStringLiteral("zarvo: the running Zarvo did not answer: ") + reply.error);
             return 1;
         }
-        if (request == QLatin1String("quit")) {
+        if (quit) {
             logLine(QStringLiteral("zarvo: Zarvo is not running"));
             return 0;
         }
     }
 
-    // Under Wayland, run on XWayland: global keys and focus handling need X11. Said to Qt through the
-    // arguments, not the environment, so applications we start do not inherit it.
-    std::vector<char*> arguments(argv, argv + argc);
-    static char platformFlag[] = "-platform";
-    static char xcb[] = "xcb";
-    bool hasPlatform = false;
-    for (int i = 1; i < argc; ++i)
-        hasPlatform |= qstrcmp(argv[i], "-platform") == 0;
-    if (linux_::LinuxPlatform::isWaylandSession() && !hasPlatform &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        arguments.insert(arguments.begin() + 1, {platformFlag, xcb});
-    }
-    int count = int(arguments.size());
-    arguments.push_back(nullptr);
-    QApplication::setApplicationName(QStringLiteral("Zarvo"));
-    QApplication::setDesktopFileName(QStringLiteral("com.velorin.zarvo"));
-    QApplication app(count, arguments.data());
-    QApplication::setQuitOnLastWindowClosed(false);
-    ui::Icons::setUp();
-    if (linux_::LinuxAppearance::prefersDark()) ui::Style::useDarkPalette();
-
-    linux_::LinuxPlatform linux;
-    Platform& platform = linux.platform();
-    linux_::FileDefaultsStore defaults(linux_::FileDefaultsStore::defaultDirectory(*platform.environment));
-    platform.defaults = &defaults;
-    linux.install();
-    migrateDefaultsFromQuenlark();
-    if (linux.display() == linux_::LinuxPlatform::Display::None) {
-        logLine(QStringLiteral("zarvo: ") + linux_::LinuxPlatform::noDisplayMessage(QStringLiteral("Zarvo")));
-        return 1;
-    }
-    // Installing comes first: a copy that hands off to the installed one sets nothing else up.
-    linux_::LinuxInstallation installation(*platform.environment);
-    if (portable) app::Installer::setUp(&installation);
-    if (app::Installer::handOffIfNeeded()) return 0;
-
-    // One instance: if another one started in the meantime, it takes the request.
-    linux_::InstanceLock lock(*platform.environment);
-    app::AppDelegate* delegate = nullptr;
-    lock.onRequest = [&delegate](const QJsonObject& request, linux_::InstanceLock::Reply reply) {
-        if (delegate)
-            delegate->handleRequest(request, std::move(reply));
-        else
-            reply(QJsonObject{{QStringLiteral("ok"), false},
-                              {QStringLiteral("error"), QStringLiteral("starting")}});
-    };
-    if (!lock.acquire()) {
-        const auto reply = linux_::InstanceClient::send(*platform.environment, message, 3000);
-        if (reply.status == linux_::InstanceReply::Status::answered) return 0;
-        logLine(
-            QStringLiteral("zarvo: cannot become the running instance (the instance socket cannot be made)"));
-        return 1;
-    }
-
-    const auto clipLock = lockClipStore(ClipStore::defaultDirectory(), 1000);
-    if (!clipLock)
-        logLine(QStringLiteral("Zarvo: the clip store is in use by another process; copies are not kept"));
-    std::unique_ptr<ClipStore> clips;
-    if (clipLock)
-        clips = std::make_unique<ClipStore>(ClipStore::defaultDirectory(), platform.pasteboard, true,
-                                            ClipStore::Services::fromPlatform());
-    std::shared_ptr<index::FileIndex> fileIndex = FileIndexSettings::startLive(platform);
-    linux_::DesktopEntrySource desktopEntries(
-        linux_::DesktopEntrySource::fromEnvironment(*platform.environment));
-    AppCatalog applications(&desktopEntries);
-    applications.startLive();
-    std::unique_ptr<IndexMetadataQueryFactory> metadata;
-    if (fileIndex) {
-        metadata = std::make_unique<IndexMetadataQueryFactory>(fileIndex, &applications);
-        platform.metadata = metadata.get();
-    }
-
-    app::AppDelegate appDelegate(
-        app::AppDelegate::Services{platform, clips.get(), metadata.get(), logLine, &applications});
-    delegate = &appDelegate;
-    const SearchModel::Services services{Settings::shared(), History::shared(), Favorites::shared(),
-                                         clips.get(),        metadata.get(),    platform.pasteboard,
-                                         &applications};
-    appDelegate.onCliRequest = [&clips, services](const QJsonObject& request,
-                                                  std::function<void(const QJsonObject&)> reply) {
-        if (!clips) {
-            reply(QJsonObject{
-                {QStringLiteral("out"), QString()},
-                {QStringLiteral("err"), QStringLiteral("the running Zarvo keeps no clip store\n")},
-                {QStringLiteral("code"), 1}});
-            return;
-        }
-        cli::handleCliRequest(request, *clips, services, std::move(reply));
-    };
-    if (const auto notice = linux.startupNotice()) logLine(QStringLiteral("Zarvo: ") + *notice);
-    if (!appDelegate.applicationDidFinishLaunching()) return 0;
-    if (!HotKeyManager::shared().isRegistered(HotKeyManager::Slot::main) &&
-        linux.display() == linux_::LinuxPlatform::Display::X11)
-        logLine(QStringLiteral(
-            "Zarvo: to open the panel without the hot key, bind “zarvo --toggle” in your desktop's "
-            "keyboard shortcut settings"));
-    if (request == QLatin1String("clipboard")) appDelegate.model().switchTab(SearchModel::Tab::clipboard);
-    if (request == QLatin1String("settings")) appDelegate.showSettings();
-    const int status = app.exec();
-    delegate = nullptr;
-    return status;
+    const DesktopMainFunction desktopMain = loadDesktop();
+    if (!desktopMain) return 1;
+    return desktopMain(argc, argv, request, portable);
 }

@@ -2,6 +2,9 @@
 """The application on a real X server, driven as a user drives it: keys through xdotool, copies
 through xclip, commands from a shell. Prints one line per check and a closing count."""
 
+import datetime
+import glob
+import json
 import os
 import subprocess
 import sys
@@ -305,11 +308,31 @@ def open_settings():
     return window, 1000 * (time.monotonic() - start)
 
 
+def seed_old_clip(text, days):
+    """A clip in the store, dated `days` ago (filed while no Zarvo runs)."""
+    subprocess.run([CLI, "clips", "add"], input=text.encode(), check=True, capture_output=True)
+    path = glob.glob(os.path.join(HOME, ".local/share/Zarvo/Clipboard/clips.json"))[0]
+    with open(path) as f:
+        clips = json.load(f)
+    then = datetime.datetime.now(datetime.timezone.utc) - datetime.timedelta(days=days)
+    for clip in clips:
+        if clip["text"].strip() == text:
+            clip["date"] = then.strftime("%Y-%m-%dT%H:%M:%SZ")
+    with open(path, "w") as f:
+        json.dump(clips, f)
+
+
 def settings():
     """The settings window from a shell: recording a new hot key by keyboard alone, and how it looks."""
     set_up_sandbox()
+    seed_old_clip("three days old", 3)
     app = start_zarvo()
     try:
+        check("a 3-day-old clip is kept under the 30-day default",
+              "three days old" in run(CLI, "clips", "list").stdout)
+        run(CLI, "settings", "set", "clipRetentionDays", "1", check_status=True)
+        check("a shorter retention set from the command line drops it at once",
+              wait_until(lambda: "three days old" not in run(CLI, "clips", "list").stdout, timeout=3))
         wait_until(panel_has_keyboard, timeout=5)
         key("Escape")
         wait_until(lambda: not panel())

@@ -183,15 +183,6 @@ bool LinuxInstallation::isImageMount(const Mount& mount) {
            mount.source.startsWith(QLatin1String("/dev/sr"));
 }
 
-bool LinuxInstallation::isPortableCopy() {
-    const QString program = QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
-    QFile file(QFileInfo(program).path() + QLatin1String("/Info.json"));
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    return QJsonDocument::fromJson(file.read(64 * 1024))
-               .object()
-               .value(QLatin1String("CFBundleIdentifier")) == QLatin1String(kAppIdentifier);
-}
-
 LinuxInstallation::LinuxInstallation(const Environment& environment) : m_environment(environment) {}
 
 QString LinuxInstallation::runningFolder() const {

@@ -31,9 +31,6 @@ public:
     // Read-only, loop, optical, FUSE, or a file system made for images.
     static bool isImageMount(const Mount& mount);
 
-    // Whether the running program lies in a portable folder (an Info.json of ours beside it).
-    static bool isPortableCopy();
-
     explicit LinuxInstallation(const Environment& environment);
 
     QString runningFolder() const override;

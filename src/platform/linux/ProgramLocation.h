@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace zarvo::linux_::ProgramLocation {
+
+// The running program's own file, links resolved (a link in ~/.local/bin leads to the installed copy).
+QString program();
+
+// Whether the running program lies in a portable folder (an Info.json of ours beside it).
+bool isPortableCopy();
+
+// Where the desktop part of the application may lie, in the order to try: beside the program (the
+// portable folder, a build tree), then the private library folder of an installed package.
+QStringList desktopModuleCandidates();
+
+} // namespace zarvo::linux_::ProgramLocation
