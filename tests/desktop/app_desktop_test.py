@@ -326,6 +326,7 @@ def settings():
     """The settings window from a shell: recording a new hot key by keyboard alone, and how it looks."""
     set_up_sandbox()
     seed_old_clip("three days old", 3)
+    run(CLI, "history", "add", HOME, check_status=True)
     app = start_zarvo()
     try:
         check("a 3-day-old clip is kept under the 30-day default",
@@ -373,6 +374,19 @@ def settings():
         check("Super+R no longer does", not wait_until(panel, timeout=0.8))
         stored = run(CLI, "settings", "get", "hotKeyLabel").stdout.strip()
         check("the new key is stored", stored == "K", stored)
+
+        # Backwards from the first control, the keyboard reaches the last section's button, scrolled
+        # into view.
+        window, _ = open_settings()
+        key("shift+Tab")
+        time.sleep(0.3)
+        window_shot(window, "settings-last-control")
+        check("history is remembered before", HOME in run(CLI, "history", "list").stdout)
+        key("space")
+        check("Shift+Tab, Space clears the history from the last section",
+              wait_until(lambda: not run(CLI, "history", "list").stdout.strip(), timeout=3))
+        key("Escape")
+        wait_until(lambda: not settings_window())
     finally:
         quit_zarvo(app)
 

@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 using namespace zarvo;
@@ -27,11 +29,21 @@ namespace {
 struct Window {
     Panel f;
     HotKeyManager keys{&f.p.hotKeys};
-    SettingsWindow window{
-        SettingsView::Services{f.settings, f.history, &f.clips, &f.p.workspace, keys, {}, "1.2"}};
+    bool automaticChecks = false;
+    SettingsWindow window;
     SettingsView& view = *window.view();
 
-    Window() {
+    // Without `withUpdates` the build has no update feed, as a build from source.
+    explicit Window(bool withUpdates = false)
+        : window(SettingsView::Services{f.settings, f.history, &f.clips, &f.p.workspace, keys,
+                                        withUpdates
+                                            ? SettingsView::Updates{[this] { return automaticChecks; },
+                                                                    [this](bool on) { automaticChecks = on; },
+                                                                    [] {},
+                                                                    {},
+                                                                    QStringLiteral("example.org")}
+                                            : SettingsView::Updates{},
+                                        "1.2"}) {
         keys.registerKey(HotKeyManager::Slot::main, f.settings.hotKeyCode(), f.settings.hotKeyModifiers());
         keys.registerKey(HotKeyManager::Slot::clipboard, f.settings.clipHotKeyCode(),
                          f.settings.clipHotKeyModifiers());
@@ -249,4 +261,39 @@ TEST(SettingsViewTest, KeywordsWriteThroughAsTypedAndFollowChangesMadeElsewhere)
     // Updates say why this build does not check instead of pretending.
     EXPECT_TRUE(w.labelStartingWith("Update checks are not set up for this build"));
     EXPECT_TRUE(w.labelStartingWith("Version 1.2"));
+}
+
+TEST(SettingsViewTest, TabVisitsEverySectionInOrderAndBringsTheFocusIntoView) {
+    Window w(true);
+    w.f.history.add(QStringLiteral("/tmp/remembered"));
+    w.f.addTextClip(QStringLiteral("loose"));
+    w.window.activateWindow();
+    QApplication::processEvents();
+    const QList<SettingsSection*> sections = w.window.findChildren<SettingsSection*>();
+    ASSERT_EQ(sections.size(), 7);
+    QScrollArea* area = w.window.findChild<QScrollArea*>();
+    ASSERT_TRUE(area);
+    ASSERT_GT(area->verticalScrollBar()->maximum(), 0) << "the form is taller than the window";
+    if (!QApplication::focusWidget()) w.press(Qt::Key_Tab, Qt::NoModifier);
+    QWidget* first = QApplication::focusWidget();
+    ASSERT_TRUE(first);
+
+    QList<int> visited;
+    int presses = 0;
+    do {
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_TRUE(focused);
+        int section = -1;
+        for (int i = 0; i < sections.size(); ++i)
+            if (sections[i]->isAncestorOf(focused)) section = i;
+        if (visited.isEmpty() || visited.last() != section) visited << section;
+        QApplication::processEvents();
+        const QRect shown(focused->mapTo(area->viewport(), QPoint(0, 0)), focused->size());
+        EXPECT_TRUE(area->viewport()->rect().contains(shown))
+            << "Tab " << presses << " leaves the focus out of sight on a "
+            << focused->metaObject()->className();
+        w.press(Qt::Key_Tab, Qt::NoModifier);
+    } while (QApplication::focusWidget() != first && ++presses < 200);
+    EXPECT_LT(presses, 200) << "Tab never comes back round: a control keeps it";
+    EXPECT_EQ(visited, (QList<int>{0, 1, 2, 3, 4, 5, 6}));
 }
