@@ -128,6 +128,9 @@ bool makePrivateFolder(const QString& folder, QString* why) {
             return false;
         }
     }
+    // A folder others share by design (the sticky bit: /tmp, /var/tmp) keeps its mode: the snapshot in
+    // it is 0600 and created exclusively, never through a link.
+    if (S_ISDIR(st.st_mode) && (st.st_mode & S_ISVTX)) return true;
     if (!S_ISDIR(st.st_mode) || st.st_uid != ::geteuid()) {
         if (why) *why = QStringLiteral("snapshot folder is not a folder of this user");
         return false;

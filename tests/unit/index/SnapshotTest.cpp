@@ -180,6 +180,29 @@ TEST(Snapshot, PrivateToItsUserFromTheFirstInstant) {
     }
 }
 
+TEST(Snapshot, ASnapshotInASharedFolderLeavesTheFolderAsItIs) {
+    // A snapshot named directly in /tmp (or any shared folder with the sticky bit) must not make the
+    // folder private to us: that would lock every other user out of it.
+    Tree tree;
+    buildTree(tree);
+    const QString shared = tree.root() + QStringLiteral("-shared");
+    ASSERT_TRUE(QDir().mkpath(shared));
+    ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
+    auto config = tree.config();
+    config.snapshotPath = shared + QStringLiteral("/file-index.snapshot");
+    {
+        FileIndex index(config);
+        index.rebuild();
+        ASSERT_TRUE(index.saveSnapshot());
+    }
+    EXPECT_EQ(modeOf(shared), 01777);
+    EXPECT_EQ(modeOf(config.snapshotPath), 0600);
+    EXPECT_TRUE(FileIndex(config).loadSnapshot());
+    EXPECT_TRUE(FileIndex::openShared(config)->isMapped());
+    EXPECT_EQ(modeOf(shared), 01777);
+    QDir(shared).removeRecursively();
+}
+
 TEST(Snapshot, MappedSnapshotAnswersLikeTheLoadedTable) {
     Tree tree;
     buildTree(tree);

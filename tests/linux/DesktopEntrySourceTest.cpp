@@ -1,0 +1,141 @@
+#include "LinuxSandbox.h"
+
+#include "platform/linux/DesktopEntries.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace zarvo;
+using namespace zarvo::linux_;
+using zarvo::linuxtest::waitFor;
+
+namespace {
+
+void write(const QString& path, const QByteArray& text) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
+}
+
+QByteArray entry(const QByteArray& body) {
+    return "[Desktop Entry]\nType=Application\n" + body + "\n";
+}
+
+QStringList warnings;
+void recordWarning(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtWarningMsg) warnings << text;
+}
+
+const AppBundle* byId(const QList<AppBundle>& apps, const QString& id) {
+    for (const AppBundle& app : apps)
+        if (app.id == id) return &app;
+    return nullptr;
+}
+
+QStringList ids(const QList<AppBundle>& apps) {
+    QStringList out;
+    for (const AppBundle& app : apps)
+        out << app.id;
+    out.sort();
+    return out;
+}
+
+} // namespace
+
+// Entries as distributions ship them, laid out as on a GNOME session with a Flatpak folder that
+// appears later: what the menus show is found, by its localized words; the rest is left out quietly,
+// and what is broken is skipped with one line each.
+TEST(DesktopEntrySource, ListsWhatTheMenusListAndFollowsInstalls) {
+    qputenv("LANGUAGE", "de_DE:de");
+    QTemporaryDir root;
+    const QString bin = root.path() + "/bin";
+    for (const char* program : {"keepassxc", "nautilus", "okular"}) {
+        write(bin + '/' + program, "#!/bin/sh\n");
+        QFile::setPermissions(bin + '/' + program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    qputenv("PATH", (bin + ":/usr/bin:/bin").toLocal8Bit());
+
+    const QString user = root.path() + "/home/.local/share/applications/";
+    const QString system = root.path() + "/usr/share/applications/";
+    const QString flatpak = root.path() + "/var/lib/flatpak/exports/share";
+    write(
+        system + "org.keepassxc.KeePassXC.desktop",
+        entry("Name=KeePassXC\nGenericName=Password Manager\nGenericName[de]=Passwortverwaltung\n"
+              "Keywords=password;vault;\nKeywords[de]=Passwort;Tresor;\nExec=keepassxc %f\nIcon=keepassxc"));
+    write(system + "org.gnome.Nautilus.desktop",
+          entry("Name=Files\nName[de]=Dateien\nExec=nautilus --new-window %U"));
+    write(user + "org.gnome.Nautilus.desktop", entry("Name=My Files\nExec=nautilus %U\nIcon=/opt/files.png"));
+    write(system + "kde4/okular.desktop", entry("Name=Okular\nExec=okular %U"));
+    // Left out as the menus leave them out.
+    write(system + "hidden.desktop", entry("Name=Hidden Helper\nExec=okular\nNoDisplay=true"));
+    write(system + "deleted.desktop", entry("Name=Deleted\nExec=okular\nHidden=true"));
+    write(system + "kde-only.desktop", entry("Name=KDE Only\nExec=okular\nOnlyShowIn=KDE;"));
+    write(system + "not-gnome.desktop", entry("Name=Not GNOME\nExec=okular\nNotShowIn=GNOME;"));
+    write(system + "try-exec.desktop",
+          entry("Name=Not Installed\nExec=okular\nTryExec=/nonexistent/program"));
+    write(system + "missing-program.desktop", entry("Name=Gone\nExec=no-such-program-anywhere"));
+    write(system + "web-link.desktop", "[Desktop Entry]\nType=Link\nName=Web\nURL=https://example.org\n");
+    // Broken: one log line each, the others still load.
+    write(system + "no-group.desktop", "[Something Else]\nName=Stray\nExec=okular\n");
+    write(system + "huge-name.desktop", entry("Name=" + QByteArray(1024 * 1024, 'x') + "\nExec=okular"));
+    write(system + "bad-utf8.desktop", entry("Name=Bad \xff\xfe name\nExec=okular"));
+    write(system + "field-codes.desktop", entry("Name=Stray Codes\nExec=okular %z %Q"));
+    ASSERT_TRUE(QFile::link(system, system + "loop"));
+
+    DesktopEntrySource source(DesktopEntrySource::Options{root.path() + "/home/.local/share",
+                                                          {root.path() + "/usr/share", flatpak},
+                                                          {QStringLiteral("GNOME")}});
+    warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(recordWarning);
+    const QList<AppBundle> apps = source.scan();
+    qInstallMessageHandler(previous);
+
+    EXPECT_EQ(ids(apps), (QStringList{"kde4-okular.desktop", "org.gnome.Nautilus.desktop",
+                                      "org.keepassxc.KeePassXC.desktop"}));
+    const AppBundle* keepass = byId(apps, "org.keepassxc.KeePassXC.desktop");
+    ASSERT_TRUE(keepass);
+    EXPECT_EQ(keepass->name, "KeePassXC");
+    EXPECT_EQ(keepass->genericName, QString("Passwortverwaltung"));
+    EXPECT_EQ(keepass->keywords, (QStringList{"Passwort", "Tresor"}));
+    EXPECT_EQ(keepass->executable, "keepassxc");
+    EXPECT_EQ(keepass->icon, QString("keepassxc"));
+    EXPECT_EQ(keepass->location, system + "org.keepassxc.KeePassXC.desktop");
+    // The user's entry hides the system one of the same id.
+    const AppBundle* files = byId(apps, "org.gnome.Nautilus.desktop");
+    ASSERT_TRUE(files);
+    EXPECT_EQ(files->name, "My Files");
+    EXPECT_EQ(files->location, user + "org.gnome.Nautilus.desktop");
+    EXPECT_EQ(files->executable, "nautilus");
+    EXPECT_EQ(files->icon, QString("/opt/files.png"));
+
+    QStringList skipped;
+    for (const QString& line : warnings)
+        for (const char* name : {"no-group", "huge-name", "bad-utf8", "field-codes", "loop"})
+            if (line.contains(QLatin1String(name))) skipped << QString::fromLatin1(name);
+    skipped.sort();
+    EXPECT_EQ(skipped, (QStringList{"bad-utf8", "field-codes", "huge-name", "loop", "no-group"}))
+        << warnings.join('\n').toStdString();
+    EXPECT_EQ(warnings.size(), 5) << warnings.join('\n').toStdString();
+
+    // Live: the Flatpak folder appears with an application in it, then the application goes.
+    source.startWatching();
+    int changes = 0;
+    QObject::connect(&source, &AppBundleSource::changed, [&] { ++changes; });
+    QElapsedTimer clock;
+    clock.start();
+    write(flatpak + "/applications/org.example.Installed.desktop",
+          entry("Name=Freshly Installed\nExec=okular"));
+    ASSERT_TRUE(
+        waitFor([&] { return changes > 0 && byId(source.scan(), "org.example.Installed.desktop"); }, 3000));
+    EXPECT_LT(clock.elapsed(), 1000);
+    changes = 0;
+    clock.restart();
+    QFile::remove(flatpak + "/applications/org.example.Installed.desktop");
+    ASSERT_TRUE(waitFor([&] { return changes > 0; }, 3000));
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_FALSE(byId(source.scan(), "org.example.Installed.desktop"));
+}
