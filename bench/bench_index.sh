@@ -56,5 +56,37 @@ else
     echo "# plocate/updatedb not installed: no peer for the substring query"
 fi
 
+# Whole process: zarvo-cli query in a sandbox home whose index covers the tree (nothing of the real
+# home is read or written, and no running instance is reachable), against plocate on its own database.
+cli="$build/zarvo-cli"
+if [ -x "$cli" ] && [ -f "$work/plocate.db" ]; then
+    sandbox="$work/home"
+    mkdir -p "$sandbox" && mkdir -m 700 -p "$work/run"
+    in_sandbox=(env -u DISPLAY -u WAYLAND_DISPLAY HOME="$sandbox" XDG_CONFIG_HOME="$sandbox/.config"
+        XDG_CACHE_HOME="$sandbox/.cache" XDG_DATA_HOME="$sandbox/.local/share" XDG_RUNTIME_DIR="$work/run")
+    "${in_sandbox[@]}" "$cli" index rebuild --root "$tree" >/dev/null 2>&1
+    peak_kb() { /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -1; }
+    # NAME, our query text, then the closest plocate query.
+    whole() {
+        local name=$1 text=$2; shift 2
+        "${in_sandbox[@]}" "$cli" query "$text" >/dev/null 2>&1 # warm the cache
+        local ours peer ours_kb peer_kb
+        ours=$(best_ms 7 "${in_sandbox[@]}" "$cli" query "$text")
+        peer=$(best_ms 7 plocate -d "$work/plocate.db" "$@")
+        ours_kb=$(peak_kb "${in_sandbox[@]}" "$cli" query "$text")
+        peer_kb=$(peak_kb plocate -d "$work/plocate.db" "$@")
+        echo "bench zarvo-cli query $name (whole process): $ours ms"
+        ratio "$ours" "$peer" "plocate $* (${peer} ms)"
+        echo "bench zarvo-cli query $name peak memory: $ours_kb KB"
+        ratio "$ours_kb" "$peer_kb" "plocate $* (${peer_kb} KB)"
+    }
+    whole report report -l 300 -b -i report
+    whole '*d*w*n*l*' '*d*w*n*l*' -l 300 -b -i '*d*w*n*l*'
+    # plocate has no date filter: its closest query is the image names alone.
+    whole 'img: week:' 'img: week:' -l 300 -b -i -r '\.(jpe?g|png|gif|heic|svg|tiff?|webp)$'
+else
+    echo "# zarvo-cli or plocate missing: no whole-process comparison"
+fi
+
 # A created file is found by a query (live index with inotify).
 "$prog" live "$tree"

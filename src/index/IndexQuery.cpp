@@ -77,8 +77,6 @@ void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQ
     if (literal.size() < 2)
         for (const auto& p : patterns)
             if (p.subsequence().size() > subsequence.size()) subsequence = p.subsequence();
-    std::vector<bool> typeOk;
-    if (!spec.contentTypes.isEmpty()) typeOk = ContentTypes::conformingIds(spec.contentTypes);
     const quint32 since = spec.changedSince ? clampTime(spec.changedSince->toSecsSinceEpoch()) : 0;
     const bool byLastUsed = spec.sort == IndexQuerySpec::Sort::LastUsed;
     const size_t limit = size_t(std::max(0, spec.limit));
@@ -92,7 +90,7 @@ void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQ
             live.table = m_table;
             if (!m_table) live.mapped = m_mapped;
         }
-        live.types = !typeOk.empty();
+        live.types = !spec.contentTypes.isEmpty();
         live.whole = spec.scopes.isEmpty();
         for (const auto& scope : spec.scopes) {
             const QByteArray path = QDir::cleanPath(scope).toUtf8();
@@ -135,6 +133,16 @@ void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQ
             }
         }
         if (live.whole || !live.scopeEntries.empty()) sources.insert(sources.begin(), std::move(live));
+    }
+    // The conforming ids are taken once every source's type ids are known: a mapped snapshot registers
+    // its types on first view, and ids registered after this point would fail every kind test.
+    std::vector<bool> typeOk;
+    if (!spec.contentTypes.isEmpty()) {
+        for (const Source& src : sources) {
+            QReadLocker lock(src.live ? &m_lock : nullptr);
+            (void)src.view();
+        }
+        typeOk = ContentTypes::conformingIds(spec.contentTypes);
     }
 
     qint64 matched = 0;

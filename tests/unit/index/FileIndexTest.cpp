@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QUrl>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <utime.h>
 
@@ -273,4 +274,34 @@ TEST(FileIndex, WatchLimitFallsBackToPeriodicRecrawl) {
     const auto limitLines =
         logged.filter(QRegularExpression(QStringLiteral("^Zarvo: inotify watch limit reached")));
     EXPECT_EQ(limitLines.size(), 1) << qPrintable(logged.join(QLatin1Char('\n')));
+}
+
+// A one-shot process maps a snapshot another process wrote: the snapshot's types are new to it, and a
+// query by kind must still find them (the kind test is built after the mapping's types are known).
+TEST(FileIndex, KindQueryOnSnapshotOfAnotherProcess) {
+    Tree tree;
+    const QString ora = tree.make(QStringLiteral("art/sketch.ora"));
+    const QString xcf = tree.make(QStringLiteral("art/deep/layers.xcf"));
+    tree.make(QStringLiteral("art/notes.txt"));
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        FileIndex writer(tree.config());
+        writer.rebuild();
+        ::_exit(writer.saveSnapshot() ? 0 : 1);
+    }
+    int status = -1;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+
+    auto shared = FileIndex::openShared(tree.config());
+    ASSERT_TRUE(shared->isMapped());
+    IndexQuerySpec images;
+    images.contentTypes = {QStringLiteral("public.image")};
+    QStringList found = run(*shared, images).paths;
+    found.sort();
+    EXPECT_EQ(found, (QStringList{xcf, ora}));
+    // With a name pattern too, and a second query on the same mapping.
+    images.namePatterns = {QStringLiteral("*sketch*")};
+    EXPECT_EQ(run(*shared, images).paths, QStringList{ora});
 }
