@@ -11,15 +11,9 @@
 using namespace zarvo;
 using namespace zarvo::linux_;
 using zarvo::linuxtest::waitFor;
+using zarvo::linuxtest::writeFile;
 
 namespace {
-
-void write(const QString& path, const QByteArray& text) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(text);
-}
 
 QByteArray entry(const QByteArray& body) {
     return "[Desktop Entry]\nType=Application\n" + body + "\n";
@@ -54,36 +48,36 @@ TEST(DesktopEntrySource, ListsWhatTheMenusListAndFollowsInstalls) {
     QTemporaryDir root;
     const QString bin = root.path() + "/bin";
     for (const char* program : {"keepassxc", "nautilus", "okular"}) {
-        write(bin + '/' + program, "#!/bin/sh\n");
-        QFile::setPermissions(bin + '/' + program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        writeFile(bin + '/' + program, "#!/bin/sh\n", true);
     }
     qputenv("PATH", (bin + ":/usr/bin:/bin").toLocal8Bit());
 
     const QString user = root.path() + "/home/.local/share/applications/";
     const QString system = root.path() + "/usr/share/applications/";
     const QString flatpak = root.path() + "/var/lib/flatpak/exports/share";
-    write(
+    writeFile(
         system + "org.keepassxc.KeePassXC.desktop",
         entry("Name=KeePassXC\nGenericName=Password Manager\nGenericName[de]=Passwortverwaltung\n"
               "Keywords=password;vault;\nKeywords[de]=Passwort;Tresor;\nExec=keepassxc %f\nIcon=keepassxc"));
-    write(system + "org.gnome.Nautilus.desktop",
-          entry("Name=Files\nName[de]=Dateien\nExec=nautilus --new-window %U"));
-    write(user + "org.gnome.Nautilus.desktop", entry("Name=My Files\nExec=nautilus %U\nIcon=/opt/files.png"));
-    write(system + "kde4/okular.desktop", entry("Name=Okular\nExec=okular %U"));
+    writeFile(system + "org.gnome.Nautilus.desktop",
+              entry("Name=Files\nName[de]=Dateien\nExec=nautilus --new-window %U"));
+    writeFile(user + "org.gnome.Nautilus.desktop",
+              entry("Name=My Files\nExec=nautilus %U\nIcon=/opt/files.png"));
+    writeFile(system + "kde4/okular.desktop", entry("Name=Okular\nExec=okular %U"));
     // Left out as the menus leave them out.
-    write(system + "hidden.desktop", entry("Name=Hidden Helper\nExec=okular\nNoDisplay=true"));
-    write(system + "deleted.desktop", entry("Name=Deleted\nExec=okular\nHidden=true"));
-    write(system + "kde-only.desktop", entry("Name=KDE Only\nExec=okular\nOnlyShowIn=KDE;"));
-    write(system + "not-gnome.desktop", entry("Name=Not GNOME\nExec=okular\nNotShowIn=GNOME;"));
-    write(system + "try-exec.desktop",
-          entry("Name=Not Installed\nExec=okular\nTryExec=/nonexistent/program"));
-    write(system + "missing-program.desktop", entry("Name=Gone\nExec=no-such-program-anywhere"));
-    write(system + "web-link.desktop", "[Desktop Entry]\nType=Link\nName=Web\nURL=https://example.org\n");
+    writeFile(system + "hidden.desktop", entry("Name=Hidden Helper\nExec=okular\nNoDisplay=true"));
+    writeFile(system + "deleted.desktop", entry("Name=Deleted\nExec=okular\nHidden=true"));
+    writeFile(system + "kde-only.desktop", entry("Name=KDE Only\nExec=okular\nOnlyShowIn=KDE;"));
+    writeFile(system + "not-gnome.desktop", entry("Name=Not GNOME\nExec=okular\nNotShowIn=GNOME;"));
+    writeFile(system + "try-exec.desktop",
+              entry("Name=Not Installed\nExec=okular\nTryExec=/nonexistent/program"));
+    writeFile(system + "missing-program.desktop", entry("Name=Gone\nExec=no-such-program-anywhere"));
+    writeFile(system + "web-link.desktop", "[Desktop Entry]\nType=Link\nName=Web\nURL=https://example.org\n");
     // Broken: one log line each, the others still load.
-    write(system + "no-group.desktop", "[Something Else]\nName=Stray\nExec=okular\n");
-    write(system + "huge-name.desktop", entry("Name=" + QByteArray(1024 * 1024, 'x') + "\nExec=okular"));
-    write(system + "bad-utf8.desktop", entry("Name=Bad \xff\xfe name\nExec=okular"));
-    write(system + "field-codes.desktop", entry("Name=Stray Codes\nExec=okular %z %Q"));
+    writeFile(system + "no-group.desktop", "[Something Else]\nName=Stray\nExec=okular\n");
+    writeFile(system + "huge-name.desktop", entry("Name=" + QByteArray(1024 * 1024, 'x') + "\nExec=okular"));
+    writeFile(system + "bad-utf8.desktop", entry("Name=Bad \xff\xfe name\nExec=okular"));
+    writeFile(system + "field-codes.desktop", entry("Name=Stray Codes\nExec=okular %z %Q"));
     ASSERT_TRUE(QFile::link(system, system + "loop"));
 
     DesktopEntrySource source(DesktopEntrySource::Options{root.path() + "/home/.local/share",
@@ -127,8 +121,8 @@ TEST(DesktopEntrySource, ListsWhatTheMenusListAndFollowsInstalls) {
     QObject::connect(&source, &AppBundleSource::changed, [&] { ++changes; });
     QElapsedTimer clock;
     clock.start();
-    write(flatpak + "/applications/org.example.Installed.desktop",
-          entry("Name=Freshly Installed\nExec=okular"));
+    writeFile(flatpak + "/applications/org.example.Installed.desktop",
+              entry("Name=Freshly Installed\nExec=okular"));
     ASSERT_TRUE(
         waitFor([&] { return changes > 0 && byId(source.scan(), "org.example.Installed.desktop"); }, 3000));
     EXPECT_LT(clock.elapsed(), 1000);

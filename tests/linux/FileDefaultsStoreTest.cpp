@@ -1,4 +1,5 @@
 #include "platform/linux/FileDefaultsStore.h"
+#include "LinuxSandbox.h"
 #include "fakes/FakePlatform.h"
 #include "store/Settings.h"
 #include "store/UserDefaults.h"
@@ -14,19 +15,13 @@
 
 using namespace zarvo;
 using linux_::FileDefaultsStore;
+using zarvo::linuxtest::writeFile;
 
 namespace {
 
 QStringList corruptCopies(const QString& dir) {
     return QDir(dir).entryList({QStringLiteral("*.corrupt-*")},
                                QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 QByteArray readFile(const QString& path) {

@@ -1,5 +1,6 @@
 #include "platform/linux/LinuxInstallation.h"
 
+#include "LinuxSandbox.h"
 #include "fakes/FakePlatform.h"
 
 #include <QDir>
@@ -9,15 +10,9 @@
 #include <gtest/gtest.h>
 
 using zarvo::linux_::LinuxInstallation;
+using zarvo::linuxtest::writeFile;
 
 namespace {
-
-void write(const QString& path, const QByteArray& text) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text);
-}
 
 QByteArray read(const QString& path) {
     QFile file(path);
@@ -26,15 +21,17 @@ QByteArray read(const QString& path) {
 
 // A portable folder of the given build.
 void makeCopy(const QString& folder, const QByteArray& build) {
-    write(folder + "/Info.json", "{\"CFBundleIdentifier\": \"com.velorin.zarvo\", \"CFBundleVersion\": \"" +
-                                     build + "\", \"CFBundleShortVersionString\": \"1." + build + "\"}");
-    write(folder + "/zarvo", "#!/bin/sh\necho " + build + "\n");
+    writeFile(folder + "/Info.json",
+              "{\"CFBundleIdentifier\": \"com.velorin.zarvo\", \"CFBundleVersion\": \"" + build +
+                  "\", \"CFBundleShortVersionString\": \"1." + build + "\"}");
+    writeFile(folder + "/zarvo", "#!/bin/sh\necho " + build + "\n");
     QFile::setPermissions(folder + "/zarvo",
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    write(folder + "/com.velorin.zarvo.desktop",
-          "[Desktop Entry]\nType=Application\nName=Zarvo\nExec=zarvo\n\n[Desktop Action Open]\nExec=zarvo "
-          "--toggle\n");
-    write(folder + "/icons/hicolor/48x48/apps/com.velorin.zarvo.png", "png");
+    writeFile(
+        folder + "/com.velorin.zarvo.desktop",
+        "[Desktop Entry]\nType=Application\nName=Zarvo\nExec=zarvo\n\n[Desktop Action Open]\nExec=zarvo "
+        "--toggle\n");
+    writeFile(folder + "/icons/hicolor/48x48/apps/com.velorin.zarvo.png", "png");
 }
 
 struct LinuxInstallationTest : ::testing::Test {
@@ -102,7 +99,7 @@ TEST_F(LinuxInstallationTest, CopiesSwapsAndIntegratesAPortableFolder) {
     EXPECT_EQ(read(environment.data + "/icons/hicolor/48x48/apps/com.velorin.zarvo.png"), QByteArray("png"));
     // A program of the user's own in ~/.local/bin is left alone.
     QFile::remove(bin + "/zarvo-cli");
-    write(bin + "/zarvo-cli", "mine");
+    writeFile(bin + "/zarvo-cli", "mine");
     installation->integrate(destination);
     EXPECT_EQ(read(bin + "/zarvo-cli"), QByteArray("mine"));
 }
@@ -110,9 +107,9 @@ TEST_F(LinuxInstallationTest, CopiesSwapsAndIntegratesAPortableFolder) {
 TEST_F(LinuxInstallationTest, TheAdministratorPathKeepsOddPathsWholeAndReportsRefusals) {
     // A pkexec that runs its command as given (the "answer"), or refuses like the real one.
     const QString fakeBin = root.filePath("bin");
-    write(fakeBin + "/pkexec",
-          "#!/bin/sh\ncase \"$ZARVO_FAKE_PKEXEC\" in cancel) exit 126;; refuse) exit 127;; esac\n"
-          "exec \"$@\"\n");
+    writeFile(fakeBin + "/pkexec",
+              "#!/bin/sh\ncase \"$ZARVO_FAKE_PKEXEC\" in cancel) exit 126;; refuse) exit 127;; esac\n"
+              "exec \"$@\"\n");
     QFile::setPermissions(fakeBin + "/pkexec", QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(fakeBin) + ":" + path);

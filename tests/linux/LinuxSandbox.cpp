@@ -9,8 +9,7 @@
 
 namespace zarvo::linuxtest {
 
-namespace {
-void writeFile(const QString& path, const QByteArray& text, bool executable = false) {
+void writeFile(const QString& path, const QByteArray& text, bool executable) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) qFatal("cannot write %s", qPrintable(path));
@@ -19,6 +18,7 @@ void writeFile(const QString& path, const QByteArray& text, bool executable = fa
     if (executable) file.setPermissions(file.permissions() | QFile::ExeOwner | QFile::ExeUser);
 }
 
+namespace {
 QByteArray entry(const QString& name, const QString& exec, const QString& extra = {}) {
     return QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nExec=%2\n%3")
         .arg(name, exec, extra)

@@ -18,6 +18,9 @@ struct Sandbox {
 
 const Sandbox& sandbox();
 
+// Writes a file, making its folders; stops the test program when it cannot.
+void writeFile(const QString& path, const QByteArray& text, bool executable = false);
+
 // Turns the event loop until `done` holds or the time is up; returns `done()`.
 bool waitFor(const std::function<bool()>& done, int milliseconds = 5000);
 

@@ -13,15 +13,9 @@
 using namespace zarvo;
 using namespace zarvo::linux_;
 using zarvo::linuxtest::sandbox;
+using zarvo::linuxtest::writeFile;
 
-namespace {
-void write(const QString& path, const QByteArray& text) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(text);
-}
-} // namespace
+namespace {} // namespace
 
 TEST(LinuxPlaces, TableFoldersMapToXdgPlaces) {
     const auto& s = sandbox();
@@ -35,11 +29,11 @@ TEST(LinuxPlaces, TableFoldersMapToXdgPlaces) {
     EXPECT_EQ(xdgPlaceForTablePath(QStringLiteral("~/Movies"), env), home + "/Videos");
     EXPECT_EQ(xdgPlaceForTablePath(QStringLiteral("~"), env), home);
 
-    write(dirs, "# written by xdg-user-dirs-update\n"
-                "XDG_DOWNLOAD_DIR=\"$HOME/Téléchargements\"\n"
-                "XDG_VIDEOS_DIR=\"/media/films\"\n"
-                "XDG_MUSIC_DIR=\"$HOME/\"\n"
-                "XDG_PICTURES_DIR=\"relative/Bilder\"\n");
+    writeFile(dirs, "# written by xdg-user-dirs-update\n"
+                    "XDG_DOWNLOAD_DIR=\"$HOME/Téléchargements\"\n"
+                    "XDG_VIDEOS_DIR=\"/media/films\"\n"
+                    "XDG_MUSIC_DIR=\"$HOME/\"\n"
+                    "XDG_PICTURES_DIR=\"relative/Bilder\"\n");
     EXPECT_EQ(xdgPlaceForTablePath(QStringLiteral("~/Downloads"), env),
               home + QStringLiteral("/Téléchargements"));
     EXPECT_EQ(xdgPlaceForTablePath(QStringLiteral("~/Downloads/report.pdf"), env),
@@ -188,7 +182,7 @@ TEST(LinuxFiles, RecycleMovesIntoTheSandboxTrashWithTrashInfo) {
     const auto& s = sandbox();
     LinuxWorkspace workspace(s.environment, nullptr);
     const QString path = s.home + QStringLiteral("/Documents/a report #1.txt");
-    write(path, "contents");
+    writeFile(path, "contents");
     std::optional<std::optional<QString>> result;
     workspace.recycle(QUrl::fromLocalFile(path), [&](std::optional<QString> error) { result = error; });
     ASSERT_TRUE(linuxtest::waitFor([&] { return result.has_value(); }));
@@ -224,7 +218,7 @@ TEST(LinuxFiles, IconsAndPackages) {
     EXPECT_FALSE(workspace.isFilePackage(s.root + QStringLiteral("/Plain.app")));
     EXPECT_FALSE(workspace.isFilePackage(s.root));
     EXPECT_EQ(workspace.iconNameForFile(s.root), QStringLiteral("folder"));
-    write(s.root + QStringLiteral("/notes.txt"), "hello");
+    writeFile(s.root + QStringLiteral("/notes.txt"), "hello");
     EXPECT_EQ(workspace.iconNameForFile(s.root + QStringLiteral("/notes.txt")), QStringLiteral("text-plain"));
     // Without an X server the front application is unknown rather than guessed.
     EXPECT_EQ(workspace.frontmostApplication(), std::nullopt);
@@ -235,16 +229,16 @@ TEST(LinuxFiles, TheDesktopSaysWhatWouldRunCode) {
     LinuxWorkspace workspace(s.environment, nullptr);
     const QString folder = s.root + QStringLiteral("/runs");
     // A document whose default handler is a runtime (Wine here) runs code without any execute bit.
-    write(folder + QStringLiteral("/report.vbs"), "MsgBox 1");
+    writeFile(folder + QStringLiteral("/report.vbs"), "MsgBox 1");
     EXPECT_TRUE(workspace.wouldRunCode(folder + QStringLiteral("/report.vbs")));
     // A plain document opened by an ordinary application does not, until it is made executable.
-    write(folder + QStringLiteral("/notes.txt"), "hello");
+    writeFile(folder + QStringLiteral("/notes.txt"), "hello");
     EXPECT_FALSE(workspace.wouldRunCode(folder + QStringLiteral("/notes.txt")));
     QFile::setPermissions(folder + QStringLiteral("/notes.txt"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_TRUE(workspace.wouldRunCode(folder + QStringLiteral("/notes.txt")));
     // A script recognised by its content, whatever its name says.
-    write(folder + QStringLiteral("/tool"), "#!/bin/sh\necho hi\n");
+    writeFile(folder + QStringLiteral("/tool"), "#!/bin/sh\necho hi\n");
     EXPECT_TRUE(workspace.wouldRunCode(folder + QStringLiteral("/tool")));
     // A link is judged by its own name here: its target is judged on its own by the caller.
     ASSERT_TRUE(QFile::link(folder + QStringLiteral("/tool"), folder + QStringLiteral("/readme.txt")));
