@@ -9,27 +9,76 @@
 #include <QDir>
 #include <QHash>
 #include <QPointer>
+#include <QSet>
 #include <QThread>
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace zarvo {
 
+// One block of UTF-8 per application, so that a catalogue of thousands stays well under a megabyte: its
+// strings, each ended by a NUL, then the folded names a pattern may match, each ended by a NUL.
 struct AppCatalog::Table {
     struct Entry {
-        AppBundle bundle;
-        std::vector<QByteArray> folded; // every name a pattern may match, case- and diacritic-folded
+        QByteArray block;     // location, id, name, generic name, executable, icon, keywords…, folded…
+        quint32 foldedAt = 0; // where the folded names start
+        quint16 keywords = 0; // how many keywords the block holds
+        bool hasGeneric = false;
+        bool hasIcon = false;
+        qint64 modified = 0;
+
+        // The block's NUL-ended strings from `from`, in order.
+        template <typename F> void each(quint32 from, quint32 to, F&& f) const {
+            const char* p = block.constData() + from;
+            const char* const end = block.constData() + to;
+            while (p < end) {
+                const size_t n = std::strlen(p);
+                f(p, n);
+                p += n + 1;
+            }
+        }
+        QStringList strings() const {
+            QStringList out;
+            each(0, foldedAt, [&](const char* p, size_t n) { out << QString::fromUtf8(p, qsizetype(n)); });
+            return out;
+        }
+        QByteArrayView location() const { return QByteArrayView(block.constData()); }
+        AppBundle bundle() const;
     };
-    std::vector<Entry> entries; // name order
-    QHash<QString, int> byLocation;
+    std::vector<Entry> entries;  // name order
+    std::vector<int> byLocation; // entry indexes in location order
     quint64 bytes = 0;
+
+    const Entry* find(const QString& location) const;
 };
 
-namespace {
-
-quint64 stringBytes(const QString& s) {
-    return quint64(s.size()) * sizeof(QChar) + sizeof(QString);
+AppBundle AppCatalog::Table::Entry::bundle() const {
+    const QStringList s = strings();
+    AppBundle out;
+    if (s.size() < 6) return out;
+    out.location = s[0];
+    out.id = s[1];
+    out.name = s[2];
+    if (hasGeneric) out.genericName = s[3];
+    out.executable = s[4];
+    if (hasIcon) out.icon = s[5];
+    out.keywords = s.mid(6, keywords);
+    out.modified = modified;
+    return out;
 }
+
+const AppCatalog::Table::Entry* AppCatalog::Table::find(const QString& location) const {
+    const QByteArray key = location.toUtf8();
+    const auto it =
+        std::lower_bound(byLocation.begin(), byLocation.end(), key, [&](int i, const QByteArray& k) {
+            return entries[size_t(i)].location() < QByteArrayView(k);
+        });
+    if (it == byLocation.end() || entries[size_t(*it)].location() != QByteArrayView(key)) return nullptr;
+    return &entries[size_t(*it)];
+}
+
+namespace {
 
 // Whether a query's content types take in applications (app:, or anything an application bundle
 // conforms to); none asked takes in everything.
@@ -70,27 +119,46 @@ std::shared_ptr<const AppCatalog::Table> AppCatalog::build(QList<AppBundle> bund
     });
     auto table = std::make_shared<Table>();
     table->entries.reserve(size_t(bundles.size()));
-    for (AppBundle& bundle : bundles) {
-        if (bundle.location.isEmpty() || bundle.name.isEmpty() || table->byLocation.contains(bundle.location))
+    QSet<QString> locations;
+    for (const AppBundle& bundle : std::as_const(bundles)) {
+        // A location or a name with a NUL could not be stored as NUL-ended text; none is valid.
+        if (bundle.location.isEmpty() || bundle.name.isEmpty() || locations.contains(bundle.location) ||
+            bundle.location.contains(QChar(0)))
             continue;
+        locations.insert(bundle.location);
         Table::Entry entry;
-        QStringList names{bundle.name};
-        if (bundle.genericName) names << *bundle.genericName;
-        names << bundle.keywords;
-        if (!bundle.executable.isEmpty()) names << bundle.executable;
-        for (const QString& name : names)
-            entry.folded.push_back(index::Fold::fold(name));
-        quint64 bytes = sizeof(Table::Entry) + stringBytes(bundle.location) + stringBytes(bundle.id) +
-                        stringBytes(bundle.executable) + stringBytes(bundle.icon.value_or(QString()));
-        for (const QString& name : names)
-            bytes += stringBytes(name);
-        for (const QByteArray& f : entry.folded)
-            bytes += quint64(f.size()) + sizeof(QByteArray);
-        table->bytes += bytes + 32; // the location hash's node
-        table->byLocation.insert(bundle.location, int(table->entries.size()));
-        entry.bundle = std::move(bundle);
+        const auto add = [&](const QByteArray& text) {
+            entry.block += QByteArrayView(text.constData(), qstrnlen(text.constData(), size_t(text.size())));
+            entry.block += '\0';
+        };
+        for (const QString& text :
+             {bundle.location, bundle.id, bundle.name, bundle.genericName.value_or(QString()),
+              bundle.executable, bundle.icon.value_or(QString())})
+            add(text.toUtf8());
+        for (const QString& keyword : bundle.keywords)
+            add(keyword.toUtf8());
+        entry.foldedAt = quint32(entry.block.size());
+        add(index::Fold::fold(bundle.name));
+        if (bundle.genericName) add(index::Fold::fold(*bundle.genericName));
+        for (const QString& keyword : bundle.keywords)
+            add(index::Fold::fold(keyword));
+        if (!bundle.executable.isEmpty()) add(index::Fold::fold(bundle.executable));
+        entry.block.squeeze();
+        entry.keywords = quint16(std::min<qsizetype>(bundle.keywords.size(), 0xffff));
+        entry.hasGeneric = bundle.genericName.has_value();
+        entry.hasIcon = bundle.icon.has_value();
+        entry.modified = bundle.modified;
+        // The block's allocation: Qt's header, the bytes and the terminator, rounded as malloc does.
+        table->bytes +=
+            sizeof(Table::Entry) + sizeof(int) + ((quint64(entry.block.capacity()) + 17 + 23) & ~15ull);
         table->entries.push_back(std::move(entry));
     }
+    table->byLocation.resize(table->entries.size());
+    for (size_t i = 0; i < table->byLocation.size(); ++i)
+        table->byLocation[i] = int(i);
+    std::sort(table->byLocation.begin(), table->byLocation.end(), [&](int a, int b) {
+        return table->entries[size_t(a)].location() < table->entries[size_t(b)].location();
+    });
     return table;
 }
 
@@ -167,14 +235,14 @@ int AppCatalog::count() const {
 }
 
 bool AppCatalog::contains(const QString& location) const {
-    return current()->byLocation.contains(location);
+    return current()->find(location) != nullptr;
 }
 
 std::optional<AppBundle> AppCatalog::bundle(const QString& location) const {
     const auto table = current();
-    const auto it = table->byLocation.constFind(location);
-    if (it == table->byLocation.constEnd()) return std::nullopt;
-    return table->entries[size_t(*it)].bundle;
+    const Table::Entry* entry = table->find(location);
+    if (!entry) return std::nullopt;
+    return entry->bundle();
 }
 
 QStringList AppCatalog::match(const MetadataPredicate& predicate, const QStringList& scopes) const {
@@ -187,13 +255,16 @@ QStringList AppCatalog::match(const MetadataPredicate& predicate, const QStringL
     const qint64 since = predicate.changedSince ? predicate.changedSince->toSecsSinceEpoch() : 0;
     const auto table = current();
     for (const Table::Entry& entry : table->entries) {
-        if (predicate.changedSince && entry.bundle.modified < since) continue;
-        if (!inScopes(entry.bundle.location, scopes)) continue;
+        if (predicate.changedSince && entry.modified < since) continue;
         const bool all = std::all_of(patterns.begin(), patterns.end(), [&](const index::NamePattern& p) {
-            return std::any_of(entry.folded.begin(), entry.folded.end(),
-                               [&](const QByteArray& name) { return p.matches(name); });
+            bool found = false;
+            entry.each(entry.foldedAt, quint32(entry.block.size()),
+                       [&](const char* name, size_t n) { found = found || p.matches(name, n); });
+            return found;
         });
-        if (all) out << entry.bundle.location;
+        if (!all) continue;
+        const QString location = QString::fromUtf8(entry.location());
+        if (inScopes(location, scopes)) out << location;
     }
     return out;
 }
@@ -215,7 +286,11 @@ std::optional<AppCatalog::Names> AppCatalog::rankingNames(const QString& locatio
 std::optional<ResultItem> AppCatalog::item(const QString& location, ResultItem::Source source) const {
     const auto found = bundle(location);
     if (!found) return std::nullopt;
-    ResultItem row = ResultItem::file(location, source);
+    // Not ResultItem::file: it asks the file system whether the path is a folder, and an
+    // application never is; rows are built for every keystroke.
+    ResultItem row;
+    row.url = QUrl::fromLocalFile(location);
+    row.source = source;
     row.isDirectory = false;
     row.title = found->name;
     row.subtitle = found->genericName && !found->genericName->isEmpty() ? *found->genericName

@@ -93,8 +93,8 @@ QStringList rank(const QStringList& paths, const QString& query,
     std::vector<Scored> scored;
     scored.reserve(size_t(paths.size()));
     for (const QString& path : paths) {
-        if (isNoise(path)) continue;
         if (applications) {
+            // An installed application is never noise.
             if (const auto app = applications(path)) {
                 const auto score = applicationScore(*app, query, q);
                 if (!score) continue;
@@ -103,6 +103,7 @@ QStringList rank(const QStringList& paths, const QString& query,
                 continue;
             }
         }
+        if (isNoise(path)) continue;
         const QString name = lastComponent(path).toString();
         const QString lower = name.toLower();
         const qsizetype dot = extensionDot(lower);

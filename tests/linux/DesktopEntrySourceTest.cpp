@@ -2,6 +2,7 @@
 
 #include "platform/linux/DesktopEntries.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -115,7 +116,10 @@ TEST(DesktopEntrySource, ListsWhatTheMenusListAndFollowsInstalls) {
         << warnings.join('\n').toStdString();
     EXPECT_EQ(warnings.size(), 5) << warnings.join('\n').toStdString();
 
-    // Live: the Flatpak folder appears with an application in it, then the application goes.
+    // Live: the Flatpak folder appears with an application in it, then the application goes. The
+    // rescans say nothing more about the entries still broken.
+    warnings.clear();
+    qInstallMessageHandler(recordWarning);
     source.startWatching();
     int changes = 0;
     QObject::connect(&source, &AppBundleSource::changed, [&] { ++changes; });
@@ -132,4 +136,13 @@ TEST(DesktopEntrySource, ListsWhatTheMenusListAndFollowsInstalls) {
     ASSERT_TRUE(waitFor([&] { return changes > 0; }, 3000));
     EXPECT_LT(clock.elapsed(), 1000);
     EXPECT_FALSE(byId(source.scan(), "org.example.Installed.desktop"));
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
+    // A broken entry rewritten (still broken) is worth a line again.
+    writeFile(system + "no-group.desktop", "[Something Else]\nName=Stray again\n");
+    QFile(system + "no-group.desktop")
+        .setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime);
+    source.scan();
+    qInstallMessageHandler(previous);
+    ASSERT_EQ(warnings.size(), 1) << warnings.join('\n').toStdString();
+    EXPECT_TRUE(warnings[0].contains("no-group"));
 }

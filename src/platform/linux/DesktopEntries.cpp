@@ -231,13 +231,19 @@ QList<AppBundle> DesktopEntrySource::scan() {
     QList<AppBundle> out;
     QSet<QString> seen;                    // desktop-file ids already decided
     QSet<QPair<quint64, quint64>> visited; // folders walked, by device and inode: links cannot loop
+    QSet<QString> reported;
+    const auto report = [&](const QString& key, const QString& line) {
+        reported.insert(key);
+        if (!m_reported.contains(key)) qWarning("Zarvo: %s", qPrintable(line));
+    };
     const std::function<void(const QString&, const QString&, int)> walk =
         [&](const QString& folder, const QString& prefix, int depth) {
             struct stat st {};
             if (::stat(QFile::encodeName(folder).constData(), &st) != 0 || !S_ISDIR(st.st_mode)) return;
             if (visited.contains({quint64(st.st_dev), quint64(st.st_ino)})) {
                 if (depth > 0)
-                    qWarning("Zarvo: skipped %s: a link loop in the applications folder", qPrintable(folder));
+                    report(folder,
+                           QStringLiteral("skipped %1: a link loop in the applications folder").arg(folder));
                 return;
             }
             visited.insert({quint64(st.st_dev), quint64(st.st_ino)});
@@ -254,8 +260,10 @@ QList<AppBundle> DesktopEntrySource::scan() {
                 auto bundle = load(entry.filePath(), id, m_options.desktops, &why);
                 if (!why.isEmpty()) {
                     // A broken entry does not hide a working one of the same id further down.
-                    qWarning("Zarvo: skipped desktop entry %s: %s", qPrintable(entry.filePath()),
-                             qPrintable(why));
+                    report(entry.filePath() + QLatin1Char('\n') +
+                               QString::number(entry.lastModified().toMSecsSinceEpoch()) + QLatin1Char('\n') +
+                               why,
+                           QStringLiteral("skipped desktop entry %1: %2").arg(entry.filePath(), why));
                     continue;
                 }
                 seen.insert(id);
@@ -268,6 +276,7 @@ QList<AppBundle> DesktopEntrySource::scan() {
         };
     for (const QString& folder : folders())
         walk(folder, QString(), 0);
+    m_reported = std::move(reported);
     return out;
 }
 

@@ -3,6 +3,7 @@
 #include "platform/AppBundle.h"
 
 #include <QFileSystemWatcher>
+#include <QSet>
 #include <QTimer>
 #include <optional>
 
@@ -48,6 +49,9 @@ private:
     void rewatch();
 
     Options m_options;
+    // The problems logged by the last scan: a rescan logs only what is new, so a broken entry gives
+    // one line while it stays broken, not one per change in its folder.
+    QSet<QString> m_reported;
     QFileSystemWatcher m_watcher;
     QTimer m_settle;
 };

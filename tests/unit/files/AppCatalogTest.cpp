@@ -52,9 +52,28 @@ QList<AppBundle> installed() {
 TEST(AppCatalog, MatchesEveryNameAPersonTypesWithFiltersAndScopes) {
     FakeAppBundleSource source;
     source.bundles = installed();
+    source.bundles[0].icon = QStringLiteral("keepassxc");
+    source.bundles[2].icon = QStringLiteral("/opt/Übung/rechner.png");
+    // Not stored: a second entry at a location already taken, and one whose location holds a NUL.
+    source.bundles << app(kApps + QStringLiteral("org.gnome.Nautilus.desktop"), QStringLiteral("Twice"),
+                          std::nullopt, {}, QStringLiteral("twice"))
+                   << app(kApps + QStringLiteral("nul") + QChar(0) + QStringLiteral(".desktop"),
+                          QStringLiteral("Nul"), std::nullopt, {}, QString());
     AppCatalog catalog(&source);
     catalog.reload();
     ASSERT_EQ(catalog.count(), 3);
+    // Every field comes back as it went in, absent and empty ones told apart.
+    for (const AppBundle& bundle : installed().mid(0, 3)) {
+        AppBundle expected = bundle;
+        if (expected.id.startsWith(QLatin1String("org.keepassxc")))
+            expected.icon = QStringLiteral("keepassxc");
+        if (expected.id.startsWith(QLatin1String("de.example")))
+            expected.icon = QStringLiteral("/opt/Übung/rechner.png");
+        EXPECT_EQ(catalog.bundle(bundle.location), expected) << bundle.location.toStdString();
+    }
+    EXPECT_EQ(catalog.bundle(kApps + QStringLiteral("org.gnome.Nautilus.desktop"))->name,
+              QStringLiteral("Files"));
+    EXPECT_FALSE(catalog.contains(kApps + QStringLiteral("org.gnome")));
     const QString keepass = kApps + QStringLiteral("org.keepassxc.KeePassXC.desktop");
     const QString files = kApps + QStringLiteral("org.gnome.Nautilus.desktop");
     const QString rechner = kApps + QStringLiteral("de.example.Rechner.desktop");
