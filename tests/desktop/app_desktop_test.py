@@ -102,6 +102,19 @@ def set_up_sandbox():
     with open(os.path.join(apps, "test-files.desktop"), "w") as f:
         f.write("[Desktop Entry]\nType=Application\nName=Test Files\n"
                 f"Exec={opener} %U\nMimeType=inode/directory;\n")
+    # An installed application with its own icon, which records that it was started.
+    launcher = os.path.join(SANDBOX, "probe-pad.sh")
+    with open(launcher, "w") as f:
+        f.write('#!/bin/sh\necho "started $*" >> "$HOME/probe-pad.txt"\n')
+    os.chmod(launcher, 0o755)
+    icon = os.path.join(SANDBOX, "probe-pad.svg")
+    with open(icon, "w") as f:
+        f.write('<svg xmlns="http://www.w3.org/2000/svg" width="64" height="64">'
+                '<rect x="4" y="4" width="56" height="56" rx="12" fill="#d9480f"/>'
+                '<circle cx="32" cy="32" r="14" fill="#fff"/></svg>')
+    with open(os.path.join(apps, "org.example.ProbePad.desktop"), "w") as f:
+        f.write("[Desktop Entry]\nType=Application\nName=Probe Pad\nGenericName=Note Taker\n"
+                f"Keywords=scribble;jot;\nExec={launcher} %U\nIcon={icon}\n")
     os.makedirs(os.path.join(HOME, ".config"), exist_ok=True)
     with open(os.path.join(HOME, ".config/mimeapps.list"), "w") as f:
         f.write("[Default Applications]\ninode/directory=test-files.desktop\n")
@@ -441,6 +454,33 @@ def main():
               wait_until(lambda: downloads in read(os.path.join(HOME, "opened.txt")), timeout=10),
               read(os.path.join(HOME, "opened.txt")))
         check("opening hides the panel", wait_until(lambda: not panel()))
+
+        # Installed applications: found by a keyword, listed first with their icon, ↩ starts them.
+        cli_rows = run(CLI, "query", "scribble").stdout
+        check("the running application lists the installed application by its keyword",
+              cli_rows.splitlines()[0:1] and "Probe Pad" in cli_rows.splitlines()[0], cli_rows)
+        focus(term_window)
+        key("super+r")
+        wait_until(panel_has_keyboard)
+        key("ctrl+a")
+        run("xdotool", "type", "--delay", "30", "scribble")
+        time.sleep(0.6)
+        panel_shot("panel-application")
+        key("Return")
+        check("↩ starts the installed application",
+              wait_until(lambda: "started" in read(os.path.join(HOME, "probe-pad.txt")), timeout=10),
+              read(os.path.join(SANDBOX, "zarvo.log"))[-1500:])
+        check("starting it hides the panel", wait_until(lambda: not panel()))
+        if os.path.exists("/usr/share/applications/debian-xterm.desktop"):
+            focus(term_window)
+            key("super+r")
+            wait_until(panel_has_keyboard)
+            key("ctrl+a")
+            run("xdotool", "type", "--delay", "30", "xterm")
+            time.sleep(0.6)
+            panel_shot("panel-application-xterm")
+            key("super+r")  # hides it and keeps the text, as the next step expects
+            wait_until(lambda: not panel())
 
         # Esc gives the keyboard back to the terminal.
         focus(term_window)
