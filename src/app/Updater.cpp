@@ -11,6 +11,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QGridLayout>
 #include <QHostAddress>
 #include <QMessageBox>
 #include <QNetworkAccessManager>
@@ -45,10 +46,24 @@ bool isPackagedCopy() {
 }
 
 bool isMetered() {
-    if (!QNetworkInformation::instance()) QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Metered);
+    if (!QNetworkInformation::instance())
+        QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Metered);
     const QNetworkInformation* information = QNetworkInformation::instance();
     return information && information->supports(QNetworkInformation::Feature::Metered) &&
            information->isMetered();
+}
+
+// The application's own icon where the desktop has it (an installed copy puts it in the icon theme),
+// and room enough that a two-line answer is not wrapped into a narrow column.
+void dress(QMessageBox& box) {
+    const QIcon icon = QIcon::fromTheme(QLatin1String(kAppIdentifier));
+    if (!icon.isNull()) {
+        box.setWindowIcon(icon);
+        box.setIconPixmap(icon.pixmap(QSize(64, 64), box.devicePixelRatioF()));
+    }
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(420, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0,
+                      1, grid->columnCount());
 }
 
 bool showFound(const Updater::Found& found, const QString& runningVersion) {
@@ -60,12 +75,14 @@ bool showFound(const Updater::Found& found, const QString& runningVersion) {
         box.setText(QStringLiteral("You're up to date!"));
         box.setInformativeText(
             QStringLiteral("Zarvo %1 is currently the newest version available.").arg(runningVersion));
+        dress(box);
         box.exec();
         return false;
     case Updater::Found::Kind::failed:
         box.setIcon(QMessageBox::Warning);
         box.setText(QStringLiteral("Update Error!"));
         box.setInformativeText(found.error);
+        dress(box);
         box.exec();
         return false;
     case Updater::Found::Kind::available:
@@ -80,6 +97,7 @@ bool showFound(const Updater::Found& found, const QString& runningVersion) {
     QPushButton* install = box.addButton(QStringLiteral("Install and Relaunch"), QMessageBox::AcceptRole);
     box.addButton(QStringLiteral("Later"), QMessageBox::RejectRole);
     box.setDefaultButton(install);
+    dress(box);
     box.exec();
     return box.clickedButton() == install;
 }
@@ -97,6 +115,13 @@ Updater& Updater::shared() {
         Config config;
         config.feed = QUrl(QString::fromUtf8(ZARVO_UPDATE_FEED));
         config.publicKey = QByteArray::fromBase64(QByteArrayLiteral(ZARVO_UPDATE_PUBLIC_KEY));
+#ifdef ZARVO_UPDATE_FEED_FROM_ENVIRONMENT
+        // A test build: the end-to-end update test serves its feed on this machine, signed with its own key.
+        if (qEnvironmentVariableIsSet("ZARVO_TEST_UPDATE_FEED")) {
+            config.feed = QUrl(qEnvironmentVariable("ZARVO_TEST_UPDATE_FEED"));
+            config.publicKey = QByteArray::fromBase64(qgetenv("ZARVO_TEST_UPDATE_PUBLIC_KEY"));
+        }
+#endif
         config.packaged = isPackagedCopy();
         return new Updater(config, Settings::sharedDefaults(), Installer::installation());
     }();

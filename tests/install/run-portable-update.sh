@@ -1,0 +1,164 @@
+#!/usr/bin/env bash
+# An installed portable copy updates itself in place from a later build published on a feed served on
+# this machine (signed with a key made for the test): "Check Now" in the settings window finds it, the
+# dialog's default button installs it, the new build starts and the old one quits. History and settings
+# stay as they were and nothing is left beside the installed copy. A second check says it is up to date.
+# Usage: run-portable-update.sh BUILD_DIR SCREENSHOT_DIR   (77: skipped, for want of tools)
+set -euo pipefail
+build=$(cd "$1" && pwd)
+shots=${2:-$build/tests/install/screenshots}
+here=$(cd "$(dirname "$0")/../.." && pwd)
+
+for tool in Xvfb openbox xdotool xprop openssl python3 import; do
+    command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
+done
+grep -q 'ZARVO_UPDATE_FEED_FROM_ENVIRONMENT:BOOL=ON' "$build/CMakeCache.txt" ||
+    { echo "skipped: this build does not read a test feed from the environment"; exit 77; }
+
+sandbox=$(mktemp -d "${TMPDIR:-/tmp}/zarvo-update.XXXXXX")
+pids=()
+cleanup() {
+    [ -x "$sandbox/home/.local/opt/Zarvo/zarvo" ] && "$sandbox/home/.local/opt/Zarvo/zarvo" --quit >/dev/null 2>&1 || true
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$sandbox"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; cat "$sandbox"/*.log >&2 2>/dev/null || true; exit 1; }
+mkdir -p "$shots"
+
+display=""
+for n in $(seq 141 190); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+        Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp -noreset >"$sandbox/xvfb.log" 2>&1 &
+        xvfb=$!
+        for _ in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$n" ] && { display=":$n"; break; }; sleep 0.05; done
+        if [ -n "$display" ]; then pids+=("$xvfb"); break; fi
+        kill "$xvfb" 2>/dev/null || true
+    fi
+done
+[ -n "$display" ] || fail "could not start Xvfb"
+export DISPLAY=$display
+export HOME=$sandbox/home
+export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
+export XDG_RUNTIME_DIR=$sandbox/runtime
+mkdir -p "$HOME/.local/opt" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+unset XDG_CURRENT_DESKTOP XDG_SESSION_TYPE WAYLAND_DISPLAY SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
+export QT_QPA_PLATFORM=xcb ASAN_OPTIONS=detect_leaks=0
+openbox --sm-disable >"$sandbox/openbox.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 1 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.05; done
+
+# The installed copy, as an install leaves it, and a later build of it on the feed.
+archive=$(bash "$here/scripts/make-portable.sh" "$build" | tail -n 1)
+tar -C "$HOME/.local/opt" -xzf "$archive"
+installed=$HOME/.local/opt/Zarvo
+info() { python3 -c 'import json, sys; print(json.load(open(sys.argv[1]))[sys.argv[2]])' "$installed/Info.json" "$1"; }
+old_build=$(info CFBundleVersion)
+old_version=$(info CFBundleShortVersionString)
+new_build=$((old_build + 1))
+new_version="$old_version.1"
+mkdir -p "$sandbox/later" "$sandbox/feed"
+tar -C "$sandbox/later" -xzf "$archive"
+python3 - "$sandbox/later/Zarvo/Info.json" "$new_build" "$new_version" <<'PY'
+import json, sys
+path, build, version = sys.argv[1:]
+info = json.load(open(path))
+info["CFBundleVersion"], info["CFBundleShortVersionString"] = build, version
+json.dump(info, open(path, "w"), indent=4)
+PY
+tar -C "$sandbox/later" --owner=0 --group=0 --numeric-owner -czf "$sandbox/feed/Zarvo-$new_version.tar.gz" Zarvo
+openssl genpkey -algorithm ed25519 -out "$sandbox/key.pem" 2>/dev/null
+public_key=$(openssl pkey -in "$sandbox/key.pem" -pubout -outform DER | tail -c 32 | base64 -w0)
+signature=$(openssl pkeyutl -sign -rawin -inkey "$sandbox/key.pem" -in "$sandbox/feed/Zarvo-$new_version.tar.gz" | base64 -w0)
+length=$(stat -c %s "$sandbox/feed/Zarvo-$new_version.tar.gz")
+port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+cat >"$sandbox/feed/appcast.xml" <<XML
+<?xml version="1.0" encoding="utf-8"?>
+<rss version="2.0" xmlns:sparkle="http://www.andymatuschak.org/xml-namespaces/sparkle">
+<channel><title>Zarvo</title>
+<item><title>Zarvo $new_version</title>
+<sparkle:version>$new_build</sparkle:version>
+<sparkle:shortVersionString>$new_version</sparkle:shortVersionString>
+<description><![CDATA[<p>Faster application search.</p>]]></description>
+<enclosure url="http://127.0.0.1:$port/Zarvo-$new_version.tar.gz" length="$length" type="application/gzip"
+    sparkle:os="linux" sparkle:edSignature="$signature"/>
+</item></channel></rss>
+XML
+python3 -m http.server "$port" --bind 127.0.0.1 --directory "$sandbox/feed" >"$sandbox/http.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 1 100); do python3 -c "import urllib.request; urllib.request.urlopen('http://127.0.0.1:$port/appcast.xml')" 2>/dev/null && break; sleep 0.05; done
+export ZARVO_TEST_UPDATE_FEED=http://127.0.0.1:$port/appcast.xml ZARVO_TEST_UPDATE_PUBLIC_KEY=$public_key
+
+# The user's data, which the update must leave alone.
+"$installed/zarvo-cli" history add "$HOME/kept-through-the-update.txt" >/dev/null
+"$installed/zarvo-cli" settings set clipRetentionDays 3 >/dev/null
+history_before=$("$installed/zarvo-cli" history list)
+settings_before=$("$installed/zarvo-cli" settings list)
+
+running_pids() {
+    for p in /proc/[0-9]*; do
+        [ "$(readlink "$p/exe" 2>/dev/null)" = "$installed/zarvo" ] && basename "$p"
+    done
+    true
+}
+shoot() { import -window "$1" "$shots/$2.png" 2>/dev/null || true; }
+# Opens the settings window and presses its "Check Now" (the control before "Clear History", which is
+# the last one: Shift+Tab twice from the first).
+check_now() {
+    "$installed/zarvo" --settings
+    local w
+    w=$(timeout 20 xdotool search --sync --name '^Zarvo Settings$' | head -n 1) || fail "no settings window"
+    xdotool windowactivate --sync "$w" 2>/dev/null || true
+    sleep 0.5
+    xdotool key --clearmodifiers shift+Tab shift+Tab space
+}
+
+"$installed/zarvo" >"$sandbox/old.log" 2>&1 &
+old=$!
+pids+=("$old")
+timeout 30 xdotool search --sync --name '^Zarvo$' >/dev/null || fail "the installed copy did not start"
+sleep 0.5
+xdotool key --clearmodifiers Escape
+
+check_now
+dialog=$(timeout 20 xdotool search --sync --name '^Software Update$' | head -n 1) || fail "no update dialog"
+sleep 0.5
+shoot "$dialog" update-available
+xdotool windowactivate --sync "$dialog" 2>/dev/null || true
+start=$(date +%s%N)
+xdotool key --clearmodifiers Return
+
+new="" started=""
+for _ in $(seq 1 300); do
+    new=$(running_pids | grep -vx "$old" | head -n 1 || true)
+    [ -n "$new" ] && [ -z "$started" ] && started=$(( ($(date +%s%N) - start) / 1000000 ))
+    [ -n "$new" ] && ! kill -0 "$old" 2>/dev/null && break
+    sleep 0.05
+done
+[ -n "$new" ] || fail "no new copy started"
+elapsed=$(( ($(date +%s%N) - start) / 1000000 ))
+pids+=("$new")
+! kill -0 "$old" 2>/dev/null || fail "the old copy did not quit"
+[ "$(info CFBundleVersion)" = "$new_build" ] || fail "the installed copy is build $(info CFBundleVersion), not $new_build"
+[ "$(info CFBundleShortVersionString)" = "$new_version" ] || fail "the installed version is not $new_version"
+[ -z "$(ls -A "$HOME/.local/opt" | grep '^\.Zarvo' || true)" ] || fail "a staging folder was left: $(ls -A "$HOME/.local/opt")"
+grep -q "GET /Zarvo-$new_version.tar.gz" "$sandbox/http.log" || fail "the update was not downloaded from the feed"
+timeout 30 xdotool search --sync --name '^Zarvo$' >/dev/null || fail "the new copy shows no panel"
+[ "$("$installed/zarvo-cli" history list)" = "$history_before" ] || fail "the history changed"
+[ "$("$installed/zarvo-cli" settings list)" = "$settings_before" ] || fail "the settings changed"
+echo "updated build $old_build to $new_build in place: the new copy started $started ms after Return, the old one was gone after $elapsed ms"
+
+# Checked again, the new copy is up to date.
+sleep 0.5
+xdotool key --clearmodifiers Escape
+check_now
+dialog=$(timeout 20 xdotool search --sync --name '^Software Update$' | head -n 1) || fail "no up-to-date dialog"
+sleep 0.5
+shoot "$dialog" update-up-to-date
+xdotool windowactivate --sync "$dialog" 2>/dev/null || true
+xdotool key --clearmodifiers Return
+for _ in $(seq 1 100); do xdotool search --name '^Software Update$' >/dev/null 2>&1 || break; sleep 0.05; done
+! xdotool search --name '^Software Update$' >/dev/null 2>&1 || fail "the up-to-date dialog did not close"
+kill -0 "$new" 2>/dev/null || fail "the new copy ended after the second check"
+echo "a second check found the new copy up to date"
