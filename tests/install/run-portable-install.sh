@@ -68,6 +68,8 @@ first=$!
 pids+=("$first")
 window=$(timeout 30 xdotool search --sync --name '^Zarvo$' | head -n 1) || fail "no install question was shown"
 sleep 0.3
+mkdir -p "$build/tests/install/screenshots"
+import -window root "$build/tests/install/screenshots/install-question.png" || true
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
 start=$(date +%s%N)
 xdotool key --clearmodifiers Return

@@ -16,6 +16,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QIcon>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocalSocket>
@@ -251,9 +253,25 @@ bool LinuxInstallation::exists(const QString& path) const {
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
 }
 
+// Before it is installed the copy's icon is not in the icon theme: it is taken from the copy's own
+// folder. The question is wide enough that a path in it does not fold the text into a narrow column.
+void LinuxInstallation::dress(QMessageBox& box) const {
+    const QString svg = runningFolder() + QLatin1String("/icons/hicolor/scalable/apps/") +
+                        QLatin1String(kAppIdentifier) + QLatin1String(".svg");
+    const QIcon icon = QFileInfo::exists(svg) ? QIcon(svg) : QIcon::fromTheme(QLatin1String(kAppIdentifier));
+    if (!icon.isNull()) {
+        box.setWindowIcon(icon);
+        box.setIconPixmap(icon.pixmap(QSize(64, 64), box.devicePixelRatioF()));
+    }
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(460, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0,
+                      1, grid->columnCount());
+}
+
 int LinuxInstallation::ask(const QString& message, const QString& informative, const QStringList& buttons) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Zarvo"), message);
     box.setInformativeText(informative);
+    dress(box);
     QList<QPushButton*> made;
     for (qsizetype i = 0; i < buttons.size(); ++i)
         made << box.addButton(buttons[i], i == 0 ? QMessageBox::AcceptRole : QMessageBox::RejectRole);
@@ -269,6 +287,7 @@ int LinuxInstallation::ask(const QString& message, const QString& informative, c
 void LinuxInstallation::alert(const QString& message, const QString& informative) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Zarvo"), message, QMessageBox::Ok);
     box.setInformativeText(informative);
+    dress(box);
     box.show();
     box.activateWindow();
     box.exec();

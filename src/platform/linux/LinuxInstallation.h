@@ -6,6 +6,8 @@
 #include <QList>
 #include <sys/types.h>
 
+class QMessageBox;
+
 namespace zarvo {
 class Environment;
 }
@@ -75,6 +77,7 @@ public:
 
 private:
     QList<Mount> mounts() const;
+    void dress(QMessageBox& box) const;
     const Environment& m_environment;
 };
 
