@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The portable folder installing itself, for real: Zarvo/ packed into a squashfs image, loop-mounted
-# read-only, started from there on a private X server in a sandbox home. The test answers "Move to
+# The portable folder installing itself, for real, on a private X server in a sandbox home. Unpacked in
+# Downloads it offers to install and keeps running there on "Not Now". Packed into an ISO image
+# (xorriso; squashfs where the kernel has no ISO 9660), loop-mounted read-only and started from there, it offers again; the test answers "Move to
 # Applications" with the keyboard; the installed copy must start from ~/.local/opt/Zarvo, quit the first
 # one, unmount the image and put its links, desktop entry and icons in place.
 # Usage: run-portable-install.sh BUILD_DIR   (77: skipped, for want of root, loop devices or tools)
@@ -8,7 +9,7 @@ set -euo pipefail
 build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")/../.." && pwd)
 
-for tool in Xvfb openbox xdotool mksquashfs; do
+for tool in Xvfb openbox xdotool import; do
     command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
 done
 [ "$(id -u)" -eq 0 ] || { echo "skipped: loop-mounting an image needs root"; exit 77; }
@@ -30,8 +31,21 @@ fail() { echo "FAIL: $*" >&2; cat "$sandbox"/*.log >&2 2>/dev/null || true; exit
 archive=$(bash "$here/scripts/make-portable.sh" "$build" | tail -n 1)
 mkdir -p "$sandbox/image" "$mnt"
 tar -C "$sandbox/image" -xzf "$archive"
-mksquashfs "$sandbox/image" "$sandbox/Zarvo.sqfs" -quiet -noappend >/dev/null
-mount -o loop,ro "$sandbox/Zarvo.sqfs" "$mnt" 2>"$sandbox/mount.log" || { echo "skipped: cannot loop-mount"; exit 77; }
+# An ISO image (Rock Ridge keeps the programs executable) where the kernel reads ISO 9660, else a
+# squashfs image: both are read-only loop mounts to the installer.
+modprobe isofs 2>/dev/null || true
+if command -v xorriso >/dev/null && grep -qw iso9660 /proc/filesystems; then
+    image=$sandbox/Zarvo.iso
+    xorriso -as mkisofs -quiet -R -V ZARVO -o "$image" "$sandbox/image" 2>"$sandbox/xorriso.log" ||
+        fail "xorriso could not make the image"
+elif command -v mksquashfs >/dev/null; then
+    image=$sandbox/Zarvo.sqfs
+    mksquashfs "$sandbox/image" "$image" -quiet -noappend >/dev/null
+else
+    echo "skipped: neither xorriso (with ISO 9660 in the kernel) nor mksquashfs"; exit 77
+fi
+echo "image: $(basename "$image")"
+mount -o loop,ro "$image" "$mnt" 2>"$sandbox/mount.log" || { echo "skipped: cannot loop-mount"; exit 77; }
 
 display=""
 for n in $(seq 141 190); do
@@ -63,12 +77,31 @@ installed_pid() {
     true
 }
 
+# From Downloads: the offer, declined; the copy goes on running from there.
+mkdir -p "$HOME/Downloads" "$build/tests/install/screenshots"
+tar -C "$HOME/Downloads" -xzf "$archive"
+"$HOME/Downloads/Zarvo/zarvo" >"$sandbox/downloads.log" 2>&1 &
+downloaded=$!
+pids+=("$downloaded")
+window=$(timeout 30 xdotool search --sync --name '^Zarvo$' | head -n 1) || fail "no install question from Downloads"
+sleep 0.3
+import -window root "$build/tests/install/screenshots/install-question-downloads.png" || true
+xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+xdotool key --clearmodifiers Escape
+sleep 2
+kill -0 "$downloaded" 2>/dev/null || fail "the copy in Downloads did not go on running after Not Now"
+[ ! -e "$HOME/.local/opt/Zarvo" ] || fail "Not Now installed it anyway"
+"$HOME/Downloads/Zarvo/zarvo" --quit
+for _ in $(seq 1 100); do kill -0 "$downloaded" 2>/dev/null || break; sleep 0.05; done
+! kill -0 "$downloaded" 2>/dev/null || fail "the copy in Downloads did not quit"
+rm -rf "$HOME/Downloads/Zarvo"
+echo "started from Downloads it offered to install and, declined, ran from there"
+
 "$mnt/Zarvo/zarvo" >"$sandbox/first.log" 2>&1 &
 first=$!
 pids+=("$first")
 window=$(timeout 30 xdotool search --sync --name '^Zarvo$' | head -n 1) || fail "no install question was shown"
 sleep 0.3
-mkdir -p "$build/tests/install/screenshots"
 import -window root "$build/tests/install/screenshots/install-question.png" || true
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
 start=$(date +%s%N)
@@ -93,7 +126,7 @@ grep -q "^Exec=\"$HOME/.local/opt/Zarvo/zarvo\"$" "$XDG_DATA_HOME/applications/c
 echo "installed from the image in $elapsed ms (Return pressed to the installed copy running)"
 
 # Started again from a later image of the same build, it opens the installed copy without asking.
-mount -o loop,ro "$sandbox/Zarvo.sqfs" "$mnt"
+mount -o loop,ro "$image" "$mnt"
 "$mnt/Zarvo/zarvo" >"$sandbox/second.log" 2>&1 || fail "the second start failed"
 [ "$(installed_pid)" = "$pid" ] || fail "the running installed copy was replaced"
 for _ in $(seq 1 300); do mountpoint -q "$mnt" || break; sleep 0.05; done
