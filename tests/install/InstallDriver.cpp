@@ -1,11 +1,12 @@
 // Installs a portable folder the way a copy that moves itself into place does, with no window: the
 // Linux installation on the current home (a sandbox in the tests). It says "installing" on standard
-// output before it starts, so a test can time a kill from there.
+// output before it starts, so a test can time a kill from there, and how long the install took.
 #include "app/Installer.h"
 #include "platform/linux/LinuxEnvironment.h"
 #include "platform/linux/LinuxInstallation.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <cstdio>
 
 int main(int argc, char** argv) {
@@ -18,10 +19,12 @@ int main(int argc, char** argv) {
     zarvo::linux_::LinuxInstallation installation(environment);
     std::printf("installing\n");
     std::fflush(stdout);
+    QElapsedTimer timer;
+    timer.start();
     if (const auto error = zarvo::app::Installer(installation).install(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "install_driver: %s\n", error->toUtf8().constData());
         return 1;
     }
-    std::printf("installed\n");
+    std::printf("installed in %lld ms\n", timer.elapsed());
     return 0;
 }

@@ -56,24 +56,30 @@ staged() { find "$opt" -mindepth 1 -maxdepth 1 -name '.Zarvo-*' -type d 2>/dev/n
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
 # Uninterrupted installs: they must work, and tell how long one takes from the driver's "installing".
+# Each first removes a leftover, as the installs after a kill do.
 durations=()
-for copy in "$A" "$B" "$A"; do
-    start=$(now_ms)
+for copy in "$A" "$B" "$A" "$B" "$A"; do
+    mkdir -p "$opt" && cp -r "$B" "$opt/.Zarvo-leftover"
     "$driver" "$copy" >"$sandbox/driver.out" 2>"$sandbox/driver.log" || fail "an uninterrupted install failed"
-    durations+=($(($(now_ms) - start)))
+    durations+=("$(sed -n 's/^installed in \([0-9]*\) ms$/\1/p' "$sandbox/driver.out")")
     same "$copy" "$dest" || fail "the installed copy differs from the one installed"
 done
 [ -z "$(staged)" ] || fail "an uninterrupted install left $(staged)"
-span=$(printf '%s\n' "${durations[@]}" | sort -n | tail -n 1)
-echo "uninterrupted installs took ${durations[*]} ms; kills are spread over 0..$span ms"
+span=$(printf '%s\n' "${durations[@]}" | sort -n | sed -n 3p) # the median
+echo "uninterrupted installs took ${durations[*]} ms; kills come 0..$span ms after the start," \
+    "every other one in the last third"
 
 declare -A phases=()
 count() { phases[$1]=$((${phases[$1]:-0} + 1)); }
 loop_start=$(now_ms)
 for round in $(seq 1 "$rounds"); do
-    if [ $((round % 2)) -eq 1 ]; then new=$B old=$A; else new=$A old=$B; fi
-    same "$old" "$dest" || fail "round $round: the installed copy is not the previous one"
-    delay=$((RANDOM % (span + 1)))
+    # Always the other build than the one in place, which the last kill may have left either way.
+    if same "$A" "$dest"; then new=$B old=$A; else new=$A old=$B; fi
+    # Uniform over the install, and every other kill from its last third on, where the swap lies
+    # (installs under load take longer than the median).
+    if [ $((round % 2)) -eq 1 ]; then delay=$((RANDOM % (span + 1))); else
+        delay=$((span * 2 / 3 + RANDOM % (span * 2 / 3 + 1)))
+    fi
     coproc DRIVER { exec "$driver" "$new" 2>"$sandbox/driver.log"; }
     pid=$DRIVER_PID
     read -r line <&"${DRIVER[0]}" || true
@@ -119,7 +125,7 @@ done
 loop_ms=$(($(now_ms) - loop_start))
 
 # The next uninterrupted install cleans up whatever the last kill left.
-if [ $((rounds % 2)) -eq 1 ]; then last=$A; else last=$B; fi
+if same "$A" "$dest"; then last=$B; else last=$A; fi
 "$driver" "$last" >"$sandbox/driver.out" 2>"$sandbox/driver.log" || fail "the final install failed"
 same "$last" "$dest" || fail "the final install did not install"
 [ -z "$(staged)" ] || fail "the final install left $(staged)"
