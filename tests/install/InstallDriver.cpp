@@ -1,6 +1,7 @@
 // Installs a portable folder the way a copy that moves itself into place does, with no window: the
 // Linux installation on the current home (a sandbox in the tests). It says "installing" on standard
-// output before it starts, so a test can time a kill from there, and how long the install took.
+// output before it starts, so a test can time a kill from there, and how long the install took. With
+// --start it only does what a starting copy does first: clean up what killed installs left.
 #include "app/Installer.h"
 #include "platform/linux/LinuxEnvironment.h"
 #include "platform/linux/LinuxInstallation.h"
@@ -12,11 +13,16 @@
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     if (argc != 2) {
-        std::fprintf(stderr, "usage: install_driver PORTABLE_FOLDER\n");
+        std::fprintf(stderr, "usage: install_driver PORTABLE_FOLDER | --start\n");
         return 2;
     }
     const zarvo::linux_::LinuxEnvironment environment;
     zarvo::linux_::LinuxInstallation installation(environment);
+    // What every copy of ours does first when it starts.
+    if (qstrcmp(argv[1], "--start") == 0) {
+        zarvo::app::Installer(installation).cleanUpLeftovers();
+        return 0;
+    }
     std::printf("installing\n");
     std::fflush(stdout);
     QElapsedTimer timer;

@@ -3,10 +3,14 @@
 # installs two portable folders of different builds in turn and is killed with SIGKILL after a random
 # delay spread over an uninterrupted install; after each kill the installed copy must be one of the two,
 # whole, and the user's files untouched. At the end an uninterrupted install leaves nothing staged.
-# Usage: run-install-kill-loop.sh INSTALL_DRIVER [ROUNDS]
+# Then again with NO_EXCHANGE preloaded, as on a file system that swaps by two renames: a kill between
+# them leaves the old copy aside, and the next start of a copy must put it back.
+# Usage: run-install-kill-loop.sh INSTALL_DRIVER NO_EXCHANGE [ROUNDS [ROUNDS_WITHOUT_EXCHANGE]]
 set -euo pipefail
 driver=$1
-rounds=${2:-40}
+no_exchange=$2
+rounds=${3:-40}
+two_rename_rounds=${4:-14}
 
 sandbox=$(mktemp -d "${TMPDIR:-/tmp}/zarvo-kill.XXXXXX")
 trap 'rm -rf "$sandbox"' EXIT
@@ -71,19 +75,36 @@ echo "uninterrupted installs took ${durations[*]} ms; kills come 0..$span ms aft
 
 declare -A phases=()
 count() { phases[$1]=$((${phases[$1]:-0} + 1)); }
-loop_start=$(now_ms)
-for round in $(seq 1 "$rounds"); do
+# The machine's load changes how long an install takes: a late kill that still finds the copy being
+# made lengthens the span, an install that finished before its kill shortens it.
+adapt() { # DELAY: copying|finished
+    if [ "$2" = copying ] && [ "$1" -ge $((span * 2 / 3)) ]; then span=$((span + span / 4)); fi
+    if [ "$2" = finished ]; then span=$((span - span / 8)); fi
+    true
+}
+# One install killed after a random delay, and what it left checked. MODE: exchange or renames.
+kill_round() {
+    local mode=$1 round=$2 new old delay pid line status killed now left
     # Always the other build than the one in place, which the last kill may have left either way.
     if same "$A" "$dest"; then new=$B old=$A; else new=$A old=$B; fi
-    # Uniform over the install, and every other kill from its last third on, where the swap lies
-    # (installs under load take longer than the median).
-    if [ $((round % 2)) -eq 1 ]; then delay=$((RANDOM % (span + 1))); else
-        delay=$((span * 2 / 3 + RANDOM % (span * 2 / 3 + 1)))
+    if [ "$mode" = exchange ]; then
+        # Uniform over the install, and every other kill from its last third on, where the swap lies
+        # (installs under load take longer than the median).
+        if [ $((round % 2)) -eq 1 ]; then delay=$((RANDOM % (span + 1))); else
+            delay=$((span * 2 / 3 + RANDOM % (span * 2 / 3 + 1)))
+        fi
+        coproc DRIVER { exec "$driver" "$new" 2>"$sandbox/driver.log"; }
+    else
+        # From the last third on, through the pause between the two renames.
+        delay=$((span * 2 / 3 + RANDOM % (span / 2 + 250)))
+        coproc DRIVER {
+            ASAN_OPTIONS=detect_leaks=0:verify_asan_link_order=0 LD_PRELOAD=$no_exchange \
+                exec "$driver" "$new" 2>"$sandbox/driver.log"
+        }
     fi
-    coproc DRIVER { exec "$driver" "$new" 2>"$sandbox/driver.log"; }
     pid=$DRIVER_PID
     read -r line <&"${DRIVER[0]}" || true
-    [ "$line" = installing ] || fail "round $round: the driver did not start ($line)"
+    [ "$line" = installing ] || fail "$mode round $round: the driver did not start ($line)"
     sleep "$((delay / 1000)).$(printf '%03d' $((delay % 1000)))"
     kill -KILL "$pid" 2>/dev/null || true
     status=0
@@ -91,37 +112,59 @@ for round in $(seq 1 "$rounds"); do
     case $status in
     0) killed=no ;;
     137) killed=yes ;;
-    *) fail "round $round: the driver failed ($status)" ;;
+    *) fail "$mode round $round: the driver failed ($status)" ;;
     esac
 
+    left=$(staged)
+    if [ ! -d "$dest" ]; then
+        # Only between the two renames, with the old copy whole aside; a starting copy puts it back.
+        [ "$mode" = renames ] || fail "round $round (killed after $delay ms): no installed copy"
+        echo "$left" | grep -q -- '-old$' || fail "$mode round $round: no installed copy, none aside"
+        same "$old" "$(echo "$left" | grep -- '-old$')" || fail "$mode round $round: the copy aside is not whole"
+        "$driver" --start >/dev/null 2>"$sandbox/driver.log" || fail "$mode round $round: a start failed"
+        [ -d "$dest" ] || fail "$mode round $round: the start did not put the old copy back"
+        [ -z "$(staged)" ] || fail "$mode round $round: the start left $(staged)"
+        count "$mode: between the two renames (put back by the next start)"
+        left=""
+        killed=back
+    fi
     # A whole copy of one of the two builds, whatever the moment.
-    [ -d "$dest" ] || fail "round $round (killed after $delay ms): no installed copy"
     if same "$new" "$dest"; then now=new; elif same "$old" "$dest"; then now=old; else
         diff -r --no-dereference "$old" "$dest" | head -n 5 >&2
-        fail "round $round (killed after $delay ms): the installed copy is neither build"
+        fail "$mode round $round (killed after $delay ms): the installed copy is neither build"
     fi
     /usr/bin/python3 -c 'import json, sys; json.load(open(sys.argv[1]))' "$dest/Info.json" ||
-        fail "round $round: Info.json does not parse"
-    [ "$(user_files)" = "$user_before" ] || fail "round $round: the user's files changed"
+        fail "$mode round $round: Info.json does not parse"
+    [ "$(user_files)" = "$user_before" ] || fail "$mode round $round: the user's files changed"
 
     # Which moment the kill hit, told by what it left.
-    left=$(staged)
-    if [ "$killed" = no ]; then
-        count "finished before the kill"
-        [ "$now" = new ] || fail "round $round: a finished install left the old copy"
+    if [ "$killed" = back ]; then
+        [ "$now" = old ] || fail "$mode round $round: what was put back is not the old copy"
+    elif [ "$killed" = no ]; then
+        count "$mode: finished before the kill"
+        adapt "$delay" finished
+        [ "$now" = new ] || fail "$mode round $round: a finished install left the old copy"
     elif [ "$now" = old ]; then
-        if [ -z "$left" ]; then count "before copying (lock, cleanup)"
-        elif [ "$(echo "$left" | wc -l)" -eq 1 ] && same "$new" "$left"; then count "copied, before the swap"
-        else count "while copying"; fi
+        if [ -z "$left" ]; then count "$mode: before copying (lock, cleanup)"
+        elif [ "$(echo "$left" | wc -l)" -eq 1 ] && same "$new" "$left"; then count "$mode: copied, before the swap"
+        else
+            count "$mode: while copying"
+            adapt "$delay" copying
+        fi
     else
         if [ -n "$left" ] && [ "$(echo "$left" | wc -l)" -eq 1 ] && same "$old" "$left"; then
-            count "swapped, before the old copy went to the Trash"
-        elif [ -n "$left" ]; then count "while moving the old copy to the Trash"
-        else count "old copy in the Trash, before exit"; fi
+            if [[ $left == *-old ]]; then count "$mode: after the second rename, before the old copy's third"
+            else count "$mode: swapped, before the old copy went to the Trash"; fi
+        elif [ -n "$left" ]; then count "$mode: while moving the old copy to the Trash"
+        else count "$mode: old copy in the Trash, before exit"; fi
     fi
     # The Trash would only grow; what is in it is not under test.
     rm -rf "$XDG_DATA_HOME/Trash"
-done
+}
+
+loop_start=$(now_ms)
+for round in $(seq 1 "$rounds"); do kill_round exchange "$round"; done
+for round in $(seq 1 "$two_rename_rounds"); do kill_round renames "$round"; done
 loop_ms=$(($(now_ms) - loop_start))
 
 # The next uninterrupted install cleans up whatever the last kill left.
@@ -131,6 +174,8 @@ same "$last" "$dest" || fail "the final install did not install"
 [ -z "$(staged)" ] || fail "the final install left $(staged)"
 [ "$(user_files)" = "$user_before" ] || fail "the user's files changed"
 
-echo "$rounds kills in $loop_ms ms; where they landed:"
-for phase in "${!phases[@]}"; do printf '  %3d  %s\n' "${phases[$phase]}" "$phase"; done | sort -k2
-echo "every kill left a whole copy of one build; the user's files are unchanged; nothing is left staged"
+echo "$((rounds + two_rename_rounds)) kills in $loop_ms ms, the span ending at $span ms ($rounds swapping by exchange," \
+    "$two_rename_rounds by two renames); where they landed:"
+for phase in "${!phases[@]}"; do printf '  %3d  %s\n' "${phases[$phase]}" "$phase"; done | sort -t: -k1,1 -k2
+echo "every kill left a whole copy of one build (or the old one aside, put back by the next start);" \
+    "the user's files are unchanged; nothing is left staged"
