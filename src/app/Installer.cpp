@@ -101,6 +101,9 @@ bool Installer::decide() {
     // A copy without our information file (the package's, a build tree's) never installs itself.
     if (!m_running || m_running->identifier != QLatin1String(kAppIdentifier)) return false;
 
+    // Whatever copy of ours starts, a kill in the middle of a swap must not leave the place empty.
+    cleanUpLeftovers(current);
+
     const QString destination = m_i.destination();
     if (current == m_i.resolved(destination) || m_i.arguments().contains(QLatin1String(installedArgument))) {
         m_i.quitOtherCopies();
@@ -158,6 +161,9 @@ bool Installer::decide() {
 }
 
 std::optional<QString> Installer::install(const QString& source) {
+    const InstallLock lock(m_i, true);
+    if (!lock.held()) return InstallLock::busyMessage();
+    cleanUpLeftovers(source);
     const QString destination = m_i.destination();
     const QString staging = parentOf(destination) + QStringLiteral("/.Zarvo-") + m_i.newUuid();
     if (const auto failure = m_i.copyFolder(source, staging)) {
@@ -183,6 +189,33 @@ std::optional<QString> Installer::install(const QString& source) {
     }
     if (m_i.exists(staging) && m_i.moveToTrash(staging)) m_i.removeFolder(staging);
     return std::nullopt;
+}
+
+void Installer::cleanUpLeftovers(const QString& inUse) {
+    // Most starts find nothing, and then take no lock.
+    if (m_i.stagingFolders().isEmpty()) return;
+    const InstallLock lock(m_i, false);
+    if (!lock.held()) return; // an install or update runs, and its folders are in use
+    const QString destination = m_i.destination();
+    bool keepAside = false;
+    if (!m_i.exists(destination)) {
+        // Killed between the two renames of a swap without exchange: the old copy, moved aside whole
+        // under the staging name with "-old", goes back.
+        for (const QString& folder : m_i.stagingFolders()) {
+            const auto info = m_i.info(folder);
+            if (!folder.endsWith(QLatin1String("-old")) || !info ||
+                info->identifier != QLatin1String(kAppIdentifier))
+                continue;
+            keepAside = m_i.rename(folder, destination).has_value();
+            break;
+        }
+    }
+    for (const QString& folder : m_i.stagingFolders()) {
+        if (folder == inUse || isInside(inUse, folder)) continue;
+        // The only whole copy, when it could not go back, is kept for the next try.
+        if (keepAside && folder.endsWith(QLatin1String("-old"))) continue;
+        m_i.removeFolder(folder);
+    }
 }
 
 std::optional<QString> Installer::installAsAdministrator(const QString& source, const QString& staging) {

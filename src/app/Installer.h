@@ -7,6 +7,27 @@
 
 namespace zarvo::app {
 
+// Holds the install lock for a scope; see Installation::lockInstall().
+class InstallLock {
+public:
+    InstallLock(Installation& installation, bool wait)
+        : m_i(installation), m_held(installation.lockInstall(wait)) {}
+    ~InstallLock() {
+        if (m_held) m_i.unlockInstall();
+    }
+    InstallLock(const InstallLock&) = delete;
+    InstallLock& operator=(const InstallLock&) = delete;
+    bool held() const { return m_held; }
+    // What an install that could not get the lock says.
+    static QString busyMessage() {
+        return QStringLiteral("Another copy of Zarvo is being installed. Try again once it has finished.");
+    }
+
+private:
+    Installation& m_i;
+    const bool m_held;
+};
+
 // Moving a portable copy into its installed place (~/.local/opt/Zarvo) before it runs. A copy started
 // from an image (a read-only, loop or FUSE mount), from the temporary folder or from Downloads offers
 // to install itself, opens the installed copy and quits; the installed copy quits other copies and
@@ -32,6 +53,10 @@ public:
     // Copies the copy at `source` into place, through a staging folder beside the destination, and
     // swaps it in; the error shown when it failed.
     std::optional<QString> install(const QString& source);
+    // Removes what killed installs and updates left beside the destination, unless one is running
+    // (the lock is taken without waiting), and puts back an old copy that a swap moved aside when the
+    // destination is missing. A folder holding `inUse` stays.
+    void cleanUpLeftovers(const QString& inUse = {});
     std::optional<QString> installAsAdministrator(const QString& source, const QString& staging);
     void openInstalledCopy(const std::optional<QString>& volume, bool fresh);
     void ejectVolumeIfAsked();

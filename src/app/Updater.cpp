@@ -339,6 +339,9 @@ std::optional<QString> Updater::install(const QByteArray& archive, const Appcast
     // Unpacked beside the installed copy, so the swap stays on one file system.
     const QString destination = m_installation->destination();
     QDir().mkpath(QFileInfo(destination).path());
+    // Held until the unpacked folder is gone, so no copy starting meanwhile takes it for a leftover.
+    const InstallLock lock(*m_installation, true);
+    if (!lock.held()) return InstallLock::busyMessage();
     QTemporaryDir unpacked(QFileInfo(destination).path() + QStringLiteral("/.Zarvo-update-XXXXXX"));
     if (!unpacked.isValid())
         return QStringLiteral("No room to unpack the update: %1").arg(unpacked.errorString());

@@ -57,6 +57,14 @@ public:
     virtual std::optional<QString> swap(const QString& staging, const QString& destination) = 0;
     virtual std::optional<QString> moveToTrash(const QString& path) = 0;
     virtual void removeFolder(const QString& path) = 0;
+    virtual std::optional<QString> rename(const QString& from, const QString& to) = 0;
+    // The folders that installs and updates stage beside the destination (".Zarvo-…"), links left out.
+    virtual QStringList stagingFolders() const = 0;
+    // The install lock beside the destination, which a killed holder releases by itself. Re-entrant:
+    // held until as many unlockInstall() calls. With `wait` it waits a while for another holder; true
+    // also where this user cannot make the lock file, since there it can change nothing either.
+    virtual bool lockInstall(bool wait) = 0;
+    virtual void unlockInstall() = 0;
     // The links in ~/.local/bin, the desktop entry and the icons of the copy at `folder`.
     virtual void integrate(const QString& folder) = 0;
     // Copies `source` to `staging` as administrator, checks the copy, moves a folder at `destination`

@@ -33,6 +33,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -187,6 +188,10 @@ bool LinuxInstallation::isImageMount(const Mount& mount) {
 
 LinuxInstallation::LinuxInstallation(const Environment& environment) : m_environment(environment) {}
 
+LinuxInstallation::~LinuxInstallation() {
+    if (m_lockFile >= 0) ::close(m_lockFile);
+}
+
 QString LinuxInstallation::runningFolder() const {
     return QCoreApplication::applicationDirPath();
 }
@@ -335,7 +340,74 @@ std::optional<QString> LinuxInstallation::moveToTrash(const QString& path) {
 }
 
 void LinuxInstallation::removeFolder(const QString& path) {
-    if (exists(path)) QDir(path).removeRecursively();
+    struct stat info {};
+    const QByteArray name = QFile::encodeName(path);
+    if (::lstat(name.constData(), &info) != 0) return;
+    // A link goes, never what it leads to.
+    if (!S_ISDIR(info.st_mode))
+        ::unlink(name.constData());
+    else
+        QDir(path).removeRecursively();
+}
+
+std::optional<QString> LinuxInstallation::rename(const QString& from, const QString& to) {
+    const QByteArray source = QFile::encodeName(from), target = QFile::encodeName(to);
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
+        return std::nullopt;
+    if (errno != EINVAL && errno != ENOSYS) return errnoText(QStringLiteral("Cannot move"), from);
+    if (exists(to)) return QStringLiteral("Cannot move “%1”: “%2” is in the way").arg(from, to);
+    if (::rename(source.constData(), target.constData()) == 0) return std::nullopt;
+    return errnoText(QStringLiteral("Cannot move"), from);
+}
+
+QStringList LinuxInstallation::stagingFolders() const {
+    QStringList folders;
+    const QDir parent(QFileInfo(destination()).path());
+    const QFileInfoList entries =
+        parent.entryInfoList({QStringLiteral(".Zarvo-*")}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot |
+                                                               QDir::NoSymLinks | QDir::CaseSensitive);
+    for (const QFileInfo& entry : entries)
+        folders << entry.filePath();
+    return folders;
+}
+
+bool LinuxInstallation::lockInstall(bool wait) {
+    if (m_lockDepth > 0) {
+        ++m_lockDepth;
+        return true;
+    }
+    const QString parent = QFileInfo(destination()).path();
+    QDir().mkpath(parent);
+    const QByteArray path = QFile::encodeName(parent + QLatin1String("/.zarvo-install.lock"));
+    int file = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (file < 0 && isPermissionError(errno))
+        file = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (file < 0) {
+        // A place this user cannot write: only the administrator path installs there, and no staging
+        // folder of this user's can be in it.
+        if (!isPermissionError(errno) && errno != ENOENT) return false;
+        ++m_lockDepth;
+        return true;
+    }
+    // Installs take a second or two; a holder that takes much longer is stuck, and this one gives up.
+    const QDeadlineTimer deadline(10000);
+    while (::flock(file, LOCK_EX | LOCK_NB) != 0) {
+        if ((errno != EWOULDBLOCK && errno != EINTR) || !wait || deadline.hasExpired()) {
+            ::close(file);
+            return false;
+        }
+        QThread::msleep(50);
+    }
+    m_lockFile = file;
+    m_lockDepth = 1;
+    return true;
+}
+
+void LinuxInstallation::unlockInstall() {
+    if (m_lockDepth == 0 || --m_lockDepth > 0) return;
+    // The file stays: removing it would let two processes lock two different files of one name.
+    if (m_lockFile >= 0) ::close(m_lockFile);
+    m_lockFile = -1;
 }
 
 void LinuxInstallation::integrate(const QString& folder) {

@@ -34,6 +34,9 @@ public:
     static bool isImageMount(const Mount& mount);
 
     explicit LinuxInstallation(const Environment& environment);
+    ~LinuxInstallation() override;
+    LinuxInstallation(const LinuxInstallation&) = delete;
+    LinuxInstallation& operator=(const LinuxInstallation&) = delete;
 
     QString runningFolder() const override;
     QStringList arguments() const override;
@@ -53,6 +56,12 @@ public:
     std::optional<QString> swap(const QString& staging, const QString& destination) override;
     std::optional<QString> moveToTrash(const QString& path) override;
     void removeFolder(const QString& path) override;
+    // Never replaces what is at `to`.
+    std::optional<QString> rename(const QString& from, const QString& to) override;
+    QStringList stagingFolders() const override;
+    // flock() on ".zarvo-install.lock" beside the destination (a name staging folders never match).
+    bool lockInstall(bool wait) override;
+    void unlockInstall() override;
     void integrate(const QString& folder) override;
     AdminResult installAsAdministrator(const QString& source, const QString& staging,
                                        const QString& destination, const QString& trash) override;
@@ -79,6 +88,8 @@ private:
     QList<Mount> mounts() const;
     void dress(QMessageBox& box) const;
     const Environment& m_environment;
+    int m_lockFile = -1;
+    int m_lockDepth = 0;
 };
 
 } // namespace zarvo::linux_
