@@ -8,7 +8,7 @@ packages=(
     libplist-dev libglib2.0-dev libx11-dev libxtst-dev libxcb1-dev libpoppler-qt6-dev adwaita-icon-theme
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     clang libclang-rt-14-dev
-    xvfb xauth openbox xfwm4 metacity xcompmgr xserver-xorg-video-dummy xserver-xorg-core xterm imagemagick xdotool xclip x11-utils x11-xserver-utils xdg-utils dbus dbus-x11 libarchive-tools shared-mime-info
+    xvfb xauth openbox xfwm4 metacity xcompmgr xserver-xorg-video-dummy xserver-xorg-core xterm imagemagick xdotool xclip trayer x11-utils x11-xserver-utils xdg-utils dbus dbus-x11 libarchive-tools shared-mime-info
     fzf plocate findutils copyq rofi desktop-file-utils python3-xlib
     file dpkg-dev lintian squashfs-tools xorriso libssl-dev
 )

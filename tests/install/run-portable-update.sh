@@ -48,6 +48,13 @@ export QT_QPA_PLATFORM=xcb ASAN_OPTIONS=detect_leaks=0
 openbox --sm-disable >"$sandbox/openbox.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 1 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.05; done
+# A tray (XEmbed), so that "Check for Updates…" is reached in the status menu as a person would.
+tray=""
+if command -v trayer >/dev/null; then
+    trayer --edge bottom --align right --widthtype request --height 32 --SetDockType true >"$sandbox/trayer.log" 2>&1 &
+    pids+=($!)
+    tray=$(timeout 10 xdotool search --sync --onlyvisible --class trayer | head -n 1) || tray=""
+fi
 
 # The installed copy, as an install leaves it, and a later build of it on the feed.
 archive=$(bash "$here/scripts/make-portable.sh" "$build" | tail -n 1)
@@ -121,8 +128,20 @@ timeout 30 xdotool search --sync --name '^Zarvo$' >/dev/null || fail "the instal
 sleep 0.5
 xdotool key --clearmodifiers Escape
 
-check_now
-dialog=$(timeout 20 xdotool search --sync --name '^Software Update$' | head -n 1) || fail "no update dialog"
+# Right-click on the tray icon, then the menu's fourth item: Open Zarvo, Clipboard History, Settings…,
+# Check for Updates…. Without a tray, the settings window's button asks the same.
+check_from_tray() {
+    local x y w h
+    sleep 1
+    eval "$(xdotool getwindowgeometry --shell "$tray")"
+    x=$((X + WIDTH - 16)) y=$((Y + HEIGHT / 2))
+    xdotool mousemove "$x" "$y" click 3
+    sleep 0.6
+    shoot root tray-menu
+    xdotool key --clearmodifiers Down Down Down Down Return
+}
+if [ -n "$tray" ]; then check_from_tray; asked="Check for Updates… in the tray menu"; else check_now; asked="Check Now"; fi
+dialog=$(timeout 20 xdotool search --sync --name '^Software Update$' | head -n 1) || fail "no update dialog after $asked"
 sleep 0.5
 shoot "$dialog" update-available
 xdotool windowactivate --sync "$dialog" 2>/dev/null || true
@@ -147,7 +166,7 @@ grep -q "GET /Zarvo-$new_version.tar.gz" "$sandbox/http.log" || fail "the update
 timeout 30 xdotool search --sync --name '^Zarvo$' >/dev/null || fail "the new copy shows no panel"
 [ "$("$installed/zarvo-cli" history list)" = "$history_before" ] || fail "the history changed"
 [ "$("$installed/zarvo-cli" settings list)" = "$settings_before" ] || fail "the settings changed"
-echo "updated build $old_build to $new_build in place: the new copy started $started ms after Return, the old one was gone after $elapsed ms"
+echo "asked with $asked: updated build $old_build to $new_build in place: the new copy started $started ms after Return, the old one was gone after $elapsed ms"
 
 # Checked again, the new copy is up to date.
 sleep 0.5
