@@ -25,13 +25,8 @@ echo "$out"
 command -v rofi >/dev/null || { echo "# rofi is not installed: no peer"; exit 0; }
 for tool in Xvfb; do command -v "$tool" >/dev/null || { echo "# $tool is missing: no peer"; exit 0; }; done
 /usr/bin/python3 -c 'import Xlib' 2>/dev/null || { echo "# python3-xlib is missing: no peer"; exit 0; }
-for n in $(seq 241 280); do
-    [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
-    xpid=$!
-    for _ in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.05; done
-    [ -e "/tmp/.X11-unix/X$n" ] && { export DISPLAY=":$n"; break; }
-done
+source "$here/lib/x-server.sh"
+start_xvfb 241
 [ -n "${DISPLAY:-}" ] || { echo "# no X server: no peer"; exit 0; }
 rofi_ms=$(/usr/bin/python3 "$here/panel_latency.py" cmd-map "$runs" rofi -show drun) || exit 1
 echo "bench peer_rofi_show_drun_to_mapped: $rofi_ms ms (2,000 entries)"

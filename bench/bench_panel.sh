@@ -18,13 +18,8 @@ done
 sandbox=$(mktemp -d "${TMPDIR:-/tmp}/zarvo-bench-panel.XXXXXX")
 cleanup() { kill "$xpid" 2>/dev/null; wait 2>/dev/null; rm -rf "$sandbox"; }
 trap cleanup EXIT
-for n in $(seq 201 240); do
-    [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
-    xpid=$!
-    for _ in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.05; done
-    [ -e "/tmp/.X11-unix/X$n" ] && { export DISPLAY=":$n"; break; }
-done
+source "$here/lib/x-server.sh"
+start_xvfb 201 || { echo "bench panel: skipped, no X server could start"; exit 0; }
 mkdir -p "$sandbox/home" "$sandbox/runtime"
 chmod 700 "$sandbox/runtime"
 export HOME=$sandbox/home XDG_RUNTIME_DIR=$sandbox/runtime XDG_CONFIG_HOME=$sandbox/home/.config

@@ -47,27 +47,8 @@ fi
 echo "image: $(basename "$image")"
 mount -o loop,ro "$image" "$mnt" 2>"$sandbox/mount.log" || { echo "skipped: cannot loop-mount"; exit 77; }
 
-display=""
-for n in $(seq 141 190); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-        Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp -noreset >"$sandbox/xvfb.log" 2>&1 &
-        xvfb=$!
-        for _ in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$n" ] && { display=":$n"; break; }; sleep 0.05; done
-        if [ -n "$display" ]; then pids+=("$xvfb"); break; fi
-        kill "$xvfb" 2>/dev/null || true
-    fi
-done
-[ -n "$display" ] || fail "could not start Xvfb"
-export DISPLAY=$display
-export HOME=$sandbox/home
-export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
-export XDG_RUNTIME_DIR=$sandbox/runtime
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-unset XDG_CURRENT_DESKTOP XDG_SESSION_TYPE WAYLAND_DISPLAY SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
-export QT_QPA_PLATFORM=xcb ASAN_OPTIONS=detect_leaks=0
-openbox --sm-disable >"$sandbox/openbox.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 1 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.05; done
+source "$(dirname "$0")/desktop-session.sh"
+start_desktop_session
 
 # Which process runs the installed program (none: empty).
 installed_pid() {
@@ -77,17 +58,24 @@ installed_pid() {
     true
 }
 
+# Waits for the install question, saves a screenshot NAME.png and answers it with KEY; `start` is when.
+answer_question() {
+    local window
+    window=$(timeout 30 xdotool search --sync --name '^Zarvo$' | head -n 1) || fail "no install question ($1)"
+    sleep 0.3
+    import -window root "$build/tests/install/screenshots/$1.png" || true
+    xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+    start=$(date +%s%N)
+    xdotool key --clearmodifiers "$2"
+}
+
 # From Downloads: the offer, declined; the copy goes on running from there.
 mkdir -p "$HOME/Downloads" "$build/tests/install/screenshots"
 tar -C "$HOME/Downloads" -xzf "$archive"
 "$HOME/Downloads/Zarvo/zarvo" >"$sandbox/downloads.log" 2>&1 &
 downloaded=$!
 pids+=("$downloaded")
-window=$(timeout 30 xdotool search --sync --name '^Zarvo$' | head -n 1) || fail "no install question from Downloads"
-sleep 0.3
-import -window root "$build/tests/install/screenshots/install-question-downloads.png" || true
-xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
-xdotool key --clearmodifiers Escape
+answer_question install-question-downloads Escape
 sleep 2
 kill -0 "$downloaded" 2>/dev/null || fail "the copy in Downloads did not go on running after Not Now"
 [ ! -e "$HOME/.local/opt/Zarvo" ] || fail "Not Now installed it anyway"
@@ -100,12 +88,7 @@ echo "started from Downloads it offered to install and, declined, ran from there
 "$mnt/Zarvo/zarvo" >"$sandbox/first.log" 2>&1 &
 first=$!
 pids+=("$first")
-window=$(timeout 30 xdotool search --sync --name '^Zarvo$' | head -n 1) || fail "no install question was shown"
-sleep 0.3
-import -window root "$build/tests/install/screenshots/install-question.png" || true
-xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
-start=$(date +%s%N)
-xdotool key --clearmodifiers Return
+answer_question install-question Return
 
 for _ in $(seq 1 200); do [ -n "$(installed_pid)" ] && break; sleep 0.05; done
 pid=$(installed_pid)
