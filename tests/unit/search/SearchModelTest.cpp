@@ -125,11 +125,12 @@ TEST(SearchModel, TypedWildcardsNeitherWidenTheSearchNorDropWhatItFound) {
     const QString dwnl = f.platform.makeFile(QStringLiteral("dwnl.log"));
     f.model.setQuery(QStringLiteral("*d*w*n*l*"));
     f.model.runSearch();
-    ASSERT_EQ(f.live().size(), 2);
-    EXPECT_EQ(f.live()[0]->predicate.namePatterns, QStringList{QStringLiteral("*dwnl*")});
-    EXPECT_EQ(f.live()[1]->predicate.namePatterns, QStringList{QStringLiteral("*d*w*n*l*")});
-    f.live()[0]->finish({dwnl});
-    f.live()[1]->finish({download, dwnl});
+    const auto queries = f.live();
+    ASSERT_EQ(queries.size(), 2);
+    EXPECT_EQ(queries[0]->predicate.namePatterns, QStringList{QStringLiteral("*dwnl*")});
+    EXPECT_EQ(queries[1]->predicate.namePatterns, QStringList{QStringLiteral("*d*w*n*l*")});
+    queries[0]->finish({dwnl});
+    queries[1]->finish({download, dwnl});
     ASSERT_TRUE(waitFor([&] { return !f.model.isSearching(); }));
     // Both found names are listed, ranked as for "dwnl": the exact name first, the web row last.
     ASSERT_EQ(f.model.results().size(), 3);
