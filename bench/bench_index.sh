@@ -2,15 +2,19 @@
 # File index benchmark: a generated tree of 1,000,000 files in 100,000 folders (kept under /tmp and
 # reused), our crawl and queries against find(1) and plocate over the same tree.
 # Usage: bench/bench_index.sh BUILD_DIR   (BUILD_DIR built with -DZARVO_BENCH=ON)
+#   ZARVO_BENCH_SIZE=5m  the 5,000,000-entry tree instead (/tmp/zarvo-bench-tree-5m, about 2 GB of
+#                        metadata; generating it takes several minutes)
 set -uo pipefail
 build=$(cd "${1:-build/bench}" && pwd)
 prog="$build/bench/bench_index"
-tree=${ZARVO_BENCH_TREE:-/tmp/zarvo-bench-tree}
+size=${ZARVO_BENCH_SIZE:-1m}
+if [ "$size" = 1m ]; then default_tree=/tmp/zarvo-bench-tree; else default_tree=/tmp/zarvo-bench-tree-$size; fi
+tree=${ZARVO_BENCH_TREE:-$default_tree}
 work=$(mktemp -d /tmp/zarvo-bench-index.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 [ -x "$prog" ] || { echo "bench_index.sh: $prog missing (configure with -DZARVO_BENCH=ON)" >&2; exit 1; }
 
-"$prog" gen "$tree" || exit 1
+"$prog" gen "$tree" "$size" || exit 1
 
 now_ms() { date +%s%N | awk '{ printf "%.3f", $1 / 1e6 }'; }
 ratio() { awk -v a="$1" -v b="$2" -v peer="$3" 'BEGIN { if (b > 0) printf "ratio %.2f vs %s\n", a / b, peer }'; }

@@ -21,7 +21,14 @@ IndexMetadataQuery::~IndexMetadataQuery() {
 }
 
 bool IndexMetadataQuery::startQuery() {
-    if (m_job || m_predicate.isEmpty() || !m_index) return false;
+    const auto spec = prepare();
+    if (!spec) return false;
+    m_job = m_index->startQuery(*spec, batchHandler());
+    return true;
+}
+
+std::optional<index::IndexQuerySpec> IndexMetadataQuery::prepare() {
+    if (m_job || m_predicate.isEmpty() || !m_index) return std::nullopt;
     index::IndexQuerySpec spec;
     spec.namePatterns = m_predicate.namePatterns;
     if (m_predicate.matchAll) spec.namePatterns << QStringLiteral("*");
@@ -43,13 +50,16 @@ bool IndexMetadataQuery::startQuery() {
         QMetaObject::invokeMethod(
             this, [this, generation] { receive(generation, index::IndexQueryBatch{}); },
             Qt::QueuedConnection);
+    return spec;
+}
+
+std::function<void(const index::IndexQueryBatch&)> IndexMetadataQuery::batchHandler() {
     // The job never calls back once cancelled, and stopQuery() cancels before this object goes, so
     // `this` is alive whenever the worker posts; events still queued die with the object.
-    m_job = m_index->startQuery(spec, [this, generation](const index::IndexQueryBatch& batch) {
+    return [this, generation = m_generation](const index::IndexQueryBatch& batch) {
         QMetaObject::invokeMethod(
             this, [this, generation, batch] { receive(generation, batch); }, Qt::QueuedConnection);
-    });
-    return true;
+    };
 }
 
 void IndexMetadataQuery::stopQuery() {
@@ -113,6 +123,31 @@ std::optional<QString> IndexMetadataQuery::resultPath(int index) const {
 
 std::unique_ptr<MetadataQuery> IndexMetadataQueryFactory::create() {
     return std::make_unique<IndexMetadataQuery>(m_index, m_applications);
+}
+
+std::vector<bool> IndexMetadataQueryFactory::startQueries(const std::vector<MetadataQuery*>& queries) {
+    std::vector<bool> started(queries.size(), false);
+    std::vector<IndexMetadataQuery*> joined;
+    std::vector<index::IndexQuerySpec> specs;
+    std::vector<std::function<void(const index::IndexQueryBatch&)>> handlers;
+    for (size_t i = 0; i < queries.size(); ++i) {
+        auto* q = qobject_cast<IndexMetadataQuery*>(queries[i]);
+        if (!q || !m_index || q->m_index != m_index) {
+            started[i] = queries[i]->startQuery();
+            continue;
+        }
+        if (auto spec = q->prepare()) {
+            started[i] = true;
+            joined.push_back(q);
+            specs.push_back(std::move(*spec));
+            handlers.push_back(q->batchHandler());
+        }
+    }
+    if (joined.empty()) return started;
+    const auto jobs = m_index->startQueries(specs, std::move(handlers));
+    for (size_t i = 0; i < joined.size(); ++i)
+        joined[i]->m_job = jobs[i];
+    return started;
 }
 
 namespace FileIndexSettings {

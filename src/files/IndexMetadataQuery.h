@@ -40,6 +40,11 @@ public:
     void setResultLimit(int limit) { m_limit = limit; }
 
 private:
+    friend class IndexMetadataQueryFactory;
+    // startQuery() in two steps, so that a factory can start several queries in one call to the index:
+    // the spec to run (none when refused), then the job running it.
+    std::optional<index::IndexQuerySpec> prepare();
+    std::function<void(const index::IndexQueryBatch&)> batchHandler();
     void receive(quint64 generation, const index::IndexQueryBatch& batch);
     void apply(const index::IndexQueryBatch& batch);
 
@@ -67,6 +72,8 @@ public:
                                        const AppCatalog* applications = nullptr)
         : m_index(std::move(index)), m_applications(applications) {}
     std::unique_ptr<MetadataQuery> create() override;
+    // Queries of this factory's index start together, so the index may serve them with one scan.
+    std::vector<bool> startQueries(const std::vector<MetadataQuery*>& queries) override;
     const std::shared_ptr<index::FileIndex>& fileIndex() const { return m_index; }
     const AppCatalog* applications() const { return m_applications; }
 

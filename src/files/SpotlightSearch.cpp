@@ -96,9 +96,14 @@ void SpotlightSearch::search(const SearchQuery& query, Callback onResults) {
         });
         m_queries.push_back(std::move(q));
     }
+    std::vector<MetadataQuery*> raws;
+    for (const auto& q : m_queries)
+        raws.push_back(q.get());
+    // Started together: the factory may answer both pattern sets with one pass over the names.
+    const std::vector<bool> started = m_factory.startQueries(raws);
     qsizetype planIndex = 0;
     for (auto it = m_queries.begin(); it != m_queries.end(); ++planIndex) {
-        if ((*it)->startQuery()) {
+        if (size_t(planIndex) < started.size() && started[size_t(planIndex)]) {
             ++it;
             continue;
         }

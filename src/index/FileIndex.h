@@ -18,6 +18,7 @@
 namespace zarvo::index {
 
 class MappedSnapshot;
+class NamePattern;
 
 // What the index covers and where it keeps its snapshot.
 struct IndexConfig {
@@ -127,6 +128,13 @@ public:
     std::shared_ptr<IndexQueryJob> startQuery(const IndexQuerySpec& spec,
                                               std::function<void(const IndexQueryBatch&)> onBatch);
 
+    // Starts several queries at once, each with its own batches and job (in the order given). Queries
+    // that differ only in their name patterns share one scan of the names when one scan finds the
+    // candidates of all (a substring query and its subsequence twin).
+    std::vector<std::shared_ptr<IndexQueryJob>>
+    startQueries(const std::vector<IndexQuerySpec>& specs,
+                 std::vector<std::function<void(const IndexQueryBatch&)>> onBatch);
+
 signals:
     // Emitted (from the index thread) when a crawl made a new table current.
     void crawlFinished();
@@ -136,8 +144,17 @@ private:
     void threadMain();
     std::shared_ptr<IndexTable> crawlAll(const std::function<void(qint64)>& progress, bool watch);
     void makeCurrent(std::shared_ptr<IndexTable> table);
-    void runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQuerySpec& spec,
-                  const std::function<void(const IndexQueryBatch&)>& onBatch);
+    struct QueryRequest {
+        std::shared_ptr<IndexQueryJob> job;
+        IndexQuerySpec spec;
+        std::function<void(const IndexQueryBatch&)> onBatch;
+    };
+    void runQueries(const std::vector<QueryRequest>& requests);
+    // One scan over the names, stopping at those holding `literal` (else `subsequence`, else at every
+    // name), that feeds every request.
+    void runPass(const std::vector<QueryRequest>& requests,
+                 const std::vector<std::vector<NamePattern>>& patterns, const QByteArray& literal,
+                 const QByteArray& subsequence);
     bool addWatch(const QByteArray& path, quint32 entry, int fd);
     void processEvents(const char* buffer, long length);
     void upsert(quint32 dir, const QByteArray& name);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <cstddef>
 #include <cstring>
 #if defined(__SSE2__)
@@ -39,34 +40,56 @@ inline const char* findBytes(const char* hay, size_t n, const char* needle, size
     return nullptr;
 }
 
-// Where, in the NUL-separated names of buf[from, to), the first name holding want[0, m) as a
-// subsequence completes it (the offset of its last byte), or `to`; m >= 1. Jumps from one wanted
-// byte or name end to the next sixteen bytes at a time: a byte loop spends its time mispredicting.
-inline size_t findSubsequence(const char* buf, size_t from, size_t to, const char* want, size_t m) {
-    size_t k = 0;
+// The start of the first NUL-terminated name in buf[from, to) that holds every byte of set[0, n)
+// (n <= 8, distinct, no NUL), or `to`; `from` is the start of a name. A subsequence scan's prefilter:
+// a name holding the letters in order holds each of them. It looks at 64 bytes at a time, so a name
+// costs a few mask operations rather than a stop at each of its letters.
+inline size_t findNameHolding(const char* buf, size_t from, size_t to, const char* set, size_t n) {
+    const unsigned need = (1u << n) - 1;
+    unsigned have = 0; // the bytes of the set seen in the current name so far
+    size_t nameStart = from;
     size_t i = from;
-    while (i < to) {
-        const char c = want[k];
 #if defined(__SSE2__)
-        const __m128i vc = _mm_set1_epi8(c), vz = _mm_setzero_si128();
-        for (; i + 16 <= to; i += 16) {
-            const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(buf + i));
-            const unsigned mask =
-                unsigned(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(x, vc), _mm_cmpeq_epi8(x, vz))));
-            if (mask) {
-                i += unsigned(__builtin_ctz(mask));
-                break;
-            }
+    auto mask64 = [](const char* p, char c) {
+        const __m128i v = _mm_set1_epi8(c);
+        quint64 m = 0;
+        for (int k = 0; k < 4; ++k) {
+            const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
+            m |= quint64(unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(x, v)))) << (16 * k);
         }
+        return m;
+    };
+    for (; i + 64 <= to; i += 64) {
+        quint64 nul = mask64(buf + i, '\0');
+        quint64 found[8];
+        for (size_t k = 0; k < n; ++k)
+            found[k] = mask64(buf + i, set[k]);
+        unsigned lo = 0; // where the current name starts in this block (0: carried over)
+        for (;;) {
+            const quint64 below = nul ? (nul & (0 - nul)) - 1 : ~quint64(0);
+            const quint64 segment = lo >= 64 ? 0 : below & (~quint64(0) << lo);
+            for (size_t k = 0; k < n; ++k)
+                have |= unsigned((found[k] & segment) != 0) << k;
+            if (!nul) break; // the name goes on in the next block
+            if (have == need) return nameStart;
+            const unsigned end = unsigned(__builtin_ctzll(nul));
+            nameStart = i + end + 1;
+            lo = end + 1;
+            have = 0;
+            nul &= nul - 1;
+        }
+    }
 #endif
-        while (i < to && buf[i] != c && buf[i] != '\0')
-            ++i;
-        if (i >= to) break;
-        if (buf[i] == '\0')
-            k = 0;
-        else if (++k == m)
-            return i;
-        ++i;
+    for (; i < to; ++i) {
+        const char c = buf[i];
+        if (c == '\0') {
+            if (have == need) return nameStart;
+            have = 0;
+            nameStart = i + 1;
+            continue;
+        }
+        for (size_t k = 0; k < n; ++k)
+            if (c == set[k]) have |= 1u << k;
     }
     return to;
 }

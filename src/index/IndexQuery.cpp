@@ -41,46 +41,147 @@ struct Source {
 
 std::shared_ptr<IndexQueryJob> FileIndex::startQuery(const IndexQuerySpec& spec,
                                                      std::function<void(const IndexQueryBatch&)> onBatch) {
-    auto job = std::make_shared<IndexQueryJob>();
+    return startQueries({spec}, {std::move(onBatch)}).front();
+}
+
+std::vector<std::shared_ptr<IndexQueryJob>>
+FileIndex::startQueries(const std::vector<IndexQuerySpec>& specs,
+                        std::vector<std::function<void(const IndexQueryBatch&)>> onBatch) {
+    std::vector<QueryRequest> requests;
+    std::vector<std::shared_ptr<IndexQueryJob>> jobs;
     {
         std::lock_guard lock(m_jobsMutex);
         std::erase_if(m_jobs, [](const std::weak_ptr<IndexQueryJob>& w) { return w.expired(); });
-        m_jobs.push_back(job);
+        for (size_t i = 0; i < specs.size(); ++i) {
+            auto job = std::make_shared<IndexQueryJob>();
+            m_jobs.push_back(job);
+            jobs.push_back(job);
+            requests.push_back({job, specs[i], i < onBatch.size() ? std::move(onBatch[i]) : nullptr});
+        }
     }
-    m_pool.start([this, job, spec, onBatch = std::move(onBatch)] { runQuery(job, spec, onBatch); });
-    return job;
+    if (!requests.empty()) m_pool.start([this, requests = std::move(requests)] { runQueries(requests); });
+    return jobs;
 }
 
-void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQuerySpec& spec,
-                         const std::function<void(const IndexQueryBatch&)>& onBatch) {
-    auto deliver = [&](IndexQueryBatch batch) {
-        std::lock_guard lock(job->m_deliver);
-        if (job->isCancelled()) return;
-        if (batch.finished) job->m_finished = true;
-        onBatch(batch);
+namespace {
+
+// The names a query's scan stops at: those holding its longest required literal, else its longest
+// subsequence; none (every name) when it has neither.
+struct Candidates {
+    QByteArray literal;
+    QByteArray subsequence;
+    bool any() const { return literal.size() < 2 && subsequence.size() < 2; }
+};
+
+Candidates candidatesOf(const std::vector<NamePattern>& patterns) {
+    Candidates c;
+    for (const auto& p : patterns)
+        if (p.requiredLiteral().size() > c.literal.size()) c.literal = p.requiredLiteral();
+    // Without a literal worth searching for, a subsequence pattern (*d*w*n*l*) is found in one pass.
+    if (c.literal.size() < 2)
+        for (const auto& p : patterns)
+            if (p.subsequence().size() > c.subsequence.size()) c.subsequence = p.subsequence();
+    return c;
+}
+
+bool isSubsequence(const QByteArray& small, const QByteArray& big) {
+    qsizetype k = 0;
+    for (qsizetype i = 0; i < big.size() && k < small.size(); ++i)
+        if (big[i] == small[k]) ++k;
+    return k == small.size();
+}
+
+// Whether every name that `other` stops at is also a stop of `scan`.
+bool covers(const Candidates& scan, const Candidates& other) {
+    if (scan.any()) return true;
+    if (other.any()) return false;
+    if (scan.literal.size() >= 2) return other.literal.size() >= 2 && other.literal.contains(scan.literal);
+    const QByteArray& held = other.literal.size() >= 2 ? other.literal : other.subsequence;
+    return isSubsequence(scan.subsequence, held);
+}
+
+} // namespace
+
+void FileIndex::runQueries(const std::vector<QueryRequest>& requests) {
+    // One pass serves queries that differ only in their name patterns, when one scan finds the
+    // candidates of them all (a substring query and its subsequence twin); others run one by one.
+    auto sameFilters = [](const IndexQuerySpec& a, const IndexQuerySpec& b) {
+        return a.contentTypes == b.contentTypes && a.changedSince == b.changedSince && a.scopes == b.scopes &&
+               a.sort == b.sort;
+    };
+    std::vector<std::vector<NamePattern>> patterns;
+    for (const auto& r : requests) {
+        std::vector<NamePattern> own;
+        for (const auto& p : r.spec.namePatterns)
+            own.emplace_back(p);
+        std::erase_if(own, [](const NamePattern& p) { return p.matchesAll(); });
+        patterns.push_back(std::move(own));
+    }
+    std::optional<Candidates> shared;
+    for (size_t i = 0; i < requests.size() && !shared; ++i) {
+        const Candidates c = candidatesOf(patterns[i]);
+        bool all = true;
+        for (size_t j = 0; j < requests.size() && all; ++j)
+            all = sameFilters(requests[i].spec, requests[j].spec) && covers(c, candidatesOf(patterns[j]));
+        if (all) shared = c;
+    }
+    if (requests.size() > 64) shared.reset(); // a pass tells its plans apart by the bits of a word
+    if (shared || requests.size() == 1) {
+        const Candidates c = shared ? *shared : candidatesOf(patterns.front());
+        runPass(requests, patterns, c.literal, c.subsequence);
+        return;
+    }
+    for (size_t i = 0; i < requests.size(); ++i) {
+        const Candidates c = candidatesOf(patterns[i]);
+        runPass({requests[i]}, {patterns[i]}, c.literal, c.subsequence);
+    }
+}
+
+void FileIndex::runPass(const std::vector<QueryRequest>& requests,
+                        const std::vector<std::vector<NamePattern>>& patterns, const QByteArray& literal,
+                        const QByteArray& subsequence) {
+    // What each query of the pass gathers and hands out.
+    struct Plan {
+        const QueryRequest* request = nullptr;
+        const std::vector<NamePattern>* patterns = nullptr;
+        size_t limit = 0;
+        std::vector<std::pair<Hit, size_t>> tagged; // a heap; hits of sources told apart by a tag
+        qint64 matched = 0;
+        qint64 lastPost = 0;
+        bool changedSincePost = false;
+        bool posted = false;
+        bool done = false; // cancelled
+    };
+    std::vector<Plan> plans;
+    for (size_t i = 0; i < requests.size(); ++i) {
+        Plan plan;
+        plan.request = &requests[i];
+        plan.patterns = &patterns[i];
+        plan.limit = size_t(std::max(0, requests[i].spec.limit));
+        plans.push_back(std::move(plan));
+    }
+    const IndexQuerySpec& spec = requests.front().spec; // the filters every plan shares
+
+    auto deliver = [](Plan& plan, const IndexQueryBatch& batch) {
+        IndexQueryJob& job = *plan.request->job;
+        std::lock_guard lock(job.m_deliver);
+        if (job.isCancelled()) return;
+        if (batch.finished) job.m_finished = true;
+        if (plan.request->onBatch) plan.request->onBatch(batch);
+    };
+    auto allCancelled = [&] {
+        for (auto& plan : plans)
+            if (!plan.request->job->isCancelled()) return false;
+        return true;
     };
     // A query asked before the first load or crawl waits for it, still cancellable.
     while (!waitReady(50))
-        if (job->isCancelled() || m_stop) return;
+        if (allCancelled() || m_stop) return;
 
     QElapsedTimer clock;
     clock.start();
-    std::vector<NamePattern> patterns;
-    for (const auto& p : spec.namePatterns)
-        patterns.emplace_back(p);
-    std::erase_if(patterns, [](const NamePattern& p) { return p.matchesAll(); });
-    QByteArray literal;
-    for (const auto& p : patterns)
-        if (p.requiredLiteral().size() > literal.size()) literal = p.requiredLiteral();
-    // Without a literal worth searching for, a subsequence pattern (*d*w*n*l*) is found in one pass.
-    QByteArray subsequence;
-    if (literal.size() < 2)
-        for (const auto& p : patterns)
-            if (p.subsequence().size() > subsequence.size()) subsequence = p.subsequence();
     const quint32 since = spec.changedSince ? clampTime(spec.changedSince->toSecsSinceEpoch()) : 0;
     const bool byLastUsed = spec.sort == IndexQuerySpec::Sort::LastUsed;
-    const size_t limit = size_t(std::max(0, spec.limit));
-
     // Sources: the live table, plus private crawls for scopes it does not hold.
     std::vector<Source> sources;
     {
@@ -120,15 +221,23 @@ void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQ
                 live.scopeEntries.insert(live.scopeEntries.end(), rootsUnder.begin(), rootsUnder.end());
             } else {
                 Source own;
-                own.table = std::make_shared<IndexTable>();
                 own.live = false;
                 own.whole = true;
-                Crawler::Options options;
-                options.cancel = &job->m_cancelled;
-                options.limit = kScopeCrawlLimitForQueries;
-                Crawler crawler(options);
-                crawler.crawlRoot(*own.table, path);
-                if (job->isCancelled()) return;
+                // The crawl stops with the query it runs for; one cut short while another query of
+                // the pass still wants it is crawled again for that one.
+                for (;;) {
+                    const auto wanting =
+                        std::find_if(requests.begin(), requests.end(),
+                                     [](const QueryRequest& r) { return !r.job->isCancelled(); });
+                    if (wanting == requests.end() || m_stop) return;
+                    own.table = std::make_shared<IndexTable>();
+                    Crawler::Options options;
+                    options.cancel = &wanting->job->m_cancelled;
+                    options.limit = kScopeCrawlLimitForQueries;
+                    Crawler crawler(options);
+                    crawler.crawlRoot(*own.table, path);
+                    if (!wanting->job->isCancelled()) break;
+                }
                 sources.push_back(std::move(own));
             }
         }
@@ -145,20 +254,15 @@ void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQ
         typeOk = ContentTypes::conformingIds(spec.contentTypes);
     }
 
-    qint64 matched = 0;
-    qint64 lastPost = 0;
-    bool changedSincePost = false;
-
-    // Hits of different sources are told apart by a source tag kept beside the heap.
-    std::vector<std::pair<Hit, size_t>> tagged;
-    auto push = [&](const Hit& h, size_t source) {
-        ++matched;
-        changedSincePost = true;
-        if (limit == 0) return;
+    auto push = [&](Plan& plan, const Hit& h, size_t source) {
+        ++plan.matched;
+        plan.changedSincePost = true;
+        if (plan.limit == 0) return;
         auto worse = [](const std::pair<Hit, size_t>& a, const std::pair<Hit, size_t>& b) {
             return a.first < b.first;
         };
-        if (tagged.size() < limit) {
+        auto& tagged = plan.tagged;
+        if (tagged.size() < plan.limit) {
             tagged.emplace_back(h, source);
             std::push_heap(tagged.begin(), tagged.end(), worse);
         } else if (h < tagged.front().first) {
@@ -167,32 +271,47 @@ void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQ
             std::push_heap(tagged.begin(), tagged.end(), worse);
         }
     };
-    auto resultPaths = [&]() {
-        auto sorted = tagged;
+    auto resultPaths = [&](const Plan& plan) {
+        auto sorted = plan.tagged;
         std::sort(sorted.begin(), sorted.end(),
                   [](const auto& a, const auto& b) { return a.first < b.first; });
         QStringList paths;
         paths.reserve(qsizetype(sorted.size()));
+        // Every folder of a path costs a page of entries and one of names, far apart: a mapped
+        // snapshot gives them back every few paths, so spelling out 300 paths never holds thousands.
+        for (const Source& s : sources)
+            if (s.mapped && !s.table) s.mapped->expectScatteredReads(true);
+        int spelled = 0;
         for (const auto& [hit, source] : sorted) {
             const Source& s = sources[source];
             QReadLocker lock(s.live ? &m_lock : nullptr);
             paths << s.view().path(hit.entry);
+            if (s.mapped && !s.table && ++spelled % 8 == 0) s.mapped->releaseScatteredReads();
         }
+        for (const Source& s : sources)
+            if (s.mapped && !s.table) {
+                s.mapped->releaseScatteredReads();
+                s.mapped->expectScatteredReads(false); // the scan goes on
+            }
         return paths;
     };
-    bool posted = false;
     // The first batch goes out as soon as anything matched; later ones at most every interval.
-    auto maybePost = [&]() {
-        if (!changedSincePost || (posted && clock.elapsed() - lastPost < spec.batchIntervalMs)) return;
-        posted = true;
+    auto maybePost = [&](Plan& plan) {
+        if (plan.done || !plan.changedSincePost ||
+            (plan.posted && clock.elapsed() - plan.lastPost < plan.request->spec.batchIntervalMs))
+            return;
+        plan.posted = true;
         IndexQueryBatch batch;
-        batch.paths = resultPaths();
-        batch.matched = matched;
-        deliver(batch);
-        lastPost = clock.elapsed();
-        changedSincePost = false;
+        batch.paths = resultPaths(plan);
+        batch.matched = plan.matched;
+        deliver(plan, batch);
+        plan.lastPost = clock.elapsed();
+        plan.changedSincePost = false;
     };
-
+    // The distinct bytes of the subsequence (eight at most: holding them is only the prefilter).
+    QByteArray letters;
+    for (char c : subsequence)
+        if (c != '\0' && !letters.contains(c) && letters.size() < 8) letters += c;
     for (size_t si = 0; si < sources.size(); ++si) {
         Source& src = sources[si];
         // Reset for every chunk: the live table's arrays may have moved meanwhile.
@@ -227,28 +346,57 @@ void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQ
             // The scope folder itself is not a result of searching inside it.
             return verdict == 1 && !isScope(entry);
         };
+        // Names that matched wait in a short queue while their entries are fetched: the entries of
+        // matching names lie far apart, and reading each at once stalls the scan on a cache miss.
+        struct Pending {
+            quint32 entry;
+            quint64 plans; // bit k: plan k's patterns matched
+        };
+        constexpr size_t kAhead = 16;
+        Pending pending[kAhead];
+        size_t pendingCount = 0;
+        auto settle = [&] {
+            for (size_t i = 0; i < pendingCount; ++i) {
+                const quint32 entry = pending[i].entry;
+                const Entry& e = t.entries[entry];
+                if (e.flags & (Entry::Deleted | Entry::Root)) continue;
+                if (!typeOk.empty()) {
+                    const auto type = t.type(entry);
+                    if (type >= typeOk.size() || !typeOk[type]) continue;
+                }
+                if (e.mtime < since) continue;
+                if (!scoped(entry)) continue;
+                const Hit hit{byLastUsed ? t.lastUsedOrModified(entry) : e.mtime, entry};
+                for (size_t k = 0; k < plans.size(); ++k)
+                    if (pending[i].plans & (quint64(1) << k)) push(plans[k], hit, si);
+            }
+            pendingCount = 0;
+        };
         auto test = [&](size_t rec) {
             const char* name;
             size_t len;
             if (!t.recordName(rec, &name, &len)) return;
             const quint32 entry = t.records[rec].entry;
             if (!t.has(entry)) return;
-            // The name first: a mapped snapshot then reads only the entries of matching names.
-            for (const auto& p : patterns)
-                if (!p.matches(name, len)) return;
-            const Entry& e = t.entries[entry];
-            if (e.flags & (Entry::Deleted | Entry::Root)) return;
-            if (!typeOk.empty()) {
-                const auto type = t.type(entry);
-                if (type >= typeOk.size() || !typeOk[type]) return;
+            // The names first: a mapped snapshot then reads only the entries of matching names.
+            quint64 matching = 0;
+            for (size_t k = 0; k < plans.size(); ++k) {
+                if (plans[k].done) continue;
+                const auto& own = *plans[k].patterns;
+                if (std::all_of(own.begin(), own.end(),
+                                [&](const NamePattern& p) { return p.matches(name, len); }))
+                    matching |= quint64(1) << k;
             }
-            if (e.mtime < since) return;
-            if (!scoped(entry)) return;
-            push({byLastUsed ? t.lastUsedOrModified(entry) : e.mtime, entry}, si);
+            if (!matching) return;
+            __builtin_prefetch(&t.entries[entry]);
+            pending[pendingCount++] = {entry, matching};
+            if (pendingCount == kAhead) settle();
         };
 
         for (size_t start = 0;; start += kChunk) {
-            if (job->isCancelled() || m_stop) return;
+            for (auto& plan : plans)
+                plan.done = plan.request->job->isCancelled();
+            if (allCancelled() || m_stop) return;
             QReadLocker lock(src.live ? &m_lock : nullptr);
             t = src.view();
             const size_t recCount = size_t(t.recordCount);
@@ -268,8 +416,7 @@ void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQ
                             findBytes(base + pos, to - pos, literal.constData(), size_t(literal.size()));
                         return hit ? size_t(hit - base) : to;
                     }
-                    return findSubsequence(base, pos, to, subsequence.constData(),
-                                           size_t(subsequence.size()));
+                    return findNameHolding(base, pos, to, letters.constData(), size_t(letters.size()));
                 };
                 const size_t to = end < recCount ? offsetOf(end) : size_t(t.foldedSize);
                 size_t pos = offsetOf(start);
@@ -301,6 +448,7 @@ void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQ
                 for (size_t rec = start; rec < end; ++rec)
                     test(rec);
             }
+            settle(); // before the lock goes: the view is valid only under it
             // A one-shot process keeps only what it still reads: the scanned slice goes back to the page
             // cache (the final paths fault their few pages in again).
             if (src.mapped && !src.table) {
@@ -315,14 +463,17 @@ void FileIndex::runQuery(const std::shared_ptr<IndexQueryJob>& job, const IndexQ
             const bool more = end < recCount || si + 1 < sources.size();
             lock.unlock();
             if (more) // the finish follows at once otherwise: no progress batch just before it
-                maybePost();
+                for (auto& plan : plans)
+                    maybePost(plan);
         }
     }
-    IndexQueryBatch last;
-    last.paths = resultPaths();
-    last.matched = matched;
-    last.finished = true;
-    deliver(last);
+    for (auto& plan : plans) {
+        IndexQueryBatch last;
+        last.paths = resultPaths(plan);
+        last.matched = plan.matched;
+        last.finished = true;
+        deliver(plan, last);
+    }
 }
 
 } // namespace zarvo::index

@@ -98,6 +98,8 @@ std::unique_ptr<MappedSnapshot> MappedSnapshot::open(const QString& path, const 
     v.recordCount = h.sections[Records].size / sizeof(FoldRecord);
     v.extraChildren = &s->m_extraChildren;
     v.lastUsed = &s->m_lastUsed;
+    // Names are read only to spell out the paths of results: a page each, never their neighbours.
+    s->advise(v.names, v.names + v.namesSize, MADV_RANDOM);
     return s;
 }
 
@@ -122,12 +124,28 @@ IndexView MappedSnapshot::view(bool types) const {
     return v;
 }
 
-void MappedSnapshot::release(const void* from, const void* to) const {
+void MappedSnapshot::advise(const void* from, const void* to, int advice) const {
     const auto page = quintptr(::sysconf(_SC_PAGESIZE));
     const auto lo = std::max(quintptr(from), quintptr(m_base));
     const auto hi = std::min(quintptr(to), quintptr(m_base) + quintptr(m_size));
-    const quintptr begin = (lo + page - 1) & ~(page - 1), end = hi & ~(page - 1);
-    if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_DONTNEED);
+    // Releasing takes whole pages only (a page partly outside may still be needed); a hint may
+    // round outwards.
+    const quintptr begin = advice == MADV_DONTNEED ? (lo + page - 1) & ~(page - 1) : lo & ~(page - 1);
+    const quintptr end = hi & ~(page - 1);
+    if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, advice);
+}
+
+void MappedSnapshot::release(const void* from, const void* to) const {
+    advise(from, to, MADV_DONTNEED);
+}
+
+void MappedSnapshot::releaseScatteredReads() const {
+    release(m_view.entries, m_view.entries + m_view.entryCount);
+    release(m_view.names, m_view.names + m_view.namesSize);
+}
+
+void MappedSnapshot::expectScatteredReads(bool on) const {
+    advise(m_view.entries, m_view.entries + m_view.entryCount, on ? MADV_RANDOM : MADV_NORMAL);
 }
 
 bool MappedSnapshot::copyInto(IndexTable& out, QString* error) const {

@@ -53,11 +53,17 @@ public:
     // Lets go of the whole pages of [from, to) inside the mapping: they leave this process's resident
     // memory and are read again from the page cache when next touched.
     void release(const void* from, const void* to) const;
+    // While on, entries are read here and there (the folders of a few hundred paths): a page touched
+    // is read alone, without the neighbours the kernel otherwise maps with it for a scan.
+    void expectScatteredReads(bool on) const;
+    // Lets go of every page of the entries and names (what spelling out paths touched).
+    void releaseScatteredReads() const;
     // Last-used times (from the file, then whatever the owner adds before sharing it).
     QHash<quint32, quint32>& lastUsed() { return m_lastUsed; }
 
 private:
     MappedSnapshot() = default;
+    void advise(const void* from, const void* to, int advice) const;
     const char* m_base = nullptr;
     quint64 m_size = 0;
     IndexView m_view;

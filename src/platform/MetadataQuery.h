@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace zarvo {
 
@@ -58,6 +59,14 @@ class MetadataQueryFactory {
 public:
     virtual ~MetadataQueryFactory() = default;
     virtual std::unique_ptr<MetadataQuery> create() = 0;
+    // Starts queries made by this factory, as startQuery() on each in turn would; says which were
+    // started. A factory may let them share their work (one scan of the names for all).
+    virtual std::vector<bool> startQueries(const std::vector<MetadataQuery*>& queries) {
+        std::vector<bool> started;
+        for (MetadataQuery* q : queries)
+            started.push_back(q->startQuery());
+        return started;
+    }
 };
 
 } // namespace zarvo

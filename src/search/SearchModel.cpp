@@ -139,20 +139,25 @@ bool SearchModel::isShowingClips() const {
 }
 
 void SearchModel::updateApps() {
-    QList<AppChoice> apps;
+    // Listing a type's handlers reads the system's application database: left to apps(), which a
+    // one-shot query from the command line never calls. Both callers publish the change.
+    m_appsStale = true;
+}
+
+const QList<AppChoice>& SearchModel::apps() const {
+    if (!m_appsStale) return m_apps;
+    m_appsStale = false;
+    m_apps.clear();
     if (auto item = selected()) {
         const QString scheme = item->url.scheme().toLower();
         if (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
-            apps = AppChoice::browsers(item->url);
+            m_apps = AppChoice::browsers(item->url);
         else if (item->url.isLocalFile() &&
                  PathInput::pathExtension(item->url.toLocalFile()) != QLatin1String("app") &&
                  !(m_services.applications && m_services.applications->contains(item->url.toLocalFile())))
-            apps = AppChoice::candidates(*item);
+            m_apps = AppChoice::candidates(*item);
     }
-    if (apps != m_apps) {
-        m_apps = apps;
-        publish();
-    }
+    return m_apps;
 }
 
 // --- The search pipeline ----------------------------------------------------------------------
@@ -298,7 +303,12 @@ void SearchModel::mergeFileResults(const QString& text, const SearchQuery& q, co
             if (!names) return std::nullopt;
             return Ranking::ApplicationNames{names->names, names->exactCount};
         };
-    QStringList ranked = Ranking::rank(candidates, q.term, boost, lookup);
+    // The file search drops the wildcards typed ("*d*w*n*l*" looks for dwnl): ranked against the raw
+    // text, the names it found would lack the stars and every one would be dropped.
+    QString rankedTerm = q.term;
+    rankedTerm.remove(QLatin1Char('*'));
+    rankedTerm.remove(QLatin1Char('?'));
+    QStringList ranked = Ranking::rank(candidates, rankedTerm, boost, lookup);
     if (ranked.size() > kMergedFileRows) ranked.resize(kMergedFileRows);
 
     QList<ResultItem> files;

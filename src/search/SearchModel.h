@@ -58,7 +58,8 @@ public:
     int selectedIndex() const { return m_selectedIndex; }
     void setSelectedIndex(int index);
     std::optional<ResultItem> selected() const;
-    const QList<AppChoice>& apps() const { return m_apps; }
+    // The applications that open the selected row, worked out when first read after a change.
+    const QList<AppChoice>& apps() const;
     bool isSearching() const { return m_isSearching; }
     const std::optional<QString>& message() const { return m_message; }
     void setMessage(const std::optional<QString>& text);
@@ -202,7 +203,8 @@ protected:
     QList<ResultItem> m_results;
     int m_selectedIndex = 0;
     bool m_userMovedSelection = false;
-    QList<AppChoice> m_apps;
+    mutable QList<AppChoice> m_apps;
+    mutable bool m_appsStale = true;
     bool m_isSearching = false;
     std::optional<QString> m_message;
     QStringList m_deniedFolders;

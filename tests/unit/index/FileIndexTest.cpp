@@ -195,6 +195,102 @@ TEST(FileIndex, CancelledQueryDeliversNothing) {
     EXPECT_EQ(batches, 1);
 }
 
+// Queries started together, to their ends. The one at `cancelled` is cancelled at once: it may have
+// finished before, but must deliver nothing once cancel() has returned (null: it did not finish).
+std::vector<std::optional<IndexQueryBatch>>
+runTogether(FileIndex& index, const std::vector<IndexQuerySpec>& specs, size_t cancelled = size_t(-1)) {
+    std::vector<std::promise<IndexQueryBatch>> done(specs.size());
+    std::atomic<bool> cancelReturned{false}, lateBatch{false};
+    std::vector<std::function<void(const IndexQueryBatch&)>> handlers;
+    for (size_t i = 0; i < specs.size(); ++i)
+        handlers.push_back([&, i](const IndexQueryBatch& b) {
+            if (i == cancelled && cancelReturned) lateBatch = true;
+            if (b.finished) done[i].set_value(b);
+        });
+    const auto jobs = index.startQueries(specs, handlers);
+    EXPECT_EQ(jobs.size(), specs.size());
+    if (cancelled < jobs.size()) {
+        jobs[cancelled]->cancel();
+        cancelReturned = true;
+    }
+    std::vector<std::optional<IndexQueryBatch>> out;
+    for (size_t i = 0; i < specs.size(); ++i) {
+        auto future = done[i].get_future();
+        const auto wait = i == cancelled ? std::chrono::milliseconds(300) : std::chrono::milliseconds(20000);
+        if (future.wait_for(wait) == std::future_status::ready)
+            out.push_back(future.get());
+        else
+            out.emplace_back();
+        if (i != cancelled) {
+            EXPECT_TRUE(out.back()) << "query " << i << " never finished";
+        }
+    }
+    // Every job is done with its handler before the promises it captures go.
+    for (const auto& job : jobs)
+        job->cancel();
+    EXPECT_FALSE(lateBatch) << "a batch after cancel() returned";
+    return out;
+}
+
+TEST(FileIndex, QueriesStartedTogetherAnswerAsEachAlone) {
+    Tree tree;
+    qint64 when = 1'700'000'000;
+    for (const char* name : {"Report 1.txt", "r-e-p-o-r-t.md", "Résumé report.pdf", "repo.txt", "old/REPORT",
+                             "deep/er/p/o/rt.txt", "part report 2.odt", "transport.log", "porter.txt"})
+        setTime(tree.make(QString::fromUtf8(name)), when += 1000);
+    tree.makeDir(QStringLiteral("reports"));
+    FileIndex live(tree.config());
+    live.rebuild();
+    ASSERT_TRUE(live.saveSnapshot());
+    auto mapped = FileIndex::openShared(tree.config());
+    ASSERT_TRUE(mapped && mapped->isMapped());
+
+    auto spec = [](QStringList patterns, int limit = 300) {
+        IndexQuerySpec s;
+        s.namePatterns = std::move(patterns);
+        s.limit = limit;
+        return s;
+    };
+    IndexQuerySpec recent = spec({QStringLiteral("*r*e*p*o*r*t*")});
+    recent.changedSince = QDateTime::fromSecsSinceEpoch(1'700'005'000);
+    // A substring query and its subsequence twin share a scan; a query the subsequence scan would not
+    // find all of (*port*), and one with other filters, run on their own; each must give what it
+    // gives alone, in the same order, its own limit and count kept.
+    const std::vector<IndexQuerySpec> specs = {spec({QStringLiteral("*report*")}),
+                                               spec({QStringLiteral("*r*e*p*o*r*t*")}),
+                                               spec({QStringLiteral("*r*e*p*o*r*t*")}, 2),
+                                               recent,
+                                               spec({QStringLiteral("*port*")}),
+                                               spec({QStringLiteral("*report*"), QStringLiteral("*2*")})};
+    for (FileIndex* index : {&live, mapped.get()}) {
+        std::vector<IndexQueryBatch> alone;
+        for (const auto& s : specs)
+            alone.push_back(run(*index, s));
+        EXPECT_EQ(alone[0].matched, 5) << "Report 1, Résumé report, REPORT, part report 2 and reports";
+        EXPECT_EQ(alone[1].matched, 6) << "and r-e-p-o-r-t.md; letters spread over a path do not count";
+        EXPECT_EQ(alone[2].paths.size(), 2);
+        for (const auto& group :
+             {std::vector<size_t>{0, 1}, std::vector<size_t>{1, 0, 2}, {0, 1, 2, 3, 4, 5}}) {
+            std::vector<IndexQuerySpec> together;
+            for (size_t i : group)
+                together.push_back(specs[i]);
+            const auto results = runTogether(*index, together);
+            for (size_t k = 0; k < group.size(); ++k) {
+                ASSERT_TRUE(results[k]);
+                EXPECT_EQ(results[k]->paths, alone[group[k]].paths) << "query " << group[k];
+                EXPECT_EQ(results[k]->matched, alone[group[k]].matched) << "query " << group[k];
+            }
+        }
+        // A cancelled one delivers nothing more; its partner still finishes, whole.
+        const auto partial = runTogether(*index, {specs[0], specs[1]}, 0);
+        if (partial[0]) {
+            EXPECT_EQ(partial[0]->paths, alone[0].paths) << "finished before it was cancelled";
+        }
+        ASSERT_TRUE(partial[1]);
+        EXPECT_EQ(partial[1]->paths, alone[1].paths);
+    }
+}
+
 TEST(FileIndex, LiveUpdatesCreateRenameMoveDelete) {
     Tree tree;
     tree.make(QStringLiteral("docs/old name.txt"));

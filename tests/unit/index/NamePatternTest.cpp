@@ -1,7 +1,10 @@
 #include "index/NamePattern.h"
 #include "index/ContentTypes.h"
+#include "index/FindBytes.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <random>
 
 using namespace zarvo::index;
 
@@ -77,4 +80,44 @@ TEST(ContentTypes, EveryKindWordIsAnswerable) {
     EXPECT_FALSE(conformsTo(of("a.png"), QStringLiteral("public.folder")));
     // The MIME name round-trips (the snapshot stores it).
     EXPECT_EQ(forMimeName(mimeName(of("a.png"))), of("a.png"));
+}
+
+// The buffer-wide scans against plain loops, on names that straddle and fill the 64-byte blocks.
+TEST(FindBytes, BufferScansAgreeWithPlainLoops) {
+    std::mt19937 rng(7);
+    const char alphabet[] = "reportxyz";
+    for (int round = 0; round < 300; ++round) {
+        QByteArray buf;
+        while (buf.size() < 400) {
+            const int len = int(rng() % (round % 3 == 0 ? 90 : 12));
+            for (int i = 0; i < len; ++i)
+                buf += alphabet[rng() % 9];
+            buf += '\0';
+        }
+        const QByteArray sets[] = {"t", "rep", "report", "zyxoptre"};
+        for (const QByteArray& want : sets) {
+            QByteArray letters;
+            for (char c : want)
+                if (!letters.contains(c)) letters += c;
+            // Every name holding all the letters, in order, from the first one.
+            std::vector<size_t> expected, got;
+            for (qsizetype start = 0; start < buf.size();) {
+                const qsizetype end = buf.indexOf('\0', start);
+                const QByteArray name = buf.mid(start, end - start);
+                if (std::all_of(letters.begin(), letters.end(), [&](char c) { return name.contains(c); }))
+                    expected.push_back(size_t(start));
+                start = end + 1;
+            }
+            for (size_t pos = 0; pos < size_t(buf.size());) {
+                const size_t hit = findNameHolding(buf.constData(), pos, size_t(buf.size()),
+                                                   letters.constData(), size_t(letters.size()));
+                if (hit >= size_t(buf.size())) break;
+                got.push_back(hit);
+                pos = size_t(buf.indexOf('\0', qsizetype(hit))) + 1;
+            }
+            EXPECT_EQ(got, expected) << "round " << round << " letters " << letters.constData();
+        }
+        const char* hit = findBytes(buf.constData(), size_t(buf.size()), "port", 4);
+        EXPECT_EQ(hit ? qsizetype(hit - buf.constData()) : -1, buf.indexOf("port")) << "round " << round;
+    }
 }

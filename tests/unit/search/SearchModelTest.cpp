@@ -119,6 +119,26 @@ TEST(SearchModel, FileSearchStartsFromTwoCharactersAndMergesRankedBatches) {
     EXPECT_EQ(f.model.selected()->url.toLocalFile(), other);
 }
 
+TEST(SearchModel, TypedWildcardsNeitherWidenTheSearchNorDropWhatItFound) {
+    Fixture f;
+    const QString download = f.platform.makeFile(QStringLiteral("Downloads/download list.txt"));
+    const QString dwnl = f.platform.makeFile(QStringLiteral("dwnl.log"));
+    f.model.setQuery(QStringLiteral("*d*w*n*l*"));
+    f.model.runSearch();
+    const auto queries = f.live();
+    ASSERT_EQ(queries.size(), 2);
+    EXPECT_EQ(queries[0]->predicate.namePatterns, QStringList{QStringLiteral("*dwnl*")});
+    EXPECT_EQ(queries[1]->predicate.namePatterns, QStringList{QStringLiteral("*d*w*n*l*")});
+    queries[0]->finish({dwnl});
+    queries[1]->finish({download, dwnl});
+    ASSERT_TRUE(waitFor([&] { return !f.model.isSearching(); }));
+    // Both found names are listed, ranked as for "dwnl": the exact name first, the web row last.
+    ASSERT_EQ(f.model.results().size(), 3);
+    EXPECT_EQ(f.model.results()[0].url.toLocalFile(), dwnl);
+    EXPECT_EQ(f.model.results()[1].url.toLocalFile(), download);
+    EXPECT_EQ(f.model.results()[2].source, ResultItem::Source::web);
+}
+
 TEST(SearchModel, LateResultsOfAnOlderQueryChangeNothing) {
     Fixture f;
     const QString report = f.platform.makeFile(QStringLiteral("Report.pdf"));
