@@ -42,7 +42,7 @@ public:
 private:
     friend class IndexMetadataQueryFactory;
     // startQuery() in two steps, so that a factory can start several queries in one call to the index:
-    // the spec to run (none when refused), then the job running it.
+    // the index query to run (none when refused), then the handler of its batches.
     std::optional<index::IndexQuerySpec> prepare();
     std::function<void(const index::IndexQueryBatch&)> batchHandler();
     void receive(quint64 generation, const index::IndexQueryBatch& batch);
