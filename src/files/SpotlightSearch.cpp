@@ -7,12 +7,10 @@ namespace zarvo {
 
 namespace {
 
-// The words of a term: wildcards the user typed are dropped (they must not widen the pattern), and a
-// single quote is escaped. Each word is kept as its units: an escaped quote is one unit.
+// The words of a term as searched, a single quote escaped. Each word is kept as its units: an escaped
+// quote is one unit.
 QList<QStringList> wordsOf(const QString& term) {
-    QString clean = term;
-    clean.remove(QLatin1Char('*'));
-    clean.remove(QLatin1Char('?'));
+    const QString clean = SpotlightSearch::searchedText(term);
     static const QRegularExpression space(QStringLiteral("\\s+"));
     QList<QStringList> words;
     for (const auto& word : clean.split(space, Qt::SkipEmptyParts)) {
@@ -25,6 +23,13 @@ QList<QStringList> wordsOf(const QString& term) {
 }
 
 } // namespace
+
+QString SpotlightSearch::searchedText(const QString& term) {
+    QString clean = term;
+    clean.remove(QLatin1Char('*'));
+    clean.remove(QLatin1Char('?'));
+    return clean;
+}
 
 SpotlightSearch::SpotlightSearch(MetadataQueryFactory& factory, QObject* parent)
     : QObject(parent), m_factory(factory) {}

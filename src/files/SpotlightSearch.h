@@ -44,6 +44,9 @@ public:
     };
     // The queries `search` would run for `query`, in order; empty when there is nothing to look for.
     static QList<Plan> plan(const SearchQuery& query);
+    // The text a term is searched for: the wildcards a user types are dropped, they must not widen the
+    // pattern. Ranking what was found compares against the same text.
+    static QString searchedText(const QString& term);
 
 private:
     void notified(MetadataQuery* query, bool finish, const Callback& onResults);

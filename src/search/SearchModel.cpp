@@ -303,12 +303,9 @@ void SearchModel::mergeFileResults(const QString& text, const SearchQuery& q, co
             if (!names) return std::nullopt;
             return Ranking::ApplicationNames{names->names, names->exactCount};
         };
-    // The file search drops the wildcards typed ("*d*w*n*l*" looks for dwnl): ranked against the raw
-    // text, the names it found would lack the stars and every one would be dropped.
-    QString rankedTerm = q.term;
-    rankedTerm.remove(QLatin1Char('*'));
-    rankedTerm.remove(QLatin1Char('?'));
-    QStringList ranked = Ranking::rank(candidates, rankedTerm, boost, lookup);
+    // Ranked against the text searched ("*d*w*n*l*" looks for dwnl): against the raw text, the names
+    // found would lack the stars and every one would be dropped.
+    QStringList ranked = Ranking::rank(candidates, SpotlightSearch::searchedText(q.term), boost, lookup);
     if (ranked.size() > kMergedFileRows) ranked.resize(kMergedFileRows);
 
     QList<ResultItem> files;

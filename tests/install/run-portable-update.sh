@@ -113,7 +113,7 @@ xdotool key --clearmodifiers Escape
 # Right-click on the tray icon, then the menu's fourth item: Open Zarvo, Clipboard History, Settings…,
 # Check for Updates…. Without a tray, the settings window's button asks the same.
 check_from_tray() {
-    local x y w h
+    local x y
     sleep 1
     eval "$(xdotool getwindowgeometry --shell "$tray")"
     x=$((X + WIDTH - 16)) y=$((Y + HEIGHT / 2))
