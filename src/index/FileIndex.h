@@ -50,8 +50,10 @@ struct IndexQuerySpec {
 };
 
 struct IndexQueryBatch {
-    QStringList paths;  // at most `limit`, in sort order
-    qint64 matched = 0; // every match seen so far (not capped)
+    QStringList paths; // at most `limit`, in sort order
+    // Every match seen so far (not capped). A snapshot in ranking order is left once no further name
+    // can rank, so there this counts the matches up to that point.
+    qint64 matched = 0;
     bool finished = false;
 };
 

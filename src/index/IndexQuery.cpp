@@ -16,6 +16,11 @@ namespace {
 
 constexpr qint64 kScopeCrawlLimitForQueries = 500000;
 constexpr size_t kChunk = 1 << 16; // records scanned per read lock, between cancellation checks
+// A snapshot in ranking order starts with small chunks: a query for the newest matches usually has
+// them within the first few thousand names.
+constexpr size_t kFirstOrderedChunk = 1 << 12;
+constexpr qint64 kOrderedFirstBatchMs = 10;
+constexpr int kSpelledPerRelease = 8; // paths spelled out of a mapped snapshot between releases
 
 struct Hit {
     quint32 key;
@@ -271,6 +276,9 @@ void FileIndex::runPass(const std::vector<QueryRequest>& requests,
             std::push_heap(tagged.begin(), tagged.end(), worse);
         }
     };
+    // A mapped snapshot does not change: the paths (and folders) spelled out for one batch or plan
+    // serve the next.
+    std::vector<QHash<quint32, QByteArray>> spelledOut(sources.size());
     auto resultPaths = [&](const Plan& plan) {
         auto sorted = plan.tagged;
         std::sort(sorted.begin(), sorted.end(),
@@ -285,8 +293,17 @@ void FileIndex::runPass(const std::vector<QueryRequest>& requests,
         for (const auto& [hit, source] : sorted) {
             const Source& s = sources[source];
             QReadLocker lock(s.live ? &m_lock : nullptr);
-            paths << s.view().path(hit.entry);
-            if (s.mapped && !s.table && ++spelled % 8 == 0) s.mapped->releaseScatteredReads();
+            if (!s.mapped || s.table) {
+                paths << s.view().path(hit.entry);
+                continue;
+            }
+            auto& known = spelledOut[source];
+            if (const auto it = known.constFind(hit.entry); it != known.constEnd()) {
+                paths << QString::fromUtf8(*it);
+                continue;
+            }
+            paths << QString::fromUtf8(s.view().pathBytes(hit.entry, known));
+            if (++spelled % kSpelledPerRelease == 0) s.mapped->releaseScatteredReads();
         }
         for (const Source& s : sources)
             if (s.mapped && !s.table) {
@@ -295,10 +312,13 @@ void FileIndex::runPass(const std::vector<QueryRequest>& requests,
             }
         return paths;
     };
-    // The first batch goes out as soon as anything matched; later ones at most every interval.
-    auto maybePost = [&](Plan& plan) {
+    // The first batch goes out as soon as anything matched; later ones at most every interval. A
+    // snapshot in ranking order usually has every result within a few milliseconds: a first batch
+    // then waits a little, rather than being spelled out only to be replaced at once.
+    auto maybePost = [&](Plan& plan, bool ordered) {
         if (plan.done || !plan.changedSincePost ||
-            (plan.posted && clock.elapsed() - plan.lastPost < plan.request->spec.batchIntervalMs))
+            (plan.posted && clock.elapsed() - plan.lastPost < plan.request->spec.batchIntervalMs) ||
+            (!plan.posted && ordered && clock.elapsed() < kOrderedFirstBatchMs))
             return;
         plan.posted = true;
         IndexQueryBatch batch;
@@ -351,33 +371,44 @@ void FileIndex::runPass(const std::vector<QueryRequest>& requests,
         struct Pending {
             quint32 entry;
             quint64 plans; // bit k: plan k's patterns matched
+            size_t rec;    // kByEntry: from the pass over last-used entries
         };
+        constexpr size_t kByEntry = ~size_t(0);
         constexpr size_t kAhead = 16;
         Pending pending[kAhead];
         size_t pendingCount = 0;
+        // A snapshot in ranking order is read newest first and left as soon as nothing further on can
+        // rank. Entries with a last-used time rank by it, so they are tested first on their own and
+        // skipped in the scan.
+        const bool ordered = src.mapped && src.mapped->newestFirst();
+        const bool usedFirst = ordered && byLastUsed;
+        bool settled = false; // since the last look at whether the rest can rank
         auto settle = [&] {
+            settled = true;
             for (size_t i = 0; i < pendingCount; ++i) {
                 const quint32 entry = pending[i].entry;
-                const Entry& e = t.entries[entry];
-                if (e.flags & (Entry::Deleted | Entry::Root)) continue;
+                const size_t rec = pending[i].rec;
+                // Read from the record's key where the file has them: the keys lie in scan order, the
+                // entries anywhere.
+                const bool keyed = t.recordKeys && rec != kByEntry;
+                const quint16 flags = keyed ? t.recordKeys[rec].flags : t.entries[entry].flags;
+                if (flags & (Entry::Deleted | Entry::Root)) continue;
+                if (usedFirst && rec != kByEntry && t.lastUsed->contains(entry)) continue;
                 if (!typeOk.empty()) {
-                    const auto type = t.type(entry);
+                    const auto type = keyed ? t.recordType(rec) : t.type(entry);
                     if (type >= typeOk.size() || !typeOk[type]) continue;
                 }
-                if (e.mtime < since) continue;
+                const quint32 mtime = keyed ? t.recordKeys[rec].mtime : t.entries[entry].mtime;
+                if (mtime < since) continue;
                 if (!scoped(entry)) continue;
-                const Hit hit{byLastUsed ? t.lastUsedOrModified(entry) : e.mtime, entry};
+                // A keyed record has no last-used time (those were tested first, by entry).
+                const Hit hit{byLastUsed && !keyed ? t.lastUsedOrModified(entry) : mtime, entry};
                 for (size_t k = 0; k < plans.size(); ++k)
                     if (pending[i].plans & (quint64(1) << k)) push(plans[k], hit, si);
             }
             pendingCount = 0;
         };
-        auto test = [&](size_t rec) {
-            const char* name;
-            size_t len;
-            if (!t.recordName(rec, &name, &len)) return;
-            const quint32 entry = t.records[rec].entry;
-            if (!t.has(entry)) return;
+        auto testName = [&](quint32 entry, const char* name, size_t len, size_t rec) {
             // The names first: a mapped snapshot then reads only the entries of matching names.
             quint64 matching = 0;
             for (size_t k = 0; k < plans.size(); ++k) {
@@ -388,12 +419,51 @@ void FileIndex::runPass(const std::vector<QueryRequest>& requests,
                     matching |= quint64(1) << k;
             }
             if (!matching) return;
-            __builtin_prefetch(&t.entries[entry]);
-            pending[pendingCount++] = {entry, matching};
+            if (t.recordKeys && rec != kByEntry)
+                __builtin_prefetch(&t.recordKeys[rec]);
+            else
+                __builtin_prefetch(&t.entries[entry]);
+            pending[pendingCount++] = {entry, matching, rec};
             if (pendingCount == kAhead) settle();
         };
+        auto test = [&](size_t rec) {
+            const char* name;
+            size_t len;
+            if (!t.recordName(rec, &name, &len)) return;
+            const quint32 entry = t.records[rec].entry;
+            if (t.has(entry)) testName(entry, name, len, rec);
+        };
+        // Whether no record from `rec` on can rank (in a snapshot in ranking order): each plan holds
+        // as many results as it keeps, all ranking before this record, or the record is older than the
+        // oldest time asked for. The records after it rank lower still.
+        auto restCannotRank = [&](size_t rec) {
+            if (!ordered || !t.recordKeys || rec >= t.recordCount) return false;
+            const quint32 entry = t.records[rec].entry;
+            if (!t.has(entry) || (t.recordKeys[rec].flags & Entry::Deleted)) return true; // they come last
+            const quint32 mtime = t.recordKeys[rec].mtime;
+            if (mtime < since) return true;
+            const Hit next{mtime, entry};
+            for (const auto& plan : plans) {
+                if (plan.done) continue;
+                if (plan.limit == 0 || plan.tagged.size() < plan.limit || !(plan.tagged.front().first < next))
+                    return false;
+            }
+            return true;
+        };
+        if (usedFirst) {
+            QReadLocker lock(src.live ? &m_lock : nullptr);
+            t = src.view();
+            for (auto it = t.lastUsed->cbegin(); it != t.lastUsed->cend(); ++it) {
+                const QByteArrayView name = t.foldedName(it.key());
+                if (!name.isEmpty()) testName(it.key(), name.data(), size_t(name.size()), kByEntry);
+            }
+            settle();
+        }
 
-        for (size_t start = 0;; start += kChunk) {
+        size_t chunk = ordered ? kFirstOrderedChunk : kChunk;
+        size_t released = 0; // records let go of so far (a mapped snapshot)
+        bool rested = false; // the rest of this source cannot rank
+        for (size_t start = 0; !rested; start += chunk, chunk = std::min(chunk * 2, kChunk)) {
             for (auto& plan : plans)
                 plan.done = plan.request->job->isCancelled();
             if (allCancelled() || m_stop) return;
@@ -401,7 +471,8 @@ void FileIndex::runPass(const std::vector<QueryRequest>& requests,
             t = src.view();
             const size_t recCount = size_t(t.recordCount);
             if (start >= recCount) break;
-            const size_t end = std::min(recCount, start + kChunk);
+            if (restCannotRank(start)) break;
+            const size_t end = std::min(recCount, start + chunk);
             if (literal.size() >= 2 || subsequence.size() >= 2) {
                 // Find candidates across the whole chunk (the longest required piece, or the first name
                 // holding the subsequence), then test only the names they land in. Offsets are clamped:
@@ -441,30 +512,49 @@ void FileIndex::runPass(const std::vector<QueryRequest>& requests,
                     rec = probe;
                     test(rec);
                     ++rec;
+                    if (settled) {
+                        settled = false;
+                        if (restCannotRank(rec)) {
+                            rested = true;
+                            break;
+                        }
+                    }
                     if (rec >= end) break;
                     pos = std::max<size_t>(offsetOf(rec), off + 1);
                 }
             } else {
-                for (size_t rec = start; rec < end; ++rec)
+                for (size_t rec = start; rec < end; ++rec) {
                     test(rec);
+                    if (settled) {
+                        settled = false;
+                        if (restCannotRank(rec + 1)) {
+                            rested = true;
+                            break;
+                        }
+                    }
+                }
             }
             settle(); // before the lock goes: the view is valid only under it
             // A one-shot process keeps only what it still reads: the scanned slice goes back to the page
             // cache (the final paths fault their few pages in again).
-            if (src.mapped && !src.table) {
-                src.mapped->release(t.folded + std::min<quint64>(t.records[start].off, t.foldedSize),
+            // (In slices of a full chunk at least: each release is a system call.)
+            if (src.mapped && !src.table && (end - released >= kChunk || end == recCount || rested)) {
+                src.mapped->release(t.folded + std::min<quint64>(t.records[released].off, t.foldedSize),
                                     t.folded + (end < recCount
                                                     ? std::min<quint64>(t.records[end].off, t.foldedSize)
                                                     : t.foldedSize));
-                src.mapped->release(t.records + start, t.records + end);
-                src.mapped->release(t.entries + std::min<size_t>(start, t.entryCount),
-                                    t.entries + std::min<size_t>(end, t.entryCount));
+                src.mapped->release(t.records + released, t.records + end);
+                if (t.recordKeys) src.mapped->release(t.recordKeys + released, t.recordKeys + end);
+                if (!ordered) // else the entries were not read in this order (nor at all, but for scopes)
+                    src.mapped->release(t.entries + std::min<size_t>(released, t.entryCount),
+                                        t.entries + std::min<size_t>(end, t.entryCount));
+                released = end;
             }
-            const bool more = end < recCount || si + 1 < sources.size();
+            const bool more = (end < recCount && !rested) || si + 1 < sources.size();
             lock.unlock();
             if (more) // the finish follows at once otherwise: no progress batch just before it
                 for (auto& plan : plans)
-                    maybePost(plan);
+                    maybePost(plan, ordered);
         }
     }
     for (auto& plan : plans) {

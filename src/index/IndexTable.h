@@ -66,6 +66,15 @@ struct FoldRecord {
     quint32 entry; // kNoEntry when the name is no longer in use
 };
 
+// What a scan tests of a record's entry (the entry's own fields), kept beside the records in a
+// snapshot in ranking order so that scanning it reads one array in order.
+struct RecordKey {
+    quint32 mtime;
+    quint16 flags;
+    ContentTypes::TypeId type;
+};
+static_assert(sizeof(RecordKey) == 8);
+
 // The table of the index: plain arrays so a snapshot is a few large reads. Not synchronised itself;
 // FileIndex guards it.
 class IndexTable {

@@ -40,6 +40,12 @@ ContentTypes::TypeId IndexView::type(quint32 i) const {
     return t < typeMap->size() ? (*typeMap)[t] : ContentTypes::kUnknown;
 }
 
+ContentTypes::TypeId IndexView::recordType(quint64 r) const {
+    const ContentTypes::TypeId t = recordKeys[r].type;
+    if (!typeMap) return t;
+    return t < typeMap->size() ? (*typeMap)[t] : ContentTypes::kUnknown;
+}
+
 QByteArray IndexView::pathBytes(quint32 i) const {
     QVarLengthArray<quint32, 32> chain;
     for (quint32 k = i; has(k) && chain.size() < kMaxDepth; k = entries[k].parent)
@@ -48,6 +54,24 @@ QByteArray IndexView::pathBytes(quint32 i) const {
     for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
         if (!out.isEmpty() && !out.endsWith('/')) out.append('/');
         out.append(name(*it));
+    }
+    return out;
+}
+
+QByteArray IndexView::pathBytes(quint32 i, QHash<quint32, QByteArray>& known) const {
+    QVarLengthArray<quint32, 32> chain;
+    QByteArray out;
+    for (quint32 k = i; has(k) && chain.size() < kMaxDepth; k = entries[k].parent) {
+        if (auto it = known.constFind(k); it != known.constEnd()) {
+            out = *it;
+            break;
+        }
+        chain.append(k);
+    }
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+        if (!out.isEmpty() && !out.endsWith('/')) out.append('/');
+        out.append(name(*it));
+        known.insert(*it, out);
     }
     return out;
 }

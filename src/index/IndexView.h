@@ -12,6 +12,7 @@ namespace zarvo::index {
 
 struct Entry;
 struct FoldRecord;
+struct RecordKey;
 
 // A read-only look at a table's arrays: the live table's (valid while its lock is held) or a mapped
 // snapshot's. A mapped file is only checked as far as its header, so every index read through a view
@@ -25,6 +26,8 @@ struct IndexView {
     quint64 foldedSize = 0;
     const FoldRecord* records = nullptr;
     quint64 recordCount = 0;
+    // A RecordKey per record: a snapshot in ranking order only.
+    const RecordKey* recordKeys = nullptr;
     const QHash<quint32, QVarLengthArray<quint32, 2>>* extraChildren = nullptr;
     const QHash<quint32, quint32>* lastUsed = nullptr;
     // Snapshot type ids → this process's ids; null when the entries hold this process's ids.
@@ -36,7 +39,12 @@ struct IndexView {
     // The folded name of record r, bounded by the next record (false when the offsets are out of order).
     bool recordName(quint64 r, const char** name, size_t* length) const;
     ContentTypes::TypeId type(quint32 i) const;
+    // The type in record r's key (with recordKeys).
+    ContentTypes::TypeId recordType(quint64 r) const;
     QByteArray pathBytes(quint32 i) const;
+    // The same, spelling each folder once: `known` keeps every path spelled out (for one view that
+    // does not change).
+    QByteArray pathBytes(quint32 i, QHash<quint32, QByteArray>& known) const;
     QString path(quint32 i) const { return QString::fromUtf8(pathBytes(i)); }
     // Roots in the order they were added.
     std::vector<quint32> roots() const;

@@ -13,13 +13,7 @@ namespace zarvo::index {
 
 using namespace SnapshotFormat;
 
-namespace {
-
-const Header& headerOf(const char* base) {
-    return *reinterpret_cast<const Header*>(base);
-}
-
-} // namespace
+namespace {} // namespace
 
 std::unique_ptr<MappedSnapshot> MappedSnapshot::open(const QString& path, const QString& fingerprint,
                                                      QString* error) {
@@ -36,7 +30,7 @@ std::unique_ptr<MappedSnapshot> MappedSnapshot::open(const QString& path, const 
         return fail(why);
     }
     const auto size = quint64(st.st_size);
-    if (size < sizeof(Header) + sizeof(Trailer)) {
+    if (size < sizeof(HeaderV2) + sizeof(Trailer)) {
         ::close(fd);
         return fail(QStringLiteral("snapshot is truncated"));
     }
@@ -47,8 +41,8 @@ std::unique_ptr<MappedSnapshot> MappedSnapshot::open(const QString& path, const 
     s->m_base = static_cast<const char*>(map);
     s->m_size = size;
 
-    const Header& h = headerOf(s->m_base);
-    if (!checkHeader(h, size, &why)) return fail(why);
+    Header& h = s->m_header;
+    if (!readHeader(s->m_base, size, &h, &why)) return fail(why);
     Trailer trailer;
     std::memcpy(&trailer, s->m_base + size - sizeof trailer, sizeof trailer);
     if (std::memcmp(trailer.magic, kEndMagic, sizeof kEndMagic) != 0 || trailer.nonce != h.nonce)
@@ -86,6 +80,7 @@ std::unique_ptr<MappedSnapshot> MappedSnapshot::open(const QString& path, const 
         s->m_lastUsed.insert(pair[0], pair[1]);
     }
     s->m_deleted = h.deletedCount;
+    s->m_newestFirst = h.flags & kFoldedNewestFirst;
 
     IndexView& v = s->m_view;
     v.entries = reinterpret_cast<const Entry*>(s->m_base + h.sections[Entries].offset);
@@ -96,10 +91,14 @@ std::unique_ptr<MappedSnapshot> MappedSnapshot::open(const QString& path, const 
     v.foldedSize = quint64(folded.size());
     v.records = reinterpret_cast<const FoldRecord*>(s->m_base + h.sections[Records].offset);
     v.recordCount = h.sections[Records].size / sizeof(FoldRecord);
+    if (s->m_newestFirst)
+        v.recordKeys = reinterpret_cast<const RecordKey*>(s->m_base + h.sections[Keys].offset);
     v.extraChildren = &s->m_extraChildren;
     v.lastUsed = &s->m_lastUsed;
     // Names are read only to spell out the paths of results: a page each, never their neighbours.
     s->advise(v.names, v.names + v.namesSize, MADV_RANDOM);
+    // In ranking order, the entries of the names a scan meets lie anywhere in the array.
+    if (s->m_newestFirst) s->advise(v.entries, v.entries + v.entryCount, MADV_RANDOM);
     return s;
 }
 
@@ -145,11 +144,12 @@ void MappedSnapshot::releaseScatteredReads() const {
 }
 
 void MappedSnapshot::expectScatteredReads(bool on) const {
-    advise(m_view.entries, m_view.entries + m_view.entryCount, on ? MADV_RANDOM : MADV_NORMAL);
+    advise(m_view.entries, m_view.entries + m_view.entryCount,
+           on || m_newestFirst ? MADV_RANDOM : MADV_NORMAL);
 }
 
 bool MappedSnapshot::copyInto(IndexTable& out, QString* error) const {
-    const Header& h = headerOf(m_base);
+    const Header& h = m_header;
     Hash hash;
     // In slices, each let go of once copied: the mapping must not double the memory of a load.
     auto copy = [&](Section section, void* to) {
@@ -177,6 +177,7 @@ bool MappedSnapshot::copyInto(IndexTable& out, QString* error) const {
     copy(Records, t.foldRecords.data());
     copy(Extras, nullptr);
     copy(LastUsed, nullptr);
+    copy(Keys, nullptr);
     if (hash.value() != h.bodyHash) {
         if (error) *error = QStringLiteral("snapshot checksum mismatch");
         return false;

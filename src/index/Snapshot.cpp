@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -28,13 +29,21 @@ class Writer {
 public:
     explicit Writer(int fd) : m_fd(fd) {}
     Range section(const void* data, size_t n) {
+        begin();
+        append(data, n);
+        return end();
+    }
+    // A section written in pieces: begin(), append() as often as needed, end().
+    void begin() {
         static const char zeros[8] = {};
         if (m_offset % 8) put(zeros, size_t(8 - m_offset % 8));
-        const Range r{m_offset, n};
+        m_start = m_offset;
+    }
+    void append(const void* data, size_t n) {
         m_hash.add(data, n);
         put(data, n);
-        return r;
     }
+    Range end() const { return Range{m_start, m_offset - m_start}; }
     void put(const void* data, size_t n) {
         const auto* p = static_cast<const char*>(data);
         while (n > 0 && m_ok) {
@@ -58,9 +67,53 @@ public:
 private:
     int m_fd;
     quint64 m_offset = 0;
+    quint64 m_start = 0;
     Hash m_hash;
     bool m_ok = true;
     QString m_error;
+};
+
+// The order folded names are written in: live entries newest first, ties in entry order (the order
+// queries rank them in), deleted entries last. A query reading the file in place then meets the best
+// candidates first and stops once nothing after them can rank.
+std::vector<quint32> newestFirst(const IndexTable& table) {
+    const auto n = quint32(table.entries.size());
+    std::vector<quint32> order;
+    order.reserve(n);
+    {
+        std::vector<quint64> keys; // inverted time, then index: ascending order is the wanted one
+        keys.reserve(n);
+        for (quint32 i = 0; i < n; ++i)
+            if (!(table.entries[i].flags & Entry::Deleted))
+                keys.push_back((quint64(quint32(~table.entries[i].mtime)) << 32) | i);
+        std::sort(keys.begin(), keys.end());
+        for (const quint64 k : keys)
+            order.push_back(quint32(k));
+    }
+    for (quint32 i = 0; i < n; ++i)
+        if (table.entries[i].flags & Entry::Deleted) order.push_back(i);
+    return order;
+}
+
+// Buffers small appends into large writes.
+class Pieces {
+public:
+    explicit Pieces(Writer& w) : m_w(w) { m_buffer.reserve(kSize); }
+    ~Pieces() { flush(); }
+    void add(const void* data, size_t n) {
+        if (m_buffer.size() + n > kSize) flush();
+        const auto* p = static_cast<const char*>(data);
+        m_buffer.insert(m_buffer.end(), p, p + n);
+    }
+    void flush() {
+        if (!m_buffer.empty()) m_w.append(m_buffer.data(), m_buffer.size());
+        m_buffer.clear();
+    }
+
+private:
+    static constexpr size_t kSize = 1 << 20;
+    Writer& m_w;
+    std::vector<char> m_buffer;
 };
 
 // Opens a new file readable by its owner only from the first instant (umask can only narrow 0600).
@@ -128,12 +181,63 @@ bool save(const IndexTable& table, const QString& path, const QString& fingerpri
     w.put(&blank, sizeof blank); // written for real once the sections are known
     h.sections[Fingerprint] = w.section(fp.constData(), size_t(fp.size()));
     h.sections[Types] = w.section(types.constData(), size_t(types.size()));
-    h.sections[Entries] = w.section(table.entries.data(), table.entries.size() * sizeof(Entry));
+    // The folded names are rewritten newest first (names no entry uses any more are left out), so the
+    // entries are written with their new offsets.
+    const std::vector<quint32> order = newestFirst(table);
+    auto foldedOf = [&](quint32 i) { return table.folded.constData() + table.entries[i].foldOff; };
+    std::vector<quint32> foldOff(table.entries.size());
+    quint64 foldedSize = 0;
+    for (const quint32 i : order) {
+        foldOff[i] = quint32(foldedSize);
+        foldedSize += std::strlen(foldedOf(i)) + 1;
+    }
+    if (foldedSize > 0xffffffffull) {
+        ::close(fd);
+        ::unlink(temporary.constData());
+        return fail(QStringLiteral("too many names for one snapshot"));
+    }
+    h.flags = kFoldedNewestFirst;
+    w.begin();
+    {
+        Pieces entries(w);
+        for (size_t i = 0; i < table.entries.size(); ++i) {
+            Entry e = table.entries[i];
+            e.foldOff = foldOff[i];
+            entries.add(&e, sizeof e);
+        }
+    }
+    h.sections[Entries] = w.end();
     h.sections[Names] = w.section(table.names.constData(), size_t(table.names.size()));
-    h.sections[Folded] = w.section(table.folded.constData(), size_t(table.folded.size()));
-    h.sections[Records] = w.section(table.foldRecords.data(), table.foldRecords.size() * sizeof(FoldRecord));
+    w.begin();
+    {
+        Pieces folded(w);
+        for (const quint32 i : order) {
+            const char* name = foldedOf(i);
+            folded.add(name, std::strlen(name) + 1);
+        }
+    }
+    h.sections[Folded] = w.end();
+    w.begin();
+    {
+        Pieces records(w);
+        for (const quint32 i : order) {
+            const FoldRecord r{foldOff[i], (table.entries[i].flags & Entry::Deleted) ? kNoEntry : i};
+            records.add(&r, sizeof r);
+        }
+    }
+    h.sections[Records] = w.end();
     h.sections[Extras] = w.section(extras.data(), extras.size() * 4);
     h.sections[LastUsed] = w.section(used.data(), used.size() * 4);
+    w.begin();
+    {
+        Pieces keys(w);
+        for (const quint32 i : order) {
+            const Entry& e = table.entries[i];
+            const RecordKey k{e.mtime, e.flags, e.type};
+            keys.add(&k, sizeof k);
+        }
+    }
+    h.sections[Keys] = w.end();
     h.bodyHash = w.hash();
     Trailer trailer{};
     std::memcpy(trailer.magic, kEndMagic, sizeof kEndMagic);

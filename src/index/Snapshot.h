@@ -1,6 +1,7 @@
 #pragma once
 
 #include "index/IndexTable.h"
+#include "index/SnapshotFormat.h"
 
 #include <QString>
 #include <memory>
@@ -46,6 +47,8 @@ public:
     // names may load the MIME database, so only a query by kind asks for it).
     IndexView view(bool types = false) const;
     qint64 liveCount() const { return qint64(m_view.entryCount) - m_deleted; }
+    // Whether the folded names are in ranking order (SnapshotFormat::kFoldedNewestFirst).
+    bool newestFirst() const { return m_newestFirst; }
     quint64 mappedBytes() const { return m_size; }
     // Reads every byte, checks the body hash and the structure, and fills `table` (the application's
     // live table, which changes). False, leaving `table` alone, when anything is wrong.
@@ -68,6 +71,8 @@ private:
     quint64 m_size = 0;
     IndexView m_view;
     quint32 m_deleted = 0;
+    bool m_newestFirst = false;
+    SnapshotFormat::Header m_header{};
     QList<QByteArray> m_typeNames;
     mutable std::once_flag m_typesOnce;
     mutable std::vector<ContentTypes::TypeId> m_typeMap;

@@ -64,19 +64,42 @@ quint64 headerHash(const Header& h) {
     return hash.value();
 }
 
-bool checkHeader(const Header& h, quint64 fileSize, QString* why) {
+bool readHeader(const char* data, quint64 fileSize, Header* out, QString* why) {
     auto fail = [why](const char* text) {
         if (why) *why = QString::fromLatin1(text);
         return false;
     };
-    if (std::memcmp(h.magic, kMagic, sizeof kMagic) != 0) return fail("not an index snapshot");
-    if (h.version != kVersion || h.headerSize != sizeof(Header) || h.entrySize != sizeof(Entry) ||
-        h.byteOrder != kByteOrder)
-        return fail("snapshot of another version");
-    if (headerHash(h) != h.headerHash) return fail("snapshot header is corrupt");
+    if (fileSize < sizeof(HeaderV2) + sizeof(Trailer) || std::memcmp(data, kMagic, sizeof kMagic) != 0)
+        return fail("not an index snapshot");
+    quint32 version;
+    std::memcpy(&version, data + sizeof kMagic, sizeof version);
+    Header& h = *out;
+    quint64 headerBytes = sizeof(Header);
+    if (version == kVersion2) {
+        HeaderV2 old;
+        std::memcpy(&old, data, sizeof old);
+        Hash hash;
+        hash.add(&old, offsetof(HeaderV2, headerHash));
+        if (old.headerSize != sizeof old || hash.value() != old.headerHash)
+            return fail("snapshot header is corrupt");
+        h = Header{};
+        std::memcpy(&h, &old, offsetof(HeaderV2, sections));
+        h.flags = 0; // reserved then, always zero
+        std::memcpy(h.sections, old.sections, sizeof old.sections);
+        const Range& last = old.sections[LastUsed];
+        h.sections[Keys] = {last.offset + last.size, 0};
+        headerBytes = sizeof old;
+    } else {
+        if (fileSize < sizeof(Header) + sizeof(Trailer)) return fail("snapshot is truncated");
+        std::memcpy(&h, data, sizeof h);
+        if (h.version != kVersion || h.headerSize != sizeof(Header))
+            return fail("snapshot of another version");
+        if (headerHash(h) != h.headerHash) return fail("snapshot header is corrupt");
+    }
+    if (h.entrySize != sizeof(Entry) || h.byteOrder != kByteOrder) return fail("snapshot of another version");
     if (h.fileSize != fileSize || fileSize > kMaxFileSize) return fail("snapshot is truncated or oversized");
     const quint64 bodyEnd = fileSize - sizeof(Trailer);
-    quint64 previousEnd = sizeof(Header);
+    quint64 previousEnd = headerBytes;
     for (const Range& r : h.sections) {
         // In order, inside the body, aligned: the arrays are used in place.
         if (r.offset % 8 != 0 || r.offset < previousEnd || r.offset > bodyEnd || r.size > bodyEnd - r.offset)
@@ -88,6 +111,10 @@ bool checkHeader(const Header& h, quint64 fileSize, QString* why) {
         h.deletedCount > h.entryCount)
         return fail("snapshot entry count is wrong");
     if (s[Records].size % sizeof(FoldRecord) != 0 || s[Extras].size % 8 != 0 || s[LastUsed].size % 8 != 0)
+        return fail("snapshot array sizes are wrong");
+    // Keys come with the ranking order, one per record.
+    const bool keyed = h.flags & kFoldedNewestFirst;
+    if (s[Keys].size != (keyed ? s[Records].size / sizeof(FoldRecord) * sizeof(RecordKey) : 0))
         return fail("snapshot array sizes are wrong");
     // Offsets into the name buffers are 32 bits wide.
     if (s[Names].size > 0xffffffffull || s[Folded].size > 0xffffffffull || h.typeCount > 0x10000 ||

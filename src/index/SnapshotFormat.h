@@ -4,7 +4,8 @@
 //
 //   Header | sections, each at an offset aligned to 8 | Trailer
 //
-// Sections hold the table's arrays as they are in memory, so a mapped file is used where it lies. The
+// Sections hold the table's arrays as they are in memory (the folded names in ranking order, see
+// kFoldedNewestFirst), so a mapped file is used where it lies. The
 // header is checked whole (its own hash, every section inside the file, sizes that agree with the
 // counts); the trailer repeats the header's random nonce, so a file cut short or pieced together from
 // two writes is refused without reading the body. The body hash is checked by the full reader, which
@@ -18,10 +19,23 @@ namespace zarvo::index::SnapshotFormat {
 
 inline constexpr char kMagic[8] = {'Z', 'R', 'V', 'O', 'I', 'D', 'X', '\n'};
 inline constexpr char kEndMagic[8] = {'Z', 'R', 'V', 'O', 'E', 'N', 'D', '\n'};
-inline constexpr quint32 kVersion = 2;
+inline constexpr quint32 kVersion = 3;
+// The version before had no Keys section; its files are still read (never cut short, see below).
+inline constexpr quint32 kVersion2 = 2;
 inline constexpr quint32 kByteOrder = 0x01020304;
 
-enum Section : int { Fingerprint, Types, Entries, Names, Folded, Records, Extras, LastUsed, kSectionCount };
+enum Section : int {
+    Fingerprint,
+    Types,
+    Entries,
+    Names,
+    Folded,
+    Records,
+    Extras,
+    LastUsed,
+    Keys,
+    kSectionCount
+};
 
 struct Range {
     quint64 offset;
@@ -41,10 +55,34 @@ struct Header {
     quint32 entryCount;
     quint32 deletedCount;
     quint32 typeCount;
-    quint32 reserved;
+    quint32 flags; // kFoldedNewestFirst
     Range sections[kSectionCount];
     quint64 headerHash; // over every byte above
 };
+
+// The header of the version before: the same fields, one section fewer.
+struct HeaderV2 {
+    char magic[8];
+    quint32 version;
+    quint32 headerSize;
+    quint32 entrySize;
+    quint32 byteOrder;
+    qint64 created;
+    quint64 fileSize;
+    quint64 nonce;
+    quint64 bodyHash;
+    quint32 entryCount;
+    quint32 deletedCount;
+    quint32 typeCount;
+    quint32 reserved;
+    Range sections[kSectionCount - 1];
+    quint64 headerHash;
+};
+
+// The folded names and their records are in ranking order (newest modification first, ties in entry
+// order, deleted entries last) and the Keys section holds a RecordKey per record, so a scan that wants
+// the newest matches reads in order and stops early. Files without it are read the same, to the end.
+inline constexpr quint32 kFoldedNewestFirst = 1;
 
 struct Trailer {
     char magic[8];
@@ -69,8 +107,9 @@ private:
 };
 
 quint64 headerHash(const Header& h);
-// Whether a header read from the start of a file of `fileSize` bytes describes a well-formed file.
-bool checkHeader(const Header& h, quint64 fileSize, QString* why);
+// Reads the header at the start of `data`, a whole file of `fileSize` bytes, in this version or the
+// one before (given as this version's, without keys), and checks that it describes a well-formed file.
+bool readHeader(const char* data, quint64 fileSize, Header* h, QString* why);
 
 // The snapshot must be this user's, readable by nobody else: an open snapshot (or its folder) with
 // wider permissions is narrowed; one owned by another user is refused.
