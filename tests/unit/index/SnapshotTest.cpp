@@ -3,7 +3,9 @@
 #include "index/SnapshotFormat.h"
 
 #include <QFileInfo>
+#include <cstddef>
 #include <cstring>
+#include <future>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utime.h>
@@ -239,6 +241,114 @@ TEST(Snapshot, MappedSnapshotAnswersLikeTheLoadedTable) {
     }
     EXPECT_EQ(run(*mapped, specs[0]).paths.first(), used) << "last-used times come from the file";
     EXPECT_EQ(run(*mapped, specs[2]).paths.size(), 2);
+}
+
+// A snapshot is written newest first, and a query reading it in place stops once nothing further can
+// rank: its answers must still be those of reading every name, whatever the limit, filters or sort,
+// with last-used times (newer or older than the file's) and a deleted file in it. The format before,
+// without that order, is still mapped and read to its end.
+TEST(Snapshot, RankingOrderAnswersLikeReadingEveryName) {
+    Tree tree;
+    const qint64 base = 1'700'000'000;
+    QStringList made;
+    for (int i = 0; i < 120; ++i) {
+        made << tree.make(QStringLiteral("d%1/report %2.%3").arg(i % 7).arg(i).arg(i % 3 ? "txt" : "png"));
+        const qint64 when = base + (i * 37) % 50 * 3600; // fifty times: many ties
+        utimbuf t{when, when};
+        ASSERT_EQ(::utime(QFile::encodeName(made.last()).constData(), &t), 0);
+    }
+    {
+        FileIndex index(tree.config());
+        index.rebuild();
+        index.start();
+        ASSERT_TRUE(index.waitIdle(10000));
+        ASSERT_TRUE(QFile::remove(made[8]));
+        ASSERT_GE(
+            waitFor([&] { return !find(index, {QStringLiteral("report 8.*")}).contains(made[8]); }, 3000), 0);
+        index.setLastUsed(made[5], QDateTime::fromSecsSinceEpoch(4'000'000'000));
+        index.setLastUsed(made[6], QDateTime::fromSecsSinceEpoch(base - 86400));
+        ASSERT_TRUE(index.saveSnapshot());
+    }
+    FileIndex loaded(tree.config());
+    ASSERT_TRUE(loaded.loadSnapshot());
+    auto mapped = FileIndex::openShared(tree.config());
+    ASSERT_TRUE(mapped->isMapped());
+
+    std::vector<IndexQuerySpec> specs;
+    for (int limit : {1, 4, 30, 1000}) {
+        IndexQuerySpec report;
+        report.namePatterns = {QStringLiteral("*report*")};
+        IndexQuerySpec letters;
+        letters.namePatterns = {QStringLiteral("*r*p*t*")};
+        letters.sort = IndexQuerySpec::Sort::Modified;
+        IndexQuerySpec recentImages;
+        recentImages.contentTypes = {QStringLiteral("public.image")};
+        recentImages.changedSince = QDateTime::fromSecsSinceEpoch(base + 20 * 3600);
+        recentImages.sort = IndexQuerySpec::Sort::Modified;
+        IndexQuerySpec everything;
+        everything.namePatterns = {QStringLiteral("*")};
+        for (auto* spec : {&report, &letters, &recentImages, &everything}) {
+            spec->limit = limit;
+            specs.push_back(*spec);
+        }
+    }
+    for (size_t i = 0; i < specs.size(); ++i) {
+        const auto want = run(loaded, specs[i]);
+        const auto got = run(*mapped, specs[i]);
+        EXPECT_EQ(got.paths, want.paths) << i;
+        EXPECT_FALSE(got.paths.contains(made[8])) << i;
+        if (specs[i].limit == 1000) {
+            EXPECT_EQ(got.matched, want.matched) << i;
+        }
+    }
+    EXPECT_EQ(run(*mapped, specs[4]).paths.first(), made[5]) << "a last-used time ranks first";
+    EXPECT_LT(run(*mapped, specs[0]).matched, run(loaded, specs[0]).matched) << "the scan stopped early";
+
+    // Two queries sharing one pass (a substring and its subsequence) each get what they get alone.
+    std::vector<std::promise<IndexQueryBatch>> done(2);
+    std::vector<std::function<void(const IndexQueryBatch&)>> handlers;
+    for (size_t i = 0; i < 2; ++i)
+        handlers.push_back([&, i](const IndexQueryBatch& b) {
+            if (b.finished) done[i].set_value(b);
+        });
+    IndexQuerySpec substring = specs[4], subsequence = specs[4];
+    substring.namePatterns = {QStringLiteral("*report 1*")};
+    subsequence.namePatterns = {QStringLiteral("*r*e*p*o*r*t*1*")};
+    const auto jobs = mapped->startQueries({substring, subsequence}, handlers);
+    for (size_t i = 0; i < 2; ++i) {
+        auto future = done[i].get_future();
+        ASSERT_EQ(future.wait_for(std::chrono::seconds(20)), std::future_status::ready);
+        EXPECT_EQ(future.get().paths, run(loaded, i == 0 ? substring : subsequence).paths) << i;
+    }
+
+    // The format before: the same file with the old header (no keys section, no order flag).
+    mapped.reset();
+    const QByteArray current = readAll(tree.cache());
+    const Format::Header h = headerOf(current);
+    Format::HeaderV2 old{};
+    std::memcpy(&old, &h, offsetof(Format::HeaderV2, sections));
+    old.version = Format::kVersion2;
+    old.headerSize = sizeof old;
+    old.reserved = 0;
+    std::memcpy(old.sections, h.sections, sizeof old.sections);
+    Format::Hash body;
+    for (const auto& r : old.sections)
+        body.add(current.constData() + r.offset, r.size);
+    old.bodyHash = body.value();
+    Format::Hash head;
+    head.add(&old, offsetof(Format::HeaderV2, headerHash));
+    old.headerHash = head.value();
+    QByteArray previous = current;
+    std::memcpy(previous.data(), &old, sizeof old);
+    writeAll(tree.cache(), previous);
+    auto older = FileIndex::openShared(tree.config());
+    ASSERT_TRUE(older->isMapped()) << "mapped, not rebuilt";
+    for (size_t i = 0; i < specs.size(); ++i) {
+        const auto want = run(loaded, specs[i]);
+        const auto got = run(*older, specs[i]);
+        EXPECT_EQ(got.paths, want.paths) << i;
+        EXPECT_EQ(got.matched, want.matched) << i << ": read to the end";
+    }
 }
 
 TEST(Snapshot, FirstFormatIsReadThenWrittenAnew) {
