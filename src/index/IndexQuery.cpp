@@ -155,7 +155,8 @@ void FileIndex::runPass(const std::vector<QueryRequest>& requests,
         qint64 lastPost = 0;
         bool changedSincePost = false;
         bool posted = false;
-        bool done = false; // cancelled
+        bool done = false;      // cancelled
+        bool satisfied = false; // nothing further in this source can rank (a snapshot in ranking order)
     };
     std::vector<Plan> plans;
     for (size_t i = 0; i < requests.size(); ++i) {
@@ -328,12 +329,21 @@ void FileIndex::runPass(const std::vector<QueryRequest>& requests,
         plan.lastPost = clock.elapsed();
         plan.changedSincePost = false;
     };
-    // The distinct bytes of the subsequence (eight at most: holding them is only the prefilter).
-    QByteArray letters;
-    for (char c : subsequence)
-        if (c != '\0' && !letters.contains(c) && letters.size() < 8) letters += c;
     for (size_t si = 0; si < sources.size(); ++si) {
         Source& src = sources[si];
+        // What the scan stops at; narrowed when the plans it served for are satisfied.
+        QByteArray scanLiteral = literal, scanSubsequence = subsequence;
+        QByteArray letters; // the distinct bytes of the subsequence (eight at most: only the prefilter)
+        auto setCandidates = [&](const QByteArray& l, const QByteArray& sub) {
+            scanLiteral = l;
+            scanSubsequence = sub;
+            letters.clear();
+            for (char c : scanSubsequence)
+                if (c != '\0' && !letters.contains(c) && letters.size() < 8) letters += c;
+        };
+        setCandidates(literal, subsequence);
+        for (auto& plan : plans)
+            plan.satisfied = false;
         // Reset for every chunk: the live table's arrays may have moved meanwhile.
         IndexView t;
         // Scope membership per entry, filled lazily up the parent chain: 0 unknown, 1 in, 2 out.
@@ -412,7 +422,7 @@ void FileIndex::runPass(const std::vector<QueryRequest>& requests,
             // The names first: a mapped snapshot then reads only the entries of matching names.
             quint64 matching = 0;
             for (size_t k = 0; k < plans.size(); ++k) {
-                if (plans[k].done) continue;
+                if (plans[k].done || plans[k].satisfied) continue;
                 const auto& own = *plans[k].patterns;
                 if (std::all_of(own.begin(), own.end(),
                                 [&](const NamePattern& p) { return p.matches(name, len); }))
@@ -433,9 +443,10 @@ void FileIndex::runPass(const std::vector<QueryRequest>& requests,
             const quint32 entry = t.records[rec].entry;
             if (t.has(entry)) testName(entry, name, len, rec);
         };
-        // Whether no record from `rec` on can rank (in a snapshot in ranking order): each plan holds
-        // as many results as it keeps, all ranking before this record, or the record is older than the
-        // oldest time asked for. The records after it rank lower still.
+        // Whether no record from `rec` on can rank (in a snapshot in ranking order). A plan is
+        // satisfied once it holds as many results as it keeps, all ranking before this record (the
+        // records after it rank lower still); every plan is once the record is older than the oldest
+        // time asked for. The scan then looks only for what the plans left need.
         auto restCannotRank = [&](size_t rec) {
             if (!ordered || !t.recordKeys || rec >= t.recordCount) return false;
             const quint32 entry = t.records[rec].entry;
@@ -443,12 +454,29 @@ void FileIndex::runPass(const std::vector<QueryRequest>& requests,
             const quint32 mtime = t.recordKeys[rec].mtime;
             if (mtime < since) return true;
             const Hit next{mtime, entry};
-            for (const auto& plan : plans) {
-                if (plan.done) continue;
-                if (plan.limit == 0 || plan.tagged.size() < plan.limit || !(plan.tagged.front().first < next))
-                    return false;
+            bool newlySatisfied = false;
+            std::vector<size_t> left;
+            for (size_t k = 0; k < plans.size(); ++k) {
+                Plan& plan = plans[k];
+                if (plan.done || plan.satisfied) continue;
+                if (plan.limit > 0 && plan.tagged.size() == plan.limit && plan.tagged.front().first < next) {
+                    plan.satisfied = newlySatisfied = true;
+                    continue;
+                }
+                left.push_back(k);
             }
-            return true;
+            if (left.empty()) return true;
+            if (newlySatisfied)
+                for (const size_t k : left) {
+                    const Candidates c = candidatesOf(*plans[k].patterns);
+                    if (c.any()) continue; // keep the current stops: they serve every plan
+                    if (std::all_of(left.begin(), left.end(),
+                                    [&](size_t j) { return covers(c, candidatesOf(*plans[j].patterns)); })) {
+                        setCandidates(c.literal, c.subsequence);
+                        break;
+                    }
+                }
+            return false;
         };
         if (usedFirst) {
             QReadLocker lock(src.live ? &m_lock : nullptr);
@@ -473,7 +501,7 @@ void FileIndex::runPass(const std::vector<QueryRequest>& requests,
             if (start >= recCount) break;
             if (restCannotRank(start)) break;
             const size_t end = std::min(recCount, start + chunk);
-            if (literal.size() >= 2 || subsequence.size() >= 2) {
+            if (scanLiteral.size() >= 2 || scanSubsequence.size() >= 2) {
                 // Find candidates across the whole chunk (the longest required piece, or the first name
                 // holding the subsequence), then test only the names they land in. Offsets are clamped:
                 // a mapped file is not trusted to be sorted.
@@ -482,9 +510,9 @@ void FileIndex::runPass(const std::vector<QueryRequest>& requests,
                     return std::min<quint64>(t.records[rec].off, t.foldedSize);
                 };
                 auto nextCandidate = [&](size_t pos, size_t to) -> size_t {
-                    if (literal.size() >= 2) {
-                        const char* hit =
-                            findBytes(base + pos, to - pos, literal.constData(), size_t(literal.size()));
+                    if (scanLiteral.size() >= 2) {
+                        const char* hit = findBytes(base + pos, to - pos, scanLiteral.constData(),
+                                                    size_t(scanLiteral.size()));
                         return hit ? size_t(hit - base) : to;
                     }
                     return findNameHolding(base, pos, to, letters.constData(), size_t(letters.size()));

@@ -47,6 +47,9 @@ void walk(const IndexView& v) {
         size_t length;
         if (v.recordName(r, &name, &length)) total += length + (name[length] == '\0' ? 0 : 1);
     }
+    if (v.recordKeys)
+        for (quint64 r = 0; r < v.recordCount; ++r)
+            total += (v.recordKeys[r].mtime & 1) + (v.recordType(r) & 1);
     for (quint32 i = 0; i < v.entryCount && i < 4096; ++i) {
         total += size_t(v.pathBytes(i).size()) + size_t(v.foldedName(i).size()) + v.children(i).size();
         total += v.lastUsedOrModified(i) & 1;
