@@ -436,7 +436,17 @@ void FileIndex::runPass(const std::vector<QueryRequest>& requests,
             pending[pendingCount++] = {entry, matching, rec};
             if (pendingCount == kAhead) settle();
         };
+        // With keys, a record's own filters cost less than its name's patterns, so they go first: a
+        // query by kind or date passes over the folders and other kinds without reading a name.
+        auto keyPasses = [&](size_t rec) {
+            const RecordKey& k = t.recordKeys[rec];
+            if (k.flags & (Entry::Deleted | Entry::Root) || k.mtime < since) return false;
+            if (typeOk.empty()) return true;
+            const auto type = t.recordType(rec);
+            return type < typeOk.size() && typeOk[type];
+        };
         auto test = [&](size_t rec) {
+            if (t.recordKeys && !keyPasses(rec)) return;
             const char* name;
             size_t len;
             if (!t.recordName(rec, &name, &len)) return;
