@@ -3,6 +3,7 @@
 #include "index/FindBytes.h"
 
 #include <algorithm>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -117,7 +118,13 @@ TEST(FindBytes, BufferScansAgreeWithPlainLoops) {
             }
             EXPECT_EQ(got, expected) << "round " << round << " letters " << letters.constData();
         }
-        const char* hit = findBytes(buf.constData(), size_t(buf.size()), "port", 4);
-        EXPECT_EQ(hit ? qsizetype(hit - buf.constData()) : -1, buf.indexOf("port")) << "round " << round;
+        // Every occurrence, from every start (long stretches take the wide scan, the rest the narrow).
+        for (const char* needle : {"port", "t", "re", "eport", "zzz"})
+            for (qsizetype from = 0; from < buf.size(); from += 37) {
+                const char* hit =
+                    findBytes(buf.constData() + from, size_t(buf.size() - from), needle, std::strlen(needle));
+                EXPECT_EQ(hit ? qsizetype(hit - buf.constData()) : -1, buf.indexOf(needle, from))
+                    << "round " << round << " " << needle << " from " << from;
+            }
     }
 }
