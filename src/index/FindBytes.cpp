@@ -33,14 +33,20 @@ __attribute__((target("avx2"))) const char* findAvx2(const char* hay, size_t n, 
     return nullptr;
 }
 
-const bool kHasAvx2 = __builtin_cpu_supports("avx2");
+bool hasAvx2() {
+    static const bool has = [] {
+        __builtin_cpu_init(); // may run before the runtime's own initialisation has
+        return __builtin_cpu_supports("avx2") != 0;
+    }();
+    return has;
+}
 
 } // namespace
 #endif
 
 const char* findBytesWide(const char* hay, size_t n, const char* needle, size_t m, bool* done) {
 #if defined(ZARVO_WIDE_SCAN)
-    if (kHasAvx2) {
+    if (hasAvx2()) {
         *done = true;
         return findAvx2(hay, n, needle, m);
     }
