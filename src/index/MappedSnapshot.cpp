@@ -189,7 +189,39 @@ bool MappedSnapshot::copyInto(IndexTable& out, QString* error) const {
     for (const auto& name : m_typeNames)
         typeMap.push_back(ContentTypes::forMimeName(QString::fromUtf8(name)));
     if (!Snapshot::checkTable(t, typeMap, error)) return false;
+    if (m_newestFirst && !putNamesInEntryOrder(t)) {
+        if (error) *error = QStringLiteral("snapshot is corrupt");
+        return false;
+    }
     out = std::move(t);
+    return true;
+}
+
+bool MappedSnapshot::putNamesInEntryOrder(IndexTable& t) {
+    // The file holds the folded names in ranking order for processes that read it in place. The live
+    // table keeps them in entry order (as a crawl makes them), so that a scan finds the entries of
+    // matching names, and every entry of a kind or date query, in the order they lie in memory.
+    // The table is checked: every name offset is inside the buffer, which ends in a NUL. The file
+    // holds each entry's name once, so entry order needs no more room (entries sharing a name do).
+    quint64 size = 0;
+    for (const Entry& e : t.entries)
+        if ((size += std::strlen(t.folded.constData() + e.foldOff) + 1) > quint64(t.folded.size()))
+            return false;
+    QByteArray folded(qsizetype(size), Qt::Uninitialized);
+    decltype(t.foldRecords) records;
+    records.reserve(t.entries.size());
+    qsizetype at = 0;
+    for (quint32 i = 0; i < quint32(t.entries.size()); ++i) {
+        Entry& e = t.entries[i];
+        const char* name = t.folded.constData() + e.foldOff;
+        const size_t length = std::strlen(name) + 1;
+        std::memcpy(folded.data() + at, name, length);
+        e.foldOff = quint32(at);
+        records.push_back({quint32(at), (e.flags & Entry::Deleted) ? kNoEntry : i});
+        at += qsizetype(length);
+    }
+    t.folded = std::move(folded);
+    t.foldRecords = std::move(records);
     return true;
 }
 

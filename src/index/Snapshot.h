@@ -67,6 +67,7 @@ public:
 private:
     MappedSnapshot() = default;
     void advise(const void* from, const void* to, int advice) const;
+    static bool putNamesInEntryOrder(IndexTable& table);
     const char* m_base = nullptr;
     quint64 m_size = 0;
     IndexView m_view;
