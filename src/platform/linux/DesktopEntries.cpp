@@ -18,7 +18,7 @@ namespace {
 
 constexpr qint64 kMaxEntryBytes = 256 * 1024;
 constexpr int kMaxTextLength = 1024; // a Name, GenericName or keyword longer than this is not one
-constexpr int kMaxDepth = 8;
+constexpr int kMaxDepth = DesktopEntrySource::maxDepth;
 constexpr int kSettleMs = 150;
 const char* const kGroup = G_KEY_FILE_DESKTOP_GROUP;
 
@@ -100,38 +100,6 @@ QString fromUtf8(const char* text) {
 }
 
 } // namespace
-
-DesktopEntrySource::Options DesktopEntrySource::fromEnvironment(const Environment& environment) {
-    Options options;
-    options.dataHome = environment.dataHome();
-    const QString dirs = environment.variable(QStringLiteral("XDG_DATA_DIRS")).value_or(QString());
-    options.dataDirs = dirs.split(QLatin1Char(':'), Qt::SkipEmptyParts);
-    if (options.dataDirs.isEmpty())
-        options.dataDirs = {QStringLiteral("/usr/local/share"), QStringLiteral("/usr/share")};
-    // Flatpak's and Snap's exports are usually on XDG_DATA_DIRS through their profile scripts; a session
-    // started without them still has their applications.
-    for (const QString& extra :
-         {options.dataHome + QStringLiteral("/flatpak/exports/share"),
-          QStringLiteral("/var/lib/flatpak/exports/share"), QStringLiteral("/var/lib/snapd/desktop")})
-        if (!options.dataDirs.contains(extra) && QFileInfo(extra + QStringLiteral("/applications")).isDir())
-            options.dataDirs << extra;
-    options.desktops = DesktopApps::currentDesktops(
-        environment.variable(QStringLiteral("XDG_CURRENT_DESKTOP")).value_or(QString()));
-    return options;
-}
-
-QStringList DesktopEntrySource::applicationFolders(const Options& options) {
-    QStringList out;
-    QStringList roots;
-    if (!options.dataHome.isEmpty()) roots << options.dataHome;
-    roots << options.dataDirs;
-    for (const QString& root : roots) {
-        if (!QDir::isAbsolutePath(root)) continue; // relative entries are invalid in the XDG lists
-        const QString folder = QDir::cleanPath(root + QStringLiteral("/applications"));
-        if (!out.contains(folder)) out << folder;
-    }
-    return out;
-}
 
 DesktopEntrySource::DesktopEntrySource(Options options, QObject* parent) : m_options(std::move(options)) {
     setParent(parent);
@@ -310,14 +278,6 @@ void DesktopEntrySource::rewatch() {
         }
     }
     if (!paths.isEmpty()) m_watcher.addPaths(paths);
-}
-
-bool isInstalledEntry(const QString& path, const DesktopEntrySource::Options& options) {
-    if (!path.endsWith(QLatin1String(".desktop"))) return false;
-    const QString clean = QDir::cleanPath(path);
-    for (const QString& folder : DesktopEntrySource::applicationFolders(options))
-        if (clean.startsWith(folder + QLatin1Char('/'))) return true;
-    return false;
 }
 
 } // namespace zarvo::linux_

@@ -27,6 +27,9 @@ public:
         QStringList desktops; // upper-cased, from XDG_CURRENT_DESKTOP
         bool operator==(const Options&) const = default;
     };
+    // How deep below an applications folder entries are read.
+    static constexpr int maxDepth = 8;
+
     // The folders and desktop of this session, as the environment names them.
     static Options fromEnvironment(const Environment& environment);
     // The applications folders searched, in precedence order, existing or not.

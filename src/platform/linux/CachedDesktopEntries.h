@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/AppBundle.h"
+#include "platform/linux/DesktopEntries.h"
+
+#include <functional>
+
+namespace zarvo::linux_ {
+
+class DesktopServices;
+
+// The installed applications for a headless process, read without GIO when nothing they were read from
+// changed: the answer of the last full scan (DesktopEntrySource, in the desktop module) is kept in a
+// file together with a fingerprint of everything it depended on, the entries' folders and files as
+// stat(2) sees them, the environment that names and filters them (locale, PATH, desktops) and the PATH
+// folders that TryExec looks in. A fingerprint that differs in anything means a full scan; its
+// answer, and the lines it logged, are kept for the next process. Replayed lines are logged again, as
+// a fresh scan would log them.
+class CachedDesktopEntrySource : public AppBundleSource {
+    Q_OBJECT
+public:
+    CachedDesktopEntrySource(DesktopEntrySource::Options options, QString cacheFile,
+                             std::function<DesktopServices&()> desktop);
+
+    QList<AppBundle> scan() override;
+    QStringList folders() const override { return DesktopEntrySource::applicationFolders(m_options); }
+
+    // What a scan on these options depends on, as bytes to compare.
+    static QByteArray fingerprint(const DesktopEntrySource::Options& options);
+
+private:
+    DesktopEntrySource::Options m_options;
+    QString m_cacheFile;
+    std::function<DesktopServices&()> m_desktop;
+};
+
+} // namespace zarvo::linux_
