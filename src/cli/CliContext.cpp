@@ -53,11 +53,15 @@ MetadataQueryFactory* CliContext::metadata() {
 
 AppCatalog* CliContext::applications() {
     if (!m_applications) {
-        m_applicationSource = m_platform->applicationSource();
+        m_applicationSource = newApplicationSource();
         m_applications = std::make_unique<AppCatalog>(m_applicationSource.get());
         m_applications->reload();
     }
     return m_applications.get();
+}
+
+std::unique_ptr<AppBundleSource> CliContext::newApplicationSource() {
+    return m_platform->applicationSource();
 }
 
 SearchModel::Services CliContext::searchServices() {

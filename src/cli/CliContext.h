@@ -47,6 +47,8 @@ public:
     MetadataQueryFactory* metadata();
     // The installed applications, read on first use.
     AppCatalog* applications();
+    // A source of them of its own, for a command that reads them afresh.
+    std::unique_ptr<AppBundleSource> newApplicationSource();
     SearchModel::Services searchServices();
 
 private:

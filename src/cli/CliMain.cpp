@@ -20,6 +20,7 @@ void usage(QTextStream& err) {
 bool runsHeadless(int argc, char** argv) {
     if (argc < 2 || qstrcmp(argv[1], "--help") == 0 || qstrcmp(argv[1], "-h") == 0) return true;
     const QByteArray command(argv[1]);
+    if (command == "index") return true; // never handed to the application
     if (command != "query" && command != "history" && command != "favorites" && command != "settings")
         return false;
     const linux_::LinuxEnvironment environment;

@@ -1,5 +1,6 @@
 #include "cli/CliContext.h"
 #include "cli/CliMain.h"
+#include "cli/IndexCommand.h"
 #include "cli/QueryCommand.h"
 #include "cli/StoreCommands.h"
 
@@ -90,5 +91,6 @@ int main(int argc, char** argv) {
     if (command == QLatin1String("query")) return cli::runQueryCommand(args);
     if (command == QLatin1String("history")) return cli::runHistoryCommand(args);
     if (command == QLatin1String("favorites")) return cli::runFavoritesCommand(args);
+    if (command == QLatin1String("index")) return runIndexCommand(args);
     return cli::runSettingsCommand(args);
 }
