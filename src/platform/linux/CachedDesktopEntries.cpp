@@ -48,62 +48,54 @@ void addFolder(QDataStream& out, const QString& folder, int depth, QSet<QPair<qu
         if (entry.isDir()) addFolder(out, entry.filePath(), depth + 1, visited);
 }
 
+QDataStream& operator<<(QDataStream& out, const AppBundle& b);
+QDataStream& operator>>(QDataStream& in, AppBundle& b);
+
+// Counted by hand: a damaged count must not make the reader reserve room for it.
+template <typename T> void readList(QDataStream& in, QList<T>& list) {
+    quint32 count = 0;
+    in >> count;
+    if (count > kMaxItems) in.setStatus(QDataStream::ReadCorruptData);
+    for (quint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i)
+        in >> list.emplace_back();
+}
+
+template <typename T> void writeList(QDataStream& out, const QList<T>& list) {
+    out << quint32(list.size());
+    for (const T& item : list)
+        out << item;
+}
+
 QDataStream& operator<<(QDataStream& out, const AppBundle& b) {
-    out << b.location << b.id << b.name << bool(b.genericName) << b.genericName.value_or(QString())
-        << b.keywords << b.executable << bool(b.icon) << b.icon.value_or(QString()) << b.modified;
+    out << b.location << b.id << b.name << bool(b.genericName) << b.genericName.value_or(QString());
+    writeList(out, b.keywords);
+    out << b.executable << bool(b.icon) << b.icon.value_or(QString()) << b.modified;
     return out;
 }
 
 QDataStream& operator>>(QDataStream& in, AppBundle& b) {
     bool hasGeneric = false, hasIcon = false;
     QString generic, icon;
-    in >> b.location >> b.id >> b.name >> hasGeneric >> generic >> b.keywords >> b.executable >> hasIcon >>
-        icon >> b.modified;
+    in >> b.location >> b.id >> b.name >> hasGeneric >> generic;
+    readList(in, b.keywords);
+    in >> b.executable >> hasIcon >> icon >> b.modified;
     b.genericName = hasGeneric ? std::optional<QString>(generic) : std::nullopt;
     b.icon = hasIcon ? std::optional<QString>(icon) : std::nullopt;
     return in;
 }
 
-struct Kept {
-    QByteArray fingerprint;
-    DesktopServices::Applications applications;
-};
-
-std::optional<Kept> readKept(const QString& path) {
+std::optional<CachedDesktopEntrySource::Kept> readKept(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxCacheBytes) return std::nullopt;
-    QDataStream in(&file);
-    in.setVersion(QDataStream::Qt_6_0);
-    quint32 format = 0;
-    Kept kept;
-    in >> format;
-    if (format != kFormat) return std::nullopt;
-    // Counted by hand: a damaged count must not make the reader reserve room for it.
-    quint32 bundles = 0, lines = 0;
-    in >> kept.fingerprint >> bundles;
-    for (quint32 i = 0; i < bundles && in.status() == QDataStream::Ok && i < kMaxItems; ++i)
-        in >> kept.applications.bundles.emplace_back();
-    in >> lines;
-    for (quint32 i = 0; i < lines && in.status() == QDataStream::Ok && i < kMaxItems; ++i)
-        in >> kept.applications.logged.emplace_back();
-    if (in.status() != QDataStream::Ok || !in.atEnd() || bundles >= kMaxItems || lines >= kMaxItems)
-        return std::nullopt;
-    return kept;
+    return CachedDesktopEntrySource::decode(file.readAll());
 }
 
-void writeKept(const QString& path, const Kept& kept) {
+void writeKept(const QString& path, const CachedDesktopEntrySource::Kept& kept) {
     QDir().mkpath(QFileInfo(path).path());
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return; // only the next start is slower
-    QDataStream out(&file);
-    out.setVersion(QDataStream::Qt_6_0);
-    out << kFormat << kept.fingerprint << quint32(kept.applications.bundles.size());
-    for (const AppBundle& bundle : kept.applications.bundles)
-        out << bundle;
-    out << quint32(kept.applications.logged.size());
-    for (const QString& line : kept.applications.logged)
-        out << line;
-    if (out.status() == QDataStream::Ok) file.commit();
+    // Not written: only the next start is slower.
+    if (file.open(QIODevice::WriteOnly) && file.write(CachedDesktopEntrySource::encode(kept)) >= 0)
+        file.commit();
 }
 
 } // namespace
@@ -128,6 +120,30 @@ QByteArray CachedDesktopEntrySource::fingerprint(const DesktopEntrySource::Optio
     return bytes;
 }
 
+QByteArray CachedDesktopEntrySource::encode(const Kept& kept) {
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_6_0);
+    out << kFormat << kept.fingerprint;
+    writeList(out, kept.applications.bundles);
+    writeList(out, kept.applications.logged);
+    return bytes;
+}
+
+std::optional<CachedDesktopEntrySource::Kept> CachedDesktopEntrySource::decode(const QByteArray& bytes) {
+    QDataStream in(bytes);
+    in.setVersion(QDataStream::Qt_6_0);
+    quint32 format = 0;
+    in >> format;
+    if (format != kFormat) return std::nullopt;
+    Kept kept;
+    in >> kept.fingerprint;
+    readList(in, kept.applications.bundles);
+    readList(in, kept.applications.logged);
+    if (in.status() != QDataStream::Ok || !in.atEnd()) return std::nullopt;
+    return kept;
+}
+
 QList<AppBundle> CachedDesktopEntrySource::scan() {
     // Taken before the scan, so that a change while it runs makes the next process scan again.
     const QByteArray now = fingerprint(m_options);
@@ -136,7 +152,7 @@ QList<AppBundle> CachedDesktopEntrySource::scan() {
             qWarning("%s", qPrintable(line));
         return kept->applications.bundles;
     }
-    Kept fresh{now, m_desktop().scanApplications(m_options)};
+    const Kept fresh{now, m_desktop().scanApplications(m_options)};
     writeKept(m_cacheFile, fresh);
     return fresh.applications.bundles;
 }

@@ -2,12 +2,12 @@
 
 #include "platform/AppBundle.h"
 #include "platform/linux/DesktopEntries.h"
+#include "platform/linux/DesktopServices.h"
 
 #include <functional>
+#include <optional>
 
 namespace zarvo::linux_ {
-
-class DesktopServices;
 
 // The installed applications for a headless process, read without GIO when nothing they were read from
 // changed: the answer of the last full scan (DesktopEntrySource, in the desktop module) is kept in a
@@ -27,6 +27,19 @@ public:
 
     // What a scan on these options depends on, as bytes to compare.
     static QByteArray fingerprint(const DesktopEntrySource::Options& options);
+
+    // The cache file's contents: a scan's answer and the fingerprint it was taken under. Decoding
+    // gives none for anything but what encoding writes.
+    struct Kept {
+        QByteArray fingerprint;
+        DesktopServices::Applications applications;
+        bool operator==(const Kept& other) const {
+            return fingerprint == other.fingerprint && applications.bundles == other.applications.bundles &&
+                   applications.logged == other.applications.logged;
+        }
+    };
+    static QByteArray encode(const Kept& kept);
+    static std::optional<Kept> decode(const QByteArray& bytes);
 
 private:
     DesktopEntrySource::Options m_options;
