@@ -102,6 +102,7 @@ public:
         }
         linux_::DesktopEntrySource source(options);
         result.bundles = source.scan();
+        result.programs = source.programsLookedUp();
         QMutexLocker lock(&mutex);
         qInstallMessageHandler(previous);
         capture = nullptr;

@@ -105,6 +105,11 @@ TEST(CachedDesktopEntrySource, AnswersAsTheLastScanUntilSomethingChanges) {
     EXPECT_EQ(scansAfter([&] { writeFile(apps + "sub/deeper/c.desktop", "[Desktop Entry]\n"); }), 1);
     EXPECT_EQ(scansAfter([&] { QFile::remove(apps + "a.desktop"); }), 1);
     EXPECT_EQ(scansAfter([] { qputenv("LANGUAGE", "fr"); }), 1);
+    // A program the entries name with its path appears (or goes): GIO would list another set.
+    desktop.answer.programs = {root.path() + "/opt/tool", QStringLiteral("tool")};
+    EXPECT_EQ(scansAfter([] {}), 1);
+    EXPECT_EQ(scansAfter([] {}), 0);
+    EXPECT_EQ(scansAfter([&] { writeFile(root.path() + "/opt/tool", "#!/bin/sh\n", true); }), 1);
     EXPECT_EQ(scansAfter([] {}), 0);
     // Other options are another answer.
     CachedDesktopEntrySource otherDesktop({options.dataHome, {}, {QStringLiteral("KDE")}}, cacheFile,

@@ -16,7 +16,7 @@ namespace zarvo::linux_ {
 namespace {
 
 // Bumped whenever the file's layout or what a scan depends on changes.
-constexpr quint32 kFormat = 1;
+constexpr quint32 kFormat = 2;
 constexpr qint64 kMaxCacheBytes = 64 * 1024 * 1024;
 constexpr quint32 kMaxItems = 1'000'000;
 
@@ -127,6 +127,8 @@ QByteArray CachedDesktopEntrySource::encode(const Kept& kept) {
     out << kFormat << kept.fingerprint;
     writeList(out, kept.applications.bundles);
     writeList(out, kept.applications.logged);
+    writeList(out, kept.applications.programs);
+    out << kept.programState;
     return bytes;
 }
 
@@ -140,19 +142,33 @@ std::optional<CachedDesktopEntrySource::Kept> CachedDesktopEntrySource::decode(c
     in >> kept.fingerprint;
     readList(in, kept.applications.bundles);
     readList(in, kept.applications.logged);
+    readList(in, kept.applications.programs);
+    in >> kept.programState;
     if (in.status() != QDataStream::Ok || !in.atEnd()) return std::nullopt;
     return kept;
+}
+
+QByteArray CachedDesktopEntrySource::programState(const QStringList& programs) {
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_6_0);
+    // A bare name is looked for along PATH, whose folders the fingerprint holds.
+    for (const QString& program : programs)
+        if (program.contains(QLatin1Char('/'))) addStat(out, program);
+    return bytes;
 }
 
 QList<AppBundle> CachedDesktopEntrySource::scan() {
     // Taken before the scan, so that a change while it runs makes the next process scan again.
     const QByteArray now = fingerprint(m_options);
-    if (const auto kept = readKept(m_cacheFile); kept && kept->fingerprint == now) {
+    if (const auto kept = readKept(m_cacheFile);
+        kept && kept->fingerprint == now && programState(kept->applications.programs) == kept->programState) {
         for (const QString& line : kept->applications.logged)
             qWarning("%s", qPrintable(line));
         return kept->applications.bundles;
     }
-    const Kept fresh{now, m_desktop().scanApplications(m_options)};
+    Kept fresh{now, m_desktop().scanApplications(m_options), {}};
+    fresh.programState = programState(fresh.applications.programs);
     writeKept(m_cacheFile, fresh);
     return fresh.applications.bundles;
 }

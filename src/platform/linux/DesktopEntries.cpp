@@ -113,7 +113,8 @@ DesktopEntrySource::DesktopEntrySource(Options options, QObject* parent) : m_opt
 }
 
 std::optional<AppBundle> DesktopEntrySource::load(const QString& path, const QString& id,
-                                                  const QStringList& desktops, QString* why) {
+                                                  const QStringList& desktops, QString* why,
+                                                  QStringList* programs) {
     const auto fail = [&](const QString& reason) -> std::optional<AppBundle> {
         if (why) *why = reason;
         return std::nullopt;
@@ -148,6 +149,13 @@ std::optional<AppBundle> DesktopEntrySource::load(const QString& path, const QSt
     if (!command.isEmpty() && !validFieldCodes(command))
         return fail(QStringLiteral("Exec has an unknown field code: ") + command.left(120));
 
+    if (programs) {
+        // What decides whether the entry is listed beside its own file: the programs GIO looks for.
+        GString_ tryExec(g_key_file_get_string(keys.get(), kGroup, G_KEY_FILE_DESKTOP_KEY_TRY_EXEC, nullptr));
+        if (tryExec && *tryExec.get()) *programs << fromUtf8(tryExec.get());
+        *programs << programName(command)
+                  << command.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
+    }
     GRef<GDesktopAppInfo> info(g_desktop_app_info_new_from_keyfile(keys.get()));
     if (!info) {
         GString_ tryExec(g_key_file_get_string(keys.get(), kGroup, G_KEY_FILE_DESKTOP_KEY_TRY_EXEC, nullptr));
@@ -200,6 +208,7 @@ QList<AppBundle> DesktopEntrySource::scan() {
     QSet<QString> seen;                    // desktop-file ids already decided
     QSet<QPair<quint64, quint64>> visited; // folders walked, by device and inode: links cannot loop
     QSet<QString> reported;
+    QStringList programs;
     const auto report = [&](const QString& key, const QString& line) {
         reported.insert(key);
         if (!m_reported.contains(key)) qWarning("Zarvo: %s", qPrintable(line));
@@ -225,7 +234,7 @@ QList<AppBundle> DesktopEntrySource::scan() {
                 const QString id = prefix + name;
                 if (seen.contains(id)) continue;
                 QString why;
-                auto bundle = load(entry.filePath(), id, m_options.desktops, &why);
+                auto bundle = load(entry.filePath(), id, m_options.desktops, &why, &programs);
                 if (!why.isEmpty()) {
                     // A broken entry does not hide a working one of the same id further down.
                     report(entry.filePath() + QLatin1Char('\n') +
@@ -245,6 +254,9 @@ QList<AppBundle> DesktopEntrySource::scan() {
     for (const QString& folder : folders())
         walk(folder, QString(), 0);
     m_reported = std::move(reported);
+    programs.removeAll(QString());
+    programs.removeDuplicates();
+    m_programsLookedUp = std::move(programs);
     return out;
 }
 

@@ -25,11 +25,12 @@ public:
     virtual HotKeys& hotKeys() = 0;
     virtual KeySynth& keySynth() = 0;
 
-    // The installed applications as a DesktopEntrySource on these options scans them, and the lines
-    // that scan logged (already logged when this returns).
+    // The installed applications as a DesktopEntrySource on these options scans them, the lines that
+    // scan logged (already logged when this returns) and the programs it looked for.
     struct Applications {
         QList<AppBundle> bundles;
         QStringList logged;
+        QStringList programs;
     };
     virtual Applications scanApplications(const DesktopEntrySource::Options& options) = 0;
 
