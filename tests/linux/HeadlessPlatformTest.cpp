@@ -78,7 +78,7 @@ TEST(CachedDesktopEntrySource, AnswersAsTheLastScanUntilSomethingChanges) {
                    QString(),
                    std::nullopt,
                    -1};
-    desktop.answer = {{full, bare}, {QStringLiteral("Zarvo: skipped desktop entry /x: broken")}};
+    desktop.answer = {{full, bare}, {QStringLiteral("Zarvo: skipped desktop entry /x: broken")}, {}};
     CachedDesktopEntrySource source(options, cacheFile, desktop.loader());
 
     const auto previous = qInstallMessageHandler(recordWarning);
@@ -107,7 +107,7 @@ TEST(CachedDesktopEntrySource, AnswersAsTheLastScanUntilSomethingChanges) {
     EXPECT_EQ(scansAfter([] { qputenv("LANGUAGE", "fr"); }), 1);
     // A program the entries name with its path appears (or goes): GIO would list another set.
     desktop.answer.programs = {root.path() + "/opt/tool", QStringLiteral("tool")};
-    EXPECT_EQ(scansAfter([] {}), 1);
+    EXPECT_EQ(scansAfter([] { qputenv("LANGUAGE", "de"); }), 1);
     EXPECT_EQ(scansAfter([] {}), 0);
     EXPECT_EQ(scansAfter([&] { writeFile(root.path() + "/opt/tool", "#!/bin/sh\n", true); }), 1);
     EXPECT_EQ(scansAfter([] {}), 0);
