@@ -5,6 +5,8 @@
 
 #include "clipboard/ClipStore.h"
 #include "platform/Pasteboard.h"
+#include "platform/Platform.h"
+#include "platform/linux/QtImageCodec.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -101,6 +103,11 @@ int readNewest(const QString& dir) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    // Image copies are decoded by the process's codec, as in the application.
+    linux_::QtImageCodec images;
+    Platform platform = Platform::current();
+    platform.images = &images;
+    Platform::setCurrent(platform);
     const QStringList args = app.arguments();
     if (args.size() >= 3 && args[1] == QLatin1String("--add"))
         return addFromStdin(args[2],

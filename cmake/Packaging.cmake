@@ -7,8 +7,9 @@ set(ZARVO_APP_ID "com.velorin.zarvo")
 set(ZARVO_PACKAGING_DIR ${CMAKE_BINARY_DIR}/packaging)
 
 install(TARGETS zarvo zarvo-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# The desktop application's module, in the package's private library folder (zarvo finds it from bin/).
-install(TARGETS zarvo_desktop LIBRARY DESTINATION lib/zarvo)
+# The modules of the desktop application and of zarvo-cli, in the package's private library folder (the
+# programs find them from bin/).
+install(TARGETS zarvo_desktop zarvo_cli_desktop LIBRARY DESTINATION lib/zarvo)
 
 # The installed desktop entries start the program from the search path (/usr/bin for the package); the
 # portable copy's installer writes its own entry with the absolute path of the installed program.

@@ -3,24 +3,14 @@
 #include "clipboard/ClipStore.h"
 #include "files/AppCatalog.h"
 #include "files/IndexMetadataQuery.h"
-#include "platform/linux/DesktopEntries.h"
+#include "platform/AppBundle.h"
+#include "platform/Platform.h"
 #include "platform/linux/FileDefaultsStore.h"
-#include "platform/linux/LinuxPlatform.h"
 #include "store/Favorites.h"
 #include "store/History.h"
 #include "store/Settings.h"
 
-#include <QGuiApplication>
-
 namespace zarvo::cli {
-
-std::unique_ptr<QCoreApplication> CliContext::makeApplication(int& argc, char** argv, bool display) {
-    QCoreApplication::setApplicationName(QStringLiteral("zarvo-cli"));
-    const bool hasDisplay =
-        qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
-    if (display && hasDisplay) return std::make_unique<QGuiApplication>(argc, argv);
-    return std::make_unique<QCoreApplication>(argc, argv);
-}
 
 CliContext& CliContext::shared() {
     static CliContext context;
@@ -29,15 +19,19 @@ CliContext& CliContext::shared() {
 
 CliContext::~CliContext() = default;
 
-void CliContext::setUp(bool /*display*/) {
+void CliContext::setUp(std::unique_ptr<CliPlatform> platform) {
     if (m_platform) return;
-    m_platform = std::make_unique<linux_::LinuxPlatform>();
-    Platform& platform = m_platform->platform();
+    m_platform = std::move(platform);
+    Platform& bundle = m_platform->platform();
     m_defaults = std::make_unique<linux_::FileDefaultsStore>(
-        linux_::FileDefaultsStore::defaultDirectory(*platform.environment));
-    platform.defaults = m_defaults.get();
-    m_platform->install();
+        linux_::FileDefaultsStore::defaultDirectory(*bundle.environment));
+    bundle.defaults = m_defaults.get();
+    Platform::setCurrent(bundle);
     migrateDefaultsFromQuenlark();
+}
+
+bool CliContext::hasDisplay() const {
+    return m_platform && m_platform->hasDisplay();
 }
 
 ClipStore* CliContext::clipStore() {
@@ -59,12 +53,15 @@ MetadataQueryFactory* CliContext::metadata() {
 
 AppCatalog* CliContext::applications() {
     if (!m_applications) {
-        m_applicationSource = std::make_unique<linux_::DesktopEntrySource>(
-            linux_::DesktopEntrySource::fromEnvironment(*Platform::current().environment));
+        m_applicationSource = newApplicationSource();
         m_applications = std::make_unique<AppCatalog>(m_applicationSource.get());
         m_applications->reload();
     }
     return m_applications.get();
+}
+
+std::unique_ptr<AppBundleSource> CliContext::newApplicationSource() {
+    return m_platform->applicationSource();
 }
 
 SearchModel::Services CliContext::searchServices() {

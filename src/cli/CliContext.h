@@ -2,7 +2,6 @@
 
 #include "search/SearchModel.h"
 
-#include <QCoreApplication>
 #include <memory>
 
 namespace zarvo {
@@ -11,40 +10,50 @@ class AppBundleSource;
 class ClipStore;
 class MetadataQueryFactory;
 class UserDefaultsStore;
+struct Platform;
 namespace index {
 class FileIndex;
-}
-namespace linux_ {
-class LinuxPlatform;
 }
 } // namespace zarvo
 
 namespace zarvo::cli {
 
+// The back end one run of zarvo-cli works on: the full desktop one, or the headless one that loads the
+// desktop's parts only when a command reaches them.
+class CliPlatform {
+public:
+    virtual ~CliPlatform() = default;
+    // The bundle; `defaults` and `metadata` are set by the context.
+    virtual Platform& platform() = 0;
+    virtual bool hasDisplay() const = 0;
+    // Where the installed applications are read from.
+    virtual std::unique_ptr<AppBundleSource> applicationSource() = 0;
+};
+
 // What one run of zarvo-cli works with: the real platform of this user (honouring HOME and the XDG
 // variables, so it runs in a sandbox home), the shared stores, the clip store and the file index.
 class CliContext {
 public:
-    // A GUI application (for the clipboard) when a display is wanted and present, else a core one.
-    static std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv, bool display);
     static CliContext& shared();
     ~CliContext();
 
-    // Builds the platform and installs it as the current one.
-    void setUp(bool display);
+    // Takes the platform, adds the user-defaults store and installs it as the current one.
+    void setUp(std::unique_ptr<CliPlatform> platform);
 
-    linux_::LinuxPlatform& platform() { return *m_platform; }
+    bool hasDisplay() const;
     // The clip store, opened on first use (read from disk, not capturing).
     ClipStore* clipStore();
     // The file index (the snapshot loaded, crawled when there is none), opened on first use.
     MetadataQueryFactory* metadata();
     // The installed applications, read on first use.
     AppCatalog* applications();
+    // A source of them of its own, for a command that reads them afresh.
+    std::unique_ptr<AppBundleSource> newApplicationSource();
     SearchModel::Services searchServices();
 
 private:
     std::unique_ptr<UserDefaultsStore> m_defaults;
-    std::unique_ptr<linux_::LinuxPlatform> m_platform;
+    std::unique_ptr<CliPlatform> m_platform;
     std::unique_ptr<ClipStore> m_clipStore;
     std::shared_ptr<index::FileIndex> m_index;
     std::unique_ptr<MetadataQueryFactory> m_metadata;

@@ -204,8 +204,7 @@ int runClipsCommand(const QStringList& args) {
     QTextStream out(&output), err(&error);
     // Without a display there is no clipboard to watch, only one that never changes.
     const qsizetype at = args.value(0) == QLatin1String("--dir") ? 2 : 0;
-    if (args.value(at) == QLatin1String("watch") &&
-        cli::CliContext::shared().platform().display() == linux_::LinuxPlatform::Display::None) {
+    if (args.value(at) == QLatin1String("watch") && !cli::CliContext::shared().hasDisplay()) {
         err << "clips: " << linux_::LinuxPlatform::noDisplayMessage(QStringLiteral("Watching the clipboard"))
             << "\n";
         return 1;

@@ -1,9 +1,10 @@
 #include "cli/IndexCommand.h"
 
+#include "cli/CliContext.h"
 #include "files/AppCatalog.h"
 #include "files/IndexMetadataQuery.h"
+#include "platform/AppBundle.h"
 #include "platform/Platform.h"
-#include "platform/linux/DesktopEntries.h"
 #include "platform/linux/LinuxEnvironment.h"
 #include "store/UserDefaults.h"
 
@@ -59,8 +60,8 @@ int status(const Platform& platform, bool json) {
     const auto s = fileIndex.status();
     const int limit = systemWatchLimit();
     // The installed applications are searched beside the files, from the applications folders.
-    linux_::DesktopEntrySource entries(linux_::DesktopEntrySource::fromEnvironment(*platform.environment));
-    AppCatalog applications(&entries);
+    const std::unique_ptr<AppBundleSource> entries = cli::CliContext::shared().newApplicationSource();
+    AppCatalog applications(entries.get());
     applications.reload();
     if (json) {
         QJsonObject o;
@@ -85,7 +86,7 @@ int status(const Platform& platform, bool json) {
         QJsonObject apps;
         apps[QStringLiteral("count")] = applications.count();
         apps[QStringLiteral("memoryBytes")] = qint64(applications.memoryBytes());
-        apps[QStringLiteral("folders")] = QJsonArray::fromStringList(entries.folders());
+        apps[QStringLiteral("folders")] = QJsonArray::fromStringList(entries->folders());
         o[QStringLiteral("applications")] = apps;
         out << QJsonDocument(o).toJson(QJsonDocument::Indented);
         return 0;

@@ -7,6 +7,7 @@
 #include "clipboard/Clipboard.h"
 #include "platform/Clock.h"
 #include "platform/Environment.h"
+#include "platform/ImageCodec.h"
 #include "platform/Pasteboard.h"
 #include "platform/Platform.h"
 #include "platform/Workspace.h"
@@ -18,8 +19,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
-#include <QImageWriter>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -61,41 +60,6 @@ std::optional<QByteArray> readSmallFile(const QString& path, qint64 limit) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > limit) return std::nullopt;
     return file.read(limit + 1);
-}
-
-// Decodes with the image's orientation applied. Qt's reader refuses images beyond its allocation limit.
-std::optional<QImage> decodeImage(const QByteArray& data) {
-    QBuffer buffer;
-    buffer.setData(data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    reader.setAutoTransform(true);
-    QImage image = reader.read();
-    if (image.isNull()) return std::nullopt;
-    return image;
-}
-
-std::optional<QByteArray> encodePNG(const QImage& image, int quality = -1) {
-    QByteArray out;
-    QBuffer buffer(&out);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    writer.setQuality(quality);
-    if (!writer.write(image)) return std::nullopt;
-    return out;
-}
-
-std::optional<QByteArray> thumbnailOf(const QImage& image) {
-    constexpr int side = ClipStore::thumbnailPixels;
-    QImage small = image;
-    if (image.width() > side || image.height() > side) {
-        // A fast halving pass first: smooth scaling of a 12-megapixel picture straight to 96 pixels
-        // costs several times more and looks no better at this size.
-        if (image.width() > side * 8 || image.height() > side * 8)
-            small = image.scaled(side * 4, side * 4, Qt::KeepAspectRatio, Qt::FastTransformation);
-        small = small.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    }
-    return encodePNG(small);
 }
 
 std::optional<QString> strictUtf8(const QByteArray& bytes) {
@@ -141,7 +105,6 @@ QString ClipStore::defaultDirectory() {
 ClipStore::ClipStore(const QString& directory, Pasteboard* pasteboard, bool migrateLegacy, Services services,
                      QObject* parent)
     : QObject(parent), m_directory(directory), m_pasteboard(pasteboard), m_services(std::move(services)),
-      m_images(200'000'000), m_thumbnails(300),
       m_work(std::make_unique<SerialQueue>(QStringLiteral("com.velorin.zarvo.clips.work"))),
       m_io(std::make_unique<SerialQueue>(QStringLiteral("com.velorin.zarvo.clips.io"))) {
     if (m_pasteboard) m_lastChangeCount = m_pasteboard->changeCount();
@@ -341,14 +304,14 @@ std::optional<ClipItems> ClipStore::snapshot(const QStringList& types, const QLi
 std::optional<ClipStore::Prepared>
 ClipStore::prepare(ClipItems items, const std::function<std::optional<QUrl>(const QString&)>& webURL) {
     // Other image formats become PNG, upright, so every image clip has one format to show and hash.
+    const ImageCodec* codec = Platform::current().images;
     for (PasteboardItem& item : items) {
         if (item.data(PasteboardType::png)) continue;
         std::optional<QByteArray> source = item.data(PasteboardType::tiff);
         if (!source) source = item.data(PasteboardType::jpeg);
         if (!source) continue;
-        const auto image = decodeImage(*source);
         // A faster zlib level than the default: conversion runs for every copied photo.
-        const auto png = image ? encodePNG(*image, 50) : std::nullopt;
+        const auto png = codec ? codec->toPNG(*source, 50) : std::nullopt;
         if (!png) continue;
         item.representations.removeIf([](const auto& rep) {
             return rep.first == PasteboardType::tiff || rep.first == PasteboardType::jpeg;
@@ -394,11 +357,12 @@ ClipStore::prepare(ClipItems items, const std::function<std::optional<QUrl>(cons
         prepared.length = Clip::characterCount(*text);
         prepared.hash = Clip::contentHash("text", *textBytes); // the bytes are exactly the text's UTF-8
     } else if (const auto png = first.data(PasteboardType::png)) {
-        const auto image = decodeImage(*png);
-        if (!image) return std::nullopt;
+        // Size and thumbnail from one decoding: decoding twice costs more.
+        const auto picture = codec ? codec->inspect(*png, thumbnailPixels) : std::nullopt;
+        if (!picture) return std::nullopt;
         prepared.kind = Clip::Kind::image;
-        prepared.imageSize = Clip::Size{double(image->width()), double(image->height())};
-        prepared.thumbnail = thumbnailOf(*image); // from the decoded picture: decoding twice costs more
+        prepared.imageSize = Clip::Size{double(picture->width), double(picture->height)};
+        prepared.thumbnail = picture->thumbnail;
         prepared.hash = Clip::contentHash("image", *png);
     } else {
         return std::nullopt;
@@ -408,8 +372,9 @@ ClipStore::prepare(ClipItems items, const std::function<std::optional<QUrl>(cons
 }
 
 std::optional<QByteArray> ClipStore::makeThumbnail(const QByteArray& imageData) {
-    const auto image = decodeImage(imageData);
-    return image ? thumbnailOf(*image) : std::nullopt;
+    const ImageCodec* codec = Platform::current().images;
+    const auto picture = codec ? codec->inspect(imageData, thumbnailPixels) : std::nullopt;
+    return picture ? picture->thumbnail : std::nullopt;
 }
 
 // ---- The list ----
@@ -441,9 +406,8 @@ void ClipStore::insert(const Prepared& prepared, const std::optional<QString>& a
         clip.hash = prepared.hash;
         clip.imageSize = prepared.imageSize;
     }
-    // The cached pictures of a clip copied again may be of the older copy.
-    m_images.remove(clip.id);
-    m_thumbnails.remove(clip.id);
+    // Pictures decoded from the older copy are stale now.
+    emit clipDataChanged(clip.id);
     const QString dataPath = filePath(clip.id, ".clip");
     const QString thumbPath = filePath(clip.id, ".thumb.png");
     m_io->async([dataPath, thumbPath, items = prepared.items, thumbnail = prepared.thumbnail] {
@@ -505,8 +469,7 @@ void ClipStore::save() {
 
 void ClipStore::deleteData(const QUuid& id) {
     m_extras.remove(id);
-    m_images.remove(id);
-    m_thumbnails.remove(id);
+    emit clipDataChanged(id);
     m_io->async([data = filePath(id, ".clip"), thumb = filePath(id, ".thumb.png")] {
         QFile::remove(data);
         QFile::remove(thumb);
@@ -705,28 +668,14 @@ QStringList ClipStore::recentPathsAndLinks(int limit) const {
     return found.mid(0, std::max(0, limit));
 }
 
-std::optional<QImage> ClipStore::image(const QUuid& id) {
-    if (const QImage* cached = m_images.object(id)) return *cached;
+std::optional<QByteArray> ClipStore::imageData(const QUuid& id) {
     const auto stored = items(id);
-    if (!stored) return std::nullopt;
-    const auto png = stored->first().data(PasteboardType::png);
-    if (!png) return std::nullopt;
-    const auto image = decodeImage(*png);
-    if (!image) return std::nullopt;
-    const qint64 cost = image->width() > 0 ? qint64(image->width()) * image->height() * 4 : png->size();
-    m_images.insert(id, new QImage(*image), qsizetype(cost));
-    return image;
+    if (!stored || stored->isEmpty()) return std::nullopt;
+    return stored->first().data(PasteboardType::png);
 }
 
-std::optional<QImage> ClipStore::thumbnail(const QUuid& id) {
-    if (const QImage* cached = m_thumbnails.object(id)) return *cached;
-    const auto bytes =
-        m_io->sync([path = filePath(id, ".thumb.png")] { return readSmallFile(path, 16 * 1024 * 1024); });
-    if (!bytes) return std::nullopt;
-    QImage image;
-    if (!image.loadFromData(*bytes, "png")) return std::nullopt;
-    m_thumbnails.insert(id, new QImage(image));
-    return image;
+std::optional<QByteArray> ClipStore::thumbnailData(const QUuid& id) {
+    return m_io->sync([path = filePath(id, ".thumb.png")] { return readSmallFile(path, 16 * 1024 * 1024); });
 }
 
 // ---- Migration ----

@@ -3,9 +3,7 @@
 #include "clipboard/Clip.h"
 #include "platform/SerialQueue.h"
 
-#include <QCache>
 #include <QDateTime>
-#include <QImage>
 #include <QObject>
 #include <QSet>
 #include <QTimer>
@@ -97,8 +95,9 @@ public:
     std::optional<Clip> clip(const QUuid& id) const;
     QList<Clip> matching(const QString& query) const;
     QStringList recentPathsAndLinks(int limit) const;
-    std::optional<QImage> image(const QUuid& id);
-    std::optional<QImage> thumbnail(const QUuid& id);
+    // The PNG of an image clip as stored, and its thumbnail's (read on the io queue); none when missing.
+    std::optional<QByteArray> imageData(const QUuid& id);
+    std::optional<QByteArray> thumbnailData(const QUuid& id);
 
     // Puts a clip back on the pasteboard: every kept representation, or only its plain text.
     bool write(const Clip& clip, bool plainText);
@@ -131,6 +130,8 @@ public:
 
 signals:
     void clipsChanged();
+    // The stored data of this clip was replaced or removed: pictures decoded from it are stale.
+    void clipDataChanged(const QUuid& id);
 
 private:
     QString filePath(const QUuid& id, const char* suffix) const;
@@ -166,8 +167,6 @@ private:
     ClipIndex::Extras m_extras;
     QTimer m_timer;
     bool m_started = false;
-    QCache<QUuid, QImage> m_images;
-    QCache<QUuid, QImage> m_thumbnails;
     std::shared_ptr<std::atomic<quint64>> m_saveGeneration = std::make_shared<std::atomic<quint64>>(0);
     // Last, so they are destroyed first: their jobs finish before the rest of the store goes.
     std::unique_ptr<SerialQueue> m_work;

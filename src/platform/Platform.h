@@ -20,6 +20,7 @@ class LoginItems;
 class PlatformWords;
 class PanelWindowing;
 class Previewer;
+class ImageCodec;
 
 struct Platform {
     Workspace* workspace = nullptr;
@@ -39,6 +40,8 @@ struct Platform {
     PanelWindowing* windowing = nullptr;
     // The desktop's file previewer; none: the application's own preview window.
     Previewer* previewer = nullptr;
+    // Reads and writes the pictures of image copies; none: image copies are not kept.
+    ImageCodec* images = nullptr;
 
     // The platform of this process. Set once at start (or by a test fixture) before any core code runs.
     static Platform& current();

@@ -1,4 +1,5 @@
 #include "ui/ClipPreview.h"
+#include "ui/ClipImages.h"
 
 #include "clipboard/ClipStore.h"
 #include "ui/Icons.h"
@@ -21,7 +22,8 @@ namespace {
 
 QString abbreviateHome(const QString& path) {
     const QString home = QDir::homePath();
-    if (path == home || path.startsWith(home + QLatin1Char('/'))) return QLatin1Char('~') + path.mid(home.size());
+    if (path == home || path.startsWith(home + QLatin1Char('/')))
+        return QLatin1Char('~') + path.mid(home.size());
     return path;
 }
 
@@ -49,7 +51,8 @@ QString ClipPreview::details(const Clip& clip, const QLocale& locale) {
     parts << dateText(clip.date, locale);
     switch (clip.kind) {
     case Clip::Kind::files:
-        parts << QString::number(clip.length) + (clip.length == 1 ? QStringLiteral(" file") : QStringLiteral(" files"));
+        parts << QString::number(clip.length) +
+                     (clip.length == 1 ? QStringLiteral(" file") : QStringLiteral(" files"));
         break;
     case Clip::Kind::image:
         parts << locale.formattedDataSize(clip.size, 1, QLocale::DataSizeSIFormat);
@@ -113,7 +116,8 @@ ClipPreview::ClipPreview(ClipStore* store, QWidget* parent) : QWidget(parent), m
     m_details->setMinimumWidth(1);
     m_details->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_copy = new QPushButton(QStringLiteral("Copy"), m_footer);
-    m_copy->setIcon(QIcon(Icons::symbol(QStringLiteral("doc.on.doc"), 14, Style::primary(palette()), devicePixelRatioF())));
+    m_copy->setIcon(QIcon(
+        Icons::symbol(QStringLiteral("doc.on.doc"), 14, Style::primary(palette()), devicePixelRatioF())));
     m_copy->setToolTip(QStringLiteral("Copy to the clipboard (\u21A9 copies and closes)"));
     m_copy->setFocusPolicy(Qt::NoFocus);
     connect(m_copy, &QPushButton::clicked, this, [this] { onCopy(); });
@@ -142,7 +146,7 @@ void ClipPreview::setClip(const std::optional<Clip>& clip) {
         m_content->setCurrentWidget(m_text);
         break;
     case Clip::Kind::image: {
-        const auto image = m_store ? m_store->image(clip->id) : std::nullopt;
+        const auto image = m_store ? ClipImages::of(*m_store).image(clip->id) : std::nullopt;
         m_fullImage = image ? *image : QImage();
         m_content->setCurrentWidget(m_image);
         updateImage();
@@ -152,7 +156,8 @@ void ClipPreview::setClip(const std::optional<Clip>& clip) {
         m_files->clear();
         for (const QString& path : clip->paths()) {
             const QString name = QFileInfo(path).fileName().isEmpty() ? path : QFileInfo(path).fileName();
-            auto* row = new QListWidgetItem(Icons::forFile(path), name + QLatin1Char('\n') + abbreviateHome(path));
+            auto* row =
+                new QListWidgetItem(Icons::forFile(path), name + QLatin1Char('\n') + abbreviateHome(path));
             row->setToolTip(path);
             m_files->addItem(row);
         }

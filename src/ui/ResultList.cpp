@@ -1,4 +1,5 @@
 #include "ui/ResultList.h"
+#include "ui/ClipImages.h"
 
 #include "clipboard/ClipStore.h"
 #include "platform/PlatformWords.h"
@@ -95,7 +96,8 @@ int ResultDelegate::tagWidthFor(const QRect&, const ResultItem& item) const {
     return metrics.horizontalAdvance(drawable(*tag)) + 12 + 8;
 }
 
-void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                           const QModelIndex& index) const {
     const ResultItem item = itemAt(index);
     const QPalette& palette = option.palette;
     const int row = index.row();
@@ -116,7 +118,7 @@ void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
     const QRect iconRect(rect.left() + 8, rect.center().y() - kIcon / 2, kIcon, kIcon);
     std::optional<QImage> thumbnail;
     if (item.clipID && !item.symbol && !item.iconPath && m_context.clips)
-        thumbnail = m_context.clips->thumbnail(*item.clipID);
+        thumbnail = ClipImages::of(*m_context.clips).thumbnail(*item.clipID);
     switch (ResultRow::iconKind(item, thumbnail.has_value())) {
     case ResultRow::IconKind::thumbnail: {
         const QSize fitted = thumbnail->size().scaled(iconRect.size(), Qt::KeepAspectRatio);
@@ -141,7 +143,8 @@ void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
     case ResultRow::IconKind::globe: {
         QRect target(QPoint(), QSize(20, 20));
         target.moveCenter(iconRect.center());
-        painter->drawPixmap(target, Icons::symbol(QStringLiteral("globe"), 20, Style::secondary(palette), dpr));
+        painter->drawPixmap(target,
+                            Icons::symbol(QStringLiteral("globe"), 20, Style::secondary(palette), dpr));
         break;
     }
     }
@@ -185,9 +188,9 @@ void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
     if (!copy.isNull()) {
         const bool copied = !m_copiedKey.isEmpty() && m_copiedKey == item.historyKey();
         const bool pointed = hovering && m_hoverButton == Button::copy;
-        const QColor tint = copied                               ? QColor(0x30, 0xB0, 0x50)
+        const QColor tint = copied                            ? QColor(0x30, 0xB0, 0x50)
                             : selected || hovering || pointed ? Style::primary(palette)
-                                                               : Style::secondary(palette);
+                                                              : Style::secondary(palette);
         drawButton(copy, copied ? QStringLiteral("checkmark") : QStringLiteral("doc.on.doc"), pointed, tint);
         right = copy.left() - 6;
     }
@@ -204,7 +207,8 @@ void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
     const int lines = ResultRow::subtitleLines(item);
     const int textHeight = nameMetrics.height() + 1 + subtitleMetrics.height() * lines;
     int y = rect.center().y() - textHeight / 2;
-    const QString name = nameMetrics.elidedText(drawable(item.name()), Qt::ElideRight, qMax(0, width - marks));
+    const QString name =
+        nameMetrics.elidedText(drawable(item.name()), Qt::ElideRight, qMax(0, width - marks));
     painter->setFont(nameFont);
     painter->setPen(Style::primary(palette));
     const QRect nameRect(left, y, width, nameMetrics.height());
@@ -347,8 +351,11 @@ void ResultList::mouseReleaseEvent(QMouseEvent* event) {
         showCopied(m_model->items()[row]);
         emit copyClicked(row);
         break;
-    case Button::reveal: emit revealClicked(row); break;
-    default: break;
+    case Button::reveal:
+        emit revealClicked(row);
+        break;
+    default:
+        break;
     }
 }
 

@@ -262,6 +262,7 @@ void FakePlatform::install() {
     platform.hotKeys = &hotKeys;
     platform.keySynth = &keySynth;
     platform.loginItems = &loginItems;
+    platform.images = &images;
     Platform::setCurrent(platform);
 }
 

@@ -13,6 +13,7 @@
 #include "platform/Session.h"
 #include "platform/UserDefaultsStore.h"
 #include "platform/Workspace.h"
+#include "platform/linux/QtImageCodec.h"
 
 #include <QHash>
 #include <QMap>
@@ -234,6 +235,8 @@ public:
     FakeHotKeys hotKeys;
     FakeKeySynth keySynth;
     FakeLoginItems loginItems;
+    // The real codec: pictures are plain bytes to decode, nothing of the desktop.
+    linux_::QtImageCodec images;
     MetadataQueryFactory* metadata = nullptr;
     Platform platform;
 

@@ -172,20 +172,6 @@ QString handlerType(const QString& uri, const QString& localPath) {
 
 } // namespace
 
-QStringList currentDesktops(const QString& xdgCurrentDesktop) {
-    QStringList out;
-    for (const QString& part : xdgCurrentDesktop.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
-        QString name = part.trimmed().toUpper();
-        if (name == QLatin1String("UNITY") || name == QLatin1String("GNOME-FLASHBACK") ||
-            name == QLatin1String("GNOME-CLASSIC") || name == QLatin1String("BUDGIE"))
-            name = QStringLiteral("GNOME");
-        if (name == QLatin1String("PLASMA") || name == QLatin1String("KDE-PLASMA"))
-            name = QStringLiteral("KDE");
-        if (!name.isEmpty() && !out.contains(name)) out << name;
-    }
-    return out;
-}
-
 QStringList candidates(const QString& bundleIdentifier, const QStringList& desktops) {
     QStringList own, other;
     for (const Alias& alias : kAliases) {

@@ -18,7 +18,7 @@ namespace {
 
 constexpr qint64 kMaxEntryBytes = 256 * 1024;
 constexpr int kMaxTextLength = 1024; // a Name, GenericName or keyword longer than this is not one
-constexpr int kMaxDepth = 8;
+constexpr int kMaxDepth = DesktopEntrySource::maxDepth;
 constexpr int kSettleMs = 150;
 const char* const kGroup = G_KEY_FILE_DESKTOP_GROUP;
 
@@ -101,38 +101,6 @@ QString fromUtf8(const char* text) {
 
 } // namespace
 
-DesktopEntrySource::Options DesktopEntrySource::fromEnvironment(const Environment& environment) {
-    Options options;
-    options.dataHome = environment.dataHome();
-    const QString dirs = environment.variable(QStringLiteral("XDG_DATA_DIRS")).value_or(QString());
-    options.dataDirs = dirs.split(QLatin1Char(':'), Qt::SkipEmptyParts);
-    if (options.dataDirs.isEmpty())
-        options.dataDirs = {QStringLiteral("/usr/local/share"), QStringLiteral("/usr/share")};
-    // Flatpak's and Snap's exports are usually on XDG_DATA_DIRS through their profile scripts; a session
-    // started without them still has their applications.
-    for (const QString& extra :
-         {options.dataHome + QStringLiteral("/flatpak/exports/share"),
-          QStringLiteral("/var/lib/flatpak/exports/share"), QStringLiteral("/var/lib/snapd/desktop")})
-        if (!options.dataDirs.contains(extra) && QFileInfo(extra + QStringLiteral("/applications")).isDir())
-            options.dataDirs << extra;
-    options.desktops = DesktopApps::currentDesktops(
-        environment.variable(QStringLiteral("XDG_CURRENT_DESKTOP")).value_or(QString()));
-    return options;
-}
-
-QStringList DesktopEntrySource::applicationFolders(const Options& options) {
-    QStringList out;
-    QStringList roots;
-    if (!options.dataHome.isEmpty()) roots << options.dataHome;
-    roots << options.dataDirs;
-    for (const QString& root : roots) {
-        if (!QDir::isAbsolutePath(root)) continue; // relative entries are invalid in the XDG lists
-        const QString folder = QDir::cleanPath(root + QStringLiteral("/applications"));
-        if (!out.contains(folder)) out << folder;
-    }
-    return out;
-}
-
 DesktopEntrySource::DesktopEntrySource(Options options, QObject* parent) : m_options(std::move(options)) {
     setParent(parent);
     m_settle.setSingleShot(true);
@@ -145,7 +113,8 @@ DesktopEntrySource::DesktopEntrySource(Options options, QObject* parent) : m_opt
 }
 
 std::optional<AppBundle> DesktopEntrySource::load(const QString& path, const QString& id,
-                                                  const QStringList& desktops, QString* why) {
+                                                  const QStringList& desktops, QString* why,
+                                                  QStringList* programs) {
     const auto fail = [&](const QString& reason) -> std::optional<AppBundle> {
         if (why) *why = reason;
         return std::nullopt;
@@ -180,6 +149,13 @@ std::optional<AppBundle> DesktopEntrySource::load(const QString& path, const QSt
     if (!command.isEmpty() && !validFieldCodes(command))
         return fail(QStringLiteral("Exec has an unknown field code: ") + command.left(120));
 
+    if (programs) {
+        // What decides whether the entry is listed beside its own file: the programs GIO looks for.
+        GString_ tryExec(g_key_file_get_string(keys.get(), kGroup, G_KEY_FILE_DESKTOP_KEY_TRY_EXEC, nullptr));
+        if (tryExec && *tryExec.get()) *programs << fromUtf8(tryExec.get());
+        *programs << programName(command)
+                  << command.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
+    }
     GRef<GDesktopAppInfo> info(g_desktop_app_info_new_from_keyfile(keys.get()));
     if (!info) {
         GString_ tryExec(g_key_file_get_string(keys.get(), kGroup, G_KEY_FILE_DESKTOP_KEY_TRY_EXEC, nullptr));
@@ -232,6 +208,7 @@ QList<AppBundle> DesktopEntrySource::scan() {
     QSet<QString> seen;                    // desktop-file ids already decided
     QSet<QPair<quint64, quint64>> visited; // folders walked, by device and inode: links cannot loop
     QSet<QString> reported;
+    QStringList programs;
     const auto report = [&](const QString& key, const QString& line) {
         reported.insert(key);
         if (!m_reported.contains(key)) qWarning("Zarvo: %s", qPrintable(line));
@@ -257,7 +234,7 @@ QList<AppBundle> DesktopEntrySource::scan() {
                 const QString id = prefix + name;
                 if (seen.contains(id)) continue;
                 QString why;
-                auto bundle = load(entry.filePath(), id, m_options.desktops, &why);
+                auto bundle = load(entry.filePath(), id, m_options.desktops, &why, &programs);
                 if (!why.isEmpty()) {
                     // A broken entry does not hide a working one of the same id further down.
                     report(entry.filePath() + QLatin1Char('\n') +
@@ -277,6 +254,9 @@ QList<AppBundle> DesktopEntrySource::scan() {
     for (const QString& folder : folders())
         walk(folder, QString(), 0);
     m_reported = std::move(reported);
+    programs.removeAll(QString());
+    programs.removeDuplicates();
+    m_programsLookedUp = std::move(programs);
     return out;
 }
 
@@ -310,14 +290,6 @@ void DesktopEntrySource::rewatch() {
         }
     }
     if (!paths.isEmpty()) m_watcher.addPaths(paths);
-}
-
-bool isInstalledEntry(const QString& path, const DesktopEntrySource::Options& options) {
-    if (!path.endsWith(QLatin1String(".desktop"))) return false;
-    const QString clean = QDir::cleanPath(path);
-    for (const QString& folder : DesktopEntrySource::applicationFolders(options))
-        if (clean.startsWith(folder + QLatin1Char('/'))) return true;
-    return false;
 }
 
 } // namespace zarvo::linux_

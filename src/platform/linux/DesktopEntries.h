@@ -27,6 +27,9 @@ public:
         QStringList desktops; // upper-cased, from XDG_CURRENT_DESKTOP
         bool operator==(const Options&) const = default;
     };
+    // How deep below an applications folder entries are read.
+    static constexpr int maxDepth = 8;
+
     // The folders and desktop of this session, as the environment names them.
     static Options fromEnvironment(const Environment& environment);
     // The applications folders searched, in precedence order, existing or not.
@@ -40,10 +43,14 @@ public:
     void startWatching() override;
     QStringList folders() const override { return applicationFolders(m_options); }
 
+    // The programs (TryExec and Exec, as written) the last scan looked for on PATH or at their path:
+    // whether an entry is listed depends on them too.
+    const QStringList& programsLookedUp() const { return m_programsLookedUp; }
+
     // One entry as the menus would list it: none when it is left out or malformed (`why` tells which,
-    // empty when left out on purpose).
+    // empty when left out on purpose). `programs` gets the programs its listing depends on.
     static std::optional<AppBundle> load(const QString& path, const QString& id, const QStringList& desktops,
-                                         QString* why = nullptr);
+                                         QString* why = nullptr, QStringList* programs = nullptr);
 
 private:
     void rewatch();
@@ -52,6 +59,7 @@ private:
     // The problems logged by the last scan: a rescan logs only what is new, so a broken entry gives
     // one line while it stays broken, not one per change in its folder.
     QSet<QString> m_reported;
+    QStringList m_programsLookedUp;
     QFileSystemWatcher m_watcher;
     QTimer m_settle;
 };

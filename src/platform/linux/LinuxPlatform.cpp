@@ -6,42 +6,21 @@
 #include "platform/linux/LinuxKeySynth.h"
 #include "platform/linux/LinuxLoginItems.h"
 #include "platform/linux/LinuxPanelWindowing.h"
-#include "platform/linux/LinuxPlatformWords.h"
 #include "platform/linux/LinuxPasteboard.h"
+#include "platform/linux/LinuxPlatformWords.h"
 #include "platform/linux/LinuxProcesses.h"
 #include "platform/linux/LinuxSession.h"
 #include "platform/linux/LinuxWorkspace.h"
+#include "platform/linux/QtImageCodec.h"
+#include "platform/linux/UnavailablePasteboard.h"
 #include "platform/linux/X11Connection.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QUrl>
 #include <QGuiApplication>
+#include <QUrl>
 
 namespace zarvo::linux_ {
-
-namespace {
-
-// The pasteboard of a process without a display: always empty, and writes are refused with a log line.
-class UnavailablePasteboard : public Pasteboard {
-public:
-    qint64 changeCount() const override { return 0; }
-    QStringList types() const override { return {}; }
-    QList<PasteboardItem> items() const override { return {}; }
-    std::optional<QString> string(const QString&) const override { return std::nullopt; }
-    QList<QUrl> fileURLs() const override { return {}; }
-    void clearContents() override { refuse(); }
-    void setString(const QString&, const QStringList& = {}) override { refuse(); }
-    void writeItems(const QList<PasteboardItem>&) override { refuse(); }
-    void writeFileURLs(const QList<QUrl>&) override { refuse(); }
-
-private:
-    static void refuse() {
-        qWarning("Zarvo: %s", qPrintable(LinuxPlatform::noDisplayMessage(QStringLiteral("The clipboard"))));
-    }
-};
-
-} // namespace
 
 bool LinuxPlatform::isWaylandSession() {
     return qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") ||
@@ -50,7 +29,7 @@ bool LinuxPlatform::isWaylandSession() {
 
 LinuxPlatform::LinuxPlatform(const QString& identifier)
     : m_environment(std::make_unique<LinuxEnvironment>(identifier)), m_clock(std::make_unique<SystemClock>()),
-      m_processes(std::make_unique<LinuxProcesses>()) {
+      m_processes(std::make_unique<LinuxProcesses>()), m_images(std::make_unique<QtImageCodec>()) {
     m_waylandSession = isWaylandSession();
     auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
     const QString qpa = gui ? QGuiApplication::platformName() : QString();
@@ -70,12 +49,13 @@ LinuxPlatform::LinuxPlatform(const QString& identifier)
     m_hotKeys = std::make_unique<LinuxHotKeys>(m_x11.get());
     m_keySynth = std::make_unique<LinuxKeySynth>(m_x11.get());
     m_loginItems = std::make_unique<LinuxLoginItems>(*m_environment, QCoreApplication::applicationFilePath());
-    m_words = std::make_unique<LinuxPlatformWords>([workspace = m_workspace.get()]() -> std::optional<QString> {
-        // The application that opens folders is the file manager the texts name.
-        const auto handler = workspace->applicationToOpen(QUrl::fromLocalFile(QDir::homePath()));
-        if (!handler) return std::nullopt;
-        return workspace->applicationName(*handler);
-    });
+    m_words =
+        std::make_unique<LinuxPlatformWords>([workspace = m_workspace.get()]() -> std::optional<QString> {
+            // The application that opens folders is the file manager the texts name.
+            const auto handler = workspace->applicationToOpen(QUrl::fromLocalFile(QDir::homePath()));
+            if (!handler) return std::nullopt;
+            return workspace->applicationName(*handler);
+        });
     if (m_x11) m_windowing = std::make_unique<LinuxPanelWindowing>(m_x11.get(), m_hotKeys.get());
     if (m_display != Display::None) m_previewer = std::make_unique<GnomePreviewer>();
 
@@ -91,6 +71,7 @@ LinuxPlatform::LinuxPlatform(const QString& identifier)
     m_platform.words = m_words.get();
     m_platform.windowing = m_windowing.get();
     m_platform.previewer = m_previewer.get();
+    m_platform.images = m_images.get();
 }
 
 LinuxPlatform::~LinuxPlatform() {
@@ -111,7 +92,7 @@ QString LinuxPlatform::waylandNotice() {
 }
 
 QString LinuxPlatform::noDisplayMessage(const QString& feature) {
-    return QStringLiteral("%1 needs a graphical session (no display is available)").arg(feature);
+    return UnavailablePasteboard::noDisplayMessage(feature);
 }
 
 std::optional<QString> LinuxPlatform::startupNotice() const {

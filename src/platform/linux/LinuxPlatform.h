@@ -21,6 +21,7 @@ class LinuxLoginItems;
 class LinuxPlatformWords;
 class LinuxPanelWindowing;
 class GnomePreviewer;
+class QtImageCodec;
 
 // Every Linux desktop service of one process, and the Platform bundle over them. The user-defaults store
 // and the metadata query factory come from their own modules: the caller sets them in `platform()`.
@@ -70,6 +71,7 @@ private:
     std::unique_ptr<LinuxPlatformWords> m_words;
     std::unique_ptr<LinuxPanelWindowing> m_windowing;
     std::unique_ptr<GnomePreviewer> m_previewer;
+    std::unique_ptr<QtImageCodec> m_images;
     Platform m_platform;
 };
 

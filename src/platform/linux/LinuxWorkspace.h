@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Workspace.h"
+#include "platform/linux/XdgPlaces.h"
 
 #include <QElapsedTimer>
 #include <QHash>
@@ -14,14 +15,6 @@ class Environment;
 namespace zarvo::linux_ {
 
 class X11Connection;
-
-// The XDG place for a folder path of the Run keyword table ("~/Downloads" → the user's download dir from
-// user-dirs.dirs, "~/.Trash" → the freedesktop Trash …). Paths below a mapped folder map with it; other
-// paths come back unchanged.
-QString xdgPlaceForTablePath(const QString& tablePath, const Environment& environment);
-
-// The user directory named in $XDG_CONFIG_HOME/user-dirs.dirs ("DOWNLOAD" …), or `fallback` under home.
-QString xdgUserDir(const Environment& environment, const QString& key, const QString& fallback);
 
 // Files, folders, URLs and applications on a Linux desktop: desktop entries and GIO for applications and
 // handlers, the freedesktop file-manager interface for reveal and Get Info, the freedesktop Trash, GIO

@@ -12,7 +12,14 @@ namespace zarvo::linux_::ProgramLocation {
 
 namespace {
 constexpr const char* kModuleName = "zarvo-desktop.so";
+constexpr const char* kCliModuleName = "zarvo-cli-desktop.so";
+
+QStringList candidates(const char* name) {
+    const QString folder = QFileInfo(program()).path();
+    return {folder + QLatin1Char('/') + QLatin1String(name),
+            QDir::cleanPath(folder + QLatin1String("/../lib/zarvo/") + QLatin1String(name))};
 }
+} // namespace
 
 QString program() {
     return QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
@@ -27,9 +34,11 @@ bool isPortableCopy() {
 }
 
 QStringList desktopModuleCandidates() {
-    const QString folder = QFileInfo(program()).path();
-    return {folder + QLatin1Char('/') + QLatin1String(kModuleName),
-            QDir::cleanPath(folder + QLatin1String("/../lib/zarvo/") + QLatin1String(kModuleName))};
+    return candidates(kModuleName);
+}
+
+QStringList cliDesktopModuleCandidates() {
+    return candidates(kCliModuleName);
 }
 
 } // namespace zarvo::linux_::ProgramLocation

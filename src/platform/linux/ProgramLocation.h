@@ -14,5 +14,7 @@ bool isPortableCopy();
 // Where the desktop part of the application may lie, in the order to try: beside the program (the
 // portable folder, a build tree), then the private library folder of an installed package.
 QStringList desktopModuleCandidates();
+// The same for zarvo-cli's desktop module, which its commands load when they need the desktop.
+QStringList cliDesktopModuleCandidates();
 
 } // namespace zarvo::linux_::ProgramLocation

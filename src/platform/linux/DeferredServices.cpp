@@ -1,0 +1,122 @@
+#include "platform/linux/DeferredServices.h"
+
+#include "platform/linux/DesktopServices.h"
+#include "platform/linux/XdgPlaces.h"
+
+namespace zarvo::linux_ {
+
+Workspace& DeferredWorkspace::real() const {
+    return m_load().workspace();
+}
+
+std::optional<QString> DeferredWorkspace::urlForApplication(const QString& bundleIdentifier) const {
+    return real().urlForApplication(bundleIdentifier);
+}
+std::optional<QString> DeferredWorkspace::applicationToOpen(const QUrl& url) const {
+    return real().applicationToOpen(url);
+}
+QList<QString> DeferredWorkspace::applicationsToOpen(const QUrl& url) const {
+    return real().applicationsToOpen(url);
+}
+QList<QString> DeferredWorkspace::installedApplications() const {
+    return real().installedApplications();
+}
+QString DeferredWorkspace::applicationName(const QString& appLocation) const {
+    return real().applicationName(appLocation);
+}
+std::optional<QString> DeferredWorkspace::applicationIdentifier(const QString& appLocation) const {
+    return real().applicationIdentifier(appLocation);
+}
+bool DeferredWorkspace::openURL(const QUrl& url) {
+    return real().openURL(url);
+}
+void DeferredWorkspace::openURLWithApplication(const QUrl& url, const QString& appLocation, Completion done) {
+    real().openURLWithApplication(url, appLocation, std::move(done));
+}
+void DeferredWorkspace::openTerminalScript(const QString& scriptPath, Completion done) {
+    real().openTerminalScript(scriptPath, std::move(done));
+}
+void DeferredWorkspace::openApplication(const QString& appLocation, const QStringList& arguments,
+                                        Completion done) {
+    real().openApplication(appLocation, arguments, std::move(done));
+}
+void DeferredWorkspace::revealInFileManager(const QList<QUrl>& files) {
+    real().revealInFileManager(files);
+}
+void DeferredWorkspace::showInfo(const QUrl& file) {
+    real().showInfo(file);
+}
+void DeferredWorkspace::recycle(const QUrl& file, Completion done) {
+    real().recycle(file, std::move(done));
+}
+QString DeferredWorkspace::iconNameForFile(const QString& path) const {
+    return real().iconNameForFile(path);
+}
+bool DeferredWorkspace::isFilePackage(const QString& path) const {
+    return isApplicationBundle(path);
+}
+bool DeferredWorkspace::wouldRunCode(const QString& path) const {
+    return real().wouldRunCode(path);
+}
+QStringList DeferredWorkspace::ejectableVolumes() const {
+    return real().ejectableVolumes();
+}
+std::optional<QString> DeferredWorkspace::unmountAndEject(const QString& volumePath) {
+    return real().unmountAndEject(volumePath);
+}
+std::optional<AppInfo> DeferredWorkspace::frontmostApplication() const {
+    return real().frontmostApplication();
+}
+QString DeferredWorkspace::platformPath(const QString& tablePath) const {
+    return xdgPlaceForTablePath(tablePath, m_environment);
+}
+
+Session& DeferredSession::real() {
+    return m_load().session();
+}
+std::optional<QString> DeferredSession::lockScreen() {
+    return real().lockScreen();
+}
+std::optional<QString> DeferredSession::sleep() {
+    return real().sleep();
+}
+std::optional<QString> DeferredSession::displaySleep() {
+    return real().displaySleep();
+}
+std::optional<QString> DeferredSession::startScreenSaver() {
+    return real().startScreenSaver();
+}
+std::optional<QString> DeferredSession::restart() {
+    return real().restart();
+}
+std::optional<QString> DeferredSession::shutDown() {
+    return real().shutDown();
+}
+std::optional<QString> DeferredSession::logOut() {
+    return real().logOut();
+}
+std::optional<QString> DeferredSession::emptyTrash() {
+    return real().emptyTrash();
+}
+
+HotKeys& DeferredHotKeys::real() const {
+    return m_load().hotKeys();
+}
+bool DeferredHotKeys::registerHotKey(int slot, quint32 keyCode, quint32 modifiers) {
+    return real().registerHotKey(slot, keyCode, modifiers);
+}
+void DeferredHotKeys::unregisterHotKey(int slot) {
+    real().unregisterHotKey(slot);
+}
+bool DeferredHotKeys::superIsCommand() const {
+    return real().superIsCommand();
+}
+
+bool DeferredKeySynth::isTrusted(bool prompt) {
+    return m_load().keySynth().isTrusted(prompt);
+}
+bool DeferredKeySynth::postPaste() {
+    return m_load().keySynth().postPaste();
+}
+
+} // namespace zarvo::linux_

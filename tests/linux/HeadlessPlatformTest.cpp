@@ -1,0 +1,154 @@
+#include "LinuxSandbox.h"
+
+#include "platform/linux/CachedDesktopEntries.h"
+#include "platform/linux/DeferredServices.h"
+#include "platform/linux/DesktopServices.h"
+#include "platform/linux/XdgPlaces.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace zarvo;
+using namespace zarvo::linux_;
+using zarvo::linuxtest::writeFile;
+
+namespace {
+
+// The desktop module's side, counting what is asked of it.
+class CountingDesktop : public DesktopServices {
+public:
+    fakes::FakeWorkspace fakeWorkspace;
+    fakes::FakeSession fakeSession;
+    fakes::FakeHotKeys fakeHotKeys;
+    fakes::FakeKeySynth fakeKeySynth;
+    Applications answer;
+    int loads = 0;
+    int scans = 0;
+
+    Workspace& workspace() override { return fakeWorkspace; }
+    Session& session() override { return fakeSession; }
+    HotKeys& hotKeys() override { return fakeHotKeys; }
+    KeySynth& keySynth() override { return fakeKeySynth; }
+    Applications scanApplications(const DesktopEntrySource::Options&) override {
+        ++scans;
+        return answer;
+    }
+    DesktopServicesLoader loader() {
+        return [this]() -> DesktopServices& {
+            ++loads;
+            return *this;
+        };
+    }
+};
+
+QStringList logged;
+void recordWarning(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtWarningMsg) logged << text;
+}
+
+} // namespace
+
+// The applications a headless process reads: the full scan's answer while nothing it depends on
+// changed, with the lines it logged logged again; any change of an entry, a folder or the language
+// scans again, and a damaged cache is only a reason to scan.
+TEST(CachedDesktopEntrySource, AnswersAsTheLastScanUntilSomethingChanges) {
+    QTemporaryDir root;
+    const QString apps = root.path() + "/data/applications/";
+    writeFile(apps + "a.desktop", "[Desktop Entry]\nType=Application\nName=A\nExec=a\n");
+    writeFile(apps + "sub/b.desktop", "[Desktop Entry]\nType=Application\nName=B\nExec=b\n");
+    const DesktopEntrySource::Options options{root.path() + "/data", {}, {QStringLiteral("GNOME")}};
+    const QString cacheFile = root.path() + "/cache/applications.cache";
+    qputenv("LANGUAGE", "de");
+
+    CountingDesktop desktop;
+    AppBundle full{apps + "a.desktop",
+                   "a.desktop",
+                   QString::fromUtf8("Ä Report"),
+                   QStringLiteral("Büro"),
+                   {QStringLiteral("x"), QString()},
+                   QStringLiteral("a"),
+                   QStringLiteral("/i/a.png"),
+                   42};
+    AppBundle bare{apps + "sub/b.desktop",
+                   "sub-b.desktop",
+                   QStringLiteral("B"),
+                   std::nullopt,
+                   {},
+                   QString(),
+                   std::nullopt,
+                   -1};
+    desktop.answer = {{full, bare}, {QStringLiteral("Zarvo: skipped desktop entry /x: broken")}, {}};
+    CachedDesktopEntrySource source(options, cacheFile, desktop.loader());
+
+    const auto previous = qInstallMessageHandler(recordWarning);
+    EXPECT_EQ(source.scan(), desktop.answer.bundles);
+    EXPECT_EQ(desktop.scans, 1);
+    logged.clear();
+    // Unchanged: from the file, nothing loaded, the same rows and the same line once more.
+    const int loads = desktop.loads;
+    CachedDesktopEntrySource again(options, cacheFile, desktop.loader());
+    EXPECT_EQ(again.scan(), desktop.answer.bundles);
+    EXPECT_EQ(desktop.loads, loads);
+    EXPECT_EQ(logged, desktop.answer.logged);
+    qInstallMessageHandler(previous);
+
+    const auto scansAfter = [&](const std::function<void()>& change) {
+        change();
+        const int before = desktop.scans;
+        CachedDesktopEntrySource fresh(options, cacheFile, desktop.loader());
+        fresh.scan();
+        return desktop.scans - before;
+    };
+    EXPECT_EQ(scansAfter([] {}), 0);
+    EXPECT_EQ(scansAfter([&] { writeFile(apps + "sub/b.desktop", "[Desktop Entry]\nName=B2\n"); }), 1);
+    EXPECT_EQ(scansAfter([&] { writeFile(apps + "sub/deeper/c.desktop", "[Desktop Entry]\n"); }), 1);
+    EXPECT_EQ(scansAfter([&] { QFile::remove(apps + "a.desktop"); }), 1);
+    EXPECT_EQ(scansAfter([] { qputenv("LANGUAGE", "fr"); }), 1);
+    // A program the entries name with its path appears (or goes): GIO would list another set.
+    desktop.answer.programs = {root.path() + "/opt/tool", QStringLiteral("tool")};
+    EXPECT_EQ(scansAfter([] { qputenv("LANGUAGE", "de"); }), 1);
+    EXPECT_EQ(scansAfter([] {}), 0);
+    EXPECT_EQ(scansAfter([&] { writeFile(root.path() + "/opt/tool", "#!/bin/sh\n", true); }), 1);
+    EXPECT_EQ(scansAfter([] {}), 0);
+    // Other options are another answer.
+    CachedDesktopEntrySource otherDesktop({options.dataHome, {}, {QStringLiteral("KDE")}}, cacheFile,
+                                          desktop.loader());
+    const int before = desktop.scans;
+    otherDesktop.scan();
+    EXPECT_EQ(desktop.scans, before + 1);
+    EXPECT_EQ(scansAfter([] {}), 1); // the file held the other options' answer
+    EXPECT_EQ(scansAfter([] {}), 0);
+    // Damaged, cut short or garbage: scanned again, and written whole.
+    QFile file(cacheFile);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.resize(file.size() / 2);
+    file.close();
+    EXPECT_EQ(scansAfter([] {}), 1);
+    writeFile(cacheFile, QByteArray(200, '\xff'));
+    EXPECT_EQ(scansAfter([] {}), 1);
+    EXPECT_EQ(scansAfter([] {}), 0);
+}
+
+// The headless workspace answers the keyword table's places and the package test itself, as
+// LinuxWorkspace does, and hands everything else to the loaded one.
+TEST(DeferredWorkspace, LoadsTheDesktopOnlyForWhatNeedsIt) {
+    const auto& box = linuxtest::sandbox();
+    CountingDesktop desktop;
+    DeferredWorkspace workspace(box.environment, desktop.loader());
+    EXPECT_EQ(workspace.platformPath(QStringLiteral("~/Downloads")),
+              xdgPlaceForTablePath(QStringLiteral("~/Downloads"), box.environment));
+    EXPECT_FALSE(workspace.isFilePackage(box.home));
+    EXPECT_EQ(desktop.loads, 0);
+
+    desktop.fakeWorkspace.applications.insert(QStringLiteral("com.apple.Terminal"),
+                                              QStringLiteral("/t.desktop"));
+    EXPECT_EQ(workspace.urlForApplication(QStringLiteral("com.apple.Terminal")),
+              QStringLiteral("/t.desktop"));
+    workspace.revealInFileManager({QUrl::fromLocalFile(box.home)});
+    EXPECT_EQ(desktop.fakeWorkspace.revealed.size(), 1);
+    DeferredSession session(desktop.loader());
+    session.lockScreen();
+    EXPECT_EQ(desktop.fakeSession.performed, QStringList{QStringLiteral("lock")});
+    EXPECT_EQ(desktop.loads, 3);
+}
