@@ -20,7 +20,7 @@ constexpr size_t kChunk = 1 << 16; // records scanned per read lock, between can
 // them within the first few thousand names.
 constexpr size_t kFirstOrderedChunk = 1 << 12;
 constexpr qint64 kOrderedFirstBatchMs = 10;
-constexpr int kSpelledPerRelease = 8; // paths spelled out of a mapped snapshot between releases
+constexpr int kSpelledPerRelease = 32; // paths spelled out of a mapped snapshot between releases
 
 struct Hit {
     quint32 key;

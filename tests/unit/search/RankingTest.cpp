@@ -13,11 +13,13 @@ TEST(Ranking, NoiseIsNeverListedHoweverWellItMatches) {
          {"/Users/u/proj/node_modules/report/index.js", "/Users/u/Library/Caches/report",
           "/Users/u/.Trash/report.pdf", "/x/.git/report", "/Applications/Report.app/Contents/report",
           "/Library/Frameworks/Report.framework", "/x/Report.appex", "/x/Report.bundle/",
-          "/usr/lib/libreport.dylib", "/x/Report.xpc", "/x/Report.plugin"})
+          "/usr/lib/libreport.dylib", "/x/Report.xpc", "/x/Report.plugin", "/.git/report",
+          "/a/b.app/Contents/x.app/Contents/y", "/a//node_modules/x"})
         EXPECT_TRUE(Ranking::isNoise(path)) << path;
     // Extensions compare exactly; a fragment needs its slashes; a bare hidden name has no extension.
-    for (const char* path : {"/x/Report.Framework", "/x/report.bundles", "/x/node_modules", "/x/.dylib",
-                             "/x/Report.app", "/x/mygit/report"})
+    for (const char* path :
+         {"/x/Report.Framework", "/x/report.bundles", "/x/node_modules", "/x/.dylib", "/x/Report.app",
+          "/x/mygit/report", "/x/.gitx/report", "/x/a.app/Content/s", "/x/.app/Contents", "x.app/Contents"})
         EXPECT_FALSE(Ranking::isNoise(path)) << path;
 
     const QStringList ranked = Ranking::rank(
