@@ -202,24 +202,23 @@ bool MappedSnapshot::putNamesInEntryOrder(IndexTable& t) {
     // table keeps them in entry order (as a crawl makes them), so that a scan finds the entries of
     // matching names, and every entry of a kind or date query, in the order they lie in memory.
     // The table is checked: every name offset is inside the buffer, which ends in a NUL. The file
-    // holds each entry's name once, so entry order needs no more room (entries sharing a name do).
-    quint64 size = 0;
-    for (const Entry& e : t.entries)
-        if ((size += std::strlen(t.folded.constData() + e.foldOff) + 1) > quint64(t.folded.size()))
-            return false;
-    QByteArray folded(qsizetype(size), Qt::Uninitialized);
+    // holds each entry's name once, so entry order needs no more room (entries sharing a name would).
+    const qsizetype room = t.folded.size();
+    QByteArray folded(room, Qt::Uninitialized);
     decltype(t.foldRecords) records;
     records.reserve(t.entries.size());
     qsizetype at = 0;
     for (quint32 i = 0; i < quint32(t.entries.size()); ++i) {
         Entry& e = t.entries[i];
         const char* name = t.folded.constData() + e.foldOff;
-        const size_t length = std::strlen(name) + 1;
-        std::memcpy(folded.data() + at, name, length);
+        const auto length = qsizetype(std::strlen(name)) + 1;
+        if (length > room - at) return false;
+        std::memcpy(folded.data() + at, name, size_t(length));
         e.foldOff = quint32(at);
         records.push_back({quint32(at), (e.flags & Entry::Deleted) ? kNoEntry : i});
-        at += qsizetype(length);
+        at += length;
     }
+    folded.truncate(at);
     t.folded = std::move(folded);
     t.foldRecords = std::move(records);
     return true;
