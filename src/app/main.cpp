@@ -5,10 +5,8 @@
 #include "platform/linux/ProgramLocation.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QJsonObject>
 #include <cstdio>
-#include <dlfcn.h>
 
 // This program links QtCore and QtNetwork only: it hands requests to the running instance, and loads
 // the desktop application's module when there is none to hand them to.
@@ -34,18 +32,9 @@ int usage(int status) {
 DesktopMainFunction loadDesktop() {
     using namespace zarvo::linux_;
     QString errors;
-    for (const QString& path : ProgramLocation::desktopModuleCandidates()) {
-        if (!QFileInfo::exists(path)) continue;
-        // Global symbols stay inside the module: it carries its own copy of what this program links.
-        void* module = dlopen(path.toLocal8Bit().constData(), RTLD_NOW | RTLD_LOCAL);
-        if (!module) {
-            errors += QLatin1String("\n  ") + QString::fromLocal8Bit(dlerror());
-            continue;
-        }
-        if (auto entry = reinterpret_cast<DesktopMainFunction>(dlsym(module, kDesktopMainSymbol)))
-            return entry;
-        errors += QLatin1String("\n  ") + path + QLatin1String(": no entry point");
-    }
+    if (void* entry = ProgramLocation::moduleEntry(ProgramLocation::desktopModuleCandidates(),
+                                                   kDesktopMainSymbol, &errors))
+        return reinterpret_cast<DesktopMainFunction>(entry);
     logLine(QStringLiteral("zarvo: the desktop part of Zarvo cannot be loaded; reinstall Zarvo") +
             (errors.isEmpty()
                  ? QStringLiteral(" (looked for ") +

@@ -9,11 +9,9 @@
 #include "platform/linux/ProgramLocation.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QTextStream>
 #include <cstdio>
 #include <cstdlib>
-#include <dlfcn.h>
 
 // This program links QtCore only, so that a query starts in a few milliseconds. The commands that need
 // the desktop (the clipboard, opening, GIO's handlers, the running application's socket) are run by
@@ -25,23 +23,12 @@ using namespace zarvo;
 
 // The module's entry point of that name; none (with a message) when the module cannot be loaded.
 void* moduleSymbol(const char* name) {
-    static void* module = nullptr;
+    const QStringList candidates = linux_::ProgramLocation::cliDesktopModuleCandidates();
     QString errors;
-    for (const QString& path : linux_::ProgramLocation::cliDesktopModuleCandidates()) {
-        if (module) break;
-        if (!QFileInfo::exists(path)) continue;
-        // Its symbols stay inside it: it carries its own copy of what this program links.
-        module = dlopen(path.toLocal8Bit().constData(), RTLD_NOW | RTLD_LOCAL);
-        if (!module) errors += QLatin1String("\n  ") + QString::fromLocal8Bit(dlerror());
-    }
-    if (void* symbol = module ? dlsym(module, name) : nullptr) return symbol;
-    const QString detail =
-        module ? QStringLiteral(": it has no entry point ") + QLatin1String(name)
-        : errors.isEmpty()
-            ? QStringLiteral(" (looked for ") +
-                  linux_::ProgramLocation::cliDesktopModuleCandidates().join(QLatin1String(", ")) +
-                  QLatin1Char(')')
-            : errors;
+    if (void* symbol = linux_::ProgramLocation::moduleEntry(candidates, name, &errors)) return symbol;
+    const QString detail = errors.isEmpty() ? QStringLiteral(" (looked for ") +
+                                                  candidates.join(QLatin1String(", ")) + QLatin1Char(')')
+                                            : errors;
     std::fprintf(stderr, "zarvo-cli: the desktop part of Zarvo cannot be loaded; reinstall Zarvo%s\n",
                  detail.toLocal8Bit().constData());
     return nullptr;

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <dlfcn.h>
 
 namespace zarvo::linux_::ProgramLocation {
 
@@ -39,6 +40,21 @@ QStringList desktopModuleCandidates() {
 
 QStringList cliDesktopModuleCandidates() {
     return candidates(kCliModuleName);
+}
+
+void* moduleEntry(const QStringList& candidates, const char* symbol, QString* errors) {
+    for (const QString& path : candidates) {
+        if (!QFileInfo::exists(path)) continue;
+        // Global symbols stay inside the module: it carries its own copy of what the program links.
+        void* module = dlopen(path.toLocal8Bit().constData(), RTLD_NOW | RTLD_LOCAL);
+        if (!module) {
+            *errors += QLatin1String("\n  ") + QString::fromLocal8Bit(dlerror());
+            continue;
+        }
+        if (void* entry = dlsym(module, symbol)) return entry;
+        *errors += QLatin1String("\n  ") + path + QLatin1String(": no entry point");
+    }
+    return nullptr;
 }
 
 } // namespace zarvo::linux_::ProgramLocation
