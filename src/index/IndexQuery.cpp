@@ -14,6 +14,10 @@ namespace zarvo::index {
 
 namespace {
 
+using SnapshotFormat::addGrams;
+using SnapshotFormat::kGramBits;
+using SnapshotFormat::kGramBlockRecords;
+
 constexpr qint64 kScopeCrawlLimitForQueries = 500000;
 constexpr size_t kChunk = 1 << 16; // records scanned per read lock, between cancellation checks
 // A snapshot in ranking order starts with small chunks: a query for the newest matches usually has
@@ -334,9 +338,19 @@ void FileIndex::runPass(const std::vector<QueryRequest>& requests,
         // What the scan stops at; narrowed when the plans it served for are satisfied.
         QByteArray scanLiteral = literal, scanSubsequence = subsequence;
         QByteArray letters; // the distinct bytes of the subsequence (eight at most: only the prefilter)
+        std::vector<quint32> literalGrams; // the gram bits of every block holding the literal
+        std::vector<quint64> gramBlocks;   // the blocks in all their rows (taken when first needed)
         auto setCandidates = [&](const QByteArray& l, const QByteArray& sub) {
             scanLiteral = l;
             scanSubsequence = sub;
+            literalGrams.clear();
+            gramBlocks.clear();
+            if (scanLiteral.size() >= 2) {
+                unsigned char bits[kGramBits / 8] = {};
+                addGrams(bits, scanLiteral.constData(), size_t(scanLiteral.size()));
+                for (quint32 b = 0; b < kGramBits; ++b)
+                    if (bits[b >> 3] & (1u << (b & 7))) literalGrams.push_back(b);
+            }
             letters.clear();
             for (char c : scanSubsequence)
                 if (c != '\0' && !letters.contains(c) && letters.size() < 8) letters += c;
@@ -512,53 +526,80 @@ void FileIndex::runPass(const std::vector<QueryRequest>& requests,
             if (restCannotRank(start)) break;
             const size_t end = std::min(recCount, start + chunk);
             if (scanLiteral.size() >= 2 || scanSubsequence.size() >= 2) {
-                // Find candidates across the whole chunk (the longest required piece, or the first name
-                // holding the subsequence), then test only the names they land in. Offsets are clamped:
-                // a mapped file is not trusted to be sorted.
-                const char* base = t.folded;
-                auto offsetOf = [&](size_t rec) {
-                    return std::min<quint64>(t.records[rec].off, t.foldedSize);
-                };
-                auto nextCandidate = [&](size_t pos, size_t to) -> size_t {
-                    if (scanLiteral.size() >= 2) {
-                        const char* hit = findBytes(base + pos, to - pos, scanLiteral.constData(),
-                                                    size_t(scanLiteral.size()));
-                        return hit ? size_t(hit - base) : to;
-                    }
-                    return findNameHolding(base, pos, to, letters.constData(), size_t(letters.size()));
-                };
-                const size_t to = end < recCount ? offsetOf(end) : size_t(t.foldedSize);
-                size_t pos = offsetOf(start);
-                size_t rec = start;
-                while (pos < to) {
-                    const size_t hit = nextCandidate(pos, to);
-                    if (hit >= to) break;
-                    const auto off = quint32(hit);
-                    // Hits come in order and usually a few names apart: gallop from the last one, then
-                    // bisect the last stride.
-                    size_t probe = rec, stride = 1;
-                    while (probe + stride < end && t.records[probe + stride].off <= off) {
-                        probe += stride;
-                        stride *= 2;
-                    }
-                    if (stride > 1 && probe + 1 < end) {
-                        const size_t limit = std::min(end, probe + stride);
-                        auto it = std::upper_bound(t.records + probe + 1, t.records + limit, off,
-                                                   [](quint32 o, const FoldRecord& r) { return o < r.off; });
-                        probe = size_t(it - t.records) - 1;
-                    }
-                    rec = probe;
-                    test(rec);
-                    ++rec;
-                    if (settled) {
-                        settled = false;
-                        if (restCannotRank(rec)) {
-                            rested = true;
-                            break;
+                // Find candidates across a span of records (the longest required piece, or the first
+                // name holding the subsequence), then test only the names they land in. Offsets are
+                // clamped: a mapped file is not trusted to be sorted. True when the rest cannot rank.
+                auto scanSpan = [&](size_t from, size_t spanEnd) {
+                    const char* base = t.folded;
+                    auto offsetOf = [&](size_t rec) {
+                        return std::min<quint64>(t.records[rec].off, t.foldedSize);
+                    };
+                    auto nextCandidate = [&](size_t pos, size_t to) -> size_t {
+                        if (scanLiteral.size() >= 2) {
+                            const char* hit = findBytes(base + pos, to - pos, scanLiteral.constData(),
+                                                        size_t(scanLiteral.size()));
+                            return hit ? size_t(hit - base) : to;
                         }
+                        return findNameHolding(base, pos, to, letters.constData(), size_t(letters.size()));
+                    };
+                    const size_t to = spanEnd < recCount ? offsetOf(spanEnd) : size_t(t.foldedSize);
+                    size_t pos = offsetOf(from);
+                    size_t rec = from;
+                    while (pos < to) {
+                        const size_t hit = nextCandidate(pos, to);
+                        if (hit >= to) break;
+                        const auto off = quint32(hit);
+                        // Hits come in order and usually a few names apart: gallop from the last one,
+                        // then bisect the last stride.
+                        size_t probe = rec, stride = 1;
+                        while (probe + stride < spanEnd && t.records[probe + stride].off <= off) {
+                            probe += stride;
+                            stride *= 2;
+                        }
+                        if (stride > 1 && probe + 1 < spanEnd) {
+                            const size_t limit = std::min(spanEnd, probe + stride);
+                            auto it =
+                                std::upper_bound(t.records + probe + 1, t.records + limit, off,
+                                                 [](quint32 o, const FoldRecord& r) { return o < r.off; });
+                            probe = size_t(it - t.records) - 1;
+                        }
+                        rec = probe;
+                        test(rec);
+                        ++rec;
+                        if (settled) {
+                            settled = false;
+                            if (restCannotRank(rec)) return true;
+                        }
+                        if (rec >= spanEnd) break;
+                        pos = std::max<size_t>(offsetOf(rec), off + 1);
                     }
-                    if (rec >= end) break;
-                    pos = std::max<size_t>(offsetOf(rec), off + 1);
+                    return false;
+                };
+                if (t.grams && !literalGrams.empty()) {
+                    // Only the blocks whose names may hold the literal, in runs of adjacent ones.
+                    if (gramBlocks.empty()) {
+                        gramBlocks.assign(t.grams + literalGrams[0] * t.gramWords,
+                                          t.grams + (literalGrams[0] + 1) * t.gramWords);
+                        for (const quint32 b : literalGrams)
+                            for (quint64 w = 0; w < t.gramWords; ++w)
+                                gramBlocks[w] &= t.grams[b * t.gramWords + w];
+                    }
+                    auto mayHold = [&](size_t block) {
+                        return block / 64 >= gramBlocks.size() ||
+                               (gramBlocks[block / 64] >> (block % 64)) & 1;
+                    };
+                    for (size_t from = start; from < end && !rested;) {
+                        size_t block = from / kGramBlockRecords;
+                        while (from < end && !mayHold(block))
+                            from = ++block * kGramBlockRecords;
+                        size_t spanEnd = from;
+                        while (spanEnd < end && mayHold(block))
+                            spanEnd = std::min(end, ++block * kGramBlockRecords);
+                        if (from < spanEnd) rested = scanSpan(from, spanEnd);
+                        from = spanEnd;
+                    }
+                } else {
+                    rested = scanSpan(start, end);
                 }
             } else {
                 for (size_t rec = start; rec < end; ++rec) {

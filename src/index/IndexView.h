@@ -28,6 +28,10 @@ struct IndexView {
     quint64 recordCount = 0;
     // A RecordKey per record: a snapshot in ranking order only.
     const RecordKey* recordKeys = nullptr;
+    // Which blocks of records may hold a piece of a name (SnapshotFormat::kGramBits rows of gramWords
+    // words); null before the format had them.
+    const quint64* grams = nullptr;
+    quint64 gramWords = 0;
     const QHash<quint32, QVarLengthArray<quint32, 2>>* extraChildren = nullptr;
     const QHash<quint32, quint32>* lastUsed = nullptr;
     // Snapshot type ids → this process's ids; null when the entries hold this process's ids.

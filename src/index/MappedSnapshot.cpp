@@ -13,8 +13,6 @@ namespace zarvo::index {
 
 using namespace SnapshotFormat;
 
-namespace {} // namespace
-
 std::unique_ptr<MappedSnapshot> MappedSnapshot::open(const QString& path, const QString& fingerprint,
                                                      QString* error) {
     auto fail = [error](const QString& why) {
@@ -30,7 +28,7 @@ std::unique_ptr<MappedSnapshot> MappedSnapshot::open(const QString& path, const 
         return fail(why);
     }
     const auto size = quint64(st.st_size);
-    if (size < sizeof(HeaderV2) + sizeof(Trailer)) {
+    if (size < headerSize(kVersion2) + sizeof(Trailer)) {
         ::close(fd);
         return fail(QStringLiteral("snapshot is truncated"));
     }
@@ -93,6 +91,10 @@ std::unique_ptr<MappedSnapshot> MappedSnapshot::open(const QString& path, const 
     v.recordCount = h.sections[Records].size / sizeof(FoldRecord);
     if (s->m_newestFirst)
         v.recordKeys = reinterpret_cast<const RecordKey*>(s->m_base + h.sections[Keys].offset);
+    if (h.sections[Grams].size > 0) {
+        v.grams = reinterpret_cast<const quint64*>(s->m_base + h.sections[Grams].offset);
+        v.gramWords = gramRowWords(v.recordCount);
+    }
     v.extraChildren = &s->m_extraChildren;
     v.lastUsed = &s->m_lastUsed;
     // Names are read only to spell out the paths of results: a page each, never their neighbours.
@@ -178,6 +180,7 @@ bool MappedSnapshot::copyInto(IndexTable& out, QString* error) const {
     copy(Extras, nullptr);
     copy(LastUsed, nullptr);
     copy(Keys, nullptr);
+    copy(Grams, nullptr);
     if (hash.value() != h.bodyHash) {
         if (error) *error = QStringLiteral("snapshot checksum mismatch");
         return false;

@@ -167,7 +167,6 @@ bool save(const IndexTable& table, const QString& path, const QString& fingerpri
     Header h{};
     std::memcpy(h.magic, kMagic, sizeof kMagic);
     h.version = kVersion;
-    h.headerSize = sizeof(Header);
     h.entrySize = sizeof(Entry);
     h.byteOrder = kByteOrder;
     h.created = QDateTime::currentSecsSinceEpoch();
@@ -177,8 +176,8 @@ bool save(const IndexTable& table, const QString& path, const QString& fingerpri
     h.typeCount = quint32(maxId) + 1;
 
     Writer w(fd);
-    const Header blank{};
-    w.put(&blank, sizeof blank); // written for real once the sections are known
+    const QByteArray blank(qsizetype(headerSize(kVersion)), '\0');
+    w.put(blank.constData(), size_t(blank.size())); // written for real once the sections are known
     h.sections[Fingerprint] = w.section(fp.constData(), size_t(fp.size()));
     h.sections[Types] = w.section(types.constData(), size_t(types.size()));
     // The folded names are rewritten newest first (names no entry uses any more are left out), so the
@@ -208,12 +207,27 @@ bool save(const IndexTable& table, const QString& path, const QString& fingerpri
     }
     h.sections[Entries] = w.end();
     h.sections[Names] = w.section(table.names.constData(), size_t(table.names.size()));
+    // Each block's grams are gathered in a small bitmap, then spread over the rows.
+    const quint64 gramWords = gramRowWords(order.size());
+    std::vector<quint64> grams(size_t(gramWords) * kGramBits);
+    unsigned char blockBits[kGramBits / 8];
+    auto spreadBlock = [&](size_t block) {
+        for (quint32 byte = 0; byte < kGramBits / 8; ++byte)
+            for (unsigned bits = blockBits[byte]; bits; bits &= bits - 1) {
+                const quint32 b = byte * 8 + quint32(__builtin_ctz(bits));
+                grams[b * gramWords + block / 64] |= quint64(1) << (block % 64);
+            }
+    };
     w.begin();
     {
         Pieces folded(w);
-        for (const quint32 i : order) {
-            const char* name = foldedOf(i);
-            folded.add(name, std::strlen(name) + 1);
+        for (size_t r = 0; r < order.size(); ++r) {
+            if (r % kGramBlockRecords == 0) std::memset(blockBits, 0, sizeof blockBits);
+            const char* name = foldedOf(order[r]);
+            const size_t length = std::strlen(name);
+            folded.add(name, length + 1);
+            addGrams(blockBits, name, length);
+            if ((r + 1) % kGramBlockRecords == 0 || r + 1 == order.size()) spreadBlock(r / kGramBlockRecords);
         }
     }
     h.sections[Folded] = w.end();
@@ -238,14 +252,15 @@ bool save(const IndexTable& table, const QString& path, const QString& fingerpri
         }
     }
     h.sections[Keys] = w.end();
+    h.sections[Grams] = w.section(grams.data(), grams.size() * sizeof(quint64));
     h.bodyHash = w.hash();
     Trailer trailer{};
     std::memcpy(trailer.magic, kEndMagic, sizeof kEndMagic);
     trailer.nonce = h.nonce;
     w.put(&trailer, sizeof trailer);
     h.fileSize = w.offset();
-    h.headerHash = headerHash(h);
-    bool written = w.ok() && ::pwrite(fd, &h, sizeof h, 0) == ssize_t(sizeof h);
+    const QByteArray head = encodeHeader(h);
+    bool written = w.ok() && ::pwrite(fd, head.constData(), size_t(head.size()), 0) == ssize_t(head.size());
     why = w.ok() ? systemError() : w.error();
     if (::close(fd) != 0 && written) {
         written = false;

@@ -58,10 +58,46 @@ quint64 Hash::value() const {
     return h ^ m_total;
 }
 
+namespace {
+
+constexpr quint64 kSectionsAt = offsetof(Header, sections);
+
+bool knownVersion(quint32 version) {
+    return version >= kVersion2 && version <= kVersion;
+}
+
+// Each version added one section at the end of the list.
+size_t sectionsIn(quint32 version) {
+    return size_t(kSectionCount) - size_t(kVersion - version);
+}
+
+// The header's bytes in its version's layout, up to its hash.
+QByteArray hashedBytes(const Header& h) {
+    QByteArray bytes(reinterpret_cast<const char*>(&h), qsizetype(kSectionsAt));
+    bytes.append(reinterpret_cast<const char*>(h.sections), qsizetype(sectionsIn(h.version) * sizeof(Range)));
+    return bytes;
+}
+
+} // namespace
+
+quint64 headerSize(quint32 version) {
+    return kSectionsAt + sectionsIn(version) * sizeof(Range) + sizeof(quint64);
+}
+
 quint64 headerHash(const Header& h) {
+    if (!knownVersion(h.version)) return 0;
+    const QByteArray bytes = hashedBytes(h);
     Hash hash;
-    hash.add(&h, offsetof(Header, headerHash));
+    hash.add(bytes.constData(), size_t(bytes.size()));
     return hash.value();
+}
+
+QByteArray encodeHeader(Header h) {
+    h.headerSize = quint32(headerSize(h.version));
+    h.headerHash = headerHash(h);
+    QByteArray bytes = hashedBytes(h);
+    bytes.append(reinterpret_cast<const char*>(&h.headerHash), sizeof h.headerHash);
+    return bytes;
 }
 
 bool readHeader(const char* data, quint64 fileSize, Header* out, QString* why) {
@@ -69,52 +105,47 @@ bool readHeader(const char* data, quint64 fileSize, Header* out, QString* why) {
         if (why) *why = QString::fromLatin1(text);
         return false;
     };
-    if (fileSize < sizeof(HeaderV2) + sizeof(Trailer) || std::memcmp(data, kMagic, sizeof kMagic) != 0)
+    if (fileSize < headerSize(kVersion2) + sizeof(Trailer) || std::memcmp(data, kMagic, sizeof kMagic) != 0)
         return fail("not an index snapshot");
     quint32 version;
     std::memcpy(&version, data + sizeof kMagic, sizeof version);
+    if (!knownVersion(version)) return fail("snapshot of another version");
+    const quint64 headerBytes = headerSize(version);
+    if (fileSize < headerBytes + sizeof(Trailer)) return fail("snapshot is truncated");
     Header& h = *out;
-    quint64 headerBytes = sizeof(Header);
-    if (version == kVersion2) {
-        HeaderV2 old;
-        std::memcpy(&old, data, sizeof old);
-        Hash hash;
-        hash.add(&old, offsetof(HeaderV2, headerHash));
-        if (old.headerSize != sizeof old || hash.value() != old.headerHash)
-            return fail("snapshot header is corrupt");
-        h = Header{};
-        std::memcpy(&h, &old, offsetof(HeaderV2, sections));
-        h.flags = 0; // reserved then, always zero
-        std::memcpy(h.sections, old.sections, sizeof old.sections);
-        const Range& last = old.sections[LastUsed];
-        h.sections[Keys] = {last.offset + last.size, 0};
-        headerBytes = sizeof old;
-    } else {
-        if (fileSize < sizeof(Header) + sizeof(Trailer)) return fail("snapshot is truncated");
-        std::memcpy(&h, data, sizeof h);
-        if (h.version != kVersion || h.headerSize != sizeof(Header))
-            return fail("snapshot of another version");
-        if (headerHash(h) != h.headerHash) return fail("snapshot header is corrupt");
-    }
+    h = Header{};
+    const size_t listed = sectionsIn(version);
+    std::memcpy(&h, data, kSectionsAt);
+    std::memcpy(h.sections, data + kSectionsAt, listed * sizeof(Range));
+    std::memcpy(&h.headerHash, data + headerBytes - sizeof h.headerHash, sizeof h.headerHash);
+    if (h.headerSize != headerBytes) return fail("snapshot of another version");
+    if (headerHash(h) != h.headerHash) return fail("snapshot header is corrupt");
+    if (version == kVersion2) h.flags = 0; // reserved then, always zero
     if (h.entrySize != sizeof(Entry) || h.byteOrder != kByteOrder) return fail("snapshot of another version");
     if (h.fileSize != fileSize || fileSize > kMaxFileSize) return fail("snapshot is truncated or oversized");
     const quint64 bodyEnd = fileSize - sizeof(Trailer);
     quint64 previousEnd = headerBytes;
-    for (const Range& r : h.sections) {
+    for (size_t k = 0; k < listed; ++k) {
+        const Range& r = h.sections[k];
         // In order, inside the body, aligned: the arrays are used in place.
         if (r.offset % 8 != 0 || r.offset < previousEnd || r.offset > bodyEnd || r.size > bodyEnd - r.offset)
             return fail("snapshot sections are out of bounds");
         previousEnd = r.offset + r.size;
     }
+    for (size_t k = listed; k < size_t(kSectionCount); ++k)
+        h.sections[k] = {previousEnd, 0}; // a section the version did not have: empty
     const auto& s = h.sections;
     if (h.entryCount >= kNoEntry || s[Entries].size != quint64(h.entryCount) * sizeof(Entry) ||
         h.deletedCount > h.entryCount)
         return fail("snapshot entry count is wrong");
     if (s[Records].size % sizeof(FoldRecord) != 0 || s[Extras].size % 8 != 0 || s[LastUsed].size % 8 != 0)
         return fail("snapshot array sizes are wrong");
-    // Keys come with the ranking order, one per record.
+    // Keys come with the ranking order, one per record; so do the grams (a bitmap per block of
+    // records) from the version that added them.
     const bool keyed = h.flags & kFoldedNewestFirst;
-    if (s[Keys].size != (keyed ? s[Records].size / sizeof(FoldRecord) * sizeof(RecordKey) : 0))
+    const quint64 records = s[Records].size / sizeof(FoldRecord);
+    if (s[Keys].size != (keyed ? records * sizeof(RecordKey) : 0) ||
+        s[Grams].size != (keyed && version >= 4 ? gramRowWords(records) * kGramBits * 8 : 0))
         return fail("snapshot array sizes are wrong");
     // Offsets into the name buffers are 32 bits wide.
     if (s[Names].size > 0xffffffffull || s[Folded].size > 0xffffffffull || h.typeCount > 0x10000 ||

@@ -19,9 +19,11 @@ namespace zarvo::index::SnapshotFormat {
 
 inline constexpr char kMagic[8] = {'Z', 'R', 'V', 'O', 'I', 'D', 'X', '\n'};
 inline constexpr char kEndMagic[8] = {'Z', 'R', 'V', 'O', 'E', 'N', 'D', '\n'};
-inline constexpr quint32 kVersion = 3;
-// The version before had no Keys section; its files are still read (never cut short, see below).
+inline constexpr quint32 kVersion = 4;
+// The versions before are still read: 2 (no Keys section, never cut short, see below) and 3 (no Grams
+// section: every name is read). Each added one section at the end of the header's list.
 inline constexpr quint32 kVersion2 = 2;
+inline constexpr quint32 kVersion3 = 3;
 inline constexpr quint32 kByteOrder = 0x01020304;
 
 enum Section : int {
@@ -34,6 +36,7 @@ enum Section : int {
     Extras,
     LastUsed,
     Keys,
+    Grams,
     kSectionCount
 };
 
@@ -60,29 +63,48 @@ struct Header {
     quint64 headerHash; // over every byte above
 };
 
-// The header of the version before: the same fields, one section fewer.
-struct HeaderV2 {
-    char magic[8];
-    quint32 version;
-    quint32 headerSize;
-    quint32 entrySize;
-    quint32 byteOrder;
-    qint64 created;
-    quint64 fileSize;
-    quint64 nonce;
-    quint64 bodyHash;
-    quint32 entryCount;
-    quint32 deletedCount;
-    quint32 typeCount;
-    quint32 reserved;
-    Range sections[kSectionCount - 1];
-    quint64 headerHash;
-};
-
 // The folded names and their records are in ranking order (newest modification first, ties in entry
 // order, deleted entries last) and the Keys section holds a RecordKey per record, so a scan that wants
 // the newest matches reads in order and stops early. Files without it are read the same, to the end.
 inline constexpr quint32 kFoldedNewestFirst = 1;
+
+// With that order, the Grams section tells which blocks of kGramBlockRecords records may hold a
+// piece of a name: a name sets a bit (of kGramBits) for every pair and every triple of adjacent bytes
+// in it, and the section keeps a row per bit, a bitset over the blocks (64 to a word). A name holding
+// a literal holds its pairs and triples, so only the blocks in every row of the literal's bits can
+// hold it: a search for a rare piece reads a few rows and a few blocks rather than every name.
+inline constexpr quint32 kGramBlockRecords = 512;
+inline constexpr quint32 kGramBits = 8192;
+
+// The words of a row, for a snapshot of `records` records.
+inline quint64 gramRowWords(quint64 records) {
+    const quint64 blocks = (records + kGramBlockRecords - 1) / kGramBlockRecords;
+    return (blocks + 63) / 64;
+}
+
+inline quint32 gramBit(quint32 gram) {
+    // Two rounds of multiply and shift: one alone leaves the close-together codes of short grams
+    // in clusters, and those blocks then seem to hold pieces they do not.
+    quint64 v = gram * 0x9e3779b97f4a7c15ull;
+    v ^= v >> 29;
+    v *= 0xbf58476d1ce4e5b9ull;
+    return quint32(v >> 51); // 13 bits: kGramBits
+}
+// The bits of every pair and triple of name[0, n), set in `bits` (kGramBits / 8 bytes).
+inline void addGrams(unsigned char* bits, const char* name, size_t n) {
+    quint32 window = 0;
+    for (size_t i = 0; i < n; ++i) {
+        window = (window << 8) | quint8(name[i]);
+        if (i >= 1) {
+            const quint32 b = gramBit(0x20000u | (window & 0xffffu));
+            bits[b >> 3] |= quint8(1u << (b & 7));
+        }
+        if (i >= 2) {
+            const quint32 b = gramBit(0x3000000u | (window & 0xffffffu));
+            bits[b >> 3] |= quint8(1u << (b & 7));
+        }
+    }
+}
 
 struct Trailer {
     char magic[8];
@@ -106,9 +128,15 @@ private:
     quint64 m_total = 0;
 };
 
+// The header's size in a version: the sections it lists, then its hash.
+quint64 headerSize(quint32 version);
 quint64 headerHash(const Header& h);
-// Reads the header at the start of `data`, a whole file of `fileSize` bytes, in this version or the
-// one before (given as this version's, without keys), and checks that it describes a well-formed file.
+// The bytes of `h` as its version lays them out (earlier versions list fewer sections), with
+// headerSize and headerHash set.
+QByteArray encodeHeader(Header h);
+// Reads the header at the start of `data`, a whole file of `fileSize` bytes, in this version or one
+// before (given as this version's, the sections it lacks empty), and checks that it describes a
+// well-formed file.
 bool readHeader(const char* data, quint64 fileSize, Header* h, QString* why);
 
 // The snapshot must be this user's, readable by nobody else: an open snapshot (or its folder) with

@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -24,18 +25,26 @@ void require(bool holds) {
     if (!holds) std::abort();
 }
 
+// Hashes, size and trailer made to match, in the layout of the version the bytes claim.
 void makeConsistent(QByteArray& bytes) {
-    if (size_t(bytes.size()) < sizeof(Format::Header) + sizeof(Format::Trailer)) return;
-    Format::Header h;
-    std::memcpy(&h, bytes.constData(), sizeof h);
+    if (bytes.size() < 12) return;
+    quint32 version;
+    std::memcpy(&version, bytes.constData() + 8, 4);
+    if (version < Format::kVersion2 || version > Format::kVersion) return;
+    const quint64 headerSize = Format::headerSize(version);
+    if (quint64(bytes.size()) < headerSize + sizeof(Format::Trailer)) return;
+    constexpr size_t sectionsAt = offsetof(Format::Header, sections);
+    Format::Header h{};
+    std::memcpy(&h, bytes.constData(), sectionsAt);
+    std::memcpy(h.sections, bytes.constData() + sectionsAt, size_t(headerSize) - sectionsAt - 8);
     h.fileSize = quint64(bytes.size());
     Format::Hash body;
     for (const auto& r : h.sections)
         if (r.offset <= h.fileSize && r.size <= h.fileSize - r.offset)
             body.add(bytes.constData() + r.offset, r.size);
     h.bodyHash = body.value();
-    h.headerHash = Format::headerHash(h);
-    std::memcpy(bytes.data(), &h, sizeof h);
+    const QByteArray head = Format::encodeHeader(h);
+    std::memcpy(bytes.data(), head.constData(), size_t(head.size()));
     std::memcpy(bytes.data() + bytes.size() - 8, &h.nonce, 8);
 }
 
@@ -50,6 +59,9 @@ void walk(const IndexView& v) {
     if (v.recordKeys)
         for (quint64 r = 0; r < v.recordCount; ++r)
             total += (v.recordKeys[r].mtime & 1) + (v.recordType(r) & 1);
+    if (v.grams)
+        for (quint64 w = 0; w < v.gramWords * Format::kGramBits; ++w)
+            total += v.grams[w] & 1;
     for (quint32 i = 0; i < v.entryCount && i < 4096; ++i) {
         total += size_t(v.pathBytes(i).size()) + size_t(v.foldedName(i).size()) + v.children(i).size();
         total += v.lastUsedOrModified(i) & 1;
