@@ -29,6 +29,8 @@ constexpr int kSpelledPerRelease = 32; // paths spelled out of a mapped snapshot
 struct Hit {
     quint32 key;
     quint32 entry;
+    quint32 record = kNoRecord; // in a snapshot in ranking order: where its path can be read whole
+    static constexpr quint32 kNoRecord = 0xffffffffu;
     // Newest first; equal times keep crawl order.
     bool operator<(const Hit& o) const { return key != o.key ? key > o.key : entry < o.entry; }
 };
@@ -290,11 +292,12 @@ void FileIndex::runPass(const std::vector<QueryRequest>& requests,
                   [](const auto& a, const auto& b) { return a.first < b.first; });
         QStringList paths;
         paths.reserve(qsizetype(sorted.size()));
-        // Every folder of a path costs a page of entries and one of names, far apart: a mapped
-        // snapshot gives them back every few paths, so spelling out 300 paths never holds thousands.
-        for (const Source& s : sources)
-            if (s.mapped && !s.table) s.mapped->expectScatteredReads(true);
+        // A mapped snapshot's records name their folder's path. Without (an older file), every
+        // folder of a path costs a page of entries and one of names, far apart: the snapshot then
+        // gives them back every few paths, so spelling out 300 paths never holds thousands.
         int spelled = 0;
+        std::vector<char> scattered(sources.size(), 0);
+        QByteArray bytes;
         for (const auto& [hit, source] : sorted) {
             const Source& s = sources[source];
             QReadLocker lock(s.live ? &m_lock : nullptr);
@@ -302,18 +305,25 @@ void FileIndex::runPass(const std::vector<QueryRequest>& requests,
                 paths << s.view().path(hit.entry);
                 continue;
             }
+            const IndexView v = s.view();
+            if (hit.record != Hit::kNoRecord && v.recordPath(hit.record, &bytes)) {
+                paths << QString::fromUtf8(bytes);
+                continue;
+            }
             auto& known = spelledOut[source];
             if (const auto it = known.constFind(hit.entry); it != known.constEnd()) {
                 paths << QString::fromUtf8(*it);
                 continue;
             }
-            paths << QString::fromUtf8(s.view().pathBytes(hit.entry, known));
+            if (!scattered[source]) s.mapped->expectScatteredReads(true);
+            scattered[source] = 1;
+            paths << QString::fromUtf8(v.pathBytes(hit.entry, known));
             if (++spelled % kSpelledPerRelease == 0) s.mapped->releaseScatteredReads();
         }
-        for (const Source& s : sources)
-            if (s.mapped && !s.table) {
-                s.mapped->releaseScatteredReads();
-                s.mapped->expectScatteredReads(false); // the scan goes on
+        for (size_t k = 0; k < sources.size(); ++k)
+            if (scattered[k]) {
+                sources[k].mapped->releaseScatteredReads();
+                sources[k].mapped->expectScatteredReads(false); // the scan goes on
             }
         return paths;
     };
@@ -426,7 +436,8 @@ void FileIndex::runPass(const std::vector<QueryRequest>& requests,
                 if (mtime < since) continue;
                 if (!scoped(entry)) continue;
                 // A keyed record has no last-used time (those were tested first, by entry).
-                const Hit hit{byLastUsed && !keyed ? t.lastUsedOrModified(entry) : mtime, entry};
+                const Hit hit{byLastUsed && !keyed ? t.lastUsedOrModified(entry) : mtime, entry,
+                              keyed && rec < Hit::kNoRecord ? quint32(rec) : Hit::kNoRecord};
                 for (size_t k = 0; k < plans.size(); ++k)
                     if (pending[i].plans & (quint64(1) << k)) push(plans[k], hit, si);
             }

@@ -76,6 +76,24 @@ QByteArray IndexView::pathBytes(quint32 i, QHash<quint32, QByteArray>& known) co
     return out;
 }
 
+bool IndexView::recordPath(quint64 r, QByteArray* out) const {
+    if (!recordPaths || r >= recordCount) return false;
+    const RecordPath& p = recordPaths[r];
+    if (p.folder >= foldersSize || p.name >= namesSize) return false;
+    const char* folder = folders + p.folder;
+    const char* name = names + p.name;
+    const size_t folderLength = strnlen(folder, size_t(foldersSize - p.folder));
+    const size_t nameLength = strnlen(name, size_t(namesSize - p.name));
+    if (folderLength == 0 || nameLength == 0) return false;
+    const bool slash = folder[folderLength - 1] != '/';
+    QByteArray path(qsizetype(folderLength + slash + nameLength), Qt::Uninitialized);
+    std::memcpy(path.data(), folder, folderLength);
+    if (slash) path[qsizetype(folderLength)] = '/';
+    std::memcpy(path.data() + folderLength + slash, name, nameLength);
+    *out = std::move(path);
+    return true;
+}
+
 std::vector<quint32> IndexView::roots() const {
     std::vector<quint32> out;
     for (quint32 i = 0; i < entryCount; ++i)

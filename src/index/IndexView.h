@@ -13,6 +13,7 @@ namespace zarvo::index {
 struct Entry;
 struct FoldRecord;
 struct RecordKey;
+struct RecordPath;
 
 // A read-only look at a table's arrays: the live table's (valid while its lock is held) or a mapped
 // snapshot's. A mapped file is only checked as far as its header, so every index read through a view
@@ -32,6 +33,10 @@ struct IndexView {
     // words); null before the format had them.
     const quint64* grams = nullptr;
     quint64 gramWords = 0;
+    // A snapshot's folder paths and a RecordPath per record; null before the format had them.
+    const char* folders = nullptr; // NUL-terminated paths, ending in a NUL when not empty
+    quint64 foldersSize = 0;
+    const RecordPath* recordPaths = nullptr;
     const QHash<quint32, QVarLengthArray<quint32, 2>>* extraChildren = nullptr;
     const QHash<quint32, quint32>* lastUsed = nullptr;
     // Snapshot type ids → this process's ids; null when the entries hold this process's ids.
@@ -50,6 +55,9 @@ struct IndexView {
     // does not change).
     QByteArray pathBytes(quint32 i, QHash<quint32, QByteArray>& known) const;
     QString path(quint32 i) const { return QString::fromUtf8(pathBytes(i)); }
+    // Record r's path from its folder's path and its name, as pathBytes spells it; false (and `out`
+    // left alone) where the view has no such paths or the record's are not usable.
+    bool recordPath(quint64 r, QByteArray* out) const;
     // Roots in the order they were added.
     std::vector<quint32> roots() const;
     quint32 child(quint32 dir, QByteArrayView name) const;

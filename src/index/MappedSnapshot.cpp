@@ -52,6 +52,9 @@ std::unique_ptr<MappedSnapshot> MappedSnapshot::open(const QString& path, const 
     if (bytes(Fingerprint) != fingerprint.toUtf8()) return fail(QStringLiteral("snapshot of other folders"));
     const QByteArrayView folded = bytes(Folded);
     if (!folded.isEmpty() && folded.back() != '\0') return fail(QStringLiteral("snapshot names are corrupt"));
+    const QByteArrayView folders = bytes(Folders);
+    if (!folders.isEmpty() && folders.back() != '\0')
+        return fail(QStringLiteral("snapshot paths are corrupt"));
     const QByteArrayView types = bytes(Types);
     if (!types.isEmpty() && types.back() != '\0') return fail(QStringLiteral("snapshot types are corrupt"));
     for (qsizetype at = 0; at < types.size();) {
@@ -94,6 +97,11 @@ std::unique_ptr<MappedSnapshot> MappedSnapshot::open(const QString& path, const 
     if (h.sections[Grams].size > 0) {
         v.grams = reinterpret_cast<const quint64*>(s->m_base + h.sections[Grams].offset);
         v.gramWords = gramRowWords(v.recordCount);
+    }
+    if (h.sections[Spelled].size > 0) {
+        v.folders = folders.data();
+        v.foldersSize = quint64(folders.size());
+        v.recordPaths = reinterpret_cast<const RecordPath*>(s->m_base + h.sections[Spelled].offset);
     }
     v.extraChildren = &s->m_extraChildren;
     v.lastUsed = &s->m_lastUsed;
@@ -181,6 +189,8 @@ bool MappedSnapshot::copyInto(IndexTable& out, QString* error) const {
     copy(LastUsed, nullptr);
     copy(Keys, nullptr);
     copy(Grams, nullptr);
+    copy(Folders, nullptr);
+    copy(Spelled, nullptr);
     if (hash.value() != h.bodyHash) {
         if (error) *error = QStringLiteral("snapshot checksum mismatch");
         return false;

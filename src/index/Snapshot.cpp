@@ -190,7 +190,14 @@ bool save(const IndexTable& table, const QString& path, const QString& fingerpri
         foldOff[i] = quint32(foldedSize);
         foldedSize += std::strlen(foldedOf(i)) + 1;
     }
-    if (foldedSize > 0xffffffffull) {
+    // The names too, so that the newest results' names lie together (see RecordPath).
+    std::vector<quint32> nameOff(table.entries.size());
+    quint64 namesSize = 0;
+    for (const quint32 i : order) {
+        nameOff[i] = quint32(namesSize);
+        namesSize += quint64(table.entries[i].nameLen) + 1;
+    }
+    if (foldedSize > 0xffffffffull || namesSize > 0xffffffffull) {
         ::close(fd);
         ::unlink(temporary.constData());
         return fail(QStringLiteral("too many names for one snapshot"));
@@ -202,11 +209,22 @@ bool save(const IndexTable& table, const QString& path, const QString& fingerpri
         for (size_t i = 0; i < table.entries.size(); ++i) {
             Entry e = table.entries[i];
             e.foldOff = foldOff[i];
+            e.nameOff = nameOff[i];
             entries.add(&e, sizeof e);
         }
     }
     h.sections[Entries] = w.end();
-    h.sections[Names] = w.section(table.names.constData(), size_t(table.names.size()));
+    w.begin();
+    {
+        Pieces names(w);
+        static const char terminator = '\0';
+        for (const quint32 i : order) {
+            const Entry& e = table.entries[i];
+            names.add(table.names.constData() + e.nameOff, e.nameLen);
+            names.add(&terminator, 1);
+        }
+    }
+    h.sections[Names] = w.end();
     // Each block's grams are gathered in a small bitmap, then spread over the rows.
     const quint64 gramWords = gramRowWords(order.size());
     std::vector<quint64> grams(size_t(gramWords) * kGramBits);
@@ -253,6 +271,36 @@ bool save(const IndexTable& table, const QString& path, const QString& fingerpri
     }
     h.sections[Keys] = w.end();
     h.sections[Grams] = w.section(grams.data(), grams.size() * sizeof(quint64));
+    // The path of each folder holding a record, in the order the records first need them: the
+    // newest results' folders lie together. Spelled out as the entries give it, so a path read from
+    // here is the one the entries spell.
+    std::vector<quint32> folderOff(table.entries.size(), kNoFolder);
+    w.begin();
+    {
+        Pieces folders(w);
+        const IndexView v = table.view();
+        quint64 at = 0;
+        for (const quint32 i : order) {
+            const quint32 parent = table.entries[i].parent;
+            if (!v.has(parent) || folderOff[parent] != kNoFolder) continue;
+            const QByteArray path = v.pathBytes(parent);
+            if (path.isEmpty() || at + quint64(path.size()) + 1 >= kNoFolder) continue;
+            folderOff[parent] = quint32(at);
+            folders.add(path.constData(), size_t(path.size()) + 1); // with its terminating NUL
+            at += quint64(path.size()) + 1;
+        }
+    }
+    h.sections[Folders] = w.end();
+    w.begin();
+    {
+        Pieces spelled(w);
+        for (const quint32 i : order) {
+            const quint32 parent = table.entries[i].parent;
+            const RecordPath p{parent < folderOff.size() ? folderOff[parent] : kNoFolder, nameOff[i]};
+            spelled.add(&p, sizeof p);
+        }
+    }
+    h.sections[Spelled] = w.end();
     h.bodyHash = w.hash();
     Trailer trailer{};
     std::memcpy(trailer.magic, kEndMagic, sizeof kEndMagic);

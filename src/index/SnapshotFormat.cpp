@@ -66,9 +66,16 @@ bool knownVersion(quint32 version) {
     return version >= kVersion2 && version <= kVersion;
 }
 
-// Each version added one section at the end of the list.
+// Each version added sections at the end of the list.
 size_t sectionsIn(quint32 version) {
-    return size_t(kSectionCount) - size_t(kVersion - version);
+    switch (version) {
+    case kVersion2:
+        return Keys;
+    case kVersion3:
+        return Grams;
+    default:
+        return kSectionCount;
+    }
 }
 
 // The header's bytes in its version's layout, up to its hash.
@@ -144,12 +151,14 @@ bool readHeader(const char* data, quint64 fileSize, Header* out, QString* why) {
     // records) from the version that added them.
     const bool keyed = h.flags & kFoldedNewestFirst;
     const quint64 records = s[Records].size / sizeof(FoldRecord);
+    const bool current = keyed && version >= 4;
     if (s[Keys].size != (keyed ? records * sizeof(RecordKey) : 0) ||
-        s[Grams].size != (keyed && version >= 4 ? gramRowWords(records) * kGramBits * 8 : 0))
+        s[Grams].size != (current ? gramRowWords(records) * kGramBits * 8 : 0) ||
+        s[Spelled].size != (current ? records * sizeof(RecordPath) : 0))
         return fail("snapshot array sizes are wrong");
     // Offsets into the name buffers are 32 bits wide.
-    if (s[Names].size > 0xffffffffull || s[Folded].size > 0xffffffffull || h.typeCount > 0x10000 ||
-        s[Fingerprint].size > (1u << 20) || s[Types].size > (1u << 24))
+    if (s[Names].size > 0xffffffffull || s[Folded].size > 0xffffffffull || s[Folders].size > 0xffffffffull ||
+        h.typeCount > 0x10000 || s[Fingerprint].size > (1u << 20) || s[Types].size > (1u << 24))
         return fail("snapshot is oversized");
     return true;
 }

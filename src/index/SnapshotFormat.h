@@ -20,8 +20,9 @@ namespace zarvo::index::SnapshotFormat {
 inline constexpr char kMagic[8] = {'Z', 'R', 'V', 'O', 'I', 'D', 'X', '\n'};
 inline constexpr char kEndMagic[8] = {'Z', 'R', 'V', 'O', 'E', 'N', 'D', '\n'};
 inline constexpr quint32 kVersion = 4;
-// The versions before are still read: 2 (no Keys section, never cut short, see below) and 3 (no Grams
-// section: every name is read). Each added one section at the end of the header's list.
+// The versions before are still read: 2 (no Keys section, never cut short, see below) and 3 (no Grams,
+// Folders or Spelled: every name is read, paths are spelled through the entries). Each added sections
+// at the end of the header's list.
 inline constexpr quint32 kVersion2 = 2;
 inline constexpr quint32 kVersion3 = 3;
 inline constexpr quint32 kByteOrder = 0x01020304;
@@ -37,6 +38,8 @@ enum Section : int {
     LastUsed,
     Keys,
     Grams,
+    Folders,
+    Spelled,
     kSectionCount
 };
 
@@ -105,6 +108,12 @@ inline void addGrams(unsigned char* bits, const char* name, size_t n) {
         }
     }
 }
+
+// Spelling out a result's path through its entry and each of its folders' touches a page of entries
+// and one of names per folder, far apart: a few hundred results cost thousands of page faults. So
+// the Folders section holds the path of every folder (NUL-terminated), and the Spelled section a
+// RecordPath per record (ranking order), with the names themselves in ranking order: the newest
+// results' paths are two short reads each, mostly from the same few pages.
 
 struct Trailer {
     char magic[8];

@@ -59,6 +59,9 @@ void walk(const IndexView& v) {
     if (v.recordKeys)
         for (quint64 r = 0; r < v.recordCount; ++r)
             total += (v.recordKeys[r].mtime & 1) + (v.recordType(r) & 1);
+    QByteArray path;
+    for (quint64 r = 0; r < v.recordCount; ++r)
+        if (v.recordPath(r, &path)) total += size_t(path.size());
     if (v.grams)
         for (quint64 w = 0; w < v.gramWords * Format::kGramBits; ++w)
             total += v.grams[w] & 1;

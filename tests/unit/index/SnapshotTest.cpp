@@ -3,6 +3,7 @@
 #include "index/SnapshotFormat.h"
 
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <cstddef>
 #include <cstring>
 #include <future>
@@ -425,6 +426,55 @@ TEST(Snapshot, BlocksThatCannotHoldAPieceAreSkippedWithoutLosingMatches) {
     quartz.namePatterns = {QStringLiteral("*quartz*")};
     quartz.limit = 1000;
     EXPECT_EQ(run(*mapped, quartz).paths.size(), 2);
+}
+
+// The paths a mapped snapshot reads whole (a folder's path, then the name) must be those its entries
+// spell, also for a folder moved elsewhere (listed apart from its new parent's first children), under a
+// root "/" and beside a deleted file.
+TEST(Snapshot, RecordsSpellThePathsTheirEntriesGive) {
+    IndexTable table;
+    auto add = [&](quint32 parent, const char* name, quint16 flags, quint32 mtime) {
+        const bool dir = flags & Entry::Dir;
+        return table.add(parent, name, flags, dir ? ContentTypes::kFolder : ContentTypes::kUnknown, 10,
+                         mtime);
+    };
+    const quint32 slash = add(kNoEntry, "/", Entry::Dir | Entry::Root, 100);
+    const quint32 home = add(kNoEntry, "/home/u", Entry::Dir | Entry::Root, 100);
+    const quint32 etc = add(slash, "etc", Entry::Dir, 200);
+    table.entries[slash].setChildren(etc, 1);
+    table.entries[etc].setChildren(add(etc, "hosts", 0, 300), 1);
+    const quint32 docs = add(home, "docs", Entry::Dir, 210);
+    const quint32 music = add(home, "music", Entry::Dir, 230);
+    table.entries[home].setChildren(docs, 2);
+    const quint32 old = add(docs, "old", Entry::Dir, 220);
+    const quint32 gone = add(docs, "gone.txt", 0, 500);
+    table.entries[docs].setChildren(old, 2);
+    table.extraChildren[old].append(add(old, "letter.txt", 0, 400));
+    table.extraChildren[music].append(add(music, "song \xc3\xa9.mp3", 0, 600));
+    table.rename(old, music, "kept", ContentTypes::kFolder); // still inside the range of docs
+    table.remove(gone);
+
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/cache/index.snapshot");
+    const QString fingerprint = QStringLiteral("roots=/\nexcluded=");
+    ASSERT_TRUE(Snapshot::save(table, path, fingerprint));
+    auto mapped = MappedSnapshot::open(path, fingerprint);
+    ASSERT_TRUE(mapped);
+    const IndexView v = mapped->view();
+    ASSERT_TRUE(v.recordPaths);
+    QStringList spelled;
+    for (quint64 r = 0; r < v.recordCount; ++r) {
+        const quint32 entry = v.records[r].entry;
+        QByteArray bytes;
+        if (entry == kNoEntry || !v.recordPath(r, &bytes)) continue;
+        EXPECT_EQ(bytes, v.pathBytes(entry)) << r;
+        spelled << QString::fromUtf8(bytes);
+    }
+    const QStringList want =
+        QString::fromUtf8("/etc|/etc/hosts|/home/u/docs|/home/u/music|/home/u/music/kept|"
+                          "/home/u/music/kept/letter.txt|/home/u/music/song \xc3\xa9.mp3")
+            .split(QLatin1Char('|'));
+    EXPECT_EQ(sorted(spelled), sorted(want)) << "every live entry but the roots, each once";
 }
 
 TEST(Snapshot, FirstFormatIsReadThenWrittenAnew) {
