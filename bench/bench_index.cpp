@@ -118,7 +118,9 @@ int crawl(const QString& dir, const QString& snapshot) {
     t.start();
     FileIndex index(configFor(dir, snapshot));
     index.rebuild();
+    const qint64 crawled = t.elapsed();
     if (!index.saveSnapshot()) return 1;
+    std::printf("# crawl %lld ms, snapshot written in %lld ms\n", crawled, t.elapsed() - crawled);
     rusage ru{};
     ::getrusage(RUSAGE_SELF, &ru);
     const double cpu = double(ru.ru_utime.tv_sec + ru.ru_stime.tv_sec) * 1000.0 +

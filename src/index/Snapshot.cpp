@@ -95,6 +95,20 @@ std::vector<quint32> newestFirst(const IndexTable& table) {
     return order;
 }
 
+// The records' entries lie anywhere in the table, and so do their names: a pass over them in ranking
+// order asks for each entry some records ahead, and for what the pass reads through it (`ahead`) a
+// few records nearer, rather than waiting on memory at every record.
+template <typename Ahead, typename Visit>
+void inRankingOrder(const IndexTable& table, const std::vector<quint32>& order, Ahead ahead, Visit visit) {
+    constexpr size_t kFar = 16, kNear = 8;
+    const size_t n = order.size();
+    for (size_t r = 0; r < n; ++r) {
+        if (r + kFar < n) __builtin_prefetch(&table.entries[order[r + kFar]]);
+        if (r + kNear < n) __builtin_prefetch(ahead(order[r + kNear]));
+        visit(r, order[r]);
+    }
+}
+
 // Buffers small appends into large writes.
 class Pieces {
 public:
@@ -184,19 +198,15 @@ bool save(const IndexTable& table, const QString& path, const QString& fingerpri
     // entries are written with their new offsets.
     const std::vector<quint32> order = newestFirst(table);
     auto foldedOf = [&](quint32 i) { return table.folded.constData() + table.entries[i].foldOff; };
-    std::vector<quint32> foldOff(table.entries.size());
-    quint64 foldedSize = 0;
-    for (const quint32 i : order) {
+    // The names too, so that the newest results' names lie together (see RecordPath).
+    std::vector<quint32> foldOff(table.entries.size()), nameOff(table.entries.size());
+    quint64 foldedSize = 0, namesSize = 0;
+    inRankingOrder(table, order, foldedOf, [&](size_t, quint32 i) {
         foldOff[i] = quint32(foldedSize);
         foldedSize += std::strlen(foldedOf(i)) + 1;
-    }
-    // The names too, so that the newest results' names lie together (see RecordPath).
-    std::vector<quint32> nameOff(table.entries.size());
-    quint64 namesSize = 0;
-    for (const quint32 i : order) {
         nameOff[i] = quint32(namesSize);
         namesSize += quint64(table.entries[i].nameLen) + 1;
-    }
+    });
     if (foldedSize > 0xffffffffull || namesSize > 0xffffffffull) {
         ::close(fd);
         ::unlink(temporary.constData());
@@ -218,11 +228,11 @@ bool save(const IndexTable& table, const QString& path, const QString& fingerpri
     {
         Pieces names(w);
         static const char terminator = '\0';
-        for (const quint32 i : order) {
-            const Entry& e = table.entries[i];
-            names.add(table.names.constData() + e.nameOff, e.nameLen);
+        auto nameOf = [&](quint32 i) { return table.names.constData() + table.entries[i].nameOff; };
+        inRankingOrder(table, order, nameOf, [&](size_t, quint32 i) {
+            names.add(nameOf(i), table.entries[i].nameLen);
             names.add(&terminator, 1);
-        }
+        });
     }
     h.sections[Names] = w.end();
     // Each block's grams are gathered in a small bitmap, then spread over the rows.
@@ -239,23 +249,25 @@ bool save(const IndexTable& table, const QString& path, const QString& fingerpri
     w.begin();
     {
         Pieces folded(w);
-        for (size_t r = 0; r < order.size(); ++r) {
+        inRankingOrder(table, order, foldedOf, [&](size_t r, quint32 i) {
             if (r % kGramBlockRecords == 0) std::memset(blockBits, 0, sizeof blockBits);
-            const char* name = foldedOf(order[r]);
+            const char* name = foldedOf(i);
             const size_t length = std::strlen(name);
             folded.add(name, length + 1);
             addGrams(blockBits, name, length);
             if ((r + 1) % kGramBlockRecords == 0 || r + 1 == order.size()) spreadBlock(r / kGramBlockRecords);
-        }
+        });
     }
     h.sections[Folded] = w.end();
     w.begin();
     {
         Pieces records(w);
-        for (const quint32 i : order) {
-            const FoldRecord r{foldOff[i], (table.entries[i].flags & Entry::Deleted) ? kNoEntry : i};
-            records.add(&r, sizeof r);
-        }
+        inRankingOrder(
+            table, order, [&](quint32 i) { return &foldOff[i]; },
+            [&](size_t, quint32 i) {
+                const FoldRecord r{foldOff[i], (table.entries[i].flags & Entry::Deleted) ? kNoEntry : i};
+                records.add(&r, sizeof r);
+            });
     }
     h.sections[Records] = w.end();
     h.sections[Extras] = w.section(extras.data(), extras.size() * 4);
@@ -263,11 +275,12 @@ bool save(const IndexTable& table, const QString& path, const QString& fingerpri
     w.begin();
     {
         Pieces keys(w);
-        for (const quint32 i : order) {
+        auto entryOf = [&](quint32 i) { return &table.entries[i]; };
+        inRankingOrder(table, order, entryOf, [&](size_t, quint32 i) {
             const Entry& e = table.entries[i];
             const RecordKey k{e.mtime, e.flags, e.type};
             keys.add(&k, sizeof k);
-        }
+        });
     }
     h.sections[Keys] = w.end();
     h.sections[Grams] = w.section(grams.data(), grams.size() * sizeof(quint64));
@@ -275,30 +288,36 @@ bool save(const IndexTable& table, const QString& path, const QString& fingerpri
     // newest results' folders lie together. Spelled out as the entries give it, so a path read from
     // here is the one the entries spell.
     std::vector<quint32> folderOff(table.entries.size(), kNoFolder);
+    auto parentsOffset = [&](quint32 i) {
+        const quint32 parent = table.entries[i].parent;
+        return &folderOff[parent < folderOff.size() ? parent : 0];
+    };
     w.begin();
     {
         Pieces folders(w);
         const IndexView v = table.view();
         quint64 at = 0;
-        for (const quint32 i : order) {
+        inRankingOrder(table, order, parentsOffset, [&](size_t, quint32 i) {
             const quint32 parent = table.entries[i].parent;
-            if (!v.has(parent) || folderOff[parent] != kNoFolder) continue;
+            if (!v.has(parent) || folderOff[parent] != kNoFolder) return;
             const QByteArray path = v.pathBytes(parent);
-            if (path.isEmpty() || at + quint64(path.size()) + 1 >= kNoFolder) continue;
+            if (path.isEmpty() || at + quint64(path.size()) + 1 >= kNoFolder) return;
             folderOff[parent] = quint32(at);
             folders.add(path.constData(), size_t(path.size()) + 1); // with its terminating NUL
             at += quint64(path.size()) + 1;
-        }
+        });
     }
     h.sections[Folders] = w.end();
     w.begin();
     {
         Pieces spelled(w);
-        for (const quint32 i : order) {
-            const quint32 parent = table.entries[i].parent;
-            const RecordPath p{parent < folderOff.size() ? folderOff[parent] : kNoFolder, nameOff[i]};
+        quint32 nameAt = 0; // the names lie in this order
+        inRankingOrder(table, order, parentsOffset, [&](size_t, quint32 i) {
+            const Entry& e = table.entries[i];
+            const RecordPath p{e.parent < folderOff.size() ? folderOff[e.parent] : kNoFolder, nameAt};
+            nameAt += quint32(e.nameLen) + 1;
             spelled.add(&p, sizeof p);
-        }
+        });
     }
     h.sections[Spelled] = w.end();
     h.bodyHash = w.hash();
