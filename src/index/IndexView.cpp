@@ -47,15 +47,19 @@ ContentTypes::TypeId IndexView::recordType(quint64 r) const {
 }
 
 QByteArray IndexView::pathBytes(quint32 i) const {
+    QByteArray out;
+    appendPath(i, out);
+    return out;
+}
+
+void IndexView::appendPath(quint32 i, QByteArray& out) const {
     QVarLengthArray<quint32, 32> chain;
     for (quint32 k = i; has(k) && chain.size() < kMaxDepth; k = entries[k].parent)
         chain.append(k);
-    QByteArray out;
     for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
         if (!out.isEmpty() && !out.endsWith('/')) out.append('/');
         out.append(name(*it));
     }
-    return out;
 }
 
 QByteArray IndexView::pathBytes(quint32 i, QHash<quint32, QByteArray>& known) const {

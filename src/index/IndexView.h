@@ -51,6 +51,8 @@ struct IndexView {
     // The type in record r's key (with recordKeys).
     ContentTypes::TypeId recordType(quint64 r) const;
     QByteArray pathBytes(quint32 i) const;
+    // The same, appended to `out` (empty: the path alone), for a caller reusing one buffer.
+    void appendPath(quint32 i, QByteArray& out) const;
     // The same, spelling each folder once: `known` keeps every path spelled out (for one view that
     // does not change).
     QByteArray pathBytes(quint32 i, QHash<quint32, QByteArray>& known) const;

@@ -200,9 +200,12 @@ bool save(const IndexTable& table, const QString& path, const QString& fingerpri
     auto foldedOf = [&](quint32 i) { return table.folded.constData() + table.entries[i].foldOff; };
     // The names too, so that the newest results' names lie together (see RecordPath).
     std::vector<quint32> foldOff(table.entries.size()), nameOff(table.entries.size());
+    std::vector<quint32> recordOff(order.size()); // foldOff in ranking order, read in that order
     quint64 foldedSize = 0, namesSize = 0;
-    inRankingOrder(table, order, foldedOf, [&](size_t, quint32 i) {
-        foldOff[i] = quint32(foldedSize);
+    size_t live = 0; // the deleted entries come last
+    inRankingOrder(table, order, foldedOf, [&](size_t r, quint32 i) {
+        if (!(table.entries[i].flags & Entry::Deleted)) ++live;
+        foldOff[i] = recordOff[r] = quint32(foldedSize);
         foldedSize += std::strlen(foldedOf(i)) + 1;
         nameOff[i] = quint32(namesSize);
         namesSize += quint64(table.entries[i].nameLen) + 1;
@@ -262,12 +265,10 @@ bool save(const IndexTable& table, const QString& path, const QString& fingerpri
     w.begin();
     {
         Pieces records(w);
-        inRankingOrder(
-            table, order, [&](quint32 i) { return &foldOff[i]; },
-            [&](size_t, quint32 i) {
-                const FoldRecord r{foldOff[i], (table.entries[i].flags & Entry::Deleted) ? kNoEntry : i};
-                records.add(&r, sizeof r);
-            });
+        for (size_t r = 0; r < order.size(); ++r) {
+            const FoldRecord record{recordOff[r], r < live ? order[r] : kNoEntry};
+            records.add(&record, sizeof record);
+        }
     }
     h.sections[Records] = w.end();
     h.sections[Extras] = w.section(extras.data(), extras.size() * 4);
@@ -297,10 +298,12 @@ bool save(const IndexTable& table, const QString& path, const QString& fingerpri
         Pieces folders(w);
         const IndexView v = table.view();
         quint64 at = 0;
+        QByteArray path; // one buffer: a hundred thousand folders need no allocation each
         inRankingOrder(table, order, parentsOffset, [&](size_t, quint32 i) {
             const quint32 parent = table.entries[i].parent;
             if (!v.has(parent) || folderOff[parent] != kNoFolder) return;
-            const QByteArray path = v.pathBytes(parent);
+            path.resize(0);
+            v.appendPath(parent, path);
             if (path.isEmpty() || at + quint64(path.size()) + 1 >= kNoFolder) return;
             folderOff[parent] = quint32(at);
             folders.add(path.constData(), size_t(path.size()) + 1); // with its terminating NUL
