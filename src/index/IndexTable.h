@@ -77,7 +77,7 @@ static_assert(sizeof(RecordKey) == 8);
 
 // Where a record's path is spelled out from in a snapshot (SnapshotFormat.h, the Spelled section).
 struct RecordPath {
-    quint32 folder; // offset of the parent folder's path in the Folders section, or kNoFolder
+    quint32 folder; // offset of the parent folder in the Folders section, or kNoFolder
     quint32 name;   // offset of the entry's NUL-terminated name in the Names section
 };
 inline constexpr quint32 kNoFolder = 0xffffffffu;

@@ -47,19 +47,15 @@ ContentTypes::TypeId IndexView::recordType(quint64 r) const {
 }
 
 QByteArray IndexView::pathBytes(quint32 i) const {
-    QByteArray out;
-    appendPath(i, out);
-    return out;
-}
-
-void IndexView::appendPath(quint32 i, QByteArray& out) const {
     QVarLengthArray<quint32, 32> chain;
     for (quint32 k = i; has(k) && chain.size() < kMaxDepth; k = entries[k].parent)
         chain.append(k);
+    QByteArray out;
     for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
         if (!out.isEmpty() && !out.endsWith('/')) out.append('/');
         out.append(name(*it));
     }
+    return out;
 }
 
 QByteArray IndexView::pathBytes(quint32 i, QHash<quint32, QByteArray>& known) const {
@@ -83,17 +79,26 @@ QByteArray IndexView::pathBytes(quint32 i, QHash<quint32, QByteArray>& known) co
 bool IndexView::recordPath(quint64 r, QByteArray* out) const {
     if (!recordPaths || r >= recordCount) return false;
     const RecordPath& p = recordPaths[r];
-    if (p.folder >= foldersSize || p.name >= namesSize) return false;
-    const char* folder = folders + p.folder;
-    const char* name = names + p.name;
-    const size_t folderLength = strnlen(folder, size_t(foldersSize - p.folder));
-    const size_t nameLength = strnlen(name, size_t(namesSize - p.name));
-    if (folderLength == 0 || nameLength == 0) return false;
-    const bool slash = folder[folderLength - 1] != '/';
-    QByteArray path(qsizetype(folderLength + slash + nameLength), Qt::Uninitialized);
-    std::memcpy(path.data(), folder, folderLength);
-    if (slash) path[qsizetype(folderLength)] = '/';
-    std::memcpy(path.data() + folderLength + slash, name, nameLength);
+    if (p.folder == kNoFolder || p.name >= namesSize) return false;
+    // The names from the record up, as pathBytes walks the entries (and as deep at most).
+    QVarLengthArray<QByteArrayView, 32> chain;
+    chain.append(
+        QByteArrayView(names + p.name, qsizetype(strnlen(names + p.name, size_t(namesSize - p.name)))));
+    for (quint32 at = p.folder; at != kNoFolder;) {
+        if (chain.size() >= kMaxDepth || at >= foldersSize || foldersSize - at <= sizeof(quint32))
+            return false;
+        quint32 parent;
+        std::memcpy(&parent, folders + at, sizeof parent);
+        const char* name = folders + at + sizeof parent;
+        chain.append(
+            QByteArrayView(name, qsizetype(strnlen(name, size_t(foldersSize - at - sizeof parent)))));
+        at = parent;
+    }
+    QByteArray path;
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+        if (!path.isEmpty() && !path.endsWith('/')) path.append('/');
+        path.append(*it);
+    }
     *out = std::move(path);
     return true;
 }

@@ -33,8 +33,8 @@ struct IndexView {
     // words); null before the format had them.
     const quint64* grams = nullptr;
     quint64 gramWords = 0;
-    // A snapshot's folder paths and a RecordPath per record; null before the format had them.
-    const char* folders = nullptr; // NUL-terminated paths, ending in a NUL when not empty
+    // A snapshot's folders and a RecordPath per record; null before the format had them.
+    const char* folders = nullptr; // each a parent offset and a NUL-terminated name
     quint64 foldersSize = 0;
     const RecordPath* recordPaths = nullptr;
     const QHash<quint32, QVarLengthArray<quint32, 2>>* extraChildren = nullptr;
@@ -51,8 +51,6 @@ struct IndexView {
     // The type in record r's key (with recordKeys).
     ContentTypes::TypeId recordType(quint64 r) const;
     QByteArray pathBytes(quint32 i) const;
-    // The same, appended to `out` (empty: the path alone), for a caller reusing one buffer.
-    void appendPath(quint32 i, QByteArray& out) const;
     // The same, spelling each folder once: `known` keeps every path spelled out (for one view that
     // does not change).
     QByteArray pathBytes(quint32 i, QHash<quint32, QByteArray>& known) const;

@@ -285,9 +285,9 @@ bool save(const IndexTable& table, const QString& path, const QString& fingerpri
     }
     h.sections[Keys] = w.end();
     h.sections[Grams] = w.section(grams.data(), grams.size() * sizeof(quint64));
-    // The path of each folder holding a record, in the order the records first need them: the
-    // newest results' folders lie together. Spelled out as the entries give it, so a path read from
-    // here is the one the entries spell.
+    // Each folder holding a record, in the order the records first need them (the newest results'
+    // folders lie together), after its parent: its name and where its parent lies, as the entries
+    // give them, so a path read from here is the one the entries spell.
     std::vector<quint32> folderOff(table.entries.size(), kNoFolder);
     auto parentsOffset = [&](quint32 i) {
         const quint32 parent = table.entries[i].parent;
@@ -298,16 +298,26 @@ bool save(const IndexTable& table, const QString& path, const QString& fingerpri
         Pieces folders(w);
         const IndexView v = table.view();
         quint64 at = 0;
-        QByteArray path; // one buffer: a hundred thousand folders need no allocation each
+        static const char terminator = '\0';
+        QVarLengthArray<quint32, 32> chain; // a folder and its ancestors not written yet
         inRankingOrder(table, order, parentsOffset, [&](size_t, quint32 i) {
-            const quint32 parent = table.entries[i].parent;
-            if (!v.has(parent) || folderOff[parent] != kNoFolder) return;
-            path.resize(0);
-            v.appendPath(parent, path);
-            if (path.isEmpty() || at + quint64(path.size()) + 1 >= kNoFolder) return;
-            folderOff[parent] = quint32(at);
-            folders.add(path.constData(), size_t(path.size()) + 1); // with its terminating NUL
-            at += quint64(path.size()) + 1;
+            chain.clear();
+            for (quint32 k = table.entries[i].parent;
+                 v.has(k) && folderOff[k] == kNoFolder && chain.size() < 4096; k = table.entries[k].parent)
+                chain.append(k);
+            for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+                const quint32 parent = table.entries[*it].parent;
+                const quint32 parentAt = v.has(parent) ? folderOff[parent] : kNoFolder;
+                const QByteArrayView name = v.name(*it);
+                if ((v.has(parent) && parentAt == kNoFolder) || at + 5 + quint64(name.size()) >= kNoFolder)
+                    break; // its parent could not be written (a loop, or a full section): the entries spell
+                           // it
+                folderOff[*it] = quint32(at);
+                folders.add(&parentAt, sizeof parentAt);
+                folders.add(name.data(), size_t(name.size()));
+                folders.add(&terminator, 1);
+                at += sizeof parentAt + quint64(name.size()) + 1;
+            }
         });
     }
     h.sections[Folders] = w.end();

@@ -85,7 +85,51 @@ QByteArray hashedBytes(const Header& h) {
     return bytes;
 }
 
+// A gram's bit: two rounds of multiply and shift (one alone leaves the close-together codes of short
+// grams in clusters, and those blocks then seem to hold pieces they do not).
+constexpr quint16 mixedBit(quint32 code) {
+    quint64 v = code * 0x9e3779b97f4a7c15ull;
+    v ^= v >> 29;
+    v *= 0xbf58476d1ce4e5b9ull;
+    return quint16(v >> 51); // 13 bits: kGramBits
+}
+
+// The bits looked up rather than mixed for every byte of every name a snapshot holds: a pair's, and
+// a triple's as its last two bytes' value against its first byte's (two independent random values).
+struct GramTables {
+    quint16 pair[1 << 16];
+    quint16 lastTwo[1 << 16];
+    quint16 first[256];
+};
+constexpr GramTables makeGramTables() {
+    GramTables t{};
+    for (quint32 p = 0; p < (1u << 16); ++p) {
+        t.pair[p] = mixedBit(0x20000u | p);
+        t.lastTwo[p] = mixedBit(0x3000000u | p);
+    }
+    for (quint32 b = 0; b < 256; ++b)
+        t.first[b] = mixedBit(0x1000000u | b);
+    return t;
+}
+constexpr GramTables kGramTables = makeGramTables();
+
 } // namespace
+
+void addGrams(unsigned char* bits, const char* name, size_t n) {
+    quint32 window = 0;
+    for (size_t i = 0; i < n; ++i) {
+        window = (window << 8) | quint8(name[i]);
+        if (i >= 1) {
+            const quint32 b = kGramTables.pair[window & 0xffffu];
+            bits[b >> 3] |= quint8(1u << (b & 7));
+        }
+        if (i >= 2) {
+            const quint32 b =
+                kGramTables.lastTwo[window & 0xffffu] ^ kGramTables.first[(window >> 16) & 0xffu];
+            bits[b >> 3] |= quint8(1u << (b & 7));
+        }
+    }
+}
 
 quint64 headerSize(quint32 version) {
     return kSectionsAt + sectionsIn(version) * sizeof(Range) + sizeof(quint64);

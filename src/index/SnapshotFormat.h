@@ -85,35 +85,16 @@ inline quint64 gramRowWords(quint64 records) {
     return (blocks + 63) / 64;
 }
 
-inline quint32 gramBit(quint32 gram) {
-    // Two rounds of multiply and shift: one alone leaves the close-together codes of short grams
-    // in clusters, and those blocks then seem to hold pieces they do not.
-    quint64 v = gram * 0x9e3779b97f4a7c15ull;
-    v ^= v >> 29;
-    v *= 0xbf58476d1ce4e5b9ull;
-    return quint32(v >> 51); // 13 bits: kGramBits
-}
 // The bits of every pair and triple of name[0, n), set in `bits` (kGramBits / 8 bytes).
-inline void addGrams(unsigned char* bits, const char* name, size_t n) {
-    quint32 window = 0;
-    for (size_t i = 0; i < n; ++i) {
-        window = (window << 8) | quint8(name[i]);
-        if (i >= 1) {
-            const quint32 b = gramBit(0x20000u | (window & 0xffffu));
-            bits[b >> 3] |= quint8(1u << (b & 7));
-        }
-        if (i >= 2) {
-            const quint32 b = gramBit(0x3000000u | (window & 0xffffffu));
-            bits[b >> 3] |= quint8(1u << (b & 7));
-        }
-    }
-}
+void addGrams(unsigned char* bits, const char* name, size_t n);
 
 // Spelling out a result's path through its entry and each of its folders' touches a page of entries
 // and one of names per folder, far apart: a few hundred results cost thousands of page faults. So
-// the Folders section holds the path of every folder (NUL-terminated), and the Spelled section a
-// RecordPath per record (ranking order), with the names themselves in ranking order: the newest
-// results' paths are two short reads each, mostly from the same few pages.
+// the Folders section holds every folder that holds a record, each as its parent's offset there (a
+// quint32, kNoFolder for a root) and its NUL-terminated name, in the order the records (ranking
+// order) first need them, a folder after its parent; and the Spelled section holds a RecordPath per
+// record, with the names themselves in ranking order. The newest results' paths are then read from
+// the first pages of three sections.
 
 struct Trailer {
     char magic[8];
