@@ -292,9 +292,9 @@ void FileIndex::runPass(const std::vector<QueryRequest>& requests,
                   [](const auto& a, const auto& b) { return a.first < b.first; });
         QStringList paths;
         paths.reserve(qsizetype(sorted.size()));
-        // A mapped snapshot's records name their folder's path. Without (an older file), every
-        // folder of a path costs a page of entries and one of names, far apart: the snapshot then
-        // gives them back every few paths, so spelling out 300 paths never holds thousands.
+        // A mapped snapshot's records lead to their folders in a small section. Without (an older file),
+        // every folder of a path costs a page of entries and one of names, far apart: the snapshot then gives
+        // them back every few paths, so spelling out 300 paths never holds thousands.
         int spelled = 0;
         std::vector<char> scattered(sources.size(), 0);
         QByteArray bytes;

@@ -55,8 +55,8 @@ struct IndexView {
     // does not change).
     QByteArray pathBytes(quint32 i, QHash<quint32, QByteArray>& known) const;
     QString path(quint32 i) const { return QString::fromUtf8(pathBytes(i)); }
-    // Record r's path from its folder's path and its name, as pathBytes spells it; false (and `out`
-    // left alone) where the view has no such paths or the record's are not usable.
+    // Record r's path from the snapshot's folders and its name, as pathBytes spells it; false (and
+    // `out` left alone) where the view has no folders or the record's are not usable.
     bool recordPath(quint64 r, QByteArray* out) const;
     // Roots in the order they were added.
     std::vector<quint32> roots() const;

@@ -428,7 +428,7 @@ TEST(Snapshot, BlocksThatCannotHoldAPieceAreSkippedWithoutLosingMatches) {
     EXPECT_EQ(run(*mapped, quartz).paths.size(), 2);
 }
 
-// The paths a mapped snapshot reads whole (a folder's path, then the name) must be those its entries
+// The paths a mapped snapshot reads from its folders section (then the name) must be those its entries
 // spell, also for a folder moved elsewhere (listed apart from its new parent's first children), under a
 // root "/" and beside a deleted file.
 TEST(Snapshot, RecordsSpellThePathsTheirEntriesGive) {
