@@ -9,6 +9,12 @@ namespace zarvo::index {
 namespace {
 // Deeper than any real tree; a longer parent chain is a loop in a damaged file.
 constexpr int kMaxDepth = 4096;
+
+// One more name of a path: every way of spelling a path joins its names so, to give the same bytes.
+void appendName(QByteArray& path, QByteArrayView name) {
+    if (!path.isEmpty() && !path.endsWith('/')) path.append('/');
+    path.append(name);
+}
 } // namespace
 
 QByteArrayView IndexView::name(quint32 i) const {
@@ -52,8 +58,7 @@ QByteArray IndexView::pathBytes(quint32 i) const {
         chain.append(k);
     QByteArray out;
     for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-        if (!out.isEmpty() && !out.endsWith('/')) out.append('/');
-        out.append(name(*it));
+        appendName(out, name(*it));
     }
     return out;
 }
@@ -69,8 +74,7 @@ QByteArray IndexView::pathBytes(quint32 i, QHash<quint32, QByteArray>& known) co
         chain.append(k);
     }
     for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-        if (!out.isEmpty() && !out.endsWith('/')) out.append('/');
-        out.append(name(*it));
+        appendName(out, name(*it));
         known.insert(*it, out);
     }
     return out;
@@ -96,8 +100,7 @@ bool IndexView::recordPath(quint64 r, QByteArray* out) const {
     }
     QByteArray path;
     for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-        if (!path.isEmpty() && !path.endsWith('/')) path.append('/');
-        path.append(*it);
+        appendName(path, *it);
     }
     *out = std::move(path);
     return true;

@@ -54,7 +54,7 @@ std::unique_ptr<MappedSnapshot> MappedSnapshot::open(const QString& path, const 
     if (!folded.isEmpty() && folded.back() != '\0') return fail(QStringLiteral("snapshot names are corrupt"));
     const QByteArrayView folders = bytes(Folders);
     if (!folders.isEmpty() && folders.back() != '\0')
-        return fail(QStringLiteral("snapshot paths are corrupt"));
+        return fail(QStringLiteral("snapshot folders are corrupt"));
     const QByteArrayView types = bytes(Types);
     if (!types.isEmpty() && types.back() != '\0') return fail(QStringLiteral("snapshot types are corrupt"));
     for (qsizetype at = 0; at < types.size();) {

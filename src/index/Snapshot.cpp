@@ -309,9 +309,9 @@ bool save(const IndexTable& table, const QString& path, const QString& fingerpri
                 const quint32 parent = table.entries[*it].parent;
                 const quint32 parentAt = v.has(parent) ? folderOff[parent] : kNoFolder;
                 const QByteArrayView name = v.name(*it);
+                // Its parent could not be written (a loop, or a full section): the entries spell it.
                 if ((v.has(parent) && parentAt == kNoFolder) || at + 5 + quint64(name.size()) >= kNoFolder)
-                    break; // its parent could not be written (a loop, or a full section): the entries spell
-                           // it
+                    break;
                 folderOff[*it] = quint32(at);
                 folders.add(&parentAt, sizeof parentAt);
                 folders.add(name.data(), size_t(name.size()));

@@ -195,7 +195,7 @@ bool readHeader(const char* data, quint64 fileSize, Header* out, QString* why) {
     // records) from the version that added them.
     const bool keyed = h.flags & kFoldedNewestFirst;
     const quint64 records = s[Records].size / sizeof(FoldRecord);
-    const bool current = keyed && version >= 4;
+    const bool current = keyed && version > kVersion3;
     if (s[Keys].size != (keyed ? records * sizeof(RecordKey) : 0) ||
         s[Grams].size != (current ? gramRowWords(records) * kGramBits * 8 : 0) ||
         s[Spelled].size != (current ? records * sizeof(RecordPath) : 0))
