@@ -149,7 +149,10 @@ void SearchModel::open(const std::optional<ResultItem>& item, const std::optiona
         refuse(prompt);
         return false;
     };
-    if (m_clipboardPrefill && item->url.isLocalFile() && FileOperations::isRunnable(pathOf(*item), 0)) {
+    // A path another program put on the clipboard (a web page can) is asked about wherever its row
+    // stands: the prefilled query, the clipboard rows of the empty query.
+    const bool fromClipboard = m_clipboardPrefill || item->source == ResultItem::Source::clipboard;
+    if (fromClipboard && item->url.isLocalFile() && FileOperations::isRunnable(pathOf(*item), 0)) {
         if (!confirmed(
                 quoted(lastComponent(*item)) +
                 QStringLiteral(" came from the clipboard and runs code. Press \u21A9 again to open it.")))

@@ -112,6 +112,32 @@ TEST(ResultActions, RunnableFileFromTheClipboardNeedsASecondSeparatePress) {
     f.model.prepareForShow(false);
     f.press("return");
     EXPECT_EQ(f.p.workspace.opened.size(), 2);
+
+    // A page copies a runnable path, then lines that are no path: the query is not prefilled, but the
+    // empty query's clipboard row is asked about all the same, directly and through the actions menu.
+    const QString jar = f.p.makeFile("Downloads/payload.jar", "PK");
+    f.addTextClip(jar);
+    f.addTextClip(QStringLiteral("line one\nline two"));
+    f.p.pasteboard.copyTextFromElsewhere(QStringLiteral("line one\nline two"));
+    f.type(QString());
+    f.model.prepareForShow(false);
+    ASSERT_FALSE(f.model.clipboardPrefill());
+    ASSERT_TRUE(f.model.selected());
+    ASSERT_EQ(f.model.selected()->source, ResultItem::Source::clipboard);
+    ASSERT_EQ(f.model.selected()->url.toLocalFile(), jar);
+    f.press("cmd+k");
+    ASSERT_EQ(f.titles().value(0), "Open");
+    f.model.actions().first().perform();
+    EXPECT_EQ(f.p.workspace.opened.size(), 2);
+    f.model.prepareForShow(false);
+    f.press("return");
+    EXPECT_EQ(
+        f.message(),
+        "\u201Cpayload.jar\u201D came from the clipboard and runs code. Press \u21A9 again to open it.");
+    EXPECT_EQ(f.p.workspace.opened.size(), 2);
+    f.press("return");
+    ASSERT_EQ(f.p.workspace.opened.size(), 3);
+    EXPECT_EQ(f.p.workspace.opened.last().toLocalFile(), jar);
 }
 
 TEST(ResultActions, SystemActionsConfirmEmptyTrashAndReportEject) {
