@@ -77,4 +77,31 @@ std::variant<Item, QString> newest(const QByteArray& feed, const QString& os) {
     return *best;
 }
 
+QString plainText(const QString& text, qsizetype maximumChars, bool keepLines) {
+    QString out;
+    out.reserve(std::min(text.size(), maximumChars + 1));
+    for (const QChar c : text) {
+        if (out.size() > maximumChars) break;
+        const char16_t u = c.unicode();
+        if (keepLines && u == u'\n') {
+            out += c;
+        } else if (u == u'\t' || u == u'\n' || u == u'\r') {
+            out += QLatin1Char(' ');
+        } else if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format ||
+                   u == 0x2028 || u == 0x2029) {
+            // Control characters, and the invisible format ones that reorder or hide text.
+            continue;
+        } else {
+            out += c;
+        }
+    }
+    if (out.size() > maximumChars) {
+        out.truncate(maximumChars);
+        // A cut surrogate pair would show as a broken glyph.
+        if (!out.isEmpty() && out.back().isHighSurrogate()) out.chop(1);
+        out += QChar(0x2026);
+    }
+    return out;
+}
+
 } // namespace zarvo::app::Appcast

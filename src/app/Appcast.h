@@ -28,6 +28,10 @@ struct Item {
 // is not readable, declares a DTD (no entity of a feed is ever expanded), or offers no such download.
 std::variant<Item, QString> newest(const QByteArray& feed, const QString& os = QStringLiteral("linux"));
 
+// A text that came from a feed or a server, made fit to show: control and direction-override
+// characters removed (line breaks kept where `keepLines`), at most `maximumChars` characters.
+QString plainText(const QString& text, qsizetype maximumChars, bool keepLines = false);
+
 } // namespace Appcast
 
 } // namespace zarvo::app

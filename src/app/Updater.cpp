@@ -1,6 +1,7 @@
 #include "app/Updater.h"
 
 #include "app/Installer.h"
+#include "app/UpdateDialogs.h"
 #include "app/UpdateSignature.h"
 #include "platform/Environment.h"
 #include "platform/Installation.h"
@@ -11,14 +12,14 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QGridLayout>
 #include <QHostAddress>
 #include <QMessageBox>
 #include <QNetworkAccessManager>
+#include <QNetworkCookie>
+#include <QNetworkCookieJar>
 #include <QNetworkInformation>
 #include <QNetworkReply>
 #include <QProcess>
-#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -26,6 +27,14 @@
 namespace zarvo::app {
 
 namespace {
+
+// A server-set cookie would let the update server tell this copy's checks apart: none is kept.
+class RefusingCookieJar : public QNetworkCookieJar {
+public:
+    using QNetworkCookieJar::QNetworkCookieJar;
+    QList<QNetworkCookie> cookiesForUrl(const QUrl&) const override { return {}; }
+    bool setCookiesFromUrl(const QList<QNetworkCookie>&, const QUrl&) override { return false; }
+};
 
 // The update framework's own keys, so the settings keep their meaning on every platform.
 const QString kAutomaticChecksKey = QStringLiteral("SUEnableAutomaticChecks");
@@ -51,55 +60,6 @@ bool isMetered() {
     const QNetworkInformation* information = QNetworkInformation::instance();
     return information && information->supports(QNetworkInformation::Feature::Metered) &&
            information->isMetered();
-}
-
-// The application's own icon where the desktop has it (an installed copy puts it in the icon theme),
-// and room enough that a two-line answer is not wrapped into a narrow column.
-void dress(QMessageBox& box) {
-    const QIcon icon = QIcon::fromTheme(QLatin1String(kAppIdentifier));
-    if (!icon.isNull()) {
-        box.setWindowIcon(icon);
-        box.setIconPixmap(icon.pixmap(QSize(64, 64), box.devicePixelRatioF()));
-    }
-    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
-        grid->addItem(new QSpacerItem(420, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0,
-                      1, grid->columnCount());
-}
-
-bool showFound(const Updater::Found& found, const QString& runningVersion) {
-    QMessageBox box;
-    box.setWindowTitle(QStringLiteral("Software Update"));
-    switch (found.kind) {
-    case Updater::Found::Kind::upToDate:
-        box.setIcon(QMessageBox::Information);
-        box.setText(QStringLiteral("You're up to date!"));
-        box.setInformativeText(
-            QStringLiteral("Zarvo %1 is currently the newest version available.").arg(runningVersion));
-        dress(box);
-        box.exec();
-        return false;
-    case Updater::Found::Kind::failed:
-        box.setIcon(QMessageBox::Warning);
-        box.setText(QStringLiteral("Update Error!"));
-        box.setInformativeText(found.error);
-        dress(box);
-        box.exec();
-        return false;
-    case Updater::Found::Kind::available:
-        break;
-    }
-    box.setIcon(QMessageBox::Information);
-    box.setText(QStringLiteral("A new version of Zarvo is available!"));
-    box.setInformativeText(
-        QStringLiteral("Zarvo %1 is now available—you have %2. Would you like to install it now?")
-            .arg(found.item.version, runningVersion));
-    if (!found.item.notes.isEmpty()) box.setDetailedText(found.item.notes);
-    QPushButton* install = box.addButton(QStringLiteral("Install and Relaunch"), QMessageBox::AcceptRole);
-    box.addButton(QStringLiteral("Later"), QMessageBox::RejectRole);
-    box.setDefaultButton(install);
-    dress(box);
-    box.exec();
-    return box.clickedButton() == install;
 }
 
 } // namespace
@@ -135,9 +95,7 @@ Updater::Updater(Config config, UserDefaults& defaults, Installation* installati
             m_installation ? m_installation->info(m_installation->runningFolder()) : std::nullopt;
         return showFound(found, info && info->version ? *info->version : QStringLiteral(ZARVO_VERSION));
     };
-    presentError = [](const QString& error) {
-        QMessageBox::warning(nullptr, QStringLiteral("Software Update"), error);
-    };
+    presentError = [](const QString& error) { errorBox(error)->exec(); };
     quit = [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); };
     m_timer = new QTimer(this);
     m_timer->setSingleShot(true);
@@ -293,10 +251,19 @@ void Updater::fetch(const QUrl& url, qint64 limit,
         done(QStringLiteral("The address %1 is not HTTPS.").arg(url.toDisplayString()));
         return;
     }
-    if (!m_network) m_network = new QNetworkAccessManager(this);
+    if (!m_network) {
+        m_network = new QNetworkAccessManager(this);
+        m_network->setCookieJar(new RefusingCookieJar(m_network));
+    }
     QNetworkRequest request(url);
-    // Nothing about the user or this machine goes out: no cookies, no identifiers, a bare agent.
+    // Nothing about the user or this machine goes out: no cookies, no identifiers, a bare agent, and
+    // no language list (Qt would send the user's).
     request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Zarvo"));
+    request.setRawHeader(QByteArrayLiteral("Accept-Language"), QByteArrayLiteral("*"));
+    request.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
+    request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::UserVerifiedRedirectPolicy);
     request.setMaximumRedirectsAllowed(5);

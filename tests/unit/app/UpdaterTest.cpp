@@ -1,4 +1,5 @@
 #include "app/Updater.h"
+#include "app/UpdateDialogs.h"
 
 #include "fakes/FakePlatform.h"
 #include "platform/linux/LinuxInstallation.h"
@@ -8,6 +9,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
+#include <QMessageBox>
 #include <QProcess>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -15,6 +18,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <openssl/evp.h>
+#include <optional>
 
 using zarvo::app::Updater;
 using zarvo::app::Appcast::Item;
@@ -25,12 +29,14 @@ namespace {
 class TinyServer : public QObject {
 public:
     QHash<QString, QByteArray> replies; // path → the whole HTTP reply
+    QList<QByteArray> requests;         // as they came
     TinyServer() {
         server.listen(QHostAddress::LocalHost);
         connect(&server, &QTcpServer::newConnection, this, [this] {
             while (QTcpSocket* socket = server.nextPendingConnection()) {
                 connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
                     const QByteArray request = socket->readAll();
+                    requests << request;
                     const QString path = QString::fromLatin1(request.split(' ').value(1));
                     socket->write(replies.value(path, "HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n"));
                     socket->disconnectFromHost();
@@ -72,14 +78,16 @@ struct Signer {
 // nothing else on the machine quit or started.
 class SandboxInstallation : public zarvo::linux_::LinuxInstallation {
 public:
-    using LinuxInstallation::LinuxInstallation;
+    explicit SandboxInstallation(const zarvo::Environment& environment)
+        : LinuxInstallation(environment), m_trash(environment.dataHome() + "/Trash/files/") {}
+    const QString m_trash;
     QString running;
     QStringList opened;
     QString runningFolder() const override { return running; }
     void quitOtherCopies() override {}
     // GLib's Trash is the process's own; the sandbox keeps one of its own.
     std::optional<QString> moveToTrash(const QString& path) override {
-        const QString trash = trashPath(QFileInfo(path).fileName());
+        const QString trash = m_trash + QFileInfo(path).fileName();
         QDir().mkpath(QFileInfo(trash).path());
         if (!QDir().rename(path, trash)) return QStringLiteral("cannot trash");
         return std::nullopt;
@@ -203,8 +211,9 @@ TEST_F(UpdaterTest, ASignedNewerBuildIsInstalledAndStarted) {
     EXPECT_EQ(installation->opened, QStringList{installation->destination() + " --installed"});
     EXPECT_TRUE(leftovers().isEmpty()) << leftovers().join(' ').toStdString();
     // The old copy went to the Trash.
-    EXPECT_FALSE(
-        QDir(environment.data + "/Trash/files").entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
+    EXPECT_FALSE(QDir(environment.data + "/Trash/files")
+                     .entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)
+                     .isEmpty());
 }
 
 TEST_F(UpdaterTest, HostileFeedsAndDownloadsAreRefusedAndNothingIsInstalled) {
@@ -275,6 +284,53 @@ TEST_F(UpdaterTest, ChecksAreOffUntilTurnedOnAndACopyThatCannotCheckSaysWhy) {
     installation->running = root.filePath("build");
     EXPECT_EQ(made->unavailableReason(),
               QStringLiteral("Only a copy installed from the portable folder updates itself"));
+}
+
+TEST_F(UpdaterTest, FeedTextIsShownPlainAndNoCookieOrLanguageGoesBack) {
+    const QString url = server.base() + "/update.tar.gz";
+    QByteArray feed = feedFor(url, "11", archive.size(), signer.sign(archive));
+    const QByteArray hostile =
+        "<![CDATA[<a href=\"file:///etc/passwd\">2.11</a><img src=\"file:///x.png\">]]>"
+        "\u202E" +
+        QByteArray(3000, 'v');
+    feed.replace("<sparkle:shortVersionString>2.11", "<sparkle:shortVersionString>" + hostile);
+    const QByteArray body = feed;
+    server.replies["/appcast.xml"] = "HTTP/1.1 200 OK\r\nSet-Cookie: visitor=tracked; Path=/\r\n"
+                                     "Content-Length: " +
+                                     QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
+    auto made = updater();
+    std::optional<Updater::Found> found;
+    for (int check = 0; check < 2; ++check) {
+        found.reset();
+        made->check([&](Updater::Found f) { found = f; });
+        QElapsedTimer timer;
+        timer.start();
+        while (!found && timer.elapsed() < 10000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        ASSERT_TRUE(found);
+    }
+    ASSERT_EQ(server.requests.size(), 2);
+    const QByteArray second = server.requests.last().toLower();
+    EXPECT_FALSE(second.contains("\r\ncookie:")) << second.toStdString();
+    EXPECT_TRUE(second.contains("\r\naccept-language: *\r\n")) << second.toStdString();
+    ASSERT_EQ(found->kind, Updater::Found::Kind::available);
+
+    // Markup shows as the characters it is, cut short, without the reordering mark; no label links.
+    const auto boxes = {zarvo::app::foundBox(*found, "2.10"),
+                        zarvo::app::errorBox("<a href=\"file:///etc\">x</a>\x1b[2J\x07done")};
+    for (const auto& box : boxes) {
+        const auto labels = box->findChildren<QLabel*>();
+        ASSERT_FALSE(labels.isEmpty());
+        for (const QLabel* label : labels) {
+            EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->text().toStdString();
+            EXPECT_FALSE(label->openExternalLinks());
+        }
+        const QString informative = box->informativeText();
+        EXPECT_TRUE(informative.contains("<a href=\"file:///")) << informative.toStdString();
+        EXPECT_LT(informative.size(), 600);
+        for (const QChar c : informative)
+            EXPECT_TRUE(c.category() != QChar::Other_Control && c.category() != QChar::Other_Format);
+    }
 }
 
 } // namespace
