@@ -220,12 +220,9 @@ void Installer::cleanUpLeftovers(const QString& inUse) {
 
 std::optional<QString> Installer::installAsAdministrator(const QString& source, const QString& staging) {
     const QString destination = m_i.destination();
-    const QString trash = m_i.trashPath(QStringLiteral("Zarvo %1").arg(m_i.secondsSinceEpoch()));
-    const bool hadCopy = m_i.exists(destination);
-    const Installation::AdminResult result = m_i.installAsAdministrator(source, staging, destination, trash);
+    const Installation::AdminResult result = m_i.installAsAdministrator(source, staging, destination);
     switch (result.exitCode) {
     case 0:
-        if (hadCopy) m_i.recordTrashed(trash, destination);
         return std::nullopt;
     case 126: // the password dialog was dismissed
         return QStringLiteral("Permission denied");

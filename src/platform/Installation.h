@@ -67,14 +67,12 @@ public:
     virtual void unlockInstall() = 0;
     // The links in ~/.local/bin, the desktop entry and the icons of the copy at `folder`.
     virtual void integrate(const QString& folder) = 0;
-    // Copies `source` to `staging` as administrator, checks the copy, moves a folder at `destination`
-    // to `trash` and the copy into place; on any failure the staging copy is removed. Waited for.
+    // Copies `source` to `staging` as administrator without set-id bits or special files, owned like
+    // the folder it lands in, checks the copy and puts it in place of `destination`, whose old copy is
+    // removed (root never writes the user's Trash); on any failure the staging copy is removed and the
+    // old copy stays. Waited for.
     virtual AdminResult installAsAdministrator(const QString& source, const QString& staging,
-                                               const QString& destination, const QString& trash) = 0;
-    // The freedesktop Trash's place for a folder moved there by path under `name`, and the record
-    // that tells where it came from.
-    virtual QString trashPath(const QString& name) const = 0;
-    virtual void recordTrashed(const QString& trashedPath, const QString& originalPath) = 0;
+                                               const QString& destination) = 0;
 
     // Asks every other running copy (also of the former identifier) to quit, forcing it after 5 s.
     virtual void quitOtherCopies() = 0;

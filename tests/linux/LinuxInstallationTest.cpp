@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using zarvo::linux_::LinuxInstallation;
 using zarvo::linuxtest::writeFile;
@@ -54,15 +55,27 @@ TEST(LinuxInstallationMounts, ImagesAreToldFromMountInfo) {
                             "47 22 11:0 / /media/cd rw - iso9660 /dev/sr0 ro\n"
                             "48 22 254:0 /src /srv/copy ro,relatime - ext4 /dev/vda rw\n"
                             "49 22 0:30 / /home/me rw - tmpfs tmpfs rw\n"
+                            "50 22 8:17 / /media/me/NTFS rw - fuseblk /dev/sdb1 rw\n"
+                            "51 22 8:33 / /media/me/SD ro,nosuid - vfat /dev/sdc1 ro\n"
+                            "52 22 7:3 / /media/me/Image rw - ext4 /dev/loop3 rw\n"
+                            "53 22 7:4 / /media/me/Disk ro - ext4 /dev/loop4 ro\n"
+                            "54 22 7:5 / /media/me/Other ro - ext4 /dev/loop5 ro\n"
                             "garbage line\n";
+    // loop3 stands for an image file, loop4 for a block device, loop5 says nothing.
+    QTemporaryDir sys;
+    const QString image = sys.filePath("Zarvo.img");
+    writeFile(image, "image");
+    writeFile(sys.filePath("block/loop3/loop/backing_file"), QFile::encodeName(image) + "\n");
+    writeFile(sys.filePath("block/loop4/loop/backing_file"), "/dev/null\n");
     const auto mounts = LinuxInstallation::parseMountInfo(text);
-    ASSERT_EQ(mounts.size(), 6);
+    ASSERT_EQ(mounts.size(), 11);
     EXPECT_EQ(mounts[1].mountPoint, QStringLiteral("/media/me/Zarvo 2"));
     EXPECT_EQ(mounts[1].type, QStringLiteral("squashfs"));
     EXPECT_EQ(mounts[1].source, QStringLiteral("/dev/loop0"));
-    const bool images[] = {false, true, true, true, true, false};
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(LinuxInstallation::isImageMount(mounts[i]), images[i])
+    // Read-only drives, FUSE (NTFS, gvfs) and unknown loops are never taken for an image.
+    const bool images[] = {false, true, false, true, false, false, false, false, true, false, false};
+    for (int i = 0; i < 11; ++i)
+        EXPECT_EQ(LinuxInstallation::isImageMount(mounts[i], sys.path()), images[i])
             << mounts[i].mountPoint.toStdString();
 }
 
@@ -120,25 +133,36 @@ TEST_F(LinuxInstallationTest, TheAdministratorPathKeepsOddPathsWholeAndReportsRe
     const QString destination = odd + "/opt/Zarvo";
     makeCopy(destination, "11");
     const QString staging = odd + "/opt/.Zarvo-x";
-    const QString trash = odd + "/Trash/files/Zarvo 1";
+    // What an image may carry: a set-id program and a file anyone may write.
+    writeFile(source + "/zarvo", "#!/bin/sh\n");
+    ASSERT_EQ(::chmod(QFile::encodeName(source + "/zarvo").constData(), 06777), 0);
 
     qputenv("ZARVO_FAKE_PKEXEC", "cancel");
-    EXPECT_EQ(installation->installAsAdministrator(source, staging, destination, trash).exitCode, 126);
+    EXPECT_EQ(installation->installAsAdministrator(source, staging, destination).exitCode, 126);
     qputenv("ZARVO_FAKE_PKEXEC", "refuse");
-    EXPECT_EQ(installation->installAsAdministrator(source, staging, destination, trash).exitCode, 127);
+    EXPECT_EQ(installation->installAsAdministrator(source, staging, destination).exitCode, 127);
     EXPECT_EQ(installation->info(destination)->build, QStringLiteral("11"));
 
     qputenv("ZARVO_FAKE_PKEXEC", "answer");
-    const auto done = installation->installAsAdministrator(source, staging, destination, trash);
+    const auto done = installation->installAsAdministrator(source, staging, destination);
     EXPECT_EQ(done.exitCode, 0) << done.standardError.toStdString();
     EXPECT_EQ(installation->info(destination)->build, QStringLiteral("12"));
-    EXPECT_EQ(installation->info(trash)->build, QStringLiteral("11"));
     EXPECT_FALSE(installation->exists(staging));
+    EXPECT_FALSE(installation->exists(staging + "-old"));
+    struct stat program {};
+    ASSERT_EQ(::stat(QFile::encodeName(destination + "/zarvo").constData(), &program), 0);
+    EXPECT_EQ(program.st_mode & 07777, 0755u);
+    // Nothing was made in the user's home: the old copy is gone, not moved into a Trash made by root.
+    EXPECT_FALSE(QFileInfo::exists(environment.data + "/Trash"));
 
-    // A source without an information file is refused, and its staging copy removed.
+    // A source with a special file, or without an information file, is refused; the copy in place stays.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(source + "/pipe").constData(), 0600), 0);
+    const auto special = installation->installAsAdministrator(source, staging, destination);
+    EXPECT_EQ(special.exitCode, 1);
+    EXPECT_TRUE(special.standardError.contains("special file")) << special.standardError.toStdString();
+    QFile::remove(source + "/pipe");
     QFile::remove(source + "/Info.json");
-    const auto refused =
-        installation->installAsAdministrator(source, staging, destination, odd + "/Trash/files/Z2");
+    const auto refused = installation->installAsAdministrator(source, staging, destination);
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_FALSE(installation->exists(staging));
     EXPECT_EQ(installation->info(destination)->build, QStringLiteral("12"));

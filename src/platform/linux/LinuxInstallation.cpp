@@ -24,6 +24,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QThread>
 #include <QUrl>
@@ -176,14 +177,24 @@ QList<LinuxInstallation::Mount> LinuxInstallation::parseMountInfo(const QByteArr
     return result;
 }
 
-bool LinuxInstallation::isImageMount(const Mount& mount) {
+bool LinuxInstallation::isImageMount(const Mount& mount, const QString& sysfs) {
     static const QStringList imageTypes{QStringLiteral("iso9660"), QStringLiteral("udf"),
-                                        QStringLiteral("squashfs"), QStringLiteral("erofs"),
-                                        QStringLiteral("cramfs")};
-    return mount.options.contains(QLatin1String("ro")) || imageTypes.contains(mount.type) ||
-           mount.type.startsWith(QLatin1String("fuse")) ||
-           mount.source.startsWith(QLatin1String("/dev/loop")) ||
-           mount.source.startsWith(QLatin1String("/dev/sr"));
+                                        QStringLiteral("squashfs")};
+    if (imageTypes.contains(mount.type)) return true;
+    static const QRegularExpression optical(QStringLiteral("^/dev/sr[0-9]+$"));
+    if (optical.match(mount.source).hasMatch()) return true;
+    static const QRegularExpression loop(QStringLiteral("^/dev/(loop[0-9]+)$"));
+    const QRegularExpressionMatch device = loop.match(mount.source);
+    if (!device.hasMatch()) return false;
+    // A loop device may also stand for a whole disk handed in by a block device; only a file is an image.
+    QFile backing(sysfs + QLatin1String("/block/") + device.captured(1) +
+                  QLatin1String("/loop/backing_file"));
+    if (!backing.open(QIODevice::ReadOnly)) return false;
+    const QString file = QString::fromUtf8(backing.read(4096)).trimmed();
+    if (!file.startsWith(QLatin1Char('/'))) return false;
+    struct stat info {};
+    // The file may be gone (a deleted image stays attached): what the kernel says is enough then.
+    return ::stat(QFile::encodeName(file).constData(), &info) != 0 || S_ISREG(info.st_mode);
 }
 
 LinuxInstallation::LinuxInstallation(const Environment& environment) : m_environment(environment) {}
@@ -454,22 +465,31 @@ void LinuxInstallation::integrate(const QString& folder) {
 }
 
 const QString& LinuxInstallation::administratorScript() {
+    // Run as root on a copy the user chose, maybe from a stick or an image: set-id bits and device
+    // nodes would become root's, so special files are refused and set-id bits dropped; the copy is
+    // owned like the folder it lands in. The old copy is removed here: moving it into the user's
+    // Trash would leave root's folders in the user's home that the user can neither use nor empty.
     static const QString script = QStringLiteral(
-        "/bin/cp -a -- \"$1\" \"$2\" && if [ -f \"$2/Info.json\" ]; then "
-        "{ [ ! -e \"$3\" ] || { /bin/mkdir -p -- \"${4%/*}\" && /bin/mv -- \"$3\" \"$4\"; }; } && "
-        "/bin/mv -- \"$2\" \"$3\"; else false; fi || { /bin/rm -rf -- \"$2\"; exit 1; }");
+        "umask 022; "
+        "if /usr/bin/find \"$1\" ! -type f ! -type d ! -type l -print -quit | /bin/grep -q .; then "
+        "echo 'The copy holds a device or other special file, so nothing was installed.' >&2; exit 1; fi; "
+        "/bin/cp -R -P --preserve=mode,timestamps -- \"$1\" \"$2\" && "
+        "/bin/chown -R -h --reference=\"${2%/*}\" -- \"$2\" && /bin/chmod -R ug-s,go-w -- \"$2\" && "
+        "[ -f \"$2/Info.json\" ] && "
+        "{ [ ! -e \"$3\" ] || /bin/mv -- \"$3\" \"$2-old\"; } && "
+        "{ /bin/mv -- \"$2\" \"$3\" || { /bin/mv -- \"$2-old\" \"$3\" 2>/dev/null; false; }; } || "
+        "{ /bin/rm -rf -- \"$2\"; exit 1; }; /bin/rm -rf -- \"$2-old\"; exit 0");
     return script;
 }
 
 Installation::AdminResult LinuxInstallation::installAsAdministrator(const QString& source,
                                                                     const QString& staging,
-                                                                    const QString& destination,
-                                                                    const QString& trash) {
+                                                                    const QString& destination) {
     // pkexec needs a living parent: it is waited for, not left behind.
     QProcess process;
     process.setProgram(QStringLiteral("pkexec"));
     process.setArguments({QStringLiteral("/bin/sh"), QStringLiteral("-c"), administratorScript(),
-                          QStringLiteral("sh"), source, staging, destination, trash});
+                          QStringLiteral("sh"), source, staging, destination});
     process.start();
     if (!process.waitForStarted(10000)) return AdminResult{-1, QStringLiteral("pkexec could not be started")};
     while (!process.waitForFinished(100))
@@ -477,21 +497,6 @@ Installation::AdminResult LinuxInstallation::installAsAdministrator(const QStrin
     if (process.exitStatus() != QProcess::NormalExit)
         return AdminResult{-1, QStringLiteral("pkexec crashed")};
     return AdminResult{process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
-}
-
-QString LinuxInstallation::trashPath(const QString& name) const {
-    return m_environment.dataHome() + QLatin1String("/Trash/files/") + name;
-}
-
-void LinuxInstallation::recordTrashed(const QString& trashedPath, const QString& originalPath) {
-    const QString info = m_environment.dataHome() + QLatin1String("/Trash/info/") +
-                         QFileInfo(trashedPath).fileName() + QLatin1String(".trashinfo");
-    QDir().mkpath(QFileInfo(info).path());
-    QSaveFile file(info);
-    if (!file.open(QIODevice::WriteOnly)) return;
-    file.write("[Trash Info]\nPath=" + QUrl::toPercentEncoding(originalPath, "/") + "\nDeletionDate=" +
-               QDateTime::currentDateTime().toString(Qt::ISODate).left(19).toUtf8() + "\n");
-    file.commit();
 }
 
 std::optional<pid_t> LinuxInstallation::instanceProcess(const QString& identifier) const {

@@ -30,8 +30,10 @@ public:
     };
     // Reads mountinfo text (octal escapes such as \040 decoded).
     static QList<Mount> parseMountInfo(const QByteArray& text);
-    // Read-only, loop, optical, FUSE, or a file system made for images.
-    static bool isImageMount(const Mount& mount);
+    // What only a disk image is: a loop device backed by a file (its backing file is read under
+    // `sysfs`), an image file system (ISO 9660, UDF, SquashFS) or optical media. Any other drive, even
+    // read-only or FUSE (NTFS, sshfs, a locked stick), is not, and so is never unmounted.
+    static bool isImageMount(const Mount& mount, const QString& sysfs = QStringLiteral("/sys"));
 
     explicit LinuxInstallation(const Environment& environment);
     ~LinuxInstallation() override;
@@ -64,12 +66,10 @@ public:
     void unlockInstall() override;
     void integrate(const QString& folder) override;
     AdminResult installAsAdministrator(const QString& source, const QString& staging,
-                                       const QString& destination, const QString& trash) override;
+                                       const QString& destination) override;
     // The script run as administrator; its paths come only as "$1" (source) "$2" (staging)
-    // "$3" (destination) "$4" (Trash), never inside its text.
+    // "$3" (destination), never inside its text.
     static const QString& administratorScript();
-    QString trashPath(const QString& name) const override;
-    void recordTrashed(const QString& trashedPath, const QString& originalPath) override;
 
     void quitOtherCopies() override;
     bool isRunning(const QString& folder) const override;

@@ -117,16 +117,9 @@ public:
     }
     void integrate(const QString& folder) override { log << QStringLiteral("integrate ") + folder; }
     AdminResult installAsAdministrator(const QString& source, const QString& staging,
-                                       const QString& destination, const QString& trash) override {
-        log << QStringLiteral("admin ") +
-                   QStringList{source, staging, destination, trash}.join(QLatin1Char('|'));
+                                       const QString& destination) override {
+        log << QStringLiteral("admin ") + QStringList{source, staging, destination}.join(QLatin1Char('|'));
         return admin;
-    }
-    QString trashPath(const QString& name) const override {
-        return QStringLiteral("/home/me/Trash/files/") + name;
-    }
-    void recordTrashed(const QString& trashedPath, const QString&) override {
-        log << QStringLiteral("recorded ") + trashedPath;
     }
     void quitOtherCopies() override { log << QStringLiteral("quit others"); }
     bool isRunning(const QString&) const override { return installedRunning; }
@@ -301,13 +294,11 @@ TEST_F(InstallerTest, AFailedInstallSaysWhyCleansUpAndOpensWhatStayed) {
 TEST_F(InstallerTest, AFolderNotWritableGoesThroughTheAdministrator) {
     fake.copyFailure = Installation::Failure{QStringLiteral("Permission denied"), true};
     fake.folders.insert(kDestination, FakeInstallation::copyInfo(QStringLiteral("2")));
-    const QString adminLine = QStringLiteral("admin /home/me/Downloads/Zarvo|") + kStaging +
-                              QLatin1Char('|') + kDestination +
-                              QStringLiteral("|/home/me/Trash/files/Zarvo 1700000000");
+    const QString adminLine =
+        QStringLiteral("admin /home/me/Downloads/Zarvo|") + kStaging + QLatin1Char('|') + kDestination;
     fake.answers = {0};
     EXPECT_TRUE(decide());
     EXPECT_TRUE(fake.log.contains(adminLine)) << fake.log.join(QLatin1Char('\n')).toStdString();
-    EXPECT_TRUE(logged(QStringLiteral("recorded /home/me/Trash/files/Zarvo 1700000000")));
     EXPECT_FALSE(logged(QStringLiteral("alert")));
 
     const std::pair<int, QString> refusals[] = {
