@@ -93,6 +93,7 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
             QStringLiteral("zarvo: cannot become the running instance (the instance socket cannot be made)"));
         return 1;
     }
+    linux_::InstanceLock::raiseDescriptorLimit();
 
     const auto clipLock = lockClipStore(ClipStore::defaultDirectory(), 1000);
     if (!clipLock)

@@ -16,6 +16,7 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -272,6 +273,61 @@ TEST(InstanceChannel, RequestsReachTheHandlerAndBadClientsDoNotHarmTheServer) {
     later({{QStringLiteral("echo"), QStringLiteral("late")}});
     reply = sendWhileServing(env, {{QStringLiteral("type"), QStringLiteral("settings")}});
     EXPECT_EQ(reply.body, (QJsonObject{{QStringLiteral("echo"), QStringLiteral("settings")}}));
+}
+
+// A flood of idle connections from another process while this one is short of descriptors: accepting
+// fails, the idle clients are dropped after the deadline, the server listens again and answers.
+TEST(InstanceChannel, AFloodOfIdleClientsDoesNotSilenceTheServer) {
+    const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
+    if (python.isEmpty()) GTEST_SKIP() << "python3 is not installed";
+    QTemporaryDir root;
+    fakes::FakeEnvironment env;
+    env.identifier = kIdentifier;
+    env.temp = root.path();
+    InstanceLock lock(env);
+    lock.onRequest = [](const QJsonObject& request, InstanceLock::Reply reply) {
+        reply({{QStringLiteral("echo"), request.value(QStringLiteral("type"))}});
+    };
+    ASSERT_TRUE(lock.acquire());
+
+    QProcess flood;
+    flood.start(python, {QStringLiteral("-c"),
+                         QStringLiteral("import socket, sys, time\n"
+                                        "sys.stdin.readline()\n"
+                                        "held = []\n"
+                                        "for i in range(300):\n"
+                                        "    c = socket.socket(socket.AF_UNIX)\n"
+                                        "    c.settimeout(0.5)\n"
+                                        "    try: c.connect(sys.argv[1]); held.append(c)\n"
+                                        "    except OSError: pass\n"
+                                        "print(len(held), flush=True)\n"
+                                        "time.sleep(8)\n"),
+                         InstanceLock::serverName(env)});
+    ASSERT_TRUE(flood.waitForStarted(5000));
+    struct rlimit saved {};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+    const auto open =
+        QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot | QDir::System).size();
+    struct rlimit tight = saved;
+    tight.rlim_cur = rlim_t(open + 16);
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &tight), 0);
+    flood.write("go\n");
+    QElapsedTimer clock;
+    clock.start();
+    while (!flood.canReadLine() && clock.elapsed() < 20000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_TRUE(flood.canReadLine());
+    serveFor(InstanceLock::requestDeadlineMs + 1500);
+
+    // The flood still holds its connections; the server answers all the same.
+    const InstanceReply reply = sendWhileServing(env, {{QStringLiteral("type"), QStringLiteral("toggle")}});
+    ::setrlimit(RLIMIT_NOFILE, &saved);
+    EXPECT_EQ(flood.state(), QProcess::Running);
+    ASSERT_EQ(reply.status, InstanceReply::Status::answered) << reply.error.toStdString();
+    EXPECT_EQ(reply.body, (QJsonObject{{QStringLiteral("echo"), QStringLiteral("toggle")}}));
+    EXPECT_TRUE(lock.isHeld());
+    flood.kill();
+    flood.waitForFinished(2000);
 }
 
 // Another user's processes, made with setpriv as `nobody`: they need the tests to run as root.

@@ -9,6 +9,10 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QPointer>
+#include <QTimer>
+#include <cerrno>
+#include <cstring>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace zarvo::linux_ {
@@ -50,6 +54,14 @@ bool InstanceLock::isRunning(const Environment& environment, int timeoutMs) {
            answersAsOurs(QDir(*folder).filePath(InstanceFolder::socketName(environment)), timeoutMs);
 }
 
+void InstanceLock::raiseDescriptorLimit() {
+    struct rlimit limit {};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur >= limit.rlim_max) return;
+    limit.rlim_cur = limit.rlim_max;
+    if (::setrlimit(RLIMIT_NOFILE, &limit) != 0)
+        qWarning("Zarvo: cannot raise the limit of open files: %s", std::strerror(errno));
+}
+
 bool InstanceLock::acquire() {
     if (isHeld()) return true;
     m_name = serverName(m_environment);
@@ -58,6 +70,17 @@ bool InstanceLock::acquire() {
     QLockFile starting(m_name + QStringLiteral(".lock"));
     if (!starting.tryLock(5000)) return false;
     if (answersAsOurs(m_name, 1000)) return false;
+    if (!listen()) return false;
+    // QLocalServer closes itself, and removes its socket, when accepting fails (no descriptor left),
+    // and says so to no one: it is looked at once a second and made to listen again.
+    m_watch = new QTimer(this);
+    m_watch->setInterval(1000);
+    connect(m_watch, &QTimer::timeout, this, &InstanceLock::checkListening);
+    m_watch->start();
+    return true;
+}
+
+bool InstanceLock::listen() {
     QLocalServer::removeServer(m_name); // a socket file nobody answers on is left from a crash
     auto server = std::make_unique<QLocalServer>();
     server->setSocketOptions(QLocalServer::UserAccessOption);
@@ -69,6 +92,21 @@ bool InstanceLock::acquire() {
     connect(server.get(), &QLocalServer::newConnection, this, &InstanceLock::accept);
     m_server = std::move(server);
     return true;
+}
+
+void InstanceLock::checkListening() {
+    if (!m_server || m_server->isListening()) return;
+    qWarning("Zarvo: the instance socket stopped listening (%s); listening again",
+             qPrintable(m_server->errorString()));
+    // Another instance that started meanwhile keeps the name; this one cannot take it back.
+    if (answersAsOurs(m_name, 200)) {
+        qWarning("Zarvo: another instance answers on %s now", qPrintable(m_name));
+        m_watch->stop();
+        return;
+    }
+    // Its connections stay open and are answered; only the listening socket is new.
+    std::unique_ptr<QLocalServer> old = std::move(m_server);
+    if (!listen()) m_server = std::move(old);
 }
 
 bool InstanceLock::isHeld() const {
@@ -86,6 +124,19 @@ void InstanceLock::accept() {
             socket->deleteLater();
             continue;
         }
+        // Full: the oldest client that has sent nothing yet goes; when every one is being answered,
+        // the newcomer does.
+        m_waiting.removeAll(nullptr);
+        if (m_clients >= maximumClients) {
+            QLocalSocket* idle = m_waiting.isEmpty() ? socket : m_waiting.takeFirst().data();
+            idle->abort();
+            idle->deleteLater();
+            if (idle == socket) continue;
+        }
+        // Answered clients are no longer owned by the server, so a new server leaves them be.
+        socket->setParent(this);
+        ++m_clients;
+        connect(socket, &QObject::destroyed, this, [this] { --m_clients; });
         serve(socket);
     }
 }
@@ -94,16 +145,29 @@ void InstanceLock::accept() {
 void InstanceLock::serve(QLocalSocket* socket) {
     auto reader = std::make_shared<InstanceFrame::Reader>();
     auto connection = std::make_shared<QMetaObject::Connection>();
+    m_waiting << QPointer<QLocalSocket>(socket);
+    // A client that holds the connection without sending its request is dropped.
+    QTimer::singleShot(requestDeadlineMs, socket, [this, socket] {
+        if (!m_waiting.contains(socket)) return;
+        m_waiting.removeAll(socket);
+        // Said once for a run of them, so a flood does not flood the log too.
+        if (m_dropped++ == 0)
+            qWarning("Zarvo: instance socket: no request within %d ms; connection closed", requestDeadlineMs);
+        socket->abort();
+    });
     *connection = connect(socket, &QLocalSocket::readyRead, socket, [this, socket, reader, connection] {
         reader->append(socket->readAll());
         const auto request = reader->next();
         if (!request) {
             if (!reader->failed()) return;
             qWarning("Zarvo: instance socket: %s; connection closed", qPrintable(reader->error()));
+            m_waiting.removeAll(socket);
             socket->abort();
             return;
         }
         disconnect(*connection); // anything after the request is not read
+        m_waiting.removeAll(socket);
+        m_dropped = 0;
         QPointer<QLocalSocket> client(socket);
         auto answered = std::make_shared<bool>(false);
         Reply reply = [client, answered](const QJsonObject& body) {

@@ -1,13 +1,16 @@
 #pragma once
 
 #include <QJsonObject>
+#include <QList>
+#include <QLocalSocket>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
 
 class QLocalServer;
-class QLocalSocket;
+class QTimer;
 
 namespace zarvo {
 class Environment;
@@ -36,8 +39,15 @@ public:
     static bool isRunning(const Environment& environment, int timeoutMs = 1000);
 
     // Becomes the running instance; false when another one of this user answers or the socket cannot
-    // be made.
+    // be made. The server stays up against misbehaving clients: at most `maximumClients` at once (the
+    // oldest that has not sent its request makes room), each given `requestDeadlineMs` to send it, and
+    // it listens again when the server fails (descriptors ran out).
     bool acquire();
+    static constexpr int maximumClients = 32;
+    static constexpr int requestDeadlineMs = 2000;
+    // Raises the soft limit of open descriptors to the hard one, so that clients and files do not run
+    // this process out of them at the first thousand.
+    static void raiseDescriptorLimit();
     bool isHeld() const;
     // The listening server while held.
     QLocalServer* server() const { return m_server.get(); }
@@ -47,12 +57,19 @@ public:
     std::function<void(const QJsonObject& request, Reply reply)> onRequest;
 
 private:
+    bool listen();
     void accept();
     void serve(QLocalSocket* socket);
+    void checkListening();
 
     const Environment& m_environment;
     QString m_name;
     std::unique_ptr<QLocalServer> m_server;
+    // Connections whose request has not come yet, oldest first; and all open ones.
+    QList<QPointer<QLocalSocket>> m_waiting;
+    int m_clients = 0;
+    int m_dropped = 0;
+    QTimer* m_watch = nullptr;
 };
 
 } // namespace zarvo::linux_
