@@ -3,35 +3,24 @@
 #include "ui/Icons.h"
 #include "ui/Style.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QLabel>
 #include <QLocale>
 #include <QMimeDatabase>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QStackedWidget>
-#include <QStringDecoder>
+#include <QThreadPool>
 #include <QVBoxLayout>
-
-#include <poppler-qt6.h>
 
 namespace zarvo::ui {
 
 namespace {
-// A preview shows the start of a long text; reading it all would stall on a log of gigabytes.
-constexpr qint64 kTextBytes = 512 * 1024;
-// Rendering a page larger than this is not worth its memory.
+// The resolution of a PDF page at a device pixel ratio of 1; a large page gets less (see load).
 constexpr double kPdfDpi = 110;
-
-bool looksLikeText(const QByteArray& head) {
-    if (head.contains('\0')) return false;
-    // The sample may end inside a character: leave the last bytes out of the check.
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    (void)decoder.decode(head.left(qMax<qsizetype>(0, head.size() - 3)));
-    return !decoder.hasError();
-}
 } // namespace
 
 PreviewWindow::PreviewWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint) {
@@ -69,20 +58,6 @@ PreviewWindow::PreviewWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt:
     resize(760, 560);
 }
 
-PreviewWindow::Kind PreviewWindow::kindOf(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.isFile()) return Kind::details;
-    const QMimeType type = QMimeDatabase().mimeTypeForFile(info);
-    if (type.inherits(QStringLiteral("application/pdf"))) return Kind::pdf;
-    if (type.name().startsWith(QLatin1String("image/")) &&
-        QImageReader::supportedMimeTypes().contains(type.name().toLatin1()))
-        return Kind::image;
-    if (type.inherits(QStringLiteral("text/plain"))) return Kind::text;
-    QFile file(path);
-    if (info.size() > 0 && file.open(QIODevice::ReadOnly) && looksLikeText(file.read(4096))) return Kind::text;
-    return Kind::details;
-}
-
 QStringList PreviewWindow::detailLines(const QString& path, const QLocale& locale) {
     const QFileInfo info(path);
     QStringList lines;
@@ -98,47 +73,42 @@ QStringList PreviewWindow::detailLines(const QString& path, const QLocale& local
 void PreviewWindow::showFile(const QUrl& file) {
     m_path = file.toLocalFile();
     setWindowTitle(QFileInfo(m_path).fileName());
-    m_kind = kindOf(m_path);
-    switch (m_kind) {
-    case Kind::image: {
-        QImageReader reader(m_path);
-        reader.setAutoTransform(true);
-        showImageOrDetails(reader.read());
-        break;
-    }
-    case Kind::pdf: {
-        std::unique_ptr<Poppler::Document> document = Poppler::Document::load(m_path);
-        std::unique_ptr<Poppler::Page> page;
-        if (document && !document->isLocked()) {
-            document->setRenderHint(Poppler::Document::Antialiasing);
-            document->setRenderHint(Poppler::Document::TextAntialiasing);
-            page = document->page(0);
-        }
-        showImageOrDetails(page ? page->renderToImage(kPdfDpi * devicePixelRatioF(), kPdfDpi * devicePixelRatioF())
-                                : QImage());
-        break;
-    }
-    case Kind::text: {
-        QFile f(m_path);
-        QByteArray bytes;
-        if (f.open(QIODevice::ReadOnly)) bytes = f.read(kTextBytes);
-        QString text = QString::fromUtf8(bytes);
-        if (f.size() > kTextBytes) text += QStringLiteral("\n\u2026");
-        m_text->setPlainText(text);
-        m_stack->setCurrentWidget(m_text);
-        break;
-    }
-    case Kind::details: showDetails(m_path); break;
-    }
+    // Described at once; reading and decoding run on a worker, so no file stalls the panel.
+    m_kind = Kind::details;
+    showDetails(m_path);
+    m_loading = true;
+    const quint64 generation = ++m_generation;
+    const qreal ratio = devicePixelRatioF();
+    const QSize area = size().expandedTo(QSize(760, 560)) * ratio;
+    const int side = std::max(area.width(), area.height());
+    QPointer<PreviewWindow> self(this);
+    QThreadPool::globalInstance()->start([self, generation, path = m_path, side, ratio] {
+        const PreviewContent content = PreviewLoading::load(path, side, kPdfDpi * ratio);
+        QMetaObject::invokeMethod(
+            qApp,
+            [self, generation, content] {
+                if (!self || generation != self->m_generation) return;
+                self->m_loading = false;
+                self->showContent(content);
+            },
+            Qt::QueuedConnection);
+    });
 }
 
-void PreviewWindow::showImageOrDetails(const QImage& image) {
-    // A file that does not decode (a damaged picture, a locked PDF) is still described.
-    if (image.isNull()) {
-        m_kind = Kind::details;
+void PreviewWindow::showContent(const PreviewContent& content) {
+    m_kind = content.kind;
+    switch (content.kind) {
+    case Kind::image:
+    case Kind::pdf:
+        showImage(content.image);
+        break;
+    case Kind::text:
+        m_text->setPlainText(content.text);
+        m_stack->setCurrentWidget(m_text);
+        break;
+    case Kind::details:
         showDetails(m_path);
-    } else {
-        showImage(image);
+        break;
     }
 }
 
@@ -147,10 +117,10 @@ void PreviewWindow::showImage(const QImage& image) {
     m_stack->setCurrentWidget(m_picture);
     const QSize area = m_picture->size() * devicePixelRatioF();
     if (area.isEmpty()) return;
-    QPixmap pixmap = QPixmap::fromImage(
-        image.width() > area.width() || image.height() > area.height()
-            ? image.scaled(area, Qt::KeepAspectRatio, Qt::SmoothTransformation)
-            : image);
+    QPixmap pixmap =
+        QPixmap::fromImage(image.width() > area.width() || image.height() > area.height()
+                               ? image.scaled(area, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                               : image);
     pixmap.setDevicePixelRatio(devicePixelRatioF());
     m_picture->setPixmap(pixmap);
 }
@@ -165,7 +135,8 @@ void PreviewWindow::showDetails(const QString& path) {
 
 QString PreviewWindow::shownText() const {
     if (m_stack->currentWidget() == m_text) return m_text->toPlainText();
-    if (m_stack->currentWidget() == m_details) return m_detailName->text() + QLatin1Char('\n') + m_detailLines->text();
+    if (m_stack->currentWidget() == m_details)
+        return m_detailName->text() + QLatin1Char('\n') + m_detailLines->text();
     return {};
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/PreviewContent.h"
+
 #include <QUrl>
 #include <QWidget>
 
@@ -14,18 +16,20 @@ namespace zarvo::ui {
 class PreviewWindow : public QWidget {
     Q_OBJECT
 public:
-    enum class Kind { image, text, pdf, details };
+    using Kind = PreviewContent::Kind;
 
     explicit PreviewWindow(QWidget* parent = nullptr);
 
+    // Describes the file at once and shows its picture or text when the worker has read it.
     void showFile(const QUrl& file);
+    // Whether the content of the last file shown is still being read.
+    bool isLoading() const { return m_loading; }
     // Shows the window over the panel, a little larger than it.
     void present(const QRect& panelFrame);
     Kind kind() const { return m_kind; }
     QString shownText() const;
 
-    // What a file is shown as; text files are recognised by content type and by a look at their bytes.
-    static Kind kindOf(const QString& path);
+    static Kind kindOf(const QString& path) { return PreviewLoading::kindOf(path); }
     // The details shown for anything without a preview: kind, size, modified, created.
     static QStringList detailLines(const QString& path, const QLocale& locale);
 
@@ -39,10 +43,12 @@ protected:
 
 private:
     void showImage(const QImage& image);
-    void showImageOrDetails(const QImage& image);
+    void showContent(const PreviewContent& content);
     void showDetails(const QString& path);
 
     Kind m_kind = Kind::details;
+    bool m_loading = false;
+    quint64 m_generation = 0;
     QString m_path;
     QImage m_image;
     QStackedWidget* m_stack = nullptr;

@@ -1,5 +1,7 @@
 #include "ui/PreviewWindow.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPainter>
 #include <QPdfWriter>
@@ -7,6 +9,18 @@
 #include <gtest/gtest.h>
 
 using zarvo::ui::PreviewWindow;
+
+namespace {
+// Shows the file and waits for the worker's picture or text.
+void showAndWait(PreviewWindow& window, const QString& path) {
+    window.showFile(QUrl::fromLocalFile(path));
+    QElapsedTimer clock;
+    clock.start();
+    while (window.isLoading() && clock.elapsed() < 20000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_FALSE(window.isLoading()) << path.toStdString();
+}
+} // namespace
 
 // Each kind of file is shown as what it is, and what cannot be decoded is still described.
 TEST(PreviewWindowTest, ShowsEachKindAndDescribesTheRest) {
@@ -24,7 +38,9 @@ TEST(PreviewWindowTest, ShowsEachKindAndDescribesTheRest) {
         painter.drawText(100, 100, "first page");
     }
     const QString text = write("notes.conf", "key = value\nother = 1\n");
-    const QString binary = write("blob.bin", QByteArray("\x7f" "ELF\0\0\x01", 7));
+    const QString binary = write("blob.bin", QByteArray("\x7f"
+                                                        "ELF\0\0\x01",
+                                                        7));
     const QString brokenPng = write("broken.png", "\x89PNG not really");
     const QString brokenPdf = write("broken.pdf", "%PDF-1.4 cut");
 
@@ -37,15 +53,52 @@ TEST(PreviewWindowTest, ShowsEachKindAndDescribesTheRest) {
     PreviewWindow window;
     window.resize(400, 300);
     window.show();
-    window.showFile(QUrl::fromLocalFile(pdf));
+    showAndWait(window, pdf);
     EXPECT_EQ(window.kind(), PreviewWindow::Kind::pdf);
-    window.showFile(QUrl::fromLocalFile(text));
+    showAndWait(window, text);
     EXPECT_EQ(window.shownText(), "key = value\nother = 1\n");
     for (const QString& broken : {brokenPng, brokenPdf}) {
-        window.showFile(QUrl::fromLocalFile(broken));
+        showAndWait(window, broken);
         EXPECT_EQ(window.kind(), PreviewWindow::Kind::details) << broken.toStdString();
         EXPECT_TRUE(window.shownText().startsWith(QFileInfo(broken).fileName()));
     }
-    window.showFile(QUrl::fromLocalFile(dir.filePath("gone.txt")));
+    showAndWait(window, dir.filePath("gone.txt"));
     EXPECT_EQ(window.kind(), PreviewWindow::Kind::details);
+}
+
+// Files made to stall a preview: a PDF page of 15,000 points renders at a bounded size, a text of
+// one 400 KB line is cut into a short line, and the panel is described at once while they load.
+TEST(PreviewWindowTest, HugePagesAndLinesStayBounded) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("huge.pdf");
+    {
+        QFile f(pdf);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("%PDF-1.4\n1 0 obj<</Type/Catalog/Pages 2 0 R>>endobj\n"
+                "2 0 obj<</Type/Pages/Kids[3 0 R]/Count 1>>endobj\n"
+                "3 0 obj<</Type/Page/Parent 2 0 R/MediaBox[0 0 15000 15000]>>endobj\n"
+                "trailer<</Root 1 0 R>>\n%%EOF\n");
+    }
+    const QString line = dir.filePath("line.txt");
+    {
+        QFile f(line);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(400 * 1024, 'a') + "\nshort\n");
+    }
+    const auto page = zarvo::ui::PreviewLoading::load(pdf, 800, 220);
+    ASSERT_EQ(page.kind, PreviewWindow::Kind::pdf);
+    EXPECT_LE(std::max(page.image.width(), page.image.height()), 800);
+    EXPECT_GE(std::max(page.image.width(), page.image.height()), 790);
+
+    PreviewWindow window;
+    window.resize(400, 300);
+    window.show();
+    window.showFile(QUrl::fromLocalFile(line));
+    EXPECT_TRUE(window.isLoading());
+    EXPECT_TRUE(window.shownText().startsWith("line.txt\n"));
+    showAndWait(window, line);
+    const QStringList lines = window.shownText().split('\n');
+    ASSERT_EQ(lines.size(), 3) << lines.size(); // the cut line, "short" and the empty end
+    EXPECT_EQ(lines[0], QString(zarvo::ui::PreviewLoading::lineCharacters, 'a') + QChar(0x2026));
+    EXPECT_EQ(lines[1], "short");
 }
