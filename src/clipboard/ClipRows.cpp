@@ -94,6 +94,7 @@ ResultItem ResultItem::clip(const Clip& clip) {
         const QStringList paths = clip.paths();
         if (!paths.isEmpty()) item.iconPath = paths.first();
         if (clip.length >= 2) parts << QStringLiteral("%1 files").arg(clip.length);
+        if (clip.length > paths.size()) parts << QStringLiteral("the first %1 kept").arg(paths.size());
         break;
     }
     }
@@ -112,8 +113,8 @@ ResultItem ResultItem::clipboardHistory(int count) {
     item.title = QStringLiteral("Clipboard History");
     item.symbol = QStringLiteral("doc.on.clipboard");
     const Settings& settings = Settings::shared();
-    item.subtitle = QString::number(count) + QStringLiteral(" clip") + (count == 1 ? QString() : QStringLiteral("s")) +
-                    QStringLiteral(" you copied \u00B7 ") +
+    item.subtitle = QString::number(count) + QStringLiteral(" clip") +
+                    (count == 1 ? QString() : QStringLiteral("s")) + QStringLiteral(" you copied \u00B7 ") +
                     HotKeyFormat::display(settings.clipHotKeyModifiers(), settings.clipHotKeyLabel()) +
                     QStringLiteral(" or clip:");
     return item;

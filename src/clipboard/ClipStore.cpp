@@ -303,6 +303,15 @@ std::optional<ClipItems> ClipStore::snapshot(const QStringList& types, const QLi
 
 std::optional<ClipStore::Prepared>
 ClipStore::prepare(ClipItems items, const std::function<std::optional<QUrl>(const QString&)>& webURL) {
+    // A copy of a quarter million files would cost half a gigabyte to keep and seconds to show.
+    int fileItems = 0;
+    ClipItems keptItems;
+    for (PasteboardItem& item : items) {
+        if (item.data(PasteboardType::fileURL) && ++fileItems > maximumClipFiles) continue;
+        keptItems.append(std::move(item));
+    }
+    items = std::move(keptItems);
+
     // Other image formats become PNG, upright, so every image clip has one format to show and hash.
     const ImageCodec* codec = Platform::current().images;
     for (PasteboardItem& item : items) {
@@ -344,8 +353,11 @@ ClipStore::prepare(ClipItems items, const std::function<std::optional<QUrl>(cons
     if (!paths.isEmpty()) {
         prepared.kind = Clip::Kind::files;
         prepared.text = paths.join(QLatin1Char('\n'));
-        prepared.length = int(paths.size());
-        prepared.hash = Clip::contentHash("files", prepared.text.toUtf8());
+        prepared.length = std::max(int(paths.size()), fileItems);
+        // A cut list is told apart from a copy of just the files kept.
+        const QByteArray cut =
+            fileItems > paths.size() ? "\n+" + QByteArray::number(fileItems) : QByteArray();
+        prepared.hash = Clip::contentHash("files", prepared.text.toUtf8() + cut);
     } else if (text && !trimmed.isEmpty()) {
         if (!trimmed.contains(QLatin1Char('\n')) && webURL && webURL(trimmed))
             prepared.kind = Clip::Kind::link;

@@ -65,6 +65,8 @@ public:
     static constexpr qint64 maximumTotalBytes = 1'000'000'000;
     static constexpr int maximumUnpinned = 500;
     static constexpr int maximumTextCharacters = 5000;
+    // A copy of more files keeps the first ones; its length still counts every file copied.
+    static constexpr int maximumClipFiles = 1000;
     static constexpr int thumbnailPixels = 96;
 
     ClipStore(const QString& directory, Pasteboard* pasteboard, bool migrateLegacy, Services services,

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -19,6 +20,9 @@
 namespace zarvo::ui {
 
 namespace {
+
+// Rows of a file clip laid out; the rest are counted.
+constexpr qsizetype kShownFiles = 200;
 
 QString abbreviateHome(const QString& path) {
     const QString home = QDir::homePath();
@@ -154,11 +158,22 @@ void ClipPreview::setClip(const std::optional<Clip>& clip) {
     }
     case Clip::Kind::files: {
         m_files->clear();
-        for (const QString& path : clip->paths()) {
+        // Each row looks up an icon: a long list shows its start and says how many more there are.
+        const QStringList paths = clip->paths();
+        const int shown = int(std::min<qsizetype>(paths.size(), kShownFiles));
+        for (int i = 0; i < shown; ++i) {
+            const QString& path = paths[i];
             const QString name = QFileInfo(path).fileName().isEmpty() ? path : QFileInfo(path).fileName();
             auto* row =
                 new QListWidgetItem(Icons::forFile(path), name + QLatin1Char('\n') + abbreviateHome(path));
             row->setToolTip(path);
+            m_files->addItem(row);
+        }
+        if (const int more = std::max(clip->length, int(paths.size())) - shown; more > 0) {
+            auto* row = new QListWidgetItem(
+                more == 1 ? QStringLiteral("1 more file")
+                          : QStringLiteral("%1 more files").arg(QLocale().toString(more)));
+            row->setFlags(Qt::NoItemFlags);
             m_files->addItem(row);
         }
         m_content->setCurrentWidget(m_files);

@@ -1,5 +1,6 @@
 #include "clipboard/ClipStore.h"
 #include "fakes/FakePlatform.h"
+#include "search/ResultItem.h"
 #include "store/UserDefaults.h"
 
 #include <QBuffer>
@@ -128,6 +129,19 @@ TEST(ClipStore, CapturesForeignCopiesAndMergesRepeats) {
     EXPECT_EQ(files.kind, Clip::Kind::files);
     EXPECT_EQ(files.length, 2);
     EXPECT_EQ(files.paths(), (QStringList{a, b}));
+    // A copy of a great many files keeps the first ones, and its row says how many were copied.
+    QList<PasteboardItem> many;
+    for (int i = 0; i < ClipStore::maximumClipFiles + 1500; ++i)
+        many << item(
+            {{PasteboardType::fileURL, QUrl::fromLocalFile(QStringLiteral("/data/f%1").arg(i)).toEncoded()}});
+    f.copy(*store, many);
+    const Clip cut = store->clips().first();
+    EXPECT_EQ(cut.length, ClipStore::maximumClipFiles + 1500);
+    EXPECT_EQ(cut.paths().size(), ClipStore::maximumClipFiles);
+    EXPECT_EQ(cut.paths().last(), QStringLiteral("/data/f%1").arg(ClipStore::maximumClipFiles - 1));
+    EXPECT_TRUE(
+        ResultItem::clip(cut).subtitle->endsWith(QStringLiteral("2500 files \u00B7 the first 1000 kept")))
+        << ResultItem::clip(cut).subtitle->toStdString();
     // A web URL without text is nothing to keep; with text it is kept by its text.
     const qsizetype before = store->clips().size();
     f.copy(*store, {item({{QStringLiteral("public.url"), "https://example.org/"}})});
