@@ -423,12 +423,16 @@ void LinuxInstallation::integrate(const QString& folder) {
     }
     // The desktop entry, starting the installed program by its absolute path.
     QFile entry(folder + QLatin1Char('/') + kDesktopEntry);
-    if (entry.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        const QString program = LinuxLoginItems::execLine(folder + QLatin1String("/zarvo"));
+    const std::optional<QString> program = LinuxLoginItems::execLine(folder + QLatin1String("/zarvo"));
+    if (!program)
+        qWarning().noquote() << QStringLiteral(
+                                    "Zarvo: no desktop entry for %1: its path holds a control character")
+                                    .arg(folder);
+    if (program && entry.open(QIODevice::ReadOnly | QIODevice::Text)) {
         QStringList lines = QString::fromUtf8(entry.readAll()).split(QLatin1Char('\n'));
         for (QString& line : lines) {
             if (line == QLatin1String("Exec=zarvo") || line.startsWith(QLatin1String("Exec=zarvo ")))
-                line = QLatin1String("Exec=") + program + line.mid(int(qstrlen("Exec=zarvo")));
+                line = QLatin1String("Exec=") + *program + line.mid(int(qstrlen("Exec=zarvo")));
         }
         const QString applications = m_environment.dataHome() + QLatin1String("/applications");
         QDir().mkpath(applications);
