@@ -65,8 +65,9 @@ public:
     // also where this user cannot make the lock file, since there it can change nothing either.
     virtual bool lockInstall(bool wait) = 0;
     virtual void unlockInstall() = 0;
-    // The links in ~/.local/bin, the desktop entry and the icons of the copy at `folder`.
-    virtual void integrate(const QString& folder) = 0;
+    // The links in ~/.local/bin, the desktop entry and the icons of the copy at `folder`. A text for the
+    // user when a link of theirs there was left alone.
+    virtual std::optional<QString> integrate(const QString& folder) = 0;
     // Copies `source` to `staging` as administrator, checks the copy, moves a folder at `destination`
     // to `trash` and the copy into place; on any failure the staging copy is removed. Waited for.
     virtual AdminResult installAsAdministrator(const QString& source, const QString& staging,
