@@ -107,7 +107,10 @@ bool Installer::decide() {
     const QString destination = m_i.destination();
     if (current == m_i.resolved(destination) || m_i.arguments().contains(QLatin1String(installedArgument))) {
         m_i.quitOtherCopies();
-        if (m_i.arguments().contains(QLatin1String(installedArgument))) m_i.integrate(destination);
+        if (m_i.arguments().contains(QLatin1String(installedArgument))) {
+            if (const auto note = m_i.integrate(destination))
+                m_i.alert(QStringLiteral("A link in ~/.local/bin was left as it is"), *note);
+        }
         ejectVolumeIfAsked();
         return false;
     }

@@ -200,7 +200,7 @@ std::optional<int> start(const QStringList& args, bool actions, const char* usag
                          Session& session, QTextStream& out) {
     if (auto error = parse(args, actions, options)) return usageError(*error, usage);
     if (auto error = session.prepare(options)) {
-        out << *error << "\n";
+        out << shown(*error) << "\n";
         return 1;
     }
     return std::nullopt;
@@ -229,7 +229,7 @@ int runOpenCommand(const QStringList& args) {
     waitForOperations(model);
     // The panel hides once the confirmed action runs; its prompt is then no longer shown.
     if (model.message() && !(prompt && session.dismissed && model.message() == prompt))
-        out << *model.message() << "\n";
+        out << shown(*model.message()) << "\n";
     return session.beeps > 0 ? 1 : 0;
 }
 
@@ -241,7 +241,7 @@ int runActionsCommand(const QStringList& args) {
     SearchModel& model = session.model;
     model.showActions(std::nullopt);
     if (model.mode() != SearchModel::Mode::actions) {
-        if (model.message()) out << *model.message() << "\n";
+        if (model.message()) out << shown(*model.message()) << "\n";
         return 1;
     }
     const ResultItem item = *model.actionTarget();
@@ -257,7 +257,7 @@ int runActionsCommand(const QStringList& args) {
             object.insert(QStringLiteral("actions"), list);
             out << QJsonDocument(object).toJson(QJsonDocument::Indented);
         } else {
-            out << item.name() << "\n";
+            out << shown(item.name()) << "\n";
             for (const ItemAction& action : actions) {
                 out << "  " << action.title;
                 if (action.shortcut) out << "  " << *action.shortcut;
@@ -272,7 +272,7 @@ int runActionsCommand(const QStringList& args) {
     for (int i = 0; i < actions.size() && index < 0; ++i)
         if (titleMatches(actions[i].title, *options.run)) index = i;
     if (index < 0) {
-        out << "No action \u201C" << *options.run << "\u201D for \u201C" << item.name() << "\u201D\n";
+        out << "No action \u201C" << *options.run << "\u201D for \u201C" << shown(item.name()) << "\u201D\n";
         return 2;
     }
     const QString title = actions[index].title;
@@ -304,7 +304,7 @@ int runActionsCommand(const QStringList& args) {
         model.restoreSearch();
         // The panel asks for the folder and reports problems in an alert; here both are plain text.
         if (auto error = model.moveInto(item, QFileInfo(folder).absoluteFilePath())) {
-            out << *error << "\n";
+            out << shown(*error) << "\n";
             return 1;
         }
         extra = QStringLiteral("Moved \u201C") + PathInput::lastPathComponent(item.url.toLocalFile()) +
@@ -325,8 +325,8 @@ int runActionsCommand(const QStringList& args) {
         object.insert(QStringLiteral("ok"), ok);
         out << QJsonDocument(object).toJson(QJsonDocument::Indented);
     } else {
-        if (session.alert) out << *session.alert << "\n";
-        if (message) out << *message << "\n";
+        if (session.alert) out << shown(*session.alert) << "\n";
+        if (message) out << shown(*message) << "\n";
     }
     return ok ? 0 : 1;
 }

@@ -10,7 +10,47 @@
 #include "store/History.h"
 #include "store/Settings.h"
 
+#include <algorithm>
+
 namespace zarvo::cli {
+
+namespace {
+bool terminalOutput = false;
+} // namespace
+
+bool printsToTerminal() {
+    return terminalOutput;
+}
+
+void setPrintsToTerminal(bool terminal) {
+    terminalOutput = terminal;
+}
+
+QString shown(const QString& text, bool terminal) {
+    const auto isControl = [](char16_t c) { return c < 0x20 || (c >= 0x7f && c <= 0x9f); };
+    if (!terminal || std::none_of(text.begin(), text.end(), [&](QChar c) { return isControl(c.unicode()); }))
+        return text;
+    QString result;
+    result.reserve(text.size() + 8);
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (!isControl(u))
+            result += c;
+        else if (u == 0x1b)
+            result += QLatin1String("\\e");
+        else if (u == '\n')
+            result += QLatin1String("\\n");
+        else if (u == '\t')
+            result += QLatin1String("\\t");
+        else if (u == '\r')
+            result += QLatin1String("\\r");
+        else if (u < 0x80)
+            result += QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'));
+        else
+            result += QStringLiteral("\\u%1").arg(int(u), 4, 16, QLatin1Char('0'));
+    }
+    return result;
+}
 
 CliContext& CliContext::shared() {
     static CliContext context;

@@ -18,6 +18,31 @@ class FileIndex;
 
 namespace zarvo::cli {
 
+// Whether the text that commands print is read on a terminal: this program's standard output is one,
+// or (in the application) the zarvo-cli it answers said so. JSON output is never affected.
+bool printsToTerminal();
+void setPrintsToTerminal(bool terminal);
+// Sets it while it lives, for one command carried out on behalf of a zarvo-cli.
+class PrintingToTerminal {
+public:
+    explicit PrintingToTerminal(bool terminal) : m_previous(printsToTerminal()) {
+        setPrintsToTerminal(terminal);
+    }
+    ~PrintingToTerminal() { setPrintsToTerminal(m_previous); }
+    PrintingToTerminal(const PrintingToTerminal&) = delete;
+    PrintingToTerminal& operator=(const PrintingToTerminal&) = delete;
+
+private:
+    bool m_previous;
+};
+// A copied text, file name or message as a text printer shows it. On a terminal its control characters
+// (C0, DEL, C1) are written as \e, \n, \t, \r, \x07 or \u009b, so that what someone copied or named
+// cannot move the cursor, retitle the window or rewrite earlier lines; everything else stays as it is.
+QString shown(const QString& text, bool terminal);
+inline QString shown(const QString& text) {
+    return shown(text, printsToTerminal());
+}
+
 // The back end one run of zarvo-cli works on: the full desktop one, or the headless one that loads the
 // desktop's parts only when a command reaches them.
 class CliPlatform {

@@ -104,7 +104,7 @@ void printClips(const QList<Clip>& clips, bool json) {
         for (const Clip& clip : clips)
             out() << Clip::idString(clip.id) << '\t' << Clip::rawValue(clip.kind) << '\t'
                   << clip.date.toUTC().toString(Qt::ISODate) << '\t' << (clip.pinned ? "pinned" : "-") << '\t'
-                  << clip.title() << "\n";
+                  << cli::shown(clip.title()) << "\n";
     }
     out().flush();
 }

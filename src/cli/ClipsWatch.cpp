@@ -1,5 +1,6 @@
 #include "cli/ClipsWatch.h"
 
+#include "cli/CliContext.h"
 #include "clipboard/ClipStore.h"
 
 #include <QCoreApplication>
@@ -104,7 +105,8 @@ int watchClips(ClipStore& store, bool once, QTextStream& out, QTextStream& err) 
         latest = top.date;
         latestID = top.id;
         ++captured;
-        out << Clip::idString(top.id) << '\t' << Clip::rawValue(top.kind) << '\t' << top.title() << "\n";
+        out << Clip::idString(top.id) << '\t' << Clip::rawValue(top.kind) << '\t' << cli::shown(top.title())
+            << "\n";
         out.flush();
         if (once) loop.quit();
     });

@@ -21,6 +21,7 @@
 #include <QMutex>
 #include <QTextStream>
 #include <QThread>
+#include <unistd.h>
 
 // zarvo-cli's desktop module: every command with every desktop service (GIO, X11, D-Bus, the Qt
 // clipboard), and those services for the headless commands of the small program when they need one.
@@ -141,6 +142,7 @@ extern "C" __attribute__((visibility("default"))) int zarvoCliDesktopMain(int ar
     const QStringList commandLine = args;
     const QString command = args.takeFirst();
     cli::CliContext::shared().setUp(std::make_unique<LinuxCliPlatform>());
+    cli::setPrintsToTerminal(::isatty(STDOUT_FILENO));
 
     // While Zarvo runs, it carries out what writes its clip store or reads its file index.
     if (cli::isCarriedOutByInstance(commandLine, ClipStore::defaultDirectory())) {

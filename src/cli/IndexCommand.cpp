@@ -91,13 +91,14 @@ int status(const Platform& platform, bool json) {
         out << QJsonDocument(o).toJson(QJsonDocument::Indented);
         return 0;
     }
-    out << "roots: " << config.roots.join(QStringLiteral(", ")) << '\n';
-    if (!config.excluded.isEmpty()) out << "excluded: " << config.excluded.join(QStringLiteral(", ")) << '\n';
+    out << "roots: " << cli::shown(config.roots.join(QStringLiteral(", "))) << '\n';
+    if (!config.excluded.isEmpty())
+        out << "excluded: " << cli::shown(config.excluded.join(QStringLiteral(", "))) << '\n';
     out << "entries: " << s.entries << '\n';
     if (s.snapshotTime) {
         const qint64 age = s.snapshotTime->secsTo(QDateTime::currentDateTime());
-        out << "snapshot: " << config.snapshotPath << " (" << megabytes(s.snapshotBytes) << ", written "
-            << s.snapshotTime->toString(Qt::ISODate) << ", " << age / 60 << " min ago"
+        out << "snapshot: " << cli::shown(config.snapshotPath) << " (" << megabytes(s.snapshotBytes)
+            << ", written " << s.snapshotTime->toString(Qt::ISODate) << ", " << age / 60 << " min ago"
             << (loaded ? "" : ", not usable: will be rebuilt") << ")\n";
     } else {
         out << "snapshot: none yet (zarvo-cli index rebuild makes one)\n";
@@ -112,7 +113,8 @@ int status(const Platform& platform, bool json) {
     out << "applications: " << applications.count() << " (" << megabytes(qint64(applications.memoryBytes()))
         << ", from the applications folders of XDG_DATA_HOME and XDG_DATA_DIRS)\n";
     if (!s.unreadable.isEmpty())
-        out << "unreadable folders (skipped): " << s.unreadable.join(QStringLiteral(", ")) << '\n';
+        out << "unreadable folders (skipped): " << cli::shown(s.unreadable.join(QStringLiteral(", ")))
+            << '\n';
     return 0;
 }
 
@@ -159,10 +161,11 @@ int rebuild(const Platform& platform, const QStringList& roots) {
     }
     const auto s = fileIndex.status();
     out << "indexed " << s.entries << " entries in "
-        << QString::number(double(clock.elapsed()) / 1000.0, 'f', 2) << " s; snapshot " << config.snapshotPath
-        << " (" << megabytes(s.snapshotBytes) << ")\n";
+        << QString::number(double(clock.elapsed()) / 1000.0, 'f', 2) << " s; snapshot "
+        << cli::shown(config.snapshotPath) << " (" << megabytes(s.snapshotBytes) << ")\n";
     if (!s.unreadable.isEmpty())
-        out << "unreadable folders (skipped): " << s.unreadable.join(QStringLiteral(", ")) << '\n';
+        out << "unreadable folders (skipped): " << cli::shown(s.unreadable.join(QStringLiteral(", ")))
+            << '\n';
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "cli/InstanceRequests.h"
 
+#include "cli/CliContext.h"
 #include "cli/ClipsCommand.h"
 #include "cli/QueryCommand.h"
 #include "cli/StoreCommands.h"
@@ -109,7 +110,8 @@ std::optional<int> forwardToInstance(const Environment& environment, const QStri
     const QString cwd = QDir::currentPath();
     QJsonObject request{{QStringLiteral("type"), QStringLiteral("cli")},
                         {QStringLiteral("args"), QJsonArray::fromStringList(withAbsolutePaths(args, cwd))},
-                        {QStringLiteral("cwd"), cwd}};
+                        {QStringLiteral("cwd"), cwd},
+                        {QStringLiteral("terminal"), printsToTerminal()}};
     if (readsStandardInput(args))
         request.insert(QStringLiteral("stdin"), QString::fromLatin1(input.toBase64()));
     const linux_::InstanceReply reply = linux_::InstanceClient::send(environment, request, timeoutMs);
@@ -156,6 +158,7 @@ void handleCliRequest(const QJsonObject& request, ClipStore& clips, const Search
     }
     args = withAbsolutePaths(args, cwd);
     const QString command = args.takeFirst();
+    const PrintingToTerminal printing(request.value(QStringLiteral("terminal")).toBool());
     if (command == QLatin1String("clips")) {
         reply(runClips(args, input, clips));
     } else if (command == QLatin1String("settings") || command == QLatin1String("history") ||

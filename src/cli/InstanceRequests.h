@@ -19,8 +19,8 @@ namespace zarvo::cli {
 // While the application runs it is the one writer of the clip store and holds the resident file index,
 // so zarvo-cli hands it the commands that need either (every `clips` command but `watch`, and
 // `query`), and those of the stores it keeps in memory (`settings`, `history`, `favorites`) as a request
-// {"type":"cli","args":[…],"cwd":…,"stdin":…} on the instance socket; the application runs the same command
-// code on its own store and services and answers
+// {"type":"cli","args":[…],"cwd":…,"stdin":…,"terminal":…} on the instance socket; the application runs the
+// same command code on its own store and services and answers
 // {"out":…,"err":…,"code":N}.
 
 // How long zarvo-cli waits for the application's answer (a query waits for the file search).

@@ -52,7 +52,7 @@ QJsonObject rowJson(const ResultItem& item) {
 
 namespace {
 
-QString format(const SearchModel& model, const QString& text, bool json) {
+QString format(const SearchModel& model, const QString& text, bool json, bool terminal) {
     QString output;
     QTextStream out(&output);
     if (json) {
@@ -67,13 +67,13 @@ QString format(const SearchModel& model, const QString& text, bool json) {
         out << QJsonDocument(object).toJson(QJsonDocument::Indented);
         return output;
     }
-    if (model.message()) out << *model.message() << "\n";
+    if (model.message()) out << shown(*model.message(), terminal) << "\n";
     for (const auto& item : model.results()) {
-        out << item.name();
+        out << shown(item.name(), terminal);
         if (item.subtitle && !item.subtitle->isEmpty())
-            out << "  \u2014  " << *item.subtitle;
+            out << "  \u2014  " << shown(*item.subtitle, terminal);
         else if (item.url.isLocalFile())
-            out << "  \u2014  " << PathInput::abbreviatingWithTilde(item.url.toLocalFile());
+            out << "  \u2014  " << shown(PathInput::abbreviatingWithTilde(item.url.toLocalFile()), terminal);
         out << "  [" << tag(item) << "]\n";
     }
     out.flush();
@@ -106,16 +106,19 @@ void runQuery(const SearchModel::Services& services, const QStringList& args,
         SearchModel* model;
         QString text;
         bool json;
+        bool terminal; // as it is now: the answer is formatted later
         std::function<void(const CommandOutput&)> done;
         bool finished = false;
     };
-    auto pending = std::make_shared<Pending>(Pending{new SearchModel(services), text, json, std::move(done)});
+    auto pending = std::make_shared<Pending>(
+        Pending{new SearchModel(services), text, json, printsToTerminal(), std::move(done)});
     // Once: when the file search reports its last batch, or when it takes too long.
     const auto finish = [pending] {
         if (pending->finished) return;
         pending->finished = true;
         pending->model->deleteLater();
-        pending->done({0, format(*pending->model, pending->text, pending->json), QString()});
+        pending->done(
+            {0, format(*pending->model, pending->text, pending->json, pending->terminal), QString()});
     };
     SearchModel* model = pending->model;
     model->setQuery(text);

@@ -1,5 +1,7 @@
 #include "cli/StoreCommands.h"
 
+#include "cli/CliContext.h"
+
 #include "platform/Clock.h"
 #include "platform/Platform.h"
 #include "store/Favorites.h"
@@ -295,8 +297,8 @@ int runHistoryCommand(const QStringList& arguments, QTextStream& out, QTextStrea
             out << QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));
         } else {
             for (const auto& e : entries)
-                out << e.key << '\t' << e.count << '\t' << e.lastOpened.toUTC().toString(Qt::ISODate) << '\t'
-                    << History::score(e, at) << Qt::endl;
+                out << shown(e.key) << '\t' << e.count << '\t' << e.lastOpened.toUTC().toString(Qt::ISODate)
+                    << '\t' << History::score(e, at) << Qt::endl;
         }
         return 0;
     }
@@ -331,11 +333,11 @@ int runFavoritesCommand(const QStringList& arguments, QTextStream& out, QTextStr
                 QJsonDocument(QJsonArray::fromStringList(favorites.keys())).toJson(QJsonDocument::Indented));
         else
             for (const QString& k : favorites.keys())
-                out << k << Qt::endl;
+                out << shown(k) << Qt::endl;
         return 0;
     }
     if (verb == QLatin1String("toggle") && args.size() == 1 && !args[0].isEmpty()) {
-        out << (favorites.toggle(args[0]) ? "starred " : "unstarred ") << args[0] << Qt::endl;
+        out << (favorites.toggle(args[0]) ? "starred " : "unstarred ") << shown(args[0]) << Qt::endl;
         return 0;
     }
     if (verb == QLatin1String("remove") && args.size() == 1) {

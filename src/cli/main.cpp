@@ -12,6 +12,7 @@
 #include <QTextStream>
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 
 // This program links QtCore only, so that a query starts in a few milliseconds. The commands that need
 // the desktop (the clipboard, opening, GIO's handlers, the running application's socket) are run by
@@ -75,6 +76,7 @@ int main(int argc, char** argv) {
     }
     const QString command = args.takeFirst();
     cli::CliContext::shared().setUp(std::make_unique<HeadlessCliPlatform>());
+    cli::setPrintsToTerminal(::isatty(STDOUT_FILENO));
     if (command == QLatin1String("query")) return cli::runQueryCommand(args);
     if (command == QLatin1String("history")) return cli::runHistoryCommand(args);
     if (command == QLatin1String("favorites")) return cli::runFavoritesCommand(args);

@@ -3,11 +3,14 @@
 #include <QFile>
 #include <QPair>
 
+#include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
+#include <limits>
 #include <string>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <system_error>
 #include <unistd.h>
 #include <vector>
@@ -113,48 +116,96 @@ void copyTimesAndOwner(int fd, const struct stat& source) {
     ::futimens(fd, times);
 }
 
-int copyData(int from, int to) {
+// Copies bytes [`at`, `end`) of `from` to the same place in `to`; stops early at the end of the file.
+int copyRange(int from, int to, off_t at, off_t end) {
     bool plain = false;
-    for (;;) {
+    while (at < end) {
+        const size_t length = size_t(std::min<off_t>(end - at, off_t(1) << 30));
         if (!plain) {
-            const ssize_t copied = ::copy_file_range(from, nullptr, to, nullptr, 1 << 30, 0);
-            if (copied > 0) continue;
-            if (copied == 0) return 0;
-            if (errno == EINTR) continue;
-            if (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP ||
-                errno == EPERM) {
-                plain = true;
+            off_t in = at, out = at;
+            const ssize_t copied = ::copy_file_range(from, &in, to, &out, length, 0);
+            if (copied > 0) {
+                at += copied;
                 continue;
             }
-            return errno;
+            if (copied == 0) return 0;
+            if (errno == EINTR) continue;
+            if (errno != EXDEV && errno != ENOSYS && errno != EINVAL && errno != EOPNOTSUPP && errno != EPERM)
+                return errno;
+            plain = true;
         }
         char buffer[128 * 1024];
-        const ssize_t got = ::read(from, buffer, sizeof buffer);
+        const ssize_t got = ::pread(from, buffer, std::min(sizeof buffer, length), at);
         if (got == 0) return 0;
         if (got < 0) {
             if (errno == EINTR) continue;
             return errno;
         }
         for (ssize_t done = 0; done < got;) {
-            const ssize_t put = ::write(to, buffer + done, size_t(got - done));
+            const ssize_t put = ::pwrite(to, buffer + done, size_t(got - done), at + done);
             if (put < 0) {
                 if (errno == EINTR) continue;
                 return errno;
             }
             done += put;
         }
+        at += got;
     }
+    return 0;
+}
+
+// Copies the content of `from` region by region: what reads as a hole is left unwritten, so a sparse
+// file stays sparse (a disk image of 1 GiB holding 4 KiB takes 4 KiB again).
+int copyData(int from, int to) {
+    off_t at = 0;
+    for (;;) {
+        const off_t data = ::lseek(from, at, SEEK_DATA);
+        if (data < 0) {
+            if (errno == ENXIO) break; // only a hole, or nothing, from here to the end
+            // A file system that cannot tell holes: everything is data.
+            if (const int error = copyRange(from, to, at, std::numeric_limits<off_t>::max())) return error;
+            break;
+        }
+        off_t hole = ::lseek(from, data, SEEK_HOLE);
+        if (hole < 0) hole = std::numeric_limits<off_t>::max();
+        if (const int error = copyRange(from, to, data, hole)) return error;
+        if (hole == std::numeric_limits<off_t>::max()) break;
+        at = hole;
+    }
+    // A hole at the end is made by the length alone.
+    struct stat status;
+    if (::fstat(from, &status) != 0) return errno;
+    if (::ftruncate(to, status.st_size) != 0) return errno;
+    return 0;
+}
+
+// The bytes the entry `name` of `parent` takes on disk, everything in it counted; what cannot be read is
+// left out (the copy itself reports it).
+qint64 allocatedBytes(int parent, const QByteArray& name, int depth) {
+    struct stat status;
+    if (::fstatat(parent, name.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0) return 0;
+    qint64 bytes = qint64(status.st_blocks) * 512;
+    if (!S_ISDIR(status.st_mode) || depth >= maximumDepth) return bytes;
+    Folder folder = openChild(parent, name);
+    std::vector<QByteArray> names;
+    if (!folder.isOpen() || !listNames(folder.fd(), &names)) return bytes;
+    for (const QByteArray& child : names)
+        bytes += allocatedBytes(folder.fd(), child, depth + 1);
+    return bytes;
 }
 
 // Copies the entry `name` of `fromParent` to `toName` in `toParent`, which does not have it yet.
-// Returns 0 or an errno value; `created` tells whether `toName` was made (on failure the caller removes
-// it again; something that was there already is never touched).
+// Returns 0 or an errno value, with `failure` saying which entry failed; `created` tells whether `toName`
+// was made (on failure the caller removes it again; something that was there already is never touched).
 int copyIn(int fromParent, const QByteArray& name, int toParent, const QByteArray& toName, int depth,
-           bool* created) {
+           bool* created, CopyFailure* failure) {
     bool ignored = false;
     if (!created) created = &ignored;
+    failure->entry = QFile::decodeName(name);
+    failure->type = 0;
     struct stat status;
     if (::fstatat(fromParent, name.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0) return errno;
+    failure->type = status.st_mode & S_IFMT;
 
     if (S_ISLNK(status.st_mode)) {
         QByteArray target(qsizetype(status.st_size > 0 ? status.st_size : 255) + 1, Qt::Uninitialized);
@@ -191,8 +242,12 @@ int copyIn(int fromParent, const QByteArray& name, int toParent, const QByteArra
         if (!to.isOpen()) return errno;
         std::vector<QByteArray> names;
         if (!listNames(from.fd(), &names)) return errno ? errno : EIO;
-        for (const QByteArray& child : names)
-            if (const int error = copyIn(from.fd(), child, to.fd(), child, depth + 1, nullptr)) return error;
+        for (const QByteArray& child : names) {
+            if (const int error = copyIn(from.fd(), child, to.fd(), child, depth + 1, nullptr, failure)) {
+                failure->entry = QFile::decodeName(name) + QLatin1Char('/') + failure->entry;
+                return error;
+            }
+        }
         copyTimesAndOwner(to.fd(), opened);
         return 0;
     }
@@ -298,20 +353,37 @@ std::optional<QString> remove(const QString& path) {
     return QStringLiteral("could not delete %1").arg(failed.join(QLatin1String(", ")));
 }
 
-std::optional<QString> copy(const QString& from, const QString& to) {
+std::optional<CopyFailure> copy(const QString& from, const QString& to) {
     const auto [fromFolder, fromName] = split(from);
     const auto [toFolder, toName] = split(to);
+    CopyFailure failure;
+    failure.entry = QFile::decodeName(fromName);
     Folder source = openPath(fromFolder);
-    if (!source.isOpen()) return errorText(errno);
-    Folder destination = openPath(toFolder);
-    if (!destination.isOpen()) return errorText(errno);
+    Folder destination = source.isOpen() ? openPath(toFolder) : Folder();
+    if (!destination.isOpen()) {
+        failure.error = errno;
+        return failure;
+    }
+    // Found short before anything is written rather than with a half-made copy.
+    struct statvfs space;
+    if (::fstatvfs(destination.fd(), &space) == 0) {
+        const qint64 available = qint64(space.f_bavail) * qint64(space.f_frsize);
+        const qint64 needed = allocatedBytes(source.fd(), fromName, 0);
+        if (needed > available) {
+            failure.error = ENOSPC;
+            failure.needed = needed;
+            failure.available = available;
+            return failure;
+        }
+    }
     bool created = false;
-    const int error = copyIn(source.fd(), fromName, destination.fd(), toName, 0, &created);
+    const int error = copyIn(source.fd(), fromName, destination.fd(), toName, 0, &created, &failure);
     if (!error) return std::nullopt;
+    failure.error = error;
     struct stat made;
     if (created && ::fstatat(destination.fd(), toName.constData(), &made, AT_SYMLINK_NOFOLLOW) == 0)
         removeAt(destination.fd(), toName, made.st_dev, QFile::decodeName(toFolder), nullptr);
-    return errorText(error);
+    return failure;
 }
 
 } // namespace zarvo::FileTree

@@ -50,11 +50,23 @@ bool emptyAt(int folder, dev_t device, const QString& shownFolder, QStringList* 
 // Removes the item at `path` (a folder with everything in it); the error text, or none.
 std::optional<QString> remove(const QString& path);
 
+// Why a copy failed: an errno value (ENOTSUP for a device file or socket, which hold nothing that can be
+// copied; ENOSPC also when the free space was found short before anything was written), the entry it
+// concerns as a path from the copied item's own name on, and that entry's type (S_IFMT bits).
+struct CopyFailure {
+    int error = 0;
+    QString entry;
+    mode_t type = 0;
+    qint64 needed = 0;    // when the free space was short: the bytes the copy takes
+    qint64 available = 0; // and those free where it goes
+};
+
 // Copies the item at `from` to `to`, which must not exist. Folders are made 0700 and files 0600 while
 // their content is copied; the original modes, owners (where allowed) and times are set once it is in
-// place. Links are copied as links and never followed; nothing existing is ever replaced. A failed copy
-// leaves nothing behind. The system's error text (and the entry it concerns), or none.
-std::optional<QString> copy(const QString& from, const QString& to);
+// place. Links are copied as links and never followed, holes in files stay holes; nothing existing is
+// ever replaced. It starts only when the space the original takes is free. A failed copy leaves nothing
+// behind.
+std::optional<CopyFailure> copy(const QString& from, const QString& to);
 
 } // namespace FileTree
 

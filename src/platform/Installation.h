@@ -65,8 +65,9 @@ public:
     // also where this user cannot make the lock file, since there it can change nothing either.
     virtual bool lockInstall(bool wait) = 0;
     virtual void unlockInstall() = 0;
-    // The links in ~/.local/bin, the desktop entry and the icons of the copy at `folder`.
-    virtual void integrate(const QString& folder) = 0;
+    // The links in ~/.local/bin, the desktop entry and the icons of the copy at `folder`. A text for the
+    // user when a link of theirs there was left alone.
+    virtual std::optional<QString> integrate(const QString& folder) = 0;
     // Copies `source` to `staging` as administrator without set-id bits or special files, owned like
     // the folder it lands in, checks the copy and puts it in place of `destination`, whose old copy is
     // removed (root never writes the user's Trash); on any failure the staging copy is removed and the

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMimeDatabase>
 
 #include <cerrno>
@@ -29,6 +30,36 @@ QString quotedName(const QString& path) {
 
 QString errorText(int error) {
     return QString::fromStdString(std::error_code(error, std::generic_category()).message());
+}
+
+// What a failed copy of `from` tells the user; `done` is what was asked ("copied", "duplicated").
+QString copyFailureText(const QString& from, const FileTree::CopyFailure& failure, const QString& done) {
+    const QString cannot = QStringLiteral(", which can't be ") + done + QLatin1Char('.');
+    if (failure.error == ENOTSUP && (failure.type == S_IFCHR || failure.type == S_IFBLK))
+        return quotedName(failure.entry) + QStringLiteral(" is a device file") + cannot;
+    if (failure.error == ENOTSUP && failure.type == S_IFSOCK)
+        return quotedName(failure.entry) + QStringLiteral(" is a socket") + cannot;
+    const QString couldNot = quotedName(from) + QStringLiteral(" couldn't be ") + done;
+    if (failure.error == ENOSPC && failure.needed > 0) {
+        const QLocale locale;
+        return couldNot + QStringLiteral(": it needs %1 and only %2 are free there.")
+                              .arg(locale.formattedDataSize(failure.needed, 1, QLocale::DataSizeSIFormat),
+                                   locale.formattedDataSize(failure.available, 1, QLocale::DataSizeSIFormat));
+    }
+    // Deeper in a folder: which entry it was.
+    const QString where = failure.entry.contains(QLatin1Char('/'))
+                              ? QStringLiteral(" (") + quotedName(failure.entry) + QLatin1Char(')')
+                              : QString();
+    return couldNot + QStringLiteral(": ") + errorText(failure.error) + where + QLatin1Char('.');
+}
+
+// Whether `to` lies inside the folder `from` (a link at `from` is moved as a link: nothing is inside).
+bool isInsideFolder(const QString& to, const QString& from) {
+    struct stat status;
+    if (::lstat(QFile::encodeName(from).constData(), &status) != 0 || !S_ISDIR(status.st_mode)) return false;
+    const QString folder = QFileInfo(from).canonicalFilePath();
+    const QString parent = QFileInfo(PathInput::deletingLastPathComponent(to)).canonicalFilePath();
+    return !folder.isEmpty() && (parent == folder || parent.startsWith(folder + QLatin1Char('/')));
 }
 
 bool conformsToRunnable(const QMimeType& type) {
@@ -201,19 +232,20 @@ QString archiveCandidate(const QString& path) {
     return candidate;
 }
 
-std::optional<QString> copyItem(const QString& from, const QString& to) {
+std::optional<QString> copyItem(const QString& from, const QString& to, const QString& done) {
     if (!existsAt(from))
-        return quotedName(from) + QStringLiteral(" couldn't be copied because it no longer exists.");
+        return quotedName(from) + QStringLiteral(" couldn't be ") + done +
+               QStringLiteral(" because it no longer exists.");
     if (existsAt(to))
         return quotedName(to) +
                QStringLiteral(" couldn't be created because an item with that name already exists.");
-    const auto error = FileTree::copy(from, to);
-    if (!error) return std::nullopt;
+    const auto failure = FileTree::copy(from, to);
+    if (!failure) return std::nullopt;
     // Someone else made the name meanwhile: their item was left alone.
-    if (*error == errorText(EEXIST) && existsAt(to))
+    if (failure->error == EEXIST && !failure->entry.contains(QLatin1Char('/')) && existsAt(to))
         return quotedName(to) +
                QStringLiteral(" couldn't be created because an item with that name already exists.");
-    return quotedName(from) + QStringLiteral(" couldn't be copied: ") + *error + QLatin1Char('.');
+    return copyFailureText(from, *failure, done);
 }
 
 std::optional<QString> moveItem(const QString& from, const QString& to) {
@@ -222,6 +254,8 @@ std::optional<QString> moveItem(const QString& from, const QString& to) {
     if (!existsAt(from))
         return quotedName(from) + QStringLiteral(" couldn't be moved because it no longer exists.");
     const bool sameItem = isSameFile(from, to);
+    if (!sameItem && isInsideFolder(to, from))
+        return QStringLiteral("Can't move ") + quotedName(from) + QStringLiteral(" into itself.");
     if (existsAt(to) && !sameItem)
         return quotedName(from) + QStringLiteral(" couldn't be moved because an item named ") +
                quotedName(to) + QStringLiteral(" already exists.");
@@ -249,7 +283,7 @@ std::optional<QString> moveItem(const QString& from, const QString& to) {
         return quotedName(from) + QStringLiteral(" couldn't be moved: ") + errorText(error) +
                QLatin1Char('.');
     // Another volume: copy, and remove the original only once the copy is complete.
-    if (auto failure = copyItem(from, to)) return failure;
+    if (auto failure = copyItem(from, to, QStringLiteral("moved"))) return failure;
     if (auto removal = FileTree::remove(from))
         return quotedName(from) + QStringLiteral(" was copied but the original couldn't be removed: ") +
                *removal + QLatin1Char('.');

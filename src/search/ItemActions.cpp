@@ -369,7 +369,7 @@ void SearchModel::duplicate(const std::optional<ResultItem>& item) {
     QPointer<SearchModel> self(this);
     QCoreApplication* app = QCoreApplication::instance();
     QThreadPool::globalInstance()->start([self, app, path, candidate] {
-        const auto error = FileOperations::copyItem(path, candidate);
+        const auto error = FileOperations::copyItem(path, candidate, QStringLiteral("duplicated"));
         QMetaObject::invokeMethod(
             app,
             [self, error, candidate] {

@@ -28,9 +28,11 @@ bool isRunnable(const QString& path, int depth = 0);
 QString duplicateCandidate(const QString& path, bool isDirectory);
 // "name.zip", "name 2.zip" … beside the item; the first free one.
 QString archiveCandidate(const QString& path);
-// Copies a file or a whole folder (links stay links). Fails rather than replace anything; a failed copy
-// leaves nothing behind. The error text, or none.
-std::optional<QString> copyItem(const QString& from, const QString& to);
+// Copies a file or a whole folder (links stay links, holes stay holes). Fails rather than replace
+// anything, and before it starts when the space is short; a failed copy leaves nothing behind. The error
+// text, naming the entry that could not be copied, or none; `done` is the word for what was asked.
+std::optional<QString> copyItem(const QString& from, const QString& to,
+                                const QString& done = QStringLiteral("copied"));
 // Moves (renames) an item, across file systems by copying then removing the original. Never replaces an
 // existing item other than the item itself (a change of letter case on a case-insensitive volume). The
 // error text, or none; on failure the original stays where it was.

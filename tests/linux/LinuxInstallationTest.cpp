@@ -113,8 +113,25 @@ TEST_F(LinuxInstallationTest, CopiesSwapsAndIntegratesAPortableFolder) {
     // A program of the user's own in ~/.local/bin is left alone.
     QFile::remove(bin + "/zarvo-cli");
     writeFile(bin + "/zarvo-cli", "mine");
-    installation->integrate(destination);
+    EXPECT_EQ(installation->integrate(destination), std::nullopt);
     EXPECT_EQ(read(bin + "/zarvo-cli"), QByteArray("mine"));
+
+    // So is a link to the user's own build; links to another copy of ours or to a removed one are not.
+    const QString build = root.filePath("src/zarvo/build");
+    writeFile(build + "/zarvo", "#!/bin/sh\n", true);
+    QFile::remove(bin + "/zarvo");
+    ASSERT_TRUE(QFile::link(build + "/zarvo", bin + "/zarvo"));
+    const auto note = installation->integrate(destination);
+    EXPECT_EQ(QFileInfo(bin + "/zarvo").symLinkTarget(), build + "/zarvo");
+    ASSERT_TRUE(note.has_value());
+    EXPECT_TRUE(note->contains(bin + "/zarvo") && note->contains(build + "/zarvo")) << note->toStdString();
+    QFile::remove(bin + "/zarvo-cli");
+    for (const QString& former : {staging + "/zarvo", root.filePath("gone/zarvo")}) {
+        QFile::remove(bin + "/zarvo");
+        ASSERT_TRUE(QFile::link(former, bin + "/zarvo"));
+        EXPECT_EQ(installation->integrate(destination), std::nullopt);
+        EXPECT_EQ(QFileInfo(bin + "/zarvo").symLinkTarget(), destination + "/zarvo") << former.toStdString();
+    }
 }
 
 TEST_F(LinuxInstallationTest, TheAdministratorPathKeepsOddPathsWholeAndReportsRefusals) {

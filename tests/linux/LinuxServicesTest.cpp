@@ -112,10 +112,12 @@ TEST(LinuxPasteboard, WritesRoundTripAndCountChanges) {
     EXPECT_EQ(pasteboard.string(PasteboardType::plainText), QStringLiteral("from elsewhere"));
 }
 
-TEST(LinuxLoginItems, AutostartEntry) {
+TEST(LinuxLoginItems, AutostartEntryStartsTheApplicationQuotedWhateverItsPath) {
     const auto& s = sandbox();
-    const QString program = s.root + QStringLiteral("/My Apps/zarvo \"$HOME\"");
-    LinuxLoginItems items(s.environment, program);
+    // zarvo-cli asks, in a folder whose name would break the entry's lines and quoting if written raw.
+    const QString folder = s.root + QStringLiteral("/odd\t\"$HOME\" 100%\nExec=evil");
+    linuxtest::writeFile(folder + QStringLiteral("/zarvo"), "#!/bin/sh\n", true);
+    LinuxLoginItems items(s.environment, folder + QStringLiteral("/zarvo-cli"));
     const QString path = s.config + QStringLiteral("/autostart/com.velorin.zarvo.tests.desktop");
     EXPECT_EQ(items.entryPath(), path);
     EXPECT_FALSE(items.isEnabled());
@@ -126,10 +128,24 @@ TEST(LinuxLoginItems, AutostartEntry) {
     const QString text = QString::fromUtf8(file.readAll());
     file.close();
     EXPECT_TRUE(text.startsWith(QStringLiteral("[Desktop Entry]\nType=Application\n")));
-    // Quoted by the desktop entry rules: \" \$ inside quotes, then backslashes doubled in the value.
-    EXPECT_TRUE(text.contains(QStringLiteral("Exec=\"") + s.root +
-                              QStringLiteral("/My Apps/zarvo \\\\\"\\\\$HOME\\\\\"\"\n")))
+    // \" \$ inside quotes and %% for %, then the value's escapes: backslashes doubled, \t and \n.
+    EXPECT_TRUE(text.contains(QStringLiteral("\nExec=\"") + s.root +
+                              QStringLiteral("/odd\\t\\\\\"\\\\$HOME\\\\\" 100%%\\nExec=evil/zarvo\"\n")))
         << qPrintable(text);
+    EXPECT_EQ(text.count(QStringLiteral("\nExec=")), 1);
+    // Without the application beside it, or with a path no entry can hold, nothing is written.
+    EXPECT_TRUE(LinuxLoginItems(s.environment, s.root + QStringLiteral("/bare/zarvo-cli"))
+                    .setEnabled(true)
+                    .value_or(QString())
+                    .contains(QStringLiteral("no Zarvo application")));
+    linuxtest::writeFile(s.root + QStringLiteral("/bell\a/zarvo"), "#!/bin/sh\n", true);
+    EXPECT_TRUE(LinuxLoginItems(s.environment, s.root + QStringLiteral("/bell\a/zarvo"))
+                    .setEnabled(true)
+                    .value_or(QString())
+                    .contains(QStringLiteral("control character")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(file.readAll()), text);
+    file.close();
 
     // Switched off in the desktop's own settings: the entry stays but is not enabled.
     ASSERT_TRUE(file.open(QIODevice::Append));

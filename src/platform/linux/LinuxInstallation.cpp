@@ -421,25 +421,48 @@ void LinuxInstallation::unlockInstall() {
     m_lockFile = -1;
 }
 
-void LinuxInstallation::integrate(const QString& folder) {
-    // Links in ~/.local/bin; a file of the user's own there is left alone.
+bool LinuxInstallation::leadsToZarvo(const QString& link, const QString& folder) const {
+    const QString target = QFileInfo(link).symLinkTarget();
+    if (target.isEmpty()) return false;
+    const QString targetFolder = QFileInfo(target).path();
+    if (resolved(targetFolder) == resolved(folder)) return true;
+    // A link to nothing whose whole folder is gone was left by a removed copy.
+    if (!exists(targetFolder)) return true;
+    const auto copy = info(targetFolder);
+    return copy && copy->identifier == QLatin1String(kAppIdentifier);
+}
+
+std::optional<QString> LinuxInstallation::integrate(const QString& folder) {
+    // Links in ~/.local/bin; a file of the user's own there, or a link to a program of theirs (their own
+    // build), is left alone.
     const QString bin = m_environment.homePath() + QLatin1String("/.local/bin");
     QDir().mkpath(bin);
+    QStringList kept;
     for (const char* program : {"zarvo", "zarvo-cli"}) {
         const QString link = bin + QLatin1Char('/') + QLatin1String(program);
         const QFileInfo existing(link);
         if (existing.exists() && !existing.isSymLink()) continue;
+        if (existing.isSymLink() && !leadsToZarvo(link, folder)) {
+            kept << QStringLiteral("“%1” leads to “%2”, not to Zarvo in “%3”, so it was left as it is.")
+                        .arg(link, existing.symLinkTarget(), folder);
+            qWarning().noquote() << QStringLiteral("Zarvo: ") + kept.last();
+            continue;
+        }
         QFile::remove(link);
         QFile::link(folder + QLatin1Char('/') + QLatin1String(program), link);
     }
     // The desktop entry, starting the installed program by its absolute path.
     QFile entry(folder + QLatin1Char('/') + kDesktopEntry);
-    if (entry.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        const QString program = LinuxLoginItems::execLine(folder + QLatin1String("/zarvo"));
+    const std::optional<QString> program = LinuxLoginItems::execLine(folder + QLatin1String("/zarvo"));
+    if (!program)
+        qWarning().noquote() << QStringLiteral(
+                                    "Zarvo: no desktop entry for %1: its path holds a control character")
+                                    .arg(folder);
+    if (program && entry.open(QIODevice::ReadOnly | QIODevice::Text)) {
         QStringList lines = QString::fromUtf8(entry.readAll()).split(QLatin1Char('\n'));
         for (QString& line : lines) {
             if (line == QLatin1String("Exec=zarvo") || line.startsWith(QLatin1String("Exec=zarvo ")))
-                line = QLatin1String("Exec=") + program + line.mid(int(qstrlen("Exec=zarvo")));
+                line = QLatin1String("Exec=") + *program + line.mid(int(qstrlen("Exec=zarvo")));
         }
         const QString applications = m_environment.dataHome() + QLatin1String("/applications");
         QDir().mkpath(applications);
@@ -462,6 +485,8 @@ void LinuxInstallation::integrate(const QString& folder) {
     }
     // The folder's time stamp tells icon caches to look again.
     ::utimensat(AT_FDCWD, QFile::encodeName(theme).constData(), nullptr, 0);
+    if (kept.isEmpty()) return std::nullopt;
+    return kept.join(QLatin1Char('\n'));
 }
 
 const QString& LinuxInstallation::administratorScript() {

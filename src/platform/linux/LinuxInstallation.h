@@ -64,7 +64,7 @@ public:
     // flock() on ".zarvo-install.lock" beside the destination (a name staging folders never match).
     bool lockInstall(bool wait) override;
     void unlockInstall() override;
-    void integrate(const QString& folder) override;
+    std::optional<QString> integrate(const QString& folder) override;
     AdminResult installAsAdministrator(const QString& source, const QString& staging,
                                        const QString& destination) override;
     // The script run as administrator; its paths come only as "$1" (source) "$2" (staging)
@@ -86,6 +86,9 @@ public:
 
 private:
     QList<Mount> mounts() const;
+    // Whether the link `link` leads into an installed Zarvo (ours, or `folder`), or to nothing left of
+    // a removed one.
+    bool leadsToZarvo(const QString& link, const QString& folder) const;
     void dress(QMessageBox& box) const;
     const Environment& m_environment;
     int m_lockFile = -1;

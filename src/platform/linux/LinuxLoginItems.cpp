@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QSettings>
 
@@ -17,18 +18,48 @@ QString LinuxLoginItems::entryPath() const {
            QLatin1String(".desktop");
 }
 
-QString LinuxLoginItems::execLine(const QString& program) {
-    // Inside double quotes the desktop entry rules escape " ` $ and \ with a backslash; the string
-    // value itself escapes the backslash once more.
-    QString quoted;
+QString LinuxLoginItems::applicationBeside(const QString& program) {
+    return QFileInfo(program).path() + QLatin1String("/zarvo");
+}
+
+std::optional<QString> LinuxLoginItems::escapedValue(const QString& text) {
+    QString escaped;
+    escaped.reserve(text.size());
+    for (QChar c : text) {
+        switch (c.unicode()) {
+        case '\\':
+            escaped += QLatin1String("\\\\");
+            break;
+        case '\n':
+            escaped += QLatin1String("\\n");
+            break;
+        case '\t':
+            escaped += QLatin1String("\\t");
+            break;
+        case '\r':
+            escaped += QLatin1String("\\r");
+            break;
+        default:
+            // Other control characters have no escape in a desktop entry value.
+            if (c.unicode() < 0x20 || c.unicode() == 0x7f) return std::nullopt;
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+std::optional<QString> LinuxLoginItems::execLine(const QString& program) {
+    // Inside double quotes the Exec rules escape " ` $ and \ with a backslash and a literal % is %%;
+    // the value's own escapes (\\, \n, \t, \r) come on top, as readers undo them first.
+    QString quoted = QStringLiteral("\"");
     for (QChar c : program) {
         if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') || c == QLatin1Char('\\'))
             quoted += QLatin1Char('\\');
         quoted += c;
     }
-    quoted.replace(QLatin1String("\\"), QLatin1String("\\\\"));
+    quoted += QLatin1Char('"');
     quoted.replace(QLatin1String("%"), QLatin1String("%%"));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
+    return escapedValue(quoted);
 }
 
 bool LinuxLoginItems::isEnabled() const {
@@ -50,6 +81,15 @@ std::optional<QString> LinuxLoginItems::setEnabled(bool enabled) {
         return std::nullopt;
     }
     if (m_executable.isEmpty()) return QStringLiteral("the program to start is unknown");
+    // Whichever program asks (zarvo-cli too), login starts the application beside it.
+    const QString program = applicationBeside(m_executable);
+    const QFileInfo info(program);
+    if (!info.isFile() || !info.isExecutable())
+        return QStringLiteral("there is no Zarvo application at %1 to start at login").arg(program);
+    const std::optional<QString> exec = execLine(program);
+    if (!exec)
+        return QStringLiteral("%1 holds a control character, which an autostart entry cannot name")
+            .arg(program);
     if (!QDir().mkpath(m_environment.configHome() + QLatin1String("/autostart")))
         return QStringLiteral("could not create %1/autostart").arg(m_environment.configHome());
     QSaveFile file(path);
@@ -62,7 +102,7 @@ std::optional<QString> LinuxLoginItems::setEnabled(bool enabled) {
                                         "Icon=%2\n"
                                         "Terminal=false\n"
                                         "X-GNOME-Autostart-enabled=true\n")
-                             .arg(execLine(m_executable), m_environment.appIdentifier());
+                             .arg(*exec, m_environment.appIdentifier());
     file.write(text.toUtf8());
     if (!file.commit()) return file.errorString();
     return std::nullopt;

@@ -115,7 +115,10 @@ public:
     void changed(const QString& path) {
         if (lockDepth == 0) changedWithoutLock << path;
     }
-    void integrate(const QString& folder) override { log << QStringLiteral("integrate ") + folder; }
+    std::optional<QString> integrate(const QString& folder) override {
+        log << QStringLiteral("integrate ") + folder;
+        return std::nullopt;
+    }
     AdminResult installAsAdministrator(const QString& source, const QString& staging,
                                        const QString& destination) override {
         log << QStringLiteral("admin ") + QStringList{source, staging, destination}.join(QLatin1Char('|'));

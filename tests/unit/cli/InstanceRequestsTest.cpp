@@ -1,4 +1,5 @@
 #include "cli/InstanceRequests.h"
+#include "cli/CliContext.h"
 #include "cli/ClipsCommand.h"
 #include "cli/QueryCommand.h"
 #include "clipboard/ClipStore.h"
@@ -295,4 +296,50 @@ TEST(InstanceRequests, ASecondWriterIsRefusedWhileTheApplicationHoldsTheStore) {
     application.waitForFinished();
     // A dead holder's lock is taken over at once.
     EXPECT_EQ(local(at + QStringList{QStringLiteral("list")}).out.count(QLatin1Char('\n')), 1);
+}
+
+TEST(InstanceRequests, OnATerminalControlCharactersInClipsAndFileNamesAreShownEscaped) {
+    App app;
+    const QStringList clips{QStringLiteral("clips")};
+    const QStringList at{QStringLiteral("--dir"), app.p.root.path() + QStringLiteral("/local")};
+    const QByteArray text = "\x1b]0;owned\x07 \x1b[2Jx\x7f\xc2\x9b na\xc3\xafve";
+    const QString escaped = QStringLiteral("\t\\e]0;owned\\x07 \\e[2Jx\\x7f\\u009b na\u00EFve\n");
+    ASSERT_EQ(app.serve(clips + QStringList{QStringLiteral("add")}, QDir::rootPath(), text).code, 0);
+    ASSERT_EQ(local(at + QStringList{QStringLiteral("add")}, text).code, 0);
+
+    // Asked by a zarvo-cli whose output is a terminal, and run on one here: the same escaped line.
+    QJsonObject asked = request(clips + QStringList{QStringLiteral("list")});
+    asked.insert(QStringLiteral("terminal"), true);
+    const QString remote = fromAnswer(cli::handleCliRequest(asked, app.clips, app.services)).out;
+    EXPECT_TRUE(remote.endsWith(escaped)) << remote.toStdString();
+    {
+        const cli::PrintingToTerminal terminal(true);
+        EXPECT_TRUE(local(at + QStringList{QStringLiteral("list")}).out.endsWith(escaped));
+        // JSON keeps the text exact.
+        const QJsonArray list =
+            QJsonDocument::fromJson(
+                local(at + QStringList{QStringLiteral("list"), QStringLiteral("--json")}).out.toUtf8())
+                .array();
+        EXPECT_EQ(list.first().toObject().value(QStringLiteral("title")).toString(), QString::fromUtf8(text));
+    }
+    // Into a pipe or a file the text goes as it is.
+    EXPECT_TRUE(app.serve(clips + QStringList{QStringLiteral("list")}).out.contains(QChar(0x1b)));
+
+    // A query's rows: the file name escaped, the rest of the line as usual.
+    const QString file = app.p.makeFile(QStringLiteral("Documents/bell\x07\x1b[31mred.txt"));
+    std::optional<cli::CommandOutput> output;
+    {
+        const cli::PrintingToTerminal terminal(true);
+        cli::runQuery(app.services, {QStringLiteral("31mred")},
+                      [&](const cli::CommandOutput& result) { output = result; });
+    }
+    QElapsedTimer clock;
+    clock.start();
+    while (!output && clock.elapsed() < 10000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        app.answerSearches({file});
+    }
+    ASSERT_TRUE(output);
+    EXPECT_TRUE(output->out.contains(QStringLiteral("bell\\x07\\e[31mred.txt"))) << output->out.toStdString();
+    EXPECT_FALSE(output->out.contains(QChar(0x1b)));
 }
