@@ -48,7 +48,7 @@ export HOME=$sandbox/home
 export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
 export XDG_RUNTIME_DIR=$sandbox/runtime
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-export XDG_DATA_DIRS=$sandbox/system:/usr/share
+export XDG_DATA_DIRS=$sandbox/system:/usr/share XDG_CONFIG_DIRS=$sandbox/etc-xdg
 unset XDG_CURRENT_DESKTOP XDG_SESSION_TYPE WAYLAND_DISPLAY SESSION_MANAGER
 export QT_QPA_PLATFORM=xcb
 export ZARVO_SCREENSHOTS=$shots

@@ -15,7 +15,7 @@ start_desktop_session() {
     export DISPLAY=$display
     export HOME=$sandbox/home
     export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
-    export XDG_RUNTIME_DIR=$sandbox/runtime
+    export XDG_RUNTIME_DIR=$sandbox/runtime XDG_CONFIG_DIRS=$sandbox/etc-xdg
     mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
     unset XDG_CURRENT_DESKTOP XDG_SESSION_TYPE WAYLAND_DISPLAY SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
     export QT_QPA_PLATFORM=xcb ASAN_OPTIONS=detect_leaks=0

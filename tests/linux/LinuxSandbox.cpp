@@ -39,8 +39,11 @@ const Sandbox& sandbox() {
         qputenv("XDG_DATA_HOME", s->data.toUtf8());
         qputenv("XDG_CONFIG_HOME", s->config.toUtf8());
         qputenv("XDG_CACHE_HOME", (s->home + QStringLiteral("/.cache")).toUtf8());
-        // The machine's own applications stay out; its MIME database stays in for content types.
-        qputenv("XDG_DATA_DIRS", (s->root + QStringLiteral("/system:/usr/share")).toUtf8());
+        // The machine's own applications stay out (a desktop installed there must change no result);
+        // its MIME database comes in through a link, for content types.
+        QDir().mkpath(s->root + QStringLiteral("/system"));
+        QFile::link(QStringLiteral("/usr/share/mime"), s->root + QStringLiteral("/system/mime"));
+        qputenv("XDG_DATA_DIRS", (s->root + QStringLiteral("/system")).toUtf8());
         qputenv("XDG_CONFIG_DIRS", (s->root + QStringLiteral("/etc-xdg")).toUtf8());
         // No session bus and no desktop: the session actions must say they are not available.
         qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/zarvo-test-bus");

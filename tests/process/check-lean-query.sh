@@ -16,8 +16,11 @@ mkdir -m 700 "$work/run"
 touch "$work/tree/docs/report-1.txt" "$work/tree/notes.md"
 printf '[Desktop Entry]\nType=Application\nName=Report Viewer\nExec=true\n' \
     >"$work/home/.local/share/applications/viewer.desktop"
-sb=(env -u DISPLAY -u WAYLAND_DISPLAY HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
-    XDG_CACHE_HOME="$work/home/.cache" XDG_DATA_HOME="$work/home/.local/share" XDG_RUNTIME_DIR="$work/run")
+# The machine's own applications and settings stay out; its MIME database comes in through a link.
+mkdir -p "$work/system" && ln -s /usr/share/mime "$work/system/mime"
+sb=(env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_CURRENT_DESKTOP HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
+    XDG_CACHE_HOME="$work/home/.cache" XDG_DATA_HOME="$work/home/.local/share" XDG_RUNTIME_DIR="$work/run"
+    XDG_DATA_DIRS="$work/system" XDG_CONFIG_DIRS="$work/etc-xdg")
 heavy='libQt6(Gui|Widgets|DBus|Network|Svg)|libgio-|libgobject-|libX11|libXtst|libxcb|zarvo-cli-desktop'
 
 ! ldd "$cli" | grep -E "$heavy" || fail "the program itself links a desktop library"
