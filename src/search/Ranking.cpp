@@ -92,11 +92,16 @@ QStringList rank(const QStringList& paths, const QString& query,
 
 namespace {
 // An application's name score: an exact name beats any fuzzy match; otherwise its best-matching name,
-// or, for words spread over several of its names ("keepass password"), all of them together.
+// or, for words spread over several of its names ("keepass password"), all of them together. Among
+// exact matches its own name (the first) comes first, then one whose own name matches too: of two
+// entries that run the same program ("thunar"), the file manager beats its Bulk Rename.
 std::optional<qint64> applicationScore(const ApplicationNames& app, const QString& query, const QString& q) {
     if (!q.isEmpty())
-        for (int i = 0; i < app.exactCount && i < app.names.size(); ++i)
-            if (app.names[i].toLower() == q) return 10000;
+        for (int i = 0; i < app.exactCount && i < app.names.size(); ++i) {
+            if (app.names[i].toLower() != q) continue;
+            if (i == 0) return 10010;
+            return Fuzzy::score(query, app.names.first()) ? 10005 : 10000;
+        }
     std::optional<qint64> best;
     for (const QString& name : app.names)
         if (const auto fuzzy = Fuzzy::score(query, name); fuzzy && (!best || *fuzzy > *best)) best = *fuzzy;

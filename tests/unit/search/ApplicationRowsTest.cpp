@@ -25,7 +25,7 @@ struct Fixture {
     Favorites favorites{defaults};
     SearchModel model{SearchModel::Services{settings, history, favorites, nullptr, &metadata,
                                             &platform.pasteboard, &catalog}};
-    QString calculator, keepass;
+    QString calculator, keepass, bulkRename, thunar;
 
     Fixture() {
         Settings::resetShared();
@@ -41,7 +41,16 @@ struct Fixture {
         kp.genericName = QStringLiteral("Password Manager");
         kp.keywords = {QStringLiteral("password")};
         kp.executable = QStringLiteral("keepassxc");
-        source.bundles = {calc, kp};
+        // Two entries of one program: the tool comes first in the alphabet and from the index.
+        bulkRename = platform.makeFile(QStringLiteral("apps/thunar-bulk-rename.desktop"));
+        thunar = platform.makeFile(QStringLiteral("apps/thunar.desktop"));
+        AppBundle rename, files;
+        rename.location = bulkRename;
+        rename.name = QStringLiteral("Bulk Rename");
+        files.location = thunar;
+        files.name = QStringLiteral("Thunar File Manager");
+        rename.executable = files.executable = QStringLiteral("thunar");
+        source.bundles = {calc, kp, rename, files};
         catalog.reload();
         // The calc keyword names the same entry.
         platform.workspace.applications.insert(QStringLiteral("com.apple.calculator"), calculator);
@@ -79,6 +88,9 @@ TEST(ApplicationRows, RankFirstByTheirNamesAndOpenThroughTheWorkspace) {
     f.search(QStringLiteral("password"), {password, f.keepass});
     EXPECT_EQ(f.model.results().first().url.toLocalFile(), f.keepass);
     EXPECT_TRUE(f.model.apps().isEmpty());
+    // The entry whose own name matches beats the one that only runs the same program.
+    f.search(QStringLiteral("thunar"), {f.bulkRename, f.thunar});
+    EXPECT_EQ(f.model.results().first().url.toLocalFile(), f.thunar);
     // Words spread over several of its names still match.
     f.search(QStringLiteral("keepass manager"), {f.keepass});
     EXPECT_EQ(f.model.results().first().url.toLocalFile(), f.keepass);
