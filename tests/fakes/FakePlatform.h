@@ -70,6 +70,8 @@ public:
     // Installed applications: identifier → location; location → display name.
     QHash<QString, QString> applications;
     QHash<QString, QString> applicationNames;
+    // What terminalApplications() answers: locations.
+    QStringList terminals;
     // URL scheme (or "file:" + suffix) → handler locations, the first is the default.
     QHash<QString, QStringList> handlers;
     QSet<QString> packages;
@@ -96,6 +98,7 @@ public:
     std::optional<QString> applicationToOpen(const QUrl& url) const override;
     QList<QString> applicationsToOpen(const QUrl& url) const override;
     QList<QString> installedApplications() const override;
+    QList<QString> terminalApplications() const override { return terminals; }
     QString applicationName(const QString& appLocation) const override;
     std::optional<QString> applicationIdentifier(const QString& appLocation) const override;
     bool openURL(const QUrl& url) override;

@@ -21,6 +21,9 @@ QList<QString> DeferredWorkspace::applicationsToOpen(const QUrl& url) const {
 QList<QString> DeferredWorkspace::installedApplications() const {
     return real().installedApplications();
 }
+QList<QString> DeferredWorkspace::terminalApplications() const {
+    return real().terminalApplications();
+}
 QString DeferredWorkspace::applicationName(const QString& appLocation) const {
     return real().applicationName(appLocation);
 }
