@@ -373,7 +373,7 @@ TEST(Desktop, SynthesisedPasteTypesIntoTheFocusedWindow) {
     EXPECT_TRUE(keys.isTrusted(false));
     pasteboard().clearContents();
     pasteboard().setString(QStringLiteral("pasted by Zarvo"));
-    ASSERT_TRUE(keys.postPaste());
+    ASSERT_TRUE(keys.postPaste(PasteKeys::standard));
     const bool typed = waitFor([&] {
         QFile f(out);
         return f.open(QIODevice::ReadOnly) && f.readAll() == "pasted by Zarvo";

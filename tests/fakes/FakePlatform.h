@@ -126,6 +126,8 @@ public:
     QList<PasteboardItem> contents;
     qint64 count = 0;
     int writes = 0;
+    // The primary selection, where it was offered.
+    std::optional<QString> selection;
 
     qint64 changeCount() const override { return count; }
     QStringList types() const override;
@@ -136,6 +138,7 @@ public:
     void setString(const QString& text, const QStringList& markerTypes = {}) override;
     void writeItems(const QList<PasteboardItem>& items) override;
     void writeFileURLs(const QList<QUrl>& files) override;
+    void setSelectionText(const QString& text) override { selection = text; }
 
     // Simulates a copy made by another application.
     void copyFromElsewhere(const QList<PasteboardItem>& items);
@@ -197,9 +200,11 @@ class FakeKeySynth : public KeySynth {
 public:
     bool trusted = true;
     int pastes = 0;
+    QList<PasteKeys> keys; // of every paste posted
     bool isTrusted(bool) override { return trusted; }
-    bool postPaste() override {
+    bool postPaste(PasteKeys pasted) override {
         ++pastes;
+        keys << pasted;
         return trusted;
     }
 };

@@ -265,7 +265,7 @@ TEST(LinuxPlatform, HeadlessRefusesDisplayServices) {
     EXPECT_EQ(platform.pasteboard->string(PasteboardType::plainText), std::nullopt);
     EXPECT_FALSE(platform.hotKeys->registerHotKey(1, 15, HotKeyModifier::command));
     EXPECT_FALSE(platform.keySynth->isTrusted(false));
-    EXPECT_FALSE(platform.keySynth->postPaste());
+    EXPECT_FALSE(platform.keySynth->postPaste(PasteKeys::standard));
     ASSERT_TRUE(backEnd.startupNotice().has_value());
     EXPECT_TRUE(backEnd.startupNotice()->contains(QStringLiteral("needs a graphical session")));
     EXPECT_TRUE(LinuxPlatform::waylandNotice().contains(QStringLiteral("zarvo --toggle")));

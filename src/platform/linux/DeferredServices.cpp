@@ -118,8 +118,8 @@ bool DeferredHotKeys::superIsCommand() const {
 bool DeferredKeySynth::isTrusted(bool prompt) {
     return m_load().keySynth().isTrusted(prompt);
 }
-bool DeferredKeySynth::postPaste() {
-    return m_load().keySynth().postPaste();
+bool DeferredKeySynth::postPaste(PasteKeys keys) {
+    return m_load().keySynth().postPaste(keys);
 }
 
 } // namespace zarvo::linux_

@@ -90,7 +90,7 @@ class DeferredKeySynth : public KeySynth {
 public:
     explicit DeferredKeySynth(DesktopServicesLoader load) : m_load(std::move(load)) {}
     bool isTrusted(bool prompt) override;
-    bool postPaste() override;
+    bool postPaste(PasteKeys keys) override;
 
 private:
     DesktopServicesLoader m_load;

@@ -437,13 +437,18 @@ std::optional<AppInfo> LinuxWorkspace::applicationOfWindow(unsigned long window)
     if (pid) executable = QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(pid))).fileName();
 
     std::optional<AppInfo> app;
+    QStringList names{instance, cls, executable};
+    bool terminalEntry = false;
     if (auto location = DesktopApps::locateWindow(instance, cls, executable)) {
         app = AppInfo{applicationIdentifier(*location), applicationName(*location)};
+        names << QFileInfo(*location).fileName();
+        terminalEntry = TerminalLauncher::isTerminal(*location);
     } else if (!cls.isEmpty() || !executable.isEmpty()) {
         // A program without a desktop entry is known by its window class.
         const QString name = cls.isEmpty() ? executable : cls;
         app = AppInfo{name, name};
     }
+    if (app) app->pasteKeys = TerminalLauncher::pasteKeys(names, terminalEntry);
     // Only answers are kept: a new window may not have its class set yet.
     if (m_windowApps.size() > 256) m_windowApps.clear();
     if (app) m_windowApps.insert(window, app);
