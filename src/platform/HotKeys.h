@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/AppInfo.h"
+
 #include <QObject>
 #include <QString>
 #include <optional>
@@ -29,8 +31,9 @@ public:
     virtual ~KeySynth() = default;
     // Whether we may post key events (the accessibility permission on macOS).
     virtual bool isTrusted(bool prompt) = 0;
-    // Posts the paste shortcut (⌘V; Ctrl+V on Linux). False when it could not be posted.
-    virtual bool postPaste() = 0;
+    // Posts the paste shortcut the front application takes (⌘V; Ctrl+V on Linux, Ctrl+Shift+V in a
+    // terminal). False when it could not be posted.
+    virtual bool postPaste(PasteKeys keys) = 0;
 };
 
 // Starting the application at login.

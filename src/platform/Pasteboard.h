@@ -41,6 +41,9 @@ public:
     virtual void writeItems(const QList<PasteboardItem>& items) = 0;
     // Writes file URLs, one item each.
     virtual void writeFileURLs(const QList<QUrl>& files) = 0;
+    // Also offers the text as the primary selection, which xterm pastes with Shift+Insert. Systems
+    // without one ignore it.
+    virtual void setSelectionText(const QString& text) { Q_UNUSED(text); }
 };
 
 } // namespace zarvo

@@ -27,13 +27,15 @@ public:
     virtual QList<QString> applicationsToOpen(const QUrl& url) const = 0;
     // The locations of the applications a person can start, as the desktop's menu lists them.
     virtual QList<QString> installedApplications() const { return {}; }
+    // The installed terminal applications Open in Terminal can use, as locations.
+    virtual QList<QString> terminalApplications() const { return {}; }
     // A display name and identifier of an application location.
     virtual QString applicationName(const QString& appLocation) const = 0;
     virtual std::optional<QString> applicationIdentifier(const QString& appLocation) const = 0;
 
     // Opens a file, folder, web, share or settings URL with its default handler.
     virtual bool openURL(const QUrl& url) = 0;
-    // Opens the URL with the given application.
+    // Opens the URL with the given application; a terminal given a folder opens a window there.
     virtual void openURLWithApplication(const QUrl& url, const QString& appLocation, Completion done) = 0;
     // Runs an executable script in a new window of the desktop's terminal (the application that
     // urlForApplication("com.apple.Terminal") names). The completion reports a failure to start it.

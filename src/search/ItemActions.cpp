@@ -2,7 +2,6 @@
 
 #include "clipboard/ClipStore.h"
 #include "platform/Environment.h"
-#include "platform/HotKeys.h"
 #include "platform/Pasteboard.h"
 #include "platform/Platform.h"
 #include "platform/Processes.h"
@@ -21,14 +20,11 @@
 #include <QPointer>
 #include <QStandardPaths>
 #include <QThreadPool>
-#include <QTimer>
 
 namespace zarvo {
 
 namespace {
 
-constexpr int kPasteDelayMs = 150;
-constexpr int kRestoreDelayMs = 800;
 constexpr int kClipTitleLength = 60;
 
 QString quoted(const QString& text) {
@@ -52,13 +48,6 @@ bool isWeb(const QUrl& url) {
     return scheme == QLatin1String("http") || scheme == QLatin1String("https");
 }
 
-// What Copy Path and pasting put on the pasteboard: the command, the path, or the address.
-QString copiedText(const ResultItem& item) {
-    if (item.command) return *item.command;
-    if (item.url.isLocalFile()) return pathOf(item);
-    return item.url.toString(QUrl::FullyEncoded);
-}
-
 QString clipTitle(const Clip& clip) {
     return Clip::prefix(clip.title(), kClipTitleLength);
 }
@@ -68,6 +57,12 @@ Workspace* workspace() {
 }
 
 } // namespace
+
+QString copiedText(const ResultItem& item) {
+    if (item.command) return *item.command;
+    if (item.url.isLocalFile()) return pathOf(item);
+    return item.url.toString(QUrl::FullyEncoded);
+}
 
 // --- Plumbing ----------------------------------------------------------------------------------------
 
@@ -248,57 +243,6 @@ void SearchModel::getInfo(const ResultItem& item) {
     onDismiss();
     // The file manager's properties window stands in for the Finder's information window here.
     if (Workspace* space = workspace()) space->showInfo(item.url);
-}
-
-// --- Pasting into the front application -----------------------------------------------------------
-
-bool SearchModel::canSendPaste() {
-    KeySynth* synth = Platform::current().keySynth;
-    if (synth && synth->isTrusted(true)) return true;
-    refuse(QStringLiteral(
-        "Allow Zarvo in System Settings \u203A Privacy & Security \u203A Accessibility, then try again"));
-    return false;
-}
-
-void SearchModel::sendPasteKeystroke() {
-    QTimer::singleShot(kPasteDelayMs, this, [] {
-        if (KeySynth* synth = Platform::current().keySynth) synth->postPaste();
-    });
-}
-
-void SearchModel::pastePathIntoFrontApp(const std::optional<ResultItem>& item) {
-    if (!item || item->url == ResultItem::clipsURL()) {
-        refuse(QStringLiteral("Nothing to paste"));
-        return;
-    }
-    Pasteboard* board = pasteboard();
-    if (!board) {
-        refuse(QStringLiteral("Nothing to paste"));
-        return;
-    }
-    if (!canSendPaste()) return;
-    m_services.history.add(item->historyKey());
-    if (m_services.clips) m_services.clips->poll();
-    const QList<PasteboardItem> snapshot = board->items();
-    board->clearContents();
-    board->setString(copiedText(*item), {PasteboardType::transient});
-    const qint64 ours = board->changeCount();
-    if (m_services.clips) m_services.clips->setLastChangeCount(ours);
-    onDismiss();
-    sendPasteKeystroke();
-    beginOperation();
-    QTimer::singleShot(kRestoreDelayMs, this, [this, snapshot, ours] {
-        Pasteboard* board = pasteboard();
-        // Someone copied something else meanwhile: theirs stays, the old content is in the history anyway.
-        if (board && board->changeCount() == ours) {
-            QList<PasteboardItem> items = snapshot;
-            board->clearContents();
-            if (!items.isEmpty()) items.first().setData(PasteboardType::restored, {});
-            board->writeItems(items);
-            if (m_services.clips) m_services.clips->setLastChangeCount(board->changeCount());
-        }
-        endOperation();
-    });
 }
 
 // --- Copying -----------------------------------------------------------------------------------------
@@ -547,22 +491,6 @@ void SearchModel::copyClip(const std::optional<ResultItem>& item, bool plainText
     filterClips(found->id);
     setMessage(QStringLiteral("Copied ") + quoted(clipTitle(*found)) +
                QStringLiteral(". Press \u2318V to paste it"));
-}
-
-void SearchModel::pasteClip(const std::optional<ResultItem>& item, bool plainText) {
-    const auto found = clip(item);
-    if (!found || !m_services.clips) {
-        refuse(QStringLiteral("Nothing to paste"));
-        return;
-    }
-    if (!canSendPaste()) return;
-    if (!m_services.clips->write(*found, plainText)) {
-        refuse(plainText ? QStringLiteral("This clip has no text")
-                         : QStringLiteral("This clip's data is missing"));
-        return;
-    }
-    onDismiss();
-    sendPasteKeystroke();
 }
 
 void SearchModel::togglePin(const std::optional<ResultItem>& item) {

@@ -50,4 +50,7 @@ QString displaySubtitle(const ResultItem& item);
 
 } // namespace FileOperations
 
+// What Copy Path and pasting put on the pasteboard: the command, the path, or the address.
+QString copiedText(const ResultItem& item);
+
 } // namespace zarvo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/AppInfo.h"
 #include "search/KeyEvent.h"
 #include "search/ResultItem.h"
 #include "search/SearchQuery.h"
@@ -160,8 +161,15 @@ public:
     void quickLook(const std::optional<ResultItem>& item);
     void openInTerminal(const std::optional<ResultItem>& item);
     void pastePathIntoFrontApp(const std::optional<ResultItem>& item);
+    // Whether the paste keys can be posted; without, pasting leaves the text on the clipboard and says
+    // which keys paste it.
     bool canSendPaste();
-    void sendPasteKeystroke();
+    // The keys the application in front pastes with; none when it is not known.
+    std::optional<PasteKeys> frontPasteKeys() const;
+    // Posts the keys once the panel has gone; `failed` runs when they could not be posted.
+    void sendPasteKeystroke(PasteKeys keys, std::function<void()> failed = {});
+    // Offers the text as the primary selection too when the front application pastes that.
+    void offerSelection(const std::optional<PasteKeys>& keys, const QString& text);
     void copyPath(const std::optional<ResultItem>& item);
     void copyFile(const std::optional<ResultItem>& item);
     void copyText(const QString& text);

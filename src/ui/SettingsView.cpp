@@ -195,16 +195,14 @@ SettingsSection* SettingsView::buildBehavior() {
     m_hidden = new Switch(QStringLiteral("Show hidden files in path completion"));
     m_terminal = new QComboBox;
     m_terminal->addItem(QStringLiteral("Automatic"), QString());
-    QSet<QString> listed;
     if (m_s.workspace) {
-        for (const QString& id : Settings::knownTerminals()) {
-            const auto location = m_s.workspace->urlForApplication(id);
-            // Two identifiers can lead to one installed terminal here (the desktop's own): list it once.
-            if (!location || (listed.contains(*location) && id != m_s.settings.terminalBundleID())) continue;
-            listed.insert(*location);
-            QString name = m_s.workspace->applicationName(*location);
+        // Each installed terminal by its own name and icon, stored by the identifier that finds it again.
+        for (const QString& location : m_s.workspace->terminalApplications()) {
+            const auto id = m_s.workspace->applicationIdentifier(location);
+            if (!id || m_terminal->findData(*id) >= 0) continue;
+            QString name = m_s.workspace->applicationName(location);
             name.remove(QStringLiteral(".app"));
-            m_terminal->addItem(name, id);
+            m_terminal->addItem(Icons::fromName(m_s.workspace->iconNameForFile(location)), name, *id);
         }
     }
     m_launchAtLogin = new Switch(QStringLiteral("Launch at login"));

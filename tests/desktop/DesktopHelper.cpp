@@ -6,6 +6,8 @@
 //   window TITLE OUTFILE        a text field that writes its text to OUTFILE on every change
 //   filemanager LOGFILE         a org.freedesktop.FileManager1 service that logs its calls
 //   screenshot OUTFILE          saves the root window as PNG
+//   keylog NAME CLASS OUTFILE   a plain X window with that WM_CLASS that appends each key press it
+//                               gets ("Shift+Insert", "Ctrl+v" …) to OUTFILE, a line each
 #include <QApplication>
 #include <QClipboard>
 #include <QDBusConnection>
@@ -22,6 +24,7 @@
 #include <cstdio>
 
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 namespace {
 
@@ -116,6 +119,34 @@ int grabKey(const QString& keysymName, unsigned int mods) {
     }
 }
 
+// Key presses as a terminal window would get them, without a terminal's screen to read back.
+int keyLog(const QString& name, const QString& cls, const QString& out) {
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) return 2;
+    const Window window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 400, 200, 0, 0, 0);
+    QByteArray instance = name.toLatin1(), klass = cls.toLatin1();
+    XClassHint hint{instance.data(), klass.data()};
+    XSetClassHint(display, window, &hint);
+    XStoreName(display, window, "Zarvo Key Log");
+    XSelectInput(display, window, KeyPressMask | FocusChangeMask);
+    XMapRaised(display, window);
+    XSync(display, False);
+    say("shown");
+    for (;;) {
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type != KeyPress) continue;
+        const KeySym sym = XLookupKeysym(&event.xkey, 0);
+        const char* symName = XKeysymToString(sym);
+        QString line;
+        if (event.xkey.state & ControlMask) line += QStringLiteral("Ctrl+");
+        if (event.xkey.state & ShiftMask) line += QStringLiteral("Shift+");
+        line += QString::fromLatin1(symName ? symName : "?");
+        QFile file(out);
+        if (file.open(QIODevice::Append)) file.write(line.toUtf8() + '\n');
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -154,6 +185,7 @@ int main(int argc, char** argv) {
         say("registered");
         return app.exec();
     }
+    if (mode == QLatin1String("keylog")) return keyLog(args.value(1), args.value(2), args.value(3));
     if (mode == QLatin1String("screenshot")) {
         const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
         return shot.save(args.value(1), "PNG") ? 0 : 1;

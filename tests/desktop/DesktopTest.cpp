@@ -18,6 +18,7 @@
 #include <QJsonObject>
 #include <QLocalServer>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 #include <csignal>
@@ -386,13 +387,67 @@ TEST(Desktop, SynthesisedPasteTypesIntoTheFocusedWindow) {
     EXPECT_TRUE(keys.isTrusted(false));
     pasteboard().clearContents();
     pasteboard().setString(QStringLiteral("pasted by Zarvo"));
-    ASSERT_TRUE(keys.postPaste());
+    ASSERT_TRUE(keys.postPaste(PasteKeys::standard));
     const bool typed = waitFor([&] {
         QFile f(out);
         return f.open(QIODevice::ReadOnly) && f.readAll() == "pasted by Zarvo";
     });
     screenshot(QStringLiteral("paste-target"));
     EXPECT_TRUE(typed);
+    stop(window);
+}
+
+TEST(Desktop, TerminalsStartInTheFolderAndGetTheirPasteKeys) {
+    // Open in Terminal with the installed xterm: its process runs in the folder.
+    const QString xterm = QStringLiteral("/usr/share/applications/debian-xterm.desktop");
+    if (!QFile::exists(xterm) || QStandardPaths::findExecutable(QStringLiteral("xterm")).isEmpty())
+        GTEST_SKIP() << "xterm is not installed";
+    const QString folder = g_files->filePath(QStringLiteral("term folder -x 'q'"));
+    QDir().mkpath(folder);
+    std::optional<std::optional<QString>> started;
+    workspace().openURLWithApplication(QUrl::fromLocalFile(folder), xterm,
+                                       [&](auto error) { started = error; });
+    ASSERT_TRUE(waitFor([&] { return started.has_value(); }));
+    EXPECT_EQ(*started, std::nullopt);
+    // Found among the processes by what it runs and where: startDetached does not say which it is.
+    qint64 pid = 0;
+    waitFor([&] {
+        for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+            const QString proc = QStringLiteral("/proc/") + entry;
+            if (QFileInfo(QFile::symLinkTarget(proc + QStringLiteral("/exe"))).fileName() ==
+                    QLatin1String("xterm") &&
+                QFile::symLinkTarget(proc + QStringLiteral("/cwd")) == folder)
+                pid = entry.toLongLong();
+        }
+        return pid != 0;
+    });
+    EXPECT_NE(pid, 0) << "no xterm runs in " << qPrintable(folder);
+    if (pid) ::kill(pid_t(pid), SIGTERM);
+
+    // A window of class XTerm in front: the paste is Shift+Insert, and that is what arrives.
+    const QString out = g_files->filePath(QStringLiteral("keys.log"));
+    auto window =
+        helper({QStringLiteral("keylog"), QStringLiteral("xterm"), QStringLiteral("XTerm"), out}, "shown");
+    int code = -1;
+    run(QStringLiteral("xdotool"),
+        {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--name"),
+         QStringLiteral("Zarvo Key Log"), QStringLiteral("windowactivate"), QStringLiteral("--sync")},
+        {}, &code);
+    EXPECT_EQ(code, 0);
+    ASSERT_TRUE(waitFor([&] {
+        const auto front = workspace().frontmostApplication();
+        return front && front->name == QStringLiteral("XTerm");
+    }));
+    const auto front = workspace().frontmostApplication();
+    EXPECT_EQ(front->pasteKeys, PasteKeys::shiftInsert);
+    ASSERT_TRUE(g_platform->platform().keySynth->postPaste(front->pasteKeys));
+    const auto logged = [&] {
+        QFile f(out);
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    };
+    EXPECT_TRUE(waitFor([&] { return logged().contains(QStringLiteral("Shift+Insert")); }))
+        << qPrintable(logged());
+    EXPECT_FALSE(logged().contains(QStringLiteral("Ctrl+v")));
     stop(window);
 }
 

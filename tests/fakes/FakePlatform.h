@@ -70,6 +70,8 @@ public:
     // Installed applications: identifier → location; location → display name.
     QHash<QString, QString> applications;
     QHash<QString, QString> applicationNames;
+    // What terminalApplications() answers: locations.
+    QStringList terminals;
     // URL scheme (or "file:" + suffix) → handler locations, the first is the default.
     QHash<QString, QStringList> handlers;
     QSet<QString> packages;
@@ -96,6 +98,7 @@ public:
     std::optional<QString> applicationToOpen(const QUrl& url) const override;
     QList<QString> applicationsToOpen(const QUrl& url) const override;
     QList<QString> installedApplications() const override;
+    QList<QString> terminalApplications() const override { return terminals; }
     QString applicationName(const QString& appLocation) const override;
     std::optional<QString> applicationIdentifier(const QString& appLocation) const override;
     bool openURL(const QUrl& url) override;
@@ -123,6 +126,8 @@ public:
     QList<PasteboardItem> contents;
     qint64 count = 0;
     int writes = 0;
+    // The primary selection, where it was offered.
+    std::optional<QString> selection;
 
     qint64 changeCount() const override { return count; }
     QStringList types() const override;
@@ -133,6 +138,7 @@ public:
     void setString(const QString& text, const QStringList& markerTypes = {}) override;
     void writeItems(const QList<PasteboardItem>& items) override;
     void writeFileURLs(const QList<QUrl>& files) override;
+    void setSelectionText(const QString& text) override { selection = text; }
 
     // Simulates a copy made by another application.
     void copyFromElsewhere(const QList<PasteboardItem>& items);
@@ -194,9 +200,11 @@ class FakeKeySynth : public KeySynth {
 public:
     bool trusted = true;
     int pastes = 0;
+    QList<PasteKeys> keys; // of every paste posted
     bool isTrusted(bool) override { return trusted; }
-    bool postPaste() override {
+    bool postPaste(PasteKeys pasted) override {
         ++pastes;
+        keys << pasted;
         return trusted;
     }
 };

@@ -20,6 +20,7 @@
 using namespace zarvo;
 using namespace zarvo::linux_;
 using zarvo::linuxtest::sandbox;
+using zarvo::linuxtest::writeFile;
 
 namespace {} // namespace
 
@@ -264,7 +265,7 @@ TEST(LinuxPlatform, HeadlessRefusesDisplayServices) {
     EXPECT_EQ(platform.pasteboard->string(PasteboardType::plainText), std::nullopt);
     EXPECT_FALSE(platform.hotKeys->registerHotKey(1, 15, HotKeyModifier::command));
     EXPECT_FALSE(platform.keySynth->isTrusted(false));
-    EXPECT_FALSE(platform.keySynth->postPaste());
+    EXPECT_FALSE(platform.keySynth->postPaste(PasteKeys::standard));
     ASSERT_TRUE(backEnd.startupNotice().has_value());
     EXPECT_TRUE(backEnd.startupNotice()->contains(QStringLiteral("needs a graphical session")));
     EXPECT_TRUE(LinuxPlatform::waylandNotice().contains(QStringLiteral("zarvo --toggle")));
@@ -302,4 +303,89 @@ TEST(LinuxTerminal, ScriptsArePrivateAndTerminalsFallBack) {
     EXPECT_EQ(TerminalLauncher::terminalCommand(QStringLiteral("/nonexistent/term"),
                                                 apps + QStringLiteral("org.gnome.Terminal.desktop"), command),
               QStringList{recorder} + QStringList{QStringLiteral("-e")} + command);
+}
+
+TEST(LinuxTerminal, EveryKnownTerminalStartsInTheFolderAndRunsScripts) {
+    const QString folder = QStringLiteral("/home/u/My 'Project'");
+    const QString joined = QStringLiteral("--working-directory=") + folder;
+    struct Row {
+        const char* program;
+        QStringList folder;
+        QStringList execute;
+    };
+    const QString wd = QStringLiteral("--working-directory");
+    const QString workdir = QStringLiteral("--workdir");
+    const QString e = QStringLiteral("-e"), x = QStringLiteral("-x"), dashes = QStringLiteral("--");
+    const Row rows[] = {
+        {"xfce4-terminal", {joined}, {x}},
+        {"gnome-terminal", {joined}, {dashes}},
+        {"kgx", {joined}, {dashes}},
+        {"konsole", {workdir, folder}, {e}},
+        {"xterm", {}, {e}},
+        {"uxterm", {}, {e}},
+        {"foot", {joined}, {}},
+        {"kitty", {QStringLiteral("--directory"), folder}, {}},
+        {"alacritty", {wd, folder}, {e}},
+        {"tilix", {joined}, {e}},
+        {"terminator", {joined}, {x}},
+        {"wezterm",
+         {QStringLiteral("start"), QStringLiteral("--cwd"), folder},
+         {QStringLiteral("start"), dashes}},
+        {"qterminal", {workdir, folder}, {e}},
+        {"lxterminal", {joined}, {e}},
+        {"mate-terminal", {joined}, {x}},
+    };
+    for (const Row& row : rows) {
+        const QString program = QStringLiteral("/usr/bin/") + QLatin1String(row.program);
+        EXPECT_EQ(TerminalLauncher::folderArguments(program, folder), row.folder) << row.program;
+        EXPECT_EQ(TerminalLauncher::commandFlag(program), row.execute) << row.program;
+    }
+    // A terminal we do not know starts in the folder as its working directory only, and takes "-e".
+    EXPECT_EQ(TerminalLauncher::folderArguments(QStringLiteral("/opt/bin/someterm"), folder), QStringList{});
+    EXPECT_EQ(TerminalLauncher::commandFlag(QStringLiteral("someterm")), QStringList{e});
+
+    // Desktop entries and x-terminal-emulator (through Debian's wrapper) lead to the terminal itself.
+    const auto& s = sandbox();
+    const QString bin = s.root + QStringLiteral("/terminal-bin/");
+    writeFile(bin + QStringLiteral("xfce4-terminal"), "#!/bin/sh\n", true);
+    writeFile(bin + QStringLiteral("xfce4-terminal.wrapper"), "#!/bin/sh\n", true);
+    QFile::link(bin + QStringLiteral("xfce4-terminal.wrapper"), bin + QStringLiteral("x-terminal-emulator"));
+    const QString entry = s.root + QStringLiteral("/terminal-entries/xfce4-terminal.desktop");
+    writeFile(entry, QStringLiteral("[Desktop Entry]\nType=Application\nName=Xfce Terminal\nExec=%1\n"
+                                    "Categories=GTK;System;TerminalEmulator;\n")
+                         .arg(bin + QStringLiteral("xfce4-terminal"))
+                         .toUtf8());
+    const QString real = s.home + QStringLiteral("/Code/zarvo");
+    QDir().mkpath(real);
+    const TerminalLauncher::Launch expected{
+        bin + QStringLiteral("xfce4-terminal"), {QStringLiteral("--working-directory=") + real}, real};
+    EXPECT_EQ(TerminalLauncher::folderLaunch(entry, real + QStringLiteral("/")), expected);
+    EXPECT_EQ(TerminalLauncher::folderLaunch(bin + QStringLiteral("x-terminal-emulator"), real), expected);
+    EXPECT_EQ(TerminalLauncher::folderLaunch(bin + QStringLiteral("missing"), real), std::nullopt);
+    EXPECT_TRUE(TerminalLauncher::isTerminal(entry));
+    EXPECT_TRUE(TerminalLauncher::isTerminal(bin + QStringLiteral("x-terminal-emulator")));
+    EXPECT_FALSE(
+        TerminalLauncher::isTerminal(s.data + QStringLiteral("/applications/org.example.Recorder.desktop")));
+
+    // Terminals paste with their own keys; everything else with Ctrl+V.
+    using TerminalLauncher::pasteKeys;
+    EXPECT_EQ(pasteKeys({QStringLiteral("xterm"), QStringLiteral("XTerm"), QStringLiteral("xterm")}, true),
+              PasteKeys::shiftInsert);
+    EXPECT_EQ(pasteKeys({QStringLiteral("xterm"), QStringLiteral("UXTerm"), QString()}, false),
+              PasteKeys::shiftInsert);
+    EXPECT_EQ(pasteKeys({QStringLiteral("gnome-terminal-server"), QStringLiteral("Gnome-terminal")}, false),
+              PasteKeys::shifted);
+    EXPECT_EQ(
+        pasteKeys({QStringLiteral("konsole"), QStringLiteral("konsole"), QStringLiteral("konsole")}, false),
+        PasteKeys::shifted);
+    EXPECT_EQ(
+        pasteKeys({QString(), QString(), QString(), QStringLiteral("com.gexperts.Tilix.desktop")}, false),
+        PasteKeys::shifted);
+    // An editor, and a terminal we know only from its entry's Categories.
+    EXPECT_EQ(pasteKeys({QStringLiteral("gnome-text-editor"), QStringLiteral("Gnome-text-editor"),
+                         QStringLiteral("gnome-text-editor"), QStringLiteral("org.gnome.TextEditor.desktop")},
+                        false),
+              PasteKeys::standard);
+    EXPECT_EQ(pasteKeys({QStringLiteral("cool-retro-term"), QStringLiteral("cool-retro-term")}, true),
+              PasteKeys::shifted);
 }

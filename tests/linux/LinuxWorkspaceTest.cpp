@@ -3,6 +3,9 @@
 #include "platform/linux/DesktopApps.h"
 #include "platform/linux/LinuxWorkspace.h"
 #include "platform/linux/SettingsPanes.h"
+#include "platform/linux/TerminalLauncher.h"
+
+#include <QFile>
 
 #include <QDir>
 #include <QFile>
@@ -251,4 +254,57 @@ TEST(LinuxFiles, TheDesktopSaysWhatWouldRunCode) {
     EXPECT_FALSE(DesktopApps::isRuntimeCommand(QStringLiteral("gnome-text-editor %U")));
     EXPECT_FALSE(DesktopApps::isRuntimeCommand(QStringLiteral("env")));
     EXPECT_FALSE(DesktopApps::isRuntimeCommand(QStringLiteral("'unterminated")));
+}
+
+TEST(LinuxApplications, TerminalsOpenInTheFolderAndAreListed) {
+    const auto& s = sandbox();
+    LinuxWorkspace workspace(s.environment, nullptr);
+    // A terminal that writes down where it started and what it was told.
+    const QString bin = s.root + QStringLiteral("/workspace-terminals/");
+    const QString log = s.root + QStringLiteral("/terminal.log");
+    const QByteArray recorder =
+        QStringLiteral("#!/bin/sh\nprintf '%s|' \"$PWD\" \"$@\" >> '%1'\necho >> '%1'\n").arg(log).toUtf8();
+    writeFile(bin + QStringLiteral("konsole"), recorder, true);
+    writeFile(bin + QStringLiteral("wezterm"), recorder, true);
+    const QString entry = s.root + QStringLiteral("/workspace-terminals/konsole.desktop");
+    writeFile(entry, QStringLiteral("[Desktop Entry]\nType=Application\nName=Konsole\nExec=%1 %U\n"
+                                    "Categories=Qt;KDE;System;TerminalEmulator;\n")
+                         .arg(bin + QStringLiteral("konsole"))
+                         .toUtf8());
+    const QString folder = s.home + QStringLiteral("/Projects/it's -x here");
+    QDir().mkpath(folder);
+    const auto lines = [&] {
+        QFile file(log);
+        return file.open(QIODevice::ReadOnly)
+                   ? QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts)
+                   : QStringList{};
+    };
+    std::optional<std::optional<QString>> result;
+    workspace.openURLWithApplication(QUrl::fromLocalFile(folder), entry, [&](auto error) { result = error; });
+    ASSERT_TRUE(linuxtest::waitFor([&] { return result.has_value() && !lines().isEmpty(); }));
+    EXPECT_EQ(*result, std::nullopt);
+    EXPECT_EQ(lines(), QStringList{folder + QStringLiteral("|--workdir|") + folder + QLatin1Char('|')});
+
+    // A terminal installed without a desktop entry is found on PATH, named and started the same way.
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.toUtf8() + ':' + path);
+    const QStringList listed = workspace.terminalApplications();
+    qputenv("PATH", path);
+    const QString apps = s.data + QStringLiteral("/applications/");
+    for (const QString& expected :
+         {apps + QStringLiteral("org.gnome.Terminal.desktop"),
+          apps + QStringLiteral("org.kde.konsole.desktop"), apps + QStringLiteral("kitty.desktop"),
+          apps + QStringLiteral("Alacritty.desktop"), bin + QStringLiteral("wezterm")})
+        EXPECT_TRUE(listed.contains(expected))
+            << qPrintable(expected + QStringLiteral(" in ") + listed.join(u' '));
+    EXPECT_FALSE(listed.contains(apps + QStringLiteral("org.example.Recorder.desktop")));
+    EXPECT_EQ(workspace.applicationName(bin + QStringLiteral("wezterm")), QStringLiteral("WezTerm"));
+    EXPECT_EQ(workspace.applicationIdentifier(bin + QStringLiteral("wezterm")), QStringLiteral("wezterm"));
+    EXPECT_EQ(workspace.iconNameForFile(bin + QStringLiteral("wezterm")),
+              QStringLiteral("org.wezfurlong.wezterm"));
+    result.reset();
+    workspace.openURLWithApplication(QUrl::fromLocalFile(folder), bin + QStringLiteral("wezterm"),
+                                     [&](auto error) { result = error; });
+    ASSERT_TRUE(linuxtest::waitFor([&] { return result.has_value() && lines().size() == 2; }));
+    EXPECT_EQ(lines().value(1), folder + QStringLiteral("|start|--cwd|") + folder + QLatin1Char('|'));
 }

@@ -23,6 +23,11 @@ TEST(LinuxWords, KeysFileManagerAndTheMacsNamesAreSpelledForLinux) {
     EXPECT_EQ(words.text("Can't search ~/a, ~/b \u2014 macOS hasn't granted access."),
               "Can't search ~/a, ~/b \u2014 missing or not readable by you.");
     EXPECT_EQ(words.text("System Settings \u203A Network"), "Settings \u203A Network");
+    // The paste keys the panel names when it cannot paste for the user.
+    EXPECT_EQ(words.text("Copied \u2014 press \u21E7\u2318V to paste"),
+              "Copied \u2014 press Ctrl+Shift+V to paste");
+    EXPECT_EQ(words.text("Copied \u2014 press \u21E7Insert to paste"),
+              "Copied \u2014 press Shift+Insert to paste");
     // A text with nothing of the Mac's stays as it is, whatever its script.
     EXPECT_EQ(words.text("\u05E9\u05DC\u05D5\u05DD \u2318"), "\u05E9\u05DC\u05D5\u05DD Ctrl");
 

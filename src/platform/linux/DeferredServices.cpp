@@ -21,6 +21,9 @@ QList<QString> DeferredWorkspace::applicationsToOpen(const QUrl& url) const {
 QList<QString> DeferredWorkspace::installedApplications() const {
     return real().installedApplications();
 }
+QList<QString> DeferredWorkspace::terminalApplications() const {
+    return real().terminalApplications();
+}
 QString DeferredWorkspace::applicationName(const QString& appLocation) const {
     return real().applicationName(appLocation);
 }
@@ -115,8 +118,8 @@ bool DeferredHotKeys::superIsCommand() const {
 bool DeferredKeySynth::isTrusted(bool prompt) {
     return m_load().keySynth().isTrusted(prompt);
 }
-bool DeferredKeySynth::postPaste() {
-    return m_load().keySynth().postPaste();
+bool DeferredKeySynth::postPaste(PasteKeys keys) {
+    return m_load().keySynth().postPaste(keys);
 }
 
 } // namespace zarvo::linux_

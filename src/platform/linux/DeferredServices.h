@@ -33,6 +33,7 @@ public:
     std::optional<QString> applicationToOpen(const QUrl& url) const override;
     QList<QString> applicationsToOpen(const QUrl& url) const override;
     QList<QString> installedApplications() const override;
+    QList<QString> terminalApplications() const override;
     QString applicationName(const QString& appLocation) const override;
     std::optional<QString> applicationIdentifier(const QString& appLocation) const override;
     bool openURL(const QUrl& url) override;
@@ -89,7 +90,7 @@ class DeferredKeySynth : public KeySynth {
 public:
     explicit DeferredKeySynth(DesktopServicesLoader load) : m_load(std::move(load)) {}
     bool isTrusted(bool prompt) override;
-    bool postPaste() override;
+    bool postPaste(PasteKeys keys) override;
 
 private:
     DesktopServicesLoader m_load;

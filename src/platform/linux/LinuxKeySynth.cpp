@@ -2,6 +2,8 @@
 
 #include "platform/linux/X11Connection.h"
 
+#include <QList>
+
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
@@ -18,29 +20,45 @@ bool LinuxKeySynth::isTrusted(bool) {
     return m_x11 && m_hasXTest;
 }
 
-bool LinuxKeySynth::postPaste() {
+bool LinuxKeySynth::postPaste(PasteKeys keys) {
     if (!isTrusted(false)) return false;
     Display* display = m_x11->display();
-    const KeyCode control = XKeysymToKeycode(display, XK_Control_L);
-    const KeyCode v = XKeysymToKeycode(display, XK_v);
-    if (control == 0 || v == 0) return false;
+    // Pressed in order and released in reverse: the modifiers first, the key last.
+    QList<KeySym> combination;
+    switch (keys) {
+    case PasteKeys::standard:
+        combination = {XK_Control_L, XK_v};
+        break;
+    case PasteKeys::shifted:
+        combination = {XK_Control_L, XK_Shift_L, XK_v};
+        break;
+    case PasteKeys::shiftInsert:
+        combination = {XK_Shift_L, XK_Insert};
+        break;
+    }
+    QList<KeyCode> codes;
+    for (KeySym sym : std::as_const(combination)) {
+        const KeyCode code = XKeysymToKeycode(display, sym);
+        if (code == 0) return false;
+        codes << code;
+    }
 
-    // Modifiers the user still holds (the Super of the hot key, Shift …) would turn Ctrl+V into another
+    // Modifiers the user still holds (the Super of the hot key, Shift …) would turn the paste into another
     // shortcut, so they are released for the paste and not pressed again.
-    char keys[32] = {};
-    XQueryKeymap(display, keys);
-    const KeySym held[] = {XK_Super_L, XK_Super_R, XK_Shift_L, XK_Shift_R,
-                           XK_Alt_L,   XK_Alt_R,   XK_Meta_L,  XK_Meta_R};
+    char held[32] = {};
+    XQueryKeymap(display, held);
+    const KeySym modifiers[] = {XK_Super_L, XK_Super_R, XK_Shift_L, XK_Shift_R,
+                                XK_Alt_L,   XK_Alt_R,   XK_Meta_L,  XK_Meta_R};
     const int error = m_x11->trapErrors([&] {
-        for (KeySym sym : held) {
+        for (KeySym sym : modifiers) {
             const KeyCode code = XKeysymToKeycode(display, sym);
-            if (code && (keys[code / 8] & (1 << (code % 8))))
+            if (code && (held[code / 8] & (1 << (code % 8))))
                 XTestFakeKeyEvent(display, code, False, CurrentTime);
         }
-        XTestFakeKeyEvent(display, control, True, CurrentTime);
-        XTestFakeKeyEvent(display, v, True, CurrentTime);
-        XTestFakeKeyEvent(display, v, False, CurrentTime);
-        XTestFakeKeyEvent(display, control, False, CurrentTime);
+        for (KeyCode code : std::as_const(codes))
+            XTestFakeKeyEvent(display, code, True, CurrentTime);
+        for (auto it = codes.crbegin(); it != codes.crend(); ++it)
+            XTestFakeKeyEvent(display, *it, False, CurrentTime);
     });
     return error == 0;
 }

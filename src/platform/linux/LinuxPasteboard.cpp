@@ -366,4 +366,9 @@ void LinuxPasteboard::writeFileURLs(const QList<QUrl>& files) {
     write(PasteboardMime::mimeData(items));
 }
 
+void LinuxPasteboard::setSelectionText(const QString& text) {
+    // The history follows the clipboard only, so this write is no change of it.
+    if (m_clipboard && m_clipboard->supportsSelection()) m_clipboard->setText(text, QClipboard::Selection);
+}
+
 } // namespace zarvo::linux_

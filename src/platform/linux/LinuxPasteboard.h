@@ -61,6 +61,7 @@ public:
     void setString(const QString& text, const QStringList& markerTypes = {}) override;
     void writeItems(const QList<PasteboardItem>& items) override;
     void writeFileURLs(const QList<QUrl>& files) override;
+    void setSelectionText(const QString& text) override;
 
 private:
     void write(QMimeData* data);

@@ -80,7 +80,12 @@ std::optional<QString> LinuxWorkspace::urlForApplication(const QString& bundleId
     const QStringList running = desktops();
     const QString key = running.join(QLatin1Char(':')) + QLatin1Char('\n') + bundleIdentifier;
     if (auto it = m_applications.constFind(key); it != m_applications.constEnd()) return *it;
-    const auto location = DesktopApps::locate(bundleIdentifier, running);
+    auto location = DesktopApps::locate(bundleIdentifier, running);
+    // A terminal installed without a desktop entry (an archive, cargo) goes by its program's name.
+    if (!location && TerminalLauncher::isKnown(bundleIdentifier) &&
+        !bundleIdentifier.contains(QLatin1Char('/')))
+        if (const QString program = QStandardPaths::findExecutable(bundleIdentifier); !program.isEmpty())
+            location = program;
     m_applications.insert(key, location);
     return location;
 }
@@ -111,11 +116,17 @@ QList<QString> LinuxWorkspace::installedApplications() const {
     return DesktopApps::menuApplications();
 }
 
+QList<QString> LinuxWorkspace::terminalApplications() const {
+    return TerminalLauncher::installed();
+}
+
 QString LinuxWorkspace::applicationName(const QString& appLocation) const {
+    if (const auto known = TerminalLauncher::programNameAndIcon(appLocation)) return known->first;
     return DesktopApps::displayName(appLocation);
 }
 
 std::optional<QString> LinuxWorkspace::applicationIdentifier(const QString& appLocation) const {
+    if (TerminalLauncher::programNameAndIcon(appLocation)) return QFileInfo(appLocation).fileName();
     return DesktopApps::identifier(appLocation, desktops());
 }
 
@@ -162,6 +173,19 @@ void LinuxWorkspace::finish(Completion done, std::optional<QString> error) {
 }
 
 void LinuxWorkspace::openURLWithApplication(const QUrl& url, const QString& appLocation, Completion done) {
+    // Terminals take no folder argument (xfce4-terminal refuses one, others ignore it): the folder is
+    // the new window's working directory and the value of the terminal's own option.
+    if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isDir() &&
+        TerminalLauncher::isTerminal(appLocation)) {
+        const auto launch = TerminalLauncher::folderLaunch(appLocation, url.toLocalFile());
+        std::optional<QString> error;
+        if (!launch)
+            error = QStringLiteral("“%1” is not installed").arg(applicationName(appLocation));
+        else if (!QProcess::startDetached(launch->program, launch->arguments, launch->workingDirectory))
+            error = QStringLiteral("could not start “%1”").arg(launch->program);
+        finish(std::move(done), error);
+        return;
+    }
     finish(std::move(done), DesktopApps::launchWithUris(appLocation, {QString::fromUtf8(url.toEncoded())}));
 }
 
@@ -252,6 +276,7 @@ void LinuxWorkspace::recycle(const QUrl& file, Completion done) {
 }
 
 QString LinuxWorkspace::iconNameForFile(const QString& path) const {
+    if (const auto known = TerminalLauncher::programNameAndIcon(path)) return known->second;
     // The icon naming spec's own name; GIO's first answer for folders is a MIME-type name few themes draw.
     const QFileInfo fileInfo(path);
     if (fileInfo.isDir() && !path.endsWith(QLatin1String(".app"))) return QStringLiteral("folder");
@@ -412,13 +437,18 @@ std::optional<AppInfo> LinuxWorkspace::applicationOfWindow(unsigned long window)
     if (pid) executable = QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(pid))).fileName();
 
     std::optional<AppInfo> app;
+    QStringList names{instance, cls, executable};
+    bool terminalEntry = false;
     if (auto location = DesktopApps::locateWindow(instance, cls, executable)) {
         app = AppInfo{applicationIdentifier(*location), applicationName(*location)};
+        names << QFileInfo(*location).fileName();
+        terminalEntry = TerminalLauncher::isTerminal(*location);
     } else if (!cls.isEmpty() || !executable.isEmpty()) {
         // A program without a desktop entry is known by its window class.
         const QString name = cls.isEmpty() ? executable : cls;
         app = AppInfo{name, name};
     }
+    if (app) app->pasteKeys = TerminalLauncher::pasteKeys(names, terminalEntry);
     // Only answers are kept: a new window may not have its class set yet.
     if (m_windowApps.size() > 256) m_windowApps.clear();
     if (app) m_windowApps.insert(window, app);

@@ -29,6 +29,7 @@ public:
     std::optional<QString> applicationToOpen(const QUrl& url) const override;
     QList<QString> applicationsToOpen(const QUrl& url) const override;
     QList<QString> installedApplications() const override;
+    QList<QString> terminalApplications() const override;
     QString applicationName(const QString& appLocation) const override;
     std::optional<QString> applicationIdentifier(const QString& appLocation) const override;
 

@@ -2,9 +2,9 @@
 
 #include "platform/linux/GioIncludes.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QStandardPaths>
 #include <QUuid>
 
@@ -17,10 +17,73 @@ QString quoted(const QString& text) {
     return QLatin1Char('\'') + out + QLatin1Char('\'');
 }
 
+// A terminal we know by name. Its folder option is joined to the folder when it ends in '=', followed by
+// it otherwise, and absent when the terminal has none (it then starts in its working directory). The
+// options are those of each program's manual.
+struct Known {
+    const char* program;
+    const char* otherNames; // desktop-file ids and window classes, as the entries spell them
+    const char* name;
+    const char* icon;
+    const char* folderOption;
+    const char* execute;
+    PasteKeys paste;
+};
+
+constexpr PasteKeys kShifted = PasteKeys::shifted;
+const Known kKnown[] = {
+    {"gnome-terminal", "org.gnome.Terminal gnome-terminal-server", "Terminal", "org.gnome.Terminal",
+     "--working-directory=", "--", kShifted},
+    {"kgx", "org.gnome.Console", "Console", "org.gnome.Console", "--working-directory=", "--", kShifted},
+    {"konsole", "org.kde.konsole", "Konsole", "utilities-terminal", "--workdir", "-e", kShifted},
+    {"xfce4-terminal", "org.xfce.terminal", "Xfce Terminal", "org.xfce.terminal",
+     "--working-directory=", "-x", kShifted},
+    {"mate-terminal", "", "MATE Terminal", "utilities-terminal", "--working-directory=", "-x", kShifted},
+    {"qterminal", "", "QTerminal", "utilities-terminal", "--workdir", "-e", kShifted},
+    {"lxterminal", "", "LXTerminal", "lxterminal", "--working-directory=", "-e", kShifted},
+    {"tilix", "com.gexperts.Tilix", "Tilix", "com.gexperts.Tilix", "--working-directory=", "-e", kShifted},
+    {"terminator", "", "Terminator", "terminator", "--working-directory=", "-x", kShifted},
+    {"kitty", "", "kitty", "kitty", "--directory", "", kShifted},
+    {"alacritty", "Alacritty", "Alacritty", "Alacritty", "--working-directory", "-e", kShifted},
+    {"foot", "footclient", "Foot", "foot", "--working-directory=", "", kShifted},
+    {"wezterm", "org.wezfurlong.wezterm wezterm-gui", "WezTerm", "org.wezfurlong.wezterm", "start --cwd",
+     "start --", kShifted},
+    // xterm pastes the primary selection with Shift+Insert; Ctrl+Shift+V does nothing there.
+    {"xterm", "debian-xterm", "XTerm", "mini.xterm", "", "-e", PasteKeys::shiftInsert},
+    {"uxterm", "debian-uxterm", "UXTerm", "mini.xterm", "", "-e", PasteKeys::shiftInsert},
+    {"ptyxis", "org.gnome.Ptyxis", "Ptyxis", "org.gnome.Ptyxis", "", "--", kShifted},
+    {"ghostty", "com.mitchellh.ghostty", "Ghostty", "com.mitchellh.ghostty", "", "-e", kShifted},
+    {"warp-terminal", "dev.warp.Warp", "Warp", "dev.warp.Warp", "", "", kShifted},
+};
+
+QStringList words(const char* text) {
+    return QString::fromLatin1(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+// The known terminal a program path, desktop-file id or window class stands for.
+const Known* findKnown(const QString& name) {
+    QString key = QFileInfo(name).fileName().toLower();
+    if (key.endsWith(QLatin1String(".desktop"))) key.chop(8);
+    if (key.endsWith(QLatin1String(".wrapper"))) key.chop(8);
+    if (key.isEmpty()) return nullptr;
+    for (const Known& known : kKnown) {
+        if (key == QLatin1String(known.program)) return &known;
+        for (const QString& other : words(known.otherNames))
+            if (key == other.toLower()) return &known;
+    }
+    return nullptr;
+}
+
+GRef<GDesktopAppInfo> entryAt(const QString& location) {
+    if (!location.endsWith(QLatin1String(".desktop"))) return GRef<GDesktopAppInfo>(nullptr);
+    return GRef<GDesktopAppInfo>(
+        g_desktop_app_info_new_from_filename(QFile::encodeName(location).constData()));
+}
+
 // The program a desktop entry starts (its Exec's first word), or the location itself.
-QString programOf(const QString& location) {
+QString commandOf(const QString& location) {
     if (!location.endsWith(QLatin1String(".desktop"))) return location;
-    GRef<GDesktopAppInfo> info(g_desktop_app_info_new_from_filename(QFile::encodeName(location).constData()));
+    GRef<GDesktopAppInfo> info = entryAt(location);
     if (!info) return {};
     const char* commandLine = g_app_info_get_commandline(G_APP_INFO(info.get()));
     gchar** argv = nullptr;
@@ -36,20 +99,98 @@ QString loginShell() {
     return shell.isEmpty() || !QFileInfo(shell).isExecutable() ? QStringLiteral("/bin/sh") : shell;
 }
 
+bool isKnown(const QString& name) {
+    return findKnown(name) != nullptr;
+}
+
 QStringList commandFlag(const QString& program) {
-    static const QHash<QString, QStringList> flags = {
-        {QStringLiteral("gnome-terminal"), {QStringLiteral("--")}},
-        {QStringLiteral("kgx"), {QStringLiteral("--")}},
-        {QStringLiteral("ptyxis"), {QStringLiteral("--")}},
-        {QStringLiteral("xfce4-terminal"), {QStringLiteral("-x")}},
-        {QStringLiteral("terminator"), {QStringLiteral("-x")}},
-        {QStringLiteral("wezterm"), {QStringLiteral("start"), QStringLiteral("--")}},
-        {QStringLiteral("kitty"), {}},
-        {QStringLiteral("warp-terminal"), {}},
-    };
-    const QString name = QFileInfo(program).fileName();
-    // konsole, alacritty, xterm, tilix, ghostty, mate-terminal, lxterminal, qterminal, x-terminal-emulator …
-    return flags.value(name, {QStringLiteral("-e")});
+    // Terminals we do not know mostly take xterm's "-e" (x-terminal-emulator promises it).
+    const Known* known = findKnown(program);
+    return known ? words(known->execute) : QStringList{QStringLiteral("-e")};
+}
+
+QStringList folderArguments(const QString& program, const QString& folder) {
+    const Known* known = findKnown(program);
+    if (!known) return {};
+    const QString option = QString::fromLatin1(known->folderOption);
+    if (option.isEmpty()) return {};
+    if (option.endsWith(QLatin1Char('='))) return {option + folder};
+    return words(known->folderOption) << folder;
+}
+
+QString programOf(const QString& location) {
+    const QString program = commandOf(location);
+    if (program.isEmpty()) return {};
+    const QString path =
+        program.contains(QLatin1Char('/')) ? program : QStandardPaths::findExecutable(program);
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isExecutable() || info.isDir()) return {};
+    // x-terminal-emulator, and the wrappers Debian gives it, stand for a terminal whose own options
+    // (its folder option above all) the wrappers do not all pass on.
+    if (findKnown(path)) return path;
+    const QFileInfo real(info.canonicalFilePath());
+    if (const Known* known = findKnown(real.fileName())) {
+        const QFileInfo direct(real.absolutePath() + QLatin1Char('/') + QLatin1String(known->program));
+        if (direct.isExecutable() && !direct.isDir()) return direct.absoluteFilePath();
+    }
+    return path;
+}
+
+std::optional<Launch> folderLaunch(const QString& location, const QString& folder) {
+    const QString program = programOf(location);
+    if (program.isEmpty()) return std::nullopt;
+    // Absolute, so that no folder can read as an option.
+    const QString directory = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    return Launch{program, folderArguments(program, directory), directory};
+}
+
+bool isTerminal(const QString& location) {
+    if (GRef<GDesktopAppInfo> info = entryAt(location)) {
+        const char* categories = g_desktop_app_info_get_categories(info.get());
+        if (categories && QString::fromUtf8(categories)
+                              .split(QLatin1Char(';'), Qt::SkipEmptyParts)
+                              .contains(QLatin1String("TerminalEmulator")))
+            return true;
+        if (findKnown(location)) return true;
+    }
+    return findKnown(commandOf(location)) || findKnown(programOf(location));
+}
+
+QStringList installed() {
+    QStringList out;
+    for (const Known& known : kKnown) {
+        std::optional<QString> found;
+        for (const QString& id : QStringList{QString::fromLatin1(known.program)} + words(known.otherNames)) {
+            // GIO leaves out an entry whose TryExec program is missing.
+            GRef<GDesktopAppInfo> info(
+                g_desktop_app_info_new((id + QLatin1String(".desktop")).toUtf8().constData()));
+            if (const char* file = info ? g_desktop_app_info_get_filename(info.get()) : nullptr) {
+                found = QString::fromUtf8(file);
+                break;
+            }
+        }
+        if (!found) {
+            const QString program = QStandardPaths::findExecutable(QString::fromLatin1(known.program));
+            if (!program.isEmpty()) found = program;
+        }
+        if (found && !out.contains(*found)) out << *found;
+    }
+    return out;
+}
+
+std::optional<std::pair<QString, QString>> programNameAndIcon(const QString& program) {
+    const Known* known = findKnown(program);
+    if (!known || program.endsWith(QLatin1String(".desktop"))) return std::nullopt;
+    // Only the program itself: a folder or document may carry a terminal's name.
+    const QFileInfo info(program);
+    if (!info.isAbsolute() || !info.isFile() || !info.isExecutable()) return std::nullopt;
+    return std::pair{QString::fromLatin1(known->name), QString::fromLatin1(known->icon)};
+}
+
+PasteKeys pasteKeys(const QStringList& names, bool terminalCategory) {
+    for (const QString& name : names)
+        if (const Known* known = findKnown(name)) return known->paste;
+    return terminalCategory ? PasteKeys::shifted : PasteKeys::standard;
 }
 
 std::optional<QStringList> terminalCommand(const std::optional<QString>& chosen,
@@ -61,12 +202,8 @@ std::optional<QStringList> terminalCommand(const std::optional<QString>& chosen,
     tried << QStringLiteral("x-terminal-emulator") << QStringLiteral("gnome-terminal")
           << QStringLiteral("konsole") << QStringLiteral("xfce4-terminal") << QStringLiteral("xterm");
     for (const QString& location : std::as_const(tried)) {
-        const QString program = programOf(location);
-        if (program.isEmpty()) continue;
-        const QString path =
-            program.contains(QLatin1Char('/')) ? program : QStandardPaths::findExecutable(program);
-        if (path.isEmpty() || !QFileInfo(path).isExecutable()) continue;
-        return QStringList{path} + commandFlag(path) + command;
+        const QString path = programOf(location);
+        if (!path.isEmpty()) return QStringList{path} + commandFlag(path) + command;
     }
     return std::nullopt;
 }

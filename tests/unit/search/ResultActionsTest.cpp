@@ -426,14 +426,61 @@ TEST(ResultActions, PastingThePathRestoresEveryItemAndType) {
     ASSERT_TRUE(f.waitForOperations());
     EXPECT_EQ(f.p.pasteboard.string(PasteboardType::plainText), "newer");
 
-    // Without the permission nothing is touched.
+    // Without key synthesis (no X server) the path stays on the clipboard and the panel says how to
+    // paste it; the front application is not known there either.
     f.p.keySynth.trusted = false;
-    const qint64 count = f.p.pasteboard.count;
+    const int dismissed = f.dismissed;
     f.press("cmd+opt+return");
+    EXPECT_EQ(f.message(), "Copied \u2014 press \u2318V to paste (\u21E7\u2318V in a terminal)");
+    EXPECT_EQ(f.dismissed, dismissed);
+    ASSERT_TRUE(f.waitForOperations());
+    EXPECT_EQ(f.p.pasteboard.string(PasteboardType::plainText), path);
+    EXPECT_FALSE(f.p.pasteboard.types().contains(PasteboardType::transient));
+}
+
+TEST(ResultActions, PasteKeysFollowTheFrontApplication) {
+    Panel f;
+    const QString path = f.p.makeFile("Notes/To Do.txt");
+    f.type("~/Notes/To Do.txt");
+    const auto pasteInto = [&](const AppInfo& front) {
+        f.p.workspace.front = front;
+        const int before = f.p.keySynth.pastes;
+        f.p.pasteboard.selection.reset();
+        f.press("cmd+opt+return");
+        EXPECT_TRUE(waitUntil([&] { return f.p.keySynth.pastes == before + 1; }));
+        EXPECT_TRUE(f.waitForOperations());
+        return f.p.keySynth.keys.value(before);
+    };
+    EXPECT_EQ(pasteInto({QStringLiteral("org.gnome.TextEditor"), QStringLiteral("Text Editor")}),
+              PasteKeys::standard);
+    EXPECT_EQ(f.p.pasteboard.selection, std::nullopt);
     EXPECT_EQ(
-        f.message(),
-        "Allow Zarvo in System Settings \u203A Privacy & Security \u203A Accessibility, then try again");
-    EXPECT_EQ(f.p.pasteboard.count, count);
+        pasteInto({QStringLiteral("org.gnome.Terminal"), QStringLiteral("Terminal"), PasteKeys::shifted}),
+        PasteKeys::shifted);
+    EXPECT_EQ(f.p.pasteboard.selection, std::nullopt);
+    // xterm pastes the primary selection, which then holds the path too.
+    EXPECT_EQ(pasteInto({QStringLiteral("debian-xterm"), QStringLiteral("XTerm"), PasteKeys::shiftInsert}),
+              PasteKeys::shiftInsert);
+    EXPECT_EQ(f.p.pasteboard.selection, path);
+
+    // A clip pasted into a terminal; and, without key synthesis, left on the clipboard with its keys named.
+    f.addTextClip(QStringLiteral("make test"));
+    f.model.switchTab(SearchModel::Tab::clipboard);
+    f.model.setQuery(QString());
+    ASSERT_EQ(f.model.results().value(0).title, QStringLiteral("make test"));
+    f.model.pasteClip(f.model.results().value(0), false);
+    EXPECT_TRUE(waitUntil([&] { return f.p.keySynth.keys.size() == 4; }));
+    EXPECT_EQ(f.p.keySynth.keys.value(3), PasteKeys::shiftInsert);
+    EXPECT_EQ(f.p.pasteboard.selection, QStringLiteral("make test"));
+    f.p.keySynth.trusted = false;
+    f.p.workspace.front =
+        AppInfo{QStringLiteral("org.gnome.Terminal"), QStringLiteral("Terminal"), PasteKeys::shifted};
+    const int dismissed = f.dismissed;
+    f.model.pasteClip(f.model.results().value(0), false);
+    EXPECT_EQ(f.message(), "Copied \u2014 press \u21E7\u2318V to paste");
+    EXPECT_EQ(f.dismissed, dismissed);
+    EXPECT_EQ(f.p.pasteboard.string(PasteboardType::plainText), QStringLiteral("make test"));
+    EXPECT_EQ(f.p.keySynth.keys.size(), 4);
 }
 
 TEST(ResultActions, CopiesAreOwnChangesAndFavoritesToggle) {

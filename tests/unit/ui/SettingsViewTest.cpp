@@ -297,3 +297,33 @@ TEST(SettingsViewTest, TabVisitsEverySectionInOrderAndBringsTheFocusIntoView) {
     EXPECT_LT(presses, 200) << "Tab never comes back round: a control keeps it";
     EXPECT_EQ(visited, (QList<int>{0, 1, 2, 3, 4, 5, 6}));
 }
+
+TEST(SettingsViewTest, TerminalPickerListsEveryInstalledTerminalByItsName) {
+    Panel f;
+    HotKeyManager keys{&f.p.hotKeys};
+    const QStringList terminals{"/apps/xfce4-terminal.desktop", "/apps/debian-xterm.desktop",
+                                "/apps/foot.desktop", "/apps/unidentified.desktop"};
+    f.p.workspace.terminals = terminals;
+    f.p.workspace.applications = {
+        {"com.apple.Terminal", terminals[0]}, {"debian-xterm", terminals[1]}, {"foot", terminals[2]}};
+    f.p.workspace.applicationNames = {
+        {terminals[0], "Xfce Terminal"}, {terminals[1], "XTerm"}, {terminals[2], "Foot"}};
+    f.settings.setTerminalBundleID("foot");
+    SettingsWindow window(SettingsView::Services{f.settings, f.history, &f.clips, &f.p.workspace, keys,
+                                                 SettingsView::Updates{}, "1.2"});
+    QComboBox* picker = nullptr;
+    for (QComboBox* box : window.findChildren<QComboBox*>())
+        if (box->count() > 0 && box->itemText(0) == "Automatic") picker = box;
+    ASSERT_NE(picker, nullptr);
+    QStringList names, ids;
+    for (int i = 0; i < picker->count(); ++i) {
+        names << picker->itemText(i);
+        ids << picker->itemData(i).toString();
+    }
+    EXPECT_EQ(names, (QStringList{"Automatic", "Xfce Terminal", "XTerm", "Foot"}));
+    EXPECT_EQ(ids, (QStringList{"", "com.apple.Terminal", "debian-xterm", "foot"}));
+    EXPECT_EQ(picker->currentText(), "Foot");
+    picker->setCurrentIndex(2);
+    emit picker->activated(2);
+    EXPECT_EQ(f.settings.terminalBundleID(), "debian-xterm");
+}

@@ -1,0 +1,141 @@
+#include "clipboard/ClipStore.h"
+#include "platform/HotKeys.h"
+#include "platform/Pasteboard.h"
+#include "platform/Platform.h"
+#include "platform/Workspace.h"
+#include "search/ItemActions.h"
+#include "search/SearchModel.h"
+#include "store/History.h"
+
+#include <QTimer>
+#include <memory>
+
+namespace zarvo {
+
+namespace {
+
+constexpr int kPasteDelayMs = 150;
+constexpr int kRestoreDelayMs = 800;
+
+// The keys as glyphs, which the platform's words spell ("Ctrl+Shift+V" on Linux).
+QString glyphs(PasteKeys keys) {
+    switch (keys) {
+    case PasteKeys::standard:
+        return QStringLiteral("\u2318V");
+    case PasteKeys::shifted:
+        return QStringLiteral("\u21E7\u2318V");
+    case PasteKeys::shiftInsert:
+        return QStringLiteral("\u21E7Insert");
+    }
+    return QStringLiteral("\u2318V");
+}
+
+// The one line shown when the paste could not be made for the user.
+QString copiedForPasting(const std::optional<PasteKeys>& keys) {
+    if (!keys)
+        return QStringLiteral("Copied \u2014 press ") + glyphs(PasteKeys::standard) +
+               QStringLiteral(" to paste (") + glyphs(PasteKeys::shifted) + QStringLiteral(" in a terminal)");
+    return QStringLiteral("Copied \u2014 press ") + glyphs(*keys) + QStringLiteral(" to paste");
+}
+
+} // namespace
+
+bool SearchModel::canSendPaste() {
+    KeySynth* synth = Platform::current().keySynth;
+    return synth && synth->isTrusted(true);
+}
+
+std::optional<PasteKeys> SearchModel::frontPasteKeys() const {
+    Workspace* space = Platform::current().workspace;
+    const auto front = space ? space->frontmostApplication() : std::nullopt;
+    if (!front) return std::nullopt;
+    return front->pasteKeys;
+}
+
+void SearchModel::sendPasteKeystroke(PasteKeys keys, std::function<void()> failed) {
+    // Sent once the panel is gone and the application in front has the keyboard again.
+    QTimer::singleShot(kPasteDelayMs, this, [keys, failed = std::move(failed)] {
+        KeySynth* synth = Platform::current().keySynth;
+        if ((!synth || !synth->postPaste(keys)) && failed) failed();
+    });
+}
+
+void SearchModel::offerSelection(const std::optional<PasteKeys>& keys, const QString& text) {
+    // xterm pastes the primary selection, not the clipboard.
+    if (keys == PasteKeys::shiftInsert && !text.isEmpty())
+        if (Pasteboard* board = pasteboard()) board->setSelectionText(text);
+}
+
+void SearchModel::pastePathIntoFrontApp(const std::optional<ResultItem>& item) {
+    if (!item || item->url == ResultItem::clipsURL()) {
+        refuse(QStringLiteral("Nothing to paste"));
+        return;
+    }
+    Pasteboard* board = pasteboard();
+    if (!board) {
+        refuse(QStringLiteral("Nothing to paste"));
+        return;
+    }
+    const auto keys = frontPasteKeys();
+    const QString text = copiedText(*item);
+    m_services.history.add(item->historyKey());
+    if (m_services.clips) m_services.clips->poll();
+    if (!canSendPaste()) {
+        // Nothing can press the keys for the user: the text stays, a copy of ours, for them to paste.
+        board->clearContents();
+        board->setString(text);
+        markOwnChange();
+        offerSelection(keys, text);
+        setMessage(copiedForPasting(keys));
+        return;
+    }
+    const QList<PasteboardItem> snapshot = board->items();
+    board->clearContents();
+    board->setString(text, {PasteboardType::transient});
+    offerSelection(keys, text);
+    const qint64 ours = board->changeCount();
+    if (m_services.clips) m_services.clips->setLastChangeCount(ours);
+    onDismiss();
+    auto delivered = std::make_shared<bool>(true);
+    sendPasteKeystroke(keys.value_or(PasteKeys::standard), [delivered] { *delivered = false; });
+    beginOperation();
+    QTimer::singleShot(kRestoreDelayMs, this, [this, snapshot, ours, delivered] {
+        Pasteboard* board = pasteboard();
+        // Someone copied something else meanwhile: theirs stays, the old content is in the history anyway.
+        // A paste that could not be posted leaves the text for the user to paste.
+        if (board && board->changeCount() == ours && *delivered) {
+            QList<PasteboardItem> items = snapshot;
+            board->clearContents();
+            if (!items.isEmpty()) items.first().setData(PasteboardType::restored, {});
+            board->writeItems(items);
+            if (m_services.clips) m_services.clips->setLastChangeCount(board->changeCount());
+        }
+        endOperation();
+    });
+}
+
+void SearchModel::pasteClip(const std::optional<ResultItem>& item, bool plainText) {
+    const auto found = clip(item);
+    if (!found || !m_services.clips) {
+        refuse(QStringLiteral("Nothing to paste"));
+        return;
+    }
+    if (!m_services.clips->write(*found, plainText)) {
+        refuse(plainText ? QStringLiteral("This clip has no text")
+                         : QStringLiteral("This clip's data is missing"));
+        return;
+    }
+    const auto keys = frontPasteKeys();
+    const Pasteboard* board = pasteboard();
+    offerSelection(keys,
+                   board ? board->string(PasteboardType::plainText).value_or(found->text) : found->text);
+    if (!canSendPaste()) {
+        filterClips(found->id);
+        setMessage(copiedForPasting(keys));
+        return;
+    }
+    onDismiss();
+    sendPasteKeystroke(keys.value_or(PasteKeys::standard));
+}
+
+} // namespace zarvo
