@@ -1,18 +1,18 @@
 #include "../search/PanelHarness.h"
 
-#include "ui/KeyEvents.h"
 #include "app/SearchPanel.h"
 #include "app/StatusMenu.h"
 #include "platform/HotKeyFormat.h"
 #include "ui/ClipPreview.h"
 #include "ui/Icons.h"
+#include "ui/KeyEvents.h"
 #include "ui/ResultList.h"
 #include "ui/SearchField.h"
 #include "ui/SearchView.h"
 
 #include <QDirIterator>
-#include <QMenu>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -24,7 +24,8 @@ namespace {
 
 struct View {
     Panel f;
-    SearchView view{SearchView::Services{f.model, f.settings, f.history, f.favorites, &f.clips, &f.p.workspace}};
+    SearchView view{
+        SearchView::Services{f.model, f.settings, f.history, f.favorites, &f.clips, &f.p.workspace}};
     View() {
         view.resize(720, 480);
         view.show();
@@ -45,7 +46,8 @@ TEST(SearchViewTest, FooterTabsAndEmptyTextsFollowTheModel) {
     EXPECT_TRUE(v.view.footerText().contains("Actions"));
 
     v.f.model.switchTab(SearchModel::Tab::clipboard);
-    EXPECT_EQ(v.view.emptyTextShown(), "Nothing copied yet.\nText, images, links and files you copy show up here.");
+    EXPECT_EQ(v.view.emptyTextShown(),
+              "Nothing copied yet.\nText, images, links and files you copy show up here.");
     EXPECT_TRUE(v.view.footerText().startsWith("\u21A9 Copy"));
     EXPECT_TRUE(v.view.clipPreview()->shownDetails().isEmpty());
     v.f.addTextClip("first copy");
@@ -70,8 +72,9 @@ TEST(SearchViewTest, HostileRowsPaintWithoutHarm) {
     marks.title = QString(300, QChar(0x0301));
     marks.symbol = "no.such.symbol";
     rows << marks;
-    ResultItem rtl = ResultItem::file(v.f.p.home() + "/\u05E9\u05DC\u05D5\u05DD \u0645\u0631\u062D\u0628\u0627.txt",
-                                      ResultItem::Source::path);
+    ResultItem rtl =
+        ResultItem::file(v.f.p.home() + "/\u05E9\u05DC\u05D5\u05DD \u0645\u0631\u062D\u0628\u0627.txt",
+                         ResultItem::Source::path);
     rtl.iconPath = "/nonexistent/icon.png";
     rows << rtl;
     ResultItem help;
@@ -198,13 +201,17 @@ TEST(StatusMenuTest, EightItemsWithTheCurrentHotKeysInTheirTitles) {
 TEST(IconsTest, EverySymbolInTheCodeHasAnIcon) {
     static const QRegularExpression dotted(QStringLiteral("\"([a-z][a-z0-9]*(?:\\.[a-z0-9]+)+)\""));
     static const QRegularExpression word(QStringLiteral("\"([a-z][a-z0-9]*)\""));
-    static const QStringList notSymbols{"com", "org", "dev", "io", "net", "x", "zarvo", "public", "application",
-                                        "inode", "www", "google", "github"};
-    static const QStringList extensions{"json", "desktop", "lock", "png", "snapshot", "txt", "clip", "plist",
-                                        "xbel", "command", "sh", "tar", "gz", "zip", "pdf", "md", "jpg", "html",
-                                        "local", "cpl", "msc", "exe", "bak", "tmp", "thumb", "old", "xml"};
+    static const QStringList notSymbols{"com", "org",    "dev",    "io",          "net",
+                                        "x",   "zarvo",  "public", "application", "inode",
+                                        "www", "google", "github", "mini"}; // "mini.xterm": xterm's own theme
+                                                                            // icon name
+    static const QStringList extensions{"json",  "desktop", "lock",    "png",   "snapshot", "txt", "clip",
+                                        "plist", "xbel",    "command", "sh",    "tar",      "gz",  "zip",
+                                        "pdf",   "md",      "jpg",     "html",  "local",    "cpl", "msc",
+                                        "exe",   "bak",     "tmp",     "thumb", "old",      "xml"};
     QSet<QString> symbols;
-    QDirIterator files(QStringLiteral(ZARVO_SOURCE_DIR "/src"), {"*.cpp"}, QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator files(QStringLiteral(ZARVO_SOURCE_DIR "/src"), {"*.cpp"}, QDir::Files,
+                       QDirIterator::Subdirectories);
     while (files.hasNext()) {
         QFile file(files.next());
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -212,7 +219,8 @@ TEST(IconsTest, EverySymbolInTheCodeHasAnIcon) {
             if (line.trimmed().startsWith("//")) continue;
             for (auto it = dotted.globalMatch(line); it.hasNext();) {
                 const QStringList parts = it.next().captured(1).split('.');
-                if (!notSymbols.contains(parts.first()) && !extensions.contains(parts.last())) symbols << parts.join('.');
+                if (!notSymbols.contains(parts.first()) && !extensions.contains(parts.last()))
+                    symbols << parts.join('.');
             }
             // Plain words are symbols where a row or an action takes its symbol.
             if (line.contains("symbol") || line.contains("ItemAction{") || line.contains("topic("))
@@ -220,7 +228,8 @@ TEST(IconsTest, EverySymbolInTheCodeHasAnIcon) {
                     symbols << it.next().captured(1);
         }
     }
-    for (const char* key : {"symbol", "title", "detail", "example"}) symbols.remove(key);
+    for (const char* key : {"symbol", "title", "detail", "example"})
+        symbols.remove(key);
     ASSERT_GT(symbols.size(), 30);
     for (const QString& symbol : std::as_const(symbols)) {
         const auto name = Icons::themeName(symbol);
