@@ -125,6 +125,15 @@ std::optional<QString> answer(const std::function<void(Session::Completion)>& ca
     return result.value_or(QString("no answer"));
 }
 
+// Hears KIO's change signals on the session bus, as Dolphin does.
+class DirectoryWatcher : public QObject {
+    Q_OBJECT
+public:
+    QStringList added;
+public slots:
+    void filesAdded(const QString& directory) { added << directory; }
+};
+
 } // namespace
 
 TEST(LinuxSessionBus, EndingGoesToTheDesktopsManagerAndToLogindOnlyWhenAsked) {
@@ -239,3 +248,31 @@ TEST(LinuxSessionBus, LogindRestartsOnlyWhenCalledForAndLockTriesTheNextLocker) 
     EXPECT_EQ(desktop.calls(),
               (QStringList{"org.freedesktop.ScreenSaver Lock", "xflock4 ", "xdg-screensaver lock"}));
 }
+
+TEST(LinuxSessionBus, EmptyTrashTellsTheFileManagers) {
+    Desktop desktop;
+    if (!desktop.start()) GTEST_SKIP() << "dbus-daemon is not installed or did not start";
+    const auto& s = linuxtest::sandbox();
+    const QString trash = s.data + "/Trash";
+    writeFile(trash + "/files/old.txt", "x");
+    writeFile(trash + "/info/old.txt.trashinfo", "[Trash Info]\nPath=/tmp/old.txt\n");
+    // Plasma's record of the Trash, with a setting of its own that stays.
+    const QString trashrc = s.config + "/trashrc";
+    writeFile(trashrc, "[" + trash.toUtf8() + "]\nDays=7\nUseTimeLimit=true\n\n[Status]\nEmpty=false\n");
+    DirectoryWatcher watcher;
+    ASSERT_TRUE(QDBusConnection::sessionBus().connect(QString(), "/", "org.kde.KDirNotify", "FilesAdded",
+                                                      &watcher, SLOT(filesAdded(QString))));
+
+    LinuxProcesses processes;
+    LinuxSession session(s.environment, processes, false);
+    EXPECT_EQ(session.emptyTrash(), std::nullopt);
+    ASSERT_TRUE(waitFor([&] { return !watcher.added.isEmpty(); }));
+    EXPECT_EQ(watcher.added, QStringList{"trash:/"});
+    EXPECT_FALSE(QFile::exists(trash + "/files/old.txt"));
+    QFile file(trashrc);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(),
+              "[" + trash.toUtf8() + "]\nDays=7\nUseTimeLimit=true\n\n[Status]\nEmpty=true\n");
+}
+
+#include "LinuxSessionBusTest.moc"

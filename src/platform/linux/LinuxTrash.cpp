@@ -3,8 +3,11 @@
 #include "platform/Environment.h"
 #include "platform/FileTree.h"
 
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 #include <QThreadPool>
 #include <cerrno>
 #include <cstring>
@@ -132,11 +135,72 @@ std::optional<QString> LinuxSession::emptyTrashDirectories(const QStringList& tr
     return QStringLiteral("could not delete %1").arg(failed.join(QLatin1String(", ")));
 }
 
+namespace {
+
+// KIO keeps in trashrc whether the Trash is empty; Plasma's trash icons and Dolphin's Empty Trash read it.
+// The file is KIO's: where it is missing nothing reads it, so it is not made.
+void markKioTrashEmpty(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return;
+    QList<QByteArray> lines = file.readAll().split('\n');
+    file.close();
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    qsizetype section = -1, end = lines.size();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QByteArray line = lines[i].trimmed();
+        if (!line.startsWith('[')) continue;
+        if (section >= 0) {
+            end = i;
+            break;
+        }
+        if (line == "[Status]") section = i;
+    }
+    if (section < 0) {
+        lines << QByteArray() << "[Status]"
+              << "Empty=true";
+    } else {
+        qsizetype entry = -1;
+        for (qsizetype i = section + 1; i < end && entry < 0; ++i)
+            if (lines[i].split('=').first().trimmed() == "Empty") entry = i;
+        if (entry >= 0)
+            lines[entry] = "Empty=true";
+        else
+            lines.insert(section + 1, "Empty=true");
+    }
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(lines.join('\n') + '\n') < 0 || !out.commit())
+        qWarning("Zarvo: could not update %s", qPrintable(path));
+}
+
+// The file managers learn of the change as after their own Empty Trash: Dolphin through KIO's change
+// signal, Nautilus and Thunar through GIO's trash backend, which rescans when the Trash is listed.
+void announceTrashChange() {
+    auto signal = QDBusMessage::createSignal(QStringLiteral("/"), QStringLiteral("org.kde.KDirNotify"),
+                                             QStringLiteral("FilesAdded"));
+    signal << QStringLiteral("trash:/");
+    QDBusConnection::sessionBus().send(signal);
+    const gchar* const* schemes = g_vfs_get_supported_uri_schemes(g_vfs_get_default());
+    if (!schemes || !g_strv_contains(schemes, "trash")) return;
+    GRef<GFile> trash(g_file_new_for_uri("trash:///"));
+    GRef<GFileEnumerator> children(g_file_enumerate_children(trash.get(), G_FILE_ATTRIBUTE_STANDARD_NAME,
+                                                             G_FILE_QUERY_INFO_NONE, nullptr, nullptr));
+    if (!children) return;
+    while (GFileInfo* info = g_file_enumerator_next_file(children.get(), nullptr, nullptr))
+        g_object_unref(info);
+    g_file_enumerator_close(children.get(), nullptr, nullptr);
+}
+
+} // namespace
+
 std::optional<QString> LinuxSession::emptyTrash() {
     const QStringList dirs = trashDirectories();
-    QThreadPool::globalInstance()->start([dirs] {
+    const QString trashrc = m_environment.configHome() + QLatin1String("/trashrc");
+    QThreadPool::globalInstance()->start([dirs, trashrc] {
         if (auto error = emptyTrashDirectories(dirs))
             qWarning("Zarvo: empty Trash failed: %s", qPrintable(*error));
+        else
+            markKioTrashEmpty(trashrc);
+        announceTrashChange();
     });
     return std::nullopt;
 }
