@@ -134,16 +134,7 @@ void SearchModel::open(const std::optional<ResultItem>& item, const std::optiona
         return;
     }
     const QString key = item->historyKey();
-    // A second, separate press confirms; holding the key down never does.
-    const auto confirmed = [&](const QString& prompt) {
-        if (m_pendingConfirmation == key && !isKeyRepeat) {
-            m_pendingConfirmation.reset();
-            return true;
-        }
-        m_pendingConfirmation = key;
-        refuse(prompt);
-        return false;
-    };
+    const auto confirmed = [&](const QString& prompt) { return confirm(key, prompt, isKeyRepeat); };
     // A path another program put on the clipboard (a web page can) is asked about wherever its row
     // stands: the prefilled query, the clipboard rows of the empty query.
     const bool fromClipboard = m_clipboardPrefill || item->source == ResultItem::Source::clipboard;
@@ -169,31 +160,7 @@ void SearchModel::open(const std::optional<ResultItem>& item, const std::optiona
         }
         return;
     }
-    const SystemAction action = *item->systemAction;
-    if (action == SystemAction::emptyTrash &&
-        !confirmed(QStringLiteral("Press \u21A9 again to ") + SystemActions::title(action).toLower() +
-                   QStringLiteral(". This can't be undone.")))
-        return;
-    m_pendingConfirmation.reset();
-    m_services.history.add(key);
-    if (action == SystemAction::eject || action == SystemAction::ip) {
-        QPointer<SearchModel> self(this);
-        if (action == SystemAction::eject) beginOperation();
-        const auto first = SystemActions::perform(
-            action,
-            [self](const QString& text) {
-                if (!self) return;
-                self->setMessage(text);
-                self->endOperation();
-            },
-            [self](qint64) {
-                if (self) self->markOwnChange();
-            });
-        setMessage(first);
-        return;
-    }
-    onDismiss();
-    SystemActions::perform(action);
+    openSystemAction(*item, isKeyRepeat);
 }
 
 void SearchModel::openWith(int index) {

@@ -157,6 +157,8 @@ public:
     void open(const std::optional<ResultItem>& item, const std::optional<QString>& application = std::nullopt,
               bool isKeyRepeat = false);
     void openWith(int index);
+    // A keyword row's system action (SystemActionOpen.cpp).
+    void openSystemAction(const ResultItem& item, bool isKeyRepeat);
     void reveal(const std::optional<ResultItem>& item);
     void quickLook(const std::optional<ResultItem>& item);
     void openInTerminal(const std::optional<ResultItem>& item);
@@ -238,6 +240,9 @@ protected:
 
 private:
     void refuse(const QString& text);
+    // A second, separate press on the row `key` confirms; holding the key down never does. The first
+    // shows `prompt` with the beep.
+    bool confirm(const QString& key, const QString& prompt, bool isKeyRepeat);
     void beginOperation();
     void endOperation();
     Pasteboard* pasteboard() const;

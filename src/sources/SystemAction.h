@@ -31,11 +31,27 @@ std::optional<SystemAction> fromRawValue(const QString& raw);
 QString title(SystemAction action);
 QString symbol(SystemAction action);
 
-// Carries the action out through the platform's session and workspace services. Returns the message the
-// panel shows at once (eject and ip only). `completion` receives eject's later message on the main thread;
-// `ownChange` receives the pasteboard change count after ip put the address on it.
-std::optional<QString> perform(SystemAction action, std::function<void(QString)> completion = {},
-                               std::function<void(qint64)> ownChange = {});
+// What the panel does after an action: close (done), show a line and stay (shown), or show a line with
+// the beep (failed).
+struct Outcome {
+    enum class Kind { done, shown, failed };
+    Kind kind = Kind::done;
+    QString text;
+    bool operator==(const Outcome&) const = default;
+};
+
+// The question a first ↩ asks before the action runs, or none: emptying the Trash, and restarting or
+// shutting down where no session manager answers (the system then ends without asking the applications).
+std::optional<QString> confirmationPrompt(SystemAction action);
+
+// Carries the action out through the platform's session and workspace services; returns what the panel
+// does at once. Eject and lock answer "shown" first and their outcome later through `later`, on the main
+// thread; a session manager that refuses to end the session is reported there too. `ownChange` receives
+// the pasteboard change count after ip put the address on it.
+Outcome perform(SystemAction action, std::function<void(Outcome)> later = {},
+                std::function<void(qint64)> ownChange = {});
+// Whether `perform` answers "shown" and a later outcome follows.
+bool reportsLater(SystemAction action);
 
 // The address to report among (interface name, IPv4 address) pairs in list order: the first wired or
 // wireless interface (en*, eth*, wl*), else the first one; none for an empty list.

@@ -67,10 +67,79 @@ QString ejectAll() {
     return QStringLiteral("Ejected %1 disk%2").arg(count).arg(count == 1 ? QString() : QStringLiteral("s"));
 }
 
-std::optional<QString> perform(SystemAction action, std::function<void(QString)> completion,
-                               std::function<void(qint64)> ownChange) {
+namespace {
+
+// The verb of a failure line: "Couldn't restart: …".
+QString verb(SystemAction action) {
+    switch (action) {
+    case SystemAction::restart:
+        return QStringLiteral("restart");
+    case SystemAction::shutdown:
+        return QStringLiteral("shut down");
+    case SystemAction::logout:
+        return QStringLiteral("log out");
+    case SystemAction::lock:
+        return QStringLiteral("lock the screen");
+    default:
+        return title(action).toLower();
+    }
+}
+
+Outcome failed(SystemAction action, const QString& why) {
+    return {Outcome::Kind::failed, QStringLiteral("Couldn't ") + verb(action) + QStringLiteral(": ") + why};
+}
+
+// Hands a later outcome to the main thread's event loop, so it never arrives before perform returned.
+std::function<void(Outcome)> posted(std::function<void(Outcome)> later) {
+    return [later](Outcome outcome) {
+        QCoreApplication* app = QCoreApplication::instance();
+        if (!app || !later) return;
+        QMetaObject::invokeMethod(
+            app, [later, outcome] { later(outcome); }, Qt::QueuedConnection);
+    };
+}
+
+// Only failures are reported: the desktop's own dialog or the end of the session follows success.
+Session::Completion reportingFailure(SystemAction action, std::function<void(Outcome)> report) {
+    return [action, report](std::optional<QString> error) {
+        if (error) {
+            logFailure(action, error);
+            report(failed(action, *error));
+        }
+    };
+}
+
+std::optional<Session::Ending> ending(SystemAction action) {
+    if (action == SystemAction::restart) return Session::Ending::restart;
+    if (action == SystemAction::shutdown) return Session::Ending::shutDown;
+    if (action == SystemAction::logout) return Session::Ending::logOut;
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> confirmationPrompt(SystemAction action) {
+    if (action == SystemAction::emptyTrash)
+        return QStringLiteral("Press \u21A9 again to ") + title(action).toLower() +
+               QStringLiteral(". This can't be undone.");
+    Session* session = Platform::current().session;
+    if ((action == SystemAction::restart || action == SystemAction::shutdown) && session &&
+        !session->hasSessionManager())
+        return QStringLiteral("No session manager answers: press \u21A9 again to ") + verb(action) +
+               QStringLiteral(" now. Unsaved work in open applications may be lost.");
+    return std::nullopt;
+}
+
+bool reportsLater(SystemAction action) {
+    return action == SystemAction::eject || action == SystemAction::lock;
+}
+
+Outcome perform(SystemAction action, std::function<void(Outcome)> later,
+                std::function<void(qint64)> ownChange) {
     const Platform& platform = Platform::current();
     Session* session = platform.session;
+    const auto report = posted(std::move(later));
+    const Outcome done;
     const auto viaSession = [&](std::optional<QString> (Session::*call)()) {
         if (!session) {
             logFailure(action, QStringLiteral("no session service"));
@@ -80,61 +149,53 @@ std::optional<QString> perform(SystemAction action, std::function<void(QString)>
     };
     switch (action) {
     case SystemAction::lock:
-        if (session) {
-            const auto error = session->lockScreen();
-            if (!error) return std::nullopt;
+        if (!session) return failed(action, QStringLiteral("no session service"));
+        // A screen saver is no lock: without a locker the user hears so, and the panel stays.
+        session->lockScreen([action, report](std::optional<QString> error) {
             logFailure(action, error);
-        }
-        // Without a lock the screen saver is the next best thing, as the screen saver asks for the password.
-        viaSession(&Session::startScreenSaver);
-        return std::nullopt;
+            report(error ? failed(action, *error) : Outcome{});
+        });
+        return {Outcome::Kind::shown, QStringLiteral("Locking the screen\u2026")};
     case SystemAction::sleep:
         viaSession(&Session::sleep);
-        return std::nullopt;
+        return done;
     case SystemAction::displaySleep:
         viaSession(&Session::displaySleep);
-        return std::nullopt;
+        return done;
     case SystemAction::screensaver:
         viaSession(&Session::startScreenSaver);
-        return std::nullopt;
+        return done;
     case SystemAction::restart:
-        viaSession(&Session::restart);
-        return std::nullopt;
     case SystemAction::shutdown:
-        viaSession(&Session::shutDown);
-        return std::nullopt;
     case SystemAction::logout:
-        viaSession(&Session::logOut);
-        return std::nullopt;
+        if (!session) return failed(action, QStringLiteral("no session service"));
+        if (session->hasSessionManager()) {
+            session->endSession(*ending(action), reportingFailure(action, report));
+            return done;
+        }
+        // The system ends the session without asking the applications: the model asked the user first.
+        if (action == SystemAction::logout)
+            return failed(action, QStringLiteral("no session manager answers"));
+        session->endSystem(*ending(action), reportingFailure(action, report));
+        return done;
     case SystemAction::emptyTrash:
         viaSession(&Session::emptyTrash);
-        return std::nullopt;
-    case SystemAction::eject: {
-        QCoreApplication* app = QCoreApplication::instance();
-        QThreadPool::globalInstance()->start([completion, app] {
-            const QString text = ejectAll();
-            if (app)
-                QMetaObject::invokeMethod(
-                    app,
-                    [completion, text] {
-                        if (completion) completion(text);
-                    },
-                    Qt::QueuedConnection);
-        });
-        return QStringLiteral("Ejecting\u2026");
-    }
+        return done;
+    case SystemAction::eject:
+        QThreadPool::globalInstance()->start([report] { report({Outcome::Kind::shown, ejectAll()}); });
+        return {Outcome::Kind::shown, QStringLiteral("Ejecting\u2026")};
     case SystemAction::ip: {
         const auto address = localIPAddress();
-        if (!address) return QStringLiteral("No network connection");
+        if (!address) return {Outcome::Kind::shown, QStringLiteral("No network connection")};
         if (Pasteboard* pasteboard = platform.pasteboard) {
             pasteboard->clearContents();
             pasteboard->setString(*address);
             if (ownChange) ownChange(pasteboard->changeCount());
         }
-        return QStringLiteral("Copied IP address ") + *address;
+        return {Outcome::Kind::shown, QStringLiteral("Copied IP address ") + *address};
     }
     }
-    return std::nullopt;
+    return done;
 }
 
 } // namespace zarvo::SystemActions

@@ -167,19 +167,35 @@ public:
 
 class FakeSession : public Session {
 public:
+    // What was asked, in order: "lock", "restart" (through the session manager), "system restart" …
     QStringList performed;
     std::optional<QString> failure;
+    // The answer of the lock, the session manager and the system; answered at once.
+    std::optional<QString> lockFailure, endFailure, systemFailure;
+    bool sessionManager = true;
     std::optional<QString> act(const char* name) {
         performed << QString::fromLatin1(name);
         return failure;
     }
-    std::optional<QString> lockScreen() override { return act("lock"); }
+    static const char* name(Ending ending) {
+        return ending == Ending::restart ? "restart" : ending == Ending::shutDown ? "shutdown" : "logout";
+    }
+    void lockScreen(Completion done) override {
+        act("lock");
+        if (done) done(lockFailure);
+    }
     std::optional<QString> sleep() override { return act("sleep"); }
     std::optional<QString> displaySleep() override { return act("displaySleep"); }
     std::optional<QString> startScreenSaver() override { return act("screensaver"); }
-    std::optional<QString> restart() override { return act("restart"); }
-    std::optional<QString> shutDown() override { return act("shutdown"); }
-    std::optional<QString> logOut() override { return act("logout"); }
+    bool hasSessionManager() override { return sessionManager; }
+    void endSession(Ending ending, Completion done) override {
+        act(name(ending));
+        if (done) done(endFailure);
+    }
+    void endSystem(Ending ending, Completion done) override {
+        performed << QStringLiteral("system ") + QString::fromLatin1(name(ending));
+        if (done) done(systemFailure);
+    }
     std::optional<QString> emptyTrash() override { return act("emptyTrash"); }
 };
 

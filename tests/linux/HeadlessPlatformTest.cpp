@@ -148,7 +148,7 @@ TEST(DeferredWorkspace, LoadsTheDesktopOnlyForWhatNeedsIt) {
     workspace.revealInFileManager({QUrl::fromLocalFile(box.home)});
     EXPECT_EQ(desktop.fakeWorkspace.revealed.size(), 1);
     DeferredSession session(desktop.loader());
-    session.lockScreen();
+    session.lockScreen({});
     EXPECT_EQ(desktop.fakeSession.performed, QStringList{QStringLiteral("lock")});
     EXPECT_EQ(desktop.loads, 3);
 }

@@ -109,8 +109,16 @@ TEST(LinuxApplications, IdentifiersFindDesktopEntries) {
 
 TEST(LinuxApplications, HandlersComeFromMimeappsAndOpenThroughGio) {
     const auto& s = sandbox();
-    LinuxWorkspace workspace(s.environment, nullptr);
     const QString apps = s.data + QStringLiteral("/applications/");
+    // A file manager, made before GIO first reads the applications of this test process.
+    writeFile(apps + "org.example.Files.desktop", "[Desktop Entry]\nType=Application\nName=Files\nExec=" +
+                                                      (s.root + "/record.sh files %U").toUtf8() +
+                                                      "\nMimeType=inode/directory;\n");
+    QFile list(s.config + "/mimeapps.list");
+    ASSERT_TRUE(list.open(QIODevice::Append));
+    list.write("inode/directory=org.example.Files.desktop\n");
+    list.close();
+    LinuxWorkspace workspace(s.environment, nullptr);
     const QUrl page(QStringLiteral("https://example.org/a?b=c d"));
 
     EXPECT_EQ(workspace.applicationToOpen(page), apps + "org.example.Recorder.desktop");
@@ -144,6 +152,10 @@ TEST(LinuxApplications, HandlersComeFromMimeappsAndOpenThroughGio) {
                               QLatin1Char('|')) &&
                lines.contains(QStringLiteral("settings|--flag|a b; $(rm x)|"));
     }));
+
+    // The Trash opens as the file manager's Trash view, where Restore and Empty are.
+    ASSERT_TRUE(workspace.openURL(QUrl::fromLocalFile(s.data + "/Trash/files/")));
+    EXPECT_TRUE(linuxtest::waitFor([&] { return linuxtest::launchLines().contains("files|trash:///|"); }));
 
     // A location that is no application is refused through the completion.
     std::optional<std::optional<QString>> badResult;

@@ -77,8 +77,8 @@ QString DeferredWorkspace::platformPath(const QString& tablePath) const {
 Session& DeferredSession::real() {
     return m_load().session();
 }
-std::optional<QString> DeferredSession::lockScreen() {
-    return real().lockScreen();
+void DeferredSession::lockScreen(Completion done) {
+    real().lockScreen(std::move(done));
 }
 std::optional<QString> DeferredSession::sleep() {
     return real().sleep();
@@ -89,14 +89,14 @@ std::optional<QString> DeferredSession::displaySleep() {
 std::optional<QString> DeferredSession::startScreenSaver() {
     return real().startScreenSaver();
 }
-std::optional<QString> DeferredSession::restart() {
-    return real().restart();
+bool DeferredSession::hasSessionManager() {
+    return real().hasSessionManager();
 }
-std::optional<QString> DeferredSession::shutDown() {
-    return real().shutDown();
+void DeferredSession::endSession(Ending ending, Completion done) {
+    real().endSession(ending, std::move(done));
 }
-std::optional<QString> DeferredSession::logOut() {
-    return real().logOut();
+void DeferredSession::endSystem(Ending ending, Completion done) {
+    real().endSystem(ending, std::move(done));
 }
 std::optional<QString> DeferredSession::emptyTrash() {
     return real().emptyTrash();

@@ -60,13 +60,13 @@ private:
 class DeferredSession : public Session {
 public:
     explicit DeferredSession(DesktopServicesLoader load) : m_load(std::move(load)) {}
-    std::optional<QString> lockScreen() override;
+    void lockScreen(Completion done) override;
     std::optional<QString> sleep() override;
     std::optional<QString> displaySleep() override;
     std::optional<QString> startScreenSaver() override;
-    std::optional<QString> restart() override;
-    std::optional<QString> shutDown() override;
-    std::optional<QString> logOut() override;
+    bool hasSessionManager() override;
+    void endSession(Ending ending, Completion done) override;
+    void endSystem(Ending ending, Completion done) override;
     std::optional<QString> emptyTrash() override;
 
 private:

@@ -1,30 +1,21 @@
 #include "platform/linux/LinuxSession.h"
 
 #include "platform/Environment.h"
-#include "platform/FileTree.h"
 #include "platform/Processes.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusPendingCallWatcher>
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
 #include <QStandardPaths>
-#include <QThreadPool>
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include "platform/linux/GioIncludes.h"
-#include <gio/gunixmounts.h>
+#include <QTimer>
 
 namespace zarvo::linux_ {
 
 namespace {
+
+// A confirmation dialog or a password prompt may keep a call open while the user decides.
+constexpr int kDialogTimeoutMs = 5 * 60 * 1000;
+constexpr int kLockTimeoutMs = 20 * 1000;
 
 bool isRegistered(QDBusConnection& bus, const QString& service) {
     if (!bus.isConnected() || !bus.interface()) return false;
@@ -32,18 +23,67 @@ bool isRegistered(QDBusConnection& bus, const QString& service) {
     return reply.isValid() && reply.value();
 }
 
+bool isActivatable(QDBusConnection& bus, const QString& service) {
+    if (!bus.isConnected() || !bus.interface()) return false;
+    const auto reply = bus.interface()->activatableServiceNames();
+    return reply.isValid() && reply.value().contains(service);
+}
+
 // Sends a call without waiting for it; a failure that comes back later is logged.
 void callAsync(QDBusConnection bus, const QString& service, const QString& path, const QString& interface,
                const QString& method, const QVariantList& arguments = {}) {
     auto message = QDBusMessage::createMethodCall(service, path, interface, method);
     message.setArguments(arguments);
-    // Confirmation dialogs keep the call open while the user decides.
-    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(message, 5 * 60 * 1000));
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(message, kDialogTimeoutMs));
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher, [watcher, method] {
         if (watcher->isError())
             qWarning("Zarvo: %s failed: %s", qPrintable(method), qPrintable(watcher->error().message()));
         watcher->deleteLater();
     });
+}
+
+// One way of doing something; it tells `next` whether it worked.
+using Attempt = std::function<void(std::function<void(bool worked)> next)>;
+
+// Tries the attempts in turn until one works; `done` hears whether one did.
+void firstThatWorks(QList<Attempt> attempts, std::function<void(bool)> done) {
+    if (attempts.isEmpty()) {
+        done(false);
+        return;
+    }
+    const Attempt attempt = attempts.takeFirst();
+    attempt([attempts, done](bool worked) {
+        if (worked)
+            done(true);
+        else
+            firstThatWorks(attempts, done);
+    });
+}
+
+// A call judged by its reply. A service that is not running is not started unless `autoStart`.
+Attempt callAttempt(QDBusConnection bus, const QString& service, const QString& path,
+                    const QString& interface, const QString& method, const QVariantList& arguments,
+                    bool autoStart, int timeoutMs, QString* lastError) {
+    return [=](std::function<void(bool)> next) {
+        auto message = QDBusMessage::createMethodCall(service, path, interface, method);
+        message.setArguments(arguments);
+        message.setAutoStartService(autoStart);
+        auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(message, timeoutMs));
+        QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+                         [watcher, service, method, next, lastError] {
+                             watcher->deleteLater();
+                             const QDBusError error = watcher->error();
+                             const bool absent =
+                                 error.type() == QDBusError::ServiceUnknown ||
+                                 error.name() == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner");
+                             if (watcher->isError() && !absent) {
+                                 qWarning("Zarvo: %s %s refused: %s", qPrintable(service), qPrintable(method),
+                                          qPrintable(error.message()));
+                                 if (lastError) *lastError = error.message();
+                             }
+                             next(!watcher->isError());
+                         });
+    };
 }
 
 } // namespace
@@ -56,25 +96,60 @@ bool LinuxSession::startProgram(const QString& program, const QStringList& argum
     return !path.isEmpty() && m_processes.startDetached(path, arguments);
 }
 
-std::optional<QString> LinuxSession::lockScreen() {
+bool LinuxSession::isDesktop(const char* name) const {
+    const QString desktops =
+        m_environment.variable(QStringLiteral("XDG_CURRENT_DESKTOP")).value_or(QString());
+    return desktops.split(QLatin1Char(':'), Qt::SkipEmptyParts)
+        .contains(QLatin1String(name), Qt::CaseInsensitive);
+}
+
+void LinuxSession::lockScreen(Completion done) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     const QString freedesktop = QStringLiteral("org.freedesktop.ScreenSaver");
-    if (isRegistered(bus, freedesktop)) {
-        callAsync(bus, freedesktop, QStringLiteral("/org/freedesktop/ScreenSaver"), freedesktop,
-                  QStringLiteral("Lock"));
-        return std::nullopt;
-    }
     const QString gnome = QStringLiteral("org.gnome.ScreenSaver");
-    if (isRegistered(bus, gnome)) {
-        callAsync(bus, gnome, QStringLiteral("/org/gnome/ScreenSaver"), gnome, QStringLiteral("Lock"));
-        return std::nullopt;
+    // Each locker is judged by its answer: GNOME's org.freedesktop.ScreenSaver answers NotSupported,
+    // xdg-screensaver exits 4 where it knows no locker.
+    QList<Attempt> lockers;
+    if (bus.isConnected()) {
+        lockers << callAttempt(bus, freedesktop, QStringLiteral("/org/freedesktop/ScreenSaver"), freedesktop,
+                               QStringLiteral("Lock"), {}, false, kLockTimeoutMs, nullptr)
+                << callAttempt(bus, gnome, QStringLiteral("/org/gnome/ScreenSaver"), gnome,
+                               QStringLiteral("Lock"), {}, false, kLockTimeoutMs, nullptr)
+                << callAttempt(bus, QStringLiteral("org.kde.screensaver"), QStringLiteral("/ScreenSaver"),
+                               freedesktop, QStringLiteral("Lock"), {}, false, kLockTimeoutMs, nullptr);
     }
-    // logind asks the session's locker to lock; it works wherever a locker listens.
-    if (m_environment.variable(QStringLiteral("XDG_SESSION_ID")) &&
-        startProgram(QStringLiteral("loginctl"), {QStringLiteral("lock-session")}))
-        return std::nullopt;
-    if (startProgram(QStringLiteral("xdg-screensaver"), {QStringLiteral("lock")})) return std::nullopt;
-    return QString::fromLatin1(kNotAvailable);
+    lockers << programAttempt(QStringLiteral("xflock4"), {});
+    // logind asks the session's locker to lock; its exit status only says the request went out.
+    if (m_environment.variable(QStringLiteral("XDG_SESSION_ID")))
+        lockers << programAttempt(QStringLiteral("loginctl"), {QStringLiteral("lock-session")});
+    lockers << programAttempt(QStringLiteral("xdg-screensaver"), {QStringLiteral("lock")});
+    firstThatWorks(lockers, [done](bool locked) {
+        if (!done) return;
+        if (locked)
+            done(std::nullopt);
+        else
+            done(QStringLiteral("no screen locker answered"));
+    });
+}
+
+std::function<void(std::function<void(bool)>)> LinuxSession::programAttempt(const QString& program,
+                                                                            const QStringList& arguments) {
+    return [this, program, arguments](std::function<void(bool)> next) {
+        const QString path = QStandardPaths::findExecutable(program);
+        if (path.isEmpty()) {
+            // Answered later all the same, so no caller hears back before its call returned.
+            QTimer::singleShot(0, [next] { next(false); });
+            return;
+        }
+        m_processes.run(path, arguments, [program, next](Processes::Result result) {
+            const bool worked = !result.error && result.exitCode == 0;
+            if (!worked)
+                qWarning(
+                    "Zarvo: %s did not lock: %s", qPrintable(program),
+                    qPrintable(result.error.value_or(QStringLiteral("exit status %1").arg(result.exitCode))));
+            next(worked);
+        });
+    };
 }
 
 std::optional<QString> LinuxSession::sleep() {
@@ -105,195 +180,144 @@ std::optional<QString> LinuxSession::startScreenSaver() {
     return QString::fromLatin1(kNotAvailable);
 }
 
-std::optional<QString> LinuxSession::endSession(Ending ending) {
-    // The session manager asks the user to confirm (and lets applications save); logind does not, so
-    // it is only the fallback for restart and shut down.
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    struct Manager {
-        const char* service;
-        const char* path;
-        const char* interface;
-        const char* restart;
-        const char* shutDown;
-        const char* logOut;
-        QVariantList logOutArguments;
-    };
-    const Manager managers[] = {
-        {"org.kde.LogoutPrompt",
+QList<LinuxSession::Manager> LinuxSession::managers() const {
+    const Manager all[] = {
+        {"XFCE",
+         "org.xfce.SessionManager",
+         "/org/xfce/SessionManager",
+         "org.xfce.Session.Manager",
+         "Restart",
+         "Shutdown",
+         "Logout",
+         {true},
+         {true, true},
+         false},
+        // The prompt shows Plasma's dialog; it is started on demand and exits after each prompt.
+        {"KDE",
+         "org.kde.LogoutPrompt",
          "/LogoutPrompt",
          "org.kde.LogoutPrompt",
          "promptReboot",
          "promptShutDown",
          "promptLogout",
-         {}},
-        {"org.gnome.SessionManager",
+         {},
+         {},
+         true},
+        // ksmserver itself ends at once, though it still asks the applications to save.
+        {"KDE",
+         "org.kde.Shutdown",
+         "/Shutdown",
+         "org.kde.Shutdown",
+         "logoutAndReboot",
+         "logoutAndShutdown",
+         "logout",
+         {},
+         {},
+         false},
+        {"GNOME",
+         "org.gnome.SessionManager",
          "/org/gnome/SessionManager",
          "org.gnome.SessionManager",
          "Reboot",
          "Shutdown",
          "Logout",
-         {QVariant::fromValue(uint(0))}},
-        {"org.xfce.SessionManager",
-         "/org/xfce/SessionManager",
-         "org.xfce.Session.Manager",
-         nullptr,
-         nullptr,
-         "Logout",
-         {true, true}},
-        {"org.lxqt.session", "/LXQtSession", "org.lxqt.session", "reboot", "powerOff", "logout", {}},
+         {},
+         {QVariant::fromValue(uint(0))},
+         false},
+        {"LXQt",
+         "org.lxqt.session",
+         "/LXQtSession",
+         "org.lxqt.session",
+         "reboot",
+         "powerOff",
+         "logout",
+         {},
+         {},
+         false},
     };
-    for (const Manager& manager : managers) {
-        const char* method = ending == Ending::Restart    ? manager.restart
-                             : ending == Ending::ShutDown ? manager.shutDown
-                                                          : manager.logOut;
-        if (!method || !isRegistered(bus, QString::fromLatin1(manager.service))) continue;
-        callAsync(bus, QString::fromLatin1(manager.service), QString::fromLatin1(manager.path),
-                  QString::fromLatin1(manager.interface), QString::fromLatin1(method),
-                  ending == Ending::LogOut ? manager.logOutArguments : QVariantList{});
-        return std::nullopt;
-    }
-    if (ending == Ending::LogOut) return QString::fromLatin1(kNotAvailable);
-    QDBusConnection system = QDBusConnection::systemBus();
-    const QString login1 = QStringLiteral("org.freedesktop.login1");
-    if (!isRegistered(system, login1)) return QString::fromLatin1(kNotAvailable);
-    callAsync(system, login1, QStringLiteral("/org/freedesktop/login1"),
-              QStringLiteral("org.freedesktop.login1.Manager"),
-              ending == Ending::Restart ? QStringLiteral("Reboot") : QStringLiteral("PowerOff"), {true});
-    return std::nullopt;
-}
-
-std::optional<QString> LinuxSession::restart() {
-    return endSession(Ending::Restart);
-}
-std::optional<QString> LinuxSession::shutDown() {
-    return endSession(Ending::ShutDown);
-}
-std::optional<QString> LinuxSession::logOut() {
-    return endSession(Ending::LogOut);
-}
-
-namespace {
-
-QString uidText() {
-    return QString::number(getuid());
-}
-
-// Opens a trash folder the way the freedesktop Trash rules allow: the user's own folder, not a link,
-// on the file system it belongs to; for the shared "$topdir/.Trash/$uid" form also a sticky ".Trash"
-// that is not a link. Otherwise a closed folder and the reason in `why`.
-FileTree::Folder openTrash(const QString& path, QString* why) {
-    const QString clean = QDir::cleanPath(path);
-    const QString name = clean.section(QLatin1Char('/'), -1);
-    const QString parentPath = clean.section(QLatin1Char('/'), 0, -2);
-    const bool shared = name == uidText() && parentPath.endsWith(QLatin1String("/.Trash"));
-    const QString topPath = shared ? parentPath.section(QLatin1Char('/'), 0, -2) : parentPath;
-    FileTree::Folder top =
-        FileTree::openPath(QFile::encodeName(topPath.isEmpty() ? QStringLiteral("/") : topPath));
-    struct stat topStatus;
-    if (!top.isOpen() || ::fstat(top.fd(), &topStatus) != 0) {
-        *why = QString::fromLocal8Bit(strerror(errno));
-        return {};
-    }
-    FileTree::Folder parent;
-    int parentFd = top.fd();
-    if (shared) {
-        parent = FileTree::openChild(top.fd(), ".Trash");
-        struct stat sharedStatus;
-        if (!parent.isOpen() || ::fstat(parent.fd(), &sharedStatus) != 0 ||
-            !(sharedStatus.st_mode & S_ISVTX) || sharedStatus.st_dev != topStatus.st_dev) {
-            *why = QStringLiteral("the shared .Trash is a link, not sticky or on another file system");
-            return {};
-        }
-        parentFd = parent.fd();
-    } else if (name != QLatin1String(".Trash-") + uidText() && name != QLatin1String("Trash")) {
-        *why = QStringLiteral("not a trash folder");
-        return {};
-    }
-    FileTree::Folder trash = FileTree::openChild(parentFd, QFile::encodeName(name));
-    struct stat status;
-    if (!trash.isOpen() || ::fstat(trash.fd(), &status) != 0) {
-        *why = errno == ELOOP ? QStringLiteral("a link") : QString::fromLocal8Bit(strerror(errno));
-        return {};
-    }
-    if (status.st_uid != getuid()) {
-        *why = QStringLiteral("owned by another user");
-        return {};
-    }
-    // The home Trash may live on a file system of its own; a volume's trash lives on the volume.
-    if (name != QLatin1String("Trash") && status.st_dev != topStatus.st_dev) {
-        *why = QStringLiteral("on another file system than its volume");
-        return {};
-    }
-    return trash;
-}
-
-} // namespace
-
-QStringList LinuxSession::trashDirectories() const {
-    QStringList roots;
-    GList* mounts = g_unix_mounts_get(nullptr);
-    for (GList* l = mounts; l; l = l->next) {
-        auto* entry = static_cast<GUnixMountEntry*>(l->data);
-        roots << QString::fromUtf8(g_unix_mount_get_mount_path(entry));
-    }
-    g_list_free_full(mounts, reinterpret_cast<GDestroyNotify>(g_unix_mount_free));
-    return trashDirectories(m_environment.dataHome() + QLatin1String("/Trash"), roots);
-}
-
-QStringList LinuxSession::trashDirectories(const QString& homeTrash, const QStringList& mountRoots) {
-    QStringList out;
-    QString why;
-    if (openTrash(homeTrash, &why).isOpen()) out << QDir::cleanPath(homeTrash);
-    const QString uid = uidText();
-    for (const QString& root : mountRoots) {
-        const QString base = root == QLatin1String("/") ? QString() : root;
-        for (const QString& candidate :
-             {base + QLatin1String("/.Trash/") + uid, base + QLatin1String("/.Trash-") + uid})
-            if (!out.contains(candidate) && openTrash(candidate, &why).isOpen()) out << candidate;
-    }
+    // The running desktop's own manager first.
+    QList<Manager> out;
+    for (const Manager& manager : all)
+        if (isDesktop(manager.desktop)) out << manager;
+    for (const Manager& manager : all)
+        if (!isDesktop(manager.desktop)) out << manager;
     return out;
 }
 
-std::optional<QString> LinuxSession::emptyTrashDirectories(const QStringList& trashDirectories) {
-    QStringList failed;
-    for (const QString& path : trashDirectories) {
-        QString why;
-        const FileTree::Folder trash = openTrash(path, &why);
-        struct stat status;
-        if (!trash.isOpen() || ::fstat(trash.fd(), &status) != 0) {
-            failed << path + QLatin1String(" (") + why + QLatin1Char(')');
-            continue;
-        }
-        for (const char* sub : {"files", "info", "expunged"}) {
-            const QString shown = path + QLatin1Char('/') + QLatin1String(sub);
-            const FileTree::Folder folder = FileTree::openChild(trash.fd(), sub);
-            if (!folder.isOpen()) {
-                // A link or a file where the folder should be is left alone.
-                if (errno != ENOENT) failed << shown;
-                continue;
-            }
-            struct stat subStatus;
-            if (::fstat(folder.fd(), &subStatus) != 0 || subStatus.st_dev != status.st_dev ||
-                subStatus.st_uid != getuid()) {
-                failed << shown;
-                continue;
-            }
-            FileTree::emptyAt(folder.fd(), status.st_dev, shown, &failed);
-        }
-        // unlinkat removes a link itself, never its target.
-        ::unlinkat(trash.fd(), "directorysizes", 0);
-    }
-    if (failed.isEmpty()) return std::nullopt;
-    return QStringLiteral("could not delete %1").arg(failed.join(QLatin1String(", ")));
+bool LinuxSession::mayStart(const Manager& manager) const {
+    // Plasma's prompt can be installed elsewhere too, but it only works when ksmserver runs.
+    if (!manager.activatable) return false;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    return isDesktop(manager.desktop) || isRegistered(bus, QStringLiteral("org.kde.ksmserver"));
 }
 
-std::optional<QString> LinuxSession::emptyTrash() {
-    const QStringList dirs = trashDirectories();
-    QThreadPool::globalInstance()->start([dirs] {
-        if (auto error = emptyTrashDirectories(dirs))
-            qWarning("Zarvo: empty Trash failed: %s", qPrintable(*error));
+bool LinuxSession::hasSessionManager() {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) return false;
+    for (const Manager& manager : managers()) {
+        const QString service = QString::fromLatin1(manager.service);
+        if (isRegistered(bus, service) || (mayStart(manager) && isActivatable(bus, service))) return true;
+    }
+    return false;
+}
+
+void LinuxSession::endSession(Ending ending, Completion done) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    auto refusal = std::make_shared<QString>();
+    QList<Attempt> attempts;
+    if (bus.isConnected()) {
+        for (const Manager& manager : managers()) {
+            const bool restart = ending == Ending::restart, shutDown = ending == Ending::shutDown;
+            const char* method = restart ? manager.restart : shutDown ? manager.shutDown : manager.logOut;
+            const QVariantList arguments =
+                restart || shutDown ? manager.endArguments : manager.logOutArguments;
+            attempts << callAttempt(bus, QString::fromLatin1(manager.service),
+                                    QString::fromLatin1(manager.path), QString::fromLatin1(manager.interface),
+                                    QString::fromLatin1(method), arguments, mayStart(manager),
+                                    kDialogTimeoutMs, refusal.get());
+        }
+    }
+    if (attempts.isEmpty()) {
+        QTimer::singleShot(0, [done] {
+            if (done) done(QStringLiteral("no session manager answers"));
+        });
+        return;
+    }
+    firstThatWorks(attempts, [done, refusal](bool taken) {
+        if (!done) return;
+        if (taken)
+            done(std::nullopt);
+        else if (!refusal->isEmpty())
+            done(QStringLiteral("the session manager refused: ") + *refusal);
+        else
+            done(QStringLiteral("no session manager answers"));
     });
-    return std::nullopt;
+}
+
+void LinuxSession::endSystem(Ending ending, Completion done) {
+    QDBusConnection system = QDBusConnection::systemBus();
+    auto refusal = std::make_shared<QString>();
+    QList<Attempt> attempts;
+    // Interactive: polkit may ask for a password, as it does when other users are logged in.
+    if (ending != Ending::logOut && system.isConnected())
+        attempts << callAttempt(
+            system, QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
+            QStringLiteral("org.freedesktop.login1.Manager"),
+            ending == Ending::restart ? QStringLiteral("Reboot") : QStringLiteral("PowerOff"), {true}, false,
+            kDialogTimeoutMs, refusal.get());
+    if (attempts.isEmpty()) {
+        QTimer::singleShot(0, [done] {
+            if (done) done(QString::fromLatin1(kNotAvailable));
+        });
+        return;
+    }
+    firstThatWorks(attempts, [done, refusal](bool taken) {
+        if (!done) return;
+        if (taken)
+            done(std::nullopt);
+        else
+            done(refusal->isEmpty() ? QString::fromLatin1(kNotAvailable) : *refusal);
+    });
 }
 
 } // namespace zarvo::linux_

@@ -3,6 +3,8 @@
 #include "platform/Session.h"
 
 #include <QStringList>
+#include <QVariantList>
+#include <functional>
 
 namespace zarvo {
 class Environment;
@@ -21,13 +23,16 @@ public:
     // `hasX11`: whether an X server is reachable (display off needs it).
     LinuxSession(const Environment& environment, Processes& processes, bool hasX11);
 
-    std::optional<QString> lockScreen() override;
+    // The freedesktop, GNOME and KDE lock services, then xflock4, logind and xdg-screensaver.
+    void lockScreen(Completion done) override;
     std::optional<QString> sleep() override;
     std::optional<QString> displaySleep() override;
     std::optional<QString> startScreenSaver() override;
-    std::optional<QString> restart() override;
-    std::optional<QString> shutDown() override;
-    std::optional<QString> logOut() override;
+    // The session managers of XFCE, Plasma (its prompt, then ksmserver), GNOME and LXQt.
+    bool hasSessionManager() override;
+    void endSession(Ending ending, Completion done) override;
+    // logind on the system bus.
+    void endSystem(Ending ending, Completion done) override;
     // Empties the Trash off the main thread; failures are logged.
     std::optional<QString> emptyTrash() override;
 
@@ -41,9 +46,26 @@ public:
     static std::optional<QString> emptyTrashDirectories(const QStringList& trashDirectories);
 
 private:
-    enum class Ending { Restart, ShutDown, LogOut };
-    std::optional<QString> endSession(Ending ending);
+    // A session manager on the session bus and its methods for each ending.
+    struct Manager {
+        const char* desktop; // as XDG_CURRENT_DESKTOP names it
+        const char* service;
+        const char* path;
+        const char* interface;
+        const char* restart;
+        const char* shutDown;
+        const char* logOut;
+        QVariantList endArguments;
+        QVariantList logOutArguments;
+        bool activatable; // started by the bus on demand
+    };
+    QList<Manager> managers() const;
+    bool mayStart(const Manager& manager) const;
+    bool isDesktop(const char* name) const;
     bool startProgram(const QString& program, const QStringList& arguments);
+    // Runs a program to its end; it worked when it exited with status 0.
+    std::function<void(std::function<void(bool)>)> programAttempt(const QString& program,
+                                                                  const QStringList& arguments);
 
     const Environment& m_environment;
     Processes& m_processes;

@@ -133,6 +133,13 @@ std::optional<QString> LinuxWorkspace::applicationIdentifier(const QString& appL
 bool LinuxWorkspace::openURL(const QUrl& url) {
     if (!url.isValid() || url.isEmpty()) return false;
     if (url.scheme() == QLatin1String(SettingsPanes::scheme)) return openSettingsPane(url);
+    // The Trash's own folder shows raw names without Restore or Empty; the file manager's Trash view has
+    // them.
+    if (url.isLocalFile() &&
+        QDir::cleanPath(url.toLocalFile()) ==
+            QDir::cleanPath(m_environment.dataHome() + QLatin1String("/Trash/files")) &&
+        openTrashView())
+        return true;
     // An installed application's entry starts the application, as opening an application bundle does;
     // an entry anywhere else (a download, the desktop) goes to its default handler like any file.
     if (url.isLocalFile() &&
@@ -146,6 +153,20 @@ bool LinuxWorkspace::openURL(const QUrl& url) {
     GErrorHolder error;
     if (!g_app_info_launch_default_for_uri(url.toEncoded().constData(), nullptr, error.out())) {
         qWarning("Zarvo: could not open %s: %s", url.toEncoded().constData(), qPrintable(error.message()));
+        return false;
+    }
+    return true;
+}
+
+bool LinuxWorkspace::openTrashView() {
+    // The folder handler is the file manager; one that takes only paths cannot show trash:///.
+    GRef<GAppInfo> manager(g_app_info_get_default_for_type("inode/directory", FALSE));
+    if (!manager || !g_app_info_supports_uris(manager.get())) return false;
+    char uri[] = "trash:///";
+    GList list = {uri, nullptr, nullptr};
+    GErrorHolder error;
+    if (!g_app_info_launch_uris(manager.get(), &list, nullptr, error.out())) {
+        qWarning("Zarvo: could not open the Trash: %s", qPrintable(error.message()));
         return false;
     }
     return true;

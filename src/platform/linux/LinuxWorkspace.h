@@ -57,6 +57,8 @@ public:
     bool openSettingsPane(const QUrl& url);
 
 private:
+    // trash:/// in the default file manager; false when it takes no such address.
+    bool openTrashView();
     QStringList desktops() const;
     void handleX11Event(::_XEvent& event);
     unsigned long activeWindow() const;

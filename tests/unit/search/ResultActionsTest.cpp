@@ -173,16 +173,78 @@ TEST(ResultActions, SystemActionsConfirmEmptyTrashAndReportEject) {
     ASSERT_TRUE(f.waitForOperations());
     EXPECT_EQ(f.message(), "No disks to eject");
 
+    // Locking keeps the panel until the locker answered; a lock that failed says so with the beep, and
+    // no screen saver stands in for it.
     ResultItem lock = trash;
     lock.keyword = "lock";
     lock.systemAction = SystemAction::lock;
     f.model.open(lock);
+    EXPECT_EQ(f.message(), "Locking the screen\u2026");
+    ASSERT_TRUE(f.waitForOperations());
     EXPECT_EQ(f.p.session.performed.last(), "lock");
-    // Without a lock the screen saver starts.
-    f.p.session.failure = "not available on this desktop";
+    EXPECT_EQ(f.dismissed, 2);
+    f.p.session.lockFailure = "no screen locker answered";
+    const int beeps = f.beeps;
     f.model.open(lock);
-    EXPECT_EQ(f.p.session.performed.mid(f.p.session.performed.size() - 2),
-              (QStringList{"lock", "screensaver"}));
+    ASSERT_TRUE(f.waitForOperations());
+    EXPECT_EQ(f.message(), "Couldn't lock the screen: no screen locker answered");
+    EXPECT_EQ(f.beeps, beeps + 1);
+    EXPECT_EQ(f.dismissed, 2);
+    EXPECT_FALSE(f.p.session.performed.contains("screensaver"));
+}
+
+TEST(ResultActions, EndingTheSessionGoesThroughItsManagerAndAsksTwiceWithoutOne) {
+    Panel f;
+    QStringList alerts;
+    f.model.showAlert = [&](const QString& text) { alerts << text; };
+    ResultItem restart;
+    restart.url = QUrl("zarvo:action/restart");
+    restart.source = ResultItem::Source::shortcut;
+    restart.keyword = "restart";
+    restart.systemAction = SystemAction::restart;
+    ResultItem shutdown = restart, logout = restart;
+    shutdown.url = QUrl("zarvo:action/shutdown");
+    shutdown.keyword = "shutdown";
+    shutdown.systemAction = SystemAction::shutdown;
+    logout.url = QUrl("zarvo:action/logout");
+    logout.keyword = "logout";
+    logout.systemAction = SystemAction::logout;
+
+    // With a session manager one ↩ hands it over: its own dialog asks.
+    f.model.setResults({restart});
+    f.press("return");
+    EXPECT_EQ(f.p.session.performed, QStringList{"restart"});
+    EXPECT_EQ(f.dismissed, 1);
+    // A manager that refuses later is reported in an alert, the panel being gone.
+    f.p.session.endFailure = "the session manager refused: busy";
+    f.model.open(logout);
+    EXPECT_TRUE(waitUntil([&] { return !alerts.isEmpty(); }));
+    EXPECT_EQ(alerts, QStringList{"Couldn't log out: the session manager refused: busy"});
+
+    // Without one the system would end at once: the first ↩ warns, a held key does nothing, the second
+    // ends it.
+    f.p.session.sessionManager = false;
+    f.p.session.performed.clear();
+    f.model.setResults({shutdown});
+    f.press("return");
+    EXPECT_EQ(f.message(), "No session manager answers: press \u21A9 again to shut down now. Unsaved work in "
+                           "open applications may be lost.");
+    EXPECT_EQ(f.beeps, 1);
+    f.press("return", true);
+    EXPECT_TRUE(f.p.session.performed.isEmpty());
+    f.press("return");
+    EXPECT_EQ(f.p.session.performed, QStringList{"system shutdown"});
+    EXPECT_EQ(f.dismissed, 3);
+    // Another row's ↩ does not confirm a restart.
+    f.model.setResults({restart});
+    f.press("return");
+    f.model.setResults({shutdown});
+    f.press("return");
+    EXPECT_EQ(f.p.session.performed, QStringList{"system shutdown"});
+    // Logging out has no way without a manager.
+    f.model.open(logout);
+    EXPECT_EQ(f.message(), "Couldn't log out: no session manager answers");
+    EXPECT_EQ(f.p.session.performed, QStringList{"system shutdown"});
 }
 
 TEST(ResultActions, IPAddressPrefersWiredAndWirelessInterfaces) {
@@ -195,12 +257,12 @@ TEST(ResultActions, IPAddressPrefersWiredAndWirelessInterfaces) {
 
     // The real machine: either an address that was copied as our own change, or no connection.
     Panel f;
-    const auto message = SystemActions::perform(
+    const auto outcome = SystemActions::perform(
         SystemAction::ip, {}, [&](qint64 count) { EXPECT_EQ(count, f.p.pasteboard.count); });
-    ASSERT_TRUE(message);
-    if (*message != "No network connection") {
-        EXPECT_TRUE(message->startsWith("Copied IP address "));
-        EXPECT_EQ(f.p.pasteboard.string(PasteboardType::plainText), message->mid(18));
+    ASSERT_EQ(outcome.kind, SystemActions::Outcome::Kind::shown);
+    if (outcome.text != "No network connection") {
+        EXPECT_TRUE(outcome.text.startsWith("Copied IP address "));
+        EXPECT_EQ(f.p.pasteboard.string(PasteboardType::plainText), outcome.text.mid(18));
     }
 }
 

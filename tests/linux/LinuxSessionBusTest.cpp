@@ -1,0 +1,278 @@
+#include "LinuxSandbox.h"
+
+#include "platform/linux/LinuxProcesses.h"
+#include "platform/linux/LinuxSession.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace zarvo;
+using namespace zarvo::linux_;
+using zarvo::linuxtest::waitFor;
+using zarvo::linuxtest::writeFile;
+
+namespace {
+
+// Two private buses standing for the session and the system bus, programs standing for the lockers, and
+// recording stand-ins for the services: no call reaches the machine's own session or logind.
+class Desktop {
+public:
+    QTemporaryDir dir;
+    std::vector<std::unique_ptr<QProcess>> processes;
+    QString sessionAddress, systemAddress;
+
+    QString log() const { return dir.path() + "/calls.log"; }
+    QString bin() const { return dir.path() + "/bin"; }
+
+    // False (with the reason printed) when the buses could not start.
+    bool start() {
+        linuxtest::sandbox();
+        const QString daemon = QStandardPaths::findExecutable("dbus-daemon");
+        if (daemon.isEmpty()) return false;
+        sessionAddress = startBus(daemon, "session");
+        systemAddress = startBus(daemon, "system");
+        if (sessionAddress.isEmpty() || systemAddress.isEmpty()) return false;
+        // Set before the first connection of this process, which is all its own.
+        qputenv("DBUS_SESSION_BUS_ADDRESS", sessionAddress.toUtf8());
+        qputenv("DBUS_SYSTEM_BUS_ADDRESS", systemAddress.toUtf8());
+        // Only the stand-in lockers can be found, never the machine's loginctl.
+        qputenv("PATH", bin().toUtf8());
+        writeFile(log(), "");
+        return true;
+    }
+
+    // Writes a program that records its call and exits with `status`.
+    void program(const QString& name, int status) {
+        writeFile(
+            bin() + "/" + name,
+            QString("#!/bin/sh\necho \"%1 $*\" >> '%2'\nexit %3\n").arg(name, log()).arg(status).toUtf8(),
+            true);
+    }
+
+    QProcess* serve(const QString& name, const QString& path, bool system = false,
+                    const QStringList& options = {}) {
+        auto process = std::make_unique<QProcess>();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DBUS_STARTER_ADDRESS", system ? systemAddress : sessionAddress);
+        process->setProcessEnvironment(environment);
+        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process->start(ZARVO_DBUS_STANDIN, QStringList{name, path, log()} + options);
+        QDBusConnection bus = system ? QDBusConnection::systemBus() : QDBusConnection::sessionBus();
+        if (!waitFor([&] { return bus.interface()->isServiceRegistered(name).value(); }))
+            ADD_FAILURE() << "the stand-in for " << name.toStdString() << " did not start";
+        processes.push_back(std::move(process));
+        return processes.back().get();
+    }
+
+    void stop(QProcess* process, const QString& name) {
+        process->terminate();
+        process->waitForFinished(5000);
+        EXPECT_TRUE(waitFor(
+            [&] { return !QDBusConnection::sessionBus().interface()->isServiceRegistered(name).value(); }));
+    }
+
+    QStringList calls() {
+        QFile file(log());
+        if (!file.open(QIODevice::ReadOnly)) return {};
+        const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+        file.close();
+        writeFile(log(), "");
+        return lines;
+    }
+
+    ~Desktop() {
+        for (auto& process : processes) {
+            process->terminate();
+            process->waitForFinished(3000);
+        }
+    }
+
+private:
+    QString startBus(const QString& daemon, const QString& name) {
+        const QString folder = dir.path() + "/" + name;
+        writeFile(folder + "/services/.keep", "");
+        writeFile(
+            folder + "/bus.conf",
+            QString("<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\" "
+                    "\"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
+                    "<busconfig><type>session</type><listen>unix:dir=%1</listen>"
+                    "<servicedir>%1/services</servicedir><policy context=\"default\">"
+                    "<allow send_destination=\"*\" eavesdrop=\"true\"/><allow eavesdrop=\"true\"/>"
+                    "<allow own=\"*\"/></policy></busconfig>\n")
+                .arg(folder)
+                .toUtf8());
+        auto process = std::make_unique<QProcess>();
+        process->start(daemon, {"--config-file=" + folder + "/bus.conf", "--nofork", "--print-address"});
+        if (!process->waitForReadyRead(5000)) return {};
+        const QString address = QString::fromUtf8(process->readLine().trimmed());
+        processes.push_back(std::move(process));
+        return address;
+    }
+};
+
+// Runs an asynchronous session call to its answer; it must not answer before the call returned.
+std::optional<QString> answer(const std::function<void(Session::Completion)>& call) {
+    std::optional<std::optional<QString>> result;
+    call([&](std::optional<QString> error) { result = error; });
+    EXPECT_FALSE(result.has_value()) << "answered before the call returned";
+    EXPECT_TRUE(waitFor([&] { return result.has_value(); }, 20000));
+    return result.value_or(QString("no answer"));
+}
+
+// Hears KIO's change signals on the session bus, as Dolphin does.
+class DirectoryWatcher : public QObject {
+    Q_OBJECT
+public:
+    QStringList added;
+public slots:
+    void filesAdded(const QString& directory) { added << directory; }
+};
+
+} // namespace
+
+TEST(LinuxSessionBus, EndingGoesToTheDesktopsManagerAndToLogindOnlyWhenAsked) {
+    Desktop desktop;
+    if (!desktop.start()) GTEST_SKIP() << "dbus-daemon is not installed or did not start";
+    // Plasma's prompt is started by the bus on demand and exits after each prompt.
+    writeFile(
+        desktop.dir.path() + "/session/services/org.kde.LogoutPrompt.service",
+        QString("[D-BUS Service]\nName=org.kde.LogoutPrompt\nExec=%1 org.kde.LogoutPrompt /LogoutPrompt %2 "
+                "--once\n")
+            .arg(ZARVO_DBUS_STANDIN, desktop.log())
+            .toUtf8());
+    desktop.serve("org.freedesktop.login1", "/org/freedesktop/login1", true);
+    LinuxProcesses processes;
+    fakes::FakeEnvironment xfceEnvironment = linuxtest::sandbox().environment;
+    xfceEnvironment.vars.insert("XDG_CURRENT_DESKTOP", "XFCE");
+    LinuxSession xfce(xfceEnvironment, processes, false);
+    using Ending = Session::Ending;
+    const auto end = [](LinuxSession& session, Ending ending) {
+        return answer([&](Session::Completion done) { session.endSession(ending, done); });
+    };
+
+    // XFCE: its own manager, even with GNOME's running too; the applications may save.
+    QProcess* xfceManager = desktop.serve("org.xfce.SessionManager", "/org/xfce/SessionManager");
+    QProcess* gnomeManager = desktop.serve("org.gnome.SessionManager", "/org/gnome/SessionManager");
+    EXPECT_TRUE(xfce.hasSessionManager());
+    EXPECT_EQ(end(xfce, Ending::restart), std::nullopt);
+    EXPECT_EQ(end(xfce, Ending::shutDown), std::nullopt);
+    EXPECT_EQ(end(xfce, Ending::logOut), std::nullopt);
+    EXPECT_EQ(desktop.calls(),
+              (QStringList{"org.xfce.SessionManager Restart true", "org.xfce.SessionManager Shutdown true",
+                           "org.xfce.SessionManager Logout true true"}));
+    // A manager that refuses hands over to the next one.
+    desktop.stop(xfceManager, "org.xfce.SessionManager");
+    QProcess* refusing =
+        desktop.serve("org.xfce.SessionManager", "/org/xfce/SessionManager", false, {"--refuse"});
+    EXPECT_EQ(end(xfce, Ending::restart), std::nullopt);
+    EXPECT_EQ(desktop.calls(),
+              (QStringList{"org.xfce.SessionManager Restart true", "org.gnome.SessionManager Reboot"}));
+    desktop.stop(gnomeManager, "org.gnome.SessionManager");
+    const auto refused = end(xfce, Ending::shutDown);
+    ASSERT_TRUE(refused.has_value());
+    EXPECT_TRUE(refused->startsWith("the session manager refused")) << refused->toStdString();
+
+    // Plasma: the prompt is not running, yet it is there, and it shows Plasma's dialog.
+    fakes::FakeEnvironment kdeEnvironment = xfceEnvironment;
+    kdeEnvironment.vars.insert("XDG_CURRENT_DESKTOP", "KDE");
+    LinuxSession kde(kdeEnvironment, processes, false);
+    ASSERT_FALSE(
+        QDBusConnection::sessionBus().interface()->isServiceRegistered("org.kde.LogoutPrompt").value());
+    EXPECT_TRUE(kde.hasSessionManager());
+    desktop.calls();
+    EXPECT_EQ(end(kde, Ending::restart), std::nullopt);
+    EXPECT_EQ(desktop.calls(), QStringList{"org.kde.LogoutPrompt promptReboot"});
+    EXPECT_TRUE(waitFor([&] {
+        return !QDBusConnection::sessionBus()
+                    .interface()
+                    ->isServiceRegistered("org.kde.LogoutPrompt")
+                    .value();
+    }));
+    EXPECT_EQ(end(kde, Ending::logOut), std::nullopt);
+    EXPECT_EQ(desktop.calls(), QStringList{"org.kde.LogoutPrompt promptLogout"});
+
+    // No manager (Plasma's prompt alone ends nothing outside Plasma): nothing is ended, and logind only
+    // when asked, interactively.
+    desktop.stop(refusing, "org.xfce.SessionManager");
+    EXPECT_FALSE(xfce.hasSessionManager());
+    EXPECT_EQ(end(xfce, Ending::restart), QString("no session manager answers"));
+    EXPECT_TRUE(desktop.calls().isEmpty());
+}
+
+TEST(LinuxSessionBus, LogindRestartsOnlyWhenCalledForAndLockTriesTheNextLocker) {
+    Desktop desktop;
+    if (!desktop.start()) GTEST_SKIP() << "dbus-daemon is not installed or did not start";
+    desktop.serve("org.freedesktop.login1", "/org/freedesktop/login1", true);
+    LinuxProcesses processes;
+    fakes::FakeEnvironment environment = linuxtest::sandbox().environment;
+    environment.vars.insert("XDG_CURRENT_DESKTOP", "GNOME");
+    LinuxSession session(environment, processes, false);
+    EXPECT_FALSE(session.hasSessionManager());
+    EXPECT_EQ(answer([&](Session::Completion done) { session.endSystem(Session::Ending::restart, done); }),
+              std::nullopt);
+    EXPECT_EQ(answer([&](Session::Completion done) { session.endSystem(Session::Ending::shutDown, done); }),
+              std::nullopt);
+    EXPECT_EQ(desktop.calls(),
+              (QStringList{"org.freedesktop.login1 Reboot true", "org.freedesktop.login1 PowerOff true"}));
+
+    // GNOME: the freedesktop name belongs to a proxy that answers NotSupported; GNOME's own locks.
+    desktop.serve("org.freedesktop.ScreenSaver", "/org/freedesktop/ScreenSaver", false, {"--refuse"});
+    QProcess* gnome = desktop.serve("org.gnome.ScreenSaver", "/org/gnome/ScreenSaver");
+    const auto lock = [&](LinuxSession& s) {
+        return answer([&](Session::Completion done) { s.lockScreen(done); });
+    };
+    EXPECT_EQ(lock(session), std::nullopt);
+    EXPECT_EQ(desktop.calls(),
+              (QStringList{"org.freedesktop.ScreenSaver Lock", "org.gnome.ScreenSaver Lock"}));
+    desktop.stop(gnome, "org.gnome.ScreenSaver");
+
+    // XFCE without a running locker service: xflock4 fails, logind's lock request goes out.
+    desktop.program("xflock4", 1);
+    desktop.program("loginctl", 0);
+    desktop.program("xdg-screensaver", 4);
+    fakes::FakeEnvironment loggedIn = environment;
+    loggedIn.vars.insert("XDG_SESSION_ID", "7");
+    LinuxSession withSession(loggedIn, processes, false);
+    EXPECT_EQ(lock(withSession), std::nullopt);
+    EXPECT_EQ(desktop.calls(),
+              (QStringList{"org.freedesktop.ScreenSaver Lock", "xflock4 ", "loginctl lock-session"}));
+
+    // Nothing locks: the caller hears so.
+    EXPECT_EQ(lock(session), QString("no screen locker answered"));
+    EXPECT_EQ(desktop.calls(),
+              (QStringList{"org.freedesktop.ScreenSaver Lock", "xflock4 ", "xdg-screensaver lock"}));
+}
+
+TEST(LinuxSessionBus, EmptyTrashTellsTheFileManagers) {
+    Desktop desktop;
+    if (!desktop.start()) GTEST_SKIP() << "dbus-daemon is not installed or did not start";
+    const auto& s = linuxtest::sandbox();
+    const QString trash = s.data + "/Trash";
+    writeFile(trash + "/files/old.txt", "x");
+    writeFile(trash + "/info/old.txt.trashinfo", "[Trash Info]\nPath=/tmp/old.txt\n");
+    // Plasma's record of the Trash, with a setting of its own that stays.
+    const QString trashrc = s.config + "/trashrc";
+    writeFile(trashrc, "[" + trash.toUtf8() + "]\nDays=7\nUseTimeLimit=true\n\n[Status]\nEmpty=false\n");
+    DirectoryWatcher watcher;
+    ASSERT_TRUE(QDBusConnection::sessionBus().connect(QString(), "/", "org.kde.KDirNotify", "FilesAdded",
+                                                      &watcher, SLOT(filesAdded(QString))));
+
+    LinuxProcesses processes;
+    LinuxSession session(s.environment, processes, false);
+    EXPECT_EQ(session.emptyTrash(), std::nullopt);
+    ASSERT_TRUE(waitFor([&] { return !watcher.added.isEmpty(); }));
+    EXPECT_EQ(watcher.added, QStringList{"trash:/"});
+    EXPECT_FALSE(QFile::exists(trash + "/files/old.txt"));
+    QFile file(trashrc);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(),
+              "[" + trash.toUtf8() + "]\nDays=7\nUseTimeLimit=true\n\n[Status]\nEmpty=true\n");
+}
+
+#include "LinuxSessionBusTest.moc"
