@@ -393,6 +393,9 @@ std::optional<QByteArray> ClipStore::makeThumbnail(const QByteArray& imageData) 
 
 void ClipStore::insert(const Prepared& prepared, const std::optional<QString>& appName,
                        const std::optional<QString>& bundleID, const QDateTime& date) {
+    // A clipboard manager taking over the clipboard when the copying application quits offers the
+    // newest clip's content again: no new copy, so its source and date stay.
+    if (!m_clips.isEmpty() && m_clips.first().hash == prepared.hash) return;
     QList<Clip> list = m_clips;
     Clip clip;
     const auto same =

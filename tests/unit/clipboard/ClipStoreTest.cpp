@@ -196,6 +196,40 @@ TEST(ClipStore, IgnoredActivatedAndOwnChanges) {
     EXPECT_EQ(store->clips().first().bundleID, QStringLiteral("org.notes"));
 }
 
+TEST(ClipStore, AClipboardManagerTakingOverTheNewestCopyChangesNothing) {
+    StoreFixture f;
+    auto store = f.open();
+    f.p.workspace.front = AppInfo{QStringLiteral("org.kde.gwenview"), QStringLiteral("Gwenview")};
+    f.copy(*store,
+           {item({{PasteboardType::plainText, "caption"}, {PasteboardType::html, "<b>caption</b>"}})});
+    ASSERT_EQ(store->clips().size(), 1);
+    const Clip copied = store->clips().first();
+    EXPECT_EQ(copied.kind, Clip::Kind::richText);
+
+    // Gwenview quits; Klipper takes the clipboard over with the same text, plain, while Dolphin is in front.
+    f.p.clock.advance(300);
+    f.p.workspace.front = AppInfo{QStringLiteral("org.kde.dolphin"), QStringLiteral("Dolphin")};
+    f.copyText(*store, QStringLiteral("caption"));
+    ASSERT_EQ(store->clips().size(), 1);
+    const Clip after = store->clips().first();
+    EXPECT_EQ(after.appName, QStringLiteral("Gwenview"));
+    EXPECT_EQ(after.bundleID, QStringLiteral("org.kde.gwenview"));
+    EXPECT_EQ(after.date, copied.date);
+    EXPECT_EQ(after.kind, Clip::Kind::richText);
+    const auto kept = store->items(after.id);
+    ASSERT_TRUE(kept.has_value());
+    EXPECT_TRUE(kept->first().data(PasteboardType::html).has_value()); // the rich copy is not replaced
+
+    // The user copying it again after something else is a copy: to the front, from where it was copied.
+    f.copyText(*store, QStringLiteral("other"));
+    f.p.clock.advance(60);
+    f.copyText(*store, QStringLiteral("caption"));
+    ASSERT_EQ(store->clips().size(), 2);
+    EXPECT_EQ(store->clips().first().id, copied.id);
+    EXPECT_EQ(store->clips().first().appName, QStringLiteral("Dolphin"));
+    EXPECT_EQ(store->clips().first().date, f.p.clock.now());
+}
+
 TEST(ClipStore, PrivateCopiesNeverReachTheDisk) {
     StoreFixture f;
     auto store = f.open();
