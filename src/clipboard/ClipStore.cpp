@@ -2,6 +2,7 @@
 #include "search/Text.h"
 
 #include "sources/PathInput.h"
+#include "store/IgnoredApps.h"
 #include "store/Settings.h"
 
 #include "clipboard/Clipboard.h"
@@ -240,12 +241,15 @@ void ClipStore::poll() {
         appName = QStringLiteral("Zarvo");
         bundleID = m_services.ownBundleID;
     } else {
-        for (const QString& ignored : settings.ignoredApps)
-            if (activated.contains(ignored)) return;
-        items = snapshot(*m_pasteboard);
-        if (!items) return;
+        // The source names an application in any form; the ignored ones are kept as its identity.
         std::optional<QString> location;
         if (source && m_services.workspace) location = m_services.workspace->urlForApplication(*source);
+        if (location)
+            if (const auto identity = m_services.workspace->applicationIdentity(*location))
+                activated.insert(*identity);
+        if (IgnoredApps::containsAny(settings.ignoredApps, activated)) return;
+        items = snapshot(*m_pasteboard);
+        if (!items) return;
         if (location) {
             appName = m_services.workspace->applicationName(*location).remove(QStringLiteral(".app"));
             bundleID = source;

@@ -35,6 +35,7 @@ public:
     QList<QString> installedApplications() const override;
     QString applicationName(const QString& appLocation) const override;
     std::optional<QString> applicationIdentifier(const QString& appLocation) const override;
+    std::optional<QString> applicationIdentity(const QString& appLocation) const override;
     bool openURL(const QUrl& url) override;
     void openURLWithApplication(const QUrl& url, const QString& appLocation, Completion done) override;
     void openTerminalScript(const QString& scriptPath, Completion done) override;

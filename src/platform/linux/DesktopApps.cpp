@@ -203,13 +203,19 @@ std::optional<QString> locate(const QString& bundleIdentifier, const QStringList
     return std::nullopt;
 }
 
-std::optional<QString> identifier(const QString& location, const QStringList& desktops) {
+std::optional<QString> desktopId(const QString& location) {
     GRef<GAppInfo> info = loadLocation(location);
     if (!info) return std::nullopt;
     QString id;
     if (const char* raw = g_app_info_get_id(info.get())) id = QString::fromUtf8(raw);
     if (id.isEmpty()) id = QFileInfo(location).fileName();
-    id = withoutSuffix(id);
+    return withoutSuffix(id);
+}
+
+std::optional<QString> identifier(const QString& location, const QStringList& desktops) {
+    const auto found = desktopId(location);
+    if (!found) return std::nullopt;
+    const QString id = *found;
     // A well-known identifier is reported only when looking it up leads back here, so that the answer
     // always round-trips through `locate`.
     QStringList tried;

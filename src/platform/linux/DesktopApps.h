@@ -32,6 +32,9 @@ QStringList menuApplications();
 // The display name of a desktop entry (or the file name of another location).
 QString displayName(const QString& location);
 
+// The desktop-file id of an entry (without ".desktop"): what lists of applications the user keeps store.
+std::optional<QString> desktopId(const QString& location);
+
 // The desktop entry of a running window, from its WM_CLASS pair and the executable of its process.
 std::optional<QString> locateWindow(const QString& wmInstance, const QString& wmClass,
                                     const QString& executable);

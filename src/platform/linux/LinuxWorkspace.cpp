@@ -119,6 +119,10 @@ std::optional<QString> LinuxWorkspace::applicationIdentifier(const QString& appL
     return DesktopApps::identifier(appLocation, desktops());
 }
 
+std::optional<QString> LinuxWorkspace::applicationIdentity(const QString& appLocation) const {
+    return DesktopApps::desktopId(appLocation);
+}
+
 bool LinuxWorkspace::openURL(const QUrl& url) {
     if (!url.isValid() || url.isEmpty()) return false;
     if (url.scheme() == QLatin1String(SettingsPanes::scheme)) return openSettingsPane(url);
@@ -413,7 +417,8 @@ std::optional<AppInfo> LinuxWorkspace::applicationOfWindow(unsigned long window)
 
     std::optional<AppInfo> app;
     if (auto location = DesktopApps::locateWindow(instance, cls, executable)) {
-        app = AppInfo{applicationIdentifier(*location), applicationName(*location)};
+        // Known by its desktop-file id, the one form the ignored applications are kept in.
+        app = AppInfo{applicationIdentity(*location), applicationName(*location)};
     } else if (!cls.isEmpty() || !executable.isEmpty()) {
         // A program without a desktop entry is known by its window class.
         const QString name = cls.isEmpty() ? executable : cls;

@@ -1,6 +1,7 @@
 #include "clipboard/ClipStore.h"
 #include "fakes/FakePlatform.h"
 #include "search/ResultItem.h"
+#include "store/IgnoredApps.h"
 #include "store/UserDefaults.h"
 
 #include <QBuffer>
@@ -194,6 +195,50 @@ TEST(ClipStore, IgnoredActivatedAndOwnChanges) {
                           {QStringLiteral("org.nspasteboard.source"), "org.notes"}})});
     EXPECT_EQ(store->clips().first().appName, QStringLiteral("Notes"));
     EXPECT_EQ(store->clips().first().bundleID, QStringLiteral("org.notes"));
+}
+
+TEST(ClipStore, IgnoredAppsMatchByDesktopIdInAnyStoredForm) {
+    StoreFixture f;
+    // As a user of an earlier version has it stored: macOS identifiers, an entry path, a window class.
+    f.settings.ignoredApps = IgnoredApps::migrate(
+        {QStringLiteral("com.agilebits.onepassword7"), QStringLiteral("org.keepassxc.keepassxc"),
+         QStringLiteral("/usr/share/applications/org.gnome.World.Secrets.desktop"), QStringLiteral("Enpass"),
+         QStringLiteral("org.telegram.desktop")});
+    auto store = f.open();
+    store->start();
+    // The front application on Linux is known by its desktop-file id; a program without an entry by
+    // its window class, whatever its case.
+    for (const AppInfo& app :
+         {AppInfo{QStringLiteral("org.keepassxc.KeePassXC"), QStringLiteral("KeePassXC")},
+          AppInfo{QStringLiteral("1password"), QStringLiteral("1Password")},
+          AppInfo{QStringLiteral("org.gnome.World.Secrets"), QStringLiteral("Secrets")},
+          AppInfo{QStringLiteral("Enpass"), QStringLiteral("Enpass")},
+          AppInfo{QStringLiteral("org.telegram.desktop"), QStringLiteral("Telegram")}}) {
+        f.p.workspace.front = app;
+        f.copyText(*store, QStringLiteral("secret from ") + *app.name);
+    }
+    // A source naming the application by another of its identifiers is matched by its desktop-file id.
+    f.p.workspace.front = AppInfo{QStringLiteral("org.example.editor"), QStringLiteral("Editor")};
+    const QString entry = QStringLiteral("/usr/share/applications/org.keepassxc.KeePassXC.desktop");
+    f.p.workspace.applications.insert(QStringLiteral("org.keepassxc.keepassxc"), entry);
+    f.p.workspace.identities.insert(entry, QStringLiteral("org.keepassxc.KeePassXC"));
+    f.copy(*store, {item({{PasteboardType::plainText, "secret by source"},
+                          {QStringLiteral("org.nspasteboard.source"), "org.keepassxc.keepassxc"}})});
+    EXPECT_TRUE(store->clips().isEmpty());
+    EXPECT_TRUE(f.dataFiles().isEmpty());
+
+    // The new defaults hold the password managers run here, and nothing else is kept out.
+    f.settings.ignoredApps = IgnoredApps::defaults();
+    for (const char* id : {"org.kde.kwalletmanager5", "org.gnome.seahorse.Application",
+                           "com.bitwarden.desktop", "keepass2", "qtpass", "proton-pass"}) {
+        f.p.workspace.front = AppInfo{QString::fromLatin1(id), QString::fromLatin1(id)};
+        f.copyText(*store, QStringLiteral("secret from ") + QString::fromLatin1(id));
+    }
+    EXPECT_TRUE(store->clips().isEmpty());
+    f.p.workspace.front = AppInfo{QStringLiteral("org.xfce.mousepad"), QStringLiteral("Mousepad")};
+    f.copyText(*store, QStringLiteral("kept"));
+    ASSERT_EQ(store->clips().size(), 1);
+    EXPECT_EQ(store->clips().first().appName, QStringLiteral("Mousepad"));
 }
 
 TEST(ClipStore, AClipboardManagerTakingOverTheNewestCopyChangesNothing) {
