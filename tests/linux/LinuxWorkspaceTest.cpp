@@ -3,12 +3,14 @@
 #include "platform/linux/DesktopApps.h"
 #include "platform/linux/LinuxWorkspace.h"
 #include "platform/linux/SettingsPanes.h"
+#include "platform/linux/WindowIdentity.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace zarvo;
 using namespace zarvo::linux_;
@@ -251,4 +253,24 @@ TEST(LinuxFiles, TheDesktopSaysWhatWouldRunCode) {
     EXPECT_FALSE(DesktopApps::isRuntimeCommand(QStringLiteral("gnome-text-editor %U")));
     EXPECT_FALSE(DesktopApps::isRuntimeCommand(QStringLiteral("env")));
     EXPECT_FALSE(DesktopApps::isRuntimeCommand(QStringLiteral("'unterminated")));
+}
+
+TEST(LinuxApplications, AWindowIsKeptApartFromTheWindowThatHadItsIdBefore) {
+    // The command name may hold spaces and parentheses: fields count from the last ")".
+    const QByteArray stat =
+        "4242 (evil) S 1 (name)) R 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 987654 19 20\n";
+    EXPECT_EQ(startTimeFromStat(stat), QStringLiteral("987654"));
+    EXPECT_EQ(startTimeFromStat("4242 (short) S 1 2"), QString());
+    EXPECT_EQ(startTimeFromStat("garbage"), QString());
+    EXPECT_FALSE(processStartTime(quint64(::getpid())).isEmpty());
+    EXPECT_EQ(processStartTime(quint64(::getpid()), QStringLiteral("/nonexistent")), QString());
+
+    // The same id under another process, or the same pid started again, is another window.
+    WindowIdentity terminal{{}, QStringLiteral("xfce4-terminal"), QStringLiteral("Xfce4-terminal"), 100, "5"};
+    WindowIdentity editor{{}, QStringLiteral("mousepad"), QStringLiteral("Mousepad"), 200, "9"};
+    EXPECT_NE(terminal.cacheKey(0x1600001), editor.cacheKey(0x1600001));
+    WindowIdentity restarted = terminal;
+    restarted.processStart = QStringLiteral("77");
+    EXPECT_NE(terminal.cacheKey(0x1600001), restarted.cacheKey(0x1600001));
+    EXPECT_EQ(terminal.cacheKey(0x1600001), WindowIdentity(terminal).cacheKey(0x1600001));
 }
