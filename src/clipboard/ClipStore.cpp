@@ -2,6 +2,7 @@
 #include "search/Text.h"
 
 #include "sources/PathInput.h"
+#include "store/IgnoredApps.h"
 #include "store/Settings.h"
 
 #include "clipboard/Clipboard.h"
@@ -240,12 +241,15 @@ void ClipStore::poll() {
         appName = QStringLiteral("Zarvo");
         bundleID = m_services.ownBundleID;
     } else {
-        for (const QString& ignored : settings.ignoredApps)
-            if (activated.contains(ignored)) return;
-        items = snapshot(*m_pasteboard);
-        if (!items) return;
+        // The source names an application in any form; the ignored ones are kept as its identity.
         std::optional<QString> location;
         if (source && m_services.workspace) location = m_services.workspace->urlForApplication(*source);
+        if (location)
+            if (const auto identity = m_services.workspace->applicationIdentity(*location))
+                activated.insert(*identity);
+        if (IgnoredApps::containsAny(settings.ignoredApps, activated)) return;
+        items = snapshot(*m_pasteboard);
+        if (!items) return;
         if (location) {
             appName = m_services.workspace->applicationName(*location).remove(QStringLiteral(".app"));
             bundleID = source;
@@ -393,6 +397,9 @@ std::optional<QByteArray> ClipStore::makeThumbnail(const QByteArray& imageData) 
 
 void ClipStore::insert(const Prepared& prepared, const std::optional<QString>& appName,
                        const std::optional<QString>& bundleID, const QDateTime& date) {
+    // A clipboard manager taking over the clipboard when the copying application quits offers the
+    // newest clip's content again: no new copy, so its source and date stay.
+    if (!m_clips.isEmpty() && m_clips.first().hash == prepared.hash) return;
     QList<Clip> list = m_clips;
     Clip clip;
     const auto same =

@@ -8,6 +8,7 @@
 #include "platform/Workspace.h"
 #include "store/Favorites.h"
 #include "store/History.h"
+#include "store/IgnoredApps.h"
 #include "store/UserDefaults.h"
 
 #include <QDebug>
@@ -45,16 +46,6 @@ constexpr quint32 kTabKeyCode = 47;    // period
 constexpr quint32 kCommand = HotKeyModifier::command;
 constexpr quint32 kCommandShift = HotKeyModifier::command | HotKeyModifier::shift;
 constexpr int kClipRetentionDays = 30;
-
-const QStringList& defaultIgnoredApps() {
-    static const QStringList apps = {
-        QStringLiteral("com.apple.keychainaccess"),        QStringLiteral("com.apple.Passwords"),
-        QStringLiteral("com.1password.1password"),         QStringLiteral("com.agilebits.onepassword7"),
-        QStringLiteral("com.bitwarden.desktop"),           QStringLiteral("com.lastpass.LastPass"),
-        QStringLiteral("com.dashlane.dashlanephonefinal"), QStringLiteral("org.keepassxc.keepassxc"),
-    };
-    return apps;
-}
 
 // Terminals tried in this order when the user has not chosen one (or the choice is not installed).
 const QStringList& knownTerminalIds() {
@@ -181,7 +172,7 @@ Settings::Settings(UserDefaults& defaults, QObject* parent) : QObject(parent), m
         {Key::tabKeyLabel, QStringLiteral(".")},
         {Key::keepClipboardHistory, true},
         {Key::clipRetentionDays, qint64(kClipRetentionDays)},
-        {Key::clipIgnoredApps, QVariant(defaultIgnoredApps())},
+        {Key::clipIgnoredApps, QVariant(IgnoredApps::defaults())},
     });
 
     const UserDefaults& d = m_defaults;
@@ -200,6 +191,15 @@ Settings::Settings(UserDefaults& defaults, QObject* parent) : QObject(parent), m
     m_keepClipboardHistory = d.boolean(Key::keepClipboardHistory);
     m_clipRetentionDays = readInt(d, Key::clipRetentionDays, kClipRetentionDays);
     m_clipIgnoredApps = d.stringArray(Key::clipIgnoredApps).value_or(QStringList());
+    // Earlier versions stored other forms of an application (macOS identifiers, entry paths): the list
+    // is brought to desktop-file ids once, and written back so every reader sees the same form.
+    if (m_defaults.hasStoredValue(Key::clipIgnoredApps) && d.stringArray(Key::clipIgnoredApps)) {
+        const QStringList migrated = IgnoredApps::migrate(m_clipIgnoredApps);
+        if (migrated != m_clipIgnoredApps) {
+            m_clipIgnoredApps = migrated;
+            m_defaults.set(Key::clipIgnoredApps, QVariant(migrated));
+        }
+    }
     if (m_defaults.hasStoredValue(Key::customShortcuts)) {
         const auto data = d.data(Key::customShortcuts);
         DecodedCustomShortcuts decoded = data ? readCustomShortcuts(*data) : DecodedCustomShortcuts{};
@@ -236,11 +236,17 @@ ZARVO_SETTER(TabKeyModifiers, m_tabKeyModifiers, quint32, Key::tabKeyModifiers, 
 ZARVO_SETTER(TabKeyLabel, m_tabKeyLabel, const QString&, Key::tabKeyLabel, value)
 ZARVO_SETTER(KeepClipboardHistory, m_keepClipboardHistory, bool, Key::keepClipboardHistory, value)
 ZARVO_SETTER(ClipRetentionDays, m_clipRetentionDays, int, Key::clipRetentionDays, qint64(value))
-ZARVO_SETTER(ClipIgnoredApps, m_clipIgnoredApps, const QStringList&, Key::clipIgnoredApps, QVariant(value))
 ZARVO_SETTER(CustomShortcuts, m_customShortcuts, const QList<CustomShortcut>&, Key::customShortcuts,
              encodeCustomShortcuts(value, m_customShortcutExtras))
 
 #undef ZARVO_SETTER
+
+void Settings::setClipIgnoredApps(const QStringList& value) {
+    emit aboutToChange();
+    m_clipIgnoredApps = IgnoredApps::migrate(value);
+    m_defaults.set(Key::clipIgnoredApps, QVariant(m_clipIgnoredApps));
+    emit changed();
+}
 
 bool Settings::launchAtLogin() const {
     LoginItems* items = Platform::current().loginItems;

@@ -501,10 +501,10 @@ void SettingsView::refreshIgnoredApps() {
 void SettingsView::addIgnoredApp() {
     const auto location = chooseApplication ? chooseApplication() : std::nullopt;
     if (!location || !m_s.workspace) return;
-    const auto id = m_s.workspace->applicationIdentifier(*location);
+    const auto id = m_s.workspace->applicationIdentity(*location);
     if (!id || id->isEmpty()) return;
     QStringList list = m_s.settings.clipIgnoredApps();
-    if (list.contains(*id)) return;
+    if (list.contains(*id, Qt::CaseInsensitive)) return;
     list.append(*id);
     m_s.settings.setClipIgnoredApps(list);
 }

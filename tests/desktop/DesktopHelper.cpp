@@ -8,6 +8,10 @@
 //   screenshot OUTFILE          saves the root window as PNG
 //   keylog NAME CLASS OUTFILE   a plain X window with that WM_CLASS that appends each key press it
 //                               gets ("Shift+Insert", "Ctrl+v" …) to OUTFILE, a line each
+//   x11-window INSTANCE CLASS [--like ID] [PROPERTY=TEXT …]
+//                               a plain Xlib window with WM_CLASS, _NET_WM_PID and the given UTF8_STRING
+//                               properties; prints "window 0x…" and stays. With --like it takes that id
+//                               when the server hands it out again (see x11Window)
 #include <QApplication>
 #include <QClipboard>
 #include <QDBusConnection>
@@ -22,9 +26,13 @@
 #include <QThread>
 #include <QTimer>
 #include <cstdio>
+#include <string>
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -147,9 +155,77 @@ int keyLog(const QString& name, const QString& cls, const QString& out) {
     }
 }
 
+// The first window of a connection has an id made of the connection's client number; a client that
+// has gone leaves its number to the next connection that finds it free, the lowest first. Connections
+// are opened until one gets `want` (the lower ones held meanwhile), so a window id is reused for sure.
+Window firstWindow(Display*& kept, unsigned long want) {
+    std::vector<Display*> held;
+    Window window = 0;
+    for (int attempt = 0; attempt < 64 && !kept; ++attempt) {
+        Display* display = XOpenDisplay(nullptr);
+        if (!display) break;
+        window = XCreateSimpleWindow(display, DefaultRootWindow(display), 40, 40, 320, 200, 0, 0,
+                                     WhitePixel(display, DefaultScreen(display)));
+        if (want == 0 || window == want) {
+            kept = display;
+            break;
+        }
+        XDestroyWindow(display, window);
+        XSync(display, False);
+        held.push_back(display);
+    }
+    for (Display* display : held)
+        XCloseDisplay(display);
+    if (!kept && (kept = XOpenDisplay(nullptr)))
+        window = XCreateSimpleWindow(kept, DefaultRootWindow(kept), 40, 40, 320, 200, 0, 0,
+                                     WhitePixel(kept, DefaultScreen(kept)));
+    return window;
+}
+
+int x11Window(int argc, char** argv) {
+    if (argc < 4) return 2;
+    unsigned long want = 0;
+    std::vector<std::pair<std::string, std::string>> properties;
+    for (int i = 4; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--like" && i + 1 < argc) {
+            want = std::stoul(argv[++i], nullptr, 0);
+        } else if (const auto eq = arg.find('='); eq != std::string::npos) {
+            properties.emplace_back(arg.substr(0, eq), arg.substr(eq + 1));
+        }
+    }
+    Display* display = nullptr;
+    const Window window = firstWindow(display, want);
+    if (!display) return 2;
+    XClassHint hint{argv[2], argv[3]};
+    XSetClassHint(display, window, &hint);
+    XStoreName(display, window, argv[3]);
+    XWMHints wmHints{};
+    wmHints.flags = InputHint;
+    wmHints.input = True;
+    XSetWMHints(display, window, &wmHints);
+    const unsigned long pid = static_cast<unsigned long>(::getpid());
+    XChangeProperty(display, window, XInternAtom(display, "_NET_WM_PID", False), XA_CARDINAL, 32,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(&pid), 1);
+    const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
+    for (const auto& [name, text] : properties)
+        XChangeProperty(display, window, XInternAtom(display, name.c_str(), False), utf8, 8, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(text.data()), int(text.size()));
+    XMapWindow(display, window);
+    XSync(display, False);
+    std::printf("window 0x%lx\n", window);
+    std::fflush(stdout);
+    for (;;) {
+        XEvent event;
+        XNextEvent(display, &event);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    // Plain Xlib only: a toolkit connection would take a client number of its own.
+    if (argc > 1 && std::string(argv[1]) == "x11-window") return x11Window(argc, argv);
     QApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     const QString mode = args.value(0);

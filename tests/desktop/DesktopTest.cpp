@@ -451,6 +451,87 @@ TEST(Desktop, TerminalsStartInTheFolderAndGetTheirPasteKeys) {
     stop(window);
 }
 
+// A plain Xlib window of the helper (x11-window); `id` gets the id it printed, in hex.
+std::unique_ptr<QProcess> x11Window(const QStringList& arguments, QString* id) {
+    auto process = std::make_unique<QProcess>();
+    process->start(QStringLiteral(ZARVO_DESKTOP_HELPER),
+                   QStringList{QStringLiteral("x11-window")} + arguments);
+    process->waitForStarted(5000);
+    waitFor([&] { return process->canReadLine() || process->state() == QProcess::NotRunning; }, 10000);
+    const QByteArray line = process->readLine().trimmed();
+    EXPECT_TRUE(line.startsWith("window 0x")) << line.constData();
+    *id = QString::fromLatin1(line.mid(7));
+    return process;
+}
+
+void activateWindow(const QString& id) {
+    int code = -1;
+    run(QStringLiteral("xdotool"),
+        {QStringLiteral("windowactivate"), QStringLiteral("--sync"),
+         QString::number(id.toULong(nullptr, 16))},
+        {}, &code);
+    EXPECT_EQ(code, 0) << qPrintable(id);
+}
+
+QString frontName() {
+    const auto front = workspace().frontmostApplication();
+    return front && front->name ? *front->name : QString();
+}
+
+TEST(Desktop, FrontApplicationFollowsReusedWindowIdsAndDesktopFileHints) {
+    QList<AppInfo> activations;
+    QObject receiver; // the connection ends with the test
+    QObject::connect(&workspace(), &Workspace::applicationActivated, &receiver,
+                     [&](const AppInfo& app) { activations << app; });
+
+    // A terminal window, then gone: X hands its id to the next client's window, here Mousepad's.
+    QString terminalId, editorId;
+    auto terminal =
+        x11Window({QStringLiteral("xfce4-terminal"), QStringLiteral("Xfce4-terminal")}, &terminalId);
+    activateWindow(terminalId);
+    EXPECT_TRUE(waitFor([] { return frontName() == QStringLiteral("Xfce Terminal"); }))
+        << qPrintable(frontName());
+    EXPECT_EQ(workspace().frontmostApplication()->bundleIdentifier, QStringLiteral("xfce4-terminal"));
+    stop(terminal);
+    EXPECT_TRUE(waitFor([&] {
+        int code = 0;
+        run(QStringLiteral("xprop"), {QStringLiteral("-id"), terminalId, QStringLiteral("WM_CLASS")}, {},
+            &code);
+        return code != 0;
+    }));
+    auto editor = x11Window(
+        {QStringLiteral("mousepad"), QStringLiteral("Mousepad"), QStringLiteral("--like"), terminalId},
+        &editorId);
+    EXPECT_EQ(editorId, terminalId) << "the id was not handed out again";
+    activateWindow(editorId);
+    EXPECT_TRUE(waitFor([] { return frontName() == QStringLiteral("Mousepad"); })) << qPrintable(frontName());
+    EXPECT_EQ(workspace().frontmostApplication()->bundleIdentifier, QStringLiteral("org.xfce.mousepad"));
+    EXPECT_TRUE(waitFor([&] {
+        return !activations.isEmpty() &&
+               activations.last().bundleIdentifier == QStringLiteral("org.xfce.mousepad");
+    }));
+    stop(editor);
+
+    // The toolkits' desktop-file hints name the entry, whatever the window class would lead to (here
+    // an importer's entry claiming Gwenview's class, and an older entry named like GNOME's editor).
+    QString gwenviewId, textEditorId;
+    auto gwenview = x11Window({QStringLiteral("gwenview"), QStringLiteral("gwenview"),
+                               QStringLiteral("_KDE_NET_WM_DESKTOP_FILE=org.kde.gwenview")},
+                              &gwenviewId);
+    activateWindow(gwenviewId);
+    EXPECT_TRUE(waitFor([] { return frontName() == QStringLiteral("Gwenview"); })) << qPrintable(frontName());
+    EXPECT_EQ(workspace().frontmostApplication()->bundleIdentifier, QStringLiteral("org.kde.gwenview"));
+    auto textEditor = x11Window({QStringLiteral("gnome-text-editor"), QStringLiteral("Gnome-text-editor"),
+                                 QStringLiteral("_GTK_APPLICATION_ID=org.gnome.TextEditor")},
+                                &textEditorId);
+    activateWindow(textEditorId);
+    EXPECT_TRUE(waitFor([] { return frontName() == QStringLiteral("Text Editor"); }))
+        << qPrintable(frontName());
+    EXPECT_EQ(workspace().frontmostApplication()->bundleIdentifier, QStringLiteral("org.gnome.TextEditor"));
+    stop(gwenview);
+    stop(textEditor);
+}
+
 TEST(Desktop, RevealAndGetInfoCallTheFileManagerService) {
     const QString log = g_files->filePath(QStringLiteral("filemanager.log"));
     auto service = helper({QStringLiteral("filemanager"), log}, "registered");
@@ -581,6 +662,26 @@ int main(int argc, char** argv) {
     entry.write("[Desktop Entry]\nType=Application\nName=Paste Target\nExec=" ZARVO_DESKTOP_HELPER
                 " window\nStartupWMClass=zarvo_desktop_helper\n");
     entry.close();
+
+    // Applications as a distribution installs them, in the sandbox's own system data folder: each
+    // starts the helper, so GIO takes them for installed.
+    const QString system = qEnvironmentVariable("XDG_DATA_DIRS").section(QLatin1Char(':'), 0, 0) +
+                           QStringLiteral("/applications");
+    QDir().mkpath(system);
+    const std::pair<const char*, const char*> installed[] = {
+        {"xfce4-terminal", "Name=Xfce Terminal\nStartupWMClass=Xfce4-terminal\n"},
+        {"org.xfce.mousepad", "Name=Mousepad\nStartupWMClass=Mousepad\n"},
+        {"org.kde.gwenview", "Name=Gwenview\n"},
+        {"org.kde.gwenview_importer", "Name=Gwenview Importer\nStartupWMClass=gwenview\n"},
+        {"org.gnome.TextEditor", "Name=Text Editor\n"},
+        {"gnome-text-editor", "Name=Text Editor (old entry)\n"},
+    };
+    for (const auto& [id, keys] : installed) {
+        QFile app(system + QLatin1Char('/') + QLatin1String(id) + QStringLiteral(".desktop"));
+        app.open(QIODevice::WriteOnly);
+        app.write(QByteArray("[Desktop Entry]\nType=Application\nExec=" ZARVO_DESKTOP_HELPER " window\n") +
+                  keys);
+    }
 
     LinuxPlatform platform;
     g_platform = &platform;

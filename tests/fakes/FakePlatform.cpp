@@ -53,6 +53,11 @@ std::optional<QString> FakeWorkspace::applicationIdentifier(const QString& appLo
     return std::nullopt;
 }
 
+std::optional<QString> FakeWorkspace::applicationIdentity(const QString& appLocation) const {
+    if (auto it = identities.constFind(appLocation); it != identities.constEnd()) return *it;
+    return applicationIdentifier(appLocation);
+}
+
 bool FakeWorkspace::openURL(const QUrl& url) {
     opened << url;
     return true;

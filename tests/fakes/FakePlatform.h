@@ -72,6 +72,8 @@ public:
     QHash<QString, QString> applicationNames;
     // What terminalApplications() answers: locations.
     QStringList terminals;
+    // Location → the identity lists are kept in (a desktop-file id); without one, the identifier.
+    QHash<QString, QString> identities;
     // URL scheme (or "file:" + suffix) → handler locations, the first is the default.
     QHash<QString, QStringList> handlers;
     QSet<QString> packages;
@@ -101,6 +103,7 @@ public:
     QList<QString> terminalApplications() const override { return terminals; }
     QString applicationName(const QString& appLocation) const override;
     std::optional<QString> applicationIdentifier(const QString& appLocation) const override;
+    std::optional<QString> applicationIdentity(const QString& appLocation) const override;
     bool openURL(const QUrl& url) override;
     void openURLWithApplication(const QUrl& url, const QString& appLocation, Completion done) override;
     void openTerminalScript(const QString& scriptPath, Completion done) override;

@@ -4,14 +4,14 @@
 #include "platform/linux/LinuxWorkspace.h"
 #include "platform/linux/SettingsPanes.h"
 #include "platform/linux/TerminalLauncher.h"
-
-#include <QFile>
+#include "platform/linux/WindowIdentity.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace zarvo;
 using namespace zarvo::linux_;
@@ -319,4 +319,24 @@ TEST(LinuxApplications, TerminalsOpenInTheFolderAndAreListed) {
                                      [&](auto error) { result = error; });
     ASSERT_TRUE(linuxtest::waitFor([&] { return result.has_value() && lines().size() == 2; }));
     EXPECT_EQ(lines().value(1), folder + QStringLiteral("|start|--cwd|") + folder + QLatin1Char('|'));
+}
+
+TEST(LinuxApplications, AWindowIsKeptApartFromTheWindowThatHadItsIdBefore) {
+    // The command name may hold spaces and parentheses: fields count from the last ")".
+    const QByteArray stat =
+        "4242 (evil) S 1 (name)) R 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 987654 19 20\n";
+    EXPECT_EQ(startTimeFromStat(stat), QStringLiteral("987654"));
+    EXPECT_EQ(startTimeFromStat("4242 (short) S 1 2"), QString());
+    EXPECT_EQ(startTimeFromStat("garbage"), QString());
+    EXPECT_FALSE(processStartTime(quint64(::getpid())).isEmpty());
+    EXPECT_EQ(processStartTime(quint64(::getpid()), QStringLiteral("/nonexistent")), QString());
+
+    // The same id under another process, or the same pid started again, is another window.
+    WindowIdentity terminal{{}, QStringLiteral("xfce4-terminal"), QStringLiteral("Xfce4-terminal"), 100, "5"};
+    WindowIdentity editor{{}, QStringLiteral("mousepad"), QStringLiteral("Mousepad"), 200, "9"};
+    EXPECT_NE(terminal.cacheKey(0x1600001), editor.cacheKey(0x1600001));
+    WindowIdentity restarted = terminal;
+    restarted.processStart = QStringLiteral("77");
+    EXPECT_NE(terminal.cacheKey(0x1600001), restarted.cacheKey(0x1600001));
+    EXPECT_EQ(terminal.cacheKey(0x1600001), WindowIdentity(terminal).cacheKey(0x1600001));
 }

@@ -30,6 +30,9 @@ QString DeferredWorkspace::applicationName(const QString& appLocation) const {
 std::optional<QString> DeferredWorkspace::applicationIdentifier(const QString& appLocation) const {
     return real().applicationIdentifier(appLocation);
 }
+std::optional<QString> DeferredWorkspace::applicationIdentity(const QString& appLocation) const {
+    return real().applicationIdentity(appLocation);
+}
 bool DeferredWorkspace::openURL(const QUrl& url) {
     return real().openURL(url);
 }

@@ -36,6 +36,7 @@ public:
     QList<QString> terminalApplications() const override;
     QString applicationName(const QString& appLocation) const override;
     std::optional<QString> applicationIdentifier(const QString& appLocation) const override;
+    std::optional<QString> applicationIdentity(const QString& appLocation) const override;
     bool openURL(const QUrl& url) override;
     void openURLWithApplication(const QUrl& url, const QString& appLocation, Completion done) override;
     void openTerminalScript(const QString& scriptPath, Completion done) override;

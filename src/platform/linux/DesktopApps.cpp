@@ -203,13 +203,19 @@ std::optional<QString> locate(const QString& bundleIdentifier, const QStringList
     return std::nullopt;
 }
 
-std::optional<QString> identifier(const QString& location, const QStringList& desktops) {
+std::optional<QString> desktopId(const QString& location) {
     GRef<GAppInfo> info = loadLocation(location);
     if (!info) return std::nullopt;
     QString id;
     if (const char* raw = g_app_info_get_id(info.get())) id = QString::fromUtf8(raw);
     if (id.isEmpty()) id = QFileInfo(location).fileName();
-    id = withoutSuffix(id);
+    return withoutSuffix(id);
+}
+
+std::optional<QString> identifier(const QString& location, const QStringList& desktops) {
+    const auto found = desktopId(location);
+    if (!found) return std::nullopt;
+    const QString id = *found;
     // A well-known identifier is reported only when looking it up leads back here, so that the answer
     // always round-trips through `locate`.
     QStringList tried;
@@ -251,35 +257,89 @@ QStringList menuApplications() {
     return out;
 }
 
-std::optional<QString> locateWindow(const QString& wmInstance, const QString& wmClass,
-                                    const QString& executable) {
-    const QString cls = wmClass.toLower(), instance = wmInstance.toLower();
-    std::optional<QString> byId, byExec;
+namespace {
+
+// The entry a desktop-file hint names: a desktop-file id (with or without ".desktop", any case) or
+// the path of an entry file.
+std::optional<QString> locateHint(const QString& hint, const QHash<QString, QString>& installed) {
+    if (hint.startsWith(QLatin1Char('/'))) {
+        if (!hint.endsWith(QLatin1String(".desktop")) || !loadLocation(hint)) return std::nullopt;
+        return hint;
+    }
+    return locateDesktopId(withoutSuffix(hint), &installed);
+}
+
+// Every installed entry as a window may name it.
+struct WindowIndex {
+    struct Entry {
+        QString file;
+        QString id; // lower-case, without ".desktop"
+        bool shown = false;
+    };
+    QHash<QString, QString> byId;           // lower-case id → file
+    QHash<QString, QList<Entry>> byWmClass; // lower-case StartupWMClass → entries, as GIO lists them
+    QHash<QString, QString> byLastPart;     // lower-case last part of a dotted id → file
+    QHash<QString, QString> byExecutable;   // file name of the program → file
+};
+
+WindowIndex windowIndex() {
+    WindowIndex index;
     GList* all = g_app_info_get_all();
-    std::optional<QString> byWmClass;
-    for (GList* l = all; l && !byWmClass; l = l->next) {
+    for (GList* l = all; l; l = l->next) {
         GAppInfo* info = G_APP_INFO(l->data);
         if (!G_IS_DESKTOP_APP_INFO(info)) continue;
         const QString file = filenameOf(info);
-        const char* wm = g_desktop_app_info_get_startup_wm_class(G_DESKTOP_APP_INFO(info));
-        if (wm && (QString::fromUtf8(wm).toLower() == cls || QString::fromUtf8(wm).toLower() == instance)) {
-            byWmClass = file;
-            break;
-        }
         const char* rawId = g_app_info_get_id(info);
         const QString id = rawId ? withoutSuffix(QString::fromUtf8(rawId)).toLower() : QString();
-        if (!byId && !id.isEmpty() &&
-            (id == cls || id == instance || id.section(QLatin1Char('.'), -1) == cls))
-            byId = file;
-        if (!byExec && !executable.isEmpty()) {
-            const char* exec = g_app_info_get_executable(info);
-            if (exec && QFileInfo(QString::fromUtf8(exec)).fileName() == executable) byExec = file;
+        if (file.isEmpty() || id.isEmpty()) continue;
+        const WindowIndex::Entry entry{file, id, bool(g_app_info_should_show(info))};
+        if (!index.byId.contains(id)) index.byId.insert(id, file);
+        if (const char* wm = g_desktop_app_info_get_startup_wm_class(G_DESKTOP_APP_INFO(info)))
+            index.byWmClass[QString::fromUtf8(wm).toLower()].append(entry);
+        const QString last = id.section(QLatin1Char('.'), -1);
+        if (last != id && !index.byLastPart.contains(last)) index.byLastPart.insert(last, file);
+        if (const char* exec = g_app_info_get_executable(info)) {
+            const QString program = QFileInfo(QString::fromUtf8(exec)).fileName();
+            if (!index.byExecutable.contains(program)) index.byExecutable.insert(program, file);
         }
     }
     g_list_free_full(all, g_object_unref);
-    if (byWmClass) return byWmClass;
-    if (byId) return byId;
-    return byExec;
+    return index;
+}
+
+// Of the entries declaring a window class, the one whose id also says it, else a shown one.
+QString bestOf(const QList<WindowIndex::Entry>& entries, const QString& name) {
+    for (const auto& entry : entries)
+        if (entry.id == name || entry.id.section(QLatin1Char('.'), -1) == name) return entry.file;
+    for (const auto& entry : entries)
+        if (entry.shown) return entry.file;
+    return entries.first().file;
+}
+
+} // namespace
+
+std::optional<QString> locateWindow(const QStringList& desktopHints, const QString& wmInstance,
+                                    const QString& wmClass, const QString& executable) {
+    // The toolkits' hints name the entry itself; the window class of a helper window or a second
+    // program of the same package (Gwenview's importer) may lead to another entry.
+    const auto installed = installedIds();
+    for (const QString& hint : desktopHints)
+        if (auto found = locateHint(hint.trimmed(), installed)) return found;
+    const WindowIndex index = windowIndex();
+    QStringList names;
+    for (const QString& name : {wmInstance.toLower(), wmClass.toLower()})
+        if (!name.isEmpty() && !names.contains(name)) names << name;
+    for (const QString& name : names) {
+        if (auto it = index.byId.constFind(name); it != index.byId.constEnd()) return *it;
+        if (auto it = index.byWmClass.constFind(name); it != index.byWmClass.constEnd())
+            return bestOf(*it, name);
+    }
+    for (const QString& name : names)
+        if (auto it = index.byLastPart.constFind(name); it != index.byLastPart.constEnd()) return *it;
+    if (!executable.isEmpty())
+        if (auto it = index.byExecutable.constFind(executable); it != index.byExecutable.constEnd())
+            return *it;
+    return std::nullopt;
 }
 
 std::optional<QString> launchWithUris(const QString& location, const QStringList& uris) {

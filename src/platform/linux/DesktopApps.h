@@ -32,9 +32,14 @@ QStringList menuApplications();
 // The display name of a desktop entry (or the file name of another location).
 QString displayName(const QString& location);
 
-// The desktop entry of a running window, from its WM_CLASS pair and the executable of its process.
-std::optional<QString> locateWindow(const QString& wmInstance, const QString& wmClass,
-                                    const QString& executable);
+// The desktop-file id of an entry (without ".desktop"): what lists of applications the user keeps store.
+std::optional<QString> desktopId(const QString& location);
+
+// The desktop entry of a running window: its desktop-file hints, then its WM_CLASS instance and class
+// (each as a desktop-file id, then as a StartupWMClass), the last part of a dotted id, then the
+// executable of its process.
+std::optional<QString> locateWindow(const QStringList& desktopHints, const QString& wmInstance,
+                                    const QString& wmClass, const QString& executable);
 
 // Starts a desktop entry (or an executable) with file or URL arguments; none on success, else the error.
 std::optional<QString> launchWithUris(const QString& location, const QStringList& uris);

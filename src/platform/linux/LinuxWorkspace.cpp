@@ -5,6 +5,7 @@
 #include "platform/linux/DesktopEntries.h"
 #include "platform/linux/SettingsPanes.h"
 #include "platform/linux/TerminalLauncher.h"
+#include "platform/linux/WindowIdentity.h"
 #include "platform/linux/X11Connection.h"
 #include "platform/linux/XdgPlaces.h"
 
@@ -41,7 +42,8 @@ LinuxWorkspace::LinuxWorkspace(const Environment& environment, X11Connection* x1
     if (!m_x11) return;
     XSelectInput(m_x11->display(), m_x11->rootWindow(), PropertyChangeMask);
     XFlush(m_x11->display());
-    m_lastActive = activeWindow();
+    if (const unsigned long window = activeWindow())
+        m_lastActiveKey = readWindowIdentity(*m_x11, window).cacheKey(window);
     QPointer<LinuxWorkspace> self(this);
     m_x11->addEventHandler([self](XEvent& event) {
         if (self) self->handleX11Event(event);
@@ -128,6 +130,10 @@ QString LinuxWorkspace::applicationName(const QString& appLocation) const {
 std::optional<QString> LinuxWorkspace::applicationIdentifier(const QString& appLocation) const {
     if (TerminalLauncher::programNameAndIcon(appLocation)) return QFileInfo(appLocation).fileName();
     return DesktopApps::identifier(appLocation, desktops());
+}
+
+std::optional<QString> LinuxWorkspace::applicationIdentity(const QString& appLocation) const {
+    return DesktopApps::desktopId(appLocation);
 }
 
 bool LinuxWorkspace::openURL(const QUrl& url) {
@@ -434,34 +440,22 @@ unsigned long LinuxWorkspace::activeWindow() const {
 
 std::optional<AppInfo> LinuxWorkspace::applicationOfWindow(unsigned long window) const {
     if (!m_x11 || window == 0) return std::nullopt;
-    if (m_windowApps.contains(window)) return m_windowApps.value(window);
-    Display* display = m_x11->display();
-    XClassHint hint{nullptr, nullptr};
-    unsigned long pid = 0;
-    m_x11->trapErrors([&] {
-        XGetClassHint(display, window, &hint);
-        Atom type = 0;
-        int format = 0;
-        unsigned long count = 0, after = 0;
-        unsigned char* data = nullptr;
-        if (XGetWindowProperty(display, window, m_x11->atom("_NET_WM_PID"), 0, 1, False, XA_CARDINAL, &type,
-                               &format, &count, &after, &data) == Success &&
-            data && format == 32 && count == 1)
-            pid = *reinterpret_cast<unsigned long*>(data);
-        if (data) XFree(data);
-    });
-    const QString instance = hint.res_name ? QString::fromLocal8Bit(hint.res_name) : QString();
-    const QString cls = hint.res_class ? QString::fromLocal8Bit(hint.res_class) : QString();
-    if (hint.res_name) XFree(hint.res_name);
-    if (hint.res_class) XFree(hint.res_class);
+    const WindowIdentity identity = readWindowIdentity(*m_x11, window);
+    const QString key = identity.cacheKey(window);
+    if (auto it = m_windowApps.constFind(key); it != m_windowApps.constEnd()) return *it;
     QString executable;
-    if (pid) executable = QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(pid))).fileName();
+    if (identity.pid)
+        executable =
+            QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(identity.pid))).fileName();
 
     std::optional<AppInfo> app;
-    QStringList names{instance, cls, executable};
+    const QString& cls = identity.wmClass;
+    QStringList names{identity.wmInstance, cls, executable};
     bool terminalEntry = false;
-    if (auto location = DesktopApps::locateWindow(instance, cls, executable)) {
-        app = AppInfo{applicationIdentifier(*location), applicationName(*location)};
+    if (auto location =
+            DesktopApps::locateWindow(identity.desktopHints, identity.wmInstance, cls, executable)) {
+        // Known by its desktop-file id, the one form the ignored applications are kept in.
+        app = AppInfo{applicationIdentity(*location), applicationName(*location)};
         names << QFileInfo(*location).fileName();
         terminalEntry = TerminalLauncher::isTerminal(*location);
     } else if (!cls.isEmpty() || !executable.isEmpty()) {
@@ -472,7 +466,7 @@ std::optional<AppInfo> LinuxWorkspace::applicationOfWindow(unsigned long window)
     if (app) app->pasteKeys = TerminalLauncher::pasteKeys(names, terminalEntry);
     // Only answers are kept: a new window may not have its class set yet.
     if (m_windowApps.size() > 256) m_windowApps.clear();
-    if (app) m_windowApps.insert(window, app);
+    if (app) m_windowApps.insert(key, *app);
     return app;
 }
 
@@ -506,9 +500,11 @@ void LinuxWorkspace::handleX11Event(XEvent& event) {
         event.xproperty.atom != m_x11->atom("_NET_ACTIVE_WINDOW"))
         return;
     const unsigned long window = activeWindow();
-    if (window == 0 || window == m_lastActive) return;
-    m_lastActive = window;
-    if (isOwnWindow(window)) return;
+    // The id alone does not tell: a window made with a destroyed one's id is another application's.
+    const QString key = window ? readWindowIdentity(*m_x11, window).cacheKey(window) : QString();
+    if (key == m_lastActiveKey) return;
+    m_lastActiveKey = key;
+    if (window == 0 || isOwnWindow(window)) return;
     m_lastForeignActive = window;
     const auto app = applicationOfWindow(window);
     if (!app) return;

@@ -32,6 +32,7 @@ public:
     QList<QString> terminalApplications() const override;
     QString applicationName(const QString& appLocation) const override;
     std::optional<QString> applicationIdentifier(const QString& appLocation) const override;
+    std::optional<QString> applicationIdentity(const QString& appLocation) const override;
 
     bool openURL(const QUrl& url) override;
     void openURLWithApplication(const QUrl& url, const QString& appLocation, Completion done) override;
@@ -70,9 +71,10 @@ private:
 
     const Environment& m_environment;
     X11Connection* m_x11 = nullptr;
-    unsigned long m_lastActive = 0;
+    QString m_lastActiveKey; // WindowIdentity::cacheKey of the active window, empty for none
     unsigned long m_lastForeignActive = 0;
-    mutable QHash<unsigned long, std::optional<AppInfo>> m_windowApps;
+    // Answers by window id, process and what the window says (WindowIdentity::cacheKey).
+    mutable QHash<QString, AppInfo> m_windowApps;
 
     // Application lookups walk every desktop entry through GIO (milliseconds each) and the panel asks
     // for the same few on every keystroke; answers are kept for a few seconds so an installed or

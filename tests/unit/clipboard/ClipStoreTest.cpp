@@ -1,6 +1,7 @@
 #include "clipboard/ClipStore.h"
 #include "fakes/FakePlatform.h"
 #include "search/ResultItem.h"
+#include "store/IgnoredApps.h"
 #include "store/UserDefaults.h"
 
 #include <QBuffer>
@@ -194,6 +195,84 @@ TEST(ClipStore, IgnoredActivatedAndOwnChanges) {
                           {QStringLiteral("org.nspasteboard.source"), "org.notes"}})});
     EXPECT_EQ(store->clips().first().appName, QStringLiteral("Notes"));
     EXPECT_EQ(store->clips().first().bundleID, QStringLiteral("org.notes"));
+}
+
+TEST(ClipStore, IgnoredAppsMatchByDesktopIdInAnyStoredForm) {
+    StoreFixture f;
+    // As a user of an earlier version has it stored: macOS identifiers, an entry path, a window class.
+    f.settings.ignoredApps = IgnoredApps::migrate(
+        {QStringLiteral("com.agilebits.onepassword7"), QStringLiteral("org.keepassxc.keepassxc"),
+         QStringLiteral("/usr/share/applications/org.gnome.World.Secrets.desktop"), QStringLiteral("Enpass"),
+         QStringLiteral("org.telegram.desktop")});
+    auto store = f.open();
+    store->start();
+    // The front application on Linux is known by its desktop-file id; a program without an entry by
+    // its window class, whatever its case.
+    for (const AppInfo& app :
+         {AppInfo{QStringLiteral("org.keepassxc.KeePassXC"), QStringLiteral("KeePassXC")},
+          AppInfo{QStringLiteral("1password"), QStringLiteral("1Password")},
+          AppInfo{QStringLiteral("org.gnome.World.Secrets"), QStringLiteral("Secrets")},
+          AppInfo{QStringLiteral("Enpass"), QStringLiteral("Enpass")},
+          AppInfo{QStringLiteral("org.telegram.desktop"), QStringLiteral("Telegram")}}) {
+        f.p.workspace.front = app;
+        f.copyText(*store, QStringLiteral("secret from ") + *app.name);
+    }
+    // A source naming the application by another of its identifiers is matched by its desktop-file id.
+    f.p.workspace.front = AppInfo{QStringLiteral("org.example.editor"), QStringLiteral("Editor")};
+    const QString entry = QStringLiteral("/usr/share/applications/org.keepassxc.KeePassXC.desktop");
+    f.p.workspace.applications.insert(QStringLiteral("org.keepassxc.keepassxc"), entry);
+    f.p.workspace.identities.insert(entry, QStringLiteral("org.keepassxc.KeePassXC"));
+    f.copy(*store, {item({{PasteboardType::plainText, "secret by source"},
+                          {QStringLiteral("org.nspasteboard.source"), "org.keepassxc.keepassxc"}})});
+    EXPECT_TRUE(store->clips().isEmpty());
+    EXPECT_TRUE(f.dataFiles().isEmpty());
+
+    // The new defaults hold the password managers run here, and nothing else is kept out.
+    f.settings.ignoredApps = IgnoredApps::defaults();
+    for (const char* id : {"org.kde.kwalletmanager5", "org.gnome.seahorse.Application",
+                           "com.bitwarden.desktop", "keepass2", "qtpass", "proton-pass"}) {
+        f.p.workspace.front = AppInfo{QString::fromLatin1(id), QString::fromLatin1(id)};
+        f.copyText(*store, QStringLiteral("secret from ") + QString::fromLatin1(id));
+    }
+    EXPECT_TRUE(store->clips().isEmpty());
+    f.p.workspace.front = AppInfo{QStringLiteral("org.xfce.mousepad"), QStringLiteral("Mousepad")};
+    f.copyText(*store, QStringLiteral("kept"));
+    ASSERT_EQ(store->clips().size(), 1);
+    EXPECT_EQ(store->clips().first().appName, QStringLiteral("Mousepad"));
+}
+
+TEST(ClipStore, AClipboardManagerTakingOverTheNewestCopyChangesNothing) {
+    StoreFixture f;
+    auto store = f.open();
+    f.p.workspace.front = AppInfo{QStringLiteral("org.kde.gwenview"), QStringLiteral("Gwenview")};
+    f.copy(*store,
+           {item({{PasteboardType::plainText, "caption"}, {PasteboardType::html, "<b>caption</b>"}})});
+    ASSERT_EQ(store->clips().size(), 1);
+    const Clip copied = store->clips().first();
+    EXPECT_EQ(copied.kind, Clip::Kind::richText);
+
+    // Gwenview quits; Klipper takes the clipboard over with the same text, plain, while Dolphin is in front.
+    f.p.clock.advance(300);
+    f.p.workspace.front = AppInfo{QStringLiteral("org.kde.dolphin"), QStringLiteral("Dolphin")};
+    f.copyText(*store, QStringLiteral("caption"));
+    ASSERT_EQ(store->clips().size(), 1);
+    const Clip after = store->clips().first();
+    EXPECT_EQ(after.appName, QStringLiteral("Gwenview"));
+    EXPECT_EQ(after.bundleID, QStringLiteral("org.kde.gwenview"));
+    EXPECT_EQ(after.date, copied.date);
+    EXPECT_EQ(after.kind, Clip::Kind::richText);
+    const auto kept = store->items(after.id);
+    ASSERT_TRUE(kept.has_value());
+    EXPECT_TRUE(kept->first().data(PasteboardType::html).has_value()); // the rich copy is not replaced
+
+    // The user copying it again after something else is a copy: to the front, from where it was copied.
+    f.copyText(*store, QStringLiteral("other"));
+    f.p.clock.advance(60);
+    f.copyText(*store, QStringLiteral("caption"));
+    ASSERT_EQ(store->clips().size(), 2);
+    EXPECT_EQ(store->clips().first().id, copied.id);
+    EXPECT_EQ(store->clips().first().appName, QStringLiteral("Dolphin"));
+    EXPECT_EQ(store->clips().first().date, f.p.clock.now());
 }
 
 TEST(ClipStore, PrivateCopiesNeverReachTheDisk) {

@@ -57,10 +57,13 @@ TEST(Settings, FreshUserGetsEveryDefaultAndNothingIsWritten) {
     EXPECT_FALSE(s.showHiddenFiles());
     EXPECT_TRUE(s.keepClipboardHistory());
     EXPECT_EQ(s.clipRetentionDays(), 30);
-    EXPECT_EQ(s.clipIgnoredApps(),
-              (QStringList{"com.apple.keychainaccess", "com.apple.Passwords", "com.1password.1password",
-                           "com.agilebits.onepassword7", "com.bitwarden.desktop", "com.lastpass.LastPass",
-                           "com.dashlane.dashlanephonefinal", "org.keepassxc.keepassxc"}));
+    // The password managers of Linux desktops, by desktop-file id (as Debian and Flatpak name them).
+    EXPECT_EQ(
+        s.clipIgnoredApps(),
+        (QStringList{"org.keepassxc.KeePassXC", "keepass2", "bitwarden", "com.bitwarden.desktop", "1password",
+                     "proton-pass", "me.proton.Pass", "org.kde.kwalletmanager5", "kwalletmanager5-kwalletd",
+                     "org.kde.kwalletmanager", "org.gnome.seahorse.Application", "org.gnome.World.Secrets",
+                     "qtpass", "org.qtpass.QtPass", "enpass"}));
     EXPECT_TRUE(s.customShortcuts().isEmpty());
     EXPECT_EQ(s.terminalBundleID(), "");
     // Registered, not stored: the terminal and keywords are not even registered.
@@ -128,6 +131,57 @@ TEST(Settings, OutOfRangeOrMistypedValuesFallBackToDefaults) {
     EXPECT_EQ(s.hotKeyLabel(), "R");
     // A list with a non-string is no string list: reads as absent, which for a stored value is empty.
     EXPECT_TRUE(s.clipIgnoredApps().isEmpty());
+    // … and is not written over by the migration of the list.
+    EXPECT_EQ(stored(p).value("clipIgnoredApps"), QVariant(QVariantList{"ok", 3}));
+}
+
+TEST(Settings, IgnoredAppsAreMigratedToDesktopIdsAndKeptWhenUnknown) {
+    fakes::FakePlatform p;
+    // An earlier version's list: its macOS defaults, an entry path, a file name, a window class that is a
+    // default's id but for case, the user's own entries (one unknown anywhere), a blank and a repeat.
+    p.defaults.domains[kDomain] = {
+        {"clipIgnoredApps", QStringList{"com.agilebits.onepassword7", "com.1password.1password",
+                                        "/var/lib/flatpak/exports/share/applications/"
+                                        "com.bitwarden.desktop.desktop",
+                                        "org.example.Vault.desktop", "QtPass", "com.lastpass.LastPass", "  ",
+                                        "org.example.vault", "org.keepassxc.keepassxc"}}};
+    const int savesBefore = p.defaults.saves;
+    {
+        UserDefaults defaults(p.defaults, kDomain);
+        Settings s(defaults);
+        const QStringList expected{"1password", "com.bitwarden.desktop", "org.example.Vault",
+                                   "qtpass",    "com.lastpass.LastPass", "org.keepassxc.KeePassXC"};
+        EXPECT_EQ(s.clipIgnoredApps(), expected);
+        // Written back in the one form, and read back as it is: no second migration, no further write.
+        EXPECT_EQ(stored(p).value("clipIgnoredApps").toStringList(), expected);
+        EXPECT_EQ(p.defaults.saves, savesBefore + 1);
+    }
+    {
+        UserDefaults again(p.defaults, kDomain);
+        Settings s(again);
+        EXPECT_EQ(s.clipIgnoredApps().size(), 6);
+        EXPECT_EQ(p.defaults.saves, savesBefore + 1);
+        // What the settings window or the command line sets takes the same form.
+        s.setClipIgnoredApps({"/usr/share/applications/org.gnome.World.Secrets.desktop", "enpass.desktop"});
+        EXPECT_EQ(s.clipIgnoredApps(), (QStringList{"org.gnome.World.Secrets", "enpass"}));
+    }
+
+    // A stored list that still holds every former default (the user only added to it) gains the new ones.
+    fakes::FakePlatform q;
+    q.defaults.domains[kDomain] = {
+        {"clipIgnoredApps",
+         QStringList{"com.apple.keychainaccess", "com.apple.Passwords", "com.1password.1password",
+                     "com.agilebits.onepassword7", "com.bitwarden.desktop", "com.lastpass.LastPass",
+                     "com.dashlane.dashlanephonefinal", "org.keepassxc.keepassxc", "signal-desktop"}}};
+    UserDefaults kept(q.defaults, kDomain);
+    Settings s(kept);
+    const QStringList list = s.clipIgnoredApps();
+    for (const char* id :
+         {"org.gnome.seahorse.Application", "org.kde.kwalletmanager5", "org.keepassxc.KeePassXC", "keepass2",
+          "enpass", "signal-desktop", "com.lastpass.LastPass"})
+        EXPECT_TRUE(list.contains(QString::fromLatin1(id))) << id;
+    EXPECT_FALSE(list.contains(QStringLiteral("com.apple.Passwords")));
+    EXPECT_EQ(list.size(), QSet<QString>(list.begin(), list.end()).size());
 }
 
 TEST(Settings, CustomShortcutsRoundTripAndADamagedObjectCostsOnlyItself) {
