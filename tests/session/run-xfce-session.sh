@@ -19,7 +19,7 @@ pids=()
 cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
-    rm -rf "$sandbox"
+    [ -n "${KEEP_SANDBOX:-}" ] || rm -rf "$sandbox"
 }
 trap cleanup EXIT
 

@@ -14,34 +14,46 @@ MANAGER = "org.freedesktop.login1.Manager"
 log = open(sys.argv[1], "a", buffering=1)
 
 
-def record(*words):
-    log.write(" ".join(str(w) for w in words) + "\n")
+def caller(sender):
+    """The program name of the process that sent a call, so a test can tell who asked."""
+    try:
+        pid = bus.call_blocking("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+                                "GetConnectionUnixProcessID", "s", (sender,))
+        with open(f"/proc/{pid}/comm") as f:
+            return f.read().strip()
+    except Exception:  # noqa: BLE001 - a caller that is gone is still recorded
+        return "?"
+
+
+def record(*words, sender=None):
+    by = f" by {caller(sender)}" if sender else ""
+    log.write(" ".join(str(w) for w in words) + by + "\n")
 
 
 class Manager(dbus.service.Object):
-    @dbus.service.method(MANAGER, in_signature="b")
-    def Reboot(self, interactive):
-        record("Reboot", bool(interactive))
+    @dbus.service.method(MANAGER, in_signature="b", sender_keyword="sender")
+    def Reboot(self, interactive, sender=None):
+        record("Reboot", bool(interactive), sender=sender)
 
-    @dbus.service.method(MANAGER, in_signature="b")
-    def PowerOff(self, interactive):
-        record("PowerOff", bool(interactive))
+    @dbus.service.method(MANAGER, in_signature="b", sender_keyword="sender")
+    def PowerOff(self, interactive, sender=None):
+        record("PowerOff", bool(interactive), sender=sender)
 
-    @dbus.service.method(MANAGER, in_signature="b")
-    def Suspend(self, interactive):
-        record("Suspend", bool(interactive))
+    @dbus.service.method(MANAGER, in_signature="b", sender_keyword="sender")
+    def Suspend(self, interactive, sender=None):
+        record("Suspend", bool(interactive), sender=sender)
 
-    @dbus.service.method(MANAGER, in_signature="b")
-    def Hibernate(self, interactive):
-        record("Hibernate", bool(interactive))
+    @dbus.service.method(MANAGER, in_signature="b", sender_keyword="sender")
+    def Hibernate(self, interactive, sender=None):
+        record("Hibernate", bool(interactive), sender=sender)
 
-    @dbus.service.method(MANAGER, in_signature="s")
-    def LockSession(self, session):
-        record("LockSession", session)
+    @dbus.service.method(MANAGER, in_signature="s", sender_keyword="sender")
+    def LockSession(self, session, sender=None):
+        record("LockSession", session, sender=sender)
 
-    @dbus.service.method(MANAGER)
-    def LockSessions(self):
-        record("LockSessions")
+    @dbus.service.method(MANAGER, sender_keyword="sender")
+    def LockSessions(self, sender=None):
+        record("LockSessions", sender=sender)
 
     @dbus.service.method(MANAGER, out_signature="s")
     def CanReboot(self):
