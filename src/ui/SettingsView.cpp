@@ -2,6 +2,8 @@
 
 #include "clipboard/ClipStore.h"
 #include "files/FolderAccess.h"
+#include "platform/DesktopShortcuts.h"
+#include "platform/HotKeyAdvice.h"
 #include "platform/HotKeyManager.h"
 #include "platform/PlatformWords.h"
 #include "platform/Workspace.h"
@@ -22,6 +24,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -87,6 +90,10 @@ SettingsView::SettingsView(Services services, QWidget* parent)
         chooser.exec();
         return chooser.chosen();
     };
+    confirm = [this](const QString& title, const QString& text) {
+        return QMessageBox::question(window(), title, text, QMessageBox::Yes | QMessageBox::Cancel,
+                                     QMessageBox::Cancel) == QMessageBox::Yes;
+    };
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -112,6 +119,7 @@ SettingsView::SettingsView(Services services, QWidget* parent)
         updateKeyMonitor();
     });
     connect(&m_s.settings, &Settings::changed, this, &SettingsView::refreshSettings);
+    connect(&m_s.hotKeys, &HotKeyManager::statusChanged, this, &SettingsView::refreshShortcuts);
     connect(&m_s.history, &History::entriesChanged, this, &SettingsView::refreshHistory);
     if (m_s.clips) connect(m_s.clips, &ClipStore::clipsChanged, this, &SettingsView::refreshClips);
     // Tabbing through a long form keeps the focused control in sight.
@@ -178,6 +186,10 @@ SettingsSection* SettingsView::buildShortcuts() {
     setTextColor(m_hotKeyError, QColor(0xE0, 0x3E, 0x3E));
     m_hotKeyError->setObjectName(QStringLiteral("hotKeyError"));
     section->addRow(m_hotKeyError);
+    m_bindThroughDesktop = new QPushButton;
+    m_bindThroughDesktop->setVisible(false);
+    connect(m_bindThroughDesktop, &QPushButton::clicked, this, &SettingsView::bindThroughDesktop);
+    section->addRow(labelledRow({}, m_bindThroughDesktop));
     auto* note =
         caption(words(QStringLiteral(
                     "Global shortcuts are captured in every app: while Zarvo runs, ⌘R no longer reloads "
@@ -371,9 +383,43 @@ void SettingsView::refreshShortcuts() {
         it.value()->setText(m_recorder.recording() == shortcut ? QStringLiteral("Press keys… (esc to cancel)")
                                                                : m_recorder.displayName(shortcut));
     }
-    const auto& error = m_recorder.hotKeyError();
-    m_hotKeyError->setText(error.value_or(QString()));
-    m_hotKeyError->setVisible(error.has_value());
+    // A key the recorder just refused says so; otherwise each set key that does not reach us says why.
+    QStringList problems;
+    if (const auto& error = m_recorder.hotKeyError()) problems << *error;
+    std::optional<QString> offer;
+    for (const auto& [shortcut, slot] : {std::pair{Shortcut::main, HotKeyManager::Slot::main},
+                                         std::pair{Shortcut::clipboard, HotKeyManager::Slot::clipboard}}) {
+        const QString name = m_recorder.displayName(shortcut);
+        const QString shown = m_s.hotKeys.shownKey(slot, name);
+        if (problems.isEmpty() && shown != name) problems << shown;
+        if (!offer && !m_recorder.recording())
+            if ((offer = HotKeyAdvice::bindOffer(m_s.hotKeys.status(slot), m_s.hotKeys.desktop(), name)))
+                m_bindSlot = int(slot);
+    }
+    m_hotKeyError->setText(problems.join(QLatin1Char('\n')));
+    m_hotKeyError->setVisible(!problems.isEmpty());
+    if (!m_bindThroughDesktop) return;
+    m_bindThroughDesktop->setText(offer.value_or(QString()));
+    m_bindThroughDesktop->parentWidget()->setVisible(offer.has_value());
+    m_bindThroughDesktop->setVisible(offer.has_value());
+}
+
+void SettingsView::bindThroughDesktop() {
+    const auto slot = HotKeyManager::Slot(m_bindSlot);
+    const auto status = m_s.hotKeys.status(slot);
+    DesktopShortcuts* desktop = m_s.hotKeys.desktop();
+    if (!desktop || status.state != HotKeyManager::State::heldByDesktop) return;
+    const QString name =
+        m_recorder.displayName(slot == HotKeyManager::Slot::main ? Shortcut::main : Shortcut::clipboard);
+    const QString command = HotKeyAdvice::command(slot, m_s.program);
+    const QString question =
+        HotKeyAdvice::bindQuestion(status.holder, name, command, desktop->shortcutsPlace());
+    if (!confirm ||
+        !confirm(QStringLiteral("Change ") + status.holder + QStringLiteral("'s Shortcuts?"), question))
+        return;
+    if (const auto error = m_s.hotKeys.bindThroughDesktop(slot, command))
+        m_recorder.setError(name + QStringLiteral(" could not be bound: ") + *error);
+    refreshShortcuts();
 }
 
 void SettingsView::refreshSettings() {
