@@ -115,7 +115,8 @@ void AppDelegate::tellAtStart() {
     }
     // The notice comes instead of the panel: a panel that lost the keyboard to it would close at once.
     const PlatformWords& words = PlatformWords::current();
-    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Zarvo"), words.text(notice->title));
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Zarvo Shortcut"),
+                                words.text(notice->title));
     box->setInformativeText(words.text(notice->text));
     box->setAttribute(Qt::WA_DeleteOnClose);
     QPushButton* choose = box->addButton(QStringLiteral("Choose Another Key…"), QMessageBox::ActionRole);
