@@ -10,6 +10,7 @@ packages=(
     clang libclang-rt-14-dev
     xvfb xauth openbox xfwm4 metacity xcompmgr xserver-xorg-video-dummy xserver-xorg-core xterm imagemagick xdotool xclip trayer x11-utils x11-xserver-utils xdg-utils dbus dbus-x11 libarchive-tools shared-mime-info
     fzf plocate findutils copyq rofi desktop-file-utils python3-xlib
+    libglib2.0-bin xfconf
     file dpkg-dev lintian squashfs-tools xorriso libssl-dev
     xfce4-session xfwm4 xfce4-panel xfce4-settings thunar xfce4-terminal mousepad xfconf python3-dbus python3-gi
 )

@@ -2,9 +2,12 @@
 
 #include "app/Installer.h"
 #include "app/SearchPanel.h"
+#include "app/StartNotices.h"
 #include "app/StatusMenu.h"
 #include "app/Updater.h"
 #include "clipboard/ClipStore.h"
+#include "platform/DesktopShortcuts.h"
+#include "platform/HotKeyAdvice.h"
 #include "platform/HotKeyManager.h"
 #include "platform/PanelWindowing.h"
 #include "platform/Platform.h"
@@ -21,9 +24,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStandardPaths>
 #include <QTimer>
 
 namespace zarvo::app {
@@ -91,16 +97,82 @@ bool AppDelegate::applicationDidFinishLaunching() {
     }
     Updater::shared();
     registerHotKeys();
-    showPanel(false);
+    tellAtStart();
     return true;
+}
+
+void AppDelegate::tellAtStart() {
+    const Settings& settings = Settings::shared();
+    const QString key = PlatformWords::current().hotKey(settings.hotKeyModifiers(), settings.hotKeyLabel());
+    StartNotices notices(Settings::shared().defaults(), HotKeyManager::shared(),
+                         m_s.platform.desktopShortcuts, m_s.platform.notifications);
+    // Without a status area nothing on screen says where Zarvo went once the panel closes.
+    notices.notifyBackground(m_statusMenu && m_statusMenu->isShown(), key);
+    const auto notice = notices.takeKeyNotice(key);
+    if (!notice) {
+        showPanel(false);
+        return;
+    }
+    // The notice comes instead of the panel: a panel that lost the keyboard to it would close at once.
+    const PlatformWords& words = PlatformWords::current();
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Zarvo Shortcut"),
+                                words.text(notice->title));
+    box->setInformativeText(words.text(notice->text));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QPushButton* choose = box->addButton(QStringLiteral("Choose Another Key…"), QMessageBox::ActionRole);
+    QPushButton* bind =
+        notice->bindOffer ? box->addButton(*notice->bindOffer, QMessageBox::ActionRole) : nullptr;
+    QPushButton* open = box->addButton(QStringLiteral("Open Zarvo"), QMessageBox::AcceptRole);
+    box->setDefaultButton(open);
+    box->setEscapeButton(open);
+    QPointer<AppDelegate> self(this);
+    connect(box, &QMessageBox::buttonClicked, this, [self, choose, bind](QAbstractButton* clicked) {
+        if (!self) return;
+        if (clicked == choose)
+            self->showSettings();
+        else if (bind && clicked == bind)
+            self->bindMainKeyThroughDesktop();
+        else
+            self->showPanel(false);
+    });
+    box->show();
+}
+
+QString AppDelegate::commandProgram() {
+    // The desktop starts commands with its own PATH: the bare name only where it leads to us.
+    const QString own = QCoreApplication::applicationFilePath();
+    const QString onPath = QStandardPaths::findExecutable(QStringLiteral("zarvo"));
+    if (!onPath.isEmpty() && QFileInfo(onPath).canonicalFilePath() == QFileInfo(own).canonicalFilePath())
+        return QStringLiteral("zarvo");
+    return own.contains(QLatin1Char(' ')) ? QLatin1Char('"') + own + QLatin1Char('"') : own;
+}
+
+void AppDelegate::bindMainKeyThroughDesktop() {
+    HotKeyManager& keys = HotKeyManager::shared();
+    const auto status = keys.status(HotKeyManager::Slot::main);
+    DesktopShortcuts* desktop = keys.desktop();
+    if (!desktop || status.state != HotKeyManager::State::heldByDesktop) return;
+    const Settings& settings = Settings::shared();
+    const QString key = PlatformWords::current().hotKey(settings.hotKeyModifiers(), settings.hotKeyLabel());
+    const QString command = HotKeyAdvice::command(HotKeyManager::Slot::main, commandProgram());
+    const auto answer = QMessageBox::question(
+        nullptr, QStringLiteral("Change ") + status.holder + QStringLiteral("'s Shortcuts?"),
+        HotKeyAdvice::bindQuestion(status.holder, key, command, desktop->shortcutsPlace()),
+        QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel);
+    if (answer != QMessageBox::Yes) return;
+    if (const auto error = keys.bindThroughDesktop(HotKeyManager::Slot::main, command))
+        QMessageBox::warning(nullptr, QStringLiteral("Zarvo"),
+                             key + QStringLiteral(" could not be bound: ") + *error);
+    else
+        showPanel(false);
 }
 
 void AppDelegate::makePanel() {
     m_panel = new SearchPanel(m_s.platform.windowing);
-    m_view =
-        new ui::SearchView(ui::SearchView::Services{*m_model, Settings::shared(), History::shared(),
-                                                    Favorites::shared(), m_s.clips, m_s.platform.workspace},
-                           m_panel);
+    m_view = new ui::SearchView(ui::SearchView::Services{*m_model, Settings::shared(), History::shared(),
+                                                         Favorites::shared(), m_s.clips,
+                                                         m_s.platform.workspace, &HotKeyManager::shared()},
+                                m_panel);
     m_panel->setContent(m_view);
     addEditActions(m_panel);
     QPointer<AppDelegate> self(this);
@@ -134,7 +206,7 @@ void AppDelegate::setUpStatusItem() {
         if (self) self->clearHistory();
     };
     actions.quit = [] { QApplication::quit(); };
-    m_statusMenu = new StatusMenu(Settings::shared(), std::move(actions), this);
+    m_statusMenu = new StatusMenu(Settings::shared(), std::move(actions), &HotKeyManager::shared(), this);
     if (!m_statusMenu->isShown())
         m_s.log(
             QStringLiteral("Zarvo: no status area on this desktop; open the panel with the hot key, "
@@ -182,13 +254,16 @@ void AppDelegate::registerHotKeys() {
     };
     const Settings& settings = Settings::shared();
     const PlatformWords& words = PlatformWords::current();
+    // Said on standard error too, with the reason; a key freed later is taken up without a restart.
     if (!keys.registerKey(HotKeyManager::Slot::main, settings.hotKeyCode(), settings.hotKeyModifiers()))
-        m_s.log(QStringLiteral("Zarvo: could not register ") +
-                words.hotKey(settings.hotKeyModifiers(), settings.hotKeyLabel()));
+        m_s.log(QStringLiteral("Zarvo: ") +
+                keys.shownKey(HotKeyManager::Slot::main,
+                              words.hotKey(settings.hotKeyModifiers(), settings.hotKeyLabel())));
     if (!keys.registerKey(HotKeyManager::Slot::clipboard, settings.clipHotKeyCode(),
                           settings.clipHotKeyModifiers()))
-        m_s.log(QStringLiteral("Zarvo: could not register ") +
-                words.hotKey(settings.clipHotKeyModifiers(), settings.clipHotKeyLabel()));
+        m_s.log(QStringLiteral("Zarvo: ") +
+                keys.shownKey(HotKeyManager::Slot::clipboard,
+                              words.hotKey(settings.clipHotKeyModifiers(), settings.clipHotKeyLabel())));
     m_registeredKeys = registeredKeysWanted();
     // Keys changed elsewhere (zarvo-cli settings set) take effect at once; the settings window's
     // recorder registers its own.
@@ -294,10 +369,14 @@ bool AppDelegate::handlePreviewKey(const KeyEvent& event) {
 void AppDelegate::showSettings() {
     hidePanel();
     if (!m_settingsWindow) {
-        ui::SettingsView::Services services{
-            Settings::shared(),           History::shared(),       m_s.clips,
-            m_s.platform.workspace,       HotKeyManager::shared(), settingsUpdates(),
-            QStringLiteral(ZARVO_VERSION)};
+        ui::SettingsView::Services services{Settings::shared(),
+                                            History::shared(),
+                                            m_s.clips,
+                                            m_s.platform.workspace,
+                                            HotKeyManager::shared(),
+                                            settingsUpdates(),
+                                            QStringLiteral(ZARVO_VERSION),
+                                            commandProgram()};
         m_settingsWindow = new ui::SettingsWindow(std::move(services));
         addEditActions(m_settingsWindow);
     }

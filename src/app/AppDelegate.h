@@ -75,6 +75,11 @@ private:
     void setUpStatusItem();
     void wireModel();
     void registerHotKeys();
+    // Once: the main key's conflict (instead of the panel) and, without a status area, a notification.
+    void tellAtStart();
+    void bindMainKeyThroughDesktop();
+    // How a desktop shortcut starts us: "zarvo" when that name on the PATH is us, else our path.
+    static QString commandProgram();
     ui::SettingsView::Updates settingsUpdates();
     static std::array<quint32, 4> registeredKeysWanted();
 

@@ -132,7 +132,7 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
     };
     if (const auto notice = linux.startupNotice()) logLine(QStringLiteral("Zarvo: ") + *notice);
     if (!appDelegate.applicationDidFinishLaunching()) return 0;
-    if (!HotKeyManager::shared().isRegistered(HotKeyManager::Slot::main) &&
+    if (!HotKeyManager::shared().works(HotKeyManager::Slot::main) &&
         linux.display() == linux_::LinuxPlatform::Display::X11)
         logLine(QStringLiteral(
             "Zarvo: to open the panel without the hot key, bind “zarvo --toggle” in your desktop's "

@@ -1,5 +1,6 @@
 #include "app/StatusMenu.h"
 
+#include "platform/HotKeyManager.h"
 #include "platform/PlatformWords.h"
 #include "store/Settings.h"
 
@@ -76,8 +77,8 @@ QIcon StatusMenu::keycapIcon(const QColor& color) {
     return QIcon(new KeycapEngine(color));
 }
 
-StatusMenu::StatusMenu(Settings& settings, Actions actions, QObject* parent)
-    : QObject(parent), m_settings(settings), m_actions(std::move(actions)) {
+StatusMenu::StatusMenu(Settings& settings, Actions actions, const HotKeyManager* keys, QObject* parent)
+    : QObject(parent), m_settings(settings), m_actions(std::move(actions)), m_keys(keys) {
     const PlatformWords& words = PlatformWords::current();
     m_menu = new QMenu();
     m_open = m_menu->addAction(QStringLiteral("Open Zarvo"), this, afterMenu(m_actions.open));
@@ -91,6 +92,7 @@ StatusMenu::StatusMenu(Settings& settings, Actions actions, QObject* parent)
     QAction* quit = m_menu->addAction(QStringLiteral("Quit Zarvo"), this, afterMenu(m_actions.quit));
     quit->setShortcut(QKeySequence(words.keys(QStringLiteral("\u2318Q"))));
     connect(m_menu, &QMenu::aboutToShow, this, &StatusMenu::retitle);
+    if (m_keys) connect(m_keys, &HotKeyManager::statusChanged, this, &StatusMenu::retitle);
     retitle();
 
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
@@ -115,10 +117,16 @@ bool StatusMenu::isShown() const {
 
 void StatusMenu::retitle() {
     const PlatformWords& words = PlatformWords::current();
+    const auto shown = [this](HotKeyManager::Slot slot, const QString& name) {
+        return m_keys ? m_keys->shownKey(slot, name) : name;
+    };
     m_open->setText(QStringLiteral("Open Zarvo  (") +
-                    words.hotKey(m_settings.hotKeyModifiers(), m_settings.hotKeyLabel()) + QLatin1Char(')'));
+                    shown(HotKeyManager::Slot::main,
+                          words.hotKey(m_settings.hotKeyModifiers(), m_settings.hotKeyLabel())) +
+                    QLatin1Char(')'));
     m_openClips->setText(QStringLiteral("Clipboard History  (") +
-                         words.hotKey(m_settings.clipHotKeyModifiers(), m_settings.clipHotKeyLabel()) +
+                         shown(HotKeyManager::Slot::clipboard,
+                               words.hotKey(m_settings.clipHotKeyModifiers(), m_settings.clipHotKeyLabel())) +
                          QLatin1Char(')'));
 }
 

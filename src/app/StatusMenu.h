@@ -9,20 +9,23 @@ class QMenu;
 class QSystemTrayIcon;
 
 namespace zarvo {
+class HotKeyManager;
 class Settings;
-}
+} // namespace zarvo
 
 namespace zarvo::app {
 
 // The status icon and its menu of eight items; the two open items show the current hot keys, read
-// again each time the menu opens.
+// again each time the menu opens, or why a key does not reach us.
 class StatusMenu : public QObject {
     Q_OBJECT
 public:
     struct Actions {
         std::function<void()> open, openClips, settings, checkForUpdates, clearHistory, quit;
     };
-    StatusMenu(Settings& settings, Actions actions, QObject* parent = nullptr);
+    // `keys`, when given, tells which hot keys reach us.
+    StatusMenu(Settings& settings, Actions actions, const HotKeyManager* keys = nullptr,
+               QObject* parent = nullptr);
     ~StatusMenu() override;
 
     // False where the desktop has no tray (GNOME without the AppIndicator extension).
@@ -38,6 +41,7 @@ public:
 private:
     Settings& m_settings;
     Actions m_actions;
+    const HotKeyManager* m_keys = nullptr;
     QSystemTrayIcon* m_tray = nullptr;
     QMenu* m_menu = nullptr;
     QAction* m_open = nullptr;

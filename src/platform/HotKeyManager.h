@@ -2,39 +2,88 @@
 
 #include <QHash>
 #include <QObject>
-#include <QSet>
+#include <QString>
+#include <QTimer>
 #include <functional>
+#include <optional>
 
 namespace zarvo {
 
+class DesktopShortcuts;
 class HotKeys;
 
-// The two system-wide hot keys of the application, registered with the platform's hot-key service.
+// The two system-wide hot keys of the application, registered with the platform's hot-key service,
+// and the one record of whether each reaches us and, when not, why. A refused key is tried again
+// every few seconds, so a key the desktop lets go of starts working without a restart.
 // A press calls the slot's action on the main queue.
 class HotKeyManager : public QObject {
     Q_OBJECT
 public:
     enum class Slot : quint32 { main = 1, clipboard = 2 };
+    enum class State {
+        none,           // nothing wanted (not set, or set aside while a new key is recorded)
+        registered,     // our grab has it
+        throughDesktop, // the desktop's own shortcut runs our command on it
+        taken,          // another program holds it
+        heldByDesktop,  // the desktop holds it (or takes it before our grab sees it)
+        unavailable,    // no hot-key service here (no display, Wayland) or a key it cannot grab
+    };
+    struct Status {
+        State state = State::none;
+        // The desktop holding the key, for heldByDesktop and throughDesktop.
+        QString holder;
+        quint32 keyCode = 0;
+        quint32 modifiers = 0;
+        bool operator==(const Status&) const = default;
+    };
+    static constexpr int kRetryMs = 5000;
 
-    // `hotKeys` may be null (no display): every registration is then refused.
-    explicit HotKeyManager(HotKeys* hotKeys);
-    // The process's manager, on the hot-key service of Platform::current().
+    // `hotKeys` may be null (no display): every registration is then refused. `desktop` names holders.
+    explicit HotKeyManager(HotKeys* hotKeys, DesktopShortcuts* desktop = nullptr);
+    // The process's manager, on the services of Platform::current().
     static HotKeyManager& shared();
 
-    // Replaces whatever the slot had; true when the platform accepted the combination.
+    // Replaces whatever the slot had; true when the key reaches us (our grab or the desktop's binding).
     bool registerKey(Slot slot, quint32 keyCode, quint32 modifiers);
     void unregister(Slot slot);
     void unregisterAll();
-    bool isRegistered(Slot slot) const { return m_registered.contains(slot); }
+    // Whether our own grab holds the slot's key.
+    bool isRegistered(Slot slot) const { return status(slot).state == State::registered; }
+    // Whether a press of the slot's key reaches us, by our grab or through the desktop.
+    bool works(Slot slot) const;
+    Status status(Slot slot) const { return m_status.value(slot); }
+
+    // The key's name where it is shown, or, when it does not reach us, that and why:
+    // "Super+R is used by Xfce — choose another key".
+    QString shownKey(Slot slot, const QString& keyName) const;
+
+    // The desktop's shortcuts, when known.
+    DesktopShortcuts* desktop() const { return m_desktop; }
+    // Binds the slot's key to `command` in the desktop's own shortcuts (the user has said yes): the key
+    // then reaches us through the desktop. None on success, else why not.
+    std::optional<QString> bindThroughDesktop(Slot slot, const QString& command);
+
+    // Tries the refused keys again now; the timer does this every kRetryMs while one is refused.
+    void retry();
+    bool isRetrying() const { return m_retry.isActive(); }
 
     // What a press of each slot does; set by the shell.
     QHash<Slot, std::function<void()>> onPress;
 
+signals:
+    // A slot's status changed (registered, refused, freed by the desktop).
+    void statusChanged();
+
 private:
     void handlePress(int slotId);
+    // Grabs the slot's wanted key unless the desktop holds it; records why not.
+    Status attempt(Slot slot, quint32 keyCode, quint32 modifiers);
+    void setStatus(Slot slot, const Status& status);
 
     HotKeys* m_hotKeys = nullptr;
-    QSet<Slot> m_registered;
+    DesktopShortcuts* m_desktop = nullptr;
+    QHash<Slot, Status> m_status;
+    QTimer m_retry;
 };
 
 } // namespace zarvo

@@ -21,6 +21,8 @@ class PlatformWords;
 class PanelWindowing;
 class Previewer;
 class ImageCodec;
+class DesktopShortcuts;
+class Notifications;
 
 struct Platform {
     Workspace* workspace = nullptr;
@@ -42,6 +44,10 @@ struct Platform {
     Previewer* previewer = nullptr;
     // Reads and writes the pictures of image copies; none: image copies are not kept.
     ImageCodec* images = nullptr;
+    // The desktop's own keyboard shortcuts; none: nothing known of them.
+    DesktopShortcuts* desktopShortcuts = nullptr;
+    // The desktop's notifications; none: nothing is said outside our windows.
+    Notifications* notifications = nullptr;
 
     // The platform of this process. Set once at start (or by a test fixture) before any core code runs.
     static Platform& current();

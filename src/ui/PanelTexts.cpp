@@ -1,8 +1,9 @@
 #include "ui/PanelTexts.h"
 
 #include "platform/HotKeyFormat.h"
-#include "platform/PlatformWords.h"
+#include "platform/HotKeyManager.h"
 #include "platform/Platform.h"
+#include "platform/PlatformWords.h"
 #include "platform/Workspace.h"
 #include "store/Settings.h"
 
@@ -91,20 +92,26 @@ QString clearHelp(const SearchModel& model) {
                                   : QStringLiteral("Forget the places you've opened (favorites stay)");
 }
 
-QString tabHelp(SearchModel::Tab tab, const Settings& settings) {
+namespace {
+
+QString shownKey(bool clips, const Settings& settings, const HotKeyManager* keys) {
     const PlatformWords& words = PlatformWords::current();
-    if (tab == SearchModel::Tab::run)
-        return QStringLiteral("Run (") + words.hotKey(settings.hotKeyModifiers(), settings.hotKeyLabel()) +
-               QLatin1Char(')');
-    return QStringLiteral("Clipboard (") + words.hotKey(settings.clipHotKeyModifiers(), settings.clipHotKeyLabel()) +
-           QLatin1Char(')');
+    const QString name = clips ? words.hotKey(settings.clipHotKeyModifiers(), settings.clipHotKeyLabel())
+                               : words.hotKey(settings.hotKeyModifiers(), settings.hotKeyLabel());
+    if (!keys) return name;
+    return keys->shownKey(clips ? HotKeyManager::Slot::clipboard : HotKeyManager::Slot::main, name);
 }
 
-QString tabHotKey(const SearchModel& model, const Settings& settings) {
-    const PlatformWords& words = PlatformWords::current();
-    if (model.mode() == SearchModel::Mode::clips)
-        return words.hotKey(settings.clipHotKeyModifiers(), settings.clipHotKeyLabel());
-    return words.hotKey(settings.hotKeyModifiers(), settings.hotKeyLabel());
+} // namespace
+
+QString tabHelp(SearchModel::Tab tab, const Settings& settings, const HotKeyManager* keys) {
+    const bool clips = tab == SearchModel::Tab::clipboard;
+    return (clips ? QStringLiteral("Clipboard (") : QStringLiteral("Run (")) +
+           shownKey(clips, settings, keys) + QLatin1Char(')');
+}
+
+QString tabHotKey(const SearchModel& model, const Settings& settings, const HotKeyManager* keys) {
+    return shownKey(model.mode() == SearchModel::Mode::clips, settings, keys);
 }
 
 QString switchHint(const Settings& settings) {

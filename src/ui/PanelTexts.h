@@ -6,8 +6,9 @@
 #include <QString>
 
 namespace zarvo {
+class HotKeyManager;
 class Settings;
-}
+} // namespace zarvo
 
 namespace zarvo::ui {
 
@@ -28,10 +29,11 @@ QList<Hint> hints(SearchModel::Mode mode);
 
 QString clearTitle(const SearchModel& model);
 QString clearHelp(const SearchModel& model);
-// "Run (⌘R)" / "Clipboard (⇧⌘V)", with the hot key spelled for the desktop.
-QString tabHelp(SearchModel::Tab tab, const Settings& settings);
-// The hot key of the shown tab, for the footer's right side.
-QString tabHotKey(const SearchModel& model, const Settings& settings);
+// "Run (⌘R)" / "Clipboard (⇧⌘V)", with the hot key spelled for the desktop; a key that does not reach
+// us (per `keys`, when given) says so instead: "Run (Super+R is used by Xfce — choose another key)".
+QString tabHelp(SearchModel::Tab tab, const Settings& settings, const HotKeyManager* keys = nullptr);
+// The hot key of the shown tab, for the footer's right side, or why it does not work.
+QString tabHotKey(const SearchModel& model, const Settings& settings, const HotKeyManager* keys = nullptr);
 QString switchHint(const Settings& settings);
 } // namespace PanelTexts
 

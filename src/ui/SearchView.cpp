@@ -3,6 +3,7 @@
 #include "clipboard/Clip.h"
 #include "clipboard/ClipStore.h"
 #include "files/FolderAccess.h"
+#include "platform/HotKeyManager.h"
 #include "platform/PlatformWords.h"
 #include "platform/Workspace.h"
 #include "search/SearchModel.h"
@@ -59,6 +60,7 @@ SearchView::SearchView(Services services, QWidget* parent) : QWidget(parent), m_
     connect(&m_s.settings, &Settings::changed, this, redraw);
     connect(&m_s.favorites, &Favorites::keysChanged, this, redraw);
     if (m_s.clips) connect(m_s.clips, &ClipStore::clipsChanged, this, redraw);
+    if (m_s.hotKeys) connect(m_s.hotKeys, &HotKeyManager::statusChanged, this, redraw);
     refresh();
 }
 
@@ -307,8 +309,8 @@ void SearchView::refresh() {
         m_runTab->setSelected(!model.isShowingClips());
         m_clipTab->setSelected(model.isShowingClips());
         m_clipTab->setCount(m_s.clips ? int(m_s.clips->clips().size()) : 0);
-        m_runTab->setToolTip(PanelTexts::tabHelp(SearchModel::Tab::run, m_s.settings));
-        m_clipTab->setToolTip(PanelTexts::tabHelp(SearchModel::Tab::clipboard, m_s.settings));
+        m_runTab->setToolTip(PanelTexts::tabHelp(SearchModel::Tab::run, m_s.settings, m_s.hotKeys));
+        m_clipTab->setToolTip(PanelTexts::tabHelp(SearchModel::Tab::clipboard, m_s.settings, m_s.hotKeys));
         m_switchHint->setText(PanelTexts::switchHint(m_s.settings));
         m_clearButton->setText(PanelTexts::clearTitle(model));
         m_clearButton->setToolTip(PanelTexts::clearHelp(model));
@@ -419,7 +421,7 @@ void SearchView::refreshFooter() {
         m_footerLeft->setText(parts.join(QStringLiteral("&nbsp;&nbsp;&nbsp;")));
         m_footerLeft->setToolTip({});
     }
-    m_footerRight->setText(PanelTexts::tabHotKey(model, m_s.settings));
+    m_footerRight->setText(PanelTexts::tabHotKey(model, m_s.settings, m_s.hotKeys));
 }
 
 void SearchView::copyRow(int row, bool clips) {

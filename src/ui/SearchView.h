@@ -11,6 +11,7 @@ class QScrollArea;
 namespace zarvo {
 class ClipStore;
 class Favorites;
+class HotKeyManager;
 class History;
 class SearchModel;
 class Settings;
@@ -40,6 +41,8 @@ public:
         Favorites& favorites;
         ClipStore* clips = nullptr;
         Workspace* workspace = nullptr;
+        // Whether the hot keys reach us; none: the keys are shown as set.
+        const HotKeyManager* hotKeys = nullptr;
     };
     explicit SearchView(Services services, QWidget* parent = nullptr);
     ~SearchView() override;

@@ -22,6 +22,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -87,6 +88,10 @@ SettingsView::SettingsView(Services services, QWidget* parent)
         chooser.exec();
         return chooser.chosen();
     };
+    confirm = [this](const QString& title, const QString& text) {
+        return QMessageBox::question(window(), title, text, QMessageBox::Yes | QMessageBox::Cancel,
+                                     QMessageBox::Cancel) == QMessageBox::Yes;
+    };
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -112,6 +117,7 @@ SettingsView::SettingsView(Services services, QWidget* parent)
         updateKeyMonitor();
     });
     connect(&m_s.settings, &Settings::changed, this, &SettingsView::refreshSettings);
+    connect(&m_s.hotKeys, &HotKeyManager::statusChanged, this, &SettingsView::refreshShortcuts);
     connect(&m_s.history, &History::entriesChanged, this, &SettingsView::refreshHistory);
     if (m_s.clips) connect(m_s.clips, &ClipStore::clipsChanged, this, &SettingsView::refreshClips);
     // Tabbing through a long form keeps the focused control in sight.
@@ -178,6 +184,10 @@ SettingsSection* SettingsView::buildShortcuts() {
     setTextColor(m_hotKeyError, QColor(0xE0, 0x3E, 0x3E));
     m_hotKeyError->setObjectName(QStringLiteral("hotKeyError"));
     section->addRow(m_hotKeyError);
+    m_bindThroughDesktop = new QPushButton;
+    m_bindThroughDesktop->setVisible(false);
+    connect(m_bindThroughDesktop, &QPushButton::clicked, this, &SettingsView::bindThroughDesktop);
+    section->addRow(labelledRow({}, m_bindThroughDesktop));
     auto* note =
         caption(words(QStringLiteral(
                     "Global shortcuts are captured in every app: while Zarvo runs, ⌘R no longer reloads "
@@ -361,17 +371,6 @@ SettingsSection* SettingsView::buildHistory() {
     row->layout()->itemAt(1)->widget()->hide();
     section->addRow(row);
     return section;
-}
-
-void SettingsView::refreshShortcuts() {
-    for (auto it = m_shortcutButtons.constBegin(); it != m_shortcutButtons.constEnd(); ++it) {
-        const auto shortcut = Shortcut(it.key());
-        it.value()->setText(m_recorder.recording() == shortcut ? QStringLiteral("Press keys… (esc to cancel)")
-                                                               : m_recorder.displayName(shortcut));
-    }
-    const auto& error = m_recorder.hotKeyError();
-    m_hotKeyError->setText(error.value_or(QString()));
-    m_hotKeyError->setVisible(error.has_value());
 }
 
 void SettingsView::refreshSettings() {

@@ -54,6 +54,8 @@ public:
         Updates updates;
         // The shown version ("0.1.0"); "?" when unknown.
         QString version;
+        // How the desktop's shortcuts start us ("zarvo", or the program's path when not on the PATH).
+        QString program = QStringLiteral("zarvo");
     };
     explicit SettingsView(Services services, QWidget* parent = nullptr);
     ~SettingsView() override;
@@ -64,6 +66,10 @@ public:
     void addIgnoredApp();
     // The chooser "Add App…" opens; tests answer it. By default a modal AppChooser.
     std::function<std::optional<QString>()> chooseApplication;
+    // Asks before anything of the desktop's is changed; true for yes. By default a question box.
+    std::function<bool(const QString& title, const QString& text)> confirm;
+    // Offers to bind a hot key the desktop holds through the desktop's own shortcuts, with a yes first.
+    void bindThroughDesktop();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -107,6 +113,8 @@ private:
 
     QHash<int, QPushButton*> m_shortcutButtons;
     QLabel* m_hotKeyError = nullptr;
+    QPushButton* m_bindThroughDesktop = nullptr;
+    int m_bindSlot = 0;
     Switch* m_prefill = nullptr;
     Switch* m_hidden = nullptr;
     QComboBox* m_terminal = nullptr;

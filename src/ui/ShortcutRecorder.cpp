@@ -180,11 +180,16 @@ void ShortcutRecorder::apply() {
     };
     static constexpr Slot kSlots[] = {{Shortcut::main, HotKeyManager::Slot::main},
                                      {Shortcut::clipboard, HotKeyManager::Slot::clipboard}};
-    QStringList refused;
+    QStringList refused, heldByDesktop;
     for (const Slot& s : kSlots) {
         const Combination c = combination(s.shortcut);
         if (m_hotKeys.registerKey(s.slot, c.code, c.modifiers)) continue;
-        refused << displayName(s.shortcut, c.modifiers, c.label);
+        const QString name = displayName(s.shortcut, c.modifiers, c.label);
+        const auto status = m_hotKeys.status(s.slot);
+        if (status.state == HotKeyManager::State::heldByDesktop)
+            heldByDesktop << m_hotKeys.shownKey(s.slot, name) + QLatin1Char('.');
+        else
+            refused << name;
         // A new combination that another program holds must not leave the slot without any key:
         // the former one is stored and registered again.
         if (m_replaced && m_replaced->first == s.shortcut && !(m_replaced->second == c)) {
@@ -192,10 +197,11 @@ void ShortcutRecorder::apply() {
             m_hotKeys.registerKey(s.slot, m_replaced->second.code, m_replaced->second.modifiers);
         }
     }
-    if (refused.isEmpty()) return;
-    setError(refused.join(QStringLiteral(" and ")) +
-             (refused.size() == 1 ? QStringLiteral(" is") : QStringLiteral(" are")) +
-             QStringLiteral(" already used by another app."));
+    if (!refused.isEmpty())
+        heldByDesktop.prepend(refused.join(QStringLiteral(" and ")) +
+                              (refused.size() == 1 ? QStringLiteral(" is") : QStringLiteral(" are")) +
+                              QStringLiteral(" already used by another app."));
+    if (!heldByDesktop.isEmpty()) setError(heldByDesktop.join(QLatin1Char(' ')));
 }
 
 void ShortcutRecorder::reset(Shortcut shortcut) {

@@ -36,6 +36,7 @@ public:
 
     std::optional<Shortcut> recording() const { return m_recording; }
     const std::optional<QString>& hotKeyError() const { return m_hotKeyError; }
+    void setError(std::optional<QString> error);
 
     void startRecording(Shortcut shortcut);
     void stopRecording();
@@ -58,7 +59,6 @@ private:
     quint32 asPressed(Shortcut shortcut, quint32 modifiers) const;
     QString displayName(Shortcut shortcut, quint32 modifiers, const QString& label) const;
     void write(Shortcut shortcut, const Combination& combination);
-    void setError(std::optional<QString> error);
     // Saves, then ends the recording; a system-wide key the system refuses gives way to the former one.
     bool saveAndApply(Shortcut shortcut, const Combination& combination);
 

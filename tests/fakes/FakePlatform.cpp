@@ -231,6 +231,22 @@ bool FakeHotKeys::registerHotKey(int slot, quint32 keyCode, quint32 modifiers) {
     return true;
 }
 
+std::optional<DesktopShortcuts::Holder> FakeDesktopShortcuts::holder(quint32 keyCode,
+                                                                     quint32 modifiers) const {
+    const auto it = holders.constFind(qMakePair(keyCode, modifiers));
+    if (it == holders.constEnd()) return std::nullopt;
+    return *it;
+}
+
+std::optional<QString> FakeDesktopShortcuts::bind(quint32 keyCode, quint32 modifiers,
+                                                  const QString& command) {
+    if (bindFailure) return bindFailure;
+    bound << QStringLiteral("%1 %2 %3").arg(keyCode).arg(modifiers).arg(command);
+    // From now on the desktop runs us on that key, as a real desktop would.
+    holders.insert(qMakePair(keyCode, modifiers), Holder{name, false, true});
+    return std::nullopt;
+}
+
 FakePlatform::FakePlatform() : m_previous(Platform::current()) {
     const QString base = root.path();
     environment.home = base + QStringLiteral("/home");
@@ -268,6 +284,8 @@ void FakePlatform::install() {
     platform.keySynth = &keySynth;
     platform.loginItems = &loginItems;
     platform.images = &images;
+    platform.desktopShortcuts = &desktopShortcuts;
+    platform.notifications = &notifications;
     Platform::setCurrent(platform);
 }
 

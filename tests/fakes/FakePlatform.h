@@ -4,6 +4,7 @@
 // clipboard, settings or home folder. Tests inspect and steer the fakes through their public fields.
 
 #include "platform/Clock.h"
+#include "platform/DesktopShortcuts.h"
 #include "platform/Environment.h"
 #include "platform/HotKeys.h"
 #include "platform/MetadataQuery.h"
@@ -215,6 +216,34 @@ public:
     void press(int slot) { emit pressed(slot); }
 };
 
+// The desktop's shortcuts: holders by combination, and the bindings asked for.
+class FakeDesktopShortcuts : public DesktopShortcuts {
+public:
+    QString name = QStringLiteral("Xfce");
+    QHash<QPair<quint32, quint32>, Holder> holders;
+    bool bindable = true;
+    std::optional<QString> bindFailure;
+    // "code modifiers command" of each bind() call.
+    QStringList bound;
+
+    QString desktopName() const override { return name; }
+    std::optional<Holder> holder(quint32 keyCode, quint32 modifiers) const override;
+    QString shortcutsPlace() const override { return QStringLiteral("Settings › Keyboard"); }
+    bool canBind() const override { return bindable; }
+    std::optional<QString> bind(quint32 keyCode, quint32 modifiers, const QString& command) override;
+};
+
+class FakeNotifications : public Notifications {
+public:
+    QStringList sent; // "summary|body"
+    bool available = true;
+    bool notify(const QString& summary, const QString& body) override {
+        if (!available) return false;
+        sent << summary + QLatin1Char('|') + body;
+        return true;
+    }
+};
+
 class FakeKeySynth : public KeySynth {
 public:
     bool trusted = true;
@@ -260,6 +289,8 @@ public:
     FakeProcesses processes;
     FakeSession session;
     FakeHotKeys hotKeys;
+    FakeDesktopShortcuts desktopShortcuts;
+    FakeNotifications notifications;
     FakeKeySynth keySynth;
     FakeLoginItems loginItems;
     // The real codec: pictures are plain bytes to decode, nothing of the desktop.

@@ -256,6 +256,69 @@ TEST(HotKeyManager, SlotsRegisterReplaceAndDispatch) {
     EXPECT_FALSE(without.registerKey(HotKeyManager::Slot::main, 15, 0x100));
 }
 
+TEST(HotKeyManager, RefusedKeysSayWhyAreRetriedAndWorkOnceFreedOrBoundThroughTheDesktop) {
+    using Slot = HotKeyManager::Slot;
+    using State = HotKeyManager::State;
+    fakes::FakeHotKeys hotKeys;
+    fakes::FakeDesktopShortcuts desktop;
+    HotKeyManager manager(&hotKeys, &desktop);
+    int changes = 0;
+    QObject::connect(&manager, &HotKeyManager::statusChanged, [&] { ++changes; });
+    const auto superR = qMakePair(quint32(15), quint32(0x100));
+    const auto shiftSuperV = qMakePair(quint32(9), quint32(0x300));
+
+    // Xfce's app finder holds Super+R: the grab is refused and the desktop is named where the key shows.
+    hotKeys.taken.insert(superR);
+    desktop.holders.insert(superR, {QStringLiteral("Xfce")});
+    EXPECT_FALSE(manager.registerKey(Slot::main, 15, 0x100));
+    EXPECT_EQ(manager.status(Slot::main).state, State::heldByDesktop);
+    EXPECT_EQ(manager.shownKey(Slot::main, QStringLiteral("Super+R")),
+              QStringLiteral("Super+R is used by Xfce \u2014 choose another key"));
+    // Another program, unknown to the desktop's files.
+    hotKeys.taken.insert(shiftSuperV);
+    EXPECT_FALSE(manager.registerKey(Slot::clipboard, 9, 0x300));
+    EXPECT_EQ(manager.shownKey(Slot::clipboard, QStringLiteral("Shift+Super+V")),
+              QStringLiteral("Shift+Super+V is used by another app \u2014 choose another key"));
+    EXPECT_TRUE(manager.isRetrying());
+    EXPECT_EQ(changes, 2);
+
+    // Nothing changed: retrying says nothing new. The desktop lets go of Super+R: the next try takes it.
+    manager.retry();
+    EXPECT_EQ(changes, 2);
+    hotKeys.taken.remove(superR);
+    desktop.holders.clear();
+    manager.retry();
+    EXPECT_TRUE(manager.isRegistered(Slot::main));
+    EXPECT_EQ(hotKeys.registered.value(1), superR);
+    EXPECT_EQ(manager.shownKey(Slot::main, QStringLiteral("Super+R")), QStringLiteral("Super+R"));
+    EXPECT_TRUE(manager.isRetrying()) << "the clipboard key is still refused";
+    hotKeys.taken.clear();
+    manager.retry();
+    EXPECT_TRUE(manager.isRegistered(Slot::clipboard));
+    EXPECT_FALSE(manager.isRetrying());
+    EXPECT_EQ(changes, 4);
+
+    // GNOME's overlay key takes Super first: a grab would succeed and never fire, so none is made.
+    desktop.name = QStringLiteral("GNOME");
+    desktop.holders.insert(superR, {QStringLiteral("GNOME"), true, false});
+    EXPECT_FALSE(manager.registerKey(Slot::main, 15, 0x100));
+    EXPECT_FALSE(hotKeys.registered.contains(1));
+    EXPECT_EQ(manager.shownKey(Slot::main, QStringLiteral("Super+R")),
+              QStringLiteral("Super+R is used by GNOME \u2014 choose another key"));
+    // With the user's yes the desktop runs us on the key: it works, and is shown as the key again.
+    EXPECT_EQ(manager.bindThroughDesktop(Slot::main, QStringLiteral("zarvo --toggle")), std::nullopt);
+    EXPECT_EQ(desktop.bound, QStringList{QStringLiteral("15 256 zarvo --toggle")});
+    EXPECT_TRUE(manager.works(Slot::main));
+    EXPECT_EQ(manager.status(Slot::main).state, State::throughDesktop);
+    EXPECT_EQ(manager.shownKey(Slot::main, QStringLiteral("Super+R")), QStringLiteral("Super+R"));
+    manager.retry();
+    EXPECT_EQ(manager.status(Slot::main).state, State::throughDesktop);
+    // Setting the key aside (recording a new one) stops the retries.
+    manager.unregisterAll();
+    EXPECT_FALSE(manager.isRetrying());
+    EXPECT_TRUE(hotKeys.registered.isEmpty());
+}
+
 TEST(LinuxPlatform, HeadlessRefusesDisplayServices) {
     // The unit tests run offscreen: no X server, so the display services are refused, not faked.
     LinuxPlatform backEnd;

@@ -1,10 +1,12 @@
 #include "platform/linux/LinuxPlatform.h"
 
 #include "platform/linux/GnomePreviewer.h"
+#include "platform/linux/LinuxDesktopShortcuts.h"
 #include "platform/linux/LinuxEnvironment.h"
 #include "platform/linux/LinuxHotKeys.h"
 #include "platform/linux/LinuxKeySynth.h"
 #include "platform/linux/LinuxLoginItems.h"
+#include "platform/linux/LinuxNotifications.h"
 #include "platform/linux/LinuxPanelWindowing.h"
 #include "platform/linux/LinuxPasteboard.h"
 #include "platform/linux/LinuxPlatformWords.h"
@@ -58,6 +60,11 @@ LinuxPlatform::LinuxPlatform(const QString& identifier)
         });
     if (m_x11) m_windowing = std::make_unique<LinuxPanelWindowing>(m_x11.get(), m_hotKeys.get());
     if (m_display != Display::None) m_previewer = std::make_unique<GnomePreviewer>();
+    m_desktopShortcuts = std::make_unique<LinuxDesktopShortcuts>(*m_environment);
+    if (m_display != Display::None)
+        m_notifications = std::make_unique<LinuxNotifications>(QGuiApplication::desktopFileName().isEmpty()
+                                                                   ? QStringLiteral("com.velorin.zarvo")
+                                                                   : QGuiApplication::desktopFileName());
 
     m_platform.workspace = m_workspace.get();
     m_platform.pasteboard = m_pasteboard.get();
@@ -72,6 +79,8 @@ LinuxPlatform::LinuxPlatform(const QString& identifier)
     m_platform.windowing = m_windowing.get();
     m_platform.previewer = m_previewer.get();
     m_platform.images = m_images.get();
+    m_platform.desktopShortcuts = m_desktopShortcuts.get();
+    m_platform.notifications = m_notifications.get();
 }
 
 LinuxPlatform::~LinuxPlatform() {

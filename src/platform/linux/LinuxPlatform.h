@@ -22,6 +22,8 @@ class LinuxPlatformWords;
 class LinuxPanelWindowing;
 class GnomePreviewer;
 class QtImageCodec;
+class LinuxDesktopShortcuts;
+class LinuxNotifications;
 
 // Every Linux desktop service of one process, and the Platform bundle over them. The user-defaults store
 // and the metadata query factory come from their own modules: the caller sets them in `platform()`.
@@ -72,6 +74,8 @@ private:
     std::unique_ptr<LinuxPanelWindowing> m_windowing;
     std::unique_ptr<GnomePreviewer> m_previewer;
     std::unique_ptr<QtImageCodec> m_images;
+    std::unique_ptr<LinuxDesktopShortcuts> m_desktopShortcuts;
+    std::unique_ptr<LinuxNotifications> m_notifications;
     Platform m_platform;
 };
 

@@ -3,15 +3,18 @@
 #include "app/SearchPanel.h"
 #include "app/StatusMenu.h"
 #include "platform/HotKeyFormat.h"
+#include "platform/HotKeyManager.h"
 #include "ui/ClipPreview.h"
 #include "ui/Icons.h"
 #include "ui/KeyEvents.h"
+#include "ui/PanelTexts.h"
 #include "ui/ResultList.h"
 #include "ui/SearchField.h"
 #include "ui/SearchView.h"
 
 #include <QDirIterator>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -194,6 +197,45 @@ TEST(StatusMenuTest, EightItemsWithTheCurrentHotKeysInTheirTitles) {
     items[0]->trigger();
     zarvo::testing::pump(30); // menu actions run once the menu has closed
     EXPECT_EQ(opened, 1);
+}
+
+TEST(HotKeyConflictTest, FooterTabsAndMenuSayWhyTheKeyFailsUntilTheDesktopLetsGo) {
+    Panel f;
+    using Slot = HotKeyManager::Slot;
+    const auto superR = qMakePair(15u, 0x100u);
+    f.p.hotKeys.taken.insert(superR);
+    f.p.desktopShortcuts.holders.insert(superR, {QStringLiteral("Xfce")});
+    HotKeyManager keys(&f.p.hotKeys, &f.p.desktopShortcuts);
+    keys.registerKey(Slot::main, 15, 0x100);
+    keys.registerKey(Slot::clipboard, 9, 0x300);
+    SearchView view{
+        SearchView::Services{f.model, f.settings, f.history, f.favorites, &f.clips, &f.p.workspace, &keys}};
+    view.resize(720, 480);
+    view.show();
+    app::StatusMenu menu(f.settings, app::StatusMenu::Actions{}, &keys);
+    const auto footerShows = [&view](const QString& text) {
+        for (QLabel* label : view.findChildren<QLabel*>())
+            if (label->text() == text) return true;
+        return false;
+    };
+
+    const QString conflict = QStringLiteral("⌘R is used by Xfce \u2014 choose another key");
+    EXPECT_EQ(PanelTexts::tabHotKey(f.model, f.settings, &keys), conflict);
+    EXPECT_TRUE(footerShows(conflict));
+    EXPECT_FALSE(footerShows(QStringLiteral("⌘R")));
+    EXPECT_EQ(PanelTexts::tabHelp(SearchModel::Tab::run, f.settings, &keys), "Run (" + conflict + ")");
+    EXPECT_EQ(PanelTexts::tabHelp(SearchModel::Tab::clipboard, f.settings, &keys), "Clipboard (⇧⌘V)");
+    EXPECT_EQ(menu.menu()->actions()[0]->text(), "Open Zarvo  (" + conflict + ")");
+    EXPECT_EQ(menu.menu()->actions()[1]->text(), "Clipboard History  (⇧⌘V)");
+
+    // Xfce lets go of the key: the next retry takes it, and every text names the key again.
+    f.p.hotKeys.taken.clear();
+    f.p.desktopShortcuts.holders.clear();
+    ASSERT_TRUE(keys.isRetrying());
+    keys.retry();
+    EXPECT_TRUE(keys.isRegistered(Slot::main));
+    EXPECT_TRUE(footerShows(QStringLiteral("⌘R")));
+    EXPECT_EQ(menu.menu()->actions()[0]->text(), "Open Zarvo  (⌘R)");
 }
 
 // Every symbol the code names resolves to an icon of the theme (Adwaita standing in where the desktop

@@ -28,7 +28,7 @@ namespace {
 
 struct Window {
     Panel f;
-    HotKeyManager keys{&f.p.hotKeys};
+    HotKeyManager keys{&f.p.hotKeys, &f.p.desktopShortcuts};
     bool automaticChecks = false;
     SettingsWindow window;
     SettingsView& view = *window.view();
@@ -139,6 +139,50 @@ TEST(SettingsViewTest, RecorderRefusesWhatCannotWorkAndKeepsTheOldKeysActive) {
     EXPECT_FALSE(r.recording());
     EXPECT_EQ(w.registered(HotKeyManager::Slot::clipboard), qMakePair(9u, 0x300u));
     EXPECT_EQ(w.registered(HotKeyManager::Slot::main), qMakePair(15u, 0x100u));
+}
+
+TEST(SettingsViewTest, AKeyTheDesktopHoldsSaysSoAndIsBoundThroughTheDesktopOnlyWithAYes) {
+    Window w;
+    const auto superR = qMakePair(15u, 0x100u);
+    w.f.p.hotKeys.taken.insert(superR);
+    w.f.p.desktopShortcuts.holders.insert(superR, {QStringLiteral("Xfce")});
+    w.keys.registerKey(HotKeyManager::Slot::main, 15, 0x100);
+    auto* error = w.window.findChild<QLabel*>(QStringLiteral("hotKeyError"));
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->text(), QStringLiteral("⌘R is used by Xfce \u2014 choose another key"));
+    EXPECT_TRUE(error->isVisible());
+    QPushButton* offer = w.button(QStringLiteral("Let Xfce Open Zarvo with ⌘R…"));
+    ASSERT_TRUE(offer);
+    EXPECT_TRUE(offer->isVisible());
+
+    // Nothing of the desktop's changes without a yes.
+    QStringList asked;
+    bool yes = false;
+    w.view.confirm = [&](const QString& title, const QString& text) {
+        asked << title + QLatin1Char('|') + text;
+        return yes;
+    };
+    offer->click();
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_TRUE(asked[0].startsWith(QStringLiteral("Change Xfce's Shortcuts?|")));
+    EXPECT_TRUE(asked[0].contains(QStringLiteral("⌘R runs \u201Czarvo --toggle\u201D")));
+    EXPECT_TRUE(w.f.p.desktopShortcuts.bound.isEmpty());
+    EXPECT_FALSE(w.keys.works(HotKeyManager::Slot::main));
+
+    yes = true;
+    offer->click();
+    EXPECT_EQ(w.f.p.desktopShortcuts.bound, QStringList{QStringLiteral("15 256 zarvo --toggle")});
+    EXPECT_TRUE(w.keys.works(HotKeyManager::Slot::main));
+    EXPECT_FALSE(error->isVisible());
+    EXPECT_FALSE(offer->isVisible());
+
+    // Recording the desktop's key anew says who holds it, and keeps the former key.
+    w.f.p.desktopShortcuts.holders.insert(qMakePair(40u, 0x100u), {QStringLiteral("Xfce")});
+    w.f.p.hotKeys.taken.insert(qMakePair(40u, 0x100u));
+    w.view.recorder().startRecording(Shortcut::main);
+    w.press(Qt::Key_K, Qt::ControlModifier, "\x0b");
+    EXPECT_EQ(w.error(), QStringLiteral("⌘K is used by Xfce \u2014 choose another key."));
+    EXPECT_EQ(w.f.settings.hotKeyCode(), 15u);
 }
 
 TEST(SettingsViewTest, SystemWideKeysReadSuperAsCommandWhereTheDesktopDoes) {

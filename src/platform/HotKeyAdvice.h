@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/HotKeyManager.h"
+
+#include <QString>
+#include <optional>
+
+namespace zarvo {
+
+class DesktopShortcuts;
+
+// What we tell a person about a hot key that does not reach us, and the ways out: another key in our
+// settings, or a binding of our command in the desktop's own shortcuts. Key names come spelled for the
+// desktop ("Super+R"); `place` is where the desktop binds keys ("Settings › Keyboard").
+namespace HotKeyAdvice {
+
+// The command a desktop shortcut runs for the slot: "zarvo --toggle", "zarvo --clipboard".
+QString command(HotKeyManager::Slot slot, const QString& program = QStringLiteral("zarvo"));
+
+// Why the key does not open Zarvo and the two ways out; none when the key works or nothing can be had.
+std::optional<QString> conflict(const HotKeyManager::Status& status, const QString& keyName,
+                                const QString& place);
+
+// The button that binds the key through the desktop, when it can be offered: the desktop holds the key
+// and can take a binding of ours. "Let Xfce Open Zarvo with Super+R…"
+std::optional<QString> bindOffer(const HotKeyManager::Status& status, const DesktopShortcuts* desktop,
+                                 const QString& keyName);
+// The question asked before anything of the desktop's is written.
+QString bindQuestion(const QString& desktop, const QString& keyName, const QString& command,
+                     const QString& place);
+
+// The notice that Zarvo went to the background, for desktops without a status area.
+QString backgroundNotice(bool keyWorks, const QString& keyName, const QString& place);
+
+} // namespace HotKeyAdvice
+
+} // namespace zarvo

@@ -1,0 +1,59 @@
+#include "platform/DesktopShortcuts.h"
+#include "platform/HotKeyAdvice.h"
+#include "platform/HotKeyManager.h"
+#include "ui/SettingsView.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+// The shortcut rows' texts, and the binding of a key the desktop holds through the desktop's shortcuts.
+namespace zarvo::ui {
+
+using Shortcut = ShortcutRecorder::Shortcut;
+
+void SettingsView::refreshShortcuts() {
+    for (auto it = m_shortcutButtons.constBegin(); it != m_shortcutButtons.constEnd(); ++it) {
+        const auto shortcut = Shortcut(it.key());
+        it.value()->setText(m_recorder.recording() == shortcut ? QStringLiteral("Press keys… (esc to cancel)")
+                                                               : m_recorder.displayName(shortcut));
+    }
+    // A key the recorder just refused says so; otherwise each set key that does not reach us says why.
+    QStringList problems;
+    if (const auto& error = m_recorder.hotKeyError()) problems << *error;
+    std::optional<QString> offer;
+    for (const auto& [shortcut, slot] : {std::pair{Shortcut::main, HotKeyManager::Slot::main},
+                                         std::pair{Shortcut::clipboard, HotKeyManager::Slot::clipboard}}) {
+        const QString name = m_recorder.displayName(shortcut);
+        const QString shown = m_s.hotKeys.shownKey(slot, name);
+        if (problems.isEmpty() && shown != name) problems << shown;
+        if (!offer && !m_recorder.recording())
+            if ((offer = HotKeyAdvice::bindOffer(m_s.hotKeys.status(slot), m_s.hotKeys.desktop(), name)))
+                m_bindSlot = int(slot);
+    }
+    m_hotKeyError->setText(problems.join(QLatin1Char('\n')));
+    m_hotKeyError->setVisible(!problems.isEmpty());
+    if (!m_bindThroughDesktop) return;
+    m_bindThroughDesktop->setText(offer.value_or(QString()));
+    m_bindThroughDesktop->parentWidget()->setVisible(offer.has_value());
+    m_bindThroughDesktop->setVisible(offer.has_value());
+}
+
+void SettingsView::bindThroughDesktop() {
+    const auto slot = HotKeyManager::Slot(m_bindSlot);
+    const auto status = m_s.hotKeys.status(slot);
+    DesktopShortcuts* desktop = m_s.hotKeys.desktop();
+    if (!desktop || status.state != HotKeyManager::State::heldByDesktop) return;
+    const QString name =
+        m_recorder.displayName(slot == HotKeyManager::Slot::main ? Shortcut::main : Shortcut::clipboard);
+    const QString command = HotKeyAdvice::command(slot, m_s.program);
+    const QString question =
+        HotKeyAdvice::bindQuestion(status.holder, name, command, desktop->shortcutsPlace());
+    if (!confirm ||
+        !confirm(QStringLiteral("Change ") + status.holder + QStringLiteral("'s Shortcuts?"), question))
+        return;
+    if (const auto error = m_s.hotKeys.bindThroughDesktop(slot, command))
+        m_recorder.setError(name + QStringLiteral(" could not be bound: ") + *error);
+    refreshShortcuts();
+}
+
+} // namespace zarvo::ui

@@ -1,0 +1,314 @@
+#include "LinuxSandbox.h"
+
+#include "platform/HotKeyFormat.h"
+#include "platform/linux/LinuxDesktopShortcuts.h"
+#include "platform/linux/LinuxNotifications.h"
+
+#include <QDBusConnection>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace zarvo;
+using namespace zarvo::linux_;
+using zarvo::linuxtest::waitFor;
+using zarvo::linuxtest::writeFile;
+
+namespace {
+
+constexpr quint32 kSuper = HotKeyModifier::command;
+constexpr quint32 kShiftSuper = HotKeyModifier::command | HotKeyModifier::shift;
+
+const QString kXfconf = QStringLiteral("/xfce4/xfconf/xfce-perchannel-xml/xfce4-keyboard-shortcuts.xml");
+
+// A desktop's environment in a folder of its own: config home, one system config folder.
+struct Desktop {
+    QTemporaryDir dir;
+    fakes::FakeEnvironment environment;
+    explicit Desktop(const QString& name) {
+        environment.home = dir.path();
+        environment.config = dir.path() + QStringLiteral("/config");
+        environment.vars.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), name);
+        environment.vars.insert(QStringLiteral("XDG_CONFIG_DIRS"), dir.path() + QStringLiteral("/etc-xdg"));
+    }
+    QString systemXfconf() const { return dir.path() + QStringLiteral("/etc-xdg") + kXfconf; }
+    QString userXfconf() const { return environment.config + kXfconf; }
+};
+
+QByteArray channel(const QByteArray& commands) {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<channel name=\"xfce4-keyboard-shortcuts\" "
+           "version=\"1.0\">\n"
+           "<property name=\"commands\" type=\"empty\">\n" +
+           commands + "</property>\n</channel>\n";
+}
+
+// Xfce 4.18's own defaults for the keys that matter here.
+const QByteArray kXfceDefaults =
+    channel("<property name=\"default\" type=\"empty\">\n"
+            "  <property name=\"&lt;Super&gt;e\" type=\"string\" value=\"thunar\"/>\n"
+            "  <property name=\"&lt;Super&gt;r\" type=\"string\" value=\"xfce4-appfinder -c\">\n"
+            "    <property name=\"startup-notify\" type=\"bool\" value=\"true\"/>\n"
+            "  </property>\n"
+            "</property>\n");
+
+QString xfconfd() {
+    for (const char* path : {"/usr/lib/x86_64-linux-gnu/xfce4/xfconf/xfconfd",
+                             "/usr/lib/xfce4/xfconf/xfconfd", "/usr/libexec/xfce4/xfconf/xfconfd"})
+        if (QFile::exists(QString::fromLatin1(path))) return QString::fromLatin1(path);
+    return {};
+}
+
+// A private session bus for this test process, stopped with the object. It activates nothing: no
+// service of the machine (xfconfd, a notification server) may start on it by being called.
+struct PrivateBus {
+    QTemporaryDir dir;
+    QProcess daemon;
+    QByteArray address;
+    bool start() {
+        const QString program = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
+        if (program.isEmpty()) return false;
+        const QString config = dir.path() + QStringLiteral("/bus.conf");
+        writeFile(config, QStringLiteral("<busconfig><type>session</type><listen>unix:dir=%1</listen>"
+                                         "<auth>EXTERNAL</auth><policy context=\"default\">"
+                                         "<allow send_destination=\"*\" eavesdrop=\"true\"/>"
+                                         "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>")
+                              .arg(dir.path())
+                              .toUtf8());
+        daemon.start(program, {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
+                               QStringLiteral("--print-address")});
+        if (!daemon.waitForReadyRead(5000)) return false;
+        address = daemon.readLine().trimmed();
+        // Each test runs in its own process, so the session bus of this one is the private bus.
+        qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+        return true;
+    }
+    ~PrivateBus() {
+        daemon.terminate();
+        daemon.waitForFinished(3000);
+    }
+};
+
+// Stands in for the desktop's notification server, recording what it is asked to show.
+class FakeNotificationServer : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public:
+    QStringList calls;
+public slots:
+    uint Notify(const QString& app, uint replaces, const QString& icon, const QString& summary,
+                const QString& body, const QStringList& actions, const QVariantMap& hints, int timeout) {
+        calls << QStringList{app,
+                             QString::number(replaces),
+                             icon,
+                             summary,
+                             body,
+                             actions.join(QLatin1Char(',')),
+                             hints.value(QStringLiteral("desktop-entry")).toString(),
+                             QString::number(timeout)}
+                     .join(QLatin1Char('|'));
+        return uint(calls.size());
+    }
+};
+
+} // namespace
+
+TEST(DesktopShortcuts, XfceAndKdeHoldersAreReadFromTheirFilesAndXfceBindsThroughXfconfQuery) {
+    Desktop xfce(QStringLiteral("XFCE"));
+    QList<QStringList> runs;
+    LinuxDesktopShortcuts shortcuts(xfce.environment,
+                                    [&](const QString& program, const QStringList& arguments) {
+                                        runs << (QStringList{program} + arguments);
+                                        return std::optional<QString>();
+                                    });
+    EXPECT_EQ(shortcuts.desktopName(), QStringLiteral("Xfce"));
+    EXPECT_EQ(shortcuts.holder(15, kSuper), std::nullopt) << "no files: nothing known";
+
+    // The system's defaults hold Super+R until the user's custom set exists.
+    writeFile(xfce.systemXfconf(), kXfceDefaults);
+    auto holder = shortcuts.holder(15, kSuper);
+    ASSERT_TRUE(holder.has_value());
+    EXPECT_EQ(holder->desktop, QStringLiteral("Xfce"));
+    EXPECT_FALSE(holder->swallowsGrab);
+    EXPECT_FALSE(holder->runsOurCommand);
+    EXPECT_EQ(shortcuts.holder(9, kShiftSuper), std::nullopt);
+    EXPECT_EQ(shortcuts.holder(15, kShiftSuper), std::nullopt) << "Shift+Super+R is another combination";
+
+    // The user's custom set, as xfconfd writes it (the defaults as empty placeholders), wins: the user
+    // removed Super+R there, and bound Shift+Super+V.
+    writeFile(xfce.userXfconf(),
+              channel("<property name=\"default\" type=\"empty\">\n"
+                      "  <property name=\"&lt;Super&gt;r\" type=\"empty\"/>\n"
+                      "</property>\n"
+                      "<property name=\"custom\" type=\"empty\">\n"
+                      "  <property name=\"&lt;Super&gt;e\" type=\"string\" value=\"thunar\"/>\n"
+                      "  <property name=\"&lt;Shift&gt;&lt;Super&gt;V\" type=\"string\" "
+                      "value=\"/opt/zarvo/zarvo --clipboard\"/>\n"
+                      "  <property name=\"override\" type=\"bool\" value=\"true\"/>\n"
+                      "</property>\n"));
+    EXPECT_EQ(shortcuts.holder(15, kSuper), std::nullopt);
+    holder = shortcuts.holder(9, kShiftSuper);
+    ASSERT_TRUE(holder.has_value());
+    EXPECT_TRUE(holder->runsOurCommand);
+
+    // Binding goes through xfconf-query, on the property that holds the key now if there is one.
+    EXPECT_EQ(shortcuts.bind(15, kSuper, QStringLiteral("zarvo --toggle")), std::nullopt);
+    EXPECT_EQ(shortcuts.bind(9, kShiftSuper, QStringLiteral("zarvo --clipboard")), std::nullopt);
+    ASSERT_EQ(runs.size(), 2);
+    EXPECT_EQ(
+        runs[0].join(QLatin1Char(' ')),
+        QStringLiteral("xfconf-query -c xfce4-keyboard-shortcuts -p /commands/custom/<Super>r -n -t string "
+                       "-s zarvo --toggle"));
+    EXPECT_EQ(runs[1][4], QStringLiteral("/commands/custom/<Shift><Super>V"));
+
+    // A damaged user file counts for nothing, as for xfconfd: the system's defaults hold the key again.
+    writeFile(xfce.userXfconf(), "<channel><property name=\"commands\" type=\"empty\"><property");
+    EXPECT_TRUE(shortcuts.holder(15, kSuper).has_value());
+
+    // KDE Plasma: kglobalshortcutsrc names the active shortcuts before the first comma, tab-separated.
+    Desktop kde(QStringLiteral("KDE"));
+    LinuxDesktopShortcuts plasma(kde.environment);
+    EXPECT_EQ(plasma.desktopName(), QStringLiteral("KDE Plasma"));
+    EXPECT_FALSE(plasma.canBind());
+    EXPECT_EQ(plasma.holder(15, kSuper), std::nullopt);
+    writeFile(kde.environment.config + QStringLiteral("/kglobalshortcutsrc"),
+              "[org.kde.krunner.desktop]\n_k_friendly_name=KRunner\n"
+              "_launch=Alt+Space\tAlt+F2\tSearch,Alt+Space\tAlt+F2\tSearch,KRunner\n"
+              "[org.kde.spectacle.desktop]\nRecordRegion=Meta+R,none,Record a region\n"
+              "[com.velorin.zarvo.desktop]\nclipboard=Meta+Shift+V,none,Clipboard History\n");
+    holder = plasma.holder(15, kSuper);
+    ASSERT_TRUE(holder.has_value());
+    EXPECT_EQ(holder->desktop, QStringLiteral("KDE Plasma"));
+    EXPECT_FALSE(holder->runsOurCommand);
+    ASSERT_TRUE(plasma.holder(9, kShiftSuper).has_value());
+    EXPECT_TRUE(plasma.holder(9, kShiftSuper)->runsOurCommand);
+
+    // Elsewhere nothing is read or written.
+    Desktop other(QStringLiteral("LXQt"));
+    LinuxDesktopShortcuts unknown(other.environment);
+    EXPECT_EQ(unknown.desktopName(), QString());
+    EXPECT_FALSE(unknown.canBind());
+    EXPECT_TRUE(unknown.bind(15, kSuper, QStringLiteral("zarvo --toggle")).has_value());
+}
+
+TEST(DesktopShortcuts, XfceBindingThroughARealXfconfdReachesItsFileAndIsSeenAsOurs) {
+    linuxtest::sandbox();
+    const QString daemon = xfconfd();
+    if (daemon.isEmpty()) GTEST_SKIP() << "xfconfd is not installed";
+    if (QStandardPaths::findExecutable(QStringLiteral("xfconf-query")).isEmpty())
+        GTEST_SKIP() << "xfconf-query is not installed";
+    PrivateBus bus;
+    ASSERT_TRUE(bus.start());
+    Desktop xfce(QStringLiteral("XFCE"));
+    writeFile(xfce.systemXfconf(), kXfceDefaults);
+    QProcess xfconf;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), xfce.environment.home);
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), xfce.environment.config);
+    env.insert(QStringLiteral("XDG_CONFIG_DIRS"), xfce.dir.path() + QStringLiteral("/etc-xdg"));
+    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QString::fromUtf8(bus.address));
+    xfconf.setProcessEnvironment(env);
+    xfconf.start(daemon, {});
+    ASSERT_TRUE(xfconf.waitForStarted(5000));
+
+    LinuxDesktopShortcuts shortcuts(xfce.environment);
+    ASSERT_TRUE(shortcuts.holder(15, kSuper).has_value());
+    EXPECT_EQ(shortcuts.bind(15, kSuper, QStringLiteral("zarvo --toggle")), std::nullopt);
+    // xfconfd writes its files when it stops.
+    xfconf.terminate();
+    ASSERT_TRUE(xfconf.waitForFinished(5000));
+    const auto holder = shortcuts.holder(15, kSuper);
+    ASSERT_TRUE(holder.has_value());
+    EXPECT_TRUE(holder->runsOurCommand);
+    QFile file(xfce.userXfconf());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("value=\"zarvo --toggle\""));
+}
+
+TEST(DesktopShortcuts, GnomeOverlayKeyHoldsSuperAndTheCustomBindingIsWrittenToGSettings) {
+    // GSettings reads its schema folder and backend once: set before the first use in this process.
+    const auto& sandbox = linuxtest::sandbox();
+    if (QStandardPaths::findExecutable(QStringLiteral("glib-compile-schemas")).isEmpty())
+        GTEST_SKIP() << "glib-compile-schemas is not installed";
+    const QString schemas = sandbox.root + QStringLiteral("/schemas");
+    writeFile(schemas + QStringLiteral("/zarvo-test.gschema.xml"), R"(<schemalist>
+  <schema id="org.gnome.mutter" path="/org/gnome/mutter/">
+    <key name="overlay-key" type="s"><default>'Super_L'</default></key>
+  </schema>
+  <schema id="org.gnome.settings-daemon.plugins.media-keys" path="/org/gnome/settings-daemon/plugins/media-keys/">
+    <key name="custom-keybindings" type="as"><default>[]</default></key>
+  </schema>
+  <schema id="org.gnome.settings-daemon.plugins.media-keys.custom-keybinding">
+    <key name="name" type="s"><default>''</default></key>
+    <key name="command" type="s"><default>''</default></key>
+    <key name="binding" type="s"><default>''</default></key>
+  </schema>
+</schemalist>
+)");
+    ASSERT_EQ(QProcess::execute(QStringLiteral("glib-compile-schemas"), {schemas}), 0);
+    qputenv("GSETTINGS_SCHEMA_DIR", schemas.toUtf8());
+    qputenv("GSETTINGS_BACKEND", "keyfile");
+
+    Desktop gnome(QStringLiteral("ubuntu:GNOME"));
+    LinuxDesktopShortcuts shortcuts(gnome.environment);
+    EXPECT_EQ(shortcuts.desktopName(), QStringLiteral("GNOME"));
+    EXPECT_EQ(GnomeShortcuts::overlayKey(), QStringLiteral("Super_L"));
+    // Any Super combination: the grab would succeed and never see the key.
+    auto holder = shortcuts.holder(15, kSuper);
+    ASSERT_TRUE(holder.has_value());
+    EXPECT_TRUE(holder->swallowsGrab);
+    EXPECT_EQ(holder->desktop, QStringLiteral("GNOME"));
+    EXPECT_TRUE(shortcuts.holder(9, kShiftSuper).has_value());
+    EXPECT_EQ(shortcuts.holder(96, HotKeyModifier::control), std::nullopt);
+
+    // The custom keybinding runs us on Super+R, as GNOME's Settings › Keyboard would write it.
+    EXPECT_EQ(shortcuts.bind(15, kSuper, QStringLiteral("zarvo --toggle")), std::nullopt);
+    holder = shortcuts.holder(15, kSuper);
+    ASSERT_TRUE(holder.has_value());
+    EXPECT_TRUE(holder->runsOurCommand);
+    // Binding the same key again rewrites that entry rather than adding a second one.
+    EXPECT_EQ(shortcuts.bind(15, kSuper, QStringLiteral("/opt/zarvo --toggle")), std::nullopt);
+    const auto bindings = GnomeShortcuts::customBindings();
+    ASSERT_EQ(bindings.size(), 1);
+    EXPECT_EQ(bindings[0].path,
+              QStringLiteral("/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/custom0/"));
+    EXPECT_EQ(bindings[0].binding, QStringLiteral("<Super>r"));
+    EXPECT_EQ(bindings[0].name, QStringLiteral("Zarvo"));
+    EXPECT_EQ(shortcuts.bind(9, kShiftSuper, QStringLiteral("zarvo --clipboard")), std::nullopt);
+    ASSERT_EQ(GnomeShortcuts::customBindings().size(), 2);
+
+    QFile keyfile(sandbox.config + QStringLiteral("/glib-2.0/settings/keyfile"));
+    ASSERT_TRUE(keyfile.open(QIODevice::ReadOnly));
+    const QByteArray written = keyfile.readAll();
+    EXPECT_TRUE(written.contains("binding='<Super>r'")) << written.constData();
+    EXPECT_TRUE(written.contains("command='/opt/zarvo --toggle'")) << written.constData();
+    EXPECT_TRUE(written.contains("custom-keybindings/custom1/']")) << written.constData();
+}
+
+TEST(DesktopShortcuts, NotificationReachesTheServerOnTheSessionBus) {
+    linuxtest::sandbox();
+    PrivateBus bus;
+    if (!bus.start()) GTEST_SKIP() << "dbus-daemon is not installed";
+    LinuxNotifications notifications(QStringLiteral("com.velorin.zarvo"));
+    EXPECT_FALSE(notifications.notify(QStringLiteral("Zarvo is running"), QStringLiteral("x")))
+        << "no notification server on the bus yet";
+
+    QDBusConnection service =
+        QDBusConnection::connectToBus(QString::fromUtf8(bus.address), QStringLiteral("fake"));
+    ASSERT_TRUE(service.isConnected());
+    FakeNotificationServer server;
+    ASSERT_TRUE(service.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &server,
+                                       QDBusConnection::ExportAllSlots));
+    ASSERT_TRUE(service.registerService(QStringLiteral("org.freedesktop.Notifications")));
+    const QString body =
+        QStringLiteral("Zarvo runs in the background. Press Super+R, or bind \u201Czarvo --toggle\u201D "
+                       "in Settings \u203A Keyboard.");
+    EXPECT_TRUE(notifications.notify(QStringLiteral("Zarvo is running"), body));
+    ASSERT_TRUE(waitFor([&] { return !server.calls.isEmpty(); }));
+    EXPECT_EQ(server.calls, QStringList{QStringLiteral("Zarvo|0|com.velorin.zarvo|Zarvo is running|") + body +
+                                        QStringLiteral("||com.velorin.zarvo|-1")});
+    QDBusConnection::disconnectFromBus(QStringLiteral("fake"));
+}
+
+#include "DesktopShortcutsTest.moc"
