@@ -12,7 +12,7 @@ packages=(
     fzf plocate findutils copyq rofi desktop-file-utils python3-xlib
     libglib2.0-bin xfconf
     file dpkg-dev lintian squashfs-tools xorriso libssl-dev
-    xfce4-session xfwm4 xfce4-panel xfce4-settings thunar xfce4-terminal mousepad xfconf python3-dbus python3-gi
+    xfce4-session xfwm4 xfce4-panel xfce4-settings thunar xfce4-terminal mousepad python3-dbus python3-gi
 )
 
 missing=()
