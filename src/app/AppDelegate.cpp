@@ -214,6 +214,14 @@ void AppDelegate::setUpStatusItem() {
                            "“zarvo --toggle”"));
 }
 
+// Dialogs go on a window on screen: the panel hides before Move to… asks, and a dialog of a hidden window
+// is placed and stacked by nothing. With none shown, the dialog is a window of its own.
+QWidget* AppDelegate::visibleWindow() const {
+    if (m_settingsWindow && m_settingsWindow->isVisible()) return m_settingsWindow;
+    if (m_panel && m_panel->isVisible()) return m_panel;
+    return nullptr;
+}
+
 void AppDelegate::wireModel() {
     QPointer<AppDelegate> self(this);
     m_model->onDismiss = [self] {
@@ -228,14 +236,23 @@ void AppDelegate::wireModel() {
     m_model->onBeep = [] { QApplication::beep(); };
     m_model->chooseFolder = [self](const SearchModel::FolderRequest& request) -> std::optional<QString> {
         if (!self) return std::nullopt;
-        const QString folder =
-            QFileDialog::getExistingDirectory(self->m_panel, request.prompt, request.startFolder);
-        if (folder.isEmpty()) return std::nullopt;
-        return folder;
+        // The message is the title ("Move “name” to…"), the prompt the accept button ("Move").
+        QPointer<QFileDialog> dialog =
+            new QFileDialog(self->visibleWindow(), request.message, request.startFolder);
+        dialog->setFileMode(QFileDialog::Directory);
+        dialog->setOption(QFileDialog::ShowDirsOnly);
+        dialog->setLabelText(QFileDialog::Accept, request.prompt);
+        const bool accepted = dialog->exec() == QDialog::Accepted;
+        if (!dialog) return std::nullopt; // its window went while it was open
+        const QStringList chosen = dialog->selectedFiles();
+        delete dialog;
+        if (!accepted || chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;
+        return chosen.first();
     };
     m_model->showAlert = [self](const QString& text) {
         if (self)
-            QMessageBox::warning(self->m_panel, QStringLiteral("Zarvo"), PlatformWords::current().text(text));
+            QMessageBox::warning(self->visibleWindow(), QStringLiteral("Zarvo"),
+                                 PlatformWords::current().text(text));
     };
     m_model->onActivateApplication = [] {};
     m_model->onHideApplication = [self] {

@@ -74,6 +74,7 @@ private:
     void makePanel();
     void setUpStatusItem();
     void wireModel();
+    QWidget* visibleWindow() const;
     void registerHotKeys();
     // Once: the main key's conflict (instead of the panel) and, without a status area, a notification.
     void tellAtStart();

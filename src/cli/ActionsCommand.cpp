@@ -2,6 +2,7 @@
 
 #include "cli/CliContext.h"
 #include "cli/QueryCommand.h"
+#include "platform/PlatformWords.h"
 #include "search/KeyEvent.h"
 #include "search/SearchModel.h"
 #include "sources/PathInput.h"
@@ -173,7 +174,9 @@ bool titleMatches(const QString& title, const QString& wanted) {
         typed.chop(3);
     else if (typed.endsWith(QChar(0x2026)))
         typed.chop(1);
-    return bare.compare(typed, Qt::CaseInsensitive) == 0;
+    // The title as written elsewhere ("Reveal in Finder") names the same action as its shown form.
+    return bare.compare(typed, Qt::CaseInsensitive) == 0 ||
+           bare.compare(PlatformWords::current().text(typed), Qt::CaseInsensitive) == 0;
 }
 
 QJsonObject actionJson(const ItemAction& action) {
@@ -229,7 +232,7 @@ int runOpenCommand(const QStringList& args) {
     waitForOperations(model);
     // The panel hides once the confirmed action runs; its prompt is then no longer shown.
     if (model.message() && !(prompt && session.dismissed && model.message() == prompt))
-        out << shown(*model.message()) << "\n";
+        out << shown(PlatformWords::current().text(*model.message())) << "\n";
     return session.beeps > 0 ? 1 : 0;
 }
 
@@ -241,7 +244,7 @@ int runActionsCommand(const QStringList& args) {
     SearchModel& model = session.model;
     model.showActions(std::nullopt);
     if (model.mode() != SearchModel::Mode::actions) {
-        if (model.message()) out << shown(*model.message()) << "\n";
+        if (model.message()) out << shown(PlatformWords::current().text(*model.message())) << "\n";
         return 1;
     }
     const ResultItem item = *model.actionTarget();
@@ -326,7 +329,10 @@ int runActionsCommand(const QStringList& args) {
         out << QJsonDocument(object).toJson(QJsonDocument::Indented);
     } else {
         if (session.alert) out << shown(*session.alert) << "\n";
-        if (message) out << shown(*message) << "\n";
+        if (extra)
+            out << shown(*extra) << "\n";
+        else if (message)
+            out << shown(PlatformWords::current().text(*message)) << "\n";
     }
     return ok ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #include "cli/QueryCommand.h"
 
 #include "cli/CliContext.h"
+#include "platform/PlatformWords.h"
 #include "search/SearchModel.h"
 #include "sources/PathInput.h"
 
@@ -67,11 +68,13 @@ QString format(const SearchModel& model, const QString& text, bool json, bool te
         out << QJsonDocument(object).toJson(QJsonDocument::Indented);
         return output;
     }
-    if (model.message()) out << shown(*model.message(), terminal) << "\n";
+    // Messages and second lines in the panel's words, as the panel draws them.
+    const PlatformWords& words = PlatformWords::current();
+    if (model.message()) out << shown(words.text(*model.message()), terminal) << "\n";
     for (const auto& item : model.results()) {
         out << shown(item.name(), terminal);
         if (item.subtitle && !item.subtitle->isEmpty())
-            out << "  \u2014  " << shown(*item.subtitle, terminal);
+            out << "  \u2014  " << shown(words.text(*item.subtitle), terminal);
         else if (item.url.isLocalFile())
             out << "  \u2014  " << shown(PathInput::abbreviatingWithTilde(item.url.toLocalFile()), terminal);
         out << "  [" << tag(item) << "]\n";

@@ -1,8 +1,10 @@
 #include "search/Help.h"
 #include "search/Text.h"
 
+#include "platform/PlatformWords.h"
 #include "search/Fuzzy.h"
 #include "sources/Shortcuts.h"
+#include "store/Settings.h"
 
 #include <algorithm>
 
@@ -21,9 +23,9 @@ std::optional<QString> ex(const char* text) {
     return QString::fromUtf8(text);
 }
 
-} // namespace
-
-const QList<HelpTopic>& HelpTopic::all() {
+// The manual as written: the Mac's words, keys inside our windows as glyphs, and the system-wide keys as
+// placeholders, since those are whatever the user registered.
+const QList<HelpTopic>& written() {
     static const QList<HelpTopic> topics = {
         topic("Open a path",
               "/, ~/, %USERPROFILE%\\Desktop, \"quoted paths\". \u21E5 completes, fuzzily (~/dwnl \u2192 "
@@ -78,7 +80,7 @@ const QList<HelpTopic>& HelpTopic::all() {
             "\u2318D stars a result. The empty box shows favorites, copied paths, then places you open most.",
             "star", std::nullopt),
         topic("Clipboard history",
-              "The Clipboard tab (\u2318. to switch, \u21E7\u2318V, or clip:) lists what you copied. \u21A9 "
+              "The Clipboard tab (\u2318. to switch, {clipHotKey}, or clip:) lists what you copied. \u21A9 "
               "copies, "
               "\u2318\u21A9 pastes into your app, \u2318P pins, Clear empties it.",
               "doc.on.clipboard.fill", ex("clip:")),
@@ -88,18 +90,36 @@ const QList<HelpTopic>& HelpTopic::all() {
               "it, esc clears it.",
               "doc.on.clipboard", std::nullopt),
         topic("Your own keywords and hotkey",
-              "Settings: map a word to a path, URL or app, change \u2318R, pick your terminal. \u21A9 opens "
+              "Settings: map a word to a path, URL or app, change {hotKey}, pick your terminal. \u21A9 opens "
               "Settings.",
               "gearshape", Help::settingsSentinel()),
     };
     return topics;
 }
 
+} // namespace
+
+QList<HelpTopic> HelpTopic::all() {
+    const PlatformWords& words = PlatformWords::current();
+    const Settings& settings = Settings::shared();
+    const QString hotKey = words.hotKey(settings.hotKeyModifiers(), settings.hotKeyLabel());
+    const QString clipHotKey = words.hotKey(settings.clipHotKeyModifiers(), settings.clipHotKeyLabel());
+    QList<HelpTopic> topics = written();
+    for (HelpTopic& topic : topics) {
+        topic.title = words.text(topic.title);
+        topic.detail = words.text(topic.detail)
+                           .replace(QLatin1String("{hotKey}"), hotKey)
+                           .replace(QLatin1String("{clipHotKey}"), clipHotKey);
+    }
+    return topics;
+}
+
 QList<HelpTopic> HelpTopic::matches(const QString& query) {
     const QString q = trimSpacesAndTabs(query);
     if (q.isEmpty()) return all();
+    const QList<HelpTopic> topics = all(); // the scores point into it
     QList<std::pair<int, const HelpTopic*>> scored;
-    for (const HelpTopic& topic : all()) {
+    for (const HelpTopic& topic : topics) {
         int score = Fuzzy::score(q, topic.title).value_or(-1);
         // A detail that mentions the query counts as a plain match even when the title does not.
         if (topic.detail.contains(q, Qt::CaseInsensitive)) score = std::max(score, 0);

@@ -19,8 +19,8 @@ struct HelpTopic {
 
     bool operator==(const HelpTopic&) const = default;
 
-    // Every topic, in manual order.
-    static const QList<HelpTopic>& all();
+    // Every topic, in manual order, in this platform's words and with the hot keys as registered.
+    static QList<HelpTopic> all();
     // Topics whose title fuzzily matches the query or whose detail contains it, best first; all for
     // an empty query.
     static QList<HelpTopic> matches(const QString& query);

@@ -374,7 +374,7 @@ void SearchModel::moveTo(const std::optional<ResultItem>& item) {
     onDismiss();
     onActivateApplication();
     const auto folder = chooseFolder(FolderRequest{
-        QStringLiteral("Move Here"), QStringLiteral("Move ") + quoted(name) + QStringLiteral(" to\u2026"),
+        QStringLiteral("Move"), QStringLiteral("Move ") + quoted(name) + QStringLiteral(" to\u2026"),
         PathInput::deletingLastPathComponent(path)});
     if (!folder) {
         onHideApplication();

@@ -90,8 +90,8 @@ public:
     // chosen folder, or none when cancelled; alerts are modal too. Afterwards the shell hides the
     // application again through onHideApplication.
     struct FolderRequest {
-        QString prompt;
-        QString message;
+        QString prompt;  // the accept button
+        QString message; // the chooser's title
         QString startFolder;
         bool operator==(const FolderRequest&) const = default;
     };

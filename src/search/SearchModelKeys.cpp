@@ -3,6 +3,7 @@
 #include "clipboard/ClipStore.h"
 #include "files/SpotlightSearch.h"
 #include "platform/HotKeyFormat.h"
+#include "platform/PlatformWords.h"
 #include "search/Help.h"
 #include "search/ItemActions.h"
 #include "sources/PathInput.h"
@@ -230,6 +231,12 @@ void SearchModel::showActions(const std::optional<ResultItem>& item) {
     cancelSearches();
     m_actionTarget = chosen;
     m_allActions = buildActions(*chosen);
+    // Shown, filtered and printed by zarvo-cli alike, so spelled for this desktop once, here.
+    const PlatformWords& words = PlatformWords::current();
+    for (ItemAction& action : m_allActions) {
+        action.title = words.text(action.title);
+        if (action.shortcut) action.shortcut = words.keys(*action.shortcut);
+    }
     m_actionReturnMode = m_mode;
     m_savedQuery = m_query;
     m_mode = Mode::actions;

@@ -3,6 +3,7 @@
 
 #include "platform/Environment.h"
 #include "platform/Platform.h"
+#include "platform/PlatformWords.h"
 #include "platform/Workspace.h"
 #include "search/Fuzzy.h"
 #include "sources/PathInput.h"
@@ -379,8 +380,21 @@ std::optional<ResultItem> itemForKeyword(const QString& keyword, ResultItem::Sou
     return std::nullopt;
 }
 
+namespace {
+
+// An application row is titled with the name of the application that opens (a desktop entry's Name
+// here), the table's name in this platform's words when the application gives none. The workspace
+// keeps the names it has read, so this costs no file read per keystroke.
+QString applicationTitle(const Workspace& workspace, const QString& location, const QString& written) {
+    const QString name = workspace.applicationName(location).trimmed();
+    return name.isEmpty() ? PlatformWords::current().text(written) : name;
+}
+
+} // namespace
+
 std::optional<ResultItem> item(const Shortcut& shortcut, ResultItem::Source source) {
     const Workspace* workspace = Platform::current().workspace;
+    const PlatformWords& words = PlatformWords::current();
     std::optional<ResultItem> row = std::visit(
         [&](const auto& target) -> std::optional<ResultItem> {
             using T = std::decay_t<decltype(target)>;
@@ -395,6 +409,7 @@ std::optional<ResultItem> item(const Shortcut& shortcut, ResultItem::Source sour
                     if (auto app = workspace->urlForApplication(identifier)) {
                         ResultItem r = ResultItem::file(*app, source);
                         r.subtitle = QStringLiteral("Application");
+                        r.title = applicationTitle(*workspace, *app, shortcut.title);
                         return r;
                     }
                 }
@@ -411,10 +426,11 @@ std::optional<ResultItem> item(const Shortcut& shortcut, ResultItem::Source sour
                 if (!target.pane || !paneURL.isValid()) {
                     r = ResultItem::file(*app, source);
                     r.subtitle = QStringLiteral("Application");
+                    r.title = applicationTitle(*workspace, *app, shortcut.title);
                 } else {
                     r.url = paneURL;
                     r.source = source;
-                    r.subtitle = QStringLiteral("System Settings \u203A ") + shortcut.title;
+                    r.subtitle = words.text(QStringLiteral("System Settings \u203A ") + shortcut.title);
                 }
                 r.iconPath = *app;
                 return r;
@@ -434,7 +450,13 @@ std::optional<ResultItem> item(const Shortcut& shortcut, ResultItem::Source sour
         },
         shortcut.target);
     if (row) {
-        row->title = shortcut.title;
+        // The built-in titles are written in the Mac's words; a user's keyword is shown as typed.
+        const bool named = std::holds_alternative<Shortcut::App>(shortcut.target) ||
+                           std::holds_alternative<Shortcut::SettingsPane>(shortcut.target);
+        if (std::holds_alternative<Shortcut::Custom>(shortcut.target))
+            row->title = shortcut.title;
+        else if (!named || !row->title)
+            row->title = words.text(shortcut.title);
         row->keyword = shortcut.keyword;
     }
     return row;

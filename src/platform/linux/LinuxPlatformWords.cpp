@@ -37,11 +37,20 @@ qsizetype keyLength(const QString& text, qsizetype at) {
     return text[at].isHighSurrogate() && at + 1 < text.size() ? 2 : 1;
 }
 
-// Words of the Mac's that name things with another name here; key glyphs are handled apart.
-const QList<std::pair<QString, QString>>& wordTable() {
-    static const QList<std::pair<QString, QString>> table{
+// Words of the Mac's that name things with another name here; key glyphs are handled apart. A whole
+// entry replaces only a text that is exactly it (a row's title), so a sentence or a file name that
+// merely contains the word stays as it is.
+struct Word {
+    QString mac;
+    QString here;
+    bool whole = false;
+};
+
+const QList<Word>& wordTable() {
+    static const QList<Word> table{
         {QStringLiteral("macOS hasn't granted access"), QStringLiteral("missing or not readable by you")},
         {QStringLiteral("System Settings"), QStringLiteral("Settings")},
+        {QStringLiteral("About This Mac"), QStringLiteral("About This Computer")},
         {QStringLiteral("this Mac"), QStringLiteral("this computer")},
         {QStringLiteral("macOS"), QStringLiteral("Linux")},
         // Sentences whose glyphs are not key combinations, or whose claim is the Mac's own.
@@ -50,6 +59,13 @@ const QList<std::pair<QString, QString>>& wordTable() {
         {QStringLiteral("⌘R no longer reloads pages in browsers, and ⇧⌘V no longer pastes as plain text in "
                         "apps that use it"),
          QStringLiteral("Super+R and Shift+Super+V no longer reach the app in front")},
+        {QStringLiteral("Everything (Mail, other users, external drives)"),
+         QStringLiteral("Everything (other users, external drives)")},
+        // Names of the Mac's applications and places, where the desktop names none of its own.
+        {QStringLiteral("TextEdit"), QStringLiteral("Text Editor"), true},
+        {QStringLiteral("Preview"), QStringLiteral("Image Viewer"), true},
+        {QStringLiteral("Macintosh HD"), QStringLiteral("File System"), true},
+        {QStringLiteral("Movies"), QStringLiteral("Videos"), true},
     };
     return table;
 }
@@ -103,8 +119,12 @@ QString LinuxPlatformWords::keys(const QString& glyphs) const {
 
 QString LinuxPlatformWords::text(const QString& shown) const {
     QString out = shown;
-    for (const auto& [mac, here] : wordTable())
-        out.replace(mac, here);
+    for (const Word& word : wordTable()) {
+        if (!word.whole)
+            out.replace(word.mac, word.here);
+        else if (out == word.mac)
+            out = word.here;
+    }
     if (out.contains(QLatin1String("Finder"))) out.replace(QLatin1String("Finder"), fileManager());
     return keys(out);
 }

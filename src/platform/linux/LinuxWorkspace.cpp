@@ -123,8 +123,12 @@ QList<QString> LinuxWorkspace::terminalApplications() const {
 }
 
 QString LinuxWorkspace::applicationName(const QString& appLocation) const {
-    if (const auto known = TerminalLauncher::programNameAndIcon(appLocation)) return known->first;
-    return DesktopApps::displayName(appLocation);
+    // Kept for the process: keyword rows ask on each keystroke, and an entry's Name seldom changes.
+    if (auto it = m_names.constFind(appLocation); it != m_names.constEnd()) return *it;
+    const auto known = TerminalLauncher::programNameAndIcon(appLocation);
+    const QString name = known ? known->first : DesktopApps::displayName(appLocation);
+    m_names.insert(appLocation, name);
+    return name;
 }
 
 std::optional<QString> LinuxWorkspace::applicationIdentifier(const QString& appLocation) const {

@@ -84,6 +84,7 @@ private:
     mutable QElapsedTimer m_cacheAge;
     mutable QHash<QString, std::optional<QString>> m_applications;
     mutable QHash<QString, std::optional<QString>> m_defaultHandlers;
+    mutable QHash<QString, QString> m_names;
     mutable QHash<QString, QList<QString>> m_allHandlers;
 };
 

@@ -398,7 +398,7 @@ TEST(ResultActions, MoveToAsksForAFolderAndKeepsWhatIsThere) {
 
     f.model.moveTo(item); // cancelled
     ASSERT_TRUE(asked);
-    EXPECT_EQ(asked->prompt, "Move Here");
+    EXPECT_EQ(asked->prompt, "Move");
     EXPECT_EQ(asked->message, "Move \u201CInvoice.pdf\u201D to\u2026");
     EXPECT_EQ(asked->startFolder, f.p.home() + "/Inbox");
     EXPECT_EQ(hidden, 1);
