@@ -155,7 +155,8 @@ SettingsSection* SettingsView::buildSearchAccess() {
     });
     m_firstControl = files;
     section->addRow(labelledRow(QStringLiteral("Desktop, Documents, Downloads"), files));
-    section->addRow(labelledRow(QStringLiteral("Everything (Mail, other users, external drives)"), full));
+    section->addRow(
+        labelledRow(words(QStringLiteral("Everything (Mail, other users, external drives)")), full));
     return section;
 }
 
