@@ -5,6 +5,7 @@
 #include "platform/linux/LinuxNotifications.h"
 
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -211,6 +212,12 @@ TEST(DesktopShortcuts, XfceBindingThroughARealXfconfdReachesItsFileAndIsSeenAsOu
     xfconf.setProcessEnvironment(env);
     xfconf.start(daemon, {});
     ASSERT_TRUE(xfconf.waitForStarted(5000));
+    // On a loaded machine the daemon takes a while to own its name; a binding sent before would be lost.
+    QDBusConnection watcher =
+        QDBusConnection::connectToBus(QString::fromUtf8(bus.address), QStringLiteral("xfconf-watch"));
+    ASSERT_TRUE(linuxtest::waitFor(
+        [&] { return watcher.interface()->isServiceRegistered(QStringLiteral("org.xfce.Xfconf")).value(); },
+        10000));
 
     LinuxDesktopShortcuts shortcuts(xfce.environment);
     ASSERT_TRUE(shortcuts.holder(15, kSuper).has_value());
@@ -218,6 +225,7 @@ TEST(DesktopShortcuts, XfceBindingThroughARealXfconfdReachesItsFileAndIsSeenAsOu
     // xfconfd writes its files when it stops.
     xfconf.terminate();
     ASSERT_TRUE(xfconf.waitForFinished(5000));
+    QDBusConnection::disconnectFromBus(QStringLiteral("xfconf-watch"));
     const auto holder = shortcuts.holder(15, kSuper);
     ASSERT_TRUE(holder.has_value());
     EXPECT_TRUE(holder->runsOurCommand);
