@@ -30,8 +30,12 @@ struct ApplicationNames {
     int exactCount = 0;
 };
 using ApplicationLookup = std::function<std::optional<ApplicationNames>(const QString& path)>;
+class Noise;
+// Without `noise`, only the rules that need no user folders drop paths.
 QStringList rank(const QStringList& paths, const QString& query,
-                 const std::function<int(const QString&)>& boost, const ApplicationLookup& applications);
+                 const std::function<int(const QString&)>& boost, const ApplicationLookup& applications,
+                 const Noise* noise = nullptr);
+// Whether the path is noise by the rules that need no user folders.
 bool isNoise(const QString& path);
 } // namespace Ranking
 

@@ -9,6 +9,7 @@
 #include "files/FolderAccess.h"
 #include "files/SpotlightSearch.h"
 #include "platform/Clock.h"
+#include "platform/Environment.h"
 #include "platform/Platform.h"
 #include "search/Fuzzy.h"
 #include "search/Help.h"
@@ -70,6 +71,8 @@ bool asksForClipboardHistory(const QString& lower) {
 
 SearchModel::SearchModel(Services services, QObject* parent) : QObject(parent), m_services(services) {
     if (m_services.metadata) m_spotlight = std::make_unique<SpotlightSearch>(*m_services.metadata);
+    if (const Environment* environment = Platform::current().environment)
+        m_noise = Ranking::Noise(*environment);
     m_pendingSearch.setSingleShot(true);
     m_pendingSearch.setInterval(kDebounceMs);
     connect(&m_pendingSearch, &QTimer::timeout, this, &SearchModel::runSearch);
@@ -305,7 +308,8 @@ void SearchModel::mergeFileResults(const QString& text, const SearchQuery& q, co
         };
     // Ranked against the text searched ("*d*w*n*l*" looks for dwnl): against the raw text, the names
     // found would lack the stars and every one would be dropped.
-    QStringList ranked = Ranking::rank(candidates, SpotlightSearch::searchedText(q.term), boost, lookup);
+    QStringList ranked =
+        Ranking::rank(candidates, SpotlightSearch::searchedText(q.term), boost, lookup, &m_noise);
     if (ranked.size() > kMergedFileRows) ranked.resize(kMergedFileRows);
 
     QList<ResultItem> files;

@@ -2,6 +2,7 @@
 
 #include "platform/AppInfo.h"
 #include "search/KeyEvent.h"
+#include "search/Ranking.h"
 #include "search/ResultItem.h"
 #include "search/SearchQuery.h"
 
@@ -208,6 +209,8 @@ protected:
 
     Services m_services;
     std::unique_ptr<SpotlightSearch> m_spotlight;
+    // What found paths are dropped as noise, with this environment's folders.
+    Ranking::Noise m_noise;
 
     QString m_query;
     QList<ResultItem> m_results;
