@@ -104,6 +104,8 @@ void SearchModel::onQueryChanged() {
     case Mode::rename:
         break;
     case Mode::clips:
+        // What an earlier key did ("Deleted …") is no longer about the rows a new filter lists.
+        showClipsState();
         filterClips(std::nullopt);
         break;
     }
@@ -590,15 +592,19 @@ void SearchModel::openClips(const QString& text) {
     cancelClearConfirmation();
     m_clipboardPrefill.reset();
     m_pendingConfirmation.reset();
-    if (!m_services.settings.keepClipboardHistory())
-        setMessage(QStringLiteral("Clipboard history is off. Turn it on in Settings (\u2318,)"));
-    else
-        setMessage(std::nullopt);
+    showClipsState();
     m_mode = Mode::clips;
     // Set the text without running the clips-mode change handling twice.
     m_query = text;
     filterClips(std::nullopt);
     focus(false, !text.isEmpty());
+}
+
+void SearchModel::showClipsState() {
+    if (!m_services.settings.keepClipboardHistory())
+        setMessage(QStringLiteral("Clipboard history is off. Turn it on in Settings (\u2318,)"));
+    else
+        setMessage(std::nullopt);
 }
 
 void SearchModel::leaveClips() {

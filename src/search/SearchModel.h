@@ -128,6 +128,8 @@ public:
     void openClips(const QString& text);
     void leaveClips();
     void filterClips(const std::optional<QUuid>& keeping);
+    // The clipboard tab's standing message: none, or that history is off.
+    void showClipsState();
     void observeClips();
     std::optional<Clip> selectedClip() const;
     std::optional<Clip> clip(const std::optional<ResultItem>& item) const;
