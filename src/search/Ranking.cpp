@@ -1,6 +1,7 @@
 #include "search/Ranking.h"
 
 #include "platform/Environment.h"
+#include "search/Text.h"
 
 #include <QDir>
 #include <algorithm>
@@ -21,7 +22,7 @@ struct NoiseRule {
 };
 
 // Folders whose contents are never what the user looks for: caches, trash, build output, bundle
-// internals, our own store. A rule anywhere starts with a slash; under a folder it is relative to it,
+// internals, our own store. A rule anywhere holds a slash; under a folder it is relative to it,
 // and a "*" component stands for any one folder name. The file index keeps all of these: a typed path
 // still reaches them.
 constexpr NoiseRule kSharedNoise[] = {
@@ -209,8 +210,14 @@ QStringList rank(const QStringList& paths, const QString& query,
 }
 
 namespace {
+// How the query matches one of an application's names: its own names anywhere, the names that only
+// describe it (generic name, keywords) at word starts, so "dl" does not find a terminal by "commandline".
+std::optional<int> nameScore(const ApplicationNames& app, qsizetype i, const QString& query) {
+    return i < app.ownCount ? Fuzzy::score(query, app.names[i]) : Fuzzy::wordStartScore(query, app.names[i]);
+}
+
 // An application's name score: an exact name beats any fuzzy match; otherwise its best-matching name,
-// or, for words spread over several of its names ("keepass password"), all of them together. Among
+// or, for words spread over several of its names ("keepass password"), each word's best name. Among
 // exact matches its own name (the first) comes first, then one whose own name matches too: of two
 // entries that run the same program ("thunar"), the file manager beats its Bulk Rename.
 std::optional<qint64> applicationScore(const ApplicationNames& app, const QString& query, const QString& q) {
@@ -221,11 +228,21 @@ std::optional<qint64> applicationScore(const ApplicationNames& app, const QStrin
             return Fuzzy::score(query, app.names.first()) ? 10005 : 10000;
         }
     std::optional<qint64> best;
-    for (const QString& name : app.names)
-        if (const auto fuzzy = Fuzzy::score(query, name); fuzzy && (!best || *fuzzy > *best)) best = *fuzzy;
-    if (!best)
-        if (const auto joined = Fuzzy::score(query, app.names.join(QLatin1Char(' ')))) best = *joined;
-    return best;
+    for (qsizetype i = 0; i < app.names.size(); ++i)
+        if (const auto score = nameScore(app, i, query); score && (!best || *score > *best)) best = *score;
+    if (best) return best;
+    const QStringList words = Text::words(query);
+    if (words.size() < 2) return std::nullopt;
+    qint64 total = 0;
+    for (const QString& word : words) {
+        std::optional<int> wordBest;
+        for (qsizetype i = 0; i < app.names.size(); ++i)
+            if (const auto score = nameScore(app, i, word); score && (!wordBest || *score > *wordBest))
+                wordBest = *score;
+        if (!wordBest) return std::nullopt;
+        total += *wordBest;
+    }
+    return total;
 }
 } // namespace
 

@@ -306,7 +306,7 @@ void SearchModel::mergeFileResults(const QString& text, const SearchQuery& q, co
         lookup = [applications](const QString& path) -> std::optional<Ranking::ApplicationNames> {
             const auto names = applications->rankingNames(path);
             if (!names) return std::nullopt;
-            return Ranking::ApplicationNames{names->names, names->exactCount};
+            return Ranking::ApplicationNames{names->names, names->exactCount, names->ownCount};
         };
     // Ranked against the text searched ("*d*w*n*l*" looks for dwnl): against the raw text, the names
     // found would lack the stars and every one would be dropped.
