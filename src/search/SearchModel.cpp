@@ -153,12 +153,13 @@ const QList<AppChoice>& SearchModel::apps() const {
     if (!m_appsStale) return m_apps;
     m_appsStale = false;
     m_apps.clear();
+    // Browsers for a web address; for a file its applications, but none for an application's row: it
+    // is run, not opened with something (candidates() knows the entries the catalogue does not list).
     if (auto item = selected()) {
         const QString scheme = item->url.scheme().toLower();
         if (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
             m_apps = AppChoice::browsers(item->url);
         else if (item->url.isLocalFile() &&
-                 PathInput::pathExtension(item->url.toLocalFile()) != QLatin1String("app") &&
                  !(m_services.applications && m_services.applications->contains(item->url.toLocalFile())))
             m_apps = AppChoice::candidates(*item);
     }

@@ -163,3 +163,25 @@ TEST(ApplicationRows, DescriptiveNamesMatchAtWordStartsOnly) {
     f.search(QStringLiteral("keepass ager"), {f.keepass});
     EXPECT_FALSE(listed(f.keepass));
 }
+
+TEST(ApplicationRows, GetNoOpenWithBar) {
+    Fixture f;
+    // The desktop offers editors and its launcher tool for any desktop entry, and editors for text.
+    const QString editor = f.platform.makeFile(QStringLiteral("apps/org.gnome.TextEditor.desktop"));
+    const QString launcherTool = f.platform.makeFile(QStringLiteral("apps/xfce4-panel-launcher.desktop"));
+    f.platform.workspace.handlers.insert(QStringLiteral("file:desktop"), {editor, launcherTool});
+    f.platform.workspace.handlers.insert(QStringLiteral("file:txt"), {editor});
+    const QString notes = f.platform.makeFile(QStringLiteral("Documents/foot notes.txt"));
+    // A launcher on the desktop that the catalogue does not list is an application all the same.
+    const QString desktopLauncher = f.platform.makeFile(QStringLiteral("Desktop/Foot Server.desktop"));
+    f.search(QStringLiteral("foot"), {f.foot, desktopLauncher, notes});
+    ASSERT_GE(f.model.results().size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        f.model.setSelectedIndex(i);
+        const QString path = f.model.selected()->url.toLocalFile();
+        if (path == notes)
+            EXPECT_EQ(f.model.apps().size(), 1);
+        else
+            EXPECT_TRUE(f.model.apps().isEmpty()) << path.toStdString();
+    }
+}
