@@ -277,6 +277,8 @@ std::optional<AppCatalog::Names> AppCatalog::rankingNames(const QString& locatio
     // file called password.txt, as the application's bonus decides between equal names.
     names.names << found->name;
     if (!found->executable.isEmpty()) names.names << found->executable;
+    // The generic name and keywords describe it: they match at word starts only.
+    names.ownCount = int(names.names.size());
     if (found->genericName) names.names << *found->genericName;
     names.names << found->keywords;
     names.exactCount = int(names.names.size());

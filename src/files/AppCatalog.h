@@ -39,10 +39,11 @@ public:
     QStringList match(const MetadataPredicate& predicate, const QStringList& scopes) const;
 
     // The names an application is ranked by (name, program, generic name, keywords); the first
-    // `exactCount` may equal the query as a whole.
+    // `exactCount` may equal the query as a whole, the first `ownCount` (name, program) match anywhere.
     struct Names {
         QStringList names;
         int exactCount = 0;
+        int ownCount = 1;
     };
     std::optional<Names> rankingNames(const QString& location) const;
     // The row of an application: its name, "Application" or its generic name, never a folder.

@@ -211,4 +211,21 @@ std::optional<int> score(const QString& query, const QString& name) {
     return total;
 }
 
+std::optional<int> wordStartScore(const QString& query, const QString& name) {
+    int total = 0;
+    const QStringList words = Text::words(query);
+    for (const QString& word : words) {
+        bool atStart = false;
+        for (qsizetype at = name.indexOf(word, 0, Qt::CaseInsensitive); at >= 0 && !atStart;
+             at = name.indexOf(word, at + 1, Qt::CaseInsensitive))
+            atStart = at == 0 || startsWord(name.at(at - 1).unicode(), name.at(at).unicode());
+        if (!atStart) return std::nullopt;
+        // Scored as any name, so keywords and names weigh alike.
+        const auto s = wordScore(word, name);
+        if (!s) return std::nullopt;
+        total += *s;
+    }
+    return total;
+}
+
 } // namespace zarvo::Fuzzy

@@ -9,6 +9,7 @@
 #include "files/FolderAccess.h"
 #include "files/SpotlightSearch.h"
 #include "platform/Clock.h"
+#include "platform/Environment.h"
 #include "platform/Platform.h"
 #include "search/Fuzzy.h"
 #include "search/Help.h"
@@ -70,6 +71,8 @@ bool asksForClipboardHistory(const QString& lower) {
 
 SearchModel::SearchModel(Services services, QObject* parent) : QObject(parent), m_services(services) {
     if (m_services.metadata) m_spotlight = std::make_unique<SpotlightSearch>(*m_services.metadata);
+    if (const Environment* environment = Platform::current().environment)
+        m_noise = Ranking::Noise(*environment);
     m_pendingSearch.setSingleShot(true);
     m_pendingSearch.setInterval(kDebounceMs);
     connect(&m_pendingSearch, &QTimer::timeout, this, &SearchModel::runSearch);
@@ -101,6 +104,8 @@ void SearchModel::onQueryChanged() {
     case Mode::rename:
         break;
     case Mode::clips:
+        // What an earlier key did ("Deleted …") is no longer about the rows a new filter lists.
+        showClipsState();
         filterClips(std::nullopt);
         break;
     }
@@ -148,12 +153,13 @@ const QList<AppChoice>& SearchModel::apps() const {
     if (!m_appsStale) return m_apps;
     m_appsStale = false;
     m_apps.clear();
+    // Browsers for a web address; for a file its applications, but none for an application's row: it
+    // is run, not opened with something (candidates() knows the entries the catalogue does not list).
     if (auto item = selected()) {
         const QString scheme = item->url.scheme().toLower();
         if (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
             m_apps = AppChoice::browsers(item->url);
         else if (item->url.isLocalFile() &&
-                 PathInput::pathExtension(item->url.toLocalFile()) != QLatin1String("app") &&
                  !(m_services.applications && m_services.applications->contains(item->url.toLocalFile())))
             m_apps = AppChoice::candidates(*item);
     }
@@ -301,11 +307,12 @@ void SearchModel::mergeFileResults(const QString& text, const SearchQuery& q, co
         lookup = [applications](const QString& path) -> std::optional<Ranking::ApplicationNames> {
             const auto names = applications->rankingNames(path);
             if (!names) return std::nullopt;
-            return Ranking::ApplicationNames{names->names, names->exactCount};
+            return Ranking::ApplicationNames{names->names, names->exactCount, names->ownCount};
         };
     // Ranked against the text searched ("*d*w*n*l*" looks for dwnl): against the raw text, the names
     // found would lack the stars and every one would be dropped.
-    QStringList ranked = Ranking::rank(candidates, SpotlightSearch::searchedText(q.term), boost, lookup);
+    QStringList ranked =
+        Ranking::rank(candidates, SpotlightSearch::searchedText(q.term), boost, lookup, &m_noise);
     if (ranked.size() > kMergedFileRows) ranked.resize(kMergedFileRows);
 
     QList<ResultItem> files;
@@ -586,15 +593,19 @@ void SearchModel::openClips(const QString& text) {
     cancelClearConfirmation();
     m_clipboardPrefill.reset();
     m_pendingConfirmation.reset();
-    if (!m_services.settings.keepClipboardHistory())
-        setMessage(QStringLiteral("Clipboard history is off. Turn it on in Settings (\u2318,)"));
-    else
-        setMessage(std::nullopt);
+    showClipsState();
     m_mode = Mode::clips;
     // Set the text without running the clips-mode change handling twice.
     m_query = text;
     filterClips(std::nullopt);
     focus(false, !text.isEmpty());
+}
+
+void SearchModel::showClipsState() {
+    if (!m_services.settings.keepClipboardHistory())
+        setMessage(QStringLiteral("Clipboard history is off. Turn it on in Settings (\u2318,)"));
+    else
+        setMessage(std::nullopt);
 }
 
 void SearchModel::leaveClips() {

@@ -2,6 +2,7 @@
 
 #include "platform/AppInfo.h"
 #include "search/KeyEvent.h"
+#include "search/Ranking.h"
 #include "search/ResultItem.h"
 #include "search/SearchQuery.h"
 
@@ -127,6 +128,8 @@ public:
     void openClips(const QString& text);
     void leaveClips();
     void filterClips(const std::optional<QUuid>& keeping);
+    // The clipboard tab's standing message: none, or that history is off.
+    void showClipsState();
     void observeClips();
     std::optional<Clip> selectedClip() const;
     std::optional<Clip> clip(const std::optional<ResultItem>& item) const;
@@ -208,6 +211,8 @@ protected:
 
     Services m_services;
     std::unique_ptr<SpotlightSearch> m_spotlight;
+    // What found paths are dropped as noise, with this environment's folders.
+    Ranking::Noise m_noise;
 
     QString m_query;
     QList<ResultItem> m_results;

@@ -3,6 +3,7 @@
 
 #include "platform/Platform.h"
 #include "platform/Workspace.h"
+#include "sources/PathInput.h"
 
 #include <QSet>
 
@@ -149,6 +150,12 @@ QList<AppChoice> AppChoice::browsers(const QUrl& url) {
 }
 
 QList<AppChoice> AppChoice::candidates(const ResultItem& item) {
+    // An application's entry is run, not opened in something: its handlers are the editors of its
+    // text and the desktop's launcher tools ("Create Launcher on the panel").
+    if (item.url.isLocalFile()) {
+        const QString extension = PathInput::pathExtension(item.url.toLocalFile()).toLower();
+        if (extension == QLatin1String("desktop") || extension == QLatin1String("app")) return {};
+    }
     if (!item.isDirectory) return choices(handlers(item.url));
     QList<QString> installed;
     if (const Workspace* workspace = Platform::current().workspace) {

@@ -25,7 +25,7 @@ struct Fixture {
     Favorites favorites{defaults};
     SearchModel model{SearchModel::Services{settings, history, favorites, nullptr, &metadata,
                                             &platform.pasteboard, &catalog}};
-    QString calculator, keepass, bulkRename, thunar;
+    QString calculator, keepass, bulkRename, thunar, foot;
 
     Fixture() {
         Settings::resetShared();
@@ -50,7 +50,16 @@ struct Fixture {
         files.location = thunar;
         files.name = QStringLiteral("Thunar File Manager");
         rename.executable = files.executable = QStringLiteral("thunar");
-        source.bundles = {calc, kp, rename, files};
+        // A terminal described the way the desktop's terminals are.
+        foot = platform.makeFile(QStringLiteral("apps/org.codeberg.dnkl.foot.desktop"));
+        AppBundle terminal;
+        terminal.location = foot;
+        terminal.name = QStringLiteral("Foot");
+        terminal.executable = QStringLiteral("foot");
+        terminal.genericName = QStringLiteral("Terminal");
+        terminal.keywords = {QStringLiteral("shell"), QStringLiteral("prompt"), QStringLiteral("command"),
+                             QStringLiteral("commandline")};
+        source.bundles = {calc, kp, rename, files, terminal};
         catalog.reload();
         // The calc keyword names the same entry.
         platform.workspace.applications.insert(QStringLiteral("com.apple.calculator"), calculator);
@@ -127,4 +136,52 @@ TEST(ApplicationRows, AKeywordNamingTheSameApplicationListsItOnce) {
     for (const ResultItem& item : f.model.results())
         if (item.url.toLocalFile() == f.calculator) ++rows;
     EXPECT_EQ(rows, 1);
+}
+
+TEST(ApplicationRows, DescriptiveNamesMatchAtWordStartsOnly) {
+    Fixture f;
+    const auto listed = [&](const QString& location) {
+        for (const ResultItem& item : f.model.results())
+            if (item.url.toLocalFile() == location) return true;
+        return false;
+    };
+    // The index finds the entry by "dl" inside its keyword "commandline"; that is no reason to list it.
+    f.search(QStringLiteral("dl"), {f.foot});
+    EXPECT_FALSE(listed(f.foot));
+    f.search(QStringLiteral("line"), {f.foot});
+    EXPECT_FALSE(listed(f.foot));
+    f.search(QStringLiteral("min"), {f.foot});
+    EXPECT_FALSE(listed(f.foot));
+    // A word's start in a keyword or the generic name still finds it, and so does any part of its name.
+    for (const char* text : {"commandl", "term", "prom", "oot", "Foo"}) {
+        f.search(QString::fromLatin1(text), {f.foot});
+        EXPECT_TRUE(listed(f.foot)) << text;
+    }
+    // Words spread over its names follow the same rules.
+    f.search(QStringLiteral("keepass manag"), {f.keepass});
+    EXPECT_TRUE(listed(f.keepass));
+    f.search(QStringLiteral("keepass ager"), {f.keepass});
+    EXPECT_FALSE(listed(f.keepass));
+}
+
+TEST(ApplicationRows, GetNoOpenWithBar) {
+    Fixture f;
+    // The desktop offers editors and its launcher tool for any desktop entry, and editors for text.
+    const QString editor = f.platform.makeFile(QStringLiteral("apps/org.gnome.TextEditor.desktop"));
+    const QString launcherTool = f.platform.makeFile(QStringLiteral("apps/xfce4-panel-launcher.desktop"));
+    f.platform.workspace.handlers.insert(QStringLiteral("file:desktop"), {editor, launcherTool});
+    f.platform.workspace.handlers.insert(QStringLiteral("file:txt"), {editor});
+    const QString notes = f.platform.makeFile(QStringLiteral("Documents/foot notes.txt"));
+    // A launcher on the desktop that the catalogue does not list is an application all the same.
+    const QString desktopLauncher = f.platform.makeFile(QStringLiteral("Desktop/Foot Server.desktop"));
+    f.search(QStringLiteral("foot"), {f.foot, desktopLauncher, notes});
+    ASSERT_GE(f.model.results().size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        f.model.setSelectedIndex(i);
+        const QString path = f.model.selected()->url.toLocalFile();
+        if (path == notes)
+            EXPECT_EQ(f.model.apps().size(), 1);
+        else
+            EXPECT_TRUE(f.model.apps().isEmpty()) << path.toStdString();
+    }
 }

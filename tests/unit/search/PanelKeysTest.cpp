@@ -286,6 +286,10 @@ TEST(PanelKeys, ClipboardTabKeysAndDigits) {
     EXPECT_EQ(f.model.results().size(), 2);
     EXPECT_EQ(f.model.selectedIndex(), 1);
     EXPECT_TRUE(f.message().startsWith("Deleted \u201C"));
+    // A new filter is about other rows: the message goes with the old text.
+    f.model.setQuery("o");
+    EXPECT_FALSE(f.model.message());
+    f.model.setQuery("");
 
     // ⌘K opens the clip menu.
     f.press("cmd+k");

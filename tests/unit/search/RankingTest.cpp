@@ -1,5 +1,7 @@
 #include "search/Ranking.h"
 
+#include "fakes/FakePlatform.h"
+
 #include <gtest/gtest.h>
 
 using namespace zarvo;
@@ -25,6 +27,49 @@ TEST(Ranking, NoiseIsNeverListedHoweverWellItMatches) {
     const QStringList ranked = Ranking::rank(
         {"/a/node_modules/report.js", "/a/report.framework", "/a/report.txt"}, "report", noBoost);
     EXPECT_EQ(ranked, QStringList{"/a/report.txt"});
+}
+
+TEST(Ranking, LinuxCachesTrashBuildOutputAndOurOwnStoreAreNoise) {
+    // The user's folders where the environment puts them, away from their defaults.
+    fakes::FakeEnvironment env;
+    env.home = "/home/u";
+    env.data = "/xdg/data";
+    env.cache = "/xdg/cache";
+    const Ranking::Noise noise(env);
+    for (const char* path :
+         {"/xdg/cache/thumbnails/large/0a1b.png", "/xdg/cache/com.velorin.zarvo/file-index.snapshot",
+          "/home/u/.cache/thumbnails/normal/x.png", "/xdg/data/Trash/files/photo.jpg",
+          "/media/usb/.Trash-1000/files/photo.jpg", "/xdg/data/Zarvo/Clipboard/clips.lock",
+          "/xdg/data/Zarvo/Clipboard/thumbs/1.png", "/home/u/.var/app/org.gimp.GIMP/cache/gimp/x.png",
+          "/home/u/snap/firefox/common/.cache/x.png", "/home/u/snap/firefox/2356/.cache/x.png",
+          "/home/u/code/app/__pycache__/main.cpython-311.pyc", "/home/u/code/app/.venv/bin/python",
+          "/home/u/code/app/venv/lib/python3.11/site-packages/x.py", "/home/u/code/web/node_modules/a/b.js",
+          "/home/u/code/rs/target/debug/deps/app-1f2e", "/home/u/code/java/.gradle/8.5/x.lock",
+          "/home/u/code/cpp/build/CMakeFiles/app.dir/main.o", "/home/u/.npm/_cacache/index",
+          "/home/u/.thumbnails/normal/x.png"})
+        EXPECT_TRUE(noise.contains(path)) << path;
+    for (const char* path :
+         {"/home/u/Pictures/lock.png", "/xdg/cache", "/xdg/data/Zarvo", "/xdg/data/Notes/Trash/x.txt",
+          "/xdg/cachet/x.png", "/xdg/data/Zarvology/x", "/home/u/.var/app/org.gimp.GIMP/config/gimprc",
+          "/home/u/snap/firefox/common/Downloads/x.pdf", "/home/u/code/rs/target/release/app",
+          "/home/u/code/cpp/build/app", "/home/u/Documents/cache.txt"})
+        EXPECT_FALSE(noise.contains(path)) << path;
+    // The macOS rules and bundle extensions still hold.
+    EXPECT_TRUE(noise.contains("/x/Report.framework"));
+    EXPECT_TRUE(noise.contains("/Users/u/Library/Caches/report"));
+    // Without the environment the folders under its data home are unknown.
+    EXPECT_FALSE(Ranking::isNoise("/xdg/data/Zarvo/Clipboard/clips.lock"));
+
+    // A found picture comes without the thumbnails of itself, whatever the order found.
+    const QStringList found = {"/xdg/cache/thumbnails/large/0a1b.png", "/xdg/data/Zarvo/Clipboard/clips.lock",
+                               "/home/u/Pictures/lock.png"};
+    EXPECT_EQ(Ranking::rank(found, "", noBoost, {}, &noise), QStringList{"/home/u/Pictures/lock.png"});
+    EXPECT_EQ(Ranking::rank(found, "lock", noBoost, {}, &noise), QStringList{"/home/u/Pictures/lock.png"});
+
+    // A root folder as cache or data home makes nothing noise.
+    fakes::FakeEnvironment root;
+    root.home = root.data = root.cache = "/";
+    EXPECT_FALSE(Ranking::Noise(root).contains("/home/u/Pictures/lock.png"));
 }
 
 TEST(Ranking, ExactNamesWinThenFuzzyScoresThenInputOrder) {

@@ -100,7 +100,10 @@ TEST(SearchModel, FileSearchStartsFromTwoCharactersAndMergesRankedBatches) {
     f.model.runSearch();
     ASSERT_EQ(f.live().size(), 2); // substring and subsequence
     EXPECT_TRUE(f.model.isSearching());
-    f.live()[0]->progress({other, noise, report});
+    // Our own clip store and the thumbnail cache are noise too, where the environment puts them.
+    const QString ownLock = f.platform.makeFile(QStringLiteral(".local/share/Zarvo/Clipboard/report.lock"));
+    const QString thumbnail = f.platform.makeFile(QStringLiteral(".cache/thumbnails/large/report.png"));
+    f.live()[0]->progress({ownLock, other, noise, thumbnail, report});
     ASSERT_TRUE(waitFor([&] { return f.model.results().size() == 3; }));
     // The exact name wins, noise is gone, the web row stays last.
     EXPECT_EQ(f.model.results()[0].url.toLocalFile(), report);
