@@ -2,6 +2,9 @@
 // rows and paints one frame, on the real Linux platform in a throw-away home (offscreen, so a busy
 // display does not count), with several hundred desktop entries and a mimeapps.list as a desktop has
 // them. The goal is one frame: 16 ms.
+// usage: bench_panel_view_linux                           measure
+//        bench_panel_view_linux desktop ROOT CONFIG_HOME  only write that desktop (for bench_panel.sh);
+//                                                         prints the XDG_DATA_DIRS to use
 #include "lib/RealisticDesktop.h"
 #include "platform/linux/DesktopEntries.h"
 #include "platform/linux/FileDefaultsStore.h"
@@ -26,6 +29,11 @@
 using namespace zarvo;
 
 int main(int argc, char** argv) {
+    if (argc == 4 && QByteArray(argv[1]) == "desktop") {
+        bench::setUpRealisticDesktop(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+        std::printf("%s\n", qgetenv("XDG_DATA_DIRS").constData());
+        return 0;
+    }
     QTemporaryDir home, desktop;
     qputenv("HOME", home.path().toUtf8());
     qputenv("QT_QPA_PLATFORM", "offscreen");
