@@ -233,8 +233,7 @@ QString LinuxWorkspace::iconNameForFile(const QString& path) const {
     const QFileInfo fileInfo(path);
     if (fileInfo.isDir() && !path.endsWith(QLatin1String(".app"))) return QStringLiteral("folder");
     if (path.endsWith(QLatin1String(".desktop"))) {
-        const auto icon = m_cache->value(&DesktopAppCache::icons, path,
-                                         [&] { return DesktopApps::entryIcon(path).value_or(QString()); });
+        const QString icon = entryIcon(path);
         if (!icon.isEmpty()) return icon;
     }
     GRef<GFile> file(g_file_new_for_path(QFile::encodeName(path).constData()));

@@ -88,6 +88,8 @@ private:
 
     // Application lookups parse desktop entries through GIO (milliseconds each) and the panel asks for
     // the same few on every keystroke: answers are kept until the entries or mimeapps lists change.
+    // A desktop entry's icon name; empty when it is no entry.
+    QString entryIcon(const QString& location) const;
     std::shared_ptr<DesktopAppCache> m_cache = std::make_shared<DesktopAppCache>();
     QFileSystemWatcher m_listWatcher;
     QTimer m_listSettle;

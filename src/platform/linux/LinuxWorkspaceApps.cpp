@@ -158,12 +158,21 @@ std::optional<QString> identifierOf(Cache& cache, const QString& location, const
         return id;
     });
 }
+QString entryIconOf(Cache& cache, const QString& location) {
+    return cache.value(&Cache::icons, location,
+                       [&] { return DesktopApps::entryIcon(location).value_or(QString()); });
+}
 } // namespace
+
+QString LinuxWorkspace::entryIcon(const QString& location) const {
+    return entryIconOf(*m_cache, location);
+}
 
 void LinuxWorkspace::forgetApplications() {
     m_cache->forget();
     // What every panel asks for is computed again at once, off the main thread: the installed ids, the
-    // folder applications and web handlers, and their names.
+    // folder applications (as the Open With bar lists them), web handlers and terminals (the settings
+    // window's list), their names and icons.
     const QStringList running = desktops();
     const QString home = m_environment.homePath();
     QThreadPool::globalInstance()->start([running, home, cache = m_cache] {
@@ -179,9 +188,12 @@ void LinuxWorkspace::forgetApplications() {
             defaultFor(*cache, url);
             located << allFor(*cache, url);
         }
+        located << cache->value(&Cache::lists, QStringLiteral("terminals"),
+                                [] { return TerminalLauncher::installed(); });
         for (const QString& location : std::as_const(located)) {
             nameOf(*cache, location);
             identifierOf(*cache, location, running);
+            if (location.endsWith(QLatin1String(".desktop"))) entryIconOf(*cache, location);
         }
     });
 }
