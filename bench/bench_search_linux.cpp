@@ -1,7 +1,11 @@
 // The search pipeline for non-file queries: runSearch over 300 history entries, 20 favourites and
-// 20 custom keywords, on the real Linux platform in a throw-away home.
+// 20 custom keywords, on the real Linux platform in a throw-away home with several hundred desktop
+// entries and a mimeapps.list.
+#include "lib/RealisticDesktop.h"
+#include "platform/linux/DesktopEntries.h"
 #include "platform/linux/FileDefaultsStore.h"
 #include "platform/linux/LinuxPlatform.h"
+#include "platform/linux/LinuxWorkspace.h"
 #include "search/SearchModel.h"
 #include "store/Favorites.h"
 #include "store/History.h"
@@ -29,16 +33,21 @@ double threadCpuMs() {
 } // namespace
 
 int main(int argc, char** argv) {
-    QTemporaryDir home;
+    QTemporaryDir home, desktop;
     qputenv("HOME", home.path().toUtf8());
     for (const char* var : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
         qunsetenv(var);
+    bench::setUpRealisticDesktop(desktop.path(), home.path() + QStringLiteral("/.config"));
     QCoreApplication app(argc, argv);
     linux_::LinuxPlatform platform(QStringLiteral("com.velorin.zarvo.bench"));
     linux_::FileDefaultsStore defaults(
         linux_::FileDefaultsStore::defaultDirectory(*platform.platform().environment));
     platform.platform().defaults = &defaults;
     platform.install();
+    linux_::DesktopEntrySource entries(
+        linux_::DesktopEntrySource::fromEnvironment(*platform.platform().environment));
+    entries.startWatching();
+    platform.workspace().followChanges(entries);
 
     Settings& settings = Settings::shared();
     History& history = History::shared();

@@ -15,6 +15,7 @@
 #include "platform/linux/LinuxEnvironment.h"
 #include "platform/linux/LinuxInstallation.h"
 #include "platform/linux/LinuxPlatform.h"
+#include "platform/linux/LinuxWorkspace.h"
 #include "store/Favorites.h"
 #include "store/History.h"
 #include "store/Settings.h"
@@ -107,6 +108,8 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
         linux_::DesktopEntrySource::fromEnvironment(*platform.environment));
     AppCatalog applications(&desktopEntries);
     applications.startLive();
+    // The panel's handler, name and icon answers are kept until the entries change.
+    linux.workspace().followChanges(desktopEntries);
     std::unique_ptr<IndexMetadataQueryFactory> metadata;
     if (fileIndex) {
         metadata = std::make_unique<IndexMetadataQueryFactory>(fileIndex, &applications);

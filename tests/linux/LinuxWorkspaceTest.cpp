@@ -1,6 +1,7 @@
 #include "LinuxSandbox.h"
 
 #include "platform/linux/DesktopApps.h"
+#include "platform/linux/DesktopEntries.h"
 #include "platform/linux/LinuxWorkspace.h"
 #include "platform/linux/SettingsPanes.h"
 #include "platform/linux/TerminalLauncher.h"
@@ -163,6 +164,59 @@ TEST(LinuxApplications, HandlersComeFromMimeappsAndOpenThroughGio) {
                                      [&](std::optional<QString> e) { badResult = e; });
     EXPECT_TRUE(linuxtest::waitFor([&] { return badResult.has_value(); }));
     EXPECT_TRUE(badResult->has_value());
+}
+
+// The panel asks for handlers, names and identifiers on every keystroke: they are read once and read
+// again only when the applications folders or the mimeapps lists change.
+TEST(LinuxApplications, AnswersAreKeptUntilEntriesOrListsChange) {
+    const auto& s = sandbox();
+    const QString apps = s.data + QStringLiteral("/applications/");
+    const QString notes = apps + "org.example.Notes.desktop";
+    const auto entry = [&](const QByteArray& name) {
+        writeFile(notes, "[Desktop Entry]\nType=Application\nName=" + name +
+                             "\nExec=" + (s.root + "/record.sh notes %U").toUtf8() + "\n");
+    };
+    entry("Notes");
+    LinuxWorkspace workspace(s.environment, nullptr);
+    DesktopEntrySource entries(DesktopEntrySource::fromEnvironment(s.environment));
+    entries.startWatching();
+    workspace.followChanges(entries);
+    const QUrl page(QStringLiteral("https://example.org/"));
+    EXPECT_EQ(workspace.applicationName(notes), QStringLiteral("Notes"));
+    EXPECT_EQ(workspace.applicationToOpen(page), apps + "org.example.Recorder.desktop");
+    EXPECT_EQ(workspace.urlForApplication(QStringLiteral("org.example.Later")), std::nullopt);
+    // Asked again before any watcher has told: the kept answers, not the files' new contents.
+    entry("Renamed Notes");
+    EXPECT_EQ(workspace.applicationName(notes), QStringLiteral("Notes"));
+    EXPECT_EQ(workspace.applicationIdentifier(notes), QStringLiteral("org.example.Notes"));
+    EXPECT_EQ(workspace.applicationToOpen(page), apps + "org.example.Recorder.desktop");
+    EXPECT_EQ(workspace.urlForApplication(QStringLiteral("org.example.Later")), std::nullopt);
+
+    // A changed entry and a new one are seen once the folder's watcher has told.
+    writeFile(apps + "org.example.Later.desktop", "[Desktop Entry]\nType=Application\nName=Later\nExec=" +
+                                                      (s.root + "/record.sh later %U").toUtf8() + "\n");
+    EXPECT_TRUE(linuxtest::waitFor(
+        [&] { return workspace.applicationName(notes) == QLatin1String("Renamed Notes"); }));
+    EXPECT_TRUE(linuxtest::waitFor([&] {
+        return workspace.urlForApplication(QStringLiteral("org.example.Later")) ==
+               apps + "org.example.Later.desktop";
+    }));
+
+    // So is another default browser chosen in the user's mimeapps.list.
+    QFile list(s.config + "/mimeapps.list");
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+    const QByteArray kept = list.readAll();
+    list.close();
+    QByteArray changed = kept;
+    changed.replace("x-scheme-handler/https=org.example.Recorder.desktop",
+                    "x-scheme-handler/https=org.example.Other.desktop");
+    writeFile(s.config + "/mimeapps.list", changed);
+    EXPECT_TRUE(linuxtest::waitFor(
+        [&] { return workspace.applicationToOpen(page) == apps + "org.example.Other.desktop"; }));
+    EXPECT_EQ(workspace.applicationsToOpen(page).value(0), apps + "org.example.Other.desktop");
+    writeFile(s.config + "/mimeapps.list", kept);
+    QFile::remove(notes);
+    QFile::remove(apps + "org.example.Later.desktop");
 }
 
 TEST(LinuxApplications, SettingsPanesFollowTheDesktop) {

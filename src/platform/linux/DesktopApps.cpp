@@ -123,18 +123,6 @@ QString filenameOf(GAppInfo* info) {
     return file ? QString::fromUtf8(file) : QString();
 }
 
-// Every installed entry: lower-cased desktop-file id → id.
-QHash<QString, QString> installedIds() {
-    QHash<QString, QString> out;
-    GList* all = g_app_info_get_all();
-    for (GList* l = all; l; l = l->next) {
-        if (const char* id = g_app_info_get_id(G_APP_INFO(l->data)))
-            out.insert(withoutSuffix(QString::fromUtf8(id)).toLower(), QString::fromUtf8(id));
-    }
-    g_list_free_full(all, g_object_unref);
-    return out;
-}
-
 std::optional<QString> locateDesktopId(const QString& id, const QHash<QString, QString>* installed) {
     if (id.isEmpty() || id.contains(QLatin1Char('/'))) return std::nullopt;
     GRef<GDesktopAppInfo> info(g_desktop_app_info_new((id + QLatin1String(".desktop")).toUtf8().constData()));
@@ -172,6 +160,17 @@ QString handlerType(const QString& uri, const QString& localPath) {
 
 } // namespace
 
+InstalledIds installedIds() {
+    InstalledIds out;
+    GList* all = g_app_info_get_all();
+    for (GList* l = all; l; l = l->next) {
+        if (const char* id = g_app_info_get_id(G_APP_INFO(l->data)))
+            out.insert(withoutSuffix(QString::fromUtf8(id)).toLower(), QString::fromUtf8(id));
+    }
+    g_list_free_full(all, g_object_unref);
+    return out;
+}
+
 QStringList candidates(const QString& bundleIdentifier, const QStringList& desktops) {
     QStringList own, other;
     for (const Alias& alias : kAliases) {
@@ -187,11 +186,12 @@ QStringList candidates(const QString& bundleIdentifier, const QStringList& deskt
     return out;
 }
 
-std::optional<QString> locate(const QString& bundleIdentifier, const QStringList& desktops) {
+std::optional<QString> locate(const QString& bundleIdentifier, const QStringList& desktops,
+                              const std::function<InstalledIds()>& kept) {
     const QString id = bundleIdentifier.trimmed();
     if (id.isEmpty()) return std::nullopt;
     if (auto found = locateDesktopId(id, nullptr)) return found;
-    const auto installed = installedIds();
+    const InstalledIds installed = kept ? kept() : installedIds();
     if (auto found = locateDesktopId(id, &installed)) return found;
     for (const QString& candidate : candidates(id, desktops))
         if (auto found = locateDesktopId(candidate, &installed)) return found;
@@ -215,20 +215,33 @@ std::optional<QString> desktopId(const QString& location) {
 std::optional<QString> identifier(const QString& location, const QStringList& desktops) {
     const auto found = desktopId(location);
     if (!found) return std::nullopt;
-    const QString id = *found;
     // A well-known identifier is reported only when looking it up leads back here, so that the answer
     // always round-trips through `locate`.
-    QStringList tried;
+    for (const QString& known : aliasesOf(*found))
+        if (locate(known, desktops) == location) return known;
+    return found;
+}
+
+QStringList aliasesOf(const QString& desktopId) {
+    QStringList out;
     for (const Alias& alias : kAliases) {
         const QString known = QString::fromLatin1(alias.identifier);
-        if (tried.contains(known)) continue;
+        if (out.contains(known)) continue;
         const QStringList ids =
             QString::fromLatin1(alias.ids).toLower().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        if (!ids.contains(id.toLower())) continue;
-        tried << known;
-        if (locate(known, desktops) == location) return known;
+        if (ids.contains(desktopId.toLower())) out << known;
     }
-    return id;
+    return out;
+}
+
+std::optional<QString> entryIcon(const QString& location) {
+    GRef<GDesktopAppInfo> app(g_desktop_app_info_new_from_filename(QFile::encodeName(location).constData()));
+    if (!app) return std::nullopt;
+    if (GIcon* icon = g_app_info_get_icon(G_APP_INFO(app.get()))) {
+        GString_ text(g_icon_to_string(icon));
+        if (text) return QString::fromUtf8(text.get());
+    }
+    return QStringLiteral("application-x-executable");
 }
 
 QString displayName(const QString& location) {

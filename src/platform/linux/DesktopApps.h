@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace zarvo::linux_ {
@@ -18,13 +20,22 @@ QStringList currentDesktops(const QString& xdgCurrentDesktop);
 // applications first. Empty when the table does not know the identifier.
 QStringList candidates(const QString& bundleIdentifier, const QStringList& desktops);
 
+// Every installed entry: lower-cased desktop-file id (without ".desktop") → id. Reads every entry.
+using InstalledIds = QHash<QString, QString>;
+InstalledIds installedIds();
+
 // The desktop entry path of an installed application: the identifier as a desktop-file id (any case),
 // then the table, then (outside Apple's own identifiers) its last component ("io.alacritty" → alacritty).
-std::optional<QString> locate(const QString& bundleIdentifier, const QStringList& desktops);
+// `installed` gives installedIds() when the exact id is not found (a kept copy, for callers that have one).
+std::optional<QString> locate(const QString& bundleIdentifier, const QStringList& desktops,
+                              const std::function<InstalledIds()>& installed = {});
 
 // The identifier an application location goes by: the well-known identifier whose lookup leads back to
 // the same entry, else its desktop-file id. None when the location is not an application.
 std::optional<QString> identifier(const QString& location, const QStringList& desktops);
+// The well-known identifiers whose table rows list a desktop-file id (any case), in table order: what
+// `identifier` tries.
+QStringList aliasesOf(const QString& desktopId);
 
 // The desktop entries a menu would list (shown, not hidden, for this desktop), by name.
 QStringList menuApplications();
@@ -50,6 +61,8 @@ std::optional<QString> launchWithArguments(const QString& location, const QStrin
 // The default and all handlers of a URL (scheme handler, or the content type of a local file).
 std::optional<QString> defaultHandler(const QString& uri, const QString& localPath);
 QStringList allHandlers(const QString& uri, const QString& localPath);
+// The icon of a desktop entry as GIO names it (a theme name or a path); none when it is no entry.
+std::optional<QString> entryIcon(const QString& location);
 // Whether the desktop would run code on opening the file: GIO's content type of the name (and, for a
 // regular file, of its content) is executable and the file is, or its default handler is a program
 // runtime (Wine, Java, Mono, a shell or script interpreter). A link is judged by its own name only.

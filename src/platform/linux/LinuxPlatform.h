@@ -44,6 +44,7 @@ public:
     Display display() const { return m_display; }
     // The bundle; `defaults` and `metadata` are null until the caller fills them.
     Platform& platform() { return m_platform; }
+    LinuxWorkspace& workspace() { return *m_workspace; }
     // Makes this bundle the process's current platform.
     void install() { Platform::setCurrent(m_platform); }
 

@@ -55,91 +55,6 @@ QStringList LinuxWorkspace::desktops() const {
         m_environment.variable(QStringLiteral("XDG_CURRENT_DESKTOP")).value_or(QString()));
 }
 
-void LinuxWorkspace::expireCaches() const {
-    constexpr qint64 kCacheMs = 5000;
-    if (m_cacheAge.isValid() && m_cacheAge.elapsed() < kCacheMs) return;
-    m_applications.clear();
-    m_defaultHandlers.clear();
-    m_allHandlers.clear();
-    m_cacheAge.start();
-}
-
-// Handlers depend on the scheme, or for a file on its kind; the kind is judged from the name here,
-// as the content type of most files is.
-QString LinuxWorkspace::handlerKey(const QUrl& url) const {
-    if (!url.isLocalFile()) return url.scheme().toLower();
-    const QFileInfo info(url.toLocalFile());
-    if (info.isDir()) return QStringLiteral("file/");
-    const QString suffix = info.suffix().toLower();
-    // No suffix: the content decides, so nothing is shared between such files.
-    return suffix.isEmpty() ? QStringLiteral("file:") + info.absoluteFilePath()
-                            : QStringLiteral("file.") + suffix;
-}
-
-std::optional<QString> LinuxWorkspace::urlForApplication(const QString& bundleIdentifier) const {
-    expireCaches();
-    // Which entry answers depends on the running desktop (its own terminal first).
-    const QStringList running = desktops();
-    const QString key = running.join(QLatin1Char(':')) + QLatin1Char('\n') + bundleIdentifier;
-    if (auto it = m_applications.constFind(key); it != m_applications.constEnd()) return *it;
-    auto location = DesktopApps::locate(bundleIdentifier, running);
-    // A terminal installed without a desktop entry (an archive, cargo) goes by its program's name.
-    if (!location && TerminalLauncher::isKnown(bundleIdentifier) &&
-        !bundleIdentifier.contains(QLatin1Char('/')))
-        if (const QString program = QStandardPaths::findExecutable(bundleIdentifier); !program.isEmpty())
-            location = program;
-    m_applications.insert(key, location);
-    return location;
-}
-
-std::optional<QString> LinuxWorkspace::applicationToOpen(const QUrl& url) const {
-    if (!url.isValid() || url.isEmpty()) return std::nullopt;
-    expireCaches();
-    const QString key = handlerKey(url);
-    if (auto it = m_defaultHandlers.constFind(key); it != m_defaultHandlers.constEnd()) return *it;
-    const auto handler = DesktopApps::defaultHandler(QString::fromUtf8(url.toEncoded()),
-                                                     url.isLocalFile() ? url.toLocalFile() : QString());
-    m_defaultHandlers.insert(key, handler);
-    return handler;
-}
-
-QList<QString> LinuxWorkspace::applicationsToOpen(const QUrl& url) const {
-    if (!url.isValid() || url.isEmpty()) return {};
-    expireCaches();
-    const QString key = handlerKey(url);
-    if (auto it = m_allHandlers.constFind(key); it != m_allHandlers.constEnd()) return *it;
-    const auto handlers = DesktopApps::allHandlers(QString::fromUtf8(url.toEncoded()),
-                                                   url.isLocalFile() ? url.toLocalFile() : QString());
-    m_allHandlers.insert(key, handlers);
-    return handlers;
-}
-
-QList<QString> LinuxWorkspace::installedApplications() const {
-    return DesktopApps::menuApplications();
-}
-
-QList<QString> LinuxWorkspace::terminalApplications() const {
-    return TerminalLauncher::installed();
-}
-
-QString LinuxWorkspace::applicationName(const QString& appLocation) const {
-    // Kept for the process: keyword rows ask on each keystroke, and an entry's Name seldom changes.
-    if (auto it = m_names.constFind(appLocation); it != m_names.constEnd()) return *it;
-    const auto known = TerminalLauncher::programNameAndIcon(appLocation);
-    const QString name = known ? known->first : DesktopApps::displayName(appLocation);
-    m_names.insert(appLocation, name);
-    return name;
-}
-
-std::optional<QString> LinuxWorkspace::applicationIdentifier(const QString& appLocation) const {
-    if (TerminalLauncher::programNameAndIcon(appLocation)) return QFileInfo(appLocation).fileName();
-    return DesktopApps::identifier(appLocation, desktops());
-}
-
-std::optional<QString> LinuxWorkspace::applicationIdentity(const QString& appLocation) const {
-    return DesktopApps::desktopId(appLocation);
-}
-
 bool LinuxWorkspace::openURL(const QUrl& url) {
     if (!url.isValid() || url.isEmpty()) return false;
     if (url.scheme() == QLatin1String(SettingsPanes::scheme)) return openSettingsPane(url);
@@ -307,19 +222,19 @@ void LinuxWorkspace::recycle(const QUrl& file, Completion done) {
 }
 
 QString LinuxWorkspace::iconNameForFile(const QString& path) const {
-    if (const auto known = TerminalLauncher::programNameAndIcon(path)) return known->second;
+    // A terminal's program is named by the table; looking at the file each time is what costs.
+    const QString terminalIcon =
+        m_cache->value(&DesktopAppCache::icons, QStringLiteral("program:") + path, [&] {
+            const auto known = TerminalLauncher::programNameAndIcon(path);
+            return known ? known->second : QString();
+        });
+    if (!terminalIcon.isEmpty()) return terminalIcon;
     // The icon naming spec's own name; GIO's first answer for folders is a MIME-type name few themes draw.
     const QFileInfo fileInfo(path);
     if (fileInfo.isDir() && !path.endsWith(QLatin1String(".app"))) return QStringLiteral("folder");
     if (path.endsWith(QLatin1String(".desktop"))) {
-        GRef<GDesktopAppInfo> app(g_desktop_app_info_new_from_filename(QFile::encodeName(path).constData()));
-        if (app) {
-            if (GIcon* icon = g_app_info_get_icon(G_APP_INFO(app.get()))) {
-                GString_ text(g_icon_to_string(icon));
-                if (text) return QString::fromUtf8(text.get());
-            }
-            return QStringLiteral("application-x-executable");
-        }
+        const QString icon = entryIcon(path);
+        if (!icon.isEmpty()) return icon;
     }
     GRef<GFile> file(g_file_new_for_path(QFile::encodeName(path).constData()));
     GRef<GFileInfo> info(g_file_query_info(file.get(), G_FILE_ATTRIBUTE_STANDARD_ICON, G_FILE_QUERY_INFO_NONE,

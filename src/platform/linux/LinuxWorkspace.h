@@ -1,16 +1,20 @@
 #pragma once
 
 #include "platform/Workspace.h"
+#include "platform/linux/DesktopAppCache.h"
 #include "platform/linux/XdgPlaces.h"
 
-#include <QElapsedTimer>
+#include <QFileSystemWatcher>
 #include <QHash>
+#include <QTimer>
+#include <memory>
 
 union _XEvent;
 
 namespace zarvo {
+class AppBundleSource;
 class Environment;
-}
+} // namespace zarvo
 
 namespace zarvo::linux_ {
 
@@ -57,6 +61,12 @@ public:
     // application could be started.
     bool openSettingsPane(const QUrl& url);
 
+    // Keeps the application answers until `entries` reports a change of the applications folders (or a
+    // mimeapps list changes), and computes the ones every panel asks for on a worker now.
+    void followChanges(AppBundleSource& entries);
+    // Drops every kept application answer.
+    void forgetApplications();
+
 private:
     // trash:/// in the default file manager; false when it takes no such address.
     bool openTrashView();
@@ -76,16 +86,13 @@ private:
     // Answers by window id, process and what the window says (WindowIdentity::cacheKey).
     mutable QHash<QString, AppInfo> m_windowApps;
 
-    // Application lookups walk every desktop entry through GIO (milliseconds each) and the panel asks
-    // for the same few on every keystroke; answers are kept for a few seconds so an installed or
-    // removed application is still noticed soon.
-    void expireCaches() const;
-    QString handlerKey(const QUrl& url) const;
-    mutable QElapsedTimer m_cacheAge;
-    mutable QHash<QString, std::optional<QString>> m_applications;
-    mutable QHash<QString, std::optional<QString>> m_defaultHandlers;
-    mutable QHash<QString, QString> m_names;
-    mutable QHash<QString, QList<QString>> m_allHandlers;
+    // Application lookups parse desktop entries through GIO (milliseconds each) and the panel asks for
+    // the same few on every keystroke: answers are kept until the entries or mimeapps lists change.
+    // A desktop entry's icon name; empty when it is no entry.
+    QString entryIcon(const QString& location) const;
+    std::shared_ptr<DesktopAppCache> m_cache = std::make_shared<DesktopAppCache>();
+    QFileSystemWatcher m_listWatcher;
+    QTimer m_listSettle;
 };
 
 } // namespace zarvo::linux_
