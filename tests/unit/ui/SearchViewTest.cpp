@@ -110,6 +110,44 @@ TEST(SearchViewTest, HostileRowsPaintWithoutHarm) {
     EXPECT_FALSE(preview.grab().isNull());
 }
 
+// Rows that stand for another file (an application's desktop entry, a clip's first file) show that
+// file's icon, never a blank square from reading the entry as a picture.
+TEST(SearchViewTest, EveryRowHasAnIcon) {
+    View v;
+    QFile entry(v.f.p.home() + "/terminal.desktop");
+    ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
+    entry.write("[Desktop Entry]\nType=Application\nName=Terminal\nExec=xterm\nIcon=utilities-terminal\n");
+    entry.close();
+    ResultItem command;
+    command.source = ResultItem::Source::command;
+    command.url = QUrl("zarvo:command/ls");
+    command.title = "ls";
+    command.command = "ls";
+    command.iconPath = entry.fileName();
+    ResultItem filesClip = ResultItem::file(v.f.p.home() + "/report.pdf", ResultItem::Source::clip);
+    filesClip.iconPath = v.f.p.home() + "/report.pdf";
+    v.f.model.setResults({command, filesClip});
+    ResultList* list = v.view.resultList();
+    const QImage frame = list->grab().toImage();
+    for (int row = 0; row < 2; ++row) {
+        const QRect rect = list->visualRect(list->listModel()->index(row));
+        const QRect icon(rect.left() + 16, rect.center().y() - 15, 30, 30);
+        const QRgb background = frame.pixel(icon.right() + 3, icon.top());
+        int drawn = 0;
+        for (int y = icon.top(); y <= icon.bottom(); ++y)
+            for (int x = icon.left(); x <= icon.right(); ++x)
+                drawn += frame.pixel(x, y) != background;
+        EXPECT_GT(drawn, 100) << "row " << row;
+    }
+    // The names are tried in turn: a content type's own name the theme lacks gives way to its generic one.
+    const QImage generic = QIcon::fromTheme("x-office-spreadsheet").pixmap(32).toImage();
+    ASSERT_FALSE(generic.isNull());
+    EXPECT_EQ(Icons::fromNames({"application-vnd.oasis.opendocument.spreadsheet", "x-office-spreadsheet"})
+                  .pixmap(32)
+                  .toImage(),
+              generic);
+}
+
 TEST(SearchViewTest, FocusRequestsSelectTheBaseNameOrPutTheCaretAtTheEnd) {
     SearchField field;
     field.show();
