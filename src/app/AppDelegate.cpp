@@ -335,7 +335,8 @@ void AppDelegate::toggleQuickLook() {
         previewer && previewer->isAvailable() && previewer->show(*url, m_panel->winId()))
         return;
     if (!m_preview) {
-        m_preview = new ui::PreviewWindow();
+        // The panel's transient, or xfwm4 keeps it under the always-on-top panel.
+        m_preview = new ui::PreviewWindow(m_panel);
         addEditActions(m_preview);
         m_panel->previewWindow = m_preview;
         QPointer<AppDelegate> self(this);

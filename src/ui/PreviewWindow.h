@@ -18,6 +18,8 @@ class PreviewWindow : public QWidget {
 public:
     using Kind = PreviewContent::Kind;
 
+    // Given the panel as parent, the window is the panel's transient: window managers keep it one level
+    // above the always-on-top panel.
     explicit PreviewWindow(QWidget* parent = nullptr);
 
     // Describes the file at once and shows its picture or text when the worker has read it.
@@ -28,6 +30,8 @@ public:
     void present(const QRect& panelFrame);
     Kind kind() const { return m_kind; }
     QString shownText() const;
+    // The size, in device-independent pixels, of the picture shown; empty when none is.
+    QSize shownImageSize() const;
 
     static Kind kindOf(const QString& path) { return PreviewLoading::kindOf(path); }
     // The details shown for anything without a preview: kind, size, modified, created.
