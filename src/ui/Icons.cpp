@@ -70,6 +70,8 @@ const QHash<QString, QString> kTable{
     {QStringLiteral("xmark.circle.fill"), QStringLiteral("edit-clear-symbolic")},
 };
 
+constexpr const char* bundledSymbols = ":/icons/symbolic";
+
 QIcon themed(const QString& symbol) {
     static QHash<QString, QIcon> cache;
     const auto it = cache.constFind(symbol);
@@ -93,6 +95,8 @@ void setUp(const QString& desktopTheme) {
         if (!paths.contains(dir + QStringLiteral("/icons"))) paths << dir + QStringLiteral("/icons");
     QIcon::setThemeSearchPaths(paths);
     QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+    // The last resort, for a theme without a symbol on a system without Adwaita.
+    QIcon::setFallbackSearchPaths(QIcon::fallbackSearchPaths() << QString::fromLatin1(bundledSymbols));
     // The desktop's choice wins over what Qt's platform theme guessed (Adwaita on Xfce, hicolor on a bare
     // X session), as long as that theme is installed.
     const bool installed = std::any_of(paths.cbegin(), paths.cend(), [&](const QString& dir) {

@@ -10,7 +10,7 @@
 namespace zarvo::ui {
 
 // System symbol names, as rows and views name them ("folder", "doc.on.clipboard" …), drawn with the
-// freedesktop icon theme; Adwaita is the fallback theme so they resolve on any desktop.
+// freedesktop icon theme; Adwaita, then copies compiled in, stand in where the theme lacks one.
 namespace Icons {
 // Draws with the desktop's icon theme (as the platform read it; empty when it names none), Adwaita
 // filling its gaps; call once after the application object exists.

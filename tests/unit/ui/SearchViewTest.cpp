@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace zarvo;
@@ -365,8 +366,8 @@ TEST(SearchViewTest, FooterHintsDropWholeAndNeverOverlap) {
     EXPECT_TRUE(shortened);
 }
 
-// Every symbol the code names resolves to an icon of the theme (Adwaita standing in where the desktop
-// has none), so no row ever shows a blank square.
+// Every symbol the code names resolves to an icon of the theme (Adwaita, then a bundled copy, standing
+// in where the desktop has none), so no row ever shows a blank square.
 TEST(IconsTest, EverySymbolInTheCodeHasAnIcon) {
     static const QRegularExpression dotted(QStringLiteral("\"([a-z][a-z0-9]*(?:\\.[a-z0-9]+)+)\""));
     static const QRegularExpression word(QStringLiteral("\"([a-z][a-z0-9]*)\""));
@@ -405,6 +406,19 @@ TEST(IconsTest, EverySymbolInTheCodeHasAnIcon) {
         EXPECT_TRUE(name.has_value()) << "no icon for the symbol " << symbol.toStdString();
         if (name) {
             EXPECT_FALSE(QIcon::fromTheme(*name).isNull()) << name->toStdString();
+            // Also drawn where neither the desktop's theme nor Adwaita has it.
+            EXPECT_FALSE(QIcon(":/icons/symbolic/" + *name + ".svg").pixmap(16).isNull())
+                << name->toStdString();
         }
     }
+    // A desktop whose theme lacks the names and no Adwaita installed: the bundled copies draw.
+    const QStringList paths = QIcon::themeSearchPaths();
+    const QString theme = QIcon::themeName();
+    QTemporaryDir bare;
+    QIcon::setThemeSearchPaths({bare.path()});
+    QIcon::setThemeName("NoSuchTheme");
+    for (const QString& name : Icons::table())
+        EXPECT_FALSE(QIcon::fromTheme(name).pixmap(16).isNull()) << name.toStdString();
+    QIcon::setThemeSearchPaths(paths);
+    QIcon::setThemeName(theme);
 }
