@@ -335,8 +335,7 @@ void AppDelegate::toggleQuickLook() {
         previewer && previewer->isAvailable() && previewer->show(*url, m_panel->winId()))
         return;
     if (!m_preview) {
-        // The panel's transient, or xfwm4 keeps it under the always-on-top panel.
-        m_preview = new ui::PreviewWindow(m_panel);
+        m_preview = new ui::PreviewWindow();
         addEditActions(m_preview);
         m_panel->previewWindow = m_preview;
         QPointer<AppDelegate> self(this);
@@ -349,7 +348,8 @@ void AppDelegate::toggleQuickLook() {
         });
     }
     m_preview->showFile(*url);
-    m_preview->present(m_panel->frameGeometry());
+    // The panel's transient, or xfwm4 and metacity keep it under the always-on-top panel.
+    m_preview->present(m_panel->frameGeometry(), m_panel->windowHandle());
     if (m_s.platform.windowing) m_s.platform.windowing->activate(m_preview->winId());
 }
 

@@ -155,13 +155,14 @@ QString PreviewWindow::shownText() const {
     return {};
 }
 
-void PreviewWindow::present(const QRect& panelFrame) {
+void PreviewWindow::present(const QRect& panelFrame, QWindow* panel) {
     QRect frame(QPoint(), size());
     frame.moveCenter(panelFrame.center());
     move(frame.topLeft());
-    if (QWidget* panel = parentWidget(); panel && panel->windowHandle()) {
+    // Not a child widget of the panel: that would tie their activation together in Qt.
+    if (panel) {
         winId();
-        windowHandle()->setTransientParent(panel->window()->windowHandle());
+        windowHandle()->setTransientParent(panel);
     }
     show();
     raise();

@@ -8,6 +8,7 @@
 class QLabel;
 class QPlainTextEdit;
 class QStackedWidget;
+class QWindow;
 
 namespace zarvo::ui {
 
@@ -18,16 +19,15 @@ class PreviewWindow : public QWidget {
 public:
     using Kind = PreviewContent::Kind;
 
-    // Given the panel as parent, the window is the panel's transient: window managers keep it one level
-    // above the always-on-top panel.
     explicit PreviewWindow(QWidget* parent = nullptr);
 
     // Describes the file at once and shows its picture or text when the worker has read it.
     void showFile(const QUrl& file);
     // Whether the content of the last file shown is still being read.
     bool isLoading() const { return m_loading; }
-    // Shows the window over the panel, a little larger than it.
-    void present(const QRect& panelFrame);
+    // Shows the window over the panel, a little larger than it; as the panel's transient (when given),
+    // window managers keep it one level above the always-on-top panel.
+    void present(const QRect& panelFrame, QWindow* panel = nullptr);
     Kind kind() const { return m_kind; }
     QString shownText() const;
     // The size, in device-independent pixels, of the picture shown; empty when none is.
