@@ -365,7 +365,8 @@ void AppDelegate::toggleQuickLook() {
         });
     }
     m_preview->showFile(*url);
-    m_preview->present(m_panel->frameGeometry());
+    // The panel's transient, or xfwm4 and metacity keep it under the always-on-top panel.
+    m_preview->present(m_panel->frameGeometry(), m_panel->windowHandle());
     if (m_s.platform.windowing) m_s.platform.windowing->activate(m_preview->winId());
 }
 

@@ -59,7 +59,7 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
     QApplication::setDesktopFileName(QStringLiteral("com.velorin.zarvo"));
     QApplication app(count, arguments.data());
     QApplication::setQuitOnLastWindowClosed(false);
-    ui::Icons::setUp();
+    ui::Icons::setUp(linux_::LinuxAppearance::iconThemeName());
     if (linux_::LinuxAppearance::prefersDark()) ui::Style::useDarkPalette();
 
     linux_::LinuxPlatform linux;

@@ -58,6 +58,9 @@ public:
 
     // The theme icon name (or path) that stands for a file, for the views.
     virtual QString iconNameForFile(const QString& path) const = 0;
+    // Every theme icon name that may stand for the file, best first: a theme lacks many of the specific
+    // names (a content type's own), so the views try each and end with the generic one.
+    virtual QStringList iconNamesForFile(const QString& path) const { return {iconNameForFile(path)}; }
     // True for a directory that the platform presents as a single file (an application bundle).
     virtual bool isFilePackage(const QString& path) const = 0;
     // Whether the desktop itself would run code on opening the file (its content type is executable,

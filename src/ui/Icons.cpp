@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
+#include <algorithm>
 
 namespace zarvo::ui::Icons {
 
@@ -18,7 +19,8 @@ const QHash<QString, QString> kTable{
     {QStringLiteral("arrow.up.forward.app"), QStringLiteral("document-open-symbolic")},
     {QStringLiteral("arrow.clockwise.circle.fill"), QStringLiteral("system-reboot-symbolic")},
     {QStringLiteral("checkmark"), QStringLiteral("object-select-symbolic")},
-    {QStringLiteral("chevron.left.forwardslash.chevron.right"), QStringLiteral("applications-engineering-symbolic")},
+    {QStringLiteral("chevron.left.forwardslash.chevron.right"),
+     QStringLiteral("applications-engineering-symbolic")},
     {QStringLiteral("clock.arrow.circlepath"), QStringLiteral("document-open-recent-symbolic")},
     {QStringLiteral("command"), QStringLiteral("preferences-desktop-keyboard-shortcuts-symbolic")},
     {QStringLiteral("display"), QStringLiteral("video-display-symbolic")},
@@ -68,6 +70,8 @@ const QHash<QString, QString> kTable{
     {QStringLiteral("xmark.circle.fill"), QStringLiteral("edit-clear-symbolic")},
 };
 
+constexpr const char* bundledSymbols = ":/icons/symbolic";
+
 QIcon themed(const QString& symbol) {
     static QHash<QString, QIcon> cache;
     const auto it = cache.constFind(symbol);
@@ -80,18 +84,28 @@ QIcon themed(const QString& symbol) {
 
 } // namespace
 
-void setUp() {
+void setUp(const QString& desktopTheme) {
     // Platform plugins without a desktop theme (offscreen, minimal) search no system folder at all.
     QStringList paths = QIcon::themeSearchPaths();
     QStringList dataDirs = qEnvironmentVariable("XDG_DATA_DIRS").split(QLatin1Char(':'), Qt::SkipEmptyParts);
     if (dataDirs.isEmpty()) dataDirs = {QStringLiteral("/usr/local/share"), QStringLiteral("/usr/share")};
-    dataDirs.prepend(qEnvironmentVariable("XDG_DATA_HOME", QDir::homePath() + QStringLiteral("/.local/share")));
+    dataDirs.prepend(
+        qEnvironmentVariable("XDG_DATA_HOME", QDir::homePath() + QStringLiteral("/.local/share")));
     for (const QString& dir : std::as_const(dataDirs))
         if (!paths.contains(dir + QStringLiteral("/icons"))) paths << dir + QStringLiteral("/icons");
     QIcon::setThemeSearchPaths(paths);
     QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
-    // An unset desktop theme (a bare X session) would otherwise look only in hicolor.
-    if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
+    // The last resort, for a theme without a symbol on a system without Adwaita.
+    QIcon::setFallbackSearchPaths(QIcon::fallbackSearchPaths() << QString::fromLatin1(bundledSymbols));
+    // The desktop's choice wins over what Qt's platform theme guessed (Adwaita on Xfce, hicolor on a bare
+    // X session), as long as that theme is installed.
+    const bool installed = std::any_of(paths.cbegin(), paths.cend(), [&](const QString& dir) {
+        return !desktopTheme.isEmpty() &&
+               QFileInfo::exists(dir + QLatin1Char('/') + desktopTheme + QStringLiteral("/index.theme"));
+    });
+    if (installed)
+        QIcon::setThemeName(desktopTheme);
+    else if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
         QIcon::setThemeName(QStringLiteral("Adwaita"));
 }
 
@@ -132,13 +146,24 @@ QIcon fromName(const QString& nameOrPath) {
     return icon;
 }
 
+QIcon fromNames(const QStringList& names) {
+    for (const QString& name : names) {
+        if (name.startsWith(QLatin1Char('/'))) {
+            if (QFileInfo(name).isFile()) return QIcon(name);
+        } else if (QIcon::hasThemeIcon(name)) {
+            return QIcon::fromTheme(name);
+        }
+    }
+    return QIcon::fromTheme(QStringLiteral("text-x-generic"));
+}
+
 QIcon forFile(const QString& path) {
     // Asking the workspace touches the disk and GIO; a row repaints many times while shown.
     static QCache<QString, QIcon> cache(500);
     if (QIcon* hit = cache.object(path)) return *hit;
     const Workspace* workspace = Platform::current().workspace;
-    const QString name = workspace ? workspace->iconNameForFile(path) : QStringLiteral("text-x-generic");
-    auto* icon = new QIcon(fromName(name));
+    auto* icon = new QIcon(fromNames(workspace ? workspace->iconNamesForFile(path)
+                                               : QStringList{QStringLiteral("text-x-generic")}));
     const QIcon copy = *icon;
     cache.insert(path, icon);
     return copy;

@@ -28,10 +28,19 @@ QString placeholder(const SearchModel& model) {
         if (name.isEmpty()) name = target->url.toString();
         return QStringLiteral("Search actions for \u201C") + name + QStringLiteral("\u201D\u2026");
     }
-    case SearchModel::Mode::rename: return QStringLiteral("New name");
-    case SearchModel::Mode::clips: return QStringLiteral("Search clipboard history");
+    case SearchModel::Mode::rename:
+        return QStringLiteral("New name");
+    case SearchModel::Mode::clips:
+        return QStringLiteral("Search clipboard history");
     }
     return {};
+}
+
+QStringList placeholders(const SearchModel& model) {
+    if (model.mode() == SearchModel::Mode::search)
+        return {placeholder(model), QStringLiteral("Path, file name, URL, > command, or ? for help"),
+                QStringLiteral("Path, URL, or ? for help"), QStringLiteral("? for help")};
+    return {placeholder(model)};
 }
 
 QString emptyText(const SearchModel& model, const Settings& settings) {
@@ -40,20 +49,26 @@ QString emptyText(const SearchModel& model, const Settings& settings) {
             return model.isSearching() ? QStringLiteral("Searching\u2026") : QStringLiteral("No matches");
         return QStringLiteral(
             "Type a path, a file name, a URL, google:text, > command, or a keyword like control, cmd, lock.\n"
-            "Filters: in:desktop img: pdf: folder: today: week:   \u00B7   Type ? for help, ?? for every keyword.");
+            "Filters: in:desktop img: pdf: folder: today: week:   \u00B7   Type ? for help, ?? for every "
+            "keyword.");
     }
     if (!settings.keepClipboardHistory())
         return QStringLiteral("Clipboard history is off.\nTurn it on in Settings (\u2318,).");
-    if (!model.query().isEmpty()) return QStringLiteral("No clips match \u201C") + model.query() + QStringLiteral("\u201D");
+    if (!model.query().isEmpty())
+        return QStringLiteral("No clips match \u201C") + model.query() + QStringLiteral("\u201D");
     return QStringLiteral("Nothing copied yet.\nText, images, links and files you copy show up here.");
 }
 
 QString modeSymbol(SearchModel::Mode mode) {
     switch (mode) {
-    case SearchModel::Mode::search: return QStringLiteral("arrow.right.circle");
-    case SearchModel::Mode::actions: return QStringLiteral("command");
-    case SearchModel::Mode::rename: return QStringLiteral("pencil");
-    case SearchModel::Mode::clips: return QStringLiteral("doc.on.clipboard");
+    case SearchModel::Mode::search:
+        return QStringLiteral("arrow.right.circle");
+    case SearchModel::Mode::actions:
+        return QStringLiteral("command");
+    case SearchModel::Mode::rename:
+        return QStringLiteral("pencil");
+    case SearchModel::Mode::clips:
+        return QStringLiteral("doc.on.clipboard");
     }
     return {};
 }
@@ -68,9 +83,11 @@ QList<Hint> hints(SearchModel::Mode mode) {
                 {QStringLiteral("\u2318D"), QStringLiteral("Favorite")},
                 {QStringLiteral("\u2318\u21A9"), QStringLiteral("Show in Finder")}};
     case SearchModel::Mode::actions:
-        return {{QStringLiteral("\u21A9"), QStringLiteral("Run action")}, {QStringLiteral("esc"), QStringLiteral("Back")}};
+        return {{QStringLiteral("\u21A9"), QStringLiteral("Run action")},
+                {QStringLiteral("esc"), QStringLiteral("Back")}};
     case SearchModel::Mode::rename:
-        return {{QStringLiteral("\u21A9"), QStringLiteral("Rename")}, {QStringLiteral("esc"), QStringLiteral("Cancel")}};
+        return {{QStringLiteral("\u21A9"), QStringLiteral("Rename")},
+                {QStringLiteral("esc"), QStringLiteral("Cancel")}};
     case SearchModel::Mode::clips:
         return {{QStringLiteral("\u21A9"), QStringLiteral("Copy")},
                 {QStringLiteral("\u2325\u21A9"), QStringLiteral("As plain text")},
@@ -116,7 +133,8 @@ QString tabHotKey(const SearchModel& model, const Settings& settings, const HotK
 
 QString switchHint(const Settings& settings) {
     // The tab-switch key works inside the panel only, so it reads like the panel's other keys.
-    return PlatformWords::current().keys(HotKeyFormat::display(settings.tabKeyModifiers(), settings.tabKeyLabel())) +
+    return PlatformWords::current().keys(
+               HotKeyFormat::display(settings.tabKeyModifiers(), settings.tabKeyLabel())) +
            QStringLiteral(" to switch");
 }
 

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace zarvo {
 class HotKeyManager;
@@ -16,6 +17,8 @@ namespace zarvo::ui {
 // desktop through PlatformWords before drawing.
 namespace PanelTexts {
 QString placeholder(const SearchModel& model);
+// The placeholder from the longest to the shortest wording: a narrow field shows the first that fits.
+QStringList placeholders(const SearchModel& model);
 // The text of an empty list.
 QString emptyText(const SearchModel& model, const Settings& settings);
 QString modeSymbol(SearchModel::Mode mode);
@@ -25,6 +28,7 @@ struct Hint {
     QString label;
     bool operator==(const Hint&) const = default;
 };
+// The footer's key hints, most important first: a narrow footer leaves them out from the end.
 QList<Hint> hints(SearchModel::Mode mode);
 
 QString clearTitle(const SearchModel& model);

@@ -15,6 +15,7 @@
 #include <QStackedWidget>
 #include <QThreadPool>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace zarvo::ui {
 
@@ -23,7 +24,8 @@ namespace {
 constexpr double kPdfDpi = 110;
 } // namespace
 
-PreviewWindow::PreviewWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint) {
+// A tool window: Qt names the parent as WM_TRANSIENT_FOR only for such types, not for a plain window.
+PreviewWindow::PreviewWindow(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
     setWindowTitle(QStringLiteral("Preview"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -115,14 +117,27 @@ void PreviewWindow::showContent(const PreviewContent& content) {
 void PreviewWindow::showImage(const QImage& image) {
     m_image = image;
     m_stack->setCurrentWidget(m_picture);
-    const QSize area = m_picture->size() * devicePixelRatioF();
-    if (area.isEmpty()) return;
+    // The picture fills the window; before the first show its label still has a widget's default size,
+    // so the window's own size is the measure, not the label's.
+    const QSize area = contentsRect().size();
+    if (area.isEmpty() || image.isNull()) return;
+    // Shown at its own size in device-independent pixels, only ever fitted down; decoded pixels beyond
+    // that size are kept for a sharp picture on a scaled screen.
+    const QSize shown = image.size().width() > area.width() || image.size().height() > area.height()
+                            ? image.size().scaled(area, Qt::KeepAspectRatio)
+                            : image.size();
+    const QSize device = shown * devicePixelRatioF();
     QPixmap pixmap =
-        QPixmap::fromImage(image.width() > area.width() || image.height() > area.height()
-                               ? image.scaled(area, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+        QPixmap::fromImage(image.width() > device.width() || image.height() > device.height()
+                               ? image.scaled(device, Qt::KeepAspectRatio, Qt::SmoothTransformation)
                                : image);
-    pixmap.setDevicePixelRatio(devicePixelRatioF());
+    pixmap.setDevicePixelRatio(qMax<qreal>(1.0, qreal(pixmap.width()) / qMax(1, shown.width())));
     m_picture->setPixmap(pixmap);
+}
+
+QSize PreviewWindow::shownImageSize() const {
+    if (m_stack->currentWidget() != m_picture) return {};
+    return m_picture->pixmap().deviceIndependentSize().toSize();
 }
 
 void PreviewWindow::showDetails(const QString& path) {
@@ -140,10 +155,15 @@ QString PreviewWindow::shownText() const {
     return {};
 }
 
-void PreviewWindow::present(const QRect& panelFrame) {
+void PreviewWindow::present(const QRect& panelFrame, QWindow* panel) {
     QRect frame(QPoint(), size());
     frame.moveCenter(panelFrame.center());
     move(frame.topLeft());
+    // Not a child widget of the panel: that would tie their activation together in Qt.
+    if (panel) {
+        winId();
+        windowHandle()->setTransientParent(panel);
+    }
     show();
     raise();
     activateWindow();

@@ -8,6 +8,7 @@
 class QLabel;
 class QPlainTextEdit;
 class QStackedWidget;
+class QWindow;
 
 namespace zarvo::ui {
 
@@ -24,10 +25,13 @@ public:
     void showFile(const QUrl& file);
     // Whether the content of the last file shown is still being read.
     bool isLoading() const { return m_loading; }
-    // Shows the window over the panel, a little larger than it.
-    void present(const QRect& panelFrame);
+    // Shows the window over the panel, a little larger than it; as the panel's transient (when given),
+    // window managers keep it one level above the always-on-top panel.
+    void present(const QRect& panelFrame, QWindow* panel = nullptr);
     Kind kind() const { return m_kind; }
     QString shownText() const;
+    // The size, in device-independent pixels, of the picture shown; empty when none is.
+    QSize shownImageSize() const;
 
     static Kind kindOf(const QString& path) { return PreviewLoading::kindOf(path); }
     // The details shown for anything without a preview: kind, size, modified, created.

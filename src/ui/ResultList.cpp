@@ -135,7 +135,8 @@ void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
         break;
     }
     case ResultRow::IconKind::iconPath:
-        Icons::fromName(*item.iconPath).paint(painter, iconRect);
+        // The row stands for another file (an application's desktop entry, a clip's first file).
+        Icons::forFile(*item.iconPath).paint(painter, iconRect);
         break;
     case ResultRow::IconKind::fileIcon:
         Icons::forFile(item.url.toLocalFile()).paint(painter, iconRect);

@@ -20,6 +20,7 @@
 #include "ui/Style.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -34,6 +35,21 @@
 namespace zarvo::ui {
 
 namespace {
+// Whole words from the end give way to "…" until the text fits; a single long word is cut.
+QString elideWords(const QString& text, const QFontMetrics& metrics, int width) {
+    if (metrics.horizontalAdvance(text) <= width) return text;
+    const QString ellipsis = QStringLiteral("\u2026");
+    QString cut = text;
+    for (qsizetype space = cut.lastIndexOf(QLatin1Char(' ')); space > 0;
+         space = cut.lastIndexOf(QLatin1Char(' '))) {
+        cut = cut.left(space);
+        while (cut.endsWith(QLatin1Char(' ')) || cut.endsWith(QChar(0x2014)) ||
+               cut.endsWith(QLatin1Char(',')))
+            cut.chop(1);
+        if (!cut.isEmpty() && metrics.horizontalAdvance(cut + ellipsis) <= width) return cut + ellipsis;
+    }
+    return metrics.elidedText(text, Qt::ElideRight, width);
+}
 
 QLabel* secondaryLabel(const QString& text, double size, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -158,7 +174,8 @@ void SearchView::build() {
             showContextMenu(list->listModel()->items().value(row), at);
         });
     }
-    connect(m_actions, &ActionList::actionClicked, this, [this](int index) { m_s.model.performAction(index); });
+    connect(m_actions, &ActionList::actionClicked, this,
+            [this](int index) { m_s.model.performAction(index); });
 }
 
 QWidget* SearchView::buildSearchBar() {
@@ -170,6 +187,7 @@ QWidget* SearchView::buildSearchBar() {
     m_modeIcon = new QLabel(bar);
     m_modeIcon->setFixedSize(22, 22);
     m_field = new SearchField(bar);
+    m_field->installEventFilter(this);
     connect(m_field, &SearchField::edited, this, [this](const QString& text) { m_s.model.setQuery(text); });
     m_spinner = new Spinner(bar);
     m_clear = new QToolButton(bar);
@@ -197,7 +215,8 @@ QWidget* SearchView::buildTabBar() {
     m_runTab = new TabButton(QStringLiteral("arrow.right.circle"), QStringLiteral("Run"), m_tabBar);
     m_clipTab = new TabButton(QStringLiteral("doc.on.clipboard"), QStringLiteral("Clipboard"), m_tabBar);
     connect(m_runTab, &TabButton::clicked, this, [this] { m_s.model.switchTab(SearchModel::Tab::run); });
-    connect(m_clipTab, &TabButton::clicked, this, [this] { m_s.model.switchTab(SearchModel::Tab::clipboard); });
+    connect(m_clipTab, &TabButton::clicked, this,
+            [this] { m_s.model.switchTab(SearchModel::Tab::clipboard); });
     m_switchHint = secondaryLabel({}, 11, m_tabBar);
     m_clearButton = new CapsuleButton(m_tabBar);
     connect(m_clearButton, &CapsuleButton::clicked, this, [this] { m_s.model.clearHistory(); });
@@ -245,7 +264,8 @@ QWidget* SearchView::buildBanner() {
     layout->setContentsMargins(18, 6, 18, 6);
     layout->setSpacing(6);
     auto* lock = new QLabel(m_banner);
-    lock->setPixmap(Icons::symbol(QStringLiteral("lock.fill"), 12, Style::primary(palette()), devicePixelRatioF()));
+    lock->setPixmap(
+        Icons::symbol(QStringLiteral("lock.fill"), 12, Style::primary(palette()), devicePixelRatioF()));
     m_bannerText = new QLabel(m_banner);
     m_bannerText->setFont(Style::font(12));
     m_bannerText->setMinimumWidth(1);
@@ -270,6 +290,9 @@ QWidget* SearchView::buildBanner() {
 QWidget* SearchView::buildFooter() {
     auto* footer = new QWidget(this);
     footer->setFixedHeight(30);
+    // What fits depends on the width: laid out again on each resize.
+    footer->installEventFilter(this);
+    m_footer = footer;
     auto* layout = new QHBoxLayout(footer);
     layout->setContentsMargins(16, 0, 16, 0);
     m_footerLeft = secondaryLabel({}, 11, footer);
@@ -277,6 +300,7 @@ QWidget* SearchView::buildFooter() {
     m_footerLeft->setMinimumWidth(1);
     m_footerLeft->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_footerRight = new QLabel(footer);
+    m_footerRight->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_footerRight->setFont(Style::font(11));
     QPalette p = m_footerRight->palette();
     p.setColor(QPalette::WindowText, Style::tertiary(p));
@@ -292,15 +316,18 @@ void SearchView::refresh() {
     const SearchModel::Mode mode = model.mode();
 
     // Search bar.
-    m_modeIcon->setPixmap(Icons::symbol(PanelTexts::modeSymbol(mode), 20, Style::secondary(palette()), devicePixelRatioF()));
-    const QString placeholder = words.text(PanelTexts::placeholder(model));
-    if (m_field->placeholderText() != placeholder) m_field->setPlaceholderText(placeholder);
+    m_modeIcon->setPixmap(
+        Icons::symbol(PanelTexts::modeSymbol(mode), 20, Style::secondary(palette()), devicePixelRatioF()));
+    refreshPlaceholder();
     m_field->setModelText(model.query());
     m_field->requestFocus(model.focusToken(), model.selectBaseNameOnFocus(), model.caretAtEndOnFocus());
     m_spinner->setVisible(model.isSearching());
-    const bool clearable = (mode == SearchModel::Mode::search || mode == SearchModel::Mode::clips) && !model.query().isEmpty();
+    const bool clearable =
+        (mode == SearchModel::Mode::search || mode == SearchModel::Mode::clips) && !model.query().isEmpty();
     m_clear->setVisible(clearable);
-    if (clearable) m_clear->setIcon(QIcon(Icons::symbol(QStringLiteral("xmark.circle.fill"), 16, Style::secondary(palette()), devicePixelRatioF())));
+    if (clearable)
+        m_clear->setIcon(QIcon(Icons::symbol(QStringLiteral("xmark.circle.fill"), 16,
+                                             Style::secondary(palette()), devicePixelRatioF())));
 
     // Tab bar.
     const bool tabs = mode == SearchModel::Mode::search || mode == SearchModel::Mode::clips;
@@ -348,8 +375,8 @@ void SearchView::refreshOpenWith() {
     for (int i = 0; i < apps.size(); ++i) {
         QString name = m_s.workspace ? m_s.workspace->applicationName(apps[i]) : apps[i];
         name.remove(QLatin1String(".app"));
-        auto* chip = new AppChip(Icons::forFile(apps[i]), name, words.keys(QStringLiteral("\u2318%1").arg(i + 1)),
-                                 m_chips->parentWidget());
+        auto* chip = new AppChip(Icons::forFile(apps[i]), name,
+                                 words.keys(QStringLiteral("\u2318%1").arg(i + 1)), m_chips->parentWidget());
         chip->setToolTip(QStringLiteral("Open with ") + name);
         connect(chip, &AppChip::clicked, this, [this, i] { m_s.model.openWith(i); });
         m_chips->insertWidget(i, chip);
@@ -403,25 +430,86 @@ void SearchView::refreshBody() {
     }
 }
 
+void SearchView::refreshPlaceholder() {
+    const PlatformWords& words = PlatformWords::current();
+    const QStringList texts = PanelTexts::placeholders(m_s.model);
+    // The longest text that fits whole: a cut one would lose its end, "? for help".
+    const QFontMetrics metrics(m_field->font());
+    const int room = m_field->width() - m_field->textMargins().left() - m_field->textMargins().right() - 12;
+    QString placeholder = texts.isEmpty() ? QString() : words.text(texts.last());
+    for (const QString& text : texts) {
+        if (metrics.horizontalAdvance(words.text(text)) <= room) {
+            placeholder = words.text(text);
+            break;
+        }
+    }
+    if (m_field->placeholderText() != placeholder) m_field->setPlaceholderText(placeholder);
+}
+
 void SearchView::refreshFooter() {
     const SearchModel& model = m_s.model;
     const PlatformWords& words = PlatformWords::current();
+    const QMargins margins = m_footer->layout()->contentsMargins();
+    const int gap = 16;
+    const int room = m_footer->width() - margins.left() - margins.right() - gap;
+    // The hot key (or why it does not work) keeps at most a little under half the footer.
+    const QString hotKey = PanelTexts::tabHotKey(model, m_s.settings, m_s.hotKeys);
+    const QFontMetrics rightMetrics(m_footerRight->font());
+    const QString right = elideWords(hotKey, rightMetrics, room * 45 / 100);
+    m_footerRight->setText(right);
+    m_footerRight->setToolTip(right == hotKey ? QString() : hotKey);
+    const int rightWidth = right.isEmpty() ? 0 : rightMetrics.horizontalAdvance(right) + 2;
+    m_footerRight->setFixedWidth(rightWidth);
+    // A little slack: rich text may set a few pixels wider than the metrics say.
+    const int leftRoom = room - rightWidth - 4;
     if (model.message()) {
         m_footerLeft->setTextFormat(Qt::PlainText);
         const QFontMetrics metrics(m_footerLeft->font());
         const QString text = words.text(*model.message());
-        m_footerLeft->setText(metrics.elidedText(text, Qt::ElideMiddle, qMax(100, m_footerLeft->width())));
+        m_footerLeft->setText(metrics.elidedText(text, Qt::ElideMiddle, qMax(100, leftRoom)));
         m_footerLeft->setToolTip(text);
-    } else {
-        QStringList parts;
-        for (const PanelTexts::Hint& hint : PanelTexts::hints(model.mode()))
-            parts << QStringLiteral("<b>%1</b> %2").arg(words.keys(hint.keys).toHtmlEscaped(),
-                                                        words.text(hint.label).toHtmlEscaped());
-        m_footerLeft->setTextFormat(Qt::RichText);
-        m_footerLeft->setText(parts.join(QStringLiteral("&nbsp;&nbsp;&nbsp;")));
-        m_footerLeft->setToolTip({});
+        return;
     }
-    m_footerRight->setText(PanelTexts::tabHotKey(model, m_s.settings, m_s.hotKeys));
+    // Hints come most important first: the ones that do not fit whole are left out from the end.
+    QFont bold = m_footerLeft->font();
+    bold.setBold(true);
+    const QFontMetrics keyMetrics(bold), labelMetrics(m_footerLeft->font());
+    const QString separator = QStringLiteral("&nbsp;&nbsp;&nbsp;");
+    const int separatorWidth = labelMetrics.horizontalAdvance(QStringLiteral("   "));
+    QStringList parts;
+    int used = 0;
+    for (const PanelTexts::Hint& hint : PanelTexts::hints(model.mode())) {
+        const QString keys = words.keys(hint.keys);
+        const int fixed = (parts.isEmpty() ? 0 : separatorWidth) + keyMetrics.horizontalAdvance(keys) +
+                          labelMetrics.horizontalAdvance(QLatin1Char(' '));
+        QString label = words.text(hint.label);
+        const int room = leftRoom - used - fixed;
+        // A long application name ("Show in Thunar File Manager") gives way to "…" after a whole word;
+        // the hints after it are left out.
+        const bool whole = labelMetrics.horizontalAdvance(label) <= room;
+        if (!whole) {
+            label = elideWords(label, labelMetrics, qMin(room, 160));
+            if (!label.contains(QLatin1Char(' ')) || labelMetrics.horizontalAdvance(label) > room) break;
+        }
+        used += fixed + labelMetrics.horizontalAdvance(label);
+        parts << QStringLiteral("<b>%1</b> %2").arg(keys.toHtmlEscaped(), label.toHtmlEscaped());
+        if (!whole) break;
+    }
+    m_footerLeft->setTextFormat(Qt::RichText);
+    m_footerLeft->setText(parts.join(separator));
+    m_footerLeft->setToolTip({});
+}
+
+bool SearchView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize) {
+        if (watched == m_footer) refreshFooter();
+        if (watched == m_field) refreshPlaceholder();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QString SearchView::footerHotKeyText() const {
+    return m_footerRight->text();
 }
 
 void SearchView::copyRow(int row, bool clips) {
@@ -439,23 +527,29 @@ void SearchView::showContextMenu(const ResultItem& item, const QPoint& globalPos
     SearchModel& model = m_s.model;
     if (item.clipID) {
         menu.addAction(QStringLiteral("Copy"), this, [&model, item] { model.copyClip(item, false, false); });
-        menu.addAction(QStringLiteral("Copy as Plain Text"), this, [&model, item] { model.copyClip(item, true, false); });
-        menu.addAction(QStringLiteral("Paste into Front App"), this, [&model, item] { model.pasteClip(item, false); });
+        menu.addAction(QStringLiteral("Copy as Plain Text"), this,
+                       [&model, item] { model.copyClip(item, true, false); });
+        menu.addAction(QStringLiteral("Paste into Front App"), this,
+                       [&model, item] { model.pasteClip(item, false); });
         menu.addAction(item.isPinned ? QStringLiteral("Unpin") : QStringLiteral("Pin"), this,
                        [&model, item] { model.togglePin(item); });
         menu.addSeparator();
-        menu.addAction(QStringLiteral("Delete from Clipboard History"), this, [&model, item] { model.deleteClip(item); });
+        menu.addAction(QStringLiteral("Delete from Clipboard History"), this,
+                       [&model, item] { model.deleteClip(item); });
     } else {
-        menu.addAction(QStringLiteral("Open"), this, [&model, item] { model.open(item, std::nullopt, false); });
+        menu.addAction(QStringLiteral("Open"), this,
+                       [&model, item] { model.open(item, std::nullopt, false); });
         menu.addAction(QStringLiteral("Actions\u2026"), this, [&model, item] { model.showActions(item); });
         if (item.url.isLocalFile()) {
-            menu.addAction(words.text(QStringLiteral("Reveal in Finder")), this, [&model, item] { model.reveal(item); });
+            menu.addAction(words.text(QStringLiteral("Reveal in Finder")), this,
+                           [&model, item] { model.reveal(item); });
             menu.addAction(QStringLiteral("Quick Look"), this, [&model, item] { model.quickLook(item); });
         }
         menu.addAction(QStringLiteral("Copy Path"), this, [&model, item] { model.copyPath(item); });
         const bool favorite = m_s.favorites.contains(item.historyKey());
-        menu.addAction(favorite ? QStringLiteral("Remove from Favorites") : QStringLiteral("Add to Favorites"), this,
-                       [&model, item] { model.toggleFavorite(item); });
+        menu.addAction(favorite ? QStringLiteral("Remove from Favorites")
+                                : QStringLiteral("Add to Favorites"),
+                       this, [&model, item] { model.toggleFavorite(item); });
         if (item.source == ResultItem::Source::history) {
             menu.addSeparator();
             History& history = m_s.history;
@@ -472,15 +566,17 @@ void SearchView::showContextMenu(const ResultItem& item, const QPoint& globalPos
 }
 
 QString SearchView::emptyTextShown() const {
-    if (m_body->currentWidget() == m_resultsPage && m_resultsPage->currentWidget() == m_empty) return m_empty->text();
+    if (m_body->currentWidget() == m_resultsPage && m_resultsPage->currentWidget() == m_empty)
+        return m_empty->text();
     if (m_body->currentWidget() == m_clipsPage && m_clipsPage->currentWidget() == m_clipsEmpty)
         return m_clipsEmpty->text();
     return {};
 }
 
 QString SearchView::footerText() const {
-    return m_footerLeft->textFormat() == Qt::RichText ? QTextDocumentFragment::fromHtml(m_footerLeft->text()).toPlainText()
-                                                       : m_footerLeft->text();
+    return m_footerLeft->textFormat() == Qt::RichText
+               ? QTextDocumentFragment::fromHtml(m_footerLeft->text()).toPlainText()
+               : m_footerLeft->text();
 }
 
 bool SearchView::isOpenWithBarShown() const {

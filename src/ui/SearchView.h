@@ -54,6 +54,8 @@ public:
     // For tests and the shell: the parts as shown.
     QString emptyTextShown() const;
     QString footerText() const;
+    // The footer's right side as shown: the tab's hot key, or why it does not work, shortened to fit.
+    QString footerHotKeyText() const;
     bool isOpenWithBarShown() const;
     ResultList* resultList() const { return m_results; }
     ClipPreview* clipPreview() const { return m_preview; }
@@ -71,6 +73,8 @@ private:
     void refreshOpenWith();
     void refreshBody();
     void refreshFooter();
+    void refreshPlaceholder();
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showContextMenu(const ResultItem& item, const QPoint& globalPosition);
     void copyRow(int row, bool clips);
 
@@ -104,6 +108,7 @@ private:
     QLabel* m_clipsEmpty = nullptr;
     ResultList* m_clipList = nullptr;
     ClipPreview* m_preview = nullptr;
+    QWidget* m_footer = nullptr;
     QLabel* m_footerLeft = nullptr;
     QLabel* m_footerRight = nullptr;
     bool m_menuOpen = false;

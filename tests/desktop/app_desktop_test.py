@@ -6,6 +6,7 @@ import datetime
 import glob
 import json
 import os
+import re
 import subprocess
 import sys
 import time
@@ -73,6 +74,45 @@ def panel():
 def panel_has_keyboard():
     p = panel()
     return p != 0 and active_window() == p
+
+
+def stacking():
+    # Bottom to top, as the window manager stacks its clients.
+    out = run("xprop", "-root", "_NET_CLIENT_LIST_STACKING").stdout
+    return [int(w, 16) for w in re.findall(r"0x[0-9a-fA-F]+", out)]
+
+
+def quick_look(term_window):
+    """Quick Look over the always-on-top panel: one level above it, the picture at its own size."""
+    photo = os.path.join(HOME, "quicklook.png")
+    run("convert", "-size", "640x480", "gradient:navy-orange", photo, check_status=True)
+    focus(term_window)
+    key("super+r")
+    wait_until(panel_has_keyboard)
+    key("ctrl+a")
+    run("xdotool", "type", "--delay", "20", photo)
+    time.sleep(0.8)
+    key("ctrl+y")
+    check("Ctrl+Y shows Quick Look", wait_until(lambda: windows("^quicklook.png$")))
+    time.sleep(0.6)
+    preview = (windows("^quicklook.png$") or [0])[0]
+    order = stacking()
+    check("Quick Look is stacked above the panel",
+          panel() in order and preview in order and order.index(preview) > order.index(panel()),
+          f"stacking={[hex(w) for w in order]} panel={panel():#x} preview={preview:#x} "
+          + run("xprop", "-id", str(preview), "WM_TRANSIENT_FOR", "_NET_WM_WINDOW_TYPE", "_NET_WM_STATE").stdout)
+    shot("quicklook")
+    key("Escape")
+    check("Esc closes Quick Look", wait_until(lambda: not windows("^quicklook.png$")))
+    check("the panel has the keyboard back", wait_until(panel_has_keyboard),
+          f"active={active_window():#x} panel={panel():#x}")
+    # The first Esc clears the path, the next hides the panel.
+    for _ in range(3):
+        if not panel():
+            break
+        key("Escape")
+        wait_until(lambda: not panel(), timeout=1)
+    check("Esc then hides the panel", not panel())
 
 
 def shot(name):
@@ -544,6 +584,9 @@ def main():
         print(f"info {TAG}: --toggle to panel with keyboard in {1000 * (time.monotonic() - start):.0f} ms")
         run(ZARVO, "--toggle", check_status=True)
         check("zarvo --toggle hides it again", wait_until(lambda: not panel()))
+        # Quick Look last: after it, a second --toggle shows the panel again instead of hiding it (not
+        # fixed yet: Qt takes no window for active then).
+        quick_look(term_window)
         check("zarvo --quit ends the application", quit_zarvo(app))
         log = read(os.path.join(SANDBOX, "zarvo.log"))
         check("nothing went wrong in the application's log", "runtime error" not in log and "ERROR:" not in log,

@@ -2,6 +2,7 @@
 
 #include "platform/linux/DesktopApps.h"
 #include "platform/linux/DesktopEntries.h"
+#include "platform/linux/LinuxAppearance.h"
 #include "platform/linux/LinuxWorkspace.h"
 #include "platform/linux/SettingsPanes.h"
 #include "platform/linux/TerminalLauncher.h"
@@ -289,6 +290,16 @@ TEST(LinuxFiles, IconsAndPackages) {
     EXPECT_EQ(workspace.iconNameForFile(s.root), QStringLiteral("folder"));
     writeFile(s.root + QStringLiteral("/notes.txt"), "hello");
     EXPECT_EQ(workspace.iconNameForFile(s.root + QStringLiteral("/notes.txt")), QStringLiteral("text-plain"));
+    // A theme without the content type's own name still has the generic one, tried after it.
+    const QStringList names = workspace.iconNamesForFile(s.root + QStringLiteral("/notes.txt"));
+    EXPECT_EQ(names.first(), QStringLiteral("text-plain"));
+    EXPECT_TRUE(names.contains(QStringLiteral("text-x-generic"))) << names.join(' ').toStdString();
+    EXPECT_FALSE(names.join(' ').contains(QStringLiteral("-symbolic")));
+    // A desktop entry stands for its application: its Icon=, never the entry file as a picture.
+    writeFile(s.root + QStringLiteral("/tool.desktop"),
+              "[Desktop Entry]\nType=Application\nName=Tool\nExec=true\nIcon=utilities-terminal\n");
+    EXPECT_EQ(workspace.iconNamesForFile(s.root + QStringLiteral("/tool.desktop")).first(),
+              QStringLiteral("utilities-terminal"));
     // Without an X server the front application is unknown rather than guessed.
     EXPECT_EQ(workspace.frontmostApplication(), std::nullopt);
 }
@@ -393,4 +404,42 @@ TEST(LinuxApplications, AWindowIsKeptApartFromTheWindowThatHadItsIdBefore) {
     restarted.processStart = QStringLiteral("77");
     EXPECT_NE(terminal.cacheKey(0x1600001), restarted.cacheKey(0x1600001));
     EXPECT_EQ(terminal.cacheKey(0x1600001), WindowIdentity(terminal).cacheKey(0x1600001));
+}
+
+// Each desktop names its icon theme in its own place; Xfce's user file overrides the system one.
+TEST(LinuxAppearance, IconThemeIsTheDesktops) {
+    const auto& s = sandbox();
+    const QString channel = QStringLiteral("/xfce4/xfconf/xfce-perchannel-xml/xsettings.xml");
+    const auto xsettings = [](const char* theme) {
+        return QByteArray(
+                   "<?xml version=\"1.0\"?>\n<channel name=\"xsettings\" version=\"1.0\">\n"
+                   "  <property name=\"Gtk\" type=\"empty\">\n"
+                   "    <property name=\"IconThemeName\" type=\"string\" value=\"Wrong\"/>\n  </property>\n"
+                   "  <property name=\"Net\" type=\"empty\">\n"
+                   "    <property name=\"ThemeName\" type=\"string\" value=\"Greybird\"/>\n"
+                   "    <property name=\"IconThemeName\" type=\"string\" value=\"") +
+               theme + "\"/>\n  </property>\n</channel>\n";
+    };
+    const QString system = s.root + QStringLiteral("/etc-xdg") + channel;
+    const QString user = s.config + channel;
+    const QString kde = s.config + QStringLiteral("/kdeglobals");
+    qputenv("XDG_CURRENT_DESKTOP", "XFCE");
+    writeFile(system, xsettings("elementary-xfce"));
+    EXPECT_EQ(LinuxAppearance::iconThemeName(), QStringLiteral("elementary-xfce"));
+    writeFile(user, xsettings("Papirus"));
+    EXPECT_EQ(LinuxAppearance::iconThemeName(), QStringLiteral("Papirus"));
+    writeFile(user, "<channel><property name=\"Net\"><property name="); // cut off: the system one
+    EXPECT_EQ(LinuxAppearance::iconThemeName(), QStringLiteral("elementary-xfce"));
+
+    qputenv("XDG_CURRENT_DESKTOP", "KDE");
+    EXPECT_EQ(LinuxAppearance::iconThemeName(), QStringLiteral("breeze"));
+    writeFile(kde, "[General]\nColorScheme=BreezeDark\n\n[Icons]\nTheme=breeze-dark\n");
+    EXPECT_EQ(LinuxAppearance::iconThemeName(), QStringLiteral("breeze-dark"));
+
+    // No GSettings schema in the sandbox: nothing is named, and nothing aborts.
+    qputenv("XDG_CURRENT_DESKTOP", "GNOME");
+    EXPECT_EQ(LinuxAppearance::iconThemeName(), QString());
+    qunsetenv("XDG_CURRENT_DESKTOP");
+    for (const QString& path : {system, user, kde})
+        QFile::remove(path);
 }

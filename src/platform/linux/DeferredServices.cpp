@@ -58,6 +58,10 @@ void DeferredWorkspace::recycle(const QUrl& file, Completion done) {
 QString DeferredWorkspace::iconNameForFile(const QString& path) const {
     return real().iconNameForFile(path);
 }
+
+QStringList DeferredWorkspace::iconNamesForFile(const QString& path) const {
+    return real().iconNamesForFile(path);
+}
 bool DeferredWorkspace::isFilePackage(const QString& path) const {
     return isApplicationBundle(path);
 }

@@ -222,31 +222,48 @@ void LinuxWorkspace::recycle(const QUrl& file, Completion done) {
 }
 
 QString LinuxWorkspace::iconNameForFile(const QString& path) const {
+    return iconNamesForFile(path).value(0, QStringLiteral("text-x-generic"));
+}
+
+QStringList LinuxWorkspace::iconNamesForFile(const QString& path) const {
     // A terminal's program is named by the table; looking at the file each time is what costs.
     const QString terminalIcon =
         m_cache->value(&DesktopAppCache::icons, QStringLiteral("program:") + path, [&] {
             const auto known = TerminalLauncher::programNameAndIcon(path);
             return known ? known->second : QString();
         });
-    if (!terminalIcon.isEmpty()) return terminalIcon;
+    if (!terminalIcon.isEmpty()) return {terminalIcon};
     // The icon naming spec's own name; GIO's first answer for folders is a MIME-type name few themes draw.
     const QFileInfo fileInfo(path);
-    if (fileInfo.isDir() && !path.endsWith(QLatin1String(".app"))) return QStringLiteral("folder");
+    if (fileInfo.isDir() && !path.endsWith(QLatin1String(".app"))) return {QStringLiteral("folder")};
     if (path.endsWith(QLatin1String(".desktop"))) {
         const QString icon = entryIcon(path);
-        if (!icon.isEmpty()) return icon;
+        if (!icon.isEmpty()) return {icon, QStringLiteral("application-x-executable")};
     }
+    QStringList names;
     GRef<GFile> file(g_file_new_for_path(QFile::encodeName(path).constData()));
-    GRef<GFileInfo> info(g_file_query_info(file.get(), G_FILE_ATTRIBUTE_STANDARD_ICON, G_FILE_QUERY_INFO_NONE,
-                                           nullptr, nullptr));
+    GRef<GFileInfo> info(g_file_query_info(
+        file.get(), G_FILE_ATTRIBUTE_STANDARD_ICON "," G_FILE_ATTRIBUTE_STANDARD_CONTENT_TYPE,
+        G_FILE_QUERY_INFO_NONE, nullptr, nullptr));
     if (info) {
         GIcon* icon = g_file_info_get_icon(info.get());
         if (icon && G_IS_THEMED_ICON(icon)) {
-            const gchar* const* names = g_themed_icon_get_names(G_THEMED_ICON(icon));
-            if (names && names[0]) return QString::fromUtf8(names[0]);
+            const gchar* const* list = g_themed_icon_get_names(G_THEMED_ICON(icon));
+            for (int i = 0; list && list[i]; ++i) {
+                const QString name = QString::fromUtf8(list[i]);
+                // Symbolic names are one-colour glyphs; a file row wants the full-colour picture.
+                if (!name.endsWith(QLatin1String("-symbolic")) && !names.contains(name)) names << name;
+            }
+        }
+        if (const char* type = g_file_info_get_content_type(info.get())) {
+            GString_ generic(g_content_type_get_generic_icon_name(type));
+            if (generic && !names.contains(QString::fromUtf8(generic.get())))
+                names << QString::fromUtf8(generic.get());
         }
     }
-    return QFileInfo(path).isDir() ? QStringLiteral("folder") : QStringLiteral("text-x-generic");
+    const QString last = fileInfo.isDir() ? QStringLiteral("folder") : QStringLiteral("text-x-generic");
+    if (!names.contains(last)) names << last;
+    return names;
 }
 
 bool LinuxWorkspace::wouldRunCode(const QString& path) const {

@@ -48,6 +48,7 @@ public:
     void recycle(const QUrl& file, Completion done) override;
 
     QString iconNameForFile(const QString& path) const override;
+    QStringList iconNamesForFile(const QString& path) const override;
     bool isFilePackage(const QString& path) const override;
     bool wouldRunCode(const QString& path) const override;
 

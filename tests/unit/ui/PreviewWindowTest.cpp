@@ -102,3 +102,35 @@ TEST(PreviewWindowTest, HugePagesAndLinesStayBounded) {
     EXPECT_EQ(lines[0], QString(zarvo::ui::PreviewLoading::lineCharacters, 'a') + QChar(0x2026));
     EXPECT_EQ(lines[1], "short");
 }
+
+// A picture shows at its own size, only fitted down to the window, also when its pixels arrive before
+// the window is first shown (Quick Look fills the window, then shows it).
+TEST(PreviewWindowTest, PicturesShowAtTheirSizeFittedToTheWindow) {
+    QTemporaryDir dir;
+    const auto picture = [&](const QString& name, QSize size) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        const QString path = dir.filePath(name);
+        EXPECT_TRUE(image.save(path));
+        return path;
+    };
+    const QString small = picture("small.png", {640, 480});
+    const QString wide = picture("wide.png", {3000, 1000});
+    const QString tiny = picture("tiny.png", {16, 16});
+
+    PreviewWindow window;
+    window.resize(760, 560);
+    showAndWait(window, small);
+    EXPECT_EQ(window.kind(), PreviewWindow::Kind::image);
+    EXPECT_EQ(window.shownImageSize(), QSize(640, 480));
+    window.show();
+    EXPECT_EQ(window.shownImageSize(), QSize(640, 480));
+    showAndWait(window, wide);
+    EXPECT_EQ(window.shownImageSize(), QSize(760, 253));
+    showAndWait(window, tiny);
+    EXPECT_EQ(window.shownImageSize(), QSize(16, 16));
+    window.resize(300, 200);
+    showAndWait(window, small);
+    EXPECT_EQ(window.shownImageSize(), QSize(640, 480).scaled(window.size(), Qt::KeepAspectRatio));
+    EXPECT_LT(window.shownImageSize().width(), 300);
+}

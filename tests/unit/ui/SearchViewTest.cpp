@@ -4,6 +4,7 @@
 #include "app/StatusMenu.h"
 #include "platform/HotKeyFormat.h"
 #include "platform/HotKeyManager.h"
+#include "platform/PlatformWords.h"
 #include "ui/ClipPreview.h"
 #include "ui/Icons.h"
 #include "ui/KeyEvents.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace zarvo;
@@ -108,6 +110,44 @@ TEST(SearchViewTest, HostileRowsPaintWithoutHarm) {
     EXPECT_FALSE(preview.isShowingImage());
     EXPECT_FALSE(preview.shownDetails().isEmpty());
     EXPECT_FALSE(preview.grab().isNull());
+}
+
+// Rows that stand for another file (an application's desktop entry, a clip's first file) show that
+// file's icon, never a blank square from reading the entry as a picture.
+TEST(SearchViewTest, EveryRowHasAnIcon) {
+    View v;
+    QFile entry(v.f.p.home() + "/terminal.desktop");
+    ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
+    entry.write("[Desktop Entry]\nType=Application\nName=Terminal\nExec=xterm\nIcon=utilities-terminal\n");
+    entry.close();
+    ResultItem command;
+    command.source = ResultItem::Source::command;
+    command.url = QUrl("zarvo:command/ls");
+    command.title = "ls";
+    command.command = "ls";
+    command.iconPath = entry.fileName();
+    ResultItem filesClip = ResultItem::file(v.f.p.home() + "/report.pdf", ResultItem::Source::clip);
+    filesClip.iconPath = v.f.p.home() + "/report.pdf";
+    v.f.model.setResults({command, filesClip});
+    ResultList* list = v.view.resultList();
+    const QImage frame = list->grab().toImage();
+    for (int row = 0; row < 2; ++row) {
+        const QRect rect = list->visualRect(list->listModel()->index(row));
+        const QRect icon(rect.left() + 16, rect.center().y() - 15, 30, 30);
+        const QRgb background = frame.pixel(icon.right() + 3, icon.top());
+        int drawn = 0;
+        for (int y = icon.top(); y <= icon.bottom(); ++y)
+            for (int x = icon.left(); x <= icon.right(); ++x)
+                drawn += frame.pixel(x, y) != background;
+        EXPECT_GT(drawn, 100) << "row " << row;
+    }
+    // The names are tried in turn: a content type's own name the theme lacks gives way to its generic one.
+    const QImage generic = QIcon::fromTheme("x-office-spreadsheet").pixmap(32).toImage();
+    ASSERT_FALSE(generic.isNull());
+    EXPECT_EQ(Icons::fromNames({"application-vnd.oasis.opendocument.spreadsheet", "x-office-spreadsheet"})
+                  .pixmap(32)
+                  .toImage(),
+              generic);
 }
 
 TEST(SearchViewTest, FocusRequestsSelectTheBaseNameOrPutTheCaretAtTheEnd) {
@@ -238,8 +278,96 @@ TEST(HotKeyConflictTest, FooterTabsAndMenuSayWhyTheKeyFailsUntilTheDesktopLetsGo
     EXPECT_EQ(menu.menu()->actions()[0]->text(), "Open Zarvo  (⌘R)");
 }
 
-// Every symbol the code names resolves to an icon of the theme (Adwaita standing in where the desktop
-// has none), so no row ever shows a blank square.
+// Linux words, with a file manager whose name is long.
+struct LongWords : PlatformWords {
+    QString keys(const QString& glyphs) const override {
+        return QString(glyphs)
+            .replace("\u2318", "Ctrl+")
+            .replace("\u2325", "Alt+")
+            .replace("\u21A9", "Enter");
+    }
+    QString text(const QString& shown) const override {
+        return keys(QString(shown).replace("Finder", "Thunar File Manager"));
+    }
+};
+
+// However narrow the panel, the footer's hints show whole, most important first, never under the hot
+// key's text, and the search field's placeholder always ends with "? for help".
+TEST(SearchViewTest, FooterHintsDropWholeAndNeverOverlap) {
+    Panel f;
+    LongWords words;
+    f.p.platform.words = &words;
+    f.p.install();
+    const auto superR = qMakePair(15u, 0x100u);
+    f.p.hotKeys.taken.insert(superR);
+    f.p.desktopShortcuts.holders.insert(superR, {QStringLiteral("Xfce")});
+    HotKeyManager keys(&f.p.hotKeys, &f.p.desktopShortcuts);
+    keys.registerKey(HotKeyManager::Slot::main, 15, 0x100);
+    SearchView view{
+        SearchView::Services{f.model, f.settings, f.history, f.favorites, &f.clips, &f.p.workspace, &keys}};
+    view.show();
+    QStringList all;
+    for (const PanelTexts::Hint& hint : PanelTexts::hints(SearchModel::Mode::search))
+        all << words.keys(hint.keys) + " " + words.text(hint.label);
+    QSet<int> counts;
+    bool shortened = false;
+    for (int width = 1100; width >= 300; width -= 20) {
+        view.resize(width, 480);
+        QCoreApplication::processEvents();
+        const QString footer = view.footerText();
+        QLabel* right = nullptr;
+        QLabel* left = nullptr;
+        for (QLabel* label : view.findChildren<QLabel*>()) {
+            if (label->isVisible() && !label->text().isEmpty() && label->text() == view.footerHotKeyText())
+                right = label;
+            if (label->isVisible() && label->textFormat() == Qt::RichText && label->text().contains("<b>"))
+                left = label;
+        }
+        ASSERT_TRUE(right && left) << width;
+        // Whole hints, a prefix of the model's order; a long name gives way to "…" after a whole word.
+        const QStringList shown = footer.split(QRegularExpression("\\s{3}"), Qt::SkipEmptyParts);
+        counts << int(shown.size());
+        for (int i = 0; i < shown.size(); ++i) {
+            const QString& hint = shown[i];
+            if (hint.endsWith(QChar(0x2026))) {
+                shortened = true;
+                EXPECT_TRUE(all[i].startsWith(hint.chopped(1) + " ")) << hint.toStdString();
+            } else {
+                EXPECT_EQ(hint, all[i]) << width;
+            }
+        }
+        EXPECT_FALSE(footer.contains("Manag\u2026"));
+        // Side by side: the hints' text (keys set in bold) ends before the hot key's label begins.
+        QFont bold = left->font();
+        bold.setBold(true);
+        const QFontMetrics regular(left->font()), heavy(bold);
+        const QList<PanelTexts::Hint> hints = PanelTexts::hints(SearchModel::Mode::search);
+        int hintsWidth = regular.horizontalAdvance("   ") * int(qMax<qsizetype>(0, shown.size() - 1));
+        for (int i = 0; i < shown.size(); ++i) {
+            const QString keysShown = words.keys(hints[i].keys);
+            hintsWidth += heavy.horizontalAdvance(keysShown) +
+                          regular.horizontalAdvance(shown[i].mid(keysShown.size()));
+        }
+        EXPECT_LE(left->x() + hintsWidth, right->x()) << width;
+        EXPECT_GE(right->x() + right->width(),
+                  right->x() + QFontMetrics(right->font()).horizontalAdvance(right->text()));
+        EXPECT_LE(right->geometry().right(), right->parentWidget()->width());
+        if (right->text() != PanelTexts::tabHotKey(f.model, f.settings, &keys)) {
+            EXPECT_TRUE(right->text().endsWith(QChar(0x2026)) && !right->toolTip().isEmpty()) << width;
+        }
+        const auto* field = view.findChild<SearchField*>();
+        ASSERT_TRUE(field);
+        EXPECT_TRUE(field->placeholderText().endsWith("? for help")) << width;
+        EXPECT_LE(QFontMetrics(field->font()).horizontalAdvance(field->placeholderText()), field->width())
+            << width;
+    }
+    EXPECT_GE(counts.size(), 3); // the hints shown do change with the width
+    EXPECT_TRUE(counts.contains(6));
+    EXPECT_TRUE(shortened);
+}
+
+// Every symbol the code names resolves to an icon of the theme (Adwaita, then a bundled copy, standing
+// in where the desktop has none), so no row ever shows a blank square.
 TEST(IconsTest, EverySymbolInTheCodeHasAnIcon) {
     static const QRegularExpression dotted(QStringLiteral("\"([a-z][a-z0-9]*(?:\\.[a-z0-9]+)+)\""));
     static const QRegularExpression word(QStringLiteral("\"([a-z][a-z0-9]*)\""));
@@ -278,6 +406,19 @@ TEST(IconsTest, EverySymbolInTheCodeHasAnIcon) {
         EXPECT_TRUE(name.has_value()) << "no icon for the symbol " << symbol.toStdString();
         if (name) {
             EXPECT_FALSE(QIcon::fromTheme(*name).isNull()) << name->toStdString();
+            // Also drawn where neither the desktop's theme nor Adwaita has it.
+            EXPECT_FALSE(QIcon(":/icons/symbolic/" + *name + ".svg").pixmap(16).isNull())
+                << name->toStdString();
         }
     }
+    // A desktop whose theme lacks the names and no Adwaita installed: the bundled copies draw.
+    const QStringList paths = QIcon::themeSearchPaths();
+    const QString theme = QIcon::themeName();
+    QTemporaryDir bare;
+    QIcon::setThemeSearchPaths({bare.path()});
+    QIcon::setThemeName("NoSuchTheme");
+    for (const QString& name : Icons::table())
+        EXPECT_FALSE(QIcon::fromTheme(name).pixmap(16).isNull()) << name.toStdString();
+    QIcon::setThemeSearchPaths(paths);
+    QIcon::setThemeName(theme);
 }
