@@ -319,7 +319,12 @@ void AppDelegate::hidePanel() {
 
 void AppDelegate::toggle(SearchModel::Tab tab) {
     if (!m_panel) return;
-    const bool inFront = m_panel->isVisible() && (m_panel->isActiveWindow() || isPreviewVisible());
+    // Qt's idea of the active window can lag behind the window manager's (after Quick Look closed),
+    // so the window manager's word counts too.
+    const PanelWindowing* windowing = m_s.platform.windowing;
+    const bool active = m_panel->isActiveWindow() ||
+                        (windowing && m_panel->isVisible() && windowing->activeWindow() == m_panel->winId());
+    const bool inFront = m_panel->isVisible() && (active || isPreviewVisible());
     if (!inFront) {
         showPanel(tab == SearchModel::Tab::clipboard);
         return;
