@@ -17,6 +17,9 @@ public:
     virtual QString keys(const QString& glyphs) const { return glyphs; }
     // Any other shown text: words that name the Mac's own things, and key glyphs inside it.
     virtual QString text(const QString& shown) const { return shown; }
+    // A title that may be a whole name of the Mac's ("TextEdit", "Movies"): such names are replaced only
+    // here, so the same word used as an ordinary label ("Preview" for Ctrl+Y) stays as it is.
+    virtual QString title(const QString& shown) const { return text(shown); }
 
     // The process's words: those of Platform::current(), else the Mac's as written.
     static const PlatformWords& current();

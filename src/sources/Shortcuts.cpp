@@ -387,7 +387,7 @@ namespace {
 // keeps the names it has read, so this costs no file read per keystroke.
 QString applicationTitle(const Workspace& workspace, const QString& location, const QString& written) {
     const QString name = workspace.applicationName(location).trimmed();
-    return name.isEmpty() ? PlatformWords::current().text(written) : name;
+    return name.isEmpty() ? PlatformWords::current().title(written) : name;
 }
 
 } // namespace
@@ -456,7 +456,7 @@ std::optional<ResultItem> item(const Shortcut& shortcut, ResultItem::Source sour
         if (std::holds_alternative<Shortcut::Custom>(shortcut.target))
             row->title = shortcut.title;
         else if (!named || !row->title)
-            row->title = words.text(shortcut.title);
+            row->title = words.title(shortcut.title);
         row->keyword = shortcut.keyword;
     }
     return row;

@@ -23,6 +23,9 @@ TEST(LinuxWords, KeysFileManagerAndTheMacsNamesAreSpelledForLinux) {
     EXPECT_EQ(words.text("Can't search ~/a, ~/b \u2014 macOS hasn't granted access."),
               "Can't search ~/a, ~/b \u2014 missing or not readable by you.");
     EXPECT_EQ(words.text("System Settings \u203A Network"), "Settings \u203A Network");
+    // The Mac's application names are replaced as titles, not where the word is an ordinary label.
+    EXPECT_EQ(words.title("Preview"), "Image Viewer");
+    EXPECT_EQ(words.text("Preview"), "Preview");
     // The paste keys the panel names when it cannot paste for the user.
     EXPECT_EQ(words.text("Copied \u2014 press \u21E7\u2318V to paste"),
               "Copied \u2014 press Ctrl+Shift+V to paste");

@@ -117,14 +117,16 @@ QString LinuxPlatformWords::keys(const QString& glyphs) const {
     return out;
 }
 
+QString LinuxPlatformWords::title(const QString& shown) const {
+    for (const Word& word : wordTable())
+        if (word.whole && shown == word.mac) return word.here;
+    return text(shown);
+}
+
 QString LinuxPlatformWords::text(const QString& shown) const {
     QString out = shown;
-    for (const Word& word : wordTable()) {
-        if (!word.whole)
-            out.replace(word.mac, word.here);
-        else if (out == word.mac)
-            out = word.here;
-    }
+    for (const Word& word : wordTable())
+        if (!word.whole) out.replace(word.mac, word.here);
     if (out.contains(QLatin1String("Finder"))) out.replace(QLatin1String("Finder"), fileManager());
     return keys(out);
 }

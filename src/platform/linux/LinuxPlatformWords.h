@@ -19,6 +19,7 @@ public:
     QString hotKey(quint32 modifiers, const QString& keyLabel) const override;
     QString keys(const QString& glyphs) const override;
     QString text(const QString& shown) const override;
+    QString title(const QString& shown) const override;
 
     QString fileManager() const;
 
