@@ -440,17 +440,24 @@ void SearchModel::removeFromHistory(const ResultItem& item) {
 
 // --- Clips -------------------------------------------------------------------------------------------
 
-void SearchModel::copyClip(const std::optional<ResultItem>& item, bool plainText, bool close) {
+std::optional<Clip> SearchModel::writeClip(const std::optional<ResultItem>& item, bool plainText,
+                                           const QString& nothing) {
     const auto found = clip(item);
     if (!found || !m_services.clips) {
-        refuse(QStringLiteral("Nothing to copy"));
-        return;
+        refuse(nothing);
+        return std::nullopt;
     }
     if (!m_services.clips->write(*found, plainText)) {
         refuse(plainText ? QStringLiteral("This clip has no text")
                          : QStringLiteral("This clip's data is missing"));
-        return;
+        return std::nullopt;
     }
+    return found;
+}
+
+void SearchModel::copyClip(const std::optional<ResultItem>& item, bool plainText, bool close) {
+    const auto found = writeClip(item, plainText, QStringLiteral("Nothing to copy"));
+    if (!found) return;
     if (close) {
         onDismiss();
         return;

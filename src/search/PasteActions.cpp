@@ -115,16 +115,8 @@ void SearchModel::pastePathIntoFrontApp(const std::optional<ResultItem>& item) {
 }
 
 void SearchModel::pasteClip(const std::optional<ResultItem>& item, bool plainText) {
-    const auto found = clip(item);
-    if (!found || !m_services.clips) {
-        refuse(QStringLiteral("Nothing to paste"));
-        return;
-    }
-    if (!m_services.clips->write(*found, plainText)) {
-        refuse(plainText ? QStringLiteral("This clip has no text")
-                         : QStringLiteral("This clip's data is missing"));
-        return;
-    }
+    const auto found = writeClip(item, plainText, QStringLiteral("Nothing to paste"));
+    if (!found) return;
     const auto keys = frontPasteKeys();
     const Pasteboard* board = pasteboard();
     offerSelection(keys,

@@ -133,6 +133,10 @@ public:
     void observeClips();
     std::optional<Clip> selectedClip() const;
     std::optional<Clip> clip(const std::optional<ResultItem>& item) const;
+    // Puts the clip of `item` on the clipboard, as plain text or whole; refuses (saying `nothing` when
+    // there is no clip) and answers none when it cannot.
+    std::optional<Clip> writeClip(const std::optional<ResultItem>& item, bool plainText,
+                                  const QString& nothing);
     void cancelClearConfirmation();
 
     // --- The actions menu -------------------------------------------------------------------------
