@@ -16,6 +16,9 @@ install(TARGETS zarvo_desktop zarvo_cli_desktop LIBRARY DESTINATION lib/zarvo)
 set(ZARVO zarvo)
 configure_file(${PROJECT_SOURCE_DIR}/data/zarvo.desktop.in ${ZARVO_PACKAGING_DIR}/${ZARVO_APP_ID}.desktop @ONLY)
 install(FILES ${ZARVO_PACKAGING_DIR}/${ZARVO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# Software centres (GNOME Software, Discover) list the application from its AppStream metainfo.
+configure_file(${PROJECT_SOURCE_DIR}/data/metainfo.xml.in ${ZARVO_PACKAGING_DIR}/${ZARVO_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${ZARVO_PACKAGING_DIR}/${ZARVO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 # Launch at login writes its own entry per user; this one is the template for an administrator
 # who wants it for every user (copied into /etc/xdg/autostart).
 configure_file(${PROJECT_SOURCE_DIR}/data/autostart.desktop.in ${ZARVO_PACKAGING_DIR}/autostart/${ZARVO_APP_ID}.desktop

@@ -11,7 +11,7 @@ packages=(
     xvfb xauth openbox xfwm4 metacity xcompmgr xserver-xorg-video-dummy xserver-xorg-core xterm imagemagick xdotool xclip trayer x11-utils x11-xserver-utils xdg-utils dbus dbus-x11 libarchive-tools shared-mime-info
     fzf plocate findutils copyq rofi desktop-file-utils python3-xlib
     libglib2.0-bin xfconf
-    file dpkg-dev lintian squashfs-tools xorriso libssl-dev
+    file dpkg-dev lintian appstream squashfs-tools xorriso libssl-dev
     xfce4-session xfwm4 xfce4-panel xfce4-settings thunar xfce4-terminal mousepad python3-dbus python3-gi
 )
 

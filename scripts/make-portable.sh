@@ -13,7 +13,7 @@ mkdir -p "$app/icons"
 cp "$stage/usr/bin/zarvo" "$stage/usr/bin/zarvo-cli" "$stage/usr/lib/zarvo/zarvo-desktop.so" \
     "$stage/usr/lib/zarvo/zarvo-cli-desktop.so" "$app/"
 cp "$build/packaging/Info.json" "$app/Info.json"
-cp "$stage/usr/share/applications/com.velorin.zarvo.desktop" "$app/"
+cp "$stage/usr/share/applications/com.velorin.zarvo.desktop" "$stage/usr/share/metainfo/com.velorin.zarvo.metainfo.xml" "$app/"
 cp -r "$stage/usr/share/icons/hicolor" "$app/icons/"
 version=$(sed -n 's/.*"CFBundleShortVersionString": "\(.*\)".*/\1/p' "$app/Info.json")
 build_number=$(sed -n 's/.*"CFBundleVersion": "\(.*\)".*/\1/p' "$app/Info.json")

@@ -11,7 +11,7 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/zarvo-deb.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
 dpkg-deb -c "$deb" | awk '{print $6}' >"$work/contents"
-for f in usr/bin/zarvo usr/bin/zarvo-cli usr/lib/zarvo/zarvo-desktop.so usr/lib/zarvo/zarvo-cli-desktop.so usr/share/applications/com.velorin.zarvo.desktop \
+for f in usr/bin/zarvo usr/bin/zarvo-cli usr/lib/zarvo/zarvo-desktop.so usr/lib/zarvo/zarvo-cli-desktop.so usr/share/applications/com.velorin.zarvo.desktop usr/share/metainfo/com.velorin.zarvo.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/com.velorin.zarvo.svg usr/share/icons/hicolor/48x48/apps/com.velorin.zarvo.png \
     usr/share/icons/hicolor/256x256/apps/com.velorin.zarvo.png usr/share/man/man1/zarvo.1.gz \
     usr/share/man/man1/zarvo-cli.1.gz usr/share/zarvo/autostart/com.velorin.zarvo.desktop \
@@ -36,6 +36,10 @@ declared=$(dpkg-deb -f "$deb" Installed-Size)
 for entry in "$work"/root/usr/share/applications/*.desktop "$work"/root/usr/share/zarvo/autostart/*.desktop; do
     desktop-file-validate "$entry" || fail "$entry does not validate"
 done
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --pedantic --no-net "$work/root/usr/share/metainfo/com.velorin.zarvo.metainfo.xml" ||
+        fail "the AppStream metainfo does not validate"
+fi
 grep -q '^Exec=zarvo$' "$work/root/usr/share/applications/com.velorin.zarvo.desktop" || fail "Exec does not start zarvo"
 
 if command -v lintian >/dev/null; then
