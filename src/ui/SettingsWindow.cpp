@@ -6,8 +6,7 @@
 namespace zarvo::ui {
 
 SettingsWindow::SettingsWindow(SettingsView::Services services, QWidget* parent)
-    : QWidget(parent,
-              Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint) {
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setWindowTitle(QStringLiteral("Zarvo Settings"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -17,8 +16,8 @@ SettingsWindow::SettingsWindow(SettingsView::Services services, QWidget* parent)
 }
 
 void SettingsWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier &&
-        !m_view->recorder().recording()) {
+    const bool escape = event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier;
+    if ((escape || event->matches(QKeySequence::Close)) && !m_view->recorder().recording()) {
         close();
         return;
     }

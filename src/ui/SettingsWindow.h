@@ -6,8 +6,9 @@
 
 namespace zarvo::ui {
 
-// The "Zarvo Settings" window: titled, closable, a fixed size, holding the settings view. Esc closes
-// it unless a shortcut is being recorded (then Esc cancels the recording).
+// The "Zarvo Settings" window: titled, closable, a fixed size, holding the settings view; a preferences
+// window, so it has no minimise button. Esc and Ctrl+W close it unless a shortcut is being recorded
+// (then the key belongs to the recording).
 class SettingsWindow : public QWidget {
     Q_OBJECT
 public:

@@ -139,6 +139,15 @@ TEST(SettingsViewTest, RecorderRefusesWhatCannotWorkAndKeepsTheOldKeysActive) {
     EXPECT_FALSE(r.recording());
     EXPECT_EQ(w.registered(HotKeyManager::Slot::clipboard), qMakePair(9u, 0x300u));
     EXPECT_EQ(w.registered(HotKeyManager::Slot::main), qMakePair(15u, 0x100u));
+
+    // Ctrl+W closes the window, as Esc does, except while it is being recorded as a key.
+    w.window.show();
+    w.button("⇧⌘V")->click();
+    w.press(Qt::Key_W, Qt::ControlModifier, "\x17");
+    EXPECT_TRUE(w.window.isVisible());
+    EXPECT_EQ(r.displayName(Shortcut::clipboard), "⌘W");
+    w.press(Qt::Key_W, Qt::ControlModifier, "\x17");
+    EXPECT_FALSE(w.window.isVisible());
 }
 
 TEST(SettingsViewTest, AKeyTheDesktopHoldsSaysSoAndIsBoundThroughTheDesktopOnlyWithAYes) {
