@@ -7,6 +7,7 @@
 #include "app/Updater.h"
 #include "clipboard/ClipStore.h"
 #include "platform/DesktopShortcuts.h"
+#include "platform/Environment.h"
 #include "platform/HotKeyAdvice.h"
 #include "platform/HotKeyManager.h"
 #include "platform/PanelWindowing.h"
@@ -23,6 +24,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -169,10 +171,12 @@ void AppDelegate::bindMainKeyThroughDesktop() {
 
 void AppDelegate::makePanel() {
     m_panel = new SearchPanel(m_s.platform.windowing);
-    m_view = new ui::SearchView(ui::SearchView::Services{*m_model, Settings::shared(), History::shared(),
-                                                         Favorites::shared(), m_s.clips,
-                                                         m_s.platform.workspace, &HotKeyManager::shared()},
-                                m_panel);
+    ui::SearchView::Services services{
+        *m_model,  Settings::shared(),     History::shared(),       Favorites::shared(),
+        m_s.clips, m_s.platform.workspace, &HotKeyManager::shared()};
+    // With Zarvo's own index, what is searched is chosen in its settings, not the system's.
+    if (m_s.fileIndex) services.showSearchAccess = [this] { showSettings(); };
+    m_view = new ui::SearchView(std::move(services), m_panel);
     m_panel->setContent(m_view);
     addEditActions(m_panel);
     QPointer<AppDelegate> self(this);
@@ -399,7 +403,10 @@ void AppDelegate::showSettings() {
                                             HotKeyManager::shared(),
                                             settingsUpdates(),
                                             QStringLiteral(ZARVO_VERSION),
-                                            commandProgram()};
+                                            commandProgram(),
+                                            m_s.fileIndex,
+                                            m_s.platform.environment ? m_s.platform.environment->homePath()
+                                                                     : QDir::homePath()};
         m_settingsWindow = new ui::SettingsWindow(std::move(services));
         addEditActions(m_settingsWindow);
     }

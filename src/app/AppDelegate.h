@@ -42,6 +42,8 @@ public:
         std::function<void(const QString&)> log;
         // The installed applications; none: applications are only files.
         const AppCatalog* applications = nullptr;
+        // Zarvo's own file index, for the settings window's choice of folders; none without it.
+        std::optional<ui::SearchAccessSection::Index> fileIndex = std::nullopt;
     };
     explicit AppDelegate(Services services, QObject* parent = nullptr);
     ~AppDelegate() override;

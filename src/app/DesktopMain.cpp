@@ -103,7 +103,6 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
     if (clipLock)
         clips = std::make_unique<ClipStore>(ClipStore::defaultDirectory(), platform.pasteboard, true,
                                             ClipStore::Services::fromPlatform());
-    std::shared_ptr<index::FileIndex> fileIndex = FileIndexSettings::startLive(platform);
     linux_::DesktopEntrySource desktopEntries(
         linux_::DesktopEntrySource::fromEnvironment(*platform.environment));
     AppCatalog applications(&desktopEntries);
@@ -111,13 +110,18 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
     // The panel's handler, name and icon answers are kept until the entries change.
     linux.workspace().followChanges(desktopEntries);
     std::unique_ptr<IndexMetadataQueryFactory> metadata;
-    if (fileIndex) {
-        metadata = std::make_unique<IndexMetadataQueryFactory>(fileIndex, &applications);
+    std::optional<ui::SearchAccessSection::Index> indexAccess;
+    if (auto fileIndex = FileIndexSettings::startLive(platform)) {
+        indexAccess = ui::SearchAccessSection::Index{
+            [&metadata] { return metadata->fileIndex()->status(); },
+            [&metadata, &platform] { metadata->setFileIndex(FileIndexSettings::startLive(platform)); },
+            std::max(1, fileIndex->config().fallbackIntervalMs / 60000)};
+        metadata = std::make_unique<IndexMetadataQueryFactory>(std::move(fileIndex), &applications);
         platform.metadata = metadata.get();
     }
 
-    app::AppDelegate appDelegate(
-        app::AppDelegate::Services{platform, clips.get(), metadata.get(), logLine, &applications});
+    app::AppDelegate appDelegate(app::AppDelegate::Services{platform, clips.get(), metadata.get(), logLine,
+                                                            &applications, indexAccess});
     delegate = &appDelegate;
     const SearchModel::Services services{Settings::shared(), History::shared(), Favorites::shared(),
                                          clips.get(),        metadata.get(),    platform.pasteboard,

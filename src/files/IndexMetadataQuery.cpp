@@ -121,6 +121,16 @@ std::optional<QString> IndexMetadataQuery::resultPath(int index) const {
     return m_results.at(index);
 }
 
+IndexMetadataQueryFactory::~IndexMetadataQueryFactory() = default; // waits for the retired indexes
+
+void IndexMetadataQueryFactory::setFileIndex(std::shared_ptr<index::FileIndex> index) {
+    std::erase_if(m_retired, [](const std::future<void>& done) {
+        return done.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+    });
+    m_retired.push_back(std::async(
+        std::launch::async, [old = std::exchange(m_index, std::move(index))]() mutable { old.reset(); }));
+}
+
 std::unique_ptr<MetadataQuery> IndexMetadataQueryFactory::create() {
     return std::make_unique<IndexMetadataQuery>(m_index, m_applications);
 }

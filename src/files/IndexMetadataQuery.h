@@ -3,7 +3,9 @@
 #include "index/FileIndex.h"
 #include "platform/MetadataQuery.h"
 
+#include <future>
 #include <memory>
+#include <vector>
 
 namespace zarvo {
 
@@ -76,9 +78,14 @@ public:
     std::vector<bool> startQueries(const std::vector<MetadataQuery*>& queries) override;
     const std::shared_ptr<index::FileIndex>& fileIndex() const { return m_index; }
     const AppCatalog* applications() const { return m_applications; }
+    // Later queries use `index` (the folders changed). The former one is let go on another thread,
+    // since stopping it waits for its crawl; queries still running keep it until they end.
+    void setFileIndex(std::shared_ptr<index::FileIndex> index);
+    ~IndexMetadataQueryFactory() override;
 
 private:
     std::shared_ptr<index::FileIndex> m_index;
+    std::vector<std::future<void>> m_retired;
     const AppCatalog* m_applications = nullptr;
 };
 

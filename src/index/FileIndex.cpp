@@ -565,6 +565,12 @@ IndexStatus FileIndex::status() const {
         s.watches = m_watcher->watchCount;
         s.watchLimitReached = m_watcher->limitReached;
     }
+    if (s.watchLimitReached) {
+        QReadLocker lock(&m_lock);
+        if (m_table)
+            for (const Entry& e : m_table->entries)
+                s.unwatchedFolders += e.is(Entry::Dir) && e.is(Entry::Unwatched) && !e.is(Entry::Deleted);
+    }
     if (!m_config.snapshotPath.isEmpty()) {
         QFileInfo info(m_config.snapshotPath);
         if (info.exists()) {

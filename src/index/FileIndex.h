@@ -81,6 +81,7 @@ struct IndexStatus {
     qint64 snapshotBytes = 0;
     int watches = 0;
     bool watchLimitReached = false;
+    qint64 unwatchedFolders = 0; // re-listed on a timer instead
     quint64 memoryBytes = 0;
     bool crawling = false;
     QStringList unreadable;

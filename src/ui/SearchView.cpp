@@ -271,7 +271,8 @@ QWidget* SearchView::buildBanner() {
     m_bannerText->setMinimumWidth(1);
     m_bannerText->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* link = new QToolButton(m_banner);
-    link->setText(QStringLiteral("Open Privacy Settings"));
+    link->setText(m_s.showSearchAccess ? QStringLiteral("Search Access Settings")
+                                       : QStringLiteral("Open Privacy Settings"));
     link->setAutoRaise(true);
     link->setFocusPolicy(Qt::NoFocus);
     link->setCursor(Qt::PointingHandCursor);
@@ -279,7 +280,10 @@ QWidget* SearchView::buildBanner() {
     link->setStyleSheet(QStringLiteral("QToolButton { border: none; color: palette(link); }"));
     connect(link, &QToolButton::clicked, this, [this] {
         m_s.model.onDismiss();
-        if (m_s.workspace) m_s.workspace->openURL(FolderAccess::filesAndFoldersPane());
+        if (m_s.showSearchAccess)
+            m_s.showSearchAccess();
+        else if (m_s.workspace)
+            m_s.workspace->openURL(FolderAccess::filesAndFoldersPane());
     });
     layout->addWidget(lock);
     layout->addWidget(m_bannerText, 1);

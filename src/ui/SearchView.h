@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 class QLabel;
 class QStackedWidget;
@@ -43,6 +44,9 @@ public:
         Workspace* workspace = nullptr;
         // Whether the hot keys reach us; none: the keys are shown as set.
         const HotKeyManager* hotKeys = nullptr;
+        // Where the folders searched are chosen, for the banner's link; none: the system's privacy
+        // settings, where access to folders is granted.
+        std::function<void()> showSearchAccess = {};
     };
     explicit SearchView(Services services, QWidget* parent = nullptr);
     ~SearchView() override;

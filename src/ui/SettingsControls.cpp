@@ -1,5 +1,6 @@
 #include "ui/SettingsControls.h"
 
+#include "ui/Icons.h"
 #include "ui/Style.h"
 
 #include <QHBoxLayout>
@@ -16,6 +17,32 @@ namespace {
 constexpr int kTrackWidth = 36, kTrackHeight = 20;
 
 } // namespace
+
+QLabel* caption(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    QFont small = label->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    label->setFont(small);
+    return label;
+}
+
+void setTextColor(QWidget* widget, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
+}
+
+QToolButton* removeButton(QWidget* parent, const QString& tip) {
+    auto* button = new QToolButton(parent);
+    button->setAutoRaise(true);
+    button->setIcon(QIcon(Icons::symbol(QStringLiteral("minus.circle"), 16,
+                                        Style::secondary(parent->palette()), parent->devicePixelRatioF())));
+    button->setToolTip(tip);
+    button->setAccessibleName(tip);
+    button->setFocusPolicy(Qt::StrongFocus);
+    return button;
+}
 
 Switch::Switch(const QString& title, QWidget* parent) : QAbstractButton(parent) {
     setText(title);

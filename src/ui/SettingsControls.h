@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QColor>
 #include <QFrame>
 #include <QWidget>
 
 class QLabel;
+class QToolButton;
 class QVBoxLayout;
 
 namespace zarvo::ui {
@@ -35,6 +37,12 @@ private:
     QVBoxLayout* m_rows;
     QLabel* m_footer;
 };
+
+// A small wrapped text under a control or a section's rows.
+QLabel* caption(const QString& text, QWidget* parent);
+void setTextColor(QWidget* widget, const QColor& color);
+// The round "−" button that removes an entry of a list.
+QToolButton* removeButton(QWidget* parent, const QString& tip);
 
 // A row: a text on the left, controls on the right.
 QWidget* labelledRow(const QString& text, QWidget* control, QWidget* second = nullptr);

@@ -11,6 +11,7 @@
 #include "ui/AppChooser.h"
 #include "ui/Icons.h"
 #include "ui/KeyEvents.h"
+#include "ui/SearchAccessSection.h"
 #include "ui/SettingsControls.h"
 #include "ui/Style.h"
 
@@ -40,32 +41,6 @@ using Shortcut = ShortcutRecorder::Shortcut;
 
 QString words(const QString& text) {
     return PlatformWords::current().text(text);
-}
-
-QLabel* caption(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    QFont small = label->font();
-    small.setPointSizeF(small.pointSizeF() * 0.9);
-    label->setFont(small);
-    return label;
-}
-
-void setTextColor(QWidget* widget, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    widget->setPalette(palette);
-}
-
-QToolButton* removeButton(QWidget* parent, const QString& tip) {
-    auto* button = new QToolButton(parent);
-    button->setAutoRaise(true);
-    button->setIcon(QIcon(Icons::symbol(QStringLiteral("minus.circle"), 16,
-                                        Style::secondary(parent->palette()), parent->devicePixelRatioF())));
-    button->setToolTip(tip);
-    button->setAccessibleName(tip);
-    button->setFocusPolicy(Qt::StrongFocus);
-    return button;
 }
 
 struct Retention {
@@ -142,6 +117,11 @@ SettingsView::~SettingsView() {
 }
 
 SettingsSection* SettingsView::buildSearchAccess() {
+    if (m_s.fileIndex) {
+        auto* section = new SearchAccessSection(m_s.settings.defaults(), *m_s.fileIndex, m_s.home);
+        m_firstControl = section->firstControl();
+        return section;
+    }
     auto* section = new SettingsSection(
         QStringLiteral("Search Access"),
         words(QStringLiteral("macOS hides search results from folders Zarvo isn't allowed to read.")));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/SearchAccessSection.h"
 #include "ui/ShortcutRecorder.h"
 
 #include <QHash>
@@ -56,6 +57,9 @@ public:
         QString version;
         // How the desktop's shortcuts start us ("zarvo", or the program's path when not on the PATH).
         QString program = QStringLiteral("zarvo");
+        // Zarvo's own file index, where files are found through it: its folders are chosen here.
+        std::optional<SearchAccessSection::Index> fileIndex = std::nullopt;
+        QString home = {};
     };
     explicit SettingsView(Services services, QWidget* parent = nullptr);
     ~SettingsView() override;

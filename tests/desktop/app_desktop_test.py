@@ -429,9 +429,9 @@ def settings():
         check("it opens again", bool(window))
         print(f"info {TAG}: --settings to window with keyboard in {again:.0f} ms (again)")
 
-        # Keyboard only: the window opens on the first Search Access button; the next but one is the
-        # main hot key's.
-        key("Tab", "Tab")
+        # Keyboard only: the window opens on Search Access's first button (Add Folder…); after the
+        # home folder's Remove and Leave Out Folder… comes the main hot key's.
+        key("Tab", "Tab", "Tab")
         key("space")
         time.sleep(0.3)
         window_shot(window, "settings-recording")

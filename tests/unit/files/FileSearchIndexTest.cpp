@@ -1,7 +1,9 @@
 #include "fakes/FakePlatform.h"
 #include "files/FolderAccess.h"
 #include "files/IndexMetadataQuery.h"
+#include "files/IndexedFolders.h"
 #include "files/SpotlightSearch.h"
+#include "store/UserDefaults.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -148,6 +150,54 @@ TEST(FileIndexSettings, DefaultsKeysChooseRootsAndExclusions) {
               (QStringList{fake.home() + QStringLiteral("/code"), QStringLiteral("/srv/data")}));
     EXPECT_EQ(config.excluded, QStringList{fake.home() + QStringLiteral("/code/build")});
     EXPECT_TRUE(config.snapshotPath.startsWith(fake.environment.cache));
+}
+
+TEST(FileIndexSettings, FoldersChosenInSettingsAreWhatTheIndexCoversWithReasonsForRefusals) {
+    using IndexedFolders::List;
+    FakePlatform fake;
+    UserDefaults defaults(fake.defaults, fake.environment.identifier);
+    const QString home = fake.home();
+    EXPECT_EQ(IndexedFolders::folders(defaults, List::searched), QStringList{"~"});
+    EXPECT_EQ(IndexedFolders::remove(defaults, List::searched, "~"),
+              "Zarvo searches at least one folder: add another before removing “~”.");
+
+    EXPECT_EQ(IndexedFolders::add(defaults, List::searched, home + "/code", home),
+              "“~/code” is inside “~”, which is searched already.");
+    EXPECT_EQ(IndexedFolders::add(defaults, List::leftOut, "/srv", home),
+              "“/srv” is not in a folder Zarvo searches.");
+    EXPECT_EQ(IndexedFolders::add(defaults, List::leftOut, home, home),
+              "Remove “~” from the folders searched instead.");
+    EXPECT_EQ(IndexedFolders::add(defaults, List::leftOut, home + "/code/build/", home), std::nullopt);
+    EXPECT_EQ(IndexedFolders::add(defaults, List::leftOut, home + "/code/build/obj", home),
+              "“~/code/build/obj” is left out already.");
+    EXPECT_EQ(IndexedFolders::add(defaults, List::searched, home + "/code/build/obj", home),
+              "“~/code/build/obj” is inside “~/code/build”, which is left out: remove that first.");
+    // A second root; a root holding it replaces it; a left-out folder searched again is simply taken off.
+    EXPECT_EQ(IndexedFolders::add(defaults, List::searched, "/srv/data", home), std::nullopt);
+    EXPECT_EQ(IndexedFolders::add(defaults, List::searched, "/srv", home), std::nullopt);
+    EXPECT_EQ(IndexedFolders::folders(defaults, List::searched), (QStringList{"~", "/srv"}));
+    EXPECT_EQ(IndexedFolders::add(defaults, List::leftOut, "/srv/cache", home), std::nullopt);
+    EXPECT_EQ(IndexedFolders::add(defaults, List::searched, home + "/code/build", home), std::nullopt);
+    EXPECT_EQ(IndexedFolders::folders(defaults, List::leftOut), QStringList{"/srv/cache"});
+    EXPECT_EQ(IndexedFolders::remove(defaults, List::searched, "~"), std::nullopt);
+
+    // What the index is started with is what was chosen.
+    const auto config = FileIndexSettings::config(fake.platform);
+    EXPECT_EQ(config.roots, QStringList{"/srv"});
+    EXPECT_EQ(config.excluded, QStringList{"/srv/cache"});
+
+    index::IndexStatus status;
+    status.entries = 1234567;
+    status.watches = 10;
+    EXPECT_EQ(IndexedFolders::statusLines(status, 2),
+              (QStringList{"1,234,567 files and folders indexed", "New files are found as they appear"}));
+    status.watchLimitReached = true;
+    status.unwatchedFolders = 3120;
+    status.crawling = true;
+    EXPECT_EQ(
+        IndexedFolders::statusLines(status, 2),
+        (QStringList{"Indexing… 1,234,567 files and folders so far",
+                     "3,120 folders are re-listed every two minutes: raise fs.inotify.max_user_watches"}));
 }
 
 TEST(FolderAccess, ReportsMissingOrUnlistableFolders) {

@@ -1,6 +1,7 @@
 #include "../search/PanelHarness.h"
 
 #include "platform/HotKeyManager.h"
+#include "store/UserDefaults.h"
 #include "ui/SettingsControls.h"
 #include "ui/SettingsView.h"
 #include "ui/SettingsWindow.h"
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 using namespace zarvo;
@@ -379,4 +381,57 @@ TEST(SettingsViewTest, TerminalPickerListsEveryInstalledTerminalByItsName) {
     picker->setCurrentIndex(2);
     emit picker->activated(2);
     EXPECT_EQ(f.settings.terminalBundleID(), "debian-xterm");
+}
+
+TEST(SettingsViewTest, SearchAccessChoosesTheIndexedFoldersAndSaysWhatTheIndexHolds) {
+    Panel f;
+    HotKeyManager keys{&f.p.hotKeys};
+    int reloads = 0;
+    index::IndexStatus status;
+    status.entries = 4200;
+    status.watchLimitReached = true;
+    status.unwatchedFolders = 12;
+    SettingsView::Services services{
+        f.settings, f.history, &f.clips, &f.p.workspace, keys, SettingsView::Updates{}, "1.2"};
+    services.fileIndex = SearchAccessSection::Index{[&] { return status; }, [&] { ++reloads; }, 2};
+    services.home = "/home/ann";
+    SettingsWindow window(std::move(services));
+    window.show();
+    auto* section = window.findChild<SearchAccessSection*>();
+    ASSERT_NE(section, nullptr);
+    const auto texts = [&] {
+        QApplication::processEvents(); // new rows are shown by the layout a moment later
+        QStringList out;
+        for (QLabel* label : section->findChildren<QLabel*>())
+            if (label->isVisible()) out << label->text();
+        return out.join(u'|');
+    };
+    EXPECT_FALSE(texts().contains("Full Disk Access"));
+    EXPECT_TRUE(
+        texts().contains("4,200 files and folders indexed\n12 folders are re-listed every two minutes"));
+
+    QString answer = "/home/ann/code/build";
+    section->chooseFolder = [&](const QString&) { return std::optional<QString>(answer); };
+    QPushButton* leaveOut = nullptr;
+    for (QPushButton* b : section->findChildren<QPushButton*>())
+        if (b->text() == "Leave Out Folder…") leaveOut = b;
+    ASSERT_NE(leaveOut, nullptr);
+    leaveOut->click();
+    EXPECT_EQ(reloads, 1);
+    EXPECT_EQ(f.settings.defaults().stringArray("fileIndexExcludedFolders"), QStringList{"~/code/build"});
+    EXPECT_TRUE(texts().contains("~/code/build"));
+    // A refusal is said and starts nothing again.
+    leaveOut->click();
+    EXPECT_EQ(reloads, 1);
+    EXPECT_TRUE(texts().contains("“~/code/build” is left out already."));
+    // Removing it: its row's button.
+    QApplication::processEvents();
+    QToolButton* remove = nullptr;
+    for (QToolButton* b : section->findChildren<QToolButton*>())
+        if (b->isVisible() && b->toolTip() == "Remove ~/code/build") remove = b;
+    ASSERT_NE(remove, nullptr);
+    remove->click();
+    EXPECT_EQ(reloads, 2);
+    EXPECT_FALSE(texts().contains("left out already"));
+    EXPECT_EQ(f.settings.defaults().stringArray("fileIndexExcludedFolders"), QStringList{});
 }
