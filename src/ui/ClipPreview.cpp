@@ -1,5 +1,6 @@
 #include "ui/ClipPreview.h"
 #include "ui/ClipImages.h"
+#include "ui/OverlayScrollBar.h"
 
 #include "clipboard/ClipStore.h"
 #include "ui/Icons.h"
@@ -100,6 +101,8 @@ ClipPreview::ClipPreview(ClipStore* store, QWidget* parent) : QWidget(parent), m
     m_content->addWidget(m_text);
     m_content->addWidget(m_image);
     m_content->addWidget(m_files);
+    OverlayScrollBar::attach(m_text);
+    OverlayScrollBar::attach(m_files);
     layout->addWidget(m_content, 1);
 
     m_divider = new QFrame(this);

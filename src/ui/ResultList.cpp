@@ -1,5 +1,6 @@
 #include "ui/ResultList.h"
 #include "ui/ClipImages.h"
+#include "ui/OverlayScrollBar.h"
 
 #include "clipboard/ClipStore.h"
 #include "platform/PlatformWords.h"
@@ -275,6 +276,7 @@ ResultList::ResultList(ResultDelegate::Context context, QWidget* parent) : QList
     setViewportMargins(0, 8, 0, 8);
     viewport()->setAutoFillBackground(false);
     setAttribute(Qt::WA_TranslucentBackground);
+    OverlayScrollBar::attach(this);
     m_copiedTimer.setSingleShot(true);
     m_copiedTimer.setInterval(kCopiedMs);
     connect(&m_copiedTimer, &QTimer::timeout, this, [this] {

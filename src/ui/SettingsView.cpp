@@ -1,4 +1,5 @@
 #include "ui/SettingsView.h"
+#include "ui/OverlayScrollBar.h"
 
 #include "clipboard/ClipStore.h"
 #include "files/FolderAccess.h"
@@ -85,6 +86,7 @@ SettingsView::SettingsView(Services services, QWidget* parent)
         form->addWidget(section);
     form->addStretch(1);
     m_scroll->setWidget(content);
+    OverlayScrollBar::attach(m_scroll);
     outer->addWidget(m_scroll);
 
     connect(&m_recorder, &ShortcutRecorder::changed, this, [this] {
