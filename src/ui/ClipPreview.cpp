@@ -12,10 +12,12 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStackedWidget>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 namespace zarvo::ui {
@@ -32,6 +34,42 @@ QString abbreviateHome(const QString& path) {
     return path;
 }
 
+// A file row: the icon at 24 points, then the name at 13 points over the path at 11 points in the
+// secondary colour, each on one line, the path shortened in the middle.
+class FileRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    static constexpr int kPathRole = Qt::UserRole + 1;
+
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
+        return {0, QFontMetrics(Style::font(13)).height() + QFontMetrics(Style::font(11)).height() + 6};
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const QRect r = option.rect.adjusted(4, 0, -4, 0);
+        const QIcon icon = index.data(Qt::DecorationRole).value<QIcon>();
+        icon.paint(painter, QRect(r.left(), r.center().y() - 12, 24, 24));
+        const QRect text = r.adjusted(32, 3, 0, -3);
+        const QFont nameFont = Style::font(13), pathFont = Style::font(11);
+        const int nameHeight = QFontMetrics(nameFont).height();
+        painter->save();
+        painter->setFont(nameFont);
+        painter->setPen(Style::primary(option.palette));
+        painter->drawText(
+            QRect(text.left(), text.top(), text.width(), nameHeight), Qt::AlignLeft | Qt::AlignVCenter,
+            QFontMetrics(nameFont).elidedText(index.data().toString(), Qt::ElideMiddle, text.width()));
+        painter->setFont(pathFont);
+        painter->setPen(Style::secondary(option.palette));
+        painter->drawText(
+            QRect(text.left(), text.top() + nameHeight, text.width(), text.height() - nameHeight),
+            Qt::AlignLeft | Qt::AlignTop,
+            QFontMetrics(pathFont).elidedText(index.data(kPathRole).toString(), Qt::ElideMiddle,
+                                              text.width()));
+        painter->restore();
+    }
+};
+
 // The locale's medium date (abbreviated month, no weekday) and short time.
 QString dateText(const QDateTime& date, const QLocale& locale) {
     QString format = locale.dateFormat(QLocale::LongFormat);
@@ -39,8 +77,12 @@ QString dateText(const QDateTime& date, const QLocale& locale) {
     format.remove(weekday);
     format.replace(QLatin1String("MMMM"), QLatin1String("MMM"));
     const QDateTime local = date.toLocalTime();
+    // Hours and minutes: some locales' short time (C's among them) carries the seconds too.
+    static const QRegularExpression seconds(QStringLiteral("[:.]ss(\\.z+)?"));
+    QString time = locale.timeFormat(QLocale::ShortFormat);
+    time.remove(seconds);
     return locale.toString(local.date(), format.trimmed()) + QStringLiteral(", ") +
-           locale.toString(local.time(), QLocale::ShortFormat);
+           locale.toString(local.time(), time);
 }
 
 } // namespace
@@ -96,7 +138,7 @@ ClipPreview::ClipPreview(ClipStore* store, QWidget* parent) : QWidget(parent), m
     m_files->setSpacing(4);
     m_files->setFocusPolicy(Qt::NoFocus);
     m_files->setSelectionMode(QAbstractItemView::NoSelection);
-    m_files->setTextElideMode(Qt::ElideMiddle);
+    m_files->setItemDelegate(new FileRowDelegate(m_files));
     m_files->setStyleSheet(QStringLiteral("QListWidget { background: transparent; padding: 8px; }"));
     m_content->addWidget(m_text);
     m_content->addWidget(m_image);
@@ -122,6 +164,8 @@ ClipPreview::ClipPreview(ClipStore* store, QWidget* parent) : QWidget(parent), m
     m_details->setPalette(secondary);
     m_details->setMinimumWidth(1);
     m_details->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // Beside the Copy button a narrow preview has no room for the whole line: it wraps, never cut.
+    m_details->setWordWrap(true);
     m_copy = new QPushButton(QStringLiteral("Copy"), m_footer);
     m_copy->setIcon(QIcon(
         Icons::symbol(QStringLiteral("doc.on.doc"), 14, Style::primary(palette()), devicePixelRatioF())));
@@ -142,8 +186,13 @@ void ClipPreview::setClip(const std::optional<Clip>& clip) {
     m_divider->setVisible(shown);
     m_footer->setVisible(shown);
     if (!clip) return;
-    m_details->setText(details(*clip, QLocale()));
-    m_details->setToolTip(m_details->text());
+    const QString text = details(*clip, QLocale());
+    // Wrapped between the parts, not inside one ("2 files" stays whole).
+    QStringList parts = text.split(QStringLiteral(" \u00B7 "));
+    for (QString& part : parts)
+        part.replace(QLatin1Char(' '), QChar(0x00A0));
+    m_details->setText(parts.join(QStringLiteral(" \u00B7 ")));
+    m_details->setToolTip(text);
     switch (clip->kind) {
     case Clip::Kind::text:
     case Clip::Kind::richText:
@@ -167,8 +216,8 @@ void ClipPreview::setClip(const std::optional<Clip>& clip) {
         for (int i = 0; i < shown; ++i) {
             const QString& path = paths[i];
             const QString name = QFileInfo(path).fileName().isEmpty() ? path : QFileInfo(path).fileName();
-            auto* row =
-                new QListWidgetItem(Icons::forFile(path), name + QLatin1Char('\n') + abbreviateHome(path));
+            auto* row = new QListWidgetItem(Icons::forFile(path), name);
+            row->setData(FileRowDelegate::kPathRole, abbreviateHome(path));
             row->setToolTip(path);
             m_files->addItem(row);
         }
@@ -209,7 +258,7 @@ QString ClipPreview::shownText() const {
 }
 
 QString ClipPreview::shownDetails() const {
-    return m_clip ? m_details->text() : QString();
+    return m_clip ? m_details->toolTip() : QString();
 }
 
 bool ClipPreview::isShowingImage() const {

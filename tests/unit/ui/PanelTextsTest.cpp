@@ -5,6 +5,7 @@
 #include "ui/ResultRow.h"
 #include "ui/SearchField.h"
 
+#include <QRegularExpression>
 #include <QTimeZone>
 #include <gtest/gtest.h>
 
@@ -14,13 +15,15 @@ using zarvo::testing::Panel;
 
 TEST(PanelTexts, PlaceholdersAndEmptyTextsFollowModeAndState) {
     Panel f;
-    EXPECT_EQ(PanelTexts::placeholder(f.model), "Path, file name, URL, google:\u2026, > command, keyword, or ? for help");
+    EXPECT_EQ(PanelTexts::placeholder(f.model),
+              "Path, file name, URL, google:\u2026, > command, keyword, or ? for help");
     EXPECT_TRUE(PanelTexts::emptyText(f.model, f.settings).startsWith("Type a path, a file name"));
     EXPECT_TRUE(PanelTexts::emptyText(f.model, f.settings).contains("week:   \u00B7   Type ?"));
 
     f.model.setQuery("zzqqxx-nothing");
     f.model.runSearch();
-    EXPECT_EQ(PanelTexts::emptyText(f.model, f.settings), f.model.isSearching() ? "Searching\u2026" : "No matches");
+    EXPECT_EQ(PanelTexts::emptyText(f.model, f.settings),
+              f.model.isSearching() ? "Searching\u2026" : "No matches");
 
     // The actions placeholder names the target: its title, else a file's name.
     const QString report = f.p.makeFile("Documents/report.pdf", "pdf");
@@ -32,12 +35,15 @@ TEST(PanelTexts, PlaceholdersAndEmptyTextsFollowModeAndState) {
     EXPECT_EQ(PanelTexts::emptyText(f.model, f.settings),
               "Nothing copied yet.\nText, images, links and files you copy show up here.");
     f.model.setQuery("abc");
-    EXPECT_EQ(PanelTexts::emptyText(f.model, f.settings), "No clips match \u201C" "abc\u201D");
+    EXPECT_EQ(PanelTexts::emptyText(f.model, f.settings), "No clips match \u201C"
+                                                          "abc\u201D");
     f.settings.setKeepClipboardHistory(false);
-    EXPECT_EQ(PanelTexts::emptyText(f.model, f.settings), "Clipboard history is off.\nTurn it on in Settings (\u2318,).");
+    EXPECT_EQ(PanelTexts::emptyText(f.model, f.settings),
+              "Clipboard history is off.\nTurn it on in Settings (\u2318,).");
 
     EXPECT_EQ(PanelTexts::hints(SearchModel::Mode::clips).size(), 6);
-    EXPECT_EQ(PanelTexts::hints(SearchModel::Mode::search).last(), (PanelTexts::Hint{"\u2318\u21A9", "Show in Finder"}));
+    EXPECT_EQ(PanelTexts::hints(SearchModel::Mode::search).last(),
+              (PanelTexts::Hint{"\u2318\u21A9", "Show in Finder"}));
     EXPECT_EQ(PanelTexts::tabHelp(SearchModel::Tab::run, f.settings), "Run (\u2318R)");
     EXPECT_EQ(PanelTexts::tabHelp(SearchModel::Tab::clipboard, f.settings), "Clipboard (\u21E7\u2318V)");
 }
@@ -63,7 +69,8 @@ TEST(ResultRows, TagsButtonsAndSubtitlesBySource) {
     EXPECT_EQ(ResultRow::copyHelp(folder), "Copy path");
     EXPECT_TRUE(ResultRow::hasRevealButton(folder));
     // A home folder that is only a prefix of another name is not abbreviated.
-    EXPECT_EQ(ResultRow::subtitle(ResultItem::file(f.p.home() + "x/y", S::path), f.p.home()), f.p.home() + "x/y");
+    EXPECT_EQ(ResultRow::subtitle(ResultItem::file(f.p.home() + "x/y", S::path), f.p.home()),
+              f.p.home() + "x/y");
 
     ResultItem app;
     app.url = QUrl("x-apple.systempreferences:com.apple.preference.network");
@@ -115,6 +122,11 @@ TEST(ClipPreviewText, DetailsAndCutText) {
     EXPECT_TRUE(details.endsWith(" \u00B7 12,000 characters")) << details.toStdString();
     EXPECT_TRUE(details.contains("Dec")) << details.toStdString();
     EXPECT_FALSE(details.contains("Sunday"));
+    // Hours and minutes only, also where the locale's short time has seconds.
+    const QRegularExpression withSeconds(R"(\d:\d\d:\d\d)");
+    EXPECT_FALSE(ClipPreview::details(clip, QLocale::c()).contains(withSeconds))
+        << ClipPreview::details(clip, QLocale::c()).toStdString();
+    EXPECT_FALSE(details.contains(withSeconds));
 
     clip.text = "x";
     clip.length = 1;
@@ -132,5 +144,6 @@ TEST(ClipPreviewText, DetailsAndCutText) {
     EXPECT_TRUE(ClipPreview::details(clip, us).endsWith(" \u00B7 3 files"));
     clip.kind = Clip::Kind::image;
     clip.size = 2'400'000;
-    EXPECT_TRUE(ClipPreview::details(clip, us).endsWith(" \u00B7 2.4 MB")) << ClipPreview::details(clip, us).toStdString();
+    EXPECT_TRUE(ClipPreview::details(clip, us).endsWith(" \u00B7 2.4 MB"))
+        << ClipPreview::details(clip, us).toStdString();
 }
