@@ -174,6 +174,10 @@ void AppDelegate::makePanel() {
     ui::SearchView::Services services{
         *m_model,  Settings::shared(),     History::shared(),       Favorites::shared(),
         m_s.clips, m_s.platform.workspace, &HotKeyManager::shared()};
+    if (m_s.platform.environment)
+        m_thumbnails = std::make_unique<ui::FileThumbnails>(m_s.platform.workspace,
+                                                            m_s.platform.environment->cacheHome());
+    services.thumbnails = m_thumbnails.get();
     // With Zarvo's own index, what is searched is chosen in its settings, not the system's.
     if (m_s.fileIndex) services.showSearchAccess = [this] { showSettings(); };
     m_view = new ui::SearchView(std::move(services), m_panel);

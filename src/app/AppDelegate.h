@@ -1,6 +1,7 @@
 #pragma once
 
 #include "search/SearchModel.h"
+#include "ui/FileThumbnails.h"
 #include "ui/SettingsWindow.h"
 
 #include <QJsonObject>
@@ -90,6 +91,7 @@ private:
     std::unique_ptr<SearchModel> m_model;
     SearchPanel* m_panel = nullptr;
     ui::SearchView* m_view = nullptr;
+    std::unique_ptr<ui::FileThumbnails> m_thumbnails;
     StatusMenu* m_statusMenu = nullptr;
     QPointer<ui::SettingsWindow> m_settingsWindow;
     ui::PreviewWindow* m_preview = nullptr;

@@ -61,6 +61,12 @@ public:
     // Every theme icon name that may stand for the file, best first: a theme lacks many of the specific
     // names (a content type's own), so the views try each and end with the generic one.
     virtual QStringList iconNamesForFile(const QString& path) const { return {iconNameForFile(path)}; }
+    // Asks the desktop's thumbnailer for thumbnails of `paths` in the freedesktop cache; `ready` runs on
+    // the main thread with the paths done. Nothing happens where the desktop has no thumbnailer.
+    virtual void requestThumbnails(const QStringList& paths, std::function<void(const QStringList&)> ready) {
+        Q_UNUSED(paths);
+        Q_UNUSED(ready);
+    }
     // True for a directory that the platform presents as a single file (an application bundle).
     virtual bool isFilePackage(const QString& path) const = 0;
     // Whether the desktop itself would run code on opening the file (its content type is executable,

@@ -4,6 +4,7 @@
 
 #include "clipboard/ClipStore.h"
 #include "platform/PlatformWords.h"
+#include "ui/FileThumbnails.h"
 #include "ui/Icons.h"
 #include "ui/ResultRow.h"
 #include "ui/Style.h"
@@ -140,7 +141,17 @@ void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
         Icons::forFile(*item.iconPath).paint(painter, iconRect);
         break;
     case ResultRow::IconKind::fileIcon:
-        Icons::forFile(item.url.toLocalFile()).paint(painter, iconRect);
+        if (const auto picture = m_context.thumbnails
+                                     ? m_context.thumbnails->thumbnail(item.url.toLocalFile())
+                                     : std::nullopt) {
+            const QSize fitted =
+                (picture->size() / picture->devicePixelRatio()).scaled(iconRect.size(), Qt::KeepAspectRatio);
+            QRect target(QPoint(), fitted);
+            target.moveCenter(iconRect.center());
+            painter->drawImage(target, *picture);
+        } else {
+            Icons::forFile(item.url.toLocalFile()).paint(painter, iconRect);
+        }
         break;
     case ResultRow::IconKind::globe: {
         QRect target(QPoint(), QSize(20, 20));
@@ -277,6 +288,8 @@ ResultList::ResultList(ResultDelegate::Context context, QWidget* parent) : QList
     viewport()->setAutoFillBackground(false);
     setAttribute(Qt::WA_TranslucentBackground);
     OverlayScrollBar::attach(this);
+    if (context.thumbnails)
+        connect(context.thumbnails, &FileThumbnails::ready, viewport(), qOverload<>(&QWidget::update));
     m_copiedTimer.setSingleShot(true);
     m_copiedTimer.setInterval(kCopiedMs);
     connect(&m_copiedTimer, &QTimer::timeout, this, [this] {

@@ -18,6 +18,7 @@ class Settings;
 } // namespace zarvo
 
 namespace zarvo::ui {
+class FileThumbnails;
 
 // The rows as a list model, so one delegate paints them (a long list stays smooth).
 class ResultListModel : public QAbstractListModel {
@@ -47,11 +48,14 @@ public:
         const Settings* settings = nullptr;
         ClipStore* clips = nullptr;
         QString homePath;
+        // Pictures of image, PDF and video files; none: their icons.
+        FileThumbnails* thumbnails = nullptr;
     };
     ResultDelegate(Context context, QObject* parent);
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
 
     // Where the row's buttons are, in the row's coordinates (empty when it has none).
     QRect copyRect(const QRect& row, const ResultItem& item) const;

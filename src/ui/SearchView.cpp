@@ -93,7 +93,7 @@ void SearchView::build() {
     layout->addWidget(buildBanner());
     layout->addWidget(new Divider(Qt::Horizontal, this));
 
-    const ResultDelegate::Context context{&m_s.settings, m_s.clips, QDir::homePath()};
+    const ResultDelegate::Context context{&m_s.settings, m_s.clips, QDir::homePath(), m_s.thumbnails};
     m_body = new QStackedWidget(this);
 
     // search: the results, or the empty text.

@@ -21,6 +21,7 @@ struct ResultItem;
 } // namespace zarvo
 
 namespace zarvo::ui {
+class FileThumbnails;
 
 class ActionList;
 class ClipPreview;
@@ -47,6 +48,7 @@ public:
         // Where the folders searched are chosen, for the banner's link; none: the system's privacy
         // settings, where access to folders is granted.
         std::function<void()> showSearchAccess = {};
+        FileThumbnails* thumbnails = nullptr;
     };
     explicit SearchView(Services services, QWidget* parent = nullptr);
     ~SearchView() override;

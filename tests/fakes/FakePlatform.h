@@ -102,6 +102,13 @@ public:
     QList<QString> applicationsToOpen(const QUrl& url) const override;
     QList<QString> installedApplications() const override;
     QList<QString> terminalApplications() const override { return terminals; }
+    // Paths the views asked to have thumbnails made of, and their answers to give with answerThumbnails().
+    QStringList thumbnailRequests;
+    std::function<void(const QStringList&)> thumbnailsReady;
+    void requestThumbnails(const QStringList& paths, std::function<void(const QStringList&)> ready) override {
+        thumbnailRequests << paths;
+        thumbnailsReady = std::move(ready);
+    }
     QString applicationName(const QString& appLocation) const override;
     std::optional<QString> applicationIdentifier(const QString& appLocation) const override;
     std::optional<QString> applicationIdentity(const QString& appLocation) const override;

@@ -2,13 +2,19 @@
 
 #include "platform/linux/LinuxProcesses.h"
 #include "platform/linux/LinuxSession.h"
+#include "platform/linux/LinuxThumbnailer.h"
 
+#include <QCryptographicHash>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -276,3 +282,42 @@ TEST(LinuxSessionBus, EmptyTrashTellsTheFileManagers) {
 }
 
 #include "LinuxSessionBusTest.moc"
+
+// The desktop's thumbnailer, started on the private bus, writes the freedesktop cache entry the rows read:
+// under the MD5 of the file's URI, with that URI and the file's modification time in it.
+TEST(LinuxSessionBus, TheDesktopsThumbnailerMakesWhatTheRowsRead) {
+    QString tumbler;
+    for (const QString& candidate : {QStringLiteral("/usr/lib/x86_64-linux-gnu/tumbler-1/tumblerd"),
+                                     QStringLiteral("/usr/lib/tumbler-1/tumblerd")})
+        if (QFileInfo(candidate).isExecutable()) tumbler = candidate;
+    if (tumbler.isEmpty()) GTEST_SKIP() << "tumbler is not installed";
+    Desktop desktop;
+    if (!desktop.start()) GTEST_SKIP() << "dbus-daemon is not installed or did not start";
+    writeFile(desktop.dir.path() + "/session/services/thumbnailer.service",
+              QString("[D-BUS Service]\nName=org.freedesktop.thumbnails.Thumbnailer1\nExec=%1\n")
+                  .arg(tumbler)
+                  .toUtf8());
+    const QString home = qEnvironmentVariable("HOME");
+    const QString picture = home + "/Pictures/red square #1.png";
+    QDir().mkpath(home + "/Pictures");
+    QImage red(300, 200, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(picture));
+
+    LinuxThumbnailer thumbnailer;
+    QStringList done;
+    thumbnailer.request({picture}, [&](const QStringList& paths) { done << paths; });
+    EXPECT_TRUE(waitFor([&] { return !done.isEmpty(); }, 30000));
+    EXPECT_EQ(done, QStringList{picture});
+
+    const QByteArray uri = QUrl::fromLocalFile(picture).toEncoded();
+    const QImage image(qEnvironmentVariable("XDG_CACHE_HOME") + "/thumbnails/normal/" +
+                       QCryptographicHash::hash(uri, QCryptographicHash::Md5).toHex() + ".png");
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.text("Thumb::URI").toUtf8(), uri);
+    // Tumbler writes the seconds with a fraction ("1796759859.729634").
+    EXPECT_EQ(qint64(image.text("Thumb::MTime").toDouble()),
+              QFileInfo(picture).lastModified().toSecsSinceEpoch());
+    EXPECT_EQ(image.width(), 128);
+    EXPECT_EQ(QColor(image.pixel(64, 40)).red(), 255);
+}

@@ -62,6 +62,11 @@ QString DeferredWorkspace::iconNameForFile(const QString& path) const {
 QStringList DeferredWorkspace::iconNamesForFile(const QString& path) const {
     return real().iconNamesForFile(path);
 }
+
+void DeferredWorkspace::requestThumbnails(const QStringList& paths,
+                                          std::function<void(const QStringList&)> ready) {
+    real().requestThumbnails(paths, std::move(ready));
+}
 bool DeferredWorkspace::isFilePackage(const QString& path) const {
     return isApplicationBundle(path);
 }

@@ -46,6 +46,7 @@ public:
     void recycle(const QUrl& file, Completion done) override;
     QString iconNameForFile(const QString& path) const override;
     QStringList iconNamesForFile(const QString& path) const override;
+    void requestThumbnails(const QStringList& paths, std::function<void(const QStringList&)> ready) override;
     bool isFilePackage(const QString& path) const override;
     bool wouldRunCode(const QString& path) const override;
     QStringList ejectableVolumes() const override;

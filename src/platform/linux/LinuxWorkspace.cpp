@@ -225,6 +225,12 @@ QString LinuxWorkspace::iconNameForFile(const QString& path) const {
     return iconNamesForFile(path).value(0, QStringLiteral("text-x-generic"));
 }
 
+void LinuxWorkspace::requestThumbnails(const QStringList& paths,
+                                       std::function<void(const QStringList&)> ready) {
+    if (!m_thumbnailer) m_thumbnailer = std::make_unique<LinuxThumbnailer>();
+    m_thumbnailer->request(paths, std::move(ready));
+}
+
 QStringList LinuxWorkspace::iconNamesForFile(const QString& path) const {
     // A terminal's program is named by the table; looking at the file each time is what costs.
     const QString terminalIcon =

@@ -2,6 +2,7 @@
 
 #include "platform/Workspace.h"
 #include "platform/linux/DesktopAppCache.h"
+#include "platform/linux/LinuxThumbnailer.h"
 #include "platform/linux/XdgPlaces.h"
 
 #include <QFileSystemWatcher>
@@ -49,6 +50,7 @@ public:
 
     QString iconNameForFile(const QString& path) const override;
     QStringList iconNamesForFile(const QString& path) const override;
+    void requestThumbnails(const QStringList& paths, std::function<void(const QStringList&)> ready) override;
     bool isFilePackage(const QString& path) const override;
     bool wouldRunCode(const QString& path) const override;
 
@@ -94,6 +96,7 @@ private:
     std::shared_ptr<DesktopAppCache> m_cache = std::make_shared<DesktopAppCache>();
     QFileSystemWatcher m_listWatcher;
     QTimer m_listSettle;
+    std::unique_ptr<LinuxThumbnailer> m_thumbnailer;
 };
 
 } // namespace zarvo::linux_

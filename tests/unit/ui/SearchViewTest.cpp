@@ -6,6 +6,7 @@
 #include "platform/HotKeyManager.h"
 #include "platform/PlatformWords.h"
 #include "ui/ClipPreview.h"
+#include "ui/FileThumbnails.h"
 #include "ui/Icons.h"
 #include "ui/KeyEvents.h"
 #include "ui/PanelTexts.h"
@@ -13,6 +14,7 @@
 #include "ui/SearchField.h"
 #include "ui/SearchView.h"
 
+#include <QCryptographicHash>
 #include <QDirIterator>
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,6 +26,7 @@
 using namespace zarvo;
 using namespace zarvo::ui;
 using zarvo::testing::Panel;
+using zarvo::testing::waitUntil;
 
 namespace {
 
@@ -421,4 +424,47 @@ TEST(IconsTest, EverySymbolInTheCodeHasAnIcon) {
         EXPECT_FALSE(QIcon::fromTheme(name).pixmap(16).isNull()) << name.toStdString();
     QIcon::setThemeSearchPaths(paths);
     QIcon::setThemeName(theme);
+}
+
+// Pictures show their thumbnail from the freedesktop cache once it is read (never while the row paints);
+// an out-of-date one is not used and a new one is asked of the desktop's thumbnailer, once.
+TEST(SearchViewTest, PicturesShowTheirCachedThumbnailsAndMissingOnesAreAskedFor) {
+    Panel f;
+    QTemporaryDir cache;
+    FileThumbnails thumbnails(&f.p.workspace, cache.path());
+    SearchView view{SearchView::Services{
+        f.model, f.settings, f.history, f.favorites, &f.clips, &f.p.workspace, nullptr, {}, &thumbnails}};
+    view.resize(720, 480);
+    view.show();
+    const QString photo = f.p.makeFile("Pictures/photo.png");
+    const auto writeThumbnail = [&](QColor colour, qint64 mtime) {
+        QImage thumb(128, 96, QImage::Format_RGB32);
+        thumb.fill(colour);
+        const QByteArray uri = QUrl::fromLocalFile(photo).toEncoded();
+        thumb.setText("Thumb::URI", QString::fromUtf8(uri));
+        thumb.setText("Thumb::MTime", QString::number(mtime));
+        QDir().mkpath(cache.path() + "/thumbnails/normal");
+        thumb.save(cache.path() + "/thumbnails/normal/" +
+                   QCryptographicHash::hash(uri, QCryptographicHash::Md5).toHex() + ".png");
+    };
+    const qint64 mtime = QFileInfo(photo).lastModified().toSecsSinceEpoch();
+    writeThumbnail(Qt::blue, mtime - 60); // of an older version of the file
+    f.model.setResults({ResultItem::file(photo, ResultItem::Source::spotlight)});
+    ResultList* list = view.resultList();
+    const auto iconColour = [&] {
+        const QImage frame = list->grab().toImage();
+        const QRect rect = list->visualRect(list->listModel()->index(0));
+        return QColor(frame.pixel(QPoint(rect.left() + 32, rect.center().y()) * frame.devicePixelRatio()));
+    };
+    list->grab();
+    EXPECT_TRUE(waitUntil([&] { return !f.p.workspace.thumbnailRequests.isEmpty(); }));
+    EXPECT_EQ(f.p.workspace.thumbnailRequests, QStringList{photo});
+    EXPECT_NE(iconColour(), QColor(Qt::blue));
+
+    // The thumbnailer made it: read again, and the row shows it.
+    writeThumbnail(Qt::red, mtime);
+    f.p.workspace.thumbnailsReady({photo});
+    EXPECT_TRUE(waitUntil([&] { return iconColour() == QColor(Qt::red); }));
+    list->grab();
+    EXPECT_EQ(f.p.workspace.thumbnailRequests, QStringList{photo}) << "asked once";
 }
