@@ -10,6 +10,7 @@
 
 class QComboBox;
 class QLabel;
+class QPlainTextEdit;
 class QLineEdit;
 class QPushButton;
 class QScrollArea;
@@ -115,6 +116,8 @@ private:
     QLabel* m_hotKeyError = nullptr;
     QPushButton* m_bindThroughDesktop = nullptr;
     int m_bindSlot = 0;
+    QLabel* m_configPlace = nullptr;
+    QPlainTextEdit* m_configLines = nullptr;
     Switch* m_prefill = nullptr;
     Switch* m_hidden = nullptr;
     QComboBox* m_terminal = nullptr;
