@@ -166,8 +166,11 @@ void PortalShortcuts::onResponse(uint code, const QVariantMap& results) {
 }
 
 void PortalShortcuts::createSession() {
+    // Plasma keeps the keys of an application it cannot name under the session's token: the same token
+    // every time keeps the person's choice across starts. The former session is closed before this call
+    // reaches the portal, so the token is free again.
     const QVariantMap options{
-        {QStringLiteral("session_handle_token"), QStringLiteral("zarvo%1").arg(m_generation)},
+        {QStringLiteral("session_handle_token"), QStringLiteral("zarvo")},
         {QStringLiteral("shortcuts"), QVariant::fromValue(shortcuts())},
     };
     call(QStringLiteral("CreateSession"), {}, options, [this](uint code, const QVariantMap& results) {
