@@ -236,3 +236,22 @@ TEST(WaylandDesktopShortcuts, SwayBindingsAreReadAndTheMissingOnesGivenAsLines) 
     EXPECT_TRUE(HotKeyAdvice::configLines(keys, QStringLiteral("/usr/bin/zarvo")).isEmpty());
     EXPECT_FALSE(grab.registered.contains(1)) << "no grab is kept beside sway's binding";
 }
+
+TEST(HotKeyAdvice, AKeyOnlyXWindowsSeeIsOfferedToTheDesktopWithItsWordOnSuper) {
+    fakes::FakeDesktopShortcuts gnome;
+    gnome.name = QStringLiteral("GNOME");
+    const HotKeyManager::Status status{State::xWindowsOnly, {}, 15, 0x100, {}};
+    const QString key = QStringLiteral("Super+R");
+    EXPECT_EQ(HotKeyAdvice::conflictTitle(status, key), QStringLiteral("Super+R works only in X11 apps"));
+    EXPECT_TRUE(
+        HotKeyAdvice::conflict(status, key, gnome.shortcutsPlace())->contains(gnome.shortcutsPlace()));
+    // Nobody holds the key: the running desktop is the one offered, and only where it takes bindings.
+    EXPECT_EQ(HotKeyAdvice::bindOffer(status, &gnome, key),
+              QStringLiteral("Let GNOME Open Zarvo with Super+R\u2026"));
+    gnome.bindable = false;
+    EXPECT_FALSE(HotKeyAdvice::bindOffer(status, &gnome, key).has_value());
+    const QString note = QStringLiteral("GNOME keeps Super pressed alone for its overview.");
+    EXPECT_TRUE(HotKeyAdvice::bindQuestion(QStringLiteral("GNOME"), key, QStringLiteral("zarvo --toggle"),
+                                           gnome.shortcutsPlace(), note)
+                    .endsWith(QStringLiteral(". ") + note));
+}

@@ -155,5 +155,16 @@ wait_for 5 no_panel || fail "a second Super+R did not close the panel"
 front=$(active)
 case $front in *x11=false) ok "a second Super+R closes it and the Wayland window is in front again" ;;
     *) fail "after closing, in front: $front" ;; esac
+
+# A new key asks again in a new session under the same token; KDE keeps the person's Meta+R for us.
+"$(dirname "$zarvo")/zarvo-cli" settings set hotKeyModifiers 2304 >/dev/null
+sessions() { grep -ac "global shortcuts session owned by .* created" "$sandbox/portal.log"; }
+wait_for 10 test "$(sessions)" -ge 2 || fail "changing the key did not open a new portal session"
+sleep 1
+DISPLAY=$host xdotool key super+r
+wait_for 5 panel || fail "Super+R did not open the panel after the key was asked for again"
+ok "after a new key is asked for, the new session still delivers KDE's Meta+R"
+DISPLAY=$host xdotool key super+r
+wait_for 5 no_panel || fail "Super+R did not close the panel in the new session"
 "$zarvo" --quit >/dev/null 2>&1 || true
 echo "passed"
