@@ -1,17 +1,12 @@
 #include "fakes/FakePlatform.h"
 #include "platform/HotKeyAdvice.h"
 #include "platform/HotKeyManager.h"
-#include "platform/wayland/PortalShortcuts.h"
 #include "platform/wayland/WaylandDesktopShortcuts.h"
 
 #include <QCoreApplication>
-#include <QDBusConnection>
-#include <QDBusMessage>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -21,7 +16,7 @@ using State = HotKeyManager::State;
 
 namespace {
 
-bool waitFor(const std::function<bool()>& done, int milliseconds = 5000) {
+bool waitFor(const std::function<bool()>& done, int milliseconds = 3000) {
     QElapsedTimer timer;
     timer.start();
     while (!done() && timer.elapsed() < milliseconds)
@@ -29,156 +24,62 @@ bool waitFor(const std::function<bool()>& done, int milliseconds = 5000) {
     return done();
 }
 
-QString readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-// A private session bus with no service files, so nothing of the machine's (its real portal) can start
-// on it, and the portal stand-in on it when asked for.
-class PortalBus {
+// The desktop's global-shortcut service as the manager sees it: what was asked, answers and presses.
+class FakeDesktopKeys : public DesktopHotKeys {
 public:
-    QTemporaryDir dir;
-    QProcess daemon, portal;
-    QString address;
-
-    QString log() const { return dir.path() + QStringLiteral("/calls.log"); }
-
-    bool start() {
-        const QString program = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
-        if (program.isEmpty()) return false;
-        QDir().mkpath(dir.path() + QStringLiteral("/services"));
-        QFile conf(dir.path() + QStringLiteral("/bus.conf"));
-        if (!conf.open(QIODevice::WriteOnly)) return false;
-        conf.write(QStringLiteral(
-                       "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\" "
-                       "\"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
-                       "<busconfig><type>session</type><listen>unix:dir=%1</listen>"
-                       "<servicedir>%1/services</servicedir><policy context=\"default\">"
-                       "<allow send_destination=\"*\" eavesdrop=\"true\"/><allow eavesdrop=\"true\"/>"
-                       "<allow own=\"*\"/></policy>"
-                       "</busconfig>\n")
-                       .arg(dir.path())
-                       .toUtf8());
-        conf.close();
-        daemon.start(program, {QStringLiteral("--nofork"), QStringLiteral("--print-address"),
-                               QStringLiteral("--config-file=") + conf.fileName()});
-        while (!daemon.canReadLine())
-            if (!daemon.waitForReadyRead(5000)) return false;
-        address = QString::fromUtf8(daemon.readLine()).trimmed();
-        return !address.isEmpty();
+    QList<QList<Wanted>> requests;
+    void request(const QList<Wanted>& keys) override { requests << keys; }
+    void answer(const QHash<int, QString>& triggers, bool available = true) {
+        emit answered(triggers, available);
     }
-
-    // False when python3's D-Bus binding is missing.
-    bool serve(const QString& mode) {
-        QFile::remove(log());
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address);
-        portal.setProcessEnvironment(environment);
-        portal.setProcessChannelMode(QProcess::ForwardedChannels);
-        portal.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(ZARVO_PORTAL_STANDIN), log(), mode});
-        return waitFor([this] { return readAll(log()).startsWith(QLatin1String("ready")); }) &&
-               waitFor([this] { return portal.state() == QProcess::Running; });
-    }
-
-    void stopPortal() {
-        portal.terminate();
-        portal.waitForFinished(5000);
-    }
-
-    ~PortalBus() {
-        stopPortal();
-        daemon.terminate();
-        daemon.waitForFinished(5000);
-    }
-
-    void activate(QDBusConnection& bus, const QString& id, bool ownSession) {
-        QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.portal.Desktop"),
-                                                           QStringLiteral("/org/freedesktop/portal/desktop"),
-                                                           QStringLiteral("org.zarvo.test.Portal"),
-                                                           QStringLiteral("Activate"));
-        call << id << ownSession;
-        bus.call(call);
-    }
-};
-
-struct Keys {
-    fakes::FakeHotKeys grab;
-    wayland::PortalShortcuts portal;
-    HotKeyManager manager;
-    int mainPresses = 0, clipPresses = 0;
-
-    explicit Keys(const QDBusConnection& bus) : portal(bus), manager(&grab, nullptr, &portal) {
-        grab.xWindowsOnly = true;
-        manager.onPress[Slot::main] = [this] { ++mainPresses; };
-        manager.onPress[Slot::clipboard] = [this] { ++clipPresses; };
-        manager.registerKey(Slot::main, 15, 0x100);     // Super+R
-        manager.registerKey(Slot::clipboard, 9, 0x300); // Shift+Super+V
-    }
-    bool answered() const {
-        return manager.status(Slot::main).state != State::pending &&
-               manager.status(Slot::clipboard).state != State::pending;
-    }
+    void press(int slot) { emit pressed(slot); }
 };
 
 } // namespace
 
-TEST(PortalShortcuts, TheKeysGoInTheSessionTheDesktopsAnswerIsShownAndItsPressesToggle) {
-    PortalBus bus;
-    if (!bus.start()) GTEST_SKIP() << "dbus-daemon is not installed";
-    QDBusConnection connection = QDBusConnection::connectToBus(bus.address, QStringLiteral("portal-test"));
-    ASSERT_TRUE(connection.isConnected());
+TEST(HotKeyManager, WhatTheDesktopDeliversIsShownAndOnlyItsPressesCountForIt) {
+    fakes::FakeHotKeys grab;
+    grab.xWindowsOnly = true;
+    FakeDesktopKeys desktop;
+    HotKeyManager keys(&grab, nullptr, &desktop);
+    int mainPresses = 0, clipPresses = 0;
+    keys.onPress[Slot::main] = [&] { ++mainPresses; };
+    keys.onPress[Slot::clipboard] = [&] { ++clipPresses; };
+    keys.registerKey(Slot::main, 15, 0x100);
+    keys.registerKey(Slot::clipboard, 9, 0x300);
+    EXPECT_EQ(keys.status(Slot::main).state, State::pending);
+    EXPECT_EQ(keys.shownKey(Slot::main, QStringLiteral("Super+R")), QStringLiteral("Super+R"));
+    // Both keys go in one request.
+    ASSERT_TRUE(waitFor([&] { return desktop.requests.size() == 1; }));
+    EXPECT_EQ(desktop.requests[0].size(), 2);
+    EXPECT_EQ(desktop.requests[0][1].modifiers, 0x300u);
 
-    // No portal on the bus: the grab's keys stay, honestly named as reaching us from X windows only.
-    {
-        Keys keys(connection);
-        EXPECT_EQ(keys.manager.status(Slot::main).state, State::pending);
-        ASSERT_TRUE(waitFor([&] { return keys.answered(); }));
-        EXPECT_EQ(keys.manager.status(Slot::main).state, State::xWindowsOnly);
-        EXPECT_FALSE(keys.manager.works(Slot::main));
-        EXPECT_EQ(keys.manager.shownKey(Slot::main, QStringLiteral("Super+R")),
-                  QStringLiteral("Super+R works only in X11 apps"));
-        keys.grab.press(1);
-        EXPECT_TRUE(waitFor([&] { return keys.mainPresses == 1; })) << "the grab still serves X windows";
-    }
+    // The person chose Meta+Space for the main key and left the clipboard key out.
+    desktop.answer({{1, QStringLiteral("Meta+Space")}});
+    EXPECT_EQ(keys.status(Slot::main).state, State::fromDesktop);
+    EXPECT_TRUE(keys.works(Slot::main));
+    EXPECT_EQ(keys.shownKey(Slot::main, QStringLiteral("Super+R")), QStringLiteral("Meta+Space"));
+    EXPECT_EQ(keys.status(Slot::clipboard).state, State::xWindowsOnly);
+    EXPECT_FALSE(keys.works(Slot::clipboard));
+    EXPECT_EQ(keys.shownKey(Slot::clipboard, QStringLiteral("Shift+Super+V")),
+              QStringLiteral("Shift+Super+V works only in X11 apps"));
 
-    if (!bus.serve(QStringLiteral("plasma527"))) GTEST_SKIP() << "python3 with dbus and gi is not installed";
-    {
-        // Plasma 5.27: the keys travel in CreateSession's options; BindShortcuts is refused and the list
-        // says what the desktop holds.
-        Keys keys(connection);
-        ASSERT_TRUE(waitFor([&] { return keys.answered(); }));
-        EXPECT_EQ(readAll(bus.log()),
-                  QStringLiteral("ready\nCreateSession toggle=LOGO+r clipboard=SHIFT+LOGO+v\n"
-                                 "BindShortcuts toggle clipboard\nListShortcuts\n"));
-        EXPECT_EQ(keys.manager.status(Slot::main).state, State::fromDesktop);
-        EXPECT_TRUE(keys.manager.works(Slot::clipboard));
-        EXPECT_EQ(keys.manager.shownKey(Slot::clipboard, QStringLiteral("Shift+Super+V")),
-                  QStringLiteral("Shift+Meta+V"));
+    // The main key counts once, from the desktop; the clipboard key comes from our grab only.
+    grab.press(1);
+    desktop.press(1);
+    desktop.press(2);
+    grab.press(2);
+    ASSERT_TRUE(waitFor([&] { return mainPresses == 1 && clipPresses == 1; }));
+    waitFor([] { return false; }, 100);
+    EXPECT_EQ(mainPresses, 1);
+    EXPECT_EQ(clipPresses, 1);
 
-        bus.activate(connection, QStringLiteral("clipboard"), true);
-        ASSERT_TRUE(waitFor([&] { return keys.clipPresses == 1; }));
-        // Another application's session, and our grab while the portal has the key: no second toggle.
-        bus.activate(connection, QStringLiteral("toggle"), false);
-        keys.grab.press(1);
-        bus.activate(connection, QStringLiteral("toggle"), true);
-        ASSERT_TRUE(waitFor([&] { return keys.mainPresses == 1; }));
-        waitFor([] { return false; }, 200);
-        EXPECT_EQ(keys.mainPresses, 1);
-        EXPECT_EQ(keys.clipPresses, 1);
-    }
-    bus.stopPortal();
-
-    ASSERT_TRUE(bus.serve(QStringLiteral("chosen")));
-    {
-        // Later versions: the person picked Meta+Space and left the clipboard key out in the dialog.
-        Keys keys(connection);
-        ASSERT_TRUE(waitFor([&] { return keys.answered(); }));
-        EXPECT_FALSE(readAll(bus.log()).contains(QLatin1String("ListShortcuts")));
-        EXPECT_EQ(keys.manager.shownKey(Slot::main, QStringLiteral("Super+R")), QStringLiteral("Meta+Space"));
-        EXPECT_EQ(keys.manager.status(Slot::clipboard).state, State::xWindowsOnly);
-        EXPECT_FALSE(keys.manager.works(Slot::clipboard));
-    }
+    // A new key is pending until the desktop answers for it; a desktop without the service leaves the grab.
+    keys.registerKey(Slot::main, 49, 0x100);
+    EXPECT_EQ(keys.status(Slot::main).state, State::pending);
+    ASSERT_TRUE(waitFor([&] { return desktop.requests.size() == 2; }));
+    desktop.answer({}, false);
+    EXPECT_EQ(keys.status(Slot::main).state, State::xWindowsOnly);
 }
 
 TEST(WaylandDesktopShortcuts, SwayBindingsAreReadAndTheMissingOnesGivenAsLines) {
