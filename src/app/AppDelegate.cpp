@@ -99,8 +99,29 @@ bool AppDelegate::applicationDidFinishLaunching() {
     }
     Updater::shared();
     registerHotKeys();
-    tellAtStart();
+    tellAtStartWhenKnown();
     return true;
+}
+
+void AppDelegate::tellAtStartWhenKnown() {
+    // While the desktop is still asked for the key (its portal, perhaps its consent dialog), nothing is
+    // known to tell; a desktop that keeps us waiting gets the panel after a while.
+    HotKeyManager& keys = HotKeyManager::shared();
+    if (keys.status(HotKeyManager::Slot::main).state != HotKeyManager::State::pending) {
+        tellAtStart();
+        return;
+    }
+    auto* waiting = new QObject(this);
+    const auto tell = [this, waiting] {
+        if (waiting->parent() != this) return;
+        waiting->setParent(nullptr);
+        waiting->deleteLater();
+        tellAtStart();
+    };
+    connect(&keys, &HotKeyManager::statusChanged, waiting, [tell, &keys] {
+        if (keys.status(HotKeyManager::Slot::main).state != HotKeyManager::State::pending) tell();
+    });
+    QTimer::singleShot(kStartAnswerWaitMs, waiting, tell);
 }
 
 void AppDelegate::tellAtStart() {
@@ -153,14 +174,16 @@ void AppDelegate::bindMainKeyThroughDesktop() {
     HotKeyManager& keys = HotKeyManager::shared();
     const auto status = keys.status(HotKeyManager::Slot::main);
     DesktopShortcuts* desktop = keys.desktop();
-    if (!desktop || status.state != HotKeyManager::State::heldByDesktop) return;
+    if (!HotKeyAdvice::canBindThroughDesktop(status, desktop)) return;
     const Settings& settings = Settings::shared();
     const QString key = PlatformWords::current().hotKey(settings.hotKeyModifiers(), settings.hotKeyLabel());
     const QString command = HotKeyAdvice::command(HotKeyManager::Slot::main, commandProgram());
-    const auto answer = QMessageBox::question(
-        nullptr, QStringLiteral("Change ") + status.holder + QStringLiteral("'s Shortcuts?"),
-        HotKeyAdvice::bindQuestion(status.holder, key, command, desktop->shortcutsPlace()),
-        QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel);
+    const QString holder = HotKeyAdvice::bindingDesktop(status, desktop);
+    const auto answer =
+        QMessageBox::question(nullptr, QStringLiteral("Change ") + holder + QStringLiteral("'s Shortcuts?"),
+                              HotKeyAdvice::bindQuestion(holder, key, command, desktop->shortcutsPlace(),
+                                                         desktop->bindingNote(status.modifiers)),
+                              QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel);
     if (answer != QMessageBox::Yes) return;
     if (const auto error = keys.bindThroughDesktop(HotKeyManager::Slot::main, command))
         QMessageBox::warning(nullptr, QStringLiteral("Zarvo"),

@@ -81,6 +81,9 @@ private:
     void registerHotKeys();
     // Once: the main key's conflict (instead of the panel) and, without a status area, a notification.
     void tellAtStart();
+    // The same, once the desktop has answered whether it delivers the main key.
+    void tellAtStartWhenKnown();
+    static constexpr int kStartAnswerWaitMs = 3000;
     void bindMainKeyThroughDesktop();
     // How a desktop shortcut starts us: "zarvo" when that name on the PATH is us, else our path.
     static QString commandProgram();

@@ -16,6 +16,8 @@
 #include "platform/linux/LinuxInstallation.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/LinuxWorkspace.h"
+#include "platform/wayland/PortalShortcuts.h"
+#include "platform/wayland/WaylandDesktopShortcuts.h"
 #include "store/Favorites.h"
 #include "store/History.h"
 #include "store/Settings.h"
@@ -66,6 +68,19 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
     Platform& platform = linux.platform();
     linux_::FileDefaultsStore defaults(linux_::FileDefaultsStore::defaultDirectory(*platform.environment));
     platform.defaults = &defaults;
+    // Under Wayland the desktop portal may deliver the hot keys, and the desktop's own bindings are read
+    // the Wayland desktops' way; the X grab stays for X windows.
+    std::unique_ptr<wayland::PortalShortcuts> portalKeys;
+    std::unique_ptr<wayland::WaylandDesktopShortcuts> waylandShortcuts;
+    if (wayland::PortalShortcuts::suitsSession()) {
+        portalKeys = std::make_unique<wayland::PortalShortcuts>();
+        platform.desktopHotKeys = portalKeys.get();
+    }
+    if (linux_::LinuxPlatform::isWaylandSession()) {
+        waylandShortcuts = std::make_unique<wayland::WaylandDesktopShortcuts>(*platform.environment,
+                                                                              platform.desktopShortcuts);
+        platform.desktopShortcuts = waylandShortcuts.get();
+    }
     linux.install();
     migrateDefaultsFromQuenlark();
     if (linux.display() == linux_::LinuxPlatform::Display::None) {
@@ -139,8 +154,9 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
     };
     if (const auto notice = linux.startupNotice()) logLine(QStringLiteral("Zarvo: ") + *notice);
     if (!appDelegate.applicationDidFinishLaunching()) return 0;
+    const auto mainKey = HotKeyManager::shared().status(HotKeyManager::Slot::main).state;
     if (!HotKeyManager::shared().works(HotKeyManager::Slot::main) &&
-        linux.display() == linux_::LinuxPlatform::Display::X11)
+        mainKey != HotKeyManager::State::pending && linux.display() == linux_::LinuxPlatform::Display::X11)
         logLine(QStringLiteral(
             "Zarvo: to open the panel without the hot key, bind “zarvo --toggle” in your desktop's "
             "keyboard shortcut settings"));

@@ -25,9 +25,7 @@ std::optional<StartNotices::KeyNotice> StartNotices::takeKeyNotice(const QString
     const auto text = HotKeyAdvice::conflict(status, keyName, shortcutsPlace());
     if (!text) return std::nullopt;
     m_defaults.set(kKeyNoticeShown, true);
-    const QString who =
-        status.state == HotKeyManager::State::heldByDesktop ? status.holder : QStringLiteral("another app");
-    return KeyNotice{keyName + QStringLiteral(" is used by ") + who, *text,
+    return KeyNotice{HotKeyAdvice::conflictTitle(status, keyName), *text,
                      HotKeyAdvice::bindOffer(status, m_desktop, keyName)};
 }
 

@@ -32,6 +32,15 @@ public:
     // Binds the combination to `command` in the desktop's shortcuts, replacing what the desktop had
     // there. None on success, else why not.
     virtual std::optional<QString> bind(quint32 keyCode, quint32 modifiers, const QString& command) = 0;
+    // The line a person adds to the desktop's configuration file to bind the combination to `command`
+    // (sway's `bindsym`), where keys are bound that way; none elsewhere.
+    virtual std::optional<QString> configLine(quint32 /*keyCode*/, quint32 /*modifiers*/,
+                                              const QString& /*command*/) const {
+        return std::nullopt;
+    }
+    // What to know about binding the combination here beyond the key itself (GNOME keeps Super pressed
+    // alone for its overview); empty when nothing.
+    virtual QString bindingNote(quint32 /*modifiers*/) const { return {}; }
 };
 
 // Messages a person sees outside our windows: the desktop's notifications.

@@ -13,25 +13,45 @@ namespace {
 bool refused(HotKeyManager::State state) {
     using State = HotKeyManager::State;
     // A key the desktop runs us on is watched too: if the person removes that binding, our grab takes over.
-    return state == State::taken || state == State::heldByDesktop || state == State::throughDesktop;
+    // A key that reaches us only from X windows is watched for a binding of ours the person adds.
+    return state == State::taken || state == State::heldByDesktop || state == State::throughDesktop ||
+           state == State::xWindowsOnly;
+}
+
+QString description(HotKeyManager::Slot slot) {
+    return slot == HotKeyManager::Slot::clipboard ? QStringLiteral("Show clipboard history")
+                                                  : QStringLiteral("Show Zarvo");
 }
 
 } // namespace
 
-HotKeyManager::HotKeyManager(HotKeys* hotKeys, DesktopShortcuts* desktop)
-    : m_hotKeys(hotKeys), m_desktop(desktop) {
+HotKeyManager::HotKeyManager(HotKeys* hotKeys, DesktopShortcuts* desktop, DesktopHotKeys* desktopKeys)
+    : m_hotKeys(hotKeys), m_desktop(desktop), m_desktopKeys(desktopKeys) {
     if (m_hotKeys) connect(m_hotKeys, &HotKeys::pressed, this, &HotKeyManager::handlePress);
     m_retry.setInterval(kRetryMs);
     connect(&m_retry, &QTimer::timeout, this, &HotKeyManager::retry);
+    if (m_desktopKeys) {
+        connect(m_desktopKeys, &DesktopHotKeys::answered, this,
+                [this](const QHash<int, QString>& triggers, bool) { takeAnswer(triggers); });
+        connect(m_desktopKeys, &DesktopHotKeys::pressed, this, [this](int slotId) {
+            const Slot slot = slotId == int(Slot::clipboard) ? Slot::clipboard : Slot::main;
+            if (status(slot).state == State::fromDesktop) handlePress(slotId);
+        });
+    }
+    // Both keys are set one after the other at start and after recording: the desktop is asked once.
+    m_ask.setSingleShot(true);
+    m_ask.setInterval(0);
+    connect(&m_ask, &QTimer::timeout, this, &HotKeyManager::askDesktop);
 }
 
 HotKeyManager& HotKeyManager::shared() {
-    static HotKeyManager manager(Platform::current().hotKeys, Platform::current().desktopShortcuts);
+    static HotKeyManager manager(Platform::current().hotKeys, Platform::current().desktopShortcuts,
+                                 Platform::current().desktopHotKeys);
     return manager;
 }
 
 HotKeyManager::Status HotKeyManager::attempt(Slot slot, quint32 keyCode, quint32 modifiers) {
-    Status next{State::none, {}, keyCode, modifiers};
+    Status next{State::none, {}, keyCode, modifiers, {}};
     const auto holder = m_desktop ? m_desktop->holder(keyCode, modifiers) : std::nullopt;
     if (holder && holder->runsOurCommand) {
         next.state = State::throughDesktop;
@@ -43,7 +63,8 @@ HotKeyManager::Status HotKeyManager::attempt(Slot slot, quint32 keyCode, quint32
     } else if (!m_hotKeys) {
         next.state = State::unavailable;
     } else if (m_hotKeys->registerHotKey(int(slot), keyCode, modifiers)) {
-        next.state = State::registered;
+        m_grabbed.insert(slot);
+        next.state = m_hotKeys->reachesEveryWindow() ? State::registered : State::xWindowsOnly;
     } else if (holder) {
         next.state = State::heldByDesktop;
         next.holder = holder->desktop;
@@ -51,6 +72,31 @@ HotKeyManager::Status HotKeyManager::attempt(Slot slot, quint32 keyCode, quint32
         next.state = State::taken;
     }
     return next;
+}
+
+void HotKeyManager::release(Slot slot) {
+    if (m_grabbed.remove(slot) && m_hotKeys) m_hotKeys->unregisterHotKey(int(slot));
+}
+
+HotKeyManager::Status HotKeyManager::shown(Slot slot, const Status& grab) const {
+    // The desktop's own binding of our command needs nothing more; nothing wanted asks nothing.
+    if (!m_desktopKeys || grab.state == State::none || grab.state == State::throughDesktop) return grab;
+    const auto answered = m_answeredKeys.find(int(slot));
+    if (answered == m_answeredKeys.cend() || *answered != qMakePair(grab.keyCode, grab.modifiers)) {
+        Status pending = grab;
+        pending.state = State::pending;
+        return pending;
+    }
+    const auto delivered = m_delivered.find(int(slot));
+    if (delivered == m_delivered.cend()) return grab;
+    return Status{State::fromDesktop, m_desktop ? m_desktop->desktopName() : QString(), grab.keyCode,
+                  grab.modifiers, *delivered};
+}
+
+void HotKeyManager::setGrabStatus(Slot slot, const Status& status) {
+    m_grab.insert(slot, status);
+    setStatus(slot, shown(slot, status));
+    if (m_desktopKeys) m_ask.start();
 }
 
 void HotKeyManager::setStatus(Slot slot, const Status& status) {
@@ -64,15 +110,38 @@ void HotKeyManager::setStatus(Slot slot, const Status& status) {
     if (changed) emit statusChanged();
 }
 
+void HotKeyManager::askDesktop() {
+    QList<DesktopHotKeys::Wanted> wanted;
+    for (Slot slot : {Slot::main, Slot::clipboard}) {
+        const Status grab = m_grab.value(slot);
+        if (grab.state == State::none || grab.state == State::throughDesktop) continue;
+        wanted << DesktopHotKeys::Wanted{int(slot), grab.keyCode, grab.modifiers, description(slot)};
+    }
+    if (wanted == m_asked) return;
+    m_asked = wanted;
+    m_desktopKeys->request(wanted);
+}
+
+void HotKeyManager::takeAnswer(const QHash<int, QString>& triggers) {
+    // The answer is to the keys last asked for; a slot changed since stays pending until its own answer.
+    m_answeredKeys.clear();
+    for (const DesktopHotKeys::Wanted& w : std::as_const(m_asked))
+        m_answeredKeys.insert(w.slot, qMakePair(w.keyCode, w.modifiers));
+    m_delivered = triggers;
+    for (Slot slot : {Slot::main, Slot::clipboard})
+        if (m_grab.contains(slot)) setStatus(slot, shown(slot, m_grab.value(slot)));
+}
+
 bool HotKeyManager::registerKey(Slot slot, quint32 keyCode, quint32 modifiers) {
-    if (isRegistered(slot) && m_hotKeys) m_hotKeys->unregisterHotKey(int(slot));
-    setStatus(slot, attempt(slot, keyCode, modifiers));
-    return works(slot);
+    release(slot);
+    setGrabStatus(slot, attempt(slot, keyCode, modifiers));
+    const State state = m_grab.value(slot).state;
+    return state != State::taken && state != State::heldByDesktop && state != State::unavailable;
 }
 
 void HotKeyManager::unregister(Slot slot) {
-    if (isRegistered(slot) && m_hotKeys) m_hotKeys->unregisterHotKey(int(slot));
-    if (m_status.contains(slot)) setStatus(slot, Status{});
+    release(slot);
+    if (m_grab.contains(slot) || m_status.contains(slot)) setGrabStatus(slot, Status{});
 }
 
 void HotKeyManager::unregisterAll() {
@@ -82,18 +151,25 @@ void HotKeyManager::unregisterAll() {
 
 bool HotKeyManager::works(Slot slot) const {
     const State state = status(slot).state;
-    return state == State::registered || state == State::throughDesktop;
+    return state == State::registered || state == State::throughDesktop || state == State::fromDesktop;
 }
 
 void HotKeyManager::retry() {
     for (Slot slot : {Slot::main, Slot::clipboard}) {
-        const Status current = status(slot);
-        if (!refused(current.state)) continue;
+        if (!refused(status(slot).state)) continue;
+        const Status current = m_grab.value(slot);
         // A binding of ours counts until the desktop has none on the key: its files may lag behind it.
         if (current.state == State::throughDesktop && m_desktop &&
             m_desktop->holder(current.keyCode, current.modifiers))
             continue;
-        setStatus(slot, attempt(slot, current.keyCode, current.modifiers));
+        if (current.state == State::xWindowsOnly) {
+            // Our grab stays; only a binding of our command the person added changes anything.
+            const auto holder =
+                m_desktop ? m_desktop->holder(current.keyCode, current.modifiers) : std::nullopt;
+            if (!holder || !holder->runsOurCommand) continue;
+        }
+        release(slot);
+        setGrabStatus(slot, attempt(slot, current.keyCode, current.modifiers));
     }
 }
 
@@ -102,9 +178,10 @@ std::optional<QString> HotKeyManager::bindThroughDesktop(Slot slot, const QStrin
     if (!m_desktop) return QStringLiteral("the desktop's shortcuts are not known here");
     if (current.state == State::none) return QStringLiteral("no key is set");
     if (auto error = m_desktop->bind(current.keyCode, current.modifiers, command)) return error;
-    if (isRegistered(slot) && m_hotKeys) m_hotKeys->unregisterHotKey(int(slot));
-    setStatus(slot,
-              Status{State::throughDesktop, m_desktop->desktopName(), current.keyCode, current.modifiers});
+    release(slot);
+    setGrabStatus(
+        slot,
+        Status{State::throughDesktop, m_desktop->desktopName(), current.keyCode, current.modifiers, {}});
     return std::nullopt;
 }
 
@@ -115,12 +192,16 @@ QString HotKeyManager::shownKey(Slot slot, const QString& keyName) const {
                QStringLiteral(" \u2014 choose another key");
     if (s.state == State::taken)
         return keyName + QStringLiteral(" is used by another app \u2014 choose another key");
+    if (s.state == State::xWindowsOnly) return keyName + QStringLiteral(" works only in X11 apps");
+    if (s.state == State::fromDesktop && !s.trigger.isEmpty()) return s.trigger;
     return keyName;
 }
 
 void HotKeyManager::handlePress(int slotId) {
     // Any identifier other than the clipboard's acts as the main key.
     const Slot slot = slotId == int(Slot::clipboard) ? Slot::clipboard : Slot::main;
+    // Where the desktop delivers the key, our grab (kept for when it stops) must not toggle a second time.
+    if (sender() == m_hotKeys && status(slot).state == State::fromDesktop) return;
     QPointer<HotKeyManager> self(this);
     QTimer::singleShot(0, this, [self, slot] {
         if (!self) return;

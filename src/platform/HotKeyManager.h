@@ -1,7 +1,11 @@
 #pragma once
 
+#include "platform/HotKeys.h"
+
 #include <QHash>
+#include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QTimer>
 #include <functional>
@@ -10,7 +14,6 @@
 namespace zarvo {
 
 class DesktopShortcuts;
-class HotKeys;
 
 // The two system-wide hot keys of the application, registered with the platform's hot-key service,
 // and the one record of whether each reaches us and, when not, why. A refused key is tried again
@@ -27,6 +30,9 @@ public:
         taken,          // another program holds it
         heldByDesktop,  // the desktop holds it (or takes it before our grab sees it)
         unavailable,    // no hot-key service here (no display, Wayland) or a key it cannot grab
+        xWindowsOnly, // our grab has it, but under Wayland it sees the key only while an X window is in front
+        pending,      // the desktop is asked to deliver it and has not answered yet
+        fromDesktop,  // the desktop's global-shortcut service delivers it, as `trigger`
     };
     struct Status {
         State state = State::none;
@@ -34,27 +40,34 @@ public:
         QString holder;
         quint32 keyCode = 0;
         quint32 modifiers = 0;
+        // The key as the desktop names it, for fromDesktop (the person may have chosen another one there).
+        QString trigger;
         bool operator==(const Status&) const = default;
     };
     static constexpr int kRetryMs = 5000;
 
     // `hotKeys` may be null (no display): every registration is then refused. `desktop` names holders.
-    explicit HotKeyManager(HotKeys* hotKeys, DesktopShortcuts* desktop = nullptr);
+    // `desktopKeys`, where the desktop delivers global shortcuts itself, is asked for every key too.
+    explicit HotKeyManager(HotKeys* hotKeys, DesktopShortcuts* desktop = nullptr,
+                           DesktopHotKeys* desktopKeys = nullptr);
     // The process's manager, on the services of Platform::current().
     static HotKeyManager& shared();
 
-    // Replaces whatever the slot had; true when the key reaches us (our grab or the desktop's binding).
+    // Replaces whatever the slot had; false when the key cannot be had (another program or the desktop
+    // holds it, or there is no hot-key service). A key that reaches us only from X windows counts as had.
     bool registerKey(Slot slot, quint32 keyCode, quint32 modifiers);
     void unregister(Slot slot);
     void unregisterAll();
     // Whether our own grab holds the slot's key.
     bool isRegistered(Slot slot) const { return status(slot).state == State::registered; }
-    // Whether a press of the slot's key reaches us, by our grab or through the desktop.
+    // Whether a press of the slot's key reaches us wherever the keyboard is: by our grab or through the
+    // desktop.
     bool works(Slot slot) const;
     Status status(Slot slot) const { return m_status.value(slot); }
 
     // The key's name where it is shown, or, when it does not reach us, that and why:
-    // "Super+R is used by Xfce — choose another key".
+    // "Super+R is used by Xfce — choose another key", "Super+R works only in X11 apps". A key the desktop
+    // delivers is named as the desktop names it.
     QString shownKey(Slot slot, const QString& keyName) const;
 
     // The desktop's shortcuts, when known.
@@ -78,12 +91,28 @@ private:
     void handlePress(int slotId);
     // Grabs the slot's wanted key unless the desktop holds it; records why not.
     Status attempt(Slot slot, quint32 keyCode, quint32 modifiers);
+    void release(Slot slot);
+    // Records what the grab and the desktop's bindings found, and shows it with the desktop keys' answer.
+    void setGrabStatus(Slot slot, const Status& status);
+    Status shown(Slot slot, const Status& grab) const;
     void setStatus(Slot slot, const Status& status);
+    // Asks the desktop for the keys now wanted, when they changed since last asked.
+    void askDesktop();
+    void takeAnswer(const QHash<int, QString>& triggers);
 
     HotKeys* m_hotKeys = nullptr;
     DesktopShortcuts* m_desktop = nullptr;
+    DesktopHotKeys* m_desktopKeys = nullptr;
+    // What our grab and the desktop's bindings give each slot, and what is shown (with the desktop keys).
+    QHash<Slot, Status> m_grab;
     QHash<Slot, Status> m_status;
+    QSet<Slot> m_grabbed;
+    QList<DesktopHotKeys::Wanted> m_asked;
+    // The keys the desktop has answered for, and those of them it delivers (slot → its name of the key).
+    QHash<int, QPair<quint32, quint32>> m_answeredKeys;
+    QHash<int, QString> m_delivered;
     QTimer m_retry;
+    QTimer m_ask;
 };
 
 } // namespace zarvo

@@ -19,8 +19,37 @@ public:
     // Whether the system-wide command modifier is the key our windows see as Control (Super on Linux,
     // where Ctrl is command inside windows); a recorded key press then has the two swapped.
     virtual bool superIsCommand() const { return false; }
+    // Whether a grabbed key reaches us whatever window is in front; false for a grab on XWayland, which
+    // sees keys only while an X window is focused.
+    virtual bool reachesEveryWindow() const { return true; }
 
 signals:
+    // Delivered on the main thread.
+    void pressed(int slot);
+};
+
+// Hot keys the desktop itself delivers to us (the desktop portal's global shortcuts under Wayland):
+// asked for all together, agreed to (and perhaps changed) by the person in the desktop's own dialog,
+// answered later.
+class DesktopHotKeys : public QObject {
+    Q_OBJECT
+public:
+    struct Wanted {
+        int slot = 0;
+        quint32 keyCode = 0;
+        quint32 modifiers = 0;
+        // What the key does, as the desktop's dialog lists it ("Show Zarvo").
+        QString description;
+        bool operator==(const Wanted&) const = default;
+    };
+    // Asks for these keys in place of any asked for before (none: gives them all back).
+    virtual void request(const QList<Wanted>& keys) = 0;
+
+signals:
+    // The desktop's answer, and any later change: the slots it delivers, each with its key as the desktop
+    // names it ("Meta+R"); a slot not there is not delivered. `available` is false where the desktop has
+    // no such service.
+    void answered(const QHash<int, QString>& triggers, bool available);
     // Delivered on the main thread.
     void pressed(int slot);
 };

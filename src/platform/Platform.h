@@ -15,6 +15,7 @@ class Processes;
 class MetadataQueryFactory;
 class Session;
 class HotKeys;
+class DesktopHotKeys;
 class KeySynth;
 class LoginItems;
 class PlatformWords;
@@ -34,6 +35,8 @@ struct Platform {
     MetadataQueryFactory* metadata = nullptr;
     Session* session = nullptr;
     HotKeys* hotKeys = nullptr;
+    // Hot keys the desktop delivers itself (the portal's global shortcuts under Wayland); none elsewhere.
+    DesktopHotKeys* desktopHotKeys = nullptr;
     KeySynth* keySynth = nullptr;
     LoginItems* loginItems = nullptr;
     // How shown texts name the desktop's things; none: as written.

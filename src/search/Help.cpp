@@ -1,4 +1,6 @@
 #include "search/Help.h"
+
+#include "platform/HotKeyManager.h"
 #include "search/Text.h"
 
 #include "platform/PlatformWords.h"
@@ -103,7 +105,10 @@ QList<HelpTopic> HelpTopic::all() {
     const PlatformWords& words = PlatformWords::current();
     const Settings& settings = Settings::shared();
     const QString hotKey = words.hotKey(settings.hotKeyModifiers(), settings.hotKeyLabel());
-    const QString clipHotKey = words.hotKey(settings.clipHotKeyModifiers(), settings.clipHotKeyLabel());
+    // Named as it works: a key that reaches us only from some windows says so.
+    const QString clipHotKey = HotKeyManager::shared().shownKey(
+        HotKeyManager::Slot::clipboard,
+        words.hotKey(settings.clipHotKeyModifiers(), settings.clipHotKeyLabel()));
     QList<HelpTopic> topics = written();
     for (HelpTopic& topic : topics) {
         topic.title = words.text(topic.title);

@@ -19,12 +19,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -171,6 +173,21 @@ SettingsSection* SettingsView::buildShortcuts() {
     m_bindThroughDesktop->setVisible(false);
     connect(m_bindThroughDesktop, &QPushButton::clicked, this, &SettingsView::bindThroughDesktop);
     section->addRow(labelledRow({}, m_bindThroughDesktop));
+    m_configPlace = caption({}, nullptr);
+    m_configPlace->setVisible(false);
+    section->addRow(m_configPlace);
+    m_configLines = new QPlainTextEdit;
+    m_configLines->setObjectName(QStringLiteral("configLines"));
+    m_configLines->setAccessibleName(QStringLiteral("Lines to add"));
+    m_configLines->setReadOnly(true);
+    // Wrapped only on screen: a copied line stays one line.
+    m_configLines->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    m_configLines->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_configLines->setFixedHeight(m_configLines->fontMetrics().lineSpacing() * 4 +
+                                  2 * m_configLines->frameWidth() +
+                                  2 * int(m_configLines->document()->documentMargin()));
+    m_configLines->setVisible(false);
+    section->addRow(m_configLines);
     auto* note =
         caption(words(QStringLiteral(
                     "Global shortcuts are captured in every app: while Zarvo runs, ⌘R no longer reloads "

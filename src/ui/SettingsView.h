@@ -11,6 +11,7 @@
 
 class QComboBox;
 class QLabel;
+class QPlainTextEdit;
 class QLineEdit;
 class QPushButton;
 class QScrollArea;
@@ -119,6 +120,8 @@ private:
     QLabel* m_hotKeyError = nullptr;
     QPushButton* m_bindThroughDesktop = nullptr;
     int m_bindSlot = 0;
+    QLabel* m_configPlace = nullptr;
+    QPlainTextEdit* m_configLines = nullptr;
     Switch* m_prefill = nullptr;
     Switch* m_hidden = nullptr;
     QComboBox* m_terminal = nullptr;

@@ -4,6 +4,7 @@
 #include "ui/SettingsView.h"
 
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 // The shortcut rows' texts, and the binding of a key the desktop holds through the desktop's shortcuts.
@@ -25,13 +26,26 @@ void SettingsView::refreshShortcuts() {
                                          std::pair{Shortcut::clipboard, HotKeyManager::Slot::clipboard}}) {
         const QString name = m_recorder.displayName(shortcut);
         const QString shown = m_s.hotKeys.shownKey(slot, name);
-        if (problems.isEmpty() && shown != name) problems << shown;
+        // A key the desktop delivers under its own name works: not a problem.
+        if (problems.isEmpty() && shown != name && !m_s.hotKeys.works(slot)) problems << shown;
         if (!offer && !m_recorder.recording())
             if ((offer = HotKeyAdvice::bindOffer(m_s.hotKeys.status(slot), m_s.hotKeys.desktop(), name)))
                 m_bindSlot = int(slot);
     }
     m_hotKeyError->setText(problems.join(QLatin1Char('\n')));
     m_hotKeyError->setVisible(!problems.isEmpty());
+    // Desktops that bind keys in their config file (sway): the exact lines, to copy there.
+    const QStringList lines =
+        m_recorder.recording() ? QStringList() : HotKeyAdvice::configLines(m_s.hotKeys, m_s.program);
+    if (m_configLines) {
+        const DesktopShortcuts* desktop = m_s.hotKeys.desktop();
+        m_configPlace->setText(QStringLiteral("To open Zarvo from every app, add these lines to ") +
+                               (desktop ? desktop->shortcutsPlace() : QString()) +
+                               QStringLiteral(" and reload it:"));
+        m_configLines->setPlainText(lines.join(QLatin1Char('\n')));
+        m_configPlace->setVisible(!lines.isEmpty());
+        m_configLines->setVisible(!lines.isEmpty());
+    }
     if (!m_bindThroughDesktop) return;
     m_bindThroughDesktop->setText(offer.value_or(QString()));
     m_bindThroughDesktop->parentWidget()->setVisible(offer.has_value());
@@ -42,14 +56,14 @@ void SettingsView::bindThroughDesktop() {
     const auto slot = HotKeyManager::Slot(m_bindSlot);
     const auto status = m_s.hotKeys.status(slot);
     DesktopShortcuts* desktop = m_s.hotKeys.desktop();
-    if (!desktop || status.state != HotKeyManager::State::heldByDesktop) return;
+    if (!HotKeyAdvice::canBindThroughDesktop(status, desktop)) return;
     const QString name =
         m_recorder.displayName(slot == HotKeyManager::Slot::main ? Shortcut::main : Shortcut::clipboard);
     const QString command = HotKeyAdvice::command(slot, m_s.program);
-    const QString question =
-        HotKeyAdvice::bindQuestion(status.holder, name, command, desktop->shortcutsPlace());
-    if (!confirm ||
-        !confirm(QStringLiteral("Change ") + status.holder + QStringLiteral("'s Shortcuts?"), question))
+    const QString holder = HotKeyAdvice::bindingDesktop(status, desktop);
+    const QString question = HotKeyAdvice::bindQuestion(holder, name, command, desktop->shortcutsPlace(),
+                                                        desktop->bindingNote(status.modifiers));
+    if (!confirm || !confirm(QStringLiteral("Change ") + holder + QStringLiteral("'s Shortcuts?"), question))
         return;
     if (const auto error = m_s.hotKeys.bindThroughDesktop(slot, command))
         m_recorder.setError(name + QStringLiteral(" could not be bound: ") + *error);

@@ -219,6 +219,9 @@ public:
     bool superCommand = false;
     bool registerHotKey(int slot, quint32 keyCode, quint32 modifiers) override;
     bool superIsCommand() const override { return superCommand; }
+    // As on XWayland: grabs see keys only while an X window is focused.
+    bool xWindowsOnly = false;
+    bool reachesEveryWindow() const override { return !xWindowsOnly; }
     void unregisterHotKey(int slot) override { registered.remove(slot); }
     void press(int slot) { emit pressed(slot); }
 };

@@ -116,7 +116,7 @@ std::optional<unsigned long> keysymForKeyCode(quint32 keyCode) {
     return *it;
 }
 
-LinuxHotKeys::LinuxHotKeys(X11Connection* x11) : m_x11(x11) {
+LinuxHotKeys::LinuxHotKeys(X11Connection* x11, bool xWindowsOnly) : m_x11(x11), m_xWindowsOnly(xWindowsOnly) {
     if (!m_x11) return;
     // Held keys then repeat as presses without releases, which lets us ignore the repeats.
     XkbSetDetectableAutoRepeat(m_x11->display(), True, nullptr);

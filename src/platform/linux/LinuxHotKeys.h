@@ -18,13 +18,15 @@ std::optional<unsigned long> keysymForKeyCode(quint32 keyCode);
 class LinuxHotKeys : public HotKeys {
     Q_OBJECT
 public:
-    // `x11` may be null (no X server): every registration is then refused.
-    explicit LinuxHotKeys(X11Connection* x11);
+    // `x11` may be null (no X server): every registration is then refused. `xWindowsOnly`: the server is
+    // XWayland, whose grabs see keys only while one of its windows is focused.
+    explicit LinuxHotKeys(X11Connection* x11, bool xWindowsOnly = false);
     ~LinuxHotKeys() override;
 
     bool registerHotKey(int slot, quint32 keyCode, quint32 modifiers) override;
     void unregisterHotKey(int slot) override;
     bool superIsCommand() const override { return true; }
+    bool reachesEveryWindow() const override { return !m_xWindowsOnly; }
 
     // The X server time of the last accepted press, and when (monotonic ms) it arrived; 0 before any.
     unsigned long lastPressTime() const { return m_lastPressTime; }
@@ -41,6 +43,7 @@ private:
     unsigned int modifierMaskFor(unsigned long keysym) const;
 
     X11Connection* m_x11 = nullptr;
+    bool m_xWindowsOnly = false;
     QHash<int, Grab> m_grabs;
     // The key currently held, so auto-repeat does not fire the action again and again.
     int m_heldKeycode = 0;

@@ -48,7 +48,8 @@ LinuxPlatform::LinuxPlatform(const QString& identifier)
     else
         m_pasteboard = std::make_unique<UnavailablePasteboard>();
     m_session = std::make_unique<LinuxSession>(*m_environment, *m_processes, m_x11 != nullptr);
-    m_hotKeys = std::make_unique<LinuxHotKeys>(m_x11.get());
+    // On XWayland a grab sees keys only while an X window is focused.
+    m_hotKeys = std::make_unique<LinuxHotKeys>(m_x11.get(), m_waylandSession);
     m_keySynth = std::make_unique<LinuxKeySynth>(m_x11.get());
     m_loginItems = std::make_unique<LinuxLoginItems>(*m_environment, QCoreApplication::applicationFilePath());
     m_words =
@@ -94,7 +95,7 @@ LinuxPlatform::~LinuxPlatform() {
 
 QString LinuxPlatform::waylandNotice() {
     return QStringLiteral(
-        "This is a Wayland session. Global hot keys, pasting into the front application, capturing copies "
+        "This is a Wayland session. Pasting into the front application, capturing copies "
         "while Zarvo is in the background and telling which application made a copy need X11. "
         "To open the panel, bind “zarvo --toggle” (and “zarvo --clipboard” for the clipboard history) "
         "in your desktop's keyboard shortcut settings.");

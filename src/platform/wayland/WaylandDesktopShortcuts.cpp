@@ -1,0 +1,177 @@
+#include "platform/wayland/WaylandDesktopShortcuts.h"
+
+#include "platform/Environment.h"
+#include "platform/HotKeyFormat.h"
+#include "platform/linux/LinuxDesktopShortcuts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
+
+namespace zarvo::wayland {
+
+namespace {
+
+// sway's spelling of a combination: "Mod4+Shift+v" (Mod4 is Super, Mod1 Alt).
+QString swayCombo(const linux_::Accelerator& accelerator) {
+    QString out;
+    if (accelerator.modifiers & HotKeyModifier::command) out += QStringLiteral("Mod4+");
+    if (accelerator.modifiers & HotKeyModifier::control) out += QStringLiteral("Ctrl+");
+    if (accelerator.modifiers & HotKeyModifier::option) out += QStringLiteral("Mod1+");
+    if (accelerator.modifiers & HotKeyModifier::shift) out += QStringLiteral("Shift+");
+    return out + accelerator.key;
+}
+
+// Hyprland's: "SUPER SHIFT, V".
+QString hyprlandCombo(const linux_::Accelerator& accelerator) {
+    QStringList mods;
+    if (accelerator.modifiers & HotKeyModifier::command) mods << QStringLiteral("SUPER");
+    if (accelerator.modifiers & HotKeyModifier::control) mods << QStringLiteral("CTRL");
+    if (accelerator.modifiers & HotKeyModifier::option) mods << QStringLiteral("ALT");
+    if (accelerator.modifiers & HotKeyModifier::shift) mods << QStringLiteral("SHIFT");
+    return mods.join(QLatin1Char(' ')) + QStringLiteral(", ") + accelerator.key.toUpper();
+}
+
+quint32 swayModifier(const QString& word) {
+    const QString w = word.toLower();
+    if (w == QLatin1String("mod4") || w == QLatin1String("super")) return HotKeyModifier::command;
+    if (w == QLatin1String("mod1") || w == QLatin1String("alt")) return HotKeyModifier::option;
+    if (w == QLatin1String("ctrl") || w == QLatin1String("control")) return HotKeyModifier::control;
+    if (w == QLatin1String("shift")) return HotKeyModifier::shift;
+    return 0;
+}
+
+} // namespace
+
+WaylandDesktopShortcuts::WaylandDesktopShortcuts(const Environment& environment, DesktopShortcuts* inner)
+    : m_environment(environment), m_inner(inner) {
+    const QStringList desktops = environment.variable(QStringLiteral("XDG_CURRENT_DESKTOP"))
+                                     .value_or(QString())
+                                     .split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    for (const QString& d : desktops) {
+        if (d.compare(QLatin1String("sway"), Qt::CaseInsensitive) == 0) m_compositor = Compositor::sway;
+        if (d.compare(QLatin1String("Hyprland"), Qt::CaseInsensitive) == 0)
+            m_compositor = Compositor::hyprland;
+        if (d.compare(QLatin1String("GNOME"), Qt::CaseInsensitive) == 0) m_compositor = Compositor::gnome;
+        if (m_compositor != Compositor::other) break;
+    }
+}
+
+QString WaylandDesktopShortcuts::desktopName() const {
+    if (m_compositor == Compositor::sway) return QStringLiteral("sway");
+    if (m_compositor == Compositor::hyprland) return QStringLiteral("Hyprland");
+    return m_inner ? m_inner->desktopName() : QString();
+}
+
+QString WaylandDesktopShortcuts::swayConfigPath() const {
+    const QString home = m_environment.homePath();
+    const QString config = m_environment.configHome();
+    for (const QString& path : {config + QStringLiteral("/sway/config"),
+                                home + QStringLiteral("/.sway/config"), config + QStringLiteral("/i3/config"),
+                                home + QStringLiteral("/.i3/config"), QStringLiteral("/etc/sway/config")})
+        if (QFileInfo(path).isFile()) return path;
+    return {};
+}
+
+std::optional<DesktopShortcuts::Holder>
+WaylandDesktopShortcuts::swayHolder(const QString& configText, quint32 keyCode, quint32 modifiers) {
+    const auto wanted = linux_::Accelerator::fromHotKey(keyCode, modifiers);
+    if (!wanted) return std::nullopt;
+    static const QRegularExpression space(QStringLiteral("\\s+"));
+    QHash<QString, QString> variables;
+    for (const QString& raw : configText.split(QLatin1Char('\n'))) {
+        QStringList words = raw.trimmed().split(space, Qt::SkipEmptyParts);
+        if (words.size() >= 3 && words[0] == QLatin1String("set") && words[1].startsWith(QLatin1Char('$'))) {
+            variables.insert(words[1], words.mid(2).join(QLatin1Char(' ')));
+            continue;
+        }
+        if (words.isEmpty() || words[0] != QLatin1String("bindsym")) continue;
+        words.removeFirst();
+        while (!words.isEmpty() && words.first().startsWith(QStringLiteral("--")))
+            words.removeFirst();
+        if (words.size() < 2) continue;
+        QString combo = words.takeFirst();
+        // Longer names first, so $mod does not eat the start of $modifier.
+        QStringList names = variables.keys();
+        std::sort(names.begin(), names.end(),
+                  [](const QString& a, const QString& b) { return a.size() > b.size(); });
+        for (const QString& name : std::as_const(names))
+            combo.replace(name, variables.value(name));
+        const QStringList parts = combo.split(QLatin1Char('+'), Qt::SkipEmptyParts);
+        if (parts.isEmpty()) continue;
+        linux_::Accelerator found{0, parts.last()};
+        bool known = true;
+        for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
+            const quint32 bit = swayModifier(parts[i]);
+            known &= bit != 0;
+            found.modifiers |= bit;
+        }
+        if (!known || !found.matches(*wanted)) continue;
+        const QString command = words.join(QLatin1Char(' '));
+        // sway takes its bindings before any client sees the key.
+        return Holder{QStringLiteral("sway"), true,
+                      command.startsWith(QLatin1String("exec")) && linux_::runsOurCommand(command)};
+    }
+    return std::nullopt;
+}
+
+std::optional<DesktopShortcuts::Holder> WaylandDesktopShortcuts::holder(quint32 keyCode,
+                                                                        quint32 modifiers) const {
+    if (m_compositor == Compositor::sway) {
+        // Lines pulled in with `include` are not followed: a binding there shows as not reaching us.
+        QFile file(swayConfigPath());
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return std::nullopt;
+        return swayHolder(QString::fromUtf8(file.readAll()), keyCode, modifiers);
+    }
+    if (m_compositor == Compositor::hyprland) return std::nullopt;
+    return m_inner ? m_inner->holder(keyCode, modifiers) : std::nullopt;
+}
+
+QString WaylandDesktopShortcuts::shortcutsPlace() const {
+    if (m_compositor == Compositor::sway) {
+        QString path = swayConfigPath();
+        if (path.isEmpty()) path = m_environment.configHome() + QStringLiteral("/sway/config");
+        const QString home = m_environment.homePath();
+        if (path.startsWith(home + QLatin1Char('/'))) path = QLatin1Char('~') + path.mid(home.size());
+        return QStringLiteral("sway's config file (") + path + QLatin1Char(')');
+    }
+    if (m_compositor == Compositor::hyprland)
+        return QStringLiteral("Hyprland's config file (~/.config/hypr/hyprland.conf)");
+    return m_inner ? m_inner->shortcutsPlace() : QStringLiteral("your desktop's keyboard shortcut settings");
+}
+
+bool WaylandDesktopShortcuts::canBind() const {
+    if (m_compositor == Compositor::sway || m_compositor == Compositor::hyprland) return false;
+    return m_inner && m_inner->canBind();
+}
+
+std::optional<QString> WaylandDesktopShortcuts::bind(quint32 keyCode, quint32 modifiers,
+                                                     const QString& command) {
+    if (!canBind()) return QStringLiteral("binding keys is not supported on this desktop");
+    return m_inner->bind(keyCode, modifiers, command);
+}
+
+std::optional<QString> WaylandDesktopShortcuts::configLine(quint32 keyCode, quint32 modifiers,
+                                                           const QString& command) const {
+    const auto accelerator = linux_::Accelerator::fromHotKey(keyCode, modifiers);
+    if (!accelerator) return std::nullopt;
+    if (m_compositor == Compositor::sway)
+        return QStringLiteral("bindsym ") + swayCombo(*accelerator) + QStringLiteral(" exec ") + command;
+    if (m_compositor == Compositor::hyprland)
+        return QStringLiteral("bind = ") + hyprlandCombo(*accelerator) + QStringLiteral(", exec, ") + command;
+    return std::nullopt;
+}
+
+QString WaylandDesktopShortcuts::bindingNote(quint32 modifiers) const {
+    if (m_compositor != Compositor::gnome || !(modifiers & HotKeyModifier::command)) return {};
+    const auto overlay = linux_::GnomeShortcuts::overlayKey();
+    if (!overlay || !overlay->startsWith(QLatin1String("Super"), Qt::CaseInsensitive)) return {};
+    // mutter opens the overview when Super is released with no other key pressed; Super with a key
+    // goes to the keybindings.
+    return QStringLiteral("GNOME keeps Super pressed alone for its overview; Super together with another key "
+                          "works as a shortcut.");
+}
+
+} // namespace zarvo::wayland

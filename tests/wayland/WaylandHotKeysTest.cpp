@@ -1,0 +1,158 @@
+#include "fakes/FakePlatform.h"
+#include "platform/HotKeyAdvice.h"
+#include "platform/HotKeyManager.h"
+#include "platform/wayland/WaylandDesktopShortcuts.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace zarvo;
+using Slot = HotKeyManager::Slot;
+using State = HotKeyManager::State;
+
+namespace {
+
+bool waitFor(const std::function<bool()>& done, int milliseconds = 3000) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < milliseconds)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+// The desktop's global-shortcut service as the manager sees it: what was asked, answers and presses.
+class FakeDesktopKeys : public DesktopHotKeys {
+public:
+    QList<QList<Wanted>> requests;
+    void request(const QList<Wanted>& keys) override { requests << keys; }
+    void answer(const QHash<int, QString>& triggers, bool available = true) {
+        emit answered(triggers, available);
+    }
+    void press(int slot) { emit pressed(slot); }
+};
+
+} // namespace
+
+TEST(HotKeyManager, WhatTheDesktopDeliversIsShownAndOnlyItsPressesCountForIt) {
+    fakes::FakeHotKeys grab;
+    grab.xWindowsOnly = true;
+    FakeDesktopKeys desktop;
+    HotKeyManager keys(&grab, nullptr, &desktop);
+    int mainPresses = 0, clipPresses = 0;
+    keys.onPress[Slot::main] = [&] { ++mainPresses; };
+    keys.onPress[Slot::clipboard] = [&] { ++clipPresses; };
+    keys.registerKey(Slot::main, 15, 0x100);
+    keys.registerKey(Slot::clipboard, 9, 0x300);
+    EXPECT_EQ(keys.status(Slot::main).state, State::pending);
+    EXPECT_EQ(keys.shownKey(Slot::main, QStringLiteral("Super+R")), QStringLiteral("Super+R"));
+    // Both keys go in one request.
+    ASSERT_TRUE(waitFor([&] { return desktop.requests.size() == 1; }));
+    EXPECT_EQ(desktop.requests[0].size(), 2);
+    EXPECT_EQ(desktop.requests[0][1].modifiers, 0x300u);
+
+    // The person chose Meta+Space for the main key and left the clipboard key out.
+    desktop.answer({{1, QStringLiteral("Meta+Space")}});
+    EXPECT_EQ(keys.status(Slot::main).state, State::fromDesktop);
+    EXPECT_TRUE(keys.works(Slot::main));
+    EXPECT_EQ(keys.shownKey(Slot::main, QStringLiteral("Super+R")), QStringLiteral("Meta+Space"));
+    EXPECT_EQ(keys.status(Slot::clipboard).state, State::xWindowsOnly);
+    EXPECT_FALSE(keys.works(Slot::clipboard));
+    EXPECT_EQ(keys.shownKey(Slot::clipboard, QStringLiteral("Shift+Super+V")),
+              QStringLiteral("Shift+Super+V works only in X11 apps"));
+
+    // The main key counts once, from the desktop; the clipboard key comes from our grab only.
+    grab.press(1);
+    desktop.press(1);
+    desktop.press(2);
+    grab.press(2);
+    ASSERT_TRUE(waitFor([&] { return mainPresses == 1 && clipPresses == 1; }));
+    waitFor([] { return false; }, 100);
+    EXPECT_EQ(mainPresses, 1);
+    EXPECT_EQ(clipPresses, 1);
+
+    // A new key is pending until the desktop answers for it; a desktop without the service leaves the grab.
+    keys.registerKey(Slot::main, 49, 0x100);
+    EXPECT_EQ(keys.status(Slot::main).state, State::pending);
+    ASSERT_TRUE(waitFor([&] { return desktop.requests.size() == 2; }));
+    desktop.answer({}, false);
+    EXPECT_EQ(keys.status(Slot::main).state, State::xWindowsOnly);
+}
+
+TEST(WaylandDesktopShortcuts, SwayBindingsAreReadAndTheMissingOnesGivenAsLines) {
+    const QString config =
+        QStringLiteral("set $mod Mod4\n"
+                       "set $modifier Mod1\n"
+                       "bindsym $mod+r mode \"resize\"\n"
+                       "  bindsym --to-code $mod+Shift+v exec '/opt/my apps/zarvo' --clipboard\n"
+                       "bindsym $modifier+space exec rofi -show run\n");
+    using wayland::WaylandDesktopShortcuts;
+    const auto resize = WaylandDesktopShortcuts::swayHolder(config, 15, 0x100);
+    ASSERT_TRUE(resize.has_value());
+    EXPECT_TRUE(resize->swallowsGrab);
+    EXPECT_FALSE(resize->runsOurCommand);
+    const auto ours = WaylandDesktopShortcuts::swayHolder(config, 9, 0x300);
+    ASSERT_TRUE(ours.has_value());
+    EXPECT_TRUE(ours->runsOurCommand);
+    EXPECT_TRUE(WaylandDesktopShortcuts::swayHolder(config, 49, 0x800).has_value()) << "$modifier, not $mod";
+    EXPECT_FALSE(WaylandDesktopShortcuts::swayHolder(config, 49, 0x100).has_value());
+
+    QTemporaryDir home;
+    fakes::FakeEnvironment environment;
+    environment.home = home.path();
+    environment.config = home.path() + QStringLiteral("/.config");
+    environment.vars.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("sway"));
+    QDir().mkpath(environment.config + QStringLiteral("/sway"));
+    QFile file(environment.config + QStringLiteral("/sway/config"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("set $mod Mod4\nbindsym $mod+Shift+v exec zarvo --clipboard\n");
+    file.close();
+    WaylandDesktopShortcuts sway(environment, nullptr);
+    EXPECT_EQ(sway.shortcutsPlace(), QStringLiteral("sway's config file (~/.config/sway/config)"));
+    EXPECT_FALSE(sway.canBind());
+
+    // The clipboard key runs us through sway; Super+R reaches us only from X windows: one line to add.
+    fakes::FakeHotKeys grab;
+    grab.xWindowsOnly = true;
+    HotKeyManager keys(&grab, &sway);
+    keys.registerKey(Slot::main, 15, 0x100);
+    keys.registerKey(Slot::clipboard, 9, 0x300);
+    EXPECT_EQ(keys.status(Slot::clipboard).state, State::throughDesktop);
+    EXPECT_EQ(keys.shownKey(Slot::main, QStringLiteral("Super+R")),
+              QStringLiteral("Super+R works only in X11 apps"));
+    EXPECT_EQ(HotKeyAdvice::configLines(keys, QStringLiteral("/usr/bin/zarvo")),
+              QStringList{QStringLiteral("bindsym Mod4+r exec /usr/bin/zarvo --toggle")});
+    EXPECT_FALSE(
+        HotKeyAdvice::bindOffer(keys.status(Slot::main), &sway, QStringLiteral("Super+R")).has_value());
+
+    // The person adds the line: the next retry finds it and the key is shown as working.
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("bindsym Mod4+r exec /usr/bin/zarvo --toggle\n");
+    file.close();
+    keys.retry();
+    EXPECT_TRUE(keys.works(Slot::main));
+    EXPECT_TRUE(HotKeyAdvice::configLines(keys, QStringLiteral("/usr/bin/zarvo")).isEmpty());
+    EXPECT_FALSE(grab.registered.contains(1)) << "no grab is kept beside sway's binding";
+}
+
+TEST(HotKeyAdvice, AKeyOnlyXWindowsSeeIsOfferedToTheDesktopWithItsWordOnSuper) {
+    fakes::FakeDesktopShortcuts gnome;
+    gnome.name = QStringLiteral("GNOME");
+    const HotKeyManager::Status status{State::xWindowsOnly, {}, 15, 0x100, {}};
+    const QString key = QStringLiteral("Super+R");
+    EXPECT_EQ(HotKeyAdvice::conflictTitle(status, key), QStringLiteral("Super+R works only in X11 apps"));
+    EXPECT_TRUE(
+        HotKeyAdvice::conflict(status, key, gnome.shortcutsPlace())->contains(gnome.shortcutsPlace()));
+    // Nobody holds the key: the running desktop is the one offered, and only where it takes bindings.
+    EXPECT_EQ(HotKeyAdvice::bindOffer(status, &gnome, key),
+              QStringLiteral("Let GNOME Open Zarvo with Super+R\u2026"));
+    gnome.bindable = false;
+    EXPECT_FALSE(HotKeyAdvice::bindOffer(status, &gnome, key).has_value());
+    const QString note = QStringLiteral("GNOME keeps Super pressed alone for its overview.");
+    EXPECT_TRUE(HotKeyAdvice::bindQuestion(QStringLiteral("GNOME"), key, QStringLiteral("zarvo --toggle"),
+                                           gnome.shortcutsPlace(), note)
+                    .endsWith(QStringLiteral(". ") + note));
+}

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# GNOME's compositor (mutter, headless, with Xwayland), GSettings in a keyfile of the sandbox: the first
+# start asks once to bind Super+R in GNOME's keyboard settings, yes writes the custom keybinding there,
+# and the command it stores toggles the running Zarvo. Usage: run-mutter-keys.sh ZARVO
+set -euo pipefail
+zarvo=$1
+for tool in mutter Xwayland dbus-daemon xdotool gsettings; do
+    command -v "$tool" >/dev/null || { echo "mutter test skipped: $tool is not installed (make deps)"; exit 77; }
+done
+[ -f /usr/share/glib-2.0/schemas/org.gnome.settings-daemon.plugins.media-keys.gschema.xml ] ||
+    { echo "mutter test skipped: gnome-settings-daemon-common is not installed"; exit 77; }
+. "$(dirname "$0")/lib.sh"
+logs="mutter zarvo"
+wl_start_sandbox GNOME
+export GSETTINGS_BACKEND=keyfile
+mutter --headless --wayland --virtual-monitor 1024x768 --wayland-display=wayland-zarvo --sm-disable -- \
+    "$(wl_session_probe)" >"$sandbox/mutter.log" 2>&1 &
+pids+=($!)
+wl_join_session wayland-zarvo
+
+"$zarvo" >"$sandbox/zarvo.log" 2>&1 &
+pids+=($!)
+# mutter's overlay key holds Super, so the X grab of Super+R never fires: one question, not the panel.
+notice() { xdotool search --onlyvisible --name '^Zarvo Shortcut$'; }
+wait_for 30 notice || fail "the first start did not ask about Super+R"
+ok "mutter: the first start asks about Super+R instead of showing the panel"
+xdotool windowactivate --sync "$(notice | head -1)"
+# GNOME's button order: Choose Another Key…, Let GNOME Open Zarvo with Super+R…, Open Zarvo (focused).
+xdotool key --clearmodifiers shift+Tab space
+question() { xdotool search --onlyvisible --name "^Change GNOME's Shortcuts\?$"; }
+wait_for 10 question || fail "its GNOME button did not ask before changing GNOME's settings"
+xdotool windowactivate --sync "$(question | head -1)"
+xdotool key --clearmodifiers alt+y
+
+keys=org.gnome.settings-daemon.plugins.media-keys
+wait_for 10 sh -c "gsettings get $keys custom-keybindings | grep -q /custom" || fail "no custom keybinding in GSettings"
+entry=$keys.custom-keybinding:$(gsettings get $keys custom-keybindings | tr -d "[]'," | awk '{print $1}')
+binding=$(gsettings get "$entry" binding) command=$(gsettings get "$entry" command)
+command=${command#\'} command=${command%\'}
+[ "$binding" = "'<Super>r'" ] || fail "the keybinding is $binding, not Super+R"
+case $command in *zarvo*" --toggle") ;; *) fail "the keybinding runs $command" ;; esac
+ok "mutter: GSettings holds <Super>r running $command"
+wait_for 10 panel || fail "the panel did not open after the binding"
+# What GNOME runs on the key: the stored command.
+sh -c "$command"
+wait_for 5 no_panel || fail "the stored command did not hide the panel"
+sh -c "$command"
+wait_for 5 panel || fail "the stored command did not show the panel again"
+ok "mutter: the stored command toggles the running Zarvo"
+"$zarvo" --quit >/dev/null 2>&1 || true
+echo passed
