@@ -19,6 +19,7 @@
 #include "store/Favorites.h"
 #include "store/History.h"
 #include "store/Settings.h"
+#include "ui/Accessibility.h"
 #include "ui/Icons.h"
 #include "ui/Style.h"
 
@@ -59,6 +60,7 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
     QApplication::setDesktopFileName(QStringLiteral("com.velorin.zarvo"));
     QApplication app(count, arguments.data());
     QApplication::setQuitOnLastWindowClosed(false);
+    ui::Accessibility::install();
     ui::Icons::setUp(linux_::LinuxAppearance::iconThemeName());
     if (linux_::LinuxAppearance::prefersDark()) ui::Style::useDarkPalette();
 

@@ -1,6 +1,7 @@
 #include "ui/ActionList.h"
 
 #include "platform/PlatformWords.h"
+#include "ui/Accessibility.h"
 #include "ui/Icons.h"
 #include "ui/Style.h"
 
@@ -29,11 +30,19 @@ public:
         endResetModel();
     }
     const Row* row(int index) const { return index >= 0 && index < m_rows.size() ? &m_rows[index] : nullptr; }
-    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : int(m_rows.size()); }
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : int(m_rows.size());
+    }
     QVariant data(const QModelIndex& index, int role) const override {
         const Row* r = row(index.row());
         if (!r) return {};
         if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return r->title;
+        if (role == Qt::AccessibleDescriptionRole) {
+            QStringList parts;
+            if (!r->shortcut.isEmpty()) parts << r->shortcut;
+            if (r->destructive) parts << QStringLiteral("destructive");
+            return parts.join(QStringLiteral(", "));
+        }
         return {};
     }
 
@@ -48,7 +57,8 @@ public:
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
         return {option.rect.width(), kRowHeight};
     }
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
         const auto* model = static_cast<const Model*>(index.model());
         const Model::Row* row = model->row(index.row());
         if (!row) return;
@@ -65,13 +75,15 @@ public:
         }
         QRect glyph(QPoint(), QSize(15, 15));
         glyph.moveCenter(QPoint(rect.left() + 8 + 15, rect.center().y()));
-        painter->drawPixmap(glyph, Icons::symbol(row->symbol, 15, row->destructive ? red : Style::secondary(palette), dpr));
+        painter->drawPixmap(
+            glyph, Icons::symbol(row->symbol, 15, row->destructive ? red : Style::secondary(palette), dpr));
         int right = rect.right() - 10;
         if (!row->shortcut.isEmpty()) {
             painter->setFont(Style::font(11));
             painter->setPen(Style::secondary(palette));
             const int width = QFontMetrics(painter->font()).horizontalAdvance(row->shortcut);
-            painter->drawText(QRect(right - width, rect.top(), width, rect.height()), Qt::AlignVCenter, row->shortcut);
+            painter->drawText(QRect(right - width, rect.top(), width, rect.height()), Qt::AlignVCenter,
+                              row->shortcut);
             right -= width + 10;
         }
         painter->setFont(Style::font(14));
@@ -103,10 +115,11 @@ void ActionList::setActions(const QList<ItemAction>& actions, int selectedIndex)
     QList<Model::Row> rows;
     rows.reserve(actions.size());
     for (const ItemAction& action : actions)
-        rows << Model::Row{words.text(action.title), action.symbol, words.keys(action.shortcut.value_or(QString())),
-                           action.isDestructive};
+        rows << Model::Row{words.text(action.title), action.symbol,
+                           words.keys(action.shortcut.value_or(QString())), action.isDestructive};
     m_model->setRows(rows);
     m_delegate->selected = selectedIndex;
+    Accessibility::followRow(this, selectedIndex, false);
     if (selectedIndex >= 0 && selectedIndex < rows.size())
         scrollTo(m_model->index(selectedIndex), QAbstractItemView::EnsureVisible);
     viewport()->update();

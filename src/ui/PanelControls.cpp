@@ -1,5 +1,6 @@
 #include "ui/PanelControls.h"
 
+#include "ui/Accessibility.h"
 #include "ui/Icons.h"
 #include "ui/Style.h"
 
@@ -49,12 +50,17 @@ TabButton::TabButton(const QString& symbol, const QString& title, QWidget* paren
 void TabButton::setSelected(bool selected) {
     if (selected == m_selected) return;
     m_selected = selected;
+    Accessibility::selectionChanged(this);
     update();
 }
 
 void TabButton::setCount(int count) {
     if (count == m_count) return;
     m_count = count;
+    if (QAccessible::isActive()) {
+        QAccessibleEvent named(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&named);
+    }
     updateGeometry();
     update();
 }
@@ -77,7 +83,8 @@ void TabButton::paintEvent(QPaintEvent*) {
     }
     const QColor color = m_selected ? Style::primary(p) : Style::secondary(p);
     int x = 10;
-    painter.drawPixmap(QRect(x, (height() - 11) / 2, 11, 11), Icons::symbol(m_symbol, 11, color, devicePixelRatioF()));
+    painter.drawPixmap(QRect(x, (height() - 11) / 2, 11, 11),
+                       Icons::symbol(m_symbol, 11, color, devicePixelRatioF()));
     x += 16;
     const QFont titleFont = Style::font(12, m_selected ? QFont::DemiBold : QFont::Medium);
     painter.setFont(titleFont);

@@ -3,6 +3,7 @@
 
 #include "clipboard/ClipStore.h"
 #include "platform/PlatformWords.h"
+#include "ui/Accessibility.h"
 #include "ui/Icons.h"
 #include "ui/ResultRow.h"
 #include "ui/Style.h"
@@ -62,6 +63,8 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
     if (role == ItemRole) return QVariant::fromValue(item);
     if (role == Qt::DisplayRole) return item.name();
     if (role == Qt::AccessibleTextRole) return item.name();
+    if (role == Qt::AccessibleDescriptionRole)
+        return ResultRow::spokenDetails(item, m_homePath, isFavorite(index.row()));
     return {};
 }
 
@@ -261,6 +264,7 @@ void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
 
 ResultList::ResultList(ResultDelegate::Context context, QWidget* parent) : QListView(parent) {
     m_model = new ResultListModel(this);
+    m_model->setHomePath(context.homePath);
     m_delegate = new ResultDelegate(std::move(context), this);
     setModel(m_model);
     setItemDelegate(m_delegate);
@@ -286,6 +290,8 @@ ResultList::ResultList(ResultDelegate::Context context, QWidget* parent) : QList
 void ResultList::setItems(const QList<ResultItem>& items, const QSet<QString>& favorites, int selectedIndex) {
     m_model->setItems(items, favorites);
     m_delegate->setSelectedRow(selectedIndex);
+    m_selectedRow = m_plain ? -1 : selectedIndex;
+    Accessibility::followRow(this, m_selectedRow, false);
     if (selectedIndex >= 0 && selectedIndex < items.size())
         scrollTo(m_model->index(selectedIndex), QAbstractItemView::EnsureVisible);
     viewport()->update();

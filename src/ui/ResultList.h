@@ -30,6 +30,8 @@ public:
     void setItems(const QList<ResultItem>& items, const QSet<QString>& favorites);
     const QList<ResultItem>& items() const { return m_items; }
     bool isFavorite(int row) const;
+    // The home folder, written "~" in the subtitles a screen reader reads.
+    void setHomePath(const QString& path) { m_homePath = path; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -37,6 +39,7 @@ public:
 private:
     QList<ResultItem> m_items;
     QSet<QString> m_favorites;
+    QString m_homePath;
 };
 
 // Paints one result row: icon, name with star and pin, subtitle, copy and reveal buttons, tag.
@@ -51,7 +54,8 @@ public:
     ResultDelegate(Context context, QObject* parent);
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
 
     // Where the row's buttons are, in the row's coordinates (empty when it has none).
     QRect copyRect(const QRect& row, const ResultItem& item) const;
@@ -118,6 +122,7 @@ private:
     ResultDelegate* m_delegate = nullptr;
     QTimer m_copiedTimer;
     bool m_plain = false;
+    int m_selectedRow = -1;
 };
 
 } // namespace zarvo::ui

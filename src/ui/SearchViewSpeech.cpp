@@ -1,0 +1,59 @@
+// What a screen reader is told about the panel: names of the parts that show no text of their own, and
+// after each redraw the row the keyboard moved to and each new message. The text box keeps the focus.
+#include "ui/SearchView.h"
+
+#include "search/SearchModel.h"
+#include "ui/Accessibility.h"
+#include "ui/ActionList.h"
+#include "ui/ResultList.h"
+#include "ui/SearchField.h"
+
+#include <QLabel>
+#include <QStackedWidget>
+
+namespace zarvo::ui {
+
+void SearchView::nameParts() {
+    m_field->setAccessibleName(QStringLiteral("Search"));
+    m_results->setAccessibleName(QStringLiteral("Results"));
+    m_actionTarget->setAccessibleName(QStringLiteral("Actions for"));
+    m_actions->setAccessibleName(QStringLiteral("Actions"));
+    m_renameTarget->setAccessibleName(QStringLiteral("Rename"));
+    m_clipList->setAccessibleName(QStringLiteral("Clipboard history"));
+}
+
+void SearchView::speakChanges() {
+    const SearchModel& model = m_s.model;
+    QAbstractItemView* list = nullptr;
+    int row = -1;
+    switch (model.mode()) {
+    case SearchModel::Mode::search:
+        if (m_resultsPage->currentWidget() == m_results) list = m_results;
+        row = model.selectedIndex();
+        break;
+    case SearchModel::Mode::actions:
+        list = m_actions;
+        row = model.actionIndex();
+        break;
+    case SearchModel::Mode::clips:
+        list = m_clipList;
+        row = model.selectedIndex();
+        break;
+    case SearchModel::Mode::rename:
+        break;
+    }
+    // A list the model has not filled yet is spoken once it has the row.
+    if (!list || row < 0 || row >= list->model()->rowCount()) {
+        list = nullptr;
+        row = -1;
+    }
+    // Typing keeps the keyboard on the first row: only a move, another list or another tab is read, so
+    // the typed letters are not talked over.
+    const bool moved = list != m_spokenList || row != m_spokenRow || model.isShowingClips() != m_spokenClips;
+    m_spokenList = list;
+    m_spokenRow = row;
+    m_spokenClips = model.isShowingClips();
+    if (moved && list && isActiveWindow()) Accessibility::followRow(list, row, true);
+}
+
+} // namespace zarvo::ui
