@@ -104,6 +104,24 @@ void announce(QLabel* line) {
     QAccessible::updateAccessibility(&shown);
 }
 
+QString withPosition(const QString& details, int row, int count) {
+    const QString position = QStringLiteral("%1 of %2").arg(row + 1).arg(count);
+    return details.isEmpty() ? position : details + QStringLiteral(", ") + position;
+}
+
+QString spokenKeys(const QString& keys) {
+    static const std::pair<QChar, const char*> names[] = {
+        {QChar(0x21A9), "Return"},   {QChar(0x232B), "Backspace"}, {QChar(0x2326), "Delete"},
+        {QChar(0x238B), "Escape"},   {QChar(0x21E5), "Tab"},       {QChar(0x2191), "Up"},
+        {QChar(0x2193), "Down"},     {QChar(0x2190), "Left"},      {QChar(0x2192), "Right"},
+        {QChar(0x2318), "Command+"}, {QChar(0x21E7), "Shift+"},    {QChar(0x2325), "Alt+"},
+        {QChar(0x2303), "Control+"}};
+    QString spoken = keys;
+    for (const auto& [symbol, name] : names)
+        spoken.replace(symbol, QLatin1String(name));
+    return spoken;
+}
+
 void selectionChanged(QWidget* widget) {
     if (!QAccessible::isActive()) return;
     QAccessible::State changed;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAccessible>
+#include <QString>
 
 class QAbstractItemView;
 class QLabel;
@@ -22,6 +23,11 @@ void setRole(QWidget* widget, QAccessible::Role role);
 void followRow(QAbstractItemView* view, int row, bool speak);
 // Reports that the line shows new text (a message): a screen reader reads a notification when it shows.
 void announce(QLabel* line);
+// "folder, ~/Downloads, 1 of 3": the row's place in its list after its details (Orca does not say it
+// for list items by default).
+QString withPosition(const QString& details, int row, int count);
+// Key symbols spelled as words for speech: "Ctrl+↩" → "Ctrl+Return".
+QString spokenKeys(const QString& keys);
 // Reports that a widget's selected state changed (a tab).
 void selectionChanged(QWidget* widget);
 } // namespace Accessibility

@@ -39,9 +39,9 @@ public:
         if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return r->title;
         if (role == Qt::AccessibleDescriptionRole) {
             QStringList parts;
-            if (!r->shortcut.isEmpty()) parts << r->shortcut;
+            if (!r->shortcut.isEmpty()) parts << Accessibility::spokenKeys(r->shortcut);
             if (r->destructive) parts << QStringLiteral("destructive");
-            return parts.join(QStringLiteral(", "));
+            return Accessibility::withPosition(parts.join(QStringLiteral(", ")), index.row(), rowCount());
         }
         return {};
     }

@@ -1,4 +1,5 @@
 #include "ui/ClipPreview.h"
+#include "ui/Accessibility.h"
 #include "ui/ClipImages.h"
 
 #include "clipboard/ClipStore.h"
@@ -76,6 +77,7 @@ ClipPreview::ClipPreview(ClipStore* store, QWidget* parent) : QWidget(parent), m
     layout->setSpacing(0);
 
     m_content = new QStackedWidget(this);
+    Accessibility::setRole(m_content, QAccessible::Client);
     m_text = new QPlainTextEdit(m_content);
     m_text->setAccessibleName(QStringLiteral("Clip text"));
     m_text->setReadOnly(true);

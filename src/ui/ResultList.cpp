@@ -64,7 +64,8 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::DisplayRole) return item.name();
     if (role == Qt::AccessibleTextRole) return item.name();
     if (role == Qt::AccessibleDescriptionRole)
-        return ResultRow::spokenDetails(item, m_homePath, isFavorite(index.row()));
+        return Accessibility::withPosition(
+            ResultRow::spokenDetails(item, m_homePath, isFavorite(index.row())), index.row(), rowCount());
     return {};
 }
 

@@ -316,10 +316,8 @@ QWidget* SearchView::buildFooter() {
     m_footerRight->setPalette(p);
     m_footerMessage = secondaryLabel({}, 11, footer);
     m_footerMessage->setTextFormat(Qt::PlainText);
-    m_footerMessage->setMinimumWidth(1);
     m_footerMessage->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_footerMessage->hide();
-    Accessibility::setRole(m_footerMessage, QAccessible::Notification);
     layout->addWidget(m_footerLeft, 1);
     layout->addWidget(m_footerMessage, 1);
     layout->addWidget(m_footerRight);

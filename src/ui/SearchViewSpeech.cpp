@@ -14,6 +14,11 @@
 namespace zarvo::ui {
 
 void SearchView::nameParts() {
+    // The pages are plain groups to a screen reader: it would read "layered pane" before each row.
+    for (QWidget* pages : {static_cast<QWidget*>(m_body), static_cast<QWidget*>(m_resultsPage),
+                           static_cast<QWidget*>(m_clipsPage)})
+        Accessibility::setRole(pages, QAccessible::Client);
+    Accessibility::setRole(m_footerMessage, QAccessible::Notification);
     m_field->setAccessibleName(QStringLiteral("Search"));
     m_results->setAccessibleName(QStringLiteral("Results"));
     m_actionTarget->setAccessibleName(QStringLiteral("Actions for"));
