@@ -77,6 +77,7 @@ private:
     // Tells the screen reader what changed on the last redraw (SearchViewSpeech.cpp).
     void nameParts();
     void speakChanges();
+    void speakSelectedRow();
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showContextMenu(const ResultItem& item, const QPoint& globalPosition);
     void copyRow(int row, bool clips);

@@ -10,6 +10,7 @@
 
 #include <QLabel>
 #include <QStackedWidget>
+#include <QTimer>
 
 namespace zarvo::ui {
 
@@ -28,6 +29,11 @@ void SearchView::nameParts() {
 }
 
 void SearchView::speakChanges() {
+    // Read once the model's operation is over: one that hides the panel leaves nothing to read.
+    QTimer::singleShot(0, this, [this] { speakSelectedRow(); });
+}
+
+void SearchView::speakSelectedRow() {
     const SearchModel& model = m_s.model;
     QAbstractItemView* list = nullptr;
     int row = -1;

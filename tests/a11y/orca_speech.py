@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Runs Orca against the panel and prints what it spoke for each step of a typical request (Super+R,
-typing dl, Down, Ctrl+K, Return). Run by hand through run-a11y-desktop.sh:
+typing dl, Down, Ctrl+K, Return), then for a message and the clipboard tab. Run by hand through run-a11y-desktop.sh:
     tests/a11y/run-a11y-desktop.sh build/test/zarvo /tmp/shots tests/a11y/orca_speech.py
 Speech goes to speech-dispatcher's dummy module; Orca's debug file records each utterance."""
 
@@ -65,10 +65,13 @@ def main():
                  ("typing dl", lambda: subprocess.run(["xdotool", "type", "--delay", "150", "dl"], check=True)),
                  ("Down", lambda: key("Down")),
                  ("Ctrl+K", lambda: key("ctrl+k")),
-                 ("Return", lambda: key("Return"))]
+                 ("Return", lambda: key("Return")),
+                 ("Super+R again", lambda: key("super+r")),
+                 ("Ctrl+Shift+C (copy the path)", lambda: key("ctrl+shift+c")),
+                 ("Ctrl+. (clipboard tab)", lambda: key("ctrl+period"))]
         for name, action in steps:
             action()
-            time.sleep(2.5)
+            time.sleep(3.5)
             said, offset = spoken_since(offset)
             print(f"{name}: " + " | ".join(said), flush=True)
             subprocess.run(["import", "-window", "root", os.path.join(os.environ["ZARVO_SCREENSHOTS"],
@@ -79,7 +82,10 @@ def main():
         subprocess.run([ZARVO, "--quit"], capture_output=True)
         app.wait(timeout=10)
         orca.terminate()
-        orca.wait(timeout=10)
+        try:
+            orca.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            orca.kill()
         if os.environ.get("ORCA_DEBUG_COPY"):
             subprocess.run(["cp", DEBUG, os.environ["ORCA_DEBUG_COPY"]])
 
