@@ -62,7 +62,10 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
     QApplication::setQuitOnLastWindowClosed(false);
     ui::Accessibility::install();
     ui::Icons::setUp(linux_::LinuxAppearance::iconThemeName());
-    if (linux_::LinuxAppearance::prefersDark()) ui::Style::useDarkPalette();
+    if (linux_::LinuxAppearance::prefersHighContrast())
+        ui::Style::useHighContrast(linux_::LinuxAppearance::prefersDark());
+    else if (linux_::LinuxAppearance::prefersDark())
+        ui::Style::useDarkPalette();
 
     linux_::LinuxPlatform linux;
     Platform& platform = linux.platform();

@@ -65,13 +65,13 @@ public:
         const QPalette& palette = option.palette;
         const QRect rect = option.rect.adjusted(8, 1, -8, -1);
         const qreal dpr = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-        const QColor red(0xE5, 0x48, 0x4D);
+        const QColor red = Style::markColor(palette, QColor(0xE5, 0x48, 0x4D));
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
         if (index.row() == selected) {
             QPainterPath background;
             background.addRoundedRect(rect, 7, 7);
-            painter->fillPath(background, Style::accentFill(palette));
+            Style::paintSelection(*painter, background, palette);
         }
         QRect glyph(QPoint(), QSize(15, 15));
         glyph.moveCenter(QPoint(rect.left() + 8 + 15, rect.center().y()));

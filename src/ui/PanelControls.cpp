@@ -79,7 +79,7 @@ void TabButton::paintEvent(QPaintEvent*) {
     if (m_selected) {
         QPainterPath capsule;
         capsule.addRoundedRect(QRectF(rect()), height() / 2.0, height() / 2.0);
-        painter.fillPath(capsule, Style::accentFill(p));
+        Style::paintSelection(painter, capsule, p);
     }
     const QColor color = m_selected ? Style::primary(p) : Style::secondary(p);
     int x = 10;
@@ -124,12 +124,16 @@ QSize CapsuleButton::sizeHint() const {
 void CapsuleButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setOpacity(isEnabled() ? 1.0 : 0.4);
+    // Disabled is faded; high contrast fades it less, so its words stay readable.
+    painter.setOpacity(isEnabled() ? 1.0 : Style::isHighContrast() ? 0.75 : 0.4);
     const QPalette& p = palette();
     QPainterPath capsule;
     capsule.addRoundedRect(QRectF(rect()), height() / 2.0, height() / 2.0);
-    painter.fillPath(capsule, m_confirming ? QColor(0xE5, 0x48, 0x4D, 217) : Style::primaryFill(p, 0.06));
-    const QColor color = m_confirming ? QColor(Qt::white) : Style::secondary(p);
+    // Asking for confirmation: red, or in high contrast the text colour, under the confirming words.
+    const QColor confirmFill = Style::markColor(p, QColor(0xE5, 0x48, 0x4D, 217));
+    painter.fillPath(capsule, m_confirming ? confirmFill : Style::primaryFill(p, 0.06));
+    const QColor confirmText = Style::isHighContrast() ? p.color(QPalette::Window) : QColor(Qt::white);
+    const QColor color = m_confirming ? confirmText : Style::secondary(p);
     painter.drawPixmap(QRect(10, (height() - 11) / 2, 11, 11),
                        Icons::symbol(QStringLiteral("trash"), 11, color, devicePixelRatioF()));
     painter.setFont(Style::font(11, QFont::Medium));

@@ -115,7 +115,7 @@ void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
     if (selected) {
         QPainterPath background;
         background.addRoundedRect(rect, 7, 7);
-        painter->fillPath(background, Style::accentFill(palette));
+        Style::paintSelection(*painter, background, palette);
     }
 
     // Icon.
@@ -193,7 +193,7 @@ void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
     if (!copy.isNull()) {
         const bool copied = !m_copiedKey.isEmpty() && m_copiedKey == item.historyKey();
         const bool pointed = hovering && m_hoverButton == Button::copy;
-        const QColor tint = copied                            ? QColor(0x30, 0xB0, 0x50)
+        const QColor tint = copied ? Style::markColor(palette, QColor(0x30, 0xB0, 0x50))
                             : selected || hovering || pointed ? Style::primary(palette)
                                                               : Style::secondary(palette);
         drawButton(copy, copied ? QStringLiteral("checkmark") : QStringLiteral("doc.on.doc"), pointed, tint);
@@ -224,8 +224,9 @@ void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
         painter->drawPixmap(mark, Icons::symbol(symbol, 9, color, dpr));
         markX += 12;
     };
-    if (favorite) drawMark(QStringLiteral("star.fill"), QColor(0xF5, 0xC2, 0x11));
-    if (item.isPinned) drawMark(QStringLiteral("pin.fill"), QColor(0xF0, 0x8A, 0x24));
+    if (favorite) drawMark(QStringLiteral("star.fill"), Style::markColor(palette, QColor(0xF5, 0xC2, 0x11)));
+    if (item.isPinned)
+        drawMark(QStringLiteral("pin.fill"), Style::markColor(palette, QColor(0xF0, 0x8A, 0x24)));
     y += nameMetrics.height() + 1;
     painter->setFont(subtitleFont);
     painter->setPen(Style::secondary(palette));
