@@ -111,6 +111,8 @@ QWidget* labelledRow(const QString& text, QWidget* control, QWidget* second) {
     label->setWordWrap(true);
     label->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     layout->addWidget(label, 1);
+    // The label names its control for a screen reader.
+    if (control && !text.isEmpty()) label->setBuddy(control);
     if (control) layout->addWidget(control);
     if (second) layout->addWidget(second);
     return row;

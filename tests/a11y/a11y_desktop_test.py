@@ -145,6 +145,22 @@ def main():
         said = wait_until(lambda: [e for e in events[mark:] if e[0] == "object:state-changed:showing"
                                    and e[1] == pyatspi.ROLE_NOTIFICATION and e[3] == 1])
         check("a message shows as a notification", said and said[-1][2].startswith("Copied"), events[mark:])
+
+        subprocess.run([ZARVO, "--settings"], check=True)
+        recorder = wait_until(lambda: pyatspi.findDescendant(
+            app, lambda o: o.name == "Show Zarvo" and o.getRole() != pyatspi.ROLE_LABEL))
+        check("the settings name the hot-key recorder and say its keys",
+              recorder and recorder.getRole() == pyatspi.ROLE_PUSH_BUTTON and "Super+R" in recorder.description,
+              recorder and (recorder.getRoleName(), recorder.description))
+        if recorder:
+            recorder.queryAction().doAction(0)
+            check("pressing the recorder says it waits for keys",
+                  wait_until(lambda: recorder.description.startswith("Press keys")), recorder.description)
+            recorder.queryAction().doAction(0)
+            check("pressing it again says the keys again", wait_until(lambda: "Super+R" in recorder.description))
+        combos = pyatspi.findAllDescendants(app, lambda o: o.getRole() == pyatspi.ROLE_COMBO_BOX)
+        check("every choice in the settings is named by its label",
+              combos and all(c.name for c in combos), [(c.name, c.getIndexInParent()) for c in combos])
     finally:
         subprocess.run([ZARVO, "--quit"], capture_output=True)
         try:
