@@ -51,6 +51,9 @@ void SearchView::speakSelectedRow() {
         row = model.selectedIndex();
         break;
     case SearchModel::Mode::rename:
+        // The row being renamed; the text box holds its new name.
+        list = m_renameTarget;
+        row = 0;
         break;
     }
     // A list the model has not filled yet is spoken once it has the row.

@@ -81,8 +81,10 @@ void useHighContrast(bool dark) {
          {QPalette::Window, QPalette::Base, QPalette::AlternateBase, QPalette::Button, QPalette::ToolTipBase})
         p.setColor(role, back);
     for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText,
-                            QPalette::PlaceholderText, QPalette::BrightText})
+                            QPalette::BrightText})
         p.setColor(role, fore);
+    // Told apart from typed text, still above 7:1 against the background.
+    p.setColor(QPalette::PlaceholderText, dark ? QColor(0xA6, 0xA6, 0xA6) : QColor(0x59, 0x59, 0x59));
     p.setColor(QPalette::Highlight, fore);
     p.setColor(QPalette::HighlightedText, back);
     p.setColor(QPalette::Link, dark ? QColor(0x80, 0xC8, 0xFF) : QColor(0x00, 0x00, 0xC0));
