@@ -183,7 +183,7 @@ SettingsSection* SettingsView::buildShortcuts() {
     section->addRow(shortcutRow(Shortcut::clipboard, QStringLiteral("Show clipboard history")));
     section->addRow(shortcutRow(Shortcut::tabs, QStringLiteral("Switch tabs (in the panel)")));
     m_hotKeyError = caption({}, nullptr);
-    setTextColor(m_hotKeyError, QColor(0xE0, 0x3E, 0x3E));
+    setTextColor(m_hotKeyError, Style::markColor(palette(), QColor(0xE0, 0x3E, 0x3E)));
     m_hotKeyError->setObjectName(QStringLiteral("hotKeyError"));
     Accessibility::setRole(m_hotKeyError, QAccessible::Notification);
     section->addRow(m_hotKeyError);
