@@ -24,9 +24,15 @@ fi
 sandbox=$(mktemp -d "${TMPDIR:-/tmp}/zarvo-a11y.XXXXXX")
 xpid=""
 cleanup() {
-    [ -n "$xpid" ] && kill "$xpid" 2>/dev/null
+    local status=$?
+    if [ -n "$xpid" ]; then kill "$xpid" 2>/dev/null || true; fi
     wait 2>/dev/null || true
-    rm -rf "$sandbox"
+    # The document portal the session bus started may leave its mount in the runtime folder.
+    for unmount in fusermount3 fusermount; do
+        if command -v "$unmount" >/dev/null; then "$unmount" -uz "$sandbox/runtime/doc" 2>/dev/null || true; fi
+    done
+    rm -rf "$sandbox" 2>/dev/null || true
+    exit "$status"
 }
 trap cleanup EXIT
 
