@@ -6,6 +6,7 @@ class QLabel;
 class QStackedWidget;
 class QHBoxLayout;
 class QToolButton;
+class QTimer;
 class QScrollArea;
 
 namespace zarvo {
@@ -122,6 +123,9 @@ private:
     QWidget* m_spokenList = nullptr;
     int m_spokenRow = -1;
     bool m_spokenClips = false;
+    QString m_spokenText;
+    // Typing that changes the selected row has it read once the typing pauses.
+    QTimer* m_speakAfterTyping = nullptr;
 };
 
 } // namespace zarvo::ui

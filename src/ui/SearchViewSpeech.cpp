@@ -14,7 +14,19 @@
 
 namespace zarvo::ui {
 
+namespace {
+// Long enough to fall between typed letters, short enough to read the row while the typing stops.
+constexpr int kTypingPauseMs = 600;
+} // namespace
+
 void SearchView::nameParts() {
+    m_speakAfterTyping = new QTimer(this);
+    m_speakAfterTyping->setSingleShot(true);
+    m_speakAfterTyping->setInterval(kTypingPauseMs);
+    connect(m_speakAfterTyping, &QTimer::timeout, this, [this] {
+        auto* list = qobject_cast<QAbstractItemView*>(m_spokenList);
+        if (list && isActiveWindow()) Accessibility::followRow(list, m_spokenRow, true);
+    });
     // The pages are plain groups to a screen reader: it would read "layered pane" before each row.
     for (QWidget* pages : {static_cast<QWidget*>(m_body), static_cast<QWidget*>(m_resultsPage),
                            static_cast<QWidget*>(m_clipsPage)})
@@ -64,10 +76,21 @@ void SearchView::speakSelectedRow() {
     // Typing keeps the keyboard on the first row: only a move, another list or another tab is read, so
     // the typed letters are not talked over.
     const bool moved = list != m_spokenList || row != m_spokenRow || model.isShowingClips() != m_spokenClips;
+    const QModelIndex index = list ? list->model()->index(row, 0) : QModelIndex();
+    const QString text = index.data(Qt::AccessibleTextRole).toString() + QLatin1Char('\n') +
+                         index.data(Qt::AccessibleDescriptionRole).toString();
+    const bool changed = text != m_spokenText;
     m_spokenList = list;
     m_spokenRow = row;
     m_spokenClips = model.isShowingClips();
-    if (moved && list && isActiveWindow()) Accessibility::followRow(list, row, true);
+    m_spokenText = text;
+    if (!list || !isActiveWindow()) return;
+    if (moved) {
+        m_speakAfterTyping->stop();
+        Accessibility::followRow(list, row, true);
+    } else if (changed) {
+        m_speakAfterTyping->start();
+    }
 }
 
 } // namespace zarvo::ui

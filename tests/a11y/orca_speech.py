@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Runs Orca against the panel and prints what it spoke for each step of a typical request (Super+R,
-typing dl, Down, Ctrl+K, Return), then for a message and the clipboard tab. Run by hand through run-a11y-desktop.sh:
+typing dl, Down, Ctrl+K, Return), then for a message, the clipboard tab and typing over a query. Run by hand through run-a11y-desktop.sh:
     tests/a11y/run-a11y-desktop.sh build/test/zarvo /tmp/shots tests/a11y/orca_speech.py
 Speech goes to speech-dispatcher's dummy module; Orca's debug file records each utterance."""
 
@@ -31,6 +31,7 @@ def spoken_since(offset):
 
 def set_up():
     os.makedirs(os.path.join(HOME, "Downloads"), exist_ok=True)
+    os.makedirs(os.path.join(HOME, "Documents"), exist_ok=True)
     speechd = os.path.join(HOME, ".config/speech-dispatcher")
     os.makedirs(speechd, exist_ok=True)
     with open(os.path.join(speechd, "speechd.conf"), "w") as f:
@@ -68,7 +69,11 @@ def main():
                  ("Return", lambda: key("Return")),
                  ("Super+R again", lambda: key("super+r")),
                  ("Ctrl+Shift+C (copy the path)", lambda: key("ctrl+shift+c")),
-                 ("Ctrl+. (clipboard tab)", lambda: key("ctrl+period"))]
+                 ("Ctrl+. (clipboard tab)", lambda: key("ctrl+period")),
+                 ("Ctrl+. (back)", lambda: key("ctrl+period")),
+                 ("Ctrl+A, typing doc", lambda: (key("ctrl+a"),
+                                                 subprocess.run(["xdotool", "type", "--delay", "150", "doc"],
+                                                                check=True)))]
         for name, action in steps:
             action()
             time.sleep(3.5)
@@ -76,6 +81,9 @@ def main():
             print(f"{name}: " + " | ".join(said), flush=True)
             subprocess.run(["import", "-window", "root", os.path.join(os.environ["ZARVO_SCREENSHOTS"],
                                                                       "orca-" + name.replace(" ", "-") + ".png")])
+        time.sleep(4)
+        said, offset = spoken_since(offset)
+        print("(spoken after the last step): " + " | ".join(said), flush=True)
         opened = open(os.path.join(HOME, "opened.txt")).read() if os.path.exists(os.path.join(HOME, "opened.txt")) else ""
         print("opened:", opened.strip())
     finally:
