@@ -21,6 +21,7 @@
 #include "store/Favorites.h"
 #include "store/History.h"
 #include "store/Settings.h"
+#include "ui/Accessibility.h"
 #include "ui/Icons.h"
 #include "ui/Style.h"
 
@@ -61,8 +62,12 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
     QApplication::setDesktopFileName(QStringLiteral("com.velorin.zarvo"));
     QApplication app(count, arguments.data());
     QApplication::setQuitOnLastWindowClosed(false);
+    ui::Accessibility::install();
     ui::Icons::setUp(linux_::LinuxAppearance::iconThemeName());
-    if (linux_::LinuxAppearance::prefersDark()) ui::Style::useDarkPalette();
+    if (linux_::LinuxAppearance::prefersHighContrast())
+        ui::Style::useHighContrast(linux_::LinuxAppearance::prefersDark());
+    else if (linux_::LinuxAppearance::prefersDark())
+        ui::Style::useDarkPalette();
 
     linux_::LinuxPlatform linux;
     Platform& platform = linux.platform();

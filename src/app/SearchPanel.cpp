@@ -1,6 +1,7 @@
 #include "app/SearchPanel.h"
 
 #include "platform/PanelWindowing.h"
+#include "ui/Accessibility.h"
 #include "ui/KeyEvents.h"
 #include "ui/Style.h"
 
@@ -25,6 +26,8 @@ SearchPanel::SearchPanel(PanelWindowing* windowing, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_windowing(windowing) {
     setObjectName(QStringLiteral("ZarvoPanel"));
     setWindowTitle(QStringLiteral("Zarvo"));
+    // A frameless tool window is still a window to a screen reader (the name it reads on showing).
+    ui::Accessibility::setRole(this, QAccessible::Window);
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_NoSystemBackground);
     setFixedSize(width, height);
@@ -140,10 +143,15 @@ bool SearchPanel::eventFilter(QObject* watched, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     // Qt offers a key to shortcuts (ShortcutOverride) before it delivers it. The model is asked once,
     // at the first of the two: a key it takes is then kept from both the shortcuts and the text box.
-    if (!override && m_askedKey && m_askedKey->timestamp == key->timestamp() &&
-        m_askedKey->key == key->key()) {
+    // With a screen reader listening, Qt's accessibility bridge holds the press back, offers it to the
+    // screen reader, and posts a copy without the time stamp, offered to shortcuts again: the same key.
+    if (m_askedKey && m_askedKey->key == key->key() &&
+        (m_askedKey->timestamp == key->timestamp() || !event->spontaneous())) {
         const bool handled = m_askedKey->handled;
-        m_askedKey.reset();
+        if (!override)
+            m_askedKey.reset();
+        else if (handled)
+            event->accept();
         return handled;
     }
     const auto translated = ui::keyEventFrom(*key);

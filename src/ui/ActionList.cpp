@@ -2,6 +2,7 @@
 #include "ui/OverlayScrollBar.h"
 
 #include "platform/PlatformWords.h"
+#include "ui/Accessibility.h"
 #include "ui/Icons.h"
 #include "ui/Style.h"
 
@@ -37,6 +38,12 @@ public:
         const Row* r = row(index.row());
         if (!r) return {};
         if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return r->title;
+        if (role == Qt::AccessibleDescriptionRole) {
+            QStringList parts;
+            if (!r->shortcut.isEmpty()) parts << Accessibility::spokenKeys(r->shortcut);
+            if (r->destructive) parts << QStringLiteral("destructive");
+            return Accessibility::withPosition(parts.join(QStringLiteral(", ")), index.row(), rowCount());
+        }
         return {};
     }
 
@@ -59,13 +66,13 @@ public:
         const QPalette& palette = option.palette;
         const QRect rect = option.rect.adjusted(8, 1, -8, -1);
         const qreal dpr = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-        const QColor red(0xE5, 0x48, 0x4D);
+        const QColor red = Style::markColor(palette, QColor(0xE5, 0x48, 0x4D));
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
         if (index.row() == selected) {
             QPainterPath background;
             background.addRoundedRect(rect, 7, 7);
-            painter->fillPath(background, Style::accentFill(palette));
+            Style::paintSelection(*painter, background, palette);
         }
         QRect glyph(QPoint(), QSize(15, 15));
         glyph.moveCenter(QPoint(rect.left() + 8 + 15, rect.center().y()));
@@ -114,6 +121,7 @@ void ActionList::setActions(const QList<ItemAction>& actions, int selectedIndex)
                            words.keys(action.shortcut.value_or(QString())), action.isDestructive};
     m_model->setRows(rows);
     m_delegate->selected = selectedIndex;
+    Accessibility::followRow(this, selectedIndex, false);
     if (selectedIndex >= 0 && selectedIndex < rows.size())
         scrollTo(m_model->index(selectedIndex), QAbstractItemView::EnsureVisible);
     viewport()->update();

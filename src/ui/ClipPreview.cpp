@@ -1,4 +1,5 @@
 #include "ui/ClipPreview.h"
+#include "ui/Accessibility.h"
 #include "ui/ClipImages.h"
 #include "ui/OverlayScrollBar.h"
 
@@ -119,7 +120,9 @@ ClipPreview::ClipPreview(ClipStore* store, QWidget* parent) : QWidget(parent), m
     layout->setSpacing(0);
 
     m_content = new QStackedWidget(this);
+    Accessibility::setRole(m_content, QAccessible::Client);
     m_text = new QPlainTextEdit(m_content);
+    m_text->setAccessibleName(QStringLiteral("Clip text"));
     m_text->setReadOnly(true);
     m_text->setFrameShape(QFrame::NoFrame);
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -128,11 +131,13 @@ ClipPreview::ClipPreview(ClipStore* store, QWidget* parent) : QWidget(parent), m
     m_text->viewport()->setAutoFillBackground(false);
     m_text->setStyleSheet(QStringLiteral("QPlainTextEdit { background: transparent; }"));
     m_image = new QLabel(m_content);
+    m_image->setAccessibleName(QStringLiteral("Clip image"));
     m_image->setAlignment(Qt::AlignCenter);
     m_image->setContentsMargins(12, 12, 12, 12);
     m_image->setMinimumSize(1, 1);
     m_image->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     m_files = new QListWidget(m_content);
+    m_files->setAccessibleName(QStringLiteral("Clip files"));
     m_files->setFrameShape(QFrame::NoFrame);
     m_files->setIconSize(QSize(24, 24));
     m_files->setSpacing(4);

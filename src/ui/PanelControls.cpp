@@ -1,5 +1,6 @@
 #include "ui/PanelControls.h"
 
+#include "ui/Accessibility.h"
 #include "ui/Icons.h"
 #include "ui/Style.h"
 
@@ -49,12 +50,17 @@ TabButton::TabButton(const QString& symbol, const QString& title, QWidget* paren
 void TabButton::setSelected(bool selected) {
     if (selected == m_selected) return;
     m_selected = selected;
+    Accessibility::selectionChanged(this);
     update();
 }
 
 void TabButton::setCount(int count) {
     if (count == m_count) return;
     m_count = count;
+    if (QAccessible::isActive()) {
+        QAccessibleEvent named(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&named);
+    }
     updateGeometry();
     update();
 }
@@ -73,11 +79,12 @@ void TabButton::paintEvent(QPaintEvent*) {
     if (m_selected) {
         QPainterPath capsule;
         capsule.addRoundedRect(QRectF(rect()), height() / 2.0, height() / 2.0);
-        painter.fillPath(capsule, Style::accentFill(p));
+        Style::paintSelection(painter, capsule, p);
     }
     const QColor color = m_selected ? Style::primary(p) : Style::secondary(p);
     int x = 10;
-    painter.drawPixmap(QRect(x, (height() - 11) / 2, 11, 11), Icons::symbol(m_symbol, 11, color, devicePixelRatioF()));
+    painter.drawPixmap(QRect(x, (height() - 11) / 2, 11, 11),
+                       Icons::symbol(m_symbol, 11, color, devicePixelRatioF()));
     x += 16;
     const QFont titleFont = Style::font(12, m_selected ? QFont::DemiBold : QFont::Medium);
     painter.setFont(titleFont);
@@ -117,12 +124,16 @@ QSize CapsuleButton::sizeHint() const {
 void CapsuleButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setOpacity(isEnabled() ? 1.0 : 0.4);
+    // Disabled is faded; high contrast fades it less, so its words stay readable.
+    painter.setOpacity(isEnabled() ? 1.0 : Style::isHighContrast() ? 0.75 : 0.4);
     const QPalette& p = palette();
     QPainterPath capsule;
     capsule.addRoundedRect(QRectF(rect()), height() / 2.0, height() / 2.0);
-    painter.fillPath(capsule, m_confirming ? QColor(0xE5, 0x48, 0x4D, 217) : Style::primaryFill(p, 0.06));
-    const QColor color = m_confirming ? QColor(Qt::white) : Style::secondary(p);
+    // Asking for confirmation: red, or in high contrast the text colour, under the confirming words.
+    const QColor confirmFill = Style::markColor(p, QColor(0xE5, 0x48, 0x4D, 217));
+    painter.fillPath(capsule, m_confirming ? confirmFill : Style::primaryFill(p, 0.06));
+    const QColor confirmText = Style::isHighContrast() ? p.color(QPalette::Window) : QColor(Qt::white);
+    const QColor color = m_confirming ? confirmText : Style::secondary(p);
     painter.drawPixmap(QRect(10, (height() - 11) / 2, 11, 11),
                        Icons::symbol(QStringLiteral("trash"), 11, color, devicePixelRatioF()));
     painter.setFont(Style::font(11, QFont::Medium));

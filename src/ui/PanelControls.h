@@ -32,6 +32,9 @@ public:
     TabButton(const QString& symbol, const QString& title, QWidget* parent = nullptr);
     void setSelected(bool selected);
     void setCount(int count);
+    bool isSelected() const { return m_selected; }
+    int count() const { return m_count; }
+    const QString& title() const { return m_title; }
     QSize sizeHint() const override;
 
 protected:

@@ -4,6 +4,7 @@
 
 #include "clipboard/ClipStore.h"
 #include "platform/PlatformWords.h"
+#include "ui/Accessibility.h"
 #include "ui/FileThumbnails.h"
 #include "ui/Icons.h"
 #include "ui/ResultRow.h"
@@ -64,6 +65,9 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
     if (role == ItemRole) return QVariant::fromValue(item);
     if (role == Qt::DisplayRole) return item.name();
     if (role == Qt::AccessibleTextRole) return item.name();
+    if (role == Qt::AccessibleDescriptionRole)
+        return Accessibility::withPosition(
+            ResultRow::spokenDetails(item, m_homePath, isFavorite(index.row())), index.row(), rowCount());
     return {};
 }
 
@@ -113,7 +117,7 @@ void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
     if (selected) {
         QPainterPath background;
         background.addRoundedRect(rect, 7, 7);
-        painter->fillPath(background, Style::accentFill(palette));
+        Style::paintSelection(*painter, background, palette);
     }
 
     // Icon.
@@ -201,7 +205,7 @@ void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
     if (!copy.isNull()) {
         const bool copied = !m_copiedKey.isEmpty() && m_copiedKey == item.historyKey();
         const bool pointed = hovering && m_hoverButton == Button::copy;
-        const QColor tint = copied                            ? QColor(0x30, 0xB0, 0x50)
+        const QColor tint = copied ? Style::markColor(palette, QColor(0x30, 0xB0, 0x50))
                             : selected || hovering || pointed ? Style::primary(palette)
                                                               : Style::secondary(palette);
         drawButton(copy, copied ? QStringLiteral("checkmark") : QStringLiteral("doc.on.doc"), pointed, tint);
@@ -232,8 +236,9 @@ void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
         painter->drawPixmap(mark, Icons::symbol(symbol, 9, color, dpr));
         markX += 12;
     };
-    if (favorite) drawMark(QStringLiteral("star.fill"), QColor(0xF5, 0xC2, 0x11));
-    if (item.isPinned) drawMark(QStringLiteral("pin.fill"), QColor(0xF0, 0x8A, 0x24));
+    if (favorite) drawMark(QStringLiteral("star.fill"), Style::markColor(palette, QColor(0xF5, 0xC2, 0x11)));
+    if (item.isPinned)
+        drawMark(QStringLiteral("pin.fill"), Style::markColor(palette, QColor(0xF0, 0x8A, 0x24)));
     y += nameMetrics.height() + 1;
     painter->setFont(subtitleFont);
     painter->setPen(Style::secondary(palette));
@@ -273,6 +278,7 @@ void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
 
 ResultList::ResultList(ResultDelegate::Context context, QWidget* parent) : QListView(parent) {
     m_model = new ResultListModel(this);
+    m_model->setHomePath(context.homePath);
     m_delegate = new ResultDelegate(std::move(context), this);
     setModel(m_model);
     setItemDelegate(m_delegate);
@@ -301,6 +307,8 @@ ResultList::ResultList(ResultDelegate::Context context, QWidget* parent) : QList
 void ResultList::setItems(const QList<ResultItem>& items, const QSet<QString>& favorites, int selectedIndex) {
     m_model->setItems(items, favorites);
     m_delegate->setSelectedRow(selectedIndex);
+    m_selectedRow = m_plain ? -1 : selectedIndex;
+    Accessibility::followRow(this, m_selectedRow, false);
     if (selectedIndex >= 0 && selectedIndex < items.size())
         scrollTo(m_model->index(selectedIndex), QAbstractItemView::EnsureVisible);
     viewport()->update();

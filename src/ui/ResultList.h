@@ -31,6 +31,8 @@ public:
     void setItems(const QList<ResultItem>& items, const QSet<QString>& favorites);
     const QList<ResultItem>& items() const { return m_items; }
     bool isFavorite(int row) const;
+    // The home folder, written "~" in the subtitles a screen reader reads.
+    void setHomePath(const QString& path) { m_homePath = path; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -38,6 +40,7 @@ public:
 private:
     QList<ResultItem> m_items;
     QSet<QString> m_favorites;
+    QString m_homePath;
 };
 
 // Paints one result row: icon, name with star and pin, subtitle, copy and reveal buttons, tag.
@@ -122,6 +125,7 @@ private:
     ResultDelegate* m_delegate = nullptr;
     QTimer m_copiedTimer;
     bool m_plain = false;
+    int m_selectedRow = -1;
 };
 
 } // namespace zarvo::ui

@@ -26,6 +26,11 @@ QString copyHelp(const ResultItem& item);
 bool hasRevealButton(const ResultItem& item);
 QString revealHelp();
 
+// The kind of thing the row stands for, one word or two ("folder", "application", "web search").
+QString kind(const ResultItem& item);
+// What a screen reader says after the name: kind, subtitle, and the marks drawn beside the name.
+QString spokenDetails(const ResultItem& item, const QString& homePath, bool favorite);
+
 enum class IconKind { thumbnail, symbol, iconPath, fileIcon, globe };
 // Which picture stands at the start of the row; `hasThumbnail` says whether the clip store has one.
 IconKind iconKind(const ResultItem& item, bool hasThumbnail);

@@ -10,6 +10,7 @@
 #include "store/Favorites.h"
 #include "store/History.h"
 #include "store/Settings.h"
+#include "ui/Accessibility.h"
 #include "ui/ActionList.h"
 #include "ui/ClipPreview.h"
 #include "ui/Icons.h"
@@ -156,6 +157,7 @@ void SearchView::build() {
 
     layout->addWidget(new Divider(Qt::Horizontal, this));
     layout->addWidget(buildFooter());
+    nameParts();
 
     // Rows: clicks select, double clicks open, buttons and menus act on the row.
     for (ResultList* list : {m_results, m_clipList}) {
@@ -212,16 +214,23 @@ QWidget* SearchView::buildTabBar() {
     auto* layout = new QHBoxLayout(m_tabBar);
     layout->setContentsMargins(12, 0, 14, 8);
     layout->setSpacing(4);
-    m_runTab = new TabButton(QStringLiteral("arrow.right.circle"), QStringLiteral("Run"), m_tabBar);
-    m_clipTab = new TabButton(QStringLiteral("doc.on.clipboard"), QStringLiteral("Clipboard"), m_tabBar);
+    // The two tabs in a tab list of their own, as a screen reader expects them.
+    auto* tabs = new QWidget(m_tabBar);
+    auto* tabsLayout = new QHBoxLayout(tabs);
+    tabsLayout->setContentsMargins(0, 0, 0, 0);
+    tabsLayout->setSpacing(4);
+    m_runTab = new TabButton(QStringLiteral("arrow.right.circle"), QStringLiteral("Run"), tabs);
+    m_clipTab = new TabButton(QStringLiteral("doc.on.clipboard"), QStringLiteral("Clipboard"), tabs);
+    tabsLayout->addWidget(m_runTab);
+    tabsLayout->addWidget(m_clipTab);
+    Accessibility::setRole(tabs, QAccessible::PageTabList);
     connect(m_runTab, &TabButton::clicked, this, [this] { m_s.model.switchTab(SearchModel::Tab::run); });
     connect(m_clipTab, &TabButton::clicked, this,
             [this] { m_s.model.switchTab(SearchModel::Tab::clipboard); });
     m_switchHint = secondaryLabel({}, 11, m_tabBar);
     m_clearButton = new CapsuleButton(m_tabBar);
     connect(m_clearButton, &CapsuleButton::clicked, this, [this] { m_s.model.clearHistory(); });
-    layout->addWidget(m_runTab);
-    layout->addWidget(m_clipTab);
+    layout->addWidget(tabs);
     layout->addStretch(1);
     layout->addWidget(m_switchHint);
     layout->addSpacing(8);
@@ -309,7 +318,12 @@ QWidget* SearchView::buildFooter() {
     QPalette p = m_footerRight->palette();
     p.setColor(QPalette::WindowText, Style::tertiary(p));
     m_footerRight->setPalette(p);
+    m_footerMessage = secondaryLabel({}, 11, footer);
+    m_footerMessage->setTextFormat(Qt::PlainText);
+    m_footerMessage->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_footerMessage->hide();
     layout->addWidget(m_footerLeft, 1);
+    layout->addWidget(m_footerMessage, 1);
     layout->addWidget(m_footerRight);
     return footer;
 }
@@ -358,6 +372,7 @@ void SearchView::refresh() {
     }
     refreshBody();
     refreshFooter();
+    speakChanges();
 }
 
 void SearchView::refreshOpenWith() {
@@ -466,14 +481,22 @@ void SearchView::refreshFooter() {
     m_footerRight->setFixedWidth(rightWidth);
     // A little slack: rich text may set a few pixels wider than the metrics say.
     const int leftRoom = room - rightWidth - 4;
+    const bool wasShown = !m_footerMessage->isHidden();
+    m_footerLeft->setVisible(!model.message());
     if (model.message()) {
-        m_footerLeft->setTextFormat(Qt::PlainText);
-        const QFontMetrics metrics(m_footerLeft->font());
+        const QFontMetrics metrics(m_footerMessage->font());
         const QString text = words.text(*model.message());
-        m_footerLeft->setText(metrics.elidedText(text, Qt::ElideMiddle, qMax(100, leftRoom)));
-        m_footerLeft->setToolTip(text);
+        const bool changed = m_footerMessage->accessibleName() != text;
+        m_footerMessage->setText(metrics.elidedText(text, Qt::ElideMiddle, qMax(100, leftRoom)));
+        m_footerMessage->setToolTip(text);
+        // A screen reader reads the whole message, not what fits; its showing gets it read.
+        m_footerMessage->setAccessibleName(text);
+        m_footerMessage->show();
+        if (wasShown && changed) Accessibility::announce(m_footerMessage);
         return;
     }
+    m_footerMessage->hide();
+    m_footerMessage->setAccessibleName({});
     // Hints come most important first: the ones that do not fit whole are left out from the end.
     QFont bold = m_footerLeft->font();
     bold.setBold(true);
@@ -578,6 +601,7 @@ QString SearchView::emptyTextShown() const {
 }
 
 QString SearchView::footerText() const {
+    if (!m_footerMessage->isHidden()) return m_footerMessage->text();
     return m_footerLeft->textFormat() == Qt::RichText
                ? QTextDocumentFragment::fromHtml(m_footerLeft->text()).toPlainText()
                : m_footerLeft->text();

@@ -7,6 +7,7 @@ class QLabel;
 class QStackedWidget;
 class QHBoxLayout;
 class QToolButton;
+class QTimer;
 class QScrollArea;
 
 namespace zarvo {
@@ -80,6 +81,10 @@ private:
     void refreshBody();
     void refreshFooter();
     void refreshPlaceholder();
+    // Tells the screen reader what changed on the last redraw (SearchViewSpeech.cpp).
+    void nameParts();
+    void speakChanges();
+    void speakSelectedRow();
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showContextMenu(const ResultItem& item, const QPoint& globalPosition);
     void copyRow(int row, bool clips);
@@ -117,7 +122,16 @@ private:
     QWidget* m_footer = nullptr;
     QLabel* m_footerLeft = nullptr;
     QLabel* m_footerRight = nullptr;
+    // The message line, read aloud when it shows; the hints line stands beside it while there is none.
+    QLabel* m_footerMessage = nullptr;
     bool m_menuOpen = false;
+    // The list and row the screen reader was last told the keyboard is on.
+    QWidget* m_spokenList = nullptr;
+    int m_spokenRow = -1;
+    bool m_spokenClips = false;
+    QString m_spokenText;
+    // Typing that changes the selected row has it read once the typing pauses.
+    QTimer* m_speakAfterTyping = nullptr;
 };
 
 } // namespace zarvo::ui

@@ -68,13 +68,18 @@ void Switch::paintEvent(QPaintEvent*) {
 
     const QRectF track(width() - kTrackWidth - 2, (height() - kTrackHeight) / 2.0, kTrackWidth, kTrackHeight);
     const QColor on = Style::accent(pal), off = Style::primaryFill(pal, Style::isDark(pal) ? 0.25 : 0.18);
-    p.setPen(Qt::NoPen);
-    p.setBrush(isChecked() ? on : off);
-    if (!isEnabled()) p.setOpacity(0.5);
+    // High contrast: an outlined track when off, and a knob that differs from the track either way.
+    const bool contrast = Style::isHighContrast();
+    p.setPen(contrast && !isChecked() ? QPen(Style::primary(pal), 1.5) : QPen(Qt::NoPen));
+    p.setBrush(isChecked() ? on : contrast ? QColor(Qt::transparent) : off);
+    if (!isEnabled()) p.setOpacity(contrast ? 0.75 : 0.5);
     p.drawRoundedRect(track, kTrackHeight / 2.0, kTrackHeight / 2.0);
     const double knob = kTrackHeight - 4;
     const double x = isChecked() ? track.right() - knob - 2 : track.left() + 2;
-    p.setBrush(QColor(Qt::white));
+    p.setPen(Qt::NoPen);
+    p.setBrush(!contrast     ? QColor(Qt::white)
+               : isChecked() ? pal.color(QPalette::Window)
+                             : Style::primary(pal));
     p.drawEllipse(QRectF(x, track.top() + 2, knob, knob));
     p.setOpacity(1);
     if (hasFocus()) {
@@ -138,6 +143,8 @@ QWidget* labelledRow(const QString& text, QWidget* control, QWidget* second) {
     label->setWordWrap(true);
     label->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     layout->addWidget(label, 1);
+    // The label names its control for a screen reader.
+    if (control && !text.isEmpty()) label->setBuddy(control);
     if (control) layout->addWidget(control);
     if (second) layout->addWidget(second);
     return row;

@@ -9,6 +9,7 @@
 #include "sources/Shortcuts.h"
 #include "store/History.h"
 #include "store/Settings.h"
+#include "ui/Accessibility.h"
 #include "ui/AppChooser.h"
 #include "ui/Icons.h"
 #include "ui/KeyEvents.h"
@@ -166,8 +167,9 @@ SettingsSection* SettingsView::buildShortcuts() {
     section->addRow(shortcutRow(Shortcut::clipboard, QStringLiteral("Show clipboard history")));
     section->addRow(shortcutRow(Shortcut::tabs, QStringLiteral("Switch tabs (in the panel)")));
     m_hotKeyError = caption({}, nullptr);
-    setTextColor(m_hotKeyError, QColor(0xE0, 0x3E, 0x3E));
+    setTextColor(m_hotKeyError, Style::markColor(palette(), QColor(0xE0, 0x3E, 0x3E)));
     m_hotKeyError->setObjectName(QStringLiteral("hotKeyError"));
+    Accessibility::setRole(m_hotKeyError, QAccessible::Notification);
     section->addRow(m_hotKeyError);
     m_bindThroughDesktop = new QPushButton;
     m_bindThroughDesktop->setVisible(false);
@@ -431,10 +433,12 @@ void SettingsView::refreshKeywords() {
         layout->setContentsMargins(0, 0, 0, 0);
         row.keyword = new QLineEdit(shortcut.keyword, row.row);
         row.keyword->setPlaceholderText(QStringLiteral("keyword"));
+        row.keyword->setAccessibleName(QStringLiteral("Keyword"));
         row.keyword->setFixedWidth(110);
         row.keyword->setMaxLength(kNoLimit);
         row.target = new QLineEdit(shortcut.target, row.row);
         row.target->setPlaceholderText(QStringLiteral("~/path, https://url, or App Name"));
+        row.target->setAccessibleName(QStringLiteral("Opens"));
         row.target->setMaxLength(kNoLimit);
         auto* remove = removeButton(row.row, QStringLiteral("Remove"));
         layout->addWidget(row.keyword);

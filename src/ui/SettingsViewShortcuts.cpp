@@ -1,6 +1,7 @@
 #include "platform/DesktopShortcuts.h"
 #include "platform/HotKeyAdvice.h"
 #include "platform/HotKeyManager.h"
+#include "ui/Accessibility.h"
 #include "ui/SettingsView.h"
 
 #include <QLabel>
@@ -15,8 +16,12 @@ using Shortcut = ShortcutRecorder::Shortcut;
 void SettingsView::refreshShortcuts() {
     for (auto it = m_shortcutButtons.constBegin(); it != m_shortcutButtons.constEnd(); ++it) {
         const auto shortcut = Shortcut(it.key());
-        it.value()->setText(m_recorder.recording() == shortcut ? QStringLiteral("Press keys… (esc to cancel)")
-                                                               : m_recorder.displayName(shortcut));
+        const bool recording = m_recorder.recording() == shortcut;
+        const QString text =
+            recording ? QStringLiteral("Press keys… (esc to cancel)") : m_recorder.displayName(shortcut);
+        it.value()->setText(text);
+        // Read after the button's name: the keys set, or that it is waiting for new ones.
+        it.value()->setAccessibleDescription(Accessibility::spokenKeys(text));
     }
     // A key the recorder just refused says so; otherwise each set key that does not reach us says why.
     QStringList problems;

@@ -1,13 +1,18 @@
 #include "ui/Style.h"
 
-#include <QFontDatabase>
 #include <QApplication>
+#include <QFontDatabase>
 #include <QGuiApplication>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPen>
 #include <QStyleFactory>
 
 namespace zarvo::ui::Style {
 
 namespace {
+bool highContrast = false;
+
 QColor withAlpha(QColor color, double opacity) {
     color.setAlphaF(float(opacity));
     return color;
@@ -23,11 +28,11 @@ QColor primary(const QPalette& palette) {
 }
 
 QColor secondary(const QPalette& palette) {
-    return withAlpha(primary(palette), 0.6);
+    return highContrast ? primary(palette) : withAlpha(primary(palette), 0.6);
 }
 
 QColor tertiary(const QPalette& palette) {
-    return withAlpha(primary(palette), 0.35);
+    return highContrast ? primary(palette) : withAlpha(primary(palette), 0.35);
 }
 
 QColor accent(const QPalette& palette) {
@@ -44,6 +49,50 @@ QColor primaryFill(const QPalette& palette, double opacity) {
 
 QColor backdrop(const QPalette& palette, bool translucent) {
     return withAlpha(palette.color(QPalette::Window), translucent ? 0.93 : 1.0);
+}
+
+void paintSelection(QPainter& painter, const QPainterPath& shape, const QPalette& palette) {
+    if (!highContrast) {
+        painter.fillPath(shape, accentFill(palette));
+        return;
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(primary(palette), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(shape);
+    painter.restore();
+}
+
+QColor markColor(const QPalette& palette, const QColor& color) {
+    return highContrast ? primary(palette) : color;
+}
+
+bool isHighContrast() {
+    return highContrast;
+}
+
+void useHighContrast(bool dark) {
+    highContrast = true;
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QColor back = dark ? Qt::black : Qt::white, fore = dark ? Qt::white : Qt::black;
+    QPalette p(fore, back);
+    for (const auto role :
+         {QPalette::Window, QPalette::Base, QPalette::AlternateBase, QPalette::Button, QPalette::ToolTipBase})
+        p.setColor(role, back);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText,
+                            QPalette::BrightText})
+        p.setColor(role, fore);
+    // Told apart from typed text, still above 7:1 against the background.
+    p.setColor(QPalette::PlaceholderText, dark ? QColor(0xA6, 0xA6, 0xA6) : QColor(0x59, 0x59, 0x59));
+    p.setColor(QPalette::Highlight, fore);
+    p.setColor(QPalette::HighlightedText, back);
+    p.setColor(QPalette::Link, dark ? QColor(0x80, 0xC8, 0xFF) : QColor(0x00, 0x00, 0xC0));
+    // Disabled texts stay readable; they are told apart by their controls' state, not faded away.
+    p.setColor(QPalette::Disabled, QPalette::Text, fore);
+    p.setColor(QPalette::Disabled, QPalette::WindowText, fore);
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, fore);
+    QApplication::setPalette(p);
 }
 
 QFont font(double pixelSize, QFont::Weight weight) {

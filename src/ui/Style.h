@@ -4,6 +4,9 @@
 #include <QFont>
 #include <QPalette>
 
+class QPainter;
+class QPainterPath;
+
 namespace zarvo::ui {
 
 // Colours and fonts of the panel, taken from the running palette so light and dark desktops both look
@@ -22,6 +25,15 @@ QColor backdrop(const QPalette& palette, bool translucent);
 bool isDark(const QPalette& palette);
 QFont font(double pixelSize, QFont::Weight weight = QFont::Normal);
 QFont monospace(double pixelSize);
+// Draws a selected row or tab: an accent fill, or in high contrast a solid outline around text that
+// keeps its own colour.
+void paintSelection(QPainter& painter, const QPainterPath& shape, const QPalette& palette);
+// A mark's colour (star, pin, check mark, destructive red); the shape tells it apart, so high contrast
+// draws it in the text colour.
+QColor markColor(const QPalette& palette, const QColor& color);
+// High contrast: black on white (or white on black), no faded texts, outlined selections.
+void useHighContrast(bool dark);
+bool isHighContrast();
 // Switches the application to a dark palette when the desktop asked for dark looks and the
 // platform's own theme did not already give one.
 void useDarkPalette();

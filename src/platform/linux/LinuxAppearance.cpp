@@ -100,11 +100,44 @@ QString gnomeIconTheme() {
     g_object_unref(settings);
     return name;
 }
+// A GSettings value, when its schema and key are installed (GSettings aborts on unknown ones).
+GVariant* gsettingsValue(const char* schemaId, const char* key) {
+    GSettingsSchemaSource* source = g_settings_schema_source_get_default();
+    if (!source) return nullptr;
+    GSettingsSchema* schema = g_settings_schema_source_lookup(source, schemaId, TRUE);
+    if (!schema) return nullptr;
+    const bool hasKey = g_settings_schema_has_key(schema, key);
+    g_settings_schema_unref(schema);
+    if (!hasKey) return nullptr;
+    GSettings* settings = g_settings_new(schemaId);
+    GVariant* value = g_settings_get_value(settings, key);
+    g_object_unref(settings);
+    return value;
+}
 } // namespace
+
+bool prefersHighContrast() {
+    const QString gtkTheme = qEnvironmentVariable("GTK_THEME");
+    if (!gtkTheme.isEmpty()) return gtkTheme.contains(QLatin1String("HighContrast"), Qt::CaseInsensitive);
+    bool on = false;
+    if (GVariant* value = gsettingsValue("org.gnome.desktop.a11y.interface", "high-contrast")) {
+        on = g_variant_is_of_type(value, G_VARIANT_TYPE_BOOLEAN) && g_variant_get_boolean(value);
+        g_variant_unref(value);
+    }
+    if (GVariant* value = gsettingsValue("org.gnome.desktop.interface", "gtk-theme")) {
+        if (g_variant_is_of_type(value, G_VARIANT_TYPE_STRING))
+            on = on || QString::fromUtf8(g_variant_get_string(value, nullptr))
+                           .startsWith(QLatin1String("HighContrast"));
+        g_variant_unref(value);
+    }
+    return on;
+}
 
 bool prefersDark() {
     const QString gtkTheme = qEnvironmentVariable("GTK_THEME");
-    if (gtkTheme.contains(QLatin1String(":dark"), Qt::CaseInsensitive)) return true;
+    if (gtkTheme.contains(QLatin1String(":dark"), Qt::CaseInsensitive) ||
+        gtkTheme.contains(QLatin1String("HighContrastInverse"), Qt::CaseInsensitive))
+        return true;
     if (!gtkTheme.isEmpty()) return gtkTheme.contains(QLatin1String("dark"), Qt::CaseInsensitive);
     if (const auto scheme = portalColorScheme()) return *scheme == 1;
     return false;

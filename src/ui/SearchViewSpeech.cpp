@@ -1,0 +1,96 @@
+// What a screen reader is told about the panel: names of the parts that show no text of their own, and
+// after each redraw the row the keyboard moved to and each new message. The text box keeps the focus.
+#include "ui/SearchView.h"
+
+#include "search/SearchModel.h"
+#include "ui/Accessibility.h"
+#include "ui/ActionList.h"
+#include "ui/ResultList.h"
+#include "ui/SearchField.h"
+
+#include <QLabel>
+#include <QStackedWidget>
+#include <QTimer>
+
+namespace zarvo::ui {
+
+namespace {
+// Long enough to fall between typed letters, short enough to read the row while the typing stops.
+constexpr int kTypingPauseMs = 600;
+} // namespace
+
+void SearchView::nameParts() {
+    m_speakAfterTyping = new QTimer(this);
+    m_speakAfterTyping->setSingleShot(true);
+    m_speakAfterTyping->setInterval(kTypingPauseMs);
+    connect(m_speakAfterTyping, &QTimer::timeout, this, [this] {
+        auto* list = qobject_cast<QAbstractItemView*>(m_spokenList);
+        if (list && isActiveWindow()) Accessibility::followRow(list, m_spokenRow, true);
+    });
+    // The pages are plain groups to a screen reader: it would read "layered pane" before each row.
+    for (QWidget* pages : {static_cast<QWidget*>(m_body), static_cast<QWidget*>(m_resultsPage),
+                           static_cast<QWidget*>(m_clipsPage)})
+        Accessibility::setRole(pages, QAccessible::Client);
+    Accessibility::setRole(m_footerMessage, QAccessible::Notification);
+    m_field->setAccessibleName(QStringLiteral("Search"));
+    m_results->setAccessibleName(QStringLiteral("Results"));
+    m_actionTarget->setAccessibleName(QStringLiteral("Actions for"));
+    m_actions->setAccessibleName(QStringLiteral("Actions"));
+    m_renameTarget->setAccessibleName(QStringLiteral("Rename"));
+    m_clipList->setAccessibleName(QStringLiteral("Clipboard history"));
+}
+
+void SearchView::speakChanges() {
+    // Read once the model's operation is over: one that hides the panel leaves nothing to read.
+    QTimer::singleShot(0, this, [this] { speakSelectedRow(); });
+}
+
+void SearchView::speakSelectedRow() {
+    const SearchModel& model = m_s.model;
+    QAbstractItemView* list = nullptr;
+    int row = -1;
+    switch (model.mode()) {
+    case SearchModel::Mode::search:
+        if (m_resultsPage->currentWidget() == m_results) list = m_results;
+        row = model.selectedIndex();
+        break;
+    case SearchModel::Mode::actions:
+        list = m_actions;
+        row = model.actionIndex();
+        break;
+    case SearchModel::Mode::clips:
+        list = m_clipList;
+        row = model.selectedIndex();
+        break;
+    case SearchModel::Mode::rename:
+        // The row being renamed; the text box holds its new name.
+        list = m_renameTarget;
+        row = 0;
+        break;
+    }
+    // A list the model has not filled yet is spoken once it has the row.
+    if (!list || row < 0 || row >= list->model()->rowCount()) {
+        list = nullptr;
+        row = -1;
+    }
+    // Typing keeps the keyboard on the first row: only a move, another list or another tab is read, so
+    // the typed letters are not talked over.
+    const bool moved = list != m_spokenList || row != m_spokenRow || model.isShowingClips() != m_spokenClips;
+    const QModelIndex index = list ? list->model()->index(row, 0) : QModelIndex();
+    const QString text = index.data(Qt::AccessibleTextRole).toString() + QLatin1Char('\n') +
+                         index.data(Qt::AccessibleDescriptionRole).toString();
+    const bool changed = text != m_spokenText;
+    m_spokenList = list;
+    m_spokenRow = row;
+    m_spokenClips = model.isShowingClips();
+    m_spokenText = text;
+    if (!list || !isActiveWindow()) return;
+    if (moved) {
+        m_speakAfterTyping->stop();
+        Accessibility::followRow(list, row, true);
+    } else if (changed) {
+        m_speakAfterTyping->start();
+    }
+}
+
+} // namespace zarvo::ui

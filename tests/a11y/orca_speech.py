@@ -1,0 +1,102 @@
+#!/usr/bin/env python3
+"""Runs Orca against the panel and prints what it spoke for each step of a typical request (Super+R,
+typing dl, Down, Ctrl+K, Return), then for a message, the clipboard tab and typing over a query. Run by hand through run-a11y-desktop.sh:
+    tests/a11y/run-a11y-desktop.sh build/test/zarvo /tmp/shots tests/a11y/orca_speech.py
+Speech goes to speech-dispatcher's dummy module; Orca's debug file records each utterance."""
+
+import os
+import re
+import subprocess
+import sys
+import time
+
+HOME = os.environ["HOME"]
+SANDBOX = os.environ["ZARVO_SANDBOX"]
+ZARVO = os.environ["ZARVO"]
+DEBUG = os.path.join(SANDBOX, "orca-debug.out")
+
+
+def key(*keys):
+    subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], check=True)
+
+
+def spoken_since(offset):
+    with open(DEBUG, encoding="utf-8", errors="replace") as f:
+        f.seek(offset)
+        text = f.read()
+        end = f.tell()
+    said = re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{", text)
+    return said, end
+
+
+def set_up():
+    os.makedirs(os.path.join(HOME, "Downloads"), exist_ok=True)
+    os.makedirs(os.path.join(HOME, "Documents"), exist_ok=True)
+    speechd = os.path.join(HOME, ".config/speech-dispatcher")
+    os.makedirs(speechd, exist_ok=True)
+    with open(os.path.join(speechd, "speechd.conf"), "w") as f:
+        f.write('AddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\nAudioOutputMethod "libao"\n')
+    # Opening a folder records it instead of starting a file manager.
+    apps = os.path.join(HOME, ".local/share/applications")
+    os.makedirs(apps, exist_ok=True)
+    opener = os.path.join(SANDBOX, "open-folder.sh")
+    with open(opener, "w") as f:
+        f.write('#!/bin/sh\nfor a in "$@"; do echo "$a" >> "$HOME/opened.txt"; done\n')
+    os.chmod(opener, 0o755)
+    with open(os.path.join(apps, "test-files.desktop"), "w") as f:
+        f.write(f"[Desktop Entry]\nType=Application\nName=Test Files\nExec={opener} %U\nMimeType=inode/directory;\n")
+    os.makedirs(os.path.join(HOME, ".config"), exist_ok=True)
+    with open(os.path.join(HOME, ".config/mimeapps.list"), "w") as f:
+        f.write("[Default Applications]\ninode/directory=test-files.desktop\n")
+
+
+def main():
+    set_up()
+    orca = subprocess.Popen(["orca", "--replace", "--debug-file", DEBUG],
+                            stdout=open(os.path.join(SANDBOX, "orca.log"), "w"), stderr=subprocess.STDOUT)
+    time.sleep(6)
+    app = subprocess.Popen([ZARVO], stdout=open(os.path.join(SANDBOX, "zarvo.log"), "w"),
+                           stderr=subprocess.STDOUT)
+    try:
+        time.sleep(8)
+        key("Escape")  # the panel shows once at launch
+        time.sleep(2)
+        _, offset = spoken_since(0)
+        steps = [("Super+R", lambda: key("super+r")),
+                 ("typing dl", lambda: subprocess.run(["xdotool", "type", "--delay", "150", "dl"], check=True)),
+                 ("Down", lambda: key("Down")),
+                 ("Ctrl+K", lambda: key("ctrl+k")),
+                 ("Return", lambda: key("Return")),
+                 ("Super+R again", lambda: key("super+r")),
+                 ("Ctrl+Shift+C (copy the path)", lambda: key("ctrl+shift+c")),
+                 ("Ctrl+. (clipboard tab)", lambda: key("ctrl+period")),
+                 ("Ctrl+. (back)", lambda: key("ctrl+period")),
+                 ("Ctrl+A, typing doc", lambda: (key("ctrl+a"),
+                                                 subprocess.run(["xdotool", "type", "--delay", "150", "doc"],
+                                                                check=True)))]
+        for name, action in steps:
+            action()
+            time.sleep(3.5)
+            said, offset = spoken_since(offset)
+            print(f"{name}: " + " | ".join(said), flush=True)
+            subprocess.run(["import", "-window", "root", os.path.join(os.environ["ZARVO_SCREENSHOTS"],
+                                                                      "orca-" + name.replace(" ", "-") + ".png")])
+        time.sleep(4)
+        said, offset = spoken_since(offset)
+        print("(spoken after the last step): " + " | ".join(said), flush=True)
+        opened = open(os.path.join(HOME, "opened.txt")).read() if os.path.exists(os.path.join(HOME, "opened.txt")) else ""
+        print("opened:", opened.strip())
+    finally:
+        subprocess.run([ZARVO, "--quit"], capture_output=True)
+        app.wait(timeout=10)
+        orca.terminate()
+        try:
+            orca.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            orca.kill()
+        if os.environ.get("ORCA_DEBUG_COPY"):
+            subprocess.run(["cp", DEBUG, os.environ["ORCA_DEBUG_COPY"]])
+
+
+if __name__ == "__main__":
+    sys.exit(main())
