@@ -13,6 +13,11 @@
 #include "platform/Platform.h"
 #include "platform/PlatformWords.h"
 #include "platform/Previewer.h"
+#include "search/ClipboardTab.h"
+#include "search/KeyMap.h"
+#include "search/PanelModes.h"
+#include "search/PanelShell.h"
+#include "search/ResultActions.h"
 #include "store/Favorites.h"
 #include "store/History.h"
 #include "store/Settings.h"
@@ -176,7 +181,9 @@ void AppDelegate::makePanel() {
     m_panel->setContent(m_view);
     addEditActions(m_panel);
     QPointer<AppDelegate> self(this);
-    m_panel->onKey = [self](const KeyEvent& event) { return self && self->m_model->handleKey(event); };
+    m_panel->onKey = [self](const KeyEvent& event) {
+        return self && self->m_model->keyMap().handleKey(event);
+    };
     m_panel->onPreviewKey = [self](const KeyEvent& event) { return self && self->handlePreviewKey(event); };
     m_panel->onFocusLost = [self] {
         if (self) self->hidePanel();
@@ -224,17 +231,18 @@ QWidget* AppDelegate::visibleWindow() const {
 
 void AppDelegate::wireModel() {
     QPointer<AppDelegate> self(this);
-    m_model->onDismiss = [self] {
+    m_model->shell().onDismiss = [self] {
         if (self) self->hidePanel();
     };
-    m_model->onOpenSettings = [self] {
+    m_model->shell().onOpenSettings = [self] {
         if (self) self->showSettings();
     };
-    m_model->onQuickLook = [self] {
+    m_model->shell().onQuickLook = [self] {
         if (self) self->toggleQuickLook();
     };
-    m_model->onBeep = [] { QApplication::beep(); };
-    m_model->chooseFolder = [self](const SearchModel::FolderRequest& request) -> std::optional<QString> {
+    m_model->shell().onBeep = [] { QApplication::beep(); };
+    m_model->shell().chooseFolder =
+        [self](const PanelShell::FolderRequest& request) -> std::optional<QString> {
         if (!self) return std::nullopt;
         // The message is the title ("Move “name” to…"), the prompt the accept button ("Move").
         QPointer<QFileDialog> dialog =
@@ -249,13 +257,12 @@ void AppDelegate::wireModel() {
         if (!accepted || chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;
         return chosen.first();
     };
-    m_model->showAlert = [self](const QString& text) {
+    m_model->shell().showAlert = [self](const QString& text) {
         if (self)
             QMessageBox::warning(self->visibleWindow(), QStringLiteral("Zarvo"),
                                  PlatformWords::current().text(text));
     };
-    m_model->onActivateApplication = [] {};
-    m_model->onHideApplication = [self] {
+    m_model->shell().onHideApplication = [self] {
         if (self && self->m_s.platform.windowing) self->m_s.platform.windowing->restoreActiveWindow();
     };
 }
@@ -304,7 +311,7 @@ void AppDelegate::showPanel(bool clips) {
     // The window manager is asked first: it maps and focuses the panel while the model resets, and
     // nothing is painted before the event loop runs again, so the first frame shows the fresh state.
     m_panel->present();
-    m_model->prepareForShow(clips);
+    m_model->modes().prepareForShow(clips);
     m_view->refresh();
 }
 
@@ -337,7 +344,7 @@ void AppDelegate::toggle(SearchModel::Tab tab) {
         m_preview->hide();
         m_panel->present();
     }
-    m_model->switchTab(tab);
+    m_model->clipboardTab().switchTab(tab);
 }
 
 bool AppDelegate::isPreviewVisible() const {
@@ -350,7 +357,7 @@ void AppDelegate::toggleQuickLook() {
         m_panel->present();
         return;
     }
-    const auto url = m_model->previewURL();
+    const auto url = m_model->resultActions().previewURL();
     if (!url || !url->isLocalFile()) return;
     // The desktop's own previewer, where one is on the session bus, shows more kinds of files.
     if (Previewer* previewer = m_s.platform.previewer;
@@ -382,8 +389,9 @@ bool AppDelegate::handlePreviewKey(const KeyEvent& event) {
         m_panel->present();
         return true;
     }
-    if (m_model->handleQuickLookKey(event)) {
-        if (const auto url = m_model->previewURL(); url && url->isLocalFile()) m_preview->showFile(*url);
+    if (m_model->keyMap().handleQuickLookKey(event)) {
+        if (const auto url = m_model->resultActions().previewURL(); url && url->isLocalFile())
+            m_preview->showFile(*url);
         return true;
     }
     return false;

@@ -1,5 +1,7 @@
 #include "../search/PanelHarness.h"
 
+#include "search/PanelModes.h"
+#include "search/QueryPipeline.h"
 #include "ui/ClipPreview.h"
 #include "ui/PanelTexts.h"
 #include "ui/ResultRow.h"
@@ -14,30 +16,35 @@ using zarvo::testing::Panel;
 
 TEST(PanelTexts, PlaceholdersAndEmptyTextsFollowModeAndState) {
     Panel f;
-    EXPECT_EQ(PanelTexts::placeholder(f.model), "Path, file name, URL, google:\u2026, > command, keyword, or ? for help");
+    EXPECT_EQ(PanelTexts::placeholder(f.model),
+              "Path, file name, URL, google:\u2026, > command, keyword, or ? for help");
     EXPECT_TRUE(PanelTexts::emptyText(f.model, f.settings).startsWith("Type a path, a file name"));
     EXPECT_TRUE(PanelTexts::emptyText(f.model, f.settings).contains("week:   \u00B7   Type ?"));
 
     f.model.setQuery("zzqqxx-nothing");
-    f.model.runSearch();
-    EXPECT_EQ(PanelTexts::emptyText(f.model, f.settings), f.model.isSearching() ? "Searching\u2026" : "No matches");
+    f.model.pipeline().runSearch();
+    EXPECT_EQ(PanelTexts::emptyText(f.model, f.settings),
+              f.model.isSearching() ? "Searching\u2026" : "No matches");
 
     // The actions placeholder names the target: its title, else a file's name.
     const QString report = f.p.makeFile("Documents/report.pdf", "pdf");
-    f.model.showActions(ResultItem::file(report, ResultItem::Source::path));
+    f.model.modes().showActions(ResultItem::file(report, ResultItem::Source::path));
     EXPECT_EQ(PanelTexts::placeholder(f.model), "Search actions for \u201Creport.pdf\u201D\u2026");
 
-    f.model.prepareForShow(true);
+    f.model.modes().prepareForShow(true);
     EXPECT_EQ(PanelTexts::placeholder(f.model), "Search clipboard history");
     EXPECT_EQ(PanelTexts::emptyText(f.model, f.settings),
               "Nothing copied yet.\nText, images, links and files you copy show up here.");
     f.model.setQuery("abc");
-    EXPECT_EQ(PanelTexts::emptyText(f.model, f.settings), "No clips match \u201C" "abc\u201D");
+    EXPECT_EQ(PanelTexts::emptyText(f.model, f.settings), "No clips match \u201C"
+                                                          "abc\u201D");
     f.settings.setKeepClipboardHistory(false);
-    EXPECT_EQ(PanelTexts::emptyText(f.model, f.settings), "Clipboard history is off.\nTurn it on in Settings (\u2318,).");
+    EXPECT_EQ(PanelTexts::emptyText(f.model, f.settings),
+              "Clipboard history is off.\nTurn it on in Settings (\u2318,).");
 
     EXPECT_EQ(PanelTexts::hints(SearchModel::Mode::clips).size(), 6);
-    EXPECT_EQ(PanelTexts::hints(SearchModel::Mode::search).last(), (PanelTexts::Hint{"\u2318\u21A9", "Show in Finder"}));
+    EXPECT_EQ(PanelTexts::hints(SearchModel::Mode::search).last(),
+              (PanelTexts::Hint{"\u2318\u21A9", "Show in Finder"}));
     EXPECT_EQ(PanelTexts::tabHelp(SearchModel::Tab::run, f.settings), "Run (\u2318R)");
     EXPECT_EQ(PanelTexts::tabHelp(SearchModel::Tab::clipboard, f.settings), "Clipboard (\u21E7\u2318V)");
 }
@@ -63,7 +70,8 @@ TEST(ResultRows, TagsButtonsAndSubtitlesBySource) {
     EXPECT_EQ(ResultRow::copyHelp(folder), "Copy path");
     EXPECT_TRUE(ResultRow::hasRevealButton(folder));
     // A home folder that is only a prefix of another name is not abbreviated.
-    EXPECT_EQ(ResultRow::subtitle(ResultItem::file(f.p.home() + "x/y", S::path), f.p.home()), f.p.home() + "x/y");
+    EXPECT_EQ(ResultRow::subtitle(ResultItem::file(f.p.home() + "x/y", S::path), f.p.home()),
+              f.p.home() + "x/y");
 
     ResultItem app;
     app.url = QUrl("x-apple.systempreferences:com.apple.preference.network");
@@ -132,5 +140,6 @@ TEST(ClipPreviewText, DetailsAndCutText) {
     EXPECT_TRUE(ClipPreview::details(clip, us).endsWith(" \u00B7 3 files"));
     clip.kind = Clip::Kind::image;
     clip.size = 2'400'000;
-    EXPECT_TRUE(ClipPreview::details(clip, us).endsWith(" \u00B7 2.4 MB")) << ClipPreview::details(clip, us).toStdString();
+    EXPECT_TRUE(ClipPreview::details(clip, us).endsWith(" \u00B7 2.4 MB"))
+        << ClipPreview::details(clip, us).toStdString();
 }

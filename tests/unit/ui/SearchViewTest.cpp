@@ -5,6 +5,8 @@
 #include "platform/HotKeyFormat.h"
 #include "platform/HotKeyManager.h"
 #include "platform/PlatformWords.h"
+#include "search/ClipboardTab.h"
+#include "search/PanelModes.h"
 #include "ui/ClipPreview.h"
 #include "ui/Icons.h"
 #include "ui/KeyEvents.h"
@@ -50,13 +52,13 @@ TEST(SearchViewTest, FooterTabsAndEmptyTextsFollowTheModel) {
     v.f.model.setMessage(std::nullopt);
     EXPECT_TRUE(v.view.footerText().contains("Actions"));
 
-    v.f.model.switchTab(SearchModel::Tab::clipboard);
+    v.f.model.clipboardTab().switchTab(SearchModel::Tab::clipboard);
     EXPECT_EQ(v.view.emptyTextShown(),
               "Nothing copied yet.\nText, images, links and files you copy show up here.");
     EXPECT_TRUE(v.view.footerText().startsWith("\u21A9 Copy"));
     EXPECT_TRUE(v.view.clipPreview()->shownDetails().isEmpty());
     v.f.addTextClip("first copy");
-    v.f.model.prepareForShow(true);
+    v.f.model.modes().prepareForShow(true);
     EXPECT_TRUE(v.view.emptyTextShown().isEmpty());
     EXPECT_EQ(v.view.clipPreview()->shownText(), "first copy");
     EXPECT_TRUE(v.view.clipPreview()->shownDetails().startsWith("From Editor"));
