@@ -68,8 +68,8 @@ int main(int argc, char** argv) {
         history.add(path);
     }
     SearchModel model(SearchModel::Services{settings, history, favorites, nullptr, nullptr, nullptr});
-    ui::SearchView view(ui::SearchView::Services{model, settings, history, favorites, nullptr,
-                                                 platform.platform().workspace});
+    ui::SearchView view(
+        ui::SearchView::Services{model, settings, favorites, nullptr, platform.platform().workspace});
     view.resize(720, 480);
     view.show();
     QPixmap frame(view.size() * 2);

@@ -92,13 +92,7 @@ bool AppDelegate::applicationDidFinishLaunching() {
     wireModel();
     if (m_s.clips) {
         m_s.clips->start();
-        // A shorter retention applies at once, whoever set it (the settings window, zarvo-cli).
-        connect(&Settings::shared(), &Settings::changed, this,
-                [this, days = Settings::shared().clipRetentionDays()]() mutable {
-                    if (Settings::shared().clipRetentionDays() == days) return;
-                    days = Settings::shared().clipRetentionDays();
-                    m_s.clips->prune();
-                });
+        m_s.clips->followRetention(Settings::shared());
     }
     Updater::shared();
     registerHotKeys();
@@ -174,9 +168,9 @@ void AppDelegate::bindMainKeyThroughDesktop() {
 
 void AppDelegate::makePanel() {
     m_panel = new SearchPanel(m_s.platform.windowing);
-    m_view = new ui::SearchView(ui::SearchView::Services{*m_model, Settings::shared(), History::shared(),
-                                                         Favorites::shared(), m_s.clips,
-                                                         m_s.platform.workspace, &HotKeyManager::shared()},
+    m_view = new ui::SearchView(ui::SearchView::Services{*m_model, Settings::shared(), Favorites::shared(),
+                                                         m_s.clips, m_s.platform.workspace,
+                                                         &HotKeyManager::shared()},
                                 m_panel);
     m_panel->setContent(m_view);
     addEditActions(m_panel);
@@ -433,8 +427,7 @@ ui::SettingsView::Updates AppDelegate::settingsUpdates() {
 }
 
 void AppDelegate::clearHistory() {
-    History::shared().setEntries({});
-    History::shared().save();
+    History::shared().clear();
 }
 
 void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(const QJsonObject&)> reply) {

@@ -184,3 +184,53 @@ QList<ItemAction> ResultActions::clipActions(const ResultItem& item, const Clip&
 }
 
 } // namespace zarvo
+
+namespace zarvo {
+
+QList<ItemAction> ResultActions::contextActions(const ResultItem& item) {
+    QPointer<ResultActions> self(this);
+    const auto run = [self](std::function<void(ResultActions&)> body) {
+        return [self, body] {
+            if (self) body(*self);
+        };
+    };
+    using S = std::optional<QString>;
+    const auto entry = [](const QString& title, std::function<void()> perform, bool startsGroup = false) {
+        return ItemAction{title, QString(), S(), false, std::move(perform), startsGroup};
+    };
+    QList<ItemAction> out;
+    if (item.clipID) {
+        out << entry(QStringLiteral("Copy"),
+                     run([item](ResultActions& a) { a.m.clipboardTab().copyClip(item, false, false); }))
+            << entry(QStringLiteral("Copy as Plain Text"),
+                     run([item](ResultActions& a) { a.m.clipboardTab().copyClip(item, true, false); }))
+            << entry(QStringLiteral("Paste into Front App"),
+                     run([item](ResultActions& a) { a.m.clipboardTab().pasteClip(item, false); }))
+            << entry(item.isPinned ? QStringLiteral("Unpin") : QStringLiteral("Pin"),
+                     run([item](ResultActions& a) { a.m.clipboardTab().togglePin(item); }))
+            << entry(QStringLiteral("Delete from Clipboard History"),
+                     run([item](ResultActions& a) { a.m.clipboardTab().deleteClip(item); }), true);
+    } else {
+        out << entry(QStringLiteral("Open"),
+                     run([item](ResultActions& a) { a.open(item, std::nullopt, false); }))
+            << entry(QStringLiteral("Actions\u2026"),
+                     run([item](ResultActions& a) { a.m.modes().showActions(item); }));
+        if (item.url.isLocalFile())
+            out << entry(QStringLiteral("Reveal in Finder"),
+                         run([item](ResultActions& a) { a.reveal(item); }))
+                << entry(QStringLiteral("Quick Look"), run([item](ResultActions& a) { a.quickLook(item); }));
+        out << entry(QStringLiteral("Copy Path"), run([item](ResultActions& a) { a.copyPath(item); }));
+        const bool favorite = m_services.favorites.contains(item.historyKey());
+        out << entry(favorite ? QStringLiteral("Remove from Favorites") : QStringLiteral("Add to Favorites"),
+                     run([item](ResultActions& a) { a.toggleFavorite(item); }));
+        if (item.source == ResultItem::Source::history)
+            out << entry(QStringLiteral("Remove from History"),
+                         run([item](ResultActions& a) { a.removeFromHistory(item); }), true);
+    }
+    const PlatformWords& words = PlatformWords::current();
+    for (ItemAction& action : out)
+        action.title = words.text(action.title);
+    return out;
+}
+
+} // namespace zarvo

@@ -80,6 +80,8 @@ public:
 
     // The actions menu's rows for an item, in this desktop's words.
     QList<ItemAction> buildActions(const ResultItem& item);
+    // The short menu a row's context click shows, in this desktop's words.
+    QList<ItemAction> contextActions(const ResultItem& item);
     // Copies, archives, trashing, ejecting and pasteboard restores still under way.
     int pendingOperations() const { return m_pendingOperations; }
     // The pasteboard was just written by us: count the change as our own copy.

@@ -13,7 +13,6 @@
 #include "search/ResultActions.h"
 #include "search/SearchModel.h"
 #include "store/Favorites.h"
-#include "store/History.h"
 #include "store/Settings.h"
 #include "ui/ActionList.h"
 #include "ui/ClipPreview.h"
@@ -379,8 +378,7 @@ void SearchView::refreshOpenWith() {
     }
     const PlatformWords& words = PlatformWords::current();
     for (int i = 0; i < apps.size(); ++i) {
-        QString name = m_s.workspace ? m_s.workspace->applicationName(apps[i]) : apps[i];
-        name.remove(QLatin1String(".app"));
+        const QString name = m_s.workspace ? m_s.workspace->shownApplicationName(apps[i]) : apps[i];
         auto* chip = new AppChip(Icons::forFile(apps[i]), name,
                                  words.keys(QStringLiteral("\u2318%1").arg(i + 1)), m_chips->parentWidget());
         chip->setToolTip(QStringLiteral("Open with ") + name);
@@ -528,46 +526,10 @@ void SearchView::copyRow(int row, bool clips) {
 }
 
 void SearchView::showContextMenu(const ResultItem& item, const QPoint& globalPosition) {
-    const PlatformWords& words = PlatformWords::current();
     QMenu menu(this);
-    SearchModel& model = m_s.model;
-    if (item.clipID) {
-        menu.addAction(QStringLiteral("Copy"), this,
-                       [&model, item] { model.clipboardTab().copyClip(item, false, false); });
-        menu.addAction(QStringLiteral("Copy as Plain Text"), this,
-                       [&model, item] { model.clipboardTab().copyClip(item, true, false); });
-        menu.addAction(QStringLiteral("Paste into Front App"), this,
-                       [&model, item] { model.clipboardTab().pasteClip(item, false); });
-        menu.addAction(item.isPinned ? QStringLiteral("Unpin") : QStringLiteral("Pin"), this,
-                       [&model, item] { model.clipboardTab().togglePin(item); });
-        menu.addSeparator();
-        menu.addAction(QStringLiteral("Delete from Clipboard History"), this,
-                       [&model, item] { model.clipboardTab().deleteClip(item); });
-    } else {
-        menu.addAction(QStringLiteral("Open"), this,
-                       [&model, item] { model.resultActions().open(item, std::nullopt, false); });
-        menu.addAction(QStringLiteral("Actions\u2026"), this,
-                       [&model, item] { model.modes().showActions(item); });
-        if (item.url.isLocalFile()) {
-            menu.addAction(words.text(QStringLiteral("Reveal in Finder")), this,
-                           [&model, item] { model.resultActions().reveal(item); });
-            menu.addAction(QStringLiteral("Quick Look"), this,
-                           [&model, item] { model.resultActions().quickLook(item); });
-        }
-        menu.addAction(QStringLiteral("Copy Path"), this,
-                       [&model, item] { model.resultActions().copyPath(item); });
-        const bool favorite = m_s.favorites.contains(item.historyKey());
-        menu.addAction(favorite ? QStringLiteral("Remove from Favorites")
-                                : QStringLiteral("Add to Favorites"),
-                       this, [&model, item] { model.resultActions().toggleFavorite(item); });
-        if (item.source == ResultItem::Source::history) {
-            menu.addSeparator();
-            History& history = m_s.history;
-            menu.addAction(QStringLiteral("Remove from History"), this, [&model, &history, item] {
-                history.remove(item.historyKey());
-                model.pipeline().runSearch();
-            });
-        }
+    for (const ItemAction& action : m_s.model.resultActions().contextActions(item)) {
+        if (action.startsGroup) menu.addSeparator();
+        menu.addAction(action.title, this, action.perform);
     }
     // While the menu is open the panel is not the active window; it must not hide for that.
     m_menuOpen = true;

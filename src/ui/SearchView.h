@@ -12,7 +12,6 @@ namespace zarvo {
 class ClipStore;
 class Favorites;
 class HotKeyManager;
-class History;
 class SearchModel;
 class Settings;
 class Workspace;
@@ -37,7 +36,6 @@ public:
     struct Services {
         SearchModel& model;
         Settings& settings;
-        History& history;
         Favorites& favorites;
         ClipStore* clips = nullptr;
         Workspace* workspace = nullptr;

@@ -31,8 +31,7 @@ namespace {
 
 struct View {
     Panel f;
-    SearchView view{
-        SearchView::Services{f.model, f.settings, f.history, f.favorites, &f.clips, &f.p.workspace}};
+    SearchView view{SearchView::Services{f.model, f.settings, f.favorites, &f.clips, &f.p.workspace}};
     View() {
         view.resize(720, 480);
         view.show();
@@ -250,8 +249,7 @@ TEST(HotKeyConflictTest, FooterTabsAndMenuSayWhyTheKeyFailsUntilTheDesktopLetsGo
     HotKeyManager keys(&f.p.hotKeys, &f.p.desktopShortcuts);
     keys.registerKey(Slot::main, 15, 0x100);
     keys.registerKey(Slot::clipboard, 9, 0x300);
-    SearchView view{
-        SearchView::Services{f.model, f.settings, f.history, f.favorites, &f.clips, &f.p.workspace, &keys}};
+    SearchView view{SearchView::Services{f.model, f.settings, f.favorites, &f.clips, &f.p.workspace, &keys}};
     view.resize(720, 480);
     view.show();
     app::StatusMenu menu(f.settings, app::StatusMenu::Actions{}, &keys);
@@ -305,8 +303,7 @@ TEST(SearchViewTest, FooterHintsDropWholeAndNeverOverlap) {
     f.p.desktopShortcuts.holders.insert(superR, {QStringLiteral("Xfce")});
     HotKeyManager keys(&f.p.hotKeys, &f.p.desktopShortcuts);
     keys.registerKey(HotKeyManager::Slot::main, 15, 0x100);
-    SearchView view{
-        SearchView::Services{f.model, f.settings, f.history, f.favorites, &f.clips, &f.p.workspace, &keys}};
+    SearchView view{SearchView::Services{f.model, f.settings, f.favorites, &f.clips, &f.p.workspace, &keys}};
     view.show();
     QStringList all;
     for (const PanelTexts::Hint& hint : PanelTexts::hints(SearchModel::Mode::search))
