@@ -1,5 +1,6 @@
 #include "PanelHarness.h"
 
+#include "platform/PlatformWords.h"
 #include "search/FileOperations.h"
 #include "sources/SystemAction.h"
 
@@ -584,6 +585,22 @@ TEST(ResultActions, CopiesAreOwnChangesAndFavoritesToggle) {
     f.press("cmd+k");
     f.type("remove from history");
     f.press("return");
+    EXPECT_TRUE(f.history.entries().isEmpty());
+
+    // The context menu's short list; Remove from History, set apart, for a row from the history.
+    const auto menuTitles = [&f](const ResultItem& row) {
+        QStringList out;
+        for (const ItemAction& action : f.model.resultActions().contextActions(row))
+            out << (action.startsGroup ? QStringLiteral("|") : QString()) + action.title;
+        return out;
+    };
+    f.history.add(path);
+    const ResultItem remembered = ResultItem::file(path, ResultItem::Source::history);
+    EXPECT_EQ(menuTitles(remembered),
+              (QStringList{"Open", "Actions\u2026", PlatformWords::current().text("Reveal in Finder"),
+                           "Quick Look", "Copy Path", "Add to Favorites", "|Remove from History"}));
+    EXPECT_FALSE(menuTitles(item).contains("|Remove from History"));
+    f.model.resultActions().contextActions(remembered).last().perform();
     EXPECT_TRUE(f.history.entries().isEmpty());
 }
 
