@@ -11,6 +11,7 @@
 #include "platform/linux/DesktopEntries.h"
 #include "platform/linux/FileDefaultsStore.h"
 #include "platform/linux/LinuxPlatform.h"
+#include "search/QueryPipeline.h"
 #include "search/SearchModel.h"
 #include "store/Favorites.h"
 #include "store/History.h"
@@ -128,7 +129,7 @@ int measure(const QString& dataHome) {
         int rows = 0;
         for (int run = 0; run < 50; ++run) {
             model.setQuery(QString());
-            model.runSearch();
+            model.pipeline().runSearch();
             model.setQuery(QString::fromLatin1(text));
             QEventLoop loop;
             QElapsedTimer t;
@@ -142,7 +143,7 @@ int measure(const QString& dataHome) {
             });
             QTimer::singleShot(2000, &loop, &QEventLoop::quit);
             t.start();
-            model.runSearch(); // the debounce has passed: this is the search a keystroke starts
+            model.pipeline().runSearch(); // the debounce has passed: this is the search a keystroke starts
             if (found < 0) loop.exec();
             QObject::disconnect(connection);
             if (found < 0) {

@@ -10,6 +10,7 @@
 #include "platform/linux/FileDefaultsStore.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/LinuxWorkspace.h"
+#include "search/QueryPipeline.h"
 #include "search/SearchModel.h"
 #include "store/Favorites.h"
 #include "store/History.h"
@@ -67,8 +68,8 @@ int main(int argc, char** argv) {
         history.add(path);
     }
     SearchModel model(SearchModel::Services{settings, history, favorites, nullptr, nullptr, nullptr});
-    ui::SearchView view(ui::SearchView::Services{model, settings, history, favorites, nullptr,
-                                                 platform.platform().workspace});
+    ui::SearchView view(
+        ui::SearchView::Services{model, settings, favorites, nullptr, platform.platform().workspace});
     view.resize(720, 480);
     view.show();
     QPixmap frame(view.size() * 2);
@@ -80,12 +81,12 @@ int main(int argc, char** argv) {
         for (int run = 0; run < runs; ++run) {
             // Alternate with one letter less, so every run changes the rows as typing does.
             model.setQuery(QString::fromLatin1(text).left(run % 2 ? 1 : 100));
-            model.runSearch();
+            model.pipeline().runSearch();
             view.render(&frame);
             QElapsedTimer timer;
             timer.start();
             model.setQuery(QString::fromLatin1(text));
-            model.runSearch(); // the view redraws from the published rows
+            model.pipeline().runSearch(); // the view redraws from the published rows
             view.render(&frame);
             times.push_back(double(timer.nsecsElapsed()) / 1e6);
         }

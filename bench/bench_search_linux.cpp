@@ -6,6 +6,7 @@
 #include "platform/linux/FileDefaultsStore.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/LinuxWorkspace.h"
+#include "search/QueryPipeline.h"
 #include "search/SearchModel.h"
 #include "store/Favorites.h"
 #include "store/History.h"
@@ -81,7 +82,7 @@ int main(int argc, char** argv) {
             QElapsedTimer timer;
             const double cpuStart = threadCpuMs();
             timer.start();
-            model.runSearch();
+            model.pipeline().runSearch();
             times.push_back(double(timer.nsecsElapsed()) / 1e6);
             cpu.push_back(threadCpuMs() - cpuStart);
         }

@@ -14,6 +14,11 @@
 #include "platform/Platform.h"
 #include "platform/PlatformWords.h"
 #include "platform/Previewer.h"
+#include "search/ClipboardTab.h"
+#include "search/KeyMap.h"
+#include "search/PanelModes.h"
+#include "search/PanelShell.h"
+#include "search/ResultActions.h"
 #include "store/Favorites.h"
 #include "store/History.h"
 #include "store/Settings.h"
@@ -89,13 +94,7 @@ bool AppDelegate::applicationDidFinishLaunching() {
     wireModel();
     if (m_s.clips) {
         m_s.clips->start();
-        // A shorter retention applies at once, whoever set it (the settings window, zarvo-cli).
-        connect(&Settings::shared(), &Settings::changed, this,
-                [this, days = Settings::shared().clipRetentionDays()]() mutable {
-                    if (Settings::shared().clipRetentionDays() == days) return;
-                    days = Settings::shared().clipRetentionDays();
-                    m_s.clips->prune();
-                });
+        m_s.clips->followRetention(Settings::shared());
     }
     Updater::shared();
     registerHotKeys();
@@ -195,8 +194,8 @@ void AppDelegate::bindMainKeyThroughDesktop() {
 void AppDelegate::makePanel() {
     m_panel = new SearchPanel(m_s.platform.windowing);
     ui::SearchView::Services services{
-        *m_model,  Settings::shared(),     History::shared(),       Favorites::shared(),
-        m_s.clips, m_s.platform.workspace, &HotKeyManager::shared()};
+        *m_model, Settings::shared(), Favorites::shared(), m_s.clips, m_s.platform.workspace,
+        &HotKeyManager::shared()};
     if (m_s.platform.environment)
         m_thumbnails = std::make_unique<ui::FileThumbnails>(m_s.platform.workspace,
                                                             m_s.platform.environment->cacheHome());
@@ -207,7 +206,9 @@ void AppDelegate::makePanel() {
     m_panel->setContent(m_view);
     addEditActions(m_panel);
     QPointer<AppDelegate> self(this);
-    m_panel->onKey = [self](const KeyEvent& event) { return self && self->m_model->handleKey(event); };
+    m_panel->onKey = [self](const KeyEvent& event) {
+        return self && self->m_model->keyMap().handleKey(event);
+    };
     m_panel->onPreviewKey = [self](const KeyEvent& event) { return self && self->handlePreviewKey(event); };
     m_panel->onFocusLost = [self] {
         if (self) self->hidePanel();
@@ -255,17 +256,18 @@ QWidget* AppDelegate::visibleWindow() const {
 
 void AppDelegate::wireModel() {
     QPointer<AppDelegate> self(this);
-    m_model->onDismiss = [self] {
+    m_model->shell().onDismiss = [self] {
         if (self) self->hidePanel();
     };
-    m_model->onOpenSettings = [self] {
+    m_model->shell().onOpenSettings = [self] {
         if (self) self->showSettings();
     };
-    m_model->onQuickLook = [self] {
+    m_model->shell().onQuickLook = [self] {
         if (self) self->toggleQuickLook();
     };
-    m_model->onBeep = [] { QApplication::beep(); };
-    m_model->chooseFolder = [self](const SearchModel::FolderRequest& request) -> std::optional<QString> {
+    m_model->shell().onBeep = [] { QApplication::beep(); };
+    m_model->shell().chooseFolder =
+        [self](const PanelShell::FolderRequest& request) -> std::optional<QString> {
         if (!self) return std::nullopt;
         // The message is the title ("Move “name” to…"), the prompt the accept button ("Move").
         QPointer<QFileDialog> dialog =
@@ -280,13 +282,12 @@ void AppDelegate::wireModel() {
         if (!accepted || chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;
         return chosen.first();
     };
-    m_model->showAlert = [self](const QString& text) {
+    m_model->shell().showAlert = [self](const QString& text) {
         if (self)
             QMessageBox::warning(self->visibleWindow(), QStringLiteral("Zarvo"),
                                  PlatformWords::current().text(text));
     };
-    m_model->onActivateApplication = [] {};
-    m_model->onHideApplication = [self] {
+    m_model->shell().onHideApplication = [self] {
         if (self && self->m_s.platform.windowing) self->m_s.platform.windowing->restoreActiveWindow();
     };
 }
@@ -335,7 +336,7 @@ void AppDelegate::showPanel(bool clips) {
     // The window manager is asked first: it maps and focuses the panel while the model resets, and
     // nothing is painted before the event loop runs again, so the first frame shows the fresh state.
     m_panel->present();
-    m_model->prepareForShow(clips);
+    m_model->modes().prepareForShow(clips);
     m_view->refresh();
 }
 
@@ -368,7 +369,7 @@ void AppDelegate::toggle(SearchModel::Tab tab) {
         m_preview->hide();
         m_panel->present();
     }
-    m_model->switchTab(tab);
+    m_model->clipboardTab().switchTab(tab);
 }
 
 bool AppDelegate::isPreviewVisible() const {
@@ -381,7 +382,7 @@ void AppDelegate::toggleQuickLook() {
         m_panel->present();
         return;
     }
-    const auto url = m_model->previewURL();
+    const auto url = m_model->resultActions().previewURL();
     if (!url || !url->isLocalFile()) return;
     // The desktop's own previewer, where one is on the session bus, shows more kinds of files.
     if (Previewer* previewer = m_s.platform.previewer;
@@ -413,8 +414,9 @@ bool AppDelegate::handlePreviewKey(const KeyEvent& event) {
         m_panel->present();
         return true;
     }
-    if (m_model->handleQuickLookKey(event)) {
-        if (const auto url = m_model->previewURL(); url && url->isLocalFile()) m_preview->showFile(*url);
+    if (m_model->keyMap().handleQuickLookKey(event)) {
+        if (const auto url = m_model->resultActions().previewURL(); url && url->isLocalFile())
+            m_preview->showFile(*url);
         return true;
     }
     return false;
@@ -459,8 +461,7 @@ ui::SettingsView::Updates AppDelegate::settingsUpdates() {
 }
 
 void AppDelegate::clearHistory() {
-    History::shared().setEntries({});
-    History::shared().save();
+    History::shared().clear();
 }
 
 void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(const QJsonObject&)> reply) {

@@ -18,6 +18,7 @@
 #include "platform/linux/LinuxWorkspace.h"
 #include "platform/wayland/PortalShortcuts.h"
 #include "platform/wayland/WaylandDesktopShortcuts.h"
+#include "search/ClipboardTab.h"
 #include "store/Favorites.h"
 #include "store/History.h"
 #include "store/Settings.h"
@@ -165,7 +166,8 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
         logLine(QStringLiteral(
             "Zarvo: to open the panel without the hot key, bind “zarvo --toggle” in your desktop's "
             "keyboard shortcut settings"));
-    if (request == QLatin1String("clipboard")) appDelegate.model().switchTab(SearchModel::Tab::clipboard);
+    if (request == QLatin1String("clipboard"))
+        appDelegate.model().clipboardTab().switchTab(SearchModel::Tab::clipboard);
     if (request == QLatin1String("settings")) appDelegate.showSettings();
     const int status = app.exec();
     delegate = nullptr;

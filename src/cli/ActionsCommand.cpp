@@ -4,6 +4,11 @@
 #include "cli/QueryCommand.h"
 #include "platform/PlatformWords.h"
 #include "search/KeyEvent.h"
+#include "search/KeyMap.h"
+#include "search/PanelModes.h"
+#include "search/PanelShell.h"
+#include "search/QueryPipeline.h"
+#include "search/ResultActions.h"
 #include "search/SearchModel.h"
 #include "sources/PathInput.h"
 
@@ -73,7 +78,7 @@ std::optional<QString> parse(const QStringList& args, bool actions, Options& opt
 // Types the text and waits for the file search, as the query command does.
 void search(SearchModel& model, const QString& text) {
     model.setQuery(text);
-    if (model.mode() == SearchModel::Mode::search) model.runSearch();
+    if (model.mode() == SearchModel::Mode::search) model.pipeline().runSearch();
     if (!model.isSearching()) return;
     QEventLoop loop;
     QObject::connect(&model, &SearchModel::changed, &loop, [&] {
@@ -86,9 +91,9 @@ void search(SearchModel& model, const QString& text) {
 void waitForOperations(SearchModel& model) {
     // Completions already queued (the workspace's, a finished process's) run first.
     QCoreApplication::processEvents();
-    if (model.pendingOperations() == 0) return;
+    if (model.resultActions().pendingOperations() == 0) return;
     QEventLoop loop;
-    QObject::connect(&model, &SearchModel::operationsFinished, &loop, &QEventLoop::quit);
+    QObject::connect(&model.resultActions(), &ResultActions::operationsFinished, &loop, &QEventLoop::quit);
     QTimer::singleShot(kOperationTimeoutMs, &loop, &QEventLoop::quit);
     loop.exec();
 }
@@ -120,9 +125,9 @@ struct Session {
     std::optional<QString> alert;
 
     Session() : model(CliContext::shared().searchServices()) {
-        model.onBeep = [this] { ++beeps; };
-        model.onDismiss = [this] { dismissed = true; };
-        model.showAlert = [this](const QString& text) { alert = text; };
+        model.shell().onBeep = [this] { ++beeps; };
+        model.shell().onDismiss = [this] { dismissed = true; };
+        model.shell().showAlert = [this](const QString& text) { alert = text; };
     }
 
     // Searches and selects row `select` (1-based); an error text when there is no such row.
@@ -217,17 +222,17 @@ int runOpenCommand(const QStringList& args) {
     Session session;
     if (auto status = start(args, false, kOpenUsage, options, session, out)) return *status;
     SearchModel& model = session.model;
-    if (opensIntoClipboard(model.target()) && !clipboardAvailable()) {
+    if (opensIntoClipboard(model.resultActions().target()) && !clipboardAvailable()) {
         out << "The clipboard is not available without a display\n";
         return 2;
     }
-    model.handleKey(returnKey());
+    model.keyMap().handleKey(returnKey());
     // A confirmation ("Press ↩ again …") is answered by a second, separate press.
     std::optional<QString> prompt;
     if (options.yes && model.pendingConfirmation() && !session.dismissed) {
         prompt = model.message();
         session.beeps = 0;
-        model.handleKey(returnKey());
+        model.keyMap().handleKey(returnKey());
     }
     waitForOperations(model);
     // The panel hides once the confirmed action runs; its prompt is then no longer shown.
@@ -242,7 +247,7 @@ int runActionsCommand(const QStringList& args) {
     Session session;
     if (auto status = start(args, true, kActionsUsage, options, session, out)) return *status;
     SearchModel& model = session.model;
-    model.showActions(std::nullopt);
+    model.modes().showActions(std::nullopt);
     if (model.mode() != SearchModel::Mode::actions) {
         if (model.message()) out << shown(PlatformWords::current().text(*model.message())) << "\n";
         return 1;
@@ -292,10 +297,10 @@ int runActionsCommand(const QStringList& args) {
     if (title == QStringLiteral("Rename\u2026")) {
         if (!options.to)
             return usageError(QStringLiteral("Rename needs the new name: --to NAME"), kActionsUsage);
-        model.performAction(index);
+        model.modes().performAction(index);
         if (model.mode() == SearchModel::Mode::rename) {
             model.setQuery(*options.to);
-            model.handleKey(returnKey());
+            model.keyMap().handleKey(returnKey());
         }
     } else if (title == QStringLiteral("Move to\u2026")) {
         if (!options.to) return usageError(QStringLiteral("Move needs the folder: --to DIR"), kActionsUsage);
@@ -304,9 +309,9 @@ int runActionsCommand(const QStringList& args) {
             out << "No folder \u201C" << *options.to << "\u201D\n";
             return 1;
         }
-        model.restoreSearch();
+        model.modes().restoreSearch();
         // The panel asks for the folder and reports problems in an alert; here both are plain text.
-        if (auto error = model.moveInto(item, QFileInfo(folder).absoluteFilePath())) {
+        if (auto error = model.resultActions().moveInto(item, QFileInfo(folder).absoluteFilePath())) {
             out << shown(*error) << "\n";
             return 1;
         }
@@ -314,7 +319,7 @@ int runActionsCommand(const QStringList& args) {
                 QStringLiteral("\u201D to ") +
                 PathInput::abbreviatingWithTilde(QFileInfo(folder).absoluteFilePath());
     } else {
-        model.performAction(index);
+        model.modes().performAction(index);
     }
     waitForOperations(model);
 

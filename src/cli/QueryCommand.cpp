@@ -2,6 +2,7 @@
 
 #include "cli/CliContext.h"
 #include "platform/PlatformWords.h"
+#include "search/QueryPipeline.h"
 #include "search/SearchModel.h"
 #include "sources/PathInput.h"
 
@@ -125,7 +126,7 @@ void runQuery(const SearchModel::Services& services, const QStringList& args,
     };
     SearchModel* model = pending->model;
     model->setQuery(text);
-    if (model->mode() == SearchModel::Mode::search) model->runSearch();
+    if (model->mode() == SearchModel::Mode::search) model->pipeline().runSearch();
     if (!model->isSearching()) {
         finish();
         return;

@@ -251,7 +251,7 @@ void ClipStore::poll() {
         items = snapshot(*m_pasteboard);
         if (!items) return;
         if (location) {
-            appName = m_services.workspace->applicationName(*location).remove(QStringLiteral(".app"));
+            appName = m_services.workspace->shownApplicationName(*location);
             bundleID = source;
         } else if (front) {
             appName = front->name;
@@ -447,6 +447,15 @@ bool ClipStore::capture(const QStringList& types, const QList<PasteboardItem>& i
     if (!prepared) return false;
     insert(*prepared, appName, bundleID, now());
     return true;
+}
+
+void ClipStore::followRetention(const Settings& settings) {
+    connect(&settings, &Settings::changed, this,
+            [this, &settings, days = settings.clipRetentionDays()]() mutable {
+                if (settings.clipRetentionDays() == days) return;
+                days = settings.clipRetentionDays();
+                prune();
+            });
 }
 
 void ClipStore::prune(const QDateTime& now) {

@@ -17,6 +17,7 @@ namespace zarvo {
 
 class Clock;
 class Pasteboard;
+class Settings;
 class UserDefaults;
 class Workspace;
 
@@ -107,8 +108,10 @@ public:
     void deleteClip(const QUuid& id);
     void clearUnpinned();
     void prune(const QDateTime& now);
-    // Against the store's own clock, as captures prune (a retention change applies at once).
+    // Against the store's own clock, as captures prune.
     void prune() { prune(now()); }
+    // A change of the retention applies at once, whoever made it (the settings window, zarvo-cli).
+    void followRetention(const Settings& settings);
 
     // The kept representations of a copy, or none when it must not be stored.
     static std::optional<ClipItems> snapshot(const Pasteboard& pasteboard);

@@ -32,6 +32,10 @@ public:
     // A display name and identifier of an application location.
     virtual QString applicationName(const QString& appLocation) const = 0;
     virtual std::optional<QString> applicationIdentifier(const QString& appLocation) const = 0;
+    // The name lists and menus show: the display name without the Mac's ".app".
+    QString shownApplicationName(const QString& appLocation) const {
+        return applicationName(appLocation).remove(QStringLiteral(".app"));
+    }
     // The one form an application takes in the lists the user keeps (applications whose copies are
     // never saved) and in the front application's identifier: on Linux its desktop-file id.
     virtual std::optional<QString> applicationIdentity(const QString& appLocation) const {

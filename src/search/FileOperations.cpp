@@ -1,4 +1,4 @@
-#include "search/ItemActions.h"
+#include "search/FileOperations.h"
 
 #include "platform/FileTree.h"
 #include "platform/Platform.h"
@@ -306,3 +306,13 @@ QString displaySubtitle(const ResultItem& item) {
 }
 
 } // namespace zarvo::FileOperations
+
+namespace zarvo {
+
+QString copiedText(const ResultItem& item) {
+    if (item.command) return *item.command;
+    if (item.url.isLocalFile()) return item.url.toLocalFile();
+    return item.url.toString(QUrl::FullyEncoded);
+}
+
+} // namespace zarvo

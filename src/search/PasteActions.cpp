@@ -3,7 +3,10 @@
 #include "platform/Pasteboard.h"
 #include "platform/Platform.h"
 #include "platform/Workspace.h"
-#include "search/ItemActions.h"
+#include "search/ClipboardTab.h"
+#include "search/FileOperations.h"
+#include "search/PanelShell.h"
+#include "search/ResultActions.h"
 #include "search/SearchModel.h"
 #include "store/History.h"
 
@@ -30,29 +33,28 @@ QString glyphs(PasteKeys keys) {
     return QStringLiteral("\u2318V");
 }
 
-// The one line shown when the paste could not be made for the user.
-QString copiedForPasting(const std::optional<PasteKeys>& keys) {
+} // namespace
+
+QString ResultActions::copiedForPasting(const std::optional<PasteKeys>& keys) {
     if (!keys)
         return QStringLiteral("Copied \u2014 press ") + glyphs(PasteKeys::standard) +
                QStringLiteral(" to paste (") + glyphs(PasteKeys::shifted) + QStringLiteral(" in a terminal)");
     return QStringLiteral("Copied \u2014 press ") + glyphs(*keys) + QStringLiteral(" to paste");
 }
 
-} // namespace
-
-bool SearchModel::canSendPaste() {
+bool ResultActions::canSendPaste() {
     KeySynth* synth = Platform::current().keySynth;
     return synth && synth->isTrusted(true);
 }
 
-std::optional<PasteKeys> SearchModel::frontPasteKeys() const {
+std::optional<PasteKeys> ResultActions::frontPasteKeys() const {
     Workspace* space = Platform::current().workspace;
     const auto front = space ? space->frontmostApplication() : std::nullopt;
     if (!front) return std::nullopt;
     return front->pasteKeys;
 }
 
-void SearchModel::sendPasteKeystroke(PasteKeys keys, std::function<void()> failed) {
+void ResultActions::sendPasteKeystroke(PasteKeys keys, std::function<void()> failed) {
     // Sent once the panel is gone and the application in front has the keyboard again.
     QTimer::singleShot(kPasteDelayMs, this, [keys, failed = std::move(failed)] {
         KeySynth* synth = Platform::current().keySynth;
@@ -60,20 +62,20 @@ void SearchModel::sendPasteKeystroke(PasteKeys keys, std::function<void()> faile
     });
 }
 
-void SearchModel::offerSelection(const std::optional<PasteKeys>& keys, const QString& text) {
+void ResultActions::offerSelection(const std::optional<PasteKeys>& keys, const QString& text) {
     // xterm pastes the primary selection, not the clipboard.
     if (keys == PasteKeys::shiftInsert && !text.isEmpty())
         if (Pasteboard* board = pasteboard()) board->setSelectionText(text);
 }
 
-void SearchModel::pastePathIntoFrontApp(const std::optional<ResultItem>& item) {
+void ResultActions::pastePathIntoFrontApp(const std::optional<ResultItem>& item) {
     if (!item || item->url == ResultItem::clipsURL()) {
-        refuse(QStringLiteral("Nothing to paste"));
+        m.refuse(QStringLiteral("Nothing to paste"));
         return;
     }
     Pasteboard* board = pasteboard();
     if (!board) {
-        refuse(QStringLiteral("Nothing to paste"));
+        m.refuse(QStringLiteral("Nothing to paste"));
         return;
     }
     const auto keys = frontPasteKeys();
@@ -86,7 +88,7 @@ void SearchModel::pastePathIntoFrontApp(const std::optional<ResultItem>& item) {
         board->setString(text);
         markOwnChange();
         offerSelection(keys, text);
-        setMessage(copiedForPasting(keys));
+        m.setMessage(copiedForPasting(keys));
         return;
     }
     const QList<PasteboardItem> snapshot = board->items();
@@ -95,7 +97,7 @@ void SearchModel::pastePathIntoFrontApp(const std::optional<ResultItem>& item) {
     offerSelection(keys, text);
     const qint64 ours = board->changeCount();
     if (m_services.clips) m_services.clips->setLastChangeCount(ours);
-    onDismiss();
+    m_shell.onDismiss();
     auto delivered = std::make_shared<bool>(true);
     sendPasteKeystroke(keys.value_or(PasteKeys::standard), [delivered] { *delivered = false; });
     beginOperation();
@@ -112,22 +114,6 @@ void SearchModel::pastePathIntoFrontApp(const std::optional<ResultItem>& item) {
         }
         endOperation();
     });
-}
-
-void SearchModel::pasteClip(const std::optional<ResultItem>& item, bool plainText) {
-    const auto found = writeClip(item, plainText, QStringLiteral("Nothing to paste"));
-    if (!found) return;
-    const auto keys = frontPasteKeys();
-    const Pasteboard* board = pasteboard();
-    offerSelection(keys,
-                   board ? board->string(PasteboardType::plainText).value_or(found->text) : found->text);
-    if (!canSendPaste()) {
-        filterClips(found->id);
-        setMessage(copiedForPasting(keys));
-        return;
-    }
-    onDismiss();
-    sendPasteKeystroke(keys.value_or(PasteKeys::standard));
 }
 
 } // namespace zarvo

@@ -46,7 +46,6 @@ struct ResultItem {
 
     // The key under which history, favourites and de-duplication know the item.
     QString historyKey() const;
-    QString id() const { return historyKey(); }
     // The display title.
     QString name() const;
 
@@ -62,7 +61,6 @@ struct ResultItem {
     static ResultItem clip(const Clip& clip);
 
     static QString sourceName(Source source);
-    static std::optional<Source> sourceFromName(const QString& name);
 };
 
 size_t qHash(const ResultItem& item, size_t seed = 0);
@@ -74,6 +72,8 @@ struct ItemAction {
     std::optional<QString> shortcut;
     bool isDestructive = false;
     std::function<void()> perform;
+    // A menu draws a separator before it.
+    bool startsGroup = false;
 };
 
 // One application offered in the Open With bar. Identity is its location.

@@ -1,55 +1,58 @@
+#include "search/ResultActions.h"
+
+#include "search/PanelShell.h"
 #include "search/SearchModel.h"
 #include "sources/SystemAction.h"
 #include "store/History.h"
 
+#include <QPointer>
 #include <memory>
 
 namespace zarvo {
 
-bool SearchModel::confirm(const QString& key, const QString& prompt, bool isKeyRepeat) {
-    if (m_pendingConfirmation == key && !isKeyRepeat) {
-        m_pendingConfirmation.reset();
+bool ResultActions::confirm(const QString& key, const QString& prompt, bool isKeyRepeat) {
+    if (m.m_pendingConfirmation == key && !isKeyRepeat) {
+        m.m_pendingConfirmation.reset();
         return true;
     }
-    m_pendingConfirmation = key;
-    refuse(prompt);
+    m.m_pendingConfirmation = key;
+    m.refuse(prompt);
     return false;
 }
 
-void SearchModel::openSystemAction(const ResultItem& item, bool isKeyRepeat) {
+void ResultActions::openSystemAction(const ResultItem& item, bool isKeyRepeat) {
     const SystemAction action = *item.systemAction;
     const QString key = item.historyKey();
     if (const auto prompt = SystemActions::confirmationPrompt(action);
         prompt && !confirm(key, *prompt, isKeyRepeat))
         return;
-    m_pendingConfirmation.reset();
+    m.m_pendingConfirmation.reset();
     m_services.history.add(key);
     using Outcome = SystemActions::Outcome;
     // Once the panel closed, a failure that comes later is shown in an alert, as nobody sees the panel.
     auto closed = std::make_shared<bool>(false);
-    const auto show = [closed](SearchModel& model, const Outcome& outcome) {
+    const auto show = [closed](ResultActions& actions, const Outcome& outcome) {
         switch (outcome.kind) {
         case Outcome::Kind::done:
-            if (!*closed) model.onDismiss();
+            if (!*closed) actions.m_shell.onDismiss();
             *closed = true;
             break;
         case Outcome::Kind::shown:
-            if (!*closed) model.setMessage(outcome.text);
+            if (!*closed) actions.m.setMessage(outcome.text);
             break;
         case Outcome::Kind::failed:
             if (!*closed) {
-                model.refuse(outcome.text);
+                actions.m.refuse(outcome.text);
                 break;
             }
-            model.onActivateApplication();
-            model.showAlert(outcome.text);
-            model.onHideApplication();
+            actions.m_shell.showAlert(outcome.text);
+            actions.m_shell.onHideApplication();
             break;
         }
     };
     const bool later = SystemActions::reportsLater(action);
     if (later) beginOperation();
-    QPointer<SearchModel> self(this);
+    QPointer<ResultActions> self(this);
     const Outcome first = SystemActions::perform(
         action,
         [self, show, later](const Outcome& outcome) {

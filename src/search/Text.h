@@ -13,5 +13,9 @@ QString trimSpacesAndTabs(QStringView text);
 const QRegularExpression& whitespaceRun();
 // The non-empty whitespace-separated words of a text.
 QStringList words(const QString& text);
+// A name as the panel's messages quote it: “name”.
+inline QString quoted(const QString& text) {
+    return QStringLiteral("\u201C") + text + QStringLiteral("\u201D");
+}
 
 } // namespace zarvo::Text

@@ -27,8 +27,7 @@ AppChooser::AppChooser(Workspace& workspace, const QString& prompt, QWidget* par
     m_list->setIconSize({24, 24});
     m_list->setUniformItemSizes(true);
     for (const QString& location : workspace.installedApplications()) {
-        QString name = workspace.applicationName(location);
-        name.remove(QStringLiteral(".app"));
+        const QString name = workspace.shownApplicationName(location);
         auto* item = new QListWidgetItem(Icons::fromName(workspace.iconNameForFile(location)), name, m_list);
         item->setData(kLocationRole, location);
         item->setToolTip(location);

@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "platform/PlatformWords.h"
 #include "platform/Workspace.h"
+#include "search/PanelModes.h"
 #include "store/Settings.h"
 
 #include <QFileInfo>

@@ -6,9 +6,13 @@
 #include "platform/HotKeyManager.h"
 #include "platform/PlatformWords.h"
 #include "platform/Workspace.h"
+#include "search/ClipboardTab.h"
+#include "search/PanelModes.h"
+#include "search/PanelShell.h"
+#include "search/QueryPipeline.h"
+#include "search/ResultActions.h"
 #include "search/SearchModel.h"
 #include "store/Favorites.h"
-#include "store/History.h"
 #include "store/Settings.h"
 #include "ui/Accessibility.h"
 #include "ui/ActionList.h"
@@ -143,7 +147,7 @@ void SearchView::build() {
     m_clipList = new ResultList(context, split);
     m_clipList->setFixedWidth(330);
     m_preview = new ClipPreview(m_s.clips, split);
-    m_preview->onCopy = [this] { m_s.model.copyClip(std::nullopt, false, false); };
+    m_preview->onCopy = [this] { m_s.model.clipboardTab().copyClip(std::nullopt, false, false); };
     splitLayout->addWidget(m_clipList);
     splitLayout->addWidget(new Divider(Qt::Vertical, split));
     splitLayout->addWidget(m_preview, 1);
@@ -162,22 +166,21 @@ void SearchView::build() {
     // Rows: clicks select, double clicks open, buttons and menus act on the row.
     for (ResultList* list : {m_results, m_clipList}) {
         const bool clips = list == m_clipList;
-        connect(list, &ResultList::rowClicked, this, [this](int row) {
-            m_s.model.setUserMovedSelection(true);
-            m_s.model.setSelectedIndex(row);
-        });
+        connect(list, &ResultList::rowClicked, this,
+                [this](int row) { m_s.model.setSelectedIndex(row, true); });
         connect(list, &ResultList::rowDoubleClicked, this, [this, list](int row) {
-            m_s.model.open(list->listModel()->items().value(row), std::nullopt, false);
+            m_s.model.resultActions().open(list->listModel()->items().value(row), std::nullopt, false);
         });
         connect(list, &ResultList::copyClicked, this, [this, clips](int row) { copyRow(row, clips); });
-        connect(list, &ResultList::revealClicked, this,
-                [this, list](int row) { m_s.model.reveal(list->listModel()->items().value(row)); });
+        connect(list, &ResultList::revealClicked, this, [this, list](int row) {
+            m_s.model.resultActions().reveal(list->listModel()->items().value(row));
+        });
         connect(list, &ResultList::contextMenuAt, this, [this, list](int row, const QPoint& at) {
             showContextMenu(list->listModel()->items().value(row), at);
         });
     }
     connect(m_actions, &ActionList::actionClicked, this,
-            [this](int index) { m_s.model.performAction(index); });
+            [this](int index) { m_s.model.modes().performAction(index); });
 }
 
 QWidget* SearchView::buildSearchBar() {
@@ -200,7 +203,7 @@ QWidget* SearchView::buildSearchBar() {
     m_clear->setStyleSheet(QStringLiteral("QToolButton { border: none; background: transparent; }"));
     connect(m_clear, &QToolButton::clicked, this, [this] {
         m_s.model.setQuery(QString());
-        m_s.model.focus(false, false);
+        m_s.model.modes().focus(false, false);
     });
     layout->addWidget(m_modeIcon);
     layout->addWidget(m_field, 1);
@@ -224,12 +227,12 @@ QWidget* SearchView::buildTabBar() {
     tabsLayout->addWidget(m_runTab);
     tabsLayout->addWidget(m_clipTab);
     Accessibility::setRole(tabs, QAccessible::PageTabList);
-    connect(m_runTab, &TabButton::clicked, this, [this] { m_s.model.switchTab(SearchModel::Tab::run); });
+    connect(m_runTab, &TabButton::clicked, this, [this] { m_s.model.clipboardTab().switchTab(SearchModel::Tab::run); });
     connect(m_clipTab, &TabButton::clicked, this,
-            [this] { m_s.model.switchTab(SearchModel::Tab::clipboard); });
+            [this] { m_s.model.clipboardTab().switchTab(SearchModel::Tab::clipboard); });
     m_switchHint = secondaryLabel({}, 11, m_tabBar);
     m_clearButton = new CapsuleButton(m_tabBar);
-    connect(m_clearButton, &CapsuleButton::clicked, this, [this] { m_s.model.clearHistory(); });
+    connect(m_clearButton, &CapsuleButton::clicked, this, [this] { m_s.model.modes().clearHistory(); });
     layout->addWidget(tabs);
     layout->addStretch(1);
     layout->addWidget(m_switchHint);
@@ -288,7 +291,7 @@ QWidget* SearchView::buildBanner() {
     link->setFont(Style::font(11));
     link->setStyleSheet(QStringLiteral("QToolButton { border: none; color: palette(link); }"));
     connect(link, &QToolButton::clicked, this, [this] {
-        m_s.model.onDismiss();
+        m_s.model.shell().onDismiss();
         if (m_s.showSearchAccess)
             m_s.showSearchAccess();
         else if (m_s.workspace)
@@ -329,7 +332,7 @@ QWidget* SearchView::buildFooter() {
 }
 
 void SearchView::refresh() {
-    const SearchModel& model = m_s.model;
+    SearchModel& model = m_s.model;
     const PlatformWords& words = PlatformWords::current();
     const SearchModel::Mode mode = model.mode();
 
@@ -338,7 +341,8 @@ void SearchView::refresh() {
         Icons::symbol(PanelTexts::modeSymbol(mode), 20, Style::secondary(palette()), devicePixelRatioF()));
     refreshPlaceholder();
     m_field->setModelText(model.query());
-    m_field->requestFocus(model.focusToken(), model.selectBaseNameOnFocus(), model.caretAtEndOnFocus());
+    m_field->requestFocus(model.focusRequest().token, model.focusRequest().selectBaseName,
+                          model.focusRequest().caretAtEnd);
     m_spinner->setVisible(model.isSearching());
     const bool clearable =
         (mode == SearchModel::Mode::search || mode == SearchModel::Mode::clips) && !model.query().isEmpty();
@@ -360,7 +364,7 @@ void SearchView::refresh() {
         m_clearButton->setText(PanelTexts::clearTitle(model));
         m_clearButton->setToolTip(PanelTexts::clearHelp(model));
         m_clearButton->setConfirming(model.confirmingClear());
-        m_clearButton->setEnabled(model.canClearHistory());
+        m_clearButton->setEnabled(model.modes().canClearHistory());
         m_clearButton->updateGeometry();
     }
 
@@ -376,12 +380,12 @@ void SearchView::refresh() {
 }
 
 void SearchView::refreshOpenWith() {
-    const SearchModel& model = m_s.model;
-    const bool shown = model.mode() == SearchModel::Mode::search && !model.apps().isEmpty();
+    SearchModel& model = m_s.model;
+    const bool shown = model.mode() == SearchModel::Mode::search && !model.resultActions().apps().isEmpty();
     m_openWith->setVisible(shown);
     QStringList apps;
     if (shown)
-        for (const AppChoice& app : model.apps())
+        for (const AppChoice& app : model.resultActions().apps())
             apps << app.url;
     if (apps == m_chipApps) return;
     m_chipApps = apps;
@@ -392,18 +396,17 @@ void SearchView::refreshOpenWith() {
     }
     const PlatformWords& words = PlatformWords::current();
     for (int i = 0; i < apps.size(); ++i) {
-        QString name = m_s.workspace ? m_s.workspace->applicationName(apps[i]) : apps[i];
-        name.remove(QLatin1String(".app"));
+        const QString name = m_s.workspace ? m_s.workspace->shownApplicationName(apps[i]) : apps[i];
         auto* chip = new AppChip(Icons::forFile(apps[i]), name,
                                  words.keys(QStringLiteral("\u2318%1").arg(i + 1)), m_chips->parentWidget());
         chip->setToolTip(QStringLiteral("Open with ") + name);
-        connect(chip, &AppChip::clicked, this, [this, i] { m_s.model.openWith(i); });
+        connect(chip, &AppChip::clicked, this, [this, i] { m_s.model.resultActions().openWith(i); });
         m_chips->insertWidget(i, chip);
     }
 }
 
 void SearchView::refreshBody() {
-    const SearchModel& model = m_s.model;
+    SearchModel& model = m_s.model;
     const QSet<QString> favorites = favoriteSet(m_s.favorites);
     switch (model.mode()) {
     case SearchModel::Mode::search:
@@ -442,7 +445,7 @@ void SearchView::refreshBody() {
             m_preview->setClip(std::nullopt);
         } else {
             m_clipsPage->setCurrentIndex(0);
-            m_preview->setClip(model.selectedClip());
+            m_preview->setClip(model.clipboardTab().selectedClip());
         }
         m_clipList->setItems(model.results(), favorites, model.selectedIndex());
         break;
@@ -466,7 +469,7 @@ void SearchView::refreshPlaceholder() {
 }
 
 void SearchView::refreshFooter() {
-    const SearchModel& model = m_s.model;
+    SearchModel& model = m_s.model;
     const PlatformWords& words = PlatformWords::current();
     const QMargins margins = m_footer->layout()->contentsMargins();
     const int gap = 16;
@@ -543,48 +546,16 @@ void SearchView::copyRow(int row, bool clips) {
     const ResultList* list = clips ? m_clipList : m_results;
     const auto item = list->listModel()->items().value(row);
     if (item.clipID)
-        m_s.model.copyClip(item, false, false);
+        m_s.model.clipboardTab().copyClip(item, false, false);
     else
-        m_s.model.copyPath(item);
+        m_s.model.resultActions().copyPath(item);
 }
 
 void SearchView::showContextMenu(const ResultItem& item, const QPoint& globalPosition) {
-    const PlatformWords& words = PlatformWords::current();
     QMenu menu(this);
-    SearchModel& model = m_s.model;
-    if (item.clipID) {
-        menu.addAction(QStringLiteral("Copy"), this, [&model, item] { model.copyClip(item, false, false); });
-        menu.addAction(QStringLiteral("Copy as Plain Text"), this,
-                       [&model, item] { model.copyClip(item, true, false); });
-        menu.addAction(QStringLiteral("Paste into Front App"), this,
-                       [&model, item] { model.pasteClip(item, false); });
-        menu.addAction(item.isPinned ? QStringLiteral("Unpin") : QStringLiteral("Pin"), this,
-                       [&model, item] { model.togglePin(item); });
-        menu.addSeparator();
-        menu.addAction(QStringLiteral("Delete from Clipboard History"), this,
-                       [&model, item] { model.deleteClip(item); });
-    } else {
-        menu.addAction(QStringLiteral("Open"), this,
-                       [&model, item] { model.open(item, std::nullopt, false); });
-        menu.addAction(QStringLiteral("Actions\u2026"), this, [&model, item] { model.showActions(item); });
-        if (item.url.isLocalFile()) {
-            menu.addAction(words.text(QStringLiteral("Reveal in Finder")), this,
-                           [&model, item] { model.reveal(item); });
-            menu.addAction(QStringLiteral("Quick Look"), this, [&model, item] { model.quickLook(item); });
-        }
-        menu.addAction(QStringLiteral("Copy Path"), this, [&model, item] { model.copyPath(item); });
-        const bool favorite = m_s.favorites.contains(item.historyKey());
-        menu.addAction(favorite ? QStringLiteral("Remove from Favorites")
-                                : QStringLiteral("Add to Favorites"),
-                       this, [&model, item] { model.toggleFavorite(item); });
-        if (item.source == ResultItem::Source::history) {
-            menu.addSeparator();
-            History& history = m_s.history;
-            menu.addAction(QStringLiteral("Remove from History"), this, [&model, &history, item] {
-                history.remove(item.historyKey());
-                model.runSearch();
-            });
-        }
+    for (const ItemAction& action : m_s.model.resultActions().contextActions(item)) {
+        if (action.startsGroup) menu.addSeparator();
+        menu.addAction(action.title, this, action.perform);
     }
     // While the menu is open the panel is not the active window; it must not hide for that.
     m_menuOpen = true;

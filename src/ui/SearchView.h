@@ -14,7 +14,6 @@ namespace zarvo {
 class ClipStore;
 class Favorites;
 class HotKeyManager;
-class History;
 class SearchModel;
 class Settings;
 class Workspace;
@@ -40,7 +39,6 @@ public:
     struct Services {
         SearchModel& model;
         Settings& settings;
-        History& history;
         Favorites& favorites;
         ClipStore* clips = nullptr;
         Workspace* workspace = nullptr;

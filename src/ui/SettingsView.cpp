@@ -212,8 +212,7 @@ SettingsSection* SettingsView::buildBehavior() {
         for (const QString& location : m_s.workspace->terminalApplications()) {
             const auto id = m_s.workspace->applicationIdentifier(location);
             if (!id || m_terminal->findData(*id) >= 0) continue;
-            QString name = m_s.workspace->applicationName(location);
-            name.remove(QStringLiteral(".app"));
+            const QString name = m_s.workspace->shownApplicationName(location);
             m_terminal->addItem(Icons::fromName(m_s.workspace->iconNameForFile(location)), name, *id);
         }
     }
@@ -305,10 +304,8 @@ SettingsSection* SettingsView::buildClipboard() {
     m_retention = new QComboBox;
     for (const Retention& r : kRetentions)
         m_retention->addItem(QString::fromUtf8(r.title), r.days);
-    connect(m_retention, &QComboBox::activated, this, [this](int index) {
-        m_s.settings.setClipRetentionDays(m_retention->itemData(index).toInt());
-        if (m_s.clips) m_s.clips->prune();
-    });
+    connect(m_retention, &QComboBox::activated, this,
+            [this](int index) { m_s.settings.setClipRetentionDays(m_retention->itemData(index).toInt()); });
 
     m_ignored = new Disclosure;
     auto* ignoredBody = new QVBoxLayout(m_ignored->body());
@@ -364,10 +361,7 @@ SettingsSection* SettingsView::buildHistory() {
     auto* section = new SettingsSection(QStringLiteral("History"), {});
     m_historyCount = new QLabel;
     m_clearHistory = new QPushButton(QStringLiteral("Clear History"));
-    connect(m_clearHistory, &QPushButton::clicked, this, [this] {
-        m_s.history.setEntries({});
-        m_s.history.save();
-    });
+    connect(m_clearHistory, &QPushButton::clicked, this, [this] { m_s.history.clear(); });
     auto* row = labelledRow({}, m_clearHistory);
     static_cast<QHBoxLayout*>(row->layout())->insertWidget(0, m_historyCount, 1);
     row->layout()->itemAt(1)->widget()->hide();
@@ -470,8 +464,7 @@ void SettingsView::editKeyword(const QUuid& id, bool keyword, const QString& tex
 QString SettingsView::applicationName(const QString& identifier) const {
     if (m_s.workspace)
         if (const auto location = m_s.workspace->urlForApplication(identifier)) {
-            QString name = m_s.workspace->applicationName(*location);
-            name.remove(QStringLiteral(".app"));
+            const QString name = m_s.workspace->shownApplicationName(*location);
             if (!name.isEmpty()) return name;
         }
     return identifier;

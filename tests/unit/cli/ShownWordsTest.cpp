@@ -1,6 +1,8 @@
 #include "cli/QueryCommand.h"
 #include "platform/linux/LinuxPlatformWords.h"
+#include "search/ClipboardTab.h"
 #include "search/Help.h"
+#include "search/PanelModes.h"
 #include "sources/Shortcuts.h"
 #include "unit/search/PanelHarness.h"
 
@@ -119,26 +121,26 @@ TEST(ShownWords, NothingShownOnLinuxNamesTheMacsThings) {
 
     // The actions of a file, a web address and a clip.
     const QString file = f.p.makeFile(QStringLiteral("Report.pdf"));
-    f.model.showActions(ResultItem::file(file, ResultItem::Source::path));
+    f.model.modes().showActions(ResultItem::file(file, ResultItem::Source::path));
     const QString fileActions = f.titles(f.model.actions());
     EXPECT_TRUE(fileActions.contains(QStringLiteral("Reveal in Files Ctrl+\u21A9")))
         << fileActions.toStdString();
     seen << macWords(QStringLiteral("file action"), fileActions);
-    f.model.restoreSearch();
+    f.model.modes().restoreSearch();
     ResultItem web;
     web.url = QUrl(QStringLiteral("https://example.com/"));
     web.source = ResultItem::Source::web;
-    f.model.showActions(web);
+    f.model.modes().showActions(web);
     seen << macWords(QStringLiteral("web action"), f.titles(f.model.actions()));
-    f.model.restoreSearch();
+    f.model.modes().restoreSearch();
     f.addTextClip(QStringLiteral("make test"));
-    f.model.switchTab(SearchModel::Tab::clipboard);
+    f.model.clipboardTab().switchTab(SearchModel::Tab::clipboard);
     f.model.setQuery(QString());
     ASSERT_FALSE(f.model.results().isEmpty());
-    f.model.showActions(f.model.results().first());
+    f.model.modes().showActions(f.model.results().first());
     seen << macWords(QStringLiteral("clip action"), f.titles(f.model.actions()));
-    f.model.restoreSearch();
-    f.model.switchTab(SearchModel::Tab::run);
+    f.model.modes().restoreSearch();
+    f.model.clipboardTab().switchTab(SearchModel::Tab::run);
 
     // zarvo-cli prints what the panel shows.
     const QString notepad = f.query(QStringLiteral("notepad"));

@@ -2,6 +2,8 @@
 #include "fakes/FakeMetadataQuery.h"
 #include "fakes/FakePlatform.h"
 #include "files/AppCatalog.h"
+#include "search/QueryPipeline.h"
+#include "search/ResultActions.h"
 #include "search/SearchModel.h"
 #include "store/Favorites.h"
 #include "store/History.h"
@@ -72,7 +74,7 @@ struct Fixture {
     }
     void search(const QString& text, const QStringList& paths) {
         model.setQuery(text);
-        model.runSearch();
+        model.pipeline().runSearch();
         ASSERT_NE(last(), nullptr);
         last()->finish(paths);
     }
@@ -96,7 +98,7 @@ TEST(ApplicationRows, RankFirstByTheirNamesAndOpenThroughTheWorkspace) {
     // Found by a keyword the entry's file name does not contain; the Open-with bar does not apply.
     f.search(QStringLiteral("password"), {password, f.keepass});
     EXPECT_EQ(f.model.results().first().url.toLocalFile(), f.keepass);
-    EXPECT_TRUE(f.model.apps().isEmpty());
+    EXPECT_TRUE(f.model.resultActions().apps().isEmpty());
     // The entry whose own name matches beats the one that only runs the same program.
     f.search(QStringLiteral("thunar"), {f.bulkRename, f.thunar});
     EXPECT_EQ(f.model.results().first().url.toLocalFile(), f.thunar);
@@ -105,14 +107,14 @@ TEST(ApplicationRows, RankFirstByTheirNamesAndOpenThroughTheWorkspace) {
     EXPECT_EQ(f.model.results().first().url.toLocalFile(), f.keepass);
 
     // ↩ opens the entry through the workspace and remembers it under its location.
-    f.model.open(f.model.results().first());
+    f.model.resultActions().open(f.model.results().first());
     ASSERT_FALSE(f.platform.workspace.opened.isEmpty());
     EXPECT_EQ(f.platform.workspace.opened.last().toLocalFile(), f.keepass);
     EXPECT_EQ(f.history.byFrecency().value(0).key, f.keepass);
 
     // Remembered, it comes back as the application's row, matched by its name.
     f.model.setQuery(QStringLiteral("keep"));
-    f.model.runSearch();
+    f.model.pipeline().runSearch();
     bool remembered = false;
     for (const ResultItem& item : f.model.results())
         if (item.source == ResultItem::Source::history && item.url.toLocalFile() == f.keepass)
@@ -180,8 +182,8 @@ TEST(ApplicationRows, GetNoOpenWithBar) {
         f.model.setSelectedIndex(i);
         const QString path = f.model.selected()->url.toLocalFile();
         if (path == notes)
-            EXPECT_EQ(f.model.apps().size(), 1);
+            EXPECT_EQ(f.model.resultActions().apps().size(), 1);
         else
-            EXPECT_TRUE(f.model.apps().isEmpty()) << path.toStdString();
+            EXPECT_TRUE(f.model.resultActions().apps().isEmpty()) << path.toStdString();
     }
 }

@@ -1,4 +1,4 @@
-#include "search/ItemActions.h"
+#include "search/FileOperations.h"
 
 #include "fakes/FakePlatform.h"
 

@@ -4,7 +4,13 @@
 
 #include "clipboard/ClipStore.h"
 #include "fakes/FakePlatform.h"
+#include "search/ClipboardTab.h"
 #include "search/KeyEvent.h"
+#include "search/KeyMap.h"
+#include "search/PanelModes.h"
+#include "search/PanelShell.h"
+#include "search/QueryPipeline.h"
+#include "search/ResultActions.h"
 #include "search/SearchModel.h"
 #include "sources/PathInput.h"
 #include "store/Favorites.h"
@@ -16,16 +22,15 @@
 #include <QElapsedTimer>
 #include <QThread>
 #include <QThreadPool>
+#include <QTimer>
 #include <functional>
 
 namespace zarvo::testing {
 
-// Reaches the model's timers, which the tests fire early instead of waiting seconds.
-class TestModel : public SearchModel {
-public:
-    using SearchModel::m_clearTimeout;
-    using SearchModel::SearchModel;
-};
+// The Clear control's confirmation timer, which the tests fire early instead of waiting seconds.
+inline QTimer& clearTimeout(SearchModel& model) {
+    return *model.findChild<QTimer*>(QStringLiteral("clearConfirmation"));
+}
 
 inline bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 20000) {
     QElapsedTimer timer;
@@ -67,18 +72,19 @@ struct Panel {
     Settings settings{defaults};
     History history{defaults, p.clock};
     Favorites favorites{defaults};
-    ClipStore clips{p.root.path() + QStringLiteral("/clips"), &p.pasteboard, false, clipServices(p, settings)};
-    TestModel model{SearchModel::Services{settings, history, favorites, &clips, nullptr, &p.pasteboard}};
+    ClipStore clips{p.root.path() + QStringLiteral("/clips"), &p.pasteboard, false,
+                    clipServices(p, settings)};
+    SearchModel model{SearchModel::Services{settings, history, favorites, &clips, nullptr, &p.pasteboard}};
     int beeps = 0;
     int dismissed = 0;
     int settingsOpened = 0;
     int quickLooks = 0;
 
     Panel() {
-        model.onBeep = [this] { ++beeps; };
-        model.onDismiss = [this] { ++dismissed; };
-        model.onOpenSettings = [this] { ++settingsOpened; };
-        model.onQuickLook = [this] { ++quickLooks; };
+        model.shell().onBeep = [this] { ++beeps; };
+        model.shell().onDismiss = [this] { ++dismissed; };
+        model.shell().onOpenSettings = [this] { ++settingsOpened; };
+        model.shell().onQuickLook = [this] { ++quickLooks; };
     }
 
     // Background work started by the model (the folder-access probe of a shown panel, copies) reads the
@@ -127,17 +133,17 @@ struct Panel {
     }
 
     bool press(const QString& combination, bool repeat = false) {
-        return model.handleKey(event(combination, repeat));
+        return model.keyMap().handleKey(event(combination, repeat));
     }
 
     // Typing into the box, then waiting out the debounce.
     void type(const QString& text) {
         model.setQuery(text);
-        if (model.hasPendingSearch()) model.runSearch();
+        if (model.pipeline().hasPendingSearch()) model.pipeline().runSearch();
     }
 
     bool waitForOperations() {
-        return waitUntil([this] { return model.pendingOperations() == 0; });
+        return waitUntil([this] { return model.resultActions().pendingOperations() == 0; });
     }
 
     QStringList titles() const {

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 using namespace zarvo;
+using zarvo::testing::clearTimeout;
 using zarvo::testing::Panel;
 
 TEST(PanelKeys, SearchModeKeysEscapeAndTheTextFieldsOwnKeys) {
@@ -120,12 +121,12 @@ TEST(PanelKeys, ActionsMenuRefusesHelpRowsAndNothing) {
 
     // ↩ on a help row without an example, with one, and on the settings topic.
     ResultItem keyboard = Help::item(HelpTopic::all().at(11));
-    f.model.open(keyboard);
+    f.model.resultActions().open(keyboard);
     EXPECT_EQ(f.message(), "Use these keys on any search result");
     EXPECT_EQ(f.model.query(), "?");
-    f.model.open(Help::item(HelpTopic::all().last()));
+    f.model.resultActions().open(Help::item(HelpTopic::all().last()));
     EXPECT_EQ(f.settingsOpened, 1);
-    f.model.open(Help::item(HelpTopic::all().at(3)));
+    f.model.resultActions().open(Help::item(HelpTopic::all().at(3)));
     EXPECT_EQ(f.model.query(), "pdf: week: ");
 }
 
@@ -154,12 +155,12 @@ TEST(PanelKeys, QuickLookFollowsTheSelection) {
     ASSERT_GE(f.model.results().size(), 2);
     EXPECT_TRUE(f.press("cmd+y"));
     EXPECT_EQ(f.quickLooks, 1);
-    const auto first = f.model.previewURL();
+    const auto first = f.model.resultActions().previewURL();
     ASSERT_TRUE(first);
-    EXPECT_TRUE(f.model.handleQuickLookKey(Panel::event("down")));
-    EXPECT_NE(f.model.previewURL(), first);
-    EXPECT_EQ(f.model.previewURL(), f.model.selected()->url);
-    EXPECT_FALSE(f.model.handleQuickLookKey(Panel::event("a")));
+    EXPECT_TRUE(f.model.keyMap().handleQuickLookKey(Panel::event("down")));
+    EXPECT_NE(f.model.resultActions().previewURL(), first);
+    EXPECT_EQ(f.model.resultActions().previewURL(), f.model.selected()->url);
+    EXPECT_FALSE(f.model.keyMap().handleQuickLookKey(Panel::event("a")));
 }
 
 TEST(PanelKeys, RenameRefusesBadNamesAndKeepsEveryFile) {
@@ -175,7 +176,7 @@ TEST(PanelKeys, RenameRefusesBadNamesAndKeepsEveryFile) {
     f.press("return");
     ASSERT_EQ(f.model.mode(), SearchModel::Mode::rename);
     EXPECT_EQ(f.model.query(), "Report.pdf");
-    EXPECT_TRUE(f.model.selectBaseNameOnFocus());
+    EXPECT_TRUE(f.model.focusRequest().selectBaseName);
     EXPECT_EQ(f.message(), "Renaming \u201CReport.pdf\u201D. \u21A9 to save, esc to cancel");
 
     for (const QString& bad :
@@ -214,7 +215,7 @@ TEST(PanelKeys, RenameRefusesBadNamesAndKeepsEveryFile) {
     EXPECT_EQ(f.favorites.keys(), QStringList{renamed});
 
     // Escape leaves the name as it was.
-    f.model.startRename(ResultItem::file(renamed, ResultItem::Source::path));
+    f.model.modes().startRename(ResultItem::file(renamed, ResultItem::Source::path));
     f.model.setQuery("Unused.pdf");
     f.press("esc");
     EXPECT_TRUE(QFile::exists(renamed));
@@ -224,7 +225,7 @@ TEST(PanelKeys, RenameRefusesBadNamesAndKeepsEveryFile) {
 TEST(PanelKeys, CaseOnlyRenameMovesButNeverReplacesAnotherFile) {
     Panel f;
     const QString path = f.p.makeFile("Case/Report.pdf", "upper");
-    f.model.startRename(ResultItem::file(path, ResultItem::Source::path));
+    f.model.modes().startRename(ResultItem::file(path, ResultItem::Source::path));
     f.model.setQuery("report.pdf");
     f.press("return");
     EXPECT_EQ(f.message(), "Renamed to \u201Creport.pdf\u201D");
@@ -233,7 +234,7 @@ TEST(PanelKeys, CaseOnlyRenameMovesButNeverReplacesAnotherFile) {
     // On a case-sensitive volume both names can exist: the other file is not overwritten.
     const QString lower = f.p.home() + "/Case/report.pdf";
     f.p.makeFile("Case/REPORT.pdf", "other");
-    f.model.startRename(ResultItem::file(lower, ResultItem::Source::path));
+    f.model.modes().startRename(ResultItem::file(lower, ResultItem::Source::path));
     f.model.setQuery("REPORT.pdf");
     f.press("return");
     EXPECT_EQ(f.message(), "\u201CREPORT.pdf\u201D already exists here");
@@ -246,7 +247,7 @@ TEST(PanelKeys, CaseOnlyRenameMovesButNeverReplacesAnotherFile) {
     ResultItem web;
     web.url = QUrl("https://example.com");
     web.source = ResultItem::Source::web;
-    f.model.startRename(web);
+    f.model.modes().startRename(web);
     EXPECT_EQ(f.message(), "Only files and folders can be renamed");
     EXPECT_EQ(f.model.mode(), SearchModel::Mode::search);
 }
@@ -255,7 +256,7 @@ TEST(PanelKeys, ClipboardTabKeysAndDigits) {
     Panel f;
     for (const char* text : {"one", "two", "three"})
         f.addTextClip(QString::fromLatin1(text));
-    f.model.switchTab(SearchModel::Tab::clipboard);
+    f.model.clipboardTab().switchTab(SearchModel::Tab::clipboard);
     ASSERT_EQ(f.model.mode(), SearchModel::Mode::clips);
     ASSERT_EQ(f.model.results().size(), 3);
     EXPECT_EQ(f.model.results().first().title, "three");
@@ -317,39 +318,39 @@ TEST(PanelKeys, ClearNeedsTwoClicksWithinFourSeconds) {
     Panel f;
     for (int i = 0; i < 10; ++i)
         f.addTextClip(QStringLiteral("clip %1").arg(i));
-    f.model.switchTab(SearchModel::Tab::clipboard);
-    f.model.togglePin(f.model.results().at(0));
-    f.model.togglePin(f.model.results().at(5));
-    EXPECT_TRUE(f.model.canClearHistory());
+    f.model.clipboardTab().switchTab(SearchModel::Tab::clipboard);
+    f.model.clipboardTab().togglePin(f.model.results().at(0));
+    f.model.clipboardTab().togglePin(f.model.results().at(5));
+    EXPECT_TRUE(f.model.modes().canClearHistory());
 
-    f.model.clearHistory();
+    f.model.modes().clearHistory();
     EXPECT_TRUE(f.model.confirmingClear());
     EXPECT_EQ(f.message(), "Click Clear again to delete all clips except pinned ones. This can't be undone.");
-    EXPECT_EQ(f.model.m_clearTimeout.interval(), 4000);
-    EXPECT_TRUE(f.model.m_clearTimeout.isActive());
+    EXPECT_EQ(clearTimeout(f.model).interval(), 4000);
+    EXPECT_TRUE(clearTimeout(f.model).isActive());
     // Let the confirmation run out (sooner than 4 seconds, same timer).
-    f.model.m_clearTimeout.start(10);
+    clearTimeout(f.model).start(10);
     EXPECT_TRUE(zarvo::testing::waitUntil([&] { return !f.model.confirmingClear(); }));
     EXPECT_FALSE(f.model.message());
-    f.model.m_clearTimeout.setInterval(4000);
+    clearTimeout(f.model).setInterval(4000);
 
     // The next click only asks again; nothing is deleted.
-    f.model.clearHistory();
+    f.model.modes().clearHistory();
     EXPECT_EQ(f.clips.clips().size(), 10);
-    f.model.clearHistory();
+    f.model.modes().clearHistory();
     EXPECT_EQ(f.message(), "Cleared 8 clips. Pinned clips stay");
     EXPECT_EQ(f.clips.clips().size(), 2);
-    EXPECT_FALSE(f.model.canClearHistory());
+    EXPECT_FALSE(f.model.modes().canClearHistory());
 
     // The run tab forgets the history; favourites stay.
-    f.model.switchTab(SearchModel::Tab::run);
+    f.model.clipboardTab().switchTab(SearchModel::Tab::run);
     const QString path = f.p.makeFile("kept.txt");
     f.history.add(path);
     f.favorites.toggle(path);
-    EXPECT_TRUE(f.model.canClearHistory());
-    f.model.clearHistory();
+    EXPECT_TRUE(f.model.modes().canClearHistory());
+    f.model.modes().clearHistory();
     EXPECT_EQ(f.message(), "Click Clear again to forget the places you've opened. Favorites stay.");
-    f.model.clearHistory();
+    f.model.modes().clearHistory();
     EXPECT_EQ(f.message(), "Cleared recent history");
     EXPECT_TRUE(f.history.entries().isEmpty());
     EXPECT_EQ(f.favorites.keys(), QStringList{path});

@@ -1,6 +1,7 @@
 #include "PanelHarness.h"
 
-#include "search/ItemActions.h"
+#include "platform/PlatformWords.h"
+#include "search/FileOperations.h"
 #include "sources/SystemAction.h"
 
 #include <QDir>
@@ -79,7 +80,7 @@ TEST(ResultActions, OpenRecordsHidesAndOpens) {
 
     // Nothing selected and nothing that resolves.
     f.model.setQuery("~/does-not-exist-at-all.txt");
-    f.model.runSearch();
+    f.model.pipeline().runSearch();
     f.model.setResults({});
     f.press("return");
     EXPECT_EQ(f.message(), "Nothing to open \u2014 path not found");
@@ -89,7 +90,7 @@ TEST(ResultActions, RunnableFileFromTheClipboardNeedsASecondSeparatePress) {
     Panel f;
     const QString script = f.p.makeFile("Downloads/setup.sh", "#!/bin/sh\necho hi\n");
     f.p.pasteboard.copyTextFromElsewhere(script);
-    f.model.prepareForShow(false);
+    f.model.modes().prepareForShow(false);
     ASSERT_EQ(f.model.clipboardPrefill(), script);
     ASSERT_EQ(f.model.selected()->url.toLocalFile(), script);
 
@@ -109,7 +110,7 @@ TEST(ResultActions, RunnableFileFromTheClipboardNeedsASecondSeparatePress) {
     // A document from the clipboard opens at once.
     const QString doc = f.p.makeFile("Downloads/readme.md", "# hi");
     f.p.pasteboard.copyTextFromElsewhere(doc);
-    f.model.prepareForShow(false);
+    f.model.modes().prepareForShow(false);
     f.press("return");
     EXPECT_EQ(f.p.workspace.opened.size(), 2);
 
@@ -120,7 +121,7 @@ TEST(ResultActions, RunnableFileFromTheClipboardNeedsASecondSeparatePress) {
     f.addTextClip(QStringLiteral("line one\nline two"));
     f.p.pasteboard.copyTextFromElsewhere(QStringLiteral("line one\nline two"));
     f.type(QString());
-    f.model.prepareForShow(false);
+    f.model.modes().prepareForShow(false);
     ASSERT_FALSE(f.model.clipboardPrefill());
     ASSERT_TRUE(f.model.selected());
     ASSERT_EQ(f.model.selected()->source, ResultItem::Source::clipboard);
@@ -129,7 +130,7 @@ TEST(ResultActions, RunnableFileFromTheClipboardNeedsASecondSeparatePress) {
     ASSERT_EQ(f.titles().value(0), "Open");
     f.model.actions().first().perform();
     EXPECT_EQ(f.p.workspace.opened.size(), 2);
-    f.model.prepareForShow(false);
+    f.model.modes().prepareForShow(false);
     f.press("return");
     EXPECT_EQ(
         f.message(),
@@ -169,7 +170,7 @@ TEST(ResultActions, SystemActionsConfirmEmptyTrashAndReportEject) {
     EXPECT_EQ(f.dismissed, 1); // the panel stays
     ASSERT_TRUE(f.waitForOperations());
     EXPECT_EQ(f.message(), "Ejected 1 disk");
-    f.model.open(eject);
+    f.model.resultActions().open(eject);
     ASSERT_TRUE(f.waitForOperations());
     EXPECT_EQ(f.message(), "No disks to eject");
 
@@ -178,14 +179,14 @@ TEST(ResultActions, SystemActionsConfirmEmptyTrashAndReportEject) {
     ResultItem lock = trash;
     lock.keyword = "lock";
     lock.systemAction = SystemAction::lock;
-    f.model.open(lock);
+    f.model.resultActions().open(lock);
     EXPECT_EQ(f.message(), "Locking the screen\u2026");
     ASSERT_TRUE(f.waitForOperations());
     EXPECT_EQ(f.p.session.performed.last(), "lock");
     EXPECT_EQ(f.dismissed, 2);
     f.p.session.lockFailure = "no screen locker answered";
     const int beeps = f.beeps;
-    f.model.open(lock);
+    f.model.resultActions().open(lock);
     ASSERT_TRUE(f.waitForOperations());
     EXPECT_EQ(f.message(), "Couldn't lock the screen: no screen locker answered");
     EXPECT_EQ(f.beeps, beeps + 1);
@@ -196,7 +197,7 @@ TEST(ResultActions, SystemActionsConfirmEmptyTrashAndReportEject) {
 TEST(ResultActions, EndingTheSessionGoesThroughItsManagerAndAsksTwiceWithoutOne) {
     Panel f;
     QStringList alerts;
-    f.model.showAlert = [&](const QString& text) { alerts << text; };
+    f.model.shell().showAlert = [&](const QString& text) { alerts << text; };
     ResultItem restart;
     restart.url = QUrl("zarvo:action/restart");
     restart.source = ResultItem::Source::shortcut;
@@ -217,7 +218,7 @@ TEST(ResultActions, EndingTheSessionGoesThroughItsManagerAndAsksTwiceWithoutOne)
     EXPECT_EQ(f.dismissed, 1);
     // A manager that refuses later is reported in an alert, the panel being gone.
     f.p.session.endFailure = "the session manager refused: busy";
-    f.model.open(logout);
+    f.model.resultActions().open(logout);
     EXPECT_TRUE(waitUntil([&] { return !alerts.isEmpty(); }));
     EXPECT_EQ(alerts, QStringList{"Couldn't log out: the session manager refused: busy"});
 
@@ -242,7 +243,7 @@ TEST(ResultActions, EndingTheSessionGoesThroughItsManagerAndAsksTwiceWithoutOne)
     f.press("return");
     EXPECT_EQ(f.p.session.performed, QStringList{"system shutdown"});
     // Logging out has no way without a manager.
-    f.model.open(logout);
+    f.model.resultActions().open(logout);
     EXPECT_EQ(f.message(), "Couldn't log out: no session manager answers");
     EXPECT_EQ(f.p.session.performed, QStringList{"system shutdown"});
 }
@@ -270,12 +271,12 @@ TEST(ResultActions, DuplicateNamesCopiesAndNeverOverwrites) {
     Panel f;
     const QString report = f.p.makeFile("Report.pdf", "pdf bytes");
     ResultItem item = ResultItem::file(report, ResultItem::Source::path);
-    f.model.duplicate(item);
+    f.model.resultActions().duplicate(item);
     EXPECT_EQ(f.message(), "Duplicating \u201CReport.pdf\u201D\u2026");
     ASSERT_TRUE(f.waitForOperations());
     EXPECT_EQ(f.message(), "Duplicated as \u201CReport copy.pdf\u201D");
     EXPECT_EQ(f.model.query(), f.p.home() + "/Report copy.pdf");
-    f.model.duplicate(item);
+    f.model.resultActions().duplicate(item);
     ASSERT_TRUE(f.waitForOperations());
     EXPECT_EQ(f.message(), "Duplicated as \u201CReport copy 2.pdf\u201D");
     EXPECT_EQ(readAll(f.p.home() + "/Report copy 2.pdf"), "pdf bytes");
@@ -285,7 +286,7 @@ TEST(ResultActions, DuplicateNamesCopiesAndNeverOverwrites) {
     f.p.makeFile("Old.d/inner/a.txt", "a");
     ASSERT_TRUE(QFile::link("inner/a.txt", folder + "/link"));
     makeRawNamedFile(folder);
-    f.model.duplicate(ResultItem::file(folder, ResultItem::Source::path));
+    f.model.resultActions().duplicate(ResultItem::file(folder, ResultItem::Source::path));
     ASSERT_TRUE(f.waitForOperations());
     const QString copy = f.p.home() + "/Old.d copy";
     EXPECT_EQ(f.message(), "Duplicated as \u201COld.d copy\u201D");
@@ -296,12 +297,12 @@ TEST(ResultActions, DuplicateNamesCopiesAndNeverOverwrites) {
 
     // Quotes, a newline, a leading dash and a very long name.
     const QString odd = f.p.makeFile("-\"q\"\nname", "odd");
-    f.model.duplicate(ResultItem::file(odd, ResultItem::Source::path));
+    f.model.resultActions().duplicate(ResultItem::file(odd, ResultItem::Source::path));
     ASSERT_TRUE(f.waitForOperations());
     EXPECT_EQ(readAll(f.p.home() + "/-\"q\"\nname copy"), "odd");
     const QString longName = QString(250, QLatin1Char('l')) + ".txt";
     const QString longPath = f.p.makeFile(longName, "long");
-    f.model.duplicate(ResultItem::file(longPath, ResultItem::Source::path));
+    f.model.resultActions().duplicate(ResultItem::file(longPath, ResultItem::Source::path));
     ASSERT_TRUE(f.waitForOperations());
     EXPECT_TRUE(f.message().contains("File name too long")) << f.message().toStdString();
     EXPECT_EQ(readAll(longPath), "long");
@@ -314,7 +315,7 @@ TEST(ResultActions, DuplicateNamesCopiesAndNeverOverwrites) {
     f.p.makeFile("Locked/keep.txt", "k");
     const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup;
     QFile::setPermissions(locked, readOnly);
-    f.model.duplicate(ResultItem::file(locked, ResultItem::Source::path));
+    f.model.resultActions().duplicate(ResultItem::file(locked, ResultItem::Source::path));
     ASSERT_TRUE(f.waitForOperations());
     EXPECT_EQ(readAll(f.p.home() + "/Locked copy/keep.txt"), "k");
     EXPECT_EQ(QFile::permissions(f.p.home() + "/Locked copy"), QFile::permissions(locked));
@@ -330,7 +331,7 @@ TEST(ResultActions, CompressMakesANewArchiveBesideTheItem) {
     makeRawNamedFile(photos);
     f.p.makeFile("Pictures/Photos.zip", "someone else's archive");
 
-    f.model.compress(ResultItem::file(photos, ResultItem::Source::path));
+    f.model.resultActions().compress(ResultItem::file(photos, ResultItem::Source::path));
     EXPECT_EQ(f.message(), "Compressing \u201CPhotos\u201D\u2026");
     ASSERT_TRUE(f.waitForOperations());
     EXPECT_EQ(f.message(), "Compressed to \u201CPhotos 2.zip\u201D");
@@ -353,7 +354,7 @@ TEST(ResultActions, CompressMakesANewArchiveBesideTheItem) {
     for (const QString& odd : {QStringLiteral("@x"), QStringLiteral("-x"), QStringLiteral("x\ny")}) {
         const QString item = f.p.makeDir("odd/" + odd);
         f.p.makeFile("odd/" + odd + "/inside", odd.toUtf8());
-        f.model.compress(ResultItem::file(item, ResultItem::Source::path));
+        f.model.resultActions().compress(ResultItem::file(item, ResultItem::Source::path));
         ASSERT_TRUE(f.waitForOperations());
         EXPECT_EQ(f.message(), "Compressed to \u201C" + odd + ".zip\u201D");
         const QString out = f.p.makeDir("extracted/" + QString::number(odd.size()) + odd.left(1));
@@ -371,7 +372,7 @@ TEST(ResultActions, CompressMakesANewArchiveBesideTheItem) {
     f.p.processes.runForReal = false;
     f.p.processes.nextResult = {1, {}, "bsdtar: error", std::nullopt};
     const QString notes = f.p.makeFile("Notes.txt", "n");
-    f.model.compress(ResultItem::file(notes, ResultItem::Source::path));
+    f.model.resultActions().compress(ResultItem::file(notes, ResultItem::Source::path));
     ASSERT_TRUE(f.waitForOperations());
     EXPECT_EQ(f.message(), "Couldn't compress \u201CNotes.txt\u201D");
     EXPECT_FALSE(QFile::exists(f.p.home() + "/Notes.txt.zip"));
@@ -386,17 +387,17 @@ TEST(ResultActions, MoveToAsksForAFolderAndKeepsWhatIsThere) {
     f.favorites.toggle(path);
     int hidden = 0;
     QStringList alerts;
-    std::optional<SearchModel::FolderRequest> asked;
+    std::optional<PanelShell::FolderRequest> asked;
     std::optional<QString> answer;
-    f.model.chooseFolder = [&](const SearchModel::FolderRequest& request) {
+    f.model.shell().chooseFolder = [&](const PanelShell::FolderRequest& request) {
         asked = request;
         return answer;
     };
-    f.model.showAlert = [&](const QString& text) { alerts << text; };
-    f.model.onHideApplication = [&] { ++hidden; };
+    f.model.shell().showAlert = [&](const QString& text) { alerts << text; };
+    f.model.shell().onHideApplication = [&] { ++hidden; };
     const ResultItem item = ResultItem::file(path, ResultItem::Source::path);
 
-    f.model.moveTo(item); // cancelled
+    f.model.resultActions().moveTo(item); // cancelled
     ASSERT_TRUE(asked);
     EXPECT_EQ(asked->prompt, "Move");
     EXPECT_EQ(asked->message, "Move \u201CInvoice.pdf\u201D to\u2026");
@@ -406,13 +407,13 @@ TEST(ResultActions, MoveToAsksForAFolderAndKeepsWhatIsThere) {
 
     f.p.makeFile("Archive/Invoice.pdf", "older");
     answer = target;
-    f.model.moveTo(item);
+    f.model.resultActions().moveTo(item);
     EXPECT_EQ(alerts, QStringList{"\u201CInvoice.pdf\u201D already exists in Archive"});
     EXPECT_EQ(readAll(target + "/Invoice.pdf"), "older");
     EXPECT_TRUE(QFile::exists(path));
 
     QFile::remove(target + "/Invoice.pdf");
-    f.model.moveTo(item);
+    f.model.resultActions().moveTo(item);
     EXPECT_EQ(alerts.size(), 1);
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_EQ(readAll(target + "/Invoice.pdf"), "invoice");
@@ -423,7 +424,7 @@ TEST(ResultActions, MoveToAsksForAFolderAndKeepsWhatIsThere) {
     // A folder cannot go inside itself; the original stays.
     const QString box = f.p.makeDir("Box");
     f.p.makeFile("Box/in.txt", "in");
-    EXPECT_TRUE(f.model.moveInto(ResultItem::file(box, ResultItem::Source::path), box + "/"));
+    EXPECT_TRUE(f.model.resultActions().moveInto(ResultItem::file(box, ResultItem::Source::path), box + "/"));
     EXPECT_EQ(readAll(box + "/in.txt"), "in");
 }
 
@@ -432,7 +433,7 @@ TEST(ResultActions, TrashForgetsTheItemAndReportsFailures) {
     const QString path = f.p.makeFile("Old.log", "log");
     f.history.add(path);
     f.favorites.toggle(path);
-    f.model.moveToTrash(ResultItem::file(path, ResultItem::Source::path));
+    f.model.resultActions().moveToTrash(ResultItem::file(path, ResultItem::Source::path));
     ASSERT_TRUE(f.waitForOperations());
     EXPECT_EQ(f.message(), "Moved \u201COld.log\u201D to Trash");
     EXPECT_TRUE(f.history.entries().isEmpty());
@@ -441,7 +442,7 @@ TEST(ResultActions, TrashForgetsTheItemAndReportsFailures) {
 
     const QString kept = f.p.makeFile("Kept.log", "log");
     f.p.workspace.recycleError = "The trash is not available on this volume";
-    f.model.moveToTrash(ResultItem::file(kept, ResultItem::Source::path));
+    f.model.resultActions().moveToTrash(ResultItem::file(kept, ResultItem::Source::path));
     ASSERT_TRUE(f.waitForOperations());
     EXPECT_EQ(f.message(), "The trash is not available on this volume");
     EXPECT_EQ(f.beeps, 1);
@@ -527,10 +528,10 @@ TEST(ResultActions, PasteKeysFollowTheFrontApplication) {
 
     // A clip pasted into a terminal; and, without key synthesis, left on the clipboard with its keys named.
     f.addTextClip(QStringLiteral("make test"));
-    f.model.switchTab(SearchModel::Tab::clipboard);
+    f.model.clipboardTab().switchTab(SearchModel::Tab::clipboard);
     f.model.setQuery(QString());
     ASSERT_EQ(f.model.results().value(0).title, QStringLiteral("make test"));
-    f.model.pasteClip(f.model.results().value(0), false);
+    f.model.clipboardTab().pasteClip(f.model.results().value(0), false);
     EXPECT_TRUE(waitUntil([&] { return f.p.keySynth.keys.size() == 4; }));
     EXPECT_EQ(f.p.keySynth.keys.value(3), PasteKeys::shiftInsert);
     EXPECT_EQ(f.p.pasteboard.selection, QStringLiteral("make test"));
@@ -538,7 +539,7 @@ TEST(ResultActions, PasteKeysFollowTheFrontApplication) {
     f.p.workspace.front =
         AppInfo{QStringLiteral("org.gnome.Terminal"), QStringLiteral("Terminal"), PasteKeys::shifted};
     const int dismissed = f.dismissed;
-    f.model.pasteClip(f.model.results().value(0), false);
+    f.model.clipboardTab().pasteClip(f.model.results().value(0), false);
     EXPECT_EQ(f.message(), "Copied \u2014 press \u21E7\u2318V to paste");
     EXPECT_EQ(f.dismissed, dismissed);
     EXPECT_EQ(f.p.pasteboard.string(PasteboardType::plainText), QStringLiteral("make test"));
@@ -549,7 +550,7 @@ TEST(ResultActions, CopiesAreOwnChangesAndFavoritesToggle) {
     Panel f;
     const QString path = f.p.makeFile("Docs/Plan.md", "plan");
     const ResultItem item = ResultItem::file(path, ResultItem::Source::path);
-    f.model.copyFile(item);
+    f.model.resultActions().copyFile(item);
     EXPECT_EQ(f.message(), "Copied file \u201CPlan.md\u201D");
     EXPECT_EQ(f.p.pasteboard.fileURLs(), QList<QUrl>{QUrl::fromLocalFile(path)});
     f.clips.poll();
@@ -561,18 +562,18 @@ TEST(ResultActions, CopiesAreOwnChangesAndFavoritesToggle) {
     ResultItem web;
     web.url = QUrl("https://example.org/");
     web.source = ResultItem::Source::web;
-    f.model.copyPath(web);
+    f.model.resultActions().copyPath(web);
     EXPECT_EQ(f.message(), "Copied Open in browser");
-    f.model.copyPath(std::nullopt);
+    f.model.resultActions().copyPath(std::nullopt);
     EXPECT_EQ(f.message(), "Nothing to copy");
 
     f.type("");
-    f.model.toggleFavorite(item);
+    f.model.resultActions().toggleFavorite(item);
     EXPECT_EQ(f.message(), "\u2605 Added \u201CPlan.md\u201D to favorites");
     EXPECT_EQ(f.model.selected()->historyKey(), path);
     EXPECT_TRUE(f.press("cmd+d"));
     EXPECT_EQ(f.message(), "Removed \u201CPlan.md\u201D from favorites");
-    f.model.toggleFavorite(std::nullopt);
+    f.model.resultActions().toggleFavorite(std::nullopt);
     EXPECT_EQ(f.message(), "Nothing to favorite");
 
     // Remove from History is offered only for remembered items.
@@ -584,6 +585,22 @@ TEST(ResultActions, CopiesAreOwnChangesAndFavoritesToggle) {
     f.press("cmd+k");
     f.type("remove from history");
     f.press("return");
+    EXPECT_TRUE(f.history.entries().isEmpty());
+
+    // The context menu's short list; Remove from History, set apart, for a row from the history.
+    const auto menuTitles = [&f](const ResultItem& row) {
+        QStringList out;
+        for (const ItemAction& action : f.model.resultActions().contextActions(row))
+            out << (action.startsGroup ? QStringLiteral("|") : QString()) + action.title;
+        return out;
+    };
+    f.history.add(path);
+    const ResultItem remembered = ResultItem::file(path, ResultItem::Source::history);
+    EXPECT_EQ(menuTitles(remembered),
+              (QStringList{"Open", "Actions\u2026", PlatformWords::current().text("Reveal in Finder"),
+                           "Quick Look", "Copy Path", "Add to Favorites", "|Remove from History"}));
+    EXPECT_FALSE(menuTitles(item).contains("|Remove from History"));
+    f.model.resultActions().contextActions(remembered).last().perform();
     EXPECT_TRUE(f.history.entries().isEmpty());
 }
 

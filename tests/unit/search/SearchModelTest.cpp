@@ -1,6 +1,9 @@
 #include "search/SearchModel.h"
 #include "fakes/FakeMetadataQuery.h"
 #include "fakes/FakePlatform.h"
+#include "search/ClipboardTab.h"
+#include "search/PanelModes.h"
+#include "search/QueryPipeline.h"
 #include "store/Favorites.h"
 #include "store/History.h"
 #include "store/Settings.h"
@@ -67,7 +70,7 @@ struct Fixture {
 TEST(SearchModel, OrdinaryTextWaitsForTheDebounceWhileUnambiguousFormsRunAtOnce) {
     Fixture f;
     f.model.setQuery(QStringLiteral("dl"));
-    EXPECT_TRUE(f.model.hasPendingSearch());
+    EXPECT_TRUE(f.model.pipeline().hasPendingSearch());
     EXPECT_TRUE(f.model.results().isEmpty());
     ASSERT_TRUE(waitFor([&] { return !f.model.results().isEmpty(); }));
     EXPECT_EQ(f.model.results().first().keyword, QStringLiteral("downloads"));
@@ -76,12 +79,12 @@ TEST(SearchModel, OrdinaryTextWaitsForTheDebounceWhileUnambiguousFormsRunAtOnce)
 
     for (const char* immediate : {"~/", "> ls", "\\\\nas\\share", "g: cats", "?", "HELP", ""}) {
         f.model.setQuery(QString::fromLatin1(immediate));
-        EXPECT_FALSE(f.model.hasPendingSearch()) << immediate;
+        EXPECT_FALSE(f.model.pipeline().hasPendingSearch()) << immediate;
     }
     // Each edit cancels the previous wait: only the last text is searched.
     f.model.setQuery(QStringLiteral("dow"));
     f.model.setQuery(QStringLiteral("down"));
-    ASSERT_TRUE(waitFor([&] { return !f.model.hasPendingSearch(); }));
+    ASSERT_TRUE(waitFor([&] { return !f.model.pipeline().hasPendingSearch(); }));
     ASSERT_FALSE(f.live().isEmpty());
     EXPECT_TRUE(f.live().first()->predicate.namePatterns.contains(QStringLiteral("*down*")));
 }
@@ -89,7 +92,7 @@ TEST(SearchModel, OrdinaryTextWaitsForTheDebounceWhileUnambiguousFormsRunAtOnce)
 TEST(SearchModel, FileSearchStartsFromTwoCharactersAndMergesRankedBatches) {
     Fixture f;
     f.model.setQuery(QStringLiteral("a"));
-    f.model.runSearch();
+    f.model.pipeline().runSearch();
     EXPECT_TRUE(f.live().isEmpty());
     EXPECT_FALSE(f.model.isSearching());
 
@@ -97,7 +100,7 @@ TEST(SearchModel, FileSearchStartsFromTwoCharactersAndMergesRankedBatches) {
     const QString other = f.platform.makeFile(QStringLiteral("Documents/old report notes.txt"));
     const QString noise = f.platform.makeFile(QStringLiteral("code/node_modules/report/index.js"));
     f.model.setQuery(QStringLiteral("report"));
-    f.model.runSearch();
+    f.model.pipeline().runSearch();
     ASSERT_EQ(f.live().size(), 2); // substring and subsequence
     EXPECT_TRUE(f.model.isSearching());
     // Our own clip store and the thumbnail cache are noise too, where the environment puts them.
@@ -112,7 +115,7 @@ TEST(SearchModel, FileSearchStartsFromTwoCharactersAndMergesRankedBatches) {
     EXPECT_EQ(f.model.results()[2].source, ResultItem::Source::web);
 
     // The user moves to the second row; an update that keeps it keeps it selected at its new place.
-    f.model.move(+1);
+    f.model.pipeline().move(+1);
     const QString newer = f.platform.makeFile(QStringLiteral("report"));
     auto queries = f.live();
     queries[0]->finish({other, report, newer});
@@ -127,7 +130,7 @@ TEST(SearchModel, TypedWildcardsNeitherWidenTheSearchNorDropWhatItFound) {
     const QString download = f.platform.makeFile(QStringLiteral("Downloads/download list.txt"));
     const QString dwnl = f.platform.makeFile(QStringLiteral("dwnl.log"));
     f.model.setQuery(QStringLiteral("*d*w*n*l*"));
-    f.model.runSearch();
+    f.model.pipeline().runSearch();
     const auto queries = f.live();
     ASSERT_EQ(queries.size(), 2);
     EXPECT_EQ(queries[0]->predicate.namePatterns, QStringList{QStringLiteral("*dwnl*")});
@@ -146,10 +149,10 @@ TEST(SearchModel, LateResultsOfAnOlderQueryChangeNothing) {
     Fixture f;
     const QString report = f.platform.makeFile(QStringLiteral("Report.pdf"));
     f.model.setQuery(QStringLiteral("report"));
-    f.model.runSearch();
+    f.model.pipeline().runSearch();
     QPointer<fakes::FakeMetadataQuery> old = f.live().first();
     f.model.setQuery(QStringLiteral("reporting"));
-    f.model.runSearch();
+    f.model.pipeline().runSearch();
     const auto before = f.model.results();
     if (old) old->finish({report});
     spin(50);
@@ -159,7 +162,7 @@ TEST(SearchModel, LateResultsOfAnOlderQueryChangeNothing) {
 TEST(SearchModel, FoldersAndFilters) {
     Fixture f;
     f.model.setQuery(QStringLiteral("in:nowhere"));
-    f.model.runSearch();
+    f.model.pipeline().runSearch();
     EXPECT_TRUE(f.model.results().isEmpty());
     EXPECT_EQ(
         f.model.message(),
@@ -168,14 +171,14 @@ TEST(SearchModel, FoldersAndFilters) {
 
     f.platform.makeFile(QStringLiteral("Desktop/todo.txt"));
     f.model.setQuery(QStringLiteral("in:desktop"));
-    f.model.runSearch();
+    f.model.pipeline().runSearch();
     EXPECT_FALSE(f.model.message());
     EXPECT_TRUE(names(f.model.results()).contains(QStringLiteral("todo.txt")));
     EXPECT_TRUE(f.live().isEmpty());
 
     // A filter alone searches, with no keyword or web rows.
     f.model.setQuery(QStringLiteral("img: week:"));
-    f.model.runSearch();
+    f.model.pipeline().runSearch();
     EXPECT_TRUE(f.model.results().isEmpty());
     ASSERT_EQ(f.live().size(), 1);
     EXPECT_TRUE(f.live().first()->predicate.contentTypes.contains(QStringLiteral("public.image")));
@@ -201,18 +204,18 @@ TEST(SearchModel, EmptyQueryListsFavoritesThenHistoryWithoutDuplicates) {
 
     // With text, library rows are filtered by name, not scored.
     f.model.setQuery(QStringLiteral("desk"));
-    f.model.runSearch();
+    f.model.pipeline().runSearch();
     EXPECT_TRUE(f.model.results().contains(rows[1]));
     EXPECT_FALSE(f.model.results().contains(rows[0]));
     EXPECT_TRUE(f.model.results()[0].isDirectory);
 
     // A path that matches (here by its folder) is still left out when the file is gone.
     f.model.setQuery(QStringLiteral("longer"));
-    f.model.runSearch();
+    f.model.pipeline().runSearch();
     for (const auto& row : f.model.results())
         EXPECT_NE(row.url.toLocalFile(), QStringLiteral("/no/longer/there"));
     f.model.setQuery(QStringLiteral("ments"));
-    f.model.runSearch();
+    f.model.pipeline().runSearch();
     EXPECT_TRUE(f.model.results().contains(rows[0]));
 }
 
@@ -236,39 +239,39 @@ TEST(SearchModel, SelectionCompletionAndShowing) {
     f.model.setQuery(QStringLiteral("~/Do"));
     ASSERT_FALSE(f.model.results().isEmpty());
     EXPECT_EQ(f.model.results().first().name(), QStringLiteral("Documents"));
-    f.model.complete();
+    f.model.pipeline().complete();
     EXPECT_EQ(f.model.query(), QStringLiteral("~/Documents/"));
 
     const QString absolute = f.platform.home() + QStringLiteral("/Do");
     f.model.setQuery(absolute);
-    f.model.complete();
+    f.model.pipeline().complete();
     EXPECT_EQ(f.model.query(), f.platform.home() + QStringLiteral("/Documents/"));
 
     // No wrap-around at either end.
     f.model.setQuery(QStringLiteral("~/"));
     const int last = int(f.model.results().size()) - 1;
-    f.model.move(1000);
+    f.model.pipeline().move(1000);
     EXPECT_EQ(f.model.selectedIndex(), last);
-    f.model.move(+1);
+    f.model.pipeline().move(+1);
     EXPECT_EQ(f.model.selectedIndex(), last);
-    f.model.move(-1000);
+    f.model.pipeline().move(-1000);
     EXPECT_EQ(f.model.selectedIndex(), 0);
 
     // Showing the panel fills in a copied path and searches at once.
     f.platform.pasteboard.copyTextFromElsewhere(QStringLiteral("~/Documents"));
-    const int focus = f.model.focusToken();
-    f.model.prepareForShow(false);
+    const int focus = f.model.focusRequest().token;
+    f.model.modes().prepareForShow(false);
     EXPECT_EQ(f.model.query(), f.platform.home() + QStringLiteral("/Documents"));
     EXPECT_EQ(f.model.clipboardPrefill(), f.model.query());
-    EXPECT_FALSE(f.model.hasPendingSearch());
-    EXPECT_GT(f.model.focusToken(), focus);
+    EXPECT_FALSE(f.model.pipeline().hasPendingSearch());
+    EXPECT_GT(f.model.focusRequest().token, focus);
     // A copied password is never filled in.
     PasteboardItem secret;
     secret.setString(PasteboardType::plainText, QStringLiteral("/etc/hunter2"));
     secret.setData(PasteboardType::concealed, {});
     f.platform.pasteboard.copyFromElsewhere({secret});
     f.model.setQuery(QString());
-    f.model.prepareForShow(false);
+    f.model.modes().prepareForShow(false);
     EXPECT_EQ(f.model.query(), QString());
 }
 
@@ -279,9 +282,9 @@ TEST(SearchModel, TypingClipOpensTheClipboardTab) {
     EXPECT_EQ(f.model.query(), QStringLiteral("foo"));
     EXPECT_TRUE(f.model.results().isEmpty()); // no clip store here, and no run rows
     f.settings.setKeepClipboardHistory(false);
-    f.model.switchTab(SearchModel::Tab::run);
+    f.model.clipboardTab().switchTab(SearchModel::Tab::run);
     EXPECT_EQ(f.model.mode(), SearchModel::Mode::search);
-    f.model.switchTab(SearchModel::Tab::clipboard);
+    f.model.clipboardTab().switchTab(SearchModel::Tab::clipboard);
     EXPECT_EQ(f.model.message(),
               QStringLiteral("Clipboard history is off. Turn it on in Settings (\u2318,)"));
 }

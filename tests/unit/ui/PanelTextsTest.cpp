@@ -1,5 +1,7 @@
 #include "../search/PanelHarness.h"
 
+#include "search/PanelModes.h"
+#include "search/QueryPipeline.h"
 #include "ui/ClipPreview.h"
 #include "ui/PanelTexts.h"
 #include "ui/ResultRow.h"
@@ -21,16 +23,16 @@ TEST(PanelTexts, PlaceholdersAndEmptyTextsFollowModeAndState) {
     EXPECT_TRUE(PanelTexts::emptyText(f.model, f.settings).contains("week:   \u00B7   Type ?"));
 
     f.model.setQuery("zzqqxx-nothing");
-    f.model.runSearch();
+    f.model.pipeline().runSearch();
     EXPECT_EQ(PanelTexts::emptyText(f.model, f.settings),
               f.model.isSearching() ? "Searching\u2026" : "No matches");
 
     // The actions placeholder names the target: its title, else a file's name.
     const QString report = f.p.makeFile("Documents/report.pdf", "pdf");
-    f.model.showActions(ResultItem::file(report, ResultItem::Source::path));
+    f.model.modes().showActions(ResultItem::file(report, ResultItem::Source::path));
     EXPECT_EQ(PanelTexts::placeholder(f.model), "Search actions for \u201Creport.pdf\u201D\u2026");
 
-    f.model.prepareForShow(true);
+    f.model.modes().prepareForShow(true);
     EXPECT_EQ(PanelTexts::placeholder(f.model), "Search clipboard history");
     EXPECT_EQ(PanelTexts::emptyText(f.model, f.settings),
               "Nothing copied yet.\nText, images, links and files you copy show up here.");

@@ -5,6 +5,8 @@
 #include "platform/HotKeyFormat.h"
 #include "platform/HotKeyManager.h"
 #include "platform/PlatformWords.h"
+#include "search/ClipboardTab.h"
+#include "search/PanelModes.h"
 #include "ui/ClipPreview.h"
 #include "ui/FileThumbnails.h"
 #include "ui/Icons.h"
@@ -32,8 +34,7 @@ namespace {
 
 struct View {
     Panel f;
-    SearchView view{
-        SearchView::Services{f.model, f.settings, f.history, f.favorites, &f.clips, &f.p.workspace}};
+    SearchView view{SearchView::Services{f.model, f.settings, f.favorites, &f.clips, &f.p.workspace}};
     View() {
         view.resize(720, 480);
         view.show();
@@ -53,13 +54,13 @@ TEST(SearchViewTest, FooterTabsAndEmptyTextsFollowTheModel) {
     v.f.model.setMessage(std::nullopt);
     EXPECT_TRUE(v.view.footerText().contains("Actions"));
 
-    v.f.model.switchTab(SearchModel::Tab::clipboard);
+    v.f.model.clipboardTab().switchTab(SearchModel::Tab::clipboard);
     EXPECT_EQ(v.view.emptyTextShown(),
               "Nothing copied yet.\nText, images, links and files you copy show up here.");
     EXPECT_TRUE(v.view.footerText().startsWith("\u21A9 Copy"));
     EXPECT_TRUE(v.view.clipPreview()->shownDetails().isEmpty());
     v.f.addTextClip("first copy");
-    v.f.model.prepareForShow(true);
+    v.f.model.modes().prepareForShow(true);
     EXPECT_TRUE(v.view.emptyTextShown().isEmpty());
     EXPECT_EQ(v.view.clipPreview()->shownText(), "first copy");
     EXPECT_TRUE(v.view.clipPreview()->shownDetails().startsWith("From Editor"));
@@ -251,8 +252,7 @@ TEST(HotKeyConflictTest, FooterTabsAndMenuSayWhyTheKeyFailsUntilTheDesktopLetsGo
     HotKeyManager keys(&f.p.hotKeys, &f.p.desktopShortcuts);
     keys.registerKey(Slot::main, 15, 0x100);
     keys.registerKey(Slot::clipboard, 9, 0x300);
-    SearchView view{
-        SearchView::Services{f.model, f.settings, f.history, f.favorites, &f.clips, &f.p.workspace, &keys}};
+    SearchView view{SearchView::Services{f.model, f.settings, f.favorites, &f.clips, &f.p.workspace, &keys}};
     view.resize(720, 480);
     view.show();
     app::StatusMenu menu(f.settings, app::StatusMenu::Actions{}, &keys);
@@ -306,8 +306,7 @@ TEST(SearchViewTest, FooterHintsDropWholeAndNeverOverlap) {
     f.p.desktopShortcuts.holders.insert(superR, {QStringLiteral("Xfce")});
     HotKeyManager keys(&f.p.hotKeys, &f.p.desktopShortcuts);
     keys.registerKey(HotKeyManager::Slot::main, 15, 0x100);
-    SearchView view{
-        SearchView::Services{f.model, f.settings, f.history, f.favorites, &f.clips, &f.p.workspace, &keys}};
+    SearchView view{SearchView::Services{f.model, f.settings, f.favorites, &f.clips, &f.p.workspace, &keys}};
     view.show();
     QStringList all;
     for (const PanelTexts::Hint& hint : PanelTexts::hints(SearchModel::Mode::search))
@@ -433,7 +432,7 @@ TEST(SearchViewTest, PicturesShowTheirCachedThumbnailsAndMissingOnesAreAskedFor)
     QTemporaryDir cache;
     FileThumbnails thumbnails(&f.p.workspace, cache.path());
     SearchView view{SearchView::Services{
-        f.model, f.settings, f.history, f.favorites, &f.clips, &f.p.workspace, nullptr, {}, &thumbnails}};
+        f.model, f.settings, f.favorites, &f.clips, &f.p.workspace, nullptr, {}, &thumbnails}};
     view.resize(720, 480);
     view.show();
     const QString photo = f.p.makeFile("Pictures/photo.png");

@@ -49,6 +49,8 @@ struct Window {
         keys.registerKey(HotKeyManager::Slot::main, f.settings.hotKeyCode(), f.settings.hotKeyModifiers());
         keys.registerKey(HotKeyManager::Slot::clipboard, f.settings.clipHotKeyCode(),
                          f.settings.clipHotKeyModifiers());
+        // As the application's store does: a retention chosen here prunes at once.
+        f.clips.followRetention(f.settings);
         window.show();
     }
     // A key pressed while the window has the keyboard, through the application as a person's would go.

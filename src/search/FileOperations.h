@@ -53,4 +53,9 @@ QString displaySubtitle(const ResultItem& item);
 // What Copy Path and pasting put on the pasteboard: the command, the path, or the address.
 QString copiedText(const ResultItem& item);
 
+// Whether there is a row and it stands for a file or folder.
+inline bool isFile(const std::optional<ResultItem>& item) {
+    return item && item->url.isLocalFile();
+}
+
 } // namespace zarvo
