@@ -46,9 +46,11 @@ public:
     virtual bool openURL(const QUrl& url) = 0;
     // Opens the URL with the given application; a terminal given a folder opens a window there.
     virtual void openURLWithApplication(const QUrl& url, const QString& appLocation, Completion done) = 0;
-    // Runs an executable script in a new window of the desktop's terminal (the application that
-    // urlForApplication("com.apple.Terminal") names). The completion reports a failure to start it.
-    virtual void openTerminalScript(const QString& scriptPath, Completion done) = 0;
+    // Runs an executable script in a new window of `terminal` (a location), else of the desktop's
+    // terminal (the application that urlForApplication("com.apple.Terminal") names). The completion
+    // reports a failure to start it.
+    virtual void openTerminalScript(const QString& scriptPath, const std::optional<QString>& terminal,
+                                    Completion done) = 0;
     // Starts an application with arguments.
     virtual void openApplication(const QString& appLocation, const QStringList& arguments,
                                  Completion done) = 0;

@@ -147,14 +147,22 @@ void ResultActions::open(const std::optional<ResultItem>& item, const std::optio
             return;
     }
     if (!item->systemAction) {
-        m_services.history.add(key);
-        m_shell.onDismiss();
         if (item->command) {
+            // In the terminal chosen for Open in Terminal; a command that cannot start is said, and the
+            // panel stays.
             const Environment* environment = Platform::current().environment;
             const QString home = environment ? environment->homePath() : QString();
-            if (auto error = ShellCommand::run(*item->command, home))
-                qWarning().noquote() << QStringLiteral("Zarvo: run failed: ") + *error;
-        } else if (Workspace* space = workspace()) {
+            if (auto error = ShellCommand::run(*item->command, home, m_services.settings.terminalAppURL())) {
+                m.refuse(*error);
+                return;
+            }
+            m_services.history.add(key);
+            m_shell.onDismiss();
+            return;
+        }
+        m_services.history.add(key);
+        m_shell.onDismiss();
+        if (Workspace* space = workspace()) {
             if (application)
                 space->openURLWithApplication(item->url, *application, {});
             else

@@ -100,7 +100,8 @@ QString scriptText(const QString& scriptPath, const QString& directory, const QS
            QStringLiteral("exec ") + quoted(interactive) + QStringLiteral(" -l\n");
 }
 
-std::optional<QString> run(const QString& command, const QString& directory) {
+std::optional<QString> run(const QString& command, const QString& directory,
+                           const std::optional<QString>& terminal) {
     // A NUL cannot be part of a path, and shells cut a script line at one.
     if (command.contains(QChar(u'\0')) || directory.contains(QChar(u'\0')))
         return QStringLiteral("The command contains a NUL character");
@@ -130,12 +131,12 @@ std::optional<QString> run(const QString& command, const QString& directory) {
     }
 
     Workspace* workspace = Platform::current().workspace;
-    if (!workspace || !workspace->urlForApplication(kTerminalIdentifier)) {
+    if (!workspace || (!terminal && !workspace->urlForApplication(kTerminalIdentifier))) {
         QFile::remove(scriptPath);
         return QStringLiteral("Terminal isn't installed");
     }
     // Success leaves the file to the script, which removes it as it starts.
-    workspace->openTerminalScript(scriptPath, [scriptPath](std::optional<QString> error) {
+    workspace->openTerminalScript(scriptPath, terminal, [scriptPath](std::optional<QString> error) {
         if (error) QFile::remove(scriptPath);
     });
     return std::nullopt;

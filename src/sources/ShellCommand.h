@@ -15,8 +15,10 @@ QUrl url(const QString& command);
 // Runs `command` in a new terminal window, in `directory`, through the user's login shell: writes a
 // private self-deleting script to the temporary folder and hands it to the terminal. Returns an error
 // text when the script cannot be written or no terminal is installed; a terminal that refuses the
-// script later only makes the script go away.
-std::optional<QString> run(const QString& command, const QString& directory);
+// script later only makes the script go away. `terminal` is the one the person chose (its location);
+// none: the desktop's own.
+std::optional<QString> run(const QString& command, const QString& directory,
+                           const std::optional<QString>& terminal = std::nullopt);
 
 // Single-quotes a text for a POSIX shell: it's → 'it'\''s'.
 QString quoted(const QString& text);

@@ -71,8 +71,10 @@ void FakeWorkspace::openURLWithApplication(const QUrl& url, const QString& appLo
     });
 }
 
-void FakeWorkspace::openTerminalScript(const QString& scriptPath, Completion done) {
+void FakeWorkspace::openTerminalScript(const QString& scriptPath, const std::optional<QString>& terminal,
+                                       Completion done) {
     terminalScripts << scriptPath;
+    terminalsUsed << terminal.value_or(QString());
     auto error = terminalError;
     QTimer::singleShot(0, this, [done, error] {
         if (done) done(error);

@@ -114,7 +114,10 @@ public:
     std::optional<QString> applicationIdentity(const QString& appLocation) const override;
     bool openURL(const QUrl& url) override;
     void openURLWithApplication(const QUrl& url, const QString& appLocation, Completion done) override;
-    void openTerminalScript(const QString& scriptPath, Completion done) override;
+    void openTerminalScript(const QString& scriptPath, const std::optional<QString>& terminal,
+                            Completion done) override;
+    // The terminal each script was handed to (empty: the desktop's own).
+    QStringList terminalsUsed;
     void openApplication(const QString& appLocation, const QStringList& arguments, Completion done) override;
     void revealInFileManager(const QList<QUrl>& files) override { revealed << files; }
     void showInfo(const QUrl& file) override { infoShown << file; }

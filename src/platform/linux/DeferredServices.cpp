@@ -39,8 +39,9 @@ bool DeferredWorkspace::openURL(const QUrl& url) {
 void DeferredWorkspace::openURLWithApplication(const QUrl& url, const QString& appLocation, Completion done) {
     real().openURLWithApplication(url, appLocation, std::move(done));
 }
-void DeferredWorkspace::openTerminalScript(const QString& scriptPath, Completion done) {
-    real().openTerminalScript(scriptPath, std::move(done));
+void DeferredWorkspace::openTerminalScript(const QString& scriptPath, const std::optional<QString>& terminal,
+                                           Completion done) {
+    real().openTerminalScript(scriptPath, terminal, std::move(done));
 }
 void DeferredWorkspace::openApplication(const QString& appLocation, const QStringList& arguments,
                                         Completion done) {

@@ -39,7 +39,8 @@ public:
     std::optional<QString> applicationIdentity(const QString& appLocation) const override;
     bool openURL(const QUrl& url) override;
     void openURLWithApplication(const QUrl& url, const QString& appLocation, Completion done) override;
-    void openTerminalScript(const QString& scriptPath, Completion done) override;
+    void openTerminalScript(const QString& scriptPath, const std::optional<QString>& terminal,
+                            Completion done) override;
     void openApplication(const QString& appLocation, const QStringList& arguments, Completion done) override;
     void revealInFileManager(const QList<QUrl>& files) override;
     void showInfo(const QUrl& file) override;

@@ -135,10 +135,12 @@ void LinuxWorkspace::openURLWithApplication(const QUrl& url, const QString& appL
     finish(std::move(done), DesktopApps::launchWithUris(appLocation, {QString::fromUtf8(url.toEncoded())}));
 }
 
-void LinuxWorkspace::openTerminalScript(const QString& scriptPath, Completion done) {
+void LinuxWorkspace::openTerminalScript(const QString& scriptPath, const std::optional<QString>& terminal,
+                                        Completion done) {
     // The script carries its own interpreter line; the terminal only has to run it.
     const auto command = TerminalLauncher::terminalCommand(
-        urlForApplication(QStringLiteral("com.apple.Terminal")), std::nullopt, {scriptPath});
+        terminal ? terminal : urlForApplication(QStringLiteral("com.apple.Terminal")), std::nullopt,
+        {scriptPath});
     std::optional<QString> error;
     if (!command || command->isEmpty())
         error = QStringLiteral("No terminal app found");

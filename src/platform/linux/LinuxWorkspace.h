@@ -41,7 +41,8 @@ public:
 
     bool openURL(const QUrl& url) override;
     void openURLWithApplication(const QUrl& url, const QString& appLocation, Completion done) override;
-    void openTerminalScript(const QString& scriptPath, Completion done) override;
+    void openTerminalScript(const QString& scriptPath, const std::optional<QString>& terminal,
+                            Completion done) override;
     void openApplication(const QString& appLocation, const QStringList& arguments, Completion done) override;
 
     void revealInFileManager(const QList<QUrl>& files) override;

@@ -145,6 +145,19 @@ TEST(PanelKeys, WebAndCommandRowsGetTheirOwnMenus) {
     f.press("cmd+k");
     EXPECT_EQ(f.titles().mid(0, 2), (QStringList{"Run in Terminal", "Copy Command"}));
     f.press("esc");
+
+    // Commands run in the terminal chosen for Open in Terminal; without any, the panel says so and stays.
+    f.p.workspace.applications["foot"] = "/apps/foot.desktop";
+    f.settings.setTerminalBundleID("foot");
+    const int dismissed = f.dismissed;
+    f.press("return");
+    EXPECT_EQ(f.p.workspace.terminalsUsed, QStringList{"/apps/foot.desktop"});
+    EXPECT_EQ(f.dismissed, dismissed + 1);
+    f.p.workspace.applications.clear();
+    f.type("> ls");
+    f.press("return");
+    EXPECT_EQ(f.message(), "Terminal isn't installed");
+    EXPECT_EQ(f.dismissed, dismissed + 1);
 }
 
 TEST(PanelKeys, QuickLookFollowsTheSelection) {
