@@ -15,8 +15,11 @@
 #include <optional>
 #include <thread>
 
+struct inotify_event;
+
 namespace zarvo::index {
 
+class IndexWatcher;
 class MappedSnapshot;
 class NamePattern;
 
@@ -69,6 +72,7 @@ public:
 
 private:
     friend class FileIndex;
+    friend class QueryPass;
     std::atomic<bool> m_cancelled{false};
     std::atomic<bool> m_finished{false};
     std::mutex m_deliver; // held while a batch is handed over, so cancel() returning means no more
@@ -142,8 +146,13 @@ signals:
     void crawlFinished();
 
 private:
-    struct Watcher;
     void threadMain();
+    // Crawls every root and makes the result current; false when stopped meanwhile.
+    bool crawlAndPublish();
+    // Waits for the watches' events (or a re-listing or save being due) and applies them; false when
+    // stopped meanwhile.
+    bool followChanges(qint64 sinceRescanMs);
+    void handleEvent(const inotify_event& event);
     std::shared_ptr<IndexTable> crawlAll(const std::function<void(qint64)>& progress, bool watch);
     void makeCurrent(std::shared_ptr<IndexTable> table);
     struct QueryRequest {
@@ -151,14 +160,9 @@ private:
         IndexQuerySpec spec;
         std::function<void(const IndexQueryBatch&)> onBatch;
     };
+    // Runs the requests in as few scans of the names as serve them all (QueryPass).
     void runQueries(const std::vector<QueryRequest>& requests);
-    // One scan over the names, stopping at those holding `literal` (else `subsequence`, else at every
-    // name), that feeds every request.
-    void runPass(const std::vector<QueryRequest>& requests,
-                 const std::vector<std::vector<NamePattern>>& patterns, const QByteArray& literal,
-                 const QByteArray& subsequence);
-    bool addWatch(const QByteArray& path, quint32 entry, int fd);
-    void processEvents(const char* buffer, long length);
+    friend class QueryPass;
     void upsert(quint32 dir, const QByteArray& name);
     void rescanUnwatched();
     void syncFolder(quint32 dir);
@@ -171,7 +175,7 @@ private:
     mutable QReadWriteLock m_lock; // guards m_table's pointer and contents
     std::shared_ptr<IndexTable> m_table;
     std::shared_ptr<MappedSnapshot> m_mapped; // used until a table is current
-    std::unique_ptr<Watcher> m_watcher;
+    std::unique_ptr<IndexWatcher> m_watcher;
     std::thread m_thread;
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_crawling{false};
