@@ -34,6 +34,9 @@ struct IndexConfig {
     int watchLimit = -1;
     // How often folders without a watch are re-listed.
     int fallbackIntervalMs = 120000;
+    // How often a slice of the folders without a watch is checked for a new modification time (an entry
+    // added, removed or renamed in it), the changed ones re-listed at once.
+    int changedCheckIntervalMs = 1000;
 
     // Roots and excluded folders, for telling whether a snapshot belongs to this configuration.
     QString fingerprint() const;
@@ -151,7 +154,9 @@ private:
     bool crawlAndPublish();
     // Waits for the watches' events (or a re-listing or save being due) and applies them; false when
     // stopped meanwhile.
-    bool followChanges(qint64 sinceRescanMs);
+    bool followChanges(qint64 sinceRescanMs, qint64 sinceCheckMs);
+    // Re-lists the next slice of folders without a watch whose modification time moved.
+    void relistChangedUnwatched();
     void handleEvent(const inotify_event& event);
     std::shared_ptr<IndexTable> crawlAll(const std::function<void(qint64)>& progress, bool watch);
     void makeCurrent(std::shared_ptr<IndexTable> table);
@@ -182,6 +187,7 @@ private:
     std::atomic<bool> m_dirty{false};
     std::atomic<bool> m_rebuildRequested{false};
     std::atomic<bool> m_overflowed{false};
+    quint32 m_checkCursor = 0;           // where relistChangedUnwatched goes on (index thread only)
     QHash<QString, quint32> m_usedPaths; // last-used times by path, re-applied after every crawl
     mutable std::mutex m_stateMutex;
     std::condition_variable m_stateChanged;

@@ -9,6 +9,7 @@
 #include <QSet>
 #include <algorithm>
 #include <sys/inotify.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace zarvo::index {
@@ -26,9 +27,10 @@ void FileIndex::threadMain() {
         haveTable = bool(m_table);
     }
     if (!haveTable) loadSnapshot();
-    QElapsedTimer sinceSave, sinceRescan;
+    QElapsedTimer sinceSave, sinceRescan, sinceCheck;
     sinceSave.start();
     sinceRescan.start();
+    sinceCheck.start();
     bool crawlNeeded = true;
     while (!m_stop) {
         if (crawlNeeded || m_rebuildRequested.exchange(false)) {
@@ -43,11 +45,14 @@ void FileIndex::threadMain() {
             m_stateChanged.wait_for(state, std::chrono::milliseconds(200));
             continue;
         }
-        if (!followChanges(sinceRescan.elapsed())) break;
+        if (!followChanges(sinceRescan.elapsed(), sinceCheck.elapsed())) break;
         if (m_overflowed.exchange(false)) crawlNeeded = true;
         if (m_watcher->limitReached() && sinceRescan.elapsed() >= m_config.fallbackIntervalMs) {
             rescanUnwatched();
             sinceRescan.restart();
+        } else if (m_watcher->limitReached() && sinceCheck.elapsed() >= m_config.changedCheckIntervalMs) {
+            relistChangedUnwatched();
+            sinceCheck.restart();
         }
         if (m_dirty && sinceSave.elapsed() >= kSaveIntervalMs) {
             saveSnapshot();
@@ -80,10 +85,12 @@ bool FileIndex::crawlAndPublish() {
     return true;
 }
 
-bool FileIndex::followChanges(qint64 sinceRescanMs) {
+bool FileIndex::followChanges(qint64 sinceRescanMs, qint64 sinceCheckMs) {
     IndexWatcher& w = *m_watcher;
     int timeout = -1;
-    if (w.limitReached()) timeout = std::max(0, m_config.fallbackIntervalMs - int(sinceRescanMs));
+    if (w.limitReached())
+        timeout = std::max(0, std::min(m_config.fallbackIntervalMs - int(sinceRescanMs),
+                                       m_config.changedCheckIntervalMs - int(sinceCheckMs)));
     if (m_dirty) timeout = timeout < 0 ? kSaveIntervalMs : std::min(timeout, kSaveIntervalMs);
     if (!w.pendingMoves.isEmpty()) timeout = 50; // a move's second half comes right after its first
     const bool readable = w.wait(timeout);
@@ -222,6 +229,28 @@ void FileIndex::syncFolder(quint32 dir) {
     if (m_watcher && m_watcher->add(path, dir, -1)) {
         QWriteLocker lock(&m_lock);
         t.entries[dir].flags &= quint16(~Entry::Unwatched);
+    }
+}
+
+void FileIndex::relistChangedUnwatched() {
+    // A slice per check keeps each short; a home past the watch limit has tens of thousands of them.
+    constexpr quint32 kFoldersPerCheck = 8192;
+    IndexTable& t = *m_table; // only this thread writes, so reading here needs no lock
+    const auto count = quint32(t.entries.size());
+    if (m_checkCursor >= count) m_checkCursor = 0;
+    quint32 checked = 0;
+    for (quint32 seen = 0; seen < count && checked < kFoldersPerCheck && !m_stop; ++seen) {
+        const quint32 dir = m_checkCursor;
+        m_checkCursor = m_checkCursor + 1 < count ? m_checkCursor + 1 : 0;
+        const Entry& e = t.entries[dir];
+        if (!e.is(Entry::Dir) || !e.is(Entry::Unwatched) || e.is(Entry::Deleted)) continue;
+        ++checked;
+        struct stat st;
+        const QByteArray path = t.pathBytes(dir);
+        if (::stat(path.constData(), &st) != 0 || clampTime(st.st_mtim.tv_sec) == e.mtime) continue;
+        syncFolder(dir);
+        QWriteLocker lock(&m_lock);
+        if (!t.entries[dir].is(Entry::Deleted)) t.entries[dir].mtime = clampTime(st.st_mtim.tv_sec);
     }
 }
 
