@@ -92,6 +92,45 @@ void FileIndex::makeCurrent(std::shared_ptr<IndexTable> table) {
     m_stateChanged.notify_all();
 }
 
+QList<QByteArray> FileIndex::priorityFolders() const {
+    constexpr int kRecentFolders = 64;
+    QList<QByteArray> out;
+    auto add = [&](const QString& folder) {
+        QByteArray path = QDir::cleanPath(folder).toUtf8();
+        if (!out.contains(path)) out << std::move(path);
+    };
+    for (const QString& root : m_config.roots) {
+        add(root);
+        for (const char* own : {"Desktop", "Documents", "Downloads"})
+            add(root + QLatin1Char('/') + QLatin1String(own));
+    }
+    // The folders of the most recently used files (those under a root), newest first.
+    QHash<QString, quint32> used;
+    if (!m_config.recentlyUsedPath.isEmpty()) used = RecentlyUsed::read(m_config.recentlyUsedPath);
+    {
+        std::lock_guard state(m_stateMutex);
+        for (auto it = m_usedPaths.cbegin(); it != m_usedPaths.cend(); ++it)
+            used.insert(it.key(), std::max(it.value(), used.value(it.key())));
+    }
+    std::vector<std::pair<quint32, QString>> recent;
+    for (auto it = used.cbegin(); it != used.cend(); ++it)
+        recent.emplace_back(it.value(), QFileInfo(it.key()).path());
+    std::sort(recent.begin(), recent.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    int taken = 0;
+    for (const auto& [when, folder] : recent) {
+        if (taken >= kRecentFolders) break;
+        const bool underRoot =
+            std::any_of(m_config.roots.begin(), m_config.roots.end(), [&](const QString& r) {
+                return folder == r ||
+                       folder.startsWith(r.endsWith(QLatin1Char('/')) ? r : r + QLatin1Char('/'));
+            });
+        if (!underRoot) continue;
+        add(folder);
+        ++taken;
+    }
+    return out;
+}
+
 std::shared_ptr<IndexTable> FileIndex::crawlAll(const std::function<void(qint64)>& progress, bool watch) {
     auto table = std::make_shared<IndexTable>();
     Crawler::Options options;
@@ -101,6 +140,7 @@ std::shared_ptr<IndexTable> FileIndex::crawlAll(const std::function<void(qint64)
     options.cancel = &m_stop;
     if (watch && m_watcher) {
         m_watcher->startBuilding();
+        m_watcher->reserve(priorityFolders());
         options.watch = [this](const QByteArray& path, quint32 entry, int fd) {
             return m_watcher->add(path, entry, fd);
         };

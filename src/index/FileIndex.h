@@ -158,6 +158,9 @@ private:
     // Re-lists the next slice of folders without a watch whose modification time moved.
     void relistChangedUnwatched();
     void handleEvent(const inotify_event& event);
+    // What gets a watch before the crawl: the roots, their Desktop, Documents and Downloads, and the
+    // folders of the most recently used files.
+    QList<QByteArray> priorityFolders() const;
     std::shared_ptr<IndexTable> crawlAll(const std::function<void(qint64)>& progress, bool watch);
     void makeCurrent(std::shared_ptr<IndexTable> table);
     struct QueryRequest {

@@ -40,7 +40,10 @@ bool IndexWatcher::add(const QByteArray& path, quint32 entry, int fd) {
     if (m_fd < 0) return false;
     int wd = -1;
     int error = 0;
-    if (m_limit >= 0 && m_target->size() >= m_limit) {
+    const auto kept = m_reserved.constFind(path);
+    const int reservedWd = kept != m_reserved.cend() ? *kept : -1;
+    if (reservedWd >= 0) m_reserved.erase(kept);
+    if (reservedWd < 0 && m_limit >= 0 && m_target->size() + m_reserved.size() >= m_limit) {
         error = ENOSPC;
     } else {
         // Through the open descriptor when there is one: no walk of the full path.
@@ -52,6 +55,7 @@ bool IndexWatcher::add(const QByteArray& path, quint32 entry, int fd) {
             wd = inotify_add_watch(m_fd, path.constData(), kWatchMask); // no /proc
 
         error = wd < 0 ? errno : 0;
+        if (reservedWd >= 0 && wd != reservedWd) inotify_rm_watch(m_fd, reservedWd); // no longer that folder
     }
     if (wd < 0) {
         if (error == ENOSPC && !m_limitReached) {
@@ -71,7 +75,19 @@ void IndexWatcher::startBuilding() {
     m_target = &m_building;
 }
 
+void IndexWatcher::reserve(const QList<QByteArray>& folders) {
+    for (const QByteArray& folder : folders) {
+        if (m_fd < 0 || m_reserved.contains(folder)) continue;
+        if (m_limit >= 0 && m_target->size() + m_reserved.size() >= m_limit) break;
+        const int wd = inotify_add_watch(m_fd, folder.constData(), kWatchMask);
+        if (wd >= 0) m_reserved.insert(folder, wd);
+    }
+}
+
 void IndexWatcher::adoptBuilding() {
+    for (auto it = m_reserved.cbegin(); it != m_reserved.cend(); ++it)
+        if (!m_building.contains(it.value())) inotify_rm_watch(m_fd, it.value());
+    m_reserved.clear();
     m_live = std::move(m_building);
     m_building.clear();
     m_target = &m_live;

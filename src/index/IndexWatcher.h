@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QList>
 #include <atomic>
 #include <functional>
 
@@ -27,6 +28,10 @@ public:
     bool add(const QByteArray& path, quint32 entry, int fd);
     // New watches go to a set for the table being crawled until adoptBuilding() makes it the live one.
     void startBuilding();
+    // Watches these folders before a crawl spends the budget (a person's own folders first): when the
+    // crawl reaches one, add() gets the same watch back. Within the limit, in the order given.
+    void reserve(const QList<QByteArray>& folders);
+    // Drops the reserved watches the crawl did not reach, then makes the new set the live one.
     void adoptBuilding();
     // Waits up to `timeoutMs` (-1: no limit) for events or a wake; true when events are to be read.
     bool wait(int timeoutMs);
@@ -50,6 +55,7 @@ private:
     QHash<int, quint32> m_live;     // watch descriptor → folder entry of the current table
     QHash<int, quint32> m_building; // the same for a table being crawled
     QHash<int, quint32>* m_target = &m_live;
+    QHash<QByteArray, int> m_reserved; // folder → its watch, until the crawl reaches it
     bool m_limitReached = false;
     std::atomic<int> m_watchCount{0};
 };

@@ -391,6 +391,38 @@ TEST(FileIndex, UnwatchedFolderWithANewEntryIsListedAgainSoon) {
               0);
 }
 
+// Under a short watch limit the folders a person uses first get the watches: a file created in
+// Desktop, Documents or Downloads is found at once, not at a later re-listing.
+TEST(FileIndex, OwnFoldersAreWatchedFirstUnderAShortLimit) {
+    Tree tree;
+    for (int i = 0; i < 12; ++i)
+        tree.make(QStringLiteral("a%1/b/c/file.txt").arg(i));
+    const QStringList own = {QStringLiteral("Desktop"), QStringLiteral("Documents"),
+                             QStringLiteral("Downloads")};
+    for (const QString& folder : own)
+        tree.make(folder + QStringLiteral("/old.txt"));
+    IndexConfig config = tree.config();
+    config.watchLimit = 4; // the root and three more
+    config.fallbackIntervalMs = 600000;
+    config.changedCheckIntervalMs = 600000;
+    FileIndex index(config);
+    index.start();
+    ASSERT_TRUE(index.waitIdle(10000));
+    EXPECT_EQ(index.status().watches, 4);
+    for (const QString& folder : own) {
+        const QString added =
+            tree.make(folder + QStringLiteral("/new in ") + folder + QStringLiteral(".txt"));
+        EXPECT_GE(waitFor(
+                      [&] {
+                          return find(index, {QStringLiteral("new in ") + folder + u'*'}) ==
+                                 QStringList{added};
+                      },
+                      3000),
+                  0)
+            << qPrintable(folder);
+    }
+}
+
 // A one-shot process maps a snapshot another process wrote: the snapshot's types are new to it, and a
 // query by kind must still find them (the kind test is built after the mapping's types are known).
 TEST(FileIndex, KindQueryOnSnapshotOfAnotherProcess) {
