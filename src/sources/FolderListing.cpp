@@ -11,9 +11,9 @@ namespace {
 
 // A change to a folder moves its modification time, but only by the file system's clock tick: a
 // change in the same tick as the listing would leave it as it was. A listing is therefore kept only
-// when the folder had last changed a few ticks before it was read: a jiffy where times have
-// nanoseconds, two seconds where they are whole seconds (FAT counts in twos).
-constexpr qint64 kFineSettledNs = 100'000'000;
+// when the folder had last changed more than a tick before it was read: the kernel's clock tick (10 ms
+// at most) where times have nanoseconds, two seconds where they are whole seconds (FAT counts in twos).
+constexpr qint64 kFineSettledNs = 20'000'000;
 constexpr qint64 kCoarseSettledNs = 2'000'000'000;
 
 bool settledBefore(qint64 timeNs, qint64 readAt) {
