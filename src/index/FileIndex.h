@@ -15,8 +15,11 @@
 #include <optional>
 #include <thread>
 
+struct inotify_event;
+
 namespace zarvo::index {
 
+class IndexWatcher;
 class MappedSnapshot;
 class NamePattern;
 
@@ -31,6 +34,9 @@ struct IndexConfig {
     int watchLimit = -1;
     // How often folders without a watch are re-listed.
     int fallbackIntervalMs = 120000;
+    // How often a slice of the folders without a watch is checked for a new modification time (an entry
+    // added, removed or renamed in it), the changed ones re-listed at once.
+    int changedCheckIntervalMs = 1000;
 
     // Roots and excluded folders, for telling whether a snapshot belongs to this configuration.
     QString fingerprint() const;
@@ -69,6 +75,7 @@ public:
 
 private:
     friend class FileIndex;
+    friend class QueryPass;
     std::atomic<bool> m_cancelled{false};
     std::atomic<bool> m_finished{false};
     std::mutex m_deliver; // held while a batch is handed over, so cancel() returning means no more
@@ -143,8 +150,18 @@ signals:
     void crawlFinished();
 
 private:
-    struct Watcher;
     void threadMain();
+    // Crawls every root and makes the result current; false when stopped meanwhile.
+    bool crawlAndPublish();
+    // Waits for the watches' events (or a re-listing or save being due) and applies them; false when
+    // stopped meanwhile.
+    bool followChanges(qint64 sinceRescanMs, qint64 sinceCheckMs);
+    // Re-lists the next slice of folders without a watch whose modification time moved.
+    void relistChangedUnwatched();
+    void handleEvent(const inotify_event& event);
+    // What gets a watch before the crawl: the roots, their Desktop, Documents and Downloads, and the
+    // folders of the most recently used files.
+    QList<QByteArray> priorityFolders() const;
     std::shared_ptr<IndexTable> crawlAll(const std::function<void(qint64)>& progress, bool watch);
     void makeCurrent(std::shared_ptr<IndexTable> table);
     struct QueryRequest {
@@ -152,14 +169,9 @@ private:
         IndexQuerySpec spec;
         std::function<void(const IndexQueryBatch&)> onBatch;
     };
+    // Runs the requests in as few scans of the names as serve them all (QueryPass).
     void runQueries(const std::vector<QueryRequest>& requests);
-    // One scan over the names, stopping at those holding `literal` (else `subsequence`, else at every
-    // name), that feeds every request.
-    void runPass(const std::vector<QueryRequest>& requests,
-                 const std::vector<std::vector<NamePattern>>& patterns, const QByteArray& literal,
-                 const QByteArray& subsequence);
-    bool addWatch(const QByteArray& path, quint32 entry, int fd);
-    void processEvents(const char* buffer, long length);
+    friend class QueryPass;
     void upsert(quint32 dir, const QByteArray& name);
     void rescanUnwatched();
     void syncFolder(quint32 dir);
@@ -172,13 +184,14 @@ private:
     mutable QReadWriteLock m_lock; // guards m_table's pointer and contents
     std::shared_ptr<IndexTable> m_table;
     std::shared_ptr<MappedSnapshot> m_mapped; // used until a table is current
-    std::unique_ptr<Watcher> m_watcher;
+    std::unique_ptr<IndexWatcher> m_watcher;
     std::thread m_thread;
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_crawling{false};
     std::atomic<bool> m_dirty{false};
     std::atomic<bool> m_rebuildRequested{false};
     std::atomic<bool> m_overflowed{false};
+    quint32 m_checkCursor = 0;           // where relistChangedUnwatched goes on (index thread only)
     QHash<QString, quint32> m_usedPaths; // last-used times by path, re-applied after every crawl
     mutable std::mutex m_stateMutex;
     std::condition_variable m_stateChanged;

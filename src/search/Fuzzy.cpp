@@ -105,6 +105,14 @@ bool isSingleUnitCharacter(char16_t c) {
     return c < 0xff9e;
 }
 
+// The lowered form of a character outside ASCII, when both are single-unit characters and lowering
+// the whole text would give it (QString::toLower maps U+0130 to two units); else 0.
+char16_t lowerSingleUnit(char16_t c) {
+    if (c == 0x130 || !isSingleUnitCharacter(c)) return 0;
+    const char32_t lower = QChar::toLower(char32_t(c));
+    return lower <= 0xffff && isSingleUnitCharacter(char16_t(lower)) ? char16_t(lower) : 0;
+}
+
 bool isSingleUnitText(const QString& s) {
     const char16_t* p = reinterpret_cast<const char16_t*>(s.utf16());
     for (qsizetype i = 0, n = s.size(); i < n; ++i)
@@ -112,23 +120,79 @@ bool isSingleUnitText(const QString& s) {
     return true;
 }
 
-// Fast path for ASCII text, where a UTF-16 unit is a character and folding cannot change lengths.
-// Identical results to the general path; it keeps the per-name cost to a few hundred nanoseconds.
-std::optional<int> asciiWordScore(const QString& word, const QString& name) {
-    const int wn = int(word.size());
-    const int nn = int(name.size());
-    QVarLengthArray<char16_t, 64> w(wn);
-    const char16_t* wp = reinterpret_cast<const char16_t*>(word.utf16());
-    for (int i = 0; i < wn; ++i)
-        w[i] = asciiFold(wp[i]);
-    const char16_t* n = reinterpret_cast<const char16_t*>(name.utf16());
-    return scan(
-        wn, nn, [&](int k, int i) { return asciiFold(n[k]) == w[i]; },
-        [&](int k) {
-            const char16_t before = n[k - 1], here = n[k];
-            return !asciiAlnum(before) || (asciiUpper(here) && asciiLower(before)) ||
-                   (asciiDigit(here) && !asciiDigit(before));
-        });
+// Whether ASCII name position k starts a word (the general rule, startsWord, on ASCII).
+inline bool asciiBoundary(const char16_t* n, int k) {
+    const char16_t before = n[k - 1], here = n[k];
+    return !asciiAlnum(before) || (asciiUpper(here) && asciiLower(before)) ||
+           (asciiDigit(here) && !asciiDigit(before));
+}
+
+// The scan over a name already lowered into `l` (`n` as given: its case marks word starts), for a
+// lowered word `w`. The same steps as `scan`, on plain arrays: this runs for every name on every
+// keystroke.
+template <typename Boundary>
+std::optional<int> unitScan(const char16_t* w, int wn, const char16_t* l, const char16_t* n, int nn,
+                            Boundary boundary) {
+    if (nn < wn) return std::nullopt;
+    const int slack = (nn - wn) / 4;
+    int best = 0;
+    bool found = false;
+    const char16_t first = w[0];
+    for (int s = 0; s < nn; ++s) {
+        if (l[s] != first) continue;
+        int score = 0;
+        int prev = -2;
+        int k = s;
+        for (int i = 0; i < wn; ++i, ++k) {
+            const char16_t c = w[i];
+            while (k < nn && l[k] != c)
+                ++k;
+            // A later start can only find fewer letters, so the whole scan ends here.
+            if (k >= nn) return found ? std::optional<int>(best) : std::nullopt;
+            score += 2;
+            if (k == prev + 1) score += 6;
+            if (k == 0)
+                score += 14;
+            else if (boundary(n, k))
+                score += 8;
+            if (prev >= 0) score -= std::min(k - prev - 1, 4);
+            prev = k;
+        }
+        const int total = score - slack;
+        if (!found || total > best) best = total;
+        found = true;
+    }
+    return found ? std::optional<int>(best) : std::nullopt;
+}
+
+// The lowered form of the last word scored on this thread: a search scores one word against many names.
+struct LoweredWord {
+    QString word;
+    QString lower;
+    bool ascii = false;
+    // Each character one unit before and after lowering (ASCII included): singleUnitWordScore applies.
+    bool singleUnit = false;
+};
+
+const LoweredWord& lowered(const QString& word) {
+    thread_local LoweredWord last;
+    // The same string is usually passed again (shared data): no need to compare its characters.
+    const bool same = !last.word.isNull() && last.word.size() == word.size() &&
+                      (last.word.constData() == word.constData() || last.word == word);
+    if (!same) {
+        last.word = word;
+        last.ascii = isAscii(word);
+        if (last.ascii) {
+            last.lower = word;
+            char16_t* p = reinterpret_cast<char16_t*>(last.lower.data());
+            for (qsizetype i = 0, n = last.lower.size(); i < n; ++i)
+                p[i] = asciiFold(p[i]);
+        } else {
+            last.lower = word.toLower();
+        }
+        last.singleUnit = last.ascii || (isSingleUnitText(word) && isSingleUnitText(last.lower));
+    }
+    return last;
 }
 
 // Whether a character starts a word after `before`: after a non-alphanumeric, at a lower-to-upper case
@@ -189,9 +253,33 @@ std::optional<int> detail::graphemeWordScore(const QString& word, const QString&
 
 std::optional<int> wordScore(const QString& word, const QString& name) {
     if (word.isEmpty()) return 0;
-    if (isAscii(word) && isAscii(name)) return asciiWordScore(word, name);
+    const LoweredWord& w = lowered(word);
+    const char16_t* w16 = reinterpret_cast<const char16_t*>(w.lower.utf16());
+    // Most names are ASCII, nearly all the rest single-unit text: lowered in one pass that also tells,
+    // then scanned by unit (what asciiWordScore and singleUnitWordScore do, without their copies).
+    if (w.singleUnit) {
+        const qsizetype nn = name.size();
+        const char16_t* n = reinterpret_cast<const char16_t*>(name.utf16());
+        QVarLengthArray<char16_t, 256> l(nn);
+        bool ascii = true, single = true;
+        for (qsizetype i = 0; i < nn && single; ++i) {
+            const char16_t c = n[i];
+            if (c < 0x80 && c != '\r') {
+                l[i] = asciiFold(c);
+                continue;
+            }
+            ascii = false;
+            l[i] = lowerSingleUnit(c);
+            single = l[i] != 0;
+        }
+        const int wn = int(w.lower.size());
+        if (ascii && w.ascii) return unitScan(w16, wn, l.data(), n, int(nn), asciiBoundary);
+        if (single)
+            return unitScan(w16, wn, l.data(), n, int(nn),
+                            [](const char16_t* text, int k) { return startsWord(text[k - 1], text[k]); });
+    }
     if (isSingleUnitText(word) && isSingleUnitText(name)) {
-        const QString lowerWord = word.toLower();
+        const QString& lowerWord = w.lower;
         const QString lowerName = name.toLower();
         // Lowering can lengthen a character (İ → i̇) or leave the set; then characters and units part.
         if (lowerName.size() == name.size() && isSingleUnitText(lowerWord) && isSingleUnitText(lowerName))

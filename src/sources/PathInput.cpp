@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "platform/Workspace.h"
 #include "search/Fuzzy.h"
+#include "sources/FolderListing.h"
 #include "store/Settings.h"
 
 #include <QCollator>
@@ -14,7 +15,6 @@
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <dirent.h>
 #include <numeric>
 #include <pwd.h>
 #include <unistd.h>
@@ -90,22 +90,6 @@ QCollator finderCollator() {
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     collator.setNumericMode(true);
     return collator;
-}
-
-// The entry names of a folder in the order the file system lists them. Plain readdir rather than
-// QDirIterator: completion runs on every keystroke and QDirIterator builds file information for each
-// of possibly thousands of entries (more than twice the cost); nothing else is needed before the list
-// is cut to 150 names.
-void listNames(const QString& folder, bool includeHidden, QStringList& names) {
-    DIR* dir = opendir(QFile::encodeName(folder).constData());
-    if (!dir) return;
-    while (const dirent* entry = readdir(dir)) {
-        const char* name = entry->d_name;
-        if (name[0] == '.' && (!includeHidden || name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
-            continue;
-        names << QFile::decodeName(name);
-    }
-    closedir(dir);
 }
 
 } // namespace
@@ -235,35 +219,51 @@ QList<ResultItem> completions(const QString& text, bool showHidden) {
     if (!folder.startsWith(u'/')) return results;
 
     const bool includeHidden = showHidden || prefix.startsWith(u'.');
-    QStringList names;
-    listNames(folder, includeHidden, names);
+    const std::shared_ptr<const FolderListing> listing = FolderListing::of(folder, includeHidden);
+    const QStringList& names = listing->names;
 
     std::vector<qsizetype> plain;
     std::vector<qsizetype> others;
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        if (prefix.isEmpty() || names[i].toLower().startsWith(prefix))
-            plain.push_back(i);
-        else
-            others.push_back(i);
+    if (!prefix.isEmpty()) {
+        const QStringList& lowered = listing->lowered();
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            if (lowered[i].startsWith(prefix))
+                plain.push_back(i);
+            else
+                others.push_back(i);
+        }
     }
 
-    std::vector<qsizetype> kept;
-    kept.reserve(kMaxCompletions);
-    {
-        // Only the first 150 in Finder order are needed: a partial sort (a heap of 150) compares each
-        // name about once, cheaper than building a collation key for every name. The listing index
-        // breaks ties, which makes it as stable as a full stable sort.
-        const QCollator collator = finderCollator();
-        std::vector<size_t> order(plain.size());
+    // Only the first 150 in Finder order are needed: a partial sort (a heap of 150) compares each name
+    // about once, cheaper than building a collation key for every name. The listing index breaks ties,
+    // which makes it as stable as a full stable sort.
+    const QCollator collator = finderCollator();
+    auto firstInFinderOrder = [&](const std::vector<qsizetype>& among) {
+        std::vector<size_t> order(among.size());
         std::iota(order.begin(), order.end(), size_t(0));
         const size_t take = std::min(order.size(), size_t(kMaxCompletions));
         std::partial_sort(order.begin(), order.begin() + take, order.end(), [&](size_t a, size_t b) {
-            const int c = collator.compare(names[plain[a]], names[plain[b]]);
+            const int c = collator.compare(names[among[a]], names[among[b]]);
             return c != 0 ? c < 0 : a < b;
         });
+        std::vector<qsizetype> first;
+        first.reserve(take);
         for (size_t i = 0; i < take; ++i)
-            kept.push_back(plain[order[i]]);
+            first.push_back(among[order[i]]);
+        return first;
+    };
+    std::vector<qsizetype> kept;
+    if (prefix.isEmpty()) {
+        // Every name is plain: the same first names for as long as the listing is kept.
+        kept = listing->firstInOrder(collator.locale().bcp47Name(), [&] {
+            std::vector<qsizetype> all(size_t(names.size()));
+            std::iota(all.begin(), all.end(), qsizetype(0));
+            return firstInFinderOrder(all);
+        });
+    } else {
+        kept = firstInFinderOrder(plain);
     }
+    kept.reserve(kMaxCompletions);
 
     if (kept.size() < size_t(kMaxCompletions) && !others.empty()) {
         const QStringList words = prefix.split(whitespaceRun(), Qt::SkipEmptyParts);
@@ -404,8 +404,13 @@ QString abbreviatingWithTilde(const QString& path) {
     const QString home = homePath();
     if (home.isEmpty() || home == QLatin1String("/")) return path;
     if (path == home) return QStringLiteral("~");
-    if (path.startsWith(home) && path.size() > home.size() && path[home.size()] == u'/')
-        return u'~' + path.mid(home.size());
+    if (path.size() > home.size() && path[home.size()] == u'/' && path.startsWith(home)) {
+        QString abbreviated;
+        abbreviated.reserve(1 + path.size() - home.size());
+        abbreviated += u'~';
+        abbreviated += QStringView(path).mid(home.size());
+        return abbreviated;
+    }
     return path;
 }
 

@@ -264,6 +264,23 @@ std::optional<ResultItem> resolveCustom(const QString& target, ResultItem::Sourc
     return std::nullopt;
 }
 
+// Whether text.toLower() starts with `lowered`; ASCII text is compared in place.
+bool lowerStartsWith(const QString& text, const QString& lowered) {
+    const char16_t* t = reinterpret_cast<const char16_t*>(text.utf16());
+    const char16_t* p = reinterpret_cast<const char16_t*>(lowered.utf16());
+    const qsizetype n = text.size();
+    bool ascii = true;
+    for (qsizetype i = 0; i < n && ascii; ++i)
+        ascii = t[i] < 0x80;
+    if (!ascii) return text.toLower().startsWith(lowered);
+    if (lowered.size() > n) return false;
+    for (qsizetype i = 0; i < lowered.size(); ++i) {
+        const char16_t c = t[i] >= 'A' && t[i] <= 'Z' ? char16_t(t[i] + 32) : t[i];
+        if (c != p[i]) return false;
+    }
+    return true;
+}
+
 std::optional<int> fuzzyScore(const QStringList& words, const QString& candidate) {
     int total = 0;
     for (const QString& word : words) {
@@ -300,6 +317,16 @@ QList<Shortcut> all() {
 }
 
 QList<Shortcut> all(const QList<CustomShortcut>& custom) {
+    // Asked on every keystroke: the merged table is kept while the user's keywords and the built-in
+    // table stay the same (a rebuilt built-in table has new data; the kept copy holds on to the old).
+    static QMutex mutex;
+    static std::optional<std::pair<QList<CustomShortcut>, QList<Shortcut>>> keptFor;
+    static QList<Shortcut> kept;
+    const QList<Shortcut> table = builtIn();
+    QMutexLocker lock(&mutex);
+    if (keptFor && keptFor->first == custom && keptFor->second.constData() == table.constData() &&
+        keptFor->second.size() == table.size())
+        return kept;
     QList<Shortcut> result;
     QSet<QString> taken;
     for (const CustomShortcut& record : custom) {
@@ -308,12 +335,14 @@ QList<Shortcut> all(const QList<CustomShortcut>& custom) {
         result << Shortcut{keyword, {}, record.keyword, Shortcut::Custom{record.target}};
         taken.insert(keyword);
     }
-    for (const Shortcut& shortcut : builtIn()) {
+    for (const Shortcut& shortcut : table) {
         bool hidden = taken.contains(shortcut.keyword);
         for (const QString& alias : shortcut.aliases)
             hidden = hidden || taken.contains(alias);
         if (!hidden) result << shortcut;
     }
+    keptFor.emplace(custom, table);
+    kept = result;
     return result;
 }
 
@@ -337,15 +366,14 @@ QList<ResultItem> matches(const QString& text, ResultItem::Source source, const 
     QList<std::pair<int, const Shortcut*>> fuzzy;
     const QStringList words = q.split(whitespaceRun(), Qt::SkipEmptyParts);
     for (const Shortcut& s : shortcuts) {
-        QStringList names{s.keyword};
-        names << s.aliases;
-        if (names.contains(q)) {
+        // The keyword, then the aliases (the names), then the title: in that order, without copies.
+        if (s.keyword == q || s.aliases.contains(q)) {
             exact << &s;
             continue;
         }
         if (q.size() >= 2) {
-            bool starts = s.title.toLower().startsWith(q);
-            for (const QString& name : names)
+            bool starts = lowerStartsWith(s.title, q) || s.keyword.startsWith(q);
+            for (const QString& name : s.aliases)
                 starts = starts || name.startsWith(q);
             if (starts) {
                 prefix << &s;
@@ -354,10 +382,14 @@ QList<ResultItem> matches(const QString& text, ResultItem::Source source, const 
         }
         if (q.size() >= 3) {
             std::optional<int> best;
-            for (const QString& candidate : names + QStringList{s.title}) {
+            auto consider = [&](const QString& candidate) {
                 const auto score = fuzzyScore(words, candidate);
                 if (score && (!best || *score > *best)) best = score;
-            }
+            };
+            consider(s.keyword);
+            for (const QString& alias : s.aliases)
+                consider(alias);
+            consider(s.title);
             if (best) fuzzy.append({*best, &s});
         }
     }

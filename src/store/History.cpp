@@ -11,6 +11,7 @@
 #include <QSet>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <memory>
 
 namespace zarvo {
@@ -159,16 +160,31 @@ double History::score(const Entry& entry, const QDateTime& now) {
 
 QList<History::Entry> History::byFrecency() const {
     const QDateTime now = m_clock.now();
+    const qint64 nowMs = now.toMSecsSinceEpoch();
+    if (m_ranked && m_ranked->from.constData() == m_entries.constData() &&
+        m_ranked->from.size() == m_entries.size() && now >= m_ranked->madeAt &&
+        nowMs < m_ranked->validUntilMs)
+        return m_ranked->order;
     QList<std::pair<double, Entry>> scored;
     scored.reserve(m_entries.size());
-    for (const Entry& e : m_entries)
+    qint64 validUntil = std::numeric_limits<qint64>::max();
+    for (const Entry& e : m_entries) {
         scored.append({score(e, now), e});
+        // The weight steps when the age reaches the next of score()'s bounds.
+        const qint64 openedMs = e.lastOpened.toMSecsSinceEpoch();
+        for (const qint64 bound : {14400, 86400, 259200, 604800, 2592000})
+            if (nowMs - openedMs < bound * 1000) {
+                validUntil = std::min(validUntil, openedMs + bound * 1000);
+                break;
+            }
+    }
     std::stable_sort(scored.begin(), scored.end(),
                      [](const auto& a, const auto& b) { return a.first > b.first; });
     QList<Entry> out;
     out.reserve(scored.size());
     for (auto& s : scored)
         out.append(std::move(s.second));
+    m_ranked = Ranked{m_entries, now, validUntil, out};
     return out;
 }
 

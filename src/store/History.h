@@ -96,6 +96,15 @@ private:
     QList<Entry> m_entries;
     QHash<QString, QJsonObject> m_extras;
     std::optional<Salvage::KeptAside> m_keptAside;
+    // byFrecency() is asked on every keystroke; its order holds while the entries are the ones it was
+    // made from (the kept copy shares their data until they change) and no entry's weight has stepped.
+    struct Ranked {
+        QList<Entry> from;
+        QDateTime madeAt;
+        qint64 validUntilMs = 0; // the first moment an entry's weight steps, ms since the epoch
+        QList<Entry> order;
+    };
+    mutable std::optional<Ranked> m_ranked;
 };
 
 } // namespace zarvo

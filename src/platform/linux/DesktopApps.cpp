@@ -125,10 +125,12 @@ QString filenameOf(GAppInfo* info) {
 
 std::optional<QString> locateDesktopId(const QString& id, const QHash<QString, QString>* installed) {
     if (id.isEmpty() || id.contains(QLatin1Char('/'))) return std::nullopt;
-    GRef<GDesktopAppInfo> info(g_desktop_app_info_new((id + QLatin1String(".desktop")).toUtf8().constData()));
+    GRef<GDesktopAppInfo> info(
+        DesktopApps::counted(g_desktop_app_info_new((id + QLatin1String(".desktop")).toUtf8().constData())));
     if (!info && installed) {
         const QString real = installed->value(id.toLower());
-        if (!real.isEmpty()) info.reset(g_desktop_app_info_new(real.toUtf8().constData()));
+        if (!real.isEmpty())
+            info.reset(DesktopApps::counted(g_desktop_app_info_new(real.toUtf8().constData())));
     }
     if (!info) return std::nullopt;
     const QString file = filenameOf(G_APP_INFO(info.get()));
@@ -138,7 +140,8 @@ std::optional<QString> locateDesktopId(const QString& id, const QHash<QString, Q
 
 GRef<GAppInfo> loadLocation(const QString& location) {
     if (!location.endsWith(QLatin1String(".desktop"))) return nullptr;
-    return GRef<GAppInfo>(G_APP_INFO(g_desktop_app_info_new_from_filename(location.toUtf8().constData())));
+    return GRef<GAppInfo>(G_APP_INFO(
+        DesktopApps::counted(g_desktop_app_info_new_from_filename(location.toUtf8().constData()))));
 }
 
 QString contentTypeOf(const QString& localPath) {
@@ -158,11 +161,21 @@ QString handlerType(const QString& uri, const QString& localPath) {
     return scheme.isEmpty() ? QString() : QLatin1String("x-scheme-handler/") + scheme;
 }
 
+thread_local quint64 t_entryReads = 0;
+
 } // namespace
+
+quint64 entryReads() {
+    return t_entryReads;
+}
+
+void countEntryRead() {
+    ++t_entryReads;
+}
 
 InstalledIds installedIds() {
     InstalledIds out;
-    GList* all = g_app_info_get_all();
+    GList* all = DesktopApps::counted(g_app_info_get_all());
     for (GList* l = all; l; l = l->next) {
         if (const char* id = g_app_info_get_id(G_APP_INFO(l->data)))
             out.insert(withoutSuffix(QString::fromUtf8(id)).toLower(), QString::fromUtf8(id));
@@ -235,7 +248,8 @@ QStringList aliasesOf(const QString& desktopId) {
 }
 
 std::optional<QString> entryIcon(const QString& location) {
-    GRef<GDesktopAppInfo> app(g_desktop_app_info_new_from_filename(QFile::encodeName(location).constData()));
+    GRef<GDesktopAppInfo> app(
+        DesktopApps::counted(g_desktop_app_info_new_from_filename(QFile::encodeName(location).constData())));
     if (!app) return std::nullopt;
     if (GIcon* icon = g_app_info_get_icon(G_APP_INFO(app.get()))) {
         GString_ text(g_icon_to_string(icon));
@@ -253,7 +267,7 @@ QString displayName(const QString& location) {
 
 QStringList menuApplications() {
     QList<std::pair<QString, QString>> named;
-    GList* all = g_app_info_get_all();
+    GList* all = DesktopApps::counted(g_app_info_get_all());
     for (GList* l = all; l; l = l->next) {
         GAppInfo* info = G_APP_INFO(l->data);
         if (!g_app_info_should_show(info)) continue;
@@ -297,7 +311,7 @@ struct WindowIndex {
 
 WindowIndex windowIndex() {
     WindowIndex index;
-    GList* all = g_app_info_get_all();
+    GList* all = DesktopApps::counted(g_app_info_get_all());
     for (GList* l = all; l; l = l->next) {
         GAppInfo* info = G_APP_INFO(l->data);
         if (!G_IS_DESKTOP_APP_INFO(info)) continue;
@@ -407,7 +421,8 @@ std::optional<QString> launchWithArguments(const QString& location, const QStrin
 std::optional<QString> defaultHandler(const QString& uri, const QString& localPath) {
     const QString type = handlerType(uri, localPath);
     if (type.isEmpty()) return std::nullopt;
-    GRef<GAppInfo> info(g_app_info_get_default_for_type(type.toUtf8().constData(), FALSE));
+    GRef<GAppInfo> info(
+        DesktopApps::counted(g_app_info_get_default_for_type(type.toUtf8().constData(), FALSE)));
     const QString file = filenameOf(info.get());
     if (file.isEmpty()) return std::nullopt;
     return file;
@@ -418,7 +433,7 @@ QStringList allHandlers(const QString& uri, const QString& localPath) {
     QStringList out;
     if (type.isEmpty()) return out;
     if (auto first = defaultHandler(uri, localPath)) out << *first;
-    GList* all = g_app_info_get_all_for_type(type.toUtf8().constData());
+    GList* all = DesktopApps::counted(g_app_info_get_all_for_type(type.toUtf8().constData()));
     for (GList* l = all; l; l = l->next) {
         const QString file = filenameOf(G_APP_INFO(l->data));
         if (!file.isEmpty() && !out.contains(file)) out << file;
@@ -486,7 +501,8 @@ bool runsCode(const QString& localPath) {
             g_content_type_is_a(name.constData(), "application/x-desktop"))
             return true;
         if (executable && g_content_type_can_be_executable(name.constData())) return true;
-        GRef<GAppInfo> handler(g_app_info_get_default_for_type(name.constData(), FALSE));
+        GRef<GAppInfo> handler(
+            DesktopApps::counted(g_app_info_get_default_for_type(name.constData(), FALSE)));
         if (handler)
             if (const char* command = g_app_info_get_commandline(handler.get()))
                 if (isRuntimeCommand(QString::fromUtf8(command))) return true;

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 #include <functional>
 #include <optional>
 
@@ -12,6 +13,16 @@ namespace zarvo::linux_ {
 // core names (com.apple.Terminal, com.apple.calculator, org.keepassxc.keepassxc …) to their Linux
 // counterparts. Application locations are desktop entry paths.
 namespace DesktopApps {
+
+// How many times the calling thread has read desktop entries, mimeapps lists or handler lists through
+// GIO. Tests check that a keystroke reads none (warming the answers is left to other threads).
+quint64 entryReads();
+void countEntryRead();
+// `value` (the answer of one such read), counted.
+template <typename T> T counted(T value) {
+    countEntryRead();
+    return value;
+}
 
 // The desktop environments named in XDG_CURRENT_DESKTOP, upper-cased ("GNOME", "KDE", "XFCE" …).
 QStringList currentDesktops(const QString& xdgCurrentDesktop);

@@ -130,8 +130,8 @@ std::optional<AppBundle> DesktopEntrySource::load(const QString& path, const QSt
 
     std::unique_ptr<GKeyFile, KeyFileDeleter> keys(g_key_file_new());
     GErrorHolder error;
-    if (!g_key_file_load_from_data(keys.get(), data.constData(), gsize(data.size()), G_KEY_FILE_NONE,
-                                   error.out()))
+    if (!DesktopApps::counted(g_key_file_load_from_data(keys.get(), data.constData(), gsize(data.size()),
+                                                        G_KEY_FILE_NONE, error.out())))
         return fail(error.message());
     if (!g_key_file_has_group(keys.get(), kGroup)) return fail(QStringLiteral("no [Desktop Entry] group"));
 
@@ -156,7 +156,7 @@ std::optional<AppBundle> DesktopEntrySource::load(const QString& path, const QSt
         *programs << programName(command)
                   << command.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
     }
-    GRef<GDesktopAppInfo> info(g_desktop_app_info_new_from_keyfile(keys.get()));
+    GRef<GDesktopAppInfo> info(DesktopApps::counted(g_desktop_app_info_new_from_keyfile(keys.get())));
     if (!info) {
         GString_ tryExec(g_key_file_get_string(keys.get(), kGroup, G_KEY_FILE_DESKTOP_KEY_TRY_EXEC, nullptr));
         if (tryExec && *tryExec.get()) return std::nullopt; // its program is not installed

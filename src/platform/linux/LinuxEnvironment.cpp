@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QProcessEnvironment>
 #include <QSysInfo>
+#include <cstdlib>
 
 namespace zarvo::linux_ {
 
@@ -25,8 +26,16 @@ QHash<QString, QString> LinuxEnvironment::variables() const {
 
 QString LinuxEnvironment::homePath() const {
     // HOME wins so that a sandbox home is honoured even when the password database says otherwise.
+    // Read without Qt's environment lock: only a comparison with the kept value, and the application
+    // does not change its environment from several threads.
+    const char* raw = ::getenv("HOME");
+    const QByteArrayView now = raw ? QByteArrayView(raw) : QByteArrayView();
+    QMutexLocker lock(&m_homeMutex);
+    if (m_homeVariable && *m_homeVariable == now) return m_home;
     const QString home = qEnvironmentVariable("HOME");
-    return home.isEmpty() ? QDir::homePath() : QDir::cleanPath(home);
+    m_home = home.isEmpty() ? QDir::homePath() : QDir::cleanPath(home);
+    m_homeVariable = now.toByteArray();
+    return m_home;
 }
 
 QString LinuxEnvironment::tempPath() const {

@@ -3,6 +3,10 @@
 #include "platform/Clock.h"
 #include "platform/Environment.h"
 
+#include <QByteArray>
+#include <QMutex>
+#include <optional>
+
 namespace zarvo::linux_ {
 
 // The real process environment, following the XDG base directory rules.
@@ -24,6 +28,11 @@ public:
 private:
     QString xdg(const char* variable, const char* fallback) const;
     QString m_identifier;
+    // homePath() is asked for every row's path on every keystroke: the cleaned value is kept while
+    // HOME reads the same.
+    mutable QMutex m_homeMutex;
+    mutable std::optional<QByteArray> m_homeVariable; // HOME as last read (empty: unset)
+    mutable QString m_home;
 };
 
 class SystemClock : public Clock {

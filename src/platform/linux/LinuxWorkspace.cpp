@@ -85,7 +85,7 @@ bool LinuxWorkspace::openURL(const QUrl& url) {
 
 bool LinuxWorkspace::openTrashView() {
     // The folder handler is the file manager; one that takes only paths cannot show trash:///.
-    GRef<GAppInfo> manager(g_app_info_get_default_for_type("inode/directory", FALSE));
+    GRef<GAppInfo> manager(DesktopApps::counted(g_app_info_get_default_for_type("inode/directory", FALSE)));
     if (!manager || !g_app_info_supports_uris(manager.get())) return false;
     char uri[] = "trash:///";
     GList list = {uri, nullptr, nullptr};

@@ -1,4 +1,5 @@
 #include "platform/linux/TerminalLauncher.h"
+#include "platform/linux/DesktopApps.h"
 
 #include "platform/linux/GioIncludes.h"
 
@@ -77,7 +78,7 @@ const Known* findKnown(const QString& name) {
 GRef<GDesktopAppInfo> entryAt(const QString& location) {
     if (!location.endsWith(QLatin1String(".desktop"))) return GRef<GDesktopAppInfo>(nullptr);
     return GRef<GDesktopAppInfo>(
-        g_desktop_app_info_new_from_filename(QFile::encodeName(location).constData()));
+        DesktopApps::counted(g_desktop_app_info_new_from_filename(QFile::encodeName(location).constData())));
 }
 
 // The program a desktop entry starts (its Exec's first word), or the location itself.
@@ -162,8 +163,8 @@ QStringList installed() {
         std::optional<QString> found;
         for (const QString& id : QStringList{QString::fromLatin1(known.program)} + words(known.otherNames)) {
             // GIO leaves out an entry whose TryExec program is missing.
-            GRef<GDesktopAppInfo> info(
-                g_desktop_app_info_new((id + QLatin1String(".desktop")).toUtf8().constData()));
+            GRef<GDesktopAppInfo> info(DesktopApps::counted(
+                g_desktop_app_info_new((id + QLatin1String(".desktop")).toUtf8().constData())));
             if (const char* file = info ? g_desktop_app_info_get_filename(info.get()) : nullptr) {
                 found = QString::fromUtf8(file);
                 break;

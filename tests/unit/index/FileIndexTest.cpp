@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QThread>
 #include <QUrl>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -370,6 +371,56 @@ TEST(FileIndex, WatchLimitFallsBackToPeriodicRecrawl) {
     const auto limitLines =
         logged.filter(QRegularExpression(QStringLiteral("^Zarvo: inotify watch limit reached")));
     EXPECT_EQ(limitLines.size(), 1) << qPrintable(logged.join(QLatin1Char('\n')));
+}
+
+// Past the watch limit, a folder that gained an entry is listed again at the next check of its
+// modification time, long before the periodic re-listing of every folder without a watch.
+TEST(FileIndex, UnwatchedFolderWithANewEntryIsListedAgainSoon) {
+    Tree tree;
+    tree.make(QStringLiteral("other/two.txt"));
+    IndexConfig config = tree.config();
+    config.watchLimit = 1; // only the root gets a watch
+    config.fallbackIntervalMs = 600000;
+    config.changedCheckIntervalMs = 100;
+    FileIndex index(config);
+    index.start();
+    ASSERT_TRUE(index.waitIdle(10000));
+    QThread::msleep(1100); // folder times count whole seconds: not in the second it was listed
+    const QString added = tree.make(QStringLiteral("other/three.txt"));
+    EXPECT_GE(waitFor([&] { return find(index, {QStringLiteral("three*")}) == QStringList{added}; }, 5000),
+              0);
+}
+
+// Under a short watch limit the folders a person uses first get the watches: a file created in
+// Desktop, Documents or Downloads is found at once, not at a later re-listing.
+TEST(FileIndex, OwnFoldersAreWatchedFirstUnderAShortLimit) {
+    Tree tree;
+    for (int i = 0; i < 12; ++i)
+        tree.make(QStringLiteral("a%1/b/c/file.txt").arg(i));
+    const QStringList own = {QStringLiteral("Desktop"), QStringLiteral("Documents"),
+                             QStringLiteral("Downloads")};
+    for (const QString& folder : own)
+        tree.make(folder + QStringLiteral("/old.txt"));
+    IndexConfig config = tree.config();
+    config.watchLimit = 4; // the root and three more
+    config.fallbackIntervalMs = 600000;
+    config.changedCheckIntervalMs = 600000;
+    FileIndex index(config);
+    index.start();
+    ASSERT_TRUE(index.waitIdle(10000));
+    EXPECT_EQ(index.status().watches, 4);
+    for (const QString& folder : own) {
+        const QString added =
+            tree.make(folder + QStringLiteral("/new in ") + folder + QStringLiteral(".txt"));
+        EXPECT_GE(waitFor(
+                      [&] {
+                          return find(index, {QStringLiteral("new in ") + folder + u'*'}) ==
+                                 QStringList{added};
+                      },
+                      3000),
+                  0)
+            << qPrintable(folder);
+    }
 }
 
 // A one-shot process maps a snapshot another process wrote: the snapshot's types are new to it, and a

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QThread>
 #include <gtest/gtest.h>
 
 // Readable failure messages for Qt strings.
@@ -208,4 +209,23 @@ TEST(PathInput, HiddenFilesFollowTheSetting) {
     Settings::shared().setShowHiddenFiles(true);
     EXPECT_TRUE(names(PathInput::completions(QStringLiteral("~/"))).contains(QStringLiteral(".profile")));
     Settings::resetShared();
+}
+
+// A folder's listing is kept between keystrokes, but never past a change: an entry added, removed or
+// renamed after it was read is seen on the next completion.
+TEST(PathInput, KeptListingFollowsChangesToTheFolder) {
+    FakePlatform fake;
+    fake.makeFile(QStringLiteral("kept/alpha.txt"));
+    QThread::msleep(50); // the folder has settled: its listing is kept
+    // The folder's own row first, then its entries.
+    const auto listed = [] { return names(PathInput::completions(QStringLiteral("~/kept/"), false)).mid(1); };
+    EXPECT_EQ(listed(), QStringList{QStringLiteral("alpha.txt")});
+    EXPECT_EQ(listed(), QStringList{QStringLiteral("alpha.txt")});
+    fake.makeFile(QStringLiteral("kept/beta.txt"));
+    EXPECT_EQ(listed(), (QStringList{QStringLiteral("alpha.txt"), QStringLiteral("beta.txt")}));
+    QThread::msleep(50);
+    EXPECT_EQ(listed(), (QStringList{QStringLiteral("alpha.txt"), QStringLiteral("beta.txt")}));
+    ASSERT_TRUE(QFile::rename(fake.home() + QStringLiteral("/kept/alpha.txt"),
+                              fake.home() + QStringLiteral("/kept/gamma.txt")));
+    EXPECT_EQ(listed(), (QStringList{QStringLiteral("beta.txt"), QStringLiteral("gamma.txt")}));
 }
