@@ -13,6 +13,8 @@ packages=(
     libglib2.0-bin xfconf
     file dpkg-dev lintian squashfs-tools xorriso libssl-dev
     xfce4-session xfwm4 xfce4-panel xfce4-settings thunar xfce4-terminal mousepad python3-dbus python3-gi
+    libwayland-dev libwayland-bin wayland-protocols libxkbcommon-dev
+    sway weston xwayland foot wl-clipboard util-linux
 )
 
 missing=()

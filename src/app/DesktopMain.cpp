@@ -80,8 +80,10 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
     // One instance: if another one started in the meantime, it takes the request.
     linux_::InstanceLock lock(*platform.environment);
     app::AppDelegate* delegate = nullptr;
-    lock.onRequest = [&delegate](const QJsonObject& request, linux_::InstanceLock::Reply reply) {
-        if (delegate)
+    lock.onRequest = [&delegate, &linux](const QJsonObject& request, linux_::InstanceLock::Reply reply) {
+        if (request.value(QStringLiteral("type")).toString() == QLatin1String("status"))
+            reply(QJsonObject{{QStringLiteral("ok"), true}, {QStringLiteral("status"), linux.whereItRuns()}});
+        else if (delegate)
             delegate->handleRequest(request, std::move(reply));
         else
             reply(QJsonObject{{QStringLiteral("ok"), false},
@@ -133,6 +135,7 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
         }
         cli::handleCliRequest(request, *clips, services, std::move(reply));
     };
+    logLine(QStringLiteral("Zarvo: ") + linux.whereItRuns());
     if (const auto notice = linux.startupNotice()) logLine(QStringLiteral("Zarvo: ") + *notice);
     if (!appDelegate.applicationDidFinishLaunching()) return 0;
     if (!HotKeyManager::shared().works(HotKeyManager::Slot::main) &&

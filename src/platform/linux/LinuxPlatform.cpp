@@ -15,7 +15,9 @@
 #include "platform/linux/LinuxWorkspace.h"
 #include "platform/linux/QtImageCodec.h"
 #include "platform/linux/UnavailablePasteboard.h"
+#include "platform/linux/WaylandPasteboard.h"
 #include "platform/linux/X11Connection.h"
+#include "platform/wayland/WaylandServices.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -42,14 +44,28 @@ LinuxPlatform::LinuxPlatform(const QString& identifier)
         m_display = Display::Wayland;
     }
 
+    // Beside our (XWayland) windows, the session's own services on a connection of their own.
+    if (m_waylandSession && m_display != Display::None)
+        m_wayland = wayland::WaylandServices::connect(
+            {QStringLiteral("zarvo"), QStringLiteral("Zarvo"), QGuiApplication::desktopFileName()});
+
     m_workspace = std::make_unique<LinuxWorkspace>(*m_environment, m_x11.get());
-    if (m_display != Display::None && gui)
+    if (m_wayland) {
+        wayland::WaylandServices* services = m_wayland.get();
+        m_workspace->setWaylandFront([services] { return services->frontAppId(); });
+    }
+    if (m_wayland && m_wayland->hasClipboard())
+        m_pasteboard = std::make_unique<WaylandPasteboard>(*m_wayland);
+    else if (m_display != Display::None && gui)
         m_pasteboard = std::make_unique<LinuxPasteboard>(QGuiApplication::clipboard());
     else
         m_pasteboard = std::make_unique<UnavailablePasteboard>();
     m_session = std::make_unique<LinuxSession>(*m_environment, *m_processes, m_x11 != nullptr);
     m_hotKeys = std::make_unique<LinuxHotKeys>(m_x11.get());
     m_keySynth = std::make_unique<LinuxKeySynth>(m_x11.get());
+    if (m_wayland)
+        m_keySynth->setWayland(m_wayland.get(),
+                               [workspace = m_workspace.get()] { return workspace->isX11InFront(); });
     m_loginItems = std::make_unique<LinuxLoginItems>(*m_environment, QCoreApplication::applicationFilePath());
     m_words =
         std::make_unique<LinuxPlatformWords>([workspace = m_workspace.get()]() -> std::optional<QString> {
@@ -89,6 +105,8 @@ LinuxPlatform::~LinuxPlatform() {
     m_hotKeys.reset();
     m_keySynth.reset();
     m_workspace.reset();
+    m_pasteboard.reset();
+    m_wayland.reset();
     m_x11.reset();
 }
 
@@ -104,7 +122,33 @@ QString LinuxPlatform::noDisplayMessage(const QString& feature) {
     return UnavailablePasteboard::noDisplayMessage(feature);
 }
 
+QString LinuxPlatform::whereItRuns() const {
+    if (m_display == Display::None)
+        return QStringLiteral("No display: the clipboard, hot keys and pasting are off");
+    const QString desktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP").section(QLatin1Char(':'), 0, 0);
+    if (!m_waylandSession)
+        return desktop.isEmpty() ? QStringLiteral("X11") : QStringLiteral("X11 (%1)").arg(desktop);
+    QString compositor = m_wayland ? m_wayland->session().compositor : QString();
+    if (compositor.isEmpty()) compositor = desktop;
+    QString line =
+        compositor.isEmpty() ? QStringLiteral("Wayland") : QStringLiteral("Wayland (%1)").arg(compositor);
+    if (m_display == Display::X11) line += QStringLiteral(", panel on XWayland");
+    if (m_wayland && m_wayland->hasClipboard())
+        line += QStringLiteral(", clipboard through data-control");
+    else
+        line += QStringLiteral(", clipboard through XWayland");
+    if (m_wayland && m_wayland->session().foreignToplevels)
+        line += QStringLiteral(", front application through foreign-toplevel");
+    if (m_wayland && m_wayland->canPressKeys())
+        line += QStringLiteral(", paste through the virtual keyboard");
+    else
+        line += QStringLiteral(", paste into X windows only");
+    return line;
+}
+
 std::optional<QString> LinuxPlatform::startupNotice() const {
+    // With the compositor's clipboard, front window and keys, only the hot key is left to bind.
+    if (m_wayland && m_wayland->hasClipboard() && m_wayland->canPressKeys()) return std::nullopt;
     if (m_display == Display::Wayland || (m_waylandSession && m_display == Display::X11))
         return waylandNotice();
     if (m_display == Display::None)
