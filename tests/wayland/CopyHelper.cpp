@@ -1,5 +1,5 @@
-// A Wayland client that copies a text as a password manager does (with KDE's secret marker) and keeps
-// offering it until it is stopped or another copy replaces it.
+// A Wayland client that copies a text as a password manager does (with the secret marker some password
+// managers use) and keeps offering it until it is stopped or another copy replaces it.
 #include "platform/wayland/WaylandServices.h"
 
 #include <QCoreApplication>
@@ -18,8 +18,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     const QByteArray text(argv[1]);
-    services->setSelection(
-        {{"text/plain;charset=utf-8", text}, {"text/plain", text}, {"x-kde-passwordManagerHint", "secret"}});
+    services->setSelection({{"text/plain;charset=utf-8", text},
+                            {"text/plain", text},
+                            {"text/x-kde-passwordManagerHint", "secret"}});
     std::printf("copied\n");
     std::fflush(stdout);
     return app.exec();

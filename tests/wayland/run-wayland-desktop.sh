@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Runs Zarvo's Wayland desktop test inside a headless Wayland compositor with XWayland, in a sandbox
 # home with its own runtime folder and session bus. Usage:
-#   run-wayland-desktop.sh COMPOSITOR ZARVO ZARVO_CLI OUT_DIR
+#   run-wayland-desktop.sh COMPOSITOR ZARVO ZARVO_CLI OUT_DIR COPY_HELPER
 # COMPOSITOR: sway | weston. sway refuses to run as root: as root, the whole session runs under a
 # throwaway user id (setpriv), as another user would.
 set -euo pipefail
 
-compositor=$1 zarvo=$2 cli=$3 out=$4
+compositor=$1 zarvo=$2 cli=$3 out=$4 helper=$5
 here=$(cd "$(dirname "$0")" && pwd)
 
 needed=("$compositor" Xwayland xauth setpriv dbus-run-session /usr/bin/python3 wl-copy wl-paste xdotool xprop)
@@ -112,6 +112,6 @@ swaysock=$(sed -n 's/^SWAYSOCK=//p' "$sandbox/session.env")
 status=0
 "${as_user[@]}" "${session_env[@]}" WAYLAND_DISPLAY="$wayland_display" DISPLAY="$x_display" SWAYSOCK="$swaysock" \
     XDG_CURRENT_DESKTOP="$compositor" XDG_SESSION_TYPE=wayland ASAN_OPTIONS=detect_leaks=0 \
-    ZARVO="$zarvo" ZARVO_CLI="$cli" ZARVO_SANDBOX="$sandbox" ZARVO_COMPOSITOR="$compositor" ZARVO_OUT="$out" \
+    ZARVO="$zarvo" ZARVO_CLI="$cli" ZARVO_SANDBOX="$sandbox" ZARVO_COMPOSITOR="$compositor" ZARVO_COPY_HELPER="$helper" \
     dbus-run-session -- /usr/bin/python3 "$here/wayland_desktop_test.py" || status=$?
 exit $status

@@ -130,11 +130,10 @@ public:
     void setSelection(const QList<Representation>& representations, bool primary) override {
         if (!m_device || (primary && !Api::primaryFromStart && m_version < 2)) return;
         typename Api::Source* source = Api::source(m_manager);
-        auto* kept = new QList<Representation>(representations);
-        kept->append(Representation{ownerMarker, QByteArray::number(qint64(::getpid()))});
-        Api::listen(source, &sourceListener, this);
-        wl_proxy_set_user_data(reinterpret_cast<wl_proxy*>(source), kept);
-        for (const auto& one : std::as_const(*kept))
+        auto* kept = new Kept{this, representations};
+        kept->representations.append(Representation{ownerMarker, QByteArray::number(qint64(::getpid()))});
+        Api::listen(source, &sourceListener, kept);
+        for (const auto& one : std::as_const(kept->representations))
             Api::offer(source, one.mime.constData());
         if (primary)
             Api::setPrimary(m_device, source);
@@ -147,6 +146,11 @@ public:
 private:
     using Offer = typename Api::Offer;
     using Source = typename Api::Source;
+    // What one source of ours offers, served until the compositor cancels it.
+    struct Kept {
+        Control* owner;
+        QList<Representation> representations;
+    };
 
     static QStringList* typesOf(Offer* offer) {
         return static_cast<QStringList*>(wl_proxy_get_user_data(reinterpret_cast<wl_proxy*>(offer)));
@@ -196,18 +200,17 @@ private:
         Api::destroy(self->m_device);
         self->m_device = nullptr;
     }
-    static void onSend(void* data, Source* source, const char* mime, int32_t fd) {
-        Q_UNUSED(data);
-        const auto* kept =
-            static_cast<QList<Representation>*>(wl_proxy_get_user_data(reinterpret_cast<wl_proxy*>(source)));
-        for (const auto& one : *kept)
+    static void onSend(void* data, Source*, const char* mime, int32_t fd) {
+        for (const auto& one : static_cast<Kept*>(data)->representations)
             if (one.mime == mime) {
                 serve(fd, one.bytes);
                 return;
             }
         ::close(fd);
     }
-    static void onCancelled(void* data, Source* source) { static_cast<Control*>(data)->dropSource(source); }
+    static void onCancelled(void* data, Source* source) {
+        static_cast<Kept*>(data)->owner->dropSource(source);
+    }
 
     static constexpr typename Api::DeviceListener deviceListener = {&onDataOffer, &handleSelection,
                                                                     &onFinished, &onPrimary};
@@ -218,7 +221,7 @@ private:
     uint32_t m_version;
     typename Api::Device* m_device = nullptr;
     Offer* m_selection = nullptr;
-    std::vector<std::pair<Source*, QList<Representation>*>> m_sources;
+    std::vector<std::pair<Source*, Kept*>> m_sources;
 };
 
 } // namespace

@@ -57,6 +57,12 @@ VirtualKeys::~VirtualKeys() {
     if (m_manager) zwp_virtual_keyboard_manager_v1_destroy(m_manager);
 }
 
+void VirtualKeys::setSeatKeymap(const QByteArray& keymap) {
+    m_seatKeymap = keymap;
+    if (m_manager && m_seat) ensureKeyboard();
+    wl_display_flush(m_display);
+}
+
 bool VirtualKeys::ensureKeyboard() {
     std::unique_ptr<xkb_context, KeymapFree> context(xkb_context_new(XKB_CONTEXT_NO_FLAGS));
     if (!context) return false;

@@ -23,8 +23,10 @@ public:
     VirtualKeys(const VirtualKeys&) = delete;
     VirtualKeys& operator=(const VirtualKeys&) = delete;
 
-    // The seat keyboard's keymap as the compositor sent it (text, ending in a NUL).
-    void setSeatKeymap(const QByteArray& keymap) { m_seatKeymap = keymap; }
+    // The seat keyboard's keymap as the compositor sent it (text, ending in a NUL). The keyboard is made
+    // now: a client learns of a new keyboard and binds it asynchronously, so keys sent in the same breath
+    // as its creation would be lost.
+    void setSeatKeymap(const QByteArray& keymap);
     // Presses the keys (X keysyms) in order and releases them in reverse. False when one of them is
     // on no key of the keymap.
     bool press(const QList<uint32_t>& keysyms);
