@@ -2,14 +2,15 @@
 # Runs Zarvo's Wayland desktop test inside a headless Wayland compositor with XWayland, in a sandbox
 # home with its own runtime folder and session bus. Usage:
 #   run-wayland-desktop.sh COMPOSITOR ZARVO ZARVO_CLI OUT_DIR COPY_HELPER
-# COMPOSITOR: sway | weston. sway refuses to run as root: as root, the whole session runs under a
+# COMPOSITOR: sway (headless) | weston (nested in Xvfb). sway refuses to run as root: as root, the whole session runs under a
 # throwaway user id (setpriv), as another user would.
 set -euo pipefail
 
 compositor=$1 zarvo=$2 cli=$3 out=$4 helper=$5
 here=$(cd "$(dirname "$0")" && pwd)
 
-needed=("$compositor" Xwayland xauth setpriv dbus-run-session /usr/bin/python3 wl-copy wl-paste xdotool xprop)
+needed=("$compositor" Xwayland xauth setpriv dbus-run-session /usr/bin/python3 wl-copy wl-paste xdotool xprop xwininfo)
+[ "$compositor" = weston ] && needed+=(Xvfb)
 [ "$compositor" = sway ] && needed+=(swaymsg foot)
 for tool in "${needed[@]}"; do
     if ! command -v "$tool" >/dev/null 2>&1; then
@@ -30,9 +31,10 @@ else
     uid=$(id -u)
     as_user=()
 fi
-compositor_pid=""
+compositor_pid="" xvfb_pid=""
 cleanup() {
     [ -n "$compositor_pid" ] && kill "$compositor_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     wait 2>/dev/null || true
     cp "$sandbox"/*.log "$out"/ 2>/dev/null || true
     rm -rf "$sandbox"
@@ -71,6 +73,11 @@ CONF
     compositor_pid=$!
     ;;
 weston)
+    # Nested in Xvfb: its X11 back end gives the seat a keyboard, which the headless one lacks.
+    # shellcheck source=../../bench/lib/x-server.sh
+    . "$here/../../bench/lib/x-server.sh"
+    start_xvfb 150 || { echo "could not start Xvfb"; exit 1; }
+    xvfb_pid=$xpid
     cat >"$sandbox/weston.ini" <<CONF
 [core]
 xwayland=true
@@ -84,8 +91,8 @@ CONF
     chmod 755 "$sandbox/session.sh"
     sed -i "s|^path=/bin/sh|path=$sandbox/session.sh|" "$sandbox/weston.ini"
     chown -R "$uid:$uid" "$sandbox"
-    "${as_user[@]}" "${session_env[@]}" XDG_CURRENT_DESKTOP=weston weston --config="$sandbox/weston.ini" \
-        --backend=headless-backend.so --use-pixman --xwayland --socket=wayland-zarvo >"$sandbox/compositor.log" 2>&1 &
+    "${as_user[@]}" "${session_env[@]}" DISPLAY="$DISPLAY" XDG_CURRENT_DESKTOP=weston weston --config="$sandbox/weston.ini" \
+        --backend=x11-backend.so --use-pixman --xwayland --socket=wayland-zarvo >"$sandbox/compositor.log" 2>&1 &
     compositor_pid=$!
     ;;
 *)

@@ -75,6 +75,13 @@ LinuxPlatform::LinuxPlatform(const QString& identifier)
             return workspace->applicationName(*handler);
         });
     if (m_x11) m_windowing = std::make_unique<LinuxPanelWindowing>(m_x11.get(), m_hotKeys.get());
+    if (m_windowing && m_waylandSession) {
+        // sway, KWin and mutter focus the panel as a utility window; plainer compositors (weston) do not.
+        static const QStringList utilityFocused = {QStringLiteral("sway"), QStringLiteral("KWin"),
+                                                   QStringLiteral("GNOME Shell"), QStringLiteral("mutter")};
+        const QString compositor = m_wayland ? m_wayland->session().compositor : QString();
+        m_windowing->setFocusableType(!compositor.isEmpty() && !utilityFocused.contains(compositor));
+    }
     if (m_display != Display::None) m_previewer = std::make_unique<GnomePreviewer>();
     m_desktopShortcuts = std::make_unique<LinuxDesktopShortcuts>(*m_environment);
     if (m_display != Display::None)
