@@ -153,9 +153,16 @@ QString LinuxPlatform::whereItRuns() const {
     return line;
 }
 
+QString LinuxPlatform::waylandKeysNotice() {
+    return QStringLiteral(
+        "This is a Wayland session: global hot keys work only while an X11 application is in "
+        "front. To open the panel, bind “zarvo --toggle” (and “zarvo --clipboard” for the "
+        "clipboard history) in your desktop's keyboard shortcut settings.");
+}
+
 std::optional<QString> LinuxPlatform::startupNotice() const {
     // With the compositor's clipboard, front window and keys, only the hot key is left to bind.
-    if (m_wayland && m_wayland->hasClipboard() && m_wayland->canPressKeys()) return std::nullopt;
+    if (m_wayland && m_wayland->hasClipboard() && m_wayland->canPressKeys()) return waylandKeysNotice();
     if (m_display == Display::Wayland || (m_waylandSession && m_display == Display::X11))
         return waylandNotice();
     if (m_display == Display::None)

@@ -56,6 +56,8 @@ public:
     std::optional<QString> startupNotice() const;
     // The notice for a Wayland session: which features need X11 and how to bind the panel instead.
     static QString waylandNotice();
+    // The notice where the compositor's services stand in for X11 for all but the hot keys.
+    static QString waylandKeysNotice();
     // The refusal for a feature that needs a display, for front ends to print.
     static QString noDisplayMessage(const QString& feature);
 

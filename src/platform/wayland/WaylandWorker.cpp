@@ -88,6 +88,10 @@ std::unique_ptr<Worker> Worker::open(const QStringList& ownAppIds) {
         if (VirtualKeys::isManager(global.interface.constData()) && worker->m_seat)
             worker->m_session.virtualKeyboard = true;
     }
+    // Keys are pressed only into a window the compositor names: its application decides which keys
+    // paste (a terminal's differ). Where none is named (KWin, mutter), pasting is left to the user.
+    worker->m_session.virtualKeyboard =
+        worker->m_session.virtualKeyboard && worker->m_session.foreignToplevels;
     if (dataControl.startsWith("ext_"))
         worker->m_session.dataControl = QStringLiteral("ext-data-control-v1");
     else if (!dataControl.isEmpty())
@@ -171,7 +175,7 @@ void Worker::bindServices() {
                 m_frontAppId = appId;
             };
         }
-        if (!m_keys && m_seat && VirtualKeys::isManager(interface))
+        if (!m_keys && m_session.virtualKeyboard && VirtualKeys::isManager(interface))
             m_keys = std::make_unique<VirtualKeys>(m_display, m_registry, global.name, m_seat);
     }
     if (m_keys) m_keys->setSeatKeymap(m_seatKeymap);
