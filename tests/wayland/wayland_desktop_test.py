@@ -175,9 +175,10 @@ def put_back_and_paste():
     check(got == first.encode(), f"the clip is pasted into foot (got {got!r})")
 
 
-def panel_keeps_keyboard():
+def panel_keeps_keyboard(running=False):
     """zarvo --toggle shows the panel with the keyboard, and it stays."""
-    start_zarvo()
+    if not running:
+        start_zarvo()
 
     def panel_in_front():
         active = subprocess.run(["xprop", "-root", "_NET_ACTIVE_WINDOW"], capture_output=True, text=True).stdout
@@ -204,6 +205,7 @@ try:
     if COMPOSITOR == "sway":
         capture_and_measure()
         put_back_and_paste()
+        panel_keeps_keyboard(running=True)
     else:
         panel_keeps_keyboard()
 finally:
