@@ -44,6 +44,8 @@ struct ClipboardRead {
     bool initial = false;
     // Milliseconds from the compositor's announcement to the last byte read.
     qint64 readMs = 0;
+    // How many selections of ours had been set when the read began: one set after it makes it stale.
+    quint64 ownSetsBefore = 0;
 };
 
 // The markers password managers (KeePassXC, KDE's) put on a copied secret; their value does not matter.

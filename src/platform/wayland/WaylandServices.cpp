@@ -32,6 +32,8 @@ std::unique_ptr<WaylandServices> WaylandServices::connect(const QStringList& own
 WaylandServices::~WaylandServices() = default;
 
 void WaylandServices::deliver(const ClipboardRead& read) {
+    // A copy read while ours was on its way is older than ours: the clipboard is ours now.
+    if (read.ownSetsBefore < m_ownSets) return;
     if (onSelection) onSelection(read);
 }
 
@@ -41,8 +43,10 @@ void WaylandServices::setReadPolicy(const ReadPolicy& policy) {
 
 void WaylandServices::setSelection(const QList<Representation>& representations, bool primary) {
     Worker* worker = m_worker.get();
+    if (!primary) ++m_ownSets;
     m_worker->post([worker, representations, primary] {
         if (DataControl* clipboard = worker->clipboard()) clipboard->setSelection(representations, primary);
+        if (!primary) worker->countOwnSet();
     });
 }
 

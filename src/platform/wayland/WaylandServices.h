@@ -49,6 +49,7 @@ private:
 
     WaylandSession m_session;
     std::unique_ptr<Worker> m_worker;
+    quint64 m_ownSets = 0; // selections of ours asked for
 };
 
 } // namespace zarvo::wayland

@@ -188,7 +188,9 @@ void Worker::readSelection(const QStringList& offered,
         QMutexLocker locker(&m_lock);
         policy = m_policy;
     }
+    const quint64 ownSetsBefore = m_ownSets;
     ClipboardRead read = readOffer(offered, receive, policy);
+    read.ownSetsBefore = ownSetsBefore;
     read.initial = !m_sawSelection;
     if (m_deliver) m_deliver(read);
 }

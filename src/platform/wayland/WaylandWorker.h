@@ -42,6 +42,8 @@ public:
 
     // Worker-thread only.
     DataControl* clipboard() { return m_clipboard.get(); }
+    // Counts a selection of ours as set (worker thread).
+    void countOwnSet() { ++m_ownSets; }
     VirtualKeys* keys() { return m_keys.get(); }
 
     // A global of the compositor's registry.
@@ -72,6 +74,7 @@ private:
     std::unique_ptr<VirtualKeys> m_keys;
     std::function<void(const ClipboardRead&)> m_deliver;
     bool m_sawSelection = false;
+    quint64 m_ownSets = 0;
     std::function<void()> m_initial; // the read of the selection found at start
 
     int m_wake = -1; // an eventfd: tasks are waiting, or the thread is to stop
