@@ -2,7 +2,7 @@
 # Runs Zarvo's Wayland desktop test inside a headless Wayland compositor with XWayland, in a sandbox
 # home with its own runtime folder and session bus. Usage:
 #   run-wayland-desktop.sh COMPOSITOR ZARVO ZARVO_CLI OUT_DIR COPY_HELPER
-# COMPOSITOR: sway (headless) | weston (nested in Xvfb). sway refuses to run as root: as root, the whole session runs under a
+# COMPOSITOR: sway (headless) | weston (nested in Xvfb) | kwin (virtual). sway refuses to run as root: as root, the whole session runs under a
 # throwaway user id (setpriv), as another user would.
 set -euo pipefail
 
@@ -11,6 +11,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 needed=("$compositor" Xwayland xauth setpriv dbus-run-session /usr/bin/python3 wl-copy wl-paste xdotool xprop xwininfo)
 [ "$compositor" = weston ] && needed+=(Xvfb)
+[ "$compositor" = kwin ] && needed=(kwin_wayland "${needed[@]:1}")
 [ "$compositor" = sway ] && needed+=(swaymsg foot)
 for tool in "${needed[@]}"; do
     if ! command -v "$tool" >/dev/null 2>&1; then
@@ -93,6 +94,20 @@ CONF
     chown -R "$uid:$uid" "$sandbox"
     "${as_user[@]}" "${session_env[@]}" DISPLAY="$DISPLAY" XDG_CURRENT_DESKTOP=weston weston --config="$sandbox/weston.ini" \
         --backend=x11-backend.so --use-pixman --xwayland --socket=wayland-zarvo >"$sandbox/compositor.log" 2>&1 &
+    compositor_pid=$!
+    ;;
+kwin)
+    # A plain copy: the installed binary's file capability cannot be taken up by an unprivileged user
+    # here. Its XWayland is found on PATH, so the cookie wrapper goes first there.
+    mkdir -p "$sandbox/bin"
+    cp "$(command -v kwin_wayland)" "$sandbox/bin/kwin_wayland"
+    cp "$sandbox/Xwayland" "$sandbox/bin/Xwayland"
+    printf '#!/bin/sh\nenv >"%s/session.env"\nexec sleep 600\n' "$sandbox" >"$sandbox/session.sh"
+    chmod 755 "$sandbox/session.sh"
+    chown -R "$uid:$uid" "$sandbox"
+    "${as_user[@]}" "${session_env[@]}" PATH="$sandbox/bin:/usr/bin:/bin" QT_QPA_PLATFORM=offscreen \
+        XDG_CURRENT_DESKTOP=KDE "$sandbox/bin/kwin_wayland" --virtual --xwayland --socket wayland-zarvo \
+        --width 1280 --height 800 "$sandbox/session.sh" >"$sandbox/compositor.log" 2>&1 &
     compositor_pid=$!
     ;;
 *)

@@ -161,8 +161,9 @@ QString LinuxPlatform::waylandKeysNotice() {
 }
 
 std::optional<QString> LinuxPlatform::startupNotice() const {
-    // With the compositor's clipboard, front window and keys, only the hot key is left to bind.
-    if (m_wayland && m_wayland->hasClipboard() && m_wayland->canPressKeys()) return waylandKeysNotice();
+    // With the compositor's clipboard, only the hot key is left to bind (a paste that cannot be made
+    // says so when it is asked for).
+    if (m_wayland && m_wayland->hasClipboard()) return waylandKeysNotice();
     if (m_display == Display::Wayland || (m_waylandSession && m_display == Display::X11))
         return waylandNotice();
     if (m_display == Display::None)
