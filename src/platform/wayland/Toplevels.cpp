@@ -48,11 +48,17 @@ void Toplevels::handleDone(Handle* handle) {
     handle->wasActivated = handle->activated;
     Toplevels* self = handle->owner;
     if (!becameActive || handle->appId.isEmpty() || self->m_ownIds.contains(handle->appId)) return;
-    if (self->onActivated) self->onActivated(handle->appId);
+    self->m_front = handle;
+    if (self->onFront) self->onFront(handle->appId);
 }
 
 void Toplevels::handleClosed(Handle* handle) {
-    handle->owner->m_handles.remove(handle);
+    Toplevels* self = handle->owner;
+    if (self->m_front == handle) {
+        self->m_front = nullptr;
+        if (self->onFront) self->onFront(std::nullopt);
+    }
+    self->m_handles.remove(handle);
     zwlr_foreign_toplevel_handle_v1_destroy(handle->proxy);
     delete handle;
 }

@@ -22,8 +22,9 @@ public:
     Toplevels(const Toplevels&) = delete;
     Toplevels& operator=(const Toplevels&) = delete;
 
-    // Called with the application id of each newly activated window (other than ours).
-    std::function<void(const QString& appId)> onActivated;
+    // Called with the application id of each newly activated window (other than ours), and with none
+    // when that window closes: no window is named then rather than a gone one.
+    std::function<void(const std::optional<QString>& appId)> onFront;
 
     static bool isManager(const char* interface);
 
@@ -35,6 +36,7 @@ public:
 private:
     zwlr_foreign_toplevel_manager_v1* m_manager = nullptr;
     QSet<Handle*> m_handles;
+    Handle* m_front = nullptr;
     QStringList m_ownIds;
 };
 

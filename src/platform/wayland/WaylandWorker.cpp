@@ -170,7 +170,7 @@ void Worker::bindServices() {
         }
         if (!m_toplevels && Toplevels::isManager(interface)) {
             m_toplevels = std::make_unique<Toplevels>(m_registry, global.name, global.version, m_ownAppIds);
-            m_toplevels->onActivated = [this](const QString& appId) {
+            m_toplevels->onFront = [this](const std::optional<QString>& appId) {
                 QMutexLocker locker(&m_lock);
                 m_frontAppId = appId;
             };
