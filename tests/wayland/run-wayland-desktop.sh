@@ -102,7 +102,7 @@ kwin)
     mkdir -p "$sandbox/bin"
     cp "$(command -v kwin_wayland)" "$sandbox/bin/kwin_wayland"
     cp "$sandbox/Xwayland" "$sandbox/bin/Xwayland"
-    printf '#!/bin/sh\nenv >"%s/session.env"\nexec sleep 600\n' "$sandbox" >"$sandbox/session.sh"
+    printf '#!/bin/sh\nenv >"%s/session.env"\n' "$sandbox" >"$sandbox/session.sh"
     chmod 755 "$sandbox/session.sh"
     chown -R "$uid:$uid" "$sandbox"
     "${as_user[@]}" "${session_env[@]}" PATH="$sandbox/bin:/usr/bin:/bin" QT_QPA_PLATFORM=offscreen \
