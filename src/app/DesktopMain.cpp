@@ -101,8 +101,10 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
     // One instance: if another one started in the meantime, it takes the request.
     linux_::InstanceLock lock(*platform.environment);
     app::AppDelegate* delegate = nullptr;
-    lock.onRequest = [&delegate](const QJsonObject& request, linux_::InstanceLock::Reply reply) {
-        if (delegate)
+    lock.onRequest = [&delegate, &linux](const QJsonObject& request, linux_::InstanceLock::Reply reply) {
+        if (request.value(QStringLiteral("type")).toString() == QLatin1String("status"))
+            reply(QJsonObject{{QStringLiteral("ok"), true}, {QStringLiteral("status"), linux.whereItRuns()}});
+        else if (delegate)
             delegate->handleRequest(request, std::move(reply));
         else
             reply(QJsonObject{{QStringLiteral("ok"), false},
@@ -158,6 +160,7 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
         }
         cli::handleCliRequest(request, *clips, services, std::move(reply));
     };
+    logLine(QStringLiteral("Zarvo: ") + linux.whereItRuns());
     if (const auto notice = linux.startupNotice()) logLine(QStringLiteral("Zarvo: ") + *notice);
     if (!appDelegate.applicationDidFinishLaunching()) return 0;
     const auto mainKey = HotKeyManager::shared().status(HotKeyManager::Slot::main).state;

@@ -75,6 +75,7 @@ void SearchPanel::present() {
     if (m_windowing) {
         if (m_windowing->isCompositing() != m_compositing) setCompositing(m_windowing->isCompositing());
         m_windowing->rememberActiveWindow(isVisible() ? winId() : 0);
+        m_windowing->prepareToShow(winId());
     }
     show();
     raise();

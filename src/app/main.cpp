@@ -20,11 +20,12 @@ void logLine(const QString& line) {
 
 int usage(int status) {
     std::fprintf(status ? stderr : stdout,
-                 "usage: zarvo [--toggle | --clipboard | --settings | --quit]\n"
+                 "usage: zarvo [--toggle | --clipboard | --settings | --status | --quit]\n"
                  "  (none)       start Zarvo, or show the panel of the running one\n"
                  "  --toggle     show or hide the panel (bind this where the desktop has no global keys)\n"
                  "  --clipboard  show or hide the clipboard history\n"
                  "  --settings   open the settings window\n"
+                 "  --status     say where the running Zarvo runs and which desktop services it uses\n"
                  "  --quit       quit the running Zarvo\n");
     return status;
 }
@@ -58,6 +59,8 @@ int main(int argc, char** argv) {
             request = "settings";
         else if (arg == "--quit")
             request = "quit";
+        else if (arg == "--status")
+            request = "status";
         else if (arg == "--help" || arg == "-h")
             return usage(0);
         else if (arg == "-platform" && i + 1 < argc)
@@ -73,21 +76,27 @@ int main(int argc, char** argv) {
     // A running instance takes the request; nothing of the desktop is loaded for that. A portable copy
     // first looks whether it is to install itself or to take over from another copy.
     const bool quit = qstrcmp(request, "quit") == 0;
-    const bool portable = !quit && linux_::ProgramLocation::isPortableCopy();
+    const bool status = qstrcmp(request, "status") == 0;
+    const bool portable = !quit && !status && linux_::ProgramLocation::isPortableCopy();
     if (!portable) {
         QCoreApplication client(argc, argv);
         const QJsonObject message{{QStringLiteral("type"), QString::fromLatin1(request)},
                                   {QStringLiteral("startupId"), qEnvironmentVariable("DESKTOP_STARTUP_ID")}};
         const linux_::LinuxEnvironment environment;
         const linux_::InstanceReply reply = linux_::InstanceClient::send(environment, message, 3000);
-        if (reply.status == linux_::InstanceReply::Status::answered) return 0;
+        if (reply.status == linux_::InstanceReply::Status::answered) {
+            if (status)
+                std::fprintf(stdout, "%s\n",
+                             reply.body.value(QStringLiteral("status")).toString().toUtf8().constData());
+            return 0;
+        }
         if (reply.status == linux_::InstanceReply::Status::failed) {
             logLine(QStringLiteral("zarvo: the running Zarvo did not answer: ") + reply.error);
             return 1;
         }
-        if (quit) {
+        if (quit || status) {
             logLine(QStringLiteral("zarvo: Zarvo is not running"));
-            return 0;
+            return status ? 1 : 0;
         }
     }
 

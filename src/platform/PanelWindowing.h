@@ -9,6 +9,8 @@ namespace zarvo {
 class PanelWindowing : public QObject {
     Q_OBJECT
 public:
+    // Called with our floating window before each time it is shown (its native window exists then).
+    virtual void prepareToShow(quintptr window) { Q_UNUSED(window); }
     // Remembers the window that has the keyboard now, unless it is one of ours.
     virtual void rememberActiveWindow(quintptr ownWindow) = 0;
     // Asks the window manager to give `window` the keyboard, with the time of the user's request (the

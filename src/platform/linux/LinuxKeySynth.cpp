@@ -1,6 +1,7 @@
 #include "platform/linux/LinuxKeySynth.h"
 
 #include "platform/linux/X11Connection.h"
+#include "platform/wayland/WaylandServices.h"
 
 #include <QList>
 
@@ -16,12 +17,31 @@ LinuxKeySynth::LinuxKeySynth(X11Connection* x11) : m_x11(x11) {
     m_hasXTest = XTestQueryExtension(m_x11->display(), &eventBase, &errorBase, &major, &minor);
 }
 
+void LinuxKeySynth::setWayland(wayland::WaylandServices* services, std::function<bool()> x11InFront) {
+    m_wayland = services;
+    m_x11InFront = std::move(x11InFront);
+}
+
 bool LinuxKeySynth::isTrusted(bool) {
+    if (m_x11InFront && !m_x11InFront()) return m_wayland && m_wayland->canPressKeys();
     return m_x11 && m_hasXTest;
 }
 
 bool LinuxKeySynth::postPaste(PasteKeys keys) {
     if (!isTrusted(false)) return false;
+    if (!m_x11InFront || m_x11InFront()) return postX11(keys);
+    switch (keys) {
+    case PasteKeys::standard:
+        return m_wayland->pressKeys({XK_Control_L, XK_v});
+    case PasteKeys::shifted:
+        return m_wayland->pressKeys({XK_Control_L, XK_Shift_L, XK_v});
+    case PasteKeys::shiftInsert:
+        return m_wayland->pressKeys({XK_Shift_L, XK_Insert});
+    }
+    return false;
+}
+
+bool LinuxKeySynth::postX11(PasteKeys keys) {
     Display* display = m_x11->display();
     // Pressed in order and released in reverse: the modifiers first, the key last.
     QList<KeySym> combination;

@@ -94,6 +94,17 @@ quintptr LinuxPanelWindowing::activeWindow() const {
     return window;
 }
 
+void LinuxPanelWindowing::prepareToShow(quintptr window) {
+    if (!m_x11 || !m_normalType || !window || m_retyped == window) return;
+    Display* display = m_x11->display();
+    const Atom normal = m_x11->atom("_NET_WM_WINDOW_TYPE_NORMAL");
+    XChangeProperty(display, window, m_x11->atom("_NET_WM_WINDOW_TYPE"), XA_ATOM, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&normal), 1);
+    // Qt maps the window on its own connection: the type must be there before the map request.
+    XSync(display, False);
+    m_retyped = window;
+}
+
 void LinuxPanelWindowing::rememberActiveWindow(quintptr ownWindow) {
     const quintptr active = activeWindow();
     if (active && active != ownWindow && active != m_x11->rootWindow()) m_previous = active;
@@ -106,9 +117,10 @@ bool LinuxPanelWindowing::hasWindowManager() const {
     int format = 0;
     unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
-    const bool found = XGetWindowProperty(display, m_x11->rootWindow(), m_x11->atom("_NET_SUPPORTING_WM_CHECK"), 0,
-                                          1, False, XA_WINDOW, &type, &format, &count, &after, &data) == Success &&
-                       data && count == 1;
+    const bool found =
+        XGetWindowProperty(display, m_x11->rootWindow(), m_x11->atom("_NET_SUPPORTING_WM_CHECK"), 0, 1, False,
+                           XA_WINDOW, &type, &format, &count, &after, &data) == Success &&
+        data && count == 1;
     if (data) XFree(data);
     return found;
 }
@@ -117,8 +129,8 @@ bool LinuxPanelWindowing::isViewable(unsigned long window) const {
     XWindowAttributes attributes{};
     bool viewable = false;
     m_x11->trapErrors([&] {
-        viewable = XGetWindowAttributes(m_x11->display(), window, &attributes) &&
-                   attributes.map_state == IsViewable;
+        viewable =
+            XGetWindowAttributes(m_x11->display(), window, &attributes) && attributes.map_state == IsViewable;
     });
     return viewable;
 }
@@ -133,7 +145,8 @@ void LinuxPanelWindowing::sendActiveWindow(unsigned long window, unsigned long t
     event.xclient.data.l[0] = kSourcePager;
     event.xclient.data.l[1] = long(time);
     event.xclient.data.l[2] = 0;
-    XSendEvent(display, m_x11->rootWindow(), False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    XSendEvent(display, m_x11->rootWindow(), False, SubstructureRedirectMask | SubstructureNotifyMask,
+               &event);
 }
 
 void LinuxPanelWindowing::activate(quintptr window) {
@@ -148,7 +161,8 @@ void LinuxPanelWindowing::activate(quintptr window) {
     sendActiveWindow(window, time);
     // Without a window manager nobody answers the request: take the focus directly. Never beside one:
     // the focus would go back to the root window when it reparents ours, and it falls back elsewhere.
-    if (!hasWindowManager()) m_x11->trapErrors([&] { XSetInputFocus(display, window, RevertToParent, time); });
+    if (!hasWindowManager())
+        m_x11->trapErrors([&] { XSetInputFocus(display, window, RevertToParent, time); });
     XFlush(display);
 }
 

@@ -18,6 +18,10 @@ public:
     LinuxPanelWindowing(X11Connection* x11, const LinuxHotKeys* hotKeys);
     ~LinuxPanelWindowing() override;
 
+    // Window managers that never give a utility window the keyboard (weston's XWayland one) see the
+    // panel as a normal window instead; the others keep it a utility window (sway floats those).
+    void setFocusableType(bool normal) { m_normalType = normal; }
+    void prepareToShow(quintptr window) override;
     void rememberActiveWindow(quintptr ownWindow) override;
     void activate(quintptr window) override;
     void restoreActiveWindow() override;
@@ -42,6 +46,8 @@ private:
     unsigned long m_startupTime = 0;
     unsigned long m_usedPressTime = 0;
     mutable bool m_compositing = false;
+    bool m_normalType = false;
+    unsigned long m_retyped = 0; // the window whose type was set
 };
 
 } // namespace zarvo::linux_

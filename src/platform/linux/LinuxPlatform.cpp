@@ -15,7 +15,9 @@
 #include "platform/linux/LinuxWorkspace.h"
 #include "platform/linux/QtImageCodec.h"
 #include "platform/linux/UnavailablePasteboard.h"
+#include "platform/linux/WaylandPasteboard.h"
 #include "platform/linux/X11Connection.h"
+#include "platform/wayland/WaylandServices.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -42,8 +44,19 @@ LinuxPlatform::LinuxPlatform(const QString& identifier)
         m_display = Display::Wayland;
     }
 
+    // Beside our (XWayland) windows, the session's own services on a connection of their own.
+    if (m_waylandSession && m_display != Display::None)
+        m_wayland = wayland::WaylandServices::connect(
+            {QStringLiteral("zarvo"), QStringLiteral("Zarvo"), QGuiApplication::desktopFileName()});
+
     m_workspace = std::make_unique<LinuxWorkspace>(*m_environment, m_x11.get());
-    if (m_display != Display::None && gui)
+    if (m_wayland) {
+        wayland::WaylandServices* services = m_wayland.get();
+        m_workspace->setWaylandFront([services] { return services->frontAppId(); });
+    }
+    if (m_wayland && m_wayland->hasClipboard())
+        m_pasteboard = std::make_unique<WaylandPasteboard>(*m_wayland);
+    else if (m_display != Display::None && gui)
         m_pasteboard = std::make_unique<LinuxPasteboard>(QGuiApplication::clipboard());
     else
         m_pasteboard = std::make_unique<UnavailablePasteboard>();
@@ -51,6 +64,9 @@ LinuxPlatform::LinuxPlatform(const QString& identifier)
     // On XWayland a grab sees keys only while an X window is focused.
     m_hotKeys = std::make_unique<LinuxHotKeys>(m_x11.get(), m_waylandSession);
     m_keySynth = std::make_unique<LinuxKeySynth>(m_x11.get());
+    if (m_wayland)
+        m_keySynth->setWayland(m_wayland.get(),
+                               [workspace = m_workspace.get()] { return workspace->isX11InFront(); });
     m_loginItems = std::make_unique<LinuxLoginItems>(*m_environment, QCoreApplication::applicationFilePath());
     m_words =
         std::make_unique<LinuxPlatformWords>([workspace = m_workspace.get()]() -> std::optional<QString> {
@@ -60,6 +76,13 @@ LinuxPlatform::LinuxPlatform(const QString& identifier)
             return workspace->applicationName(*handler);
         });
     if (m_x11) m_windowing = std::make_unique<LinuxPanelWindowing>(m_x11.get(), m_hotKeys.get());
+    if (m_windowing && m_waylandSession) {
+        // sway, KWin and mutter focus the panel as a utility window; plainer compositors (weston) do not.
+        static const QStringList utilityFocused = {QStringLiteral("sway"), QStringLiteral("KWin"),
+                                                   QStringLiteral("GNOME Shell"), QStringLiteral("mutter")};
+        const QString compositor = m_wayland ? m_wayland->session().compositor : QString();
+        m_windowing->setFocusableType(!compositor.isEmpty() && !utilityFocused.contains(compositor));
+    }
     if (m_display != Display::None) m_previewer = std::make_unique<GnomePreviewer>();
     m_desktopShortcuts = std::make_unique<LinuxDesktopShortcuts>(*m_environment);
     if (m_display != Display::None)
@@ -90,6 +113,8 @@ LinuxPlatform::~LinuxPlatform() {
     m_hotKeys.reset();
     m_keySynth.reset();
     m_workspace.reset();
+    m_pasteboard.reset();
+    m_wayland.reset();
     m_x11.reset();
 }
 
@@ -105,7 +130,41 @@ QString LinuxPlatform::noDisplayMessage(const QString& feature) {
     return UnavailablePasteboard::noDisplayMessage(feature);
 }
 
+QString LinuxPlatform::whereItRuns() const {
+    if (m_display == Display::None)
+        return QStringLiteral("No display: the clipboard, hot keys and pasting are off");
+    const QString desktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP").section(QLatin1Char(':'), 0, 0);
+    if (!m_waylandSession)
+        return desktop.isEmpty() ? QStringLiteral("X11") : QStringLiteral("X11 (%1)").arg(desktop);
+    QString compositor = m_wayland ? m_wayland->session().compositor : QString();
+    if (compositor.isEmpty()) compositor = desktop;
+    QString line =
+        compositor.isEmpty() ? QStringLiteral("Wayland") : QStringLiteral("Wayland (%1)").arg(compositor);
+    if (m_display == Display::X11) line += QStringLiteral(", panel on XWayland");
+    if (m_wayland && m_wayland->hasClipboard())
+        line += QStringLiteral(", clipboard through data-control");
+    else
+        line += QStringLiteral(", clipboard through XWayland");
+    if (m_wayland && m_wayland->session().foreignToplevels)
+        line += QStringLiteral(", front application through foreign-toplevel");
+    if (m_wayland && m_wayland->canPressKeys())
+        line += QStringLiteral(", paste through the virtual keyboard");
+    else
+        line += QStringLiteral(", paste into X windows only");
+    return line;
+}
+
+QString LinuxPlatform::waylandKeysNotice() {
+    return QStringLiteral(
+        "This is a Wayland session: global hot keys work only while an X11 application is in "
+        "front. To open the panel, bind “zarvo --toggle” (and “zarvo --clipboard” for the "
+        "clipboard history) in your desktop's keyboard shortcut settings.");
+}
+
 std::optional<QString> LinuxPlatform::startupNotice() const {
+    // With the compositor's clipboard, only the hot key is left to bind (a paste that cannot be made
+    // says so when it is asked for).
+    if (m_wayland && m_wayland->hasClipboard()) return waylandKeysNotice();
     if (m_display == Display::Wayland || (m_waylandSession && m_display == Display::X11))
         return waylandNotice();
     if (m_display == Display::None)

@@ -7,6 +7,10 @@
 #include <memory>
 #include <optional>
 
+namespace zarvo::wayland {
+class WaylandServices;
+}
+
 namespace zarvo::linux_ {
 
 class LinuxEnvironment;
@@ -52,11 +56,17 @@ public:
     std::optional<QString> startupNotice() const;
     // The notice for a Wayland session: which features need X11 and how to bind the panel instead.
     static QString waylandNotice();
+    // The notice where the compositor's services stand in for X11 for all but the hot keys.
+    static QString waylandKeysNotice();
     // The refusal for a feature that needs a display, for front ends to print.
     static QString noDisplayMessage(const QString& feature);
 
     // Whether the desktop session is Wayland (even when this process talks to XWayland).
     static bool isWaylandSession();
+    // The Wayland services beside our windows; null outside a Wayland session.
+    wayland::WaylandServices* wayland() const { return m_wayland.get(); }
+    // One line saying where Zarvo runs: the desktop, the display server and the services in use.
+    QString whereItRuns() const;
 
 private:
     Display m_display = Display::None;
@@ -64,6 +74,7 @@ private:
     std::unique_ptr<LinuxEnvironment> m_environment;
     std::unique_ptr<SystemClock> m_clock;
     std::unique_ptr<X11Connection> m_x11;
+    std::unique_ptr<wayland::WaylandServices> m_wayland;
     std::unique_ptr<LinuxProcesses> m_processes;
     std::unique_ptr<LinuxWorkspace> m_workspace;
     std::unique_ptr<Pasteboard> m_pasteboard;

@@ -431,12 +431,45 @@ bool LinuxWorkspace::isOwnWindow(unsigned long window) const {
     return pid == static_cast<unsigned long>(::getpid());
 }
 
-std::optional<AppInfo> LinuxWorkspace::frontmostApplication() const {
+unsigned long LinuxWorkspace::frontWindow() const {
     // Our panel takes the keyboard to be typed into, but the application in front is still the one
     // the user came from: pasting and the copies' sources go there.
     const unsigned long window = activeWindow();
-    if (isOwnWindow(window)) return applicationOfWindow(m_lastForeignActive);
+    return isOwnWindow(window) ? m_lastForeignActive : window;
+}
+
+bool LinuxWorkspace::isX11InFront() const {
+    return frontWindow() != 0;
+}
+
+std::optional<AppInfo> LinuxWorkspace::frontmostApplication() const {
+    const unsigned long window = frontWindow();
+    if (window == 0 && m_waylandFront) {
+        // Unknown rather than wrong: without the compositor's word no application is named.
+        const auto appId = m_waylandFront();
+        return appId ? applicationOfWaylandId(*appId) : std::nullopt;
+    }
     return applicationOfWindow(window);
+}
+
+std::optional<AppInfo> LinuxWorkspace::applicationOfWaylandId(const QString& appId) const {
+    const QString key = QStringLiteral("wayland:") + appId;
+    if (auto it = m_windowApps.constFind(key); it != m_windowApps.constEnd()) return *it;
+    std::optional<AppInfo> app;
+    QStringList names{appId};
+    bool terminalEntry = false;
+    // An application id is a desktop-file id by convention, else often the program's name.
+    if (auto location = DesktopApps::locateWindow({appId}, appId, appId, appId)) {
+        app = AppInfo{applicationIdentity(*location), applicationName(*location)};
+        names << QFileInfo(*location).fileName();
+        terminalEntry = TerminalLauncher::isTerminal(*location);
+    } else {
+        app = AppInfo{appId, appId};
+    }
+    app->pasteKeys = TerminalLauncher::pasteKeys(names, terminalEntry);
+    if (m_windowApps.size() > 256) m_windowApps.clear();
+    m_windowApps.insert(key, *app);
+    return app;
 }
 
 void LinuxWorkspace::handleX11Event(XEvent& event) {
@@ -448,6 +481,8 @@ void LinuxWorkspace::handleX11Event(XEvent& event) {
     const QString key = window ? readWindowIdentity(*m_x11, window).cacheKey(window) : QString();
     if (key == m_lastActiveKey) return;
     m_lastActiveKey = key;
+    // In a Wayland session the X focus going nowhere means a Wayland window took the keyboard.
+    if (window == 0 && m_waylandFront) m_lastForeignActive = 0;
     if (window == 0 || isOwnWindow(window)) return;
     m_lastForeignActive = window;
     const auto app = applicationOfWindow(window);

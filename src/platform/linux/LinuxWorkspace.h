@@ -8,6 +8,7 @@
 #include <QFileSystemWatcher>
 #include <QHash>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 union _XEvent;
@@ -61,6 +62,12 @@ public:
     std::optional<AppInfo> frontmostApplication() const override;
     QString platformPath(const QString& tablePath) const override;
 
+    // In a Wayland session no active X window means a Wayland application is in front: `appId` names
+    // it (the application id of its window), or says nothing where the compositor does not tell.
+    void setWaylandFront(std::function<std::optional<QString>()> appId) { m_waylandFront = std::move(appId); }
+    // Whether the application in front (the one the user came from, when it is our panel) is an X one.
+    bool isX11InFront() const;
+
     // Opens a System Settings pane URL on this desktop; false when neither the panel nor the settings
     // application could be started.
     bool openSettingsPane(const QUrl& url);
@@ -78,6 +85,9 @@ private:
     void handleX11Event(::_XEvent& event);
     unsigned long activeWindow() const;
     std::optional<AppInfo> applicationOfWindow(unsigned long window) const;
+    // The X window the user is in, or came from to our panel; 0: none (a Wayland one, or the desktop).
+    unsigned long frontWindow() const;
+    std::optional<AppInfo> applicationOfWaylandId(const QString& appId) const;
     // Whether a window belongs to this process (its _NET_WM_PID is ours).
     bool isOwnWindow(unsigned long window) const;
     void callFileManager(const char* method, const QList<QUrl>& files, std::function<void()> fallback);
@@ -87,6 +97,7 @@ private:
     X11Connection* m_x11 = nullptr;
     QString m_lastActiveKey; // WindowIdentity::cacheKey of the active window, empty for none
     unsigned long m_lastForeignActive = 0;
+    std::function<std::optional<QString>()> m_waylandFront;
     // Answers by window id, process and what the window says (WindowIdentity::cacheKey).
     mutable QHash<QString, AppInfo> m_windowApps;
 

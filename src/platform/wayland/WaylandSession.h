@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace zarvo::wayland {
+
+// What the Wayland session beside our XWayland windows offers: which compositor runs it and which of
+// the services we use it has. Filled once, when our own connection has listed the compositor's globals.
+struct WaylandSession {
+    // The compositor as users know it ("sway", "KWin", "GNOME Shell", "weston", or its program name);
+    // empty when it cannot be told.
+    QString compositor;
+    // The clipboard-manager protocol in use: "ext-data-control-v1", "wlr-data-control-unstable-v1", or none.
+    QString dataControl;
+    bool foreignToplevels = false;
+    bool virtualKeyboard = false;
+
+    bool operator==(const WaylandSession&) const = default;
+
+    // The compositor's name from the program at the other end of a Wayland socket (its process name).
+    static QString compositorOfSocket(int fd);
+    // A program name as users know the compositor ("kwin_wayland" -> "KWin").
+    static QString displayName(const QString& program);
+};
+
+} // namespace zarvo::wayland

@@ -1,0 +1,139 @@
+#!/usr/bin/env bash
+# Runs Zarvo's Wayland desktop test inside a headless Wayland compositor with XWayland, in a sandbox
+# home with its own runtime folder and session bus. Usage:
+#   run-wayland-desktop.sh COMPOSITOR ZARVO ZARVO_CLI OUT_DIR COPY_HELPER
+# COMPOSITOR: sway (headless) | weston (nested in Xvfb) | kwin (virtual). sway refuses to run as root: as root, the whole session runs under a
+# throwaway user id (setpriv), as another user would.
+set -euo pipefail
+
+compositor=$1 zarvo=$2 cli=$3 out=$4 helper=$5
+here=$(cd "$(dirname "$0")" && pwd)
+
+needed=("$compositor" Xwayland xauth setpriv dbus-run-session /usr/bin/python3 wl-copy wl-paste xdotool xprop xwininfo)
+[ "$compositor" = weston ] && needed+=(Xvfb)
+[ "$compositor" = kwin ] && needed=(kwin_wayland "${needed[@]:1}")
+[ "$compositor" = sway ] && needed+=(swaymsg foot)
+for tool in "${needed[@]}"; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+        echo "wayland test skipped: $tool is not installed (make deps installs it)"
+        exit 77
+    fi
+done
+
+sandbox=$(mktemp -d "${TMPDIR:-/tmp}/zarvo-wayland.XXXXXX")
+chmod 755 "$sandbox"
+mkdir -p "$out"
+# The user the session runs as: ourselves, or (as root) an id no account uses.
+if [ "$(id -u)" = 0 ]; then
+    uid=$((60000 + RANDOM % 4000))
+    while getent passwd "$uid" >/dev/null; do uid=$((uid + 1)); done
+    as_user=(setpriv --reuid="$uid" --regid="$uid" --clear-groups)
+else
+    uid=$(id -u)
+    as_user=()
+fi
+compositor_pid="" xvfb_pid=""
+cleanup() {
+    [ -n "$compositor_pid" ] && kill "$compositor_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    cp "$sandbox"/*.log "$out"/ 2>/dev/null || true
+    rm -rf "$sandbox"
+}
+trap cleanup EXIT
+
+mkdir -p "$sandbox/home" "$sandbox/runtime" "$sandbox/etc-xdg" "$sandbox/system"
+chmod 700 "$sandbox/runtime"
+# XWayland asks for a cookie here (an inherited listening socket is not trusted as local): one
+# wildcard cookie for whichever display number the compositor picks.
+cookie=$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')
+name=$(printf MIT-MAGIC-COOKIE-1 | od -An -tx1 | tr -d ' \n')
+touch "$sandbox/xauth"
+echo "ffff 0000  0000  0012 $name 0010 $cookie" | xauth -q -f "$sandbox/xauth" nmerge -
+cat >"$sandbox/Xwayland" <<SCRIPT
+#!/bin/sh
+exec $(command -v Xwayland) -auth "$sandbox/xauth" "\$@"
+SCRIPT
+chmod 755 "$sandbox/Xwayland"
+
+session_env=(env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$sandbox/home" XDG_RUNTIME_DIR="$sandbox/runtime"
+    XDG_CONFIG_HOME="$sandbox/home/.config" XDG_DATA_HOME="$sandbox/home/.local/share"
+    XDG_CACHE_HOME="$sandbox/home/.cache" XDG_DATA_DIRS="$sandbox/system:/usr/share"
+    XDG_CONFIG_DIRS="$sandbox/etc-xdg" XAUTHORITY="$sandbox/xauth" LANG=C.UTF-8)
+
+case $compositor in
+sway)
+    cat >"$sandbox/sway.conf" <<CONF
+xwayland force
+default_border none
+exec env >"$sandbox/session.env"
+CONF
+    chown -R "$uid:$uid" "$sandbox"
+    "${as_user[@]}" "${session_env[@]}" XDG_CURRENT_DESKTOP=sway WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
+        WLR_RENDERER=pixman WLR_XWAYLAND="$sandbox/Xwayland" sway -c "$sandbox/sway.conf" >"$sandbox/compositor.log" 2>&1 &
+    compositor_pid=$!
+    ;;
+weston)
+    # Nested in Xvfb: its X11 back end gives the seat a keyboard, which the headless one lacks.
+    # shellcheck source=../../bench/lib/x-server.sh
+    . "$here/../../bench/lib/x-server.sh"
+    start_xvfb 150 || { echo "could not start Xvfb"; exit 1; }
+    xvfb_pid=$xpid
+    cat >"$sandbox/weston.ini" <<CONF
+[core]
+xwayland=true
+idle-time=0
+[xwayland]
+path=$sandbox/Xwayland
+[autolaunch]
+path=/bin/sh
+CONF
+    printf '#!/bin/sh\nenv >"%s/session.env"\n' "$sandbox" >"$sandbox/session.sh"
+    chmod 755 "$sandbox/session.sh"
+    sed -i "s|^path=/bin/sh|path=$sandbox/session.sh|" "$sandbox/weston.ini"
+    chown -R "$uid:$uid" "$sandbox"
+    "${as_user[@]}" "${session_env[@]}" DISPLAY="$DISPLAY" XDG_CURRENT_DESKTOP=weston weston --config="$sandbox/weston.ini" \
+        --backend=x11-backend.so --use-pixman --xwayland --socket=wayland-zarvo >"$sandbox/compositor.log" 2>&1 &
+    compositor_pid=$!
+    ;;
+kwin)
+    # A plain copy: the installed binary's file capability cannot be taken up by an unprivileged user
+    # here. Its XWayland is found on PATH, so the cookie wrapper goes first there.
+    mkdir -p "$sandbox/bin"
+    cp "$(command -v kwin_wayland)" "$sandbox/bin/kwin_wayland"
+    cp "$sandbox/Xwayland" "$sandbox/bin/Xwayland"
+    printf '#!/bin/sh\nenv >"%s/session.env"\n' "$sandbox" >"$sandbox/session.sh"
+    chmod 755 "$sandbox/session.sh"
+    chown -R "$uid:$uid" "$sandbox"
+    "${as_user[@]}" "${session_env[@]}" PATH="$sandbox/bin:/usr/bin:/bin" QT_QPA_PLATFORM=offscreen \
+        XDG_CURRENT_DESKTOP=KDE "$sandbox/bin/kwin_wayland" --virtual --xwayland --socket wayland-zarvo \
+        --width 1280 --height 800 "$sandbox/session.sh" >"$sandbox/compositor.log" 2>&1 &
+    compositor_pid=$!
+    ;;
+*)
+    echo "unknown compositor $compositor"
+    exit 2
+    ;;
+esac
+
+for _ in $(seq 1 200); do
+    [ -s "$sandbox/session.env" ] && break
+    kill -0 "$compositor_pid" 2>/dev/null || break
+    sleep 0.05
+done
+if [ ! -s "$sandbox/session.env" ]; then
+    echo "the compositor did not start"
+    cat "$sandbox/compositor.log"
+    # A compositor that cannot run here at all (no headless back end, no XWayland) is a skip.
+    exit 77
+fi
+wayland_display=$(sed -n 's/^WAYLAND_DISPLAY=//p' "$sandbox/session.env")
+x_display=$(sed -n 's/^DISPLAY=//p' "$sandbox/session.env")
+swaysock=$(sed -n 's/^SWAYSOCK=//p' "$sandbox/session.env")
+
+status=0
+"${as_user[@]}" "${session_env[@]}" WAYLAND_DISPLAY="$wayland_display" DISPLAY="$x_display" SWAYSOCK="$swaysock" \
+    XDG_CURRENT_DESKTOP="$compositor" XDG_SESSION_TYPE=wayland ASAN_OPTIONS=detect_leaks=0 \
+    ZARVO="$zarvo" ZARVO_CLI="$cli" ZARVO_SANDBOX="$sandbox" ZARVO_COMPOSITOR="$compositor" ZARVO_COPY_HELPER="$helper" \
+    dbus-run-session -- /usr/bin/python3 "$here/wayland_desktop_test.py" || status=$?
+exit $status

@@ -1,0 +1,227 @@
+"""Zarvo in a headless Wayland compositor with XWayland, driven as a user would: started by
+run-wayland-desktop.sh with the session's environment. Prints one line per check and the measured
+copy-to-history figures; exits non-zero on the first failed check."""
+
+import json
+import os
+import statistics
+import subprocess
+import sys
+import threading
+import time
+
+ZARVO = os.environ["ZARVO"]
+CLI = os.environ["ZARVO_CLI"]
+SANDBOX = os.environ["ZARVO_SANDBOX"]
+COMPOSITOR = os.environ["ZARVO_COMPOSITOR"]
+HELPER = os.environ["ZARVO_COPY_HELPER"]
+started = []
+
+
+def fail(message):
+    print("FAIL:", message, flush=True)
+    raise SystemExit(1)
+
+
+def check(condition, message):
+    if not condition:
+        fail(message)
+    print("ok:", message, flush=True)
+
+
+def start(args, **kwargs):
+    process = subprocess.Popen(args, **kwargs)
+    started.append(process)
+    return process
+
+
+def wait_for(predicate, timeout, step=0.02):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        value = predicate()
+        if value:
+            return value
+        time.sleep(step)
+    return predicate()
+
+
+class Lines:
+    """The lines a process prints, each with the time it arrived."""
+
+    def __init__(self, process):
+        self.lines = []
+        self.lock = threading.Lock()
+        threading.Thread(target=self._read, args=(process.stdout,), daemon=True).start()
+
+    def _read(self, stream):
+        for raw in stream:
+            with self.lock:
+                self.lines.append((time.monotonic(), raw.decode(errors="replace").rstrip("\n")))
+
+    def first(self, needle, since):
+        with self.lock:
+            for at, line in self.lines:
+                if at >= since and needle in line:
+                    return at
+        return None
+
+    def count(self, needle):
+        with self.lock:
+            return sum(1 for _, line in self.lines if needle in line)
+
+
+def wl_copy(text, *extra):
+    subprocess.run(["wl-copy", *extra, text], check=True)
+
+
+def clips():
+    out = subprocess.run([CLI, "clips", "list", "--json"], capture_output=True, text=True, timeout=30)
+    return json.loads(out.stdout or "[]")
+
+
+def capture_and_measure(rounds=25):
+    """Copies in a Wayland client reach the history at once, once each; a secret does not."""
+    watch = start([CLI, "clips", "watch"], stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+    check(b"watching" in watch.stderr.readline(), "zarvo-cli clips watch starts")
+    peer = start(["wl-paste", "--watch", "sh", "-c", "cat; echo"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    ours, theirs = Lines(watch), Lines(peer)
+    # Ready when a first copy comes through both.
+    wl_copy("warm-up")
+    if not wait_for(lambda: ours.first("warm-up", 0) and theirs.first("warm-up", 0), 20):
+        fail(f"a first copy did not come through: zarvo-cli printed {ours.lines}, wl-paste {theirs.lines}")
+    ours_ms, theirs_ms = [], []
+    for n in range(rounds):
+        text = f"wayland-copy-{n}-{os.getpid()}"
+        begin = time.monotonic()
+        wl_copy(text)
+        arrived = wait_for(lambda: ours.first(text, begin), 5, step=0.002)
+        peer_arrived = wait_for(lambda: theirs.first(text, begin), 5, step=0.002)
+        if not arrived:
+            fail(f"copy {n} never reached the history")
+        ours_ms.append((arrived - begin) * 1000)
+        if peer_arrived:
+            theirs_ms.append((peer_arrived - begin) * 1000)
+        time.sleep(0.05)
+    time.sleep(0.5)
+    duplicates = [n for n in range(rounds) if ours.count(f"wayland-copy-{n}-{os.getpid()}") != 1]
+    check(not duplicates, f"each of {rounds} copies is filed exactly once")
+    median = statistics.median(ours_ms)
+    peer_median = statistics.median(theirs_ms) if theirs_ms else float("nan")
+    print(f"measure: Wayland copy -> in history, median {median:.1f} ms (max {max(ours_ms):.1f}); "
+          f"wl-paste --watch median {peer_median:.1f} ms; ratio {median / peer_median:.2f}", flush=True)
+    check(median < 100, f"a copy is in the history in under 100 ms (median {median:.1f} ms)")
+
+    secret = f"secret-{os.getpid()}"
+    helper = start([HELPER, secret], stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+    check(helper.stdout.readline().strip() == b"copied", "a password manager's copy is offered")
+    check(wait_for(lambda: theirs.first(secret, 0), 5), "wl-paste sees the secret copy")
+    time.sleep(0.3)
+    check(ours.first(secret, 0) is None, "a copy marked as a secret is not in the history")
+    helper.terminate()
+    helper.wait()
+    watch.terminate()
+    watch.wait(timeout=10)
+    peer.terminate()
+
+
+def zarvo_status():
+    out = subprocess.run([ZARVO, "--status"], capture_output=True, text=True, timeout=30)
+    return out.stdout.strip() if out.returncode == 0 else ""
+
+
+def start_zarvo():
+    start([ZARVO], stdout=open(os.path.join(SANDBOX, "zarvo.log"), "w"), stderr=subprocess.STDOUT)
+    status = wait_for(zarvo_status, 30, step=0.3)
+    check(bool(status), "zarvo starts and answers --status")
+    print("status:", status, flush=True)
+    return status
+
+
+def put_back_and_paste(name="sway"):
+    status = start_zarvo()
+    check(status.startswith(f"Wayland ({name})") and "clipboard through data-control" in status,
+          f"the status line names {name} and the data-control clipboard")
+    first, second = f"put-back-{os.getpid()}", f"newer-{os.getpid()}"
+    wl_copy(first)
+    time.sleep(0.3)
+    wl_copy(second)
+    found = wait_for(lambda: [c for c in clips() if c.get("text") in (first, second)], 10, step=0.2)
+    check(len(found) == 2, "both copies are in the running Zarvo's history")
+    old = next(c for c in found if c.get("text") == first)
+    subprocess.run([CLI, "clips", "copy", old["id"]], check=True, timeout=30)
+    pasted = wait_for(lambda: subprocess.run(["wl-paste", "-n"], capture_output=True, text=True).stdout == first, 5)
+    check(pasted, "putting a clip back makes wl-paste return it")
+    if name != "sway":
+        # No foreign-toplevel: the application in front is unknown, and no wrong one is recorded.
+        check(not old.get("appName") and not old.get("bundleID"), f"the copy names no application ({old})")
+        return
+
+    # A Wayland terminal in front: the clip is pasted into it through the virtual keyboard.
+    target = os.path.join(SANDBOX, "pasted.txt")
+    reader = ("import os,sys,tty,time;tty.setraw(0);d=b'';end=time.time()+30\n"
+              "while len(d)<%d and time.time()<end: d+=os.read(0,100)\n"
+              "open(%r,'wb').write(d)") % (len(first), target)
+    start(["foot", "--app-id=foot", "python3", "-c", reader], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    focused = wait_for(lambda: b'"app_id": "foot"' in subprocess.run(
+        ["swaymsg", "-t", "get_tree"], capture_output=True).stdout, 10)
+    check(focused, "foot is mapped and focused")
+    time.sleep(0.5)
+    wl_copy(f"in-foot-{os.getpid()}")
+    entry = wait_for(lambda: [c for c in clips() if c.get("text") == f"in-foot-{os.getpid()}"], 10, step=0.2)
+    check(entry, "a copy made while foot is in front is filed")
+    app = entry[0].get("appName") or entry[0].get("app") or ""
+    check("foot" in json.dumps(entry[0]).lower(), f"the copy is credited to foot ({app or entry[0]})")
+    subprocess.run([CLI, "clips", "copy", old["id"]], check=True, timeout=30)
+    subprocess.run([ZARVO, "--clipboard"], check=True, timeout=30)
+    time.sleep(1.0)
+    subprocess.run(["xdotool", "key", "--clearmodifiers", "ctrl+Return"], check=True)
+    got = wait_for(lambda: os.path.exists(target) and open(target, "rb").read(), 10, step=0.1)
+    check(got == first.encode(), f"the clip is pasted into foot (got {got!r})")
+
+
+def panel_keeps_keyboard(running=False):
+    """zarvo --toggle shows the panel with the keyboard, and it stays."""
+    if not running:
+        start_zarvo()
+
+    def panel_in_front():
+        active = subprocess.run(["xprop", "-root", "_NET_ACTIVE_WINDOW"], capture_output=True, text=True).stdout
+        window = active.split()[-1] if "window id" in active else ""
+        if not window or int(window, 16) == 0:
+            return ""
+        state = subprocess.run(["xwininfo", "-id", window], capture_output=True, text=True).stdout
+        name = subprocess.run(["xprop", "-id", window, "WM_CLASS"], capture_output=True, text=True).stdout
+        return window if "zarvo" in name.lower() and "IsViewable" in state else ""
+
+    # The first start shows the panel; a toggle hides it, the next one is the one measured.
+    if wait_for(panel_in_front, 3):
+        subprocess.run([ZARVO, "--toggle"], check=True, timeout=30)
+        check(wait_for(lambda: not panel_in_front(), 5), "zarvo --toggle hides the panel in front")
+    begin = time.monotonic()
+    subprocess.run([ZARVO, "--toggle"], check=True, timeout=30)
+    check(wait_for(panel_in_front, 5, step=0.01), "zarvo --toggle shows the panel with the keyboard")
+    print(f"measure: zarvo --toggle -> panel active in {(time.monotonic() - begin) * 1000:.0f} ms", flush=True)
+    time.sleep(1.5)
+    check(panel_in_front(), "the panel still has the keyboard 1.5 s later")
+
+
+try:
+    if COMPOSITOR == "sway":
+        capture_and_measure()
+        put_back_and_paste()
+        panel_keeps_keyboard(running=True)
+    elif COMPOSITOR == "kwin":
+        capture_and_measure()
+        put_back_and_paste("KWin")
+    else:
+        panel_keeps_keyboard()
+finally:
+    for process in reversed(started):
+        if process.poll() is None:
+            process.terminate()
+    subprocess.run([ZARVO, "--quit"], capture_output=True, timeout=30)
+    for process in started:
+        try:
+            process.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            process.kill()
