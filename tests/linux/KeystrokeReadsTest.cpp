@@ -5,6 +5,7 @@
 #include "platform/linux/DesktopApps.h"
 #include "platform/linux/DesktopEntries.h"
 #include "platform/linux/LinuxWorkspace.h"
+#include "search/QueryPipeline.h"
 #include "search/SearchModel.h"
 #include "store/Favorites.h"
 #include "store/History.h"
@@ -42,7 +43,7 @@ TEST(LinuxApplications, AKeystrokeReadsNoDesktopEntry) {
         int rows = 0;
         for (const char* text : {"dl", "notes 1", "?", "term", "calc", "make", "https://example.org", ""}) {
             model.setQuery(QString::fromUtf8(text));
-            model.runSearch();
+            model.pipeline().runSearch();
             for (const ResultItem& item : model.results()) {
                 ++rows;
                 const QString path = item.url.isLocalFile() ? item.url.toLocalFile() : item.url.toString();
