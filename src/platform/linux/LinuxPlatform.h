@@ -7,6 +7,10 @@
 #include <memory>
 #include <optional>
 
+namespace zarvo {
+class QtImageCodec;
+}
+
 namespace zarvo::linux_ {
 
 class LinuxEnvironment;
@@ -21,7 +25,6 @@ class LinuxLoginItems;
 class LinuxPlatformWords;
 class LinuxPanelWindowing;
 class GnomePreviewer;
-class QtImageCodec;
 class LinuxDesktopShortcuts;
 class LinuxNotifications;
 
