@@ -254,7 +254,6 @@ void AppDelegate::wireModel() {
             QMessageBox::warning(self->visibleWindow(), QStringLiteral("Zarvo"),
                                  PlatformWords::current().text(text));
     };
-    m_model->onActivateApplication = [] {};
     m_model->onHideApplication = [self] {
         if (self && self->m_s.platform.windowing) self->m_s.platform.windowing->restoreActiveWindow();
     };

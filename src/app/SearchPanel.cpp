@@ -90,10 +90,6 @@ void SearchPanel::present() {
     });
 }
 
-bool SearchPanel::isInFront() const {
-    return isVisible() && isActiveWindow();
-}
-
 void SearchPanel::setCompositing(bool compositing) {
     m_compositing = compositing;
     updateShape();

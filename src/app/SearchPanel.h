@@ -38,7 +38,6 @@ public:
 
     // Places the panel on the screen under the pointer, shows it and takes the keyboard.
     void present();
-    bool isInFront() const;
 
     std::function<bool(const KeyEvent&)> onKey = [](const KeyEvent&) { return false; };
     // The preview window's keys, while it has the keyboard.

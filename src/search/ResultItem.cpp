@@ -90,12 +90,6 @@ QString ResultItem::sourceName(Source source) {
     return QString::fromLatin1(kSourceNames[static_cast<int>(source)]);
 }
 
-std::optional<ResultItem::Source> ResultItem::sourceFromName(const QString& name) {
-    for (int i = 0; i < int(std::size(kSourceNames)); ++i)
-        if (name == QLatin1String(kSourceNames[i])) return static_cast<Source>(i);
-    return std::nullopt;
-}
-
 namespace {
 template <typename T> void mix(size_t& seed, const std::optional<T>& value) {
     if (!value) {

@@ -62,7 +62,6 @@ struct ResultItem {
     static ResultItem clip(const Clip& clip);
 
     static QString sourceName(Source source);
-    static std::optional<Source> sourceFromName(const QString& name);
 };
 
 size_t qHash(const ResultItem& item, size_t seed = 0);

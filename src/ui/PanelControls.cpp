@@ -77,7 +77,8 @@ void TabButton::paintEvent(QPaintEvent*) {
     }
     const QColor color = m_selected ? Style::primary(p) : Style::secondary(p);
     int x = 10;
-    painter.drawPixmap(QRect(x, (height() - 11) / 2, 11, 11), Icons::symbol(m_symbol, 11, color, devicePixelRatioF()));
+    painter.drawPixmap(QRect(x, (height() - 11) / 2, 11, 11),
+                       Icons::symbol(m_symbol, 11, color, devicePixelRatioF()));
     x += 16;
     const QFont titleFont = Style::font(12, m_selected ? QFont::DemiBold : QFont::Medium);
     painter.setFont(titleFont);
@@ -178,7 +179,7 @@ void AppChip::paintEvent(QPaintEvent*) {
 
 // --- Divider ------------------------------------------------------------------------------------------
 
-Divider::Divider(Qt::Orientation orientation, QWidget* parent) : QWidget(parent), m_orientation(orientation) {
+Divider::Divider(Qt::Orientation orientation, QWidget* parent) : QWidget(parent) {
     if (orientation == Qt::Horizontal)
         setFixedHeight(1);
     else

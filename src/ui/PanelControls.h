@@ -84,9 +84,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
-
-private:
-    Qt::Orientation m_orientation;
 };
 
 } // namespace zarvo::ui
