@@ -25,6 +25,8 @@ pids=()
 cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
+    # A document portal the session bus started may still hold its mount in the runtime folder.
+    if mountpoint -q "$sandbox/runtime/doc" 2>/dev/null; then fusermount -uz "$sandbox/runtime/doc" || true; fi
     rm -rf "$sandbox"
 }
 trap cleanup EXIT
