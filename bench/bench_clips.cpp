@@ -6,7 +6,7 @@
 #include "clipboard/ClipStore.h"
 #include "platform/Pasteboard.h"
 #include "platform/Platform.h"
-#include "platform/linux/QtImageCodec.h"
+#include "platform/qt/QtImageCodec.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -104,7 +104,7 @@ int readNewest(const QString& dir) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     // Image copies are decoded by the process's codec, as in the application.
-    linux_::QtImageCodec images;
+    QtImageCodec images;
     Platform platform = Platform::current();
     platform.images = &images;
     Platform::setCurrent(platform);

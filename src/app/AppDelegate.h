@@ -69,9 +69,7 @@ public:
     SearchModel& model() { return *m_model; }
     SearchPanel* panel() const { return m_panel; }
     ui::SearchView* view() const { return m_view; }
-    StatusMenu* statusMenu() const { return m_statusMenu; }
     bool isPreviewVisible() const;
-    ui::SettingsWindow* settingsWindow() const { return m_settingsWindow; }
 
 private:
     void makePanel();

@@ -1,5 +1,6 @@
 #include "app/DesktopMain.h"
 #include "app/AppDelegate.h"
+#include "app/InstallDialogs.h"
 #include "app/Installer.h"
 #include "cli/InstanceRequests.h"
 #include "clipboard/ClipStore.h"
@@ -95,7 +96,8 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
     }
     // Installing comes first: a copy that hands off to the installed one sets nothing else up.
     linux_::LinuxInstallation installation(*platform.environment);
-    if (portable) app::Installer::setUp(&installation);
+    app::MessageBoxInstallDialogs dialogs(installation);
+    if (portable) app::Installer::setUp(&installation, &dialogs);
     if (app::Installer::handOffIfNeeded()) return 0;
 
     // One instance: if another one started in the meantime, it takes the request.

@@ -9,6 +9,7 @@ namespace zarvo::app {
 namespace {
 
 Installation* g_installation = nullptr;
+InstallDialogs* g_dialogs = nullptr;
 
 QString parentOf(const QString& path) {
     return QFileInfo(path).path();
@@ -31,12 +32,13 @@ const QString kIncomplete = QStringLiteral("The copied app is incomplete.");
 } // namespace
 
 bool Installer::handOffIfNeeded() {
-    static const bool decision = g_installation ? Installer(*g_installation).decide() : false;
+    static const bool decision = g_installation ? Installer(*g_installation, g_dialogs).decide() : false;
     return decision;
 }
 
-void Installer::setUp(Installation* installation) {
+void Installer::setUp(Installation* installation, InstallDialogs* dialogs) {
     g_installation = installation;
+    g_dialogs = dialogs;
 }
 
 Installation* Installer::installation() {
@@ -95,6 +97,14 @@ bool Installer::isInTemporaryFolder(const QString& path) const {
     return isInside(path, m_i.resolved(m_i.tempFolder()));
 }
 
+int Installer::ask(const QString& message, const QString& informative, const QStringList& buttons) {
+    return m_dialogs ? m_dialogs->ask(message, informative, buttons) : -1;
+}
+
+void Installer::alert(const QString& message, const QString& informative) {
+    if (m_dialogs) m_dialogs->alert(message, informative);
+}
+
 bool Installer::decide() {
     const QString current = m_i.runningFolder();
     m_running = m_i.info(current);
@@ -109,7 +119,7 @@ bool Installer::decide() {
         m_i.quitOtherCopies();
         if (m_i.arguments().contains(QLatin1String(installedArgument))) {
             if (const auto note = m_i.integrate(destination))
-                m_i.alert(QStringLiteral("A link in ~/.local/bin was left as it is"), *note);
+                alert(QStringLiteral("A link in ~/.local/bin was left as it is"), *note);
         }
         ejectVolumeIfAsked();
         return false;
@@ -127,22 +137,22 @@ bool Installer::decide() {
     const QString newVersion = version(m_running, QStringLiteral("the new version"));
     if (!installed) {
         const int answer =
-            m_i.ask(QStringLiteral("Move Zarvo to your Applications folder?"),
-                    QStringLiteral(
-                        "It will open from there (%1) and from the application menu, and keep working after "
-                        "you unmount the image or delete the download.")
-                        .arg(destination),
-                    {QStringLiteral("Move to Applications"), QStringLiteral("Not Now")});
+            ask(QStringLiteral("Move Zarvo to your Applications folder?"),
+                QStringLiteral(
+                    "It will open from there (%1) and from the application menu, and keep working after "
+                    "you unmount the image or delete the download.")
+                    .arg(destination),
+                {QStringLiteral("Move to Applications"), QStringLiteral("Not Now")});
         if (answer != 0) return false;
     } else {
         const QString oldVersion = version(installed, QStringLiteral("the old version"));
-        const int answer = m_i.ask(
-            QStringLiteral("Replace Zarvo %1 with %2?").arg(oldVersion, newVersion),
-            QStringLiteral(
-                "Zarvo %1 will be closed and moved to the Trash, and %2 will open from your Applications "
-                "folder. Your history, clips and settings stay.")
-                .arg(oldVersion, newVersion),
-            {QStringLiteral("Replace and Open"), QStringLiteral("Cancel")});
+        const int answer =
+            ask(QStringLiteral("Replace Zarvo %1 with %2?").arg(oldVersion, newVersion),
+                QStringLiteral(
+                    "Zarvo %1 will be closed and moved to the Trash, and %2 will open from your Applications "
+                    "folder. Your history, clips and settings stay.")
+                    .arg(oldVersion, newVersion),
+                {QStringLiteral("Replace and Open"), QStringLiteral("Cancel")});
         if (answer != 0) {
             m_i.terminate();
             return true;
@@ -150,9 +160,8 @@ bool Installer::decide() {
     }
 
     if (const auto error = install(current)) {
-        m_i.alert(kCouldNotInstall,
-                  *error +
-                      QStringLiteral("\n\nYou can unpack Zarvo into %1 yourself instead.").arg(destination));
+        alert(kCouldNotInstall,
+              *error + QStringLiteral("\n\nYou can unpack Zarvo into %1 yourself instead.").arg(destination));
         if (m_i.exists(destination))
             openInstalledCopy(std::nullopt, false);
         else
@@ -244,7 +253,7 @@ void Installer::openInstalledCopy(const std::optional<QString>& volume, bool fre
     // The running installed copy only shows itself; the image is unmounted once this copy is gone.
     if (!fresh && m_i.isRunning(destination) && volume) m_i.ejectAfterExit(*volume);
     if (const auto error = m_i.open(destination, arguments))
-        m_i.alert(QStringLiteral("Couldn't open Zarvo from Applications"), *error);
+        alert(QStringLiteral("Couldn't open Zarvo from Applications"), *error);
     m_i.terminate();
 }
 
@@ -252,7 +261,7 @@ void Installer::ejectVolumeIfAsked() {
     const QStringList arguments = m_i.arguments();
     const qsizetype at = arguments.indexOf(QLatin1String(ejectVolumeArgument));
     if (at < 0 || at + 1 >= arguments.size()) return;
-    const QString volume = arguments.at(at + 1);
+    const QString& volume = arguments.at(at + 1);
     if (m_i.isImage(volume)) m_i.eject(volume);
 }
 

@@ -7,6 +7,15 @@
 
 namespace zarvo::app {
 
+// The questions and alerts of an install, which the shell shows as message boxes.
+class InstallDialogs {
+public:
+    virtual ~InstallDialogs() = default;
+    // A modal question; the index of the button pressed, -1 when the alert was closed.
+    virtual int ask(const QString& message, const QString& informative, const QStringList& buttons) = 0;
+    virtual void alert(const QString& message, const QString& informative) = 0;
+};
+
 // Holds the install lock for a scope; see Installation::lockInstall().
 class InstallLock {
 public:
@@ -38,15 +47,17 @@ public:
     static constexpr const char* installedArgument = "--installed";
     static constexpr const char* ejectVolumeArgument = "--eject-volume";
 
-    explicit Installer(Installation& installation) : m_i(installation) {}
+    // Without dialogs (updates, the clean-up) it shows nothing, and a question counts as closed.
+    explicit Installer(Installation& installation, InstallDialogs* dialogs = nullptr)
+        : m_i(installation), m_dialogs(dialogs) {}
 
     // The decision tree; true: another copy takes over and this one must not go on starting.
     bool decide();
 
-    // The process's decision, made once on the installation given to setUp() (later calls answer the
-    // same); false without one (a build that never installs itself, or a test).
+    // The process's decision, made once on the installation and dialogs given to setUp() (later calls
+    // answer the same); false without one (a build that never installs itself, or a test).
     static bool handOffIfNeeded();
-    static void setUp(Installation* installation);
+    static void setUp(Installation* installation, InstallDialogs* dialogs);
     // The installation given to setUp(); none in a process that never installs (a test).
     static Installation* installation();
 
@@ -71,7 +82,11 @@ public:
     static QString build(const std::optional<Installation::Info>& info);
 
 private:
+    int ask(const QString& message, const QString& informative, const QStringList& buttons);
+    void alert(const QString& message, const QString& informative);
+
     Installation& m_i;
+    InstallDialogs* m_dialogs;
     std::optional<Installation::Info> m_running;
 };
 

@@ -1,9 +1,7 @@
 #include "app/UpdateDialogs.h"
 
-#include "platform/Environment.h"
+#include "app/MessageBoxLook.h"
 
-#include <QGridLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -17,17 +15,9 @@ constexpr qsizetype kErrorChars = 400;
 constexpr qsizetype kNotesChars = 8000;
 
 // The application's own icon where the desktop has it (an installed copy puts it in the icon theme),
-// room enough that a two-line answer is not wrapped into a narrow column, and labels that show their
-// text as it is: no markup, no links.
+// and labels that show their text as it is: no markup, no links.
 void dress(QMessageBox& box) {
-    const QIcon icon = QIcon::fromTheme(QLatin1String(kAppIdentifier));
-    if (!icon.isNull()) {
-        box.setWindowIcon(icon);
-        box.setIconPixmap(icon.pixmap(QSize(64, 64), box.devicePixelRatioF()));
-    }
-    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
-        grid->addItem(new QSpacerItem(420, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0,
-                      1, grid->columnCount());
+    dressMessageBox(box, 420);
     box.setTextFormat(Qt::PlainText);
     for (QLabel* label : box.findChildren<QLabel*>()) {
         label->setTextFormat(Qt::PlainText);

@@ -113,7 +113,6 @@ void Updater::setAutomaticallyChecksForUpdates(bool on) {
     if (on == automaticallyChecksForUpdates()) return;
     m_defaults.set(kAutomaticChecksKey, on);
     scheduleAutomaticCheck();
-    emit automaticallyChecksForUpdatesChanged(on);
 }
 
 QString Updater::unavailableReason() const {

@@ -78,9 +78,6 @@ public:
     // Ends this process after an update was started. Tests replace it.
     std::function<void()> quit;
 
-signals:
-    void automaticallyChecksForUpdatesChanged(bool on);
-
 private:
     QString runningBuild() const;
     // Fetches `url` with at most `limit` bytes, refusing redirects to another host.

@@ -44,7 +44,6 @@ struct Clip {
     QStringList paths() const;
     // The one-line label of the clip.
     QString title() const;
-    bool isTextKind() const { return kind == Kind::text || kind == Kind::richText || kind == Kind::link; }
 
     static QString rawValue(Kind kind);
     static std::optional<Kind> kindFromRawValue(const QString& raw);

@@ -387,12 +387,6 @@ ClipStore::prepare(ClipItems items, const std::function<std::optional<QUrl>(cons
     return prepared;
 }
 
-std::optional<QByteArray> ClipStore::makeThumbnail(const QByteArray& imageData) {
-    const ImageCodec* codec = Platform::current().images;
-    const auto picture = codec ? codec->inspect(imageData, thumbnailPixels) : std::nullopt;
-    return picture ? picture->thumbnail : std::nullopt;
-}
-
 // ---- The list ----
 
 void ClipStore::insert(const Prepared& prepared, const std::optional<QString>& appName,

@@ -119,7 +119,6 @@ public:
     // Thread-safe: conversion, kind, text, hash and thumbnail of a snapshot.
     static std::optional<Prepared> prepare(ClipItems items,
                                            const std::function<std::optional<QUrl>(const QString&)>& webURL);
-    static std::optional<QByteArray> makeThumbnail(const QByteArray& imageData);
     void insert(const Prepared& prepared, const std::optional<QString>& appName,
                 const std::optional<QString>& bundleID, const QDateTime& date);
     // Files one copy at once, on this thread (the command line's `add`): snapshot, prepare, insert.

@@ -38,8 +38,6 @@ public:
 
     // Every match gathered so far, beyond the ones held (for the command line).
     qint64 matchedCount() const { return m_matched; }
-    // The most results held (the index keeps the best this many in sort order).
-    void setResultLimit(int limit) { m_limit = limit; }
 
 private:
     friend class IndexMetadataQueryFactory;
@@ -60,6 +58,7 @@ private:
     QStringList m_scopes;
     MetadataSort m_sort = MetadataSort::LastUsedDateDescending;
     double m_interval = 1.0;
+    // The most results held (the index keeps the best this many in sort order).
     int m_limit = 300;
     int m_disabled = 0;
     quint64 m_generation = 0;

@@ -7,8 +7,9 @@
 namespace zarvo {
 
 // What the self-installer reaches on the desktop: where the running copy and the installed copy lie,
-// their information files, the mounts they lie on, the folders it copies and swaps, the alerts it
-// shows and the copies it starts, quits and unmounts. The back end does the real thing; tests a fake.
+// their information files, the mounts they lie on, the folders it copies and swaps and the copies it
+// starts, quits and unmounts. The back end does the real thing; tests a fake. Its questions and alerts
+// are the shell's (app::InstallDialogs).
 class Installation {
 public:
     // A copy's information file (Info.json beside the programs).
@@ -47,10 +48,6 @@ public:
     virtual bool isImage(const QString& mountPoint) const = 0;
     virtual std::optional<Info> info(const QString& folder) const = 0;
     virtual bool exists(const QString& path) const = 0;
-
-    // A modal question; the index of the button pressed, -1 when the alert was closed.
-    virtual int ask(const QString& message, const QString& informative, const QStringList& buttons) = 0;
-    virtual void alert(const QString& message, const QString& informative) = 0;
 
     virtual std::optional<Failure> copyFolder(const QString& from, const QString& to) = 0;
     // Puts `staging` at `destination` in one step; a folder that was there is left at `staging`.

@@ -26,24 +26,8 @@ const Row& row(SystemAction action) {
 }
 } // namespace
 
-const QList<SystemAction>& allCases() {
-    static const QList<SystemAction> cases = [] {
-        QList<SystemAction> out;
-        for (const auto& r : kRows)
-            out << r.action;
-        return out;
-    }();
-    return cases;
-}
-
 QString rawValue(SystemAction action) {
     return QString::fromLatin1(row(action).raw);
-}
-
-std::optional<SystemAction> fromRawValue(const QString& raw) {
-    for (const auto& r : kRows)
-        if (raw == QLatin1String(r.raw)) return r.action;
-    return std::nullopt;
 }
 
 QString title(SystemAction action) {

@@ -23,11 +23,7 @@ enum class SystemAction {
 };
 
 namespace SystemActions {
-// All cases in keyword-row order.
-const QList<SystemAction>& allCases();
 QString rawValue(SystemAction action);
-// Exact, case-sensitive; unknown text gives none.
-std::optional<SystemAction> fromRawValue(const QString& raw);
 QString title(SystemAction action);
 QString symbol(SystemAction action);
 

@@ -217,7 +217,7 @@ Settings::Settings(UserDefaults& defaults, QObject* parent) : QObject(parent), m
 #define ZARVO_SETTER(Name, field, Type, key, stored)                                                         \
     void Settings::set##Name(Type value) {                                                                   \
         emit aboutToChange();                                                                                \
-        field = value;                                                                                       \
+        (field) = value;                                                                                     \
         m_defaults.set(key, stored);                                                                         \
         emit changed();                                                                                      \
     }
@@ -271,10 +271,6 @@ std::optional<QString> Settings::terminalAppURL() const {
     for (const QString& id : knownTerminalIds())
         if (auto url = workspace->urlForApplication(id)) return url;
     return std::nullopt;
-}
-
-const QStringList& Settings::knownTerminals() {
-    return knownTerminalIds();
 }
 
 bool Settings::isPanelKey(quint32 code, quint32 modifiers) {

@@ -83,9 +83,6 @@ public:
     // installed known terminal, else none.
     std::optional<QString> terminalAppURL() const;
 
-    // The terminal applications Open in Terminal knows, by identifier, in the order they are preferred.
-    static const QStringList& knownTerminals();
-
     // Whether a key combination is one the panel itself uses.
     static bool isPanelKey(quint32 code, quint32 modifiers);
 

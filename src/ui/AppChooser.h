@@ -22,7 +22,6 @@ public:
     // The chosen application's location, or none when cancelled.
     std::optional<QString> chosen() const;
 
-    QLineEdit* searchField() const { return m_search; }
     QListWidget* list() const { return m_list; }
 
 protected:

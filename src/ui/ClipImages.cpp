@@ -1,7 +1,7 @@
 #include "ui/ClipImages.h"
 
 #include "clipboard/ClipStore.h"
-#include "platform/linux/QtImageCodec.h"
+#include "platform/qt/QtImageCodec.h"
 
 namespace zarvo::ui {
 
@@ -22,7 +22,7 @@ std::optional<QImage> ClipImages::image(const QUuid& id) {
     if (const QImage* cached = m_images.object(id)) return *cached;
     const auto png = m_store.imageData(id);
     if (!png) return std::nullopt;
-    const auto image = linux_::QtImageCodec::decode(*png);
+    const auto image = QtImageCodec::decode(*png);
     if (!image) return std::nullopt;
     const qint64 cost = image->width() > 0 ? qint64(image->width()) * image->height() * 4 : png->size();
     m_images.insert(id, new QImage(*image), qsizetype(cost));

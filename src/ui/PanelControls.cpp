@@ -189,7 +189,7 @@ void AppChip::paintEvent(QPaintEvent*) {
 
 // --- Divider ------------------------------------------------------------------------------------------
 
-Divider::Divider(Qt::Orientation orientation, QWidget* parent) : QWidget(parent), m_orientation(orientation) {
+Divider::Divider(Qt::Orientation orientation, QWidget* parent) : QWidget(parent) {
     if (orientation == Qt::Horizontal)
         setFixedHeight(1);
     else

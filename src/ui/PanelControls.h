@@ -87,9 +87,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
-
-private:
-    Qt::Orientation m_orientation;
 };
 
 } // namespace zarvo::ui

@@ -16,7 +16,6 @@ public:
     // A focus request is carried out once per new token: focus the box, then put the caret at the end,
     // or select the base name (all but the last extension), or select everything.
     void requestFocus(int token, bool selectBaseName, bool caretAtEnd);
-    int lastFocusToken() const { return m_lastFocusToken; }
 
     // The UTF-16 length of the text without its last path extension ("archive.tar.gz" → 11).
     static int baseNameLength(const QString& text);

@@ -180,10 +180,6 @@ QString Disclosure::title() const {
     return m_header->text();
 }
 
-bool Disclosure::isExpanded() const {
-    return m_header->isChecked();
-}
-
 void Disclosure::setExpanded(bool expanded) {
     m_header->setChecked(expanded);
 }

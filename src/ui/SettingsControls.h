@@ -54,7 +54,6 @@ public:
     explicit Disclosure(QWidget* parent = nullptr);
     void setTitle(const QString& title);
     QString title() const;
-    bool isExpanded() const;
     void setExpanded(bool expanded);
     // The body; add its rows here.
     QWidget* body() const { return m_body; }

@@ -14,7 +14,7 @@
 #include "platform/Session.h"
 #include "platform/UserDefaultsStore.h"
 #include "platform/Workspace.h"
-#include "platform/linux/QtImageCodec.h"
+#include "platform/qt/QtImageCodec.h"
 
 #include <QHash>
 #include <QMap>
@@ -307,7 +307,7 @@ public:
     FakeKeySynth keySynth;
     FakeLoginItems loginItems;
     // The real codec: pictures are plain bytes to decode, nothing of the desktop.
-    linux_::QtImageCodec images;
+    QtImageCodec images;
     MetadataQueryFactory* metadata = nullptr;
     Platform platform;
 

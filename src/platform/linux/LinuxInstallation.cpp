@@ -8,22 +8,17 @@
 #include "platform/linux/LinuxLoginItems.h"
 #include "platform/linux/LinuxWorkspace.h"
 
-#include <QAbstractButton>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QGridLayout>
-#include <QIcon>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocalSocket>
-#include <QMessageBox>
 #include <QProcess>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QThread>
@@ -209,46 +204,6 @@ std::optional<Installation::Info> LinuxInstallation::info(const QString& folder)
 bool LinuxInstallation::exists(const QString& path) const {
     struct stat info {};
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
-}
-
-// Before it is installed the copy's icon is not in the icon theme: it is taken from the copy's own
-// folder. The question is wide enough that a path in it does not fold the text into a narrow column.
-void LinuxInstallation::dress(QMessageBox& box) const {
-    const QString svg = runningFolder() + QLatin1String("/icons/hicolor/scalable/apps/") +
-                        QLatin1String(kAppIdentifier) + QLatin1String(".svg");
-    const QIcon icon = QFileInfo::exists(svg) ? QIcon(svg) : QIcon::fromTheme(QLatin1String(kAppIdentifier));
-    if (!icon.isNull()) {
-        box.setWindowIcon(icon);
-        box.setIconPixmap(icon.pixmap(QSize(64, 64), box.devicePixelRatioF()));
-    }
-    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
-        grid->addItem(new QSpacerItem(460, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0,
-                      1, grid->columnCount());
-}
-
-int LinuxInstallation::ask(const QString& message, const QString& informative, const QStringList& buttons) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Zarvo"), message);
-    box.setInformativeText(informative);
-    dress(box);
-    QList<QPushButton*> made;
-    for (qsizetype i = 0; i < buttons.size(); ++i)
-        made << box.addButton(buttons[i], i == 0 ? QMessageBox::AcceptRole : QMessageBox::RejectRole);
-    if (!made.isEmpty()) box.setDefaultButton(made.first());
-    box.setWindowModality(Qt::ApplicationModal);
-    box.show();
-    box.activateWindow();
-    box.raise();
-    box.exec();
-    return int(made.indexOf(qobject_cast<QPushButton*>(box.clickedButton())));
-}
-
-void LinuxInstallation::alert(const QString& message, const QString& informative) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Zarvo"), message, QMessageBox::Ok);
-    box.setInformativeText(informative);
-    dress(box);
-    box.show();
-    box.activateWindow();
-    box.exec();
 }
 
 std::optional<Installation::Failure> LinuxInstallation::copyFolder(const QString& from, const QString& to) {

@@ -6,8 +6,6 @@
 #include <QList>
 #include <sys/types.h>
 
-class QMessageBox;
-
 namespace zarvo {
 class Environment;
 }
@@ -51,9 +49,6 @@ public:
     std::optional<Info> info(const QString& folder) const override;
     bool exists(const QString& path) const override;
 
-    int ask(const QString& message, const QString& informative, const QStringList& buttons) override;
-    void alert(const QString& message, const QString& informative) override;
-
     std::optional<Failure> copyFolder(const QString& from, const QString& to) override;
     std::optional<QString> swap(const QString& staging, const QString& destination) override;
     std::optional<QString> moveToTrash(const QString& path) override;
@@ -89,7 +84,6 @@ private:
     // Whether the link `link` leads into an installed Zarvo (ours, or `folder`), or to nothing left of
     // a removed one.
     bool leadsToZarvo(const QString& link, const QString& folder) const;
-    void dress(QMessageBox& box) const;
     const Environment& m_environment;
     int m_lockFile = -1;
     int m_lockDepth = 0;

@@ -13,11 +13,11 @@
 #include "platform/linux/LinuxProcesses.h"
 #include "platform/linux/LinuxSession.h"
 #include "platform/linux/LinuxWorkspace.h"
-#include "platform/linux/QtImageCodec.h"
 #include "platform/linux/UnavailablePasteboard.h"
 #include "platform/linux/WaylandPasteboard.h"
 #include "platform/linux/X11Connection.h"
 #include "platform/wayland/WaylandServices.h"
+#include "platform/qt/QtImageCodec.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -11,6 +11,10 @@ namespace zarvo::wayland {
 class WaylandServices;
 }
 
+namespace zarvo {
+class QtImageCodec;
+}
+
 namespace zarvo::linux_ {
 
 class LinuxEnvironment;
@@ -25,7 +29,6 @@ class LinuxLoginItems;
 class LinuxPlatformWords;
 class LinuxPanelWindowing;
 class GnomePreviewer;
-class QtImageCodec;
 class LinuxDesktopShortcuts;
 class LinuxNotifications;
 

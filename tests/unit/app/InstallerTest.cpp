@@ -18,7 +18,7 @@ namespace {
 
 // The desktop as the installer sees it: folders with information files, mounts, and a log of what
 // the installer did to it.
-class FakeInstallation : public Installation {
+class FakeInstallation : public Installation, public zarvo::app::InstallDialogs {
 public:
     QString running = QStringLiteral("/home/me/Downloads/Zarvo");
     QStringList args{QStringLiteral("zarvo")};
@@ -147,7 +147,7 @@ struct InstallerTest : ::testing::Test {
     void SetUp() override {
         fake.folders.insert(fake.running, FakeInstallation::copyInfo(QStringLiteral("10"), "2.0"));
     }
-    bool decide() { return Installer(fake).decide(); }
+    bool decide() { return Installer(fake, &fake).decide(); }
     bool logged(const QString& prefix) const {
         return std::any_of(fake.log.begin(), fake.log.end(),
                            [&](const QString& l) { return l.startsWith(prefix); });
@@ -393,14 +393,14 @@ TEST_F(InstallerTest, AnOldCopyMovedAsideGoesBackWhenTheDestinationIsMissing) {
     fake.folders.insert(kStaging, FakeInstallation::copyInfo(QStringLiteral("10")));
     fake.folders.insert(aside, FakeInstallation::copyInfo(QStringLiteral("9")));
     fake.renameFails = true;
-    Installer(fake).cleanUpLeftovers();
+    Installer(fake, &fake).cleanUpLeftovers();
     EXPECT_TRUE(fake.folders.contains(aside));
     EXPECT_FALSE(fake.folders.contains(kStaging));
     EXPECT_FALSE(fake.folders.contains(kDestination));
     // A folder aside without our information file is nothing to put back.
     fake.renameFails = false;
     fake.folders.insert(aside, Installation::Info{QStringLiteral("org.example.other"), "1", "1"});
-    Installer(fake).cleanUpLeftovers();
+    Installer(fake, &fake).cleanUpLeftovers();
     EXPECT_FALSE(fake.folders.contains(kDestination));
     EXPECT_FALSE(fake.folders.contains(aside));
 }
@@ -415,7 +415,7 @@ TEST_F(InstallerTest, AnInstallHoldsTheLockAndKeepsTheUpdateItInstalls) {
 
     // Another install runs: this one says so and changes nothing.
     fake.lockedElsewhere = true;
-    EXPECT_EQ(Installer(fake).install(update + "/Zarvo"), zarvo::app::InstallLock::busyMessage());
+    EXPECT_EQ(Installer(fake, &fake).install(update + "/Zarvo"), zarvo::app::InstallLock::busyMessage());
     EXPECT_TRUE(fake.log.isEmpty()) << fake.log.join('\n').toStdString();
     fake.lockedElsewhere = false;
 
@@ -423,7 +423,7 @@ TEST_F(InstallerTest, AnInstallHoldsTheLockAndKeepsTheUpdateItInstalls) {
     {
         const zarvo::app::InstallLock outer(fake, true);
         ASSERT_TRUE(outer.held());
-        EXPECT_FALSE(Installer(fake).install(update + "/Zarvo"));
+        EXPECT_FALSE(Installer(fake, &fake).install(update + "/Zarvo"));
         EXPECT_EQ(fake.lockDepth, 1);
     }
     EXPECT_EQ(fake.lockDepth, 0);

@@ -4,9 +4,10 @@
 
 #include <QImage>
 
-namespace zarvo::linux_ {
+namespace zarvo {
 
-// Pictures through Qt's image readers and writers (PNG, JPEG, TIFF with the image-formats plugins).
+// Shared by every back end and the views: pictures through Qt's image readers and writers (PNG, JPEG, TIFF
+// with the image-formats plugins).
 class QtImageCodec : public ImageCodec {
 public:
     std::optional<Picture> inspect(const QByteArray& data, int side) const override;
@@ -18,4 +19,4 @@ public:
     static std::optional<QByteArray> encodePNG(const QImage& image, int quality = -1);
 };
 
-} // namespace zarvo::linux_
+} // namespace zarvo

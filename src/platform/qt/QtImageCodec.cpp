@@ -1,10 +1,10 @@
-#include "platform/linux/QtImageCodec.h"
+#include "platform/qt/QtImageCodec.h"
 
 #include <QBuffer>
 #include <QImageReader>
 #include <QImageWriter>
 
-namespace zarvo::linux_ {
+namespace zarvo {
 
 std::optional<QImage> QtImageCodec::decode(const QByteArray& data) {
     QBuffer buffer;
@@ -46,4 +46,4 @@ std::optional<QByteArray> QtImageCodec::toPNG(const QByteArray& data, int qualit
     return image ? encodePNG(*image, quality) : std::nullopt;
 }
 
-} // namespace zarvo::linux_
+} // namespace zarvo
