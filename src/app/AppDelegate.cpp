@@ -193,9 +193,8 @@ void AppDelegate::bindMainKeyThroughDesktop() {
 
 void AppDelegate::makePanel() {
     m_panel = new SearchPanel(m_s.platform.windowing);
-    ui::SearchView::Services services{
-        *m_model, Settings::shared(), Favorites::shared(), m_s.clips, m_s.platform.workspace,
-        &HotKeyManager::shared()};
+    ui::SearchView::Services services{*m_model,  Settings::shared(),     Favorites::shared(),
+                                      m_s.clips, m_s.platform.workspace, &HotKeyManager::shared()};
     if (m_s.platform.environment)
         m_thumbnails = std::make_unique<ui::FileThumbnails>(m_s.platform.workspace,
                                                             m_s.platform.environment->cacheHome());

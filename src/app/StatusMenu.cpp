@@ -82,9 +82,11 @@ StatusMenu::StatusMenu(Settings& settings, Actions actions, const HotKeyManager*
     const PlatformWords& words = PlatformWords::current();
     m_menu = new QMenu();
     m_open = m_menu->addAction(QStringLiteral("Open Zarvo"), this, afterMenu(m_actions.open));
-    m_openClips = m_menu->addAction(QStringLiteral("Clipboard History"), this, afterMenu(m_actions.openClips));
+    m_openClips =
+        m_menu->addAction(QStringLiteral("Clipboard History"), this, afterMenu(m_actions.openClips));
     m_menu->addSeparator();
-    QAction* settingsItem = m_menu->addAction(QStringLiteral("Settings\u2026"), this, afterMenu(m_actions.settings));
+    QAction* settingsItem =
+        m_menu->addAction(QStringLiteral("Settings\u2026"), this, afterMenu(m_actions.settings));
     settingsItem->setShortcut(QKeySequence(words.keys(QStringLiteral("\u2318,"))));
     m_menu->addAction(QStringLiteral("Check for Updates\u2026"), this, afterMenu(m_actions.checkForUpdates));
     m_menu->addAction(QStringLiteral("Clear History"), this, m_actions.clearHistory);
@@ -97,7 +99,8 @@ StatusMenu::StatusMenu(Settings& settings, Actions actions, const HotKeyManager*
 
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
         // Tray panels are usually dark; the palette's text colour follows the desktop's theme.
-        m_tray = new QSystemTrayIcon(keycapIcon(QGuiApplication::palette().color(QPalette::WindowText)), this);
+        m_tray =
+            new QSystemTrayIcon(keycapIcon(QGuiApplication::palette().color(QPalette::WindowText)), this);
         m_tray->setToolTip(QStringLiteral("Zarvo"));
         m_tray->setContextMenu(m_menu);
         connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {

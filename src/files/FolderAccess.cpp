@@ -42,7 +42,8 @@ QList<QPair<QString, QString>> places() {
     QList<QPair<QString, QString>> out;
     for (const auto& name : testedFolders()) {
         // The desktop may keep these folders elsewhere (localised XDG user folders): ask the platform where.
-        QString path = platform.workspace ? platform.workspace->platformPath(QStringLiteral("~/") + name) : QString();
+        QString path =
+            platform.workspace ? platform.workspace->platformPath(QStringLiteral("~/") + name) : QString();
         if (path.isEmpty()) path = home + QLatin1Char('/') + name;
         out.append({name, path});
     }
@@ -56,7 +57,9 @@ QStringList deniedAmong(const QList<QPair<QString, QString>>& places) {
     return denied;
 }
 
-QStringList deniedFolders() { return deniedAmong(places()); }
+QStringList deniedFolders() {
+    return deniedAmong(places());
+}
 
 const QUrl& filesAndFoldersPane() {
     static const QUrl url(

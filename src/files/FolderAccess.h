@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QString>
 #include <QPair>
+#include <QString>
 #include <QStringList>
 #include <QUrl>
 

@@ -227,7 +227,8 @@ QWidget* SearchView::buildTabBar() {
     tabsLayout->addWidget(m_runTab);
     tabsLayout->addWidget(m_clipTab);
     Accessibility::setRole(tabs, QAccessible::PageTabList);
-    connect(m_runTab, &TabButton::clicked, this, [this] { m_s.model.clipboardTab().switchTab(SearchModel::Tab::run); });
+    connect(m_runTab, &TabButton::clicked, this,
+            [this] { m_s.model.clipboardTab().switchTab(SearchModel::Tab::run); });
     connect(m_clipTab, &TabButton::clicked, this,
             [this] { m_s.model.clipboardTab().switchTab(SearchModel::Tab::clipboard); });
     m_switchHint = secondaryLabel({}, 11, m_tabBar);

@@ -179,7 +179,7 @@ void ShortcutRecorder::apply() {
         HotKeyManager::Slot slot;
     };
     static constexpr Slot kSlots[] = {{Shortcut::main, HotKeyManager::Slot::main},
-                                     {Shortcut::clipboard, HotKeyManager::Slot::clipboard}};
+                                      {Shortcut::clipboard, HotKeyManager::Slot::clipboard}};
     QStringList refused, heldByDesktop;
     for (const Slot& s : kSlots) {
         const Combination c = combination(s.shortcut);

@@ -22,7 +22,8 @@ bool GnomePreviewer::isAvailable() const {
 }
 
 bool GnomePreviewer::show(const QUrl& file, quintptr parent) {
-    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("ShowFile"));
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("ShowFile"));
     call << file.toString(QUrl::FullyEncoded) << QStringLiteral("x11:%1").arg(parent, 0, 16) << false;
     // Not waiting for the answer: the previewer may take a moment to start, the panel must not.
     return QDBusConnection::sessionBus().send(call);

@@ -16,8 +16,8 @@
 #include "platform/linux/UnavailablePasteboard.h"
 #include "platform/linux/WaylandPasteboard.h"
 #include "platform/linux/X11Connection.h"
-#include "platform/wayland/WaylandServices.h"
 #include "platform/qt/QtImageCodec.h"
+#include "platform/wayland/WaylandServices.h"
 
 #include <QCoreApplication>
 #include <QDir>
