@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-image-formats-plugins qt6-qpa-plugins
     libplist-dev libglib2.0-dev libx11-dev libxtst-dev libxcb1-dev libpoppler-qt6-dev adwaita-icon-theme
     libgtest-dev libgmock-dev googletest libbenchmark-dev
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format clang-tidy
     xvfb xauth openbox xfwm4 metacity xcompmgr xserver-xorg-video-dummy xserver-xorg-core xterm imagemagick xdotool xclip trayer x11-utils x11-xserver-utils xdg-utils dbus dbus-x11 libarchive-tools shared-mime-info
     fzf plocate findutils copyq rofi desktop-file-utils python3-xlib
     libglib2.0-bin xfconf
