@@ -37,7 +37,7 @@ test: build-test
 FUZZ_SECONDS ?= 60
 FUZZ_RUNS ?= 15000
 fuzz: deps
-	cmake -S . -B build/fuzz $(CMAKE_GEN) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=None \
+	cmake -S . -B build/fuzz $(CMAKE_GEN) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=None \
 		-DCMAKE_CXX_FLAGS="-O1 -gline-tables-only" -DZARVO_SANITIZE=ON -DZARVO_FUZZ=ON -DZARVO_TESTS=ON -DZARVO_FUZZ_SECONDS=$(FUZZ_SECONDS) -DZARVO_FUZZ_RUNS=$(FUZZ_RUNS)
 	cmake --build build/fuzz -j $(JOBS) --target fuzz_targets
 	cd build/fuzz && ctest -L fuzz --output-on-failure -j $(JOBS)

@@ -117,8 +117,9 @@ QList<QByteArray> FileIndex::priorityFolders() const {
         recent.emplace_back(it.value(), QFileInfo(it.key()).path());
     std::sort(recent.begin(), recent.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
     int taken = 0;
-    for (const auto& [when, folder] : recent) {
+    for (const auto& entry : recent) {
         if (taken >= kRecentFolders) break;
+        const QString& folder = entry.second; // a plain name: clang 14 lambdas cannot capture bindings
         const bool underRoot =
             std::any_of(m_config.roots.begin(), m_config.roots.end(), [&](const QString& r) {
                 return folder == r ||
