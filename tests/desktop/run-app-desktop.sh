@@ -26,7 +26,10 @@ cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
     # A document portal the session bus started may still hold its mount in the runtime folder.
-    if mountpoint -q "$sandbox/runtime/doc" 2>/dev/null; then fusermount -uz "$sandbox/runtime/doc" || true; fi
+    if mountpoint -q "$sandbox/runtime/doc" 2>/dev/null; then
+        fusermount3 -uz "$sandbox/runtime/doc" 2>/dev/null || fusermount -uz "$sandbox/runtime/doc" 2>/dev/null ||
+            umount -l "$sandbox/runtime/doc" 2>/dev/null || true
+    fi
     rm -rf "$sandbox"
 }
 trap cleanup EXIT

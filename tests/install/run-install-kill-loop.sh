@@ -13,7 +13,14 @@ rounds=${3:-40}
 two_rename_rounds=${4:-14}
 
 sandbox=$(mktemp -d "${TMPDIR:-/tmp}/zarvo-kill.XXXXXX")
-trap 'rm -rf "$sandbox"' EXIT
+cleanup() {
+    # A document portal the private session bus started may still hold a FUSE mount in the sandbox.
+    awk -v s="$sandbox/" 'index($2, s) == 1 {print $2}' /proc/mounts 2>/dev/null | while read -r m; do
+        fusermount3 -uz "$m" 2>/dev/null || fusermount -uz "$m" 2>/dev/null || umount -l "$m" 2>/dev/null || true
+    done
+    rm -rf "$sandbox"
+}
+trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; cat "$sandbox/driver.log" >&2 2>/dev/null || true; exit 1; }
 
 export HOME=$sandbox/home

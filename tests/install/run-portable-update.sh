@@ -21,6 +21,10 @@ cleanup() {
     [ -x "$sandbox/home/.local/opt/Zarvo/zarvo" ] && "$sandbox/home/.local/opt/Zarvo/zarvo" --quit >/dev/null 2>&1 || true
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
+    # A document portal the private session bus started may still hold a FUSE mount in the sandbox.
+    awk -v s="$sandbox/" 'index($2, s) == 1 {print $2}' /proc/mounts 2>/dev/null | while read -r m; do
+        fusermount3 -uz "$m" 2>/dev/null || fusermount -uz "$m" 2>/dev/null || umount -l "$m" 2>/dev/null || true
+    done
     rm -rf "$sandbox"
 }
 trap cleanup EXIT
