@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "platform/Processes.h"
 #include "platform/Workspace.h"
+#include "search/ActionHelpers.h"
 #include "search/FileOperations.h"
 #include "search/PanelShell.h"
 #include "search/QueryPipeline.h"
@@ -26,13 +27,8 @@ namespace {
 
 using Text::quoted;
 
-QString lastComponent(const ResultItem& item) {
-    return PathInput::lastPathComponent(item.url.toLocalFile());
-}
-
-Workspace* workspace() {
-    return Platform::current().workspace;
-}
+using actions::lastComponent;
+using actions::workspace;
 
 } // namespace
 

@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 #include "platform/Processes.h"
 #include "platform/Workspace.h"
+#include "search/ActionHelpers.h"
 #include "search/ClipboardTab.h"
 #include "search/FileOperations.h"
 #include "search/PanelModes.h"
@@ -29,13 +30,8 @@ namespace {
 
 using Text::quoted;
 
-QString lastComponent(const ResultItem& item) {
-    return PathInput::lastPathComponent(item.url.toLocalFile());
-}
-
-Workspace* workspace() {
-    return Platform::current().workspace;
-}
+using actions::lastComponent;
+using actions::workspace;
 
 // Lets the history take in the current content first, then writes; true when there is a pasteboard.
 template <typename Write> bool writePasteboard(ClipStore* clips, Pasteboard* board, Write write) {
