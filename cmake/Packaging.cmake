@@ -27,6 +27,9 @@ install(FILES ${ZARVO_PACKAGING_DIR}/autostart/${ZARVO_APP_ID}.desktop DESTINATI
 
 install(FILES ${PROJECT_SOURCE_DIR}/data/icons/${ZARVO_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# The tray's keycap, which trays that recolour symbolic icons draw in their own foreground.
+install(FILES ${PROJECT_SOURCE_DIR}/data/icons/${ZARVO_APP_ID}-symbolic.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/symbolic/apps)
 foreach(size 16 32 48 64 128 256)
     install(FILES ${PROJECT_SOURCE_DIR}/data/icons/${size}x${size}/${ZARVO_APP_ID}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)

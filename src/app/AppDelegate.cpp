@@ -238,6 +238,7 @@ void AppDelegate::setUpStatusItem() {
     };
     actions.quit = [] { QApplication::quit(); };
     m_statusMenu = new StatusMenu(Settings::shared(), std::move(actions), &HotKeyManager::shared(), this);
+    m_statusMenu->followTray(m_s.platform.windowing);
     if (!m_statusMenu->isShown())
         m_s.log(
             QStringLiteral("Zarvo: no status area on this desktop; open the panel with the hot key, "

@@ -8,6 +8,7 @@
 #include "files/AppCatalog.h"
 #include "files/IndexMetadataQuery.h"
 #include "platform/HotKeyManager.h"
+#include "platform/linux/AppearanceWatch.h"
 #include "platform/linux/DesktopEntries.h"
 #include "platform/linux/FileDefaultsStore.h"
 #include "platform/linux/InstanceChannel.h"
@@ -65,11 +66,21 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
     QApplication app(count, arguments.data());
     QApplication::setQuitOnLastWindowClosed(false);
     ui::Accessibility::install();
-    ui::Icons::setUp(linux_::LinuxAppearance::iconThemeName());
+    // The desktop's looks at start, then followed: light or dark, its colours, its icon theme.
+    linux_::AppearanceWatch appearance;
+    ui::Icons::setUp(linux_::LinuxAppearance::iconThemeName(appearance.known()));
     if (linux_::LinuxAppearance::prefersHighContrast())
-        ui::Style::useHighContrast(linux_::LinuxAppearance::prefersDark());
-    else if (linux_::LinuxAppearance::prefersDark())
+        ui::Style::useHighContrast(linux_::LinuxAppearance::prefersDark(appearance.known()));
+    else if (linux_::LinuxAppearance::prefersDark(appearance.known()))
         ui::Style::useDarkPalette();
+    QObject::connect(&appearance, &linux_::AppearanceWatch::changed, &app, [&appearance] {
+        const bool dark = linux_::LinuxAppearance::prefersDark(appearance.known());
+        if (linux_::LinuxAppearance::prefersHighContrast())
+            ui::Style::useHighContrast(dark);
+        else
+            ui::Style::usePalette(dark, linux_::LinuxAppearance::kdePalette());
+        ui::Icons::useTheme(linux_::LinuxAppearance::iconThemeName(appearance.known()));
+    });
 
     linux_::LinuxPlatform linux;
     Platform& platform = linux.platform();

@@ -1,6 +1,7 @@
 #include "app/StatusMenu.h"
 
 #include "platform/HotKeyManager.h"
+#include "platform/PanelWindowing.h"
 #include "platform/PlatformWords.h"
 #include "store/Settings.h"
 
@@ -11,6 +12,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
+#include <QScreen>
 #include <QSystemTrayIcon>
 #include <QTimer>
 
@@ -33,6 +35,9 @@ public:
         return StatusMenu::keycap(qMin(size.width(), size.height()), scale, m_color);
     }
     QIconEngine* clone() const override { return new KeycapEngine(m_color); }
+    // Tray hosts that find this symbolic icon installed draw it in their own foreground colour (GNOME's
+    // AppIndicator, Plasma); the others draw our pixels.
+    QString iconName() override { return QStringLiteral("com.velorin.zarvo-symbolic"); }
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
         return {{16, 16}, {18, 18}, {22, 22}, {24, 24}, {32, 32}, {48, 48}, {64, 64}};
     }
@@ -75,6 +80,61 @@ QPixmap StatusMenu::keycap(int size, qreal devicePixelRatio, const QColor& color
 
 QIcon StatusMenu::keycapIcon(const QColor& color) {
     return QIcon(new KeycapEngine(color));
+}
+
+QColor StatusMenu::inkFor(const QColor& average) {
+    // Relative luminance (sRGB weights): above the middle grey the background is light.
+    const double luminance = 0.2126 * average.redF() + 0.7152 * average.greenF() + 0.0722 * average.blueF();
+    return luminance > 0.5 ? QColor(0x20, 0x20, 0x20) : QColor(Qt::white);
+}
+
+void StatusMenu::followTray(const PanelWindowing* windowing) {
+    m_windowing = windowing;
+    if (windowing)
+        connect(windowing, &PanelWindowing::trayForegroundChanged, this, &StatusMenu::redrawKeycap);
+    qApp->installEventFilter(this);
+    // The tray places the icon a moment after it is shown; then what lies around it can be seen.
+    QTimer::singleShot(800, this, &StatusMenu::redrawKeycap);
+    redrawKeycap();
+}
+
+bool StatusMenu::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange) redrawKeycap();
+    return QObject::eventFilter(watched, event);
+}
+
+QColor StatusMenu::keycapColor() const {
+    // The tray's own word first (the system tray protocol's colours: Xfce's panel, GNOME's legacy tray).
+    if (m_windowing)
+        if (const auto rgb = m_windowing->trayForeground()) return QColor(QRgb(*rgb));
+    // An embedded icon sits on the panel: the panel's colour around it decides.
+    const QRect at = m_tray ? m_tray->geometry() : QRect();
+    QScreen* screen = at.isValid() ? QGuiApplication::screenAt(at.center()) : nullptr;
+    if (screen) {
+        const QRect ring = at.adjusted(-2, -2, 2, 2).intersected(screen->geometry());
+        const QImage around = screen
+                                  ->grabWindow(0, ring.x() - screen->geometry().x(),
+                                               ring.y() - screen->geometry().y(), ring.width(), ring.height())
+                                  .toImage();
+        double red = 0, green = 0, blue = 0;
+        int count = 0;
+        for (int y = 0; y < around.height(); ++y)
+            for (int x = 0; x < around.width(); ++x) {
+                // Only the two-pixel ring: inside is our own icon.
+                if (x >= 2 && y >= 2 && x < around.width() - 2 && y < around.height() - 2) continue;
+                const QColor pixel = around.pixelColor(x, y);
+                red += pixel.redF(), green += pixel.greenF(), blue += pixel.blueF();
+                ++count;
+            }
+        if (count > 0)
+            return inkFor(QColor::fromRgbF(float(red / count), float(green / count), float(blue / count)));
+    }
+    // Tray panels usually follow the desktop's theme, as the palette's text colour does.
+    return QGuiApplication::palette().color(QPalette::WindowText);
+}
+
+void StatusMenu::redrawKeycap() {
+    if (m_tray) m_tray->setIcon(keycapIcon(keycapColor()));
 }
 
 StatusMenu::StatusMenu(Settings& settings, Actions actions, const HotKeyManager* keys, QObject* parent)

@@ -10,6 +10,7 @@ class QSystemTrayIcon;
 
 namespace zarvo {
 class HotKeyManager;
+class PanelWindowing;
 class Settings;
 } // namespace zarvo
 
@@ -33,12 +34,23 @@ public:
     QMenu* menu() const { return m_menu; }
     // Retitles the two open items from the settings.
     void retitle();
+    // Draws the keycap in the colour the tray asks for (where `windowing` tells one), and again when
+    // that colour or the palette changes.
+    void followTray(const PanelWindowing* windowing);
 
     // The keycap: a rounded outline with a bold R, drawn for every size and pixel ratio asked.
     static QIcon keycapIcon(const QColor& color);
     static QPixmap keycap(int size, qreal devicePixelRatio, const QColor& color);
+    // A colour that stands out on a background of `average` colour: near-black on light, white on dark.
+    static QColor inkFor(const QColor& average);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QColor keycapColor() const;
+    void redrawKeycap();
+
     Settings& m_settings;
     Actions m_actions;
     const HotKeyManager* m_keys = nullptr;
@@ -46,6 +58,7 @@ private:
     QMenu* m_menu = nullptr;
     QAction* m_open = nullptr;
     QAction* m_openClips = nullptr;
+    const PanelWindowing* m_windowing = nullptr;
 };
 
 } // namespace zarvo::app

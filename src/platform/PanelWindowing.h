@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <optional>
 
 namespace zarvo {
 
@@ -24,9 +25,12 @@ public:
     virtual bool isCompositing() const = 0;
     // The next activation answers a request carrying this start-up id (DESKTOP_STARTUP_ID).
     virtual void setStartupId(const QString& id) = 0;
+    // The colour the system tray asks its icons to draw in (0xRRGGBB), where it says one.
+    virtual std::optional<unsigned> trayForeground() const { return std::nullopt; }
 
 signals:
     void compositingChanged(bool compositing);
+    void trayForegroundChanged();
 };
 
 } // namespace zarvo

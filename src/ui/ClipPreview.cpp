@@ -25,6 +25,14 @@ namespace zarvo::ui {
 
 namespace {
 
+// The text and the file list lie on the panel's backdrop. Not said with a style sheet, which would hold
+// their text colours as they were when the desktop switches to dark.
+void clearBase(QAbstractScrollArea* area) {
+    QPalette p = area->palette();
+    p.setColor(QPalette::Base, Qt::transparent);
+    area->setPalette(p);
+}
+
 // Rows of a file clip laid out; the rest are counted.
 constexpr qsizetype kShownFiles = 200;
 
@@ -129,7 +137,7 @@ ClipPreview::ClipPreview(ClipStore* store, QWidget* parent) : QWidget(parent), m
     m_text->setFocusPolicy(Qt::ClickFocus);
     m_text->document()->setDocumentMargin(12);
     m_text->viewport()->setAutoFillBackground(false);
-    m_text->setStyleSheet(QStringLiteral("QPlainTextEdit { background: transparent; }"));
+    clearBase(m_text);
     m_image = new QLabel(m_content);
     m_image->setAccessibleName(QStringLiteral("Clip image"));
     m_image->setAlignment(Qt::AlignCenter);
@@ -144,7 +152,9 @@ ClipPreview::ClipPreview(ClipStore* store, QWidget* parent) : QWidget(parent), m
     m_files->setFocusPolicy(Qt::NoFocus);
     m_files->setSelectionMode(QAbstractItemView::NoSelection);
     m_files->setItemDelegate(new FileRowDelegate(m_files));
-    m_files->setStyleSheet(QStringLiteral("QListWidget { background: transparent; padding: 8px; }"));
+    m_files->viewport()->setAutoFillBackground(false);
+    m_files->setContentsMargins(8, 8, 8, 8);
+    clearBase(m_files);
     m_content->addWidget(m_text);
     m_content->addWidget(m_image);
     m_content->addWidget(m_files);
@@ -164,16 +174,16 @@ ClipPreview::ClipPreview(ClipStore* store, QWidget* parent) : QWidget(parent), m
     footer->setSpacing(8);
     m_details = new QLabel(m_footer);
     m_details->setFont(Style::font(11));
-    QPalette secondary = m_details->palette();
-    secondary.setColor(QPalette::WindowText, Style::secondary(palette()));
-    m_details->setPalette(secondary);
+    Style::setTone(m_details, Style::Tone::secondary);
     m_details->setMinimumWidth(1);
     m_details->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     // Beside the Copy button a narrow preview has no room for the whole line: it wraps, never cut.
     m_details->setWordWrap(true);
     m_copy = new QPushButton(QStringLiteral("Copy"), m_footer);
-    m_copy->setIcon(QIcon(
-        Icons::symbol(QStringLiteral("doc.on.doc"), 14, Style::primary(palette()), devicePixelRatioF())));
+    Style::follow(m_copy, [this] {
+        m_copy->setIcon(QIcon(
+            Icons::symbol(QStringLiteral("doc.on.doc"), 14, Style::primary(palette()), devicePixelRatioF())));
+    });
     m_copy->setToolTip(QStringLiteral("Copy to the clipboard (\u21A9 copies and closes)"));
     m_copy->setFocusPolicy(Qt::NoFocus);
     connect(m_copy, &QPushButton::clicked, this, [this] { onCopy(); });

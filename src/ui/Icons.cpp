@@ -3,10 +3,13 @@
 #include "platform/Platform.h"
 #include "platform/Workspace.h"
 
+#include <QApplication>
 #include <QCache>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QPainter>
+#include <QWidget>
 #include <algorithm>
 
 namespace zarvo::ui::Icons {
@@ -72,14 +75,34 @@ const QHash<QString, QString> kTable{
 
 constexpr const char* bundledSymbols = ":/icons/symbolic";
 
+// What was drawn in the current icon theme; dropped when the theme changes.
+QHash<QString, QIcon> themedCache;
+// Tinting is a full-pixmap pass: keep the results, they are asked for on every repaint.
+QCache<QString, QPixmap> symbolCache(400);
+// Asking the workspace touches the disk and GIO; a row repaints many times while shown.
+QCache<QString, QIcon> fileCache(500);
+
 QIcon themed(const QString& symbol) {
-    static QHash<QString, QIcon> cache;
-    const auto it = cache.constFind(symbol);
-    if (it != cache.constEnd()) return *it;
+    const auto it = themedCache.constFind(symbol);
+    if (it != themedCache.constEnd()) return *it;
     QIcon icon = QIcon::fromTheme(kTable.value(symbol, QStringLiteral("image-missing-symbolic")));
     if (icon.isNull()) icon = QIcon::fromTheme(QStringLiteral("image-missing"));
-    cache.insert(symbol, icon);
+    themedCache.insert(symbol, icon);
     return icon;
+}
+
+// The desktop's theme when installed; otherwise whatever Qt's platform theme chose, unless that is
+// none or hicolor, which lack most names: then Adwaita.
+QString chosenTheme(const QString& desktopTheme) {
+    const QStringList paths = QIcon::themeSearchPaths();
+    const bool installed = std::any_of(paths.cbegin(), paths.cend(), [&](const QString& dir) {
+        return !desktopTheme.isEmpty() &&
+               QFileInfo::exists(dir + QLatin1Char('/') + desktopTheme + QStringLiteral("/index.theme"));
+    });
+    if (installed) return desktopTheme;
+    const QString current = QIcon::themeName();
+    if (current.isEmpty() || current == QLatin1String("hicolor")) return QStringLiteral("Adwaita");
+    return current;
 }
 
 } // namespace
@@ -99,14 +122,22 @@ void setUp(const QString& desktopTheme) {
     QIcon::setFallbackSearchPaths(QIcon::fallbackSearchPaths() << QString::fromLatin1(bundledSymbols));
     // The desktop's choice wins over what Qt's platform theme guessed (Adwaita on Xfce, hicolor on a bare
     // X session), as long as that theme is installed.
-    const bool installed = std::any_of(paths.cbegin(), paths.cend(), [&](const QString& dir) {
-        return !desktopTheme.isEmpty() &&
-               QFileInfo::exists(dir + QLatin1Char('/') + desktopTheme + QStringLiteral("/index.theme"));
-    });
-    if (installed)
-        QIcon::setThemeName(desktopTheme);
-    else if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
-        QIcon::setThemeName(QStringLiteral("Adwaita"));
+    QIcon::setThemeName(chosenTheme(desktopTheme));
+}
+
+void useTheme(const QString& desktopTheme) {
+    const QString theme = chosenTheme(desktopTheme);
+    if (theme == QIcon::themeName()) return;
+    QIcon::setThemeName(theme);
+    themedCache.clear();
+    symbolCache.clear();
+    fileCache.clear();
+    QEvent changed(QEvent::ThemeChange);
+    const QWidgetList widgets = QApplication::allWidgets();
+    for (QWidget* widget : widgets) {
+        QCoreApplication::sendEvent(widget, &changed);
+        widget->update();
+    }
 }
 
 const QHash<QString, QString>& table() {
@@ -120,11 +151,9 @@ std::optional<QString> themeName(const QString& symbol) {
 }
 
 QPixmap symbol(const QString& name, int size, const QColor& color, qreal devicePixelRatio) {
-    // Tinting is a full-pixmap pass: keep the results, they are asked for on every repaint.
-    static QCache<QString, QPixmap> cache(400);
     const QString key =
         QStringLiteral("%1|%2|%3|%4").arg(name).arg(size).arg(color.rgba(), 0, 16).arg(devicePixelRatio);
-    if (QPixmap* hit = cache.object(key)) return *hit;
+    if (QPixmap* hit = symbolCache.object(key)) return *hit;
     const QPixmap source = themed(name).pixmap(QSize(size, size), devicePixelRatio);
     if (source.isNull()) return source;
     QPixmap tinted(source.size());
@@ -135,7 +164,7 @@ QPixmap symbol(const QString& name, int size, const QColor& color, qreal deviceP
     painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
     painter.fillRect(tinted.rect(), color);
     painter.end();
-    cache.insert(key, new QPixmap(tinted));
+    symbolCache.insert(key, new QPixmap(tinted));
     return tinted;
 }
 
@@ -158,14 +187,12 @@ QIcon fromNames(const QStringList& names) {
 }
 
 QIcon forFile(const QString& path) {
-    // Asking the workspace touches the disk and GIO; a row repaints many times while shown.
-    static QCache<QString, QIcon> cache(500);
-    if (QIcon* hit = cache.object(path)) return *hit;
+    if (QIcon* hit = fileCache.object(path)) return *hit;
     const Workspace* workspace = Platform::current().workspace;
     auto* icon = new QIcon(fromNames(workspace ? workspace->iconNamesForFile(path)
                                                : QStringList{QStringLiteral("text-x-generic")}));
     const QIcon copy = *icon;
-    cache.insert(path, icon);
+    fileCache.insert(path, icon);
     return copy;
 }
 

@@ -15,6 +15,9 @@ namespace Icons {
 // Draws with the desktop's icon theme (as the platform read it; empty when it names none), Adwaita
 // filling its gaps; call once after the application object exists.
 void setUp(const QString& desktopTheme = {});
+// Follows the desktop to another icon theme while running: the icons kept are dropped and every widget
+// is told (QEvent::ThemeChange) and drawn again. Nothing happens when the theme stays the same.
+void useTheme(const QString& desktopTheme);
 // Every symbol we draw and the freedesktop name that stands for it.
 const QHash<QString, QString>& table();
 // The theme name for a symbol, or none when the table has no entry.

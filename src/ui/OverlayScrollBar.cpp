@@ -27,7 +27,7 @@ OverlayScrollBar::OverlayScrollBar(QAbstractScrollArea* area) : QScrollBar(Qt::V
     connect(this, &QScrollBar::valueChanged, own, &QScrollBar::setValue);
     area->installEventFilter(this);
     area->viewport()->installEventFilter(this);
-    restyle();
+    Style::follow(this, [this] { restyle(); });
     follow();
     place();
 }
@@ -60,8 +60,9 @@ void OverlayScrollBar::changeEvent(QEvent* event) {
 }
 
 void OverlayScrollBar::restyle() {
-    // A style sheet on this bar alone, so the style's own hit testing matches what is drawn.
-    const QColor ink = Style::primary(palette());
+    // A style sheet on this bar alone, so the style's own hit testing matches what is drawn. The sheet
+    // holds this bar's own palette as it was: the area's tells the colours now.
+    const QColor ink = Style::primary(m_area->palette());
     const auto rgba = [&ink](double alpha) {
         return QStringLiteral("rgba(%1, %2, %3, %4)")
             .arg(ink.red())

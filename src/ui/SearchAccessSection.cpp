@@ -60,7 +60,7 @@ SearchAccessSection::SearchAccessSection(UserDefaults& defaults, Index index, QS
     addRow(m_error);
     m_status = caption({}, nullptr);
     m_status->setObjectName(QStringLiteral("indexStatus"));
-    setTextColor(m_status, Style::secondary(palette()));
+    Style::setTone(m_status, Style::Tone::secondary);
     addRow(m_status);
     m_statusTimer.setInterval(kStatusIntervalMs);
     connect(&m_statusTimer, &QTimer::timeout, this, &SearchAccessSection::refreshStatus);
@@ -97,7 +97,7 @@ void SearchAccessSection::refreshLists() {
         const QStringList entries = IndexedFolders::folders(m_defaults, list);
         if (entries.isEmpty()) {
             auto* none = caption(QStringLiteral("None"), nullptr);
-            setTextColor(none, Style::secondary(palette()));
+            Style::setTone(none, Style::Tone::secondary);
             rows->addWidget(none);
         }
         for (const QString& entry : entries) {

@@ -13,8 +13,8 @@ SearchField::SearchField(QWidget* parent) : QLineEdit(parent) {
     setAttribute(Qt::WA_MacShowFocusRect, false);
     QPalette p = palette();
     p.setColor(QPalette::Base, Qt::transparent);
+    // No style sheet: one would hold the text colours as they were, invisible after a switch to dark.
     setPalette(p);
-    setStyleSheet(QStringLiteral("QLineEdit { background: transparent; border: none; }"));
     connect(this, &QLineEdit::textEdited, this, &SearchField::edited);
 }
 

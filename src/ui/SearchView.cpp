@@ -26,6 +26,7 @@
 
 #include <QDir>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -59,9 +60,7 @@ QString elideWords(const QString& text, const QFontMetrics& metrics, int width) 
 QLabel* secondaryLabel(const QString& text, double size, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setFont(Style::font(size));
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, Style::secondary(p));
-    label->setPalette(p);
+    Style::setTone(label, Style::Tone::secondary);
     return label;
 }
 
@@ -82,7 +81,11 @@ SearchView::SearchView(Services services, QWidget* parent) : QWidget(parent), m_
     connect(&m_s.favorites, &Favorites::keysChanged, this, redraw);
     if (m_s.clips) connect(m_s.clips, &ClipStore::clipsChanged, this, redraw);
     if (m_s.hotKeys) connect(m_s.hotKeys, &HotKeyManager::statusChanged, this, redraw);
-    refresh();
+    // Tinted symbols and application icons are drawn again in the new colours or icon theme.
+    Style::follow(this, [this] {
+        m_chipApps.clear();
+        refresh();
+    });
 }
 
 SearchView::~SearchView() = default;
@@ -200,7 +203,6 @@ QWidget* SearchView::buildSearchBar() {
     m_clear->setFocusPolicy(Qt::NoFocus);
     m_clear->setToolTip(QStringLiteral("Clear (esc)"));
     m_clear->setIconSize(QSize(16, 16));
-    m_clear->setStyleSheet(QStringLiteral("QToolButton { border: none; background: transparent; }"));
     connect(m_clear, &QToolButton::clicked, this, [this] {
         m_s.model.setQuery(QString());
         m_s.model.modes().focus(false, false);
@@ -255,14 +257,14 @@ QWidget* SearchView::buildOpenWithBar() {
     m_openWithScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_openWithScroll->setWidgetResizable(true);
     m_openWithScroll->viewport()->setAutoFillBackground(false);
-    m_openWithScroll->setStyleSheet(QStringLiteral("QScrollArea { background: transparent; }"));
     auto* chips = new QWidget(m_openWithScroll);
-    chips->setAutoFillBackground(false);
     m_chips = new QHBoxLayout(chips);
     m_chips->setContentsMargins(0, 0, 0, 0);
     m_chips->setSpacing(2);
     m_chips->addStretch(1);
     m_openWithScroll->setWidget(chips);
+    // The scroll area turns filling on; the bar lies on the panel's own (translucent) backdrop.
+    chips->setAutoFillBackground(false);
     layout->addWidget(m_openWithScroll, 1);
     return m_openWith;
 }
@@ -277,8 +279,10 @@ QWidget* SearchView::buildBanner() {
     layout->setContentsMargins(18, 6, 18, 6);
     layout->setSpacing(6);
     auto* lock = new QLabel(m_banner);
-    lock->setPixmap(
-        Icons::symbol(QStringLiteral("lock.fill"), 12, Style::primary(palette()), devicePixelRatioF()));
+    Style::follow(lock, [lock] {
+        lock->setPixmap(Icons::symbol(QStringLiteral("lock.fill"), 12, Style::primary(lock->palette()),
+                                      lock->devicePixelRatioF()));
+    });
     m_bannerText = new QLabel(m_banner);
     m_bannerText->setFont(Style::font(12));
     m_bannerText->setMinimumWidth(1);
@@ -290,7 +294,11 @@ QWidget* SearchView::buildBanner() {
     link->setFocusPolicy(Qt::NoFocus);
     link->setCursor(Qt::PointingHandCursor);
     link->setFont(Style::font(11));
-    link->setStyleSheet(QStringLiteral("QToolButton { border: none; color: palette(link); }"));
+    Style::follow(link, [link] {
+        QPalette p = link->palette();
+        p.setColor(QPalette::ButtonText, QGuiApplication::palette().color(QPalette::Link));
+        link->setPalette(p);
+    });
     connect(link, &QToolButton::clicked, this, [this] {
         m_s.model.shell().onDismiss();
         if (m_s.showSearchAccess)
@@ -319,9 +327,7 @@ QWidget* SearchView::buildFooter() {
     m_footerRight = new QLabel(footer);
     m_footerRight->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_footerRight->setFont(Style::font(11));
-    QPalette p = m_footerRight->palette();
-    p.setColor(QPalette::WindowText, Style::tertiary(p));
-    m_footerRight->setPalette(p);
+    Style::setTone(m_footerRight, Style::Tone::tertiary);
     m_footerMessage = secondaryLabel({}, 11, footer);
     m_footerMessage->setTextFormat(Qt::PlainText);
     m_footerMessage->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);

@@ -16,6 +16,23 @@ namespace {
 
 constexpr int kTrackWidth = 36, kTrackHeight = 20;
 
+// A section's rounded card, painted in the colours of the moment: a style sheet would keep them, and
+// the texts of every row inside, as they were when the desktop switches between light and dark.
+class Card : public QFrame {
+public:
+    using QFrame::QFrame;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QPalette& pal = palette();
+        painter.setPen(QPen(Style::primaryFill(pal, 0.12), 1));
+        painter.setBrush(Style::primaryFill(pal, Style::isDark(pal) ? 0.07 : 0.04));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
+    }
+};
+
 } // namespace
 
 QLabel* caption(const QString& text, QWidget* parent) {
@@ -36,8 +53,11 @@ void setTextColor(QWidget* widget, const QColor& color) {
 QToolButton* removeButton(QWidget* parent, const QString& tip) {
     auto* button = new QToolButton(parent);
     button->setAutoRaise(true);
-    button->setIcon(QIcon(Icons::symbol(QStringLiteral("minus.circle"), 16,
-                                        Style::secondary(parent->palette()), parent->devicePixelRatioF())));
+    Style::follow(button, [button] {
+        button->setIcon(
+            QIcon(Icons::symbol(QStringLiteral("minus.circle"), 16, Style::secondary(button->palette()),
+                                button->devicePixelRatioF())));
+    });
     button->setToolTip(tip);
     button->setAccessibleName(tip);
     button->setFocusPolicy(Qt::StrongFocus);
@@ -100,14 +120,8 @@ SettingsSection::SettingsSection(const QString& title, const QString& footer, QW
     heading->setFont(bold);
     layout->addWidget(heading);
 
-    m_card = new QFrame(this);
+    m_card = new Card(this);
     m_card->setObjectName(QStringLiteral("settingsCard"));
-    const QPalette& pal = palette();
-    const QColor fill = Style::primaryFill(pal, Style::isDark(pal) ? 0.07 : 0.04);
-    const QColor line = Style::primaryFill(pal, 0.12);
-    m_card->setStyleSheet(
-        QStringLiteral("#settingsCard { background: %1; border: 1px solid %2; border-radius: 8px; }")
-            .arg(fill.name(QColor::HexArgb), line.name(QColor::HexArgb)));
     m_rows = new QVBoxLayout(m_card);
     m_rows->setContentsMargins(12, 6, 12, 6);
     m_rows->setSpacing(4);
@@ -118,9 +132,7 @@ SettingsSection::SettingsSection(const QString& title, const QString& footer, QW
     QFont small = m_footer->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
     m_footer->setFont(small);
-    QPalette footerPalette = m_footer->palette();
-    footerPalette.setColor(QPalette::WindowText, Style::secondary(pal));
-    m_footer->setPalette(footerPalette);
+    Style::setTone(m_footer, Style::Tone::secondary);
     layout->addWidget(m_footer);
     setFooter(footer);
 }

@@ -195,7 +195,7 @@ SettingsSection* SettingsView::buildShortcuts() {
                     "Global shortcuts are captured in every app: while Zarvo runs, ⌘R no longer reloads "
                     "pages in browsers, and ⇧⌘V no longer pastes as plain text in apps that use it.")),
                 nullptr);
-    setTextColor(note, Style::secondary(palette()));
+    Style::setTone(note, Style::Tone::secondary);
     section->addRow(note);
     refreshShortcuts();
     return section;
@@ -284,7 +284,7 @@ void SettingsView::fillBuiltInList() {
         keys->setTextInteractionFlags(Qt::TextSelectableByMouse);
         auto* title = new QLabel(words(shortcut.title));
         title->setFont(small);
-        setTextColor(title, Style::secondary(palette()));
+        Style::setTone(title, Style::Tone::secondary);
         grid->addWidget(keys, row, 0);
         grid->addWidget(title, row, 1);
         ++row;

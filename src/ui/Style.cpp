@@ -1,12 +1,16 @@
 #include "ui/Style.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
+#include <QStyle>
 #include <QStyleFactory>
+#include <QTimer>
+#include <QWidget>
 
 namespace zarvo::ui::Style {
 
@@ -17,6 +21,74 @@ QColor withAlpha(QColor color, double opacity) {
     color.setAlphaF(float(opacity));
     return color;
 }
+
+// What Qt chose at start, before any palette of ours: the way back from dark to the desktop's light.
+struct Start {
+    QPalette palette;
+    QString style;
+};
+const Start& start() {
+    static const Start kept{QGuiApplication::palette(), QApplication::style()->name()};
+    return kept;
+}
+
+void useStyle(const QString& name) {
+    if (QApplication::style()->name().compare(name, Qt::CaseInsensitive) != 0)
+        QApplication::setStyle(QStyleFactory::create(name));
+}
+
+QPalette darkPalette() {
+    QPalette p;
+    const QColor window(0x2B, 0x2B, 0x2E), base(0x1F, 0x1F, 0x22), text(0xEC, 0xEC, 0xEE);
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::AlternateBase, window);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, window);
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::ToolTipBase, base);
+    p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::PlaceholderText, QColor(0x8E, 0x8E, 0x93));
+    p.setColor(QPalette::Highlight, QColor(0x35, 0x84, 0xE4));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Link, QColor(0x78, 0xAE, 0xED));
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x84));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x84));
+    return p;
+}
+
+// Runs a widget's colour work on each change of its palette or of the icon theme; not on the change
+// its own work makes.
+class Follower : public QObject {
+public:
+    Follower(QWidget* widget, std::function<void()> apply) : QObject(widget), m_apply(std::move(apply)) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        const auto type = event->type();
+        if ((type == QEvent::PaletteChange || type == QEvent::ThemeChange) && !m_busy) apply();
+        // Told before the widgets' palettes are resolved again (and a widget styled by a style sheet
+        // may see no change of its own): once they are.
+        if (type == QEvent::ApplicationPaletteChange && !m_queued) {
+            m_queued = true;
+            QTimer::singleShot(0, this, [this] {
+                m_queued = false;
+                apply();
+            });
+        }
+        return false;
+    }
+
+private:
+    void apply() {
+        m_busy = true;
+        m_apply();
+        m_busy = false;
+    }
+
+    std::function<void()> m_apply;
+    bool m_busy = false;
+    bool m_queued = false;
+};
 } // namespace
 
 bool isDark(const QPalette& palette) {
@@ -73,6 +145,7 @@ bool isHighContrast() {
 }
 
 void useHighContrast(bool dark) {
+    start();
     highContrast = true;
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     const QColor back = dark ? Qt::black : Qt::white, fore = dark ? Qt::white : Qt::black;
@@ -109,26 +182,42 @@ QFont monospace(double pixelSize) {
 }
 
 void useDarkPalette() {
+    start();
     if (isDark(QGuiApplication::palette())) return;
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QPalette p;
-    const QColor window(0x2B, 0x2B, 0x2E), base(0x1F, 0x1F, 0x22), text(0xEC, 0xEC, 0xEE);
-    p.setColor(QPalette::Window, window);
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Base, base);
-    p.setColor(QPalette::AlternateBase, window);
-    p.setColor(QPalette::Text, text);
-    p.setColor(QPalette::Button, window);
-    p.setColor(QPalette::ButtonText, text);
-    p.setColor(QPalette::ToolTipBase, base);
-    p.setColor(QPalette::ToolTipText, text);
-    p.setColor(QPalette::PlaceholderText, QColor(0x8E, 0x8E, 0x93));
-    p.setColor(QPalette::Highlight, QColor(0x35, 0x84, 0xE4));
-    p.setColor(QPalette::HighlightedText, Qt::white);
-    p.setColor(QPalette::Link, QColor(0x78, 0xAE, 0xED));
-    p.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x84));
-    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x84));
-    QApplication::setPalette(p);
+    useStyle(QStringLiteral("Fusion"));
+    QApplication::setPalette(darkPalette());
+}
+
+void usePalette(bool dark, const std::optional<QPalette>& desktop) {
+    const Start& first = start();
+    highContrast = false;
+    QPalette wanted;
+    if (desktop && isDark(*desktop) == dark) {
+        wanted = *desktop;
+    } else if (isDark(first.palette) == dark) {
+        useStyle(first.style);
+        wanted = first.palette;
+    } else {
+        useStyle(QStringLiteral("Fusion"));
+        wanted = dark ? darkPalette() : QApplication::style()->standardPalette();
+    }
+    if (wanted != QGuiApplication::palette()) QApplication::setPalette(wanted);
+}
+
+void follow(QWidget* widget, std::function<void()> apply) {
+    apply();
+    widget->installEventFilter(new Follower(widget, std::move(apply)));
+}
+
+void setTone(QWidget* widget, Tone tone) {
+    follow(widget, [widget, tone] {
+        // The surroundings' text colour: the widget's own is the faded one already.
+        const QWidget* parent = widget->parentWidget();
+        const QPalette around = parent ? parent->palette() : QGuiApplication::palette();
+        QPalette p = widget->palette();
+        p.setColor(QPalette::WindowText, tone == Tone::secondary ? secondary(around) : tertiary(around));
+        widget->setPalette(p);
+    });
 }
 
 } // namespace zarvo::ui::Style

@@ -3,9 +3,12 @@
 #include <QColor>
 #include <QFont>
 #include <QPalette>
+#include <functional>
+#include <optional>
 
 class QPainter;
 class QPainterPath;
+class QWidget;
 
 namespace zarvo::ui {
 
@@ -37,6 +40,16 @@ bool isHighContrast();
 // Switches the application to a dark palette when the desktop asked for dark looks and the
 // platform's own theme did not already give one.
 void useDarkPalette();
+// Follows a change of the desktop's looks: its own palette where it gives one (KDE's colour scheme),
+// else the palette Qt started with when that is of the wanted kind, else a light or dark one of ours.
+// Leaves high contrast.
+void usePalette(bool dark, const std::optional<QPalette>& desktop = std::nullopt);
+// Runs `apply` now and again whenever the widget's palette or the icon theme changes: for colours
+// and tinted pictures a widget keeps (a label's faded text, a button's tinted symbol).
+void follow(QWidget* widget, std::function<void()> apply);
+enum class Tone { secondary, tertiary };
+// A widget's text in a faded tone of its surroundings' text colour, kept so across palette changes.
+void setTone(QWidget* widget, Tone tone);
 } // namespace Style
 
 } // namespace zarvo::ui

@@ -497,6 +497,9 @@ def main():
         return two_monitors()
     if MODE == "looks":
         return looks()
+    if MODE == "live":
+        import live_looks
+        return live_looks.run(sys.modules[__name__])
     set_up_sandbox()
     term, term_window, typed = start_terminal()
     app = start_zarvo()

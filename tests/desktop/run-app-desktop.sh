@@ -4,7 +4,8 @@
 #   run-app-desktop.sh WM MODE ZARVO ZARVO_CLI SCREENSHOT_DIR HELPER
 # WM: openbox | xfwm4 | metacity. MODE: plain | composite (xcompmgr) | dual (Xorg dummy, two monitors)
 # | looks (screenshots in light and dark, scale 1 and 2) | taken (another client holds Super+R)
-# | settings (the settings window, by keyboard, light and dark).
+# | settings (the settings window, by keyboard, light and dark) | live (light and dark switched while
+# running, with a stand-in desktop portal; xfwm4 composites in this mode).
 set -euo pipefail
 
 wm=$1 mode=$2 zarvo=$3 cli=$4 shots=$5 helper=${6:-}
@@ -109,7 +110,8 @@ dbus-run-session -- bash -c '
     set -e
     case $ZARVO_WM in
         openbox) openbox --sm-disable >"$ZARVO_SANDBOX/wm.log" 2>&1 & ;;
-        xfwm4) xfwm4 --compositor=off --sm-client-disable >"$ZARVO_SANDBOX/wm.log" 2>&1 & ;;
+        xfwm4) compositor=off; [ "$ZARVO_MODE" = live ] && compositor=on
+               xfwm4 --compositor=$compositor --sm-client-disable >"$ZARVO_SANDBOX/wm.log" 2>&1 & ;;
         metacity) metacity --replace >"$ZARVO_SANDBOX/wm.log" 2>&1 & ;;
     esac
     echo $! >"$ZARVO_SANDBOX/wm.pid"

@@ -10,12 +10,11 @@
 #include <QFile>
 #include <QSettings>
 #include <QXmlStreamReader>
+#include <memory>
 #include <optional>
 
 namespace zarvo::linux_::LinuxAppearance {
 
-namespace {
-// 0 no preference, 1 dark, 2 light; none when no portal answers.
 std::optional<uint> portalColorScheme() {
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.portal.Desktop"), QStringLiteral("/org/freedesktop/portal/desktop"),
@@ -34,6 +33,7 @@ std::optional<uint> portalColorScheme() {
     return scheme;
 }
 
+namespace {
 // $XDG_CONFIG_HOME first, then each of $XDG_CONFIG_DIRS, as the base directory rules order them.
 QStringList configDirs() {
     QString home = qEnvironmentVariable("XDG_CONFIG_HOME");
@@ -44,8 +44,8 @@ QStringList configDirs() {
     return dirs + system;
 }
 
-// The value of /Net/IconThemeName in one xfconf channel file, or empty.
-QString xfconfIconTheme(const QString& path) {
+// The value of /Net/<name> in one xfconf channel file, or empty.
+QString xfconfNetValue(const QString& path, const QString& name) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {};
     QXmlStreamReader xml(&file);
@@ -57,29 +57,56 @@ QString xfconfIconTheme(const QString& path) {
             where.removeLast();
         if (token != QXmlStreamReader::StartElement || xml.name() != QLatin1String("property")) continue;
         where << xml.attributes().value(QLatin1String("name")).toString();
-        if (where == QStringList{QStringLiteral("Net"), QStringLiteral("IconThemeName")})
+        if (where == QStringList{QStringLiteral("Net"), name})
             return xml.attributes().value(QLatin1String("value")).toString().trimmed();
     }
     return {};
 }
 
-QString xfceIconTheme() {
+// Xfce's xsettings value as its settings file holds it (the running xfconfd tells changes itself).
+QString xfceSetting(const QString& name) {
     for (const QString& dir : configDirs()) {
-        const QString name =
-            xfconfIconTheme(dir + QStringLiteral("/xfce4/xfconf/xfce-perchannel-xml/xsettings.xml"));
-        if (!name.isEmpty()) return name;
+        const QString value =
+            xfconfNetValue(dir + QStringLiteral("/xfce4/xfconf/xfce-perchannel-xml/xsettings.xml"), name);
+        if (!value.isEmpty()) return value;
     }
     return {};
 }
 
-QString kdeIconTheme() {
+bool runsOn(const char* desktop) {
+    return qEnvironmentVariable("XDG_CURRENT_DESKTOP")
+        .toUpper()
+        .split(QLatin1Char(':'))
+        .contains(QLatin1String(desktop));
+}
+
+// A kdeglobals value, the user's file first, then the system's.
+QVariant kdeValue(const QList<std::shared_ptr<QSettings>>& files, const QString& key) {
+    for (const auto& file : files)
+        if (const QVariant value = file->value(key); value.isValid()) return value;
+    return {};
+}
+
+std::optional<QColor> kdeColor(const QList<std::shared_ptr<QSettings>>& files, const QString& key) {
+    const QStringList rgb = kdeValue(files, key).toStringList();
+    if (rgb.size() < 3) return std::nullopt;
+    QColor color(rgb[0].trimmed().toInt(), rgb[1].trimmed().toInt(), rgb[2].trimmed().toInt());
+    if (rgb.size() > 3) color.setAlpha(rgb[3].trimmed().toInt());
+    return color.isValid() ? std::optional(color) : std::nullopt;
+}
+
+QList<std::shared_ptr<QSettings>> kdeGlobals() {
+    QList<std::shared_ptr<QSettings>> files;
     for (const QString& dir : configDirs()) {
         const QString path = dir + QStringLiteral("/kdeglobals");
-        if (!QFile::exists(path)) continue;
-        const QSettings globals(path, QSettings::IniFormat);
-        const QString name = globals.value(QStringLiteral("Icons/Theme")).toString().trimmed();
-        if (!name.isEmpty()) return name;
+        if (QFile::exists(path)) files << std::make_shared<QSettings>(path, QSettings::IniFormat);
     }
+    return files;
+}
+
+QString kdeIconTheme() {
+    const QString name = kdeValue(kdeGlobals(), QStringLiteral("Icons/Theme")).toString().trimmed();
+    if (!name.isEmpty()) return name;
     // Plasma's own default when the user never chose one.
     return QStringLiteral("breeze");
 }
@@ -133,23 +160,61 @@ bool prefersHighContrast() {
     return on;
 }
 
-bool prefersDark() {
+bool prefersDark(const Known& known) {
     const QString gtkTheme = qEnvironmentVariable("GTK_THEME");
     if (gtkTheme.contains(QLatin1String(":dark"), Qt::CaseInsensitive) ||
         gtkTheme.contains(QLatin1String("HighContrastInverse"), Qt::CaseInsensitive))
         return true;
     if (!gtkTheme.isEmpty()) return gtkTheme.contains(QLatin1String("dark"), Qt::CaseInsensitive);
-    if (const auto scheme = portalColorScheme()) return *scheme == 1;
+    // "No preference" leaves it to the desktop's own theme.
+    const auto scheme = known.colorScheme ? known.colorScheme : portalColorScheme();
+    if (scheme && *scheme != 0) return *scheme == 1;
+    if (runsOn("XFCE"))
+        return (known.gtkTheme ? *known.gtkTheme : xfceSetting(QStringLiteral("ThemeName")))
+            .contains(QLatin1String("dark"), Qt::CaseInsensitive);
+    if (runsOn("KDE")) {
+        if (const auto palette = kdePalette()) return palette->color(QPalette::Window).lightnessF() < 0.5;
+    }
     return false;
 }
 
-QString iconThemeName() {
-    const QStringList desktops =
-        qEnvironmentVariable("XDG_CURRENT_DESKTOP").toUpper().split(QLatin1Char(':'));
-    if (desktops.contains(QLatin1String("XFCE"))) {
-        if (const QString name = xfceIconTheme(); !name.isEmpty()) return name;
+std::optional<QPalette> kdePalette() {
+    if (!runsOn("KDE")) return std::nullopt;
+    const auto files = kdeGlobals();
+    const auto color = [&files](const char* group, const char* key) {
+        return kdeColor(files, QStringLiteral("Colors:%1/%2").arg(QLatin1String(group), QLatin1String(key)));
+    };
+    const auto window = color("Window", "BackgroundNormal"), windowText = color("Window", "ForegroundNormal");
+    const auto base = color("View", "BackgroundNormal"), text = color("View", "ForegroundNormal");
+    if (!window || !windowText || !base || !text) return std::nullopt;
+    QPalette palette(*windowText, *window);
+    palette.setColor(QPalette::Base, *base);
+    palette.setColor(QPalette::AlternateBase, color("View", "BackgroundAlternate").value_or(*base));
+    palette.setColor(QPalette::Text, *text);
+    palette.setColor(QPalette::Button, color("Button", "BackgroundNormal").value_or(*window));
+    palette.setColor(QPalette::ButtonText, color("Button", "ForegroundNormal").value_or(*windowText));
+    palette.setColor(QPalette::Highlight,
+                     color("Selection", "BackgroundNormal").value_or(QColor(0x3D, 0xAE, 0xE9)));
+    palette.setColor(QPalette::HighlightedText, color("Selection", "ForegroundNormal").value_or(*text));
+    palette.setColor(QPalette::ToolTipBase, color("Tooltip", "BackgroundNormal").value_or(*window));
+    palette.setColor(QPalette::ToolTipText, color("Tooltip", "ForegroundNormal").value_or(*windowText));
+    if (const auto link = color("View", "ForegroundLink")) palette.setColor(QPalette::Link, *link);
+    if (const auto visited = color("View", "ForegroundVisited"))
+        palette.setColor(QPalette::LinkVisited, *visited);
+    const QColor inactive = color("View", "ForegroundInactive").value_or(*text);
+    palette.setColor(QPalette::PlaceholderText, inactive);
+    for (const auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, inactive);
+    return palette;
+}
+
+QString iconThemeName(const Known& known) {
+    if (runsOn("XFCE")) {
+        const QString name =
+            known.iconTheme ? *known.iconTheme : xfceSetting(QStringLiteral("IconThemeName"));
+        if (!name.isEmpty()) return name;
     }
-    if (desktops.contains(QLatin1String("KDE"))) return kdeIconTheme();
+    if (runsOn("KDE")) return kdeIconTheme();
     return gnomeIconTheme();
 }
 

@@ -29,12 +29,52 @@ LinuxPanelWindowing::LinuxPanelWindowing(X11Connection* x11, const LinuxHotKeys*
     m_compositing = isCompositing();
     // A compositing manager announces itself with a MANAGER message on the root window (ICCCM).
     const unsigned long manager = m_x11->atom("MANAGER");
-    m_x11->addEventHandler([this, manager](XEvent& event) {
+    const unsigned long trayColors = m_x11->atom("_NET_SYSTEM_TRAY_COLORS");
+    m_x11->addEventHandler([this, manager, trayColors](XEvent& event) {
         if (event.type == ClientMessage && event.xclient.message_type == manager) {
             const bool now = isCompositing();
             if (now != m_compositing) emit compositingChanged(now);
+            // A tray that starts (or restarts) announces itself the same way.
+            watchTray();
+            emit trayForegroundChanged();
+        } else if (event.type == PropertyNotify && event.xproperty.window == m_tray &&
+                   event.xproperty.atom == trayColors) {
+            emit trayForegroundChanged();
         }
     });
+    watchTray();
+}
+
+void LinuxPanelWindowing::watchTray() {
+    // The system tray protocol's manager window carries the colours it wants icons drawn in.
+    Display* display = m_x11->display();
+    const QByteArray name = "_NET_SYSTEM_TRAY_S" + QByteArray::number(DefaultScreen(display));
+    const Window owner = XGetSelectionOwner(display, m_x11->atom(name.constData()));
+    if (owner == m_tray) return;
+    m_tray = owner;
+    if (owner != None) m_x11->trapErrors([&] { XSelectInput(display, owner, PropertyChangeMask); });
+}
+
+std::optional<unsigned> LinuxPanelWindowing::trayForeground() const {
+    if (!m_x11 || m_tray == None) return std::nullopt;
+    Display* display = m_x11->display();
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    std::optional<unsigned> color;
+    // CARDINAL[12]: foreground, error, warning, success, each as 16-bit red, green, blue.
+    m_x11->trapErrors([&] {
+        if (XGetWindowProperty(display, m_tray, m_x11->atom("_NET_SYSTEM_TRAY_COLORS"), 0, 12, False,
+                               XA_CARDINAL, &type, &format, &count, &after, &data) != Success)
+            data = nullptr;
+    });
+    if (data && format == 32 && count >= 3) {
+        const auto* values = reinterpret_cast<const unsigned long*>(data);
+        color = ((values[0] >> 8 & 0xFF) << 16) | ((values[1] >> 8 & 0xFF) << 8) | (values[2] >> 8 & 0xFF);
+    }
+    if (data) XFree(data);
+    return color;
 }
 
 LinuxPanelWindowing::~LinuxPanelWindowing() {

@@ -28,6 +28,7 @@ public:
     quintptr activeWindow() const override;
     bool isCompositing() const override;
     void setStartupId(const QString& id) override;
+    std::optional<unsigned> trayForeground() const override;
 
     // The time a start-up id carries ("…_TIME<server time>"), or 0.
     static unsigned long startupIdTime(const QString& id);
@@ -37,6 +38,7 @@ private:
     unsigned long serverTime();
     bool isViewable(unsigned long window) const;
     bool hasWindowManager() const;
+    void watchTray();
     void sendActiveWindow(unsigned long window, unsigned long time);
 
     X11Connection* m_x11 = nullptr;
@@ -48,6 +50,7 @@ private:
     mutable bool m_compositing = false;
     bool m_normalType = false;
     unsigned long m_retyped = 0; // the window whose type was set
+    unsigned long m_tray = 0;    // the system tray's manager window, watched for its colours
 };
 
 } // namespace zarvo::linux_

@@ -1,0 +1,134 @@
+"""The desktop switches between light and dark while the application runs (a stand-in portal emits
+SettingChanged as GNOME's and KDE's do): the panel's text, its Open With bar and the settings window
+follow at once. Screenshots of each step, and one over a busy window, for a person to look at."""
+
+import os
+import subprocess
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def pixels(path, box):
+    """{(x, y): (r, g, b)} of a box (x, y, w, h) of a screenshot."""
+    x, y, w, h = box
+    out = subprocess.run(["convert", path, "-crop", f"{w}x{h}+{x}+{y}", "+repage", "-depth", "8", "txt:-"],
+                         capture_output=True, text=True, timeout=20).stdout
+    found = {}
+    for line in out.splitlines()[1:]:
+        where, _, rest = line.partition(":")
+        px, py = (int(v) for v in where.split(","))
+        values = rest.split("(", 1)[1].split(")", 1)[0].split(",")
+        found[(px, py)] = tuple(round(float(v)) for v in values[:3])
+    return found
+
+
+def luminance(rgb):
+    def channel(c):
+        c /= 255
+        return c / 12.92 if c <= 0.03928 else ((c + 0.055) / 1.055) ** 2.4
+    r, g, b = (channel(c) for c in rgb)
+    return 0.2126 * r + 0.7152 * g + 0.0722 * b
+
+
+def contrast(a, b):
+    la, lb = sorted((luminance(a), luminance(b)), reverse=True)
+    return (la + 0.05) / (lb + 0.05)
+
+
+def most_common(colours):
+    counts = {}
+    for c in colours:
+        counts[c] = counts.get(c, 0) + 1
+    return max(counts, key=counts.get)
+
+
+def text_against_background(path, box):
+    """The background (most common colour) of a box and the contrast of the colour farthest from it."""
+    found = pixels(path, box)
+    background = most_common(found.values())
+    ink = max(found.values(), key=lambda c: sum(abs(a - b) for a, b in zip(c, background)))
+    return background, contrast(ink, background)
+
+
+def run(h):
+    h.set_up_sandbox()
+    downloads = os.path.join(h.HOME, "Downloads")
+    with open(os.path.join(downloads, "notes.txt"), "w") as f:
+        f.write("sample\n")
+    with open(os.path.join(h.HOME, ".local/share/applications/probe-editor.desktop"), "w") as f:
+        f.write("[Desktop Entry]\nType=Application\nName=Probe Editor\nExec=true %F\nMimeType=text/plain;\n")
+    portal = subprocess.Popen(["/usr/bin/python3", os.path.join(HERE, "stand_in_portal.py"), "2"],
+                              stdout=subprocess.PIPE, text=True)
+    portal.stdout.readline()
+
+    def scheme(value):
+        h.run("dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.portal.Desktop",
+              "/org/freedesktop/portal/desktop", "org.zarvo.StandIn.Set", f"uint32:{value}", check_status=True)
+        time.sleep(0.8)
+
+    app = h.start_zarvo()
+    try:
+        h.wait_until(h.panel_has_keyboard, timeout=10)
+        h.run("xdotool", "type", "--delay", "20", "~/Downloads/notes.txt")
+        time.sleep(0.8)
+        x, y, w, _ = h.geometry(h.panel())
+        # The query's text in the search bar; a strip of the Open With bar right of its last application.
+        field = (46, 14, 320, 34)
+        bar = (w - 90, 96, 60, 24)
+        top = (w - 90, 4, 60, 8)
+        for step, value, dark in (("light", None, False), ("dark", 1, True), ("light-again", 2, False)):
+            if value is not None:
+                scheme(value)
+            shot = os.path.join(h.SHOTS, f"live-{step}-{h.TAG}.png")
+            h.run("import", "-window", "root", "-crop", f"{w}x{h.geometry(h.panel())[3]}+{x}+{y}", "+repage", shot)
+            background, ratio = text_against_background(shot, field)
+            h.check(f"{step}: the panel is {'dark' if dark else 'light'}",
+                    (luminance(background) < 0.2) == dark, f"background={background}")
+            h.check(f"{step}: the query's text stands out (contrast {ratio:.1f})", ratio >= 4.5)
+            _, named = text_against_background(shot, (80, 94, 200, 28))
+            h.check(f"{step}: the Open With bar names its application (contrast {named:.1f})", named >= 3)
+            bar_colour = most_common(pixels(shot, bar).values())
+            top_colour = most_common(pixels(shot, top).values())
+            h.check(f"{step}: the Open With bar is on the panel's background",
+                    max(abs(a - b) for a, b in zip(bar_colour, top_colour)) <= 6,
+                    f"bar={bar_colour} panel={top_colour}")
+        h.key("Escape")
+        h.key("Escape")
+        h.wait_until(lambda: not h.panel())
+        window, _ = h.open_settings()
+        h.check("the settings window shows", bool(window))
+        if window:
+            h.window_shot(window, f"live-settings-light-{h.TAG}")
+            scheme(1)
+            h.window_shot(window, f"live-settings-dark-{h.TAG}")
+            path = os.path.join(h.SHOTS, f"live-settings-dark-{h.TAG}.png")
+            sx, sy, sw, sh = h.geometry(window)
+            background, ratio = text_against_background(path, (0, 0, sw, min(sh, 200)))
+            h.check("the open settings window turns dark", luminance(background) < 0.2, f"background={background}")
+            h.check(f"and its text stands out (contrast {ratio:.1f})", ratio >= 4.5)
+            h.key("Escape")
+            h.wait_until(lambda: not h.settings_window())
+        # Over a busy window the panel stays legible (the screenshot is for a person to judge).
+        busy = os.path.join(h.SANDBOX, "busy.png")
+        h.run("convert", "-size", "1600x1000", "pattern:checkerboard", "-fill", "red", "-pointsize", "40",
+              "-annotate", "+40+200", "Busy window behind the panel " * 3, busy, check_status=True)
+        viewer = subprocess.Popen(["display", "-title", "Busy", "-geometry", "+0+0", busy])
+        h.wait_until(lambda: h.windows("^Busy$"), timeout=10)
+        for value, look in ((2, "light"), (1, "dark")):
+            scheme(value)
+            h.run(h.ZARVO, "--toggle", check_status=True)
+            h.wait_until(h.panel_has_keyboard)
+            time.sleep(0.6)
+            h.panel_shot(f"live-over-busy-{look}-{h.TAG}")
+            h.key("Escape")
+            h.key("Escape")
+            h.wait_until(lambda: not h.panel())
+        viewer.kill()
+    finally:
+        h.quit_zarvo(app)
+        portal.kill()
+    log = h.read(os.path.join(h.SANDBOX, "zarvo.log"))
+    h.check("nothing went wrong in the application's log", "runtime error" not in log and "ERROR:" not in log,
+            log[-2000:])
+    return h.summary()
