@@ -76,6 +76,7 @@ void SearchPanel::present() {
         if (m_windowing->isCompositing() != m_compositing) setCompositing(m_windowing->isCompositing());
         m_windowing->rememberActiveWindow(isVisible() ? winId() : 0);
         m_windowing->prepareToShow(winId());
+        m_blurred = m_compositing && m_windowing->blurBehind(winId());
     }
     show();
     raise();
@@ -125,7 +126,7 @@ void SearchPanel::paintEvent(QPaintEvent*) {
     QPainterPath path;
     const QRectF frame = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     path.addRoundedRect(frame, cornerRadius, cornerRadius);
-    painter.fillPath(path, ui::Style::backdrop(palette(), m_compositing));
+    painter.fillPath(path, ui::Style::backdrop(palette(), m_compositing, m_blurred));
     painter.setPen(QPen(ui::Style::primaryFill(palette(), 0.15), 1));
     painter.drawPath(path);
 }

@@ -67,6 +67,7 @@ private:
     PanelWindowing* m_windowing = nullptr;
     QWidget* m_content = nullptr;
     bool m_compositing = false;
+    bool m_blurred = false; // the compositor blurs what lies behind
     QTimer m_focusDebounce;
     struct AskedKey {
         int key = 0;

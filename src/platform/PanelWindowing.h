@@ -25,6 +25,12 @@ public:
     virtual bool isCompositing() const = 0;
     // The next activation answers a request carrying this start-up id (DESKTOP_STARTUP_ID).
     virtual void setStartupId(const QString& id) = 0;
+    // Asks the compositor to blur what lies behind `window`, where it offers that (KWin's blur); says
+    // whether it does.
+    virtual bool blurBehind(quintptr window) {
+        Q_UNUSED(window);
+        return false;
+    }
     // The colour the system tray asks its icons to draw in (0xRRGGBB), where it says one.
     virtual std::optional<unsigned> trayForeground() const { return std::nullopt; }
 

@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QPainter>
+#include <QPointer>
 #include <QWidget>
 #include <algorithm>
 
@@ -132,11 +133,15 @@ void useTheme(const QString& desktopTheme) {
     themedCache.clear();
     symbolCache.clear();
     fileCache.clear();
+    // A widget told may make or delete others (the Open With bar's application chips).
+    QList<QPointer<QWidget>> widgets;
+    for (QWidget* widget : QApplication::allWidgets())
+        widgets << widget;
     QEvent changed(QEvent::ThemeChange);
-    const QWidgetList widgets = QApplication::allWidgets();
-    for (QWidget* widget : widgets) {
+    for (const QPointer<QWidget>& widget : std::as_const(widgets)) {
+        if (!widget) continue;
         QCoreApplication::sendEvent(widget, &changed);
-        widget->update();
+        if (widget) widget->update();
     }
 }
 

@@ -23,8 +23,9 @@ QColor accent(const QPalette& palette);
 QColor accentFill(const QPalette& palette, double opacity = 0.28);
 // The primary colour at an opacity (button circles, capsules).
 QColor primaryFill(const QPalette& palette, double opacity);
-// The panel's backdrop: a little translucent where a compositor blends it with what is behind.
-QColor backdrop(const QPalette& palette, bool translucent);
+// The panel's backdrop: a little translucent where a compositor blends it with what is behind, more so
+// where the compositor blurs it, so that no content behind ever shows through the rows.
+QColor backdrop(const QPalette& palette, bool translucent, bool blurred = false);
 bool isDark(const QPalette& palette);
 QFont font(double pixelSize, QFont::Weight weight = QFont::Normal);
 QFont monospace(double pixelSize);

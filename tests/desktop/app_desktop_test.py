@@ -250,6 +250,9 @@ def looks():
             f.write("sample\n")
     with open(os.path.join(SANDBOX, "picture.ppm"), "wb") as f:
         f.write(b"P6 64 40 255\n" + bytes([200, 80, 40]) * (64 * 40))
+    # Pictures the desktop's thumbnailer (tumbler) draws for the files view.
+    run("convert", "-size", "320x200", "gradient:navy-orange", os.path.join(HOME, "Downloads", "sunset.png"))
+    run("convert", "-seed", "7", "-size", "200x300", "plasma:fractal", os.path.join(HOME, "Downloads", "photo.jpg"))
     for dark in (False, True):
         for scale in ("1", "2"):
             env = dict(os.environ)
@@ -272,7 +275,8 @@ def looks():
                 key("Escape")
                 run("xdotool", "key", "ctrl+a", "BackSpace")
                 run("xdotool", "type", "--delay", "20", "~/Downloads/")
-                time.sleep(0.8)
+                # The first look waits for the thumbnailer to start and draw; later ones read its cache.
+                time.sleep(3.0 if look == "light-x1" else 0.8)
                 panel_shot(f"look-{look}-files")
                 run("xdotool", "key", "ctrl+a", "BackSpace")
                 run("xdotool", "type", "--delay", "20", "~/Downloads/report.pdf")

@@ -51,8 +51,41 @@ def text_against_background(path, box):
     return background, contrast(ink, background)
 
 
+def probe_icon_theme(h):
+    """An installed icon theme whose text-file icon is plain magenta, to tell from Adwaita's."""
+    theme = os.path.join(h.HOME, ".local/share/icons/ProbeIcons")
+    os.makedirs(os.path.join(theme, "48x48/mimetypes"))
+    with open(os.path.join(theme, "index.theme"), "w") as f:
+        f.write("[Icon Theme]\nName=ProbeIcons\nInherits=Adwaita\nDirectories=48x48/mimetypes\n\n"
+                "[48x48/mimetypes]\nSize=48\nType=Threshold\n")
+    for name in ("text-plain", "text-x-generic"):
+        h.run("convert", "-size", "48x48", "xc:#ff00ff", os.path.join(theme, "48x48/mimetypes", name + ".png"),
+              check_status=True)
+
+
+def magenta(path, box):
+    return sum(1 for r, g, b in pixels(path, box).values() if r > 200 and g < 60 and b > 200)
+
+
+def tray_keycap(h):
+    """A black tray (trayer, embedding icons): the keycap is drawn light on it."""
+    trays = h.windows("^panel$")
+    if not h.check("a tray is shown", bool(trays)):
+        return
+    x, y, w, hh = h.geometry(trays[0])
+    shot = os.path.join(h.SHOTS, f"live-tray-{h.TAG}.png")
+    h.run("import", "-window", "root", "-crop", f"{w}x{hh}+{x}+{y}", "+repage", shot)
+    light = sum(1 for r, g, b in pixels(shot, (0, 0, w, hh)).values() if min(r, g, b) > 200)
+    h.check(f"on a black tray the keycap is drawn light ({light} light pixels)", light >= 20)
+
+
 def run(h):
     h.set_up_sandbox()
+    probe_icon_theme(h)
+    os.environ["XDG_CURRENT_DESKTOP"] = "XFCE"
+    tray = subprocess.Popen(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request",
+                             "--height", "28", "--transparent", "true", "--alpha", "0", "--tint", "0x000000"])
+    h.wait_until(lambda: h.windows("^panel$"), timeout=10)
     downloads = os.path.join(h.HOME, "Downloads")
     with open(os.path.join(downloads, "notes.txt"), "w") as f:
         f.write("sample\n")
@@ -93,6 +126,22 @@ def run(h):
             h.check(f"{step}: the Open With bar is on the panel's background",
                     max(abs(a - b) for a, b in zip(bar_colour, top_colour)) <= 6,
                     f"bar={bar_colour} panel={top_colour}")
+        # Xfce's settings daemon says the icon theme changed: the row's icon follows without a restart.
+        shot = os.path.join(h.SHOTS, f"live-icons-{h.TAG}.png")
+        before = os.path.join(h.SHOTS, f"live-light-again-{h.TAG}.png")
+        h.check("before: the file's icon is Adwaita's", magenta(before, (16, 168, 32, 32)) == 0)
+        h.run("xfconf-query", "-c", "xsettings", "-p", "/Net/IconThemeName", "-n", "-t", "string", "-s",
+              "ProbeIcons", check_status=True)
+        time.sleep(0.8)
+        # xfwm4 reloads its own looks on an xsettings change and may take the focus, which hides the panel.
+        if not h.panel():
+            h.run(h.ZARVO, "--toggle", check_status=True)
+            h.wait_until(h.panel_has_keyboard)
+            time.sleep(0.5)
+        h.run("import", "-window", "root", "-crop", f"{w}x{h.geometry(h.panel())[3]}+{x}+{y}", "+repage", shot)
+        h.check("after Net/IconThemeName changes the file's icon is the new theme's",
+                magenta(shot, (16, 168, 32, 32)) > 300)
+        tray_keycap(h)
         h.key("Escape")
         h.key("Escape")
         h.wait_until(lambda: not h.panel())
@@ -128,6 +177,7 @@ def run(h):
     finally:
         h.quit_zarvo(app)
         portal.kill()
+        tray.kill()
     log = h.read(os.path.join(h.SANDBOX, "zarvo.log"))
     h.check("nothing went wrong in the application's log", "runtime error" not in log and "ERROR:" not in log,
             log[-2000:])

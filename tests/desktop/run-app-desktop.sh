@@ -14,6 +14,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 needed=(xdotool xclip xprop dbus-run-session python3 xterm "$wm")
 case $mode in dual) needed+=(Xorg xrandr) ;; *) needed+=(Xvfb) ;; esac
 [ "$mode" = composite ] && needed+=(xcompmgr)
+[ "$mode" = live ] && needed+=(trayer xfconf-query dbus-send)
 for tool in "${needed[@]}"; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "desktop test skipped: $tool is not installed (make deps installs it)"

@@ -443,3 +443,37 @@ TEST(LinuxAppearance, IconThemeIsTheDesktops) {
     for (const QString& path : {system, user, kde})
         QFile::remove(path);
 }
+
+// A change notice's word counts over what the files say; KDE's colours decide there, Xfce's theme name.
+TEST(LinuxAppearance, DarkFollowsWhatTheDesktopSaysNow) {
+    const auto& s = sandbox();
+    const QString kde = s.config + QStringLiteral("/kdeglobals");
+    qunsetenv("GTK_THEME");
+    LinuxAppearance::Known known;
+    known.colorScheme = 0; // no preference: the desktop's own theme decides
+    qputenv("XDG_CURRENT_DESKTOP", "KDE");
+    writeFile(kde, "[Colors:Window]\nBackgroundNormal=32,35,38\nForegroundNormal=252,252,252\n"
+                   "[Colors:View]\nBackgroundNormal=20,22,24\nForegroundNormal=252,252,252\n"
+                   "[Colors:Selection]\nBackgroundNormal=61,174,233\n");
+    const auto palette = LinuxAppearance::kdePalette();
+    ASSERT_TRUE(palette.has_value());
+    EXPECT_EQ(palette->color(QPalette::Window), QColor(32, 35, 38));
+    EXPECT_EQ(palette->color(QPalette::Highlight), QColor(61, 174, 233));
+    EXPECT_TRUE(LinuxAppearance::prefersDark(known));
+    known.colorScheme = 2; // the portal says light: it wins
+    EXPECT_FALSE(LinuxAppearance::prefersDark(known));
+    writeFile(kde, "[General]\nColorScheme=Broken\n");
+    EXPECT_FALSE(LinuxAppearance::kdePalette().has_value());
+
+    qputenv("XDG_CURRENT_DESKTOP", "XFCE");
+    known.colorScheme = 0;
+    known.gtkTheme = QStringLiteral("Greybird-dark");
+    known.iconTheme = QStringLiteral("elementary-xfce-dark");
+    EXPECT_TRUE(LinuxAppearance::prefersDark(known));
+    EXPECT_EQ(LinuxAppearance::iconThemeName(known), QStringLiteral("elementary-xfce-dark"));
+    known.gtkTheme = QStringLiteral("Greybird");
+    EXPECT_FALSE(LinuxAppearance::prefersDark(known));
+    EXPECT_FALSE(LinuxAppearance::kdePalette().has_value()); // not on KDE
+    qunsetenv("XDG_CURRENT_DESKTOP");
+    QFile::remove(kde);
+}

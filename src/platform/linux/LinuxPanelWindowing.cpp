@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QRegularExpression>
+#include <algorithm>
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -53,6 +54,22 @@ void LinuxPanelWindowing::watchTray() {
     if (owner == m_tray) return;
     m_tray = owner;
     if (owner != None) m_x11->trapErrors([&] { XSelectInput(display, owner, PropertyChangeMask); });
+}
+
+bool LinuxPanelWindowing::blurBehind(quintptr window) {
+    if (!m_x11 || !window) return false;
+    // KWin's blur effect, while loaded, announces itself with this property on the root window.
+    Display* display = m_x11->display();
+    const Atom blur = m_x11->atom("_KDE_NET_WM_BLUR_BEHIND_REGION");
+    int count = 0;
+    Atom* properties = XListProperties(display, m_x11->rootWindow(), &count);
+    const bool offered = properties && std::find(properties, properties + count, blur) != properties + count;
+    if (properties) XFree(properties);
+    if (!offered) return false;
+    // An empty region asks for the whole window.
+    return m_x11->trapErrors([&] {
+        XChangeProperty(display, window, blur, XA_CARDINAL, 32, PropModeReplace, nullptr, 0);
+    }) == 0;
 }
 
 std::optional<unsigned> LinuxPanelWindowing::trayForeground() const {

@@ -29,6 +29,7 @@ public:
     bool isCompositing() const override;
     void setStartupId(const QString& id) override;
     std::optional<unsigned> trayForeground() const override;
+    bool blurBehind(quintptr window) override;
 
     // The time a start-up id carries ("…_TIME<server time>"), or 0.
     static unsigned long startupIdTime(const QString& id);
