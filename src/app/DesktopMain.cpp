@@ -69,16 +69,16 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
     // The desktop's looks at start, then followed: light or dark, its colours, its icon theme.
     linux_::AppearanceWatch appearance;
     ui::Icons::setUp(linux_::LinuxAppearance::iconThemeName(appearance.known()));
-    if (linux_::LinuxAppearance::prefersHighContrast())
-        ui::Style::useHighContrast(linux_::LinuxAppearance::prefersDark(appearance.known()));
-    else if (linux_::LinuxAppearance::prefersDark(appearance.known()))
-        ui::Style::useDarkPalette();
-    QObject::connect(&appearance, &linux_::AppearanceWatch::changed, &app, [&appearance] {
+    const auto useLooks = [&appearance] {
         const bool dark = linux_::LinuxAppearance::prefersDark(appearance.known());
         if (linux_::LinuxAppearance::prefersHighContrast())
             ui::Style::useHighContrast(dark);
         else
             ui::Style::usePalette(dark, linux_::LinuxAppearance::kdePalette());
+    };
+    useLooks();
+    QObject::connect(&appearance, &linux_::AppearanceWatch::changed, &app, [&appearance, useLooks] {
+        useLooks();
         ui::Icons::useTheme(linux_::LinuxAppearance::iconThemeName(appearance.known()));
     });
 

@@ -198,7 +198,11 @@ std::optional<QPalette> kdePalette() {
     palette.setColor(QPalette::HighlightedText, color("Selection", "ForegroundNormal").value_or(*text));
     palette.setColor(QPalette::ToolTipBase, color("Tooltip", "BackgroundNormal").value_or(*window));
     palette.setColor(QPalette::ToolTipText, color("Tooltip", "ForegroundNormal").value_or(*windowText));
-    if (const auto link = color("View", "ForegroundLink")) palette.setColor(QPalette::Link, *link);
+    // Breeze's link blues where the scheme names none: Qt's own default is unreadable on dark.
+    const bool dark = window->lightnessF() < 0.5;
+    palette.setColor(
+        QPalette::Link,
+        color("View", "ForegroundLink").value_or(dark ? QColor(29, 153, 243) : QColor(41, 128, 185)));
     if (const auto visited = color("View", "ForegroundVisited"))
         palette.setColor(QPalette::LinkVisited, *visited);
     const QColor inactive = color("View", "ForegroundInactive").value_or(*text);
