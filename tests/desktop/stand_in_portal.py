@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """A stand-in for the desktop portal's Settings interface on the test's private session bus: answers
-Read and ReadAll for org.freedesktop.appearance color-scheme, and emits SettingChanged when the test
+Read for org.freedesktop.appearance color-scheme, and emits SettingChanged when the test
 calls Set (as a desktop does when its user switches between light and dark). Usage:
     stand_in_portal.py SCHEME   (0 no preference, 1 dark, 2 light)"""
 
@@ -25,10 +25,6 @@ class Settings(dbus.service.Object):
             raise dbus.exceptions.DBusException("org.freedesktop.portal.Error.NotFound", "no such setting")
         # Version 1 of the interface wraps the value in a second variant.
         return dbus.UInt32(self.scheme, variant_level=1)
-
-    @dbus.service.method(SETTINGS, in_signature="as", out_signature="a{sa{sv}}")
-    def ReadAll(self, namespaces):
-        return {"org.freedesktop.appearance": {"color-scheme": self.scheme}}
 
     @dbus.service.signal(SETTINGS, signature="ssv")
     def SettingChanged(self, namespace, key, value):
