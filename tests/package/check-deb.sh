@@ -13,7 +13,8 @@ trap 'rm -rf "$work"' EXIT
 dpkg-deb -c "$deb" | awk '{print $6}' >"$work/contents"
 for f in usr/bin/zarvo usr/bin/zarvo-cli usr/lib/zarvo/zarvo-desktop.so usr/lib/zarvo/zarvo-cli-desktop.so usr/share/applications/com.velorin.zarvo.desktop usr/share/metainfo/com.velorin.zarvo.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/com.velorin.zarvo.svg usr/share/icons/hicolor/48x48/apps/com.velorin.zarvo.png \
-    usr/share/icons/hicolor/256x256/apps/com.velorin.zarvo.png usr/share/man/man1/zarvo.1.gz \
+    usr/share/icons/hicolor/256x256/apps/com.velorin.zarvo.png usr/share/icons/hicolor/symbolic/apps/com.velorin.zarvo-symbolic.svg \
+    usr/share/man/man1/zarvo.1.gz \
     usr/share/man/man1/zarvo-cli.1.gz usr/share/zarvo/autostart/com.velorin.zarvo.desktop \
     usr/share/doc/zarvo/copyright usr/share/doc/zarvo/changelog.gz; do
     grep -qxF "./$f" "$work/contents" || fail "the package lacks /$f"

@@ -73,11 +73,11 @@ void AppearanceWatch::portalSettingChanged(const QDBusMessage& message) {
         m_settle.start();
         return;
     }
-    // GNOME's and KDE's own keys, as the portal passes them on: theme, colours, icons.
-    static const QStringList looks{QStringLiteral("gtk-theme"), QStringLiteral("icon-theme"),
-                                   QStringLiteral("color-scheme"), QStringLiteral("ColorScheme"),
-                                   QStringLiteral("Theme")};
-    if ((group == QLatin1String("org.gnome.desktop.interface") ||
+    // GNOME's and KDE's own keys, as the portal passes them on: theme, colours, contrast, icons.
+    static const QStringList looks{QStringLiteral("gtk-theme"),    QStringLiteral("icon-theme"),
+                                   QStringLiteral("color-scheme"), QStringLiteral("high-contrast"),
+                                   QStringLiteral("ColorScheme"),  QStringLiteral("Theme")};
+    if ((group.startsWith(QLatin1String("org.gnome.desktop.")) ||
          group.startsWith(QLatin1String("org.kde.kdeglobals"))) &&
         looks.contains(key))
         m_settle.start();
