@@ -4,6 +4,7 @@ keyboard settings in GSettings, stand-ins for the session manager, the screen sa
 server. Prints one line per check and a closing count."""
 
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -11,13 +12,39 @@ import time
 
 from session_checks import (calls, endings_go_to_the_session, first_start_names_the_holder, key,
                             lock_fails_aloud, panel, run, shot, terminal_opens_in_folder, wait_until)
-from app_desktop_test import SANDBOX, ZARVO, check, quit_zarvo, summary
+from app_desktop_test import SANDBOX, ZARVO, check, focus, panel_shot, quit_zarvo, summary, windows
 
 MEDIA_KEYS = "org.gnome.settings-daemon.plugins.media-keys"
 
 
 def mutter_is_up():
     return "window id" in run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK").stdout
+
+
+def custom_bindings():
+    """name, command and binding of each custom keybinding in GNOME's keyboard settings."""
+    paths = run("gsettings", "get", MEDIA_KEYS, "custom-keybindings").stdout
+    out = []
+    for path in re.findall(r"'([^']+)'", paths):
+        schema = f"{MEDIA_KEYS}.custom-keybinding:{path}"
+        out.append(tuple(run("gsettings", "get", schema, k).stdout.strip().strip("'")
+                         for k in ("name", "command", "binding")))
+    return out
+
+
+def bind_through_gnome(notice):
+    """The notice's "Let GNOME Open Zarvo with Super+R…", then Yes: a custom keybinding runs the command."""
+    focus(notice)
+    key("shift+Tab", "space")
+    question = wait_until(lambda: windows("^Change GNOME's Shortcuts\\?$"), timeout=10)
+    check("binding through GNOME asks first", bool(question))
+    shot("gnome-session-bind-question")
+    if question:
+        focus(question[0])
+        key("alt+y")
+    bound = wait_until(lambda: [b for b in custom_bindings() if b[1].endswith("zarvo --toggle")], timeout=10)
+    check("a custom keybinding in GNOME's settings runs zarvo --toggle on Super+R",
+          bound and bound[0][2] == "<Super>r", str(custom_bindings()))
 
 
 def main():
@@ -34,8 +61,12 @@ def main():
         check("a notification says how to bind the command in GNOME's Settings",
               wait_until(lambda: "Notify" in calls() and "Settings › Keyboard" in calls(), timeout=10), calls())
         if notice:
-            key("Return")  # "Open Zarvo"
+            bind_through_gnome(notice)
+        check("the notice closes", wait_until(lambda: not windows("^Zarvo Shortcut$"), timeout=10))
         check("the panel shows after it", bool(wait_until(panel, timeout=15)))
+        time.sleep(0.5)
+        if panel():
+            panel_shot("gnome-session-key-bound")
         key("Escape")
         wait_until(lambda: not panel())
         terminal = shutil.which("kgx") or shutil.which("gnome-terminal")
@@ -45,7 +76,8 @@ def main():
             terminal_opens_in_folder("GNOME Terminal", "gnome-terminal", "gnome-terminal-server")
         else:
             print("note gnome-session: neither GNOME Console nor GNOME Terminal is installed: "
-                  "Open in Terminal not checked here", flush=True)
+                  "Open in Terminal checked with the terminal found", flush=True)
+            terminal_opens_in_folder("an installed terminal", None)
         lock_fails_aloud(["org.freedesktop.ScreenSaver", "org.gnome.ScreenSaver"])
         endings_go_to_the_session([("logout", "org.gnome.SessionManager Logout 0"),
                                    ("shutdown", "org.gnome.SessionManager Shutdown"),

@@ -42,7 +42,8 @@ def main():
         if shutil.which("konsole"):
             terminal_opens_in_folder("Konsole", "konsole")
         else:
-            print("note kde-session: Konsole is not installed: Open in Terminal not checked here", flush=True)
+            print("note kde-session: Konsole is not installed: Open in Terminal checked with the terminal found", flush=True)
+            terminal_opens_in_folder("an installed terminal", None)
         lock_fails_aloud(["org.freedesktop.ScreenSaver", "org.kde.screensaver"])
         endings_go_to_the_session([("logout", "org.kde.LogoutPrompt promptLogout"),
                                    ("shutdown", "org.kde.LogoutPrompt promptShutDown"),

@@ -5,6 +5,14 @@ session_here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 cleanup_session_sandbox() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    # What the session's programs started and left behind (an accessibility bus) carries the sandbox's
+    # name in its environment, and would hold the test runner's output open.
+    for dir in /proc/[0-9]*; do
+        [ "${dir#/proc/}" = $$ ] && continue
+        if tr '\0' '\n' <"$dir/environ" 2>/dev/null | grep -qxF "ZARVO_SANDBOX=$sandbox"; then
+            kill "${dir#/proc/}" 2>/dev/null || true
+        fi
+    done
     wait 2>/dev/null || true
     # A document portal the private session bus started may still hold a FUSE mount in the sandbox.
     awk -v s="$sandbox/" 'index($2, s) == 1 {print $2}' /proc/mounts 2>/dev/null | while read -r m; do

@@ -49,32 +49,50 @@ def processes(program):
     return [pid for pid in run("pgrep", "-x", program).stdout.split() if ours(pid)]
 
 
-def shells_of(program):
-    """The working folders of the processes whose parent is `program`."""
-    found = []
-    for pid in processes(program):
-        for child in run("pgrep", "-P", pid).stdout.split():
-            try:
-                found.append(os.readlink(f"/proc/{child}/cwd"))
-            except OSError:
-                pass
+def comm(pid):
+    try:
+        with open(f"/proc/{pid}/comm") as f:
+            return f.read().strip()
+    except OSError:
+        return ""
+
+
+def terminals_in(folder):
+    """pid → program of each terminal of ours that has a child (its shell) working in `folder`."""
+    found = {}
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            if os.readlink(f"/proc/{pid}/cwd") != folder or not ours(pid):
+                continue
+            with open(f"/proc/{pid}/stat") as f:
+                parent = f.read().rsplit(")", 1)[1].split()[1]
+        except (OSError, IndexError):
+            continue
+        if parent != "1" and comm(parent) != "zarvo":
+            found[parent] = comm(parent)
     return found
 
 
 def terminal_opens_in_folder(name, program, shell_parent=None):
-    """Alt+Return on a folder opens `program` with its shell in that folder. The shell's parent is
-    `shell_parent` where the terminal hands the window to a server (gnome-terminal-server)."""
+    """Alt+Return on a folder opens `program` (any terminal when it is None) with its shell in that folder.
+    The shell's parent is `shell_parent` where the terminal hands the window to a server."""
     folder = os.path.join(os.environ["HOME"], "Projects", "two words")
     os.makedirs(folder, exist_ok=True)
     type_into_panel("~/Projects/two words")
     key("alt+Return")
     parent = shell_parent or program
-    opened = wait_until(lambda: folder in shells_of(parent), timeout=20)
-    check(f"Alt+Return opens {name} in the folder", opened, f"{parent}: {shells_of(parent)}")
+    opened = wait_until(lambda: any(parent in (None, p) for p in terminals_in(folder).values()), timeout=20)
+    check(f"Alt+Return opens {name} in the folder", opened, str(terminals_in(folder)))
+    if program is None:
+        print(f"note {os.environ['ZARVO_WM']}-session: the terminal started: {sorted(set(terminals_in(folder).values()))}",
+              flush=True)
     time.sleep(0.5)
     shot(f"{os.environ['ZARVO_WM']}-session-terminal")
-    for pid in processes(program) + processes(parent):
+    for pid in terminals_in(folder):
         run("kill", pid)
+    if program:
+        for pid in processes(program):
+            run("kill", pid)
 
 
 def calls():
