@@ -495,6 +495,12 @@ TEST(LinuxApplications, FlatpakTerminalsAreListedAndOpenInTheFolder) {
               folder + QStringLiteral("|run|") + common +
                   QStringLiteral("kgx|--file-forwarding|org.gnome.Console|--working-directory=") + folder +
                   QLatin1Char('|'));
+    // A command runs in it after the application id, behind the terminal's own flag.
+    EXPECT_EQ(TerminalLauncher::terminalCommand(console, std::nullopt, {QStringLiteral("/tmp/a.sh")}),
+              (QStringList{flatpak, QStringLiteral("run"), QStringLiteral("--branch=stable"),
+                           QStringLiteral("--arch=x86_64"), QStringLiteral("--command=kgx"),
+                           QStringLiteral("--file-forwarding"), QStringLiteral("org.gnome.Console"),
+                           QStringLiteral("--"), QStringLiteral("/tmp/a.sh")}));
     EXPECT_EQ(lines().value(1), folder + QStringLiteral("|run|--cwd=") + folder + QLatin1Char('|') + common +
                                     QStringLiteral("ptyxis|--file-forwarding|app.devsuite.Ptyxis|"));
 }

@@ -261,7 +261,13 @@ std::optional<QStringList> terminalCommand(const std::optional<QString>& chosen,
           << QStringLiteral("konsole") << QStringLiteral("xfce4-terminal") << QStringLiteral("xterm");
     for (const QString& location : std::as_const(tried)) {
         const QString path = programOf(location);
-        if (!path.isEmpty()) return QStringList{path} + commandFlag(path) + command;
+        if (path.isEmpty()) continue;
+        // A Flatpak terminal takes its flag and the command after its application id.
+        if (const auto flatpak = flatpakRun(location))
+            return QStringList{path} + flatpak->words.mid(1) +
+                   commandFlag(flatpak->known ? QString::fromLatin1(flatpak->known->program) : QString()) +
+                   command;
+        return QStringList{path} + commandFlag(path) + command;
     }
     return std::nullopt;
 }
