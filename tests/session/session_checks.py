@@ -19,7 +19,7 @@ def type_into_panel(text):
     time.sleep(0.6)
 
 
-def choose(text, happened, timeout=10):
+def choose(text, happened, timeout=20):
     """Types `text` and presses Return until `happened`: the first search after the start may still show
     no rows (the sources load in the background), so a second try is allowed and said."""
     for attempt in range(2):
@@ -107,8 +107,9 @@ def lock_fails_aloud(lockers):
     """Each locker on the list is asked and refuses; the panel stays up to say so."""
     choose("lock", lambda: f"{lockers[0]} Lock" in calls())
     for locker in lockers:
-        check(f"lock asks {locker}", wait_until(lambda: f"{locker} Lock" in calls(), timeout=10), calls())
-    said = wait_until(lambda: "no screen locker answered" in read(os.path.join(SANDBOX, "zarvo.log")), timeout=20)
+        check(f"lock asks {locker}", wait_until(lambda: f"{locker} Lock" in calls(), timeout=30), calls())
+    # Each locker may take its time to answer (a password prompt, a loaded machine).
+    said = wait_until(lambda: "no screen locker answered" in read(os.path.join(SANDBOX, "zarvo.log")), timeout=60)
     check("a lock that fails is said, and the panel stays up", said and panel() != 0)
     if panel():
         panel_shot(f"{os.environ['ZARVO_WM']}-session-lock-failed")
