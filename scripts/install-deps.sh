@@ -13,7 +13,7 @@ packages=(
     libglib2.0-bin xfconf
     file dpkg-dev lintian appstream squashfs-tools xorriso libssl-dev
     xfce4-session xfwm4 xfce4-panel xfce4-settings thunar xfce4-terminal mousepad python3-dbus python3-gi
-    mutter xwayland gnome-settings-daemon-common gsettings-desktop-schemas kwin-wayland xdg-desktop-portal xdg-desktop-portal-kde weston
+    mutter libkf5globalaccel-bin xwayland gnome-settings-daemon-common gsettings-desktop-schemas kwin-wayland xdg-desktop-portal xdg-desktop-portal-kde weston
     at-spi2-core python3-pyatspi orca speech-dispatcher tumbler
     libwayland-dev libwayland-bin wayland-protocols libxkbcommon-dev sway foot wl-clipboard util-linux
 )

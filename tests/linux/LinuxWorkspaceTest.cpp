@@ -477,3 +477,64 @@ TEST(LinuxAppearance, DarkFollowsWhatTheDesktopSaysNow) {
     qunsetenv("XDG_CURRENT_DESKTOP");
     QFile::remove(kde);
 }
+
+TEST(LinuxApplications, FlatpakTerminalsAreListedAndOpenInTheFolder) {
+    const auto& s = sandbox();
+    // flatpak itself stands in: it writes down where it started and what it was told.
+    const QString flatpak = s.root + QStringLiteral("/flatpak-bin/flatpak");
+    const QString log = s.root + QStringLiteral("/flatpak.log");
+    writeFile(
+        flatpak,
+        QStringLiteral("#!/bin/sh\nprintf '%s|' \"$PWD\" \"$@\" >> '%1'\necho >> '%1'\n").arg(log).toUtf8(),
+        true);
+    // Entries as Flatpak exports them: one terminal with a folder option of its own, one without.
+    const QString exports = s.data + QStringLiteral("/flatpak/exports/share/applications/");
+    const auto exported = [&](const QString& id, const QString& command) {
+        writeFile(
+            exports + id + QStringLiteral(".desktop"),
+            QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nCategories=System;TerminalEmulator;\n"
+                           "Exec=%2 run --branch=stable --arch=x86_64 --command=%3 --file-forwarding %1 @@u "
+                           "%U @@\nX-Flatpak=%1\n")
+                .arg(id, flatpak, command)
+                .toUtf8());
+        return exports + id + QStringLiteral(".desktop");
+    };
+    const QString console = exported(QStringLiteral("org.gnome.Console"), QStringLiteral("kgx"));
+    const QString ptyxis = exported(QStringLiteral("app.devsuite.Ptyxis"), QStringLiteral("ptyxis"));
+    LinuxWorkspace workspace(s.environment, nullptr);
+    const QStringList listed = workspace.terminalApplications();
+    EXPECT_TRUE(listed.contains(console) && listed.contains(ptyxis)) << qPrintable(listed.join(u' '));
+    // The picker stores the desktop-file id and finds the entry again by it.
+    EXPECT_EQ(workspace.urlForApplication(workspace.applicationIdentifier(console).value_or(QString())),
+              console);
+
+    const QString folder = s.home + QStringLiteral("/Projects/flat pak");
+    QDir().mkpath(folder);
+    const auto lines = [&] {
+        QFile file(log);
+        return file.open(QIODevice::ReadOnly)
+                   ? QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts)
+                   : QStringList{};
+    };
+    for (const QString& entry : {console, ptyxis}) {
+        std::optional<std::optional<QString>> result;
+        workspace.openURLWithApplication(QUrl::fromLocalFile(folder), entry,
+                                         [&](auto error) { result = error; });
+        ASSERT_TRUE(linuxtest::waitFor(
+            [&] { return result.has_value() && lines().size() == (entry == console ? 1 : 2); }));
+        EXPECT_EQ(*result, std::nullopt);
+    }
+    const QString common = QStringLiteral("--branch=stable|--arch=x86_64|--command=");
+    EXPECT_EQ(lines().value(0),
+              folder + QStringLiteral("|run|") + common +
+                  QStringLiteral("kgx|--file-forwarding|org.gnome.Console|--working-directory=") + folder +
+                  QLatin1Char('|'));
+    // A command runs in it after the application id, behind the terminal's own flag.
+    EXPECT_EQ(TerminalLauncher::terminalCommand(console, std::nullopt, {QStringLiteral("/tmp/a.sh")}),
+              (QStringList{flatpak, QStringLiteral("run"), QStringLiteral("--branch=stable"),
+                           QStringLiteral("--arch=x86_64"), QStringLiteral("--command=kgx"),
+                           QStringLiteral("--file-forwarding"), QStringLiteral("org.gnome.Console"),
+                           QStringLiteral("--"), QStringLiteral("/tmp/a.sh")}));
+    EXPECT_EQ(lines().value(1), folder + QStringLiteral("|run|--cwd=") + folder + QLatin1Char('|') + common +
+                                    QStringLiteral("ptyxis|--file-forwarding|app.devsuite.Ptyxis|"));
+}

@@ -122,7 +122,16 @@ void LinuxSession::lockScreen(Completion done) {
     // logind asks the session's locker to lock; its exit status only says the request went out.
     if (m_environment.variable(QStringLiteral("XDG_SESSION_ID")))
         lockers << programAttempt(QStringLiteral("loginctl"), {QStringLiteral("lock-session")});
-    lockers << programAttempt(QStringLiteral("xdg-screensaver"), {QStringLiteral("lock")});
+    // xdg-screensaver hands GNOME's locker the same call without waiting for its answer, and exits 0 when
+    // it refused: where that locker is, its own answer above is the one that counts.
+    const Attempt xdgScreensaver =
+        programAttempt(QStringLiteral("xdg-screensaver"), {QStringLiteral("lock")});
+    lockers << [bus, gnome, xdgScreensaver](std::function<void(bool)> next) mutable {
+        if (isRegistered(bus, gnome))
+            QTimer::singleShot(0, [next] { next(false); });
+        else
+            xdgScreensaver(next);
+    };
     firstThatWorks(lockers, [done](bool locked) {
         if (!done) return;
         if (locked)

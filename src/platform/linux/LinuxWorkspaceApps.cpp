@@ -115,6 +115,7 @@ std::optional<QString> urlFor(Cache& cache, const QString& identifier, const QSt
         if (!location && TerminalLauncher::isKnown(identifier) && !identifier.contains(QLatin1Char('/')))
             if (const QString program = QStandardPaths::findExecutable(identifier); !program.isEmpty())
                 location = program;
+        if (!location) location = TerminalLauncher::flatpakEntry(identifier);
         return location;
     });
 }

@@ -52,7 +52,7 @@ const Known kKnown[] = {
     // xterm pastes the primary selection with Shift+Insert; Ctrl+Shift+V does nothing there.
     {"xterm", "debian-xterm", "XTerm", "mini.xterm", "", "-e", PasteKeys::shiftInsert},
     {"uxterm", "debian-uxterm", "UXTerm", "mini.xterm", "", "-e", PasteKeys::shiftInsert},
-    {"ptyxis", "org.gnome.Ptyxis", "Ptyxis", "org.gnome.Ptyxis", "", "--", kShifted},
+    {"ptyxis", "org.gnome.Ptyxis app.devsuite.Ptyxis", "Ptyxis", "org.gnome.Ptyxis", "", "--", kShifted},
     {"ghostty", "com.mitchellh.ghostty", "Ghostty", "com.mitchellh.ghostty", "", "-e", kShifted},
     {"warp-terminal", "dev.warp.Warp", "Warp", "dev.warp.Warp", "", "", kShifted},
 };
@@ -92,6 +92,42 @@ QString commandOf(const QString& location) {
     QString program = argv[0] ? QString::fromUtf8(argv[0]) : QString();
     g_strfreev(argv);
     return program;
+}
+// Flatpak's exported entries, found even where its folders are not on XDG_DATA_DIRS (a session started
+// without Flatpak's profile script).
+QStringList flatpakExports() {
+    return {QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                QStringLiteral("/flatpak/exports/share/applications"),
+            QStringLiteral("/var/lib/flatpak/exports/share/applications")};
+}
+
+// A Flatpak entry's command ("flatpak run … APP-ID"), without field codes and file-forwarding marks, and
+// the known terminal it runs; none for any other entry.
+struct FlatpakRun {
+    QStringList words;
+    const Known* known = nullptr;
+};
+
+std::optional<FlatpakRun> flatpakRun(const QString& location) {
+    GRef<GDesktopAppInfo> info = entryAt(location);
+    if (!info) return std::nullopt;
+    const GString_ appId(g_desktop_app_info_get_string(info.get(), "X-Flatpak"));
+    const char* commandLine = g_app_info_get_commandline(G_APP_INFO(info.get()));
+    gchar** argv = nullptr;
+    if (!appId || !commandLine || !g_shell_parse_argv(commandLine, nullptr, &argv, nullptr))
+        return std::nullopt;
+    FlatpakRun out;
+    for (gchar** p = argv; *p; ++p) {
+        const QString word = QString::fromUtf8(*p);
+        if (!word.startsWith(QLatin1Char('%')) && !word.startsWith(QLatin1String("@@"))) out.words << word;
+        if (word.startsWith(QLatin1String("--command=")) && !out.known) out.known = findKnown(word.mid(10));
+    }
+    g_strfreev(argv);
+    if (out.words.size() < 2 || QFileInfo(out.words[0]).fileName() != QLatin1String("flatpak") ||
+        out.words[1] != QLatin1String("run"))
+        return std::nullopt;
+    if (const Known* byId = findKnown(QString::fromUtf8(appId.get()))) out.known = byId;
+    return out;
 }
 } // namespace
 
@@ -142,6 +178,16 @@ std::optional<Launch> folderLaunch(const QString& location, const QString& folde
     if (program.isEmpty()) return std::nullopt;
     // Absolute, so that no folder can read as an option.
     const QString directory = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    if (const auto flatpak = flatpakRun(location)) {
+        // The terminal's own option reaches the shell it starts; without one, flatpak's --cwd is the
+        // terminal's working directory inside its sandbox.
+        QStringList arguments = flatpak->words.mid(1);
+        const QStringList own = flatpak->known
+                                    ? folderArguments(QString::fromLatin1(flatpak->known->program), directory)
+                                    : QStringList{};
+        if (own.isEmpty()) arguments.insert(1, QStringLiteral("--cwd=") + directory);
+        return Launch{program, arguments + own, directory};
+    }
     return Launch{program, folderArguments(program, directory), directory};
 }
 
@@ -157,6 +203,15 @@ bool isTerminal(const QString& location) {
     return findKnown(commandOf(location)) || findKnown(programOf(location));
 }
 
+std::optional<QString> flatpakEntry(const QString& id) {
+    if (!findKnown(id)) return std::nullopt;
+    for (const QString& folder : flatpakExports()) {
+        const QString entry = folder + QLatin1Char('/') + id + QLatin1String(".desktop");
+        if (QFileInfo(entry).isFile() && flatpakRun(entry)) return entry;
+    }
+    return std::nullopt;
+}
+
 QStringList installed() {
     QStringList out;
     for (const Known& known : kKnown) {
@@ -170,6 +225,8 @@ QStringList installed() {
                 break;
             }
         }
+        for (const QString& id : words(known.otherNames))
+            if (!found) found = flatpakEntry(id);
         if (!found) {
             const QString program = QStandardPaths::findExecutable(QString::fromLatin1(known.program));
             if (!program.isEmpty()) found = program;
@@ -204,7 +261,13 @@ std::optional<QStringList> terminalCommand(const std::optional<QString>& chosen,
           << QStringLiteral("konsole") << QStringLiteral("xfce4-terminal") << QStringLiteral("xterm");
     for (const QString& location : std::as_const(tried)) {
         const QString path = programOf(location);
-        if (!path.isEmpty()) return QStringList{path} + commandFlag(path) + command;
+        if (path.isEmpty()) continue;
+        // A Flatpak terminal takes its flag and the command after its application id.
+        if (const auto flatpak = flatpakRun(location))
+            return QStringList{path} + flatpak->words.mid(1) +
+                   commandFlag(flatpak->known ? QString::fromLatin1(flatpak->known->program) : QString()) +
+                   command;
+        return QStringList{path} + commandFlag(path) + command;
     }
     return std::nullopt;
 }

@@ -45,6 +45,10 @@ std::optional<Launch> folderLaunch(const QString& location, const QString& folde
 // TerminalEmulator, or its program is a known terminal.
 bool isTerminal(const QString& location);
 
+// The entry Flatpak exported for a known terminal's application id ("org.gnome.Console"), also where
+// Flatpak's folders are not on XDG_DATA_DIRS; none when it has none.
+std::optional<QString> flatpakEntry(const QString& id);
+
 // The known terminals installed: each one's desktop entry, else its program on PATH, in table order.
 QStringList installed();
 

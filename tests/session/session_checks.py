@@ -1,0 +1,139 @@
+"""What the desktop session tests share: typing into the panel, the folder a terminal opened in, and
+what reached the desktop's stand-in services and the login manager."""
+
+import os
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "desktop"))
+from app_desktop_test import (SANDBOX, ZARVO, check, key, panel, panel_has_keyboard, panel_shot,  # noqa: E402
+                              read, run, shot, wait_until, windows)
+
+
+def type_into_panel(text):
+    if not panel():
+        run(ZARVO, "--toggle", check_status=True)
+    check(f"the panel takes the keyboard for “{text}”", wait_until(panel_has_keyboard, timeout=10))
+    run("xdotool", "key", "ctrl+a", "BackSpace")
+    run("xdotool", "type", "--delay", "30", text)
+    time.sleep(0.6)
+
+
+def choose(text, happened, timeout=20):
+    """Types `text` and presses Return until `happened`: the first search after the start may still show
+    no rows (the sources load in the background), so a second try is allowed and said."""
+    for attempt in range(2):
+        type_into_panel(text)
+        shot(f"{os.environ['ZARVO_WM']}-session-{text}-typed")
+        key("Return")
+        if wait_until(happened, timeout=timeout):
+            if attempt:
+                print(f"note {os.environ['ZARVO_WM']}-session: “{text}” needed a second Return", flush=True)
+            return True
+        if panel():
+            key("Escape")
+            wait_until(lambda: not panel(), timeout=2)
+    return False
+
+
+def ours(pid):
+    """Whether a process was started inside this test's sandbox (other tests may run the same programs)."""
+    try:
+        with open(f"/proc/{pid}/environ", "rb") as f:
+            return f"ZARVO_SANDBOX={SANDBOX}".encode() in f.read().split(b"\0")
+    except OSError:
+        return False
+
+
+def processes(program):
+    return [pid for pid in run("pgrep", "-x", program).stdout.split() if ours(pid)]
+
+
+def comm(pid):
+    try:
+        with open(f"/proc/{pid}/comm") as f:
+            return f.read().strip()
+    except OSError:
+        return ""
+
+
+def terminals_in(folder):
+    """pid → program of each terminal of ours that has a child (its shell) working in `folder`."""
+    found = {}
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            if os.readlink(f"/proc/{pid}/cwd") != folder or not ours(pid):
+                continue
+            with open(f"/proc/{pid}/stat") as f:
+                parent = f.read().rsplit(")", 1)[1].split()[1]
+        except (OSError, IndexError):
+            continue
+        if parent != "1" and comm(parent) != "zarvo":
+            found[parent] = comm(parent)
+    return found
+
+
+def terminal_opens_in_folder(name, program, shell_parent=None):
+    """Alt+Return on a folder opens `program` (any terminal when it is None) with its shell in that folder.
+    The shell's parent is `shell_parent` where the terminal hands the window to a server."""
+    folder = os.path.join(os.environ["HOME"], "Projects", "two words")
+    os.makedirs(folder, exist_ok=True)
+    type_into_panel("~/Projects/two words")
+    key("alt+Return")
+    parent = shell_parent or program
+    opened = wait_until(lambda: any(parent in (None, p) for p in terminals_in(folder).values()), timeout=20)
+    check(f"Alt+Return opens {name} in the folder", opened, str(terminals_in(folder)))
+    if program is None:
+        print(f"note {os.environ['ZARVO_WM']}-session: the terminal started: {sorted(set(terminals_in(folder).values()))}",
+              flush=True)
+    time.sleep(0.5)
+    shot(f"{os.environ['ZARVO_WM']}-session-terminal")
+    for pid in terminals_in(folder):
+        run("kill", pid)
+    if program:
+        for pid in processes(program):
+            run("kill", pid)
+
+
+def calls():
+    return read(os.path.join(SANDBOX, "session-calls.log"))
+
+
+def login_calls():
+    return read(os.path.join(SANDBOX, "login1.log")).split("\n", 1)[-1]
+
+
+def lock_fails_aloud(lockers):
+    """Each locker on the list is asked and refuses; the panel stays up to say so."""
+    choose("lock", lambda: f"{lockers[0]} Lock" in calls())
+    for locker in lockers:
+        check(f"lock asks {locker}", wait_until(lambda: f"{locker} Lock" in calls(), timeout=30), calls())
+    # Each locker may take its time to answer (a password prompt, a loaded machine).
+    said = wait_until(lambda: "no screen locker answered" in read(os.path.join(SANDBOX, "zarvo.log")), timeout=60)
+    check("a lock that fails is said, and the panel stays up", said and panel() != 0)
+    if panel():
+        panel_shot(f"{os.environ['ZARVO_WM']}-session-lock-failed")
+    key("Escape")
+    wait_until(lambda: not panel())
+
+
+def endings_go_to_the_session(expected):
+    """Each of (command, call) reaches the desktop's session manager as that call; logind hears nothing."""
+    for command, call in expected:
+        check(f"“{command}” goes to {call}", choose(command, lambda: call in calls()), calls()[-600:])
+        wait_until(lambda: not panel(), timeout=3)
+        if panel():
+            key("Escape")
+    time.sleep(1)
+    check("the login manager heard nothing", login_calls().strip() == "", login_calls())
+
+
+def first_start_names_the_holder(holder):
+    """The first start says who holds Super+R instead of showing the panel; "Open Zarvo" then opens it."""
+    notice = wait_until(lambda: windows("^Zarvo Shortcut$"), timeout=30)
+    check(f"the first start says that {holder} holds Super+R", bool(notice))
+    text = f"Super+R is used by {holder}"
+    check(f"the log says “{text}”", wait_until(lambda: text in read(os.path.join(SANDBOX, "zarvo.log"))),
+          read(os.path.join(SANDBOX, "zarvo.log"))[-500:])
+    shot(f"{os.environ['ZARVO_WM']}-session-key-taken")
+    return notice[0] if notice else 0
