@@ -1300,10 +1300,6 @@ Kopierte Texte, Bilder, Links und Dateien erscheinen hier.</translation>
         <translation>Zurücksetzen</translation>
     </message>
     <message>
-        <source>Shortcuts</source>
-        <translation>Tastenkürzel</translation>
-    </message>
-    <message>
         <source>Show Zarvo</source>
         <translation>Zarvo zeigen</translation>
     </message>
@@ -1487,6 +1483,16 @@ Kopierte Texte, Bilder, Links und Dateien erscheinen hier.</translation>
     <message>
         <source>%1 could not be bound: %2</source>
         <translation>%1 konnte nicht zugewiesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <comment>global hot keys</comment>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <comment>typed keywords</comment>
+        <translation>Kürzel</translation>
     </message>
 </context>
 <context>

@@ -1300,10 +1300,6 @@ Les textes, images, liens et fichiers copiés apparaissent ici.</translation>
         <translation>Réinitialiser</translation>
     </message>
     <message>
-        <source>Shortcuts</source>
-        <translation>Raccourcis</translation>
-    </message>
-    <message>
         <source>Show Zarvo</source>
         <translation>Afficher Zarvo</translation>
     </message>
@@ -1487,6 +1483,16 @@ Les textes, images, liens et fichiers copiés apparaissent ici.</translation>
     <message>
         <source>%1 could not be bound: %2</source>
         <translation>%1 n’a pas pu être associé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <comment>global hot keys</comment>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <comment>typed keywords</comment>
+        <translation>Raccourcis</translation>
     </message>
 </context>
 <context>

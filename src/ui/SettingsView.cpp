@@ -165,7 +165,7 @@ QWidget* SettingsView::shortcutRow(Shortcut shortcut, const QString& title) {
 }
 
 SettingsSection* SettingsView::buildShortcuts() {
-    auto* section = new SettingsSection(tr("Shortcuts"), {});
+    auto* section = new SettingsSection(tr("Shortcuts", "global hot keys"), {});
     section->addRow(shortcutRow(Shortcut::main, tr("Show Zarvo")));
     section->addRow(shortcutRow(Shortcut::clipboard, tr("Show clipboard history")));
     section->addRow(shortcutRow(Shortcut::tabs, tr("Switch tabs (in the panel)")));
@@ -234,7 +234,7 @@ SettingsSection* SettingsView::buildBehavior() {
 
 SettingsSection* SettingsView::buildKeywords() {
     auto* section = new SettingsSection(
-        tr("Shortcuts"),
+        tr("Shortcuts", "typed keywords"),
         //: “control” and “cmd” are keywords the user types: keep them as they are.
         words(tr("Type a keyword in Zarvo and press ↩, like Windows Run (control, cmd, %TEMP%…). Custom "
                  "keywords override built-in ones. Type ?? to list all, ? for help.")));
