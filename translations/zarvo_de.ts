@@ -261,6 +261,18 @@
         <translation>das laufende Zarvo führt keinen Clip-Speicher
 </translation>
     </message>
+    <message>
+        <source>zarvo: cannot become the running instance (the instance socket cannot be made)</source>
+        <translation>zarvo: kann nicht die laufende Instanz werden (der Instanz-Socket kann nicht angelegt werden)</translation>
+    </message>
+    <message>
+        <source>Zarvo: the clip store is in use by another process; copies are not kept</source>
+        <translation>Zarvo: der Clip-Speicher wird von einem anderen Prozess benutzt; Kopien werden nicht behalten</translation>
+    </message>
+    <message>
+        <source>Zarvo: to open the panel without the hot key, bind “zarvo --toggle” in your desktop&apos;s keyboard shortcut settings</source>
+        <translation>Zarvo: um das Panel ohne das Tastenkürzel zu öffnen, „zarvo --toggle“ in den Tastenkürzel-Einstellungen Ihrer Arbeitsumgebung zuweisen</translation>
+    </message>
 </context>
 <context>
     <name>IndexCommand</name>
@@ -437,6 +449,10 @@ Sie können Zarvo stattdessen selbst nach %1 entpacken.</translation>
 </source>
         <translation>zarvo-cli: „%1“ wird vom laufenden Zarvo nicht ausgeführt
 </translation>
+    </message>
+    <message>
+        <source>its answer has no exit code</source>
+        <translation>seine Antwort hat keinen Exit-Code</translation>
     </message>
 </context>
 <context>
@@ -817,6 +833,10 @@ Kopierte Texte, Bilder, Links und Dateien erscheinen hier.</translation>
         <source>unstarred %1</source>
         <translation>Stern entfernt: %1</translation>
     </message>
+    <message>
+        <source>“%1”</source>
+        <translation>„%1“</translation>
+    </message>
 </context>
 <context>
     <name>UpdateDialogs</name>
@@ -936,6 +956,10 @@ Kopierte Texte, Bilder, Links und Dateien erscheinen hier.</translation>
     <message>
         <source>%1 could not be bound: %2</source>
         <translation>%1 konnte nicht zugewiesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Zarvo: no status area on this desktop; open the panel with the hot key, from the application menu (Zarvo, with Clipboard History and Settings), or with “zarvo --toggle”</source>
+        <translation>Zarvo: kein Statusbereich in dieser Arbeitsumgebung; das Panel mit dem Tastenkürzel, aus dem Anwendungsmenü (Zarvo, mit Zwischenablage-Verlauf und Einstellungen) oder mit „zarvo --toggle“ öffnen</translation>
     </message>
 </context>
 <context>

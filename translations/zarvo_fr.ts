@@ -261,6 +261,18 @@
         <translation>le Zarvo lancé ne tient pas de stock de clips
 </translation>
     </message>
+    <message>
+        <source>zarvo: cannot become the running instance (the instance socket cannot be made)</source>
+        <translation>zarvo&#xa0;: impossible de devenir l’instance active (le socket d’instance ne peut pas être créé)</translation>
+    </message>
+    <message>
+        <source>Zarvo: the clip store is in use by another process; copies are not kept</source>
+        <translation>Zarvo&#xa0;: le stock de clips est utilisé par un autre processus&#x202f;; les copies ne sont pas conservées</translation>
+    </message>
+    <message>
+        <source>Zarvo: to open the panel without the hot key, bind “zarvo --toggle” in your desktop&apos;s keyboard shortcut settings</source>
+        <translation>Zarvo&#xa0;: pour ouvrir le panneau sans le raccourci, associez «&#x202f;zarvo --toggle&#x202f;» dans les paramètres des raccourcis clavier de votre bureau</translation>
+    </message>
 </context>
 <context>
     <name>IndexCommand</name>
@@ -437,6 +449,10 @@ Vous pouvez plutôt décompresser Zarvo vous-même dans %1.</translation>
 </source>
         <translation>zarvo-cli&#xa0;: «&#x202f;%1&#x202f;» n’est pas exécuté par le Zarvo lancé
 </translation>
+    </message>
+    <message>
+        <source>its answer has no exit code</source>
+        <translation>sa réponse n’a pas de code de sortie</translation>
     </message>
 </context>
 <context>
@@ -817,6 +833,10 @@ Les textes, images, liens et fichiers copiés apparaissent ici.</translation>
         <source>unstarred %1</source>
         <translation>étoile retirée&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>“%1”</source>
+        <translation>«&#x202f;%1&#x202f;»</translation>
+    </message>
 </context>
 <context>
     <name>UpdateDialogs</name>
@@ -936,6 +956,10 @@ Les textes, images, liens et fichiers copiés apparaissent ici.</translation>
     <message>
         <source>%1 could not be bound: %2</source>
         <translation>%1 n’a pas pu être associé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Zarvo: no status area on this desktop; open the panel with the hot key, from the application menu (Zarvo, with Clipboard History and Settings), or with “zarvo --toggle”</source>
+        <translation>Zarvo&#xa0;: pas de zone de notification sur ce bureau&#x202f;; ouvrez le panneau avec le raccourci, depuis le menu des applications (Zarvo, avec l’historique du presse-papiers et les paramètres) ou avec «&#x202f;zarvo --toggle&#x202f;»</translation>
     </message>
 </context>
 <context>

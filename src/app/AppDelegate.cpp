@@ -243,9 +243,8 @@ void AppDelegate::setUpStatusItem() {
     m_statusMenu = new StatusMenu(Settings::shared(), std::move(actions), &HotKeyManager::shared(), this);
     if (!m_statusMenu->isShown())
         m_s.log(
-            QStringLiteral("Zarvo: no status area on this desktop; open the panel with the hot key, "
-                           "from the application menu (Zarvo, with Clipboard History and Settings), or with "
-                           "“zarvo --toggle”"));
+            tr("Zarvo: no status area on this desktop; open the panel with the hot key, from the "
+               "application menu (Zarvo, with Clipboard History and Settings), or with “zarvo --toggle”"));
 }
 
 // Dialogs go on a window on screen: the panel hides before Move to… asks, and a dialog of a hidden window

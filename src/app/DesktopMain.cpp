@@ -118,15 +118,16 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
     if (!lock.acquire()) {
         const auto reply = linux_::InstanceClient::send(*platform.environment, message, 3000);
         if (reply.status == linux_::InstanceReply::Status::answered) return 0;
-        logLine(
-            QStringLiteral("zarvo: cannot become the running instance (the instance socket cannot be made)"));
+        logLine(QCoreApplication::translate(
+            "DesktopMain", "zarvo: cannot become the running instance (the instance socket cannot be made)"));
         return 1;
     }
     linux_::InstanceLock::raiseDescriptorLimit();
 
     const auto clipLock = lockClipStore(ClipStore::defaultDirectory(), 1000);
     if (!clipLock)
-        logLine(QStringLiteral("Zarvo: the clip store is in use by another process; copies are not kept"));
+        logLine(QCoreApplication::translate(
+            "DesktopMain", "Zarvo: the clip store is in use by another process; copies are not kept"));
     std::unique_ptr<ClipStore> clips;
     if (clipLock)
         clips = std::make_unique<ClipStore>(ClipStore::defaultDirectory(), platform.pasteboard, true,
@@ -172,9 +173,9 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
     const auto mainKey = HotKeyManager::shared().status(HotKeyManager::Slot::main).state;
     if (!HotKeyManager::shared().works(HotKeyManager::Slot::main) &&
         mainKey != HotKeyManager::State::pending && linux.display() == linux_::LinuxPlatform::Display::X11)
-        logLine(QStringLiteral(
-            "Zarvo: to open the panel without the hot key, bind “zarvo --toggle” in your desktop's "
-            "keyboard shortcut settings"));
+        logLine(QCoreApplication::translate(
+            "DesktopMain", "Zarvo: to open the panel without the hot key, bind “zarvo --toggle” "
+                           "in your desktop's keyboard shortcut settings"));
     if (request == QLatin1String("clipboard"))
         appDelegate.model().clipboardTab().switchTab(SearchModel::Tab::clipboard);
     if (request == QLatin1String("settings")) appDelegate.showSettings();

@@ -125,7 +125,8 @@ std::optional<int> forwardToInstance(const Environment& environment, const QStri
     const QJsonValue code = reply.body.value(QStringLiteral("code"));
     if (reply.status == linux_::InstanceReply::Status::answered && !code.isDouble())
         problem =
-            reply.body.value(QStringLiteral("error")).toString(QStringLiteral("its answer has no exit code"));
+            reply.body.value(QStringLiteral("error"))
+                .toString(QCoreApplication::translate("InstanceRequests", "its answer has no exit code"));
     if (!problem.isEmpty()) {
         err << QCoreApplication::translate(
                    "InstanceRequests",

@@ -22,7 +22,7 @@ namespace zarvo::cli {
 namespace {
 
 QString quoted(const QString& s) {
-    return QStringLiteral("“") + s + QStringLiteral("”");
+    return QCoreApplication::translate("StoreCommands", "“%1”").arg(s);
 }
 
 QString json(const QJsonValue& value) {
