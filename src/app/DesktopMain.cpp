@@ -8,6 +8,7 @@
 #include "files/AppCatalog.h"
 #include "files/IndexMetadataQuery.h"
 #include "platform/HotKeyManager.h"
+#include "platform/Translations.h"
 #include "platform/linux/AppearanceWatch.h"
 #include "platform/linux/DesktopEntries.h"
 #include "platform/linux/FileDefaultsStore.h"
@@ -18,6 +19,7 @@
 #include "platform/linux/LinuxInstallation.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/LinuxWorkspace.h"
+#include "platform/linux/ProgramLocation.h"
 #include "platform/wayland/PortalShortcuts.h"
 #include "platform/wayland/WaylandDesktopShortcuts.h"
 #include "search/ClipboardTab.h"
@@ -65,6 +67,7 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
     QApplication::setDesktopFileName(QStringLiteral("com.velorin.zarvo"));
     QApplication app(count, arguments.data());
     QApplication::setQuitOnLastWindowClosed(false);
+    Translations::install(linux_::ProgramLocation::translationFolders());
     ui::Accessibility::install();
     // The desktop's looks at start, then followed: light or dark, its colours, its icon theme.
     linux_::AppearanceWatch appearance;
@@ -126,15 +129,16 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
     if (!lock.acquire()) {
         const auto reply = linux_::InstanceClient::send(*platform.environment, message, 3000);
         if (reply.status == linux_::InstanceReply::Status::answered) return 0;
-        logLine(
-            QStringLiteral("zarvo: cannot become the running instance (the instance socket cannot be made)"));
+        logLine(QCoreApplication::translate(
+            "DesktopMain", "zarvo: cannot become the running instance (the instance socket cannot be made)"));
         return 1;
     }
     linux_::InstanceLock::raiseDescriptorLimit();
 
     const auto clipLock = lockClipStore(ClipStore::defaultDirectory(), 1000);
     if (!clipLock)
-        logLine(QStringLiteral("Zarvo: the clip store is in use by another process; copies are not kept"));
+        logLine(QCoreApplication::translate(
+            "DesktopMain", "Zarvo: the clip store is in use by another process; copies are not kept"));
     std::unique_ptr<ClipStore> clips;
     if (clipLock)
         clips = std::make_unique<ClipStore>(ClipStore::defaultDirectory(), platform.pasteboard, true,
@@ -167,7 +171,8 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
         if (!clips) {
             reply(QJsonObject{
                 {QStringLiteral("out"), QString()},
-                {QStringLiteral("err"), QStringLiteral("the running Zarvo keeps no clip store\n")},
+                {QStringLiteral("err"),
+                 QCoreApplication::translate("DesktopMain", "the running Zarvo keeps no clip store\n")},
                 {QStringLiteral("code"), 1}});
             return;
         }
@@ -179,9 +184,9 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
     const auto mainKey = HotKeyManager::shared().status(HotKeyManager::Slot::main).state;
     if (!HotKeyManager::shared().works(HotKeyManager::Slot::main) &&
         mainKey != HotKeyManager::State::pending && linux.display() == linux_::LinuxPlatform::Display::X11)
-        logLine(QStringLiteral(
-            "Zarvo: to open the panel without the hot key, bind “zarvo --toggle” in your desktop's "
-            "keyboard shortcut settings"));
+        logLine(QCoreApplication::translate(
+            "DesktopMain", "Zarvo: to open the panel without the hot key, bind “zarvo --toggle” "
+                           "in your desktop's keyboard shortcut settings"));
     if (request == QLatin1String("clipboard"))
         appDelegate.model().clipboardTab().switchTab(SearchModel::Tab::clipboard);
     if (request == QLatin1String("settings")) appDelegate.showSettings();

@@ -5,7 +5,8 @@
 # WM: openbox | xfwm4 | metacity. MODE: plain | composite (xcompmgr) | dual (Xorg dummy, two monitors)
 # | looks (screenshots in light and dark, scale 1 and 2) | taken (another client holds Super+R)
 # | settings (the settings window, by keyboard, light and dark) | live (light and dark switched while
-# running, with a stand-in desktop portal; xfwm4 composites in this mode).
+# running, with a stand-in desktop portal; xfwm4 composites in this mode) | languages (panel and settings
+# in German and French, for screenshots).
 set -euo pipefail
 
 wm=$1 mode=$2 zarvo=$3 cli=$4 shots=$5 helper=${6:-}
@@ -105,6 +106,9 @@ export XDG_DATA_DIRS=$sandbox/system:/usr/share XDG_CONFIG_DIRS=$sandbox/etc-xdg
 unset XDG_CURRENT_DESKTOP XDG_SESSION_TYPE WAYLAND_DISPLAY SESSION_MANAGER DESKTOP_STARTUP_ID QT_QPA_PLATFORM
 export ZARVO_SANDBOX=$sandbox ZARVO_SCREENSHOTS=$shots ZARVO=$zarvo ZARVO_CLI=$cli ZARVO_WM=$wm ZARVO_MODE=$mode ZARVO_HELPER=$helper
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
+# The English source texts and formats, whatever the developer's locale (the languages mode sets its own
+# for the application it starts).
+export LANGUAGE=en LC_ALL=C.UTF-8
 
 status=0
 dbus-run-session -- bash -c '
@@ -121,7 +125,9 @@ dbus-run-session -- bash -c '
         sleep 0.05
     done
     if [ "$ZARVO_MODE" = composite ]; then xcompmgr >"$ZARVO_SANDBOX/xcompmgr.log" 2>&1 & fi
-    python3 "'"$here"'/app_desktop_test.py"
+    script=app_desktop_test.py
+    [ "$ZARVO_MODE" = languages ] && script=app_languages_test.py
+    python3 "'"$here"'/$script"
     status=$?
     kill $(cat "$ZARVO_SANDBOX/wm.pid") 2>/dev/null || true
     exit $status
