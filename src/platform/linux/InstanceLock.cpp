@@ -175,15 +175,15 @@ void InstanceLock::serve(QLocalSocket* socket) {
             *answered = true;
             QByteArray frame = InstanceFrame::encode(body);
             if (frame.isEmpty())
-                frame = InstanceFrame::encode(errorReply(
-                    QStringLiteral("the answer was larger than %1 bytes").arg(InstanceFrame::maximumSize)));
+                frame = InstanceFrame::encode(
+                    errorReply(tr("the answer was larger than %1 bytes").arg(InstanceFrame::maximumSize)));
             client->write(frame);
             client->disconnectFromServer(); // after the answer is written
         };
         if (!request->value(QStringLiteral("type")).isString())
-            reply(errorReply(QStringLiteral("a request needs a string \"type\"")));
+            reply(errorReply(tr("a request needs a string \"type\"")));
         else if (!onRequest)
-            reply(errorReply(QStringLiteral("this instance takes no requests")));
+            reply(errorReply(tr("this instance takes no requests")));
         else
             onRequest(*request, reply);
     });
