@@ -127,10 +127,12 @@ void LinuxWorkspace::openURLWithApplication(const QUrl& url, const QString& appL
         std::optional<QString> error;
         if (!launch)
             //: %1 is an application's name.
-            error = tr("“%1” is not installed").arg(applicationName(appLocation));
+            error = QCoreApplication::translate("LinuxWorkspace", "“%1” is not installed")
+                        .arg(applicationName(appLocation));
         else if (!QProcess::startDetached(launch->program, launch->arguments, launch->workingDirectory))
             //: %1 is a program.
-            error = tr("could not start “%1”").arg(launch->program);
+            error =
+                QCoreApplication::translate("LinuxWorkspace", "could not start “%1”").arg(launch->program);
         finish(std::move(done), error);
         return;
     }
@@ -145,10 +147,10 @@ void LinuxWorkspace::openTerminalScript(const QString& scriptPath, const std::op
         {scriptPath});
     std::optional<QString> error;
     if (!command || command->isEmpty())
-        error = tr("No terminal app found");
+        error = QCoreApplication::translate("LinuxWorkspace", "No terminal app found");
     else if (!QProcess::startDetached(command->first(), command->mid(1), QDir::homePath()))
         //: %1 is a program.
-        error = tr("Could not start %1").arg(command->first());
+        error = QCoreApplication::translate("LinuxWorkspace", "Could not start %1").arg(command->first());
     finish(std::move(done), error);
 }
 
@@ -206,7 +208,8 @@ void LinuxWorkspace::showInfo(const QUrl& file) {
 
 void LinuxWorkspace::recycle(const QUrl& file, Completion done) {
     if (!file.isLocalFile()) {
-        finish(std::move(done), tr("only local files can be moved to the Trash"));
+        finish(std::move(done),
+               QCoreApplication::translate("LinuxWorkspace", "only local files can be moved to the Trash"));
         return;
     }
     const QByteArray path = QFile::encodeName(file.toLocalFile());
@@ -328,7 +331,8 @@ void startEject(const QString& volumePath, EjectState* state) {
     g_list_free_full(mounts, g_object_unref);
     if (!found) {
         //: %1 is a folder.
-        state->result.set_value(LinuxWorkspace::tr("no volume is mounted at %1").arg(volumePath));
+        state->result.set_value(
+            QCoreApplication::translate("LinuxWorkspace", "no volume is mounted at %1").arg(volumePath));
         delete state;
         return;
     }
@@ -362,7 +366,7 @@ std::optional<QString> LinuxWorkspace::unmountAndEject(const QString& volumePath
     }
     if (future.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
         //: %1 is a volume's folder.
-        return tr("ejecting %1 timed out").arg(volumePath);
+        return QCoreApplication::translate("LinuxWorkspace", "ejecting %1 timed out").arg(volumePath);
     return future.get();
 }
 
