@@ -1,5 +1,6 @@
 #include "app/DesktopMain.h"
 #include "app/Installer.h"
+#include "platform/Translations.h"
 #include "platform/linux/InstanceChannel.h"
 #include "platform/linux/LinuxEnvironment.h"
 #include "platform/linux/ProgramLocation.h"
@@ -80,6 +81,7 @@ int main(int argc, char** argv) {
     const bool portable = !quit && !status && linux_::ProgramLocation::isPortableCopy();
     if (!portable) {
         QCoreApplication client(argc, argv);
+        Translations::install(linux_::ProgramLocation::translationFolders());
         const QJsonObject message{{QStringLiteral("type"), QString::fromLatin1(request)},
                                   {QStringLiteral("startupId"), qEnvironmentVariable("DESKTOP_STARTUP_ID")}};
         const linux_::LinuxEnvironment environment;
