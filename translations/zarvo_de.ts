@@ -435,22 +435,22 @@
     <message>
         <source>Include ⌘, ⌥ or ⌃ in the shortcut.</source>
         <extracomment>Must be exactly the shortcut recorder&apos;s translation of this sentence, glyphs kept.</extracomment>
-        <translation>Nehmen Sie ⌘, ⌥ oder ⌃ in das Tastenkürzel auf.</translation>
+        <translation>Das Kürzel muss ⌘, ⌥ oder ⌃ enthalten.</translation>
     </message>
     <message>
         <source>Include %1, %2 or %3 in the shortcut.</source>
         <extracomment>%1, %2, %3 are the names of the Ctrl, Alt and Super keys.</extracomment>
-        <translation>Nehmen Sie %1, %2 oder %3 in das Tastenkürzel auf.</translation>
+        <translation>Das Kürzel muss %1, %2 oder %3 enthalten.</translation>
     </message>
     <message>
         <source>⌘R no longer reloads pages in browsers, and ⇧⌘V no longer pastes as plain text in apps that use it</source>
         <extracomment>Must be exactly how the settings window&apos;s translation of the note on global shortcuts says this part, glyphs kept.</extracomment>
-        <translation>⌘R lädt in Browsern keine Seiten mehr neu, und ⇧⌘V fügt in Apps, die es nutzen, nicht mehr als reinen Text ein</translation>
+        <translation>lädt ⌘R in Browsern keine Seiten mehr neu, und ⇧⌘V fügt in Apps, die es nutzen, nicht mehr als reinen Text ein</translation>
     </message>
     <message>
         <source>%1 and %2 no longer reach the app in front</source>
-        <extracomment>%1 and %2 are key combinations: &quot;Super+R and Shift+Super+V no longer reach the app in front&quot;.</extracomment>
-        <translation>%1 und %2 erreichen die App im Vordergrund nicht mehr</translation>
+        <extracomment>%1 and %2 are key combinations: &quot;Super+R and Shift+Super+V no longer reach the app in front&quot;. It takes the place of the part above in &quot;…: while Zarvo runs, &lt;part&gt;.&quot;, so its word order follows that (German: the verb first).</extracomment>
+        <translation>erreichen %1 und %2 die App im Vordergrund nicht mehr</translation>
     </message>
     <message>
         <source>Everything (Mail, other users, external drives)</source>

@@ -435,21 +435,21 @@
     <message>
         <source>Include ⌘, ⌥ or ⌃ in the shortcut.</source>
         <extracomment>Must be exactly the shortcut recorder&apos;s translation of this sentence, glyphs kept.</extracomment>
-        <translation>Incluez ⌘, ⌥ ou ⌃ dans le raccourci.</translation>
+        <translation>Le raccourci doit contenir ⌘, ⌥ ou ⌃.</translation>
     </message>
     <message>
         <source>Include %1, %2 or %3 in the shortcut.</source>
         <extracomment>%1, %2, %3 are the names of the Ctrl, Alt and Super keys.</extracomment>
-        <translation>Incluez %1, %2 ou %3 dans le raccourci.</translation>
+        <translation>Le raccourci doit contenir %1, %2 ou %3.</translation>
     </message>
     <message>
         <source>⌘R no longer reloads pages in browsers, and ⇧⌘V no longer pastes as plain text in apps that use it</source>
         <extracomment>Must be exactly how the settings window&apos;s translation of the note on global shortcuts says this part, glyphs kept.</extracomment>
-        <translation>⌘R ne recharge plus les pages dans les navigateurs, et ⇧⌘V ne colle plus en texte brut dans les apps qui l’utilisent</translation>
+        <translation>⌘R ne recharge plus les pages des navigateurs et ⇧⌘V ne colle plus en texte brut dans les apps qui l’utilisent</translation>
     </message>
     <message>
         <source>%1 and %2 no longer reach the app in front</source>
-        <extracomment>%1 and %2 are key combinations: &quot;Super+R and Shift+Super+V no longer reach the app in front&quot;.</extracomment>
+        <extracomment>%1 and %2 are key combinations: &quot;Super+R and Shift+Super+V no longer reach the app in front&quot;. It takes the place of the part above in &quot;…: while Zarvo runs, &lt;part&gt;.&quot;, so its word order follows that (German: the verb first).</extracomment>
         <translation>%1 et %2 n’atteignent plus l’app au premier plan</translation>
     </message>
     <message>

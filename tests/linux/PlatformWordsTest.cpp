@@ -61,16 +61,16 @@ TEST(LinuxWords, TranslatedTextsKeepTheMacsWordsForTheTableToSpell) {
     EXPECT_EQ(german.hotKey(0x300, "V"), "Umschalt+Super+V");
     EXPECT_EQ(german.hotKey(0x1000, "Space"), "Strg+Leertaste");
     // A sentence other areas translate whole is found in its translation, not split into key combinations.
-    EXPECT_EQ(german.text("Nehmen Sie ⌘, ⌥ oder ⌃ in das Tastenkürzel auf."),
-              "Nehmen Sie Strg, Alt oder Super in das Tastenkürzel auf.");
+    EXPECT_EQ(german.text("Das Kürzel muss ⌘, ⌥ oder ⌃ enthalten."),
+              "Das Kürzel muss Strg, Alt oder Super enthalten.");
     EXPECT_EQ(german.title("TextEdit"), "Texteditor");
 
     ASSERT_EQ(Translations::install({QStringLiteral(ZARVO_TRANSLATIONS_DIR)}, {QStringLiteral("fr")}), "fr");
     const LinuxPlatformWords french([] { return std::optional<QString>(); });
     EXPECT_EQ(french.text("Ouvrez System Settings ou le Finder (⇧⌘V)"),
               "Ouvrez Paramètres ou le Gestionnaire de fichiers (Ctrl+Maj+V)");
-    EXPECT_EQ(french.text("Incluez ⌘, ⌥ ou ⌃ dans le raccourci."),
-              "Incluez Ctrl, Alt ou Super dans le raccourci.");
+    EXPECT_EQ(french.text("Le raccourci doit contenir ⌘, ⌥ ou ⌃."),
+              "Le raccourci doit contenir Ctrl, Alt ou Super.");
 }
 
 TEST(LinuxWords, StartupIdsCarryTheirTime) {

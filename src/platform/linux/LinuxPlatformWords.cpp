@@ -109,7 +109,8 @@ const QList<LinuxPlatformWords::Word>& LinuxPlatformWords::words() const {
                               "⌘R no longer reloads pages in browsers, and ⇧⌘V no longer pastes as "
                               "plain text in apps that use it"),
             //: %1 and %2 are key combinations: "Super+R and Shift+Super+V no longer reach the app
-            //: in front".
+            //: in front". It takes the place of the part above in "…: while Zarvo runs, <part>.", so
+            //: its word order follows that (German: the verb first).
             translated(QT_TRANSLATE_NOOP("LinuxPlatformWords", "%1 and %2 no longer reach the app in front"))
                 .arg(hotKey(HotKeyModifier::command, QStringLiteral("R")),
                      hotKey(HotKeyModifier::shift | HotKeyModifier::command, QStringLiteral("V")))),
