@@ -483,6 +483,13 @@
     </message>
 </context>
 <context>
+    <name>LinuxProcesses</name>
+    <message>
+        <source>%1 crashed</source>
+        <translation>%1 a planté</translation>
+    </message>
+</context>
+<context>
     <name>LinuxSession</name>
     <message>
         <source>no screen locker answered</source>
