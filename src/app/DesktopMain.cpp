@@ -159,7 +159,8 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
         if (!clips) {
             reply(QJsonObject{
                 {QStringLiteral("out"), QString()},
-                {QStringLiteral("err"), QStringLiteral("the running Zarvo keeps no clip store\n")},
+                {QStringLiteral("err"),
+                 QCoreApplication::translate("DesktopMain", "the running Zarvo keeps no clip store\n")},
                 {QStringLiteral("code"), 1}});
             return;
         }

@@ -169,7 +169,8 @@ extern "C" __attribute__((visibility("default"))) int zarvoCliDesktopMain(int ar
     if (command == QLatin1String("settings")) return cli::runSettingsCommand(args);
     if (command == QLatin1String("clips")) return runClipsCommand(args);
     if (command == QLatin1String("index")) return runIndexCommand(args);
-    err << "zarvo-cli: unknown command \u201C" << command << "\u201D\n";
+    err << QCoreApplication::translate("DesktopCli", "zarvo-cli: unknown command \u201C%1\u201D").arg(command)
+        << "\n";
     cli::usage(err);
     return 2;
 }

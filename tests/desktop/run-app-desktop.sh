@@ -4,7 +4,8 @@
 #   run-app-desktop.sh WM MODE ZARVO ZARVO_CLI SCREENSHOT_DIR HELPER
 # WM: openbox | xfwm4 | metacity. MODE: plain | composite (xcompmgr) | dual (Xorg dummy, two monitors)
 # | looks (screenshots in light and dark, scale 1 and 2) | taken (another client holds Super+R)
-# | settings (the settings window, by keyboard, light and dark).
+# | settings (the settings window, by keyboard, light and dark) | languages (panel and settings in German
+# and French, for screenshots).
 set -euo pipefail
 
 wm=$1 mode=$2 zarvo=$3 cli=$4 shots=$5 helper=${6:-}
@@ -121,7 +122,9 @@ dbus-run-session -- bash -c '
         sleep 0.05
     done
     if [ "$ZARVO_MODE" = composite ]; then xcompmgr >"$ZARVO_SANDBOX/xcompmgr.log" 2>&1 & fi
-    python3 "'"$here"'/app_desktop_test.py"
+    script=app_desktop_test.py
+    [ "$ZARVO_MODE" = languages ] && script=app_languages_test.py
+    python3 "'"$here"'/$script"
     status=$?
     kill $(cat "$ZARVO_SANDBOX/wm.pid") 2>/dev/null || true
     exit $status

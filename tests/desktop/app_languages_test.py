@@ -1,0 +1,72 @@
+#!/usr/bin/env python3
+"""The panel and the settings window in German and French, for a person to look at: the search
+results, the actions menu, help, the clipboard tab and every page of the settings window."""
+
+import os
+import subprocess
+import sys
+import time
+
+import app_desktop_test as t
+
+# Window titles as xdotool patterns: it may see the title in Latin-1, so "è" is matched by ".+".
+LANGUAGES = {"de": ("de_DE.UTF-8", "Zarvo-Einstellungen"), "fr": ("fr_FR.UTF-8", "Param.+tres de Zarvo")}
+
+
+def titled(title):
+    found = t.windows(f"^{title}$")
+    return found[0] if found else 0
+
+
+def panel_shots(language):
+    t.run("xdotool", "type", "--delay", "20", "dl")
+    time.sleep(0.6)
+    t.panel_shot(f"lang-{language}-search")
+    t.key("ctrl+k")
+    time.sleep(0.4)
+    t.panel_shot(f"lang-{language}-actions")
+    t.key("Escape")
+    t.run("xdotool", "key", "ctrl+a", "BackSpace")
+    t.run("xdotool", "type", "--delay", "20", "?")
+    time.sleep(0.5)
+    t.panel_shot(f"lang-{language}-help")
+    t.run("xdotool", "key", "ctrl+a", "BackSpace")
+    subprocess.run(["xclip", "-selection", "clipboard", "-i"], input="Eine kopierte Zeile\nune seconde ligne",
+                   text=True, timeout=10)
+    time.sleep(1.2)
+    t.key("shift+super+v")
+    time.sleep(0.3)
+    if not t.panel():
+        t.key("shift+super+v")
+    t.wait_until(t.panel_has_keyboard)
+    time.sleep(0.6)
+    t.panel_shot(f"lang-{language}-clips")
+    t.key("Escape")
+    t.wait_until(lambda: not t.panel(), timeout=2)
+
+
+def languages():
+    t.set_up_sandbox()
+    for name in ("Bericht.pdf", "notes.txt"):
+        with open(os.path.join(t.HOME, "Downloads", name), "w") as f:
+            f.write("sample\n")
+    for language, (locale, settings_title) in LANGUAGES.items():
+        env = dict(os.environ, LANGUAGE=language, LC_ALL=locale)
+        log = open(os.path.join(t.SANDBOX, f"zarvo-{language}.log"), "w")
+        app = subprocess.Popen([t.ZARVO], stdout=log, stderr=subprocess.STDOUT, env=env)
+        try:
+            t.check(f"{language}: the panel shows", bool(t.wait_until(t.panel_has_keyboard, timeout=30)))
+            time.sleep(0.5)
+            panel_shots(language)
+            t.run(t.ZARVO, "--settings", check_status=True)
+            window = t.wait_until(lambda: titled(settings_title), timeout=10)
+            t.check(f"{language}: the settings window has its translated title", bool(window))
+            if window:
+                t.settings_shots(window, language)
+        finally:
+            t.quit_zarvo(app)
+    return t.summary()
+
+
+if __name__ == "__main__":
+    sys.exit(languages())
