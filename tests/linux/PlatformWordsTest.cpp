@@ -60,6 +60,7 @@ TEST(LinuxWords, TranslatedTextsKeepTheMacsWordsForTheTableToSpell) {
               "Öffnen Sie Einstellungen oder zeigen Sie es im Dateimanager (Strg+↩).");
     EXPECT_EQ(german.hotKey(0x300, "V"), "Umschalt+Super+V");
     EXPECT_EQ(german.hotKey(0x1000, "Space"), "Strg+Leertaste");
+    EXPECT_EQ(german.keys("⌥Space"), "Alt+Leertaste");
     // A sentence other areas translate whole is found in its translation, not split into key combinations.
     EXPECT_EQ(german.text("Das Kürzel muss ⌘, ⌥ oder ⌃ enthalten."),
               "Das Kürzel muss Strg, Alt oder Super enthalten.");

@@ -148,10 +148,12 @@ QString LinuxPlatformWords::keys(const QString& glyphs) const {
             shift |= c == kShift;
             super |= c == kControl;
         }
-        const qsizetype length = keyLength(glyphs, i);
+        // The space bar is named in the user's language, as in global keys.
+        const bool space = QStringView(glyphs).mid(i).startsWith(QLatin1String("Space"));
+        const qsizetype length = space ? 5 : keyLength(glyphs, i);
         QString words = modifierWords(ctrl, alt, shift, super);
         if (length == 0) words.chop(1); // a lone glyph at the end names the modifier itself
-        out += words + glyphs.mid(i, length);
+        out += words + (space ? HotKeyFormat::keyName(HotKeyFormat::KeyName::space) : glyphs.mid(i, length));
         i += length;
     }
     return out;
