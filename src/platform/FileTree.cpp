@@ -1,5 +1,6 @@
 #include "platform/FileTree.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPair>
 
@@ -350,7 +351,9 @@ std::optional<QString> remove(const QString& path) {
     QStringList failed;
     if (removeAt(parent.fd(), name, status.st_dev, QFile::decodeName(folderPath), &failed))
         return std::nullopt;
-    return QStringLiteral("could not delete %1").arg(failed.join(QLatin1String(", ")));
+    //: %1 lists the items that stay.
+    return QCoreApplication::translate("FileTree", "could not delete %1")
+        .arg(failed.join(QLatin1String(", ")));
 }
 
 std::optional<CopyFailure> copy(const QString& from, const QString& to) {

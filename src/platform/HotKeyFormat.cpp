@@ -1,5 +1,7 @@
 #include "platform/HotKeyFormat.h"
 
+#include <QCoreApplication>
+
 namespace zarvo::HotKeyFormat {
 
 QString display(quint32 modifiers, const QString& keyLabel) {
@@ -9,6 +11,27 @@ QString display(quint32 modifiers, const QString& keyLabel) {
     if (modifiers & HotKeyModifier::shift) out += QChar(0x21E7);
     if (modifiers & HotKeyModifier::command) out += QChar(0x2318);
     return out + keyLabel;
+}
+
+QString keyName(KeyName key) {
+    switch (key) {
+    case KeyName::ctrl:
+        //: The Control key in a combination such as Ctrl+K, as GNOME and KDE name it.
+        return QCoreApplication::translate("HotKeyFormat", "Ctrl", "key name");
+    case KeyName::alt:
+        //: The Alt key in a combination such as Alt+F4.
+        return QCoreApplication::translate("HotKeyFormat", "Alt", "key name");
+    case KeyName::shift:
+        //: The Shift key in a combination such as Shift+Super+V.
+        return QCoreApplication::translate("HotKeyFormat", "Shift", "key name");
+    case KeyName::super:
+        //: The Super (Windows) key in a combination such as Super+R.
+        return QCoreApplication::translate("HotKeyFormat", "Super", "key name");
+    case KeyName::space:
+        //: The space bar in a combination such as Ctrl+Space.
+        return QCoreApplication::translate("HotKeyFormat", "Space", "key name");
+    }
+    return {};
 }
 
 quint32 carbonModifiers(quint64 eventFlags) {

@@ -24,6 +24,11 @@ inline constexpr quint64 option = 1ull << 19;
 inline constexpr quint64 command = 1ull << 20;
 } // namespace EventFlag
 
+// A key's name in shown combinations, in the user's language as the desktop spells it (German "Strg",
+// "Umschalt"; French "Maj"): translated only here, so every text names a key alike.
+enum class KeyName { ctrl, alt, shift, super, space };
+QString keyName(KeyName key);
+
 // The hot-key mask of an event's flags; caps lock, function and the rest are dropped.
 quint32 carbonModifiers(quint64 eventFlags);
 // The label of a recorded key: Space, ⇥, ↩, F1…F12 by key code, else the key's characters ignoring

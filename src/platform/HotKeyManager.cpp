@@ -4,6 +4,7 @@
 #include "platform/HotKeys.h"
 #include "platform/Platform.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 namespace zarvo {
@@ -18,9 +19,11 @@ bool refused(HotKeyManager::State state) {
            state == State::xWindowsOnly;
 }
 
+// Shown by the desktop beside the key it binds for us (the portal's dialog).
 QString description(HotKeyManager::Slot slot) {
-    return slot == HotKeyManager::Slot::clipboard ? QStringLiteral("Show clipboard history")
-                                                  : QStringLiteral("Show Zarvo");
+    return slot == HotKeyManager::Slot::clipboard
+               ? QCoreApplication::translate("HotKeyManager", "Show clipboard history")
+               : QCoreApplication::translate("HotKeyManager", "Show Zarvo");
 }
 
 } // namespace
@@ -175,8 +178,9 @@ void HotKeyManager::retry() {
 
 std::optional<QString> HotKeyManager::bindThroughDesktop(Slot slot, const QString& command) {
     const Status current = status(slot);
-    if (!m_desktop) return QStringLiteral("the desktop's shortcuts are not known here");
-    if (current.state == State::none) return QStringLiteral("no key is set");
+    if (!m_desktop)
+        return QCoreApplication::translate("HotKeyManager", "the desktop's shortcuts are not known here");
+    if (current.state == State::none) return QCoreApplication::translate("HotKeyManager", "no key is set");
     if (auto error = m_desktop->bind(current.keyCode, current.modifiers, command)) return error;
     release(slot);
     setGrabStatus(
@@ -188,11 +192,17 @@ std::optional<QString> HotKeyManager::bindThroughDesktop(Slot slot, const QStrin
 QString HotKeyManager::shownKey(Slot slot, const QString& keyName) const {
     const Status s = status(slot);
     if (s.state == State::heldByDesktop)
-        return keyName + QStringLiteral(" is used by ") + s.holder +
-               QStringLiteral(" \u2014 choose another key");
+        //: %1 is a key ("Super+R"), %2 the desktop that uses it ("Xfce").
+        return QCoreApplication::translate("HotKeyManager", "%1 is used by %2 \u2014 choose another key")
+            .arg(keyName, s.holder);
     if (s.state == State::taken)
-        return keyName + QStringLiteral(" is used by another app \u2014 choose another key");
-    if (s.state == State::xWindowsOnly) return keyName + QStringLiteral(" works only in X11 apps");
+        //: %1 is a key ("Super+R").
+        return QCoreApplication::translate("HotKeyManager",
+                                           "%1 is used by another app \u2014 choose another key")
+            .arg(keyName);
+    //: %1 is a key ("Super+R").
+    if (s.state == State::xWindowsOnly)
+        return QCoreApplication::translate("HotKeyManager", "%1 works only in X11 apps").arg(keyName);
     if (s.state == State::fromDesktop && !s.trigger.isEmpty()) return s.trigger;
     return keyName;
 }

@@ -1,3 +1,4 @@
+#include "platform/Translations.h"
 #include "platform/linux/LinuxPanelWindowing.h"
 #include "platform/linux/LinuxPlatformWords.h"
 
@@ -43,6 +44,34 @@ TEST(LinuxWords, KeysFileManagerAndTheMacsNamesAreSpelledForLinux) {
     EXPECT_EQ(unknown.text("Reveal in Finder"), "Reveal in File Manager");
     EXPECT_EQ(unknown.text("Reveal in Finder"), "Reveal in File Manager");
     EXPECT_EQ(asked, 1);
+}
+
+TEST(LinuxWords, TranslatedTextsKeepTheMacsWordsForTheTableToSpell) {
+    // Catalogues of other areas keep Finder, System Settings and the glyphs verbatim; the table then
+    // spells them, and the key names, in the user's language.
+    struct English {
+        ~English() {
+            Translations::install({QStringLiteral(ZARVO_TRANSLATIONS_DIR)}, {QStringLiteral("en")});
+        }
+    } restore;
+    ASSERT_EQ(Translations::install({QStringLiteral(ZARVO_TRANSLATIONS_DIR)}, {QStringLiteral("de")}), "de");
+    const LinuxPlatformWords german([] { return std::optional<QString>(); });
+    EXPECT_EQ(german.text("Öffnen Sie System Settings oder zeigen Sie es im Finder (⌘↩)."),
+              "Öffnen Sie Einstellungen oder zeigen Sie es im Dateimanager (Strg+↩).");
+    EXPECT_EQ(german.hotKey(0x300, "V"), "Umschalt+Super+V");
+    EXPECT_EQ(german.hotKey(0x1000, "Space"), "Strg+Leertaste");
+    EXPECT_EQ(german.keys("⌥Space"), "Alt+Leertaste");
+    // A sentence other areas translate whole is found in its translation, not split into key combinations.
+    EXPECT_EQ(german.text("Das Kürzel muss ⌘, ⌥ oder ⌃ enthalten."),
+              "Das Kürzel muss Strg, Alt oder Super enthalten.");
+    EXPECT_EQ(german.title("TextEdit"), "Texteditor");
+
+    ASSERT_EQ(Translations::install({QStringLiteral(ZARVO_TRANSLATIONS_DIR)}, {QStringLiteral("fr")}), "fr");
+    const LinuxPlatformWords french([] { return std::optional<QString>(); });
+    EXPECT_EQ(french.text("Ouvrez System Settings ou le Finder (⇧⌘V)"),
+              "Ouvrez Paramètres ou le Gestionnaire de fichiers (Ctrl+Maj+V)");
+    EXPECT_EQ(french.text("Le raccourci doit contenir ⌘, ⌥ ou ⌃."),
+              "Le raccourci doit contenir Ctrl, Alt ou Super.");
 }
 
 TEST(LinuxWords, StartupIdsCarryTheirTime) {

@@ -2,6 +2,7 @@
 
 #include "platform/linux/GioIncludes.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -380,7 +381,9 @@ std::optional<QString> launchWithUris(const QString& location, const QStringList
         GErrorHolder error;
         const bool ok = g_app_info_launch_uris(info.get(), list, nullptr, error.out());
         g_list_free(list);
-        if (!ok) return error ? error.message() : QStringLiteral("could not start %1").arg(location);
+        if (!ok)
+            return error ? error.message()
+                         : QCoreApplication::translate("DesktopApps", "could not start %1").arg(location);
         return std::nullopt;
     }
     QStringList arguments;
@@ -399,7 +402,8 @@ std::optional<QString> launchWithArguments(const QString& location, const QStrin
         const char* commandLine = g_app_info_get_commandline(info.get());
         gchar** parsed = nullptr;
         if (!commandLine || !g_shell_parse_argv(commandLine, nullptr, &parsed, nullptr))
-            return QStringLiteral("“%1” has no command to run").arg(displayName(location));
+            return QCoreApplication::translate("DesktopApps", "“%1” has no command to run")
+                .arg(displayName(location));
         for (gchar** p = parsed; *p; ++p) {
             const QString word = QString::fromUtf8(*p);
             // Field codes stand for files and URLs, which travel as our own arguments instead.
@@ -408,13 +412,15 @@ std::optional<QString> launchWithArguments(const QString& location, const QStrin
             argv << (word == QLatin1String("%%") ? QStringLiteral("%") : word);
         }
         g_strfreev(parsed);
-        if (argv.isEmpty()) return QStringLiteral("“%1” has no command to run").arg(displayName(location));
+        if (argv.isEmpty())
+            return QCoreApplication::translate("DesktopApps", "“%1” has no command to run")
+                .arg(displayName(location));
         program = argv.takeFirst();
     } else if (!QFileInfo(location).isExecutable() || QFileInfo(location).isDir()) {
-        return QStringLiteral("“%1” is not an application").arg(location);
+        return QCoreApplication::translate("DesktopApps", "“%1” is not an application").arg(location);
     }
     if (!QProcess::startDetached(program, argv + arguments, workingDirectory))
-        return QStringLiteral("could not start “%1”").arg(program);
+        return QCoreApplication::translate("DesktopApps", "could not start “%1”").arg(program);
     return std::nullopt;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/linux/LinuxDesktopShortcuts.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <QString>
 
@@ -76,7 +77,8 @@ QList<Binding> customBindings() {
 std::optional<QString> bindCustom(const QString& name, const QString& command, const QString& accelerator) {
     const auto list = open(schema(kMediaKeys, "custom-keybindings"));
     const Schema entry = schema(kCustomBinding, "binding");
-    if (!list || !entry) return QStringLiteral("GNOME's keyboard settings are not installed");
+    if (!list || !entry)
+        return QCoreApplication::translate("GnomeShortcuts", "GNOME's keyboard settings are not installed");
     const auto wanted = Accelerator::parseGtk(accelerator);
     QStringList paths = strings(list.get(), "custom-keybindings");
     QString path;
@@ -95,7 +97,9 @@ std::optional<QString> bindCustom(const QString& name, const QString& command, c
     const bool written = g_settings_set_string(settings.get(), "name", name.toUtf8().constData()) &&
                          g_settings_set_string(settings.get(), "command", command.toUtf8().constData()) &&
                          g_settings_set_string(settings.get(), "binding", accelerator.toUtf8().constData());
-    if (!written) return QStringLiteral("GNOME's keyboard settings cannot be changed (they are locked)");
+    if (!written)
+        return QCoreApplication::translate("GnomeShortcuts",
+                                           "GNOME's keyboard settings cannot be changed (they are locked)");
     if (!paths.contains(path)) {
         paths << path;
         QList<QByteArray> utf8;
@@ -106,7 +110,8 @@ std::optional<QString> bindCustom(const QString& name, const QString& command, c
             values.push_back(p.constData());
         values.push_back(nullptr);
         if (!g_settings_set_strv(list.get(), "custom-keybindings", values.data()))
-            return QStringLiteral("GNOME's keyboard settings cannot be changed (they are locked)");
+            return QCoreApplication::translate(
+                "GnomeShortcuts", "GNOME's keyboard settings cannot be changed (they are locked)");
     }
     g_settings_sync();
     return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include "platform/linux/InstanceFolder.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QJsonDocument>
@@ -41,7 +42,8 @@ std::optional<QJsonObject> Reader::next() {
     const quint32 size = qFromBigEndian<quint32>(m_buffer.constData() + m_offset);
     // Refused on the header alone: an oversized message is never buffered.
     if (qint64(size) > maximumSize)
-        return fail(QStringLiteral("a message of %1 bytes is larger than the limit of %2 bytes")
+        return fail(QCoreApplication::translate("InstanceFrame",
+                                                "a message of %1 bytes is larger than the limit of %2 bytes")
                         .arg(size)
                         .arg(maximumSize));
     if (pending() < kHeaderBytes + qsizetype(size)) return std::nullopt;
@@ -50,10 +52,12 @@ std::optional<QJsonObject> Reader::next() {
         QByteArray::fromRawData(m_buffer.constData() + m_offset + kHeaderBytes, qsizetype(size)), &parse);
     m_offset += kHeaderBytes + qsizetype(size);
     if (parse.error != QJsonParseError::NoError)
-        return fail(QStringLiteral("a message is not valid JSON (%1 at byte %2)")
-                        .arg(parse.errorString())
-                        .arg(parse.offset));
-    if (!document.isObject()) return fail(QStringLiteral("a message is not a JSON object"));
+        return fail(
+            QCoreApplication::translate("InstanceFrame", "a message is not valid JSON (%1 at byte %2)")
+                .arg(parse.errorString())
+                .arg(parse.offset));
+    if (!document.isObject())
+        return fail(QCoreApplication::translate("InstanceFrame", "a message is not a JSON object"));
     return document.object();
 }
 
@@ -92,14 +96,17 @@ InstanceReply sendTo(const QString& path, const QJsonObject& request, int timeou
     reply.status = InstanceReply::Status::failed;
     const QByteArray frame = InstanceFrame::encode(request);
     if (frame.isEmpty()) {
-        reply.error = QStringLiteral("the request is larger than %1 bytes").arg(InstanceFrame::maximumSize);
+        reply.error = QCoreApplication::translate("InstanceClient", "the request is larger than %1 bytes")
+                          .arg(InstanceFrame::maximumSize);
         return reply;
     }
     socket.write(frame);
     while (socket.bytesToWrite() > 0) {
         if (!socket.waitForBytesWritten(int(deadline.remainingTime()))) {
-            reply.error = deadline.hasExpired() ? QStringLiteral("the request could not be sent in time")
-                                                : QStringLiteral("the connection broke while sending");
+            reply.error =
+                deadline.hasExpired()
+                    ? QCoreApplication::translate("InstanceClient", "the request could not be sent in time")
+                    : QCoreApplication::translate("InstanceClient", "the connection broke while sending");
             return reply;
         }
     }
@@ -113,21 +120,25 @@ InstanceReply sendTo(const QString& path, const QJsonObject& request, int timeou
             return reply;
         }
         if (reader.failed()) {
-            reply.error = QStringLiteral("its answer was unreadable: ") + reader.error();
+            reply.error = QCoreApplication::translate("InstanceClient", "its answer was unreadable: %1")
+                              .arg(reader.error());
             return reply;
         }
         if (socket.state() != QLocalSocket::ConnectedState) {
-            reply.error = QStringLiteral("it closed the connection without answering");
+            reply.error =
+                QCoreApplication::translate("InstanceClient", "it closed the connection without answering");
             return reply;
         }
         if (deadline.hasExpired()) {
-            reply.error = QStringLiteral("no answer within %1 s").arg(timeoutMs / 1000.0);
+            reply.error = QCoreApplication::translate("InstanceClient", "no answer within %1 s")
+                              .arg(timeoutMs / 1000.0);
             return reply;
         }
         // False on a timeout, a closed connection or an error: the checks above tell which.
         if (!socket.waitForReadyRead(int(deadline.remainingTime())) && socket.bytesAvailable() == 0 &&
             socket.state() == QLocalSocket::ConnectedState && !deadline.hasExpired()) {
-            reply.error = QStringLiteral("the connection broke: ") + socket.errorString();
+            reply.error = QCoreApplication::translate("InstanceClient", "the connection broke: %1")
+                              .arg(socket.errorString());
             return reply;
         }
     }

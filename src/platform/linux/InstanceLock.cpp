@@ -4,6 +4,7 @@
 #include "platform/linux/InstanceChannel.h"
 #include "platform/linux/InstanceFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -176,14 +177,16 @@ void InstanceLock::serve(QLocalSocket* socket) {
             QByteArray frame = InstanceFrame::encode(body);
             if (frame.isEmpty())
                 frame = InstanceFrame::encode(errorReply(
-                    QStringLiteral("the answer was larger than %1 bytes").arg(InstanceFrame::maximumSize)));
+                    QCoreApplication::translate("InstanceLock", "the answer was larger than %1 bytes")
+                        .arg(InstanceFrame::maximumSize)));
             client->write(frame);
             client->disconnectFromServer(); // after the answer is written
         };
         if (!request->value(QStringLiteral("type")).isString())
-            reply(errorReply(QStringLiteral("a request needs a string \"type\"")));
+            reply(
+                errorReply(QCoreApplication::translate("InstanceLock", "a request needs a string \"type\"")));
         else if (!onRequest)
-            reply(errorReply(QStringLiteral("this instance takes no requests")));
+            reply(errorReply(QCoreApplication::translate("InstanceLock", "this instance takes no requests")));
         else
             onRequest(*request, reply);
     });

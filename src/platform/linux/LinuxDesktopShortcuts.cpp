@@ -4,6 +4,7 @@
 #include "platform/HotKeyFormat.h"
 #include "platform/linux/LinuxHotKeys.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -71,17 +72,22 @@ QString shortDesktopName(LinuxDesktopShortcuts::Desktop desktop) {
 
 std::optional<QString> runForAWhile(const QString& program, const QStringList& arguments) {
     const QString found = QStandardPaths::findExecutable(program);
-    if (found.isEmpty()) return program + QStringLiteral(" is not installed");
+    //: %1 is a program ("xfconf-query").
+    if (found.isEmpty())
+        return QCoreApplication::translate("LinuxDesktopShortcuts", "%1 is not installed").arg(program);
     QProcess process;
     process.start(found, arguments);
     if (!process.waitForFinished(5000)) {
         process.kill();
         process.waitForFinished(1000);
-        return program + QStringLiteral(" did not answer");
+        //: %1 is a program ("xfconf-query").
+        return QCoreApplication::translate("LinuxDesktopShortcuts", "%1 did not answer").arg(program);
     }
     if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0) return std::nullopt;
     const QString error = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
-    return error.isEmpty() ? program + QStringLiteral(" failed") : error;
+    //: %1 is a program ("xfconf-query").
+    return error.isEmpty() ? QCoreApplication::translate("LinuxDesktopShortcuts", "%1 failed").arg(program)
+                           : error;
 }
 
 } // namespace
@@ -161,18 +167,25 @@ QString LinuxDesktopShortcuts::desktopName() const {
     return shortDesktopName(m_desktop);
 }
 
+// Each desktop's own names for its menus, as it shows them in the user's language; the texts say
+// "in …" before them.
 QString LinuxDesktopShortcuts::shortcutsPlace() const {
     switch (m_desktop) {
     case Desktop::xfce:
-        return QStringLiteral("Settings \u203A Keyboard \u203A Application Shortcuts");
+        //: Xfce's settings dialog and tab, as Xfce names them in your language.
+        return QCoreApplication::translate("LinuxDesktopShortcuts",
+                                           "Settings \u203A Keyboard \u203A Application Shortcuts");
     case Desktop::gnome:
-        return QStringLiteral("Settings \u203A Keyboard");
+        //: GNOME's Settings app and its panel, as GNOME names them in your language.
+        return QCoreApplication::translate("LinuxDesktopShortcuts", "Settings \u203A Keyboard");
     case Desktop::kde:
-        return QStringLiteral("System Settings \u203A Shortcuts");
+        //: KDE's System Settings and its page, as KDE names them in your language.
+        return QCoreApplication::translate("LinuxDesktopShortcuts", "System Settings \u203A Shortcuts");
     case Desktop::other:
         break;
     }
-    return QStringLiteral("your desktop's keyboard shortcut settings");
+    //: Follows "in": "bind … in your desktop's keyboard shortcut settings".
+    return QCoreApplication::translate("LinuxDesktopShortcuts", "your desktop's keyboard shortcut settings");
 }
 
 bool LinuxDesktopShortcuts::canBind() const {
@@ -299,7 +312,7 @@ std::optional<QString> LinuxDesktopShortcuts::bindXfce(const Accelerator& wanted
 std::optional<QString> LinuxDesktopShortcuts::bind(quint32 keyCode, quint32 modifiers,
                                                    const QString& command) {
     const auto wanted = Accelerator::fromHotKey(keyCode, modifiers);
-    if (!wanted) return QStringLiteral("this key cannot be bound");
+    if (!wanted) return QCoreApplication::translate("LinuxDesktopShortcuts", "this key cannot be bound");
     switch (m_desktop) {
     case Desktop::xfce:
         return bindXfce(*wanted, command);
@@ -310,7 +323,8 @@ std::optional<QString> LinuxDesktopShortcuts::bind(quint32 keyCode, quint32 modi
     case Desktop::other:
         break;
     }
-    return QStringLiteral("binding keys is not supported on this desktop");
+    return QCoreApplication::translate("LinuxDesktopShortcuts",
+                                       "binding keys is not supported on this desktop");
 }
 
 } // namespace zarvo::linux_

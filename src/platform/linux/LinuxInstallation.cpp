@@ -40,8 +40,10 @@ namespace {
 const QString kFormerIdentifier = QStringLiteral("com.velorin.quenlark");
 const QString kDesktopEntry = QStringLiteral("com.velorin.zarvo.desktop");
 
-QString errnoText(const QString& what, const QString& path) {
-    return QStringLiteral("%1 “%2”: %3").arg(what, path, QString::fromLocal8Bit(std::strerror(errno)));
+// `format` names the path as %1 and the system's reason as %2; errno is read before anything else runs.
+QString errnoText(const char* format, const QString& path) {
+    const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+    return QCoreApplication::translate("LinuxInstallation", format).arg(path, reason);
 }
 
 bool isPermissionError(int error) {
@@ -71,22 +73,27 @@ bool waitForExit(pid_t pid, const QDeadlineTimer& deadline) {
 std::optional<Installation::Failure> copyTree(const QString& from, const QString& to) {
     struct stat info {};
     if (::lstat(QFile::encodeName(from).constData(), &info) != 0)
-        return Installation::Failure{errnoText(QStringLiteral("Cannot read"), from), false};
+        return Installation::Failure{
+            errnoText(QT_TRANSLATE_NOOP("LinuxInstallation", "Cannot read “%1”: %2"), from), false};
     const QByteArray target = QFile::encodeName(to);
     if (S_ISLNK(info.st_mode)) {
         char buffer[4096];
         const ssize_t size = ::readlink(QFile::encodeName(from).constData(), buffer, sizeof buffer - 1);
-        if (size < 0) return Installation::Failure{errnoText(QStringLiteral("Cannot read"), from), false};
+        if (size < 0)
+            return Installation::Failure{
+                errnoText(QT_TRANSLATE_NOOP("LinuxInstallation", "Cannot read “%1”: %2"), from), false};
         buffer[size] = 0;
         if (::symlink(buffer, target.constData()) != 0)
-            return Installation::Failure{errnoText(QStringLiteral("Cannot create"), to),
-                                         isPermissionError(errno)};
+            return Installation::Failure{
+                errnoText(QT_TRANSLATE_NOOP("LinuxInstallation", "Cannot create “%1”: %2"), to),
+                isPermissionError(errno)};
         return std::nullopt;
     }
     if (S_ISDIR(info.st_mode)) {
         if (::mkdir(target.constData(), 0700) != 0)
-            return Installation::Failure{errnoText(QStringLiteral("Cannot create"), to),
-                                         isPermissionError(errno)};
+            return Installation::Failure{
+                errnoText(QT_TRANSLATE_NOOP("LinuxInstallation", "Cannot create “%1”: %2"), to),
+                isPermissionError(errno)};
         QDir dir(from);
         for (const QString& name :
              dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
@@ -98,25 +105,32 @@ std::optional<Installation::Failure> copyTree(const QString& from, const QString
     if (!S_ISREG(info.st_mode)) return std::nullopt; // sockets, devices: nothing a copy needs
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly))
-        return Installation::Failure{QStringLiteral("Cannot read “%1”: %2").arg(from, source.errorString()),
+        return Installation::Failure{QCoreApplication::translate("LinuxInstallation", "Cannot read “%1”: %2")
+                                         .arg(from, source.errorString()),
                                      false};
     const int out = ::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, info.st_mode & 0777);
     if (out < 0)
-        return Installation::Failure{errnoText(QStringLiteral("Cannot create"), to),
-                                     isPermissionError(errno)};
+        return Installation::Failure{
+            errnoText(QT_TRANSLATE_NOOP("LinuxInstallation", "Cannot create “%1”: %2"), to),
+            isPermissionError(errno)};
     QFile sink;
     sink.open(out, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
     while (!source.atEnd()) {
         const QByteArray chunk = source.read(1 << 20);
         if (chunk.isEmpty() && source.error() != QFileDevice::NoError)
             return Installation::Failure{
-                QStringLiteral("Cannot read “%1”: %2").arg(from, source.errorString()), false};
+                QCoreApplication::translate("LinuxInstallation", "Cannot read “%1”: %2")
+                    .arg(from, source.errorString()),
+                false};
         if (sink.write(chunk) != chunk.size())
-            return Installation::Failure{QStringLiteral("Cannot write “%1”: %2").arg(to, sink.errorString()),
-                                         false};
+            return Installation::Failure{
+                QCoreApplication::translate("LinuxInstallation", "Cannot write “%1”: %2")
+                    .arg(to, sink.errorString()),
+                false};
     }
     if (!sink.flush() || ::fsync(out) != 0)
-        return Installation::Failure{errnoText(QStringLiteral("Cannot write"), to), false};
+        return Installation::Failure{
+            errnoText(QT_TRANSLATE_NOOP("LinuxInstallation", "Cannot write “%1”: %2"), to), false};
     return std::nullopt;
 }
 
@@ -209,7 +223,7 @@ bool LinuxInstallation::exists(const QString& path) const {
 std::optional<Installation::Failure> LinuxInstallation::copyFolder(const QString& from, const QString& to) {
     const QString parent = QFileInfo(to).path();
     if (!QDir().mkpath(parent))
-        return Failure{QStringLiteral("Cannot create “%1”").arg(parent),
+        return Failure{QCoreApplication::translate("LinuxInstallation", "Cannot create “%1”").arg(parent),
                        !QFileInfo(QFileInfo(parent).path()).isWritable()};
     return copyTree(from, to);
 }
@@ -220,19 +234,23 @@ std::optional<QString> LinuxInstallation::swap(const QString& staging, const QSt
         if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
             return std::nullopt;
         if (errno != EINVAL && errno != ENOSYS)
-            return errnoText(QStringLiteral("Cannot move into place"), destination);
+            return errnoText(QT_TRANSLATE_NOOP("LinuxInstallation", "Cannot move into place “%1”: %2"),
+                             destination);
         if (::rename(from.constData(), to.constData()) == 0) return std::nullopt;
-        return errnoText(QStringLiteral("Cannot move into place"), destination);
+        return errnoText(QT_TRANSLATE_NOOP("LinuxInstallation", "Cannot move into place “%1”: %2"),
+                         destination);
     }
     if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) == 0)
         return std::nullopt;
-    if (errno != EINVAL && errno != ENOSYS) return errnoText(QStringLiteral("Cannot swap in"), destination);
+    if (errno != EINVAL && errno != ENOSYS)
+        return errnoText(QT_TRANSLATE_NOOP("LinuxInstallation", "Cannot swap in “%1”: %2"), destination);
     // A file system without the exchange: two renames, the old copy first out of the way.
     const QByteArray aside = from + "-old";
     if (::rename(to.constData(), aside.constData()) != 0)
-        return errnoText(QStringLiteral("Cannot move aside"), destination);
+        return errnoText(QT_TRANSLATE_NOOP("LinuxInstallation", "Cannot move aside “%1”: %2"), destination);
     if (::rename(from.constData(), to.constData()) != 0) {
-        const QString error = errnoText(QStringLiteral("Cannot move into place"), destination);
+        const QString error =
+            errnoText(QT_TRANSLATE_NOOP("LinuxInstallation", "Cannot move into place “%1”: %2"), destination);
         ::rename(aside.constData(), to.constData());
         return error;
     }
@@ -262,10 +280,13 @@ std::optional<QString> LinuxInstallation::rename(const QString& from, const QStr
     const QByteArray source = QFile::encodeName(from), target = QFile::encodeName(to);
     if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
         return std::nullopt;
-    if (errno != EINVAL && errno != ENOSYS) return errnoText(QStringLiteral("Cannot move"), from);
-    if (exists(to)) return QStringLiteral("Cannot move “%1”: “%2” is in the way").arg(from, to);
+    if (errno != EINVAL && errno != ENOSYS)
+        return errnoText(QT_TRANSLATE_NOOP("LinuxInstallation", "Cannot move “%1”: %2"), from);
+    if (exists(to))
+        return QCoreApplication::translate("LinuxInstallation", "Cannot move “%1”: “%2” is in the way")
+            .arg(from, to);
     if (::rename(source.constData(), target.constData()) == 0) return std::nullopt;
-    return errnoText(QStringLiteral("Cannot move"), from);
+    return errnoText(QT_TRANSLATE_NOOP("LinuxInstallation", "Cannot move “%1”: %2"), from);
 }
 
 QStringList LinuxInstallation::stagingFolders() const {
@@ -340,7 +361,10 @@ std::optional<QString> LinuxInstallation::integrate(const QString& folder) {
         const QFileInfo existing(link);
         if (existing.exists() && !existing.isSymLink()) continue;
         if (existing.isSymLink() && !leadsToZarvo(link, folder)) {
-            kept << QStringLiteral("“%1” leads to “%2”, not to Zarvo in “%3”, so it was left as it is.")
+            //: %1 is a link in ~/.local/bin, %2 where it leads, %3 the folder Zarvo is installed in.
+            kept << QCoreApplication::translate(
+                        "LinuxInstallation",
+                        "“%1” leads to “%2”, not to Zarvo in “%3”, so it was left as it is.")
                         .arg(link, existing.symLinkTarget(), folder);
             qWarning().noquote() << QStringLiteral("Zarvo: ") + kept.last();
             continue;
@@ -394,7 +418,7 @@ const QString& LinuxInstallation::administratorScript() {
     static const QString script = QStringLiteral(
         "umask 022; "
         "if /usr/bin/find \"$1\" ! -type f ! -type d ! -type l -print -quit | /bin/grep -q .; then "
-        "echo 'The copy holds a device or other special file, so nothing was installed.' >&2; exit 1; fi; "
+        "echo \"$4\" >&2; exit 1; fi; "
         "/bin/cp -R -P --preserve=mode,timestamps -- \"$1\" \"$2\" && "
         "/bin/chown -R -h --reference=\"${2%/*}\" -- \"$2\" && /bin/chmod -R ug-s,go-w -- \"$2\" && "
         "[ -f \"$2/Info.json\" ] && "
@@ -411,13 +435,18 @@ Installation::AdminResult LinuxInstallation::installAsAdministrator(const QStrin
     QProcess process;
     process.setProgram(QStringLiteral("pkexec"));
     process.setArguments({QStringLiteral("/bin/sh"), QStringLiteral("-c"), administratorScript(),
-                          QStringLiteral("sh"), source, staging, destination});
+                          QStringLiteral("sh"), source, staging, destination,
+                          QCoreApplication::translate(
+                              "LinuxInstallation",
+                              "The copy holds a device or other special file, so nothing was installed.")});
     process.start();
-    if (!process.waitForStarted(10000)) return AdminResult{-1, QStringLiteral("pkexec could not be started")};
+    if (!process.waitForStarted(10000))
+        return AdminResult{-1,
+                           QCoreApplication::translate("LinuxInstallation", "pkexec could not be started")};
     while (!process.waitForFinished(100))
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     if (process.exitStatus() != QProcess::NormalExit)
-        return AdminResult{-1, QStringLiteral("pkexec crashed")};
+        return AdminResult{-1, QCoreApplication::translate("LinuxInstallation", "pkexec crashed")};
     return AdminResult{process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
 }
 
@@ -463,11 +492,13 @@ std::optional<QString> LinuxInstallation::open(const QString& folder, const QStr
         const InstanceReply reply = InstanceClient::send(
             m_environment, QJsonObject{{QStringLiteral("type"), QStringLiteral("show")}}, 3000);
         if (reply.status == InstanceReply::Status::answered) return std::nullopt;
-        return reply.error.isEmpty() ? QStringLiteral("The running Zarvo did not answer.") : reply.error;
+        return reply.error.isEmpty()
+                   ? QCoreApplication::translate("LinuxInstallation", "The running Zarvo did not answer.")
+                   : reply.error;
     }
     const QString program = folder + QLatin1String("/zarvo");
     if (!QProcess::startDetached(program, arguments, m_environment.homePath()))
-        return QStringLiteral("“%1” could not be started.").arg(program);
+        return QCoreApplication::translate("LinuxInstallation", "“%1” could not be started.").arg(program);
     return std::nullopt;
 }
 

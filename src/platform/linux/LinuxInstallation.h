@@ -63,7 +63,7 @@ public:
     AdminResult installAsAdministrator(const QString& source, const QString& staging,
                                        const QString& destination) override;
     // The script run as administrator; its paths come only as "$1" (source) "$2" (staging)
-    // "$3" (destination), never inside its text.
+    // "$3" (destination), never inside its text, and "$4" is its refusal in the user's language.
     static const QString& administratorScript();
 
     void quitOtherCopies() override;

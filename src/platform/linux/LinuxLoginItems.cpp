@@ -2,6 +2,7 @@
 
 #include "platform/Environment.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -77,21 +78,26 @@ std::optional<QString> LinuxLoginItems::setEnabled(bool enabled) {
     const QString path = entryPath();
     if (!enabled) {
         if (QFile::exists(path) && !QFile::remove(path))
-            return QStringLiteral("could not remove %1").arg(path);
+            return QCoreApplication::translate("LinuxLoginItems", "could not remove %1").arg(path);
         return std::nullopt;
     }
-    if (m_executable.isEmpty()) return QStringLiteral("the program to start is unknown");
+    if (m_executable.isEmpty())
+        return QCoreApplication::translate("LinuxLoginItems", "the program to start is unknown");
     // Whichever program asks (zarvo-cli too), login starts the application beside it.
     const QString program = applicationBeside(m_executable);
     const QFileInfo info(program);
     if (!info.isFile() || !info.isExecutable())
-        return QStringLiteral("there is no Zarvo application at %1 to start at login").arg(program);
+        return QCoreApplication::translate("LinuxLoginItems",
+                                           "there is no Zarvo application at %1 to start at login")
+            .arg(program);
     const std::optional<QString> exec = execLine(program);
     if (!exec)
-        return QStringLiteral("%1 holds a control character, which an autostart entry cannot name")
+        return QCoreApplication::translate(
+                   "LinuxLoginItems", "%1 holds a control character, which an autostart entry cannot name")
             .arg(program);
     if (!QDir().mkpath(m_environment.configHome() + QLatin1String("/autostart")))
-        return QStringLiteral("could not create %1/autostart").arg(m_environment.configHome());
+        return QCoreApplication::translate("LinuxLoginItems", "could not create %1/autostart")
+            .arg(m_environment.configHome());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return file.errorString();
     const QString text = QStringLiteral("[Desktop Entry]\n"

@@ -119,7 +119,8 @@ LinuxPlatform::~LinuxPlatform() {
 }
 
 QString LinuxPlatform::waylandNotice() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "LinuxPlatform",
         "This is a Wayland session. Pasting into the front application, capturing copies "
         "while Zarvo is in the background and telling which application made a copy need X11. "
         "To open the panel, bind “zarvo --toggle” (and “zarvo --clipboard” for the clipboard history) "
@@ -132,7 +133,8 @@ QString LinuxPlatform::noDisplayMessage(const QString& feature) {
 
 QString LinuxPlatform::whereItRuns() const {
     if (m_display == Display::None)
-        return QStringLiteral("No display: the clipboard, hot keys and pasting are off");
+        return QCoreApplication::translate("LinuxPlatform",
+                                           "No display: the clipboard, hot keys and pasting are off");
     const QString desktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP").section(QLatin1Char(':'), 0, 0);
     if (!m_waylandSession)
         return desktop.isEmpty() ? QStringLiteral("X11") : QStringLiteral("X11 (%1)").arg(desktop);
@@ -140,22 +142,27 @@ QString LinuxPlatform::whereItRuns() const {
     if (compositor.isEmpty()) compositor = desktop;
     QString line =
         compositor.isEmpty() ? QStringLiteral("Wayland") : QStringLiteral("Wayland (%1)").arg(compositor);
-    if (m_display == Display::X11) line += QStringLiteral(", panel on XWayland");
+    // The parts name Wayland's protocols as they are called (data-control, foreign-toplevel).
+    const auto part = [](const char* text) {
+        return QStringLiteral(", ") + QCoreApplication::translate("LinuxPlatform", text);
+    };
+    if (m_display == Display::X11) line += part(QT_TRANSLATE_NOOP("LinuxPlatform", "panel on XWayland"));
     if (m_wayland && m_wayland->hasClipboard())
-        line += QStringLiteral(", clipboard through data-control");
+        line += part(QT_TRANSLATE_NOOP("LinuxPlatform", "clipboard through data-control"));
     else
-        line += QStringLiteral(", clipboard through XWayland");
+        line += part(QT_TRANSLATE_NOOP("LinuxPlatform", "clipboard through XWayland"));
     if (m_wayland && m_wayland->session().foreignToplevels)
-        line += QStringLiteral(", front application through foreign-toplevel");
+        line += part(QT_TRANSLATE_NOOP("LinuxPlatform", "front application through foreign-toplevel"));
     if (m_wayland && m_wayland->canPressKeys())
-        line += QStringLiteral(", paste through the virtual keyboard");
+        line += part(QT_TRANSLATE_NOOP("LinuxPlatform", "paste through the virtual keyboard"));
     else
-        line += QStringLiteral(", paste into X windows only");
+        line += part(QT_TRANSLATE_NOOP("LinuxPlatform", "paste into X windows only"));
     return line;
 }
 
 QString LinuxPlatform::waylandKeysNotice() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "LinuxPlatform",
         "This is a Wayland session: global hot keys work only while an X11 application is in "
         "front. To open the panel, bind “zarvo --toggle” (and “zarvo --clipboard” for the "
         "clipboard history) in your desktop's keyboard shortcut settings.");
@@ -168,7 +175,9 @@ std::optional<QString> LinuxPlatform::startupNotice() const {
     if (m_display == Display::Wayland || (m_waylandSession && m_display == Display::X11))
         return waylandNotice();
     if (m_display == Display::None)
-        return noDisplayMessage(QStringLiteral("The clipboard, global hot keys and pasting"));
+        //: Begins "… needs a graphical session (no display is available)".
+        return noDisplayMessage(
+            QCoreApplication::translate("LinuxPlatform", "The clipboard, global hot keys and pasting"));
     return std::nullopt;
 }
 

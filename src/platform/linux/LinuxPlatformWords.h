@@ -2,6 +2,7 @@
 
 #include "platform/PlatformWords.h"
 
+#include <QList>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -24,8 +25,18 @@ public:
     QString fileManager() const;
 
 private:
+    // A word of the Mac's and what stands for it here, both in the user's language.
+    struct Word {
+        QString mac;
+        QString macTranslated; // a sentence as other texts translate it; empty where the word is kept
+        QString here;
+        bool whole = false;
+    };
+    const QList<Word>& words() const;
+
     std::function<std::optional<QString>()> m_fileManagerName;
     mutable std::optional<QString> m_fileManager;
+    mutable std::optional<QList<Word>> m_words;
 };
 
 } // namespace zarvo::linux_

@@ -1,5 +1,6 @@
 #include "platform/linux/LinuxProcesses.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QProcess>
 
@@ -28,7 +29,9 @@ void LinuxProcesses::run(const QString& program, const QStringList& arguments,
         result.standardOutput = process->readAllStandardOutput();
         result.standardError = process->readAllStandardError();
         if (status == QProcess::CrashExit)
-            result.error = QStringLiteral("%1 crashed").arg(process->program());
+            //: %1 is a program.
+            result.error =
+                QCoreApplication::translate("LinuxProcesses", "%1 crashed").arg(process->program());
         report(std::move(result));
     });
     connect(process, &QProcess::errorOccurred, this, [process, report](QProcess::ProcessError error) {

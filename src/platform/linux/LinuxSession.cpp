@@ -3,6 +3,7 @@
 #include "platform/Environment.h"
 #include "platform/Processes.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusPendingCallWatcher>
@@ -16,6 +17,10 @@ namespace {
 // A confirmation dialog or a password prompt may keep a call open while the user decides.
 constexpr int kDialogTimeoutMs = 5 * 60 * 1000;
 constexpr int kLockTimeoutMs = 20 * 1000;
+
+QString notAvailable() {
+    return QCoreApplication::translate("LinuxSession", kNotAvailable);
+}
 
 bool isRegistered(QDBusConnection& bus, const QString& service) {
     if (!bus.isConnected() || !bus.interface()) return false;
@@ -137,7 +142,7 @@ void LinuxSession::lockScreen(Completion done) {
         if (locked)
             done(std::nullopt);
         else
-            done(QStringLiteral("no screen locker answered"));
+            done(QCoreApplication::translate("LinuxSession", "no screen locker answered"));
     });
 }
 
@@ -164,7 +169,7 @@ std::function<void(std::function<void(bool)>)> LinuxSession::programAttempt(cons
 std::optional<QString> LinuxSession::sleep() {
     QDBusConnection bus = QDBusConnection::systemBus();
     const QString login1 = QStringLiteral("org.freedesktop.login1");
-    if (!isRegistered(bus, login1)) return QString::fromLatin1(kNotAvailable);
+    if (!isRegistered(bus, login1)) return notAvailable();
     callAsync(bus, login1, QStringLiteral("/org/freedesktop/login1"),
               QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("Suspend"), {true});
     return std::nullopt;
@@ -174,7 +179,7 @@ std::optional<QString> LinuxSession::displaySleep() {
     if (m_hasX11 && startProgram(QStringLiteral("xset"),
                                  {QStringLiteral("dpms"), QStringLiteral("force"), QStringLiteral("off")}))
         return std::nullopt;
-    return QString::fromLatin1(kNotAvailable);
+    return notAvailable();
 }
 
 std::optional<QString> LinuxSession::startScreenSaver() {
@@ -186,7 +191,7 @@ std::optional<QString> LinuxSession::startScreenSaver() {
                   QStringLiteral("SetActive"), {true});
         return std::nullopt;
     }
-    return QString::fromLatin1(kNotAvailable);
+    return notAvailable();
 }
 
 QList<LinuxSession::Manager> LinuxSession::managers() const {
@@ -288,7 +293,7 @@ void LinuxSession::endSession(Ending ending, Completion done) {
     }
     if (attempts.isEmpty()) {
         QTimer::singleShot(0, [done] {
-            if (done) done(QStringLiteral("no session manager answers"));
+            if (done) done(QCoreApplication::translate("LinuxSession", "no session manager answers"));
         });
         return;
     }
@@ -297,9 +302,11 @@ void LinuxSession::endSession(Ending ending, Completion done) {
         if (taken)
             done(std::nullopt);
         else if (!refusal->isEmpty())
-            done(QStringLiteral("the session manager refused: ") + *refusal);
+            //: %1 is the session manager's reason, as it gives it.
+            done(
+                QCoreApplication::translate("LinuxSession", "the session manager refused: %1").arg(*refusal));
         else
-            done(QStringLiteral("no session manager answers"));
+            done(QCoreApplication::translate("LinuxSession", "no session manager answers"));
     });
 }
 
@@ -316,7 +323,7 @@ void LinuxSession::endSystem(Ending ending, Completion done) {
             kDialogTimeoutMs, refusal.get());
     if (attempts.isEmpty()) {
         QTimer::singleShot(0, [done] {
-            if (done) done(QString::fromLatin1(kNotAvailable));
+            if (done) done(notAvailable());
         });
         return;
     }
@@ -325,7 +332,7 @@ void LinuxSession::endSystem(Ending ending, Completion done) {
         if (taken)
             done(std::nullopt);
         else
-            done(refusal->isEmpty() ? QString::fromLatin1(kNotAvailable) : *refusal);
+            done(refusal->isEmpty() ? notAvailable() : *refusal);
     });
 }
 

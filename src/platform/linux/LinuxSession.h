@@ -13,8 +13,9 @@ class Processes;
 
 namespace zarvo::linux_ {
 
-// The answer of a session action the desktop offers no way for.
-inline constexpr const char* kNotAvailable = "not available on this desktop";
+// The answer of a session action the desktop offers no way for (shown translated).
+inline constexpr const char* kNotAvailable =
+    QT_TRANSLATE_NOOP("LinuxSession", "not available on this desktop");
 
 // Session-wide actions: the screen saver and session manager services on the session bus, logind on
 // the system bus, DPMS for the display, and the freedesktop Trash.

@@ -126,9 +126,13 @@ void LinuxWorkspace::openURLWithApplication(const QUrl& url, const QString& appL
         const auto launch = TerminalLauncher::folderLaunch(appLocation, url.toLocalFile());
         std::optional<QString> error;
         if (!launch)
-            error = QStringLiteral("“%1” is not installed").arg(applicationName(appLocation));
+            //: %1 is an application's name.
+            error = QCoreApplication::translate("LinuxWorkspace", "“%1” is not installed")
+                        .arg(applicationName(appLocation));
         else if (!QProcess::startDetached(launch->program, launch->arguments, launch->workingDirectory))
-            error = QStringLiteral("could not start “%1”").arg(launch->program);
+            //: %1 is a program.
+            error =
+                QCoreApplication::translate("LinuxWorkspace", "could not start “%1”").arg(launch->program);
         finish(std::move(done), error);
         return;
     }
@@ -143,9 +147,10 @@ void LinuxWorkspace::openTerminalScript(const QString& scriptPath, const std::op
         {scriptPath});
     std::optional<QString> error;
     if (!command || command->isEmpty())
-        error = QStringLiteral("No terminal app found");
+        error = QCoreApplication::translate("LinuxWorkspace", "No terminal app found");
     else if (!QProcess::startDetached(command->first(), command->mid(1), QDir::homePath()))
-        error = QStringLiteral("Could not start ") + command->first();
+        //: %1 is a program.
+        error = QCoreApplication::translate("LinuxWorkspace", "Could not start %1").arg(command->first());
     finish(std::move(done), error);
 }
 
@@ -203,7 +208,8 @@ void LinuxWorkspace::showInfo(const QUrl& file) {
 
 void LinuxWorkspace::recycle(const QUrl& file, Completion done) {
     if (!file.isLocalFile()) {
-        finish(std::move(done), QStringLiteral("only local files can be moved to the Trash"));
+        finish(std::move(done),
+               QCoreApplication::translate("LinuxWorkspace", "only local files can be moved to the Trash"));
         return;
     }
     const QByteArray path = QFile::encodeName(file.toLocalFile());
@@ -324,7 +330,9 @@ void startEject(const QString& volumePath, EjectState* state) {
     }
     g_list_free_full(mounts, g_object_unref);
     if (!found) {
-        state->result.set_value(QStringLiteral("no volume is mounted at %1").arg(volumePath));
+        //: %1 is a folder.
+        state->result.set_value(
+            QCoreApplication::translate("LinuxWorkspace", "no volume is mounted at %1").arg(volumePath));
         delete state;
         return;
     }
@@ -357,7 +365,8 @@ std::optional<QString> LinuxWorkspace::unmountAndEject(const QString& volumePath
         future.wait_for(timeout);
     }
     if (future.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
-        return QStringLiteral("ejecting %1 timed out").arg(volumePath);
+        //: %1 is a volume's folder.
+        return QCoreApplication::translate("LinuxWorkspace", "ejecting %1 timed out").arg(volumePath);
     return future.get();
 }
 

@@ -3,6 +3,7 @@
 
 #include "platform/linux/GioIncludes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,7 +25,7 @@ QString quoted(const QString& text) {
 struct Known {
     const char* program;
     const char* otherNames; // desktop-file ids and window classes, as the entries spell them
-    const char* name;
+    const char* name;       // shown; the desktops' own translated names are translated here too
     const char* icon;
     const char* folderOption;
     const char* execute;
@@ -33,13 +34,16 @@ struct Known {
 
 constexpr PasteKeys kShifted = PasteKeys::shifted;
 const Known kKnown[] = {
-    {"gnome-terminal", "org.gnome.Terminal gnome-terminal-server", "Terminal", "org.gnome.Terminal",
+    {"gnome-terminal", "org.gnome.Terminal gnome-terminal-server",
+     QT_TRANSLATE_NOOP("TerminalLauncher", "Terminal"), "org.gnome.Terminal", "--working-directory=", "--",
+     kShifted},
+    {"kgx", "org.gnome.Console", QT_TRANSLATE_NOOP("TerminalLauncher", "Console"), "org.gnome.Console",
      "--working-directory=", "--", kShifted},
-    {"kgx", "org.gnome.Console", "Console", "org.gnome.Console", "--working-directory=", "--", kShifted},
     {"konsole", "org.kde.konsole", "Konsole", "utilities-terminal", "--workdir", "-e", kShifted},
-    {"xfce4-terminal", "org.xfce.terminal", "Xfce Terminal", "org.xfce.terminal",
+    {"xfce4-terminal", "org.xfce.terminal", QT_TRANSLATE_NOOP("TerminalLauncher", "Xfce Terminal"),
+     "org.xfce.terminal", "--working-directory=", "-x", kShifted},
+    {"mate-terminal", "", QT_TRANSLATE_NOOP("TerminalLauncher", "MATE Terminal"), "utilities-terminal",
      "--working-directory=", "-x", kShifted},
-    {"mate-terminal", "", "MATE Terminal", "utilities-terminal", "--working-directory=", "-x", kShifted},
     {"qterminal", "", "QTerminal", "utilities-terminal", "--workdir", "-e", kShifted},
     {"lxterminal", "", "LXTerminal", "lxterminal", "--working-directory=", "-e", kShifted},
     {"tilix", "com.gexperts.Tilix", "Tilix", "com.gexperts.Tilix", "--working-directory=", "-e", kShifted},
@@ -242,7 +246,8 @@ std::optional<std::pair<QString, QString>> programNameAndIcon(const QString& pro
     // Only the program itself: a folder or document may carry a terminal's name.
     const QFileInfo info(program);
     if (!info.isAbsolute() || !info.isFile() || !info.isExecutable()) return std::nullopt;
-    return std::pair{QString::fromLatin1(known->name), QString::fromLatin1(known->icon)};
+    return std::pair{QCoreApplication::translate("TerminalLauncher", known->name),
+                     QString::fromLatin1(known->icon)};
 }
 
 PasteKeys pasteKeys(const QStringList& names, bool terminalCategory) {

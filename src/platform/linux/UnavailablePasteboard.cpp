@@ -1,11 +1,14 @@
 #include "platform/linux/UnavailablePasteboard.h"
 
-#include <QtGlobal>
+#include <QCoreApplication>
 
 namespace zarvo::linux_ {
 
 QString UnavailablePasteboard::noDisplayMessage(const QString& feature) {
-    return QStringLiteral("%1 needs a graphical session (no display is available)").arg(feature);
+    //: %1 is what cannot work ("The clipboard", "Zarvo"), begun with a capital.
+    return QCoreApplication::translate("UnavailablePasteboard", "%1 needs a graphical session (no display is "
+                                                                "available)")
+        .arg(feature);
 }
 
 void UnavailablePasteboard::refuse() {

@@ -4,6 +4,7 @@
 #include "platform/HotKeyFormat.h"
 #include "platform/linux/LinuxDesktopShortcuts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -135,11 +136,17 @@ QString WaylandDesktopShortcuts::shortcutsPlace() const {
         if (path.isEmpty()) path = m_environment.configHome() + QStringLiteral("/sway/config");
         const QString home = m_environment.homePath();
         if (path.startsWith(home + QLatin1Char('/'))) path = QLatin1Char('~') + path.mid(home.size());
-        return QStringLiteral("sway's config file (") + path + QLatin1Char(')');
+        //: Follows "in": "bind … in sway's config file (~/.config/sway/config)".
+        return QCoreApplication::translate("WaylandDesktopShortcuts", "sway's config file (%1)").arg(path);
     }
     if (m_compositor == Compositor::hyprland)
-        return QStringLiteral("Hyprland's config file (~/.config/hypr/hyprland.conf)");
-    return m_inner ? m_inner->shortcutsPlace() : QStringLiteral("your desktop's keyboard shortcut settings");
+        //: Follows "in", like the sway text.
+        return QCoreApplication::translate("WaylandDesktopShortcuts", "Hyprland's config file (%1)")
+            .arg(QStringLiteral("~/.config/hypr/hyprland.conf"));
+    //: Follows "in": "bind … in your desktop's keyboard shortcut settings".
+    return m_inner ? m_inner->shortcutsPlace()
+                   : QCoreApplication::translate("WaylandDesktopShortcuts",
+                                                 "your desktop's keyboard shortcut settings");
 }
 
 bool WaylandDesktopShortcuts::canBind() const {
@@ -149,7 +156,9 @@ bool WaylandDesktopShortcuts::canBind() const {
 
 std::optional<QString> WaylandDesktopShortcuts::bind(quint32 keyCode, quint32 modifiers,
                                                      const QString& command) {
-    if (!canBind()) return QStringLiteral("binding keys is not supported on this desktop");
+    if (!canBind())
+        return QCoreApplication::translate("WaylandDesktopShortcuts",
+                                           "binding keys is not supported on this desktop");
     return m_inner->bind(keyCode, modifiers, command);
 }
 
@@ -170,8 +179,12 @@ QString WaylandDesktopShortcuts::bindingNote(quint32 modifiers) const {
     if (!overlay || !overlay->startsWith(QLatin1String("Super"), Qt::CaseInsensitive)) return {};
     // mutter opens the overview when Super is released with no other key pressed; Super with a key
     // goes to the keybindings.
-    return QStringLiteral("GNOME keeps Super pressed alone for its overview; Super together with another key "
-                          "works as a shortcut.");
+    //: %1 is the name of the Super key.
+    return QCoreApplication::translate(
+               "WaylandDesktopShortcuts",
+               "GNOME keeps %1 pressed alone for its overview; %1 together with another key "
+               "works as a shortcut.")
+        .arg(HotKeyFormat::keyName(HotKeyFormat::KeyName::super));
 }
 
 } // namespace zarvo::wayland
