@@ -25,6 +25,8 @@ configure_file(${PROJECT_SOURCE_DIR}/data/autostart.desktop.in ${ZARVO_PACKAGING
                @ONLY)
 install(FILES ${ZARVO_PACKAGING_DIR}/autostart/${ZARVO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/zarvo/autostart)
 
+install(FILES ${ZARVO_QM_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/zarvo/translations)
+
 install(FILES ${PROJECT_SOURCE_DIR}/data/icons/${ZARVO_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 foreach(size 16 32 48 64 128 256)
@@ -70,9 +72,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries the programs link come from dpkg-shlibdeps; the plugins Qt loads at run time (the X11
-# platform, SVG icons) are named by hand since no binary links them.
+# platform, SVG icons) are named by hand since no binary links them, and so are Qt's own translations
+# (the standard dialog buttons).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libarchive-tools, adwaita-icon-theme, qt6-image-formats-plugins")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config ccache git python3
-    qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-image-formats-plugins qt6-qpa-plugins
+    qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-image-formats-plugins qt6-qpa-plugins
     libplist-dev libglib2.0-dev libx11-dev libxtst-dev libxcb1-dev libpoppler-qt6-dev adwaita-icon-theme
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     clang libclang-rt-14-dev clang-format clang-tidy

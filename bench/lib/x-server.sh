@@ -2,6 +2,8 @@
 # DISPLAY and `xpid` (unset DISPLAY when none could start). Usage: start_xvfb FIRST
 start_xvfb() {
     local n
+    # The English source texts and formats, whatever the developer's locale.
+    export LANGUAGE=en LC_ALL=C.UTF-8
     unset DISPLAY
     for n in $(seq "$1" $(($1 + 39))); do
         [ -e "/tmp/.X$n-lock" ] && continue

@@ -51,12 +51,16 @@ void addEditActions(QWidget* window) {
         const char* slot;
     };
     static const Item items[] = {
-        {"Undo", QKeySequence::Undo, "undo"},    {"Redo", QKeySequence::Redo, "redo"},
-        {"Cut", QKeySequence::Cut, "cut"},       {"Copy", QKeySequence::Copy, "copy"},
-        {"Paste", QKeySequence::Paste, "paste"}, {"Select All", QKeySequence::SelectAll, "selectAll"},
+        {QT_TRANSLATE_NOOP("zarvo::app::AppDelegate", "Undo"), QKeySequence::Undo, "undo"},
+        {QT_TRANSLATE_NOOP("zarvo::app::AppDelegate", "Redo"), QKeySequence::Redo, "redo"},
+        {QT_TRANSLATE_NOOP("zarvo::app::AppDelegate", "Cut"), QKeySequence::Cut, "cut"},
+        {QT_TRANSLATE_NOOP("zarvo::app::AppDelegate", "Copy"), QKeySequence::Copy, "copy"},
+        {QT_TRANSLATE_NOOP("zarvo::app::AppDelegate", "Paste"), QKeySequence::Paste, "paste"},
+        {QT_TRANSLATE_NOOP("zarvo::app::AppDelegate", "Select All"), QKeySequence::SelectAll, "selectAll"},
     };
     for (const Item& item : items) {
-        auto* action = new QAction(QString::fromLatin1(item.title), window);
+        auto* action =
+            new QAction(QCoreApplication::translate("zarvo::app::AppDelegate", item.title), window);
         action->setShortcut(item.key);
         action->setShortcutContext(Qt::WindowShortcut);
         const char* slot = item.slot;
@@ -66,7 +70,7 @@ void addEditActions(QWidget* window) {
         });
         window->addAction(action);
     }
-    auto* quit = new QAction(QStringLiteral("Quit Zarvo"), window);
+    auto* quit = new QAction(QCoreApplication::translate("zarvo::app::AppDelegate", "Quit Zarvo"), window);
     quit->setShortcut(QKeySequence::Quit);
     quit->setShortcutContext(Qt::WindowShortcut);
     QObject::connect(quit, &QAction::triggered, qApp, &QApplication::quit, Qt::QueuedConnection);
@@ -137,14 +141,13 @@ void AppDelegate::tellAtStart() {
     }
     // The notice comes instead of the panel: a panel that lost the keyboard to it would close at once.
     const PlatformWords& words = PlatformWords::current();
-    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Zarvo Shortcut"),
-                                words.text(notice->title));
+    auto* box = new QMessageBox(QMessageBox::Information, tr("Zarvo Shortcut"), words.text(notice->title));
     box->setInformativeText(words.text(notice->text));
     box->setAttribute(Qt::WA_DeleteOnClose);
-    QPushButton* choose = box->addButton(QStringLiteral("Choose Another Key…"), QMessageBox::ActionRole);
+    QPushButton* choose = box->addButton(tr("Choose Another Key…"), QMessageBox::ActionRole);
     QPushButton* bind =
         notice->bindOffer ? box->addButton(*notice->bindOffer, QMessageBox::ActionRole) : nullptr;
-    QPushButton* open = box->addButton(QStringLiteral("Open Zarvo"), QMessageBox::AcceptRole);
+    QPushButton* open = box->addButton(tr("Open Zarvo"), QMessageBox::AcceptRole);
     box->setDefaultButton(open);
     box->setEscapeButton(open);
     QPointer<AppDelegate> self(this);
@@ -179,14 +182,14 @@ void AppDelegate::bindMainKeyThroughDesktop() {
     const QString command = HotKeyAdvice::command(HotKeyManager::Slot::main, commandProgram());
     const QString holder = HotKeyAdvice::bindingDesktop(status, desktop);
     const auto answer =
-        QMessageBox::question(nullptr, QStringLiteral("Change ") + holder + QStringLiteral("'s Shortcuts?"),
+        QMessageBox::question(nullptr, tr("Change %1's Shortcuts?").arg(holder),
                               HotKeyAdvice::bindQuestion(holder, key, command, desktop->shortcutsPlace(),
                                                          desktop->bindingNote(status.modifiers)),
                               QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel);
     if (answer != QMessageBox::Yes) return;
     if (const auto error = keys.bindThroughDesktop(HotKeyManager::Slot::main, command))
         QMessageBox::warning(nullptr, QStringLiteral("Zarvo"),
-                             key + QStringLiteral(" could not be bound: ") + *error);
+                             tr("%1 could not be bound: %2").arg(key, *error));
     else
         showPanel(false);
 }

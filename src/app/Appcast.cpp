@@ -2,6 +2,7 @@
 
 #include "app/Installer.h"
 
+#include <QCoreApplication>
 #include <QTextDocumentFragment>
 #include <QXmlStreamReader>
 #include <optional>
@@ -27,14 +28,16 @@ QString attribute(const QXmlStreamAttributes& attributes, const QString& name) {
 
 std::variant<Item, QString> newest(const QByteArray& feed, const QString& os) {
     if (feed.size() > maximumFeedBytes)
-        return QStringLiteral("The update feed is larger than %1 bytes.").arg(maximumFeedBytes);
+        return QCoreApplication::translate("Appcast", "The update feed is larger than %1 bytes.")
+            .arg(maximumFeedBytes);
     QXmlStreamReader xml(feed);
     std::optional<Item> best;
     std::optional<Reading> current;
     while (!xml.atEnd()) {
         const QXmlStreamReader::TokenType token = xml.readNext();
         if (token == QXmlStreamReader::DTD)
-            return QStringLiteral("The update feed declares a DTD, which is not allowed.");
+            return QCoreApplication::translate("Appcast",
+                                               "The update feed declares a DTD, which is not allowed.");
         if (token == QXmlStreamReader::StartElement) {
             const QStringView name = xml.name();
             if (name == QLatin1String("item") && xml.namespaceUri().isEmpty()) {
@@ -72,8 +75,10 @@ std::variant<Item, QString> newest(const QByteArray& feed, const QString& os) {
             current.reset();
         }
     }
-    if (xml.hasError()) return QStringLiteral("The update feed is not readable: %1.").arg(xml.errorString());
-    if (!best) return QStringLiteral("The update feed offers no download for Linux.");
+    if (xml.hasError())
+        return QCoreApplication::translate("Appcast", "The update feed is not readable: %1.")
+            .arg(xml.errorString());
+    if (!best) return QCoreApplication::translate("Appcast", "The update feed offers no download for Linux.");
     return *best;
 }
 

@@ -8,6 +8,7 @@
 #include "files/AppCatalog.h"
 #include "files/IndexMetadataQuery.h"
 #include "platform/HotKeyManager.h"
+#include "platform/Translations.h"
 #include "platform/linux/DesktopEntries.h"
 #include "platform/linux/FileDefaultsStore.h"
 #include "platform/linux/InstanceChannel.h"
@@ -17,6 +18,7 @@
 #include "platform/linux/LinuxInstallation.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/LinuxWorkspace.h"
+#include "platform/linux/ProgramLocation.h"
 #include "platform/wayland/PortalShortcuts.h"
 #include "platform/wayland/WaylandDesktopShortcuts.h"
 #include "search/ClipboardTab.h"
@@ -64,6 +66,7 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
     QApplication::setDesktopFileName(QStringLiteral("com.velorin.zarvo"));
     QApplication app(count, arguments.data());
     QApplication::setQuitOnLastWindowClosed(false);
+    Translations::install(linux_::ProgramLocation::translationFolders());
     ui::Accessibility::install();
     ui::Icons::setUp(linux_::LinuxAppearance::iconThemeName());
     if (linux_::LinuxAppearance::prefersHighContrast())
@@ -156,7 +159,8 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
         if (!clips) {
             reply(QJsonObject{
                 {QStringLiteral("out"), QString()},
-                {QStringLiteral("err"), QStringLiteral("the running Zarvo keeps no clip store\n")},
+                {QStringLiteral("err"),
+                 QCoreApplication::translate("DesktopMain", "the running Zarvo keeps no clip store\n")},
                 {QStringLiteral("code"), 1}});
             return;
         }

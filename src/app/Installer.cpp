@@ -26,8 +26,8 @@ QString version(const std::optional<Installation::Info>& info, const QString& fa
     return info && info->version ? *info->version : fallback;
 }
 
-const QString kCouldNotInstall = QStringLiteral("Couldn't install Zarvo");
-const QString kIncomplete = QStringLiteral("The copied app is incomplete.");
+const char* const kCouldNotInstall = QT_TRANSLATE_NOOP("Installer", "Couldn't install Zarvo");
+const char* const kIncomplete = QT_TRANSLATE_NOOP("Installer", "The copied app is incomplete.");
 
 } // namespace
 
@@ -119,7 +119,7 @@ bool Installer::decide() {
         m_i.quitOtherCopies();
         if (m_i.arguments().contains(QLatin1String(installedArgument))) {
             if (const auto note = m_i.integrate(destination))
-                alert(QStringLiteral("A link in ~/.local/bin was left as it is"), *note);
+                alert(tr("A link in ~/.local/bin was left as it is"), *note);
         }
         ejectVolumeIfAsked();
         return false;
@@ -134,25 +134,23 @@ bool Installer::decide() {
         return true;
     }
 
-    const QString newVersion = version(m_running, QStringLiteral("the new version"));
+    const QString newVersion = version(m_running, tr("the new version"));
     if (!installed) {
         const int answer =
-            ask(QStringLiteral("Move Zarvo to your Applications folder?"),
-                QStringLiteral(
-                    "It will open from there (%1) and from the application menu, and keep working after "
-                    "you unmount the image or delete the download.")
+            ask(tr("Move Zarvo to your Applications folder?"),
+                tr("It will open from there (%1) and from the application menu, and keep working after "
+                   "you unmount the image or delete the download.")
                     .arg(destination),
-                {QStringLiteral("Move to Applications"), QStringLiteral("Not Now")});
+                {tr("Move to Applications"), tr("Not Now")});
         if (answer != 0) return false;
     } else {
-        const QString oldVersion = version(installed, QStringLiteral("the old version"));
+        const QString oldVersion = version(installed, tr("the old version"));
         const int answer =
-            ask(QStringLiteral("Replace Zarvo %1 with %2?").arg(oldVersion, newVersion),
-                QStringLiteral(
-                    "Zarvo %1 will be closed and moved to the Trash, and %2 will open from your Applications "
-                    "folder. Your history, clips and settings stay.")
+            ask(tr("Replace Zarvo %1 with %2?").arg(oldVersion, newVersion),
+                tr("Zarvo %1 will be closed and moved to the Trash, and %2 will open from your Applications "
+                   "folder. Your history, clips and settings stay.")
                     .arg(oldVersion, newVersion),
-                {QStringLiteral("Replace and Open"), QStringLiteral("Cancel")});
+                {tr("Replace and Open"), tr("Cancel")});
         if (answer != 0) {
             m_i.terminate();
             return true;
@@ -160,8 +158,8 @@ bool Installer::decide() {
     }
 
     if (const auto error = install(current)) {
-        alert(kCouldNotInstall,
-              *error + QStringLiteral("\n\nYou can unpack Zarvo into %1 yourself instead.").arg(destination));
+        alert(tr(kCouldNotInstall),
+              *error + tr("\n\nYou can unpack Zarvo into %1 yourself instead.").arg(destination));
         if (m_i.exists(destination))
             openInstalledCopy(std::nullopt, false);
         else
@@ -190,7 +188,7 @@ std::optional<QString> Installer::install(const QString& source) {
     const auto copied = m_i.info(staging);
     if (!copied || build(copied) != build(m_i.info(source))) {
         m_i.removeFolder(staging);
-        return kIncomplete;
+        return tr(kIncomplete);
     }
     m_i.quitOtherCopies();
     // The new copy takes the destination's place in one step, so a copy is there at every moment;
@@ -237,11 +235,11 @@ std::optional<QString> Installer::installAsAdministrator(const QString& source, 
     case 0:
         return std::nullopt;
     case 126: // the password dialog was dismissed
-        return QStringLiteral("Permission denied");
+        return tr("Permission denied");
     case 127:
-        return QStringLiteral("You are not allowed to install as administrator.");
+        return tr("You are not allowed to install as administrator.");
     default:
-        return result.standardError.trimmed().isEmpty() ? QStringLiteral("Permission denied")
+        return result.standardError.trimmed().isEmpty() ? tr("Permission denied")
                                                         : result.standardError.trimmed();
     }
 }
@@ -253,7 +251,7 @@ void Installer::openInstalledCopy(const std::optional<QString>& volume, bool fre
     // The running installed copy only shows itself; the image is unmounted once this copy is gone.
     if (!fresh && m_i.isRunning(destination) && volume) m_i.ejectAfterExit(*volume);
     if (const auto error = m_i.open(destination, arguments))
-        alert(QStringLiteral("Couldn't open Zarvo from Applications"), *error);
+        alert(tr("Couldn't open Zarvo from Applications"), *error);
     m_i.terminate();
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/Installation.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
@@ -42,6 +43,8 @@ private:
 // to install itself, opens the installed copy and quits; the installed copy quits other copies and
 // unmounts the image it came from. A copy that finds an equal or newer build installed opens that one.
 class Installer {
+    Q_DECLARE_TR_FUNCTIONS(Installer)
+
 public:
     // The hand-off arguments the installer passes to the copy it opens.
     static constexpr const char* installedArgument = "--installed";

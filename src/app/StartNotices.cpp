@@ -5,6 +5,8 @@
 #include "platform/HotKeyManager.h"
 #include "store/UserDefaults.h"
 
+#include <QCoreApplication>
+
 namespace zarvo::app {
 
 const QString StartNotices::kKeyNoticeShown = QStringLiteral("hotKeyNoticeShown");
@@ -15,8 +17,9 @@ StartNotices::StartNotices(UserDefaults& defaults, const HotKeyManager& keys, De
     : m_defaults(defaults), m_keys(keys), m_desktop(desktop), m_notifications(notifications) {}
 
 QString StartNotices::shortcutsPlace() const {
-    return m_desktop ? m_desktop->shortcutsPlace()
-                     : QStringLiteral("your desktop's keyboard shortcut settings");
+    return m_desktop
+               ? m_desktop->shortcutsPlace()
+               : QCoreApplication::translate("StartNotices", "your desktop's keyboard shortcut settings");
 }
 
 std::optional<StartNotices::KeyNotice> StartNotices::takeKeyNotice(const QString& keyName) {
@@ -33,7 +36,8 @@ bool StartNotices::notifyBackground(bool statusArea, const QString& keyName) {
     if (statusArea || !m_notifications || m_defaults.boolean(kBackgroundNoticeShown)) return false;
     const QString body =
         HotKeyAdvice::backgroundNotice(m_keys.works(HotKeyManager::Slot::main), keyName, shortcutsPlace());
-    if (!m_notifications->notify(QStringLiteral("Zarvo is running"), body)) return false;
+    if (!m_notifications->notify(QCoreApplication::translate("StartNotices", "Zarvo is running"), body))
+        return false;
     m_defaults.set(kBackgroundNoticeShown, true);
     return true;
 }

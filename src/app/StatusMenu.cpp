@@ -81,17 +81,15 @@ StatusMenu::StatusMenu(Settings& settings, Actions actions, const HotKeyManager*
     : QObject(parent), m_settings(settings), m_actions(std::move(actions)), m_keys(keys) {
     const PlatformWords& words = PlatformWords::current();
     m_menu = new QMenu();
-    m_open = m_menu->addAction(QStringLiteral("Open Zarvo"), this, afterMenu(m_actions.open));
-    m_openClips =
-        m_menu->addAction(QStringLiteral("Clipboard History"), this, afterMenu(m_actions.openClips));
+    m_open = m_menu->addAction(tr("Open Zarvo"), this, afterMenu(m_actions.open));
+    m_openClips = m_menu->addAction(tr("Clipboard History"), this, afterMenu(m_actions.openClips));
     m_menu->addSeparator();
-    QAction* settingsItem =
-        m_menu->addAction(QStringLiteral("Settings\u2026"), this, afterMenu(m_actions.settings));
+    QAction* settingsItem = m_menu->addAction(tr("Settings\u2026"), this, afterMenu(m_actions.settings));
     settingsItem->setShortcut(QKeySequence(words.keys(QStringLiteral("\u2318,"))));
-    m_menu->addAction(QStringLiteral("Check for Updates\u2026"), this, afterMenu(m_actions.checkForUpdates));
-    m_menu->addAction(QStringLiteral("Clear History"), this, m_actions.clearHistory);
+    m_menu->addAction(tr("Check for Updates\u2026"), this, afterMenu(m_actions.checkForUpdates));
+    m_menu->addAction(tr("Clear History"), this, m_actions.clearHistory);
     m_menu->addSeparator();
-    QAction* quit = m_menu->addAction(QStringLiteral("Quit Zarvo"), this, afterMenu(m_actions.quit));
+    QAction* quit = m_menu->addAction(tr("Quit Zarvo"), this, afterMenu(m_actions.quit));
     quit->setShortcut(QKeySequence(words.keys(QStringLiteral("\u2318Q"))));
     connect(m_menu, &QMenu::aboutToShow, this, &StatusMenu::retitle);
     if (m_keys) connect(m_keys, &HotKeyManager::statusChanged, this, &StatusMenu::retitle);
@@ -123,14 +121,13 @@ void StatusMenu::retitle() {
     const auto shown = [this](HotKeyManager::Slot slot, const QString& name) {
         return m_keys ? m_keys->shownKey(slot, name) : name;
     };
-    m_open->setText(QStringLiteral("Open Zarvo  (") +
-                    shown(HotKeyManager::Slot::main,
-                          words.hotKey(m_settings.hotKeyModifiers(), m_settings.hotKeyLabel())) +
-                    QLatin1Char(')'));
-    m_openClips->setText(QStringLiteral("Clipboard History  (") +
-                         shown(HotKeyManager::Slot::clipboard,
-                               words.hotKey(m_settings.clipHotKeyModifiers(), m_settings.clipHotKeyLabel())) +
-                         QLatin1Char(')'));
+    m_open->setText(tr("Open Zarvo  (%1)")
+                        .arg(shown(HotKeyManager::Slot::main,
+                                   words.hotKey(m_settings.hotKeyModifiers(), m_settings.hotKeyLabel()))));
+    m_openClips->setText(
+        tr("Clipboard History  (%1)")
+            .arg(shown(HotKeyManager::Slot::clipboard,
+                       words.hotKey(m_settings.clipHotKeyModifiers(), m_settings.clipHotKeyLabel()))));
 }
 
 } // namespace zarvo::app

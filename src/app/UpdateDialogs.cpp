@@ -2,6 +2,7 @@
 
 #include "app/MessageBoxLook.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -28,7 +29,7 @@ void dress(QMessageBox& box) {
 
 std::unique_ptr<QMessageBox> box(QMessageBox::Icon icon, const QString& text, const QString& informative) {
     auto made = std::make_unique<QMessageBox>();
-    made->setWindowTitle(QStringLiteral("Software Update"));
+    made->setWindowTitle(QCoreApplication::translate("UpdateDialogs", "Software Update"));
     made->setIcon(icon);
     made->setTextFormat(Qt::PlainText);
     made->setText(text);
@@ -43,23 +44,28 @@ std::unique_ptr<QMessageBox> foundBox(const Updater::Found& found, const QString
     std::unique_ptr<QMessageBox> made;
     switch (found.kind) {
     case Updater::Found::Kind::upToDate:
-        made = box(QMessageBox::Information, QStringLiteral("You're up to date!"),
-                   QStringLiteral("Zarvo %1 is currently the newest version available.").arg(running));
+        made =
+            box(QMessageBox::Information, QCoreApplication::translate("UpdateDialogs", "You're up to date!"),
+                QCoreApplication::translate("UpdateDialogs",
+                                            "Zarvo %1 is currently the newest version available.")
+                    .arg(running));
         break;
     case Updater::Found::Kind::failed:
-        made = box(QMessageBox::Warning, QStringLiteral("Update Error!"),
+        made = box(QMessageBox::Warning, QCoreApplication::translate("UpdateDialogs", "Update Error!"),
                    Appcast::plainText(found.error, kErrorChars));
         break;
     case Updater::Found::Kind::available: {
-        made = box(
-            QMessageBox::Information, QStringLiteral("A new version of Zarvo is available!"),
-            QStringLiteral("Zarvo %1 is now available\u2014you have %2. Would you like to install it now?")
-                .arg(Appcast::plainText(found.item.version, kVersionChars), running));
+        made = box(QMessageBox::Information,
+                   QCoreApplication::translate("UpdateDialogs", "A new version of Zarvo is available!"),
+                   QCoreApplication::translate(
+                       "UpdateDialogs",
+                       "Zarvo %1 is now available\u2014you have %2. Would you like to install it now?")
+                       .arg(Appcast::plainText(found.item.version, kVersionChars), running));
         if (!found.item.notes.isEmpty())
             made->setDetailedText(Appcast::plainText(found.item.notes, kNotesChars, true));
-        QPushButton* install =
-            made->addButton(QStringLiteral("Install and Relaunch"), QMessageBox::AcceptRole);
-        made->addButton(QStringLiteral("Later"), QMessageBox::RejectRole);
+        QPushButton* install = made->addButton(
+            QCoreApplication::translate("UpdateDialogs", "Install and Relaunch"), QMessageBox::AcceptRole);
+        made->addButton(QCoreApplication::translate("UpdateDialogs", "Later"), QMessageBox::RejectRole);
         made->setDefaultButton(install);
         break;
     }
@@ -69,7 +75,8 @@ std::unique_ptr<QMessageBox> foundBox(const Updater::Found& found, const QString
 }
 
 std::unique_ptr<QMessageBox> errorBox(const QString& error) {
-    auto made = box(QMessageBox::Warning, QStringLiteral("The update was not installed."),
+    auto made = box(QMessageBox::Warning,
+                    QCoreApplication::translate("UpdateDialogs", "The update was not installed."),
                     Appcast::plainText(error, kErrorChars));
     dress(*made);
     return made;

@@ -116,11 +116,11 @@ void Updater::setAutomaticallyChecksForUpdates(bool on) {
 }
 
 QString Updater::unavailableReason() const {
-    if (m_config.packaged) return QStringLiteral("Updates come with your package manager");
+    if (m_config.packaged) return tr("Updates come with your package manager");
     if (!isAllowedUpdateUrl(m_config.feed) || m_config.publicKey.size() != 32)
-        return QStringLiteral("Update checks are not set up for this build");
+        return tr("Update checks are not set up for this build");
     if (!m_installation || !m_installation->info(m_installation->runningFolder()))
-        return QStringLiteral("Only a copy installed from the portable folder updates itself");
+        return tr("Only a copy installed from the portable folder updates itself");
     return {};
 }
 
@@ -156,7 +156,7 @@ void Updater::automaticCheck() {
 void Updater::checkForUpdates() {
     const QString reason = unavailableReason();
     if (!reason.isEmpty()) {
-        QMessageBox::information(nullptr, QStringLiteral("Software Update"), reason + QLatin1Char('.'));
+        QMessageBox::information(nullptr, tr("Software Update"), reason + QLatin1Char('.'));
         return;
     }
     checkAndOffer(true);
@@ -212,15 +212,15 @@ void Updater::check(std::function<void(Found)> done) {
 void Updater::download(const Appcast::Item& item,
                        std::function<void(std::variant<QByteArray, QString>)> done) {
     if (!isAllowedUpdateUrl(item.url)) {
-        done(QStringLiteral("The update is not offered over HTTPS (%1).").arg(item.url.toDisplayString()));
+        done(tr("The update is not offered over HTTPS (%1).").arg(item.url.toDisplayString()));
         return;
     }
     if (item.length <= 0 || item.length > maximumDownloadBytes) {
-        done(QStringLiteral("The update's size (%1 bytes) is not believable.").arg(item.length));
+        done(tr("The update's size (%1 bytes) is not believable.").arg(item.length));
         return;
     }
     if (item.signature.size() != 64) {
-        done(QStringLiteral("The update is not signed."));
+        done(tr("The update is not signed."));
         return;
     }
     const QByteArray key = m_config.publicKey;
@@ -231,13 +231,13 @@ void Updater::download(const Appcast::Item& item,
         }
         const QByteArray& data = std::get<QByteArray>(result);
         if (data.size() != item.length) {
-            done(QStringLiteral("The update has %1 bytes, not the %2 the feed announced.")
+            done(tr("The update has %1 bytes, not the %2 the feed announced.")
                      .arg(data.size())
                      .arg(item.length));
             return;
         }
         if (!UpdateSignature::verify(data, item.signature, key)) {
-            done(QStringLiteral("The update's signature does not match; it was not installed."));
+            done(tr("The update's signature does not match; it was not installed."));
             return;
         }
         done(data);
@@ -247,7 +247,7 @@ void Updater::download(const Appcast::Item& item,
 void Updater::fetch(const QUrl& url, qint64 limit,
                     std::function<void(std::variant<QByteArray, QString>)> done) {
     if (!isAllowedUpdateUrl(url)) {
-        done(QStringLiteral("The address %1 is not HTTPS.").arg(url.toDisplayString()));
+        done(tr("The address %1 is not HTTPS.").arg(url.toDisplayString()));
         return;
     }
     if (!m_network) {
@@ -274,15 +274,14 @@ void Updater::fetch(const QUrl& url, qint64 limit,
             emit reply->redirectAllowed();
             return;
         }
-        *refused = QStringLiteral("The update server sent the request on to another place (%1).")
-                       .arg(target.toDisplayString());
+        *refused =
+            tr("The update server sent the request on to another place (%1).").arg(target.toDisplayString());
         reply->abort();
     });
     connect(reply, &QNetworkReply::downloadProgress, reply,
             [reply, limit, refused](qint64 received, qint64 total) {
                 if (received > limit || total > limit) {
-                    *refused =
-                        QStringLiteral("The answer of the update server is larger than %1 bytes.").arg(limit);
+                    *refused = tr("The answer of the update server is larger than %1 bytes.").arg(limit);
                     reply->abort();
                 }
             });
@@ -290,18 +289,16 @@ void Updater::fetch(const QUrl& url, qint64 limit,
         reply->deleteLater();
         if (!refused->isEmpty()) return done(*refused);
         if (reply->error() != QNetworkReply::NoError)
-            return done(
-                QStringLiteral("The update server could not be reached: %1").arg(reply->errorString()));
+            return done(tr("The update server could not be reached: %1").arg(reply->errorString()));
         const QByteArray data = reply->read(limit + 1);
         if (data.size() > limit)
-            return done(
-                QStringLiteral("The answer of the update server is larger than %1 bytes.").arg(limit));
+            return done(tr("The answer of the update server is larger than %1 bytes.").arg(limit));
         done(data);
     });
 }
 
 std::optional<QString> Updater::install(const QByteArray& archive, const Appcast::Item& item) {
-    if (!m_installation) return QStringLiteral("This copy cannot install updates.");
+    if (!m_installation) return tr("This copy cannot install updates.");
     // Unpacked beside the installed copy, so the swap stays on one file system.
     const QString destination = m_installation->destination();
     QDir().mkpath(QFileInfo(destination).path());
@@ -309,23 +306,22 @@ std::optional<QString> Updater::install(const QByteArray& archive, const Appcast
     const InstallLock lock(*m_installation, true);
     if (!lock.held()) return InstallLock::busyMessage();
     QTemporaryDir unpacked(QFileInfo(destination).path() + QStringLiteral("/.Zarvo-update-XXXXXX"));
-    if (!unpacked.isValid())
-        return QStringLiteral("No room to unpack the update: %1").arg(unpacked.errorString());
+    if (!unpacked.isValid()) return tr("No room to unpack the update: %1").arg(unpacked.errorString());
     QFile file(unpacked.filePath(QStringLiteral("update.tar.gz")));
     if (!file.open(QIODevice::WriteOnly) || file.write(archive) != archive.size() || !file.flush())
-        return QStringLiteral("The update could not be saved: %1").arg(file.errorString());
+        return tr("The update could not be saved: %1").arg(file.errorString());
     file.close();
     QProcess tar;
     tar.start(QStringLiteral("tar"),
               {QStringLiteral("-xzf"), file.fileName(), QStringLiteral("-C"), unpacked.path(),
                QStringLiteral("--no-same-owner"), QStringLiteral("Zarvo")});
     if (!tar.waitForFinished(120000) || tar.exitStatus() != QProcess::NormalExit || tar.exitCode() != 0)
-        return QStringLiteral("The update could not be unpacked: %1")
+        return tr("The update could not be unpacked: %1")
             .arg(QString::fromLocal8Bit(tar.readAllStandardError()).trimmed());
     const QString folder = unpacked.filePath(QStringLiteral("Zarvo"));
     const auto info = m_installation->info(folder);
     if (!info || info->identifier != QLatin1String(kAppIdentifier) || Installer::build(info) != item.build)
-        return QStringLiteral("The update holds no Zarvo of build %1.").arg(item.build);
+        return tr("The update holds no Zarvo of build %1.").arg(item.build);
     if (const auto error = Installer(*m_installation).install(folder)) return error;
     if (const auto error = m_installation->open(destination, {QLatin1String(Installer::installedArgument)}))
         return error;

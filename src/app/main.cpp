@@ -1,5 +1,6 @@
 #include "app/DesktopMain.h"
 #include "app/Installer.h"
+#include "platform/Translations.h"
 #include "platform/linux/InstanceChannel.h"
 #include "platform/linux/LinuxEnvironment.h"
 #include "platform/linux/ProgramLocation.h"
@@ -18,15 +19,20 @@ void logLine(const QString& line) {
     std::fflush(stderr);
 }
 
-int usage(int status) {
-    std::fprintf(status ? stderr : stdout,
-                 "usage: zarvo [--toggle | --clipboard | --settings | --status | --quit]\n"
-                 "  (none)       start Zarvo, or show the panel of the running one\n"
-                 "  --toggle     show or hide the panel (bind this where the desktop has no global keys)\n"
-                 "  --clipboard  show or hide the clipboard history\n"
-                 "  --settings   open the settings window\n"
-                 "  --status     say where the running Zarvo runs and which desktop services it uses\n"
-                 "  --quit       quit the running Zarvo\n");
+int usage(int status, int& argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    zarvo::Translations::install(zarvo::linux_::ProgramLocation::translationFolders());
+    //: Keep the program name and the options (--toggle …) as they are.
+    const QString text = QCoreApplication::translate(
+        "ZarvoMain",
+        "usage: zarvo [--toggle | --clipboard | --settings | --status | --quit]\n"
+        "  (none)       start Zarvo, or show the panel of the running one\n"
+        "  --toggle     show or hide the panel (bind this where the desktop has no global keys)\n"
+        "  --clipboard  show or hide the clipboard history\n"
+        "  --settings   open the settings window\n"
+        "  --status     say where the running Zarvo runs and which desktop services it uses\n"
+        "  --quit       quit the running Zarvo\n");
+    std::fprintf(status ? stderr : stdout, "%s", text.toLocal8Bit().constData());
     return status;
 }
 
@@ -62,7 +68,7 @@ int main(int argc, char** argv) {
         else if (arg == "--status")
             request = "status";
         else if (arg == "--help" || arg == "-h")
-            return usage(0);
+            return usage(0, argc, argv);
         else if (arg == "-platform" && i + 1 < argc)
             ++i; // Qt's own
         else if (arg == app::Installer::installedArgument)
@@ -70,7 +76,7 @@ int main(int argc, char** argv) {
         else if (arg == app::Installer::ejectVolumeArgument && i + 1 < argc)
             ++i; // the image the installer came from
         else
-            return usage(2);
+            return usage(2, argc, argv);
     }
 
     // A running instance takes the request; nothing of the desktop is loaded for that. A portable copy
@@ -80,6 +86,7 @@ int main(int argc, char** argv) {
     const bool portable = !quit && !status && linux_::ProgramLocation::isPortableCopy();
     if (!portable) {
         QCoreApplication client(argc, argv);
+        Translations::install(linux_::ProgramLocation::translationFolders());
         const QJsonObject message{{QStringLiteral("type"), QString::fromLatin1(request)},
                                   {QStringLiteral("startupId"), qEnvironmentVariable("DESKTOP_STARTUP_ID")}};
         const linux_::LinuxEnvironment environment;
@@ -91,11 +98,12 @@ int main(int argc, char** argv) {
             return 0;
         }
         if (reply.status == linux_::InstanceReply::Status::failed) {
-            logLine(QStringLiteral("zarvo: the running Zarvo did not answer: ") + reply.error);
+            logLine(QCoreApplication::translate("ZarvoMain", "zarvo: the running Zarvo did not answer: %1")
+                        .arg(reply.error));
             return 1;
         }
         if (quit || status) {
-            logLine(QStringLiteral("zarvo: Zarvo is not running"));
+            logLine(QCoreApplication::translate("ZarvoMain", "zarvo: Zarvo is not running"));
             return status ? 1 : 0;
         }
     }

@@ -12,6 +12,7 @@
 #include "search/SearchModel.h"
 #include "sources/PathInput.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -57,21 +58,26 @@ std::optional<QString> parse(const QStringList& args, bool actions, Options& opt
             const auto text = value();
             bool ok = false;
             const int n = text ? text->toInt(&ok) : 0;
-            if (!ok || n < 1) return QStringLiteral("--select needs a row number (1 is the first row)");
+            if (!ok || n < 1)
+                return QCoreApplication::translate("ActionsCommand",
+                                                   "--select needs a row number (1 is the first row)");
             options.select = n;
         } else if (actions && arg == QLatin1String("--json")) {
             options.json = true;
         } else if (actions && arg == QLatin1String("--run")) {
             options.run = value();
-            if (!options.run) return QStringLiteral("--run needs an action title");
+            if (!options.run)
+                return QCoreApplication::translate("ActionsCommand", "--run needs an action title");
         } else if (actions && arg == QLatin1String("--to")) {
             options.to = value();
-            if (!options.to) return QStringLiteral("--to needs a name or a folder");
+            if (!options.to)
+                return QCoreApplication::translate("ActionsCommand", "--to needs a name or a folder");
         } else {
-            return QStringLiteral("unknown option ") + arg;
+            return QCoreApplication::translate("ActionsCommand", "unknown option %1").arg(arg);
         }
     }
-    if (options.words.size() != 1) return QStringLiteral("give the query as one argument");
+    if (options.words.size() != 1)
+        return QCoreApplication::translate("ActionsCommand", "give the query as one argument");
     return std::nullopt;
 }
 
@@ -135,7 +141,7 @@ struct Session {
         search(model, options.words.first());
         if (options.select) {
             if (*options.select > int(model.results().size()))
-                return QStringLiteral("There is no row %1 (%2 listed)")
+                return QCoreApplication::translate("ActionsCommand", "There is no row %1 (%2 listed)")
                     .arg(*options.select)
                     .arg(model.results().size());
             model.setSelectedIndex(*options.select - 1);
@@ -195,13 +201,14 @@ QJsonObject actionJson(const ItemAction& action) {
 
 int usageError(const QString& text, const char* usage) {
     QTextStream err(stderr);
-    err << "zarvo-cli: " << text << "\n" << usage;
+    err << "zarvo-cli: " << text << "\n"
+        << QCoreApplication::translate("ActionsCommand", "usage: zarvo-cli %1").arg(QLatin1String(usage))
+        << "\n";
     return 2;
 }
 
-const char* const kOpenUsage = "usage: zarvo-cli open [--select N] [--yes] TEXT\n";
-const char* const kActionsUsage =
-    "usage: zarvo-cli actions [--select N] [--json] [--run TITLE [--to NAME|DIR] [--yes]] TEXT\n";
+const char* const kOpenUsage = "open [--select N] [--yes] TEXT";
+const char* const kActionsUsage = "actions [--select N] [--json] [--run TITLE [--to NAME|DIR] [--yes]] TEXT";
 
 // Reads the command line and runs the search; an exit status when either fails.
 std::optional<int> start(const QStringList& args, bool actions, const char* usage, Options& options,
@@ -223,7 +230,9 @@ int runOpenCommand(const QStringList& args) {
     if (auto status = start(args, false, kOpenUsage, options, session, out)) return *status;
     SearchModel& model = session.model;
     if (opensIntoClipboard(model.resultActions().target()) && !clipboardAvailable()) {
-        out << "The clipboard is not available without a display\n";
+        out << QCoreApplication::translate("ActionsCommand",
+                                           "The clipboard is not available without a display")
+            << "\n";
         return 2;
     }
     model.keyMap().handleKey(returnKey());
@@ -269,7 +278,8 @@ int runActionsCommand(const QStringList& args) {
             for (const ItemAction& action : actions) {
                 out << "  " << action.title;
                 if (action.shortcut) out << "  " << *action.shortcut;
-                if (action.isDestructive) out << "  (destructive)";
+                if (action.isDestructive)
+                    out << "  " << QCoreApplication::translate("ActionsCommand", "(destructive)");
                 out << "\n";
             }
         }
@@ -280,33 +290,46 @@ int runActionsCommand(const QStringList& args) {
     for (int i = 0; i < actions.size() && index < 0; ++i)
         if (titleMatches(actions[i].title, *options.run)) index = i;
     if (index < 0) {
-        out << "No action \u201C" << *options.run << "\u201D for \u201C" << shown(item.name()) << "\u201D\n";
+        out << QCoreApplication::translate("ActionsCommand", "No action \u201C%1\u201D for \u201C%2\u201D")
+                   .arg(*options.run, shown(item.name()))
+            << "\n";
         return 2;
     }
     const QString title = actions[index].title;
     if (needsWindow(title)) {
-        out << "\u201C" << title << "\u201D needs the panel; it cannot run from the command line\n";
+        out << QCoreApplication::translate(
+                   "ActionsCommand", "\u201C%1\u201D needs the panel; it cannot run from the command line")
+                   .arg(title)
+            << "\n";
         return 2;
     }
     if (title.startsWith(QLatin1String("Copy")) && !clipboardAvailable()) {
-        out << "The clipboard is not available without a display\n";
+        out << QCoreApplication::translate("ActionsCommand",
+                                           "The clipboard is not available without a display")
+            << "\n";
         return 2;
     }
 
     std::optional<QString> extra;
     if (title == QStringLiteral("Rename\u2026")) {
         if (!options.to)
-            return usageError(QStringLiteral("Rename needs the new name: --to NAME"), kActionsUsage);
+            return usageError(
+                QCoreApplication::translate("ActionsCommand", "Rename needs the new name: --to NAME"),
+                kActionsUsage);
         model.modes().performAction(index);
         if (model.mode() == SearchModel::Mode::rename) {
             model.setQuery(*options.to);
             model.keyMap().handleKey(returnKey());
         }
     } else if (title == QStringLiteral("Move to\u2026")) {
-        if (!options.to) return usageError(QStringLiteral("Move needs the folder: --to DIR"), kActionsUsage);
+        if (!options.to)
+            return usageError(
+                QCoreApplication::translate("ActionsCommand", "Move needs the folder: --to DIR"),
+                kActionsUsage);
         const QString folder = PathInput::expand(*options.to);
         if (!QFileInfo(folder).isDir()) {
-            out << "No folder \u201C" << *options.to << "\u201D\n";
+            out << QCoreApplication::translate("ActionsCommand", "No folder \u201C%1\u201D").arg(*options.to)
+                << "\n";
             return 1;
         }
         model.modes().restoreSearch();
@@ -315,9 +338,9 @@ int runActionsCommand(const QStringList& args) {
             out << shown(*error) << "\n";
             return 1;
         }
-        extra = QStringLiteral("Moved \u201C") + PathInput::lastPathComponent(item.url.toLocalFile()) +
-                QStringLiteral("\u201D to ") +
-                PathInput::abbreviatingWithTilde(QFileInfo(folder).absoluteFilePath());
+        extra = QCoreApplication::translate("ActionsCommand", "Moved \u201C%1\u201D to %2")
+                    .arg(PathInput::lastPathComponent(item.url.toLocalFile()),
+                         PathInput::abbreviatingWithTilde(QFileInfo(folder).absoluteFilePath()));
     } else {
         model.modes().performAction(index);
     }

@@ -11,6 +11,7 @@
 #include "platform/linux/InstanceLock.h"
 #include "platform/linux/LinuxPlatform.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,7 +25,9 @@ namespace zarvo {
 
 namespace {
 
-constexpr const char* kUsage =
+//: Keep the command, its options and the words in capitals (TEXT, ID, DIR …) as they are.
+constexpr const char* kUsage = QT_TRANSLATE_NOOP(
+    "ClipsCommand",
     "usage: zarvo-cli clips [--dir DIR] COMMAND\n"
     "  list [--json]                     the clips, newest first\n"
     "  search TEXT [--json]              the clips matching TEXT, pinned first\n"
@@ -33,7 +36,7 @@ constexpr const char* kUsage =
     "  copy ID [--plain]                 put a clip back on the clipboard\n"
     "  pin ID | delete ID                pin or unpin, delete a clip (ID or a unique prefix)\n"
     "  clear | prune                     delete unpinned clips; drop what the limits no longer allow\n"
-    "  watch [--once]                    capture copies into the history until interrupted\n";
+    "  watch [--once]                    capture copies into the history until interrupted\n");
 
 // How long a second writer waits for the store before giving up.
 constexpr int kLockWaitMs = 5000;
@@ -61,7 +64,7 @@ QTextStream& err() {
 
 int usage(const QString& problem = {}) {
     if (!problem.isEmpty()) err() << "clips: " << problem << "\n";
-    err() << kUsage;
+    err() << QCoreApplication::translate("ClipsCommand", kUsage);
     err().flush();
     return 2;
 }
@@ -117,14 +120,15 @@ std::optional<Clip> findClip(const ClipStore& store, const QString& text, QStrin
         for (const Clip& clip : store.clips()) {
             if (!Clip::idString(clip.id).startsWith(wanted)) continue;
             if (found) {
-                problem =
-                    QStringLiteral("“%1” names more than one clip; give more of the identifier").arg(text);
+                problem = QCoreApplication::translate(
+                              "ClipsCommand", "“%1” names more than one clip; give more of the identifier")
+                              .arg(text);
                 return std::nullopt;
             }
             found = clip;
         }
     }
-    if (!found) problem = QStringLiteral("no clip “%1”").arg(text);
+    if (!found) problem = QCoreApplication::translate("ClipsCommand", "no clip “%1”").arg(text);
     return found;
 }
 
@@ -156,14 +160,15 @@ int add(ClipStore& store, const QStringList& args) {
         else if (a == QLatin1String("--bundle") && hasValue)
             bundle = args[++i];
         else
-            return usage(QStringLiteral("add: unexpected “%1”").arg(a));
+            return usage(QCoreApplication::translate("ClipsCommand", "add: unexpected “%1”").arg(a));
     }
     QList<PasteboardItem> items;
     if (!types.isEmpty() || files.isEmpty()) {
         if (types.isEmpty()) types << PasteboardType::plainText;
         const QByteArray data = readInput(ClipStore::maximumReadBytes);
         if (data.size() > ClipStore::maximumReadBytes)
-            return fail(QStringLiteral("not stored: the copy is larger than 50,000,000 bytes"));
+            return fail(QCoreApplication::translate("ClipsCommand",
+                                                    "not stored: the copy is larger than 50,000,000 bytes"));
         PasteboardItem item;
         for (const QString& type : types)
             item.setData(type, data);
@@ -181,13 +186,14 @@ int add(ClipStore& store, const QStringList& args) {
             if (!allTypes.contains(type)) allTypes << type;
     auto kept = ClipStore::snapshot(allTypes, items);
     if (!kept)
-        return fail(QStringLiteral("not stored: the copy is marked private, is empty, or is larger than "
-                                   "50,000,000 bytes"));
+        return fail(QCoreApplication::translate("ClipsCommand",
+                                                "not stored: the copy is marked private, is empty, or is "
+                                                "larger than 50,000,000 bytes"));
     // The same preparation a captured copy takes, on this thread: the command has nothing else to do.
     if (!store.capture(allTypes, items, app, bundle))
-        return fail(
-            QStringLiteral("not stored: no text, files or readable image in the copy, or it is larger "
-                           "than 25,000,000 bytes"));
+        return fail(QCoreApplication::translate("ClipsCommand",
+                                                "not stored: no text, files or readable image in the copy, "
+                                                "or it is larger than 25,000,000 bytes"));
     store.flush();
     out() << Clip::idString(store.clips().first().id) << "\n";
     out().flush();
@@ -205,7 +211,9 @@ int runClipsCommand(const QStringList& args) {
     // Without a display there is no clipboard to watch, only one that never changes.
     const qsizetype at = args.value(0) == QLatin1String("--dir") ? 2 : 0;
     if (args.value(at) == QLatin1String("watch") && !cli::CliContext::shared().hasDisplay()) {
-        err << "clips: " << linux_::LinuxPlatform::noDisplayMessage(QStringLiteral("Watching the clipboard"))
+        err << "clips: "
+            << linux_::LinuxPlatform::noDisplayMessage(
+                   QCoreApplication::translate("ClipsCommand", "Watching the clipboard"))
             << "\n";
         return 1;
     }
@@ -225,7 +233,8 @@ const QStringList& commands() {
 int run(ClipStore& store, QStringList args) {
     if (args.isEmpty()) return usage();
     const QString command = args.takeFirst();
-    if (!commands().contains(command)) return usage(QStringLiteral("unknown command “%1”").arg(command));
+    if (!commands().contains(command))
+        return usage(QCoreApplication::translate("ClipsCommand", "unknown command “%1”").arg(command));
     Pasteboard* pasteboard = store.pasteboard();
     const bool json = args.removeAll(QStringLiteral("--json")) > 0;
     int status = 0;
@@ -234,28 +243,36 @@ int run(ClipStore& store, QStringList args) {
         if (!args.isEmpty()) return usage();
         printClips(store.clips(), json);
     } else if (command == QLatin1String("search")) {
-        if (args.size() != 1) return usage(QStringLiteral("search needs one TEXT"));
+        if (args.size() != 1)
+            return usage(QCoreApplication::translate("ClipsCommand", "search needs one TEXT"));
         printClips(store.matching(args.first()), json);
     } else if (command == QLatin1String("add")) {
         status = add(store, args);
     } else if (command == QLatin1String("copy")) {
         const bool plain = args.removeAll(QStringLiteral("--plain")) > 0;
-        if (args.size() != 1) return usage(QStringLiteral("copy needs one ID"));
-        if (!pasteboard) return fail(QStringLiteral("no clipboard is available here"));
+        if (args.size() != 1) return usage(QCoreApplication::translate("ClipsCommand", "copy needs one ID"));
+        if (!pasteboard)
+            return fail(QCoreApplication::translate("ClipsCommand", "no clipboard is available here"));
         const auto clip = findClip(store, args.first(), problem);
         if (!clip) return fail(problem);
         if (!store.write(*clip, plain))
-            return fail(
-                plain ? QStringLiteral("clip %1 has no plain text to copy").arg(Clip::idString(clip->id))
-                      : QStringLiteral("the data of clip %1 is missing or unreadable")
-                            .arg(Clip::idString(clip->id)));
+            return fail(plain
+                            ? QCoreApplication::translate("ClipsCommand", "clip %1 has no plain text to copy")
+                                  .arg(Clip::idString(clip->id))
+                            : QCoreApplication::translate("ClipsCommand",
+                                                          "the data of clip %1 is missing or unreadable")
+                                  .arg(Clip::idString(clip->id)));
     } else if (command == QLatin1String("pin") || command == QLatin1String("delete")) {
-        if (args.size() != 1) return usage(QStringLiteral("%1 needs one ID").arg(command));
+        if (args.size() != 1)
+            return usage(QCoreApplication::translate("ClipsCommand", "%1 needs one ID").arg(command));
         const auto clip = findClip(store, args.first(), problem);
         if (!clip) return fail(problem);
         if (command == QLatin1String("pin")) {
             store.togglePin(clip->id);
-            out() << Clip::idString(clip->id) << (clip->pinned ? " unpinned\n" : " pinned\n");
+            out() << (clip->pinned ? QCoreApplication::translate("ClipsCommand", "%1 unpinned")
+                                   : QCoreApplication::translate("ClipsCommand", "%1 pinned"))
+                         .arg(Clip::idString(clip->id))
+                  << "\n";
         } else {
             store.deleteClip(clip->id);
         }
@@ -263,14 +280,19 @@ int run(ClipStore& store, QStringList args) {
         store.clearUnpinned();
     } else if (command == QLatin1String("watch")) {
         const bool once = args.removeAll(QStringLiteral("--once")) > 0;
-        if (!args.isEmpty()) return usage(QStringLiteral("watch: unexpected “%1”").arg(args.first()));
-        if (!pasteboard) return fail(QStringLiteral("no clipboard is available here"));
+        if (!args.isEmpty())
+            return usage(
+                QCoreApplication::translate("ClipsCommand", "watch: unexpected “%1”").arg(args.first()));
+        if (!pasteboard)
+            return fail(QCoreApplication::translate("ClipsCommand", "no clipboard is available here"));
         status = watchClips(store, once, out(), err());
     } else if (command == QLatin1String("prune")) {
         const qsizetype before = store.clips().size();
         const Clock* clock = Platform::current().clock;
         store.prune(clock ? clock->now() : QDateTime::currentDateTimeUtc());
-        out() << (before - store.clips().size()) << " clips dropped\n";
+        out() << QCoreApplication::translate("ClipsCommand", "%n clip(s) dropped", nullptr,
+                                             int(before - store.clips().size()))
+              << "\n";
     }
     out().flush();
     return status;
@@ -289,12 +311,14 @@ int runClipsCommand(const QStringList& arguments, QIODevice& input, QTextStream&
     if (args.isEmpty()) return usage();
     if (directory.isEmpty()) directory = ClipStore::defaultDirectory();
     const QString command = args.first();
-    if (!commands().contains(command)) return usage(QStringLiteral("unknown command “%1”").arg(command));
+    if (!commands().contains(command))
+        return usage(QCoreApplication::translate("ClipsCommand", "unknown command “%1”").arg(command));
 
     // The application captures copies itself; a second capturing process would write the same store.
     const Environment* environment = Platform::current().environment;
     if (command == QLatin1String("watch") && environment && linux_::InstanceLock::isRunning(*environment))
-        return fail(QStringLiteral("Zarvo is running and already keeps the clipboard history"));
+        return fail(QCoreApplication::translate("ClipsCommand",
+                                                "Zarvo is running and already keeps the clipboard history"));
 
     // One writer at a time: the whole run holds the store's lock, so no clip written by another
     // process is lost to a stale copy of the list.

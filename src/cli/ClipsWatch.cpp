@@ -79,7 +79,9 @@ private:
 int watchClips(ClipStore& store, bool once, QTextStream& out, QTextStream& err) {
     StopSignals stop;
     if (!stop.notifier()) {
-        err << "clips: cannot watch: " << std::strerror(errno) << "\n";
+        err << QCoreApplication::translate("ClipsWatch", "clips: cannot watch: %1")
+                   .arg(QString::fromLocal8Bit(std::strerror(errno)))
+            << "\n";
         err.flush();
         return 1;
     }
@@ -111,7 +113,9 @@ int watchClips(ClipStore& store, bool once, QTextStream& out, QTextStream& err) 
         if (once) loop.quit();
     });
 
-    err << "clips: watching the clipboard for " << store.directory() << " (Ctrl+C stops)\n";
+    err << QCoreApplication::translate("ClipsWatch", "clips: watching the clipboard for %1 (Ctrl+C stops)")
+               .arg(store.directory())
+        << "\n";
     err.flush();
     loop.exec();
 
@@ -122,7 +126,8 @@ int watchClips(ClipStore& store, bool once, QTextStream& out, QTextStream& err) 
         store.poll();
     }
     store.flush();
-    err << "clips: stopped, " << captured << (captured == 1 ? " copy" : " copies") << " captured\n";
+    err << QCoreApplication::translate("ClipsWatch", "clips: stopped, %n copy(s) captured", nullptr, captured)
+        << "\n";
     err.flush();
     return 0;
 }

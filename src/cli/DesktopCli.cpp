@@ -9,10 +9,12 @@
 
 #include "clipboard/ClipStore.h"
 #include "platform/Platform.h"
+#include "platform/Translations.h"
 #include "platform/linux/DesktopEntries.h"
 #include "platform/linux/DesktopServices.h"
 #include "platform/linux/FileDefaultsStore.h"
 #include "platform/linux/LinuxPlatform.h"
+#include "platform/linux/ProgramLocation.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -133,6 +135,7 @@ extern "C" __attribute__((visibility("default"))) int zarvoCliDesktopMain(int ar
                        QByteArray(argv[i + 1]).toLower().startsWith("copy");
     if (argc > 2 && qstrcmp(argv[1], "open") == 0) wantsDisplay = true;
     auto app = makeApplication(argc, argv, wantsDisplay);
+    Translations::install(linux_::ProgramLocation::translationFolders());
     QTextStream err(stderr);
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
@@ -166,7 +169,8 @@ extern "C" __attribute__((visibility("default"))) int zarvoCliDesktopMain(int ar
     if (command == QLatin1String("settings")) return cli::runSettingsCommand(args);
     if (command == QLatin1String("clips")) return runClipsCommand(args);
     if (command == QLatin1String("index")) return runIndexCommand(args);
-    err << "zarvo-cli: unknown command \u201C" << command << "\u201D\n";
+    err << QCoreApplication::translate("DesktopCli", "zarvo-cli: unknown command \u201C%1\u201D").arg(command)
+        << "\n";
     cli::usage(err);
     return 2;
 }

@@ -8,6 +8,7 @@
 #include "platform/linux/LinuxEnvironment.h"
 #include "store/UserDefaults.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
@@ -47,8 +48,8 @@ Platform platformForCommand(std::unique_ptr<Environment>& owned) {
 }
 
 int usage(QTextStream& err) {
-    err << "usage: zarvo-cli index status [--json]\n"
-           "       zarvo-cli index rebuild [--root DIR]...\n";
+    err << QCoreApplication::translate("IndexCommand", "usage: zarvo-cli index status [--json]\n"
+                                                       "       zarvo-cli index rebuild [--root DIR]...\n");
     return 2;
 }
 
@@ -91,29 +92,54 @@ int status(const Platform& platform, bool json) {
         out << QJsonDocument(o).toJson(QJsonDocument::Indented);
         return 0;
     }
-    out << "roots: " << cli::shown(config.roots.join(QStringLiteral(", "))) << '\n';
+    out << QCoreApplication::translate("IndexCommand", "roots: %1")
+               .arg(cli::shown(config.roots.join(QStringLiteral(", "))))
+        << '\n';
     if (!config.excluded.isEmpty())
-        out << "excluded: " << cli::shown(config.excluded.join(QStringLiteral(", "))) << '\n';
-    out << "entries: " << s.entries << '\n';
+        out << QCoreApplication::translate("IndexCommand", "excluded: %1")
+                   .arg(cli::shown(config.excluded.join(QStringLiteral(", "))))
+            << '\n';
+    out << QCoreApplication::translate("IndexCommand", "entries: %1").arg(s.entries) << '\n';
     if (s.snapshotTime) {
         const qint64 age = s.snapshotTime->secsTo(QDateTime::currentDateTime());
-        out << "snapshot: " << cli::shown(config.snapshotPath) << " (" << megabytes(s.snapshotBytes)
-            << ", written " << s.snapshotTime->toString(Qt::ISODate) << ", " << age / 60 << " min ago"
-            << (loaded ? "" : ", not usable: will be rebuilt") << ")\n";
+        const QString path = cli::shown(config.snapshotPath), size = megabytes(s.snapshotBytes),
+                      written = s.snapshotTime->toString(Qt::ISODate), minutes = QString::number(age / 60);
+        out << (loaded
+                    ? QCoreApplication::translate("IndexCommand", "snapshot: %1 (%2, written %3, %4 min ago)")
+                          .arg(path, size, written, minutes)
+                    : QCoreApplication::translate(
+                          "IndexCommand",
+                          "snapshot: %1 (%2, written %3, %4 min ago, not usable: will be rebuilt)")
+                          .arg(path, size, written, minutes))
+            << '\n';
     } else {
-        out << "snapshot: none yet (zarvo-cli index rebuild makes one)\n";
+        out << QCoreApplication::translate("IndexCommand",
+                                           "snapshot: none yet (zarvo-cli index rebuild makes one)")
+            << '\n';
     }
-    out << "watches: " << s.watches
-        << " in this process (the running application holds its own); system limit " << limit << '\n';
-    out << "memory: " << megabytes(qint64(s.memoryBytes));
+    out << QCoreApplication::translate(
+               "IndexCommand",
+               "watches: %1 in this process (the running application holds its own); system limit %2")
+               .arg(s.watches)
+               .arg(limit)
+        << '\n';
     if (s.entries)
-        out << " (" << QString::number(double(s.memoryBytes) / double(s.entries), 'f', 1)
-            << " bytes per entry)";
+        out << QCoreApplication::translate("IndexCommand", "memory: %1 (%2 bytes per entry)")
+                   .arg(megabytes(qint64(s.memoryBytes)),
+                        QString::number(double(s.memoryBytes) / double(s.entries), 'f', 1));
+    else
+        out << QCoreApplication::translate("IndexCommand", "memory: %1")
+                   .arg(megabytes(qint64(s.memoryBytes)));
     out << '\n';
-    out << "applications: " << applications.count() << " (" << megabytes(qint64(applications.memoryBytes()))
-        << ", from the applications folders of XDG_DATA_HOME and XDG_DATA_DIRS)\n";
+    out << QCoreApplication::translate(
+               "IndexCommand",
+               "applications: %1 (%2, from the applications folders of XDG_DATA_HOME and XDG_DATA_DIRS)")
+               .arg(applications.count())
+               .arg(megabytes(qint64(applications.memoryBytes())))
+        << '\n';
     if (!s.unreadable.isEmpty())
-        out << "unreadable folders (skipped): " << cli::shown(s.unreadable.join(QStringLiteral(", ")))
+        out << QCoreApplication::translate("IndexCommand", "unreadable folders (skipped): %1")
+                   .arg(cli::shown(s.unreadable.join(QStringLiteral(", "))))
             << '\n';
     return 0;
 }
@@ -125,7 +151,8 @@ int rebuild(const Platform& platform, const QStringList& roots) {
         for (const auto& r : roots) {
             const QFileInfo info(r);
             if (!info.isDir()) {
-                err << "zarvo-cli: not a folder: " << r << '\n';
+                err << QCoreApplication::translate("IndexCommand", "zarvo-cli: not a folder: %1").arg(r)
+                    << '\n';
                 return 2;
             }
             clean << QDir::cleanPath(info.absoluteFilePath());
@@ -149,22 +176,29 @@ int rebuild(const Platform& platform, const QStringList& roots) {
     index::FileIndex fileIndex(config);
     fileIndex.rebuild([&](qint64 entries) {
         if (terminal) {
-            err << "\rindexing " << config.roots.join(QStringLiteral(", ")) << ": " << entries << " entries…";
+            err << '\r'
+                << QCoreApplication::translate("IndexCommand", "indexing %1: %2 entries…")
+                       .arg(config.roots.join(QStringLiteral(", ")))
+                       .arg(entries);
             err.flush();
         }
     });
     if (terminal) err << "\r\033[K";
     err.flush();
     if (!fileIndex.saveSnapshot()) {
-        err << "zarvo-cli: could not write the snapshot " << config.snapshotPath << '\n';
+        err << QCoreApplication::translate("IndexCommand", "zarvo-cli: could not write the snapshot %1")
+                   .arg(config.snapshotPath)
+            << '\n';
         return 1;
     }
     const auto s = fileIndex.status();
-    out << "indexed " << s.entries << " entries in "
-        << QString::number(double(clock.elapsed()) / 1000.0, 'f', 2) << " s; snapshot "
-        << cli::shown(config.snapshotPath) << " (" << megabytes(s.snapshotBytes) << ")\n";
+    out << QCoreApplication::translate("IndexCommand", "indexed %1 entries in %2 s; snapshot %3 (%4)")
+               .arg(QString::number(s.entries), QString::number(double(clock.elapsed()) / 1000.0, 'f', 2),
+                    cli::shown(config.snapshotPath), megabytes(s.snapshotBytes))
+        << '\n';
     if (!s.unreadable.isEmpty())
-        out << "unreadable folders (skipped): " << cli::shown(s.unreadable.join(QStringLiteral(", ")))
+        out << QCoreApplication::translate("IndexCommand", "unreadable folders (skipped): %1")
+                   .arg(cli::shown(s.unreadable.join(QStringLiteral(", "))))
             << '\n';
     return 0;
 }

@@ -8,6 +8,7 @@
 #include "platform/linux/InstanceChannel.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QJsonArray>
@@ -57,16 +58,19 @@ QJsonObject answer(int code, const QString& out, const QString& err) {
 QJsonObject runClips(QStringList args, const QByteArray& input, ClipStore& clips) {
     if (args.value(0) == QLatin1String("--dir")) {
         if (QDir::cleanPath(args.value(1)) != QDir::cleanPath(clips.directory()))
-            return answer(
-                1, {},
-                QStringLiteral("clips: Zarvo is running and keeps its clips in %1; other stores are "
-                               "opened only while it does not run\n")
-                    .arg(clips.directory()));
+            return answer(1, {},
+                          QCoreApplication::translate(
+                              "InstanceRequests",
+                              "clips: Zarvo is running and keeps its clips in %1; other stores are "
+                              "opened only while it does not run\n")
+                              .arg(clips.directory()));
         args = args.mid(2);
     }
     if (args.value(0) == QLatin1String("watch"))
-        return answer(1, {},
-                      QStringLiteral("clips: Zarvo is running and already keeps the clipboard history\n"));
+        return answer(
+            1, {},
+            QCoreApplication::translate("InstanceRequests",
+                                        "clips: Zarvo is running and already keeps the clipboard history\n"));
     QBuffer in;
     in.setData(input);
     in.open(QIODevice::ReadOnly);
@@ -123,8 +127,12 @@ std::optional<int> forwardToInstance(const Environment& environment, const QStri
         problem =
             reply.body.value(QStringLiteral("error")).toString(QStringLiteral("its answer has no exit code"));
     if (!problem.isEmpty()) {
-        err << "zarvo-cli: Zarvo is running, but the request to it failed: " << problem
-            << ". The command was not run here as well, so that only Zarvo writes its store.\n";
+        err << QCoreApplication::translate(
+                   "InstanceRequests",
+                   "zarvo-cli: Zarvo is running, but the request to it failed: %1. The "
+                   "command was not run here as well, so that only Zarvo writes its store.")
+                   .arg(problem)
+            << "\n";
         err.flush();
         return 1;
     }
@@ -153,7 +161,9 @@ void handleCliRequest(const QJsonObject& request, ClipStore& clips, const Search
         input = decoded.decoded;
     }
     if (!wellFormed || args.isEmpty() || !QDir::isAbsolutePath(cwd)) {
-        reply(answer(2, {}, QStringLiteral("zarvo-cli: Zarvo could not read the request\n")));
+        reply(answer(2, {},
+                     QCoreApplication::translate("InstanceRequests",
+                                                 "zarvo-cli: Zarvo could not read the request\n")));
         return;
     }
     args = withAbsolutePaths(args, cwd);
@@ -176,8 +186,10 @@ void handleCliRequest(const QJsonObject& request, ClipStore& clips, const Search
             reply(answer(output.code, output.out, output.err));
         });
     } else {
-        reply(answer(
-            2, {}, QStringLiteral("zarvo-cli: “%1” is not carried out by the running Zarvo\n").arg(command)));
+        reply(answer(2, {},
+                     QCoreApplication::translate("InstanceRequests",
+                                                 "zarvo-cli: “%1” is not carried out by the running Zarvo\n")
+                         .arg(command)));
     }
 }
 

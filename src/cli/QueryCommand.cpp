@@ -100,7 +100,8 @@ void runQuery(const SearchModel::Services& services, const QStringList& args,
             words << arg;
     }
     if (words.size() != 1) {
-        done({2, QString(), QStringLiteral("usage: zarvo-cli query [--json] TEXT\n")});
+        done({2, QString(),
+              QCoreApplication::translate("QueryCommand", "usage: zarvo-cli query [--json] TEXT\n")});
         return;
     }
     const QString text = words.first();

@@ -8,6 +8,7 @@
 #include "store/History.h"
 #include "store/Settings.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -35,7 +36,9 @@ QString json(const QJsonValue& value) {
 }
 
 int usage(QTextStream& err, const char* text) {
-    err << "usage: zarvo-cli " << text << Qt::endl;
+    //: %1 is the command's syntax, kept as it is.
+    err << QCoreApplication::translate("StoreCommands", "usage: zarvo-cli %1").arg(QLatin1String(text))
+        << Qt::endl;
     return 2;
 }
 
@@ -45,7 +48,8 @@ bool takeFlags(QStringList& args, const QStringList& known, QStringList& found, 
     for (const QString& a : args) {
         if (a.startsWith(QLatin1String("--"))) {
             if (!known.contains(a)) {
-                err << "zarvo-cli: unknown option " << a << Qt::endl;
+                err << QCoreApplication::translate("StoreCommands", "zarvo-cli: unknown option %1").arg(a)
+                    << Qt::endl;
                 return false;
             }
             found << a;
@@ -141,14 +145,17 @@ std::variant<QVariant, QString> parseValue(const Key& key, const QString& text) 
         const qulonglong n = text.trimmed().toULongLong(&ok);
         if (!ok || text.trimmed().startsWith(QLatin1Char('-')) ||
             text.trimmed().startsWith(QLatin1Char('+')) || n > std::numeric_limits<quint32>::max())
-            return key.name + QStringLiteral(" needs an integer from 0 to 4294967295, not ") + quoted(text);
+            return QCoreApplication::translate("StoreCommands",
+                                               "%1 needs an integer from 0 to 4294967295, not %2")
+                .arg(key.name, quoted(text));
         return QVariant(n);
     }
     case Type::Int: {
         bool ok = false;
         const int n = text.trimmed().toInt(&ok);
         if (!ok || text.trimmed().startsWith(QLatin1Char('+')))
-            return key.name + QStringLiteral(" needs an integer, not ") + quoted(text);
+            return QCoreApplication::translate("StoreCommands", "%1 needs an integer, not %2")
+                .arg(key.name, quoted(text));
         return QVariant(n);
     }
     case Type::Bool: {
@@ -159,7 +166,8 @@ std::variant<QVariant, QString> parseValue(const Key& key, const QString& text) 
         if (t == QLatin1String("false") || t == QLatin1String("no") || t == QLatin1String("off") ||
             t == QLatin1String("0"))
             return QVariant(false);
-        return key.name + QStringLiteral(" needs true or false, not ") + quoted(text);
+        return QCoreApplication::translate("StoreCommands", "%1 needs true or false, not %2")
+            .arg(key.name, quoted(text));
     }
     case Type::String:
         return QVariant(text);
@@ -174,7 +182,9 @@ std::variant<QVariant, QString> parseValue(const Key& key, const QString& text) 
                 list << v.toString();
             }
             if (!ok)
-                return key.name + QStringLiteral(" needs a JSON array of strings or a comma-separated list");
+                return QCoreApplication::translate(
+                           "StoreCommands", "%1 needs a JSON array of strings or a comma-separated list")
+                    .arg(key.name);
             return QVariant(list);
         }
         QStringList list;
@@ -186,7 +196,9 @@ std::variant<QVariant, QString> parseValue(const Key& key, const QString& text) 
         // [{"keyword": …, "target": …, "id": optional UUID}] — new rows get a fresh id.
         const QJsonDocument doc = QJsonDocument::fromJson(text.toUtf8());
         const QString error =
-            key.name + QStringLiteral(" needs a JSON array of {\"keyword\": …, \"target\": …} objects");
+            QCoreApplication::translate("StoreCommands",
+                                        "%1 needs a JSON array of {\"keyword\": …, \"target\": …} objects")
+                .arg(key.name);
         if (!doc.isArray()) return error;
         QList<CustomShortcut> list;
         for (const QJsonValue& v : doc.array()) {
@@ -198,8 +210,8 @@ std::variant<QVariant, QString> parseValue(const Key& key, const QString& text) 
             if (o.contains(QStringLiteral("id"))) {
                 id = QUuid::fromString(o.value(QStringLiteral("id")).toString());
                 if (id.isNull())
-                    return key.name + QStringLiteral(": not a UUID: ") +
-                           quoted(o.value(QStringLiteral("id")).toString());
+                    return QCoreApplication::translate("StoreCommands", "%1: not a UUID: %2")
+                        .arg(key.name, quoted(o.value(QStringLiteral("id")).toString()));
             }
             list.append({id, o.value(QStringLiteral("keyword")).toString(),
                          o.value(QStringLiteral("target")).toString()});
@@ -207,7 +219,7 @@ std::variant<QVariant, QString> parseValue(const Key& key, const QString& text) 
         return QVariant::fromValue(list);
     }
     }
-    return QStringLiteral("unsupported setting");
+    return QCoreApplication::translate("StoreCommands", "unsupported setting");
 }
 
 void printSetting(QTextStream& out, const Key& key, const Settings& s, bool asJson) {
@@ -247,8 +259,10 @@ int runSettingsCommand(const QStringList& arguments, QTextStream& out, QTextStre
         (verb == QLatin1String("set") && args.size() == 2)) {
         const Key* key = findKey(args.at(0));
         if (!key) {
-            err << "zarvo-cli: unknown setting " << quoted(args.at(0))
-                << "; `zarvo-cli settings list` shows them" << Qt::endl;
+            err << QCoreApplication::translate(
+                       "StoreCommands", "zarvo-cli: unknown setting %1; `zarvo-cli settings list` shows them")
+                       .arg(quoted(args.at(0)))
+                << Qt::endl;
             return 2;
         }
         if (verb == QLatin1String("set")) {
@@ -261,7 +275,9 @@ int runSettingsCommand(const QStringList& arguments, QTextStream& out, QTextStre
             // Launch at login may be refused by the system: report what actually holds.
             if (key->name == QLatin1String("launchAtLogin") &&
                 settings.launchAtLogin() != std::get<QVariant>(parsed).toBool()) {
-                err << "zarvo-cli: launch at login could not be changed" << Qt::endl;
+                err << QCoreApplication::translate("StoreCommands",
+                                                   "zarvo-cli: launch at login could not be changed")
+                    << Qt::endl;
                 return 1;
             }
         }
@@ -337,7 +353,10 @@ int runFavoritesCommand(const QStringList& arguments, QTextStream& out, QTextStr
         return 0;
     }
     if (verb == QLatin1String("toggle") && args.size() == 1 && !args[0].isEmpty()) {
-        out << (favorites.toggle(args[0]) ? "starred " : "unstarred ") << shown(args[0]) << Qt::endl;
+        out << (favorites.toggle(args[0]) ? QCoreApplication::translate("StoreCommands", "starred %1")
+                                          : QCoreApplication::translate("StoreCommands", "unstarred %1"))
+                   .arg(shown(args[0]))
+            << Qt::endl;
         return 0;
     }
     if (verb == QLatin1String("remove") && args.size() == 1) {

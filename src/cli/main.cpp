@@ -4,6 +4,7 @@
 #include "cli/QueryCommand.h"
 #include "cli/StoreCommands.h"
 
+#include "platform/Translations.h"
 #include "platform/linux/DesktopServices.h"
 #include "platform/linux/HeadlessPlatform.h"
 #include "platform/linux/ProgramLocation.h"
@@ -68,6 +69,7 @@ int main(int argc, char** argv) {
     }
     QCoreApplication::setApplicationName(QStringLiteral("zarvo-cli"));
     QCoreApplication app(argc, argv);
+    Translations::install(linux_::ProgramLocation::translationFolders());
     QTextStream err(stderr);
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {

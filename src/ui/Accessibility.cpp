@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -24,8 +25,8 @@ public:
         const auto* tab = static_cast<const TabButton*>(widget());
         const int count = tab->count();
         if (count < 1) return tab->title();
-        return count == 1 ? QStringLiteral("%1, 1 item").arg(tab->title())
-                          : QStringLiteral("%1, %2 items").arg(tab->title()).arg(count);
+        return QCoreApplication::translate("Accessibility", "%1, %n item(s)", nullptr, count)
+            .arg(tab->title());
     }
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
@@ -105,7 +106,7 @@ void announce(QLabel* line) {
 }
 
 QString withPosition(const QString& details, int row, int count) {
-    const QString position = QStringLiteral("%1 of %2").arg(row + 1).arg(count);
+    const QString position = QCoreApplication::translate("Accessibility", "%1 of %2").arg(row + 1).arg(count);
     return details.isEmpty() ? position : details + QStringLiteral(", ") + position;
 }
 

@@ -6,6 +6,7 @@
 #include "ui/Icons.h"
 #include "ui/Style.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -41,7 +42,7 @@ public:
         if (role == Qt::AccessibleDescriptionRole) {
             QStringList parts;
             if (!r->shortcut.isEmpty()) parts << Accessibility::spokenKeys(r->shortcut);
-            if (r->destructive) parts << QStringLiteral("destructive");
+            if (r->destructive) parts << QCoreApplication::translate("zarvo::ui::ActionList", "destructive");
             return Accessibility::withPosition(parts.join(QStringLiteral(", ")), index.row(), rowCount());
         }
         return {};

@@ -18,10 +18,10 @@ constexpr int kLocationRole = Qt::UserRole;
 }
 
 AppChooser::AppChooser(Workspace& workspace, const QString& prompt, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Choose an App"));
+    setWindowTitle(tr("Choose an App"));
     auto* layout = new QVBoxLayout(this);
     m_search = new QLineEdit(this);
-    m_search->setPlaceholderText(QStringLiteral("Search"));
+    m_search->setPlaceholderText(tr("Search"));
     m_search->setClearButtonEnabled(true);
     m_list = new QListWidget(this);
     m_list->setIconSize({24, 24});

@@ -95,22 +95,20 @@ QString ClipPreview::contentText(const Clip& clip) {
 
 QString ClipPreview::details(const Clip& clip, const QLocale& locale) {
     QStringList parts;
-    if (clip.appName && !clip.appName->isEmpty()) parts << QStringLiteral("From ") + *clip.appName;
+    if (clip.appName && !clip.appName->isEmpty()) parts << tr("From %1").arg(*clip.appName);
     parts << dateText(clip.date, locale);
     switch (clip.kind) {
     case Clip::Kind::files:
-        parts << QString::number(clip.length) +
-                     (clip.length == 1 ? QStringLiteral(" file") : QStringLiteral(" files"));
+        parts << tr("%n file(s)", nullptr, clip.length);
         break;
     case Clip::Kind::image:
         parts << locale.formattedDataSize(clip.size, 1, QLocale::DataSizeSIFormat);
         break;
     default:
-        parts << locale.toString(clip.length) +
-                     (clip.length == 1 ? QStringLiteral(" character") : QStringLiteral(" characters"));
+        parts << tr("%1 character(s)", nullptr, clip.length).arg(locale.toString(clip.length));
         break;
     }
-    if (clip.pinned) parts << QStringLiteral("Pinned");
+    if (clip.pinned) parts << tr("Pinned");
     return parts.join(QStringLiteral(" \u00B7 "));
 }
 
@@ -122,7 +120,7 @@ ClipPreview::ClipPreview(ClipStore* store, QWidget* parent) : QWidget(parent), m
     m_content = new QStackedWidget(this);
     Accessibility::setRole(m_content, QAccessible::Client);
     m_text = new QPlainTextEdit(m_content);
-    m_text->setAccessibleName(QStringLiteral("Clip text"));
+    m_text->setAccessibleName(tr("Clip text"));
     m_text->setReadOnly(true);
     m_text->setFrameShape(QFrame::NoFrame);
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -131,13 +129,13 @@ ClipPreview::ClipPreview(ClipStore* store, QWidget* parent) : QWidget(parent), m
     m_text->viewport()->setAutoFillBackground(false);
     m_text->setStyleSheet(QStringLiteral("QPlainTextEdit { background: transparent; }"));
     m_image = new QLabel(m_content);
-    m_image->setAccessibleName(QStringLiteral("Clip image"));
+    m_image->setAccessibleName(tr("Clip image"));
     m_image->setAlignment(Qt::AlignCenter);
     m_image->setContentsMargins(12, 12, 12, 12);
     m_image->setMinimumSize(1, 1);
     m_image->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     m_files = new QListWidget(m_content);
-    m_files->setAccessibleName(QStringLiteral("Clip files"));
+    m_files->setAccessibleName(tr("Clip files"));
     m_files->setFrameShape(QFrame::NoFrame);
     m_files->setIconSize(QSize(24, 24));
     m_files->setSpacing(4);
@@ -171,10 +169,10 @@ ClipPreview::ClipPreview(ClipStore* store, QWidget* parent) : QWidget(parent), m
     m_details->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     // Beside the Copy button a narrow preview has no room for the whole line: it wraps, never cut.
     m_details->setWordWrap(true);
-    m_copy = new QPushButton(QStringLiteral("Copy"), m_footer);
+    m_copy = new QPushButton(tr("Copy"), m_footer);
     m_copy->setIcon(QIcon(
         Icons::symbol(QStringLiteral("doc.on.doc"), 14, Style::primary(palette()), devicePixelRatioF())));
-    m_copy->setToolTip(QStringLiteral("Copy to the clipboard (\u21A9 copies and closes)"));
+    m_copy->setToolTip(tr("Copy to the clipboard (\u21A9 copies and closes)"));
     m_copy->setFocusPolicy(Qt::NoFocus);
     connect(m_copy, &QPushButton::clicked, this, [this] { onCopy(); });
     footer->addWidget(m_details, 1);
@@ -227,9 +225,8 @@ void ClipPreview::setClip(const std::optional<Clip>& clip) {
             m_files->addItem(row);
         }
         if (const int more = std::max(clip->length, int(paths.size())) - shown; more > 0) {
-            auto* row = new QListWidgetItem(
-                more == 1 ? QStringLiteral("1 more file")
-                          : QStringLiteral("%1 more files").arg(QLocale().toString(more)));
+            auto* row =
+                new QListWidgetItem(tr("%1 more file(s)", nullptr, more).arg(QLocale().toString(more)));
             row->setFlags(Qt::NoItemFlags);
             m_files->addItem(row);
         }

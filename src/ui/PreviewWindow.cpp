@@ -26,7 +26,7 @@ constexpr double kPdfDpi = 110;
 
 // A tool window: Qt names the parent as WM_TRANSIENT_FOR only for such types, not for a plain window.
 PreviewWindow::PreviewWindow(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
-    setWindowTitle(QStringLiteral("Preview"));
+    setWindowTitle(tr("Preview"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_stack = new QStackedWidget(this);
@@ -63,12 +63,12 @@ PreviewWindow::PreviewWindow(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::W
 QStringList PreviewWindow::detailLines(const QString& path, const QLocale& locale) {
     const QFileInfo info(path);
     QStringList lines;
-    lines << (info.isDir() ? QStringLiteral("Folder") : QMimeDatabase().mimeTypeForFile(info).comment());
+    lines << (info.isDir() ? tr("Folder") : QMimeDatabase().mimeTypeForFile(info).comment());
     if (info.isFile()) lines << locale.formattedDataSize(info.size(), 1, QLocale::DataSizeSIFormat);
     if (info.lastModified().isValid())
-        lines << QStringLiteral("Modified ") + locale.toString(info.lastModified(), QLocale::ShortFormat);
+        lines << tr("Modified %1").arg(locale.toString(info.lastModified(), QLocale::ShortFormat));
     if (info.birthTime().isValid())
-        lines << QStringLiteral("Created ") + locale.toString(info.birthTime(), QLocale::ShortFormat);
+        lines << tr("Created %1").arg(locale.toString(info.birthTime(), QLocale::ShortFormat));
     return lines;
 }
 

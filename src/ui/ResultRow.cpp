@@ -3,6 +3,7 @@
 #include "platform/PlatformWords.h"
 #include "store/Settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace zarvo::ui::ResultRow {
@@ -11,28 +12,29 @@ std::optional<QString> tag(const ResultItem& item, const Settings& settings) {
     using S = ResultItem::Source;
     switch (item.source) {
     case S::history:
-        return QStringLiteral("Recent");
+        return QCoreApplication::translate("ResultRow", "Recent", "row tag");
     case S::web:
-        return item.symbol ? QStringLiteral("Web") : QStringLiteral("URL");
+        return item.symbol ? QCoreApplication::translate("ResultRow", "Web", "row tag")
+                           : QCoreApplication::translate("ResultRow", "URL", "row tag");
     case S::shortcut:
         return item.keyword;
     case S::favorite:
-        return QStringLiteral("Favorite");
+        return QCoreApplication::translate("ResultRow", "Favorite", "row tag");
     case S::clipboard:
-        return QStringLiteral("Clipboard");
+        return QCoreApplication::translate("ResultRow", "Clipboard", "row tag");
     case S::command:
-        return QStringLiteral("Run");
+        return QCoreApplication::translate("ResultRow", "Run", "row tag: a shell command");
     case S::network:
-        return QStringLiteral("Server");
+        return QCoreApplication::translate("ResultRow", "Server", "row tag");
     case S::help:
-        if (item.example) return QStringLiteral("\u21A9 Try");
+        if (item.example) return QCoreApplication::translate("ResultRow", "\u21A9 Try");
         return std::nullopt;
     case S::clip:
         if (item.clipID) return std::nullopt;
         return PlatformWords::current().hotKey(settings.clipHotKeyModifiers(), settings.clipHotKeyLabel());
     case S::path:
     case S::spotlight:
-        if (item.isDirectory) return QStringLiteral("Folder");
+        if (item.isDirectory) return QCoreApplication::translate("ResultRow", "Folder", "row tag");
         return std::nullopt;
     }
     return std::nullopt;
@@ -48,7 +50,7 @@ QString subtitle(const ResultItem& item, const QString& homePath) {
             return QLatin1Char('~') + path.mid(home.size());
         return path;
     }
-    return QStringLiteral("Open in browser");
+    return QCoreApplication::translate("ResultRow", "Open in browser");
 }
 
 int subtitleLines(const ResultItem& item) {
@@ -63,10 +65,10 @@ bool hasCopyButton(const ResultItem& item) {
 }
 
 QString copyHelp(const ResultItem& item) {
-    if (item.clipID) return QStringLiteral("Copy to the clipboard");
-    if (item.command) return QStringLiteral("Copy command");
-    if (item.url.isLocalFile()) return QStringLiteral("Copy path");
-    return QStringLiteral("Copy URL");
+    if (item.clipID) return QCoreApplication::translate("ResultRow", "Copy to the clipboard");
+    if (item.command) return QCoreApplication::translate("ResultRow", "Copy command");
+    if (item.url.isLocalFile()) return QCoreApplication::translate("ResultRow", "Copy path");
+    return QCoreApplication::translate("ResultRow", "Copy URL");
 }
 
 bool hasRevealButton(const ResultItem& item) {
@@ -74,35 +76,39 @@ bool hasRevealButton(const ResultItem& item) {
 }
 
 QString revealHelp() {
-    return PlatformWords::current().text(QStringLiteral("Show in Finder (\u2318\u21A9)"));
+    return PlatformWords::current().text(
+        QCoreApplication::translate("ResultRow", "Show in Finder (\u2318\u21A9)"));
 }
 
 QString kind(const ResultItem& item) {
     using S = ResultItem::Source;
-    if (item.clipID) return QStringLiteral("clip");
+    if (item.clipID) return QCoreApplication::translate("ResultRow", "clip", "spoken kind");
     switch (item.source) {
     case S::help:
-        return QStringLiteral("help");
+        return QCoreApplication::translate("ResultRow", "help", "spoken kind");
     case S::command:
-        return QStringLiteral("command");
+        return QCoreApplication::translate("ResultRow", "command", "spoken kind");
     case S::network:
-        return QStringLiteral("server");
+        return QCoreApplication::translate("ResultRow", "server", "spoken kind");
     case S::clip:
-        return QStringLiteral("clipboard history");
+        return QCoreApplication::translate("ResultRow", "clipboard history", "spoken kind");
     case S::web:
-        return item.symbol ? QStringLiteral("web search") : QStringLiteral("web address");
+        return item.symbol ? QCoreApplication::translate("ResultRow", "web search", "spoken kind")
+                           : QCoreApplication::translate("ResultRow", "web address", "spoken kind");
     default:
         break;
     }
-    if (item.systemAction) return QStringLiteral("action");
+    if (item.systemAction) return QCoreApplication::translate("ResultRow", "action", "spoken kind");
     if (item.url.isLocalFile()) {
         const QString path = item.url.toLocalFile();
         if (path.endsWith(QLatin1String(".desktop")) || path.endsWith(QLatin1String(".app")))
-            return QStringLiteral("application");
-        return item.isDirectory ? QStringLiteral("folder") : QStringLiteral("file");
+            return QCoreApplication::translate("ResultRow", "application", "spoken kind");
+        return item.isDirectory ? QCoreApplication::translate("ResultRow", "folder", "spoken kind")
+                                : QCoreApplication::translate("ResultRow", "file", "spoken kind");
     }
-    if (item.url.scheme() == QLatin1String("x-apple.systempreferences")) return QStringLiteral("settings");
-    return QStringLiteral("link");
+    if (item.url.scheme() == QLatin1String("x-apple.systempreferences"))
+        return QCoreApplication::translate("ResultRow", "settings", "spoken kind");
+    return QCoreApplication::translate("ResultRow", "link", "spoken kind");
 }
 
 QString spokenDetails(const ResultItem& item, const QString& homePath, bool favorite) {
@@ -110,8 +116,8 @@ QString spokenDetails(const ResultItem& item, const QString& homePath, bool favo
     QStringList parts{what};
     const QString second = PlatformWords::current().text(subtitle(item, homePath)).simplified();
     if (!second.isEmpty() && second.compare(what, Qt::CaseInsensitive) != 0) parts << second;
-    if (favorite) parts << QStringLiteral("favorite");
-    if (item.isPinned) parts << QStringLiteral("pinned");
+    if (favorite) parts << QCoreApplication::translate("ResultRow", "favorite");
+    if (item.isPinned) parts << QCoreApplication::translate("ResultRow", "pinned");
     return parts.join(QStringLiteral(", "));
 }
 

@@ -17,9 +17,8 @@ constexpr int kStatusIntervalMs = 2000;
 }
 
 SearchAccessSection::SearchAccessSection(UserDefaults& defaults, Index index, QString home, QWidget* parent)
-    : SettingsSection(
-          QStringLiteral("Search Access"),
-          QStringLiteral("Zarvo finds files in these folders. Folders you can't read are skipped."), parent),
+    : SettingsSection(tr("Search Access"),
+                      tr("Zarvo finds files in these folders. Folders you can't read are skipped."), parent),
       m_defaults(defaults), m_index(std::move(index)), m_home(std::move(home)) {
     chooseFolder = [this](const QString& title) -> std::optional<QString> {
         const QString folder = QFileDialog::getExistingDirectory(window(), title, m_home);
@@ -30,20 +29,20 @@ SearchAccessSection::SearchAccessSection(UserDefaults& defaults, Index index, QS
         List list;
         const char* title;
         const char* add;
-    } lists[] = {{List::searched, "Folders searched", "Add Folder…"},
-                 {List::leftOut, "Folders left out", "Leave Out Folder…"}};
+    } lists[] = {{List::searched, QT_TR_NOOP("Folders searched"), QT_TR_NOOP("Add Folder…")},
+                 {List::leftOut, QT_TR_NOOP("Folders left out"), QT_TR_NOOP("Leave Out Folder…")}};
     for (const auto& l : lists) {
         auto* body = new QWidget;
         auto* layout = new QVBoxLayout(body);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(2);
-        auto* heading = new QLabel(QString::fromUtf8(l.title), body);
+        auto* heading = new QLabel(tr(l.title), body);
         layout->addWidget(heading);
         auto* rows = new QWidget(body);
         m_rows[int(l.list)] = new QVBoxLayout(rows);
         m_rows[int(l.list)]->setContentsMargins(12, 0, 0, 0);
         layout->addWidget(rows);
-        auto* addButton = new QPushButton(QString::fromUtf8(l.add), body);
+        auto* addButton = new QPushButton(tr(l.add), body);
         const List list = l.list;
         connect(addButton, &QPushButton::clicked, this, [this, list] { add(list); });
         auto* buttons = new QHBoxLayout;
@@ -96,12 +95,12 @@ void SearchAccessSection::refreshLists() {
         }
         const QStringList entries = IndexedFolders::folders(m_defaults, list);
         if (entries.isEmpty()) {
-            auto* none = caption(QStringLiteral("None"), nullptr);
+            auto* none = caption(tr("None"), nullptr);
             setTextColor(none, Style::secondary(palette()));
             rows->addWidget(none);
         }
         for (const QString& entry : entries) {
-            auto* remove = removeButton(this, QStringLiteral("Remove ") + IndexedFolders::displayName(entry));
+            auto* remove = removeButton(this, tr("Remove %1").arg(IndexedFolders::displayName(entry)));
             connect(remove, &QToolButton::clicked, this,
                     [this, list, entry] { changed(IndexedFolders::remove(m_defaults, list, entry)); });
             auto* row = labelledRow(IndexedFolders::displayName(entry), remove);
@@ -122,10 +121,9 @@ void SearchAccessSection::refreshStatus() {
 }
 
 void SearchAccessSection::add(List list) {
-    const auto folder = chooseFolder
-                            ? chooseFolder(list == List::searched ? QStringLiteral("Search a Folder")
-                                                                  : QStringLiteral("Leave Out a Folder"))
-                            : std::nullopt;
+    const auto folder =
+        chooseFolder ? chooseFolder(list == List::searched ? tr("Search a Folder") : tr("Leave Out a Folder"))
+                     : std::nullopt;
     if (!folder) return;
     changed(IndexedFolders::add(m_defaults, list, *folder, m_home));
 }

@@ -120,7 +120,7 @@ void SearchView::build() {
     m_actionTarget = new ResultList(context, m_actionsPage);
     m_actionTarget->setPlain(true);
     m_actions = new ActionList(m_actionsPage);
-    m_noActions = secondaryLabel(QStringLiteral("No matching actions"), 13, m_actionsPage);
+    m_noActions = secondaryLabel(tr("No matching actions"), 13, m_actionsPage);
     m_noActions->setAlignment(Qt::AlignCenter);
     actions->addWidget(m_actionTarget);
     actions->addWidget(new Divider(Qt::Horizontal, m_actionsPage));
@@ -198,7 +198,7 @@ QWidget* SearchView::buildSearchBar() {
     m_clear = new QToolButton(bar);
     m_clear->setAutoRaise(true);
     m_clear->setFocusPolicy(Qt::NoFocus);
-    m_clear->setToolTip(QStringLiteral("Clear (esc)"));
+    m_clear->setToolTip(tr("Clear (esc)"));
     m_clear->setIconSize(QSize(16, 16));
     m_clear->setStyleSheet(QStringLiteral("QToolButton { border: none; background: transparent; }"));
     connect(m_clear, &QToolButton::clicked, this, [this] {
@@ -222,8 +222,8 @@ QWidget* SearchView::buildTabBar() {
     auto* tabsLayout = new QHBoxLayout(tabs);
     tabsLayout->setContentsMargins(0, 0, 0, 0);
     tabsLayout->setSpacing(4);
-    m_runTab = new TabButton(QStringLiteral("arrow.right.circle"), QStringLiteral("Run"), tabs);
-    m_clipTab = new TabButton(QStringLiteral("doc.on.clipboard"), QStringLiteral("Clipboard"), tabs);
+    m_runTab = new TabButton(QStringLiteral("arrow.right.circle"), tr("Run", "tab"), tabs);
+    m_clipTab = new TabButton(QStringLiteral("doc.on.clipboard"), tr("Clipboard", "tab"), tabs);
     tabsLayout->addWidget(m_runTab);
     tabsLayout->addWidget(m_clipTab);
     Accessibility::setRole(tabs, QAccessible::PageTabList);
@@ -248,7 +248,7 @@ QWidget* SearchView::buildOpenWithBar() {
     auto* layout = new QHBoxLayout(m_openWith);
     layout->setContentsMargins(14, 0, 14, 0);
     layout->setSpacing(6);
-    layout->addWidget(secondaryLabel(QStringLiteral("Open with"), 11, m_openWith));
+    layout->addWidget(secondaryLabel(tr("Open with"), 11, m_openWith));
     m_openWithScroll = new QScrollArea(m_openWith);
     m_openWithScroll->setFrameShape(QFrame::NoFrame);
     m_openWithScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -284,8 +284,7 @@ QWidget* SearchView::buildBanner() {
     m_bannerText->setMinimumWidth(1);
     m_bannerText->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* link = new QToolButton(m_banner);
-    link->setText(m_s.showSearchAccess ? QStringLiteral("Search Access Settings")
-                                       : QStringLiteral("Open Privacy Settings"));
+    link->setText(m_s.showSearchAccess ? tr("Search Access Settings") : tr("Open Privacy Settings"));
     link->setAutoRaise(true);
     link->setFocusPolicy(Qt::NoFocus);
     link->setCursor(Qt::PointingHandCursor);
@@ -400,7 +399,7 @@ void SearchView::refreshOpenWith() {
         const QString name = m_s.workspace ? m_s.workspace->shownApplicationName(apps[i]) : apps[i];
         auto* chip = new AppChip(Icons::forFile(apps[i]), name,
                                  words.keys(QStringLiteral("\u2318%1").arg(i + 1)), m_chips->parentWidget());
-        chip->setToolTip(QStringLiteral("Open with ") + name);
+        chip->setToolTip(tr("Open with %1").arg(name));
         connect(chip, &AppChip::clicked, this, [this, i] { m_s.model.resultActions().openWith(i); });
         m_chips->insertWidget(i, chip);
     }

@@ -32,12 +32,12 @@ void SearchView::nameParts() {
                            static_cast<QWidget*>(m_clipsPage)})
         Accessibility::setRole(pages, QAccessible::Client);
     Accessibility::setRole(m_footerMessage, QAccessible::Notification);
-    m_field->setAccessibleName(QStringLiteral("Search"));
-    m_results->setAccessibleName(QStringLiteral("Results"));
-    m_actionTarget->setAccessibleName(QStringLiteral("Actions for"));
-    m_actions->setAccessibleName(QStringLiteral("Actions"));
-    m_renameTarget->setAccessibleName(QStringLiteral("Rename"));
-    m_clipList->setAccessibleName(QStringLiteral("Clipboard history"));
+    m_field->setAccessibleName(tr("Search"));
+    m_results->setAccessibleName(tr("Results"));
+    m_actionTarget->setAccessibleName(tr("Actions for"));
+    m_actions->setAccessibleName(tr("Actions"));
+    m_renameTarget->setAccessibleName(tr("Rename"));
+    m_clipList->setAccessibleName(tr("Clipboard history"));
 }
 
 void SearchView::speakChanges() {

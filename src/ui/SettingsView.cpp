@@ -51,8 +51,12 @@ struct Retention {
     const char* title;
     int days;
 };
-constexpr Retention kRetentions[] = {{"1 day", 1},    {"7 days", 7},   {"30 days", 30},
-                                     {"90 days", 90}, {"1 year", 365}, {"Up to 500 clips", 0}};
+constexpr Retention kRetentions[] = {{QT_TRANSLATE_NOOP("zarvo::ui::SettingsView", "1 day"), 1},
+                                     {QT_TRANSLATE_NOOP("zarvo::ui::SettingsView", "7 days"), 7},
+                                     {QT_TRANSLATE_NOOP("zarvo::ui::SettingsView", "30 days"), 30},
+                                     {QT_TRANSLATE_NOOP("zarvo::ui::SettingsView", "90 days"), 90},
+                                     {QT_TRANSLATE_NOOP("zarvo::ui::SettingsView", "1 year"), 365},
+                                     {QT_TRANSLATE_NOOP("zarvo::ui::SettingsView", "Up to 500 clips"), 0}};
 
 // Typed keywords and targets are kept whole, however long.
 constexpr int kNoLimit = std::numeric_limits<int>::max();
@@ -63,7 +67,7 @@ SettingsView::SettingsView(Services services, QWidget* parent)
     : QWidget(parent), m_s(std::move(services)), m_recorder(m_s.settings, m_s.hotKeys) {
     chooseApplication = [this]() -> std::optional<QString> {
         if (!m_s.workspace) return std::nullopt;
-        AppChooser chooser(*m_s.workspace, QStringLiteral("Ignore"), window());
+        AppChooser chooser(*m_s.workspace, tr("Ignore"), window());
         chooser.exec();
         return chooser.chosen();
     };
@@ -128,10 +132,10 @@ SettingsSection* SettingsView::buildSearchAccess() {
         return section;
     }
     auto* section = new SettingsSection(
-        QStringLiteral("Search Access"),
-        words(QStringLiteral("macOS hides search results from folders Zarvo isn't allowed to read.")));
-    auto* files = new QPushButton(QStringLiteral("Files && Folders…")); // && shows one &, not a mnemonic
-    auto* full = new QPushButton(QStringLiteral("Full Disk Access…"));
+        tr("Search Access"),
+        words(tr("macOS hides search results from folders Zarvo isn't allowed to read.")));
+    auto* files = new QPushButton(tr("Files && Folders…")); // && shows one &, not a mnemonic
+    auto* full = new QPushButton(tr("Full Disk Access…"));
     connect(files, &QPushButton::clicked, this, [this] {
         if (m_s.workspace) m_s.workspace->openURL(FolderAccess::filesAndFoldersPane());
     });
@@ -139,9 +143,8 @@ SettingsSection* SettingsView::buildSearchAccess() {
         if (m_s.workspace) m_s.workspace->openURL(FolderAccess::fullDiskAccessPane());
     });
     m_firstControl = files;
-    section->addRow(labelledRow(QStringLiteral("Desktop, Documents, Downloads"), files));
-    section->addRow(
-        labelledRow(words(QStringLiteral("Everything (Mail, other users, external drives)")), full));
+    section->addRow(labelledRow(tr("Desktop, Documents, Downloads"), files));
+    section->addRow(labelledRow(words(tr("Everything (Mail, other users, external drives)")), full));
     return section;
 }
 
@@ -149,7 +152,7 @@ QWidget* SettingsView::shortcutRow(Shortcut shortcut, const QString& title) {
     auto* record = new QPushButton;
     record->setMinimumWidth(120);
     record->setAccessibleName(title);
-    auto* reset = new QPushButton(QStringLiteral("Reset"));
+    auto* reset = new QPushButton(tr("Reset"));
     m_shortcutButtons.insert(int(shortcut), record);
     connect(record, &QPushButton::clicked, this, [this, shortcut] {
         if (m_recorder.recording() == shortcut)
@@ -162,10 +165,10 @@ QWidget* SettingsView::shortcutRow(Shortcut shortcut, const QString& title) {
 }
 
 SettingsSection* SettingsView::buildShortcuts() {
-    auto* section = new SettingsSection(QStringLiteral("Shortcuts"), {});
-    section->addRow(shortcutRow(Shortcut::main, QStringLiteral("Show Zarvo")));
-    section->addRow(shortcutRow(Shortcut::clipboard, QStringLiteral("Show clipboard history")));
-    section->addRow(shortcutRow(Shortcut::tabs, QStringLiteral("Switch tabs (in the panel)")));
+    auto* section = new SettingsSection(tr("Shortcuts"), {});
+    section->addRow(shortcutRow(Shortcut::main, tr("Show Zarvo")));
+    section->addRow(shortcutRow(Shortcut::clipboard, tr("Show clipboard history")));
+    section->addRow(shortcutRow(Shortcut::tabs, tr("Switch tabs (in the panel)")));
     m_hotKeyError = caption({}, nullptr);
     setTextColor(m_hotKeyError, Style::markColor(palette(), QColor(0xE0, 0x3E, 0x3E)));
     m_hotKeyError->setObjectName(QStringLiteral("hotKeyError"));
@@ -180,7 +183,7 @@ SettingsSection* SettingsView::buildShortcuts() {
     section->addRow(m_configPlace);
     m_configLines = new QPlainTextEdit;
     m_configLines->setObjectName(QStringLiteral("configLines"));
-    m_configLines->setAccessibleName(QStringLiteral("Lines to add"));
+    m_configLines->setAccessibleName(tr("Lines to add"));
     m_configLines->setReadOnly(true);
     // Wrapped only on screen: a copied line stays one line.
     m_configLines->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -191,9 +194,8 @@ SettingsSection* SettingsView::buildShortcuts() {
     m_configLines->setVisible(false);
     section->addRow(m_configLines);
     auto* note =
-        caption(words(QStringLiteral(
-                    "Global shortcuts are captured in every app: while Zarvo runs, ⌘R no longer reloads "
-                    "pages in browsers, and ⇧⌘V no longer pastes as plain text in apps that use it.")),
+        caption(words(tr("Global shortcuts are captured in every app: while Zarvo runs, ⌘R no longer reloads "
+                         "pages in browsers, and ⇧⌘V no longer pastes as plain text in apps that use it.")),
                 nullptr);
     setTextColor(note, Style::secondary(palette()));
     section->addRow(note);
@@ -202,11 +204,11 @@ SettingsSection* SettingsView::buildShortcuts() {
 }
 
 SettingsSection* SettingsView::buildBehavior() {
-    auto* section = new SettingsSection(QStringLiteral("Behavior"), {});
-    m_prefill = new Switch(QStringLiteral("Paste file path from clipboard when opened"));
-    m_hidden = new Switch(QStringLiteral("Show hidden files in path completion"));
+    auto* section = new SettingsSection(tr("Behavior"), {});
+    m_prefill = new Switch(tr("Paste file path from clipboard when opened"));
+    m_hidden = new Switch(tr("Show hidden files in path completion"));
     m_terminal = new QComboBox;
-    m_terminal->addItem(QStringLiteral("Automatic"), QString());
+    m_terminal->addItem(tr("Automatic"), QString());
     if (m_s.workspace) {
         // Each installed terminal by its own name and icon, stored by the identifier that finds it again.
         for (const QString& location : m_s.workspace->terminalApplications()) {
@@ -216,10 +218,10 @@ SettingsSection* SettingsView::buildBehavior() {
             m_terminal->addItem(Icons::fromName(m_s.workspace->iconNameForFile(location)), name, *id);
         }
     }
-    m_launchAtLogin = new Switch(QStringLiteral("Launch at login"));
+    m_launchAtLogin = new Switch(tr("Launch at login"));
     section->addRow(m_prefill);
     section->addRow(m_hidden);
-    section->addRow(labelledRow(words(QStringLiteral("Open in Terminal (⌥↩) uses")), m_terminal));
+    section->addRow(labelledRow(words(tr("Open in Terminal (⌥↩) uses")), m_terminal));
     section->addRow(m_launchAtLogin);
 
     connect(m_prefill, &Switch::toggled, this, [this](bool on) { m_s.settings.setPrefillFromClipboard(on); });
@@ -232,16 +234,16 @@ SettingsSection* SettingsView::buildBehavior() {
 
 SettingsSection* SettingsView::buildKeywords() {
     auto* section = new SettingsSection(
-        QStringLiteral("Shortcuts"),
-        words(QStringLiteral(
-            "Type a keyword in Zarvo and press ↩, like Windows Run (control, cmd, %TEMP%…). Custom "
-            "keywords override built-in ones. Type ?? to list all, ? for help.")));
+        tr("Shortcuts"),
+        //: “control” and “cmd” are keywords the user types: keep them as they are.
+        words(tr("Type a keyword in Zarvo and press ↩, like Windows Run (control, cmd, %TEMP%…). Custom "
+                 "keywords override built-in ones. Type ?? to list all, ? for help.")));
     auto* rows = new QWidget;
     m_keywordRows = new QVBoxLayout(rows);
     m_keywordRows->setContentsMargins(0, 0, 0, 0);
     m_keywordRows->setSpacing(4);
     section->addRow(rows);
-    auto* add = new QPushButton(QStringLiteral("Add Shortcut"));
+    auto* add = new QPushButton(tr("Add Shortcut"));
     connect(add, &QPushButton::clicked, this, [this] {
         QList<CustomShortcut> list = m_s.settings.customShortcuts();
         const QUuid id = QUuid::createUuid();
@@ -258,7 +260,7 @@ SettingsSection* SettingsView::buildKeywords() {
     section->addRow(addRow);
 
     m_builtIn = new Disclosure;
-    m_builtIn->setTitle(QStringLiteral("Built-in shortcuts (%1)").arg(Shortcuts::builtIn().size()));
+    m_builtIn->setTitle(tr("Built-in shortcuts (%1)").arg(Shortcuts::builtIn().size()));
     connect(m_builtIn, &Disclosure::expandedChanged, this, [this](bool on) {
         if (on) fillBuiltInList();
     });
@@ -294,16 +296,16 @@ void SettingsView::fillBuiltInList() {
 
 SettingsSection* SettingsView::buildClipboard() {
     auto* section = new SettingsSection(
-        QStringLiteral("Clipboard History"),
-        words(QStringLiteral(
-            "Clips stay on this Mac. Copies that password managers mark as private are never saved. "
-            "Clearing keeps pinned clips.")));
-    m_keepClips = new Switch(QStringLiteral("Keep clipboard history"));
+        tr("Clipboard History"),
+        //: Keep “this Mac” in English: it is replaced with the desktop's word after translation.
+        words(tr("Clips stay on this Mac. Copies that password managers mark as private are never saved. "
+                 "Clearing keeps pinned clips.")));
+    m_keepClips = new Switch(tr("Keep clipboard history"));
     connect(m_keepClips, &Switch::toggled, this,
             [this](bool on) { m_s.settings.setKeepClipboardHistory(on); });
     m_retention = new QComboBox;
     for (const Retention& r : kRetentions)
-        m_retention->addItem(QString::fromUtf8(r.title), r.days);
+        m_retention->addItem(tr(r.title), r.days);
     connect(m_retention, &QComboBox::activated, this,
             [this](int index) { m_s.settings.setClipRetentionDays(m_retention->itemData(index).toInt()); });
 
@@ -315,7 +317,7 @@ SettingsSection* SettingsView::buildClipboard() {
     m_ignoredRows = new QVBoxLayout(rows);
     m_ignoredRows->setContentsMargins(0, 0, 0, 0);
     ignoredBody->addWidget(rows);
-    auto* add = new QPushButton(QStringLiteral("Add App…"));
+    auto* add = new QPushButton(tr("Add App…"));
     connect(add, &QPushButton::clicked, this, &SettingsView::addIgnoredApp);
     auto* addRow = new QHBoxLayout;
     addRow->addWidget(add);
@@ -323,13 +325,13 @@ SettingsSection* SettingsView::buildClipboard() {
     ignoredBody->addLayout(addRow);
 
     m_clipCount = new QLabel;
-    m_clearClips = new QPushButton(QStringLiteral("Clear Clipboard History"));
+    m_clearClips = new QPushButton(tr("Clear Clipboard History"));
     connect(m_clearClips, &QPushButton::clicked, this, [this] {
         if (m_s.clips) m_s.clips->clearUnpinned();
     });
 
     section->addRow(m_keepClips);
-    section->addRow(labelledRow(QStringLiteral("Keep clips for"), m_retention));
+    section->addRow(labelledRow(tr("Keep clips for"), m_retention));
     section->addRow(m_ignored);
     auto* countRow = labelledRow({}, m_clearClips);
     static_cast<QHBoxLayout*>(countRow->layout())->insertWidget(0, m_clipCount, 1);
@@ -339,12 +341,12 @@ SettingsSection* SettingsView::buildClipboard() {
 }
 
 SettingsSection* SettingsView::buildUpdates() {
-    m_updatesSection = new SettingsSection(QStringLiteral("Updates"), {});
-    m_autoUpdate = new Switch(QStringLiteral("Automatically check for updates"));
+    m_updatesSection = new SettingsSection(tr("Updates"), {});
+    m_autoUpdate = new Switch(tr("Automatically check for updates"));
     connect(m_autoUpdate, &Switch::toggled, this, [this](bool on) {
         if (m_s.updates.setAutomaticallyChecks) m_s.updates.setAutomaticallyChecks(on);
     });
-    m_checkNow = new QPushButton(QStringLiteral("Check Now"));
+    m_checkNow = new QPushButton(tr("Check Now"));
     connect(m_checkNow, &QPushButton::clicked, this, [this] {
         QWidget* w = window();
         w->raise();
@@ -353,14 +355,14 @@ SettingsSection* SettingsView::buildUpdates() {
     });
     const QString version = m_s.version.isEmpty() ? QStringLiteral("?") : m_s.version;
     m_updatesSection->addRow(m_autoUpdate);
-    m_updatesSection->addRow(labelledRow(QStringLiteral("Version ") + version, m_checkNow));
+    m_updatesSection->addRow(labelledRow(tr("Version %1").arg(version), m_checkNow));
     return m_updatesSection;
 }
 
 SettingsSection* SettingsView::buildHistory() {
-    auto* section = new SettingsSection(QStringLiteral("History"), {});
+    auto* section = new SettingsSection(tr("History"), {});
     m_historyCount = new QLabel;
-    m_clearHistory = new QPushButton(QStringLiteral("Clear History"));
+    m_clearHistory = new QPushButton(tr("Clear History"));
     connect(m_clearHistory, &QPushButton::clicked, this, [this] { m_s.history.clear(); });
     auto* row = labelledRow({}, m_clearHistory);
     static_cast<QHBoxLayout*>(row->layout())->insertWidget(0, m_historyCount, 1);
@@ -385,7 +387,7 @@ void SettingsView::refreshSettings() {
             m_retention->setCurrentIndex(retention);
         } else {
             // A value written elsewhere that the picker does not offer is shown, not overwritten.
-            m_retention->addItem(QStringLiteral("%1 days").arg(s.clipRetentionDays()), s.clipRetentionDays());
+            m_retention->addItem(tr("%n day(s)", nullptr, s.clipRetentionDays()), s.clipRetentionDays());
             m_retention->setCurrentIndex(m_retention->count() - 1);
         }
     }
@@ -426,15 +428,15 @@ void SettingsView::refreshKeywords() {
         auto* layout = new QHBoxLayout(row.row);
         layout->setContentsMargins(0, 0, 0, 0);
         row.keyword = new QLineEdit(shortcut.keyword, row.row);
-        row.keyword->setPlaceholderText(QStringLiteral("keyword"));
-        row.keyword->setAccessibleName(QStringLiteral("Keyword"));
+        row.keyword->setPlaceholderText(tr("keyword"));
+        row.keyword->setAccessibleName(tr("Keyword"));
         row.keyword->setFixedWidth(110);
         row.keyword->setMaxLength(kNoLimit);
         row.target = new QLineEdit(shortcut.target, row.row);
-        row.target->setPlaceholderText(QStringLiteral("~/path, https://url, or App Name"));
-        row.target->setAccessibleName(QStringLiteral("Opens"));
+        row.target->setPlaceholderText(tr("~/path, https://url, or App Name"));
+        row.target->setAccessibleName(tr("Opens"));
         row.target->setMaxLength(kNoLimit);
-        auto* remove = removeButton(row.row, QStringLiteral("Remove"));
+        auto* remove = removeButton(row.row, tr("Remove"));
         layout->addWidget(row.keyword);
         layout->addWidget(row.target, 1);
         layout->addWidget(remove);
@@ -472,7 +474,7 @@ QString SettingsView::applicationName(const QString& identifier) const {
 
 void SettingsView::refreshIgnoredApps() {
     const QStringList ids = m_s.settings.clipIgnoredApps();
-    m_ignored->setTitle(QStringLiteral("Never save copies from (%1 apps)").arg(ids.size()));
+    m_ignored->setTitle(tr("Never save copies from (%n app(s))", nullptr, int(ids.size())));
     while (QLayoutItem* item = m_ignoredRows->takeAt(0)) {
         if (QWidget* w = item->widget()) {
             w->hide();
@@ -481,7 +483,7 @@ void SettingsView::refreshIgnoredApps() {
         delete item;
     }
     for (const QString& id : ids) {
-        auto* remove = removeButton(m_ignored->body(), QStringLiteral("Remove"));
+        auto* remove = removeButton(m_ignored->body(), tr("Remove"));
         connect(remove, &QToolButton::clicked, this, [this, id] {
             QStringList kept = m_s.settings.clipIgnoredApps();
             kept.removeAll(id);
@@ -512,15 +514,15 @@ void SettingsView::refreshClips() {
         for (const Clip& clip : m_s.clips->clips())
             pinned += clip.pinned ? 1 : 0;
     }
-    QString text = QString::number(total) + QStringLiteral(" clips");
-    if (pinned > 0) text += QStringLiteral(", ") + QString::number(pinned) + QStringLiteral(" pinned");
+    QString text = tr("%n clip(s)", nullptr, total);
+    if (pinned > 0) text = tr("%1, %n pinned", nullptr, pinned).arg(text);
     m_clipCount->setText(text);
     m_clearClips->setEnabled(m_s.clips && total > pinned);
 }
 
 void SettingsView::refreshHistory() {
     const qsizetype count = m_s.history.entries().size();
-    m_historyCount->setText(QString::number(count) + QStringLiteral(" remembered items"));
+    m_historyCount->setText(tr("%n remembered item(s)", nullptr, int(count)));
     m_clearHistory->setEnabled(count > 0);
 }
 
@@ -535,12 +537,12 @@ void SettingsView::refreshUpdates() {
     m_autoUpdate->setEnabled(available);
     m_checkNow->setEnabled(available);
     if (!available)
-        m_updatesSection->setFooter(
-            reason.isEmpty() ? QStringLiteral("Update checks are not set up for this build") : reason);
+        m_updatesSection->setFooter(reason.isEmpty() ? tr("Update checks are not set up for this build")
+                                                     : reason);
     else
-        m_updatesSection->setFooter(QStringLiteral("Once a day Zarvo asks ") + m_s.updates.feedHost +
-                                    QStringLiteral(" whether there's a new version. Updates are signed, and "
-                                                   "nothing about you is sent."));
+        m_updatesSection->setFooter(tr("Once a day Zarvo asks %1 whether there's a new version. Updates are "
+                                       "signed, and nothing about you is sent.")
+                                        .arg(m_s.updates.feedHost));
 }
 
 void SettingsView::updateKeyMonitor() {

@@ -17,8 +17,7 @@ void SettingsView::refreshShortcuts() {
     for (auto it = m_shortcutButtons.constBegin(); it != m_shortcutButtons.constEnd(); ++it) {
         const auto shortcut = Shortcut(it.key());
         const bool recording = m_recorder.recording() == shortcut;
-        const QString text =
-            recording ? QStringLiteral("Press keys… (esc to cancel)") : m_recorder.displayName(shortcut);
+        const QString text = recording ? tr("Press keys… (esc to cancel)") : m_recorder.displayName(shortcut);
         it.value()->setText(text);
         // Read after the button's name: the keys set, or that it is waiting for new ones.
         it.value()->setAccessibleDescription(Accessibility::spokenKeys(text));
@@ -44,9 +43,8 @@ void SettingsView::refreshShortcuts() {
         m_recorder.recording() ? QStringList() : HotKeyAdvice::configLines(m_s.hotKeys, m_s.program);
     if (m_configLines) {
         const DesktopShortcuts* desktop = m_s.hotKeys.desktop();
-        m_configPlace->setText(QStringLiteral("To open Zarvo from every app, add these lines to ") +
-                               (desktop ? desktop->shortcutsPlace() : QString()) +
-                               QStringLiteral(" and reload it:"));
+        m_configPlace->setText(tr("To open Zarvo from every app, add these lines to %1 and reload it:")
+                                   .arg(desktop ? desktop->shortcutsPlace() : QString()));
         m_configLines->setPlainText(lines.join(QLatin1Char('\n')));
         m_configPlace->setVisible(!lines.isEmpty());
         m_configLines->setVisible(!lines.isEmpty());
@@ -68,10 +66,9 @@ void SettingsView::bindThroughDesktop() {
     const QString holder = HotKeyAdvice::bindingDesktop(status, desktop);
     const QString question = HotKeyAdvice::bindQuestion(holder, name, command, desktop->shortcutsPlace(),
                                                         desktop->bindingNote(status.modifiers));
-    if (!confirm || !confirm(QStringLiteral("Change ") + holder + QStringLiteral("'s Shortcuts?"), question))
-        return;
+    if (!confirm || !confirm(tr("Change %1's Shortcuts?").arg(holder), question)) return;
     if (const auto error = m_s.hotKeys.bindThroughDesktop(slot, command))
-        m_recorder.setError(name + QStringLiteral(" could not be bound: ") + *error);
+        m_recorder.setError(tr("%1 could not be bound: %2").arg(name, *error));
     refreshShortcuts();
 }
 

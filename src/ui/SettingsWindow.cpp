@@ -7,7 +7,7 @@ namespace zarvo::ui {
 
 SettingsWindow::SettingsWindow(SettingsView::Services services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
-    setWindowTitle(QStringLiteral("Zarvo Settings"));
+    setWindowTitle(tr("Zarvo Settings"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_view = new SettingsView(std::move(services), this);

@@ -108,7 +108,7 @@ bool ShortcutRecorder::handleKey(const KeyEvent& event) {
         return true;
     }
     if (!event.command && !event.option && !event.control) {
-        setError(PlatformWords::current().text(QStringLiteral("Include ⌘, ⌥ or ⌃ in the shortcut.")));
+        setError(PlatformWords::current().text(tr("Include ⌘, ⌥ or ⌃ in the shortcut.")));
         emit changed();
         return true;
     }
@@ -127,12 +127,12 @@ bool ShortcutRecorder::save(Shortcut shortcut, quint32 code, quint32 modifiers, 
         const Combination theirs = combination(other);
         // Compared as the keys a person presses: a system-wide Super+R and a panel Super+R are one.
         if (theirs.code == code && asPressed(other, theirs.modifiers) == pressed) {
-            setError(name + QStringLiteral(" is already another Zarvo shortcut."));
+            setError(tr("%1 is already another Zarvo shortcut.").arg(name));
             return false;
         }
     }
     if (shortcut == Shortcut::tabs && Settings::isPanelKey(code, modifiers)) {
-        setError(name + QStringLiteral(" already does something in the Zarvo panel. Try another key."));
+        setError(tr("%1 already does something in the Zarvo panel. Try another key.").arg(name));
         return false;
     }
     setError(std::nullopt);
@@ -198,9 +198,11 @@ void ShortcutRecorder::apply() {
         }
     }
     if (!refused.isEmpty())
-        heldByDesktop.prepend(refused.join(QStringLiteral(" and ")) +
-                              (refused.size() == 1 ? QStringLiteral(" is") : QStringLiteral(" are")) +
-                              QStringLiteral(" already used by another app."));
+        heldByDesktop.prepend(
+            refused.size() == 1
+                ? tr("%1 is already used by another app.").arg(refused.first())
+                : tr("%1 and %2 are already used by another app.")
+                      .arg(refused.mid(0, refused.size() - 1).join(QStringLiteral(", ")), refused.last()));
     if (!heldByDesktop.isEmpty()) setError(heldByDesktop.join(QLatin1Char(' ')));
 }
 

@@ -3,6 +3,7 @@
 #include "platform/HotKeyFormat.h"
 #include "platform/HotKeys.h"
 #include "platform/Pasteboard.h"
+#include "platform/Translations.h"
 #include "platform/Workspace.h"
 #include "platform/linux/LinuxPasteboard.h"
 #include "platform/linux/LinuxPlatform.h"
@@ -648,6 +649,7 @@ TEST(Desktop, ClipsWatchCapturesCopiesButNotPrivateOnes) {
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    zarvo::Translations::install({QStringLiteral(ZARVO_TRANSLATIONS_DIR)}, {QStringLiteral("en")});
     if (QGuiApplication::platformName() != QLatin1String("xcb")) {
         std::fprintf(stderr, "the desktop tests need an X server (run them through run-desktop-tests.sh)\n");
         return 1;

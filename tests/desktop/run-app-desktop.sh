@@ -103,6 +103,9 @@ export XDG_DATA_DIRS=$sandbox/system:/usr/share XDG_CONFIG_DIRS=$sandbox/etc-xdg
 unset XDG_CURRENT_DESKTOP XDG_SESSION_TYPE WAYLAND_DISPLAY SESSION_MANAGER DESKTOP_STARTUP_ID QT_QPA_PLATFORM
 export ZARVO_SANDBOX=$sandbox ZARVO_SCREENSHOTS=$shots ZARVO=$zarvo ZARVO_CLI=$cli ZARVO_WM=$wm ZARVO_MODE=$mode ZARVO_HELPER=$helper
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
+# The English source texts and formats, whatever the developer's locale (the languages mode sets its own
+# for the application it starts).
+export LANGUAGE=en LC_ALL=C.UTF-8
 
 status=0
 dbus-run-session -- bash -c '

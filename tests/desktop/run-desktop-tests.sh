@@ -55,6 +55,8 @@ mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 export XDG_DATA_DIRS=$sandbox/system:/usr/share XDG_CONFIG_DIRS=$sandbox/etc-xdg
 unset XDG_CURRENT_DESKTOP XDG_SESSION_TYPE WAYLAND_DISPLAY SESSION_MANAGER
 export QT_QPA_PLATFORM=xcb
+# The English source texts and formats, whatever the developer's locale.
+export LANGUAGE=en LC_ALL=C.UTF-8
 export ZARVO_SCREENSHOTS=$shots
 
 openbox --sm-disable >"$sandbox/openbox.log" 2>&1 &

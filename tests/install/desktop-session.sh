@@ -19,6 +19,8 @@ start_desktop_session() {
     mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
     unset XDG_CURRENT_DESKTOP XDG_SESSION_TYPE WAYLAND_DISPLAY SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
     export QT_QPA_PLATFORM=xcb ASAN_OPTIONS=detect_leaks=0
+    # The English source texts and formats, whatever the developer's locale.
+    export LANGUAGE=en LC_ALL=C.UTF-8
     openbox --sm-disable >"$sandbox/openbox.log" 2>&1 &
     pids+=($!)
     for _ in $(seq 1 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.05; done

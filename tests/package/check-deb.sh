@@ -15,7 +15,8 @@ for f in usr/bin/zarvo usr/bin/zarvo-cli usr/lib/zarvo/zarvo-desktop.so usr/lib/
     usr/share/icons/hicolor/scalable/apps/com.velorin.zarvo.svg usr/share/icons/hicolor/48x48/apps/com.velorin.zarvo.png \
     usr/share/icons/hicolor/256x256/apps/com.velorin.zarvo.png usr/share/man/man1/zarvo.1.gz \
     usr/share/man/man1/zarvo-cli.1.gz usr/share/zarvo/autostart/com.velorin.zarvo.desktop \
-    usr/share/doc/zarvo/copyright usr/share/doc/zarvo/changelog.gz; do
+    usr/share/doc/zarvo/copyright usr/share/doc/zarvo/changelog.gz usr/share/zarvo/translations/zarvo_de.qm \
+    usr/share/zarvo/translations/zarvo_fr.qm usr/share/zarvo/translations/zarvo_en.qm; do
     grep -qxF "./$f" "$work/contents" || fail "the package lacks /$f"
 done
 # Nothing outside /usr, and nothing of the user's.
@@ -24,7 +25,7 @@ if grep -v -E '^\./(usr/.*)?$' "$work/contents"; then fail "the package puts fil
 [ "$(dpkg-deb -f "$deb" Package)" = zarvo ] || fail "the package is not named zarvo"
 depends=$(dpkg-deb -f "$deb" Depends)
 for d in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6dbus6 libplist3 libpoppler-qt6-3 \
-    libglib2.0-0 libx11-6 libxtst6 qt6-qpa-plugins libqt6svg6; do
+    libglib2.0-0 libx11-6 libxtst6 qt6-qpa-plugins libqt6svg6 qt6-translations-l10n; do
     grep -qE "(^|, )$d( |,|$)" <<<"$depends" || fail "Depends lacks $d: $depends"
 done
 # Installed-Size is the unpacked size in KiB (each file rounded up), as dpkg-gencontrol counts it.

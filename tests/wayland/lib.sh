@@ -10,6 +10,8 @@ wl_start_sandbox() { # desktop name for XDG_CURRENT_DESKTOP
     export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
     export XDG_RUNTIME_DIR=$sandbox/runtime XDG_DATA_DIRS=$sandbox/share:/usr/share XDG_CONFIG_DIRS=$sandbox/etc-xdg
     export XDG_CURRENT_DESKTOP=$1 XDG_SESSION_TYPE=wayland ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
+    # The English source texts and formats, whatever the developer's locale.
+    export LANGUAGE=en LC_ALL=C.UTF-8
     unset DISPLAY WAYLAND_DISPLAY XAUTHORITY
     mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$sandbox/share" "$sandbox/etc-xdg"
     mkdir -m 700 "$XDG_RUNTIME_DIR"

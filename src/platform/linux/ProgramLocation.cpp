@@ -42,6 +42,12 @@ QStringList cliDesktopModuleCandidates() {
     return candidates(kCliModuleName);
 }
 
+QStringList translationFolders() {
+    const QString folder = QFileInfo(program()).path();
+    return {folder + QLatin1String("/translations"),
+            QDir::cleanPath(folder + QLatin1String("/../share/zarvo/translations"))};
+}
+
 void* moduleEntry(const QStringList& candidates, const char* symbol, QString* errors) {
     for (const QString& path : candidates) {
         if (!QFileInfo::exists(path)) continue;

@@ -16,6 +16,9 @@ bool isPortableCopy();
 QStringList desktopModuleCandidates();
 // The same for zarvo-cli's desktop module, which its commands load when they need the desktop.
 QStringList cliDesktopModuleCandidates();
+// Where the translation catalogues may lie: beside the program (the portable folder, a build tree),
+// then the installed package's data folder.
+QStringList translationFolders();
 // The entry point `symbol` of the first of `candidates` that loads and has it; null otherwise, with
 // `errors` holding a line for each one that exists but failed (empty: none was found).
 void* moduleEntry(const QStringList& candidates, const char* symbol, QString* errors);

@@ -309,7 +309,7 @@ TEST(SettingsViewTest, KeywordsWriteThroughAsTypedAndFollowChangesMadeElsewhere)
     QPushButton* clearHistory = w.button("Clear History");
     EXPECT_FALSE(clearHistory->isEnabled());
     w.f.history.add("/tmp/a");
-    EXPECT_TRUE(w.labelStartingWith("1 remembered items"));
+    EXPECT_TRUE(w.labelStartingWith("1 remembered item"));
     clearHistory->click();
     EXPECT_TRUE(w.f.history.entries().isEmpty());
     EXPECT_FALSE(clearHistory->isEnabled());

@@ -1,0 +1,1522 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Accessibility</name>
+    <message numerus="yes">
+        <source>%1, %n item(s)</source>
+        <translation>
+            <numerusform>%1, %n Element</numerusform>
+            <numerusform>%1, %n Elemente</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>ActionsCommand</name>
+    <message>
+        <source>--select needs a row number (1 is the first row)</source>
+        <translation>--select braucht eine Zeilennummer (1 ist die erste Zeile)</translation>
+    </message>
+    <message>
+        <source>--run needs an action title</source>
+        <translation>--run braucht den Titel einer Aktion</translation>
+    </message>
+    <message>
+        <source>--to needs a name or a folder</source>
+        <translation>--to braucht einen Namen oder einen Ordner</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>give the query as one argument</source>
+        <translation>die Suche als ein einziges Argument angeben</translation>
+    </message>
+    <message>
+        <source>There is no row %1 (%2 listed)</source>
+        <translation>Es gibt keine Zeile %1 (%2 aufgelistet)</translation>
+    </message>
+    <message>
+        <source>usage: zarvo-cli %1</source>
+        <translation>Aufruf: zarvo-cli %1</translation>
+    </message>
+    <message>
+        <source>The clipboard is not available without a display</source>
+        <translation>Die Zwischenablage ist ohne Bildschirm nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>(destructive)</source>
+        <translation>(unwiderruflich)</translation>
+    </message>
+    <message>
+        <source>No action “%1” for “%2”</source>
+        <translation>Keine Aktion „%1“ für „%2“</translation>
+    </message>
+    <message>
+        <source>“%1” needs the panel; it cannot run from the command line</source>
+        <translation>„%1“ braucht das Panel; es kann nicht von der Befehlszeile aus laufen</translation>
+    </message>
+    <message>
+        <source>Rename needs the new name: --to NAME</source>
+        <translation>Umbenennen braucht den neuen Namen: --to NAME</translation>
+    </message>
+    <message>
+        <source>Move needs the folder: --to DIR</source>
+        <translation>Verschieben braucht den Ordner: --to DIR</translation>
+    </message>
+    <message>
+        <source>No folder “%1”</source>
+        <translation>Kein Ordner „%1“</translation>
+    </message>
+    <message>
+        <source>Moved “%1” to %2</source>
+        <translation>„%1“ nach %2 verschoben</translation>
+    </message>
+</context>
+<context>
+    <name>Appcast</name>
+    <message>
+        <source>The update feed is larger than %1 bytes.</source>
+        <translation>Der Aktualisierungs-Feed ist größer als %1 Bytes.</translation>
+    </message>
+    <message>
+        <source>The update feed declares a DTD, which is not allowed.</source>
+        <translation>Der Aktualisierungs-Feed deklariert eine DTD, was nicht erlaubt ist.</translation>
+    </message>
+    <message>
+        <source>The update feed is not readable: %1.</source>
+        <translation>Der Aktualisierungs-Feed ist nicht lesbar: %1.</translation>
+    </message>
+    <message>
+        <source>The update feed offers no download for Linux.</source>
+        <translation>Der Aktualisierungs-Feed bietet keinen Download für Linux an.</translation>
+    </message>
+</context>
+<context>
+    <name>CliMain</name>
+    <message>
+        <source>usage: zarvo-cli COMMAND [ARGS]
+  query [--json] TEXT              the rows the panel shows for TEXT
+  open [--select N] [--yes] TEXT   ↩ on row N of TEXT&apos;s results
+  actions [--select N] [--json] [--run TITLE [--to NAME|DIR]] TEXT   the row&apos;s actions menu
+  history list [--json]            opened places by frecency
+  favorites list|toggle KEY        starred items
+  settings get KEY|set KEY VALUE|list
+  clips list|search|add|copy|pin|delete|clear|prune|watch …   the clipboard history
+  index status|rebuild …           the file index
+</source>
+        <extracomment>Keep the commands, their options and the words in capitals (TEXT, KEY …) as they are.</extracomment>
+        <translation>Aufruf: zarvo-cli COMMAND [ARGS]
+  query [--json] TEXT              die Zeilen, die das Panel für TEXT zeigt
+  open [--select N] [--yes] TEXT   ↩ auf Zeile N der Ergebnisse für TEXT
+  actions [--select N] [--json] [--run TITLE [--to NAME|DIR]] TEXT   das Aktionsmenü der Zeile
+  history list [--json]            geöffnete Orte nach Häufigkeit und Aktualität
+  favorites list|toggle KEY        mit Stern markierte Einträge
+  settings get KEY|set KEY VALUE|list
+  clips list|search|add|copy|pin|delete|clear|prune|watch …   der Zwischenablage-Verlauf
+  index status|rebuild …           der Dateiindex
+</translation>
+    </message>
+</context>
+<context>
+    <name>ClipsCommand</name>
+    <message>
+        <source>usage: zarvo-cli clips [--dir DIR] COMMAND
+  list [--json]                     the clips, newest first
+  search TEXT [--json]              the clips matching TEXT, pinned first
+  add [--type TYPE]... [--file PATH]... [--app NAME --bundle ID]
+                                    file standard input (and files) as one copy
+  copy ID [--plain]                 put a clip back on the clipboard
+  pin ID | delete ID                pin or unpin, delete a clip (ID or a unique prefix)
+  clear | prune                     delete unpinned clips; drop what the limits no longer allow
+  watch [--once]                    capture copies into the history until interrupted
+</source>
+        <extracomment>Keep the command, its options and the words in capitals (TEXT, ID, DIR …) as they are.</extracomment>
+        <translation>Aufruf: zarvo-cli clips [--dir DIR] COMMAND
+  list [--json]                     die Clips, neueste zuerst
+  search TEXT [--json]              die zu TEXT passenden Clips, angeheftete zuerst
+  add [--type TYPE]... [--file PATH]... [--app NAME --bundle ID]
+                                    Standardeingabe (und Dateien) als eine Kopie ablegen
+  copy ID [--plain]                 einen Clip zurück in die Zwischenablage legen
+  pin ID | delete ID                anheften oder lösen, einen Clip löschen (ID oder eindeutiger Anfang)
+  clear | prune                     nicht angeheftete Clips löschen; entfernen, was die Grenzen nicht mehr erlauben
+  watch [--once]                    Kopien bis zum Abbruch in den Verlauf aufnehmen
+</translation>
+    </message>
+    <message>
+        <source>“%1” names more than one clip; give more of the identifier</source>
+        <translation>„%1“ passt zu mehr als einem Clip; mehr von der Kennung angeben</translation>
+    </message>
+    <message>
+        <source>no clip “%1”</source>
+        <translation>kein Clip „%1“</translation>
+    </message>
+    <message>
+        <source>add: unexpected “%1”</source>
+        <translation>add: unerwartetes „%1“</translation>
+    </message>
+    <message>
+        <source>not stored: the copy is larger than 50,000,000 bytes</source>
+        <translation>nicht gespeichert: die Kopie ist größer als 50.000.000 Bytes</translation>
+    </message>
+    <message>
+        <source>not stored: the copy is marked private, is empty, or is larger than 50,000,000 bytes</source>
+        <translation>nicht gespeichert: die Kopie ist als privat markiert, leer oder größer als 50.000.000 Bytes</translation>
+    </message>
+    <message>
+        <source>not stored: no text, files or readable image in the copy, or it is larger than 25,000,000 bytes</source>
+        <translation>nicht gespeichert: die Kopie enthält keinen Text, keine Dateien und kein lesbares Bild, oder sie ist größer als 25.000.000 Bytes</translation>
+    </message>
+    <message>
+        <source>Watching the clipboard</source>
+        <translation>Das Beobachten der Zwischenablage</translation>
+    </message>
+    <message>
+        <source>unknown command “%1”</source>
+        <translation>unbekannter Befehl „%1“</translation>
+    </message>
+    <message>
+        <source>search needs one TEXT</source>
+        <translation>search braucht genau einen TEXT</translation>
+    </message>
+    <message>
+        <source>copy needs one ID</source>
+        <translation>copy braucht genau eine ID</translation>
+    </message>
+    <message>
+        <source>no clipboard is available here</source>
+        <translation>hier ist keine Zwischenablage verfügbar</translation>
+    </message>
+    <message>
+        <source>clip %1 has no plain text to copy</source>
+        <translation>Clip %1 hat keinen reinen Text zum Kopieren</translation>
+    </message>
+    <message>
+        <source>the data of clip %1 is missing or unreadable</source>
+        <translation>die Daten von Clip %1 fehlen oder sind nicht lesbar</translation>
+    </message>
+    <message>
+        <source>%1 needs one ID</source>
+        <translation>%1 braucht genau eine ID</translation>
+    </message>
+    <message>
+        <source>%1 unpinned</source>
+        <translation>%1 gelöst</translation>
+    </message>
+    <message>
+        <source>%1 pinned</source>
+        <translation>%1 angeheftet</translation>
+    </message>
+    <message>
+        <source>watch: unexpected “%1”</source>
+        <translation>watch: unerwartetes „%1“</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clip(s) dropped</source>
+        <translation>
+            <numerusform>%n Clip entfernt</numerusform>
+            <numerusform>%n Clips entfernt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Zarvo is running and already keeps the clipboard history</source>
+        <translation>Zarvo läuft und führt den Zwischenablage-Verlauf bereits</translation>
+    </message>
+</context>
+<context>
+    <name>ClipsWatch</name>
+    <message>
+        <source>clips: cannot watch: %1</source>
+        <translation>clips: Beobachten nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>clips: watching the clipboard for %1 (Ctrl+C stops)</source>
+        <translation>clips: Zwischenablage wird für %1 beobachtet (Strg+C beendet)</translation>
+    </message>
+    <message numerus="yes">
+        <source>clips: stopped, %n copy(s) captured</source>
+        <translation>
+            <numerusform>clips: beendet, %n Kopie aufgenommen</numerusform>
+            <numerusform>clips: beendet, %n Kopien aufgenommen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DesktopCli</name>
+    <message>
+        <source>zarvo-cli: unknown command “%1”</source>
+        <translation>zarvo-cli: unbekannter Befehl „%1“</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopMain</name>
+    <message>
+        <source>the running Zarvo keeps no clip store
+</source>
+        <translation>das laufende Zarvo führt keinen Clip-Speicher
+</translation>
+    </message>
+</context>
+<context>
+    <name>IndexCommand</name>
+    <message>
+        <source>usage: zarvo-cli index status [--json]
+       zarvo-cli index rebuild [--root DIR]...
+</source>
+        <translation>Aufruf: zarvo-cli index status [--json]
+        zarvo-cli index rebuild [--root DIR]...
+</translation>
+    </message>
+    <message>
+        <source>roots: %1</source>
+        <translation>Wurzeln: %1</translation>
+    </message>
+    <message>
+        <source>excluded: %1</source>
+        <translation>ausgeschlossen: %1</translation>
+    </message>
+    <message>
+        <source>entries: %1</source>
+        <translation>Einträge: %1</translation>
+    </message>
+    <message>
+        <source>snapshot: %1 (%2, written %3, %4 min ago)</source>
+        <translation>Abbild: %1 (%2, geschrieben %3, vor %4 Min.)</translation>
+    </message>
+    <message>
+        <source>snapshot: %1 (%2, written %3, %4 min ago, not usable: will be rebuilt)</source>
+        <translation>Abbild: %1 (%2, geschrieben %3, vor %4 Min., nicht verwendbar: wird neu erstellt)</translation>
+    </message>
+    <message>
+        <source>snapshot: none yet (zarvo-cli index rebuild makes one)</source>
+        <translation>Abbild: noch keines (zarvo-cli index rebuild erstellt eines)</translation>
+    </message>
+    <message>
+        <source>watches: %1 in this process (the running application holds its own); system limit %2</source>
+        <translation>Überwachungen: %1 in diesem Prozess (die laufende Anwendung hat eigene); Systemgrenze %2</translation>
+    </message>
+    <message>
+        <source>memory: %1 (%2 bytes per entry)</source>
+        <translation>Speicher: %1 (%2 Bytes pro Eintrag)</translation>
+    </message>
+    <message>
+        <source>memory: %1</source>
+        <translation>Speicher: %1</translation>
+    </message>
+    <message>
+        <source>applications: %1 (%2, from the applications folders of XDG_DATA_HOME and XDG_DATA_DIRS)</source>
+        <translation>Anwendungen: %1 (%2, aus den applications-Ordnern von XDG_DATA_HOME und XDG_DATA_DIRS)</translation>
+    </message>
+    <message>
+        <source>unreadable folders (skipped): %1</source>
+        <translation>nicht lesbare Ordner (übersprungen): %1</translation>
+    </message>
+    <message>
+        <source>zarvo-cli: not a folder: %1</source>
+        <translation>zarvo-cli: kein Ordner: %1</translation>
+    </message>
+    <message>
+        <source>indexing %1: %2 entries…</source>
+        <translation>%1 wird indiziert: %2 Einträge…</translation>
+    </message>
+    <message>
+        <source>zarvo-cli: could not write the snapshot %1</source>
+        <translation>zarvo-cli: das Abbild %1 konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>indexed %1 entries in %2 s; snapshot %3 (%4)</source>
+        <translation>%1 Einträge in %2 s indiziert; Abbild %3 (%4)</translation>
+    </message>
+</context>
+<context>
+    <name>Installer</name>
+    <message>
+        <source>Couldn&apos;t install Zarvo</source>
+        <translation>Zarvo konnte nicht installiert werden</translation>
+    </message>
+    <message>
+        <source>The copied app is incomplete.</source>
+        <translation>Die kopierte App ist unvollständig.</translation>
+    </message>
+    <message>
+        <source>A link in ~/.local/bin was left as it is</source>
+        <translation>Eine Verknüpfung in ~/.local/bin wurde unverändert gelassen</translation>
+    </message>
+    <message>
+        <source>the new version</source>
+        <translation>die neue Version</translation>
+    </message>
+    <message>
+        <source>Move Zarvo to your Applications folder?</source>
+        <translation>Zarvo in Ihren Programme-Ordner verschieben?</translation>
+    </message>
+    <message>
+        <source>It will open from there (%1) and from the application menu, and keep working after you unmount the image or delete the download.</source>
+        <translation>Es öffnet sich dann von dort (%1) und aus dem Anwendungsmenü und funktioniert weiter, nachdem Sie das Abbild ausgehängt oder den Download gelöscht haben.</translation>
+    </message>
+    <message>
+        <source>Move to Applications</source>
+        <translation>In Programme verschieben</translation>
+    </message>
+    <message>
+        <source>Not Now</source>
+        <translation>Nicht jetzt</translation>
+    </message>
+    <message>
+        <source>the old version</source>
+        <translation>die alte Version</translation>
+    </message>
+    <message>
+        <source>Replace Zarvo %1 with %2?</source>
+        <translation>Zarvo %1 durch %2 ersetzen?</translation>
+    </message>
+    <message>
+        <source>Zarvo %1 will be closed and moved to the Trash, and %2 will open from your Applications folder. Your history, clips and settings stay.</source>
+        <translation>Zarvo %1 wird beendet und in den Papierkorb verschoben, und %2 öffnet sich aus Ihrem Programme-Ordner. Verlauf, Clips und Einstellungen bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>Replace and Open</source>
+        <translation>Ersetzen und öffnen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>
+
+You can unpack Zarvo into %1 yourself instead.</source>
+        <translation>
+
+Sie können Zarvo stattdessen selbst nach %1 entpacken.</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>You are not allowed to install as administrator.</source>
+        <translation>Sie dürfen nicht als Administrator installieren.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open Zarvo from Applications</source>
+        <translation>Zarvo konnte nicht aus Programme geöffnet werden</translation>
+    </message>
+</context>
+<context>
+    <name>InstanceRequests</name>
+    <message>
+        <source>clips: Zarvo is running and keeps its clips in %1; other stores are opened only while it does not run
+</source>
+        <translation>clips: Zarvo läuft und führt seine Clips in %1; andere Speicher werden nur geöffnet, solange es nicht läuft
+</translation>
+    </message>
+    <message>
+        <source>clips: Zarvo is running and already keeps the clipboard history
+</source>
+        <translation>clips: Zarvo läuft und führt den Zwischenablage-Verlauf bereits
+</translation>
+    </message>
+    <message>
+        <source>zarvo-cli: Zarvo is running, but the request to it failed: %1. The command was not run here as well, so that only Zarvo writes its store.</source>
+        <translation>zarvo-cli: Zarvo läuft, aber die Anfrage daran ist fehlgeschlagen: %1. Der Befehl wurde nicht auch hier ausgeführt, damit nur Zarvo seinen Speicher schreibt.</translation>
+    </message>
+    <message>
+        <source>zarvo-cli: Zarvo could not read the request
+</source>
+        <translation>zarvo-cli: Zarvo konnte die Anfrage nicht lesen
+</translation>
+    </message>
+    <message>
+        <source>zarvo-cli: “%1” is not carried out by the running Zarvo
+</source>
+        <translation>zarvo-cli: „%1“ wird vom laufenden Zarvo nicht ausgeführt
+</translation>
+    </message>
+</context>
+<context>
+    <name>PanelTexts</name>
+    <message>
+        <source>Path, file name, URL, google:…, &gt; command, keyword, or ? for help</source>
+        <translation>Pfad, Dateiname, URL, google:…, &gt; Befehl, Stichwort oder ? für Hilfe</translation>
+    </message>
+    <message>
+        <source>Search actions for “%1”…</source>
+        <translation>Aktionen für „%1“ suchen…</translation>
+    </message>
+    <message>
+        <source>New name</source>
+        <translation>Neuer Name</translation>
+    </message>
+    <message>
+        <source>Search clipboard history</source>
+        <translation>Zwischenablage-Verlauf durchsuchen</translation>
+    </message>
+    <message>
+        <source>Path, file name, URL, &gt; command, or ? for help</source>
+        <translation>Pfad, Dateiname, URL, &gt; Befehl oder ? für Hilfe</translation>
+    </message>
+    <message>
+        <source>Path, URL, or ? for help</source>
+        <translation>Pfad, URL oder ? für Hilfe</translation>
+    </message>
+    <message>
+        <source>? for help</source>
+        <translation>? für Hilfe</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Suche läuft…</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>Keine Treffer</translation>
+    </message>
+    <message>
+        <source>Type a path, a file name, a URL, google:text, &gt; command, or a keyword like control, cmd, lock.
+Filters: in:desktop img: pdf: folder: today: week:   ·   Type ? for help, ?? for every keyword.</source>
+        <extracomment>Keep the typed words as they are: google:, control, cmd, lock, in:desktop, img:, pdf:, folder:, today:, week:.</extracomment>
+        <translation>Pfad, Dateinamen, URL, google:text, &gt; Befehl oder ein Stichwort wie control, cmd, lock eingeben.
+Filter: in:desktop img: pdf: folder: today: week:   ·   ? für Hilfe, ?? für alle Stichwörter.</translation>
+    </message>
+    <message>
+        <source>Clipboard history is off.
+Turn it on in Settings (⌘,).</source>
+        <translation>Der Zwischenablage-Verlauf ist aus.
+In den Einstellungen einschalten (⌘,).</translation>
+    </message>
+    <message>
+        <source>No clips match “%1”</source>
+        <translation>Keine Clips passen zu „%1“</translation>
+    </message>
+    <message>
+        <source>Nothing copied yet.
+Text, images, links and files you copy show up here.</source>
+        <translation>Noch nichts kopiert.
+Kopierte Texte, Bilder, Links und Dateien erscheinen hier.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>verb</comment>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Aktionen</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Terminal</source>
+        <translation>Terminal</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Favorit</translation>
+    </message>
+    <message>
+        <source>Show in Finder</source>
+        <translation>In Finder zeigen</translation>
+    </message>
+    <message>
+        <source>Run action</source>
+        <translation>Aktion ausführen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>As plain text</source>
+        <translation>Als reiner Text</translation>
+    </message>
+    <message>
+        <source>Paste in app</source>
+        <translation>In App einfügen</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <translation>Anheften</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Mehr</translation>
+    </message>
+    <message>
+        <source>Click to Confirm</source>
+        <translation>Zum Bestätigen klicken</translation>
+    </message>
+    <message>
+        <source>Clear Clips</source>
+        <translation>Clips leeren</translation>
+    </message>
+    <message>
+        <source>Clear Recent</source>
+        <translation>Zuletzt geöffnete leeren</translation>
+    </message>
+    <message>
+        <source>Delete all clips except pinned ones</source>
+        <translation>Alle Clips außer angehefteten löschen</translation>
+    </message>
+    <message>
+        <source>Forget the places you&apos;ve opened (favorites stay)</source>
+        <translation>Geöffnete Orte vergessen (Favoriten bleiben)</translation>
+    </message>
+    <message>
+        <source>Clipboard (%1)</source>
+        <translation>Zwischenablage (%1)</translation>
+    </message>
+    <message>
+        <source>Run (%1)</source>
+        <translation>Ausführen (%1)</translation>
+    </message>
+    <message>
+        <source>%1 to switch</source>
+        <translation>%1 zum Wechseln</translation>
+    </message>
+</context>
+<context>
+    <name>QueryCommand</name>
+    <message>
+        <source>usage: zarvo-cli query [--json] TEXT
+</source>
+        <translation>Aufruf: zarvo-cli query [--json] TEXT
+</translation>
+    </message>
+</context>
+<context>
+    <name>ResultRow</name>
+    <message>
+        <source>Recent</source>
+        <comment>row tag</comment>
+        <translation>Zuletzt</translation>
+    </message>
+    <message>
+        <source>Web</source>
+        <comment>row tag</comment>
+        <translation>Web</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <comment>row tag</comment>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <comment>row tag</comment>
+        <translation>Favorit</translation>
+    </message>
+    <message>
+        <source>Clipboard</source>
+        <comment>row tag</comment>
+        <translation>Zwischenablage</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <comment>row tag: a shell command</comment>
+        <translation>Ausführen</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <comment>row tag</comment>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>↩ Try</source>
+        <translation>↩ Ausprobieren</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <comment>row tag</comment>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Open in browser</source>
+        <translation>Im Browser öffnen</translation>
+    </message>
+    <message>
+        <source>Copy to the clipboard</source>
+        <translation>In die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>Copy command</source>
+        <translation>Befehl kopieren</translation>
+    </message>
+    <message>
+        <source>Copy path</source>
+        <translation>Pfad kopieren</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>URL kopieren</translation>
+    </message>
+    <message>
+        <source>Show in Finder (⌘↩)</source>
+        <translation>In Finder zeigen (⌘↩)</translation>
+    </message>
+    <message>
+        <source>clip</source>
+        <comment>spoken kind</comment>
+        <translation>Clip</translation>
+    </message>
+    <message>
+        <source>help</source>
+        <comment>spoken kind</comment>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>command</source>
+        <comment>spoken kind</comment>
+        <translation>Befehl</translation>
+    </message>
+    <message>
+        <source>server</source>
+        <comment>spoken kind</comment>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>clipboard history</source>
+        <comment>spoken kind</comment>
+        <translation>Zwischenablage-Verlauf</translation>
+    </message>
+    <message>
+        <source>web search</source>
+        <comment>spoken kind</comment>
+        <translation>Websuche</translation>
+    </message>
+    <message>
+        <source>web address</source>
+        <comment>spoken kind</comment>
+        <translation>Webadresse</translation>
+    </message>
+    <message>
+        <source>action</source>
+        <comment>spoken kind</comment>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>application</source>
+        <comment>spoken kind</comment>
+        <translation>Anwendung</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <comment>spoken kind</comment>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>spoken kind</comment>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>settings</source>
+        <comment>spoken kind</comment>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>link</source>
+        <comment>spoken kind</comment>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>favorite</source>
+        <translation>Favorit</translation>
+    </message>
+    <message>
+        <source>pinned</source>
+        <translation>angeheftet</translation>
+    </message>
+</context>
+<context>
+    <name>StartNotices</name>
+    <message>
+        <source>your desktop&apos;s keyboard shortcut settings</source>
+        <translation>die Tastenkürzel-Einstellungen Ihrer Arbeitsumgebung</translation>
+    </message>
+    <message>
+        <source>Zarvo is running</source>
+        <translation>Zarvo läuft</translation>
+    </message>
+</context>
+<context>
+    <name>StoreCommands</name>
+    <message>
+        <source>usage: zarvo-cli %1</source>
+        <extracomment>%1 is the command&apos;s syntax, kept as it is.</extracomment>
+        <translation>Aufruf: zarvo-cli %1</translation>
+    </message>
+    <message>
+        <source>zarvo-cli: unknown option %1</source>
+        <translation>zarvo-cli: unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>%1 needs an integer from 0 to 4294967295, not %2</source>
+        <translation>%1 braucht eine ganze Zahl von 0 bis 4294967295, nicht %2</translation>
+    </message>
+    <message>
+        <source>%1 needs an integer, not %2</source>
+        <translation>%1 braucht eine ganze Zahl, nicht %2</translation>
+    </message>
+    <message>
+        <source>%1 needs true or false, not %2</source>
+        <translation>%1 braucht true oder false, nicht %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a JSON array of strings or a comma-separated list</source>
+        <translation>%1 braucht ein JSON-Array aus Zeichenketten oder eine durch Kommas getrennte Liste</translation>
+    </message>
+    <message>
+        <source>%1 needs a JSON array of {&quot;keyword&quot;: …, &quot;target&quot;: …} objects</source>
+        <translation>%1 braucht ein JSON-Array aus {&quot;keyword&quot;: …, &quot;target&quot;: …}-Objekten</translation>
+    </message>
+    <message>
+        <source>%1: not a UUID: %2</source>
+        <translation>%1: keine UUID: %2</translation>
+    </message>
+    <message>
+        <source>unsupported setting</source>
+        <translation>nicht unterstützte Einstellung</translation>
+    </message>
+    <message>
+        <source>zarvo-cli: unknown setting %1; `zarvo-cli settings list` shows them</source>
+        <translation>zarvo-cli: unbekannte Einstellung %1; `zarvo-cli settings list` zeigt alle</translation>
+    </message>
+    <message>
+        <source>zarvo-cli: launch at login could not be changed</source>
+        <translation>zarvo-cli: Start bei der Anmeldung konnte nicht geändert werden</translation>
+    </message>
+    <message>
+        <source>starred %1</source>
+        <translation>mit Stern markiert: %1</translation>
+    </message>
+    <message>
+        <source>unstarred %1</source>
+        <translation>Stern entfernt: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDialogs</name>
+    <message>
+        <source>Software Update</source>
+        <translation>Softwareaktualisierung</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date!</source>
+        <translation>Alles ist aktuell!</translation>
+    </message>
+    <message>
+        <source>Zarvo %1 is currently the newest version available.</source>
+        <translation>Zarvo %1 ist derzeit die neueste verfügbare Version.</translation>
+    </message>
+    <message>
+        <source>Update Error!</source>
+        <translation>Aktualisierungsfehler!</translation>
+    </message>
+    <message>
+        <source>A new version of Zarvo is available!</source>
+        <translation>Eine neue Version von Zarvo ist verfügbar!</translation>
+    </message>
+    <message>
+        <source>Zarvo %1 is now available—you have %2. Would you like to install it now?</source>
+        <translation>Zarvo %1 ist jetzt verfügbar – Sie haben %2. Möchten Sie es jetzt installieren?</translation>
+    </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>Installieren und neu starten</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Später</translation>
+    </message>
+    <message>
+        <source>The update was not installed.</source>
+        <translation>Die Aktualisierung wurde nicht installiert.</translation>
+    </message>
+</context>
+<context>
+    <name>ZarvoMain</name>
+    <message>
+        <source>usage: zarvo [--toggle | --clipboard | --settings | --status | --quit]
+  (none)       start Zarvo, or show the panel of the running one
+  --toggle     show or hide the panel (bind this where the desktop has no global keys)
+  --clipboard  show or hide the clipboard history
+  --settings   open the settings window
+  --status     say where the running Zarvo runs and which desktop services it uses
+  --quit       quit the running Zarvo
+</source>
+        <extracomment>Keep the program name and the options (--toggle …) as they are.</extracomment>
+        <translation>Aufruf: zarvo [--toggle | --clipboard | --settings | --status | --quit]
+  (keine)      Zarvo starten oder das Panel des laufenden zeigen
+  --toggle     das Panel zeigen oder verbergen (dort binden, wo die Arbeitsumgebung keine globalen Tasten hat)
+  --clipboard  den Zwischenablage-Verlauf zeigen oder verbergen
+  --settings   das Einstellungsfenster öffnen
+  --status     sagen, wo das laufende Zarvo läuft und welche Dienste der Arbeitsumgebung es nutzt
+  --quit       das laufende Zarvo beenden
+</translation>
+    </message>
+    <message>
+        <source>zarvo: the running Zarvo did not answer: %1</source>
+        <translation>zarvo: das laufende Zarvo hat nicht geantwortet: %1</translation>
+    </message>
+    <message>
+        <source>zarvo: Zarvo is not running</source>
+        <translation>zarvo: Zarvo läuft nicht</translation>
+    </message>
+</context>
+<context>
+    <name>zarvo::app::AppDelegate</name>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles auswählen</translation>
+    </message>
+    <message>
+        <source>Quit Zarvo</source>
+        <translation>Zarvo beenden</translation>
+    </message>
+    <message>
+        <source>Zarvo Shortcut</source>
+        <translation>Zarvo-Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Choose Another Key…</source>
+        <translation>Andere Taste wählen…</translation>
+    </message>
+    <message>
+        <source>Open Zarvo</source>
+        <translation>Zarvo öffnen</translation>
+    </message>
+    <message>
+        <source>Change %1&apos;s Shortcuts?</source>
+        <translation>Tastenkürzel von %1 ändern?</translation>
+    </message>
+    <message>
+        <source>%1 could not be bound: %2</source>
+        <translation>%1 konnte nicht zugewiesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>zarvo::app::StatusMenu</name>
+    <message>
+        <source>Open Zarvo</source>
+        <translation>Zarvo öffnen</translation>
+    </message>
+    <message>
+        <source>Clipboard History</source>
+        <translation>Zwischenablage-Verlauf</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Einstellungen…</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Nach Aktualisierungen suchen…</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>Verlauf leeren</translation>
+    </message>
+    <message>
+        <source>Quit Zarvo</source>
+        <translation>Zarvo beenden</translation>
+    </message>
+    <message>
+        <source>Open Zarvo  (%1)</source>
+        <translation>Zarvo öffnen  (%1)</translation>
+    </message>
+    <message>
+        <source>Clipboard History  (%1)</source>
+        <translation>Zwischenablage-Verlauf  (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>zarvo::app::Updater</name>
+    <message>
+        <source>Updates come with your package manager</source>
+        <translation>Aktualisierungen kommen über Ihre Paketverwaltung</translation>
+    </message>
+    <message>
+        <source>Update checks are not set up for this build</source>
+        <translation>Für diese Version ist keine Suche nach Aktualisierungen eingerichtet</translation>
+    </message>
+    <message>
+        <source>Only a copy installed from the portable folder updates itself</source>
+        <translation>Nur eine aus dem portablen Ordner installierte Kopie aktualisiert sich selbst</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Softwareaktualisierung</translation>
+    </message>
+    <message>
+        <source>The update is not offered over HTTPS (%1).</source>
+        <translation>Die Aktualisierung wird nicht über HTTPS angeboten (%1).</translation>
+    </message>
+    <message>
+        <source>The update&apos;s size (%1 bytes) is not believable.</source>
+        <translation>Die Größe der Aktualisierung (%1 Bytes) ist nicht glaubhaft.</translation>
+    </message>
+    <message>
+        <source>The update is not signed.</source>
+        <translation>Die Aktualisierung ist nicht signiert.</translation>
+    </message>
+    <message>
+        <source>The update has %1 bytes, not the %2 the feed announced.</source>
+        <translation>Die Aktualisierung hat %1 Bytes, nicht die vom Feed angekündigten %2.</translation>
+    </message>
+    <message>
+        <source>The update&apos;s signature does not match; it was not installed.</source>
+        <translation>Die Signatur der Aktualisierung stimmt nicht; sie wurde nicht installiert.</translation>
+    </message>
+    <message>
+        <source>The address %1 is not HTTPS.</source>
+        <translation>Die Adresse %1 ist kein HTTPS.</translation>
+    </message>
+    <message>
+        <source>The update server sent the request on to another place (%1).</source>
+        <translation>Der Aktualisierungsserver hat die Anfrage an einen anderen Ort weitergeleitet (%1).</translation>
+    </message>
+    <message>
+        <source>The answer of the update server is larger than %1 bytes.</source>
+        <translation>Die Antwort des Aktualisierungsservers ist größer als %1 Bytes.</translation>
+    </message>
+    <message>
+        <source>The update server could not be reached: %1</source>
+        <translation>Der Aktualisierungsserver ist nicht erreichbar: %1</translation>
+    </message>
+    <message>
+        <source>This copy cannot install updates.</source>
+        <translation>Diese Kopie kann keine Aktualisierungen installieren.</translation>
+    </message>
+    <message>
+        <source>No room to unpack the update: %1</source>
+        <translation>Kein Platz zum Entpacken der Aktualisierung: %1</translation>
+    </message>
+    <message>
+        <source>The update could not be saved: %1</source>
+        <translation>Die Aktualisierung konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>The update could not be unpacked: %1</source>
+        <translation>Die Aktualisierung konnte nicht entpackt werden: %1</translation>
+    </message>
+    <message>
+        <source>The update holds no Zarvo of build %1.</source>
+        <translation>Die Aktualisierung enthält kein Zarvo des Builds %1.</translation>
+    </message>
+</context>
+<context>
+    <name>zarvo::ui::ActionList</name>
+    <message>
+        <source>destructive</source>
+        <translation>unwiderruflich</translation>
+    </message>
+</context>
+<context>
+    <name>zarvo::ui::AppChooser</name>
+    <message>
+        <source>Choose an App</source>
+        <translation>App auswählen</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+</context>
+<context>
+    <name>zarvo::ui::ClipPreview</name>
+    <message>
+        <source>From %1</source>
+        <translation>Aus %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n Datei</numerusform>
+            <numerusform>%n Dateien</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 character(s)</source>
+        <translation>
+            <numerusform>%1 Zeichen</numerusform>
+            <numerusform>%1 Zeichen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pinned</source>
+        <translation>Angeheftet</translation>
+    </message>
+    <message>
+        <source>Clip text</source>
+        <translation>Clip-Text</translation>
+    </message>
+    <message>
+        <source>Clip image</source>
+        <translation>Clip-Bild</translation>
+    </message>
+    <message>
+        <source>Clip files</source>
+        <translation>Clip-Dateien</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy to the clipboard (↩ copies and closes)</source>
+        <translation>In die Zwischenablage kopieren (↩ kopiert und schließt)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 more file(s)</source>
+        <translation>
+            <numerusform>%1 weitere Datei</numerusform>
+            <numerusform>%1 weitere Dateien</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>zarvo::ui::PreviewWindow</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Modified %1</source>
+        <translation>Geändert %1</translation>
+    </message>
+    <message>
+        <source>Created %1</source>
+        <translation>Erstellt %1</translation>
+    </message>
+</context>
+<context>
+    <name>zarvo::ui::SearchAccessSection</name>
+    <message>
+        <source>Search Access</source>
+        <translation>Suchzugriff</translation>
+    </message>
+    <message>
+        <source>Zarvo finds files in these folders. Folders you can&apos;t read are skipped.</source>
+        <translation>Zarvo findet Dateien in diesen Ordnern. Ordner, die Sie nicht lesen können, werden übersprungen.</translation>
+    </message>
+    <message>
+        <source>Folders searched</source>
+        <translation>Durchsuchte Ordner</translation>
+    </message>
+    <message>
+        <source>Add Folder…</source>
+        <translation>Ordner hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Folders left out</source>
+        <translation>Ausgelassene Ordner</translation>
+    </message>
+    <message>
+        <source>Leave Out Folder…</source>
+        <translation>Ordner auslassen…</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>%1 entfernen</translation>
+    </message>
+    <message>
+        <source>Search a Folder</source>
+        <translation>Ordner durchsuchen</translation>
+    </message>
+    <message>
+        <source>Leave Out a Folder</source>
+        <translation>Ordner auslassen</translation>
+    </message>
+</context>
+<context>
+    <name>zarvo::ui::SearchView</name>
+    <message>
+        <source>No matching actions</source>
+        <translation>Keine passenden Aktionen</translation>
+    </message>
+    <message>
+        <source>Clear (esc)</source>
+        <translation>Leeren (esc)</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <comment>tab</comment>
+        <translation>Ausführen</translation>
+    </message>
+    <message>
+        <source>Clipboard</source>
+        <comment>tab</comment>
+        <translation>Zwischenablage</translation>
+    </message>
+    <message>
+        <source>Open with</source>
+        <translation>Öffnen mit</translation>
+    </message>
+    <message>
+        <source>Search Access Settings</source>
+        <translation>Einstellungen für Suchzugriff</translation>
+    </message>
+    <message>
+        <source>Open Privacy Settings</source>
+        <translation>Datenschutz-Einstellungen öffnen</translation>
+    </message>
+    <message>
+        <source>Open with %1</source>
+        <translation>Mit %1 öffnen</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suche</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Actions for</source>
+        <translation>Aktionen für</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Aktionen</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Clipboard history</source>
+        <translation>Zwischenablage-Verlauf</translation>
+    </message>
+</context>
+<context>
+    <name>zarvo::ui::SettingsView</name>
+    <message>
+        <source>1 day</source>
+        <translation>1 Tag</translation>
+    </message>
+    <message>
+        <source>7 days</source>
+        <translation>7 Tage</translation>
+    </message>
+    <message>
+        <source>30 days</source>
+        <translation>30 Tage</translation>
+    </message>
+    <message>
+        <source>90 days</source>
+        <translation>90 Tage</translation>
+    </message>
+    <message>
+        <source>1 year</source>
+        <translation>1 Jahr</translation>
+    </message>
+    <message>
+        <source>Up to 500 clips</source>
+        <translation>Bis zu 500 Clips</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorieren</translation>
+    </message>
+    <message>
+        <source>Search Access</source>
+        <translation>Suchzugriff</translation>
+    </message>
+    <message>
+        <source>macOS hides search results from folders Zarvo isn&apos;t allowed to read.</source>
+        <translation>macOS verbirgt Suchergebnisse aus Ordnern, die Zarvo nicht lesen darf.</translation>
+    </message>
+    <message>
+        <source>Files &amp;&amp; Folders…</source>
+        <translation>Dateien &amp;&amp; Ordner…</translation>
+    </message>
+    <message>
+        <source>Full Disk Access…</source>
+        <translation>Voller Festplattenzugriff…</translation>
+    </message>
+    <message>
+        <source>Desktop, Documents, Downloads</source>
+        <translation>Schreibtisch, Dokumente, Downloads</translation>
+    </message>
+    <message>
+        <source>Everything (Mail, other users, external drives)</source>
+        <translation>Alles (Mail, andere Benutzer, externe Laufwerke)</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Show Zarvo</source>
+        <translation>Zarvo zeigen</translation>
+    </message>
+    <message>
+        <source>Show clipboard history</source>
+        <translation>Zwischenablage-Verlauf zeigen</translation>
+    </message>
+    <message>
+        <source>Switch tabs (in the panel)</source>
+        <translation>Reiter wechseln (im Panel)</translation>
+    </message>
+    <message>
+        <source>Lines to add</source>
+        <translation>Hinzuzufügende Zeilen</translation>
+    </message>
+    <message>
+        <source>Global shortcuts are captured in every app: while Zarvo runs, ⌘R no longer reloads pages in browsers, and ⇧⌘V no longer pastes as plain text in apps that use it.</source>
+        <translation>Globale Tastenkürzel werden in jeder App abgefangen: Solange Zarvo läuft, lädt ⌘R in Browsern keine Seiten mehr neu, und ⇧⌘V fügt in Apps, die es nutzen, nicht mehr als reinen Text ein.</translation>
+    </message>
+    <message>
+        <source>Behavior</source>
+        <translation>Verhalten</translation>
+    </message>
+    <message>
+        <source>Paste file path from clipboard when opened</source>
+        <translation>Dateipfad beim Öffnen aus der Zwischenablage einfügen</translation>
+    </message>
+    <message>
+        <source>Show hidden files in path completion</source>
+        <translation>Versteckte Dateien in der Pfadergänzung zeigen</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Launch at login</source>
+        <translation>Bei der Anmeldung starten</translation>
+    </message>
+    <message>
+        <source>Open in Terminal (⌥↩) uses</source>
+        <translation>Im Terminal öffnen (⌥↩) nutzt</translation>
+    </message>
+    <message>
+        <source>Type a keyword in Zarvo and press ↩, like Windows Run (control, cmd, %TEMP%…). Custom keywords override built-in ones. Type ?? to list all, ? for help.</source>
+        <extracomment>“control” and “cmd” are keywords the user types: keep them as they are.</extracomment>
+        <translation>Ein Stichwort in Zarvo eingeben und ↩ drücken, wie bei „Ausführen“ unter Windows (control, cmd, %TEMP%…). Eigene Stichwörter haben Vorrang vor eingebauten. ?? listet alle, ? zeigt die Hilfe.</translation>
+    </message>
+    <message>
+        <source>Add Shortcut</source>
+        <translation>Kürzel hinzufügen</translation>
+    </message>
+    <message>
+        <source>Built-in shortcuts (%1)</source>
+        <translation>Eingebaute Kürzel (%1)</translation>
+    </message>
+    <message>
+        <source>Clipboard History</source>
+        <translation>Zwischenablage-Verlauf</translation>
+    </message>
+    <message>
+        <source>Clips stay on this Mac. Copies that password managers mark as private are never saved. Clearing keeps pinned clips.</source>
+        <extracomment>Keep “this Mac” in English: it is replaced with the desktop&apos;s word after translation.</extracomment>
+        <translation>Clips bleiben auf this Mac. Kopien, die Passwortverwaltungen als privat markieren, werden nie gespeichert. Leeren behält angeheftete Clips.</translation>
+    </message>
+    <message>
+        <source>Keep clipboard history</source>
+        <translation>Zwischenablage-Verlauf behalten</translation>
+    </message>
+    <message>
+        <source>Add App…</source>
+        <translation>App hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Clear Clipboard History</source>
+        <translation>Zwischenablage-Verlauf leeren</translation>
+    </message>
+    <message>
+        <source>Keep clips for</source>
+        <translation>Clips behalten für</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Aktualisierungen</translation>
+    </message>
+    <message>
+        <source>Automatically check for updates</source>
+        <translation>Automatisch nach Aktualisierungen suchen</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>Jetzt prüfen</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>Verlauf leeren</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>keyword</source>
+        <translation>Stichwort</translation>
+    </message>
+    <message>
+        <source>Keyword</source>
+        <translation>Stichwort</translation>
+    </message>
+    <message>
+        <source>~/path, https://url, or App Name</source>
+        <translation>~/pfad, https://url oder App-Name</translation>
+    </message>
+    <message>
+        <source>Opens</source>
+        <translation>Öffnet</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Never save copies from (%n app(s))</source>
+        <translation>
+            <numerusform>Nie Kopien speichern aus (%n App)</numerusform>
+            <numerusform>Nie Kopien speichern aus (%n Apps)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clip(s)</source>
+        <translation>
+            <numerusform>%n Clip</numerusform>
+            <numerusform>%n Clips</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n pinned</source>
+        <translation>
+            <numerusform>%1, %n angeheftet</numerusform>
+            <numerusform>%1, %n angeheftet</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n remembered item(s)</source>
+        <translation>
+            <numerusform>%n gemerkter Eintrag</numerusform>
+            <numerusform>%n gemerkte Einträge</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Update checks are not set up for this build</source>
+        <translation>Für diese Version ist keine Suche nach Aktualisierungen eingerichtet</translation>
+    </message>
+    <message>
+        <source>Once a day Zarvo asks %1 whether there&apos;s a new version. Updates are signed, and nothing about you is sent.</source>
+        <translation>Einmal am Tag fragt Zarvo bei %1 nach einer neuen Version. Aktualisierungen sind signiert, und es wird nichts über Sie gesendet.</translation>
+    </message>
+    <message>
+        <source>Press keys… (esc to cancel)</source>
+        <translation>Tasten drücken… (esc bricht ab)</translation>
+    </message>
+    <message>
+        <source>To open Zarvo from every app, add these lines to %1 and reload it:</source>
+        <translation>Um Zarvo aus jeder App zu öffnen, diese Zeilen zu %1 hinzufügen und neu laden:</translation>
+    </message>
+    <message>
+        <source>Change %1&apos;s Shortcuts?</source>
+        <translation>Tastenkürzel von %1 ändern?</translation>
+    </message>
+    <message>
+        <source>%1 could not be bound: %2</source>
+        <translation>%1 konnte nicht zugewiesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>zarvo::ui::SettingsWindow</name>
+    <message>
+        <source>Zarvo Settings</source>
+        <translation>Zarvo-Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>zarvo::ui::ShortcutRecorder</name>
+    <message>
+        <source>Include ⌘, ⌥ or ⌃ in the shortcut.</source>
+        <translation>Das Kürzel muss ⌘, ⌥ oder ⌃ enthalten.</translation>
+    </message>
+    <message>
+        <source>%1 is already another Zarvo shortcut.</source>
+        <translation>%1 ist bereits ein anderes Zarvo-Kürzel.</translation>
+    </message>
+    <message>
+        <source>%1 already does something in the Zarvo panel. Try another key.</source>
+        <translation>%1 hat im Zarvo-Panel bereits eine Funktion. Bitte eine andere Taste versuchen.</translation>
+    </message>
+    <message>
+        <source>%1 is already used by another app.</source>
+        <translation>%1 wird bereits von einer anderen App verwendet.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are already used by another app.</source>
+        <translation>%1 und %2 werden bereits von einer anderen App verwendet.</translation>
+    </message>
+</context>
+</TS>
