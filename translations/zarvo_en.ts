@@ -93,4 +93,235 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>Clip</name>
+    <message numerus="yes">
+        <source>%1 and %Ln more</source>
+        <extracomment>%1 is the first file&apos;s name.</extracomment>
+        <translation>
+            <numerusform>%1 and %Ln more</numerusform>
+            <numerusform>%1 and %Ln more</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ClipRows</name>
+    <message numerus="yes">
+        <source>%Ln yr. ago</source>
+        <translation>
+            <numerusform>%Ln yr. ago</numerusform>
+            <numerusform>%Ln yr. ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %Ln yr.</source>
+        <translation>
+            <numerusform>in %Ln yr.</numerusform>
+            <numerusform>in %Ln yr.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln mo. ago</source>
+        <translation>
+            <numerusform>%Ln mo. ago</numerusform>
+            <numerusform>%Ln mo. ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %Ln mo.</source>
+        <translation>
+            <numerusform>in %Ln mo.</numerusform>
+            <numerusform>in %Ln mo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln wk. ago</source>
+        <translation>
+            <numerusform>%Ln wk. ago</numerusform>
+            <numerusform>%Ln wk. ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %Ln wk.</source>
+        <translation>
+            <numerusform>in %Ln wk.</numerusform>
+            <numerusform>in %Ln wk.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln day(s) ago</source>
+        <translation>
+            <numerusform>%Ln day ago</numerusform>
+            <numerusform>%Ln days ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %Ln day(s)</source>
+        <translation>
+            <numerusform>in %Ln day</numerusform>
+            <numerusform>in %Ln days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln hr. ago</source>
+        <translation>
+            <numerusform>%Ln hr. ago</numerusform>
+            <numerusform>%Ln hr. ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %Ln hr.</source>
+        <translation>
+            <numerusform>in %Ln hr.</numerusform>
+            <numerusform>in %Ln hr.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln min. ago</source>
+        <translation>
+            <numerusform>%Ln min. ago</numerusform>
+            <numerusform>%Ln min. ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %Ln min.</source>
+        <translation>
+            <numerusform>in %Ln min.</numerusform>
+            <numerusform>in %Ln min.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln sec. ago</source>
+        <translation>
+            <numerusform>%Ln sec. ago</numerusform>
+            <numerusform>%Ln sec. ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %Ln sec.</source>
+        <translation>
+            <numerusform>in %Ln sec.</numerusform>
+            <numerusform>in %Ln sec.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln lines</source>
+        <translation>
+            <numerusform>%Ln lines</numerusform>
+            <numerusform>%Ln lines</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files</source>
+        <translation>
+            <numerusform>%Ln files</numerusform>
+            <numerusform>%Ln files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the first %Ln kept</source>
+        <extracomment>Of the files a clip holds, how many were kept.</extracomment>
+        <translation>
+            <numerusform>the first %Ln kept</numerusform>
+            <numerusform>the first %Ln kept</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln clip(s) you copied · %1 or clip:</source>
+        <extracomment>%1 is the clipboard hot key. Keep &quot;clip:&quot;: it is what the user types.</extracomment>
+        <translation>
+            <numerusform>%Ln clip you copied · %1 or clip:</numerusform>
+            <numerusform>%Ln clips you copied · %1 or clip:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ClipboardTab</name>
+    <message numerus="yes">
+        <source>Cleared %Ln clip(s). Pinned clips stay</source>
+        <translation>
+            <numerusform>Cleared %Ln clip. Pinned clips stay</numerusform>
+            <numerusform>Cleared %Ln clips. Pinned clips stay</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleared %Ln clip(s)</source>
+        <translation>
+            <numerusform>Cleared %Ln clip</numerusform>
+            <numerusform>Cleared %Ln clips</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>IndexedFolders</name>
+    <message numerus="yes">
+        <source>Indexing… %Ln files and folders so far</source>
+        <translation>
+            <numerusform>Indexing… %Ln files and folders so far</numerusform>
+            <numerusform>Indexing… %Ln files and folders so far</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files and folders indexed</source>
+        <translation>
+            <numerusform>%Ln files and folders indexed</numerusform>
+            <numerusform>%Ln files and folders indexed</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>every %Ln minutes</source>
+        <translation>
+            <numerusform>every %Ln minutes</numerusform>
+            <numerusform>every %Ln minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folders are re-listed %1: raise fs.inotify.max_user_watches</source>
+        <extracomment>%1 is how often: every minute, every two minutes, every 5 minutes.</extracomment>
+        <translation>
+            <numerusform>%Ln folder is re-listed %1: raise fs.inotify.max_user_watches</numerusform>
+            <numerusform>%Ln folders are re-listed %1: raise fs.inotify.max_user_watches</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Salvage</name>
+    <message numerus="yes">
+        <source>the stored %1 could not be read whole; %Ln entries were read, and the stored value is kept unchanged under “%2” in the settings file</source>
+        <extracomment>%1 is what was stored (history, favorites), %2 the key it is kept under.</extracomment>
+        <translation>
+            <numerusform>the stored %1 could not be read whole; %Ln entry was read, and the stored value is kept unchanged under “%2” in the settings file</numerusform>
+            <numerusform>the stored %1 could not be read whole; %Ln entries were read, and the stored value is kept unchanged under “%2” in the settings file</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SystemActions</name>
+    <message numerus="yes">
+        <source>Ejected %Ln disk(s)</source>
+        <translation>
+            <numerusform>Ejected %Ln disk</numerusform>
+            <numerusform>Ejected %Ln disks</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>zarvo::ClipStore</name>
+    <message numerus="yes">
+        <source>the index in %1 could not be read whole and was set aside as “%2”; %Ln clips were salvaged into a fresh index, and the data files of every clip it names are kept</source>
+        <extracomment>%1 is a folder, %2 a file name.</extracomment>
+        <translation>
+            <numerusform>the index in %1 could not be read whole and was set aside as “%2”; %Ln clip was salvaged into a fresh index, and the data files of every clip it names are kept</numerusform>
+            <numerusform>the index in %1 could not be read whole and was set aside as “%2”; %Ln clips were salvaged into a fresh index, and the data files of every clip it names are kept</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the index in %1 could not be read whole nor set aside; %Ln clips were read, and the index is not written over</source>
+        <extracomment>%1 is a folder.</extracomment>
+        <translation>
+            <numerusform>the index in %1 could not be read whole nor set aside; %Ln clip was read, and the index is not written over</numerusform>
+            <numerusform>the index in %1 could not be read whole nor set aside; %Ln clips were read, and the index is not written over</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -1519,4 +1519,1354 @@ Les textes, images, liens et fichiers copiés apparaissent ici.</translation>
         <translation>%1 et %2 sont déjà utilisés par une autre app.</translation>
     </message>
 </context>
+<context>
+    <name>Clip</name>
+    <message>
+        <source>Image</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Image %1×%2</source>
+        <extracomment>An image&apos;s width × height in pixels.</extracomment>
+        <translation>Image %1×%2</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Fichiers</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %Ln more</source>
+        <extracomment>%1 is the first file&apos;s name.</extracomment>
+        <translation>
+            <numerusform>%1 et %Ln autre</numerusform>
+            <numerusform>%1 et %Ln autres</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ClipRows</name>
+    <message numerus="yes">
+        <source>%Ln yr. ago</source>
+        <translation>
+            <numerusform>il y a %Ln an</numerusform>
+            <numerusform>il y a %Ln ans</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %Ln yr.</source>
+        <translation>
+            <numerusform>dans %Ln an</numerusform>
+            <numerusform>dans %Ln ans</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln mo. ago</source>
+        <translation>
+            <numerusform>il y a %Ln mois</numerusform>
+            <numerusform>il y a %Ln mois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %Ln mo.</source>
+        <translation>
+            <numerusform>dans %Ln mois</numerusform>
+            <numerusform>dans %Ln mois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln wk. ago</source>
+        <translation>
+            <numerusform>il y a %Ln sem.</numerusform>
+            <numerusform>il y a %Ln sem.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %Ln wk.</source>
+        <translation>
+            <numerusform>dans %Ln sem.</numerusform>
+            <numerusform>dans %Ln sem.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln day(s) ago</source>
+        <translation>
+            <numerusform>il y a %Ln jour</numerusform>
+            <numerusform>il y a %Ln jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %Ln day(s)</source>
+        <translation>
+            <numerusform>dans %Ln jour</numerusform>
+            <numerusform>dans %Ln jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln hr. ago</source>
+        <translation>
+            <numerusform>il y a %Ln h</numerusform>
+            <numerusform>il y a %Ln h</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %Ln hr.</source>
+        <translation>
+            <numerusform>dans %Ln h</numerusform>
+            <numerusform>dans %Ln h</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln min. ago</source>
+        <translation>
+            <numerusform>il y a %Ln min</numerusform>
+            <numerusform>il y a %Ln min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %Ln min.</source>
+        <translation>
+            <numerusform>dans %Ln min</numerusform>
+            <numerusform>dans %Ln min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln sec. ago</source>
+        <translation>
+            <numerusform>il y a %Ln s</numerusform>
+            <numerusform>il y a %Ln s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %Ln sec.</source>
+        <translation>
+            <numerusform>dans %Ln s</numerusform>
+            <numerusform>dans %Ln s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>(blank)</source>
+        <translation>(vide)</translation>
+    </message>
+    <message>
+        <source>just now</source>
+        <translation>à l’instant</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln lines</source>
+        <translation>
+            <numerusform>%Ln ligne</numerusform>
+            <numerusform>%Ln lignes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files</source>
+        <translation>
+            <numerusform>%Ln fichier</numerusform>
+            <numerusform>%Ln fichiers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the first %Ln kept</source>
+        <extracomment>Of the files a clip holds, how many were kept.</extracomment>
+        <translation>
+            <numerusform>seul le premier gardé</numerusform>
+            <numerusform>les %Ln premiers gardés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clipboard History</source>
+        <translation>Historique du presse-papiers</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln clip(s) you copied · %1 or clip:</source>
+        <extracomment>%1 is the clipboard hot key. Keep &quot;clip:&quot;: it is what the user types.</extracomment>
+        <translation>
+            <numerusform>%Ln clip copié · %1 ou clip:</numerusform>
+            <numerusform>%Ln clips copiés · %1 ou clip:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ClipStoreLock</name>
+    <message>
+        <source>cannot lock the clip store in %1</source>
+        <translation>impossible de verrouiller le stock de clips dans %1</translation>
+    </message>
+    <message>
+        <source>the clip store in %1 is held by the running Zarvo (pid %2), which did not answer on its instance socket; try again, or quit Zarvo</source>
+        <extracomment>%1 is a folder, %2 a process id.</extracomment>
+        <translation>le stock de clips dans %1 est tenu par le Zarvo lancé (PID %2), qui n’a pas répondu sur son socket d’instance&#x202f;; réessayez ou quittez Zarvo</translation>
+    </message>
+    <message>
+        <source>the clip store in %1 is in use by another process (pid %2); try again</source>
+        <extracomment>%1 is a folder, %2 a process id.</extracomment>
+        <translation>le stock de clips dans %1 est utilisé par un autre processus (PID %2)&#x202f;; réessayez</translation>
+    </message>
+</context>
+<context>
+    <name>ClipboardTab</name>
+    <message>
+        <source>Clipboard history is off. Turn it on in Settings (⌘,)</source>
+        <translation>L’historique du presse-papiers est désactivé. Activez-le dans les Paramètres (⌘,)</translation>
+    </message>
+    <message>
+        <source>This clip has no text</source>
+        <translation>Ce clip ne contient pas de texte</translation>
+    </message>
+    <message>
+        <source>This clip&apos;s data is missing</source>
+        <translation>Les données de ce clip manquent</translation>
+    </message>
+    <message>
+        <source>Nothing to copy</source>
+        <translation>Rien à copier</translation>
+    </message>
+    <message>
+        <source>Copied %1. Press ⌘V to paste it</source>
+        <translation>%1 copié. Appuyez sur ⌘V pour le coller</translation>
+    </message>
+    <message>
+        <source>Nothing to pin</source>
+        <translation>Rien à épingler</translation>
+    </message>
+    <message>
+        <source>Unpinned %1</source>
+        <translation>%1 n’est plus épinglé</translation>
+    </message>
+    <message>
+        <source>Pinned %1. Pinned clips are kept</source>
+        <translation>%1 épinglé. Les clips épinglés sont conservés</translation>
+    </message>
+    <message>
+        <source>Nothing to delete</source>
+        <translation>Rien à supprimer</translation>
+    </message>
+    <message>
+        <source>Deleted %1</source>
+        <translation>%1 supprimé</translation>
+    </message>
+    <message>
+        <source>Nothing to paste</source>
+        <translation>Rien à coller</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleared %Ln clip(s). Pinned clips stay</source>
+        <translation>
+            <numerusform>%Ln clip effacé. Les clips épinglés restent</numerusform>
+            <numerusform>%Ln clips effacés. Les clips épinglés restent</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleared %Ln clip(s)</source>
+        <translation>
+            <numerusform>%Ln clip effacé</numerusform>
+            <numerusform>%Ln clips effacés</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>FileOperations</name>
+    <message>
+        <source>copied</source>
+        <extracomment>What could not be done to an item, as in &quot;“a” couldn&apos;t be copied&quot;.</extracomment>
+        <translation>copié</translation>
+    </message>
+    <message>
+        <source>duplicated</source>
+        <extracomment>What could not be done to an item.</extracomment>
+        <translation>dupliqué</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <extracomment>What could not be done to an item.</extracomment>
+        <translation>déplacé</translation>
+    </message>
+    <message>
+        <source>%1 is a device file, which can&apos;t be %2.</source>
+        <extracomment>%2 is what was asked: copied, duplicated or moved.</extracomment>
+        <translation>%1 est un fichier de périphérique, qui ne peut pas être %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a socket, which can&apos;t be %2.</source>
+        <extracomment>%2 is what was asked: copied, duplicated or moved.</extracomment>
+        <translation>%1 est un socket, qui ne peut pas être %2.</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t be %2: it needs %3 and only %4 are free there.</source>
+        <extracomment>%2 is what was asked (copied, duplicated, moved); %3 and %4 are sizes.</extracomment>
+        <translation>%1 n’a pas pu être %2&#xa0;: il faut %3 et seuls %4 y sont libres.</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t be %2: %3 (%4).</source>
+        <extracomment>%2 is what was asked (copied, duplicated, moved); %3 the system&apos;s error; %4 the entry.</extracomment>
+        <translation>%1 n’a pas pu être %2&#xa0;: %3 (%4).</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t be %2: %3.</source>
+        <extracomment>%2 is what was asked (copied, duplicated, moved); %3 the system&apos;s error.</extracomment>
+        <translation>%1 n’a pas pu être %2&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>%1 copy</source>
+        <extracomment>The name of a duplicate; %1 is the original&apos;s name without its extension.</extracomment>
+        <translation>%1 copie</translation>
+    </message>
+    <message>
+        <source>%1 copy %2</source>
+        <extracomment>The name of a further duplicate; %1 is the original&apos;s name, %2 a number.</extracomment>
+        <translation>%1 copie %2</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t be %2 because it no longer exists.</source>
+        <extracomment>%2 is what was asked: copied, duplicated or moved.</extracomment>
+        <translation>%1 n’a pas pu être %2, car il n’existe plus.</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t be created because an item with that name already exists.</source>
+        <translation>%1 n’a pas pu être créé, car un élément portant ce nom existe déjà.</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t be moved because it no longer exists.</source>
+        <translation>%1 n’a pas pu être déplacé, car il n’existe plus.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t move %1 into itself.</source>
+        <translation>Impossible de déplacer %1 dans lui-même.</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t be moved because an item named %2 already exists.</source>
+        <translation>%1 n’a pas pu être déplacé, car un élément nommé %2 existe déjà.</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t be moved: %2.</source>
+        <translation>%1 n’a pas pu être déplacé&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was copied but the original couldn&apos;t be removed: %2.</source>
+        <translation>%1 a été copié, mais l’original n’a pas pu être supprimé&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Open in browser</source>
+        <translation>Ouvrir dans le navigateur</translation>
+    </message>
+</context>
+<context>
+    <name>FolderAccess</name>
+    <message>
+        <source>Desktop</source>
+        <translation>Bureau</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documents</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Téléchargements</translation>
+    </message>
+    <message>
+        <source>Can&apos;t search %1 — macOS hasn&apos;t granted access.</source>
+        <extracomment>%1 lists folders. Keep &quot;macOS hasn&apos;t granted access&quot; as it is: each desktop replaces it.</extracomment>
+        <translation>Impossible de chercher dans %1 — macOS hasn&apos;t granted access.</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Open a path</source>
+        <extracomment>The searchable manual. Keep verbatim: what the user types (in:desktop, img:, google:, &gt; git status, control, lock …), key glyphs, Finder and the {hotKey} {clipHotKey} placeholders.</extracomment>
+        <translation>Ouvrir un chemin</translation>
+    </message>
+    <message>
+        <source>/, ~/, %USERPROFILE%\Desktop, &quot;quoted paths&quot;. ⇥ completes, fuzzily (~/dwnl → Downloads).</source>
+        <translation>/, ~/, %USERPROFILE%\Desktop, &quot;chemins entre guillemets&quot;. ⇥ complète, même approché (~/dwnl → Downloads).</translation>
+    </message>
+    <message>
+        <source>Find files by name</source>
+        <translation>Trouver des fichiers par nom</translation>
+    </message>
+    <message>
+        <source>Type any part of a name. Fuzzy: invc → Invoice.pdf, actmon → Activity Monitor.</source>
+        <translation>Tapez une partie du nom. Approché&#xa0;: invc → Invoice.pdf, actmon → Activity Monitor.</translation>
+    </message>
+    <message>
+        <source>Search inside a folder</source>
+        <translation>Chercher dans un dossier</translation>
+    </message>
+    <message>
+        <source>in:desktop avatar · in:downloads · in:~/repos readme. in:desktop alone lists it.</source>
+        <translation>in:desktop avatar · in:downloads · in:~/repos readme. in:desktop seul en affiche le contenu.</translation>
+    </message>
+    <message>
+        <source>Filter by kind and date</source>
+        <translation>Filtrer par type et date</translation>
+    </message>
+    <message>
+        <source>img: pdf: doc: sheet: slides: video: audio: folder: app: code: zip: · today: yesterday: week: month:</source>
+        <translation>img: pdf: doc: sheet: slides: video: audio: folder: app: code: zip: · today: yesterday: week: month:</translation>
+    </message>
+    <message>
+        <source>Search the web</source>
+        <translation>Chercher sur le Web</translation>
+    </message>
+    <message>
+        <source>google: g: yt: gh: so: wiki: maps: amazon: npm: pypi: ddg: bing: translate: followed by text.</source>
+        <translation>google: g: yt: gh: so: wiki: maps: amazon: npm: pypi: ddg: bing: translate: suivi du texte.</translation>
+    </message>
+    <message>
+        <source>Open a website</source>
+        <translation>Ouvrir un site web</translation>
+    </message>
+    <message>
+        <source>github.com/trending, news.ycomb…, https://… open in your browser. ⌘1–9 picks another browser.</source>
+        <translation>github.com/trending, news.ycomb…, https://… s’ouvrent dans votre navigateur. ⌘1–9 choisit un autre navigateur.</translation>
+    </message>
+    <message>
+        <source>Run a command</source>
+        <translation>Exécuter une commande</translation>
+    </message>
+    <message>
+        <source>&gt; git status runs it in a new Terminal window, from your home folder.</source>
+        <translation>&gt; git status l’exécute dans une nouvelle fenêtre de Terminal, depuis votre dossier personnel.</translation>
+    </message>
+    <message>
+        <source>Connect to a server</source>
+        <translation>Se connecter à un serveur</translation>
+    </message>
+    <message>
+        <source>\\server\share or smb://, afp://, vnc:// mounts it and opens Finder.</source>
+        <translation>\\server\share ou smb://, afp://, vnc:// le monte et ouvre Finder.</translation>
+    </message>
+    <message>
+        <source>Windows Run keywords</source>
+        <translation>Mots-clés «&#x202f;Exécuter&#x202f;» de Windows</translation>
+    </message>
+    <message>
+        <source>control, cmd, notepad, calc, taskmgr, excel, winword, ncpa.cpl, downloads, trash… ↩ lists them all.</source>
+        <translation>control, cmd, notepad, calc, taskmgr, excel, winword, ncpa.cpl, downloads, trash… ↩ les affiche tous.</translation>
+    </message>
+    <message>
+        <source>System actions</source>
+        <translation>Actions système</translation>
+    </message>
+    <message>
+        <source>lock · sleep · restart · shutdown · logout · emptytrash · eject · ip (copies your IP address).</source>
+        <translation>lock · sleep · restart · shutdown · logout · emptytrash · eject · ip (copie votre adresse IP).</translation>
+    </message>
+    <message>
+        <source>Actions on a result: ⌘K</source>
+        <translation>Actions sur un résultat&#xa0;: ⌘K</translation>
+    </message>
+    <message>
+        <source>Copy file / path / name / Markdown link, rename, duplicate, zip, move, Get Info, trash, Terminal here.</source>
+        <translation>Copier fichier / chemin / nom / lien Markdown, renommer, dupliquer, zipper, déplacer, Propriétés, corbeille, Terminal ici.</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>↩ open · ⌘↩ reveal · ⌥↩ Terminal here · ⌥⌘↩ paste path into your app · ⌘Y preview · ⌘1–9 open with · ⌘⇧C copy path</source>
+        <translation>↩ ouvrir · ⌘↩ afficher · ⌥↩ Terminal ici · ⌥⌘↩ coller le chemin dans votre app · ⌘Y aperçu · ⌘1–9 ouvrir avec · ⌘⇧C copier le chemin</translation>
+    </message>
+    <message>
+        <source>Favorites, clipboard and history</source>
+        <translation>Favoris, presse-papiers et historique</translation>
+    </message>
+    <message>
+        <source>⌘D stars a result. The empty box shows favorites, copied paths, then places you open most.</source>
+        <translation>⌘D met un résultat en favori. Le champ vide montre les favoris, les chemins copiés, puis vos lieux les plus ouverts.</translation>
+    </message>
+    <message>
+        <source>Clipboard history</source>
+        <translation>Historique du presse-papiers</translation>
+    </message>
+    <message>
+        <source>The Clipboard tab (⌘. to switch, {clipHotKey}, or clip:) lists what you copied. ↩ copies, ⌘↩ pastes into your app, ⌘P pins, Clear empties it.</source>
+        <translation>L’onglet Presse-papiers (⌘. pour basculer, {clipHotKey} ou clip:) liste ce que vous avez copié. ↩ copie, ⌘↩ colle dans votre app, ⌘P épingle, Effacer le vide.</translation>
+    </message>
+    <message>
+        <source>Clipboard paste-in</source>
+        <translation>Reprise du presse-papiers</translation>
+    </message>
+    <message>
+        <source>A copied path, file name or URL is filled in when the panel opens. Other text isn&apos;t. Typing replaces it, esc clears it.</source>
+        <translation>Un chemin, nom de fichier ou URL copié est repris à l’ouverture du panneau, pas les autres textes. Taper le remplace, esc l’efface.</translation>
+    </message>
+    <message>
+        <source>Your own keywords and hotkey</source>
+        <translation>Vos mots-clés et raccourci</translation>
+    </message>
+    <message>
+        <source>Settings: map a word to a path, URL or app, change {hotKey}, pick your terminal. ↩ opens Settings.</source>
+        <translation>Paramètres&#xa0;: associer un mot à un chemin, une URL ou une app, changer {hotKey}, choisir le terminal. ↩ ouvre les Paramètres.</translation>
+    </message>
+</context>
+<context>
+    <name>IndexedFolders</name>
+    <message>
+        <source>Home folder</source>
+        <translation>Dossier personnel</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 n’est pas un dossier.</translation>
+    </message>
+    <message>
+        <source>%1 is inside %2, which is left out: remove that first.</source>
+        <translation>%1 est dans %2, qui est exclu&#xa0;: retirez-le d’abord.</translation>
+    </message>
+    <message>
+        <source>%1 is searched already.</source>
+        <translation>%1 fait déjà partie de la recherche.</translation>
+    </message>
+    <message>
+        <source>%1 is inside %2, which is searched already.</source>
+        <translation>%1 est dans %2, qui fait déjà partie de la recherche.</translation>
+    </message>
+    <message>
+        <source>%1 is left out already.</source>
+        <translation>%1 est déjà exclu.</translation>
+    </message>
+    <message>
+        <source>%1 is not in a folder Zarvo searches.</source>
+        <translation>%1 n’est dans aucun dossier où Zarvo cherche.</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the folders searched instead.</source>
+        <translation>Retirez plutôt %1 des dossiers de recherche.</translation>
+    </message>
+    <message>
+        <source>Zarvo searches at least one folder: add another before removing %1.</source>
+        <translation>Zarvo cherche dans au moins un dossier&#xa0;: ajoutez-en un autre avant de retirer %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Indexing… %Ln files and folders so far</source>
+        <translation>
+            <numerusform>Indexation… %Ln fichier ou dossier jusqu’ici</numerusform>
+            <numerusform>Indexation… %Ln fichiers et dossiers jusqu’ici</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files and folders indexed</source>
+        <translation>
+            <numerusform>%Ln fichier ou dossier indexé</numerusform>
+            <numerusform>%Ln fichiers et dossiers indexés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>every minute</source>
+        <translation>toutes les minutes</translation>
+    </message>
+    <message>
+        <source>every two minutes</source>
+        <translation>toutes les deux minutes</translation>
+    </message>
+    <message numerus="yes">
+        <source>every %Ln minutes</source>
+        <translation>
+            <numerusform>toutes les %Ln minutes</numerusform>
+            <numerusform>toutes les %Ln minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folders are re-listed %1: raise fs.inotify.max_user_watches</source>
+        <extracomment>%1 is how often: every minute, every two minutes, every 5 minutes.</extracomment>
+        <translation>
+            <numerusform>%Ln dossier est relu %1&#xa0;: augmentez fs.inotify.max_user_watches</numerusform>
+            <numerusform>%Ln dossiers sont relus %1&#xa0;: augmentez fs.inotify.max_user_watches</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New files are found as they appear</source>
+        <translation>Les nouveaux fichiers sont trouvés dès leur apparition</translation>
+    </message>
+</context>
+<context>
+    <name>PanelModes</name>
+    <message>
+        <source>Select a result first</source>
+        <translation>Sélectionnez d’abord un résultat</translation>
+    </message>
+    <message>
+        <source>Only files and folders can be renamed</source>
+        <translation>Seuls les fichiers et dossiers peuvent être renommés</translation>
+    </message>
+    <message>
+        <source>Renaming %1. ↩ to save, esc to cancel</source>
+        <translation>Renommage de %1. ↩ pour enregistrer, esc pour annuler</translation>
+    </message>
+    <message>
+        <source>That isn&apos;t a valid name</source>
+        <translation>Ce nom n’est pas valide</translation>
+    </message>
+    <message>
+        <source>%1 already exists here</source>
+        <translation>%1 existe déjà ici</translation>
+    </message>
+    <message>
+        <source>Renamed to %1</source>
+        <translation>Renommé en %1</translation>
+    </message>
+    <message>
+        <source>Click Clear again to delete all clips except pinned ones. This can&apos;t be undone.</source>
+        <extracomment>&quot;Clear&quot; is the label of the panel&apos;s button that empties the list.</extracomment>
+        <translation>Cliquez à nouveau sur Effacer pour supprimer tous les clips sauf les épinglés. Action irréversible.</translation>
+    </message>
+    <message>
+        <source>Click Clear again to forget the places you&apos;ve opened. Favorites stay.</source>
+        <translation>Cliquez à nouveau sur Effacer pour oublier les lieux ouverts. Les favoris restent.</translation>
+    </message>
+    <message>
+        <source>Cleared recent history</source>
+        <translation>Historique récent effacé</translation>
+    </message>
+    <message>
+        <source>Use these keys on any search result</source>
+        <translation>Ces touches agissent sur tout résultat de recherche</translation>
+    </message>
+</context>
+<context>
+    <name>QueryPipeline</name>
+    <message>
+        <source>No folder named “%1”. Try in:desktop, in:downloads or in:~/path</source>
+        <translation>Aucun dossier nommé «&#x202f;%1&#x202f;». Essayez in:desktop, in:downloads ou in:~/path</translation>
+    </message>
+</context>
+<context>
+    <name>ResultItem</name>
+    <message>
+        <source>Run in Terminal</source>
+        <translation>Exécuter dans Terminal</translation>
+    </message>
+    <message>
+        <source>Connect to server</source>
+        <translation>Se connecter au serveur</translation>
+    </message>
+    <message>
+        <source>Connect to %1</source>
+        <translation>Se connecter à %1</translation>
+    </message>
+</context>
+<context>
+    <name>Salvage</name>
+    <message numerus="yes">
+        <source>the stored %1 could not be read whole; %Ln entries were read, and the stored value is kept unchanged under “%2” in the settings file</source>
+        <extracomment>%1 is what was stored (history, favorites), %2 the key it is kept under.</extracomment>
+        <translation>
+            <numerusform>les données enregistrées (%1) n’ont pas pu être lues en entier&#x202f;; %Ln entrée a été lue, et la valeur enregistrée est gardée telle quelle sous «&#x202f;%2&#x202f;» dans le fichier de réglages</numerusform>
+            <numerusform>les données enregistrées (%1) n’ont pas pu être lues en entier&#x202f;; %Ln entrées ont été lues, et la valeur enregistrée est gardée telle quelle sous «&#x202f;%2&#x202f;» dans le fichier de réglages</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ShellCommand</name>
+    <message>
+        <source>The command contains a NUL character</source>
+        <translation>La commande contient un caractère NUL</translation>
+    </message>
+    <message>
+        <source>Could not create “%1”: %2</source>
+        <translation>Impossible de créer «&#x202f;%1&#x202f;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Could not write “%1”: %2</source>
+        <translation>Impossible d’écrire «&#x202f;%1&#x202f;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Could not make “%1” executable</source>
+        <translation>Impossible de rendre «&#x202f;%1&#x202f;» exécutable</translation>
+    </message>
+    <message>
+        <source>Terminal isn&apos;t installed</source>
+        <translation>Terminal n’est pas installé</translation>
+    </message>
+</context>
+<context>
+    <name>Shortcuts</name>
+    <message>
+        <source>Home Folder</source>
+        <translation>Dossier personnel</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Bureau</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documents</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Téléchargements</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musique</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Movies</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Applications</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Utilitaires</translation>
+    </message>
+    <message>
+        <source>Library</source>
+        <translation>Bibliothèque</translation>
+    </message>
+    <message>
+        <source>Application Support</source>
+        <translation>Application Support</translation>
+    </message>
+    <message>
+        <source>Trash</source>
+        <translation>Corbeille</translation>
+    </message>
+    <message>
+        <source>Temporary Items</source>
+        <translation>Éléments temporaires</translation>
+    </message>
+    <message>
+        <source>iCloud Drive</source>
+        <translation>iCloud Drive</translation>
+    </message>
+    <message>
+        <source>Macintosh HD</source>
+        <translation>Macintosh HD</translation>
+    </message>
+    <message>
+        <source>hosts file</source>
+        <translation>fichier hosts</translation>
+    </message>
+    <message>
+        <source>Terminal</source>
+        <translation>Terminal</translation>
+    </message>
+    <message>
+        <source>TextEdit</source>
+        <translation>TextEdit</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculatrice</translation>
+    </message>
+    <message>
+        <source>Activity Monitor</source>
+        <translation>Moniteur d’activité</translation>
+    </message>
+    <message>
+        <source>Finder</source>
+        <translation>Finder</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Capture d’écran</translation>
+    </message>
+    <message>
+        <source>System Information</source>
+        <translation>Informations système</translation>
+    </message>
+    <message>
+        <source>Disk Utility</source>
+        <translation>Utilitaire de disque</translation>
+    </message>
+    <message>
+        <source>Console</source>
+        <translation>Console</translation>
+    </message>
+    <message>
+        <source>Passwords</source>
+        <translation>Mots de passe</translation>
+    </message>
+    <message>
+        <source>Font Book</source>
+        <translation>Livre des polices</translation>
+    </message>
+    <message>
+        <source>App Store</source>
+        <translation>App Store</translation>
+    </message>
+    <message>
+        <source>Screen Sharing</source>
+        <translation>Partage d’écran</translation>
+    </message>
+    <message>
+        <source>Microsoft Excel</source>
+        <translation>Microsoft Excel</translation>
+    </message>
+    <message>
+        <source>Microsoft Word</source>
+        <translation>Microsoft Word</translation>
+    </message>
+    <message>
+        <source>System Settings</source>
+        <translation>System Settings</translation>
+    </message>
+    <message>
+        <source>Wi‑Fi</source>
+        <translation>Wi‑Fi</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <source>VPN</source>
+        <translation>VPN</translation>
+    </message>
+    <message>
+        <source>Displays</source>
+        <translation>Écrans</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Souris</translation>
+    </message>
+    <message>
+        <source>Trackpad</source>
+        <translation>Trackpad</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Batterie</translation>
+    </message>
+    <message>
+        <source>Users &amp; Groups</source>
+        <translation>Utilisateurs et groupes</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Mise à jour de logiciels</translation>
+    </message>
+    <message>
+        <source>Login Items</source>
+        <translation>Éléments de connexion</translation>
+    </message>
+    <message>
+        <source>Privacy &amp; Security</source>
+        <translation>Confidentialité et sécurité</translation>
+    </message>
+    <message>
+        <source>Printers &amp; Scanners</source>
+        <translation>Imprimantes et scanners</translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <translation>Notifications</translation>
+    </message>
+    <message>
+        <source>Accessibility</source>
+        <translation>Accessibilité</translation>
+    </message>
+    <message>
+        <source>Date &amp; Time</source>
+        <translation>Date et heure</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apparence</translation>
+    </message>
+    <message>
+        <source>Wallpaper</source>
+        <translation>Fond d’écran</translation>
+    </message>
+    <message>
+        <source>Storage</source>
+        <translation>Stockage</translation>
+    </message>
+    <message>
+        <source>Language &amp; Region</source>
+        <translation>Langue et région</translation>
+    </message>
+    <message>
+        <source>Sharing</source>
+        <translation>Partage</translation>
+    </message>
+    <message>
+        <source>About This Mac</source>
+        <translation>About This Mac</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Application</translation>
+    </message>
+    <message>
+        <source>System Settings › %1</source>
+        <extracomment>Keep &quot;System Settings&quot; as it is: it is replaced by the desktop&apos;s own name for its settings.</extracomment>
+        <translation>System Settings › %1</translation>
+    </message>
+    <message>
+        <source>Custom shortcut → %1</source>
+        <translation>Raccourci personnalisé → %1</translation>
+    </message>
+    <message>
+        <source>System action</source>
+        <translation>Action système</translation>
+    </message>
+</context>
+<context>
+    <name>SystemActions</name>
+    <message>
+        <source>Lock Screen</source>
+        <translation>Verrouiller l’écran</translation>
+    </message>
+    <message>
+        <source>Sleep</source>
+        <translation>Mettre en veille</translation>
+    </message>
+    <message>
+        <source>Turn Off Display</source>
+        <translation>Éteindre l’écran</translation>
+    </message>
+    <message>
+        <source>Start Screen Saver</source>
+        <translation>Lancer l’économiseur d’écran</translation>
+    </message>
+    <message>
+        <source>Restart…</source>
+        <translation>Redémarrer…</translation>
+    </message>
+    <message>
+        <source>Shut Down…</source>
+        <translation>Éteindre…</translation>
+    </message>
+    <message>
+        <source>Log Out…</source>
+        <translation>Se déconnecter…</translation>
+    </message>
+    <message>
+        <source>Empty Trash</source>
+        <translation>Vider la corbeille</translation>
+    </message>
+    <message>
+        <source>Eject All Disks</source>
+        <translation>Éjecter tous les disques</translation>
+    </message>
+    <message>
+        <source>Copy IP Address</source>
+        <translation>Copier l’adresse IP</translation>
+    </message>
+    <message>
+        <source>No disks to eject</source>
+        <translation>Aucun disque à éjecter</translation>
+    </message>
+    <message numerus="yes">
+        <source>Ejected %Ln disk(s)</source>
+        <translation>
+            <numerusform>%Ln disque éjecté</numerusform>
+            <numerusform>%Ln disques éjectés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t restart: %1</source>
+        <translation>Redémarrage impossible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t shut down: %1</source>
+        <translation>Extinction impossible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t log out: %1</source>
+        <translation>Déconnexion impossible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t lock the screen: %1</source>
+        <translation>Impossible de verrouiller l’écran&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t %1: %2</source>
+        <extracomment>%1 is the action&apos;s title in lower case, %2 the reason.</extracomment>
+        <translation>Impossible (%1)&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>no session service</source>
+        <translation>aucun service de session</translation>
+    </message>
+    <message>
+        <source>Press ↩ again to empty trash. This can&apos;t be undone.</source>
+        <translation>Appuyez à nouveau sur ↩ pour vider la corbeille. Action irréversible.</translation>
+    </message>
+    <message>
+        <source>No session manager answers: press ↩ again to restart now. Unsaved work in open applications may be lost.</source>
+        <translation>Aucun gestionnaire de session ne répond&#xa0;: appuyez à nouveau sur ↩ pour redémarrer maintenant. Le travail non enregistré des applications ouvertes peut être perdu.</translation>
+    </message>
+    <message>
+        <source>No session manager answers: press ↩ again to shut down now. Unsaved work in open applications may be lost.</source>
+        <translation>Aucun gestionnaire de session ne répond&#xa0;: appuyez à nouveau sur ↩ pour éteindre maintenant. Le travail non enregistré des applications ouvertes peut être perdu.</translation>
+    </message>
+    <message>
+        <source>Locking the screen…</source>
+        <translation>Verrouillage de l’écran…</translation>
+    </message>
+    <message>
+        <source>no session manager answers</source>
+        <translation>aucun gestionnaire de session ne répond</translation>
+    </message>
+    <message>
+        <source>Ejecting…</source>
+        <translation>Éjection…</translation>
+    </message>
+    <message>
+        <source>No network connection</source>
+        <translation>Aucune connexion réseau</translation>
+    </message>
+    <message>
+        <source>Copied IP address %1</source>
+        <translation>Adresse IP %1 copiée</translation>
+    </message>
+</context>
+<context>
+    <name>Text</name>
+    <message>
+        <source>“%1”</source>
+        <extracomment>Quotation marks around a name in a message: „%1“ in German, « %1 » in French.</extracomment>
+        <translation>«&#x202f;%1&#x202f;»</translation>
+    </message>
+</context>
+<context>
+    <name>WebSearch</name>
+    <message>
+        <source>Google</source>
+        <translation>Google</translation>
+    </message>
+    <message>
+        <source>YouTube</source>
+        <translation>YouTube</translation>
+    </message>
+    <message>
+        <source>DuckDuckGo</source>
+        <translation>DuckDuckGo</translation>
+    </message>
+    <message>
+        <source>Bing</source>
+        <translation>Bing</translation>
+    </message>
+    <message>
+        <source>GitHub</source>
+        <translation>GitHub</translation>
+    </message>
+    <message>
+        <source>Stack Overflow</source>
+        <translation>Stack Overflow</translation>
+    </message>
+    <message>
+        <source>Wikipedia</source>
+        <translation>Wikipedia</translation>
+    </message>
+    <message>
+        <source>Google Maps</source>
+        <translation>Google Maps</translation>
+    </message>
+    <message>
+        <source>Amazon</source>
+        <translation>Amazon</translation>
+    </message>
+    <message>
+        <source>npm</source>
+        <translation>npm</translation>
+    </message>
+    <message>
+        <source>PyPI</source>
+        <translation>PyPI</translation>
+    </message>
+    <message>
+        <source>Google Translate</source>
+        <translation>Google Traduction</translation>
+    </message>
+    <message>
+        <source>Search %1 for “%2”</source>
+        <extracomment>%1 is the search engine&apos;s name, %2 the text searched for.</extracomment>
+        <translation>Rechercher «&#x202f;%2&#x202f;» sur %1</translation>
+    </message>
+</context>
+<context>
+    <name>zarvo::AppCatalog</name>
+    <message>
+        <source>Application</source>
+        <translation>Application</translation>
+    </message>
+</context>
+<context>
+    <name>zarvo::ClipStore</name>
+    <message numerus="yes">
+        <source>the index in %1 could not be read whole and was set aside as “%2”; %Ln clips were salvaged into a fresh index, and the data files of every clip it names are kept</source>
+        <extracomment>%1 is a folder, %2 a file name.</extracomment>
+        <translation>
+            <numerusform>l’index dans %1 n’a pas pu être lu en entier et a été mis de côté sous «&#x202f;%2&#x202f;»&#x202f;; %Ln clip a été récupéré dans un nouvel index, et les fichiers de données de tous les clips qu’il nomme sont gardés</numerusform>
+            <numerusform>l’index dans %1 n’a pas pu être lu en entier et a été mis de côté sous «&#x202f;%2&#x202f;»&#x202f;; %Ln clips ont été récupérés dans un nouvel index, et les fichiers de données de tous les clips qu’il nomme sont gardés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the index in %1 could not be read whole nor set aside; %Ln clips were read, and the index is not written over</source>
+        <extracomment>%1 is a folder.</extracomment>
+        <translation>
+            <numerusform>l’index dans %1 n’a pu être ni lu en entier ni mis de côté&#x202f;; %Ln clip a été lu, et l’index n’est pas écrasé</numerusform>
+            <numerusform>l’index dans %1 n’a pu être ni lu en entier ni mis de côté&#x202f;; %Ln clips ont été lus, et l’index n’est pas écrasé</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>zarvo::ResultActions</name>
+    <message>
+        <source>Show Clipboard History</source>
+        <translation>Afficher l’historique du presse-papiers</translation>
+    </message>
+    <message>
+        <source>Run in Terminal</source>
+        <translation>Exécuter dans Terminal</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>verb</comment>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>Copier l’URL</translation>
+    </message>
+    <message>
+        <source>Copy as Markdown Link</source>
+        <translation>Copier comme lien Markdown</translation>
+    </message>
+    <message>
+        <source>Copy Command</source>
+        <translation>Copier la commande</translation>
+    </message>
+    <message>
+        <source>Reveal in Finder</source>
+        <translation>Afficher dans Finder</translation>
+    </message>
+    <message>
+        <source>Quick Look</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Open in Terminal</source>
+        <translation>Ouvrir dans Terminal</translation>
+    </message>
+    <message>
+        <source>Paste Path into %1</source>
+        <translation>Coller le chemin dans %1</translation>
+    </message>
+    <message>
+        <source>Front App</source>
+        <translation>l’app active</translation>
+    </message>
+    <message>
+        <source>Copy File</source>
+        <translation>Copier le fichier</translation>
+    </message>
+    <message>
+        <source>Copy Path</source>
+        <translation>Copier le chemin</translation>
+    </message>
+    <message>
+        <source>Copy Name</source>
+        <translation>Copier le nom</translation>
+    </message>
+    <message>
+        <source>Remove from Favorites</source>
+        <translation>Retirer des favoris</translation>
+    </message>
+    <message>
+        <source>Add to Favorites</source>
+        <translation>Ajouter aux favoris</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Renommer…</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Dupliquer</translation>
+    </message>
+    <message>
+        <source>Compress to ZIP</source>
+        <translation>Compresser en ZIP</translation>
+    </message>
+    <message>
+        <source>Move to…</source>
+        <translation>Déplacer vers…</translation>
+    </message>
+    <message>
+        <source>Get Info</source>
+        <translation>Propriétés</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>Mettre à la corbeille</translation>
+    </message>
+    <message>
+        <source>Remove from History</source>
+        <translation>Retirer de l’historique</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Copy as Plain Text</source>
+        <translation>Copier en texte brut</translation>
+    </message>
+    <message>
+        <source>Paste into %1</source>
+        <translation>Coller dans %1</translation>
+    </message>
+    <message>
+        <source>Open Link</source>
+        <translation>Ouvrir le lien</translation>
+    </message>
+    <message>
+        <source>Unpin</source>
+        <translation>Désépingler</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <translation>Épingler</translation>
+    </message>
+    <message>
+        <source>Delete from Clipboard History</source>
+        <translation>Supprimer de l’historique du presse-papiers</translation>
+    </message>
+    <message>
+        <source>Paste into Front App</source>
+        <translation>Coller dans l’app active</translation>
+    </message>
+    <message>
+        <source>Actions…</source>
+        <translation>Actions…</translation>
+    </message>
+    <message>
+        <source>Select a file or folder</source>
+        <translation>Sélectionnez un fichier ou un dossier</translation>
+    </message>
+    <message>
+        <source>Duplicating %1…</source>
+        <translation>Duplication de %1…</translation>
+    </message>
+    <message>
+        <source>Duplicated as %1</source>
+        <translation>Dupliqué sous %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t compress %1: the archiver bsdtar (libarchive-tools) is not installed</source>
+        <translation>Impossible de compresser %1&#xa0;: l’archiveur bsdtar (libarchive-tools) n’est pas installé</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t compress %1: %2</source>
+        <translation>Impossible de compresser %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Compressing %1…</source>
+        <translation>Compression de %1…</translation>
+    </message>
+    <message>
+        <source>Compressed to %1</source>
+        <translation>Compressé en %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t compress %1</source>
+        <translation>Impossible de compresser %1</translation>
+    </message>
+    <message>
+        <source>%1 already exists in %2</source>
+        <translation>%1 existe déjà dans %2</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <comment>verb</comment>
+        <extracomment>The button of the folder chooser.</extracomment>
+        <translation>Déplacer</translation>
+    </message>
+    <message>
+        <source>Move %1 to…</source>
+        <translation>Déplacer %1 vers…</translation>
+    </message>
+    <message>
+        <source>Moved %1 to Trash</source>
+        <translation>%1 mis à la corbeille</translation>
+    </message>
+    <message>
+        <source>Copied — press %1 to paste (%2 in a terminal)</source>
+        <translation>Copié — appuyez sur %1 pour coller (%2 dans un terminal)</translation>
+    </message>
+    <message>
+        <source>Copied — press %1 to paste</source>
+        <translation>Copié — appuyez sur %1 pour coller</translation>
+    </message>
+    <message>
+        <source>Nothing to paste</source>
+        <translation>Rien à coller</translation>
+    </message>
+    <message>
+        <source>Nothing to open — path not found</source>
+        <translation>Rien à ouvrir — chemin introuvable</translation>
+    </message>
+    <message>
+        <source>%1 came from the clipboard and runs code. Press ↩ again to open it.</source>
+        <translation>%1 vient du presse-papiers et exécute du code. Appuyez à nouveau sur ↩ pour l’ouvrir.</translation>
+    </message>
+    <message>
+        <source>Nothing to reveal</source>
+        <translation>Rien à afficher</translation>
+    </message>
+    <message>
+        <source>Nothing to preview</source>
+        <translation>Rien à prévisualiser</translation>
+    </message>
+    <message>
+        <source>No terminal app found</source>
+        <translation>Aucune app de terminal trouvée</translation>
+    </message>
+    <message>
+        <source>Nothing to copy</source>
+        <translation>Rien à copier</translation>
+    </message>
+    <message>
+        <source>Copied %1</source>
+        <translation>Copié&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Copied file %1</source>
+        <translation>Fichier %1 copié</translation>
+    </message>
+    <message>
+        <source>Nothing to favorite</source>
+        <translation>Rien à mettre en favori</translation>
+    </message>
+    <message>
+        <source>★ Added %1 to favorites</source>
+        <translation>★ %1 ajouté aux favoris</translation>
+    </message>
+    <message>
+        <source>Removed %1 from favorites</source>
+        <translation>%1 retiré des favoris</translation>
+    </message>
+</context>
 </TS>

@@ -64,7 +64,7 @@ const QList<HelpTopic>& written() {
             QT_TRANSLATE_NOOP("Help", "Open a website"),
             QT_TRANSLATE_NOOP(
                 "Help",
-                "github.com/trending, news.ycomb\u2026, https://\u2026 open in your browser. \u23181\u20139 "
+                "github.com/trending, news.ycomb\u2026, https://\u2026 open in your browser. ⌘1–9 "
                 "picks "
                 "another browser."),
             "globe", ex("https://")),
@@ -98,11 +98,11 @@ const QList<HelpTopic>& written() {
               QT_TRANSLATE_NOOP(
                   "Help", "\u21A9 open \u00B7 \u2318\u21A9 reveal \u00B7 \u2325\u21A9 Terminal here \u00B7 "
                           "\u2325\u2318\u21A9 paste "
-                          "path into your app \u00B7 \u2318Y preview \u00B7 \u23181\u20139 open with \u00B7 "
-                          "\u2318\u21E7C copy path"),
+                          "path into your app \u00B7 \u2318Y preview \u00B7 ⌘1–9 open with \u00B7 "
+                          "\u2318⇧C copy path"),
               "keyboard", std::nullopt),
         topic(QT_TRANSLATE_NOOP("Help", "Favorites, clipboard and history"),
-              QT_TRANSLATE_NOOP("Help", "\u2318D stars a result. The empty box shows favorites, copied "
+              QT_TRANSLATE_NOOP("Help", "⌘D stars a result. The empty box shows favorites, copied "
                                         "paths, then places you open most."),
               "star", std::nullopt),
         topic(

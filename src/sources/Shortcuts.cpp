@@ -150,7 +150,7 @@ const SettingsRow kSettings[] = {
      nullptr},
     {"wifi",
      {"wi-fi", "wlan", "wireless"},
-     QT_TRANSLATE_NOOP("Shortcuts", "Wi\u2011Fi"),
+     QT_TRANSLATE_NOOP("Shortcuts", "Wi‑Fi"),
      "com.apple.wifi-settings-extension"},
     {"bluetooth", {"bt"}, QT_TRANSLATE_NOOP("Shortcuts", "Bluetooth"), "com.apple.BluetoothSettings"},
     {"network",

@@ -113,12 +113,13 @@ void Salvage::appendMembers(QByteArray& json, const QJsonObject& members) {
 }
 
 QString Salvage::KeptAside::notice(const QString& what) const {
-    //: %1 is what was stored (history, favorites …), %2 the key it is kept under.
+    const int read = int(std::min<qsizetype>(entriesRead, INT_MAX));
+    //: %1 is what was stored (history, favorites), %2 the key it is kept under.
     return QCoreApplication::translate(
                "Salvage",
-               "the stored %1 could not be read whole; %Ln entries were read, and the stored "
-               "value is kept unchanged under “%2” in the settings file",
-               nullptr, int(std::min<qsizetype>(entriesRead, INT_MAX)))
+               "the stored %1 could not be read whole; %Ln entries were read, and the "
+               "stored value is kept unchanged under “%2” in the settings file",
+               nullptr, read)
         .arg(what, key);
 }
 
