@@ -99,8 +99,8 @@
         <source>%1 and %Ln more</source>
         <extracomment>%1 is the first file&apos;s name.</extracomment>
         <translation>
-            <numerusform>%1 and %Ln more</numerusform>
-            <numerusform>%1 and %Ln more</numerusform>
+            <numerusform>%1 and %n more</numerusform>
+            <numerusform>%1 and %n more</numerusform>
         </translation>
     </message>
 </context>
@@ -109,129 +109,129 @@
     <message numerus="yes">
         <source>%Ln yr. ago</source>
         <translation>
-            <numerusform>%Ln yr. ago</numerusform>
-            <numerusform>%Ln yr. ago</numerusform>
+            <numerusform>%n yr. ago</numerusform>
+            <numerusform>%n yr. ago</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>in %Ln yr.</source>
         <translation>
-            <numerusform>in %Ln yr.</numerusform>
-            <numerusform>in %Ln yr.</numerusform>
+            <numerusform>in %n yr.</numerusform>
+            <numerusform>in %n yr.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln mo. ago</source>
         <translation>
-            <numerusform>%Ln mo. ago</numerusform>
-            <numerusform>%Ln mo. ago</numerusform>
+            <numerusform>%n mo. ago</numerusform>
+            <numerusform>%n mo. ago</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>in %Ln mo.</source>
         <translation>
-            <numerusform>in %Ln mo.</numerusform>
-            <numerusform>in %Ln mo.</numerusform>
+            <numerusform>in %n mo.</numerusform>
+            <numerusform>in %n mo.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln wk. ago</source>
         <translation>
-            <numerusform>%Ln wk. ago</numerusform>
-            <numerusform>%Ln wk. ago</numerusform>
+            <numerusform>%n wk. ago</numerusform>
+            <numerusform>%n wk. ago</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>in %Ln wk.</source>
         <translation>
-            <numerusform>in %Ln wk.</numerusform>
-            <numerusform>in %Ln wk.</numerusform>
+            <numerusform>in %n wk.</numerusform>
+            <numerusform>in %n wk.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln day(s) ago</source>
         <translation>
-            <numerusform>%Ln day ago</numerusform>
-            <numerusform>%Ln days ago</numerusform>
+            <numerusform>%n day ago</numerusform>
+            <numerusform>%n days ago</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>in %Ln day(s)</source>
         <translation>
-            <numerusform>in %Ln day</numerusform>
-            <numerusform>in %Ln days</numerusform>
+            <numerusform>in %n day</numerusform>
+            <numerusform>in %n days</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln hr. ago</source>
         <translation>
-            <numerusform>%Ln hr. ago</numerusform>
-            <numerusform>%Ln hr. ago</numerusform>
+            <numerusform>%n hr. ago</numerusform>
+            <numerusform>%n hr. ago</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>in %Ln hr.</source>
         <translation>
-            <numerusform>in %Ln hr.</numerusform>
-            <numerusform>in %Ln hr.</numerusform>
+            <numerusform>in %n hr.</numerusform>
+            <numerusform>in %n hr.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln min. ago</source>
         <translation>
-            <numerusform>%Ln min. ago</numerusform>
-            <numerusform>%Ln min. ago</numerusform>
+            <numerusform>%n min. ago</numerusform>
+            <numerusform>%n min. ago</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>in %Ln min.</source>
         <translation>
-            <numerusform>in %Ln min.</numerusform>
-            <numerusform>in %Ln min.</numerusform>
+            <numerusform>in %n min.</numerusform>
+            <numerusform>in %n min.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln sec. ago</source>
         <translation>
-            <numerusform>%Ln sec. ago</numerusform>
-            <numerusform>%Ln sec. ago</numerusform>
+            <numerusform>%n sec. ago</numerusform>
+            <numerusform>%n sec. ago</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>in %Ln sec.</source>
         <translation>
-            <numerusform>in %Ln sec.</numerusform>
-            <numerusform>in %Ln sec.</numerusform>
+            <numerusform>in %n sec.</numerusform>
+            <numerusform>in %n sec.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln lines</source>
         <translation>
-            <numerusform>%Ln lines</numerusform>
-            <numerusform>%Ln lines</numerusform>
+            <numerusform>%n lines</numerusform>
+            <numerusform>%n lines</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files</source>
         <translation>
-            <numerusform>%Ln files</numerusform>
-            <numerusform>%Ln files</numerusform>
+            <numerusform>%n files</numerusform>
+            <numerusform>%n files</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the first %Ln kept</source>
         <extracomment>Of the files a clip holds, how many were kept.</extracomment>
         <translation>
-            <numerusform>the first %Ln kept</numerusform>
-            <numerusform>the first %Ln kept</numerusform>
+            <numerusform>the first %n kept</numerusform>
+            <numerusform>the first %n kept</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln clip(s) you copied · %1 or clip:</source>
         <extracomment>%1 is the clipboard hot key. Keep &quot;clip:&quot;: it is what the user types.</extracomment>
         <translation>
-            <numerusform>%Ln clip you copied · %1 or clip:</numerusform>
-            <numerusform>%Ln clips you copied · %1 or clip:</numerusform>
+            <numerusform>%n clip you copied · %1 or clip:</numerusform>
+            <numerusform>%n clips you copied · %1 or clip:</numerusform>
         </translation>
     </message>
 </context>
@@ -240,15 +240,15 @@
     <message numerus="yes">
         <source>Cleared %Ln clip(s). Pinned clips stay</source>
         <translation>
-            <numerusform>Cleared %Ln clip. Pinned clips stay</numerusform>
-            <numerusform>Cleared %Ln clips. Pinned clips stay</numerusform>
+            <numerusform>Cleared %n clip. Pinned clips stay</numerusform>
+            <numerusform>Cleared %n clips. Pinned clips stay</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Cleared %Ln clip(s)</source>
         <translation>
-            <numerusform>Cleared %Ln clip</numerusform>
-            <numerusform>Cleared %Ln clips</numerusform>
+            <numerusform>Cleared %n clip</numerusform>
+            <numerusform>Cleared %n clips</numerusform>
         </translation>
     </message>
 </context>
@@ -290,8 +290,8 @@
         <source>the stored %1 could not be read whole; %Ln entries were read, and the stored value is kept unchanged under “%2” in the settings file</source>
         <extracomment>%1 is what was stored (history, favorites), %2 the key it is kept under.</extracomment>
         <translation>
-            <numerusform>the stored %1 could not be read whole; %Ln entry was read, and the stored value is kept unchanged under “%2” in the settings file</numerusform>
-            <numerusform>the stored %1 could not be read whole; %Ln entries were read, and the stored value is kept unchanged under “%2” in the settings file</numerusform>
+            <numerusform>the stored %1 could not be read whole; %n entry was read, and the stored value is kept unchanged under “%2” in the settings file</numerusform>
+            <numerusform>the stored %1 could not be read whole; %n entries were read, and the stored value is kept unchanged under “%2” in the settings file</numerusform>
         </translation>
     </message>
 </context>
@@ -300,8 +300,8 @@
     <message numerus="yes">
         <source>Ejected %Ln disk(s)</source>
         <translation>
-            <numerusform>Ejected %Ln disk</numerusform>
-            <numerusform>Ejected %Ln disks</numerusform>
+            <numerusform>Ejected %n disk</numerusform>
+            <numerusform>Ejected %n disks</numerusform>
         </translation>
     </message>
 </context>
@@ -311,16 +311,16 @@
         <source>the index in %1 could not be read whole and was set aside as “%2”; %Ln clips were salvaged into a fresh index, and the data files of every clip it names are kept</source>
         <extracomment>%1 is a folder, %2 a file name.</extracomment>
         <translation>
-            <numerusform>the index in %1 could not be read whole and was set aside as “%2”; %Ln clip was salvaged into a fresh index, and the data files of every clip it names are kept</numerusform>
-            <numerusform>the index in %1 could not be read whole and was set aside as “%2”; %Ln clips were salvaged into a fresh index, and the data files of every clip it names are kept</numerusform>
+            <numerusform>the index in %1 could not be read whole and was set aside as “%2”; %n clip was salvaged into a fresh index, and the data files of every clip it names are kept</numerusform>
+            <numerusform>the index in %1 could not be read whole and was set aside as “%2”; %n clips were salvaged into a fresh index, and the data files of every clip it names are kept</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the index in %1 could not be read whole nor set aside; %Ln clips were read, and the index is not written over</source>
         <extracomment>%1 is a folder.</extracomment>
         <translation>
-            <numerusform>the index in %1 could not be read whole nor set aside; %Ln clip was read, and the index is not written over</numerusform>
-            <numerusform>the index in %1 could not be read whole nor set aside; %Ln clips were read, and the index is not written over</numerusform>
+            <numerusform>the index in %1 could not be read whole nor set aside; %n clip was read, and the index is not written over</numerusform>
+            <numerusform>the index in %1 could not be read whole nor set aside; %n clips were read, and the index is not written over</numerusform>
         </translation>
     </message>
 </context>
