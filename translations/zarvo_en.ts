@@ -271,8 +271,8 @@
     <message numerus="yes">
         <source>every %Ln minutes</source>
         <translation>
-            <numerusform>every %Ln minutes</numerusform>
-            <numerusform>every %Ln minutes</numerusform>
+            <numerusform>every %n minutes</numerusform>
+            <numerusform>every %n minutes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
