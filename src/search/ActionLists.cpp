@@ -73,7 +73,7 @@ QList<ItemAction> ResultActions::rowActions(const ResultItem& item) {
     out << ItemAction{openTitle, QStringLiteral("arrow.up.forward.app"), S(QStringLiteral("\u21A9")), false,
                       run([item](ResultActions& a) { a.open(item); })};
     if (web) {
-        out << ItemAction{tr("Copy URL"), QStringLiteral("link"), S(QStringLiteral("\u2318⇧C")), false,
+        out << ItemAction{tr("Copy URL"), QStringLiteral("link"), S(QStringLiteral("\u2318\u21E7C")), false,
                           act(&ResultActions::copyPath)};
         const QString label = item.url.host().isEmpty() ? item.name() : item.url.host();
         const QString link = QLatin1Char('[') + label + QStringLiteral("](") +
@@ -84,7 +84,7 @@ QList<ItemAction> ResultActions::rowActions(const ResultItem& item) {
     }
     if (!file && !web && item.command)
         out << ItemAction{tr("Copy Command"), QStringLiteral("doc.on.doc"),
-                          S(QStringLiteral("\u2318⇧C")), false, act(&ResultActions::copyPath)};
+                          S(QStringLiteral("\u2318\u21E7C")), false, act(&ResultActions::copyPath)};
     if (file) {
         const QString name = PathInput::lastPathComponent(item.url.toLocalFile());
         const QString link = QLatin1Char('[') + item.name() + QStringLiteral("](") +
@@ -100,7 +100,7 @@ QList<ItemAction> ResultActions::rowActions(const ResultItem& item) {
                           act(&ResultActions::pastePathIntoFrontApp)}
             << ItemAction{tr("Copy File"), QStringLiteral("doc.on.doc"), S(), false,
                           act(&ResultActions::copyFile)}
-            << ItemAction{tr("Copy Path"), QStringLiteral("link"), S(QStringLiteral("\u2318⇧C")), false,
+            << ItemAction{tr("Copy Path"), QStringLiteral("link"), S(QStringLiteral("\u2318\u21E7C")), false,
                           act(&ResultActions::copyPath)}
             << ItemAction{tr("Copy Name"), QStringLiteral("textformat"), S(), false,
                           run([name](ResultActions& a) { a.copyText(name); })}
@@ -111,7 +111,7 @@ QList<ItemAction> ResultActions::rowActions(const ResultItem& item) {
     const bool favorite = m_services.favorites.contains(item.historyKey());
     out << ItemAction{favorite ? tr("Remove from Favorites") : tr("Add to Favorites"),
                       favorite ? QStringLiteral("star.slash") : QStringLiteral("star"),
-                      S(QStringLiteral("⌘D")), false, act(&ResultActions::toggleFavorite)};
+                      S(QStringLiteral("\u2318D")), false, act(&ResultActions::toggleFavorite)};
     if (file) {
         out << ItemAction{tr("Rename\u2026"), QStringLiteral("pencil"), S(), false,
                           run([item](ResultActions& a) { a.m.modes().startRename(item); })}

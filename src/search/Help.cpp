@@ -60,14 +60,12 @@ const QList<HelpTopic>& written() {
               QT_TRANSLATE_NOOP("Help", "google: g: yt: gh: so: wiki: maps: amazon: npm: pypi: ddg: bing: "
                                         "translate: followed by text."),
               "magnifyingglass", ex("google:")),
-        topic(
-            QT_TRANSLATE_NOOP("Help", "Open a website"),
-            QT_TRANSLATE_NOOP(
-                "Help",
-                "github.com/trending, news.ycomb\u2026, https://\u2026 open in your browser. ⌘1–9 "
-                "picks "
-                "another browser."),
-            "globe", ex("https://")),
+        topic(QT_TRANSLATE_NOOP("Help", "Open a website"),
+              QT_TRANSLATE_NOOP(
+                  "Help", "github.com/trending, news.ycomb\u2026, https://\u2026 open in your browser. ⌘1–9 "
+                          "picks "
+                          "another browser."),
+              "globe", ex("https://")),
         topic(QT_TRANSLATE_NOOP("Help", "Run a command"),
               QT_TRANSLATE_NOOP("Help",
                                 "> git status runs it in a new Terminal window, from your home folder."),
