@@ -1707,7 +1707,7 @@ Kopierte Texte, Bilder, Links und Dateien erscheinen hier.</translation>
     <name>ClipboardTab</name>
     <message>
         <source>Clipboard history is off. Turn it on in Settings (⌘,)</source>
-        <translation>Der Zwischenablage-Verlauf ist aus. In den Einstellungen einschalten (⌘,)</translation>
+        <translation>Zwischenablage-Verlauf ist aus. In den Einstellungen einschalten (⌘,)</translation>
     </message>
     <message>
         <source>This clip has no text</source>
@@ -1735,7 +1735,7 @@ Kopierte Texte, Bilder, Links und Dateien erscheinen hier.</translation>
     </message>
     <message>
         <source>Pinned %1. Pinned clips are kept</source>
-        <translation>%1 angeheftet. Angeheftete Clips bleiben erhalten</translation>
+        <translation>%1 angeheftet. Angeheftete Clips bleiben</translation>
     </message>
     <message>
         <source>Nothing to delete</source>
@@ -1879,7 +1879,7 @@ Kopierte Texte, Bilder, Links und Dateien erscheinen hier.</translation>
     </message>
     <message>
         <source>/, ~/, %USERPROFILE%\Desktop, &quot;quoted paths&quot;. ⇥ completes, fuzzily (~/dwnl → Downloads).</source>
-        <translation>/, ~/, %USERPROFILE%\Desktop, &quot;Pfade in Anführungszeichen&quot;. ⇥ vervollständigt, auch ungefähr (~/dwnl → Downloads).</translation>
+        <translation>/, ~/, %USERPROFILE%\Desktop, &quot;Pfade in Anführungszeichen&quot;. ⇥ ergänzt, auch ungefähr (~/dwnl → Downloads).</translation>
     </message>
     <message>
         <source>Find files by name</source>
@@ -1887,7 +1887,7 @@ Kopierte Texte, Bilder, Links und Dateien erscheinen hier.</translation>
     </message>
     <message>
         <source>Type any part of a name. Fuzzy: invc → Invoice.pdf, actmon → Activity Monitor.</source>
-        <translation>Einen beliebigen Teil des Namens tippen. Ungefähr: invc → Invoice.pdf, actmon → Activity Monitor.</translation>
+        <translation>Einen Teil des Namens tippen. Ungefähr: invc → Invoice.pdf, actmon → Activity Monitor.</translation>
     </message>
     <message>
         <source>Search inside a folder</source>
@@ -1975,7 +1975,7 @@ Kopierte Texte, Bilder, Links und Dateien erscheinen hier.</translation>
     </message>
     <message>
         <source>⌘D stars a result. The empty box shows favorites, copied paths, then places you open most.</source>
-        <translation>⌘D macht ein Ergebnis zum Favoriten. Das leere Feld zeigt Favoriten, kopierte Pfade, dann Ihre meistgeöffneten Orte.</translation>
+        <translation>⌘D macht ein Ergebnis zum Favoriten. Das leere Feld zeigt Favoriten, kopierte Pfade, dann häufig geöffnete Orte.</translation>
     </message>
     <message>
         <source>Clipboard history</source>
@@ -1999,7 +1999,7 @@ Kopierte Texte, Bilder, Links und Dateien erscheinen hier.</translation>
     </message>
     <message>
         <source>Settings: map a word to a path, URL or app, change {hotKey}, pick your terminal. ↩ opens Settings.</source>
-        <translation>Einstellungen: ein Wort einem Pfad, einer URL oder App zuordnen, {hotKey} ändern, das Terminal wählen. ↩ öffnet die Einstellungen.</translation>
+        <translation>Einstellungen: Wort → Pfad, URL oder App, {hotKey} ändern, Terminal wählen. ↩ öffnet die Einstellungen.</translation>
     </message>
 </context>
 <context>
@@ -2111,7 +2111,7 @@ Kopierte Texte, Bilder, Links und Dateien erscheinen hier.</translation>
     <message>
         <source>Click Clear again to delete all clips except pinned ones. This can&apos;t be undone.</source>
         <extracomment>&quot;Clear&quot; is the label of the panel&apos;s button that empties the list.</extracomment>
-        <translation>Erneut auf Leeren klicken, um alle Clips außer angehefteten zu löschen. Dies kann nicht rückgängig gemacht werden.</translation>
+        <translation>Erneut auf Leeren klicken, um alle Clips außer angehefteten zu löschen. Nicht umkehrbar.</translation>
     </message>
     <message>
         <source>Click Clear again to forget the places you&apos;ve opened. Favorites stay.</source>
@@ -2510,15 +2510,15 @@ Kopierte Texte, Bilder, Links und Dateien erscheinen hier.</translation>
     </message>
     <message>
         <source>Press ↩ again to empty trash. This can&apos;t be undone.</source>
-        <translation>Erneut ↩ drücken, um den Papierkorb zu leeren. Dies kann nicht rückgängig gemacht werden.</translation>
+        <translation>Erneut ↩ drücken, um den Papierkorb zu leeren. Nicht umkehrbar.</translation>
     </message>
     <message>
         <source>No session manager answers: press ↩ again to restart now. Unsaved work in open applications may be lost.</source>
-        <translation>Keine Sitzungsverwaltung antwortet: erneut ↩ drücken, um jetzt neu zu starten. Ungesicherte Arbeit in offenen Anwendungen kann verloren gehen.</translation>
+        <translation>Keine Sitzungsverwaltung antwortet: erneut ↩ drücken, um jetzt neu zu starten. Ungesicherte Arbeit kann verloren gehen.</translation>
     </message>
     <message>
         <source>No session manager answers: press ↩ again to shut down now. Unsaved work in open applications may be lost.</source>
-        <translation>Keine Sitzungsverwaltung antwortet: erneut ↩ drücken, um jetzt auszuschalten. Ungesicherte Arbeit in offenen Anwendungen kann verloren gehen.</translation>
+        <translation>Keine Sitzungsverwaltung antwortet: erneut ↩ drücken, um jetzt auszuschalten. Ungesicherte Arbeit kann verloren gehen.</translation>
     </message>
     <message>
         <source>Locking the screen…</source>
@@ -2776,7 +2776,7 @@ Kopierte Texte, Bilder, Links und Dateien erscheinen hier.</translation>
     </message>
     <message>
         <source>Couldn&apos;t compress %1: the archiver bsdtar (libarchive-tools) is not installed</source>
-        <translation>%1 konnte nicht komprimiert werden: Das Archivprogramm bsdtar (libarchive-tools) ist nicht installiert</translation>
+        <translation>%1 konnte nicht komprimiert werden: bsdtar (libarchive-tools) ist nicht installiert</translation>
     </message>
     <message>
         <source>Couldn&apos;t compress %1: %2</source>
@@ -2830,7 +2830,7 @@ Kopierte Texte, Bilder, Links und Dateien erscheinen hier.</translation>
     </message>
     <message>
         <source>%1 came from the clipboard and runs code. Press ↩ again to open it.</source>
-        <translation>%1 stammt aus der Zwischenablage und führt Code aus. Zum Öffnen erneut ↩ drücken.</translation>
+        <translation>%1 stammt aus der Zwischenablage und führt Code aus. Erneut ↩ öffnet es.</translation>
     </message>
     <message>
         <source>Nothing to reveal</source>

@@ -1707,7 +1707,7 @@ Les textes, images, liens et fichiers copiés apparaissent ici.</translation>
     <name>ClipboardTab</name>
     <message>
         <source>Clipboard history is off. Turn it on in Settings (⌘,)</source>
-        <translation>L’historique du presse-papiers est désactivé. Activez-le dans les Paramètres (⌘,)</translation>
+        <translation>Historique du presse-papiers désactivé. Activez-le dans les Paramètres (⌘,)</translation>
     </message>
     <message>
         <source>This clip has no text</source>
@@ -1735,7 +1735,7 @@ Les textes, images, liens et fichiers copiés apparaissent ici.</translation>
     </message>
     <message>
         <source>Pinned %1. Pinned clips are kept</source>
-        <translation>%1 épinglé. Les clips épinglés sont conservés</translation>
+        <translation>%1 épinglé. Les clips épinglés restent</translation>
     </message>
     <message>
         <source>Nothing to delete</source>
@@ -1927,7 +1927,7 @@ Les textes, images, liens et fichiers copiés apparaissent ici.</translation>
     </message>
     <message>
         <source>&gt; git status runs it in a new Terminal window, from your home folder.</source>
-        <translation>&gt; git status l’exécute dans une nouvelle fenêtre de Terminal, depuis votre dossier personnel.</translation>
+        <translation>&gt; git status l’exécute dans une fenêtre de Terminal, depuis votre dossier personnel.</translation>
     </message>
     <message>
         <source>Connect to a server</source>
@@ -1975,7 +1975,7 @@ Les textes, images, liens et fichiers copiés apparaissent ici.</translation>
     </message>
     <message>
         <source>⌘D stars a result. The empty box shows favorites, copied paths, then places you open most.</source>
-        <translation>⌘D met un résultat en favori. Le champ vide montre les favoris, les chemins copiés, puis vos lieux les plus ouverts.</translation>
+        <translation>⌘D met un résultat en favori. Le champ vide montre favoris, chemins copiés, puis lieux les plus ouverts.</translation>
     </message>
     <message>
         <source>Clipboard history</source>
@@ -1999,7 +1999,7 @@ Les textes, images, liens et fichiers copiés apparaissent ici.</translation>
     </message>
     <message>
         <source>Settings: map a word to a path, URL or app, change {hotKey}, pick your terminal. ↩ opens Settings.</source>
-        <translation>Paramètres&#xa0;: associer un mot à un chemin, une URL ou une app, changer {hotKey}, choisir le terminal. ↩ ouvre les Paramètres.</translation>
+        <translation>Paramètres&#xa0;: associer un mot à un chemin, une URL ou une app, changer {hotKey}, choisir le terminal. ↩ les ouvre.</translation>
     </message>
 </context>
 <context>
@@ -2094,7 +2094,7 @@ Les textes, images, liens et fichiers copiés apparaissent ici.</translation>
     </message>
     <message>
         <source>Renaming %1. ↩ to save, esc to cancel</source>
-        <translation>Renommage de %1. ↩ pour enregistrer, esc pour annuler</translation>
+        <translation>Renommage de %1. ↩ enregistre, esc annule</translation>
     </message>
     <message>
         <source>That isn&apos;t a valid name</source>
@@ -2514,11 +2514,11 @@ Les textes, images, liens et fichiers copiés apparaissent ici.</translation>
     </message>
     <message>
         <source>No session manager answers: press ↩ again to restart now. Unsaved work in open applications may be lost.</source>
-        <translation>Aucun gestionnaire de session ne répond&#xa0;: appuyez à nouveau sur ↩ pour redémarrer maintenant. Le travail non enregistré des applications ouvertes peut être perdu.</translation>
+        <translation>Aucun gestionnaire de session ne répond&#xa0;: ↩ à nouveau pour redémarrer maintenant. Le travail non enregistré peut être perdu.</translation>
     </message>
     <message>
         <source>No session manager answers: press ↩ again to shut down now. Unsaved work in open applications may be lost.</source>
-        <translation>Aucun gestionnaire de session ne répond&#xa0;: appuyez à nouveau sur ↩ pour éteindre maintenant. Le travail non enregistré des applications ouvertes peut être perdu.</translation>
+        <translation>Aucun gestionnaire de session ne répond&#xa0;: ↩ à nouveau pour éteindre maintenant. Le travail non enregistré peut être perdu.</translation>
     </message>
     <message>
         <source>Locking the screen…</source>
@@ -2830,7 +2830,7 @@ Les textes, images, liens et fichiers copiés apparaissent ici.</translation>
     </message>
     <message>
         <source>%1 came from the clipboard and runs code. Press ↩ again to open it.</source>
-        <translation>%1 vient du presse-papiers et exécute du code. Appuyez à nouveau sur ↩ pour l’ouvrir.</translation>
+        <translation>%1 vient du presse-papiers et exécute du code. ↩ à nouveau pour l’ouvrir.</translation>
     </message>
     <message>
         <source>Nothing to reveal</source>
