@@ -124,6 +124,251 @@
     </message>
 </context>
 <context>
+    <name>Clip</name>
+    <message>
+        <source>Image</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Image %1×%2</source>
+        <extracomment>An image&apos;s width × height in pixels.</extracomment>
+        <translation>Bild %1×%2</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %Ln more</source>
+        <extracomment>%1 is the first file&apos;s name.</extracomment>
+        <translation>
+            <numerusform>%1 und %Ln weitere</numerusform>
+            <numerusform>%1 und %Ln weitere</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ClipRows</name>
+    <message numerus="yes">
+        <source>%Ln yr. ago</source>
+        <translation>
+            <numerusform>vor %Ln J.</numerusform>
+            <numerusform>vor %Ln J.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %Ln yr.</source>
+        <translation>
+            <numerusform>in %Ln J.</numerusform>
+            <numerusform>in %Ln J.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln mo. ago</source>
+        <translation>
+            <numerusform>vor %Ln Mon.</numerusform>
+            <numerusform>vor %Ln Mon.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %Ln mo.</source>
+        <translation>
+            <numerusform>in %Ln Mon.</numerusform>
+            <numerusform>in %Ln Mon.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln wk. ago</source>
+        <translation>
+            <numerusform>vor %Ln Wo.</numerusform>
+            <numerusform>vor %Ln Wo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %Ln wk.</source>
+        <translation>
+            <numerusform>in %Ln Wo.</numerusform>
+            <numerusform>in %Ln Wo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln day(s) ago</source>
+        <translation>
+            <numerusform>vor %Ln Tag</numerusform>
+            <numerusform>vor %Ln Tagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %Ln day(s)</source>
+        <translation>
+            <numerusform>in %Ln Tag</numerusform>
+            <numerusform>in %Ln Tagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln hr. ago</source>
+        <translation>
+            <numerusform>vor %Ln Std.</numerusform>
+            <numerusform>vor %Ln Std.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %Ln hr.</source>
+        <translation>
+            <numerusform>in %Ln Std.</numerusform>
+            <numerusform>in %Ln Std.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln min. ago</source>
+        <translation>
+            <numerusform>vor %Ln Min.</numerusform>
+            <numerusform>vor %Ln Min.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %Ln min.</source>
+        <translation>
+            <numerusform>in %Ln Min.</numerusform>
+            <numerusform>in %Ln Min.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln sec. ago</source>
+        <translation>
+            <numerusform>vor %Ln Sek.</numerusform>
+            <numerusform>vor %Ln Sek.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %Ln sec.</source>
+        <translation>
+            <numerusform>in %Ln Sek.</numerusform>
+            <numerusform>in %Ln Sek.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>(blank)</source>
+        <translation>(leer)</translation>
+    </message>
+    <message>
+        <source>just now</source>
+        <translation>gerade eben</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln lines</source>
+        <translation>
+            <numerusform>%Ln Zeile</numerusform>
+            <numerusform>%Ln Zeilen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files</source>
+        <translation>
+            <numerusform>%Ln Datei</numerusform>
+            <numerusform>%Ln Dateien</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the first %Ln kept</source>
+        <extracomment>Of the files a clip holds, how many were kept.</extracomment>
+        <translation>
+            <numerusform>nur die erste behalten</numerusform>
+            <numerusform>die ersten %Ln behalten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clipboard History</source>
+        <translation>Zwischenablage-Verlauf</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln clip(s) you copied · %1 or clip:</source>
+        <extracomment>%1 is the clipboard hot key. Keep &quot;clip:&quot;: it is what the user types.</extracomment>
+        <translation>
+            <numerusform>%Ln kopierter Clip · %1 oder clip:</numerusform>
+            <numerusform>%Ln kopierte Clips · %1 oder clip:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ClipStoreLock</name>
+    <message>
+        <source>cannot lock the clip store in %1</source>
+        <translation>der Clip-Speicher in %1 kann nicht gesperrt werden</translation>
+    </message>
+    <message>
+        <source>the clip store in %1 is held by the running Zarvo (pid %2), which did not answer on its instance socket; try again, or quit Zarvo</source>
+        <extracomment>%1 is a folder, %2 a process id.</extracomment>
+        <translation>der Clip-Speicher in %1 wird vom laufenden Zarvo (PID %2) gehalten, das auf seinem Instanz-Socket nicht antwortete; erneut versuchen oder Zarvo beenden</translation>
+    </message>
+    <message>
+        <source>the clip store in %1 is in use by another process (pid %2); try again</source>
+        <extracomment>%1 is a folder, %2 a process id.</extracomment>
+        <translation>der Clip-Speicher in %1 wird von einem anderen Prozess benutzt (PID %2); erneut versuchen</translation>
+    </message>
+</context>
+<context>
+    <name>ClipboardTab</name>
+    <message>
+        <source>Clipboard history is off. Turn it on in Settings (⌘,)</source>
+        <translation>Zwischenablage-Verlauf ist aus. In den Einstellungen einschalten (⌘,)</translation>
+    </message>
+    <message>
+        <source>This clip has no text</source>
+        <translation>Dieser Clip enthält keinen Text</translation>
+    </message>
+    <message>
+        <source>This clip&apos;s data is missing</source>
+        <translation>Die Daten dieses Clips fehlen</translation>
+    </message>
+    <message>
+        <source>Nothing to copy</source>
+        <translation>Nichts zu kopieren</translation>
+    </message>
+    <message>
+        <source>Copied %1. Press ⌘V to paste it</source>
+        <translation>%1 kopiert. Mit ⌘V einfügen</translation>
+    </message>
+    <message>
+        <source>Nothing to pin</source>
+        <translation>Nichts zum Anheften</translation>
+    </message>
+    <message>
+        <source>Unpinned %1</source>
+        <translation>%1 nicht mehr angeheftet</translation>
+    </message>
+    <message>
+        <source>Pinned %1. Pinned clips are kept</source>
+        <translation>%1 angeheftet. Angeheftete Clips bleiben</translation>
+    </message>
+    <message>
+        <source>Nothing to delete</source>
+        <translation>Nichts zu löschen</translation>
+    </message>
+    <message>
+        <source>Deleted %1</source>
+        <translation>%1 gelöscht</translation>
+    </message>
+    <message>
+        <source>Nothing to paste</source>
+        <translation>Nichts einzufügen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleared %Ln clip(s). Pinned clips stay</source>
+        <translation>
+            <numerusform>%Ln Clip gelöscht. Angeheftete Clips bleiben</numerusform>
+            <numerusform>%Ln Clips gelöscht. Angeheftete Clips bleiben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleared %Ln clip(s)</source>
+        <translation>
+            <numerusform>%Ln Clip gelöscht</numerusform>
+            <numerusform>%Ln Clips gelöscht</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ClipsCommand</name>
     <message>
         <source>usage: zarvo-cli clips [--dir DIR] COMMAND
@@ -247,6 +492,25 @@
     </message>
 </context>
 <context>
+    <name>DesktopApps</name>
+    <message>
+        <source>could not start %1</source>
+        <translation>%1 konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>“%1” has no command to run</source>
+        <translation>„%1“ hat keinen Befehl zum Ausführen</translation>
+    </message>
+    <message>
+        <source>“%1” is not an application</source>
+        <translation>„%1“ ist keine Anwendung</translation>
+    </message>
+    <message>
+        <source>could not start “%1”</source>
+        <translation>„%1“ konnte nicht gestartet werden</translation>
+    </message>
+</context>
+<context>
     <name>DesktopCli</name>
     <message>
         <source>zarvo-cli: unknown command “%1”</source>
@@ -272,6 +536,383 @@
     <message>
         <source>Zarvo: to open the panel without the hot key, bind “zarvo --toggle” in your desktop&apos;s keyboard shortcut settings</source>
         <translation>Zarvo: um das Panel ohne das Tastenkürzel zu öffnen, „zarvo --toggle“ in den Tastenkürzel-Einstellungen Ihrer Arbeitsumgebung zuweisen</translation>
+    </message>
+</context>
+<context>
+    <name>FileOperations</name>
+    <message>
+        <source>copied</source>
+        <extracomment>What could not be done to an item, as in &quot;“a” couldn&apos;t be copied&quot;.</extracomment>
+        <translation>kopiert</translation>
+    </message>
+    <message>
+        <source>duplicated</source>
+        <extracomment>What could not be done to an item.</extracomment>
+        <translation>dupliziert</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <extracomment>What could not be done to an item.</extracomment>
+        <translation>verschoben</translation>
+    </message>
+    <message>
+        <source>%1 is a device file, which can&apos;t be %2.</source>
+        <extracomment>%2 is what was asked: copied, duplicated or moved.</extracomment>
+        <translation>%1 ist eine Gerätedatei, die nicht %2 werden kann.</translation>
+    </message>
+    <message>
+        <source>%1 is a socket, which can&apos;t be %2.</source>
+        <extracomment>%2 is what was asked: copied, duplicated or moved.</extracomment>
+        <translation>%1 ist ein Socket, der nicht %2 werden kann.</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t be %2: it needs %3 and only %4 are free there.</source>
+        <extracomment>%2 is what was asked (copied, duplicated, moved); %3 and %4 are sizes.</extracomment>
+        <translation>%1 konnte nicht %2 werden: Es braucht %3, dort sind nur %4 frei.</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t be %2: %3 (%4).</source>
+        <extracomment>%2 is what was asked (copied, duplicated, moved); %3 the system&apos;s error; %4 the entry.</extracomment>
+        <translation>%1 konnte nicht %2 werden: %3 (%4).</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t be %2: %3.</source>
+        <extracomment>%2 is what was asked (copied, duplicated, moved); %3 the system&apos;s error.</extracomment>
+        <translation>%1 konnte nicht %2 werden: %3.</translation>
+    </message>
+    <message>
+        <source>%1 copy</source>
+        <extracomment>The name of a duplicate; %1 is the original&apos;s name without its extension.</extracomment>
+        <translation>%1 Kopie</translation>
+    </message>
+    <message>
+        <source>%1 copy %2</source>
+        <extracomment>The name of a further duplicate; %1 is the original&apos;s name, %2 a number.</extracomment>
+        <translation>%1 Kopie %2</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t be %2 because it no longer exists.</source>
+        <extracomment>%2 is what was asked: copied, duplicated or moved.</extracomment>
+        <translation>%1 konnte nicht %2 werden, weil es nicht mehr existiert.</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t be created because an item with that name already exists.</source>
+        <translation>%1 konnte nicht erstellt werden, weil bereits ein Objekt mit diesem Namen existiert.</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t be moved because it no longer exists.</source>
+        <translation>%1 konnte nicht verschoben werden, weil es nicht mehr existiert.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t move %1 into itself.</source>
+        <translation>%1 kann nicht in sich selbst verschoben werden.</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t be moved because an item named %2 already exists.</source>
+        <translation>%1 konnte nicht verschoben werden, weil bereits ein Objekt namens %2 existiert.</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t be moved: %2.</source>
+        <translation>%1 konnte nicht verschoben werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was copied but the original couldn&apos;t be removed: %2.</source>
+        <translation>%1 wurde kopiert, aber das Original konnte nicht entfernt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Open in browser</source>
+        <translation>Im Browser öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>FileTree</name>
+    <message>
+        <source>could not delete %1</source>
+        <extracomment>%1 lists the items that stay.</extracomment>
+        <translation>%1 konnte nicht gelöscht werden</translation>
+    </message>
+</context>
+<context>
+    <name>FolderAccess</name>
+    <message>
+        <source>Desktop</source>
+        <translation>Schreibtisch</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Dokumente</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Downloads</translation>
+    </message>
+    <message>
+        <source>Can&apos;t search %1 — macOS hasn&apos;t granted access.</source>
+        <extracomment>%1 lists folders. Keep &quot;macOS hasn&apos;t granted access&quot; as it is: each desktop replaces it.</extracomment>
+        <translation>%1 kann nicht durchsucht werden — macOS hasn&apos;t granted access.</translation>
+    </message>
+</context>
+<context>
+    <name>GnomeShortcuts</name>
+    <message>
+        <source>GNOME&apos;s keyboard settings are not installed</source>
+        <translation>die Tastatureinstellungen von GNOME sind nicht installiert</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s keyboard settings cannot be changed (they are locked)</source>
+        <translation>die Tastatureinstellungen von GNOME lassen sich nicht ändern (sie sind gesperrt)</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Open a path</source>
+        <extracomment>The searchable manual. Keep verbatim: what the user types (in:desktop, img:, google:, &gt; git status, control, lock …), key glyphs, Finder and the {hotKey} {clipHotKey} placeholders.</extracomment>
+        <translation>Einen Pfad öffnen</translation>
+    </message>
+    <message>
+        <source>/, ~/, %USERPROFILE%\Desktop, &quot;quoted paths&quot;. ⇥ completes, fuzzily (~/dwnl → Downloads).</source>
+        <translation>/, ~/, %USERPROFILE%\Desktop, &quot;Pfade in Anführungszeichen&quot;. ⇥ ergänzt, auch ungefähr (~/dwnl → Downloads).</translation>
+    </message>
+    <message>
+        <source>Find files by name</source>
+        <translation>Dateien nach Namen finden</translation>
+    </message>
+    <message>
+        <source>Type any part of a name. Fuzzy: invc → Invoice.pdf, actmon → Activity Monitor.</source>
+        <translation>Einen Teil des Namens tippen. Ungefähr: invc → Invoice.pdf, actmon → Activity Monitor.</translation>
+    </message>
+    <message>
+        <source>Search inside a folder</source>
+        <translation>In einem Ordner suchen</translation>
+    </message>
+    <message>
+        <source>in:desktop avatar · in:downloads · in:~/repos readme. in:desktop alone lists it.</source>
+        <translation>in:desktop avatar · in:downloads · in:~/repos readme. in:desktop allein zeigt seinen Inhalt.</translation>
+    </message>
+    <message>
+        <source>Filter by kind and date</source>
+        <translation>Nach Art und Datum filtern</translation>
+    </message>
+    <message>
+        <source>img: pdf: doc: sheet: slides: video: audio: folder: app: code: zip: · today: yesterday: week: month:</source>
+        <translation>img: pdf: doc: sheet: slides: video: audio: folder: app: code: zip: · today: yesterday: week: month:</translation>
+    </message>
+    <message>
+        <source>Search the web</source>
+        <translation>Im Web suchen</translation>
+    </message>
+    <message>
+        <source>google: g: yt: gh: so: wiki: maps: amazon: npm: pypi: ddg: bing: translate: followed by text.</source>
+        <translation>google: g: yt: gh: so: wiki: maps: amazon: npm: pypi: ddg: bing: translate: gefolgt von Text.</translation>
+    </message>
+    <message>
+        <source>Open a website</source>
+        <translation>Eine Website öffnen</translation>
+    </message>
+    <message>
+        <source>github.com/trending, news.ycomb…, https://… open in your browser. ⌘1–9 picks another browser.</source>
+        <translation>github.com/trending, news.ycomb…, https://… öffnen sich im Browser. ⌘1–9 wählt einen anderen Browser.</translation>
+    </message>
+    <message>
+        <source>Run a command</source>
+        <translation>Einen Befehl ausführen</translation>
+    </message>
+    <message>
+        <source>&gt; git status runs it in a new Terminal window, from your home folder.</source>
+        <translation>&gt; git status führt ihn in einem neuen Terminal-Fenster aus, im persönlichen Ordner.</translation>
+    </message>
+    <message>
+        <source>Connect to a server</source>
+        <translation>Mit einem Server verbinden</translation>
+    </message>
+    <message>
+        <source>\\server\share or smb://, afp://, vnc:// mounts it and opens Finder.</source>
+        <translation>\\server\share oder smb://, afp://, vnc:// bindet ihn ein und öffnet Finder.</translation>
+    </message>
+    <message>
+        <source>Windows Run keywords</source>
+        <translation>Stichwörter aus „Ausführen“ von Windows</translation>
+    </message>
+    <message>
+        <source>control, cmd, notepad, calc, taskmgr, excel, winword, ncpa.cpl, downloads, trash… ↩ lists them all.</source>
+        <translation>control, cmd, notepad, calc, taskmgr, excel, winword, ncpa.cpl, downloads, trash… ↩ listet alle auf.</translation>
+    </message>
+    <message>
+        <source>System actions</source>
+        <translation>Systemaktionen</translation>
+    </message>
+    <message>
+        <source>lock · sleep · restart · shutdown · logout · emptytrash · eject · ip (copies your IP address).</source>
+        <translation>lock · sleep · restart · shutdown · logout · emptytrash · eject · ip (kopiert Ihre IP-Adresse).</translation>
+    </message>
+    <message>
+        <source>Actions on a result: ⌘K</source>
+        <translation>Aktionen für ein Ergebnis: ⌘K</translation>
+    </message>
+    <message>
+        <source>Copy file / path / name / Markdown link, rename, duplicate, zip, move, Get Info, trash, Terminal here.</source>
+        <translation>Datei / Pfad / Name / Markdown-Link kopieren, umbenennen, duplizieren, zippen, verschieben, Eigenschaften, Papierkorb, Terminal hier.</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>↩ open · ⌘↩ reveal · ⌥↩ Terminal here · ⌥⌘↩ paste path into your app · ⌘Y preview · ⌘1–9 open with · ⌘⇧C copy path</source>
+        <translation>↩ öffnen · ⌘↩ zeigen · ⌥↩ Terminal hier · ⌥⌘↩ Pfad in Ihre App einfügen · ⌘Y Vorschau · ⌘1–9 öffnen mit · ⌘⇧C Pfad kopieren</translation>
+    </message>
+    <message>
+        <source>Favorites, clipboard and history</source>
+        <translation>Favoriten, Zwischenablage und Verlauf</translation>
+    </message>
+    <message>
+        <source>⌘D stars a result. The empty box shows favorites, copied paths, then places you open most.</source>
+        <translation>⌘D macht ein Ergebnis zum Favoriten. Das leere Feld zeigt Favoriten, kopierte Pfade, dann häufig geöffnete Orte.</translation>
+    </message>
+    <message>
+        <source>Clipboard history</source>
+        <translation>Zwischenablage-Verlauf</translation>
+    </message>
+    <message>
+        <source>The Clipboard tab (⌘. to switch, {clipHotKey}, or clip:) lists what you copied. ↩ copies, ⌘↩ pastes into your app, ⌘P pins, Clear empties it.</source>
+        <translation>Der Tab Zwischenablage (⌘. zum Wechseln, {clipHotKey} oder clip:) listet, was Sie kopiert haben. ↩ kopiert, ⌘↩ fügt in Ihre App ein, ⌘P heftet an, Leeren leert ihn.</translation>
+    </message>
+    <message>
+        <source>Clipboard paste-in</source>
+        <translation>Übernahme aus der Zwischenablage</translation>
+    </message>
+    <message>
+        <source>A copied path, file name or URL is filled in when the panel opens. Other text isn&apos;t. Typing replaces it, esc clears it.</source>
+        <translation>Ein kopierter Pfad, Dateiname oder eine URL wird beim Öffnen des Panels eingetragen, anderer Text nicht. Tippen ersetzt ihn, esc löscht ihn.</translation>
+    </message>
+    <message>
+        <source>Your own keywords and hotkey</source>
+        <translation>Eigene Stichwörter und Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Settings: map a word to a path, URL or app, change {hotKey}, pick your terminal. ↩ opens Settings.</source>
+        <translation>Einstellungen: Wort → Pfad, URL oder App, {hotKey} ändern, Terminal wählen. ↩ öffnet die Einstellungen.</translation>
+    </message>
+</context>
+<context>
+    <name>HotKeyAdvice</name>
+    <message>
+        <source>“%1”</source>
+        <extracomment>Quotes around a command to type: “zarvo --toggle”.</extracomment>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>another app</source>
+        <extracomment>Who holds a key: &quot;Super+R is used by another app&quot;.</extracomment>
+        <translation>einer anderen App</translation>
+    </message>
+    <message>
+        <source>This is a Wayland session: %1 reaches Zarvo only while an X11 app is in front. Bind %2 to it in %3, or choose another key in Zarvo&apos;s Settings.</source>
+        <extracomment>%1 is a key (&quot;Super+R&quot;), %2 a command, %3 where the desktop binds keys (&quot;Settings › Keyboard&quot;).</extracomment>
+        <translation>Dies ist eine Wayland-Sitzung: %1 erreicht Zarvo nur, solange eine X11-App im Vordergrund ist. Binden Sie %2 in %3 an diese Taste oder wählen Sie in den Zarvo-Einstellungen eine andere Taste.</translation>
+    </message>
+    <message>
+        <source>%1 is used by %2, so it does not open Zarvo. Choose another key in Zarvo&apos;s Settings, or bind %3 to a key in %4.</source>
+        <extracomment>%1 is a key (&quot;Super+R&quot;), %2 who uses it (&quot;Xfce&quot;, &quot;another app&quot;), %3 a command, %4 where the desktop binds keys.</extracomment>
+        <translation>%1 ist von %2 belegt und öffnet daher Zarvo nicht. Wählen Sie in den Zarvo-Einstellungen eine andere Taste oder binden Sie %3 in %4 an eine Taste.</translation>
+    </message>
+    <message>
+        <source>%1 works only in X11 apps</source>
+        <extracomment>%1 is a key (&quot;Super+R&quot;).</extracomment>
+        <translation>%1 funktioniert nur in X11-Apps</translation>
+    </message>
+    <message>
+        <source>%1 is used by %2</source>
+        <extracomment>%1 is a key (&quot;Super+R&quot;), %2 who uses it (&quot;Xfce&quot;, &quot;another app&quot;).</extracomment>
+        <translation>%1 ist von %2 belegt</translation>
+    </message>
+    <message>
+        <source>Let %1 Open Zarvo with %2…</source>
+        <extracomment>A button. %1 is the desktop (&quot;Xfce&quot;, &quot;GNOME&quot;), %2 a key (&quot;Super+R&quot;).</extracomment>
+        <translation>%1 Zarvo mit %2 öffnen lassen…</translation>
+    </message>
+    <message>
+        <source>Zarvo will add a keyboard shortcut to %1&apos;s settings: %2 runs %3. What %1 did with %2 until now stops. You can change it back in %4.</source>
+        <extracomment>%1 is the desktop (&quot;Xfce&quot;), %2 a key (&quot;Super+R&quot;), %3 a command, %4 where the desktop binds keys.</extracomment>
+        <translation>Zarvo fügt den Einstellungen von %1 ein Tastenkürzel hinzu: %2 führt %3 aus. Was %1 bisher mit %2 getan hat, entfällt. Sie können das in %4 wieder ändern.</translation>
+    </message>
+    <message>
+        <source>Zarvo runs in the background. Press %1, or bind %2 in %3.</source>
+        <extracomment>%1 is a key (&quot;Super+R&quot;), %2 a command, %3 where the desktop binds keys.</extracomment>
+        <translation>Zarvo läuft im Hintergrund. Drücken Sie %1 oder binden Sie %2 in %3 an eine Taste.</translation>
+    </message>
+    <message>
+        <source>Zarvo runs in the background. Bind %1 in %2, or choose another key in Zarvo&apos;s Settings (%3).</source>
+        <extracomment>%1 is a command, %2 where the desktop binds keys, %3 the command that opens the settings.</extracomment>
+        <translation>Zarvo läuft im Hintergrund. Binden Sie %1 in %2 an eine Taste oder wählen Sie in den Zarvo-Einstellungen (%3) eine andere Taste.</translation>
+    </message>
+</context>
+<context>
+    <name>HotKeyFormat</name>
+    <message>
+        <source>Ctrl</source>
+        <comment>key name</comment>
+        <extracomment>The Control key in a combination such as Ctrl+K, as GNOME and KDE name it.</extracomment>
+        <translation>Strg</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key name</comment>
+        <extracomment>The Alt key in a combination such as Alt+F4.</extracomment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key name</comment>
+        <extracomment>The Shift key in a combination such as Shift+Super+V.</extracomment>
+        <translation>Umschalt</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key name</comment>
+        <extracomment>The Super (Windows) key in a combination such as Super+R.</extracomment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key name</comment>
+        <extracomment>The space bar in a combination such as Ctrl+Space.</extracomment>
+        <translation>Leertaste</translation>
+    </message>
+</context>
+<context>
+    <name>HotKeyManager</name>
+    <message>
+        <source>Show clipboard history</source>
+        <translation>Verlauf der Zwischenablage anzeigen</translation>
+    </message>
+    <message>
+        <source>Show Zarvo</source>
+        <translation>Zarvo anzeigen</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s shortcuts are not known here</source>
+        <translation>die Tastenkürzel der Arbeitsumgebung sind hier nicht bekannt</translation>
+    </message>
+    <message>
+        <source>no key is set</source>
+        <translation>keine Taste festgelegt</translation>
+    </message>
+    <message>
+        <source>%1 is used by %2 — choose another key</source>
+        <extracomment>%1 is a key (&quot;Super+R&quot;), %2 the desktop that uses it (&quot;Xfce&quot;).</extracomment>
+        <translation>%1 ist von %2 belegt – andere Taste wählen</translation>
+    </message>
+    <message>
+        <source>%1 is used by another app — choose another key</source>
+        <extracomment>%1 is a key (&quot;Super+R&quot;).</extracomment>
+        <translation>%1 ist von einer anderen App belegt – andere Taste wählen</translation>
+    </message>
+    <message>
+        <source>%1 works only in X11 apps</source>
+        <extracomment>%1 is a key (&quot;Super+R&quot;).</extracomment>
+        <translation>%1 funktioniert nur in X11-Apps</translation>
     </message>
 </context>
 <context>
@@ -343,6 +984,86 @@
     <message>
         <source>indexed %1 entries in %2 s; snapshot %3 (%4)</source>
         <translation>%1 Einträge in %2 s indiziert; Abbild %3 (%4)</translation>
+    </message>
+</context>
+<context>
+    <name>IndexedFolders</name>
+    <message>
+        <source>Home folder</source>
+        <translation>Persönlicher Ordner</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>%1 is inside %2, which is left out: remove that first.</source>
+        <translation>%1 liegt in %2, das ausgelassen wird: zuerst dieses entfernen.</translation>
+    </message>
+    <message>
+        <source>%1 is searched already.</source>
+        <translation>%1 wird bereits durchsucht.</translation>
+    </message>
+    <message>
+        <source>%1 is inside %2, which is searched already.</source>
+        <translation>%1 liegt in %2, das bereits durchsucht wird.</translation>
+    </message>
+    <message>
+        <source>%1 is left out already.</source>
+        <translation>%1 wird bereits ausgelassen.</translation>
+    </message>
+    <message>
+        <source>%1 is not in a folder Zarvo searches.</source>
+        <translation>%1 liegt in keinem Ordner, den Zarvo durchsucht.</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the folders searched instead.</source>
+        <translation>Stattdessen %1 aus den durchsuchten Ordnern entfernen.</translation>
+    </message>
+    <message>
+        <source>Zarvo searches at least one folder: add another before removing %1.</source>
+        <translation>Zarvo durchsucht mindestens einen Ordner: vor dem Entfernen von %1 einen anderen hinzufügen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Indexing… %Ln files and folders so far</source>
+        <translation>
+            <numerusform>Indizierung… bisher %Ln Datei oder Ordner</numerusform>
+            <numerusform>Indizierung… bisher %Ln Dateien und Ordner</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files and folders indexed</source>
+        <translation>
+            <numerusform>%Ln Datei oder Ordner indiziert</numerusform>
+            <numerusform>%Ln Dateien und Ordner indiziert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>every minute</source>
+        <translation>jede Minute</translation>
+    </message>
+    <message>
+        <source>every two minutes</source>
+        <translation>alle zwei Minuten</translation>
+    </message>
+    <message numerus="yes">
+        <source>every %Ln minutes</source>
+        <translation>
+            <numerusform>alle %Ln Minuten</numerusform>
+            <numerusform>alle %Ln Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folders are re-listed %1: raise fs.inotify.max_user_watches</source>
+        <extracomment>%1 is how often: every minute, every two minutes, every 5 minutes.</extracomment>
+        <translation>
+            <numerusform>%Ln Ordner wird %1 neu eingelesen: fs.inotify.max_user_watches erhöhen</numerusform>
+            <numerusform>%Ln Ordner werden %1 neu eingelesen: fs.inotify.max_user_watches erhöhen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New files are found as they appear</source>
+        <translation>Neue Dateien werden gefunden, sobald sie erscheinen</translation>
     </message>
 </context>
 <context>
@@ -421,6 +1142,67 @@ Sie können Zarvo stattdessen selbst nach %1 entpacken.</translation>
     </message>
 </context>
 <context>
+    <name>InstanceClient</name>
+    <message>
+        <source>the request is larger than %1 bytes</source>
+        <translation>die Anfrage ist größer als %1 Byte</translation>
+    </message>
+    <message>
+        <source>the request could not be sent in time</source>
+        <translation>die Anfrage konnte nicht rechtzeitig gesendet werden</translation>
+    </message>
+    <message>
+        <source>the connection broke while sending</source>
+        <translation>die Verbindung brach beim Senden ab</translation>
+    </message>
+    <message>
+        <source>its answer was unreadable: %1</source>
+        <translation>die Antwort war unlesbar: %1</translation>
+    </message>
+    <message>
+        <source>it closed the connection without answering</source>
+        <translation>die Verbindung wurde ohne Antwort geschlossen</translation>
+    </message>
+    <message>
+        <source>no answer within %1 s</source>
+        <translation>keine Antwort innerhalb von %1 s</translation>
+    </message>
+    <message>
+        <source>the connection broke: %1</source>
+        <translation>die Verbindung brach ab: %1</translation>
+    </message>
+</context>
+<context>
+    <name>InstanceFrame</name>
+    <message>
+        <source>a message of %1 bytes is larger than the limit of %2 bytes</source>
+        <translation>eine Nachricht mit %1 Byte überschreitet die Grenze von %2 Byte</translation>
+    </message>
+    <message>
+        <source>a message is not valid JSON (%1 at byte %2)</source>
+        <translation>eine Nachricht ist kein gültiges JSON (%1 bei Byte %2)</translation>
+    </message>
+    <message>
+        <source>a message is not a JSON object</source>
+        <translation>eine Nachricht ist kein JSON-Objekt</translation>
+    </message>
+</context>
+<context>
+    <name>InstanceLock</name>
+    <message>
+        <source>the answer was larger than %1 bytes</source>
+        <translation>die Antwort war größer als %1 Byte</translation>
+    </message>
+    <message>
+        <source>a request needs a string &quot;type&quot;</source>
+        <translation>eine Anfrage braucht eine Zeichenkette „type“</translation>
+    </message>
+    <message>
+        <source>this instance takes no requests</source>
+        <translation>diese Instanz nimmt keine Anfragen an</translation>
+    </message>
+</context>
+<context>
     <name>InstanceRequests</name>
     <message>
         <source>clips: Zarvo is running and keeps its clips in %1; other stores are opened only while it does not run
@@ -453,6 +1235,374 @@ Sie können Zarvo stattdessen selbst nach %1 entpacken.</translation>
     <message>
         <source>its answer has no exit code</source>
         <translation>seine Antwort hat keinen Exit-Code</translation>
+    </message>
+</context>
+<context>
+    <name>LinuxDesktopShortcuts</name>
+    <message>
+        <source>%1 is not installed</source>
+        <extracomment>%1 is a program (&quot;xfconf-query&quot;).</extracomment>
+        <translation>%1 ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>%1 did not answer</source>
+        <extracomment>%1 is a program (&quot;xfconf-query&quot;).</extracomment>
+        <translation>%1 hat nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <extracomment>%1 is a program (&quot;xfconf-query&quot;).</extracomment>
+        <translation>%1 ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Settings › Keyboard › Application Shortcuts</source>
+        <extracomment>Xfce&apos;s settings dialog and tab, as Xfce names them in your language.</extracomment>
+        <translation>Einstellungen › Tastatur › Tastenkombinationen für Anwendungen</translation>
+    </message>
+    <message>
+        <source>Settings › Keyboard</source>
+        <extracomment>GNOME&apos;s Settings app and its panel, as GNOME names them in your language.</extracomment>
+        <translation>Einstellungen › Tastatur</translation>
+    </message>
+    <message>
+        <source>System Settings › Shortcuts</source>
+        <extracomment>KDE&apos;s System Settings and its page, as KDE names them in your language.</extracomment>
+        <translation>Systemeinstellungen › Kurzbefehle</translation>
+    </message>
+    <message>
+        <source>your desktop&apos;s keyboard shortcut settings</source>
+        <extracomment>Follows &quot;in&quot;: &quot;bind … in your desktop&apos;s keyboard shortcut settings&quot;.</extracomment>
+        <translation>den Tastenkürzel-Einstellungen Ihrer Arbeitsumgebung</translation>
+    </message>
+    <message>
+        <source>this key cannot be bound</source>
+        <translation>diese Taste kann nicht gebunden werden</translation>
+    </message>
+    <message>
+        <source>binding keys is not supported on this desktop</source>
+        <translation>diese Arbeitsumgebung erlaubt kein Binden von Tasten</translation>
+    </message>
+</context>
+<context>
+    <name>LinuxInstallation</name>
+    <message>
+        <source>Cannot read “%1”: %2</source>
+        <translation>„%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create “%1”: %2</source>
+        <translation>„%1“ kann nicht erstellt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write “%1”: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create “%1”</source>
+        <translation>„%1“ kann nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>Cannot move into place “%1”: %2</source>
+        <translation>„%1“ kann nicht an seinen Platz verschoben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot swap in “%1”: %2</source>
+        <translation>„%1“ kann nicht ausgetauscht werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot move aside “%1”: %2</source>
+        <translation>„%1“ kann nicht beiseitegeschoben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot move “%1”: %2</source>
+        <translation>„%1“ kann nicht verschoben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot move “%1”: “%2” is in the way</source>
+        <translation>„%1“ kann nicht verschoben werden: „%2“ ist im Weg</translation>
+    </message>
+    <message>
+        <source>“%1” leads to “%2”, not to Zarvo in “%3”, so it was left as it is.</source>
+        <extracomment>%1 is a link in ~/.local/bin, %2 where it leads, %3 the folder Zarvo is installed in.</extracomment>
+        <translation>„%1“ verweist auf „%2“, nicht auf Zarvo in „%3“, und wurde daher belassen.</translation>
+    </message>
+    <message>
+        <source>The copy holds a device or other special file, so nothing was installed.</source>
+        <translation>Die Kopie enthält ein Gerät oder eine andere Spezialdatei, daher wurde nichts installiert.</translation>
+    </message>
+    <message>
+        <source>pkexec could not be started</source>
+        <translation>pkexec konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>pkexec crashed</source>
+        <translation>pkexec ist abgestürzt</translation>
+    </message>
+    <message>
+        <source>The running Zarvo did not answer.</source>
+        <translation>Das laufende Zarvo hat nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be started.</source>
+        <translation>„%1“ konnte nicht gestartet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>LinuxLoginItems</name>
+    <message>
+        <source>could not remove %1</source>
+        <translation>%1 konnte nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>the program to start is unknown</source>
+        <translation>das zu startende Programm ist unbekannt</translation>
+    </message>
+    <message>
+        <source>there is no Zarvo application at %1 to start at login</source>
+        <translation>unter %1 gibt es keine Zarvo-Anwendung, die bei der Anmeldung starten könnte</translation>
+    </message>
+    <message>
+        <source>%1 holds a control character, which an autostart entry cannot name</source>
+        <translation>%1 enthält ein Steuerzeichen, das ein Autostart-Eintrag nicht angeben kann</translation>
+    </message>
+    <message>
+        <source>could not create %1/autostart</source>
+        <translation>%1/autostart konnte nicht erstellt werden</translation>
+    </message>
+</context>
+<context>
+    <name>LinuxPlatform</name>
+    <message>
+        <source>This is a Wayland session. Pasting into the front application, capturing copies while Zarvo is in the background and telling which application made a copy need X11. To open the panel, bind “zarvo --toggle” (and “zarvo --clipboard” for the clipboard history) in your desktop&apos;s keyboard shortcut settings.</source>
+        <translation>Dies ist eine Wayland-Sitzung. Einfügen in die Anwendung im Vordergrund, Erfassen von Kopien, während Zarvo im Hintergrund läuft, und Erkennen, welche Anwendung etwas kopiert hat, benötigen X11. Um das Panel zu öffnen, binden Sie „zarvo --toggle“ (und „zarvo --clipboard“ für den Verlauf der Zwischenablage) in den Tastenkürzel-Einstellungen Ihrer Arbeitsumgebung an eine Taste.</translation>
+    </message>
+    <message>
+        <source>No display: the clipboard, hot keys and pasting are off</source>
+        <translation>Keine Anzeige: Zwischenablage, Tastenkürzel und Einfügen sind aus</translation>
+    </message>
+    <message>
+        <source>panel on XWayland</source>
+        <translation>Panel über XWayland</translation>
+    </message>
+    <message>
+        <source>clipboard through data-control</source>
+        <translation>Zwischenablage über data-control</translation>
+    </message>
+    <message>
+        <source>clipboard through XWayland</source>
+        <translation>Zwischenablage über XWayland</translation>
+    </message>
+    <message>
+        <source>front application through foreign-toplevel</source>
+        <translation>Anwendung im Vordergrund über foreign-toplevel</translation>
+    </message>
+    <message>
+        <source>paste through the virtual keyboard</source>
+        <translation>Einfügen über die virtuelle Tastatur</translation>
+    </message>
+    <message>
+        <source>paste into X windows only</source>
+        <translation>Einfügen nur in X-Fenster</translation>
+    </message>
+    <message>
+        <source>This is a Wayland session: global hot keys work only while an X11 application is in front. To open the panel, bind “zarvo --toggle” (and “zarvo --clipboard” for the clipboard history) in your desktop&apos;s keyboard shortcut settings.</source>
+        <translation>Dies ist eine Wayland-Sitzung: Globale Tastenkürzel funktionieren nur, solange eine X11-Anwendung im Vordergrund ist. Um das Panel zu öffnen, binden Sie „zarvo --toggle“ (und „zarvo --clipboard“ für den Verlauf der Zwischenablage) in den Tastenkürzel-Einstellungen Ihrer Arbeitsumgebung an eine Taste.</translation>
+    </message>
+    <message>
+        <source>The clipboard, global hot keys and pasting</source>
+        <extracomment>Begins &quot;… needs a graphical session (no display is available)&quot;.</extracomment>
+        <translation>Zwischenablage, globale Tastenkürzel und Einfügen</translation>
+    </message>
+</context>
+<context>
+    <name>LinuxPlatformWords</name>
+    <message>
+        <source>File Manager</source>
+        <translation>Dateimanager</translation>
+    </message>
+    <message>
+        <source>macOS hasn&apos;t granted access</source>
+        <extracomment>Must be exactly how the folder-access banner&apos;s translation says this part; it is replaced by the next text.</extracomment>
+        <translation>macOS hat keinen Zugriff gewährt</translation>
+    </message>
+    <message>
+        <source>missing or not readable by you</source>
+        <extracomment>Why a folder cannot be searched: &quot;Can&apos;t search ~/a — missing or not readable by you.&quot;</extracomment>
+        <translation>fehlt oder ist für Sie nicht lesbar</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <extracomment>Shown wherever other texts say &quot;System Settings&quot;: the desktop&apos;s settings app.</extracomment>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>About This Computer</source>
+        <extracomment>A row&apos;s title, for the Mac&apos;s &quot;About This Mac&quot;.</extracomment>
+        <translation>Über diesen Computer</translation>
+    </message>
+    <message>
+        <source>this computer</source>
+        <extracomment>Replaces &quot;this Mac&quot; inside other translated texts (&quot;Clips stay on this Mac.&quot;): in German the dative that follows &quot;auf&quot;.</extracomment>
+        <translation>diesem Computer</translation>
+    </message>
+    <message>
+        <source>Linux</source>
+        <translation>Linux</translation>
+    </message>
+    <message>
+        <source>Include ⌘, ⌥ or ⌃ in the shortcut.</source>
+        <extracomment>Must be exactly the shortcut recorder&apos;s translation of this sentence, glyphs kept.</extracomment>
+        <translation>Das Kürzel muss ⌘, ⌥ oder ⌃ enthalten.</translation>
+    </message>
+    <message>
+        <source>Include %1, %2 or %3 in the shortcut.</source>
+        <extracomment>%1, %2, %3 are the names of the Ctrl, Alt and Super keys.</extracomment>
+        <translation>Das Kürzel muss %1, %2 oder %3 enthalten.</translation>
+    </message>
+    <message>
+        <source>⌘R no longer reloads pages in browsers, and ⇧⌘V no longer pastes as plain text in apps that use it</source>
+        <extracomment>Must be exactly how the settings window&apos;s translation of the note on global shortcuts says this part, glyphs kept.</extracomment>
+        <translation>lädt ⌘R in Browsern keine Seiten mehr neu, und ⇧⌘V fügt in Apps, die es nutzen, nicht mehr als reinen Text ein</translation>
+    </message>
+    <message>
+        <source>%1 and %2 no longer reach the app in front</source>
+        <extracomment>%1 and %2 are key combinations: &quot;Super+R and Shift+Super+V no longer reach the app in front&quot;. It takes the place of the part above in &quot;…: while Zarvo runs, &lt;part&gt;.&quot;, so its word order follows that (German: the verb first).</extracomment>
+        <translation>erreichen %1 und %2 die App im Vordergrund nicht mehr</translation>
+    </message>
+    <message>
+        <source>Everything (Mail, other users, external drives)</source>
+        <extracomment>Must be exactly the settings window&apos;s translation of this option.</extracomment>
+        <translation>Alles (Mail, andere Benutzer, externe Laufwerke)</translation>
+    </message>
+    <message>
+        <source>Everything (other users, external drives)</source>
+        <translation>Alles (andere Benutzer, externe Laufwerke)</translation>
+    </message>
+    <message>
+        <source>Text Editor</source>
+        <extracomment>A row&apos;s title: the desktop&apos;s plain text editor.</extracomment>
+        <translation>Texteditor</translation>
+    </message>
+    <message>
+        <source>Image Viewer</source>
+        <extracomment>A row&apos;s title: the desktop&apos;s image viewer.</extracomment>
+        <translation>Bildbetrachter</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <extracomment>A row&apos;s title: the root folder &quot;/&quot;.</extracomment>
+        <translation>Dateisystem</translation>
+    </message>
+    <message>
+        <source>Videos</source>
+        <extracomment>A row&apos;s title: the folder of videos in the home folder.</extracomment>
+        <translation>Videos</translation>
+    </message>
+</context>
+<context>
+    <name>LinuxProcesses</name>
+    <message>
+        <source>%1 crashed</source>
+        <translation>%1 ist abgestürzt</translation>
+    </message>
+</context>
+<context>
+    <name>LinuxSession</name>
+    <message>
+        <source>no screen locker answered</source>
+        <translation>keine Bildschirmsperre hat geantwortet</translation>
+    </message>
+    <message>
+        <source>no session manager answers</source>
+        <translation>kein Sitzungsmanager antwortet</translation>
+    </message>
+    <message>
+        <source>the session manager refused: %1</source>
+        <translation>der Sitzungsmanager hat abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>not available on this desktop</source>
+        <translation>in dieser Arbeitsumgebung nicht verfügbar</translation>
+    </message>
+</context>
+<context>
+    <name>LinuxWorkspace</name>
+    <message>
+        <source>“%1” is not installed</source>
+        <extracomment>%1 is an application&apos;s name.</extracomment>
+        <translation>„%1“ ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>could not start “%1”</source>
+        <extracomment>%1 is a program.</extracomment>
+        <translation>„%1“ konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>No terminal app found</source>
+        <translation>Keine Terminal-App gefunden</translation>
+    </message>
+    <message>
+        <source>Could not start %1</source>
+        <extracomment>%1 is a program.</extracomment>
+        <translation>%1 konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>only local files can be moved to the Trash</source>
+        <translation>nur lokale Dateien können in den Papierkorb verschoben werden</translation>
+    </message>
+    <message>
+        <source>no volume is mounted at %1</source>
+        <extracomment>%1 is a folder.</extracomment>
+        <translation>unter %1 ist kein Datenträger eingehängt</translation>
+    </message>
+    <message>
+        <source>ejecting %1 timed out</source>
+        <extracomment>%1 is a volume&apos;s folder.</extracomment>
+        <translation>Zeitüberschreitung beim Auswerfen von %1</translation>
+    </message>
+</context>
+<context>
+    <name>PanelModes</name>
+    <message>
+        <source>Select a result first</source>
+        <translation>Zuerst ein Ergebnis auswählen</translation>
+    </message>
+    <message>
+        <source>Only files and folders can be renamed</source>
+        <translation>Nur Dateien und Ordner können umbenannt werden</translation>
+    </message>
+    <message>
+        <source>Renaming %1. ↩ to save, esc to cancel</source>
+        <translation>%1 wird umbenannt. ↩ speichert, esc bricht ab</translation>
+    </message>
+    <message>
+        <source>That isn&apos;t a valid name</source>
+        <translation>Das ist kein gültiger Name</translation>
+    </message>
+    <message>
+        <source>%1 already exists here</source>
+        <translation>%1 existiert hier bereits</translation>
+    </message>
+    <message>
+        <source>Renamed to %1</source>
+        <translation>Umbenannt in %1</translation>
+    </message>
+    <message>
+        <source>Click Clear again to delete all clips except pinned ones. This can&apos;t be undone.</source>
+        <extracomment>&quot;Clear&quot; is the label of the panel&apos;s button that empties the list.</extracomment>
+        <translation>Erneut auf Leeren klicken, um alle Clips außer angehefteten zu löschen. Nicht umkehrbar.</translation>
+    </message>
+    <message>
+        <source>Click Clear again to forget the places you&apos;ve opened. Favorites stay.</source>
+        <translation>Erneut auf Leeren klicken, um die geöffneten Orte zu vergessen. Favoriten bleiben.</translation>
+    </message>
+    <message>
+        <source>Cleared recent history</source>
+        <translation>Verlauf geleert</translation>
+    </message>
+    <message>
+        <source>Use these keys on any search result</source>
+        <translation>Diese Tasten wirken auf jedes Suchergebnis</translation>
     </message>
 </context>
 <context>
@@ -624,6 +1774,28 @@ Kopierte Texte, Bilder, Links und Dateien erscheinen hier.</translation>
     </message>
 </context>
 <context>
+    <name>QueryPipeline</name>
+    <message>
+        <source>No folder named “%1”. Try in:desktop, in:downloads or in:~/path</source>
+        <translation>Kein Ordner namens „%1“. Versuchen Sie in:desktop, in:downloads oder in:~/path</translation>
+    </message>
+</context>
+<context>
+    <name>ResultItem</name>
+    <message>
+        <source>Run in Terminal</source>
+        <translation>Im Terminal ausführen</translation>
+    </message>
+    <message>
+        <source>Connect to server</source>
+        <translation>Mit Server verbinden</translation>
+    </message>
+    <message>
+        <source>Connect to %1</source>
+        <translation>Mit %1 verbinden</translation>
+    </message>
+</context>
+<context>
     <name>ResultRow</name>
     <message>
         <source>Recent</source>
@@ -768,6 +1940,288 @@ Kopierte Texte, Bilder, Links und Dateien erscheinen hier.</translation>
     </message>
 </context>
 <context>
+    <name>Salvage</name>
+    <message numerus="yes">
+        <source>the stored %1 could not be read whole; %Ln entries were read, and the stored value is kept unchanged under “%2” in the settings file</source>
+        <extracomment>%1 is what was stored (history, favorites), %2 the key it is kept under.</extracomment>
+        <translation>
+            <numerusform>die gespeicherten Daten (%1) konnten nicht vollständig gelesen werden; %Ln Eintrag wurde gelesen, und der gespeicherte Wert bleibt unverändert unter „%2“ in der Einstellungsdatei</numerusform>
+            <numerusform>die gespeicherten Daten (%1) konnten nicht vollständig gelesen werden; %Ln Einträge wurden gelesen, und der gespeicherte Wert bleibt unverändert unter „%2“ in der Einstellungsdatei</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ShellCommand</name>
+    <message>
+        <source>The command contains a NUL character</source>
+        <translation>Der Befehl enthält ein NUL-Zeichen</translation>
+    </message>
+    <message>
+        <source>Could not create “%1”: %2</source>
+        <translation>„%1“ konnte nicht erstellt werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not write “%1”: %2</source>
+        <translation>„%1“ konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not make “%1” executable</source>
+        <translation>„%1“ konnte nicht ausführbar gemacht werden</translation>
+    </message>
+    <message>
+        <source>Terminal isn&apos;t installed</source>
+        <translation>Terminal ist nicht installiert</translation>
+    </message>
+</context>
+<context>
+    <name>Shortcuts</name>
+    <message>
+        <source>Home Folder</source>
+        <translation>Persönlicher Ordner</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Schreibtisch</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Dokumente</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Downloads</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musik</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Movies</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Anwendungen</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Dienstprogramme</translation>
+    </message>
+    <message>
+        <source>Library</source>
+        <translation>Library</translation>
+    </message>
+    <message>
+        <source>Application Support</source>
+        <translation>Application Support</translation>
+    </message>
+    <message>
+        <source>Trash</source>
+        <translation>Papierkorb</translation>
+    </message>
+    <message>
+        <source>Temporary Items</source>
+        <translation>Temporäre Dateien</translation>
+    </message>
+    <message>
+        <source>iCloud Drive</source>
+        <translation>iCloud Drive</translation>
+    </message>
+    <message>
+        <source>Macintosh HD</source>
+        <translation>Macintosh HD</translation>
+    </message>
+    <message>
+        <source>hosts file</source>
+        <translation>hosts-Datei</translation>
+    </message>
+    <message>
+        <source>Terminal</source>
+        <translation>Terminal</translation>
+    </message>
+    <message>
+        <source>TextEdit</source>
+        <translation>TextEdit</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Rechner</translation>
+    </message>
+    <message>
+        <source>Activity Monitor</source>
+        <translation>Aktivitätsanzeige</translation>
+    </message>
+    <message>
+        <source>Finder</source>
+        <translation>Finder</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Bildschirmfoto</translation>
+    </message>
+    <message>
+        <source>System Information</source>
+        <translation>Systeminformationen</translation>
+    </message>
+    <message>
+        <source>Disk Utility</source>
+        <translation>Festplattendienstprogramm</translation>
+    </message>
+    <message>
+        <source>Console</source>
+        <translation>Konsole</translation>
+    </message>
+    <message>
+        <source>Passwords</source>
+        <translation>Passwörter</translation>
+    </message>
+    <message>
+        <source>Font Book</source>
+        <translation>Schriftsammlung</translation>
+    </message>
+    <message>
+        <source>App Store</source>
+        <translation>App Store</translation>
+    </message>
+    <message>
+        <source>Screen Sharing</source>
+        <translation>Bildschirmfreigabe</translation>
+    </message>
+    <message>
+        <source>Microsoft Excel</source>
+        <translation>Microsoft Excel</translation>
+    </message>
+    <message>
+        <source>Microsoft Word</source>
+        <translation>Microsoft Word</translation>
+    </message>
+    <message>
+        <source>System Settings</source>
+        <translation>System Settings</translation>
+    </message>
+    <message>
+        <source>Wi‑Fi</source>
+        <translation>WLAN</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <source>VPN</source>
+        <translation>VPN</translation>
+    </message>
+    <message>
+        <source>Displays</source>
+        <translation>Bildschirme</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Maus</translation>
+    </message>
+    <message>
+        <source>Trackpad</source>
+        <translation>Trackpad</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Batterie</translation>
+    </message>
+    <message>
+        <source>Users &amp; Groups</source>
+        <translation>Benutzer &amp; Gruppen</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Softwareaktualisierung</translation>
+    </message>
+    <message>
+        <source>Login Items</source>
+        <translation>Anmeldeobjekte</translation>
+    </message>
+    <message>
+        <source>Privacy &amp; Security</source>
+        <translation>Datenschutz &amp; Sicherheit</translation>
+    </message>
+    <message>
+        <source>Printers &amp; Scanners</source>
+        <translation>Drucker &amp; Scanner</translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <translation>Benachrichtigungen</translation>
+    </message>
+    <message>
+        <source>Accessibility</source>
+        <translation>Barrierefreiheit</translation>
+    </message>
+    <message>
+        <source>Date &amp; Time</source>
+        <translation>Datum &amp; Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Erscheinungsbild</translation>
+    </message>
+    <message>
+        <source>Wallpaper</source>
+        <translation>Hintergrundbild</translation>
+    </message>
+    <message>
+        <source>Storage</source>
+        <translation>Speicher</translation>
+    </message>
+    <message>
+        <source>Language &amp; Region</source>
+        <translation>Sprache &amp; Region</translation>
+    </message>
+    <message>
+        <source>Sharing</source>
+        <translation>Freigaben</translation>
+    </message>
+    <message>
+        <source>About This Mac</source>
+        <translation>About This Mac</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Anwendung</translation>
+    </message>
+    <message>
+        <source>System Settings › %1</source>
+        <extracomment>Keep &quot;System Settings&quot; as it is: it is replaced by the desktop&apos;s own name for its settings.</extracomment>
+        <translation>System Settings › %1</translation>
+    </message>
+    <message>
+        <source>Custom shortcut → %1</source>
+        <translation>Eigenes Kürzel → %1</translation>
+    </message>
+    <message>
+        <source>System action</source>
+        <translation>Systemaktion</translation>
+    </message>
+</context>
+<context>
     <name>StartNotices</name>
     <message>
         <source>your desktop&apos;s keyboard shortcut settings</source>
@@ -839,6 +2293,152 @@ Kopierte Texte, Bilder, Links und Dateien erscheinen hier.</translation>
     </message>
 </context>
 <context>
+    <name>SystemActions</name>
+    <message>
+        <source>Lock Screen</source>
+        <translation>Bildschirm sperren</translation>
+    </message>
+    <message>
+        <source>Sleep</source>
+        <translation>Ruhezustand</translation>
+    </message>
+    <message>
+        <source>Turn Off Display</source>
+        <translation>Bildschirm ausschalten</translation>
+    </message>
+    <message>
+        <source>Start Screen Saver</source>
+        <translation>Bildschirmschoner starten</translation>
+    </message>
+    <message>
+        <source>Restart…</source>
+        <translation>Neu starten…</translation>
+    </message>
+    <message>
+        <source>Shut Down…</source>
+        <translation>Ausschalten…</translation>
+    </message>
+    <message>
+        <source>Log Out…</source>
+        <translation>Abmelden…</translation>
+    </message>
+    <message>
+        <source>Empty Trash</source>
+        <translation>Papierkorb leeren</translation>
+    </message>
+    <message>
+        <source>Eject All Disks</source>
+        <translation>Alle Datenträger auswerfen</translation>
+    </message>
+    <message>
+        <source>Copy IP Address</source>
+        <translation>IP-Adresse kopieren</translation>
+    </message>
+    <message>
+        <source>No disks to eject</source>
+        <translation>Keine Datenträger zum Auswerfen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Ejected %Ln disk(s)</source>
+        <translation>
+            <numerusform>%Ln Datenträger ausgeworfen</numerusform>
+            <numerusform>%Ln Datenträger ausgeworfen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t restart: %1</source>
+        <translation>Neustart nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t shut down: %1</source>
+        <translation>Ausschalten nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t log out: %1</source>
+        <translation>Abmelden nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t lock the screen: %1</source>
+        <translation>Bildschirm konnte nicht gesperrt werden: %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t %1: %2</source>
+        <extracomment>%1 is the action&apos;s title in lower case, %2 the reason.</extracomment>
+        <translation>Nicht möglich (%1): %2</translation>
+    </message>
+    <message>
+        <source>no session service</source>
+        <translation>kein Sitzungsdienst</translation>
+    </message>
+    <message>
+        <source>Press ↩ again to empty trash. This can&apos;t be undone.</source>
+        <translation>Erneut ↩ drücken, um den Papierkorb zu leeren. Nicht umkehrbar.</translation>
+    </message>
+    <message>
+        <source>No session manager answers: press ↩ again to restart now. Unsaved work in open applications may be lost.</source>
+        <translation>Keine Sitzungsverwaltung antwortet: erneut ↩ drücken, um jetzt neu zu starten. Ungesicherte Arbeit kann verloren gehen.</translation>
+    </message>
+    <message>
+        <source>No session manager answers: press ↩ again to shut down now. Unsaved work in open applications may be lost.</source>
+        <translation>Keine Sitzungsverwaltung antwortet: erneut ↩ drücken, um jetzt auszuschalten. Ungesicherte Arbeit kann verloren gehen.</translation>
+    </message>
+    <message>
+        <source>Locking the screen…</source>
+        <translation>Bildschirm wird gesperrt…</translation>
+    </message>
+    <message>
+        <source>no session manager answers</source>
+        <translation>keine Sitzungsverwaltung antwortet</translation>
+    </message>
+    <message>
+        <source>Ejecting…</source>
+        <translation>Wird ausgeworfen…</translation>
+    </message>
+    <message>
+        <source>No network connection</source>
+        <translation>Keine Netzwerkverbindung</translation>
+    </message>
+    <message>
+        <source>Copied IP address %1</source>
+        <translation>IP-Adresse %1 kopiert</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalLauncher</name>
+    <message>
+        <source>Terminal</source>
+        <translation>Terminal</translation>
+    </message>
+    <message>
+        <source>Console</source>
+        <translation>Konsole</translation>
+    </message>
+    <message>
+        <source>Xfce Terminal</source>
+        <translation>Xfce-Terminal</translation>
+    </message>
+    <message>
+        <source>MATE Terminal</source>
+        <translation>MATE-Terminal</translation>
+    </message>
+</context>
+<context>
+    <name>Text</name>
+    <message>
+        <source>“%1”</source>
+        <extracomment>Quotation marks around a name in a message: „%1“ in German, « %1 » in French.</extracomment>
+        <translation>„%1“</translation>
+    </message>
+</context>
+<context>
+    <name>UnavailablePasteboard</name>
+    <message>
+        <source>%1 needs a graphical session (no display is available)</source>
+        <extracomment>%1 is what cannot work (&quot;The clipboard&quot;, &quot;Zarvo&quot;), begun with a capital.</extracomment>
+        <translation>%1: eine grafische Sitzung ist nötig (keine Anzeige verfügbar)</translation>
+    </message>
+</context>
+<context>
     <name>UpdateDialogs</name>
     <message>
         <source>Software Update</source>
@@ -878,6 +2478,89 @@ Kopierte Texte, Bilder, Links und Dateien erscheinen hier.</translation>
     </message>
 </context>
 <context>
+    <name>WaylandDesktopShortcuts</name>
+    <message>
+        <source>sway&apos;s config file (%1)</source>
+        <extracomment>Follows &quot;in&quot;: &quot;bind … in sway&apos;s config file (~/.config/sway/config)&quot;.</extracomment>
+        <translation>der Konfigurationsdatei von sway (%1)</translation>
+    </message>
+    <message>
+        <source>Hyprland&apos;s config file (%1)</source>
+        <extracomment>Follows &quot;in&quot;, like the sway text.</extracomment>
+        <translation>der Konfigurationsdatei von Hyprland (%1)</translation>
+    </message>
+    <message>
+        <source>your desktop&apos;s keyboard shortcut settings</source>
+        <extracomment>Follows &quot;in&quot;: &quot;bind … in your desktop&apos;s keyboard shortcut settings&quot;.</extracomment>
+        <translation>den Tastenkürzel-Einstellungen Ihrer Arbeitsumgebung</translation>
+    </message>
+    <message>
+        <source>binding keys is not supported on this desktop</source>
+        <translation>diese Arbeitsumgebung erlaubt kein Binden von Tasten</translation>
+    </message>
+    <message>
+        <source>GNOME keeps %1 pressed alone for its overview; %1 together with another key works as a shortcut.</source>
+        <extracomment>%1 is the name of the Super key.</extracomment>
+        <translation>GNOME nutzt %1 allein gedrückt für die Übersicht; %1 zusammen mit einer anderen Taste funktioniert als Tastenkürzel.</translation>
+    </message>
+</context>
+<context>
+    <name>WebSearch</name>
+    <message>
+        <source>Google</source>
+        <translation>Google</translation>
+    </message>
+    <message>
+        <source>YouTube</source>
+        <translation>YouTube</translation>
+    </message>
+    <message>
+        <source>DuckDuckGo</source>
+        <translation>DuckDuckGo</translation>
+    </message>
+    <message>
+        <source>Bing</source>
+        <translation>Bing</translation>
+    </message>
+    <message>
+        <source>GitHub</source>
+        <translation>GitHub</translation>
+    </message>
+    <message>
+        <source>Stack Overflow</source>
+        <translation>Stack Overflow</translation>
+    </message>
+    <message>
+        <source>Wikipedia</source>
+        <translation>Wikipedia</translation>
+    </message>
+    <message>
+        <source>Google Maps</source>
+        <translation>Google Maps</translation>
+    </message>
+    <message>
+        <source>Amazon</source>
+        <translation>Amazon</translation>
+    </message>
+    <message>
+        <source>npm</source>
+        <translation>npm</translation>
+    </message>
+    <message>
+        <source>PyPI</source>
+        <translation>PyPI</translation>
+    </message>
+    <message>
+        <source>Google Translate</source>
+        <translation>Google Übersetzer</translation>
+    </message>
+    <message>
+        <source>Search %1 for “%2”</source>
+        <extracomment>%1 is the search engine&apos;s name, %2 the text searched for.</extracomment>
+        <translation>%1 nach „%2“ durchsuchen</translation>
+    </message>
+</context>
+<context>
     <name>ZarvoMain</name>
     <message>
         <source>usage: zarvo [--toggle | --clipboard | --settings | --status | --quit]
@@ -905,6 +2588,270 @@ Kopierte Texte, Bilder, Links und Dateien erscheinen hier.</translation>
     <message>
         <source>zarvo: Zarvo is not running</source>
         <translation>zarvo: Zarvo läuft nicht</translation>
+    </message>
+</context>
+<context>
+    <name>zarvo::AppCatalog</name>
+    <message>
+        <source>Application</source>
+        <translation>Anwendung</translation>
+    </message>
+</context>
+<context>
+    <name>zarvo::ClipStore</name>
+    <message numerus="yes">
+        <source>the index in %1 could not be read whole and was set aside as “%2”; %Ln clips were salvaged into a fresh index, and the data files of every clip it names are kept</source>
+        <extracomment>%1 is a folder, %2 a file name.</extracomment>
+        <translation>
+            <numerusform>der Index in %1 konnte nicht vollständig gelesen werden und wurde als „%2“ beiseitegelegt; %Ln Clip wurde in einen neuen Index gerettet, und die Datendateien aller darin genannten Clips bleiben erhalten</numerusform>
+            <numerusform>der Index in %1 konnte nicht vollständig gelesen werden und wurde als „%2“ beiseitegelegt; %Ln Clips wurden in einen neuen Index gerettet, und die Datendateien aller darin genannten Clips bleiben erhalten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the index in %1 could not be read whole nor set aside; %Ln clips were read, and the index is not written over</source>
+        <extracomment>%1 is a folder.</extracomment>
+        <translation>
+            <numerusform>der Index in %1 konnte weder vollständig gelesen noch beiseitegelegt werden; %Ln Clip wurde gelesen, und der Index wird nicht überschrieben</numerusform>
+            <numerusform>der Index in %1 konnte weder vollständig gelesen noch beiseitegelegt werden; %Ln Clips wurden gelesen, und der Index wird nicht überschrieben</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>zarvo::ResultActions</name>
+    <message>
+        <source>Show Clipboard History</source>
+        <translation>Zwischenablage-Verlauf zeigen</translation>
+    </message>
+    <message>
+        <source>Run in Terminal</source>
+        <translation>Im Terminal ausführen</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>verb</comment>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>URL kopieren</translation>
+    </message>
+    <message>
+        <source>Copy as Markdown Link</source>
+        <translation>Als Markdown-Link kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Command</source>
+        <translation>Befehl kopieren</translation>
+    </message>
+    <message>
+        <source>Reveal in Finder</source>
+        <translation>In Finder zeigen</translation>
+    </message>
+    <message>
+        <source>Quick Look</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Open in Terminal</source>
+        <translation>Im Terminal öffnen</translation>
+    </message>
+    <message>
+        <source>Paste Path into %1</source>
+        <translation>Pfad in %1 einfügen</translation>
+    </message>
+    <message>
+        <source>Front App</source>
+        <translation>die aktive App</translation>
+    </message>
+    <message>
+        <source>Copy File</source>
+        <translation>Datei kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Path</source>
+        <translation>Pfad kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Name</source>
+        <translation>Namen kopieren</translation>
+    </message>
+    <message>
+        <source>Remove from Favorites</source>
+        <translation>Aus Favoriten entfernen</translation>
+    </message>
+    <message>
+        <source>Add to Favorites</source>
+        <translation>Zu Favoriten hinzufügen</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Umbenennen…</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplizieren</translation>
+    </message>
+    <message>
+        <source>Compress to ZIP</source>
+        <translation>Als ZIP komprimieren</translation>
+    </message>
+    <message>
+        <source>Move to…</source>
+        <translation>Verschieben nach…</translation>
+    </message>
+    <message>
+        <source>Get Info</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>In den Papierkorb verschieben</translation>
+    </message>
+    <message>
+        <source>Remove from History</source>
+        <translation>Aus dem Verlauf entfernen</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy as Plain Text</source>
+        <translation>Als reinen Text kopieren</translation>
+    </message>
+    <message>
+        <source>Paste into %1</source>
+        <translation>In %1 einfügen</translation>
+    </message>
+    <message>
+        <source>Open Link</source>
+        <translation>Link öffnen</translation>
+    </message>
+    <message>
+        <source>Unpin</source>
+        <translation>Lösen</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <translation>Anheften</translation>
+    </message>
+    <message>
+        <source>Delete from Clipboard History</source>
+        <translation>Aus dem Zwischenablage-Verlauf löschen</translation>
+    </message>
+    <message>
+        <source>Paste into Front App</source>
+        <translation>In die aktive App einfügen</translation>
+    </message>
+    <message>
+        <source>Actions…</source>
+        <translation>Aktionen…</translation>
+    </message>
+    <message>
+        <source>Select a file or folder</source>
+        <translation>Eine Datei oder einen Ordner auswählen</translation>
+    </message>
+    <message>
+        <source>Duplicating %1…</source>
+        <translation>%1 wird dupliziert…</translation>
+    </message>
+    <message>
+        <source>Duplicated as %1</source>
+        <translation>Dupliziert als %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t compress %1: the archiver bsdtar (libarchive-tools) is not installed</source>
+        <translation>%1 konnte nicht komprimiert werden: bsdtar (libarchive-tools) ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t compress %1: %2</source>
+        <translation>%1 konnte nicht komprimiert werden: %2</translation>
+    </message>
+    <message>
+        <source>Compressing %1…</source>
+        <translation>%1 wird komprimiert…</translation>
+    </message>
+    <message>
+        <source>Compressed to %1</source>
+        <translation>Komprimiert als %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t compress %1</source>
+        <translation>%1 konnte nicht komprimiert werden</translation>
+    </message>
+    <message>
+        <source>%1 already exists in %2</source>
+        <translation>%1 existiert bereits in %2</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <comment>verb</comment>
+        <extracomment>The button of the folder chooser.</extracomment>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>Move %1 to…</source>
+        <translation>%1 verschieben nach…</translation>
+    </message>
+    <message>
+        <source>Moved %1 to Trash</source>
+        <translation>%1 in den Papierkorb verschoben</translation>
+    </message>
+    <message>
+        <source>Copied — press %1 to paste (%2 in a terminal)</source>
+        <translation>Kopiert — zum Einfügen %1 drücken (%2 im Terminal)</translation>
+    </message>
+    <message>
+        <source>Copied — press %1 to paste</source>
+        <translation>Kopiert — zum Einfügen %1 drücken</translation>
+    </message>
+    <message>
+        <source>Nothing to paste</source>
+        <translation>Nichts einzufügen</translation>
+    </message>
+    <message>
+        <source>Nothing to open — path not found</source>
+        <translation>Nichts zu öffnen — Pfad nicht gefunden</translation>
+    </message>
+    <message>
+        <source>%1 came from the clipboard and runs code. Press ↩ again to open it.</source>
+        <translation>%1 stammt aus der Zwischenablage und führt Code aus. Erneut ↩ öffnet es.</translation>
+    </message>
+    <message>
+        <source>Nothing to reveal</source>
+        <translation>Nichts zu zeigen</translation>
+    </message>
+    <message>
+        <source>Nothing to preview</source>
+        <translation>Keine Vorschau möglich</translation>
+    </message>
+    <message>
+        <source>No terminal app found</source>
+        <translation>Keine Terminal-App gefunden</translation>
+    </message>
+    <message>
+        <source>Nothing to copy</source>
+        <translation>Nichts zu kopieren</translation>
+    </message>
+    <message>
+        <source>Copied %1</source>
+        <translation>Kopiert: %1</translation>
+    </message>
+    <message>
+        <source>Copied file %1</source>
+        <translation>Datei %1 kopiert</translation>
+    </message>
+    <message>
+        <source>Nothing to favorite</source>
+        <translation>Nichts als Favorit zu markieren</translation>
+    </message>
+    <message>
+        <source>★ Added %1 to favorites</source>
+        <translation>★ %1 zu Favoriten hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Removed %1 from favorites</source>
+        <translation>%1 aus Favoriten entfernt</translation>
     </message>
 </context>
 <context>
@@ -1547,603 +3494,6 @@ Kopierte Texte, Bilder, Links und Dateien erscheinen hier.</translation>
     <message>
         <source>%1 and %2 are already used by another app.</source>
         <translation>%1 und %2 werden bereits von einer anderen App verwendet.</translation>
-    </message>
-</context>
-<context>
-    <name>DesktopApps</name>
-    <message>
-        <source>could not start %1</source>
-        <translation>%1 konnte nicht gestartet werden</translation>
-    </message>
-    <message>
-        <source>“%1” has no command to run</source>
-        <translation>„%1“ hat keinen Befehl zum Ausführen</translation>
-    </message>
-    <message>
-        <source>“%1” is not an application</source>
-        <translation>„%1“ ist keine Anwendung</translation>
-    </message>
-    <message>
-        <source>could not start “%1”</source>
-        <translation>„%1“ konnte nicht gestartet werden</translation>
-    </message>
-</context>
-<context>
-    <name>FileTree</name>
-    <message>
-        <source>could not delete %1</source>
-        <extracomment>%1 lists the items that stay.</extracomment>
-        <translation>%1 konnte nicht gelöscht werden</translation>
-    </message>
-</context>
-<context>
-    <name>GnomeShortcuts</name>
-    <message>
-        <source>GNOME&apos;s keyboard settings are not installed</source>
-        <translation>die Tastatureinstellungen von GNOME sind nicht installiert</translation>
-    </message>
-    <message>
-        <source>GNOME&apos;s keyboard settings cannot be changed (they are locked)</source>
-        <translation>die Tastatureinstellungen von GNOME lassen sich nicht ändern (sie sind gesperrt)</translation>
-    </message>
-</context>
-<context>
-    <name>HotKeyAdvice</name>
-    <message>
-        <source>“%1”</source>
-        <extracomment>Quotes around a command to type: “zarvo --toggle”.</extracomment>
-        <translation>„%1“</translation>
-    </message>
-    <message>
-        <source>another app</source>
-        <extracomment>Who holds a key: &quot;Super+R is used by another app&quot;.</extracomment>
-        <translation>einer anderen App</translation>
-    </message>
-    <message>
-        <source>This is a Wayland session: %1 reaches Zarvo only while an X11 app is in front. Bind %2 to it in %3, or choose another key in Zarvo&apos;s Settings.</source>
-        <extracomment>%1 is a key (&quot;Super+R&quot;), %2 a command, %3 where the desktop binds keys (&quot;Settings › Keyboard&quot;).</extracomment>
-        <translation>Dies ist eine Wayland-Sitzung: %1 erreicht Zarvo nur, solange eine X11-App im Vordergrund ist. Binden Sie %2 in %3 an diese Taste oder wählen Sie in den Zarvo-Einstellungen eine andere Taste.</translation>
-    </message>
-    <message>
-        <source>%1 is used by %2, so it does not open Zarvo. Choose another key in Zarvo&apos;s Settings, or bind %3 to a key in %4.</source>
-        <extracomment>%1 is a key (&quot;Super+R&quot;), %2 who uses it (&quot;Xfce&quot;, &quot;another app&quot;), %3 a command, %4 where the desktop binds keys.</extracomment>
-        <translation>%1 ist von %2 belegt und öffnet daher Zarvo nicht. Wählen Sie in den Zarvo-Einstellungen eine andere Taste oder binden Sie %3 in %4 an eine Taste.</translation>
-    </message>
-    <message>
-        <source>%1 works only in X11 apps</source>
-        <extracomment>%1 is a key (&quot;Super+R&quot;).</extracomment>
-        <translation>%1 funktioniert nur in X11-Apps</translation>
-    </message>
-    <message>
-        <source>%1 is used by %2</source>
-        <extracomment>%1 is a key (&quot;Super+R&quot;), %2 who uses it (&quot;Xfce&quot;, &quot;another app&quot;).</extracomment>
-        <translation>%1 ist von %2 belegt</translation>
-    </message>
-    <message>
-        <source>Let %1 Open Zarvo with %2…</source>
-        <extracomment>A button. %1 is the desktop (&quot;Xfce&quot;, &quot;GNOME&quot;), %2 a key (&quot;Super+R&quot;).</extracomment>
-        <translation>%1 Zarvo mit %2 öffnen lassen…</translation>
-    </message>
-    <message>
-        <source>Zarvo will add a keyboard shortcut to %1&apos;s settings: %2 runs %3. What %1 did with %2 until now stops. You can change it back in %4.</source>
-        <extracomment>%1 is the desktop (&quot;Xfce&quot;), %2 a key (&quot;Super+R&quot;), %3 a command, %4 where the desktop binds keys.</extracomment>
-        <translation>Zarvo fügt den Einstellungen von %1 ein Tastenkürzel hinzu: %2 führt %3 aus. Was %1 bisher mit %2 getan hat, entfällt. Sie können das in %4 wieder ändern.</translation>
-    </message>
-    <message>
-        <source>Zarvo runs in the background. Press %1, or bind %2 in %3.</source>
-        <extracomment>%1 is a key (&quot;Super+R&quot;), %2 a command, %3 where the desktop binds keys.</extracomment>
-        <translation>Zarvo läuft im Hintergrund. Drücken Sie %1 oder binden Sie %2 in %3 an eine Taste.</translation>
-    </message>
-    <message>
-        <source>Zarvo runs in the background. Bind %1 in %2, or choose another key in Zarvo&apos;s Settings (%3).</source>
-        <extracomment>%1 is a command, %2 where the desktop binds keys, %3 the command that opens the settings.</extracomment>
-        <translation>Zarvo läuft im Hintergrund. Binden Sie %1 in %2 an eine Taste oder wählen Sie in den Zarvo-Einstellungen (%3) eine andere Taste.</translation>
-    </message>
-</context>
-<context>
-    <name>HotKeyFormat</name>
-    <message>
-        <source>Ctrl</source>
-        <comment>key name</comment>
-        <extracomment>The Control key in a combination such as Ctrl+K, as GNOME and KDE name it.</extracomment>
-        <translation>Strg</translation>
-    </message>
-    <message>
-        <source>Alt</source>
-        <comment>key name</comment>
-        <extracomment>The Alt key in a combination such as Alt+F4.</extracomment>
-        <translation>Alt</translation>
-    </message>
-    <message>
-        <source>Shift</source>
-        <comment>key name</comment>
-        <extracomment>The Shift key in a combination such as Shift+Super+V.</extracomment>
-        <translation>Umschalt</translation>
-    </message>
-    <message>
-        <source>Super</source>
-        <comment>key name</comment>
-        <extracomment>The Super (Windows) key in a combination such as Super+R.</extracomment>
-        <translation>Super</translation>
-    </message>
-    <message>
-        <source>Space</source>
-        <comment>key name</comment>
-        <extracomment>The space bar in a combination such as Ctrl+Space.</extracomment>
-        <translation>Leertaste</translation>
-    </message>
-</context>
-<context>
-    <name>HotKeyManager</name>
-    <message>
-        <source>Show clipboard history</source>
-        <translation>Verlauf der Zwischenablage anzeigen</translation>
-    </message>
-    <message>
-        <source>Show Zarvo</source>
-        <translation>Zarvo anzeigen</translation>
-    </message>
-    <message>
-        <source>the desktop&apos;s shortcuts are not known here</source>
-        <translation>die Tastenkürzel der Arbeitsumgebung sind hier nicht bekannt</translation>
-    </message>
-    <message>
-        <source>no key is set</source>
-        <translation>keine Taste festgelegt</translation>
-    </message>
-    <message>
-        <source>%1 is used by %2 — choose another key</source>
-        <extracomment>%1 is a key (&quot;Super+R&quot;), %2 the desktop that uses it (&quot;Xfce&quot;).</extracomment>
-        <translation>%1 ist von %2 belegt – andere Taste wählen</translation>
-    </message>
-    <message>
-        <source>%1 is used by another app — choose another key</source>
-        <extracomment>%1 is a key (&quot;Super+R&quot;).</extracomment>
-        <translation>%1 ist von einer anderen App belegt – andere Taste wählen</translation>
-    </message>
-    <message>
-        <source>%1 works only in X11 apps</source>
-        <extracomment>%1 is a key (&quot;Super+R&quot;).</extracomment>
-        <translation>%1 funktioniert nur in X11-Apps</translation>
-    </message>
-</context>
-<context>
-    <name>InstanceClient</name>
-    <message>
-        <source>the request is larger than %1 bytes</source>
-        <translation>die Anfrage ist größer als %1 Byte</translation>
-    </message>
-    <message>
-        <source>the request could not be sent in time</source>
-        <translation>die Anfrage konnte nicht rechtzeitig gesendet werden</translation>
-    </message>
-    <message>
-        <source>the connection broke while sending</source>
-        <translation>die Verbindung brach beim Senden ab</translation>
-    </message>
-    <message>
-        <source>its answer was unreadable: %1</source>
-        <translation>die Antwort war unlesbar: %1</translation>
-    </message>
-    <message>
-        <source>it closed the connection without answering</source>
-        <translation>die Verbindung wurde ohne Antwort geschlossen</translation>
-    </message>
-    <message>
-        <source>no answer within %1 s</source>
-        <translation>keine Antwort innerhalb von %1 s</translation>
-    </message>
-    <message>
-        <source>the connection broke: %1</source>
-        <translation>die Verbindung brach ab: %1</translation>
-    </message>
-</context>
-<context>
-    <name>InstanceFrame</name>
-    <message>
-        <source>a message of %1 bytes is larger than the limit of %2 bytes</source>
-        <translation>eine Nachricht mit %1 Byte überschreitet die Grenze von %2 Byte</translation>
-    </message>
-    <message>
-        <source>a message is not valid JSON (%1 at byte %2)</source>
-        <translation>eine Nachricht ist kein gültiges JSON (%1 bei Byte %2)</translation>
-    </message>
-    <message>
-        <source>a message is not a JSON object</source>
-        <translation>eine Nachricht ist kein JSON-Objekt</translation>
-    </message>
-</context>
-<context>
-    <name>InstanceLock</name>
-    <message>
-        <source>the answer was larger than %1 bytes</source>
-        <translation>die Antwort war größer als %1 Byte</translation>
-    </message>
-    <message>
-        <source>a request needs a string &quot;type&quot;</source>
-        <translation>eine Anfrage braucht eine Zeichenkette „type“</translation>
-    </message>
-    <message>
-        <source>this instance takes no requests</source>
-        <translation>diese Instanz nimmt keine Anfragen an</translation>
-    </message>
-</context>
-<context>
-    <name>LinuxDesktopShortcuts</name>
-    <message>
-        <source>%1 is not installed</source>
-        <extracomment>%1 is a program (&quot;xfconf-query&quot;).</extracomment>
-        <translation>%1 ist nicht installiert</translation>
-    </message>
-    <message>
-        <source>%1 did not answer</source>
-        <extracomment>%1 is a program (&quot;xfconf-query&quot;).</extracomment>
-        <translation>%1 hat nicht geantwortet</translation>
-    </message>
-    <message>
-        <source>%1 failed</source>
-        <extracomment>%1 is a program (&quot;xfconf-query&quot;).</extracomment>
-        <translation>%1 ist fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Settings › Keyboard › Application Shortcuts</source>
-        <extracomment>Xfce&apos;s settings dialog and tab, as Xfce names them in your language.</extracomment>
-        <translation>Einstellungen › Tastatur › Tastenkombinationen für Anwendungen</translation>
-    </message>
-    <message>
-        <source>Settings › Keyboard</source>
-        <extracomment>GNOME&apos;s Settings app and its panel, as GNOME names them in your language.</extracomment>
-        <translation>Einstellungen › Tastatur</translation>
-    </message>
-    <message>
-        <source>System Settings › Shortcuts</source>
-        <extracomment>KDE&apos;s System Settings and its page, as KDE names them in your language.</extracomment>
-        <translation>Systemeinstellungen › Kurzbefehle</translation>
-    </message>
-    <message>
-        <source>your desktop&apos;s keyboard shortcut settings</source>
-        <extracomment>Follows &quot;in&quot;: &quot;bind … in your desktop&apos;s keyboard shortcut settings&quot;.</extracomment>
-        <translation>den Tastenkürzel-Einstellungen Ihrer Arbeitsumgebung</translation>
-    </message>
-    <message>
-        <source>this key cannot be bound</source>
-        <translation>diese Taste kann nicht gebunden werden</translation>
-    </message>
-    <message>
-        <source>binding keys is not supported on this desktop</source>
-        <translation>diese Arbeitsumgebung erlaubt kein Binden von Tasten</translation>
-    </message>
-</context>
-<context>
-    <name>LinuxInstallation</name>
-    <message>
-        <source>Cannot read “%1”: %2</source>
-        <translation>„%1“ kann nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <source>Cannot create “%1”: %2</source>
-        <translation>„%1“ kann nicht erstellt werden: %2</translation>
-    </message>
-    <message>
-        <source>Cannot write “%1”: %2</source>
-        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
-        <source>Cannot create “%1”</source>
-        <translation>„%1“ kann nicht erstellt werden</translation>
-    </message>
-    <message>
-        <source>Cannot move into place “%1”: %2</source>
-        <translation>„%1“ kann nicht an seinen Platz verschoben werden: %2</translation>
-    </message>
-    <message>
-        <source>Cannot swap in “%1”: %2</source>
-        <translation>„%1“ kann nicht ausgetauscht werden: %2</translation>
-    </message>
-    <message>
-        <source>Cannot move aside “%1”: %2</source>
-        <translation>„%1“ kann nicht beiseitegeschoben werden: %2</translation>
-    </message>
-    <message>
-        <source>Cannot move “%1”: %2</source>
-        <translation>„%1“ kann nicht verschoben werden: %2</translation>
-    </message>
-    <message>
-        <source>Cannot move “%1”: “%2” is in the way</source>
-        <translation>„%1“ kann nicht verschoben werden: „%2“ ist im Weg</translation>
-    </message>
-    <message>
-        <source>“%1” leads to “%2”, not to Zarvo in “%3”, so it was left as it is.</source>
-        <extracomment>%1 is a link in ~/.local/bin, %2 where it leads, %3 the folder Zarvo is installed in.</extracomment>
-        <translation>„%1“ verweist auf „%2“, nicht auf Zarvo in „%3“, und wurde daher belassen.</translation>
-    </message>
-    <message>
-        <source>The copy holds a device or other special file, so nothing was installed.</source>
-        <translation>Die Kopie enthält ein Gerät oder eine andere Spezialdatei, daher wurde nichts installiert.</translation>
-    </message>
-    <message>
-        <source>pkexec could not be started</source>
-        <translation>pkexec konnte nicht gestartet werden</translation>
-    </message>
-    <message>
-        <source>pkexec crashed</source>
-        <translation>pkexec ist abgestürzt</translation>
-    </message>
-    <message>
-        <source>The running Zarvo did not answer.</source>
-        <translation>Das laufende Zarvo hat nicht geantwortet.</translation>
-    </message>
-    <message>
-        <source>“%1” could not be started.</source>
-        <translation>„%1“ konnte nicht gestartet werden.</translation>
-    </message>
-</context>
-<context>
-    <name>LinuxLoginItems</name>
-    <message>
-        <source>could not remove %1</source>
-        <translation>%1 konnte nicht entfernt werden</translation>
-    </message>
-    <message>
-        <source>the program to start is unknown</source>
-        <translation>das zu startende Programm ist unbekannt</translation>
-    </message>
-    <message>
-        <source>there is no Zarvo application at %1 to start at login</source>
-        <translation>unter %1 gibt es keine Zarvo-Anwendung, die bei der Anmeldung starten könnte</translation>
-    </message>
-    <message>
-        <source>%1 holds a control character, which an autostart entry cannot name</source>
-        <translation>%1 enthält ein Steuerzeichen, das ein Autostart-Eintrag nicht angeben kann</translation>
-    </message>
-    <message>
-        <source>could not create %1/autostart</source>
-        <translation>%1/autostart konnte nicht erstellt werden</translation>
-    </message>
-</context>
-<context>
-    <name>LinuxPlatform</name>
-    <message>
-        <source>This is a Wayland session. Pasting into the front application, capturing copies while Zarvo is in the background and telling which application made a copy need X11. To open the panel, bind “zarvo --toggle” (and “zarvo --clipboard” for the clipboard history) in your desktop&apos;s keyboard shortcut settings.</source>
-        <translation>Dies ist eine Wayland-Sitzung. Einfügen in die Anwendung im Vordergrund, Erfassen von Kopien, während Zarvo im Hintergrund läuft, und Erkennen, welche Anwendung etwas kopiert hat, benötigen X11. Um das Panel zu öffnen, binden Sie „zarvo --toggle“ (und „zarvo --clipboard“ für den Verlauf der Zwischenablage) in den Tastenkürzel-Einstellungen Ihrer Arbeitsumgebung an eine Taste.</translation>
-    </message>
-    <message>
-        <source>No display: the clipboard, hot keys and pasting are off</source>
-        <translation>Keine Anzeige: Zwischenablage, Tastenkürzel und Einfügen sind aus</translation>
-    </message>
-    <message>
-        <source>panel on XWayland</source>
-        <translation>Panel über XWayland</translation>
-    </message>
-    <message>
-        <source>clipboard through data-control</source>
-        <translation>Zwischenablage über data-control</translation>
-    </message>
-    <message>
-        <source>clipboard through XWayland</source>
-        <translation>Zwischenablage über XWayland</translation>
-    </message>
-    <message>
-        <source>front application through foreign-toplevel</source>
-        <translation>Anwendung im Vordergrund über foreign-toplevel</translation>
-    </message>
-    <message>
-        <source>paste through the virtual keyboard</source>
-        <translation>Einfügen über die virtuelle Tastatur</translation>
-    </message>
-    <message>
-        <source>paste into X windows only</source>
-        <translation>Einfügen nur in X-Fenster</translation>
-    </message>
-    <message>
-        <source>This is a Wayland session: global hot keys work only while an X11 application is in front. To open the panel, bind “zarvo --toggle” (and “zarvo --clipboard” for the clipboard history) in your desktop&apos;s keyboard shortcut settings.</source>
-        <translation>Dies ist eine Wayland-Sitzung: Globale Tastenkürzel funktionieren nur, solange eine X11-Anwendung im Vordergrund ist. Um das Panel zu öffnen, binden Sie „zarvo --toggle“ (und „zarvo --clipboard“ für den Verlauf der Zwischenablage) in den Tastenkürzel-Einstellungen Ihrer Arbeitsumgebung an eine Taste.</translation>
-    </message>
-    <message>
-        <source>The clipboard, global hot keys and pasting</source>
-        <extracomment>Begins &quot;… needs a graphical session (no display is available)&quot;.</extracomment>
-        <translation>Zwischenablage, globale Tastenkürzel und Einfügen</translation>
-    </message>
-</context>
-<context>
-    <name>LinuxPlatformWords</name>
-    <message>
-        <source>File Manager</source>
-        <translation>Dateimanager</translation>
-    </message>
-    <message>
-        <source>macOS hasn&apos;t granted access</source>
-        <extracomment>Must be exactly how the folder-access banner&apos;s translation says this part; it is replaced by the next text.</extracomment>
-        <translation>macOS hat keinen Zugriff gewährt</translation>
-    </message>
-    <message>
-        <source>missing or not readable by you</source>
-        <extracomment>Why a folder cannot be searched: &quot;Can&apos;t search ~/a — missing or not readable by you.&quot;</extracomment>
-        <translation>fehlt oder ist für Sie nicht lesbar</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <extracomment>Shown wherever other texts say &quot;System Settings&quot;: the desktop&apos;s settings app.</extracomment>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>About This Computer</source>
-        <extracomment>A row&apos;s title, for the Mac&apos;s &quot;About This Mac&quot;.</extracomment>
-        <translation>Über diesen Computer</translation>
-    </message>
-    <message>
-        <source>this computer</source>
-        <extracomment>Replaces &quot;this Mac&quot; inside other translated texts (&quot;Clips stay on this Mac.&quot;): in German the dative that follows &quot;auf&quot;.</extracomment>
-        <translation>diesem Computer</translation>
-    </message>
-    <message>
-        <source>Linux</source>
-        <translation>Linux</translation>
-    </message>
-    <message>
-        <source>Include ⌘, ⌥ or ⌃ in the shortcut.</source>
-        <extracomment>Must be exactly the shortcut recorder&apos;s translation of this sentence, glyphs kept.</extracomment>
-        <translation>Das Kürzel muss ⌘, ⌥ oder ⌃ enthalten.</translation>
-    </message>
-    <message>
-        <source>Include %1, %2 or %3 in the shortcut.</source>
-        <extracomment>%1, %2, %3 are the names of the Ctrl, Alt and Super keys.</extracomment>
-        <translation>Das Kürzel muss %1, %2 oder %3 enthalten.</translation>
-    </message>
-    <message>
-        <source>⌘R no longer reloads pages in browsers, and ⇧⌘V no longer pastes as plain text in apps that use it</source>
-        <extracomment>Must be exactly how the settings window&apos;s translation of the note on global shortcuts says this part, glyphs kept.</extracomment>
-        <translation>lädt ⌘R in Browsern keine Seiten mehr neu, und ⇧⌘V fügt in Apps, die es nutzen, nicht mehr als reinen Text ein</translation>
-    </message>
-    <message>
-        <source>%1 and %2 no longer reach the app in front</source>
-        <extracomment>%1 and %2 are key combinations: &quot;Super+R and Shift+Super+V no longer reach the app in front&quot;. It takes the place of the part above in &quot;…: while Zarvo runs, &lt;part&gt;.&quot;, so its word order follows that (German: the verb first).</extracomment>
-        <translation>erreichen %1 und %2 die App im Vordergrund nicht mehr</translation>
-    </message>
-    <message>
-        <source>Everything (Mail, other users, external drives)</source>
-        <extracomment>Must be exactly the settings window&apos;s translation of this option.</extracomment>
-        <translation>Alles (Mail, andere Benutzer, externe Laufwerke)</translation>
-    </message>
-    <message>
-        <source>Everything (other users, external drives)</source>
-        <translation>Alles (andere Benutzer, externe Laufwerke)</translation>
-    </message>
-    <message>
-        <source>Text Editor</source>
-        <extracomment>A row&apos;s title: the desktop&apos;s plain text editor.</extracomment>
-        <translation>Texteditor</translation>
-    </message>
-    <message>
-        <source>Image Viewer</source>
-        <extracomment>A row&apos;s title: the desktop&apos;s image viewer.</extracomment>
-        <translation>Bildbetrachter</translation>
-    </message>
-    <message>
-        <source>File System</source>
-        <extracomment>A row&apos;s title: the root folder &quot;/&quot;.</extracomment>
-        <translation>Dateisystem</translation>
-    </message>
-    <message>
-        <source>Videos</source>
-        <extracomment>A row&apos;s title: the folder of videos in the home folder.</extracomment>
-        <translation>Videos</translation>
-    </message>
-</context>
-<context>
-    <name>LinuxProcesses</name>
-    <message>
-        <source>%1 crashed</source>
-        <translation>%1 ist abgestürzt</translation>
-    </message>
-</context>
-<context>
-    <name>LinuxSession</name>
-    <message>
-        <source>no screen locker answered</source>
-        <translation>keine Bildschirmsperre hat geantwortet</translation>
-    </message>
-    <message>
-        <source>no session manager answers</source>
-        <translation>kein Sitzungsmanager antwortet</translation>
-    </message>
-    <message>
-        <source>the session manager refused: %1</source>
-        <translation>der Sitzungsmanager hat abgelehnt: %1</translation>
-    </message>
-    <message>
-        <source>not available on this desktop</source>
-        <translation>in dieser Arbeitsumgebung nicht verfügbar</translation>
-    </message>
-</context>
-<context>
-    <name>LinuxWorkspace</name>
-    <message>
-        <source>“%1” is not installed</source>
-        <extracomment>%1 is an application&apos;s name.</extracomment>
-        <translation>„%1“ ist nicht installiert</translation>
-    </message>
-    <message>
-        <source>could not start “%1”</source>
-        <extracomment>%1 is a program.</extracomment>
-        <translation>„%1“ konnte nicht gestartet werden</translation>
-    </message>
-    <message>
-        <source>No terminal app found</source>
-        <translation>Keine Terminal-App gefunden</translation>
-    </message>
-    <message>
-        <source>Could not start %1</source>
-        <extracomment>%1 is a program.</extracomment>
-        <translation>%1 konnte nicht gestartet werden</translation>
-    </message>
-    <message>
-        <source>only local files can be moved to the Trash</source>
-        <translation>nur lokale Dateien können in den Papierkorb verschoben werden</translation>
-    </message>
-    <message>
-        <source>no volume is mounted at %1</source>
-        <extracomment>%1 is a folder.</extracomment>
-        <translation>unter %1 ist kein Datenträger eingehängt</translation>
-    </message>
-    <message>
-        <source>ejecting %1 timed out</source>
-        <extracomment>%1 is a volume&apos;s folder.</extracomment>
-        <translation>Zeitüberschreitung beim Auswerfen von %1</translation>
-    </message>
-</context>
-<context>
-    <name>TerminalLauncher</name>
-    <message>
-        <source>Terminal</source>
-        <translation>Terminal</translation>
-    </message>
-    <message>
-        <source>Console</source>
-        <translation>Konsole</translation>
-    </message>
-    <message>
-        <source>Xfce Terminal</source>
-        <translation>Xfce-Terminal</translation>
-    </message>
-    <message>
-        <source>MATE Terminal</source>
-        <translation>MATE-Terminal</translation>
-    </message>
-</context>
-<context>
-    <name>UnavailablePasteboard</name>
-    <message>
-        <source>%1 needs a graphical session (no display is available)</source>
-        <extracomment>%1 is what cannot work (&quot;The clipboard&quot;, &quot;Zarvo&quot;), begun with a capital.</extracomment>
-        <translation>%1: eine grafische Sitzung ist nötig (keine Anzeige verfügbar)</translation>
-    </message>
-</context>
-<context>
-    <name>WaylandDesktopShortcuts</name>
-    <message>
-        <source>sway&apos;s config file (%1)</source>
-        <extracomment>Follows &quot;in&quot;: &quot;bind … in sway&apos;s config file (~/.config/sway/config)&quot;.</extracomment>
-        <translation>der Konfigurationsdatei von sway (%1)</translation>
-    </message>
-    <message>
-        <source>Hyprland&apos;s config file (%1)</source>
-        <extracomment>Follows &quot;in&quot;, like the sway text.</extracomment>
-        <translation>der Konfigurationsdatei von Hyprland (%1)</translation>
-    </message>
-    <message>
-        <source>your desktop&apos;s keyboard shortcut settings</source>
-        <extracomment>Follows &quot;in&quot;: &quot;bind … in your desktop&apos;s keyboard shortcut settings&quot;.</extracomment>
-        <translation>den Tastenkürzel-Einstellungen Ihrer Arbeitsumgebung</translation>
-    </message>
-    <message>
-        <source>binding keys is not supported on this desktop</source>
-        <translation>diese Arbeitsumgebung erlaubt kein Binden von Tasten</translation>
-    </message>
-    <message>
-        <source>GNOME keeps %1 pressed alone for its overview; %1 together with another key works as a shortcut.</source>
-        <extracomment>%1 is the name of the Super key.</extracomment>
-        <translation>GNOME nutzt %1 allein gedrückt für die Übersicht; %1 zusammen mit einer anderen Taste funktioniert als Tastenkürzel.</translation>
     </message>
 </context>
 </TS>

@@ -124,6 +124,251 @@
     </message>
 </context>
 <context>
+    <name>Clip</name>
+    <message>
+        <source>Image</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Image %1×%2</source>
+        <extracomment>An image&apos;s width × height in pixels.</extracomment>
+        <translation>Image %1×%2</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Fichiers</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %Ln more</source>
+        <extracomment>%1 is the first file&apos;s name.</extracomment>
+        <translation>
+            <numerusform>%1 et %Ln autre</numerusform>
+            <numerusform>%1 et %Ln autres</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ClipRows</name>
+    <message numerus="yes">
+        <source>%Ln yr. ago</source>
+        <translation>
+            <numerusform>il y a %Ln an</numerusform>
+            <numerusform>il y a %Ln ans</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %Ln yr.</source>
+        <translation>
+            <numerusform>dans %Ln an</numerusform>
+            <numerusform>dans %Ln ans</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln mo. ago</source>
+        <translation>
+            <numerusform>il y a %Ln mois</numerusform>
+            <numerusform>il y a %Ln mois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %Ln mo.</source>
+        <translation>
+            <numerusform>dans %Ln mois</numerusform>
+            <numerusform>dans %Ln mois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln wk. ago</source>
+        <translation>
+            <numerusform>il y a %Ln sem.</numerusform>
+            <numerusform>il y a %Ln sem.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %Ln wk.</source>
+        <translation>
+            <numerusform>dans %Ln sem.</numerusform>
+            <numerusform>dans %Ln sem.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln day(s) ago</source>
+        <translation>
+            <numerusform>il y a %Ln jour</numerusform>
+            <numerusform>il y a %Ln jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %Ln day(s)</source>
+        <translation>
+            <numerusform>dans %Ln jour</numerusform>
+            <numerusform>dans %Ln jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln hr. ago</source>
+        <translation>
+            <numerusform>il y a %Ln h</numerusform>
+            <numerusform>il y a %Ln h</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %Ln hr.</source>
+        <translation>
+            <numerusform>dans %Ln h</numerusform>
+            <numerusform>dans %Ln h</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln min. ago</source>
+        <translation>
+            <numerusform>il y a %Ln min</numerusform>
+            <numerusform>il y a %Ln min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %Ln min.</source>
+        <translation>
+            <numerusform>dans %Ln min</numerusform>
+            <numerusform>dans %Ln min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln sec. ago</source>
+        <translation>
+            <numerusform>il y a %Ln s</numerusform>
+            <numerusform>il y a %Ln s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %Ln sec.</source>
+        <translation>
+            <numerusform>dans %Ln s</numerusform>
+            <numerusform>dans %Ln s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>(blank)</source>
+        <translation>(vide)</translation>
+    </message>
+    <message>
+        <source>just now</source>
+        <translation>à l’instant</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln lines</source>
+        <translation>
+            <numerusform>%Ln ligne</numerusform>
+            <numerusform>%Ln lignes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files</source>
+        <translation>
+            <numerusform>%Ln fichier</numerusform>
+            <numerusform>%Ln fichiers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the first %Ln kept</source>
+        <extracomment>Of the files a clip holds, how many were kept.</extracomment>
+        <translation>
+            <numerusform>seul le premier gardé</numerusform>
+            <numerusform>les %Ln premiers gardés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clipboard History</source>
+        <translation>Historique du presse-papiers</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln clip(s) you copied · %1 or clip:</source>
+        <extracomment>%1 is the clipboard hot key. Keep &quot;clip:&quot;: it is what the user types.</extracomment>
+        <translation>
+            <numerusform>%Ln clip copié · %1 ou clip:</numerusform>
+            <numerusform>%Ln clips copiés · %1 ou clip:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ClipStoreLock</name>
+    <message>
+        <source>cannot lock the clip store in %1</source>
+        <translation>impossible de verrouiller le stock de clips dans %1</translation>
+    </message>
+    <message>
+        <source>the clip store in %1 is held by the running Zarvo (pid %2), which did not answer on its instance socket; try again, or quit Zarvo</source>
+        <extracomment>%1 is a folder, %2 a process id.</extracomment>
+        <translation>le stock de clips dans %1 est tenu par le Zarvo lancé (PID %2), qui n’a pas répondu sur son socket d’instance&#x202f;; réessayez ou quittez Zarvo</translation>
+    </message>
+    <message>
+        <source>the clip store in %1 is in use by another process (pid %2); try again</source>
+        <extracomment>%1 is a folder, %2 a process id.</extracomment>
+        <translation>le stock de clips dans %1 est utilisé par un autre processus (PID %2)&#x202f;; réessayez</translation>
+    </message>
+</context>
+<context>
+    <name>ClipboardTab</name>
+    <message>
+        <source>Clipboard history is off. Turn it on in Settings (⌘,)</source>
+        <translation>Historique du presse-papiers désactivé. Activez-le dans les Paramètres (⌘,)</translation>
+    </message>
+    <message>
+        <source>This clip has no text</source>
+        <translation>Ce clip ne contient pas de texte</translation>
+    </message>
+    <message>
+        <source>This clip&apos;s data is missing</source>
+        <translation>Les données de ce clip manquent</translation>
+    </message>
+    <message>
+        <source>Nothing to copy</source>
+        <translation>Rien à copier</translation>
+    </message>
+    <message>
+        <source>Copied %1. Press ⌘V to paste it</source>
+        <translation>%1 copié. Appuyez sur ⌘V pour le coller</translation>
+    </message>
+    <message>
+        <source>Nothing to pin</source>
+        <translation>Rien à épingler</translation>
+    </message>
+    <message>
+        <source>Unpinned %1</source>
+        <translation>%1 n’est plus épinglé</translation>
+    </message>
+    <message>
+        <source>Pinned %1. Pinned clips are kept</source>
+        <translation>%1 épinglé. Les clips épinglés restent</translation>
+    </message>
+    <message>
+        <source>Nothing to delete</source>
+        <translation>Rien à supprimer</translation>
+    </message>
+    <message>
+        <source>Deleted %1</source>
+        <translation>%1 supprimé</translation>
+    </message>
+    <message>
+        <source>Nothing to paste</source>
+        <translation>Rien à coller</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleared %Ln clip(s). Pinned clips stay</source>
+        <translation>
+            <numerusform>%Ln clip effacé. Les clips épinglés restent</numerusform>
+            <numerusform>%Ln clips effacés. Les clips épinglés restent</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleared %Ln clip(s)</source>
+        <translation>
+            <numerusform>%Ln clip effacé</numerusform>
+            <numerusform>%Ln clips effacés</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ClipsCommand</name>
     <message>
         <source>usage: zarvo-cli clips [--dir DIR] COMMAND
@@ -247,6 +492,25 @@
     </message>
 </context>
 <context>
+    <name>DesktopApps</name>
+    <message>
+        <source>could not start %1</source>
+        <translation>impossible de lancer %1</translation>
+    </message>
+    <message>
+        <source>“%1” has no command to run</source>
+        <translation>«&#xa0;%1&#xa0;» n’a aucune commande à exécuter</translation>
+    </message>
+    <message>
+        <source>“%1” is not an application</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une application</translation>
+    </message>
+    <message>
+        <source>could not start “%1”</source>
+        <translation>impossible de lancer «&#xa0;%1&#xa0;»</translation>
+    </message>
+</context>
+<context>
     <name>DesktopCli</name>
     <message>
         <source>zarvo-cli: unknown command “%1”</source>
@@ -272,6 +536,383 @@
     <message>
         <source>Zarvo: to open the panel without the hot key, bind “zarvo --toggle” in your desktop&apos;s keyboard shortcut settings</source>
         <translation>Zarvo&#xa0;: pour ouvrir le panneau sans le raccourci, associez «&#x202f;zarvo --toggle&#x202f;» dans les paramètres des raccourcis clavier de votre bureau</translation>
+    </message>
+</context>
+<context>
+    <name>FileOperations</name>
+    <message>
+        <source>copied</source>
+        <extracomment>What could not be done to an item, as in &quot;“a” couldn&apos;t be copied&quot;.</extracomment>
+        <translation>copié</translation>
+    </message>
+    <message>
+        <source>duplicated</source>
+        <extracomment>What could not be done to an item.</extracomment>
+        <translation>dupliqué</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <extracomment>What could not be done to an item.</extracomment>
+        <translation>déplacé</translation>
+    </message>
+    <message>
+        <source>%1 is a device file, which can&apos;t be %2.</source>
+        <extracomment>%2 is what was asked: copied, duplicated or moved.</extracomment>
+        <translation>%1 est un fichier de périphérique, qui ne peut pas être %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a socket, which can&apos;t be %2.</source>
+        <extracomment>%2 is what was asked: copied, duplicated or moved.</extracomment>
+        <translation>%1 est un socket, qui ne peut pas être %2.</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t be %2: it needs %3 and only %4 are free there.</source>
+        <extracomment>%2 is what was asked (copied, duplicated, moved); %3 and %4 are sizes.</extracomment>
+        <translation>%1 n’a pas pu être %2&#xa0;: il faut %3 et seuls %4 y sont libres.</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t be %2: %3 (%4).</source>
+        <extracomment>%2 is what was asked (copied, duplicated, moved); %3 the system&apos;s error; %4 the entry.</extracomment>
+        <translation>%1 n’a pas pu être %2&#xa0;: %3 (%4).</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t be %2: %3.</source>
+        <extracomment>%2 is what was asked (copied, duplicated, moved); %3 the system&apos;s error.</extracomment>
+        <translation>%1 n’a pas pu être %2&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>%1 copy</source>
+        <extracomment>The name of a duplicate; %1 is the original&apos;s name without its extension.</extracomment>
+        <translation>%1 copie</translation>
+    </message>
+    <message>
+        <source>%1 copy %2</source>
+        <extracomment>The name of a further duplicate; %1 is the original&apos;s name, %2 a number.</extracomment>
+        <translation>%1 copie %2</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t be %2 because it no longer exists.</source>
+        <extracomment>%2 is what was asked: copied, duplicated or moved.</extracomment>
+        <translation>%1 n’a pas pu être %2, car il n’existe plus.</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t be created because an item with that name already exists.</source>
+        <translation>%1 n’a pas pu être créé, car un élément portant ce nom existe déjà.</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t be moved because it no longer exists.</source>
+        <translation>%1 n’a pas pu être déplacé, car il n’existe plus.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t move %1 into itself.</source>
+        <translation>Impossible de déplacer %1 dans lui-même.</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t be moved because an item named %2 already exists.</source>
+        <translation>%1 n’a pas pu être déplacé, car un élément nommé %2 existe déjà.</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t be moved: %2.</source>
+        <translation>%1 n’a pas pu être déplacé&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was copied but the original couldn&apos;t be removed: %2.</source>
+        <translation>%1 a été copié, mais l’original n’a pas pu être supprimé&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Open in browser</source>
+        <translation>Ouvrir dans le navigateur</translation>
+    </message>
+</context>
+<context>
+    <name>FileTree</name>
+    <message>
+        <source>could not delete %1</source>
+        <extracomment>%1 lists the items that stay.</extracomment>
+        <translation>impossible de supprimer %1</translation>
+    </message>
+</context>
+<context>
+    <name>FolderAccess</name>
+    <message>
+        <source>Desktop</source>
+        <translation>Bureau</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documents</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Téléchargements</translation>
+    </message>
+    <message>
+        <source>Can&apos;t search %1 — macOS hasn&apos;t granted access.</source>
+        <extracomment>%1 lists folders. Keep &quot;macOS hasn&apos;t granted access&quot; as it is: each desktop replaces it.</extracomment>
+        <translation>Impossible de chercher dans %1 — macOS hasn&apos;t granted access.</translation>
+    </message>
+</context>
+<context>
+    <name>GnomeShortcuts</name>
+    <message>
+        <source>GNOME&apos;s keyboard settings are not installed</source>
+        <translation>les paramètres clavier de GNOME ne sont pas installés</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s keyboard settings cannot be changed (they are locked)</source>
+        <translation>les paramètres clavier de GNOME ne peuvent pas être modifiés (ils sont verrouillés)</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Open a path</source>
+        <extracomment>The searchable manual. Keep verbatim: what the user types (in:desktop, img:, google:, &gt; git status, control, lock …), key glyphs, Finder and the {hotKey} {clipHotKey} placeholders.</extracomment>
+        <translation>Ouvrir un chemin</translation>
+    </message>
+    <message>
+        <source>/, ~/, %USERPROFILE%\Desktop, &quot;quoted paths&quot;. ⇥ completes, fuzzily (~/dwnl → Downloads).</source>
+        <translation>/, ~/, %USERPROFILE%\Desktop, &quot;chemins entre guillemets&quot;. ⇥ complète, même approché (~/dwnl → Downloads).</translation>
+    </message>
+    <message>
+        <source>Find files by name</source>
+        <translation>Trouver des fichiers par nom</translation>
+    </message>
+    <message>
+        <source>Type any part of a name. Fuzzy: invc → Invoice.pdf, actmon → Activity Monitor.</source>
+        <translation>Tapez une partie du nom. Approché&#xa0;: invc → Invoice.pdf, actmon → Activity Monitor.</translation>
+    </message>
+    <message>
+        <source>Search inside a folder</source>
+        <translation>Chercher dans un dossier</translation>
+    </message>
+    <message>
+        <source>in:desktop avatar · in:downloads · in:~/repos readme. in:desktop alone lists it.</source>
+        <translation>in:desktop avatar · in:downloads · in:~/repos readme. in:desktop seul en affiche le contenu.</translation>
+    </message>
+    <message>
+        <source>Filter by kind and date</source>
+        <translation>Filtrer par type et date</translation>
+    </message>
+    <message>
+        <source>img: pdf: doc: sheet: slides: video: audio: folder: app: code: zip: · today: yesterday: week: month:</source>
+        <translation>img: pdf: doc: sheet: slides: video: audio: folder: app: code: zip: · today: yesterday: week: month:</translation>
+    </message>
+    <message>
+        <source>Search the web</source>
+        <translation>Chercher sur le Web</translation>
+    </message>
+    <message>
+        <source>google: g: yt: gh: so: wiki: maps: amazon: npm: pypi: ddg: bing: translate: followed by text.</source>
+        <translation>google: g: yt: gh: so: wiki: maps: amazon: npm: pypi: ddg: bing: translate: suivi du texte.</translation>
+    </message>
+    <message>
+        <source>Open a website</source>
+        <translation>Ouvrir un site web</translation>
+    </message>
+    <message>
+        <source>github.com/trending, news.ycomb…, https://… open in your browser. ⌘1–9 picks another browser.</source>
+        <translation>github.com/trending, news.ycomb…, https://… s’ouvrent dans votre navigateur. ⌘1–9 choisit un autre navigateur.</translation>
+    </message>
+    <message>
+        <source>Run a command</source>
+        <translation>Exécuter une commande</translation>
+    </message>
+    <message>
+        <source>&gt; git status runs it in a new Terminal window, from your home folder.</source>
+        <translation>&gt; git status l’exécute dans une fenêtre de Terminal, depuis votre dossier personnel.</translation>
+    </message>
+    <message>
+        <source>Connect to a server</source>
+        <translation>Se connecter à un serveur</translation>
+    </message>
+    <message>
+        <source>\\server\share or smb://, afp://, vnc:// mounts it and opens Finder.</source>
+        <translation>\\server\share ou smb://, afp://, vnc:// le monte et ouvre Finder.</translation>
+    </message>
+    <message>
+        <source>Windows Run keywords</source>
+        <translation>Mots-clés «&#x202f;Exécuter&#x202f;» de Windows</translation>
+    </message>
+    <message>
+        <source>control, cmd, notepad, calc, taskmgr, excel, winword, ncpa.cpl, downloads, trash… ↩ lists them all.</source>
+        <translation>control, cmd, notepad, calc, taskmgr, excel, winword, ncpa.cpl, downloads, trash… ↩ les affiche tous.</translation>
+    </message>
+    <message>
+        <source>System actions</source>
+        <translation>Actions système</translation>
+    </message>
+    <message>
+        <source>lock · sleep · restart · shutdown · logout · emptytrash · eject · ip (copies your IP address).</source>
+        <translation>lock · sleep · restart · shutdown · logout · emptytrash · eject · ip (copie votre adresse IP).</translation>
+    </message>
+    <message>
+        <source>Actions on a result: ⌘K</source>
+        <translation>Actions sur un résultat&#xa0;: ⌘K</translation>
+    </message>
+    <message>
+        <source>Copy file / path / name / Markdown link, rename, duplicate, zip, move, Get Info, trash, Terminal here.</source>
+        <translation>Copier fichier / chemin / nom / lien Markdown, renommer, dupliquer, zipper, déplacer, Propriétés, corbeille, Terminal ici.</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>↩ open · ⌘↩ reveal · ⌥↩ Terminal here · ⌥⌘↩ paste path into your app · ⌘Y preview · ⌘1–9 open with · ⌘⇧C copy path</source>
+        <translation>↩ ouvrir · ⌘↩ afficher · ⌥↩ Terminal ici · ⌥⌘↩ coller le chemin dans votre app · ⌘Y aperçu · ⌘1–9 ouvrir avec · ⌘⇧C copier le chemin</translation>
+    </message>
+    <message>
+        <source>Favorites, clipboard and history</source>
+        <translation>Favoris, presse-papiers et historique</translation>
+    </message>
+    <message>
+        <source>⌘D stars a result. The empty box shows favorites, copied paths, then places you open most.</source>
+        <translation>⌘D met un résultat en favori. Le champ vide montre favoris, chemins copiés, puis lieux les plus ouverts.</translation>
+    </message>
+    <message>
+        <source>Clipboard history</source>
+        <translation>Historique du presse-papiers</translation>
+    </message>
+    <message>
+        <source>The Clipboard tab (⌘. to switch, {clipHotKey}, or clip:) lists what you copied. ↩ copies, ⌘↩ pastes into your app, ⌘P pins, Clear empties it.</source>
+        <translation>L’onglet Presse-papiers (⌘. pour basculer, {clipHotKey} ou clip:) liste ce que vous avez copié. ↩ copie, ⌘↩ colle dans votre app, ⌘P épingle, Effacer le vide.</translation>
+    </message>
+    <message>
+        <source>Clipboard paste-in</source>
+        <translation>Reprise du presse-papiers</translation>
+    </message>
+    <message>
+        <source>A copied path, file name or URL is filled in when the panel opens. Other text isn&apos;t. Typing replaces it, esc clears it.</source>
+        <translation>Un chemin, nom de fichier ou URL copié est repris à l’ouverture du panneau, pas les autres textes. Taper le remplace, esc l’efface.</translation>
+    </message>
+    <message>
+        <source>Your own keywords and hotkey</source>
+        <translation>Vos mots-clés et raccourci</translation>
+    </message>
+    <message>
+        <source>Settings: map a word to a path, URL or app, change {hotKey}, pick your terminal. ↩ opens Settings.</source>
+        <translation>Paramètres&#xa0;: associer un mot à un chemin, une URL ou une app, changer {hotKey}, choisir le terminal. ↩ les ouvre.</translation>
+    </message>
+</context>
+<context>
+    <name>HotKeyAdvice</name>
+    <message>
+        <source>“%1”</source>
+        <extracomment>Quotes around a command to type: “zarvo --toggle”.</extracomment>
+        <translation>«&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>another app</source>
+        <extracomment>Who holds a key: &quot;Super+R is used by another app&quot;.</extracomment>
+        <translation>une autre application</translation>
+    </message>
+    <message>
+        <source>This is a Wayland session: %1 reaches Zarvo only while an X11 app is in front. Bind %2 to it in %3, or choose another key in Zarvo&apos;s Settings.</source>
+        <extracomment>%1 is a key (&quot;Super+R&quot;), %2 a command, %3 where the desktop binds keys (&quot;Settings › Keyboard&quot;).</extracomment>
+        <translation>Ceci est une session Wayland&#xa0;: %1 n’atteint Zarvo que lorsqu’une application X11 est au premier plan. Associez %2 à cette touche dans %3, ou choisissez une autre touche dans les paramètres de Zarvo.</translation>
+    </message>
+    <message>
+        <source>%1 is used by %2, so it does not open Zarvo. Choose another key in Zarvo&apos;s Settings, or bind %3 to a key in %4.</source>
+        <extracomment>%1 is a key (&quot;Super+R&quot;), %2 who uses it (&quot;Xfce&quot;, &quot;another app&quot;), %3 a command, %4 where the desktop binds keys.</extracomment>
+        <translation>%1 est pris par %2 et n’ouvre donc pas Zarvo. Choisissez une autre touche dans les paramètres de Zarvo, ou associez %3 à une touche dans %4.</translation>
+    </message>
+    <message>
+        <source>%1 works only in X11 apps</source>
+        <extracomment>%1 is a key (&quot;Super+R&quot;).</extracomment>
+        <translation>%1 ne fonctionne que dans les apps X11</translation>
+    </message>
+    <message>
+        <source>%1 is used by %2</source>
+        <extracomment>%1 is a key (&quot;Super+R&quot;), %2 who uses it (&quot;Xfce&quot;, &quot;another app&quot;).</extracomment>
+        <translation>%1 est pris par %2</translation>
+    </message>
+    <message>
+        <source>Let %1 Open Zarvo with %2…</source>
+        <extracomment>A button. %1 is the desktop (&quot;Xfce&quot;, &quot;GNOME&quot;), %2 a key (&quot;Super+R&quot;).</extracomment>
+        <translation>Laisser %1 ouvrir Zarvo avec %2…</translation>
+    </message>
+    <message>
+        <source>Zarvo will add a keyboard shortcut to %1&apos;s settings: %2 runs %3. What %1 did with %2 until now stops. You can change it back in %4.</source>
+        <extracomment>%1 is the desktop (&quot;Xfce&quot;), %2 a key (&quot;Super+R&quot;), %3 a command, %4 where the desktop binds keys.</extracomment>
+        <translation>Zarvo va ajouter un raccourci clavier aux paramètres de %1&#xa0;: %2 lancera %3. Ce que %1 faisait jusqu’ici avec %2 cessera. Vous pourrez revenir en arrière dans %4.</translation>
+    </message>
+    <message>
+        <source>Zarvo runs in the background. Press %1, or bind %2 in %3.</source>
+        <extracomment>%1 is a key (&quot;Super+R&quot;), %2 a command, %3 where the desktop binds keys.</extracomment>
+        <translation>Zarvo fonctionne en arrière-plan. Appuyez sur %1, ou associez %2 à une touche dans %3.</translation>
+    </message>
+    <message>
+        <source>Zarvo runs in the background. Bind %1 in %2, or choose another key in Zarvo&apos;s Settings (%3).</source>
+        <extracomment>%1 is a command, %2 where the desktop binds keys, %3 the command that opens the settings.</extracomment>
+        <translation>Zarvo fonctionne en arrière-plan. Associez %1 à une touche dans %2, ou choisissez une autre touche dans les paramètres de Zarvo (%3).</translation>
+    </message>
+</context>
+<context>
+    <name>HotKeyFormat</name>
+    <message>
+        <source>Ctrl</source>
+        <comment>key name</comment>
+        <extracomment>The Control key in a combination such as Ctrl+K, as GNOME and KDE name it.</extracomment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key name</comment>
+        <extracomment>The Alt key in a combination such as Alt+F4.</extracomment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key name</comment>
+        <extracomment>The Shift key in a combination such as Shift+Super+V.</extracomment>
+        <translation>Maj</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key name</comment>
+        <extracomment>The Super (Windows) key in a combination such as Super+R.</extracomment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key name</comment>
+        <extracomment>The space bar in a combination such as Ctrl+Space.</extracomment>
+        <translation>Espace</translation>
+    </message>
+</context>
+<context>
+    <name>HotKeyManager</name>
+    <message>
+        <source>Show clipboard history</source>
+        <translation>Afficher l’historique du presse-papiers</translation>
+    </message>
+    <message>
+        <source>Show Zarvo</source>
+        <translation>Afficher Zarvo</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s shortcuts are not known here</source>
+        <translation>les raccourcis du bureau ne sont pas connus ici</translation>
+    </message>
+    <message>
+        <source>no key is set</source>
+        <translation>aucune touche n’est définie</translation>
+    </message>
+    <message>
+        <source>%1 is used by %2 — choose another key</source>
+        <extracomment>%1 is a key (&quot;Super+R&quot;), %2 the desktop that uses it (&quot;Xfce&quot;).</extracomment>
+        <translation>%1 est pris par %2 — choisissez une autre touche</translation>
+    </message>
+    <message>
+        <source>%1 is used by another app — choose another key</source>
+        <extracomment>%1 is a key (&quot;Super+R&quot;).</extracomment>
+        <translation>%1 est pris par une autre app — choisissez une autre touche</translation>
+    </message>
+    <message>
+        <source>%1 works only in X11 apps</source>
+        <extracomment>%1 is a key (&quot;Super+R&quot;).</extracomment>
+        <translation>%1 ne fonctionne que dans les apps X11</translation>
     </message>
 </context>
 <context>
@@ -343,6 +984,86 @@
     <message>
         <source>indexed %1 entries in %2 s; snapshot %3 (%4)</source>
         <translation>%1 entrées indexées en %2&#xa0;s&#x202f;; instantané %3 (%4)</translation>
+    </message>
+</context>
+<context>
+    <name>IndexedFolders</name>
+    <message>
+        <source>Home folder</source>
+        <translation>Dossier personnel</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 n’est pas un dossier.</translation>
+    </message>
+    <message>
+        <source>%1 is inside %2, which is left out: remove that first.</source>
+        <translation>%1 est dans %2, qui est exclu&#xa0;: retirez-le d’abord.</translation>
+    </message>
+    <message>
+        <source>%1 is searched already.</source>
+        <translation>%1 fait déjà partie de la recherche.</translation>
+    </message>
+    <message>
+        <source>%1 is inside %2, which is searched already.</source>
+        <translation>%1 est dans %2, qui fait déjà partie de la recherche.</translation>
+    </message>
+    <message>
+        <source>%1 is left out already.</source>
+        <translation>%1 est déjà exclu.</translation>
+    </message>
+    <message>
+        <source>%1 is not in a folder Zarvo searches.</source>
+        <translation>%1 n’est dans aucun dossier où Zarvo cherche.</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the folders searched instead.</source>
+        <translation>Retirez plutôt %1 des dossiers de recherche.</translation>
+    </message>
+    <message>
+        <source>Zarvo searches at least one folder: add another before removing %1.</source>
+        <translation>Zarvo cherche dans au moins un dossier&#xa0;: ajoutez-en un autre avant de retirer %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Indexing… %Ln files and folders so far</source>
+        <translation>
+            <numerusform>Indexation… %Ln fichier ou dossier jusqu’ici</numerusform>
+            <numerusform>Indexation… %Ln fichiers et dossiers jusqu’ici</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files and folders indexed</source>
+        <translation>
+            <numerusform>%Ln fichier ou dossier indexé</numerusform>
+            <numerusform>%Ln fichiers et dossiers indexés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>every minute</source>
+        <translation>toutes les minutes</translation>
+    </message>
+    <message>
+        <source>every two minutes</source>
+        <translation>toutes les deux minutes</translation>
+    </message>
+    <message numerus="yes">
+        <source>every %Ln minutes</source>
+        <translation>
+            <numerusform>toutes les %Ln minutes</numerusform>
+            <numerusform>toutes les %Ln minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folders are re-listed %1: raise fs.inotify.max_user_watches</source>
+        <extracomment>%1 is how often: every minute, every two minutes, every 5 minutes.</extracomment>
+        <translation>
+            <numerusform>%Ln dossier est relu %1&#xa0;: augmentez fs.inotify.max_user_watches</numerusform>
+            <numerusform>%Ln dossiers sont relus %1&#xa0;: augmentez fs.inotify.max_user_watches</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New files are found as they appear</source>
+        <translation>Les nouveaux fichiers sont trouvés dès leur apparition</translation>
     </message>
 </context>
 <context>
@@ -421,6 +1142,67 @@ Vous pouvez plutôt décompresser Zarvo vous-même dans %1.</translation>
     </message>
 </context>
 <context>
+    <name>InstanceClient</name>
+    <message>
+        <source>the request is larger than %1 bytes</source>
+        <translation>la requête dépasse %1 octets</translation>
+    </message>
+    <message>
+        <source>the request could not be sent in time</source>
+        <translation>la requête n’a pas pu être envoyée à temps</translation>
+    </message>
+    <message>
+        <source>the connection broke while sending</source>
+        <translation>la connexion a été interrompue pendant l’envoi</translation>
+    </message>
+    <message>
+        <source>its answer was unreadable: %1</source>
+        <translation>la réponse était illisible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>it closed the connection without answering</source>
+        <translation>la connexion a été fermée sans réponse</translation>
+    </message>
+    <message>
+        <source>no answer within %1 s</source>
+        <translation>aucune réponse en %1 s</translation>
+    </message>
+    <message>
+        <source>the connection broke: %1</source>
+        <translation>la connexion a été interrompue&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>InstanceFrame</name>
+    <message>
+        <source>a message of %1 bytes is larger than the limit of %2 bytes</source>
+        <translation>un message de %1 octets dépasse la limite de %2 octets</translation>
+    </message>
+    <message>
+        <source>a message is not valid JSON (%1 at byte %2)</source>
+        <translation>un message n’est pas du JSON valide (%1 à l’octet %2)</translation>
+    </message>
+    <message>
+        <source>a message is not a JSON object</source>
+        <translation>un message n’est pas un objet JSON</translation>
+    </message>
+</context>
+<context>
+    <name>InstanceLock</name>
+    <message>
+        <source>the answer was larger than %1 bytes</source>
+        <translation>la réponse dépassait %1 octets</translation>
+    </message>
+    <message>
+        <source>a request needs a string &quot;type&quot;</source>
+        <translation>une requête doit avoir une chaîne «&#xa0;type&#xa0;»</translation>
+    </message>
+    <message>
+        <source>this instance takes no requests</source>
+        <translation>cette instance n’accepte aucune requête</translation>
+    </message>
+</context>
+<context>
     <name>InstanceRequests</name>
     <message>
         <source>clips: Zarvo is running and keeps its clips in %1; other stores are opened only while it does not run
@@ -453,6 +1235,374 @@ Vous pouvez plutôt décompresser Zarvo vous-même dans %1.</translation>
     <message>
         <source>its answer has no exit code</source>
         <translation>sa réponse n’a pas de code de sortie</translation>
+    </message>
+</context>
+<context>
+    <name>LinuxDesktopShortcuts</name>
+    <message>
+        <source>%1 is not installed</source>
+        <extracomment>%1 is a program (&quot;xfconf-query&quot;).</extracomment>
+        <translation>%1 n’est pas installé</translation>
+    </message>
+    <message>
+        <source>%1 did not answer</source>
+        <extracomment>%1 is a program (&quot;xfconf-query&quot;).</extracomment>
+        <translation>%1 n’a pas répondu</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <extracomment>%1 is a program (&quot;xfconf-query&quot;).</extracomment>
+        <translation>%1 a échoué</translation>
+    </message>
+    <message>
+        <source>Settings › Keyboard › Application Shortcuts</source>
+        <extracomment>Xfce&apos;s settings dialog and tab, as Xfce names them in your language.</extracomment>
+        <translation>Paramètres › Clavier › Raccourcis d’application</translation>
+    </message>
+    <message>
+        <source>Settings › Keyboard</source>
+        <extracomment>GNOME&apos;s Settings app and its panel, as GNOME names them in your language.</extracomment>
+        <translation>Paramètres › Clavier</translation>
+    </message>
+    <message>
+        <source>System Settings › Shortcuts</source>
+        <extracomment>KDE&apos;s System Settings and its page, as KDE names them in your language.</extracomment>
+        <translation>Configuration du système › Raccourcis</translation>
+    </message>
+    <message>
+        <source>your desktop&apos;s keyboard shortcut settings</source>
+        <extracomment>Follows &quot;in&quot;: &quot;bind … in your desktop&apos;s keyboard shortcut settings&quot;.</extracomment>
+        <translation>les paramètres de raccourcis clavier de votre bureau</translation>
+    </message>
+    <message>
+        <source>this key cannot be bound</source>
+        <translation>cette touche ne peut pas être associée</translation>
+    </message>
+    <message>
+        <source>binding keys is not supported on this desktop</source>
+        <translation>ce bureau ne permet pas d’associer des touches</translation>
+    </message>
+</context>
+<context>
+    <name>LinuxInstallation</name>
+    <message>
+        <source>Cannot read “%1”: %2</source>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create “%1”: %2</source>
+        <translation>Impossible de créer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write “%1”: %2</source>
+        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create “%1”</source>
+        <translation>Impossible de créer «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Cannot move into place “%1”: %2</source>
+        <translation>Impossible de mettre «&#xa0;%1&#xa0;» en place&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot swap in “%1”: %2</source>
+        <translation>Impossible de remplacer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot move aside “%1”: %2</source>
+        <translation>Impossible de mettre «&#xa0;%1&#xa0;» de côté&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot move “%1”: %2</source>
+        <translation>Impossible de déplacer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot move “%1”: “%2” is in the way</source>
+        <translation>Impossible de déplacer «&#xa0;%1&#xa0;»&#xa0;: «&#xa0;%2&#xa0;» est déjà là</translation>
+    </message>
+    <message>
+        <source>“%1” leads to “%2”, not to Zarvo in “%3”, so it was left as it is.</source>
+        <extracomment>%1 is a link in ~/.local/bin, %2 where it leads, %3 the folder Zarvo is installed in.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» mène à «&#xa0;%2&#xa0;» et non à Zarvo dans «&#xa0;%3&#xa0;»&#x202f;; il a donc été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>The copy holds a device or other special file, so nothing was installed.</source>
+        <translation>La copie contient un périphérique ou un autre fichier spécial&#x202f;; rien n’a donc été installé.</translation>
+    </message>
+    <message>
+        <source>pkexec could not be started</source>
+        <translation>impossible de lancer pkexec</translation>
+    </message>
+    <message>
+        <source>pkexec crashed</source>
+        <translation>pkexec a planté</translation>
+    </message>
+    <message>
+        <source>The running Zarvo did not answer.</source>
+        <translation>Le Zarvo en cours d’exécution n’a pas répondu.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be started.</source>
+        <translation>Impossible de lancer «&#xa0;%1&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>LinuxLoginItems</name>
+    <message>
+        <source>could not remove %1</source>
+        <translation>impossible de supprimer %1</translation>
+    </message>
+    <message>
+        <source>the program to start is unknown</source>
+        <translation>le programme à lancer est inconnu</translation>
+    </message>
+    <message>
+        <source>there is no Zarvo application at %1 to start at login</source>
+        <translation>il n’y a pas d’application Zarvo à lancer à la connexion dans %1</translation>
+    </message>
+    <message>
+        <source>%1 holds a control character, which an autostart entry cannot name</source>
+        <translation>%1 contient un caractère de contrôle, qu’une entrée de démarrage automatique ne peut pas nommer</translation>
+    </message>
+    <message>
+        <source>could not create %1/autostart</source>
+        <translation>impossible de créer %1/autostart</translation>
+    </message>
+</context>
+<context>
+    <name>LinuxPlatform</name>
+    <message>
+        <source>This is a Wayland session. Pasting into the front application, capturing copies while Zarvo is in the background and telling which application made a copy need X11. To open the panel, bind “zarvo --toggle” (and “zarvo --clipboard” for the clipboard history) in your desktop&apos;s keyboard shortcut settings.</source>
+        <translation>Ceci est une session Wayland. Coller dans l’application au premier plan, capturer les copies pendant que Zarvo est en arrière-plan et savoir quelle application a fait une copie nécessitent X11. Pour ouvrir le panneau, associez «&#xa0;zarvo --toggle&#xa0;» (et «&#xa0;zarvo --clipboard&#xa0;» pour l’historique du presse-papiers) à une touche dans les paramètres de raccourcis clavier de votre bureau.</translation>
+    </message>
+    <message>
+        <source>No display: the clipboard, hot keys and pasting are off</source>
+        <translation>Aucun affichage&#xa0;: presse-papiers, raccourcis et collage désactivés</translation>
+    </message>
+    <message>
+        <source>panel on XWayland</source>
+        <translation>panneau via XWayland</translation>
+    </message>
+    <message>
+        <source>clipboard through data-control</source>
+        <translation>presse-papiers via data-control</translation>
+    </message>
+    <message>
+        <source>clipboard through XWayland</source>
+        <translation>presse-papiers via XWayland</translation>
+    </message>
+    <message>
+        <source>front application through foreign-toplevel</source>
+        <translation>application au premier plan via foreign-toplevel</translation>
+    </message>
+    <message>
+        <source>paste through the virtual keyboard</source>
+        <translation>collage via le clavier virtuel</translation>
+    </message>
+    <message>
+        <source>paste into X windows only</source>
+        <translation>collage dans les fenêtres X seulement</translation>
+    </message>
+    <message>
+        <source>This is a Wayland session: global hot keys work only while an X11 application is in front. To open the panel, bind “zarvo --toggle” (and “zarvo --clipboard” for the clipboard history) in your desktop&apos;s keyboard shortcut settings.</source>
+        <translation>Ceci est une session Wayland&#xa0;: les raccourcis globaux ne fonctionnent que lorsqu’une application X11 est au premier plan. Pour ouvrir le panneau, associez «&#xa0;zarvo --toggle&#xa0;» (et «&#xa0;zarvo --clipboard&#xa0;» pour l’historique du presse-papiers) à une touche dans les paramètres de raccourcis clavier de votre bureau.</translation>
+    </message>
+    <message>
+        <source>The clipboard, global hot keys and pasting</source>
+        <extracomment>Begins &quot;… needs a graphical session (no display is available)&quot;.</extracomment>
+        <translation>Le presse-papiers, les raccourcis globaux et le collage</translation>
+    </message>
+</context>
+<context>
+    <name>LinuxPlatformWords</name>
+    <message>
+        <source>File Manager</source>
+        <translation>Gestionnaire de fichiers</translation>
+    </message>
+    <message>
+        <source>macOS hasn&apos;t granted access</source>
+        <extracomment>Must be exactly how the folder-access banner&apos;s translation says this part; it is replaced by the next text.</extracomment>
+        <translation>macOS n’a pas accordé l’accès</translation>
+    </message>
+    <message>
+        <source>missing or not readable by you</source>
+        <extracomment>Why a folder cannot be searched: &quot;Can&apos;t search ~/a — missing or not readable by you.&quot;</extracomment>
+        <translation>absent ou illisible pour vous</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <extracomment>Shown wherever other texts say &quot;System Settings&quot;: the desktop&apos;s settings app.</extracomment>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>About This Computer</source>
+        <extracomment>A row&apos;s title, for the Mac&apos;s &quot;About This Mac&quot;.</extracomment>
+        <translation>À propos de cet ordinateur</translation>
+    </message>
+    <message>
+        <source>this computer</source>
+        <extracomment>Replaces &quot;this Mac&quot; inside other translated texts (&quot;Clips stay on this Mac.&quot;): in German the dative that follows &quot;auf&quot;.</extracomment>
+        <translation>cet ordinateur</translation>
+    </message>
+    <message>
+        <source>Linux</source>
+        <translation>Linux</translation>
+    </message>
+    <message>
+        <source>Include ⌘, ⌥ or ⌃ in the shortcut.</source>
+        <extracomment>Must be exactly the shortcut recorder&apos;s translation of this sentence, glyphs kept.</extracomment>
+        <translation>Le raccourci doit contenir ⌘, ⌥ ou ⌃.</translation>
+    </message>
+    <message>
+        <source>Include %1, %2 or %3 in the shortcut.</source>
+        <extracomment>%1, %2, %3 are the names of the Ctrl, Alt and Super keys.</extracomment>
+        <translation>Le raccourci doit contenir %1, %2 ou %3.</translation>
+    </message>
+    <message>
+        <source>⌘R no longer reloads pages in browsers, and ⇧⌘V no longer pastes as plain text in apps that use it</source>
+        <extracomment>Must be exactly how the settings window&apos;s translation of the note on global shortcuts says this part, glyphs kept.</extracomment>
+        <translation>⌘R ne recharge plus les pages des navigateurs et ⇧⌘V ne colle plus en texte brut dans les apps qui l’utilisent</translation>
+    </message>
+    <message>
+        <source>%1 and %2 no longer reach the app in front</source>
+        <extracomment>%1 and %2 are key combinations: &quot;Super+R and Shift+Super+V no longer reach the app in front&quot;. It takes the place of the part above in &quot;…: while Zarvo runs, &lt;part&gt;.&quot;, so its word order follows that (German: the verb first).</extracomment>
+        <translation>%1 et %2 n’atteignent plus l’app au premier plan</translation>
+    </message>
+    <message>
+        <source>Everything (Mail, other users, external drives)</source>
+        <extracomment>Must be exactly the settings window&apos;s translation of this option.</extracomment>
+        <translation>Tout (Mail, autres utilisateurs, disques externes)</translation>
+    </message>
+    <message>
+        <source>Everything (other users, external drives)</source>
+        <translation>Tout (autres utilisateurs, disques externes)</translation>
+    </message>
+    <message>
+        <source>Text Editor</source>
+        <extracomment>A row&apos;s title: the desktop&apos;s plain text editor.</extracomment>
+        <translation>Éditeur de texte</translation>
+    </message>
+    <message>
+        <source>Image Viewer</source>
+        <extracomment>A row&apos;s title: the desktop&apos;s image viewer.</extracomment>
+        <translation>Visionneur d’images</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <extracomment>A row&apos;s title: the root folder &quot;/&quot;.</extracomment>
+        <translation>Système de fichiers</translation>
+    </message>
+    <message>
+        <source>Videos</source>
+        <extracomment>A row&apos;s title: the folder of videos in the home folder.</extracomment>
+        <translation>Vidéos</translation>
+    </message>
+</context>
+<context>
+    <name>LinuxProcesses</name>
+    <message>
+        <source>%1 crashed</source>
+        <translation>%1 a planté</translation>
+    </message>
+</context>
+<context>
+    <name>LinuxSession</name>
+    <message>
+        <source>no screen locker answered</source>
+        <translation>aucun verrouillage d’écran n’a répondu</translation>
+    </message>
+    <message>
+        <source>no session manager answers</source>
+        <translation>aucun gestionnaire de session ne répond</translation>
+    </message>
+    <message>
+        <source>the session manager refused: %1</source>
+        <translation>le gestionnaire de session a refusé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>not available on this desktop</source>
+        <translation>non disponible sur ce bureau</translation>
+    </message>
+</context>
+<context>
+    <name>LinuxWorkspace</name>
+    <message>
+        <source>“%1” is not installed</source>
+        <extracomment>%1 is an application&apos;s name.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» n’est pas installé</translation>
+    </message>
+    <message>
+        <source>could not start “%1”</source>
+        <extracomment>%1 is a program.</extracomment>
+        <translation>impossible de lancer «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>No terminal app found</source>
+        <translation>Aucune app de terminal trouvée</translation>
+    </message>
+    <message>
+        <source>Could not start %1</source>
+        <extracomment>%1 is a program.</extracomment>
+        <translation>Impossible de lancer %1</translation>
+    </message>
+    <message>
+        <source>only local files can be moved to the Trash</source>
+        <translation>seuls les fichiers locaux peuvent être mis à la corbeille</translation>
+    </message>
+    <message>
+        <source>no volume is mounted at %1</source>
+        <extracomment>%1 is a folder.</extracomment>
+        <translation>aucun volume n’est monté sur %1</translation>
+    </message>
+    <message>
+        <source>ejecting %1 timed out</source>
+        <extracomment>%1 is a volume&apos;s folder.</extracomment>
+        <translation>l’éjection de %1 a expiré</translation>
+    </message>
+</context>
+<context>
+    <name>PanelModes</name>
+    <message>
+        <source>Select a result first</source>
+        <translation>Sélectionnez d’abord un résultat</translation>
+    </message>
+    <message>
+        <source>Only files and folders can be renamed</source>
+        <translation>Seuls les fichiers et dossiers peuvent être renommés</translation>
+    </message>
+    <message>
+        <source>Renaming %1. ↩ to save, esc to cancel</source>
+        <translation>Renommage de %1. ↩ enregistre, esc annule</translation>
+    </message>
+    <message>
+        <source>That isn&apos;t a valid name</source>
+        <translation>Ce nom n’est pas valide</translation>
+    </message>
+    <message>
+        <source>%1 already exists here</source>
+        <translation>%1 existe déjà ici</translation>
+    </message>
+    <message>
+        <source>Renamed to %1</source>
+        <translation>Renommé en %1</translation>
+    </message>
+    <message>
+        <source>Click Clear again to delete all clips except pinned ones. This can&apos;t be undone.</source>
+        <extracomment>&quot;Clear&quot; is the label of the panel&apos;s button that empties the list.</extracomment>
+        <translation>Cliquez à nouveau sur Effacer pour supprimer tous les clips sauf les épinglés. Action irréversible.</translation>
+    </message>
+    <message>
+        <source>Click Clear again to forget the places you&apos;ve opened. Favorites stay.</source>
+        <translation>Cliquez à nouveau sur Effacer pour oublier les lieux ouverts. Les favoris restent.</translation>
+    </message>
+    <message>
+        <source>Cleared recent history</source>
+        <translation>Historique récent effacé</translation>
+    </message>
+    <message>
+        <source>Use these keys on any search result</source>
+        <translation>Ces touches agissent sur tout résultat de recherche</translation>
     </message>
 </context>
 <context>
@@ -624,6 +1774,28 @@ Les textes, images, liens et fichiers copiés apparaissent ici.</translation>
     </message>
 </context>
 <context>
+    <name>QueryPipeline</name>
+    <message>
+        <source>No folder named “%1”. Try in:desktop, in:downloads or in:~/path</source>
+        <translation>Aucun dossier nommé «&#x202f;%1&#x202f;». Essayez in:desktop, in:downloads ou in:~/path</translation>
+    </message>
+</context>
+<context>
+    <name>ResultItem</name>
+    <message>
+        <source>Run in Terminal</source>
+        <translation>Exécuter dans Terminal</translation>
+    </message>
+    <message>
+        <source>Connect to server</source>
+        <translation>Se connecter au serveur</translation>
+    </message>
+    <message>
+        <source>Connect to %1</source>
+        <translation>Se connecter à %1</translation>
+    </message>
+</context>
+<context>
     <name>ResultRow</name>
     <message>
         <source>Recent</source>
@@ -768,6 +1940,288 @@ Les textes, images, liens et fichiers copiés apparaissent ici.</translation>
     </message>
 </context>
 <context>
+    <name>Salvage</name>
+    <message numerus="yes">
+        <source>the stored %1 could not be read whole; %Ln entries were read, and the stored value is kept unchanged under “%2” in the settings file</source>
+        <extracomment>%1 is what was stored (history, favorites), %2 the key it is kept under.</extracomment>
+        <translation>
+            <numerusform>les données enregistrées (%1) n’ont pas pu être lues en entier&#x202f;; %Ln entrée a été lue, et la valeur enregistrée est gardée telle quelle sous «&#x202f;%2&#x202f;» dans le fichier de réglages</numerusform>
+            <numerusform>les données enregistrées (%1) n’ont pas pu être lues en entier&#x202f;; %Ln entrées ont été lues, et la valeur enregistrée est gardée telle quelle sous «&#x202f;%2&#x202f;» dans le fichier de réglages</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ShellCommand</name>
+    <message>
+        <source>The command contains a NUL character</source>
+        <translation>La commande contient un caractère NUL</translation>
+    </message>
+    <message>
+        <source>Could not create “%1”: %2</source>
+        <translation>Impossible de créer «&#x202f;%1&#x202f;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Could not write “%1”: %2</source>
+        <translation>Impossible d’écrire «&#x202f;%1&#x202f;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Could not make “%1” executable</source>
+        <translation>Impossible de rendre «&#x202f;%1&#x202f;» exécutable</translation>
+    </message>
+    <message>
+        <source>Terminal isn&apos;t installed</source>
+        <translation>Terminal n’est pas installé</translation>
+    </message>
+</context>
+<context>
+    <name>Shortcuts</name>
+    <message>
+        <source>Home Folder</source>
+        <translation>Dossier personnel</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Bureau</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documents</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Téléchargements</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musique</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Movies</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Applications</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Utilitaires</translation>
+    </message>
+    <message>
+        <source>Library</source>
+        <translation>Bibliothèque</translation>
+    </message>
+    <message>
+        <source>Application Support</source>
+        <translation>Application Support</translation>
+    </message>
+    <message>
+        <source>Trash</source>
+        <translation>Corbeille</translation>
+    </message>
+    <message>
+        <source>Temporary Items</source>
+        <translation>Éléments temporaires</translation>
+    </message>
+    <message>
+        <source>iCloud Drive</source>
+        <translation>iCloud Drive</translation>
+    </message>
+    <message>
+        <source>Macintosh HD</source>
+        <translation>Macintosh HD</translation>
+    </message>
+    <message>
+        <source>hosts file</source>
+        <translation>fichier hosts</translation>
+    </message>
+    <message>
+        <source>Terminal</source>
+        <translation>Terminal</translation>
+    </message>
+    <message>
+        <source>TextEdit</source>
+        <translation>TextEdit</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculatrice</translation>
+    </message>
+    <message>
+        <source>Activity Monitor</source>
+        <translation>Moniteur d’activité</translation>
+    </message>
+    <message>
+        <source>Finder</source>
+        <translation>Finder</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Capture d’écran</translation>
+    </message>
+    <message>
+        <source>System Information</source>
+        <translation>Informations système</translation>
+    </message>
+    <message>
+        <source>Disk Utility</source>
+        <translation>Utilitaire de disque</translation>
+    </message>
+    <message>
+        <source>Console</source>
+        <translation>Console</translation>
+    </message>
+    <message>
+        <source>Passwords</source>
+        <translation>Mots de passe</translation>
+    </message>
+    <message>
+        <source>Font Book</source>
+        <translation>Livre des polices</translation>
+    </message>
+    <message>
+        <source>App Store</source>
+        <translation>App Store</translation>
+    </message>
+    <message>
+        <source>Screen Sharing</source>
+        <translation>Partage d’écran</translation>
+    </message>
+    <message>
+        <source>Microsoft Excel</source>
+        <translation>Microsoft Excel</translation>
+    </message>
+    <message>
+        <source>Microsoft Word</source>
+        <translation>Microsoft Word</translation>
+    </message>
+    <message>
+        <source>System Settings</source>
+        <translation>System Settings</translation>
+    </message>
+    <message>
+        <source>Wi‑Fi</source>
+        <translation>Wi‑Fi</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <source>VPN</source>
+        <translation>VPN</translation>
+    </message>
+    <message>
+        <source>Displays</source>
+        <translation>Écrans</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Souris</translation>
+    </message>
+    <message>
+        <source>Trackpad</source>
+        <translation>Trackpad</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Batterie</translation>
+    </message>
+    <message>
+        <source>Users &amp; Groups</source>
+        <translation>Utilisateurs et groupes</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Mise à jour de logiciels</translation>
+    </message>
+    <message>
+        <source>Login Items</source>
+        <translation>Éléments de connexion</translation>
+    </message>
+    <message>
+        <source>Privacy &amp; Security</source>
+        <translation>Confidentialité et sécurité</translation>
+    </message>
+    <message>
+        <source>Printers &amp; Scanners</source>
+        <translation>Imprimantes et scanners</translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <translation>Notifications</translation>
+    </message>
+    <message>
+        <source>Accessibility</source>
+        <translation>Accessibilité</translation>
+    </message>
+    <message>
+        <source>Date &amp; Time</source>
+        <translation>Date et heure</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apparence</translation>
+    </message>
+    <message>
+        <source>Wallpaper</source>
+        <translation>Fond d’écran</translation>
+    </message>
+    <message>
+        <source>Storage</source>
+        <translation>Stockage</translation>
+    </message>
+    <message>
+        <source>Language &amp; Region</source>
+        <translation>Langue et région</translation>
+    </message>
+    <message>
+        <source>Sharing</source>
+        <translation>Partage</translation>
+    </message>
+    <message>
+        <source>About This Mac</source>
+        <translation>About This Mac</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Application</translation>
+    </message>
+    <message>
+        <source>System Settings › %1</source>
+        <extracomment>Keep &quot;System Settings&quot; as it is: it is replaced by the desktop&apos;s own name for its settings.</extracomment>
+        <translation>System Settings › %1</translation>
+    </message>
+    <message>
+        <source>Custom shortcut → %1</source>
+        <translation>Raccourci personnalisé → %1</translation>
+    </message>
+    <message>
+        <source>System action</source>
+        <translation>Action système</translation>
+    </message>
+</context>
+<context>
     <name>StartNotices</name>
     <message>
         <source>your desktop&apos;s keyboard shortcut settings</source>
@@ -839,6 +2293,152 @@ Les textes, images, liens et fichiers copiés apparaissent ici.</translation>
     </message>
 </context>
 <context>
+    <name>SystemActions</name>
+    <message>
+        <source>Lock Screen</source>
+        <translation>Verrouiller l’écran</translation>
+    </message>
+    <message>
+        <source>Sleep</source>
+        <translation>Mettre en veille</translation>
+    </message>
+    <message>
+        <source>Turn Off Display</source>
+        <translation>Éteindre l’écran</translation>
+    </message>
+    <message>
+        <source>Start Screen Saver</source>
+        <translation>Lancer l’économiseur d’écran</translation>
+    </message>
+    <message>
+        <source>Restart…</source>
+        <translation>Redémarrer…</translation>
+    </message>
+    <message>
+        <source>Shut Down…</source>
+        <translation>Éteindre…</translation>
+    </message>
+    <message>
+        <source>Log Out…</source>
+        <translation>Se déconnecter…</translation>
+    </message>
+    <message>
+        <source>Empty Trash</source>
+        <translation>Vider la corbeille</translation>
+    </message>
+    <message>
+        <source>Eject All Disks</source>
+        <translation>Éjecter tous les disques</translation>
+    </message>
+    <message>
+        <source>Copy IP Address</source>
+        <translation>Copier l’adresse IP</translation>
+    </message>
+    <message>
+        <source>No disks to eject</source>
+        <translation>Aucun disque à éjecter</translation>
+    </message>
+    <message numerus="yes">
+        <source>Ejected %Ln disk(s)</source>
+        <translation>
+            <numerusform>%Ln disque éjecté</numerusform>
+            <numerusform>%Ln disques éjectés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t restart: %1</source>
+        <translation>Redémarrage impossible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t shut down: %1</source>
+        <translation>Extinction impossible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t log out: %1</source>
+        <translation>Déconnexion impossible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t lock the screen: %1</source>
+        <translation>Impossible de verrouiller l’écran&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t %1: %2</source>
+        <extracomment>%1 is the action&apos;s title in lower case, %2 the reason.</extracomment>
+        <translation>Impossible (%1)&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>no session service</source>
+        <translation>aucun service de session</translation>
+    </message>
+    <message>
+        <source>Press ↩ again to empty trash. This can&apos;t be undone.</source>
+        <translation>Appuyez à nouveau sur ↩ pour vider la corbeille. Action irréversible.</translation>
+    </message>
+    <message>
+        <source>No session manager answers: press ↩ again to restart now. Unsaved work in open applications may be lost.</source>
+        <translation>Aucun gestionnaire de session ne répond&#xa0;: ↩ à nouveau pour redémarrer maintenant. Le travail non enregistré peut être perdu.</translation>
+    </message>
+    <message>
+        <source>No session manager answers: press ↩ again to shut down now. Unsaved work in open applications may be lost.</source>
+        <translation>Aucun gestionnaire de session ne répond&#xa0;: ↩ à nouveau pour éteindre maintenant. Le travail non enregistré peut être perdu.</translation>
+    </message>
+    <message>
+        <source>Locking the screen…</source>
+        <translation>Verrouillage de l’écran…</translation>
+    </message>
+    <message>
+        <source>no session manager answers</source>
+        <translation>aucun gestionnaire de session ne répond</translation>
+    </message>
+    <message>
+        <source>Ejecting…</source>
+        <translation>Éjection…</translation>
+    </message>
+    <message>
+        <source>No network connection</source>
+        <translation>Aucune connexion réseau</translation>
+    </message>
+    <message>
+        <source>Copied IP address %1</source>
+        <translation>Adresse IP %1 copiée</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalLauncher</name>
+    <message>
+        <source>Terminal</source>
+        <translation>Terminal</translation>
+    </message>
+    <message>
+        <source>Console</source>
+        <translation>Console</translation>
+    </message>
+    <message>
+        <source>Xfce Terminal</source>
+        <translation>Terminal Xfce</translation>
+    </message>
+    <message>
+        <source>MATE Terminal</source>
+        <translation>Terminal MATE</translation>
+    </message>
+</context>
+<context>
+    <name>Text</name>
+    <message>
+        <source>“%1”</source>
+        <extracomment>Quotation marks around a name in a message: „%1“ in German, « %1 » in French.</extracomment>
+        <translation>«&#x202f;%1&#x202f;»</translation>
+    </message>
+</context>
+<context>
+    <name>UnavailablePasteboard</name>
+    <message>
+        <source>%1 needs a graphical session (no display is available)</source>
+        <extracomment>%1 is what cannot work (&quot;The clipboard&quot;, &quot;Zarvo&quot;), begun with a capital.</extracomment>
+        <translation>%1&#xa0;: une session graphique est nécessaire (aucun affichage disponible)</translation>
+    </message>
+</context>
+<context>
     <name>UpdateDialogs</name>
     <message>
         <source>Software Update</source>
@@ -878,6 +2478,89 @@ Les textes, images, liens et fichiers copiés apparaissent ici.</translation>
     </message>
 </context>
 <context>
+    <name>WaylandDesktopShortcuts</name>
+    <message>
+        <source>sway&apos;s config file (%1)</source>
+        <extracomment>Follows &quot;in&quot;: &quot;bind … in sway&apos;s config file (~/.config/sway/config)&quot;.</extracomment>
+        <translation>le fichier de configuration de sway (%1)</translation>
+    </message>
+    <message>
+        <source>Hyprland&apos;s config file (%1)</source>
+        <extracomment>Follows &quot;in&quot;, like the sway text.</extracomment>
+        <translation>le fichier de configuration de Hyprland (%1)</translation>
+    </message>
+    <message>
+        <source>your desktop&apos;s keyboard shortcut settings</source>
+        <extracomment>Follows &quot;in&quot;: &quot;bind … in your desktop&apos;s keyboard shortcut settings&quot;.</extracomment>
+        <translation>les paramètres de raccourcis clavier de votre bureau</translation>
+    </message>
+    <message>
+        <source>binding keys is not supported on this desktop</source>
+        <translation>ce bureau ne permet pas d’associer des touches</translation>
+    </message>
+    <message>
+        <source>GNOME keeps %1 pressed alone for its overview; %1 together with another key works as a shortcut.</source>
+        <extracomment>%1 is the name of the Super key.</extracomment>
+        <translation>GNOME réserve %1 seul à sa vue d’ensemble&#x202f;; %1 avec une autre touche fonctionne comme raccourci.</translation>
+    </message>
+</context>
+<context>
+    <name>WebSearch</name>
+    <message>
+        <source>Google</source>
+        <translation>Google</translation>
+    </message>
+    <message>
+        <source>YouTube</source>
+        <translation>YouTube</translation>
+    </message>
+    <message>
+        <source>DuckDuckGo</source>
+        <translation>DuckDuckGo</translation>
+    </message>
+    <message>
+        <source>Bing</source>
+        <translation>Bing</translation>
+    </message>
+    <message>
+        <source>GitHub</source>
+        <translation>GitHub</translation>
+    </message>
+    <message>
+        <source>Stack Overflow</source>
+        <translation>Stack Overflow</translation>
+    </message>
+    <message>
+        <source>Wikipedia</source>
+        <translation>Wikipedia</translation>
+    </message>
+    <message>
+        <source>Google Maps</source>
+        <translation>Google Maps</translation>
+    </message>
+    <message>
+        <source>Amazon</source>
+        <translation>Amazon</translation>
+    </message>
+    <message>
+        <source>npm</source>
+        <translation>npm</translation>
+    </message>
+    <message>
+        <source>PyPI</source>
+        <translation>PyPI</translation>
+    </message>
+    <message>
+        <source>Google Translate</source>
+        <translation>Google Traduction</translation>
+    </message>
+    <message>
+        <source>Search %1 for “%2”</source>
+        <extracomment>%1 is the search engine&apos;s name, %2 the text searched for.</extracomment>
+        <translation>Rechercher «&#x202f;%2&#x202f;» sur %1</translation>
+    </message>
+</context>
+<context>
     <name>ZarvoMain</name>
     <message>
         <source>usage: zarvo [--toggle | --clipboard | --settings | --status | --quit]
@@ -905,6 +2588,270 @@ Les textes, images, liens et fichiers copiés apparaissent ici.</translation>
     <message>
         <source>zarvo: Zarvo is not running</source>
         <translation>zarvo&#xa0;: Zarvo n’est pas lancé</translation>
+    </message>
+</context>
+<context>
+    <name>zarvo::AppCatalog</name>
+    <message>
+        <source>Application</source>
+        <translation>Application</translation>
+    </message>
+</context>
+<context>
+    <name>zarvo::ClipStore</name>
+    <message numerus="yes">
+        <source>the index in %1 could not be read whole and was set aside as “%2”; %Ln clips were salvaged into a fresh index, and the data files of every clip it names are kept</source>
+        <extracomment>%1 is a folder, %2 a file name.</extracomment>
+        <translation>
+            <numerusform>l’index dans %1 n’a pas pu être lu en entier et a été mis de côté sous «&#x202f;%2&#x202f;»&#x202f;; %Ln clip a été récupéré dans un nouvel index, et les fichiers de données de tous les clips qu’il nomme sont gardés</numerusform>
+            <numerusform>l’index dans %1 n’a pas pu être lu en entier et a été mis de côté sous «&#x202f;%2&#x202f;»&#x202f;; %Ln clips ont été récupérés dans un nouvel index, et les fichiers de données de tous les clips qu’il nomme sont gardés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the index in %1 could not be read whole nor set aside; %Ln clips were read, and the index is not written over</source>
+        <extracomment>%1 is a folder.</extracomment>
+        <translation>
+            <numerusform>l’index dans %1 n’a pu être ni lu en entier ni mis de côté&#x202f;; %Ln clip a été lu, et l’index n’est pas écrasé</numerusform>
+            <numerusform>l’index dans %1 n’a pu être ni lu en entier ni mis de côté&#x202f;; %Ln clips ont été lus, et l’index n’est pas écrasé</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>zarvo::ResultActions</name>
+    <message>
+        <source>Show Clipboard History</source>
+        <translation>Afficher l’historique du presse-papiers</translation>
+    </message>
+    <message>
+        <source>Run in Terminal</source>
+        <translation>Exécuter dans Terminal</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>verb</comment>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>Copier l’URL</translation>
+    </message>
+    <message>
+        <source>Copy as Markdown Link</source>
+        <translation>Copier comme lien Markdown</translation>
+    </message>
+    <message>
+        <source>Copy Command</source>
+        <translation>Copier la commande</translation>
+    </message>
+    <message>
+        <source>Reveal in Finder</source>
+        <translation>Afficher dans Finder</translation>
+    </message>
+    <message>
+        <source>Quick Look</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Open in Terminal</source>
+        <translation>Ouvrir dans Terminal</translation>
+    </message>
+    <message>
+        <source>Paste Path into %1</source>
+        <translation>Coller le chemin dans %1</translation>
+    </message>
+    <message>
+        <source>Front App</source>
+        <translation>l’app active</translation>
+    </message>
+    <message>
+        <source>Copy File</source>
+        <translation>Copier le fichier</translation>
+    </message>
+    <message>
+        <source>Copy Path</source>
+        <translation>Copier le chemin</translation>
+    </message>
+    <message>
+        <source>Copy Name</source>
+        <translation>Copier le nom</translation>
+    </message>
+    <message>
+        <source>Remove from Favorites</source>
+        <translation>Retirer des favoris</translation>
+    </message>
+    <message>
+        <source>Add to Favorites</source>
+        <translation>Ajouter aux favoris</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Renommer…</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Dupliquer</translation>
+    </message>
+    <message>
+        <source>Compress to ZIP</source>
+        <translation>Compresser en ZIP</translation>
+    </message>
+    <message>
+        <source>Move to…</source>
+        <translation>Déplacer vers…</translation>
+    </message>
+    <message>
+        <source>Get Info</source>
+        <translation>Propriétés</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>Mettre à la corbeille</translation>
+    </message>
+    <message>
+        <source>Remove from History</source>
+        <translation>Retirer de l’historique</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Copy as Plain Text</source>
+        <translation>Copier en texte brut</translation>
+    </message>
+    <message>
+        <source>Paste into %1</source>
+        <translation>Coller dans %1</translation>
+    </message>
+    <message>
+        <source>Open Link</source>
+        <translation>Ouvrir le lien</translation>
+    </message>
+    <message>
+        <source>Unpin</source>
+        <translation>Désépingler</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <translation>Épingler</translation>
+    </message>
+    <message>
+        <source>Delete from Clipboard History</source>
+        <translation>Supprimer de l’historique du presse-papiers</translation>
+    </message>
+    <message>
+        <source>Paste into Front App</source>
+        <translation>Coller dans l’app active</translation>
+    </message>
+    <message>
+        <source>Actions…</source>
+        <translation>Actions…</translation>
+    </message>
+    <message>
+        <source>Select a file or folder</source>
+        <translation>Sélectionnez un fichier ou un dossier</translation>
+    </message>
+    <message>
+        <source>Duplicating %1…</source>
+        <translation>Duplication de %1…</translation>
+    </message>
+    <message>
+        <source>Duplicated as %1</source>
+        <translation>Dupliqué sous %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t compress %1: the archiver bsdtar (libarchive-tools) is not installed</source>
+        <translation>Impossible de compresser %1&#xa0;: l’archiveur bsdtar (libarchive-tools) n’est pas installé</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t compress %1: %2</source>
+        <translation>Impossible de compresser %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Compressing %1…</source>
+        <translation>Compression de %1…</translation>
+    </message>
+    <message>
+        <source>Compressed to %1</source>
+        <translation>Compressé en %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t compress %1</source>
+        <translation>Impossible de compresser %1</translation>
+    </message>
+    <message>
+        <source>%1 already exists in %2</source>
+        <translation>%1 existe déjà dans %2</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <comment>verb</comment>
+        <extracomment>The button of the folder chooser.</extracomment>
+        <translation>Déplacer</translation>
+    </message>
+    <message>
+        <source>Move %1 to…</source>
+        <translation>Déplacer %1 vers…</translation>
+    </message>
+    <message>
+        <source>Moved %1 to Trash</source>
+        <translation>%1 mis à la corbeille</translation>
+    </message>
+    <message>
+        <source>Copied — press %1 to paste (%2 in a terminal)</source>
+        <translation>Copié — appuyez sur %1 pour coller (%2 dans un terminal)</translation>
+    </message>
+    <message>
+        <source>Copied — press %1 to paste</source>
+        <translation>Copié — appuyez sur %1 pour coller</translation>
+    </message>
+    <message>
+        <source>Nothing to paste</source>
+        <translation>Rien à coller</translation>
+    </message>
+    <message>
+        <source>Nothing to open — path not found</source>
+        <translation>Rien à ouvrir — chemin introuvable</translation>
+    </message>
+    <message>
+        <source>%1 came from the clipboard and runs code. Press ↩ again to open it.</source>
+        <translation>%1 vient du presse-papiers et exécute du code. ↩ à nouveau pour l’ouvrir.</translation>
+    </message>
+    <message>
+        <source>Nothing to reveal</source>
+        <translation>Rien à afficher</translation>
+    </message>
+    <message>
+        <source>Nothing to preview</source>
+        <translation>Rien à prévisualiser</translation>
+    </message>
+    <message>
+        <source>No terminal app found</source>
+        <translation>Aucune app de terminal trouvée</translation>
+    </message>
+    <message>
+        <source>Nothing to copy</source>
+        <translation>Rien à copier</translation>
+    </message>
+    <message>
+        <source>Copied %1</source>
+        <translation>Copié&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Copied file %1</source>
+        <translation>Fichier %1 copié</translation>
+    </message>
+    <message>
+        <source>Nothing to favorite</source>
+        <translation>Rien à mettre en favori</translation>
+    </message>
+    <message>
+        <source>★ Added %1 to favorites</source>
+        <translation>★ %1 ajouté aux favoris</translation>
+    </message>
+    <message>
+        <source>Removed %1 from favorites</source>
+        <translation>%1 retiré des favoris</translation>
     </message>
 </context>
 <context>
@@ -1547,603 +3494,6 @@ Les textes, images, liens et fichiers copiés apparaissent ici.</translation>
     <message>
         <source>%1 and %2 are already used by another app.</source>
         <translation>%1 et %2 sont déjà utilisés par une autre app.</translation>
-    </message>
-</context>
-<context>
-    <name>DesktopApps</name>
-    <message>
-        <source>could not start %1</source>
-        <translation>impossible de lancer %1</translation>
-    </message>
-    <message>
-        <source>“%1” has no command to run</source>
-        <translation>«&#xa0;%1&#xa0;» n’a aucune commande à exécuter</translation>
-    </message>
-    <message>
-        <source>“%1” is not an application</source>
-        <translation>«&#xa0;%1&#xa0;» n’est pas une application</translation>
-    </message>
-    <message>
-        <source>could not start “%1”</source>
-        <translation>impossible de lancer «&#xa0;%1&#xa0;»</translation>
-    </message>
-</context>
-<context>
-    <name>FileTree</name>
-    <message>
-        <source>could not delete %1</source>
-        <extracomment>%1 lists the items that stay.</extracomment>
-        <translation>impossible de supprimer %1</translation>
-    </message>
-</context>
-<context>
-    <name>GnomeShortcuts</name>
-    <message>
-        <source>GNOME&apos;s keyboard settings are not installed</source>
-        <translation>les paramètres clavier de GNOME ne sont pas installés</translation>
-    </message>
-    <message>
-        <source>GNOME&apos;s keyboard settings cannot be changed (they are locked)</source>
-        <translation>les paramètres clavier de GNOME ne peuvent pas être modifiés (ils sont verrouillés)</translation>
-    </message>
-</context>
-<context>
-    <name>HotKeyAdvice</name>
-    <message>
-        <source>“%1”</source>
-        <extracomment>Quotes around a command to type: “zarvo --toggle”.</extracomment>
-        <translation>«&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
-        <source>another app</source>
-        <extracomment>Who holds a key: &quot;Super+R is used by another app&quot;.</extracomment>
-        <translation>une autre application</translation>
-    </message>
-    <message>
-        <source>This is a Wayland session: %1 reaches Zarvo only while an X11 app is in front. Bind %2 to it in %3, or choose another key in Zarvo&apos;s Settings.</source>
-        <extracomment>%1 is a key (&quot;Super+R&quot;), %2 a command, %3 where the desktop binds keys (&quot;Settings › Keyboard&quot;).</extracomment>
-        <translation>Ceci est une session Wayland&#xa0;: %1 n’atteint Zarvo que lorsqu’une application X11 est au premier plan. Associez %2 à cette touche dans %3, ou choisissez une autre touche dans les paramètres de Zarvo.</translation>
-    </message>
-    <message>
-        <source>%1 is used by %2, so it does not open Zarvo. Choose another key in Zarvo&apos;s Settings, or bind %3 to a key in %4.</source>
-        <extracomment>%1 is a key (&quot;Super+R&quot;), %2 who uses it (&quot;Xfce&quot;, &quot;another app&quot;), %3 a command, %4 where the desktop binds keys.</extracomment>
-        <translation>%1 est pris par %2 et n’ouvre donc pas Zarvo. Choisissez une autre touche dans les paramètres de Zarvo, ou associez %3 à une touche dans %4.</translation>
-    </message>
-    <message>
-        <source>%1 works only in X11 apps</source>
-        <extracomment>%1 is a key (&quot;Super+R&quot;).</extracomment>
-        <translation>%1 ne fonctionne que dans les apps X11</translation>
-    </message>
-    <message>
-        <source>%1 is used by %2</source>
-        <extracomment>%1 is a key (&quot;Super+R&quot;), %2 who uses it (&quot;Xfce&quot;, &quot;another app&quot;).</extracomment>
-        <translation>%1 est pris par %2</translation>
-    </message>
-    <message>
-        <source>Let %1 Open Zarvo with %2…</source>
-        <extracomment>A button. %1 is the desktop (&quot;Xfce&quot;, &quot;GNOME&quot;), %2 a key (&quot;Super+R&quot;).</extracomment>
-        <translation>Laisser %1 ouvrir Zarvo avec %2…</translation>
-    </message>
-    <message>
-        <source>Zarvo will add a keyboard shortcut to %1&apos;s settings: %2 runs %3. What %1 did with %2 until now stops. You can change it back in %4.</source>
-        <extracomment>%1 is the desktop (&quot;Xfce&quot;), %2 a key (&quot;Super+R&quot;), %3 a command, %4 where the desktop binds keys.</extracomment>
-        <translation>Zarvo va ajouter un raccourci clavier aux paramètres de %1&#xa0;: %2 lancera %3. Ce que %1 faisait jusqu’ici avec %2 cessera. Vous pourrez revenir en arrière dans %4.</translation>
-    </message>
-    <message>
-        <source>Zarvo runs in the background. Press %1, or bind %2 in %3.</source>
-        <extracomment>%1 is a key (&quot;Super+R&quot;), %2 a command, %3 where the desktop binds keys.</extracomment>
-        <translation>Zarvo fonctionne en arrière-plan. Appuyez sur %1, ou associez %2 à une touche dans %3.</translation>
-    </message>
-    <message>
-        <source>Zarvo runs in the background. Bind %1 in %2, or choose another key in Zarvo&apos;s Settings (%3).</source>
-        <extracomment>%1 is a command, %2 where the desktop binds keys, %3 the command that opens the settings.</extracomment>
-        <translation>Zarvo fonctionne en arrière-plan. Associez %1 à une touche dans %2, ou choisissez une autre touche dans les paramètres de Zarvo (%3).</translation>
-    </message>
-</context>
-<context>
-    <name>HotKeyFormat</name>
-    <message>
-        <source>Ctrl</source>
-        <comment>key name</comment>
-        <extracomment>The Control key in a combination such as Ctrl+K, as GNOME and KDE name it.</extracomment>
-        <translation>Ctrl</translation>
-    </message>
-    <message>
-        <source>Alt</source>
-        <comment>key name</comment>
-        <extracomment>The Alt key in a combination such as Alt+F4.</extracomment>
-        <translation>Alt</translation>
-    </message>
-    <message>
-        <source>Shift</source>
-        <comment>key name</comment>
-        <extracomment>The Shift key in a combination such as Shift+Super+V.</extracomment>
-        <translation>Maj</translation>
-    </message>
-    <message>
-        <source>Super</source>
-        <comment>key name</comment>
-        <extracomment>The Super (Windows) key in a combination such as Super+R.</extracomment>
-        <translation>Super</translation>
-    </message>
-    <message>
-        <source>Space</source>
-        <comment>key name</comment>
-        <extracomment>The space bar in a combination such as Ctrl+Space.</extracomment>
-        <translation>Espace</translation>
-    </message>
-</context>
-<context>
-    <name>HotKeyManager</name>
-    <message>
-        <source>Show clipboard history</source>
-        <translation>Afficher l’historique du presse-papiers</translation>
-    </message>
-    <message>
-        <source>Show Zarvo</source>
-        <translation>Afficher Zarvo</translation>
-    </message>
-    <message>
-        <source>the desktop&apos;s shortcuts are not known here</source>
-        <translation>les raccourcis du bureau ne sont pas connus ici</translation>
-    </message>
-    <message>
-        <source>no key is set</source>
-        <translation>aucune touche n’est définie</translation>
-    </message>
-    <message>
-        <source>%1 is used by %2 — choose another key</source>
-        <extracomment>%1 is a key (&quot;Super+R&quot;), %2 the desktop that uses it (&quot;Xfce&quot;).</extracomment>
-        <translation>%1 est pris par %2 — choisissez une autre touche</translation>
-    </message>
-    <message>
-        <source>%1 is used by another app — choose another key</source>
-        <extracomment>%1 is a key (&quot;Super+R&quot;).</extracomment>
-        <translation>%1 est pris par une autre app — choisissez une autre touche</translation>
-    </message>
-    <message>
-        <source>%1 works only in X11 apps</source>
-        <extracomment>%1 is a key (&quot;Super+R&quot;).</extracomment>
-        <translation>%1 ne fonctionne que dans les apps X11</translation>
-    </message>
-</context>
-<context>
-    <name>InstanceClient</name>
-    <message>
-        <source>the request is larger than %1 bytes</source>
-        <translation>la requête dépasse %1 octets</translation>
-    </message>
-    <message>
-        <source>the request could not be sent in time</source>
-        <translation>la requête n’a pas pu être envoyée à temps</translation>
-    </message>
-    <message>
-        <source>the connection broke while sending</source>
-        <translation>la connexion a été interrompue pendant l’envoi</translation>
-    </message>
-    <message>
-        <source>its answer was unreadable: %1</source>
-        <translation>la réponse était illisible&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>it closed the connection without answering</source>
-        <translation>la connexion a été fermée sans réponse</translation>
-    </message>
-    <message>
-        <source>no answer within %1 s</source>
-        <translation>aucune réponse en %1 s</translation>
-    </message>
-    <message>
-        <source>the connection broke: %1</source>
-        <translation>la connexion a été interrompue&#xa0;: %1</translation>
-    </message>
-</context>
-<context>
-    <name>InstanceFrame</name>
-    <message>
-        <source>a message of %1 bytes is larger than the limit of %2 bytes</source>
-        <translation>un message de %1 octets dépasse la limite de %2 octets</translation>
-    </message>
-    <message>
-        <source>a message is not valid JSON (%1 at byte %2)</source>
-        <translation>un message n’est pas du JSON valide (%1 à l’octet %2)</translation>
-    </message>
-    <message>
-        <source>a message is not a JSON object</source>
-        <translation>un message n’est pas un objet JSON</translation>
-    </message>
-</context>
-<context>
-    <name>InstanceLock</name>
-    <message>
-        <source>the answer was larger than %1 bytes</source>
-        <translation>la réponse dépassait %1 octets</translation>
-    </message>
-    <message>
-        <source>a request needs a string &quot;type&quot;</source>
-        <translation>une requête doit avoir une chaîne «&#xa0;type&#xa0;»</translation>
-    </message>
-    <message>
-        <source>this instance takes no requests</source>
-        <translation>cette instance n’accepte aucune requête</translation>
-    </message>
-</context>
-<context>
-    <name>LinuxDesktopShortcuts</name>
-    <message>
-        <source>%1 is not installed</source>
-        <extracomment>%1 is a program (&quot;xfconf-query&quot;).</extracomment>
-        <translation>%1 n’est pas installé</translation>
-    </message>
-    <message>
-        <source>%1 did not answer</source>
-        <extracomment>%1 is a program (&quot;xfconf-query&quot;).</extracomment>
-        <translation>%1 n’a pas répondu</translation>
-    </message>
-    <message>
-        <source>%1 failed</source>
-        <extracomment>%1 is a program (&quot;xfconf-query&quot;).</extracomment>
-        <translation>%1 a échoué</translation>
-    </message>
-    <message>
-        <source>Settings › Keyboard › Application Shortcuts</source>
-        <extracomment>Xfce&apos;s settings dialog and tab, as Xfce names them in your language.</extracomment>
-        <translation>Paramètres › Clavier › Raccourcis d’application</translation>
-    </message>
-    <message>
-        <source>Settings › Keyboard</source>
-        <extracomment>GNOME&apos;s Settings app and its panel, as GNOME names them in your language.</extracomment>
-        <translation>Paramètres › Clavier</translation>
-    </message>
-    <message>
-        <source>System Settings › Shortcuts</source>
-        <extracomment>KDE&apos;s System Settings and its page, as KDE names them in your language.</extracomment>
-        <translation>Configuration du système › Raccourcis</translation>
-    </message>
-    <message>
-        <source>your desktop&apos;s keyboard shortcut settings</source>
-        <extracomment>Follows &quot;in&quot;: &quot;bind … in your desktop&apos;s keyboard shortcut settings&quot;.</extracomment>
-        <translation>les paramètres de raccourcis clavier de votre bureau</translation>
-    </message>
-    <message>
-        <source>this key cannot be bound</source>
-        <translation>cette touche ne peut pas être associée</translation>
-    </message>
-    <message>
-        <source>binding keys is not supported on this desktop</source>
-        <translation>ce bureau ne permet pas d’associer des touches</translation>
-    </message>
-</context>
-<context>
-    <name>LinuxInstallation</name>
-    <message>
-        <source>Cannot read “%1”: %2</source>
-        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>Cannot create “%1”: %2</source>
-        <translation>Impossible de créer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>Cannot write “%1”: %2</source>
-        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>Cannot create “%1”</source>
-        <translation>Impossible de créer «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
-        <source>Cannot move into place “%1”: %2</source>
-        <translation>Impossible de mettre «&#xa0;%1&#xa0;» en place&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>Cannot swap in “%1”: %2</source>
-        <translation>Impossible de remplacer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>Cannot move aside “%1”: %2</source>
-        <translation>Impossible de mettre «&#xa0;%1&#xa0;» de côté&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>Cannot move “%1”: %2</source>
-        <translation>Impossible de déplacer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>Cannot move “%1”: “%2” is in the way</source>
-        <translation>Impossible de déplacer «&#xa0;%1&#xa0;»&#xa0;: «&#xa0;%2&#xa0;» est déjà là</translation>
-    </message>
-    <message>
-        <source>“%1” leads to “%2”, not to Zarvo in “%3”, so it was left as it is.</source>
-        <extracomment>%1 is a link in ~/.local/bin, %2 where it leads, %3 the folder Zarvo is installed in.</extracomment>
-        <translation>«&#xa0;%1&#xa0;» mène à «&#xa0;%2&#xa0;» et non à Zarvo dans «&#xa0;%3&#xa0;»&#x202f;; il a donc été laissé tel quel.</translation>
-    </message>
-    <message>
-        <source>The copy holds a device or other special file, so nothing was installed.</source>
-        <translation>La copie contient un périphérique ou un autre fichier spécial&#x202f;; rien n’a donc été installé.</translation>
-    </message>
-    <message>
-        <source>pkexec could not be started</source>
-        <translation>impossible de lancer pkexec</translation>
-    </message>
-    <message>
-        <source>pkexec crashed</source>
-        <translation>pkexec a planté</translation>
-    </message>
-    <message>
-        <source>The running Zarvo did not answer.</source>
-        <translation>Le Zarvo en cours d’exécution n’a pas répondu.</translation>
-    </message>
-    <message>
-        <source>“%1” could not be started.</source>
-        <translation>Impossible de lancer «&#xa0;%1&#xa0;».</translation>
-    </message>
-</context>
-<context>
-    <name>LinuxLoginItems</name>
-    <message>
-        <source>could not remove %1</source>
-        <translation>impossible de supprimer %1</translation>
-    </message>
-    <message>
-        <source>the program to start is unknown</source>
-        <translation>le programme à lancer est inconnu</translation>
-    </message>
-    <message>
-        <source>there is no Zarvo application at %1 to start at login</source>
-        <translation>il n’y a pas d’application Zarvo à lancer à la connexion dans %1</translation>
-    </message>
-    <message>
-        <source>%1 holds a control character, which an autostart entry cannot name</source>
-        <translation>%1 contient un caractère de contrôle, qu’une entrée de démarrage automatique ne peut pas nommer</translation>
-    </message>
-    <message>
-        <source>could not create %1/autostart</source>
-        <translation>impossible de créer %1/autostart</translation>
-    </message>
-</context>
-<context>
-    <name>LinuxPlatform</name>
-    <message>
-        <source>This is a Wayland session. Pasting into the front application, capturing copies while Zarvo is in the background and telling which application made a copy need X11. To open the panel, bind “zarvo --toggle” (and “zarvo --clipboard” for the clipboard history) in your desktop&apos;s keyboard shortcut settings.</source>
-        <translation>Ceci est une session Wayland. Coller dans l’application au premier plan, capturer les copies pendant que Zarvo est en arrière-plan et savoir quelle application a fait une copie nécessitent X11. Pour ouvrir le panneau, associez «&#xa0;zarvo --toggle&#xa0;» (et «&#xa0;zarvo --clipboard&#xa0;» pour l’historique du presse-papiers) à une touche dans les paramètres de raccourcis clavier de votre bureau.</translation>
-    </message>
-    <message>
-        <source>No display: the clipboard, hot keys and pasting are off</source>
-        <translation>Aucun affichage&#xa0;: presse-papiers, raccourcis et collage désactivés</translation>
-    </message>
-    <message>
-        <source>panel on XWayland</source>
-        <translation>panneau via XWayland</translation>
-    </message>
-    <message>
-        <source>clipboard through data-control</source>
-        <translation>presse-papiers via data-control</translation>
-    </message>
-    <message>
-        <source>clipboard through XWayland</source>
-        <translation>presse-papiers via XWayland</translation>
-    </message>
-    <message>
-        <source>front application through foreign-toplevel</source>
-        <translation>application au premier plan via foreign-toplevel</translation>
-    </message>
-    <message>
-        <source>paste through the virtual keyboard</source>
-        <translation>collage via le clavier virtuel</translation>
-    </message>
-    <message>
-        <source>paste into X windows only</source>
-        <translation>collage dans les fenêtres X seulement</translation>
-    </message>
-    <message>
-        <source>This is a Wayland session: global hot keys work only while an X11 application is in front. To open the panel, bind “zarvo --toggle” (and “zarvo --clipboard” for the clipboard history) in your desktop&apos;s keyboard shortcut settings.</source>
-        <translation>Ceci est une session Wayland&#xa0;: les raccourcis globaux ne fonctionnent que lorsqu’une application X11 est au premier plan. Pour ouvrir le panneau, associez «&#xa0;zarvo --toggle&#xa0;» (et «&#xa0;zarvo --clipboard&#xa0;» pour l’historique du presse-papiers) à une touche dans les paramètres de raccourcis clavier de votre bureau.</translation>
-    </message>
-    <message>
-        <source>The clipboard, global hot keys and pasting</source>
-        <extracomment>Begins &quot;… needs a graphical session (no display is available)&quot;.</extracomment>
-        <translation>Le presse-papiers, les raccourcis globaux et le collage</translation>
-    </message>
-</context>
-<context>
-    <name>LinuxPlatformWords</name>
-    <message>
-        <source>File Manager</source>
-        <translation>Gestionnaire de fichiers</translation>
-    </message>
-    <message>
-        <source>macOS hasn&apos;t granted access</source>
-        <extracomment>Must be exactly how the folder-access banner&apos;s translation says this part; it is replaced by the next text.</extracomment>
-        <translation>macOS n’a pas accordé l’accès</translation>
-    </message>
-    <message>
-        <source>missing or not readable by you</source>
-        <extracomment>Why a folder cannot be searched: &quot;Can&apos;t search ~/a — missing or not readable by you.&quot;</extracomment>
-        <translation>absent ou illisible pour vous</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <extracomment>Shown wherever other texts say &quot;System Settings&quot;: the desktop&apos;s settings app.</extracomment>
-        <translation>Paramètres</translation>
-    </message>
-    <message>
-        <source>About This Computer</source>
-        <extracomment>A row&apos;s title, for the Mac&apos;s &quot;About This Mac&quot;.</extracomment>
-        <translation>À propos de cet ordinateur</translation>
-    </message>
-    <message>
-        <source>this computer</source>
-        <extracomment>Replaces &quot;this Mac&quot; inside other translated texts (&quot;Clips stay on this Mac.&quot;): in German the dative that follows &quot;auf&quot;.</extracomment>
-        <translation>cet ordinateur</translation>
-    </message>
-    <message>
-        <source>Linux</source>
-        <translation>Linux</translation>
-    </message>
-    <message>
-        <source>Include ⌘, ⌥ or ⌃ in the shortcut.</source>
-        <extracomment>Must be exactly the shortcut recorder&apos;s translation of this sentence, glyphs kept.</extracomment>
-        <translation>Le raccourci doit contenir ⌘, ⌥ ou ⌃.</translation>
-    </message>
-    <message>
-        <source>Include %1, %2 or %3 in the shortcut.</source>
-        <extracomment>%1, %2, %3 are the names of the Ctrl, Alt and Super keys.</extracomment>
-        <translation>Le raccourci doit contenir %1, %2 ou %3.</translation>
-    </message>
-    <message>
-        <source>⌘R no longer reloads pages in browsers, and ⇧⌘V no longer pastes as plain text in apps that use it</source>
-        <extracomment>Must be exactly how the settings window&apos;s translation of the note on global shortcuts says this part, glyphs kept.</extracomment>
-        <translation>⌘R ne recharge plus les pages des navigateurs et ⇧⌘V ne colle plus en texte brut dans les apps qui l’utilisent</translation>
-    </message>
-    <message>
-        <source>%1 and %2 no longer reach the app in front</source>
-        <extracomment>%1 and %2 are key combinations: &quot;Super+R and Shift+Super+V no longer reach the app in front&quot;. It takes the place of the part above in &quot;…: while Zarvo runs, &lt;part&gt;.&quot;, so its word order follows that (German: the verb first).</extracomment>
-        <translation>%1 et %2 n’atteignent plus l’app au premier plan</translation>
-    </message>
-    <message>
-        <source>Everything (Mail, other users, external drives)</source>
-        <extracomment>Must be exactly the settings window&apos;s translation of this option.</extracomment>
-        <translation>Tout (Mail, autres utilisateurs, disques externes)</translation>
-    </message>
-    <message>
-        <source>Everything (other users, external drives)</source>
-        <translation>Tout (autres utilisateurs, disques externes)</translation>
-    </message>
-    <message>
-        <source>Text Editor</source>
-        <extracomment>A row&apos;s title: the desktop&apos;s plain text editor.</extracomment>
-        <translation>Éditeur de texte</translation>
-    </message>
-    <message>
-        <source>Image Viewer</source>
-        <extracomment>A row&apos;s title: the desktop&apos;s image viewer.</extracomment>
-        <translation>Visionneur d’images</translation>
-    </message>
-    <message>
-        <source>File System</source>
-        <extracomment>A row&apos;s title: the root folder &quot;/&quot;.</extracomment>
-        <translation>Système de fichiers</translation>
-    </message>
-    <message>
-        <source>Videos</source>
-        <extracomment>A row&apos;s title: the folder of videos in the home folder.</extracomment>
-        <translation>Vidéos</translation>
-    </message>
-</context>
-<context>
-    <name>LinuxProcesses</name>
-    <message>
-        <source>%1 crashed</source>
-        <translation>%1 a planté</translation>
-    </message>
-</context>
-<context>
-    <name>LinuxSession</name>
-    <message>
-        <source>no screen locker answered</source>
-        <translation>aucun verrouillage d’écran n’a répondu</translation>
-    </message>
-    <message>
-        <source>no session manager answers</source>
-        <translation>aucun gestionnaire de session ne répond</translation>
-    </message>
-    <message>
-        <source>the session manager refused: %1</source>
-        <translation>le gestionnaire de session a refusé&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>not available on this desktop</source>
-        <translation>non disponible sur ce bureau</translation>
-    </message>
-</context>
-<context>
-    <name>LinuxWorkspace</name>
-    <message>
-        <source>“%1” is not installed</source>
-        <extracomment>%1 is an application&apos;s name.</extracomment>
-        <translation>«&#xa0;%1&#xa0;» n’est pas installé</translation>
-    </message>
-    <message>
-        <source>could not start “%1”</source>
-        <extracomment>%1 is a program.</extracomment>
-        <translation>impossible de lancer «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
-        <source>No terminal app found</source>
-        <translation>Aucune app de terminal trouvée</translation>
-    </message>
-    <message>
-        <source>Could not start %1</source>
-        <extracomment>%1 is a program.</extracomment>
-        <translation>Impossible de lancer %1</translation>
-    </message>
-    <message>
-        <source>only local files can be moved to the Trash</source>
-        <translation>seuls les fichiers locaux peuvent être mis à la corbeille</translation>
-    </message>
-    <message>
-        <source>no volume is mounted at %1</source>
-        <extracomment>%1 is a folder.</extracomment>
-        <translation>aucun volume n’est monté sur %1</translation>
-    </message>
-    <message>
-        <source>ejecting %1 timed out</source>
-        <extracomment>%1 is a volume&apos;s folder.</extracomment>
-        <translation>l’éjection de %1 a expiré</translation>
-    </message>
-</context>
-<context>
-    <name>TerminalLauncher</name>
-    <message>
-        <source>Terminal</source>
-        <translation>Terminal</translation>
-    </message>
-    <message>
-        <source>Console</source>
-        <translation>Console</translation>
-    </message>
-    <message>
-        <source>Xfce Terminal</source>
-        <translation>Terminal Xfce</translation>
-    </message>
-    <message>
-        <source>MATE Terminal</source>
-        <translation>Terminal MATE</translation>
-    </message>
-</context>
-<context>
-    <name>UnavailablePasteboard</name>
-    <message>
-        <source>%1 needs a graphical session (no display is available)</source>
-        <extracomment>%1 is what cannot work (&quot;The clipboard&quot;, &quot;Zarvo&quot;), begun with a capital.</extracomment>
-        <translation>%1&#xa0;: une session graphique est nécessaire (aucun affichage disponible)</translation>
-    </message>
-</context>
-<context>
-    <name>WaylandDesktopShortcuts</name>
-    <message>
-        <source>sway&apos;s config file (%1)</source>
-        <extracomment>Follows &quot;in&quot;: &quot;bind … in sway&apos;s config file (~/.config/sway/config)&quot;.</extracomment>
-        <translation>le fichier de configuration de sway (%1)</translation>
-    </message>
-    <message>
-        <source>Hyprland&apos;s config file (%1)</source>
-        <extracomment>Follows &quot;in&quot;, like the sway text.</extracomment>
-        <translation>le fichier de configuration de Hyprland (%1)</translation>
-    </message>
-    <message>
-        <source>your desktop&apos;s keyboard shortcut settings</source>
-        <extracomment>Follows &quot;in&quot;: &quot;bind … in your desktop&apos;s keyboard shortcut settings&quot;.</extracomment>
-        <translation>les paramètres de raccourcis clavier de votre bureau</translation>
-    </message>
-    <message>
-        <source>binding keys is not supported on this desktop</source>
-        <translation>ce bureau ne permet pas d’associer des touches</translation>
-    </message>
-    <message>
-        <source>GNOME keeps %1 pressed alone for its overview; %1 together with another key works as a shortcut.</source>
-        <extracomment>%1 is the name of the Super key.</extracomment>
-        <translation>GNOME réserve %1 seul à sa vue d’ensemble&#x202f;; %1 avec une autre touche fonctionne comme raccourci.</translation>
     </message>
 </context>
 </TS>

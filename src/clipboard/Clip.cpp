@@ -2,6 +2,7 @@
 
 #include "store/Salvage.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -81,29 +82,49 @@ QStringList Clip::paths() const {
     return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
-QString Clip::title() const {
-    switch (kind) {
-    case Kind::text:
-    case Kind::richText:
-    case Kind::link:
-        return textTitle(text);
-    case Kind::image: {
-        if (!imageSize) return QStringLiteral("Image");
-        const auto w = wholeDimension(imageSize->width), h = wholeDimension(imageSize->height);
-        if (!w || !h) return QStringLiteral("Image");
-        return QStringLiteral("Image %1\u00D7%2").arg(*w).arg(*h);
+namespace {
+
+// The title in English (what scripts read from zarvo-cli) or in the user's language (what rows show).
+QString titleIn(const Clip& clip, bool translated) {
+    const auto say = [translated](const char* english, int n = -1) {
+        if (translated) return QCoreApplication::translate("Clip", english, nullptr, n);
+        return QString::fromUtf8(english).replace(QLatin1String("%Ln"), QString::number(n));
+    };
+    switch (clip.kind) {
+    case Clip::Kind::text:
+    case Clip::Kind::richText:
+    case Clip::Kind::link:
+        return textTitle(clip.text);
+    case Clip::Kind::image: {
+        if (!clip.imageSize) return say(QT_TRANSLATE_NOOP("Clip", "Image"));
+        const auto w = wholeDimension(clip.imageSize->width), h = wholeDimension(clip.imageSize->height);
+        if (!w || !h) return say(QT_TRANSLATE_NOOP("Clip", "Image"));
+        //: An image's width × height in pixels.
+        return say(QT_TRANSLATE_NOOP("Clip", "Image %1\u00D7%2")).arg(*w).arg(*h);
     }
-    case Kind::files: {
-        const QStringList all = paths();
-        if (all.isEmpty()) return QStringLiteral("Files");
+    case Clip::Kind::files: {
+        const QStringList all = clip.paths();
+        if (all.isEmpty()) return say(QT_TRANSLATE_NOOP("Clip", "Files"));
         auto name = [](const QString& path) {
             return path.section(QLatin1Char('/'), -1, -1, QString::SectionSkipEmpty);
         };
         if (all.size() == 1) return name(all.first());
-        return QStringLiteral("%1 and %2 more").arg(name(all.first())).arg(all.size() - 1);
+        //: %1 is the first file's name.
+        return say(QT_TRANSLATE_N_NOOP("Clip", "%1 and %Ln more"), int(all.size() - 1))
+            .arg(name(all.first()));
     }
     }
     return {};
+}
+
+} // namespace
+
+QString Clip::title() const {
+    return titleIn(*this, false);
+}
+
+QString Clip::shownTitle() const {
+    return titleIn(*this, true);
 }
 
 QString Clip::rawValue(Kind kind) {

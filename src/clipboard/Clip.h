@@ -42,8 +42,10 @@ struct Clip {
 
     // For a files clip, the copied paths; empty for every other kind.
     QStringList paths() const;
-    // The one-line label of the clip.
+    // The one-line label of the clip, in English: what zarvo-cli prints for scripts.
     QString title() const;
+    // The same label in the user's language, as rows and messages show it.
+    QString shownTitle() const;
 
     static QString rawValue(Kind kind);
     static std::optional<Kind> kindFromRawValue(const QString& raw);

@@ -7,6 +7,10 @@
 #include "search/ResultItem.h"
 #include "store/Settings.h"
 
+#include <QCoreApplication>
+#include <algorithm>
+#include <limits>
+
 namespace zarvo {
 
 namespace {
@@ -23,19 +27,26 @@ QString relativeDate(const QDateTime& date, const QDateTime& now) {
     seconds = std::abs(seconds);
     struct Unit {
         qint64 seconds;
-        const char* one;
-        const char* many;
+        const char* past;
+        const char* future;
     };
-    static const Unit units[] = {{365 * 86400, "yr.", "yr."}, {30 * 86400, "mo.", "mo."},
-                                 {7 * 86400, "wk.", "wk."},   {86400, "day", "days"},
-                                 {3600, "hr.", "hr."},        {60, "min.", "min."},
-                                 {1, "sec.", "sec."}};
+    static const Unit units[] = {
+        {365 * 86400, QT_TRANSLATE_N_NOOP("ClipRows", "%Ln yr. ago"),
+         QT_TRANSLATE_N_NOOP("ClipRows", "in %Ln yr.")},
+        {30 * 86400, QT_TRANSLATE_N_NOOP("ClipRows", "%Ln mo. ago"),
+         QT_TRANSLATE_N_NOOP("ClipRows", "in %Ln mo.")},
+        {7 * 86400, QT_TRANSLATE_N_NOOP("ClipRows", "%Ln wk. ago"),
+         QT_TRANSLATE_N_NOOP("ClipRows", "in %Ln wk.")},
+        {86400, QT_TRANSLATE_N_NOOP("ClipRows", "%Ln day(s) ago"),
+         QT_TRANSLATE_N_NOOP("ClipRows", "in %Ln day(s)")},
+        {3600, QT_TRANSLATE_N_NOOP("ClipRows", "%Ln hr. ago"), QT_TRANSLATE_N_NOOP("ClipRows", "in %Ln hr.")},
+        {60, QT_TRANSLATE_N_NOOP("ClipRows", "%Ln min. ago"), QT_TRANSLATE_N_NOOP("ClipRows", "in %Ln min.")},
+        {1, QT_TRANSLATE_N_NOOP("ClipRows", "%Ln sec. ago"), QT_TRANSLATE_N_NOOP("ClipRows", "in %Ln sec.")}};
     for (const Unit& unit : units) {
         const qint64 count = seconds / unit.seconds;
         if (count >= 1 || unit.seconds == 1) {
-            const QString part =
-                QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? unit.one : unit.many));
-            return future ? QStringLiteral("in ") + part : part + QStringLiteral(" ago");
+            const int n = int(std::min<qint64>(count, std::numeric_limits<int>::max()));
+            return QCoreApplication::translate("ClipRows", future ? unit.future : unit.past, nullptr, n);
         }
     }
     return {};
@@ -66,13 +77,13 @@ ResultItem ResultItem::clip(const Clip& clip) {
     item.source = Source::clip;
     item.clipID = clip.id;
     item.isPinned = clip.pinned;
-    const QString title = clip.title();
-    item.title = title.isEmpty() ? QStringLiteral("(blank)") : title;
+    const QString title = clip.shownTitle();
+    item.title = title.isEmpty() ? QCoreApplication::translate("ClipRows", "(blank)") : title;
 
     const QDateTime now = currentTime();
     // A date ahead of the clock (another machine's index) also reads as just now.
-    const QString age =
-        clip.date.msecsTo(now) < 60'000 ? QStringLiteral("just now") : relativeDate(clip.date, now);
+    const QString age = clip.date.msecsTo(now) < 60'000 ? QCoreApplication::translate("ClipRows", "just now")
+                                                        : relativeDate(clip.date, now);
     QStringList parts;
     if (clip.appName) parts << *clip.appName;
     parts << age;
@@ -82,7 +93,7 @@ ResultItem ResultItem::clip(const Clip& clip) {
         item.symbol =
             clip.kind == Clip::Kind::text ? QStringLiteral("text.alignleft") : QStringLiteral("doc.richtext");
         const int lines = nonEmptyLineCount(clip.text);
-        if (lines >= 2) parts << QStringLiteral("%1 lines").arg(lines);
+        if (lines >= 2) parts << QCoreApplication::translate("ClipRows", "%Ln lines", nullptr, lines);
         break;
     }
     case Clip::Kind::link:
@@ -93,8 +104,12 @@ ResultItem ResultItem::clip(const Clip& clip) {
     case Clip::Kind::files: {
         const QStringList paths = clip.paths();
         if (!paths.isEmpty()) item.iconPath = paths.first();
-        if (clip.length >= 2) parts << QStringLiteral("%1 files").arg(clip.length);
-        if (clip.length > paths.size()) parts << QStringLiteral("the first %1 kept").arg(paths.size());
+        if (clip.length >= 2)
+            parts << QCoreApplication::translate("ClipRows", "%Ln files", nullptr, int(clip.length));
+        //: Of the files a clip holds, how many were kept.
+        if (clip.length > paths.size())
+            parts << QCoreApplication::translate("ClipRows", "the first %Ln kept", nullptr,
+                                                 int(paths.size()));
         break;
     }
     }
@@ -110,13 +125,13 @@ ResultItem ResultItem::clipboardHistory(int count) {
     ResultItem item;
     item.url = clipsURL();
     item.source = Source::clip;
-    item.title = QStringLiteral("Clipboard History");
+    item.title = QCoreApplication::translate("ClipRows", "Clipboard History");
     item.symbol = QStringLiteral("doc.on.clipboard");
     const Settings& settings = Settings::shared();
-    item.subtitle = QString::number(count) + QStringLiteral(" clip") +
-                    (count == 1 ? QString() : QStringLiteral("s")) + QStringLiteral(" you copied \u00B7 ") +
-                    HotKeyFormat::display(settings.clipHotKeyModifiers(), settings.clipHotKeyLabel()) +
-                    QStringLiteral(" or clip:");
+    //: %1 is the clipboard hot key. Keep "clip:": it is what the user types.
+    item.subtitle =
+        QCoreApplication::translate("ClipRows", "%Ln clip(s) you copied \u00B7 %1 or clip:", nullptr, count)
+            .arg(HotKeyFormat::display(settings.clipHotKeyModifiers(), settings.clipHotKeyLabel()));
     return item;
 }
 

@@ -139,20 +139,23 @@ void ClipStore::open(bool migrateLegacy) {
     // Set aside as it is, then keep every clip that decodes on its own: the data files of the others
     // stay, because a set-aside index names them (see removeOrphanedData).
     m_indexWasUnreadable = true;
-    const QString salvaged = m_clips.size() == 1 ? QStringLiteral("1 clip was")
-                                                 : QStringLiteral("%1 clips were").arg(m_clips.size());
+    const int salvaged = int(m_clips.size());
     if (const auto aside = setAside(indexPath)) {
-        m_openingNotice = QStringLiteral("the index in %1 could not be read whole and was set aside as “%2”; "
-                                         "%3 salvaged into a fresh index, and the data files of every clip "
-                                         "it names are kept")
-                              .arg(m_directory, *aside, salvaged);
+        //: %1 is a folder, %2 a file name.
+        m_openingNotice =
+            tr("the index in %1 could not be read whole and was set aside as “%2”; %Ln clips were "
+               "salvaged into a fresh index, and the data files of every clip it names are kept",
+               nullptr, salvaged)
+                .arg(m_directory, *aside);
         save();
     } else {
         m_indexBlocked = true;
+        //: %1 is a folder.
         m_openingNotice =
-            QStringLiteral("the index in %1 could not be read whole nor set aside; %2 read, and "
-                           "the index is not written over")
-                .arg(m_directory, salvaged);
+            tr("the index in %1 could not be read whole nor set aside; %Ln clips were read, and the "
+               "index is not written over",
+               nullptr, salvaged)
+                .arg(m_directory);
     }
 }
 
@@ -645,7 +648,7 @@ QList<Clip> ClipStore::matching(const QString& query) const {
     for (const Clip& clip : m_clips) {
         bool match = trimmed.isEmpty() || clip.text.contains(trimmed, Qt::CaseInsensitive);
         if (!match && !words.isEmpty()) {
-            const QString title = clip.title();
+            const QString title = clip.shownTitle(); // the words the row shows
             match = std::all_of(words.begin(), words.end(), [&](const QString& word) {
                 return Fuzzy::wordScore(word, title).has_value();
             });

@@ -1,5 +1,6 @@
 #include "clipboard/ClipStoreLock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace zarvo {
@@ -14,16 +15,20 @@ std::unique_ptr<QLockFile> lockClipStore(const QString& directory, int waitMs, Q
     QString host, app;
     lock->getLockInfo(&pid, &host, &app);
     if (lock->error() != QLockFile::LockFailedError)
-        *problem = QStringLiteral("cannot lock the clip store in %1").arg(directory);
+        *problem =
+            QCoreApplication::translate("ClipStoreLock", "cannot lock the clip store in %1").arg(directory);
     else if (app.compare(QLatin1String(kApplicationLockName), Qt::CaseInsensitive) == 0)
-        *problem = QStringLiteral("the clip store in %1 is held by the running Zarvo (pid %2), which did not "
-                                  "answer on its instance socket; try again, or quit Zarvo")
-                       .arg(directory)
-                       .arg(pid);
+        //: %1 is a folder, %2 a process id.
+        *problem = QCoreApplication::translate(
+                       "ClipStoreLock", "the clip store in %1 is held by the running Zarvo (pid %2), which "
+                                        "did not answer on its instance socket; try again, or quit Zarvo")
+                       .arg(directory, QString::number(pid));
     else
-        *problem = QStringLiteral("the clip store in %1 is in use by another process (pid %2); try again")
-                       .arg(directory)
-                       .arg(pid);
+        //: %1 is a folder, %2 a process id.
+        *problem =
+            QCoreApplication::translate(
+                "ClipStoreLock", "the clip store in %1 is in use by another process (pid %2); try again")
+                .arg(directory, QString::number(pid));
     return nullptr;
 }
 

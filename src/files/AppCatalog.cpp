@@ -295,8 +295,8 @@ std::optional<ResultItem> AppCatalog::item(const QString& location, ResultItem::
     row.source = source;
     row.isDirectory = false;
     row.title = found->name;
-    row.subtitle = found->genericName && !found->genericName->isEmpty() ? *found->genericName
-                                                                        : QStringLiteral("Application");
+    row.subtitle =
+        found->genericName && !found->genericName->isEmpty() ? *found->genericName : tr("Application");
     return row;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 #include "platform/Workspace.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <dirent.h>
 
@@ -74,8 +75,20 @@ const QUrl& fullDiskAccessPane() {
 }
 
 QString bannerText(const QStringList& denied) {
-    return QStringLiteral("Can't search ") + denied.join(QStringLiteral(", ")) +
-           QStringLiteral(" \u2014 macOS hasn't granted access.");
+    // The folders' names as the user's language has them; the list keeps them as on disk.
+    static const char* const shownNames[] = {QT_TRANSLATE_NOOP("FolderAccess", "Desktop"),
+                                             QT_TRANSLATE_NOOP("FolderAccess", "Documents"),
+                                             QT_TRANSLATE_NOOP("FolderAccess", "Downloads")};
+    QStringList names;
+    for (const QString& name : denied) {
+        QString shown = name;
+        for (const char* known : shownNames)
+            if (name == QLatin1String(known)) shown = QCoreApplication::translate("FolderAccess", known);
+        names << shown;
+    }
+    //: %1 lists folders. Keep "macOS hasn't granted access" as it is: each desktop replaces it.
+    return QCoreApplication::translate("FolderAccess", "Can't search %1 \u2014 macOS hasn't granted access.")
+        .arg(names.join(QStringLiteral(", ")));
 }
 
 } // namespace zarvo::FolderAccess

@@ -2,10 +2,13 @@
 
 #include "files/IndexMetadataQuery.h"
 #include "index/FileIndex.h"
+#include "search/Text.h"
 #include "store/UserDefaults.h"
 
+#include <QCoreApplication>
 #include <QDir>
-#include <QLocale>
+#include <algorithm>
+#include <limits>
 
 namespace zarvo::IndexedFolders {
 
@@ -33,9 +36,7 @@ bool within(const QString& path, const QString& folder) {
     return path == folder || folder == QLatin1String("/") || path.startsWith(folder + QLatin1Char('/'));
 }
 
-QString quoted(const QString& text) {
-    return QStringLiteral("“%1”").arg(text);
-}
+using Text::quoted;
 
 } // namespace
 
@@ -47,12 +48,13 @@ QStringList folders(const UserDefaults& defaults, List list) {
 }
 
 QString displayName(const QString& entry) {
-    return entry == QLatin1String("~") ? QStringLiteral("Home folder") : entry;
+    return entry == QLatin1String("~") ? QCoreApplication::translate("IndexedFolders", "Home folder") : entry;
 }
 
 std::optional<QString> add(UserDefaults& defaults, List list, const QString& folder, const QString& home) {
     const QString path = QDir::cleanPath(folder);
-    if (!QDir::isAbsolutePath(path)) return quoted(folder) + QStringLiteral(" is not a folder.");
+    if (!QDir::isAbsolutePath(path))
+        return QCoreApplication::translate("IndexedFolders", "%1 is not a folder.").arg(quoted(folder));
     const QString name = stored(path, home);
     QStringList searched = folders(defaults, List::searched);
     QStringList leftOut = folders(defaults, List::leftOut);
@@ -67,24 +69,30 @@ std::optional<QString> add(UserDefaults& defaults, List list, const QString& fol
             defaults.set(key(List::leftOut), leftOut);
             if (holding(searched)) return std::nullopt;
         } else if (const auto outer = holding(leftOut)) {
-            return quoted(name) + QStringLiteral(" is inside ") + quoted(*outer) +
-                   QStringLiteral(", which is left out: remove that first.");
+            return QCoreApplication::translate("IndexedFolders",
+                                               "%1 is inside %2, which is left out: remove that first.")
+                .arg(quoted(name), quoted(*outer));
         }
         if (const auto outer = holding(searched))
-            return *outer == name ? quoted(name) + QStringLiteral(" is searched already.")
-                                  : quoted(name) + QStringLiteral(" is inside ") + quoted(*outer) +
-                                        QStringLiteral(", which is searched already.");
+            return *outer == name ? QCoreApplication::translate("IndexedFolders", "%1 is searched already.")
+                                        .arg(quoted(name))
+                                  : QCoreApplication::translate("IndexedFolders",
+                                                                "%1 is inside %2, which is searched already.")
+                                        .arg(quoted(name), quoted(*outer));
         searched.removeIf([&](const QString& e) { return within(expanded(e, home), path); });
         searched << name;
         leftOut.removeIf([&](const QString& e) { return within(expanded(e, home), path); });
     } else {
         if (const auto outer = holding(leftOut))
-            return quoted(name) + QStringLiteral(" is left out already.");
+            return QCoreApplication::translate("IndexedFolders", "%1 is left out already.").arg(quoted(name));
         const auto root = holding(searched);
-        if (!root) return quoted(name) + QStringLiteral(" is not in a folder Zarvo searches.");
+        if (!root)
+            return QCoreApplication::translate("IndexedFolders", "%1 is not in a folder Zarvo searches.")
+                .arg(quoted(name));
         if (*root == name)
-            return QStringLiteral("Remove ") + quoted(name) +
-                   QStringLiteral(" from the folders searched instead.");
+            return QCoreApplication::translate("IndexedFolders",
+                                               "Remove %1 from the folders searched instead.")
+                .arg(quoted(name));
         leftOut.removeIf([&](const QString& e) { return within(expanded(e, home), path); });
         leftOut << name;
     }
@@ -97,30 +105,38 @@ std::optional<QString> remove(UserDefaults& defaults, List list, const QString& 
     QStringList entries = folders(defaults, list);
     if (!entries.contains(entry)) return std::nullopt;
     if (list == List::searched && entries.size() == 1)
-        return QStringLiteral("Zarvo searches at least one folder: add another before removing ") +
-               quoted(entry) + QLatin1Char('.');
+        return QCoreApplication::translate(
+                   "IndexedFolders", "Zarvo searches at least one folder: add another before removing %1.")
+            .arg(quoted(entry));
     entries.removeAll(entry);
     defaults.set(key(list), entries);
     return std::nullopt;
 }
 
 QStringList statusLines(const index::IndexStatus& status, int relistMinutes) {
-    const QLocale locale;
+    // Counts in the user's locale (%Ln); the number may pass what an int holds only in theory.
+    const int entries = int(std::min<qint64>(qint64(status.entries), std::numeric_limits<int>::max()));
+    const int unwatched =
+        int(std::min<qint64>(qint64(status.unwatchedFolders), std::numeric_limits<int>::max()));
     QStringList lines;
-    lines << (status.crawling ? QStringLiteral("Indexing… %1 files and folders so far")
-                              : QStringLiteral("%1 files and folders indexed"))
-                 .arg(locale.toString(status.entries));
-    const QString every = relistMinutes == 1   ? QStringLiteral("every minute")
-                          : relistMinutes == 2 ? QStringLiteral("every two minutes")
-                                               : QStringLiteral("every %1 minutes").arg(relistMinutes);
+    lines << (status.crawling
+                  ? QCoreApplication::translate("IndexedFolders", "Indexing… %Ln files and folders so far",
+                                                nullptr, entries)
+                  : QCoreApplication::translate("IndexedFolders", "%Ln files and folders indexed", nullptr,
+                                                entries));
+    const QString every =
+        relistMinutes == 1 ? QCoreApplication::translate("IndexedFolders", "every minute")
+        : relistMinutes == 2
+            ? QCoreApplication::translate("IndexedFolders", "every two minutes")
+            : QCoreApplication::translate("IndexedFolders", "every %Ln minutes", nullptr, relistMinutes);
     if (status.unwatchedFolders > 0)
-        lines << QStringLiteral("%1 %2 re-listed %3: raise fs.inotify.max_user_watches")
-                     .arg(locale.toString(status.unwatchedFolders),
-                          status.unwatchedFolders == 1 ? QStringLiteral("folder is")
-                                                       : QStringLiteral("folders are"),
-                          every);
+        //: %1 is how often: every minute, every two minutes, every 5 minutes.
+        lines << QCoreApplication::translate(
+                     "IndexedFolders", "%Ln folders are re-listed %1: raise fs.inotify.max_user_watches",
+                     nullptr, unwatched)
+                     .arg(every);
     else if (status.watches > 0)
-        lines << QStringLiteral("New files are found as they appear");
+        lines << QCoreApplication::translate("IndexedFolders", "New files are found as they appear");
     return lines;
 }
 

@@ -60,77 +60,77 @@ QList<ItemAction> ResultActions::rowActions(const ResultItem& item) {
     };
     using S = std::optional<QString>;
     if (item.url == ResultItem::clipsURL())
-        return {ItemAction{QStringLiteral("Show Clipboard History"), QStringLiteral("doc.on.clipboard"),
+        return {ItemAction{tr("Show Clipboard History"), QStringLiteral("doc.on.clipboard"),
                            S(QStringLiteral("\u21A9")), false,
                            run([item](ResultActions& a) { a.open(item); })}};
 
     QList<ItemAction> out;
     const bool file = item.url.isLocalFile();
     const bool web = !file && isWeb(item.url);
-    const QString openTitle = item.command         ? QStringLiteral("Run in Terminal")
-                              : !item.systemAction ? QStringLiteral("Open")
+    const QString openTitle = item.command         ? tr("Run in Terminal")
+                              : !item.systemAction ? tr("Open", "verb")
                                                    : SystemActions::title(*item.systemAction);
     out << ItemAction{openTitle, QStringLiteral("arrow.up.forward.app"), S(QStringLiteral("\u21A9")), false,
                       run([item](ResultActions& a) { a.open(item); })};
     if (web) {
-        out << ItemAction{QStringLiteral("Copy URL"), QStringLiteral("link"),
-                          S(QStringLiteral("\u2318\u21E7C")), false, act(&ResultActions::copyPath)};
+        out << ItemAction{tr("Copy URL"), QStringLiteral("link"), S(QStringLiteral("\u2318\u21E7C")), false,
+                          act(&ResultActions::copyPath)};
         const QString label = item.url.host().isEmpty() ? item.name() : item.url.host();
         const QString link = QLatin1Char('[') + label + QStringLiteral("](") +
                              item.url.toString(QUrl::FullyEncoded) + QLatin1Char(')');
-        out << ItemAction{QStringLiteral("Copy as Markdown Link"),
+        out << ItemAction{tr("Copy as Markdown Link"),
                           QStringLiteral("chevron.left.forwardslash.chevron.right"), S(), false,
                           run([link](ResultActions& a) { a.copyText(link); })};
     }
     if (!file && !web && item.command)
-        out << ItemAction{QStringLiteral("Copy Command"), QStringLiteral("doc.on.doc"),
+        out << ItemAction{tr("Copy Command"), QStringLiteral("doc.on.doc"),
                           S(QStringLiteral("\u2318\u21E7C")), false, act(&ResultActions::copyPath)};
     if (file) {
         const QString name = PathInput::lastPathComponent(item.url.toLocalFile());
         const QString link = QLatin1Char('[') + item.name() + QStringLiteral("](") +
                              item.url.toString(QUrl::FullyEncoded) + QLatin1Char(')');
-        out << ItemAction{QStringLiteral("Reveal in Finder"), QStringLiteral("folder"),
-                          S(QStringLiteral("\u2318\u21A9")), false, act(&ResultActions::reveal)}
-            << ItemAction{QStringLiteral("Quick Look"), QStringLiteral("eye"), S(QStringLiteral("\u2318Y")),
-                          false, act(&ResultActions::quickLook)}
-            << ItemAction{QStringLiteral("Open in Terminal"), QStringLiteral("terminal"),
+        out << ItemAction{tr("Reveal in Finder"), QStringLiteral("folder"), S(QStringLiteral("\u2318\u21A9")),
+                          false, act(&ResultActions::reveal)}
+            << ItemAction{tr("Quick Look"), QStringLiteral("eye"), S(QStringLiteral("\u2318Y")), false,
+                          act(&ResultActions::quickLook)}
+            << ItemAction{tr("Open in Terminal"), QStringLiteral("terminal"),
                           S(QStringLiteral("\u2325\u21A9")), false, act(&ResultActions::openInTerminal)}
-            << ItemAction{QStringLiteral("Paste Path into ") + frontAppName(QStringLiteral("Front App")),
+            << ItemAction{tr("Paste Path into %1").arg(frontAppName(tr("Front App"))),
                           QStringLiteral("text.insert"), S(QStringLiteral("\u2325\u2318\u21A9")), false,
                           act(&ResultActions::pastePathIntoFrontApp)}
-            << ItemAction{QStringLiteral("Copy File"), QStringLiteral("doc.on.doc"), S(), false,
+            << ItemAction{tr("Copy File"), QStringLiteral("doc.on.doc"), S(), false,
                           act(&ResultActions::copyFile)}
-            << ItemAction{QStringLiteral("Copy Path"), QStringLiteral("link"),
-                          S(QStringLiteral("\u2318\u21E7C")), false, act(&ResultActions::copyPath)}
-            << ItemAction{QStringLiteral("Copy Name"), QStringLiteral("textformat"), S(), false,
+            << ItemAction{tr("Copy Path"), QStringLiteral("link"), S(QStringLiteral("\u2318\u21E7C")), false,
+                          act(&ResultActions::copyPath)}
+            << ItemAction{tr("Copy Name"), QStringLiteral("textformat"), S(), false,
                           run([name](ResultActions& a) { a.copyText(name); })}
-            << ItemAction{QStringLiteral("Copy as Markdown Link"),
+            << ItemAction{tr("Copy as Markdown Link"),
                           QStringLiteral("chevron.left.forwardslash.chevron.right"), S(), false,
                           run([link](ResultActions& a) { a.copyText(link); })};
     }
     const bool favorite = m_services.favorites.contains(item.historyKey());
-    out << ItemAction{favorite ? QStringLiteral("Remove from Favorites") : QStringLiteral("Add to Favorites"),
+    out << ItemAction{favorite ? tr("Remove from Favorites") : tr("Add to Favorites"),
                       favorite ? QStringLiteral("star.slash") : QStringLiteral("star"),
                       S(QStringLiteral("\u2318D")), false, act(&ResultActions::toggleFavorite)};
     if (file) {
-        out << ItemAction{QStringLiteral("Rename\u2026"), QStringLiteral("pencil"), S(), false,
+        out << ItemAction{tr("Rename\u2026"), QStringLiteral("pencil"), S(), false,
                           run([item](ResultActions& a) { a.m.modes().startRename(item); })}
-            << ItemAction{QStringLiteral("Duplicate"), QStringLiteral("plus.square.on.square"), S(), false,
+            << ItemAction{tr("Duplicate"), QStringLiteral("plus.square.on.square"), S(), false,
                           act(&ResultActions::duplicate)}
-            << ItemAction{QStringLiteral("Compress to ZIP"), QStringLiteral("doc.zipper"), S(), false,
+            << ItemAction{tr("Compress to ZIP"), QStringLiteral("doc.zipper"), S(), false,
                           act(&ResultActions::compress)}
-            << ItemAction{QStringLiteral("Move to\u2026"), QStringLiteral("folder.badge.plus"), S(), false,
+            << ItemAction{tr("Move to\u2026"), QStringLiteral("folder.badge.plus"), S(), false,
                           act(&ResultActions::moveTo)}
-            << ItemAction{QStringLiteral("Get Info"), QStringLiteral("info.circle"), S(), false,
+            << ItemAction{tr("Get Info"), QStringLiteral("info.circle"), S(), false,
                           run([item](ResultActions& a) { a.getInfo(item); })}
-            << ItemAction{QStringLiteral("Move to Trash"), QStringLiteral("trash"), S(), true,
+            << ItemAction{tr("Move to Trash"), QStringLiteral("trash"), S(), true,
                           act(&ResultActions::moveToTrash)};
     }
     const QString key = item.historyKey();
     for (const History::Entry& entry : m_services.history.entries()) {
         if (entry.key == key) {
-            out << ItemAction{QStringLiteral("Remove from History"), QStringLiteral("clock.arrow.circlepath"),
-                              S(), false, run([item](ResultActions& a) { a.removeFromHistory(item); })};
+            out << ItemAction{tr("Remove from History"), QStringLiteral("clock.arrow.circlepath"), S(), false,
+                              run([item](ResultActions& a) { a.removeFromHistory(item); })};
             break;
         }
     }
@@ -146,20 +146,18 @@ QList<ItemAction> ResultActions::clipActions(const ResultItem& item, const Clip&
     };
     using S = std::optional<QString>;
     QList<ItemAction> out;
-    out << ItemAction{QStringLiteral("Copy"), QStringLiteral("doc.on.doc"), S(QStringLiteral("\u21A9")),
-                      false,
+    out << ItemAction{tr("Copy"), QStringLiteral("doc.on.doc"), S(QStringLiteral("\u21A9")), false,
                       run([item](ResultActions& a) { a.m.clipboardTab().copyClip(item, false, true); })};
     if (clip.kind != Clip::Kind::image)
-        out << ItemAction{QStringLiteral("Copy as Plain Text"), QStringLiteral("textformat"),
+        out << ItemAction{tr("Copy as Plain Text"), QStringLiteral("textformat"),
                           S(QStringLiteral("\u2325\u21A9")), false,
                           run([item](ResultActions& a) { a.m.clipboardTab().copyClip(item, true, true); })};
-    out << ItemAction{QStringLiteral("Paste into ") + frontAppName(QStringLiteral("Front App")),
-                      QStringLiteral("text.insert"), S(QStringLiteral("\u2318\u21A9")), false,
+    out << ItemAction{tr("Paste into %1").arg(frontAppName(tr("Front App"))), QStringLiteral("text.insert"),
+                      S(QStringLiteral("\u2318\u21A9")), false,
                       run([item](ResultActions& a) { a.m.clipboardTab().pasteClip(item, false); })};
     if (clip.kind == Clip::Kind::link) {
         if (auto url = PathInput::webURL(clip.text.trimmed()))
-            out << ItemAction{QStringLiteral("Open Link"), QStringLiteral("safari"), S(), false,
-                              [url = *url] {
+            out << ItemAction{tr("Open Link"), QStringLiteral("safari"), S(), false, [url = *url] {
                                   if (Workspace* space = workspace()) space->openURL(url);
                               }};
     }
@@ -168,16 +166,15 @@ QList<ItemAction> ResultActions::clipActions(const ResultItem& item, const Clip&
         for (const QString& path : clip.paths())
             if (FileOperations::existsAt(path)) existing << QUrl::fromLocalFile(path);
         if (!existing.isEmpty())
-            out << ItemAction{QStringLiteral("Reveal in Finder"), QStringLiteral("folder"), S(), false,
-                              [existing] {
+            out << ItemAction{tr("Reveal in Finder"), QStringLiteral("folder"), S(), false, [existing] {
                                   if (Workspace* space = workspace()) space->revealInFileManager(existing);
                               }};
     }
-    out << ItemAction{clip.pinned ? QStringLiteral("Unpin") : QStringLiteral("Pin"),
+    out << ItemAction{clip.pinned ? tr("Unpin") : tr("Pin"),
                       clip.pinned ? QStringLiteral("pin.slash") : QStringLiteral("pin"),
                       S(QStringLiteral("\u2318P")), false,
                       run([item](ResultActions& a) { a.m.clipboardTab().togglePin(item); })};
-    out << ItemAction{QStringLiteral("Delete from Clipboard History"), QStringLiteral("trash"),
+    out << ItemAction{tr("Delete from Clipboard History"), QStringLiteral("trash"),
                       S(QStringLiteral("\u2318\u232B")), true,
                       run([item](ResultActions& a) { a.m.clipboardTab().deleteClip(item); })};
     return out;
@@ -200,31 +197,28 @@ QList<ItemAction> ResultActions::contextActions(const ResultItem& item) {
     };
     QList<ItemAction> out;
     if (item.clipID) {
-        out << entry(QStringLiteral("Copy"),
+        out << entry(tr("Copy"),
                      run([item](ResultActions& a) { a.m.clipboardTab().copyClip(item, false, false); }))
-            << entry(QStringLiteral("Copy as Plain Text"),
+            << entry(tr("Copy as Plain Text"),
                      run([item](ResultActions& a) { a.m.clipboardTab().copyClip(item, true, false); }))
-            << entry(QStringLiteral("Paste into Front App"),
+            << entry(tr("Paste into Front App"),
                      run([item](ResultActions& a) { a.m.clipboardTab().pasteClip(item, false); }))
-            << entry(item.isPinned ? QStringLiteral("Unpin") : QStringLiteral("Pin"),
+            << entry(item.isPinned ? tr("Unpin") : tr("Pin"),
                      run([item](ResultActions& a) { a.m.clipboardTab().togglePin(item); }))
-            << entry(QStringLiteral("Delete from Clipboard History"),
+            << entry(tr("Delete from Clipboard History"),
                      run([item](ResultActions& a) { a.m.clipboardTab().deleteClip(item); }), true);
     } else {
-        out << entry(QStringLiteral("Open"),
-                     run([item](ResultActions& a) { a.open(item, std::nullopt, false); }))
-            << entry(QStringLiteral("Actions\u2026"),
-                     run([item](ResultActions& a) { a.m.modes().showActions(item); }));
+        out << entry(tr("Open", "verb"), run([item](ResultActions& a) { a.open(item, std::nullopt, false); }))
+            << entry(tr("Actions\u2026"), run([item](ResultActions& a) { a.m.modes().showActions(item); }));
         if (item.url.isLocalFile())
-            out << entry(QStringLiteral("Reveal in Finder"),
-                         run([item](ResultActions& a) { a.reveal(item); }))
-                << entry(QStringLiteral("Quick Look"), run([item](ResultActions& a) { a.quickLook(item); }));
-        out << entry(QStringLiteral("Copy Path"), run([item](ResultActions& a) { a.copyPath(item); }));
+            out << entry(tr("Reveal in Finder"), run([item](ResultActions& a) { a.reveal(item); }))
+                << entry(tr("Quick Look"), run([item](ResultActions& a) { a.quickLook(item); }));
+        out << entry(tr("Copy Path"), run([item](ResultActions& a) { a.copyPath(item); }));
         const bool favorite = m_services.favorites.contains(item.historyKey());
-        out << entry(favorite ? QStringLiteral("Remove from Favorites") : QStringLiteral("Add to Favorites"),
+        out << entry(favorite ? tr("Remove from Favorites") : tr("Add to Favorites"),
                      run([item](ResultActions& a) { a.toggleFavorite(item); }));
         if (item.source == ResultItem::Source::history)
-            out << entry(QStringLiteral("Remove from History"),
+            out << entry(tr("Remove from History"),
                          run([item](ResultActions& a) { a.removeFromHistory(item); }), true);
     }
     const PlatformWords& words = PlatformWords::current();

@@ -19,7 +19,7 @@ using Text::quoted;
 using Text::trimSpacesAndTabs;
 
 QString clipTitle(const Clip& clip) {
-    return Clip::prefix(clip.title(), kClipTitleLength);
+    return Clip::prefix(clip.shownTitle(), kClipTitleLength);
 }
 
 } // namespace
@@ -58,7 +58,7 @@ void ClipboardTab::openClips(const QString& text) {
 
 void ClipboardTab::showClipsState() {
     if (!m_services.settings.keepClipboardHistory())
-        m.setMessage(QStringLiteral("Clipboard history is off. Turn it on in Settings (\u2318,)"));
+        m.setMessage(tr("Clipboard history is off. Turn it on in Settings (\u2318,)"));
     else
         m.setMessage(std::nullopt);
 }
@@ -138,54 +138,51 @@ std::optional<Clip> ClipboardTab::writeClip(const std::optional<ResultItem>& ite
         return std::nullopt;
     }
     if (!m_services.clips->write(*found, plainText)) {
-        m.refuse(plainText ? QStringLiteral("This clip has no text")
-                           : QStringLiteral("This clip's data is missing"));
+        m.refuse(plainText ? tr("This clip has no text") : tr("This clip's data is missing"));
         return std::nullopt;
     }
     return found;
 }
 
 void ClipboardTab::copyClip(const std::optional<ResultItem>& item, bool plainText, bool close) {
-    const auto found = writeClip(item, plainText, QStringLiteral("Nothing to copy"));
+    const auto found = writeClip(item, plainText, tr("Nothing to copy"));
     if (!found) return;
     if (close) {
         m_shell.onDismiss();
         return;
     }
     filterClips(found->id);
-    m.setMessage(QStringLiteral("Copied ") + quoted(clipTitle(*found)) +
-                 QStringLiteral(". Press \u2318V to paste it"));
+    m.setMessage(tr("Copied %1. Press \u2318V to paste it").arg(quoted(clipTitle(*found))));
 }
 
 void ClipboardTab::togglePin(const std::optional<ResultItem>& item) {
     const auto found = clip(item);
     if (!found || !m_services.clips) {
-        m.refuse(QStringLiteral("Nothing to pin"));
+        m.refuse(tr("Nothing to pin"));
         return;
     }
     m_services.clips->togglePin(found->id);
     filterClips(found->id);
-    m.setMessage(found->pinned ? QStringLiteral("Unpinned ") + quoted(clipTitle(*found))
-                               : QStringLiteral("Pinned ") + quoted(clipTitle(*found)) +
-                                     QStringLiteral(". Pinned clips are kept"));
+    m.setMessage(found->pinned ? tr("Unpinned %1").arg(quoted(clipTitle(*found)))
+                               : tr("Pinned %1. Pinned clips are kept").arg(quoted(clipTitle(*found))));
 }
 
 void ClipboardTab::deleteClip(const std::optional<ResultItem>& item) {
     const auto found = clip(item);
     if (!found || !m_services.clips) {
-        m.refuse(QStringLiteral("Nothing to delete"));
+        m.refuse(tr("Nothing to delete"));
         return;
     }
     const int remembered = m.m_selectedIndex;
     m_services.clips->deleteClip(found->id);
     filterClips(std::nullopt);
     m.setSelectedIndex(std::max(0, std::min(remembered, int(m.m_results.size()) - 1)));
-    m.setMessage(QStringLiteral("Deleted ") + quoted(clipTitle(*found)));
+    m.setMessage(tr("Deleted %1").arg(quoted(clipTitle(*found))));
 }
 
 void ClipboardTab::pasteClip(const std::optional<ResultItem>& item, bool plainText) {
     ResultActions& actions = m.resultActions();
-    const auto found = writeClip(item, plainText, QStringLiteral("Nothing to paste"));
+    const auto found = writeClip(item, plainText, tr("Nothing to paste"));
     if (!found) return;
     const auto keys = actions.frontPasteKeys();
     const Pasteboard* board = actions.pasteboard();
@@ -206,10 +203,8 @@ void ClipboardTab::clearUnpinned() {
     filterClips(std::nullopt);
     const int after = m_services.clips ? int(m_services.clips->clips().size()) : 0;
     const int removed = before - after;
-    m.setMessage(QStringLiteral("Cleared %1 clip%2%3")
-                     .arg(removed)
-                     .arg(removed == 1 ? QString() : QStringLiteral("s"))
-                     .arg(after > 0 ? QStringLiteral(". Pinned clips stay") : QString()));
+    m.setMessage(after > 0 ? tr("Cleared %Ln clip(s). Pinned clips stay", nullptr, removed)
+                           : tr("Cleared %Ln clip(s)", nullptr, removed));
 }
 
 bool ClipboardTab::hasUnpinned() const {

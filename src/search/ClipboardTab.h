@@ -3,6 +3,7 @@
 #include "search/ResultItem.h"
 #include "search/SearchModel.h"
 
+#include <QCoreApplication>
 #include <QUuid>
 #include <optional>
 
@@ -16,6 +17,8 @@ struct PanelShell;
 // The clipboard tab: switching to it and back, its rows filtered by the typed text, and what is done
 // with a clip (copy, paste, pin, delete, clear).
 class ClipboardTab {
+    Q_DECLARE_TR_FUNCTIONS(ClipboardTab)
+
 public:
     struct Services {
         Settings& settings;

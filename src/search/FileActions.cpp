@@ -39,12 +39,12 @@ void ResultActions::finishBackgroundOperation(const QUrl& url, const QString& te
 
 void ResultActions::duplicate(const std::optional<ResultItem>& item) {
     if (!isFile(item)) {
-        m.refuse(QStringLiteral("Select a file or folder"));
+        m.refuse(tr("Select a file or folder"));
         return;
     }
     const QString path = item->url.toLocalFile();
     const QString candidate = FileOperations::duplicateCandidate(path, item->isDirectory);
-    m.setMessage(QStringLiteral("Duplicating ") + quoted(lastComponent(*item)) + QStringLiteral("\u2026"));
+    m.setMessage(tr("Duplicating %1\u2026").arg(quoted(lastComponent(*item))));
     beginOperation();
     QPointer<ResultActions> self(this);
     QCoreApplication* app = QCoreApplication::instance();
@@ -57,9 +57,9 @@ void ResultActions::duplicate(const std::optional<ResultItem>& item) {
                 if (error)
                     self->m.refuse(*error);
                 else
-                    self->finishBackgroundOperation(QUrl::fromLocalFile(candidate),
-                                                    QStringLiteral("Duplicated as ") +
-                                                        quoted(PathInput::lastPathComponent(candidate)));
+                    self->finishBackgroundOperation(
+                        QUrl::fromLocalFile(candidate),
+                        tr("Duplicated as %1").arg(quoted(PathInput::lastPathComponent(candidate))));
                 self->endOperation();
             },
             Qt::QueuedConnection);
@@ -68,7 +68,7 @@ void ResultActions::duplicate(const std::optional<ResultItem>& item) {
 
 void ResultActions::compress(const std::optional<ResultItem>& item) {
     if (!isFile(item)) {
-        m.refuse(QStringLiteral("Select a file or folder"));
+        m.refuse(tr("Select a file or folder"));
         return;
     }
     const QString path = item->url.toLocalFile();
@@ -77,8 +77,8 @@ void ResultActions::compress(const std::optional<ResultItem>& item) {
     Processes* processes = Platform::current().processes;
     const QString tool = QStandardPaths::findExecutable(QStringLiteral("bsdtar"));
     if (!processes || tool.isEmpty()) {
-        m.refuse(QStringLiteral("Couldn't compress ") + quoted(name) +
-                 QStringLiteral(": the archiver bsdtar (libarchive-tools) is not installed"));
+        m.refuse(tr("Couldn't compress %1: the archiver bsdtar (libarchive-tools) is not installed")
+                     .arg(quoted(name)));
         return;
     }
     // Claim the archive's name before the archiver runs, so a file that appears meanwhile is never replaced.
@@ -88,11 +88,10 @@ void ResultActions::compress(const std::optional<ResultItem>& item) {
         QFile placeholder(archive);
         if (placeholder.open(QIODevice::WriteOnly | QIODevice::NewOnly)) break;
         if (FileOperations::existsAt(archive)) continue;
-        m.refuse(QStringLiteral("Couldn't compress ") + quoted(name) + QStringLiteral(": ") +
-                 placeholder.errorString());
+        m.refuse(tr("Couldn't compress %1: %2").arg(quoted(name), placeholder.errorString()));
         return;
     }
-    m.setMessage(QStringLiteral("Compressing ") + quoted(name) + QStringLiteral("\u2026"));
+    m.setMessage(tr("Compressing %1\u2026").arg(quoted(name)));
     beginOperation();
     QPointer<ResultActions> self(this);
     // -a picks the format from the .zip suffix; -C and the relative name keep the item's own folder in
@@ -109,13 +108,13 @@ void ResultActions::compress(const std::optional<ResultItem>& item) {
             if (!ok) QFile::remove(archive);
             if (!self) return;
             if (ok)
-                self->finishBackgroundOperation(QUrl::fromLocalFile(archive),
-                                                QStringLiteral("Compressed to ") +
-                                                    quoted(PathInput::lastPathComponent(archive)));
+                self->finishBackgroundOperation(
+                    QUrl::fromLocalFile(archive),
+                    tr("Compressed to %1").arg(quoted(PathInput::lastPathComponent(archive))));
             else if (result.error && result.exitCode == -1 && result.standardError.isEmpty())
                 self->m.refuse(*result.error);
             else
-                self->m.refuse(QStringLiteral("Couldn't compress ") + quoted(name));
+                self->m.refuse(tr("Couldn't compress %1").arg(quoted(name)));
             self->endOperation();
         },
         folder);
@@ -126,7 +125,7 @@ std::optional<QString> ResultActions::moveInto(const ResultItem& item, const QSt
     const QString name = PathInput::lastPathComponent(path);
     const QString destination = PathInput::appendingPathComponent(folder, name);
     if (FileOperations::existsAt(destination))
-        return quoted(name) + QStringLiteral(" already exists in ") + PathInput::lastPathComponent(folder);
+        return tr("%1 already exists in %2").arg(quoted(name), PathInput::lastPathComponent(folder));
     if (auto error = FileOperations::moveItem(path, destination)) return error;
     m_services.history.replace(path, destination);
     m_services.favorites.replace(path, destination);
@@ -135,15 +134,16 @@ std::optional<QString> ResultActions::moveInto(const ResultItem& item, const QSt
 
 void ResultActions::moveTo(const std::optional<ResultItem>& item) {
     if (!isFile(item)) {
-        m.refuse(QStringLiteral("Select a file or folder"));
+        m.refuse(tr("Select a file or folder"));
         return;
     }
     const QString path = item->url.toLocalFile();
     const QString name = lastComponent(*item);
     m_shell.onDismiss();
-    const auto folder = m_shell.chooseFolder(PanelShell::FolderRequest{
-        QStringLiteral("Move"), QStringLiteral("Move ") + quoted(name) + QStringLiteral(" to\u2026"),
-        PathInput::deletingLastPathComponent(path)});
+    const auto folder = m_shell.chooseFolder(
+        PanelShell::FolderRequest{//: The button of the folder chooser.
+                                  tr("Move", "verb"), tr("Move %1 to\u2026").arg(quoted(name)),
+                                  PathInput::deletingLastPathComponent(path)});
     if (!folder) {
         m_shell.onHideApplication();
         return;
@@ -159,7 +159,7 @@ void ResultActions::moveTo(const std::optional<ResultItem>& item) {
 
 void ResultActions::moveToTrash(const std::optional<ResultItem>& item) {
     if (!isFile(item)) {
-        m.refuse(QStringLiteral("Select a file or folder"));
+        m.refuse(tr("Select a file or folder"));
         return;
     }
     Workspace* space = workspace();
@@ -176,7 +176,7 @@ void ResultActions::moveToTrash(const std::optional<ResultItem>& item) {
             self->m_services.history.remove(key);
             self->m_services.favorites.remove(key);
             self->m.pipeline().runSearch();
-            self->m.setMessage(QStringLiteral("Moved ") + quoted(name) + QStringLiteral(" to Trash"));
+            self->m.setMessage(tr("Moved %1 to Trash").arg(quoted(name)));
         }
         self->endOperation();
     });

@@ -3,8 +3,10 @@
 #include "platform/FileTree.h"
 #include "platform/Platform.h"
 #include "platform/Workspace.h"
+#include "search/Text.h"
 #include "sources/PathInput.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,7 +27,19 @@ namespace {
 constexpr int kMaximumLinkDepth = 8;
 
 QString quotedName(const QString& path) {
-    return QStringLiteral("\u201C") + PathInput::lastPathComponent(path) + QStringLiteral("\u201D");
+    return Text::quoted(PathInput::lastPathComponent(path));
+}
+
+// The words `done` may be, shown in the user's language.
+//: What could not be done to an item, as in "“a” couldn't be copied".
+[[maybe_unused]] const char* const kDoneWords[] = {QT_TRANSLATE_NOOP("FileOperations", "copied"),
+                                                   //: What could not be done to an item.
+                                                   QT_TRANSLATE_NOOP("FileOperations", "duplicated"),
+                                                   //: What could not be done to an item.
+                                                   QT_TRANSLATE_NOOP("FileOperations", "moved")};
+
+QString shownDone(const QString& done) {
+    return QCoreApplication::translate("FileOperations", done.toUtf8().constData());
 }
 
 QString errorText(int error) {
@@ -34,23 +48,31 @@ QString errorText(int error) {
 
 // What a failed copy of `from` tells the user; `done` is what was asked ("copied", "duplicated").
 QString copyFailureText(const QString& from, const FileTree::CopyFailure& failure, const QString& done) {
-    const QString cannot = QStringLiteral(", which can't be ") + done + QLatin1Char('.');
     if (failure.error == ENOTSUP && (failure.type == S_IFCHR || failure.type == S_IFBLK))
-        return quotedName(failure.entry) + QStringLiteral(" is a device file") + cannot;
+        //: %2 is what was asked: copied, duplicated or moved.
+        return QCoreApplication::translate("FileOperations", "%1 is a device file, which can't be %2.")
+            .arg(quotedName(failure.entry), shownDone(done));
     if (failure.error == ENOTSUP && failure.type == S_IFSOCK)
-        return quotedName(failure.entry) + QStringLiteral(" is a socket") + cannot;
-    const QString couldNot = quotedName(from) + QStringLiteral(" couldn't be ") + done;
+        //: %2 is what was asked: copied, duplicated or moved.
+        return QCoreApplication::translate("FileOperations", "%1 is a socket, which can't be %2.")
+            .arg(quotedName(failure.entry), shownDone(done));
     if (failure.error == ENOSPC && failure.needed > 0) {
         const QLocale locale;
-        return couldNot + QStringLiteral(": it needs %1 and only %2 are free there.")
-                              .arg(locale.formattedDataSize(failure.needed, 1, QLocale::DataSizeSIFormat),
-                                   locale.formattedDataSize(failure.available, 1, QLocale::DataSizeSIFormat));
+        //: %2 is what was asked (copied, duplicated, moved); %3 and %4 are sizes.
+        return QCoreApplication::translate("FileOperations",
+                                           "%1 couldn't be %2: it needs %3 and only %4 are free there.")
+            .arg(quotedName(from), shownDone(done),
+                 locale.formattedDataSize(failure.needed, 1, QLocale::DataSizeSIFormat),
+                 locale.formattedDataSize(failure.available, 1, QLocale::DataSizeSIFormat));
     }
     // Deeper in a folder: which entry it was.
-    const QString where = failure.entry.contains(QLatin1Char('/'))
-                              ? QStringLiteral(" (") + quotedName(failure.entry) + QLatin1Char(')')
-                              : QString();
-    return couldNot + QStringLiteral(": ") + errorText(failure.error) + where + QLatin1Char('.');
+    if (failure.entry.contains(QLatin1Char('/')))
+        //: %2 is what was asked (copied, duplicated, moved); %3 the system's error; %4 the entry.
+        return QCoreApplication::translate("FileOperations", "%1 couldn't be %2: %3 (%4).")
+            .arg(quotedName(from), shownDone(done), errorText(failure.error), quotedName(failure.entry));
+    //: %2 is what was asked (copied, duplicated, moved); %3 the system's error.
+    return QCoreApplication::translate("FileOperations", "%1 couldn't be %2: %3.")
+        .arg(quotedName(from), shownDone(done), errorText(failure.error));
 }
 
 // Whether `to` lies inside the folder `from` (a link at `from` is moved as a link: nothing is inside).
@@ -216,10 +238,14 @@ QString duplicateCandidate(const QString& path, bool isDirectory) {
     const QString extension = isDirectory ? QString() : PathInput::pathExtension(last);
     const QString base = extension.isEmpty() ? last : PathInput::deletingPathExtension(last);
     const QString suffix = extension.isEmpty() ? QString() : QLatin1Char('.') + extension;
-    QString candidate = PathInput::appendingPathComponent(folder, base + QStringLiteral(" copy") + suffix);
+    QString candidate = PathInput::appendingPathComponent(
+        folder, //: The name of a duplicate; %1 is the original's name without its extension.
+        QCoreApplication::translate("FileOperations", "%1 copy").arg(base) + suffix);
     for (int n = 2; existsAt(candidate); ++n)
-        candidate =
-            PathInput::appendingPathComponent(folder, base + QStringLiteral(" copy %1").arg(n) + suffix);
+        candidate = PathInput::appendingPathComponent(
+            folder, //: The name of a further duplicate; %1 is the original's name, %2 a number.
+            QCoreApplication::translate("FileOperations", "%1 copy %2").arg(base, QString::number(n)) +
+                suffix);
     return candidate;
 }
 
@@ -234,17 +260,20 @@ QString archiveCandidate(const QString& path) {
 
 std::optional<QString> copyItem(const QString& from, const QString& to, const QString& done) {
     if (!existsAt(from))
-        return quotedName(from) + QStringLiteral(" couldn't be ") + done +
-               QStringLiteral(" because it no longer exists.");
+        //: %2 is what was asked: copied, duplicated or moved.
+        return QCoreApplication::translate("FileOperations", "%1 couldn't be %2 because it no longer exists.")
+            .arg(quotedName(from), shownDone(done));
     if (existsAt(to))
-        return quotedName(to) +
-               QStringLiteral(" couldn't be created because an item with that name already exists.");
+        return QCoreApplication::translate(
+                   "FileOperations", "%1 couldn't be created because an item with that name already exists.")
+            .arg(quotedName(to));
     const auto failure = FileTree::copy(from, to);
     if (!failure) return std::nullopt;
     // Someone else made the name meanwhile: their item was left alone.
     if (failure->error == EEXIST && !failure->entry.contains(QLatin1Char('/')) && existsAt(to))
-        return quotedName(to) +
-               QStringLiteral(" couldn't be created because an item with that name already exists.");
+        return QCoreApplication::translate(
+                   "FileOperations", "%1 couldn't be created because an item with that name already exists.")
+            .arg(quotedName(to));
     return copyFailureText(from, *failure, done);
 }
 
@@ -252,13 +281,17 @@ std::optional<QString> moveItem(const QString& from, const QString& to) {
     const QByteArray source = QFile::encodeName(from);
     const QByteArray destination = QFile::encodeName(to);
     if (!existsAt(from))
-        return quotedName(from) + QStringLiteral(" couldn't be moved because it no longer exists.");
+        return QCoreApplication::translate("FileOperations",
+                                           "%1 couldn't be moved because it no longer exists.")
+            .arg(quotedName(from));
     const bool sameItem = isSameFile(from, to);
     if (!sameItem && isInsideFolder(to, from))
-        return QStringLiteral("Can't move ") + quotedName(from) + QStringLiteral(" into itself.");
+        return QCoreApplication::translate("FileOperations", "Can't move %1 into itself.")
+            .arg(quotedName(from));
     if (existsAt(to) && !sameItem)
-        return quotedName(from) + QStringLiteral(" couldn't be moved because an item named ") +
-               quotedName(to) + QStringLiteral(" already exists.");
+        return QCoreApplication::translate("FileOperations",
+                                           "%1 couldn't be moved because an item named %2 already exists.")
+            .arg(quotedName(from), quotedName(to));
     int result;
     if (sameItem) {
         // A change of letter case on a case-insensitive volume: the "existing" item is this one.
@@ -269,24 +302,27 @@ std::optional<QString> moveItem(const QString& from, const QString& to) {
         if (result != 0 && errno == EINVAL) {
             // The file system cannot promise not to replace; the check above has to do.
             if (existsAt(to))
-                return quotedName(from) + QStringLiteral(" couldn't be moved because an item named ") +
-                       quotedName(to) + QStringLiteral(" already exists.");
+                return QCoreApplication::translate(
+                           "FileOperations", "%1 couldn't be moved because an item named %2 already exists.")
+                    .arg(quotedName(from), quotedName(to));
             result = ::rename(source.constData(), destination.constData());
         }
     }
     if (result == 0) return std::nullopt;
     const int error = errno;
     if (error == EEXIST || error == ENOTEMPTY)
-        return quotedName(from) + QStringLiteral(" couldn't be moved because an item named ") +
-               quotedName(to) + QStringLiteral(" already exists.");
+        return QCoreApplication::translate("FileOperations",
+                                           "%1 couldn't be moved because an item named %2 already exists.")
+            .arg(quotedName(from), quotedName(to));
     if (error != EXDEV)
-        return quotedName(from) + QStringLiteral(" couldn't be moved: ") + errorText(error) +
-               QLatin1Char('.');
+        return QCoreApplication::translate("FileOperations", "%1 couldn't be moved: %2.")
+            .arg(quotedName(from), errorText(error));
     // Another volume: copy, and remove the original only once the copy is complete.
     if (auto failure = copyItem(from, to, QStringLiteral("moved"))) return failure;
     if (auto removal = FileTree::remove(from))
-        return quotedName(from) + QStringLiteral(" was copied but the original couldn't be removed: ") +
-               *removal + QLatin1Char('.');
+        return QCoreApplication::translate("FileOperations",
+                                           "%1 was copied but the original couldn't be removed: %2.")
+            .arg(quotedName(from), *removal);
     return std::nullopt;
 }
 
@@ -302,7 +338,7 @@ QString getInfoScript(const QString& path) {
 QString displaySubtitle(const ResultItem& item) {
     if (item.subtitle) return *item.subtitle;
     if (item.url.isLocalFile()) return PathInput::abbreviatingWithTilde(item.url.toLocalFile());
-    return QStringLiteral("Open in browser");
+    return QCoreApplication::translate("FileOperations", "Open in browser");
 }
 
 } // namespace zarvo::FileOperations

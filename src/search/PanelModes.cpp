@@ -98,7 +98,7 @@ void PanelModes::showActions(const std::optional<ResultItem>& item) {
         chosen =
             item ? item : (m.m_mode == SearchModel::Mode::clips ? m.selected() : m.resultActions().target());
     if (!chosen || chosen->source == ResultItem::Source::help) {
-        m.refuse(QStringLiteral("Select a result first"));
+        m.refuse(tr("Select a result first"));
         return;
     }
     m.pipeline().cancelSearches();
@@ -153,7 +153,7 @@ void PanelModes::filterActions() {
 
 void PanelModes::startRename(const ResultItem& item) {
     if (!item.url.isLocalFile()) {
-        m.refuse(QStringLiteral("Only files and folders can be renamed"));
+        m.refuse(tr("Only files and folders can be renamed"));
         return;
     }
     if (m.m_mode == SearchModel::Mode::search) m.m_savedQuery = m.m_query;
@@ -162,8 +162,7 @@ void PanelModes::startRename(const ResultItem& item) {
     m.m_mode = SearchModel::Mode::rename;
     const QString name = PathInput::lastPathComponent(item.url.toLocalFile());
     m.setQuery(name);
-    m.setMessage(QStringLiteral("Renaming ") + quoted(name) +
-                 QStringLiteral(". \u21A9 to save, esc to cancel"));
+    m.setMessage(tr("Renaming %1. \u21A9 to save, esc to cancel").arg(quoted(name)));
     focus(true, false);
 }
 
@@ -176,7 +175,7 @@ void PanelModes::commitRename() {
     // A NUL would silently cut the name short at the system call.
     if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QChar(0)) ||
         name == QLatin1String(".") || name == QLatin1String("..")) {
-        m.refuse(QStringLiteral("That isn't a valid name"));
+        m.refuse(tr("That isn't a valid name"));
         return;
     }
     const QString path = m.m_actionTarget->url.toLocalFile();
@@ -191,7 +190,7 @@ void PanelModes::commitRename() {
     const bool caseOnly = destination.compare(path, Qt::CaseInsensitive) == 0;
     if (FileOperations::existsAt(destination) &&
         !(caseOnly && FileOperations::isSameFile(path, destination))) {
-        m.refuse(quoted(name) + QStringLiteral(" already exists here"));
+        m.refuse(tr("%1 already exists here").arg(quoted(name)));
         return;
     }
     if (auto error = FileOperations::moveItem(path, destination)) {
@@ -202,7 +201,7 @@ void PanelModes::commitRename() {
     m_services.favorites.replace(path, destination);
     m.m_savedQuery = destination;
     restoreSearch();
-    m.setMessage(QStringLiteral("Renamed to ") + quoted(name));
+    m.setMessage(tr("Renamed to %1").arg(quoted(name)));
 }
 
 // --- Clearing the history ----------------------------------------------------------------------------
@@ -212,9 +211,10 @@ void PanelModes::clearHistory() {
         m.m_confirmingClear = true;
         const QString prompt =
             m.isShowingClips()
-                ? QStringLiteral(
-                      "Click Clear again to delete all clips except pinned ones. This can't be undone.")
-                : QStringLiteral("Click Clear again to forget the places you've opened. Favorites stay.");
+                //: "Clear" is the label of the panel's button that empties the list.
+                ? tr("Click Clear again to delete all clips except pinned ones. This can't be undone.")
+                //: "Clear" is the label of the panel's button that empties the list.
+                : tr("Click Clear again to forget the places you've opened. Favorites stay.");
         m.setMessage(prompt);
         QObject::disconnect(m_clearTimeoutConnection);
         m_clearTimeoutConnection = QObject::connect(&m_clearTimeout, &QTimer::timeout, &m, [this, prompt] {
@@ -232,7 +232,7 @@ void PanelModes::clearHistory() {
     } else {
         m_services.history.clear();
         m.pipeline().runSearch();
-        m.setMessage(QStringLiteral("Cleared recent history"));
+        m.setMessage(tr("Cleared recent history"));
     }
     focus(false, true);
 }
@@ -246,7 +246,7 @@ bool PanelModes::canClearHistory() const {
 
 void PanelModes::tryHelp(const ResultItem& item) {
     if (!item.example)
-        m.setMessage(QStringLiteral("Use these keys on any search result"));
+        m.setMessage(tr("Use these keys on any search result"));
     else if (*item.example == Help::settingsSentinel())
         m_shell.onOpenSettings();
     else

@@ -2,6 +2,7 @@
 
 #include "search/ResultItem.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QTimer>
 #include <optional>
@@ -16,6 +17,8 @@ struct PanelShell;
 // The modes of the text box besides the search: the actions menu, rename, and the way back; showing
 // the panel afresh; the Clear control; the help rows.
 class PanelModes {
+    Q_DECLARE_TR_FUNCTIONS(PanelModes)
+
 public:
     struct Services {
         History& history;

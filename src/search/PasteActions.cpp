@@ -37,9 +37,9 @@ QString glyphs(PasteKeys keys) {
 
 QString ResultActions::copiedForPasting(const std::optional<PasteKeys>& keys) {
     if (!keys)
-        return QStringLiteral("Copied \u2014 press ") + glyphs(PasteKeys::standard) +
-               QStringLiteral(" to paste (") + glyphs(PasteKeys::shifted) + QStringLiteral(" in a terminal)");
-    return QStringLiteral("Copied \u2014 press ") + glyphs(*keys) + QStringLiteral(" to paste");
+        return tr("Copied \u2014 press %1 to paste (%2 in a terminal)")
+            .arg(glyphs(PasteKeys::standard), glyphs(PasteKeys::shifted));
+    return tr("Copied \u2014 press %1 to paste").arg(glyphs(*keys));
 }
 
 bool ResultActions::canSendPaste() {
@@ -70,12 +70,12 @@ void ResultActions::offerSelection(const std::optional<PasteKeys>& keys, const Q
 
 void ResultActions::pastePathIntoFrontApp(const std::optional<ResultItem>& item) {
     if (!item || item->url == ResultItem::clipsURL()) {
-        m.refuse(QStringLiteral("Nothing to paste"));
+        m.refuse(tr("Nothing to paste"));
         return;
     }
     Pasteboard* board = pasteboard();
     if (!board) {
-        m.refuse(QStringLiteral("Nothing to paste"));
+        m.refuse(tr("Nothing to paste"));
         return;
     }
     const auto keys = frontPasteKeys();

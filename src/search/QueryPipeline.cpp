@@ -168,8 +168,8 @@ void QueryPipeline::runSearch() {
     const SearchQuery q = SearchQuery::parse(text, now());
     if (q.unknownScope) {
         m.setResults({});
-        m.setMessage(QStringLiteral("No folder named \u201C") + *q.unknownScope +
-                     QStringLiteral("\u201D. Try in:desktop, in:downloads or in:~/path"));
+        m.setMessage(tr("No folder named \u201C%1\u201D. Try in:desktop, in:downloads or in:~/path")
+                         .arg(*q.unknownScope));
         return;
     }
     if (q.scope && q.term.isEmpty() && q.contentTypes.isEmpty() && !q.since) {
@@ -328,7 +328,7 @@ QList<ResultItem> QueryPipeline::libraryItems(const std::optional<QString>& text
         else if (item.url.isLocalFile())
             haystack = PathInput::abbreviatingWithTilde(item.url.toLocalFile());
         else
-            haystack = QStringLiteral("Open in browser");
+            haystack = QCoreApplication::translate("FileOperations", "Open in browser");
         return haystack.contains(*text, Qt::CaseInsensitive);
     };
     // A path key's row is matched before the file test: its name and path do not depend on the file

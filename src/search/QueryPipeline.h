@@ -4,6 +4,7 @@
 #include "search/ResultItem.h"
 #include "search/SearchQuery.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QList>
 #include <QSet>
@@ -26,6 +27,8 @@ class SpotlightSearch;
 // From the typed text to the ranked rows: the handling of a change of the text, the debounce,
 // `runSearch` with its keyword, library and web rows, and the merge of the file search's batches.
 class QueryPipeline {
+    Q_DECLARE_TR_FUNCTIONS(QueryPipeline)
+
 public:
     struct Services {
         Settings& settings;

@@ -116,7 +116,7 @@ const QList<AppChoice>& ResultActions::apps() const {
 void ResultActions::open(const std::optional<ResultItem>& item, const std::optional<QString>& application,
                          bool isKeyRepeat) {
     if (!item) {
-        m.refuse(QStringLiteral("Nothing to open \u2014 path not found"));
+        m.refuse(tr("Nothing to open \u2014 path not found"));
         return;
     }
     if (item->source == ResultItem::Source::help) {
@@ -137,9 +137,8 @@ void ResultActions::open(const std::optional<ResultItem>& item, const std::optio
     // stands: the prefilled query, the clipboard rows of the empty query.
     const bool fromClipboard = m.m_clipboardPrefill || item->source == ResultItem::Source::clipboard;
     if (fromClipboard && item->url.isLocalFile() && FileOperations::isRunnable(item->url.toLocalFile(), 0)) {
-        if (!confirmed(
-                quoted(lastComponent(*item)) +
-                QStringLiteral(" came from the clipboard and runs code. Press \u21A9 again to open it.")))
+        if (!confirmed(tr("%1 came from the clipboard and runs code. Press \u21A9 again to open it.")
+                           .arg(quoted(lastComponent(*item)))))
             return;
     }
     if (!item->systemAction) {
@@ -176,7 +175,7 @@ void ResultActions::openWith(int index) {
 
 void ResultActions::reveal(const std::optional<ResultItem>& item) {
     if (!isFile(item)) {
-        m.refuse(QStringLiteral("Nothing to reveal"));
+        m.refuse(tr("Nothing to reveal"));
         return;
     }
     m_services.history.add(item->historyKey());
@@ -186,7 +185,7 @@ void ResultActions::reveal(const std::optional<ResultItem>& item) {
 
 void ResultActions::quickLook(const std::optional<ResultItem>& item) {
     if (!isFile(item)) {
-        m.refuse(QStringLiteral("Nothing to preview"));
+        m.refuse(tr("Nothing to preview"));
         return;
     }
     m_previewURL = item->url;
@@ -196,14 +195,14 @@ void ResultActions::quickLook(const std::optional<ResultItem>& item) {
 
 void ResultActions::openInTerminal(const std::optional<ResultItem>& item) {
     if (!isFile(item)) {
-        m.refuse(QStringLiteral("Select a file or folder"));
+        m.refuse(tr("Select a file or folder"));
         return;
     }
     const QString path = item->url.toLocalFile();
     const QString folder = item->isDirectory ? path : PathInput::deletingLastPathComponent(path);
     const auto terminal = m_services.settings.terminalAppURL();
     if (!terminal) {
-        m.refuse(QStringLiteral("No terminal app found"));
+        m.refuse(tr("No terminal app found"));
         return;
     }
     m_services.history.add(item->historyKey());
@@ -222,41 +221,41 @@ void ResultActions::getInfo(const ResultItem& item) {
 
 void ResultActions::copyPath(const std::optional<ResultItem>& item) {
     if (!item || item->url == ResultItem::clipsURL()) {
-        m.refuse(QStringLiteral("Nothing to copy"));
+        m.refuse(tr("Nothing to copy"));
         return;
     }
     const QString text = copiedText(*item);
     if (!writePasteboard(m_services.clips, pasteboard(), [&](Pasteboard& board) { board.setString(text); })) {
-        m.refuse(QStringLiteral("Nothing to copy"));
+        m.refuse(tr("Nothing to copy"));
         return;
     }
     markOwnChange();
-    m.setMessage(QStringLiteral("Copied ") +
-                 (item->command ? *item->command : FileOperations::displaySubtitle(*item)));
+    m.setMessage(
+        tr("Copied %1").arg(item->command ? *item->command : FileOperations::displaySubtitle(*item)));
 }
 
 void ResultActions::copyFile(const std::optional<ResultItem>& item) {
     if (!isFile(item) || !writePasteboard(m_services.clips, pasteboard(),
                                           [&](Pasteboard& board) { board.writeFileURLs({item->url}); })) {
-        m.refuse(QStringLiteral("Nothing to copy"));
+        m.refuse(tr("Nothing to copy"));
         return;
     }
     markOwnChange();
-    m.setMessage(QStringLiteral("Copied file ") + quoted(lastComponent(*item)));
+    m.setMessage(tr("Copied file %1").arg(quoted(lastComponent(*item))));
 }
 
 void ResultActions::copyText(const QString& text) {
     if (!writePasteboard(m_services.clips, pasteboard(), [&](Pasteboard& board) { board.setString(text); })) {
-        m.refuse(QStringLiteral("Nothing to copy"));
+        m.refuse(tr("Nothing to copy"));
         return;
     }
     markOwnChange();
-    m.setMessage(QStringLiteral("Copied ") + text);
+    m.setMessage(tr("Copied %1").arg(text));
 }
 
 void ResultActions::toggleFavorite(const std::optional<ResultItem>& item) {
     if (!item) {
-        m.refuse(QStringLiteral("Nothing to favorite"));
+        m.refuse(tr("Nothing to favorite"));
         return;
     }
     const QString key = item->historyKey();
@@ -268,9 +267,8 @@ void ResultActions::toggleFavorite(const std::optional<ResultItem>& item) {
             break;
         }
     }
-    m.setMessage(
-        added ? QStringLiteral("\u2605 Added ") + quoted(item->name()) + QStringLiteral(" to favorites")
-              : QStringLiteral("Removed ") + quoted(item->name()) + QStringLiteral(" from favorites"));
+    m.setMessage(added ? tr("\u2605 Added %1 to favorites").arg(quoted(item->name()))
+                       : tr("Removed %1 from favorites").arg(quoted(item->name())));
 }
 
 void ResultActions::removeFromHistory(const ResultItem& item) {

@@ -4,6 +4,7 @@
 #include "platform/Workspace.h"
 #include "sources/ShellCommand.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 
@@ -56,7 +57,7 @@ ResultItem ResultItem::commandItem(const QString& command, Source source) {
     item.url = ShellCommand::url(command);
     item.source = source;
     item.title = command;
-    item.subtitle = QStringLiteral("Run in Terminal");
+    item.subtitle = QCoreApplication::translate("ResultItem", "Run in Terminal");
     if (const Workspace* workspace = Platform::current().workspace)
         item.iconPath = workspace->urlForApplication(QStringLiteral("com.apple.Terminal"));
     item.command = command;
@@ -68,7 +69,8 @@ ResultItem ResultItem::network(const QUrl& url, Source source) {
     item.url = url;
     item.source = source;
     const QString host = url.host();
-    item.title = QStringLiteral("Connect to ") + (host.isEmpty() ? QStringLiteral("server") : host);
+    item.title = host.isEmpty() ? QCoreApplication::translate("ResultItem", "Connect to server")
+                                : QCoreApplication::translate("ResultItem", "Connect to %1").arg(host);
     const QString encoded = url.toString(QUrl::FullyEncoded);
     const QString decoded = QUrl::fromPercentEncoding(encoded.toUtf8());
     // fromPercentEncoding cannot fail outright; an undecodable sequence shows up as U+FFFD.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
@@ -13,9 +14,10 @@ QString trimSpacesAndTabs(QStringView text);
 const QRegularExpression& whitespaceRun();
 // The non-empty whitespace-separated words of a text.
 QStringList words(const QString& text);
-// A name as the panel's messages quote it: “name”.
+// A name as the panel's messages quote it: “name”, in the quotation marks of the user's language.
 inline QString quoted(const QString& text) {
-    return QStringLiteral("\u201C") + text + QStringLiteral("\u201D");
+    //: Quotation marks around a name in a message: „%1“ in German, « %1 » in French.
+    return QCoreApplication::translate("Text", "\u201C%1\u201D").arg(text);
 }
 
 } // namespace zarvo::Text

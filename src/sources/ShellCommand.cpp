@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "platform/Workspace.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -104,7 +105,7 @@ std::optional<QString> run(const QString& command, const QString& directory,
                            const std::optional<QString>& terminal) {
     // A NUL cannot be part of a path, and shells cut a script line at one.
     if (command.contains(QChar(u'\0')) || directory.contains(QChar(u'\0')))
-        return QStringLiteral("The command contains a NUL character");
+        return QCoreApplication::translate("ShellCommand", "The command contains a NUL character");
 
     const QString scriptPath = QDir(temporaryFolder())
                                    .filePath(QStringLiteral("zarvo-") +
@@ -115,25 +116,27 @@ std::optional<QString> run(const QString& command, const QString& directory,
     // temporary folder is shared with every other user.
     QFile file(scriptPath);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, kPrivateExecutable))
-        return QStringLiteral("Could not create “%1”: %2").arg(scriptPath, file.errorString());
+        return QCoreApplication::translate("ShellCommand", "Could not create “%1”: %2")
+            .arg(scriptPath, file.errorString());
     const QByteArray text = scriptText(scriptPath, directory, command).toUtf8();
     const bool written = file.write(text) == text.size() && file.flush();
     const QString writeError = file.errorString();
     file.close();
     if (!written) {
         QFile::remove(scriptPath);
-        return QStringLiteral("Could not write “%1”: %2").arg(scriptPath, writeError);
+        return QCoreApplication::translate("ShellCommand", "Could not write “%1”: %2")
+            .arg(scriptPath, writeError);
     }
     // Set again: the creation mode went through the umask.
     if (!QFile::setPermissions(scriptPath, kPrivateExecutable)) {
         QFile::remove(scriptPath);
-        return QStringLiteral("Could not make “%1” executable").arg(scriptPath);
+        return QCoreApplication::translate("ShellCommand", "Could not make “%1” executable").arg(scriptPath);
     }
 
     Workspace* workspace = Platform::current().workspace;
     if (!workspace || (!terminal && !workspace->urlForApplication(kTerminalIdentifier))) {
         QFile::remove(scriptPath);
-        return QStringLiteral("Terminal isn't installed");
+        return QCoreApplication::translate("ShellCommand", "Terminal isn't installed");
     }
     // Success leaves the file to the script, which removes it as it starts.
     workspace->openTerminalScript(scriptPath, terminal, [scriptPath](std::optional<QString> error) {

@@ -9,6 +9,7 @@
 #include "sources/PathInput.h"
 #include "store/Settings.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMutex>
 #include <QRegularExpression>
@@ -28,7 +29,8 @@ const char* const kSettingsAppIdentifier = "com.apple.systempreferences";
 const char* const kSettingsURLPrefix = "x-apple.systempreferences:";
 
 // The table's own data. Folder paths are the macOS places; a leading ~ is the home folder. The
-// temporary folder has no fixed path and is marked by an empty path.
+// temporary folder has no fixed path and is marked by an empty path. Titles are translated when the
+// table is built: the rows show and match them in the user's language.
 struct FolderRow {
     const char* keyword;
     std::initializer_list<const char*> aliases;
@@ -53,113 +55,182 @@ struct SystemRow {
 };
 
 const FolderRow kFolders[] = {
-    {"home", {"profile", "userprofile", "user", "me"}, "Home Folder", "~"},
-    {"desktop", {}, "Desktop", "~/Desktop"},
-    {"documents", {"docs", "mydocuments"}, "Documents", "~/Documents"},
-    {"downloads", {"dl"}, "Downloads", "~/Downloads"},
-    {"pictures", {}, "Pictures", "~/Pictures"},
-    {"music", {}, "Music", "~/Music"},
-    {"movies", {"videos"}, "Movies", "~/Movies"},
-    {"apps", {"applications", "programs", "appwiz.cpl"}, "Applications", "/Applications"},
-    {"utilities", {}, "Utilities", "/Applications/Utilities"},
-    {"library", {}, "Library", "~/Library"},
+    {"home", {"profile", "userprofile", "user", "me"}, QT_TRANSLATE_NOOP("Shortcuts", "Home Folder"), "~"},
+    {"desktop", {}, QT_TRANSLATE_NOOP("Shortcuts", "Desktop"), "~/Desktop"},
+    {"documents", {"docs", "mydocuments"}, QT_TRANSLATE_NOOP("Shortcuts", "Documents"), "~/Documents"},
+    {"downloads", {"dl"}, QT_TRANSLATE_NOOP("Shortcuts", "Downloads"), "~/Downloads"},
+    {"pictures", {}, QT_TRANSLATE_NOOP("Shortcuts", "Pictures"), "~/Pictures"},
+    {"music", {}, QT_TRANSLATE_NOOP("Shortcuts", "Music"), "~/Music"},
+    {"movies", {"videos"}, QT_TRANSLATE_NOOP("Shortcuts", "Movies"), "~/Movies"},
+    {"apps",
+     {"applications", "programs", "appwiz.cpl"},
+     QT_TRANSLATE_NOOP("Shortcuts", "Applications"),
+     "/Applications"},
+    {"utilities", {}, QT_TRANSLATE_NOOP("Shortcuts", "Utilities"), "/Applications/Utilities"},
+    {"library", {}, QT_TRANSLATE_NOOP("Shortcuts", "Library"), "~/Library"},
     {"appdata",
      {"localappdata", "application support"},
-     "Application Support",
+     QT_TRANSLATE_NOOP("Shortcuts", "Application Support"),
      "~/Library/Application Support"},
-    {"trash", {"recycle", "recyclebin", "recycle bin", "bin"}, "Trash", "~/.Trash"},
-    {"temp", {"tmp"}, "Temporary Items", ""},
-    {"icloud", {"onedrive", "drive"}, "iCloud Drive", "~/Library/Mobile Documents/com~apple~CloudDocs"},
-    {"computer", {"c:", "c:\\", "thispc", "this pc", "mycomputer", "root"}, "Macintosh HD", "/"},
-    {"hosts", {}, "hosts file", "/etc/hosts"},
+    {"trash",
+     {"recycle", "recyclebin", "recycle bin", "bin"},
+     QT_TRANSLATE_NOOP("Shortcuts", "Trash"),
+     "~/.Trash"},
+    {"temp", {"tmp"}, QT_TRANSLATE_NOOP("Shortcuts", "Temporary Items"), ""},
+    {"icloud",
+     {"onedrive", "drive"},
+     QT_TRANSLATE_NOOP("Shortcuts", "iCloud Drive"),
+     "~/Library/Mobile Documents/com~apple~CloudDocs"},
+    {"computer",
+     {"c:", "c:\\", "thispc", "this pc", "mycomputer", "root"},
+     QT_TRANSLATE_NOOP("Shortcuts", "Macintosh HD"),
+     "/"},
+    {"hosts", {}, QT_TRANSLATE_NOOP("Shortcuts", "hosts file"), "/etc/hosts"},
 };
 
 const AppRow kApps[] = {
-    {"cmd", {"terminal", "powershell", "pwsh", "wt", "shell", "bash"}, "Terminal", {"com.apple.Terminal"}},
-    {"notepad", {"textedit", "wordpad", "write"}, "TextEdit", {"com.apple.TextEdit"}},
-    {"calc", {"calculator"}, "Calculator", {"com.apple.calculator"}},
+    {"cmd",
+     {"terminal", "powershell", "pwsh", "wt", "shell", "bash"},
+     QT_TRANSLATE_NOOP("Shortcuts", "Terminal"),
+     {"com.apple.Terminal"}},
+    {"notepad",
+     {"textedit", "wordpad", "write"},
+     QT_TRANSLATE_NOOP("Shortcuts", "TextEdit"),
+     {"com.apple.TextEdit"}},
+    {"calc", {"calculator"}, QT_TRANSLATE_NOOP("Shortcuts", "Calculator"), {"com.apple.calculator"}},
     {"taskmgr",
      {"task manager", "activity", "activity monitor", "top"},
-     "Activity Monitor",
+     QT_TRANSLATE_NOOP("Shortcuts", "Activity Monitor"),
      {"com.apple.ActivityMonitor"}},
-    {"explorer", {"finder"}, "Finder", {"com.apple.finder"}},
-    {"mspaint", {"paint", "preview"}, "Preview", {"com.apple.Preview"}},
-    {"snippingtool", {"snip", "screenshot"}, "Screenshot", {"com.apple.screenshot.launcher"}},
+    {"explorer", {"finder"}, QT_TRANSLATE_NOOP("Shortcuts", "Finder"), {"com.apple.finder"}},
+    {"mspaint", {"paint", "preview"}, QT_TRANSLATE_NOOP("Shortcuts", "Preview"), {"com.apple.Preview"}},
+    {"snippingtool",
+     {"snip", "screenshot"},
+     QT_TRANSLATE_NOOP("Shortcuts", "Screenshot"),
+     {"com.apple.screenshot.launcher"}},
     {"msinfo32",
      {"dxdiag", "devmgmt.msc", "device manager", "sysinfo", "system information"},
-     "System Information",
+     QT_TRANSLATE_NOOP("Shortcuts", "System Information"),
      {"com.apple.SystemProfiler"}},
-    {"diskmgmt.msc", {"diskmgmt", "disk", "disk utility"}, "Disk Utility", {"com.apple.DiskUtility"}},
-    {"eventvwr", {"event viewer", "console", "logs"}, "Console", {"com.apple.Console"}},
+    {"diskmgmt.msc",
+     {"diskmgmt", "disk", "disk utility"},
+     QT_TRANSLATE_NOOP("Shortcuts", "Disk Utility"),
+     {"com.apple.DiskUtility"}},
+    {"eventvwr",
+     {"event viewer", "console", "logs"},
+     QT_TRANSLATE_NOOP("Shortcuts", "Console"),
+     {"com.apple.Console"}},
     {"passwords",
      {"credential manager", "keychain"},
-     "Passwords",
+     QT_TRANSLATE_NOOP("Shortcuts", "Passwords"),
      {"com.apple.Passwords", "com.apple.keychainaccess"}},
-    {"fonts", {"fontbook"}, "Font Book", {"com.apple.FontBook"}},
-    {"store", {"appstore", "app store", "ms-windows-store:"}, "App Store", {"com.apple.AppStore"}},
-    {"mstsc", {"remote desktop", "screen sharing", "vnc"}, "Screen Sharing", {"com.apple.ScreenSharing"}},
-    {"excel", {"microsoft excel"}, "Microsoft Excel", {"com.microsoft.Excel"}},
-    {"winword", {"word", "microsoft word"}, "Microsoft Word", {"com.microsoft.Word"}},
+    {"fonts", {"fontbook"}, QT_TRANSLATE_NOOP("Shortcuts", "Font Book"), {"com.apple.FontBook"}},
+    {"store",
+     {"appstore", "app store", "ms-windows-store:"},
+     QT_TRANSLATE_NOOP("Shortcuts", "App Store"),
+     {"com.apple.AppStore"}},
+    {"mstsc",
+     {"remote desktop", "screen sharing", "vnc"},
+     QT_TRANSLATE_NOOP("Shortcuts", "Screen Sharing"),
+     {"com.apple.ScreenSharing"}},
+    {"excel",
+     {"microsoft excel"},
+     QT_TRANSLATE_NOOP("Shortcuts", "Microsoft Excel"),
+     {"com.microsoft.Excel"}},
+    {"winword",
+     {"word", "microsoft word"},
+     QT_TRANSLATE_NOOP("Shortcuts", "Microsoft Word"),
+     {"com.microsoft.Word"}},
 };
 
 const SettingsRow kSettings[] = {
     {"control",
      {"settings", "control panel", "ms-settings:", "preferences", "prefs"},
-     "System Settings",
+     QT_TRANSLATE_NOOP("Shortcuts", "System Settings"),
      nullptr},
-    {"wifi", {"wi-fi", "wlan", "wireless"}, "Wi\u2011Fi", "com.apple.wifi-settings-extension"},
-    {"bluetooth", {"bt"}, "Bluetooth", "com.apple.BluetoothSettings"},
-    {"network", {"ncpa.cpl", "ethernet", "internet"}, "Network", "com.apple.Network-Settings.extension"},
-    {"vpn", {}, "VPN", "com.apple.NetworkExtensionSettingsUI.NESettingsUIExtension"},
+    {"wifi",
+     {"wi-fi", "wlan", "wireless"},
+     QT_TRANSLATE_NOOP("Shortcuts", "Wi‑Fi"),
+     "com.apple.wifi-settings-extension"},
+    {"bluetooth", {"bt"}, QT_TRANSLATE_NOOP("Shortcuts", "Bluetooth"), "com.apple.BluetoothSettings"},
+    {"network",
+     {"ncpa.cpl", "ethernet", "internet"},
+     QT_TRANSLATE_NOOP("Shortcuts", "Network"),
+     "com.apple.Network-Settings.extension"},
+    {"vpn",
+     {},
+     QT_TRANSLATE_NOOP("Shortcuts", "VPN"),
+     "com.apple.NetworkExtensionSettingsUI.NESettingsUIExtension"},
     {"display",
      {"displays", "desk.cpl", "monitor", "resolution"},
-     "Displays",
+     QT_TRANSLATE_NOOP("Shortcuts", "Displays"),
      "com.apple.Displays-Settings.extension"},
-    {"sound", {"mmsys.cpl", "audio", "volume"}, "Sound", "com.apple.Sound-Settings.extension"},
-    {"keyboard", {}, "Keyboard", "com.apple.Keyboard-Settings.extension"},
-    {"mouse", {"main.cpl"}, "Mouse", "com.apple.Mouse-Settings.extension"},
-    {"trackpad", {"touchpad"}, "Trackpad", "com.apple.Trackpad-Settings.extension"},
-    {"battery", {"powercfg.cpl", "power", "energy"}, "Battery", "com.apple.Battery-Settings.extension"},
+    {"sound",
+     {"mmsys.cpl", "audio", "volume"},
+     QT_TRANSLATE_NOOP("Shortcuts", "Sound"),
+     "com.apple.Sound-Settings.extension"},
+    {"keyboard", {}, QT_TRANSLATE_NOOP("Shortcuts", "Keyboard"), "com.apple.Keyboard-Settings.extension"},
+    {"mouse", {"main.cpl"}, QT_TRANSLATE_NOOP("Shortcuts", "Mouse"), "com.apple.Mouse-Settings.extension"},
+    {"trackpad",
+     {"touchpad"},
+     QT_TRANSLATE_NOOP("Shortcuts", "Trackpad"),
+     "com.apple.Trackpad-Settings.extension"},
+    {"battery",
+     {"powercfg.cpl", "power", "energy"},
+     QT_TRANSLATE_NOOP("Shortcuts", "Battery"),
+     "com.apple.Battery-Settings.extension"},
     {"users",
      {"netplwiz", "lusrmgr.msc", "accounts", "user accounts"},
-     "Users & Groups",
+     QT_TRANSLATE_NOOP("Shortcuts", "Users & Groups"),
      "com.apple.Users-Groups-Settings.extension"},
     {"update",
      {"windows update", "software update", "wuapp"},
-     "Software Update",
+     QT_TRANSLATE_NOOP("Shortcuts", "Software Update"),
      "com.apple.Software-Update-Settings.extension"},
     {"startup",
      {"msconfig", "shell:startup", "login items"},
-     "Login Items",
+     QT_TRANSLATE_NOOP("Shortcuts", "Login Items"),
      "com.apple.LoginItems-Settings.extension"},
     {"privacy",
      {"security", "firewall", "firewall.cpl", "wf.msc"},
-     "Privacy & Security",
+     QT_TRANSLATE_NOOP("Shortcuts", "Privacy & Security"),
      "com.apple.settings.PrivacySecurity.extension"},
     {"printers",
      {"printer", "control printers", "scanner"},
-     "Printers & Scanners",
+     QT_TRANSLATE_NOOP("Shortcuts", "Printers & Scanners"),
      "com.apple.Print-Scan-Settings.extension"},
-    {"notifications", {}, "Notifications", "com.apple.Notifications-Settings.extension"},
+    {"notifications",
+     {},
+     QT_TRANSLATE_NOOP("Shortcuts", "Notifications"),
+     "com.apple.Notifications-Settings.extension"},
     {"accessibility",
      {"access.cpl", "ease of access"},
-     "Accessibility",
+     QT_TRANSLATE_NOOP("Shortcuts", "Accessibility"),
      "com.apple.Accessibility-Settings.extension"},
     {"datetime",
      {"timedate.cpl", "date", "time", "clock"},
-     "Date & Time",
+     QT_TRANSLATE_NOOP("Shortcuts", "Date & Time"),
      "com.apple.Date-Time-Settings.extension"},
     {"appearance",
      {"dark mode", "theme", "personalization"},
-     "Appearance",
+     QT_TRANSLATE_NOOP("Shortcuts", "Appearance"),
      "com.apple.Appearance-Settings.extension"},
-    {"wallpaper", {"background"}, "Wallpaper", "com.apple.Wallpaper-Settings.extension"},
-    {"storage", {"cleanmgr", "disk cleanup"}, "Storage", "com.apple.settings.Storage"},
-    {"language", {"intl.cpl", "region"}, "Language & Region", "com.apple.Localization-Settings.extension"},
-    {"sharing", {}, "Sharing", "com.apple.Sharing-Settings.extension"},
+    {"wallpaper",
+     {"background"},
+     QT_TRANSLATE_NOOP("Shortcuts", "Wallpaper"),
+     "com.apple.Wallpaper-Settings.extension"},
+    {"storage",
+     {"cleanmgr", "disk cleanup"},
+     QT_TRANSLATE_NOOP("Shortcuts", "Storage"),
+     "com.apple.settings.Storage"},
+    {"language",
+     {"intl.cpl", "region"},
+     QT_TRANSLATE_NOOP("Shortcuts", "Language & Region"),
+     "com.apple.Localization-Settings.extension"},
+    {"sharing", {}, QT_TRANSLATE_NOOP("Shortcuts", "Sharing"), "com.apple.Sharing-Settings.extension"},
     {"winver",
      {"about", "sysdm.cpl", "system", "about this mac"},
-     "About This Mac",
+     QT_TRANSLATE_NOOP("Shortcuts", "About This Mac"),
      "com.apple.SystemProfiler.AboutExtension"},
 };
 
@@ -200,17 +271,19 @@ QList<Shortcut> buildTable() {
             path = PathInput::tempDirectory();
         else
             path = platform.workspace ? platform.workspace->platformPath(tablePath) : tablePath;
-        table << Shortcut{QString::fromUtf8(row.keyword), strings(row.aliases), QString::fromUtf8(row.title),
-                          Shortcut::Path{path}};
+        table << Shortcut{QString::fromUtf8(row.keyword), strings(row.aliases),
+                          QCoreApplication::translate("Shortcuts", row.title), Shortcut::Path{path}};
     }
     for (const auto& row : kApps)
-        table << Shortcut{QString::fromUtf8(row.keyword), strings(row.aliases), QString::fromUtf8(row.title),
+        table << Shortcut{QString::fromUtf8(row.keyword), strings(row.aliases),
+                          QCoreApplication::translate("Shortcuts", row.title),
                           Shortcut::App{strings(row.bundleIdentifiers)}};
     for (const auto& row : kSettings) {
         Shortcut::SettingsPane target;
         if (row.pane) target.pane.emplace(QString::fromUtf8(row.pane));
         table.append(
-            Shortcut{QString::fromUtf8(row.keyword), strings(row.aliases), QString::fromUtf8(row.title),
+            Shortcut{QString::fromUtf8(row.keyword), strings(row.aliases),
+                     QCoreApplication::translate("Shortcuts", row.title),
                      Shortcut::Target(std::in_place_type<Shortcut::SettingsPane>, std::move(target))});
     }
     for (const auto& row : kSystem)
@@ -440,7 +513,7 @@ std::optional<ResultItem> item(const Shortcut& shortcut, ResultItem::Source sour
                 for (const QString& identifier : target.bundleIdentifiers) {
                     if (auto app = workspace->urlForApplication(identifier)) {
                         ResultItem r = ResultItem::file(*app, source);
-                        r.subtitle = QStringLiteral("Application");
+                        r.subtitle = QCoreApplication::translate("Shortcuts", "Application");
                         r.title = applicationTitle(*workspace, *app, shortcut.title);
                         return r;
                     }
@@ -457,24 +530,30 @@ std::optional<ResultItem> item(const Shortcut& shortcut, ResultItem::Source sour
                         : QUrl();
                 if (!target.pane || !paneURL.isValid()) {
                     r = ResultItem::file(*app, source);
-                    r.subtitle = QStringLiteral("Application");
+                    r.subtitle = QCoreApplication::translate("Shortcuts", "Application");
                     r.title = applicationTitle(*workspace, *app, shortcut.title);
                 } else {
                     r.url = paneURL;
                     r.source = source;
-                    r.subtitle = words.text(QStringLiteral("System Settings \u203A ") + shortcut.title);
+                    //: Keep "System Settings" as it is: it is replaced by the desktop's own name for its
+                    //: settings.
+                    r.subtitle =
+                        words.text(QCoreApplication::translate("Shortcuts", "System Settings \u203A %1")
+                                       .arg(shortcut.title));
                 }
                 r.iconPath = *app;
                 return r;
             } else if constexpr (std::is_same_v<T, Shortcut::Custom>) {
                 auto r = resolveCustom(target.target, source);
-                if (r) r->subtitle = QStringLiteral("Custom shortcut \u2192 ") + target.target;
+                if (r)
+                    r->subtitle = QCoreApplication::translate("Shortcuts", "Custom shortcut \u2192 %1")
+                                      .arg(target.target);
                 return r;
             } else {
                 ResultItem r;
                 r.url = QUrl(QStringLiteral("zarvo:action/") + SystemActions::rawValue(target.action));
                 r.source = source;
-                r.subtitle = QStringLiteral("System action");
+                r.subtitle = QCoreApplication::translate("Shortcuts", "System action");
                 r.symbol = SystemActions::symbol(target.action);
                 r.systemAction = target.action;
                 return r;

@@ -63,30 +63,37 @@ QString ejectAll() {
             if (!workspace->unmountAndEject(volume)) ++count;
         }
     }
-    if (count == 0) return QStringLiteral("No disks to eject");
-    return QStringLiteral("Ejected %1 disk%2").arg(count).arg(count == 1 ? QString() : QStringLiteral("s"));
+    if (count == 0) return QCoreApplication::translate("SystemActions", "No disks to eject");
+    return QCoreApplication::translate("SystemActions", "Ejected %Ln disk(s)", nullptr, count);
 }
 
 namespace {
 
-// The verb of a failure line: "Couldn't restart: …".
-QString verb(SystemAction action) {
+// A failure line: "Couldn't restart: …", whole sentences so that each language can word them.
+QString failureText(SystemAction action, const QString& why) {
     switch (action) {
     case SystemAction::restart:
-        return QStringLiteral("restart");
+        return QCoreApplication::translate("SystemActions", "Couldn't restart: %1").arg(why);
     case SystemAction::shutdown:
-        return QStringLiteral("shut down");
+        return QCoreApplication::translate("SystemActions", "Couldn't shut down: %1").arg(why);
     case SystemAction::logout:
-        return QStringLiteral("log out");
+        return QCoreApplication::translate("SystemActions", "Couldn't log out: %1").arg(why);
     case SystemAction::lock:
-        return QStringLiteral("lock the screen");
+        return QCoreApplication::translate("SystemActions", "Couldn't lock the screen: %1").arg(why);
     default:
-        return title(action).toLower();
+        //: %1 is the action's title in lower case, %2 the reason.
+        return QCoreApplication::translate("SystemActions", "Couldn't %1: %2")
+            .arg(title(action).toLower(), why);
     }
 }
 
 Outcome failed(SystemAction action, const QString& why) {
-    return {Outcome::Kind::failed, QStringLiteral("Couldn't ") + verb(action) + QStringLiteral(": ") + why};
+    return {Outcome::Kind::failed, failureText(action, why)};
+}
+
+// The reasons this file gives itself, shown after "Couldn't …:".
+QString noSessionService() {
+    return QCoreApplication::translate("SystemActions", "no session service");
 }
 
 // Hands a later outcome to the main thread's event loop, so it never arrives before perform returned.
@@ -120,13 +127,18 @@ std::optional<Session::Ending> ending(SystemAction action) {
 
 std::optional<QString> confirmationPrompt(SystemAction action) {
     if (action == SystemAction::emptyTrash)
-        return QStringLiteral("Press \u21A9 again to ") + title(action).toLower() +
-               QStringLiteral(". This can't be undone.");
+        return QCoreApplication::translate("SystemActions",
+                                           "Press \u21A9 again to empty trash. This can't be undone.");
     Session* session = Platform::current().session;
     if ((action == SystemAction::restart || action == SystemAction::shutdown) && session &&
         !session->hasSessionManager())
-        return QStringLiteral("No session manager answers: press \u21A9 again to ") + verb(action) +
-               QStringLiteral(" now. Unsaved work in open applications may be lost.");
+        return action == SystemAction::restart
+                   ? QCoreApplication::translate(
+                         "SystemActions", "No session manager answers: press \u21A9 again to restart now. "
+                                          "Unsaved work in open applications may be lost.")
+                   : QCoreApplication::translate(
+                         "SystemActions", "No session manager answers: press \u21A9 again to shut down now. "
+                                          "Unsaved work in open applications may be lost.");
     return std::nullopt;
 }
 
@@ -149,13 +161,14 @@ Outcome perform(SystemAction action, std::function<void(Outcome)> later,
     };
     switch (action) {
     case SystemAction::lock:
-        if (!session) return failed(action, QStringLiteral("no session service"));
+        if (!session) return failed(action, noSessionService());
         // A screen saver is no lock: without a locker the user hears so, and the panel stays.
         session->lockScreen([action, report](std::optional<QString> error) {
             logFailure(action, error);
             report(error ? failed(action, *error) : Outcome{});
         });
-        return {Outcome::Kind::shown, QStringLiteral("Locking the screen\u2026")};
+        return {Outcome::Kind::shown,
+                QCoreApplication::translate("SystemActions", "Locking the screen\u2026")};
     case SystemAction::sleep:
         viaSession(&Session::sleep);
         return done;
@@ -168,14 +181,14 @@ Outcome perform(SystemAction action, std::function<void(Outcome)> later,
     case SystemAction::restart:
     case SystemAction::shutdown:
     case SystemAction::logout:
-        if (!session) return failed(action, QStringLiteral("no session service"));
+        if (!session) return failed(action, noSessionService());
         if (session->hasSessionManager()) {
             session->endSession(*ending(action), reportingFailure(action, report));
             return done;
         }
         // The system ends the session without asking the applications: the model asked the user first.
         if (action == SystemAction::logout)
-            return failed(action, QStringLiteral("no session manager answers"));
+            return failed(action, QCoreApplication::translate("SystemActions", "no session manager answers"));
         session->endSystem(*ending(action), reportingFailure(action, report));
         return done;
     case SystemAction::emptyTrash:
@@ -183,16 +196,19 @@ Outcome perform(SystemAction action, std::function<void(Outcome)> later,
         return done;
     case SystemAction::eject:
         QThreadPool::globalInstance()->start([report] { report({Outcome::Kind::shown, ejectAll()}); });
-        return {Outcome::Kind::shown, QStringLiteral("Ejecting\u2026")};
+        return {Outcome::Kind::shown, QCoreApplication::translate("SystemActions", "Ejecting\u2026")};
     case SystemAction::ip: {
         const auto address = localIPAddress();
-        if (!address) return {Outcome::Kind::shown, QStringLiteral("No network connection")};
+        if (!address)
+            return {Outcome::Kind::shown,
+                    QCoreApplication::translate("SystemActions", "No network connection")};
         if (Pasteboard* pasteboard = platform.pasteboard) {
             pasteboard->clearContents();
             pasteboard->setString(*address);
             if (ownChange) ownChange(pasteboard->changeCount());
         }
-        return {Outcome::Kind::shown, QStringLiteral("Copied IP address ") + *address};
+        return {Outcome::Kind::shown,
+                QCoreApplication::translate("SystemActions", "Copied IP address %1").arg(*address)};
     }
     }
     return done;

@@ -5,6 +5,7 @@
 #include "platform/Workspace.h"
 #include "sources/PathInput.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace zarvo {
@@ -45,38 +46,40 @@ QList<QString> handlers(const QUrl& url) {
 
 const QList<WebSearch>& WebSearch::engines() {
     static const QList<WebSearch> table = {
-        {QStringLiteral("Google"),
+        {QStringLiteral(QT_TRANSLATE_NOOP("WebSearch", "Google")),
          {QStringLiteral("google"), QStringLiteral("g")},
          QStringLiteral("https://www.google.com/search?q=%s")},
-        {QStringLiteral("YouTube"),
+        {QStringLiteral(QT_TRANSLATE_NOOP("WebSearch", "YouTube")),
          {QStringLiteral("youtube"), QStringLiteral("yt")},
          QStringLiteral("https://www.youtube.com/results?search_query=%s")},
-        {QStringLiteral("DuckDuckGo"),
+        {QStringLiteral(QT_TRANSLATE_NOOP("WebSearch", "DuckDuckGo")),
          {QStringLiteral("duckduckgo"), QStringLiteral("ddg")},
          QStringLiteral("https://duckduckgo.com/?q=%s")},
-        {QStringLiteral("Bing"),
+        {QStringLiteral(QT_TRANSLATE_NOOP("WebSearch", "Bing")),
          {QStringLiteral("bing")},
          QStringLiteral("https://www.bing.com/search?q=%s")},
-        {QStringLiteral("GitHub"),
+        {QStringLiteral(QT_TRANSLATE_NOOP("WebSearch", "GitHub")),
          {QStringLiteral("github"), QStringLiteral("gh")},
          QStringLiteral("https://github.com/search?q=%s")},
-        {QStringLiteral("Stack Overflow"),
+        {QStringLiteral(QT_TRANSLATE_NOOP("WebSearch", "Stack Overflow")),
          {QStringLiteral("stackoverflow"), QStringLiteral("so")},
          QStringLiteral("https://stackoverflow.com/search?q=%s")},
-        {QStringLiteral("Wikipedia"),
+        {QStringLiteral(QT_TRANSLATE_NOOP("WebSearch", "Wikipedia")),
          {QStringLiteral("wikipedia"), QStringLiteral("wiki")},
          QStringLiteral("https://en.wikipedia.org/w/index.php?search=%s")},
-        {QStringLiteral("Google Maps"),
+        {QStringLiteral(QT_TRANSLATE_NOOP("WebSearch", "Google Maps")),
          {QStringLiteral("maps"), QStringLiteral("map")},
          QStringLiteral("https://www.google.com/maps/search/%s")},
-        {QStringLiteral("Amazon"),
+        {QStringLiteral(QT_TRANSLATE_NOOP("WebSearch", "Amazon")),
          {QStringLiteral("amazon"), QStringLiteral("amz")},
          QStringLiteral("https://www.amazon.com/s?k=%s")},
-        {QStringLiteral("npm"), {QStringLiteral("npm")}, QStringLiteral("https://www.npmjs.com/search?q=%s")},
-        {QStringLiteral("PyPI"),
+        {QStringLiteral(QT_TRANSLATE_NOOP("WebSearch", "npm")),
+         {QStringLiteral("npm")},
+         QStringLiteral("https://www.npmjs.com/search?q=%s")},
+        {QStringLiteral(QT_TRANSLATE_NOOP("WebSearch", "PyPI")),
          {QStringLiteral("pypi"), QStringLiteral("pip")},
          QStringLiteral("https://pypi.org/search/?q=%s")},
-        {QStringLiteral("Google Translate"),
+        {QStringLiteral(QT_TRANSLATE_NOOP("WebSearch", "Google Translate")),
          {QStringLiteral("translate"), QStringLiteral("tr")},
          QStringLiteral("https://translate.google.com/?sl=auto&tl=en&text=%s")},
     };
@@ -120,10 +123,13 @@ std::optional<ResultItem> WebSearch::item(const QString& text, ResultItem::Sourc
     ResultItem item;
     item.url = *address;
     item.source = source;
+    // The table keeps the names as written; the row shows them in the user's language.
+    const QString shownName = QCoreApplication::translate("WebSearch", name.toUtf8().constData());
+    //: %1 is the search engine's name, %2 the text searched for.
     item.title =
-        QStringLiteral("Search ") + name + QStringLiteral(" for \u201C") + text + QStringLiteral("\u201D");
+        QCoreApplication::translate("WebSearch", "Search %1 for \u201C%2\u201D").arg(shownName, text);
     const QString host = address->host();
-    item.subtitle = host.isEmpty() ? name : host;
+    item.subtitle = host.isEmpty() ? shownName : host;
     item.symbol = QStringLiteral("magnifyingglass");
     return item;
 }

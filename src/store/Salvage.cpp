@@ -2,10 +2,12 @@
 
 #include "store/UserDefaults.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 namespace zarvo {
@@ -111,12 +113,14 @@ void Salvage::appendMembers(QByteArray& json, const QJsonObject& members) {
 }
 
 QString Salvage::KeptAside::notice(const QString& what) const {
-    return QStringLiteral("the stored %1 could not be read whole; %2 %3 read, and the stored value is kept "
-                          "unchanged under “%4” in the settings file")
-        .arg(what)
-        .arg(entriesRead)
-        .arg(entriesRead == 1 ? QStringLiteral("entry was") : QStringLiteral("entries were"))
-        .arg(key);
+    const int read = int(std::min<qsizetype>(entriesRead, INT_MAX));
+    //: %1 is what was stored (history, favorites), %2 the key it is kept under.
+    return QCoreApplication::translate(
+               "Salvage",
+               "the stored %1 could not be read whole; %Ln entries were read, and the "
+               "stored value is kept unchanged under “%2” in the settings file",
+               nullptr, read)
+        .arg(what, key);
 }
 
 std::optional<Salvage::KeptAside> Salvage::keepAside(UserDefaults& defaults, const QString& key,

@@ -1,4 +1,5 @@
 #include "clipboard/Clip.h"
+#include "platform/Translations.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -48,6 +49,19 @@ TEST(Clip, TitlesByKind) {
     files.text.clear();
     EXPECT_EQ(files.title(), QStringLiteral("Files"));
     EXPECT_TRUE(textClip(QStringLiteral("/a\n/b")).paths().isEmpty());
+}
+
+// In another language the row shows the title translated, while zarvo-cli's scripts keep reading English.
+TEST(Clip, ShownTitleFollowsTheLanguageAndTitleStaysEnglish) {
+    Clip files = textClip(QStringLiteral("/a/report.pdf\n/b/x.png\n/c/y"));
+    files.kind = Clip::Kind::files;
+    ASSERT_EQ(Translations::install({QStringLiteral(ZARVO_TRANSLATIONS_DIR)}, {QStringLiteral("de")}),
+              QStringLiteral("de"));
+    const QString shown = files.shownTitle(), title = files.title();
+    Translations::install({QStringLiteral(ZARVO_TRANSLATIONS_DIR)}, {QStringLiteral("en")});
+    EXPECT_EQ(shown, QStringLiteral("report.pdf und 2 weitere"));
+    EXPECT_EQ(title, QStringLiteral("report.pdf and 2 more"));
+    EXPECT_EQ(files.shownTitle(), title);
 }
 
 TEST(Clip, CharactersAndHash) {
