@@ -21,6 +21,8 @@
 #include <QJsonObject>
 #include <QTextStream>
 #include <QTimer>
+#include <algorithm>
+#include <iterator>
 
 namespace zarvo::cli {
 
@@ -150,30 +152,38 @@ struct Session {
     }
 };
 
+// Action titles are shown in the user's language: an English title from a script or this table names
+// the same action through the catalogue the menu's titles come from.
+QString shownTitle(const QString& english) {
+    return QCoreApplication::translate("zarvo::ResultActions", english.toUtf8().constData());
+}
+
 // Actions that need the panel, the desktop's windows or another application.
 bool needsWindow(const QString& title) {
-    static const QStringList windowless = {
-        QStringLiteral("Copy URL"),
-        QStringLiteral("Copy as Markdown Link"),
-        QStringLiteral("Copy Command"),
-        QStringLiteral("Copy File"),
-        QStringLiteral("Copy Path"),
-        QStringLiteral("Copy Name"),
-        QStringLiteral("Add to Favorites"),
-        QStringLiteral("Remove from Favorites"),
-        QStringLiteral("Rename\u2026"),
-        QStringLiteral("Duplicate"),
-        QStringLiteral("Compress to ZIP"),
-        QStringLiteral("Move to\u2026"),
-        QStringLiteral("Move to Trash"),
-        QStringLiteral("Remove from History"),
-        QStringLiteral("Copy"),
-        QStringLiteral("Copy as Plain Text"),
-        QStringLiteral("Pin"),
-        QStringLiteral("Unpin"),
-        QStringLiteral("Delete from Clipboard History"),
+    static const char* const windowless[] = {
+        "Copy URL",
+        "Copy as Markdown Link",
+        "Copy Command",
+        "Copy File",
+        "Copy Path",
+        "Copy Name",
+        "Add to Favorites",
+        "Remove from Favorites",
+        "Rename\u2026",
+        "Duplicate",
+        "Compress to ZIP",
+        "Move to\u2026",
+        "Move to Trash",
+        "Remove from History",
+        "Copy",
+        "Copy as Plain Text",
+        "Pin",
+        "Unpin",
+        "Delete from Clipboard History",
     };
-    return !windowless.contains(title);
+    for (const char* english : windowless)
+        if (title == shownTitle(QString::fromUtf8(english))) return false;
+    return true;
 }
 
 // "Rename" finds "Rename…"; letter case does not matter.
@@ -185,9 +195,16 @@ bool titleMatches(const QString& title, const QString& wanted) {
         typed.chop(3);
     else if (typed.endsWith(QChar(0x2026)))
         typed.chop(1);
-    // The title as written elsewhere ("Reveal in Finder") names the same action as its shown form.
-    return bare.compare(typed, Qt::CaseInsensitive) == 0 ||
-           bare.compare(PlatformWords::current().text(typed), Qt::CaseInsensitive) == 0;
+    const auto same = [&bare](const QString& other) {
+        QString form = other;
+        if (form.endsWith(QChar(0x2026))) form.chop(1);
+        return bare.compare(form, Qt::CaseInsensitive) == 0;
+    };
+    // The title as written elsewhere ("Reveal in Finder"), or in English on any desktop, names the same
+    // action as its shown form.
+    return same(typed) || same(PlatformWords::current().text(typed)) ||
+           same(PlatformWords::current().text(shownTitle(typed))) ||
+           same(PlatformWords::current().text(shownTitle(typed + QChar(0x2026))));
 }
 
 QJsonObject actionJson(const ItemAction& action) {
@@ -303,7 +320,13 @@ int runActionsCommand(const QStringList& args) {
             << "\n";
         return 2;
     }
-    if (title.startsWith(QLatin1String("Copy")) && !clipboardAvailable()) {
+    static const char* const copies[] = {
+        "Copy URL", "Copy as Markdown Link", "Copy Command", "Copy File", "Copy Path", "Copy Name",
+        "Copy",     "Copy as Plain Text"};
+    const bool copying = std::any_of(std::begin(copies), std::end(copies), [&title](const char* english) {
+        return title == shownTitle(QString::fromUtf8(english));
+    });
+    if (copying && !clipboardAvailable()) {
         out << QCoreApplication::translate("ActionsCommand",
                                            "The clipboard is not available without a display")
             << "\n";
@@ -311,7 +334,7 @@ int runActionsCommand(const QStringList& args) {
     }
 
     std::optional<QString> extra;
-    if (title == QStringLiteral("Rename\u2026")) {
+    if (title == shownTitle(QStringLiteral("Rename\u2026"))) {
         if (!options.to)
             return usageError(
                 QCoreApplication::translate("ActionsCommand", "Rename needs the new name: --to NAME"),
@@ -321,7 +344,7 @@ int runActionsCommand(const QStringList& args) {
             model.setQuery(*options.to);
             model.keyMap().handleKey(returnKey());
         }
-    } else if (title == QStringLiteral("Move to\u2026")) {
+    } else if (title == shownTitle(QStringLiteral("Move to\u2026"))) {
         if (!options.to)
             return usageError(
                 QCoreApplication::translate("ActionsCommand", "Move needs the folder: --to DIR"),
