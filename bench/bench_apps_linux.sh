@@ -25,7 +25,7 @@ echo "$out"
 command -v rofi >/dev/null || { echo "# rofi is not installed: no peer"; exit 0; }
 for tool in Xvfb; do command -v "$tool" >/dev/null || { echo "# $tool is missing: no peer"; exit 0; }; done
 /usr/bin/python3 -c 'import Xlib' 2>/dev/null || { echo "# python3-xlib is missing: no peer"; exit 0; }
-source "$here/lib/x-server.sh"
+source "$here/../tests/lib/desktop.sh"
 start_xvfb 241
 [ -n "${DISPLAY:-}" ] || { echo "# no X server: no peer"; exit 0; }
 rofi_ms=$(/usr/bin/python3 "$here/panel_latency.py" cmd-map "$runs" rofi -show drun) || exit 1

@@ -19,7 +19,7 @@ done
 sandbox=$(mktemp -d "${TMPDIR:-/tmp}/zarvo-bench-panel.XXXXXX")
 cleanup() { kill "$xpid" 2>/dev/null; wait 2>/dev/null; rm -rf "$sandbox"; }
 trap cleanup EXIT
-source "$here/lib/x-server.sh"
+source "$here/../tests/lib/desktop.sh"
 start_xvfb 201 || { echo "bench panel: skipped, no X server could start"; exit 0; }
 mkdir -p "$sandbox/home" "$sandbox/runtime"
 chmod 700 "$sandbox/runtime"

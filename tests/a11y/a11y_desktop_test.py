@@ -10,23 +10,10 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-HOME = os.environ["HOME"]
-SANDBOX = os.environ["ZARVO_SANDBOX"]
-ZARVO = os.environ["ZARVO"]
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "lib"))
+from desktop import HOME, SANDBOX, ZARVO, check, counts, quit_zarvo, read, summary  # noqa: E402
 
-passed = failed = 0
 events = []
-
-
-def check(name, condition, detail=""):
-    global passed, failed
-    if condition:
-        passed += 1
-        print(f"ok   {name}", flush=True)
-    else:
-        failed += 1
-        print(f"FAIL {name} {detail}", flush=True)
-    return condition
 
 
 def pump(seconds):
@@ -163,17 +150,11 @@ def main():
         check("every choice in the settings is named by its label",
               combos and all(c.name for c in combos), [(c.name, c.getIndexInParent()) for c in combos])
     finally:
-        subprocess.run([ZARVO, "--quit"], capture_output=True)
-        try:
-            app_process.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            app_process.kill()
-    if failed:
-        with open(os.path.join(SANDBOX, "zarvo.log"), encoding="utf-8", errors="replace") as f:
-            print("--- zarvo.log (end)\n" + "".join(f.readlines()[-30:]))
-    print(f"{passed} passed, {failed} failed")
+        quit_zarvo(app_process)
+    if counts["failed"]:
+        print("--- zarvo.log (end)\n" + "".join(read(os.path.join(SANDBOX, "zarvo.log")).splitlines(True)[-30:]))
 
 
 if __name__ == "__main__":
     main()
-    sys.exit(1 if failed or not passed else 0)
+    sys.exit(summary())

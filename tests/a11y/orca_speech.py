@@ -10,9 +10,9 @@ import subprocess
 import sys
 import time
 
-HOME = os.environ["HOME"]
-SANDBOX = os.environ["ZARVO_SANDBOX"]
-ZARVO = os.environ["ZARVO"]
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "lib"))
+from desktop import HOME, SANDBOX, ZARVO, folder_opener  # noqa: E402
+
 DEBUG = os.path.join(SANDBOX, "orca-debug.out")
 
 
@@ -30,24 +30,12 @@ def spoken_since(offset):
 
 
 def set_up():
-    os.makedirs(os.path.join(HOME, "Downloads"), exist_ok=True)
+    folder_opener()
     os.makedirs(os.path.join(HOME, "Documents"), exist_ok=True)
     speechd = os.path.join(HOME, ".config/speech-dispatcher")
     os.makedirs(speechd, exist_ok=True)
     with open(os.path.join(speechd, "speechd.conf"), "w") as f:
         f.write('AddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\nAudioOutputMethod "libao"\n')
-    # Opening a folder records it instead of starting a file manager.
-    apps = os.path.join(HOME, ".local/share/applications")
-    os.makedirs(apps, exist_ok=True)
-    opener = os.path.join(SANDBOX, "open-folder.sh")
-    with open(opener, "w") as f:
-        f.write('#!/bin/sh\nfor a in "$@"; do echo "$a" >> "$HOME/opened.txt"; done\n')
-    os.chmod(opener, 0o755)
-    with open(os.path.join(apps, "test-files.desktop"), "w") as f:
-        f.write(f"[Desktop Entry]\nType=Application\nName=Test Files\nExec={opener} %U\nMimeType=inode/directory;\n")
-    os.makedirs(os.path.join(HOME, ".config"), exist_ok=True)
-    with open(os.path.join(HOME, ".config/mimeapps.list"), "w") as f:
-        f.write("[Default Applications]\ninode/directory=test-files.desktop\n")
 
 
 def main():

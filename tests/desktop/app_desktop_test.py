@@ -11,69 +11,10 @@ import subprocess
 import sys
 import time
 
-SANDBOX = os.environ["ZARVO_SANDBOX"]
-HOME = os.environ["HOME"]
-SHOTS = os.environ["ZARVO_SCREENSHOTS"]
-ZARVO = os.environ["ZARVO"]
-CLI = os.environ["ZARVO_CLI"]
-WM = os.environ["ZARVO_WM"]
-MODE = os.environ["ZARVO_MODE"]
-TAG = f"{WM}-{MODE}"
-
-passed = 0
-failed = 0
-
-
-def check(name, condition, detail=""):
-    global passed, failed
-    if condition:
-        passed += 1
-        print(f"ok   {TAG}: {name}", flush=True)
-    else:
-        failed += 1
-        print(f"FAIL {TAG}: {name} {detail}", flush=True)
-    return condition
-
-
-def run(*args, check_status=False, env=None, timeout=20):
-    result = subprocess.run(args, capture_output=True, text=True, env=env, timeout=timeout)
-    if check_status and result.returncode != 0:
-        raise RuntimeError(f"{args} failed: {result.stderr}")
-    return result
-
-
-def wait_until(condition, timeout=8.0, step=0.02):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        value = condition()
-        if value:
-            return value
-        time.sleep(step)
-    return condition()
-
-
-def active_window():
-    # "window id # 0x80000c" (xfwm4 adds ", 0x0")
-    out = run("xprop", "-root", "_NET_ACTIVE_WINDOW").stdout
-    try:
-        return int(out.split("#", 1)[1].split(",")[0], 16)
-    except (ValueError, IndexError):
-        return 0
-
-
-def windows(name):
-    out = run("xdotool", "search", "--onlyvisible", "--name", name).stdout.split()
-    return [int(w) for w in out]
-
-
-def panel():
-    found = windows("^Zarvo$")
-    return found[0] if found else 0
-
-
-def panel_has_keyboard():
-    p = panel()
-    return p != 0 and active_window() == p
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "lib"))
+from desktop import (CLI, HOME, MODE, SANDBOX, SHOTS, TAG, ZARVO, active_window, check, counts, focus, folder_opener,  # noqa: E402
+                     geometry, key, panel, panel_has_keyboard, panel_shot, quit_zarvo, read, run, shot,
+                     start_zarvo, summary, wait_until, windows)
 
 
 def stacking():
@@ -120,33 +61,8 @@ def quick_look(term_window):
     check("after Quick Look a second --toggle hides the panel", wait_until(lambda: not panel(), timeout=5))
 
 
-def shot(name):
-    run("import", "-window", "root", os.path.join(SHOTS, f"{name}-{TAG}.png"))
-
-
-def key(*keys):
-    run("xdotool", "key", "--clearmodifiers", *keys)
-
-
-def read(path):
-    try:
-        with open(path, encoding="utf-8") as f:
-            return f.read()
-    except FileNotFoundError:
-        return ""
-
-
 def set_up_sandbox():
-    os.makedirs(os.path.join(HOME, "Downloads"), exist_ok=True)
-    apps = os.path.join(HOME, ".local/share/applications")
-    os.makedirs(apps, exist_ok=True)
-    opener = os.path.join(SANDBOX, "open-folder.sh")
-    with open(opener, "w") as f:
-        f.write('#!/bin/sh\nfor a in "$@"; do echo "$a" >> "$HOME/opened.txt"; done\n')
-    os.chmod(opener, 0o755)
-    with open(os.path.join(apps, "test-files.desktop"), "w") as f:
-        f.write("[Desktop Entry]\nType=Application\nName=Test Files\n"
-                f"Exec={opener} %U\nMimeType=inode/directory;\n")
+    apps = folder_opener()
     # An installed application with its own icon, which records that it was started.
     launcher = os.path.join(SANDBOX, "probe-pad.sh")
     with open(launcher, "w") as f:
@@ -160,9 +76,6 @@ def set_up_sandbox():
     with open(os.path.join(apps, "org.example.ProbePad.desktop"), "w") as f:
         f.write("[Desktop Entry]\nType=Application\nName=Probe Pad\nGenericName=Note Taker\n"
                 f"Keywords=scribble;jot;\nExec={launcher} %U\nIcon={icon}\n")
-    os.makedirs(os.path.join(HOME, ".config"), exist_ok=True)
-    with open(os.path.join(HOME, ".config/mimeapps.list"), "w") as f:
-        f.write("[Default Applications]\ninode/directory=test-files.desktop\n")
 
 
 def start_terminal():
@@ -172,50 +85,6 @@ def start_terminal():
     w = wait_until(lambda: windows("^Terminal Under Test$"), timeout=15)
     check("a terminal window is shown", bool(w))
     return term, (w[0] if w else 0), typed
-
-
-def focus(window):
-    # Asking for the window that is already active would leave the request queued at the window
-    # manager (xdotool's --sync returns at once), to be carried out after the next key.
-    if active_window() == window:
-        return True
-    run("xdotool", "windowactivate", "--sync", str(window))
-    return wait_until(lambda: active_window() == window, timeout=5)
-
-
-def start_zarvo(panel_at_launch=True):
-    log = open(os.path.join(SANDBOX, "zarvo.log"), "w")
-    process = subprocess.Popen([ZARVO], stdout=log, stderr=subprocess.STDOUT)
-    if panel_at_launch:
-        shown = wait_until(panel, timeout=30)
-        check("the panel shows once at launch", bool(shown))
-    return process
-
-
-def geometry(window):
-    out = run("xdotool", "getwindowgeometry", "--shell", str(window)).stdout
-    values = dict(line.split("=", 1) for line in out.split() if "=" in line)
-    return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
-
-
-def panel_shot(name):
-    x, y, w, h = geometry(panel())
-    run("import", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}", "+repage", os.path.join(SHOTS, f"{name}.png"))
-
-
-def quit_zarvo(app):
-    run(ZARVO, "--quit")
-    try:
-        app.wait(timeout=10)
-        return True
-    except subprocess.TimeoutExpired:
-        app.kill()
-        return False
-
-
-def summary():
-    print(f"{passed} passed, {failed} failed")
-    return 1 if failed else 0
 
 
 def two_monitors():
@@ -607,7 +476,7 @@ def main():
         if app.poll() is None:
             app.kill()
         term.kill()
-        if failed:
+        if counts["failed"]:
             print(read(os.path.join(SANDBOX, "zarvo.log"))[-3000:])
     return summary()
 

@@ -8,41 +8,19 @@
 # running, with a stand-in desktop portal; xfwm4 composites in this mode) | languages (panel and settings
 # in German and French, for screenshots).
 set -euo pipefail
-
 wm=$1 mode=$2 zarvo=$3 cli=$4 shots=$5 helper=${6:-}
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../lib/desktop.sh"
 
-needed=(xdotool xclip xprop dbus-run-session python3 xterm "$wm")
+needed=(xdotool xclip xprop dbus-daemon python3 xterm "$wm")
 case $mode in dual) needed+=(Xorg xrandr) ;; *) needed+=(Xvfb) ;; esac
 [ "$mode" = composite ] && needed+=(xcompmgr)
 [ "$mode" = live ] && needed+=(trayer xfconf-query dbus-send)
-for tool in "${needed[@]}"; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "desktop test skipped: $tool is not installed (make deps installs it)"
-        exit 77
-    fi
-done
+need_tools "desktop test" "${needed[@]}"
 
-sandbox=$(mktemp -d "${TMPDIR:-/tmp}/zarvo-app.XXXXXX")
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    # A document portal the session bus started may still hold its mount in the runtime folder.
-    if mountpoint -q "$sandbox/runtime/doc" 2>/dev/null; then
-        fusermount3 -uz "$sandbox/runtime/doc" 2>/dev/null || fusermount -uz "$sandbox/runtime/doc" 2>/dev/null ||
-            umount -l "$sandbox/runtime/doc" 2>/dev/null || true
-    fi
-    rm -rf "$sandbox"
-}
-trap cleanup EXIT
-
-# A display number nobody uses: the server's lock file is the claim.
-display=""
-for n in $(seq 141 199); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    if [ "$mode" = dual ]; then
-        cat >"$sandbox/xorg.conf" <<CONF
+make_sandbox app
+if [ "$mode" = dual ]; then
+    cat >"$sandbox/xorg.conf" <<CONF
 Section "Device"
     Identifier "dummy"
     Driver "dummy"
@@ -64,29 +42,10 @@ Section "Screen"
     EndSubSection
 EndSection
 CONF
-        Xorg ":$n" -config "$sandbox/xorg.conf" -noreset -nolisten tcp -logfile "$sandbox/xorg.log" \
-            >"$sandbox/x.log" 2>&1 &
-    else
-        size=1600x1000x24
-        [ "$mode" = looks ] && size=2600x1800x24
-        Xvfb ":$n" -screen 0 "$size" -nolisten tcp -noreset >"$sandbox/x.log" 2>&1 &
-    fi
-    xpid=$!
-    for _ in $(seq 1 200); do
-        if [ -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
-        kill -0 "$xpid" 2>/dev/null || break
-        sleep 0.05
-    done
-    if [ -n "$display" ]; then pids+=("$xpid"); break; fi
-    kill "$xpid" 2>/dev/null || true
-done
-if [ -z "$display" ]; then
-    echo "could not start the X server"; cat "$sandbox/x.log"; [ -f "$sandbox/xorg.log" ] && tail -20 "$sandbox/xorg.log"
-    [ "$mode" = dual ] && { echo "desktop test skipped: Xorg with the dummy driver does not run here"; exit 77; }
-    exit 1
-fi
-export DISPLAY=$display
-if [ "$mode" = dual ]; then
+    start_x 141 Xorg -config "$sandbox/xorg.conf" -logfile "$sandbox/xorg.log" || {
+        echo "could not start the X server"; tail -20 "$sandbox/xorg.log"
+        echo "desktop test skipped: Xorg with the dummy driver does not run here"; exit 77
+    }
     # The dummy driver starts at a small mode, and the pointer cannot leave it: one mode over both
     # monitors. Giving the output to the left monitor takes its own automatic monitor away.
     output=$(xrandr | awk '/ connected/ {print $1; exit}')
@@ -95,41 +54,23 @@ if [ "$mode" = dual ]; then
     xrandr --output "$output" --mode 3840x1080_60
     xrandr --setmonitor L 1920/508x1080/286+0+0 "$output"
     xrandr --setmonitor R 1920/508x1080/286+1920+0 none
+else
+    size=1600x1000x24
+    [ "$mode" = looks ] && size=2600x1800x24
+    start_xvfb 141 "$size" || { echo "could not start the X server"; cat "$sandbox/x.log"; exit 1; }
 fi
 
-mkdir -p "$sandbox/home" "$shots"
-export HOME=$sandbox/home
-export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
-export XDG_RUNTIME_DIR=$sandbox/runtime
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-export XDG_DATA_DIRS=$sandbox/system:/usr/share XDG_CONFIG_DIRS=$sandbox/etc-xdg
-unset XDG_CURRENT_DESKTOP XDG_SESSION_TYPE WAYLAND_DISPLAY SESSION_MANAGER DESKTOP_STARTUP_ID QT_QPA_PLATFORM
+sandbox_home
+mkdir -p "$shots"
 export ZARVO_SANDBOX=$sandbox ZARVO_SCREENSHOTS=$shots ZARVO=$zarvo ZARVO_CLI=$cli ZARVO_WM=$wm ZARVO_MODE=$mode ZARVO_HELPER=$helper
-export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
-# The English source texts and formats, whatever the developer's locale (the languages mode sets its own
-# for the application it starts).
-export LANGUAGE=en LC_ALL=C.UTF-8
-
-status=0
-dbus-run-session -- bash -c '
-    set -e
-    case $ZARVO_WM in
-        openbox) openbox --sm-disable >"$ZARVO_SANDBOX/wm.log" 2>&1 & ;;
-        xfwm4) compositor=off; [ "$ZARVO_MODE" = live ] && compositor=on
-               xfwm4 --compositor=$compositor --sm-client-disable >"$ZARVO_SANDBOX/wm.log" 2>&1 & ;;
-        metacity) metacity --replace >"$ZARVO_SANDBOX/wm.log" 2>&1 & ;;
-    esac
-    echo $! >"$ZARVO_SANDBOX/wm.pid"
-    for _ in $(seq 1 200); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
-        sleep 0.05
-    done
-    if [ "$ZARVO_MODE" = composite ]; then xcompmgr >"$ZARVO_SANDBOX/xcompmgr.log" 2>&1 & fi
-    script=app_desktop_test.py
-    [ "$ZARVO_MODE" = languages ] && script=app_languages_test.py
-    python3 "'"$here"'/$script"
-    status=$?
-    kill $(cat "$ZARVO_SANDBOX/wm.pid") 2>/dev/null || true
-    exit $status
-' || status=$?
-exit $status
+start_bus session
+wm_mode=""
+[ "$mode" = live ] && wm_mode=composite
+start_wm "$wm" $wm_mode
+if [ "$mode" = composite ]; then
+    xcompmgr >"$sandbox/xcompmgr.log" 2>&1 &
+    pids+=($!)
+fi
+script=app_desktop_test.py
+[ "$mode" = languages ] && script=app_languages_test.py
+python3 "$here/$script"

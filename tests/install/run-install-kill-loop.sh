@@ -12,22 +12,11 @@ no_exchange=$2
 rounds=${3:-40}
 two_rename_rounds=${4:-14}
 
-sandbox=$(mktemp -d "${TMPDIR:-/tmp}/zarvo-kill.XXXXXX")
-cleanup() {
-    # A document portal the private session bus started may still hold a FUSE mount in the sandbox.
-    awk -v s="$sandbox/" 'index($2, s) == 1 {print $2}' /proc/mounts 2>/dev/null | while read -r m; do
-        fusermount3 -uz "$m" 2>/dev/null || fusermount -uz "$m" 2>/dev/null || umount -l "$m" 2>/dev/null || true
-    done
-    rm -rf "$sandbox"
-}
-trap cleanup EXIT
+. "$(dirname "$0")/../lib/desktop.sh"
+make_sandbox kill
 fail() { echo "FAIL: $*" >&2; cat "$sandbox/driver.log" >&2 2>/dev/null || true; exit 1; }
 
-export HOME=$sandbox/home
-export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
-export XDG_RUNTIME_DIR=$sandbox/runtime
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER
+sandbox_home
 export QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
 
 # Two portable folders as `make portable` lays them out, with a large module and many small icons so

@@ -9,26 +9,16 @@ set -euo pipefail
 build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")/../.." && pwd)
 
-for tool in Xvfb openbox xdotool import; do
-    command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
-done
+. "$here/tests/lib/desktop.sh"
+need_tools "portable install test" Xvfb openbox xdotool xprop import
 [ "$(id -u)" -eq 0 ] || { echo "skipped: loop-mounting an image needs root"; exit 77; }
 
-sandbox=$(mktemp -d "${TMPDIR:-/tmp}/zarvo-install.XXXXXX")
-pids=()
+make_sandbox install
 mnt=$sandbox/media/Zarvo
-cleanup() {
-    [ -x "$HOME/.local/bin/zarvo" ] && "$HOME/.local/bin/zarvo" --quit >/dev/null 2>&1 || true
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    mountpoint -q "$mnt" 2>/dev/null && umount "$mnt" 2>/dev/null || true
-    wait 2>/dev/null || true
-    # A document portal the private session bus started may still hold a FUSE mount in the sandbox.
-    awk -v s="$sandbox/" 'index($2, s) == 1 {print $2}' /proc/mounts 2>/dev/null | while read -r m; do
-        fusermount3 -uz "$m" 2>/dev/null || fusermount -uz "$m" 2>/dev/null || umount -l "$m" 2>/dev/null || true
-    done
-    rm -rf "$sandbox"
+before_cleanup() {
+    [ -x "$HOME/.local/bin/zarvo" ] && "$HOME/.local/bin/zarvo" --quit >/dev/null 2>&1
+    mountpoint -q "$mnt" 2>/dev/null && umount "$mnt" 2>/dev/null
 }
-trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; cat "$sandbox"/*.log >&2 2>/dev/null || true; exit 1; }
 
 # The image: the portable folder as `make portable` lays it out.
@@ -51,7 +41,6 @@ fi
 echo "image: $(basename "$image")"
 mount -o loop,ro "$image" "$mnt" 2>"$sandbox/mount.log" || { echo "skipped: cannot loop-mount"; exit 77; }
 
-source "$(dirname "$0")/desktop-session.sh"
 start_desktop_session
 
 # Which process runs the installed program (none: empty).

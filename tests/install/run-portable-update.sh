@@ -9,29 +9,18 @@ build=$(cd "$1" && pwd)
 shots=${2:-$build/tests/install/screenshots}
 here=$(cd "$(dirname "$0")/../.." && pwd)
 
-for tool in Xvfb openbox xdotool xprop openssl python3 import; do
-    command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
-done
+. "$here/tests/lib/desktop.sh"
+need_tools "portable update test" Xvfb openbox xdotool xprop openssl python3 import
 grep -q 'ZARVO_UPDATE_FEED_FROM_ENVIRONMENT:BOOL=ON' "$build/CMakeCache.txt" ||
     { echo "skipped: this build does not read a test feed from the environment"; exit 77; }
 
-sandbox=$(mktemp -d "${TMPDIR:-/tmp}/zarvo-update.XXXXXX")
-pids=()
-cleanup() {
-    [ -x "$sandbox/home/.local/opt/Zarvo/zarvo" ] && "$sandbox/home/.local/opt/Zarvo/zarvo" --quit >/dev/null 2>&1 || true
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    # A document portal the private session bus started may still hold a FUSE mount in the sandbox.
-    awk -v s="$sandbox/" 'index($2, s) == 1 {print $2}' /proc/mounts 2>/dev/null | while read -r m; do
-        fusermount3 -uz "$m" 2>/dev/null || fusermount -uz "$m" 2>/dev/null || umount -l "$m" 2>/dev/null || true
-    done
-    rm -rf "$sandbox"
+make_sandbox update
+before_cleanup() {
+    [ -x "$sandbox/home/.local/opt/Zarvo/zarvo" ] && "$sandbox/home/.local/opt/Zarvo/zarvo" --quit >/dev/null 2>&1
 }
-trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; cat "$sandbox"/*.log >&2 2>/dev/null || true; exit 1; }
 mkdir -p "$shots"
 
-source "$(dirname "$0")/desktop-session.sh"
 start_desktop_session
 mkdir -p "$HOME/.local/opt"
 # A tray (XEmbed), so that "Check for Updates…" is reached in the status menu as a person would.

@@ -11,7 +11,7 @@
 
 using namespace zarvo;
 using namespace zarvo::linux_;
-using zarvo::linuxtest::waitFor;
+using zarvo::linuxtest::waitUntil;
 using zarvo::linuxtest::writeFile;
 
 namespace {
@@ -128,12 +128,12 @@ TEST(DesktopEntrySource, ListsWhatTheMenusListAndFollowsInstalls) {
     writeFile(flatpak + "/applications/org.example.Installed.desktop",
               entry("Name=Freshly Installed\nExec=okular"));
     ASSERT_TRUE(
-        waitFor([&] { return changes > 0 && byId(source.scan(), "org.example.Installed.desktop"); }, 3000));
+        waitUntil([&] { return changes > 0 && byId(source.scan(), "org.example.Installed.desktop"); }, 3000));
     EXPECT_LT(clock.elapsed(), 1000);
     changes = 0;
     clock.restart();
     QFile::remove(flatpak + "/applications/org.example.Installed.desktop");
-    ASSERT_TRUE(waitFor([&] { return changes > 0; }, 3000));
+    ASSERT_TRUE(waitUntil([&] { return changes > 0; }, 3000));
     EXPECT_LT(clock.elapsed(), 1000);
     EXPECT_FALSE(byId(source.scan(), "org.example.Installed.desktop"));
     EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();

@@ -14,7 +14,8 @@
 
 using namespace zarvo;
 using namespace zarvo::linux_;
-using zarvo::linuxtest::waitFor;
+using zarvo::linuxtest::PrivateBus;
+using zarvo::linuxtest::waitUntil;
 using zarvo::linuxtest::writeFile;
 
 namespace {
@@ -60,36 +61,6 @@ QString xfconfd() {
         if (QFile::exists(QString::fromLatin1(path))) return QString::fromLatin1(path);
     return {};
 }
-
-// A private session bus for this test process, stopped with the object. It activates nothing: no
-// service of the machine (xfconfd, a notification server) may start on it by being called.
-struct PrivateBus {
-    QTemporaryDir dir;
-    QProcess daemon;
-    QByteArray address;
-    bool start() {
-        const QString program = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
-        if (program.isEmpty()) return false;
-        const QString config = dir.path() + QStringLiteral("/bus.conf");
-        writeFile(config, QStringLiteral("<busconfig><type>session</type><listen>unix:dir=%1</listen>"
-                                         "<auth>EXTERNAL</auth><policy context=\"default\">"
-                                         "<allow send_destination=\"*\" eavesdrop=\"true\"/>"
-                                         "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>")
-                              .arg(dir.path())
-                              .toUtf8());
-        daemon.start(program, {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
-                               QStringLiteral("--print-address")});
-        if (!daemon.waitForReadyRead(5000)) return false;
-        address = daemon.readLine().trimmed();
-        // Each test runs in its own process, so the session bus of this one is the private bus.
-        qputenv("DBUS_SESSION_BUS_ADDRESS", address);
-        return true;
-    }
-    ~PrivateBus() {
-        daemon.terminate();
-        daemon.waitForFinished(3000);
-    }
-};
 
 // Stands in for the desktop's notification server, recording what it is asked to show.
 class FakeNotificationServer : public QObject {
@@ -208,14 +179,13 @@ TEST(DesktopShortcuts, XfceBindingThroughARealXfconfdReachesItsFileAndIsSeenAsOu
     env.insert(QStringLiteral("HOME"), xfce.environment.home);
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), xfce.environment.config);
     env.insert(QStringLiteral("XDG_CONFIG_DIRS"), xfce.dir.path() + QStringLiteral("/etc-xdg"));
-    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QString::fromUtf8(bus.address));
+    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address);
     xfconf.setProcessEnvironment(env);
     xfconf.start(daemon, {});
     ASSERT_TRUE(xfconf.waitForStarted(5000));
     // On a loaded machine the daemon takes a while to own its name; a binding sent before would be lost.
-    QDBusConnection watcher =
-        QDBusConnection::connectToBus(QString::fromUtf8(bus.address), QStringLiteral("xfconf-watch"));
-    ASSERT_TRUE(linuxtest::waitFor(
+    QDBusConnection watcher = QDBusConnection::connectToBus(bus.address, QStringLiteral("xfconf-watch"));
+    ASSERT_TRUE(linuxtest::waitUntil(
         [&] { return watcher.interface()->isServiceRegistered(QStringLiteral("org.xfce.Xfconf")).value(); },
         10000));
 
@@ -302,8 +272,7 @@ TEST(DesktopShortcuts, NotificationReachesTheServerOnTheSessionBus) {
     EXPECT_FALSE(notifications.notify(QStringLiteral("Zarvo is running"), QStringLiteral("x")))
         << "no notification server on the bus yet";
 
-    QDBusConnection service =
-        QDBusConnection::connectToBus(QString::fromUtf8(bus.address), QStringLiteral("fake"));
+    QDBusConnection service = QDBusConnection::connectToBus(bus.address, QStringLiteral("fake"));
     ASSERT_TRUE(service.isConnected());
     FakeNotificationServer server;
     ASSERT_TRUE(service.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &server,
@@ -313,7 +282,7 @@ TEST(DesktopShortcuts, NotificationReachesTheServerOnTheSessionBus) {
         QStringLiteral("Zarvo runs in the background. Press Super+R, or bind \u201Czarvo --toggle\u201D "
                        "in Settings \u203A Keyboard.");
     EXPECT_TRUE(notifications.notify(QStringLiteral("Zarvo is running"), body));
-    ASSERT_TRUE(waitFor([&] { return !server.calls.isEmpty(); }));
+    ASSERT_TRUE(waitUntil([&] { return !server.calls.isEmpty(); }));
     EXPECT_EQ(server.calls, QStringList{QStringLiteral("Zarvo|0|com.velorin.zarvo|Zarvo is running|") + body +
                                         QStringLiteral("||com.velorin.zarvo|-1")});
     QDBusConnection::disconnectFromBus(QStringLiteral("fake"));

@@ -4,13 +4,11 @@
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QUrl>
 #include <gtest/gtest.h>
 
 using namespace zarvo::linux_;
-using zarvo::linuxtest::waitFor;
+using zarvo::linuxtest::waitUntil;
 
 namespace {
 
@@ -29,36 +27,26 @@ public slots:
 } // namespace
 
 TEST(GnomePreviewer, HandsTheFileToThePreviewerOnTheSessionBus) {
-    const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
-    if (daemon.isEmpty()) GTEST_SKIP() << "dbus-daemon is not installed";
-    QProcess bus;
-    bus.start(daemon,
-              {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address")});
-    ASSERT_TRUE(bus.waitForReadyRead(5000));
-    const QByteArray address = bus.readLine().trimmed();
-    // Each test runs in its own process, so the session bus of this one is the private bus.
-    qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+    zarvo::linuxtest::PrivateBus bus;
+    if (!bus.start()) GTEST_SKIP() << "dbus-daemon is not installed";
 
     GnomePreviewer previewer;
     EXPECT_FALSE(previewer.isAvailable()) << "nothing offers the previewer yet";
 
-    QDBusConnection service =
-        QDBusConnection::connectToBus(QString::fromUtf8(address), QStringLiteral("fake"));
+    QDBusConnection service = QDBusConnection::connectToBus(bus.address, QStringLiteral("fake"));
     ASSERT_TRUE(service.isConnected());
     FakeNautilusPreviewer fake;
     ASSERT_TRUE(service.registerObject(QStringLiteral("/org/gnome/NautilusPreviewer"), &fake,
                                        QDBusConnection::ExportAllSlots));
     ASSERT_TRUE(service.registerService(QStringLiteral("org.gnome.NautilusPreviewer")));
-    EXPECT_TRUE(waitFor([&] { return previewer.isAvailable(); }));
+    EXPECT_TRUE(waitUntil([&] { return previewer.isAvailable(); }));
 
     // A name that needs escaping arrives as a proper file URI, with the panel's window as parent.
     EXPECT_TRUE(previewer.show(QUrl::fromLocalFile(QStringLiteral("/tmp/a b#1.pdf")), 0x2a0001f));
-    ASSERT_TRUE(waitFor([&] { return !fake.calls.isEmpty(); }));
+    ASSERT_TRUE(waitUntil([&] { return !fake.calls.isEmpty(); }));
     EXPECT_EQ(fake.calls, QStringList{QStringLiteral("file:///tmp/a%20b%231.pdf x11:2a0001f keep")});
 
     QDBusConnection::disconnectFromBus(QStringLiteral("fake"));
-    bus.terminate();
-    bus.waitForFinished(3000);
 }
 
 #include "GnomePreviewerTest.moc"

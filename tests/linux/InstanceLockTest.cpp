@@ -1,11 +1,11 @@
 #include "platform/linux/InstanceLock.h"
+#include "fakes/EventLoop.h"
 #include "fakes/FakePlatform.h"
 #include "platform/linux/InstanceChannel.h"
 #include "platform/linux/InstanceFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QLocalSocket>
@@ -25,6 +25,8 @@
 
 using namespace zarvo;
 using namespace zarvo::linux_;
+using zarvo::testing::pump;
+using zarvo::testing::waitUntil;
 
 namespace {
 
@@ -49,20 +51,9 @@ InstanceReply sendWhileServing(const Environment& environment, const QJsonObject
         reply = InstanceClient::send(environment, request, timeoutMs);
         done = true;
     });
-    QElapsedTimer clock;
-    clock.start();
-    while (!done && clock.elapsed() < timeoutMs + 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    waitUntil([&] { return done.load(); }, timeoutMs + 5000);
     client.join();
     return reply;
-}
-
-// Lets the server's event loop see what a raw client wrote.
-void serveFor(int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
 } // namespace
@@ -256,7 +247,7 @@ TEST(InstanceChannel, RequestsReachTheHandlerAndBadClientsDoNotHarmTheServer) {
         ASSERT_TRUE(raw.waitForConnected(1000));
         raw.write(bytes);
         raw.flush();
-        serveFor(100);
+        pump(100);
         EXPECT_EQ(raw.state(), QLocalSocket::UnconnectedState);
     }
     reply = sendWhileServing(env, {{QStringLiteral("kind"), QStringLiteral("toggle")}});
@@ -268,7 +259,7 @@ TEST(InstanceChannel, RequestsReachTheHandlerAndBadClientsDoNotHarmTheServer) {
     reply = sendWhileServing(env, {{QStringLiteral("type"), QStringLiteral("slow")}}, 300);
     EXPECT_EQ(reply.status, InstanceReply::Status::failed);
     EXPECT_TRUE(reply.error.contains(QStringLiteral("no answer"))) << reply.error.toStdString();
-    serveFor(50);
+    pump(50);
     ASSERT_TRUE(later);
     later({{QStringLiteral("echo"), QStringLiteral("late")}});
     reply = sendWhileServing(env, {{QStringLiteral("type"), QStringLiteral("settings")}});
@@ -312,12 +303,8 @@ TEST(InstanceChannel, AFloodOfIdleClientsDoesNotSilenceTheServer) {
     tight.rlim_cur = rlim_t(open + 16);
     ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &tight), 0);
     flood.write("go\n");
-    QElapsedTimer clock;
-    clock.start();
-    while (!flood.canReadLine() && clock.elapsed() < 20000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    EXPECT_TRUE(flood.canReadLine());
-    serveFor(InstanceLock::requestDeadlineMs + 1500);
+    EXPECT_TRUE(waitUntil([&] { return flood.canReadLine(); }));
+    pump(InstanceLock::requestDeadlineMs + 1500);
 
     // The flood still holds its connections; the server answers all the same.
     const InstanceReply reply = sendWhileServing(env, {{QStringLiteral("type"), QStringLiteral("toggle")}});
@@ -426,12 +413,8 @@ TEST_F(OtherUser, TheServerRefusesAClientOfAnotherUser) {
 
     QProcess* client = asNobody({QStringLiteral("connect"), name});
     if (!client) GTEST_SKIP() << "nobody cannot run " ZARVO_INSTANCE_PEER " here";
-    QElapsedTimer clock;
-    clock.start();
-    while (client->state() == QProcess::Running && clock.elapsed() < 8000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        client->waitForFinished(10);
-    }
+    waitUntil([&] { return client->state() != QProcess::Running; }, 8000,
+              [&] { client->waitForFinished(10); });
     const QByteArray said = client->readAll().trimmed();
     if (said == "refused") GTEST_SKIP() << "nobody cannot reach the socket here";
     EXPECT_EQ(said, QByteArray("answer 0"));

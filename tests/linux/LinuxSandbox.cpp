@@ -4,6 +4,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -108,14 +109,29 @@ const Sandbox& sandbox() {
     return *made;
 }
 
-bool waitFor(const std::function<bool()>& done, int milliseconds) {
-    QDeadlineTimer deadline(milliseconds);
-    while (!done()) {
-        if (deadline.hasExpired()) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(10);
-    }
+bool PrivateBus::start(const char* variable) {
+    const QString program = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
+    if (program.isEmpty()) return false;
+    const QString config = dir.path() + QStringLiteral("/bus.conf");
+    QDir().mkpath(services());
+    writeFile(config, QStringLiteral("<busconfig><type>session</type><listen>unix:dir=%1</listen>"
+                                     "<servicedir>%1/services</servicedir>"
+                                     "<auth>EXTERNAL</auth><policy context=\"default\">"
+                                     "<allow send_destination=\"*\" eavesdrop=\"true\"/>"
+                                     "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>")
+                          .arg(dir.path())
+                          .toUtf8());
+    daemon.start(program, {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
+                           QStringLiteral("--print-address")});
+    if (!daemon.waitForReadyRead(5000)) return false;
+    address = QString::fromUtf8(daemon.readLine().trimmed());
+    qputenv(variable, address.toUtf8());
     return true;
+}
+
+PrivateBus::~PrivateBus() {
+    daemon.terminate();
+    daemon.waitForFinished(3000);
 }
 
 QStringList launchLines() {

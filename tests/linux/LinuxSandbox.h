@@ -1,8 +1,11 @@
 #pragma once
 
+#include "fakes/EventLoop.h"
 #include "fakes/FakePlatform.h"
 
+#include <QProcess>
 #include <QString>
+#include <QTemporaryDir>
 #include <functional>
 
 namespace zarvo::linuxtest {
@@ -21,8 +24,19 @@ const Sandbox& sandbox();
 // Writes a file, making its folders; stops the test program when it cannot.
 void writeFile(const QString& path, const QByteArray& text, bool executable = false);
 
-// Turns the event loop until `done` holds or the time is up; returns `done()`.
-bool waitFor(const std::function<bool()>& done, int milliseconds = 5000);
+using testing::waitUntil;
+
+// A private D-Bus bus that activates only what the test puts in services() (no service of the machine
+// starts on it by being called), stopped with the object. start() puts its address in `variable` (each test
+// runs in its own process, whose bus it becomes); false when dbus-daemon is missing or did not start.
+struct PrivateBus {
+    QTemporaryDir dir;
+    QProcess daemon;
+    QString address;
+    QString services() const { return dir.path() + QStringLiteral("/services"); }
+    bool start(const char* variable = "DBUS_SESSION_BUS_ADDRESS");
+    ~PrivateBus();
+};
 
 // The lines of the launch log written by the sandbox's recording applications.
 QStringList launchLines();

@@ -168,7 +168,7 @@ TEST(LinuxSession, UnavailableActionsSaySoAndTrashEmpties) {
     std::optional<std::optional<QString>> ended;
     session.endSystem(Session::Ending::logOut, [&](std::optional<QString> error) { ended = error; });
     EXPECT_FALSE(ended.has_value()) << "answered before the call returned";
-    ASSERT_TRUE(linuxtest::waitFor([&] { return ended.has_value(); }));
+    ASSERT_TRUE(linuxtest::waitUntil([&] { return ended.has_value(); }));
     EXPECT_EQ(*ended, QString::fromLatin1(kNotAvailable));
     EXPECT_EQ(session.displaySleep(), QString::fromLatin1(kNotAvailable));
 
@@ -191,7 +191,7 @@ TEST(LinuxSession, UnavailableActionsSaySoAndTrashEmpties) {
 
     QFile(trash + QStringLiteral("/files/again")).open(QIODevice::WriteOnly);
     EXPECT_EQ(session.emptyTrash(), std::nullopt);
-    EXPECT_TRUE(linuxtest::waitFor([&] { return !QFile::exists(trash + QStringLiteral("/files/again")); }));
+    EXPECT_TRUE(linuxtest::waitUntil([&] { return !QFile::exists(trash + QStringLiteral("/files/again")); }));
 }
 
 TEST(LinuxProcesses, ArgumentsTravelAsAListAndFailuresAreReported) {
@@ -200,14 +200,14 @@ TEST(LinuxProcesses, ArgumentsTravelAsAListAndFailuresAreReported) {
     processes.run(QStringLiteral("printf"),
                   {QStringLiteral("%s|%s"), QStringLiteral("a 'b'"), QStringLiteral("$(echo c)")},
                   [&](Processes::Result r) { result = r; });
-    ASSERT_TRUE(linuxtest::waitFor([&] { return result.has_value(); }));
+    ASSERT_TRUE(linuxtest::waitUntil([&] { return result.has_value(); }));
     EXPECT_EQ(result->exitCode, 0);
     EXPECT_EQ(result->standardOutput, QByteArray("a 'b'|$(echo c)"));
     EXPECT_EQ(result->error, std::nullopt);
 
     result.reset();
     processes.run(QStringLiteral("/nonexistent/zarvo-program"), {}, [&](Processes::Result r) { result = r; });
-    ASSERT_TRUE(linuxtest::waitFor([&] { return result.has_value(); }));
+    ASSERT_TRUE(linuxtest::waitUntil([&] { return result.has_value(); }));
     EXPECT_TRUE(result->error.has_value());
     EXPECT_FALSE(processes.startDetached(QStringLiteral("/nonexistent/zarvo-program"), {}));
 }
@@ -248,7 +248,7 @@ TEST(HotKeyManager, SlotsRegisterReplaceAndDispatch) {
     hotKeys.press(2);
     hotKeys.press(7);          // any other identifier acts as the main key
     EXPECT_EQ(mainPresses, 0); // delivered later, on the main queue
-    ASSERT_TRUE(linuxtest::waitFor([&] { return mainPresses == 2 && clipboardPresses == 1; }));
+    ASSERT_TRUE(linuxtest::waitUntil([&] { return mainPresses == 2 && clipboardPresses == 1; }));
 
     manager.unregisterAll();
     EXPECT_TRUE(hotKeys.registered.isEmpty());

@@ -20,7 +20,7 @@
 
 using namespace zarvo;
 using namespace zarvo::linux_;
-using zarvo::linuxtest::waitFor;
+using zarvo::linuxtest::waitUntil;
 using zarvo::linuxtest::writeFile;
 
 namespace {
@@ -31,7 +31,7 @@ class Desktop {
 public:
     QTemporaryDir dir;
     std::vector<std::unique_ptr<QProcess>> processes;
-    QString sessionAddress, systemAddress;
+    linuxtest::PrivateBus session, system;
 
     QString log() const { return dir.path() + "/calls.log"; }
     QString bin() const { return dir.path() + "/bin"; }
@@ -39,14 +39,8 @@ public:
     // False (with the reason printed) when the buses could not start.
     bool start() {
         linuxtest::sandbox();
-        const QString daemon = QStandardPaths::findExecutable("dbus-daemon");
-        if (daemon.isEmpty()) return false;
-        sessionAddress = startBus(daemon, "session");
-        systemAddress = startBus(daemon, "system");
-        if (sessionAddress.isEmpty() || systemAddress.isEmpty()) return false;
         // Set before the first connection of this process, which is all its own.
-        qputenv("DBUS_SESSION_BUS_ADDRESS", sessionAddress.toUtf8());
-        qputenv("DBUS_SYSTEM_BUS_ADDRESS", systemAddress.toUtf8());
+        if (!session.start() || !system.start("DBUS_SYSTEM_BUS_ADDRESS")) return false;
         // Only the stand-in lockers can be found, never the machine's loginctl.
         qputenv("PATH", bin().toUtf8());
         writeFile(log(), "");
@@ -61,16 +55,16 @@ public:
             true);
     }
 
-    QProcess* serve(const QString& name, const QString& path, bool system = false,
+    QProcess* serve(const QString& name, const QString& path, bool onSystem = false,
                     const QStringList& options = {}) {
         auto process = std::make_unique<QProcess>();
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("DBUS_STARTER_ADDRESS", system ? systemAddress : sessionAddress);
+        environment.insert("DBUS_STARTER_ADDRESS", onSystem ? system.address : session.address);
         process->setProcessEnvironment(environment);
         process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process->start(ZARVO_DBUS_STANDIN, QStringList{name, path, log()} + options);
-        QDBusConnection bus = system ? QDBusConnection::systemBus() : QDBusConnection::sessionBus();
-        if (!waitFor([&] { return bus.interface()->isServiceRegistered(name).value(); }))
+        QDBusConnection bus = onSystem ? QDBusConnection::systemBus() : QDBusConnection::sessionBus();
+        if (!waitUntil([&] { return bus.interface()->isServiceRegistered(name).value(); }))
             ADD_FAILURE() << "the stand-in for " << name.toStdString() << " did not start";
         processes.push_back(std::move(process));
         return processes.back().get();
@@ -79,7 +73,7 @@ public:
     void stop(QProcess* process, const QString& name) {
         process->terminate();
         process->waitForFinished(5000);
-        EXPECT_TRUE(waitFor(
+        EXPECT_TRUE(waitUntil(
             [&] { return !QDBusConnection::sessionBus().interface()->isServiceRegistered(name).value(); }));
     }
 
@@ -98,28 +92,6 @@ public:
             process->waitForFinished(3000);
         }
     }
-
-private:
-    QString startBus(const QString& daemon, const QString& name) {
-        const QString folder = dir.path() + "/" + name;
-        writeFile(folder + "/services/.keep", "");
-        writeFile(
-            folder + "/bus.conf",
-            QString("<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\" "
-                    "\"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
-                    "<busconfig><type>session</type><listen>unix:dir=%1</listen>"
-                    "<servicedir>%1/services</servicedir><policy context=\"default\">"
-                    "<allow send_destination=\"*\" eavesdrop=\"true\"/><allow eavesdrop=\"true\"/>"
-                    "<allow own=\"*\"/></policy></busconfig>\n")
-                .arg(folder)
-                .toUtf8());
-        auto process = std::make_unique<QProcess>();
-        process->start(daemon, {"--config-file=" + folder + "/bus.conf", "--nofork", "--print-address"});
-        if (!process->waitForReadyRead(5000)) return {};
-        const QString address = QString::fromUtf8(process->readLine().trimmed());
-        processes.push_back(std::move(process));
-        return address;
-    }
 };
 
 // Runs an asynchronous session call to its answer; it must not answer before the call returned.
@@ -127,7 +99,7 @@ std::optional<QString> answer(const std::function<void(Session::Completion)>& ca
     std::optional<std::optional<QString>> result;
     call([&](std::optional<QString> error) { result = error; });
     EXPECT_FALSE(result.has_value()) << "answered before the call returned";
-    EXPECT_TRUE(waitFor([&] { return result.has_value(); }, 20000));
+    EXPECT_TRUE(waitUntil([&] { return result.has_value(); }, 20000));
     return result.value_or(QString("no answer"));
 }
 
@@ -147,7 +119,7 @@ TEST(LinuxSessionBus, EndingGoesToTheDesktopsManagerAndToLogindOnlyWhenAsked) {
     if (!desktop.start()) GTEST_SKIP() << "dbus-daemon is not installed or did not start";
     // Plasma's prompt is started by the bus on demand and exits after each prompt.
     writeFile(
-        desktop.dir.path() + "/session/services/org.kde.LogoutPrompt.service",
+        desktop.session.services() + "/org.kde.LogoutPrompt.service",
         QString("[D-BUS Service]\nName=org.kde.LogoutPrompt\nExec=%1 org.kde.LogoutPrompt /LogoutPrompt %2 "
                 "--once\n")
             .arg(ZARVO_DBUS_STANDIN, desktop.log())
@@ -194,7 +166,7 @@ TEST(LinuxSessionBus, EndingGoesToTheDesktopsManagerAndToLogindOnlyWhenAsked) {
     desktop.calls();
     EXPECT_EQ(end(kde, Ending::restart), std::nullopt);
     EXPECT_EQ(desktop.calls(), QStringList{"org.kde.LogoutPrompt promptReboot"});
-    EXPECT_TRUE(waitFor([&] {
+    EXPECT_TRUE(waitUntil([&] {
         return !QDBusConnection::sessionBus()
                     .interface()
                     ->isServiceRegistered("org.kde.LogoutPrompt")
@@ -272,7 +244,7 @@ TEST(LinuxSessionBus, EmptyTrashTellsTheFileManagers) {
     LinuxProcesses processes;
     LinuxSession session(s.environment, processes, false);
     EXPECT_EQ(session.emptyTrash(), std::nullopt);
-    ASSERT_TRUE(waitFor([&] { return !watcher.added.isEmpty(); }));
+    ASSERT_TRUE(waitUntil([&] { return !watcher.added.isEmpty(); }));
     EXPECT_EQ(watcher.added, QStringList{"trash:/"});
     EXPECT_FALSE(QFile::exists(trash + "/files/old.txt"));
     QFile file(trashrc);
@@ -293,7 +265,7 @@ TEST(LinuxSessionBus, TheDesktopsThumbnailerMakesWhatTheRowsRead) {
     if (tumbler.isEmpty()) GTEST_SKIP() << "tumbler is not installed";
     Desktop desktop;
     if (!desktop.start()) GTEST_SKIP() << "dbus-daemon is not installed or did not start";
-    writeFile(desktop.dir.path() + "/session/services/thumbnailer.service",
+    writeFile(desktop.session.services() + "/thumbnailer.service",
               QString("[D-BUS Service]\nName=org.freedesktop.thumbnails.Thumbnailer1\nExec=%1\n")
                   .arg(tumbler)
                   .toUtf8());
@@ -307,7 +279,7 @@ TEST(LinuxSessionBus, TheDesktopsThumbnailerMakesWhatTheRowsRead) {
     LinuxThumbnailer thumbnailer;
     QStringList done;
     thumbnailer.request({picture}, [&](const QStringList& paths) { done << paths; });
-    EXPECT_TRUE(waitFor([&] { return !done.isEmpty(); }, 30000));
+    EXPECT_TRUE(waitUntil([&] { return !done.isEmpty(); }, 30000));
     EXPECT_EQ(done, QStringList{picture});
 
     const QByteArray uri = QUrl::fromLocalFile(picture).toEncoded();

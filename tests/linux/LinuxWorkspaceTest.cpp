@@ -134,21 +134,21 @@ TEST(LinuxApplications, HandlersComeFromMimeappsAndOpenThroughGio) {
     ASSERT_TRUE(workspace.openURL(page));
     const QString expected =
         QStringLiteral("recorder|") + QString::fromUtf8(page.toEncoded()) + QLatin1Char('|');
-    EXPECT_TRUE(linuxtest::waitFor([&] { return linuxtest::launchLines().contains(expected); }));
+    EXPECT_TRUE(linuxtest::waitUntil([&] { return linuxtest::launchLines().contains(expected); }));
 
     // With a chosen application, and with arguments that reach the program as they are (no shell).
     std::optional<std::optional<QString>> withResult;
     workspace.openURLWithApplication(page, apps + "org.example.Other.desktop",
                                      [&](std::optional<QString> error) { withResult = error; });
-    EXPECT_TRUE(linuxtest::waitFor([&] { return withResult.has_value(); }));
+    EXPECT_TRUE(linuxtest::waitUntil([&] { return withResult.has_value(); }));
     EXPECT_EQ(*withResult, std::nullopt);
     std::optional<std::optional<QString>> appResult;
     workspace.openApplication(apps + "gnome-control-center.desktop",
                               {QStringLiteral("--flag"), QStringLiteral("a b; $(rm x)")},
                               [&](std::optional<QString> error) { appResult = error; });
-    EXPECT_TRUE(linuxtest::waitFor([&] { return appResult.has_value(); }));
+    EXPECT_TRUE(linuxtest::waitUntil([&] { return appResult.has_value(); }));
     EXPECT_EQ(*appResult, std::nullopt);
-    EXPECT_TRUE(linuxtest::waitFor([&] {
+    EXPECT_TRUE(linuxtest::waitUntil([&] {
         const auto lines = linuxtest::launchLines();
         return lines.contains(QStringLiteral("other|") + QString::fromUtf8(page.toEncoded()) +
                               QLatin1Char('|')) &&
@@ -157,13 +157,13 @@ TEST(LinuxApplications, HandlersComeFromMimeappsAndOpenThroughGio) {
 
     // The Trash opens as the file manager's Trash view, where Restore and Empty are.
     ASSERT_TRUE(workspace.openURL(QUrl::fromLocalFile(s.data + "/Trash/files/")));
-    EXPECT_TRUE(linuxtest::waitFor([&] { return linuxtest::launchLines().contains("files|trash:///|"); }));
+    EXPECT_TRUE(linuxtest::waitUntil([&] { return linuxtest::launchLines().contains("files|trash:///|"); }));
 
     // A location that is no application is refused through the completion.
     std::optional<std::optional<QString>> badResult;
     workspace.openURLWithApplication(page, s.root + "/missing.desktop",
                                      [&](std::optional<QString> e) { badResult = e; });
-    EXPECT_TRUE(linuxtest::waitFor([&] { return badResult.has_value(); }));
+    EXPECT_TRUE(linuxtest::waitUntil([&] { return badResult.has_value(); }));
     EXPECT_TRUE(badResult->has_value());
 }
 
@@ -196,9 +196,9 @@ TEST(LinuxApplications, AnswersAreKeptUntilEntriesOrListsChange) {
     // A changed entry and a new one are seen once the folder's watcher has told.
     writeFile(apps + "org.example.Later.desktop", "[Desktop Entry]\nType=Application\nName=Later\nExec=" +
                                                       (s.root + "/record.sh later %U").toUtf8() + "\n");
-    EXPECT_TRUE(linuxtest::waitFor(
+    EXPECT_TRUE(linuxtest::waitUntil(
         [&] { return workspace.applicationName(notes) == QLatin1String("Renamed Notes"); }));
-    EXPECT_TRUE(linuxtest::waitFor([&] {
+    EXPECT_TRUE(linuxtest::waitUntil([&] {
         return workspace.urlForApplication(QStringLiteral("org.example.Later")) ==
                apps + "org.example.Later.desktop";
     }));
@@ -212,7 +212,7 @@ TEST(LinuxApplications, AnswersAreKeptUntilEntriesOrListsChange) {
     changed.replace("x-scheme-handler/https=org.example.Recorder.desktop",
                     "x-scheme-handler/https=org.example.Other.desktop");
     writeFile(s.config + "/mimeapps.list", changed);
-    EXPECT_TRUE(linuxtest::waitFor(
+    EXPECT_TRUE(linuxtest::waitUntil(
         [&] { return workspace.applicationToOpen(page) == apps + "org.example.Other.desktop"; }));
     EXPECT_EQ(workspace.applicationsToOpen(page).value(0), apps + "org.example.Other.desktop");
     writeFile(s.config + "/mimeapps.list", kept);
@@ -245,7 +245,7 @@ TEST(LinuxApplications, SettingsPanesFollowTheDesktop) {
     QFile::remove(s.launchLog());
     EXPECT_TRUE(workspace.openURL(QUrl(QStringLiteral("x-apple.systempreferences:com.example.unknown"))));
     EXPECT_TRUE(
-        linuxtest::waitFor([&] { return linuxtest::launchLines().contains(QStringLiteral("settings|")); }));
+        linuxtest::waitUntil([&] { return linuxtest::launchLines().contains(QStringLiteral("settings|")); }));
 }
 
 TEST(LinuxFiles, RecycleMovesIntoTheSandboxTrashWithTrashInfo) {
@@ -255,7 +255,7 @@ TEST(LinuxFiles, RecycleMovesIntoTheSandboxTrashWithTrashInfo) {
     writeFile(path, "contents");
     std::optional<std::optional<QString>> result;
     workspace.recycle(QUrl::fromLocalFile(path), [&](std::optional<QString> error) { result = error; });
-    ASSERT_TRUE(linuxtest::waitFor([&] { return result.has_value(); }));
+    ASSERT_TRUE(linuxtest::waitUntil([&] { return result.has_value(); }));
     ASSERT_EQ(*result, std::nullopt) << qPrintable(result->value_or(QString()));
     EXPECT_FALSE(QFile::exists(path));
     const QString trash = s.data + QStringLiteral("/Trash");
@@ -275,7 +275,7 @@ TEST(LinuxFiles, RecycleMovesIntoTheSandboxTrashWithTrashInfo) {
     std::optional<std::optional<QString>> missing;
     workspace.recycle(QUrl::fromLocalFile(s.home + QStringLiteral("/no such file")),
                       [&](auto e) { missing = e; });
-    ASSERT_TRUE(linuxtest::waitFor([&] { return missing.has_value(); }));
+    ASSERT_TRUE(linuxtest::waitUntil([&] { return missing.has_value(); }));
     EXPECT_TRUE(missing->has_value());
 }
 
@@ -358,7 +358,7 @@ TEST(LinuxApplications, TerminalsOpenInTheFolderAndAreListed) {
     };
     std::optional<std::optional<QString>> result;
     workspace.openURLWithApplication(QUrl::fromLocalFile(folder), entry, [&](auto error) { result = error; });
-    ASSERT_TRUE(linuxtest::waitFor([&] { return result.has_value() && !lines().isEmpty(); }));
+    ASSERT_TRUE(linuxtest::waitUntil([&] { return result.has_value() && !lines().isEmpty(); }));
     EXPECT_EQ(*result, std::nullopt);
     EXPECT_EQ(lines(), QStringList{folder + QStringLiteral("|--workdir|") + folder + QLatin1Char('|')});
 
@@ -382,7 +382,7 @@ TEST(LinuxApplications, TerminalsOpenInTheFolderAndAreListed) {
     result.reset();
     workspace.openURLWithApplication(QUrl::fromLocalFile(folder), bin + QStringLiteral("wezterm"),
                                      [&](auto error) { result = error; });
-    ASSERT_TRUE(linuxtest::waitFor([&] { return result.has_value() && lines().size() == 2; }));
+    ASSERT_TRUE(linuxtest::waitUntil([&] { return result.has_value() && lines().size() == 2; }));
     EXPECT_EQ(lines().value(1), folder + QStringLiteral("|start|--cwd|") + folder + QLatin1Char('|'));
 }
 

@@ -12,7 +12,7 @@ import time
 
 from session_checks import (calls, endings_go_to_the_session, first_start_names_the_holder, key,
                             lock_fails_aloud, panel, run, shot, terminal_opens_in_folder, wait_until)
-from app_desktop_test import SANDBOX, ZARVO, check, focus, panel_shot, quit_zarvo, summary, windows
+from desktop import SANDBOX, ZARVO, check, focus, panel_shot, quit_zarvo, summary, windows
 
 MEDIA_KEYS = "org.gnome.settings-daemon.plugins.media-keys"
 

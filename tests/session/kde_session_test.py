@@ -13,7 +13,7 @@ import dbus
 
 from session_checks import (endings_go_to_the_session, first_start_names_the_holder, key, lock_fails_aloud,
                             panel, read, terminal_opens_in_folder, wait_until)
-from app_desktop_test import SANDBOX, ZARVO, check, quit_zarvo, summary
+from desktop import SANDBOX, ZARVO, check, quit_zarvo, summary
 
 
 def kglobalaccel_takes_meta_r():

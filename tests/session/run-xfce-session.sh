@@ -5,13 +5,10 @@
 # machine. Then xfce_session_test.py drives Zarvo in it as a user would.
 # Usage: run-xfce-session.sh ZARVO ZARVO_CLI SCREENSHOT_DIR HELPER   (77: skipped, XFCE or tools missing)
 set -euo pipefail
-
 zarvo=$1 cli=$2 shots=$3 helper=$4
 here=$(cd "$(dirname "$0")" && pwd)
-
-for tool in Xvfb xfce4-session xfwm4 xfce4-panel xfsettingsd xdotool xclip dbus-daemon dbus-run-session dbus-monitor import; do
-    command -v "$tool" >/dev/null 2>&1 || { echo "session test skipped: $tool is not installed (make deps installs it)"; exit 77; }
-done
+. "$here/../lib/desktop.sh"
+need_tools "session test" Xvfb xfce4-session xfwm4 xfce4-panel xfsettingsd xdotool xclip dbus-daemon dbus-monitor import
 /usr/bin/python3 -c 'import dbus, gi' 2>/dev/null || { echo "session test skipped: python3-dbus or python3-gi missing"; exit 77; }
 
 source "$here/session-lib.sh"
@@ -24,19 +21,15 @@ ln -s /etc/xdg/xfce4 "$sandbox/xdg/xfce4"
 export XDG_CURRENT_DESKTOP=XFCE XDG_SESSION_DESKTOP=xfce DESKTOP_SESSION=xfce
 export ZARVO_SCREENSHOTS=$shots ZARVO=$zarvo ZARVO_CLI=$cli ZARVO_WM=xfce ZARVO_HELPER=$helper
 
+start_bus session
+dbus-monitor --session "interface=org.xfce.Session.Manager" >"$sandbox/session-calls.log" 2>&1 &
+pids+=($!)
+xfce4-session >"$sandbox/xfce4-session.log" 2>&1 &
+session=$!
+pids+=("$session")
+before_cleanup() { pkill -P "$session" 2>/dev/null; }
 status=0
-dbus-run-session -- bash -c '
-    dbus-monitor --session "interface=org.xfce.Session.Manager" >"$ZARVO_SANDBOX/session-calls.log" 2>&1 &
-    monitor=$!
-    xfce4-session >"$ZARVO_SANDBOX/xfce4-session.log" 2>&1 &
-    session=$!
-    /usr/bin/python3 "$ZARVO_TEST_DIR/xfce_session_test.py"
-    status=$?
-    kill $monitor 2>/dev/null
-    kill $session 2>/dev/null
-    pkill -P $session 2>/dev/null
-    exit $status
-' || status=$?
+/usr/bin/python3 "$here/xfce_session_test.py" || status=$?
 if [ $status -ne 0 ]; then
     echo "--- xfce4-session.log"; tail -20 "$sandbox/xfce4-session.log"
     echo "--- zarvo.log"; tail -30 "$sandbox/zarvo.log" 2>/dev/null || true

@@ -5,8 +5,8 @@ import os
 import sys
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "desktop"))
-from app_desktop_test import (SANDBOX, ZARVO, check, key, panel, panel_has_keyboard, panel_shot,  # noqa: E402
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "lib"))
+from desktop import (SANDBOX, ZARVO, check, key, panel, panel_has_keyboard, panel_shot,  # noqa: E402
                               read, run, shot, wait_until, windows)
 
 

@@ -8,9 +8,9 @@ import subprocess
 import sys
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "desktop"))
-from app_desktop_test import (CLI, SANDBOX, ZARVO, check, key, panel, panel_has_keyboard, panel_shot,  # noqa: E402
-                              quit_zarvo, read, run, shot, summary, wait_until, windows)
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "lib"))
+from desktop import (CLI, SANDBOX, ZARVO, check, key, panel, panel_has_keyboard, panel_shot,  # noqa: E402
+                     quit_zarvo, read, run, shot, summary, wait_until, windows)
 from session_checks import terminal_opens_in_folder, type_into_panel  # noqa: E402
 
 

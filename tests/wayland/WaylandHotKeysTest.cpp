@@ -1,28 +1,21 @@
+#include "fakes/EventLoop.h"
 #include "fakes/FakePlatform.h"
 #include "platform/HotKeyAdvice.h"
 #include "platform/HotKeyManager.h"
 #include "platform/wayland/WaylandDesktopShortcuts.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace zarvo;
+using zarvo::testing::pump;
+using zarvo::testing::waitUntil;
 using Slot = HotKeyManager::Slot;
 using State = HotKeyManager::State;
 
 namespace {
-
-bool waitFor(const std::function<bool()>& done, int milliseconds = 3000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < milliseconds)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
 
 // The desktop's global-shortcut service as the manager sees it: what was asked, answers and presses.
 class FakeDesktopKeys : public DesktopHotKeys {
@@ -50,7 +43,7 @@ TEST(HotKeyManager, WhatTheDesktopDeliversIsShownAndOnlyItsPressesCountForIt) {
     EXPECT_EQ(keys.status(Slot::main).state, State::pending);
     EXPECT_EQ(keys.shownKey(Slot::main, QStringLiteral("Super+R")), QStringLiteral("Super+R"));
     // Both keys go in one request.
-    ASSERT_TRUE(waitFor([&] { return desktop.requests.size() == 1; }));
+    ASSERT_TRUE(waitUntil([&] { return desktop.requests.size() == 1; }));
     EXPECT_EQ(desktop.requests[0].size(), 2);
     EXPECT_EQ(desktop.requests[0][1].modifiers, 0x300u);
 
@@ -69,15 +62,15 @@ TEST(HotKeyManager, WhatTheDesktopDeliversIsShownAndOnlyItsPressesCountForIt) {
     desktop.press(1);
     desktop.press(2);
     grab.press(2);
-    ASSERT_TRUE(waitFor([&] { return mainPresses == 1 && clipPresses == 1; }));
-    waitFor([] { return false; }, 100);
+    ASSERT_TRUE(waitUntil([&] { return mainPresses == 1 && clipPresses == 1; }));
+    pump(100);
     EXPECT_EQ(mainPresses, 1);
     EXPECT_EQ(clipPresses, 1);
 
     // A new key is pending until the desktop answers for it; a desktop without the service leaves the grab.
     keys.registerKey(Slot::main, 49, 0x100);
     EXPECT_EQ(keys.status(Slot::main).state, State::pending);
-    ASSERT_TRUE(waitFor([&] { return desktop.requests.size() == 2; }));
+    ASSERT_TRUE(waitUntil([&] { return desktop.requests.size() == 2; }));
     desktop.answer({}, false);
     EXPECT_EQ(keys.status(Slot::main).state, State::xWindowsOnly);
 }

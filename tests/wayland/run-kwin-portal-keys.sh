@@ -16,14 +16,8 @@ export XDG_SESSION_DESKTOP=KDE KDE_FULL_SESSION=true
 mkdir -p "$shots"
 on_bus() { dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.GetNameOwner "string:$1"; }
 
-host=""
-for n in $(seq 161 199); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1280x900x24 -nolisten tcp >"$sandbox/xvfb.log" 2>&1 &
-    pids+=($!)
-    wait_for 5 xprop -display ":$n" -root && { host=":$n"; break; }
-done
-[ -n "$host" ] || fail "no Xvfb"
+start_xvfb 161 1280x900x24 || fail "no Xvfb"
+host=$DISPLAY
 # kwin_wayland carries a file capability a root test cannot exercise: a plain copy runs.
 cp "$(command -v kwin_wayland)" "$sandbox/kwin_wayland"
 "$sandbox/kwin_wayland" --x11-display "$host" --xwayland --socket wayland-zarvo --width 1200 --height 850 \

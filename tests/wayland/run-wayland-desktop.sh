@@ -13,14 +13,10 @@ needed=("$compositor" Xwayland xauth setpriv dbus-run-session /usr/bin/python3 w
 [ "$compositor" = weston ] && needed+=(Xvfb)
 [ "$compositor" = kwin ] && needed=(kwin_wayland "${needed[@]:1}")
 [ "$compositor" = sway ] && needed+=(swaymsg foot)
-for tool in "${needed[@]}"; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "wayland test skipped: $tool is not installed (make deps installs it)"
-        exit 77
-    fi
-done
+. "$here/../lib/desktop.sh"
+need_tools "wayland test" "${needed[@]}"
 
-sandbox=$(mktemp -d "${TMPDIR:-/tmp}/zarvo-wayland.XXXXXX")
+make_sandbox wayland
 chmod 755 "$sandbox"
 mkdir -p "$out"
 # The user the session runs as: ourselves, or (as root) an id no account uses.
@@ -32,15 +28,7 @@ else
     uid=$(id -u)
     as_user=()
 fi
-compositor_pid="" xvfb_pid=""
-cleanup() {
-    [ -n "$compositor_pid" ] && kill "$compositor_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
-    cp "$sandbox"/*.log "$out"/ 2>/dev/null || true
-    rm -rf "$sandbox"
-}
-trap cleanup EXIT
+before_cleanup() { cp "$sandbox"/*.log "$out"/ 2>/dev/null; }
 
 mkdir -p "$sandbox/home" "$sandbox/runtime" "$sandbox/etc-xdg" "$sandbox/system"
 chmod 700 "$sandbox/runtime"
@@ -71,14 +59,10 @@ CONF
     chown -R "$uid:$uid" "$sandbox"
     "${as_user[@]}" "${session_env[@]}" XDG_CURRENT_DESKTOP=sway WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
         WLR_RENDERER=pixman WLR_XWAYLAND="$sandbox/Xwayland" sway -c "$sandbox/sway.conf" >"$sandbox/compositor.log" 2>&1 &
-    compositor_pid=$!
     ;;
 weston)
     # Nested in Xvfb: its X11 back end gives the seat a keyboard, which the headless one lacks.
-    # shellcheck source=../../bench/lib/x-server.sh
-    . "$here/../../bench/lib/x-server.sh"
     start_xvfb 150 || { echo "could not start Xvfb"; exit 1; }
-    xvfb_pid=$xpid
     cat >"$sandbox/weston.ini" <<CONF
 [core]
 xwayland=true
@@ -94,7 +78,6 @@ CONF
     chown -R "$uid:$uid" "$sandbox"
     "${as_user[@]}" "${session_env[@]}" DISPLAY="$DISPLAY" XDG_CURRENT_DESKTOP=weston weston --config="$sandbox/weston.ini" \
         --backend=x11-backend.so --use-pixman --xwayland --socket=wayland-zarvo >"$sandbox/compositor.log" 2>&1 &
-    compositor_pid=$!
     ;;
 kwin)
     # A plain copy: the installed binary's file capability cannot be taken up by an unprivileged user
@@ -108,13 +91,14 @@ kwin)
     "${as_user[@]}" "${session_env[@]}" PATH="$sandbox/bin:/usr/bin:/bin" QT_QPA_PLATFORM=offscreen \
         XDG_CURRENT_DESKTOP=KDE "$sandbox/bin/kwin_wayland" --virtual --xwayland --socket wayland-zarvo \
         --width 1280 --height 800 "$sandbox/session.sh" >"$sandbox/compositor.log" 2>&1 &
-    compositor_pid=$!
     ;;
 *)
     echo "unknown compositor $compositor"
     exit 2
     ;;
 esac
+compositor_pid=$!
+pids+=("$compositor_pid")
 
 for _ in $(seq 1 200); do
     [ -s "$sandbox/session.env" ] && break

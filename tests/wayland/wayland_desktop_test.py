@@ -10,6 +10,9 @@ import sys
 import threading
 import time
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "lib"))
+from desktop import wait_until as wait_for  # noqa: E402
+
 ZARVO = os.environ["ZARVO"]
 CLI = os.environ["ZARVO_CLI"]
 SANDBOX = os.environ["ZARVO_SANDBOX"]
@@ -33,16 +36,6 @@ def start(args, **kwargs):
     process = subprocess.Popen(args, **kwargs)
     started.append(process)
     return process
-
-
-def wait_for(predicate, timeout, step=0.02):
-    end = time.monotonic() + timeout
-    while time.monotonic() < end:
-        value = predicate()
-        if value:
-            return value
-        time.sleep(step)
-    return predicate()
 
 
 class Lines:

@@ -1,13 +1,13 @@
 #include "app/Updater.h"
 #include "app/UpdateDialogs.h"
 
+#include "fakes/EventLoop.h"
 #include "fakes/FakePlatform.h"
 #include "platform/linux/LinuxInstallation.h"
 #include "store/UserDefaults.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
@@ -185,11 +185,12 @@ struct UpdaterTest : ::testing::Test {
         server.serve("/appcast.xml", feed);
         auto made = updater();
         made->checkForUpdates();
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < 10000 && !quitCalled &&
-               !(shown.size() >= 1 && !shown.last().startsWith(QLatin1String("available"))))
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        zarvo::testing::waitUntil(
+            [&] {
+                return quitCalled ||
+                       (!shown.isEmpty() && !shown.last().startsWith(QLatin1String("available")));
+            },
+            10000);
         return shown.join(QStringLiteral(" / "));
     }
 
@@ -303,11 +304,7 @@ TEST_F(UpdaterTest, FeedTextIsShownPlainAndNoCookieOrLanguageGoesBack) {
     for (int check = 0; check < 2; ++check) {
         found.reset();
         made->check([&](Updater::Found f) { found = f; });
-        QElapsedTimer timer;
-        timer.start();
-        while (!found && timer.elapsed() < 10000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        ASSERT_TRUE(found);
+        ASSERT_TRUE(zarvo::testing::waitUntil([&] { return found.has_value(); }, 10000));
     }
     ASSERT_EQ(server.requests.size(), 2);
     const QByteArray second = server.requests.last().toLower();

@@ -4,6 +4,7 @@
 #include "cli/QueryCommand.h"
 #include "clipboard/ClipStore.h"
 #include "clipboard/ClipStoreLock.h"
+#include "fakes/EventLoop.h"
 #include "fakes/FakeMetadataQuery.h"
 #include "fakes/FakePlatform.h"
 #include "platform/linux/InstanceLock.h"
@@ -15,7 +16,6 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
@@ -27,6 +27,7 @@
 #include <thread>
 
 using namespace zarvo;
+using zarvo::testing::waitUntil;
 
 namespace {
 
@@ -114,12 +115,7 @@ std::pair<std::optional<int>, Outcome> forward(App& app, const QStringList& args
         code = cli::forwardToInstance(app.p.environment, args, input, o, e, 10000);
         done = true;
     });
-    QElapsedTimer clock;
-    clock.start();
-    while (!done && clock.elapsed() < 15000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        app.answerSearches(files);
-    }
+    waitUntil([&] { return done.load(); }, 15000, [&] { app.answerSearches(files); });
     client.join();
     return {code, Outcome{code.value_or(-1), out, err}};
 }
@@ -249,13 +245,7 @@ TEST(InstanceRequests, OverTheSocketTheClientPrintsWhatTheLocalCommandWould) {
     ASSERT_EQ(remote.code, 0) << remote;
     std::optional<cli::CommandOutput> inProcess;
     cli::runQuery(app.services, query.mid(1), [&](const cli::CommandOutput& output) { inProcess = output; });
-    QElapsedTimer clock;
-    clock.start();
-    while (!inProcess && clock.elapsed() < 10000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        app.answerSearches({file});
-    }
-    ASSERT_TRUE(inProcess);
+    ASSERT_TRUE(waitUntil([&] { return inProcess.has_value(); }, 10000, [&] { app.answerSearches({file}); }));
     EXPECT_EQ(remote.out, inProcess->out);
     const QJsonArray rows =
         QJsonDocument::fromJson(remote.out.toUtf8()).object().value(QStringLiteral("results")).toArray();
@@ -333,13 +323,7 @@ TEST(InstanceRequests, OnATerminalControlCharactersInClipsAndFileNamesAreShownEs
         cli::runQuery(app.services, {QStringLiteral("31mred")},
                       [&](const cli::CommandOutput& result) { output = result; });
     }
-    QElapsedTimer clock;
-    clock.start();
-    while (!output && clock.elapsed() < 10000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        app.answerSearches({file});
-    }
-    ASSERT_TRUE(output);
+    ASSERT_TRUE(waitUntil([&] { return output.has_value(); }, 10000, [&] { app.answerSearches({file}); }));
     EXPECT_TRUE(output->out.contains(QStringLiteral("bell\\x07\\e[31mred.txt"))) << output->out.toStdString();
     EXPECT_FALSE(output->out.contains(QChar(0x1b)));
 }

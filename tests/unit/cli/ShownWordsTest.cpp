@@ -1,4 +1,5 @@
 #include "cli/QueryCommand.h"
+#include "fakes/Printers.h"
 #include "platform/linux/LinuxPlatformWords.h"
 #include "search/ClipboardTab.h"
 #include "search/Help.h"
@@ -12,11 +13,6 @@
 
 // What a Linux desktop shows names Linux things: no word of the Mac's in the rows, the manual, the
 // actions menu or zarvo-cli's output, on the fakes with the Linux words.
-
-// Readable failure messages for Qt strings.
-static void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 using namespace zarvo;
 using namespace zarvo::testing;

@@ -1,3 +1,4 @@
+#include "fakes/EventLoop.h"
 #include "fakes/FakePlatform.h"
 #include "files/FolderAccess.h"
 #include "files/IndexMetadataQuery.h"
@@ -5,9 +6,7 @@
 #include "files/SpotlightSearch.h"
 #include "store/UserDefaults.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QTimer>
@@ -129,10 +128,7 @@ TEST(FileSearchOnIndex, CancelledRealQueryNeverCallsBack) {
         search.search(q, [&](const QStringList&, bool) { ++calls; });
         search.cancel();
     }
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < 300)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    zarvo::testing::pump(300);
     EXPECT_EQ(calls, 0);
 }
 

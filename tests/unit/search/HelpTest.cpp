@@ -1,13 +1,9 @@
 #include "search/Help.h"
 #include "fakes/FakePlatform.h"
+#include "fakes/Printers.h"
 #include "store/Settings.h"
 
 #include <gtest/gtest.h>
-
-// Readable failure messages for Qt strings.
-static void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 using namespace zarvo;
 using zarvo::fakes::FakePlatform;

@@ -3,6 +3,7 @@
 // A panel model on the fakes with a real clip store in the temporary home, driven by key presses.
 
 #include "clipboard/ClipStore.h"
+#include "fakes/EventLoop.h"
 #include "fakes/FakePlatform.h"
 #include "search/ClipboardTab.h"
 #include "search/KeyEvent.h"
@@ -18,9 +19,6 @@
 #include "store/Settings.h"
 #include "store/UserDefaults.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QThread>
 #include <QThreadPool>
 #include <QTimer>
 #include <functional>
@@ -30,26 +28,6 @@ namespace zarvo::testing {
 // The Clear control's confirmation timer, which the tests fire early instead of waiting seconds.
 inline QTimer& clearTimeout(SearchModel& model) {
     return *model.findChild<QTimer*>(QStringLiteral("clearConfirmation"));
-}
-
-inline bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 20000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(2);
-    }
-    return true;
-}
-
-inline void pump(int ms) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(2);
-    }
 }
 
 inline ClipStore::Services clipServices(fakes::FakePlatform& p, const Settings& settings) {

@@ -1,4 +1,5 @@
 #include "search/SearchModel.h"
+#include "fakes/EventLoop.h"
 #include "fakes/FakeMetadataQuery.h"
 #include "fakes/FakePlatform.h"
 #include "search/ClipboardTab.h"
@@ -9,32 +10,13 @@
 #include "store/Settings.h"
 #include "store/UserDefaults.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <gtest/gtest.h>
 
 using namespace zarvo;
+using zarvo::testing::pump;
+using zarvo::testing::waitUntil;
 
 namespace {
-
-// Runs the event loop until the condition holds or the time is up.
-bool waitFor(const std::function<bool()>& condition, int ms = 2000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > ms) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
-}
-
-void spin(int ms) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-}
 
 QStringList names(const QList<ResultItem>& items) {
     QStringList out;
@@ -72,7 +54,7 @@ TEST(SearchModel, OrdinaryTextWaitsForTheDebounceWhileUnambiguousFormsRunAtOnce)
     f.model.setQuery(QStringLiteral("dl"));
     EXPECT_TRUE(f.model.pipeline().hasPendingSearch());
     EXPECT_TRUE(f.model.results().isEmpty());
-    ASSERT_TRUE(waitFor([&] { return !f.model.results().isEmpty(); }));
+    ASSERT_TRUE(waitUntil([&] { return !f.model.results().isEmpty(); }));
     EXPECT_EQ(f.model.results().first().keyword, QStringLiteral("downloads"));
     // The default engine's web row comes last.
     EXPECT_EQ(f.model.results().last().source, ResultItem::Source::web);
@@ -84,7 +66,7 @@ TEST(SearchModel, OrdinaryTextWaitsForTheDebounceWhileUnambiguousFormsRunAtOnce)
     // Each edit cancels the previous wait: only the last text is searched.
     f.model.setQuery(QStringLiteral("dow"));
     f.model.setQuery(QStringLiteral("down"));
-    ASSERT_TRUE(waitFor([&] { return !f.model.pipeline().hasPendingSearch(); }));
+    ASSERT_TRUE(waitUntil([&] { return !f.model.pipeline().hasPendingSearch(); }));
     ASSERT_FALSE(f.live().isEmpty());
     EXPECT_TRUE(f.live().first()->predicate.namePatterns.contains(QStringLiteral("*down*")));
 }
@@ -107,7 +89,7 @@ TEST(SearchModel, FileSearchStartsFromTwoCharactersAndMergesRankedBatches) {
     const QString ownLock = f.platform.makeFile(QStringLiteral(".local/share/Zarvo/Clipboard/report.lock"));
     const QString thumbnail = f.platform.makeFile(QStringLiteral(".cache/thumbnails/large/report.png"));
     f.live()[0]->progress({ownLock, other, noise, thumbnail, report});
-    ASSERT_TRUE(waitFor([&] { return f.model.results().size() == 3; }));
+    ASSERT_TRUE(waitUntil([&] { return f.model.results().size() == 3; }));
     // The exact name wins, noise is gone, the web row stays last.
     EXPECT_EQ(f.model.results()[0].url.toLocalFile(), report);
     EXPECT_EQ(f.model.results()[1].url.toLocalFile(), other);
@@ -120,7 +102,7 @@ TEST(SearchModel, FileSearchStartsFromTwoCharactersAndMergesRankedBatches) {
     auto queries = f.live();
     queries[0]->finish({other, report, newer});
     queries[1]->finish({});
-    ASSERT_TRUE(waitFor([&] { return !f.model.isSearching(); }));
+    ASSERT_TRUE(waitUntil([&] { return !f.model.isSearching(); }));
     ASSERT_TRUE(f.model.selected());
     EXPECT_EQ(f.model.selected()->url.toLocalFile(), other);
 }
@@ -137,7 +119,7 @@ TEST(SearchModel, TypedWildcardsNeitherWidenTheSearchNorDropWhatItFound) {
     EXPECT_EQ(queries[1]->predicate.namePatterns, QStringList{QStringLiteral("*d*w*n*l*")});
     queries[0]->finish({dwnl});
     queries[1]->finish({download, dwnl});
-    ASSERT_TRUE(waitFor([&] { return !f.model.isSearching(); }));
+    ASSERT_TRUE(waitUntil([&] { return !f.model.isSearching(); }));
     // Both found names are listed, ranked as for "dwnl": the exact name first, the web row last.
     ASSERT_EQ(f.model.results().size(), 3);
     EXPECT_EQ(f.model.results()[0].url.toLocalFile(), dwnl);
@@ -155,7 +137,7 @@ TEST(SearchModel, LateResultsOfAnOlderQueryChangeNothing) {
     f.model.pipeline().runSearch();
     const auto before = f.model.results();
     if (old) old->finish({report});
-    spin(50);
+    pump(50);
     EXPECT_EQ(f.model.results(), before);
 }
 

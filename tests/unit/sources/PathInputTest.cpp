@@ -1,16 +1,12 @@
 #include "sources/PathInput.h"
 #include "fakes/FakePlatform.h"
+#include "fakes/Printers.h"
 #include "store/Settings.h"
 
 #include <QDir>
 #include <QFile>
 #include <QThread>
 #include <gtest/gtest.h>
-
-// Readable failure messages for Qt strings.
-static void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 using namespace zarvo;
 using zarvo::fakes::FakePlatform;

@@ -1,16 +1,12 @@
 #include "sources/Shortcuts.h"
 #include "fakes/FakePlatform.h"
+#include "fakes/Printers.h"
 #include "sources/PathInput.h"
 #include "store/Settings.h"
 
 #include <QDir>
 #include <QSet>
 #include <gtest/gtest.h>
-
-// Readable failure messages for Qt strings.
-static void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 using namespace zarvo;
 using zarvo::fakes::FakePlatform;

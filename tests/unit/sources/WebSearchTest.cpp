@@ -165,9 +165,3 @@ TEST(AppChoice, CandidatesForFoldersAndFiles) {
     EXPECT_EQ(AppChoice::candidates(fileItem), (QList<AppChoice>{{QStringLiteral("/apps/editor.desktop")},
                                                                  {QStringLiteral("/apps/code.desktop")}}));
 }
-
-TEST(AppChoice, HashFollowsTheLocation) {
-    EXPECT_EQ(qHash(AppChoice{QStringLiteral("/a")}), qHash(AppChoice{QStringLiteral("/a")}));
-    QSet<AppChoice> set{{QStringLiteral("/a")}, {QStringLiteral("/a")}, {QStringLiteral("/b")}};
-    EXPECT_EQ(set.size(), 2);
-}

@@ -1,6 +1,6 @@
 #include "store/Favorites.h"
-#include "Printers.h"
 #include "fakes/FakePlatform.h"
+#include "fakes/Printers.h"
 #include "store/UserDefaults.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "store/History.h"
-#include "Printers.h"
 #include "fakes/FakePlatform.h"
+#include "fakes/Printers.h"
 #include "store/UserDefaults.h"
 
 #include <QJsonArray>

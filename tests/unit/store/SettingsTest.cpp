@@ -1,6 +1,6 @@
 #include "store/Settings.h"
-#include "Printers.h"
 #include "fakes/FakePlatform.h"
+#include "fakes/Printers.h"
 #include "store/Favorites.h"
 #include "store/History.h"
 #include "store/UserDefaults.h"

@@ -1,7 +1,7 @@
 #include "ui/PreviewWindow.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
+#include "fakes/EventLoop.h"
+
 #include <QFile>
 #include <QPainter>
 #include <QPdfWriter>
@@ -14,11 +14,7 @@ namespace {
 // Shows the file and waits for the worker's picture or text.
 void showAndWait(PreviewWindow& window, const QString& path) {
     window.showFile(QUrl::fromLocalFile(path));
-    QElapsedTimer clock;
-    clock.start();
-    while (window.isLoading() && clock.elapsed() < 20000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    EXPECT_FALSE(window.isLoading()) << path.toStdString();
+    EXPECT_TRUE(zarvo::testing::waitUntil([&] { return !window.isLoading(); })) << path.toStdString();
 }
 } // namespace
 

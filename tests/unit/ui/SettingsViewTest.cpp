@@ -1,4 +1,5 @@
 #include "../search/PanelHarness.h"
+#include "fakes/Printers.h"
 
 #include "platform/HotKeyManager.h"
 #include "store/UserDefaults.h"
@@ -21,10 +22,6 @@ using namespace zarvo;
 using namespace zarvo::ui;
 using zarvo::testing::Panel;
 using Shortcut = ShortcutRecorder::Shortcut;
-
-static void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 

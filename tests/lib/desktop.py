@@ -1,0 +1,143 @@
+"""Shared by the desktop, session and accessibility tests: checks counted and printed one a line, the
+X server's windows through xprop and xdotool, keys, screenshots, Zarvo started and quit. The run scripts
+(tests/lib/desktop.sh) set the sandbox's environment this reads."""
+
+import os
+import subprocess
+import time
+
+SANDBOX = os.environ["ZARVO_SANDBOX"]
+HOME = os.environ["HOME"]
+SHOTS = os.environ.get("ZARVO_SCREENSHOTS", SANDBOX)
+ZARVO = os.environ["ZARVO"]
+CLI = os.environ.get("ZARVO_CLI", "")
+WM = os.environ.get("ZARVO_WM", "")
+MODE = os.environ.get("ZARVO_MODE", "")
+TAG = f"{WM}-{MODE}" if WM else ""
+counts = {"passed": 0, "failed": 0}
+
+
+def check(name, condition, detail=""):
+    counts["passed" if condition else "failed"] += 1
+    prefix = f"{TAG}: " if TAG else ""
+    print(f"{'ok  ' if condition else 'FAIL'} {prefix}{name}" + ("" if condition else f" {detail}"), flush=True)
+    return condition
+
+
+def run(*args, check_status=False, env=None, timeout=20):
+    result = subprocess.run(args, capture_output=True, text=True, env=env, timeout=timeout)
+    if check_status and result.returncode != 0:
+        raise RuntimeError(f"{args} failed: {result.stderr}")
+    return result
+
+
+def wait_until(condition, timeout=8.0, step=0.02):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        value = condition()
+        if value:
+            return value
+        time.sleep(step)
+    return condition()
+
+
+def active_window():
+    # "window id # 0x80000c" (xfwm4 adds ", 0x0")
+    out = run("xprop", "-root", "_NET_ACTIVE_WINDOW").stdout
+    try:
+        return int(out.split("#", 1)[1].split(",")[0], 16)
+    except (ValueError, IndexError):
+        return 0
+
+
+def windows(name):
+    out = run("xdotool", "search", "--onlyvisible", "--name", name).stdout.split()
+    return [int(w) for w in out]
+
+
+def panel():
+    found = windows("^Zarvo$")
+    return found[0] if found else 0
+
+
+def panel_has_keyboard():
+    p = panel()
+    return p != 0 and active_window() == p
+
+
+def shot(name):
+    run("import", "-window", "root", os.path.join(SHOTS, f"{name}-{TAG}.png"))
+
+
+def key(*keys):
+    run("xdotool", "key", "--clearmodifiers", *keys)
+
+
+def read(path):
+    try:
+        with open(path, encoding="utf-8") as f:
+            return f.read()
+    except FileNotFoundError:
+        return ""
+
+
+def focus(window):
+    # Asking for the window that is already active would leave the request queued at the window
+    # manager (xdotool's --sync returns at once), to be carried out after the next key.
+    if active_window() == window:
+        return True
+    run("xdotool", "windowactivate", "--sync", str(window))
+    return wait_until(lambda: active_window() == window, timeout=5)
+
+
+def start_zarvo(panel_at_launch=True):
+    log = open(os.path.join(SANDBOX, "zarvo.log"), "w")
+    process = subprocess.Popen([ZARVO], stdout=log, stderr=subprocess.STDOUT)
+    if panel_at_launch:
+        shown = wait_until(panel, timeout=30)
+        check("the panel shows once at launch", bool(shown))
+    return process
+
+
+def geometry(window):
+    out = run("xdotool", "getwindowgeometry", "--shell", str(window)).stdout
+    values = dict(line.split("=", 1) for line in out.split() if "=" in line)
+    return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+
+def panel_shot(name):
+    x, y, w, h = geometry(panel())
+    run("import", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}", "+repage", os.path.join(SHOTS, f"{name}.png"))
+
+
+def quit_zarvo(app):
+    run(ZARVO, "--quit")
+    try:
+        app.wait(timeout=10)
+        return True
+    except subprocess.TimeoutExpired:
+        app.kill()
+        return False
+
+
+def summary():
+    print(f"{counts['passed']} passed, {counts['failed']} failed")
+    return 1 if counts["failed"] or not counts["passed"] else 0
+
+
+def folder_opener():
+    """A Downloads folder and a file manager that records the folders it is asked to open, in
+    ~/opened.txt; returns the sandbox's applications folder."""
+    os.makedirs(os.path.join(HOME, "Downloads"), exist_ok=True)
+    apps = os.path.join(HOME, ".local/share/applications")
+    os.makedirs(apps, exist_ok=True)
+    opener = os.path.join(SANDBOX, "open-folder.sh")
+    with open(opener, "w") as f:
+        f.write('#!/bin/sh\nfor a in "$@"; do echo "$a" >> "$HOME/opened.txt"; done\n')
+    os.chmod(opener, 0o755)
+    with open(os.path.join(apps, "test-files.desktop"), "w") as f:
+        f.write(f"[Desktop Entry]\nType=Application\nName=Test Files\nExec={opener} %U\nMimeType=inode/directory;\n")
+    os.makedirs(os.path.join(HOME, ".config"), exist_ok=True)
+    with open(os.path.join(HOME, ".config/mimeapps.list"), "w") as f:
+        f.write("[Default Applications]\ninode/directory=test-files.desktop\n")
+    return apps
