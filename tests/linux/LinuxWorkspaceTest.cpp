@@ -520,7 +520,7 @@ TEST(LinuxApplications, FlatpakTerminalsAreListedAndOpenInTheFolder) {
         std::optional<std::optional<QString>> result;
         workspace.openURLWithApplication(QUrl::fromLocalFile(folder), entry,
                                          [&](auto error) { result = error; });
-        ASSERT_TRUE(linuxtest::waitFor(
+        ASSERT_TRUE(linuxtest::waitUntil(
             [&] { return result.has_value() && lines().size() == (entry == console ? 1 : 2); }));
         EXPECT_EQ(*result, std::nullopt);
     }

@@ -40,7 +40,8 @@ def restart_asks_the_session():
     # Last: the session manager ends the session, then asks the login manager to restart.
     type_into_panel("restart")
     key("Return")
-    asked = wait_until(lambda: "Restart" in read(os.path.join(SANDBOX, "session-calls.log")), timeout=10)
+    # The call's argument is printed on the line after it, and may come a moment later.
+    asked = wait_until(lambda: "member=Restart\n   " in read(os.path.join(SANDBOX, "session-calls.log")), timeout=10)
     monitor = read(os.path.join(SANDBOX, "session-calls.log"))
     check("Restart goes to the XFCE session manager", asked, monitor[-800:])
     # dbus-monitor prints the call's argument on the line after it: the applications may save first.
