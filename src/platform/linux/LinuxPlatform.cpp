@@ -26,6 +26,20 @@
 
 namespace zarvo::linux_ {
 
+namespace {
+
+// The platform's facts, told again when the Wayland connection is lost or back.
+class LinuxSessionInfo : public SessionInfo {
+public:
+    explicit LinuxSessionInfo(std::function<SessionFacts()> facts) : m_facts(std::move(facts)) {}
+    SessionFacts facts() const override { return m_facts(); }
+
+private:
+    std::function<SessionFacts()> m_facts;
+};
+
+} // namespace
+
 bool LinuxPlatform::isWaylandSession() {
     return qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") ||
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
@@ -90,6 +104,11 @@ LinuxPlatform::LinuxPlatform(const QString& identifier)
                                                                    ? QStringLiteral("com.velorin.zarvo")
                                                                    : QGuiApplication::desktopFileName());
 
+    m_sessionInfo = std::make_unique<LinuxSessionInfo>([this] { return facts(); });
+    if (m_wayland)
+        QObject::connect(m_wayland.get(), &wayland::WaylandServices::connectionChanged, m_sessionInfo.get(),
+                         &SessionInfo::changed);
+
     m_platform.workspace = m_workspace.get();
     m_platform.pasteboard = m_pasteboard.get();
     m_platform.environment = m_environment.get();
@@ -105,6 +124,7 @@ LinuxPlatform::LinuxPlatform(const QString& identifier)
     m_platform.images = m_images.get();
     m_platform.desktopShortcuts = m_desktopShortcuts.get();
     m_platform.notifications = m_notifications.get();
+    m_platform.sessionInfo = m_sessionInfo.get();
 }
 
 LinuxPlatform::~LinuxPlatform() {
@@ -114,6 +134,7 @@ LinuxPlatform::~LinuxPlatform() {
     m_keySynth.reset();
     m_workspace.reset();
     m_pasteboard.reset();
+    m_sessionInfo.reset();
     m_wayland.reset();
     m_x11.reset();
 }
@@ -131,27 +152,41 @@ QString LinuxPlatform::noDisplayMessage(const QString& feature) {
 }
 
 QString LinuxPlatform::whereItRuns() const {
+    const SessionFacts parts = facts();
+    QStringList line{parts.where};
+    if (!parts.clipboard.isEmpty()) line << parts.clipboard;
+    return (line + parts.more).join(QStringLiteral(", "));
+}
+
+SessionFacts LinuxPlatform::facts() const {
     if (m_display == Display::None)
-        return QStringLiteral("No display: the clipboard, hot keys and pasting are off");
+        return {QStringLiteral("No display: the clipboard, hot keys and pasting are off"), {}, {}};
     const QString desktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP").section(QLatin1Char(':'), 0, 0);
     if (!m_waylandSession)
-        return desktop.isEmpty() ? QStringLiteral("X11") : QStringLiteral("X11 (%1)").arg(desktop);
+        return {desktop.isEmpty() ? QStringLiteral("X11") : QStringLiteral("X11 (%1)").arg(desktop), {}, {}};
+    SessionFacts out;
     QString compositor = m_wayland ? m_wayland->session().compositor : QString();
     if (compositor.isEmpty()) compositor = desktop;
-    QString line =
+    out.where =
         compositor.isEmpty() ? QStringLiteral("Wayland") : QStringLiteral("Wayland (%1)").arg(compositor);
-    if (m_display == Display::X11) line += QStringLiteral(", panel on XWayland");
+    if (m_display == Display::X11) out.where += QStringLiteral(", panel on XWayland");
+    if (m_wayland && !m_wayland->isConnected()) {
+        // Said as it is until the compositor is back: nothing of its services works meanwhile.
+        out.clipboard = QStringLiteral("clipboard capture stopped: the Wayland connection was lost");
+        out.more << QStringLiteral("paste into X windows only");
+        return out;
+    }
     if (m_wayland && m_wayland->hasClipboard())
-        line += QStringLiteral(", clipboard through data-control");
+        out.clipboard = QStringLiteral("clipboard through data-control");
     else
-        line += QStringLiteral(", clipboard through XWayland");
+        out.clipboard = QStringLiteral("clipboard through XWayland");
     if (m_wayland && m_wayland->session().foreignToplevels)
-        line += QStringLiteral(", front application through foreign-toplevel");
+        out.more << QStringLiteral("front application through foreign-toplevel");
     if (m_wayland && m_wayland->canPressKeys())
-        line += QStringLiteral(", paste through the virtual keyboard");
+        out.more << QStringLiteral("paste through the virtual keyboard");
     else
-        line += QStringLiteral(", paste into X windows only");
-    return line;
+        out.more << QStringLiteral("paste into X windows only");
+    return out;
 }
 
 QString LinuxPlatform::waylandKeysNotice() {

@@ -8,28 +8,88 @@
 
 namespace zarvo::wayland {
 
+WaylandServices::WaylandServices(const QStringList& ownAppIds) : m_ownAppIds(ownAppIds) {
+    m_opener.setMaxThreadCount(1);
+    m_retry.setInterval(1000);
+    QObject::connect(&m_retry, &QTimer::timeout, this, &WaylandServices::reconnect);
+}
+
 std::unique_ptr<WaylandServices> WaylandServices::connect(const QStringList& ownAppIds) {
     if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_SOCKET"))
         return nullptr;
     std::unique_ptr<Worker> worker = Worker::open(ownAppIds);
     if (!worker) return nullptr;
-    std::unique_ptr<WaylandServices> services(new WaylandServices);
-    services->m_session = worker->session();
-    QPointer<WaylandServices> self(services.get());
-    worker->start([self](const ClipboardRead& read) {
-        // Queued to the main thread; dropped there when the services are gone.
-        QMetaObject::invokeMethod(
-            self.data(),
-            [self, read] {
-                if (self) self->deliver(read);
-            },
-            Qt::QueuedConnection);
-    });
-    services->m_worker = std::move(worker);
+    std::unique_ptr<WaylandServices> services(new WaylandServices(ownAppIds));
+    services->run(std::move(worker));
     return services;
 }
 
-WaylandServices::~WaylandServices() = default;
+void WaylandServices::run(std::unique_ptr<Worker> worker) {
+    m_session = worker->session();
+    worker->setReadPolicy(m_policy);
+    QPointer<WaylandServices> self(this);
+    // Both queued to the main thread; dropped there when the services are gone.
+    worker->start(
+        [self](const ClipboardRead& read) {
+            QMetaObject::invokeMethod(
+                self.data(),
+                [self, read] {
+                    if (self) self->deliver(read);
+                },
+                Qt::QueuedConnection);
+        },
+        [self](const QString& why) {
+            QMetaObject::invokeMethod(
+                self.data(),
+                [self, why] {
+                    if (self) self->lost(why);
+                },
+                Qt::QueuedConnection);
+        });
+    m_worker = std::move(worker);
+    m_ownSets = 0; // counted afresh, as the new worker counts them
+    m_connected = true;
+    m_retry.stop();
+}
+
+WaylandServices::~WaylandServices() {
+    m_retry.stop();
+    m_opener.waitForDone();
+}
+
+void WaylandServices::lost(const QString& why) {
+    if (!m_connected) return;
+    m_connected = false;
+    // Its thread has ended; what it still held goes with it.
+    m_worker.reset();
+    qWarning("Zarvo: the Wayland connection was lost (%s); clipboard capture stops until the compositor is "
+             "back",
+             qUtf8Printable(why));
+    m_retry.start();
+    emit connectionChanged();
+}
+
+void WaylandServices::reconnect() {
+    if (m_connected || m_connecting) return;
+    m_connecting = true;
+    QPointer<WaylandServices> self(this);
+    const QStringList ownAppIds = m_ownAppIds;
+    m_opener.start([self, ownAppIds] {
+        // Not yet running: dropped unused (with the services gone, or a connection already back).
+        auto opened = std::make_shared<std::unique_ptr<Worker>>(Worker::open(ownAppIds));
+        QMetaObject::invokeMethod(
+            self.data(),
+            [self, opened] {
+                if (!self) return;
+                self->m_connecting = false;
+                if (!*opened || self->m_connected) return;
+                self->run(std::move(*opened));
+                qWarning("Zarvo: the Wayland connection is back; clipboard capture goes on");
+                emit self->connectionChanged();
+            },
+            Qt::QueuedConnection);
+    });
+}
 
 void WaylandServices::deliver(const ClipboardRead& read) {
     // A copy read while ours was on its way is older than ours: the clipboard is ours now.
@@ -38,11 +98,13 @@ void WaylandServices::deliver(const ClipboardRead& read) {
 }
 
 void WaylandServices::setReadPolicy(const ReadPolicy& policy) {
-    m_worker->setReadPolicy(policy);
+    m_policy = policy;
+    if (m_worker) m_worker->setReadPolicy(policy);
 }
 
 void WaylandServices::setSelection(const QList<Representation>& representations, bool primary) {
     Worker* worker = m_worker.get();
+    if (!worker) return;
     if (!primary) ++m_ownSets;
     m_worker->post([worker, representations, primary] {
         if (DataControl* clipboard = worker->clipboard()) clipboard->setSelection(representations, primary);
@@ -51,7 +113,7 @@ void WaylandServices::setSelection(const QList<Representation>& representations,
 }
 
 std::optional<QString> WaylandServices::frontAppId() const {
-    return m_worker->frontAppId();
+    return m_worker ? m_worker->frontAppId() : std::nullopt;
 }
 
 bool WaylandServices::pressKeys(const QList<uint32_t>& keysyms) {
