@@ -205,14 +205,107 @@ def panel_keeps_keyboard(running=False):
     check(panel_in_front(), "the panel still has the keyboard 1.5 s later")
 
 
+def start_accessibility_bus():
+    """The panel's texts are read through AT-SPI: its bus on our session bus, Zarvo's bridge on."""
+    launcher = "/usr/libexec/at-spi-bus-launcher"
+    try:
+        import pyatspi  # noqa: F401
+    except ImportError:
+        return False
+    if not os.path.exists(launcher):
+        return False
+    start([launcher, "--launch-immediately"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.environ["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+    time.sleep(0.5)
+    return True
+
+
+def panel_text(needle):
+    import pyatspi
+    for app in pyatspi.Registry.getDesktop(0):
+        if app and "zarvo" in (app.name or "").lower():
+            found = pyatspi.findDescendant(app, lambda o: needle in (o.name or ""))
+            if found:
+                return found.name
+    return ""
+
+
+def paste_without_keys(name):
+    """No keys can be pressed into a Wayland window here: the clip is copied and one line says how to
+    paste it; a Wayland client then finds it on the clipboard."""
+    wanted, newer = f"to-paste-{os.getpid()}", f"latest-{os.getpid()}"
+    wl_copy(wanted)
+    time.sleep(0.3)
+    wl_copy(newer)
+    check(wait_for(lambda: [c for c in clips() if c.get("text") == newer], 10, step=0.2), "both clips are filed")
+    start(["foot", "--app-id=foot", "sleep", "60"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    # A Wayland window in front shows as no active X window.
+    in_front = wait_for(lambda: "0x0" in subprocess.run(["xprop", "-root", "_NET_ACTIVE_WINDOW"],
+                                                       capture_output=True, text=True).stdout, 10)
+    check(in_front, f"a Wayland window (foot) is in front under {name}")
+    subprocess.run([ZARVO, "--clipboard"], check=True, timeout=30)
+    shown = lambda: subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Zarvo$"],
+                                   capture_output=True).returncode == 0
+    check(wait_for(shown, 5), "zarvo --clipboard shows the panel")
+    time.sleep(0.5)
+    subprocess.run(["xdotool", "key", "Down"], check=True)
+    time.sleep(0.2)
+    subprocess.run(["xdotool", "key", "--clearmodifiers", "ctrl+Return"], check=True)
+    line = wait_for(lambda: panel_text("Copied \u2014 press"), 5, step=0.1)
+    check(line == "Copied \u2014 press Ctrl+V to paste (Ctrl+Shift+V in a terminal)", f"the panel says how to paste ({line!r})")
+    pasted = wait_for(lambda: subprocess.run(["wl-paste", "-n"], capture_output=True, text=True).stdout == wanted, 5)
+    check(pasted, "wl-paste returns the clip")
+
+
+def survives_compositor_restarts():
+    """The compositor goes away twice (killed, then ended): each loss is said once, Zarvo stays up, and
+    capture and putting back work again once the compositor is back."""
+    status = start_zarvo()
+    check("clipboard through data-control" in status, "the data-control clipboard is in use")
+    log = os.path.join(SANDBOX, "zarvo.log")
+    pid = int(os.environ["ZARVO_COMPOSITOR_PID"])
+    socket = os.path.join(os.environ["XDG_RUNTIME_DIR"], os.environ["WAYLAND_DISPLAY"])
+    for n, signal in enumerate((9, 15)):
+        os.kill(pid, signal)
+        lost = wait_for(lambda: "capture stopped" in zarvo_status(), 10, step=0.1)
+        check(lost, f"the lost connection is said in --status (signal {signal})")
+        time.sleep(1.5)  # reconnection attempts against the missing socket
+        said = open(log).read().count("Wayland connection was lost")
+        check(said == n + 1, f"the loss is logged once ({said} lines after {n + 1} losses)")
+        compositor = start([os.path.join(SANDBOX, "compositor.sh")])
+        pid = compositor.pid
+        check(wait_for(lambda: os.path.exists(socket), 20), "the compositor is back on the same socket")
+        begin = time.monotonic()
+        back = wait_for(lambda: "clipboard through data-control" in zarvo_status(), 10, step=0.05)
+        check(back, "--status says the data-control clipboard is back")
+        print(f"measure: compositor socket back -> capture back in {(time.monotonic() - begin) * 1000:.0f} ms",
+              flush=True)
+        text = f"after-restart-{n}-{os.getpid()}"
+        wl_copy(text)
+        found = wait_for(lambda: [c for c in clips() if c.get("text") == text], 5, step=0.1)
+        check(found, "a copy after the restart is in the history")
+        wl_copy(f"newer-{n}-{os.getpid()}")
+        time.sleep(0.3)
+        subprocess.run([CLI, "clips", "copy", found[0]["id"]], check=True, timeout=30)
+        pasted = wait_for(lambda: subprocess.run(["wl-paste", "-n"], capture_output=True, text=True).stdout == text, 5)
+        check(pasted, "putting a clip back works on the new connection")
+
+
 try:
-    if COMPOSITOR == "sway":
+    if COMPOSITOR == "sway-nested":
+        survives_compositor_restarts()
+    elif COMPOSITOR == "sway":
         capture_and_measure()
         put_back_and_paste()
         panel_keeps_keyboard(running=True)
     elif COMPOSITOR == "kwin":
+        reads_panel = start_accessibility_bus()
         capture_and_measure()
         put_back_and_paste("KWin")
+        if reads_panel:
+            paste_without_keys("KWin")
+        else:
+            print("skip: the panel's line is not read (no AT-SPI here)", flush=True)
     else:
         panel_keeps_keyboard()
 finally:
