@@ -40,7 +40,7 @@ cleanup() {
     [ -n "$compositor_pid" ] && kill "$compositor_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     wait 2>/dev/null || true
-    cp "$sandbox"/*.log "$out"/ 2>/dev/null || true
+    cp "$sandbox"/*.log "$sandbox"/*.png "$out"/ 2>/dev/null || true
     rm -rf "$sandbox"
 }
 trap cleanup EXIT

@@ -205,54 +205,39 @@ def panel_keeps_keyboard(running=False):
     check(panel_in_front(), "the panel still has the keyboard 1.5 s later")
 
 
-def start_accessibility_bus():
-    """The panel's texts are read through AT-SPI: its bus on our session bus, Zarvo's bridge on."""
-    launcher = "/usr/libexec/at-spi-bus-launcher"
-    try:
-        import pyatspi  # noqa: F401
-    except ImportError:
-        return False
-    if not os.path.exists(launcher):
-        return False
-    start([launcher, "--launch-immediately"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.environ["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
-    time.sleep(0.5)
-    return True
-
-
-def panel_text(needle):
-    import pyatspi
-    for app in pyatspi.Registry.getDesktop(0):
-        if app and "zarvo" in (app.name or "").lower():
-            found = pyatspi.findDescendant(app, lambda o: needle in (o.name or ""))
-            if found:
-                return found.name
-    return ""
-
-
 def paste_without_keys(name):
-    """No keys can be pressed into a Wayland window here: the clip is copied and one line says how to
-    paste it; a Wayland client then finds it on the clipboard."""
+    """No keys can be pressed into a Wayland window here: the clip is copied, the panel stays with one
+    line saying how to paste it (in the screenshot), and a Wayland client finds it on the clipboard."""
     wanted, newer = f"to-paste-{os.getpid()}", f"latest-{os.getpid()}"
     wl_copy(wanted)
     time.sleep(0.3)
     wl_copy(newer)
     check(wait_for(lambda: [c for c in clips() if c.get("text") == newer], 10, step=0.2), "both clips are filed")
-    start(["foot", "--app-id=foot", "sleep", "60"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    shown = lambda: subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Zarvo$"],
+                                   capture_output=True).returncode == 0
+    if shown():  # the panel of the first start goes first
+        subprocess.run([ZARVO, "--toggle"], check=True, timeout=30)
+        check(wait_for(lambda: not shown(), 5), "zarvo --toggle hides the panel")
+    start(["foot", "--app-id=foot", "sleep", "60"], stdout=subprocess.DEVNULL,
+          stderr=open(os.path.join(SANDBOX, "foot.log"), "w"))
     # A Wayland window in front shows as no active X window.
     in_front = wait_for(lambda: "0x0" in subprocess.run(["xprop", "-root", "_NET_ACTIVE_WINDOW"],
                                                        capture_output=True, text=True).stdout, 10)
     check(in_front, f"a Wayland window (foot) is in front under {name}")
     subprocess.run([ZARVO, "--clipboard"], check=True, timeout=30)
-    shown = lambda: subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Zarvo$"],
-                                   capture_output=True).returncode == 0
     check(wait_for(shown, 5), "zarvo --clipboard shows the panel")
     time.sleep(0.5)
     subprocess.run(["xdotool", "key", "Down"], check=True)
     time.sleep(0.2)
     subprocess.run(["xdotool", "key", "--clearmodifiers", "ctrl+Return"], check=True)
-    line = wait_for(lambda: panel_text("Copied \u2014 press"), 5, step=0.1)
-    check(line == "Copied \u2014 press Ctrl+V to paste (Ctrl+Shift+V in a terminal)", f"the panel says how to paste ({line!r})")
+    # Copied, not pasted: the panel stays up with its line (the unit tests hold the line's words).
+    time.sleep(0.6)
+    check(shown(), "the panel stays up to say how to paste")
+    window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Zarvo$"], capture_output=True,
+                            text=True).stdout.split()
+    if window:  # XWayland without a root window to read: the panel's own
+        subprocess.run(["import", "-window", window[0], os.path.join(SANDBOX, f"paste-line-{name}.png")],
+                       capture_output=True, timeout=30)
     pasted = wait_for(lambda: subprocess.run(["wl-paste", "-n"], capture_output=True, text=True).stdout == wanted, 5)
     check(pasted, "wl-paste returns the clip")
 
@@ -299,13 +284,9 @@ try:
         put_back_and_paste()
         panel_keeps_keyboard(running=True)
     elif COMPOSITOR == "kwin":
-        reads_panel = start_accessibility_bus()
         capture_and_measure()
         put_back_and_paste("KWin")
-        if reads_panel:
-            paste_without_keys("KWin")
-        else:
-            print("skip: the panel's line is not read (no AT-SPI here)", flush=True)
+        paste_without_keys("KWin")
     else:
         panel_keeps_keyboard()
 finally:
