@@ -66,8 +66,8 @@ wait_for 10 sh -c 'xprop -root _NET_ACTIVE_WINDOW | grep -q "0x0$"' || fail "foo
 "$zarvo" --clipboard
 wait_for 5 panel || fail "zarvo --clipboard did not show the panel"
 sleep 0.5
-xdotool key Down
-sleep 0.2
+xdotool type "to-paste-$$"
+sleep 0.5
 xdotool key --clearmodifiers ctrl+Return
 wait_for 5 sh -c "[ \"\$(wl-paste -n)\" = to-paste-$$ ]" || fail "wl-paste does not return the clip ($(wl-paste -n))"
 sleep 0.6
