@@ -6,12 +6,17 @@
 
 #include <QPointer>
 
+#include <algorithm>
+#include <utility>
+
 namespace zarvo::wayland {
 
 WaylandServices::WaylandServices(const QStringList& ownAppIds) : m_ownAppIds(ownAppIds) {
     m_opener.setMaxThreadCount(1);
     m_retry.setInterval(1000);
     QObject::connect(&m_retry, &QTimer::timeout, this, &WaylandServices::reconnect);
+    QObject::connect(&m_socketFolder, &QFileSystemWatcher::directoryChanged, this,
+                     &WaylandServices::reconnect);
 }
 
 std::unique_ptr<WaylandServices> WaylandServices::connect(const QStringList& ownAppIds) {
@@ -49,7 +54,9 @@ void WaylandServices::run(std::unique_ptr<Worker> worker) {
     m_worker = std::move(worker);
     m_ownSets = 0; // counted afresh, as the new worker counts them
     m_connected = true;
+    m_upSince.start();
     m_retry.stop();
+    if (!m_socketFolder.directories().isEmpty()) m_socketFolder.removePaths(m_socketFolder.directories());
 }
 
 WaylandServices::~WaylandServices() {
@@ -62,10 +69,20 @@ void WaylandServices::lost(const QString& why) {
     m_connected = false;
     // Its thread has ended; what it still held goes with it.
     m_worker.reset();
-    qWarning("Zarvo: the Wayland connection was lost (%s); clipboard capture stops until the compositor is "
-             "back",
-             qUtf8Printable(why));
+    // A connection the compositor ends at once again (a protocol error of ours) is tried less and less
+    // often, and not said again.
+    const bool atOnce = m_lostBefore && m_upSince.isValid() && m_upSince.elapsed() < 1000;
+    m_lostBefore = true;
+    m_retry.setInterval(atOnce ? std::min(m_retry.interval() * 2, 30000) : 1000);
+    if (!atOnce)
+        qWarning("Zarvo: the Wayland connection was lost (%s); clipboard capture stops until the compositor "
+                 "is back",
+                 qUtf8Printable(why));
+    m_saidLoss = !atOnce;
     m_retry.start();
+    // The compositor's socket showing up again is the time to try, not the next tick.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && m_socketFolder.directories().isEmpty()) m_socketFolder.addPath(runtime);
     emit connectionChanged();
 }
 
@@ -84,7 +101,8 @@ void WaylandServices::reconnect() {
                 self->m_connecting = false;
                 if (!*opened || self->m_connected) return;
                 self->run(std::move(*opened));
-                qWarning("Zarvo: the Wayland connection is back; clipboard capture goes on");
+                if (std::exchange(self->m_saidLoss, false))
+                    qWarning("Zarvo: the Wayland connection is back; clipboard capture goes on");
                 emit self->connectionChanged();
             },
             Qt::QueuedConnection);

@@ -3,6 +3,8 @@
 #include "platform/wayland/ClipboardTypes.h"
 #include "platform/wayland/WaylandSession.h"
 
+#include <QElapsedTimer>
+#include <QFileSystemWatcher>
 #include <QObject>
 #include <QThreadPool>
 #include <QTimer>
@@ -67,8 +69,12 @@ private:
     std::unique_ptr<Worker> m_worker;
     bool m_connected = false;
     bool m_connecting = false;
+    bool m_lostBefore = false;
+    bool m_saidLoss = false; // the last loss was logged: its end is too
+    QElapsedTimer m_upSince;
     ReadPolicy m_policy;
     QTimer m_retry;
+    QFileSystemWatcher m_socketFolder; // while lost: the runtime folder, where the socket comes back
     QThreadPool m_opener;
     quint64 m_ownSets = 0; // selections of ours asked for
 };
