@@ -175,6 +175,7 @@ SettingsSection* SettingsView::buildShortcuts() {
     section->addRow(m_hotKeyError);
     m_sessionStatus = caption({}, nullptr);
     m_sessionStatus->setObjectName(QStringLiteral("sessionStatus"));
+    setTextColor(m_sessionStatus, Style::secondary(palette()));
     m_sessionStatus->setVisible(m_s.session != nullptr);
     section->addRow(m_sessionStatus);
     m_bindThroughDesktop = new QPushButton;

@@ -309,6 +309,11 @@ def survives_compositor_restarts():
         os.kill(pid, signal)
         lost = wait_for(lambda: "capture stopped" in zarvo_status(), 10, step=0.1)
         check(lost, f"the lost connection is said in --status (signal {signal})")
+        if n == 0:  # the settings window says it too, under the hot keys
+            subprocess.run([ZARVO, "--settings"], check=True, timeout=30)
+            time.sleep(1.5)
+            subprocess.run(["import", "-window", "root", os.path.join(SANDBOX, "settings-lost.png")],
+                           capture_output=True, timeout=30)
         time.sleep(1.5)  # reconnection attempts against the missing socket
         said = open(log).read().count("Wayland connection was lost")
         check(said == n + 1, f"the loss is logged once ({said} lines after {n + 1} losses)")

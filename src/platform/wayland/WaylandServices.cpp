@@ -71,7 +71,7 @@ void WaylandServices::lost(const QString& why) {
     m_worker.reset();
     // A connection the compositor ends at once again (a protocol error of ours) is tried less and less
     // often, and not said again.
-    const bool atOnce = m_lostBefore && m_upSince.isValid() && m_upSince.elapsed() < 1000;
+    const bool atOnce = m_lostBefore && m_upSince.isValid() && m_upSince.elapsed() < 250;
     m_lostBefore = true;
     m_retry.setInterval(atOnce ? std::min(m_retry.interval() * 2, 30000) : 1000);
     if (!atOnce)
