@@ -19,8 +19,8 @@ class Worker;
 // the clipboard as a clipboard manager sees it (data-control), the application of the front window
 // (foreign toplevels) and key presses (virtual keyboard), each where the compositor offers it.
 // Every call on the main thread; callbacks arrive there. When the connection breaks (the compositor
-// went away, or ended it), that is logged once and a new one is tried every second until the
-// compositor is back; the services then work again as before.
+// went away, or ended it), that is logged once and a new one is tried when its socket reappears (and
+// every second) until the compositor is back; the services then work again as before.
 class WaylandServices : public QObject {
     Q_OBJECT
 public:
