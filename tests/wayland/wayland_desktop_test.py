@@ -137,18 +137,23 @@ def start_zarvo():
     return status
 
 
-def settle_first_start():
-    """The first start shows the panel once the desktop portal has answered for the hot keys, or after
-    3 s without an answer: that panel is hidden before the one a test asks for, or it would come up
-    over it in the Run tab."""
-    shown = lambda: subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Zarvo$"],
-                                   capture_output=True).returncode == 0
-    if wait_for(shown, 5):
+def panel_windows():
+    return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Zarvo$"], capture_output=True,
+                          text=True).stdout.split()
+
+
+def hide_panel(first_start=False):
+    """Hides the panel; a shown panel without the keyboard comes forward on a toggle, the next one hides
+    it. The first start shows it once the portal answers for the hot keys, or after 3 s: hidden before
+    the panel a test asks for, or it would come up over that one in the Run tab."""
+    if first_start:
+        wait_for(panel_windows, 5)
+    for _ in range(3):
+        if not panel_windows():
+            break
         subprocess.run([ZARVO, "--toggle"], check=True, timeout=30)
-        wait_for(lambda: not shown(), 2)
-        if shown():  # shown without the keyboard: the first toggle brought it forward
-            subprocess.run([ZARVO, "--toggle"], check=True, timeout=30)
-        check(wait_for(lambda: not shown(), 5), "the first start's panel is hidden")
+        wait_for(lambda: not panel_windows(), 1)
+    check(not panel_windows(), "the panel is hidden")
 
 
 def put_back_and_paste(name="sway"):
@@ -186,7 +191,7 @@ def put_back_and_paste(name="sway"):
     app = entry[0].get("appName") or entry[0].get("app") or ""
     check("foot" in json.dumps(entry[0]).lower(), f"the copy is credited to foot ({app or entry[0]})")
     subprocess.run([CLI, "clips", "copy", old["id"]], check=True, timeout=30)
-    settle_first_start()
+    hide_panel(first_start=True)
     subprocess.run([ZARVO, "--clipboard"], check=True, timeout=30)
     time.sleep(1.0)
     subprocess.run(["xdotool", "key", "--clearmodifiers", "ctrl+Return"], check=True)
@@ -228,9 +233,7 @@ def paste_without_keys(name):
     time.sleep(0.3)
     wl_copy(newer)
     check(wait_for(lambda: [c for c in clips() if c.get("text") == newer], 10, step=0.2), "both clips are filed")
-    shown = lambda: subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Zarvo$"],
-                                   capture_output=True).returncode == 0
-    settle_first_start()
+    hide_panel(first_start=True)
     start(["foot", "--app-id=foot", "sleep", "60"], stdout=subprocess.DEVNULL,
           stderr=open(os.path.join(SANDBOX, "foot.log"), "w"))
     # A Wayland window in front shows as no active X window.
@@ -238,16 +241,15 @@ def paste_without_keys(name):
                                                        capture_output=True, text=True).stdout, 10)
     check(in_front, f"a Wayland window (foot) is in front under {name}")
     subprocess.run([ZARVO, "--clipboard"], check=True, timeout=30)
-    check(wait_for(shown, 5), "zarvo --clipboard shows the panel")
+    check(wait_for(panel_windows, 5), "zarvo --clipboard shows the panel")
     time.sleep(0.5)
     subprocess.run(["xdotool", "type", wanted], check=True)
     time.sleep(0.5)
     subprocess.run(["xdotool", "key", "--clearmodifiers", "ctrl+Return"], check=True)
     # Copied, not pasted: the panel stays up with its line (the unit tests hold the line's words).
     time.sleep(0.6)
-    check(shown(), "the panel stays up to say how to paste")
-    window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Zarvo$"], capture_output=True,
-                            text=True).stdout.split()
+    window = panel_windows()
+    check(window, "the panel stays up to say how to paste")
     if window:  # XWayland without a root window to read: the panel's own
         subprocess.run(["import", "-window", window[0], os.path.join(SANDBOX, f"paste-line-{name}.png")],
                        capture_output=True, timeout=30)
@@ -263,15 +265,7 @@ def toggle_latency(runs=15):
     except ImportError:
         print("skip: python3-xlib is missing, zarvo --toggle is not timed", flush=True)
         return
-    shown = lambda: subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Zarvo$"],
-                                   capture_output=True).returncode == 0
-    # A shown panel without the keyboard comes to the front on a toggle; the next one hides it.
-    for _ in range(3):
-        if not shown():
-            break
-        subprocess.run([ZARVO, "--toggle"], check=True, timeout=30)
-        wait_for(lambda: not shown(), 1)
-    check(not shown(), "the panel is hidden before the timing")
+    hide_panel()
     # python-xlib does not take the session's wildcard cookie: this private XWayland lets local clients in.
     subprocess.run(["xhost", "+local:"], capture_output=True)
     d = display.Display()
@@ -291,7 +285,7 @@ def toggle_latency(runs=15):
         times.append((time.monotonic() - begin) * 1000)
         time.sleep(0.3)
         subprocess.run([ZARVO, "--toggle"], check=True, timeout=30)
-        wait_for(lambda: not shown(), 3)
+        wait_for(lambda: not panel_windows(), 3)
         time.sleep(0.3)
     print(f"measure: zarvo --toggle -> panel active under {COMPOSITOR}, median {statistics.median(times):.1f} ms "
           f"(min {min(times):.1f}) of {runs}", flush=True)
