@@ -437,7 +437,8 @@ void AppDelegate::showSettings() {
                                             commandProgram(),
                                             m_s.fileIndex,
                                             m_s.platform.environment ? m_s.platform.environment->homePath()
-                                                                     : QDir::homePath()};
+                                                                     : QDir::homePath(),
+                                            m_s.platform.sessionInfo};
         m_settingsWindow = new ui::SettingsWindow(std::move(services));
         addEditActions(m_settingsWindow);
     }

@@ -8,6 +8,7 @@
 #include "files/AppCatalog.h"
 #include "files/IndexMetadataQuery.h"
 #include "platform/HotKeyManager.h"
+#include "platform/SessionReport.h"
 #include "platform/Translations.h"
 #include "platform/linux/AppearanceWatch.h"
 #include "platform/linux/DesktopEntries.h"
@@ -119,7 +120,9 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
     app::AppDelegate* delegate = nullptr;
     lock.onRequest = [&delegate, &linux](const QJsonObject& request, linux_::InstanceLock::Reply reply) {
         if (request.value(QStringLiteral("type")).toString() == QLatin1String("status"))
-            reply(QJsonObject{{QStringLiteral("ok"), true}, {QStringLiteral("status"), linux.whereItRuns()}});
+            reply(QJsonObject{
+                {QStringLiteral("ok"), true},
+                {QStringLiteral("status"), SessionReport::line(linux.facts(), HotKeyManager::shared())}});
         else if (delegate)
             delegate->handleRequest(request, std::move(reply));
         else

@@ -24,6 +24,7 @@ class Previewer;
 class ImageCodec;
 class DesktopShortcuts;
 class Notifications;
+class SessionInfo;
 
 struct Platform {
     Workspace* workspace = nullptr;
@@ -51,6 +52,9 @@ struct Platform {
     DesktopShortcuts* desktopShortcuts = nullptr;
     // The desktop's notifications; none: nothing is said outside our windows.
     Notifications* notifications = nullptr;
+    // What the desktop session gives us and how, as `--status` and the settings window say it; none:
+    // nothing to say.
+    SessionInfo* sessionInfo = nullptr;
 
     // The platform of this process. Set once at start (or by a test fixture) before any core code runs.
     static Platform& current();

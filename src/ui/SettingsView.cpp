@@ -5,6 +5,7 @@
 #include "files/FolderAccess.h"
 #include "platform/HotKeyManager.h"
 #include "platform/PlatformWords.h"
+#include "platform/SessionReport.h"
 #include "platform/Workspace.h"
 #include "sources/Shortcuts.h"
 #include "store/History.h"
@@ -102,6 +103,7 @@ SettingsView::SettingsView(Services services, QWidget* parent)
     });
     connect(&m_s.settings, &Settings::changed, this, &SettingsView::refreshSettings);
     connect(&m_s.hotKeys, &HotKeyManager::statusChanged, this, &SettingsView::refreshShortcuts);
+    if (m_s.session) connect(m_s.session, &SessionInfo::changed, this, &SettingsView::refreshShortcuts);
     connect(&m_s.history, &History::entriesChanged, this, &SettingsView::refreshHistory);
     if (m_s.clips) connect(m_s.clips, &ClipStore::clipsChanged, this, &SettingsView::refreshClips);
     // Tabbing through a long form keeps the focused control in sight.
@@ -174,6 +176,11 @@ SettingsSection* SettingsView::buildShortcuts() {
     m_hotKeyError->setObjectName(QStringLiteral("hotKeyError"));
     Accessibility::setRole(m_hotKeyError, QAccessible::Notification);
     section->addRow(m_hotKeyError);
+    m_sessionStatus = caption({}, nullptr);
+    m_sessionStatus->setObjectName(QStringLiteral("sessionStatus"));
+    setTextColor(m_sessionStatus, Style::secondary(palette()));
+    m_sessionStatus->setVisible(m_s.session != nullptr);
+    section->addRow(m_sessionStatus);
     m_bindThroughDesktop = new QPushButton;
     m_bindThroughDesktop->setVisible(false);
     connect(m_bindThroughDesktop, &QPushButton::clicked, this, &SettingsView::bindThroughDesktop);

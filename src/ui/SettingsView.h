@@ -20,6 +20,7 @@ class QVBoxLayout;
 namespace zarvo {
 class ClipStore;
 class HotKeyManager;
+class SessionInfo;
 class History;
 class Settings;
 class Workspace;
@@ -61,6 +62,8 @@ public:
         // Zarvo's own file index, where files are found through it: its folders are chosen here.
         std::optional<SearchAccessSection::Index> fileIndex = std::nullopt;
         QString home = {};
+        // What works on this desktop session; its lines stand under the hot keys.
+        SessionInfo* session = nullptr;
     };
     explicit SettingsView(Services services, QWidget* parent = nullptr);
     ~SettingsView() override;
@@ -118,6 +121,7 @@ private:
 
     QHash<int, QPushButton*> m_shortcutButtons;
     QLabel* m_hotKeyError = nullptr;
+    QLabel* m_sessionStatus = nullptr;
     QPushButton* m_bindThroughDesktop = nullptr;
     int m_bindSlot = 0;
     QLabel* m_configPlace = nullptr;

@@ -1,6 +1,7 @@
 #include "platform/DesktopShortcuts.h"
 #include "platform/HotKeyAdvice.h"
 #include "platform/HotKeyManager.h"
+#include "platform/SessionReport.h"
 #include "ui/Accessibility.h"
 #include "ui/SettingsView.h"
 
@@ -38,6 +39,9 @@ void SettingsView::refreshShortcuts() {
     }
     m_hotKeyError->setText(problems.join(QLatin1Char('\n')));
     m_hotKeyError->setVisible(!problems.isEmpty());
+    if (m_s.session)
+        m_sessionStatus->setText(
+            SessionReport::settingsLines(m_s.session->facts(), m_s.hotKeys).join(QLatin1Char('\n')));
     // Desktops that bind keys in their config file (sway): the exact lines, to copy there.
     const QStringList lines =
         m_recorder.recording() ? QStringList() : HotKeyAdvice::configLines(m_s.hotKeys, m_s.program);

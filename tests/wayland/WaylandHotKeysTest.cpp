@@ -2,6 +2,7 @@
 #include "fakes/FakePlatform.h"
 #include "platform/HotKeyAdvice.h"
 #include "platform/HotKeyManager.h"
+#include "platform/SessionReport.h"
 #include "platform/wayland/WaylandDesktopShortcuts.h"
 
 #include <QDir>
@@ -56,6 +57,17 @@ TEST(HotKeyManager, WhatTheDesktopDeliversIsShownAndOnlyItsPressesCountForIt) {
     EXPECT_FALSE(keys.works(Slot::clipboard));
     EXPECT_EQ(keys.shownKey(Slot::clipboard, QStringLiteral("Shift+Super+V")),
               QStringLiteral("Shift+Super+V works only in X11 apps"));
+    // `--status` and the settings window say which key reaches us how, beside the back end's facts.
+    const SessionFacts facts{QStringLiteral("Wayland (KWin), panel on XWayland"),
+                             QStringLiteral("clipboard through data-control"),
+                             {QStringLiteral("paste into X windows only")}};
+    EXPECT_EQ(
+        SessionReport::line(facts, keys),
+        QStringLiteral("Wayland (KWin), panel on XWayland, panel key through the desktop portal, clipboard "
+                       "key only while an X11 app is in front, clipboard through data-control, paste into X "
+                       "windows only"));
+    EXPECT_EQ(SessionReport::settingsLines(facts, keys).value(1),
+              QStringLiteral("Clipboard through data-control, paste into X windows only"));
 
     // The main key counts once, from the desktop; the clipboard key comes from our grab only.
     grab.press(1);
@@ -129,6 +141,29 @@ TEST(WaylandDesktopShortcuts, SwayBindingsAreReadAndTheMissingOnesGivenAsLines) 
     EXPECT_TRUE(keys.works(Slot::main));
     EXPECT_TRUE(HotKeyAdvice::configLines(keys, QStringLiteral("/usr/bin/zarvo")).isEmpty());
     EXPECT_FALSE(grab.registered.contains(1)) << "no grab is kept beside sway's binding";
+
+    // Bindings in included files count, wherever the include points (relative, a pattern, the
+    // environment, sway's variables); a file including itself ends.
+    QDir().mkpath(environment.config + QStringLiteral("/sway/config.d"));
+    QDir().mkpath(home.path() + QStringLiteral("/keys"));
+    const auto write = [](const QString& path, const QByteArray& text) {
+        QFile out(path);
+        return out.open(QIODevice::WriteOnly) && out.write(text) == text.size();
+    };
+    environment.vars.insert(QStringLiteral("KEYS"), home.path() + QStringLiteral("/keys"));
+    ASSERT_TRUE(write(environment.config + QStringLiteral("/sway/config"),
+                      "set $mod Mod4\nset $extra extra\ninclude config.d/*.conf\ninclude $KEYS/$extra\n"
+                      "include config\n"));
+    ASSERT_TRUE(write(environment.config + QStringLiteral("/sway/config.d/10-zarvo.conf"),
+                      "bindsym $mod+r exec zarvo --toggle\n"));
+    ASSERT_TRUE(write(environment.config + QStringLiteral("/sway/config.d/20-other.txt"),
+                      "bindsym $mod+Shift+v exec zarvo --clipboard\n"));
+    ASSERT_TRUE(write(home.path() + QStringLiteral("/keys/extra"), "bindsym Mod1+space exec rofi\n"));
+    const auto included = sway.holder(15, 0x100);
+    ASSERT_TRUE(included.has_value());
+    EXPECT_TRUE(included->runsOurCommand);
+    EXPECT_FALSE(sway.holder(9, 0x300).has_value()) << "a file the pattern does not match is not read";
+    EXPECT_TRUE(sway.holder(49, 0x800).has_value()) << "an include through the environment";
 }
 
 TEST(HotKeyAdvice, AKeyOnlyXWindowsSeeIsOfferedToTheDesktopWithItsWordOnSuper) {

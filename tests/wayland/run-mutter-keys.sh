@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# GNOME's compositor (mutter, headless, with Xwayland), GSettings in a keyfile of the sandbox: the first
+# GNOME's compositor (mutter in Xvfb, with Xwayland), GSettings in a keyfile of the sandbox: the first
 # start asks once to bind Super+R in GNOME's keyboard settings, yes writes the custom keybinding there,
-# and the command it stores toggles the running Zarvo. Usage: run-mutter-keys.sh ZARVO
+# and the command it stores toggles the running Zarvo. Then a paste with a Wayland window (foot) in
+# front, where no keys can be pressed for the user: the clip is copied for a Wayland client to paste, and
+# the panel stays with a line saying how. Usage: run-mutter-keys.sh ZARVO [SCREENSHOT_DIR]
 set -euo pipefail
-zarvo=$1
-for tool in mutter Xwayland dbus-daemon xdotool gsettings; do
+zarvo=$1 shots=${2:-}
+for tool in mutter Xwayland Xvfb dbus-daemon xdotool gsettings foot wl-copy wl-paste xprop; do
     command -v "$tool" >/dev/null || { echo "mutter test skipped: $tool is not installed (make deps)"; exit 77; }
 done
 [ -f /usr/share/glib-2.0/schemas/org.gnome.settings-daemon.plugins.media-keys.gschema.xml ] ||
@@ -13,7 +15,11 @@ done
 logs="mutter zarvo"
 wl_start_sandbox GNOME
 export GSETTINGS_BACKEND=keyfile
-mutter --headless --wayland --virtual-monitor 1024x768 --wayland-display=wayland-zarvo --sm-disable -- \
+# Nested in Xvfb: its X11 back end gives the seat a keyboard, which Wayland clipboard clients need.
+. "$(dirname "$0")/../../bench/lib/x-server.sh"
+start_xvfb 160 || fail "could not start Xvfb"
+pids+=("$xpid")
+mutter --nested --wayland --wayland-display=wayland-zarvo --sm-disable -- \
     "$(wl_session_probe)" >"$sandbox/mutter.log" 2>&1 &
 pids+=($!)
 wl_join_session wayland-zarvo
@@ -47,5 +53,29 @@ wait_for 5 no_panel || fail "the stored command did not hide the panel"
 sh -c "$command"
 wait_for 5 panel || fail "the stored command did not show the panel again"
 ok "mutter: the stored command toggles the running Zarvo"
+
+sh -c "$command"
+wait_for 5 no_panel || fail "the stored command did not hide the panel"
+wl-copy "to-paste-$$"
+sleep 0.3
+wl-copy "latest-$$"
+foot --app-id=foot sleep 60 >"$sandbox/foot.log" 2>&1 &
+pids+=($!)
+# A Wayland window in front shows as no active X window.
+wait_for 10 sh -c 'xprop -root _NET_ACTIVE_WINDOW | grep -q "0x0$"' || fail "foot did not come to the front"
+"$zarvo" --clipboard
+wait_for 5 panel || fail "zarvo --clipboard did not show the panel"
+sleep 0.5
+xdotool type "to-paste-$$"
+sleep 0.5
+xdotool key --clearmodifiers ctrl+Return
+wait_for 5 sh -c "[ \"\$(wl-paste -n)\" = to-paste-$$ ]" || fail "wl-paste does not return the clip ($(wl-paste -n))"
+sleep 0.6
+panel >/dev/null || fail "the panel did not stay to say how to paste"
+if [ -n "$shots" ]; then
+    mkdir -p "$shots"
+    import -window "$(panel | head -1)" "$shots/paste-line-mutter.png" 2>/dev/null || true
+fi
+ok "mutter: with a Wayland window in front the clip is copied for it and the panel stays with its line"
 "$zarvo" --quit >/dev/null 2>&1 || true
 echo passed

@@ -2,8 +2,10 @@
 # Runs Zarvo's Wayland desktop test inside a headless Wayland compositor with XWayland, in a sandbox
 # home with its own runtime folder and session bus. Usage:
 #   run-wayland-desktop.sh COMPOSITOR ZARVO ZARVO_CLI OUT_DIR COPY_HELPER
-# COMPOSITOR: sway (headless) | weston (nested in Xvfb) | kwin (virtual). sway refuses to run as root: as root, the whole session runs under a
-# throwaway user id (setpriv), as another user would.
+# COMPOSITOR: sway (headless) | weston (nested in Xvfb) | kwin (virtual) | sway-nested (in Xvfb without
+# XWayland: Zarvo's windows stay on the Xvfb display, so the compositor can be killed and started again
+# under it). sway refuses to run as root: as root, the whole session runs under a throwaway user id
+# (setpriv), as another user would.
 set -euo pipefail
 
 compositor=$1 zarvo=$2 cli=$3 out=$4 helper=$5
@@ -11,6 +13,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 needed=("$compositor" Xwayland xauth setpriv dbus-run-session /usr/bin/python3 wl-copy wl-paste xdotool xprop xwininfo)
 [ "$compositor" = weston ] && needed+=(Xvfb)
+[ "$compositor" = sway-nested ] && needed=(sway Xvfb "${needed[@]:2}")
 [ "$compositor" = kwin ] && needed=(kwin_wayland "${needed[@]:1}")
 [ "$compositor" = sway ] && needed+=(swaymsg foot)
 . "$here/../lib/desktop.sh"
@@ -28,7 +31,7 @@ else
     uid=$(id -u)
     as_user=()
 fi
-before_cleanup() { cp "$sandbox"/*.log "$out"/ 2>/dev/null; }
+before_cleanup() { cp "$sandbox"/*.log "$sandbox"/*.png "$out"/ 2>/dev/null; }
 
 mkdir -p "$sandbox/home" "$sandbox/runtime" "$sandbox/etc-xdg" "$sandbox/system"
 chmod 700 "$sandbox/runtime"
@@ -59,6 +62,19 @@ CONF
     chown -R "$uid:$uid" "$sandbox"
     "${as_user[@]}" "${session_env[@]}" XDG_CURRENT_DESKTOP=sway WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
         WLR_RENDERER=pixman WLR_XWAYLAND="$sandbox/Xwayland" sway -c "$sandbox/sway.conf" >"$sandbox/compositor.log" 2>&1 &
+    ;;
+sway-nested)
+    start_xvfb 150 || { echo "could not start Xvfb"; exit 1; }
+    printf 'xwayland disable\ndefault_border none\nexec env >"%s/session.env"\n' "$sandbox" >"$sandbox/sway.conf"
+    # The test starts it again after killing it: the same command, logged after the first run's lines.
+    cat >"$sandbox/compositor.sh" <<SH
+#!/bin/sh
+exec ${session_env[*]} DISPLAY=$DISPLAY XDG_CURRENT_DESKTOP=sway WLR_BACKENDS=x11 \\
+    WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman sway -c "$sandbox/sway.conf" >>"$sandbox/compositor.log" 2>&1
+SH
+    chmod 755 "$sandbox/compositor.sh"
+    chown -R "$uid:$uid" "$sandbox"
+    "${as_user[@]}" "$sandbox/compositor.sh" &
     ;;
 weston)
     # Nested in Xvfb: its X11 back end gives the seat a keyboard, which the headless one lacks.
@@ -117,7 +133,8 @@ swaysock=$(sed -n 's/^SWAYSOCK=//p' "$sandbox/session.env")
 
 status=0
 "${as_user[@]}" "${session_env[@]}" WAYLAND_DISPLAY="$wayland_display" DISPLAY="$x_display" SWAYSOCK="$swaysock" \
-    XDG_CURRENT_DESKTOP="$compositor" XDG_SESSION_TYPE=wayland ASAN_OPTIONS=detect_leaks=0 \
+    XDG_CURRENT_DESKTOP="${compositor%-nested}" XDG_SESSION_TYPE=wayland ASAN_OPTIONS=detect_leaks=0 \
     ZARVO="$zarvo" ZARVO_CLI="$cli" ZARVO_SANDBOX="$sandbox" ZARVO_COMPOSITOR="$compositor" ZARVO_COPY_HELPER="$helper" \
+    ZARVO_COMPOSITOR_PID="$compositor_pid" \
     dbus-run-session -- /usr/bin/python3 "$here/wayland_desktop_test.py" || status=$?
 exit $status

@@ -26,6 +26,20 @@
 
 namespace zarvo::linux_ {
 
+namespace {
+
+// The platform's facts, told again when the Wayland connection is lost or back.
+class LinuxSessionInfo : public SessionInfo {
+public:
+    explicit LinuxSessionInfo(std::function<SessionFacts()> facts) : m_facts(std::move(facts)) {}
+    SessionFacts facts() const override { return m_facts(); }
+
+private:
+    std::function<SessionFacts()> m_facts;
+};
+
+} // namespace
+
 bool LinuxPlatform::isWaylandSession() {
     return qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") ||
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
@@ -90,6 +104,11 @@ LinuxPlatform::LinuxPlatform(const QString& identifier)
                                                                    ? QStringLiteral("com.velorin.zarvo")
                                                                    : QGuiApplication::desktopFileName());
 
+    m_sessionInfo = std::make_unique<LinuxSessionInfo>([this] { return facts(); });
+    if (m_wayland)
+        QObject::connect(m_wayland.get(), &wayland::WaylandServices::connectionChanged, m_sessionInfo.get(),
+                         &SessionInfo::changed);
+
     m_platform.workspace = m_workspace.get();
     m_platform.pasteboard = m_pasteboard.get();
     m_platform.environment = m_environment.get();
@@ -105,6 +124,7 @@ LinuxPlatform::LinuxPlatform(const QString& identifier)
     m_platform.images = m_images.get();
     m_platform.desktopShortcuts = m_desktopShortcuts.get();
     m_platform.notifications = m_notifications.get();
+    m_platform.sessionInfo = m_sessionInfo.get();
 }
 
 LinuxPlatform::~LinuxPlatform() {
@@ -114,6 +134,7 @@ LinuxPlatform::~LinuxPlatform() {
     m_keySynth.reset();
     m_workspace.reset();
     m_pasteboard.reset();
+    m_sessionInfo.reset();
     m_wayland.reset();
     m_x11.reset();
 }
@@ -132,32 +153,46 @@ QString LinuxPlatform::noDisplayMessage(const QString& feature) {
 }
 
 QString LinuxPlatform::whereItRuns() const {
+    const SessionFacts parts = facts();
+    QStringList line{parts.where};
+    if (!parts.clipboard.isEmpty()) line << parts.clipboard;
+    return (line + parts.more).join(QStringLiteral(", "));
+}
+
+SessionFacts LinuxPlatform::facts() const {
     if (m_display == Display::None)
-        return QCoreApplication::translate("LinuxPlatform",
-                                           "No display: the clipboard, hot keys and pasting are off");
+        return {QCoreApplication::translate("LinuxPlatform",
+                                            "No display: the clipboard, hot keys and pasting are off"),
+                {},
+                {}};
     const QString desktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP").section(QLatin1Char(':'), 0, 0);
     if (!m_waylandSession)
-        return desktop.isEmpty() ? QStringLiteral("X11") : QStringLiteral("X11 (%1)").arg(desktop);
+        return {desktop.isEmpty() ? QStringLiteral("X11") : QStringLiteral("X11 (%1)").arg(desktop), {}, {}};
+    SessionFacts out;
     QString compositor = m_wayland ? m_wayland->session().compositor : QString();
     if (compositor.isEmpty()) compositor = desktop;
-    QString line =
+    out.where =
         compositor.isEmpty() ? QStringLiteral("Wayland") : QStringLiteral("Wayland (%1)").arg(compositor);
     // The parts name Wayland's protocols as they are called (data-control, foreign-toplevel).
-    const auto part = [](const char* text) {
-        return QStringLiteral(", ") + QCoreApplication::translate("LinuxPlatform", text);
-    };
-    if (m_display == Display::X11) line += part(QT_TRANSLATE_NOOP("LinuxPlatform", "panel on XWayland"));
+    const auto tr_ = [](const char* text) { return QCoreApplication::translate("LinuxPlatform", text); };
+    if (m_display == Display::X11) out.where += QStringLiteral(", ") + tr_("panel on XWayland");
+    if (m_wayland && !m_wayland->isConnected()) {
+        // Said as it is until the compositor is back: nothing of its services works meanwhile.
+        out.clipboard = tr_("clipboard capture stopped: the Wayland connection was lost");
+        out.more << tr_("paste into X windows only");
+        return out;
+    }
     if (m_wayland && m_wayland->hasClipboard())
-        line += part(QT_TRANSLATE_NOOP("LinuxPlatform", "clipboard through data-control"));
+        out.clipboard = tr_("clipboard through data-control");
     else
-        line += part(QT_TRANSLATE_NOOP("LinuxPlatform", "clipboard through XWayland"));
+        out.clipboard = tr_("clipboard through XWayland");
     if (m_wayland && m_wayland->session().foreignToplevels)
-        line += part(QT_TRANSLATE_NOOP("LinuxPlatform", "front application through foreign-toplevel"));
+        out.more << tr_("front application through foreign-toplevel");
     if (m_wayland && m_wayland->canPressKeys())
-        line += part(QT_TRANSLATE_NOOP("LinuxPlatform", "paste through the virtual keyboard"));
+        out.more << tr_("paste through the virtual keyboard");
     else
-        line += part(QT_TRANSLATE_NOOP("LinuxPlatform", "paste into X windows only"));
-    return line;
+        out.more << tr_("paste into X windows only");
+    return out;
 }
 
 QString LinuxPlatform::waylandKeysNotice() {

@@ -2,6 +2,7 @@
 
 #include "platform/Environment.h"
 #include "platform/Platform.h"
+#include "platform/SessionReport.h"
 
 #include <QString>
 #include <memory>
@@ -70,6 +71,8 @@ public:
     wayland::WaylandServices* wayland() const { return m_wayland.get(); }
     // One line saying where Zarvo runs: the desktop, the display server and the services in use.
     QString whereItRuns() const;
+    // The same, in parts; the hot keys are the shell's to add (SessionReport).
+    SessionFacts facts() const;
 
 private:
     Display m_display = Display::None;
@@ -91,6 +94,7 @@ private:
     std::unique_ptr<QtImageCodec> m_images;
     std::unique_ptr<LinuxDesktopShortcuts> m_desktopShortcuts;
     std::unique_ptr<LinuxNotifications> m_notifications;
+    std::unique_ptr<SessionInfo> m_sessionInfo;
     Platform m_platform;
 };
 

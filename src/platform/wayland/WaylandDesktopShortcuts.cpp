@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 
 namespace zarvo::wayland {
 
@@ -118,13 +119,65 @@ WaylandDesktopShortcuts::swayHolder(const QString& configText, quint32 keyCode, 
     return std::nullopt;
 }
 
+QString WaylandDesktopShortcuts::swayConfigText(const QString& path, QSet<QString>& seen,
+                                                QHash<QString, QString> variables) const {
+    // sway reads each file once, however often it is included; a loop of includes ends here too.
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    if (canonical.isEmpty() || seen.contains(canonical) || seen.size() > 64) return {};
+    seen.insert(canonical);
+    QFile file(canonical);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
+    static const QRegularExpression space(QStringLiteral("\\s+"));
+    static const QRegularExpression environment(QStringLiteral("\\$\\{?([A-Za-z_][A-Za-z0-9_]*)\\}?"));
+    QString out;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        const QStringList words = line.trimmed().split(space, Qt::SkipEmptyParts);
+        if (words.size() >= 3 && words[0] == QLatin1String("set") && words[1].startsWith(QLatin1Char('$')))
+            variables.insert(words[1], words.mid(2).join(QLatin1Char(' ')));
+        if (words.size() < 2 || words[0] != QLatin1String("include")) {
+            out += line + QLatin1Char('\n');
+            continue;
+        }
+        // As sway expands it: its own variables, then ~, the environment and a pattern, relative to
+        // the including file's folder; matches in name order.
+        QString pattern = words.mid(1).join(QLatin1Char(' '));
+        QStringList names = variables.keys();
+        std::sort(names.begin(), names.end(),
+                  [](const QString& a, const QString& b) { return a.size() > b.size(); });
+        for (const QString& name : std::as_const(names))
+            pattern.replace(name, variables.value(name));
+        if (pattern.size() > 1 &&
+            (pattern.front() == QLatin1Char('"') || pattern.front() == QLatin1Char('\'')) &&
+            pattern.back() == pattern.front())
+            pattern = pattern.mid(1, pattern.size() - 2);
+        if (pattern == QLatin1String("~") || pattern.startsWith(QLatin1String("~/")))
+            pattern.replace(0, 1, m_environment.homePath());
+        QString expanded;
+        qsizetype at = 0;
+        for (auto it = environment.globalMatch(pattern); it.hasNext();) {
+            const auto match = it.next();
+            expanded += pattern.mid(at, match.capturedStart() - at) +
+                        m_environment.variable(match.captured(1)).value_or(QString());
+            at = match.capturedEnd();
+        }
+        pattern = expanded + pattern.mid(at);
+        const QFileInfo target(QFileInfo(canonical).dir(), pattern);
+        const QDir folder = target.dir();
+        const QStringList matches =
+            folder.entryList({target.fileName()}, QDir::Files | QDir::Readable, QDir::Name);
+        for (const QString& name : matches)
+            out += swayConfigText(folder.filePath(name), seen, variables);
+    }
+    return out;
+}
+
 std::optional<DesktopShortcuts::Holder> WaylandDesktopShortcuts::holder(quint32 keyCode,
                                                                         quint32 modifiers) const {
     if (m_compositor == Compositor::sway) {
-        // Lines pulled in with `include` are not followed: a binding there shows as not reaching us.
-        QFile file(swayConfigPath());
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return std::nullopt;
-        return swayHolder(QString::fromUtf8(file.readAll()), keyCode, modifiers);
+        const QString path = swayConfigPath();
+        if (path.isEmpty()) return std::nullopt;
+        QSet<QString> seen;
+        return swayHolder(swayConfigText(path, seen, {}), keyCode, modifiers);
     }
     if (m_compositor == Compositor::hyprland) return std::nullopt;
     return m_inner ? m_inner->holder(keyCode, modifiers) : std::nullopt;

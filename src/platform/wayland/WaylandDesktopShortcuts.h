@@ -2,6 +2,8 @@
 
 #include "platform/DesktopShortcuts.h"
 
+#include <QHash>
+#include <QSet>
 #include <QString>
 #include <optional>
 
@@ -36,6 +38,9 @@ public:
     static std::optional<Holder> swayHolder(const QString& configText, quint32 keyCode, quint32 modifiers);
 
 private:
+    // The config file's text with the files its `include` lines name spliced in where they stand.
+    QString swayConfigText(const QString& path, QSet<QString>& seen, QHash<QString, QString> variables) const;
+
     const Environment& m_environment;
     DesktopShortcuts* m_inner = nullptr;
     Compositor m_compositor = Compositor::other;

@@ -7,6 +7,7 @@
 
 #include <QElapsedTimer>
 
+#include <cerrno>
 #include <cstring>
 #include <poll.h>
 #include <sys/eventfd.h>
@@ -125,8 +126,10 @@ Worker::~Worker() {
     if (m_wake >= 0) ::close(m_wake);
 }
 
-void Worker::start(std::function<void(const ClipboardRead&)> deliver) {
+void Worker::start(std::function<void(const ClipboardRead&)> deliver,
+                   std::function<void(const QString&)> lost) {
     m_deliver = std::move(deliver);
+    m_lost = std::move(lost);
     m_thread = std::thread([this] { run(); });
 }
 
@@ -198,35 +201,52 @@ void Worker::readSelection(const QStringList& offered,
 void Worker::run() {
     if (m_initial) std::exchange(m_initial, nullptr)();
     m_sawSelection = true;
+    if (!turn() && m_lost) m_lost(failure());
+}
+
+QString Worker::failure() const {
+    const int error = wl_display_get_error(m_display);
+    if (error != EPROTO) return QString::fromLocal8Bit(std::strerror(error ? error : EPIPE));
+    const wl_interface* interface = nullptr;
+    uint32_t id = 0;
+    const uint32_t code = wl_display_get_protocol_error(m_display, &interface, &id);
+    return QStringLiteral("protocol error %1 on %2")
+        .arg(code)
+        .arg(QLatin1String(interface ? interface->name : "?"));
+}
+
+bool Worker::turn() {
     const int fd = wl_display_get_fd(m_display);
     for (;;) {
         while (wl_display_prepare_read(m_display) != 0)
-            wl_display_dispatch_pending(m_display);
+            if (wl_display_dispatch_pending(m_display) < 0) return false;
+        // A compositor gone mid-write shows as a failed flush; the read below then tells.
         wl_display_flush(m_display);
         pollfd waits[2] = {{fd, POLLIN, 0}, {m_wake, POLLIN, 0}};
         if (::poll(waits, 2, -1) < 0) {
             wl_display_cancel_read(m_display);
             if (errno == EINTR) continue;
-            return;
+            return false;
         }
-        if (waits[0].revents & POLLIN) {
-            if (wl_display_read_events(m_display) < 0) return; // the compositor went away
+        if (waits[0].revents & (POLLIN | POLLERR | POLLHUP)) {
+            if (wl_display_read_events(m_display) < 0) return false; // the compositor went away
         } else {
             wl_display_cancel_read(m_display);
         }
-        if (waits[0].revents & (POLLERR | POLLHUP)) return;
-        if (wl_display_dispatch_pending(m_display) < 0) return;
+        if (wl_display_dispatch_pending(m_display) < 0) return false;
+        if (waits[0].revents & (POLLERR | POLLHUP)) return false;
         if (waits[1].revents & POLLIN) {
             uint64_t count = 0;
             [[maybe_unused]] const auto ignored = ::read(m_wake, &count, sizeof count);
             std::deque<std::function<void()>> tasks;
             {
                 QMutexLocker locker(&m_lock);
-                if (m_stop) return;
+                if (m_stop) return true;
                 tasks.swap(m_tasks);
             }
             for (auto& task : tasks)
                 task();
+            if (wl_display_get_error(m_display) != 0) return false;
         }
     }
 }

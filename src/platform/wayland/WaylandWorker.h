@@ -32,8 +32,9 @@ public:
     Worker& operator=(const Worker&) = delete;
 
     const WaylandSession& session() const { return m_session; }
-    // Starts the thread; `deliver` is called on it with each new selection once read.
-    void start(std::function<void(const ClipboardRead&)> deliver);
+    // Starts the thread; `deliver` is called on it with each new selection once read, `lost` once when
+    // the connection breaks (the compositor went away, or ended it over a protocol error), with why.
+    void start(std::function<void(const ClipboardRead&)> deliver, std::function<void(const QString&)> lost);
     // Runs `task` on the worker thread.
     void post(std::function<void()> task);
 
@@ -56,6 +57,10 @@ public:
 private:
     Worker() = default;
     void run();
+    // Turns the connection until asked to stop (true) or until it breaks (false).
+    bool turn();
+    // Why the connection broke, as the log says it.
+    QString failure() const;
     void bindServices();
     void readSelection(const QStringList& offered,
                        const std::function<void(const QByteArray&, int)>& receive);
@@ -73,6 +78,7 @@ private:
     std::unique_ptr<Toplevels> m_toplevels;
     std::unique_ptr<VirtualKeys> m_keys;
     std::function<void(const ClipboardRead&)> m_deliver;
+    std::function<void(const QString&)> m_lost;
     bool m_sawSelection = false;
     quint64 m_ownSets = 0;
     std::function<void()> m_initial; // the read of the selection found at start

@@ -2,6 +2,7 @@
 #include "fakes/Printers.h"
 
 #include "platform/HotKeyManager.h"
+#include "platform/SessionReport.h"
 #include "store/UserDefaults.h"
 #include "ui/SettingsControls.h"
 #include "ui/SettingsView.h"
@@ -25,9 +26,19 @@ using Shortcut = ShortcutRecorder::Shortcut;
 
 namespace {
 
+// The back end's word on this session, as a test sets it.
+class FakeSession : public SessionInfo {
+public:
+    SessionFacts now{QStringLiteral("Wayland (sway), panel on XWayland"),
+                     QStringLiteral("clipboard through data-control"),
+                     {}};
+    SessionFacts facts() const override { return now; }
+};
+
 struct Window {
     Panel f;
     HotKeyManager keys{&f.p.hotKeys, &f.p.desktopShortcuts};
+    FakeSession session;
     bool automaticChecks = false;
     SettingsWindow window;
     SettingsView& view = *window.view();
@@ -42,7 +53,7 @@ struct Window {
                                                                     {},
                                                                     QStringLiteral("example.org")}
                                             : SettingsView::Updates{},
-                                        "1.2"}) {
+                                        "1.2", QStringLiteral("zarvo"), std::nullopt, QString(), &session}) {
         keys.registerKey(HotKeyManager::Slot::main, f.settings.hotKeyCode(), f.settings.hotKeyModifiers());
         keys.registerKey(HotKeyManager::Slot::clipboard, f.settings.clipHotKeyCode(),
                          f.settings.clipHotKeyModifiers());
@@ -149,6 +160,19 @@ TEST(SettingsViewTest, RecorderRefusesWhatCannotWorkAndKeepsTheOldKeysActive) {
     EXPECT_EQ(r.displayName(Shortcut::clipboard), "⌘W");
     w.press(Qt::Key_W, Qt::ControlModifier, "\x17");
     EXPECT_FALSE(w.window.isVisible());
+}
+
+TEST(SettingsViewTest, UnderTheHotKeysItSaysWhatWorksOnThisSessionAndFollowsALoss) {
+    Window w;
+    auto* status = w.window.findChild<QLabel*>(QStringLiteral("sessionStatus"));
+    ASSERT_TRUE(status);
+    EXPECT_EQ(status->text(), QStringLiteral("Wayland (sway), panel on XWayland: hot keys grabbed on X11\n"
+                                             "Clipboard through data-control"));
+    w.session.now.clipboard = QStringLiteral("clipboard capture stopped: the Wayland connection was lost");
+    emit w.session.changed();
+    EXPECT_TRUE(status->text().endsWith(
+        QStringLiteral("\nClipboard capture stopped: the Wayland connection was lost")))
+        << status->text().toStdString();
 }
 
 TEST(SettingsViewTest, AKeyTheDesktopHoldsSaysSoAndIsBoundThroughTheDesktopOnlyWithAYes) {
