@@ -1381,8 +1381,25 @@ Sie können Zarvo stattdessen selbst nach %1 entpacken.</translation>
         <translation>Keine Anzeige: Zwischenablage, Tastenkürzel und Einfügen sind aus</translation>
     </message>
     <message>
+        <source>This is a Wayland session: global hot keys work only while an X11 application is in front. To open the panel, bind “zarvo --toggle” (and “zarvo --clipboard” for the clipboard history) in your desktop&apos;s keyboard shortcut settings.</source>
+        <translation>Dies ist eine Wayland-Sitzung: Globale Tastenkürzel funktionieren nur, solange eine X11-Anwendung im Vordergrund ist. Um das Panel zu öffnen, binden Sie „zarvo --toggle“ (und „zarvo --clipboard“ für den Verlauf der Zwischenablage) in den Tastenkürzel-Einstellungen Ihrer Arbeitsumgebung an eine Taste.</translation>
+    </message>
+    <message>
+        <source>The clipboard, global hot keys and pasting</source>
+        <extracomment>Begins &quot;… needs a graphical session (no display is available)&quot;.</extracomment>
+        <translation>Zwischenablage, globale Tastenkürzel und Einfügen</translation>
+    </message>
+    <message>
         <source>panel on XWayland</source>
         <translation>Panel über XWayland</translation>
+    </message>
+    <message>
+        <source>clipboard capture stopped: the Wayland connection was lost</source>
+        <translation>Aufzeichnung der Zwischenablage angehalten: Die Wayland-Verbindung ist verloren</translation>
+    </message>
+    <message>
+        <source>paste into X windows only</source>
+        <translation>Einfügen nur in X-Fenster</translation>
     </message>
     <message>
         <source>clipboard through data-control</source>
@@ -1399,19 +1416,6 @@ Sie können Zarvo stattdessen selbst nach %1 entpacken.</translation>
     <message>
         <source>paste through the virtual keyboard</source>
         <translation>Einfügen über die virtuelle Tastatur</translation>
-    </message>
-    <message>
-        <source>paste into X windows only</source>
-        <translation>Einfügen nur in X-Fenster</translation>
-    </message>
-    <message>
-        <source>This is a Wayland session: global hot keys work only while an X11 application is in front. To open the panel, bind “zarvo --toggle” (and “zarvo --clipboard” for the clipboard history) in your desktop&apos;s keyboard shortcut settings.</source>
-        <translation>Dies ist eine Wayland-Sitzung: Globale Tastenkürzel funktionieren nur, solange eine X11-Anwendung im Vordergrund ist. Um das Panel zu öffnen, binden Sie „zarvo --toggle“ (und „zarvo --clipboard“ für den Verlauf der Zwischenablage) in den Tastenkürzel-Einstellungen Ihrer Arbeitsumgebung an eine Taste.</translation>
-    </message>
-    <message>
-        <source>The clipboard, global hot keys and pasting</source>
-        <extracomment>Begins &quot;… needs a graphical session (no display is available)&quot;.</extracomment>
-        <translation>Zwischenablage, globale Tastenkürzel und Einfügen</translation>
     </message>
 </context>
 <context>
@@ -1948,6 +1952,75 @@ Kopierte Texte, Bilder, Links und Dateien erscheinen hier.</translation>
             <numerusform>die gespeicherten Daten (%1) konnten nicht vollständig gelesen werden; %Ln Eintrag wurde gelesen, und der gespeicherte Wert bleibt unverändert unter „%2“ in der Einstellungsdatei</numerusform>
             <numerusform>die gespeicherten Daten (%1) konnten nicht vollständig gelesen werden; %Ln Einträge wurden gelesen, und der gespeicherte Wert bleibt unverändert unter „%2“ in der Einstellungsdatei</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SessionReport</name>
+    <message>
+        <source>grabbed on X11</source>
+        <translation>unter X11 abgefangen</translation>
+    </message>
+    <message>
+        <source>only while an X11 app is in front</source>
+        <translation>nur solange eine X11-App vorne ist</translation>
+    </message>
+    <message>
+        <source>through the desktop portal</source>
+        <translation>über das Desktop-Portal</translation>
+    </message>
+    <message>
+        <source>waiting for the desktop portal</source>
+        <translation>wartet auf das Desktop-Portal</translation>
+    </message>
+    <message>
+        <source>through the desktop&apos;s shortcuts</source>
+        <translation>über die Tastenkürzel der Arbeitsumgebung</translation>
+    </message>
+    <message>
+        <source>through %1&apos;s shortcuts</source>
+        <translation>über die Tastenkürzel von %1</translation>
+    </message>
+    <message>
+        <source>off (another app holds it)</source>
+        <translation>aus (eine andere App belegt ihn)</translation>
+    </message>
+    <message>
+        <source>off (the desktop holds it)</source>
+        <translation>aus (die Arbeitsumgebung belegt ihn)</translation>
+    </message>
+    <message>
+        <source>off (%1 holds it)</source>
+        <translation>aus (%1 belegt ihn)</translation>
+    </message>
+    <message>
+        <source>off (no hot-key service here)</source>
+        <translation>aus (hier gibt es keinen Dienst für globale Tastenkürzel)</translation>
+    </message>
+    <message>
+        <source>no hot keys set</source>
+        <translation>keine globalen Tastenkürzel festgelegt</translation>
+    </message>
+    <message>
+        <source>panel key %1</source>
+        <extracomment>%1 says how the key reaches Zarvo (&quot;grabbed on X11&quot;, &quot;through the desktop portal&quot;).</extracomment>
+        <translation>Kürzel für das Fenster %1</translation>
+    </message>
+    <message>
+        <source>hot keys %1</source>
+        <translation>Tastenkürzel %1</translation>
+    </message>
+    <message>
+        <source>clipboard key %1</source>
+        <translation>Kürzel für die Zwischenablage %1</translation>
+    </message>
+    <message>
+        <source>panel key %1, clipboard key %2</source>
+        <translation>Kürzel für das Fenster %1, Kürzel für die Zwischenablage %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Where Zarvo runs (&quot;Wayland (KWin), panel on XWayland&quot;), then how its hot keys reach it.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -1381,8 +1381,25 @@ Vous pouvez plutôt décompresser Zarvo vous-même dans %1.</translation>
         <translation>Aucun affichage&#xa0;: presse-papiers, raccourcis et collage désactivés</translation>
     </message>
     <message>
+        <source>This is a Wayland session: global hot keys work only while an X11 application is in front. To open the panel, bind “zarvo --toggle” (and “zarvo --clipboard” for the clipboard history) in your desktop&apos;s keyboard shortcut settings.</source>
+        <translation>Ceci est une session Wayland&#xa0;: les raccourcis globaux ne fonctionnent que lorsqu’une application X11 est au premier plan. Pour ouvrir le panneau, associez «&#xa0;zarvo --toggle&#xa0;» (et «&#xa0;zarvo --clipboard&#xa0;» pour l’historique du presse-papiers) à une touche dans les paramètres de raccourcis clavier de votre bureau.</translation>
+    </message>
+    <message>
+        <source>The clipboard, global hot keys and pasting</source>
+        <extracomment>Begins &quot;… needs a graphical session (no display is available)&quot;.</extracomment>
+        <translation>Le presse-papiers, les raccourcis globaux et le collage</translation>
+    </message>
+    <message>
         <source>panel on XWayland</source>
         <translation>panneau via XWayland</translation>
+    </message>
+    <message>
+        <source>clipboard capture stopped: the Wayland connection was lost</source>
+        <translation>capture du presse-papiers arrêtée&#x202f;: la connexion Wayland est perdue</translation>
+    </message>
+    <message>
+        <source>paste into X windows only</source>
+        <translation>collage dans les fenêtres X seulement</translation>
     </message>
     <message>
         <source>clipboard through data-control</source>
@@ -1399,19 +1416,6 @@ Vous pouvez plutôt décompresser Zarvo vous-même dans %1.</translation>
     <message>
         <source>paste through the virtual keyboard</source>
         <translation>collage via le clavier virtuel</translation>
-    </message>
-    <message>
-        <source>paste into X windows only</source>
-        <translation>collage dans les fenêtres X seulement</translation>
-    </message>
-    <message>
-        <source>This is a Wayland session: global hot keys work only while an X11 application is in front. To open the panel, bind “zarvo --toggle” (and “zarvo --clipboard” for the clipboard history) in your desktop&apos;s keyboard shortcut settings.</source>
-        <translation>Ceci est une session Wayland&#xa0;: les raccourcis globaux ne fonctionnent que lorsqu’une application X11 est au premier plan. Pour ouvrir le panneau, associez «&#xa0;zarvo --toggle&#xa0;» (et «&#xa0;zarvo --clipboard&#xa0;» pour l’historique du presse-papiers) à une touche dans les paramètres de raccourcis clavier de votre bureau.</translation>
-    </message>
-    <message>
-        <source>The clipboard, global hot keys and pasting</source>
-        <extracomment>Begins &quot;… needs a graphical session (no display is available)&quot;.</extracomment>
-        <translation>Le presse-papiers, les raccourcis globaux et le collage</translation>
     </message>
 </context>
 <context>
@@ -1948,6 +1952,75 @@ Les textes, images, liens et fichiers copiés apparaissent ici.</translation>
             <numerusform>les données enregistrées (%1) n’ont pas pu être lues en entier&#x202f;; %Ln entrée a été lue, et la valeur enregistrée est gardée telle quelle sous «&#x202f;%2&#x202f;» dans le fichier de réglages</numerusform>
             <numerusform>les données enregistrées (%1) n’ont pas pu être lues en entier&#x202f;; %Ln entrées ont été lues, et la valeur enregistrée est gardée telle quelle sous «&#x202f;%2&#x202f;» dans le fichier de réglages</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SessionReport</name>
+    <message>
+        <source>grabbed on X11</source>
+        <translation>capturé sous X11</translation>
+    </message>
+    <message>
+        <source>only while an X11 app is in front</source>
+        <translation>seulement quand une app X11 est au premier plan</translation>
+    </message>
+    <message>
+        <source>through the desktop portal</source>
+        <translation>via le portail du bureau</translation>
+    </message>
+    <message>
+        <source>waiting for the desktop portal</source>
+        <translation>en attente du portail du bureau</translation>
+    </message>
+    <message>
+        <source>through the desktop&apos;s shortcuts</source>
+        <translation>via les raccourcis du bureau</translation>
+    </message>
+    <message>
+        <source>through %1&apos;s shortcuts</source>
+        <translation>via les raccourcis de %1</translation>
+    </message>
+    <message>
+        <source>off (another app holds it)</source>
+        <translation>désactivé (une autre app l’utilise)</translation>
+    </message>
+    <message>
+        <source>off (the desktop holds it)</source>
+        <translation>désactivé (le bureau l’utilise)</translation>
+    </message>
+    <message>
+        <source>off (%1 holds it)</source>
+        <translation>désactivé (%1 l’utilise)</translation>
+    </message>
+    <message>
+        <source>off (no hot-key service here)</source>
+        <translation>désactivé (aucun service de raccourcis globaux ici)</translation>
+    </message>
+    <message>
+        <source>no hot keys set</source>
+        <translation>aucun raccourci global défini</translation>
+    </message>
+    <message>
+        <source>panel key %1</source>
+        <extracomment>%1 says how the key reaches Zarvo (&quot;grabbed on X11&quot;, &quot;through the desktop portal&quot;).</extracomment>
+        <translation>raccourci du panneau %1</translation>
+    </message>
+    <message>
+        <source>hot keys %1</source>
+        <translation>raccourcis %1</translation>
+    </message>
+    <message>
+        <source>clipboard key %1</source>
+        <translation>raccourci du presse-papiers %1</translation>
+    </message>
+    <message>
+        <source>panel key %1, clipboard key %2</source>
+        <translation>raccourci du panneau %1, raccourci du presse-papiers %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Where Zarvo runs (&quot;Wayland (KWin), panel on XWayland&quot;), then how its hot keys reach it.</extracomment>
+        <translation>%1&#x202f;: %2</translation>
     </message>
 </context>
 <context>

@@ -175,23 +175,25 @@ SessionFacts LinuxPlatform::facts() const {
         compositor.isEmpty() ? QStringLiteral("Wayland") : QStringLiteral("Wayland (%1)").arg(compositor);
     // The parts name Wayland's protocols as they are called (data-control, foreign-toplevel).
     const auto tr_ = [](const char* text) { return QCoreApplication::translate("LinuxPlatform", text); };
-    if (m_display == Display::X11) out.where += QStringLiteral(", ") + tr_("panel on XWayland");
+    if (m_display == Display::X11)
+        out.where += QStringLiteral(", ") + tr_(QT_TRANSLATE_NOOP("LinuxPlatform", "panel on XWayland"));
     if (m_wayland && !m_wayland->isConnected()) {
         // Said as it is until the compositor is back: nothing of its services works meanwhile.
-        out.clipboard = tr_("clipboard capture stopped: the Wayland connection was lost");
-        out.more << tr_("paste into X windows only");
+        out.clipboard = tr_(
+            QT_TRANSLATE_NOOP("LinuxPlatform", "clipboard capture stopped: the Wayland connection was lost"));
+        out.more << tr_(QT_TRANSLATE_NOOP("LinuxPlatform", "paste into X windows only"));
         return out;
     }
     if (m_wayland && m_wayland->hasClipboard())
-        out.clipboard = tr_("clipboard through data-control");
+        out.clipboard = tr_(QT_TRANSLATE_NOOP("LinuxPlatform", "clipboard through data-control"));
     else
-        out.clipboard = tr_("clipboard through XWayland");
+        out.clipboard = tr_(QT_TRANSLATE_NOOP("LinuxPlatform", "clipboard through XWayland"));
     if (m_wayland && m_wayland->session().foreignToplevels)
-        out.more << tr_("front application through foreign-toplevel");
+        out.more << tr_(QT_TRANSLATE_NOOP("LinuxPlatform", "front application through foreign-toplevel"));
     if (m_wayland && m_wayland->canPressKeys())
-        out.more << tr_("paste through the virtual keyboard");
+        out.more << tr_(QT_TRANSLATE_NOOP("LinuxPlatform", "paste through the virtual keyboard"));
     else
-        out.more << tr_("paste into X windows only");
+        out.more << tr_(QT_TRANSLATE_NOOP("LinuxPlatform", "paste into X windows only"));
     return out;
 }
 
