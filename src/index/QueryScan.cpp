@@ -144,7 +144,7 @@ void QueryPass::SourceScan::test(size_t rec) {
     const char* name;
     size_t len;
     if (!m_t.recordName(rec, &name, &len)) return;
-    const quint32 entry = m_t.records[rec].entry;
+    const quint32 entry = m_t.recordEntry(rec);
     if (m_t.has(entry)) testName(entry, name, len, rec);
 }
 
@@ -155,7 +155,7 @@ void QueryPass::SourceScan::test(size_t rec) {
 bool QueryPass::SourceScan::restCannotRank(size_t rec) {
     const IndexView& t = m_t;
     if (!m_ordered || !t.recordKeys || rec >= t.recordCount) return false;
-    const quint32 entry = t.records[rec].entry;
+    const quint32 entry = t.recordEntry(rec);
     if (!t.has(entry) || (t.recordKeys[rec].flags & Entry::Deleted)) return true; // they come last
     const quint32 mtime = t.recordKeys[rec].mtime;
     if (mtime < m_pass.m_since) return true;
@@ -196,8 +196,21 @@ void QueryPass::SourceScan::scanUsedFirst() {
     settle();
 }
 
+// A live table's renamed entries: their names lie past their slots, which the scan passes as dead.
+void QueryPass::SourceScan::scanRenamed() {
+    QReadLocker lock(m_src.live ? &m_pass.m_index.m_lock : nullptr);
+    m_t = m_src.view();
+    if (m_t.records || !m_t.vacated || m_t.vacated->isEmpty()) return;
+    for (auto it = m_t.vacated->cbegin(); it != m_t.vacated->cend(); ++it) {
+        const QByteArrayView name = m_t.foldedName(it.key());
+        if (!name.isEmpty()) testName(it.key(), name.data(), size_t(name.size()), kByEntry);
+    }
+    settle();
+}
+
 bool QueryPass::SourceScan::run() {
     if (m_usedFirst) scanUsedFirst();
+    scanRenamed();
     size_t chunk = m_ordered ? kFirstOrderedChunk : kChunk;
     bool rested = false; // the rest of this source cannot rank
     for (size_t start = 0; !rested; start += chunk, chunk = std::min(chunk * 2, kChunk)) {
@@ -241,7 +254,9 @@ bool QueryPass::SourceScan::scanChunk(size_t start, size_t end) {
 // Only the blocks whose names may hold the literal, in runs of adjacent ones.
 bool QueryPass::SourceScan::scanByGrams(size_t start, size_t end) {
     const IndexView& t = m_t;
-    if (m_gramBlocks.empty()) {
+    if (m_gramBlocks.empty() && m_src.mapped && !m_src.table) {
+        m_gramBlocks = m_src.mapped->gramBlocks(m_literalGrams);
+    } else if (m_gramBlocks.empty()) {
         m_gramBlocks.assign(t.grams + m_literalGrams[0] * t.gramWords,
                             t.grams + (m_literalGrams[0] + 1) * t.gramWords);
         for (const quint32 b : m_literalGrams)
@@ -279,17 +294,22 @@ size_t QueryPass::SourceScan::nextCandidate(size_t pos, size_t to) const {
 // The record holding offset `off`, from `rec` on. Hits come in order and usually a few names apart:
 // gallop from the last one, then bisect the last stride.
 size_t QueryPass::SourceScan::recordHolding(size_t rec, size_t spanEnd, quint32 off) const {
-    const FoldRecord* records = m_t.records;
     size_t probe = rec, stride = 1;
-    while (probe + stride < spanEnd && records[probe + stride].off <= off) {
+    while (probe + stride < spanEnd && m_t.recordOff(probe + stride) <= off) {
         probe += stride;
         stride *= 2;
     }
     if (stride > 1 && probe + 1 < spanEnd) {
-        const size_t limit = std::min(spanEnd, probe + stride);
-        auto it = std::upper_bound(records + probe + 1, records + limit, off,
-                                   [](quint32 o, const FoldRecord& r) { return o < r.off; });
-        probe = size_t(it - records) - 1;
+        // The last record at or before `off` in (probe, limit).
+        size_t lo = probe + 1, hi = std::min(spanEnd, probe + stride);
+        while (lo < hi) {
+            const size_t mid = lo + (hi - lo) / 2;
+            if (m_t.recordOff(mid) <= off)
+                lo = mid + 1;
+            else
+                hi = mid;
+        }
+        probe = lo - 1;
     }
     return probe;
 }
@@ -297,7 +317,7 @@ size_t QueryPass::SourceScan::recordHolding(size_t rec, size_t spanEnd, quint32 
 // Finds candidates across a span of records, then tests only the names they land in. Offsets are
 // clamped: a mapped file is not trusted to be sorted. True when the rest cannot rank.
 bool QueryPass::SourceScan::scanSpan(size_t from, size_t spanEnd) {
-    auto offsetOf = [&](size_t rec) { return std::min<quint64>(m_t.records[rec].off, m_t.foldedSize); };
+    auto offsetOf = [&](size_t rec) { return std::min<quint64>(m_t.recordOff(rec), m_t.foldedSize); };
     const size_t to = spanEnd < m_recCount ? offsetOf(spanEnd) : size_t(m_t.foldedSize);
     size_t pos = offsetOf(from);
     size_t rec = from;
@@ -325,11 +345,14 @@ void QueryPass::SourceScan::releaseScanned(size_t end, bool rested) {
     if (!m_src.mapped || m_src.table || !(end - m_released >= kChunk || end == m_recCount || rested)) return;
     const IndexView& t = m_t;
     const MappedSnapshot& mapped = *m_src.mapped;
+    // The last time, from the start: a page read at a chunk's start maps the large page around it,
+    // reaching into slices let go of before.
+    const size_t from = end == m_recCount || rested ? 0 : m_released;
     mapped.release(
-        t.folded + std::min<quint64>(t.records[m_released].off, t.foldedSize),
+        t.folded + std::min<quint64>(t.records[from].off, t.foldedSize),
         t.folded + (end < m_recCount ? std::min<quint64>(t.records[end].off, t.foldedSize) : t.foldedSize));
-    mapped.release(t.records + m_released, t.records + end);
-    if (t.recordKeys) mapped.release(t.recordKeys + m_released, t.recordKeys + end);
+    mapped.release(t.records + from, t.records + end);
+    if (t.recordKeys) mapped.release(t.recordKeys + from, t.recordKeys + end);
     if (!m_ordered) // else the entries were not read in this order (nor at all, but for scopes)
         mapped.release(t.entries + std::min<size_t>(m_released, t.entryCount),
                        t.entries + std::min<size_t>(end, t.entryCount));

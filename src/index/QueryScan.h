@@ -33,6 +33,7 @@ private:
     void test(size_t rec);
     bool restCannotRank(size_t rec);
     void scanUsedFirst();
+    void scanRenamed();
     bool scanChunk(size_t start, size_t end);
     bool scanByGrams(size_t start, size_t end);
     bool scanSpan(size_t from, size_t spanEnd);

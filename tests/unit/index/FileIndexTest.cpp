@@ -321,6 +321,14 @@ TEST(FileIndex, LiveUpdatesCreateRenameMoveDelete) {
                   },
                   3000),
               0);
+    // Renamed entries keep their new names in a snapshot, and the loaded table finds them by those.
+    ASSERT_TRUE(index.saveSnapshot());
+    FileIndex reloaded(tree.config());
+    ASSERT_TRUE(reloaded.loadSnapshot());
+    EXPECT_EQ(find(reloaded, {QStringLiteral("*new name*")}),
+              QStringList{tree.root() + QStringLiteral("/docs/new name.txt")});
+    EXPECT_TRUE(find(reloaded, {QStringLiteral("*old name*")}).isEmpty());
+    EXPECT_EQ(find(reloaded, {QStringLiteral("*module*")}), found("*module*"));
 
     // A folder created with contents already inside (mkdir -p, then files) is crawled.
     const QString deep = tree.make(QStringLiteral("new/a/b/c/deep-file.md"));
