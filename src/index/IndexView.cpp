@@ -40,7 +40,11 @@ bool IndexView::recordName(quint64 r, const char** name, size_t* length) const {
         const quint64 off = recordOff(r);
         if (off >= foldedSize) return false;
         *name = folded + off;
-        *length = strnlen(*name, size_t(foldedSize - off));
+        const quint64 next = r + 1 < recordCount ? recordOff(r + 1) : foldedSize;
+        if (vacated->isEmpty() && next > off && next <= foldedSize)
+            *length = size_t(next - off - 1); // back to back
+        else
+            *length = strnlen(*name, size_t(foldedSize - off));
         return true;
     }
     const quint64 off = records[r].off;

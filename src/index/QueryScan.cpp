@@ -5,6 +5,7 @@
 #include "index/SnapshotFormat.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace zarvo::index {
 
@@ -31,6 +32,11 @@ QueryPass::SourceScan::SourceScan(QueryPass& pass, size_t source, const QByteArr
     // rank. Entries with a last-used time rank by it, so they are tested first on their own and
     // skipped in the scan.
     m_ordered = m_src.mapped && m_src.mapped->newestFirst();
+    // A query by kind or date alone reads no name.
+    m_namesTested = std::any_of(m_pass.m_plans.begin(), m_pass.m_plans.end(), [](const Plan& p) {
+        return !std::all_of(p.patterns->begin(), p.patterns->end(),
+                            [](const NamePattern& n) { return n.matchesAll(); });
+    });
     m_usedFirst = m_ordered && m_pass.m_byLastUsed;
 }
 
@@ -141,9 +147,9 @@ bool QueryPass::SourceScan::keyPasses(size_t rec) const {
 
 void QueryPass::SourceScan::test(size_t rec) {
     if (m_t.recordKeys && !keyPasses(rec)) return;
-    const char* name;
-    size_t len;
-    if (!m_t.recordName(rec, &name, &len)) return;
+    const char* name = "";
+    size_t len = 0;
+    if (m_namesTested && !m_t.recordName(rec, &name, &len)) return;
     const quint32 entry = m_t.recordEntry(rec);
     if (m_t.has(entry)) testName(entry, name, len, rec);
 }
@@ -317,6 +323,7 @@ size_t QueryPass::SourceScan::recordHolding(size_t rec, size_t spanEnd, quint32 
 // Finds candidates across a span of records, then tests only the names they land in. Offsets are
 // clamped: a mapped file is not trusted to be sorted. True when the rest cannot rank.
 bool QueryPass::SourceScan::scanSpan(size_t from, size_t spanEnd) {
+    if (!m_t.records && m_t.vacated->isEmpty()) return scanBackToBack(from, spanEnd);
     auto offsetOf = [&](size_t rec) { return std::min<quint64>(m_t.recordOff(rec), m_t.foldedSize); };
     const size_t to = spanEnd < m_recCount ? offsetOf(spanEnd) : size_t(m_t.foldedSize);
     size_t pos = offsetOf(from);
@@ -338,6 +345,31 @@ bool QueryPass::SourceScan::scanSpan(size_t from, size_t spanEnd) {
     return false;
 }
 
+// The same over a live table without renames, whose names lie back to back in entry order: a hit's
+// record is the one after as many names as end before it, so only the entries of matching names are
+// read (and those a few at a time, see settle()).
+bool QueryPass::SourceScan::scanBackToBack(size_t from, size_t spanEnd) {
+    const char* base = m_t.folded;
+    const size_t to = spanEnd < m_recCount ? size_t(m_t.recordOff(spanEnd)) : size_t(m_t.foldedSize);
+    size_t rec = from, start = size_t(m_t.recordOff(from)); // `rec`'s name starts at `start`
+    size_t pos = start;
+    while (pos < to && rec < spanEnd) {
+        const size_t hit = nextCandidate(pos, to);
+        if (hit >= to) break;
+        if (const auto ends = size_t(std::count(base + start, base + hit, '\0'))) {
+            rec += ends;
+            start = size_t(static_cast<const char*>(::memrchr(base + start, '\0', hit - start)) - base) + 1;
+        }
+        const char* name = base + start;
+        const size_t length = std::strlen(name);
+        if (rec < spanEnd) testName(quint32(rec), name, length, rec);
+        ++rec;
+        start += length + 1;
+        pos = start;
+    }
+    return false;
+}
+
 // A one-shot process keeps only what it still reads: the scanned slice goes back to the page cache
 // (the final paths fault their few pages in again). In slices of a full chunk at least: each release
 // is a system call.
@@ -347,7 +379,7 @@ void QueryPass::SourceScan::releaseScanned(size_t end, bool rested) {
     const MappedSnapshot& mapped = *m_src.mapped;
     // The last time, from the start: a page read at a chunk's start maps the large page around it,
     // reaching into slices let go of before.
-    const size_t from = end == m_recCount || rested ? 0 : m_released;
+    const size_t from = m_released;
     mapped.release(
         t.folded + std::min<quint64>(t.records[from].off, t.foldedSize),
         t.folded + (end < m_recCount ? std::min<quint64>(t.records[end].off, t.foldedSize) : t.foldedSize));
