@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -9,8 +8,6 @@ namespace zarvo::Text {
 
 // Spaces and tabs only are trimmed from typed text: other whitespace is part of what was typed.
 QString trimSpacesAndTabs(QStringView text);
-// Runs of whitespace, Unicode spaces included.
-const QRegularExpression& whitespaceRun();
 // The non-empty whitespace-separated words of a text.
 QStringList words(const QString& text);
 // A name as the panel's messages quote it: “name”.
