@@ -1,7 +1,7 @@
 #include "files/SpotlightSearch.h"
+#include "search/Text.h"
 
 #include <QPointer>
-#include <QRegularExpression>
 
 namespace zarvo {
 
@@ -11,9 +11,8 @@ namespace {
 // quote is one unit.
 QList<QStringList> wordsOf(const QString& term) {
     const QString clean = SpotlightSearch::searchedText(term);
-    static const QRegularExpression space(QStringLiteral("\\s+"));
     QList<QStringList> words;
-    for (const auto& word : clean.split(space, Qt::SkipEmptyParts)) {
+    for (const auto& word : Text::words(clean)) {
         QStringList units;
         for (QChar c : word)
             units << (c == QLatin1Char('\'') ? QStringLiteral("\\'") : QString(c));

@@ -15,8 +15,8 @@ IndexView IndexTable::view() const {
     v.namesSize = quint64(names.size());
     v.folded = folded.constData();
     v.foldedSize = quint64(folded.size());
-    v.records = foldRecords.data();
-    v.recordCount = foldRecords.size();
+    v.recordCount = entries.size();
+    v.vacated = &vacated;
     v.extraChildren = &extraChildren;
     v.lastUsed = &lastUsed;
     return v;
@@ -31,8 +31,6 @@ quint32 IndexTable::add(quint32 parent, QByteArrayView name, quint16 flags, Cont
                         quint64 size, quint32 mtime) {
     if (compactGrowth && entries.size() == entries.capacity())
         entries.reserve(entries.size() + entries.size() / 8 + 64);
-    if (compactGrowth && foldRecords.size() == foldRecords.capacity())
-        foldRecords.reserve(foldRecords.size() + foldRecords.size() / 8 + 64);
     Entry e{};
     e.parent = parent;
     storeName(e, name, !(flags & Entry::Root)); // roots are found by path, never by name
@@ -42,37 +40,80 @@ quint32 IndexTable::add(quint32 parent, QByteArrayView name, quint16 flags, Cont
     e.mtime = mtime;
     const auto index = quint32(entries.size());
     entries.push_back(e);
-    foldRecords.push_back({e.foldOff, index});
     return index;
 }
 
 void IndexTable::storeName(Entry& e, QByteArrayView name, bool searchable) {
-    e.nameOff = quint32(names.size());
     e.nameLen = quint16(std::min<qsizetype>(name.size(), 0xffff));
-    reserveFor(names, e.nameLen + 1);
-    names.append(name.first(e.nameLen));
-    names.append('\0');
     e.foldOff = quint32(folded.size());
     reserveFor(folded, name.size() * 2 + 1);
     if (searchable) Fold::append(name, folded);
     folded.append('\0');
+    if (searchable && QByteArrayView(folded).sliced(e.foldOff, folded.size() - 1 - e.foldOff) == name) {
+        e.nameOff = kNameInFolded;
+        return;
+    }
+    e.nameOff = quint32(names.size());
+    reserveFor(names, e.nameLen + 1);
+    names.append(name.first(e.nameLen));
+    names.append('\0');
 }
 
-qsizetype IndexTable::recordOf(quint32 i) const {
-    const quint32 off = entries[i].foldOff;
-    auto it = std::lower_bound(foldRecords.begin(), foldRecords.end(), off,
-                               [](const FoldRecord& r, quint32 o) { return r.off < o; });
-    if (it == foldRecords.end() || it->off != off) return -1;
-    return it - foldRecords.begin();
+void IndexTable::shareFoldedNames() {
+    auto spelledAsFolded = [&](const Entry& e) {
+        return e.nameOff != kNameInFolded && !(e.flags & Entry::Root) &&
+               quint64(e.foldOff) + e.nameLen < quint64(folded.size()) &&
+               folded.at(e.foldOff + e.nameLen) == '\0' &&
+               std::memcmp(folded.constData() + e.foldOff, names.constData() + e.nameOff, e.nameLen) == 0;
+    };
+    qsizetype kept = 0;
+    for (auto& e : entries) {
+        if (spelledAsFolded(e))
+            e.nameOff = kNameInFolded;
+        else if (e.nameOff != kNameInFolded)
+            kept += e.nameLen + 1;
+    }
+    // A new buffer: a snapshot's names are in ranking order, not entry order.
+    QByteArray own(kept, Qt::Uninitialized);
+    qsizetype at = 0;
+    for (auto& e : entries) {
+        if (e.nameOff == kNameInFolded) continue;
+        std::memcpy(own.data() + at, names.constData() + e.nameOff, e.nameLen);
+        e.nameOff = quint32(at);
+        at += e.nameLen;
+        own[at++] = '\0';
+    }
+    names = std::move(own);
+}
+
+bool IndexTable::putNamesInEntryOrder() {
+    // Each entry's name once, so entry order needs no more room than the buffer has (unless entries
+    // shared a name, which a damaged file could make them do).
+    const qsizetype room = folded.size();
+    QByteArray ordered(room, Qt::Uninitialized);
+    qsizetype at = 0;
+    for (Entry& e : entries) {
+        if (e.foldOff >= quint64(room)) return false;
+        const char* name = folded.constData() + e.foldOff;
+        const auto length = qsizetype(strnlen(name, size_t(room - e.foldOff)));
+        if (length + 1 > room - at || e.foldOff + length >= room) return false;
+        std::memcpy(ordered.data() + at, name, size_t(length));
+        ordered[at + length] = '\0';
+        e.foldOff = quint32(at);
+        at += length + 1;
+    }
+    ordered.truncate(at);
+    folded = std::move(ordered);
+    vacated.clear();
+    return true;
 }
 
 void IndexTable::rename(quint32 i, quint32 newParent, QByteArrayView name, ContentTypes::TypeId type) {
     Entry& e = entries[i];
-    if (auto r = recordOf(i); r >= 0) foldRecords[size_t(r)].entry = kNoEntry;
+    vacated.insert(i, vacated.value(i, e.foldOff)); // its first slot stays dead; the new name is found by key
     const quint32 oldParent = e.parent;
     storeName(e, name, true);
     e.type = type;
-    foldRecords.push_back({e.foldOff, i});
     if (oldParent != newParent) {
         if (auto it = extraChildren.find(oldParent); it != extraChildren.end()) {
             it->removeAll(i);
@@ -103,21 +144,19 @@ void IndexTable::remove(quint32 i) {
         }
         entries[k].flags |= Entry::Deleted;
         ++deletedCount;
-        if (auto r = recordOf(k); r >= 0) foldRecords[size_t(r)].entry = kNoEntry;
         lastUsed.remove(k);
     }
 }
 
 quint64 IndexTable::memoryBytes() const {
-    quint64 bytes = entries.capacity() * sizeof(Entry) + foldRecords.capacity() * sizeof(FoldRecord) +
-                    quint64(names.capacity()) + quint64(folded.capacity());
-    bytes += quint64(extraChildren.size()) * 48 + quint64(lastUsed.size()) * 16;
+    quint64 bytes =
+        entries.capacity() * sizeof(Entry) + quint64(names.capacity()) + quint64(folded.capacity());
+    bytes += quint64(extraChildren.size()) * 48 + quint64(lastUsed.size() + vacated.size()) * 16;
     return bytes;
 }
 
 void IndexTable::shrink() {
     entries.shrink_to_fit();
-    foldRecords.shrink_to_fit();
     names.squeeze();
     folded.squeeze();
 }

@@ -16,6 +16,10 @@
 namespace zarvo::index {
 
 inline constexpr quint32 kNoEntry = 0xffffffffu;
+// An entry's nameOff when its name is spelled as its folded name (most names are lower case): the
+// name is then read from IndexTable::folded and not stored twice. Only in memory; a snapshot always
+// holds both.
+inline constexpr quint32 kNameInFolded = 0xffffffffu;
 
 // Leaves elements uninitialised on resize: a snapshot load overwrites them at once, and zeroing a
 // hundred megabytes first costs as much as reading them.
@@ -41,7 +45,7 @@ struct Entry {
     };
     // No member initialisers: the type stays trivial for UninitialisedAllocator; write Entry{}.
     quint32 parent;
-    quint32 nameOff; // into IndexTable::names
+    quint32 nameOff; // into IndexTable::names, or kNameInFolded
     quint32 foldOff; // into IndexTable::folded
     quint16 nameLen;
     ContentTypes::TypeId type;
@@ -60,7 +64,8 @@ struct Entry {
 static_assert(sizeof(Entry) == 32 && std::is_trivially_default_constructible_v<Entry>);
 
 // A folded name in buffer order: lets a hit found by scanning the whole folded buffer be mapped back
-// to its entry (binary search on `off`).
+// to its entry (binary search on `off`). A snapshot holds them; a table in memory needs none, its
+// folded names lying in entry order (IndexView::records).
 struct FoldRecord {
     quint32 off;
     quint32 entry; // kNoEntry when the name is no longer in use
@@ -88,8 +93,9 @@ class IndexTable {
 public:
     std::vector<Entry, UninitialisedAllocator<Entry>> entries;
     QByteArray names;  // every name, NUL-terminated
-    QByteArray folded; // every folded name, NUL-terminated, in FoldRecord order
-    std::vector<FoldRecord, UninitialisedAllocator<FoldRecord>> foldRecords;
+    QByteArray folded; // every folded name, NUL-terminated, in entry order but for renamed entries'
+    // Entries renamed since they were added → where their first folded name lies (a dead slot now).
+    QHash<quint32, quint32> vacated;
     QHash<quint32, QVarLengthArray<quint32, 2>> extraChildren;
     QHash<quint32, quint32> lastUsed; // entry → seconds since the epoch (sparse)
     quint32 deletedCount = 0;
@@ -99,7 +105,10 @@ public:
     qsizetype liveCount() const { return qsizetype(entries.size()) - deletedCount; }
 
     QByteArrayView name(quint32 i) const {
-        return QByteArrayView(names.constData() + entries[i].nameOff, entries[i].nameLen);
+        const Entry& e = entries[i];
+        return QByteArrayView(
+            (e.nameOff == kNameInFolded ? folded.constData() + e.foldOff : names.constData() + e.nameOff),
+            e.nameLen);
     }
     QByteArrayView foldedName(quint32 i) const { return view().foldedName(i); }
     QString path(quint32 i) const { return view().path(i); }
@@ -129,11 +138,15 @@ public:
             if (auto it = lastUsed.constFind(i); it != lastUsed.constEnd()) return *it;
         return entries[i].mtime;
     }
-    // The record index holding entry i's folded name.
-    qsizetype recordOf(quint32 i) const;
+    // Lays the folded names out in entry order (dropping vacated slots); false when an entry's offset is
+    // outside the buffer. For a table read from a file, whose names may lie in any order.
+    bool putNamesInEntryOrder();
     // Bytes held by the arrays (capacity), for status and benchmarks.
     quint64 memoryBytes() const;
     void shrink();
+    // Drops from `names` every name spelled as its folded name (kNameInFolded): a table read from a
+    // snapshot holds each name twice.
+    void shareFoldedNames();
     // Grows arrays by an eighth rather than doubling: a million-entry table should not carry tens of
     // megabytes of slack after one new file.
     void reserveFor(QByteArray& buffer, qsizetype extra) const;
@@ -141,5 +154,17 @@ public:
     // is not searchable by name gets an empty folded form.
     void storeName(Entry& e, QByteArrayView name, bool searchable);
 };
+
+quint64 IndexView::recordOff(quint64 r) const {
+    if (records) return records[r].off;
+    if (!vacated->isEmpty())
+        if (auto it = vacated->constFind(quint32(r)); it != vacated->constEnd()) return *it;
+    return entries[r].foldOff;
+}
+
+quint32 IndexView::recordEntry(quint64 r) const {
+    if (records) return records[r].entry;
+    return !vacated->isEmpty() && vacated->contains(quint32(r)) ? kNoEntry : quint32(r);
+}
 
 } // namespace zarvo::index

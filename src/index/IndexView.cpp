@@ -20,6 +20,10 @@ void appendName(QByteArray& path, QByteArrayView name) {
 QByteArrayView IndexView::name(quint32 i) const {
     if (!has(i)) return {};
     const Entry& e = entries[i];
+    if (e.nameOff == kNameInFolded) {
+        if (quint64(e.foldOff) + e.nameLen > foldedSize) return {};
+        return QByteArrayView(folded + e.foldOff, e.nameLen);
+    }
     if (quint64(e.nameOff) + e.nameLen > namesSize) return {};
     return QByteArrayView(names + e.nameOff, e.nameLen);
 }
@@ -32,6 +36,17 @@ QByteArrayView IndexView::foldedName(quint32 i) const {
 
 bool IndexView::recordName(quint64 r, const char** name, size_t* length) const {
     if (r >= recordCount) return false;
+    if (!records) { // names in entry order, each NUL-terminated; a renamed entry's next may follow
+        const quint64 off = recordOff(r);
+        if (off >= foldedSize) return false;
+        *name = folded + off;
+        const quint64 next = r + 1 < recordCount ? recordOff(r + 1) : foldedSize;
+        if (vacated->isEmpty() && next > off && next <= foldedSize)
+            *length = size_t(next - off - 1); // back to back
+        else
+            *length = strnlen(*name, size_t(foldedSize - off));
+        return true;
+    }
     const quint64 off = records[r].off;
     const quint64 next = r + 1 < recordCount ? records[r + 1].off : foldedSize;
     if (off >= next || next > foldedSize) return false;

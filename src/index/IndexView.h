@@ -25,8 +25,12 @@ struct IndexView {
     quint64 namesSize = 0;
     const char* folded = nullptr; // NUL-terminated names, ending in a NUL when not empty
     quint64 foldedSize = 0;
+    // Null in a live table, whose folded names lie in entry order: record r is entry r, at the offset
+    // its name had when added (`vacated` keeps that offset for an entry renamed since, whose slot is
+    // then dead and whose new name is found through `vacated`'s keys).
     const FoldRecord* records = nullptr;
     quint64 recordCount = 0;
+    const QHash<quint32, quint32>* vacated = nullptr;
     // A RecordKey per record: a snapshot in ranking order only.
     const RecordKey* recordKeys = nullptr;
     // Which blocks of records may hold a piece of a name (SnapshotFormat::kGramBits rows of gramWords
@@ -47,6 +51,10 @@ struct IndexView {
     QByteArrayView foldedName(quint32 i) const;
     // The folded name of record r, bounded by the next record (false when the offsets are out of order).
     bool recordName(quint64 r, const char** name, size_t* length) const;
+    // Where record r's name starts in `folded`, and its entry (kNoEntry for a dead slot); r below
+    // recordCount. Defined in IndexTable.h, beside the records.
+    inline quint64 recordOff(quint64 r) const;
+    inline quint32 recordEntry(quint64 r) const;
     ContentTypes::TypeId type(quint32 i) const;
     // The type in record r's key (with recordKeys).
     ContentTypes::TypeId recordType(quint64 r) const;

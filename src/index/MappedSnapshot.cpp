@@ -33,9 +33,12 @@ std::unique_ptr<MappedSnapshot> MappedSnapshot::open(const QString& path, const 
         return fail(QStringLiteral("snapshot is truncated"));
     }
     void* map = ::mmap(nullptr, size_t(size), PROT_READ, MAP_SHARED, fd, 0);
-    ::close(fd);
-    if (map == MAP_FAILED) return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    if (map == MAP_FAILED) {
+        ::close(fd);
+        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    }
     std::unique_ptr<MappedSnapshot> s(new MappedSnapshot);
+    s->m_fd = fd;
     s->m_base = static_cast<const char*>(map);
     s->m_size = size;
 
@@ -114,6 +117,21 @@ std::unique_ptr<MappedSnapshot> MappedSnapshot::open(const QString& path, const 
 
 MappedSnapshot::~MappedSnapshot() {
     if (m_base) ::munmap(const_cast<char*>(m_base), size_t(m_size));
+    if (m_fd >= 0) ::close(m_fd);
+}
+
+std::vector<quint64> MappedSnapshot::gramBlocks(const std::vector<quint32>& bits) const {
+    const quint64 words = m_view.gramWords;
+    std::vector<quint64> blocks(size_t(words), ~quint64(0));
+    std::vector<quint64> row(blocks.size());
+    for (const quint32 bit : bits) {
+        const quint64 at = m_header.sections[Grams].offset + quint64(bit) * words * 8;
+        if (bit >= kGramBits || ::pread(m_fd, row.data(), size_t(words * 8), off_t(at)) != ssize_t(words * 8))
+            continue; // unread: every block stays a candidate
+        for (size_t w = 0; w < blocks.size(); ++w)
+            blocks[w] &= row[w];
+    }
+    return blocks;
 }
 
 IndexView MappedSnapshot::view(bool types) const {
@@ -178,13 +196,13 @@ bool MappedSnapshot::copyInto(IndexTable& out, QString* error) const {
     // Exact allocations (resize() would leave growth room).
     t.names = QByteArray(qsizetype(m_view.namesSize), Qt::Uninitialized);
     t.folded = QByteArray(qsizetype(m_view.foldedSize), Qt::Uninitialized);
-    t.foldRecords.resize(m_view.recordCount);
     copy(Fingerprint, nullptr);
     copy(Types, nullptr);
     copy(Entries, t.entries.data());
     copy(Names, t.names.data());
     copy(Folded, t.folded.data());
-    copy(Records, t.foldRecords.data());
+    if (!Snapshot::checkRecords(m_view.records, m_view.recordCount, t, error)) return false;
+    copy(Records, nullptr);
     copy(Extras, nullptr);
     copy(LastUsed, nullptr);
     copy(Keys, nullptr);
@@ -202,38 +220,14 @@ bool MappedSnapshot::copyInto(IndexTable& out, QString* error) const {
     for (const auto& name : m_typeNames)
         typeMap.push_back(ContentTypes::forMimeName(QString::fromUtf8(name)));
     if (!Snapshot::checkTable(t, typeMap, error)) return false;
-    if (m_newestFirst && !putNamesInEntryOrder(t)) {
+    // The file holds the folded names in ranking order for processes that read it in place; the
+    // table keeps them in entry order, so that it needs no records.
+    if (!t.putNamesInEntryOrder()) {
         if (error) *error = QStringLiteral("snapshot is corrupt");
         return false;
     }
+    t.shareFoldedNames();
     out = std::move(t);
-    return true;
-}
-
-bool MappedSnapshot::putNamesInEntryOrder(IndexTable& t) {
-    // The file holds the folded names in ranking order for processes that read it in place. The live
-    // table keeps them in entry order (as a crawl makes them), so that a scan finds the entries of
-    // matching names, and every entry of a kind or date query, in the order they lie in memory.
-    // The table is checked: every name offset is inside the buffer, which ends in a NUL. The file
-    // holds each entry's name once, so entry order needs no more room (entries sharing a name would).
-    const qsizetype room = t.folded.size();
-    QByteArray folded(room, Qt::Uninitialized);
-    decltype(t.foldRecords) records;
-    records.reserve(t.entries.size());
-    qsizetype at = 0;
-    for (quint32 i = 0; i < quint32(t.entries.size()); ++i) {
-        Entry& e = t.entries[i];
-        const char* name = t.folded.constData() + e.foldOff;
-        const auto length = qsizetype(std::strlen(name)) + 1;
-        if (length > room - at) return false;
-        std::memcpy(folded.data() + at, name, size_t(length));
-        e.foldOff = quint32(at);
-        records.push_back({quint32(at), (e.flags & Entry::Deleted) ? kNoEntry : i});
-        at += length;
-    }
-    folded.truncate(at);
-    t.folded = std::move(folded);
-    t.foldRecords = std::move(records);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "index/SnapshotFormat.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace zarvo::index {
 
@@ -31,6 +32,11 @@ QueryPass::SourceScan::SourceScan(QueryPass& pass, size_t source, const QByteArr
     // rank. Entries with a last-used time rank by it, so they are tested first on their own and
     // skipped in the scan.
     m_ordered = m_src.mapped && m_src.mapped->newestFirst();
+    // A query by kind or date alone reads no name.
+    m_namesTested = std::any_of(m_pass.m_plans.begin(), m_pass.m_plans.end(), [](const Plan& p) {
+        return !std::all_of(p.patterns->begin(), p.patterns->end(),
+                            [](const NamePattern& n) { return n.matchesAll(); });
+    });
     m_usedFirst = m_ordered && m_pass.m_byLastUsed;
 }
 
@@ -141,10 +147,10 @@ bool QueryPass::SourceScan::keyPasses(size_t rec) const {
 
 void QueryPass::SourceScan::test(size_t rec) {
     if (m_t.recordKeys && !keyPasses(rec)) return;
-    const char* name;
-    size_t len;
-    if (!m_t.recordName(rec, &name, &len)) return;
-    const quint32 entry = m_t.records[rec].entry;
+    const char* name = "";
+    size_t len = 0;
+    if (m_namesTested && !m_t.recordName(rec, &name, &len)) return;
+    const quint32 entry = m_t.recordEntry(rec);
     if (m_t.has(entry)) testName(entry, name, len, rec);
 }
 
@@ -155,7 +161,7 @@ void QueryPass::SourceScan::test(size_t rec) {
 bool QueryPass::SourceScan::restCannotRank(size_t rec) {
     const IndexView& t = m_t;
     if (!m_ordered || !t.recordKeys || rec >= t.recordCount) return false;
-    const quint32 entry = t.records[rec].entry;
+    const quint32 entry = t.recordEntry(rec);
     if (!t.has(entry) || (t.recordKeys[rec].flags & Entry::Deleted)) return true; // they come last
     const quint32 mtime = t.recordKeys[rec].mtime;
     if (mtime < m_pass.m_since) return true;
@@ -196,8 +202,21 @@ void QueryPass::SourceScan::scanUsedFirst() {
     settle();
 }
 
+// A live table's renamed entries: their names lie past their slots, which the scan passes as dead.
+void QueryPass::SourceScan::scanRenamed() {
+    QReadLocker lock(m_src.live ? &m_pass.m_index.m_lock : nullptr);
+    m_t = m_src.view();
+    if (m_t.records || !m_t.vacated || m_t.vacated->isEmpty()) return;
+    for (auto it = m_t.vacated->cbegin(); it != m_t.vacated->cend(); ++it) {
+        const QByteArrayView name = m_t.foldedName(it.key());
+        if (!name.isEmpty()) testName(it.key(), name.data(), size_t(name.size()), kByEntry);
+    }
+    settle();
+}
+
 bool QueryPass::SourceScan::run() {
     if (m_usedFirst) scanUsedFirst();
+    scanRenamed();
     size_t chunk = m_ordered ? kFirstOrderedChunk : kChunk;
     bool rested = false; // the rest of this source cannot rank
     for (size_t start = 0; !rested; start += chunk, chunk = std::min(chunk * 2, kChunk)) {
@@ -241,7 +260,9 @@ bool QueryPass::SourceScan::scanChunk(size_t start, size_t end) {
 // Only the blocks whose names may hold the literal, in runs of adjacent ones.
 bool QueryPass::SourceScan::scanByGrams(size_t start, size_t end) {
     const IndexView& t = m_t;
-    if (m_gramBlocks.empty()) {
+    if (m_gramBlocks.empty() && m_src.mapped && !m_src.table) {
+        m_gramBlocks = m_src.mapped->gramBlocks(m_literalGrams);
+    } else if (m_gramBlocks.empty()) {
         m_gramBlocks.assign(t.grams + m_literalGrams[0] * t.gramWords,
                             t.grams + (m_literalGrams[0] + 1) * t.gramWords);
         for (const quint32 b : m_literalGrams)
@@ -279,17 +300,22 @@ size_t QueryPass::SourceScan::nextCandidate(size_t pos, size_t to) const {
 // The record holding offset `off`, from `rec` on. Hits come in order and usually a few names apart:
 // gallop from the last one, then bisect the last stride.
 size_t QueryPass::SourceScan::recordHolding(size_t rec, size_t spanEnd, quint32 off) const {
-    const FoldRecord* records = m_t.records;
     size_t probe = rec, stride = 1;
-    while (probe + stride < spanEnd && records[probe + stride].off <= off) {
+    while (probe + stride < spanEnd && m_t.recordOff(probe + stride) <= off) {
         probe += stride;
         stride *= 2;
     }
     if (stride > 1 && probe + 1 < spanEnd) {
-        const size_t limit = std::min(spanEnd, probe + stride);
-        auto it = std::upper_bound(records + probe + 1, records + limit, off,
-                                   [](quint32 o, const FoldRecord& r) { return o < r.off; });
-        probe = size_t(it - records) - 1;
+        // The last record at or before `off` in (probe, limit).
+        size_t lo = probe + 1, hi = std::min(spanEnd, probe + stride);
+        while (lo < hi) {
+            const size_t mid = lo + (hi - lo) / 2;
+            if (m_t.recordOff(mid) <= off)
+                lo = mid + 1;
+            else
+                hi = mid;
+        }
+        probe = lo - 1;
     }
     return probe;
 }
@@ -297,7 +323,8 @@ size_t QueryPass::SourceScan::recordHolding(size_t rec, size_t spanEnd, quint32 
 // Finds candidates across a span of records, then tests only the names they land in. Offsets are
 // clamped: a mapped file is not trusted to be sorted. True when the rest cannot rank.
 bool QueryPass::SourceScan::scanSpan(size_t from, size_t spanEnd) {
-    auto offsetOf = [&](size_t rec) { return std::min<quint64>(m_t.records[rec].off, m_t.foldedSize); };
+    if (!m_t.records && m_t.vacated->isEmpty()) return scanBackToBack(from, spanEnd);
+    auto offsetOf = [&](size_t rec) { return std::min<quint64>(m_t.recordOff(rec), m_t.foldedSize); };
     const size_t to = spanEnd < m_recCount ? offsetOf(spanEnd) : size_t(m_t.foldedSize);
     size_t pos = offsetOf(from);
     size_t rec = from;
@@ -318,6 +345,31 @@ bool QueryPass::SourceScan::scanSpan(size_t from, size_t spanEnd) {
     return false;
 }
 
+// The same over a live table without renames, whose names lie back to back in entry order: a hit's
+// record is the one after as many names as end before it, so only the entries of matching names are
+// read (and those a few at a time, see settle()).
+bool QueryPass::SourceScan::scanBackToBack(size_t from, size_t spanEnd) {
+    const char* base = m_t.folded;
+    const size_t to = spanEnd < m_recCount ? size_t(m_t.recordOff(spanEnd)) : size_t(m_t.foldedSize);
+    size_t rec = from, start = size_t(m_t.recordOff(from)); // `rec`'s name starts at `start`
+    size_t pos = start;
+    while (pos < to && rec < spanEnd) {
+        const size_t hit = nextCandidate(pos, to);
+        if (hit >= to) break;
+        if (const auto ends = size_t(std::count(base + start, base + hit, '\0'))) {
+            rec += ends;
+            start = size_t(static_cast<const char*>(::memrchr(base + start, '\0', hit - start)) - base) + 1;
+        }
+        const char* name = base + start;
+        const size_t length = std::strlen(name);
+        if (rec < spanEnd) testName(quint32(rec), name, length, rec);
+        ++rec;
+        start += length + 1;
+        pos = start;
+    }
+    return false;
+}
+
 // A one-shot process keeps only what it still reads: the scanned slice goes back to the page cache
 // (the final paths fault their few pages in again). In slices of a full chunk at least: each release
 // is a system call.
@@ -325,11 +377,14 @@ void QueryPass::SourceScan::releaseScanned(size_t end, bool rested) {
     if (!m_src.mapped || m_src.table || !(end - m_released >= kChunk || end == m_recCount || rested)) return;
     const IndexView& t = m_t;
     const MappedSnapshot& mapped = *m_src.mapped;
+    // The last time, from the start: a page read at a chunk's start maps the large page around it,
+    // reaching into slices let go of before.
+    const size_t from = m_released;
     mapped.release(
-        t.folded + std::min<quint64>(t.records[m_released].off, t.foldedSize),
+        t.folded + std::min<quint64>(t.records[from].off, t.foldedSize),
         t.folded + (end < m_recCount ? std::min<quint64>(t.records[end].off, t.foldedSize) : t.foldedSize));
-    mapped.release(t.records + m_released, t.records + end);
-    if (t.recordKeys) mapped.release(t.recordKeys + m_released, t.recordKeys + end);
+    mapped.release(t.records + from, t.records + end);
+    if (t.recordKeys) mapped.release(t.recordKeys + from, t.recordKeys + end);
     if (!m_ordered) // else the entries were not read in this order (nor at all, but for scopes)
         mapped.release(t.entries + std::min<size_t>(m_released, t.entryCount),
                        t.entries + std::min<size_t>(end, t.entryCount));

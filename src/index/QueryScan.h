@@ -33,9 +33,11 @@ private:
     void test(size_t rec);
     bool restCannotRank(size_t rec);
     void scanUsedFirst();
+    void scanRenamed();
     bool scanChunk(size_t start, size_t end);
     bool scanByGrams(size_t start, size_t end);
     bool scanSpan(size_t from, size_t spanEnd);
+    bool scanBackToBack(size_t from, size_t spanEnd);
     size_t nextCandidate(size_t pos, size_t to) const;
     size_t recordHolding(size_t rec, size_t spanEnd, quint32 off) const;
     void releaseScanned(size_t end, bool rested);
@@ -55,6 +57,7 @@ private:
     Pending m_pending[kAhead];
     size_t m_pendingCount = 0;
     bool m_ordered = false;
+    bool m_namesTested = true;
     bool m_usedFirst = false;
     bool m_settled = false; // since the last look at whether the rest can rank
     size_t m_released = 0;  // records let go of so far (a mapped snapshot)

@@ -52,13 +52,6 @@ bool checkTable(IndexTable& t, const std::vector<ContentTypes::TypeId>& typeMap,
         e.type = typeMap[e.type];
     }
     if (!t.folded.isEmpty() && t.folded.back() != '\0') return fail();
-    quint32 prev = 0;
-    for (size_t i = 0; i < t.foldRecords.size(); ++i) {
-        const auto& rec = t.foldRecords[i];
-        if (rec.off >= folded || (i > 0 && rec.off <= prev) || (rec.entry != kNoEntry && rec.entry >= n))
-            return fail();
-        prev = rec.off;
-    }
     for (auto it = t.extraChildren.cbegin(); it != t.extraChildren.cend(); ++it)
         for (auto child : *it)
             if (it.key() >= n || child >= n) return fail();
@@ -81,6 +74,20 @@ bool checkTable(IndexTable& t, const std::vector<ContentTypes::TypeId>& typeMap,
             state[w] = 2;
     }
     t.deletedCount = std::min<quint32>(t.deletedCount, n);
+    return true;
+}
+
+bool checkRecords(const FoldRecord* records, quint64 count, const IndexTable& t, QString* error) {
+    quint32 prev = 0;
+    for (quint64 i = 0; i < count; ++i) {
+        const FoldRecord& rec = records[i];
+        if (rec.off >= quint64(t.folded.size()) || (i > 0 && rec.off <= prev) ||
+            (rec.entry != kNoEntry && rec.entry >= t.entries.size())) {
+            if (error) *error = QStringLiteral("snapshot is corrupt");
+            return false;
+        }
+        prev = rec.off;
+    }
     return true;
 }
 

@@ -27,6 +27,9 @@ bool loadVersion1(IndexTable& table, const QString& path, const QString& fingerp
 // Checks every index and offset of a table read from a file, so that it can then be used unchecked,
 // and translates its type ids (`typeMap`: the file's ids to this process's).
 bool checkTable(IndexTable& table, const std::vector<ContentTypes::TypeId>& typeMap, QString* error);
+// Checks a file's records against the table read with them (in order, inside the names, of entries
+// that exist); the table itself keeps none.
+bool checkRecords(const FoldRecord* records, quint64 count, const IndexTable& table, QString* error);
 
 } // namespace Snapshot
 
@@ -61,15 +64,19 @@ public:
     void expectScatteredReads(bool on) const;
     // Lets go of every page of the entries and names (what spelling out paths touched).
     void releaseScatteredReads() const;
+    // The blocks of records that may hold a name with every one of the gram `bits` (their rows
+    // ANDed). Read rather than mapped: the page cache keeps a file in large pages, and touching a few
+    // rows of the mapping would map the whole section into this process.
+    std::vector<quint64> gramBlocks(const std::vector<quint32>& bits) const;
     // Last-used times (from the file, then whatever the owner adds before sharing it).
     QHash<quint32, quint32>& lastUsed() { return m_lastUsed; }
 
 private:
     MappedSnapshot() = default;
     void advise(const void* from, const void* to, int advice) const;
-    static bool putNamesInEntryOrder(IndexTable& table);
     const char* m_base = nullptr;
     quint64 m_size = 0;
+    int m_fd = -1; // the file mapped, for reads beside the mapping
     IndexView m_view;
     quint32 m_deleted = 0;
     bool m_newestFirst = false;

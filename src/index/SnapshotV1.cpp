@@ -101,10 +101,10 @@ bool loadVersion1(IndexTable& out, const QString& path, const QString& fingerpri
     // Exact allocations (resize() would leave growth room).
     t.names = QByteArray(qsizetype(h.names), Qt::Uninitialized);
     t.folded = QByteArray(qsizetype(h.folded), Qt::Uninitialized);
-    t.foldRecords.resize(h.records);
+    std::vector<FoldRecord> records(h.records);
     std::vector<quint32> extras(h.extras * 2), used(h.lastUsed * 2);
     if (!r.read(t.entries.data(), h.entries * sizeof(Entry)) || !r.read(t.names.data(), h.names) ||
-        !r.read(t.folded.data(), h.folded) || !r.read(t.foldRecords.data(), h.records * sizeof(FoldRecord)) ||
+        !r.read(t.folded.data(), h.folded) || !r.read(records.data(), h.records * sizeof(FoldRecord)) ||
         !r.read(extras.data(), extras.size() * 4) || !r.read(used.data(), used.size() * 4))
         return fail(QStringLiteral("snapshot is truncated"));
     const quint64 sum = r.sum();
@@ -122,7 +122,13 @@ bool loadVersion1(IndexTable& out, const QString& path, const QString& fingerpri
         t.lastUsed.insert(used[i], used[i + 1]);
     }
     t.deletedCount = std::min<quint32>(h.deleted, n);
-    if (!checkTable(t, typeMap, error)) return false;
+    if (!checkTable(t, typeMap, error) || !checkRecords(records.data(), records.size(), t, error))
+        return false;
+    if (!t.putNamesInEntryOrder()) {
+        if (error) *error = QStringLiteral("snapshot is corrupt");
+        return false;
+    }
+    t.shareFoldedNames();
     out = std::move(t);
     return true;
 }

@@ -267,7 +267,7 @@ void SectionWriter::writeNames() {
     {
         Pieces names(m_w);
         static const char terminator = '\0';
-        auto nameOf = [&](quint32 i) { return table.names.constData() + table.entries[i].nameOff; };
+        auto nameOf = [&](quint32 i) { return table.name(i).data(); };
         inRankingOrder(table, m_order, nameOf, [&](size_t, quint32 i) {
             names.add(nameOf(i), table.entries[i].nameLen);
             names.add(&terminator, 1);

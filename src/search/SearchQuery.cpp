@@ -14,8 +14,6 @@ namespace zarvo {
 
 namespace {
 
-using Text::whitespaceRun;
-
 struct KindRow {
     std::initializer_list<const char*> words;
     std::initializer_list<const char*> types;
@@ -84,7 +82,7 @@ const QHash<QString, QStringList>& SearchQuery::kinds() {
 SearchQuery SearchQuery::parse(const QString& text, const QDateTime& now) {
     SearchQuery query;
     QStringList termWords;
-    const QStringList tokens = text.split(whitespaceRun(), Qt::SkipEmptyParts);
+    const QStringList tokens = Text::words(text);
     const auto& kindTable = kinds();
     for (const QString& token : tokens) {
         const QString lower = token.toLower();

@@ -11,12 +11,6 @@ QString trimSpacesAndTabs(QStringView text) {
     return text.mid(start, end - start).toString();
 }
 
-const QRegularExpression& whitespaceRun() {
-    static const QRegularExpression pattern(QStringLiteral("\\s+"),
-                                            QRegularExpression::UseUnicodePropertiesOption);
-    return pattern;
-}
-
 // A plain scan rather than the regular expression: it runs for every keyword and library row on each
 // keystroke, and QChar::isSpace knows the same Unicode spaces.
 QStringList words(const QString& text) {

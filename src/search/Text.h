@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -10,8 +9,6 @@ namespace zarvo::Text {
 
 // Spaces and tabs only are trimmed from typed text: other whitespace is part of what was typed.
 QString trimSpacesAndTabs(QStringView text);
-// Runs of whitespace, Unicode spaces included.
-const QRegularExpression& whitespaceRun();
 // The non-empty whitespace-separated words of a text.
 QStringList words(const QString& text);
 // A name as the panel's messages quote it: “name”, in the quotation marks of the user's language.

@@ -24,8 +24,6 @@ namespace zarvo::PathInput {
 
 namespace {
 
-using Text::whitespaceRun;
-
 constexpr int kMaxCompletions = 150;
 
 const Environment* environment() {
@@ -266,7 +264,7 @@ QList<ResultItem> completions(const QString& text, bool showHidden) {
     kept.reserve(kMaxCompletions);
 
     if (kept.size() < size_t(kMaxCompletions) && !others.empty()) {
-        const QStringList words = prefix.split(whitespaceRun(), Qt::SkipEmptyParts);
+        const QStringList words = Text::words(prefix);
         std::vector<std::pair<int, qsizetype>> scored; // score, listing index
         for (qsizetype i : others) {
             int total = 0;

@@ -22,8 +22,6 @@ namespace zarvo::Shortcuts {
 
 namespace {
 
-using Text::whitespaceRun;
-
 constexpr int kMaxMatches = 6;
 const char* const kSettingsAppIdentifier = "com.apple.systempreferences";
 const char* const kSettingsURLPrefix = "x-apple.systempreferences:";
@@ -437,7 +435,7 @@ QList<ResultItem> matches(const QString& text, ResultItem::Source source, const 
 
     QList<const Shortcut*> exact, prefix;
     QList<std::pair<int, const Shortcut*>> fuzzy;
-    const QStringList words = q.split(whitespaceRun(), Qt::SkipEmptyParts);
+    const QStringList words = Text::words(q);
     for (const Shortcut& s : shortcuts) {
         // The keyword, then the aliases (the names), then the title: in that order, without copies.
         if (s.keyword == q || s.aliases.contains(q)) {

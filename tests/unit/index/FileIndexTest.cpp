@@ -265,6 +265,7 @@ TEST(FileIndex, QueriesStartedTogetherAnswerAsEachAlone) {
                                                spec({QStringLiteral("*report*"), QStringLiteral("*2*")})};
     for (FileIndex* index : {&live, mapped.get()}) {
         std::vector<IndexQueryBatch> alone;
+        alone.reserve(specs.size());
         for (const auto& s : specs)
             alone.push_back(run(*index, s));
         EXPECT_EQ(alone[0].matched, 5) << "Report 1, Résumé report, REPORT, part report 2 and reports";
@@ -273,6 +274,7 @@ TEST(FileIndex, QueriesStartedTogetherAnswerAsEachAlone) {
         for (const auto& group :
              {std::vector<size_t>{0, 1}, std::vector<size_t>{1, 0, 2}, {0, 1, 2, 3, 4, 5}}) {
             std::vector<IndexQuerySpec> together;
+            together.reserve(group.size());
             for (size_t i : group)
                 together.push_back(specs[i]);
             const auto results = runTogether(*index, together);
@@ -321,6 +323,14 @@ TEST(FileIndex, LiveUpdatesCreateRenameMoveDelete) {
                   },
                   3000),
               0);
+    // Renamed entries keep their new names in a snapshot, and the loaded table finds them by those.
+    ASSERT_TRUE(index.saveSnapshot());
+    FileIndex reloaded(tree.config());
+    ASSERT_TRUE(reloaded.loadSnapshot());
+    EXPECT_EQ(find(reloaded, {QStringLiteral("*new name*")}),
+              QStringList{tree.root() + QStringLiteral("/docs/new name.txt")});
+    EXPECT_TRUE(find(reloaded, {QStringLiteral("*old name*")}).isEmpty());
+    EXPECT_EQ(find(reloaded, {QStringLiteral("*module*")}), found("*module*"));
 
     // A folder created with contents already inside (mkdir -p, then files) is crawled.
     const QString deep = tree.make(QStringLiteral("new/a/b/c/deep-file.md"));

@@ -95,10 +95,19 @@ QByteArray versionOne(const IndexTable& t, const QString& fingerprint) {
     for (const auto& e : t.entries)
         maxId = std::max(maxId, e.type);
     const QByteArray fp = fingerprint.toUtf8();
-    h.entries = t.entries.size();
-    h.names = quint64(t.names.size());
+    // As the first format held them: every name spelled out, a record per folded name.
+    std::vector<Entry> entries(t.entries.begin(), t.entries.end());
+    QByteArray names;
+    std::vector<FoldRecord> records;
+    for (quint32 i = 0; i < entries.size(); ++i) {
+        entries[i].nameOff = quint32(names.size());
+        names.append(t.name(i)).append('\0');
+        records.push_back({entries[i].foldOff, entries[i].is(Entry::Deleted) ? kNoEntry : i});
+    }
+    h.entries = entries.size();
+    h.names = quint64(names.size());
     h.folded = quint64(t.folded.size());
-    h.records = t.foldRecords.size();
+    h.records = records.size();
     h.types = maxId + 1u;
     h.fingerprint = quint64(fp.size());
     QByteArray out;
@@ -114,10 +123,10 @@ QByteArray versionOne(const IndexTable& t, const QString& fingerprint) {
         put(&len, 2);
         put(mime.constData(), len);
     }
-    put(t.entries.data(), t.entries.size() * sizeof(Entry));
-    put(t.names.constData(), size_t(t.names.size()));
+    put(entries.data(), entries.size() * sizeof(Entry));
+    put(names.constData(), size_t(names.size()));
     put(t.folded.constData(), size_t(t.folded.size()));
-    put(t.foldRecords.data(), t.foldRecords.size() * sizeof(FoldRecord));
+    put(records.data(), records.size() * sizeof(FoldRecord));
     out.append(reinterpret_cast<const char*>(&sum.h), 8);
     return out;
 }
