@@ -28,7 +28,7 @@ sandbox_cleanup() {
     local dir
     for dir in /proc/[0-9]*; do
         [ "${dir#/proc/}" = $$ ] && continue
-        if tr '\0' '\n' <"$dir/environ" 2>/dev/null | grep -qxF "ZARVO_SANDBOX=$sandbox"; then
+        if { tr '\0' '\n' <"$dir/environ"; } 2>/dev/null | grep -qxF "ZARVO_SANDBOX=$sandbox"; then
             kill "${dir#/proc/}" 2>/dev/null || true
         fi
     done

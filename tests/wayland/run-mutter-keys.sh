@@ -16,9 +16,7 @@ logs="mutter zarvo"
 wl_start_sandbox GNOME
 export GSETTINGS_BACKEND=keyfile
 # Nested in Xvfb: its X11 back end gives the seat a keyboard, which Wayland clipboard clients need.
-. "$(dirname "$0")/../../bench/lib/x-server.sh"
 start_xvfb 160 || fail "could not start Xvfb"
-pids+=("$xpid")
 mutter --nested --wayland --wayland-display=wayland-zarvo --sm-disable -- \
     "$(wl_session_probe)" >"$sandbox/mutter.log" 2>&1 &
 pids+=($!)
@@ -30,7 +28,11 @@ pids+=($!)
 notice() { xdotool search --onlyvisible --name '^Zarvo Shortcut$'; }
 wait_for 30 notice || fail "the first start did not ask about Super+R"
 ok "mutter: the first start asks about Super+R instead of showing the panel"
-xdotool windowactivate --sync "$(notice | head -1)"
+box=$(notice | head -1)
+xdotool windowactivate --sync "$box"
+# Its buttons take keys once it has the keyboard and has laid them out.
+wait_for 10 sh -c "[ \"\$(xdotool getactivewindow)\" = $box ]"
+sleep 0.5
 # GNOME's button order: Choose Another Key…, Let GNOME Open Zarvo with Super+R…, Open Zarvo (focused).
 xdotool key --clearmodifiers shift+Tab space
 question() { xdotool search --onlyvisible --name "^Change GNOME's Shortcuts\?$"; }
