@@ -1958,7 +1958,7 @@ Les textes, images, liens et fichiers copiés apparaissent ici.</translation>
     <name>SessionReport</name>
     <message>
         <source>grabbed on X11</source>
-        <translation>capturé sous X11</translation>
+        <translation>capture sous X11</translation>
     </message>
     <message>
         <source>only while an X11 app is in front</source>
@@ -1982,19 +1982,19 @@ Les textes, images, liens et fichiers copiés apparaissent ici.</translation>
     </message>
     <message>
         <source>off (another app holds it)</source>
-        <translation>désactivé (une autre app l’utilise)</translation>
+        <translation>inactif (une autre app l’utilise)</translation>
     </message>
     <message>
         <source>off (the desktop holds it)</source>
-        <translation>désactivé (le bureau l’utilise)</translation>
+        <translation>inactif (le bureau l’utilise)</translation>
     </message>
     <message>
         <source>off (%1 holds it)</source>
-        <translation>désactivé (%1 l’utilise)</translation>
+        <translation>inactif (%1 l’utilise)</translation>
     </message>
     <message>
         <source>off (no hot-key service here)</source>
-        <translation>désactivé (aucun service de raccourcis globaux ici)</translation>
+        <translation>inactif (aucun service de raccourcis globaux ici)</translation>
     </message>
     <message>
         <source>no hot keys set</source>
@@ -2003,19 +2003,19 @@ Les textes, images, liens et fichiers copiés apparaissent ici.</translation>
     <message>
         <source>panel key %1</source>
         <extracomment>%1 says how the key reaches Zarvo (&quot;grabbed on X11&quot;, &quot;through the desktop portal&quot;).</extracomment>
-        <translation>raccourci du panneau %1</translation>
+        <translation>raccourci du panneau (%1)</translation>
     </message>
     <message>
         <source>hot keys %1</source>
-        <translation>raccourcis %1</translation>
+        <translation>raccourcis (%1)</translation>
     </message>
     <message>
         <source>clipboard key %1</source>
-        <translation>raccourci du presse-papiers %1</translation>
+        <translation>raccourci du presse-papiers (%1)</translation>
     </message>
     <message>
         <source>panel key %1, clipboard key %2</source>
-        <translation>raccourci du panneau %1, raccourci du presse-papiers %2</translation>
+        <translation>raccourci du panneau (%1), raccourci du presse-papiers (%2)</translation>
     </message>
     <message>
         <source>%1: %2</source>

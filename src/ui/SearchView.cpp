@@ -287,6 +287,8 @@ QWidget* SearchView::buildBanner() {
     m_bannerText->setFont(Style::font(12));
     m_bannerText->setMinimumWidth(1);
     m_bannerText->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // Longer in some languages than a row is wide: it wraps rather than being cut mid-word.
+    m_bannerText->setWordWrap(true);
     auto* link = new QToolButton(m_banner);
     link->setText(m_s.showSearchAccess ? tr("Search Access Settings") : tr("Open Privacy Settings"));
     link->setAutoRaise(true);
