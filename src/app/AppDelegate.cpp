@@ -21,6 +21,7 @@
 #include "search/ResultActions.h"
 #include "store/Favorites.h"
 #include "store/History.h"
+#include "store/HotKeyRegistration.h"
 #include "store/Settings.h"
 #include "ui/PreviewWindow.h"
 #include "ui/SearchView.h"
@@ -79,7 +80,9 @@ void addEditActions(QWidget* window) {
 
 } // namespace
 
-AppDelegate::AppDelegate(Services services, QObject* parent) : QObject(parent), m_s(std::move(services)) {
+AppDelegate::AppDelegate(Services services, QObject* parent)
+    : QObject(parent), m_s(std::move(services)),
+      m_hotKeys(new HotKeyRegistration(Settings::shared(), HotKeyManager::shared(), this)) {
     m_model = std::make_unique<SearchModel>(
         SearchModel::Services{Settings::shared(), History::shared(), Favorites::shared(), m_s.clips,
                               m_s.metadata, m_s.platform.pasteboard, m_s.applications});
@@ -295,7 +298,7 @@ void AppDelegate::wireModel() {
 }
 
 void AppDelegate::registerHotKeys() {
-    HotKeyManager& keys = HotKeyManager::shared();
+    HotKeyManager& keys = m_hotKeys->keys();
     QPointer<AppDelegate> self(this);
     keys.onPress[HotKeyManager::Slot::main] = [self] {
         if (self) self->toggle(SearchModel::Tab::run);
@@ -306,31 +309,16 @@ void AppDelegate::registerHotKeys() {
     const Settings& settings = Settings::shared();
     const PlatformWords& words = PlatformWords::current();
     // Said on standard error too, with the reason; a key freed later is taken up without a restart.
-    if (!keys.registerKey(HotKeyManager::Slot::main, settings.hotKeyCode(), settings.hotKeyModifiers()))
+    // Keys changed elsewhere (zarvo-cli settings set) take effect at once.
+    const QList<HotKeyManager::Slot> refused = m_hotKeys->start();
+    if (refused.contains(HotKeyManager::Slot::main))
         m_s.log(QStringLiteral("Zarvo: ") +
                 keys.shownKey(HotKeyManager::Slot::main,
                               words.hotKey(settings.hotKeyModifiers(), settings.hotKeyLabel())));
-    if (!keys.registerKey(HotKeyManager::Slot::clipboard, settings.clipHotKeyCode(),
-                          settings.clipHotKeyModifiers()))
+    if (refused.contains(HotKeyManager::Slot::clipboard))
         m_s.log(QStringLiteral("Zarvo: ") +
                 keys.shownKey(HotKeyManager::Slot::clipboard,
                               words.hotKey(settings.clipHotKeyModifiers(), settings.clipHotKeyLabel())));
-    m_registeredKeys = registeredKeysWanted();
-    // Keys changed elsewhere (zarvo-cli settings set) take effect at once; the settings window's
-    // recorder registers its own.
-    connect(&Settings::shared(), &Settings::changed, this, [this] {
-        if (m_settingsWindow && m_settingsWindow->view()->recorder().recording()) return;
-        const auto wanted = registeredKeysWanted();
-        if (wanted == m_registeredKeys) return;
-        m_registeredKeys = wanted;
-        HotKeyManager::shared().registerKey(HotKeyManager::Slot::main, wanted[0], wanted[1]);
-        HotKeyManager::shared().registerKey(HotKeyManager::Slot::clipboard, wanted[2], wanted[3]);
-    });
-}
-
-std::array<quint32, 4> AppDelegate::registeredKeysWanted() {
-    const Settings& s = Settings::shared();
-    return {s.hotKeyCode(), s.hotKeyModifiers(), s.clipHotKeyCode(), s.clipHotKeyModifiers()};
 }
 
 void AppDelegate::showPanel(bool clips) {
@@ -431,7 +419,7 @@ void AppDelegate::showSettings() {
                                             History::shared(),
                                             m_s.clips,
                                             m_s.platform.workspace,
-                                            HotKeyManager::shared(),
+                                            *m_hotKeys,
                                             settingsUpdates(),
                                             QStringLiteral(ZARVO_VERSION),
                                             commandProgram(),

@@ -15,6 +15,7 @@ class QWidget;
 
 namespace zarvo {
 class ClipStore;
+class HotKeyRegistration;
 class MetadataQueryFactory;
 class PanelWindowing;
 struct Platform;
@@ -86,9 +87,10 @@ private:
     // How a desktop shortcut starts us: "zarvo" when that name on the PATH is us, else our path.
     static QString commandProgram();
     ui::SettingsView::Updates settingsUpdates();
-    static std::array<quint32, 4> registeredKeysWanted();
 
     Services m_s;
+    // Registers the system-wide keys; the settings window's recorder calls it too.
+    HotKeyRegistration* m_hotKeys;
     std::unique_ptr<SearchModel> m_model;
     SearchPanel* m_panel = nullptr;
     ui::SearchView* m_view = nullptr;
@@ -96,7 +98,6 @@ private:
     StatusMenu* m_statusMenu = nullptr;
     QPointer<ui::SettingsWindow> m_settingsWindow;
     ui::PreviewWindow* m_preview = nullptr;
-    std::array<quint32, 4> m_registeredKeys{};
 };
 
 } // namespace zarvo::app

@@ -43,35 +43,26 @@ void logLine(const QString& line) {
     std::fflush(stderr);
 }
 
-} // namespace
-
-extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, bool portable) {
-    using namespace zarvo;
-    const QString request = QString::fromLatin1(requestName);
-    const QJsonObject message{{QStringLiteral("type"), request},
-                              {QStringLiteral("startupId"), qEnvironmentVariable("DESKTOP_STARTUP_ID")}};
-    // Under Wayland, run on XWayland: global keys and focus handling need X11. Said to Qt through the
-    // arguments, not the environment, so applications we start do not inherit it.
+// Under Wayland, run on XWayland: global keys and focus handling need X11. Said to Qt through the
+// arguments, not the environment, so applications we start do not inherit it. Ends with a null.
+std::vector<char*> qtArguments(int argc, char** argv) {
     std::vector<char*> arguments(argv, argv + argc);
     static char platformFlag[] = "-platform";
     static char xcb[] = "xcb";
     bool hasPlatform = false;
     for (int i = 1; i < argc; ++i)
         hasPlatform |= qstrcmp(argv[i], "-platform") == 0;
-    if (linux_::LinuxPlatform::isWaylandSession() && !hasPlatform &&
+    if (zarvo::linux_::LinuxPlatform::isWaylandSession() && !hasPlatform &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         arguments.insert(arguments.begin() + 1, {platformFlag, xcb});
     }
-    int count = int(arguments.size());
     arguments.push_back(nullptr);
-    QApplication::setApplicationName(QStringLiteral("Zarvo"));
-    QApplication::setDesktopFileName(QStringLiteral("com.velorin.zarvo"));
-    QApplication app(count, arguments.data());
-    QApplication::setQuitOnLastWindowClosed(false);
-    Translations::install(linux_::ProgramLocation::translationFolders());
-    ui::Accessibility::install();
-    // The desktop's looks at start, then followed: light or dark, its colours, its icon theme.
-    linux_::AppearanceWatch appearance;
+    return arguments;
+}
+
+// The desktop's looks at start, then followed: light or dark, its colours, its icon theme.
+void followDesktopLooks(const zarvo::linux_::AppearanceWatch& appearance, QApplication& app) {
+    using namespace zarvo;
     ui::Icons::setUp(linux_::LinuxAppearance::iconThemeName(appearance.known()));
     const auto useLooks = [&appearance] {
         const bool dark = linux_::LinuxAppearance::prefersDark(appearance.known());
@@ -85,24 +76,65 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
         useLooks();
         ui::Icons::useTheme(linux_::LinuxAppearance::iconThemeName(appearance.known()));
     });
+}
+
+// Under Wayland the desktop portal may deliver the hot keys, and the desktop's own bindings are read
+// the Wayland desktops' way; the X grab stays for X windows.
+struct WaylandKeys {
+    std::unique_ptr<zarvo::wayland::PortalShortcuts> portalKeys;
+    std::unique_ptr<zarvo::wayland::WaylandDesktopShortcuts> desktopShortcuts;
+
+    static WaylandKeys install(zarvo::Platform& platform) {
+        using namespace zarvo;
+        WaylandKeys keys;
+        if (wayland::PortalShortcuts::suitsSession()) {
+            keys.portalKeys = std::make_unique<wayland::PortalShortcuts>();
+            platform.desktopHotKeys = keys.portalKeys.get();
+        }
+        if (linux_::LinuxPlatform::isWaylandSession()) {
+            keys.desktopShortcuts = std::make_unique<wayland::WaylandDesktopShortcuts>(
+                *platform.environment, platform.desktopShortcuts);
+            platform.desktopShortcuts = keys.desktopShortcuts.get();
+        }
+        return keys;
+    }
+};
+
+// The clip store, when this process holds its lock.
+std::unique_ptr<zarvo::ClipStore> openClipStore(bool locked, const zarvo::Platform& platform) {
+    using namespace zarvo;
+    if (!locked) {
+        logLine(QCoreApplication::translate(
+            "DesktopMain", "Zarvo: the clip store is in use by another process; copies are not kept"));
+        return nullptr;
+    }
+    return std::make_unique<ClipStore>(ClipStore::defaultDirectory(), platform.pasteboard, true,
+                                       ClipStore::Services::fromPlatform());
+}
+
+} // namespace
+
+extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, bool portable) {
+    using namespace zarvo;
+    const QString request = QString::fromLatin1(requestName);
+    const QJsonObject message{{QStringLiteral("type"), request},
+                              {QStringLiteral("startupId"), qEnvironmentVariable("DESKTOP_STARTUP_ID")}};
+    std::vector<char*> arguments = qtArguments(argc, argv);
+    int count = int(arguments.size()) - 1;
+    QApplication::setApplicationName(QStringLiteral("Zarvo"));
+    QApplication::setDesktopFileName(QStringLiteral("com.velorin.zarvo"));
+    QApplication app(count, arguments.data());
+    QApplication::setQuitOnLastWindowClosed(false);
+    Translations::install(linux_::ProgramLocation::translationFolders());
+    ui::Accessibility::install();
+    linux_::AppearanceWatch appearance;
+    followDesktopLooks(appearance, app);
 
     linux_::LinuxPlatform linux;
     Platform& platform = linux.platform();
     linux_::FileDefaultsStore defaults(linux_::FileDefaultsStore::defaultDirectory(*platform.environment));
     platform.defaults = &defaults;
-    // Under Wayland the desktop portal may deliver the hot keys, and the desktop's own bindings are read
-    // the Wayland desktops' way; the X grab stays for X windows.
-    std::unique_ptr<wayland::PortalShortcuts> portalKeys;
-    std::unique_ptr<wayland::WaylandDesktopShortcuts> waylandShortcuts;
-    if (wayland::PortalShortcuts::suitsSession()) {
-        portalKeys = std::make_unique<wayland::PortalShortcuts>();
-        platform.desktopHotKeys = portalKeys.get();
-    }
-    if (linux_::LinuxPlatform::isWaylandSession()) {
-        waylandShortcuts = std::make_unique<wayland::WaylandDesktopShortcuts>(*platform.environment,
-                                                                              platform.desktopShortcuts);
-        platform.desktopShortcuts = waylandShortcuts.get();
-    }
+    const WaylandKeys waylandKeys = WaylandKeys::install(platform);
     linux.install();
     migrateDefaultsFromQuenlark();
     if (linux.display() == linux_::LinuxPlatform::Display::None) {
@@ -139,13 +171,7 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
     linux_::InstanceLock::raiseDescriptorLimit();
 
     const auto clipLock = lockClipStore(ClipStore::defaultDirectory(), 1000);
-    if (!clipLock)
-        logLine(QCoreApplication::translate(
-            "DesktopMain", "Zarvo: the clip store is in use by another process; copies are not kept"));
-    std::unique_ptr<ClipStore> clips;
-    if (clipLock)
-        clips = std::make_unique<ClipStore>(ClipStore::defaultDirectory(), platform.pasteboard, true,
-                                            ClipStore::Services::fromPlatform());
+    std::unique_ptr<ClipStore> clips = openClipStore(clipLock != nullptr, platform);
     linux_::DesktopEntrySource desktopEntries(
         linux_::DesktopEntrySource::fromEnvironment(*platform.environment));
     AppCatalog applications(&desktopEntries);

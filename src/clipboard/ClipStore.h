@@ -16,6 +16,7 @@
 namespace zarvo {
 
 class Clock;
+class ImageCodec;
 class Pasteboard;
 class Settings;
 class UserDefaults;
@@ -50,6 +51,7 @@ public:
     struct Services {
         Workspace* workspace = nullptr;         // front application, activations, source names
         Clock* clock = nullptr;                 // none: the system clock
+        const ImageCodec* images = nullptr;     // none: pictures are neither converted nor kept
         UserDefaults* legacyDefaults = nullptr; // where an earlier version kept "clipboardHistory"
         std::function<ClipPolicy()> policy;     // none: the default settings
         // The web-address test and the path expansion of typed text.
@@ -118,7 +120,8 @@ public:
     static std::optional<ClipItems> snapshot(const QStringList& types, const QList<PasteboardItem>& items);
     // Thread-safe: conversion, kind, text, hash and thumbnail of a snapshot.
     static std::optional<Prepared> prepare(ClipItems items,
-                                           const std::function<std::optional<QUrl>(const QString&)>& webURL);
+                                           const std::function<std::optional<QUrl>(const QString&)>& webURL,
+                                           const ImageCodec* images);
     void insert(const Prepared& prepared, const std::optional<QString>& appName,
                 const std::optional<QString>& bundleID, const QDateTime& date);
     // Files one copy at once, on this thread (the command line's `add`): snapshot, prepare, insert.

@@ -119,9 +119,15 @@ void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
         background.addRoundedRect(rect, 7, 7);
         Style::paintSelection(*painter, background, palette);
     }
-
-    // Icon.
     const QRect iconRect(rect.left() + 8, rect.center().y() - kIcon / 2, kIcon, kIcon);
+    paintIcon(painter, iconRect, item, palette, dpr);
+    const int right = paintTagAndButtons(painter, option, item, selected, hovering, dpr);
+    paintTexts(painter, option, index, item, {iconRect.right() + 11, right}, dpr);
+    painter->restore();
+}
+
+void ResultDelegate::paintIcon(QPainter* painter, const QRect& iconRect, const ResultItem& item,
+                               const QPalette& palette, qreal dpr) const {
     std::optional<QImage> thumbnail;
     if (item.clipID && !item.symbol && !item.iconPath && m_context.clips)
         thumbnail = ClipImages::of(*m_context.clips).thumbnail(*item.clipID);
@@ -165,8 +171,13 @@ void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
         break;
     }
     }
+}
 
-    // Buttons and tag, from the right.
+int ResultDelegate::paintTagAndButtons(QPainter* painter, const QStyleOptionViewItem& option,
+                                       const ResultItem& item, bool selected, bool hovering,
+                                       qreal dpr) const {
+    const QPalette& palette = option.palette;
+    const QRect rect = option.rect.adjusted(8, 1, -8, -1);
     int right = rect.right() - 8;
     if (m_context.settings) {
         if (const auto tag = ResultRow::tag(item, *m_context.settings); tag && !tag->isEmpty()) {
@@ -211,9 +222,16 @@ void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
         drawButton(copy, copied ? QStringLiteral("checkmark") : QStringLiteral("doc.on.doc"), pointed, tint);
         right = copy.left() - 6;
     }
+    return right;
+}
 
-    // Name (with star and pin) and subtitle.
-    const int left = iconRect.right() + 11;
+void ResultDelegate::paintTexts(QPainter* painter, const QStyleOptionViewItem& option,
+                                const QModelIndex& index, const ResultItem& item,
+                                std::pair<int, int> leftRight, qreal dpr) const {
+    const QPalette& palette = option.palette;
+    const int row = index.row();
+    const QRect rect = option.rect.adjusted(8, 1, -8, -1);
+    const auto [left, right] = leftRight;
     const int width = qMax(0, right - left - 4);
     const QFont nameFont = Style::font(14, QFont::Medium);
     const QFont subtitleFont = Style::font(11);
@@ -271,7 +289,6 @@ void ResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
                               Qt::AlignLeft | Qt::TextSingleLine,
                               subtitleMetrics.elidedText(second, Qt::ElideRight, width));
     }
-    painter->restore();
 }
 
 // --- View --------------------------------------------------------------------------------------------

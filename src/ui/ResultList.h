@@ -76,6 +76,14 @@ public:
 
 private:
     int tagWidthFor(const QRect& row, const ResultItem& item) const;
+    // The parts of a row: its icon; its tag and buttons from the right (where the texts must end);
+    // its name with the favourite and pin marks, and its subtitle, between the icon and that end.
+    void paintIcon(QPainter* painter, const QRect& iconRect, const ResultItem& item, const QPalette& palette,
+                   qreal dpr) const;
+    int paintTagAndButtons(QPainter* painter, const QStyleOptionViewItem& option, const ResultItem& item,
+                           bool selected, bool hovering, qreal dpr) const;
+    void paintTexts(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index,
+                    const ResultItem& item, std::pair<int, int> leftRight, qreal dpr) const;
     Context m_context;
     int m_hoverRow = -1;
     int m_hoverButton = 0; // 1 copy, 2 reveal

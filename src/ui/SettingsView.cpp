@@ -9,6 +9,7 @@
 #include "platform/Workspace.h"
 #include "sources/Shortcuts.h"
 #include "store/History.h"
+#include "store/HotKeyRegistration.h"
 #include "store/Settings.h"
 #include "ui/Accessibility.h"
 #include "ui/AppChooser.h"
@@ -102,7 +103,7 @@ SettingsView::SettingsView(Services services, QWidget* parent)
         updateKeyMonitor();
     });
     connect(&m_s.settings, &Settings::changed, this, &SettingsView::refreshSettings);
-    connect(&m_s.hotKeys, &HotKeyManager::statusChanged, this, &SettingsView::refreshShortcuts);
+    connect(&m_s.hotKeys.keys(), &HotKeyManager::statusChanged, this, &SettingsView::refreshShortcuts);
     if (m_s.session) connect(m_s.session, &SessionInfo::changed, this, &SettingsView::refreshShortcuts);
     connect(&m_s.history, &History::entriesChanged, this, &SettingsView::refreshHistory);
     if (m_s.clips) connect(m_s.clips, &ClipStore::clipsChanged, this, &SettingsView::refreshClips);

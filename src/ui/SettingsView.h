@@ -20,6 +20,7 @@ class QVBoxLayout;
 namespace zarvo {
 class ClipStore;
 class HotKeyManager;
+class HotKeyRegistration;
 class SessionInfo;
 class History;
 class Settings;
@@ -53,7 +54,8 @@ public:
         History& history;
         ClipStore* clips = nullptr;
         Workspace* workspace = nullptr;
-        HotKeyManager& hotKeys;
+        // The keys and their registration, which the shell owns.
+        HotKeyRegistration& hotKeys;
         Updates updates;
         // The shown version ("0.1.0"); "?" when unknown.
         QString version;

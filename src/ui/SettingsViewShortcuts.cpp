@@ -2,6 +2,7 @@
 #include "platform/HotKeyAdvice.h"
 #include "platform/HotKeyManager.h"
 #include "platform/SessionReport.h"
+#include "store/HotKeyRegistration.h"
 #include "ui/Accessibility.h"
 #include "ui/SettingsView.h"
 
@@ -30,23 +31,24 @@ void SettingsView::refreshShortcuts() {
     for (const auto& [shortcut, slot] : {std::pair{Shortcut::main, HotKeyManager::Slot::main},
                                          std::pair{Shortcut::clipboard, HotKeyManager::Slot::clipboard}}) {
         const QString name = m_recorder.displayName(shortcut);
-        const QString shown = m_s.hotKeys.shownKey(slot, name);
+        const QString shown = m_s.hotKeys.keys().shownKey(slot, name);
         // A key the desktop delivers under its own name works: not a problem.
-        if (problems.isEmpty() && shown != name && !m_s.hotKeys.works(slot)) problems << shown;
+        if (problems.isEmpty() && shown != name && !m_s.hotKeys.keys().works(slot)) problems << shown;
         if (!offer && !m_recorder.recording())
-            if ((offer = HotKeyAdvice::bindOffer(m_s.hotKeys.status(slot), m_s.hotKeys.desktop(), name)))
+            if ((offer = HotKeyAdvice::bindOffer(m_s.hotKeys.keys().status(slot),
+                                                 m_s.hotKeys.keys().desktop(), name)))
                 m_bindSlot = int(slot);
     }
     m_hotKeyError->setText(problems.join(QLatin1Char('\n')));
     m_hotKeyError->setVisible(!problems.isEmpty());
     if (m_s.session)
         m_sessionStatus->setText(
-            SessionReport::settingsLines(m_s.session->facts(), m_s.hotKeys).join(QLatin1Char('\n')));
+            SessionReport::settingsLines(m_s.session->facts(), m_s.hotKeys.keys()).join(QLatin1Char('\n')));
     // Desktops that bind keys in their config file (sway): the exact lines, to copy there.
     const QStringList lines =
-        m_recorder.recording() ? QStringList() : HotKeyAdvice::configLines(m_s.hotKeys, m_s.program);
+        m_recorder.recording() ? QStringList() : HotKeyAdvice::configLines(m_s.hotKeys.keys(), m_s.program);
     if (m_configLines) {
-        const DesktopShortcuts* desktop = m_s.hotKeys.desktop();
+        const DesktopShortcuts* desktop = m_s.hotKeys.keys().desktop();
         m_configPlace->setText(tr("To open Zarvo from every app, add these lines to %1 and reload it:")
                                    .arg(desktop ? desktop->shortcutsPlace() : QString()));
         m_configLines->setPlainText(lines.join(QLatin1Char('\n')));
@@ -61,8 +63,8 @@ void SettingsView::refreshShortcuts() {
 
 void SettingsView::bindThroughDesktop() {
     const auto slot = HotKeyManager::Slot(m_bindSlot);
-    const auto status = m_s.hotKeys.status(slot);
-    DesktopShortcuts* desktop = m_s.hotKeys.desktop();
+    const auto status = m_s.hotKeys.keys().status(slot);
+    DesktopShortcuts* desktop = m_s.hotKeys.keys().desktop();
     if (!HotKeyAdvice::canBindThroughDesktop(status, desktop)) return;
     const QString name =
         m_recorder.displayName(slot == HotKeyManager::Slot::main ? Shortcut::main : Shortcut::clipboard);
@@ -71,7 +73,7 @@ void SettingsView::bindThroughDesktop() {
     const QString question = HotKeyAdvice::bindQuestion(holder, name, command, desktop->shortcutsPlace(),
                                                         desktop->bindingNote(status.modifiers));
     if (!confirm || !confirm(tr("Change %1's Shortcuts?").arg(holder), question)) return;
-    if (const auto error = m_s.hotKeys.bindThroughDesktop(slot, command))
+    if (const auto error = m_s.hotKeys.keys().bindThroughDesktop(slot, command))
         m_recorder.setError(tr("%1 could not be bound: %2").arg(name, *error));
     refreshShortcuts();
 }

@@ -5,6 +5,7 @@
 #include "platform/HotKeys.h"
 #include "platform/Platform.h"
 #include "platform/PlatformWords.h"
+#include "store/HotKeyRegistration.h"
 #include "store/Settings.h"
 #include "ui/KeyEvents.h"
 
@@ -35,8 +36,12 @@ quint32 swapCommandAndControl(quint32 modifiers) {
 
 } // namespace
 
-ShortcutRecorder::ShortcutRecorder(Settings& settings, HotKeyManager& hotKeys, QObject* parent)
+ShortcutRecorder::ShortcutRecorder(Settings& settings, HotKeyRegistration& hotKeys, QObject* parent)
     : QObject(parent), m_settings(settings), m_hotKeys(hotKeys) {}
+
+ShortcutRecorder::~ShortcutRecorder() {
+    if (m_recording) m_hotKeys.resume();
+}
 
 ShortcutRecorder::Combination ShortcutRecorder::defaultCombination(Shortcut shortcut) {
     switch (shortcut) {
@@ -90,7 +95,7 @@ void ShortcutRecorder::startRecording(Shortcut shortcut) {
     stopRecording();
     setError(std::nullopt);
     m_recording = shortcut;
-    m_hotKeys.unregisterAll();
+    m_hotKeys.suspend();
     emit changed();
 }
 
@@ -98,6 +103,7 @@ void ShortcutRecorder::stopRecording() {
     const bool was = m_recording.has_value();
     if (was) apply();
     m_recording.reset();
+    if (was) m_hotKeys.resume();
     if (was) emit changed();
 }
 
@@ -183,18 +189,18 @@ void ShortcutRecorder::apply() {
     QStringList refused, heldByDesktop;
     for (const Slot& s : kSlots) {
         const Combination c = combination(s.shortcut);
-        if (m_hotKeys.registerKey(s.slot, c.code, c.modifiers)) continue;
+        if (m_hotKeys.registerStored(s.slot)) continue;
         const QString name = displayName(s.shortcut, c.modifiers, c.label);
-        const auto status = m_hotKeys.status(s.slot);
+        const auto status = m_hotKeys.keys().status(s.slot);
         if (status.state == HotKeyManager::State::heldByDesktop)
-            heldByDesktop << m_hotKeys.shownKey(s.slot, name) + QLatin1Char('.');
+            heldByDesktop << m_hotKeys.keys().shownKey(s.slot, name) + QLatin1Char('.');
         else
             refused << name;
         // A new combination that another program holds must not leave the slot without any key:
         // the former one is stored and registered again.
         if (m_replaced && m_replaced->first == s.shortcut && !(m_replaced->second == c)) {
             write(s.shortcut, m_replaced->second);
-            m_hotKeys.registerKey(s.slot, m_replaced->second.code, m_replaced->second.modifiers);
+            m_hotKeys.registerStored(s.slot);
         }
     }
     if (!refused.isEmpty())

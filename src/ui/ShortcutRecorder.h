@@ -7,7 +7,7 @@
 #include <optional>
 
 namespace zarvo {
-class HotKeyManager;
+class HotKeyRegistration;
 class Settings;
 } // namespace zarvo
 
@@ -15,7 +15,7 @@ namespace zarvo::ui {
 
 // Records the three configurable key combinations of the settings window: the two system-wide hot
 // keys and the panel's tab-switch key. While it records, no system-wide key is registered, so the
-// current combination can be pressed; every way out registers them again.
+// current combination can be pressed; every way out registers them again, through `hotKeys`.
 class ShortcutRecorder : public QObject {
     Q_OBJECT
 public:
@@ -27,7 +27,8 @@ public:
         bool operator==(const Combination&) const = default;
     };
 
-    ShortcutRecorder(Settings& settings, HotKeyManager& hotKeys, QObject* parent = nullptr);
+    ShortcutRecorder(Settings& settings, HotKeyRegistration& hotKeys, QObject* parent = nullptr);
+    ~ShortcutRecorder() override;
 
     static Combination defaultCombination(Shortcut shortcut);
     Combination combination(Shortcut shortcut) const;
@@ -63,7 +64,7 @@ private:
     bool saveAndApply(Shortcut shortcut, const Combination& combination);
 
     Settings& m_settings;
-    HotKeyManager& m_hotKeys;
+    HotKeyRegistration& m_hotKeys;
     std::optional<Shortcut> m_recording;
     std::optional<QString> m_hotKeyError;
     // The combination a save replaced, kept while its replacement is being registered.

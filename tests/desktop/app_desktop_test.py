@@ -111,6 +111,39 @@ def two_monitors():
     return summary()
 
 
+def shoot_search_and_actions(prefix):
+    """The panel searching "dl", then its actions menu; the query is cleared after."""
+    run("xdotool", "type", "--delay", "20", "dl")
+    time.sleep(0.6)
+    panel_shot(f"{prefix}-search")
+    key("ctrl+k")
+    time.sleep(0.4)
+    panel_shot(f"{prefix}-actions")
+    key("Escape")
+    run("xdotool", "key", "ctrl+a", "BackSpace")
+
+
+def shoot_help_and_copy(prefix, text):
+    """The help page, then `text` copied for the clipboard tab."""
+    run("xdotool", "type", "--delay", "20", "?")
+    time.sleep(0.5)
+    panel_shot(f"{prefix}-help")
+    run("xdotool", "key", "ctrl+a", "BackSpace")
+    subprocess.run(["xclip", "-selection", "clipboard", "-i"], input=text, text=True, timeout=10)
+    time.sleep(1.2)
+
+
+def shoot_clips(prefix):
+    """The clipboard tab through its hot key (pressed again if the first press only hid the panel)."""
+    key("shift+super+v")
+    time.sleep(0.2)
+    if not panel():
+        key("shift+super+v")
+    wait_until(panel_has_keyboard)
+    time.sleep(0.6)
+    panel_shot(f"{prefix}-clips")
+
+
 def looks():
     """Screenshots of every mode, light and dark, at scale 1 and 2, for a person to look at."""
     set_up_sandbox()
@@ -135,14 +168,7 @@ def looks():
                 check(f"{look}: the panel shows", bool(wait_until(panel_has_keyboard, timeout=30)))
                 time.sleep(0.5)
                 panel_shot(f"look-{look}-empty")
-                run("xdotool", "type", "--delay", "20", "dl")
-                time.sleep(0.6)
-                panel_shot(f"look-{look}-search")
-                key("ctrl+k")
-                time.sleep(0.4)
-                panel_shot(f"look-{look}-actions")
-                key("Escape")
-                run("xdotool", "key", "ctrl+a", "BackSpace")
+                shoot_search_and_actions(f"look-{look}")
                 run("xdotool", "type", "--delay", "20", "~/Downloads/")
                 # The first look waits for the thumbnailer to start and draw; later ones read its cache.
                 time.sleep(3.0 if look == "light-x1" else 0.8)
@@ -165,24 +191,12 @@ def looks():
                 key("Escape")
                 time.sleep(0.3)
                 run("xdotool", "key", "ctrl+a", "BackSpace")
-                run("xdotool", "type", "--delay", "20", "?")
-                time.sleep(0.5)
-                panel_shot(f"look-{look}-help")
-                run("xdotool", "key", "ctrl+a", "BackSpace")
-                subprocess.run(["xclip", "-selection", "clipboard", "-i"], input="A copied line\nand a second one",
-                               text=True, timeout=10)
-                time.sleep(1.2)
+                shoot_help_and_copy(f"look-{look}", "A copied line\nand a second one")
                 png = os.path.join(SANDBOX, "picture.png")
                 run("convert", os.path.join(SANDBOX, "picture.ppm"), png)
                 subprocess.run(["xclip", "-selection", "clipboard", "-t", "image/png", "-i", png], timeout=10)
                 time.sleep(1.2)
-                key("shift+super+v")
-                time.sleep(0.2)
-                if not panel():
-                    key("shift+super+v")
-                wait_until(panel_has_keyboard)
-                time.sleep(0.6)
-                panel_shot(f"look-{look}-clips")
+                shoot_clips(f"look-{look}")
             finally:
                 quit_zarvo(app)
     return summary()

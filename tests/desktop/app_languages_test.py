@@ -19,28 +19,9 @@ def titled(title):
 
 
 def panel_shots(language):
-    t.run("xdotool", "type", "--delay", "20", "dl")
-    time.sleep(0.6)
-    t.panel_shot(f"lang-{language}-search")
-    t.key("ctrl+k")
-    time.sleep(0.4)
-    t.panel_shot(f"lang-{language}-actions")
-    t.key("Escape")
-    t.run("xdotool", "key", "ctrl+a", "BackSpace")
-    t.run("xdotool", "type", "--delay", "20", "?")
-    time.sleep(0.5)
-    t.panel_shot(f"lang-{language}-help")
-    t.run("xdotool", "key", "ctrl+a", "BackSpace")
-    subprocess.run(["xclip", "-selection", "clipboard", "-i"], input="Eine kopierte Zeile\nune seconde ligne",
-                   text=True, timeout=10)
-    time.sleep(1.2)
-    t.key("shift+super+v")
-    time.sleep(0.3)
-    if not t.panel():
-        t.key("shift+super+v")
-    t.wait_until(t.panel_has_keyboard)
-    time.sleep(0.6)
-    t.panel_shot(f"lang-{language}-clips")
+    t.shoot_search_and_actions(f"lang-{language}")
+    t.shoot_help_and_copy(f"lang-{language}", "Eine kopierte Zeile\nune seconde ligne")
+    t.shoot_clips(f"lang-{language}")
     t.key("Escape")
     t.wait_until(lambda: not t.panel(), timeout=2)
 

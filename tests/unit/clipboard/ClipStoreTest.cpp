@@ -334,18 +334,19 @@ TEST(ClipStore, ImagesTextWithImagesAndLimits) {
         {}, {item({{PasteboardType::plainText, big}, {QStringLiteral("public.html"), big}})}));
     const auto snap = ClipStore::snapshot({}, {item({{PasteboardType::plainText, big}})});
     ASSERT_TRUE(snap.has_value());
-    EXPECT_FALSE(ClipStore::prepare(*snap, {}).has_value());
+    EXPECT_FALSE(ClipStore::prepare(*snap, {}, nullptr).has_value());
     // A text that differs only beyond the 5000th character is another clip.
     const QString longText(6000, QLatin1Char('y'));
-    const auto p1 = ClipStore::prepare({item({{PasteboardType::plainText, longText.toUtf8()}})}, {});
-    const auto p2 =
-        ClipStore::prepare({item({{PasteboardType::plainText, (longText + QLatin1Char('z')).toUtf8()}})}, {});
+    const auto p1 = ClipStore::prepare({item({{PasteboardType::plainText, longText.toUtf8()}})}, {}, nullptr);
+    const auto p2 = ClipStore::prepare(
+        {item({{PasteboardType::plainText, (longText + QLatin1Char('z')).toUtf8()}})}, {}, nullptr);
     ASSERT_TRUE(p1 && p2);
     EXPECT_EQ(p1->text.size(), 5000);
     EXPECT_EQ(p1->length, 6000);
     EXPECT_NE(p1->hash, p2->hash);
     // Text that is not UTF-8 is not taken as text.
-    EXPECT_FALSE(ClipStore::prepare({item({{PasteboardType::plainText, "\xff\xfe bad"}})}, {}).has_value());
+    EXPECT_FALSE(
+        ClipStore::prepare({item({{PasteboardType::plainText, "\xff\xfe bad"}})}, {}, nullptr).has_value());
 }
 
 TEST(ClipStore, PruningByAgeCountAndSize) {

@@ -3,6 +3,7 @@
 #include "fakes/Printers.h"
 #include "store/Favorites.h"
 #include "store/History.h"
+#include "store/HotKeyRegistration.h"
 #include "store/UserDefaults.h"
 
 #include <QJsonArray>
@@ -359,4 +360,26 @@ TEST(Settings, SharedInstancesLiveOnTheCurrentPlatformAndReset) {
     migrateDefaultsFromQuenlark();
     EXPECT_FALSE(stored(p).contains("migratedFromQuenlark"));
     Settings::resetShared();
+}
+
+TEST(HotKeyRegistration, RegistersTheStoredKeysFollowsChangesAndWaitsWhileSetAside) {
+    fakes::FakePlatform p;
+    UserDefaults defaults(p.defaults, kDomain);
+    Settings s(defaults);
+    HotKeyManager keys(&p.hotKeys);
+    HotKeyRegistration registration(s, keys);
+    p.hotKeys.taken.insert(qMakePair(s.clipHotKeyCode(), s.clipHotKeyModifiers()));
+    EXPECT_EQ(registration.start(), QList<HotKeyManager::Slot>{HotKeyManager::Slot::clipboard});
+    EXPECT_EQ(p.hotKeys.registered.value(1), qMakePair(s.hotKeyCode(), s.hotKeyModifiers()));
+
+    // A key changed elsewhere (zarvo-cli) is registered at once, but not while a new key is recorded.
+    s.setHotKeyCode(40);
+    EXPECT_EQ(p.hotKeys.registered.value(1).first, 40u);
+    registration.suspend();
+    EXPECT_TRUE(p.hotKeys.registered.isEmpty());
+    s.setHotKeyCode(41);
+    EXPECT_TRUE(p.hotKeys.registered.isEmpty());
+    registration.resume();
+    EXPECT_TRUE(registration.registerStored(HotKeyManager::Slot::main));
+    EXPECT_EQ(p.hotKeys.registered.value(1).first, 41u);
 }

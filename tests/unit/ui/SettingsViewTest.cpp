@@ -3,6 +3,7 @@
 
 #include "platform/HotKeyManager.h"
 #include "platform/SessionReport.h"
+#include "store/HotKeyRegistration.h"
 #include "store/UserDefaults.h"
 #include "ui/SettingsControls.h"
 #include "ui/SettingsView.h"
@@ -38,6 +39,7 @@ public:
 struct Window {
     Panel f;
     HotKeyManager keys{&f.p.hotKeys, &f.p.desktopShortcuts};
+    HotKeyRegistration registration{f.settings, keys};
     FakeSession session;
     bool automaticChecks = false;
     SettingsWindow window;
@@ -45,7 +47,7 @@ struct Window {
 
     // Without `withUpdates` the build has no update feed, as a build from source.
     explicit Window(bool withUpdates = false)
-        : window(SettingsView::Services{f.settings, f.history, &f.clips, &f.p.workspace, keys,
+        : window(SettingsView::Services{f.settings, f.history, &f.clips, &f.p.workspace, registration,
                                         withUpdates
                                             ? SettingsView::Updates{[this] { return automaticChecks; },
                                                                     [this](bool on) { automaticChecks = on; },
@@ -379,6 +381,7 @@ TEST(SettingsViewTest, TabVisitsEverySectionInOrderAndBringsTheFocusIntoView) {
 TEST(SettingsViewTest, TerminalPickerListsEveryInstalledTerminalByItsName) {
     Panel f;
     HotKeyManager keys{&f.p.hotKeys};
+    HotKeyRegistration registration{f.settings, keys};
     const QStringList terminals{"/apps/xfce4-terminal.desktop", "/apps/debian-xterm.desktop",
                                 "/apps/foot.desktop", "/apps/unidentified.desktop"};
     f.p.workspace.terminals = terminals;
@@ -387,8 +390,8 @@ TEST(SettingsViewTest, TerminalPickerListsEveryInstalledTerminalByItsName) {
     f.p.workspace.applicationNames = {
         {terminals[0], "Xfce Terminal"}, {terminals[1], "XTerm"}, {terminals[2], "Foot"}};
     f.settings.setTerminalBundleID("foot");
-    SettingsWindow window(SettingsView::Services{f.settings, f.history, &f.clips, &f.p.workspace, keys,
-                                                 SettingsView::Updates{}, "1.2"});
+    SettingsWindow window(SettingsView::Services{f.settings, f.history, &f.clips, &f.p.workspace,
+                                                 registration, SettingsView::Updates{}, "1.2"});
     QComboBox* picker = nullptr;
     for (QComboBox* box : window.findChildren<QComboBox*>())
         if (box->count() > 0 && box->itemText(0) == "Automatic") picker = box;
@@ -409,13 +412,14 @@ TEST(SettingsViewTest, TerminalPickerListsEveryInstalledTerminalByItsName) {
 TEST(SettingsViewTest, SearchAccessChoosesTheIndexedFoldersAndSaysWhatTheIndexHolds) {
     Panel f;
     HotKeyManager keys{&f.p.hotKeys};
+    HotKeyRegistration registration{f.settings, keys};
     int reloads = 0;
     index::IndexStatus status;
     status.entries = 4200;
     status.watchLimitReached = true;
     status.unwatchedFolders = 12;
     SettingsView::Services services{
-        f.settings, f.history, &f.clips, &f.p.workspace, keys, SettingsView::Updates{}, "1.2"};
+        f.settings, f.history, &f.clips, &f.p.workspace, registration, SettingsView::Updates{}, "1.2"};
     services.fileIndex = SearchAccessSection::Index{[&] { return status; }, [&] { ++reloads; }, 2};
     services.home = "/home/ann";
     SettingsWindow window(std::move(services));

@@ -5,6 +5,7 @@
 #include "platform/Translations.h"
 #include "search/ClipboardTab.h"
 #include "search/PanelModes.h"
+#include "store/HotKeyRegistration.h"
 #include "ui/SearchView.h"
 #include "ui/SettingsView.h"
 #include "ui/SettingsWindow.h"
@@ -120,8 +121,9 @@ TEST(TranslatedViewsTest, PanelSettingsAndMenuShowNoEnglishTheCatalogueTranslate
             shown << shownTexts(view);
         }
         HotKeyManager keys{&f.p.hotKeys, &f.p.desktopShortcuts};
+        HotKeyRegistration registration{f.settings, keys};
         SettingsWindow window(
-            SettingsView::Services{f.settings, f.history, &f.clips, &f.p.workspace, keys, {}, "1.2"});
+            SettingsView::Services{f.settings, f.history, &f.clips, &f.p.workspace, registration, {}, "1.2"});
         window.show();
         shown << shownTexts(window);
         app::StatusMenu menu(f.settings, {});
