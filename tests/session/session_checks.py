@@ -117,12 +117,26 @@ def lock_fails_aloud(lockers):
     wait_until(lambda: not panel())
 
 
-def endings_go_to_the_session(expected):
-    """Each of (command, call) reaches the desktop's session manager as that call; logind hears nothing."""
-    for command, call in expected:
-        check(f"“{command}” goes to {call}", choose(command, lambda: call in calls()), calls()[-600:])
+def asked(interface, member, argument=""):
+    """Whether `member` of `interface` was called (with `argument` first, when given), as a stand-in
+    records it ("interface member argument") or as dbus-monitor prints a call to the real service."""
+    log = calls()
+    standin = f"{interface} {member}" + (f" {argument}" if argument else "")
+    monitored = f"interface={interface}; member={member}\n" + (f"   {argument}" if argument else "")
+    return standin in log or monitored in log
+
+
+def endings_go_to_the_session(expected, dismiss=None):
+    """Each of (command, interface, member, argument) reaches the desktop's session manager as that call;
+    `dismiss(command)`, where the real one shows its dialog, checks that it shows and cancels it. The
+    login manager hears nothing."""
+    for command, interface, member, argument in expected:
+        check(f"“{command}” goes to {interface}.{member}",
+              choose(command, lambda: asked(interface, member, argument)), calls()[-600:])
         wait_until(lambda: not panel(), timeout=3)
-        if panel():
+        if dismiss:
+            dismiss(command)
+        elif panel():
             key("Escape")
     time.sleep(1)
     check("the login manager heard nothing", login_calls().strip() == "", login_calls())
