@@ -26,6 +26,8 @@ export ZARVO_STANDIN=$5
 export XDG_CURRENT_DESKTOP=GNOME XDG_SESSION_DESKTOP=gnome DESKTOP_SESSION=gnome GSETTINGS_BACKEND=dconf
 export ZARVO_SCREENSHOTS=$shots ZARVO=$zarvo ZARVO_CLI=$cli ZARVO_WM=gnome ZARVO_HELPER=$helper
 export ZARVO_REAL_WM=$(command -v gnome-shell || true) ZARVO_REAL_SESSION=
+# ZARVO_STAND_INS=1 checks the path of a machine without them.
+[ -z "${ZARVO_STAND_INS:-}" ] || ZARVO_REAL_WM=
 if [ -n "$ZARVO_REAL_WM" ] && command -v gnome-session >/dev/null; then
     ZARVO_REAL_SESSION=$(command -v gnome-session)
     # GNOME's own session lists more components than are installed here: the shell is the one needed.
