@@ -62,7 +62,8 @@ wait_for() { # SECONDS COMMAND...: until COMMAND succeeds; fails when the time i
 }
 
 # A private X server on the first free display from FIRST (its lock file is the claim): sets DISPLAY and
-# `xpid`. start_x FIRST SERVER [ARGS...] (the display goes after SERVER); start_xvfb FIRST [WxHxD].
+# `xpid`. start_x FIRST SERVER [ARGS...] (the display goes after SERVER); start_xvfb FIRST [WxHxD [ARGS...]]
+# (an empty size: the default).
 start_x() {
     local first=$1 server=$2 n log=/dev/null
     shift 2
@@ -81,7 +82,11 @@ start_x() {
     done
     return 1
 }
-start_xvfb() { start_x "$1" Xvfb -screen 0 "${2:-1600x1000x24}"; }
+start_xvfb() {
+    local first=$1 size=${2:-1600x1000x24}
+    shift $(($# < 2 ? $# : 2))
+    start_x "$first" Xvfb -screen 0 "$size" "$@"
+}
 
 start_wm() { # openbox | xfwm4 | metacity [composite]: ready once it has announced itself on the root window
     local wm compositor=off

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
-"""Zarvo among GNOME's pieces that run here: mutter managing the screen with its overlay key, GNOME's
-keyboard settings in GSettings, stand-ins for the session manager, the screen savers and the notification
-server. Prints one line per check and a closing count."""
+"""Zarvo in GNOME: gnome-session and GNOME Shell with its overlay key, dialogs and notifications, GNOME's
+keyboard settings in GSettings, stand-ins for the screen savers; where gnome-session or the shell is not
+installed (ZARVO_REAL_SESSION, ZARVO_REAL_WM empty), stand-ins for the session manager and the
+notification server and mutter. Prints one line per check and a closing count."""
 
 import os
 import re
@@ -10,11 +11,40 @@ import subprocess
 import sys
 import time
 
-from session_checks import (calls, endings_go_to_the_session, first_start_names_the_holder, key,
+import dbus
+
+from session_checks import (asked, calls, endings_go_to_the_session, first_start_names_the_holder, key,
                             lock_fails_aloud, panel, run, shot, terminal_opens_in_folder, wait_until)
 from desktop import SANDBOX, ZARVO, check, focus, panel_shot, quit_zarvo, summary, windows
 
 MEDIA_KEYS = "org.gnome.settings-daemon.plugins.media-keys"
+REAL_SESSION = bool(os.environ.get("ZARVO_REAL_SESSION"))
+SHELL = "GNOME Shell" if os.environ.get("ZARVO_REAL_WM") else "mutter"
+DIALOG = "org.gnome.SessionManager.EndSessionDialog"
+
+
+def dialog_is_cancelled(command):
+    """The session manager has GNOME Shell show its dialog for the ending asked for; Escape cancels it."""
+    kind = {"logout": 0, "shutdown": 1, "restart": 2}[command]
+    cancelled = calls().count("member=Canceled")
+    check(f"GNOME Shell shows its dialog for “{command}”", wait_until(lambda: asked(DIALOG, "Open", kind), timeout=20))
+    time.sleep(1)  # its fade-in
+    shot(f"gnome-session-dialog-{command}")
+    key("Escape")
+    check("Escape cancels it", wait_until(lambda: calls().count("member=Canceled") > cancelled, timeout=10))
+    time.sleep(1)  # the shell gives the keyboard back once the dialog has faded out
+
+
+def overview_active(value=None):
+    """Whether GNOME Shell shows its overview; with `value`, shows or leaves it first."""
+    try:
+        shell = dbus.Interface(dbus.SessionBus().get_object("org.gnome.Shell", "/org/gnome/Shell"),
+                               dbus.PROPERTIES_IFACE)
+        if value is not None:
+            shell.Set("org.gnome.Shell", "OverviewActive", dbus.Boolean(value))
+        return bool(shell.Get("org.gnome.Shell", "OverviewActive"))
+    except dbus.DBusException:
+        return False
 
 
 def mutter_is_up():
@@ -48,7 +78,11 @@ def bind_through_gnome(notice):
 
 
 def main():
-    check("mutter manages the screen", wait_until(mutter_is_up, timeout=30))
+    check(f"{SHELL} manages the screen", wait_until(mutter_is_up, timeout=60))
+    if SHELL == "GNOME Shell":
+        # The shell starts a session in its overview, which holds the keyboard; a user leaves it first.
+        wait_until(overview_active, timeout=20)
+        check("GNOME Shell's overview is closed", wait_until(lambda: not overview_active(False), timeout=10))
     overlay = run("gsettings", "get", "org.gnome.mutter", "overlay-key").stdout.strip()
     check("mutter's overlay key is Super", overlay == "'Super_L'", overlay)
     log = open(os.path.join(SANDBOX, "zarvo.log"), "w")
@@ -79,9 +113,10 @@ def main():
                   "Open in Terminal checked with the terminal found", flush=True)
             terminal_opens_in_folder("an installed terminal", None)
         lock_fails_aloud(["org.freedesktop.ScreenSaver", "org.gnome.ScreenSaver"])
-        endings_go_to_the_session([("logout", "org.gnome.SessionManager Logout 0"),
-                                   ("shutdown", "org.gnome.SessionManager Shutdown"),
-                                   ("restart", "org.gnome.SessionManager Reboot")])
+        endings_go_to_the_session([("logout", "org.gnome.SessionManager", "Logout", "0"),
+                                   ("shutdown", "org.gnome.SessionManager", "Shutdown", ""),
+                                   ("restart", "org.gnome.SessionManager", "Reboot", "")],
+                                  dialog_is_cancelled if REAL_SESSION else None)
         check("zarvo --quit ends the application", quit_zarvo(app) or app.poll() is not None)
     finally:
         if app.poll() is None:

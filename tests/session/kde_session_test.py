@@ -1,7 +1,8 @@
 #!/usr/bin/python3
-"""Zarvo among KDE Plasma's pieces that run here: the real kglobalaccel holding a key, Plasma's logout
-prompt started on demand and its screen locker as stand-ins on the session bus, the stand-in login
-manager on the system bus. Prints one line per check and a closing count."""
+"""Zarvo in KDE Plasma: KWin, ksmserver with its screen locker, Plasma's logout prompt started on demand
+and the real kglobalaccel holding a key, or stand-ins for the session manager and lockers where those
+are not installed (ZARVO_REAL_SESSION empty); the stand-in login manager on the system bus. Prints one
+line per check and a closing count."""
 
 import os
 import shutil
@@ -11,9 +12,40 @@ import time
 
 import dbus
 
-from session_checks import (endings_go_to_the_session, first_start_names_the_holder, key, lock_fails_aloud,
-                            panel, read, terminal_opens_in_folder, wait_until)
+from session_checks import (asked, calls, choose, endings_go_to_the_session, first_start_names_the_holder, key,
+                            lock_fails_aloud, ours, panel, read, run, shot, terminal_opens_in_folder, wait_until)
 from desktop import SANDBOX, ZARVO, check, quit_zarvo, summary
+
+REAL = bool(os.environ.get("ZARVO_REAL_SESSION"))
+ENDINGS = [("logout", "promptLogout"), ("shutdown", "promptShutDown"), ("restart", "promptReboot")]
+
+
+def running(program):
+    return [pid for pid in run("pgrep", "-f", program).stdout.split() if ours(pid)]
+
+
+def prompt_is_cancelled(command):
+    """Plasma's prompt covers the screen with the ending asked for chosen; Escape cancels it."""
+    shown = wait_until(lambda: running("ksmserver-logout-greeter") and
+                       run("xdotool", "search", "--onlyvisible", "--class", "ksmserver-logout-greeter").stdout,
+                       timeout=20)
+    check(f"Plasma's logout prompt shows for “{command}”", bool(shown))
+    time.sleep(1)  # its fade-in
+    shot(f"kde-session-prompt-{command}")
+    key("Escape")
+    check("Escape cancels it", wait_until(lambda: not running("ksmserver-logout-greeter"), timeout=10))
+
+
+def lock_locks():
+    """ksmserver's locker takes the screen: its greeter runs and the screen saver says it is active."""
+    choose("lock", lambda: asked("org.freedesktop.ScreenSaver", "Lock"))
+    check("Plasma's screen locker shows", bool(wait_until(lambda: running("kscreenlocker_greet"), timeout=20)))
+    active = wait_until(lambda: "true" in run("dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.ScreenSaver",
+                                              "/ScreenSaver", "org.freedesktop.ScreenSaver.GetActive").stdout, timeout=10)
+    check("the screen is locked, and nothing says otherwise",
+          active and "no screen locker answered" not in read(os.path.join(SANDBOX, "zarvo.log")))
+    time.sleep(1)
+    shot("kde-session-locked")
 
 
 def kglobalaccel_takes_meta_r():
@@ -30,6 +62,8 @@ def kglobalaccel_takes_meta_r():
 
 
 def main():
+    if REAL:
+        check("ksmserver runs", wait_until(lambda: dbus.SessionBus().name_has_owner("org.kde.ksmserver"), timeout=30))
     kglobalaccel_takes_meta_r()
     log = open(os.path.join(SANDBOX, "zarvo.log"), "w")
     app = subprocess.Popen([ZARVO], stdout=log, stderr=subprocess.STDOUT)
@@ -44,15 +78,16 @@ def main():
         else:
             print("note kde-session: Konsole is not installed: Open in Terminal checked with the terminal found", flush=True)
             terminal_opens_in_folder("an installed terminal", None)
-        lock_fails_aloud(["org.freedesktop.ScreenSaver", "org.kde.screensaver"])
-        endings_go_to_the_session([("logout", "org.kde.LogoutPrompt promptLogout"),
-                                   ("shutdown", "org.kde.LogoutPrompt promptShutDown"),
-                                   ("restart", "org.kde.LogoutPrompt promptReboot")])
-        prompts = read(os.path.join(SANDBOX, "session-calls.log")).count("org.kde.LogoutPrompt")
-        time.sleep(0.5)
-        running = dbus.SessionBus().name_has_owner("org.kde.LogoutPrompt")
-        check("the prompt was started for each and is gone after it", prompts == 3 and not running,
-              f"{prompts} calls, running={running}")
+        endings_go_to_the_session([(c, "org.kde.LogoutPrompt", m, "") for c, m in ENDINGS],
+                                  prompt_is_cancelled if REAL else None)
+        prompts = sum(asked("org.kde.LogoutPrompt", m) for _, m in ENDINGS)
+        up = wait_until(lambda: not dbus.SessionBus().name_has_owner("org.kde.LogoutPrompt"), timeout=5)
+        check("the prompt was started for each and is gone after it", prompts == 3 and up, calls()[-800:])
+        # Last where the locker is real: the screen stays locked.
+        if REAL:
+            lock_locks()
+        else:
+            lock_fails_aloud(["org.freedesktop.ScreenSaver", "org.kde.screensaver"])
         check("zarvo --quit ends the application", quit_zarvo(app) or app.poll() is not None)
     finally:
         if app.poll() is None:

@@ -1,46 +1,71 @@
 #!/usr/bin/env bash
-# Zarvo among the pieces of GNOME 43 that run here, on a private X server with a private session bus and
-# a private system bus: mutter as the X11 window manager and compositor with its overlay key, GNOME's
-# keyboard settings through GSettings (dconf on the private bus), and stand-ins for the session manager,
-# the screen savers (the freedesktop proxy answers NotSupported, as GNOME's does; GNOME's own refuses)
-# and the notification server; the stand-in login manager records any call.
+# Zarvo in GNOME 43 on a private X server (with GLX, which GNOME Shell needs) with a private session bus
+# and a private system bus: gnome-session (a session of GNOME Shell alone) manages the session and shows
+# its dialogs through the shell, GNOME Shell is the window manager with its overlay key and notification
+# server, GNOME Terminal is started by the bus, and GNOME's keyboard settings are in GSettings (dconf on
+# the private bus). The screen savers are stand-ins (the freedesktop proxy answers NotSupported, as
+# GNOME's does; GNOME's own refuses): the shell offers its locker only under GDM and logind. Without
+# gnome-session or GNOME Shell, a stand-in session manager, then mutter, take their place; the line
+# "note gnome-session: ..." says which ran. The stand-in login manager records any call.
 # Usage: run-gnome-session.sh ZARVO ZARVO_CLI SCREENSHOT_DIR HELPER STANDIN   (77: skipped, tools missing)
 set -euo pipefail
 
 zarvo=$1 cli=$2 shots=$3 helper=$4
 here=$(cd "$(dirname "$0")" && pwd)
-
-for tool in Xvfb mutter gsettings xdotool dbus-daemon dbus-run-session dbus-send import; do
-    command -v "$tool" >/dev/null 2>&1 || { echo "GNOME session test skipped: $tool is not installed (make deps installs it)"; exit 77; }
-done
+. "$here/../lib/desktop.sh"
+need_tools "GNOME session test" Xvfb mutter gsettings xdotool dbus-daemon dbus-run-session dbus-send dbus-monitor import
 /usr/bin/python3 -c 'import dbus, gi' 2>/dev/null || { echo "GNOME session test skipped: python3-dbus or python3-gi missing"; exit 77; }
 for schema in org.gnome.mutter org.gnome.settings-daemon.plugins.media-keys; do
     gsettings list-keys "$schema" >/dev/null 2>&1 || { echo "GNOME session test skipped: the $schema settings are not installed"; exit 77; }
 done
 
 source "$here/session-lib.sh"
-start_session_sandbox gnome 261
+start_session_sandbox gnome 261 +extension GLX
 mkdir -p "$shots"
 export ZARVO_STANDIN=$5
 export XDG_CURRENT_DESKTOP=GNOME XDG_SESSION_DESKTOP=gnome DESKTOP_SESSION=gnome GSETTINGS_BACKEND=dconf
 export ZARVO_SCREENSHOTS=$shots ZARVO=$zarvo ZARVO_CLI=$cli ZARVO_WM=gnome ZARVO_HELPER=$helper
+export ZARVO_REAL_WM=$(command -v gnome-shell || true) ZARVO_REAL_SESSION=
+# ZARVO_STAND_INS=1 checks the path of a machine without them.
+[ -z "${ZARVO_STAND_INS:-}" ] || ZARVO_REAL_WM=
+if [ -n "$ZARVO_REAL_WM" ] && command -v gnome-session >/dev/null; then
+    ZARVO_REAL_SESSION=$(command -v gnome-session)
+    # GNOME's own session lists more components than are installed here: the shell is the one needed.
+    mkdir -p "$XDG_CONFIG_HOME/gnome-session/sessions"
+    printf '[GNOME Session]\nName=Zarvo test\nRequiredComponents=org.gnome.Shell;\n' \
+        >"$XDG_CONFIG_HOME/gnome-session/sessions/zarvo-test.session"
+    export XDG_SESSION_TYPE=x11
+fi
+if [ -n "$ZARVO_REAL_WM" ]; then wm="GNOME Shell"; else wm="mutter (gnome-shell is not installed)"; fi
+if [ -n "$ZARVO_REAL_SESSION" ]; then manager=gnome-session; else manager="a stand-in (gnome-session or gnome-shell is not installed)"; fi
+export ZARVO_GJS=$(command -v gjs || true)
+if [ -n "$ZARVO_REAL_WM" ] && [ -n "$ZARVO_GJS" ]; then notices="GNOME Shell's"; else notices="a stand-in (gjs or gnome-shell is not installed)"; fi
+echo "note gnome-session: window manager $wm, session manager $manager, notification server $notices"
 export -f stand_in_service
 
 status=0
 dbus-run-session -- bash -c '
     set -e
     trap "kill \$(jobs -p) 2>/dev/null" EXIT
-    mutter --x11 --replace >"$ZARVO_SANDBOX/wm.log" 2>&1 &
-    stand_in_service org.gnome.SessionManager /org/gnome/SessionManager
+    dbus-monitor --session interface=org.gnome.SessionManager interface=org.gnome.SessionManager.EndSessionDialog \
+        interface=org.freedesktop.Notifications >>"$ZARVO_SANDBOX/session-calls.log" 2>&1 &
+    if [ -n "$ZARVO_REAL_SESSION" ]; then
+        gnome-session --builtin --session=zarvo-test --disable-acceleration-check >"$ZARVO_SANDBOX/wm.log" 2>&1 &
+    else
+        if [ -n "$ZARVO_REAL_WM" ]; then gnome-shell --x11 --replace; else mutter --x11 --replace; fi >"$ZARVO_SANDBOX/wm.log" 2>&1 &
+        stand_in_service org.gnome.SessionManager /org/gnome/SessionManager
+    fi
     stand_in_service org.freedesktop.ScreenSaver /org/freedesktop/ScreenSaver --refuse
     stand_in_service org.gnome.ScreenSaver /org/gnome/ScreenSaver --refuse
-    stand_in_service org.freedesktop.Notifications /org/freedesktop/Notifications
+    # GNOME Shell serves notifications through a gjs program; mutter alone has none.
+    [ -n "$ZARVO_REAL_WM" ] && [ -n "$ZARVO_GJS" ] ||
+        stand_in_service org.freedesktop.Notifications /org/freedesktop/Notifications
     cd "$ZARVO_TEST_DIR" && /usr/bin/python3 gnome_session_test.py
 ' || status=$?
 if [ $status -ne 0 ]; then
-    echo "--- wm.log"; tail -10 "$sandbox/wm.log" 2>/dev/null || true
+    echo "--- wm.log"; grep -v -e DPMS -e accountsservice "$sandbox/wm.log" | tail -20 || true
     echo "--- zarvo.log"; tail -30 "$sandbox/zarvo.log" 2>/dev/null || true
-    echo "--- session-calls.log"; cat "$sandbox/session-calls.log" 2>/dev/null || true
+    echo "--- session-calls.log"; tail -60 "$sandbox/session-calls.log" 2>/dev/null || true
     echo "--- login1.log"; cat "$sandbox/login1.log"
 fi
 exit $status

@@ -1,13 +1,14 @@
 # Sourced by the session tests: a sandbox folder cleaned up on exit, a private X server, a private system
 # bus with the stand-in login manager on it, and a home and XDG folders of the test's own.
-# Usage: start_session_sandbox NAME FIRST_DISPLAY   (sets sandbox, pids, DISPLAY, DBUS_SYSTEM_BUS_ADDRESS)
+# Usage: start_session_sandbox NAME FIRST_DISPLAY [XVFB_ARGS...]
+# (sets sandbox, pids, DISPLAY, DBUS_SYSTEM_BUS_ADDRESS)
 session_here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 . "$session_here/../lib/desktop.sh"
 
 start_session_sandbox() {
     make_sandbox "$1"
-    start_xvfb "$2" || { echo "could not start the X server"; cat "$sandbox/x.log"; exit 1; }
+    start_xvfb "$2" "" "${@:3}" || { echo "could not start the X server"; cat "$sandbox/x.log"; exit 1; }
     # The private system bus, and on it the stand-in login manager.
     start_bus system || exit 1
     /usr/bin/python3 "$session_here/stand_in_login.py" "$sandbox/login1.log" "$DBUS_SYSTEM_BUS_ADDRESS" &

@@ -78,6 +78,13 @@ Attempt callAttempt(QDBusConnection bus, const QString& service, const QString& 
                          [watcher, service, method, next, lastError] {
                              watcher->deleteLater();
                              const QDBusError error = watcher->error();
+                             // GNOME's session manager answers a dialog the user cancelled with GIO's
+                             // "cancelled": an answer, not a refusal (endings alone pass `lastError`).
+                             if (lastError &&
+                                 error.name().endsWith(QLatin1String("_g_2dio_2derror_2dquark.Code19"))) {
+                                 next(true);
+                                 return;
+                             }
                              const bool absent =
                                  error.type() == QDBusError::ServiceUnknown ||
                                  error.name() == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner");
