@@ -164,6 +164,12 @@ ClipPreview::ClipPreview(ClipStore* store, QWidget* parent) : QWidget(parent), m
     static_cast<QFrame*>(m_divider)->setFrameShape(QFrame::HLine);
     static_cast<QFrame*>(m_divider)->setFrameShadow(QFrame::Plain);
     m_divider->setFixedHeight(1);
+    // A hairline in a faint tone of the text, not the text colour itself (bright white when dark).
+    Style::follow(m_divider, [this] {
+        QPalette p = m_divider->palette();
+        p.setColor(QPalette::WindowText, Style::primaryFill(palette(), 0.12));
+        m_divider->setPalette(p);
+    });
     layout->addWidget(m_divider);
 
     m_footer = new QWidget(this);
