@@ -3472,10 +3472,6 @@ Kopierte Texte, Bilder, Links und Dateien erscheinen hier.</translation>
         <source>Opens</source>
         <translation>Öffnet</translation>
     </message>
-    <message>
-        <source>Remove</source>
-        <translation>Entfernen</translation>
-    </message>
     <message numerus="yes">
         <source>Never save copies from (%n app(s))</source>
         <translation>
@@ -3537,6 +3533,14 @@ Kopierte Texte, Bilder, Links und Dateien erscheinen hier.</translation>
         <source>Shortcuts</source>
         <comment>typed keywords</comment>
         <translation>Kürzel</translation>
+    </message>
+    <message>
+        <source>Remove this shortcut</source>
+        <translation>Dieses Kürzel entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>%1 entfernen</translation>
     </message>
 </context>
 <context>

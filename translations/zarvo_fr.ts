@@ -3472,10 +3472,6 @@ Les textes, images, liens et fichiers copiés apparaissent ici.</translation>
         <source>Opens</source>
         <translation>Ouvre</translation>
     </message>
-    <message>
-        <source>Remove</source>
-        <translation>Retirer</translation>
-    </message>
     <message numerus="yes">
         <source>Never save copies from (%n app(s))</source>
         <translation>
@@ -3537,6 +3533,14 @@ Les textes, images, liens et fichiers copiés apparaissent ici.</translation>
         <source>Shortcuts</source>
         <comment>typed keywords</comment>
         <translation>Raccourcis</translation>
+    </message>
+    <message>
+        <source>Remove this shortcut</source>
+        <translation>Retirer ce raccourci</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Retirer %1</translation>
     </message>
 </context>
 <context>

@@ -444,7 +444,10 @@ void SettingsView::refreshKeywords() {
         row.target->setPlaceholderText(tr("~/path, https://url, or App Name"));
         row.target->setAccessibleName(tr("Opens"));
         row.target->setMaxLength(kNoLimit);
-        auto* remove = removeButton(row.row, tr("Remove"));
+        // Named by its keyword, so a screen reader tells one row's button from the next.
+        auto* remove =
+            removeButton(row.row, shortcut.keyword.isEmpty() ? tr("Remove this shortcut")
+                                                             : tr("Remove %1").arg(shortcut.keyword));
         layout->addWidget(row.keyword);
         layout->addWidget(row.target, 1);
         layout->addWidget(remove);
@@ -491,7 +494,7 @@ void SettingsView::refreshIgnoredApps() {
         delete item;
     }
     for (const QString& id : ids) {
-        auto* remove = removeButton(m_ignored->body(), tr("Remove"));
+        auto* remove = removeButton(m_ignored->body(), tr("Remove %1").arg(applicationName(id)));
         connect(remove, &QToolButton::clicked, this, [this, id] {
             QStringList kept = m_s.settings.clipIgnoredApps();
             kept.removeAll(id);
