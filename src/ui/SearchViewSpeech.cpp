@@ -25,13 +25,19 @@ void SearchView::nameParts() {
     m_speakAfterTyping->setInterval(kTypingPauseMs);
     connect(m_speakAfterTyping, &QTimer::timeout, this, [this] {
         auto* list = qobject_cast<QAbstractItemView*>(m_spokenList);
-        if (list && isActiveWindow()) Accessibility::followRow(list, m_spokenRow, true);
+        if (!isActiveWindow()) return;
+        if (list)
+            Accessibility::followRow(list, m_spokenRow, true);
+        else if (!emptyTextShown().isEmpty()) // "No matches" once the typing stops
+            Accessibility::announce(m_body->currentWidget() == m_clipsPage ? m_clipsEmpty : m_empty);
     });
     // The pages are plain groups to a screen reader: it would read "layered pane" before each row.
     for (QWidget* pages : {static_cast<QWidget*>(m_body), static_cast<QWidget*>(m_resultsPage),
                            static_cast<QWidget*>(m_clipsPage)})
         Accessibility::setRole(pages, QAccessible::Client);
     Accessibility::setRole(m_footerMessage, QAccessible::Notification);
+    Accessibility::setRole(m_empty, QAccessible::Notification);
+    Accessibility::setRole(m_clipsEmpty, QAccessible::Notification);
     m_field->setAccessibleName(tr("Search"));
     m_results->setAccessibleName(tr("Results"));
     m_actionTarget->setAccessibleName(tr("Actions for"));
@@ -77,14 +83,20 @@ void SearchView::speakSelectedRow() {
     // the typed letters are not talked over.
     const bool moved = list != m_spokenList || row != m_spokenRow || model.isShowingClips() != m_spokenClips;
     const QModelIndex index = list ? list->model()->index(row, 0) : QModelIndex();
-    const QString text = index.data(Qt::AccessibleTextRole).toString() + QLatin1Char('\n') +
-                         index.data(Qt::AccessibleDescriptionRole).toString();
+    const QString text = list ? index.data(Qt::AccessibleTextRole).toString() + QLatin1Char('\n') +
+                                    index.data(Qt::AccessibleDescriptionRole).toString()
+                              : emptyTextShown();
     const bool changed = text != m_spokenText;
     m_spokenList = list;
     m_spokenRow = row;
     m_spokenClips = model.isShowingClips();
     m_spokenText = text;
-    if (!list || !isActiveWindow()) return;
+    if (!isActiveWindow()) return;
+    if (!list) {
+        // No rows: what the empty list says is read once the typing stops, like a row.
+        if (changed && !text.isEmpty()) m_speakAfterTyping->start();
+        return;
+    }
     if (moved) {
         m_speakAfterTyping->stop();
         Accessibility::followRow(list, row, true);

@@ -61,7 +61,10 @@ def main():
                  ("Ctrl+. (back)", lambda: key("ctrl+period")),
                  ("Ctrl+A, typing doc", lambda: (key("ctrl+a"),
                                                  subprocess.run(["xdotool", "type", "--delay", "150", "doc"],
-                                                                check=True)))]
+                                                                check=True))),
+                 ("Ctrl+., typing qqzx (no clip matches)",
+                  lambda: (key("ctrl+period"),
+                           subprocess.run(["xdotool", "type", "--delay", "150", "qqzx"], check=True)))]
         for name, action in steps:
             action()
             time.sleep(3.5)
