@@ -134,6 +134,74 @@ std::vector<quint64> MappedSnapshot::gramBlocks(const std::vector<quint32>& bits
     return blocks;
 }
 
+bool MappedSnapshot::read(Section section, quint64 offset, void* to, quint64 count) const {
+    const Range& r = m_header.sections[section];
+    if (offset > r.size || count > r.size - offset) return false;
+    for (quint64 done = 0; done < count;) {
+        const ssize_t n = ::pread(m_fd, static_cast<char*>(to) + done, size_t(count - done),
+                                  off_t(r.offset + offset + done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += quint64(n);
+    }
+    return true;
+}
+
+bool MappedSnapshot::readString(Section section, quint64 offset, QByteArray* out) const {
+    constexpr quint64 kPiece = 256, kLongest = 1u << 16;
+    const quint64 size = m_header.sections[section].size;
+    out->clear();
+    while (offset < size && quint64(out->size()) < kLongest) {
+        const quint64 n = std::min(kPiece, size - offset);
+        const qsizetype at = out->size();
+        out->resize(at + qsizetype(n));
+        if (!read(section, offset, out->data() + at, n)) return false;
+        if (const qsizetype end = out->indexOf('\0', at); end >= 0) {
+            out->truncate(end);
+            return true;
+        }
+        offset += n;
+    }
+    return false;
+}
+
+bool MappedSnapshot::folderPath(quint32 folder, QByteArray* out) const {
+    constexpr int kMaxDepth = 4096; // as IndexView: a longer chain is a loop in a damaged file
+    std::lock_guard lock(m_foldersMutex);
+    QVarLengthArray<std::pair<quint32, QByteArray>, 32> chain;
+    QByteArray path;
+    for (quint32 at = folder; at != kNoFolder;) {
+        if (const auto it = m_folderPaths.constFind(at); it != m_folderPaths.constEnd()) {
+            path = *it;
+            break;
+        }
+        quint32 parent;
+        QByteArray name;
+        if (chain.size() >= kMaxDepth || !read(Folders, at, &parent, sizeof parent) ||
+            !readString(Folders, quint64(at) + sizeof parent, &name))
+            return false;
+        chain.append({at, std::move(name)});
+        at = parent;
+    }
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+        appendPathName(path, it->second);
+        m_folderPaths.insert(it->first, path);
+    }
+    *out = std::move(path);
+    return true;
+}
+
+bool MappedSnapshot::readRecordPath(quint64 r, QByteArray* out) const {
+    RecordPath p;
+    if (!m_view.recordPaths || !read(Spelled, r * sizeof p, &p, sizeof p) || p.folder == kNoFolder)
+        return false;
+    QByteArray path, name;
+    if (!folderPath(p.folder, &path) || !readString(Names, p.name, &name)) return false;
+    appendPathName(path, name);
+    *out = std::move(path);
+    return true;
+}
+
 IndexView MappedSnapshot::view(bool types) const {
     IndexView v = m_view;
     if (types) {

@@ -178,7 +178,7 @@ QStringList QueryPass::resultPaths(const Plan& plan) {
             continue;
         }
         const IndexView v = s.view();
-        if (hit.record != Hit::kNoRecord && v.recordPath(hit.record, &bytes)) {
+        if (hit.record != Hit::kNoRecord && s.mapped->readRecordPath(hit.record, &bytes)) {
             paths << QString::fromUtf8(bytes);
             continue;
         }
