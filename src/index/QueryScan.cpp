@@ -249,7 +249,6 @@ bool QueryPass::SourceScan::run() {
     return true;
 }
 
-// True when the rest cannot rank.
 // True when the rest cannot rank, or cannot be read.
 bool QueryPass::SourceScan::scanChunk(size_t start, size_t end) {
     if (m_literal.size() >= 2 || m_subsequence.size() >= 2) {
@@ -380,10 +379,6 @@ bool QueryPass::SourceScan::scanBackToBack(size_t from, size_t spanEnd) {
     return false;
 }
 
-// Reads records [start, end) of a mapped snapshot (with the record after, whose offset ends the last
-// name and whose key tells whether the rest can rank), their keys and, when names are tested, their
-// names; m_t then holds them, numbered from m_base, with offsets into the names read. Offsets outside
-// the slice are clamped into it: a damaged file yields odd names, never a read outside.
 bool QueryPass::SourceScan::window(size_t start, size_t end) {
     if (!m_reading) return true;
     settle(); // the hits waiting are numbered in the slice read last
@@ -391,6 +386,10 @@ bool QueryPass::SourceScan::window(size_t start, size_t end) {
     return readWindow(start, end);
 }
 
+// Reads records [start, end) (with the record after, whose offset ends the last name and whose key
+// tells whether the rest can rank), their keys and, when names are tested, their names; m_t then holds
+// them, numbered from m_base, with offsets into the names read. Offsets outside the slice are clamped
+// into it: a damaged file yields odd names, never a read outside.
 bool QueryPass::SourceScan::readWindow(size_t start, size_t end) {
     using SnapshotFormat::Section;
     const MappedSnapshot& mapped = *m_src.mapped;

@@ -40,7 +40,8 @@ private:
     bool scanBackToBack(size_t from, size_t spanEnd);
     size_t nextCandidate(size_t pos, size_t to) const;
     size_t recordHolding(size_t rec, size_t spanEnd, quint32 off) const;
-    // In a mapped snapshot, reads records [start, end) (see readWindow); true elsewhere.
+    // In a mapped snapshot, reads records [start, end) into m_t (readWindow), false when they cannot
+    // be read; elsewhere m_t holds every record already.
     bool window(size_t start, size_t end);
     bool readWindow(size_t start, size_t end);
 
