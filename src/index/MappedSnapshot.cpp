@@ -175,10 +175,20 @@ bool MappedSnapshot::folderPath(quint32 folder, QByteArray* out) const {
             path = *it;
             break;
         }
+        // Its parent and name in one read where the name is short (most are).
         quint32 parent;
+        char head[256];
+        const quint64 n =
+            std::min<quint64>(sizeof head, m_header.sections[Folders].size -
+                                               std::min<quint64>(at, m_header.sections[Folders].size));
+        if (chain.size() >= kMaxDepth || n <= sizeof parent || !read(Folders, at, head, n)) return false;
+        std::memcpy(&parent, head, sizeof parent);
+        const char* nameStart = head + sizeof parent;
+        const auto* end = static_cast<const char*>(std::memchr(nameStart, '\0', size_t(n - sizeof parent)));
         QByteArray name;
-        if (chain.size() >= kMaxDepth || !read(Folders, at, &parent, sizeof parent) ||
-            !readString(Folders, quint64(at) + sizeof parent, &name))
+        if (end)
+            name = QByteArray(nameStart, end - nameStart);
+        else if (!readString(Folders, quint64(at) + sizeof parent, &name))
             return false;
         chain.append({at, std::move(name)});
         at = parent;
