@@ -168,6 +168,15 @@ bool MappedSnapshot::readString(Section section, quint64 offset, QByteArray* out
 bool MappedSnapshot::folderPath(quint32 folder, QByteArray* out) const {
     constexpr int kMaxDepth = 4096; // as IndexView: a longer chain is a loop in a damaged file
     std::lock_guard lock(m_foldersMutex);
+    if (m_foldersHead.isNull()) {
+        // The folders lie in the order the newest records need them: a query's results mostly need
+        // the first of them, read at once.
+        constexpr quint64 kHead = 256u << 10;
+        m_foldersHead =
+            QByteArray(qsizetype(std::min(kHead, m_header.sections[Folders].size)), Qt::Uninitialized);
+        if (!read(Folders, 0, m_foldersHead.data(), quint64(m_foldersHead.size())))
+            m_foldersHead = QByteArray("");
+    }
     QVarLengthArray<std::pair<quint32, QByteArray>, 32> chain;
     QByteArray path;
     for (quint32 at = folder; at != kNoFolder;) {
@@ -175,13 +184,21 @@ bool MappedSnapshot::folderPath(quint32 folder, QByteArray* out) const {
             path = *it;
             break;
         }
-        // Its parent and name in one read where the name is short (most are).
+        // Its parent and name from the head of the section, else in one read where the name is short
+        // (most are).
         quint32 parent;
-        char head[256];
-        const quint64 n =
-            std::min<quint64>(sizeof head, m_header.sections[Folders].size -
-                                               std::min<quint64>(at, m_header.sections[Folders].size));
-        if (chain.size() >= kMaxDepth || n <= sizeof parent || !read(Folders, at, head, n)) return false;
+        char own[256];
+        const char* head = own;
+        quint64 n = 0;
+        if (quint64(at) < quint64(m_foldersHead.size())) {
+            head = m_foldersHead.constData() + at;
+            n = quint64(m_foldersHead.size()) - at;
+        } else {
+            n = std::min<quint64>(sizeof own, m_header.sections[Folders].size -
+                                                  std::min<quint64>(at, m_header.sections[Folders].size));
+            if (n > sizeof parent && !read(Folders, at, own, n)) return false;
+        }
+        if (chain.size() >= kMaxDepth || n <= sizeof parent) return false;
         std::memcpy(&parent, head, sizeof parent);
         const char* nameStart = head + sizeof parent;
         const auto* end = static_cast<const char*>(std::memchr(nameStart, '\0', size_t(n - sizeof parent)));

@@ -98,6 +98,7 @@ private:
     // Folders spelled out so far, by their offset in the Folders section (paths share them).
     mutable std::mutex m_foldersMutex;
     mutable QHash<quint32, QByteArray> m_folderPaths;
+    mutable QByteArray m_foldersHead; // the first bytes of the Folders section, once needed
 };
 
 } // namespace zarvo::index
