@@ -155,7 +155,7 @@ bool MappedSnapshot::readString(Section section, quint64 offset, QByteArray* out
         const quint64 n = std::min(kPiece, size - offset);
         const qsizetype at = out->size();
         out->resize(at + qsizetype(n));
-        if (!read(section, offset, out->data() + at, n)) return false;
+        if (!readNearHead(section, offset, out->data() + at, n)) return false;
         if (const qsizetype end = out->indexOf('\0', at); end >= 0) {
             out->truncate(end);
             return true;
@@ -165,18 +165,31 @@ bool MappedSnapshot::readString(Section section, quint64 offset, QByteArray* out
     return false;
 }
 
+// The paths of the newest records lie at the start of the three sections that spell them (the folders
+// in the order those records need them): a query's results are mostly read from there, in one read
+// per section. Under m_pathsMutex.
+const QByteArray& MappedSnapshot::head(Section section) const {
+    QByteArray& head = m_heads[section];
+    if (head.isNull()) {
+        const quint64 bytes = section == Spelled ? 32u << 10 : 128u << 10;
+        head = QByteArray(qsizetype(std::min(bytes, m_header.sections[section].size)), Qt::Uninitialized);
+        if (!read(section, 0, head.data(), quint64(head.size()))) head = QByteArray("");
+    }
+    return head;
+}
+
+bool MappedSnapshot::readNearHead(Section section, quint64 offset, void* to, quint64 count) const {
+    const QByteArray& h = head(section);
+    if (offset <= quint64(h.size()) && count <= quint64(h.size()) - offset) {
+        std::memcpy(to, h.constData() + offset, size_t(count));
+        return true;
+    }
+    return read(section, offset, to, count);
+}
+
 bool MappedSnapshot::folderPath(quint32 folder, QByteArray* out) const {
     constexpr int kMaxDepth = 4096; // as IndexView: a longer chain is a loop in a damaged file
-    std::lock_guard lock(m_foldersMutex);
-    if (m_foldersHead.isNull()) {
-        // The folders lie in the order the newest records need them: a query's results mostly need
-        // the first of them, read at once.
-        constexpr quint64 kHead = 256u << 10;
-        m_foldersHead =
-            QByteArray(qsizetype(std::min(kHead, m_header.sections[Folders].size)), Qt::Uninitialized);
-        if (!read(Folders, 0, m_foldersHead.data(), quint64(m_foldersHead.size())))
-            m_foldersHead = QByteArray("");
-    }
+    const QByteArray& folders = head(Folders);
     QVarLengthArray<std::pair<quint32, QByteArray>, 32> chain;
     QByteArray path;
     for (quint32 at = folder; at != kNoFolder;) {
@@ -190,9 +203,9 @@ bool MappedSnapshot::folderPath(quint32 folder, QByteArray* out) const {
         char own[256];
         const char* head = own;
         quint64 n = 0;
-        if (quint64(at) < quint64(m_foldersHead.size())) {
-            head = m_foldersHead.constData() + at;
-            n = quint64(m_foldersHead.size()) - at;
+        if (quint64(at) < quint64(folders.size())) {
+            head = folders.constData() + at;
+            n = quint64(folders.size()) - at;
         } else {
             n = std::min<quint64>(sizeof own, m_header.sections[Folders].size -
                                                   std::min<quint64>(at, m_header.sections[Folders].size));
@@ -219,8 +232,9 @@ bool MappedSnapshot::folderPath(quint32 folder, QByteArray* out) const {
 }
 
 bool MappedSnapshot::readRecordPath(quint64 r, QByteArray* out) const {
+    std::lock_guard lock(m_pathsMutex);
     RecordPath p;
-    if (!m_view.recordPaths || !read(Spelled, r * sizeof p, &p, sizeof p) || p.folder == kNoFolder)
+    if (!m_view.recordPaths || !readNearHead(Spelled, r * sizeof p, &p, sizeof p) || p.folder == kNoFolder)
         return false;
     QByteArray path, name;
     if (!folderPath(p.folder, &path) || !readString(Names, p.name, &name)) return false;

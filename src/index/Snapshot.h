@@ -80,6 +80,9 @@ public:
 
 private:
     MappedSnapshot() = default;
+    // These read under m_pathsMutex.
+    const QByteArray& head(SnapshotFormat::Section section) const;
+    bool readNearHead(SnapshotFormat::Section section, quint64 offset, void* to, quint64 count) const;
     bool readString(SnapshotFormat::Section section, quint64 offset, QByteArray* out) const;
     bool folderPath(quint32 folder, QByteArray* out) const;
     void advise(const void* from, const void* to, int advice) const;
@@ -95,10 +98,11 @@ private:
     mutable std::vector<ContentTypes::TypeId> m_typeMap;
     QHash<quint32, QVarLengthArray<quint32, 2>> m_extraChildren;
     QHash<quint32, quint32> m_lastUsed;
-    // Folders spelled out so far, by their offset in the Folders section (paths share them).
-    mutable std::mutex m_foldersMutex;
+    // Folders spelled out so far, by their offset in the Folders section (paths share them), and the
+    // first bytes of the sections paths are read from, once needed.
+    mutable std::mutex m_pathsMutex;
     mutable QHash<quint32, QByteArray> m_folderPaths;
-    mutable QByteArray m_foldersHead; // the first bytes of the Folders section, once needed
+    mutable QByteArray m_heads[SnapshotFormat::kSectionCount];
 };
 
 } // namespace zarvo::index
