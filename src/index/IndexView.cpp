@@ -9,12 +9,6 @@ namespace zarvo::index {
 namespace {
 // Deeper than any real tree; a longer parent chain is a loop in a damaged file.
 constexpr int kMaxDepth = 4096;
-
-// One more name of a path: every way of spelling a path joins its names so, to give the same bytes.
-void appendName(QByteArray& path, QByteArrayView name) {
-    if (!path.isEmpty() && !path.endsWith('/')) path.append('/');
-    path.append(name);
-}
 } // namespace
 
 QByteArrayView IndexView::name(quint32 i) const {
@@ -73,7 +67,7 @@ QByteArray IndexView::pathBytes(quint32 i) const {
         chain.append(k);
     QByteArray out;
     for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-        appendName(out, name(*it));
+        appendPathName(out, name(*it));
     }
     return out;
 }
@@ -89,7 +83,7 @@ QByteArray IndexView::pathBytes(quint32 i, QHash<quint32, QByteArray>& known) co
         chain.append(k);
     }
     for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-        appendName(out, name(*it));
+        appendPathName(out, name(*it));
         known.insert(*it, out);
     }
     return out;
@@ -115,7 +109,7 @@ bool IndexView::recordPath(quint64 r, QByteArray* out) const {
     }
     QByteArray path;
     for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-        appendName(path, *it);
+        appendPathName(path, *it);
     }
     *out = std::move(path);
     return true;

@@ -76,4 +76,10 @@ struct IndexView {
     quint32 lastUsedOrModified(quint32 i) const;
 };
 
+// One more name of a path: every way of spelling a path joins its names so, to give the same bytes.
+inline void appendPathName(QByteArray& path, QByteArrayView name) {
+    if (!path.isEmpty() && !path.endsWith('/')) path.append('/');
+    path.append(name);
+}
+
 } // namespace zarvo::index

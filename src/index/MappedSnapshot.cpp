@@ -134,6 +134,115 @@ std::vector<quint64> MappedSnapshot::gramBlocks(const std::vector<quint32>& bits
     return blocks;
 }
 
+bool MappedSnapshot::read(Section section, quint64 offset, void* to, quint64 count) const {
+    const Range& r = m_header.sections[section];
+    if (offset > r.size || count > r.size - offset) return false;
+    for (quint64 done = 0; done < count;) {
+        const ssize_t n = ::pread(m_fd, static_cast<char*>(to) + done, size_t(count - done),
+                                  off_t(r.offset + offset + done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += quint64(n);
+    }
+    return true;
+}
+
+bool MappedSnapshot::readString(Section section, quint64 offset, QByteArray* out) const {
+    constexpr quint64 kPiece = 256, kLongest = 1u << 16;
+    const quint64 size = m_header.sections[section].size;
+    out->clear();
+    while (offset < size && quint64(out->size()) < kLongest) {
+        const quint64 n = std::min(kPiece, size - offset);
+        const qsizetype at = out->size();
+        out->resize(at + qsizetype(n));
+        if (!readNearHead(section, offset, out->data() + at, n)) return false;
+        if (const qsizetype end = out->indexOf('\0', at); end >= 0) {
+            out->truncate(end);
+            return true;
+        }
+        offset += n;
+    }
+    return false;
+}
+
+// The paths of the newest records lie at the start of the three sections that spell them (the folders
+// in the order those records need them): a query's results are mostly read from there, in one read
+// per section. Under m_pathsMutex.
+const QByteArray& MappedSnapshot::head(Section section) const {
+    QByteArray& head = m_heads[section];
+    if (head.isNull()) {
+        const quint64 bytes = section == Spelled ? 32u << 10 : 128u << 10;
+        head = QByteArray(qsizetype(std::min(bytes, m_header.sections[section].size)), Qt::Uninitialized);
+        if (!read(section, 0, head.data(), quint64(head.size()))) head = QByteArray("");
+    }
+    return head;
+}
+
+bool MappedSnapshot::readNearHead(Section section, quint64 offset, void* to, quint64 count) const {
+    const QByteArray& h = head(section);
+    if (offset <= quint64(h.size()) && count <= quint64(h.size()) - offset) {
+        std::memcpy(to, h.constData() + offset, size_t(count));
+        return true;
+    }
+    return read(section, offset, to, count);
+}
+
+bool MappedSnapshot::folderPath(quint32 folder, QByteArray* out) const {
+    constexpr int kMaxDepth = 4096; // as IndexView: a longer chain is a loop in a damaged file
+    const QByteArray& folders = head(Folders);
+    QVarLengthArray<std::pair<quint32, QByteArray>, 32> chain;
+    QByteArray path;
+    for (quint32 at = folder; at != kNoFolder;) {
+        if (const auto it = m_folderPaths.constFind(at); it != m_folderPaths.constEnd()) {
+            path = *it;
+            break;
+        }
+        // Its parent and name from the head of the section, else in one read where the name is short
+        // (most are).
+        quint32 parent;
+        char own[256];
+        const char* head = own;
+        quint64 n = 0;
+        if (quint64(at) < quint64(folders.size())) {
+            head = folders.constData() + at;
+            n = quint64(folders.size()) - at;
+        } else {
+            n = std::min<quint64>(sizeof own, m_header.sections[Folders].size -
+                                                  std::min<quint64>(at, m_header.sections[Folders].size));
+            if (n > sizeof parent && !read(Folders, at, own, n)) return false;
+        }
+        if (chain.size() >= kMaxDepth || n <= sizeof parent) return false;
+        std::memcpy(&parent, head, sizeof parent);
+        const char* nameStart = head + sizeof parent;
+        const auto* end = static_cast<const char*>(std::memchr(nameStart, '\0', size_t(n - sizeof parent)));
+        QByteArray name;
+        if (end)
+            name = QByteArray(nameStart, end - nameStart);
+        else if (!readString(Folders, quint64(at) + sizeof parent, &name))
+            return false;
+        chain.append({at, std::move(name)});
+        at = parent;
+    }
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+        appendPathName(path, it->second);
+        m_folderPaths.insert(it->first, path);
+    }
+    *out = std::move(path);
+    return true;
+}
+
+bool MappedSnapshot::readRecordPath(quint64 r, QByteArray* out) const {
+    std::lock_guard lock(m_pathsMutex);
+    RecordPath p;
+    if (!m_view.recordPaths || !readNearHead(Spelled, r * sizeof p, &p, sizeof p) || p.folder == kNoFolder)
+        return false;
+    QByteArray path, name;
+    if (!folderPath(p.folder, &path) || !readString(Names, p.name, &name)) return false;
+    appendPathName(path, name);
+    *out = std::move(path);
+    return true;
+}
+
 IndexView MappedSnapshot::view(bool types) const {
     IndexView v = m_view;
     if (types) {

@@ -178,13 +178,14 @@ QStringList QueryPass::resultPaths(const Plan& plan) {
             continue;
         }
         const IndexView v = s.view();
-        if (hit.record != Hit::kNoRecord && v.recordPath(hit.record, &bytes)) {
-            paths << QString::fromUtf8(bytes);
-            continue;
-        }
         auto& known = m_spelledOut[source];
         if (const auto it = known.constFind(hit.entry); it != known.constEnd()) {
             paths << QString::fromUtf8(*it);
+            continue;
+        }
+        if (hit.record != Hit::kNoRecord && s.mapped->readRecordPath(hit.record, &bytes)) {
+            known.insert(hit.entry, bytes); // each batch spells the results kept so far again
+            paths << QString::fromUtf8(bytes);
             continue;
         }
         if (!scattered[source]) s.mapped->expectScatteredReads(true);

@@ -16,6 +16,9 @@ using SnapshotFormat::kGramBits;
 using SnapshotFormat::kGramBlockRecords;
 
 constexpr size_t kChunk = 1 << 16; // records scanned per read lock, between cancellation checks
+// A mapped snapshot's chunks are read into memory: smaller, so that they stay in the processor's cache
+// and a one-shot query's memory stays small. A multiple of kFirstOrderedChunk and of the gram blocks.
+constexpr size_t kReadChunk = 1 << 13;
 // A snapshot in ranking order starts with small chunks: a query for the newest matches usually has
 // them within the first few thousand names.
 constexpr size_t kFirstOrderedChunk = 1 << 12;
@@ -107,8 +110,9 @@ void QueryPass::SourceScan::settle() {
         if (mtime < m_pass.m_since) continue;
         if (!scoped(entry)) continue;
         // A keyed record has no last-used time (those were tested first, by entry).
+        const size_t record = rec + m_base;
         const Hit hit{m_pass.m_byLastUsed && !keyed ? t.lastUsedOrModified(entry) : mtime, entry,
-                      keyed && rec < Hit::kNoRecord ? quint32(rec) : Hit::kNoRecord};
+                      keyed && record < Hit::kNoRecord ? quint32(record) : Hit::kNoRecord};
         for (size_t k = 0; k < m_pass.m_plans.size(); ++k)
             if (m_pending[i].plans & (quint64(1) << k)) m_pass.push(m_pass.m_plans[k], hit, m_si);
     }
@@ -217,22 +221,26 @@ void QueryPass::SourceScan::scanRenamed() {
 bool QueryPass::SourceScan::run() {
     if (m_usedFirst) scanUsedFirst();
     scanRenamed();
-    size_t chunk = m_ordered ? kFirstOrderedChunk : kChunk;
+    m_reading = m_src.mapped && !m_src.table;
+    const size_t maxChunk = m_reading ? kReadChunk : kChunk;
+    size_t chunk = m_ordered ? kFirstOrderedChunk : maxChunk;
     bool rested = false; // the rest of this source cannot rank
-    for (size_t start = 0; !rested; start += chunk, chunk = std::min(chunk * 2, kChunk)) {
+    for (size_t start = 0; !rested; start += chunk, chunk = std::min(chunk * 2, maxChunk)) {
         for (auto& plan : m_pass.m_plans)
             plan.done = plan.request->job->isCancelled();
         if (m_pass.stopping()) return false;
         QReadLocker lock(m_src.live ? &m_pass.m_index.m_lock : nullptr);
         m_t = m_src.view();
-        m_recCount = size_t(m_t.recordCount);
-        if (start >= m_recCount) break;
-        if (restCannotRank(start)) break;
-        const size_t end = std::min(m_recCount, start + chunk);
+        m_base = 0;
+        const size_t total = size_t(m_t.recordCount);
+        m_recCount = total;
+        if (start >= total) break;
+        const size_t end = std::min(total, start + chunk);
+        // The first record's key tells whether the rest can rank.
+        if (!window(start, start) || restCannotRank(start - m_base)) break;
         rested = scanChunk(start, end);
         settle(); // before the lock goes: the view is valid only under it
-        releaseScanned(end, rested);
-        const bool more = (end < m_recCount && !rested) || m_si + 1 < m_pass.m_sources.size();
+        const bool more = (end < total && !rested) || m_si + 1 < m_pass.m_sources.size();
         lock.unlock();
         if (more) // the finish follows at once otherwise: no progress batch just before it
             for (auto& plan : m_pass.m_plans)
@@ -241,13 +249,14 @@ bool QueryPass::SourceScan::run() {
     return true;
 }
 
-// True when the rest cannot rank.
+// True when the rest cannot rank, or cannot be read.
 bool QueryPass::SourceScan::scanChunk(size_t start, size_t end) {
     if (m_literal.size() >= 2 || m_subsequence.size() >= 2) {
         if (m_t.grams && !m_literalGrams.empty()) return scanByGrams(start, end);
-        return scanSpan(start, end);
+        return !window(start, end) || scanSpan(start - m_base, end - m_base);
     }
-    for (size_t rec = start; rec < end; ++rec) {
+    if (!window(start, end)) return true;
+    for (size_t rec = start - m_base; rec < end - m_base; ++rec) {
         test(rec);
         if (m_settled) {
             m_settled = false;
@@ -280,7 +289,7 @@ bool QueryPass::SourceScan::scanByGrams(size_t start, size_t end) {
         size_t spanEnd = from;
         while (spanEnd < end && mayHold(block))
             spanEnd = std::min(end, ++block * kGramBlockRecords);
-        if (from < spanEnd) rested = scanSpan(from, spanEnd);
+        if (from < spanEnd) rested = !window(from, spanEnd) || scanSpan(from - m_base, spanEnd - m_base);
         from = spanEnd;
     }
     return rested;
@@ -370,25 +379,44 @@ bool QueryPass::SourceScan::scanBackToBack(size_t from, size_t spanEnd) {
     return false;
 }
 
-// A one-shot process keeps only what it still reads: the scanned slice goes back to the page cache
-// (the final paths fault their few pages in again). In slices of a full chunk at least: each release
-// is a system call.
-void QueryPass::SourceScan::releaseScanned(size_t end, bool rested) {
-    if (!m_src.mapped || m_src.table || !(end - m_released >= kChunk || end == m_recCount || rested)) return;
-    const IndexView& t = m_t;
+bool QueryPass::SourceScan::window(size_t start, size_t end) {
+    if (!m_reading) return true;
+    settle(); // the hits waiting are numbered in the slice read last
+    m_t = m_src.view();
+    return readWindow(start, end);
+}
+
+// Reads records [start, end) (with the record after, whose offset ends the last name and whose key
+// tells whether the rest can rank), their keys and, when names are tested, their names; m_t then holds
+// them, numbered from m_base, with offsets into the names read. Offsets outside the slice are clamped
+// into it: a damaged file yields odd names, never a read outside.
+bool QueryPass::SourceScan::readWindow(size_t start, size_t end) {
+    using SnapshotFormat::Section;
     const MappedSnapshot& mapped = *m_src.mapped;
-    // The last time, from the start: a page read at a chunk's start maps the large page around it,
-    // reaching into slices let go of before.
-    const size_t from = m_released;
-    mapped.release(
-        t.folded + std::min<quint64>(t.records[from].off, t.foldedSize),
-        t.folded + (end < m_recCount ? std::min<quint64>(t.records[end].off, t.foldedSize) : t.foldedSize));
-    mapped.release(t.records + from, t.records + end);
-    if (t.recordKeys) mapped.release(t.recordKeys + from, t.recordKeys + end);
-    if (!m_ordered) // else the entries were not read in this order (nor at all, but for scopes)
-        mapped.release(t.entries + std::min<size_t>(m_released, t.entryCount),
-                       t.entries + std::min<size_t>(end, t.entryCount));
-    m_released = end;
+    const size_t total = size_t(m_t.recordCount), last = std::min(total, end + 1), n = last - start;
+    m_windowRecords.resize(n);
+    m_windowKeys.resize(m_t.recordKeys ? n : 0);
+    if (!mapped.read(Section::Records, start * sizeof(FoldRecord), m_windowRecords.data(),
+                     n * sizeof(FoldRecord)) ||
+        (m_t.recordKeys &&
+         !mapped.read(Section::Keys, start * sizeof(RecordKey), m_windowKeys.data(), n * sizeof(RecordKey))))
+        return false;
+    const quint64 from = std::min<quint64>(m_windowRecords.front().off, m_t.foldedSize);
+    quint64 to =
+        end < total ? std::min<quint64>(m_windowRecords[end - start].off, m_t.foldedSize) : m_t.foldedSize;
+    if (!m_namesTested || to < from) to = from;
+    m_windowNames.resize(size_t(to - from));
+    if (!mapped.read(Section::Folded, from, m_windowNames.data(), to - from)) return false;
+    for (FoldRecord& r : m_windowRecords)
+        r.off = quint32(std::clamp<quint64>(r.off, from, to) - from);
+    m_t.records = m_windowRecords.data();
+    m_t.recordKeys = m_t.recordKeys ? m_windowKeys.data() : nullptr;
+    m_t.recordCount = n;
+    m_t.folded = m_windowNames.data();
+    m_t.foldedSize = to - from;
+    m_base = start;
+    m_recCount = n;
+    return true;
 }
 
 } // namespace zarvo::index

@@ -40,7 +40,10 @@ private:
     bool scanBackToBack(size_t from, size_t spanEnd);
     size_t nextCandidate(size_t pos, size_t to) const;
     size_t recordHolding(size_t rec, size_t spanEnd, quint32 off) const;
-    void releaseScanned(size_t end, bool rested);
+    // In a mapped snapshot, reads records [start, end) into m_t (readWindow), false when they cannot
+    // be read; elsewhere m_t holds every record already.
+    bool window(size_t start, size_t end);
+    bool readWindow(size_t start, size_t end);
 
     QueryPass& m_pass;
     size_t m_si;
@@ -60,7 +63,13 @@ private:
     bool m_namesTested = true;
     bool m_usedFirst = false;
     bool m_settled = false; // since the last look at whether the rest can rank
-    size_t m_released = 0;  // records let go of so far (a mapped snapshot)
+    // A mapped snapshot's chunk is read into these, and m_t then numbers its records from m_base:
+    // only the chunk being scanned is in memory, whatever the page cache holds.
+    std::vector<FoldRecord> m_windowRecords;
+    std::vector<RecordKey> m_windowKeys;
+    std::vector<char> m_windowNames;
+    size_t m_base = 0;
+    bool m_reading = false;
 };
 
 } // namespace zarvo::index

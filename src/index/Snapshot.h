@@ -68,11 +68,23 @@ public:
     // ANDed). Read rather than mapped: the page cache keeps a file in large pages, and touching a few
     // rows of the mapping would map the whole section into this process.
     std::vector<quint64> gramBlocks(const std::vector<quint32>& bits) const;
+    // Reads `count` bytes at `offset` inside `section` into `to`; false when they are not all there.
+    // Read rather than mapped: the page cache keeps a file just written in large folios, and a fault
+    // maps the whole folio around the byte it needs.
+    bool read(SnapshotFormat::Section section, quint64 offset, void* to, quint64 count) const;
+    // Record r's path as IndexView::recordPath spells it, read from the file; false where the file
+    // has no folders or the record's are not usable.
+    bool readRecordPath(quint64 r, QByteArray* out) const;
     // Last-used times (from the file, then whatever the owner adds before sharing it).
     QHash<quint32, quint32>& lastUsed() { return m_lastUsed; }
 
 private:
     MappedSnapshot() = default;
+    // These read under m_pathsMutex.
+    const QByteArray& head(SnapshotFormat::Section section) const;
+    bool readNearHead(SnapshotFormat::Section section, quint64 offset, void* to, quint64 count) const;
+    bool readString(SnapshotFormat::Section section, quint64 offset, QByteArray* out) const;
+    bool folderPath(quint32 folder, QByteArray* out) const;
     void advise(const void* from, const void* to, int advice) const;
     const char* m_base = nullptr;
     quint64 m_size = 0;
@@ -86,6 +98,11 @@ private:
     mutable std::vector<ContentTypes::TypeId> m_typeMap;
     QHash<quint32, QVarLengthArray<quint32, 2>> m_extraChildren;
     QHash<quint32, quint32> m_lastUsed;
+    // Folders spelled out so far, by their offset in the Folders section (paths share them), and the
+    // first bytes of the sections paths are read from, once needed.
+    mutable std::mutex m_pathsMutex;
+    mutable QHash<quint32, QByteArray> m_folderPaths;
+    mutable QByteArray m_heads[SnapshotFormat::kSectionCount];
 };
 
 } // namespace zarvo::index
