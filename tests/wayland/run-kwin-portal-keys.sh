@@ -92,9 +92,14 @@ case $front in *x11=false) ok "kwin: a second Super+R closes it, the Wayland win
 "$(dirname "$zarvo")/zarvo-cli" settings set hotKeyModifiers 2304 >/dev/null
 sessions() { grep -ac "global shortcuts session owned by .* created" "$sandbox/portal.log"; }
 wait_for 10 test "$(sessions)" -ge 2 || fail "kwin: changing the key did not open a new portal session"
-sleep 1
-press super+r
-wait_for 5 panel || fail "kwin: Super+R did not open the panel after the key was asked for again"
+# The new session's shortcuts are bound a moment after it is created: a press before that is lost.
+opened=""
+for _ in 1 2 3; do
+    sleep 1
+    press super+r
+    wait_for 4 panel && { opened=1; break; }
+done
+[ -n "$opened" ] || fail "kwin: Super+R did not open the panel after the key was asked for again"
 press super+r
 wait_for 5 no_panel || fail "kwin: Super+R did not close the panel in the new session"
 ok "kwin: after a new key is asked for, the new session still delivers KDE's Meta+R"
