@@ -104,53 +104,6 @@ TEST(FileIndex, UnreadableFoldersAreSkippedAndRemembered) {
     QFile::setPermissions(closed, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
-TEST(FileIndex, SnapshotRoundTripAndCorruptSnapshotRebuilt) {
-    Tree tree;
-    for (int i = 0; i < 50; ++i)
-        tree.make(QStringLiteral("d%1/file %2 Ünïcode.txt").arg(i % 7).arg(i));
-    {
-        FileIndex index(tree.config());
-        index.rebuild();
-        index.setLastUsed(tree.root() + QStringLiteral("/d1/file 1 Ünïcode.txt"),
-                          QDateTime::fromSecsSinceEpoch(4'000'000'000));
-        ASSERT_TRUE(index.saveSnapshot());
-    }
-    FileIndex loaded(tree.config());
-    ASSERT_TRUE(loaded.loadSnapshot());
-    EXPECT_EQ(loaded.entryCount(), 1 + 7 + 50);
-    const auto hits = find(loaded, {QStringLiteral("*unicode*")});
-    EXPECT_EQ(hits.size(), 50);
-    EXPECT_EQ(hits.first(), tree.root() + QStringLiteral("/d1/file 1 Ünïcode.txt")) << "last-used survives";
-
-    // A snapshot of other roots is not used.
-    IndexConfig other = tree.config();
-    other.roots = {tree.root() + QStringLiteral("/d1")};
-    EXPECT_FALSE(FileIndex(other).loadSnapshot());
-
-    // Corruption anywhere (a flipped byte, a cut file, garbage) is refused, and openShared crawls anew.
-    QFile f(tree.cache());
-    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-    QByteArray bytes = f.readAll();
-    const QByteArray good = bytes;
-    for (qsizetype pos : {qsizetype(20), bytes.size() / 2, bytes.size() - 3}) {
-        bytes = good;
-        bytes[pos] = char(bytes[pos] ^ 0x5a);
-        f.resize(0);
-        f.seek(0);
-        f.write(bytes);
-        f.flush();
-        EXPECT_FALSE(FileIndex(tree.config()).loadSnapshot()) << pos;
-    }
-    f.resize(0);
-    f.seek(0);
-    f.write(good.left(good.size() / 3));
-    f.close();
-    EXPECT_FALSE(FileIndex(tree.config()).loadSnapshot());
-    auto shared = FileIndex::openShared(tree.config());
-    EXPECT_EQ(shared->entryCount(), 1 + 7 + 50);
-    EXPECT_TRUE(FileIndex(tree.config()).loadSnapshot()) << "the rebuilt snapshot was written";
-}
-
 TEST(FileIndex, RecentlyUsedListOrdersResults) {
     Tree tree;
     const QString a = tree.make(QStringLiteral("alpha-notes.txt"));
@@ -305,24 +258,22 @@ TEST(FileIndex, LiveUpdatesCreateRenameMoveDelete) {
 
     const QString created = tree.make(QStringLiteral("docs/fresh-quarterly.txt"));
     // The one-second goal is measured by bench/bench_index.sh; here it only has to arrive.
-    EXPECT_GE(waitFor([&] { return found("*fresh*") == QStringList{created}; }, 5000), 0);
+    EXPECT_TRUE(waitUntil([&] { return found("*fresh*") == QStringList{created}; }, 5000));
 
     ASSERT_TRUE(QFile::rename(tree.root() + QStringLiteral("/docs/old name.txt"),
                               tree.root() + QStringLiteral("/docs/new name.txt")));
-    EXPECT_GE(waitFor([&] { return found("*old name*").isEmpty() && found("*new name*").size() == 1; }, 3000),
-              0);
+    EXPECT_TRUE(
+        waitUntil([&] { return found("*old name*").isEmpty() && found("*new name*").size() == 1; }, 3000));
 
     // A folder moved elsewhere in the tree keeps its contents, under the new path.
     ASSERT_TRUE(QDir().rename(tree.root() + QStringLiteral("/project"),
                               tree.root() + QStringLiteral("/docs/renamed-project")));
-    EXPECT_GE(waitFor(
-                  [&] {
-                      return found("*module*") ==
-                             QStringList{tree.root() +
-                                         QStringLiteral("/docs/renamed-project/src/module.cpp")};
-                  },
-                  3000),
-              0);
+    EXPECT_TRUE(waitUntil(
+        [&] {
+            return found("*module*") ==
+                   QStringList{tree.root() + QStringLiteral("/docs/renamed-project/src/module.cpp")};
+        },
+        3000));
     // Renamed entries keep their new names in a snapshot, and the loaded table finds them by those.
     ASSERT_TRUE(index.saveSnapshot());
     FileIndex reloaded(tree.config());
@@ -334,14 +285,15 @@ TEST(FileIndex, LiveUpdatesCreateRenameMoveDelete) {
 
     // A folder created with contents already inside (mkdir -p, then files) is crawled.
     const QString deep = tree.make(QStringLiteral("new/a/b/c/deep-file.md"));
-    EXPECT_GE(waitFor([&] { return found("*deep-file*") == QStringList{deep}; }, 3000), 0);
+    EXPECT_TRUE(waitUntil([&] { return found("*deep-file*") == QStringList{deep}; }, 3000));
 
     // Moved out of the indexed folders: gone.
     ASSERT_TRUE(QFile::rename(created, tree.dir.path() + QStringLiteral("/outside.txt")));
-    EXPECT_GE(waitFor([&] { return found("*fresh*").isEmpty(); }, 3000), 0);
+    EXPECT_TRUE(waitUntil([&] { return found("*fresh*").isEmpty(); }, 3000));
 
     QDir(tree.root() + QStringLiteral("/docs")).removeRecursively();
-    EXPECT_GE(waitFor([&] { return found("*module*").isEmpty() && found("*new name*").isEmpty(); }, 3000), 0);
+    EXPECT_TRUE(
+        waitUntil([&] { return found("*module*").isEmpty() && found("*new name*").isEmpty(); }, 3000));
     EXPECT_EQ(index.entryCount(), 1 + 5); // new, a, b, c, deep-file.md
 }
 
@@ -365,18 +317,16 @@ TEST(FileIndex, WatchLimitFallsBackToPeriodicRecrawl) {
     const QString inUnwatched = tree.make(QStringLiteral("other/three.txt"));
     const QString deeper = tree.make(QStringLiteral("other/inner/four.txt"));
     const QString inWatched = tree.make(QStringLiteral("top-level.txt"));
-    EXPECT_GE(
-        waitFor([&] { return find(index, {QStringLiteral("top-level*")}) == QStringList{inWatched}; }, 2000),
-        0);
-    EXPECT_GE(waitFor(
-                  [&] {
-                      return find(index, {QStringLiteral("three*")}) == QStringList{inUnwatched} &&
-                             find(index, {QStringLiteral("four*")}) == QStringList{deeper};
-                  },
-                  3000),
-              0);
+    EXPECT_TRUE(waitUntil(
+        [&] { return find(index, {QStringLiteral("top-level*")}) == QStringList{inWatched}; }, 2000));
+    EXPECT_TRUE(waitUntil(
+        [&] {
+            return find(index, {QStringLiteral("three*")}) == QStringList{inUnwatched} &&
+                   find(index, {QStringLiteral("four*")}) == QStringList{deeper};
+        },
+        3000));
     QFile::remove(tree.root() + QStringLiteral("/other/two.txt"));
-    EXPECT_GE(waitFor([&] { return find(index, {QStringLiteral("two*")}).isEmpty(); }, 3000), 0);
+    EXPECT_TRUE(waitUntil([&] { return find(index, {QStringLiteral("two*")}).isEmpty(); }, 3000));
     qInstallMessageHandler(previous);
     const auto limitLines =
         logged.filter(QRegularExpression(QStringLiteral("^Zarvo: inotify watch limit reached")));
@@ -397,8 +347,8 @@ TEST(FileIndex, UnwatchedFolderWithANewEntryIsListedAgainSoon) {
     ASSERT_TRUE(index.waitIdle(10000));
     QThread::msleep(1100); // folder times count whole seconds: not in the second it was listed
     const QString added = tree.make(QStringLiteral("other/three.txt"));
-    EXPECT_GE(waitFor([&] { return find(index, {QStringLiteral("three*")}) == QStringList{added}; }, 5000),
-              0);
+    EXPECT_TRUE(
+        waitUntil([&] { return find(index, {QStringLiteral("three*")}) == QStringList{added}; }, 5000));
 }
 
 // Under a short watch limit the folders a person uses first get the watches: a file created in
@@ -422,13 +372,9 @@ TEST(FileIndex, OwnFoldersAreWatchedFirstUnderAShortLimit) {
     for (const QString& folder : own) {
         const QString added =
             tree.make(folder + QStringLiteral("/new in ") + folder + QStringLiteral(".txt"));
-        EXPECT_GE(waitFor(
-                      [&] {
-                          return find(index, {QStringLiteral("new in ") + folder + u'*'}) ==
-                                 QStringList{added};
-                      },
-                      3000),
-                  0)
+        EXPECT_TRUE(waitUntil(
+            [&] { return find(index, {QStringLiteral("new in ") + folder + u'*'}) == QStringList{added}; },
+            3000))
             << qPrintable(folder);
     }
 }

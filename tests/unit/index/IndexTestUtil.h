@@ -1,12 +1,11 @@
 #pragma once
 
+#include "fakes/EventLoop.h"
 #include "index/FileIndex.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QThread>
 #include <future>
 #include <gtest/gtest.h>
 
@@ -58,15 +57,6 @@ inline QStringList find(FileIndex& index, const QStringList& patterns) {
     return run(index, spec).paths;
 }
 
-// Polls until `pred` holds or the time runs out; returns the elapsed milliseconds or -1.
-template <typename Pred> qint64 waitFor(Pred pred, int timeoutMs) {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < timeoutMs) {
-        if (pred()) return t.elapsed();
-        QThread::msleep(10);
-    }
-    return pred() ? t.elapsed() : -1;
-}
+using zarvo::testing::waitUntil;
 
 } // namespace zarvo::index::testing

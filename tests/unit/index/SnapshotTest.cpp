@@ -147,12 +147,22 @@ TEST(Snapshot, PrivateToItsUserFromTheFirstInstant) {
     const QString secret = tree.make(QStringLiteral("private/secret-plan.txt"));
     ASSERT_EQ(::chmod(QFile::encodeName(tree.root() + QStringLiteral("/private")).constData(), 0700), 0);
     const QString folder = QFileInfo(tree.cache()).absolutePath();
+    // A snapshot named directly in a shared folder with the sticky bit (as /tmp) must not make the folder
+    // private to us: that would lock every other user out of it.
+    const QString shared = tree.root() + QStringLiteral("-shared");
+    ASSERT_TRUE(QDir().mkpath(shared));
+    ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
+    IndexConfig inShared = tree.config();
+    inShared.snapshotPath = shared + QStringLiteral("/file-index.snapshot");
     {
         // Even a umask that lets everyone read new files leaves the snapshot and its folder private.
         const mode_t old = ::umask(0);
-        FileIndex index(tree.config());
-        index.rebuild();
-        const bool saved = index.saveSnapshot();
+        bool saved = true;
+        for (const IndexConfig& config : {tree.config(), inShared}) {
+            FileIndex index(config);
+            index.rebuild();
+            saved = index.saveSnapshot() && saved;
+        }
         ::umask(old);
         ASSERT_TRUE(saved);
     }
@@ -161,6 +171,10 @@ TEST(Snapshot, PrivateToItsUserFromTheFirstInstant) {
     EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               QStringList{QFileInfo(tree.cache()).fileName()})
         << "no temporary file left behind";
+    EXPECT_EQ(modeOf(inShared.snapshotPath), 0600);
+    EXPECT_TRUE(FileIndex(inShared).loadSnapshot());
+    EXPECT_TRUE(FileIndex::openShared(inShared)->isMapped());
+    EXPECT_EQ(modeOf(shared), 01777);
 
     // A snapshot written wider by an earlier version is narrowed when it is read, by either reader.
     for (bool mapped : {false, true}) {
@@ -192,71 +206,10 @@ TEST(Snapshot, PrivateToItsUserFromTheFirstInstant) {
     }
 }
 
-TEST(Snapshot, ASnapshotInASharedFolderLeavesTheFolderAsItIs) {
-    // A snapshot named directly in /tmp (or any shared folder with the sticky bit) must not make the
-    // folder private to us: that would lock every other user out of it.
-    Tree tree;
-    buildTree(tree);
-    const QString shared = tree.root() + QStringLiteral("-shared");
-    ASSERT_TRUE(QDir().mkpath(shared));
-    ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
-    auto config = tree.config();
-    config.snapshotPath = shared + QStringLiteral("/file-index.snapshot");
-    {
-        FileIndex index(config);
-        index.rebuild();
-        ASSERT_TRUE(index.saveSnapshot());
-    }
-    EXPECT_EQ(modeOf(shared), 01777);
-    EXPECT_EQ(modeOf(config.snapshotPath), 0600);
-    EXPECT_TRUE(FileIndex(config).loadSnapshot());
-    EXPECT_TRUE(FileIndex::openShared(config)->isMapped());
-    EXPECT_EQ(modeOf(shared), 01777);
-    QDir(shared).removeRecursively();
-}
-
-TEST(Snapshot, MappedSnapshotAnswersLikeTheLoadedTable) {
-    Tree tree;
-    buildTree(tree);
-    const QString used = tree.root() + QStringLiteral("/docs 3/report 7 notes.txt");
-    {
-        FileIndex index(tree.config());
-        index.rebuild();
-        index.setLastUsed(used, QDateTime::fromSecsSinceEpoch(4'000'000'000));
-        ASSERT_TRUE(index.saveSnapshot());
-    }
-    FileIndex loaded(tree.config());
-    ASSERT_TRUE(loaded.loadSnapshot());
-    auto mapped = FileIndex::openShared(tree.config());
-    ASSERT_TRUE(mapped->isMapped());
-    EXPECT_EQ(mapped->entryCount(), loaded.entryCount());
-    EXPECT_TRUE(mapped->contains(tree.root() + QStringLiteral("/pictures/holiday.jpg")));
-    EXPECT_FALSE(mapped->contains(tree.root() + QStringLiteral("/pictures/nothing.jpg")));
-
-    std::vector<IndexQuerySpec> specs(5);
-    specs[0].namePatterns = {QStringLiteral("*notes*")};
-    specs[1].namePatterns = {QStringLiteral("*r*s*u*m*")};
-    specs[2].contentTypes = {QStringLiteral("public.image")};
-    specs[3].namePatterns = {QStringLiteral("*report*")};
-    specs[3].scopes = {tree.root() + QStringLiteral("/docs 2")};
-    specs[4].namePatterns = {QStringLiteral("*")};
-    specs[4].sort = IndexQuerySpec::Sort::Modified;
-    specs[4].changedSince = QDateTime::currentDateTime().addDays(-1);
-    for (size_t i = 0; i < specs.size(); ++i) {
-        const auto want = run(loaded, specs[i]);
-        const auto got = run(*mapped, specs[i]);
-        EXPECT_GT(want.paths.size(), 0) << i;
-        EXPECT_EQ(got.paths, want.paths) << i;
-        EXPECT_EQ(got.matched, want.matched) << i;
-    }
-    EXPECT_EQ(run(*mapped, specs[0]).paths.first(), used) << "last-used times come from the file";
-    EXPECT_EQ(run(*mapped, specs[2]).paths.size(), 2);
-}
-
 // A snapshot is written newest first, and a query reading it in place stops once nothing further can
 // rank: its answers must still be those of reading every name, whatever the limit, filters or sort,
-// with last-used times (newer or older than the file's) and a deleted file in it. The format before,
-// without that order, is still mapped and read to its end.
+// with last-used times (newer or older than the file's), a folded name and a deleted file in it. The
+// formats before, without that order, are still mapped and read to their end.
 TEST(Snapshot, RankingOrderAnswersLikeReadingEveryName) {
     Tree tree;
     const qint64 base = 1'700'000'000;
@@ -267,14 +220,15 @@ TEST(Snapshot, RankingOrderAnswersLikeReadingEveryName) {
         utimbuf t{when, when};
         ASSERT_EQ(::utime(QFile::encodeName(made.last()).constData(), &t), 0);
     }
+    const QString resume = tree.make(QStringLiteral("d3/Résumé scan.png"));
     {
         FileIndex index(tree.config());
         index.rebuild();
         index.start();
         ASSERT_TRUE(index.waitIdle(10000));
         ASSERT_TRUE(QFile::remove(made[8]));
-        ASSERT_GE(
-            waitFor([&] { return !find(index, {QStringLiteral("report 8.*")}).contains(made[8]); }, 3000), 0);
+        ASSERT_TRUE(
+            waitUntil([&] { return !find(index, {QStringLiteral("report 8.*")}).contains(made[8]); }, 3000));
         index.setLastUsed(made[5], QDateTime::fromSecsSinceEpoch(4'000'000'000));
         index.setLastUsed(made[6], QDateTime::fromSecsSinceEpoch(base - 86400));
         ASSERT_TRUE(index.saveSnapshot());
@@ -283,6 +237,9 @@ TEST(Snapshot, RankingOrderAnswersLikeReadingEveryName) {
     ASSERT_TRUE(loaded.loadSnapshot());
     auto mapped = FileIndex::openShared(tree.config());
     ASSERT_TRUE(mapped->isMapped());
+    EXPECT_EQ(mapped->entryCount(), loaded.entryCount());
+    EXPECT_TRUE(mapped->contains(resume));
+    EXPECT_FALSE(mapped->contains(made[8]));
 
     std::vector<IndexQuerySpec> specs;
     // 18: the two last-used entries and one batch of sixteen tested names fill it exactly.
@@ -303,6 +260,12 @@ TEST(Snapshot, RankingOrderAnswersLikeReadingEveryName) {
             specs.push_back(*spec);
         }
     }
+    IndexQuerySpec folded, scoped;
+    folded.namePatterns = {QStringLiteral("*resume*")};
+    scoped.namePatterns = {QStringLiteral("*r*s*u*m*")};
+    scoped.scopes = {tree.root() + QStringLiteral("/d3")};
+    specs.push_back(folded);
+    specs.push_back(scoped);
     for (size_t i = 0; i < specs.size(); ++i) {
         const auto want = run(loaded, specs[i]);
         const auto got = run(*mapped, specs[i]);
@@ -313,6 +276,8 @@ TEST(Snapshot, RankingOrderAnswersLikeReadingEveryName) {
         }
     }
     EXPECT_EQ(run(*mapped, specs[4]).paths.first(), made[5]) << "a last-used time ranks first";
+    EXPECT_EQ(run(*mapped, folded).paths, QStringList{resume});
+    EXPECT_EQ(run(*mapped, scoped).paths, QStringList{resume});
     EXPECT_LT(run(*mapped, specs[0]).matched, run(loaded, specs[0]).matched) << "the scan stopped early";
 
     // Two queries sharing one pass (a substring and its subsequence) each get what they get alone, also
@@ -529,31 +494,24 @@ TEST(Snapshot, DamagedOrHostileFilesAreRefusedOrReadWithinBounds) {
     refused.emplace_back("cut short", good.left(good.size() / 2));
     refused.emplace_back("cut to a header", good.left(sizeof h));
     refused.emplace_back("oversized", good + QByteArray(4096, 'x'));
-    {
-        auto x = h;
-        x.entryCount += 1;
-        refused.emplace_back("wrong entry count", withHeader(good, x, false));
-    }
-    {
-        auto x = h;
-        x.sections[S::Names].offset = quint64(good.size()) + 8;
-        refused.emplace_back("offset past the end", withHeader(good, x, false));
-    }
-    {
-        auto x = h;
-        x.sections[S::Folded].size -= 1; // the last name loses its terminator
-        refused.emplace_back("name without terminator", withHeader(good, x, false));
-    }
-    {
+    auto rewritten = [&](const auto& edit) {
+        Format::Header x = h;
+        edit(x);
+        return withHeader(good, x, false);
+    };
+    refused.emplace_back("wrong entry count", rewritten([](auto& x) { x.entryCount += 1; }));
+    refused.emplace_back("offset past the end",
+                         rewritten([&](auto& x) { x.sections[S::Names].offset = quint64(good.size()) + 8; }));
+    // The last name loses its terminator.
+    refused.emplace_back("name without terminator",
+                         rewritten([](auto& x) { x.sections[S::Folded].size -= 1; }));
+    auto flipped = [&](qsizetype at) {
         QByteArray bytes = good;
-        bytes[bytes.size() - 1] = char(bytes[bytes.size() - 1] ^ 1); // the trailer's nonce
-        refused.emplace_back("torn", bytes);
-    }
-    {
-        QByteArray bytes = good;
-        bytes[40] = char(bytes[40] ^ 1); // inside the header, hash not redone
-        refused.emplace_back("damaged header", bytes);
-    }
+        bytes[at] = char(bytes[at] ^ 1);
+        return bytes;
+    };
+    refused.emplace_back("torn", flipped(good.size() - 1)); // the trailer's nonce
+    refused.emplace_back("damaged header", flipped(40));    // hash not redone
     for (const auto& [what, bytes] : refused) {
         writeAll(tree.cache(), bytes);
         QString why;
@@ -614,6 +572,16 @@ TEST(Snapshot, DamagedOrHostileFilesAreRefusedOrReadWithinBounds) {
             EXPECT_LE(run(*index, spec).paths.size(), 300) << what;
         }
     }
+
+    // The full reader reads the whole body, so finds it damaged; a sound snapshot of other roots is not
+    // used either.
+    writeAll(tree.cache(), flipped(good.size() / 2));
+    EXPECT_FALSE(FileIndex(tree.config()).loadSnapshot());
+    writeAll(tree.cache(), good);
+    IndexConfig other = tree.config();
+    other.roots = {tree.root() + QStringLiteral("/docs 1")};
+    EXPECT_FALSE(FileIndex(other).loadSnapshot());
+    EXPECT_TRUE(FileIndex(tree.config()).loadSnapshot());
 
     // Whatever was refused, the one-shot index crawls anew and writes a good snapshot.
     writeAll(tree.cache(), refused.front().second);
