@@ -10,55 +10,49 @@ TEST(ClipRows, ClipRowsByKind) {
     fakes::FakePlatform p;
     Clip clip;
     clip.id = QUuid::fromString(QStringLiteral("0d6c8f7e-1b2a-4c3d-9e8f-0a1b2c3d4e5f"));
-    clip.text = QStringLiteral("first\n\n\r\nsecond\r\n");
-    clip.date = p.clock.now().addSecs(-30);
-    clip.appName = QStringLiteral("Editor");
     clip.pinned = true;
-    ResultItem row = ResultItem::clip(clip);
-    EXPECT_EQ(row.url, QUrl(QStringLiteral("zarvo:clip/0D6C8F7E-1B2A-4C3D-9E8F-0A1B2C3D4E5F")));
-    EXPECT_EQ(row.historyKey(), QStringLiteral("clip:0D6C8F7E-1B2A-4C3D-9E8F-0A1B2C3D4E5F"));
-    EXPECT_EQ(row.source, ResultItem::Source::clip);
-    EXPECT_TRUE(row.isPinned);
-    EXPECT_EQ(row.title, QStringLiteral("first"));
-    EXPECT_EQ(row.symbol, QStringLiteral("text.alignleft"));
-    EXPECT_EQ(row.subtitle, QStringLiteral("Editor \u00B7 just now \u00B7 2 lines"));
+    const ResultItem pinned = ResultItem::clip(clip);
+    EXPECT_EQ(pinned.url, QUrl(QStringLiteral("zarvo:clip/0D6C8F7E-1B2A-4C3D-9E8F-0A1B2C3D4E5F")));
+    EXPECT_EQ(pinned.historyKey(), QStringLiteral("clip:0D6C8F7E-1B2A-4C3D-9E8F-0A1B2C3D4E5F"));
+    EXPECT_EQ(pinned.source, ResultItem::Source::clip);
+    EXPECT_TRUE(pinned.isPinned);
 
-    clip.text = QStringLiteral("\n  only one line  \n\n");
-    clip.kind = Clip::Kind::richText;
-    clip.appName.reset();
-    clip.date = p.clock.now().addSecs(-5 * 60 - 10);
-    row = ResultItem::clip(clip);
-    EXPECT_EQ(row.symbol, QStringLiteral("doc.richtext"));
-    EXPECT_EQ(row.subtitle, QStringLiteral("5 min. ago"));
-
-    clip.text = QStringLiteral("   ");
-    clip.date = p.clock.now().addDays(-3);
-    row = ResultItem::clip(clip);
-    EXPECT_EQ(row.title, QStringLiteral("(blank)"));
-    EXPECT_EQ(row.subtitle, QStringLiteral("3 days ago"));
-
-    clip.kind = Clip::Kind::link;
-    clip.text = QStringLiteral("https://example.org");
-    clip.date = p.clock.now().addSecs(-2 * 3600);
-    row = ResultItem::clip(clip);
-    EXPECT_EQ(row.symbol, QStringLiteral("link"));
-    EXPECT_EQ(row.subtitle, QStringLiteral("2 hr. ago"));
-
-    clip.kind = Clip::Kind::files;
-    clip.text = QStringLiteral("/a/one.pdf");
-    clip.length = 1;
-    row = ResultItem::clip(clip);
-    EXPECT_EQ(row.iconPath, QStringLiteral("/a/one.pdf"));
-    EXPECT_FALSE(row.symbol.has_value());
-    EXPECT_EQ(row.subtitle, QStringLiteral("2 hr. ago"));
-    clip.text = QStringLiteral("/a/one.pdf\n/b/two");
-    clip.length = 2;
-    EXPECT_EQ(ResultItem::clip(clip).subtitle, QStringLiteral("2 hr. ago \u00B7 2 files"));
-
-    clip.kind = Clip::Kind::image;
-    clip.text.clear();
-    clip.imageSize = Clip::Size{640, 480};
-    row = ResultItem::clip(clip);
-    EXPECT_EQ(row.title, QStringLiteral("Image 640\u00D7480"));
-    EXPECT_FALSE(row.symbol.has_value() || row.iconPath.has_value());
+    struct Row {
+        Clip::Kind kind;
+        const char* text;
+        const char* appName; // null: none, as for symbol and iconPath
+        qint64 secondsAgo;
+        int length;
+        const char *title, *subtitle, *symbol, *iconPath;
+    };
+    const Row rows[] = {
+        {Clip::Kind::text, "first\n\n\r\nsecond\r\n", "Editor", 30, 0, "first",
+         "Editor \u00B7 just now \u00B7 2 lines", "text.alignleft", nullptr},
+        {Clip::Kind::richText, "\n  only one line  \n\n", nullptr, 5 * 60 + 10, 0, "only one line",
+         "5 min. ago", "doc.richtext", nullptr},
+        {Clip::Kind::richText, "   ", nullptr, 3 * 86400, 0, "(blank)", "3 days ago", "doc.richtext",
+         nullptr},
+        {Clip::Kind::link, "https://example.org", nullptr, 7200, 0, "https://example.org", "2 hr. ago",
+         "link", nullptr},
+        {Clip::Kind::files, "/a/one.pdf", nullptr, 7200, 1, "one.pdf", "2 hr. ago", nullptr, "/a/one.pdf"},
+        {Clip::Kind::files, "/a/one.pdf\n/b/two", nullptr, 7200, 2, "one.pdf and 1 more",
+         "2 hr. ago \u00B7 2 files", nullptr, "/a/one.pdf"},
+        {Clip::Kind::image, "", nullptr, 7200, 0, "Image 640\u00D7480", "2 hr. ago", nullptr, nullptr},
+    };
+    const auto optional = [](const char* s) {
+        return s ? std::optional(QString::fromUtf8(s)) : std::nullopt;
+    };
+    for (const Row& r : rows) {
+        clip.kind = r.kind;
+        clip.text = QString::fromUtf8(r.text);
+        clip.appName = optional(r.appName);
+        clip.date = p.clock.now().addSecs(-r.secondsAgo);
+        clip.length = r.length;
+        clip.imageSize = r.kind == Clip::Kind::image ? std::optional(Clip::Size{640, 480}) : std::nullopt;
+        const ResultItem row = ResultItem::clip(clip);
+        EXPECT_EQ(row.title, QString::fromUtf8(r.title)) << r.text;
+        EXPECT_EQ(row.subtitle, optional(r.subtitle)) << r.text;
+        EXPECT_EQ(row.symbol, optional(r.symbol)) << r.text;
+        EXPECT_EQ(row.iconPath, optional(r.iconPath)) << r.text;
+    }
 }

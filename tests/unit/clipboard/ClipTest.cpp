@@ -72,8 +72,6 @@ TEST(Clip, CharactersAndHash) {
     EXPECT_EQ(Clip::characterCount(clusters), 3);
     EXPECT_EQ(Clip::prefix(clusters, 2), QStringLiteral("e\u0301\U0001F1E9\U0001F1EA"));
     const QString hash = Clip::contentHash("text", "abc");
-    EXPECT_EQ(hash.size(), 32);
-    EXPECT_EQ(hash, hash.toLower());
     EXPECT_EQ(hash, QStringLiteral("079c78de91949fcda96e4e0c8427e71e")); // SHA-256 of "textabc"
     EXPECT_NE(Clip::contentHash("files", "abc"), hash);
     EXPECT_EQ(Clip::kindFromRawValue(QStringLiteral("richText")), Clip::Kind::richText);
