@@ -21,24 +21,6 @@ QVariantMap stored(fakes::FakePlatform& p, const QString& domain = kDomain) {
     return p.defaults.domains.value(domain);
 }
 
-// Collects log lines while alive.
-class LogCapture {
-public:
-    LogCapture() {
-        lines().clear();
-        m_previous = qInstallMessageHandler(
-            [](QtMsgType, const QMessageLogContext&, const QString& msg) { lines() << msg; });
-    }
-    ~LogCapture() { qInstallMessageHandler(m_previous); }
-    static QStringList& lines() {
-        static QStringList l;
-        return l;
-    }
-
-private:
-    QtMessageHandler m_previous;
-};
-
 } // namespace
 
 TEST(Settings, FreshUserGetsEveryDefaultAndNothingIsWritten) {
@@ -185,21 +167,8 @@ TEST(Settings, IgnoredAppsAreMigratedToDesktopIdsAndKeptWhenUnknown) {
     EXPECT_EQ(list.size(), QSet<QString>(list.begin(), list.end()).size());
 }
 
-TEST(Settings, CustomShortcutsRoundTripAndADamagedObjectCostsOnlyItself) {
+TEST(Settings, CustomShortcutsADamagedObjectCostsOnlyItselfAndNewerMembersStay) {
     fakes::FakePlatform p;
-    UserDefaults defaults(p.defaults, kDomain);
-    {
-        Settings s(defaults);
-        const QUuid a = QUuid::createUuid(), b = QUuid::createUuid();
-        s.setCustomShortcuts({{a, "proj", "~/Projects"}, {b, "gh", "https://github.com"}});
-        const QByteArray data = stored(p).value("customShortcuts").toByteArray();
-        EXPECT_TRUE(data.contains(a.toString(QUuid::WithoutBraces).toUpper().toUtf8())) << data.constData();
-        UserDefaults again(p.defaults, kDomain);
-        Settings s2(again);
-        ASSERT_EQ(s2.customShortcuts().size(), 2);
-        EXPECT_EQ(s2.customShortcuts()[0], (CustomShortcut{a, "proj", "~/Projects"}));
-        EXPECT_EQ(s2.customShortcuts()[1].keyword, "gh");
-    }
     const QByteArray good = R"([{"id":"E621E1F8-C36C-495A-93FC-0C247A3E6E5F","keyword":"a","target":"/"},)";
     const CustomShortcut first{QUuid::fromString(QStringLiteral("E621E1F8-C36C-495A-93FC-0C247A3E6E5F")), "a",
                                "/"};
@@ -233,7 +202,7 @@ TEST(Settings, CustomShortcutsRoundTripAndADamagedObjectCostsOnlyItself) {
         EXPECT_EQ(stored(p).value(aside).toByteArray(), data);
         UserDefaults again(p.defaults, kDomain);
         Settings reread(again);
-        EXPECT_EQ(reread.customShortcuts().size(), readable + 1);
+        EXPECT_EQ(reread.customShortcuts(), s.customShortcuts());
         EXPECT_FALSE(reread.customShortcutsKeptAside().has_value());
     }
     // A newer version's member on a keyword is kept through a change of the list.
@@ -275,11 +244,14 @@ TEST(Settings, LaunchAtLoginGoesThroughTheLoginItemServiceAndLogsFailures) {
     EXPECT_FALSE(stored(p).contains("launchAtLogin"));
 
     p.loginItems.failure = "Operation not permitted";
-    LogCapture log;
+    static QStringList logged;
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& msg) { logged << msg; });
     s.setLaunchAtLogin(false);
+    qInstallMessageHandler(previous);
     EXPECT_TRUE(s.launchAtLogin()); // the real state, so the switch snaps back
-    EXPECT_TRUE(LogCapture::lines().contains("Zarvo: launch at login failed: Operation not permitted"))
-        << LogCapture::lines().join('|').toStdString();
+    EXPECT_TRUE(logged.contains("Zarvo: launch at login failed: Operation not permitted"))
+        << logged.join('|').toStdString();
 }
 
 TEST(Settings, PanelKeys) {
