@@ -51,6 +51,43 @@ inline IndexQueryBatch run(FileIndex& index, IndexQuerySpec spec, int* batches =
     return future.get();
 }
 
+// Queries started together, to their ends. The one at `cancelled` is cancelled at once: it may have
+// finished before, but must deliver nothing once cancel() has returned (null: it did not finish).
+inline std::vector<std::optional<IndexQueryBatch>>
+runTogether(FileIndex& index, const std::vector<IndexQuerySpec>& specs, size_t cancelled = size_t(-1)) {
+    std::vector<std::promise<IndexQueryBatch>> done(specs.size());
+    std::atomic<bool> cancelReturned{false}, lateBatch{false};
+    std::vector<std::function<void(const IndexQueryBatch&)>> handlers;
+    for (size_t i = 0; i < specs.size(); ++i)
+        handlers.push_back([&, i](const IndexQueryBatch& b) {
+            if (i == cancelled && cancelReturned) lateBatch = true;
+            if (b.finished) done[i].set_value(b);
+        });
+    const auto jobs = index.startQueries(specs, handlers);
+    EXPECT_EQ(jobs.size(), specs.size());
+    if (cancelled < jobs.size()) {
+        jobs[cancelled]->cancel();
+        cancelReturned = true;
+    }
+    std::vector<std::optional<IndexQueryBatch>> out;
+    for (size_t i = 0; i < specs.size(); ++i) {
+        auto future = done[i].get_future();
+        const auto wait = i == cancelled ? std::chrono::milliseconds(300) : std::chrono::milliseconds(20000);
+        if (future.wait_for(wait) == std::future_status::ready)
+            out.push_back(future.get());
+        else
+            out.emplace_back();
+        if (i != cancelled) {
+            EXPECT_TRUE(out.back()) << "query " << i << " never finished";
+        }
+    }
+    // Every job is done with its handler before the promises it captures go.
+    for (const auto& job : jobs)
+        job->cancel();
+    EXPECT_FALSE(lateBatch) << "a batch after cancel() returned";
+    return out;
+}
+
 inline QStringList find(FileIndex& index, const QStringList& patterns) {
     IndexQuerySpec spec;
     spec.namePatterns = patterns;

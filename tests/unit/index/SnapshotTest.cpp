@@ -6,7 +6,6 @@
 #include <QTemporaryDir>
 #include <cstddef>
 #include <cstring>
-#include <future>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utime.h>
@@ -286,22 +285,13 @@ TEST(Snapshot, RankingOrderAnswersLikeReadingEveryName) {
         {QStringLiteral("*report 1*"), QStringLiteral("*r*e*p*o*r*t*1*")},
         {QStringLiteral("*rpt*"), QStringLiteral("*r*p*t*")}};
     for (const auto& [literal, letters] : pairs) {
-        std::vector<std::promise<IndexQueryBatch>> done(2);
-        std::vector<std::function<void(const IndexQueryBatch&)>> handlers;
-        for (size_t i = 0; i < 2; ++i)
-            handlers.push_back([&, i](const IndexQueryBatch& b) {
-                if (b.finished) done[i].set_value(b);
-            });
         IndexQuerySpec substring = specs[4], subsequence = specs[4];
         substring.namePatterns = {literal};
         subsequence.namePatterns = {letters};
-        const auto jobs = mapped->startQueries({substring, subsequence}, handlers);
-        for (size_t i = 0; i < 2; ++i) {
-            auto future = done[i].get_future();
-            ASSERT_EQ(future.wait_for(std::chrono::seconds(20)), std::future_status::ready);
-            const auto want = run(loaded, i == 0 ? substring : subsequence);
-            EXPECT_EQ(future.get().paths, want.paths) << qPrintable(literal) << " " << i;
-        }
+        const auto together = runTogether(*mapped, {substring, subsequence});
+        ASSERT_TRUE(together[0] && together[1]);
+        EXPECT_EQ(together[0]->paths, run(loaded, substring).paths) << qPrintable(literal);
+        EXPECT_EQ(together[1]->paths, run(loaded, subsequence).paths) << qPrintable(letters);
     }
 
     // The formats before, the same file with the old header: without the grams (read with the early
