@@ -220,6 +220,7 @@ TEST(Snapshot, RankingOrderAnswersLikeReadingEveryName) {
         ASSERT_EQ(::utime(QFile::encodeName(made.last()).constData(), &t), 0);
     }
     const QString resume = tree.make(QStringLiteral("d3/Résumé scan.png"));
+    QStringList crawled;
     {
         FileIndex index(tree.config());
         index.rebuild();
@@ -231,6 +232,7 @@ TEST(Snapshot, RankingOrderAnswersLikeReadingEveryName) {
         index.setLastUsed(made[5], QDateTime::fromSecsSinceEpoch(4'000'000'000));
         index.setLastUsed(made[6], QDateTime::fromSecsSinceEpoch(base - 86400));
         ASSERT_TRUE(index.saveSnapshot());
+        crawled = sorted(find(index, {QStringLiteral("*")}));
     }
     FileIndex loaded(tree.config());
     ASSERT_TRUE(loaded.loadSnapshot());
@@ -239,6 +241,7 @@ TEST(Snapshot, RankingOrderAnswersLikeReadingEveryName) {
     EXPECT_EQ(mapped->entryCount(), loaded.entryCount());
     EXPECT_TRUE(mapped->contains(resume));
     EXPECT_FALSE(mapped->contains(made[8]));
+    EXPECT_EQ(sorted(find(loaded, {QStringLiteral("*")})), crawled) << "every entry read back";
 
     std::vector<IndexQuerySpec> specs;
     // 18: the two last-used entries and one batch of sixteen tested names fill it exactly.

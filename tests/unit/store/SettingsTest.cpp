@@ -23,7 +23,7 @@ QVariantMap stored(fakes::FakePlatform& p, const QString& domain = kDomain) {
 
 } // namespace
 
-TEST(Settings, FreshUserGetsEveryDefaultAndNothingIsWritten) {
+TEST(Settings, DefaultsUnwrittenUntilSetThenTypedAnnouncedAndShared) {
     fakes::FakePlatform p;
     UserDefaults defaults(p.defaults, kDomain);
     Settings s(defaults);
@@ -54,12 +54,8 @@ TEST(Settings, FreshUserGetsEveryDefaultAndNothingIsWritten) {
     EXPECT_EQ(defaults.integer("hotKeyCode"), 15);
     EXPECT_FALSE(defaults.object("terminalBundleID").has_value());
     EXPECT_FALSE(defaults.object("customShortcuts").has_value());
-}
 
-TEST(Settings, WritesThroughWithTypesAndNotifiesAndReloads) {
-    fakes::FakePlatform p;
-    UserDefaults defaults(p.defaults, kDomain);
-    Settings s(defaults);
+    // Set: written through with their types, announced before and after.
     int about = 0;
     QObject::connect(&s, &Settings::aboutToChange, [&] { ++about; });
     int changed = 0;
@@ -80,7 +76,7 @@ TEST(Settings, WritesThroughWithTypesAndNotifiesAndReloads) {
     EXPECT_EQ(about, 8);
     EXPECT_EQ(changed, 8);
 
-    // A second instance over the same store sees every value, including a code above 2^31.
+    // A second instance sees every value, a code above 2^31 too.
     UserDefaults again(p.defaults, kDomain);
     Settings s2(again);
     EXPECT_EQ(s2.clipRetentionDays(), 0);
