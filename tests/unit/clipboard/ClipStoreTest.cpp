@@ -327,11 +327,8 @@ TEST(ClipStore, PruningByAgeCountAndSize) {
     f.settings.retentionDays = 0;
     auto store = f.open();
     auto prepared = [](const QString& text, qint64 size = 10) {
-        ClipStore::Prepared p;
-        p.items = {item({{PasteboardType::plainText, text.toUtf8()}})};
-        p.text = text;
-        p.length = int(text.size());
-        p.hash = Clip::contentHash("text", text.toUtf8());
+        ClipStore::Prepared p =
+            *ClipStore::prepare({item({{PasteboardType::plainText, text.toUtf8()}})}, {}, nullptr);
         p.size = size;
         return p;
     };

@@ -74,8 +74,6 @@ TEST(Clip, CharactersAndHash) {
     const QString hash = Clip::contentHash("text", "abc");
     EXPECT_EQ(hash, QStringLiteral("079c78de91949fcda96e4e0c8427e71e")); // SHA-256 of "textabc"
     EXPECT_NE(Clip::contentHash("files", "abc"), hash);
-    EXPECT_EQ(Clip::kindFromRawValue(QStringLiteral("richText")), Clip::Kind::richText);
-    EXPECT_FALSE(Clip::kindFromRawValue(QStringLiteral("video")).has_value());
 }
 
 TEST(ClipIndex, RoundTripKeepsMemberOrderAndWholeSeconds) {
