@@ -253,8 +253,7 @@ TEST(History, DamagedStoredListKeepsEveryReadableEntryAndItsOriginalOnce) {
         ASSERT_EQ(asides.size(), whole ? 0 : 1) << bytes.constData();
         if (!whole) {
             EXPECT_EQ(d.storedValues().value(asides.first()).toByteArray(), bytes);
-        }
-        if (whole) {
+        } else {
             EXPECT_TRUE(f.storedData().contains(R"("openedFrom":{"panel":true})"))
                 << f.storedData().constData();
         }
@@ -262,15 +261,13 @@ TEST(History, DamagedStoredListKeepsEveryReadableEntryAndItsOriginalOnce) {
 
     // Opening the same damaged list again keeps no second copy; another damage does, beside the first.
     f.p.defaults.domains[kDomain] = {{"historyV2", changed(2, "key", 5)}};
+    QString firstCopy;
     for (bool first : {true, false}) {
         UserDefaults d(f.p.defaults, kDomain);
         History h(d, f.p.clock);
+        ASSERT_TRUE(h.keptAside());
         EXPECT_EQ(h.keptAside()->madeNow, first);
-    }
-    QString firstCopy;
-    {
-        UserDefaults d(f.p.defaults, kDomain);
-        firstCopy = History(d, f.p.clock).keptAside()->key;
+        firstCopy = h.keptAside()->key;
     }
     f.p.defaults.domains[kDomain].insert("historyV2", changed(3, "lastOpened", "yesterday"));
     UserDefaults d(f.p.defaults, kDomain);
