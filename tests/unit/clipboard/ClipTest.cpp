@@ -42,10 +42,7 @@ TEST(Clip, TitlesByKind) {
 
     Clip files = textClip(QStringLiteral("/a/report.pdf\n/b/x.png\n/c/y"));
     files.kind = Clip::Kind::files;
-    EXPECT_EQ(files.title(), QStringLiteral("report.pdf and 2 more"));
-    EXPECT_EQ(files.paths().size(), 3);
-    files.text = QStringLiteral("/a/report.pdf");
-    EXPECT_EQ(files.title(), QStringLiteral("report.pdf"));
+    EXPECT_EQ(files.paths().size(), 3); // the titles of one and of more files: ClipRowsTest
     files.text.clear();
     EXPECT_EQ(files.title(), QStringLiteral("Files"));
     EXPECT_TRUE(textClip(QStringLiteral("/a\n/b")).paths().isEmpty());
