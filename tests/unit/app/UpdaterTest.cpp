@@ -6,7 +6,6 @@
 #include "platform/linux/LinuxInstallation.h"
 #include "store/UserDefaults.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>

@@ -13,7 +13,6 @@
 #include "store/Settings.h"
 #include "store/UserDefaults.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
