@@ -25,7 +25,6 @@ void showAndWait(PreviewWindow& window, const QString& path) {
 }
 } // namespace
 
-// Each kind of file is shown as what it is, and what cannot be decoded is still described.
 TEST(PreviewWindowTest, ShowsEachKindAndDescribesTheRest) {
     QTemporaryDir dir;
     const QString pdf = dir.filePath("page.pdf");
