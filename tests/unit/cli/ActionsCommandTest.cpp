@@ -1,3 +1,5 @@
+#include "CliRun.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -13,11 +15,7 @@
 
 namespace {
 
-struct Result {
-    int code = -1;
-    QString out;
-    QString err;
-};
+using Result = zarvo::testing::CliRun;
 
 struct Sandbox {
     QTemporaryDir root;
@@ -29,7 +27,7 @@ struct Sandbox {
         "/zarvo-cli";
 
     Sandbox() {
-        for (const char* dir : {"", "/.local/share", "/.config", "/.cache", "/Pictures"})
+        for (const char* dir : {"", "/.local/share", "/.config", "/.cache"})
             QDir().mkpath(home + dir);
     }
 
@@ -62,7 +60,9 @@ struct Sandbox {
 
 } // namespace
 
-TEST(ActionsCommand, DuplicateCompressRenameMoveAndTrashInASandboxHome) {
+// The actions themselves (names of copies, archives, refusals) are ResultActions'; here, that the command
+// line reaches them by title, passes --to, prints their word and exits with the right code.
+TEST(ActionsCommand, RunsActionsByTitleInASandboxHome) {
     Sandbox s;
     ASSERT_TRUE(QFileInfo(s.cli).isExecutable()) << s.cli.toStdString();
     s.make("Report.pdf", "report");
@@ -81,22 +81,7 @@ TEST(ActionsCommand, DuplicateCompressRenameMoveAndTrashInASandboxHome) {
     r = s.run({"actions", "~/Report.pdf", "--run", "Duplicate"});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, "Duplicated as \u201CReport copy.pdf\u201D\n");
-    r = s.run({"actions", "~/Report.pdf", "--run", "Duplicate"});
-    EXPECT_EQ(r.out, "Duplicated as \u201CReport copy 2.pdf\u201D\n");
     EXPECT_TRUE(QFile::exists(s.home + "/Report copy.pdf"));
-    EXPECT_TRUE(QFile::exists(s.home + "/Report copy 2.pdf"));
-
-    // A folder beside an existing archive of its name.
-    s.make("Pictures/Photos/cat.jpg", "cat");
-    s.make("Pictures/Photos.zip", "older archive");
-    r = s.run({"actions", "~/Pictures/Photos", "--run", "Compress to ZIP"});
-    EXPECT_EQ(r.code, 0) << r.err.toStdString();
-    EXPECT_EQ(r.out, "Compressed to \u201CPhotos 2.zip\u201D\n");
-    QProcess list;
-    list.start("bsdtar", {"-tf", s.home + "/Pictures/Photos 2.zip"});
-    list.waitForFinished(30000);
-    EXPECT_EQ(list.exitCode(), 0);
-    EXPECT_TRUE(QString::fromUtf8(list.readAllStandardOutput()).split('\n').contains("Photos/cat.jpg"));
 
     // Rename refuses bad names with a non-zero exit, then renames.
     r = s.run({"actions", "~/Report copy.pdf", "--run", "Rename", "--to", "a/b"});
@@ -104,11 +89,9 @@ TEST(ActionsCommand, DuplicateCompressRenameMoveAndTrashInASandboxHome) {
     EXPECT_EQ(r.out, "That isn't a valid name\n");
     r = s.run({"actions", "~/Report copy.pdf", "--run", "Rename", "--to", "Draft.pdf"});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
-    EXPECT_EQ(r.out, "Renamed to \u201CDraft.pdf\u201D\n");
     EXPECT_TRUE(QFile::exists(s.home + "/Draft.pdf"));
 
-    // Move into a folder; a name already there is refused and nothing is replaced.
-    QDir().mkpath(s.home + "/Archive");
+    // Move into a folder, by its title with or without the ellipsis; a name already there is refused.
     s.make("Archive/Draft.pdf", "older");
     r = s.run({"actions", "~/Draft.pdf", "--run", "Move to…", "--to", "~/Archive"});
     EXPECT_EQ(r.code, 1);
@@ -118,22 +101,15 @@ TEST(ActionsCommand, DuplicateCompressRenameMoveAndTrashInASandboxHome) {
     EXPECT_EQ(r.code, 0) << r.out.toStdString();
     EXPECT_TRUE(QFile::exists(s.home + "/Archive/Draft.pdf"));
 
-    // Starred, then trashed: into the freedesktop Trash with its info file, and forgotten.
-    r = s.run({"actions", "~/Report.pdf", "--run", "Add to Favorites"});
-    EXPECT_EQ(r.out, "\u2605 Added \u201CReport.pdf\u201D to favorites\n");
     r = s.run({"actions", "~/Report.pdf", "--run", "Move to Trash"});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, "Moved \u201CReport.pdf\u201D to Trash\n");
-    EXPECT_FALSE(QFile::exists(s.home + "/Report.pdf"));
     EXPECT_TRUE(QFile::exists(s.home + "/.local/share/Trash/files/Report.pdf"));
-    EXPECT_TRUE(QFile::exists(s.home + "/.local/share/Trash/info/Report.pdf.trashinfo"));
-    r = s.run({"favorites", "list"});
-    EXPECT_FALSE(r.out.contains("Report.pdf")) << r.out.toStdString();
 
     // Actions that need a window, unknown titles and missing rows are refused.
     EXPECT_EQ(s.run({"actions", "~/zzqqxx-none.pdf", "--run", "Duplicate"}).code, 1);
-    EXPECT_EQ(s.run({"actions", "~/Report copy 2.pdf", "--run", "Quick Look"}).code, 2);
-    EXPECT_EQ(s.run({"actions", "~/Report copy 2.pdf", "--run", "Fly"}).code, 2);
-    EXPECT_EQ(s.run({"actions", "~/Report copy 2.pdf", "--select", "9"}).code, 1);
+    EXPECT_EQ(s.run({"actions", "~/Archive/Draft.pdf", "--run", "Quick Look"}).code, 2);
+    EXPECT_EQ(s.run({"actions", "~/Archive/Draft.pdf", "--run", "Fly"}).code, 2);
+    EXPECT_EQ(s.run({"actions", "~/Archive/Draft.pdf", "--select", "9"}).code, 1);
     EXPECT_EQ(s.run({"open"}).code, 2);
 }

@@ -1,4 +1,5 @@
 #include "cli/StoreCommands.h"
+#include "CliRun.h"
 #include "fakes/FakePlatform.h"
 #include "store/Favorites.h"
 #include "store/History.h"
@@ -10,30 +11,20 @@
 #include <gtest/gtest.h>
 
 using namespace zarvo;
+using zarvo::testing::CliRun;
+using zarvo::testing::runCommand;
+using Cmd = int (*)(const QStringList&, QTextStream&, QTextStream&);
 
 namespace {
-
-struct Run {
-    int code;
-    QString out, err;
-};
 
 struct Fixture {
     fakes::FakePlatform p;
     Fixture() { Settings::resetShared(); }
     ~Fixture() { Settings::resetShared(); }
-    template <typename F> Run run(F command, const QStringList& args) {
-        QString out, err;
-        QTextStream o(&out), e(&err);
-        const int code = command(args, o, e);
-        o.flush();
-        e.flush();
-        return {code, out, err};
-    }
+    CliRun run(Cmd command, const QStringList& args) { return runCommand(command, args); }
     QVariantMap stored() const { return p.defaults.domains.value(fakes::kTestIdentifier); }
 };
 
-using Cmd = int (*)(const QStringList&, QTextStream&, QTextStream&);
 const Cmd settings = &cli::runSettingsCommand;
 const Cmd history = &cli::runHistoryCommand;
 const Cmd favorites = &cli::runFavoritesCommand;

@@ -5,10 +5,8 @@
 #include "ui/ClipPreview.h"
 #include "ui/PanelTexts.h"
 #include "ui/ResultRow.h"
-#include "ui/SearchField.h"
 
 #include <QRegularExpression>
-#include <QTimeZone>
 #include <gtest/gtest.h>
 
 using namespace zarvo;
@@ -43,9 +41,6 @@ TEST(PanelTexts, PlaceholdersAndEmptyTextsFollowModeAndState) {
     EXPECT_EQ(PanelTexts::emptyText(f.model, f.settings),
               "Clipboard history is off.\nTurn it on in Settings (\u2318,).");
 
-    EXPECT_EQ(PanelTexts::hints(SearchModel::Mode::clips).size(), 6);
-    EXPECT_EQ(PanelTexts::hints(SearchModel::Mode::search).last(),
-              (PanelTexts::Hint{"\u2318\u21A9", "Show in Finder"}));
     EXPECT_EQ(PanelTexts::tabHelp(SearchModel::Tab::run, f.settings), "Run (\u2318R)");
     EXPECT_EQ(PanelTexts::tabHelp(SearchModel::Tab::clipboard, f.settings), "Clipboard (\u21E7\u2318V)");
 }
@@ -100,15 +95,6 @@ TEST(ResultRows, TagsButtonsAndSubtitlesBySource) {
     help.example = "img: week:";
     EXPECT_EQ(ResultRow::tag(help, f.settings), "\u21A9 Try");
     EXPECT_EQ(ResultRow::subtitleLines(help), 2);
-}
-
-TEST(SearchFieldText, BaseNameLeavesOnlyTheLastExtensionOut) {
-    EXPECT_EQ(SearchField::baseNameLength("archive.tar.gz"), QString("archive.tar").size());
-    EXPECT_EQ(SearchField::baseNameLength("report.pdf"), 6);
-    EXPECT_EQ(SearchField::baseNameLength(".bashrc"), 7);
-    EXPECT_EQ(SearchField::baseNameLength("Makefile"), 8);
-    EXPECT_EQ(SearchField::baseNameLength("some.dir/file"), 13);
-    EXPECT_EQ(SearchField::baseNameLength("r\u00E9sum\u00E9.docx"), 6);
 }
 
 TEST(ClipPreviewText, DetailsAndCutText) {

@@ -11,6 +11,13 @@
 using zarvo::ui::PreviewWindow;
 
 namespace {
+QString write(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    QFile f(dir.filePath(name));
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    return f.fileName();
+}
+
 // Shows the file and waits for the worker's picture or text.
 void showAndWait(PreviewWindow& window, const QString& path) {
     window.showFile(QUrl::fromLocalFile(path));
@@ -18,27 +25,18 @@ void showAndWait(PreviewWindow& window, const QString& path) {
 }
 } // namespace
 
-// Each kind of file is shown as what it is, and what cannot be decoded is still described.
 TEST(PreviewWindowTest, ShowsEachKindAndDescribesTheRest) {
     QTemporaryDir dir;
-    const auto write = [&](const QString& name, const QByteArray& bytes) {
-        QFile f(dir.filePath(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return f.fileName();
-    };
     const QString pdf = dir.filePath("page.pdf");
     {
         QPdfWriter writer(pdf);
         QPainter painter(&writer);
         painter.drawText(100, 100, "first page");
     }
-    const QString text = write("notes.conf", "key = value\nother = 1\n");
-    const QString binary = write("blob.bin", QByteArray("\x7f"
-                                                        "ELF\0\0\x01",
-                                                        7));
-    const QString brokenPng = write("broken.png", "\x89PNG not really");
-    const QString brokenPdf = write("broken.pdf", "%PDF-1.4 cut");
+    const QString text = write(dir, "notes.conf", "key = value\nother = 1\n");
+    const QString binary = write(dir, "blob.bin", QByteArray::fromHex("7f454c46000001")); // an ELF head
+    const QString brokenPng = write(dir, "broken.png", "\x89PNG not really");
+    const QString brokenPdf = write(dir, "broken.pdf", "%PDF-1.4 cut");
 
     EXPECT_EQ(PreviewWindow::kindOf(pdf), PreviewWindow::Kind::pdf);
     EXPECT_EQ(PreviewWindow::kindOf(text), PreviewWindow::Kind::text);
@@ -66,21 +64,12 @@ TEST(PreviewWindowTest, ShowsEachKindAndDescribesTheRest) {
 // one 400 KB line is cut into a short line, and the panel is described at once while they load.
 TEST(PreviewWindowTest, HugePagesAndLinesStayBounded) {
     QTemporaryDir dir;
-    const QString pdf = dir.filePath("huge.pdf");
-    {
-        QFile f(pdf);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("%PDF-1.4\n1 0 obj<</Type/Catalog/Pages 2 0 R>>endobj\n"
-                "2 0 obj<</Type/Pages/Kids[3 0 R]/Count 1>>endobj\n"
-                "3 0 obj<</Type/Page/Parent 2 0 R/MediaBox[0 0 15000 15000]>>endobj\n"
-                "trailer<</Root 1 0 R>>\n%%EOF\n");
-    }
-    const QString line = dir.filePath("line.txt");
-    {
-        QFile f(line);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray(400 * 1024, 'a') + "\nshort\n");
-    }
+    const QString pdf = write(dir, "huge.pdf",
+                              "%PDF-1.4\n1 0 obj<</Type/Catalog/Pages 2 0 R>>endobj\n"
+                              "2 0 obj<</Type/Pages/Kids[3 0 R]/Count 1>>endobj\n"
+                              "3 0 obj<</Type/Page/Parent 2 0 R/MediaBox[0 0 15000 15000]>>endobj\n"
+                              "trailer<</Root 1 0 R>>\n%%EOF\n");
+    const QString line = write(dir, "line.txt", QByteArray(400 * 1024, 'a') + "\nshort\n");
     const auto page = zarvo::ui::PreviewLoading::load(pdf, 800, 220);
     ASSERT_EQ(page.kind, PreviewWindow::Kind::pdf);
     EXPECT_LE(std::max(page.image.width(), page.image.height()), 800);

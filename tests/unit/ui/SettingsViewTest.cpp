@@ -30,9 +30,7 @@ namespace {
 // The back end's word on this session, as a test sets it.
 class FakeSession : public SessionInfo {
 public:
-    SessionFacts now{QStringLiteral("Wayland (sway), panel on XWayland"),
-                     QStringLiteral("clipboard through data-control"),
-                     {}};
+    SessionFacts now{"Wayland (sway), panel on XWayland", "clipboard through data-control", {}};
     SessionFacts facts() const override { return now; }
 };
 
@@ -41,49 +39,48 @@ struct Window {
     HotKeyManager keys{&f.p.hotKeys, &f.p.desktopShortcuts};
     HotKeyRegistration registration{f.settings, keys};
     FakeSession session;
-    bool automaticChecks = false;
-    SettingsWindow window;
-    SettingsView& view = *window.view();
+    // A build without an update feed, as one from source; a test may change these before open().
+    SettingsView::Services services{f.settings, f.history, &f.clips,     &f.p.workspace, registration, {},
+                                    "1.2",      "zarvo",   std::nullopt, QString(),      &session};
+    std::unique_ptr<SettingsWindow> window;
+    SettingsView* view = nullptr;
 
-    // Without `withUpdates` the build has no update feed, as a build from source.
-    explicit Window(bool withUpdates = false)
-        : window(SettingsView::Services{f.settings, f.history, &f.clips, &f.p.workspace, registration,
-                                        withUpdates
-                                            ? SettingsView::Updates{[this] { return automaticChecks; },
-                                                                    [this](bool on) { automaticChecks = on; },
-                                                                    [] {},
-                                                                    {},
-                                                                    QStringLiteral("example.org")}
-                                            : SettingsView::Updates{},
-                                        "1.2", QStringLiteral("zarvo"), std::nullopt, QString(), &session}) {
+    explicit Window(bool open = true) {
         keys.registerKey(HotKeyManager::Slot::main, f.settings.hotKeyCode(), f.settings.hotKeyModifiers());
         keys.registerKey(HotKeyManager::Slot::clipboard, f.settings.clipHotKeyCode(),
                          f.settings.clipHotKeyModifiers());
         // As the application's store does: a retention chosen here prunes at once.
         f.clips.followRetention(f.settings);
-        window.show();
+        if (open) this->open();
+    }
+    void open() {
+        window = std::make_unique<SettingsWindow>(services);
+        view = window->view();
+        window->show();
     }
     // A key pressed while the window has the keyboard, through the application as a person's would go.
     void press(int key, Qt::KeyboardModifiers modifiers, const QString& text = {}) {
-        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
         QKeyEvent override(QEvent::ShortcutOverride, key, modifiers, text);
         QApplication::sendEvent(target, &override);
         QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
         QApplication::sendEvent(target, &event);
     }
-    QPushButton* button(const QString& text) const {
-        for (QPushButton* b : window.findChildren<QPushButton*>())
-            if (b->text() == text) return b;
+    // The first widget of the window of type W for which `match` holds.
+    template <typename W> W* find(const std::function<bool(W*)>& match) const {
+        for (W* w : window->findChildren<W*>())
+            if (match(w)) return w;
         return nullptr;
     }
-    QString error() const { return view.recorder().hotKeyError().value_or(QString()); }
-    QPair<quint32, quint32> registered(HotKeyManager::Slot slot) const {
-        return f.p.hotKeys.registered.value(int(slot), {0, 0});
+    QPushButton* button(const QString& text) const {
+        return find<QPushButton>([&](QPushButton* b) { return b->text() == text; });
     }
     QLabel* labelStartingWith(const QString& start) const {
-        for (QLabel* l : window.findChildren<QLabel*>())
-            if (l->text().startsWith(start)) return l;
-        return nullptr;
+        return find<QLabel>([&](QLabel* l) { return l->text().startsWith(start); });
+    }
+    QString error() const { return view->recorder().hotKeyError().value_or(QString()); }
+    QPair<quint32, quint32> registered(HotKeyManager::Slot slot) const {
+        return f.p.hotKeys.registered.value(int(slot), {0, 0});
     }
 };
 
@@ -91,7 +88,7 @@ struct Window {
 
 TEST(SettingsViewTest, RecorderRefusesWhatCannotWorkAndKeepsTheOldKeysActive) {
     Window w;
-    ShortcutRecorder& r = w.view.recorder();
+    ShortcutRecorder& r = w.view->recorder();
     w.button("⌘R")->click();
     EXPECT_EQ(r.recording(), Shortcut::main);
     EXPECT_TRUE(w.f.p.hotKeys.registered.isEmpty()) << "the current keys must be pressable while recording";
@@ -107,7 +104,7 @@ TEST(SettingsViewTest, RecorderRefusesWhatCannotWorkAndKeepsTheOldKeysActive) {
     // Esc cancels: the window stays open and the former keys work again.
     w.press(Qt::Key_Escape, Qt::NoModifier, "\x1b");
     EXPECT_FALSE(r.recording());
-    EXPECT_TRUE(w.window.isVisible());
+    EXPECT_TRUE(w.window->isVisible());
     EXPECT_EQ(w.registered(HotKeyManager::Slot::main), qMakePair(15u, 0x100u));
     EXPECT_EQ(w.registered(HotKeyManager::Slot::clipboard), qMakePair(9u, 0x300u));
 
@@ -147,33 +144,32 @@ TEST(SettingsViewTest, RecorderRefusesWhatCannotWorkAndKeepsTheOldKeysActive) {
     w.button("⇧⌘V")->click();
     EXPECT_TRUE(w.f.p.hotKeys.registered.isEmpty());
     w.press(Qt::Key_Escape, Qt::NoModifier);
-    EXPECT_TRUE(w.window.isVisible()) << "Esc while recording cancels the recording, not the window";
+    EXPECT_TRUE(w.window->isVisible()) << "Esc while recording cancels the recording, not the window";
     w.button("⇧⌘V")->click();
-    w.window.close();
+    w.window->close();
     EXPECT_FALSE(r.recording());
     EXPECT_EQ(w.registered(HotKeyManager::Slot::clipboard), qMakePair(9u, 0x300u));
     EXPECT_EQ(w.registered(HotKeyManager::Slot::main), qMakePair(15u, 0x100u));
 
     // Ctrl+W closes the window, as Esc does, except while it is being recorded as a key.
-    w.window.show();
+    w.window->show();
     w.button("⇧⌘V")->click();
     w.press(Qt::Key_W, Qt::ControlModifier, "\x17");
-    EXPECT_TRUE(w.window.isVisible());
+    EXPECT_TRUE(w.window->isVisible());
     EXPECT_EQ(r.displayName(Shortcut::clipboard), "⌘W");
     w.press(Qt::Key_W, Qt::ControlModifier, "\x17");
-    EXPECT_FALSE(w.window.isVisible());
+    EXPECT_FALSE(w.window->isVisible());
 }
 
 TEST(SettingsViewTest, UnderTheHotKeysItSaysWhatWorksOnThisSessionAndFollowsALoss) {
     Window w;
-    auto* status = w.window.findChild<QLabel*>(QStringLiteral("sessionStatus"));
+    auto* status = w.window->findChild<QLabel*>("sessionStatus");
     ASSERT_TRUE(status);
     EXPECT_EQ(status->text(), QStringLiteral("Wayland (sway), panel on XWayland: hot keys grabbed on X11\n"
                                              "Clipboard through data-control"));
-    w.session.now.clipboard = QStringLiteral("clipboard capture stopped: the Wayland connection was lost");
+    w.session.now.clipboard = "clipboard capture stopped: the Wayland connection was lost";
     emit w.session.changed();
-    EXPECT_TRUE(status->text().endsWith(
-        QStringLiteral("\nClipboard capture stopped: the Wayland connection was lost")))
+    EXPECT_TRUE(status->text().endsWith("\nClipboard capture stopped: the Wayland connection was lost"))
         << status->text().toStdString();
 }
 
@@ -181,50 +177,50 @@ TEST(SettingsViewTest, AKeyTheDesktopHoldsSaysSoAndIsBoundThroughTheDesktopOnlyW
     Window w;
     const auto superR = qMakePair(15u, 0x100u);
     w.f.p.hotKeys.taken.insert(superR);
-    w.f.p.desktopShortcuts.holders.insert(superR, {QStringLiteral("Xfce")});
+    w.f.p.desktopShortcuts.holders.insert(superR, {"Xfce"});
     w.keys.registerKey(HotKeyManager::Slot::main, 15, 0x100);
-    auto* error = w.window.findChild<QLabel*>(QStringLiteral("hotKeyError"));
+    auto* error = w.window->findChild<QLabel*>("hotKeyError");
     ASSERT_TRUE(error);
-    EXPECT_EQ(error->text(), QStringLiteral("⌘R is used by Xfce \u2014 choose another key"));
+    EXPECT_EQ(error->text(), "⌘R is used by Xfce \u2014 choose another key");
     EXPECT_TRUE(error->isVisible());
-    QPushButton* offer = w.button(QStringLiteral("Let Xfce Open Zarvo with ⌘R…"));
+    QPushButton* offer = w.button("Let Xfce Open Zarvo with ⌘R…");
     ASSERT_TRUE(offer);
     EXPECT_TRUE(offer->isVisible());
 
     // Nothing of the desktop's changes without a yes.
     QStringList asked;
     bool yes = false;
-    w.view.confirm = [&](const QString& title, const QString& text) {
-        asked << title + QLatin1Char('|') + text;
+    w.view->confirm = [&](const QString& title, const QString& text) {
+        asked << title + '|' + text;
         return yes;
     };
     offer->click();
     ASSERT_EQ(asked.size(), 1);
-    EXPECT_TRUE(asked[0].startsWith(QStringLiteral("Change Xfce's Shortcuts?|")));
-    EXPECT_TRUE(asked[0].contains(QStringLiteral("⌘R runs \u201Czarvo --toggle\u201D")));
+    EXPECT_TRUE(asked[0].startsWith("Change Xfce's Shortcuts?|"));
+    EXPECT_TRUE(asked[0].contains("⌘R runs \u201Czarvo --toggle\u201D"));
     EXPECT_TRUE(w.f.p.desktopShortcuts.bound.isEmpty());
     EXPECT_FALSE(w.keys.works(HotKeyManager::Slot::main));
 
     yes = true;
     offer->click();
-    EXPECT_EQ(w.f.p.desktopShortcuts.bound, QStringList{QStringLiteral("15 256 zarvo --toggle")});
+    EXPECT_EQ(w.f.p.desktopShortcuts.bound, QStringList{"15 256 zarvo --toggle"});
     EXPECT_TRUE(w.keys.works(HotKeyManager::Slot::main));
     EXPECT_FALSE(error->isVisible());
     EXPECT_FALSE(offer->isVisible());
 
     // Recording the desktop's key anew says who holds it, and keeps the former key.
-    w.f.p.desktopShortcuts.holders.insert(qMakePair(40u, 0x100u), {QStringLiteral("Xfce")});
+    w.f.p.desktopShortcuts.holders.insert(qMakePair(40u, 0x100u), {"Xfce"});
     w.f.p.hotKeys.taken.insert(qMakePair(40u, 0x100u));
-    w.view.recorder().startRecording(Shortcut::main);
+    w.view->recorder().startRecording(Shortcut::main);
     w.press(Qt::Key_K, Qt::ControlModifier, "\x0b");
-    EXPECT_EQ(w.error(), QStringLiteral("⌘K is used by Xfce \u2014 choose another key."));
+    EXPECT_EQ(w.error(), "⌘K is used by Xfce \u2014 choose another key.");
     EXPECT_EQ(w.f.settings.hotKeyCode(), 15u);
 }
 
 TEST(SettingsViewTest, SystemWideKeysReadSuperAsCommandWhereTheDesktopDoes) {
     Window w;
     w.f.p.hotKeys.superCommand = true;
-    ShortcutRecorder& r = w.view.recorder();
+    ShortcutRecorder& r = w.view->recorder();
     // Ctrl+Alt+K in our window is a system-wide ⌃⌥K here.
     r.startRecording(Shortcut::main);
     w.press(Qt::Key_K, Qt::ControlModifier | Qt::AltModifier, "\x0b");
@@ -242,7 +238,7 @@ TEST(SettingsViewTest, SystemWideKeysReadSuperAsCommandWhereTheDesktopDoes) {
 TEST(SettingsViewTest, ClipboardHistoryCountsClearsPrunesAndIgnoresApps) {
     Window w;
     for (int i = 0; i < 4; ++i)
-        w.f.addTextClip(QStringLiteral("clip %1").arg(i));
+        w.f.addTextClip(QString("clip %1").arg(i));
     for (const Clip& clip : QList<Clip>(w.f.clips.clips()))
         w.f.clips.togglePin(clip.id);
     QPushButton* clear = w.button("Clear Clipboard History");
@@ -259,7 +255,7 @@ TEST(SettingsViewTest, ClipboardHistoryCountsClearsPrunesAndIgnoresApps) {
     w.f.addTextClip("old");
     w.f.p.clock.advance(3 * 86400);
     w.f.addTextClip("new");
-    auto* retention = w.window.findChildren<QComboBox*>().last();
+    auto* retention = w.window->findChildren<QComboBox*>().last();
     const auto choose = [retention](const QString& title) {
         const int index = retention->findText(title);
         retention->setCurrentIndex(index);
@@ -279,17 +275,17 @@ TEST(SettingsViewTest, ClipboardHistoryCountsClearsPrunesAndIgnoresApps) {
     const QStringList before = w.f.settings.clipIgnoredApps();
     w.f.p.workspace.applications.insert("org.example.Vault", "/apps/org.example.Vault.desktop");
     w.f.p.workspace.applicationNames.insert("/apps/org.example.Vault.desktop", "Vault.app");
-    w.view.chooseApplication = [] { return std::optional<QString>("/apps/org.example.Vault.desktop"); };
-    w.view.addIgnoredApp();
-    w.view.addIgnoredApp();
+    w.view->chooseApplication = [] { return std::optional<QString>("/apps/org.example.Vault.desktop"); };
+    w.view->addIgnoredApp();
+    w.view->addIgnoredApp();
     EXPECT_EQ(w.f.settings.clipIgnoredApps(), before + QStringList{"org.example.Vault"});
-    auto* ignored = w.window.findChildren<Disclosure*>().last();
-    EXPECT_EQ(ignored->title(), QStringLiteral("Never save copies from (%1 apps)").arg(before.size() + 1));
+    auto* ignored = w.window->findChildren<Disclosure*>().last();
+    EXPECT_EQ(ignored->title(), QString("Never save copies from (%1 apps)").arg(before.size() + 1));
     ignored->setExpanded(true);
     EXPECT_TRUE(w.labelStartingWith("Vault"));
     EXPECT_FALSE(w.labelStartingWith("Vault.app"));
-    w.view.chooseApplication = [] { return std::optional<QString>(); };
-    w.view.addIgnoredApp();
+    w.view->chooseApplication = [] { return std::optional<QString>(); };
+    w.view->addIgnoredApp();
     EXPECT_EQ(w.f.settings.clipIgnoredApps().size(), before.size() + 1);
 }
 
@@ -297,11 +293,9 @@ TEST(SettingsViewTest, KeywordsWriteThroughAsTypedAndFollowChangesMadeElsewhere)
     Window w;
     w.button("Add Shortcut")->click();
     ASSERT_EQ(w.f.settings.customShortcuts().size(), 1);
-    QLineEdit* keyword = nullptr;
-    for (QLineEdit* e : w.window.findChildren<QLineEdit*>())
-        if (e->placeholderText() == "keyword") keyword = e;
+    QLineEdit* keyword = w.find<QLineEdit>([](QLineEdit* e) { return e->placeholderText() == "keyword"; });
     ASSERT_TRUE(keyword);
-    EXPECT_TRUE(keyword->hasFocus() || !w.window.isActiveWindow());
+    EXPECT_TRUE(keyword->hasFocus() || !w.window->isActiveWindow());
     for (const char* c : {"n", "o"}) {
         QKeyEvent typed(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QString::fromLatin1(c));
         QApplication::sendEvent(keyword, &typed);
@@ -324,8 +318,8 @@ TEST(SettingsViewTest, KeywordsWriteThroughAsTypedAndFollowChangesMadeElsewhere)
     w.f.settings.setCustomShortcuts(list);
     QApplication::processEvents(); // new rows are shown by the layout on the next turn of the loop
     int rows = 0;
-    for (QLineEdit* e : w.window.findChildren<QLineEdit*>())
-        rows += e->placeholderText() == "keyword" && e->isVisibleTo(&w.window);
+    for (QLineEdit* e : w.window->findChildren<QLineEdit*>())
+        rows += e->placeholderText() == "keyword" && e->isVisibleTo(w.window.get());
     EXPECT_EQ(rows, 2);
 
     // History: the count, and Clear History greyed once empty.
@@ -337,21 +331,25 @@ TEST(SettingsViewTest, KeywordsWriteThroughAsTypedAndFollowChangesMadeElsewhere)
     EXPECT_TRUE(w.f.history.entries().isEmpty());
     EXPECT_FALSE(clearHistory->isEnabled());
     // The built-in list is counted in its title.
-    EXPECT_TRUE(w.window.findChildren<Disclosure*>().first()->title().startsWith("Built-in shortcuts ("));
+    EXPECT_TRUE(w.window->findChildren<Disclosure*>().first()->title().startsWith("Built-in shortcuts ("));
     // Updates say why this build does not check instead of pretending.
     EXPECT_TRUE(w.labelStartingWith("Update checks are not set up for this build"));
     EXPECT_TRUE(w.labelStartingWith("Version 1.2"));
 }
 
 TEST(SettingsViewTest, TabVisitsEverySectionInOrderAndBringsTheFocusIntoView) {
-    Window w(true);
-    w.f.history.add(QStringLiteral("/tmp/remembered"));
-    w.f.addTextClip(QStringLiteral("loose"));
-    w.window.activateWindow();
+    Window w(false);
+    bool automaticChecks = false;
+    w.services.updates = SettingsView::Updates{
+        [&] { return automaticChecks; }, [&](bool on) { automaticChecks = on; }, [] {}, {}, "example.org"};
+    w.open();
+    w.f.history.add("/tmp/remembered");
+    w.f.addTextClip("loose");
+    w.window->activateWindow();
     QApplication::processEvents();
-    const QList<SettingsSection*> sections = w.window.findChildren<SettingsSection*>();
+    const QList<SettingsSection*> sections = w.window->findChildren<SettingsSection*>();
     ASSERT_EQ(sections.size(), 7);
-    QScrollArea* area = w.window.findChild<QScrollArea*>();
+    QScrollArea* area = w.window->findChild<QScrollArea*>();
     ASSERT_TRUE(area);
     ASSERT_GT(area->verticalScrollBar()->maximum(), 0) << "the form is taller than the window";
     if (!QApplication::focusWidget()) w.press(Qt::Key_Tab, Qt::NoModifier);
@@ -379,22 +377,17 @@ TEST(SettingsViewTest, TabVisitsEverySectionInOrderAndBringsTheFocusIntoView) {
 }
 
 TEST(SettingsViewTest, TerminalPickerListsEveryInstalledTerminalByItsName) {
-    Panel f;
-    HotKeyManager keys{&f.p.hotKeys};
-    HotKeyRegistration registration{f.settings, keys};
+    Window w(false);
     const QStringList terminals{"/apps/xfce4-terminal.desktop", "/apps/debian-xterm.desktop",
                                 "/apps/foot.desktop", "/apps/unidentified.desktop"};
-    f.p.workspace.terminals = terminals;
-    f.p.workspace.applications = {
+    w.f.p.workspace.terminals = terminals;
+    w.f.p.workspace.applications = {
         {"com.apple.Terminal", terminals[0]}, {"debian-xterm", terminals[1]}, {"foot", terminals[2]}};
-    f.p.workspace.applicationNames = {
+    w.f.p.workspace.applicationNames = {
         {terminals[0], "Xfce Terminal"}, {terminals[1], "XTerm"}, {terminals[2], "Foot"}};
-    f.settings.setTerminalBundleID("foot");
-    SettingsWindow window(SettingsView::Services{f.settings, f.history, &f.clips, &f.p.workspace,
-                                                 registration, SettingsView::Updates{}, "1.2"});
-    QComboBox* picker = nullptr;
-    for (QComboBox* box : window.findChildren<QComboBox*>())
-        if (box->count() > 0 && box->itemText(0) == "Automatic") picker = box;
+    w.f.settings.setTerminalBundleID("foot");
+    w.open();
+    QComboBox* picker = w.find<QComboBox>([](QComboBox* box) { return box->itemText(0) == "Automatic"; });
     ASSERT_NE(picker, nullptr);
     QStringList names, ids;
     for (int i = 0; i < picker->count(); ++i) {
@@ -406,25 +399,20 @@ TEST(SettingsViewTest, TerminalPickerListsEveryInstalledTerminalByItsName) {
     EXPECT_EQ(picker->currentText(), "Foot");
     picker->setCurrentIndex(2);
     emit picker->activated(2);
-    EXPECT_EQ(f.settings.terminalBundleID(), "debian-xterm");
+    EXPECT_EQ(w.f.settings.terminalBundleID(), "debian-xterm");
 }
 
 TEST(SettingsViewTest, SearchAccessChoosesTheIndexedFoldersAndSaysWhatTheIndexHolds) {
-    Panel f;
-    HotKeyManager keys{&f.p.hotKeys};
-    HotKeyRegistration registration{f.settings, keys};
+    Window w(false);
     int reloads = 0;
     index::IndexStatus status;
     status.entries = 4200;
     status.watchLimitReached = true;
     status.unwatchedFolders = 12;
-    SettingsView::Services services{
-        f.settings, f.history, &f.clips, &f.p.workspace, registration, SettingsView::Updates{}, "1.2"};
-    services.fileIndex = SearchAccessSection::Index{[&] { return status; }, [&] { ++reloads; }, 2};
-    services.home = "/home/ann";
-    SettingsWindow window(std::move(services));
-    window.show();
-    auto* section = window.findChild<SearchAccessSection*>();
+    w.services.fileIndex = SearchAccessSection::Index{[&] { return status; }, [&] { ++reloads; }, 2};
+    w.services.home = "/home/ann";
+    w.open();
+    auto* section = w.window->findChild<SearchAccessSection*>();
     ASSERT_NE(section, nullptr);
     const auto texts = [&] {
         QApplication::processEvents(); // new rows are shown by the layout a moment later
@@ -437,15 +425,12 @@ TEST(SettingsViewTest, SearchAccessChoosesTheIndexedFoldersAndSaysWhatTheIndexHo
     EXPECT_TRUE(
         texts().contains("4,200 files and folders indexed\n12 folders are re-listed every two minutes"));
 
-    QString answer = "/home/ann/code/build";
-    section->chooseFolder = [&](const QString&) { return std::optional<QString>(answer); };
-    QPushButton* leaveOut = nullptr;
-    for (QPushButton* b : section->findChildren<QPushButton*>())
-        if (b->text() == "Leave Out Folder…") leaveOut = b;
+    section->chooseFolder = [&](const QString&) { return std::optional<QString>("/home/ann/code/build"); };
+    QPushButton* leaveOut = w.button("Leave Out Folder…");
     ASSERT_NE(leaveOut, nullptr);
     leaveOut->click();
     EXPECT_EQ(reloads, 1);
-    EXPECT_EQ(f.settings.defaults().stringArray("fileIndexExcludedFolders"), QStringList{"~/code/build"});
+    EXPECT_EQ(w.f.settings.defaults().stringArray("fileIndexExcludedFolders"), QStringList{"~/code/build"});
     EXPECT_TRUE(texts().contains("~/code/build"));
     // A refusal is said and starts nothing again.
     leaveOut->click();
@@ -453,12 +438,11 @@ TEST(SettingsViewTest, SearchAccessChoosesTheIndexedFoldersAndSaysWhatTheIndexHo
     EXPECT_TRUE(texts().contains("“~/code/build” is left out already."));
     // Removing it: its row's button.
     QApplication::processEvents();
-    QToolButton* remove = nullptr;
-    for (QToolButton* b : section->findChildren<QToolButton*>())
-        if (b->isVisible() && b->toolTip() == "Remove ~/code/build") remove = b;
+    QToolButton* remove = w.find<QToolButton>(
+        [](QToolButton* b) { return b->isVisible() && b->toolTip() == "Remove ~/code/build"; });
     ASSERT_NE(remove, nullptr);
     remove->click();
     EXPECT_EQ(reloads, 2);
     EXPECT_FALSE(texts().contains("left out already"));
-    EXPECT_EQ(f.settings.defaults().stringArray("fileIndexExcludedFolders"), QStringList{});
+    EXPECT_EQ(w.f.settings.defaults().stringArray("fileIndexExcludedFolders"), QStringList{});
 }
