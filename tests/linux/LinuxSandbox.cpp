@@ -1,12 +1,10 @@
 #include "LinuxSandbox.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QThread>
+#include <gtest/gtest.h>
 
 namespace zarvo::linuxtest {
 
@@ -134,10 +132,28 @@ PrivateBus::~PrivateBus() {
     daemon.waitForFinished(3000);
 }
 
-QStringList launchLines() {
-    QFile file(sandbox().launchLog());
+QStringList readLines(const QString& path) {
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {};
     return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QStringList launchLines() {
+    return readLines(sandbox().launchLog());
+}
+
+QByteArray recorderScript(const QString& log) {
+    return QStringLiteral("#!/bin/sh\nprintf '%s|' \"$PWD\" \"$@\" >> '%1'\necho >> '%1'\n")
+        .arg(log)
+        .toUtf8();
+}
+
+std::optional<QString> answer(const std::function<void(std::function<void(std::optional<QString>)>)>& call) {
+    std::optional<std::optional<QString>> result;
+    call([&](std::optional<QString> error) { result = error; });
+    EXPECT_FALSE(result.has_value()) << "answered before the call returned";
+    EXPECT_TRUE(waitUntil([&] { return result.has_value(); }));
+    return result.value_or(QStringLiteral("no answer"));
 }
 
 } // namespace zarvo::linuxtest
