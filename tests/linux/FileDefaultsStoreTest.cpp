@@ -1,8 +1,6 @@
 #include "platform/linux/FileDefaultsStore.h"
 #include "LinuxSandbox.h"
 #include "fakes/FakePlatform.h"
-#include "store/Settings.h"
-#include "store/UserDefaults.h"
 
 #include <QDir>
 #include <QFile>
@@ -162,28 +160,6 @@ TEST(FileDefaultsStore, DomainNamesAreNeverPaths) {
     fakes::FakeEnvironment env;
     env.config = "/home/u/.config";
     EXPECT_EQ(FileDefaultsStore::defaultDirectory(env), "/home/u/.config/zarvo");
-}
-
-TEST(FileDefaultsStore, SettingsAndHistoryPersistAcrossProcesses) {
-    QTemporaryDir tmp;
-    const QString domain = "com.velorin.zarvo.tests";
-    {
-        FileDefaultsStore store(tmp.path());
-        UserDefaults defaults(store, domain);
-        Settings settings(defaults);
-        settings.setHotKeyCode(4294967295u);
-        settings.setClipRetentionDays(0);
-        settings.setCustomShortcuts({{QUuid::createUuid(), "w", "https://example.com"}});
-    }
-    FileDefaultsStore store(tmp.path());
-    UserDefaults defaults(store, domain);
-    Settings settings(defaults);
-    EXPECT_EQ(settings.hotKeyCode(), 4294967295u);
-    EXPECT_EQ(settings.clipRetentionDays(), 0);
-    ASSERT_EQ(settings.customShortcuts().size(), 1);
-    EXPECT_EQ(settings.customShortcuts()[0].keyword, "w");
-    EXPECT_EQ(settings.hotKeyLabel(), "R"); // registered defaults are not written to the file
-    EXPECT_FALSE(readFile(tmp.path() + "/" + domain + ".json").contains("hotKeyLabel"));
 }
 
 namespace {
