@@ -10,14 +10,13 @@ class FakeAppBundleSource : public AppBundleSource {
     Q_OBJECT
 public:
     QList<AppBundle> bundles;
-    QStringList applicationFolders;
     int scans = 0;
 
     QList<AppBundle> scan() override {
         ++scans;
         return bundles;
     }
-    QStringList folders() const override { return applicationFolders; }
+    QStringList folders() const override { return {}; }
     void set(const QList<AppBundle>& list) {
         bundles = list;
         emit changed();

@@ -65,9 +65,8 @@ bool FakeWorkspace::openURL(const QUrl& url) {
 
 void FakeWorkspace::openURLWithApplication(const QUrl& url, const QString& appLocation, Completion done) {
     openedWith << qMakePair(url, appLocation);
-    auto error = openWithError;
-    QTimer::singleShot(0, this, [done, error] {
-        if (done) done(error);
+    QTimer::singleShot(0, this, [done] {
+        if (done) done(std::nullopt);
     });
 }
 
@@ -81,16 +80,13 @@ void FakeWorkspace::openTerminalScript(const QString& scriptPath, const std::opt
     });
 }
 
-void FakeWorkspace::openApplication(const QString& appLocation, const QStringList& arguments,
-                                    Completion done) {
-    launched << qMakePair(appLocation, arguments);
+void FakeWorkspace::openApplication(const QString&, const QStringList&, Completion done) {
     QTimer::singleShot(0, this, [done] {
         if (done) done(std::nullopt);
     });
 }
 
 void FakeWorkspace::recycle(const QUrl& file, Completion done) {
-    recycled << file;
     auto error = recycleError;
     if (!error) {
         // Behave like a trash: the file leaves its folder.
@@ -111,12 +107,10 @@ QString FakeWorkspace::iconNameForFile(const QString& path) const {
 }
 
 bool FakeWorkspace::isFilePackage(const QString& path) const {
-    if (packages.contains(path)) return true;
     return path.endsWith(QLatin1String(".app")) && QFileInfo(path).isDir();
 }
 
 std::optional<QString> FakeWorkspace::unmountAndEject(const QString& volumePath) {
-    ejected << volumePath;
     if (auto it = ejectErrors.constFind(volumePath); it != ejectErrors.constEnd()) return *it;
     volumes.removeAll(volumePath);
     return std::nullopt;
@@ -201,7 +195,7 @@ void FakePasteboard::copyTextFromElsewhere(const QString& text) {
 bool FakeProcesses::startDetached(const QString& program, const QStringList& arguments,
                                   const QString& workingDirectory) {
     calls << Call{program, arguments, workingDirectory, true};
-    return startSucceeds;
+    return true;
 }
 
 void FakeProcesses::run(const QString& program, const QStringList& arguments,
@@ -242,7 +236,6 @@ std::optional<DesktopShortcuts::Holder> FakeDesktopShortcuts::holder(quint32 key
 
 std::optional<QString> FakeDesktopShortcuts::bind(quint32 keyCode, quint32 modifiers,
                                                   const QString& command) {
-    if (bindFailure) return bindFailure;
     bound << QStringLiteral("%1 %2 %3").arg(keyCode).arg(modifiers).arg(command);
     // From now on the desktop runs us on that key, as a real desktop would.
     holders.insert(qMakePair(keyCode, modifiers), Holder{name, false, true});

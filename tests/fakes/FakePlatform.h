@@ -77,25 +77,19 @@ public:
     QHash<QString, QString> identities;
     // URL scheme (or "file:" + suffix) → handler locations, the first is the default.
     QHash<QString, QStringList> handlers;
-    QSet<QString> packages;
     // Paths the desktop would run code for (as its content type or handler says).
     QSet<QString> runsCode;
     QStringList volumes;
     QHash<QString, QString> ejectErrors;
     std::optional<AppInfo> front;
     std::optional<QString> recycleError;
-    std::optional<QString> openWithError;
     std::optional<QString> terminalError;
 
     // What was asked of it, in order.
     QList<QUrl> opened;
     QList<QPair<QUrl, QString>> openedWith;
-    QList<QPair<QString, QStringList>> launched;
     QStringList terminalScripts;
     QList<QList<QUrl>> revealed;
-    QList<QUrl> infoShown;
-    QList<QUrl> recycled;
-    QStringList ejected;
 
     std::optional<QString> urlForApplication(const QString& bundleIdentifier) const override;
     std::optional<QString> applicationToOpen(const QUrl& url) const override;
@@ -120,7 +114,7 @@ public:
     QStringList terminalsUsed;
     void openApplication(const QString& appLocation, const QStringList& arguments, Completion done) override;
     void revealInFileManager(const QList<QUrl>& files) override { revealed << files; }
-    void showInfo(const QUrl& file) override { infoShown << file; }
+    void showInfo(const QUrl&) override {}
     void recycle(const QUrl& file, Completion done) override;
     QString iconNameForFile(const QString& path) const override;
     bool isFilePackage(const QString& path) const override;
@@ -168,7 +162,6 @@ public:
         bool detached = false;
     };
     QList<Call> calls;
-    bool startSucceeds = true;
     Result nextResult{0, {}, {}, std::nullopt};
     // When set, run() hands over to the real program (for archive tools in file-operation tests).
     bool runForReal = false;
@@ -184,8 +177,8 @@ public:
     // What was asked, in order: "lock", "restart" (through the session manager), "system restart" …
     QStringList performed;
     std::optional<QString> failure;
-    // The answer of the lock, the session manager and the system; answered at once.
-    std::optional<QString> lockFailure, endFailure, systemFailure;
+    // The answer of the lock and of the session manager; answered at once.
+    std::optional<QString> lockFailure, endFailure;
     bool sessionManager = true;
     std::optional<QString> act(const char* name) {
         performed << QString::fromLatin1(name);
@@ -208,7 +201,7 @@ public:
     }
     void endSystem(Ending ending, Completion done) override {
         performed << QStringLiteral("system ") + QString::fromLatin1(name(ending));
-        if (done) done(systemFailure);
+        if (done) done(std::nullopt);
     }
     std::optional<QString> emptyTrash() override { return act("emptyTrash"); }
 };
@@ -235,7 +228,6 @@ public:
     QString name = QStringLiteral("Xfce");
     QHash<QPair<quint32, quint32>, Holder> holders;
     bool bindable = true;
-    std::optional<QString> bindFailure;
     // "code modifiers command" of each bind() call.
     QStringList bound;
 

@@ -23,7 +23,7 @@ namespace {
 constexpr quint32 kSuper = HotKeyModifier::command;
 constexpr quint32 kShiftSuper = HotKeyModifier::command | HotKeyModifier::shift;
 
-const QString kXfconf = QStringLiteral("/xfce4/xfconf/xfce-perchannel-xml/xfce4-keyboard-shortcuts.xml");
+const QString kXfconf = "/xfce4/xfconf/xfce-perchannel-xml/xfce4-keyboard-shortcuts.xml";
 
 // A desktop's environment in a folder of its own: config home, one system config folder.
 struct Desktop {
@@ -31,11 +31,11 @@ struct Desktop {
     fakes::FakeEnvironment environment;
     explicit Desktop(const QString& name) {
         environment.home = dir.path();
-        environment.config = dir.path() + QStringLiteral("/config");
-        environment.vars.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), name);
-        environment.vars.insert(QStringLiteral("XDG_CONFIG_DIRS"), dir.path() + QStringLiteral("/etc-xdg"));
+        environment.config = dir.path() + "/config";
+        environment.vars.insert("XDG_CURRENT_DESKTOP", name);
+        environment.vars.insert("XDG_CONFIG_DIRS", dir.path() + "/etc-xdg");
     }
-    QString systemXfconf() const { return dir.path() + QStringLiteral("/etc-xdg") + kXfconf; }
+    QString systemXfconf() const { return dir.path() + "/etc-xdg" + kXfconf; }
     QString userXfconf() const { return environment.config + kXfconf; }
 };
 
@@ -77,7 +77,7 @@ public slots:
                              summary,
                              body,
                              actions.join(QLatin1Char(',')),
-                             hints.value(QStringLiteral("desktop-entry")).toString(),
+                             hints.value("desktop-entry").toString(),
                              QString::number(timeout)}
                      .join(QLatin1Char('|'));
         return uint(calls.size());
@@ -87,21 +87,21 @@ public slots:
 } // namespace
 
 TEST(DesktopShortcuts, XfceAndKdeHoldersAreReadFromTheirFilesAndXfceBindsThroughXfconfQuery) {
-    Desktop xfce(QStringLiteral("XFCE"));
+    Desktop xfce("XFCE");
     QList<QStringList> runs;
     LinuxDesktopShortcuts shortcuts(xfce.environment,
                                     [&](const QString& program, const QStringList& arguments) {
                                         runs << (QStringList{program} + arguments);
                                         return std::optional<QString>();
                                     });
-    EXPECT_EQ(shortcuts.desktopName(), QStringLiteral("Xfce"));
+    EXPECT_EQ(shortcuts.desktopName(), "Xfce");
     EXPECT_EQ(shortcuts.holder(15, kSuper), std::nullopt) << "no files: nothing known";
 
     // The system's defaults hold Super+R until the user's custom set exists.
     writeFile(xfce.systemXfconf(), kXfceDefaults);
     auto holder = shortcuts.holder(15, kSuper);
     ASSERT_TRUE(holder.has_value());
-    EXPECT_EQ(holder->desktop, QStringLiteral("Xfce"));
+    EXPECT_EQ(holder->desktop, "Xfce");
     EXPECT_FALSE(holder->swallowsGrab);
     EXPECT_FALSE(holder->runsOurCommand);
     EXPECT_EQ(shortcuts.holder(9, kShiftSuper), std::nullopt);
@@ -125,77 +125,76 @@ TEST(DesktopShortcuts, XfceAndKdeHoldersAreReadFromTheirFilesAndXfceBindsThrough
     EXPECT_TRUE(holder->runsOurCommand);
 
     // Binding goes through xfconf-query, on the property that holds the key now if there is one.
-    EXPECT_EQ(shortcuts.bind(15, kSuper, QStringLiteral("zarvo --toggle")), std::nullopt);
-    EXPECT_EQ(shortcuts.bind(9, kShiftSuper, QStringLiteral("zarvo --clipboard")), std::nullopt);
+    EXPECT_EQ(shortcuts.bind(15, kSuper, "zarvo --toggle"), std::nullopt);
+    EXPECT_EQ(shortcuts.bind(9, kShiftSuper, "zarvo --clipboard"), std::nullopt);
     ASSERT_EQ(runs.size(), 2);
     EXPECT_EQ(
         runs[0].join(QLatin1Char(' ')),
         QStringLiteral("xfconf-query -c xfce4-keyboard-shortcuts -p /commands/custom/<Super>r -n -t string "
                        "-s zarvo --toggle"));
-    EXPECT_EQ(runs[1][4], QStringLiteral("/commands/custom/<Shift><Super>V"));
+    EXPECT_EQ(runs[1][4], "/commands/custom/<Shift><Super>V");
 
     // A damaged user file counts for nothing, as for xfconfd: the system's defaults hold the key again.
     writeFile(xfce.userXfconf(), "<channel><property name=\"commands\" type=\"empty\"><property");
     EXPECT_TRUE(shortcuts.holder(15, kSuper).has_value());
 
     // KDE Plasma: kglobalshortcutsrc names the active shortcuts before the first comma, tab-separated.
-    Desktop kde(QStringLiteral("KDE"));
+    Desktop kde("KDE");
     LinuxDesktopShortcuts plasma(kde.environment);
-    EXPECT_EQ(plasma.desktopName(), QStringLiteral("KDE Plasma"));
+    EXPECT_EQ(plasma.desktopName(), "KDE Plasma");
     EXPECT_FALSE(plasma.canBind());
     EXPECT_EQ(plasma.holder(15, kSuper), std::nullopt);
-    writeFile(kde.environment.config + QStringLiteral("/kglobalshortcutsrc"),
+    writeFile(kde.environment.config + "/kglobalshortcutsrc",
               "[org.kde.krunner.desktop]\n_k_friendly_name=KRunner\n"
               "_launch=Alt+Space\tAlt+F2\tSearch,Alt+Space\tAlt+F2\tSearch,KRunner\n"
               "[org.kde.spectacle.desktop]\nRecordRegion=Meta+R,none,Record a region\n"
               "[com.velorin.zarvo.desktop]\nclipboard=Meta+Shift+V,none,Clipboard History\n");
     holder = plasma.holder(15, kSuper);
     ASSERT_TRUE(holder.has_value());
-    EXPECT_EQ(holder->desktop, QStringLiteral("KDE Plasma"));
+    EXPECT_EQ(holder->desktop, "KDE Plasma");
     EXPECT_FALSE(holder->runsOurCommand);
     ASSERT_TRUE(plasma.holder(9, kShiftSuper).has_value());
     EXPECT_TRUE(plasma.holder(9, kShiftSuper)->runsOurCommand);
 
     // Elsewhere nothing is read or written.
-    Desktop other(QStringLiteral("LXQt"));
+    Desktop other("LXQt");
     LinuxDesktopShortcuts unknown(other.environment);
     EXPECT_EQ(unknown.desktopName(), QString());
     EXPECT_FALSE(unknown.canBind());
-    EXPECT_TRUE(unknown.bind(15, kSuper, QStringLiteral("zarvo --toggle")).has_value());
+    EXPECT_TRUE(unknown.bind(15, kSuper, "zarvo --toggle").has_value());
 }
 
 TEST(DesktopShortcuts, XfceBindingThroughARealXfconfdReachesItsFileAndIsSeenAsOurs) {
     linuxtest::sandbox();
     const QString daemon = xfconfd();
     if (daemon.isEmpty()) GTEST_SKIP() << "xfconfd is not installed";
-    if (QStandardPaths::findExecutable(QStringLiteral("xfconf-query")).isEmpty())
+    if (QStandardPaths::findExecutable("xfconf-query").isEmpty())
         GTEST_SKIP() << "xfconf-query is not installed";
     PrivateBus bus;
     ASSERT_TRUE(bus.start());
-    Desktop xfce(QStringLiteral("XFCE"));
+    Desktop xfce("XFCE");
     writeFile(xfce.systemXfconf(), kXfceDefaults);
     QProcess xfconf;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), xfce.environment.home);
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), xfce.environment.config);
-    env.insert(QStringLiteral("XDG_CONFIG_DIRS"), xfce.dir.path() + QStringLiteral("/etc-xdg"));
-    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address);
+    env.insert("HOME", xfce.environment.home);
+    env.insert("XDG_CONFIG_HOME", xfce.environment.config);
+    env.insert("XDG_CONFIG_DIRS", xfce.dir.path() + "/etc-xdg");
+    env.insert("DBUS_SESSION_BUS_ADDRESS", bus.address);
     xfconf.setProcessEnvironment(env);
     xfconf.start(daemon, {});
     ASSERT_TRUE(xfconf.waitForStarted(5000));
     // On a loaded machine the daemon takes a while to own its name; a binding sent before would be lost.
-    QDBusConnection watcher = QDBusConnection::connectToBus(bus.address, QStringLiteral("xfconf-watch"));
+    QDBusConnection watcher = QDBusConnection::connectToBus(bus.address, "xfconf-watch");
     ASSERT_TRUE(linuxtest::waitUntil(
-        [&] { return watcher.interface()->isServiceRegistered(QStringLiteral("org.xfce.Xfconf")).value(); },
-        10000));
+        [&] { return watcher.interface()->isServiceRegistered("org.xfce.Xfconf").value(); }, 10000));
 
     LinuxDesktopShortcuts shortcuts(xfce.environment);
     ASSERT_TRUE(shortcuts.holder(15, kSuper).has_value());
-    EXPECT_EQ(shortcuts.bind(15, kSuper, QStringLiteral("zarvo --toggle")), std::nullopt);
+    EXPECT_EQ(shortcuts.bind(15, kSuper, "zarvo --toggle"), std::nullopt);
     // xfconfd writes its files when it stops.
     xfconf.terminate();
     ASSERT_TRUE(xfconf.waitForFinished(5000));
-    QDBusConnection::disconnectFromBus(QStringLiteral("xfconf-watch"));
+    QDBusConnection::disconnectFromBus("xfconf-watch");
     const auto holder = shortcuts.holder(15, kSuper);
     ASSERT_TRUE(holder.has_value());
     EXPECT_TRUE(holder->runsOurCommand);
@@ -207,10 +206,10 @@ TEST(DesktopShortcuts, XfceBindingThroughARealXfconfdReachesItsFileAndIsSeenAsOu
 TEST(DesktopShortcuts, GnomeOverlayKeyHoldsSuperAndTheCustomBindingIsWrittenToGSettings) {
     // GSettings reads its schema folder and backend once: set before the first use in this process.
     const auto& sandbox = linuxtest::sandbox();
-    if (QStandardPaths::findExecutable(QStringLiteral("glib-compile-schemas")).isEmpty())
+    if (QStandardPaths::findExecutable("glib-compile-schemas").isEmpty())
         GTEST_SKIP() << "glib-compile-schemas is not installed";
-    const QString schemas = sandbox.root + QStringLiteral("/schemas");
-    writeFile(schemas + QStringLiteral("/zarvo-test.gschema.xml"), R"(<schemalist>
+    const QString schemas = sandbox.root + "/schemas";
+    writeFile(schemas + "/zarvo-test.gschema.xml", R"(<schemalist>
   <schema id="org.gnome.mutter" path="/org/gnome/mutter/">
     <key name="overlay-key" type="s"><default>'Super_L'</default></key>
   </schema>
@@ -224,39 +223,38 @@ TEST(DesktopShortcuts, GnomeOverlayKeyHoldsSuperAndTheCustomBindingIsWrittenToGS
   </schema>
 </schemalist>
 )");
-    ASSERT_EQ(QProcess::execute(QStringLiteral("glib-compile-schemas"), {schemas}), 0);
+    ASSERT_EQ(QProcess::execute("glib-compile-schemas", {schemas}), 0);
     qputenv("GSETTINGS_SCHEMA_DIR", schemas.toUtf8());
     qputenv("GSETTINGS_BACKEND", "keyfile");
 
-    Desktop gnome(QStringLiteral("ubuntu:GNOME"));
+    Desktop gnome("ubuntu:GNOME");
     LinuxDesktopShortcuts shortcuts(gnome.environment);
-    EXPECT_EQ(shortcuts.desktopName(), QStringLiteral("GNOME"));
-    EXPECT_EQ(GnomeShortcuts::overlayKey(), QStringLiteral("Super_L"));
+    EXPECT_EQ(shortcuts.desktopName(), "GNOME");
+    EXPECT_EQ(GnomeShortcuts::overlayKey(), "Super_L");
     // Any Super combination: the grab would succeed and never see the key.
     auto holder = shortcuts.holder(15, kSuper);
     ASSERT_TRUE(holder.has_value());
     EXPECT_TRUE(holder->swallowsGrab);
-    EXPECT_EQ(holder->desktop, QStringLiteral("GNOME"));
+    EXPECT_EQ(holder->desktop, "GNOME");
     EXPECT_TRUE(shortcuts.holder(9, kShiftSuper).has_value());
     EXPECT_EQ(shortcuts.holder(96, HotKeyModifier::control), std::nullopt);
 
     // The custom keybinding runs us on Super+R, as GNOME's Settings › Keyboard would write it.
-    EXPECT_EQ(shortcuts.bind(15, kSuper, QStringLiteral("zarvo --toggle")), std::nullopt);
+    EXPECT_EQ(shortcuts.bind(15, kSuper, "zarvo --toggle"), std::nullopt);
     holder = shortcuts.holder(15, kSuper);
     ASSERT_TRUE(holder.has_value());
     EXPECT_TRUE(holder->runsOurCommand);
     // Binding the same key again rewrites that entry rather than adding a second one.
-    EXPECT_EQ(shortcuts.bind(15, kSuper, QStringLiteral("/opt/zarvo --toggle")), std::nullopt);
+    EXPECT_EQ(shortcuts.bind(15, kSuper, "/opt/zarvo --toggle"), std::nullopt);
     const auto bindings = GnomeShortcuts::customBindings();
     ASSERT_EQ(bindings.size(), 1);
-    EXPECT_EQ(bindings[0].path,
-              QStringLiteral("/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/custom0/"));
-    EXPECT_EQ(bindings[0].binding, QStringLiteral("<Super>r"));
-    EXPECT_EQ(bindings[0].name, QStringLiteral("Zarvo"));
-    EXPECT_EQ(shortcuts.bind(9, kShiftSuper, QStringLiteral("zarvo --clipboard")), std::nullopt);
+    EXPECT_EQ(bindings[0].path, "/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/custom0/");
+    EXPECT_EQ(bindings[0].binding, "<Super>r");
+    EXPECT_EQ(bindings[0].name, "Zarvo");
+    EXPECT_EQ(shortcuts.bind(9, kShiftSuper, "zarvo --clipboard"), std::nullopt);
     ASSERT_EQ(GnomeShortcuts::customBindings().size(), 2);
 
-    QFile keyfile(sandbox.config + QStringLiteral("/glib-2.0/settings/keyfile"));
+    QFile keyfile(sandbox.config + "/glib-2.0/settings/keyfile");
     ASSERT_TRUE(keyfile.open(QIODevice::ReadOnly));
     const QByteArray written = keyfile.readAll();
     EXPECT_TRUE(written.contains("binding='<Super>r'")) << written.constData();
@@ -268,24 +266,23 @@ TEST(DesktopShortcuts, NotificationReachesTheServerOnTheSessionBus) {
     linuxtest::sandbox();
     PrivateBus bus;
     if (!bus.start()) GTEST_SKIP() << "dbus-daemon is not installed";
-    LinuxNotifications notifications(QStringLiteral("com.velorin.zarvo"));
-    EXPECT_FALSE(notifications.notify(QStringLiteral("Zarvo is running"), QStringLiteral("x")))
-        << "no notification server on the bus yet";
+    LinuxNotifications notifications("com.velorin.zarvo");
+    EXPECT_FALSE(notifications.notify("Zarvo is running", "x")) << "no notification server on the bus yet";
 
-    QDBusConnection service = QDBusConnection::connectToBus(bus.address, QStringLiteral("fake"));
+    QDBusConnection service = QDBusConnection::connectToBus(bus.address, "fake");
     ASSERT_TRUE(service.isConnected());
     FakeNotificationServer server;
-    ASSERT_TRUE(service.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &server,
-                                       QDBusConnection::ExportAllSlots));
-    ASSERT_TRUE(service.registerService(QStringLiteral("org.freedesktop.Notifications")));
+    ASSERT_TRUE(
+        service.registerObject("/org/freedesktop/Notifications", &server, QDBusConnection::ExportAllSlots));
+    ASSERT_TRUE(service.registerService("org.freedesktop.Notifications"));
     const QString body =
         QStringLiteral("Zarvo runs in the background. Press Super+R, or bind \u201Czarvo --toggle\u201D "
                        "in Settings \u203A Keyboard.");
-    EXPECT_TRUE(notifications.notify(QStringLiteral("Zarvo is running"), body));
+    EXPECT_TRUE(notifications.notify("Zarvo is running", body));
     ASSERT_TRUE(waitUntil([&] { return !server.calls.isEmpty(); }));
-    EXPECT_EQ(server.calls, QStringList{QStringLiteral("Zarvo|0|com.velorin.zarvo|Zarvo is running|") + body +
-                                        QStringLiteral("||com.velorin.zarvo|-1")});
-    QDBusConnection::disconnectFromBus(QStringLiteral("fake"));
+    EXPECT_EQ(server.calls,
+              QStringList{"Zarvo|0|com.velorin.zarvo|Zarvo is running|" + body + "||com.velorin.zarvo|-1"});
+    QDBusConnection::disconnectFromBus("fake");
 }
 
 #include "DesktopShortcutsTest.moc"

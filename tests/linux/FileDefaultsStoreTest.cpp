@@ -1,14 +1,11 @@
 #include "platform/linux/FileDefaultsStore.h"
 #include "LinuxSandbox.h"
 #include "fakes/FakePlatform.h"
-#include "store/Settings.h"
-#include "store/UserDefaults.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
 #include <sys/stat.h>
@@ -20,8 +17,7 @@ using zarvo::linuxtest::writeFile;
 namespace {
 
 QStringList corruptCopies(const QString& dir) {
-    return QDir(dir).entryList({QStringLiteral("*.corrupt-*")},
-                               QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    return QDir(dir).entryList({"*.corrupt-*"}, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
 }
 
 QByteArray readFile(const QString& path) {
@@ -69,25 +65,18 @@ TEST(FileDefaultsStore, EveryValueTypeRoundTripsThroughAPrivateFile) {
     FileDefaultsStore reader(dir);
     const QVariantMap back = reader.load("com.example.app");
     ASSERT_EQ(back.keys(), values.keys());
-    EXPECT_EQ(back["flag"].typeId(), QMetaType::Bool);
-    EXPECT_EQ(back["off"], false);
-    EXPECT_EQ(back["small"].typeId(), QMetaType::LongLong);
-    EXPECT_EQ(back["small"].toLongLong(), 15);
-    EXPECT_EQ(back["big"].toLongLong(), std::numeric_limits<qint64>::max());
-    EXPECT_EQ(back["negative"].toLongLong(), std::numeric_limits<qint64>::min());
-    EXPECT_EQ(back["real"].typeId(), QMetaType::Double);
-    EXPECT_EQ(back["real"].toDouble(), 0.1);
-    EXPECT_EQ(back["wholeReal"].typeId(), QMetaType::Double); // stays a real, not an integer
-    EXPECT_TRUE(std::isinf(back["inf"].toDouble()));
-    EXPECT_EQ(back["text"].toString(), values["text"].toString());
-    EXPECT_EQ(back["empty"].typeId(), QMetaType::QString);
-    EXPECT_EQ(back["data"].typeId(), QMetaType::QByteArray);
-    EXPECT_EQ(back["data"].toByteArray(), binary);
-    EXPECT_EQ(back["date"].toDateTime(), date);
-    EXPECT_EQ(back["list"], values["list"]);
-    EXPECT_EQ(back["list"].toList()[2].typeId(), QMetaType::QByteArray);
+    for (auto it = values.constBegin(); it != values.constEnd(); ++it) {
+        if (it.key() == "strings") continue; // a list of strings, compared as such below
+        EXPECT_EQ(back[it.key()], it.value()) << it.key().toStdString();
+    }
     EXPECT_EQ(back["strings"].toStringList(), (QStringList{"a", "b"}));
-    EXPECT_EQ(back["dict"].toMap()["inner"].toMap()["x"].toDouble(), 1.5);
+    // Integers come back 64-bit, a whole real stays a real, and bytes stay bytes, in a list too.
+    const QList<QPair<QString, int>> types{{"flag", QMetaType::Bool},     {"small", QMetaType::LongLong},
+                                           {"real", QMetaType::Double},   {"wholeReal", QMetaType::Double},
+                                           {"empty", QMetaType::QString}, {"data", QMetaType::QByteArray}};
+    for (const auto& [key, type] : types)
+        EXPECT_EQ(back[key].typeId(), type) << key.toStdString();
+    EXPECT_EQ(back["list"].toList()[2].typeId(), QMetaType::QByteArray);
 
     // An absent domain is empty, and loading it creates nothing.
     EXPECT_TRUE(reader.load("com.example.none").isEmpty());
@@ -171,28 +160,6 @@ TEST(FileDefaultsStore, DomainNamesAreNeverPaths) {
     fakes::FakeEnvironment env;
     env.config = "/home/u/.config";
     EXPECT_EQ(FileDefaultsStore::defaultDirectory(env), "/home/u/.config/zarvo");
-}
-
-TEST(FileDefaultsStore, SettingsAndHistoryPersistAcrossProcesses) {
-    QTemporaryDir tmp;
-    const QString domain = "com.velorin.zarvo.tests";
-    {
-        FileDefaultsStore store(tmp.path());
-        UserDefaults defaults(store, domain);
-        Settings settings(defaults);
-        settings.setHotKeyCode(4294967295u);
-        settings.setClipRetentionDays(0);
-        settings.setCustomShortcuts({{QUuid::createUuid(), "w", "https://example.com"}});
-    }
-    FileDefaultsStore store(tmp.path());
-    UserDefaults defaults(store, domain);
-    Settings settings(defaults);
-    EXPECT_EQ(settings.hotKeyCode(), 4294967295u);
-    EXPECT_EQ(settings.clipRetentionDays(), 0);
-    ASSERT_EQ(settings.customShortcuts().size(), 1);
-    EXPECT_EQ(settings.customShortcuts()[0].keyword, "w");
-    EXPECT_EQ(settings.hotKeyLabel(), "R"); // registered defaults are not written to the file
-    EXPECT_FALSE(readFile(tmp.path() + "/" + domain + ".json").contains("hotKeyLabel"));
 }
 
 namespace {

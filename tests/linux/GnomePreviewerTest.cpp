@@ -33,20 +33,20 @@ TEST(GnomePreviewer, HandsTheFileToThePreviewerOnTheSessionBus) {
     GnomePreviewer previewer;
     EXPECT_FALSE(previewer.isAvailable()) << "nothing offers the previewer yet";
 
-    QDBusConnection service = QDBusConnection::connectToBus(bus.address, QStringLiteral("fake"));
+    QDBusConnection service = QDBusConnection::connectToBus(bus.address, "fake");
     ASSERT_TRUE(service.isConnected());
     FakeNautilusPreviewer fake;
-    ASSERT_TRUE(service.registerObject(QStringLiteral("/org/gnome/NautilusPreviewer"), &fake,
-                                       QDBusConnection::ExportAllSlots));
-    ASSERT_TRUE(service.registerService(QStringLiteral("org.gnome.NautilusPreviewer")));
+    ASSERT_TRUE(
+        service.registerObject("/org/gnome/NautilusPreviewer", &fake, QDBusConnection::ExportAllSlots));
+    ASSERT_TRUE(service.registerService("org.gnome.NautilusPreviewer"));
     EXPECT_TRUE(waitUntil([&] { return previewer.isAvailable(); }));
 
     // A name that needs escaping arrives as a proper file URI, with the panel's window as parent.
-    EXPECT_TRUE(previewer.show(QUrl::fromLocalFile(QStringLiteral("/tmp/a b#1.pdf")), 0x2a0001f));
+    EXPECT_TRUE(previewer.show(QUrl::fromLocalFile("/tmp/a b#1.pdf"), 0x2a0001f));
     ASSERT_TRUE(waitUntil([&] { return !fake.calls.isEmpty(); }));
-    EXPECT_EQ(fake.calls, QStringList{QStringLiteral("file:///tmp/a%20b%231.pdf x11:2a0001f keep")});
+    EXPECT_EQ(fake.calls, QStringList{"file:///tmp/a%20b%231.pdf x11:2a0001f keep"});
 
-    QDBusConnection::disconnectFromBus(QStringLiteral("fake"));
+    QDBusConnection::disconnectFromBus("fake");
 }
 
 #include "GnomePreviewerTest.moc"

@@ -57,28 +57,17 @@ TEST(CachedDesktopEntrySource, AnswersAsTheLastScanUntilSomethingChanges) {
     const QString apps = root.path() + "/data/applications/";
     writeFile(apps + "a.desktop", "[Desktop Entry]\nType=Application\nName=A\nExec=a\n");
     writeFile(apps + "sub/b.desktop", "[Desktop Entry]\nType=Application\nName=B\nExec=b\n");
-    const DesktopEntrySource::Options options{root.path() + "/data", {}, {QStringLiteral("GNOME")}};
+    const DesktopEntrySource::Options options{root.path() + "/data", {}, {"GNOME"}};
     const QString cacheFile = root.path() + "/cache/applications.cache";
     qputenv("LANGUAGE", "de");
 
     CountingDesktop desktop;
-    AppBundle full{apps + "a.desktop",
-                   "a.desktop",
-                   QString::fromUtf8("Ä Report"),
-                   QStringLiteral("Büro"),
-                   {QStringLiteral("x"), QString()},
-                   QStringLiteral("a"),
-                   QStringLiteral("/i/a.png"),
-                   42};
-    AppBundle bare{apps + "sub/b.desktop",
-                   "sub-b.desktop",
-                   QStringLiteral("B"),
-                   std::nullopt,
-                   {},
-                   QString(),
-                   std::nullopt,
-                   -1};
-    desktop.answer = {{full, bare}, {QStringLiteral("Zarvo: skipped desktop entry /x: broken")}, {}};
+    AppBundle full{
+        apps + "a.desktop", "a.desktop", QString::fromUtf8("Ä Report"), "Büro", {"x", QString()}, "a",
+        "/i/a.png",         42};
+    AppBundle bare{
+        apps + "sub/b.desktop", "sub-b.desktop", "B", std::nullopt, {}, QString(), std::nullopt, -1};
+    desktop.answer = {{full, bare}, {"Zarvo: skipped desktop entry /x: broken"}, {}};
     CachedDesktopEntrySource source(options, cacheFile, desktop.loader());
 
     const auto previous = qInstallMessageHandler(recordWarning);
@@ -106,14 +95,13 @@ TEST(CachedDesktopEntrySource, AnswersAsTheLastScanUntilSomethingChanges) {
     EXPECT_EQ(scansAfter([&] { QFile::remove(apps + "a.desktop"); }), 1);
     EXPECT_EQ(scansAfter([] { qputenv("LANGUAGE", "fr"); }), 1);
     // A program the entries name with its path appears (or goes): GIO would list another set.
-    desktop.answer.programs = {root.path() + "/opt/tool", QStringLiteral("tool")};
+    desktop.answer.programs = {root.path() + "/opt/tool", "tool"};
     EXPECT_EQ(scansAfter([] { qputenv("LANGUAGE", "de"); }), 1);
     EXPECT_EQ(scansAfter([] {}), 0);
     EXPECT_EQ(scansAfter([&] { writeFile(root.path() + "/opt/tool", "#!/bin/sh\n", true); }), 1);
     EXPECT_EQ(scansAfter([] {}), 0);
     // Other options are another answer.
-    CachedDesktopEntrySource otherDesktop({options.dataHome, {}, {QStringLiteral("KDE")}}, cacheFile,
-                                          desktop.loader());
+    CachedDesktopEntrySource otherDesktop({options.dataHome, {}, {"KDE"}}, cacheFile, desktop.loader());
     const int before = desktop.scans;
     otherDesktop.scan();
     EXPECT_EQ(desktop.scans, before + 1);
@@ -136,19 +124,16 @@ TEST(DeferredWorkspace, LoadsTheDesktopOnlyForWhatNeedsIt) {
     const auto& box = linuxtest::sandbox();
     CountingDesktop desktop;
     DeferredWorkspace workspace(box.environment, desktop.loader());
-    EXPECT_EQ(workspace.platformPath(QStringLiteral("~/Downloads")),
-              xdgPlaceForTablePath(QStringLiteral("~/Downloads"), box.environment));
+    EXPECT_EQ(workspace.platformPath("~/Downloads"), xdgPlaceForTablePath("~/Downloads", box.environment));
     EXPECT_FALSE(workspace.isFilePackage(box.home));
     EXPECT_EQ(desktop.loads, 0);
 
-    desktop.fakeWorkspace.applications.insert(QStringLiteral("com.apple.Terminal"),
-                                              QStringLiteral("/t.desktop"));
-    EXPECT_EQ(workspace.urlForApplication(QStringLiteral("com.apple.Terminal")),
-              QStringLiteral("/t.desktop"));
+    desktop.fakeWorkspace.applications.insert("com.apple.Terminal", "/t.desktop");
+    EXPECT_EQ(workspace.urlForApplication("com.apple.Terminal"), "/t.desktop");
     workspace.revealInFileManager({QUrl::fromLocalFile(box.home)});
     EXPECT_EQ(desktop.fakeWorkspace.revealed.size(), 1);
     DeferredSession session(desktop.loader());
     session.lockScreen({});
-    EXPECT_EQ(desktop.fakeSession.performed, QStringList{QStringLiteral("lock")});
+    EXPECT_EQ(desktop.fakeSession.performed, QStringList{"lock"});
     EXPECT_EQ(desktop.loads, 3);
 }

@@ -30,10 +30,19 @@ using zarvo::testing::waitUntil;
 
 namespace {
 
-const QString kIdentifier = QStringLiteral("com.velorin.zarvo.locktest");
+const QString kIdentifier = "com.velorin.zarvo.locktest";
 
 QString base() {
     return QStringLiteral("%1-%2").arg(kIdentifier).arg(::getuid());
+}
+
+// An environment whose temporary folder is `temp` (made when missing).
+fakes::FakeEnvironment environmentIn(const QString& temp) {
+    fakes::FakeEnvironment env;
+    env.identifier = kIdentifier;
+    env.temp = temp;
+    QDir().mkpath(temp);
+    return env;
 }
 
 struct stat lstatOf(const QString& path) {
@@ -60,21 +69,18 @@ InstanceReply sendWhileServing(const Environment& environment, const QJsonObject
 
 TEST(InstanceLock, OneInstancePerIdentifierAndUserInAPrivateFolder) {
     QTemporaryDir root;
-    fakes::FakeEnvironment env;
-    env.identifier = kIdentifier;
-    env.temp = root.filePath(QStringLiteral("tmp"));
-    QDir().mkpath(env.temp);
+    fakes::FakeEnvironment env = environmentIn(root.filePath("tmp"));
     const QString fallback = env.temp + QLatin1Char('/') + base();
     EXPECT_EQ(InstanceLock::serverName(env), fallback + QLatin1Char('/') + base()); // no runtime folder
-    env.vars.insert(QStringLiteral("XDG_RUNTIME_DIR"), root.filePath(QStringLiteral("missing")));
+    env.vars.insert("XDG_RUNTIME_DIR", root.filePath("missing"));
     EXPECT_EQ(InstanceLock::serverName(env), fallback + QLatin1Char('/') + base());
-    env.vars.insert(QStringLiteral("XDG_RUNTIME_DIR"), QStringLiteral("relative/run"));
+    env.vars.insert("XDG_RUNTIME_DIR", "relative/run");
     EXPECT_EQ(InstanceLock::serverName(env), fallback + QLatin1Char('/') + base());
     // A runtime folder others may enter is not used.
-    const QString runtime = root.filePath(QStringLiteral("run"));
+    const QString runtime = root.filePath("run");
     QDir().mkpath(runtime);
     ::chmod(QFile::encodeName(runtime).constData(), 0755);
-    env.vars.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    env.vars.insert("XDG_RUNTIME_DIR", runtime);
     EXPECT_EQ(InstanceLock::serverName(env), fallback + QLatin1Char('/') + base());
     ::chmod(QFile::encodeName(runtime).constData(), 0700);
     EXPECT_EQ(InstanceLock::serverName(env), runtime + QLatin1Char('/') + base());
@@ -92,7 +98,7 @@ TEST(InstanceLock, OneInstancePerIdentifierAndUserInAPrivateFolder) {
 
     // Another identifier (a test build beside the real one) is another instance.
     fakes::FakeEnvironment other = env;
-    other.identifier = QStringLiteral("com.velorin.zarvo.other");
+    other.identifier = "com.velorin.zarvo.other";
     EXPECT_FALSE(InstanceLock::isRunning(other, 200));
 
     first.reset();
@@ -102,9 +108,7 @@ TEST(InstanceLock, OneInstancePerIdentifierAndUserInAPrivateFolder) {
 
 TEST(InstanceLock, WhatACrashLeftBehindDoesNotBlock) {
     QTemporaryDir root;
-    fakes::FakeEnvironment env;
-    env.identifier = kIdentifier;
-    env.temp = root.path();
+    const fakes::FakeEnvironment env = environmentIn(root.path());
     // A socket file nobody listens on any more, as a killed instance leaves it.
     const QByteArray name = QFile::encodeName(InstanceLock::serverName(env));
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
@@ -118,8 +122,7 @@ TEST(InstanceLock, WhatACrashLeftBehindDoesNotBlock) {
     ASSERT_TRUE(QFile::exists(QFile::decodeName(name)));
 
     EXPECT_FALSE(InstanceLock::isRunning(env, 200));
-    EXPECT_EQ(InstanceClient::send(env, {{QStringLiteral("type"), QStringLiteral("toggle")}}, 500).status,
-              InstanceReply::Status::noInstance);
+    EXPECT_EQ(InstanceClient::send(env, {{"type", "toggle"}}, 500).status, InstanceReply::Status::noInstance);
     InstanceLock lock(env);
     EXPECT_TRUE(lock.acquire());
     EXPECT_TRUE(InstanceLock::isRunning(env, 200));
@@ -127,10 +130,7 @@ TEST(InstanceLock, WhatACrashLeftBehindDoesNotBlock) {
 
 TEST(InstanceLock, TheFallbackFolderIsTheUsersAndALinkAtItsNameIsNotFollowed) {
     QTemporaryDir root;
-    fakes::FakeEnvironment env;
-    env.identifier = kIdentifier;
-    env.temp = root.filePath(QStringLiteral("tmp"));
-    QDir().mkpath(env.temp);
+    fakes::FakeEnvironment env = environmentIn(root.filePath("tmp"));
     const QString plain = env.temp + QLatin1Char('/') + base();
 
     // Nothing is made for a client: no folder means no instance.
@@ -147,7 +147,7 @@ TEST(InstanceLock, TheFallbackFolderIsTheUsersAndALinkAtItsNameIsNotFollowed) {
     QDir(plain).removeRecursively();
 
     // A link at the name, even to a private folder of ours, is neither followed nor used.
-    const QString target = root.filePath(QStringLiteral("elsewhere"));
+    const QString target = root.filePath("elsewhere");
     ASSERT_EQ(::mkdir(QFile::encodeName(target).constData(), 0700), 0);
     ASSERT_TRUE(QFile::link(target, plain));
     EXPECT_FALSE(InstanceFolder::locate(env, false));
@@ -164,7 +164,7 @@ TEST(InstanceLock, TheFallbackFolderIsTheUsersAndALinkAtItsNameIsNotFollowed) {
 
     // A temporary folder where others could swap our folder for theirs holds no socket.
     fakes::FakeEnvironment open = env;
-    open.temp = root.filePath(QStringLiteral("open"));
+    open.temp = root.filePath("open");
     ASSERT_EQ(::mkdir(QFile::encodeName(open.temp).constData(), 0777), 0);
     ::chmod(QFile::encodeName(open.temp).constData(), 0777);
     EXPECT_FALSE(InstanceFolder::locate(open, true));
@@ -175,10 +175,8 @@ TEST(InstanceLock, TheFallbackFolderIsTheUsersAndALinkAtItsNameIsNotFollowed) {
 
 TEST(InstanceChannel, FramesSurviveAnyCutAndBadOnesEndTheStream) {
     using namespace InstanceFrame;
-    const QJsonObject first{
-        {QStringLiteral("type"), QStringLiteral("cli")},
-        {QStringLiteral("args"), QJsonArray{QStringLiteral("clips"), QStringLiteral("ä✓")}}};
-    const QJsonObject second{{QStringLiteral("type"), QStringLiteral("quit")}};
+    const QJsonObject first{{"type", "cli"}, {"args", QJsonArray{"clips", "ä✓"}}};
+    const QJsonObject second{{"type", "quit"}};
     const QByteArray stream = encode(first) + encode(second);
     EXPECT_EQ(stream.left(4), QByteArray::fromHex("00000027"));
     Reader reader;
@@ -196,8 +194,7 @@ TEST(InstanceChannel, FramesSurviveAnyCutAndBadOnesEndTheStream) {
     oversized.append(QByteArray::fromHex("04000001") + "{}");
     EXPECT_FALSE(oversized.next());
     EXPECT_TRUE(oversized.failed());
-    EXPECT_TRUE(oversized.error().contains(QStringLiteral("larger than the limit")))
-        << oversized.error().toStdString();
+    EXPECT_TRUE(oversized.error().contains("larger than the limit")) << oversized.error().toStdString();
     oversized.append(encode(second));
     EXPECT_FALSE(oversized.next());
     EXPECT_EQ(oversized.pending(), 0);
@@ -213,31 +210,29 @@ TEST(InstanceChannel, FramesSurviveAnyCutAndBadOnesEndTheStream) {
         EXPECT_FALSE(bad.next());
     }
     // A message over the limit is not encoded at all.
-    EXPECT_TRUE(encode({{QStringLiteral("stdin"), QString(maximumSize, QLatin1Char('a'))}}).isEmpty());
+    EXPECT_TRUE(encode({{"stdin", QString(maximumSize, QLatin1Char('a'))}}).isEmpty());
 }
 
 TEST(InstanceChannel, RequestsReachTheHandlerAndBadClientsDoNotHarmTheServer) {
     QTemporaryDir root;
-    fakes::FakeEnvironment env;
-    env.identifier = kIdentifier;
-    env.temp = root.path();
+    const fakes::FakeEnvironment env = environmentIn(root.path());
     InstanceLock lock(env);
     QList<QJsonObject> requests;
     InstanceLock::Reply later;
     lock.onRequest = [&](const QJsonObject& request, InstanceLock::Reply reply) {
         requests << request;
-        if (request.value(QStringLiteral("type")) == QLatin1String("slow")) {
+        if (request.value("type") == QLatin1String("slow")) {
             later = reply; // answered after the client gave up
             return;
         }
-        reply({{QStringLiteral("echo"), request.value(QStringLiteral("type"))}});
-        reply({{QStringLiteral("echo"), QStringLiteral("twice")}}); // only the first answer goes out
+        reply({{"echo", request.value("type")}});
+        reply({{"echo", "twice"}}); // only the first answer goes out
     };
     ASSERT_TRUE(lock.acquire());
 
-    InstanceReply reply = sendWhileServing(env, {{QStringLiteral("type"), QStringLiteral("toggle")}});
+    InstanceReply reply = sendWhileServing(env, {{"type", "toggle"}});
     ASSERT_EQ(reply.status, InstanceReply::Status::answered) << reply.error.toStdString();
-    EXPECT_EQ(reply.body, (QJsonObject{{QStringLiteral("echo"), QStringLiteral("toggle")}}));
+    EXPECT_EQ(reply.body, (QJsonObject{{"echo", "toggle"}}));
 
     // Garbage, an oversized header and a request without a type: each connection ends, the server stays.
     for (const QByteArray& bytes :
@@ -250,39 +245,37 @@ TEST(InstanceChannel, RequestsReachTheHandlerAndBadClientsDoNotHarmTheServer) {
         pump(100);
         EXPECT_EQ(raw.state(), QLocalSocket::UnconnectedState);
     }
-    reply = sendWhileServing(env, {{QStringLiteral("kind"), QStringLiteral("toggle")}});
+    reply = sendWhileServing(env, {{"kind", "toggle"}});
     ASSERT_EQ(reply.status, InstanceReply::Status::answered);
-    EXPECT_TRUE(reply.body.value(QStringLiteral("error")).toString().contains(QStringLiteral("\"type\"")));
+    EXPECT_TRUE(reply.body.value("error").toString().contains("\"type\""));
     EXPECT_EQ(requests.size(), 1);
 
     // No answer in time: the exchange failed (an instance is there), and the late answer harms nothing.
-    reply = sendWhileServing(env, {{QStringLiteral("type"), QStringLiteral("slow")}}, 300);
+    reply = sendWhileServing(env, {{"type", "slow"}}, 300);
     EXPECT_EQ(reply.status, InstanceReply::Status::failed);
-    EXPECT_TRUE(reply.error.contains(QStringLiteral("no answer"))) << reply.error.toStdString();
+    EXPECT_TRUE(reply.error.contains("no answer")) << reply.error.toStdString();
     pump(50);
     ASSERT_TRUE(later);
-    later({{QStringLiteral("echo"), QStringLiteral("late")}});
-    reply = sendWhileServing(env, {{QStringLiteral("type"), QStringLiteral("settings")}});
-    EXPECT_EQ(reply.body, (QJsonObject{{QStringLiteral("echo"), QStringLiteral("settings")}}));
+    later({{"echo", "late"}});
+    reply = sendWhileServing(env, {{"type", "settings"}});
+    EXPECT_EQ(reply.body, (QJsonObject{{"echo", "settings"}}));
 }
 
 // A flood of idle connections from another process while this one is short of descriptors: accepting
 // fails, the idle clients are dropped after the deadline, the server listens again and answers.
 TEST(InstanceChannel, AFloodOfIdleClientsDoesNotSilenceTheServer) {
-    const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
+    const QString python = QStandardPaths::findExecutable("python3");
     if (python.isEmpty()) GTEST_SKIP() << "python3 is not installed";
     QTemporaryDir root;
-    fakes::FakeEnvironment env;
-    env.identifier = kIdentifier;
-    env.temp = root.path();
+    const fakes::FakeEnvironment env = environmentIn(root.path());
     InstanceLock lock(env);
     lock.onRequest = [](const QJsonObject& request, InstanceLock::Reply reply) {
-        reply({{QStringLiteral("echo"), request.value(QStringLiteral("type"))}});
+        reply({{"echo", request.value("type")}});
     };
     ASSERT_TRUE(lock.acquire());
 
     QProcess flood;
-    flood.start(python, {QStringLiteral("-c"),
+    flood.start(python, {"-c",
                          QStringLiteral("import socket, sys, time\n"
                                         "sys.stdin.readline()\n"
                                         "held = []\n"
@@ -297,8 +290,7 @@ TEST(InstanceChannel, AFloodOfIdleClientsDoesNotSilenceTheServer) {
     ASSERT_TRUE(flood.waitForStarted(5000));
     struct rlimit saved {};
     ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
-    const auto open =
-        QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot | QDir::System).size();
+    const auto open = QDir("/proc/self/fd").entryList(QDir::NoDotAndDotDot | QDir::System).size();
     struct rlimit tight = saved;
     tight.rlim_cur = rlim_t(open + 16);
     ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &tight), 0);
@@ -307,11 +299,11 @@ TEST(InstanceChannel, AFloodOfIdleClientsDoesNotSilenceTheServer) {
     pump(InstanceLock::requestDeadlineMs + 1500);
 
     // The flood still holds its connections; the server answers all the same.
-    const InstanceReply reply = sendWhileServing(env, {{QStringLiteral("type"), QStringLiteral("toggle")}});
+    const InstanceReply reply = sendWhileServing(env, {{"type", "toggle"}});
     ::setrlimit(RLIMIT_NOFILE, &saved);
     EXPECT_EQ(flood.state(), QProcess::Running);
     ASSERT_EQ(reply.status, InstanceReply::Status::answered) << reply.error.toStdString();
-    EXPECT_EQ(reply.body, (QJsonObject{{QStringLiteral("echo"), QStringLiteral("toggle")}}));
+    EXPECT_EQ(reply.body, (QJsonObject{{"echo", "toggle"}}));
     EXPECT_TRUE(lock.isHeld());
     flood.kill();
     flood.waitForFinished(2000);
@@ -322,7 +314,7 @@ class OtherUser : public ::testing::Test {
 protected:
     void SetUp() override {
         if (::geteuid() != 0) GTEST_SKIP() << "needs root to run a process as nobody (setpriv)";
-        setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+        setpriv = QStandardPaths::findExecutable("setpriv");
         if (setpriv.isEmpty()) GTEST_SKIP() << "setpriv (util-linux) is not installed";
         ASSERT_TRUE(root.isValid());
         // The tree down to the helper and the shared folder must be open to nobody.
@@ -338,8 +330,7 @@ protected:
     // Starts the helper as nobody; false when that is impossible here.
     QProcess* asNobody(const QStringList& args) {
         auto process = std::make_unique<QProcess>();
-        process->start(setpriv, QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                                            QStringLiteral("--clear-groups"), QStringLiteral("--"),
+        process->start(setpriv, QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", "--",
                                             QStringLiteral(ZARVO_INSTANCE_PEER)} +
                                     args);
         if (!process->waitForStarted(5000)) return nullptr;
@@ -348,7 +339,7 @@ protected:
     }
     // The squatter's socket at FOLDER/NAME, listening; skips the test when nobody cannot run the helper.
     QProcess* squat(const QString& folder, const QString& name) {
-        QProcess* squatter = asNobody({QStringLiteral("squat"), folder, name});
+        QProcess* squatter = asNobody({"squat", folder, name});
         if (!squatter) return nullptr;
         while (!squatter->canReadLine() && squatter->state() == QProcess::Running)
             squatter->waitForReadyRead(200);
@@ -362,9 +353,7 @@ protected:
 };
 
 TEST_F(OtherUser, ASquattedNameNeitherBlocksAStartNorReceivesAMessage) {
-    fakes::FakeEnvironment env;
-    env.identifier = kIdentifier;
-    env.temp = temp;
+    const fakes::FakeEnvironment env = environmentIn(temp);
     const QString plain = temp + QLatin1Char('/') + base();
     QProcess* squatter = squat(plain, base());
     if (!squatter) GTEST_SKIP() << "nobody cannot run " ZARVO_INSTANCE_PEER " here";
@@ -372,21 +361,18 @@ TEST_F(OtherUser, ASquattedNameNeitherBlocksAStartNorReceivesAMessage) {
 
     // The squatter's socket is not an instance of ours.
     EXPECT_FALSE(InstanceLock::isRunning(env, 200));
-    EXPECT_EQ(InstanceClient::sendTo(plain + QLatin1Char('/') + base(),
-                                     {{QStringLiteral("type"), QStringLiteral("cli")}}, 500)
-                  .status,
+    EXPECT_EQ(InstanceClient::sendTo(plain + QLatin1Char('/') + base(), {{"type", "cli"}}, 500).status,
               InstanceReply::Status::noInstance);
 
     InstanceLock lock(env);
     int served = 0;
     lock.onRequest = [&](const QJsonObject&, InstanceLock::Reply reply) {
         ++served;
-        reply({{QStringLiteral("ok"), true}});
+        reply({{"ok", true}});
     };
     ASSERT_TRUE(lock.acquire());
     EXPECT_NE(QFileInfo(InstanceLock::serverName(env)).path(), plain);
-    const InstanceReply reply =
-        sendWhileServing(env, {{QStringLiteral("type"), QStringLiteral("clipboard")}});
+    const InstanceReply reply = sendWhileServing(env, {{"type", "clipboard"}});
     EXPECT_EQ(reply.status, InstanceReply::Status::answered);
     EXPECT_EQ(served, 1);
 
@@ -396,14 +382,12 @@ TEST_F(OtherUser, ASquattedNameNeitherBlocksAStartNorReceivesAMessage) {
 }
 
 TEST_F(OtherUser, TheServerRefusesAClientOfAnotherUser) {
-    fakes::FakeEnvironment env;
-    env.identifier = kIdentifier;
-    env.temp = temp;
+    const fakes::FakeEnvironment env = environmentIn(temp);
     InstanceLock lock(env);
     int served = 0;
     lock.onRequest = [&](const QJsonObject&, InstanceLock::Reply reply) {
         ++served;
-        reply({{QStringLiteral("ok"), true}});
+        reply({{"ok", true}});
     };
     ASSERT_TRUE(lock.acquire());
     // Opened up for this test only, so another user's process can reach the socket at all.
@@ -411,7 +395,7 @@ TEST_F(OtherUser, TheServerRefusesAClientOfAnotherUser) {
     ::chmod(QFile::encodeName(QFileInfo(name).path()).constData(), 0711);
     ::chmod(QFile::encodeName(name).constData(), 0777);
 
-    QProcess* client = asNobody({QStringLiteral("connect"), name});
+    QProcess* client = asNobody({"connect", name});
     if (!client) GTEST_SKIP() << "nobody cannot run " ZARVO_INSTANCE_PEER " here";
     waitUntil([&] { return client->state() != QProcess::Running; }, 8000,
               [&] { client->waitForFinished(10); });

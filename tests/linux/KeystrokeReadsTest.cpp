@@ -33,9 +33,9 @@ TEST(LinuxApplications, AKeystrokeReadsNoDesktopEntry) {
     Settings settings{defaults};
     History history{defaults, p.clock};
     Favorites favorites{defaults};
-    history.add(p.makeFile(QStringLiteral("Documents/notes 1.txt"), "notes"));
-    history.add(QStringLiteral("run:make all"));
-    favorites.toggle(p.makeDir(QStringLiteral("Downloads/dl")));
+    history.add(p.makeFile("Documents/notes 1.txt", "notes"));
+    history.add("run:make all");
+    favorites.toggle(p.makeDir("Downloads/dl"));
     SearchModel model(SearchModel::Services{settings, history, favorites, nullptr, nullptr, nullptr});
 
     // Each keystroke as the panel paints it: the rows, then each row's icon, handlers and their names.

@@ -69,9 +69,9 @@ TEST(LinuxInstallationMounts, ImagesAreToldFromMountInfo) {
     writeFile(sys.filePath("block/loop4/loop/backing_file"), "/dev/null\n");
     const auto mounts = LinuxInstallation::parseMountInfo(text);
     ASSERT_EQ(mounts.size(), 11);
-    EXPECT_EQ(mounts[1].mountPoint, QStringLiteral("/media/me/Zarvo 2"));
-    EXPECT_EQ(mounts[1].type, QStringLiteral("squashfs"));
-    EXPECT_EQ(mounts[1].source, QStringLiteral("/dev/loop0"));
+    EXPECT_EQ(mounts[1].mountPoint, "/media/me/Zarvo 2");
+    EXPECT_EQ(mounts[1].type, "squashfs");
+    EXPECT_EQ(mounts[1].source, "/dev/loop0");
     // Read-only drives, FUSE (NTFS, gvfs) and unknown loops are never taken for an image.
     const bool images[] = {false, true, false, true, false, false, false, false, true, false, false};
     for (int i = 0; i < 11; ++i)
@@ -90,7 +90,7 @@ TEST_F(LinuxInstallationTest, CopiesSwapsAndIntegratesAPortableFolder) {
     ASSERT_FALSE(installation->copyFolder(source, staging));
     EXPECT_TRUE(QFileInfo(staging + "/zarvo").isExecutable());
     EXPECT_EQ(QFileInfo(staging + "/zarvo-cli").symLinkTarget(), staging + "/zarvo");
-    EXPECT_EQ(installation->info(staging)->build, QStringLiteral("10"));
+    EXPECT_EQ(installation->info(staging)->build, "10");
     // Copying over an existing folder fails rather than mixing two copies.
     EXPECT_TRUE(installation->copyFolder(source, staging));
 
@@ -99,8 +99,8 @@ TEST_F(LinuxInstallationTest, CopiesSwapsAndIntegratesAPortableFolder) {
     EXPECT_FALSE(installation->exists(staging));
     makeCopy(staging, "11");
     ASSERT_FALSE(installation->swap(staging, destination));
-    EXPECT_EQ(installation->info(destination)->build, QStringLiteral("11"));
-    EXPECT_EQ(installation->info(staging)->build, QStringLiteral("10"));
+    EXPECT_EQ(installation->info(destination)->build, "11");
+    EXPECT_EQ(installation->info(staging)->build, "10");
 
     installation->integrate(destination);
     const QString bin = environment.home + "/.local/bin";
@@ -158,12 +158,12 @@ TEST_F(LinuxInstallationTest, TheAdministratorPathKeepsOddPathsWholeAndReportsRe
     EXPECT_EQ(installation->installAsAdministrator(source, staging, destination).exitCode, 126);
     qputenv("ZARVO_FAKE_PKEXEC", "refuse");
     EXPECT_EQ(installation->installAsAdministrator(source, staging, destination).exitCode, 127);
-    EXPECT_EQ(installation->info(destination)->build, QStringLiteral("11"));
+    EXPECT_EQ(installation->info(destination)->build, "11");
 
     qputenv("ZARVO_FAKE_PKEXEC", "answer");
     const auto done = installation->installAsAdministrator(source, staging, destination);
     EXPECT_EQ(done.exitCode, 0) << done.standardError.toStdString();
-    EXPECT_EQ(installation->info(destination)->build, QStringLiteral("12"));
+    EXPECT_EQ(installation->info(destination)->build, "12");
     EXPECT_FALSE(installation->exists(staging));
     EXPECT_FALSE(installation->exists(staging + "-old"));
     struct stat program {};
@@ -182,7 +182,7 @@ TEST_F(LinuxInstallationTest, TheAdministratorPathKeepsOddPathsWholeAndReportsRe
     const auto refused = installation->installAsAdministrator(source, staging, destination);
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_FALSE(installation->exists(staging));
-    EXPECT_EQ(installation->info(destination)->build, QStringLiteral("12"));
+    EXPECT_EQ(installation->info(destination)->build, "12");
     qputenv("PATH", path);
 }
 

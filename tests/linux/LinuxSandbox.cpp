@@ -1,12 +1,10 @@
 #include "LinuxSandbox.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QThread>
+#include <gtest/gtest.h>
 
 namespace zarvo::linuxtest {
 
@@ -32,77 +30,67 @@ const Sandbox& sandbox() {
         static QTemporaryDir dir;
         auto* s = new Sandbox;
         s->root = dir.path();
-        s->home = s->root + QStringLiteral("/home");
-        s->data = s->home + QStringLiteral("/.local/share");
-        s->config = s->home + QStringLiteral("/.config");
+        s->home = s->root + "/home";
+        s->data = s->home + "/.local/share";
+        s->config = s->home + "/.config";
         QDir().mkpath(s->home);
         qputenv("HOME", s->home.toUtf8());
         qputenv("XDG_DATA_HOME", s->data.toUtf8());
         qputenv("XDG_CONFIG_HOME", s->config.toUtf8());
-        qputenv("XDG_CACHE_HOME", (s->home + QStringLiteral("/.cache")).toUtf8());
+        qputenv("XDG_CACHE_HOME", (s->home + "/.cache").toUtf8());
         // The machine's own applications stay out (a desktop installed there must change no result);
         // its MIME database comes in through a link, for content types.
-        QDir().mkpath(s->root + QStringLiteral("/system"));
-        QFile::link(QStringLiteral("/usr/share/mime"), s->root + QStringLiteral("/system/mime"));
-        qputenv("XDG_DATA_DIRS", (s->root + QStringLiteral("/system")).toUtf8());
-        qputenv("XDG_CONFIG_DIRS", (s->root + QStringLiteral("/etc-xdg")).toUtf8());
+        QDir().mkpath(s->root + "/system");
+        QFile::link("/usr/share/mime", s->root + "/system/mime");
+        qputenv("XDG_DATA_DIRS", (s->root + "/system").toUtf8());
+        qputenv("XDG_CONFIG_DIRS", (s->root + "/etc-xdg").toUtf8());
         // No session bus and no desktop: the session actions must say they are not available.
         qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/zarvo-test-bus");
         qunsetenv("XDG_CURRENT_DESKTOP");
 
-        const QString recorder = s->root + QStringLiteral("/record.sh");
+        const QString recorder = s->root + "/record.sh";
         // Each launch appends one line: the entry's tag and its arguments, separated by "|".
         writeFile(recorder,
                   QStringLiteral("#!/bin/sh\nlog=%1\nline=\"\"\nfor a in \"$@\"; do line=\"$line$a|\"; done\n"
                                  "printf '%s\\n' \"$line\" >> \"$log\"\n")
-                      .arg(s->root + QStringLiteral("/launch.log"))
+                      .arg(s->root + "/launch.log")
                       .toUtf8(),
                   true);
-        const QString apps = s->data + QStringLiteral("/applications/");
-        writeFile(apps + QStringLiteral("org.example.Recorder.desktop"),
-                  entry(QStringLiteral("Recorder"), recorder + QStringLiteral(" recorder %U"),
+        const QString apps = s->data + "/applications/";
+        writeFile(apps + "org.example.Recorder.desktop",
+                  entry("Recorder", recorder + " recorder %U",
                         QStringLiteral(
                             "MimeType=x-scheme-handler/https;text/plain;\nStartupWMClass=ZarvoRecorder\n")));
-        writeFile(apps + QStringLiteral("org.example.Other.desktop"),
-                  entry(QStringLiteral("Other Browser"), recorder + QStringLiteral(" other %U"),
-                        QStringLiteral("MimeType=x-scheme-handler/https;\n")));
-        writeFile(apps + QStringLiteral("org.gnome.Terminal.desktop"),
-                  entry(QStringLiteral("GNOME Terminal"), recorder + QStringLiteral(" gnome-terminal")));
-        writeFile(apps + QStringLiteral("org.kde.konsole.desktop"),
-                  entry(QStringLiteral("Konsole"), recorder + QStringLiteral(" konsole")));
-        writeFile(apps + QStringLiteral("org.gnome.Calculator.desktop"),
-                  entry(QStringLiteral("Calculator"), QStringLiteral("true")));
-        writeFile(apps + QStringLiteral("kitty.desktop"),
-                  entry(QStringLiteral("kitty"), QStringLiteral("true")));
-        writeFile(apps + QStringLiteral("Alacritty.desktop"),
-                  entry(QStringLiteral("Alacritty"), QStringLiteral("true")));
-        writeFile(apps + QStringLiteral("org.keepassxc.KeePassXC.desktop"),
-                  entry(QStringLiteral("KeePassXC"), QStringLiteral("true")));
-        writeFile(apps + QStringLiteral("gnome-control-center.desktop"),
-                  entry(QStringLiteral("Settings"), recorder + QStringLiteral(" settings")));
+        writeFile(apps + "org.example.Other.desktop",
+                  entry("Other Browser", recorder + " other %U", "MimeType=x-scheme-handler/https;\n"));
+        writeFile(apps + "org.gnome.Terminal.desktop", entry("GNOME Terminal", recorder + " gnome-terminal"));
+        writeFile(apps + "org.kde.konsole.desktop", entry("Konsole", recorder + " konsole"));
+        writeFile(apps + "org.gnome.Calculator.desktop", entry("Calculator", "true"));
+        writeFile(apps + "kitty.desktop", entry("kitty", "true"));
+        writeFile(apps + "Alacritty.desktop", entry("Alacritty", "true"));
+        writeFile(apps + "org.keepassxc.KeePassXC.desktop", entry("KeePassXC", "true"));
+        writeFile(apps + "gnome-control-center.desktop", entry("Settings", recorder + " settings"));
         // A program runtime as the handler of a document type (as Wine is for Windows scripts).
-        writeFile(apps + QStringLiteral("org.example.Wine.desktop"),
-                  entry(QStringLiteral("Wine Loader"),
-                        QStringLiteral("env WINEPREFIX=/nonexistent wine start /unix %f"),
-                        QStringLiteral("MimeType=text/vbscript;\n")));
+        writeFile(apps + "org.example.Wine.desktop",
+                  entry("Wine Loader", "env WINEPREFIX=/nonexistent wine start /unix %f",
+                        "MimeType=text/vbscript;\n"));
         // An entry whose program is missing is not installed.
-        writeFile(apps + QStringLiteral("org.gnome.TextEditor.desktop"),
-                  entry(QStringLiteral("Text Editor"), QStringLiteral("zarvo-no-such-editor"),
-                        QStringLiteral("TryExec=zarvo-no-such-editor\n")));
+        writeFile(apps + "org.gnome.TextEditor.desktop",
+                  entry("Text Editor", "zarvo-no-such-editor", "TryExec=zarvo-no-such-editor\n"));
         // What update-desktop-database writes: GIO takes the handlers of a type from this cache.
         writeFile(
-            apps + QStringLiteral("mimeinfo.cache"),
+            apps + "mimeinfo.cache",
             "[MIME Cache]\nx-scheme-handler/https=org.example.Recorder.desktop;org.example.Other.desktop;\n"
             "text/plain=org.example.Recorder.desktop;\ntext/vbscript=org.example.Wine.desktop;\n");
-        writeFile(s->config + QStringLiteral("/mimeapps.list"),
+        writeFile(s->config + "/mimeapps.list",
                   "[Default Applications]\nx-scheme-handler/https=org.example.Recorder.desktop\n"
                   "text/plain=org.example.Recorder.desktop\ntext/vbscript=org.example.Wine.desktop\n");
 
         s->environment.home = s->home;
         s->environment.data = s->data;
         s->environment.config = s->config;
-        s->environment.cache = s->home + QStringLiteral("/.cache");
-        s->environment.temp = s->root + QStringLiteral("/tmp");
+        s->environment.cache = s->home + "/.cache";
+        s->environment.temp = s->root + "/tmp";
         QDir().mkpath(s->environment.temp);
         return s;
     }();
@@ -110,9 +98,9 @@ const Sandbox& sandbox() {
 }
 
 bool PrivateBus::start(const char* variable) {
-    const QString program = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
+    const QString program = QStandardPaths::findExecutable("dbus-daemon");
     if (program.isEmpty()) return false;
-    const QString config = dir.path() + QStringLiteral("/bus.conf");
+    const QString config = dir.path() + "/bus.conf";
     QDir().mkpath(services());
     writeFile(config, QStringLiteral("<busconfig><type>session</type><listen>unix:dir=%1</listen>"
                                      "<servicedir>%1/services</servicedir>"
@@ -121,8 +109,7 @@ bool PrivateBus::start(const char* variable) {
                                      "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>")
                           .arg(dir.path())
                           .toUtf8());
-    daemon.start(program, {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
-                           QStringLiteral("--print-address")});
+    daemon.start(program, {"--config-file=" + config, "--nofork", "--print-address"});
     if (!daemon.waitForReadyRead(5000)) return false;
     address = QString::fromUtf8(daemon.readLine().trimmed());
     qputenv(variable, address.toUtf8());
@@ -134,10 +121,28 @@ PrivateBus::~PrivateBus() {
     daemon.waitForFinished(3000);
 }
 
-QStringList launchLines() {
-    QFile file(sandbox().launchLog());
+QStringList readLines(const QString& path) {
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {};
     return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QStringList launchLines() {
+    return readLines(sandbox().launchLog());
+}
+
+QByteArray recorderScript(const QString& log) {
+    return QStringLiteral("#!/bin/sh\nprintf '%s|' \"$PWD\" \"$@\" >> '%1'\necho >> '%1'\n")
+        .arg(log)
+        .toUtf8();
+}
+
+std::optional<QString> answer(const std::function<void(std::function<void(std::optional<QString>)>)>& call) {
+    std::optional<std::optional<QString>> result;
+    call([&](std::optional<QString> error) { result = error; });
+    EXPECT_FALSE(result.has_value()) << "answered before the call returned";
+    EXPECT_TRUE(waitUntil([&] { return result.has_value(); }));
+    return result.value_or("no answer");
 }
 
 } // namespace zarvo::linuxtest

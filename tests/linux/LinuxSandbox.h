@@ -38,7 +38,14 @@ struct PrivateBus {
     ~PrivateBus();
 };
 
+// The lines of a text file; none when it cannot be read.
+QStringList readLines(const QString& path);
 // The lines of the launch log written by the sandbox's recording applications.
 QStringList launchLines();
+// A shell program that appends its working folder and arguments to `log`, "|" after each, one line a call.
+QByteArray recorderScript(const QString& log);
+
+// Runs an asynchronous call to its answer (the error, or none); it must not answer before the call returned.
+std::optional<QString> answer(const std::function<void(std::function<void(std::optional<QString>)>)>& call);
 
 } // namespace zarvo::linuxtest

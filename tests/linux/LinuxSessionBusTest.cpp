@@ -20,6 +20,7 @@
 
 using namespace zarvo;
 using namespace zarvo::linux_;
+using zarvo::linuxtest::answer;
 using zarvo::linuxtest::waitUntil;
 using zarvo::linuxtest::writeFile;
 
@@ -77,11 +78,9 @@ public:
             [&] { return !QDBusConnection::sessionBus().interface()->isServiceRegistered(name).value(); }));
     }
 
+    // The calls recorded since the last look.
     QStringList calls() {
-        QFile file(log());
-        if (!file.open(QIODevice::ReadOnly)) return {};
-        const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
-        file.close();
+        const QStringList lines = linuxtest::readLines(log());
         writeFile(log(), "");
         return lines;
     }
@@ -93,15 +92,6 @@ public:
         }
     }
 };
-
-// Runs an asynchronous session call to its answer; it must not answer before the call returned.
-std::optional<QString> answer(const std::function<void(Session::Completion)>& call) {
-    std::optional<std::optional<QString>> result;
-    call([&](std::optional<QString> error) { result = error; });
-    EXPECT_FALSE(result.has_value()) << "answered before the call returned";
-    EXPECT_TRUE(waitUntil([&] { return result.has_value(); }, 20000));
-    return result.value_or(QString("no answer"));
-}
 
 // Hears KIO's change signals on the session bus, as Dolphin does.
 class DirectoryWatcher : public QObject {
@@ -131,7 +121,7 @@ TEST(LinuxSessionBus, EndingGoesToTheDesktopsManagerAndToLogindOnlyWhenAsked) {
     LinuxSession xfce(xfceEnvironment, processes, false);
     using Ending = Session::Ending;
     const auto end = [](LinuxSession& session, Ending ending) {
-        return answer([&](Session::Completion done) { session.endSession(ending, done); });
+        return answer([&](auto done) { session.endSession(ending, done); });
     };
 
     // XFCE: its own manager, even with GNOME's running too; the applications may save.
@@ -192,19 +182,15 @@ TEST(LinuxSessionBus, LogindRestartsOnlyWhenCalledForAndLockTriesTheNextLocker) 
     environment.vars.insert("XDG_CURRENT_DESKTOP", "GNOME");
     LinuxSession session(environment, processes, false);
     EXPECT_FALSE(session.hasSessionManager());
-    EXPECT_EQ(answer([&](Session::Completion done) { session.endSystem(Session::Ending::restart, done); }),
-              std::nullopt);
-    EXPECT_EQ(answer([&](Session::Completion done) { session.endSystem(Session::Ending::shutDown, done); }),
-              std::nullopt);
+    EXPECT_EQ(answer([&](auto done) { session.endSystem(Session::Ending::restart, done); }), std::nullopt);
+    EXPECT_EQ(answer([&](auto done) { session.endSystem(Session::Ending::shutDown, done); }), std::nullopt);
     EXPECT_EQ(desktop.calls(),
               (QStringList{"org.freedesktop.login1 Reboot true", "org.freedesktop.login1 PowerOff true"}));
 
     // GNOME: the freedesktop name belongs to a proxy that answers NotSupported; GNOME's own locks.
     desktop.serve("org.freedesktop.ScreenSaver", "/org/freedesktop/ScreenSaver", false, {"--refuse"});
     QProcess* gnome = desktop.serve("org.gnome.ScreenSaver", "/org/gnome/ScreenSaver");
-    const auto lock = [&](LinuxSession& s) {
-        return answer([&](Session::Completion done) { s.lockScreen(done); });
-    };
+    const auto lock = [&](LinuxSession& s) { return answer([&](auto done) { s.lockScreen(done); }); };
     EXPECT_EQ(lock(session), std::nullopt);
     EXPECT_EQ(desktop.calls(),
               (QStringList{"org.freedesktop.ScreenSaver Lock", "org.gnome.ScreenSaver Lock"}));

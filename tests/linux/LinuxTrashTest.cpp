@@ -1,3 +1,4 @@
+#include "LinuxSandbox.h"
 #include "platform/linux/LinuxSession.h"
 
 #include <QDir>
@@ -10,15 +11,9 @@
 #include <unistd.h>
 
 using namespace zarvo::linux_;
+using zarvo::linuxtest::writeFile;
 
 namespace {
-
-void touch(const QString& path, const QByteArray& text = "x") {
-    QDir().mkpath(path.section(QLatin1Char('/'), 0, -2));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text);
-}
 
 QString uid() {
     return QString::number(getuid());
@@ -47,7 +42,7 @@ TEST(LinuxTrash, OnlyTheUsersOwnTrashFoldersCountAndLinksAreNeverFollowed) {
     // A link in its place is not a trash folder.
     const QString elsewhere = b.root() + "/elsewhere";
     QDir().mkpath(elsewhere + "/files");
-    touch(elsewhere + "/files/precious");
+    writeFile(elsewhere + "/files/precious", "x");
     ASSERT_TRUE(QFile::link(elsewhere, b.root() + "/.Trash-" + uid()));
     // The shared form needs a sticky .Trash that is not a link, with our folder in it.
     QDir().mkpath(c.root() + "/.Trash/" + uid());
@@ -71,11 +66,11 @@ TEST(LinuxTrash, OnlyTheUsersOwnTrashFoldersCountAndLinksAreNeverFollowed) {
     // Links at files, info or expunged inside our own trash are left alone, and so are their targets;
     // what really is in the trash goes.
     const QString victim = a.root() + "/victim";
-    touch(victim + "/keep");
+    writeFile(victim + "/keep", "x");
     QDir(own + "/files").removeRecursively();
     ASSERT_TRUE(QFile::link(victim, own + "/files"));
-    touch(own + "/info/old.trashinfo");
-    touch(own + "/expunged/folder/deep/file");
+    writeFile(own + "/info/old.trashinfo", "x");
+    writeFile(own + "/expunged/folder/deep/file", "x");
     const auto error = LinuxSession::emptyTrashDirectories({own});
     ASSERT_TRUE(error.has_value());
     EXPECT_TRUE(error->contains(own + "/files")) << error->toStdString();
@@ -85,7 +80,7 @@ TEST(LinuxTrash, OnlyTheUsersOwnTrashFoldersCountAndLinksAreNeverFollowed) {
 
     // A read-only folder in the trash goes too.
     QFile::remove(own + "/files");
-    touch(own + "/files/locked/inner");
+    writeFile(own + "/files/locked/inner", "x");
     ::chmod(QFile::encodeName(own + "/files/locked").constData(), 0500);
     EXPECT_EQ(LinuxSession::emptyTrashDirectories({own}), std::nullopt);
     EXPECT_TRUE(QDir(own + "/files").isEmpty());
@@ -95,7 +90,7 @@ TEST(LinuxTrash, AnotherUsersPlantedTrashFolderIsLeftAlone) {
     if (geteuid() != 0) GTEST_SKIP() << "needs root: only root can act as another user (nobody) here";
     Volume volume;
     const QString target = volume.root() + "/mine";
-    touch(target + "/precious");
+    writeFile(target + "/precious", "x");
     const QString planted = volume.root() + "/.Trash-" + uid();
     // nobody plants "our" trash folder with files pointing at a folder of ours, and a file of its own.
     QProcess runuser;

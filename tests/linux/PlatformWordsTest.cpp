@@ -8,7 +8,7 @@ using namespace zarvo;
 using zarvo::linux_::LinuxPlatformWords;
 
 TEST(LinuxWords, KeysFileManagerAndTheMacsNamesAreSpelledForLinux) {
-    const LinuxPlatformWords words([] { return std::optional<QString>(QStringLiteral("Files")); });
+    const LinuxPlatformWords words([] { return std::optional<QString>("Files"); });
     // Global keys: ⌘ is Super; inside our windows ⌘ is Ctrl and ⌃ is Super; fixed order either way.
     EXPECT_EQ(words.hotKey(0x100, "R"), "Super+R");
     EXPECT_EQ(words.hotKey(0x300, "V"), "Shift+Super+V");
@@ -50,11 +50,9 @@ TEST(LinuxWords, TranslatedTextsKeepTheMacsWordsForTheTableToSpell) {
     // Catalogues of other areas keep Finder, System Settings and the glyphs verbatim; the table then
     // spells them, and the key names, in the user's language.
     struct English {
-        ~English() {
-            Translations::install({QStringLiteral(ZARVO_TRANSLATIONS_DIR)}, {QStringLiteral("en")});
-        }
+        ~English() { Translations::install({QStringLiteral(ZARVO_TRANSLATIONS_DIR)}, {"en"}); }
     } restore;
-    ASSERT_EQ(Translations::install({QStringLiteral(ZARVO_TRANSLATIONS_DIR)}, {QStringLiteral("de")}), "de");
+    ASSERT_EQ(Translations::install({QStringLiteral(ZARVO_TRANSLATIONS_DIR)}, {"de"}), "de");
     const LinuxPlatformWords german([] { return std::optional<QString>(); });
     EXPECT_EQ(german.text("Öffnen Sie System Settings oder zeigen Sie es im Finder (⌘↩)."),
               "Öffnen Sie Einstellungen oder zeigen Sie es im Dateimanager (Strg+↩).");
@@ -66,7 +64,7 @@ TEST(LinuxWords, TranslatedTextsKeepTheMacsWordsForTheTableToSpell) {
               "Das Kürzel muss Strg, Alt oder Super enthalten.");
     EXPECT_EQ(german.title("TextEdit"), "Texteditor");
 
-    ASSERT_EQ(Translations::install({QStringLiteral(ZARVO_TRANSLATIONS_DIR)}, {QStringLiteral("fr")}), "fr");
+    ASSERT_EQ(Translations::install({QStringLiteral(ZARVO_TRANSLATIONS_DIR)}, {"fr"}), "fr");
     const LinuxPlatformWords french([] { return std::optional<QString>(); });
     EXPECT_EQ(french.text("Ouvrez System Settings ou le Finder (⇧⌘V)"),
               "Ouvrez Paramètres ou le Gestionnaire de fichiers (Ctrl+Maj+V)");
