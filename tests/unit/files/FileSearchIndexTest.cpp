@@ -58,14 +58,14 @@ void age(const QString& path, qint64 secondsAgo) {
 
 TEST(FileSearchOnIndex, SearchesTheRealIndexThroughTheQueryInterface) {
     FakePlatform fake;
-    fake.makeFile(QStringLiteral("Documents/Report Summary 2024.pdf"));
-    fake.makeFile(QStringLiteral("Documents/summary of the report.txt"));
-    fake.makeFile(QStringLiteral("Documents/report.txt"));
-    age(fake.makeFile(QStringLiteral("Pictures/old-photo.jpg")), 30 * 86400);
-    fake.makeFile(QStringLiteral("Pictures/new-photo.PNG"));
-    fake.makeFile(QStringLiteral("code/readme.md"));
-    fake.makeFile(QStringLiteral("Downloads/installer.AppImage"));
-    fake.makeFile(QStringLiteral("Downloads/dwnl-notes.txt"));
+    fake.makeFile("Documents/Report Summary 2024.pdf");
+    fake.makeFile("Documents/summary of the report.txt");
+    fake.makeFile("Documents/report.txt");
+    age(fake.makeFile("Pictures/old-photo.jpg"), 30 * 86400);
+    fake.makeFile("Pictures/new-photo.PNG");
+    fake.makeFile("code/readme.md");
+    fake.makeFile("Downloads/installer.AppImage");
+    fake.makeFile("Downloads/dwnl-notes.txt");
 
     const auto config = FileIndexSettings::config(fake.platform);
     EXPECT_EQ(config.roots, QStringList{fake.home()});
@@ -75,44 +75,42 @@ TEST(FileSearchOnIndex, SearchesTheRealIndexThroughTheQueryInterface) {
 
     auto words = runSearch(search, [] {
         SearchQuery q;
-        q.term = QStringLiteral("report summary");
+        q.term = "report summary";
         return q;
     }());
     ASSERT_TRUE(words.finished);
     QStringList found = relative(fake, words.batches.last());
     found.sort();
-    EXPECT_EQ(found, (QStringList{QStringLiteral("Documents/Report Summary 2024.pdf"),
-                                  QStringLiteral("Documents/summary of the report.txt")}));
+    EXPECT_EQ(found,
+              (QStringList{"Documents/Report Summary 2024.pdf", "Documents/summary of the report.txt"}));
 
     SearchQuery images;
-    images.contentTypes = {QStringLiteral("public.image")};
+    images.contentTypes = {"public.image"};
     images.since = QDateTime::currentDateTime().addDays(-7);
     EXPECT_EQ(relative(fake, runSearch(search, images).batches.last()),
-              QStringList{QStringLiteral("Pictures/new-photo.PNG")});
+              QStringList{"Pictures/new-photo.PNG"});
 
     SearchQuery scoped;
-    scoped.scope = fake.home() + QStringLiteral("/Downloads");
+    scoped.scope = fake.home() + "/Downloads";
     found = relative(fake, runSearch(search, scoped).batches.last());
     found.sort();
-    EXPECT_EQ(found, (QStringList{QStringLiteral("Downloads/dwnl-notes.txt"),
-                                  QStringLiteral("Downloads/installer.AppImage")}));
+    EXPECT_EQ(found, (QStringList{"Downloads/dwnl-notes.txt", "Downloads/installer.AppImage"}));
 
     SearchQuery apps;
-    apps.contentTypes = {QStringLiteral("com.apple.application-bundle")};
+    apps.contentTypes = {"com.apple.application-bundle"};
     EXPECT_EQ(relative(fake, runSearch(search, apps).batches.last()),
-              QStringList{QStringLiteral("Downloads/installer.AppImage")});
+              QStringList{"Downloads/installer.AppImage"});
 
     // dwnl: the folder by subsequence, the file by substring (listed first).
     SearchQuery dwnl;
-    dwnl.term = QStringLiteral("dwnl");
+    dwnl.term = "dwnl";
     EXPECT_EQ(relative(fake, runSearch(search, dwnl).batches.last()),
-              (QStringList{QStringLiteral("Downloads/dwnl-notes.txt"), QStringLiteral("Downloads")}));
+              (QStringList{"Downloads/dwnl-notes.txt", "Downloads"}));
 
     SearchQuery inCode;
-    inCode.scope = fake.home() + QStringLiteral("/code");
-    inCode.term = QStringLiteral("readme");
-    EXPECT_EQ(relative(fake, runSearch(search, inCode).batches.last()),
-              QStringList{QStringLiteral("code/readme.md")});
+    inCode.scope = fake.home() + "/code";
+    inCode.term = "readme";
+    EXPECT_EQ(relative(fake, runSearch(search, inCode).batches.last()), QStringList{"code/readme.md"});
 }
 
 TEST(FileSearchOnIndex, CancelledRealQueryNeverCallsBack) {
@@ -124,7 +122,7 @@ TEST(FileSearchOnIndex, CancelledRealQueryNeverCallsBack) {
     int calls = 0;
     for (int i = 0; i < 10; ++i) {
         SearchQuery q;
-        q.term = QStringLiteral("report");
+        q.term = "report";
         search.search(q, [&](const QStringList&, bool) { ++calls; });
         search.cancel();
     }
@@ -135,16 +133,14 @@ TEST(FileSearchOnIndex, CancelledRealQueryNeverCallsBack) {
 TEST(FileIndexSettings, DefaultsKeysChooseRootsAndExclusions) {
     FakePlatform fake;
     fake.defaults.domains[fake.environment.identifier] = QVariantMap{
-        {QString::fromLatin1(FileIndexSettings::kRootsKey),
-         QStringList{QStringLiteral("~/code"), QStringLiteral("/srv/data/"), QStringLiteral("relative")}},
-        {QString::fromLatin1(FileIndexSettings::kExcludedKey), QStringList{QStringLiteral("~/code/build")}},
+        {QString::fromLatin1(FileIndexSettings::kRootsKey), QStringList{"~/code", "/srv/data/", "relative"}},
+        {QString::fromLatin1(FileIndexSettings::kExcludedKey), QStringList{"~/code/build"}},
     };
     auto previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     const auto config = FileIndexSettings::config(fake.platform);
     qInstallMessageHandler(previous);
-    EXPECT_EQ(config.roots,
-              (QStringList{fake.home() + QStringLiteral("/code"), QStringLiteral("/srv/data")}));
-    EXPECT_EQ(config.excluded, QStringList{fake.home() + QStringLiteral("/code/build")});
+    EXPECT_EQ(config.roots, (QStringList{fake.home() + "/code", "/srv/data"}));
+    EXPECT_EQ(config.excluded, QStringList{fake.home() + "/code/build"});
     EXPECT_TRUE(config.snapshotPath.startsWith(fake.environment.cache));
 }
 
@@ -199,18 +195,16 @@ TEST(FileIndexSettings, FoldersChosenInSettingsAreWhatTheIndexCoversWithReasonsF
 TEST(FolderAccess, ReportsMissingOrUnlistableFolders) {
     FakePlatform fake;
     EXPECT_TRUE(FolderAccess::deniedFolders().isEmpty());
-    QDir(fake.home() + QStringLiteral("/Downloads")).removeRecursively();
-    EXPECT_EQ(FolderAccess::deniedFolders(), QStringList{QStringLiteral("Downloads")});
+    QDir(fake.home() + "/Downloads").removeRecursively();
+    EXPECT_EQ(FolderAccess::deniedFolders(), QStringList{"Downloads"});
     // A file where the folder should be cannot be listed either.
-    QDir(fake.home() + QStringLiteral("/Desktop")).removeRecursively();
-    fake.makeFile(QStringLiteral("Desktop"));
-    EXPECT_EQ(FolderAccess::deniedFolders(fake.home()),
-              (QStringList{QStringLiteral("Desktop"), QStringLiteral("Downloads")}));
-    EXPECT_EQ(FolderAccess::bannerText({QStringLiteral("Desktop"), QStringLiteral("Documents")}),
-              QStringLiteral("Can't search Desktop, Documents \u2014 macOS hasn't granted access."));
-    EXPECT_EQ(
-        FolderAccess::filesAndFoldersPane().toString(),
-        QStringLiteral("x-apple.systempreferences:com.apple.preference.security?Privacy_FilesAndFolders"));
+    QDir(fake.home() + "/Desktop").removeRecursively();
+    fake.makeFile("Desktop");
+    EXPECT_EQ(FolderAccess::deniedFolders(fake.home()), (QStringList{"Desktop", "Downloads"}));
+    EXPECT_EQ(FolderAccess::bannerText({"Desktop", "Documents"}),
+              "Can't search Desktop, Documents \u2014 macOS hasn't granted access.");
+    EXPECT_EQ(FolderAccess::filesAndFoldersPane().toString(),
+              "x-apple.systempreferences:com.apple.preference.security?Privacy_FilesAndFolders");
     EXPECT_EQ(FolderAccess::fullDiskAccessPane().toString(),
-              QStringLiteral("x-apple.systempreferences:com.apple.preference.security?Privacy_AllFiles"));
+              "x-apple.systempreferences:com.apple.preference.security?Privacy_AllFiles");
 }

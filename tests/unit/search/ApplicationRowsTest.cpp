@@ -31,40 +31,39 @@ struct Fixture {
 
     Fixture() {
         Settings::resetShared();
-        calculator = platform.makeFile(QStringLiteral("apps/org.gnome.Calculator.desktop"));
-        keepass = platform.makeFile(QStringLiteral("apps/org.keepassxc.KeePassXC.desktop"));
+        calculator = platform.makeFile("apps/org.gnome.Calculator.desktop");
+        keepass = platform.makeFile("apps/org.keepassxc.KeePassXC.desktop");
         AppBundle calc;
         calc.location = calculator;
-        calc.name = QStringLiteral("Calculator");
-        calc.executable = QStringLiteral("gnome-calculator");
+        calc.name = "Calculator";
+        calc.executable = "gnome-calculator";
         AppBundle kp;
         kp.location = keepass;
-        kp.name = QStringLiteral("KeePassXC");
-        kp.genericName = QStringLiteral("Password Manager");
-        kp.keywords = {QStringLiteral("password")};
-        kp.executable = QStringLiteral("keepassxc");
+        kp.name = "KeePassXC";
+        kp.genericName = "Password Manager";
+        kp.keywords = {"password"};
+        kp.executable = "keepassxc";
         // Two entries of one program: the tool comes first in the alphabet and from the index.
-        bulkRename = platform.makeFile(QStringLiteral("apps/thunar-bulk-rename.desktop"));
-        thunar = platform.makeFile(QStringLiteral("apps/thunar.desktop"));
+        bulkRename = platform.makeFile("apps/thunar-bulk-rename.desktop");
+        thunar = platform.makeFile("apps/thunar.desktop");
         AppBundle rename, files;
         rename.location = bulkRename;
-        rename.name = QStringLiteral("Bulk Rename");
+        rename.name = "Bulk Rename";
         files.location = thunar;
-        files.name = QStringLiteral("Thunar File Manager");
-        rename.executable = files.executable = QStringLiteral("thunar");
+        files.name = "Thunar File Manager";
+        rename.executable = files.executable = "thunar";
         // A terminal described the way the desktop's terminals are.
-        foot = platform.makeFile(QStringLiteral("apps/org.codeberg.dnkl.foot.desktop"));
+        foot = platform.makeFile("apps/org.codeberg.dnkl.foot.desktop");
         AppBundle terminal;
         terminal.location = foot;
-        terminal.name = QStringLiteral("Foot");
-        terminal.executable = QStringLiteral("foot");
-        terminal.genericName = QStringLiteral("Terminal");
-        terminal.keywords = {QStringLiteral("shell"), QStringLiteral("prompt"), QStringLiteral("command"),
-                             QStringLiteral("commandline")};
+        terminal.name = "Foot";
+        terminal.executable = "foot";
+        terminal.genericName = "Terminal";
+        terminal.keywords = {"shell", "prompt", "command", "commandline"};
         source.bundles = {calc, kp, rename, files, terminal};
         catalog.reload();
         // The calc keyword names the same entry.
-        platform.workspace.applications.insert(QStringLiteral("com.apple.calculator"), calculator);
+        platform.workspace.applications.insert("com.apple.calculator", calculator);
     }
     ~Fixture() { Settings::resetShared(); }
     fakes::FakeMetadataQuery* last() const {
@@ -84,26 +83,26 @@ struct Fixture {
 
 TEST(ApplicationRows, RankFirstByTheirNamesAndOpenThroughTheWorkspace) {
     Fixture f;
-    const QString notes = f.platform.makeFile(QStringLiteral("Documents/keepassxc.txt"));
-    const QString password = f.platform.makeFile(QStringLiteral("Documents/password.txt"));
+    const QString notes = f.platform.makeFile("Documents/keepassxc.txt");
+    const QString password = f.platform.makeFile("Documents/password.txt");
     // The file of the same name comes first from the index; the application's bonus puts it ahead.
-    f.search(QStringLiteral("keepassxc"), {notes, f.keepass});
+    f.search("keepassxc", {notes, f.keepass});
     ASSERT_GE(f.model.results().size(), 2);
     const ResultItem first = f.model.results().first();
     EXPECT_EQ(first.url.toLocalFile(), f.keepass);
-    EXPECT_EQ(first.name(), QStringLiteral("KeePassXC"));
-    EXPECT_EQ(first.subtitle, QStringLiteral("Password Manager"));
+    EXPECT_EQ(first.name(), "KeePassXC");
+    EXPECT_EQ(first.subtitle, "Password Manager");
     EXPECT_EQ(f.model.results().at(1).url.toLocalFile(), notes);
 
     // Found by a keyword the entry's file name does not contain; the Open-with bar does not apply.
-    f.search(QStringLiteral("password"), {password, f.keepass});
+    f.search("password", {password, f.keepass});
     EXPECT_EQ(f.model.results().first().url.toLocalFile(), f.keepass);
     EXPECT_TRUE(f.model.resultActions().apps().isEmpty());
     // The entry whose own name matches beats the one that only runs the same program.
-    f.search(QStringLiteral("thunar"), {f.bulkRename, f.thunar});
+    f.search("thunar", {f.bulkRename, f.thunar});
     EXPECT_EQ(f.model.results().first().url.toLocalFile(), f.thunar);
     // Words spread over several of its names still match.
-    f.search(QStringLiteral("keepass manager"), {f.keepass});
+    f.search("keepass manager", {f.keepass});
     EXPECT_EQ(f.model.results().first().url.toLocalFile(), f.keepass);
 
     // ↩ opens the entry through the workspace and remembers it under its location.
@@ -113,12 +112,12 @@ TEST(ApplicationRows, RankFirstByTheirNamesAndOpenThroughTheWorkspace) {
     EXPECT_EQ(f.history.byFrecency().value(0).key, f.keepass);
 
     // Remembered, it comes back as the application's row, matched by its name.
-    f.model.setQuery(QStringLiteral("keep"));
+    f.model.setQuery("keep");
     f.model.pipeline().runSearch();
     bool remembered = false;
     for (const ResultItem& item : f.model.results())
         if (item.source == ResultItem::Source::history && item.url.toLocalFile() == f.keepass)
-            remembered = item.name() == QStringLiteral("KeePassXC");
+            remembered = item.name() == "KeePassXC";
     EXPECT_TRUE(remembered);
 }
 
@@ -126,14 +125,14 @@ TEST(ApplicationRows, AKeywordNamingTheSameApplicationListsItOnce) {
     Fixture f;
     // Opened once as a found application: the history now holds its location too.
     f.history.add(f.calculator);
-    f.search(QStringLiteral("calc"), {f.calculator});
+    f.search("calc", {f.calculator});
     int rows = 0;
     for (const ResultItem& item : f.model.results())
         if (item.url.toLocalFile() == f.calculator) ++rows;
     EXPECT_EQ(rows, 1);
-    EXPECT_EQ(f.model.results().first().keyword, QStringLiteral("calc"));
+    EXPECT_EQ(f.model.results().first().keyword, "calc");
     // A name that only the application answers to still lists it, once.
-    f.search(QStringLiteral("gnome-calculator"), {f.calculator});
+    f.search("gnome-calculator", {f.calculator});
     rows = 0;
     for (const ResultItem& item : f.model.results())
         if (item.url.toLocalFile() == f.calculator) ++rows;
@@ -148,11 +147,11 @@ TEST(ApplicationRows, DescriptiveNamesMatchAtWordStartsOnly) {
         return false;
     };
     // The index finds the entry by "dl" inside its keyword "commandline"; that is no reason to list it.
-    f.search(QStringLiteral("dl"), {f.foot});
+    f.search("dl", {f.foot});
     EXPECT_FALSE(listed(f.foot));
-    f.search(QStringLiteral("line"), {f.foot});
+    f.search("line", {f.foot});
     EXPECT_FALSE(listed(f.foot));
-    f.search(QStringLiteral("min"), {f.foot});
+    f.search("min", {f.foot});
     EXPECT_FALSE(listed(f.foot));
     // A word's start in a keyword or the generic name still finds it, and so does any part of its name.
     for (const char* text : {"commandl", "term", "prom", "oot", "Foo"}) {
@@ -160,23 +159,23 @@ TEST(ApplicationRows, DescriptiveNamesMatchAtWordStartsOnly) {
         EXPECT_TRUE(listed(f.foot)) << text;
     }
     // Words spread over its names follow the same rules.
-    f.search(QStringLiteral("keepass manag"), {f.keepass});
+    f.search("keepass manag", {f.keepass});
     EXPECT_TRUE(listed(f.keepass));
-    f.search(QStringLiteral("keepass ager"), {f.keepass});
+    f.search("keepass ager", {f.keepass});
     EXPECT_FALSE(listed(f.keepass));
 }
 
 TEST(ApplicationRows, GetNoOpenWithBar) {
     Fixture f;
     // The desktop offers editors and its launcher tool for any desktop entry, and editors for text.
-    const QString editor = f.platform.makeFile(QStringLiteral("apps/org.gnome.TextEditor.desktop"));
-    const QString launcherTool = f.platform.makeFile(QStringLiteral("apps/xfce4-panel-launcher.desktop"));
-    f.platform.workspace.handlers.insert(QStringLiteral("file:desktop"), {editor, launcherTool});
-    f.platform.workspace.handlers.insert(QStringLiteral("file:txt"), {editor});
-    const QString notes = f.platform.makeFile(QStringLiteral("Documents/foot notes.txt"));
+    const QString editor = f.platform.makeFile("apps/org.gnome.TextEditor.desktop");
+    const QString launcherTool = f.platform.makeFile("apps/xfce4-panel-launcher.desktop");
+    f.platform.workspace.handlers.insert("file:desktop", {editor, launcherTool});
+    f.platform.workspace.handlers.insert("file:txt", {editor});
+    const QString notes = f.platform.makeFile("Documents/foot notes.txt");
     // A launcher on the desktop that the catalogue does not list is an application all the same.
-    const QString desktopLauncher = f.platform.makeFile(QStringLiteral("Desktop/Foot Server.desktop"));
-    f.search(QStringLiteral("foot"), {f.foot, desktopLauncher, notes});
+    const QString desktopLauncher = f.platform.makeFile("Desktop/Foot Server.desktop");
+    f.search("foot", {f.foot, desktopLauncher, notes});
     ASSERT_GE(f.model.results().size(), 3);
     for (int i = 0; i < 3; ++i) {
         f.model.setSelectedIndex(i);

@@ -27,7 +27,7 @@ namespace zarvo::testing {
 
 // The Clear control's confirmation timer, which the tests fire early instead of waiting seconds.
 inline QTimer& clearTimeout(SearchModel& model) {
-    return *model.findChild<QTimer*>(QStringLiteral("clearConfirmation"));
+    return *model.findChild<QTimer*>("clearConfirmation");
 }
 
 inline ClipStore::Services clipServices(fakes::FakePlatform& p, const Settings& settings) {
@@ -50,8 +50,7 @@ struct Panel {
     Settings settings{defaults};
     History history{defaults, p.clock};
     Favorites favorites{defaults};
-    ClipStore clips{p.root.path() + QStringLiteral("/clips"), &p.pasteboard, false,
-                    clipServices(p, settings)};
+    ClipStore clips{p.root.path() + "/clips", &p.pasteboard, false, clipServices(p, settings)};
     SearchModel model{SearchModel::Services{settings, history, favorites, &clips, nullptr, &p.pasteboard}};
     int beeps = 0;
     int dismissed = 0;
@@ -83,22 +82,22 @@ struct Panel {
         }
         const QString key = parts.last();
         static const QHash<QString, int> named = {
-            {QStringLiteral("return"), KeyCode::returnKey},
-            {QStringLiteral("enter"), KeyCode::enter},
-            {QStringLiteral("esc"), KeyCode::escape},
-            {QStringLiteral("tab"), KeyCode::tab},
-            {QStringLiteral("delete"), KeyCode::deleteKey},
-            {QStringLiteral("up"), KeyCode::upArrow},
-            {QStringLiteral("down"), KeyCode::downArrow},
-            {QStringLiteral("."), 47},
-            {QStringLiteral("k"), 40},
-            {QStringLiteral("c"), 8},
-            {QStringLiteral("d"), 2},
-            {QStringLiteral("p"), 35},
-            {QStringLiteral("y"), 16},
-            {QStringLiteral(","), 43},
-            {QStringLiteral("a"), 0},
-            {QStringLiteral("v"), KeyCode::v},
+            {"return", KeyCode::returnKey},
+            {"enter", KeyCode::enter},
+            {"esc", KeyCode::escape},
+            {"tab", KeyCode::tab},
+            {"delete", KeyCode::deleteKey},
+            {"up", KeyCode::upArrow},
+            {"down", KeyCode::downArrow},
+            {".", 47},
+            {"k", 40},
+            {"c", 8},
+            {"d", 2},
+            {"p", 35},
+            {"y", 16},
+            {",", 43},
+            {"a", 0},
+            {"v", KeyCode::v},
         };
         static const QHash<QString, int> digits = {{"1", 18}, {"2", 19}, {"3", 20}, {"4", 21}, {"5", 23},
                                                    {"6", 22}, {"7", 26}, {"8", 28}, {"9", 25}, {"0", 29}};
@@ -137,8 +136,7 @@ struct Panel {
     void addTextClip(const QString& text) {
         PasteboardItem item;
         item.setString(PasteboardType::plainText, text);
-        clips.capture({PasteboardType::plainText}, {item}, QStringLiteral("Editor"),
-                      QStringLiteral("org.example.editor"));
+        clips.capture({PasteboardType::plainText}, {item}, "Editor", "org.example.editor");
         p.clock.advance(1);
     }
 };

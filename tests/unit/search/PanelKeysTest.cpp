@@ -321,7 +321,7 @@ TEST(PanelKeys, ClipboardTabKeysAndDigits) {
     EXPECT_EQ(f.dismissed, 2);
 
     // ⌘↩ pastes into the front application; ↩ on a clip copies it.
-    f.p.workspace.front = AppInfo{QStringLiteral("org.example.editor"), QStringLiteral("Editor")};
+    f.p.workspace.front = AppInfo{"org.example.editor", "Editor"};
     f.model.setSelectedIndex(0);
     EXPECT_TRUE(f.press("cmd+return"));
     EXPECT_TRUE(zarvo::testing::waitUntil([&] { return f.p.keySynth.pastes == 1; }));

@@ -118,8 +118,8 @@ TEST(ResultActions, RunnableFileFromTheClipboardNeedsASecondSeparatePress) {
     // empty query's clipboard row is asked about all the same, directly and through the actions menu.
     const QString jar = f.p.makeFile("Downloads/payload.jar", "PK");
     f.addTextClip(jar);
-    f.addTextClip(QStringLiteral("line one\nline two"));
-    f.p.pasteboard.copyTextFromElsewhere(QStringLiteral("line one\nline two"));
+    f.addTextClip("line one\nline two");
+    f.p.pasteboard.copyTextFromElsewhere("line one\nline two");
     f.type(QString());
     f.model.modes().prepareForShow(false);
     ASSERT_FALSE(f.model.clipboardPrefill());
@@ -351,7 +351,7 @@ TEST(ResultActions, CompressMakesANewArchiveBesideTheItem) {
     // break: each archive holds exactly the item, under its own name.
     f.p.makeDir("odd");
     f.p.makeFile("odd/x", "an archive named x would be read instead");
-    for (const QString& odd : {QStringLiteral("@x"), QStringLiteral("-x"), QStringLiteral("x\ny")}) {
+    for (const QString& odd : QStringList{"@x", "-x", "x\ny"}) {
         const QString item = f.p.makeDir("odd/" + odd);
         f.p.makeFile("odd/" + odd + "/inside", odd.toUtf8());
         f.model.resultActions().compress(ResultItem::file(item, ResultItem::Source::path));
@@ -514,35 +514,30 @@ TEST(ResultActions, PasteKeysFollowTheFrontApplication) {
         EXPECT_TRUE(f.waitForOperations());
         return f.p.keySynth.keys.value(before);
     };
-    EXPECT_EQ(pasteInto({QStringLiteral("org.gnome.TextEditor"), QStringLiteral("Text Editor")}),
-              PasteKeys::standard);
+    EXPECT_EQ(pasteInto({"org.gnome.TextEditor", "Text Editor"}), PasteKeys::standard);
     EXPECT_EQ(f.p.pasteboard.selection, std::nullopt);
-    EXPECT_EQ(
-        pasteInto({QStringLiteral("org.gnome.Terminal"), QStringLiteral("Terminal"), PasteKeys::shifted}),
-        PasteKeys::shifted);
+    EXPECT_EQ(pasteInto({"org.gnome.Terminal", "Terminal", PasteKeys::shifted}), PasteKeys::shifted);
     EXPECT_EQ(f.p.pasteboard.selection, std::nullopt);
     // xterm pastes the primary selection, which then holds the path too.
-    EXPECT_EQ(pasteInto({QStringLiteral("debian-xterm"), QStringLiteral("XTerm"), PasteKeys::shiftInsert}),
-              PasteKeys::shiftInsert);
+    EXPECT_EQ(pasteInto({"debian-xterm", "XTerm", PasteKeys::shiftInsert}), PasteKeys::shiftInsert);
     EXPECT_EQ(f.p.pasteboard.selection, path);
 
     // A clip pasted into a terminal; and, without key synthesis, left on the clipboard with its keys named.
-    f.addTextClip(QStringLiteral("make test"));
+    f.addTextClip("make test");
     f.model.clipboardTab().switchTab(SearchModel::Tab::clipboard);
     f.model.setQuery(QString());
-    ASSERT_EQ(f.model.results().value(0).title, QStringLiteral("make test"));
+    ASSERT_EQ(f.model.results().value(0).title, "make test");
     f.model.clipboardTab().pasteClip(f.model.results().value(0), false);
     EXPECT_TRUE(waitUntil([&] { return f.p.keySynth.keys.size() == 4; }));
     EXPECT_EQ(f.p.keySynth.keys.value(3), PasteKeys::shiftInsert);
-    EXPECT_EQ(f.p.pasteboard.selection, QStringLiteral("make test"));
+    EXPECT_EQ(f.p.pasteboard.selection, "make test");
     f.p.keySynth.trusted = false;
-    f.p.workspace.front =
-        AppInfo{QStringLiteral("org.gnome.Terminal"), QStringLiteral("Terminal"), PasteKeys::shifted};
+    f.p.workspace.front = AppInfo{"org.gnome.Terminal", "Terminal", PasteKeys::shifted};
     const int dismissed = f.dismissed;
     f.model.clipboardTab().pasteClip(f.model.results().value(0), false);
     EXPECT_EQ(f.message(), "Copied \u2014 press \u21E7\u2318V to paste");
     EXPECT_EQ(f.dismissed, dismissed);
-    EXPECT_EQ(f.p.pasteboard.string(PasteboardType::plainText), QStringLiteral("make test"));
+    EXPECT_EQ(f.p.pasteboard.string(PasteboardType::plainText), "make test");
     EXPECT_EQ(f.p.keySynth.keys.size(), 4);
 }
 
@@ -591,7 +586,7 @@ TEST(ResultActions, CopiesAreOwnChangesAndFavoritesToggle) {
     const auto menuTitles = [&f](const ResultItem& row) {
         QStringList out;
         for (const ItemAction& action : f.model.resultActions().contextActions(row))
-            out << (action.startsGroup ? QStringLiteral("|") : QString()) + action.title;
+            out << (action.startsGroup ? "|" : QString()) + action.title;
         return out;
     };
     f.history.add(path);
