@@ -1,10 +1,14 @@
 #pragma once
 
-// A panel model on the fakes with a real clip store in the temporary home, driven by key presses.
+// A panel model on the fakes with a real clip store in the temporary home, driven by key presses; with
+// file search on, its queries and the installed applications are the test's to answer.
 
 #include "clipboard/ClipStore.h"
 #include "fakes/EventLoop.h"
+#include "fakes/FakeAppBundleSource.h"
+#include "fakes/FakeMetadataQuery.h"
 #include "fakes/FakePlatform.h"
+#include "files/AppCatalog.h"
 #include "search/ClipboardTab.h"
 #include "search/KeyEvent.h"
 #include "search/KeyMap.h"
@@ -46,18 +50,24 @@ inline ClipStore::Services clipServices(fakes::FakePlatform& p, const Settings& 
 
 struct Panel {
     fakes::FakePlatform p;
+    fakes::FakeMetadataQueryFactory metadata;
+    fakes::FakeAppBundleSource appSource;
+    AppCatalog apps{&appSource};
     UserDefaults defaults{p.defaults, QString::fromLatin1(fakes::kTestIdentifier)};
     Settings settings{defaults};
     History history{defaults, p.clock};
     Favorites favorites{defaults};
     ClipStore clips{p.root.path() + "/clips", &p.pasteboard, false, clipServices(p, settings)};
-    SearchModel model{SearchModel::Services{settings, history, favorites, &clips, nullptr, &p.pasteboard}};
+    SearchModel model;
     int beeps = 0;
     int dismissed = 0;
     int settingsOpened = 0;
     int quickLooks = 0;
 
-    Panel() {
+    explicit Panel(bool fileSearch = false)
+        : model(SearchModel::Services{settings, history, favorites, &clips, fileSearch ? &metadata : nullptr,
+                                      &p.pasteboard, fileSearch ? &apps : nullptr}) {
+        Settings::resetShared();
         model.shell().onBeep = [this] { ++beeps; };
         model.shell().onDismiss = [this] { ++dismissed; };
         model.shell().onOpenSettings = [this] { ++settingsOpened; };
@@ -66,7 +76,10 @@ struct Panel {
 
     // Background work started by the model (the folder-access probe of a shown panel, copies) reads the
     // current platform: it ends before the fakes go.
-    ~Panel() { QThreadPool::globalInstance()->waitForDone(); }
+    ~Panel() {
+        QThreadPool::globalInstance()->waitForDone();
+        Settings::resetShared();
+    }
 
     // "cmd+shift+c", "return", "opt+return", "down", "cmd+5" …
     static KeyEvent event(const QString& combination, bool repeat = false) {
@@ -131,6 +144,14 @@ struct Panel {
     }
 
     QString message() const { return model.message().value_or(QString()); }
+
+    // The file queries of the latest search.
+    QList<fakes::FakeMetadataQuery*> live() const {
+        QList<fakes::FakeMetadataQuery*> out;
+        for (const auto& q : metadata.created)
+            if (q && q->started && !q->stopped) out << q.data();
+        return out;
+    }
 
     // Copies made in another application, filed synchronously.
     void addTextClip(const QString& text) {

@@ -1,18 +1,9 @@
-#include "search/SearchModel.h"
-#include "fakes/EventLoop.h"
-#include "fakes/FakeMetadataQuery.h"
-#include "fakes/FakePlatform.h"
-#include "search/ClipboardTab.h"
-#include "search/PanelModes.h"
-#include "search/QueryPipeline.h"
-#include "store/Favorites.h"
-#include "store/History.h"
-#include "store/Settings.h"
-#include "store/UserDefaults.h"
+#include "PanelHarness.h"
 
 #include <gtest/gtest.h>
 
 using namespace zarvo;
+using zarvo::testing::Panel;
 using zarvo::testing::pump;
 using zarvo::testing::waitUntil;
 
@@ -25,32 +16,10 @@ QStringList names(const QList<ResultItem>& items) {
     return out;
 }
 
-struct Fixture {
-    fakes::FakePlatform platform;
-    fakes::FakeMetadataQueryFactory metadata;
-    UserDefaults defaults{platform.defaults, QString::fromLatin1(fakes::kTestIdentifier)};
-    Settings settings{defaults};
-    History history{defaults, platform.clock};
-    Favorites favorites{defaults};
-    SearchModel model{
-        SearchModel::Services{settings, history, favorites, nullptr, &metadata, &platform.pasteboard}};
-
-    Fixture() { Settings::resetShared(); }
-    ~Fixture() { Settings::resetShared(); }
-
-    // The queries of the latest file search.
-    QList<fakes::FakeMetadataQuery*> live() const {
-        QList<fakes::FakeMetadataQuery*> out;
-        for (const auto& q : metadata.created)
-            if (q && q->started && !q->stopped) out << q.data();
-        return out;
-    }
-};
-
 } // namespace
 
 TEST(SearchModel, OrdinaryTextWaitsForTheDebounceWhileUnambiguousFormsRunAtOnce) {
-    Fixture f;
+    Panel f(true);
     f.model.setQuery("dl");
     EXPECT_TRUE(f.model.pipeline().hasPendingSearch());
     EXPECT_TRUE(f.model.results().isEmpty());
@@ -72,22 +41,22 @@ TEST(SearchModel, OrdinaryTextWaitsForTheDebounceWhileUnambiguousFormsRunAtOnce)
 }
 
 TEST(SearchModel, FileSearchStartsFromTwoCharactersAndMergesRankedBatches) {
-    Fixture f;
+    Panel f(true);
     f.model.setQuery("a");
     f.model.pipeline().runSearch();
     EXPECT_TRUE(f.live().isEmpty());
     EXPECT_FALSE(f.model.isSearching());
 
-    const QString report = f.platform.makeFile("Documents/Report.pdf");
-    const QString other = f.platform.makeFile("Documents/old report notes.txt");
-    const QString noise = f.platform.makeFile("code/node_modules/report/index.js");
+    const QString report = f.p.makeFile("Documents/Report.pdf");
+    const QString other = f.p.makeFile("Documents/old report notes.txt");
+    const QString noise = f.p.makeFile("code/node_modules/report/index.js");
     f.model.setQuery("report");
     f.model.pipeline().runSearch();
     ASSERT_EQ(f.live().size(), 2); // substring and subsequence
     EXPECT_TRUE(f.model.isSearching());
     // Our own clip store and the thumbnail cache are noise too, where the environment puts them.
-    const QString ownLock = f.platform.makeFile(".local/share/Zarvo/Clipboard/report.lock");
-    const QString thumbnail = f.platform.makeFile(".cache/thumbnails/large/report.png");
+    const QString ownLock = f.p.makeFile(".local/share/Zarvo/Clipboard/report.lock");
+    const QString thumbnail = f.p.makeFile(".cache/thumbnails/large/report.png");
     f.live()[0]->progress({ownLock, other, noise, thumbnail, report});
     ASSERT_TRUE(waitUntil([&] { return f.model.results().size() == 3; }));
     // The exact name wins, noise is gone, the web row stays last.
@@ -98,7 +67,7 @@ TEST(SearchModel, FileSearchStartsFromTwoCharactersAndMergesRankedBatches) {
 
     // The user moves to the second row; an update that keeps it keeps it selected at its new place.
     f.model.pipeline().move(+1);
-    const QString newer = f.platform.makeFile("report");
+    const QString newer = f.p.makeFile("report");
     auto queries = f.live();
     queries[0]->finish({other, report, newer});
     queries[1]->finish({});
@@ -108,9 +77,9 @@ TEST(SearchModel, FileSearchStartsFromTwoCharactersAndMergesRankedBatches) {
 }
 
 TEST(SearchModel, TypedWildcardsNeitherWidenTheSearchNorDropWhatItFound) {
-    Fixture f;
-    const QString download = f.platform.makeFile("Downloads/download list.txt");
-    const QString dwnl = f.platform.makeFile("dwnl.log");
+    Panel f(true);
+    const QString download = f.p.makeFile("Downloads/download list.txt");
+    const QString dwnl = f.p.makeFile("dwnl.log");
     f.model.setQuery("*d*w*n*l*");
     f.model.pipeline().runSearch();
     const auto queries = f.live();
@@ -128,8 +97,8 @@ TEST(SearchModel, TypedWildcardsNeitherWidenTheSearchNorDropWhatItFound) {
 }
 
 TEST(SearchModel, LateResultsOfAnOlderQueryChangeNothing) {
-    Fixture f;
-    const QString report = f.platform.makeFile("Report.pdf");
+    Panel f(true);
+    const QString report = f.p.makeFile("Report.pdf");
     f.model.setQuery("report");
     f.model.pipeline().runSearch();
     QPointer<fakes::FakeMetadataQuery> old = f.live().first();
@@ -142,7 +111,7 @@ TEST(SearchModel, LateResultsOfAnOlderQueryChangeNothing) {
 }
 
 TEST(SearchModel, FoldersAndFilters) {
-    Fixture f;
+    Panel f(true);
     f.model.setQuery("in:nowhere");
     f.model.pipeline().runSearch();
     EXPECT_TRUE(f.model.results().isEmpty());
@@ -150,7 +119,7 @@ TEST(SearchModel, FoldersAndFilters) {
               "No folder named \u201Cnowhere\u201D. Try in:desktop, in:downloads or in:~/path");
     EXPECT_TRUE(f.live().isEmpty());
 
-    f.platform.makeFile("Desktop/todo.txt");
+    f.p.makeFile("Desktop/todo.txt");
     f.model.setQuery("in:desktop");
     f.model.pipeline().runSearch();
     EXPECT_FALSE(f.model.message());
@@ -166,9 +135,9 @@ TEST(SearchModel, FoldersAndFilters) {
 }
 
 TEST(SearchModel, EmptyQueryListsFavoritesThenHistoryWithoutDuplicates) {
-    Fixture f;
-    const QString desktop = f.platform.home() + "/Desktop";
-    const QString docs = f.platform.home() + "/Documents";
+    Panel f(true);
+    const QString desktop = f.p.home() + "/Desktop";
+    const QString docs = f.p.home() + "/Documents";
     f.history.add(docs);
     f.history.add(desktop);
     f.history.add(desktop);
@@ -201,7 +170,7 @@ TEST(SearchModel, EmptyQueryListsFavoritesThenHistoryWithoutDuplicates) {
 }
 
 TEST(SearchModel, CommandsOfferThePastOnesThatMatch) {
-    Fixture f;
+    Panel f(true);
     f.history.add("run:git status");
     f.history.add("run:make test");
     f.model.setQuery(">");
@@ -213,18 +182,18 @@ TEST(SearchModel, CommandsOfferThePastOnesThatMatch) {
 }
 
 TEST(SearchModel, SelectionCompletionAndShowing) {
-    Fixture f;
-    f.platform.makeDir("Documents/Sub");
+    Panel f(true);
+    f.p.makeDir("Documents/Sub");
     f.model.setQuery("~/Do");
     ASSERT_FALSE(f.model.results().isEmpty());
     EXPECT_EQ(f.model.results().first().name(), "Documents");
     f.model.pipeline().complete();
     EXPECT_EQ(f.model.query(), "~/Documents/");
 
-    const QString absolute = f.platform.home() + "/Do";
+    const QString absolute = f.p.home() + "/Do";
     f.model.setQuery(absolute);
     f.model.pipeline().complete();
-    EXPECT_EQ(f.model.query(), f.platform.home() + "/Documents/");
+    EXPECT_EQ(f.model.query(), f.p.home() + "/Documents/");
 
     // No wrap-around at either end.
     f.model.setQuery("~/");
@@ -237,10 +206,10 @@ TEST(SearchModel, SelectionCompletionAndShowing) {
     EXPECT_EQ(f.model.selectedIndex(), 0);
 
     // Showing the panel fills in a copied path and searches at once.
-    f.platform.pasteboard.copyTextFromElsewhere("~/Documents");
+    f.p.pasteboard.copyTextFromElsewhere("~/Documents");
     const int focus = f.model.focusRequest().token;
     f.model.modes().prepareForShow(false);
-    EXPECT_EQ(f.model.query(), f.platform.home() + "/Documents");
+    EXPECT_EQ(f.model.query(), f.p.home() + "/Documents");
     EXPECT_EQ(f.model.clipboardPrefill(), f.model.query());
     EXPECT_FALSE(f.model.pipeline().hasPendingSearch());
     EXPECT_GT(f.model.focusRequest().token, focus);
@@ -248,14 +217,14 @@ TEST(SearchModel, SelectionCompletionAndShowing) {
     PasteboardItem secret;
     secret.setString(PasteboardType::plainText, "/etc/hunter2");
     secret.setData(PasteboardType::concealed, {});
-    f.platform.pasteboard.copyFromElsewhere({secret});
+    f.p.pasteboard.copyFromElsewhere({secret});
     f.model.setQuery(QString());
     f.model.modes().prepareForShow(false);
     EXPECT_EQ(f.model.query(), QString());
 }
 
 TEST(SearchModel, TypingClipOpensTheClipboardTab) {
-    Fixture f;
+    Panel f(true);
     f.model.setQuery("clip:foo");
     EXPECT_EQ(f.model.mode(), SearchModel::Mode::clips);
     EXPECT_EQ(f.model.query(), "foo");
