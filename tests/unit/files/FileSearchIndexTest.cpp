@@ -1,5 +1,7 @@
 #include "fakes/EventLoop.h"
+#include "fakes/FakeAppBundleSource.h"
 #include "fakes/FakePlatform.h"
+#include "files/AppCatalog.h"
 #include "files/FolderAccess.h"
 #include "files/IndexMetadataQuery.h"
 #include "files/IndexedFolders.h"
@@ -7,9 +9,7 @@
 #include "store/UserDefaults.h"
 
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
-#include <QTimer>
 #include <gtest/gtest.h>
 #include <utime.h>
 
@@ -18,34 +18,22 @@ using zarvo::fakes::FakePlatform;
 
 namespace {
 
-struct Outcome {
+// Runs a search on the real index until it finishes; the paths of each batch.
+QList<QStringList> runSearch(SpotlightSearch& search, const SearchQuery& query) {
     QList<QStringList> batches;
     bool finished = false;
-};
-
-// Runs a search on the real index and spins the event loop until it finishes.
-Outcome runSearch(SpotlightSearch& search, const SearchQuery& query) {
-    Outcome out;
-    QEventLoop loop;
-    search.search(query, [&](const QStringList& paths, bool finished) {
-        out.batches << paths;
-        if (finished) {
-            out.finished = true;
-            loop.quit();
-        }
+    search.search(query, [&](const QStringList& paths, bool done) {
+        batches << paths;
+        finished = done;
     });
-    if (!out.finished) {
-        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return out;
+    EXPECT_TRUE(zarvo::testing::waitUntil([&] { return finished; }, 10000));
+    search.cancel();
+    return batches;
 }
 
-QStringList relative(const FakePlatform& fake, const QStringList& paths) {
-    QStringList out;
-    for (const auto& p : paths)
-        out << QDir(fake.home()).relativeFilePath(p);
-    return out;
+SearchQuery query(const QString& term, const QStringList& types = {}, std::optional<QString> scope = {},
+                  std::optional<QDateTime> since = {}) {
+    return {term, types, std::move(since), std::move(scope), std::nullopt};
 }
 
 void age(const QString& path, qint64 secondsAgo) {
@@ -67,50 +55,45 @@ TEST(FileSearchOnIndex, SearchesTheRealIndexThroughTheQueryInterface) {
     fake.makeFile("Downloads/installer.AppImage");
     fake.makeFile("Downloads/dwnl-notes.txt");
 
-    const auto config = FileIndexSettings::config(fake.platform);
-    EXPECT_EQ(config.roots, QStringList{fake.home()});
-    auto index = FileIndexSettings::openShared(fake.platform);
-    IndexMetadataQueryFactory factory(index);
+    EXPECT_EQ(FileIndexSettings::config(fake.platform).roots, QStringList{fake.home()});
+    IndexMetadataQueryFactory factory(FileIndexSettings::openShared(fake.platform));
     SpotlightSearch search(factory);
-
-    auto words = runSearch(search, [] {
-        SearchQuery q;
-        q.term = "report summary";
-        return q;
-    }());
-    ASSERT_TRUE(words.finished);
-    QStringList found = relative(fake, words.batches.last());
-    found.sort();
-    EXPECT_EQ(found,
+    // The home-relative paths of the last batch, sorted where the order is the index's own.
+    const auto found = [&](const SearchQuery& query, bool sorted = false) {
+        const auto batches = runSearch(search, query);
+        QStringList out;
+        for (const QString& path : batches.value(batches.size() - 1))
+            out << QDir(fake.home()).relativeFilePath(path);
+        if (sorted) out.sort();
+        return out;
+    };
+    EXPECT_EQ(found(query("report summary"), true),
               (QStringList{"Documents/Report Summary 2024.pdf", "Documents/summary of the report.txt"}));
-
-    SearchQuery images;
-    images.contentTypes = {"public.image"};
-    images.since = QDateTime::currentDateTime().addDays(-7);
-    EXPECT_EQ(relative(fake, runSearch(search, images).batches.last()),
+    EXPECT_EQ(found(query({}, {"public.image"}, {}, QDateTime::currentDateTime().addDays(-7))),
               QStringList{"Pictures/new-photo.PNG"});
-
-    SearchQuery scoped;
-    scoped.scope = fake.home() + "/Downloads";
-    found = relative(fake, runSearch(search, scoped).batches.last());
-    found.sort();
-    EXPECT_EQ(found, (QStringList{"Downloads/dwnl-notes.txt", "Downloads/installer.AppImage"}));
-
-    SearchQuery apps;
-    apps.contentTypes = {"com.apple.application-bundle"};
-    EXPECT_EQ(relative(fake, runSearch(search, apps).batches.last()),
+    EXPECT_EQ(found(query({}, {}, fake.home() + "/Downloads"), true),
+              (QStringList{"Downloads/dwnl-notes.txt", "Downloads/installer.AppImage"}));
+    EXPECT_EQ(found(query({}, {"com.apple.application-bundle"})),
               QStringList{"Downloads/installer.AppImage"});
-
     // dwnl: the folder by subsequence, the file by substring (listed first).
-    SearchQuery dwnl;
-    dwnl.term = "dwnl";
-    EXPECT_EQ(relative(fake, runSearch(search, dwnl).batches.last()),
-              (QStringList{"Downloads/dwnl-notes.txt", "Downloads"}));
+    EXPECT_EQ(found(query("dwnl")), (QStringList{"Downloads/dwnl-notes.txt", "Downloads"}));
+    EXPECT_EQ(found(query("readme", {}, fake.home() + "/code")), QStringList{"code/readme.md"});
+}
 
-    SearchQuery inCode;
-    inCode.scope = fake.home() + "/code";
-    inCode.term = "readme";
-    EXPECT_EQ(relative(fake, runSearch(search, inCode).batches.last()), QStringList{"code/readme.md"});
+TEST(FileSearchOnIndex, ApplicationsComeFirstInTheIndexQueryAndInTheFirstBatch) {
+    FakePlatform fake;
+    fake.makeFile("Documents/keepass-export.csv");
+    const QString keepass = "/usr/share/applications/org.keepassxc.KeePassXC.desktop";
+    fakes::FakeAppBundleSource source;
+    source.bundles = {AppBundle{keepass, {}, "KeePassXC", {}, {}, {}, {}, 0}};
+    AppCatalog catalog(&source);
+    catalog.reload();
+    IndexMetadataQueryFactory factory(FileIndexSettings::openShared(fake.platform), &catalog);
+    SpotlightSearch search(factory);
+    const auto batches = runSearch(search, query("keepass"));
+    ASSERT_FALSE(batches.isEmpty());
+    EXPECT_EQ(batches.first().value(0), keepass);
+    EXPECT_EQ(batches.last(), (QStringList{keepass, fake.home() + "/Documents/keepass-export.csv"}));
 }
 
 TEST(FileSearchOnIndex, CancelledRealQueryNeverCallsBack) {
@@ -121,9 +104,7 @@ TEST(FileSearchOnIndex, CancelledRealQueryNeverCallsBack) {
     SpotlightSearch search(factory);
     int calls = 0;
     for (int i = 0; i < 10; ++i) {
-        SearchQuery q;
-        q.term = "report";
-        search.search(q, [&](const QStringList&, bool) { ++calls; });
+        search.search(query("report"), [&](const QStringList&, bool) { ++calls; });
         search.cancel();
     }
     zarvo::testing::pump(300);
@@ -203,8 +184,4 @@ TEST(FolderAccess, ReportsMissingOrUnlistableFolders) {
     EXPECT_EQ(FolderAccess::deniedFolders(fake.home()), (QStringList{"Desktop", "Downloads"}));
     EXPECT_EQ(FolderAccess::bannerText({"Desktop", "Documents"}),
               "Can't search Desktop, Documents \u2014 macOS hasn't granted access.");
-    EXPECT_EQ(FolderAccess::filesAndFoldersPane().toString(),
-              "x-apple.systempreferences:com.apple.preference.security?Privacy_FilesAndFolders");
-    EXPECT_EQ(FolderAccess::fullDiskAccessPane().toString(),
-              "x-apple.systempreferences:com.apple.preference.security?Privacy_AllFiles");
 }
