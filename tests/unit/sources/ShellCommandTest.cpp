@@ -66,18 +66,11 @@ TEST(ShellCommand, ParseTakesTheTextAfterTheGreaterThanSign) {
         EXPECT_FALSE(ShellCommand::parse(QString::fromUtf8(text))) << text;
 }
 
-TEST(ShellCommand, QuotingSurvivesHostileText) {
+TEST(ShellCommand, QuotingKeepsEveryCharacterLiteral) {
+    // A real shell reads hostile names back in ScriptRunsInHostileFoldersAndRemovesItself.
     EXPECT_EQ(ShellCommand::quoted("/Users/o'brien"), "'/Users/o'\\''brien'");
     EXPECT_EQ(ShellCommand::quoted(QString()), "''");
     EXPECT_EQ(ShellCommand::quoted("''"), "''\\'''\\'''");
-    // Round trip through a real shell.
-    for (const QString& text :
-         QStringList{"it's", "a\nb", "$HOME `id` $(id)", "-n", "back\\slash\\", "\"q\" *"}) {
-        QProcess sh;
-        sh.start("/bin/sh", {"-c", "printf '%s' " + ShellCommand::quoted(text)});
-        ASSERT_TRUE(sh.waitForFinished(10000));
-        EXPECT_EQ(QString::fromUtf8(sh.readAllStandardOutput()), text);
-    }
 }
 
 TEST_F(ShellFixture, ScriptTextRemovesItselfEntersTheFolderAndRunsTheCommandAsTyped) {
@@ -172,8 +165,8 @@ TEST_F(ShellFixture, RunFailuresLeaveNoScriptBehind) {
 TEST_F(ShellFixture, ScriptRunsInHostileFoldersAndRemovesItself) {
     const QString out = p.home() + "/out.txt";
     const QString command = "printf '%s' \"$PWD\" > " + ShellCommand::quoted(out) + "; exit 7";
-    for (const QString& name :
-         QStringList{"it's here", "two\nlines", "$HOME `id`", "back\\slash\\", "-dash", "ünï ☃"}) {
+    for (const QString& name : QStringList{"it's here", "two\nlines", "$HOME `id` $(id)", "back\\slash\\",
+                                           "-dash", "\"q\" *", "ünï ☃"}) {
         SCOPED_TRACE(name.toStdString());
         const QString folder = p.makeDir("hostile/" + name);
         QFile::remove(out);
