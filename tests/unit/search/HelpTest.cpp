@@ -1,12 +1,10 @@
 #include "search/Help.h"
-#include "fakes/FakePlatform.h"
+#include "PanelHarness.h"
 #include "fakes/Printers.h"
-#include "store/Settings.h"
 
 #include <gtest/gtest.h>
 
 using namespace zarvo;
-using zarvo::fakes::FakePlatform;
 
 namespace {
 
@@ -24,16 +22,10 @@ QStringList titles(const QList<HelpTopic>& topics) {
     return out;
 }
 
-struct HelpDesk {
-    FakePlatform fake;
-    HelpDesk() { Settings::resetShared(); }
-    ~HelpDesk() { Settings::resetShared(); }
-};
-
 } // namespace
 
 TEST(Help, TableAndRows) {
-    HelpDesk desk;
+    zarvo::testing::Panel panel; // the keyword rows read the shared settings
     const auto& all = HelpTopic::all();
     ASSERT_EQ(all.size(), 16);
     EXPECT_TRUE(all[0].detail.contains("\"quoted paths\""));
@@ -63,7 +55,7 @@ TEST(Help, TableAndRows) {
 }
 
 TEST(Help, MatchingWordsAndKeywordRows) {
-    HelpDesk desk;
+    zarvo::testing::Panel panel; // the keyword rows read the shared settings
     // Fuzzy title matches, best first, then the keyword rows for the same words.
     const auto topics = titles(HelpTopic::matches("clip"));
     ASSERT_GE(topics.size(), 3);

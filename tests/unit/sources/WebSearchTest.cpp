@@ -40,8 +40,6 @@ TEST(WebSearch, ParseFindsTheEngineByItsPrefix) {
 TEST(WebSearch, TableHasTwelveEnginesWithDistinctLowerCasePrefixes) {
     const auto& engines = WebSearch::engines();
     ASSERT_EQ(engines.size(), 12);
-    EXPECT_EQ(engines.first().name, "Google");
-    EXPECT_EQ(engines.last().name, "Google Translate");
     QSet<QString> seen;
     for (const auto& engine : engines) {
         EXPECT_TRUE(engine.urlTemplate.startsWith(QLatin1String("https://"))) << engine.name.toStdString();
