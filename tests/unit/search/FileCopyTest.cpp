@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSet>
 #include <gtest/gtest.h>
 
 #include <atomic>

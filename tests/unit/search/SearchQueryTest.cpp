@@ -2,7 +2,6 @@
 #include "fakes/FakePlatform.h"
 #include "fakes/Printers.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
 
 using namespace zarvo;

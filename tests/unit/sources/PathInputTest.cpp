@@ -3,7 +3,6 @@
 #include "fakes/Printers.h"
 #include "store/Settings.h"
 
-#include <QDir>
 #include <QFile>
 #include <QThread>
 #include <gtest/gtest.h>

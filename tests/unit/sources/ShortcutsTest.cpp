@@ -1,10 +1,8 @@
 #include "sources/Shortcuts.h"
 #include "fakes/FakePlatform.h"
 #include "fakes/Printers.h"
-#include "sources/PathInput.h"
 #include "store/Settings.h"
 
-#include <QDir>
 #include <QSet>
 #include <gtest/gtest.h>
 
