@@ -318,7 +318,7 @@ TEST(PanelKeys, ClipboardTabKeysAndDigits) {
     f.press("esc");
     EXPECT_EQ(f.dismissed, 2);
 
-    // ⌘↩ pastes into the front application; ↩ on a clip copies it.
+    // ⌘↩ pastes into the front application.
     f.p.workspace.front = AppInfo{"org.example.editor", "Editor"};
     f.model.setSelectedIndex(0);
     EXPECT_TRUE(f.press("cmd+return"));
