@@ -48,6 +48,9 @@ TEST(Shortcuts, BuiltInTableShape) {
                                                {32, "control"}, {56, "winver"}, {57, "lock"}, {66, "ip"}};
     for (const auto& [at, keyword] : bounds)
         EXPECT_EQ(table[at].keyword, keyword) << at;
+    // Titles whose punctuation is easy to lose: the ellipsis of a step that asks, a hyphen that never breaks.
+    EXPECT_EQ(table[61].title, "Restart\u2026");
+    EXPECT_EQ(table[33].title, "Wi\u2011Fi");
     QSet<QString> seen;
     for (const auto& s : table) {
         EXPECT_EQ(s.keyword, s.keyword.toLower());
