@@ -1,5 +1,7 @@
 #include "fakes/EventLoop.h"
+#include "fakes/FakeAppBundleSource.h"
 #include "fakes/FakePlatform.h"
+#include "files/AppCatalog.h"
 #include "files/FolderAccess.h"
 #include "files/IndexMetadataQuery.h"
 #include "files/IndexedFolders.h"
@@ -7,9 +9,7 @@
 #include "store/UserDefaults.h"
 
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
-#include <QTimer>
 #include <gtest/gtest.h>
 #include <utime.h>
 
@@ -18,34 +18,22 @@ using zarvo::fakes::FakePlatform;
 
 namespace {
 
-struct Outcome {
+// Runs a search on the real index until it finishes; the paths of each batch.
+QList<QStringList> runSearch(SpotlightSearch& search, const SearchQuery& query) {
     QList<QStringList> batches;
     bool finished = false;
-};
-
-// Runs a search on the real index and spins the event loop until it finishes.
-Outcome runSearch(SpotlightSearch& search, const SearchQuery& query) {
-    Outcome out;
-    QEventLoop loop;
-    search.search(query, [&](const QStringList& paths, bool finished) {
-        out.batches << paths;
-        if (finished) {
-            out.finished = true;
-            loop.quit();
-        }
+    search.search(query, [&](const QStringList& paths, bool done) {
+        batches << paths;
+        finished = done;
     });
-    if (!out.finished) {
-        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return out;
+    EXPECT_TRUE(zarvo::testing::waitUntil([&] { return finished; }, 10000));
+    search.cancel();
+    return batches;
 }
 
-QStringList relative(const FakePlatform& fake, const QStringList& paths) {
-    QStringList out;
-    for (const auto& p : paths)
-        out << QDir(fake.home()).relativeFilePath(p);
-    return out;
+SearchQuery query(const QString& term, const QStringList& types = {}, std::optional<QString> scope = {},
+                  std::optional<QDateTime> since = {}) {
+    return {term, types, std::move(since), std::move(scope), std::nullopt};
 }
 
 void age(const QString& path, qint64 secondsAgo) {
@@ -58,61 +46,54 @@ void age(const QString& path, qint64 secondsAgo) {
 
 TEST(FileSearchOnIndex, SearchesTheRealIndexThroughTheQueryInterface) {
     FakePlatform fake;
-    fake.makeFile(QStringLiteral("Documents/Report Summary 2024.pdf"));
-    fake.makeFile(QStringLiteral("Documents/summary of the report.txt"));
-    fake.makeFile(QStringLiteral("Documents/report.txt"));
-    age(fake.makeFile(QStringLiteral("Pictures/old-photo.jpg")), 30 * 86400);
-    fake.makeFile(QStringLiteral("Pictures/new-photo.PNG"));
-    fake.makeFile(QStringLiteral("code/readme.md"));
-    fake.makeFile(QStringLiteral("Downloads/installer.AppImage"));
-    fake.makeFile(QStringLiteral("Downloads/dwnl-notes.txt"));
+    fake.makeFile("Documents/Report Summary 2024.pdf");
+    fake.makeFile("Documents/summary of the report.txt");
+    fake.makeFile("Documents/report.txt");
+    age(fake.makeFile("Pictures/old-photo.jpg"), 30 * 86400);
+    fake.makeFile("Pictures/new-photo.PNG");
+    fake.makeFile("code/readme.md");
+    fake.makeFile("Downloads/installer.AppImage");
+    fake.makeFile("Downloads/dwnl-notes.txt");
 
-    const auto config = FileIndexSettings::config(fake.platform);
-    EXPECT_EQ(config.roots, QStringList{fake.home()});
-    auto index = FileIndexSettings::openShared(fake.platform);
-    IndexMetadataQueryFactory factory(index);
+    EXPECT_EQ(FileIndexSettings::config(fake.platform).roots, QStringList{fake.home()});
+    IndexMetadataQueryFactory factory(FileIndexSettings::openShared(fake.platform));
     SpotlightSearch search(factory);
-
-    auto words = runSearch(search, [] {
-        SearchQuery q;
-        q.term = QStringLiteral("report summary");
-        return q;
-    }());
-    ASSERT_TRUE(words.finished);
-    QStringList found = relative(fake, words.batches.last());
-    found.sort();
-    EXPECT_EQ(found, (QStringList{QStringLiteral("Documents/Report Summary 2024.pdf"),
-                                  QStringLiteral("Documents/summary of the report.txt")}));
-
-    SearchQuery images;
-    images.contentTypes = {QStringLiteral("public.image")};
-    images.since = QDateTime::currentDateTime().addDays(-7);
-    EXPECT_EQ(relative(fake, runSearch(search, images).batches.last()),
-              QStringList{QStringLiteral("Pictures/new-photo.PNG")});
-
-    SearchQuery scoped;
-    scoped.scope = fake.home() + QStringLiteral("/Downloads");
-    found = relative(fake, runSearch(search, scoped).batches.last());
-    found.sort();
-    EXPECT_EQ(found, (QStringList{QStringLiteral("Downloads/dwnl-notes.txt"),
-                                  QStringLiteral("Downloads/installer.AppImage")}));
-
-    SearchQuery apps;
-    apps.contentTypes = {QStringLiteral("com.apple.application-bundle")};
-    EXPECT_EQ(relative(fake, runSearch(search, apps).batches.last()),
-              QStringList{QStringLiteral("Downloads/installer.AppImage")});
-
+    // The home-relative paths of the last batch, sorted where the order is the index's own.
+    const auto found = [&](const SearchQuery& query, bool sorted = false) {
+        const auto batches = runSearch(search, query);
+        QStringList out;
+        for (const QString& path : batches.value(batches.size() - 1))
+            out << QDir(fake.home()).relativeFilePath(path);
+        if (sorted) out.sort();
+        return out;
+    };
+    EXPECT_EQ(found(query("report summary"), true),
+              (QStringList{"Documents/Report Summary 2024.pdf", "Documents/summary of the report.txt"}));
+    EXPECT_EQ(found(query({}, {"public.image"}, {}, QDateTime::currentDateTime().addDays(-7))),
+              QStringList{"Pictures/new-photo.PNG"});
+    EXPECT_EQ(found(query({}, {}, fake.home() + "/Downloads"), true),
+              (QStringList{"Downloads/dwnl-notes.txt", "Downloads/installer.AppImage"}));
+    EXPECT_EQ(found(query({}, {"com.apple.application-bundle"})),
+              QStringList{"Downloads/installer.AppImage"});
     // dwnl: the folder by subsequence, the file by substring (listed first).
-    SearchQuery dwnl;
-    dwnl.term = QStringLiteral("dwnl");
-    EXPECT_EQ(relative(fake, runSearch(search, dwnl).batches.last()),
-              (QStringList{QStringLiteral("Downloads/dwnl-notes.txt"), QStringLiteral("Downloads")}));
+    EXPECT_EQ(found(query("dwnl")), (QStringList{"Downloads/dwnl-notes.txt", "Downloads"}));
+    EXPECT_EQ(found(query("readme", {}, fake.home() + "/code")), QStringList{"code/readme.md"});
+}
 
-    SearchQuery inCode;
-    inCode.scope = fake.home() + QStringLiteral("/code");
-    inCode.term = QStringLiteral("readme");
-    EXPECT_EQ(relative(fake, runSearch(search, inCode).batches.last()),
-              QStringList{QStringLiteral("code/readme.md")});
+TEST(FileSearchOnIndex, ApplicationsComeFirstInTheIndexQueryAndInTheFirstBatch) {
+    FakePlatform fake;
+    fake.makeFile("Documents/keepass-export.csv");
+    const QString keepass = "/usr/share/applications/org.keepassxc.KeePassXC.desktop";
+    fakes::FakeAppBundleSource source;
+    source.bundles = {AppBundle{keepass, {}, "KeePassXC", {}, {}, {}, {}, 0}};
+    AppCatalog catalog(&source);
+    catalog.reload();
+    IndexMetadataQueryFactory factory(FileIndexSettings::openShared(fake.platform), &catalog);
+    SpotlightSearch search(factory);
+    const auto batches = runSearch(search, query("keepass"));
+    ASSERT_FALSE(batches.isEmpty());
+    EXPECT_EQ(batches.first().value(0), keepass);
+    EXPECT_EQ(batches.last(), (QStringList{keepass, fake.home() + "/Documents/keepass-export.csv"}));
 }
 
 TEST(FileSearchOnIndex, CancelledRealQueryNeverCallsBack) {
@@ -123,9 +104,7 @@ TEST(FileSearchOnIndex, CancelledRealQueryNeverCallsBack) {
     SpotlightSearch search(factory);
     int calls = 0;
     for (int i = 0; i < 10; ++i) {
-        SearchQuery q;
-        q.term = QStringLiteral("report");
-        search.search(q, [&](const QStringList&, bool) { ++calls; });
+        search.search(query("report"), [&](const QStringList&, bool) { ++calls; });
         search.cancel();
     }
     zarvo::testing::pump(300);
@@ -135,16 +114,14 @@ TEST(FileSearchOnIndex, CancelledRealQueryNeverCallsBack) {
 TEST(FileIndexSettings, DefaultsKeysChooseRootsAndExclusions) {
     FakePlatform fake;
     fake.defaults.domains[fake.environment.identifier] = QVariantMap{
-        {QString::fromLatin1(FileIndexSettings::kRootsKey),
-         QStringList{QStringLiteral("~/code"), QStringLiteral("/srv/data/"), QStringLiteral("relative")}},
-        {QString::fromLatin1(FileIndexSettings::kExcludedKey), QStringList{QStringLiteral("~/code/build")}},
+        {QString::fromLatin1(FileIndexSettings::kRootsKey), QStringList{"~/code", "/srv/data/", "relative"}},
+        {QString::fromLatin1(FileIndexSettings::kExcludedKey), QStringList{"~/code/build"}},
     };
     auto previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     const auto config = FileIndexSettings::config(fake.platform);
     qInstallMessageHandler(previous);
-    EXPECT_EQ(config.roots,
-              (QStringList{fake.home() + QStringLiteral("/code"), QStringLiteral("/srv/data")}));
-    EXPECT_EQ(config.excluded, QStringList{fake.home() + QStringLiteral("/code/build")});
+    EXPECT_EQ(config.roots, (QStringList{fake.home() + "/code", "/srv/data"}));
+    EXPECT_EQ(config.excluded, QStringList{fake.home() + "/code/build"});
     EXPECT_TRUE(config.snapshotPath.startsWith(fake.environment.cache));
 }
 
@@ -199,18 +176,12 @@ TEST(FileIndexSettings, FoldersChosenInSettingsAreWhatTheIndexCoversWithReasonsF
 TEST(FolderAccess, ReportsMissingOrUnlistableFolders) {
     FakePlatform fake;
     EXPECT_TRUE(FolderAccess::deniedFolders().isEmpty());
-    QDir(fake.home() + QStringLiteral("/Downloads")).removeRecursively();
-    EXPECT_EQ(FolderAccess::deniedFolders(), QStringList{QStringLiteral("Downloads")});
+    QDir(fake.home() + "/Downloads").removeRecursively();
+    EXPECT_EQ(FolderAccess::deniedFolders(), QStringList{"Downloads"});
     // A file where the folder should be cannot be listed either.
-    QDir(fake.home() + QStringLiteral("/Desktop")).removeRecursively();
-    fake.makeFile(QStringLiteral("Desktop"));
-    EXPECT_EQ(FolderAccess::deniedFolders(fake.home()),
-              (QStringList{QStringLiteral("Desktop"), QStringLiteral("Downloads")}));
-    EXPECT_EQ(FolderAccess::bannerText({QStringLiteral("Desktop"), QStringLiteral("Documents")}),
-              QStringLiteral("Can't search Desktop, Documents \u2014 macOS hasn't granted access."));
-    EXPECT_EQ(
-        FolderAccess::filesAndFoldersPane().toString(),
-        QStringLiteral("x-apple.systempreferences:com.apple.preference.security?Privacy_FilesAndFolders"));
-    EXPECT_EQ(FolderAccess::fullDiskAccessPane().toString(),
-              QStringLiteral("x-apple.systempreferences:com.apple.preference.security?Privacy_AllFiles"));
+    QDir(fake.home() + "/Desktop").removeRecursively();
+    fake.makeFile("Desktop");
+    EXPECT_EQ(FolderAccess::deniedFolders(fake.home()), (QStringList{"Desktop", "Downloads"}));
+    EXPECT_EQ(FolderAccess::bannerText({"Desktop", "Documents"}),
+              "Can't search Desktop, Documents \u2014 macOS hasn't granted access.");
 }

@@ -33,12 +33,10 @@ QStringList many(const QString& prefix, int n) {
 } // namespace
 
 TEST(SpotlightSearchPlan, PatternsWildcardsAndQueryCount) {
-    auto plans = SpotlightSearch::plan(term(QStringLiteral("report summary")));
+    auto plans = SpotlightSearch::plan(term("report summary"));
     ASSERT_EQ(plans.size(), 2);
-    EXPECT_EQ(plans[0].predicate.namePatterns,
-              (QStringList{QStringLiteral("*report*"), QStringLiteral("*summary*")}));
-    EXPECT_EQ(plans[1].predicate.namePatterns,
-              (QStringList{QStringLiteral("*r*e*p*o*r*t*"), QStringLiteral("*s*u*m*m*a*r*y*")}));
+    EXPECT_EQ(plans[0].predicate.namePatterns, (QStringList{"*report*", "*summary*"}));
+    EXPECT_EQ(plans[1].predicate.namePatterns, (QStringList{"*r*e*p*o*r*t*", "*s*u*m*m*a*r*y*"}));
     EXPECT_FALSE(plans[0].predicate.matchAll);
     EXPECT_TRUE(plans[0].scopes.isEmpty());
     EXPECT_EQ(plans[0].sort, MetadataSort::LastUsedDateDescending);
@@ -49,28 +47,26 @@ TEST(SpotlightSearchPlan, PatternsWildcardsAndQueryCount) {
                   "(kMDItemFSName LIKE[cd] \"*summary*\" OR kMDItemDisplayName LIKE[cd] \"*summary*\")"));
 
     // Words of one or two characters only: the substring query alone.
-    plans = SpotlightSearch::plan(term(QStringLiteral("ab  c")));
+    plans = SpotlightSearch::plan(term("ab  c"));
     ASSERT_EQ(plans.size(), 1);
-    EXPECT_EQ(plans[0].predicate.namePatterns, (QStringList{QStringLiteral("*ab*"), QStringLiteral("*c*")}));
+    EXPECT_EQ(plans[0].predicate.namePatterns, (QStringList{"*ab*", "*c*"}));
     // One long word is enough for the subsequence query, which then covers every word.
-    plans = SpotlightSearch::plan(term(QStringLiteral("dwnl x")));
+    plans = SpotlightSearch::plan(term("dwnl x"));
     ASSERT_EQ(plans.size(), 2);
-    EXPECT_EQ(plans[1].predicate.namePatterns,
-              (QStringList{QStringLiteral("*d*w*n*l*"), QStringLiteral("*x*")}));
+    EXPECT_EQ(plans[1].predicate.namePatterns, (QStringList{"*d*w*n*l*", "*x*"}));
 
     // Typed wildcards are removed, not honoured; quotes are escaped, also inside the subsequence.
-    plans = SpotlightSearch::plan(term(QStringLiteral("re*po?rt it's")));
+    plans = SpotlightSearch::plan(term("re*po?rt it's"));
     ASSERT_EQ(plans.size(), 2);
-    EXPECT_EQ(plans[0].predicate.namePatterns,
-              (QStringList{QStringLiteral("*report*"), QStringLiteral("*it\\'s*")}));
-    EXPECT_EQ(plans[1].predicate.namePatterns.last(), QStringLiteral("*i*t*\\'*s*"));
-    EXPECT_TRUE(SpotlightSearch::plan(term(QStringLiteral("*? ** ?"))).isEmpty());
+    EXPECT_EQ(plans[0].predicate.namePatterns, (QStringList{"*report*", "*it\\'s*"}));
+    EXPECT_EQ(plans[1].predicate.namePatterns.last(), "*i*t*\\'*s*");
+    EXPECT_TRUE(SpotlightSearch::plan(term("*? ** ?")).isEmpty());
     EXPECT_TRUE(SpotlightSearch::plan(term(QString())).isEmpty());
 }
 
 TEST(SpotlightSearchPlan, CommonConditionsScopesAndSorts) {
     SearchQuery kinds;
-    kinds.contentTypes = {QStringLiteral("public.image"), QStringLiteral("com.adobe.pdf")};
+    kinds.contentTypes = {"public.image", "com.adobe.pdf"};
     auto plans = SpotlightSearch::plan(kinds);
     ASSERT_EQ(plans.size(), 1);
     EXPECT_TRUE(plans[0].predicate.namePatterns.isEmpty());
@@ -80,33 +76,33 @@ TEST(SpotlightSearchPlan, CommonConditionsScopesAndSorts) {
     EXPECT_EQ(plans[0].predicate.format(), QStringLiteral("(kMDItemContentTypeTree == \"public.image\" OR "
                                                           "kMDItemContentTypeTree == \"com.adobe.pdf\")"));
 
-    SearchQuery dated = term(QStringLiteral("tax"));
+    SearchQuery dated = term("tax");
     dated.since = QDateTime(QDate(2026, 3, 7), QTime(12, 0), Qt::UTC);
-    dated.scope = QStringLiteral("/home/u/Documents");
+    dated.scope = "/home/u/Documents";
     plans = SpotlightSearch::plan(dated);
     ASSERT_EQ(plans.size(), 2);
     for (const auto& p : plans) {
         EXPECT_EQ(p.predicate.changedSince, dated.since);
         EXPECT_EQ(p.sort, MetadataSort::ContentChangeDateDescending);
-        EXPECT_EQ(p.scopes, QStringList{QStringLiteral("/home/u/Documents")});
+        EXPECT_EQ(p.scopes, QStringList{"/home/u/Documents"});
         EXPECT_FALSE(p.predicate.matchAll);
     }
 
     // A folder alone: everything in it.
     SearchQuery folder;
-    folder.scope = QStringLiteral("/home/u/Downloads");
+    folder.scope = "/home/u/Downloads";
     plans = SpotlightSearch::plan(folder);
     ASSERT_EQ(plans.size(), 1);
     EXPECT_TRUE(plans[0].predicate.matchAll);
     EXPECT_TRUE(plans[0].predicate.namePatterns.isEmpty());
-    EXPECT_EQ(plans[0].predicate.format(), QStringLiteral("kMDItemFSName LIKE \"*\""));
+    EXPECT_EQ(plans[0].predicate.format(), "kMDItemFSName LIKE \"*\"");
 }
 
 TEST(SpotlightSearch, MergesBatchesAndFinishesOnce) {
     FakeMetadataQueryFactory factory;
     SpotlightSearch search(factory);
     Calls calls;
-    search.search(term(QStringLiteral("report")), calls.callback());
+    search.search(term("report"), calls.callback());
     ASSERT_EQ(factory.created.size(), 2);
     FakeMetadataQuery* substring = factory.at(0);
     FakeMetadataQuery* subsequence = factory.at(1);
@@ -115,31 +111,27 @@ TEST(SpotlightSearch, MergesBatchesAndFinishesOnce) {
     EXPECT_TRUE(calls.calls.isEmpty());
 
     // The subsequence query reports first; the substring query's list still comes first once it reports.
-    subsequence->progress({QStringLiteral("/h/r-e-p-o-r-t"), QStringLiteral("/h/report.txt")});
-    substring->progress({QStringLiteral("/h/report.txt"), QStringLiteral("/h/my report.pdf")});
+    subsequence->progress({"/h/r-e-p-o-r-t", "/h/report.txt"});
+    substring->progress({"/h/report.txt", "/h/my report.pdf"});
     ASSERT_EQ(calls.calls.size(), 2);
-    EXPECT_EQ(
-        calls.calls[0],
-        qMakePair(QStringList{QStringLiteral("/h/r-e-p-o-r-t"), QStringLiteral("/h/report.txt")}, false));
-    EXPECT_EQ(calls.calls[1].first,
-              (QStringList{QStringLiteral("/h/report.txt"), QStringLiteral("/h/my report.pdf"),
-                           QStringLiteral("/h/r-e-p-o-r-t")}));
+    EXPECT_EQ(calls.calls[0], qMakePair(QStringList{"/h/r-e-p-o-r-t", "/h/report.txt"}, false));
+    EXPECT_EQ(calls.calls[1].first, (QStringList{"/h/report.txt", "/h/my report.pdf", "/h/r-e-p-o-r-t"}));
     EXPECT_EQ(substring->readsWhileEnabled, 0) << "results are read while updates are held";
     EXPECT_GT(substring->readsWhileDisabled, 0);
     EXPECT_EQ(substring->disabled, 0);
 
-    substring->finish({QStringLiteral("/h/report.txt")});
+    substring->finish({"/h/report.txt"});
     EXPECT_TRUE(substring->stopped);
     EXPECT_FALSE(calls.calls.last().second);
     // Missing paths are skipped; at most 300 are read from one query.
     subsequence->results = {std::nullopt};
-    for (const auto& p : many(QStringLiteral("s"), 400))
+    for (const auto& p : many("s", 400))
         subsequence->results << p;
     emit subsequence->didFinishGathering();
     ASSERT_EQ(calls.calls.size(), 4);
     EXPECT_TRUE(calls.calls.last().second);
     EXPECT_EQ(calls.calls.last().first.size(), 1 + 299);
-    EXPECT_EQ(calls.calls.last().first.first(), QStringLiteral("/h/report.txt"));
+    EXPECT_EQ(calls.calls.last().first.first(), "/h/report.txt");
     EXPECT_FALSE(search.isRunning());
 
     // Finished queries are released; anything they say afterwards reaches no one.
@@ -153,7 +145,7 @@ TEST(SpotlightSearch, NothingToLookForAndRejectedQueries) {
     FakeMetadataQueryFactory factory;
     SpotlightSearch search(factory);
     Calls calls;
-    search.search(term(QStringLiteral("** ?")), calls.callback());
+    search.search(term("** ?"), calls.callback());
     EXPECT_EQ(calls.calls, (QList<QPair<QStringList, bool>>{qMakePair(QStringList(), true)}));
     EXPECT_TRUE(factory.created.isEmpty());
 
@@ -163,19 +155,19 @@ TEST(SpotlightSearch, NothingToLookForAndRejectedQueries) {
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) { logged << m; });
     factory.refuseAt = 0; // the substring query is refused, the subsequence one runs
     Calls partial;
-    search.search(term(QStringLiteral("report")), partial.callback());
+    search.search(term("report"), partial.callback());
     EXPECT_EQ(logged, QStringList{QStringLiteral(
                           "Zarvo: Spotlight rejected query kMDItemFSName LIKE[cd] \"*report*\" "
                           "OR kMDItemDisplayName LIKE[cd] \"*report*\"")});
     EXPECT_TRUE(partial.calls.isEmpty());
-    factory.at(1)->finish({QStringLiteral("/h/r.e.p.o.r.t")});
-    EXPECT_EQ(partial.calls, (QList<QPair<QStringList, bool>>{
-                                 qMakePair(QStringList{QStringLiteral("/h/r.e.p.o.r.t")}, true)}));
+    factory.at(1)->finish({"/h/r.e.p.o.r.t"});
+    EXPECT_EQ(partial.calls,
+              (QList<QPair<QStringList, bool>>{qMakePair(QStringList{"/h/r.e.p.o.r.t"}, true)}));
 
     factory.refuseAt = -1;
     factory.refuseStart = true;
     Calls none;
-    search.search(term(QStringLiteral("report")), none.callback());
+    search.search(term("report"), none.callback());
     qInstallMessageHandler(previous);
     EXPECT_EQ(none.calls, (QList<QPair<QStringList, bool>>{qMakePair(QStringList(), true)}));
     EXPECT_EQ(logged.size(), 3);
@@ -186,32 +178,32 @@ TEST(SpotlightSearch, NewSearchOrCancelSilencesTheOldOne) {
     FakeMetadataQueryFactory factory;
     SpotlightSearch search(factory);
     Calls first, second;
-    search.search(term(QStringLiteral("alpha")), first.callback());
+    search.search(term("alpha"), first.callback());
     FakeMetadataQuery* oldQuery = factory.at(0);
-    oldQuery->progress({QStringLiteral("/h/alpha")});
+    oldQuery->progress({"/h/alpha"});
     ASSERT_EQ(first.calls.size(), 1);
 
-    search.search(term(QStringLiteral("beta")), second.callback());
+    search.search(term("beta"), second.callback());
     EXPECT_TRUE(oldQuery->stopped);
     // The old query still exists until the event loop runs, and may still talk: nobody listens.
-    oldQuery->finish({QStringLiteral("/h/alpha2")});
+    oldQuery->finish({"/h/alpha2"});
     EXPECT_EQ(first.calls.size(), 1);
     EXPECT_TRUE(second.calls.isEmpty());
 
     search.cancel();
     search.cancel(); // idle: harmless
-    factory.at(2)->finish({QStringLiteral("/h/beta")});
+    factory.at(2)->finish({"/h/beta"});
     EXPECT_TRUE(second.calls.isEmpty());
 
     // A callback may start the next search itself.
     Calls third;
-    search.search(term(QStringLiteral("ab")), [&](const QStringList& paths, bool finished) {
+    search.search(term("ab"), [&](const QStringList& paths, bool finished) {
         third.calls << qMakePair(paths, finished);
-        if (finished) search.search(term(QStringLiteral("cd")), third.callback());
+        if (finished) search.search(term("cd"), third.callback());
     });
-    factory.at(4)->finish({QStringLiteral("/h/ab")});
+    factory.at(4)->finish({"/h/ab"});
     ASSERT_EQ(third.calls.size(), 1);
     EXPECT_TRUE(search.isRunning());
-    factory.at(5)->finish({QStringLiteral("/h/cd")});
+    factory.at(5)->finish({"/h/cd"});
     EXPECT_EQ(third.calls.size(), 2);
 }

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSet>
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -39,66 +38,42 @@ void write(const QString& path, const QByteArray& bytes, mode_t mode) {
     ::chmod(QFile::encodeName(path).constData(), mode);
 }
 
-// Watches a copy being made under `parent/name` with inotify and keeps, for every entry, the widest
-// mode it was seen with.
-class ModeWatch {
-public:
-    ModeWatch(const QString& parent, const QString& name) : m_parent(parent), m_name(name) {
-        m_fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-        add(parent, QString());
-    }
-    ~ModeWatch() { ::close(m_fd); }
-
-    void run(const std::atomic<bool>& done) {
-        while (!done.load()) {
-            pollfd wait{m_fd, POLLIN, 0};
-            if (::poll(&wait, 1, 20) > 0) read();
-        }
-        read();
-    }
-    const QHash<QString, mode_t>& widest() const { return m_widest; }
-
-private:
-    void add(const QString& folder, const QString& relative) {
-        const int wd = inotify_add_watch(m_fd, QFile::encodeName(folder).constData(),
+// Watches `parent/name` being made with inotify until `done`; for every entry, the widest mode seen.
+QHash<QString, mode_t> widestModes(const QString& parent, const QString& name,
+                                   const std::atomic<bool>& done) {
+    const int fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    QHash<int, QString> folders; // watch → folder relative to parent
+    QHash<QString, mode_t> widest;
+    const auto watch = [&](const QString& relative) {
+        const int wd = inotify_add_watch(fd, QFile::encodeName(parent + "/" + relative).constData(),
                                          IN_CREATE | IN_ATTRIB | IN_MOVED_TO);
-        if (wd >= 0) m_folders.insert(wd, relative);
-    }
-    void see(const QString& relative) {
-        const QString path = m_parent + "/" + relative;
-        const mode_t mode = modeOf(path);
-        m_widest[relative] |= mode;
-        struct stat status;
-        if (::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISDIR(status.st_mode) &&
-            !m_watched.contains(relative)) {
-            m_watched.insert(relative);
-            add(path, relative);
-        }
-    }
-    void read() {
-        alignas(inotify_event) char buffer[64 * 1024];
-        for (;;) {
-            const ssize_t got = ::read(m_fd, buffer, sizeof buffer);
-            if (got <= 0) return;
+        if (wd >= 0) folders.insert(wd, relative);
+    };
+    watch(QString());
+    alignas(inotify_event) char buffer[64 * 1024];
+    for (bool last = false; !last;) {
+        last = done.load(); // one more read after the copy ended
+        pollfd wait{fd, POLLIN, 0};
+        if (!last && ::poll(&wait, 1, 20) <= 0) continue;
+        for (ssize_t got; (got = ::read(fd, buffer, sizeof buffer)) > 0;) {
             for (char* at = buffer; at < buffer + got;) {
                 const auto* event = reinterpret_cast<const inotify_event*>(at);
                 at += sizeof(inotify_event) + event->len;
-                const QString folder = m_folders.value(event->wd);
-                const QString name = event->len ? QFile::decodeName(event->name) : QString();
-                QString relative = folder.isEmpty() ? name : (name.isEmpty() ? folder : folder + "/" + name);
-                if (relative.isEmpty() || !(relative == m_name || relative.startsWith(m_name + "/")))
-                    continue;
-                see(relative);
+                const QString folder = folders.value(event->wd);
+                const QString entry = event->len ? QFile::decodeName(event->name) : QString();
+                QString relative = folder;
+                if (!entry.isEmpty()) relative += (folder.isEmpty() ? "" : "/") + entry;
+                if (relative != name && !relative.startsWith(name + "/")) continue;
+                struct stat status;
+                if (::lstat(QFile::encodeName(parent + "/" + relative).constData(), &status) != 0) continue;
+                if (S_ISDIR(status.st_mode) && !widest.contains(relative)) watch(relative);
+                widest[relative] |= status.st_mode & 07777;
             }
         }
     }
-
-    QString m_parent, m_name;
-    int m_fd = -1;
-    QHash<int, QString> m_folders;
-    QSet<QString> m_watched;
-    QHash<QString, mode_t> m_widest;
-};
+    ::close(fd);
+    return widest;
+}
 
 } // namespace
 
@@ -122,23 +97,21 @@ TEST(FileCopy, PrivateFoldersAndFilesNeverOpenUpWhileCopied) {
     if (root) ::chown(QFile::encodeName(source + "/open/readme").constData(), 65534, 65534);
 
     const QString copy = p.home() + "/private copy";
-    ModeWatch watch(p.home(), "private copy");
     std::atomic<bool> done = false;
     std::optional<QString> error;
     std::thread copier([&] {
         error = FileOperations::copyItem(source, copy);
         done = true;
     });
-    watch.run(done);
+    const auto widest = widestModes(p.home(), "private copy", done);
     copier.join();
     ASSERT_EQ(error, std::nullopt) << error->toStdString();
 
     // Seen while copying: the private folders never wider than 0700, private files never wider than 0600.
-    ASSERT_TRUE(watch.widest().contains("private copy"));
-    EXPECT_EQ(watch.widest().value("private copy") & 077, 0u)
-        << std::oct << watch.widest().value("private copy");
+    ASSERT_TRUE(widest.contains("private copy"));
+    EXPECT_EQ(widest.value("private copy") & 077, 0u) << std::oct << widest.value("private copy");
     int seen = 0;
-    for (auto it = watch.widest().begin(); it != watch.widest().end(); ++it) {
+    for (auto it = widest.begin(); it != widest.end(); ++it) {
         if (it.key().startsWith("private copy/secret")) {
             ++seen;
             EXPECT_EQ(it.value() & 077, 0u) << it.key().toStdString() << " " << std::oct << it.value();

@@ -79,11 +79,10 @@ TEST(Fuzzy, QueryScoreSumsWords) {
 }
 
 TEST(Text, WordsSplitAtAnyWhitespaceAndTrimOnlySpacesAndTabs) {
-    EXPECT_EQ(Text::words(QStringLiteral("  report\tsummary\u00A0final\u2003x\n")),
+    EXPECT_EQ(Text::words("  report\tsummary\u00A0final\u2003x\n"),
               (QStringList{"report", "summary", "final", "x"}));
-    EXPECT_TRUE(Text::words(QStringLiteral(" \t\u3000 ")).isEmpty());
-    EXPECT_EQ(Text::words(QStringLiteral("a  b")),
-              Text::words(QStringLiteral("a").append(QChar(0x2028)).append("b")));
-    EXPECT_EQ(Text::trimSpacesAndTabs(QStringLiteral(" \t a b \t")), QStringLiteral("a b"));
-    EXPECT_EQ(Text::trimSpacesAndTabs(QStringLiteral("\na\n")), QStringLiteral("\na\n"));
+    EXPECT_TRUE(Text::words(" \t\u3000 ").isEmpty());
+    EXPECT_EQ(Text::words("a  b"), Text::words(QStringLiteral("a").append(QChar(0x2028)).append("b")));
+    EXPECT_EQ(Text::trimSpacesAndTabs(u" \t a b \t"), "a b");
+    EXPECT_EQ(Text::trimSpacesAndTabs(u"\na\n"), "\na\n");
 }

@@ -1,10 +1,14 @@
 #pragma once
 
-// A panel model on the fakes with a real clip store in the temporary home, driven by key presses.
+// A panel model on the fakes with a real clip store in the temporary home, driven by key presses; with
+// file search on, its queries and the installed applications are the test's to answer.
 
 #include "clipboard/ClipStore.h"
 #include "fakes/EventLoop.h"
+#include "fakes/FakeAppBundleSource.h"
+#include "fakes/FakeMetadataQuery.h"
 #include "fakes/FakePlatform.h"
+#include "files/AppCatalog.h"
 #include "search/ClipboardTab.h"
 #include "search/KeyEvent.h"
 #include "search/KeyMap.h"
@@ -27,7 +31,7 @@ namespace zarvo::testing {
 
 // The Clear control's confirmation timer, which the tests fire early instead of waiting seconds.
 inline QTimer& clearTimeout(SearchModel& model) {
-    return *model.findChild<QTimer*>(QStringLiteral("clearConfirmation"));
+    return *model.findChild<QTimer*>("clearConfirmation");
 }
 
 inline ClipStore::Services clipServices(fakes::FakePlatform& p, const Settings& settings) {
@@ -46,19 +50,24 @@ inline ClipStore::Services clipServices(fakes::FakePlatform& p, const Settings& 
 
 struct Panel {
     fakes::FakePlatform p;
+    fakes::FakeMetadataQueryFactory metadata;
+    fakes::FakeAppBundleSource appSource;
+    AppCatalog apps{&appSource};
     UserDefaults defaults{p.defaults, QString::fromLatin1(fakes::kTestIdentifier)};
     Settings settings{defaults};
     History history{defaults, p.clock};
     Favorites favorites{defaults};
-    ClipStore clips{p.root.path() + QStringLiteral("/clips"), &p.pasteboard, false,
-                    clipServices(p, settings)};
-    SearchModel model{SearchModel::Services{settings, history, favorites, &clips, nullptr, &p.pasteboard}};
+    ClipStore clips{p.root.path() + "/clips", &p.pasteboard, false, clipServices(p, settings)};
+    SearchModel model;
     int beeps = 0;
     int dismissed = 0;
     int settingsOpened = 0;
     int quickLooks = 0;
 
-    Panel() {
+    explicit Panel(bool fileSearch = false)
+        : model(SearchModel::Services{settings, history, favorites, &clips, fileSearch ? &metadata : nullptr,
+                                      &p.pasteboard, fileSearch ? &apps : nullptr}) {
+        Settings::resetShared();
         model.shell().onBeep = [this] { ++beeps; };
         model.shell().onDismiss = [this] { ++dismissed; };
         model.shell().onOpenSettings = [this] { ++settingsOpened; };
@@ -67,7 +76,10 @@ struct Panel {
 
     // Background work started by the model (the folder-access probe of a shown panel, copies) reads the
     // current platform: it ends before the fakes go.
-    ~Panel() { QThreadPool::globalInstance()->waitForDone(); }
+    ~Panel() {
+        QThreadPool::globalInstance()->waitForDone();
+        Settings::resetShared();
+    }
 
     // "cmd+shift+c", "return", "opt+return", "down", "cmd+5" …
     static KeyEvent event(const QString& combination, bool repeat = false) {
@@ -83,22 +95,22 @@ struct Panel {
         }
         const QString key = parts.last();
         static const QHash<QString, int> named = {
-            {QStringLiteral("return"), KeyCode::returnKey},
-            {QStringLiteral("enter"), KeyCode::enter},
-            {QStringLiteral("esc"), KeyCode::escape},
-            {QStringLiteral("tab"), KeyCode::tab},
-            {QStringLiteral("delete"), KeyCode::deleteKey},
-            {QStringLiteral("up"), KeyCode::upArrow},
-            {QStringLiteral("down"), KeyCode::downArrow},
-            {QStringLiteral("."), 47},
-            {QStringLiteral("k"), 40},
-            {QStringLiteral("c"), 8},
-            {QStringLiteral("d"), 2},
-            {QStringLiteral("p"), 35},
-            {QStringLiteral("y"), 16},
-            {QStringLiteral(","), 43},
-            {QStringLiteral("a"), 0},
-            {QStringLiteral("v"), KeyCode::v},
+            {"return", KeyCode::returnKey},
+            {"enter", KeyCode::enter},
+            {"esc", KeyCode::escape},
+            {"tab", KeyCode::tab},
+            {"delete", KeyCode::deleteKey},
+            {"up", KeyCode::upArrow},
+            {"down", KeyCode::downArrow},
+            {".", 47},
+            {"k", 40},
+            {"c", 8},
+            {"d", 2},
+            {"p", 35},
+            {"y", 16},
+            {",", 43},
+            {"a", 0},
+            {"v", KeyCode::v},
         };
         static const QHash<QString, int> digits = {{"1", 18}, {"2", 19}, {"3", 20}, {"4", 21}, {"5", 23},
                                                    {"6", 22}, {"7", 26}, {"8", 28}, {"9", 25}, {"0", 29}};
@@ -133,12 +145,19 @@ struct Panel {
 
     QString message() const { return model.message().value_or(QString()); }
 
+    // The file queries of the latest search.
+    QList<fakes::FakeMetadataQuery*> live() const {
+        QList<fakes::FakeMetadataQuery*> out;
+        for (const auto& q : metadata.created)
+            if (q && q->started && !q->stopped) out << q.data();
+        return out;
+    }
+
     // Copies made in another application, filed synchronously.
     void addTextClip(const QString& text) {
         PasteboardItem item;
         item.setString(PasteboardType::plainText, text);
-        clips.capture({PasteboardType::plainText}, {item}, QStringLiteral("Editor"),
-                      QStringLiteral("org.example.editor"));
+        clips.capture({PasteboardType::plainText}, {item}, "Editor", "org.example.editor");
         p.clock.advance(1);
     }
 };

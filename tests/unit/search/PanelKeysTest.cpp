@@ -176,7 +176,7 @@ TEST(PanelKeys, QuickLookFollowsTheSelection) {
     EXPECT_FALSE(f.model.keyMap().handleQuickLookKey(Panel::event("a")));
 }
 
-TEST(PanelKeys, RenameRefusesBadNamesAndKeepsEveryFile) {
+TEST(PanelKeys, RenameRefusesBadNamesAndNeverReplacesAnotherFile) {
     Panel f;
     const QString path = f.p.makeFile("Work/Report.pdf", "original");
     f.p.makeFile("Work/Other.pdf", "other");
@@ -233,12 +233,10 @@ TEST(PanelKeys, RenameRefusesBadNamesAndKeepsEveryFile) {
     f.press("esc");
     EXPECT_TRUE(QFile::exists(renamed));
     EXPECT_EQ(f.model.query(), renamed);
-}
 
-TEST(PanelKeys, CaseOnlyRenameMovesButNeverReplacesAnotherFile) {
-    Panel f;
-    const QString path = f.p.makeFile("Case/Report.pdf", "upper");
-    f.model.modes().startRename(ResultItem::file(path, ResultItem::Source::path));
+    // A change of case only is a rename too.
+    const QString upper = f.p.makeFile("Case/Report.pdf", "upper");
+    f.model.modes().startRename(ResultItem::file(upper, ResultItem::Source::path));
     f.model.setQuery("report.pdf");
     f.press("return");
     EXPECT_EQ(f.message(), "Renamed to \u201Creport.pdf\u201D");
@@ -320,8 +318,8 @@ TEST(PanelKeys, ClipboardTabKeysAndDigits) {
     f.press("esc");
     EXPECT_EQ(f.dismissed, 2);
 
-    // ⌘↩ pastes into the front application; ↩ on a clip copies it.
-    f.p.workspace.front = AppInfo{QStringLiteral("org.example.editor"), QStringLiteral("Editor")};
+    // ⌘↩ pastes into the front application.
+    f.p.workspace.front = AppInfo{"org.example.editor", "Editor"};
     f.model.setSelectedIndex(0);
     EXPECT_TRUE(f.press("cmd+return"));
     EXPECT_TRUE(zarvo::testing::waitUntil([&] { return f.p.keySynth.pastes == 1; }));

@@ -3,7 +3,6 @@
 #include "fakes/Printers.h"
 #include "store/Settings.h"
 
-#include <QDir>
 #include <QFile>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -32,63 +31,60 @@ QStringList names(const QList<ResultItem>& rows) {
 TEST(PathInput, WindowsVariablesMapToLocalPlacesAndEnvironment) {
     FakePlatform fake;
     const QString home = fake.home();
-    fake.environment.vars.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin"));
-    fake.environment.vars.insert(QStringLiteral("MixedCase"), QStringLiteral("/mixed"));
+    fake.environment.vars.insert("PATH", "/usr/bin");
+    fake.environment.vars.insert("MixedCase", "/mixed");
 
     // The Windows name is looked up upper-cased; the backslash becomes a slash once something was replaced.
-    EXPECT_EQ(PathInput::expandVariables(QStringLiteral("%userprofile%\\Desktop")), home + "/Desktop");
-    EXPECT_EQ(PathInput::expand(QStringLiteral("%USERPROFILE%\\Desktop")), home + "/Desktop");
-    EXPECT_EQ(PathInput::expand(QStringLiteral("%SYSTEMDRIVE%\\Users")), QStringLiteral("/Users"));
-    EXPECT_EQ(PathInput::expand(QStringLiteral("%TEMP%")), fake.root.path() + "/tmp");
-    EXPECT_EQ(PathInput::expandVariables(QStringLiteral("%USERNAME%")), QStringLiteral("tester"));
+    EXPECT_EQ(PathInput::expandVariables("%userprofile%\\Desktop"), home + "/Desktop");
+    EXPECT_EQ(PathInput::expand("%USERPROFILE%\\Desktop"), home + "/Desktop");
+    EXPECT_EQ(PathInput::expand("%SYSTEMDRIVE%\\Users"), "/Users");
+    EXPECT_EQ(PathInput::expand("%TEMP%"), fake.root.path() + "/tmp");
+    EXPECT_EQ(PathInput::expandVariables("%USERNAME%"), "tester");
     // Not a Windows name: taken from the environment, exactly as written.
-    EXPECT_EQ(PathInput::expandVariables(QStringLiteral("%PATH%")), QStringLiteral("/usr/bin"));
-    EXPECT_EQ(PathInput::expandVariables(QStringLiteral("%MixedCase%\\x")), QStringLiteral("/mixed/x"));
-    EXPECT_EQ(PathInput::expandVariables(QStringLiteral("%MIXEDCASE%\\x")), QStringLiteral("%MIXEDCASE%\\x"));
+    EXPECT_EQ(PathInput::expandVariables("%PATH%"), "/usr/bin");
+    EXPECT_EQ(PathInput::expandVariables("%MixedCase%\\x"), "/mixed/x");
+    EXPECT_EQ(PathInput::expandVariables("%MIXEDCASE%\\x"), "%MIXEDCASE%\\x");
     // Unknown names stay, and then backslashes are left alone.
-    EXPECT_EQ(PathInput::expandVariables(QStringLiteral("%NOPE%\\Desktop")),
-              QStringLiteral("%NOPE%\\Desktop"));
+    EXPECT_EQ(PathInput::expandVariables("%NOPE%\\Desktop"), "%NOPE%\\Desktop");
     // Several matches are replaced from the last back without disturbing the earlier ones.
-    EXPECT_EQ(PathInput::expandVariables(QStringLiteral("%HOME%\\%NOPE%\\%USERNAME%")),
-              home + "/%NOPE%/tester");
+    EXPECT_EQ(PathInput::expandVariables("%HOME%\\%NOPE%\\%USERNAME%"), home + "/%NOPE%/tester");
     // A value containing percent signs is not expanded again.
-    fake.environment.vars.insert(QStringLiteral("PCT"), QStringLiteral("%HOME%"));
-    EXPECT_EQ(PathInput::expandVariables(QStringLiteral("%PCT%")), QStringLiteral("%HOME%"));
+    fake.environment.vars.insert("PCT", "%HOME%");
+    EXPECT_EQ(PathInput::expandVariables("%PCT%"), "%HOME%");
 }
 
 TEST(PathInput, UnixVariablesAndTilde) {
     FakePlatform fake;
     const QString home = fake.home();
-    EXPECT_EQ(PathInput::expand(QStringLiteral("$HOME/x")), home + "/x");
-    EXPECT_EQ(PathInput::expand(QStringLiteral("${HOME}/x")), home + "/x");
+    EXPECT_EQ(PathInput::expand("$HOME/x"), home + "/x");
+    EXPECT_EQ(PathInput::expand("${HOME}/x"), home + "/x");
     // Each brace is optional on its own.
-    EXPECT_EQ(PathInput::expandVariables(QStringLiteral("${HOME/x")), home + "/x");
-    EXPECT_EQ(PathInput::expandVariables(QStringLiteral("$HOME}/x")), home + "/x");
-    EXPECT_EQ(PathInput::expand(QStringLiteral("$nope/x")), QStringLiteral("$nope/x"));
+    EXPECT_EQ(PathInput::expandVariables("${HOME/x"), home + "/x");
+    EXPECT_EQ(PathInput::expandVariables("$HOME}/x"), home + "/x");
+    EXPECT_EQ(PathInput::expand("$nope/x"), "$nope/x");
     // Windows names are not consulted for $ names, and $ names are case-sensitive.
-    EXPECT_EQ(PathInput::expand(QStringLiteral("$USERPROFILE")), QStringLiteral("$USERPROFILE"));
-    EXPECT_EQ(PathInput::expand(QStringLiteral("$home")), QStringLiteral("$home"));
+    EXPECT_EQ(PathInput::expand("$USERPROFILE"), "$USERPROFILE");
+    EXPECT_EQ(PathInput::expand("$home"), "$home");
 
-    EXPECT_EQ(PathInput::expand(QStringLiteral("~")), home);
-    EXPECT_EQ(PathInput::expand(QStringLiteral("~/")), home + "/");
-    EXPECT_EQ(PathInput::expand(QStringLiteral("~/Documents/")), home + "/Documents/");
-    EXPECT_EQ(PathInput::expand(QStringLiteral("~tester/Music")), home + "/Music");
-    EXPECT_EQ(PathInput::expand(QStringLiteral("~no-such-user-zq/x")), QStringLiteral("~no-such-user-zq/x"));
+    EXPECT_EQ(PathInput::expand("~"), home);
+    EXPECT_EQ(PathInput::expand("~/"), home + "/");
+    EXPECT_EQ(PathInput::expand("~/Documents/"), home + "/Documents/");
+    EXPECT_EQ(PathInput::expand("~tester/Music"), home + "/Music");
+    EXPECT_EQ(PathInput::expand("~no-such-user-zq/x"), "~no-such-user-zq/x");
     // Doubled trailing slashes collapse to the one that means "list this folder".
-    EXPECT_EQ(PathInput::expand(QStringLiteral("/tmp//")), QStringLiteral("/tmp/"));
-    EXPECT_EQ(PathInput::expand(QStringLiteral("/")), QStringLiteral("/"));
+    EXPECT_EQ(PathInput::expand("/tmp//"), "/tmp/");
+    EXPECT_EQ(PathInput::expand("/"), "/");
 }
 
 TEST(PathInput, QuotesFileURLsAndEscapedSpaces) {
     FakePlatform fake;
-    EXPECT_EQ(PathInput::expand(QStringLiteral("  \"/Volumes/My Disk/a b\"  ")),
-              QStringLiteral("/Volumes/My Disk/a b"));
-    EXPECT_EQ(PathInput::expand(QStringLiteral("'/tmp/x'")), QStringLiteral("/tmp/x"));
-    EXPECT_EQ(PathInput::expand(QStringLiteral("\"")), QStringLiteral("\""));
-    EXPECT_EQ(PathInput::expand(QStringLiteral("\"/tmp/x'")), QStringLiteral("\"/tmp/x'"));
-    EXPECT_EQ(PathInput::expand(QStringLiteral("file:///tmp/a%20b")), QStringLiteral("/tmp/a b"));
-    EXPECT_EQ(PathInput::expand(QStringLiteral("/tmp/a\\ b\\ c")), QStringLiteral("/tmp/a b c"));
-    EXPECT_EQ(PathInput::expand(QStringLiteral("\"~/Documents\"")), fake.home() + "/Documents");
+    EXPECT_EQ(PathInput::expand("  \"/Volumes/My Disk/a b\"  "), "/Volumes/My Disk/a b");
+    EXPECT_EQ(PathInput::expand("'/tmp/x'"), "/tmp/x");
+    EXPECT_EQ(PathInput::expand("\""), "\"");
+    EXPECT_EQ(PathInput::expand("\"/tmp/x'"), "\"/tmp/x'");
+    EXPECT_EQ(PathInput::expand("file:///tmp/a%20b"), "/tmp/a b");
+    EXPECT_EQ(PathInput::expand("/tmp/a\\ b\\ c"), "/tmp/a b c");
+    EXPECT_EQ(PathInput::expand("\"~/Documents\""), fake.home() + "/Documents");
 }
 
 TEST(PathInput, LooksLikePath) {
@@ -102,25 +98,30 @@ TEST(PathInput, LooksLikePath) {
 TEST(PathInput, CompletionsListPrefixMatchesInFinderOrderThenFuzzy) {
     FakePlatform fake;
     const QString home = fake.home();
-    fake.makeFile(QStringLiteral(".hidden"));
-    fake.makeFile(QStringLiteral("file10.txt"));
-    fake.makeFile(QStringLiteral("File2.txt"));
-    fake.makeFile(QStringLiteral("file1.txt"));
+    fake.makeFile(".hidden");
+    fake.makeFile("file10.txt");
+    fake.makeFile("File2.txt");
+    fake.makeFile("file1.txt");
 
     // ~/ lists the home folder itself first, then its entries; dot files stay hidden.
-    auto rows = PathInput::completions(QStringLiteral("~/"), false);
+    auto rows = PathInput::completions("~/", false);
     ASSERT_FALSE(rows.isEmpty());
     EXPECT_EQ(rows.first().url.toLocalFile(), home);
     EXPECT_TRUE(rows.first().isDirectory);
     EXPECT_EQ(rows.first().source, ResultItem::Source::path);
-    EXPECT_FALSE(names(rows).contains(QStringLiteral(".hidden")));
-    EXPECT_TRUE(names(rows).contains(QStringLiteral("Downloads")));
-    EXPECT_TRUE(PathInput::completions(QStringLiteral("~/"), true).size() > rows.size());
-    EXPECT_EQ(names(PathInput::completions(QStringLiteral("~/.hid"), false)),
-              QStringList{QStringLiteral(".hidden")});
+    EXPECT_FALSE(names(rows).contains(".hidden"));
+    EXPECT_TRUE(names(rows).contains("Downloads"));
+    EXPECT_TRUE(PathInput::completions("~/", true).size() > rows.size());
+    // Without a word from the caller the setting decides.
+    Settings::resetShared();
+    EXPECT_FALSE(names(PathInput::completions("~/")).contains(".hidden"));
+    Settings::shared().setShowHiddenFiles(true);
+    EXPECT_TRUE(names(PathInput::completions("~/")).contains(".hidden"));
+    Settings::resetShared();
+    EXPECT_EQ(names(PathInput::completions("~/.hid", false)), QStringList{".hidden"});
 
     // Prefix matches are case-insensitive and numbers sort by value.
-    rows = PathInput::completions(QStringLiteral("~/fi"), false);
+    rows = PathInput::completions("~/fi", false);
     EXPECT_EQ(names(rows), (QStringList{"file1.txt", "File2.txt", "file10.txt"}));
     for (const auto& row : rows) {
         EXPECT_FALSE(row.isDirectory);
@@ -128,44 +129,44 @@ TEST(PathInput, CompletionsListPrefixMatchesInFinderOrderThenFuzzy) {
     }
 
     // No entry starts with dwnl: the fuzzy list offers Downloads.
-    rows = PathInput::completions(QStringLiteral("~/dwnl"), false);
+    rows = PathInput::completions("~/dwnl", false);
     ASSERT_FALSE(rows.isEmpty());
     EXPECT_EQ(rows.first().url.toLocalFile(), home + "/Downloads");
     EXPECT_TRUE(rows.first().isDirectory);
 
     // An existing exact path comes first and is not repeated by the listing.
-    rows = PathInput::completions(QStringLiteral("~/Music"), false);
+    rows = PathInput::completions("~/Music", false);
     EXPECT_EQ(paths(rows), QStringList{home + "/Music"});
-    rows = PathInput::completions(QStringLiteral("$HOME/Docu"), false);
+    rows = PathInput::completions("$HOME/Docu", false);
     EXPECT_EQ(paths(rows), QStringList{home + "/Documents"});
 }
 
 TEST(PathInput, CompletionsEdgeFolders) {
     FakePlatform fake;
     // A lone slash: the root row, then the root folder's entries.
-    auto rows = PathInput::completions(QStringLiteral("/"), false);
+    auto rows = PathInput::completions("/", false);
     ASSERT_GT(rows.size(), 1);
-    EXPECT_EQ(rows.first().url.toLocalFile(), QStringLiteral("/"));
+    EXPECT_EQ(rows.first().url.toLocalFile(), "/");
     EXPECT_EQ(rows[1].url.toLocalFile().count(u'/'), 1);
 
     // A large folder is cut to 150 listed rows, plus the folder itself.
-    const QString big = fake.makeDir(QStringLiteral("big"));
+    const QString big = fake.makeDir("big");
     for (int i = 0; i < 400; ++i)
         QFile(big + QStringLiteral("/entry%1").arg(i)).open(QIODevice::WriteOnly);
-    rows = PathInput::completions(QStringLiteral("~/big/"), false);
+    rows = PathInput::completions("~/big/", false);
     EXPECT_EQ(rows.size(), 151);
-    EXPECT_EQ(rows[1].url.fileName(), QStringLiteral("entry0"));
-    EXPECT_EQ(rows[2].url.fileName(), QStringLiteral("entry1"));
-    EXPECT_EQ(rows[3].url.fileName(), QStringLiteral("entry2"));
+    EXPECT_EQ(rows[1].url.fileName(), "entry0");
+    EXPECT_EQ(rows[2].url.fileName(), "entry1");
+    EXPECT_EQ(rows[3].url.fileName(), "entry2");
 
     // A missing folder yields nothing; a file that is not a folder yields only its own row.
-    EXPECT_TRUE(PathInput::completions(QStringLiteral("~/nowhere/x"), false).isEmpty());
-    const QString file = fake.makeFile(QStringLiteral("plain.txt"));
-    EXPECT_EQ(paths(PathInput::completions(QStringLiteral("~/plain.txt/"), false)), QStringList{file});
+    EXPECT_TRUE(PathInput::completions("~/nowhere/x", false).isEmpty());
+    const QString file = fake.makeFile("plain.txt");
+    EXPECT_EQ(paths(PathInput::completions("~/plain.txt/", false)), QStringList{file});
 
     // An application bundle is a file, not a folder to open.
-    fake.makeDir(QStringLiteral("Apps/Tool.app/Contents"));
-    rows = PathInput::completions(QStringLiteral("~/Apps/"), false);
+    fake.makeDir("Apps/Tool.app/Contents");
+    rows = PathInput::completions("~/Apps/", false);
     ASSERT_EQ(rows.size(), 2);
     EXPECT_TRUE(rows[0].isDirectory);
     EXPECT_FALSE(rows[1].isDirectory);
@@ -183,45 +184,34 @@ TEST(PathInput, LooksLikeFileName) {
 TEST(PathInput, WebURL) {
     auto web = [](const char* text) {
         const auto url = PathInput::webURL(QString::fromUtf8(text));
-        return url ? url->toString() : QStringLiteral("none");
+        return url ? url->toString() : "none";
     };
     // The typed path and query keep their case; the host is case-insensitive and comes back lower-cased.
-    EXPECT_EQ(web("Example.com/Path?q=A"), QStringLiteral("https://example.com/Path?q=A"));
-    EXPECT_EQ(web("  github.io  "), QStringLiteral("https://github.io"));
-    EXPECT_EQ(web("www.example.museum"), QStringLiteral("https://www.example.museum"));
-    EXPECT_EQ(web("HTTP://x.y/z"), QStringLiteral("http://x.y/z"));
-    EXPECT_EQ(web("localhost:3000/app"), QStringLiteral("http://localhost:3000/app"));
-    EXPECT_EQ(web("example.com:8080"), QStringLiteral("https://example.com:8080"));
+    EXPECT_EQ(web("Example.com/Path?q=A"), "https://example.com/Path?q=A");
+    EXPECT_EQ(web("  github.io  "), "https://github.io");
+    EXPECT_EQ(web("www.example.museum"), "https://www.example.museum");
+    EXPECT_EQ(web("HTTP://x.y/z"), "http://x.y/z");
+    EXPECT_EQ(web("localhost:3000/app"), "http://localhost:3000/app");
+    EXPECT_EQ(web("example.com:8080"), "https://example.com:8080");
     for (const char* none : {"", "localhost", "example.museum", "192.168.1.1", "www.", "a b.com", "~/x.com",
                              "/x.com", "report.pdf", "hello"})
-        EXPECT_EQ(web(none), QStringLiteral("none")) << none;
-}
-
-TEST(PathInput, HiddenFilesFollowTheSetting) {
-    FakePlatform fake;
-    Settings::resetShared();
-    fake.makeFile(QStringLiteral(".profile"));
-    EXPECT_FALSE(names(PathInput::completions(QStringLiteral("~/"))).contains(QStringLiteral(".profile")));
-    Settings::shared().setShowHiddenFiles(true);
-    EXPECT_TRUE(names(PathInput::completions(QStringLiteral("~/"))).contains(QStringLiteral(".profile")));
-    Settings::resetShared();
+        EXPECT_EQ(web(none), "none") << none;
 }
 
 // A folder's listing is kept between keystrokes, but never past a change: an entry added, removed or
 // renamed after it was read is seen on the next completion.
 TEST(PathInput, KeptListingFollowsChangesToTheFolder) {
     FakePlatform fake;
-    fake.makeFile(QStringLiteral("kept/alpha.txt"));
+    fake.makeFile("kept/alpha.txt");
     QThread::msleep(50); // the folder has settled: its listing is kept
     // The folder's own row first, then its entries.
-    const auto listed = [] { return names(PathInput::completions(QStringLiteral("~/kept/"), false)).mid(1); };
-    EXPECT_EQ(listed(), QStringList{QStringLiteral("alpha.txt")});
-    EXPECT_EQ(listed(), QStringList{QStringLiteral("alpha.txt")});
-    fake.makeFile(QStringLiteral("kept/beta.txt"));
-    EXPECT_EQ(listed(), (QStringList{QStringLiteral("alpha.txt"), QStringLiteral("beta.txt")}));
+    const auto listed = [] { return names(PathInput::completions("~/kept/", false)).mid(1); };
+    EXPECT_EQ(listed(), QStringList{"alpha.txt"});
+    EXPECT_EQ(listed(), QStringList{"alpha.txt"});
+    fake.makeFile("kept/beta.txt");
+    EXPECT_EQ(listed(), (QStringList{"alpha.txt", "beta.txt"}));
     QThread::msleep(50);
-    EXPECT_EQ(listed(), (QStringList{QStringLiteral("alpha.txt"), QStringLiteral("beta.txt")}));
-    ASSERT_TRUE(QFile::rename(fake.home() + QStringLiteral("/kept/alpha.txt"),
-                              fake.home() + QStringLiteral("/kept/gamma.txt")));
-    EXPECT_EQ(listed(), (QStringList{QStringLiteral("beta.txt"), QStringLiteral("gamma.txt")}));
+    EXPECT_EQ(listed(), (QStringList{"alpha.txt", "beta.txt"}));
+    ASSERT_TRUE(QFile::rename(fake.home() + "/kept/alpha.txt", fake.home() + "/kept/gamma.txt"));
+    EXPECT_EQ(listed(), (QStringList{"beta.txt", "gamma.txt"}));
 }

@@ -16,7 +16,13 @@ namespace {
 constexpr const char* kTerminal = "/apps/terminal.desktop";
 
 QStringList scriptsIn(const QString& folder) {
-    return QDir(folder).entryList({QStringLiteral("zarvo-*")}, QDir::Files | QDir::Hidden | QDir::System);
+    return QDir(folder).entryList({"zarvo-*"}, QDir::Files | QDir::Hidden | QDir::System);
+}
+
+// What a script wrote, or a word that matches no output.
+QString contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QStringLiteral("<missing>");
 }
 
 void processEvents() {
@@ -27,8 +33,8 @@ void processEvents() {
 struct ShellFixture : ::testing::Test {
     fakes::FakePlatform p;
     void SetUp() override {
-        p.workspace.applications[QStringLiteral("com.apple.Terminal")] = QString::fromLatin1(kTerminal);
-        p.environment.vars[QStringLiteral("SHELL")] = QStringLiteral("/bin/sh");
+        p.workspace.applications["com.apple.Terminal"] = QString::fromLatin1(kTerminal);
+        p.environment.vars["SHELL"] = "/bin/sh";
     }
     // Runs a script the way a terminal would (it is its own program), with no user profile around.
     int execute(const QString& script, const QString& workingDirectory = {}) {
@@ -36,9 +42,9 @@ struct ShellFixture : ::testing::Test {
         process.setProgram(script);
         process.setWorkingDirectory(workingDirectory.isEmpty() ? p.home() : workingDirectory);
         QProcessEnvironment env;
-        env.insert(QStringLiteral("HOME"), p.home());
-        env.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin:/bin"));
-        env.insert(QStringLiteral("SHELL"), QStringLiteral("/bin/sh"));
+        env.insert("HOME", p.home());
+        env.insert("PATH", "/usr/bin:/bin");
+        env.insert("SHELL", "/bin/sh");
         process.setProcessEnvironment(env);
         process.start();
         process.closeWriteChannel(); // the shell that keeps the window reads end of input and leaves
@@ -50,90 +56,74 @@ struct ShellFixture : ::testing::Test {
 } // namespace
 
 TEST(ShellCommand, ParseTakesTheTextAfterTheGreaterThanSign) {
-    EXPECT_EQ(ShellCommand::parse(QStringLiteral(">   ls -la  ")), QStringLiteral("ls -la"));
-    EXPECT_EQ(ShellCommand::parse(QStringLiteral(" \t>\tgit  status")), QStringLiteral("git  status"));
-    EXPECT_EQ(ShellCommand::parse(QStringLiteral(">")), QString());
-    EXPECT_EQ(ShellCommand::parse(QStringLiteral(">  ")), QString());
-    EXPECT_EQ(ShellCommand::parse(QStringLiteral(">> log")), QStringLiteral("> log"));
-    EXPECT_EQ(ShellCommand::parse(QStringLiteral("> echo 'a  b' \n")), QStringLiteral("echo 'a  b' \n"));
+    EXPECT_EQ(ShellCommand::parse(">   ls -la  "), "ls -la");
+    EXPECT_EQ(ShellCommand::parse(" \t>\tgit  status"), "git  status");
+    EXPECT_EQ(ShellCommand::parse(">"), QString());
+    EXPECT_EQ(ShellCommand::parse(">  "), QString());
+    EXPECT_EQ(ShellCommand::parse(">> log"), "> log");
+    EXPECT_EQ(ShellCommand::parse("> echo 'a  b' \n"), "echo 'a  b' \n");
     for (const char* text : {"", "ls", "ls > out", "\n> ls", "≥ ls", "» ls"})
         EXPECT_FALSE(ShellCommand::parse(QString::fromUtf8(text))) << text;
 }
 
-TEST(ShellCommand, QuotingSurvivesHostileText) {
-    EXPECT_EQ(ShellCommand::quoted(QStringLiteral("/Users/o'brien")), QStringLiteral("'/Users/o'\\''brien'"));
-    EXPECT_EQ(ShellCommand::quoted(QString()), QStringLiteral("''"));
-    EXPECT_EQ(ShellCommand::quoted(QStringLiteral("''")), QStringLiteral("''\\'''\\'''"));
-    // Round trip through a real shell.
-    for (const QString& text :
-         {QStringLiteral("it's"), QStringLiteral("a\nb"), QStringLiteral("$HOME `id` $(id)"),
-          QStringLiteral("-n"), QStringLiteral("back\\slash\\"), QStringLiteral("\"q\" *")}) {
-        QProcess sh;
-        sh.start(QStringLiteral("/bin/sh"),
-                 {QStringLiteral("-c"), QStringLiteral("printf '%s' ") + ShellCommand::quoted(text)});
-        ASSERT_TRUE(sh.waitForFinished(10000));
-        EXPECT_EQ(QString::fromUtf8(sh.readAllStandardOutput()), text);
-    }
+TEST(ShellCommand, QuotingKeepsEveryCharacterLiteral) {
+    // A real shell reads hostile names back in ScriptRunsInHostileFoldersAndRemovesItself.
+    EXPECT_EQ(ShellCommand::quoted("/Users/o'brien"), "'/Users/o'\\''brien'");
+    EXPECT_EQ(ShellCommand::quoted(QString()), "''");
+    EXPECT_EQ(ShellCommand::quoted("''"), "''\\'''\\'''");
 }
 
 TEST_F(ShellFixture, ScriptTextRemovesItselfEntersTheFolderAndRunsTheCommandAsTyped) {
-    p.environment.vars[QStringLiteral("SHELL")] = QStringLiteral("/bin/bash");
+    p.environment.vars["SHELL"] = "/bin/bash";
     const QString text =
-        ShellCommand::scriptText(QStringLiteral("/tmp/zarvo-X.command"), QStringLiteral("/home/o'neil"),
-                                 QStringLiteral("echo 'hi there' | tr a-z A-Z"));
+        ShellCommand::scriptText("/tmp/zarvo-X.command", "/home/o'neil", "echo 'hi there' | tr a-z A-Z");
     const QStringList lines = text.split(u'\n');
     ASSERT_EQ(lines.size(), 7);
-    EXPECT_EQ(lines[0], QStringLiteral("#!/bin/bash -l"));
-    EXPECT_EQ(lines[1], QStringLiteral("rm -f '/tmp/zarvo-X.command'"));
-    EXPECT_EQ(lines[2], QStringLiteral("cd '/home/o'\\''neil'"));
-    EXPECT_EQ(lines[3], QStringLiteral("echo 'hi there' | tr a-z A-Z"));
+    EXPECT_EQ(lines[0], "#!/bin/bash -l");
+    EXPECT_EQ(lines[1], "rm -f '/tmp/zarvo-X.command'");
+    EXPECT_EQ(lines[2], "cd '/home/o'\\''neil'");
+    EXPECT_EQ(lines[3], "echo 'hi there' | tr a-z A-Z");
     EXPECT_EQ(lines[4], QString());
-    EXPECT_EQ(lines[5], QStringLiteral("exec '/bin/bash' -l"));
+    EXPECT_EQ(lines[5], "exec '/bin/bash' -l");
 
     // A folder that looks like an option (or "-", the previous folder) is made a plain path.
-    const QString dashed =
-        ShellCommand::scriptText(QStringLiteral("/t/s"), QStringLiteral("-P"), QStringLiteral("ls"));
-    EXPECT_EQ(dashed.split(u'\n')[2], QStringLiteral("cd './-P'"));
-    EXPECT_EQ(
-        ShellCommand::scriptText(QStringLiteral("/t/s"), QStringLiteral("-"), QString()).split(u'\n')[2],
-        QStringLiteral("cd './-'"));
+    const QString dashed = ShellCommand::scriptText("/t/s", "-P", "ls");
+    EXPECT_EQ(dashed.split(u'\n')[2], "cd './-P'");
+    EXPECT_EQ(ShellCommand::scriptText("/t/s", "-", QString()).split(u'\n')[2], "cd './-'");
 }
 
 TEST_F(ShellFixture, ScriptShellIsTheUsersPosixLoginShellElseSh) {
     auto shellFor = [&](const QString& value) {
-        p.environment.vars[QStringLiteral("SHELL")] = value;
+        p.environment.vars["SHELL"] = value;
         return ShellCommand::scriptShell();
     };
-    EXPECT_EQ(shellFor(QStringLiteral("/bin/bash")), QStringLiteral("/bin/bash"));
-    EXPECT_EQ(shellFor(QStringLiteral("/bin/sh")), QStringLiteral("/bin/sh"));
+    EXPECT_EQ(shellFor("/bin/bash"), "/bin/bash");
+    EXPECT_EQ(shellFor("/bin/sh"), "/bin/sh");
     for (const QString& bad :
-         {QStringLiteral("bash"), QStringLiteral("/nonexistent/zsh"), QStringLiteral("/bin/ba sh"),
-          QStringLiteral("/bin/bash\n-c id"), QStringLiteral("/etc/passwd"), QString()})
-        EXPECT_EQ(shellFor(bad), QStringLiteral("/bin/sh")) << bad.toStdString();
-    p.environment.vars.remove(QStringLiteral("SHELL"));
-    EXPECT_EQ(ShellCommand::scriptShell(), QStringLiteral("/bin/sh"));
+         QStringList{"bash", "/nonexistent/zsh", "/bin/ba sh", "/bin/bash\n-c id", "/etc/passwd", QString()})
+        EXPECT_EQ(shellFor(bad), "/bin/sh") << bad.toStdString();
+    p.environment.vars.remove("SHELL");
+    EXPECT_EQ(ShellCommand::scriptShell(), "/bin/sh");
 
     // A shell that reads quotes its own way (fish) runs only the interactive part.
-    const QString fish = p.makeFile(QStringLiteral("bin/fish"), "#!/bin/sh\n");
+    const QString fish = p.makeFile("bin/fish", "#!/bin/sh\n");
     QFile::setPermissions(fish, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_EQ(shellFor(fish), QStringLiteral("/bin/sh"));
-    const QStringList lines =
-        ShellCommand::scriptText(QStringLiteral("/t/s"), QStringLiteral("/"), QStringLiteral("ls"))
-            .split(u'\n');
-    EXPECT_EQ(lines[0], QStringLiteral("#!/bin/sh -l"));
-    EXPECT_EQ(lines[5], QStringLiteral("exec ") + ShellCommand::quoted(fish) + QStringLiteral(" -l"));
+    EXPECT_EQ(shellFor(fish), "/bin/sh");
+    const QStringList lines = ShellCommand::scriptText("/t/s", "/", "ls").split(u'\n');
+    EXPECT_EQ(lines[0], "#!/bin/sh -l");
+    EXPECT_EQ(lines[5], "exec " + ShellCommand::quoted(fish) + " -l");
 }
 
 TEST_F(ShellFixture, RunWritesAPrivateScriptAndHandsItToTheTerminal) {
-    ASSERT_EQ(ShellCommand::run(QStringLiteral("echo 'hi'"), p.home()), std::nullopt);
-    ASSERT_EQ(ShellCommand::run(QStringLiteral("echo 'hi'"), p.home()), std::nullopt);
+    ASSERT_EQ(ShellCommand::run("echo 'hi'", p.home()), std::nullopt);
+    ASSERT_EQ(ShellCommand::run("echo 'hi'", p.home()), std::nullopt);
     ASSERT_EQ(p.workspace.terminalScripts.size(), 2);
     EXPECT_NE(p.workspace.terminalScripts[0], p.workspace.terminalScripts[1]);
     EXPECT_EQ(scriptsIn(p.environment.temp).size(), 2);
 
     const QString script = p.workspace.terminalScripts[0];
     const QRegularExpression name(
-        QStringLiteral("^zarvo-[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}\\.command$"));
+        "^zarvo-[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}\\.command$");
     EXPECT_TRUE(name.match(QFileInfo(script).fileName()).hasMatch()) << script.toStdString();
     EXPECT_EQ(QFileInfo(script).absolutePath(), QDir(p.environment.temp).absolutePath());
 
@@ -141,11 +131,7 @@ TEST_F(ShellFixture, RunWritesAPrivateScriptAndHandsItToTheTerminal) {
     ASSERT_EQ(::stat(QFile::encodeName(script).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0700u);
 
-    QFile file(script);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromUtf8(file.readAll()),
-              ShellCommand::scriptText(script, p.home(), QStringLiteral("echo 'hi'")));
-    file.close();
+    EXPECT_EQ(contents(script), ShellCommand::scriptText(script, p.home(), "echo 'hi'"));
 
     // Terminal accepted the scripts: they stay until they run.
     processEvents();
@@ -153,67 +139,51 @@ TEST_F(ShellFixture, RunWritesAPrivateScriptAndHandsItToTheTerminal) {
 }
 
 TEST_F(ShellFixture, RunFailuresLeaveNoScriptBehind) {
-    p.workspace.applications.remove(QStringLiteral("com.apple.Terminal"));
-    EXPECT_EQ(ShellCommand::run(QStringLiteral("ls"), p.home()), QStringLiteral("Terminal isn't installed"));
+    p.workspace.applications.remove("com.apple.Terminal");
+    EXPECT_EQ(ShellCommand::run("ls", p.home()), "Terminal isn't installed");
     EXPECT_TRUE(p.workspace.terminalScripts.isEmpty());
     EXPECT_TRUE(scriptsIn(p.environment.temp).isEmpty());
 
-    p.workspace.applications[QStringLiteral("com.apple.Terminal")] = QString::fromLatin1(kTerminal);
-    p.workspace.terminalError = QStringLiteral("no display");
-    EXPECT_EQ(ShellCommand::run(QStringLiteral("ls"), p.home()), std::nullopt);
+    p.workspace.applications["com.apple.Terminal"] = QString::fromLatin1(kTerminal);
+    p.workspace.terminalError = "no display";
+    EXPECT_EQ(ShellCommand::run("ls", p.home()), std::nullopt);
     EXPECT_EQ(scriptsIn(p.environment.temp).size(), 1);
     processEvents();
     EXPECT_TRUE(scriptsIn(p.environment.temp).isEmpty());
 
-    p.environment.temp = p.home() + QStringLiteral("/missing/tmp");
-    auto error = ShellCommand::run(QStringLiteral("ls"), p.home());
+    p.environment.temp = p.home() + "/missing/tmp";
+    auto error = ShellCommand::run("ls", p.home());
     ASSERT_TRUE(error);
-    EXPECT_TRUE(error->startsWith(QStringLiteral("Could not create \u201C") + p.environment.temp))
-        << error->toStdString();
+    EXPECT_TRUE(error->startsWith("Could not create \u201C" + p.environment.temp)) << error->toStdString();
 
-    p.environment.temp = p.makeDir(QStringLiteral("tmp2"));
+    p.environment.temp = p.makeDir("tmp2");
     EXPECT_TRUE(ShellCommand::run(QString::fromUtf16(u"ls\0rm", 5), p.home()));
-    EXPECT_TRUE(ShellCommand::run(QStringLiteral("ls"), QString::fromUtf16(u"/a\0b", 4)));
+    EXPECT_TRUE(ShellCommand::run("ls", QString::fromUtf16(u"/a\0b", 4)));
     EXPECT_TRUE(scriptsIn(p.environment.temp).isEmpty());
 }
 
 TEST_F(ShellFixture, ScriptRunsInHostileFoldersAndRemovesItself) {
-    const QString out = p.home() + QStringLiteral("/out.txt");
-    const QString command =
-        QStringLiteral("printf '%s' \"$PWD\" > ") + ShellCommand::quoted(out) + QStringLiteral("; exit 7");
-    for (const QString& name :
-         {QStringLiteral("it's here"), QStringLiteral("two\nlines"), QStringLiteral("$HOME `id`"),
-          QStringLiteral("back\\slash\\"), QStringLiteral("-dash"), QStringLiteral("ünï ☃")}) {
+    const QString out = p.home() + "/out.txt";
+    const QString command = "printf '%s' \"$PWD\" > " + ShellCommand::quoted(out) + "; exit 7";
+    for (const QString& name : QStringList{"it's here", "two\nlines", "$HOME `id` $(id)", "back\\slash\\",
+                                           "-dash", "\"q\" *", "ünï ☃"}) {
         SCOPED_TRACE(name.toStdString());
-        const QString folder = p.makeDir(QStringLiteral("hostile/") + name);
+        const QString folder = p.makeDir("hostile/" + name);
         QFile::remove(out);
         ASSERT_EQ(ShellCommand::run(command, folder), std::nullopt);
         const QString script = p.workspace.terminalScripts.takeLast();
         EXPECT_EQ(execute(script), 7);
         EXPECT_FALSE(QFile::exists(script));
-        QFile result(out);
-        ASSERT_TRUE(result.open(QIODevice::ReadOnly));
-        EXPECT_EQ(QString::fromUtf8(result.readAll()), folder);
+        EXPECT_EQ(contents(out), folder);
     }
     // A relative folder with a leading dash is entered, not taken as an option.
     QFile::remove(out);
-    ASSERT_EQ(ShellCommand::run(command, QStringLiteral("-dash")), std::nullopt);
-    EXPECT_EQ(execute(p.workspace.terminalScripts.takeLast(), p.home() + QStringLiteral("/hostile")), 7);
-    QFile result(out);
-    ASSERT_TRUE(result.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromUtf8(result.readAll()), p.home() + QStringLiteral("/hostile/-dash"));
-}
+    ASSERT_EQ(ShellCommand::run(command, "-dash"), std::nullopt);
+    EXPECT_EQ(execute(p.workspace.terminalScripts.takeLast(), p.home() + "/hostile"), 7);
+    EXPECT_EQ(contents(out), p.home() + "/hostile/-dash");
 
-TEST_F(ShellFixture, ScriptLeavesTheUserInTheirShellAfterTheCommand) {
-    // The shell that keeps the window runs after the command, in the folder the command left.
-    const QString out = p.home() + QStringLiteral("/shell.txt");
-    ASSERT_EQ(
-        ShellCommand::run(QStringLiteral("echo first > ") + ShellCommand::quoted(out) + QStringLiteral(" \\"),
-                          p.home()),
-        std::nullopt);
-    const QString script = p.workspace.terminalScripts.takeLast();
-    EXPECT_EQ(execute(script), 0);
-    QFile result(out);
-    ASSERT_TRUE(result.open(QIODevice::ReadOnly));
-    EXPECT_EQ(result.readAll(), QByteArray("first\n"));
+    // A command ending in a line continuation does not swallow the shell that keeps the window.
+    ASSERT_EQ(ShellCommand::run("echo first > " + ShellCommand::quoted(out) + " \\", p.home()), std::nullopt);
+    EXPECT_EQ(execute(p.workspace.terminalScripts.takeLast()), 0);
+    EXPECT_EQ(contents(out), "first\n");
 }
