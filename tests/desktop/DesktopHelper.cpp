@@ -63,14 +63,8 @@ private:
     QString m_log;
 };
 
-int ownClipboard(QApplication& app, const QStringList& pairs) {
-    auto* data = new QMimeData;
-    for (const QString& pair : pairs) {
-        const QString mime = pair.section(QLatin1Char('='), 0, 0);
-        QFile file(pair.section(QLatin1Char('='), 1));
-        if (!file.open(QIODevice::ReadOnly)) return 2;
-        data->setData(mime, file.readAll());
-    }
+// Owns the clipboard with `data` until another client takes it.
+int holdClipboard(QApplication& app, QMimeData* data) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->setMimeData(data, QClipboard::Clipboard);
     QObject::connect(clipboard, &QClipboard::changed, &app, [clipboard](QClipboard::Mode mode) {
@@ -78,6 +72,16 @@ int ownClipboard(QApplication& app, const QStringList& pairs) {
     });
     say("ready");
     return app.exec();
+}
+
+int ownClipboard(QApplication& app, const QStringList& pairs) {
+    auto* data = new QMimeData;
+    for (const QString& pair : pairs) {
+        QFile file(pair.section(QLatin1Char('='), 1));
+        if (!file.open(QIODevice::ReadOnly)) return 2;
+        data->setData(pair.section(QLatin1Char('='), 0, 0), file.readAll());
+    }
+    return holdClipboard(app, data);
 }
 
 // An offer whose every answer is slow, huge or both.
@@ -104,13 +108,7 @@ int ownHostileClipboard(QApplication& app, int delayMs, qsizetype bytes, int ext
     QStringList formats{QStringLiteral("text/plain"), QStringLiteral("image/png")};
     for (int i = 0; i < extra; ++i)
         formats << QStringLiteral("application/x-junk-%1").arg(i);
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->setMimeData(new HostileData(formats, delayMs, bytes), QClipboard::Clipboard);
-    QObject::connect(clipboard, &QClipboard::changed, &app, [clipboard](QClipboard::Mode mode) {
-        if (mode == QClipboard::Clipboard && !clipboard->ownsClipboard()) QCoreApplication::quit();
-    });
-    say("ready");
-    return app.exec();
+    return holdClipboard(app, new HostileData(formats, delayMs, bytes));
 }
 
 int grabKey(const QString& keysymName, unsigned int mods) {
