@@ -6,15 +6,15 @@ line per check and a closing count."""
 
 import os
 import shutil
-import subprocess
 import sys
 import time
 
 import dbus
 
 from session_checks import (asked, calls, choose, endings_go_to_the_session, first_start_names_the_holder, key,
-                            lock_fails_aloud, ours, panel, read, run, shot, terminal_opens_in_folder, wait_until)
-from desktop import SANDBOX, ZARVO, check, quit_zarvo, summary
+                            lock_fails_aloud, notice_opens_the_panel, ours, read, run, shot, terminal_opens_in_folder,
+                            wait_until)
+from desktop import SANDBOX, check, quit_zarvo, summary, zarvo_running
 
 REAL = bool(os.environ.get("ZARVO_REAL_SESSION"))
 ENDINGS = [("logout", "promptLogout"), ("shutdown", "promptShutDown"), ("restart", "promptReboot")]
@@ -65,14 +65,8 @@ def main():
     if REAL:
         check("ksmserver runs", wait_until(lambda: dbus.SessionBus().name_has_owner("org.kde.ksmserver"), timeout=30))
     kglobalaccel_takes_meta_r()
-    log = open(os.path.join(SANDBOX, "zarvo.log"), "w")
-    app = subprocess.Popen([ZARVO], stdout=log, stderr=subprocess.STDOUT)
-    try:
-        if first_start_names_the_holder("KDE Plasma"):
-            key("Return")  # "Open Zarvo"
-        check("the panel shows after it", bool(wait_until(panel, timeout=15)))
-        key("Escape")
-        wait_until(lambda: not panel())
+    with zarvo_running(panel_at_launch=False) as app:
+        notice_opens_the_panel(first_start_names_the_holder("KDE Plasma"))
         if shutil.which("konsole"):
             terminal_opens_in_folder("Konsole", "konsole")
         else:
@@ -89,9 +83,6 @@ def main():
         else:
             lock_fails_aloud(["org.freedesktop.ScreenSaver", "org.kde.screensaver"])
         check("zarvo --quit ends the application", quit_zarvo(app) or app.poll() is not None)
-    finally:
-        if app.poll() is None:
-            app.kill()
     return summary()
 
 
