@@ -18,7 +18,6 @@ make_sandbox update
 before_cleanup() {
     [ -x "$sandbox/home/.local/opt/Zarvo/zarvo" ] && "$sandbox/home/.local/opt/Zarvo/zarvo" --quit >/dev/null 2>&1
 }
-fail() { echo "FAIL: $*" >&2; cat "$sandbox"/*.log >&2 2>/dev/null || true; exit 1; }
 mkdir -p "$shots"
 
 start_desktop_session
@@ -69,7 +68,7 @@ cat >"$sandbox/feed/appcast.xml" <<XML
 XML
 python3 -m http.server "$port" --bind 127.0.0.1 --directory "$sandbox/feed" >"$sandbox/http.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 1 100); do python3 -c "import urllib.request; urllib.request.urlopen('http://127.0.0.1:$port/appcast.xml')" 2>/dev/null && break; sleep 0.05; done
+wait_for 5 python3 -c "import urllib.request; urllib.request.urlopen('http://127.0.0.1:$port/appcast.xml')"
 export ZARVO_TEST_UPDATE_FEED=http://127.0.0.1:$port/appcast.xml ZARVO_TEST_UPDATE_PUBLIC_KEY=$public_key
 
 # The user's data, which the update must leave alone.
@@ -152,7 +151,6 @@ sleep 0.5
 shoot "$dialog" update-up-to-date
 xdotool windowactivate --sync "$dialog" 2>/dev/null || true
 xdotool key --clearmodifiers Return
-for _ in $(seq 1 100); do xdotool search --name '^Software Update$' >/dev/null 2>&1 || break; sleep 0.05; done
-! xdotool search --name '^Software Update$' >/dev/null 2>&1 || fail "the up-to-date dialog did not close"
+wait_for 5 sh -c "! xdotool search --name '^Software Update\$'" || fail "the up-to-date dialog did not close"
 kill -0 "$new" 2>/dev/null || fail "the new copy ended after the second check"
 echo "a second check found the new copy up to date"

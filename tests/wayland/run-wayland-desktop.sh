@@ -64,7 +64,7 @@ CONF
         WLR_RENDERER=pixman WLR_XWAYLAND="$sandbox/Xwayland" sway -c "$sandbox/sway.conf" >"$sandbox/compositor.log" 2>&1 &
     ;;
 sway-nested)
-    start_xvfb 150 || { echo "could not start Xvfb"; exit 1; }
+    start_xvfb 150 || fail "could not start Xvfb"
     printf 'xwayland disable\ndefault_border none\nexec env >"%s/session.env"\n' "$sandbox" >"$sandbox/sway.conf"
     # The test starts it again after killing it: the same command, logged after the first run's lines.
     cat >"$sandbox/compositor.sh" <<SH
@@ -78,7 +78,7 @@ SH
     ;;
 weston)
     # Nested in Xvfb: its X11 back end gives the seat a keyboard, which the headless one lacks.
-    start_xvfb 150 || { echo "could not start Xvfb"; exit 1; }
+    start_xvfb 150 || fail "could not start Xvfb"
     cat >"$sandbox/weston.ini" <<CONF
 [core]
 xwayland=true
@@ -116,11 +116,7 @@ esac
 compositor_pid=$!
 pids+=("$compositor_pid")
 
-for _ in $(seq 1 200); do
-    [ -s "$sandbox/session.env" ] && break
-    kill -0 "$compositor_pid" 2>/dev/null || break
-    sleep 0.05
-done
+wait_for 10 sh -c "[ -s '$sandbox/session.env' ] || ! kill -0 $compositor_pid"
 if [ ! -s "$sandbox/session.env" ]; then
     echo "the compositor did not start"
     cat "$sandbox/compositor.log"
