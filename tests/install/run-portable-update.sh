@@ -41,13 +41,9 @@ new_build=$((old_build + 1))
 new_version="$old_version.1"
 mkdir -p "$sandbox/later" "$sandbox/feed"
 tar -C "$sandbox/later" -xzf "$archive"
-python3 - "$sandbox/later/Zarvo/Info.json" "$new_build" "$new_version" <<'PY'
-import json, sys
-path, build, version = sys.argv[1:]
-info = json.load(open(path))
-info["CFBundleVersion"], info["CFBundleShortVersionString"] = build, version
-json.dump(info, open(path, "w"), indent=4)
-PY
+python3 -c 'import json, sys; p, b, v = sys.argv[1:]; i = json.load(open(p))
+i.update(CFBundleVersion=b, CFBundleShortVersionString=v); json.dump(i, open(p, "w"), indent=4)' \
+    "$sandbox/later/Zarvo/Info.json" "$new_build" "$new_version"
 tar -C "$sandbox/later" --owner=0 --group=0 --numeric-owner -czf "$sandbox/feed/Zarvo-$new_version.tar.gz" Zarvo
 openssl genpkey -algorithm ed25519 -out "$sandbox/key.pem" 2>/dev/null
 public_key=$(openssl pkey -in "$sandbox/key.pem" -pubout -outform DER | tail -c 32 | base64 -w0)

@@ -56,6 +56,10 @@ def windows(name):
     return [int(w) for w in out]
 
 
+def wm_is_up():
+    return "window id" in run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK").stdout
+
+
 def panel():
     found = windows("^Zarvo$")
     return found[0] if found else 0

@@ -14,7 +14,7 @@ import dbus
 
 from session_checks import (asked, calls, endings_go_to_the_session, first_start_names_the_holder, key,
                             lock_fails_aloud, panel, run, shot, terminal_opens_in_folder, wait_until)
-from desktop import check, focus, hide_panel, panel_shot, quit_zarvo, summary, windows, zarvo_running
+from desktop import check, focus, hide_panel, panel_shot, quit_zarvo, summary, windows, wm_is_up, zarvo_running
 
 MEDIA_KEYS = "org.gnome.settings-daemon.plugins.media-keys"
 REAL_SESSION = bool(os.environ.get("ZARVO_REAL_SESSION"))
@@ -46,10 +46,6 @@ def overview_active(value=None):
         return False
 
 
-def mutter_is_up():
-    return "window id" in run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK").stdout
-
-
 def custom_bindings():
     """name, command and binding of each custom keybinding in GNOME's keyboard settings."""
     paths = run("gsettings", "get", MEDIA_KEYS, "custom-keybindings").stdout
@@ -77,7 +73,7 @@ def bind_through_gnome(notice):
 
 
 def main():
-    check(f"{SHELL} manages the screen", wait_until(mutter_is_up, timeout=60))
+    check(f"{SHELL} manages the screen", wait_until(wm_is_up, timeout=60))
     if SHELL == "GNOME Shell":
         # The shell starts a session in its overview, which holds the keyboard; a user leaves it first.
         wait_until(overview_active, timeout=20)

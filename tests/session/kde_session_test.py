@@ -12,34 +12,30 @@ import time
 import dbus
 
 from session_checks import (asked, calls, choose, endings_go_to_the_session, first_start_names_the_holder, key,
-                            lock_fails_aloud, notice_opens_the_panel, ours, read, run, shot, terminal_opens_in_folder,
-                            wait_until)
+                            lock_fails_aloud, notice_opens_the_panel, processes, read, run, shot,
+                            terminal_opens_in_folder, wait_until)
 from desktop import SANDBOX, check, quit_zarvo, summary, zarvo_running
 
 REAL = bool(os.environ.get("ZARVO_REAL_SESSION"))
 ENDINGS = [("logout", "promptLogout"), ("shutdown", "promptShutDown"), ("restart", "promptReboot")]
 
 
-def running(program):
-    return [pid for pid in run("pgrep", "-f", program).stdout.split() if ours(pid)]
-
-
 def prompt_is_cancelled(command):
     """Plasma's prompt covers the screen with the ending asked for chosen; Escape cancels it."""
-    shown = wait_until(lambda: running("ksmserver-logout-greeter") and
+    shown = wait_until(lambda: processes("ksmserver-logout-greeter", "-f") and
                        run("xdotool", "search", "--onlyvisible", "--class", "ksmserver-logout-greeter").stdout,
                        timeout=20)
     check(f"Plasma's logout prompt shows for “{command}”", bool(shown))
     time.sleep(1)  # its fade-in
     shot(f"kde-session-prompt-{command}")
     key("Escape")
-    check("Escape cancels it", wait_until(lambda: not running("ksmserver-logout-greeter"), timeout=10))
+    check("Escape cancels it", wait_until(lambda: not processes("ksmserver-logout-greeter", "-f"), timeout=10))
 
 
 def lock_locks():
     """ksmserver's locker takes the screen: its greeter runs and the screen saver says it is active."""
     choose("lock", lambda: asked("org.freedesktop.ScreenSaver", "Lock"))
-    check("Plasma's screen locker shows", bool(wait_until(lambda: running("kscreenlocker_greet"), timeout=20)))
+    check("Plasma's screen locker shows", bool(wait_until(lambda: processes("kscreenlocker_greet", "-f"), timeout=20)))
     active = wait_until(lambda: "true" in run("dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.ScreenSaver",
                                               "/ScreenSaver", "org.freedesktop.ScreenSaver.GetActive").stdout, timeout=10)
     check("the screen is locked, and nothing says otherwise",

@@ -36,8 +36,9 @@ def ours(pid):
         return False
 
 
-def processes(program):
-    return [pid for pid in run("pgrep", "-x", program).stdout.split() if ours(pid)]
+def processes(program, match="-x"):
+    """Our processes of that program (`match` "-f": whose command line holds it)."""
+    return [pid for pid in run("pgrep", match, program).stdout.split() if ours(pid)]
 
 
 def comm(pid):

@@ -10,14 +10,13 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "lib"))
 from desktop import (CLI, SANDBOX, ZARVO, check, hide_panel, key, log_is_clean, panel, panel_has_keyboard,  # noqa: E402
                      panel_shot, quit_zarvo, read, run, shot, summary, type_text, type_into_panel, wait_until,
-                     zarvo_running)
+                     wm_is_up, zarvo_running)
 from session_checks import first_start_names_the_holder, notice_opens_the_panel, terminal_opens_in_folder  # noqa: E402
 
 
 def session_is_up():
     """xfwm4 manages the screen and the panel is mapped."""
-    wm = "window id" in run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK").stdout
-    return wm and bool(run("xdotool", "search", "--class", "xfce4-panel").stdout.split())
+    return wm_is_up() and bool(run("xdotool", "search", "--class", "xfce4-panel").stdout.split())
 
 
 def first_row(text):
