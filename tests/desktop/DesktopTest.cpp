@@ -126,6 +126,28 @@ qint64 waitForChange(qint64 after) {
     return pasteboard().changeCount();
 }
 
+QString frontName() {
+    const auto front = workspace().frontmostApplication();
+    return front && front->name ? *front->name : QString();
+}
+
+// A plain Xlib window of the helper (x11-window), given the keyboard: the workspace must take it for
+// the application `name` (and `bundle`, unless null). `id` gets the window's id.
+std::unique_ptr<QProcess> x11WindowInFront(const QStringList& arguments, const QString& name,
+                                           const QString& bundle, QString* id) {
+    QByteArray line;
+    auto window = helper(QStringList{u"x11-window"_s} + arguments, {}, &line);
+    EXPECT_TRUE(line.startsWith("window 0x")) << line.constData();
+    *id = QString::fromLatin1(line.mid(7));
+    const QString decimal = QString::number(id->toULong(nullptr, 16));
+    EXPECT_EQ(run(u"xdotool"_s, {u"windowactivate"_s, u"--sync"_s, decimal}).code, 0) << qPrintable(*id);
+    EXPECT_TRUE(waitUntil([&] { return frontName() == name; })) << qPrintable(frontName());
+    if (!bundle.isNull()) {
+        EXPECT_EQ(workspace().frontmostApplication()->bundleIdentifier, bundle);
+    }
+    return window;
+}
+
 } // namespace
 
 TEST(Desktop, ForeignCopiesAppearAsItemsWithAGrowingCount) {
@@ -375,39 +397,16 @@ TEST(Desktop, TerminalsStartInTheFolderAndGetTheirPasteKeys) {
 
     // A window of class XTerm in front: the paste is Shift+Insert, and that is what arrives.
     const QString out = g_files->filePath(u"keys.log"_s);
-    auto window = helper({u"keylog"_s, u"xterm"_s, u"XTerm"_s, out}, "shown");
-    activate(u"Zarvo Key Log"_s);
-    ASSERT_TRUE(waitUntil([&] {
-        const auto front = workspace().frontmostApplication();
-        return front && front->name == u"XTerm"_s;
-    }));
+    QString id;
+    auto window = x11WindowInFront({u"xterm"_s, u"XTerm"_s, u"--log"_s, out}, u"XTerm"_s, {}, &id);
     const auto front = workspace().frontmostApplication();
+    ASSERT_TRUE(front.has_value());
     EXPECT_EQ(front->pasteKeys, PasteKeys::shiftInsert);
     ASSERT_TRUE(g_platform->platform().keySynth->postPaste(front->pasteKeys));
     EXPECT_TRUE(waitUntil([&] { return contents(out).contains(u"Shift+Insert"_s); }))
         << qPrintable(contents(out));
     EXPECT_FALSE(contents(out).contains(u"Ctrl+v"_s));
     stop(window);
-}
-
-QString frontName() {
-    const auto front = workspace().frontmostApplication();
-    return front && front->name ? *front->name : QString();
-}
-
-// A plain Xlib window of the helper (x11-window), given the keyboard: the workspace must take it for
-// the application `name`, `bundle`. `id` gets the window's id.
-std::unique_ptr<QProcess> x11WindowInFront(const QStringList& arguments, const QString& name,
-                                           const QString& bundle, QString* id) {
-    QByteArray line;
-    auto window = helper(QStringList{u"x11-window"_s} + arguments, {}, &line);
-    EXPECT_TRUE(line.startsWith("window 0x")) << line.constData();
-    *id = QString::fromLatin1(line.mid(7));
-    const QString decimal = QString::number(id->toULong(nullptr, 16));
-    EXPECT_EQ(run(u"xdotool"_s, {u"windowactivate"_s, u"--sync"_s, decimal}).code, 0) << qPrintable(*id);
-    EXPECT_TRUE(waitUntil([&] { return frontName() == name; })) << qPrintable(frontName());
-    EXPECT_EQ(workspace().frontmostApplication()->bundleIdentifier, bundle);
-    return window;
 }
 
 TEST(Desktop, FrontApplicationFollowsReusedWindowIdsAndDesktopFileHints) {
