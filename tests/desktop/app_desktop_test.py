@@ -12,10 +12,10 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "lib"))
-from desktop import (CLI, HOME, MODE, SANDBOX, SHOTS, TAG, ZARVO, active_window, check, counts, focus,  # noqa: E402
-                     folder_opener, geometry, hide_panel, key, log_is_clean, panel, panel_has_keyboard, panel_shot,
-                     quit_zarvo, read, run, shot, start_zarvo, summary, type_text, wait_until, windows,
-                     zarvo_running)
+from desktop import (CLI, HOME, MODE, SANDBOX, SHOTS, TAG, ZARVO, active_window, check, counts,  # noqa: E402
+                     first_window, focus, folder_opener, geometry, hide_panel, key, log_is_clean, panel,
+                     panel_has_keyboard, panel_shot, quit_zarvo, read, run, shot, start_zarvo, summary, type_text,
+                     wait_until, windows, zarvo_running)
 
 
 def stacking():
@@ -32,7 +32,7 @@ def quick_look(term_window):
     key("ctrl+y")
     check("Ctrl+Y shows Quick Look", wait_until(lambda: windows("^quicklook.png$")))
     time.sleep(0.6)
-    preview = (windows("^quicklook.png$") or [0])[0]
+    preview = first_window("^quicklook.png$")
     order = stacking()
     check("Quick Look is stacked above the panel",
           panel() in order and preview in order and order.index(preview) > order.index(panel()),
@@ -230,8 +230,7 @@ def taken_hot_key():
 
 
 def settings_window():
-    found = windows("^Zarvo Settings$")
-    return found[0] if found else 0
+    return first_window("^Zarvo Settings$")
 
 
 def window_shot(window, name):

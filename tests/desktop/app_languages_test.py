@@ -12,11 +12,6 @@ import app_desktop_test as t
 LANGUAGES = {"de": ("de_DE.UTF-8", "Zarvo-Einstellungen"), "fr": ("fr_FR.UTF-8", "Param.+tres de Zarvo")}
 
 
-def titled(title):
-    found = t.windows(f"^{title}$")
-    return found[0] if found else 0
-
-
 def panel_shots(language):
     t.shoot_search_and_actions(f"lang-{language}")
     t.shoot_help_and_copy(f"lang-{language}", "Eine kopierte Zeile\nune seconde ligne")
@@ -36,7 +31,7 @@ def languages():
             time.sleep(0.5)
             panel_shots(language)
             t.run(t.ZARVO, "--settings", check_status=True)
-            window = t.wait_until(lambda: titled(settings_title), timeout=10)
+            window = t.wait_until(lambda: t.first_window(f"^{settings_title}$"), timeout=10)
             t.check(f"{language}: the settings window has its translated title", bool(window))
             if window:
                 t.settings_shots(window, language)

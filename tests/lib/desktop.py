@@ -56,13 +56,17 @@ def windows(name):
     return [int(w) for w in out]
 
 
+def first_window(name):
+    """The first shown window whose title matches `name`, or 0."""
+    return (windows(name) or [0])[0]
+
+
 def wm_is_up():
     return "window id" in run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK").stdout
 
 
 def panel():
-    found = windows("^Zarvo$")
-    return found[0] if found else 0
+    return first_window("^Zarvo$")
 
 
 def panel_has_keyboard():
