@@ -11,7 +11,7 @@ import pyatspi
 from gi.repository import GLib
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "lib"))
-from desktop import HOME, SANDBOX, ZARVO, check, counts, quit_zarvo, read, summary  # noqa: E402
+from desktop import HOME, SANDBOX, ZARVO, check, counts, key, read, summary, zarvo_running  # noqa: E402
 
 events = []
 
@@ -35,10 +35,6 @@ def wait_until(condition, timeout=10.0):
             return value
         pump(0.05)
     return None
-
-
-def key(*keys):
-    subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], check=True)
 
 
 def on_event(event):
@@ -78,10 +74,7 @@ def main():
     os.makedirs(os.path.join(HOME, "Downloads"), exist_ok=True)
     for kind in ("object:state-changed:focused", "object:state-changed:showing", "object:selection-changed"):
         pyatspi.Registry.registerEventListener(on_event, kind)
-    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-    log = open(os.path.join(SANDBOX, "zarvo.log"), "w")
-    app_process = subprocess.Popen([ZARVO], stdout=log, stderr=subprocess.STDOUT, env=env)
-    try:
+    with zarvo_running(False, dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")):
         app = wait_until(zarvo_app, timeout=30)
         if not check("the application is on the accessibility bus", app):
             return
@@ -149,8 +142,6 @@ def main():
         combos = pyatspi.findAllDescendants(app, lambda o: o.getRole() == pyatspi.ROLE_COMBO_BOX)
         check("every choice in the settings is named by its label",
               combos and all(c.name for c in combos), [(c.name, c.getIndexInParent()) for c in combos])
-    finally:
-        quit_zarvo(app_process)
     if counts["failed"]:
         print("--- zarvo.log (end)\n" + "".join(read(os.path.join(SANDBOX, "zarvo.log")).splitlines(True)[-30:]))
 

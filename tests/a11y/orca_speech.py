@@ -11,13 +11,9 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "lib"))
-from desktop import HOME, SANDBOX, ZARVO, folder_opener  # noqa: E402
+from desktop import HOME, SANDBOX, folder_opener, key, quit_zarvo, read, start_zarvo, type_text  # noqa: E402
 
 DEBUG = os.path.join(SANDBOX, "orca-debug.out")
-
-
-def key(*keys):
-    subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], check=True)
 
 
 def spoken_since(offset):
@@ -43,15 +39,14 @@ def main():
     orca = subprocess.Popen(["orca", "--replace", "--debug-file", DEBUG],
                             stdout=open(os.path.join(SANDBOX, "orca.log"), "w"), stderr=subprocess.STDOUT)
     time.sleep(6)
-    app = subprocess.Popen([ZARVO], stdout=open(os.path.join(SANDBOX, "zarvo.log"), "w"),
-                           stderr=subprocess.STDOUT)
+    app = start_zarvo(panel_at_launch=False)
     try:
         time.sleep(8)
         key("Escape")  # the panel shows once at launch
         time.sleep(2)
         _, offset = spoken_since(0)
         steps = [("Super+R", lambda: key("super+r")),
-                 ("typing dl", lambda: subprocess.run(["xdotool", "type", "--delay", "150", "dl"], check=True)),
+                 ("typing dl", lambda: type_text("dl", 0, delay=150)),
                  ("Down", lambda: key("Down")),
                  ("Ctrl+K", lambda: key("ctrl+k")),
                  ("Return", lambda: key("Return")),
@@ -59,12 +54,9 @@ def main():
                  ("Ctrl+Shift+C (copy the path)", lambda: key("ctrl+shift+c")),
                  ("Ctrl+. (clipboard tab)", lambda: key("ctrl+period")),
                  ("Ctrl+. (back)", lambda: key("ctrl+period")),
-                 ("Ctrl+A, typing doc", lambda: (key("ctrl+a"),
-                                                 subprocess.run(["xdotool", "type", "--delay", "150", "doc"],
-                                                                check=True))),
+                 ("Ctrl+A, typing doc", lambda: (key("ctrl+a"), type_text("doc", 0, delay=150))),
                  ("Ctrl+., typing qqzx (no clip matches)",
-                  lambda: (key("ctrl+period"),
-                           subprocess.run(["xdotool", "type", "--delay", "150", "qqzx"], check=True)))]
+                  lambda: (key("ctrl+period"), type_text("qqzx", 0, delay=150)))]
         for name, action in steps:
             action()
             time.sleep(3.5)
@@ -75,11 +67,9 @@ def main():
         time.sleep(4)
         said, offset = spoken_since(offset)
         print("(spoken after the last step): " + " | ".join(said), flush=True)
-        opened = open(os.path.join(HOME, "opened.txt")).read() if os.path.exists(os.path.join(HOME, "opened.txt")) else ""
-        print("opened:", opened.strip())
+        print("opened:", read(os.path.join(HOME, "opened.txt")).strip())
     finally:
-        subprocess.run([ZARVO, "--quit"], capture_output=True)
-        app.wait(timeout=10)
+        quit_zarvo(app)
         orca.terminate()
         try:
             orca.wait(timeout=10)

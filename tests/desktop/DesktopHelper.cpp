@@ -6,12 +6,11 @@
 //   window TITLE OUTFILE        a text field that writes its text to OUTFILE on every change
 //   filemanager LOGFILE         a org.freedesktop.FileManager1 service that logs its calls
 //   screenshot OUTFILE          saves the root window as PNG
-//   keylog NAME CLASS OUTFILE   a plain X window with that WM_CLASS that appends each key press it
-//                               gets ("Shift+Insert", "Ctrl+v" …) to OUTFILE, a line each
-//   x11-window INSTANCE CLASS [--like ID] [PROPERTY=TEXT …]
+//   x11-window INSTANCE CLASS [--like ID] [--log FILE] [PROPERTY=TEXT …]
 //                               a plain Xlib window with WM_CLASS, _NET_WM_PID and the given UTF8_STRING
 //                               properties; prints "window 0x…" and stays. With --like it takes that id
-//                               when the server hands it out again (see x11Window)
+//                               when the server hands it out again (see firstWindow); with --log it
+//                               appends each key press it gets to FILE, a line each
 #include <QApplication>
 #include <QClipboard>
 #include <QDBusConnection>
@@ -63,14 +62,8 @@ private:
     QString m_log;
 };
 
-int ownClipboard(QApplication& app, const QStringList& pairs) {
-    auto* data = new QMimeData;
-    for (const QString& pair : pairs) {
-        const QString mime = pair.section(QLatin1Char('='), 0, 0);
-        QFile file(pair.section(QLatin1Char('='), 1));
-        if (!file.open(QIODevice::ReadOnly)) return 2;
-        data->setData(mime, file.readAll());
-    }
+// Owns the clipboard with `data` until another client takes it.
+int holdClipboard(QApplication& app, QMimeData* data) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->setMimeData(data, QClipboard::Clipboard);
     QObject::connect(clipboard, &QClipboard::changed, &app, [clipboard](QClipboard::Mode mode) {
@@ -78,6 +71,16 @@ int ownClipboard(QApplication& app, const QStringList& pairs) {
     });
     say("ready");
     return app.exec();
+}
+
+int ownClipboard(QApplication& app, const QStringList& pairs) {
+    auto* data = new QMimeData;
+    for (const QString& pair : pairs) {
+        QFile file(pair.section(QLatin1Char('='), 1));
+        if (!file.open(QIODevice::ReadOnly)) return 2;
+        data->setData(pair.section(QLatin1Char('='), 0, 0), file.readAll());
+    }
+    return holdClipboard(app, data);
 }
 
 // An offer whose every answer is slow, huge or both.
@@ -104,13 +107,7 @@ int ownHostileClipboard(QApplication& app, int delayMs, qsizetype bytes, int ext
     QStringList formats{QStringLiteral("text/plain"), QStringLiteral("image/png")};
     for (int i = 0; i < extra; ++i)
         formats << QStringLiteral("application/x-junk-%1").arg(i);
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->setMimeData(new HostileData(formats, delayMs, bytes), QClipboard::Clipboard);
-    QObject::connect(clipboard, &QClipboard::changed, &app, [clipboard](QClipboard::Mode mode) {
-        if (mode == QClipboard::Clipboard && !clipboard->ownsClipboard()) QCoreApplication::quit();
-    });
-    say("ready");
-    return app.exec();
+    return holdClipboard(app, new HostileData(formats, delayMs, bytes));
 }
 
 int grabKey(const QString& keysymName, unsigned int mods) {
@@ -127,32 +124,13 @@ int grabKey(const QString& keysymName, unsigned int mods) {
     }
 }
 
-// Key presses as a terminal window would get them, without a terminal's screen to read back.
-int keyLog(const QString& name, const QString& cls, const QString& out) {
-    Display* display = XOpenDisplay(nullptr);
-    if (!display) return 2;
-    const Window window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 400, 200, 0, 0, 0);
-    QByteArray instance = name.toLatin1(), klass = cls.toLatin1();
-    XClassHint hint{instance.data(), klass.data()};
-    XSetClassHint(display, window, &hint);
-    XStoreName(display, window, "Zarvo Key Log");
-    XSelectInput(display, window, KeyPressMask | FocusChangeMask);
-    XMapRaised(display, window);
-    XSync(display, False);
-    say("shown");
-    for (;;) {
-        XEvent event;
-        XNextEvent(display, &event);
-        if (event.type != KeyPress) continue;
-        const KeySym sym = XLookupKeysym(&event.xkey, 0);
-        const char* symName = XKeysymToString(sym);
-        QString line;
-        if (event.xkey.state & ControlMask) line += QStringLiteral("Ctrl+");
-        if (event.xkey.state & ShiftMask) line += QStringLiteral("Shift+");
-        line += QString::fromLatin1(symName ? symName : "?");
-        QFile file(out);
-        if (file.open(QIODevice::Append)) file.write(line.toUtf8() + '\n');
-    }
+// A key press as a terminal window would get it ("Shift+Insert", "Ctrl+v" …), appended to `out`.
+void logKey(const XKeyEvent& key, const char* out) {
+    const char* name = XKeysymToString(XLookupKeysym(const_cast<XKeyEvent*>(&key), 0));
+    const std::string line = std::string(key.state & ControlMask ? "Ctrl+" : "") +
+                             (key.state & ShiftMask ? "Shift+" : "") + (name ? name : "?") + "\n";
+    QFile file(QString::fromLocal8Bit(out));
+    if (file.open(QIODevice::Append)) file.write(line.c_str());
 }
 
 // The first window of a connection has an id made of the connection's client number; a client that
@@ -185,11 +163,14 @@ Window firstWindow(Display*& kept, unsigned long want) {
 int x11Window(int argc, char** argv) {
     if (argc < 4) return 2;
     unsigned long want = 0;
+    const char* log = nullptr;
     std::vector<std::pair<std::string, std::string>> properties;
     for (int i = 4; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--like" && i + 1 < argc) {
             want = std::stoul(argv[++i], nullptr, 0);
+        } else if (arg == "--log" && i + 1 < argc) {
+            log = argv[++i];
         } else if (const auto eq = arg.find('='); eq != std::string::npos) {
             properties.emplace_back(arg.substr(0, eq), arg.substr(eq + 1));
         }
@@ -211,6 +192,7 @@ int x11Window(int argc, char** argv) {
     for (const auto& [name, text] : properties)
         XChangeProperty(display, window, XInternAtom(display, name.c_str(), False), utf8, 8, PropModeReplace,
                         reinterpret_cast<const unsigned char*>(text.data()), int(text.size()));
+    if (log) XSelectInput(display, window, KeyPressMask | FocusChangeMask);
     XMapWindow(display, window);
     XSync(display, False);
     std::printf("window 0x%lx\n", window);
@@ -218,6 +200,7 @@ int x11Window(int argc, char** argv) {
     for (;;) {
         XEvent event;
         XNextEvent(display, &event);
+        if (log && event.type == KeyPress) logKey(event.xkey, log);
     }
 }
 
@@ -261,7 +244,6 @@ int main(int argc, char** argv) {
         say("registered");
         return app.exec();
     }
-    if (mode == QLatin1String("keylog")) return keyLog(args.value(1), args.value(2), args.value(3));
     if (mode == QLatin1String("screenshot")) {
         const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
         return shot.save(args.value(1), "PNG") ? 0 : 1;

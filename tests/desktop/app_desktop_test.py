@@ -12,9 +12,10 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "lib"))
-from desktop import (CLI, HOME, MODE, SANDBOX, SHOTS, TAG, ZARVO, active_window, check, counts, focus, folder_opener,  # noqa: E402
-                     geometry, key, panel, panel_has_keyboard, panel_shot, quit_zarvo, read, run, shot,
-                     start_zarvo, summary, wait_until, windows)
+from desktop import (CLI, HOME, MODE, SANDBOX, SHOTS, TAG, ZARVO, active_window, check, counts,  # noqa: E402
+                     first_window, focus, folder_opener, geometry, hide_panel, key, log_is_clean, panel,
+                     panel_has_keyboard, panel_shot, quit_zarvo, read, run, shot, start_zarvo, summary, type_text,
+                     wait_until, windows, zarvo_running)
 
 
 def stacking():
@@ -27,16 +28,11 @@ def quick_look(term_window):
     """Quick Look over the always-on-top panel: one level above it, the picture at its own size."""
     photo = os.path.join(HOME, "quicklook.png")
     run("convert", "-size", "640x480", "gradient:navy-orange", photo, check_status=True)
-    focus(term_window)
-    key("super+r")
-    wait_until(panel_has_keyboard)
-    key("ctrl+a")
-    run("xdotool", "type", "--delay", "20", photo)
-    time.sleep(0.8)
+    panel_over(term_window, photo, settle=0.8)
     key("ctrl+y")
     check("Ctrl+Y shows Quick Look", wait_until(lambda: windows("^quicklook.png$")))
     time.sleep(0.6)
-    preview = (windows("^quicklook.png$") or [0])[0]
+    preview = first_window("^quicklook.png$")
     order = stacking()
     check("Quick Look is stacked above the panel",
           panel() in order and preview in order and order.index(preview) > order.index(panel()),
@@ -59,6 +55,15 @@ def quick_look(term_window):
     wait_until(panel_has_keyboard)
     run(ZARVO, "--toggle", check_status=True)
     check("after Quick Look a second --toggle hides the panel", wait_until(lambda: not panel(), timeout=5))
+
+
+def panel_over(window, text, settle=0.6):
+    """Super+R over `window`, and `text` typed over the panel's last one."""
+    focus(window)
+    key("super+r")
+    wait_until(panel_has_keyboard)
+    key("ctrl+a")
+    type_text(text, settle)
 
 
 def set_up_sandbox():
@@ -91,30 +96,23 @@ def two_monitors():
     """With the pointer on the right monitor the panel is centred on it, 18 % from its top."""
     set_up_sandbox()
     run("xdotool", "mousemove", "2880", "500")
-    app = start_zarvo()
-    try:
-        p = wait_until(panel, timeout=10)
-        x, y, w, h = geometry(p)
+    with zarvo_running():
+        x, y, w, h = geometry(wait_until(panel, timeout=10))
         check("the panel opens on the monitor under the pointer", 1920 <= x and x + w <= 3840, f"x={x} w={w}")
         check("it is centred on that monitor", abs((x + w / 2) - 2880) <= 2, f"centre={x + w / 2}")
         check("its top edge is 18 % down", abs(y - int(0.18 * 1080)) <= 40, f"y={y}")
         shot("two-monitors")
-        key("Escape")
-        wait_until(lambda: not panel())
+        hide_panel()
         run("xdotool", "mousemove", "400", "500")
         key("super+r")
-        p = wait_until(panel, timeout=10)
-        x, y, w, h = geometry(p)
+        x, y, w, h = geometry(wait_until(panel, timeout=10))
         check("moving the pointer to the left monitor moves the panel there", x + w <= 1920, f"x={x}")
-    finally:
-        quit_zarvo(app)
     return summary()
 
 
 def shoot_search_and_actions(prefix):
     """The panel searching "dl", then its actions menu; the query is cleared after."""
-    run("xdotool", "type", "--delay", "20", "dl")
-    time.sleep(0.6)
+    type_text("dl", delay=20)
     panel_shot(f"{prefix}-search")
     key("ctrl+k")
     time.sleep(0.4)
@@ -125,8 +123,7 @@ def shoot_search_and_actions(prefix):
 
 def shoot_help_and_copy(prefix, text):
     """The help page, then `text` copied for the clipboard tab."""
-    run("xdotool", "type", "--delay", "20", "?")
-    time.sleep(0.5)
+    type_text("?", 0.5, delay=20)
     panel_shot(f"{prefix}-help")
     run("xdotool", "key", "ctrl+a", "BackSpace")
     subprocess.run(["xclip", "-selection", "clipboard", "-i"], input=text, text=True, timeout=10)
@@ -157,29 +154,23 @@ def looks():
     run("convert", "-seed", "7", "-size", "200x300", "plasma:fractal", os.path.join(HOME, "Downloads", "photo.jpg"))
     for dark in (False, True):
         for scale in ("1", "2"):
-            env = dict(os.environ)
-            env["QT_SCALE_FACTOR"] = scale
+            env = dict(os.environ, QT_SCALE_FACTOR=scale)
             if dark:
                 env["GTK_THEME"] = "Adwaita:dark"
             look = f"{'dark' if dark else 'light'}-x{scale}"
-            log = open(os.path.join(SANDBOX, f"zarvo-{look}.log"), "w")
-            app = subprocess.Popen([ZARVO], stdout=log, stderr=subprocess.STDOUT, env=env)
-            try:
+            with zarvo_running(False, env, f"zarvo-{look}.log"):
                 check(f"{look}: the panel shows", bool(wait_until(panel_has_keyboard, timeout=30)))
                 time.sleep(0.5)
                 panel_shot(f"look-{look}-empty")
                 shoot_search_and_actions(f"look-{look}")
-                run("xdotool", "type", "--delay", "20", "~/Downloads/")
                 # The first look waits for the thumbnailer to start and draw; later ones read its cache.
-                time.sleep(3.0 if look == "light-x1" else 0.8)
+                type_text("~/Downloads/", 3.0 if look == "light-x1" else 0.8, delay=20)
                 panel_shot(f"look-{look}-files")
                 run("xdotool", "key", "ctrl+a", "BackSpace")
-                run("xdotool", "type", "--delay", "20", "~/Downloads/report.pdf")
-                time.sleep(0.6)
+                type_text("~/Downloads/report.pdf", delay=20)
                 key("ctrl+k")
                 time.sleep(0.3)
-                run("xdotool", "type", "--delay", "20", "rename")
-                time.sleep(0.3)
+                type_text("rename", 0.3, delay=20)
                 key("Return")
                 time.sleep(0.4)
                 panel_shot(f"look-{look}-rename")
@@ -197,8 +188,6 @@ def looks():
                 subprocess.run(["xclip", "-selection", "clipboard", "-t", "image/png", "-i", png], timeout=10)
                 time.sleep(1.2)
                 shoot_clips(f"look-{look}")
-            finally:
-                quit_zarvo(app)
     return summary()
 
 
@@ -207,35 +196,28 @@ def taken_hot_key():
     set_up_sandbox()
     grab = subprocess.Popen([os.environ["ZARVO_HELPER"], "grab-key", "r", "64"], stdout=subprocess.PIPE, text=True)
     grab.stdout.readline()
-    app = start_zarvo(panel_at_launch=False)
-    try:
+    with zarvo_running(panel_at_launch=False):
         # The first start says once, instead of the panel, why Super+R does not open Zarvo.
         check("the first start says the key is taken", wait_until(lambda: windows("^Zarvo Shortcut$"), timeout=30))
         check("not the panel, which would lose the keyboard to it", not panel())
         key("Return")
         check("its default button opens the panel", wait_until(panel_has_keyboard, timeout=5))
-        key("Escape")
-        wait_until(lambda: not panel())
+        hide_panel()
         log = read(os.path.join(SANDBOX, "zarvo.log"))
         check("the log names the key it could not have", "Zarvo: Super+R is used by another app" in log, log[-500:])
         check("and says how to bind the command instead", "zarvo --toggle" in log)
         key("shift+super+v")
         check("the clipboard key still opens the panel", wait_until(panel_has_keyboard))
-        key("Escape")
-        wait_until(lambda: not panel())
+        hide_panel()
         run(ZARVO, "--toggle", check_status=True)
         check("zarvo --toggle still opens it", wait_until(panel_has_keyboard))
-        key("Escape")
-        wait_until(lambda: not panel())
-    finally:
-        quit_zarvo(app)
+        hide_panel()
     # Said once: the next start shows the panel; once the other client lets go, a retry takes the key.
     app = start_zarvo()
     try:
         check("the second start shows the panel, not the notice", wait_until(panel_has_keyboard, timeout=5))
         check("no notice the second time", not windows("^Zarvo Shortcut$"))
-        key("Escape")
-        wait_until(lambda: not panel())
+        hide_panel()
         grab.kill()
         grab.wait()
         time.sleep(6)
@@ -248,8 +230,7 @@ def taken_hot_key():
 
 
 def settings_window():
-    found = windows("^Zarvo Settings$")
-    return found[0] if found else 0
+    return first_window("^Zarvo Settings$")
 
 
 def window_shot(window, name):
@@ -293,16 +274,14 @@ def settings():
     set_up_sandbox()
     seed_old_clip("three days old", 3)
     run(CLI, "history", "add", HOME, check_status=True)
-    app = start_zarvo()
-    try:
+    with zarvo_running():
         check("a 3-day-old clip is kept under the 30-day default",
               "three days old" in run(CLI, "clips", "list").stdout)
         run(CLI, "settings", "set", "clipRetentionDays", "1", check_status=True)
         check("a shorter retention set from the command line drops it at once",
               wait_until(lambda: "three days old" not in run(CLI, "clips", "list").stdout, timeout=3))
         wait_until(panel_has_keyboard, timeout=5)
-        key("Escape")
-        wait_until(lambda: not panel())
+        hide_panel()
         window, first = open_settings()
         check("zarvo --settings shows the window with the keyboard", bool(window))
         print(f"info {TAG}: --settings to window with keyboard in {first:.0f} ms (first time)")
@@ -334,8 +313,7 @@ def settings():
         check("Esc after recording closes the window", wait_until(lambda: not settings_window()))
         key("ctrl+alt+k")
         check("the recorded Ctrl+Alt+K opens the panel", wait_until(panel_has_keyboard))
-        key("Escape")
-        wait_until(lambda: not panel())
+        hide_panel()
         key("super+r")
         check("Super+R no longer does", not wait_until(panel, timeout=0.8))
         stored = run(CLI, "settings", "get", "hotKeyLabel").stdout.strip()
@@ -353,25 +331,15 @@ def settings():
               wait_until(lambda: not run(CLI, "history", "list").stdout.strip(), timeout=3))
         key("Escape")
         wait_until(lambda: not settings_window())
-    finally:
-        quit_zarvo(app)
 
-    env = dict(os.environ)
-    env["GTK_THEME"] = "Adwaita:dark"
-    log = open(os.path.join(SANDBOX, "zarvo-dark.log"), "w")
-    app = subprocess.Popen([ZARVO], stdout=log, stderr=subprocess.STDOUT, env=env)
-    try:
+    with zarvo_running(False, dict(os.environ, GTK_THEME="Adwaita:dark"), "zarvo-dark.log"):
         wait_until(panel_has_keyboard, timeout=30)
         key("Escape")
         window, _ = open_settings()
         check("dark: the window shows", bool(window))
         if window:
             settings_shots(window, "dark")
-    finally:
-        quit_zarvo(app)
-    log = read(os.path.join(SANDBOX, "zarvo.log"))
-    check("nothing went wrong in the application's log", "runtime error" not in log and "ERROR:" not in log,
-          log[-2000:])
+    log_is_clean()
     return summary()
 
 
@@ -393,34 +361,26 @@ def main():
     try:
         # The launch showed the panel; Esc hides it.
         wait_until(panel_has_keyboard, timeout=5)
-        key("Escape")
-        check("Esc hides the panel", wait_until(lambda: not panel()))
+        check("Esc hides the panel", hide_panel())
         check("the terminal has the keyboard", focus(term_window))
 
         # Super+R over the terminal: the panel takes the keyboard, typing goes into its text box.
         key("super+r")
         check("Super+R shows the panel with the keyboard", wait_until(panel_has_keyboard),
               f"active={active_window():#x} panel={panel():#x}")
-        run("xdotool", "type", "--delay", "30", "dl")
-        time.sleep(0.4)
+        type_text("dl", 0.4)
         shot("panel-dl")
         key("Return")
-        downloads = os.path.join(HOME, "Downloads")
+        opened = os.path.join(HOME, "opened.txt")
         check("↩ on dl opens Downloads in the file manager",
-              wait_until(lambda: downloads in read(os.path.join(HOME, "opened.txt")), timeout=10),
-              read(os.path.join(HOME, "opened.txt")))
+              wait_until(lambda: os.path.join(HOME, "Downloads") in read(opened), timeout=10), read(opened))
         check("opening hides the panel", wait_until(lambda: not panel()))
 
         # Installed applications: found by a keyword, listed first with their icon, ↩ starts them.
         cli_rows = run(CLI, "query", "scribble").stdout
         check("the running application lists the installed application by its keyword",
               cli_rows.splitlines()[0:1] and "Probe Pad" in cli_rows.splitlines()[0], cli_rows)
-        focus(term_window)
-        key("super+r")
-        wait_until(panel_has_keyboard)
-        key("ctrl+a")
-        run("xdotool", "type", "--delay", "30", "scribble")
-        time.sleep(0.6)
+        panel_over(term_window, "scribble")
         panel_shot("panel-application")
         key("Return")
         check("↩ starts the installed application",
@@ -428,12 +388,7 @@ def main():
               read(os.path.join(SANDBOX, "zarvo.log"))[-1500:])
         check("starting it hides the panel", wait_until(lambda: not panel()))
         if os.path.exists("/usr/share/applications/debian-xterm.desktop"):
-            focus(term_window)
-            key("super+r")
-            wait_until(panel_has_keyboard)
-            key("ctrl+a")
-            run("xdotool", "type", "--delay", "30", "xterm")
-            time.sleep(0.6)
+            panel_over(term_window, "xterm")
             panel_shot("panel-application-xterm")
             key("super+r")  # hides it and keeps the text, as the next step expects
             wait_until(lambda: not panel())
@@ -445,20 +400,17 @@ def main():
         # The last text is still there, selected: the first Esc clears it, the second hides the panel.
         key("Escape")
         check("Esc keeps the panel while it clears the text", not wait_until(lambda: not panel(), timeout=0.4))
-        key("Escape")
-        check("the second Esc hides the panel", wait_until(lambda: not panel()))
+        check("the second Esc hides the panel", hide_panel())
         check("the terminal has the keyboard back", wait_until(lambda: active_window() == term_window),
               f"active={active_window():#x} terminal={term_window:#x}")
-        run("xdotool", "type", "--delay", "20", "back in the terminal\n")
+        type_text("back in the terminal\n", 0, delay=20)
         check("typing reaches the terminal", wait_until(lambda: "back in the terminal" in read(typed)))
 
         # A copy made in another program shows in the clipboard tab.
         subprocess.run(["xclip", "-selection", "clipboard", "-i"], input="copied by xclip", text=True,
                        timeout=10)
-        def listed():
-            return "copied by xclip" in run(CLI, "clips", "list").stdout
         check("the copy is captured (and listed through the running application)",
-              wait_until(listed, timeout=10))
+              wait_until(lambda: "copied by xclip" in run(CLI, "clips", "list").stdout, timeout=10))
         key("shift+super+v")
         check("Shift+Super+V shows the clipboard tab", wait_until(panel_has_keyboard))
         time.sleep(0.4)
@@ -483,9 +435,7 @@ def main():
         # fixed yet: Qt takes no window for active then).
         quick_look(term_window)
         check("zarvo --quit ends the application", quit_zarvo(app))
-        log = read(os.path.join(SANDBOX, "zarvo.log"))
-        check("nothing went wrong in the application's log", "runtime error" not in log and "ERROR:" not in log,
-              log[-2000:])
+        log_is_clean()
     finally:
         if app.poll() is None:
             app.kill()

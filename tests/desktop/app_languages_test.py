@@ -3,7 +3,6 @@
 results, the actions menu, help, the clipboard tab and every page of the settings window."""
 
 import os
-import subprocess
 import sys
 import time
 
@@ -13,17 +12,11 @@ import app_desktop_test as t
 LANGUAGES = {"de": ("de_DE.UTF-8", "Zarvo-Einstellungen"), "fr": ("fr_FR.UTF-8", "Param.+tres de Zarvo")}
 
 
-def titled(title):
-    found = t.windows(f"^{title}$")
-    return found[0] if found else 0
-
-
 def panel_shots(language):
     t.shoot_search_and_actions(f"lang-{language}")
     t.shoot_help_and_copy(f"lang-{language}", "Eine kopierte Zeile\nune seconde ligne")
     t.shoot_clips(f"lang-{language}")
-    t.key("Escape")
-    t.wait_until(lambda: not t.panel(), timeout=2)
+    t.hide_panel(timeout=2)
 
 
 def languages():
@@ -33,19 +26,15 @@ def languages():
             f.write("sample\n")
     for language, (locale, settings_title) in LANGUAGES.items():
         env = dict(os.environ, LANGUAGE=language, LC_ALL=locale)
-        log = open(os.path.join(t.SANDBOX, f"zarvo-{language}.log"), "w")
-        app = subprocess.Popen([t.ZARVO], stdout=log, stderr=subprocess.STDOUT, env=env)
-        try:
+        with t.zarvo_running(False, env, f"zarvo-{language}.log"):
             t.check(f"{language}: the panel shows", bool(t.wait_until(t.panel_has_keyboard, timeout=30)))
             time.sleep(0.5)
             panel_shots(language)
             t.run(t.ZARVO, "--settings", check_status=True)
-            window = t.wait_until(lambda: titled(settings_title), timeout=10)
+            window = t.wait_until(lambda: t.first_window(f"^{settings_title}$"), timeout=10)
             t.check(f"{language}: the settings window has its translated title", bool(window))
             if window:
                 t.settings_shots(window, language)
-        finally:
-            t.quit_zarvo(app)
     return t.summary()
 
 

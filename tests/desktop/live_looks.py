@@ -2,6 +2,7 @@
 SettingChanged as GNOME's and KDE's do): the panel's text, its Open With bar and the settings window
 follow at once. Screenshots of each step, and one over a busy window, for a person to look at."""
 
+import collections
 import os
 import subprocess
 import time
@@ -37,10 +38,7 @@ def contrast(a, b):
 
 
 def most_common(colours):
-    counts = {}
-    for c in colours:
-        counts[c] = counts.get(c, 0) + 1
-    return max(counts, key=counts.get)
+    return collections.Counter(colours).most_common(1)[0][0]
 
 
 def text_against_background(path, box):
@@ -103,9 +101,8 @@ def run(h):
     app = h.start_zarvo()
     try:
         h.wait_until(h.panel_has_keyboard, timeout=10)
-        h.run("xdotool", "type", "--delay", "20", "~/Downloads/notes.txt")
-        time.sleep(0.8)
-        x, y, w, _ = h.geometry(h.panel())
+        h.type_text("~/Downloads/notes.txt", 0.8, delay=20)
+        w = h.geometry(h.panel())[2]
         # The query's text in the search bar; a strip of the Open With bar right of its last application.
         field = (46, 14, 320, 34)
         bar = (w - 90, 96, 60, 24)
@@ -113,8 +110,8 @@ def run(h):
         for step, value, dark in (("light", None, False), ("dark", 1, True), ("light-again", 2, False)):
             if value is not None:
                 scheme(value)
+            h.panel_shot(f"live-{step}-{h.TAG}")
             shot = os.path.join(h.SHOTS, f"live-{step}-{h.TAG}.png")
-            h.run("import", "-window", "root", "-crop", f"{w}x{h.geometry(h.panel())[3]}+{x}+{y}", "+repage", shot)
             background, ratio = text_against_background(shot, field)
             h.check(f"{step}: the panel is {'dark' if dark else 'light'}",
                     (luminance(background) < 0.2) == dark, f"background={background}")
@@ -127,7 +124,6 @@ def run(h):
                     max(abs(a - b) for a, b in zip(bar_colour, top_colour)) <= 6,
                     f"bar={bar_colour} panel={top_colour}")
         # Xfce's settings daemon says the icon theme changed: the row's icon follows without a restart.
-        shot = os.path.join(h.SHOTS, f"live-icons-{h.TAG}.png")
         before = os.path.join(h.SHOTS, f"live-light-again-{h.TAG}.png")
         h.check("before: the file's icon is Adwaita's", magenta(before, (16, 168, 32, 32)) == 0)
         h.run("xfconf-query", "-c", "xsettings", "-p", "/Net/IconThemeName", "-n", "-t", "string", "-s",
@@ -138,13 +134,12 @@ def run(h):
             h.run(h.ZARVO, "--toggle", check_status=True)
             h.wait_until(h.panel_has_keyboard)
             time.sleep(0.5)
-        h.run("import", "-window", "root", "-crop", f"{w}x{h.geometry(h.panel())[3]}+{x}+{y}", "+repage", shot)
+        h.panel_shot(f"live-icons-{h.TAG}")
         h.check("after Net/IconThemeName changes the file's icon is the new theme's",
-                magenta(shot, (16, 168, 32, 32)) > 300)
+                magenta(os.path.join(h.SHOTS, f"live-icons-{h.TAG}.png"), (16, 168, 32, 32)) > 300)
         tray_keycap(h)
         h.key("Escape")
-        h.key("Escape")
-        h.wait_until(lambda: not h.panel())
+        h.hide_panel()
         window, _ = h.open_settings()
         h.check("the settings window shows", bool(window))
         if window:
@@ -171,14 +166,11 @@ def run(h):
             time.sleep(0.6)
             h.panel_shot(f"live-over-busy-{look}-{h.TAG}")
             h.key("Escape")
-            h.key("Escape")
-            h.wait_until(lambda: not h.panel())
+            h.hide_panel()
         viewer.kill()
     finally:
         h.quit_zarvo(app)
         portal.kill()
         tray.kill()
-    log = h.read(os.path.join(h.SANDBOX, "zarvo.log"))
-    h.check("nothing went wrong in the application's log", "runtime error" not in log and "ERROR:" not in log,
-            log[-2000:])
+    h.log_is_clean()
     return h.summary()

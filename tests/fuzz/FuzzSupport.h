@@ -34,5 +34,8 @@ inline void require(bool holds, const char* property, const QString& text) {
     std::fprintf(stderr, "property failed: %s\ninput: %s\n", property, qPrintable(text));
     std::abort();
 }
+inline void require(bool holds) {
+    if (!holds) std::abort();
+}
 
 } // namespace zarvo::fuzz

@@ -2,17 +2,12 @@
 // binary property list data files. Whatever decodes must survive a write and a second read unchanged,
 // and salvaging a damaged index must never yield a clip the bytes do not hold.
 
+#include "FuzzSupport.h"
 #include "clipboard/Clip.h"
 
-#include <cstddef>
-#include <cstdint>
-#include <cstdlib>
+using zarvo::fuzz::require;
 
 namespace {
-
-void require(bool holds) {
-    if (!holds) std::abort();
-}
 
 // Whether `part` is `whole` with some clips left out, the rest in their order.
 bool isSubsequence(const QList<zarvo::Clip>& part, const QList<zarvo::Clip>& whole) {

@@ -4,6 +4,7 @@
 // must answer within the file whatever the arrays say; the full reader must accept only tables whose
 // every index holds.
 
+#include "FuzzSupport.h"
 #include "index/Snapshot.h"
 #include "index/SnapshotFormat.h"
 
@@ -15,15 +16,12 @@
 #include <cstring>
 
 using namespace zarvo::index;
+using zarvo::fuzz::require;
 namespace Format = zarvo::index::SnapshotFormat;
 
 namespace {
 
 const QString kFingerprint = QStringLiteral("roots=/r\nexcluded=");
-
-void require(bool holds) {
-    if (!holds) std::abort();
-}
 
 // Hashes, size and trailer made to match, in the layout of the version the bytes claim.
 void makeConsistent(QByteArray& bytes) {

@@ -14,7 +14,7 @@ two_rename_rounds=${4:-14}
 
 . "$(dirname "$0")/../lib/desktop.sh"
 make_sandbox kill
-fail() { echo "FAIL: $*" >&2; cat "$sandbox/driver.log" >&2 2>/dev/null || true; exit 1; }
+logs=driver
 
 sandbox_home
 export QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0

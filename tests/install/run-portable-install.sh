@@ -19,7 +19,6 @@ before_cleanup() {
     [ -x "$HOME/.local/bin/zarvo" ] && "$HOME/.local/bin/zarvo" --quit >/dev/null 2>&1
     mountpoint -q "$mnt" 2>/dev/null && umount "$mnt" 2>/dev/null
 }
-fail() { echo "FAIL: $*" >&2; cat "$sandbox"/*.log >&2 2>/dev/null || true; exit 1; }
 
 # The image: the portable folder as `make portable` lays it out.
 archive=$(bash "$here/scripts/make-portable.sh" "$build" | tail -n 1)
@@ -43,12 +42,12 @@ mount -o loop,ro "$image" "$mnt" 2>"$sandbox/mount.log" || { echo "skipped: cann
 
 start_desktop_session
 
-# Which process runs the installed program (none: empty).
+# Which process runs the installed program (none: fails).
 installed_pid() {
     for p in /proc/[0-9]*; do
         [ "$(readlink "$p/exe" 2>/dev/null)" = "$HOME/.local/opt/Zarvo/zarvo" ] && { basename "$p"; return; }
     done
-    true
+    return 1
 }
 
 # Waits for the install question, saves a screenshot NAME.png and answers it with KEY; `start` is when.
@@ -73,8 +72,7 @@ sleep 2
 kill -0 "$downloaded" 2>/dev/null || fail "the copy in Downloads did not go on running after Not Now"
 [ ! -e "$HOME/.local/opt/Zarvo" ] || fail "Not Now installed it anyway"
 "$HOME/Downloads/Zarvo/zarvo" --quit
-for _ in $(seq 1 100); do kill -0 "$downloaded" 2>/dev/null || break; sleep 0.05; done
-! kill -0 "$downloaded" 2>/dev/null || fail "the copy in Downloads did not quit"
+wait_for 5 gone "$downloaded" || fail "the copy in Downloads did not quit"
 rm -rf "$HOME/Downloads/Zarvo"
 echo "started from Downloads it offered to install and, declined, ran from there"
 
@@ -83,16 +81,13 @@ first=$!
 pids+=("$first")
 answer_question install-question Return
 
-for _ in $(seq 1 200); do [ -n "$(installed_pid)" ] && break; sleep 0.05; done
-pid=$(installed_pid)
-[ -n "$pid" ] || fail "the installed copy did not start"
+wait_for 10 installed_pid || fail "the installed copy did not start"
 elapsed=$(( ($(date +%s%N) - start) / 1000000 ))
+pid=$(installed_pid)
 pids+=("$pid")
-for _ in $(seq 1 100); do kill -0 "$first" 2>/dev/null || break; sleep 0.05; done
-! kill -0 "$first" 2>/dev/null || fail "the copy on the image did not quit"
+wait_for 5 gone "$first" || fail "the copy on the image did not quit"
 tr '\0' ' ' <"/proc/$pid/cmdline" | grep -q -- "--installed --eject-volume $mnt" || fail "the hand-off arguments are missing"
-for _ in $(seq 1 300); do mountpoint -q "$mnt" || break; sleep 0.05; done
-! mountpoint -q "$mnt" || fail "the image is still mounted"
+wait_for 15 unmounted "$mnt" || fail "the image is still mounted"
 
 [ "$(readlink "$HOME/.local/bin/zarvo")" = "$HOME/.local/opt/Zarvo/zarvo" ] || fail "no link in ~/.local/bin"
 grep -q "^Exec=\"$HOME/.local/opt/Zarvo/zarvo\"$" "$XDG_DATA_HOME/applications/com.velorin.zarvo.desktop" ||
@@ -105,6 +100,5 @@ echo "installed from the image in $elapsed ms (Return pressed to the installed c
 mount -o loop,ro "$image" "$mnt"
 "$mnt/Zarvo/zarvo" >"$sandbox/second.log" 2>&1 || fail "the second start failed"
 [ "$(installed_pid)" = "$pid" ] || fail "the running installed copy was replaced"
-for _ in $(seq 1 300); do mountpoint -q "$mnt" || break; sleep 0.05; done
-! mountpoint -q "$mnt" || fail "the second image is still mounted"
+wait_for 15 unmounted "$mnt" || fail "the second image is still mounted"
 echo "a second start from an image of the same build opened the installed copy and unmounted the image"

@@ -18,7 +18,6 @@ make_sandbox update
 before_cleanup() {
     [ -x "$sandbox/home/.local/opt/Zarvo/zarvo" ] && "$sandbox/home/.local/opt/Zarvo/zarvo" --quit >/dev/null 2>&1
 }
-fail() { echo "FAIL: $*" >&2; cat "$sandbox"/*.log >&2 2>/dev/null || true; exit 1; }
 mkdir -p "$shots"
 
 start_desktop_session
@@ -42,13 +41,9 @@ new_build=$((old_build + 1))
 new_version="$old_version.1"
 mkdir -p "$sandbox/later" "$sandbox/feed"
 tar -C "$sandbox/later" -xzf "$archive"
-python3 - "$sandbox/later/Zarvo/Info.json" "$new_build" "$new_version" <<'PY'
-import json, sys
-path, build, version = sys.argv[1:]
-info = json.load(open(path))
-info["CFBundleVersion"], info["CFBundleShortVersionString"] = build, version
-json.dump(info, open(path, "w"), indent=4)
-PY
+python3 -c 'import json, sys; p, b, v = sys.argv[1:]; i = json.load(open(p))
+i.update(CFBundleVersion=b, CFBundleShortVersionString=v); json.dump(i, open(p, "w"), indent=4)' \
+    "$sandbox/later/Zarvo/Info.json" "$new_build" "$new_version"
 tar -C "$sandbox/later" --owner=0 --group=0 --numeric-owner -czf "$sandbox/feed/Zarvo-$new_version.tar.gz" Zarvo
 openssl genpkey -algorithm ed25519 -out "$sandbox/key.pem" 2>/dev/null
 public_key=$(openssl pkey -in "$sandbox/key.pem" -pubout -outform DER | tail -c 32 | base64 -w0)
@@ -69,7 +64,7 @@ cat >"$sandbox/feed/appcast.xml" <<XML
 XML
 python3 -m http.server "$port" --bind 127.0.0.1 --directory "$sandbox/feed" >"$sandbox/http.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 1 100); do python3 -c "import urllib.request; urllib.request.urlopen('http://127.0.0.1:$port/appcast.xml')" 2>/dev/null && break; sleep 0.05; done
+wait_for 5 python3 -c "import urllib.request; urllib.request.urlopen('http://127.0.0.1:$port/appcast.xml')"
 export ZARVO_TEST_UPDATE_FEED=http://127.0.0.1:$port/appcast.xml ZARVO_TEST_UPDATE_PUBLIC_KEY=$public_key
 
 # The user's data, which the update must leave alone.
@@ -152,7 +147,6 @@ sleep 0.5
 shoot "$dialog" update-up-to-date
 xdotool windowactivate --sync "$dialog" 2>/dev/null || true
 xdotool key --clearmodifiers Return
-for _ in $(seq 1 100); do xdotool search --name '^Software Update$' >/dev/null 2>&1 || break; sleep 0.05; done
-! xdotool search --name '^Software Update$' >/dev/null 2>&1 || fail "the up-to-date dialog did not close"
+wait_for 5 sh -c "! xdotool search --name '^Software Update\$'" || fail "the up-to-date dialog did not close"
 kill -0 "$new" 2>/dev/null || fail "the new copy ended after the second check"
 echo "a second check found the new copy up to date"

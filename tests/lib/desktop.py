@@ -2,6 +2,7 @@
 X server's windows through xprop and xdotool, keys, screenshots, Zarvo started and quit. The run scripts
 (tests/lib/desktop.sh) set the sandbox's environment this reads."""
 
+import contextlib
 import os
 import subprocess
 import time
@@ -55,9 +56,17 @@ def windows(name):
     return [int(w) for w in out]
 
 
+def first_window(name):
+    """The first shown window whose title matches `name`, or 0."""
+    return (windows(name) or [0])[0]
+
+
+def wm_is_up():
+    return "window id" in run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK").stdout
+
+
 def panel():
-    found = windows("^Zarvo$")
-    return found[0] if found else 0
+    return first_window("^Zarvo$")
 
 
 def panel_has_keyboard():
@@ -71,6 +80,26 @@ def shot(name):
 
 def key(*keys):
     run("xdotool", "key", "--clearmodifiers", *keys)
+
+
+def type_text(text, settle=0.6, delay=30):
+    run("xdotool", "type", "--delay", str(delay), text)
+    time.sleep(settle)
+
+
+def hide_panel(timeout=8.0):
+    """Esc, and the panel gone."""
+    key("Escape")
+    return wait_until(lambda: not panel(), timeout=timeout)
+
+
+def type_into_panel(text, settle=0.6):
+    """Shows the panel (through --toggle) unless it is up, and types `text` over what it holds."""
+    if not panel():
+        run(ZARVO, "--toggle", check_status=True)
+    check(f"the panel takes the keyboard for “{text}”", wait_until(panel_has_keyboard, timeout=10))
+    run("xdotool", "key", "ctrl+a", "BackSpace")
+    type_text(text, settle)
 
 
 def read(path):
@@ -90,13 +119,24 @@ def focus(window):
     return wait_until(lambda: active_window() == window, timeout=5)
 
 
-def start_zarvo(panel_at_launch=True):
-    log = open(os.path.join(SANDBOX, "zarvo.log"), "w")
-    process = subprocess.Popen([ZARVO], stdout=log, stderr=subprocess.STDOUT)
+def start_zarvo(panel_at_launch=True, env=None, log="zarvo.log"):
+    out = open(os.path.join(SANDBOX, log), "w")
+    process = subprocess.Popen([ZARVO], stdout=out, stderr=subprocess.STDOUT, env=env)
     if panel_at_launch:
         shown = wait_until(panel, timeout=30)
         check("the panel shows once at launch", bool(shown))
     return process
+
+
+@contextlib.contextmanager
+def zarvo_running(panel_at_launch=True, env=None, log="zarvo.log"):
+    """start_zarvo, and at the end --quit (or a kill) unless the block ended it."""
+    app = start_zarvo(panel_at_launch, env, log)
+    try:
+        yield app
+    finally:
+        if app.poll() is None:
+            quit_zarvo(app)
 
 
 def geometry(window):
@@ -118,6 +158,12 @@ def quit_zarvo(app):
     except subprocess.TimeoutExpired:
         app.kill()
         return False
+
+
+def log_is_clean():
+    log = read(os.path.join(SANDBOX, "zarvo.log"))
+    return check("nothing went wrong in the application's log", "runtime error" not in log and "ERROR:" not in log,
+                 log[-2000:])
 
 
 def summary():

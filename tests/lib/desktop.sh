@@ -60,6 +60,20 @@ wait_for() { # SECONDS COMMAND...: until COMMAND succeeds; fails when the time i
     for _ in $(seq "$tries"); do "$@" >/dev/null 2>&1 && return 0; sleep 0.05; done
     return 1
 }
+gone() { ! kill -0 "$1" 2>/dev/null; } # PID
+unmounted() { ! mountpoint -q "$1"; }  # FOLDER
+
+# Says what failed with the end of the sandbox's logs (those `logs` names, else all), and exits.
+fail() {
+    echo "FAIL $*"
+    local f
+    for f in "${sandbox:-/nonexistent}"/*.log; do
+        [ -e "$f" ] && { [ -z "${logs:-}" ] || [[ " $logs " == *" $(basename "$f" .log) "* ]]; } || continue
+        echo "--- ${f##*/}"
+        tail -n 20 "$f" 2>/dev/null || true
+    done
+    exit 1
+}
 
 # A private X server on the first free display from FIRST (its lock file is the claim): sets DISPLAY and
 # `xpid`. start_x FIRST SERVER [ARGS...] (the display goes after SERVER); start_xvfb FIRST [WxHxD [ARGS...]]

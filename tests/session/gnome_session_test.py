@@ -7,7 +7,6 @@ notification server and mutter. Prints one line per check and a closing count.""
 import os
 import re
 import shutil
-import subprocess
 import sys
 import time
 
@@ -15,7 +14,7 @@ import dbus
 
 from session_checks import (asked, calls, endings_go_to_the_session, first_start_names_the_holder, key,
                             lock_fails_aloud, panel, run, shot, terminal_opens_in_folder, wait_until)
-from desktop import SANDBOX, ZARVO, check, focus, panel_shot, quit_zarvo, summary, windows
+from desktop import check, focus, hide_panel, panel_shot, quit_zarvo, summary, windows, wm_is_up, zarvo_running
 
 MEDIA_KEYS = "org.gnome.settings-daemon.plugins.media-keys"
 REAL_SESSION = bool(os.environ.get("ZARVO_REAL_SESSION"))
@@ -47,10 +46,6 @@ def overview_active(value=None):
         return False
 
 
-def mutter_is_up():
-    return "window id" in run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK").stdout
-
-
 def custom_bindings():
     """name, command and binding of each custom keybinding in GNOME's keyboard settings."""
     paths = run("gsettings", "get", MEDIA_KEYS, "custom-keybindings").stdout
@@ -78,16 +73,14 @@ def bind_through_gnome(notice):
 
 
 def main():
-    check(f"{SHELL} manages the screen", wait_until(mutter_is_up, timeout=60))
+    check(f"{SHELL} manages the screen", wait_until(wm_is_up, timeout=60))
     if SHELL == "GNOME Shell":
         # The shell starts a session in its overview, which holds the keyboard; a user leaves it first.
         wait_until(overview_active, timeout=20)
         check("GNOME Shell's overview is closed", wait_until(lambda: not overview_active(False), timeout=10))
     overlay = run("gsettings", "get", "org.gnome.mutter", "overlay-key").stdout.strip()
     check("mutter's overlay key is Super", overlay == "'Super_L'", overlay)
-    log = open(os.path.join(SANDBOX, "zarvo.log"), "w")
-    app = subprocess.Popen([ZARVO], stdout=log, stderr=subprocess.STDOUT)
-    try:
+    with zarvo_running(panel_at_launch=False) as app:
         notice = first_start_names_the_holder("GNOME")
         time.sleep(1)
         shot("gnome-session-notice")
@@ -101,8 +94,7 @@ def main():
         time.sleep(0.5)
         if panel():
             panel_shot("gnome-session-key-bound")
-        key("Escape")
-        wait_until(lambda: not panel())
+        hide_panel()
         terminal = shutil.which("kgx") or shutil.which("gnome-terminal")
         if terminal and os.path.basename(terminal) == "kgx":
             terminal_opens_in_folder("GNOME Console", "kgx")
@@ -118,9 +110,6 @@ def main():
                                    ("restart", "org.gnome.SessionManager", "Reboot", "")],
                                   dialog_is_cancelled if REAL_SESSION else None)
         check("zarvo --quit ends the application", quit_zarvo(app) or app.poll() is not None)
-    finally:
-        if app.poll() is None:
-            app.kill()
     return summary()
 
 

@@ -6,40 +6,36 @@ line per check and a closing count."""
 
 import os
 import shutil
-import subprocess
 import sys
 import time
 
 import dbus
 
 from session_checks import (asked, calls, choose, endings_go_to_the_session, first_start_names_the_holder, key,
-                            lock_fails_aloud, ours, panel, read, run, shot, terminal_opens_in_folder, wait_until)
-from desktop import SANDBOX, ZARVO, check, quit_zarvo, summary
+                            lock_fails_aloud, notice_opens_the_panel, processes, read, run, shot,
+                            terminal_opens_in_folder, wait_until)
+from desktop import SANDBOX, check, quit_zarvo, summary, zarvo_running
 
 REAL = bool(os.environ.get("ZARVO_REAL_SESSION"))
 ENDINGS = [("logout", "promptLogout"), ("shutdown", "promptShutDown"), ("restart", "promptReboot")]
 
 
-def running(program):
-    return [pid for pid in run("pgrep", "-f", program).stdout.split() if ours(pid)]
-
-
 def prompt_is_cancelled(command):
     """Plasma's prompt covers the screen with the ending asked for chosen; Escape cancels it."""
-    shown = wait_until(lambda: running("ksmserver-logout-greeter") and
+    shown = wait_until(lambda: processes("ksmserver-logout-greeter", "-f") and
                        run("xdotool", "search", "--onlyvisible", "--class", "ksmserver-logout-greeter").stdout,
                        timeout=20)
     check(f"Plasma's logout prompt shows for “{command}”", bool(shown))
     time.sleep(1)  # its fade-in
     shot(f"kde-session-prompt-{command}")
     key("Escape")
-    check("Escape cancels it", wait_until(lambda: not running("ksmserver-logout-greeter"), timeout=10))
+    check("Escape cancels it", wait_until(lambda: not processes("ksmserver-logout-greeter", "-f"), timeout=10))
 
 
 def lock_locks():
     """ksmserver's locker takes the screen: its greeter runs and the screen saver says it is active."""
     choose("lock", lambda: asked("org.freedesktop.ScreenSaver", "Lock"))
-    check("Plasma's screen locker shows", bool(wait_until(lambda: running("kscreenlocker_greet"), timeout=20)))
+    check("Plasma's screen locker shows", bool(wait_until(lambda: processes("kscreenlocker_greet", "-f"), timeout=20)))
     active = wait_until(lambda: "true" in run("dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.ScreenSaver",
                                               "/ScreenSaver", "org.freedesktop.ScreenSaver.GetActive").stdout, timeout=10)
     check("the screen is locked, and nothing says otherwise",
@@ -65,14 +61,8 @@ def main():
     if REAL:
         check("ksmserver runs", wait_until(lambda: dbus.SessionBus().name_has_owner("org.kde.ksmserver"), timeout=30))
     kglobalaccel_takes_meta_r()
-    log = open(os.path.join(SANDBOX, "zarvo.log"), "w")
-    app = subprocess.Popen([ZARVO], stdout=log, stderr=subprocess.STDOUT)
-    try:
-        if first_start_names_the_holder("KDE Plasma"):
-            key("Return")  # "Open Zarvo"
-        check("the panel shows after it", bool(wait_until(panel, timeout=15)))
-        key("Escape")
-        wait_until(lambda: not panel())
+    with zarvo_running(panel_at_launch=False) as app:
+        notice_opens_the_panel(first_start_names_the_holder("KDE Plasma"))
         if shutil.which("konsole"):
             terminal_opens_in_folder("Konsole", "konsole")
         else:
@@ -89,9 +79,6 @@ def main():
         else:
             lock_fails_aloud(["org.freedesktop.ScreenSaver", "org.kde.screensaver"])
         check("zarvo --quit ends the application", quit_zarvo(app) or app.poll() is not None)
-    finally:
-        if app.poll() is None:
-            app.kill()
     return summary()
 
 

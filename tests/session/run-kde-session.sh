@@ -11,14 +11,11 @@ zarvo=$1 cli=$2 shots=$3 helper=$4
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../lib/desktop.sh"
 need_tools "KDE session test" Xvfb kglobalaccel5 xdotool dbus-daemon dbus-run-session dbus-send dbus-monitor import
-/usr/bin/python3 -c 'import dbus, gi' 2>/dev/null || { echo "KDE session test skipped: python3-dbus or python3-gi missing"; exit 77; }
 
 source "$here/session-lib.sh"
 start_session_sandbox kde 221
-mkdir -p "$shots"
 export ZARVO_STANDIN=$5
 export XDG_CURRENT_DESKTOP=KDE XDG_SESSION_DESKTOP=KDE DESKTOP_SESSION=plasma KDE_FULL_SESSION=true KDE_SESSION_VERSION=5
-export ZARVO_SCREENSHOTS=$shots ZARVO=$zarvo ZARVO_CLI=$cli ZARVO_WM=kde ZARVO_HELPER=$helper
 export ZARVO_REAL_WM=$(command -v kwin_x11 || true) ZARVO_REAL_SESSION=$(command -v ksmserver || true)
 prompt=$(sed -n 's/^Exec=//p' /usr/share/dbus-1/services/org.kde.LogoutPrompt.service 2>/dev/null || true)
 [ -n "$prompt" ] && [ -x "$prompt" ] || ZARVO_REAL_SESSION=
@@ -50,11 +47,4 @@ dbus-run-session -- bash -c '
     fi
     cd "$ZARVO_TEST_DIR" && /usr/bin/python3 kde_session_test.py
 ' || status=$?
-if [ $status -ne 0 ]; then
-    echo "--- wm.log"; tail -10 "$sandbox/wm.log" 2>/dev/null || true
-    echo "--- ksmserver.log"; tail -10 "$sandbox/ksmserver.log" 2>/dev/null || true
-    echo "--- zarvo.log"; tail -30 "$sandbox/zarvo.log" 2>/dev/null || true
-    echo "--- session-calls.log"; tail -40 "$sandbox/session-calls.log" 2>/dev/null || true
-    echo "--- login1.log"; cat "$sandbox/login1.log"
-fi
-exit $status
+end_session_test $status wm.log ksmserver.log zarvo.log session-calls.log login1.log

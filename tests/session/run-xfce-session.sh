@@ -9,17 +9,14 @@ zarvo=$1 cli=$2 shots=$3 helper=$4
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../lib/desktop.sh"
 need_tools "session test" Xvfb xfce4-session xfwm4 xfce4-panel xfsettingsd xdotool xclip dbus-daemon dbus-monitor import
-/usr/bin/python3 -c 'import dbus, gi' 2>/dev/null || { echo "session test skipped: python3-dbus or python3-gi missing"; exit 77; }
 
 source "$here/session-lib.sh"
 start_session_sandbox xfce 141
-mkdir -p "$shots"
 # The desktop's own defaults (panel, shortcuts, session) are what is tested; the machine's autostart
 # programs stay out.
 ln -s /etc/xdg/xfce4 "$sandbox/xdg/xfce4"
 [ -d /etc/xdg/menus ] && ln -s /etc/xdg/menus "$sandbox/xdg/menus"
 export XDG_CURRENT_DESKTOP=XFCE XDG_SESSION_DESKTOP=xfce DESKTOP_SESSION=xfce
-export ZARVO_SCREENSHOTS=$shots ZARVO=$zarvo ZARVO_CLI=$cli ZARVO_WM=xfce ZARVO_HELPER=$helper
 
 start_bus session
 dbus-monitor --session "interface=org.xfce.Session.Manager" >"$sandbox/session-calls.log" 2>&1 &
@@ -30,9 +27,4 @@ pids+=("$session")
 before_cleanup() { pkill -P "$session" 2>/dev/null; }
 status=0
 /usr/bin/python3 "$here/xfce_session_test.py" || status=$?
-if [ $status -ne 0 ]; then
-    echo "--- xfce4-session.log"; tail -20 "$sandbox/xfce4-session.log"
-    echo "--- zarvo.log"; tail -30 "$sandbox/zarvo.log" 2>/dev/null || true
-    echo "--- login1.log"; cat "$sandbox/login1.log"
-fi
-exit $status
+end_session_test $status xfce4-session.log zarvo.log login1.log

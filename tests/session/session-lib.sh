@@ -1,12 +1,14 @@
 # Sourced by the session tests: a sandbox folder cleaned up on exit, a private X server, a private system
 # bus with the stand-in login manager on it, and a home and XDG folders of the test's own.
-# Usage: start_session_sandbox NAME FIRST_DISPLAY [XVFB_ARGS...]
-# (sets sandbox, pids, DISPLAY, DBUS_SYSTEM_BUS_ADDRESS)
+# Usage: start_session_sandbox NAME FIRST_DISPLAY [XVFB_ARGS...], with zarvo, cli, shots and helper set
+# (sets sandbox, pids, DISPLAY, DBUS_SYSTEM_BUS_ADDRESS and what the Python side reads)
 session_here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 . "$session_here/../lib/desktop.sh"
 
 start_session_sandbox() {
+    /usr/bin/python3 -c 'import dbus, gi' 2>/dev/null ||
+        { echo "$1 session test skipped: python3-dbus or python3-gi missing"; exit 77; }
     make_sandbox "$1"
     start_xvfb "$2" "" "${@:3}" || { echo "could not start the X server"; cat "$sandbox/x.log"; exit 1; }
     # The private system bus, and on it the stand-in login manager.
@@ -22,7 +24,19 @@ start_session_sandbox() {
     # The tray here is a StatusNotifierItem, whose Qt leaks tests/lsan.supp names by Qt's functions: those
     # show in the stacks only with the slow unwinder (Qt is built without frame pointers).
     export ASAN_OPTIONS=$ASAN_OPTIONS:fast_unwind_on_malloc=0
-    export ZARVO_SANDBOX=$sandbox ZARVO_MODE=session ZARVO_TEST_DIR=$session_here
+    export ZARVO_SANDBOX=$sandbox ZARVO_MODE=session ZARVO_TEST_DIR=$session_here ZARVO_WM=$1
+    export ZARVO_SCREENSHOTS=$shots ZARVO=$zarvo ZARVO_CLI=$cli ZARVO_HELPER=$helper
+    mkdir -p "$shots"
+}
+
+# Exits with the test's STATUS, showing the end of each of the sandbox's LOGs when it failed.
+end_session_test() { # STATUS LOG...
+    local status=$1 log
+    shift
+    if [ "$status" -ne 0 ]; then
+        for log in "$@"; do echo "--- $log"; tail -40 "$sandbox/$log" 2>/dev/null || true; done
+    fi
+    exit "$status"
 }
 
 # A stand-in desktop service on the session bus (tests/linux/standin): NAME PATH [--refuse] [--once].

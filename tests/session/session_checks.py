@@ -7,17 +7,8 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "lib"))
-from desktop import (SANDBOX, ZARVO, check, key, panel, panel_has_keyboard, panel_shot,  # noqa: E402
-                              read, run, shot, wait_until, windows)
-
-
-def type_into_panel(text):
-    if not panel():
-        run(ZARVO, "--toggle", check_status=True)
-    check(f"the panel takes the keyboard for “{text}”", wait_until(panel_has_keyboard, timeout=10))
-    run("xdotool", "key", "ctrl+a", "BackSpace")
-    run("xdotool", "type", "--delay", "30", text)
-    time.sleep(0.6)
+from desktop import (SANDBOX, WM, check, hide_panel, key, panel, panel_shot, read, run, shot,  # noqa: E402
+                     type_into_panel, wait_until, windows)
 
 
 def choose(text, happened, timeout=20):
@@ -25,15 +16,14 @@ def choose(text, happened, timeout=20):
     no rows (the sources load in the background), so a second try is allowed and said."""
     for attempt in range(2):
         type_into_panel(text)
-        shot(f"{os.environ['ZARVO_WM']}-session-{text}-typed")
+        shot(f"{WM}-session-{text}-typed")
         key("Return")
         if wait_until(happened, timeout=timeout):
             if attempt:
-                print(f"note {os.environ['ZARVO_WM']}-session: “{text}” needed a second Return", flush=True)
+                print(f"note {WM}-session: “{text}” needed a second Return", flush=True)
             return True
         if panel():
-            key("Escape")
-            wait_until(lambda: not panel(), timeout=2)
+            hide_panel(timeout=2)
     return False
 
 
@@ -46,8 +36,9 @@ def ours(pid):
         return False
 
 
-def processes(program):
-    return [pid for pid in run("pgrep", "-x", program).stdout.split() if ours(pid)]
+def processes(program, match="-x"):
+    """Our processes of that program (`match` "-f": whose command line holds it)."""
+    return [pid for pid in run("pgrep", match, program).stdout.split() if ours(pid)]
 
 
 def comm(pid):
@@ -85,10 +76,9 @@ def terminal_opens_in_folder(name, program, shell_parent=None):
     opened = wait_until(lambda: any(parent in ("", p) for p in terminals_in(folder).values()), timeout=20)
     check(f"Alt+Return opens {name} in the folder", opened, str(terminals_in(folder)))
     if program is None:
-        print(f"note {os.environ['ZARVO_WM']}-session: the terminal started: {sorted(set(terminals_in(folder).values()))}",
-              flush=True)
+        print(f"note {WM}-session: the terminal started: {sorted(set(terminals_in(folder).values()))}", flush=True)
     time.sleep(0.5)
-    shot(f"{os.environ['ZARVO_WM']}-session-terminal")
+    shot(f"{WM}-session-terminal")
     for pid in terminals_in(folder):
         run("kill", pid)
     if program:
@@ -113,9 +103,8 @@ def lock_fails_aloud(lockers):
     said = wait_until(lambda: "no screen locker answered" in read(os.path.join(SANDBOX, "zarvo.log")), timeout=60)
     check("a lock that fails is said, and the panel stays up", said and panel() != 0)
     if panel():
-        panel_shot(f"{os.environ['ZARVO_WM']}-session-lock-failed")
-    key("Escape")
-    wait_until(lambda: not panel())
+        panel_shot(f"{WM}-session-lock-failed")
+    hide_panel()
 
 
 def asked(interface, member, argument=""):
@@ -147,11 +136,20 @@ def endings_go_to_the_session(expected, dismiss=None):
 
 
 def first_start_names_the_holder(holder):
-    """The first start says who holds Super+R instead of showing the panel; "Open Zarvo" then opens it."""
+    """The first start says who holds Super+R instead of showing the panel; returns the notice."""
     notice = wait_until(lambda: windows("^Zarvo Shortcut$"), timeout=30)
     check(f"the first start says that {holder} holds Super+R", bool(notice))
     text = f"Super+R is used by {holder}"
     check(f"the log says “{text}”", wait_until(lambda: text in read(os.path.join(SANDBOX, "zarvo.log"))),
           read(os.path.join(SANDBOX, "zarvo.log"))[-500:])
-    shot(f"{os.environ['ZARVO_WM']}-session-key-taken")
+    shot(f"{WM}-session-key-taken")
     return notice[0] if notice else 0
+
+
+def notice_opens_the_panel(notice):
+    """The notice's default button, "Open Zarvo", shows the panel."""
+    if notice:
+        key("Return")
+    check("the panel shows after it", bool(wait_until(panel, timeout=15)))
+    shot(f"{WM}-session-launch")
+    hide_panel()

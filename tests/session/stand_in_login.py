@@ -30,51 +30,29 @@ def record(*words, sender=None):
     log.write(" ".join(str(w) for w in words) + by + "\n")
 
 
-class Manager(dbus.service.Object):
-    @dbus.service.method(MANAGER, in_signature="b", sender_keyword="sender")
-    def Reboot(self, interactive, sender=None):
-        record("Reboot", bool(interactive), sender=sender)
+def recorder(name, signature):
+    """A method that only records the call: its name, its argument when it takes one, and the caller."""
+    if signature:
+        def call(self, argument, sender=None):
+            record(name, bool(argument) if signature == "b" else argument, sender=sender)
+    else:
+        def call(self, sender=None):
+            record(name, sender=sender)
+    call.__name__ = name
+    return dbus.service.method(MANAGER, in_signature=signature, sender_keyword="sender")(call)
 
-    @dbus.service.method(MANAGER, in_signature="b", sender_keyword="sender")
-    def PowerOff(self, interactive, sender=None):
-        record("PowerOff", bool(interactive), sender=sender)
 
-    @dbus.service.method(MANAGER, in_signature="b", sender_keyword="sender")
-    def Suspend(self, interactive, sender=None):
-        record("Suspend", bool(interactive), sender=sender)
+def answer(name, value):
+    def call(self):
+        return value
+    call.__name__ = name
+    return dbus.service.method(MANAGER, out_signature="s")(call)
 
-    @dbus.service.method(MANAGER, in_signature="b", sender_keyword="sender")
-    def Hibernate(self, interactive, sender=None):
-        record("Hibernate", bool(interactive), sender=sender)
 
-    @dbus.service.method(MANAGER, in_signature="s", sender_keyword="sender")
-    def LockSession(self, session, sender=None):
-        record("LockSession", session, sender=sender)
-
-    @dbus.service.method(MANAGER, sender_keyword="sender")
-    def LockSessions(self, sender=None):
-        record("LockSessions", sender=sender)
-
-    @dbus.service.method(MANAGER, out_signature="s")
-    def CanReboot(self):
-        return "yes"
-
-    @dbus.service.method(MANAGER, out_signature="s")
-    def CanPowerOff(self):
-        return "yes"
-
-    @dbus.service.method(MANAGER, out_signature="s")
-    def CanSuspend(self):
-        return "yes"
-
-    @dbus.service.method(MANAGER, out_signature="s")
-    def CanHibernate(self):
-        return "no"
-
-    @dbus.service.method(MANAGER, out_signature="s")
-    def CanHybridSleep(self):
-        return "no"
-
+CALLS = {"Reboot": "b", "PowerOff": "b", "Suspend": "b", "Hibernate": "b", "LockSession": "s", "LockSessions": ""}
+ANSWERS = {"CanReboot": "yes", "CanPowerOff": "yes", "CanSuspend": "yes", "CanHibernate": "no", "CanHybridSleep": "no"}
+Manager = type("Manager", (dbus.service.Object,), {**{n: recorder(n, s) for n, s in CALLS.items()},
+                                                   **{n: answer(n, v) for n, v in ANSWERS.items()}})
 
 dbus.mainloop.glib.DBusGMainLoop(set_as_default=True)
 bus = dbus.bus.BusConnection(sys.argv[2])

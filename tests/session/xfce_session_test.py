@@ -4,20 +4,19 @@ session manager are there, and a stand-in login manager on a private system bus 
 it. Prints one line per check and a closing count."""
 
 import os
-import subprocess
 import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "lib"))
-from desktop import (CLI, SANDBOX, ZARVO, check, key, panel, panel_has_keyboard, panel_shot,  # noqa: E402
-                     quit_zarvo, read, run, shot, summary, wait_until, windows)
-from session_checks import terminal_opens_in_folder, type_into_panel  # noqa: E402
+from desktop import (CLI, SANDBOX, ZARVO, check, hide_panel, key, log_is_clean, panel, panel_has_keyboard,  # noqa: E402
+                     panel_shot, quit_zarvo, read, run, shot, summary, type_text, type_into_panel, wait_until,
+                     wm_is_up, zarvo_running)
+from session_checks import first_start_names_the_holder, notice_opens_the_panel, terminal_opens_in_folder  # noqa: E402
 
 
 def session_is_up():
     """xfwm4 manages the screen and the panel is mapped."""
-    wm = "window id" in run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK").stdout
-    return wm and bool(run("xdotool", "search", "--class", "xfce4-panel").stdout.split())
+    return wm_is_up() and bool(run("xdotool", "search", "--class", "xfce4-panel").stdout.split())
 
 
 def first_row(text):
@@ -32,8 +31,7 @@ def lock_fails_aloud():
     time.sleep(3)
     check("a lock that fails keeps the panel up to say so", panel() != 0)
     panel_shot("xfce-session-lock-failed")
-    key("Escape")
-    wait_until(lambda: not panel())
+    hide_panel()
 
 
 def restart_asks_the_session():
@@ -58,31 +56,17 @@ def restart_asks_the_session():
 def main():
     check("the XFCE session comes up (xfwm4 and the panel)", wait_until(session_is_up, timeout=60))
     time.sleep(1)
-    log = open(os.path.join(SANDBOX, "zarvo.log"), "w")
-    app = subprocess.Popen([ZARVO], stdout=log, stderr=subprocess.STDOUT)
-    try:
+    with zarvo_running(panel_at_launch=False) as app:
         # XFCE holds Super+R for its app finder: the first start says so, once, before the panel.
-        notice = wait_until(lambda: windows("^Zarvo Shortcut$"), timeout=30)
-        check("the first start says that Xfce holds Super+R", bool(notice))
-        shot("xfce-session-key-taken")
-        if notice:
-            key("Return")  # "Open Zarvo"
-        check("the panel shows after it", bool(wait_until(panel, timeout=15)))
-        shot("xfce-session-launch")
-        log_text = read(os.path.join(SANDBOX, "zarvo.log"))
-        check("the log names the holder", "Super+R is used by Xfce" in log_text, log_text[-500:])
-        key("Escape")
-        wait_until(lambda: not panel())
+        notice_opens_the_panel(first_start_names_the_holder("Xfce"))
 
         run(ZARVO, "--toggle", check_status=True)
         check("zarvo --toggle shows the panel with the keyboard", wait_until(panel_has_keyboard, timeout=10))
-        run("xdotool", "type", "--delay", "30", "thunar")
-        time.sleep(0.8)
+        type_text("thunar", 0.8)
         panel_shot("xfce-session-thunar")
         row = first_row("thunar")
         check("“thunar” lists the file manager first, not Bulk Rename", row.startswith("Thunar File Manager"), row)
-        key("Escape")
-        wait_until(lambda: not panel())
+        hide_panel()
 
         terminal_opens_in_folder("xfce4-terminal", "xfce4-terminal")
         lock_fails_aloud()
@@ -90,12 +74,7 @@ def main():
               read(os.path.join(SANDBOX, "login1.log")))
         restart_asks_the_session()
         check("zarvo --quit ends the application", quit_zarvo(app) or app.poll() is not None)
-        text = read(os.path.join(SANDBOX, "zarvo.log"))
-        check("nothing went wrong in the application's log", "runtime error" not in text and "ERROR:" not in text,
-              text[-2000:])
-    finally:
-        if app.poll() is None:
-            app.kill()
+        log_is_clean()
     return summary()
 
 

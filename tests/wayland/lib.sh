@@ -31,10 +31,5 @@ wl_join_session() { # Wayland display name
 }
 
 ok() { echo "ok   $*"; }
-fail() {
-    echo "FAIL $*"
-    for f in ${logs:-}; do echo "--- $f"; tail -n 15 "$sandbox/$f.log" 2>/dev/null; done
-    exit 1
-}
 panel() { xdotool search --onlyvisible --name '^Zarvo$'; }
 no_panel() { ! panel; }

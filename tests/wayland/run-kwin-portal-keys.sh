@@ -6,10 +6,9 @@
 set -euo pipefail
 zarvo=$1 shots=$2
 frontend=/usr/libexec/xdg-desktop-portal backend=/usr/lib/x86_64-linux-gnu/libexec/xdg-desktop-portal-kde
-for tool in Xvfb kwin_wayland Xwayland dbus-daemon dbus-send xdotool xprop import weston-terminal "$frontend" "$backend"; do
-    command -v "$tool" >/dev/null || { echo "KWin portal test skipped: $tool is not installed (make deps)"; exit 77; }
-done
 . "$(dirname "$0")/lib.sh"
+need_tools "KWin portal test" Xvfb kwin_wayland Xwayland dbus-daemon dbus-send xdotool xprop import weston-terminal \
+    "$frontend" "$backend"
 logs="kwin zarvo portal kde"
 wl_start_sandbox KDE
 export XDG_SESSION_DESKTOP=KDE KDE_FULL_SESSION=true

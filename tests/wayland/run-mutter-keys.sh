@@ -6,12 +6,10 @@
 # the panel stays with a line saying how. Usage: run-mutter-keys.sh ZARVO [SCREENSHOT_DIR]
 set -euo pipefail
 zarvo=$1 shots=${2:-}
-for tool in mutter Xwayland Xvfb dbus-daemon xdotool gsettings foot wl-copy wl-paste xprop; do
-    command -v "$tool" >/dev/null || { echo "mutter test skipped: $tool is not installed (make deps)"; exit 77; }
-done
+. "$(dirname "$0")/lib.sh"
+need_tools "mutter test" mutter Xwayland Xvfb dbus-daemon xdotool gsettings foot wl-copy wl-paste xprop
 [ -f /usr/share/glib-2.0/schemas/org.gnome.settings-daemon.plugins.media-keys.gschema.xml ] ||
     { echo "mutter test skipped: gnome-settings-daemon-common is not installed"; exit 77; }
-. "$(dirname "$0")/lib.sh"
 logs="mutter zarvo"
 wl_start_sandbox GNOME
 export GSETTINGS_BACKEND=keyfile

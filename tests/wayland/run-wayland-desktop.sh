@@ -52,6 +52,10 @@ session_env=(env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$sandbox/home" XDG_R
     XDG_CACHE_HOME="$sandbox/home/.cache" XDG_DATA_DIRS="$sandbox/system:/usr/share"
     XDG_CONFIG_DIRS="$sandbox/etc-xdg" XAUTHORITY="$sandbox/xauth" LANG=C.UTF-8)
 
+# What weston and KWin run once XWayland is up: the session's environment for the test.
+printf '#!/bin/sh\nenv >"%s/session.env"\n' "$sandbox" >"$sandbox/session.sh"
+chmod 755 "$sandbox/session.sh"
+chown -R "$uid:$uid" "$sandbox"
 case $compositor in
 sway)
     cat >"$sandbox/sway.conf" <<CONF
@@ -59,12 +63,11 @@ xwayland force
 default_border none
 exec env >"$sandbox/session.env"
 CONF
-    chown -R "$uid:$uid" "$sandbox"
     "${as_user[@]}" "${session_env[@]}" XDG_CURRENT_DESKTOP=sway WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
         WLR_RENDERER=pixman WLR_XWAYLAND="$sandbox/Xwayland" sway -c "$sandbox/sway.conf" >"$sandbox/compositor.log" 2>&1 &
     ;;
 sway-nested)
-    start_xvfb 150 || { echo "could not start Xvfb"; exit 1; }
+    start_xvfb 150 || fail "could not start Xvfb"
     printf 'xwayland disable\ndefault_border none\nexec env >"%s/session.env"\n' "$sandbox" >"$sandbox/sway.conf"
     # The test starts it again after killing it: the same command, logged after the first run's lines.
     cat >"$sandbox/compositor.sh" <<SH
@@ -73,12 +76,11 @@ exec ${session_env[*]} DISPLAY=$DISPLAY XDG_CURRENT_DESKTOP=sway WLR_BACKENDS=x1
     WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman sway -c "$sandbox/sway.conf" >>"$sandbox/compositor.log" 2>&1
 SH
     chmod 755 "$sandbox/compositor.sh"
-    chown -R "$uid:$uid" "$sandbox"
     "${as_user[@]}" "$sandbox/compositor.sh" &
     ;;
 weston)
     # Nested in Xvfb: its X11 back end gives the seat a keyboard, which the headless one lacks.
-    start_xvfb 150 || { echo "could not start Xvfb"; exit 1; }
+    start_xvfb 150 || fail "could not start Xvfb"
     cat >"$sandbox/weston.ini" <<CONF
 [core]
 xwayland=true
@@ -86,12 +88,8 @@ idle-time=0
 [xwayland]
 path=$sandbox/Xwayland
 [autolaunch]
-path=/bin/sh
+path=$sandbox/session.sh
 CONF
-    printf '#!/bin/sh\nenv >"%s/session.env"\n' "$sandbox" >"$sandbox/session.sh"
-    chmod 755 "$sandbox/session.sh"
-    sed -i "s|^path=/bin/sh|path=$sandbox/session.sh|" "$sandbox/weston.ini"
-    chown -R "$uid:$uid" "$sandbox"
     "${as_user[@]}" "${session_env[@]}" DISPLAY="$DISPLAY" XDG_CURRENT_DESKTOP=weston weston --config="$sandbox/weston.ini" \
         --backend=x11-backend.so --use-pixman --xwayland --socket=wayland-zarvo >"$sandbox/compositor.log" 2>&1 &
     ;;
@@ -101,26 +99,16 @@ kwin)
     mkdir -p "$sandbox/bin"
     cp "$(command -v kwin_wayland)" "$sandbox/bin/kwin_wayland"
     cp "$sandbox/Xwayland" "$sandbox/bin/Xwayland"
-    printf '#!/bin/sh\nenv >"%s/session.env"\n' "$sandbox" >"$sandbox/session.sh"
-    chmod 755 "$sandbox/session.sh"
-    chown -R "$uid:$uid" "$sandbox"
     "${as_user[@]}" "${session_env[@]}" PATH="$sandbox/bin:/usr/bin:/bin" QT_QPA_PLATFORM=offscreen \
         XDG_CURRENT_DESKTOP=KDE "$sandbox/bin/kwin_wayland" --virtual --xwayland --socket wayland-zarvo \
         --width 1280 --height 800 "$sandbox/session.sh" >"$sandbox/compositor.log" 2>&1 &
     ;;
-*)
-    echo "unknown compositor $compositor"
-    exit 2
-    ;;
+*) fail "unknown compositor $compositor" ;;
 esac
 compositor_pid=$!
 pids+=("$compositor_pid")
 
-for _ in $(seq 1 200); do
-    [ -s "$sandbox/session.env" ] && break
-    kill -0 "$compositor_pid" 2>/dev/null || break
-    sleep 0.05
-done
+wait_for 10 sh -c "[ -s '$sandbox/session.env' ] || ! kill -0 $compositor_pid"
 if [ ! -s "$sandbox/session.env" ]; then
     echo "the compositor did not start"
     cat "$sandbox/compositor.log"
