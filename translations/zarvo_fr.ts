@@ -2022,6 +2022,11 @@ Les textes, images, liens et fichiers copiés apparaissent ici.</translation>
         <extracomment>Where Zarvo runs (&quot;Wayland (KWin), panel on XWayland&quot;), then how its hot keys reach it.</extracomment>
         <translation>%1&#x202f;: %2</translation>
     </message>
+    <message>
+        <source>(the desktop portal did not answer)</source>
+        <extracomment>Follows how a key reaches Zarvo (&quot;only while an X11 app is in front&quot;).</extracomment>
+        <translation>(le portail du bureau n’a pas répondu)</translation>
+    </message>
 </context>
 <context>
     <name>ShellCommand</name>
