@@ -1417,6 +1417,14 @@ Sie können Zarvo stattdessen selbst nach %1 entpacken.</translation>
         <source>paste through the virtual keyboard</source>
         <translation>Einfügen über die virtuelle Tastatur</translation>
     </message>
+    <message>
+        <source>front application through KWin&apos;s window list</source>
+        <translation>Anwendung im Vordergrund über die Fensterliste von KWin</translation>
+    </message>
+    <message>
+        <source>paste through KWin&apos;s fake input</source>
+        <translation>Einfügen über die Eingabesimulation von KWin</translation>
+    </message>
 </context>
 <context>
     <name>LinuxPlatformWords</name>

@@ -1417,6 +1417,14 @@ Vous pouvez plutôt décompresser Zarvo vous-même dans %1.</translation>
         <source>paste through the virtual keyboard</source>
         <translation>collage via le clavier virtuel</translation>
     </message>
+    <message>
+        <source>front application through KWin&apos;s window list</source>
+        <translation>application au premier plan via la liste des fenêtres de KWin</translation>
+    </message>
+    <message>
+        <source>paste through KWin&apos;s fake input</source>
+        <translation>collage via la saisie simulée de KWin</translation>
+    </message>
 </context>
 <context>
     <name>LinuxPlatformWords</name>
