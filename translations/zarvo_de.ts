@@ -539,6 +539,13 @@
     </message>
 </context>
 <context>
+    <name>FakeInputKeys</name>
+    <message>
+        <source>Paste the chosen clip into the window in front</source>
+        <translation>Den gewählten Clip in das Fenster im Vordergrund einfügen</translation>
+    </message>
+</context>
+<context>
     <name>FileOperations</name>
     <message>
         <source>copied</source>

@@ -539,6 +539,13 @@
     </message>
 </context>
 <context>
+    <name>FakeInputKeys</name>
+    <message>
+        <source>Paste the chosen clip into the window in front</source>
+        <translation>Coller le clip choisi dans la fenêtre au premier plan</translation>
+    </message>
+</context>
+<context>
     <name>FileOperations</name>
     <message>
         <source>copied</source>

@@ -3,6 +3,8 @@
 #include "fake-input-client-protocol.h"
 #include "platform/wayland/KeyCodes.h"
 
+#include <QCoreApplication>
+
 #include <cstring>
 #include <optional>
 #include <wayland-client.h>
@@ -23,8 +25,11 @@ FakeInputKeys::FakeInputKeys(wl_display* display, wl_registry* registry, uint32_
     : m_display(display) {
     m_input = static_cast<org_kde_kwin_fake_input*>(wl_registry_bind(
         registry, name, &org_kde_kwin_fake_input_interface, std::min(version, kKeyboardVersion)));
-    // KWin takes no key from a device that has not said who it is and why.
-    org_kde_kwin_fake_input_authenticate(m_input, "Zarvo", "Paste the chosen clip into the window in front");
+    // KWin takes no key from a device that has not said who it is and why (and may show the person why).
+    const QByteArray reason =
+        QCoreApplication::translate("FakeInputKeys", "Paste the chosen clip into the window in front")
+            .toUtf8();
+    org_kde_kwin_fake_input_authenticate(m_input, "Zarvo", reason.constData());
 }
 
 FakeInputKeys::~FakeInputKeys() {
