@@ -11,9 +11,11 @@ install(TARGETS zarvo zarvo-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # programs find them from bin/).
 install(TARGETS zarvo_desktop zarvo_cli_desktop LIBRARY DESTINATION lib/zarvo)
 
-# The installed desktop entries start the program from the search path (/usr/bin for the package); the
+# The installed desktop entries start the program by its absolute path in the package (/usr/bin/zarvo):
+# KWin grants the Wayland interfaces an entry lists only to the program its Exec names that way. The
 # portable copy's installer writes its own entry with the absolute path of the installed program.
-set(ZARVO zarvo)
+set(ZARVO_PACKAGE_PREFIX /usr)
+set(ZARVO ${ZARVO_PACKAGE_PREFIX}/${CMAKE_INSTALL_BINDIR}/zarvo)
 configure_file(${PROJECT_SOURCE_DIR}/data/zarvo.desktop.in ${ZARVO_PACKAGING_DIR}/${ZARVO_APP_ID}.desktop @ONLY)
 install(FILES ${ZARVO_PACKAGING_DIR}/${ZARVO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 # Software centres (GNOME Software, Discover) list the application from its AppStream metainfo.
@@ -84,5 +86,5 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
     WORLD_READ WORLD_EXECUTE)
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_PACKAGING_INSTALL_PREFIX ${ZARVO_PACKAGE_PREFIX})
 include(CPack)

@@ -539,6 +539,13 @@
     </message>
 </context>
 <context>
+    <name>FakeInputKeys</name>
+    <message>
+        <source>Paste the chosen clip into the window in front</source>
+        <translation>Den gewählten Clip in das Fenster im Vordergrund einfügen</translation>
+    </message>
+</context>
+<context>
     <name>FileOperations</name>
     <message>
         <source>copied</source>
@@ -1417,6 +1424,14 @@ Sie können Zarvo stattdessen selbst nach %1 entpacken.</translation>
         <source>paste through the virtual keyboard</source>
         <translation>Einfügen über die virtuelle Tastatur</translation>
     </message>
+    <message>
+        <source>front application through KWin&apos;s window list</source>
+        <translation>Anwendung im Vordergrund über die Fensterliste von KWin</translation>
+    </message>
+    <message>
+        <source>paste through KWin&apos;s fake input</source>
+        <translation>Einfügen über die Eingabesimulation von KWin</translation>
+    </message>
 </context>
 <context>
     <name>LinuxPlatformWords</name>
@@ -2021,6 +2036,11 @@ Kopierte Texte, Bilder, Links und Dateien erscheinen hier.</translation>
         <source>%1: %2</source>
         <extracomment>Where Zarvo runs (&quot;Wayland (KWin), panel on XWayland&quot;), then how its hot keys reach it.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>(the desktop portal did not answer)</source>
+        <extracomment>Follows how a key reaches Zarvo (&quot;only while an X11 app is in front&quot;).</extracomment>
+        <translation>(das Desktop-Portal hat nicht geantwortet)</translation>
     </message>
 </context>
 <context>

@@ -539,6 +539,13 @@
     </message>
 </context>
 <context>
+    <name>FakeInputKeys</name>
+    <message>
+        <source>Paste the chosen clip into the window in front</source>
+        <translation>Coller le clip choisi dans la fenêtre au premier plan</translation>
+    </message>
+</context>
+<context>
     <name>FileOperations</name>
     <message>
         <source>copied</source>
@@ -1417,6 +1424,14 @@ Vous pouvez plutôt décompresser Zarvo vous-même dans %1.</translation>
         <source>paste through the virtual keyboard</source>
         <translation>collage via le clavier virtuel</translation>
     </message>
+    <message>
+        <source>front application through KWin&apos;s window list</source>
+        <translation>application au premier plan via la liste des fenêtres de KWin</translation>
+    </message>
+    <message>
+        <source>paste through KWin&apos;s fake input</source>
+        <translation>collage via la saisie simulée de KWin</translation>
+    </message>
 </context>
 <context>
     <name>LinuxPlatformWords</name>
@@ -2021,6 +2036,11 @@ Les textes, images, liens et fichiers copiés apparaissent ici.</translation>
         <source>%1: %2</source>
         <extracomment>Where Zarvo runs (&quot;Wayland (KWin), panel on XWayland&quot;), then how its hot keys reach it.</extracomment>
         <translation>%1&#x202f;: %2</translation>
+    </message>
+    <message>
+        <source>(the desktop portal did not answer)</source>
+        <extracomment>Follows how a key reaches Zarvo (&quot;only while an X11 app is in front&quot;).</extracomment>
+        <translation>(le portail du bureau n’a pas répondu)</translation>
     </message>
 </context>
 <context>

@@ -45,6 +45,10 @@ HotKeyManager::HotKeyManager(HotKeys* hotKeys, DesktopShortcuts* desktop, Deskto
     m_ask.setSingleShot(true);
     m_ask.setInterval(0);
     connect(&m_ask, &QTimer::timeout, this, &HotKeyManager::askDesktop);
+    // A session bus or portal that never answers must not leave the keys "waiting" for good.
+    m_answerWait.setSingleShot(true);
+    m_answerWait.setInterval(kDesktopAnswerMs);
+    connect(&m_answerWait, &QTimer::timeout, this, &HotKeyManager::giveUpWaiting);
 }
 
 HotKeyManager& HotKeyManager::shared() {
@@ -87,7 +91,10 @@ HotKeyManager::Status HotKeyManager::shown(Slot slot, const Status& grab) const 
     const auto answered = m_answeredKeys.find(int(slot));
     if (answered == m_answeredKeys.cend() || *answered != qMakePair(grab.keyCode, grab.modifiers)) {
         Status pending = grab;
-        pending.state = State::pending;
+        if (m_desktopSilent)
+            pending.unanswered = true;
+        else
+            pending.state = State::pending;
         return pending;
     }
     const auto delivered = m_delivered.find(int(slot));
@@ -122,11 +129,21 @@ void HotKeyManager::askDesktop() {
     }
     if (wanted == m_asked) return;
     m_asked = wanted;
+    // A desktop that has kept us waiting before is not waited for again; its answer still counts.
+    if (!m_desktopSilent) m_answerWait.start();
     m_desktopKeys->request(wanted);
+}
+
+void HotKeyManager::giveUpWaiting() {
+    m_desktopSilent = true;
+    for (Slot slot : {Slot::main, Slot::clipboard})
+        if (m_grab.contains(slot)) setStatus(slot, shown(slot, m_grab.value(slot)));
 }
 
 void HotKeyManager::takeAnswer(const QHash<int, QString>& triggers) {
     // The answer is to the keys last asked for; a slot changed since stays pending until its own answer.
+    m_answerWait.stop();
+    m_desktopSilent = false;
     m_answeredKeys.clear();
     for (const DesktopHotKeys::Wanted& w : std::as_const(m_asked))
         m_answeredKeys.insert(w.slot, qMakePair(w.keyCode, w.modifiers));

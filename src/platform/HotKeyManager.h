@@ -42,9 +42,15 @@ public:
         quint32 modifiers = 0;
         // The key as the desktop names it, for fromDesktop (the person may have chosen another one there).
         QString trigger;
+        // The desktop was asked to deliver the key and has not answered in time: the state is what works
+        // without it.
+        bool unanswered = false;
         bool operator==(const Status&) const = default;
     };
     static constexpr int kRetryMs = 5000;
+    // How long the desktop's own hot-key service may take to answer before the keys are shown as what
+    // works without it (a late answer still counts).
+    static constexpr int kDesktopAnswerMs = 4000;
 
     // `hotKeys` may be null (no display): every registration is then refused. `desktop` names holders.
     // `desktopKeys`, where the desktop delivers global shortcuts itself, is asked for every key too.
@@ -80,6 +86,9 @@ public:
     void retry();
     bool isRetrying() const { return m_retry.isActive(); }
 
+    // For tests: how long the desktop may take to answer.
+    void setDesktopAnswerWait(int ms) { m_answerWait.setInterval(ms); }
+
     // What a press of each slot does; set by the shell.
     QHash<Slot, std::function<void()>> onPress;
 
@@ -99,6 +108,7 @@ private:
     // Asks the desktop for the keys now wanted, when they changed since last asked.
     void askDesktop();
     void takeAnswer(const QHash<int, QString>& triggers);
+    void giveUpWaiting();
 
     HotKeys* m_hotKeys = nullptr;
     DesktopShortcuts* m_desktop = nullptr;
@@ -111,8 +121,11 @@ private:
     // The keys the desktop has answered for, and those of them it delivers (slot → its name of the key).
     QHash<int, QPair<quint32, quint32>> m_answeredKeys;
     QHash<int, QString> m_delivered;
+    // Set when the desktop kept us waiting; cleared by its answer.
+    bool m_desktopSilent = false;
     QTimer m_retry;
     QTimer m_ask;
+    QTimer m_answerWait;
 };
 
 } // namespace zarvo

@@ -7,7 +7,7 @@ namespace zarvo::SessionReport {
 namespace {
 
 // How one key reaches us; empty when none is set.
-QString route(const HotKeyManager::Status& status) {
+QString how(const HotKeyManager::Status& status) {
     using State = HotKeyManager::State;
     switch (status.state) {
     case State::none:
@@ -35,6 +35,15 @@ QString route(const HotKeyManager::Status& status) {
         return QCoreApplication::translate("SessionReport", "off (no hot-key service here)");
     }
     return {};
+}
+
+// The same, saying when the desktop portal was asked for the key and kept us waiting.
+QString route(const HotKeyManager::Status& status) {
+    const QString text = how(status);
+    if (!status.unanswered || text.isEmpty()) return text;
+    //: Follows how a key reaches Zarvo ("only while an X11 app is in front").
+    return text + QLatin1Char(' ') +
+           QCoreApplication::translate("SessionReport", "(the desktop portal did not answer)");
 }
 
 QString capitalized(QString text) {

@@ -28,10 +28,10 @@ void makeCopy(const QString& folder, const QByteArray& build) {
     writeFile(folder + "/zarvo", "#!/bin/sh\necho " + build + "\n");
     QFile::setPermissions(folder + "/zarvo",
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    writeFile(
-        folder + "/com.velorin.zarvo.desktop",
-        "[Desktop Entry]\nType=Application\nName=Zarvo\nExec=zarvo\n\n[Desktop Action Open]\nExec=zarvo "
-        "--toggle\n");
+    writeFile(folder + "/com.velorin.zarvo.desktop",
+              "[Desktop Entry]\nType=Application\nName=Zarvo\nExec=/usr/bin/zarvo\n\n[Desktop Action "
+              "Open]\nExec=zarvo "
+              "--toggle\n");
     writeFile(folder + "/icons/hicolor/48x48/apps/com.velorin.zarvo.png", "png");
 }
 

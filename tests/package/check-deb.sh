@@ -42,7 +42,7 @@ if command -v appstreamcli >/dev/null; then
     appstreamcli validate --pedantic --no-net "$work/root/usr/share/metainfo/com.velorin.zarvo.metainfo.xml" ||
         fail "the AppStream metainfo does not validate"
 fi
-grep -q '^Exec=zarvo$' "$work/root/usr/share/applications/com.velorin.zarvo.desktop" || fail "Exec does not start zarvo"
+grep -q '^Exec=/usr/bin/zarvo$' "$work/root/usr/share/applications/com.velorin.zarvo.desktop" || fail "Exec does not start /usr/bin/zarvo"
 
 if command -v lintian >/dev/null; then
     status=0

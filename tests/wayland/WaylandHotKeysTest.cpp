@@ -1,11 +1,16 @@
 #include "fakes/EventLoop.h"
 #include "fakes/FakePlatform.h"
+#include "linux/LinuxSandbox.h"
 #include "platform/HotKeyAdvice.h"
 #include "platform/HotKeyManager.h"
 #include "platform/SessionReport.h"
+#include "platform/wayland/PortalShortcuts.h"
 #include "platform/wayland/WaylandDesktopShortcuts.h"
 
+#include <QDBusConnection>
+#include <QDBusVirtualObject>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -183,4 +188,62 @@ TEST(HotKeyAdvice, AKeyOnlyXWindowsSeeIsOfferedToTheDesktopWithItsWordOnSuper) {
     EXPECT_TRUE(HotKeyAdvice::bindQuestion(QStringLiteral("GNOME"), key, QStringLiteral("zarvo --toggle"),
                                            gnome.shortcutsPlace(), note)
                     .endsWith(QStringLiteral(". ") + note));
+}
+
+namespace {
+
+// A desktop portal that takes every call and never replies (a portal stuck starting its back end).
+class SilentPortal : public QDBusVirtualObject {
+public:
+    QList<QDBusMessage> calls;
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection&) override {
+        message.setDelayedReply(true);
+        calls << message;
+        return true;
+    }
+    QString introspect(const QString&) const override { return {}; }
+};
+
+} // namespace
+
+TEST(PortalShortcuts, APortalThatNeverAnswersLeavesTheKeysAsTheyWorkWithoutIt) {
+    linuxtest::PrivateBus bus;
+    if (!bus.start("ZARVO_TEST_BUS")) GTEST_SKIP() << "dbus-daemon is not installed";
+    QDBusConnection service = QDBusConnection::connectToBus(bus.address, QStringLiteral("portal"));
+    SilentPortal portal;
+    ASSERT_TRUE(service.registerVirtualObject(QStringLiteral("/org/freedesktop/portal/desktop"), &portal));
+    ASSERT_TRUE(service.registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
+    {
+        wayland::PortalShortcuts portalKeys(
+            QDBusConnection::connectToBus(bus.address, QStringLiteral("app")));
+        fakes::FakeHotKeys grab;
+        grab.xWindowsOnly = true;
+        fakes::FakeDesktopShortcuts gnome;
+        gnome.name = QStringLiteral("GNOME");
+        HotKeyManager keys(&grab, &gnome, &portalKeys);
+        keys.setDesktopAnswerWait(300);
+        QElapsedTimer clock;
+        clock.start();
+        keys.registerKey(Slot::main, 15, 0x100);
+        EXPECT_EQ(keys.status(Slot::main).state, State::pending);
+        ASSERT_TRUE(waitUntil([&] { return !portal.calls.isEmpty(); })) << "the portal was not asked";
+        ASSERT_TRUE(waitUntil([&] { return keys.status(Slot::main).state != State::pending; }));
+        EXPECT_LT(clock.elapsed(), 2000) << "waited for D-Bus's own time-out";
+        // What works without the portal: the X grab, and the offer to bind the key in GNOME.
+        EXPECT_EQ(keys.status(Slot::main).state, State::xWindowsOnly);
+        EXPECT_EQ(SessionReport::hotKeys(keys),
+                  QStringLiteral(
+                      "panel key only while an X11 app is in front (the desktop portal did not answer)"));
+        EXPECT_EQ(keys.shownKey(Slot::main, QStringLiteral("Super+R")),
+                  QStringLiteral("Super+R works only in X11 apps"));
+        EXPECT_TRUE(HotKeyAdvice::bindOffer(keys.status(Slot::main), &gnome, QStringLiteral("Super+R")));
+        // A late answer still counts: the portal has no global shortcuts after all.
+        service.send(
+            portal.calls.first().createErrorReply(QDBusError::UnknownInterface, QStringLiteral("no")));
+        ASSERT_TRUE(waitUntil([&] { return !keys.status(Slot::main).unanswered; }));
+        EXPECT_EQ(SessionReport::hotKeys(keys),
+                  QStringLiteral("panel key only while an X11 app is in front"));
+    }
+    QDBusConnection::disconnectFromBus(QStringLiteral("app"));
+    QDBusConnection::disconnectFromBus(QStringLiteral("portal"));
 }

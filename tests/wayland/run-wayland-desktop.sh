@@ -33,7 +33,8 @@ else
 fi
 before_cleanup() { cp "$sandbox"/*.log "$sandbox"/*.png "$out"/ 2>/dev/null; }
 
-mkdir -p "$sandbox/home" "$sandbox/runtime" "$sandbox/etc-xdg" "$sandbox/system"
+# The entries folder is there from the start: KWin's application cache sees entries added to it later.
+mkdir -p "$sandbox/home/.local/share/applications" "$sandbox/runtime" "$sandbox/etc-xdg" "$sandbox/system"
 chmod 700 "$sandbox/runtime"
 # XWayland asks for a cookie here (an inherited listening socket is not trusted as local): one
 # wildcard cookie for whichever display number the compositor picks.
@@ -99,6 +100,9 @@ kwin)
     mkdir -p "$sandbox/bin"
     cp "$(command -v kwin_wayland)" "$sandbox/bin/kwin_wayland"
     cp "$sandbox/Xwayland" "$sandbox/bin/Xwayland"
+    # KWin finds desktop entries (which grant its restricted interfaces) through KDE's application menu.
+    mkdir -p "$sandbox/etc-xdg/menus"
+    cp /etc/xdg/menus/kf5-applications.menu "$sandbox/etc-xdg/menus/" 2>/dev/null || true
     "${as_user[@]}" "${session_env[@]}" PATH="$sandbox/bin:/usr/bin:/bin" QT_QPA_PLATFORM=offscreen \
         XDG_CURRENT_DESKTOP=KDE "$sandbox/bin/kwin_wayland" --virtual --xwayland --socket wayland-zarvo \
         --width 1280 --height 800 "$sandbox/session.sh" >"$sandbox/compositor.log" 2>&1 &

@@ -4,6 +4,7 @@ copy-to-history figures; exits non-zero on the first failed check."""
 
 import json
 import os
+import shutil
 import statistics
 import subprocess
 import sys
@@ -323,6 +324,49 @@ def survives_compositor_restarts():
         check(pasted, "putting a clip back works on the new connection")
 
 
+def paste_through_fake_input():
+    """Once Zarvo's desktop entry names them, KWin lists its fake input and window list to Zarvo (started
+    again to connect anew): a chosen clip is pasted into a Wayland terminal. weston-terminal, as foot
+    stops with SIGFPE on KWin's virtual output here; an entry says it is a terminal (Ctrl+Shift+V)."""
+    if not shutil.which("weston-terminal"):
+        print("skip: weston-terminal is missing, no paste through fake input", flush=True)
+        return
+    apps = os.path.join(os.environ["XDG_DATA_HOME"], "applications")
+    template = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "data", "zarvo.desktop.in")
+    with open(os.path.join(apps, "com.velorin.zarvo.desktop"), "w") as out:
+        out.write(open(template).read().replace("@ZARVO@", ZARVO))
+    with open(os.path.join(apps, "org.freedesktop.weston.wayland-terminal.desktop"), "w") as out:
+        out.write("[Desktop Entry]\nType=Application\nName=Terminal\nExec=weston-terminal\n"
+                  "Categories=System;TerminalEmulator;\n")
+    subprocess.run([ZARVO, "--quit"], capture_output=True, timeout=30)
+    check(wait_for(lambda: not zarvo_status(), 10), "zarvo quits")
+    status = start_zarvo()
+    check("paste through KWin's fake input" in status and "KWin's window list" in status,
+          "with its desktop entry, KWin lets Zarvo press keys and name the front window")
+    text = f"fake-input-{os.getpid()}"
+    wl_copy(text)
+    check(wait_for(lambda: [c for c in clips() if c.get("text") == text], 10, step=0.2), "the clip is filed")
+    hide_panel(first_start=True)
+    target, reader = os.path.join(SANDBOX, "fake-input.txt"), os.path.join(SANDBOX, "reader.py")
+    with open(reader, "w") as out:
+        out.write("#!/usr/bin/python3\nimport os, time, tty\ntty.setraw(0)\nd, end = b'', time.time() + 30\n"
+                  f"while len(d) < {len(text)} and time.time() < end: d += os.read(0, 100)\n"
+                  f"open({target!r}, 'wb').write(d)\n")
+    os.chmod(reader, 0o755)
+    start(["weston-terminal", f"--shell={reader}"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    time.sleep(1.5)
+    subprocess.run([ZARVO, "--clipboard"], check=True, timeout=30)
+    check(wait_for(panel_windows, 5), "zarvo --clipboard shows the panel over weston-terminal")
+    time.sleep(0.5)
+    subprocess.run(["xdotool", "type", text], check=True)
+    time.sleep(0.5)
+    subprocess.run(["xdotool", "key", "--clearmodifiers", "ctrl+Return"], check=True)
+    got = wait_for(lambda: os.path.exists(target) and open(target, "rb").read(), 10, step=0.1)
+    check(got == text.encode(), f"the clip is pasted into weston-terminal through fake input (got {got!r})")
+    status = zarvo_status()
+    check("waiting for the desktop portal" not in status, f"the keys do not wait for the portal for good ({status})")
+
+
 try:
     if COMPOSITOR == "sway-nested":
         survives_compositor_restarts()
@@ -335,6 +379,7 @@ try:
         put_back_and_paste("KWin")
         paste_without_keys("KWin")
         toggle_latency()
+        paste_through_fake_input()
     else:
         panel_keeps_keyboard()
 finally:

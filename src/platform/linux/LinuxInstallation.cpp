@@ -382,8 +382,11 @@ std::optional<QString> LinuxInstallation::integrate(const QString& folder) {
     if (program && entry.open(QIODevice::ReadOnly | QIODevice::Text)) {
         QStringList lines = QString::fromUtf8(entry.readAll()).split(QLatin1Char('\n'));
         for (QString& line : lines) {
-            if (line == QLatin1String("Exec=zarvo") || line.startsWith(QLatin1String("Exec=zarvo ")))
-                line = QLatin1String("Exec=") + *program + line.mid(int(qstrlen("Exec=zarvo")));
+            // The packaged entry's program, by name or by its path.
+            if (!line.startsWith(QLatin1String("Exec="))) continue;
+            const QString packaged = line.mid(5).section(QLatin1Char(' '), 0, 0);
+            if (packaged == QLatin1String("zarvo") || packaged.endsWith(QLatin1String("/bin/zarvo")))
+                line = QLatin1String("Exec=") + *program + line.mid(5 + packaged.size());
         }
         const QString applications = m_environment.dataHome() + QLatin1String("/applications");
         QDir().mkpath(applications);

@@ -190,7 +190,11 @@ SessionFacts LinuxPlatform::facts() const {
         out.clipboard = tr_(QT_TRANSLATE_NOOP("LinuxPlatform", "clipboard through XWayland"));
     if (m_wayland && m_wayland->session().foreignToplevels)
         out.more << tr_(QT_TRANSLATE_NOOP("LinuxPlatform", "front application through foreign-toplevel"));
-    if (m_wayland && m_wayland->canPressKeys())
+    else if (m_wayland && m_wayland->session().plasmaWindows)
+        out.more << tr_(QT_TRANSLATE_NOOP("LinuxPlatform", "front application through KWin's window list"));
+    if (m_wayland && m_wayland->canPressKeys() && m_wayland->session().fakeInput)
+        out.more << tr_(QT_TRANSLATE_NOOP("LinuxPlatform", "paste through KWin's fake input"));
+    else if (m_wayland && m_wayland->canPressKeys())
         out.more << tr_(QT_TRANSLATE_NOOP("LinuxPlatform", "paste through the virtual keyboard"));
     else
         out.more << tr_(QT_TRANSLATE_NOOP("LinuxPlatform", "paste into X windows only"));

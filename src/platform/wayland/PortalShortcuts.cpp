@@ -128,6 +128,13 @@ void PortalShortcuts::probe() {
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
         w->deleteLater();
         const QDBusPendingReply<QDBusVariant> reply = *w;
+        const QDBusError::ErrorType error = reply.isError() ? reply.error().type() : QDBusError::NoError;
+        if (error == QDBusError::NoReply || error == QDBusError::Timeout) {
+            // Silence is no answer (the keys stay shown as what works without the portal); the next
+            // request asks again.
+            m_probe = Probe::unknown;
+            return;
+        }
         const bool available = !reply.isError() && reply.value().variant().toUInt() >= 1;
         m_probe = available ? Probe::available : Probe::absent;
         request(m_wanted);
@@ -154,7 +161,10 @@ void PortalShortcuts::call(const QString& method, QVariantList arguments, QVaria
                 if (!w->isError() || generation != m_generation) return;
                 m_bus.disconnect(kService, path, kRequest, QStringLiteral("Response"), this,
                                  SLOT(onResponse(uint, QVariantMap)));
-                if (const Step step = m_pending.take(path)) step(2, {});
+                const Step step = m_pending.take(path);
+                // A portal that never replied has not answered: the keys stay as they work without it.
+                const QDBusError::ErrorType error = w->error().type();
+                if (step && error != QDBusError::NoReply && error != QDBusError::Timeout) step(2, {});
             });
 }
 

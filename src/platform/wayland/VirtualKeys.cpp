@@ -1,9 +1,9 @@
 #include "platform/wayland/VirtualKeys.h"
 
+#include "platform/wayland/KeyCodes.h"
 #include "virtual-keyboard-unstable-v1-client-protocol.h"
 
 #include <QElapsedTimer>
-#include <QHash>
 
 #include <cstring>
 #include <memory>
@@ -15,24 +15,6 @@
 namespace zarvo::wayland {
 
 namespace {
-
-struct KeymapFree {
-    void operator()(xkb_keymap* keymap) const { xkb_keymap_unref(keymap); }
-    void operator()(xkb_context* context) const { xkb_context_unref(context); }
-};
-
-// A keymap for a seat without a keyboard: the compositor's own default.
-QByteArray defaultKeymap(xkb_context* context) {
-    const xkb_rule_names names{"evdev", "pc105", "us", "", ""};
-    std::unique_ptr<xkb_keymap, KeymapFree> keymap(
-        xkb_keymap_new_from_names(context, &names, XKB_KEYMAP_COMPILE_NO_FLAGS));
-    if (!keymap) return {};
-    char* text = xkb_keymap_get_as_string(keymap.get(), XKB_KEYMAP_FORMAT_TEXT_V1);
-    if (!text) return {};
-    QByteArray out(text, qsizetype(strlen(text) + 1));
-    free(text);
-    return out;
-}
 
 uint32_t nowMs() {
     static QElapsedTimer clock;
@@ -64,9 +46,7 @@ void VirtualKeys::setSeatKeymap(const QByteArray& keymap) {
 }
 
 bool VirtualKeys::ensureKeyboard() {
-    std::unique_ptr<xkb_context, KeymapFree> context(xkb_context_new(XKB_CONTEXT_NO_FLAGS));
-    if (!context) return false;
-    const QByteArray keymap = m_seatKeymap.isEmpty() ? defaultKeymap(context.get()) : m_seatKeymap;
+    const QByteArray keymap = m_seatKeymap.isEmpty() ? defaultKeymap() : m_seatKeymap;
     if (keymap.isEmpty()) return false;
     if (m_keyboard && keymap == m_usedKeymap) return true;
     if (!m_keyboard) m_keyboard = zwp_virtual_keyboard_manager_v1_create_virtual_keyboard(m_manager, m_seat);
@@ -83,24 +63,15 @@ bool VirtualKeys::ensureKeyboard() {
 
 bool VirtualKeys::press(const QList<uint32_t>& keysyms) {
     if (!m_manager || !m_seat || !ensureKeyboard()) return false;
-    std::unique_ptr<xkb_context, KeymapFree> context(xkb_context_new(XKB_CONTEXT_NO_FLAGS));
-    std::unique_ptr<xkb_keymap, KeymapFree> keymap(xkb_keymap_new_from_string(
-        context.get(), m_usedKeymap.constData(), XKB_KEYMAP_FORMAT_TEXT_V1, XKB_KEYMAP_COMPILE_NO_FLAGS));
+    const std::optional<QList<uint32_t>> codes = keysOf(m_usedKeymap, keysyms);
+    if (!codes) return false;
+    std::unique_ptr<xkb_context, decltype(&xkb_context_unref)> context(xkb_context_new(XKB_CONTEXT_NO_FLAGS),
+                                                                       &xkb_context_unref);
+    std::unique_ptr<xkb_keymap, decltype(&xkb_keymap_unref)> keymap(
+        xkb_keymap_new_from_string(context.get(), m_usedKeymap.constData(), XKB_KEYMAP_FORMAT_TEXT_V1,
+                                   XKB_KEYMAP_COMPILE_NO_FLAGS),
+        &xkb_keymap_unref);
     if (!keymap) return false;
-    // The first key of the first layout's first level that gives each keysym.
-    QHash<uint32_t, xkb_keycode_t> keyOf;
-    for (xkb_keycode_t code = xkb_keymap_min_keycode(keymap.get());
-         code <= xkb_keymap_max_keycode(keymap.get()); ++code) {
-        const xkb_keysym_t* syms = nullptr;
-        const int count = xkb_keymap_key_get_syms_by_level(keymap.get(), code, 0, 0, &syms);
-        for (int i = 0; i < count; ++i)
-            if (!keyOf.contains(syms[i])) keyOf.insert(syms[i], code);
-    }
-    QList<xkb_keycode_t> codes;
-    for (uint32_t sym : keysyms) {
-        if (!keyOf.contains(sym)) return false;
-        codes << keyOf.value(sym);
-    }
     // The modifier state follows the keys: the compositor works it out from the keymap.
     std::unique_ptr<xkb_state, decltype(&xkb_state_unref)> state(xkb_state_new(keymap.get()),
                                                                  &xkb_state_unref);
@@ -114,9 +85,9 @@ bool VirtualKeys::press(const QList<uint32_t>& keysyms) {
             xkb_state_serialize_mods(state.get(), XKB_STATE_MODS_LOCKED),
             xkb_state_serialize_layout(state.get(), XKB_STATE_LAYOUT_EFFECTIVE));
     };
-    for (xkb_keycode_t code : std::as_const(codes))
+    for (uint32_t code : *codes)
         send(code, true);
-    for (auto it = codes.crbegin(); it != codes.crend(); ++it)
+    for (auto it = codes->crbegin(); it != codes->crend(); ++it)
         send(*it, false);
     wl_display_flush(m_display);
     return true;

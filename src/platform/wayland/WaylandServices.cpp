@@ -1,7 +1,6 @@
 #include "platform/wayland/WaylandServices.h"
 
 #include "platform/wayland/DataControl.h"
-#include "platform/wayland/VirtualKeys.h"
 #include "platform/wayland/WaylandWorker.h"
 
 #include <QPointer>
@@ -137,9 +136,7 @@ std::optional<QString> WaylandServices::frontAppId() const {
 bool WaylandServices::pressKeys(const QList<uint32_t>& keysyms) {
     if (!canPressKeys()) return false;
     Worker* worker = m_worker.get();
-    m_worker->post([worker, keysyms] {
-        if (VirtualKeys* keys = worker->keys()) keys->press(keysyms);
-    });
+    m_worker->post([worker, keysyms] { worker->pressKeys(keysyms); });
     return true;
 }
 

@@ -34,7 +34,7 @@ public:
     bool isConnected() const { return m_connected; }
     // Whether new selections are announced and the clipboard can be set (data-control).
     bool hasClipboard() const { return !m_session.dataControl.isEmpty(); }
-    bool canPressKeys() const { return m_connected && m_session.virtualKeyboard; }
+    bool canPressKeys() const { return m_connected && (m_session.virtualKeyboard || m_session.fakeInput); }
 
     // How the next copies are read.
     void setReadPolicy(const ReadPolicy& policy);

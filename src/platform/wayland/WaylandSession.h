@@ -14,7 +14,11 @@ struct WaylandSession {
     // The clipboard-manager protocol in use: "ext-data-control-v1", "wlr-data-control-unstable-v1", or none.
     QString dataControl;
     bool foreignToplevels = false;
+    // KWin's window list (org_kde_plasma_window_management), which names the front window there.
+    bool plasmaWindows = false;
     bool virtualKeyboard = false;
+    // KWin's fake input (org_kde_kwin_fake_input), its way of pressing keys.
+    bool fakeInput = false;
 
     bool operator==(const WaylandSession&) const = default;
 

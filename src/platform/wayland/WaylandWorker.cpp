@@ -1,7 +1,9 @@
 #include "platform/wayland/WaylandWorker.h"
 
 #include "platform/wayland/DataControl.h"
+#include "platform/wayland/FakeInputKeys.h"
 #include "platform/wayland/OfferReader.h"
+#include "platform/wayland/PlasmaWindows.h"
 #include "platform/wayland/Toplevels.h"
 #include "platform/wayland/VirtualKeys.h"
 
@@ -88,11 +90,19 @@ std::unique_ptr<Worker> Worker::open(const QStringList& ownAppIds) {
         if (Toplevels::isManager(global.interface.constData())) worker->m_session.foreignToplevels = true;
         if (VirtualKeys::isManager(global.interface.constData()) && worker->m_seat)
             worker->m_session.virtualKeyboard = true;
+        // Both listed by KWin only to us when our desktop entry names them.
+        if (PlasmaWindows::isManager(global.interface.constData(), global.version))
+            worker->m_session.plasmaWindows = true;
+        if (FakeInputKeys::isManager(global.interface.constData(), global.version))
+            worker->m_session.fakeInput = true;
     }
     // Keys are pressed only into a window the compositor names: its application decides which keys
-    // paste (a terminal's differ). Where none is named (KWin, mutter), pasting is left to the user.
-    worker->m_session.virtualKeyboard =
-        worker->m_session.virtualKeyboard && worker->m_session.foreignToplevels;
+    // paste (a terminal's differ). Where none is named (mutter, KWin without its window list), pasting
+    // is left to the user.
+    WaylandSession& session = worker->m_session;
+    const bool named = session.foreignToplevels || session.plasmaWindows;
+    session.virtualKeyboard = session.virtualKeyboard && named;
+    session.fakeInput = session.fakeInput && named && !session.virtualKeyboard;
     if (dataControl.startsWith("ext_"))
         worker->m_session.dataControl = QStringLiteral("ext-data-control-v1");
     else if (!dataControl.isEmpty())
@@ -118,7 +128,9 @@ Worker::~Worker() {
     }
     m_clipboard.reset();
     m_toplevels.reset();
+    m_plasmaWindows.reset();
     m_keys.reset();
+    m_fakeKeys.reset();
     if (m_keyboard) wl_keyboard_destroy(m_keyboard);
     if (m_seat) wl_seat_destroy(m_seat);
     if (m_registry) wl_registry_destroy(m_registry);
@@ -173,15 +185,31 @@ void Worker::bindServices() {
         }
         if (!m_toplevels && Toplevels::isManager(interface)) {
             m_toplevels = std::make_unique<Toplevels>(m_registry, global.name, global.version, m_ownAppIds);
-            m_toplevels->onFront = [this](const std::optional<QString>& appId) {
-                QMutexLocker locker(&m_lock);
-                m_frontAppId = appId;
-            };
+            m_toplevels->onFront = [this](const std::optional<QString>& appId) { setFront(appId); };
+        }
+        if (!m_plasmaWindows && !m_session.foreignToplevels &&
+            PlasmaWindows::isManager(interface, global.version)) {
+            m_plasmaWindows =
+                std::make_unique<PlasmaWindows>(m_registry, global.name, global.version, m_ownAppIds);
+            m_plasmaWindows->onFront = [this](const std::optional<QString>& appId) { setFront(appId); };
         }
         if (!m_keys && m_session.virtualKeyboard && VirtualKeys::isManager(interface))
             m_keys = std::make_unique<VirtualKeys>(m_display, m_registry, global.name, m_seat);
+        if (!m_fakeKeys && m_session.fakeInput && FakeInputKeys::isManager(interface, global.version))
+            m_fakeKeys = std::make_unique<FakeInputKeys>(m_display, m_registry, global.name, global.version);
     }
     if (m_keys) m_keys->setSeatKeymap(m_seatKeymap);
+    if (m_fakeKeys) m_fakeKeys->setSeatKeymap(m_seatKeymap);
+}
+
+void Worker::setFront(const std::optional<QString>& appId) {
+    QMutexLocker locker(&m_lock);
+    m_frontAppId = appId;
+}
+
+bool Worker::pressKeys(const QList<uint32_t>& keysyms) {
+    if (m_keys) return m_keys->press(keysyms);
+    return m_fakeKeys && m_fakeKeys->press(keysyms);
 }
 
 void Worker::readSelection(const QStringList& offered,

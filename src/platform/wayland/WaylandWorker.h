@@ -18,6 +18,8 @@ struct wl_keyboard;
 namespace zarvo::wayland {
 
 class DataControl;
+class FakeInputKeys;
+class PlasmaWindows;
 class Toplevels;
 class VirtualKeys;
 
@@ -45,7 +47,8 @@ public:
     DataControl* clipboard() { return m_clipboard.get(); }
     // Counts a selection of ours as set (worker thread).
     void countOwnSet() { ++m_ownSets; }
-    VirtualKeys* keys() { return m_keys.get(); }
+    // Presses the keys (X keysyms) through whichever the compositor offers (worker thread).
+    bool pressKeys(const QList<uint32_t>& keysyms);
 
     // A global of the compositor's registry.
     struct Global {
@@ -62,6 +65,7 @@ private:
     // Why the connection broke, as the log says it.
     QString failure() const;
     void bindServices();
+    void setFront(const std::optional<QString>& appId);
     void readSelection(const QStringList& offered,
                        const std::function<void(const QByteArray&, int)>& receive);
 
@@ -76,7 +80,9 @@ private:
 
     std::unique_ptr<DataControl> m_clipboard;
     std::unique_ptr<Toplevels> m_toplevels;
+    std::unique_ptr<PlasmaWindows> m_plasmaWindows;
     std::unique_ptr<VirtualKeys> m_keys;
+    std::unique_ptr<FakeInputKeys> m_fakeKeys;
     std::function<void(const ClipboardRead&)> m_deliver;
     std::function<void(const QString&)> m_lost;
     bool m_sawSelection = false;
