@@ -198,9 +198,9 @@ TEST(FileIndexSettings, FoldersChosenInSettingsAreWhatTheIndexCoversWithReasonsF
 
 TEST(FolderAccess, ReportsMissingOrUnlistableFolders) {
     FakePlatform fake;
-    EXPECT_TRUE(FolderAccess::deniedFolders().isEmpty());
+    EXPECT_TRUE(FolderAccess::deniedFolders(fake.platform).isEmpty());
     QDir(fake.home() + QStringLiteral("/Downloads")).removeRecursively();
-    EXPECT_EQ(FolderAccess::deniedFolders(), QStringList{QStringLiteral("Downloads")});
+    EXPECT_EQ(FolderAccess::deniedFolders(fake.platform), QStringList{QStringLiteral("Downloads")});
     // A file where the folder should be cannot be listed either.
     QDir(fake.home() + QStringLiteral("/Desktop")).removeRecursively();
     fake.makeFile(QStringLiteral("Desktop"));

@@ -22,11 +22,11 @@ struct Fixture {
     fakes::FakeAppBundleSource source;
     AppCatalog catalog{&source};
     UserDefaults defaults{platform.defaults, QString::fromLatin1(fakes::kTestIdentifier)};
-    Settings settings{defaults};
+    Settings settings{defaults, &platform.platform};
     History history{defaults, platform.clock};
     Favorites favorites{defaults};
-    SearchModel model{SearchModel::Services{settings, history, favorites, nullptr, &metadata,
-                                            &platform.pasteboard, &catalog}};
+    SearchModel model{SearchModel::Services{platform.platform, settings, history, favorites, nullptr,
+                                            &metadata, &platform.pasteboard, &catalog}};
     QString calculator, keepass, bulkRename, thunar, foot;
 
     Fixture() {

@@ -31,7 +31,7 @@ inline QTimer& clearTimeout(SearchModel& model) {
 }
 
 inline ClipStore::Services clipServices(fakes::FakePlatform& p, const Settings& settings) {
-    ClipStore::Services services = ClipStore::Services::fromPlatform();
+    ClipStore::Services services = ClipStore::Services::fromPlatform(p.platform);
     // The store reads this harness's settings, as the application's reads the shared ones.
     services.policy = [&settings] {
         return ClipPolicy{settings.keepClipboardHistory(), settings.clipRetentionDays(),
@@ -47,12 +47,13 @@ inline ClipStore::Services clipServices(fakes::FakePlatform& p, const Settings& 
 struct Panel {
     fakes::FakePlatform p;
     UserDefaults defaults{p.defaults, QString::fromLatin1(fakes::kTestIdentifier)};
-    Settings settings{defaults};
+    Settings settings{defaults, &p.platform};
     History history{defaults, p.clock};
     Favorites favorites{defaults};
     ClipStore clips{p.root.path() + QStringLiteral("/clips"), &p.pasteboard, false,
                     clipServices(p, settings)};
-    SearchModel model{SearchModel::Services{settings, history, favorites, &clips, nullptr, &p.pasteboard}};
+    SearchModel model{
+        SearchModel::Services{p.platform, settings, history, favorites, &clips, nullptr, &p.pasteboard}};
     int beeps = 0;
     int dismissed = 0;
     int settingsOpened = 0;

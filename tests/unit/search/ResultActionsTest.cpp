@@ -259,7 +259,7 @@ TEST(ResultActions, IPAddressPrefersWiredAndWirelessInterfaces) {
     // The real machine: either an address that was copied as our own change, or no connection.
     Panel f;
     const auto outcome = SystemActions::perform(
-        SystemAction::ip, {}, [&](qint64 count) { EXPECT_EQ(count, f.p.pasteboard.count); });
+        f.p.platform, SystemAction::ip, {}, [&](qint64 count) { EXPECT_EQ(count, f.p.pasteboard.count); });
     ASSERT_EQ(outcome.kind, SystemActions::Outcome::Kind::shown);
     if (outcome.text != "No network connection") {
         EXPECT_TRUE(outcome.text.startsWith("Copied IP address "));

@@ -29,11 +29,11 @@ struct Fixture {
     fakes::FakePlatform platform;
     fakes::FakeMetadataQueryFactory metadata;
     UserDefaults defaults{platform.defaults, QString::fromLatin1(fakes::kTestIdentifier)};
-    Settings settings{defaults};
+    Settings settings{defaults, &platform.platform};
     History history{defaults, platform.clock};
     Favorites favorites{defaults};
-    SearchModel model{
-        SearchModel::Services{settings, history, favorites, nullptr, &metadata, &platform.pasteboard}};
+    SearchModel model{SearchModel::Services{platform.platform, settings, history, favorites, nullptr,
+                                            &metadata, &platform.pasteboard}};
 
     Fixture() { Settings::resetShared(); }
     ~Fixture() { Settings::resetShared(); }
