@@ -1,7 +1,6 @@
 #include "search/ResultActions.h"
 
 #include "clipboard/ClipStore.h"
-#include "platform/Platform.h"
 #include "platform/PlatformWords.h"
 #include "platform/Workspace.h"
 #include "search/ClipboardTab.h"

@@ -139,7 +139,8 @@ void ResultActions::open(const std::optional<ResultItem>& item, const std::optio
     // A path another program put on the clipboard (a web page can) is asked about wherever its row
     // stands: the prefilled query, the clipboard rows of the empty query.
     const bool fromClipboard = m.m_clipboardPrefill || item->source == ResultItem::Source::clipboard;
-    if (fromClipboard && item->url.isLocalFile() && FileOperations::isRunnable(item->url.toLocalFile(), 0)) {
+    if (fromClipboard && item->url.isLocalFile() &&
+        FileOperations::isRunnable(workspace(), item->url.toLocalFile())) {
         if (!confirmed(tr("%1 came from the clipboard and runs code. Press \u21A9 again to open it.")
                            .arg(quoted(lastComponent(*item)))))
             return;

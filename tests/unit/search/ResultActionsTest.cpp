@@ -606,7 +606,9 @@ TEST(ResultActions, CopiesAreOwnChangesAndFavoritesToggle) {
 
 TEST(FileOperations, RunnableTypesExtensionsLinksAndTheExecutableBit) {
     zarvo::fakes::FakePlatform p;
-    const auto runnable = [](const QString& path) { return FileOperations::isRunnable(path, 0); };
+    const auto runnable = [&p](const QString& path) {
+        return FileOperations::isRunnable(&p.workspace, path);
+    };
     EXPECT_TRUE(runnable(p.makeFile("a.command", "echo")));
     EXPECT_TRUE(runnable(p.makeFile("tool.PY", "print()")));
     EXPECT_TRUE(runnable(p.makeFile("noext", "#!/bin/sh\necho hi\n")));
