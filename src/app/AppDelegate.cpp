@@ -84,8 +84,8 @@ AppDelegate::AppDelegate(Services services, QObject* parent)
     : QObject(parent), m_s(std::move(services)),
       m_hotKeys(new HotKeyRegistration(Settings::shared(), HotKeyManager::shared(), this)) {
     m_model = std::make_unique<SearchModel>(
-        SearchModel::Services{Settings::shared(), History::shared(), Favorites::shared(), m_s.clips,
-                              m_s.metadata, m_s.platform.pasteboard, m_s.applications});
+        SearchModel::Services{m_s.platform, Settings::shared(), History::shared(), Favorites::shared(),
+                              m_s.clips, m_s.metadata, m_s.platform.pasteboard, m_s.applications});
 }
 
 AppDelegate::~AppDelegate() {

@@ -108,8 +108,8 @@ std::unique_ptr<zarvo::ClipStore> openClipStore(bool locked, const zarvo::Platfo
             "DesktopMain", "Zarvo: the clip store is in use by another process; copies are not kept"));
         return nullptr;
     }
-    return std::make_unique<ClipStore>(ClipStore::defaultDirectory(), platform.pasteboard, true,
-                                       ClipStore::Services::fromPlatform());
+    return std::make_unique<ClipStore>(ClipStore::defaultDirectory(platform.environment), platform.pasteboard,
+                                       true, ClipStore::Services::fromPlatform(platform));
 }
 
 } // namespace
@@ -170,7 +170,7 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
     }
     linux_::InstanceLock::raiseDescriptorLimit();
 
-    const auto clipLock = lockClipStore(ClipStore::defaultDirectory(), 1000);
+    const auto clipLock = lockClipStore(ClipStore::defaultDirectory(platform.environment), 1000);
     std::unique_ptr<ClipStore> clips = openClipStore(clipLock != nullptr, platform);
     linux_::DesktopEntrySource desktopEntries(
         linux_::DesktopEntrySource::fromEnvironment(*platform.environment));
@@ -192,9 +192,9 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
     app::AppDelegate appDelegate(app::AppDelegate::Services{platform, clips.get(), metadata.get(), logLine,
                                                             &applications, indexAccess});
     delegate = &appDelegate;
-    const SearchModel::Services services{Settings::shared(), History::shared(), Favorites::shared(),
-                                         clips.get(),        metadata.get(),    platform.pasteboard,
-                                         &applications};
+    const SearchModel::Services services{
+        platform,    Settings::shared(), History::shared(),   Favorites::shared(),
+        clips.get(), metadata.get(),     platform.pasteboard, &applications};
     appDelegate.onCliRequest = [&clips, services](const QJsonObject& request,
                                                   std::function<void(const QJsonObject&)> reply) {
         if (!clips) {

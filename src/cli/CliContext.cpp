@@ -70,23 +70,28 @@ void CliContext::setUp(std::unique_ptr<CliPlatform> platform) {
     migrateDefaultsFromQuenlark();
 }
 
+Platform& CliContext::platform() {
+    return Platform::current();
+}
+
 bool CliContext::hasDisplay() const {
     return m_platform && m_platform->hasDisplay();
 }
 
 ClipStore* CliContext::clipStore() {
     if (!m_clipStore)
-        m_clipStore = std::make_unique<ClipStore>(ClipStore::defaultDirectory(), nullptr, false,
-                                                  ClipStore::Services::fromPlatform());
+        m_clipStore =
+            std::make_unique<ClipStore>(ClipStore::defaultDirectory(platform().environment), nullptr, false,
+                                        ClipStore::Services::fromPlatform(platform()));
     return m_clipStore.get();
 }
 
 MetadataQueryFactory* CliContext::metadata() {
     if (!m_metadata) {
-        m_index = FileIndexSettings::openShared(Platform::current());
+        m_index = FileIndexSettings::openShared(platform());
         if (!m_index) return nullptr;
         m_metadata = std::make_unique<IndexMetadataQueryFactory>(m_index, applications());
-        Platform::current().metadata = m_metadata.get();
+        platform().metadata = m_metadata.get();
     }
     return m_metadata.get();
 }
@@ -105,9 +110,8 @@ std::unique_ptr<AppBundleSource> CliContext::newApplicationSource() {
 }
 
 SearchModel::Services CliContext::searchServices() {
-    return SearchModel::Services{Settings::shared(), History::shared(), Favorites::shared(),
-                                 clipStore(),        metadata(),        Platform::current().pasteboard,
-                                 applications()};
+    return SearchModel::Services{platform(),  Settings::shared(), History::shared(),     Favorites::shared(),
+                                 clipStore(), metadata(),         platform().pasteboard, applications()};
 }
 
 } // namespace zarvo::cli

@@ -66,6 +66,9 @@ public:
     void setUp(std::unique_ptr<CliPlatform> platform);
 
     bool hasDisplay() const;
+    // The platform the commands work on and hand on: the one setUp installed (a test's fakes when a
+    // command runs in process).
+    Platform& platform();
     // The clip store, opened on first use (read from disk, not capturing).
     ClipStore* clipStore();
     // The file index (the snapshot loaded, crawled when there is none), opened on first use.

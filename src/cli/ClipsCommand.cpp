@@ -4,7 +4,6 @@
 #include "cli/ClipsWatch.h"
 #include "clipboard/ClipStore.h"
 #include "clipboard/ClipStoreLock.h"
-#include "platform/Clock.h"
 #include "platform/Environment.h"
 #include "platform/PasteboardItem.h"
 #include "platform/Platform.h"
@@ -288,8 +287,7 @@ int run(ClipStore& store, QStringList args) {
         status = watchClips(store, once, out(), err());
     } else if (command == QLatin1String("prune")) {
         const qsizetype before = store.clips().size();
-        const Clock* clock = Platform::current().clock;
-        store.prune(clock ? clock->now() : QDateTime::currentDateTimeUtc());
+        store.prune();
         out() << QCoreApplication::translate("ClipsCommand", "%n clip(s) dropped", nullptr,
                                              int(before - store.clips().size()))
               << "\n";
@@ -309,13 +307,14 @@ int runClipsCommand(const QStringList& arguments, QIODevice& input, QTextStream&
         args = args.mid(2);
     }
     if (args.isEmpty()) return usage();
-    if (directory.isEmpty()) directory = ClipStore::defaultDirectory();
+    const Platform& platform = cli::CliContext::shared().platform();
+    if (directory.isEmpty()) directory = ClipStore::defaultDirectory(platform.environment);
     const QString command = args.first();
     if (!commands().contains(command))
         return usage(QCoreApplication::translate("ClipsCommand", "unknown command “%1”").arg(command));
 
     // The application captures copies itself; a second capturing process would write the same store.
-    const Environment* environment = Platform::current().environment;
+    const Environment* environment = platform.environment;
     if (command == QLatin1String("watch") && environment && linux_::InstanceLock::isRunning(*environment))
         return fail(QCoreApplication::translate("ClipsCommand",
                                                 "Zarvo is running and already keeps the clipboard history"));
@@ -326,11 +325,11 @@ int runClipsCommand(const QStringList& arguments, QIODevice& input, QTextStream&
     const auto lock = lockClipStore(directory, kLockWaitMs, &problem);
     if (!lock) return fail(problem);
 
-    Pasteboard* pasteboard = Platform::current().pasteboard;
+    Pasteboard* pasteboard = platform.pasteboard;
     ClipStore store(directory,
                     command == QLatin1String("copy") || command == QLatin1String("watch") ? pasteboard
                                                                                           : nullptr,
-                    false, ClipStore::Services::fromPlatform());
+                    false, ClipStore::Services::fromPlatform(platform));
     if (const auto& notice = store.openingNotice()) err() << "clips: " << *notice << "\n";
     const int status = run(store, args);
     store.flush(); // everything on disk before the lock goes

@@ -146,14 +146,14 @@ extern "C" __attribute__((visibility("default"))) int zarvoCliDesktopMain(int ar
     const QString command = args.takeFirst();
     cli::CliContext::shared().setUp(std::make_unique<LinuxCliPlatform>());
     cli::setPrintsToTerminal(::isatty(STDOUT_FILENO));
+    const Platform& platform = cli::CliContext::shared().platform();
 
     // While Zarvo runs, it carries out what writes its clip store or reads its file index.
-    if (cli::isCarriedOutByInstance(commandLine, ClipStore::defaultDirectory())) {
+    if (cli::isCarriedOutByInstance(commandLine, ClipStore::defaultDirectory(platform.environment))) {
         QByteArray input;
         if (cli::readsStandardInput(commandLine)) input = readStandardInput();
         QTextStream out(stdout);
-        if (const auto code =
-                cli::forwardToInstance(*Platform::current().environment, commandLine, input, out, err))
+        if (const auto code = cli::forwardToInstance(*platform.environment, commandLine, input, out, err))
             return *code;
         if (command == QLatin1String("clips")) {
             QBuffer buffer(&input);

@@ -39,7 +39,7 @@ int systemWatchLimit() {
 
 // The process platform, with the real environment when the entry point installed none.
 Platform platformForCommand(std::unique_ptr<Environment>& owned) {
-    Platform platform = Platform::current();
+    Platform platform = cli::CliContext::shared().platform();
     if (!platform.environment) {
         owned = std::make_unique<linux_::LinuxEnvironment>();
         platform.environment = owned.get();

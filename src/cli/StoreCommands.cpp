@@ -2,8 +2,6 @@
 
 #include "cli/CliContext.h"
 
-#include "platform/Clock.h"
-#include "platform/Platform.h"
 #include "store/Favorites.h"
 #include "store/History.h"
 #include "store/Settings.h"
@@ -59,11 +57,6 @@ bool takeFlags(QStringList& args, const QStringList& known, QStringList& found, 
     }
     args = rest;
     return true;
-}
-
-QDateTime now() {
-    Clock* clock = Platform::current().clock;
-    return clock ? clock->now() : QDateTime::currentDateTimeUtc();
 }
 
 // --- settings ---------------------------------------------------------------------------------
@@ -301,7 +294,7 @@ int runHistoryCommand(const QStringList& arguments, QTextStream& out, QTextStrea
     if (verb == QLatin1String("list") && args.isEmpty()) {
         const QList<History::Entry> entries =
             flags.contains(QStringLiteral("--frecency")) ? history.byFrecency() : history.entries();
-        const QDateTime at = now();
+        const QDateTime at = history.now();
         if (flags.contains(QStringLiteral("--json"))) {
             QJsonArray array;
             for (const auto& e : entries)

@@ -24,8 +24,7 @@ using Text::trimSpacesAndTabs;
 
 // ---- Construction ----
 
-ClipStore::Services ClipStore::Services::fromPlatform() {
-    const Platform& platform = Platform::current();
+ClipStore::Services ClipStore::Services::fromPlatform(const Platform& platform) {
     Services services;
     services.workspace = platform.workspace;
     services.clock = platform.clock;
@@ -43,8 +42,7 @@ ClipStore::Services ClipStore::Services::fromPlatform() {
     return services;
 }
 
-QString ClipStore::defaultDirectory() {
-    const Environment* env = Platform::current().environment;
+QString ClipStore::defaultDirectory(const Environment* env) {
     if (env && env->appIdentifier() == QLatin1String(kAppIdentifier))
         return QDir(env->dataHome()).filePath(QStringLiteral("Zarvo/Clipboard"));
     const QString temp = env ? env->tempPath() : QDir::tempPath();

@@ -16,8 +16,10 @@
 namespace zarvo {
 
 class Clock;
+class Environment;
 class ImageCodec;
 class Pasteboard;
+struct Platform;
 class Settings;
 class UserDefaults;
 class Workspace;
@@ -47,7 +49,7 @@ public:
         bool operator==(const Prepared&) const = default;
     };
 
-    // What the store reaches outside itself. `fromPlatform` fills it for the process.
+    // What the store reaches outside itself. `fromPlatform` fills it from a platform.
     struct Services {
         Workspace* workspace = nullptr;         // front application, activations, source names
         Clock* clock = nullptr;                 // none: the system clock
@@ -60,7 +62,7 @@ public:
         QString ownBundleID;           // the application's own identifier, for its own copies
         bool generalPasteboard = true; // only the general pasteboard is attributed to the front application
 
-        static Services fromPlatform();
+        static Services fromPlatform(const Platform& platform);
     };
 
     static constexpr qint64 maximumReadBytes = 50'000'000;
@@ -78,7 +80,7 @@ public:
 
     // The directory of the shared store: the application's own identifier keeps its clips under the
     // user's data folder, any other (tests, side builds) in a folder of this process.
-    static QString defaultDirectory();
+    static QString defaultDirectory(const Environment* environment);
 
     const QList<Clip>& clips() const { return m_clips; }
     const QString& directory() const { return m_directory; }

@@ -37,8 +37,7 @@ QStringList deniedFolders(const QString& home) {
     return denied;
 }
 
-QList<QPair<QString, QString>> places() {
-    const Platform& platform = Platform::current();
+QList<QPair<QString, QString>> places(const Platform& platform) {
     const QString home = platform.environment ? platform.environment->homePath() : QString();
     QList<QPair<QString, QString>> out;
     for (const auto& name : testedFolders()) {
@@ -58,8 +57,8 @@ QStringList deniedAmong(const QList<QPair<QString, QString>>& places) {
     return denied;
 }
 
-QStringList deniedFolders() {
-    return deniedAmong(places());
+QStringList deniedFolders(const Platform& platform) {
+    return deniedAmong(places(platform));
 }
 
 const QUrl& filesAndFoldersPane() {

@@ -1,7 +1,6 @@
 #include "search/ResultActions.h"
 
 #include "clipboard/ClipStore.h"
-#include "platform/Platform.h"
 #include "platform/PlatformWords.h"
 #include "platform/Workspace.h"
 #include "search/ClipboardTab.h"
@@ -24,10 +23,6 @@ namespace {
 bool isWeb(const QUrl& url) {
     const QString scheme = url.scheme().toLower();
     return scheme == QLatin1String("http") || scheme == QLatin1String("https");
-}
-
-Workspace* workspace() {
-    return Platform::current().workspace;
 }
 
 } // namespace
@@ -157,8 +152,9 @@ QList<ItemAction> ResultActions::clipActions(const ResultItem& item, const Clip&
                       run([item](ResultActions& a) { a.m.clipboardTab().pasteClip(item, false); })};
     if (clip.kind == Clip::Kind::link) {
         if (auto url = PathInput::webURL(clip.text.trimmed()))
-            out << ItemAction{tr("Open Link"), QStringLiteral("safari"), S(), false, [url = *url] {
-                                  if (Workspace* space = workspace()) space->openURL(url);
+            out << ItemAction{tr("Open Link"), QStringLiteral("safari"), S(), false,
+                              [space = workspace(), url = *url] {
+                                  if (space) space->openURL(url);
                               }};
     }
     if (clip.kind == Clip::Kind::files) {
@@ -166,8 +162,9 @@ QList<ItemAction> ResultActions::clipActions(const ResultItem& item, const Clip&
         for (const QString& path : clip.paths())
             if (FileOperations::existsAt(path)) existing << QUrl::fromLocalFile(path);
         if (!existing.isEmpty())
-            out << ItemAction{tr("Reveal in Finder"), QStringLiteral("folder"), S(), false, [existing] {
-                                  if (Workspace* space = workspace()) space->revealInFileManager(existing);
+            out << ItemAction{tr("Reveal in Finder"), QStringLiteral("folder"), S(), false,
+                              [space = workspace(), existing] {
+                                  if (space) space->revealInFileManager(existing);
                               }};
     }
     out << ItemAction{clip.pinned ? tr("Unpin") : tr("Pin"),

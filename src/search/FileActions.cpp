@@ -28,7 +28,6 @@ namespace {
 using Text::quoted;
 
 using actions::lastComponent;
-using actions::workspace;
 
 } // namespace
 
@@ -74,7 +73,7 @@ void ResultActions::compress(const std::optional<ResultItem>& item) {
     const QString path = item->url.toLocalFile();
     const QString name = lastComponent(*item);
     const QString folder = PathInput::deletingLastPathComponent(path);
-    Processes* processes = Platform::current().processes;
+    Processes* processes = m_services.platform.processes;
     const QString tool = QStandardPaths::findExecutable(QStringLiteral("bsdtar"));
     if (!processes || tool.isEmpty()) {
         m.refuse(tr("Couldn't compress %1: the archiver bsdtar (libarchive-tools) is not installed")

@@ -1,7 +1,6 @@
 #include "search/FileOperations.h"
 
 #include "platform/FileTree.h"
-#include "platform/Platform.h"
 #include "platform/Workspace.h"
 #include "search/Text.h"
 #include "sources/PathInput.h"
@@ -192,7 +191,7 @@ const QSet<QString>& platformRunnableExtensions() {
     return extensions;
 }
 
-bool isRunnable(const QString& path, int depth) {
+bool isRunnable(const Workspace* workspace, const QString& path, int depth) {
     if (path.isEmpty()) return false;
     const QString clean = QDir::cleanPath(path);
     static const QMimeDatabase database;
@@ -202,16 +201,14 @@ bool isRunnable(const QString& path, int depth) {
     const QString extension = PathInput::pathExtension(clean).toLower();
     if (runnableExtensions().contains(extension) || platformRunnableExtensions().contains(extension))
         return true;
-    if (const Workspace* workspace = Platform::current().workspace;
-        workspace && workspace->wouldRunCode(clean))
-        return true;
+    if (workspace && workspace->wouldRunCode(clean)) return true;
     const QFileInfo info(clean);
     if (info.isSymLink()) {
         // A chain too long to follow, a loop or a link to nothing cannot be judged: it is asked about.
         if (depth >= kMaximumLinkDepth) return true;
         const QString target = info.symLinkTarget();
         if (target.isEmpty() || !existsAt(target)) return true;
-        return isRunnable(target, depth + 1);
+        return isRunnable(workspace, target, depth + 1);
     }
     // Content is sniffed only for regular files: reading a pipe or a device could block.
     if (info.isFile() && conformsToRunnable(database.mimeTypeForFile(info, QMimeDatabase::MatchDefault)))

@@ -9,6 +9,8 @@
 
 namespace zarvo {
 
+class Workspace;
+
 // File-system work behind the result actions. Paths are absolute; nothing here ever replaces an
 // existing file.
 namespace FileOperations {
@@ -21,8 +23,9 @@ const QSet<QString>& runnableExtensions();
 const QSet<QString>& platformRunnableExtensions();
 // Whether opening the file may run code: a runnable type or extension, what the desktop says it would
 // run, or an executable file. A symbolic link counts by its own name and by what it points to; a chain
-// deeper than 8 links, a loop or a link to nothing counts as runnable (it is asked about).
-bool isRunnable(const QString& path, int depth = 0);
+// deeper than 8 links, a loop or a link to nothing counts as runnable (it is asked about). `workspace`
+// says what the desktop would run; none: types, extensions and the executable bit only.
+bool isRunnable(const Workspace* workspace, const QString& path, int depth = 0);
 
 // " copy", " copy 2" … beside the item, keeping the extension of files; the first free one.
 QString duplicateCandidate(const QString& path, bool isDirectory);

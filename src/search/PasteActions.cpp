@@ -43,12 +43,12 @@ QString ResultActions::copiedForPasting(const std::optional<PasteKeys>& keys) {
 }
 
 bool ResultActions::canSendPaste() {
-    KeySynth* synth = Platform::current().keySynth;
+    KeySynth* synth = m_services.platform.keySynth;
     return synth && synth->isTrusted(true);
 }
 
 std::optional<PasteKeys> ResultActions::frontPasteKeys() const {
-    Workspace* space = Platform::current().workspace;
+    Workspace* space = m_services.platform.workspace;
     const auto front = space ? space->frontmostApplication() : std::nullopt;
     if (!front) return std::nullopt;
     return front->pasteKeys;
@@ -56,8 +56,8 @@ std::optional<PasteKeys> ResultActions::frontPasteKeys() const {
 
 void ResultActions::sendPasteKeystroke(PasteKeys keys, std::function<void()> failed) {
     // Sent once the panel is gone and the application in front has the keyboard again.
-    QTimer::singleShot(kPasteDelayMs, this, [keys, failed = std::move(failed)] {
-        KeySynth* synth = Platform::current().keySynth;
+    QTimer::singleShot(kPasteDelayMs, this, [this, keys, failed = std::move(failed)] {
+        KeySynth* synth = m_services.platform.keySynth;
         if ((!synth || !synth->postPaste(keys)) && failed) failed();
     });
 }

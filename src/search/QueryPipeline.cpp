@@ -44,8 +44,8 @@ bool everyWordMatches(const QStringList& words, const QString& name) {
     return true;
 }
 
-QDateTime now() {
-    if (const Clock* clock = Platform::current().clock) return clock->now();
+QDateTime now(const Clock* clock) {
+    if (clock) return clock->now();
     return QDateTime::currentDateTime();
 }
 
@@ -70,7 +70,7 @@ bool asksForClipboardHistory(const QString& lower) {
 
 QueryPipeline::QueryPipeline(SearchModel& model, Services services) : m(model), m_services(services) {
     if (m_services.metadata) m_spotlight = std::make_unique<SpotlightSearch>(*m_services.metadata);
-    if (const Environment* environment = Platform::current().environment)
+    if (const Environment* environment = m_services.platform.environment)
         m_noise = Ranking::Noise(*environment);
     m_pendingSearch.setSingleShot(true);
     m_pendingSearch.setInterval(kDebounceMs);
@@ -165,7 +165,7 @@ void QueryPipeline::runSearch() {
     }
 
     // A file search, with the keyword, library and web rows shown while it runs.
-    const SearchQuery q = SearchQuery::parse(text, now());
+    const SearchQuery q = SearchQuery::parse(text, now(m_services.platform.clock));
     if (q.unknownScope) {
         m.setResults({});
         m.setMessage(tr("No folder named \u201C%1\u201D. Try in:desktop, in:downloads or in:~/path")
@@ -425,7 +425,7 @@ std::optional<QString> QueryPipeline::prefillFromPasteboard() const {
 void QueryPipeline::refreshFolderAccess() {
     QPointer<SearchModel> self(&m);
     // Where the folders are is asked of the platform here; only listing them happens off the main thread.
-    const auto places = FolderAccess::places();
+    const auto places = FolderAccess::places(m_services.platform);
     QThreadPool::globalInstance()->start([self, places] {
         const QStringList denied = FolderAccess::deniedAmong(places);
         QMetaObject::invokeMethod(

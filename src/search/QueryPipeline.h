@@ -20,6 +20,7 @@ class Favorites;
 class History;
 class MetadataQueryFactory;
 class Pasteboard;
+struct Platform;
 class SearchModel;
 class Settings;
 class SpotlightSearch;
@@ -31,6 +32,7 @@ class QueryPipeline {
 
 public:
     struct Services {
+        const Platform& platform;
         Settings& settings;
         History& history;
         Favorites& favorites;

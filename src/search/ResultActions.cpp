@@ -31,7 +31,6 @@ namespace {
 using Text::quoted;
 
 using actions::lastComponent;
-using actions::workspace;
 
 // Lets the history take in the current content first, then writes; true when there is a pasteboard.
 template <typename Write> bool writePasteboard(ClipStore* clips, Pasteboard* board, Write write) {
@@ -58,7 +57,11 @@ void ResultActions::endOperation() {
 }
 
 Pasteboard* ResultActions::pasteboard() const {
-    return m_services.pasteboard ? m_services.pasteboard : Platform::current().pasteboard;
+    return m_services.pasteboard ? m_services.pasteboard : m_services.platform.pasteboard;
+}
+
+Workspace* ResultActions::workspace() const {
+    return m_services.platform.workspace;
 }
 
 void ResultActions::markOwnChange() {
@@ -70,7 +73,7 @@ QString ResultActions::frontAppName(const QString& fallback) const {
     Workspace* space = workspace();
     const auto front = space ? space->frontmostApplication() : std::nullopt;
     if (!front || !front->name || front->name->isEmpty()) return fallback;
-    const Environment* environment = Platform::current().environment;
+    const Environment* environment = m_services.platform.environment;
     if (environment && front->bundleIdentifier && *front->bundleIdentifier == environment->appIdentifier())
         return fallback;
     return *front->name;
@@ -136,7 +139,8 @@ void ResultActions::open(const std::optional<ResultItem>& item, const std::optio
     // A path another program put on the clipboard (a web page can) is asked about wherever its row
     // stands: the prefilled query, the clipboard rows of the empty query.
     const bool fromClipboard = m.m_clipboardPrefill || item->source == ResultItem::Source::clipboard;
-    if (fromClipboard && item->url.isLocalFile() && FileOperations::isRunnable(item->url.toLocalFile(), 0)) {
+    if (fromClipboard && item->url.isLocalFile() &&
+        FileOperations::isRunnable(workspace(), item->url.toLocalFile())) {
         if (!confirmed(tr("%1 came from the clipboard and runs code. Press \u21A9 again to open it.")
                            .arg(quoted(lastComponent(*item)))))
             return;
@@ -145,7 +149,7 @@ void ResultActions::open(const std::optional<ResultItem>& item, const std::optio
         if (item->command) {
             // In the terminal chosen for Open in Terminal; a command that cannot start is said, and the
             // panel stays.
-            const Environment* environment = Platform::current().environment;
+            const Environment* environment = m_services.platform.environment;
             const QString home = environment ? environment->homePath() : QString();
             if (auto error = ShellCommand::run(*item->command, home, m_services.settings.terminalAppURL())) {
                 m.refuse(*error);

@@ -16,7 +16,9 @@ class ClipStore;
 class Favorites;
 class History;
 class Pasteboard;
+struct Platform;
 class SearchModel;
+class Workspace;
 class Settings;
 struct Clip;
 struct PanelShell;
@@ -28,6 +30,7 @@ class ResultActions : public QObject {
     Q_OBJECT
 public:
     struct Services {
+        const Platform& platform;
         Settings& settings;
         History& history;
         Favorites& favorites;
@@ -102,6 +105,8 @@ private:
     QList<ItemAction> rowActions(const ResultItem& item);
     QList<ItemAction> clipActions(const ResultItem& item, const Clip& clip);
     QString frontAppName(const QString& fallback) const;
+    // The desktop's workspace; none in a process without one.
+    Workspace* workspace() const;
     void beginOperation();
     void endOperation();
 

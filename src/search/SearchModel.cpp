@@ -12,13 +12,13 @@ namespace zarvo {
 SearchModel::SearchModel(Services services, QObject* parent)
     : QObject(parent), m_shell(std::make_unique<PanelShell>()) {
     m_pipeline = std::make_unique<QueryPipeline>(
-        *this,
-        QueryPipeline::Services{services.settings, services.history, services.favorites, services.clips,
-                                services.metadata, services.pasteboard, services.applications});
+        *this, QueryPipeline::Services{services.platform, services.settings, services.history,
+                                       services.favorites, services.clips, services.metadata,
+                                       services.pasteboard, services.applications});
     m_resultActions = std::make_unique<ResultActions>(
         *this, *m_shell,
-        ResultActions::Services{services.settings, services.history, services.favorites, services.clips,
-                                services.pasteboard, services.applications});
+        ResultActions::Services{services.platform, services.settings, services.history, services.favorites,
+                                services.clips, services.pasteboard, services.applications});
     m_clipboardTab = std::make_unique<ClipboardTab>(
         *this, *m_shell, ClipboardTab::Services{services.settings, services.clips});
     m_modes = std::make_unique<PanelModes>(*this, *m_shell,

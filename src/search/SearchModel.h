@@ -19,6 +19,7 @@ class KeyMap;
 class MetadataQueryFactory;
 class PanelModes;
 struct PanelShell;
+struct Platform;
 class Pasteboard;
 class QueryPipeline;
 class ResultActions;
@@ -37,6 +38,8 @@ public:
     // The stores and services the parts work with. The clip store and the metadata search may be
     // absent (a headless run without capture or without a file index): their rows are then left out.
     struct Services {
+        // The desktop's services the parts reach: workspace, clock, environment, key synthesiser …
+        const Platform& platform;
         Settings& settings;
         History& history;
         Favorites& favorites;

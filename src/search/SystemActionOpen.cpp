@@ -1,5 +1,6 @@
 #include "search/ResultActions.h"
 
+#include "platform/Platform.h"
 #include "search/PanelShell.h"
 #include "search/SearchModel.h"
 #include "sources/SystemAction.h"
@@ -23,7 +24,7 @@ bool ResultActions::confirm(const QString& key, const QString& prompt, bool isKe
 void ResultActions::openSystemAction(const ResultItem& item, bool isKeyRepeat) {
     const SystemAction action = *item.systemAction;
     const QString key = item.historyKey();
-    if (const auto prompt = SystemActions::confirmationPrompt(action);
+    if (const auto prompt = SystemActions::confirmationPrompt(action, m_services.platform.session);
         prompt && !confirm(key, *prompt, isKeyRepeat))
         return;
     m.m_pendingConfirmation.reset();
@@ -54,7 +55,7 @@ void ResultActions::openSystemAction(const ResultItem& item, bool isKeyRepeat) {
     if (later) beginOperation();
     QPointer<ResultActions> self(this);
     const Outcome first = SystemActions::perform(
-        action,
+        m_services.platform, action,
         [self, show, later](const Outcome& outcome) {
             if (!self) return;
             show(*self, outcome);

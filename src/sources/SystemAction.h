@@ -8,6 +8,10 @@
 
 namespace zarvo {
 
+class Session;
+class Workspace;
+struct Platform;
+
 // Machine-wide commands a Run keyword can perform. Raw values appear in history keys and row URLs.
 enum class SystemAction {
     lock,
@@ -38,13 +42,13 @@ struct Outcome {
 
 // The question a first ↩ asks before the action runs, or none: emptying the Trash, and restarting or
 // shutting down where no session manager answers (the system then ends without asking the applications).
-std::optional<QString> confirmationPrompt(SystemAction action);
+std::optional<QString> confirmationPrompt(SystemAction action, Session* session);
 
-// Carries the action out through the platform's session and workspace services; returns what the panel
+// Carries the action out through `platform`'s session and workspace services; returns what the panel
 // does at once. Eject and lock answer "shown" first and their outcome later through `later`, on the main
 // thread; a session manager that refuses to end the session is reported there too. `ownChange` receives
 // the pasteboard change count after ip put the address on it.
-Outcome perform(SystemAction action, std::function<void(Outcome)> later = {},
+Outcome perform(const Platform& platform, SystemAction action, std::function<void(Outcome)> later = {},
                 std::function<void(qint64)> ownChange = {});
 // Whether `perform` answers "shown" and a later outcome follows.
 bool reportsLater(SystemAction action);
@@ -55,7 +59,7 @@ std::optional<QString> chooseIPAddress(const QList<QPair<QString, QString>>& int
 // The machine's IPv4 address on an interface that is up and not the loopback, or none.
 std::optional<QString> localIPAddress();
 // Ejects every ejectable volume; blocks, so it runs off the main thread. "Ejected 2 disks" and so on.
-QString ejectAll();
+QString ejectAll(Workspace* workspace);
 } // namespace SystemActions
 
 } // namespace zarvo

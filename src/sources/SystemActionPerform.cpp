@@ -54,8 +54,7 @@ std::optional<QString> localIPAddress() {
     return chooseIPAddress(kept);
 }
 
-QString ejectAll() {
-    Workspace* workspace = Platform::current().workspace;
+QString ejectAll(Workspace* workspace) {
     int count = 0;
     if (workspace) {
         for (const QString& volume : workspace->ejectableVolumes()) {
@@ -125,11 +124,10 @@ std::optional<Session::Ending> ending(SystemAction action) {
 
 } // namespace
 
-std::optional<QString> confirmationPrompt(SystemAction action) {
+std::optional<QString> confirmationPrompt(SystemAction action, Session* session) {
     if (action == SystemAction::emptyTrash)
         return QCoreApplication::translate("SystemActions",
                                            "Press \u21A9 again to empty trash. This can't be undone.");
-    Session* session = Platform::current().session;
     if ((action == SystemAction::restart || action == SystemAction::shutdown) && session &&
         !session->hasSessionManager())
         return action == SystemAction::restart
@@ -146,9 +144,8 @@ bool reportsLater(SystemAction action) {
     return action == SystemAction::eject || action == SystemAction::lock;
 }
 
-Outcome perform(SystemAction action, std::function<void(Outcome)> later,
+Outcome perform(const Platform& platform, SystemAction action, std::function<void(Outcome)> later,
                 std::function<void(qint64)> ownChange) {
-    const Platform& platform = Platform::current();
     Session* session = platform.session;
     const auto report = posted(std::move(later));
     const Outcome done;
@@ -195,7 +192,9 @@ Outcome perform(SystemAction action, std::function<void(Outcome)> later,
         viaSession(&Session::emptyTrash);
         return done;
     case SystemAction::eject:
-        QThreadPool::globalInstance()->start([report] { report({Outcome::Kind::shown, ejectAll()}); });
+        QThreadPool::globalInstance()->start([report, workspace = platform.workspace] {
+            report({Outcome::Kind::shown, ejectAll(workspace)});
+        });
         return {Outcome::Kind::shown, QCoreApplication::translate("SystemActions", "Ejecting\u2026")};
     case SystemAction::ip: {
         const auto address = localIPAddress();

@@ -52,6 +52,10 @@ History::History(UserDefaults& defaults, Clock& clock, QObject* parent)
 
 History::~History() = default;
 
+QDateTime History::now() const {
+    return m_clock.now();
+}
+
 History& History::shared() {
     auto& history = sharedHistory();
     if (!history) {

@@ -65,6 +65,8 @@ public:
 
     void save();
 
+    // "Now" by the history's clock, the moment its scores are taken at.
+    QDateTime now() const;
     // Recency weight times count, at `now`.
     static double score(const Entry& entry, const QDateTime& now);
 

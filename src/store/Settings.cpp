@@ -90,6 +90,8 @@ private:
 };
 
 struct SharedState {
+    // The platform the shared instances are built on: the process's, taken when first asked for.
+    const Platform* platform = nullptr;
     std::unique_ptr<MemoryDefaultsStore> fallbackStore;
     std::unique_ptr<UserDefaults> defaults;
     std::unique_ptr<Settings> settings;
@@ -157,7 +159,8 @@ std::optional<QList<CustomShortcut>> decodeCustomShortcuts(const QByteArray& dat
     return std::move(decoded.shortcuts);
 }
 
-Settings::Settings(UserDefaults& defaults, QObject* parent) : QObject(parent), m_defaults(defaults) {
+Settings::Settings(UserDefaults& defaults, const Platform* platform, QObject* parent)
+    : QObject(parent), m_defaults(defaults), m_platform(platform) {
     m_defaults.registerDefaults({
         {Key::hotKeyCode, qint64(kHotKeyCode)},
         {Key::hotKeyModifiers, qint64(kCommand)},
@@ -249,13 +252,13 @@ void Settings::setClipIgnoredApps(const QStringList& value) {
 }
 
 bool Settings::launchAtLogin() const {
-    LoginItems* items = Platform::current().loginItems;
+    LoginItems* items = m_platform ? m_platform->loginItems : nullptr;
     return items && items->isEnabled();
 }
 
 void Settings::setLaunchAtLogin(bool value) {
     emit aboutToChange();
-    LoginItems* items = Platform::current().loginItems;
+    LoginItems* items = m_platform ? m_platform->loginItems : nullptr;
     const std::optional<QString> error =
         items ? items->setEnabled(value) : std::optional<QString>(QStringLiteral("no login-item service"));
     // On failure the reading side still reports the service's real state, so a switch snaps back.
@@ -264,7 +267,7 @@ void Settings::setLaunchAtLogin(bool value) {
 }
 
 std::optional<QString> Settings::terminalAppURL() const {
-    Workspace* workspace = Platform::current().workspace;
+    Workspace* workspace = m_platform ? m_platform->workspace : nullptr;
     if (!workspace) return std::nullopt;
     if (!m_terminalBundleID.isEmpty())
         if (auto url = workspace->urlForApplication(m_terminalBundleID)) return url;
@@ -302,7 +305,8 @@ bool Settings::isPanelKey(quint32 code, quint32 modifiers) {
 UserDefaults& Settings::sharedDefaults() {
     SharedState& state = sharedState();
     if (!state.defaults) {
-        const Platform& platform = Platform::current();
+        state.platform = &Platform::current();
+        const Platform& platform = *state.platform;
         UserDefaultsStore* store = platform.defaults;
         if (!store) {
             qWarning("Zarvo: no user defaults store; settings will not persist");
@@ -318,7 +322,10 @@ UserDefaults& Settings::sharedDefaults() {
 
 Settings& Settings::shared() {
     SharedState& state = sharedState();
-    if (!state.settings) state.settings = std::make_unique<Settings>(sharedDefaults());
+    if (!state.settings) {
+        UserDefaults& defaults = sharedDefaults();
+        state.settings = std::make_unique<Settings>(defaults, state.platform);
+    }
     return *state.settings;
 }
 
@@ -330,6 +337,7 @@ void Settings::resetShared() {
     state.settings.reset();
     state.defaults.reset();
     state.fallbackStore.reset();
+    state.platform = nullptr;
 }
 
 void migrateDefaultsFromQuenlark(UserDefaults& defaults, const QString& appIdentifier) {
@@ -342,9 +350,10 @@ void migrateDefaultsFromQuenlark(UserDefaults& defaults, const QString& appIdent
 }
 
 void migrateDefaultsFromQuenlark() {
-    const Platform& platform = Platform::current();
-    if (!platform.environment) return;
-    migrateDefaultsFromQuenlark(Settings::sharedDefaults(), platform.environment->appIdentifier());
+    UserDefaults& defaults = Settings::sharedDefaults();
+    const Environment* environment = sharedState().platform->environment;
+    if (!environment) return;
+    migrateDefaultsFromQuenlark(defaults, environment->appIdentifier());
 }
 
 } // namespace zarvo

@@ -13,6 +13,7 @@
 
 namespace zarvo {
 
+struct Platform;
 class UserDefaults;
 class UserDefaultsStore;
 
@@ -28,8 +29,9 @@ struct CustomShortcut {
 class Settings : public QObject {
     Q_OBJECT
 public:
-    // Registers the defaults in `defaults` and reads every field.
-    explicit Settings(UserDefaults& defaults, QObject* parent = nullptr);
+    // Registers the defaults in `defaults` and reads every field. `platform` gives the login items and the
+    // workspace the terminal is looked up in; none: launch at login is off and no terminal is found.
+    explicit Settings(UserDefaults& defaults, const Platform* platform = nullptr, QObject* parent = nullptr);
     ~Settings() override = default;
 
     // The instance of the process, on the current platform's store under its identifier.
@@ -97,6 +99,7 @@ signals:
 
 private:
     UserDefaults& m_defaults;
+    const Platform* m_platform;
     quint32 m_hotKeyCode = 15;
     quint32 m_hotKeyModifiers = 256;
     QString m_hotKeyLabel = QStringLiteral("R");

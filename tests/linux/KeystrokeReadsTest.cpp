@@ -30,13 +30,14 @@ TEST(LinuxApplications, AKeystrokeReadsNoDesktopEntry) {
     p.install();
 
     UserDefaults defaults{p.defaults, QString::fromLatin1(fakes::kTestIdentifier)};
-    Settings settings{defaults};
+    Settings settings{defaults, &p.platform};
     History history{defaults, p.clock};
     Favorites favorites{defaults};
     history.add(p.makeFile("Documents/notes 1.txt", "notes"));
     history.add("run:make all");
     favorites.toggle(p.makeDir("Downloads/dl"));
-    SearchModel model(SearchModel::Services{settings, history, favorites, nullptr, nullptr, nullptr});
+    SearchModel model(
+        SearchModel::Services{p.platform, settings, history, favorites, nullptr, nullptr, nullptr});
 
     // Each keystroke as the panel paints it: the rows, then each row's icon, handlers and their names.
     auto type = [&] {

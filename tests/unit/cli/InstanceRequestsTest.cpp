@@ -55,13 +55,14 @@ struct App {
     fakes::FakePlatform p;
     fakes::FakeMetadataQueryFactory metadata;
     UserDefaults defaults{p.defaults, QString::fromLatin1(fakes::kTestIdentifier)};
-    Settings settings{defaults};
+    Settings settings{defaults, &p.platform};
     History history{defaults, p.clock};
     Favorites favorites{defaults};
     QString directory = p.root.path() + "/served";
     std::unique_ptr<QLockFile> lock = lockClipStore(directory, 0);
-    ClipStore clips{directory, &p.pasteboard, false, ClipStore::Services::fromPlatform()};
-    SearchModel::Services services{settings, history, favorites, &clips, &metadata, &p.pasteboard};
+    ClipStore clips{directory, &p.pasteboard, false, ClipStore::Services::fromPlatform(p.platform)};
+    SearchModel::Services services{p.platform, settings,  history,      favorites,
+                                   &clips,     &metadata, &p.pasteboard};
 
     App() { Settings::resetShared(); }
     ~App() { Settings::resetShared(); }
@@ -97,7 +98,7 @@ std::pair<std::optional<int>, Outcome> forward(App& app, const QStringList& args
 
 TEST(InstanceRequests, WhatIsHandedToTheApplication) {
     fakes::FakePlatform p;
-    const QString store = ClipStore::defaultDirectory();
+    const QString store = ClipStore::defaultDirectory(&p.environment);
     const auto carried = [&](const QStringList& args) { return cli::isCarriedOutByInstance(args, store); };
     EXPECT_TRUE(carried({"query", "dl"}));
     for (const char* command : {"list", "search", "add", "copy", "pin", "delete", "clear", "prune"})

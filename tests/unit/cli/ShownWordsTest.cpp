@@ -65,7 +65,8 @@ struct LinuxPanel : Panel {
     }
     QString query(const QString& text) {
         std::optional<cli::CommandOutput> output;
-        const SearchModel::Services services{settings, history, favorites, &clips, nullptr, &p.pasteboard};
+        const SearchModel::Services services{p.platform, settings, history,      favorites,
+                                             &clips,     nullptr,  &p.pasteboard};
         cli::runQuery(services, {text}, [&](const cli::CommandOutput& o) { output = o; });
         EXPECT_TRUE(waitUntil([&] { return output.has_value(); }));
         return output ? output->out : QString();

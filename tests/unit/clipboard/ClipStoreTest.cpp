@@ -59,7 +59,7 @@ struct StoreFixture {
     UserDefaults defaults{p.defaults, QStringLiteral("com.velorin.zarvo.tests")};
 
     ClipStore::Services services() {
-        ClipStore::Services s = ClipStore::Services::fromPlatform();
+        ClipStore::Services s = ClipStore::Services::fromPlatform(p.platform);
         s.policy = [this] { return settings; };
         s.legacyDefaults = &defaults;
         s.webURL = [](const QString& text) -> std::optional<QUrl> {
@@ -470,11 +470,12 @@ TEST(ClipStore, OpeningRemovesOrphansMigratesAndStaysPrivate) {
     EXPECT_FALSE(g.defaults.object(QStringLiteral("clipboardHistory")).has_value());
 
     // Where the shared store lives.
-    EXPECT_EQ(ClipStore::defaultDirectory(),
+    EXPECT_EQ(ClipStore::defaultDirectory(&g.p.environment),
               g.p.environment.temp +
                   QStringLiteral("/zarvo-clips-%1").arg(QCoreApplication::applicationPid()));
     g.p.environment.identifier = QStringLiteral("com.velorin.zarvo");
-    EXPECT_EQ(ClipStore::defaultDirectory(), g.p.environment.data + QStringLiteral("/Zarvo/Clipboard"));
+    EXPECT_EQ(ClipStore::defaultDirectory(&g.p.environment),
+              g.p.environment.data + QStringLiteral("/Zarvo/Clipboard"));
 }
 
 TEST(ClipStore, DamagedIndexKeepsEveryReadableClipAndEveryDataFile) {
@@ -669,7 +670,7 @@ TEST(ClipStoreWriter, Child) {
     const QByteArray dir = qgetenv("ZARVO_CLIP_WRITER_DIR");
     if (dir.isEmpty()) GTEST_SKIP() << "helper process of WriterKilledAtAnyMomentLeavesAReadableIndex";
     fakes::FakePlatform p;
-    ClipStore store(QString::fromUtf8(dir), nullptr, false, ClipStore::Services::fromPlatform());
+    ClipStore store(QString::fromUtf8(dir), nullptr, false, ClipStore::Services::fromPlatform(p.platform));
     const QByteArray round = qgetenv("ZARVO_CLIP_WRITER_ROUND");
     fprintf(stdout, "writing\n");
     fflush(stdout);

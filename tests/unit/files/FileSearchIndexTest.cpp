@@ -175,9 +175,9 @@ TEST(FileIndexSettings, FoldersChosenInSettingsAreWhatTheIndexCoversWithReasonsF
 
 TEST(FolderAccess, ReportsMissingOrUnlistableFolders) {
     FakePlatform fake;
-    EXPECT_TRUE(FolderAccess::deniedFolders().isEmpty());
+    EXPECT_TRUE(FolderAccess::deniedFolders(fake.platform).isEmpty());
     QDir(fake.home() + "/Downloads").removeRecursively();
-    EXPECT_EQ(FolderAccess::deniedFolders(), QStringList{"Downloads"});
+    EXPECT_EQ(FolderAccess::deniedFolders(fake.platform), QStringList{"Downloads"});
     // A file where the folder should be cannot be listed either.
     QDir(fake.home() + "/Desktop").removeRecursively();
     fake.makeFile("Desktop");

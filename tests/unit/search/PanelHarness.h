@@ -35,7 +35,7 @@ inline QTimer& clearTimeout(SearchModel& model) {
 }
 
 inline ClipStore::Services clipServices(fakes::FakePlatform& p, const Settings& settings) {
-    ClipStore::Services services = ClipStore::Services::fromPlatform();
+    ClipStore::Services services = ClipStore::Services::fromPlatform(p.platform);
     // The store reads this harness's settings, as the application's reads the shared ones.
     services.policy = [&settings] {
         return ClipPolicy{settings.keepClipboardHistory(), settings.clipRetentionDays(),
@@ -54,7 +54,7 @@ struct Panel {
     fakes::FakeAppBundleSource appSource;
     AppCatalog apps{&appSource};
     UserDefaults defaults{p.defaults, QString::fromLatin1(fakes::kTestIdentifier)};
-    Settings settings{defaults};
+    Settings settings{defaults, &p.platform};
     History history{defaults, p.clock};
     Favorites favorites{defaults};
     ClipStore clips{p.root.path() + "/clips", &p.pasteboard, false, clipServices(p, settings)};
@@ -65,8 +65,9 @@ struct Panel {
     int quickLooks = 0;
 
     explicit Panel(bool fileSearch = false)
-        : model(SearchModel::Services{settings, history, favorites, &clips, fileSearch ? &metadata : nullptr,
-                                      &p.pasteboard, fileSearch ? &apps : nullptr}) {
+        : model(SearchModel::Services{p.platform, settings, history, favorites, &clips,
+                                      fileSearch ? &metadata : nullptr, &p.pasteboard,
+                                      fileSearch ? &apps : nullptr}) {
         Settings::resetShared();
         model.shell().onBeep = [this] { ++beeps; };
         model.shell().onDismiss = [this] { ++dismissed; };

@@ -242,7 +242,7 @@ TEST(ResultActions, IPAddressPrefersWiredAndWirelessInterfaces) {
     // The real machine: either an address that was copied as our own change, or no connection.
     Panel f;
     const auto outcome = SystemActions::perform(
-        SystemAction::ip, {}, [&](qint64 count) { EXPECT_EQ(count, f.p.pasteboard.count); });
+        f.p.platform, SystemAction::ip, {}, [&](qint64 count) { EXPECT_EQ(count, f.p.pasteboard.count); });
     ASSERT_EQ(outcome.kind, SystemActions::Outcome::Kind::shown);
     if (outcome.text != "No network connection") {
         EXPECT_TRUE(outcome.text.startsWith("Copied IP address "));
@@ -577,7 +577,9 @@ TEST(ResultActions, CopiesAreOwnChangesAndFavoritesToggle) {
 
 TEST(FileOperations, RunnableTypesExtensionsLinksAndTheExecutableBit) {
     zarvo::fakes::FakePlatform p;
-    const auto runnable = [](const QString& path) { return FileOperations::isRunnable(path, 0); };
+    const auto runnable = [&p](const QString& path) {
+        return FileOperations::isRunnable(&p.workspace, path);
+    };
     // Scripts, launchers, Windows scripts and shortcuts (Wine) and Java Web Start launchers by their name.
     for (const char* name : {"a.command", "tool.PY", "launcher.desktop", "setup.bat", "run.vbs", "page.hta",
                              "app.lnk", "site.url", "start.jnlp"})

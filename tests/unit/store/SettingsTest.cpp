@@ -229,7 +229,7 @@ TEST(Settings, CustomShortcutsADamagedObjectCostsOnlyItselfAndNewerMembersStay) 
 TEST(Settings, LaunchAtLoginGoesThroughTheLoginItemServiceAndLogsFailures) {
     fakes::FakePlatform p;
     UserDefaults defaults(p.defaults, kDomain);
-    Settings s(defaults);
+    Settings s(defaults, &p.platform);
     int about = 0;
     QObject::connect(&s, &Settings::aboutToChange, [&] { ++about; });
     EXPECT_FALSE(s.launchAtLogin());
@@ -265,7 +265,7 @@ TEST(Settings, PanelKeys) {
 TEST(Settings, TerminalFallsBackThroughTheKnownTerminals) {
     fakes::FakePlatform p;
     UserDefaults defaults(p.defaults, kDomain);
-    Settings s(defaults);
+    Settings s(defaults, &p.platform);
     EXPECT_FALSE(s.terminalAppURL().has_value());
     p.workspace.applications.insert("com.apple.Terminal", "/apps/terminal.desktop");
     p.workspace.applications.insert("io.alacritty", "/apps/alacritty.desktop");
