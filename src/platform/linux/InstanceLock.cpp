@@ -147,8 +147,12 @@ void InstanceLock::serve(QLocalSocket* socket) {
     auto reader = std::make_shared<InstanceFrame::Reader>();
     auto connection = std::make_shared<QMetaObject::Connection>();
     m_waiting << QPointer<QLocalSocket>(socket);
-    // A client that holds the connection without sending its request is dropped.
-    QTimer::singleShot(requestDeadlineMs, socket, [this, socket] {
+    // A client that holds the connection without sending is dropped. The clock restarts with every
+    // read: a large request that keeps arriving (slowly, on a loaded machine) is not cut off.
+    auto* deadline = new QTimer(socket);
+    deadline->setSingleShot(true);
+    deadline->start(requestDeadlineMs);
+    connect(deadline, &QTimer::timeout, socket, [this, socket] {
         if (!m_waiting.contains(socket)) return;
         m_waiting.removeAll(socket);
         // Said once for a run of them, so a flood does not flood the log too.
@@ -156,40 +160,43 @@ void InstanceLock::serve(QLocalSocket* socket) {
             qWarning("Zarvo: instance socket: no request within %d ms; connection closed", requestDeadlineMs);
         socket->abort();
     });
-    *connection = connect(socket, &QLocalSocket::readyRead, socket, [this, socket, reader, connection] {
-        reader->append(socket->readAll());
-        const auto request = reader->next();
-        if (!request) {
-            if (!reader->failed()) return;
-            qWarning("Zarvo: instance socket: %s; connection closed", qPrintable(reader->error()));
+    *connection =
+        connect(socket, &QLocalSocket::readyRead, socket, [this, socket, reader, connection, deadline] {
+            deadline->start(requestDeadlineMs);
+            reader->append(socket->readAll());
+            const auto request = reader->next();
+            if (!request) {
+                if (!reader->failed()) return;
+                qWarning("Zarvo: instance socket: %s; connection closed", qPrintable(reader->error()));
+                m_waiting.removeAll(socket);
+                socket->abort();
+                return;
+            }
+            disconnect(*connection); // anything after the request is not read
             m_waiting.removeAll(socket);
-            socket->abort();
-            return;
-        }
-        disconnect(*connection); // anything after the request is not read
-        m_waiting.removeAll(socket);
-        m_dropped = 0;
-        QPointer<QLocalSocket> client(socket);
-        auto answered = std::make_shared<bool>(false);
-        Reply reply = [client, answered](const QJsonObject& body) {
-            if (*answered || !client) return;
-            *answered = true;
-            QByteArray frame = InstanceFrame::encode(body);
-            if (frame.isEmpty())
-                frame = InstanceFrame::encode(errorReply(
-                    QCoreApplication::translate("InstanceLock", "the answer was larger than %1 bytes")
-                        .arg(InstanceFrame::maximumSize)));
-            client->write(frame);
-            client->disconnectFromServer(); // after the answer is written
-        };
-        if (!request->value(QStringLiteral("type")).isString())
-            reply(
-                errorReply(QCoreApplication::translate("InstanceLock", "a request needs a string \"type\"")));
-        else if (!onRequest)
-            reply(errorReply(QCoreApplication::translate("InstanceLock", "this instance takes no requests")));
-        else
-            onRequest(*request, reply);
-    });
+            m_dropped = 0;
+            QPointer<QLocalSocket> client(socket);
+            auto answered = std::make_shared<bool>(false);
+            Reply reply = [client, answered](const QJsonObject& body) {
+                if (*answered || !client) return;
+                *answered = true;
+                QByteArray frame = InstanceFrame::encode(body);
+                if (frame.isEmpty())
+                    frame = InstanceFrame::encode(errorReply(
+                        QCoreApplication::translate("InstanceLock", "the answer was larger than %1 bytes")
+                            .arg(InstanceFrame::maximumSize)));
+                client->write(frame);
+                client->disconnectFromServer(); // after the answer is written
+            };
+            if (!request->value(QStringLiteral("type")).isString())
+                reply(errorReply(
+                    QCoreApplication::translate("InstanceLock", "a request needs a string \"type\"")));
+            else if (!onRequest)
+                reply(errorReply(
+                    QCoreApplication::translate("InstanceLock", "this instance takes no requests")));
+            else
+                onRequest(*request, reply);
+        });
 }
 
 } // namespace zarvo::linux_

@@ -40,8 +40,8 @@ public:
 
     // Becomes the running instance; false when another one of this user answers or the socket cannot
     // be made. The server stays up against misbehaving clients: at most `maximumClients` at once (the
-    // oldest that has not sent its request makes room), each given `requestDeadlineMs` to send it, and
-    // it listens again when the server fails (descriptors ran out).
+    // oldest that has not sent its request makes room), each dropped when it sends nothing for
+    // `requestDeadlineMs`, and it listens again when the server fails (descriptors ran out).
     bool acquire();
     static constexpr int maximumClients = 32;
     static constexpr int requestDeadlineMs = 2000;
