@@ -323,15 +323,6 @@ std::optional<QString> moveItem(const QString& from, const QString& to) {
     return std::nullopt;
 }
 
-QString getInfoScript(const QString& path) {
-    QString escaped = path;
-    escaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-    escaped.replace(QLatin1Char('"'), QStringLiteral("\\\""));
-    return QStringLiteral(
-               "tell application \"Finder\"\n    activate\n    open information window of (POSIX file \"") +
-           escaped + QStringLiteral("\" as alias)\nend tell");
-}
-
 QString displaySubtitle(const ResultItem& item) {
     if (item.subtitle) return *item.subtitle;
     if (item.url.isLocalFile()) return PathInput::abbreviatingWithTilde(item.url.toLocalFile());

@@ -45,9 +45,6 @@ bool isSameFile(const QString& a, const QString& b);
 // Whether something, even a dangling link, is at the path.
 bool existsAt(const QString& path);
 
-// The Finder script that opens the information window of a path, quoted for AppleScript.
-QString getInfoScript(const QString& path);
-
 // The row's second line as the view shows it: the subtitle, the tilde path of a file, or "Open in browser".
 QString displaySubtitle(const ResultItem& item);
 

@@ -626,10 +626,3 @@ TEST(FileOperations, RunnableTypesExtensionsLinksAndTheExecutableBit) {
     ASSERT_TRUE(QFile::link(p.home() + "/gone", p.home() + "/dangling"));
     EXPECT_TRUE(runnable(p.home() + "/dangling"));
 }
-
-TEST(FileOperations, GetInfoScriptQuotesHostilePaths) {
-    EXPECT_EQ(FileOperations::getInfoScript("/tmp/a\"b\\c\" as alias)\ndo shell script \"rm"),
-              "tell application \"Finder\"\n    activate\n    open information window of (POSIX file \""
-              "/tmp/a\\\"b\\\\c\\\" as alias)\ndo shell script \\\"rm"
-              "\" as alias)\nend tell");
-}
