@@ -332,9 +332,9 @@ QString getInfoScript(const QString& path) {
            escaped + QStringLiteral("\" as alias)\nend tell");
 }
 
-QString displaySubtitle(const ResultItem& item) {
+QString displaySubtitle(const Environment* environment, const ResultItem& item) {
     if (item.subtitle) return *item.subtitle;
-    if (item.url.isLocalFile()) return PathInput::abbreviatingWithTilde(item.url.toLocalFile());
+    if (item.url.isLocalFile()) return PathInput::abbreviatingWithTilde(environment, item.url.toLocalFile());
     return QCoreApplication::translate("FileOperations", "Open in browser");
 }
 

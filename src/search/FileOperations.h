@@ -9,6 +9,7 @@
 
 namespace zarvo {
 
+class Environment;
 class Workspace;
 
 // File-system work behind the result actions. Paths are absolute; nothing here ever replaces an
@@ -49,7 +50,7 @@ bool existsAt(const QString& path);
 QString getInfoScript(const QString& path);
 
 // The row's second line as the view shows it: the subtitle, the tilde path of a file, or "Open in browser".
-QString displaySubtitle(const ResultItem& item);
+QString displaySubtitle(const Environment* environment, const ResultItem& item);
 
 } // namespace FileOperations
 
