@@ -49,11 +49,11 @@ struct Figures {
 };
 
 // Medians of `runs` calls, after one warm-up call.
-Figures measure(const QString& text, int runs) {
+Figures measure(const Platform& platform, const QString& text, int runs) {
     QElapsedTimer first;
     first.start();
     const double firstCpuStart = threadCpuMs();
-    if (PathInput::completions(text, false).size() < 2) return {};
+    if (PathInput::completions(platform, text, false).size() < 2) return {};
     const double firstCpu = threadCpuMs() - firstCpuStart;
     const double firstWall = double(first.nsecsElapsed()) / 1e6;
     std::vector<double> walls, cpus;
@@ -61,7 +61,7 @@ Figures measure(const QString& text, int runs) {
         QElapsedTimer timer;
         timer.start();
         const double cpuStart = threadCpuMs();
-        const auto result = PathInput::completions(text, false);
+        const auto result = PathInput::completions(platform, text, false);
         cpus.push_back(threadCpuMs() - cpuStart);
         walls.push_back(double(timer.nsecsElapsed()) / 1e6);
         if (result.isEmpty()) return {};
@@ -97,9 +97,9 @@ int main(int argc, char** argv) {
     }
 
     // A folder is kept listed while it does not change: the first call in it reads it.
-    const Figures listing = measure(QStringLiteral("~/big/"), 21);
-    const Figures prefix = measure(QStringLiteral("~/big/rep"), 21);
-    const Figures fuzzy = measure(QStringLiteral("~/big/scrnsht"), 21);
+    const Figures listing = measure(platform, QStringLiteral("~/big/"), 21);
+    const Figures prefix = measure(platform, QStringLiteral("~/big/rep"), 21);
+    const Figures fuzzy = measure(platform, QStringLiteral("~/big/scrnsht"), 21);
     std::printf("bench path_completion_10k: %.2f ms\n", listing.wall);
     std::printf("bench path_completion_10k_cpu: %.2f ms\n", listing.cpu);
     std::printf("bench path_completion_10k_first: %.2f ms\n", listing.firstWall);

@@ -426,7 +426,8 @@ void AppDelegate::showSettings() {
                                             m_s.fileIndex,
                                             m_s.platform.environment ? m_s.platform.environment->homePath()
                                                                      : QDir::homePath(),
-                                            m_s.platform.sessionInfo};
+                                            m_s.platform.sessionInfo,
+                                            &m_s.platform};
         m_settingsWindow = new ui::SettingsWindow(std::move(services));
         addEditActions(m_settingsWindow);
     }

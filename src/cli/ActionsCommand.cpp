@@ -2,6 +2,7 @@
 
 #include "cli/CliContext.h"
 #include "cli/QueryCommand.h"
+#include "platform/Platform.h"
 #include "platform/PlatformWords.h"
 #include "search/KeyEvent.h"
 #include "search/KeyMap.h"
@@ -349,7 +350,7 @@ int runActionsCommand(const QStringList& args) {
             return usageError(
                 QCoreApplication::translate("ActionsCommand", "Move needs the folder: --to DIR"),
                 kActionsUsage);
-        const QString folder = PathInput::expand(*options.to);
+        const QString folder = PathInput::expand(CliContext::shared().platform(), *options.to);
         if (!QFileInfo(folder).isDir()) {
             out << QCoreApplication::translate("ActionsCommand", "No folder \u201C%1\u201D").arg(*options.to)
                 << "\n";
@@ -363,7 +364,8 @@ int runActionsCommand(const QStringList& args) {
         }
         extra = QCoreApplication::translate("ActionsCommand", "Moved \u201C%1\u201D to %2")
                     .arg(PathInput::lastPathComponent(item.url.toLocalFile()),
-                         PathInput::abbreviatingWithTilde(QFileInfo(folder).absoluteFilePath()));
+                         PathInput::abbreviatingWithTilde(CliContext::shared().platform().environment,
+                                                          QFileInfo(folder).absoluteFilePath()));
     } else {
         model.modes().performAction(index);
     }

@@ -1,6 +1,7 @@
 #include "cli/QueryCommand.h"
 
 #include "cli/CliContext.h"
+#include "platform/Platform.h"
 #include "platform/PlatformWords.h"
 #include "search/QueryPipeline.h"
 #include "search/SearchModel.h"
@@ -54,7 +55,8 @@ QJsonObject rowJson(const ResultItem& item) {
 
 namespace {
 
-QString format(const SearchModel& model, const QString& text, bool json, bool terminal) {
+QString format(const SearchModel& model, const Environment* environment, const QString& text, bool json,
+               bool terminal) {
     QString output;
     QTextStream out(&output);
     if (json) {
@@ -77,7 +79,8 @@ QString format(const SearchModel& model, const QString& text, bool json, bool te
         if (item.subtitle && !item.subtitle->isEmpty())
             out << "  \u2014  " << shown(words.text(*item.subtitle), terminal);
         else if (item.url.isLocalFile())
-            out << "  \u2014  " << shown(PathInput::abbreviatingWithTilde(item.url.toLocalFile()), terminal);
+            out << "  \u2014  "
+                << shown(PathInput::abbreviatingWithTilde(environment, item.url.toLocalFile()), terminal);
         out << "  [" << tag(item) << "]\n";
     }
     out.flush();
@@ -109,21 +112,24 @@ void runQuery(const SearchModel::Services& services, const QStringList& args,
     // The model goes when the outcome is out; the timer and the connection go with it.
     struct Pending {
         SearchModel* model;
+        const Environment* environment;
         QString text;
         bool json;
         bool terminal; // as it is now: the answer is formatted later
         std::function<void(const CommandOutput&)> done;
         bool finished = false;
     };
-    auto pending = std::make_shared<Pending>(
-        Pending{new SearchModel(services), text, json, printsToTerminal(), std::move(done)});
+    auto pending = std::make_shared<Pending>(Pending{new SearchModel(services), services.platform.environment,
+                                                     text, json, printsToTerminal(), std::move(done)});
     // Once: when the file search reports its last batch, or when it takes too long.
     const auto finish = [pending] {
         if (pending->finished) return;
         pending->finished = true;
         pending->model->deleteLater();
         pending->done(
-            {0, format(*pending->model, pending->text, pending->json, pending->terminal), QString()});
+            {0,
+             format(*pending->model, pending->environment, pending->text, pending->json, pending->terminal),
+             QString()});
     };
     SearchModel* model = pending->model;
     model->setQuery(text);

@@ -3,7 +3,6 @@
 #include "clipboard/Clip.h"
 #include "platform/Clock.h"
 #include "platform/HotKeyFormat.h"
-#include "platform/Platform.h"
 #include "search/ResultItem.h"
 #include "store/Settings.h"
 
@@ -15,8 +14,7 @@ namespace zarvo {
 
 namespace {
 
-QDateTime currentTime() {
-    const Clock* clock = Platform::current().clock;
+QDateTime currentTime(const Clock* clock) {
     return clock ? clock->now() : QDateTime::currentDateTimeUtc();
 }
 
@@ -71,7 +69,7 @@ int nonEmptyLineCount(const QString& text) {
 
 } // namespace
 
-ResultItem ResultItem::clip(const Clip& clip) {
+ResultItem ResultItem::clip(const Clock* clock, const Clip& clip) {
     ResultItem item;
     item.url = QUrl(QStringLiteral("zarvo:clip/") + Clip::idString(clip.id));
     item.source = Source::clip;
@@ -80,7 +78,7 @@ ResultItem ResultItem::clip(const Clip& clip) {
     const QString title = clip.shownTitle();
     item.title = title.isEmpty() ? QCoreApplication::translate("ClipRows", "(blank)") : title;
 
-    const QDateTime now = currentTime();
+    const QDateTime now = currentTime(clock);
     // A date ahead of the clock (another machine's index) also reads as just now.
     const QString age = clip.date.msecsTo(now) < 60'000 ? QCoreApplication::translate("ClipRows", "just now")
                                                         : relativeDate(clip.date, now);

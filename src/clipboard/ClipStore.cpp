@@ -38,7 +38,8 @@ ClipStore::Services ClipStore::Services::fromPlatform(const Platform& platform) 
                           settings.clipIgnoredApps()};
     };
     services.webURL = [](const QString& text) { return PathInput::webURL(text); };
-    services.expandPath = [](const QString& text) { return PathInput::expand(text); };
+    // A copy of the bundle: it holds only pointers to services that outlive the store.
+    services.expandPath = [platform](const QString& text) { return PathInput::expand(platform, text); };
     return services;
 }
 

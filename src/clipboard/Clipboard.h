@@ -10,6 +10,7 @@
 namespace zarvo {
 
 class Pasteboard;
+struct Platform;
 
 // What the clipboard history and the panel's paste-in share about pasteboard contents.
 namespace Clipboard {
@@ -20,7 +21,7 @@ const QSet<QString>& privateTypes();
 bool isPrivate(const QStringList& types, const ClipItems& items);
 // The text the panel starts with when a path, file, file name or web address was just copied; none
 // for anything else (private copies, several lines, commands, shares, plain words).
-std::optional<QString> prefillText(const Pasteboard& pasteboard);
+std::optional<QString> prefillText(const Platform& platform, const Pasteboard& pasteboard);
 } // namespace Clipboard
 
 } // namespace zarvo

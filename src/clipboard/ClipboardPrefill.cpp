@@ -9,7 +9,7 @@
 
 namespace zarvo::Clipboard {
 
-std::optional<QString> prefillText(const Pasteboard& pasteboard) {
+std::optional<QString> prefillText(const Platform& platform, const Pasteboard& pasteboard) {
     QStringList types = pasteboard.types();
     for (const auto& item : pasteboard.items())
         types += item.types();
@@ -25,7 +25,7 @@ std::optional<QString> prefillText(const Pasteboard& pasteboard) {
     if (text.isEmpty() || text.contains(QLatin1Char('\n')) || text.size() >= 1024) return std::nullopt;
     if (ShellCommand::parse(text) || NetworkPath::url(text)) return std::nullopt;
     if (PathInput::webURL(text)) return text;
-    const QString expanded = PathInput::expand(text);
+    const QString expanded = PathInput::expand(platform, text);
     if (!expanded.isEmpty() && QFileInfo::exists(expanded)) return expanded;
     if (PathInput::looksLikeFileName(text)) return text;
     return std::nullopt;

@@ -1,8 +1,8 @@
 #pragma once
 
 // The services the core reaches on the desktop, gathered in one bundle. The process builds one on the
-// real back end at start; tests build one on the fakes. Stateless namespaces (PathInput, Shortcuts …)
-// reach it through Platform::current(), stores and models take it at construction.
+// real back end at start; tests build one on the fakes. Stores and models take it at construction and
+// hand the services on to the stateless helpers (PathInput, Shortcuts …) as arguments.
 
 namespace zarvo {
 

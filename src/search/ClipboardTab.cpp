@@ -90,7 +90,7 @@ void ClipboardTab::filterClips(const std::optional<QUuid>& keeping) {
     QList<ResultItem> rows;
     if (m_services.clips)
         for (const Clip& clip : m_services.clips->matching(filter))
-            rows << ResultItem::clip(clip);
+            rows << ResultItem::clip(m_services.clock, clip);
     m.setResults(rows);
     int index = 0;
     if (keeping) {

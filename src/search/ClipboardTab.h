@@ -23,6 +23,8 @@ public:
     struct Services {
         Settings& settings;
         ClipStore* clips = nullptr;
+        // What the clip rows count their age to.
+        const Clock* clock = nullptr;
     };
     ClipboardTab(SearchModel& model, const PanelShell& shell, Services services);
 

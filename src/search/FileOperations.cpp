@@ -323,9 +323,9 @@ std::optional<QString> moveItem(const QString& from, const QString& to) {
     return std::nullopt;
 }
 
-QString displaySubtitle(const ResultItem& item) {
+QString displaySubtitle(const Environment* environment, const ResultItem& item) {
     if (item.subtitle) return *item.subtitle;
-    if (item.url.isLocalFile()) return PathInput::abbreviatingWithTilde(item.url.toLocalFile());
+    if (item.url.isLocalFile()) return PathInput::abbreviatingWithTilde(environment, item.url.toLocalFile());
     return QCoreApplication::translate("FileOperations", "Open in browser");
 }
 

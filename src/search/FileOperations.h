@@ -9,6 +9,7 @@
 
 namespace zarvo {
 
+class Environment;
 class Workspace;
 
 // File-system work behind the result actions. Paths are absolute; nothing here ever replaces an
@@ -46,7 +47,7 @@ bool isSameFile(const QString& a, const QString& b);
 bool existsAt(const QString& path);
 
 // The row's second line as the view shows it: the subtitle, the tilde path of a file, or "Open in browser".
-QString displaySubtitle(const ResultItem& item);
+QString displaySubtitle(const Environment* environment, const ResultItem& item);
 
 } // namespace FileOperations
 

@@ -203,15 +203,15 @@ ResultItem item(const HelpTopic& topic) {
     return row;
 }
 
-QList<ResultItem> rows(const QString& text) {
+QList<ResultItem> rows(const Platform& platform, const QString& text) {
     const QString t = text.trimmed();
     if (t == QLatin1String("??"))
-        return Shortcuts::matches(QStringLiteral("?"), ResultItem::Source::shortcut);
+        return Shortcuts::matches(platform, QStringLiteral("?"), ResultItem::Source::shortcut);
     const QString rest = words(t);
     QList<ResultItem> out;
     for (const HelpTopic& topic : HelpTopic::matches(rest))
         out << item(topic);
-    if (!rest.isEmpty()) out << Shortcuts::matches(rest, ResultItem::Source::shortcut);
+    if (!rest.isEmpty()) out << Shortcuts::matches(platform, rest, ResultItem::Source::shortcut);
     return out;
 }
 

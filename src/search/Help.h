@@ -39,7 +39,7 @@ QUrl url(const QString& title);
 // The row of one topic.
 ResultItem item(const HelpTopic& topic);
 // The help list for a help query: one row per matching topic, then the keyword rows for the words.
-QList<ResultItem> rows(const QString& text);
+QList<ResultItem> rows(const Platform& platform, const QString& text);
 
 } // namespace Help
 

@@ -152,20 +152,22 @@ void QueryPipeline::runSearch() {
         }
     }
     if (PathInput::looksLikePath(text)) {
-        m.setResults(PathInput::completions(text, m_services.settings.showHiddenFiles()));
+        m.setResults(
+            PathInput::completions(m_services.platform, text, m_services.settings.showHiddenFiles()));
         return;
     }
     if (text == QLatin1String("??")) {
-        m.setResults(Shortcuts::matches(QStringLiteral("?"), ResultItem::Source::shortcut));
+        m.setResults(
+            Shortcuts::matches(m_services.platform, QStringLiteral("?"), ResultItem::Source::shortcut));
         return;
     }
     if (text.startsWith(QLatin1Char('?')) || lower == QLatin1String("help")) {
-        m.setResults(Help::rows(text));
+        m.setResults(Help::rows(m_services.platform, text));
         return;
     }
 
     // A file search, with the keyword, library and web rows shown while it runs.
-    const SearchQuery q = SearchQuery::parse(text, now(m_services.platform.clock));
+    const SearchQuery q = SearchQuery::parse(m_services.platform, text, now(m_services.platform.clock));
     if (q.unknownScope) {
         m.setResults({});
         m.setMessage(tr("No folder named \u201C%1\u201D. Try in:desktop, in:downloads or in:~/path")
@@ -173,15 +175,15 @@ void QueryPipeline::runSearch() {
         return;
     }
     if (q.scope && q.term.isEmpty() && q.contentTypes.isEmpty() && !q.since) {
-        m.setResults(
-            PathInput::completions(*q.scope + QLatin1Char('/'), m_services.settings.showHiddenFiles()));
+        m.setResults(PathInput::completions(m_services.platform, *q.scope + QLatin1Char('/'),
+                                            m_services.settings.showHiddenFiles()));
         return;
     }
     QList<ResultItem> baseList;
     QList<ResultItem> fallback;
     if (!q.hasFilters()) {
         if (auto url = PathInput::webURL(text)) baseList << webItem(*url, ResultItem::Source::web);
-        baseList += Shortcuts::matches(text, ResultItem::Source::shortcut);
+        baseList += Shortcuts::matches(m_services.platform, text, ResultItem::Source::shortcut);
         baseList += libraryItems(text);
         if (asksForClipboardHistory(lower)) baseList << ResultItem::clipboardHistory(clipCount());
         if (!WebSearch::engines().isEmpty())
@@ -255,7 +257,7 @@ void QueryPipeline::mergeFileResults(const QString& text, const SearchQuery& q, 
                 files << *app;
                 continue;
             }
-        files << ResultItem::file(path, ResultItem::Source::spotlight);
+        files << ResultItem::file(m_services.platform.workspace, path, ResultItem::Source::spotlight);
     }
 
     std::optional<ResultItem> remembered;
@@ -306,7 +308,8 @@ QList<ResultItem> QueryPipeline::libraryItems(const std::optional<QString>& text
         if (m_services.clips) {
             for (const QString& value : m_services.clips->recentPathsAndLinks(5)) {
                 if (value.startsWith(QLatin1Char('/'))) {
-                    if (auto item = ResultItem::existingFile(value, ResultItem::Source::clipboard))
+                    if (auto item = ResultItem::existingFile(m_services.platform.workspace, value,
+                                                             ResultItem::Source::clipboard))
                         clipboard << *item;
                 } else if (auto url = PathInput::webURL(value)) {
                     clipboard << webItem(*url, ResultItem::Source::clipboard);
@@ -326,7 +329,8 @@ QList<ResultItem> QueryPipeline::libraryItems(const std::optional<QString>& text
         if (item.subtitle)
             haystack = *item.subtitle;
         else if (item.url.isLocalFile())
-            haystack = PathInput::abbreviatingWithTilde(item.url.toLocalFile());
+            haystack =
+                PathInput::abbreviatingWithTilde(m_services.platform.environment, item.url.toLocalFile());
         else
             haystack = QCoreApplication::translate("FileOperations", "Open in browser");
         return haystack.contains(*text, Qt::CaseInsensitive);
@@ -371,15 +375,19 @@ QList<ResultItem> QueryPipeline::commandItems(const QString& command) const {
         const QString previous = entry.key.mid(4);
         if (!command.isEmpty() && (previous == command || !everyWordMatches(commandWords, previous)))
             continue;
-        past << ResultItem::commandItem(previous, ResultItem::Source::history);
+        past << ResultItem::commandItem(m_services.platform.workspace, previous, ResultItem::Source::history);
     }
     if (command.isEmpty()) return past;
-    return QList<ResultItem>{ResultItem::commandItem(command, ResultItem::Source::command)} + past;
+    return QList<ResultItem>{
+               ResultItem::commandItem(m_services.platform.workspace, command, ResultItem::Source::command)} +
+           past;
 }
 
 std::optional<ResultItem> QueryPipeline::resolve(const QString& key, ResultItem::Source source) const {
-    if (key.startsWith(QLatin1String("shortcut:"))) return Shortcuts::itemForKeyword(key.mid(9), source);
-    if (key.startsWith(QLatin1String("run:"))) return ResultItem::commandItem(key.mid(4), source);
+    if (key.startsWith(QLatin1String("shortcut:")))
+        return Shortcuts::itemForKeyword(m_services.platform, key.mid(9), source);
+    if (key.startsWith(QLatin1String("run:")))
+        return ResultItem::commandItem(m_services.platform.workspace, key.mid(4), source);
     if (key == ResultItem::clipsURL().toString(QUrl::FullyEncoded)) {
         ResultItem item = ResultItem::clipboardHistory(clipCount());
         item.source = source;
@@ -390,11 +398,11 @@ std::optional<ResultItem> QueryPipeline::resolve(const QString& key, ResultItem:
     if (key.startsWith(QLatin1Char('/'))) {
         if (m_services.applications)
             if (auto app = m_services.applications->item(key, source)) return app;
-        return ResultItem::existingFile(key, source);
+        return ResultItem::existingFile(m_services.platform.workspace, key, source);
     }
     if (auto url = NetworkPath::url(key)) return ResultItem::network(*url, source);
     if (auto url = PathInput::webURL(key)) return webItem(*url, source);
-    if (!key.isEmpty()) return ResultItem::existingFile(key, source);
+    if (!key.isEmpty()) return ResultItem::existingFile(m_services.platform.workspace, key, source);
     return std::nullopt;
 }
 
@@ -411,7 +419,7 @@ void QueryPipeline::complete() {
     const QString path = item->url.toLocalFile();
     QString text = (!m.m_query.startsWith(QLatin1Char('~')) && PathInput::looksLikePath(m.m_query))
                        ? path
-                       : PathInput::abbreviatingWithTilde(path);
+                       : PathInput::abbreviatingWithTilde(m_services.platform.environment, path);
     if (item->isDirectory && !text.endsWith(QLatin1Char('/'))) text += QLatin1Char('/');
     m.setQuery(text);
     m.setSelectedIndex(0);
@@ -419,7 +427,7 @@ void QueryPipeline::complete() {
 
 std::optional<QString> QueryPipeline::prefillFromPasteboard() const {
     if (!m_services.settings.prefillFromClipboard() || !m_services.pasteboard) return std::nullopt;
-    return Clipboard::prefillText(*m_services.pasteboard);
+    return Clipboard::prefillText(m_services.platform, *m_services.pasteboard);
 }
 
 void QueryPipeline::refreshFolderAccess() {

@@ -89,9 +89,9 @@ std::optional<ResultItem> ResultActions::target() const {
         item.source = ResultItem::Source::web;
         return item;
     }
-    const QString path = PathInput::expand(text);
+    const QString path = PathInput::expand(m_services.platform, text);
     if (path.isEmpty()) return std::nullopt;
-    return ResultItem::existingFile(path, ResultItem::Source::path);
+    return ResultItem::existingFile(workspace(), path, ResultItem::Source::path);
 }
 
 const QList<AppChoice>& ResultActions::apps() const {
@@ -106,10 +106,10 @@ const QList<AppChoice>& ResultActions::apps() const {
     if (item) {
         const QString scheme = item->url.scheme().toLower();
         if (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
-            m_apps = AppChoice::browsers(item->url);
+            m_apps = AppChoice::browsers(workspace(), item->url);
         else if (item->url.isLocalFile() &&
                  !(m_services.applications && m_services.applications->contains(item->url.toLocalFile())))
-            m_apps = AppChoice::candidates(*item);
+            m_apps = AppChoice::candidates(workspace(), *item);
     }
     return m_apps;
 }
@@ -151,7 +151,8 @@ void ResultActions::open(const std::optional<ResultItem>& item, const std::optio
             // panel stays.
             const Environment* environment = m_services.platform.environment;
             const QString home = environment ? environment->homePath() : QString();
-            if (auto error = ShellCommand::run(*item->command, home, m_services.settings.terminalAppURL())) {
+            if (auto error = ShellCommand::run(m_services.platform, *item->command, home,
+                                               m_services.settings.terminalAppURL())) {
                 m.refuse(*error);
                 return;
             }
@@ -234,8 +235,10 @@ void ResultActions::copyPath(const std::optional<ResultItem>& item) {
         return;
     }
     markOwnChange();
-    m.setMessage(
-        tr("Copied %1").arg(item->command ? *item->command : FileOperations::displaySubtitle(*item)));
+    m.setMessage(tr("Copied %1")
+                     .arg(item->command
+                              ? *item->command
+                              : FileOperations::displaySubtitle(m_services.platform.environment, *item)));
 }
 
 void ResultActions::copyFile(const std::optional<ResultItem>& item) {

@@ -1,6 +1,5 @@
 #include "search/ResultItem.h"
 
-#include "platform/Platform.h"
 #include "platform/Workspace.h"
 #include "sources/ShellCommand.h"
 
@@ -32,34 +31,34 @@ QString ResultItem::name() const {
 }
 
 namespace {
-ResultItem fileRow(const QString& path, ResultItem::Source source, const QFileInfo& info) {
+ResultItem fileRow(const Workspace* workspace, const QString& path, ResultItem::Source source,
+                   const QFileInfo& info) {
     ResultItem item;
     item.url = QUrl::fromLocalFile(path);
     item.source = source;
-    const Workspace* workspace = Platform::current().workspace;
     item.isDirectory = info.isDir() && !(workspace && workspace->isFilePackage(path));
     return item;
 }
 } // namespace
 
-ResultItem ResultItem::file(const QString& path, Source source) {
-    return fileRow(path, source, QFileInfo(path));
+ResultItem ResultItem::file(const Workspace* workspace, const QString& path, Source source) {
+    return fileRow(workspace, path, source, QFileInfo(path));
 }
 
-std::optional<ResultItem> ResultItem::existingFile(const QString& path, Source source) {
+std::optional<ResultItem> ResultItem::existingFile(const Workspace* workspace, const QString& path,
+                                                   Source source) {
     const QFileInfo info(path);
     if (!info.exists()) return std::nullopt;
-    return fileRow(path, source, info);
+    return fileRow(workspace, path, source, info);
 }
 
-ResultItem ResultItem::commandItem(const QString& command, Source source) {
+ResultItem ResultItem::commandItem(const Workspace* workspace, const QString& command, Source source) {
     ResultItem item;
     item.url = ShellCommand::url(command);
     item.source = source;
     item.title = command;
     item.subtitle = QCoreApplication::translate("ResultItem", "Run in Terminal");
-    if (const Workspace* workspace = Platform::current().workspace)
-        item.iconPath = workspace->urlForApplication(QStringLiteral("com.apple.Terminal"));
+    if (workspace) item.iconPath = workspace->urlForApplication(QStringLiteral("com.apple.Terminal"));
     item.command = command;
     return item;
 }

@@ -11,6 +11,8 @@
 namespace zarvo {
 
 struct Clip;
+class Clock;
+class Workspace;
 
 // One row of the panel, whatever produced it. A plain value.
 struct ResultItem {
@@ -49,16 +51,18 @@ struct ResultItem {
     // The display title.
     QString name() const;
 
-    static ResultItem file(const QString& path, Source source);
+    static ResultItem file(const Workspace* workspace, const QString& path, Source source);
     // The file row for a path that exists (one file-system test), or none.
-    static std::optional<ResultItem> existingFile(const QString& path, Source source);
+    static std::optional<ResultItem> existingFile(const Workspace* workspace, const QString& path,
+                                                  Source source);
     // A `>` command row (the field `command` takes the plain name).
-    static ResultItem commandItem(const QString& command, Source source);
+    static ResultItem commandItem(const Workspace* workspace, const QString& command, Source source);
     static ResultItem network(const QUrl& url, Source source);
     static const QUrl& clipsURL();
     // The row that opens the clipboard tab; the hot-key label comes from the settings.
     static ResultItem clipboardHistory(int count);
-    static ResultItem clip(const Clip& clip);
+    // A clip's row; its age is counted to the clock's now (the system time without one).
+    static ResultItem clip(const Clock* clock, const Clip& clip);
 
     static QString sourceName(Source source);
 };
@@ -81,13 +85,14 @@ struct AppChoice {
     QString url;
     bool operator==(const AppChoice&) const = default;
 
-    // The lists of the Open With bar (defined with the web search engines), at most 9 each.
+    // The lists of the Open With bar (defined with the web search engines), at most 9 each, as the
+    // workspace knows the applications (none without one).
     // Browsers for a web address: the default browser first.
-    static QList<AppChoice> browsers(const QUrl& url);
+    static QList<AppChoice> browsers(const Workspace* workspace, const QUrl& url);
     // Applications for a file row; file manager, terminals and editors for a folder row.
-    static QList<AppChoice> candidates(const ResultItem& item);
+    static QList<AppChoice> candidates(const Workspace* workspace, const ResultItem& item);
     // Keeps the first location of each application (same identifier, or same location without one).
-    static QList<QString> unique(const QList<QString>& applications);
+    static QList<QString> unique(const Workspace* workspace, const QList<QString>& applications);
 };
 
 inline size_t qHash(const AppChoice& choice, size_t seed = 0) {

@@ -1,5 +1,7 @@
 #include "search/SearchModel.h"
 
+#include "platform/Platform.h"
+
 #include "search/ClipboardTab.h"
 #include "search/KeyMap.h"
 #include "search/PanelModes.h"
@@ -20,7 +22,7 @@ SearchModel::SearchModel(Services services, QObject* parent)
         ResultActions::Services{services.platform, services.settings, services.history, services.favorites,
                                 services.clips, services.pasteboard, services.applications});
     m_clipboardTab = std::make_unique<ClipboardTab>(
-        *this, *m_shell, ClipboardTab::Services{services.settings, services.clips});
+        *this, *m_shell, ClipboardTab::Services{services.settings, services.clips, services.platform.clock});
     m_modes = std::make_unique<PanelModes>(*this, *m_shell,
                                            PanelModes::Services{services.history, services.favorites});
     m_keyMap = std::make_unique<KeyMap>(*this, *m_shell, services.settings);

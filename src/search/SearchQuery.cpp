@@ -79,7 +79,7 @@ const QHash<QString, QStringList>& SearchQuery::kinds() {
     return table;
 }
 
-SearchQuery SearchQuery::parse(const QString& text, const QDateTime& now) {
+SearchQuery SearchQuery::parse(const Platform& platform, const QString& text, const QDateTime& now) {
     SearchQuery query;
     QStringList termWords;
     const QStringList tokens = Text::words(text);
@@ -88,7 +88,7 @@ SearchQuery SearchQuery::parse(const QString& text, const QDateTime& now) {
         const QString lower = token.toLower();
         if (lower.startsWith(QLatin1String("in:")) && lower.size() >= 4) {
             const QString name = token.mid(3);
-            if (auto folder = resolveFolder(name))
+            if (auto folder = resolveFolder(platform, name))
                 query.scope = *folder;
             else
                 query.unknownScope = name;
@@ -117,9 +117,9 @@ SearchQuery SearchQuery::parse(const QString& text, const QDateTime& now) {
     return query;
 }
 
-std::optional<QString> SearchQuery::resolveFolder(const QString& name) {
+std::optional<QString> SearchQuery::resolveFolder(const Platform& platform, const QString& name) {
     if (PathInput::looksLikePath(name)) {
-        QString path = PathInput::expand(name);
+        QString path = PathInput::expand(platform, name);
         // The scope is joined with other path parts later; a trailing slash would double up.
         while (path.size() > 1 && path.endsWith(u'/'))
             path.chop(1);
@@ -128,13 +128,13 @@ std::optional<QString> SearchQuery::resolveFolder(const QString& name) {
     }
 
     const QString lower = name.toLower();
-    for (const Shortcut& shortcut : Shortcuts::builtIn()) {
+    for (const Shortcut& shortcut : Shortcuts::builtIn(platform)) {
         const auto* target = std::get_if<Shortcut::Path>(&shortcut.target);
         if (!target || (shortcut.keyword != lower && !shortcut.aliases.contains(lower))) continue;
         if (isDirectory(target->path)) return target->path;
     }
 
-    const Environment* env = Platform::current().environment;
+    const Environment* env = platform.environment;
     if (!env) return std::nullopt;
     const QString home = env->homePath();
     QDirIterator listing(home, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);

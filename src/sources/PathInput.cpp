@@ -26,31 +26,24 @@ namespace {
 
 constexpr int kMaxCompletions = 150;
 
-const Environment* environment() {
-    return Platform::current().environment;
-}
-
-QString homePath() {
-    const Environment* env = environment();
+QString homePath(const Environment* env) {
     return env ? env->homePath() : QString();
 }
 
-std::optional<QString> environmentValue(const QString& name) {
-    const Environment* env = environment();
+std::optional<QString> environmentValue(const Environment* env, const QString& name) {
     return env ? env->variable(name) : std::nullopt;
 }
 
 // The table's macOS place as this platform names it.
-QString platformPlace(const QString& tablePath) {
-    const Workspace* workspace = Platform::current().workspace;
+QString platformPlace(const Platform& platform, const QString& tablePath) {
+    const Workspace* workspace = platform.workspace;
     return workspace ? workspace->platformPath(tablePath) : tablePath;
 }
 
 using Text::trimSpacesAndTabs;
 
 // The home folder of another user, from the password database; none for an unknown user.
-std::optional<QString> homeOfUser(const QString& user) {
-    const Environment* env = environment();
+std::optional<QString> homeOfUser(const Environment* env, const QString& user) {
     if (env && user == env->userName()) return env->homePath();
     const QByteArray name = user.toLocal8Bit();
     if (name.isEmpty() || name.contains('\0')) return std::nullopt;
@@ -65,13 +58,14 @@ std::optional<QString> homeOfUser(const QString& user) {
 }
 
 // A leading ~ or ~user replaced by that home folder; trailing slashes are dropped like the path API does.
-QString expandTilde(const QString& path) {
+QString expandTilde(const Environment* env, const QString& path) {
     QString result = path;
     if (path.startsWith(u'~')) {
         const qsizetype slash = path.indexOf(u'/');
         const QString user = slash < 0 ? path.mid(1) : path.mid(1, slash - 1);
         const QString rest = slash < 0 ? QString() : path.mid(slash);
-        std::optional<QString> base = user.isEmpty() ? std::optional<QString>(homePath()) : homeOfUser(user);
+        std::optional<QString> base =
+            user.isEmpty() ? std::optional<QString>(homePath(env)) : homeOfUser(env, user);
         if (base) result = *base + rest;
     }
     while (result.size() > 1 && result.endsWith(u'/'))
@@ -92,9 +86,8 @@ QCollator finderCollator() {
 
 } // namespace
 
-QString tempDirectory() {
-    const Environment* env = environment();
-    QString temp = env ? env->tempPath() : QString();
+QString tempDirectory(const Environment* environment) {
+    QString temp = environment ? environment->tempPath() : QString();
     if (temp.size() > 1 && temp.endsWith(u'/')) temp.chop(1);
     return temp;
 }
@@ -107,25 +100,26 @@ const QSet<QString>& commonTLDs() {
     return tlds;
 }
 
-QHash<QString, QString> windowsVariables() {
+QHash<QString, QString> windowsVariables(const Platform& platform) {
     // Built per call: the platform (and so the home folder) is per process in the application but
     // per test in the unit tests, and fourteen entries cost nothing next to a file-system call.
-    const Environment* env = environment();
-    const QString home = homePath();
+    const Environment* env = platform.environment;
+    const QString home = homePath(env);
     const QString appData = env ? env->dataHome() : home + QStringLiteral("/Library/Application Support");
-    const QString programs = platformPlace(QStringLiteral("/Applications"));
-    const QString system = platformPlace(QStringLiteral("/System"));
+    const QString programs = platformPlace(platform, QStringLiteral("/Applications"));
+    const QString system = platformPlace(platform, QStringLiteral("/System"));
     return {
         {QStringLiteral("USERPROFILE"), home},
         {QStringLiteral("HOMEPATH"), home},
         {QStringLiteral("HOME"), home},
-        {QStringLiteral("TEMP"), tempDirectory()},
-        {QStringLiteral("TMP"), tempDirectory()},
+        {QStringLiteral("TEMP"), tempDirectory(env)},
+        {QStringLiteral("TMP"), tempDirectory(env)},
         {QStringLiteral("APPDATA"), appData},
         {QStringLiteral("LOCALAPPDATA"), appData},
         {QStringLiteral("PROGRAMFILES"), programs},
         {QStringLiteral("PROGRAMFILES(X86)"), programs},
-        {QStringLiteral("PROGRAMDATA"), platformPlace(QStringLiteral("/Library/Application Support"))},
+        {QStringLiteral("PROGRAMDATA"),
+         platformPlace(platform, QStringLiteral("/Library/Application Support"))},
         {QStringLiteral("SYSTEMROOT"), system},
         {QStringLiteral("WINDIR"), system},
         {QStringLiteral("SYSTEMDRIVE"), QString()},
@@ -141,7 +135,7 @@ bool looksLikePath(const QString& text) {
     return t.startsWith(u'%') && t.indexOf(u'%', 1) > 0;
 }
 
-QString expand(const QString& text) {
+QString expand(const Platform& platform, const QString& text) {
     QString t = text.trimmed();
     if (t.size() >= 2 && t.front() == t.back() && (t.front() == u'"' || t.front() == u'\''))
         t = t.mid(1, t.size() - 2);
@@ -150,14 +144,14 @@ QString expand(const QString& text) {
         if (url.isValid()) t = url.path();
     }
     if (t.contains(QLatin1String("\\ "))) t.replace(QLatin1String("\\ "), QLatin1String(" "));
-    t = expandVariables(t);
+    t = expandVariables(platform, t);
     const bool folderMeant = t.size() > 1 && t.endsWith(u'/');
-    t = expandTilde(t);
+    t = expandTilde(platform.environment, t);
     if (folderMeant && !t.endsWith(u'/')) t += u'/';
     return t;
 }
 
-QString expandVariables(const QString& text) {
+QString expandVariables(const Platform& platform, const QString& text) {
     static const QRegularExpression windowsStyle(QStringLiteral("%([A-Za-z_()0-9]+)%"));
     static const QRegularExpression unixStyle(QStringLiteral("\\$\\{?([A-Za-z_][A-Za-z_0-9]*)\\}?"));
 
@@ -167,7 +161,7 @@ QString expandVariables(const QString& text) {
         for (auto it = windowsStyle.globalMatch(result); it.hasNext();)
             found << it.next();
         if (!found.isEmpty()) {
-            const QHash<QString, QString> windows = windowsVariables();
+            const QHash<QString, QString> windows = windowsVariables(platform);
             bool replaced = false;
             // From the last match back, so the earlier ranges stay valid.
             for (auto it = found.crbegin(); it != found.crend(); ++it) {
@@ -176,7 +170,7 @@ QString expandVariables(const QString& text) {
                 if (auto w = windows.constFind(name.toUpper()); w != windows.constEnd())
                     value = *w;
                 else
-                    value = environmentValue(name);
+                    value = environmentValue(platform.environment, name);
                 if (!value) continue;
                 result.replace(it->capturedStart(0), it->capturedLength(0), *value);
                 replaced = true;
@@ -189,14 +183,14 @@ QString expandVariables(const QString& text) {
         for (auto it = unixStyle.globalMatch(result); it.hasNext();)
             found << it.next();
         for (auto it = found.crbegin(); it != found.crend(); ++it)
-            if (const auto value = environmentValue(it->captured(1)))
+            if (const auto value = environmentValue(platform.environment, it->captured(1)))
                 result.replace(it->capturedStart(0), it->capturedLength(0), *value);
     }
     return result;
 }
 
-QList<ResultItem> completions(const QString& text, bool showHidden) {
-    const QString path = expand(text);
+QList<ResultItem> completions(const Platform& platform, const QString& text, bool showHidden) {
+    const QString path = expand(platform, text);
     QString folder, prefix, exact;
     if (path.endsWith(u'/')) {
         folder = path;
@@ -209,7 +203,7 @@ QList<ResultItem> completions(const QString& text, bool showHidden) {
 
     QList<ResultItem> results;
     if (!exact.isEmpty() && QFileInfo::exists(exact))
-        results << ResultItem::file(exact, ResultItem::Source::path);
+        results << ResultItem::file(platform.workspace, exact, ResultItem::Source::path);
 
     if (folder.isEmpty()) folder = QStringLiteral("/");
     // A relative folder would be read against the process's working folder, which means nothing to the
@@ -290,13 +284,13 @@ QList<ResultItem> completions(const QString& text, bool showHidden) {
     for (qsizetype index : kept) {
         const QString full = appendingPathComponent(folder, names[index]);
         if (full == exact) continue;
-        results << ResultItem::file(full, ResultItem::Source::path);
+        results << ResultItem::file(platform.workspace, full, ResultItem::Source::path);
     }
     return results;
 }
 
-QList<ResultItem> completions(const QString& text) {
-    return completions(text, Settings::shared().showHiddenFiles());
+QList<ResultItem> completions(const Platform& platform, const QString& text) {
+    return completions(platform, text, Settings::shared().showHiddenFiles());
 }
 
 bool looksLikeFileName(const QString& text) {
@@ -398,8 +392,8 @@ QString deletingPathExtension(const QString& path) {
     return dot < 0 ? path.left(end) : path.left(dot);
 }
 
-QString abbreviatingWithTilde(const QString& path) {
-    const QString home = homePath();
+QString abbreviatingWithTilde(const Environment* environment, const QString& path) {
+    const QString home = homePath(environment);
     if (home.isEmpty() || home == QLatin1String("/")) return path;
     if (path == home) return QStringLiteral("~");
     if (path.size() > home.size() && path[home.size()] == u'/' && path.startsWith(home)) {

@@ -23,8 +23,7 @@ using Text::trimSpacesAndTabs;
 
 // $SHELL when it names a program that can follow "#!" (absolute, no blanks or control characters,
 // short enough for the kernel's line limit) and exists; none otherwise.
-std::optional<QString> userShell() {
-    const Environment* environment = Platform::current().environment;
+std::optional<QString> userShell(const Environment* environment) {
     const auto shell = environment ? environment->variable(QStringLiteral("SHELL")) : std::nullopt;
     if (!shell || !shell->startsWith(u'/') || shell->size() > 120) return std::nullopt;
     for (QChar c : *shell)
@@ -49,8 +48,7 @@ QString pathOperand(const QString& path) {
     return path.startsWith(u'-') ? QStringLiteral("./") + path : path;
 }
 
-QString temporaryFolder() {
-    const Environment* environment = Platform::current().environment;
+QString temporaryFolder(const Environment* environment) {
     const QString folder = environment ? environment->tempPath() : QString();
     return folder.isEmpty() ? QDir::tempPath() : folder;
 }
@@ -85,14 +83,15 @@ QString quoted(const QString& text) {
     return u'\'' + escaped + u'\'';
 }
 
-QString scriptShell() {
-    const auto shell = userShell();
+QString scriptShell(const Environment* environment) {
+    const auto shell = userShell(environment);
     return shell && isPosixShell(*shell) ? *shell : kFallbackShell;
 }
 
-QString scriptText(const QString& scriptPath, const QString& directory, const QString& command) {
-    const QString shell = scriptShell();
-    const QString interactive = userShell().value_or(shell);
+QString scriptText(const Environment* environment, const QString& scriptPath, const QString& directory,
+                   const QString& command) {
+    const QString shell = scriptShell(environment);
+    const QString interactive = userShell(environment).value_or(shell);
     // The empty line ends a command that ends in a backslash before the shell that keeps the window.
     return QStringLiteral("#!") + shell + QStringLiteral(" -l\n") +             //
            QStringLiteral("rm -f ") + quoted(pathOperand(scriptPath)) + u'\n' + //
@@ -101,13 +100,13 @@ QString scriptText(const QString& scriptPath, const QString& directory, const QS
            QStringLiteral("exec ") + quoted(interactive) + QStringLiteral(" -l\n");
 }
 
-std::optional<QString> run(const QString& command, const QString& directory,
+std::optional<QString> run(const Platform& platform, const QString& command, const QString& directory,
                            const std::optional<QString>& terminal) {
     // A NUL cannot be part of a path, and shells cut a script line at one.
     if (command.contains(QChar(u'\0')) || directory.contains(QChar(u'\0')))
         return QCoreApplication::translate("ShellCommand", "The command contains a NUL character");
 
-    const QString scriptPath = QDir(temporaryFolder())
+    const QString scriptPath = QDir(temporaryFolder(platform.environment))
                                    .filePath(QStringLiteral("zarvo-") +
                                              QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper() +
                                              QStringLiteral(".command"));
@@ -118,7 +117,7 @@ std::optional<QString> run(const QString& command, const QString& directory,
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, kPrivateExecutable))
         return QCoreApplication::translate("ShellCommand", "Could not create “%1”: %2")
             .arg(scriptPath, file.errorString());
-    const QByteArray text = scriptText(scriptPath, directory, command).toUtf8();
+    const QByteArray text = scriptText(platform.environment, scriptPath, directory, command).toUtf8();
     const bool written = file.write(text) == text.size() && file.flush();
     const QString writeError = file.errorString();
     file.close();
@@ -133,7 +132,7 @@ std::optional<QString> run(const QString& command, const QString& directory,
         return QCoreApplication::translate("ShellCommand", "Could not make “%1” executable").arg(scriptPath);
     }
 
-    Workspace* workspace = Platform::current().workspace;
+    Workspace* workspace = platform.workspace;
     if (!workspace || (!terminal && !workspace->urlForApplication(kTerminalIdentifier))) {
         QFile::remove(scriptPath);
         return QCoreApplication::translate("ShellCommand", "Terminal isn't installed");

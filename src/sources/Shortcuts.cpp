@@ -259,14 +259,13 @@ QStringList strings(std::initializer_list<const char*> list) {
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #endif
-QList<Shortcut> buildTable() {
-    const Platform& platform = Platform::current();
+QList<Shortcut> buildTable(const Platform& platform) {
     QList<Shortcut> table;
     for (const auto& row : kFolders) {
         const QString tablePath = QString::fromUtf8(row.path);
         QString path;
         if (tablePath.isEmpty())
-            path = PathInput::tempDirectory();
+            path = PathInput::tempDirectory(platform.environment);
         else
             path = platform.workspace ? platform.workspace->platformPath(tablePath) : tablePath;
         table << Shortcut{QString::fromUtf8(row.keyword), strings(row.aliases),
@@ -293,8 +292,7 @@ QList<Shortcut> buildTable() {
 #pragma GCC diagnostic pop
 #endif
 
-QString homePath() {
-    const Environment* env = Platform::current().environment;
+QString homePath(const Environment* env) {
     return env ? env->homePath() : QString();
 }
 
@@ -309,29 +307,31 @@ ResultItem plainRow(const QUrl& url, ResultItem::Source source) {
     return row;
 }
 
-std::optional<ResultItem> resolveCustom(const QString& target, ResultItem::Source source) {
+std::optional<ResultItem> resolveCustom(const Platform& platform, const QString& target,
+                                        ResultItem::Source source) {
+    const Workspace* workspace = platform.workspace;
     if (auto web = PathInput::webURL(target)) return plainRow(*web, source);
 
     const QUrl url(target);
     const QString scheme = url.scheme().toLower();
     if (url.isValid() && scheme.size() >= 2 && scheme != QLatin1String("file")) return plainRow(url, source);
 
-    const QString expanded = PathInput::expand(target);
-    if (exists(expanded)) return ResultItem::file(expanded, source);
+    const QString expanded = PathInput::expand(platform, target);
+    if (exists(expanded)) return ResultItem::file(workspace, expanded, source);
 
     const QString bundle = target.endsWith(QLatin1String(".app")) ? target : target + QStringLiteral(".app");
     const QStringList folders = {QStringLiteral("/Applications"), QStringLiteral("/System/Applications"),
                                  QStringLiteral("/System/Applications/Utilities"),
                                  QStringLiteral("/Applications/Utilities"),
-                                 homePath() + QStringLiteral("/Applications")};
+                                 homePath(platform.environment) + QStringLiteral("/Applications")};
     for (const QString& folder : folders) {
         const QString candidate = folder + u'/' + bundle;
-        if (exists(candidate)) return ResultItem::file(candidate, source);
+        if (exists(candidate)) return ResultItem::file(workspace, candidate, source);
     }
     // Where applications are not bundles in folders (Linux desktop entries), the workspace knows them
     // by identifier: "firefox" or "org.gnome.Calculator".
-    if (const Workspace* workspace = Platform::current().workspace)
-        if (auto app = workspace->urlForApplication(target)) return ResultItem::file(*app, source);
+    if (workspace)
+        if (auto app = workspace->urlForApplication(target)) return ResultItem::file(workspace, *app, source);
     return std::nullopt;
 }
 
@@ -366,34 +366,34 @@ using Text::trimSpacesAndTabs;
 
 } // namespace
 
-QList<Shortcut> builtIn() {
+QList<Shortcut> builtIn(const Platform& platform) {
     // Built once per platform: the folder rows depend on the home and temporary folders, which are per
     // process in the application and per test in the unit tests.
     static QMutex mutex;
     static QList<Shortcut> table;
     static QString builtFor;
-    const Platform& platform = Platform::current();
-    const QString identity = homePath() + u'\n' + PathInput::tempDirectory() + u'\n' +
+    const QString identity = homePath(platform.environment) + u'\n' +
+                             PathInput::tempDirectory(platform.environment) + u'\n' +
                              QString::number(quintptr(platform.workspace));
     QMutexLocker lock(&mutex);
     if (table.isEmpty() || builtFor != identity) {
-        table = buildTable();
+        table = buildTable(platform);
         builtFor = identity;
     }
     return table;
 }
 
-QList<Shortcut> all() {
-    return all(Settings::shared().customShortcuts());
+QList<Shortcut> all(const Platform& platform) {
+    return all(platform, Settings::shared().customShortcuts());
 }
 
-QList<Shortcut> all(const QList<CustomShortcut>& custom) {
+QList<Shortcut> all(const Platform& platform, const QList<CustomShortcut>& custom) {
     // Asked on every keystroke: the merged table is kept while the user's keywords and the built-in
     // table stay the same (a rebuilt built-in table has new data; the kept copy holds on to the old).
     static QMutex mutex;
     static std::optional<std::pair<QList<CustomShortcut>, QList<Shortcut>>> keptFor;
     static QList<Shortcut> kept;
-    const QList<Shortcut> table = builtIn();
+    const QList<Shortcut> table = builtIn(platform);
     QMutexLocker lock(&mutex);
     if (keptFor && keptFor->first == custom && keptFor->second.constData() == table.constData() &&
         keptFor->second.size() == table.size())
@@ -417,19 +417,20 @@ QList<Shortcut> all(const QList<CustomShortcut>& custom) {
     return result;
 }
 
-QList<ResultItem> matches(const QString& text, ResultItem::Source source) {
+QList<ResultItem> matches(const Platform& platform, const QString& text, ResultItem::Source source) {
     const QString q = trimSpacesAndTabs(text.toLower());
     if (q.isEmpty()) return {};
-    return matches(text, source, all());
+    return matches(platform, text, source, all(platform));
 }
 
-QList<ResultItem> matches(const QString& text, ResultItem::Source source, const QList<Shortcut>& shortcuts) {
+QList<ResultItem> matches(const Platform& platform, const QString& text, ResultItem::Source source,
+                          const QList<Shortcut>& shortcuts) {
     const QString q = trimSpacesAndTabs(text.toLower());
     QList<ResultItem> rows;
     if (q.isEmpty()) return rows;
     if (q == QLatin1String("?")) {
         for (const Shortcut& shortcut : shortcuts)
-            if (auto row = item(shortcut, source)) rows << *row;
+            if (auto row = item(platform, shortcut, source)) rows << *row;
         return rows;
     }
 
@@ -473,13 +474,14 @@ QList<ResultItem> matches(const QString& text, ResultItem::Source source, const 
     // The cap comes before the conversion: each conversion touches the file system and the workspace.
     chosen = chosen.mid(0, kMaxMatches);
     for (const Shortcut* shortcut : chosen)
-        if (auto row = item(*shortcut, source)) rows << *row;
+        if (auto row = item(platform, *shortcut, source)) rows << *row;
     return rows;
 }
 
-std::optional<ResultItem> itemForKeyword(const QString& keyword, ResultItem::Source source) {
-    for (const Shortcut& shortcut : all())
-        if (shortcut.keyword == keyword) return item(shortcut, source);
+std::optional<ResultItem> itemForKeyword(const Platform& platform, const QString& keyword,
+                                         ResultItem::Source source) {
+    for (const Shortcut& shortcut : all(platform))
+        if (shortcut.keyword == keyword) return item(platform, shortcut, source);
     return std::nullopt;
 }
 
@@ -495,22 +497,23 @@ QString applicationTitle(const Workspace& workspace, const QString& location, co
 
 } // namespace
 
-std::optional<ResultItem> item(const Shortcut& shortcut, ResultItem::Source source) {
-    const Workspace* workspace = Platform::current().workspace;
+std::optional<ResultItem> item(const Platform& platform, const Shortcut& shortcut,
+                               ResultItem::Source source) {
+    const Workspace* workspace = platform.workspace;
     const PlatformWords& words = PlatformWords::current();
     std::optional<ResultItem> row = std::visit(
         [&](const auto& target) -> std::optional<ResultItem> {
             using T = std::decay_t<decltype(target)>;
             if constexpr (std::is_same_v<T, Shortcut::Path>) {
                 if (!exists(target.path)) return std::nullopt;
-                ResultItem r = ResultItem::file(target.path, source);
-                r.subtitle = PathInput::abbreviatingWithTilde(target.path);
+                ResultItem r = ResultItem::file(workspace, target.path, source);
+                r.subtitle = PathInput::abbreviatingWithTilde(platform.environment, target.path);
                 return r;
             } else if constexpr (std::is_same_v<T, Shortcut::App>) {
                 if (!workspace) return std::nullopt;
                 for (const QString& identifier : target.bundleIdentifiers) {
                     if (auto app = workspace->urlForApplication(identifier)) {
-                        ResultItem r = ResultItem::file(*app, source);
+                        ResultItem r = ResultItem::file(workspace, *app, source);
                         r.subtitle = QCoreApplication::translate("Shortcuts", "Application");
                         r.title = applicationTitle(*workspace, *app, shortcut.title);
                         return r;
@@ -527,7 +530,7 @@ std::optional<ResultItem> item(const Shortcut& shortcut, ResultItem::Source sour
                         ? QUrl(QString::fromLatin1(kSettingsURLPrefix) + *target.pane, QUrl::StrictMode)
                         : QUrl();
                 if (!target.pane || !paneURL.isValid()) {
-                    r = ResultItem::file(*app, source);
+                    r = ResultItem::file(workspace, *app, source);
                     r.subtitle = QCoreApplication::translate("Shortcuts", "Application");
                     r.title = applicationTitle(*workspace, *app, shortcut.title);
                 } else {
@@ -542,7 +545,7 @@ std::optional<ResultItem> item(const Shortcut& shortcut, ResultItem::Source sour
                 r.iconPath = *app;
                 return r;
             } else if constexpr (std::is_same_v<T, Shortcut::Custom>) {
-                auto r = resolveCustom(target.target, source);
+                auto r = resolveCustom(platform, target.target, source);
                 if (r)
                     r->subtitle = QCoreApplication::translate("Shortcuts", "Custom shortcut \u2192 %1")
                                       .arg(target.target);

@@ -12,6 +12,7 @@
 namespace zarvo {
 
 struct CustomShortcut;
+struct Platform;
 
 // A Run keyword: the Windows name, its other names, and what it opens.
 struct Shortcut {
@@ -51,20 +52,25 @@ struct Shortcut {
 
 namespace Shortcuts {
 
+// Keywords resolve on the platform they are given: folders through its environment and workspace,
+// applications and settings panes through its workspace.
+
 // The built-in table: folders, applications, settings panes, then one row per system action. Folder
 // paths are this platform's places for the table's macOS folders.
-QList<Shortcut> builtIn();
+QList<Shortcut> builtIn(const Platform& platform);
 // The user's keywords (in stored order) followed by the built-ins they do not hide.
-QList<Shortcut> all();
-QList<Shortcut> all(const QList<CustomShortcut>& custom);
+QList<Shortcut> all(const Platform& platform);
+QList<Shortcut> all(const Platform& platform, const QList<CustomShortcut>& custom);
 
 // Keyword rows for typed text, at most 6; the text "?" gives every keyword that resolves.
-QList<ResultItem> matches(const QString& text, ResultItem::Source source);
-QList<ResultItem> matches(const QString& text, ResultItem::Source source, const QList<Shortcut>& shortcuts);
+QList<ResultItem> matches(const Platform& platform, const QString& text, ResultItem::Source source);
+QList<ResultItem> matches(const Platform& platform, const QString& text, ResultItem::Source source,
+                          const QList<Shortcut>& shortcuts);
 // The row of the first keyword equal to `keyword` (case-sensitive, aliases ignored), if it resolves.
-std::optional<ResultItem> itemForKeyword(const QString& keyword, ResultItem::Source source);
+std::optional<ResultItem> itemForKeyword(const Platform& platform, const QString& keyword,
+                                         ResultItem::Source source);
 // One keyword as a row; none when its target is unavailable.
-std::optional<ResultItem> item(const Shortcut& shortcut, ResultItem::Source source);
+std::optional<ResultItem> item(const Platform& platform, const Shortcut& shortcut, ResultItem::Source source);
 
 } // namespace Shortcuts
 

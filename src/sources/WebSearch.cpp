@@ -1,7 +1,6 @@
 #include "sources/WebSearch.h"
 #include "search/Text.h"
 
-#include "platform/Platform.h"
 #include "platform/Workspace.h"
 #include "sources/PathInput.h"
 
@@ -23,9 +22,9 @@ const char* const kFolderApplications[] = {
 
 constexpr qsizetype kMaxChoices = 9;
 
-QList<AppChoice> choices(const QList<QString>& applications) {
+QList<AppChoice> choices(const Workspace* workspace, const QList<QString>& applications) {
     QList<AppChoice> out;
-    for (const QString& location : AppChoice::unique(applications)) {
+    for (const QString& location : AppChoice::unique(workspace, applications)) {
         if (out.size() == kMaxChoices) break;
         out.append(AppChoice{location});
     }
@@ -33,9 +32,8 @@ QList<AppChoice> choices(const QList<QString>& applications) {
 }
 
 // The default handler first, then every handler of the URL.
-QList<QString> handlers(const QUrl& url) {
+QList<QString> handlers(const Workspace* workspace, const QUrl& url) {
     QList<QString> out;
-    const Workspace* workspace = Platform::current().workspace;
     if (!workspace) return out;
     if (auto standard = workspace->applicationToOpen(url)) out.append(*standard);
     out.append(workspace->applicationsToOpen(url));
@@ -134,8 +132,7 @@ std::optional<ResultItem> WebSearch::item(const QString& text, ResultItem::Sourc
     return item;
 }
 
-QList<QString> AppChoice::unique(const QList<QString>& applications) {
-    const Workspace* workspace = Platform::current().workspace;
+QList<QString> AppChoice::unique(const Workspace* workspace, const QList<QString>& applications) {
     QSet<QString> seen;
     QList<QString> out;
     for (const QString& location : applications) {
@@ -151,25 +148,25 @@ QList<QString> AppChoice::unique(const QList<QString>& applications) {
     return out;
 }
 
-QList<AppChoice> AppChoice::browsers(const QUrl& url) {
-    return choices(handlers(url));
+QList<AppChoice> AppChoice::browsers(const Workspace* workspace, const QUrl& url) {
+    return choices(workspace, handlers(workspace, url));
 }
 
-QList<AppChoice> AppChoice::candidates(const ResultItem& item) {
+QList<AppChoice> AppChoice::candidates(const Workspace* workspace, const ResultItem& item) {
     // An application's entry is run, not opened in something: its handlers are the editors of its
     // text and the desktop's launcher tools ("Create Launcher on the panel").
     if (item.url.isLocalFile()) {
         const QString extension = PathInput::pathExtension(item.url.toLocalFile()).toLower();
         if (extension == QLatin1String("desktop") || extension == QLatin1String("app")) return {};
     }
-    if (!item.isDirectory) return choices(handlers(item.url));
+    if (!item.isDirectory) return choices(workspace, handlers(workspace, item.url));
     QList<QString> installed;
-    if (const Workspace* workspace = Platform::current().workspace) {
+    if (workspace) {
         for (const char* identifier : kFolderApplications)
             if (auto location = workspace->urlForApplication(QString::fromLatin1(identifier)))
                 installed.append(*location);
     }
-    return choices(installed);
+    return choices(workspace, installed);
 }
 
 } // namespace zarvo

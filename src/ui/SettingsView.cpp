@@ -4,6 +4,7 @@
 #include "clipboard/ClipStore.h"
 #include "files/FolderAccess.h"
 #include "platform/HotKeyManager.h"
+#include "platform/Platform.h"
 #include "platform/PlatformWords.h"
 #include "platform/SessionReport.h"
 #include "platform/Workspace.h"
@@ -44,6 +45,11 @@ namespace zarvo::ui {
 namespace {
 
 using Shortcut = ShortcutRecorder::Shortcut;
+
+// The built-in keywords as the given platform resolves them; without one, as the table writes them.
+QList<zarvo::Shortcut> builtInShortcuts(const Platform* platform) {
+    return Shortcuts::builtIn(platform ? *platform : Platform{});
+}
 
 QString words(const QString& text) {
     return PlatformWords::current().text(text);
@@ -268,7 +274,7 @@ SettingsSection* SettingsView::buildKeywords() {
     section->addRow(addRow);
 
     m_builtIn = new Disclosure;
-    m_builtIn->setTitle(tr("Built-in shortcuts (%1)").arg(Shortcuts::builtIn().size()));
+    m_builtIn->setTitle(tr("Built-in shortcuts (%1)").arg(builtInShortcuts(m_s.platform).size()));
     connect(m_builtIn, &Disclosure::expandedChanged, this, [this](bool on) {
         if (on) fillBuiltInList();
     });
@@ -287,7 +293,7 @@ void SettingsView::fillBuiltInList() {
     QFont small = font();
     small.setPixelSize(11);
     int row = 0;
-    for (const zarvo::Shortcut& shortcut : Shortcuts::builtIn()) {
+    for (const zarvo::Shortcut& shortcut : builtInShortcuts(m_s.platform)) {
         auto* keys =
             new QLabel((QStringList{shortcut.keyword} + shortcut.aliases).join(QStringLiteral(", ")));
         keys->setFont(mono);

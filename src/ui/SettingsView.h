@@ -24,6 +24,7 @@ class HotKeyRegistration;
 class SessionInfo;
 class History;
 class Settings;
+struct Platform;
 class Workspace;
 } // namespace zarvo
 
@@ -66,6 +67,8 @@ public:
         QString home = {};
         // What works on this desktop session; its lines stand under the hot keys.
         SessionInfo* session = nullptr;
+        // The platform the built-in keywords resolve on.
+        const Platform* platform = nullptr;
     };
     explicit SettingsView(Services services, QWidget* parent = nullptr);
     ~SettingsView() override;

@@ -20,14 +20,14 @@ void exercise(const QString& text) {
     static const QDateTime now(QDate(2026, 3, 14), QTime(15, 9, 26));
     (void)fake;
 
-    const QString expanded = PathInput::expand(text);
-    (void)PathInput::expandVariables(text);
+    const QString expanded = PathInput::expand(fake->platform, text);
+    (void)PathInput::expandVariables(fake->platform, text);
     (void)PathInput::looksLikePath(text);
     (void)PathInput::looksLikeFileName(text);
     (void)PathInput::webURL(text);
-    const SearchQuery query = SearchQuery::parse(text, now);
+    const SearchQuery query = SearchQuery::parse(fake->platform, text, now);
     // The term holds only words that are not filters: parsing it again must give it back unchanged.
-    const SearchQuery again = SearchQuery::parse(query.term, now);
+    const SearchQuery again = SearchQuery::parse(fake->platform, query.term, now);
     if (again.term != query.term || again.hasFilters()) __builtin_trap();
     (void)expanded;
 }

@@ -40,7 +40,7 @@ void check(const QString& text) {
     const QString quoted = ShellCommand::quoted(text);
     fuzz::require(unquote(quoted) == text, "quoting reads back as the text", text);
     const QString script =
-        ShellCommand::scriptText(QStringLiteral("/tmp/zarvo-S.command"), text, QStringLiteral("ls"));
+        ShellCommand::scriptText(nullptr, QStringLiteral("/tmp/zarvo-S.command"), text, QStringLiteral("ls"));
     fuzz::require(script.startsWith(QStringLiteral("#!/bin/sh -l\nrm -f '/tmp/zarvo-S.command'\ncd ")),
                   "the script starts by removing itself", text);
 }

@@ -38,7 +38,7 @@ struct LinuxPanel : Panel {
         p.install();
         // Every application of the table is installed; some entries give no name of their own.
         int n = 0;
-        for (const Shortcut& shortcut : Shortcuts::builtIn())
+        for (const Shortcut& shortcut : Shortcuts::builtIn(p.platform))
             if (const auto* app = std::get_if<Shortcut::App>(&shortcut.target))
                 for (const QString& identifier : app->bundleIdentifiers)
                     p.workspace.applications.insert(identifier, QString("/apps/%1.desktop").arg(++n));
@@ -48,14 +48,14 @@ struct LinuxPanel : Panel {
         p.workspace.applicationNames.insert(p.workspace.applications.value("com.apple.finder"), "Thunar");
         p.workspace.applicationNames.insert(p.workspace.applications.value("com.apple.Preview"), QString());
         // The places of the table, where they fall in the sandbox.
-        for (const Shortcut& shortcut : Shortcuts::builtIn())
+        for (const Shortcut& shortcut : Shortcuts::builtIn(p.platform))
             if (const auto* place = std::get_if<Shortcut::Path>(&shortcut.target))
                 if (place->path.startsWith(p.home() + '/')) QDir().mkpath(place->path);
     }
     ~LinuxPanel() { p.platform.words = nullptr; }
 
     std::optional<ResultItem> keyword(const char* name) {
-        return Shortcuts::itemForKeyword(name, ResultItem::Source::shortcut);
+        return Shortcuts::itemForKeyword(p.platform, name, ResultItem::Source::shortcut);
     }
     QString titles(const QList<ItemAction>& actions) {
         QString out;
@@ -110,7 +110,7 @@ TEST(ShownWords, NothingShownOnLinuxNamesTheMacsThings) {
 
     // The actions of a file, a web address and a clip.
     const QString file = f.p.makeFile("Report.pdf");
-    f.model.modes().showActions(ResultItem::file(file, ResultItem::Source::path));
+    f.model.modes().showActions(ResultItem::file(&f.p.workspace, file, ResultItem::Source::path));
     const QString fileActions = f.titles(f.model.actions());
     EXPECT_TRUE(fileActions.contains("Reveal in Files Ctrl+\u21A9")) << fileActions.toStdString();
     seen << macWords("file action", fileActions);

@@ -11,7 +11,7 @@ TEST(ClipRows, ClipRowsByKind) {
     Clip clip;
     clip.id = QUuid::fromString(QStringLiteral("0d6c8f7e-1b2a-4c3d-9e8f-0a1b2c3d4e5f"));
     clip.pinned = true;
-    const ResultItem pinned = ResultItem::clip(clip);
+    const ResultItem pinned = ResultItem::clip(&p.clock, clip);
     EXPECT_EQ(pinned.url, QUrl(QStringLiteral("zarvo:clip/0D6C8F7E-1B2A-4C3D-9E8F-0A1B2C3D4E5F")));
     EXPECT_EQ(pinned.historyKey(), QStringLiteral("clip:0D6C8F7E-1B2A-4C3D-9E8F-0A1B2C3D4E5F"));
     EXPECT_EQ(pinned.source, ResultItem::Source::clip);
@@ -49,7 +49,7 @@ TEST(ClipRows, ClipRowsByKind) {
         clip.date = p.clock.now().addSecs(-r.secondsAgo);
         clip.length = r.length;
         clip.imageSize = r.kind == Clip::Kind::image ? std::optional(Clip::Size{640, 480}) : std::nullopt;
-        const ResultItem row = ResultItem::clip(clip);
+        const ResultItem row = ResultItem::clip(&p.clock, clip);
         EXPECT_EQ(row.title, QString::fromUtf8(r.title)) << r.text;
         EXPECT_EQ(row.subtitle, optional(r.subtitle)) << r.text;
         EXPECT_EQ(row.symbol, optional(r.symbol)) << r.text;

@@ -140,9 +140,9 @@ TEST(ClipStore, CapturesForeignCopiesAndMergesRepeats) {
     EXPECT_EQ(cut.length, ClipStore::maximumClipFiles + 1500);
     EXPECT_EQ(cut.paths().size(), ClipStore::maximumClipFiles);
     EXPECT_EQ(cut.paths().last(), QStringLiteral("/data/f%1").arg(ClipStore::maximumClipFiles - 1));
-    EXPECT_TRUE(
-        ResultItem::clip(cut).subtitle->endsWith(QStringLiteral("2500 files \u00B7 the first 1000 kept")))
-        << ResultItem::clip(cut).subtitle->toStdString();
+    EXPECT_TRUE(ResultItem::clip(&f.p.clock, cut)
+                    .subtitle->endsWith(QStringLiteral("2500 files \u00B7 the first 1000 kept")))
+        << ResultItem::clip(&f.p.clock, cut).subtitle->toStdString();
     // A web URL without text is nothing to keep; with text it is kept by its text.
     const qsizetype before = store->clips().size();
     f.copy(*store, {item({{QStringLiteral("public.url"), "https://example.org/"}})});

@@ -34,7 +34,7 @@ TEST(Help, TableAndRows) {
     // "?" and "help" list the whole table, in order, as help rows.
     for (const char* text : {"?", "  ?  ", "help", "HELP"}) {
         EXPECT_TRUE(Help::isHelpQuery(QString::fromUtf8(text))) << text;
-        const auto rows = Help::rows(QString::fromUtf8(text));
+        const auto rows = Help::rows(panel.p.platform, QString::fromUtf8(text));
         EXPECT_EQ(titles(rows), titles(all)) << text;
     }
     EXPECT_FALSE(Help::isHelpQuery("helpful"));
@@ -68,7 +68,7 @@ TEST(Help, MatchingWordsAndKeywordRows) {
     EXPECT_EQ(titles(HelpTopic::matches("  browser\t")), QStringList{"Open a website"});
     EXPECT_TRUE(HelpTopic::matches("qqqzzz").isEmpty());
 
-    auto rows = Help::rows("? downloads");
+    auto rows = Help::rows(panel.p.platform, "? downloads");
     ASSERT_FALSE(rows.isEmpty());
     EXPECT_EQ(rows.last().keyword, "downloads");
     EXPECT_EQ(rows.last().source, ResultItem::Source::shortcut);
@@ -76,7 +76,7 @@ TEST(Help, MatchingWordsAndKeywordRows) {
         EXPECT_EQ(rows[i].source, ResultItem::Source::help);
 
     // "??" is the full keyword list instead of the manual.
-    rows = Help::rows("??");
+    rows = Help::rows(panel.p.platform, "??");
     ASSERT_GT(rows.size(), 6);
     for (const auto& row : rows)
         EXPECT_EQ(row.source, ResultItem::Source::shortcut);

@@ -44,7 +44,7 @@ inline ClipStore::Services clipServices(fakes::FakePlatform& p, const Settings& 
     services.workspace = &p.workspace;
     services.clock = &p.clock;
     services.webURL = [](const QString& text) { return PathInput::webURL(text); };
-    services.expandPath = [](const QString& text) { return PathInput::expand(text); };
+    services.expandPath = [&p](const QString& text) { return PathInput::expand(p.platform, text); };
     return services;
 }
 

@@ -228,7 +228,7 @@ TEST(PanelKeys, RenameRefusesBadNamesAndNeverReplacesAnotherFile) {
     EXPECT_EQ(f.favorites.keys(), QStringList{renamed});
 
     // Escape leaves the name as it was.
-    f.model.modes().startRename(ResultItem::file(renamed, ResultItem::Source::path));
+    f.model.modes().startRename(ResultItem::file(&f.p.workspace, renamed, ResultItem::Source::path));
     f.model.setQuery("Unused.pdf");
     f.press("esc");
     EXPECT_TRUE(QFile::exists(renamed));
@@ -236,7 +236,7 @@ TEST(PanelKeys, RenameRefusesBadNamesAndNeverReplacesAnotherFile) {
 
     // A change of case only is a rename too.
     const QString upper = f.p.makeFile("Case/Report.pdf", "upper");
-    f.model.modes().startRename(ResultItem::file(upper, ResultItem::Source::path));
+    f.model.modes().startRename(ResultItem::file(&f.p.workspace, upper, ResultItem::Source::path));
     f.model.setQuery("report.pdf");
     f.press("return");
     EXPECT_EQ(f.message(), "Renamed to \u201Creport.pdf\u201D");
@@ -245,7 +245,7 @@ TEST(PanelKeys, RenameRefusesBadNamesAndNeverReplacesAnotherFile) {
     // On a case-sensitive volume both names can exist: the other file is not overwritten.
     const QString lower = f.p.home() + "/Case/report.pdf";
     f.p.makeFile("Case/REPORT.pdf", "other");
-    f.model.modes().startRename(ResultItem::file(lower, ResultItem::Source::path));
+    f.model.modes().startRename(ResultItem::file(&f.p.workspace, lower, ResultItem::Source::path));
     f.model.setQuery("REPORT.pdf");
     f.press("return");
     EXPECT_EQ(f.message(), "\u201CREPORT.pdf\u201D already exists here");

@@ -47,13 +47,13 @@ int zipEntryCount(const QByteArray& zip) {
     return uchar(zip[end + 10]) | (uchar(zip[end + 11]) << 8);
 }
 
-ResultItem fileRow(const QString& path) {
-    return ResultItem::file(path, ResultItem::Source::path);
+ResultItem fileRow(const Workspace& workspace, const QString& path) {
+    return ResultItem::file(&workspace, path, ResultItem::Source::path);
 }
 
 // The keyword table's row of a system action.
-ResultItem actionRow(const QString& keyword) {
-    return Shortcuts::itemForKeyword(keyword, ResultItem::Source::shortcut).value_or(ResultItem());
+ResultItem actionRow(const Platform& platform, const QString& keyword) {
+    return Shortcuts::itemForKeyword(platform, keyword, ResultItem::Source::shortcut).value_or(ResultItem());
 }
 
 } // namespace
@@ -146,7 +146,7 @@ TEST(ResultActions, RunnableFileFromTheClipboardNeedsASecondSeparatePress) {
 
 TEST(ResultActions, SystemActionsConfirmEmptyTrashAndReportEject) {
     Panel f;
-    f.model.setResults({actionRow("emptytrash")});
+    f.model.setResults({actionRow(f.p.platform, "emptytrash")});
     f.press("return");
     EXPECT_EQ(f.message(), "Press \u21A9 again to empty trash. This can't be undone.");
     EXPECT_TRUE(f.p.session.performed.isEmpty());
@@ -156,7 +156,7 @@ TEST(ResultActions, SystemActionsConfirmEmptyTrashAndReportEject) {
     EXPECT_EQ(f.p.session.performed, QStringList{"emptyTrash"});
     EXPECT_EQ(f.dismissed, 1);
 
-    const ResultItem eject = actionRow("eject");
+    const ResultItem eject = actionRow(f.p.platform, "eject");
     f.p.workspace.volumes = {"/media/tester/USB", "/media/tester/Busy"};
     f.p.workspace.ejectErrors.insert("/media/tester/Busy", "busy");
     f.model.setResults({eject});
@@ -171,7 +171,7 @@ TEST(ResultActions, SystemActionsConfirmEmptyTrashAndReportEject) {
 
     // Locking keeps the panel until the locker answered; a lock that failed says so with the beep, and
     // no screen saver stands in for it.
-    const ResultItem lock = actionRow("lock");
+    const ResultItem lock = actionRow(f.p.platform, "lock");
     f.model.resultActions().open(lock);
     EXPECT_EQ(f.message(), "Locking the screen\u2026");
     ASSERT_TRUE(f.waitForOperations());
@@ -191,8 +191,9 @@ TEST(ResultActions, EndingTheSessionGoesThroughItsManagerAndAsksTwiceWithoutOne)
     Panel f;
     QStringList alerts;
     f.model.shell().showAlert = [&](const QString& text) { alerts << text; };
-    const ResultItem restart = actionRow("restart"), shutdown = actionRow("shutdown"),
-                     logout = actionRow("logout");
+    const ResultItem restart = actionRow(f.p.platform, "restart"),
+                     shutdown = actionRow(f.p.platform, "shutdown"),
+                     logout = actionRow(f.p.platform, "logout");
 
     // With a session manager one ↩ hands it over: its own dialog asks.
     f.model.setResults({restart});
@@ -253,7 +254,7 @@ TEST(ResultActions, IPAddressPrefersWiredAndWirelessInterfaces) {
 TEST(ResultActions, DuplicateNamesCopiesAndNeverOverwrites) {
     Panel f;
     const QString report = f.p.makeFile("Report.pdf", "pdf bytes");
-    ResultItem item = fileRow(report);
+    ResultItem item = fileRow(f.p.workspace, report);
     f.model.resultActions().duplicate(item);
     EXPECT_EQ(f.message(), "Duplicating \u201CReport.pdf\u201D\u2026");
     ASSERT_TRUE(f.waitForOperations());
@@ -269,7 +270,7 @@ TEST(ResultActions, DuplicateNamesCopiesAndNeverOverwrites) {
     f.p.makeFile("Old.d/inner/a.txt", "a");
     ASSERT_TRUE(QFile::link("inner/a.txt", folder + "/link"));
     makeRawNamedFile(folder);
-    f.model.resultActions().duplicate(fileRow(folder));
+    f.model.resultActions().duplicate(fileRow(f.p.workspace, folder));
     ASSERT_TRUE(f.waitForOperations());
     const QString copy = f.p.home() + "/Old.d copy";
     EXPECT_EQ(f.message(), "Duplicated as \u201COld.d copy\u201D");
@@ -280,12 +281,12 @@ TEST(ResultActions, DuplicateNamesCopiesAndNeverOverwrites) {
 
     // Quotes, a newline, a leading dash and a very long name.
     const QString odd = f.p.makeFile("-\"q\"\nname", "odd");
-    f.model.resultActions().duplicate(fileRow(odd));
+    f.model.resultActions().duplicate(fileRow(f.p.workspace, odd));
     ASSERT_TRUE(f.waitForOperations());
     EXPECT_EQ(readAll(f.p.home() + "/-\"q\"\nname copy"), "odd");
     const QString longName = QString(250, QLatin1Char('l')) + ".txt";
     const QString longPath = f.p.makeFile(longName, "long");
-    f.model.resultActions().duplicate(fileRow(longPath));
+    f.model.resultActions().duplicate(fileRow(f.p.workspace, longPath));
     ASSERT_TRUE(f.waitForOperations());
     EXPECT_TRUE(f.message().contains("File name too long")) << f.message().toStdString();
     EXPECT_EQ(readAll(longPath), "long");
@@ -298,7 +299,7 @@ TEST(ResultActions, DuplicateNamesCopiesAndNeverOverwrites) {
     f.p.makeFile("Locked/keep.txt", "k");
     const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup;
     QFile::setPermissions(locked, readOnly);
-    f.model.resultActions().duplicate(fileRow(locked));
+    f.model.resultActions().duplicate(fileRow(f.p.workspace, locked));
     ASSERT_TRUE(f.waitForOperations());
     EXPECT_EQ(readAll(f.p.home() + "/Locked copy/keep.txt"), "k");
     EXPECT_EQ(QFile::permissions(f.p.home() + "/Locked copy"), QFile::permissions(locked));
@@ -314,7 +315,7 @@ TEST(ResultActions, CompressMakesANewArchiveBesideTheItem) {
     makeRawNamedFile(photos);
     f.p.makeFile("Pictures/Photos.zip", "someone else's archive");
 
-    f.model.resultActions().compress(fileRow(photos));
+    f.model.resultActions().compress(fileRow(f.p.workspace, photos));
     EXPECT_EQ(f.message(), "Compressing \u201CPhotos\u201D\u2026");
     ASSERT_TRUE(f.waitForOperations());
     EXPECT_EQ(f.message(), "Compressed to \u201CPhotos 2.zip\u201D");
@@ -336,7 +337,7 @@ TEST(ResultActions, CompressMakesANewArchiveBesideTheItem) {
     for (const QString& odd : QStringList{"@x", "-x", "x\ny"}) {
         const QString item = f.p.makeDir("odd/" + odd);
         f.p.makeFile("odd/" + odd + "/inside", odd.toUtf8());
-        f.model.resultActions().compress(fileRow(item));
+        f.model.resultActions().compress(fileRow(f.p.workspace, item));
         ASSERT_TRUE(f.waitForOperations());
         EXPECT_EQ(f.message(), "Compressed to \u201C" + odd + ".zip\u201D");
         const QString out = f.p.makeDir("extracted/" + QString::number(odd.size()) + odd.left(1));
@@ -354,7 +355,7 @@ TEST(ResultActions, CompressMakesANewArchiveBesideTheItem) {
     f.p.processes.runForReal = false;
     f.p.processes.nextResult = {1, {}, "bsdtar: error", std::nullopt};
     const QString notes = f.p.makeFile("Notes.txt", "n");
-    f.model.resultActions().compress(fileRow(notes));
+    f.model.resultActions().compress(fileRow(f.p.workspace, notes));
     ASSERT_TRUE(f.waitForOperations());
     EXPECT_EQ(f.message(), "Couldn't compress \u201CNotes.txt\u201D");
     EXPECT_FALSE(QFile::exists(f.p.home() + "/Notes.txt.zip"));
@@ -377,7 +378,7 @@ TEST(ResultActions, MoveToAsksForAFolderAndKeepsWhatIsThere) {
     };
     f.model.shell().showAlert = [&](const QString& text) { alerts << text; };
     f.model.shell().onHideApplication = [&] { ++hidden; };
-    const ResultItem item = fileRow(path);
+    const ResultItem item = fileRow(f.p.workspace, path);
 
     f.model.resultActions().moveTo(item); // cancelled
     ASSERT_TRUE(asked);
@@ -409,7 +410,7 @@ TEST(ResultActions, TrashForgetsTheItemAndReportsFailures) {
     const QString path = f.p.makeFile("Old.log", "log");
     f.history.add(path);
     f.favorites.toggle(path);
-    f.model.resultActions().moveToTrash(fileRow(path));
+    f.model.resultActions().moveToTrash(fileRow(f.p.workspace, path));
     ASSERT_TRUE(f.waitForOperations());
     EXPECT_EQ(f.message(), "Moved \u201COld.log\u201D to Trash");
     EXPECT_TRUE(f.history.entries().isEmpty());
@@ -418,7 +419,7 @@ TEST(ResultActions, TrashForgetsTheItemAndReportsFailures) {
 
     const QString kept = f.p.makeFile("Kept.log", "log");
     f.p.workspace.recycleError = "The trash is not available on this volume";
-    f.model.resultActions().moveToTrash(fileRow(kept));
+    f.model.resultActions().moveToTrash(fileRow(f.p.workspace, kept));
     ASSERT_TRUE(f.waitForOperations());
     EXPECT_EQ(f.message(), "The trash is not available on this volume");
     EXPECT_EQ(f.beeps, 1);
@@ -520,7 +521,7 @@ TEST(ResultActions, PasteKeysFollowTheFrontApplication) {
 TEST(ResultActions, CopiesAreOwnChangesAndFavoritesToggle) {
     Panel f;
     const QString path = f.p.makeFile("Docs/Plan.md", "plan");
-    const ResultItem item = fileRow(path);
+    const ResultItem item = fileRow(f.p.workspace, path);
     f.model.resultActions().copyFile(item);
     EXPECT_EQ(f.message(), "Copied file \u201CPlan.md\u201D");
     EXPECT_EQ(f.p.pasteboard.fileURLs(), QList<QUrl>{QUrl::fromLocalFile(path)});
@@ -566,7 +567,7 @@ TEST(ResultActions, CopiesAreOwnChangesAndFavoritesToggle) {
         return out;
     };
     f.history.add(path);
-    const ResultItem remembered = ResultItem::file(path, ResultItem::Source::history);
+    const ResultItem remembered = ResultItem::file(&f.p.workspace, path, ResultItem::Source::history);
     EXPECT_EQ(menuTitles(remembered),
               (QStringList{"Open", "Actions\u2026", PlatformWords::current().text("Reveal in Finder"),
                            "Quick Look", "Copy Path", "Add to Favorites", "|Remove from History"}));

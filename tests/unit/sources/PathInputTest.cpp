@@ -35,56 +35,57 @@ TEST(PathInput, WindowsVariablesMapToLocalPlacesAndEnvironment) {
     fake.environment.vars.insert("MixedCase", "/mixed");
 
     // The Windows name is looked up upper-cased; the backslash becomes a slash once something was replaced.
-    EXPECT_EQ(PathInput::expandVariables("%userprofile%\\Desktop"), home + "/Desktop");
-    EXPECT_EQ(PathInput::expand("%USERPROFILE%\\Desktop"), home + "/Desktop");
-    EXPECT_EQ(PathInput::expand("%SYSTEMDRIVE%\\Users"), "/Users");
-    EXPECT_EQ(PathInput::expand("%TEMP%"), fake.root.path() + "/tmp");
-    EXPECT_EQ(PathInput::expandVariables("%USERNAME%"), "tester");
+    EXPECT_EQ(PathInput::expandVariables(fake.platform, "%userprofile%\\Desktop"), home + "/Desktop");
+    EXPECT_EQ(PathInput::expand(fake.platform, "%USERPROFILE%\\Desktop"), home + "/Desktop");
+    EXPECT_EQ(PathInput::expand(fake.platform, "%SYSTEMDRIVE%\\Users"), "/Users");
+    EXPECT_EQ(PathInput::expand(fake.platform, "%TEMP%"), fake.root.path() + "/tmp");
+    EXPECT_EQ(PathInput::expandVariables(fake.platform, "%USERNAME%"), "tester");
     // Not a Windows name: taken from the environment, exactly as written.
-    EXPECT_EQ(PathInput::expandVariables("%PATH%"), "/usr/bin");
-    EXPECT_EQ(PathInput::expandVariables("%MixedCase%\\x"), "/mixed/x");
-    EXPECT_EQ(PathInput::expandVariables("%MIXEDCASE%\\x"), "%MIXEDCASE%\\x");
+    EXPECT_EQ(PathInput::expandVariables(fake.platform, "%PATH%"), "/usr/bin");
+    EXPECT_EQ(PathInput::expandVariables(fake.platform, "%MixedCase%\\x"), "/mixed/x");
+    EXPECT_EQ(PathInput::expandVariables(fake.platform, "%MIXEDCASE%\\x"), "%MIXEDCASE%\\x");
     // Unknown names stay, and then backslashes are left alone.
-    EXPECT_EQ(PathInput::expandVariables("%NOPE%\\Desktop"), "%NOPE%\\Desktop");
+    EXPECT_EQ(PathInput::expandVariables(fake.platform, "%NOPE%\\Desktop"), "%NOPE%\\Desktop");
     // Several matches are replaced from the last back without disturbing the earlier ones.
-    EXPECT_EQ(PathInput::expandVariables("%HOME%\\%NOPE%\\%USERNAME%"), home + "/%NOPE%/tester");
+    EXPECT_EQ(PathInput::expandVariables(fake.platform, "%HOME%\\%NOPE%\\%USERNAME%"),
+              home + "/%NOPE%/tester");
     // A value containing percent signs is not expanded again.
     fake.environment.vars.insert("PCT", "%HOME%");
-    EXPECT_EQ(PathInput::expandVariables("%PCT%"), "%HOME%");
+    EXPECT_EQ(PathInput::expandVariables(fake.platform, "%PCT%"), "%HOME%");
 }
 
 TEST(PathInput, UnixVariablesAndTilde) {
     FakePlatform fake;
     const QString home = fake.home();
-    EXPECT_EQ(PathInput::expand("$HOME/x"), home + "/x");
-    EXPECT_EQ(PathInput::expand("${HOME}/x"), home + "/x");
+    EXPECT_EQ(PathInput::expand(fake.platform, "$HOME/x"), home + "/x");
+    EXPECT_EQ(PathInput::expand(fake.platform, "${HOME}/x"), home + "/x");
     // Each brace is optional on its own.
-    EXPECT_EQ(PathInput::expandVariables("${HOME/x"), home + "/x");
-    EXPECT_EQ(PathInput::expandVariables("$HOME}/x"), home + "/x");
-    EXPECT_EQ(PathInput::expand("$nope/x"), "$nope/x");
+    EXPECT_EQ(PathInput::expandVariables(fake.platform, "${HOME/x"), home + "/x");
+    EXPECT_EQ(PathInput::expandVariables(fake.platform, "$HOME}/x"), home + "/x");
+    EXPECT_EQ(PathInput::expand(fake.platform, "$nope/x"), "$nope/x");
     // Windows names are not consulted for $ names, and $ names are case-sensitive.
-    EXPECT_EQ(PathInput::expand("$USERPROFILE"), "$USERPROFILE");
-    EXPECT_EQ(PathInput::expand("$home"), "$home");
+    EXPECT_EQ(PathInput::expand(fake.platform, "$USERPROFILE"), "$USERPROFILE");
+    EXPECT_EQ(PathInput::expand(fake.platform, "$home"), "$home");
 
-    EXPECT_EQ(PathInput::expand("~"), home);
-    EXPECT_EQ(PathInput::expand("~/"), home + "/");
-    EXPECT_EQ(PathInput::expand("~/Documents/"), home + "/Documents/");
-    EXPECT_EQ(PathInput::expand("~tester/Music"), home + "/Music");
-    EXPECT_EQ(PathInput::expand("~no-such-user-zq/x"), "~no-such-user-zq/x");
+    EXPECT_EQ(PathInput::expand(fake.platform, "~"), home);
+    EXPECT_EQ(PathInput::expand(fake.platform, "~/"), home + "/");
+    EXPECT_EQ(PathInput::expand(fake.platform, "~/Documents/"), home + "/Documents/");
+    EXPECT_EQ(PathInput::expand(fake.platform, "~tester/Music"), home + "/Music");
+    EXPECT_EQ(PathInput::expand(fake.platform, "~no-such-user-zq/x"), "~no-such-user-zq/x");
     // Doubled trailing slashes collapse to the one that means "list this folder".
-    EXPECT_EQ(PathInput::expand("/tmp//"), "/tmp/");
-    EXPECT_EQ(PathInput::expand("/"), "/");
+    EXPECT_EQ(PathInput::expand(fake.platform, "/tmp//"), "/tmp/");
+    EXPECT_EQ(PathInput::expand(fake.platform, "/"), "/");
 }
 
 TEST(PathInput, QuotesFileURLsAndEscapedSpaces) {
     FakePlatform fake;
-    EXPECT_EQ(PathInput::expand("  \"/Volumes/My Disk/a b\"  "), "/Volumes/My Disk/a b");
-    EXPECT_EQ(PathInput::expand("'/tmp/x'"), "/tmp/x");
-    EXPECT_EQ(PathInput::expand("\""), "\"");
-    EXPECT_EQ(PathInput::expand("\"/tmp/x'"), "\"/tmp/x'");
-    EXPECT_EQ(PathInput::expand("file:///tmp/a%20b"), "/tmp/a b");
-    EXPECT_EQ(PathInput::expand("/tmp/a\\ b\\ c"), "/tmp/a b c");
-    EXPECT_EQ(PathInput::expand("\"~/Documents\""), fake.home() + "/Documents");
+    EXPECT_EQ(PathInput::expand(fake.platform, "  \"/Volumes/My Disk/a b\"  "), "/Volumes/My Disk/a b");
+    EXPECT_EQ(PathInput::expand(fake.platform, "'/tmp/x'"), "/tmp/x");
+    EXPECT_EQ(PathInput::expand(fake.platform, "\""), "\"");
+    EXPECT_EQ(PathInput::expand(fake.platform, "\"/tmp/x'"), "\"/tmp/x'");
+    EXPECT_EQ(PathInput::expand(fake.platform, "file:///tmp/a%20b"), "/tmp/a b");
+    EXPECT_EQ(PathInput::expand(fake.platform, "/tmp/a\\ b\\ c"), "/tmp/a b c");
+    EXPECT_EQ(PathInput::expand(fake.platform, "\"~/Documents\""), fake.home() + "/Documents");
 }
 
 TEST(PathInput, LooksLikePath) {
@@ -104,24 +105,24 @@ TEST(PathInput, CompletionsListPrefixMatchesInFinderOrderThenFuzzy) {
     fake.makeFile("file1.txt");
 
     // ~/ lists the home folder itself first, then its entries; dot files stay hidden.
-    auto rows = PathInput::completions("~/", false);
+    auto rows = PathInput::completions(fake.platform, "~/", false);
     ASSERT_FALSE(rows.isEmpty());
     EXPECT_EQ(rows.first().url.toLocalFile(), home);
     EXPECT_TRUE(rows.first().isDirectory);
     EXPECT_EQ(rows.first().source, ResultItem::Source::path);
     EXPECT_FALSE(names(rows).contains(".hidden"));
     EXPECT_TRUE(names(rows).contains("Downloads"));
-    EXPECT_TRUE(PathInput::completions("~/", true).size() > rows.size());
+    EXPECT_TRUE(PathInput::completions(fake.platform, "~/", true).size() > rows.size());
     // Without a word from the caller the setting decides.
     Settings::resetShared();
-    EXPECT_FALSE(names(PathInput::completions("~/")).contains(".hidden"));
+    EXPECT_FALSE(names(PathInput::completions(fake.platform, "~/")).contains(".hidden"));
     Settings::shared().setShowHiddenFiles(true);
-    EXPECT_TRUE(names(PathInput::completions("~/")).contains(".hidden"));
+    EXPECT_TRUE(names(PathInput::completions(fake.platform, "~/")).contains(".hidden"));
     Settings::resetShared();
-    EXPECT_EQ(names(PathInput::completions("~/.hid", false)), QStringList{".hidden"});
+    EXPECT_EQ(names(PathInput::completions(fake.platform, "~/.hid", false)), QStringList{".hidden"});
 
     // Prefix matches are case-insensitive and numbers sort by value.
-    rows = PathInput::completions("~/fi", false);
+    rows = PathInput::completions(fake.platform, "~/fi", false);
     EXPECT_EQ(names(rows), (QStringList{"file1.txt", "File2.txt", "file10.txt"}));
     for (const auto& row : rows) {
         EXPECT_FALSE(row.isDirectory);
@@ -129,22 +130,22 @@ TEST(PathInput, CompletionsListPrefixMatchesInFinderOrderThenFuzzy) {
     }
 
     // No entry starts with dwnl: the fuzzy list offers Downloads.
-    rows = PathInput::completions("~/dwnl", false);
+    rows = PathInput::completions(fake.platform, "~/dwnl", false);
     ASSERT_FALSE(rows.isEmpty());
     EXPECT_EQ(rows.first().url.toLocalFile(), home + "/Downloads");
     EXPECT_TRUE(rows.first().isDirectory);
 
     // An existing exact path comes first and is not repeated by the listing.
-    rows = PathInput::completions("~/Music", false);
+    rows = PathInput::completions(fake.platform, "~/Music", false);
     EXPECT_EQ(paths(rows), QStringList{home + "/Music"});
-    rows = PathInput::completions("$HOME/Docu", false);
+    rows = PathInput::completions(fake.platform, "$HOME/Docu", false);
     EXPECT_EQ(paths(rows), QStringList{home + "/Documents"});
 }
 
 TEST(PathInput, CompletionsEdgeFolders) {
     FakePlatform fake;
     // A lone slash: the root row, then the root folder's entries.
-    auto rows = PathInput::completions("/", false);
+    auto rows = PathInput::completions(fake.platform, "/", false);
     ASSERT_GT(rows.size(), 1);
     EXPECT_EQ(rows.first().url.toLocalFile(), "/");
     EXPECT_EQ(rows[1].url.toLocalFile().count(u'/'), 1);
@@ -153,20 +154,20 @@ TEST(PathInput, CompletionsEdgeFolders) {
     const QString big = fake.makeDir("big");
     for (int i = 0; i < 400; ++i)
         QFile(big + QStringLiteral("/entry%1").arg(i)).open(QIODevice::WriteOnly);
-    rows = PathInput::completions("~/big/", false);
+    rows = PathInput::completions(fake.platform, "~/big/", false);
     EXPECT_EQ(rows.size(), 151);
     EXPECT_EQ(rows[1].url.fileName(), "entry0");
     EXPECT_EQ(rows[2].url.fileName(), "entry1");
     EXPECT_EQ(rows[3].url.fileName(), "entry2");
 
     // A missing folder yields nothing; a file that is not a folder yields only its own row.
-    EXPECT_TRUE(PathInput::completions("~/nowhere/x", false).isEmpty());
+    EXPECT_TRUE(PathInput::completions(fake.platform, "~/nowhere/x", false).isEmpty());
     const QString file = fake.makeFile("plain.txt");
-    EXPECT_EQ(paths(PathInput::completions("~/plain.txt/", false)), QStringList{file});
+    EXPECT_EQ(paths(PathInput::completions(fake.platform, "~/plain.txt/", false)), QStringList{file});
 
     // An application bundle is a file, not a folder to open.
     fake.makeDir("Apps/Tool.app/Contents");
-    rows = PathInput::completions("~/Apps/", false);
+    rows = PathInput::completions(fake.platform, "~/Apps/", false);
     ASSERT_EQ(rows.size(), 2);
     EXPECT_TRUE(rows[0].isDirectory);
     EXPECT_FALSE(rows[1].isDirectory);
@@ -205,7 +206,7 @@ TEST(PathInput, KeptListingFollowsChangesToTheFolder) {
     fake.makeFile("kept/alpha.txt");
     QThread::msleep(50); // the folder has settled: its listing is kept
     // The folder's own row first, then its entries.
-    const auto listed = [] { return names(PathInput::completions("~/kept/", false)).mid(1); };
+    const auto listed = [&] { return names(PathInput::completions(fake.platform, "~/kept/", false)).mid(1); };
     EXPECT_EQ(listed(), QStringList{"alpha.txt"});
     EXPECT_EQ(listed(), QStringList{"alpha.txt"});
     fake.makeFile("kept/beta.txt");

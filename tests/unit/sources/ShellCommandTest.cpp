@@ -75,8 +75,8 @@ TEST(ShellCommand, QuotingKeepsEveryCharacterLiteral) {
 
 TEST_F(ShellFixture, ScriptTextRemovesItselfEntersTheFolderAndRunsTheCommandAsTyped) {
     p.environment.vars["SHELL"] = "/bin/bash";
-    const QString text =
-        ShellCommand::scriptText("/tmp/zarvo-X.command", "/home/o'neil", "echo 'hi there' | tr a-z A-Z");
+    const QString text = ShellCommand::scriptText(&p.environment, "/tmp/zarvo-X.command", "/home/o'neil",
+                                                  "echo 'hi there' | tr a-z A-Z");
     const QStringList lines = text.split(u'\n');
     ASSERT_EQ(lines.size(), 7);
     EXPECT_EQ(lines[0], "#!/bin/bash -l");
@@ -87,15 +87,15 @@ TEST_F(ShellFixture, ScriptTextRemovesItselfEntersTheFolderAndRunsTheCommandAsTy
     EXPECT_EQ(lines[5], "exec '/bin/bash' -l");
 
     // A folder that looks like an option (or "-", the previous folder) is made a plain path.
-    const QString dashed = ShellCommand::scriptText("/t/s", "-P", "ls");
+    const QString dashed = ShellCommand::scriptText(&p.environment, "/t/s", "-P", "ls");
     EXPECT_EQ(dashed.split(u'\n')[2], "cd './-P'");
-    EXPECT_EQ(ShellCommand::scriptText("/t/s", "-", QString()).split(u'\n')[2], "cd './-'");
+    EXPECT_EQ(ShellCommand::scriptText(&p.environment, "/t/s", "-", QString()).split(u'\n')[2], "cd './-'");
 }
 
 TEST_F(ShellFixture, ScriptShellIsTheUsersPosixLoginShellElseSh) {
     auto shellFor = [&](const QString& value) {
         p.environment.vars["SHELL"] = value;
-        return ShellCommand::scriptShell();
+        return ShellCommand::scriptShell(&p.environment);
     };
     EXPECT_EQ(shellFor("/bin/bash"), "/bin/bash");
     EXPECT_EQ(shellFor("/bin/sh"), "/bin/sh");
@@ -103,20 +103,20 @@ TEST_F(ShellFixture, ScriptShellIsTheUsersPosixLoginShellElseSh) {
          QStringList{"bash", "/nonexistent/zsh", "/bin/ba sh", "/bin/bash\n-c id", "/etc/passwd", QString()})
         EXPECT_EQ(shellFor(bad), "/bin/sh") << bad.toStdString();
     p.environment.vars.remove("SHELL");
-    EXPECT_EQ(ShellCommand::scriptShell(), "/bin/sh");
+    EXPECT_EQ(ShellCommand::scriptShell(&p.environment), "/bin/sh");
 
     // A shell that reads quotes its own way (fish) runs only the interactive part.
     const QString fish = p.makeFile("bin/fish", "#!/bin/sh\n");
     QFile::setPermissions(fish, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(shellFor(fish), "/bin/sh");
-    const QStringList lines = ShellCommand::scriptText("/t/s", "/", "ls").split(u'\n');
+    const QStringList lines = ShellCommand::scriptText(&p.environment, "/t/s", "/", "ls").split(u'\n');
     EXPECT_EQ(lines[0], "#!/bin/sh -l");
     EXPECT_EQ(lines[5], "exec " + ShellCommand::quoted(fish) + " -l");
 }
 
 TEST_F(ShellFixture, RunWritesAPrivateScriptAndHandsItToTheTerminal) {
-    ASSERT_EQ(ShellCommand::run("echo 'hi'", p.home()), std::nullopt);
-    ASSERT_EQ(ShellCommand::run("echo 'hi'", p.home()), std::nullopt);
+    ASSERT_EQ(ShellCommand::run(p.platform, "echo 'hi'", p.home()), std::nullopt);
+    ASSERT_EQ(ShellCommand::run(p.platform, "echo 'hi'", p.home()), std::nullopt);
     ASSERT_EQ(p.workspace.terminalScripts.size(), 2);
     EXPECT_NE(p.workspace.terminalScripts[0], p.workspace.terminalScripts[1]);
     EXPECT_EQ(scriptsIn(p.environment.temp).size(), 2);
@@ -131,7 +131,7 @@ TEST_F(ShellFixture, RunWritesAPrivateScriptAndHandsItToTheTerminal) {
     ASSERT_EQ(::stat(QFile::encodeName(script).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0700u);
 
-    EXPECT_EQ(contents(script), ShellCommand::scriptText(script, p.home(), "echo 'hi'"));
+    EXPECT_EQ(contents(script), ShellCommand::scriptText(&p.environment, script, p.home(), "echo 'hi'"));
 
     // Terminal accepted the scripts: they stay until they run.
     processEvents();
@@ -140,25 +140,25 @@ TEST_F(ShellFixture, RunWritesAPrivateScriptAndHandsItToTheTerminal) {
 
 TEST_F(ShellFixture, RunFailuresLeaveNoScriptBehind) {
     p.workspace.applications.remove("com.apple.Terminal");
-    EXPECT_EQ(ShellCommand::run("ls", p.home()), "Terminal isn't installed");
+    EXPECT_EQ(ShellCommand::run(p.platform, "ls", p.home()), "Terminal isn't installed");
     EXPECT_TRUE(p.workspace.terminalScripts.isEmpty());
     EXPECT_TRUE(scriptsIn(p.environment.temp).isEmpty());
 
     p.workspace.applications["com.apple.Terminal"] = QString::fromLatin1(kTerminal);
     p.workspace.terminalError = "no display";
-    EXPECT_EQ(ShellCommand::run("ls", p.home()), std::nullopt);
+    EXPECT_EQ(ShellCommand::run(p.platform, "ls", p.home()), std::nullopt);
     EXPECT_EQ(scriptsIn(p.environment.temp).size(), 1);
     processEvents();
     EXPECT_TRUE(scriptsIn(p.environment.temp).isEmpty());
 
     p.environment.temp = p.home() + "/missing/tmp";
-    auto error = ShellCommand::run("ls", p.home());
+    auto error = ShellCommand::run(p.platform, "ls", p.home());
     ASSERT_TRUE(error);
     EXPECT_TRUE(error->startsWith("Could not create \u201C" + p.environment.temp)) << error->toStdString();
 
     p.environment.temp = p.makeDir("tmp2");
-    EXPECT_TRUE(ShellCommand::run(QString::fromUtf16(u"ls\0rm", 5), p.home()));
-    EXPECT_TRUE(ShellCommand::run("ls", QString::fromUtf16(u"/a\0b", 4)));
+    EXPECT_TRUE(ShellCommand::run(p.platform, QString::fromUtf16(u"ls\0rm", 5), p.home()));
+    EXPECT_TRUE(ShellCommand::run(p.platform, "ls", QString::fromUtf16(u"/a\0b", 4)));
     EXPECT_TRUE(scriptsIn(p.environment.temp).isEmpty());
 }
 
@@ -170,7 +170,7 @@ TEST_F(ShellFixture, ScriptRunsInHostileFoldersAndRemovesItself) {
         SCOPED_TRACE(name.toStdString());
         const QString folder = p.makeDir("hostile/" + name);
         QFile::remove(out);
-        ASSERT_EQ(ShellCommand::run(command, folder), std::nullopt);
+        ASSERT_EQ(ShellCommand::run(p.platform, command, folder), std::nullopt);
         const QString script = p.workspace.terminalScripts.takeLast();
         EXPECT_EQ(execute(script), 7);
         EXPECT_FALSE(QFile::exists(script));
@@ -178,12 +178,13 @@ TEST_F(ShellFixture, ScriptRunsInHostileFoldersAndRemovesItself) {
     }
     // A relative folder with a leading dash is entered, not taken as an option.
     QFile::remove(out);
-    ASSERT_EQ(ShellCommand::run(command, "-dash"), std::nullopt);
+    ASSERT_EQ(ShellCommand::run(p.platform, command, "-dash"), std::nullopt);
     EXPECT_EQ(execute(p.workspace.terminalScripts.takeLast(), p.home() + "/hostile"), 7);
     EXPECT_EQ(contents(out), p.home() + "/hostile/-dash");
 
     // A command ending in a line continuation does not swallow the shell that keeps the window.
-    ASSERT_EQ(ShellCommand::run("echo first > " + ShellCommand::quoted(out) + " \\", p.home()), std::nullopt);
+    ASSERT_EQ(ShellCommand::run(p.platform, "echo first > " + ShellCommand::quoted(out) + " \\", p.home()),
+              std::nullopt);
     EXPECT_EQ(execute(p.workspace.terminalScripts.takeLast()), 0);
     EXPECT_EQ(contents(out), "first\n");
 }

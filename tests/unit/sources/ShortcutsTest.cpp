@@ -41,7 +41,7 @@ QStringList keywords(const QList<ResultItem>& rows) {
 
 TEST(Shortcuts, BuiltInTableShape) {
     FakePlatform fake;
-    const auto table = Shortcuts::builtIn();
+    const auto table = Shortcuts::builtIn(fake.platform);
     ASSERT_EQ(table.size(), 67);
     // Sections in order: 16 folders, 16 applications, 25 settings panes, 10 system actions.
     const QList<QPair<int, QString>> bounds = {{0, "home"},     {15, "hosts"},  {16, "cmd"},  {31, "winword"},
@@ -64,14 +64,14 @@ TEST(Shortcuts, BuiltInTableShape) {
     EXPECT_EQ(table[3].target, Shortcut::Target(Shortcut::Path{fake.home() + "/Downloads"}));
     EXPECT_EQ(table[0].target, Shortcut::Target(Shortcut::Path{fake.home()}));
     fake.environment.temp = fake.root.path() + "/tmp/";
-    const auto temp = std::get<Shortcut::Path>(Shortcuts::builtIn()[12].target).path;
+    const auto temp = std::get<Shortcut::Path>(Shortcuts::builtIn(fake.platform)[12].target).path;
     EXPECT_EQ(temp, fake.root.path() + "/tmp");
 }
 
 TEST(Shortcuts, MatchingBucketsAndCap) {
     KeywordDesk desk;
     // Lower-cased and trimmed: an exact alias match, listed first.
-    auto rows = Shortcuts::matches(" DL ", Source::shortcut);
+    auto rows = Shortcuts::matches(desk.fake.platform, " DL ", Source::shortcut);
     ASSERT_FALSE(rows.isEmpty());
     EXPECT_EQ(rows.first().keyword, "downloads");
     EXPECT_EQ(rows.first().title, "Downloads");
@@ -80,10 +80,10 @@ TEST(Shortcuts, MatchingBucketsAndCap) {
     EXPECT_EQ(rows.first().historyKey(), "shortcut:downloads");
 
     // Two letters: prefixes of keywords, aliases and titles, in table order; one letter: exact only.
-    rows = Shortcuts::matches("do", Source::shortcut);
+    rows = Shortcuts::matches(desk.fake.platform, "do", Source::shortcut);
     EXPECT_EQ(keywords(rows), (QStringList{"documents", "downloads"}));
-    EXPECT_TRUE(Shortcuts::matches("d", Source::shortcut).isEmpty());
-    EXPECT_TRUE(Shortcuts::matches("  ", Source::shortcut).isEmpty());
+    EXPECT_TRUE(Shortcuts::matches(desk.fake.platform, "d", Source::shortcut).isEmpty());
+    EXPECT_TRUE(Shortcuts::matches(desk.fake.platform, "  ", Source::shortcut).isEmpty());
 
     // The cap of 6 is applied before unresolved rows drop out.
     const QList<Shortcut> many = [] {
@@ -93,7 +93,7 @@ TEST(Shortcuts, MatchingBucketsAndCap) {
         list[1].target = Shortcut::Path{"/no/such/place"};
         return list;
     }();
-    rows = Shortcuts::matches("zz", Source::shortcut, many);
+    rows = Shortcuts::matches(desk.fake.platform, "zz", Source::shortcut, many);
     EXPECT_EQ(keywords(rows), (QStringList{"zz0", "zz2", "zz3", "zz4", "zz5"}));
 
     const QList<Shortcut> list = {
@@ -104,13 +104,13 @@ TEST(Shortcuts, MatchingBucketsAndCap) {
     };
     // delta is a prefix match and leads; the fuzzy bucket follows, best score first, whatever the table
     // order.
-    EXPECT_EQ(keywords(Shortcuts::matches("snh", Source::shortcut, list)),
+    EXPECT_EQ(keywords(Shortcuts::matches(desk.fake.platform, "snh", Source::shortcut, list)),
               (QStringList{"delta", "gamma", "alpha"}));
     // Two letters never reach the fuzzy bucket.
-    EXPECT_EQ(keywords(Shortcuts::matches("sh", Source::shortcut, list)), QStringList{});
+    EXPECT_EQ(keywords(Shortcuts::matches(desk.fake.platform, "sh", Source::shortcut, list)), QStringList{});
 
     // "?" lists every keyword whose target resolves, uncapped.
-    rows = Shortcuts::matches("?", Source::shortcut);
+    rows = Shortcuts::matches(desk.fake.platform, "?", Source::shortcut);
     EXPECT_GT(rows.size(), 6);
     EXPECT_TRUE(keywords(rows).contains("lock"));
     EXPECT_FALSE(keywords(rows).contains("excel"));
@@ -118,8 +118,8 @@ TEST(Shortcuts, MatchingBucketsAndCap) {
 
 TEST(Shortcuts, TargetsBecomeRows) {
     KeywordDesk desk;
-    auto byKeyword = [](const char* keyword) {
-        return Shortcuts::itemForKeyword(QString::fromUtf8(keyword), Source::shortcut);
+    auto byKeyword = [&](const char* keyword) {
+        return Shortcuts::itemForKeyword(desk.fake.platform, QString::fromUtf8(keyword), Source::shortcut);
     };
 
     // Settings pane: the pane URL, the settings app's icon; no settings app means no row.
@@ -169,7 +169,7 @@ TEST(Shortcuts, CustomKeywordsComeFirstAndHideBuiltIns) {
                     {QString(), "~/x"},
                     {"blank", QString()}});
 
-    const auto all = Shortcuts::all();
+    const auto all = Shortcuts::all(desk.fake.platform);
     ASSERT_EQ(all.size(), 67 - 1 + 2);
     EXPECT_EQ(all[0].keyword, "notes");
     EXPECT_EQ(all[0].title, "Notes");
@@ -178,7 +178,7 @@ TEST(Shortcuts, CustomKeywordsComeFirstAndHideBuiltIns) {
     for (const auto& s : all)
         EXPECT_NE(s.keyword, "calc");
 
-    auto rows = Shortcuts::matches("notes", Source::shortcut);
+    auto rows = Shortcuts::matches(desk.fake.platform, "notes", Source::shortcut);
     ASSERT_FALSE(rows.isEmpty());
     EXPECT_EQ(rows[0].title, "Notes");
     EXPECT_EQ(rows[0].keyword, "notes");
@@ -186,8 +186,9 @@ TEST(Shortcuts, CustomKeywordsComeFirstAndHideBuiltIns) {
     EXPECT_EQ(rows[0].subtitle, "Custom shortcut \u2192 ~/Notes");
 
     // The alias "calc" is gone with its row; the custom web target takes its place.
-    EXPECT_EQ(keywords(Shortcuts::matches("calc", Source::shortcut)), QStringList{"calculator"});
-    rows = Shortcuts::matches("calculator", Source::shortcut);
+    EXPECT_EQ(keywords(Shortcuts::matches(desk.fake.platform, "calc", Source::shortcut)),
+              QStringList{"calculator"});
+    rows = Shortcuts::matches(desk.fake.platform, "calculator", Source::shortcut);
     ASSERT_FALSE(rows.isEmpty());
     EXPECT_EQ(rows[0].url.toString(), "https://calc.example.com");
     EXPECT_FALSE(rows[0].isDirectory);
@@ -205,8 +206,9 @@ TEST(Shortcuts, CustomTargetsResolveInOrder) {
                     {"ed2", "Editor.app"},
                     {"view", "org.example.Viewer"},
                     {"gone", "~/Nothing Here"}});
-    auto url = [](const char* keyword) {
-        const auto row = Shortcuts::itemForKeyword(QString::fromUtf8(keyword), Source::shortcut);
+    auto url = [&](const char* keyword) {
+        const auto row =
+            Shortcuts::itemForKeyword(desk.fake.platform, QString::fromUtf8(keyword), Source::shortcut);
         return row ? row->url.toString() : "none";
     };
     const QString home = desk.fake.home();
@@ -220,6 +222,6 @@ TEST(Shortcuts, CustomTargetsResolveInOrder) {
     EXPECT_EQ(url("view"), QUrl::fromLocalFile("/apps/viewer").toString());
     EXPECT_EQ(url("gone"), "none");
     // The drive keyword replaced the built-in icloud row (drive is one of its aliases).
-    for (const auto& s : Shortcuts::all())
+    for (const auto& s : Shortcuts::all(desk.fake.platform))
         EXPECT_NE(s.keyword, "icloud");
 }

@@ -95,19 +95,19 @@ TEST(WebSearch, ItemFields) {
 TEST(AppChoice, BrowsersPutTheDefaultFirstOnceAndKeepNine) {
     fakes::FakePlatform p;
     const QUrl page("https://example.com/");
-    EXPECT_TRUE(AppChoice::browsers(page).isEmpty());
+    EXPECT_TRUE(AppChoice::browsers(&p.workspace, page).isEmpty());
 
     // The fake reports the first handler as the default, so it is listed twice by the workspace.
     p.workspace.handlers["https"] = {"/apps/firefox.desktop", "/apps/chromium.desktop"};
-    EXPECT_EQ(AppChoice::browsers(page),
+    EXPECT_EQ(AppChoice::browsers(&p.workspace, page),
               (QList<AppChoice>{{"/apps/firefox.desktop"}, {"/apps/chromium.desktop"}}));
-    EXPECT_EQ(AppChoice::browsers(QUrl("HTTPS://example.com")).size(), 2);
+    EXPECT_EQ(AppChoice::browsers(&p.workspace, QUrl("HTTPS://example.com")).size(), 2);
 
     QStringList many;
     for (int i = 0; i < 12; ++i)
         many << QStringLiteral("/apps/browser%1.desktop").arg(i);
     p.workspace.handlers["https"] = many;
-    const auto nine = AppChoice::browsers(page);
+    const auto nine = AppChoice::browsers(&p.workspace, page);
     ASSERT_EQ(nine.size(), 9);
     EXPECT_EQ(nine.first().url, many.first());
     EXPECT_EQ(nine.last().url, many[8]);
@@ -118,9 +118,9 @@ TEST(AppChoice, UniqueKnowsAnApplicationByItsIdentifierElseItsLocation) {
     p.workspace.applications["org.mozilla.firefox"] = "/apps/firefox.desktop";
     const QStringList list = {"/apps/firefox.desktop", "/opt/a.desktop", "/apps/firefox.desktop",
                               "/opt/b.desktop", "/opt/a.desktop"};
-    EXPECT_EQ(AppChoice::unique(list),
+    EXPECT_EQ(AppChoice::unique(&p.workspace, list),
               (QStringList{"/apps/firefox.desktop", "/opt/a.desktop", "/opt/b.desktop"}));
-    EXPECT_TRUE(AppChoice::unique({}).isEmpty());
+    EXPECT_TRUE(AppChoice::unique(&p.workspace, {}).isEmpty());
 }
 
 TEST(AppChoice, CandidatesForFoldersAndFiles) {
@@ -128,22 +128,22 @@ TEST(AppChoice, CandidatesForFoldersAndFiles) {
     p.workspace.applications["com.apple.Terminal"] = "/apps/terminal.desktop";
     p.workspace.applications["com.apple.finder"] = "/apps/files.desktop";
     const QString folder = p.makeDir("Projects");
-    const auto folderItem = ResultItem::file(folder, ResultItem::Source::path);
+    const auto folderItem = ResultItem::file(&p.workspace, folder, ResultItem::Source::path);
     ASSERT_TRUE(folderItem.isDirectory);
-    EXPECT_EQ(AppChoice::candidates(folderItem),
+    EXPECT_EQ(AppChoice::candidates(&p.workspace, folderItem),
               (QList<AppChoice>{{"/apps/files.desktop"}, {"/apps/terminal.desktop"}}));
     // Editors come after the file manager and terminals, whatever order they were installed in.
     p.workspace.applications["com.microsoft.VSCode"] = "/apps/code.desktop";
     p.workspace.applications["dev.warp.Warp-Stable"] = "/apps/warp.desktop";
-    EXPECT_EQ(AppChoice::candidates(folderItem), (QList<AppChoice>{{"/apps/files.desktop"},
-                                                                   {"/apps/terminal.desktop"},
-                                                                   {"/apps/warp.desktop"},
-                                                                   {"/apps/code.desktop"}}));
+    EXPECT_EQ(AppChoice::candidates(&p.workspace, folderItem), (QList<AppChoice>{{"/apps/files.desktop"},
+                                                                                 {"/apps/terminal.desktop"},
+                                                                                 {"/apps/warp.desktop"},
+                                                                                 {"/apps/code.desktop"}}));
 
     const QString file = p.makeFile("notes.txt", "hi");
-    const auto fileItem = ResultItem::file(file, ResultItem::Source::path);
-    EXPECT_TRUE(AppChoice::candidates(fileItem).isEmpty());
+    const auto fileItem = ResultItem::file(&p.workspace, file, ResultItem::Source::path);
+    EXPECT_TRUE(AppChoice::candidates(&p.workspace, fileItem).isEmpty());
     p.workspace.handlers["file:txt"] = {"/apps/editor.desktop", "/apps/code.desktop"};
-    EXPECT_EQ(AppChoice::candidates(fileItem),
+    EXPECT_EQ(AppChoice::candidates(&p.workspace, fileItem),
               (QList<AppChoice>{{"/apps/editor.desktop"}, {"/apps/code.desktop"}}));
 }

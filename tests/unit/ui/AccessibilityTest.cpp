@@ -13,8 +13,9 @@ using namespace zarvo::ui;
 TEST(AccessibilityTest, RowsTellKindPlaceMarksAndPositionAndFollowTheSelection) {
     QTemporaryDir home;
     ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral("Downloads")));
-    const ResultItem folder = ResultItem::file(home.path() + "/Downloads", ResultItem::Source::path);
-    ResultItem app = ResultItem::file("/nowhere/org.example.Pad.desktop", ResultItem::Source::shortcut);
+    const ResultItem folder = ResultItem::file(nullptr, home.path() + "/Downloads", ResultItem::Source::path);
+    ResultItem app =
+        ResultItem::file(nullptr, "/nowhere/org.example.Pad.desktop", ResultItem::Source::shortcut);
     app.title = QStringLiteral("Pad");
     app.subtitle = QStringLiteral("Application");
     ResultItem web;

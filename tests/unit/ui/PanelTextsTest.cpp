@@ -27,7 +27,7 @@ TEST(PanelTexts, PlaceholdersAndEmptyTextsFollowModeAndState) {
 
     // The actions placeholder names the target: its title, else a file's name.
     const QString report = f.p.makeFile("Documents/report.pdf", "pdf");
-    f.model.modes().showActions(ResultItem::file(report, ResultItem::Source::path));
+    f.model.modes().showActions(ResultItem::file(&f.p.workspace, report, ResultItem::Source::path));
     EXPECT_EQ(PanelTexts::placeholder(f.model), "Search actions for \u201Creport.pdf\u201D\u2026");
 
     f.model.modes().prepareForShow(true);
@@ -59,14 +59,14 @@ TEST(ResultRows, TagsButtonsAndSubtitlesBySource) {
     web.symbol = "magnifyingglass";
     EXPECT_EQ(ResultRow::tag(web, f.settings), "Web");
 
-    ResultItem folder = ResultItem::file(f.p.home() + "/Downloads", S::spotlight);
+    ResultItem folder = ResultItem::file(&f.p.workspace, f.p.home() + "/Downloads", S::spotlight);
     folder.isDirectory = true;
     EXPECT_EQ(ResultRow::tag(folder, f.settings), "Folder");
     EXPECT_EQ(ResultRow::subtitle(folder, f.p.home()), "~/Downloads");
     EXPECT_EQ(ResultRow::copyHelp(folder), "Copy path");
     EXPECT_TRUE(ResultRow::hasRevealButton(folder));
     // A home folder that is only a prefix of another name is not abbreviated.
-    EXPECT_EQ(ResultRow::subtitle(ResultItem::file(f.p.home() + "x/y", S::path), f.p.home()),
+    EXPECT_EQ(ResultRow::subtitle(ResultItem::file(&f.p.workspace, f.p.home() + "x/y", S::path), f.p.home()),
               f.p.home() + "x/y");
 
     ResultItem app;
@@ -76,7 +76,7 @@ TEST(ResultRows, TagsButtonsAndSubtitlesBySource) {
     EXPECT_EQ(ResultRow::tag(app, f.settings), "ncpa.cpl");
     EXPECT_FALSE(ResultRow::hasCopyButton(app));
 
-    const ResultItem command = ResultItem::commandItem("git status", S::command);
+    const ResultItem command = ResultItem::commandItem(&f.p.workspace, "git status", S::command);
     EXPECT_EQ(ResultRow::tag(command, f.settings), "Run");
     EXPECT_EQ(ResultRow::copyHelp(command), "Copy command");
 
@@ -84,7 +84,7 @@ TEST(ResultRows, TagsButtonsAndSubtitlesBySource) {
     const ResultItem history = ResultItem::clipboardHistory(3);
     EXPECT_EQ(ResultRow::tag(history, f.settings), "\u21E7\u2318V");
     f.addTextClip("hello");
-    const ResultItem clip = ResultItem::clip(f.clips.clips().first());
+    const ResultItem clip = ResultItem::clip(&f.p.clock, f.clips.clips().first());
     EXPECT_EQ(ResultRow::tag(clip, f.settings), std::nullopt);
     EXPECT_EQ(ResultRow::copyHelp(clip), "Copy to the clipboard");
     EXPECT_FALSE(ResultRow::hasRevealButton(clip));

@@ -80,9 +80,9 @@ TEST(SearchViewTest, HostileRowsPaintWithoutHarm) {
     marks.title = QString(300, QChar(0x0301));
     marks.symbol = "no.such.symbol";
     rows << marks;
-    ResultItem rtl =
-        ResultItem::file(v.f.p.home() + "/\u05E9\u05DC\u05D5\u05DD \u0645\u0631\u062D\u0628\u0627.txt",
-                         ResultItem::Source::path);
+    ResultItem rtl = ResultItem::file(
+        &v.f.p.workspace, v.f.p.home() + "/\u05E9\u05DC\u05D5\u05DD \u0645\u0631\u062D\u0628\u0627.txt",
+        ResultItem::Source::path);
     rtl.iconPath = "/nonexistent/icon.png";
     rows << rtl;
     ResultItem help;
@@ -99,7 +99,7 @@ TEST(SearchViewTest, HostileRowsPaintWithoutHarm) {
     gone.text = "Image";
     gone.length = 1;
     gone.date = QDateTime::currentDateTimeUtc();
-    rows << ResultItem::clip(gone);
+    rows << ResultItem::clip(&v.f.p.clock, gone);
     v.f.model.setResults(rows);
     v.f.model.setSelectedIndex(4);
     const QImage frame = v.paint();
@@ -129,7 +129,8 @@ TEST(SearchViewTest, EveryRowHasAnIcon) {
     command.title = "ls";
     command.command = "ls";
     command.iconPath = entry.fileName();
-    ResultItem filesClip = ResultItem::file(v.f.p.home() + "/report.pdf", ResultItem::Source::clip);
+    ResultItem filesClip =
+        ResultItem::file(&v.f.p.workspace, v.f.p.home() + "/report.pdf", ResultItem::Source::clip);
     filesClip.iconPath = v.f.p.home() + "/report.pdf";
     v.f.model.setResults({command, filesClip});
     ResultList* list = v.view.resultList();
@@ -450,7 +451,7 @@ TEST(SearchViewTest, PicturesShowTheirCachedThumbnailsAndMissingOnesAreAskedFor)
     };
     const qint64 mtime = QFileInfo(photo).lastModified().toSecsSinceEpoch();
     writeThumbnail(Qt::blue, mtime - 60); // of an older version of the file
-    f.model.setResults({ResultItem::file(photo, ResultItem::Source::spotlight)});
+    f.model.setResults({ResultItem::file(&f.p.workspace, photo, ResultItem::Source::spotlight)});
     ResultList* list = view.resultList();
     const auto iconColour = [&] {
         const QImage frame = list->grab().toImage();

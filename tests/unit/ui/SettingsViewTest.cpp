@@ -46,6 +46,7 @@ struct Window {
     SettingsView* view = nullptr;
 
     explicit Window(bool open = true) {
+        services.platform = &f.p.platform;
         keys.registerKey(HotKeyManager::Slot::main, f.settings.hotKeyCode(), f.settings.hotKeyModifiers());
         keys.registerKey(HotKeyManager::Slot::clipboard, f.settings.clipHotKeyCode(),
                          f.settings.clipHotKeyModifiers());

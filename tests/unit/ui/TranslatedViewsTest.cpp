@@ -122,8 +122,10 @@ TEST(TranslatedViewsTest, PanelSettingsAndMenuShowNoEnglishTheCatalogueTranslate
         }
         HotKeyManager keys{&f.p.hotKeys, &f.p.desktopShortcuts};
         HotKeyRegistration registration{f.settings, keys};
-        SettingsWindow window(
-            SettingsView::Services{f.settings, f.history, &f.clips, &f.p.workspace, registration, {}, "1.2"});
+        SettingsView::Services services{f.settings,   f.history, &f.clips, &f.p.workspace,
+                                        registration, {},        "1.2"};
+        services.platform = &f.p.platform;
+        SettingsWindow window(std::move(services));
         window.show();
         shown << shownTexts(window);
         app::StatusMenu menu(f.settings, {});
