@@ -1,9 +1,11 @@
 #include "index/ContentTypes.h"
 
+#include <QFile>
 #include <QHash>
 #include <QMimeDatabase>
 #include <QMutex>
 #include <QSet>
+#include <QStandardPaths>
 #include <algorithm>
 #include <optional>
 
@@ -290,7 +292,8 @@ struct Registry {
     QHash<QByteArray, TypeId> byKey;
     QMimeDatabase db;
     // The database's globs a name without a dot can match, lower-cased; read at the first such name.
-    std::optional<QStringList> dotFreeGlobs;
+    // None when they could not all be read: the database is then asked about every name.
+    std::optional<std::optional<QStringList>> dotFreeGlobs;
 
     Registry() {
         registerMime(QStringLiteral("application/octet-stream"));
@@ -331,15 +334,39 @@ struct Registry {
     // and asking the database costs a regular expression compiled per glob and name (a tenth of a
     // crawl of a home folder). Caller holds the mutex.
     bool mayKnowDotFree(const QString& name) {
-        if (!dotFreeGlobs) {
-            dotFreeGlobs.emplace();
-            for (const auto& type : db.allMimeTypes())
-                for (const auto& glob : type.globPatterns())
-                    if (!needsDot(glob)) dotFreeGlobs->append(glob.toLower());
-        }
+        if (!dotFreeGlobs) dotFreeGlobs = readDotFreeGlobs();
+        if (!*dotFreeGlobs) return true;
+        const QStringList& globs = **dotFreeGlobs;
         const QString lower = name.toLower();
-        return std::any_of(dotFreeGlobs->cbegin(), dotFreeGlobs->cend(),
+        return std::any_of(globs.cbegin(), globs.cend(),
                            [&](const QString& glob) { return mayMatch(glob, lower); });
+    }
+
+    // From the globs2 files beside the caches the database reads (the same folders, in QStandardPaths'
+    // order), not through QMimeType::globPatterns(), which loads every type whole (megabytes).
+    static std::optional<QStringList> readDotFreeGlobs() {
+        QStringList globs;
+        const QStringList folders = QStandardPaths::locateAll(
+            QStandardPaths::GenericDataLocation, QStringLiteral("mime"), QStandardPaths::LocateDirectory);
+        for (const QString& folder : folders) {
+            QFile file(folder + QStringLiteral("/globs2"));
+            if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+                // Types the database reads here (its cache, or the packages themselves) are not known.
+                if (QFile::exists(folder + QStringLiteral("/mime.cache")) ||
+                    QFile::exists(folder + QStringLiteral("/packages")))
+                    return std::nullopt;
+                continue;
+            }
+            while (!file.atEnd()) {
+                const QByteArray line = file.readLine().trimmed();
+                if (line.isEmpty() || line.startsWith('#')) continue;
+                const QString glob = QString::fromUtf8(line.split(':').value(2));
+                if (!glob.isEmpty() && !needsDot(glob)) globs.append(glob.toLower());
+            }
+        }
+        // None read: the database falls back on its built-in types, which only it knows.
+        if (globs.isEmpty()) return std::nullopt;
+        return globs;
     }
 };
 
