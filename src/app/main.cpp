@@ -9,7 +9,7 @@
 #include <QJsonObject>
 #include <cstdio>
 
-// This program links QtCore and QtNetwork only: it hands requests to the running instance, and loads
+// This program links QtCore only: it hands requests to the running instance, and loads
 // the desktop application's module when there is none to hand them to.
 
 namespace {

@@ -1,9 +1,13 @@
 #include "index/ContentTypes.h"
 
+#include <QFile>
 #include <QHash>
 #include <QMimeDatabase>
 #include <QMutex>
 #include <QSet>
+#include <QStandardPaths>
+#include <algorithm>
+#include <optional>
 
 namespace zarvo::index::ContentTypes {
 
@@ -235,12 +239,61 @@ struct TypeInfo {
     QStringList conformance;
 };
 
+// True when `name` could match the glob `pattern` (both lower case). '?' and bracket expressions are
+// taken as '*': this errs towards a match, which the MIME database then decides.
+bool mayMatch(QStringView pattern, QStringView name) {
+    qsizetype p = 0, n = 0, star = -1, resume = 0;
+    auto isWild = [](QChar c) { return c == u'*' || c == u'?' || c == u'['; };
+    auto skipWild = [&](qsizetype at) {
+        while (at < pattern.size() && isWild(pattern[at])) {
+            if (pattern[at] == u'[') {
+                const auto close = pattern.indexOf(u']', at + 2); // "[]…]" holds a ']'
+                at = close < 0 ? pattern.size() : close;
+            }
+            ++at;
+        }
+        return at;
+    };
+    while (n < name.size()) {
+        if (p < pattern.size() && isWild(pattern[p])) {
+            p = skipWild(p);
+            star = p;
+            resume = n;
+        } else if (p < pattern.size() && pattern[p] == name[n]) {
+            ++p;
+            ++n;
+        } else if (star >= 0) {
+            p = star;
+            n = ++resume;
+        } else {
+            return false;
+        }
+    }
+    return skipWild(p) == pattern.size();
+}
+
+// A glob with a '.' outside its bracket expressions matches only names holding one.
+bool needsDot(QStringView glob) {
+    for (qsizetype i = 0; i < glob.size(); ++i) {
+        if (glob[i] == u'.') return true;
+        if (glob[i] == u'[') {
+            const auto close = glob.indexOf(u']', i + 2);
+            if (close < 0) return false;
+            i = close;
+        }
+    }
+    return false;
+}
+
 struct Registry {
     QMutex mutex;
     std::vector<TypeInfo> types;
     QHash<QString, TypeId> byMime;
     QHash<QByteArray, TypeId> byKey;
     QMimeDatabase db;
+    // The database's globs a name without a dot can match, lower-cased; read at the first such name.
+    // None when they could not all be read: the database is then asked about every name.
+    std::optional<std::optional<QStringList>> dotFreeGlobs;
 
     Registry() {
         registerMime(QStringLiteral("application/octet-stream"));
@@ -275,6 +328,45 @@ struct Registry {
         types.push_back(std::move(info));
         byMime.insert(mime, id);
         return id;
+    }
+
+    // Whether the database may know a type for a name without a dot. Most such names match no glob,
+    // and asking the database costs a regular expression compiled per glob and name (a tenth of a
+    // crawl of a home folder). Caller holds the mutex.
+    bool mayKnowDotFree(const QString& name) {
+        if (!dotFreeGlobs) dotFreeGlobs = readDotFreeGlobs();
+        if (!*dotFreeGlobs) return true;
+        const QStringList& globs = **dotFreeGlobs;
+        const QString lower = name.toLower();
+        return std::any_of(globs.cbegin(), globs.cend(),
+                           [&](const QString& glob) { return mayMatch(glob, lower); });
+    }
+
+    // From the globs2 files beside the caches the database reads (the same folders, in QStandardPaths'
+    // order), not through QMimeType::globPatterns(), which loads every type whole (megabytes).
+    static std::optional<QStringList> readDotFreeGlobs() {
+        QStringList globs;
+        const QStringList folders = QStandardPaths::locateAll(
+            QStandardPaths::GenericDataLocation, QStringLiteral("mime"), QStandardPaths::LocateDirectory);
+        for (const QString& folder : folders) {
+            QFile file(folder + QStringLiteral("/globs2"));
+            if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+                // Types the database reads here (its cache, or the packages themselves) are not known.
+                if (QFile::exists(folder + QStringLiteral("/mime.cache")) ||
+                    QFile::exists(folder + QStringLiteral("/packages")))
+                    return std::nullopt;
+                continue;
+            }
+            while (!file.atEnd()) {
+                const QByteArray line = file.readLine().trimmed();
+                if (line.isEmpty() || line.startsWith('#')) continue;
+                const QString glob = QString::fromUtf8(line.split(':').value(2));
+                if (!glob.isEmpty() && !needsDot(glob)) globs.append(glob.toLower());
+            }
+        }
+        // None read: the database falls back on its built-in types, which only it knows.
+        if (globs.isEmpty()) return std::nullopt;
+        return globs;
     }
 };
 
@@ -321,9 +413,11 @@ TypeId forFileName(QByteArrayView utf8Name, bool isDir) {
     if (!key.isEmpty())
         if (auto it = r.byKey.constFind(key); it != r.byKey.constEnd()) return *it;
     const QString name = QString::fromUtf8(utf8Name);
-    const auto mime = r.db.mimeTypeForFile(name, QMimeDatabase::MatchExtension);
-    const TypeId id =
-        r.registerMime(mime.isValid() ? mime.name() : QStringLiteral("application/octet-stream"));
+    TypeId id = kUnknown; // what the database answers for a name no glob matches
+    if (utf8Name.contains('.') || r.mayKnowDotFree(name)) {
+        const auto mime = r.db.mimeTypeForFile(name, QMimeDatabase::MatchExtension);
+        id = r.registerMime(mime.isValid() ? mime.name() : QStringLiteral("application/octet-stream"));
+    }
     if (!key.isEmpty() && r.byKey.size() < 65536) r.byKey.insert(key, id);
     return id;
 }

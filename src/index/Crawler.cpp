@@ -31,28 +31,32 @@ quint32 clampTime(qint64 seconds) {
 
 ContentTypes::TypeId Crawler::typeFor(QByteArrayView name, bool isDir) {
     if (isDir) return ContentTypes::forFileName(name, true);
-    // Fast path without allocating: a plain lower-case extension already in the cache.
+    // Fast path without allocating or hashing bytes: a plain extension of up to 8 bytes, lower-cased
+    // into an integer, already met.
+    quint64 extension = 0;
     const auto dot = name.lastIndexOf('.');
     if (dot > 0 && name.size() - dot - 1 <= 8 && name.size() - dot - 1 > 0) {
-        char buf[8];
+        char buf[8] = {};
         const auto len = name.size() - dot - 1;
-        bool plain = true;
         for (qsizetype i = 0; i < len; ++i) {
             const char c = name[dot + 1 + i];
             buf[i] = (c >= 'A' && c <= 'Z') ? char(c + 32) : c;
         }
+        bool plain = true;
         for (auto c : {"gz", "bz2", "xz", "zst", "z", "lz", "lzma", "lz4"})
             if (QByteArrayView(buf, len) == QByteArrayView(c)) plain = false;
-        if (plain)
-            if (auto it = m_typeCache.constFind(QByteArray::fromRawData(buf, len));
-                it != m_typeCache.constEnd())
-                return *it;
+        if (plain) {
+            std::memcpy(&extension, buf, sizeof extension);
+            if (auto it = m_extensionTypes.find(extension); it != m_extensionTypes.end()) return it->second;
+        }
     }
     const QByteArray key = ContentTypes::cacheKey(name);
     if (!key.isEmpty())
         if (auto it = m_typeCache.constFind(key); it != m_typeCache.constEnd()) return *it;
     const auto id = ContentTypes::forFileName(name, false);
     if (!key.isEmpty() && m_typeCache.size() < 65536) m_typeCache.insert(key, id);
+    // The extension alone is the cache key of such a name (ContentTypes::cacheKey).
+    if (extension && m_extensionTypes.size() < 65536) m_extensionTypes.emplace(extension, id);
     return id;
 }
 

@@ -7,6 +7,7 @@
 #include <QSet>
 #include <atomic>
 #include <functional>
+#include <unordered_map>
 
 namespace zarvo::index {
 
@@ -63,6 +64,7 @@ private:
 
     Options m_options;
     QHash<QByteArray, ContentTypes::TypeId> m_typeCache;
+    std::unordered_map<quint64, ContentTypes::TypeId> m_extensionTypes; // up to 8 bytes, packed
     qint64 m_added = 0;
     qint64 m_lastProgress = 0;
 };

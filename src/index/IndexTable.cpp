@@ -54,9 +54,8 @@ void IndexTable::storeName(Entry& e, QByteArrayView name, bool searchable) {
         return;
     }
     e.nameOff = quint32(names.size());
-    reserveFor(names, e.nameLen + 1);
+    reserveFor(names, e.nameLen);
     names.append(name.first(e.nameLen));
-    names.append('\0');
 }
 
 void IndexTable::shareFoldedNames() {
@@ -71,7 +70,7 @@ void IndexTable::shareFoldedNames() {
         if (spelledAsFolded(e))
             e.nameOff = kNameInFolded;
         else if (e.nameOff != kNameInFolded)
-            kept += e.nameLen + 1;
+            kept += e.nameLen;
     }
     // A new buffer: a snapshot's names are in ranking order, not entry order.
     QByteArray own(kept, Qt::Uninitialized);
@@ -81,7 +80,6 @@ void IndexTable::shareFoldedNames() {
         std::memcpy(own.data() + at, names.constData() + e.nameOff, e.nameLen);
         e.nameOff = quint32(at);
         at += e.nameLen;
-        own[at++] = '\0';
     }
     names = std::move(own);
 }

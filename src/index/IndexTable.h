@@ -92,7 +92,8 @@ inline constexpr quint32 kNoFolder = 0xffffffffu;
 class IndexTable {
 public:
     std::vector<Entry, UninitialisedAllocator<Entry>> entries;
-    QByteArray names;  // every name, NUL-terminated
+    // The names not spelled as their folded names, back to back: an entry's nameLen ends its name.
+    QByteArray names;
     QByteArray folded; // every folded name, NUL-terminated, in entry order but for renamed entries'
     // Entries renamed since they were added → where their first folded name lies (a dead slot now).
     QHash<quint32, quint32> vacated;
@@ -144,8 +145,8 @@ public:
     // Bytes held by the arrays (capacity), for status and benchmarks.
     quint64 memoryBytes() const;
     void shrink();
-    // Drops from `names` every name spelled as its folded name (kNameInFolded): a table read from a
-    // snapshot holds each name twice.
+    // Drops from `names` every name spelled as its folded name (kNameInFolded), and the terminators: a
+    // table read from a snapshot holds each name twice, NUL-terminated.
     void shareFoldedNames();
     // Grows arrays by an eighth rather than doubling: a million-entry table should not carry tens of
     // megabytes of slack after one new file.

@@ -9,51 +9,6 @@
 
 namespace zarvo::index {
 
-namespace Fold {
-
-void append(QByteArrayView utf8, QByteArray& out) {
-    bool ascii = true;
-    for (char c : utf8)
-        if (uchar(c) >= 0x80) {
-            ascii = false;
-            break;
-        }
-    if (ascii) {
-        const auto start = out.size();
-        out.resize(start + utf8.size());
-        char* dst = out.data() + start;
-        for (qsizetype i = 0; i < utf8.size(); ++i) {
-            const char c = utf8[i];
-            dst[i] = (c >= 'A' && c <= 'Z') ? char(c + 32) : c;
-        }
-        return;
-    }
-    const QString decomposed = QString::fromUtf8(utf8).normalized(QString::NormalizationForm_KD);
-    QString kept;
-    kept.reserve(decomposed.size());
-    for (QChar ch : decomposed) {
-        const auto cat = ch.category();
-        if (cat == QChar::Mark_NonSpacing || cat == QChar::Mark_SpacingCombining ||
-            cat == QChar::Mark_Enclosing)
-            continue;
-        kept.append(ch);
-    }
-    out.append(kept.toCaseFolded().toUtf8());
-}
-
-QByteArray fold(QByteArrayView utf8) {
-    QByteArray out;
-    out.reserve(utf8.size());
-    append(utf8, out);
-    return out;
-}
-
-QByteArray fold(const QString& text) {
-    return fold(QByteArrayView(text.toUtf8()));
-}
-
-} // namespace Fold
-
 NamePattern::NamePattern(const QString& pattern) {
     // Split at unescaped '*'; fold each literal run on its own so escapes survive.
     Segment current;

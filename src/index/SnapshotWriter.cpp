@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -113,22 +114,26 @@ void inRankingOrder(const IndexTable& table, const std::vector<quint32>& order, 
 // Buffers small appends into large writes.
 class Pieces {
 public:
-    explicit Pieces(Writer& w) : m_w(w) { m_buffer.reserve(kSize); }
+    explicit Pieces(Writer& w) : m_w(w), m_buffer(new char[kSize]) {}
     ~Pieces() { flush(); }
     void add(const void* data, size_t n) {
-        if (m_buffer.size() + n > kSize) flush();
-        const auto* p = static_cast<const char*>(data);
-        m_buffer.insert(m_buffer.end(), p, p + n);
+        if (m_used + n > kSize) {
+            flush();
+            if (n > kSize) return m_w.append(data, n);
+        }
+        std::memcpy(m_buffer.get() + m_used, data, n);
+        m_used += n;
     }
     void flush() {
-        if (!m_buffer.empty()) m_w.append(m_buffer.data(), m_buffer.size());
-        m_buffer.clear();
+        if (m_used) m_w.append(m_buffer.get(), m_used);
+        m_used = 0;
     }
 
 private:
     static constexpr size_t kSize = 1 << 20;
     Writer& m_w;
-    std::vector<char> m_buffer;
+    std::unique_ptr<char[]> m_buffer;
+    size_t m_used = 0;
 };
 
 // Opens a new file readable by its owner only from the first instant (umask can only narrow 0600).

@@ -5,10 +5,17 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonParseError>
-#include <QLocalSocket>
 #include <QtEndian>
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace zarvo::linux_ {
@@ -78,17 +85,66 @@ InstanceReply send(const Environment& environment, const QJsonObject& request, i
     return sendTo(QDir(*folder).filePath(InstanceFolder::socketName(environment)), request, timeoutMs);
 }
 
+namespace {
+
+// The client speaks over a plain socket: QtNetwork (and the dozen libraries it loads) would cost a
+// `zarvo --toggle` a millisecond or two before its request leaves.
+class Connection {
+public:
+    Connection(const QString& path, const QDeadlineTimer& deadline) {
+        const QByteArray name = QFile::encodeName(path);
+        sockaddr_un address{};
+        if (name.isEmpty() || size_t(name.size()) >= sizeof address.sun_path) return;
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+        m_fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+        if (m_fd < 0) return;
+        // A full backlog (a busy instance) answers EAGAIN: try again until the deadline, as QLocalSocket
+        // does.
+        while (::connect(m_fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+            if ((errno != EAGAIN && errno != EINTR) || deadline.hasExpired()) {
+                ::close(m_fd);
+                m_fd = -1;
+                return;
+            }
+            if (errno == EAGAIN) ::usleep(5000);
+        }
+    }
+    ~Connection() {
+        if (m_fd >= 0) ::close(m_fd);
+    }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    int fd() const { return m_fd; }
+    // Waits until the socket is ready for `events`; false on a timeout.
+    bool wait(short events, const QDeadlineTimer& deadline) const {
+        pollfd p{m_fd, events, 0};
+        for (;;) {
+            const int r = ::poll(&p, 1, int(std::min<qint64>(deadline.remainingTime(), INT_MAX)));
+            if (r >= 0 || errno != EINTR) return r > 0;
+        }
+    }
+
+private:
+    int m_fd = -1;
+};
+
+QString systemError() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+} // namespace
+
 InstanceReply sendTo(const QString& path, const QJsonObject& request, int timeoutMs) {
     const QDeadlineTimer deadline(timeoutMs);
-    QLocalSocket socket;
-    socket.connectToServer(path);
-    if (!socket.waitForConnected(int(deadline.remainingTime()))) return {};
-    const auto peer = peerUser(int(socket.socketDescriptor()));
+    const Connection socket(path, deadline);
+    if (socket.fd() < 0) return {};
+    const auto peer = peerUser(socket.fd());
     if (!peer || *peer != ::geteuid()) {
         qWarning(
             "Zarvo: the instance socket %s belongs to %s, not to this user; taken as no instance running",
             qPrintable(path), peer ? qPrintable(QStringLiteral("user %1").arg(*peer)) : "an unknown user");
-        socket.abort();
         return {};
     }
 
@@ -100,45 +156,56 @@ InstanceReply sendTo(const QString& path, const QJsonObject& request, int timeou
                           .arg(InstanceFrame::maximumSize);
         return reply;
     }
-    socket.write(frame);
-    while (socket.bytesToWrite() > 0) {
-        if (!socket.waitForBytesWritten(int(deadline.remainingTime()))) {
-            reply.error =
-                deadline.hasExpired()
-                    ? QCoreApplication::translate("InstanceClient", "the request could not be sent in time")
-                    : QCoreApplication::translate("InstanceClient", "the connection broke while sending");
+    for (qsizetype sent = 0; sent < frame.size();) {
+        const ssize_t n =
+            ::send(socket.fd(), frame.constData() + sent, size_t(frame.size() - sent), MSG_NOSIGNAL);
+        if (n < 0 && errno == EINTR) continue;
+        if (n > 0) {
+            sent += n;
+        } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            if (!socket.wait(POLLOUT, deadline)) {
+                reply.error =
+                    QCoreApplication::translate("InstanceClient", "the request could not be sent in time");
+                return reply;
+            }
+        } else {
+            reply.error = QCoreApplication::translate("InstanceClient", "the connection broke while sending");
             return reply;
         }
     }
 
     InstanceFrame::Reader reader;
+    char buffer[65536];
     for (;;) {
-        reader.append(socket.readAll());
-        if (auto message = reader.next()) {
-            reply.status = InstanceReply::Status::answered;
-            reply.body = *message;
-            return reply;
+        const ssize_t n = ::recv(socket.fd(), buffer, sizeof buffer, 0);
+        if (n > 0) {
+            reader.append(QByteArray(buffer, qsizetype(n)));
+            if (auto message = reader.next()) {
+                reply.status = InstanceReply::Status::answered;
+                reply.body = *message;
+                return reply;
+            }
+            if (reader.failed()) {
+                reply.error = QCoreApplication::translate("InstanceClient", "its answer was unreadable: %1")
+                                  .arg(reader.error());
+                return reply;
+            }
+            continue;
         }
-        if (reader.failed()) {
-            reply.error = QCoreApplication::translate("InstanceClient", "its answer was unreadable: %1")
-                              .arg(reader.error());
-            return reply;
-        }
-        if (socket.state() != QLocalSocket::ConnectedState) {
+        if (n == 0) {
             reply.error =
                 QCoreApplication::translate("InstanceClient", "it closed the connection without answering");
             return reply;
         }
-        if (deadline.hasExpired()) {
-            reply.error = QCoreApplication::translate("InstanceClient", "no answer within %1 s")
-                              .arg(timeoutMs / 1000.0);
+        if (errno == EINTR) continue;
+        if (errno != EAGAIN && errno != EWOULDBLOCK) {
+            reply.error =
+                QCoreApplication::translate("InstanceClient", "the connection broke: %1").arg(systemError());
             return reply;
         }
-        // False on a timeout, a closed connection or an error: the checks above tell which.
-        if (!socket.waitForReadyRead(int(deadline.remainingTime())) && socket.bytesAvailable() == 0 &&
-            socket.state() == QLocalSocket::ConnectedState && !deadline.hasExpired()) {
-            reply.error = QCoreApplication::translate("InstanceClient", "the connection broke: %1")
-                              .arg(socket.errorString());
+        if (!socket.wait(POLLIN, deadline)) {
+            reply.error = QCoreApplication::translate("InstanceClient", "no answer within %1 s")
+                              .arg(timeoutMs / 1000.0);
             return reply;
         }
     }

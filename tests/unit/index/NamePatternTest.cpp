@@ -2,6 +2,8 @@
 #include "index/ContentTypes.h"
 #include "index/FindBytes.h"
 
+#include <QMimeDatabase>
+
 #include <algorithm>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -50,6 +52,30 @@ TEST(NamePattern, WildcardsCaseAndDiacritics) {
     EXPECT_EQ(NamePattern(QStringLiteral("*Report*")).requiredLiteral(), QByteArray("report"));
 }
 
+// Names fold character by character through a table filled as characters are met; names the table
+// cannot take (longer foldings, characters beyond the first plane, invalid UTF-8) fold whole.
+TEST(Fold, NamesFoldAsTheirCharactersDo) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"R\u00e9sum\u00e9 DRAFT", "resume draft"},
+        {"STRA\u00dfE", "stra\u00dfe"}, // simple case folding, as Qt folds
+        {"\u00c5NGSTR\u00d6M", "angstrom"},
+        {"\ufb01le", "file"},
+        {"e\u0301cole", "ecole"},
+        {"\u0130stanbul", "istanbul"},
+        {"\u65e5\u672c\u8a9e", "\u65e5\u672c\u8a9e"},
+        {"\u03a9mega", "\u03c9mega"},
+        {"\ud55c", "\u1112\u1161\u11ab"},
+        {"\U0001f600 Caf\u00e9", "\U0001f600 cafe"},
+        {"\xff"
+         "Caf\u00e9",
+         "\ufffdcafe"},
+        {"\xc3", "\ufffd"},
+    };
+    for (int round = 0; round < 2; ++round) // filling the table, then reading it
+        for (const auto& [name, folded] : cases)
+            EXPECT_EQ(Fold::fold(QByteArrayView(name)), QByteArray(folded)) << name;
+}
+
 TEST(ContentTypes, EveryKindWordIsAnswerable) {
     using namespace ContentTypes;
     auto of = [](const char* name) { return forFileName(QByteArrayView(name), false); };
@@ -81,6 +107,19 @@ TEST(ContentTypes, EveryKindWordIsAnswerable) {
     EXPECT_FALSE(conformsTo(of("a.png"), QStringLiteral("public.folder")));
     // The MIME name round-trips (the snapshot stores it).
     EXPECT_EQ(forMimeName(mimeName(of("a.png"))), of("a.png"));
+}
+
+// Names without a dot are answered without the database when no glob can match them.
+TEST(ContentTypes, NamesWithoutADotAgreeWithTheMimeDatabase) {
+    const QMimeDatabase db;
+    for (const char* name :
+         {"Makefile", "GNUmakefile", "README", "README_for_the_whole_project_2024", "readme-first", "COPYING",
+          "core", "notes~", "draft,v", "Résumé 2015 notes", "report_- final 12", "日本語", "Makefilex"}) {
+        const auto expected = db.mimeTypeForFile(QString::fromUtf8(name), QMimeDatabase::MatchExtension);
+        EXPECT_EQ(ContentTypes::mimeName(ContentTypes::forFileName(QByteArrayView(name), false)),
+                  expected.name())
+            << name;
+    }
 }
 
 // The buffer-wide scans against plain loops, on names that straddle and fill the 64-byte blocks.
