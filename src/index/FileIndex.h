@@ -71,13 +71,11 @@ public:
         m_cancelled = true;
     }
     bool isCancelled() const { return m_cancelled.load(std::memory_order_relaxed); }
-    bool isFinished() const { return m_finished.load(); }
 
 private:
     friend class FileIndex;
     friend class QueryPass;
     std::atomic<bool> m_cancelled{false};
-    std::atomic<bool> m_finished{false};
     std::mutex m_deliver; // held while a batch is handed over, so cancel() returning means no more
 };
 
@@ -144,10 +142,6 @@ public:
     std::vector<std::shared_ptr<IndexQueryJob>>
     startQueries(const std::vector<IndexQuerySpec>& specs,
                  std::vector<std::function<void(const IndexQueryBatch&)>> onBatch);
-
-signals:
-    // Emitted (from the index thread) when a crawl made a new table current.
-    void crawlFinished();
 
 private:
     void threadMain();

@@ -76,7 +76,6 @@ bool FileIndex::crawlAndPublish() {
     makeCurrent(std::move(table));
     applyRecentlyUsed();
     saveSnapshot();
-    emit crawlFinished();
     {
         std::lock_guard state(m_stateMutex);
         m_idle = true;

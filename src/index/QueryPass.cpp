@@ -63,7 +63,6 @@ void QueryPass::deliver(Plan& plan, const IndexQueryBatch& batch) {
     IndexQueryJob& job = *plan.request->job;
     std::lock_guard lock(job.m_deliver);
     if (job.isCancelled()) return;
-    if (batch.finished) job.m_finished = true;
     if (plan.request->onBatch) plan.request->onBatch(batch);
 }
 

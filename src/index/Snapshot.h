@@ -52,7 +52,6 @@ public:
     qint64 liveCount() const { return qint64(m_view.entryCount) - m_deleted; }
     // Whether the folded names are in ranking order (SnapshotFormat::kFoldedNewestFirst).
     bool newestFirst() const { return m_newestFirst; }
-    quint64 mappedBytes() const { return m_size; }
     // Reads every byte, checks the body hash and the structure, and fills `table` (the application's
     // live table, which changes). False, leaving `table` alone, when anything is wrong.
     bool copyInto(IndexTable& table, QString* error = nullptr) const;

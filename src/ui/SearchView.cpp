@@ -586,8 +586,4 @@ QString SearchView::footerText() const {
                : m_footerLeft->text();
 }
 
-bool SearchView::isOpenWithBarShown() const {
-    return !m_openWith->isHidden();
-}
-
 } // namespace zarvo::ui

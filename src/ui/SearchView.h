@@ -61,7 +61,6 @@ public:
     QString footerText() const;
     // The footer's right side as shown: the tab's hot key, or why it does not work, shortened to fit.
     QString footerHotKeyText() const;
-    bool isOpenWithBarShown() const;
     ResultList* resultList() const { return m_results; }
     ClipPreview* clipPreview() const { return m_preview; }
 
