@@ -100,11 +100,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (quint32 i = 0; i < table.entries.size(); ++i) {
             const Entry& e = table.entries[i];
             require(e.parent == kNoEntry || e.parent < table.entries.size());
-            // A name spelled as its folded form is read from the folded names.
+            // A name spelled as its folded form is read from the folded names (NUL-terminated); the
+            // others lie back to back, ended by their length.
             if (e.nameOff == kNameInFolded)
                 require(quint64(e.foldOff) + e.nameLen < quint64(table.folded.size()));
             else
-                require(quint64(e.nameOff) + e.nameLen < quint64(table.names.size()));
+                require(quint64(e.nameOff) + e.nameLen <= quint64(table.names.size()));
             (void)table.path(i);
         }
         walk(table.view());
