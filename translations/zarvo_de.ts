@@ -992,6 +992,21 @@
         <source>indexed %1 entries in %2 s; snapshot %3 (%4)</source>
         <translation>%1 Einträge in %2 s indiziert; Abbild %3 (%4)</translation>
     </message>
+    <message>
+        <source>watches: %1 in the running Zarvo; system limit %2</source>
+        <translation>Überwachungen: %1 im laufenden Zarvo; Systemgrenze %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folder(s) without a watch, re-listed when they change</source>
+        <translation>
+            <numerusform>%n Ordner ohne Überwachung, neu gelesen, wenn er sich ändert</numerusform>
+            <numerusform>%n Ordner ohne Überwachung, neu gelesen, wenn sie sich ändern</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>crawl: running, the index is being brought up to date</source>
+        <translation>Durchsuchen: läuft, der Index wird auf den neuesten Stand gebracht</translation>
+    </message>
 </context>
 <context>
     <name>IndexedFolders</name>

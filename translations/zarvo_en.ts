@@ -191,6 +191,16 @@
     </message>
 </context>
 <context>
+    <name>IndexCommand</name>
+    <message numerus="yes">
+        <source>%n folder(s) without a watch, re-listed when they change</source>
+        <translation>
+            <numerusform>%n folder without a watch, re-listed when it changes</numerusform>
+            <numerusform>%n folders without a watch, re-listed when they change</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>IndexedFolders</name>
     <message numerus="yes">
         <source>Indexing… %Ln files and folders so far</source>

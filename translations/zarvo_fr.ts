@@ -992,6 +992,21 @@
         <source>indexed %1 entries in %2 s; snapshot %3 (%4)</source>
         <translation>%1 entrées indexées en %2&#xa0;s&#x202f;; instantané %3 (%4)</translation>
     </message>
+    <message>
+        <source>watches: %1 in the running Zarvo; system limit %2</source>
+        <translation>surveillances&#xa0;: %1 dans Zarvo en cours d’exécution&#x202f;; limite du système %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folder(s) without a watch, re-listed when they change</source>
+        <translation>
+            <numerusform>%n dossier sans surveillance, relu quand il change</numerusform>
+            <numerusform>%n dossiers sans surveillance, relus quand ils changent</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>crawl: running, the index is being brought up to date</source>
+        <translation>parcours&#xa0;: en cours, l’index est mis à jour</translation>
+    </message>
 </context>
 <context>
     <name>IndexedFolders</name>

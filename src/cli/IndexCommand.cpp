@@ -19,6 +19,8 @@
 #include <QJsonObject>
 #include <QLocale>
 #include <QTextStream>
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <memory>
 #include <unistd.h>
@@ -53,17 +55,23 @@ int usage(QTextStream& err) {
     return 2;
 }
 
-int status(const Platform& platform, bool json) {
-    QTextStream out(stdout);
-    const auto config = FileIndexSettings::config(platform);
-    index::FileIndex fileIndex(config);
-    const bool loaded = fileIndex.loadSnapshot();
-    const auto s = fileIndex.status();
+// What `index status` prints, from this process's reading of the snapshot or from the running
+// application's live index.
+struct StatusFacts {
+    const index::IndexConfig& config;
+    const index::IndexStatus& s;
+    bool loaded = false;
+    bool live = false;
+    int applicationCount = 0;
+    quint64 applicationBytes = 0;
+    QStringList applicationFolders;
+};
+
+int printStatus(const StatusFacts& f, bool json, QTextStream& out) {
+    const auto& config = f.config;
+    const auto& s = f.s;
+    const bool loaded = f.loaded;
     const int limit = systemWatchLimit();
-    // The installed applications are searched beside the files, from the applications folders.
-    const std::unique_ptr<AppBundleSource> entries = cli::CliContext::shared().newApplicationSource();
-    AppCatalog applications(entries.get());
-    applications.reload();
     if (json) {
         QJsonObject o;
         o[QStringLiteral("roots")] = QJsonArray::fromStringList(config.roots);
@@ -78,16 +86,21 @@ int status(const Platform& platform, bool json) {
             snap[QStringLiteral("ageSeconds")] = s.snapshotTime->secsTo(QDateTime::currentDateTime());
         }
         o[QStringLiteral("snapshot")] = snap;
-        // This process does not watch; the running application holds the watches.
+        // Live: the running application's own index, with its watches; otherwise this process read the
+        // snapshot and watches nothing.
+        o[QStringLiteral("live")] = f.live;
         o[QStringLiteral("watches")] = s.watches;
         o[QStringLiteral("watchLimit")] = limit;
+        o[QStringLiteral("watchLimitReached")] = s.watchLimitReached;
+        o[QStringLiteral("unwatchedFolders")] = s.unwatchedFolders;
+        o[QStringLiteral("crawling")] = s.crawling;
         o[QStringLiteral("memoryBytes")] = qint64(s.memoryBytes);
         o[QStringLiteral("bytesPerEntry")] = s.entries ? double(s.memoryBytes) / double(s.entries) : 0.0;
         o[QStringLiteral("unreadable")] = QJsonArray::fromStringList(s.unreadable);
         QJsonObject apps;
-        apps[QStringLiteral("count")] = applications.count();
-        apps[QStringLiteral("memoryBytes")] = qint64(applications.memoryBytes());
-        apps[QStringLiteral("folders")] = QJsonArray::fromStringList(entries->folders());
+        apps[QStringLiteral("count")] = f.applicationCount;
+        apps[QStringLiteral("memoryBytes")] = qint64(f.applicationBytes);
+        apps[QStringLiteral("folders")] = QJsonArray::fromStringList(f.applicationFolders);
         o[QStringLiteral("applications")] = apps;
         out << QJsonDocument(o).toJson(QJsonDocument::Indented);
         return 0;
@@ -117,12 +130,29 @@ int status(const Platform& platform, bool json) {
                                            "snapshot: none yet (zarvo-cli index rebuild makes one)")
             << '\n';
     }
-    out << QCoreApplication::translate(
-               "IndexCommand",
-               "watches: %1 in this process (the running application holds its own); system limit %2")
-               .arg(s.watches)
-               .arg(limit)
-        << '\n';
+    if (!f.live)
+        out << QCoreApplication::translate(
+                   "IndexCommand",
+                   "watches: %1 in this process (the running application holds its own); system limit %2")
+                   .arg(s.watches)
+                   .arg(limit)
+            << '\n';
+    else
+        out << QCoreApplication::translate("IndexCommand",
+                                           "watches: %1 in the running Zarvo; system limit %2")
+                   .arg(s.watches)
+                   .arg(limit)
+            << '\n';
+    const int unwatched = int(std::min(s.unwatchedFolders, qint64(INT_MAX)));
+    if (unwatched > 0)
+        out << QCoreApplication::translate("IndexCommand",
+                                           "%n folder(s) without a watch, re-listed when they change",
+                                           nullptr, unwatched)
+            << '\n';
+    if (s.crawling)
+        out << QCoreApplication::translate("IndexCommand",
+                                           "crawl: running, the index is being brought up to date")
+            << '\n';
     if (s.entries)
         out << QCoreApplication::translate("IndexCommand", "memory: %1 (%2 bytes per entry)")
                    .arg(megabytes(qint64(s.memoryBytes)),
@@ -134,14 +164,29 @@ int status(const Platform& platform, bool json) {
     out << QCoreApplication::translate(
                "IndexCommand",
                "applications: %1 (%2, from the applications folders of XDG_DATA_HOME and XDG_DATA_DIRS)")
-               .arg(applications.count())
-               .arg(megabytes(qint64(applications.memoryBytes())))
+               .arg(f.applicationCount)
+               .arg(megabytes(qint64(f.applicationBytes)))
         << '\n';
     if (!s.unreadable.isEmpty())
         out << QCoreApplication::translate("IndexCommand", "unreadable folders (skipped): %1")
                    .arg(cli::shown(s.unreadable.join(QStringLiteral(", "))))
             << '\n';
     return 0;
+}
+
+int status(const Platform& platform, bool json) {
+    QTextStream out(stdout);
+    const auto config = FileIndexSettings::config(platform);
+    index::FileIndex fileIndex(config);
+    const bool loaded = fileIndex.loadSnapshot();
+    const auto s = fileIndex.status();
+    // The installed applications are searched beside the files, from the applications folders.
+    const std::unique_ptr<AppBundleSource> entries = cli::CliContext::shared().newApplicationSource();
+    AppCatalog applications(entries.get());
+    applications.reload();
+    return printStatus(StatusFacts{config, s, loaded, false, applications.count(), applications.memoryBytes(),
+                                   entries->folders()},
+                       json, out);
 }
 
 int rebuild(const Platform& platform, const QStringList& roots) {
@@ -236,4 +281,20 @@ int runIndexCommand(const QStringList& argsIn) {
         return rebuild(platform, roots);
     }
     return usage(err);
+}
+
+std::optional<int> runLiveIndexStatus(const index::FileIndex* live, const AppCatalog* applications,
+                                      const QStringList& applicationFolders, const QStringList& args,
+                                      QTextStream& out) {
+    if (!live || args.value(0) != QLatin1String("status")) return std::nullopt;
+    bool json = false;
+    for (const auto& a : args.mid(1)) {
+        if (a != QLatin1String("--json")) return std::nullopt; // the usage text is the command's own
+        json = true;
+    }
+    const auto s = live->status();
+    return printStatus(StatusFacts{live->config(), s, s.snapshotTime.has_value(), true,
+                                   applications ? applications->count() : 0,
+                                   applications ? applications->memoryBytes() : 0, applicationFolders},
+                       json, out);
 }

@@ -2,9 +2,14 @@
 
 #include "cli/CliContext.h"
 #include "cli/ClipsCommand.h"
+#include "cli/IndexCommand.h"
 #include "cli/QueryCommand.h"
 #include "cli/StoreCommands.h"
 #include "clipboard/ClipStore.h"
+#include "files/IndexMetadataQuery.h"
+#include "index/FileIndex.h"
+#include "platform/Platform.h"
+#include "platform/linux/DesktopEntries.h"
 #include "platform/linux/InstanceChannel.h"
 
 #include <QBuffer>
@@ -12,6 +17,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QJsonArray>
+#include <QTextStream>
 
 namespace zarvo::cli {
 
@@ -87,6 +93,8 @@ QJsonObject runClips(QStringList args, const QByteArray& input, ClipStore& clips
 bool isCarriedOutByInstance(const QStringList& args, const QString& clipDirectory) {
     const QString command = args.value(0);
     if (command == QLatin1String("query")) return true;
+    // The running application's index is the live one: its watches, what it could not watch.
+    if (command == QLatin1String("index") && args.value(1) == QLatin1String("status")) return true;
     // The application keeps these stores in memory and writes them whole: a change made beside it
     // would be overwritten by its next save, and it would not show.
     if (command == QLatin1String("settings") || command == QLatin1String("history") ||
@@ -120,6 +128,10 @@ std::optional<int> forwardToInstance(const Environment& environment, const QStri
         request.insert(QStringLiteral("stdin"), QString::fromLatin1(input.toBase64()));
     const linux_::InstanceReply reply = linux_::InstanceClient::send(environment, request, timeoutMs);
     if (reply.status == linux_::InstanceReply::Status::noInstance) return std::nullopt;
+    // The application asks for the command to run here (it keeps no file index, say).
+    if (reply.status == linux_::InstanceReply::Status::answered &&
+        reply.body.value(QStringLiteral("runHere")).toBool())
+        return std::nullopt;
 
     QString problem = reply.error;
     const QJsonValue code = reply.body.value(QStringLiteral("code"));
@@ -182,6 +194,21 @@ void handleCliRequest(const QJsonObject& request, ClipStore& clips, const Search
         o.flush();
         e.flush();
         reply(answer(code, out, err));
+    } else if (command == QLatin1String("index")) {
+        const auto* factory = dynamic_cast<const IndexMetadataQueryFactory*>(services.metadata);
+        const index::FileIndex* live = factory ? factory->fileIndex().get() : nullptr;
+        QStringList folders;
+        if (services.platform.environment)
+            folders = linux_::DesktopEntrySource::applicationFolders(
+                linux_::DesktopEntrySource::fromEnvironment(*services.platform.environment));
+        QString out;
+        QTextStream o(&out);
+        if (const auto code = runLiveIndexStatus(live, services.applications, folders, args, o)) {
+            o.flush();
+            reply(answer(*code, out, {}));
+        } else {
+            reply(QJsonObject{{QStringLiteral("runHere"), true}});
+        }
     } else if (command == QLatin1String("query")) {
         runQuery(services, args, [reply](const CommandOutput& output) {
             reply(answer(output.code, output.out, output.err));

@@ -7,6 +7,8 @@
 #include "fakes/EventLoop.h"
 #include "fakes/FakeMetadataQuery.h"
 #include "fakes/FakePlatform.h"
+#include "files/IndexMetadataQuery.h"
+#include "index/FileIndex.h"
 #include "platform/linux/InstanceLock.h"
 #include "store/Favorites.h"
 #include "store/History.h"
@@ -107,7 +109,8 @@ TEST(InstanceRequests, WhatIsHandedToTheApplication) {
     EXPECT_FALSE(carried({"clips", "watch"}));
     EXPECT_FALSE(carried({"clips", "--dir", p.root.path(), "add"}));
     EXPECT_FALSE(carried({"clips"}));
-    EXPECT_FALSE(carried({"index", "status"}));
+    EXPECT_TRUE(carried({"index", "status", "--json"}));
+    EXPECT_FALSE(carried({"index", "rebuild"}));
 
     EXPECT_TRUE(cli::readsStandardInput({"clips", "add"}));
     EXPECT_FALSE(cli::readsStandardInput({"clips", "add", "--file", "a"}));
@@ -177,6 +180,8 @@ TEST(InstanceRequests, OverTheSocketTheClientPrintsWhatTheLocalCommandWould) {
     // Without the application nothing is sent: the caller runs the command itself.
     EXPECT_FALSE(forward(app, clips + QStringList{"list"}).first);
     ASSERT_TRUE(instance.acquire());
+    // Sent back to run here: this application keeps no live index.
+    EXPECT_FALSE(forward(app, {"index", "status"}).first);
 
     const auto [code, added] = forward(app, clips + QStringList{"add"}, "over the socket");
     ASSERT_TRUE(code);
@@ -206,6 +211,32 @@ TEST(InstanceRequests, OverTheSocketTheClientPrintsWhatTheLocalCommandWould) {
     for (const QJsonValue& row : rows)
         found = found || row.toObject().value("url").toString().endsWith("report.pdf");
     EXPECT_TRUE(found) << remote.out.toStdString();
+}
+
+TEST(InstanceRequests, IndexStatusComesFromTheLiveIndexOrRunsHere) {
+    App app;
+    // Without an index of its own the application sends the command back to run from the snapshot.
+    EXPECT_TRUE(cli::handleCliRequest(request({"index", "status"}), app.clips, app.services)
+                    .value("runHere")
+                    .toBool());
+
+    app.p.makeFile("Documents/a.txt");
+    app.p.makeFile("Documents/b.txt");
+    index::IndexConfig config;
+    config.roots = {app.p.home()};
+    auto live = std::make_shared<index::FileIndex>(config);
+    live->start();
+    ASSERT_TRUE(live->waitIdle(10000));
+    IndexMetadataQueryFactory factory(live, nullptr);
+    app.services.metadata = &factory;
+    const Outcome answered = app.serve({"index", "status", "--json"});
+    ASSERT_EQ(answered.code, 0) << answered;
+    const QJsonObject o = QJsonDocument::fromJson(answered.out.toUtf8()).object();
+    EXPECT_TRUE(o.value("live").toBool());
+    EXPECT_EQ(o.value("entries").toInteger(), live->status().entries);
+    // The live index watches its folders; a process reading the snapshot watches none.
+    EXPECT_GT(o.value("watches").toInt(), 0) << answered.out.toStdString();
+    EXPECT_TRUE(app.serve({"index", "status"}).out.contains("in the running Zarvo"));
 }
 
 TEST(InstanceRequests, ASecondWriterIsRefusedWhileTheApplicationHoldsTheStore) {
