@@ -7,8 +7,9 @@ CMAKE_GEN := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 deps:
 	@bash scripts/install-deps.sh
 
+# The benchmarks build with it so they keep compiling as the code under them changes.
 build: deps
-	cmake -S . -B build/release $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZARVO_TESTS=OFF
+	cmake -S . -B build/release $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZARVO_TESTS=OFF -DZARVO_BENCH=ON
 	cmake --build build/release -j $(JOBS)
 
 run: build

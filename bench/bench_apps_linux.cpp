@@ -80,7 +80,7 @@ bool generate(const QString& dataHome) {
     return true;
 }
 
-int measure(const QString& dataHome) {
+int measure(const Platform& platform, const QString& dataHome) {
     qputenv("PATH", (dataHome + QStringLiteral("/bin:")).toUtf8() + qgetenv("PATH"));
     linux_::DesktopEntrySource::Options options;
     options.dataHome = dataHome;
@@ -116,8 +116,8 @@ int measure(const QString& dataHome) {
     fileIndex->start();
     fileIndex->waitIdle(-1);
     IndexMetadataQueryFactory factory(fileIndex, &catalog);
-    SearchModel model(SearchModel::Services{Settings::shared(), History::shared(), Favorites::shared(),
-                                            nullptr, &factory, nullptr, &catalog});
+    SearchModel model(SearchModel::Services{platform, Settings::shared(), History::shared(),
+                                            Favorites::shared(), nullptr, &factory, nullptr, &catalog});
     const auto appRows = [&] {
         int n = 0;
         for (const ResultItem& item : model.results())
@@ -177,11 +177,12 @@ int main(int argc, char** argv) {
     platform.platform().defaults = &defaults;
     platform.install();
 
-    if (mode == QLatin1String("measure") && argc > 2) return measure(QString::fromLocal8Bit(argv[2]));
+    if (mode == QLatin1String("measure") && argc > 2)
+        return measure(platform.platform(), QString::fromLocal8Bit(argv[2]));
     const QString dataHome = home.path() + QStringLiteral("/entries");
     if (!generate(dataHome)) {
         std::printf("bench apps: could not write the entries\n");
         return 1;
     }
-    return measure(dataHome);
+    return measure(platform.platform(), dataHome);
 }

@@ -67,7 +67,8 @@ int main(int argc, char** argv) {
         (void)file.open(QIODevice::WriteOnly);
         history.add(path);
     }
-    SearchModel model(SearchModel::Services{settings, history, favorites, nullptr, nullptr, nullptr});
+    SearchModel model(
+        SearchModel::Services{platform.platform(), settings, history, favorites, nullptr, nullptr, nullptr});
     ui::SearchView view(
         ui::SearchView::Services{model, settings, favorites, nullptr, platform.platform().workspace});
     view.resize(720, 480);

@@ -71,7 +71,8 @@ int main(int argc, char** argv) {
                                  home.path() + QStringLiteral("/Documents/project-%1").arg(i)};
     settings.setCustomShortcuts(custom);
 
-    SearchModel model(SearchModel::Services{settings, history, favorites, nullptr, nullptr, nullptr});
+    SearchModel model(
+        SearchModel::Services{platform.platform(), settings, history, favorites, nullptr, nullptr, nullptr});
     for (const char* text : {"dl", "notes 12", "proj", ""}) {
         model.setQuery(QString::fromLatin1(text));
         std::vector<double> times, cpu;
