@@ -114,7 +114,7 @@ std::unique_ptr<zarvo::ClipStore> openClipStore(bool locked, const zarvo::Platfo
 
 } // namespace
 
-extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, bool portable) {
+int zarvoDesktopMain(int argc, char** argv, const char* requestName, bool portable) {
     using namespace zarvo;
     const QString request = QString::fromLatin1(requestName);
     const QJsonObject message{{QStringLiteral("type"), request},

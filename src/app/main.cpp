@@ -1,114 +1,86 @@
 #include "app/DesktopMain.h"
-#include "app/Installer.h"
-#include "platform/Translations.h"
-#include "platform/linux/InstanceChannel.h"
-#include "platform/linux/LinuxEnvironment.h"
-#include "platform/linux/ProgramLocation.h"
+#include "platform/AppIdentifier.h"
+#include "platform/linux/QuickRequest.h"
 
-#include <QCoreApplication>
-#include <QJsonObject>
 #include <cstdio>
+#include <cstring>
+#include <dlfcn.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
-// This program links QtCore only: it hands requests to the running instance, and loads
-// the desktop application's module when there is none to hand them to.
+// This program links no Qt: `zarvo --toggle` bound to a key sends its request to the running instance
+// with system calls alone. Everything else is the desktop module's (zarvoMain), loaded when needed.
 
 namespace {
 
-void logLine(const QString& line) {
-    std::fprintf(stderr, "%s\n", line.toUtf8().constData());
-    std::fflush(stderr);
+// The request of a plain command line the quick path may send; null for anything else (help, status,
+// Qt's or the installer's arguments, a mistake), which the module reads.
+const char* quickRequest(int argc, char** argv) {
+    if (argc == 1) return "show";
+    if (argc != 2) return nullptr;
+    for (const char* name : {"toggle", "clipboard", "settings", "quit"})
+        if (std::strncmp(argv[1], "--", 2) == 0 && std::strcmp(argv[1] + 2, name) == 0) return name;
+    return nullptr;
 }
 
-int usage(int status, int& argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    zarvo::Translations::install(zarvo::linux_::ProgramLocation::translationFolders());
-    //: Keep the program name and the options (--toggle …) as they are.
-    const QString text = QCoreApplication::translate(
-        "ZarvoMain",
-        "usage: zarvo [--toggle | --clipboard | --settings | --status | --quit]\n"
-        "  (none)       start Zarvo, or show the panel of the running one\n"
-        "  --toggle     show or hide the panel (bind this where the desktop has no global keys)\n"
-        "  --clipboard  show or hide the clipboard history\n"
-        "  --settings   open the settings window\n"
-        "  --status     say where the running Zarvo runs and which desktop services it uses\n"
-        "  --quit       quit the running Zarvo\n");
-    std::fprintf(status ? stderr : stdout, "%s", text.toLocal8Bit().constData());
-    return status;
+std::string programFolder() {
+    std::vector<char> path(4096);
+    const ssize_t n = ::readlink("/proc/self/exe", path.data(), path.size() - 1);
+    if (n <= 0) return ".";
+    const std::string program(path.data(), size_t(n));
+    const size_t slash = program.rfind('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : program.substr(0, slash);
 }
 
-DesktopMainFunction loadDesktop() {
-    using namespace zarvo::linux_;
-    QString errors;
-    if (void* entry = ProgramLocation::moduleEntry(ProgramLocation::desktopModuleCandidates(),
-                                                   kDesktopMainSymbol, &errors))
-        return reinterpret_cast<DesktopMainFunction>(entry);
-    logLine(QStringLiteral("zarvo: the desktop part of Zarvo cannot be loaded; reinstall Zarvo") +
-            (errors.isEmpty()
-                 ? QStringLiteral(" (looked for ") +
-                       ProgramLocation::desktopModuleCandidates().join(QLatin1String(", ")) + QLatin1Char(')')
-                 : errors));
+// Beside the program (the portable folder, a build tree), then the installed package's private folder.
+std::vector<std::string> moduleCandidates(const std::string& folder) {
+    const size_t slash = folder.rfind('/');
+    const std::string parent = slash == std::string::npos || slash == 0 ? "" : folder.substr(0, slash);
+    return {folder + "/zarvo-desktop.so", parent + "/lib/zarvo/zarvo-desktop.so"};
+}
+
+bool exists(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0;
+}
+
+MainFunction loadModule(const std::string& folder) {
+    std::string errors;
+    const std::vector<std::string> candidates = moduleCandidates(folder);
+    for (const std::string& path : candidates) {
+        if (!exists(path)) continue;
+        // Global symbols stay inside the module: it carries its own copy of what it links.
+        void* module = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (!module) {
+            errors += std::string("\n  ") + ::dlerror();
+            continue;
+        }
+        if (void* entry = ::dlsym(module, kMainSymbol)) return reinterpret_cast<MainFunction>(entry);
+        errors += "\n  " + path + ": no entry point";
+    }
+    if (errors.empty()) errors = " (looked for " + candidates[0] + ", " + candidates[1] + ")";
+    std::fprintf(stderr, "zarvo: the desktop part of Zarvo cannot be loaded; reinstall Zarvo%s\n",
+                 errors.c_str());
     return nullptr;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    using namespace zarvo;
-    const char* request = "show";
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray arg(argv[i]);
-        if (arg == "--toggle")
-            request = "toggle";
-        else if (arg == "--clipboard")
-            request = "clipboard";
-        else if (arg == "--settings")
-            request = "settings";
-        else if (arg == "--quit")
-            request = "quit";
-        else if (arg == "--status")
-            request = "status";
-        else if (arg == "--help" || arg == "-h")
-            return usage(0, argc, argv);
-        else if (arg == "-platform" && i + 1 < argc)
-            ++i; // Qt's own
-        else if (arg == app::Installer::installedArgument)
-            ; // opened by the installer
-        else if (arg == app::Installer::ejectVolumeArgument && i + 1 < argc)
-            ++i; // the image the installer came from
-        else
-            return usage(2, argc, argv);
+    using zarvo::linux_::QuickRequest::Outcome;
+    const std::string folder = programFolder();
+    Outcome quick;
+    // A portable copy (an Info.json beside it) first looks whether it is to install itself: the module's.
+    if (const char* request = quickRequest(argc, argv);
+        request && (std::strcmp(request, "quit") == 0 || !exists(folder + "/Info.json")))
+        quick = zarvo::linux_::QuickRequest::send(zarvo::kAppIdentifier, request, 3000);
+    if (quick.state == Outcome::State::answered) return 0;
+    const MainFunction module = loadModule(folder);
+    if (!module) {
+        if (quick.socket >= 0) ::close(quick.socket);
+        return 1;
     }
-
-    // A running instance takes the request; nothing of the desktop is loaded for that. A portable copy
-    // first looks whether it is to install itself or to take over from another copy.
-    const bool quit = qstrcmp(request, "quit") == 0;
-    const bool status = qstrcmp(request, "status") == 0;
-    const bool portable = !quit && !status && linux_::ProgramLocation::isPortableCopy();
-    if (!portable) {
-        QCoreApplication client(argc, argv);
-        Translations::install(linux_::ProgramLocation::translationFolders());
-        const QJsonObject message{{QStringLiteral("type"), QString::fromLatin1(request)},
-                                  {QStringLiteral("startupId"), qEnvironmentVariable("DESKTOP_STARTUP_ID")}};
-        const linux_::LinuxEnvironment environment;
-        const linux_::InstanceReply reply = linux_::InstanceClient::send(environment, message, 3000);
-        if (reply.status == linux_::InstanceReply::Status::answered) {
-            if (status)
-                std::fprintf(stdout, "%s\n",
-                             reply.body.value(QStringLiteral("status")).toString().toUtf8().constData());
-            return 0;
-        }
-        if (reply.status == linux_::InstanceReply::Status::failed) {
-            logLine(QCoreApplication::translate("ZarvoMain", "zarvo: the running Zarvo did not answer: %1")
-                        .arg(reply.error));
-            return 1;
-        }
-        if (quit || status) {
-            logLine(QCoreApplication::translate("ZarvoMain", "zarvo: Zarvo is not running"));
-            return status ? 1 : 0;
-        }
-    }
-
-    const DesktopMainFunction desktopMain = loadDesktop();
-    if (!desktopMain) return 1;
-    return desktopMain(argc, argv, request, portable);
+    return module(argc, argv, &quick);
 }

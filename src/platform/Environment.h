@@ -1,13 +1,12 @@
 #pragma once
 
+#include "platform/AppIdentifier.h"
+
 #include <QHash>
 #include <QString>
 #include <optional>
 
 namespace zarvo {
-
-// The application identifier of the shipped binaries. Other identifiers (tests) never touch user stores.
-inline constexpr const char* kAppIdentifier = "com.velorin.zarvo";
 
 // The process environment and the well-known folders, so tests can run in a sandbox home.
 class Environment {

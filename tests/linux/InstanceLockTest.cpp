@@ -261,6 +261,59 @@ TEST(InstanceChannel, RequestsReachTheHandlerAndBadClientsDoNotHarmTheServer) {
     EXPECT_EQ(reply.body, (QJsonObject{{"echo", "settings"}}));
 }
 
+// `zarvo` sends its common requests without Qt and hands anything but the plain answer to the full
+// client: each request arrives once, a startup id needing escapes goes the full way, and a request the
+// quick path sent is finished by the full client, not sent again.
+TEST(InstanceChannel, TheProgramSendsEachRequestOnceWhicheverClientFinishesIt) {
+    QTemporaryDir root;
+    fakes::FakeEnvironment env = environmentIn(root.path() + "/tmp");
+    env.identifier = QString::fromLatin1(kAppIdentifier);
+    const QString runtime = root.path() + "/runtime";
+    ASSERT_TRUE(QDir().mkpath(runtime));
+    ASSERT_TRUE(QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    env.vars.insert("XDG_RUNTIME_DIR", runtime);
+    InstanceLock lock(env);
+    QList<QJsonObject> requests;
+    lock.onRequest = [&](const QJsonObject& request, InstanceLock::Reply reply) {
+        requests << request;
+        if (request.value("type") == QLatin1String("clipboard"))
+            reply({{"ok", true}, {"shown", "clipboard"}});
+        else
+            reply({{"ok", true}});
+    };
+    ASSERT_TRUE(lock.acquire());
+
+    // A copy without the desktop module beside it can only answer through the quick path.
+    const QString alone = root.path() + "/alone/zarvo";
+    ASSERT_TRUE(QDir().mkpath(root.path() + "/alone"));
+    ASSERT_TRUE(QFile::copy(qEnvironmentVariable("ZARVO_BIN_DIR") + "/zarvo", alone));
+    const auto run = [&](const QString& program, const QString& argument, const QString& startupId) {
+        QProcess zarvo;
+        QProcessEnvironment vars = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
+            vars.insert(name, root.path() + "/home");
+        vars.insert("XDG_RUNTIME_DIR", runtime);
+        vars.insert("DESKTOP_STARTUP_ID", startupId);
+        zarvo.setProcessEnvironment(vars);
+        zarvo.start(program, {argument});
+        const bool finished = waitUntil([&] { return zarvo.state() == QProcess::NotRunning; }, 10000);
+        if (!finished) zarvo.kill();
+        zarvo.waitForFinished(1000);
+        return std::pair(finished ? zarvo.exitCode() : -1,
+                         QString::fromLocal8Bit(zarvo.readAllStandardError()));
+    };
+    const QString program = qEnvironmentVariable("ZARVO_BIN_DIR") + "/zarvo";
+    for (const auto& [argument, type, startupId] : {std::tuple{"--toggle", "toggle", "zarvo-key_TIME42"},
+                                                    {"--clipboard", "clipboard", ""},
+                                                    {"--settings", "settings", "a \"quoted\\ id\n"}}) {
+        requests.clear();
+        const auto [status, errors] = run(type == std::string("toggle") ? alone : program,
+                                          QString::fromLatin1(argument), QString::fromUtf8(startupId));
+        EXPECT_EQ(status, 0) << argument << ": " << errors.toStdString();
+        EXPECT_EQ(requests, (QList<QJsonObject>{{{"type", type}, {"startupId", startupId}}})) << argument;
+    }
+}
+
 // A flood of idle connections from another process while this one is short of descriptors: accepting
 // fails, the idle clients are dropped after the deadline, the server listens again and answers.
 TEST(InstanceChannel, AFloodOfIdleClientsDoesNotSilenceTheServer) {

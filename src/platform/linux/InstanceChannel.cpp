@@ -89,6 +89,15 @@ namespace {
 
 // The client speaks over a plain socket: QtNetwork (and the dozen libraries it loads) would cost a
 // `zarvo --toggle` a millisecond or two before its request leaves.
+// Waits until the socket is ready for `events`; false on a timeout.
+bool waitFor(int fd, short events, const QDeadlineTimer& deadline) {
+    pollfd p{fd, events, 0};
+    for (;;) {
+        const int r = ::poll(&p, 1, int(std::min<qint64>(deadline.remainingTime(), INT_MAX)));
+        if (r >= 0 || errno != EINTR) return r > 0;
+    }
+}
+
 class Connection {
 public:
     Connection(const QString& path, const QDeadlineTimer& deadline) {
@@ -117,14 +126,7 @@ public:
     Connection& operator=(const Connection&) = delete;
 
     int fd() const { return m_fd; }
-    // Waits until the socket is ready for `events`; false on a timeout.
-    bool wait(short events, const QDeadlineTimer& deadline) const {
-        pollfd p{m_fd, events, 0};
-        for (;;) {
-            const int r = ::poll(&p, 1, int(std::min<qint64>(deadline.remainingTime(), INT_MAX)));
-            if (r >= 0 || errno != EINTR) return r > 0;
-        }
-    }
+    bool wait(short events, const QDeadlineTimer& deadline) const { return waitFor(m_fd, events, deadline); }
 
 private:
     int m_fd = -1;
@@ -148,14 +150,15 @@ InstanceReply sendTo(const QString& path, const QJsonObject& request, int timeou
         return {};
     }
 
-    InstanceReply reply;
-    reply.status = InstanceReply::Status::failed;
     const QByteArray frame = InstanceFrame::encode(request);
     if (frame.isEmpty()) {
+        InstanceReply reply;
+        reply.status = InstanceReply::Status::failed;
         reply.error = QCoreApplication::translate("InstanceClient", "the request is larger than %1 bytes")
                           .arg(InstanceFrame::maximumSize);
         return reply;
     }
+    int sendError = 0;
     for (qsizetype sent = 0; sent < frame.size();) {
         const ssize_t n =
             ::send(socket.fd(), frame.constData() + sent, size_t(frame.size() - sent), MSG_NOSIGNAL);
@@ -164,20 +167,32 @@ InstanceReply sendTo(const QString& path, const QJsonObject& request, int timeou
             sent += n;
         } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
             if (!socket.wait(POLLOUT, deadline)) {
-                reply.error =
-                    QCoreApplication::translate("InstanceClient", "the request could not be sent in time");
-                return reply;
+                sendError = ETIMEDOUT;
+                break;
             }
         } else {
-            reply.error = QCoreApplication::translate("InstanceClient", "the connection broke while sending");
-            return reply;
+            sendError = n < 0 ? errno : EPIPE;
+            break;
         }
     }
+    return finish(socket.fd(), sendError, deadline, timeoutMs);
+}
 
+InstanceReply finish(int socket, int sendError, const QDeadlineTimer& deadline, int timeoutMs) {
+    InstanceReply reply;
+    reply.status = InstanceReply::Status::failed;
+    if (sendError == ETIMEDOUT) {
+        reply.error = QCoreApplication::translate("InstanceClient", "the request could not be sent in time");
+        return reply;
+    }
+    if (sendError) {
+        reply.error = QCoreApplication::translate("InstanceClient", "the connection broke while sending");
+        return reply;
+    }
     InstanceFrame::Reader reader;
     char buffer[65536];
     for (;;) {
-        const ssize_t n = ::recv(socket.fd(), buffer, sizeof buffer, 0);
+        const ssize_t n = ::recv(socket, buffer, sizeof buffer, 0);
         if (n > 0) {
             reader.append(QByteArray(buffer, qsizetype(n)));
             if (auto message = reader.next()) {
@@ -203,7 +218,7 @@ InstanceReply sendTo(const QString& path, const QJsonObject& request, int timeou
                 QCoreApplication::translate("InstanceClient", "the connection broke: %1").arg(systemError());
             return reply;
         }
-        if (!socket.wait(POLLIN, deadline)) {
+        if (!waitFor(socket, POLLIN, deadline)) {
             reply.error = QCoreApplication::translate("InstanceClient", "no answer within %1 s")
                               .arg(timeoutMs / 1000.0);
             return reply;

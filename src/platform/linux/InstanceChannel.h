@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QJsonObject>
 #include <QString>
 #include <optional>
@@ -59,6 +60,9 @@ namespace InstanceClient {
 InstanceReply send(const Environment& environment, const QJsonObject& request, int timeoutMs = 5000);
 // The same to the socket at `path` (a server of another user there counts as no instance).
 InstanceReply sendTo(const QString& path, const QJsonObject& request, int timeoutMs = 5000);
+// Finishes a request another sender put on `socket`: `sendError` is 0 when it went out whole, ETIMEDOUT
+// when it could not in time, or the errno it broke with; then reads the one reply until `deadline`.
+InstanceReply finish(int socket, int sendError, const QDeadlineTimer& deadline, int timeoutMs);
 
 } // namespace InstanceClient
 
