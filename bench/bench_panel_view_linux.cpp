@@ -48,6 +48,7 @@ int main(int argc, char** argv) {
         linux_::FileDefaultsStore::defaultDirectory(*platform.platform().environment));
     platform.platform().defaults = &defaults;
     platform.install();
+    ui::Icons::useWorkspace(platform.platform().workspace);
     // As the application does: the workspace keeps its application answers until the entries change.
     linux_::DesktopEntrySource entries(
         linux_::DesktopEntrySource::fromEnvironment(*platform.platform().environment));

@@ -136,6 +136,7 @@ int zarvoDesktopMain(int argc, char** argv, const char* requestName, bool portab
     platform.defaults = &defaults;
     const WaylandKeys waylandKeys = WaylandKeys::install(platform);
     linux.install();
+    ui::Icons::useWorkspace(platform.workspace);
     migrateDefaultsFromQuenlark();
     if (linux.display() == linux_::LinuxPlatform::Display::None) {
         logLine(QStringLiteral("zarvo: ") + linux_::LinuxPlatform::noDisplayMessage(QStringLiteral("Zarvo")));

@@ -70,6 +70,8 @@ public:
     // desktop.
     bool works(Slot slot) const;
     Status status(Slot slot) const { return m_status.value(slot); }
+    // Whether this desktop's Super stands for the Mac's Command in the stored combinations.
+    bool superIsCommand() const { return m_hotKeys && m_hotKeys->superIsCommand(); }
 
     // The key's name where it is shown, or, when it does not reach us, that and why:
     // "Super+R is used by Xfce — choose another key", "Super+R works only in X11 apps". A key the desktop

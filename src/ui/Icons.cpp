@@ -1,6 +1,5 @@
 #include "ui/Icons.h"
 
-#include "platform/Platform.h"
 #include "platform/Workspace.h"
 
 #include <QApplication>
@@ -82,6 +81,7 @@ QHash<QString, QIcon> themedCache;
 QCache<QString, QPixmap> symbolCache(400);
 // Asking the workspace touches the disk and GIO; a row repaints many times while shown.
 QCache<QString, QIcon> fileCache(500);
+const Workspace* fileWorkspace = nullptr;
 
 QIcon themed(const QString& symbol) {
     const auto it = themedCache.constFind(symbol);
@@ -191,11 +191,15 @@ QIcon fromNames(const QStringList& names) {
     return QIcon::fromTheme(QStringLiteral("text-x-generic"));
 }
 
+void useWorkspace(const Workspace* workspace) {
+    fileWorkspace = workspace;
+    fileCache.clear();
+}
+
 QIcon forFile(const QString& path) {
     if (QIcon* hit = fileCache.object(path)) return *hit;
-    const Workspace* workspace = Platform::current().workspace;
-    auto* icon = new QIcon(fromNames(workspace ? workspace->iconNamesForFile(path)
-                                               : QStringList{QStringLiteral("text-x-generic")}));
+    auto* icon = new QIcon(fromNames(fileWorkspace ? fileWorkspace->iconNamesForFile(path)
+                                                   : QStringList{QStringLiteral("text-x-generic")}));
     const QIcon copy = *icon;
     fileCache.insert(path, icon);
     return copy;

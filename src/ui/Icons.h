@@ -7,6 +7,10 @@
 #include <QString>
 #include <optional>
 
+namespace zarvo {
+class Workspace;
+}
+
 namespace zarvo::ui {
 
 // System symbol names, as rows and views name them ("folder", "doc.on.clipboard" …), drawn with the
@@ -18,6 +22,8 @@ void setUp(const QString& desktopTheme = {});
 // Follows the desktop to another icon theme while running: the icons kept are dropped and every widget
 // is told (QEvent::ThemeChange) and drawn again. Nothing happens when the theme stays the same.
 void useTheme(const QString& desktopTheme);
+// Where file icons come from: the workspace names a file's icons (none: a generic one for every file).
+void useWorkspace(const Workspace* workspace);
 // Every symbol we draw and the freedesktop name that stands for it.
 const QHash<QString, QString>& table();
 // The theme name for a symbol, or none when the table has no entry.

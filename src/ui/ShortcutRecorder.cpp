@@ -3,7 +3,6 @@
 #include "platform/HotKeyFormat.h"
 #include "platform/HotKeyManager.h"
 #include "platform/HotKeys.h"
-#include "platform/Platform.h"
 #include "platform/PlatformWords.h"
 #include "store/HotKeyRegistration.h"
 #include "store/Settings.h"
@@ -21,11 +20,6 @@ constexpr Shortcut kAll[] = {Shortcut::main, Shortcut::clipboard, Shortcut::tabs
 
 bool isGlobal(Shortcut shortcut) {
     return shortcut != Shortcut::tabs;
-}
-
-bool superIsCommand() {
-    const HotKeys* keys = Platform::current().hotKeys;
-    return keys && keys->superIsCommand();
 }
 
 quint32 swapCommandAndControl(quint32 modifiers) {
@@ -80,11 +74,12 @@ QString ShortcutRecorder::displayName(Shortcut shortcut) const {
 
 quint32 ShortcutRecorder::modifiersFor(Shortcut shortcut, const KeyEvent& event) const {
     const quint32 pressed = HotKeyFormat::carbonModifiers(eventFlags(event));
-    return isGlobal(shortcut) && superIsCommand() ? swapCommandAndControl(pressed) : pressed;
+    return isGlobal(shortcut) && m_hotKeys.keys().superIsCommand() ? swapCommandAndControl(pressed) : pressed;
 }
 
 quint32 ShortcutRecorder::asPressed(Shortcut shortcut, quint32 modifiers) const {
-    return isGlobal(shortcut) && superIsCommand() ? swapCommandAndControl(modifiers) : modifiers;
+    return isGlobal(shortcut) && m_hotKeys.keys().superIsCommand() ? swapCommandAndControl(modifiers)
+                                                                   : modifiers;
 }
 
 void ShortcutRecorder::setError(std::optional<QString> error) {
