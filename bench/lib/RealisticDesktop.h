@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 #include <cstdio>
 
 namespace zarvo::bench {
@@ -23,7 +24,12 @@ inline int countEntries(const QStringList& folders) {
 
 // Writes `generated` entries below root/share/applications and the user's list to configHome, and points
 // the session at them. Returns the number of entries in the applications folders.
+// BENCH_GENERATED_ENTRIES overrides the count: 0 measures the machine's own desktop alone.
 inline int setUpRealisticDesktop(const QString& root, const QString& configHome, int generated = 300) {
+    bool given = false;
+    if (const int count = qEnvironmentVariableIntValue("BENCH_GENERATED_ENTRIES", &given);
+        given && count >= 0)
+        generated = count;
     static const char* const kinds[][3] = {
         {"Editor", "Text Editor", "text/plain;text/x-csrc;text/markdown;"},
         {"Viewer", "Image Viewer", "image/png;image/jpeg;image/gif;"},
