@@ -1,5 +1,6 @@
 #pragma once
 
+#include "index/FolderLister.h"
 #include "index/IndexTable.h"
 
 #include <QByteArray>
@@ -61,6 +62,13 @@ private:
     // name spares the kernel a walk of the whole path for every folder.
     bool crawlAt(IndexTable& table, quint32 dir, int fd, const QByteArray& path, int depth,
                  std::vector<Pending>& deferred);
+    // The same walk with the folders listed on worker threads (`threads` of them): the entries are
+    // appended here, in the order crawlAt appends them, so the table is the same.
+    bool crawlListed(IndexTable& table, quint32 dir, const QByteArray& path, int threads);
+    using Listed = std::pair<quint32, std::unique_ptr<FolderLister::Listing>>;
+    bool appendListed(IndexTable& table, quint32 dir, FolderLister::Listing& listing, FolderLister& lister,
+                      std::vector<Listed>& deferred);
+    void counted(qint64 items);
 
     Options m_options;
     QHash<QByteArray, ContentTypes::TypeId> m_typeCache;
