@@ -123,10 +123,11 @@ bool Crawler::crawlRoot(IndexTable& table, const QByteArray& path) {
 }
 
 bool Crawler::crawlFolder(IndexTable& table, quint32 dir, const QByteArray& path) {
-    // Listing on more threads than one pays where the walk's own order holds nothing back: no watch
-    // must precede each listing, and no limit stops it midway.
+    // Listing on more threads than one, unless a limit stops the walk midway or the watches need
+    // each folder's entry before it is listed.
     const int threads = int(std::min(2u, std::thread::hardware_concurrency()));
-    if (!m_options.watch && m_options.limit < 0 && threads > 1) return crawlListed(table, dir, path, threads);
+    const bool watchAhead = !m_options.watch || (m_options.watchAhead && m_options.bindWatch);
+    if (watchAhead && m_options.limit < 0 && threads > 1) return crawlListed(table, dir, path, threads);
     std::vector<Pending> deferred{{dir, path}};
     while (!deferred.empty()) {
         Pending job = std::move(deferred.back());
@@ -197,7 +198,8 @@ void Crawler::counted(qint64 items) {
 }
 
 bool Crawler::crawlListed(IndexTable& table, quint32 dir, const QByteArray& path, int threads) {
-    FolderLister lister(m_options.excluded, m_options.cancel, threads);
+    FolderLister lister(m_options.excluded, m_options.watch ? m_options.watchAhead : nullptr,
+                        m_options.cancel, threads);
     std::vector<Listed> deferred;
     deferred.emplace_back(dir, lister.start(path));
     while (!deferred.empty()) {
@@ -222,6 +224,8 @@ bool Crawler::appendListed(IndexTable& table, quint32 dir, FolderLister::Listing
     {
         QWriteLocker lock(m_options.lock);
         Entry& e = table.entries[dir];
+        if (listing.watch >= 0) m_options.bindWatch(listing.watch, dir);
+        if (!listing.watched) e.flags |= Entry::Unwatched;
         if (!listing.opened) {
             e.flags |= Entry::Unreadable;
             return true;

@@ -22,6 +22,11 @@ public:
         // when the folder could not be watched.
         // `fd` is the folder opened for listing (or -1), so the watch need not walk the path again.
         std::function<bool(const QByteArray& path, quint32 entry, int fd)> watch;
+        // The same for folders listed on other threads, before their entries exist (thread-safe):
+        // returns the watch or -1, and `bindWatch` then gives the watch its entry. Without them a
+        // walk with `watch` stays on one thread.
+        std::function<int(const QByteArray& path, int fd)> watchAhead;
+        std::function<void(int wd, quint32 entry)> bindWatch;
         std::function<void(qint64 entries)> progress;
         const std::atomic<bool>* cancel = nullptr;
         qint64 limit = -1; // stop after this many entries (scope crawls outside the roots)

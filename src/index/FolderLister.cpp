@@ -34,8 +34,9 @@ struct FolderLister::Dir {
     const int fd;
 };
 
-FolderLister::FolderLister(const QSet<QByteArray>& excluded, const std::atomic<bool>* cancel, int threads)
-    : m_excluded(excluded), m_cancel(cancel) {
+FolderLister::FolderLister(const QSet<QByteArray>& excluded, Watch watch, const std::atomic<bool>* cancel,
+                           int threads)
+    : m_excluded(excluded), m_watch(std::move(watch)), m_cancel(cancel) {
     m_threads.reserve(size_t(threads));
     for (int i = 0; i < threads; ++i)
         m_threads.emplace_back([this] { run(); });
@@ -106,6 +107,11 @@ void FolderLister::list(Job& job) {
                        ? ::openat(job.parent->fd, job.name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)
                        : ::open(job.path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     job.parent.reset();
+    if (m_watch) {
+        // Before the listing, so that no change after it is missed.
+        listing.watch = m_watch(job.path, fd);
+        listing.watched = listing.watch >= 0;
+    }
     std::vector<Job> children;
     if (fd >= 0) {
         const auto dir = std::make_shared<Dir>(fd);

@@ -8,6 +8,7 @@
 #include <QSet>
 #include <atomic>
 #include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -29,14 +30,18 @@ public:
         };
         bool opened = false; // false: unreadable, or never listed because the walk stopped
         int depth = 0;       // descents by openat since the last open by path
+        bool watched = true; // false: the watch asked for could not be added
+        int watch = -1;      // the watch added before listing, or -1
         std::vector<Item> items;
         QByteArray names;
         std::vector<std::unique_ptr<Listing>> subfolders;
         std::atomic<bool> ready{false};
     };
 
-    // `cancel` (may be null) stops the walk from outside; `excluded` folders are not descended into.
-    FolderLister(const QSet<QByteArray>& excluded, const std::atomic<bool>* cancel, int threads);
+    // `excluded` folders are not descended into; `watch` (may be empty) is called for each folder before
+    // it is listed, from the workers; `cancel` (may be null) stops the walk from outside.
+    using Watch = std::function<int(const QByteArray& path, int fd)>;
+    FolderLister(const QSet<QByteArray>& excluded, Watch watch, const std::atomic<bool>* cancel, int threads);
     ~FolderLister() { stop(); }
     FolderLister(const FolderLister&) = delete;
     FolderLister& operator=(const FolderLister&) = delete;
@@ -68,6 +73,7 @@ private:
     void finished(Listing& listing);
 
     const QSet<QByteArray>& m_excluded;
+    const Watch m_watch;
     const std::atomic<bool>* m_cancel;
     std::mutex m_mutex;
     std::condition_variable m_work;  // workers: a job was pushed, the owner caught up, or stop
