@@ -65,20 +65,32 @@ std::unique_ptr<FolderLister::Listing> FolderLister::start(const QByteArray& pat
 }
 
 void FolderLister::wait(const Listing& listing) {
-    if (listing.ready.load()) return;
+    auto stopped = [this] { return m_stop || (m_cancel && m_cancel->load(std::memory_order_relaxed)); };
     std::unique_lock lock(m_mutex);
-    m_ownerWaiting = true;
-    m_work.notify_all(); // workers paused for being far ahead go on
-    // The cancel flag is set from outside without a notification: looked at now and then.
-    while (!listing.ready.load() && !m_stop && !(m_cancel && m_cancel->load(std::memory_order_relaxed)))
-        m_owner.wait_for(lock, std::chrono::milliseconds(50));
-    m_ownerWaiting = false;
+    while (!listing.ready.load() && !stopped()) {
+        // Lists a folder itself rather than sleep while others are to be listed.
+        if (!m_jobs.empty()) {
+            Job job = std::move(m_jobs.back());
+            m_jobs.pop_back();
+            lock.unlock();
+            list(job);
+            lock.lock();
+            continue;
+        }
+        m_ownerWaiting = true;
+        m_paused = false;
+        // Set after the flag is seen, the listing notifies (under the lock). The cancel flag is set
+        // from outside without a notification: looked at now and then.
+        if (!listing.ready.load()) m_owner.wait_for(lock, std::chrono::milliseconds(50));
+        m_ownerWaiting = false;
+    }
 }
 
 void FolderLister::consumed(qint64 count) {
-    const qint64 before = m_ahead.fetch_sub(count, std::memory_order_relaxed);
-    if (before >= kAhead && before - count < kAhead) {
+    const qint64 ahead = m_ahead.fetch_sub(count, std::memory_order_relaxed) - count;
+    if (ahead < kAhead / 2 && m_paused.load(std::memory_order_relaxed)) {
         std::lock_guard lock(m_mutex);
+        m_paused = false;
         m_work.notify_all();
     }
 }
@@ -86,10 +98,9 @@ void FolderLister::consumed(qint64 count) {
 void FolderLister::run() {
     std::unique_lock lock(m_mutex);
     for (;;) {
-        m_work.wait(lock, [this] {
-            return m_stop || (!m_jobs.empty() && (m_ahead.load(std::memory_order_relaxed) < kAhead ||
-                                                  m_ownerWaiting.load(std::memory_order_relaxed)));
-        });
+        // Far enough ahead of the owner: wait until it has taken half of that.
+        if (m_ahead.load(std::memory_order_relaxed) >= kAhead) m_paused = true;
+        m_work.wait(lock, [this] { return m_stop || (!m_jobs.empty() && !m_paused); });
         if (m_stop || (m_cancel && m_cancel->load(std::memory_order_relaxed))) return;
         Job job = std::move(m_jobs.back());
         m_jobs.pop_back();

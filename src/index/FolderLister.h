@@ -81,7 +81,8 @@ private:
     std::vector<Job> m_jobs;         // a stack: the next folder in walk order on top
     bool m_stop = false;
     std::atomic<bool> m_ownerWaiting{false};
-    std::atomic<qint64> m_ahead{0}; // entries listed and not yet consumed
+    std::atomic<bool> m_paused{false}; // workers wait for the owner to catch up
+    std::atomic<qint64> m_ahead{0};    // entries listed and not yet consumed
     std::vector<std::thread> m_threads;
 };
 
