@@ -125,7 +125,8 @@ bool Crawler::crawlRoot(IndexTable& table, const QByteArray& path) {
 bool Crawler::crawlFolder(IndexTable& table, quint32 dir, const QByteArray& path) {
     // Listing on more threads than one, unless a limit stops the walk midway or the watches need
     // each folder's entry before it is listed.
-    const int threads = int(std::min(2u, std::thread::hardware_concurrency()));
+    const int threads =
+        m_options.threads > 0 ? m_options.threads : int(std::min(2u, std::thread::hardware_concurrency()));
     const bool watchAhead = !m_options.watch || (m_options.watchAhead && m_options.bindWatch);
     if (watchAhead && m_options.limit < 0 && threads > 1) return crawlListed(table, dir, path, threads);
     std::vector<Pending> deferred{{dir, path}};

@@ -30,6 +30,8 @@ public:
         std::function<void(qint64 entries)> progress;
         const std::atomic<bool>* cancel = nullptr;
         qint64 limit = -1; // stop after this many entries (scope crawls outside the roots)
+        // Threads listing folders; 0: two where the machine has two cores or more.
+        int threads = 0;
         // When set, children are appended under this lock (crawling into the live table).
         QReadWriteLock* lock = nullptr;
     };

@@ -1,6 +1,7 @@
 #include "index/Crawler.h"
 #include "IndexTestUtil.h"
 
+#include <mutex>
 #include <unistd.h>
 
 using namespace zarvo::index;
@@ -29,20 +30,34 @@ void makeTree(const Tree& tree, int wide) {
 struct Crawl {
     IndexTable table;
     bool finished = false;
+    std::mutex mutex;
+    QHash<int, QByteArray> watched; // watch → the folder it was added for
+    QHash<int, quint32> bound;      // watch → the entry it was given
 };
 
-// `oneThread`: a watch callback keeps the walk on the calling thread.
-Crawl crawl(const Tree& tree, bool oneThread, const std::function<void(qint64)>& progress = {},
-            std::atomic<bool>* cancel = nullptr) {
+// Watches every folder but those named sub1…: a watch that could not be added.
+bool watchable(const QByteArray& path) {
+    return !path.mid(path.lastIndexOf('/') + 1).startsWith("sub1");
+}
+
+void crawl(Crawl& out, const Tree& tree, int threads, const std::function<void(qint64)>& progress = {},
+           std::atomic<bool>* cancel = nullptr) {
     Crawler::Options options;
     options.excluded = {QFile::encodeName(tree.root() + QStringLiteral("/skip"))};
-    if (oneThread) options.watch = [](const QByteArray&, quint32, int) { return true; };
+    options.threads = threads;
     options.progress = progress;
     options.cancel = cancel;
-    Crawl out;
+    options.watch = [](const QByteArray& path, quint32, int) { return watchable(path); };
+    options.watchAhead = [&out](const QByteArray& path, int) {
+        std::lock_guard lock(out.mutex);
+        if (!watchable(path)) return -1;
+        const int wd = int(out.watched.size());
+        out.watched.insert(wd, path);
+        return wd;
+    };
+    options.bindWatch = [&out](int wd, quint32 entry) { out.bound.insert(wd, entry); };
     Crawler crawler(options);
     out.finished = crawler.crawlRoot(out.table, QFile::encodeName(tree.root()));
-    return out;
 }
 
 } // namespace
@@ -50,7 +65,9 @@ Crawl crawl(const Tree& tree, bool oneThread, const std::function<void(qint64)>&
 TEST(Crawler, ListingOnThreadsGivesTheSameTableAsOneThread) {
     Tree tree;
     makeTree(tree, 60);
-    const Crawl one = crawl(tree, true), many = crawl(tree, false);
+    Crawl one, many;
+    crawl(one, tree, 1);
+    crawl(many, tree, 2);
     ASSERT_TRUE(one.finished && many.finished);
     ASSERT_GT(one.table.entries.size(), 2400u);
     ASSERT_EQ(one.table.entries.size(), many.table.entries.size());
@@ -65,6 +82,14 @@ TEST(Crawler, ListingOnThreadsGivesTheSameTableAsOneThread) {
     EXPECT_NE(one.table.find(tree.root() + QStringLiteral("/skip")), kNoEntry);
     EXPECT_EQ(one.table.find(tree.root() + QStringLiteral("/skip/hidden.txt")), kNoEntry);
     EXPECT_EQ(one.table.find(tree.root() + QStringLiteral("/link/sub1")), kNoEntry);
+    EXPECT_TRUE(
+        one.table.entries[one.table.find(tree.root() + QStringLiteral("/w1/sub1"))].is(Entry::Unwatched));
+
+    // Each watch added ahead is given the entry of the folder it was added for.
+    EXPECT_GT(many.watched.size(), 100);
+    ASSERT_EQ(many.bound.size(), many.watched.size());
+    for (auto it = many.bound.cbegin(); it != many.bound.cend(); ++it)
+        ASSERT_EQ(many.table.pathBytes(it.value()), many.watched.value(it.key()));
 }
 
 TEST(Crawler, ListingOnThreadsStopsWhenCancelled) {
@@ -72,8 +97,9 @@ TEST(Crawler, ListingOnThreadsStopsWhenCancelled) {
     makeTree(tree, 300); // progress is told every 10,000 entries
     std::atomic<bool> cancel{false};
     qint64 told = -1;
-    const Crawl stopped = crawl(
-        tree, false,
+    Crawl stopped;
+    crawl(
+        stopped, tree, 2,
         [&](qint64 entries) {
             told = entries;
             cancel = true;
