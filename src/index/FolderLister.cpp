@@ -2,6 +2,7 @@
 
 #include "index/Crawler.h"
 
+#include <chrono>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -22,7 +23,7 @@ struct LinuxDirent64 {
 
 // Entries listed ahead of the owner at most (unless it waits): bounds the memory of a walk whose
 // owner is slower than its workers.
-constexpr qint64 kAhead = 1 << 18;
+constexpr qint64 kAhead = 1 << 16;
 
 } // namespace
 
@@ -67,6 +68,11 @@ std::unique_ptr<FolderLister::Listing> FolderLister::start(const QByteArray& pat
 void FolderLister::wait(const Listing& listing) {
     auto stopped = [this] { return m_stop || (m_cancel && m_cancel->load(std::memory_order_relaxed)); };
     std::unique_lock lock(m_mutex);
+    if (!listing.ready.load() && m_paused) {
+        // What it needs is not listed yet: the workers are not far enough ahead after all.
+        m_paused = false;
+        m_work.notify_all();
+    }
     while (!listing.ready.load() && !stopped()) {
         // Lists a folder itself rather than sleep while others are to be listed.
         if (!m_jobs.empty()) {
@@ -78,7 +84,6 @@ void FolderLister::wait(const Listing& listing) {
             continue;
         }
         m_ownerWaiting = true;
-        m_paused = false;
         // Set after the flag is seen, the listing notifies (under the lock). The cancel flag is set
         // from outside without a notification: looked at now and then.
         if (!listing.ready.load()) m_owner.wait_for(lock, std::chrono::milliseconds(50));
