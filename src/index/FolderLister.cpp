@@ -2,6 +2,7 @@
 
 #include "index/Crawler.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <fcntl.h>
@@ -135,11 +136,19 @@ void FolderLister::list(Job& job) {
         read(fd, listing);
         m_ahead.fetch_add(qint64(listing.items.size()), std::memory_order_relaxed);
         const bool byDescent = listing.depth < kMaxOpenDepth;
+        const auto folders =
+            size_t(std::count_if(listing.items.begin(), listing.items.end(),
+                                 [](const Listing::Item& item) { return item.flags & Entry::Dir; }));
+        children.reserve(folders);
+        listing.subfolders.reserve(folders);
+        const bool slash = job.path.endsWith('/');
         for (auto& item : listing.items) {
             if (!(item.flags & Entry::Dir)) continue;
             const char* name = listing.names.constData() + item.nameOff;
-            QByteArray path = job.path;
-            if (!path.endsWith('/')) path.append('/');
+            QByteArray path;
+            path.reserve(job.path.size() + 1 + item.nameLen);
+            path.append(job.path);
+            if (!slash) path.append('/');
             path.append(name, item.nameLen);
             if (m_excluded.contains(path)) continue;
             auto sub = std::make_unique<Listing>();
@@ -175,6 +184,14 @@ void FolderLister::read(int fd, Listing& out) {
     for (;;) {
         const long n = ::syscall(SYS_getdents64, fd, buffer, sizeof buffer);
         if (n <= 0) break;
+        // Room for the whole batch at once: growing by doubling costs more than the listing's copy.
+        qsizetype count = 0, bytes = 0;
+        for (long off = 0; off < n; off += reinterpret_cast<LinuxDirent64*>(buffer + off)->d_reclen) {
+            ++count;
+            bytes += qsizetype(reinterpret_cast<LinuxDirent64*>(buffer + off)->d_reclen);
+        }
+        out.items.reserve(out.items.size() + size_t(count));
+        out.names.reserve(out.names.size() + bytes); // a record holds its name and NUL, and more
         for (long off = 0; off < n;) {
             auto* d = reinterpret_cast<LinuxDirent64*>(buffer + off);
             off += d->d_reclen;
@@ -191,7 +208,10 @@ void FolderLister::read(int fd, Listing& out) {
             item.mtime = clampTime(st.st_mtim.tv_sec);
             item.subfolder = -1;
             item.size = dir ? 0 : quint64(st.st_size);
-            out.names.append(nm, qsizetype(length + 1)); // with its NUL, for openat
+            // With its NUL, for openat. Copied by hand: QByteArray::append is an insert at the end.
+            const qsizetype at = out.names.size();
+            out.names.resize(at + qsizetype(length) + 1);
+            std::memcpy(out.names.data() + at, nm, length + 1);
             out.items.push_back(item);
         }
     }
