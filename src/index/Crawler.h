@@ -30,7 +30,8 @@ public:
         std::function<void(qint64 entries)> progress;
         const std::atomic<bool>* cancel = nullptr;
         qint64 limit = -1; // stop after this many entries (scope crawls outside the roots)
-        // Threads listing folders; 0: two where the machine has two cores or more.
+        // Threads listing folders, the calling one among them; 0: two where the machine has two cores
+        // or more.
         int threads = 0;
         // When set, children are appended under this lock (crawling into the live table).
         QReadWriteLock* lock = nullptr;
@@ -69,7 +70,7 @@ private:
     // name spares the kernel a walk of the whole path for every folder.
     bool crawlAt(IndexTable& table, quint32 dir, int fd, const QByteArray& path, int depth,
                  std::vector<Pending>& deferred);
-    // The same walk with the folders listed on worker threads (`threads` of them): the entries are
+    // The same walk with the folders listed on `threads` threads (this one among them): the entries are
     // appended here, in the order crawlAt appends them, so the table is the same.
     bool crawlListed(IndexTable& table, quint32 dir, const QByteArray& path, int threads);
     using Listed = std::pair<quint32, std::unique_ptr<FolderLister::Listing>>;

@@ -39,8 +39,7 @@ struct FolderLister::Dir {
 FolderLister::FolderLister(const QSet<QByteArray>& excluded, Watch watch, const std::atomic<bool>* cancel,
                            int threads)
     : m_excluded(excluded), m_watch(std::move(watch)), m_cancel(cancel) {
-    m_threads.reserve(size_t(threads));
-    for (int i = 0; i < threads; ++i)
+    for (int i = 1; i < threads; ++i)
         m_threads.emplace_back([this] { run(); });
 }
 
