@@ -1,9 +1,9 @@
 #pragma once
-// Internal to the index: lists a tree of folders on worker threads, ahead of the one thread that
-// appends the listings to the table in its own order (Crawler), and which lists too whenever the
-// folder it needs next is not ready. Only the system calls and name copies
-// run here; everything that gives the table its shape stays with that thread, so the table comes out
-// the same as from a walk on one thread.
+// Internal to the index: lists a tree of folders on worker threads, ahead of the one thread (the
+// owner) that appends the listings to the table in its own order (Crawler) and lists too whenever the
+// folder it needs next is not ready. Only the system calls and name copies run here; everything that
+// gives the table its shape stays with the owner, so the table comes out the same as from a walk on
+// one thread.
 
 #include <QByteArray>
 #include <QSet>
@@ -41,8 +41,8 @@ public:
 
     // `excluded` folders are not descended into; `watch` (may be empty) is called for each folder before
     // it is listed, from the listing threads; `cancel` (may be null) stops the walk from outside.
-    // `threads` list in all, the owner's among them: one fewer workers are started. More threads
-    // than cores only cost: each wake-up of a sleeping one is a context switch.
+    // `threads` list in all, the owner among them, so threads - 1 workers are started: more threads
+    // than cores only cost, each wake-up of a sleeping one being a context switch.
     using Watch = std::function<int(const QByteArray& path, int fd)>;
     FolderLister(const QSet<QByteArray>& excluded, Watch watch, const std::atomic<bool>* cancel, int threads);
     ~FolderLister() { stop(); }
