@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
+#include <thread>
 #include <unistd.h>
 
 namespace zarvo::index {
@@ -122,6 +123,12 @@ bool Crawler::crawlRoot(IndexTable& table, const QByteArray& path) {
 }
 
 bool Crawler::crawlFolder(IndexTable& table, quint32 dir, const QByteArray& path) {
+    // Listing on more threads than one, unless a limit stops the walk midway or the watches need
+    // each folder's entry before it is listed.
+    const int threads =
+        m_options.threads > 0 ? m_options.threads : int(std::min(2u, std::thread::hardware_concurrency()));
+    const bool watchAhead = !m_options.watch || (m_options.watchAhead && m_options.bindWatch);
+    if (watchAhead && m_options.limit < 0 && threads > 1) return crawlListed(table, dir, path, threads);
     std::vector<Pending> deferred{{dir, path}};
     while (!deferred.empty()) {
         Pending job = std::move(deferred.back());
@@ -134,7 +141,7 @@ bool Crawler::crawlFolder(IndexTable& table, quint32 dir, const QByteArray& path
 
 bool Crawler::crawlAt(IndexTable& table, quint32 dir, int fd, const QByteArray& path, int depth,
                       std::vector<Pending>& deferred) {
-    constexpr int kMaxOpenDepth = 32;
+    constexpr int kMaxOpenDepth = FolderLister::kMaxOpenDepth;
     if (m_options.cancel && m_options.cancel->load(std::memory_order_relaxed)) {
         if (fd >= 0) ::close(fd);
         return false;
@@ -157,11 +164,7 @@ bool Crawler::crawlAt(IndexTable& table, quint32 dir, int fd, const QByteArray& 
             table.add(dir, item.name, item.flags, item.type, item.size, item.mtime);
         table.entries[dir].setChildren(first, quint32(items.size()));
     }
-    m_added += qint64(items.size());
-    if (m_options.progress && m_added - m_lastProgress >= 10000) {
-        m_lastProgress = m_added;
-        m_options.progress(m_added);
-    }
+    counted(qint64(items.size()));
     if (m_options.limit >= 0 && m_added > m_options.limit) {
         ::close(fd);
         return false;
@@ -184,6 +187,70 @@ bool Crawler::crawlAt(IndexTable& table, quint32 dir, int fd, const QByteArray& 
         }
     }
     ::close(fd);
+    return true;
+}
+
+void Crawler::counted(qint64 items) {
+    m_added += items;
+    if (m_options.progress && m_added - m_lastProgress >= 10000) {
+        m_lastProgress = m_added;
+        m_options.progress(m_added);
+    }
+}
+
+bool Crawler::crawlListed(IndexTable& table, quint32 dir, const QByteArray& path, int threads) {
+    FolderLister lister(m_options.excluded, m_options.watch ? m_options.watchAhead : nullptr,
+                        m_options.cancel, threads);
+    std::vector<Listed> deferred;
+    deferred.emplace_back(dir, lister.start(path));
+    while (!deferred.empty()) {
+        Listed job = std::move(deferred.back());
+        deferred.pop_back();
+        if (!appendListed(table, job.first, *job.second, lister, deferred)) return false;
+    }
+    return true;
+}
+
+bool Crawler::appendListed(IndexTable& table, quint32 dir, FolderLister::Listing& listing,
+                           FolderLister& lister, std::vector<Listed>& deferred) {
+    auto cancelled = [&] {
+        if (!m_options.cancel || !m_options.cancel->load(std::memory_order_relaxed)) return false;
+        lister.stop(); // before the listings are freed on the way out
+        return true;
+    };
+    if (cancelled()) return false;
+    lister.wait(listing);
+    if (cancelled()) return false;
+    quint32 first;
+    {
+        QWriteLocker lock(m_options.lock);
+        Entry& e = table.entries[dir];
+        if (listing.watch >= 0) m_options.bindWatch(listing.watch, dir);
+        if (!listing.watched) e.flags |= Entry::Unwatched;
+        if (!listing.opened) {
+            e.flags |= Entry::Unreadable;
+            return true;
+        }
+        e.flags &= quint16(~Entry::Unreadable);
+        first = quint32(table.entries.size());
+        for (const auto& item : listing.items) {
+            const QByteArrayView name(listing.names.constData() + item.nameOff, item.nameLen);
+            table.add(dir, name, item.flags, typeFor(name, item.flags & Entry::Dir), item.size, item.mtime);
+        }
+        table.entries[dir].setChildren(first, quint32(listing.items.size()));
+    }
+    lister.consumed(qint64(listing.items.size()));
+    counted(qint64(listing.items.size()));
+    for (size_t k = 0; k < listing.items.size(); ++k) {
+        const qint32 sub = listing.items[k].subfolder;
+        if (sub < 0) continue;
+        auto child = std::move(listing.subfolders[size_t(sub)]);
+        if (listing.depth >= FolderLister::kMaxOpenDepth) {
+            deferred.emplace_back(first + quint32(k), std::move(child));
+            continue;
+        }
+        if (!appendListed(table, first + quint32(k), *child, lister, deferred)) return false;
+    }
     return true;
 }
 

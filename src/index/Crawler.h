@@ -1,5 +1,6 @@
 #pragma once
 
+#include "index/FolderLister.h"
 #include "index/IndexTable.h"
 
 #include <QByteArray>
@@ -21,9 +22,17 @@ public:
         // when the folder could not be watched.
         // `fd` is the folder opened for listing (or -1), so the watch need not walk the path again.
         std::function<bool(const QByteArray& path, quint32 entry, int fd)> watch;
+        // The same for folders listed on other threads, before their entries exist (thread-safe):
+        // returns the watch or -1, and `bindWatch` then gives the watch its entry. Without them a
+        // walk with `watch` stays on one thread.
+        std::function<int(const QByteArray& path, int fd)> watchAhead;
+        std::function<void(int wd, quint32 entry)> bindWatch;
         std::function<void(qint64 entries)> progress;
         const std::atomic<bool>* cancel = nullptr;
         qint64 limit = -1; // stop after this many entries (scope crawls outside the roots)
+        // Threads listing folders, the calling one among them; 0: two where the machine has two cores
+        // or more.
+        int threads = 0;
         // When set, children are appended under this lock (crawling into the live table).
         QReadWriteLock* lock = nullptr;
     };
@@ -61,6 +70,13 @@ private:
     // name spares the kernel a walk of the whole path for every folder.
     bool crawlAt(IndexTable& table, quint32 dir, int fd, const QByteArray& path, int depth,
                  std::vector<Pending>& deferred);
+    // The same walk with the folders listed on `threads` threads (this one among them): the entries are
+    // appended here, in the order crawlAt appends them, so the table is the same.
+    bool crawlListed(IndexTable& table, quint32 dir, const QByteArray& path, int threads);
+    using Listed = std::pair<quint32, std::unique_ptr<FolderLister::Listing>>;
+    bool appendListed(IndexTable& table, quint32 dir, FolderLister::Listing& listing, FolderLister& lister,
+                      std::vector<Listed>& deferred);
+    void counted(qint64 items);
 
     Options m_options;
     QHash<QByteArray, ContentTypes::TypeId> m_typeCache;

@@ -145,6 +145,8 @@ std::shared_ptr<IndexTable> FileIndex::crawlAll(const std::function<void(qint64)
         options.watch = [this](const QByteArray& path, quint32 entry, int fd) {
             return m_watcher->add(path, entry, fd);
         };
+        options.watchAhead = [this](const QByteArray& path, int fd) { return m_watcher->addAhead(path, fd); };
+        options.bindWatch = [this](int wd, quint32 entry) { m_watcher->bind(wd, entry); };
     }
     Crawler crawler(options);
     // Roots first, so IndexTable::roots() finds them at the front.

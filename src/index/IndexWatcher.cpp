@@ -36,14 +36,14 @@ void IndexWatcher::wake() const {
         auto n = ::write(m_wakeFd, &one, sizeof one);
 }
 
-bool IndexWatcher::add(const QByteArray& path, quint32 entry, int fd) {
-    if (m_fd < 0) return false;
+int IndexWatcher::watchFolder(const QByteArray& path, int fd) {
+    if (m_fd < 0) return -1;
     int wd = -1;
     int error = 0;
     const auto kept = m_reserved.constFind(path);
     const int reservedWd = kept != m_reserved.cend() ? *kept : -1;
     if (reservedWd >= 0) m_reserved.erase(kept);
-    if (reservedWd < 0 && m_limit >= 0 && m_target->size() + m_reserved.size() >= m_limit) {
+    if (reservedWd < 0 && m_limit >= 0 && m_target->size() + m_unbound + m_reserved.size() >= m_limit) {
         error = ENOSPC;
     } else {
         // Through the open descriptor when there is one: no walk of the full path.
@@ -61,17 +61,39 @@ bool IndexWatcher::add(const QByteArray& path, quint32 entry, int fd) {
         if (error == ENOSPC && !m_limitReached) {
             m_limitReached = true;
             qWarning("Zarvo: inotify watch limit reached at %d folders; the others are re-crawled every %d s",
-                     int(m_target->size()), std::max(1, m_fallbackIntervalMs / 1000));
+                     int(m_target->size()) + m_unbound, std::max(1, m_fallbackIntervalMs / 1000));
         }
-        return false;
+        return -1;
     }
+    return wd;
+}
+
+bool IndexWatcher::add(const QByteArray& path, quint32 entry, int fd) {
+    std::lock_guard lock(m_mutex);
+    const int wd = watchFolder(path, fd);
+    if (wd < 0) return false;
     m_target->insert(wd, entry);
     m_watchCount = int(m_target->size());
     return true;
 }
 
+int IndexWatcher::addAhead(const QByteArray& path, int fd) {
+    std::lock_guard lock(m_mutex);
+    const int wd = watchFolder(path, fd);
+    if (wd >= 0) ++m_unbound;
+    return wd;
+}
+
+void IndexWatcher::bind(int wd, quint32 entry) {
+    std::lock_guard lock(m_mutex);
+    --m_unbound;
+    m_target->insert(wd, entry);
+    m_watchCount = int(m_target->size());
+}
+
 void IndexWatcher::startBuilding() {
     m_building.clear();
+    m_unbound = 0;
     m_target = &m_building;
 }
 

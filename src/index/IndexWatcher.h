@@ -7,6 +7,7 @@
 #include <QList>
 #include <atomic>
 #include <functional>
+#include <mutex>
 
 struct inotify_event;
 
@@ -26,6 +27,10 @@ public:
     // Watches folder `entry` (through its open descriptor `fd` when not -1). False when it could not
     // be watched (the limit, or the folder is gone).
     bool add(const QByteArray& path, quint32 entry, int fd);
+    // The same from a thread listing folders ahead of the table: the folder has no entry yet, and
+    // bind() gives it one. Returns the watch, or -1.
+    int addAhead(const QByteArray& path, int fd);
+    void bind(int wd, quint32 entry);
     // New watches go to a set for the table being crawled until adoptBuilding() makes it the live one.
     void startBuilding();
     // Watches these folders before a crawl spends the budget (a person's own folders first): when the
@@ -48,6 +53,10 @@ public:
     QHash<quint32, quint32> pendingMoves;
 
 private:
+    // Caller holds m_mutex.
+    int watchFolder(const QByteArray& path, int fd);
+    std::mutex m_mutex; // add, addAhead and bind may come from the crawl's threads
+    int m_unbound = 0;  // watches from addAhead not bound yet
     int m_fd = -1;
     int m_wakeFd = -1;
     int m_limit;

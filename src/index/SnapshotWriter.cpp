@@ -14,7 +14,9 @@
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
+#include <utility>
 
 namespace zarvo::index::Snapshot {
 
@@ -80,18 +82,30 @@ private:
 // candidates first and stops once nothing after them can rank.
 std::vector<quint32> newestFirst(const IndexTable& table) {
     const auto n = quint32(table.entries.size());
+    std::vector<quint64> keys; // inverted time, then index
+    keys.reserve(n);
+    for (quint32 i = 0; i < n; ++i)
+        if (!(table.entries[i].flags & Entry::Deleted))
+            keys.push_back((quint64(quint32(~table.entries[i].mtime)) << 32) | i);
+    // A stable radix sort on the time, 16 bits a pass: the keys come in entry order, so ties stay in it
+    // (several times faster than a comparison sort of a million keys).
+    std::vector<quint64> sorted(keys.size());
+    std::vector<quint32> at(65536);
+    for (const int shift : {32, 48}) {
+        std::fill(at.begin(), at.end(), 0);
+        for (const quint64 k : keys)
+            ++at[(k >> shift) & 0xffff];
+        quint32 sum = 0;
+        for (auto& bucket : at)
+            sum += std::exchange(bucket, sum);
+        for (const quint64 k : keys)
+            sorted[at[(k >> shift) & 0xffff]++] = k;
+        keys.swap(sorted);
+    }
     std::vector<quint32> order;
     order.reserve(n);
-    {
-        std::vector<quint64> keys; // inverted time, then index: ascending order is the wanted one
-        keys.reserve(n);
-        for (quint32 i = 0; i < n; ++i)
-            if (!(table.entries[i].flags & Entry::Deleted))
-                keys.push_back((quint64(quint32(~table.entries[i].mtime)) << 32) | i);
-        std::sort(keys.begin(), keys.end());
-        for (const quint64 k : keys)
-            order.push_back(quint32(k));
-    }
+    for (const quint64 k : keys)
+        order.push_back(quint32(k));
     for (quint32 i = 0; i < n; ++i)
         if (table.entries[i].flags & Entry::Deleted) order.push_back(i);
     return order;
@@ -161,6 +175,7 @@ private:
     void writeEntries();
     void writeNames();
     void writeFolded();
+    std::vector<quint64> gramRows() const;
     void writeRecords();
     void writeUse();
     void writeKeys();
@@ -177,7 +192,6 @@ private:
     size_t m_live = 0;
     // The new offsets of each entry's names, and of the folded names in ranking order.
     std::vector<quint32> m_foldOff, m_nameOff, m_recordOff;
-    std::vector<quint64> m_grams;     // SnapshotFormat::kGramBits rows of blocks
     std::vector<quint32> m_folderOff; // each folder's offset in the Folders section, or kNoFolder
 };
 
@@ -186,7 +200,12 @@ bool SectionWriter::writeBody(const QString& fingerprint, QString* why) {
     // The folded names are rewritten newest first (names no entry uses any more are left out), so the
     // entries are written with their new offsets.
     m_order = newestFirst(m_table);
+    // The grams of the names are gathered on a thread of their own while the sections before theirs
+    // are written: they read the table alone.
+    std::vector<quint64> grams;
+    std::thread gathering([&] { grams = gramRows(); });
     if (!layOut()) {
+        gathering.join();
         *why = QStringLiteral("too many names for one snapshot");
         return false;
     }
@@ -197,7 +216,8 @@ bool SectionWriter::writeBody(const QString& fingerprint, QString* why) {
     writeRecords();
     writeUse();
     writeKeys();
-    m_h.sections[Grams] = m_w.section(m_grams.data(), m_grams.size() * sizeof(quint64));
+    gathering.join();
+    m_h.sections[Grams] = m_w.section(grams.data(), grams.size() * sizeof(quint64));
     writeFolders();
     writeSpelled();
     return true;
@@ -281,9 +301,23 @@ void SectionWriter::writeNames() {
     m_h.sections[Names] = m_w.end();
 }
 
-// The folded names, and which blocks of records hold each gram: each block's grams are gathered in a
-// small bitmap, then spread over the rows.
 void SectionWriter::writeFolded() {
+    m_w.begin();
+    {
+        Pieces folded(m_w);
+        inRankingOrder(
+            m_table, m_order, [&](quint32 i) { return foldedOf(i); },
+            [&](size_t, quint32 i) {
+                const char* name = foldedOf(i);
+                folded.add(name, std::strlen(name) + 1);
+            });
+    }
+    m_h.sections[Folded] = m_w.end();
+}
+
+// Which blocks of records hold each gram of the folded names: each block's grams are gathered in a
+// small bitmap, then spread over the rows.
+std::vector<quint64> SectionWriter::gramRows() const {
     const quint64 gramWords = gramRowWords(m_order.size());
     std::vector<quint64> grams(size_t(gramWords) * kGramBits);
     unsigned char blockBits[kGramBits / 8];
@@ -294,23 +328,16 @@ void SectionWriter::writeFolded() {
                 grams[b * gramWords + block / 64] |= quint64(1) << (block % 64);
             }
     };
-    m_w.begin();
-    {
-        Pieces folded(m_w);
-        inRankingOrder(
-            m_table, m_order, [&](quint32 i) { return foldedOf(i); },
-            [&](size_t r, quint32 i) {
-                if (r % kGramBlockRecords == 0) std::memset(blockBits, 0, sizeof blockBits);
-                const char* name = foldedOf(i);
-                const size_t length = std::strlen(name);
-                folded.add(name, length + 1);
-                addGrams(blockBits, name, length);
-                if ((r + 1) % kGramBlockRecords == 0 || r + 1 == m_order.size())
-                    spreadBlock(r / kGramBlockRecords);
-            });
-    }
-    m_h.sections[Folded] = m_w.end();
-    m_grams = std::move(grams); // written after the keys
+    inRankingOrder(
+        m_table, m_order, [&](quint32 i) { return foldedOf(i); },
+        [&](size_t r, quint32 i) {
+            if (r % kGramBlockRecords == 0) std::memset(blockBits, 0, sizeof blockBits);
+            const char* name = foldedOf(i);
+            addGrams(blockBits, name, std::strlen(name));
+            if ((r + 1) % kGramBlockRecords == 0 || r + 1 == m_order.size())
+                spreadBlock(r / kGramBlockRecords);
+        });
+    return grams;
 }
 
 void SectionWriter::writeRecords() {
