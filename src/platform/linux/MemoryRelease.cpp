@@ -1,32 +1,42 @@
 #include "platform/linux/MemoryRelease.h"
 
-#include <QGuiApplication>
-#include <QWindow>
-#include <algorithm>
+#include <QCoreApplication>
+#include <QEvent>
 #include <malloc.h>
 
 namespace zarvo::linux_ {
 
 namespace {
-// Late enough that the hide animation, the focus hand-back and queued repaints are done; the panel
-// shown again within this time keeps its pages.
+// Quiet for this long, the work of the moment is over: a panel shown again sooner keeps its pages.
 constexpr int kQuietMs = 2000;
-// Start-up work (the first crawl, the application catalogue) settles in about this time.
-constexpr int kStartMs = 8000;
 } // namespace
 
 MemoryRelease::MemoryRelease(std::function<void()> dropCaches, QObject* parent)
     : QObject(parent), m_dropCaches(std::move(dropCaches)) {
     m_timer.setSingleShot(true);
-    connect(&m_timer, &QTimer::timeout, this, &MemoryRelease::release);
-    m_timer.start(kStartMs);
-    // A window of ours shown, hidden or left: whatever it built is built a moment later.
-    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
-            [this] { m_timer.start(std::max(kQuietMs, m_timer.isActive() ? m_timer.remainingTime() : 0)); });
+    connect(&m_timer, &QTimer::timeout, this, [this] {
+        const qint64 quiet = m_sinceActivity.elapsed();
+        if (quiet < kQuietMs)
+            m_timer.start(int(kQuietMs - quiet));
+        else
+            release();
+    });
+    m_sinceActivity.start();
+    m_timer.start(kQuietMs);
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 void MemoryRelease::limitArenas() {
     mallopt(M_ARENA_MAX, 1);
+}
+
+bool MemoryRelease::eventFilter(QObject*, QEvent* event) {
+    // Ticks of timers are not work to wait for: some tick every second, and ours would never end.
+    if (event->type() != QEvent::Timer && event->type() != QEvent::ZeroTimerEvent) {
+        m_sinceActivity.start();
+        if (!m_timer.isActive()) m_timer.start(kQuietMs);
+    }
+    return false;
 }
 
 void MemoryRelease::release() {
