@@ -2,7 +2,7 @@
 #include "app/AppDelegate.h"
 #include "app/InstallDialogs.h"
 #include "app/Installer.h"
-#include "app/RarelyUsedParts.h"
+#include "app/LazyModules.h"
 #include "cli/InstanceRequests.h"
 #include "clipboard/ClipStore.h"
 #include "clipboard/ClipStoreLock.h"
@@ -130,7 +130,7 @@ extern "C" int zarvoDesktopMain(int argc, char** argv, const char* requestName, 
     QApplication app(count, arguments.data());
     QApplication::setQuitOnLastWindowClosed(false);
     Translations::install(linux_::ProgramLocation::translationFolders());
-    app::installRarelyUsedParts(&linux_::ProgramLocation::moduleCandidates);
+    app::installLazyModules(&linux_::ProgramLocation::moduleCandidates);
     ui::Accessibility::install();
     linux_::AppearanceWatch appearance;
     followDesktopLooks(appearance, app);

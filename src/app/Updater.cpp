@@ -238,7 +238,7 @@ void Updater::download(const Appcast::Item& item,
         }
         const std::optional<bool> signed_ = UpdateSignature::verify(data, item.signature, key);
         if (!signed_) {
-            done(tr("The update's signature cannot be checked: a part of Zarvo is missing. Reinstall Zarvo; "
+            done(tr("The update's signature cannot be checked: a file of Zarvo is missing. Reinstall Zarvo; "
                     "the update was not installed."));
             return;
         }

@@ -14,7 +14,7 @@ void* OnDemandModule::entry(const char* symbol) {
         m_entries.insert(symbol, found);
         return found;
     }
-    m_error = QStringLiteral("a part of Zarvo cannot be loaded; reinstall Zarvo") +
+    m_error = QStringLiteral("a file of Zarvo cannot be loaded; reinstall Zarvo") +
               (errors.isEmpty() ? QStringLiteral(" (looked for ") + m_candidates.join(QLatin1String(", ")) +
                                       QLatin1Char(')')
                                 : errors);

@@ -1,5 +1,5 @@
 #include "app/Updater.h"
-#include "app/RarelyUsedParts.h"
+#include "app/LazyModules.h"
 #include "app/UpdateDialogs.h"
 
 #include "fakes/EventLoop.h"
@@ -142,7 +142,7 @@ struct UpdaterTest : ::testing::Test {
 
     void SetUp() override {
         // The signature check of this build, loaded from its module as the application loads it.
-        zarvo::app::installRarelyUsedParts(
+        zarvo::app::installLazyModules(
             [](const QString& name) { return QStringList{QStringLiteral(ZARVO_MODULE_DIR "/") + name}; });
         environment.home = root.filePath("home");
         environment.data = environment.home + "/.local/share";
@@ -253,7 +253,7 @@ TEST_F(UpdaterTest, HostileFeedsAndDownloadsAreRefusedAndNothingIsInstalled) {
         EXPECT_TRUE(leftovers().isEmpty()) << expected;
     }
     // Without its module the signature cannot be checked, and a well signed update is refused.
-    zarvo::app::installRarelyUsedParts([&](const QString& name) { return QStringList{root.filePath(name)}; });
+    zarvo::app::installLazyModules([&](const QString& name) { return QStringList{root.filePath(name)}; });
     const QString said = run(feedFor(url, "11", archive.size(), good));
     EXPECT_TRUE(said.contains("cannot be checked")) << said.toStdString();
     EXPECT_EQ(installedBuild(), "10");

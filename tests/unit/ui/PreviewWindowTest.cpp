@@ -1,6 +1,6 @@
 #include "ui/PreviewWindow.h"
 
-#include "app/RarelyUsedParts.h"
+#include "app/LazyModules.h"
 
 #include "fakes/EventLoop.h"
 
@@ -22,7 +22,7 @@ QString write(const QTemporaryDir& dir, const QString& name, const QByteArray& b
 
 // PDF pages come from the module in `folder`: this build's, as in the application, or none.
 void usePdfModuleIn(const QString& folder) {
-    zarvo::app::installRarelyUsedParts(
+    zarvo::app::installLazyModules(
         [folder](const QString& name) { return QStringList{folder + '/' + name}; });
 }
 

@@ -10,6 +10,6 @@ namespace zarvo::app {
 // that most runs never need: they come from modules of their own, looked for where `candidates` says
 // for each file name and loaded the first time they are needed. A module that cannot be loaded is
 // said on the standard error; PDFs are then described, and updates refused with the reason.
-void installRarelyUsedParts(std::function<QStringList(const QString& fileName)> candidates);
+void installLazyModules(std::function<QStringList(const QString& fileName)> candidates);
 
 } // namespace zarvo::app

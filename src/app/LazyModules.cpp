@@ -1,4 +1,4 @@
-#include "app/RarelyUsedParts.h"
+#include "app/LazyModules.h"
 
 #include "app/UpdateSignature.h"
 #include "platform/linux/OnDemandModule.h"
@@ -9,7 +9,7 @@
 
 namespace zarvo::app {
 
-void installRarelyUsedParts(std::function<QStringList(const QString& fileName)> candidates) {
+void installLazyModules(std::function<QStringList(const QString& fileName)> candidates) {
     const auto pdf =
         std::make_shared<linux_::OnDemandModule>(candidates(QString::fromLatin1(ui::kPdfModuleName)));
     ui::PreviewLoading::setPdfRenderer([pdf](const QString& path, int side, double dpi) {
