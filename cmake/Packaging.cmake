@@ -7,9 +7,9 @@ set(ZARVO_APP_ID "com.velorin.zarvo")
 set(ZARVO_PACKAGING_DIR ${CMAKE_BINARY_DIR}/packaging)
 
 install(TARGETS zarvo zarvo-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# The modules of the desktop application and of zarvo-cli, in the package's private library folder (the
-# programs find them from bin/).
-install(TARGETS zarvo_desktop zarvo_cli_desktop LIBRARY DESTINATION lib/zarvo)
+# The modules of the desktop application and of zarvo-cli, and those loaded on first use, in the
+# package's private library folder (the programs find them from bin/).
+install(TARGETS zarvo_desktop zarvo_cli_desktop zarvo_pdf zarvo_signature LIBRARY DESTINATION lib/zarvo)
 
 # The installed desktop entries start the program by its absolute path in the package (/usr/bin/zarvo):
 # KWin grants the Wayland interfaces an entry lists only to the program its Exec names that way. The

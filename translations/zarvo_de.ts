@@ -3091,6 +3091,10 @@ Kopierte Texte, Bilder, Links und Dateien erscheinen hier.</translation>
         <translation>Die Signatur der Aktualisierung stimmt nicht; sie wurde nicht installiert.</translation>
     </message>
     <message>
+        <source>The update&apos;s signature cannot be checked: a file of Zarvo is missing. Reinstall Zarvo; the update was not installed.</source>
+        <translation>Die Signatur der Aktualisierung lässt sich nicht prüfen: eine Datei von Zarvo fehlt. Installieren Sie Zarvo neu; die Aktualisierung wurde nicht installiert.</translation>
+    </message>
+    <message>
         <source>The address %1 is not HTTPS.</source>
         <translation>Die Adresse %1 ist kein HTTPS.</translation>
     </message>

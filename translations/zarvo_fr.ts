@@ -3091,6 +3091,10 @@ Les textes, images, liens et fichiers copiés apparaissent ici.</translation>
         <translation>La signature de la mise à jour ne correspond pas&#x202f;; elle n’a pas été installée.</translation>
     </message>
     <message>
+        <source>The update&apos;s signature cannot be checked: a file of Zarvo is missing. Reinstall Zarvo; the update was not installed.</source>
+        <translation>La signature de la mise à jour ne peut pas être vérifiée&#x202f;: un fichier de Zarvo manque. Réinstallez Zarvo&#x202f;; la mise à jour n’a pas été installée.</translation>
+    </message>
+    <message>
         <source>The address %1 is not HTTPS.</source>
         <translation>L’adresse %1 n’est pas en HTTPS.</translation>
     </message>

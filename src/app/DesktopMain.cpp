@@ -2,6 +2,7 @@
 #include "app/AppDelegate.h"
 #include "app/InstallDialogs.h"
 #include "app/Installer.h"
+#include "app/LazyModules.h"
 #include "cli/InstanceRequests.h"
 #include "clipboard/ClipStore.h"
 #include "clipboard/ClipStoreLock.h"
@@ -20,6 +21,7 @@
 #include "platform/linux/LinuxInstallation.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/LinuxWorkspace.h"
+#include "platform/linux/MemoryRelease.h"
 #include "platform/linux/ProgramLocation.h"
 #include "platform/wayland/PortalShortcuts.h"
 #include "platform/wayland/WaylandDesktopShortcuts.h"
@@ -30,6 +32,7 @@
 #include "ui/Accessibility.h"
 #include "ui/Icons.h"
 #include "ui/Style.h"
+#include "ui/WindowPixels.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -119,6 +122,7 @@ int zarvoDesktopMain(int argc, char** argv, const char* requestName, bool portab
     const QString request = QString::fromLatin1(requestName);
     const QJsonObject message{{QStringLiteral("type"), request},
                               {QStringLiteral("startupId"), qEnvironmentVariable("DESKTOP_STARTUP_ID")}};
+    linux_::MemoryRelease::limitArenas();
     std::vector<char*> arguments = qtArguments(argc, argv);
     int count = int(arguments.size()) - 1;
     QApplication::setApplicationName(QStringLiteral("Zarvo"));
@@ -126,6 +130,7 @@ int zarvoDesktopMain(int argc, char** argv, const char* requestName, bool portab
     QApplication app(count, arguments.data());
     QApplication::setQuitOnLastWindowClosed(false);
     Translations::install(linux_::ProgramLocation::translationFolders());
+    app::installLazyModules(&linux_::ProgramLocation::moduleCandidates);
     ui::Accessibility::install();
     linux_::AppearanceWatch appearance;
     followDesktopLooks(appearance, app);
@@ -220,6 +225,7 @@ int zarvoDesktopMain(int argc, char** argv, const char* requestName, bool portab
     if (request == QLatin1String("clipboard"))
         appDelegate.model().clipboardTab().switchTab(SearchModel::Tab::clipboard);
     if (request == QLatin1String("settings")) appDelegate.showSettings();
+    const linux_::MemoryRelease memoryRelease(&ui::WindowPixels::dropHidden);
     const int status = app.exec();
     delegate = nullptr;
     return status;

@@ -236,7 +236,13 @@ void Updater::download(const Appcast::Item& item,
                      .arg(item.length));
             return;
         }
-        if (!UpdateSignature::verify(data, item.signature, key)) {
+        const std::optional<bool> signed_ = UpdateSignature::verify(data, item.signature, key);
+        if (!signed_) {
+            done(tr("The update's signature cannot be checked: a file of Zarvo is missing. Reinstall Zarvo; "
+                    "the update was not installed."));
+            return;
+        }
+        if (!*signed_) {
             done(tr("The update's signature does not match; it was not installed."));
             return;
         }

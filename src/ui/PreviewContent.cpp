@@ -1,15 +1,11 @@
 #include "ui/PreviewContent.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMimeDatabase>
 #include <QStringDecoder>
-#include <QVariant>
 #include <algorithm>
-
-#include <poppler-qt6.h>
 
 namespace zarvo::ui::PreviewLoading {
 
@@ -36,26 +32,17 @@ QImage image(const QString& path, int side) {
     return decoded;
 }
 
-QImage firstPage(const QString& path, int side, double dpi) {
-    const std::unique_ptr<Poppler::Document> document = Poppler::Document::load(path);
-    if (!document || document->isLocked()) return {};
-    document->setRenderHint(Poppler::Document::Antialiasing);
-    document->setRenderHint(Poppler::Document::TextAntialiasing);
-    const std::unique_ptr<Poppler::Page> page = document->page(0);
-    if (!page) return {};
-    // A page may claim any size: the resolution is lowered until the page fits `side` pixels.
-    const QSizeF points = page->pageSizeF();
-    const double longest = std::max(points.width(), points.height());
-    if (!(longest > 0)) return {};
-    const double resolution = std::min(dpi, side * 72.0 / longest);
-    const QDeadlineTimer deadline(renderMilliseconds);
-    return page->renderToImage(
-        resolution, resolution, -1, -1, -1, -1, Poppler::Page::Rotate0, nullptr, nullptr,
-        [](const QVariant& until) { return QDeadlineTimer::current().deadline() > until.toLongLong(); },
-        QVariant::fromValue(deadline.deadline()));
+// Set once by the process before any preview loads; read on the loading threads.
+std::function<QImage(const QString&, int, double)>& pdfRenderer() {
+    static std::function<QImage(const QString&, int, double)> renderer;
+    return renderer;
 }
 
 } // namespace
+
+void setPdfRenderer(std::function<QImage(const QString& path, int side, double dpi)> render) {
+    pdfRenderer() = std::move(render);
+}
 
 PreviewContent::Kind kindOf(const QString& path) {
     const QFileInfo info(path);
@@ -107,7 +94,7 @@ PreviewContent load(const QString& path, int side, double dpi) {
         content.image = image(path, side);
         break;
     case PreviewContent::Kind::pdf:
-        content.image = firstPage(path, side, dpi);
+        if (pdfRenderer()) content.image = pdfRenderer()(path, side, dpi);
         break;
     case PreviewContent::Kind::text: {
         QFile file(path);

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QString>
+#include <functional>
 
 namespace zarvo::ui {
 
@@ -25,6 +26,9 @@ inline constexpr qsizetype lineCharacters = 2000;
 // Rendering that takes longer than this is given up (a PDF page can be made arbitrarily slow).
 inline constexpr int renderMilliseconds = 5000;
 
+// Draws the first page of a PDF (see PdfModule.h); set by the process at start. Unset, or drawing
+// nothing, a PDF is described like any other file.
+void setPdfRenderer(std::function<QImage(const QString& path, int side, double dpi)> render);
 // What a file is shown as; text files are recognised by content type and by a look at their bytes.
 PreviewContent::Kind kindOf(const QString& path);
 // Reads and decodes the file; may take a while, never on the main thread. `side` is the longest side

@@ -11,7 +11,7 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/zarvo-deb.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
 dpkg-deb -c "$deb" | awk '{print $6}' >"$work/contents"
-for f in usr/bin/zarvo usr/bin/zarvo-cli usr/lib/zarvo/zarvo-desktop.so usr/lib/zarvo/zarvo-cli-desktop.so usr/share/applications/com.velorin.zarvo.desktop usr/share/metainfo/com.velorin.zarvo.metainfo.xml \
+for f in usr/bin/zarvo usr/bin/zarvo-cli usr/lib/zarvo/zarvo-desktop.so usr/lib/zarvo/zarvo-cli-desktop.so usr/lib/zarvo/zarvo-pdf.so usr/lib/zarvo/zarvo-signature.so usr/share/applications/com.velorin.zarvo.desktop usr/share/metainfo/com.velorin.zarvo.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/com.velorin.zarvo.svg usr/share/icons/hicolor/48x48/apps/com.velorin.zarvo.png \
     usr/share/icons/hicolor/256x256/apps/com.velorin.zarvo.png usr/share/icons/hicolor/symbolic/apps/com.velorin.zarvo-symbolic.svg \
     usr/share/man/man1/zarvo.1.gz \

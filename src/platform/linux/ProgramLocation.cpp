@@ -15,12 +15,13 @@ namespace {
 constexpr const char* kModuleName = "zarvo-desktop.so";
 constexpr const char* kCliModuleName = "zarvo-cli-desktop.so";
 
-QStringList candidates(const char* name) {
-    const QString folder = QFileInfo(program()).path();
-    return {folder + QLatin1Char('/') + QLatin1String(name),
-            QDir::cleanPath(folder + QLatin1String("/../lib/zarvo/") + QLatin1String(name))};
-}
 } // namespace
+
+QStringList moduleCandidates(const QString& fileName) {
+    const QString folder = QFileInfo(program()).path();
+    return {folder + QLatin1Char('/') + fileName,
+            QDir::cleanPath(folder + QLatin1String("/../lib/zarvo/") + fileName)};
+}
 
 QString program() {
     return QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
@@ -35,11 +36,11 @@ bool isPortableCopy() {
 }
 
 QStringList desktopModuleCandidates() {
-    return candidates(kModuleName);
+    return moduleCandidates(QLatin1String(kModuleName));
 }
 
 QStringList cliDesktopModuleCandidates() {
-    return candidates(kCliModuleName);
+    return moduleCandidates(QLatin1String(kCliModuleName));
 }
 
 QStringList translationFolders() {

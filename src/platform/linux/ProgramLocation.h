@@ -16,6 +16,8 @@ bool isPortableCopy();
 QStringList desktopModuleCandidates();
 // The same for zarvo-cli's desktop module, which its commands load when they need the desktop.
 QStringList cliDesktopModuleCandidates();
+// The same for any other module of ours, by file name (the PDF pages, the update signature check).
+QStringList moduleCandidates(const QString& fileName);
 // Where the translation catalogues may lie: beside the program (the portable folder, a build tree),
 // then the installed package's data folder.
 QStringList translationFolders();

@@ -1,4 +1,5 @@
 #include "app/Updater.h"
+#include "app/LazyModules.h"
 #include "app/UpdateDialogs.h"
 
 #include "fakes/EventLoop.h"
@@ -140,6 +141,9 @@ struct UpdaterTest : ::testing::Test {
     bool quitCalled = false;
 
     void SetUp() override {
+        // The signature check of this build, loaded from its module as the application loads it.
+        zarvo::app::installLazyModules(
+            [](const QString& name) { return QStringList{QStringLiteral(ZARVO_MODULE_DIR "/") + name}; });
         environment.home = root.filePath("home");
         environment.data = environment.home + "/.local/share";
         QDir().mkpath(environment.home);
@@ -248,6 +252,12 @@ TEST_F(UpdaterTest, HostileFeedsAndDownloadsAreRefusedAndNothingIsInstalled) {
         EXPECT_EQ(installedBuild(), "10") << expected;
         EXPECT_TRUE(leftovers().isEmpty()) << expected;
     }
+    // Without its module the signature cannot be checked, and a well signed update is refused.
+    zarvo::app::installLazyModules([&](const QString& name) { return QStringList{root.filePath(name)}; });
+    const QString said = run(feedFor(url, "11", archive.size(), good));
+    EXPECT_TRUE(said.contains("cannot be checked")) << said.toStdString();
+    EXPECT_EQ(installedBuild(), "10");
+    EXPECT_TRUE(leftovers().isEmpty());
     // A signed archive that holds another build than the feed says is refused too.
     auto made = updater();
     Item item{"12", "2.12", {}, QUrl(url), archive.size(), good};

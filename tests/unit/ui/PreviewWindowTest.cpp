@@ -1,5 +1,7 @@
 #include "ui/PreviewWindow.h"
 
+#include "app/LazyModules.h"
+
 #include "fakes/EventLoop.h"
 
 #include <QFile>
@@ -16,6 +18,12 @@ QString write(const QTemporaryDir& dir, const QString& name, const QByteArray& b
     EXPECT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
     return f.fileName();
+}
+
+// PDF pages come from the module in `folder`: this build's, as in the application, or none.
+void usePdfModuleIn(const QString& folder) {
+    zarvo::app::installLazyModules(
+        [folder](const QString& name) { return QStringList{folder + '/' + name}; });
 }
 
 // Shows the file and waits for the worker's picture or text.
@@ -44,6 +52,7 @@ TEST(PreviewWindowTest, ShowsEachKindAndDescribesTheRest) {
     EXPECT_EQ(PreviewWindow::kindOf(dir.path()), PreviewWindow::Kind::details);
     EXPECT_EQ(PreviewWindow::detailLines(dir.path(), QLocale(QLocale::English)).first(), "Folder");
 
+    usePdfModuleIn(ZARVO_MODULE_DIR);
     PreviewWindow window;
     window.resize(400, 300);
     window.show();
@@ -58,6 +67,12 @@ TEST(PreviewWindowTest, ShowsEachKindAndDescribesTheRest) {
     }
     showAndWait(window, dir.filePath("gone.txt"));
     EXPECT_EQ(window.kind(), PreviewWindow::Kind::details);
+    // Without the module a PDF is described like any other file.
+    usePdfModuleIn(dir.path());
+    showAndWait(window, pdf);
+    EXPECT_EQ(window.kind(), PreviewWindow::Kind::details);
+    EXPECT_TRUE(window.shownText().startsWith("page.pdf"));
+    usePdfModuleIn(ZARVO_MODULE_DIR);
 }
 
 // Files made to stall a preview: a PDF page of 15,000 points renders at a bounded size, a text of
@@ -70,6 +85,7 @@ TEST(PreviewWindowTest, HugePagesAndLinesStayBounded) {
                               "3 0 obj<</Type/Page/Parent 2 0 R/MediaBox[0 0 15000 15000]>>endobj\n"
                               "trailer<</Root 1 0 R>>\n%%EOF\n");
     const QString line = write(dir, "line.txt", QByteArray(400 * 1024, 'a') + "\nshort\n");
+    usePdfModuleIn(ZARVO_MODULE_DIR);
     const auto page = zarvo::ui::PreviewLoading::load(pdf, 800, 220);
     ASSERT_EQ(page.kind, PreviewWindow::Kind::pdf);
     EXPECT_LE(std::max(page.image.width(), page.image.height()), 800);
