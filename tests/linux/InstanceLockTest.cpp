@@ -286,7 +286,7 @@ TEST(InstanceChannel, TheProgramSendsEachRequestOnceWhicheverClientFinishesIt) {
     // A copy without the desktop module beside it can only answer through the quick path.
     const QString alone = root.path() + "/alone/zarvo";
     ASSERT_TRUE(QDir().mkpath(root.path() + "/alone"));
-    ASSERT_TRUE(QFile::copy(qEnvironmentVariable("ZARVO_BIN_DIR") + "/zarvo", alone));
+    ASSERT_TRUE(QFile::copy(ZARVO_PROGRAM, alone));
     const auto run = [&](const QString& program, const QString& argument, const QString& startupId) {
         QProcess zarvo;
         QProcessEnvironment vars = QProcessEnvironment::systemEnvironment();
@@ -302,7 +302,7 @@ TEST(InstanceChannel, TheProgramSendsEachRequestOnceWhicheverClientFinishesIt) {
         return std::pair(finished ? zarvo.exitCode() : -1,
                          QString::fromLocal8Bit(zarvo.readAllStandardError()));
     };
-    const QString program = qEnvironmentVariable("ZARVO_BIN_DIR") + "/zarvo";
+    const QString program = ZARVO_PROGRAM;
     for (const auto& [argument, type, startupId] : {std::tuple{"--toggle", "toggle", "zarvo-key_TIME42"},
                                                     {"--clipboard", "clipboard", ""},
                                                     {"--settings", "settings", "a \"quoted\\ id\n"}}) {
