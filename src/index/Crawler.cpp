@@ -1,4 +1,5 @@
 #include "index/Crawler.h"
+#include "index/Dirent64.h"
 
 #include <QWriteLocker>
 #include <cerrno>
@@ -11,18 +12,6 @@
 #include <unistd.h>
 
 namespace zarvo::index {
-
-namespace {
-
-struct LinuxDirent64 {
-    ino64_t d_ino;
-    off64_t d_off;
-    unsigned short d_reclen;
-    unsigned char d_type;
-    char d_name[];
-};
-
-} // namespace
 
 quint32 clampTime(qint64 seconds) {
     if (seconds < 0) return 0;

@@ -1,6 +1,7 @@
 #include "index/FolderLister.h"
 
 #include "index/Crawler.h"
+#include "index/Dirent64.h"
 
 #include <algorithm>
 #include <chrono>
@@ -13,14 +14,6 @@
 namespace zarvo::index {
 
 namespace {
-
-struct LinuxDirent64 {
-    ino64_t d_ino;
-    off64_t d_off;
-    unsigned short d_reclen;
-    unsigned char d_type;
-    char d_name[];
-};
 
 // Entries listed ahead of the owner at most (unless it waits): bounds the memory of a walk whose
 // owner is slower than its workers.
