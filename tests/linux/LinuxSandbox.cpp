@@ -121,10 +121,13 @@ PrivateBus::~PrivateBus() {
     daemon.waitForFinished(3000);
 }
 
-QStringList readLines(const QString& path) {
+QByteArray readFile(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList readLines(const QString& path) {
+    return QString::fromUtf8(readFile(path)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 QStringList launchLines() {

@@ -40,6 +40,8 @@ struct PrivateBus {
 
 // The lines of a text file; none when it cannot be read.
 QStringList readLines(const QString& path);
+// The bytes of a file; none when it cannot be read.
+QByteArray readFile(const QString& path);
 // The lines of the launch log written by the sandbox's recording applications.
 QStringList launchLines();
 // A shell program that appends its working folder and arguments to `log`, "|" after each, one line a call.

@@ -9,20 +9,19 @@
 #include "platform/linux/WindowIdentity.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 using namespace zarvo;
 using namespace zarvo::linux_;
-using zarvo::linuxtest::answer;
-using zarvo::linuxtest::launchLines;
-using zarvo::linuxtest::readLines;
-using zarvo::linuxtest::sandbox;
-using zarvo::linuxtest::waitUntil;
-using zarvo::linuxtest::writeFile;
+using namespace zarvo::linuxtest;
+
+namespace {
+std::optional<QString> openWith(LinuxWorkspace& workspace, const QUrl& url, const QString& app) {
+    return answer([&](auto done) { workspace.openURLWithApplication(url, app, done); });
+}
+} // namespace
 
 TEST(LinuxPlaces, TableFoldersMapToXdgPlaces) {
     fakes::FakeEnvironment env = sandbox().environment;
@@ -30,9 +29,9 @@ TEST(LinuxPlaces, TableFoldersMapToXdgPlaces) {
     const QString dirs = env.config + "/user-dirs.dirs";
     QFile::remove(dirs);
     // Without user-dirs.dirs the English defaults apply; Movies is the XDG Videos folder.
-    const QList<QPair<QString, QString>> defaults{
-        {"~/Downloads", home + "/Downloads"}, {"~/Movies", home + "/Videos"}, {"~", home}};
-    for (const auto& [table, place] : defaults)
+    for (const auto& [table, place] : {std::pair{QString("~/Downloads"), home + "/Downloads"},
+                                       {"~/Movies", home + "/Videos"},
+                                       {"~", home}})
         EXPECT_EQ(xdgPlaceForTablePath(table, env), place) << table.toStdString();
 
     writeFile(dirs, "# written by xdg-user-dirs-update\n"
@@ -91,14 +90,16 @@ TEST(LinuxApplications, IdentifiersFindDesktopEntries) {
     env.vars.insert("XDG_CURRENT_DESKTOP", "ubuntu:GNOME");
     EXPECT_EQ(workspace.urlForApplication("com.apple.Terminal"), apps + "org.gnome.Terminal.desktop");
 
-    // Identifiers round-trip: the well-known one where its lookup leads back, else the desktop-file id.
-    EXPECT_EQ(workspace.applicationIdentifier(apps + "org.keepassxc.KeePassXC.desktop"),
-              "org.keepassxc.keepassxc");
-    EXPECT_EQ(workspace.applicationIdentifier(apps + "org.gnome.Terminal.desktop"), "com.apple.Terminal");
-    // Under GNOME, Konsole is not what Terminal opens, so it keeps its own id.
-    EXPECT_EQ(workspace.applicationIdentifier(apps + "org.kde.konsole.desktop"), "org.kde.konsole");
+    // Identifiers round-trip: the well-known one where its lookup leads back, else the desktop-file id
+    // (under GNOME, Konsole is not what Terminal opens, so it keeps its own id).
+    const QList<QPair<QString, std::optional<QString>>> identifiers{
+        {apps + "org.keepassxc.KeePassXC.desktop", "org.keepassxc.keepassxc"},
+        {apps + "org.gnome.Terminal.desktop", "com.apple.Terminal"},
+        {apps + "org.kde.konsole.desktop", "org.kde.konsole"},
+        {s.root + "/nothing.desktop", std::nullopt}};
+    for (const auto& [location, identifier] : identifiers)
+        EXPECT_EQ(workspace.applicationIdentifier(location), identifier) << location.toStdString();
     EXPECT_EQ(workspace.urlForApplication("org.kde.konsole"), apps + "org.kde.konsole.desktop");
-    EXPECT_EQ(workspace.applicationIdentifier(s.root + "/nothing.desktop"), std::nullopt);
     EXPECT_EQ(workspace.applicationName(apps + "org.example.Other.desktop"), "Other Browser");
 }
 
@@ -109,10 +110,8 @@ TEST(LinuxApplications, HandlersComeFromMimeappsAndOpenThroughGio) {
     writeFile(apps + "org.example.Files.desktop", "[Desktop Entry]\nType=Application\nName=Files\nExec=" +
                                                       (s.root + "/record.sh files %U").toUtf8() +
                                                       "\nMimeType=inode/directory;\n");
-    QFile list(s.config + "/mimeapps.list");
-    ASSERT_TRUE(list.open(QIODevice::Append));
-    list.write("inode/directory=org.example.Files.desktop\n");
-    list.close();
+    const QString list = s.config + "/mimeapps.list";
+    writeFile(list, readFile(list) + "inode/directory=org.example.Files.desktop\n");
     LinuxWorkspace workspace(s.environment, nullptr);
     const QUrl page("https://example.org/a?b=c d");
     const QString pageArgument = QString::fromUtf8(page.toEncoded()) + '|';
@@ -129,10 +128,7 @@ TEST(LinuxApplications, HandlersComeFromMimeappsAndOpenThroughGio) {
     EXPECT_TRUE(waitUntil([&] { return launchLines().contains("recorder|" + pageArgument); }));
 
     // With a chosen application, and with arguments that reach the program as they are (no shell).
-    EXPECT_EQ(answer([&](auto done) {
-                  workspace.openURLWithApplication(page, apps + "org.example.Other.desktop", done);
-              }),
-              std::nullopt);
+    EXPECT_EQ(openWith(workspace, page, apps + "org.example.Other.desktop"), std::nullopt);
     EXPECT_EQ(answer([&](auto done) {
                   workspace.openApplication(apps + "gnome-control-center.desktop", {"--flag", "a b; $(rm x)"},
                                             done);
@@ -148,9 +144,7 @@ TEST(LinuxApplications, HandlersComeFromMimeappsAndOpenThroughGio) {
     EXPECT_TRUE(waitUntil([&] { return launchLines().contains("files|trash:///|"); }));
 
     // A location that is no application is refused through the completion.
-    EXPECT_TRUE(answer([&](auto done) {
-                    workspace.openURLWithApplication(page, s.root + "/missing.desktop", done);
-                }).has_value());
+    EXPECT_TRUE(openWith(workspace, page, s.root + "/missing.desktop").has_value());
 }
 
 // The panel asks for handlers, names and identifiers on every keystroke: they are read once and read
@@ -187,10 +181,7 @@ TEST(LinuxApplications, AnswersAreKeptUntilEntriesOrListsChange) {
     }));
 
     // So is another default browser chosen in the user's mimeapps.list.
-    QFile list(s.config + "/mimeapps.list");
-    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
-    const QByteArray kept = list.readAll();
-    list.close();
+    const QByteArray kept = readFile(s.config + "/mimeapps.list");
     QByteArray changed = kept;
     changed.replace("x-scheme-handler/https=org.example.Recorder.desktop",
                     "x-scheme-handler/https=org.example.Other.desktop");
@@ -241,9 +232,7 @@ TEST(LinuxFiles, RecycleMovesIntoTheSandboxTrashWithTrashInfo) {
     EXPECT_FALSE(QFile::exists(path));
     const QString trash = s.data + "/Trash";
     EXPECT_TRUE(QFile::exists(trash + "/files/a report #1.txt"));
-    QFile info(trash + "/info/a report #1.txt.trashinfo");
-    ASSERT_TRUE(info.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(info.readAll());
+    const QString text = QString::fromUtf8(readFile(trash + "/info/a report #1.txt.trashinfo"));
     EXPECT_TRUE(text.startsWith("[Trash Info]\n")) << qPrintable(text);
     // The original path is stored percent-encoded, the date as local ISO 8601 without a zone.
     EXPECT_TRUE(text.contains("Path=" + QString::fromUtf8(QUrl::toPercentEncoding(path, "/"))))
@@ -306,25 +295,39 @@ TEST(LinuxFiles, TheDesktopSaysWhatWouldRunCode) {
         EXPECT_FALSE(DesktopApps::isRuntimeCommand(other)) << other;
 }
 
-TEST(LinuxApplications, TerminalsOpenInTheFolderAndAreListed) {
+TEST(LinuxApplications, TerminalsAreListedAndOpenInTheFolder) {
     const auto& s = sandbox();
-    LinuxWorkspace workspace(s.environment, nullptr);
-    // A terminal that writes down where it started and what it was told.
+    // Terminals (and flatpak itself) that write down where they started and what they were told.
     const QString bin = s.root + "/workspace-terminals/";
     const QString log = s.root + "/terminal.log";
-    writeFile(bin + "konsole", linuxtest::recorderScript(log), true);
-    writeFile(bin + "wezterm", linuxtest::recorderScript(log), true);
+    for (const char* program : {"konsole", "wezterm", "flatpak"})
+        writeFile(bin + program, recorderScript(log), true);
     const QString entry = bin + "konsole.desktop";
     writeFile(entry, "[Desktop Entry]\nType=Application\nName=Konsole\nExec=" + (bin + "konsole").toUtf8() +
                          " %U\nCategories=Qt;KDE;System;TerminalEmulator;\n");
+    // Entries as Flatpak exports them: one terminal with a folder option of its own, one without.
+    const QString exports = s.data + "/flatpak/exports/share/applications/";
+    const auto exported = [&](const QString& id, const QString& command) {
+        writeFile(exports + id + ".desktop",
+                  QString("[Desktop Entry]\nType=Application\nName=%1\nCategories=System;TerminalEmulator;\n"
+                          "Exec=%2 run --branch=stable --arch=x86_64 --command=%3 --file-forwarding %1 @@u "
+                          "%U @@\nX-Flatpak=%1\n")
+                      .arg(id, bin + "flatpak", command)
+                      .toUtf8());
+        return exports + id + ".desktop";
+    };
+    const QString console = exported("org.gnome.Console", "kgx");
+    const QString ptyxis = exported("app.devsuite.Ptyxis", "ptyxis");
+    LinuxWorkspace workspace(s.environment, nullptr);
     const QString folder = s.home + "/Projects/it's -x here";
     QDir().mkpath(folder);
-    EXPECT_EQ(answer([&](auto done) {
-                  workspace.openURLWithApplication(QUrl::fromLocalFile(folder), entry, done);
-              }),
-              std::nullopt);
-    ASSERT_TRUE(waitUntil([&] { return !readLines(log).isEmpty(); }));
-    EXPECT_EQ(readLines(log), QStringList{folder + "|--workdir|" + folder + '|'});
+    const auto open = [&](const QString& terminal) {
+        const auto before = readLines(log).size();
+        EXPECT_EQ(openWith(workspace, QUrl::fromLocalFile(folder), terminal), std::nullopt);
+        EXPECT_TRUE(waitUntil([&] { return readLines(log).size() > before; }));
+        return readLines(log).value(before);
+    };
+    EXPECT_EQ(open(entry), folder + "|--workdir|" + folder + '|');
 
     // A terminal installed without a desktop entry is found on PATH, named and started the same way.
     const QByteArray path = qgetenv("PATH");
@@ -332,19 +335,28 @@ TEST(LinuxApplications, TerminalsOpenInTheFolderAndAreListed) {
     const QStringList listed = workspace.terminalApplications();
     qputenv("PATH", path);
     const QString apps = s.data + "/applications/";
-    for (const QString& expected : {apps + "org.gnome.Terminal.desktop", apps + "org.kde.konsole.desktop",
-                                    apps + "kitty.desktop", apps + "Alacritty.desktop", bin + "wezterm"})
+    for (const QString& expected :
+         {apps + "org.gnome.Terminal.desktop", apps + "org.kde.konsole.desktop", apps + "kitty.desktop",
+          apps + "Alacritty.desktop", bin + "wezterm", console, ptyxis})
         EXPECT_TRUE(listed.contains(expected)) << qPrintable(expected + " in " + listed.join(u' '));
     EXPECT_FALSE(listed.contains(apps + "org.example.Recorder.desktop"));
     EXPECT_EQ(workspace.applicationName(bin + "wezterm"), "WezTerm");
     EXPECT_EQ(workspace.applicationIdentifier(bin + "wezterm"), "wezterm");
     EXPECT_EQ(workspace.iconNameForFile(bin + "wezterm"), "org.wezfurlong.wezterm");
-    EXPECT_EQ(answer([&](auto done) {
-                  workspace.openURLWithApplication(QUrl::fromLocalFile(folder), bin + "wezterm", done);
-              }),
-              std::nullopt);
-    ASSERT_TRUE(waitUntil([&] { return readLines(log).size() == 2; }));
-    EXPECT_EQ(readLines(log).value(1), folder + "|start|--cwd|" + folder + '|');
+    EXPECT_EQ(open(bin + "wezterm"), folder + "|start|--cwd|" + folder + '|');
+
+    // The picker stores a Flatpak terminal's desktop-file id and finds the entry again by it.
+    EXPECT_EQ(workspace.urlForApplication(workspace.applicationIdentifier(console).value_or(QString())),
+              console);
+    const QString common = "--branch=stable|--arch=x86_64|--command=";
+    EXPECT_EQ(open(console), folder + "|run|" + common + "kgx|--file-forwarding|org.gnome.Console|" +
+                                 "--working-directory=" + folder + '|');
+    EXPECT_EQ(open(ptyxis), folder + "|run|--cwd=" + folder + '|' + common +
+                                "ptyxis|--file-forwarding|app.devsuite.Ptyxis|");
+    // A command runs in it after the application id, behind the terminal's own flag.
+    EXPECT_EQ(TerminalLauncher::terminalCommand(console, std::nullopt, {"/tmp/a.sh"}),
+              (QStringList{bin + "flatpak", "run", "--branch=stable", "--arch=x86_64", "--command=kgx",
+                           "--file-forwarding", "org.gnome.Console", "--", "/tmp/a.sh"}));
 }
 
 TEST(LinuxApplications, AWindowIsKeptApartFromTheWindowThatHadItsIdBefore) {
@@ -436,51 +448,4 @@ TEST(LinuxAppearance, DarkFollowsWhatTheDesktopSaysNow) {
     EXPECT_FALSE(LinuxAppearance::kdePalette().has_value()); // not on KDE
     qunsetenv("XDG_CURRENT_DESKTOP");
     QFile::remove(kde);
-}
-
-TEST(LinuxApplications, FlatpakTerminalsAreListedAndOpenInTheFolder) {
-    const auto& s = sandbox();
-    // flatpak itself stands in: it writes down where it started and what it was told.
-    const QString flatpak = s.root + "/flatpak-bin/flatpak";
-    const QString log = s.root + "/flatpak.log";
-    writeFile(flatpak, linuxtest::recorderScript(log), true);
-    // Entries as Flatpak exports them: one terminal with a folder option of its own, one without.
-    const QString exports = s.data + "/flatpak/exports/share/applications/";
-    const auto exported = [&](const QString& id, const QString& command) {
-        writeFile(exports + id + ".desktop",
-                  QString("[Desktop Entry]\nType=Application\nName=%1\nCategories=System;TerminalEmulator;\n"
-                          "Exec=%2 run --branch=stable --arch=x86_64 --command=%3 --file-forwarding %1 @@u "
-                          "%U @@\nX-Flatpak=%1\n")
-                      .arg(id, flatpak, command)
-                      .toUtf8());
-        return exports + id + ".desktop";
-    };
-    const QString console = exported("org.gnome.Console", "kgx");
-    const QString ptyxis = exported("app.devsuite.Ptyxis", "ptyxis");
-    LinuxWorkspace workspace(s.environment, nullptr);
-    const QStringList listed = workspace.terminalApplications();
-    EXPECT_TRUE(listed.contains(console) && listed.contains(ptyxis)) << qPrintable(listed.join(u' '));
-    // The picker stores the desktop-file id and finds the entry again by it.
-    EXPECT_EQ(workspace.urlForApplication(workspace.applicationIdentifier(console).value_or(QString())),
-              console);
-
-    const QString folder = s.home + "/Projects/flat pak";
-    QDir().mkpath(folder);
-    for (const QString& entry : {console, ptyxis}) {
-        EXPECT_EQ(answer([&](auto done) {
-                      workspace.openURLWithApplication(QUrl::fromLocalFile(folder), entry, done);
-                  }),
-                  std::nullopt);
-        ASSERT_TRUE(waitUntil([&] { return readLines(log).size() == (entry == console ? 1 : 2); }));
-    }
-    const QString common = "--branch=stable|--arch=x86_64|--command=";
-    EXPECT_EQ(readLines(log).value(0),
-              folder + "|run|" + common +
-                  "kgx|--file-forwarding|org.gnome.Console|--working-directory=" + folder + '|');
-    // A command runs in it after the application id, behind the terminal's own flag.
-    EXPECT_EQ(TerminalLauncher::terminalCommand(console, std::nullopt, {"/tmp/a.sh"}),
-              (QStringList{flatpak, "run", "--branch=stable", "--arch=x86_64", "--command=kgx",
-                           "--file-forwarding", "org.gnome.Console", "--", "/tmp/a.sh"}));
-    EXPECT_EQ(readLines(log).value(1), folder + "|run|--cwd=" + folder + '|' + common +
-                                           "ptyxis|--file-forwarding|app.devsuite.Ptyxis|");
 }
