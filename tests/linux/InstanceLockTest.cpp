@@ -4,7 +4,6 @@
 #include "platform/linux/InstanceChannel.h"
 #include "platform/linux/InstanceFolder.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -71,17 +70,14 @@ TEST(InstanceLock, OneInstancePerIdentifierAndUserInAPrivateFolder) {
     QTemporaryDir root;
     fakes::FakeEnvironment env = environmentIn(root.filePath("tmp"));
     const QString fallback = env.temp + QLatin1Char('/') + base();
-    EXPECT_EQ(InstanceLock::serverName(env), fallback + QLatin1Char('/') + base()); // no runtime folder
-    env.vars.insert("XDG_RUNTIME_DIR", root.filePath("missing"));
-    EXPECT_EQ(InstanceLock::serverName(env), fallback + QLatin1Char('/') + base());
-    env.vars.insert("XDG_RUNTIME_DIR", "relative/run");
-    EXPECT_EQ(InstanceLock::serverName(env), fallback + QLatin1Char('/') + base());
-    // A runtime folder others may enter is not used.
+    // No runtime folder, a missing or a relative one, or one others may enter: the fallback is used.
     const QString runtime = root.filePath("run");
     QDir().mkpath(runtime);
     ::chmod(QFile::encodeName(runtime).constData(), 0755);
-    env.vars.insert("XDG_RUNTIME_DIR", runtime);
-    EXPECT_EQ(InstanceLock::serverName(env), fallback + QLatin1Char('/') + base());
+    for (const QString& value : {QString(), root.filePath("missing"), QString("relative/run"), runtime}) {
+        if (!value.isEmpty()) env.vars.insert("XDG_RUNTIME_DIR", value);
+        EXPECT_EQ(InstanceLock::serverName(env), fallback + QLatin1Char('/') + base()) << value.toStdString();
+    }
     ::chmod(QFile::encodeName(runtime).constData(), 0700);
     EXPECT_EQ(InstanceLock::serverName(env), runtime + QLatin1Char('/') + base());
 
@@ -380,6 +376,14 @@ protected:
             process->waitForFinished(2000);
         }
     }
+    // A lock held on `env` that counts the requests it serves.
+    void serve(InstanceLock& lock) {
+        lock.onRequest = [this](const QJsonObject&, InstanceLock::Reply reply) {
+            ++served;
+            reply({{"ok", true}});
+        };
+        ASSERT_TRUE(lock.acquire());
+    }
     // Starts the helper as nobody; false when that is impossible here.
     QProcess* asNobody(const QStringList& args) {
         auto process = std::make_unique<QProcess>();
@@ -402,6 +406,7 @@ protected:
 
     QTemporaryDir root;
     QString setpriv, temp;
+    int served = 0;
     std::vector<std::unique_ptr<QProcess>> processes;
 };
 
@@ -418,12 +423,7 @@ TEST_F(OtherUser, ASquattedNameNeitherBlocksAStartNorReceivesAMessage) {
               InstanceReply::Status::noInstance);
 
     InstanceLock lock(env);
-    int served = 0;
-    lock.onRequest = [&](const QJsonObject&, InstanceLock::Reply reply) {
-        ++served;
-        reply({{"ok", true}});
-    };
-    ASSERT_TRUE(lock.acquire());
+    serve(lock);
     EXPECT_NE(QFileInfo(InstanceLock::serverName(env)).path(), plain);
     const InstanceReply reply = sendWhileServing(env, {{"type", "clipboard"}});
     EXPECT_EQ(reply.status, InstanceReply::Status::answered);
@@ -437,12 +437,7 @@ TEST_F(OtherUser, ASquattedNameNeitherBlocksAStartNorReceivesAMessage) {
 TEST_F(OtherUser, TheServerRefusesAClientOfAnotherUser) {
     const fakes::FakeEnvironment env = environmentIn(temp);
     InstanceLock lock(env);
-    int served = 0;
-    lock.onRequest = [&](const QJsonObject&, InstanceLock::Reply reply) {
-        ++served;
-        reply({{"ok", true}});
-    };
-    ASSERT_TRUE(lock.acquire());
+    serve(lock);
     // Opened up for this test only, so another user's process can reach the socket at all.
     const QString name = InstanceLock::serverName(env);
     ::chmod(QFile::encodeName(QFileInfo(name).path()).constData(), 0711);

@@ -1,33 +1,23 @@
 #include "platform/linux/LinuxInstallation.h"
 
 #include "LinuxSandbox.h"
-#include "fakes/FakePlatform.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 using zarvo::linux_::LinuxInstallation;
+using zarvo::linuxtest::readFile;
 using zarvo::linuxtest::writeFile;
 
 namespace {
-
-QByteArray read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // A portable folder of the given build.
 void makeCopy(const QString& folder, const QByteArray& build) {
     writeFile(folder + "/Info.json",
               "{\"CFBundleIdentifier\": \"com.velorin.zarvo\", \"CFBundleVersion\": \"" + build +
                   "\", \"CFBundleShortVersionString\": \"1." + build + "\"}");
-    writeFile(folder + "/zarvo", "#!/bin/sh\necho " + build + "\n");
-    QFile::setPermissions(folder + "/zarvo",
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    writeFile(folder + "/zarvo", "#!/bin/sh\necho " + build + "\n", true);
     writeFile(folder + "/com.velorin.zarvo.desktop",
               "[Desktop Entry]\nType=Application\nName=Zarvo\nExec=/usr/bin/zarvo\n\n[Desktop Action "
               "Open]\nExec=zarvo "
@@ -105,16 +95,17 @@ TEST_F(LinuxInstallationTest, CopiesSwapsAndIntegratesAPortableFolder) {
     installation->integrate(destination);
     const QString bin = environment.home + "/.local/bin";
     EXPECT_EQ(QFileInfo(bin + "/zarvo").symLinkTarget(), destination + "/zarvo");
-    const QByteArray entry = read(environment.data + "/applications/com.velorin.zarvo.desktop");
+    const QByteArray entry = readFile(environment.data + "/applications/com.velorin.zarvo.desktop");
     EXPECT_TRUE(entry.contains("\nExec=\"" + QFile::encodeName(destination) + "/zarvo\"\n"))
         << entry.toStdString();
     EXPECT_TRUE(entry.contains("\nExec=\"" + QFile::encodeName(destination) + "/zarvo\" --toggle\n"));
-    EXPECT_EQ(read(environment.data + "/icons/hicolor/48x48/apps/com.velorin.zarvo.png"), QByteArray("png"));
+    EXPECT_EQ(readFile(environment.data + "/icons/hicolor/48x48/apps/com.velorin.zarvo.png"),
+              QByteArray("png"));
     // A program of the user's own in ~/.local/bin is left alone.
     QFile::remove(bin + "/zarvo-cli");
     writeFile(bin + "/zarvo-cli", "mine");
     EXPECT_EQ(installation->integrate(destination), std::nullopt);
-    EXPECT_EQ(read(bin + "/zarvo-cli"), QByteArray("mine"));
+    EXPECT_EQ(readFile(bin + "/zarvo-cli"), QByteArray("mine"));
 
     // So is a link to the user's own build; links to another copy of ours or to a removed one are not.
     const QString build = root.filePath("src/zarvo/build");
@@ -139,8 +130,8 @@ TEST_F(LinuxInstallationTest, TheAdministratorPathKeepsOddPathsWholeAndReportsRe
     const QString fakeBin = root.filePath("bin");
     writeFile(fakeBin + "/pkexec",
               "#!/bin/sh\ncase \"$ZARVO_FAKE_PKEXEC\" in cancel) exit 126;; refuse) exit 127;; esac\n"
-              "exec \"$@\"\n");
-    QFile::setPermissions(fakeBin + "/pkexec", QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+              "exec \"$@\"\n",
+              true);
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(fakeBin) + ":" + path);
 

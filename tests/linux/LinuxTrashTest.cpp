@@ -78,12 +78,16 @@ TEST(LinuxTrash, OnlyTheUsersOwnTrashFoldersCountAndLinksAreNeverFollowed) {
     EXPECT_TRUE(QDir(own + "/info").isEmpty());
     EXPECT_TRUE(QDir(own + "/expunged").isEmpty());
 
-    // A read-only folder in the trash goes too.
+    // A read-only folder, a hidden file and a link in the trash go too; the link's target stays.
     QFile::remove(own + "/files");
     writeFile(own + "/files/locked/inner", "x");
     ::chmod(QFile::encodeName(own + "/files/locked").constData(), 0500);
+    writeFile(own + "/files/.hidden", "x");
+    ASSERT_TRUE(QFile::link(victim, own + "/files/link"));
     EXPECT_EQ(LinuxSession::emptyTrashDirectories({own}), std::nullopt);
-    EXPECT_TRUE(QDir(own + "/files").isEmpty());
+    EXPECT_TRUE(
+        QDir(own + "/files").isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System));
+    EXPECT_TRUE(QFile::exists(victim + "/keep"));
 }
 
 TEST(LinuxTrash, AnotherUsersPlantedTrashFolderIsLeftAlone) {
