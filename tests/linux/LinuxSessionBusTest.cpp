@@ -8,23 +8,20 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QImage>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QUrl>
 #include <gtest/gtest.h>
 #include <memory>
 
 using namespace zarvo;
 using namespace zarvo::linux_;
-using zarvo::linuxtest::answer;
-using zarvo::linuxtest::waitUntil;
-using zarvo::linuxtest::writeFile;
+using namespace zarvo::linuxtest;
 
 namespace {
+
+bool registered(const QString& name, QDBusConnection bus = QDBusConnection::sessionBus()) {
+    return bus.interface()->isServiceRegistered(name).value();
+}
 
 // Two private buses standing for the session and the system bus, programs standing for the lockers, and
 // recording stand-ins for the services: no call reaches the machine's own session or logind.
@@ -32,14 +29,14 @@ class Desktop {
 public:
     QTemporaryDir dir;
     std::vector<std::unique_ptr<QProcess>> processes;
-    linuxtest::PrivateBus session, system;
+    PrivateBus session, system;
 
     QString log() const { return dir.path() + "/calls.log"; }
     QString bin() const { return dir.path() + "/bin"; }
 
     // False (with the reason printed) when the buses could not start.
     bool start() {
-        linuxtest::sandbox();
+        sandbox();
         // Set before the first connection of this process, which is all its own.
         if (!session.start() || !system.start("DBUS_SYSTEM_BUS_ADDRESS")) return false;
         // Only the stand-in lockers can be found, never the machine's loginctl.
@@ -64,8 +61,10 @@ public:
         process->setProcessEnvironment(environment);
         process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process->start(ZARVO_DBUS_STANDIN, QStringList{name, path, log()} + options);
-        QDBusConnection bus = onSystem ? QDBusConnection::systemBus() : QDBusConnection::sessionBus();
-        if (!waitUntil([&] { return bus.interface()->isServiceRegistered(name).value(); }))
+        if (!waitUntil([&] {
+                return registered(name,
+                                  onSystem ? QDBusConnection::systemBus() : QDBusConnection::sessionBus());
+            }))
             ADD_FAILURE() << "the stand-in for " << name.toStdString() << " did not start";
         processes.push_back(std::move(process));
         return processes.back().get();
@@ -74,13 +73,12 @@ public:
     void stop(QProcess* process, const QString& name) {
         process->terminate();
         process->waitForFinished(5000);
-        EXPECT_TRUE(waitUntil(
-            [&] { return !QDBusConnection::sessionBus().interface()->isServiceRegistered(name).value(); }));
+        EXPECT_TRUE(waitUntil([&] { return !registered(name); }));
     }
 
     // The calls recorded since the last look.
     QStringList calls() {
-        const QStringList lines = linuxtest::readLines(log());
+        const QStringList lines = readLines(log());
         writeFile(log(), "");
         return lines;
     }
@@ -116,7 +114,7 @@ TEST(LinuxSessionBus, EndingGoesToTheDesktopsManagerAndToLogindOnlyWhenAsked) {
             .toUtf8());
     desktop.serve("org.freedesktop.login1", "/org/freedesktop/login1", true);
     LinuxProcesses processes;
-    fakes::FakeEnvironment xfceEnvironment = linuxtest::sandbox().environment;
+    fakes::FakeEnvironment xfceEnvironment = sandbox().environment;
     xfceEnvironment.vars.insert("XDG_CURRENT_DESKTOP", "XFCE");
     LinuxSession xfce(xfceEnvironment, processes, false);
     using Ending = Session::Ending;
@@ -150,18 +148,12 @@ TEST(LinuxSessionBus, EndingGoesToTheDesktopsManagerAndToLogindOnlyWhenAsked) {
     fakes::FakeEnvironment kdeEnvironment = xfceEnvironment;
     kdeEnvironment.vars.insert("XDG_CURRENT_DESKTOP", "KDE");
     LinuxSession kde(kdeEnvironment, processes, false);
-    ASSERT_FALSE(
-        QDBusConnection::sessionBus().interface()->isServiceRegistered("org.kde.LogoutPrompt").value());
+    ASSERT_FALSE(registered("org.kde.LogoutPrompt"));
     EXPECT_TRUE(kde.hasSessionManager());
     desktop.calls();
     EXPECT_EQ(end(kde, Ending::restart), std::nullopt);
     EXPECT_EQ(desktop.calls(), QStringList{"org.kde.LogoutPrompt promptReboot"});
-    EXPECT_TRUE(waitUntil([&] {
-        return !QDBusConnection::sessionBus()
-                    .interface()
-                    ->isServiceRegistered("org.kde.LogoutPrompt")
-                    .value();
-    }));
+    EXPECT_TRUE(waitUntil([&] { return !registered("org.kde.LogoutPrompt"); }));
     EXPECT_EQ(end(kde, Ending::logOut), std::nullopt);
     EXPECT_EQ(desktop.calls(), QStringList{"org.kde.LogoutPrompt promptLogout"});
 
@@ -178,7 +170,7 @@ TEST(LinuxSessionBus, LogindRestartsOnlyWhenCalledForAndLockTriesTheNextLocker) 
     if (!desktop.start()) GTEST_SKIP() << "dbus-daemon is not installed or did not start";
     desktop.serve("org.freedesktop.login1", "/org/freedesktop/login1", true);
     LinuxProcesses processes;
-    fakes::FakeEnvironment environment = linuxtest::sandbox().environment;
+    fakes::FakeEnvironment environment = sandbox().environment;
     environment.vars.insert("XDG_CURRENT_DESKTOP", "GNOME");
     LinuxSession session(environment, processes, false);
     EXPECT_FALSE(session.hasSessionManager());
@@ -216,7 +208,7 @@ TEST(LinuxSessionBus, LogindRestartsOnlyWhenCalledForAndLockTriesTheNextLocker) 
 TEST(LinuxSessionBus, EmptyTrashTellsTheFileManagers) {
     Desktop desktop;
     if (!desktop.start()) GTEST_SKIP() << "dbus-daemon is not installed or did not start";
-    const auto& s = linuxtest::sandbox();
+    const auto& s = sandbox();
     const QString trash = s.data + "/Trash";
     writeFile(trash + "/files/old.txt", "x");
     writeFile(trash + "/info/old.txt.trashinfo", "[Trash Info]\nPath=/tmp/old.txt\n");
@@ -233,9 +225,7 @@ TEST(LinuxSessionBus, EmptyTrashTellsTheFileManagers) {
     ASSERT_TRUE(waitUntil([&] { return !watcher.added.isEmpty(); }));
     EXPECT_EQ(watcher.added, QStringList{"trash:/"});
     EXPECT_FALSE(QFile::exists(trash + "/files/old.txt"));
-    QFile file(trashrc);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(),
+    EXPECT_EQ(readFile(trashrc),
               "[" + trash.toUtf8() + "]\nDays=7\nUseTimeLimit=true\n\n[Status]\nEmpty=true\n");
 }
 
