@@ -5,8 +5,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace zarvo;
@@ -93,19 +91,20 @@ TEST(DesktopEntrySource, ListsWhatTheMenusListAndFollowsInstalls) {
                                       "org.keepassxc.KeePassXC.desktop"}));
     const AppBundle* keepass = byId(apps, "org.keepassxc.KeePassXC.desktop");
     ASSERT_TRUE(keepass);
-    EXPECT_EQ(keepass->name, "KeePassXC");
-    EXPECT_EQ(keepass->genericName, QString("Passwortverwaltung"));
-    EXPECT_EQ(keepass->keywords, (QStringList{"Passwort", "Tresor"}));
-    EXPECT_EQ(keepass->executable, "keepassxc");
-    EXPECT_EQ(keepass->icon, QString("keepassxc"));
-    EXPECT_EQ(keepass->location, system + "org.keepassxc.KeePassXC.desktop");
+    EXPECT_EQ(*keepass,
+              (AppBundle{system + keepass->id, keepass->id, "KeePassXC", "Passwortverwaltung",
+                         QStringList{"Passwort", "Tresor"}, "keepassxc", "keepassxc", keepass->modified}));
     // The user's entry hides the system one of the same id.
     const AppBundle* files = byId(apps, "org.gnome.Nautilus.desktop");
     ASSERT_TRUE(files);
-    EXPECT_EQ(files->name, "My Files");
-    EXPECT_EQ(files->location, user + "org.gnome.Nautilus.desktop");
-    EXPECT_EQ(files->executable, "nautilus");
-    EXPECT_EQ(files->icon, QString("/opt/files.png"));
+    EXPECT_EQ(*files, (AppBundle{user + files->id,
+                                 files->id,
+                                 "My Files",
+                                 std::nullopt,
+                                 {},
+                                 "nautilus",
+                                 "/opt/files.png",
+                                 files->modified}));
 
     QStringList skipped;
     for (const QString& line : warnings)

@@ -5,8 +5,6 @@
 #include "platform/linux/DesktopServices.h"
 #include "platform/linux/XdgPlaces.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace zarvo;

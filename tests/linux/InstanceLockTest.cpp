@@ -10,11 +10,9 @@
 #include <QLocalSocket>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <atomic>
 #include <cstring>
 #include <gtest/gtest.h>
-#include <memory>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>

@@ -1,9 +1,7 @@
 #include "LinuxSandbox.h"
 
 #include <QDir>
-#include <QFile>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace zarvo::linuxtest {

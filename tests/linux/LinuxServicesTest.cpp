@@ -129,7 +129,7 @@ TEST(LinuxProcesses, ArgumentsTravelAsAListAndFailuresAreReported) {
     EXPECT_FALSE(processes.startDetached("/nonexistent/zarvo-program", {}));
 }
 
-TEST(LinuxHotKeys, KeyTableAndRefusalWithoutDisplay) {
+TEST(LinuxHotKeys, KeyTable) {
     // R, V, A, Return, Space, period, F12; then codes without a key.
     const QList<QPair<quint32, std::optional<unsigned long>>> rows{
         {15, 0x72},    {9, 0x76},          {0, 0x61},
@@ -137,8 +137,6 @@ TEST(LinuxHotKeys, KeyTableAndRefusalWithoutDisplay) {
         {111, 0xffc9}, {10, std::nullopt}, {4000000000u, std::nullopt}};
     for (const auto& [code, keysym] : rows)
         EXPECT_EQ(keysymForKeyCode(code), keysym) << code;
-    LinuxHotKeys none(nullptr);
-    EXPECT_FALSE(none.registerHotKey(1, 15, HotKeyModifier::command));
 }
 
 TEST(HotKeyManager, KeysAreReplacedDispatchedRetriedAndBoundThroughTheDesktop) {

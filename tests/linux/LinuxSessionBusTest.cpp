@@ -11,7 +11,6 @@
 #include <QImage>
 #include <QUrl>
 #include <gtest/gtest.h>
-#include <memory>
 
 using namespace zarvo;
 using namespace zarvo::linux_;

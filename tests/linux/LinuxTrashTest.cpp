@@ -2,9 +2,6 @@
 #include "platform/linux/LinuxSession.h"
 
 #include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>

@@ -33,12 +33,7 @@ struct Owner {
 };
 
 ReadPolicy policy(qint64 perType, qint64 total, int deadlineMs, QList<std::pair<QByteArray, qint64>> wanted) {
-    ReadPolicy out;
-    out.perType = perType;
-    out.total = total;
-    out.deadlineMs = deadlineMs;
-    out.wanted = [wanted](const QStringList&) { return wanted; };
-    return out;
+    return {perType, total, deadlineMs, [wanted](const QStringList&) { return wanted; }};
 }
 
 } // namespace
