@@ -250,7 +250,7 @@ FakePlatform::FakePlatform() : m_previous(Platform::current()) {
     environment.config = environment.home + QStringLiteral("/.config");
     environment.cache = environment.home + QStringLiteral("/.cache");
     environment.vars.insert(QStringLiteral("HOME"), environment.home);
-    environment.vars.insert(QStringLiteral("USER"), environment.user);
+    environment.vars.insert(QStringLiteral("USER"), environment.userName());
     environment.vars.insert(QStringLiteral("TMPDIR"), environment.temp);
     for (const char* dir : {"Desktop", "Documents", "Downloads", "Pictures", "Music", "Movies", "Videos"})
         QDir().mkpath(environment.home + QLatin1Char('/') + QLatin1String(dir));

@@ -38,7 +38,6 @@ public:
     QString identifier = kTestIdentifier;
     QHash<QString, QString> vars;
     QString home, temp, data, config, cache;
-    QString user = QStringLiteral("tester");
     QString host = QStringLiteral("testhost");
 
     QString appIdentifier() const override { return identifier; }
@@ -49,7 +48,7 @@ public:
     QString dataHome() const override { return data; }
     QString configHome() const override { return config; }
     QString cacheHome() const override { return cache; }
-    QString userName() const override { return user; }
+    QString userName() const override { return QStringLiteral("tester"); }
     QString hostName() const override { return host; }
 };
 

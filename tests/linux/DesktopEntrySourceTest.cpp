@@ -29,14 +29,6 @@ const AppBundle* byId(const QList<AppBundle>& apps, const QString& id) {
     return nullptr;
 }
 
-QStringList ids(const QList<AppBundle>& apps) {
-    QStringList out;
-    for (const AppBundle& app : apps)
-        out << app.id;
-    out.sort();
-    return out;
-}
-
 } // namespace
 
 // Entries as distributions ship them, laid out as on a GNOME session with a Flatpak folder that
@@ -87,8 +79,12 @@ TEST(DesktopEntrySource, ListsWhatTheMenusListAndFollowsInstalls) {
     const QList<AppBundle> apps = source.scan();
     qInstallMessageHandler(previous);
 
-    EXPECT_EQ(ids(apps), (QStringList{"kde4-okular.desktop", "org.gnome.Nautilus.desktop",
-                                      "org.keepassxc.KeePassXC.desktop"}));
+    QStringList ids;
+    for (const AppBundle& app : apps)
+        ids << app.id;
+    ids.sort();
+    EXPECT_EQ(ids, (QStringList{"kde4-okular.desktop", "org.gnome.Nautilus.desktop",
+                                "org.keepassxc.KeePassXC.desktop"}));
     const AppBundle* keepass = byId(apps, "org.keepassxc.KeePassXC.desktop");
     ASSERT_TRUE(keepass);
     EXPECT_EQ(*keepass,
