@@ -232,7 +232,7 @@ TEST(LinuxPlatform, HeadlessRefusesDisplayServices) {
     EXPECT_TRUE(LinuxPlatform::waylandNotice().contains("zarvo --toggle"));
 }
 
-TEST(LinuxTerminal, ScriptsArePrivateAndTerminalsFallBack) {
+TEST(LinuxTerminal, ScriptsArePrivateAndEveryKnownTerminalStartsInTheFolder) {
     const auto& s = sandbox();
     const auto script =
         TerminalLauncher::writeScript(s.environment.temp, s.home + "/it's here", "echo 'hi' && ls");
@@ -255,9 +255,7 @@ TEST(LinuxTerminal, ScriptsArePrivateAndTerminalsFallBack) {
     EXPECT_EQ(
         TerminalLauncher::terminalCommand("/nonexistent/term", apps + "org.gnome.Terminal.desktop", command),
         QStringList{recorder} + QStringList{"-e"} + command);
-}
 
-TEST(LinuxTerminal, EveryKnownTerminalStartsInTheFolderAndRunsScripts) {
     const QString folder = "/home/u/My 'Project'";
     const QString joined = "--working-directory=" + folder;
     struct Row {
@@ -295,7 +293,6 @@ TEST(LinuxTerminal, EveryKnownTerminalStartsInTheFolderAndRunsScripts) {
     EXPECT_EQ(TerminalLauncher::commandFlag("someterm"), QStringList{e});
 
     // Desktop entries and x-terminal-emulator (through Debian's wrapper) lead to the terminal itself.
-    const auto& s = sandbox();
     const QString bin = s.root + "/terminal-bin/";
     writeFile(bin + "xfce4-terminal", "#!/bin/sh\n", true);
     writeFile(bin + "xfce4-terminal.wrapper", "#!/bin/sh\n", true);

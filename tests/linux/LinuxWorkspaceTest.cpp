@@ -245,7 +245,7 @@ TEST(LinuxFiles, RecycleMovesIntoTheSandboxTrashWithTrashInfo) {
                 }).has_value());
 }
 
-TEST(LinuxFiles, IconsAndPackages) {
+TEST(LinuxFiles, IconsPackagesAndWhatWouldRunCode) {
     const auto& s = sandbox();
     LinuxWorkspace workspace(s.environment, nullptr);
     QDir().mkpath(s.root + "/Tool.app/Contents");
@@ -267,11 +267,7 @@ TEST(LinuxFiles, IconsAndPackages) {
     EXPECT_EQ(workspace.iconNamesForFile(s.root + "/tool.desktop").first(), "utilities-terminal");
     // Without an X server the front application is unknown rather than guessed.
     EXPECT_EQ(workspace.frontmostApplication(), std::nullopt);
-}
 
-TEST(LinuxFiles, TheDesktopSaysWhatWouldRunCode) {
-    const auto& s = sandbox();
-    LinuxWorkspace workspace(s.environment, nullptr);
     const QString folder = s.root + "/runs/";
     // A document whose default handler is a runtime (Wine here) runs code without any execute bit.
     writeFile(folder + "report.vbs", "MsgBox 1");
@@ -380,7 +376,7 @@ TEST(LinuxApplications, AWindowIsKeptApartFromTheWindowThatHadItsIdBefore) {
 }
 
 // Each desktop names its icon theme in its own place; Xfce's user file overrides the system one.
-TEST(LinuxAppearance, IconThemeIsTheDesktops) {
+TEST(LinuxAppearance, IconThemeAndDarkAreTheDesktops) {
     const auto& s = sandbox();
     const QString channel = "/xfce4/xfconf/xfce-perchannel-xml/xsettings.xml";
     const auto xsettings = [](const char* theme) {
@@ -412,14 +408,8 @@ TEST(LinuxAppearance, IconThemeIsTheDesktops) {
     // No GSettings schema in the sandbox: nothing is named, and nothing aborts.
     qputenv("XDG_CURRENT_DESKTOP", "GNOME");
     EXPECT_EQ(LinuxAppearance::iconThemeName(), QString());
-    qunsetenv("XDG_CURRENT_DESKTOP");
-    for (const QString& path : {system, user, kde})
-        QFile::remove(path);
-}
 
-// A change notice's word counts over what the files say; KDE's colours decide there, Xfce's theme name.
-TEST(LinuxAppearance, DarkFollowsWhatTheDesktopSaysNow) {
-    const QString kde = sandbox().config + "/kdeglobals";
+    // A change notice's word counts over what the files say; KDE's colours decide there, Xfce's theme name.
     qunsetenv("GTK_THEME");
     LinuxAppearance::Known known;
     known.colorScheme = 0; // no preference: the desktop's own theme decides
@@ -447,5 +437,6 @@ TEST(LinuxAppearance, DarkFollowsWhatTheDesktopSaysNow) {
     EXPECT_FALSE(LinuxAppearance::prefersDark(known));
     EXPECT_FALSE(LinuxAppearance::kdePalette().has_value()); // not on KDE
     qunsetenv("XDG_CURRENT_DESKTOP");
-    QFile::remove(kde);
+    for (const QString& path : {system, user, kde})
+        QFile::remove(path);
 }
