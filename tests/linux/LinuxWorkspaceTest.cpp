@@ -7,6 +7,12 @@
 #include "platform/linux/SettingsPanes.h"
 #include "platform/linux/TerminalLauncher.h"
 #include "platform/linux/WindowIdentity.h"
+#include "search/QueryPipeline.h"
+#include "search/SearchModel.h"
+#include "store/Favorites.h"
+#include "store/History.h"
+#include "store/Settings.h"
+#include "store/UserDefaults.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -148,7 +154,7 @@ TEST(LinuxApplications, HandlersComeFromMimeappsAndOpenThroughGio) {
 }
 
 // The panel asks for handlers, names and identifiers on every keystroke: they are read once and read
-// again only when the applications folders or the mimeapps lists change.
+// again only when the applications folders or the mimeapps lists change. A keystroke reads no entry.
 TEST(LinuxApplications, AnswersAreKeptUntilEntriesOrListsChange) {
     const auto& s = sandbox();
     const QString apps = s.data + "/applications/";
@@ -162,6 +168,44 @@ TEST(LinuxApplications, AnswersAreKeptUntilEntriesOrListsChange) {
     DesktopEntrySource entries(DesktopEntrySource::fromEnvironment(s.environment));
     entries.startWatching();
     workspace.followChanges(entries);
+
+    fakes::FakePlatform p;
+    p.platform.workspace = &workspace;
+    p.install();
+    UserDefaults defaults{p.defaults, QString::fromLatin1(fakes::kTestIdentifier)};
+    Settings settings{defaults, &p.platform};
+    History history{defaults, p.clock};
+    Favorites favorites{defaults};
+    history.add(p.makeFile("Documents/notes 1.txt", "notes"));
+    history.add("run:make all");
+    favorites.toggle(p.makeDir("Downloads/dl"));
+    SearchModel model(
+        SearchModel::Services{p.platform, settings, history, favorites, nullptr, nullptr, nullptr});
+    // Each keystroke as the panel paints it: the rows, then each row's icon, handlers and their names.
+    auto type = [&] {
+        int rows = 0;
+        for (const char* text : {"dl", "notes 1", "?", "term", "calc", "make", "https://example.org", ""}) {
+            model.setQuery(QString::fromUtf8(text));
+            model.pipeline().runSearch();
+            for (const ResultItem& item : model.results()) {
+                ++rows;
+                const QString path = item.url.isLocalFile() ? item.url.toLocalFile() : item.url.toString();
+                (void)workspace.iconNamesForFile(path);
+                for (const QString& app : workspace.applicationsToOpen(item.url))
+                    (void)workspace.applicationName(app);
+                if (auto app = workspace.applicationToOpen(item.url)) (void)workspace.applicationName(*app);
+            }
+        }
+        (void)workspace.terminalApplications();
+        return rows;
+    };
+    ASSERT_GT(type(), 8); // the first keystrokes may read what nothing has asked for yet
+    const quint64 before = DesktopApps::entryReads();
+    type();
+    EXPECT_EQ(DesktopApps::entryReads(), before);
+    (void)DesktopApps::installedIds(); // reads every entry: the count sees this thread's reads
+    EXPECT_GT(DesktopApps::entryReads(), before);
+
     const QUrl page("https://example.org/");
     EXPECT_EQ(workspace.applicationName(notes), "Notes");
     EXPECT_EQ(workspace.applicationToOpen(page), apps + "org.example.Recorder.desktop");
