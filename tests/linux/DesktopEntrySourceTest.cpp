@@ -38,9 +38,8 @@ TEST(DesktopEntrySource, ListsWhatTheMenusListAndFollowsInstalls) {
     qputenv("LANGUAGE", "de_DE:de");
     QTemporaryDir root;
     const QString bin = root.path() + "/bin";
-    for (const char* program : {"keepassxc", "nautilus", "okular"}) {
+    for (const char* program : {"keepassxc", "nautilus", "okular"})
         writeFile(bin + '/' + program, "#!/bin/sh\n", true);
-    }
     qputenv("PATH", (bin + ":/usr/bin:/bin").toLocal8Bit());
 
     const QString user = root.path() + "/home/.local/share/applications/";

@@ -54,8 +54,7 @@ TEST(LinuxPasteboard, ForeignOffersBecomeItems) {
     ASSERT_EQ(linkItems.size(), 1);
     EXPECT_EQ(linkItems[0].data(PasteboardType::url), QByteArray("https://example.org/"));
 
-    QMimeData empty;
-    EXPECT_TRUE(PasteboardMime::items(empty).isEmpty());
+    EXPECT_TRUE(PasteboardMime::items(QMimeData()).isEmpty());
 
     // Files we copy travel as a uri-list only, with no text rendering of their own.
     PasteboardItem file;
