@@ -47,10 +47,6 @@ int zipEntryCount(const QByteArray& zip) {
     return uchar(zip[end + 10]) | (uchar(zip[end + 11]) << 8);
 }
 
-ResultItem fileRow(const Workspace& workspace, const QString& path) {
-    return ResultItem::file(&workspace, path, ResultItem::Source::path);
-}
-
 // The keyword table's row of a system action.
 ResultItem actionRow(const Platform& platform, const QString& keyword) {
     return Shortcuts::itemForKeyword(platform, keyword, ResultItem::Source::shortcut).value_or(ResultItem());
@@ -253,58 +249,50 @@ TEST(ResultActions, IPAddressPrefersWiredAndWirelessInterfaces) {
 
 TEST(ResultActions, DuplicateNamesCopiesAndNeverOverwrites) {
     Panel f;
+    const auto duplicate = [&f](const QString& path) {
+        f.model.resultActions().duplicate(f.fileRow(path));
+        EXPECT_TRUE(f.waitForOperations());
+        return f.message();
+    };
+    const QString home = f.p.home();
     const QString report = f.p.makeFile("Report.pdf", "pdf bytes");
-    ResultItem item = fileRow(f.p.workspace, report);
-    f.model.resultActions().duplicate(item);
+    f.model.resultActions().duplicate(f.fileRow(report));
     EXPECT_EQ(f.message(), "Duplicating \u201CReport.pdf\u201D\u2026");
     ASSERT_TRUE(f.waitForOperations());
     EXPECT_EQ(f.message(), "Duplicated as \u201CReport copy.pdf\u201D");
-    EXPECT_EQ(f.model.query(), f.p.home() + "/Report copy.pdf");
-    f.model.resultActions().duplicate(item);
-    ASSERT_TRUE(f.waitForOperations());
-    EXPECT_EQ(f.message(), "Duplicated as \u201CReport copy 2.pdf\u201D");
-    EXPECT_EQ(readAll(f.p.home() + "/Report copy 2.pdf"), "pdf bytes");
+    EXPECT_EQ(f.model.query(), home + "/Report copy.pdf");
+    EXPECT_EQ(duplicate(report), "Duplicated as \u201CReport copy 2.pdf\u201D");
+    EXPECT_EQ(readAll(home + "/Report copy 2.pdf"), "pdf bytes");
+    EXPECT_EQ(FileOperations::duplicateCandidate(home + "/Makefile", false), home + "/Makefile copy");
 
     // A folder keeps its dotted name whole and is copied with links and raw names intact.
     const QString folder = f.p.makeDir("Old.d");
     f.p.makeFile("Old.d/inner/a.txt", "a");
     ASSERT_TRUE(QFile::link("inner/a.txt", folder + "/link"));
     makeRawNamedFile(folder);
-    f.model.resultActions().duplicate(fileRow(f.p.workspace, folder));
-    ASSERT_TRUE(f.waitForOperations());
-    const QString copy = f.p.home() + "/Old.d copy";
-    EXPECT_EQ(f.message(), "Duplicated as \u201COld.d copy\u201D");
+    EXPECT_EQ(duplicate(folder), "Duplicated as \u201COld.d copy\u201D");
+    const QString copy = home + "/Old.d copy";
     EXPECT_EQ(readAll(copy + "/inner/a.txt"), "a");
-    EXPECT_TRUE(QFileInfo(copy + "/link").isSymLink());
     EXPECT_EQ(QFileInfo(copy + "/link").symLinkTarget(), copy + "/inner/a.txt");
     EXPECT_TRUE(rawNamedFileExists(copy));
 
     // Quotes, a newline, a leading dash and a very long name.
-    const QString odd = f.p.makeFile("-\"q\"\nname", "odd");
-    f.model.resultActions().duplicate(fileRow(f.p.workspace, odd));
-    ASSERT_TRUE(f.waitForOperations());
-    EXPECT_EQ(readAll(f.p.home() + "/-\"q\"\nname copy"), "odd");
-    const QString longName = QString(250, QLatin1Char('l')) + ".txt";
-    const QString longPath = f.p.makeFile(longName, "long");
-    f.model.resultActions().duplicate(fileRow(f.p.workspace, longPath));
-    ASSERT_TRUE(f.waitForOperations());
-    EXPECT_TRUE(f.message().contains("File name too long")) << f.message().toStdString();
+    duplicate(f.p.makeFile("-\"q\"\nname", "odd"));
+    EXPECT_EQ(readAll(home + "/-\"q\"\nname copy"), "odd");
+    const QString longPath = f.p.makeFile(QString(250, QLatin1Char('l')) + ".txt", "long");
+    EXPECT_TRUE(duplicate(longPath).contains("File name too long")) << f.message().toStdString();
     EXPECT_EQ(readAll(longPath), "long");
-
-    EXPECT_EQ(FileOperations::duplicateCandidate(f.p.home() + "/Makefile", false),
-              f.p.home() + "/Makefile copy");
 
     // A read-only folder is filled first and gets its permissions last.
     const QString locked = f.p.makeDir("Locked");
     f.p.makeFile("Locked/keep.txt", "k");
     const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup;
     QFile::setPermissions(locked, readOnly);
-    f.model.resultActions().duplicate(fileRow(f.p.workspace, locked));
-    ASSERT_TRUE(f.waitForOperations());
-    EXPECT_EQ(readAll(f.p.home() + "/Locked copy/keep.txt"), "k");
-    EXPECT_EQ(QFile::permissions(f.p.home() + "/Locked copy"), QFile::permissions(locked));
-    QFile::setPermissions(locked, readOnly | QFile::WriteOwner);
-    QFile::setPermissions(f.p.home() + "/Locked copy", readOnly | QFile::WriteOwner);
+    duplicate(locked);
+    EXPECT_EQ(readAll(home + "/Locked copy/keep.txt"), "k");
+    EXPECT_EQ(QFile::permissions(home + "/Locked copy"), QFile::permissions(locked));
+    for (const QString& path : {locked, home + "/Locked copy"})
+        QFile::setPermissions(path, readOnly | QFile::WriteOwner);
 }
 
 TEST(ResultActions, CompressMakesANewArchiveBesideTheItem) {
@@ -315,7 +303,7 @@ TEST(ResultActions, CompressMakesANewArchiveBesideTheItem) {
     makeRawNamedFile(photos);
     f.p.makeFile("Pictures/Photos.zip", "someone else's archive");
 
-    f.model.resultActions().compress(fileRow(f.p.workspace, photos));
+    f.model.resultActions().compress(f.fileRow(photos));
     EXPECT_EQ(f.message(), "Compressing \u201CPhotos\u201D\u2026");
     ASSERT_TRUE(f.waitForOperations());
     EXPECT_EQ(f.message(), "Compressed to \u201CPhotos 2.zip\u201D");
@@ -337,7 +325,7 @@ TEST(ResultActions, CompressMakesANewArchiveBesideTheItem) {
     for (const QString& odd : QStringList{"@x", "-x", "x\ny"}) {
         const QString item = f.p.makeDir("odd/" + odd);
         f.p.makeFile("odd/" + odd + "/inside", odd.toUtf8());
-        f.model.resultActions().compress(fileRow(f.p.workspace, item));
+        f.model.resultActions().compress(f.fileRow(item));
         ASSERT_TRUE(f.waitForOperations());
         EXPECT_EQ(f.message(), "Compressed to \u201C" + odd + ".zip\u201D");
         const QString out = f.p.makeDir("extracted/" + QString::number(odd.size()) + odd.left(1));
@@ -355,7 +343,7 @@ TEST(ResultActions, CompressMakesANewArchiveBesideTheItem) {
     f.p.processes.runForReal = false;
     f.p.processes.nextResult = {1, {}, "bsdtar: error", std::nullopt};
     const QString notes = f.p.makeFile("Notes.txt", "n");
-    f.model.resultActions().compress(fileRow(f.p.workspace, notes));
+    f.model.resultActions().compress(f.fileRow(notes));
     ASSERT_TRUE(f.waitForOperations());
     EXPECT_EQ(f.message(), "Couldn't compress \u201CNotes.txt\u201D");
     EXPECT_FALSE(QFile::exists(f.p.home() + "/Notes.txt.zip"));
@@ -378,7 +366,7 @@ TEST(ResultActions, MoveToAsksForAFolderAndKeepsWhatIsThere) {
     };
     f.model.shell().showAlert = [&](const QString& text) { alerts << text; };
     f.model.shell().onHideApplication = [&] { ++hidden; };
-    const ResultItem item = fileRow(f.p.workspace, path);
+    const ResultItem item = f.fileRow(path);
 
     f.model.resultActions().moveTo(item); // cancelled
     ASSERT_TRUE(asked);
@@ -410,7 +398,7 @@ TEST(ResultActions, TrashForgetsTheItemAndReportsFailures) {
     const QString path = f.p.makeFile("Old.log", "log");
     f.history.add(path);
     f.favorites.toggle(path);
-    f.model.resultActions().moveToTrash(fileRow(f.p.workspace, path));
+    f.model.resultActions().moveToTrash(f.fileRow(path));
     ASSERT_TRUE(f.waitForOperations());
     EXPECT_EQ(f.message(), "Moved \u201COld.log\u201D to Trash");
     EXPECT_TRUE(f.history.entries().isEmpty());
@@ -419,7 +407,7 @@ TEST(ResultActions, TrashForgetsTheItemAndReportsFailures) {
 
     const QString kept = f.p.makeFile("Kept.log", "log");
     f.p.workspace.recycleError = "The trash is not available on this volume";
-    f.model.resultActions().moveToTrash(fileRow(f.p.workspace, kept));
+    f.model.resultActions().moveToTrash(f.fileRow(kept));
     ASSERT_TRUE(f.waitForOperations());
     EXPECT_EQ(f.message(), "The trash is not available on this volume");
     EXPECT_EQ(f.beeps, 1);
@@ -434,9 +422,7 @@ TEST(ResultActions, PastingThePathRestoresEveryItemAndType) {
     PasteboardItem image;
     image.setData(PasteboardType::png, QByteArray("\x89PNG fake", 9));
     f.p.pasteboard.copyFromElsewhere({rich, image});
-    f.clips.poll();
-    f.clips.flush();
-    QCoreApplication::processEvents();
+    f.fileClips();
     const int clipsBefore = int(f.clips.clips().size());
     const QList<PasteboardItem> before = f.p.pasteboard.contents;
 
@@ -455,9 +441,7 @@ TEST(ResultActions, PastingThePathRestoresEveryItemAndType) {
     expected.first().setData(PasteboardType::restored, {});
     EXPECT_EQ(f.p.pasteboard.contents, expected);
     // Neither the path nor the restored copy became a clip.
-    f.clips.poll();
-    f.clips.flush();
-    QCoreApplication::processEvents();
+    f.fileClips();
     EXPECT_EQ(f.clips.clips().size(), clipsBefore);
 
     // A copy made meanwhile by someone else is not overwritten by the restore.
@@ -521,20 +505,15 @@ TEST(ResultActions, PasteKeysFollowTheFrontApplication) {
 TEST(ResultActions, CopiesAreOwnChangesAndFavoritesToggle) {
     Panel f;
     const QString path = f.p.makeFile("Docs/Plan.md", "plan");
-    const ResultItem item = fileRow(f.p.workspace, path);
+    const ResultItem item = f.fileRow(path);
     f.model.resultActions().copyFile(item);
     EXPECT_EQ(f.message(), "Copied file \u201CPlan.md\u201D");
     EXPECT_EQ(f.p.pasteboard.fileURLs(), QList<QUrl>{QUrl::fromLocalFile(path)});
-    f.clips.poll();
-    f.clips.flush();
-    QCoreApplication::processEvents();
+    f.fileClips();
     ASSERT_FALSE(f.clips.clips().isEmpty());
     EXPECT_EQ(f.clips.clips().first().appName, "Zarvo");
 
-    ResultItem web;
-    web.url = QUrl("https://example.org/");
-    web.source = ResultItem::Source::web;
-    f.model.resultActions().copyPath(web);
+    f.model.resultActions().copyPath(Panel::webRow("https://example.org/"));
     EXPECT_EQ(f.message(), "Copied Open in browser");
     f.model.resultActions().copyPath(std::nullopt);
     EXPECT_EQ(f.message(), "Nothing to copy");
@@ -567,7 +546,7 @@ TEST(ResultActions, CopiesAreOwnChangesAndFavoritesToggle) {
         return out;
     };
     f.history.add(path);
-    const ResultItem remembered = ResultItem::file(&f.p.workspace, path, ResultItem::Source::history);
+    const ResultItem remembered = f.fileRow(path, ResultItem::Source::history);
     EXPECT_EQ(menuTitles(remembered),
               (QStringList{"Open", "Actions\u2026", PlatformWords::current().text("Reveal in Finder"),
                            "Quick Look", "Copy Path", "Add to Favorites", "|Remove from History"}));
