@@ -137,6 +137,11 @@ struct Panel {
         return waitUntil([this] { return model.resultActions().pendingOperations() == 0; });
     }
 
+    // The message once the background work is done.
+    QString settled() {
+        return waitForOperations() ? message() : QStringLiteral("<still running: %1>").arg(message());
+    }
+
     QStringList titles() const {
         QStringList out;
         for (const auto& action : model.actions())
