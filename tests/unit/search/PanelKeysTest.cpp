@@ -69,11 +69,11 @@ TEST(PanelKeys, ActionsMenuFiltersRunsAfterRestoringAndCloses) {
     EXPECT_TRUE(f.press("cmd+k"));
     ASSERT_EQ(f.model.mode(), SearchModel::Mode::actions);
     EXPECT_EQ(f.model.query(), "");
-    const QStringList all = f.titles();
-    EXPECT_EQ(all, (QStringList{"Open", "Reveal in Finder", "Quick Look", "Open in Terminal",
-                                "Paste Path into Front App", "Copy File", "Copy Path", "Copy Name",
-                                "Copy as Markdown Link", "Add to Favorites", "Rename\u2026", "Duplicate",
-                                "Compress to ZIP", "Move to\u2026", "Get Info", "Move to Trash"}));
+    EXPECT_EQ(f.titles(),
+              (QStringList{"Open", "Reveal in Finder", "Quick Look", "Open in Terminal",
+                           "Paste Path into Front App", "Copy File", "Copy Path", "Copy Name",
+                           "Copy as Markdown Link", "Add to Favorites", "Rename\u2026", "Duplicate",
+                           "Compress to ZIP", "Move to\u2026", "Get Info", "Move to Trash"}));
     EXPECT_TRUE(f.model.actions().last().isDestructive);
 
     // Filtering by "cop" keeps the copy actions, best score first.
@@ -86,7 +86,6 @@ TEST(PanelKeys, ActionsMenuFiltersRunsAfterRestoringAndCloses) {
     EXPECT_FALSE(f.press("a")); // typing goes to the filter
 
     // Down then ↩ runs the second copy action with the search restored first.
-    const QString chosen = filtered.value(1);
     EXPECT_TRUE(f.press("down"));
     EXPECT_EQ(f.model.actionIndex(), 1);
     f.press("up");
@@ -120,8 +119,7 @@ TEST(PanelKeys, ActionsMenuRefusesHelpRowsAndNothing) {
     EXPECT_EQ(f.beeps, 1);
 
     // ↩ on a help row without an example, with one, and on the settings topic.
-    ResultItem keyboard = Help::item(HelpTopic::all().at(11));
-    f.model.resultActions().open(keyboard);
+    f.model.resultActions().open(Help::item(HelpTopic::all().at(11)));
     EXPECT_EQ(f.message(), "Use these keys on any search result");
     EXPECT_EQ(f.model.query(), "?");
     f.model.resultActions().open(Help::item(HelpTopic::all().last()));
