@@ -32,7 +32,7 @@ QStringList many(const QString& prefix, int n) {
 
 } // namespace
 
-TEST(SpotlightSearchPlan, PatternsWildcardsAndQueryCount) {
+TEST(SpotlightSearchPlan, PatternsWildcardsConditionsScopesAndSorts) {
     const auto patterns = [](const QString& text) {
         QList<QStringList> out;
         for (const auto& plan : SpotlightSearch::plan(term(text)))
@@ -40,7 +40,7 @@ TEST(SpotlightSearchPlan, PatternsWildcardsAndQueryCount) {
         return out;
     };
     // A substring and a subsequence query, by the last use of what they find, anywhere.
-    const auto plans = SpotlightSearch::plan(term("report summary"));
+    auto plans = SpotlightSearch::plan(term("report summary"));
     ASSERT_EQ(plans.size(), 2);
     EXPECT_EQ(plans[0].predicate.namePatterns, (QStringList{"*report*", "*summary*"}));
     EXPECT_EQ(plans[1].predicate.namePatterns, (QStringList{"*r*e*p*o*r*t*", "*s*u*m*m*a*r*y*"}));
@@ -58,12 +58,11 @@ TEST(SpotlightSearchPlan, PatternsWildcardsAndQueryCount) {
               (QList<QStringList>{{"*report*", "*it\\'s*"}, {"*r*e*p*o*r*t*", "*i*t*\\'*s*"}}));
     EXPECT_TRUE(patterns("*? ** ?").isEmpty());
     EXPECT_TRUE(patterns(QString()).isEmpty());
-}
 
-TEST(SpotlightSearchPlan, CommonConditionsScopesAndSorts) {
+    // Kinds alone: one query on the content type tree.
     SearchQuery kinds;
     kinds.contentTypes = {"public.image", "com.adobe.pdf"};
-    auto plans = SpotlightSearch::plan(kinds);
+    plans = SpotlightSearch::plan(kinds);
     ASSERT_EQ(plans.size(), 1);
     EXPECT_TRUE(plans[0].predicate.namePatterns.isEmpty());
     EXPECT_EQ(plans[0].predicate.contentTypes, kinds.contentTypes);
