@@ -69,14 +69,31 @@ struct App {
     App() { Settings::resetShared(); }
     ~App() { Settings::resetShared(); }
 
+    Outcome ask(const QJsonObject& request) {
+        return fromAnswer(cli::handleCliRequest(request, clips, services));
+    }
     Outcome serve(const QStringList& args, const QString& cwd = QDir::rootPath(),
                   const std::optional<QByteArray>& input = std::nullopt) {
-        return fromAnswer(cli::handleCliRequest(request(args, cwd, input), clips, services));
+        return ask(request(args, cwd, input));
+    }
+    // `clips ARGS` served by the application, and run here on a store of its own.
+    Outcome served(const QStringList& args, const std::optional<QByteArray>& input = std::nullopt) {
+        return serve(QStringList{"clips"} + args, QDir::rootPath(), input);
+    }
+    Outcome local(const QStringList& args, const QByteArray& input = {}) {
+        return runClips(QStringList{"--dir", p.root.path() + "/local"} + args, input);
     }
     // Finishes every file search under way with `paths`, as the index would.
     void answerSearches(const QStringList& paths) {
         for (const auto& query : metadata.created)
             if (query && query->started && !query->stopped && query->results.isEmpty()) query->finish(paths);
+    }
+    // `query ARGS` run in process, its file searches answered with `files`.
+    std::optional<cli::CommandOutput> query(const QStringList& args, const QStringList& files) {
+        std::optional<cli::CommandOutput> output;
+        cli::runQuery(services, args, [&](const cli::CommandOutput& result) { output = result; });
+        EXPECT_TRUE(waitUntil([&] { return output.has_value(); }, 10000, [&] { answerSearches(files); }));
+        return output;
     }
 };
 
@@ -102,32 +119,26 @@ TEST(InstanceRequests, WhatIsHandedToTheApplication) {
     fakes::FakePlatform p;
     const QString store = ClipStore::defaultDirectory(&p.environment);
     const auto carried = [&](const QStringList& args) { return cli::isCarriedOutByInstance(args, store); };
-    EXPECT_TRUE(carried({"query", "dl"}));
     for (const char* command : {"list", "search", "add", "copy", "pin", "delete", "clear", "prune"})
         EXPECT_TRUE(carried({"clips", QString::fromLatin1(command)})) << command;
-    EXPECT_TRUE(carried({"clips", "--dir", store, "pin"}));
-    EXPECT_FALSE(carried({"clips", "watch"}));
-    EXPECT_FALSE(carried({"clips", "--dir", p.root.path(), "add"}));
-    EXPECT_FALSE(carried({"clips"}));
-    EXPECT_TRUE(carried({"index", "status", "--json"}));
-    EXPECT_FALSE(carried({"index", "rebuild"}));
+    EXPECT_TRUE(carried({"query", "dl"}) && carried({"clips", "--dir", store, "pin"}) &&
+                carried({"index", "status", "--json"}));
+    EXPECT_FALSE(carried({"clips", "watch"}) || carried({"clips", "--dir", p.root.path(), "add"}) ||
+                 carried({"clips"}) || carried({"index", "rebuild"}));
 
-    EXPECT_TRUE(cli::readsStandardInput({"clips", "add"}));
-    EXPECT_FALSE(cli::readsStandardInput({"clips", "add", "--file", "a"}));
-    EXPECT_TRUE(cli::readsStandardInput({"clips", "add", "--type", "png", "--file", "a"}));
-    // An option's value is not an option: here "--file" is the application's name.
-    EXPECT_TRUE(cli::readsStandardInput({"clips", "add", "--app", "--file"}));
-    EXPECT_FALSE(cli::readsStandardInput({"clips", "list"}));
+    // An option's value is not an option: in the last one "--file" is the application's name.
+    EXPECT_FALSE(cli::readsStandardInput({"clips", "add", "--file", "a"}) ||
+                 cli::readsStandardInput({"clips", "list"}));
+    EXPECT_TRUE(cli::readsStandardInput({"clips", "add"}) &&
+                cli::readsStandardInput({"clips", "add", "--type", "png", "--file", "a"}) &&
+                cli::readsStandardInput({"clips", "add", "--app", "--file"}));
 }
 
 TEST(InstanceRequests, ClipCommandsRunOnTheApplicationsStoreAndAnswerAsTheLocalCommand) {
     App app;
-    const QStringList at{"--dir", app.p.root.path() + "/local"};
-    const QStringList clips{"clips"};
-
     const QByteArray text = "first copy\nsecond line";
-    const Outcome added = app.serve(clips + QStringList{"add", "--app", "Editor"}, QDir::rootPath(), text);
-    EXPECT_EQ(withoutIDs(added), withoutIDs(runClips(at + QStringList{"add", "--app", "Editor"}, text)));
+    const Outcome added = app.served({"add", "--app", "Editor"}, text);
+    EXPECT_EQ(withoutIDs(added), withoutIDs(app.local({"add", "--app", "Editor"}, text)));
     ASSERT_EQ(added.code, 0) << added;
     ASSERT_EQ(app.clips.clips().size(), 1);
     EXPECT_EQ(app.clips.clips().first().text, QString::fromUtf8(text));
@@ -136,35 +147,31 @@ TEST(InstanceRequests, ClipCommandsRunOnTheApplicationsStoreAndAnswerAsTheLocalC
 
     // A relative file is the client's, found from its working directory.
     const QString file = app.p.makeFile("Documents/report.pdf");
-    const Outcome filed =
-        app.serve(clips + QStringList{"add", "--file", "report.pdf"}, QFileInfo(file).path());
-    ASSERT_EQ(filed.code, 0) << filed;
+    ASSERT_EQ(app.serve({"clips", "add", "--file", "report.pdf"}, QFileInfo(file).path()).code, 0);
     EXPECT_EQ(app.clips.clips().first().text, file);
 
-    const Outcome pinned = app.serve(clips + QStringList{"pin", id.left(8)});
-    EXPECT_EQ(pinned, (Outcome{0, id + " pinned\n", {}}));
+    EXPECT_EQ(app.served({"pin", id.left(8)}), (Outcome{0, id + " pinned\n", {}}));
     EXPECT_TRUE(app.clips.clip(QUuid(id))->pinned);
-    const Outcome listed = app.serve(clips + QStringList{"list"});
-    EXPECT_EQ(listed.out.count('\n'), 2);
-    EXPECT_EQ(app.serve(clips + QStringList{"delete", "nope"}), runClips(at + QStringList{"delete", "nope"}));
-    EXPECT_EQ(app.serve(clips + QStringList{"delete", id}), (Outcome{0, {}, {}}));
+    EXPECT_EQ(app.served({"list"}).out.count('\n'), 2);
+    EXPECT_EQ(app.served({"delete", "nope"}), app.local({"delete", "nope"}));
+    EXPECT_EQ(app.served({"delete", id}), (Outcome{0, {}, {}}));
     EXPECT_FALSE(app.clips.clip(QUuid(id)));
-    EXPECT_EQ(app.serve(clips + QStringList{"frobnicate"}), runClips(at + QStringList{"frobnicate"}));
+    EXPECT_EQ(app.served({"frobnicate"}), app.local({"frobnicate"}));
 
     // What makes no sense inside the application is refused, and the store stays as it was.
-    const Outcome watch = app.serve(clips + QStringList{"watch"});
+    const Outcome watch = app.served({"watch"});
     EXPECT_EQ(watch.code, 1);
     EXPECT_TRUE(watch.err.contains("already keeps the clipboard history"));
-    const Outcome other = app.serve(clips + QStringList{"--dir", "/elsewhere", "clear"});
+    const Outcome other = app.served({"--dir", "/elsewhere", "clear"});
     EXPECT_EQ(other.code, 1);
     EXPECT_TRUE(other.err.contains(app.directory)) << other;
     EXPECT_EQ(app.serve({"open", "dl"}).code, 2);
-    QJsonObject broken = request(clips + QStringList{"add"});
+    QJsonObject broken = request({"clips", "add"});
     broken.insert("stdin", "not base64!");
-    EXPECT_EQ(fromAnswer(cli::handleCliRequest(broken, app.clips, app.services)).code, 2);
+    EXPECT_EQ(app.ask(broken).code, 2);
     broken = request({});
     broken.insert("args", QJsonArray{"clips", 3});
-    EXPECT_EQ(fromAnswer(cli::handleCliRequest(broken, app.clips, app.services)).code, 2);
+    EXPECT_EQ(app.ask(broken).code, 2);
     EXPECT_EQ(app.clips.clips().size(), 1);
 }
 
@@ -174,43 +181,31 @@ TEST(InstanceRequests, OverTheSocketTheClientPrintsWhatTheLocalCommandWould) {
     instance.onRequest = [&](const QJsonObject& request, linux_::InstanceLock::Reply reply) {
         cli::handleCliRequest(request, app.clips, app.services, reply);
     };
-    const QStringList at{"--dir", app.p.root.path() + "/local"};
-    const QStringList clips{"clips"};
-
     // Without the application nothing is sent: the caller runs the command itself.
-    EXPECT_FALSE(forward(app, clips + QStringList{"list"}).first);
+    EXPECT_FALSE(forward(app, {"clips", "list"}).first);
     ASSERT_TRUE(instance.acquire());
     // Sent back to run here: this application keeps no live index.
     EXPECT_FALSE(forward(app, {"index", "status"}).first);
 
-    const auto [code, added] = forward(app, clips + QStringList{"add"}, "over the socket");
+    const auto [code, added] = forward(app, {"clips", "add"}, "over the socket");
     ASSERT_TRUE(code);
-    EXPECT_EQ(withoutIDs(added), withoutIDs(runClips(at + QStringList{"add"}, "over the socket")));
+    EXPECT_EQ(withoutIDs(added), withoutIDs(app.local({"add"}, "over the socket")));
     ASSERT_EQ(app.clips.clips().size(), 1);
     EXPECT_EQ(app.clips.clips().first().text, "over the socket");
-    EXPECT_EQ(forward(app, clips + QStringList{"delete", added.out.trimmed()}).second, (Outcome{0, {}, {}}));
-    EXPECT_TRUE(app.clips.clips().isEmpty());
+    EXPECT_EQ(forward(app, {"clips", "delete", added.out.trimmed()}).second, (Outcome{0, {}, {}}));
     // Over the limit: refused by the command as it would be here, and nothing is stored.
     const QByteArray huge(ClipStore::maximumReadBytes + 1, 'x');
-    const Outcome refused = forward(app, clips + QStringList{"add"}, huge).second;
-    EXPECT_EQ(refused, runClips(at + QStringList{"add"}, huge));
+    const Outcome refused = forward(app, {"clips", "add"}, huge).second;
+    EXPECT_EQ(refused, app.local({"add"}, huge));
     EXPECT_EQ(refused.code, 1);
     EXPECT_TRUE(app.clips.clips().isEmpty());
 
     // A query answers from the application's index with the rows the same query gives in process.
     const QString file = app.p.makeFile("Documents/quarterly report.pdf");
-    const QStringList query{"query", "--json", "quarterly"};
-    const Outcome remote = forward(app, query, {}, {file}).second;
+    const Outcome remote = forward(app, {"query", "--json", "quarterly"}, {}, {file}).second;
     ASSERT_EQ(remote.code, 0) << remote;
-    std::optional<cli::CommandOutput> inProcess;
-    cli::runQuery(app.services, query.mid(1), [&](const cli::CommandOutput& output) { inProcess = output; });
-    ASSERT_TRUE(waitUntil([&] { return inProcess.has_value(); }, 10000, [&] { app.answerSearches({file}); }));
-    EXPECT_EQ(remote.out, inProcess->out);
-    const QJsonArray rows = QJsonDocument::fromJson(remote.out.toUtf8()).object().value("results").toArray();
-    bool found = false;
-    for (const QJsonValue& row : rows)
-        found = found || row.toObject().value("url").toString().endsWith("report.pdf");
-    EXPECT_TRUE(found) << remote.out.toStdString();
+    EXPECT_EQ(remote.out, app.query({"--json", "quarterly"}, {file}).value_or(cli::CommandOutput{}).out);
+    EXPECT_TRUE(remote.out.contains("report.pdf")) << remote.out.toStdString();
 }
 
 TEST(InstanceRequests, IndexStatusComesFromTheLiveIndexOrRunsHere) {
@@ -273,37 +268,34 @@ TEST(InstanceRequests, ASecondWriterIsRefusedWhileTheApplicationHoldsTheStore) {
 
 TEST(InstanceRequests, OnATerminalControlCharactersInClipsAndFileNamesAreShownEscaped) {
     App app;
-    const QStringList clips{"clips"};
-    const QStringList at{"--dir", app.p.root.path() + "/local"};
     const QByteArray text = "\x1b]0;owned\x07 \x1b[2Jx\x7f\xc2\x9b na\xc3\xafve";
     const QString escaped = "\t\\e]0;owned\\x07 \\e[2Jx\\x7f\\u009b na\u00EFve\n";
-    ASSERT_EQ(app.serve(clips + QStringList{"add"}, QDir::rootPath(), text).code, 0);
-    ASSERT_EQ(runClips(at + QStringList{"add"}, text).code, 0);
+    ASSERT_EQ(app.served({"add"}, text).code, 0);
+    ASSERT_EQ(app.local({"add"}, text).code, 0);
 
     // Asked by a zarvo-cli whose output is a terminal, and run on one here: the same escaped line.
-    QJsonObject asked = request(clips + QStringList{"list"});
+    QJsonObject asked = request({"clips", "list"});
     asked.insert("terminal", true);
-    const QString remote = fromAnswer(cli::handleCliRequest(asked, app.clips, app.services)).out;
+    const QString remote = app.ask(asked).out;
     EXPECT_TRUE(remote.endsWith(escaped)) << remote.toStdString();
     {
         const cli::PrintingToTerminal terminal(true);
-        EXPECT_TRUE(runClips(at + QStringList{"list"}).out.endsWith(escaped));
+        EXPECT_TRUE(app.local({"list"}).out.endsWith(escaped));
         // JSON keeps the text exact.
-        const QJsonArray list =
-            QJsonDocument::fromJson(runClips(at + QStringList{"list", "--json"}).out.toUtf8()).array();
+        const QJsonArray list = QJsonDocument::fromJson(app.local({"list", "--json"}).out.toUtf8()).array();
         EXPECT_EQ(list.first().toObject().value("title").toString(), QString::fromUtf8(text));
     }
     // Into a pipe or a file the text goes as it is.
-    EXPECT_TRUE(app.serve(clips + QStringList{"list"}).out.contains(QChar(0x1b)));
+    EXPECT_TRUE(app.served({"list"}).out.contains(QChar(0x1b)));
 
     // A query's rows: the file name escaped, the rest of the line as usual.
     const QString file = app.p.makeFile("Documents/bell\x07\x1b[31mred.txt");
     std::optional<cli::CommandOutput> output;
     {
         const cli::PrintingToTerminal terminal(true);
-        cli::runQuery(app.services, {"31mred"}, [&](const cli::CommandOutput& result) { output = result; });
+        output = app.query({"31mred"}, {file});
     }
-    ASSERT_TRUE(waitUntil([&] { return output.has_value(); }, 10000, [&] { app.answerSearches({file}); }));
+    ASSERT_TRUE(output);
     EXPECT_TRUE(output->out.contains("bell\\x07\\e[31mred.txt")) << output->out.toStdString();
     EXPECT_FALSE(output->out.contains(QChar(0x1b)));
 }

@@ -86,14 +86,14 @@ TEST(ShownWords, NothingShownOnLinuxNamesTheMacsThings) {
     for (const ResultItem& row : rows)
         seen << macWords("row", row.name() + '\n' + row.subtitle.value_or(QString()));
     // Named by the application that opens, else in the desktop's words.
-    EXPECT_EQ(f.keyword("notepad")->title, "Mousepad");
-    EXPECT_EQ(f.keyword("explorer")->title, "Thunar");
-    EXPECT_EQ(f.keyword("mspaint")->title, "Image Viewer");
-    EXPECT_EQ(f.keyword("control")->title, "Settings Manager");
+    const std::pair<const char*, const char*> titles[] = {
+        {"notepad", "Mousepad"},     {"explorer", "Thunar"},
+        {"mspaint", "Image Viewer"}, {"control", "Settings Manager"},
+        {"computer", "File System"}, {"winver", "About This Computer"},
+        {"movies", "Videos"}};
+    for (const auto& [keyword, title] : titles)
+        EXPECT_EQ(f.keyword(keyword)->title, title) << keyword;
     EXPECT_EQ(f.keyword("bluetooth")->subtitle, "Settings \u203A Bluetooth");
-    EXPECT_EQ(f.keyword("computer")->title, "File System");
-    EXPECT_EQ(f.keyword("winver")->title, "About This Computer");
-    EXPECT_EQ(f.keyword("movies")->title, "Videos");
 
     // The manual, with the keys as registered: system-wide ones as Super, the panel's own as Ctrl.
     QString manual;
@@ -109,25 +109,21 @@ TEST(ShownWords, NothingShownOnLinuxNamesTheMacsThings) {
     EXPECT_TRUE(HelpTopic::matches("clip:").value(0).detail.contains("Alt+Super+C"));
 
     // The actions of a file, a web address and a clip.
-    const QString file = f.p.makeFile("Report.pdf");
-    f.model.modes().showActions(ResultItem::file(&f.p.workspace, file, ResultItem::Source::path));
-    const QString fileActions = f.titles(f.model.actions());
+    const auto actions = [&f](const ResultItem& row) {
+        f.model.modes().showActions(row);
+        const QString shown = f.titles(f.model.actions());
+        f.model.modes().restoreSearch();
+        return shown;
+    };
+    const QString fileActions = actions(f.fileRow(f.p.makeFile("Report.pdf")));
     EXPECT_TRUE(fileActions.contains("Reveal in Files Ctrl+\u21A9")) << fileActions.toStdString();
     seen << macWords("file action", fileActions);
-    f.model.modes().restoreSearch();
-    ResultItem web;
-    web.url = QUrl("https://example.com/");
-    web.source = ResultItem::Source::web;
-    f.model.modes().showActions(web);
-    seen << macWords("web action", f.titles(f.model.actions()));
-    f.model.modes().restoreSearch();
+    seen << macWords("web action", actions(Panel::webRow("https://example.com/")));
     f.addTextClip("make test");
     f.model.clipboardTab().switchTab(SearchModel::Tab::clipboard);
     f.model.setQuery(QString());
     ASSERT_FALSE(f.model.results().isEmpty());
-    f.model.modes().showActions(f.model.results().first());
-    seen << macWords("clip action", f.titles(f.model.actions()));
-    f.model.modes().restoreSearch();
+    seen << macWords("clip action", actions(f.model.results().first()));
     f.model.clipboardTab().switchTab(SearchModel::Tab::run);
 
     // zarvo-cli prints what the panel shows.

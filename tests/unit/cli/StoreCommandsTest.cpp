@@ -61,11 +61,9 @@ TEST(StoreCommands, SettingsAreTypedAndWrittenThrough) {
     EXPECT_EQ(f.run(settings, {"set", "launchAtLogin", "true"}).code, 1);
 
     // Usage errors.
-    EXPECT_EQ(f.run(settings, {}).code, 2);
-    EXPECT_EQ(f.run(settings, {"get"}).code, 2);
-    EXPECT_EQ(f.run(settings, {"get", "noSuchKey"}).code, 2);
-    EXPECT_EQ(f.run(settings, {"set", "hotKeyCode"}).code, 2);
-    EXPECT_EQ(f.run(settings, {"list", "--verbose"}).code, 2);
+    for (const QStringList& args :
+         {QStringList{}, {"get"}, {"get", "noSuchKey"}, {"set", "hotKeyCode"}, {"list", "--verbose"}})
+        EXPECT_EQ(f.run(settings, args).code, 2) << args.join(' ').toStdString();
 
     const QJsonObject all =
         QJsonDocument::fromJson(f.run(settings, {"list", "--json"}).out.toUtf8()).object();

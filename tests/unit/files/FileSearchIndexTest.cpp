@@ -111,20 +111,6 @@ TEST(FileSearchOnIndex, CancelledRealQueryNeverCallsBack) {
     EXPECT_EQ(calls, 0);
 }
 
-TEST(FileIndexSettings, DefaultsKeysChooseRootsAndExclusions) {
-    FakePlatform fake;
-    fake.defaults.domains[fake.environment.identifier] = QVariantMap{
-        {QString::fromLatin1(FileIndexSettings::kRootsKey), QStringList{"~/code", "/srv/data/", "relative"}},
-        {QString::fromLatin1(FileIndexSettings::kExcludedKey), QStringList{"~/code/build"}},
-    };
-    auto previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    const auto config = FileIndexSettings::config(fake.platform);
-    qInstallMessageHandler(previous);
-    EXPECT_EQ(config.roots, (QStringList{fake.home() + "/code", "/srv/data"}));
-    EXPECT_EQ(config.excluded, QStringList{fake.home() + "/code/build"});
-    EXPECT_TRUE(config.snapshotPath.startsWith(fake.environment.cache));
-}
-
 TEST(FileIndexSettings, FoldersChosenInSettingsAreWhatTheIndexCoversWithReasonsForRefusals) {
     using IndexedFolders::List;
     FakePlatform fake;
@@ -154,10 +140,21 @@ TEST(FileIndexSettings, FoldersChosenInSettingsAreWhatTheIndexCoversWithReasonsF
     EXPECT_EQ(IndexedFolders::folders(defaults, List::leftOut), QStringList{"/srv/cache"});
     EXPECT_EQ(IndexedFolders::remove(defaults, List::searched, "~"), std::nullopt);
 
-    // What the index is started with is what was chosen.
-    const auto config = FileIndexSettings::config(fake.platform);
+    // What the index is started with is what was chosen; keys written by hand lose a relative root and a
+    // trailing slash.
+    auto config = FileIndexSettings::config(fake.platform);
     EXPECT_EQ(config.roots, QStringList{"/srv"});
     EXPECT_EQ(config.excluded, QStringList{"/srv/cache"});
+    EXPECT_TRUE(config.snapshotPath.startsWith(fake.environment.cache));
+    fake.defaults.domains[fake.environment.identifier] = QVariantMap{
+        {QString::fromLatin1(FileIndexSettings::kRootsKey), QStringList{"~/code", "/srv/data/", "relative"}},
+        {QString::fromLatin1(FileIndexSettings::kExcludedKey), QStringList{"~/code/build"}},
+    };
+    auto previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    config = FileIndexSettings::config(fake.platform);
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(config.roots, (QStringList{home + "/code", "/srv/data"}));
+    EXPECT_EQ(config.excluded, QStringList{home + "/code/build"});
 
     index::IndexStatus status;
     status.entries = 1234567;

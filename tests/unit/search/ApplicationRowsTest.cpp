@@ -37,8 +37,7 @@ struct Fixture : zarvo::testing::Panel {
         p.workspace.applications.insert("com.apple.calculator", calculator);
     }
     void search(const QString& text, const QStringList& paths) {
-        model.setQuery(text);
-        model.pipeline().runSearch();
+        type(text);
         ASSERT_FALSE(live().isEmpty());
         live().last()->finish(paths);
     }
@@ -80,13 +79,11 @@ TEST(ApplicationRows, RankFirstByTheirNamesAndOpenThroughTheWorkspace) {
     EXPECT_EQ(f.model.results().first().url.toLocalFile(), f.thunar);
 
     // Remembered, it comes back as the application's row, matched by its name.
-    f.model.setQuery("keep");
-    f.model.pipeline().runSearch();
-    bool remembered = false;
-    for (const ResultItem& item : f.model.results())
-        if (item.source == ResultItem::Source::history && item.url.toLocalFile() == f.keepass)
-            remembered = item.name() == "KeePassXC";
-    EXPECT_TRUE(remembered);
+    f.type("keep");
+    EXPECT_TRUE(std::any_of(f.model.results().begin(), f.model.results().end(), [&](const ResultItem& item) {
+        return item.source == ResultItem::Source::history && item.url.toLocalFile() == f.keepass &&
+               item.name() == "KeePassXC";
+    }));
 }
 
 TEST(ApplicationRows, AKeywordNamingTheSameApplicationListsItOnce) {

@@ -15,27 +15,18 @@ QStringList titles(const QList<ResultItem>& rows) {
     return out;
 }
 
-QStringList titles(const QList<HelpTopic>& topics) {
-    QStringList out;
-    for (const auto& topic : topics)
-        out << topic.title;
-    return out;
-}
-
 } // namespace
 
 TEST(Help, TableAndRows) {
     zarvo::testing::Panel panel; // the keyword rows read the shared settings
     const auto& all = HelpTopic::all();
-    ASSERT_EQ(all.size(), 16);
-    EXPECT_TRUE(all[0].detail.contains("\"quoted paths\""));
-    EXPECT_TRUE(all[7].detail.startsWith("\\\\server\\share or"));
-
     // "?" and "help" list the whole table, in order, as help rows.
+    QStringList table;
+    for (const auto& topic : all)
+        table << topic.title;
     for (const char* text : {"?", "  ?  ", "help", "HELP"}) {
         EXPECT_TRUE(Help::isHelpQuery(QString::fromUtf8(text))) << text;
-        const auto rows = Help::rows(panel.p.platform, QString::fromUtf8(text));
-        EXPECT_EQ(titles(rows), titles(all)) << text;
+        EXPECT_EQ(titles(Help::rows(panel.p.platform, QString::fromUtf8(text))), table) << text;
     }
     EXPECT_FALSE(Help::isHelpQuery("helpful"));
 
@@ -43,29 +34,28 @@ TEST(Help, TableAndRows) {
     EXPECT_EQ(row.url.toString(QUrl::FullyEncoded), "zarvo:help/Open%20a%20path");
     EXPECT_EQ(row.source, ResultItem::Source::help);
     EXPECT_EQ(row.subtitle, all[0].detail);
-    EXPECT_EQ(row.symbol, "folder");
-    EXPECT_EQ(row.example, "~/");
     // Only letters, digits and unreserved marks survive unescaped; every topic has its own key.
     EXPECT_EQ(Help::url("a-b.c_d~e:/?#\u2318").toString(QUrl::FullyEncoded),
               "zarvo:help/a-b.c_d~e%3A%2F%3F%23%E2%8C%98");
     QSet<QString> keys;
     for (const auto& topic : all)
         keys.insert(Help::item(topic).historyKey());
-    EXPECT_EQ(keys.size(), 16);
+    EXPECT_EQ(keys.size(), all.size());
 }
 
 TEST(Help, MatchingWordsAndKeywordRows) {
     zarvo::testing::Panel panel; // the keyword rows read the shared settings
     // Fuzzy title matches, best first, then the keyword rows for the same words.
-    const auto topics = titles(HelpTopic::matches("clip"));
-    ASSERT_GE(topics.size(), 3);
-    EXPECT_TRUE(topics.contains("Clipboard history"));
+    QStringList topics;
+    for (const auto& topic : HelpTopic::matches("clip"))
+        topics << topic.title;
     EXPECT_TRUE(topics.contains("Clipboard paste-in"));
-    EXPECT_TRUE(topics.contains("Favorites, clipboard and history"));
     EXPECT_LT(topics.indexOf("Clipboard history"), topics.indexOf("Favorites, clipboard and history"));
+    EXPECT_GE(topics.indexOf("Clipboard history"), 0);
 
     // Only the detail of "Open a website" mentions browsers: a match with score 0.
-    EXPECT_EQ(titles(HelpTopic::matches("  browser\t")), QStringList{"Open a website"});
+    ASSERT_EQ(HelpTopic::matches("  browser\t").size(), 1);
+    EXPECT_EQ(HelpTopic::matches("  browser\t").first().title, "Open a website");
     EXPECT_TRUE(HelpTopic::matches("qqqzzz").isEmpty());
 
     auto rows = Help::rows(panel.p.platform, "? downloads");

@@ -137,6 +137,11 @@ struct Panel {
         return waitUntil([this] { return model.resultActions().pendingOperations() == 0; });
     }
 
+    // The message once the background work is done.
+    QString settled() {
+        return waitForOperations() ? message() : QStringLiteral("<still running: %1>").arg(message());
+    }
+
     QStringList titles() const {
         QStringList out;
         for (const auto& action : model.actions())
@@ -145,6 +150,17 @@ struct Panel {
     }
 
     QString message() const { return model.message().value_or(QString()); }
+
+    ResultItem fileRow(const QString& path, ResultItem::Source source = ResultItem::Source::path) const {
+        return ResultItem::file(&p.workspace, path, source);
+    }
+
+    static ResultItem webRow(const QString& url) {
+        ResultItem web;
+        web.url = QUrl(url);
+        web.source = ResultItem::Source::web;
+        return web;
+    }
 
     // The file queries of the latest search.
     QList<fakes::FakeMetadataQuery*> live() const {
@@ -160,6 +176,13 @@ struct Panel {
         item.setString(PasteboardType::plainText, text);
         clips.capture({PasteboardType::plainText}, {item}, "Editor", "org.example.editor");
         p.clock.advance(1);
+    }
+
+    // Copies seen by the store's poll, filed.
+    void fileClips() {
+        clips.poll();
+        clips.flush();
+        QCoreApplication::processEvents();
     }
 };
 

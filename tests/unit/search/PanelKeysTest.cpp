@@ -69,11 +69,11 @@ TEST(PanelKeys, ActionsMenuFiltersRunsAfterRestoringAndCloses) {
     EXPECT_TRUE(f.press("cmd+k"));
     ASSERT_EQ(f.model.mode(), SearchModel::Mode::actions);
     EXPECT_EQ(f.model.query(), "");
-    const QStringList all = f.titles();
-    EXPECT_EQ(all, (QStringList{"Open", "Reveal in Finder", "Quick Look", "Open in Terminal",
-                                "Paste Path into Front App", "Copy File", "Copy Path", "Copy Name",
-                                "Copy as Markdown Link", "Add to Favorites", "Rename\u2026", "Duplicate",
-                                "Compress to ZIP", "Move to\u2026", "Get Info", "Move to Trash"}));
+    EXPECT_EQ(f.titles(),
+              (QStringList{"Open", "Reveal in Finder", "Quick Look", "Open in Terminal",
+                           "Paste Path into Front App", "Copy File", "Copy Path", "Copy Name",
+                           "Copy as Markdown Link", "Add to Favorites", "Rename\u2026", "Duplicate",
+                           "Compress to ZIP", "Move to\u2026", "Get Info", "Move to Trash"}));
     EXPECT_TRUE(f.model.actions().last().isDestructive);
 
     // Filtering by "cop" keeps the copy actions, best score first.
@@ -86,7 +86,6 @@ TEST(PanelKeys, ActionsMenuFiltersRunsAfterRestoringAndCloses) {
     EXPECT_FALSE(f.press("a")); // typing goes to the filter
 
     // Down then ↩ runs the second copy action with the search restored first.
-    const QString chosen = filtered.value(1);
     EXPECT_TRUE(f.press("down"));
     EXPECT_EQ(f.model.actionIndex(), 1);
     f.press("up");
@@ -120,8 +119,7 @@ TEST(PanelKeys, ActionsMenuRefusesHelpRowsAndNothing) {
     EXPECT_EQ(f.beeps, 1);
 
     // ↩ on a help row without an example, with one, and on the settings topic.
-    ResultItem keyboard = Help::item(HelpTopic::all().at(11));
-    f.model.resultActions().open(keyboard);
+    f.model.resultActions().open(Help::item(HelpTopic::all().at(11)));
     EXPECT_EQ(f.message(), "Use these keys on any search result");
     EXPECT_EQ(f.model.query(), "?");
     f.model.resultActions().open(Help::item(HelpTopic::all().last()));
@@ -191,34 +189,27 @@ TEST(PanelKeys, RenameRefusesBadNamesAndNeverReplacesAnotherFile) {
     EXPECT_EQ(f.model.query(), "Report.pdf");
     EXPECT_TRUE(f.model.focusRequest().selectBaseName);
     EXPECT_EQ(f.message(), "Renaming \u201CReport.pdf\u201D. \u21A9 to save, esc to cancel");
-
-    for (const QString& bad :
-         {QString("a/b"), QString("  "), QString("."), QString(".."), QString("a") + QChar(0) + "b"}) {
-        f.model.setQuery(bad);
+    const auto save = [&f](const QString& name) {
+        f.model.setQuery(name);
         f.press("return");
-        EXPECT_EQ(f.message(), "That isn't a valid name");
-        EXPECT_EQ(f.model.mode(), SearchModel::Mode::rename);
-    }
-    f.model.setQuery("Other.pdf");
-    f.press("return");
-    EXPECT_EQ(f.message(), "\u201COther.pdf\u201D already exists here");
-    EXPECT_EQ(f.model.mode(), SearchModel::Mode::rename);
+        return f.message();
+    };
 
-    // Too long for the file system: its own error, and the file stays.
-    f.model.setQuery(QString(300, QLatin1Char('x')) + ".pdf");
-    f.press("return");
+    // Bad names, a name taken, a name too long for the file system: refused, the panel still renaming.
+    for (const QString& bad :
+         {QString("a/b"), QString("  "), QString("."), QString(".."), QString("a") + QChar(0) + "b"})
+        EXPECT_EQ(save(bad), "That isn't a valid name") << bad.toStdString();
+    EXPECT_EQ(save("Other.pdf"), "\u201COther.pdf\u201D already exists here");
+    EXPECT_TRUE(save(QString(300, QLatin1Char('x')) + ".pdf").contains("File name too long"));
     EXPECT_EQ(f.model.mode(), SearchModel::Mode::rename);
-    EXPECT_TRUE(f.message().contains("File name too long")) << f.message().toStdString();
     EXPECT_TRUE(QFile::exists(path));
     EXPECT_GE(f.beeps, 7);
 
     // Quotes, a newline and a leading dash are all fine on this file system.
     const QString odd = "-\"it's\"\nnew.pdf";
-    f.model.setQuery(odd);
-    f.press("return");
+    EXPECT_EQ(save(odd), "Renamed to \u201C" + odd + "\u201D");
     EXPECT_EQ(f.model.mode(), SearchModel::Mode::search);
     const QString renamed = f.p.home() + "/Work/" + odd;
-    EXPECT_EQ(f.message(), "Renamed to \u201C" + odd + "\u201D");
     EXPECT_FALSE(QFile::exists(path));
     QFile file(renamed);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -228,37 +219,26 @@ TEST(PanelKeys, RenameRefusesBadNamesAndNeverReplacesAnotherFile) {
     EXPECT_EQ(f.favorites.keys(), QStringList{renamed});
 
     // Escape leaves the name as it was.
-    f.model.modes().startRename(ResultItem::file(&f.p.workspace, renamed, ResultItem::Source::path));
+    f.model.modes().startRename(f.fileRow(renamed));
     f.model.setQuery("Unused.pdf");
     f.press("esc");
     EXPECT_TRUE(QFile::exists(renamed));
     EXPECT_EQ(f.model.query(), renamed);
 
-    // A change of case only is a rename too.
-    const QString upper = f.p.makeFile("Case/Report.pdf", "upper");
-    f.model.modes().startRename(ResultItem::file(&f.p.workspace, upper, ResultItem::Source::path));
-    f.model.setQuery("report.pdf");
-    f.press("return");
-    EXPECT_EQ(f.message(), "Renamed to \u201Creport.pdf\u201D");
-    EXPECT_TRUE(QDir(f.p.home() + "/Case").entryList(QDir::Files) == QStringList{"report.pdf"});
-
-    // On a case-sensitive volume both names can exist: the other file is not overwritten.
-    const QString lower = f.p.home() + "/Case/report.pdf";
-    f.p.makeFile("Case/REPORT.pdf", "other");
-    f.model.modes().startRename(ResultItem::file(&f.p.workspace, lower, ResultItem::Source::path));
-    f.model.setQuery("REPORT.pdf");
-    f.press("return");
-    EXPECT_EQ(f.message(), "\u201CREPORT.pdf\u201D already exists here");
-    QFile other(f.p.home() + "/Case/REPORT.pdf");
-    ASSERT_TRUE(other.open(QIODevice::ReadOnly));
-    EXPECT_EQ(other.readAll(), "other");
+    // A change of case only is a rename too; but where both names can exist the other file stays.
+    f.model.modes().startRename(f.fileRow(f.p.makeFile("Case/Report.pdf", "upper")));
+    EXPECT_EQ(save("report.pdf"), "Renamed to \u201Creport.pdf\u201D");
+    EXPECT_EQ(QDir(f.p.home() + "/Case").entryList(QDir::Files), QStringList{"report.pdf"});
+    const QString other = f.p.makeFile("Case/REPORT.pdf", "other");
+    f.model.modes().startRename(f.fileRow(f.p.home() + "/Case/report.pdf"));
+    EXPECT_EQ(save("REPORT.pdf"), "\u201CREPORT.pdf\u201D already exists here");
+    QFile kept(other);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "other");
     f.press("esc");
 
     // Only files can be renamed.
-    ResultItem web;
-    web.url = QUrl("https://example.com");
-    web.source = ResultItem::Source::web;
-    f.model.modes().startRename(web);
+    f.model.modes().startRename(Panel::webRow("https://example.com"));
     EXPECT_EQ(f.message(), "Only files and folders can be renamed");
     EXPECT_EQ(f.model.mode(), SearchModel::Mode::search);
 }

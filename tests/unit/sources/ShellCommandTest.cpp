@@ -55,7 +55,7 @@ struct ShellFixture : ::testing::Test {
 
 } // namespace
 
-TEST(ShellCommand, ParseTakesTheTextAfterTheGreaterThanSign) {
+TEST(ShellCommand, ParseTakesTheTextAfterTheGreaterThanSignAndQuotingKeepsItLiteral) {
     EXPECT_EQ(ShellCommand::parse(">   ls -la  "), "ls -la");
     EXPECT_EQ(ShellCommand::parse(" \t>\tgit  status"), "git  status");
     EXPECT_EQ(ShellCommand::parse(">"), QString());
@@ -64,9 +64,6 @@ TEST(ShellCommand, ParseTakesTheTextAfterTheGreaterThanSign) {
     EXPECT_EQ(ShellCommand::parse("> echo 'a  b' \n"), "echo 'a  b' \n");
     for (const char* text : {"", "ls", "ls > out", "\n> ls", "≥ ls", "» ls"})
         EXPECT_FALSE(ShellCommand::parse(QString::fromUtf8(text))) << text;
-}
-
-TEST(ShellCommand, QuotingKeepsEveryCharacterLiteral) {
     // A real shell reads hostile names back in ScriptRunsInHostileFoldersAndRemovesItself.
     EXPECT_EQ(ShellCommand::quoted("/Users/o'brien"), "'/Users/o'\\''brien'");
     EXPECT_EQ(ShellCommand::quoted(QString()), "''");
@@ -77,14 +74,9 @@ TEST_F(ShellFixture, ScriptTextRemovesItselfEntersTheFolderAndRunsTheCommandAsTy
     p.environment.vars["SHELL"] = "/bin/bash";
     const QString text = ShellCommand::scriptText(&p.environment, "/tmp/zarvo-X.command", "/home/o'neil",
                                                   "echo 'hi there' | tr a-z A-Z");
-    const QStringList lines = text.split(u'\n');
-    ASSERT_EQ(lines.size(), 7);
-    EXPECT_EQ(lines[0], "#!/bin/bash -l");
-    EXPECT_EQ(lines[1], "rm -f '/tmp/zarvo-X.command'");
-    EXPECT_EQ(lines[2], "cd '/home/o'\\''neil'");
-    EXPECT_EQ(lines[3], "echo 'hi there' | tr a-z A-Z");
-    EXPECT_EQ(lines[4], QString());
-    EXPECT_EQ(lines[5], "exec '/bin/bash' -l");
+    EXPECT_EQ(text.split(u'\n'),
+              (QStringList{"#!/bin/bash -l", "rm -f '/tmp/zarvo-X.command'", "cd '/home/o'\\''neil'",
+                           "echo 'hi there' | tr a-z A-Z", "", "exec '/bin/bash' -l", ""}));
 
     // A folder that looks like an option (or "-", the previous folder) is made a plain path.
     const QString dashed = ShellCommand::scriptText(&p.environment, "/t/s", "-P", "ls");

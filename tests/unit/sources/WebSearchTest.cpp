@@ -7,6 +7,11 @@
 using namespace zarvo;
 
 namespace {
+// "engine name|text" for a parsed query, "none" when it is no web search.
+QString parsed(const char* text) {
+    const auto match = WebSearch::parse(QString::fromUtf8(text));
+    return match ? match->engine.name + "|" + match->text : "none";
+}
 QString encodedURL(const QString& query) {
     auto match = WebSearch::parse(query);
     if (!match) return "<no match>";
@@ -16,43 +21,28 @@ QString encodedURL(const QString& query) {
 } // namespace
 
 TEST(WebSearch, ParseFindsTheEngineByItsPrefix) {
-    auto upper = WebSearch::parse("G: Cats");
-    ASSERT_TRUE(upper);
-    EXPECT_EQ(upper->engine.name, "Google");
-    EXPECT_EQ(upper->text, "Cats");
-    auto lower = WebSearch::parse("g:\t cats \t");
-    ASSERT_TRUE(lower);
-    EXPECT_EQ(lower->engine, upper->engine);
-    EXPECT_EQ(lower->text, "cats");
-
-    EXPECT_EQ(WebSearch::parse("yt:lofi")->engine.name, "YouTube");
-    EXPECT_EQ(WebSearch::parse("map: Oslo")->engine.name, "Google Maps");
-    EXPECT_EQ(WebSearch::parse("PIP: requests")->engine.name, "PyPI");
-    // Only the first colon splits.
-    EXPECT_EQ(WebSearch::parse("g: a:b")->text, "a:b");
-    EXPECT_EQ(WebSearch::parse("so: ::")->text, "::");
-
+    // Any case, blanks trimmed, only the first colon splits.
+    const std::pair<const char*, const char*> rows[] = {
+        {"G: Cats", "Google|Cats"},        {"g:\t cats \t", "Google|cats"},    {"yt:lofi", "YouTube|lofi"},
+        {"map: Oslo", "Google Maps|Oslo"}, {"PIP: requests", "PyPI|requests"}, {"g: a:b", "Google|a:b"},
+        {"so: ::", "Stack Overflow|::"}};
+    for (const auto& [text, expected] : rows)
+        EXPECT_EQ(parsed(text), expected) << text;
     for (const char* text : {"", "cats", "zz: cats", " g: cats", "g :cats", "g:", "g:  \t ",
                              "https://example.com", ":cats", "gg: cats"})
-        EXPECT_FALSE(WebSearch::parse(QString::fromUtf8(text))) << text;
-}
+        EXPECT_EQ(parsed(text), "none") << text;
 
-TEST(WebSearch, TableHasTwelveEnginesWithDistinctLowerCasePrefixes) {
-    const auto& engines = WebSearch::engines();
-    ASSERT_EQ(engines.size(), 12);
+    // Every engine's prefixes are lower case, its own and reach it; its address is on the web.
     QSet<QString> seen;
-    for (const auto& engine : engines) {
-        EXPECT_TRUE(engine.urlTemplate.startsWith(QLatin1String("https://"))) << engine.name.toStdString();
+    for (const auto& engine : WebSearch::engines()) {
         for (const auto& prefix : engine.prefixes) {
             EXPECT_EQ(prefix, prefix.toLower());
             EXPECT_FALSE(seen.contains(prefix)) << prefix.toStdString();
             seen.insert(prefix);
-            // Every prefix reaches its own engine.
             EXPECT_EQ(WebSearch::parse(prefix + ": x")->engine, engine);
         }
-        auto url = engine.url("x");
-        ASSERT_TRUE(url) << engine.name.toStdString();
-        EXPECT_FALSE(url->host().isEmpty());
+        EXPECT_TRUE(engine.urlTemplate.startsWith(QLatin1String("https://"))) << engine.name.toStdString();
+        EXPECT_FALSE(engine.url("x").value_or(QUrl()).host().isEmpty()) << engine.name.toStdString();
     }
 }
 
@@ -68,82 +58,66 @@ TEST(WebSearch, ItemEncodesTheTextAsOneQueryValue) {
     // In a path template a slash must not open a new path segment.
     EXPECT_EQ(encodedURL("maps: a/b\\c"), "https://www.google.com/maps/search/a%2Fb%5Cc");
     EXPECT_EQ(encodedURL("g: line\nbreak\ttab"), "https://www.google.com/search?q=line%0Abreak%09tab");
-}
 
-TEST(WebSearch, ItemFields) {
     const WebSearch& google = WebSearch::engines().first();
-    auto item = google.item("Cats", ResultItem::Source::web);
+    auto item = google.item("Cats", ResultItem::Source::history);
     ASSERT_TRUE(item);
     EXPECT_EQ(item->title, "Search Google for \u201CCats\u201D");
     EXPECT_EQ(item->subtitle, "www.google.com");
-    EXPECT_EQ(item->symbol, "magnifyingglass");
-    EXPECT_EQ(item->source, ResultItem::Source::web);
-    EXPECT_EQ(google.item("Cats", ResultItem::Source::history)->source, ResultItem::Source::history);
-
+    EXPECT_EQ(item->source, ResultItem::Source::history);
     // A template without a host shows the engine name.
-    WebSearch local{"Local", {"l"}, "file:///search/%s"};
-    EXPECT_EQ(local.item("x", ResultItem::Source::web)->subtitle, "Local");
-    // Text that is not valid UTF-16 cannot be encoded: no row rather than a mangled search.
-    const QString loneSurrogate = QString("a") + QChar(0xD800) + "b";
-    EXPECT_FALSE(google.item(loneSurrogate, ResultItem::Source::web));
+    EXPECT_EQ(WebSearch({"Local", {"l"}, "file:///search/%s"}).item("x", ResultItem::Source::web)->subtitle,
+              "Local");
+    // Text that is not valid UTF-16, or a template that forms no URL: no row rather than a mangled search.
+    EXPECT_FALSE(google.item(QString("a") + QChar(0xD800) + "b", ResultItem::Source::web));
     EXPECT_FALSE(google.item(QString(QChar(0xDC00)), ResultItem::Source::web));
-    // A template that does not form a URL gives no row.
-    WebSearch broken{"Broken", {"b"}, "https://exa mple.com/%s"};
-    EXPECT_FALSE(broken.item("x", ResultItem::Source::web));
+    EXPECT_FALSE(WebSearch({"Broken", {"b"}, "https://exa mple.com/%s"}).item("x", ResultItem::Source::web));
 }
 
-TEST(AppChoice, BrowsersPutTheDefaultFirstOnceAndKeepNine) {
+TEST(AppChoice, BrowsersAndUniqueApplications) {
     fakes::FakePlatform p;
     const QUrl page("https://example.com/");
     EXPECT_TRUE(AppChoice::browsers(&p.workspace, page).isEmpty());
-
-    // The fake reports the first handler as the default, so it is listed twice by the workspace.
+    // The fake reports the first handler as the default, so it is listed twice by the workspace: once here.
     p.workspace.handlers["https"] = {"/apps/firefox.desktop", "/apps/chromium.desktop"};
     EXPECT_EQ(AppChoice::browsers(&p.workspace, page),
               (QList<AppChoice>{{"/apps/firefox.desktop"}, {"/apps/chromium.desktop"}}));
     EXPECT_EQ(AppChoice::browsers(&p.workspace, QUrl("HTTPS://example.com")).size(), 2);
-
+    // Nine at most, in order.
     QStringList many;
     for (int i = 0; i < 12; ++i)
         many << QStringLiteral("/apps/browser%1.desktop").arg(i);
     p.workspace.handlers["https"] = many;
-    const auto nine = AppChoice::browsers(&p.workspace, page);
-    ASSERT_EQ(nine.size(), 9);
-    EXPECT_EQ(nine.first().url, many.first());
-    EXPECT_EQ(nine.last().url, many[8]);
-}
+    QList<AppChoice> nine;
+    for (const QString& url : many.mid(0, 9))
+        nine << AppChoice{url};
+    EXPECT_EQ(AppChoice::browsers(&p.workspace, page), nine);
 
-TEST(AppChoice, UniqueKnowsAnApplicationByItsIdentifierElseItsLocation) {
-    fakes::FakePlatform p;
+    // An application is known by its identifier, else its location.
     p.workspace.applications["org.mozilla.firefox"] = "/apps/firefox.desktop";
-    const QStringList list = {"/apps/firefox.desktop", "/opt/a.desktop", "/apps/firefox.desktop",
-                              "/opt/b.desktop", "/opt/a.desktop"};
-    EXPECT_EQ(AppChoice::unique(&p.workspace, list),
+    EXPECT_EQ(AppChoice::unique(&p.workspace, {"/apps/firefox.desktop", "/opt/a.desktop",
+                                               "/apps/firefox.desktop", "/opt/b.desktop", "/opt/a.desktop"}),
               (QStringList{"/apps/firefox.desktop", "/opt/a.desktop", "/opt/b.desktop"}));
-    EXPECT_TRUE(AppChoice::unique(&p.workspace, {}).isEmpty());
 }
 
 TEST(AppChoice, CandidatesForFoldersAndFiles) {
     fakes::FakePlatform p;
     p.workspace.applications["com.apple.Terminal"] = "/apps/terminal.desktop";
     p.workspace.applications["com.apple.finder"] = "/apps/files.desktop";
-    const QString folder = p.makeDir("Projects");
-    const auto folderItem = ResultItem::file(&p.workspace, folder, ResultItem::Source::path);
-    ASSERT_TRUE(folderItem.isDirectory);
-    EXPECT_EQ(AppChoice::candidates(&p.workspace, folderItem),
+    const auto folder = ResultItem::file(&p.workspace, p.makeDir("Projects"), ResultItem::Source::path);
+    EXPECT_EQ(AppChoice::candidates(&p.workspace, folder),
               (QList<AppChoice>{{"/apps/files.desktop"}, {"/apps/terminal.desktop"}}));
     // Editors come after the file manager and terminals, whatever order they were installed in.
     p.workspace.applications["com.microsoft.VSCode"] = "/apps/code.desktop";
     p.workspace.applications["dev.warp.Warp-Stable"] = "/apps/warp.desktop";
-    EXPECT_EQ(AppChoice::candidates(&p.workspace, folderItem), (QList<AppChoice>{{"/apps/files.desktop"},
-                                                                                 {"/apps/terminal.desktop"},
-                                                                                 {"/apps/warp.desktop"},
-                                                                                 {"/apps/code.desktop"}}));
+    EXPECT_EQ(AppChoice::candidates(&p.workspace, folder), (QList<AppChoice>{{"/apps/files.desktop"},
+                                                                             {"/apps/terminal.desktop"},
+                                                                             {"/apps/warp.desktop"},
+                                                                             {"/apps/code.desktop"}}));
 
-    const QString file = p.makeFile("notes.txt", "hi");
-    const auto fileItem = ResultItem::file(&p.workspace, file, ResultItem::Source::path);
-    EXPECT_TRUE(AppChoice::candidates(&p.workspace, fileItem).isEmpty());
+    const auto file = ResultItem::file(&p.workspace, p.makeFile("notes.txt", "hi"), ResultItem::Source::path);
+    EXPECT_TRUE(AppChoice::candidates(&p.workspace, file).isEmpty());
     p.workspace.handlers["file:txt"] = {"/apps/editor.desktop", "/apps/code.desktop"};
-    EXPECT_EQ(AppChoice::candidates(&p.workspace, fileItem),
+    EXPECT_EQ(AppChoice::candidates(&p.workspace, file),
               (QList<AppChoice>{{"/apps/editor.desktop"}, {"/apps/code.desktop"}}));
 }
