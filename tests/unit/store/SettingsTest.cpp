@@ -80,6 +80,9 @@ TEST(Settings, DefaultsUnwrittenUntilSetThenTypedAnnouncedAndShared) {
     Settings s2(again);
     EXPECT_EQ(summary(s2), "4000000000 2304 J 9 768 V 47 256 . false true true 0 io.alacritty");
     EXPECT_EQ(s2.clipIgnoredApps(), QStringList{"a.b"});
+    // Removed, a value reads as registered again.
+    again.remove("hotKeyCode");
+    EXPECT_EQ(again.integer("hotKeyCode"), 15);
 }
 
 TEST(Settings, OutOfRangeOrMistypedValuesFallBackToDefaults) {
