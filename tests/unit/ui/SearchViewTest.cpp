@@ -29,6 +29,11 @@ using namespace zarvo;
 using namespace zarvo::ui;
 using zarvo::testing::Panel;
 using zarvo::testing::waitUntil;
+using Source = ResultItem::Source;
+
+// Rows and clips are written as designated initializers; GCC 12 warns about the members they leave to
+// their defaults, which is what they are for.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 namespace {
 
@@ -68,39 +73,31 @@ TEST(SearchViewTest, FooterTabsAndEmptyTextsFollowTheModel) {
 
 TEST(SearchViewTest, HostileRowsPaintWithoutHarm) {
     View v;
-    QList<ResultItem> rows;
-    ResultItem huge;
-    huge.url = QUrl("https://example.com");
-    huge.source = ResultItem::Source::web;
-    huge.title = QString(100 * 1024, QChar(0x6587));
-    huge.subtitle = QString(100 * 1024, QLatin1Char('s'));
-    rows << huge;
-    ResultItem marks = huge;
-    marks.url = QUrl("https://example.org");
-    marks.title = QString(300, QChar(0x0301));
-    marks.symbol = "no.such.symbol";
-    rows << marks;
     ResultItem rtl = ResultItem::file(
         &v.f.p.workspace, v.f.p.home() + "/\u05E9\u05DC\u05D5\u05DD \u0645\u0631\u062D\u0628\u0627.txt",
-        ResultItem::Source::path);
+        Source::path);
     rtl.iconPath = "/nonexistent/icon.png";
-    rows << rtl;
-    ResultItem help;
-    help.source = ResultItem::Source::help;
-    help.url = QUrl("zarvo:help/x");
-    help.title = "Help";
-    help.subtitle = QString(2000, QLatin1Char('w')) + " tail words here";
-    help.example = "img:";
-    rows << help;
     // A clip whose data file is gone.
-    Clip gone;
-    gone.id = QUuid::createUuid();
-    gone.kind = Clip::Kind::image;
-    gone.text = "Image";
-    gone.length = 1;
-    gone.date = QDateTime::currentDateTimeUtc();
-    rows << ResultItem::clip(&v.f.p.clock, gone);
-    v.f.model.setResults(rows);
+    const Clip gone{.id = QUuid::createUuid(),
+                    .kind = Clip::Kind::image,
+                    .text = "Image",
+                    .length = 1,
+                    .date = QDateTime::currentDateTimeUtc()};
+    v.f.model.setResults({{.url = QUrl("https://example.com"),
+                           .source = Source::web,
+                           .title = QString(100 * 1024, QChar(0x6587)),
+                           .subtitle = QString(100 * 1024, QLatin1Char('s'))},
+                          {.url = QUrl("https://example.org"),
+                           .source = Source::web,
+                           .title = QString(300, QChar(0x0301)),
+                           .symbol = "no.such.symbol"},
+                          rtl,
+                          {.url = QUrl("zarvo:help/x"),
+                           .source = Source::help,
+                           .title = "Help",
+                           .subtitle = QString(2000, QLatin1Char('w')) + " tail words here",
+                           .example = "img:"},
+                          ResultItem::clip(&v.f.p.clock, gone)});
     v.f.model.setSelectedIndex(4);
     const QImage frame = v.paint();
     EXPECT_EQ(frame.size(), QSize(720, 480) * frame.devicePixelRatio());
@@ -123,14 +120,12 @@ TEST(SearchViewTest, EveryRowHasAnIcon) {
     ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
     entry.write("[Desktop Entry]\nType=Application\nName=Terminal\nExec=xterm\nIcon=utilities-terminal\n");
     entry.close();
-    ResultItem command;
-    command.source = ResultItem::Source::command;
-    command.url = QUrl("zarvo:command/ls");
-    command.title = "ls";
-    command.command = "ls";
-    command.iconPath = entry.fileName();
-    ResultItem filesClip =
-        ResultItem::file(&v.f.p.workspace, v.f.p.home() + "/report.pdf", ResultItem::Source::clip);
+    const ResultItem command{.url = QUrl("zarvo:command/ls"),
+                             .source = Source::command,
+                             .title = "ls",
+                             .iconPath = entry.fileName(),
+                             .command = "ls"};
+    ResultItem filesClip = ResultItem::file(&v.f.p.workspace, v.f.p.home() + "/report.pdf", Source::clip);
     filesClip.iconPath = v.f.p.home() + "/report.pdf";
     v.f.model.setResults({command, filesClip});
     ResultList* list = v.view.resultList();
@@ -447,7 +442,7 @@ TEST(SearchViewTest, PicturesShowTheirCachedThumbnailsAndMissingOnesAreAskedFor)
     };
     const qint64 mtime = QFileInfo(photo).lastModified().toSecsSinceEpoch();
     writeThumbnail(Qt::blue, mtime - 60); // of an older version of the file
-    f.model.setResults({ResultItem::file(&f.p.workspace, photo, ResultItem::Source::spotlight)});
+    f.model.setResults({ResultItem::file(&f.p.workspace, photo, Source::spotlight)});
     ResultList* list = view.resultList();
     const auto iconColour = [&] {
         const QImage frame = list->grab().toImage();
