@@ -50,27 +50,6 @@ struct View {
 
 } // namespace
 
-TEST(SearchViewTest, FooterTabsAndEmptyTextsFollowTheModel) {
-    View v;
-    EXPECT_TRUE(v.view.emptyTextShown().startsWith("Type a path"));
-    EXPECT_TRUE(v.view.footerText().startsWith("\u21A9 Open")) << v.view.footerText().toStdString();
-    v.f.model.setMessage(QStringLiteral("Copied ~/x"));
-    EXPECT_EQ(v.view.footerText(), "Copied ~/x");
-    v.f.model.setMessage(std::nullopt);
-    EXPECT_TRUE(v.view.footerText().contains("Actions"));
-
-    v.f.model.clipboardTab().switchTab(SearchModel::Tab::clipboard);
-    EXPECT_EQ(v.view.emptyTextShown(),
-              "Nothing copied yet.\nText, images, links and files you copy show up here.");
-    EXPECT_TRUE(v.view.footerText().startsWith("\u21A9 Copy"));
-    EXPECT_TRUE(v.view.clipPreview()->shownDetails().isEmpty());
-    v.f.addTextClip("first copy");
-    v.f.model.modes().prepareForShow(true);
-    EXPECT_TRUE(v.view.emptyTextShown().isEmpty());
-    EXPECT_EQ(v.view.clipPreview()->shownText(), "first copy");
-    EXPECT_TRUE(v.view.clipPreview()->shownDetails().startsWith("From Editor"));
-}
-
 TEST(SearchViewTest, HostileRowsPaintWithoutHarm) {
     View v;
     ResultItem rtl = ResultItem::file(
