@@ -156,6 +156,13 @@ struct InstallerTest : ::testing::Test {
                            [&](const QString& l) { return l.startsWith(prefix); });
     }
     std::string logText() const { return fake.log.join('\n').toStdString(); }
+    // Which of `folders` are there.
+    QStringList present(const QStringList& folders) const {
+        QStringList out;
+        for (const QString& folder : folders)
+            if (fake.folders.contains(folder)) out << folder;
+        return out;
+    }
 };
 
 TEST_F(InstallerTest, CopiesThatRunWhereTheyLie) {
@@ -257,7 +264,7 @@ TEST_F(InstallerTest, AnOlderInstalledCopyIsReplacedAndGoesToTheTrash) {
     EXPECT_TRUE(decide());
     EXPECT_TRUE(logged("trash " + kStaging));
     EXPECT_EQ(fake.folders.value(kDestination).version, "2.0");
-    EXPECT_FALSE(fake.folders.contains(kStaging));
+    EXPECT_EQ(present({kStaging}), QStringList());
 }
 
 TEST_F(InstallerTest, AFailedInstallSaysWhyCleansUpAndOpensWhatStayed) {
@@ -267,7 +274,7 @@ TEST_F(InstallerTest, AFailedInstallSaysWhyCleansUpAndOpensWhatStayed) {
     EXPECT_TRUE(logged("remove " + kStaging));
     EXPECT_TRUE(logged("alert Couldn't install Zarvo | The copied app is incomplete.\n\n"));
     EXPECT_EQ(fake.log.last(), "terminate");
-    EXPECT_FALSE(fake.folders.contains(kStaging));
+    EXPECT_EQ(present({kStaging}), QStringList());
 
     // An older copy that stayed is opened, without the image to unmount.
     fake.log.clear();
@@ -313,15 +320,12 @@ TEST_F(InstallerTest, LeftoversOfKilledInstallsGoWhenNoInstallRuns) {
     seed();
     fake.lockedElsewhere = true; // an install runs elsewhere: its folders are in use
     EXPECT_FALSE(decide());
-    for (const QString& folder : leftovers)
-        EXPECT_TRUE(fake.folders.contains(folder)) << folder.toStdString();
+    EXPECT_EQ(present(leftovers), leftovers);
     EXPECT_FALSE(logged("remove"));
 
     fake.lockedElsewhere = false;
     EXPECT_FALSE(decide());
-    for (const QString& folder : leftovers)
-        EXPECT_FALSE(fake.folders.contains(folder)) << folder.toStdString();
-    EXPECT_TRUE(fake.folders.contains(kDestination));
+    EXPECT_EQ(present(leftovers + QStringList{kDestination}), QStringList{kDestination});
     EXPECT_FALSE(logged("rename")); // the destination was there: nothing to put back
     EXPECT_TRUE(fake.changedWithoutLock.isEmpty()) << fake.changedWithoutLock.join(' ').toStdString();
     EXPECT_EQ(fake.lockDepth, 0);
@@ -331,21 +335,19 @@ TEST_F(InstallerTest, LeftoversOfKilledInstallsGoWhenNoInstallRuns) {
     seed();
     fake.answers = {1};
     EXPECT_TRUE(decide()); // Cancel on "Replace"
-    for (const QString& folder : leftovers)
-        EXPECT_FALSE(fake.folders.contains(folder)) << folder.toStdString();
+    EXPECT_EQ(present(leftovers), QStringList());
     // A copy running from a staging folder keeps that folder.
     seed();
     runFrom(kStaging + "/Zarvo");
     decide();
-    EXPECT_TRUE(fake.folders.contains(kStaging));
-    EXPECT_FALSE(fake.folders.contains(kUpdate));
+    EXPECT_EQ(present({kStaging, kUpdate}), QStringList{kStaging});
     // A copy that is not ours never looks.
     fake.folders.insert(fake.running, kOther);
     seed();
     fake.log.clear();
     EXPECT_FALSE(decide());
     EXPECT_TRUE(fake.log.isEmpty());
-    EXPECT_TRUE(fake.folders.contains(kUpdate));
+    EXPECT_EQ(present({kUpdate}), QStringList{kUpdate});
 }
 
 TEST_F(InstallerTest, AnOldCopyMovedAsideGoesBackWhenTheDestinationIsMissing) {
@@ -357,8 +359,7 @@ TEST_F(InstallerTest, AnOldCopyMovedAsideGoesBackWhenTheDestinationIsMissing) {
     fake.answers = {1};
     EXPECT_TRUE(decide());
     EXPECT_EQ(fake.folders.value(kDestination).build, "9");
-    EXPECT_FALSE(fake.folders.contains(kStaging));
-    EXPECT_FALSE(fake.folders.contains(aside));
+    EXPECT_EQ(present({kStaging, aside}), QStringList());
     // Put back before the decision, which therefore sees the old copy installed.
     EXPECT_TRUE(fake.log.first().startsWith("rename " + aside + " -> " + kDestination));
     EXPECT_TRUE(logged("ask Replace Zarvo 1.9 with 2.0?"));
@@ -369,15 +370,12 @@ TEST_F(InstallerTest, AnOldCopyMovedAsideGoesBackWhenTheDestinationIsMissing) {
     fake.folders.insert(aside, ours("9"));
     fake.renameFails = true;
     Installer(fake, &fake).cleanUpLeftovers();
-    EXPECT_TRUE(fake.folders.contains(aside));
-    EXPECT_FALSE(fake.folders.contains(kStaging));
-    EXPECT_FALSE(fake.folders.contains(kDestination));
+    EXPECT_EQ(present({aside, kStaging, kDestination}), QStringList{aside});
     // A folder aside without our information file is nothing to put back.
     fake.renameFails = false;
     fake.folders.insert(aside, kOther);
     Installer(fake, &fake).cleanUpLeftovers();
-    EXPECT_FALSE(fake.folders.contains(kDestination));
-    EXPECT_FALSE(fake.folders.contains(aside));
+    EXPECT_EQ(present({kDestination, aside}), QStringList());
 }
 
 TEST_F(InstallerTest, AnInstallHoldsTheLockAndKeepsTheUpdateItInstalls) {
@@ -402,9 +400,7 @@ TEST_F(InstallerTest, AnInstallHoldsTheLockAndKeepsTheUpdateItInstalls) {
     }
     EXPECT_EQ(fake.lockDepth, 0);
     EXPECT_EQ(fake.folders.value(kDestination).build, "11");
-    EXPECT_FALSE(fake.folders.contains(dead));
-    EXPECT_TRUE(fake.folders.contains(kUpdate));
-    EXPECT_TRUE(fake.folders.contains(kUpdate + "/Zarvo"));
+    EXPECT_EQ(present({dead, kUpdate, kUpdate + "/Zarvo"}), (QStringList{kUpdate, kUpdate + "/Zarvo"}));
     EXPECT_TRUE(fake.changedWithoutLock.isEmpty()) << fake.changedWithoutLock.join(' ').toStdString();
 }
 

@@ -8,6 +8,11 @@
 #include <QTemporaryDir>
 #include <future>
 #include <gtest/gtest.h>
+#include <utime.h>
+
+// Query specs are written as designated initializers; GCC 12 warns about the members they leave to
+// their defaults, which is what they are for.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 namespace zarvo::index::testing {
 
@@ -36,6 +41,18 @@ struct Tree {
         return c;
     }
 };
+
+inline void setTime(const QString& path, qint64 secs) {
+    utimbuf t{secs, secs};
+    ASSERT_EQ(::utime(QFile::encodeName(path).constData(), &t), 0);
+}
+
+// Crawls the configured folders and writes their snapshot, as another process would.
+inline void writeSnapshot(const IndexConfig& config) {
+    FileIndex index(config);
+    index.rebuild();
+    ASSERT_TRUE(index.saveSnapshot());
+}
 
 // Runs a query to its end; the batches it delivered are counted.
 inline IndexQueryBatch run(FileIndex& index, IndexQuerySpec spec, int* batches = nullptr) {

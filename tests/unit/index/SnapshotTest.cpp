@@ -8,7 +8,6 @@
 #include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <utime.h>
 
 using namespace zarvo::index;
 using namespace zarvo::index::testing;
@@ -153,18 +152,11 @@ TEST(Snapshot, PrivateToItsUserFromTheFirstInstant) {
     ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
     IndexConfig inShared = tree.config();
     inShared.snapshotPath = shared + QStringLiteral("/file-index.snapshot");
-    {
-        // Even a umask that lets everyone read new files leaves the snapshot and its folder private.
-        const mode_t old = ::umask(0);
-        bool saved = true;
-        for (const IndexConfig& config : {tree.config(), inShared}) {
-            FileIndex index(config);
-            index.rebuild();
-            saved = index.saveSnapshot() && saved;
-        }
-        ::umask(old);
-        ASSERT_TRUE(saved);
-    }
+    // Even a umask that lets everyone read new files leaves the snapshot and its folder private.
+    const mode_t old = ::umask(0);
+    writeSnapshot(tree.config());
+    writeSnapshot(inShared);
+    ::umask(old);
     EXPECT_EQ(modeOf(tree.cache()), 0600);
     EXPECT_EQ(modeOf(folder), 0700);
     EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
@@ -179,14 +171,9 @@ TEST(Snapshot, PrivateToItsUserFromTheFirstInstant) {
     for (bool mapped : {false, true}) {
         ASSERT_EQ(::chmod(QFile::encodeName(tree.cache()).constData(), 0644), 0);
         ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0755), 0);
-        std::shared_ptr<FileIndex> index;
-        if (mapped) {
-            index = FileIndex::openShared(tree.config());
-            EXPECT_TRUE(index->isMapped());
-        } else {
-            index = std::make_shared<FileIndex>(tree.config());
-            EXPECT_TRUE(index->loadSnapshot());
-        }
+        const auto index =
+            mapped ? FileIndex::openShared(tree.config()) : std::make_shared<FileIndex>(tree.config());
+        EXPECT_TRUE(mapped ? index->isMapped() : index->loadSnapshot());
         EXPECT_EQ(modeOf(tree.cache()), 0600) << mapped;
         EXPECT_EQ(modeOf(folder), 0700) << mapped;
         EXPECT_EQ(find(*index, {QStringLiteral("*secret*")}), QStringList{secret});
@@ -198,10 +185,8 @@ TEST(Snapshot, PrivateToItsUserFromTheFirstInstant) {
         EXPECT_FALSE(FileIndex(tree.config()).loadSnapshot());
         auto index = FileIndex::openShared(tree.config());
         EXPECT_FALSE(index->isMapped());
-        struct stat st {};
-        ASSERT_EQ(::stat(QFile::encodeName(tree.cache()).constData(), &st), 0);
-        EXPECT_EQ(st.st_uid, ::geteuid());
-        EXPECT_EQ(st.st_mode & 0777, 0600u);
+        EXPECT_EQ(QFileInfo(tree.cache()).ownerId(), ::geteuid());
+        EXPECT_EQ(modeOf(tree.cache()), 0600);
     }
 }
 
@@ -215,9 +200,7 @@ TEST(Snapshot, RankingOrderAnswersLikeReadingEveryName) {
     QStringList made;
     for (int i = 0; i < 120; ++i) {
         made << tree.make(QStringLiteral("d%1/report %2.%3").arg(i % 7).arg(i).arg(i % 3 ? "txt" : "png"));
-        const qint64 when = base + (i * 37) % 50 * 3600; // fifty times: many ties
-        utimbuf t{when, when};
-        ASSERT_EQ(::utime(QFile::encodeName(made.last()).constData(), &t), 0);
+        setTime(made.last(), base + (i * 37) % 50 * 3600); // fifty times: many ties
     }
     const QString resume = tree.make(QStringLiteral("d3/Résumé scan.png"));
     QStringList crawled;
@@ -245,27 +228,20 @@ TEST(Snapshot, RankingOrderAnswersLikeReadingEveryName) {
 
     std::vector<IndexQuerySpec> specs;
     // 18: the two last-used entries and one batch of sixteen tested names fill it exactly.
+    using Sort = IndexQuerySpec::Sort;
     for (int limit : {1, 4, 18, 30, 1000}) {
-        IndexQuerySpec report;
-        report.namePatterns = {QStringLiteral("*report*")};
-        IndexQuerySpec letters;
-        letters.namePatterns = {QStringLiteral("*r*p*t*")};
-        letters.sort = IndexQuerySpec::Sort::Modified;
-        IndexQuerySpec recentImages;
-        recentImages.contentTypes = {QStringLiteral("public.image")};
-        recentImages.changedSince = QDateTime::fromSecsSinceEpoch(base + 20 * 3600);
-        recentImages.sort = IndexQuerySpec::Sort::Modified;
-        IndexQuerySpec everything;
-        everything.namePatterns = {QStringLiteral("*")};
-        for (auto* spec : {&report, &letters, &recentImages, &everything}) {
-            spec->limit = limit;
-            specs.push_back(*spec);
-        }
+        specs.push_back({.namePatterns = {QStringLiteral("*report*")}, .limit = limit});
+        specs.push_back(
+            {.namePatterns = {QStringLiteral("*r*p*t*")}, .sort = Sort::Modified, .limit = limit});
+        specs.push_back({.contentTypes = {QStringLiteral("public.image")},
+                         .changedSince = QDateTime::fromSecsSinceEpoch(base + 20 * 3600),
+                         .sort = Sort::Modified,
+                         .limit = limit});
+        specs.push_back({.namePatterns = {QStringLiteral("*")}, .limit = limit});
     }
-    IndexQuerySpec folded, scoped;
-    folded.namePatterns = {QStringLiteral("*resume*")};
-    scoped.namePatterns = {QStringLiteral("*r*s*u*m*")};
-    scoped.scopes = {tree.root() + QStringLiteral("/d3")};
+    const IndexQuerySpec folded{.namePatterns = {QStringLiteral("*resume*")}};
+    const IndexQuerySpec scoped{.namePatterns = {QStringLiteral("*r*s*u*m*")},
+                                .scopes = {tree.root() + QStringLiteral("/d3")}};
     specs.push_back(folded);
     specs.push_back(scoped);
     // Read to the end, a query counts every match; stopped early, fewer.
@@ -337,17 +313,11 @@ TEST(Snapshot, BlocksThatCannotHoldAPieceAreSkippedWithoutLosingMatches) {
     const int count = 26 * int(Format::kGramBlockRecords) + 40;
     for (int i = 0; i < count; ++i) {
         const bool rare = i == 3 || i == 9000 || i == count - 1; // in the newest block, one later, the oldest
-        const QString path =
-            tree.make(QStringLiteral("f%1/%2 %3.txt").arg(i % 5).arg(rare ? "quartz" : "note").arg(i));
-        const qint64 when = base - qint64(i) * 60; // the order of i: newest first
-        utimbuf t{when, when};
-        ASSERT_EQ(::utime(QFile::encodeName(path).constData(), &t), 0);
+        // The order of i: newest first.
+        setTime(tree.make(QStringLiteral("f%1/%2 %3.txt").arg(i % 5).arg(rare ? "quartz" : "note").arg(i)),
+                base - qint64(i) * 60);
     }
-    {
-        FileIndex index(tree.config());
-        index.rebuild();
-        ASSERT_TRUE(index.saveSnapshot());
-    }
+    writeSnapshot(tree.config());
     FileIndex loaded(tree.config());
     ASSERT_TRUE(loaded.loadSnapshot());
     auto mapped = FileIndex::openShared(tree.config());
@@ -377,9 +347,7 @@ TEST(Snapshot, BlocksThatCannotHoldAPieceAreSkippedWithoutLosingMatches) {
     for (const char* pattern :
          {"*quartz*", "*artz 15*", "*qu*", "*note 1*", "*zebra*", "*e 15*", "*q*a*z*", "*n*t*9*9*"}) {
         for (int limit : {2, 1000}) {
-            IndexQuerySpec spec;
-            spec.namePatterns = {QString::fromLatin1(pattern)};
-            spec.limit = limit;
+            const IndexQuerySpec spec{.namePatterns = {QString::fromLatin1(pattern)}, .limit = limit};
             const auto want = run(loaded, spec);
             const auto got = run(*mapped, spec);
             EXPECT_EQ(got.paths, want.paths) << pattern << " " << limit;
@@ -388,10 +356,7 @@ TEST(Snapshot, BlocksThatCannotHoldAPieceAreSkippedWithoutLosingMatches) {
             }
         }
     }
-    IndexQuerySpec quartz;
-    quartz.namePatterns = {QStringLiteral("*quartz*")};
-    quartz.limit = 1000;
-    EXPECT_EQ(run(*mapped, quartz).paths.size(), 3);
+    EXPECT_EQ(run(*mapped, {.namePatterns = {QStringLiteral("*quartz*")}, .limit = 1000}).paths.size(), 3);
 }
 
 // The paths a mapped snapshot reads from its folders section (then the name) must be those its entries
@@ -446,16 +411,12 @@ TEST(Snapshot, RecordsSpellThePathsTheirEntriesGive) {
 TEST(Snapshot, FirstFormatIsReadThenWrittenAnew) {
     Tree tree;
     buildTree(tree);
-    QStringList want;
-    {
-        FileIndex index(tree.config());
-        index.rebuild();
-        want = sorted(find(index, {QStringLiteral("*notes*")}));
-        IndexTable table;
-        ASSERT_TRUE(index.saveSnapshot());
-        ASSERT_TRUE(Snapshot::load(table, tree.cache(), index.config().fingerprint()));
-        writeAll(tree.cache(), versionOne(table, index.config().fingerprint()));
-    }
+    writeSnapshot(tree.config());
+    const QString fingerprint = FileIndex(tree.config()).config().fingerprint();
+    IndexTable table;
+    ASSERT_TRUE(Snapshot::load(table, tree.cache(), fingerprint));
+    const QStringList want = sorted(find(*FileIndex::openShared(tree.config()), {QStringLiteral("*notes*")}));
+    writeAll(tree.cache(), versionOne(table, fingerprint));
     ASSERT_EQ(want.size(), 40);
     auto upgraded = FileIndex::openShared(tree.config());
     EXPECT_FALSE(upgraded->isMapped()) << "the first format is loaded, not mapped";
@@ -469,11 +430,7 @@ TEST(Snapshot, FirstFormatIsReadThenWrittenAnew) {
 TEST(Snapshot, DamagedOrHostileFilesAreRefusedOrReadWithinBounds) {
     Tree tree;
     buildTree(tree);
-    {
-        FileIndex index(tree.config());
-        index.rebuild();
-        ASSERT_TRUE(index.saveSnapshot());
-    }
+    writeSnapshot(tree.config());
     const QByteArray good = readAll(tree.cache());
     const Format::Header h = headerOf(good);
     const QString fp = FileIndex(tree.config()).config().fingerprint(); // the cache folder is left out
@@ -555,10 +512,9 @@ TEST(Snapshot, DamagedOrHostileFilesAreRefusedOrReadWithinBounds) {
         auto index = FileIndex::openShared(tree.config());
         for (const auto& pattern :
              {QStringLiteral("*"), QStringLiteral("*notes*"), QStringLiteral("*n*t*s*")}) {
-            IndexQuerySpec spec;
-            spec.namePatterns = {pattern};
-            spec.contentTypes = {QStringLiteral("public.data")};
-            spec.scopes = {tree.root() + QStringLiteral("/docs 1")};
+            const IndexQuerySpec spec{.namePatterns = {pattern},
+                                      .contentTypes = {QStringLiteral("public.data")},
+                                      .scopes = {tree.root() + QStringLiteral("/docs 1")}};
             EXPECT_LE(run(*index, spec).paths.size(), 300) << what;
         }
     }

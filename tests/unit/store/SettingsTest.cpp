@@ -21,25 +21,25 @@ QVariantMap stored(fakes::FakePlatform& p, const QString& domain = kDomain) {
     return p.defaults.domains.value(domain);
 }
 
+// The keys (code, modifiers, label), prefill, hidden files, keep clips, retention days and terminal.
+QString summary(const Settings& s) {
+    QStringList out;
+    for (const QVariant& value :
+         QVariantList{s.hotKeyCode(), s.hotKeyModifiers(), s.hotKeyLabel(), s.clipHotKeyCode(),
+                      s.clipHotKeyModifiers(), s.clipHotKeyLabel(), s.tabKeyCode(), s.tabKeyModifiers(),
+                      s.tabKeyLabel(), s.prefillFromClipboard(), s.showHiddenFiles(),
+                      s.keepClipboardHistory(), s.clipRetentionDays(), s.terminalBundleID()})
+        out << value.toString();
+    return out.join(u' ');
+}
+
 } // namespace
 
 TEST(Settings, DefaultsUnwrittenUntilSetThenTypedAnnouncedAndShared) {
     fakes::FakePlatform p;
     UserDefaults defaults(p.defaults, kDomain);
     Settings s(defaults);
-    EXPECT_EQ(s.hotKeyCode(), 15u);
-    EXPECT_EQ(s.hotKeyModifiers(), 256u);
-    EXPECT_EQ(s.hotKeyLabel(), "R");
-    EXPECT_EQ(s.clipHotKeyCode(), 9u);
-    EXPECT_EQ(s.clipHotKeyModifiers(), 768u);
-    EXPECT_EQ(s.clipHotKeyLabel(), "V");
-    EXPECT_EQ(s.tabKeyCode(), 47u);
-    EXPECT_EQ(s.tabKeyModifiers(), 256u);
-    EXPECT_EQ(s.tabKeyLabel(), ".");
-    EXPECT_TRUE(s.prefillFromClipboard());
-    EXPECT_FALSE(s.showHiddenFiles());
-    EXPECT_TRUE(s.keepClipboardHistory());
-    EXPECT_EQ(s.clipRetentionDays(), 30);
+    EXPECT_EQ(summary(s), "15 256 R 9 768 V 47 256 . true false true 30 ");
     // The password managers of Linux desktops, by desktop-file id (as Debian and Flatpak name them).
     EXPECT_EQ(
         s.clipIgnoredApps(),
@@ -48,7 +48,6 @@ TEST(Settings, DefaultsUnwrittenUntilSetThenTypedAnnouncedAndShared) {
                      "org.kde.kwalletmanager", "org.gnome.seahorse.Application", "org.gnome.World.Secrets",
                      "qtpass", "org.qtpass.QtPass", "enpass"}));
     EXPECT_TRUE(s.customShortcuts().isEmpty());
-    EXPECT_EQ(s.terminalBundleID(), "");
     // Registered, not stored: the terminal and keywords are not even registered.
     EXPECT_EQ(p.defaults.saves, 0);
     EXPECT_EQ(defaults.integer("hotKeyCode"), 15);
@@ -79,14 +78,11 @@ TEST(Settings, DefaultsUnwrittenUntilSetThenTypedAnnouncedAndShared) {
     // A second instance sees every value, a code above 2^31 too.
     UserDefaults again(p.defaults, kDomain);
     Settings s2(again);
-    EXPECT_EQ(s2.clipRetentionDays(), 0);
-    EXPECT_EQ(s2.hotKeyCode(), 4000000000u);
-    EXPECT_EQ(s2.hotKeyModifiers(), 0x900u);
-    EXPECT_EQ(s2.hotKeyLabel(), "J");
-    EXPECT_TRUE(s2.showHiddenFiles());
-    EXPECT_FALSE(s2.prefillFromClipboard());
-    EXPECT_EQ(s2.terminalBundleID(), "io.alacritty");
+    EXPECT_EQ(summary(s2), "4000000000 2304 J 9 768 V 47 256 . false true true 0 io.alacritty");
     EXPECT_EQ(s2.clipIgnoredApps(), QStringList{"a.b"});
+    // Removed, a value reads as registered again.
+    again.remove("hotKeyCode");
+    EXPECT_EQ(again.integer("hotKeyCode"), 15);
 }
 
 TEST(Settings, OutOfRangeOrMistypedValuesFallBackToDefaults) {
@@ -102,12 +98,9 @@ TEST(Settings, OutOfRangeOrMistypedValuesFallBackToDefaults) {
     };
     UserDefaults defaults(p.defaults, kDomain);
     Settings s(defaults);
-    EXPECT_EQ(s.hotKeyCode(), 15u);
-    EXPECT_EQ(s.hotKeyModifiers(), 256u);
-    EXPECT_EQ(s.clipHotKeyCode(), 9u);
-    EXPECT_EQ(s.tabKeyCode(), 4294967295u); // the largest value still fits
-    EXPECT_EQ(s.clipRetentionDays(), std::numeric_limits<int>::max());
-    EXPECT_EQ(s.hotKeyLabel(), "R");
+    // The largest tab key code and retention still fit.
+    EXPECT_EQ(summary(s), QStringLiteral("15 256 R 9 768 V 4294967295 256 . true false true %1 ")
+                              .arg(std::numeric_limits<int>::max()));
     // A list with a non-string is no string list: reads as absent, which for a stored value is empty.
     EXPECT_TRUE(s.clipIgnoredApps().isEmpty());
     // … and is not written over by the migration of the list.
@@ -251,15 +244,12 @@ TEST(Settings, LaunchAtLoginGoesThroughTheLoginItemServiceAndLogsFailures) {
 }
 
 TEST(Settings, PanelKeys) {
-    EXPECT_TRUE(Settings::isPanelKey(49, 0));
-    EXPECT_TRUE(Settings::isPanelKey(36, 0x200));
-    EXPECT_TRUE(Settings::isPanelKey(125, 0x100));
-    EXPECT_FALSE(Settings::isPanelKey(40, 0));
-    EXPECT_FALSE(Settings::isPanelKey(40, 0x200 | 0x800));
-    EXPECT_TRUE(Settings::isPanelKey(40, 0x100));
-    EXPECT_TRUE(Settings::isPanelKey(25, 0x100 | 0x200)); // ⇧⌘9 still holds ⌘
-    EXPECT_FALSE(Settings::isPanelKey(15, 0x100));
-    EXPECT_FALSE(Settings::isPanelKey(47, 0x100)); // the default tab-switch key is free
+    // ⇧⌘9 still holds ⌘; the default tab-switch key ⌘. is free.
+    const std::tuple<quint32, quint32, bool> keys[] = {
+        {49, 0, true},     {36, 0x200, true}, {125, 0x100, true}, {40, 0, false},    {40, 0xa00, false},
+        {40, 0x100, true}, {25, 0x300, true}, {15, 0x100, false}, {47, 0x100, false}};
+    for (const auto& [code, modifiers, panel] : keys)
+        EXPECT_EQ(Settings::isPanelKey(code, modifiers), panel) << code << " " << modifiers;
 }
 
 TEST(Settings, TerminalFallsBackThroughTheKnownTerminals) {

@@ -5,6 +5,7 @@
 #include "ui/ClipPreview.h"
 #include "ui/PanelTexts.h"
 #include "ui/ResultRow.h"
+#include "ui/SearchView.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -13,12 +14,22 @@ using namespace zarvo;
 using namespace zarvo::ui;
 using zarvo::testing::Panel;
 
+// The texts follow the model, and the view shows them, with the footer and the clip preview.
 TEST(PanelTexts, PlaceholdersAndEmptyTextsFollowModeAndState) {
     Panel f;
+    SearchView view{SearchView::Services{f.model, f.settings, f.favorites, &f.clips, &f.p.workspace}};
+    view.resize(720, 480);
+    view.show();
     EXPECT_EQ(PanelTexts::placeholder(f.model),
               "Path, file name, URL, google:\u2026, > command, keyword, or ? for help");
     EXPECT_TRUE(PanelTexts::emptyText(f.model, f.settings).startsWith("Type a path, a file name"));
     EXPECT_TRUE(PanelTexts::emptyText(f.model, f.settings).contains("week:   \u00B7   Type ?"));
+    EXPECT_EQ(view.emptyTextShown(), PanelTexts::emptyText(f.model, f.settings));
+    EXPECT_TRUE(view.footerText().startsWith("\u21A9 Open")) << view.footerText().toStdString();
+    f.model.setMessage(QStringLiteral("Copied ~/x"));
+    EXPECT_EQ(view.footerText(), "Copied ~/x");
+    f.model.setMessage(std::nullopt);
+    EXPECT_TRUE(view.footerText().contains("Actions"));
 
     f.model.setQuery("zzqqxx-nothing");
     f.model.pipeline().runSearch();
@@ -34,6 +45,14 @@ TEST(PanelTexts, PlaceholdersAndEmptyTextsFollowModeAndState) {
     EXPECT_EQ(PanelTexts::placeholder(f.model), "Search clipboard history");
     EXPECT_EQ(PanelTexts::emptyText(f.model, f.settings),
               "Nothing copied yet.\nText, images, links and files you copy show up here.");
+    EXPECT_EQ(view.emptyTextShown(), PanelTexts::emptyText(f.model, f.settings));
+    EXPECT_TRUE(view.footerText().startsWith("\u21A9 Copy"));
+    EXPECT_TRUE(view.clipPreview()->shownDetails().isEmpty());
+    f.addTextClip("first copy");
+    f.model.modes().prepareForShow(true);
+    EXPECT_TRUE(view.emptyTextShown().isEmpty());
+    EXPECT_EQ(view.clipPreview()->shownText(), "first copy");
+    EXPECT_TRUE(view.clipPreview()->shownDetails().startsWith("From Editor"));
     f.model.setQuery("abc");
     EXPECT_EQ(PanelTexts::emptyText(f.model, f.settings), "No clips match \u201C"
                                                           "abc\u201D");

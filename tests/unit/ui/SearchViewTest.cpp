@@ -29,6 +29,11 @@ using namespace zarvo;
 using namespace zarvo::ui;
 using zarvo::testing::Panel;
 using zarvo::testing::waitUntil;
+using Source = ResultItem::Source;
+
+// Rows and clips are written as designated initializers; GCC 12 warns about the members they leave to
+// their defaults, which is what they are for.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 namespace {
 
@@ -45,62 +50,33 @@ struct View {
 
 } // namespace
 
-TEST(SearchViewTest, FooterTabsAndEmptyTextsFollowTheModel) {
-    View v;
-    EXPECT_TRUE(v.view.emptyTextShown().startsWith("Type a path"));
-    EXPECT_TRUE(v.view.footerText().startsWith("\u21A9 Open")) << v.view.footerText().toStdString();
-    v.f.model.setMessage(QStringLiteral("Copied ~/x"));
-    EXPECT_EQ(v.view.footerText(), "Copied ~/x");
-    v.f.model.setMessage(std::nullopt);
-    EXPECT_TRUE(v.view.footerText().contains("Actions"));
-
-    v.f.model.clipboardTab().switchTab(SearchModel::Tab::clipboard);
-    EXPECT_EQ(v.view.emptyTextShown(),
-              "Nothing copied yet.\nText, images, links and files you copy show up here.");
-    EXPECT_TRUE(v.view.footerText().startsWith("\u21A9 Copy"));
-    EXPECT_TRUE(v.view.clipPreview()->shownDetails().isEmpty());
-    v.f.addTextClip("first copy");
-    v.f.model.modes().prepareForShow(true);
-    EXPECT_TRUE(v.view.emptyTextShown().isEmpty());
-    EXPECT_EQ(v.view.clipPreview()->shownText(), "first copy");
-    EXPECT_TRUE(v.view.clipPreview()->shownDetails().startsWith("From Editor"));
-}
-
 TEST(SearchViewTest, HostileRowsPaintWithoutHarm) {
     View v;
-    QList<ResultItem> rows;
-    ResultItem huge;
-    huge.url = QUrl("https://example.com");
-    huge.source = ResultItem::Source::web;
-    huge.title = QString(100 * 1024, QChar(0x6587));
-    huge.subtitle = QString(100 * 1024, QLatin1Char('s'));
-    rows << huge;
-    ResultItem marks = huge;
-    marks.url = QUrl("https://example.org");
-    marks.title = QString(300, QChar(0x0301));
-    marks.symbol = "no.such.symbol";
-    rows << marks;
     ResultItem rtl = ResultItem::file(
         &v.f.p.workspace, v.f.p.home() + "/\u05E9\u05DC\u05D5\u05DD \u0645\u0631\u062D\u0628\u0627.txt",
-        ResultItem::Source::path);
+        Source::path);
     rtl.iconPath = "/nonexistent/icon.png";
-    rows << rtl;
-    ResultItem help;
-    help.source = ResultItem::Source::help;
-    help.url = QUrl("zarvo:help/x");
-    help.title = "Help";
-    help.subtitle = QString(2000, QLatin1Char('w')) + " tail words here";
-    help.example = "img:";
-    rows << help;
     // A clip whose data file is gone.
-    Clip gone;
-    gone.id = QUuid::createUuid();
-    gone.kind = Clip::Kind::image;
-    gone.text = "Image";
-    gone.length = 1;
-    gone.date = QDateTime::currentDateTimeUtc();
-    rows << ResultItem::clip(&v.f.p.clock, gone);
-    v.f.model.setResults(rows);
+    const Clip gone{.id = QUuid::createUuid(),
+                    .kind = Clip::Kind::image,
+                    .text = "Image",
+                    .length = 1,
+                    .date = QDateTime::currentDateTimeUtc()};
+    v.f.model.setResults({{.url = QUrl("https://example.com"),
+                           .source = Source::web,
+                           .title = QString(100 * 1024, QChar(0x6587)),
+                           .subtitle = QString(100 * 1024, QLatin1Char('s'))},
+                          {.url = QUrl("https://example.org"),
+                           .source = Source::web,
+                           .title = QString(300, QChar(0x0301)),
+                           .symbol = "no.such.symbol"},
+                          rtl,
+                          {.url = QUrl("zarvo:help/x"),
+                           .source = Source::help,
+                           .title = "Help",
+                           .subtitle = QString(2000, QLatin1Char('w')) + " tail words here",
+                           .example = "img:"},
+                          ResultItem::clip(&v.f.p.clock, gone)});
     v.f.model.setSelectedIndex(4);
     const QImage frame = v.paint();
     EXPECT_EQ(frame.size(), QSize(720, 480) * frame.devicePixelRatio());
@@ -123,14 +99,12 @@ TEST(SearchViewTest, EveryRowHasAnIcon) {
     ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
     entry.write("[Desktop Entry]\nType=Application\nName=Terminal\nExec=xterm\nIcon=utilities-terminal\n");
     entry.close();
-    ResultItem command;
-    command.source = ResultItem::Source::command;
-    command.url = QUrl("zarvo:command/ls");
-    command.title = "ls";
-    command.command = "ls";
-    command.iconPath = entry.fileName();
-    ResultItem filesClip =
-        ResultItem::file(&v.f.p.workspace, v.f.p.home() + "/report.pdf", ResultItem::Source::clip);
+    const ResultItem command{.url = QUrl("zarvo:command/ls"),
+                             .source = Source::command,
+                             .title = "ls",
+                             .iconPath = entry.fileName(),
+                             .command = "ls"};
+    ResultItem filesClip = ResultItem::file(&v.f.p.workspace, v.f.p.home() + "/report.pdf", Source::clip);
     filesClip.iconPath = v.f.p.home() + "/report.pdf";
     v.f.model.setResults({command, filesClip});
     ResultList* list = v.view.resultList();
@@ -376,14 +350,14 @@ TEST(SearchViewTest, FooterHintsDropWholeAndNeverOverlap) {
 TEST(IconsTest, EverySymbolInTheCodeHasAnIcon) {
     static const QRegularExpression dotted(QStringLiteral("\"([a-z][a-z0-9]*(?:\\.[a-z0-9]+)+)\""));
     static const QRegularExpression word(QStringLiteral("\"([a-z][a-z0-9]*)\""));
-    static const QStringList notSymbols{"com", "org",    "dev",    "io",          "net",
-                                        "x",   "zarvo",  "public", "application", "inode",
-                                        "www", "google", "github", "mini"}; // "mini.xterm": xterm's own theme
-                                                                            // icon name
-    static const QStringList extensions{"json",  "desktop", "lock",    "png",   "snapshot", "txt", "clip",
-                                        "plist", "xbel",    "command", "sh",    "tar",      "gz",  "zip",
-                                        "pdf",   "md",      "jpg",     "html",  "local",    "cpl", "msc",
-                                        "exe",   "bak",     "tmp",     "thumb", "old",      "xml"};
+    // "mini.xterm": xterm's own theme icon name.
+    static const QStringList notSymbols =
+        QStringLiteral("com org dev io net x zarvo public application inode www google github mini")
+            .split(' ');
+    static const QStringList extensions =
+        QStringLiteral("json desktop lock png snapshot txt clip plist xbel command sh "
+                       "tar gz zip pdf md jpg html local cpl msc exe bak tmp thumb old xml")
+            .split(' ');
     QSet<QString> symbols;
     QDirIterator files(QStringLiteral(ZARVO_SOURCE_DIR "/src"), {"*.cpp"}, QDir::Files,
                        QDirIterator::Subdirectories);
@@ -406,23 +380,19 @@ TEST(IconsTest, EverySymbolInTheCodeHasAnIcon) {
     for (const char* key : {"symbol", "title", "detail", "example"})
         symbols.remove(key);
     ASSERT_GT(symbols.size(), 30);
+    QStringList names = Icons::table().values();
     for (const QString& symbol : std::as_const(symbols)) {
         const auto name = Icons::themeName(symbol);
         EXPECT_TRUE(name.has_value()) << "no icon for the symbol " << symbol.toStdString();
-        if (name) {
-            EXPECT_FALSE(QIcon::fromTheme(*name).isNull()) << name->toStdString();
-            // Also drawn where neither the desktop's theme nor Adwaita has it.
-            EXPECT_FALSE(QIcon(":/icons/symbolic/" + *name + ".svg").pixmap(16).isNull())
-                << name->toStdString();
-        }
+        if (name) names << *name;
     }
-    // A desktop whose theme lacks the names and no Adwaita installed: the bundled copies draw.
+    // Drawn also on a desktop whose theme lacks the names, with no Adwaita installed: the bundled copies.
     const QStringList paths = QIcon::themeSearchPaths();
     const QString theme = QIcon::themeName();
     QTemporaryDir bare;
     QIcon::setThemeSearchPaths({bare.path()});
     QIcon::setThemeName("NoSuchTheme");
-    for (const QString& name : Icons::table())
+    for (const QString& name : std::as_const(names))
         EXPECT_FALSE(QIcon::fromTheme(name).pixmap(16).isNull()) << name.toStdString();
     QIcon::setThemeSearchPaths(paths);
     QIcon::setThemeName(theme);
@@ -451,7 +421,7 @@ TEST(SearchViewTest, PicturesShowTheirCachedThumbnailsAndMissingOnesAreAskedFor)
     };
     const qint64 mtime = QFileInfo(photo).lastModified().toSecsSinceEpoch();
     writeThumbnail(Qt::blue, mtime - 60); // of an older version of the file
-    f.model.setResults({ResultItem::file(&f.p.workspace, photo, ResultItem::Source::spotlight)});
+    f.model.setResults({ResultItem::file(&f.p.workspace, photo, Source::spotlight)});
     ResultList* list = view.resultList();
     const auto iconColour = [&] {
         const QImage frame = list->grab().toImage();
