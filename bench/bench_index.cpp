@@ -278,6 +278,10 @@ int live(const QString& dir) {
         f.remove();
         latencies.push_back(found < 0 ? 5000 : found);
     }
+    std::printf("# create-to-found in order:");
+    for (const double l : latencies)
+        std::printf(" %.3f", l);
+    std::printf(" ms\n");
     std::sort(latencies.begin(), latencies.end());
     line("index create-to-found latency (median of 5)", latencies[2], "ms");
     line("index create-to-found latency (max of 5)", latencies.back(), "ms");

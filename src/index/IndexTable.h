@@ -142,9 +142,9 @@ public:
     // Lays the folded names out in entry order (dropping vacated slots); false when an entry's offset is
     // outside the buffer. For a table read from a file, whose names may lie in any order.
     bool putNamesInEntryOrder();
-    // Bytes held by the arrays (capacity), for status and benchmarks.
+    // Bytes held by the arrays (their used parts), for status and benchmarks.
     quint64 memoryBytes() const;
-    void shrink();
+    void shrink(); // after a crawl: to the size and the room a live table grows by
     // Drops from `names` every name spelled as its folded name (kNameInFolded), and the terminators: a
     // table read from a snapshot holds each name twice, NUL-terminated.
     void shareFoldedNames();
