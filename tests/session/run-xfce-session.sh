@@ -3,9 +3,9 @@
 # xfce4-panel, xfsettingsd and Thunar from the desktop's own defaults), with a private session bus and
 # a private system bus on which a stand-in login manager only records calls: nothing reaches the
 # machine. Then xfce_session_test.py drives Zarvo in it as a user would.
-# Usage: run-xfce-session.sh ZARVO ZARVO_CLI SCREENSHOT_DIR HELPER   (77: skipped, XFCE or tools missing)
+# Usage: run-xfce-session.sh ZARVO ZARVO_CLI SCREENSHOT_DIR   (77: skipped, XFCE or tools missing)
 set -euo pipefail
-zarvo=$1 cli=$2 shots=$3 helper=$4
+zarvo=$1 cli=$2 shots=$3
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../lib/desktop.sh"
 need_tools "session test" Xvfb xfce4-session xfwm4 xfce4-panel xfsettingsd xdotool xclip dbus-daemon dbus-monitor import
