@@ -3,7 +3,6 @@
 through xclip, commands from a shell. Prints one line per check and a closing count."""
 
 import datetime
-import glob
 import json
 import os
 import re
@@ -249,7 +248,7 @@ def open_settings():
 def seed_old_clip(text, days):
     """A clip in the store, dated `days` ago (filed while no Zarvo runs)."""
     subprocess.run([CLI, "clips", "add"], input=text.encode(), check=True, capture_output=True)
-    path = glob.glob(os.path.join(HOME, ".local/share/Zarvo/Clipboard/clips.json"))[0]
+    path = os.path.join(HOME, ".local/share/Zarvo/Clipboard/clips.json")
     with open(path) as f:
         clips = json.load(f)
     then = datetime.datetime.now(datetime.timezone.utc) - datetime.timedelta(days=days)
