@@ -12,7 +12,7 @@ import threading
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "lib"))
-from desktop import run, wait_until as wait_for  # noqa: E402
+from desktop import panel, run, wait_until as wait_for  # noqa: E402
 
 ZARVO = os.environ["ZARVO"]
 CLI = os.environ["ZARVO_CLI"]
@@ -91,7 +91,7 @@ def pasted(target):
 def choose_clip(text, where):
     """zarvo --clipboard, `text` typed (unless None) and Ctrl+Return on the first row."""
     run(ZARVO, "--clipboard", check_status=True, timeout=30)
-    check(wait_for(panel_windows, 5), f"zarvo --clipboard shows the panel {where}")
+    check(wait_for(panel, 5), f"zarvo --clipboard shows the panel {where}")
     time.sleep(0.5)
     if text:
         run("xdotool", "type", text, check_status=True)
@@ -155,22 +155,18 @@ def start_zarvo():
     return status
 
 
-def panel_windows():
-    return run("xdotool", "search", "--onlyvisible", "--name", "^Zarvo$").stdout.split()
-
-
 def hide_panel(first_start=False):
     """Hides the panel; a shown panel without the keyboard comes forward on a toggle, the next one hides
     it. The first start shows it once the portal answers for the hot keys, or after 3 s: hidden before
     the panel a test asks for, or it would come up over that one in the Run tab."""
     if first_start:
-        wait_for(panel_windows, 5)
+        wait_for(panel, 5)
     for _ in range(3):
-        if not panel_windows():
+        if not panel():
             break
         run(ZARVO, "--toggle", check_status=True, timeout=30)
-        wait_for(lambda: not panel_windows(), 1)
-    check(not panel_windows(), "the panel is hidden")
+        wait_for(lambda: not panel(), 1)
+    check(not panel(), "the panel is hidden")
 
 
 def wayland_window_in_front():
@@ -254,10 +250,10 @@ def paste_without_keys(name):
     choose_clip(wanted, "over it")
     # Copied, not pasted: the panel stays up with its line (the unit tests hold the line's words).
     time.sleep(0.6)
-    window = panel_windows()
+    window = panel()
     check(window, "the panel stays up to say how to paste")
     # XWayland without a root window to read: the panel's own
-    run("import", "-window", window[0], os.path.join(SANDBOX, f"paste-line-{name}.png"), timeout=30)
+    run("import", "-window", str(window), os.path.join(SANDBOX, f"paste-line-{name}.png"), timeout=30)
     check(wait_for(lambda: wl_paste() == wanted, 5), f"wl-paste returns the clip ({wl_paste()!r})")
 
 
@@ -289,7 +285,7 @@ def toggle_latency(runs=15):
         times.append((time.monotonic() - begin) * 1000)
         time.sleep(0.3)
         run(ZARVO, "--toggle", check_status=True, timeout=30)
-        wait_for(lambda: not panel_windows(), 3)
+        wait_for(lambda: not panel(), 3)
         time.sleep(0.3)
     print(f"measure: zarvo --toggle -> panel active under {COMPOSITOR}, median {statistics.median(times):.1f} ms "
           f"(min {min(times):.1f}) of {runs}", flush=True)
