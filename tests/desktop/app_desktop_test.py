@@ -203,8 +203,7 @@ def taken_hot_key():
         check("zarvo --toggle still opens it", wait_until(panel_has_keyboard))
         hide_panel()
     # Said once: the next start shows the panel; once the other client lets go, a retry takes the key.
-    app = start_zarvo()
-    try:
+    with zarvo_running():
         check("the second start shows the panel, not the notice", wait_until(panel_has_keyboard, timeout=5))
         check("no notice the second time", not windows("^Zarvo Shortcut$"))
         hide_panel()
@@ -213,9 +212,6 @@ def taken_hot_key():
         time.sleep(6)
         key("super+r")
         check("Super+R, freed, opens the panel after a retry", wait_until(panel_has_keyboard, timeout=5))
-    finally:
-        quit_zarvo(app)
-        grab.kill()
     return summary()
 
 
