@@ -11,14 +11,12 @@
 set -euo pipefail
 
 zarvo=$1 cli=$2 shots=$3 standin=$4
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../lib/desktop.sh"
+. "$(dirname "$0")/session-lib.sh"
 need_tools "GNOME session test" Xvfb mutter gsettings xdotool dbus-daemon dbus-run-session dbus-send dbus-monitor import
 for schema in org.gnome.mutter org.gnome.settings-daemon.plugins.media-keys; do
     gsettings list-keys "$schema" >/dev/null 2>&1 || { echo "GNOME session test skipped: the $schema settings are not installed"; exit 77; }
 done
 
-source "$here/session-lib.sh"
 start_session_sandbox gnome 261 +extension GLX
 export XDG_CURRENT_DESKTOP=GNOME XDG_SESSION_DESKTOP=gnome DESKTOP_SESSION=gnome GSETTINGS_BACKEND=dconf
 export ZARVO_REAL_WM=$(command -v gnome-shell || true) ZARVO_REAL_SESSION=

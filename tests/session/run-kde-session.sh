@@ -8,11 +8,9 @@
 set -euo pipefail
 
 zarvo=$1 cli=$2 shots=$3 standin=$4
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../lib/desktop.sh"
+. "$(dirname "$0")/session-lib.sh"
 need_tools "KDE session test" Xvfb kglobalaccel5 xdotool dbus-daemon dbus-run-session dbus-send dbus-monitor import
 
-source "$here/session-lib.sh"
 start_session_sandbox kde 221
 export XDG_CURRENT_DESKTOP=KDE XDG_SESSION_DESKTOP=KDE DESKTOP_SESSION=plasma KDE_FULL_SESSION=true KDE_SESSION_VERSION=5
 export ZARVO_REAL_WM=$(command -v kwin_x11 || true) ZARVO_REAL_SESSION=$(command -v ksmserver || true)
