@@ -5,7 +5,6 @@
 //   grab-key KEYSYM MODMASK     holds a passive key grab on the root window
 //   window TITLE OUTFILE        a text field that writes its text to OUTFILE on every change
 //   filemanager LOGFILE         a org.freedesktop.FileManager1 service that logs its calls
-//   screenshot OUTFILE          saves the root window as PNG
 //   x11-window INSTANCE CLASS [--like ID] [--log FILE] [PROPERTY=TEXT …]
 //                               a plain Xlib window with WM_CLASS, _NET_WM_PID and the given UTF8_STRING
 //                               properties; prints "window 0x…" and stays. With --like it takes that id
@@ -18,12 +17,9 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QObject>
-#include <QPixmap>
 #include <QSaveFile>
-#include <QScreen>
 #include <QTextStream>
 #include <QThread>
-#include <QTimer>
 #include <cstdio>
 #include <string>
 
@@ -47,7 +43,6 @@ public:
     explicit FileManager(QString log) : m_log(std::move(log)) {}
 
 public slots:
-    void ShowFolders(const QStringList& uris, const QString&) { record(QStringLiteral("ShowFolders"), uris); }
     void ShowItems(const QStringList& uris, const QString&) { record(QStringLiteral("ShowItems"), uris); }
     void ShowItemProperties(const QStringList& uris, const QString&) {
         record(QStringLiteral("ShowItemProperties"), uris);
@@ -243,10 +238,6 @@ int main(int argc, char** argv) {
             return 2;
         say("registered");
         return app.exec();
-    }
-    if (mode == QLatin1String("screenshot")) {
-        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
-        return shot.save(args.value(1), "PNG") ? 0 : 1;
     }
     QTextStream(stderr) << "unknown mode\n";
     return 2;

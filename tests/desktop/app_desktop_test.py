@@ -3,7 +3,6 @@
 through xclip, commands from a shell. Prints one line per check and a closing count."""
 
 import datetime
-import glob
 import json
 import os
 import re
@@ -18,12 +17,6 @@ from desktop import (CLI, HOME, MODE, SANDBOX, SHOTS, TAG, ZARVO, active_window,
                      wait_until, windows, zarvo_running)
 
 
-def stacking():
-    # Bottom to top, as the window manager stacks its clients.
-    out = run("xprop", "-root", "_NET_CLIENT_LIST_STACKING").stdout
-    return [int(w, 16) for w in re.findall(r"0x[0-9a-fA-F]+", out)]
-
-
 def quick_look(term_window):
     """Quick Look over the always-on-top panel: one level above it, the picture at its own size."""
     photo = os.path.join(HOME, "quicklook.png")
@@ -33,7 +26,8 @@ def quick_look(term_window):
     check("Ctrl+Y shows Quick Look", wait_until(lambda: windows("^quicklook.png$")))
     time.sleep(0.6)
     preview = first_window("^quicklook.png$")
-    order = stacking()
+    stacking = run("xprop", "-root", "_NET_CLIENT_LIST_STACKING").stdout
+    order = [int(w, 16) for w in re.findall(r"0x[0-9a-fA-F]+", stacking)]  # bottom to top
     check("Quick Look is stacked above the panel",
           panel() in order and preview in order and order.index(preview) > order.index(panel()),
           f"stacking={[hex(w) for w in order]} panel={panel():#x} preview={preview:#x} "
@@ -110,84 +104,80 @@ def two_monitors():
     return summary()
 
 
-def shoot_search_and_actions(prefix):
-    """The panel searching "dl", then its actions menu; the query is cleared after."""
-    type_text("dl", delay=20)
-    panel_shot(f"{prefix}-search")
-    key("ctrl+k")
-    time.sleep(0.4)
-    panel_shot(f"{prefix}-actions")
-    key("Escape")
-    run("xdotool", "key", "ctrl+a", "BackSpace")
-
-
-def shoot_help_and_copy(prefix, text):
-    """The help page, then `text` copied for the clipboard tab."""
-    type_text("?", 0.5, delay=20)
-    panel_shot(f"{prefix}-help")
-    run("xdotool", "key", "ctrl+a", "BackSpace")
-    subprocess.run(["xclip", "-selection", "clipboard", "-i"], input=text, text=True, timeout=10)
-    time.sleep(1.2)
-
-
-def shoot_clips(prefix):
-    """The clipboard tab through its hot key (pressed again if the first press only hid the panel)."""
-    key("shift+super+v")
-    time.sleep(0.2)
-    if not panel():
-        key("shift+super+v")
-    wait_until(panel_has_keyboard)
-    time.sleep(0.6)
-    panel_shot(f"{prefix}-clips")
+# Window titles as xdotool patterns: it may see the title in Latin-1, so "è" is matched by ".+".
+LANGUAGES = {"de": ("de_DE.UTF-8", "Zarvo-Einstellungen"), "fr": ("fr_FR.UTF-8", "Param.+tres de Zarvo")}
 
 
 def looks():
-    """Screenshots of every mode, light and dark, at scale 1 and 2, for a person to look at."""
+    """Screenshots of every mode, light and dark, at scale 1 and 2, and in German and French with every
+    page of the settings window, for a person to look at."""
     set_up_sandbox()
     for name in ("report.pdf", "notes.txt", "archive.tar.gz"):
         with open(os.path.join(HOME, "Downloads", name), "w") as f:
             f.write("sample\n")
-    with open(os.path.join(SANDBOX, "picture.ppm"), "wb") as f:
-        f.write(b"P6 64 40 255\n" + bytes([200, 80, 40]) * (64 * 40))
+    png = os.path.join(SANDBOX, "picture.png")
+    run("convert", "-size", "64x40", "xc:#c85028", png)
     # Pictures the desktop's thumbnailer (tumbler) draws for the files view.
     run("convert", "-size", "320x200", "gradient:navy-orange", os.path.join(HOME, "Downloads", "sunset.png"))
     run("convert", "-seed", "7", "-size", "200x300", "plasma:fractal", os.path.join(HOME, "Downloads", "photo.jpg"))
-    for dark in (False, True):
-        for scale in ("1", "2"):
-            env = dict(os.environ, QT_SCALE_FACTOR=scale)
-            if dark:
-                env["GTK_THEME"] = "Adwaita:dark"
-            look = f"{'dark' if dark else 'light'}-x{scale}"
-            with zarvo_running(False, env, f"zarvo-{look}.log"):
-                check(f"{look}: the panel shows", bool(wait_until(panel_has_keyboard, timeout=30)))
-                time.sleep(0.5)
-                panel_shot(f"look-{look}-empty")
-                shoot_search_and_actions(f"look-{look}")
-                # The first look waits for the thumbnailer to start and draw; later ones read its cache.
-                type_text("~/Downloads/", 3.0 if look == "light-x1" else 0.8, delay=20)
-                panel_shot(f"look-{look}-files")
-                run("xdotool", "key", "ctrl+a", "BackSpace")
-                type_text("~/Downloads/report.pdf", delay=20)
-                key("ctrl+k")
-                time.sleep(0.3)
-                type_text("rename", 0.3, delay=20)
-                key("Return")
-                time.sleep(0.4)
-                panel_shot(f"look-{look}-rename")
-                key("Escape")
-                time.sleep(0.3)
-                key("ctrl+y")
-                time.sleep(0.8)
-                shot(f"look-{look}-preview")
-                key("Escape")
-                time.sleep(0.3)
-                run("xdotool", "key", "ctrl+a", "BackSpace")
-                shoot_help_and_copy(f"look-{look}", "A copied line\nand a second one")
-                png = os.path.join(SANDBOX, "picture.png")
-                run("convert", os.path.join(SANDBOX, "picture.ppm"), png)
-                subprocess.run(["xclip", "-selection", "clipboard", "-t", "image/png", "-i", png], timeout=10)
-                time.sleep(1.2)
-                shoot_clips(f"look-{look}")
+    dark = {"GTK_THEME": "Adwaita:dark"}
+    variants = [(f"{theme}-x{scale}", dict(dark if theme == "dark" else {}, QT_SCALE_FACTOR=scale))
+                for theme in ("light", "dark") for scale in ("1", "2")]
+    variants += [(language, dict(LANGUAGE=language, LC_ALL=locale)) for language, (locale, _) in LANGUAGES.items()]
+    for look, env in variants:
+        with zarvo_running(False, dict(os.environ, **env), f"zarvo-{look}.log"):
+            check(f"{look}: the panel shows", bool(wait_until(panel_has_keyboard, timeout=30)))
+            time.sleep(0.5)
+            panel_shot(f"look-{look}-empty")
+            type_text("dl", delay=20)
+            panel_shot(f"look-{look}-search")
+            key("ctrl+k")
+            time.sleep(0.4)
+            panel_shot(f"look-{look}-actions")
+            key("Escape")
+            run("xdotool", "key", "ctrl+a", "BackSpace")
+            # The first look waits for the thumbnailer to start and draw; later ones read its cache.
+            type_text("~/Downloads/", 3.0 if look == "light-x1" else 0.8, delay=20)
+            panel_shot(f"look-{look}-files")
+            run("xdotool", "key", "ctrl+a", "BackSpace")
+            type_text("~/Downloads/report.pdf", delay=20)
+            key("ctrl+k")
+            time.sleep(0.3)
+            type_text("rename", 0.3, delay=20)
+            key("Return")
+            time.sleep(0.4)
+            panel_shot(f"look-{look}-rename")
+            key("Escape")
+            time.sleep(0.3)
+            key("ctrl+y")
+            time.sleep(0.8)
+            shot(f"look-{look}-preview")
+            key("Escape")
+            time.sleep(0.3)
+            run("xdotool", "key", "ctrl+a", "BackSpace")
+            type_text("?", 0.5, delay=20)
+            panel_shot(f"look-{look}-help")
+            run("xdotool", "key", "ctrl+a", "BackSpace")
+            # A text and a picture copied, for the clipboard tab through its hot key (pressed again if the
+            # first press only hid the panel).
+            subprocess.run(["xclip", "-selection", "clipboard", "-i"], input="A copied line\nand a second one",
+                           text=True, timeout=10)
+            time.sleep(1.2)
+            subprocess.run(["xclip", "-selection", "clipboard", "-t", "image/png", "-i", png], timeout=10)
+            time.sleep(1.2)
+            key("shift+super+v")
+            time.sleep(0.2)
+            if not panel():
+                key("shift+super+v")
+            wait_until(panel_has_keyboard)
+            time.sleep(0.6)
+            panel_shot(f"look-{look}-clips")
+            if look in LANGUAGES:
+                hide_panel(timeout=2)
+                run(ZARVO, "--settings", check_status=True)
+                window = wait_until(lambda: first_window(f"^{LANGUAGES[look][1]}$"), timeout=10)
+                if check(f"{look}: the settings window has its translated title", bool(window)):
+                    settings_shots(window, look)
     return summary()
 
 
@@ -213,8 +203,7 @@ def taken_hot_key():
         check("zarvo --toggle still opens it", wait_until(panel_has_keyboard))
         hide_panel()
     # Said once: the next start shows the panel; once the other client lets go, a retry takes the key.
-    app = start_zarvo()
-    try:
+    with zarvo_running():
         check("the second start shows the panel, not the notice", wait_until(panel_has_keyboard, timeout=5))
         check("no notice the second time", not windows("^Zarvo Shortcut$"))
         hide_panel()
@@ -223,9 +212,6 @@ def taken_hot_key():
         time.sleep(6)
         key("super+r")
         check("Super+R, freed, opens the panel after a retry", wait_until(panel_has_keyboard, timeout=5))
-    finally:
-        quit_zarvo(app)
-        grab.kill()
     return summary()
 
 
@@ -258,7 +244,7 @@ def open_settings():
 def seed_old_clip(text, days):
     """A clip in the store, dated `days` ago (filed while no Zarvo runs)."""
     subprocess.run([CLI, "clips", "add"], input=text.encode(), check=True, capture_output=True)
-    path = glob.glob(os.path.join(HOME, ".local/share/Zarvo/Clipboard/clips.json"))[0]
+    path = os.path.join(HOME, ".local/share/Zarvo/Clipboard/clips.json")
     with open(path) as f:
         clips = json.load(f)
     then = datetime.datetime.now(datetime.timezone.utc) - datetime.timedelta(days=days)

@@ -3,10 +3,9 @@
 # home with its own session bus. Usage:
 #   run-app-desktop.sh WM MODE ZARVO ZARVO_CLI SCREENSHOT_DIR HELPER
 # WM: openbox | xfwm4 | metacity. MODE: plain | composite (xcompmgr) | dual (Xorg dummy, two monitors)
-# | looks (screenshots in light and dark, scale 1 and 2) | taken (another client holds Super+R)
-# | settings (the settings window, by keyboard, light and dark) | live (light and dark switched while
-# running, with a stand-in desktop portal; xfwm4 composites in this mode) | languages (panel and settings
-# in German and French, for screenshots).
+# | looks (screenshots in light and dark, scale 1 and 2, German and French) | taken (another client
+# holds Super+R) | settings (the settings window, by keyboard, light and dark) | live (light and dark
+# switched while running, with a stand-in desktop portal; xfwm4 composites in this mode).
 set -euo pipefail
 wm=$1 mode=$2 zarvo=$3 cli=$4 shots=$5 helper=${6:-}
 here=$(cd "$(dirname "$0")" && pwd)
@@ -71,6 +70,4 @@ if [ "$mode" = composite ]; then
     xcompmgr >"$sandbox/xcompmgr.log" 2>&1 &
     pids+=($!)
 fi
-script=app_desktop_test.py
-[ "$mode" = languages ] && script=app_languages_test.py
-python3 "$here/$script"
+python3 "$here/app_desktop_test.py"

@@ -80,7 +80,7 @@ adapt() { # DELAY: copying|finished
 }
 # One install killed after a random delay, and what it left checked. MODE: exchange or renames.
 kill_round() {
-    local mode=$1 round=$2 new old delay pid line status killed now left
+    local mode=$1 round=$2 new old delay pid line status killed now left preload=""
     # Always the other build than the one in place, which the last kill may have left either way.
     if same "$A" "$dest"; then new=$B old=$A; else new=$A old=$B; fi
     if [ "$mode" = exchange ]; then
@@ -89,15 +89,14 @@ kill_round() {
         if [ $((round % 2)) -eq 1 ]; then delay=$((RANDOM % (span + 1))); else
             delay=$((span * 2 / 3 + RANDOM % (span * 2 / 3 + 1)))
         fi
-        coproc DRIVER { exec "$driver" "$new" 2>"$sandbox/driver.log"; }
     else
         # From the last third on, through the pause between the two renames.
         delay=$((span * 2 / 3 + RANDOM % (span / 2 + 250)))
-        coproc DRIVER {
-            ASAN_OPTIONS=detect_leaks=0:verify_asan_link_order=0 LD_PRELOAD=$no_exchange \
-                exec "$driver" "$new" 2>"$sandbox/driver.log"
-        }
+        preload=$no_exchange
     fi
+    coproc DRIVER {
+        ASAN_OPTIONS=detect_leaks=0:verify_asan_link_order=0 LD_PRELOAD=$preload exec "$driver" "$new" 2>"$sandbox/driver.log"
+    }
     pid=$DRIVER_PID
     read -r line <&"${DRIVER[0]}" || true
     [ "$line" = installing ] || fail "$mode round $round: the driver did not start ($line)"

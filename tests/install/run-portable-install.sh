@@ -42,14 +42,6 @@ mount -o loop,ro "$image" "$mnt" 2>"$sandbox/mount.log" || { echo "skipped: cann
 
 start_desktop_session
 
-# Which process runs the installed program (none: fails).
-installed_pid() {
-    for p in /proc/[0-9]*; do
-        [ "$(readlink "$p/exe" 2>/dev/null)" = "$HOME/.local/opt/Zarvo/zarvo" ] && { basename "$p"; return; }
-    done
-    return 1
-}
-
 # Waits for the install question, saves a screenshot NAME.png and answers it with KEY; `start` is when.
 answer_question() {
     local window
@@ -81,9 +73,9 @@ first=$!
 pids+=("$first")
 answer_question install-question Return
 
-wait_for 10 installed_pid || fail "the installed copy did not start"
+wait_for 10 running "$HOME/.local/opt/Zarvo/zarvo" || fail "the installed copy did not start"
 elapsed=$(( ($(date +%s%N) - start) / 1000000 ))
-pid=$(installed_pid)
+pid=$(running "$HOME/.local/opt/Zarvo/zarvo")
 pids+=("$pid")
 wait_for 5 gone "$first" || fail "the copy on the image did not quit"
 tr '\0' ' ' <"/proc/$pid/cmdline" | grep -q -- "--installed --eject-volume $mnt" || fail "the hand-off arguments are missing"
@@ -99,6 +91,6 @@ echo "installed from the image in $elapsed ms (Return pressed to the installed c
 # Started again from a later image of the same build, it opens the installed copy without asking.
 mount -o loop,ro "$image" "$mnt"
 "$mnt/Zarvo/zarvo" >"$sandbox/second.log" 2>&1 || fail "the second start failed"
-[ "$(installed_pid)" = "$pid" ] || fail "the running installed copy was replaced"
+[ "$(running "$HOME/.local/opt/Zarvo/zarvo")" = "$pid" ] || fail "the running installed copy was replaced"
 wait_for 15 unmounted "$mnt" || fail "the second image is still mounted"
 echo "a second start from an image of the same build opened the installed copy and unmounted the image"

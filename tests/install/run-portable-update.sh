@@ -73,12 +73,6 @@ export ZARVO_TEST_UPDATE_FEED=http://127.0.0.1:$port/appcast.xml ZARVO_TEST_UPDA
 history_before=$("$installed/zarvo-cli" history list)
 settings_before=$("$installed/zarvo-cli" settings list)
 
-running_pids() {
-    for p in /proc/[0-9]*; do
-        [ "$(readlink "$p/exe" 2>/dev/null)" = "$installed/zarvo" ] && basename "$p"
-    done
-    true
-}
 shoot() { import -window "$1" "$shots/$2.png" 2>/dev/null || true; }
 # Opens the settings window and presses its "Check Now" (the control before "Clear History", which is
 # the last one: Shift+Tab twice from the first).
@@ -120,7 +114,7 @@ xdotool key --clearmodifiers Return
 
 new="" started=""
 for _ in $(seq 1 300); do
-    new=$(running_pids | grep -vx "$old" | head -n 1 || true)
+    new=$(running "$installed/zarvo" | grep -vx "$old" | head -n 1 || true)
     [ -n "$new" ] && [ -z "$started" ] && started=$(( ($(date +%s%N) - start) / 1000000 ))
     [ -n "$new" ] && ! kill -0 "$old" 2>/dev/null && break
     sleep 0.05

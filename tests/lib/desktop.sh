@@ -62,6 +62,11 @@ wait_for() { # SECONDS COMMAND...: until COMMAND succeeds; fails when the time i
 }
 gone() { ! kill -0 "$1" 2>/dev/null; } # PID
 unmounted() { ! mountpoint -q "$1"; }  # FOLDER
+running() { # PROGRAM: the ids of the processes that run it, a line each; fails when there are none
+    local p none=1
+    for p in /proc/[0-9]*; do [ "$(readlink "$p/exe" 2>/dev/null)" = "$1" ] && echo "${p#/proc/}" && none=0; done
+    return $none
+}
 
 # Says what failed with the end of the sandbox's logs (those `logs` names, else all), and exits.
 fail() {

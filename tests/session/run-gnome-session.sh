@@ -7,20 +7,17 @@
 # GNOME's does; GNOME's own refuses): the shell offers its locker only under GDM and logind. Without
 # gnome-session or GNOME Shell, a stand-in session manager, then mutter, take their place; the line
 # "note gnome-session: ..." says which ran. The stand-in login manager records any call.
-# Usage: run-gnome-session.sh ZARVO ZARVO_CLI SCREENSHOT_DIR HELPER STANDIN   (77: skipped, tools missing)
+# Usage: run-gnome-session.sh ZARVO ZARVO_CLI SCREENSHOT_DIR STANDIN   (77: skipped, tools missing)
 set -euo pipefail
 
-zarvo=$1 cli=$2 shots=$3 helper=$4
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../lib/desktop.sh"
+zarvo=$1 cli=$2 shots=$3 standin=$4
+. "$(dirname "$0")/session-lib.sh"
 need_tools "GNOME session test" Xvfb mutter gsettings xdotool dbus-daemon dbus-run-session dbus-send dbus-monitor import
 for schema in org.gnome.mutter org.gnome.settings-daemon.plugins.media-keys; do
     gsettings list-keys "$schema" >/dev/null 2>&1 || { echo "GNOME session test skipped: the $schema settings are not installed"; exit 77; }
 done
 
-source "$here/session-lib.sh"
 start_session_sandbox gnome 261 +extension GLX
-export ZARVO_STANDIN=$5
 export XDG_CURRENT_DESKTOP=GNOME XDG_SESSION_DESKTOP=gnome DESKTOP_SESSION=gnome GSETTINGS_BACKEND=dconf
 export ZARVO_REAL_WM=$(command -v gnome-shell || true) ZARVO_REAL_SESSION=
 # ZARVO_STAND_INS=1 checks the path of a machine without them.

@@ -4,17 +4,14 @@
 # is started by the bus on demand (and exits after each prompt), the real kglobalaccel holds a key, and
 # the stand-in login manager records any call. Where KWin or ksmserver is not installed, openbox and
 # stand-ins that refuse to lock take their place; the line "note kde-session: ..." says which ran.
-# Usage: run-kde-session.sh ZARVO ZARVO_CLI SCREENSHOT_DIR HELPER STANDIN   (77: skipped, tools missing)
+# Usage: run-kde-session.sh ZARVO ZARVO_CLI SCREENSHOT_DIR STANDIN   (77: skipped, tools missing)
 set -euo pipefail
 
-zarvo=$1 cli=$2 shots=$3 helper=$4
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../lib/desktop.sh"
+zarvo=$1 cli=$2 shots=$3 standin=$4
+. "$(dirname "$0")/session-lib.sh"
 need_tools "KDE session test" Xvfb kglobalaccel5 xdotool dbus-daemon dbus-run-session dbus-send dbus-monitor import
 
-source "$here/session-lib.sh"
 start_session_sandbox kde 221
-export ZARVO_STANDIN=$5
 export XDG_CURRENT_DESKTOP=KDE XDG_SESSION_DESKTOP=KDE DESKTOP_SESSION=plasma KDE_FULL_SESSION=true KDE_SESSION_VERSION=5
 export ZARVO_REAL_WM=$(command -v kwin_x11 || true) ZARVO_REAL_SESSION=$(command -v ksmserver || true)
 prompt=$(sed -n 's/^Exec=//p' /usr/share/dbus-1/services/org.kde.LogoutPrompt.service 2>/dev/null || true)

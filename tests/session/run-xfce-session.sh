@@ -3,14 +3,12 @@
 # xfce4-panel, xfsettingsd and Thunar from the desktop's own defaults), with a private session bus and
 # a private system bus on which a stand-in login manager only records calls: nothing reaches the
 # machine. Then xfce_session_test.py drives Zarvo in it as a user would.
-# Usage: run-xfce-session.sh ZARVO ZARVO_CLI SCREENSHOT_DIR HELPER   (77: skipped, XFCE or tools missing)
+# Usage: run-xfce-session.sh ZARVO ZARVO_CLI SCREENSHOT_DIR   (77: skipped, XFCE or tools missing)
 set -euo pipefail
-zarvo=$1 cli=$2 shots=$3 helper=$4
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../lib/desktop.sh"
+zarvo=$1 cli=$2 shots=$3
+. "$(dirname "$0")/session-lib.sh"
 need_tools "session test" Xvfb xfce4-session xfwm4 xfce4-panel xfsettingsd xdotool xclip dbus-daemon dbus-monitor import
 
-source "$here/session-lib.sh"
 start_session_sandbox xfce 141
 # The desktop's own defaults (panel, shortcuts, session) are what is tested; the machine's autostart
 # programs stay out.
@@ -26,5 +24,5 @@ session=$!
 pids+=("$session")
 before_cleanup() { pkill -P "$session" 2>/dev/null; }
 status=0
-/usr/bin/python3 "$here/xfce_session_test.py" || status=$?
+/usr/bin/python3 "$session_here/xfce_session_test.py" || status=$?
 end_session_test $status xfce4-session.log zarvo.log login1.log

@@ -1,6 +1,6 @@
 # Sourced by the session tests: a sandbox folder cleaned up on exit, a private X server, a private system
 # bus with the stand-in login manager on it, and a home and XDG folders of the test's own.
-# Usage: start_session_sandbox NAME FIRST_DISPLAY [XVFB_ARGS...], with zarvo, cli, shots and helper set
+# Usage: start_session_sandbox NAME FIRST_DISPLAY [XVFB_ARGS...], with zarvo, cli, shots and standin set
 # (sets sandbox, pids, DISPLAY, DBUS_SYSTEM_BUS_ADDRESS and what the Python side reads)
 session_here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
@@ -25,7 +25,7 @@ start_session_sandbox() {
     # show in the stacks only with the slow unwinder (Qt is built without frame pointers).
     export ASAN_OPTIONS=$ASAN_OPTIONS:fast_unwind_on_malloc=0
     export ZARVO_SANDBOX=$sandbox ZARVO_MODE=session ZARVO_TEST_DIR=$session_here ZARVO_WM=$1
-    export ZARVO_SCREENSHOTS=$shots ZARVO=$zarvo ZARVO_CLI=$cli ZARVO_HELPER=$helper
+    export ZARVO_SCREENSHOTS=$shots ZARVO=$zarvo ZARVO_CLI=$cli ZARVO_STANDIN=${standin:-}
     mkdir -p "$shots"
 }
 

@@ -9,9 +9,7 @@
 
 #include <QDBusConnection>
 #include <QDBusVirtualObject>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -115,11 +113,8 @@ TEST(WaylandDesktopShortcuts, SwayBindingsAreReadAndTheMissingOnesGivenAsLines) 
     environment.home = home.path();
     environment.config = home.path() + QStringLiteral("/.config");
     environment.vars.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("sway"));
-    QDir().mkpath(environment.config + QStringLiteral("/sway"));
-    QFile file(environment.config + QStringLiteral("/sway/config"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("set $mod Mod4\nbindsym $mod+Shift+v exec zarvo --clipboard\n");
-    file.close();
+    const QString swayConfig = environment.config + QStringLiteral("/sway/config");
+    linuxtest::writeFile(swayConfig, "set $mod Mod4\nbindsym $mod+Shift+v exec zarvo --clipboard\n");
     WaylandDesktopShortcuts sway(environment, nullptr);
     EXPECT_EQ(sway.shortcutsPlace(), QStringLiteral("sway's config file (~/.config/sway/config)"));
     EXPECT_FALSE(sway.canBind());
@@ -139,9 +134,8 @@ TEST(WaylandDesktopShortcuts, SwayBindingsAreReadAndTheMissingOnesGivenAsLines) 
         HotKeyAdvice::bindOffer(keys.status(Slot::main), &sway, QStringLiteral("Super+R")).has_value());
 
     // The person adds the line: the next retry finds it and the key is shown as working.
-    ASSERT_TRUE(file.open(QIODevice::Append));
-    file.write("bindsym Mod4+r exec /usr/bin/zarvo --toggle\n");
-    file.close();
+    linuxtest::writeFile(swayConfig, "set $mod Mod4\nbindsym $mod+Shift+v exec zarvo --clipboard\n"
+                                     "bindsym Mod4+r exec /usr/bin/zarvo --toggle\n");
     keys.retry();
     EXPECT_TRUE(keys.works(Slot::main));
     EXPECT_TRUE(HotKeyAdvice::configLines(keys, QStringLiteral("/usr/bin/zarvo")).isEmpty());
@@ -149,21 +143,15 @@ TEST(WaylandDesktopShortcuts, SwayBindingsAreReadAndTheMissingOnesGivenAsLines) 
 
     // Bindings in included files count, wherever the include points (relative, a pattern, the
     // environment, sway's variables); a file including itself ends.
-    QDir().mkpath(environment.config + QStringLiteral("/sway/config.d"));
-    QDir().mkpath(home.path() + QStringLiteral("/keys"));
-    const auto write = [](const QString& path, const QByteArray& text) {
-        QFile out(path);
-        return out.open(QIODevice::WriteOnly) && out.write(text) == text.size();
-    };
     environment.vars.insert(QStringLiteral("KEYS"), home.path() + QStringLiteral("/keys"));
-    ASSERT_TRUE(write(environment.config + QStringLiteral("/sway/config"),
-                      "set $mod Mod4\nset $extra extra\ninclude config.d/*.conf\ninclude $KEYS/$extra\n"
-                      "include config\n"));
-    ASSERT_TRUE(write(environment.config + QStringLiteral("/sway/config.d/10-zarvo.conf"),
-                      "bindsym $mod+r exec zarvo --toggle\n"));
-    ASSERT_TRUE(write(environment.config + QStringLiteral("/sway/config.d/20-other.txt"),
-                      "bindsym $mod+Shift+v exec zarvo --clipboard\n"));
-    ASSERT_TRUE(write(home.path() + QStringLiteral("/keys/extra"), "bindsym Mod1+space exec rofi\n"));
+    linuxtest::writeFile(swayConfig,
+                         "set $mod Mod4\nset $extra extra\ninclude config.d/*.conf\ninclude $KEYS/$extra\n"
+                         "include config\n");
+    linuxtest::writeFile(environment.config + QStringLiteral("/sway/config.d/10-zarvo.conf"),
+                         "bindsym $mod+r exec zarvo --toggle\n");
+    linuxtest::writeFile(environment.config + QStringLiteral("/sway/config.d/20-other.txt"),
+                         "bindsym $mod+Shift+v exec zarvo --clipboard\n");
+    linuxtest::writeFile(home.path() + QStringLiteral("/keys/extra"), "bindsym Mod1+space exec rofi\n");
     const auto included = sway.holder(15, 0x100);
     ASSERT_TRUE(included.has_value());
     EXPECT_TRUE(included->runsOurCommand);

@@ -12,25 +12,21 @@ import threading
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "lib"))
-from desktop import wait_until as wait_for  # noqa: E402
+from desktop import panel, run, wait_until as wait_for  # noqa: E402
 
 ZARVO = os.environ["ZARVO"]
 CLI = os.environ["ZARVO_CLI"]
 SANDBOX = os.environ["ZARVO_SANDBOX"]
 COMPOSITOR = os.environ["ZARVO_COMPOSITOR"]
 HELPER = os.environ["ZARVO_COPY_HELPER"]
+PID = os.getpid()
 started = []
 
 
-def fail(message):
-    print("FAIL:", message, flush=True)
-    raise SystemExit(1)
-
-
 def check(condition, message):
+    print("ok:" if condition else "FAIL:", message, flush=True)
     if not condition:
-        fail(message)
-    print("ok:", message, flush=True)
+        raise SystemExit(1)
 
 
 def start(args, **kwargs):
@@ -54,23 +50,53 @@ class Lines:
 
     def first(self, needle, since):
         with self.lock:
-            for at, line in self.lines:
-                if at >= since and needle in line:
-                    return at
-        return None
+            return next((at for at, line in self.lines if at >= since and needle in line), None)
 
     def count(self, needle):
         with self.lock:
             return sum(1 for _, line in self.lines if needle in line)
 
 
-def wl_copy(text, *extra):
-    subprocess.run(["wl-copy", *extra, text], check=True)
+def wl_copy(text):
+    subprocess.run(["wl-copy", text], check=True)
 
 
-def clips():
-    out = subprocess.run([CLI, "clips", "list", "--json"], capture_output=True, text=True, timeout=30)
-    return json.loads(out.stdout or "[]")
+def wl_paste():
+    return run("wl-paste", "-n").stdout
+
+
+def filed(text, timeout=10):
+    """The clips of that text in the running Zarvo's history, once there are any."""
+    return wait_for(lambda: [c for c in json.loads(run(CLI, "clips", "list", "--json", timeout=30).stdout or "[]")
+                             if c.get("text") == text], timeout, step=0.2)
+
+
+def put_back(clip, message):
+    """`zarvo-cli clips copy`, and wl-paste returns the clip."""
+    run(CLI, "clips", "copy", clip["id"], check_status=True, timeout=30)
+    check(wait_for(lambda: wl_paste() == clip["text"], 5), message)
+
+
+def raw_reader(target, length):
+    """A program for a terminal: its raw input until `length` bytes have come, into `target`."""
+    return ("import os, time, tty\ntty.setraw(0)\nd, end = b'', time.time() + 30\n"
+            f"while len(d) < {length} and time.time() < end: d += os.read(0, 100)\n"
+            f"open({target!r}, 'wb').write(d)\n")
+
+
+def pasted(target):
+    return wait_for(lambda: os.path.exists(target) and open(target, "rb").read(), 10, step=0.1)
+
+
+def choose_clip(text, where):
+    """zarvo --clipboard, `text` typed (unless None) and Ctrl+Return on the first row."""
+    run(ZARVO, "--clipboard", check_status=True, timeout=30)
+    check(wait_for(panel, 5), f"zarvo --clipboard shows the panel {where}")
+    time.sleep(0.5)
+    if text:
+        run("xdotool", "type", text, check_status=True)
+        time.sleep(0.5)
+    run("xdotool", "key", "--clearmodifiers", "ctrl+Return", check_status=True)
 
 
 def capture_and_measure(rounds=25):
@@ -81,23 +107,23 @@ def capture_and_measure(rounds=25):
     ours, theirs = Lines(watch), Lines(peer)
     # Ready when a first copy comes through both.
     wl_copy("warm-up")
-    if not wait_for(lambda: ours.first("warm-up", 0) and theirs.first("warm-up", 0), 20):
-        fail(f"a first copy did not come through: zarvo-cli printed {ours.lines}, wl-paste {theirs.lines}")
+    through = wait_for(lambda: ours.first("warm-up", 0) and theirs.first("warm-up", 0), 20)
+    check(through, "a first copy comes through" + ("" if through else f": {ours.lines}, {theirs.lines}"))
     ours_ms, theirs_ms = [], []
     for n in range(rounds):
-        text = f"wayland-copy-{n}-{os.getpid()}"
+        text = f"wayland-copy-{n}-{PID}"
         begin = time.monotonic()
         wl_copy(text)
         arrived = wait_for(lambda: ours.first(text, begin), 5, step=0.002)
         peer_arrived = wait_for(lambda: theirs.first(text, begin), 5, step=0.002)
         if not arrived:
-            fail(f"copy {n} never reached the history")
+            check(False, f"copy {n} reaches the history")
         ours_ms.append((arrived - begin) * 1000)
         if peer_arrived:
             theirs_ms.append((peer_arrived - begin) * 1000)
         time.sleep(0.05)
     time.sleep(0.5)
-    duplicates = [n for n in range(rounds) if ours.count(f"wayland-copy-{n}-{os.getpid()}") != 1]
+    duplicates = [n for n in range(rounds) if ours.count(f"wayland-copy-{n}-{PID}") != 1]
     check(not duplicates, f"each of {rounds} copies is filed exactly once")
     median = statistics.median(ours_ms)
     peer_median = statistics.median(theirs_ms) if theirs_ms else float("nan")
@@ -105,21 +131,19 @@ def capture_and_measure(rounds=25):
           f"wl-paste --watch median {peer_median:.1f} ms; ratio {median / peer_median:.2f}", flush=True)
     check(median < 100, f"a copy is in the history in under 100 ms (median {median:.1f} ms)")
 
-    secret = f"secret-{os.getpid()}"
+    secret = f"secret-{PID}"
     helper = start([HELPER, secret], stdout=subprocess.PIPE, stderr=subprocess.PIPE)
     check(helper.stdout.readline().strip() == b"copied", "a password manager's copy is offered")
     check(wait_for(lambda: theirs.first(secret, 0), 5), "wl-paste sees the secret copy")
     time.sleep(0.3)
     check(ours.first(secret, 0) is None, "a copy marked as a secret is not in the history")
-    helper.terminate()
-    helper.wait()
-    watch.terminate()
-    watch.wait(timeout=10)
-    peer.terminate()
+    for process in (helper, watch, peer):
+        process.terminate()
+        process.wait(timeout=10)
 
 
 def zarvo_status():
-    out = subprocess.run([ZARVO, "--status"], capture_output=True, text=True, timeout=30)
+    out = run(ZARVO, "--status", timeout=30)
     return out.stdout.strip() if out.returncode == 0 else ""
 
 
@@ -131,39 +155,37 @@ def start_zarvo():
     return status
 
 
-def panel_windows():
-    return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Zarvo$"], capture_output=True,
-                          text=True).stdout.split()
-
-
 def hide_panel(first_start=False):
     """Hides the panel; a shown panel without the keyboard comes forward on a toggle, the next one hides
     it. The first start shows it once the portal answers for the hot keys, or after 3 s: hidden before
     the panel a test asks for, or it would come up over that one in the Run tab."""
     if first_start:
-        wait_for(panel_windows, 5)
+        wait_for(panel, 5)
     for _ in range(3):
-        if not panel_windows():
+        if not panel():
             break
-        subprocess.run([ZARVO, "--toggle"], check=True, timeout=30)
-        wait_for(lambda: not panel_windows(), 1)
-    check(not panel_windows(), "the panel is hidden")
+        run(ZARVO, "--toggle", check_status=True, timeout=30)
+        wait_for(lambda: not panel(), 1)
+    check(not panel(), "the panel is hidden")
+
+
+def wayland_window_in_front():
+    """A Wayland window in front shows as no active X window."""
+    return "0x0" in run("xprop", "-root", "_NET_ACTIVE_WINDOW").stdout
 
 
 def put_back_and_paste(name="sway"):
     status = start_zarvo()
     check(status.startswith(f"Wayland ({name})") and "clipboard through data-control" in status,
           f"the status line names {name} and the data-control clipboard")
-    first, second = f"put-back-{os.getpid()}", f"newer-{os.getpid()}"
+    first, second = f"put-back-{PID}", f"newer-{PID}"
     wl_copy(first)
     time.sleep(0.3)
     wl_copy(second)
-    found = wait_for(lambda: [c for c in clips() if c.get("text") in (first, second)], 10, step=0.2)
-    check(len(found) == 2, "both copies are in the running Zarvo's history")
-    old = next(c for c in found if c.get("text") == first)
-    subprocess.run([CLI, "clips", "copy", old["id"]], check=True, timeout=30)
-    pasted = wait_for(lambda: subprocess.run(["wl-paste", "-n"], capture_output=True, text=True).stdout == first, 5)
-    check(pasted, "putting a clip back makes wl-paste return it")
+    old = filed(first)
+    check(old and filed(second), "both copies are in the running Zarvo's history")
+    old = old[0]
+    put_back(old, "putting a clip back makes wl-paste return it")
     if name != "sway":
         # No foreign-toplevel: the application in front is unknown, and no wrong one is recorded.
         check(not old.get("appName") and not old.get("bundleID"), f"the copy names no application ({old})")
@@ -171,25 +193,19 @@ def put_back_and_paste(name="sway"):
 
     # A Wayland terminal in front: the clip is pasted into it through the virtual keyboard.
     target = os.path.join(SANDBOX, "pasted.txt")
-    reader = ("import os,sys,tty,time;tty.setraw(0);d=b'';end=time.time()+30\n"
-              "while len(d)<%d and time.time()<end: d+=os.read(0,100)\n"
-              "open(%r,'wb').write(d)") % (len(first), target)
-    start(["foot", "--app-id=foot", "python3", "-c", reader], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    focused = wait_for(lambda: b'"app_id": "foot"' in subprocess.run(
-        ["swaymsg", "-t", "get_tree"], capture_output=True).stdout, 10)
-    check(focused, "foot is mapped and focused")
+    start(["foot", "--app-id=foot", "python3", "-c", raw_reader(target, len(first))], stdout=subprocess.DEVNULL,
+          stderr=subprocess.DEVNULL)
+    check(wait_for(lambda: '"app_id": "foot"' in run("swaymsg", "-t", "get_tree").stdout, 10),
+          "foot is mapped and focused")
     time.sleep(0.5)
-    wl_copy(f"in-foot-{os.getpid()}")
-    entry = wait_for(lambda: [c for c in clips() if c.get("text") == f"in-foot-{os.getpid()}"], 10, step=0.2)
+    wl_copy(f"in-foot-{PID}")
+    entry = filed(f"in-foot-{PID}")
     check(entry, "a copy made while foot is in front is filed")
-    app = entry[0].get("appName") or entry[0].get("app") or ""
-    check("foot" in json.dumps(entry[0]).lower(), f"the copy is credited to foot ({app or entry[0]})")
-    subprocess.run([CLI, "clips", "copy", old["id"]], check=True, timeout=30)
+    check("foot" in json.dumps(entry[0]).lower(), f"the copy is credited to foot ({entry[0]})")
+    run(CLI, "clips", "copy", old["id"], check_status=True, timeout=30)
     hide_panel(first_start=True)
-    subprocess.run([ZARVO, "--clipboard"], check=True, timeout=30)
-    time.sleep(1.0)
-    subprocess.run(["xdotool", "key", "--clearmodifiers", "ctrl+Return"], check=True)
-    got = wait_for(lambda: os.path.exists(target) and open(target, "rb").read(), 10, step=0.1)
+    choose_clip(None, "over foot")
+    got = pasted(target)
     check(got == first.encode(), f"the clip is pasted into foot (got {got!r})")
 
 
@@ -199,21 +215,20 @@ def panel_keeps_keyboard(running=False):
         start_zarvo()
 
     def panel_in_front():
-        active = subprocess.run(["xprop", "-root", "_NET_ACTIVE_WINDOW"], capture_output=True, text=True).stdout
+        active = run("xprop", "-root", "_NET_ACTIVE_WINDOW").stdout
         window = active.split()[-1] if "window id" in active else ""
         if not window or int(window, 16) == 0:
             return ""
-        state = subprocess.run(["xwininfo", "-id", window], capture_output=True, text=True).stdout
-        name = subprocess.run(["xprop", "-id", window, "WM_CLASS"], capture_output=True, text=True).stdout
-        return window if "zarvo" in name.lower() and "IsViewable" in state else ""
+        viewable = "IsViewable" in run("xwininfo", "-id", window).stdout
+        return window if viewable and "zarvo" in run("xprop", "-id", window, "WM_CLASS").stdout.lower() else ""
 
     # The first start shows the panel; a toggle hides it, the next one is the one measured. The first
     # start may take a while on a busy machine: a toggle before it is in front would bring it there.
     if wait_for(panel_in_front, 10):
-        subprocess.run([ZARVO, "--toggle"], check=True, timeout=30)
+        run(ZARVO, "--toggle", check_status=True, timeout=30)
         check(wait_for(lambda: not panel_in_front(), 5), "zarvo --toggle hides the panel in front")
     begin = time.monotonic()
-    subprocess.run([ZARVO, "--toggle"], check=True, timeout=30)
+    run(ZARVO, "--toggle", check_status=True, timeout=30)
     check(wait_for(panel_in_front, 5, step=0.01), "zarvo --toggle shows the panel with the keyboard")
     print(f"measure: zarvo --toggle -> panel active in {(time.monotonic() - begin) * 1000:.0f} ms", flush=True)
     time.sleep(1.5)
@@ -223,33 +238,23 @@ def panel_keeps_keyboard(running=False):
 def paste_without_keys(name):
     """No keys can be pressed into a Wayland window here: the clip is copied, the panel stays with one
     line saying how to paste it (in the screenshot), and a Wayland client finds it on the clipboard."""
-    wanted, newer = f"to-paste-{os.getpid()}", f"latest-{os.getpid()}"
+    wanted, newer = f"to-paste-{PID}", f"latest-{PID}"
     wl_copy(wanted)
     time.sleep(0.3)
     wl_copy(newer)
-    check(wait_for(lambda: [c for c in clips() if c.get("text") == newer], 10, step=0.2), "both clips are filed")
+    check(filed(newer), "both clips are filed")
     hide_panel(first_start=True)
     start(["foot", "--app-id=foot", "sleep", "60"], stdout=subprocess.DEVNULL,
           stderr=open(os.path.join(SANDBOX, "foot.log"), "w"))
-    # A Wayland window in front shows as no active X window.
-    in_front = wait_for(lambda: "0x0" in subprocess.run(["xprop", "-root", "_NET_ACTIVE_WINDOW"],
-                                                       capture_output=True, text=True).stdout, 10)
-    check(in_front, f"a Wayland window (foot) is in front under {name}")
-    subprocess.run([ZARVO, "--clipboard"], check=True, timeout=30)
-    check(wait_for(panel_windows, 5), "zarvo --clipboard shows the panel")
-    time.sleep(0.5)
-    subprocess.run(["xdotool", "type", wanted], check=True)
-    time.sleep(0.5)
-    subprocess.run(["xdotool", "key", "--clearmodifiers", "ctrl+Return"], check=True)
+    check(wait_for(wayland_window_in_front, 10), f"a Wayland window (foot) is in front under {name}")
+    choose_clip(wanted, "over it")
     # Copied, not pasted: the panel stays up with its line (the unit tests hold the line's words).
     time.sleep(0.6)
-    window = panel_windows()
+    window = panel()
     check(window, "the panel stays up to say how to paste")
-    if window:  # XWayland without a root window to read: the panel's own
-        subprocess.run(["import", "-window", window[0], os.path.join(SANDBOX, f"paste-line-{name}.png")],
-                       capture_output=True, timeout=30)
-    got = lambda: subprocess.run(["wl-paste", "-n"], capture_output=True, text=True).stdout
-    check(wait_for(lambda: got() == wanted, 5), f"wl-paste returns the clip ({got()!r})")
+    # XWayland without a root window to read: the panel's own
+    run("import", "-window", str(window), os.path.join(SANDBOX, f"paste-line-{name}.png"), timeout=30)
+    check(wait_for(lambda: wl_paste() == wanted, 5), f"wl-paste returns the clip ({wl_paste()!r})")
 
 
 def toggle_latency(runs=15):
@@ -262,7 +267,7 @@ def toggle_latency(runs=15):
         return
     hide_panel()
     # python-xlib does not take the session's wildcard cookie: this private XWayland lets local clients in.
-    subprocess.run(["xhost", "+local:"], capture_output=True)
+    run("xhost", "+local:")
     d = display.Display()
     root, atom = d.screen().root, d.intern_atom("_NET_ACTIVE_WINDOW")
 
@@ -276,11 +281,11 @@ def toggle_latency(runs=15):
         begin = time.monotonic()
         subprocess.Popen([ZARVO, "--toggle"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         if not wait_for(lambda: active() not in (0, before), 5, step=0.0005):
-            fail("zarvo --toggle did not make the panel active")
+            check(False, "zarvo --toggle makes the panel active")
         times.append((time.monotonic() - begin) * 1000)
         time.sleep(0.3)
-        subprocess.run([ZARVO, "--toggle"], check=True, timeout=30)
-        wait_for(lambda: not panel_windows(), 3)
+        run(ZARVO, "--toggle", check_status=True, timeout=30)
+        wait_for(lambda: not panel(), 3)
         time.sleep(0.3)
     print(f"measure: zarvo --toggle -> panel active under {COMPOSITOR}, median {statistics.median(times):.1f} ms "
           f"(min {min(times):.1f}) of {runs}", flush=True)
@@ -289,40 +294,34 @@ def toggle_latency(runs=15):
 def survives_compositor_restarts():
     """The compositor goes away twice (killed, then ended): each loss is said once, Zarvo stays up, and
     capture and putting back work again once the compositor is back."""
-    status = start_zarvo()
-    check("clipboard through data-control" in status, "the data-control clipboard is in use")
-    log = os.path.join(SANDBOX, "zarvo.log")
+    check("clipboard through data-control" in start_zarvo(), "the data-control clipboard is in use")
     pid = int(os.environ["ZARVO_COMPOSITOR_PID"])
     socket = os.path.join(os.environ["XDG_RUNTIME_DIR"], os.environ["WAYLAND_DISPLAY"])
     for n, signal in enumerate((9, 15)):
         os.kill(pid, signal)
-        lost = wait_for(lambda: "capture stopped" in zarvo_status(), 10, step=0.1)
-        check(lost, f"the lost connection is said in --status (signal {signal})")
+        check(wait_for(lambda: "capture stopped" in zarvo_status(), 10, step=0.1),
+              f"the lost connection is said in --status (signal {signal})")
         if n == 0:  # the settings window says it too, under the hot keys
-            subprocess.run([ZARVO, "--settings"], check=True, timeout=30)
+            run(ZARVO, "--settings", check_status=True, timeout=30)
             time.sleep(1.5)
-            subprocess.run(["import", "-window", "root", os.path.join(SANDBOX, "settings-lost.png")],
-                           capture_output=True, timeout=30)
+            run("import", "-window", "root", os.path.join(SANDBOX, "settings-lost.png"), timeout=30)
         time.sleep(1.5)  # reconnection attempts against the missing socket
-        said = open(log).read().count("Wayland connection was lost")
+        said = open(os.path.join(SANDBOX, "zarvo.log")).read().count("Wayland connection was lost")
         check(said == n + 1, f"the loss is logged once ({said} lines after {n + 1} losses)")
-        compositor = start([os.path.join(SANDBOX, "compositor.sh")])
-        pid = compositor.pid
+        pid = start([os.path.join(SANDBOX, "compositor.sh")]).pid
         check(wait_for(lambda: os.path.exists(socket), 20), "the compositor is back on the same socket")
         begin = time.monotonic()
-        back = wait_for(lambda: "clipboard through data-control" in zarvo_status(), 10, step=0.05)
-        check(back, "--status says the data-control clipboard is back")
+        check(wait_for(lambda: "clipboard through data-control" in zarvo_status(), 10, step=0.05),
+              "--status says the data-control clipboard is back")
         print(f"measure: compositor socket back -> capture back in {(time.monotonic() - begin) * 1000:.0f} ms",
               flush=True)
-        text = f"after-restart-{n}-{os.getpid()}"
+        text = f"after-restart-{n}-{PID}"
         wl_copy(text)
-        found = wait_for(lambda: [c for c in clips() if c.get("text") == text], 5, step=0.1)
+        found = filed(text, 5)
         check(found, "a copy after the restart is in the history")
-        wl_copy(f"newer-{n}-{os.getpid()}")
+        wl_copy(f"newer-{n}-{PID}")
         time.sleep(0.3)
-        subprocess.run([CLI, "clips", "copy", found[0]["id"]], check=True, timeout=30)
-        pasted = wait_for(lambda: subprocess.run(["wl-paste", "-n"], capture_output=True, text=True).stdout == text, 5)
-        check(pasted, "putting a clip back works on the new connection")
+        put_back(found[0], "putting a clip back works on the new connection")
 
 
 def paste_through_fake_input():
@@ -339,30 +338,23 @@ def paste_through_fake_input():
     with open(os.path.join(apps, "org.freedesktop.weston.wayland-terminal.desktop"), "w") as out:
         out.write("[Desktop Entry]\nType=Application\nName=Terminal\nExec=weston-terminal\n"
                   "Categories=System;TerminalEmulator;\n")
-    subprocess.run([ZARVO, "--quit"], capture_output=True, timeout=30)
+    run(ZARVO, "--quit", timeout=30)
     check(wait_for(lambda: not zarvo_status(), 10), "zarvo quits")
     status = start_zarvo()
     check("paste through KWin's fake input" in status and "KWin's window list" in status,
           "with its desktop entry, KWin lets Zarvo press keys and name the front window")
-    text = f"fake-input-{os.getpid()}"
+    text = f"fake-input-{PID}"
     wl_copy(text)
-    check(wait_for(lambda: [c for c in clips() if c.get("text") == text], 10, step=0.2), "the clip is filed")
+    check(filed(text), "the clip is filed")
     hide_panel(first_start=True)
     target, reader = os.path.join(SANDBOX, "fake-input.txt"), os.path.join(SANDBOX, "reader.py")
     with open(reader, "w") as out:
-        out.write("#!/usr/bin/python3\nimport os, time, tty\ntty.setraw(0)\nd, end = b'', time.time() + 30\n"
-                  f"while len(d) < {len(text)} and time.time() < end: d += os.read(0, 100)\n"
-                  f"open({target!r}, 'wb').write(d)\n")
+        out.write("#!/usr/bin/python3\n" + raw_reader(target, len(text)))
     os.chmod(reader, 0o755)
     start(["weston-terminal", f"--shell={reader}"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     time.sleep(1.5)
-    subprocess.run([ZARVO, "--clipboard"], check=True, timeout=30)
-    check(wait_for(panel_windows, 5), "zarvo --clipboard shows the panel over weston-terminal")
-    time.sleep(0.5)
-    subprocess.run(["xdotool", "type", text], check=True)
-    time.sleep(0.5)
-    subprocess.run(["xdotool", "key", "--clearmodifiers", "ctrl+Return"], check=True)
-    got = wait_for(lambda: os.path.exists(target) and open(target, "rb").read(), 10, step=0.1)
+    choose_clip(text, "over weston-terminal")
+    got = pasted(target)
     check(got == text.encode(), f"the clip is pasted into weston-terminal through fake input (got {got!r})")
     status = zarvo_status()
     check("waiting for the desktop portal" not in status, f"the keys do not wait for the portal for good ({status})")
@@ -387,7 +379,7 @@ finally:
     for process in reversed(started):
         if process.poll() is None:
             process.terminate()
-    subprocess.run([ZARVO, "--quit"], capture_output=True, timeout=30)
+    run(ZARVO, "--quit", timeout=30)
     for process in started:
         try:
             process.wait(timeout=5)
