@@ -1,4 +1,5 @@
 #include "ClipStoreFixture.h"
+#include "fakes/JsonEdits.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -74,11 +75,7 @@ TEST(ClipStore, DamagedIndexKeepsEveryReadableClipAndEveryDataFile) {
 
     const QJsonArray array = QJsonDocument::fromJson(original).array();
     auto changed = [&](int index, const char* key, const QJsonValue& value) {
-        QJsonArray copy = array;
-        QJsonObject object = copy[index].toObject();
-        object[QLatin1String(key)] = value;
-        copy[index] = object;
-        return QJsonDocument(copy).toJson(QJsonDocument::Compact);
+        return zarvo::testing::withMember(array, index, key, value);
     };
     const QUuid video = QUuid::createUuid();
     QJsonObject videoObject = array[0].toObject();

@@ -1,5 +1,6 @@
 #include "store/History.h"
 #include "fakes/FakePlatform.h"
+#include "fakes/JsonEdits.h"
 #include "fakes/Printers.h"
 #include "store/UserDefaults.h"
 
@@ -203,11 +204,7 @@ TEST(History, DamagedStoredListKeepsEveryReadableEntryAndItsOriginalOnce) {
     const qsizetype secondEnds = History::encode(stored.mid(0, 2)).size() - 1;
     QJsonArray array = QJsonDocument::fromJson(data).array();
     auto changed = [&](int index, const char* key, const QJsonValue& value) {
-        QJsonArray copy = array;
-        QJsonObject object = copy[index].toObject();
-        object[QLatin1String(key)] = value;
-        copy[index] = object;
-        return QJsonDocument(copy).toJson(QJsonDocument::Compact);
+        return zarvo::testing::withMember(array, index, key, value);
     };
     QJsonArray withUnknown = array;
     withUnknown.insert(1, QJsonObject{{"folder", "/x"}, {"kind", "workspace"}});
