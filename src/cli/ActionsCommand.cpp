@@ -86,6 +86,7 @@ std::optional<QString> parse(const QStringList& args, bool actions, Options& opt
 
 // Types the text and waits for the file search, as the query command does.
 void search(SearchModel& model, const QString& text) {
+    model.pipeline().setShowsFileSearchProgress(false);
     model.setQuery(text);
     if (model.mode() == SearchModel::Mode::search) model.pipeline().runSearch();
     if (!model.isSearching()) return;

@@ -132,6 +132,7 @@ void runQuery(const SearchModel::Services& services, const QStringList& args,
              QString()});
     };
     SearchModel* model = pending->model;
+    model->pipeline().setShowsFileSearchProgress(false);
     model->setQuery(text);
     if (model->mode() == SearchModel::Mode::search) model->pipeline().runSearch();
     if (!model->isSearching()) {

@@ -137,8 +137,9 @@ void SpotlightSearch::notified(MetadataQuery* query, bool finish, const Callback
         query->stopQuery();
         m_finished.insert(query);
     }
-    const QStringList merged = mergedResults();
     const bool done = m_finished.size() == qsizetype(m_queries.size());
+    if (!done && !reportsProgress) return;
+    const QStringList merged = mergedResults();
     if (done) cancel();
     onResults(merged, done);
 }

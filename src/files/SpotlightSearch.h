@@ -34,6 +34,9 @@ public:
     bool isRunning() const { return !m_queries.empty(); }
 
     int maxResults = 300;
+    // False for a caller that shows only the outcome: the batches before the last are neither merged
+    // nor reported, which saves ranking each of them.
+    bool reportsProgress = true;
 
     // The metadata query a search is made of (one per pattern set), before it is started.
     struct Plan {

@@ -430,6 +430,10 @@ std::optional<QString> QueryPipeline::prefillFromPasteboard() const {
     return Clipboard::prefillText(m_services.platform, *m_services.pasteboard);
 }
 
+void QueryPipeline::setShowsFileSearchProgress(bool shows) {
+    if (m_spotlight) m_spotlight->reportsProgress = shows;
+}
+
 void QueryPipeline::refreshFolderAccess() {
     QPointer<SearchModel> self(&m);
     // Where the folders are is asked of the platform here; only listing them happens off the main thread.

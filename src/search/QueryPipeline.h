@@ -58,6 +58,8 @@ public:
     // Tab: the selected file's path in the box.
     void complete();
     void refreshFolderAccess();
+    // Off for a caller that reads the rows only once the file search is over (the command line).
+    void setShowsFileSearchProgress(bool shows);
     // The text the panel starts with when prefilling from the clipboard is on.
     std::optional<QString> prefillFromPasteboard() const;
     // Rows listed once by history key; an installed application is listed once even when a keyword row

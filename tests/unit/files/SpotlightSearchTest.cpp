@@ -200,3 +200,17 @@ TEST(SpotlightSearch, NewSearchOrCancelSilencesTheOldOne) {
     factory.at(5)->finish({"/h/cd"});
     EXPECT_EQ(third.calls.size(), 2);
 }
+
+TEST(SpotlightSearch, ACallerOfTheOutcomeOnlyHearsOnceWithEverything) {
+    FakeMetadataQueryFactory factory;
+    SpotlightSearch search(factory);
+    search.reportsProgress = false;
+    Calls calls;
+    search.search(term("report"), calls.callback());
+    factory.at(1)->progress({"/h/r-e-p-o-r-t"});
+    factory.at(0)->finish({"/h/report.txt"});
+    EXPECT_TRUE(calls.calls.isEmpty());
+    factory.at(1)->finish({"/h/r-e-p-o-r-t"});
+    EXPECT_EQ(calls.calls, (QList<QPair<QStringList, bool>>{
+                               qMakePair(QStringList{"/h/report.txt", "/h/r-e-p-o-r-t"}, true)}));
+}
