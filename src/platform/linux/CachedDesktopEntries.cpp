@@ -9,7 +9,11 @@
 #include <QSaveFile>
 #include <QSet>
 
+#include <algorithm>
+#include <dirent.h>
+#include <string>
 #include <sys/stat.h>
+#include <vector>
 
 namespace zarvo::linux_ {
 
@@ -20,32 +24,52 @@ constexpr quint32 kFormat = 2;
 constexpr qint64 kMaxCacheBytes = 64 * 1024 * 1024;
 constexpr quint32 kMaxItems = 1'000'000;
 
-void addStat(QDataStream& out, const QString& path) {
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
+void addStat(QDataStream& out, const QString& path, const struct stat* st) {
+    if (!st) {
         out << path << qint64(-1);
         return;
     }
-    out << path << qint64(st.st_mode) << qint64(st.st_dev) << qint64(st.st_ino) << qint64(st.st_size)
-        << qint64(st.st_mtim.tv_sec) << qint64(st.st_mtim.tv_nsec) << qint64(st.st_ctim.tv_sec)
-        << qint64(st.st_ctim.tv_nsec);
+    out << path << qint64(st->st_mode) << qint64(st->st_dev) << qint64(st->st_ino) << qint64(st->st_size)
+        << qint64(st->st_mtim.tv_sec) << qint64(st->st_mtim.tv_nsec) << qint64(st->st_ctim.tv_sec)
+        << qint64(st->st_ctim.tv_nsec);
 }
 
-// The folders and entries the scan walks, in the order it walks them.
-void addFolder(QDataStream& out, const QString& folder, int depth, QSet<QPair<quint64, quint64>>& visited) {
+void addStat(QDataStream& out, const QString& path) {
     struct stat st {};
-    addStat(out, folder);
-    if (::stat(QFile::encodeName(folder).constData(), &st) != 0 || !S_ISDIR(st.st_mode)) return;
+    addStat(out, path, ::stat(QFile::encodeName(path).constData(), &st) == 0 ? &st : nullptr);
+}
+
+// The folders and entries the scan walks. Listed with readdir and sorted by bytes rather than through
+// QDir, whose name order goes through the locale's collation and which stats every entry twice: this
+// runs on every command-line query.
+void addFolder(QDataStream& out, const QString& folder, int depth, QSet<QPair<quint64, quint64>>& visited) {
+    const QByteArray encoded = QFile::encodeName(folder);
+    struct stat st {};
+    const bool found = ::stat(encoded.constData(), &st) == 0;
+    addStat(out, folder, found ? &st : nullptr);
+    if (!found || !S_ISDIR(st.st_mode)) return;
     if (visited.contains({quint64(st.st_dev), quint64(st.st_ino)})) return;
     visited.insert({quint64(st.st_dev), quint64(st.st_ino)});
-    const QFileInfoList entries =
-        QDir(folder).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QFileInfo& entry : entries)
-        if (!entry.isDir() && entry.fileName().endsWith(QLatin1String(".desktop")))
-            addStat(out, entry.filePath());
+    DIR* dir = ::opendir(encoded.constData());
+    if (!dir) return;
+    std::vector<std::string> names;
+    while (const dirent* entry = ::readdir(dir))
+        if (entry->d_name[0] != '.') names.emplace_back(entry->d_name); // hidden ones, as QDir leaves them
+    std::sort(names.begin(), names.end());
+    std::vector<QString> folders;
+    for (const std::string& name : names) {
+        // Followed, as the scan follows links; a dangling one is left out.
+        if (::fstatat(::dirfd(dir), name.c_str(), &st, 0) != 0) continue;
+        const QString path = folder + QLatin1Char('/') + QFile::decodeName(name.c_str());
+        if (S_ISDIR(st.st_mode))
+            folders.push_back(path);
+        else if (S_ISREG(st.st_mode) && name.ends_with(".desktop"))
+            addStat(out, path, &st);
+    }
+    ::closedir(dir);
     if (depth >= DesktopEntrySource::maxDepth) return;
-    for (const QFileInfo& entry : entries)
-        if (entry.isDir()) addFolder(out, entry.filePath(), depth + 1, visited);
+    for (const QString& path : folders)
+        addFolder(out, path, depth + 1, visited);
 }
 
 QDataStream& operator<<(QDataStream& out, const AppBundle& b);
