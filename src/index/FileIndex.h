@@ -153,6 +153,9 @@ private:
     // Re-lists the next slice of folders without a watch whose modification time moved.
     void relistChangedUnwatched();
     void handleEvent(const inotify_event& event);
+    // Applies the watches' events that are waiting, between slices of a long re-listing, so that a file
+    // made in a watched folder is found at once even then.
+    void applyWaitingEvents();
     // What gets a watch before the crawl: the roots, their Desktop, Documents and Downloads, and the
     // folders of the most recently used files.
     QList<QByteArray> priorityFolders() const;

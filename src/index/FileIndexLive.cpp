@@ -17,6 +17,9 @@ namespace zarvo::index {
 namespace {
 
 constexpr int kSaveIntervalMs = 10 * 60 * 1000;
+// Folders without a watch checked or re-listed between two looks at the watches' events: a few
+// milliseconds' work.
+constexpr quint32 kFoldersBetweenEvents = 256;
 
 } // namespace
 
@@ -243,7 +246,7 @@ void FileIndex::relistChangedUnwatched() {
         m_checkCursor = m_checkCursor + 1 < count ? m_checkCursor + 1 : 0;
         const Entry& e = t.entries[dir];
         if (!e.is(Entry::Dir) || !e.is(Entry::Unwatched) || e.is(Entry::Deleted)) continue;
-        ++checked;
+        if (++checked % kFoldersBetweenEvents == 0) applyWaitingEvents();
         struct stat st;
         const QByteArray path = t.pathBytes(dir);
         if (::stat(path.constData(), &st) != 0 || clampTime(st.st_mtim.tv_sec) == e.mtime) continue;
@@ -262,10 +265,15 @@ void FileIndex::rescanUnwatched() {
             if (e.is(Entry::Dir) && e.is(Entry::Unwatched) && !e.is(Entry::Deleted)) folders.push_back(i);
         }
     }
-    for (auto dir : folders) {
+    for (size_t i = 0; i < folders.size(); ++i) {
         if (m_stop) return;
-        if (!m_table->entries[dir].is(Entry::Deleted)) syncFolder(dir);
+        if (i % kFoldersBetweenEvents == 0) applyWaitingEvents();
+        if (!m_table->entries[folders[i]].is(Entry::Deleted)) syncFolder(folders[i]);
     }
+}
+
+void FileIndex::applyWaitingEvents() {
+    if (m_watcher->wait(0)) m_watcher->drain([this](const inotify_event& ev) { handleEvent(ev); });
 }
 
 } // namespace zarvo::index
