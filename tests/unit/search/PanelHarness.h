@@ -23,6 +23,7 @@
 #include "store/Settings.h"
 #include "store/UserDefaults.h"
 
+#include <QFile>
 #include <QThreadPool>
 #include <QTimer>
 #include <functional>
@@ -32,6 +33,12 @@ namespace zarvo::testing {
 // The Clear control's confirmation timer, which the tests fire early instead of waiting seconds.
 inline QTimer& clearTimeout(SearchModel& model) {
     return *model.findChild<QTimer*>("clearConfirmation");
+}
+
+// A file's bytes, or a word that matches no contents.
+inline QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 inline ClipStore::Services clipServices(fakes::FakePlatform& p, const Settings& settings) {

@@ -18,7 +18,6 @@ TEST(SearchQuery, TermsKindsAndDates) {
     EXPECT_FALSE(q.hasFilters());
 
     EXPECT_EQ(SearchQuery::parse(fake.platform, QString(), kNow), SearchQuery{});
-    EXPECT_FALSE(SearchQuery{}.hasFilters());
 
     // Kinds in token order, case-insensitive, duplicates kept; the term keeps its case.
     q = SearchQuery::parse(fake.platform, "IMG: pdf: Report kind:PDF", kNow);
