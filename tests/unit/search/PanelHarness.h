@@ -102,24 +102,20 @@ struct Panel {
             e.control |= m == QLatin1String("ctrl");
         }
         const QString key = parts.last();
-        static const QHash<QString, int> named = {
-            {"return", KeyCode::returnKey},
-            {"enter", KeyCode::enter},
-            {"esc", KeyCode::escape},
-            {"tab", KeyCode::tab},
-            {"delete", KeyCode::deleteKey},
-            {"up", KeyCode::upArrow},
-            {"down", KeyCode::downArrow},
-            {".", 47},
-            {"k", 40},
-            {"c", 8},
-            {"d", 2},
-            {"p", 35},
-            {"y", 16},
-            {",", 43},
-            {"a", 0},
-            {"v", KeyCode::v},
-        };
+        static const QHash<QString, int> named = {{"return", KeyCode::returnKey},
+                                                  {"esc", KeyCode::escape},
+                                                  {"tab", KeyCode::tab},
+                                                  {"delete", KeyCode::deleteKey},
+                                                  {"up", KeyCode::upArrow},
+                                                  {"down", KeyCode::downArrow},
+                                                  {".", 47},
+                                                  {"k", 40},
+                                                  {"c", 8},
+                                                  {"d", 2},
+                                                  {"p", 35},
+                                                  {"y", 16},
+                                                  {",", 43},
+                                                  {"a", 0}};
         static const QHash<QString, int> digits = {{"1", 18}, {"2", 19}, {"3", 20}, {"4", 21}, {"5", 23},
                                                    {"6", 22}, {"7", 26}, {"8", 28}, {"9", 25}, {"0", 29}};
         if (named.contains(key))
