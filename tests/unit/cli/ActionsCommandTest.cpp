@@ -66,7 +66,6 @@ TEST(ActionsCommand, RunsActionsByTitleInASandboxHome) {
     EXPECT_EQ(r.out, "Duplicated as \u201CReport copy.pdf\u201D\n");
     EXPECT_TRUE(QFile::exists(s.home + "/Report copy.pdf"));
 
-    // Rename refuses bad names with a non-zero exit, then renames.
     r = s.run({"actions", "~/Report copy.pdf", "--run", "Rename", "--to", "a/b"});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.out, "That isn't a valid name\n");

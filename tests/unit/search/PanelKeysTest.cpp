@@ -215,7 +215,6 @@ TEST(PanelKeys, RenameRefusesBadNamesAndNeverReplacesAnotherFile) {
     EXPECT_EQ(f.history.entries().first().key, renamed);
     EXPECT_EQ(f.favorites.keys(), QStringList{renamed});
 
-    // Escape leaves the name as it was.
     f.model.modes().startRename(f.fileRow(renamed));
     f.model.setQuery("Unused.pdf");
     f.press("esc");
@@ -232,7 +231,6 @@ TEST(PanelKeys, RenameRefusesBadNamesAndNeverReplacesAnotherFile) {
     EXPECT_EQ(readAll(other), "other");
     f.press("esc");
 
-    // Only files can be renamed.
     f.model.modes().startRename(Panel::webRow("https://example.com"));
     EXPECT_EQ(f.message(), "Only files and folders can be renamed");
     EXPECT_EQ(f.model.mode(), SearchModel::Mode::search);
