@@ -55,7 +55,6 @@ TEST(SearchQuery, FolderScopes) {
     EXPECT_FALSE(q.unknownScope);
     EXPECT_EQ(q.term, "avatar");
     EXPECT_EQ(SearchQuery::resolveFolder(fake.platform, "DL"), home + "/Downloads");
-    EXPECT_EQ(SearchQuery::resolveFolder(fake.platform, "videos"), home + "/Movies");
 
     // A home entry by name; a file of that name is not a folder.
     EXPECT_EQ(SearchQuery::resolveFolder(fake.platform, "projects"), projects);
