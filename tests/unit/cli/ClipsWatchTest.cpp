@@ -68,7 +68,6 @@ TEST(ClipsWatch, CapturesUntilInterruptedKeepingTheLastCopyAndSkippingPrivateOne
     const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 2) << r.out.toStdString();
     EXPECT_TRUE(lines[0].endsWith("\ttext\tfirst copy"));
-    EXPECT_EQ(lines[0].section('\t', 0, 0).size(), 36);
     EXPECT_TRUE(lines[1].endsWith("\ttext\tlast copy"));
     EXPECT_TRUE(r.err.contains("2 copies captured"));
 

@@ -4,16 +4,10 @@
 #include "cli/QueryCommand.h"
 #include "clipboard/ClipStore.h"
 #include "clipboard/ClipStoreLock.h"
-#include "fakes/EventLoop.h"
-#include "fakes/FakeMetadataQuery.h"
-#include "fakes/FakePlatform.h"
 #include "files/IndexMetadataQuery.h"
 #include "index/FileIndex.h"
 #include "platform/linux/InstanceLock.h"
-#include "store/Favorites.h"
-#include "store/History.h"
-#include "store/Settings.h"
-#include "store/UserDefaults.h"
+#include "unit/search/PanelHarness.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -52,22 +46,13 @@ Outcome withoutIDs(Outcome run) {
     return run;
 }
 
-// The services the application hands the requests, on the fakes.
-struct App {
-    fakes::FakePlatform p;
-    fakes::FakeMetadataQueryFactory metadata;
-    UserDefaults defaults{p.defaults, QString::fromLatin1(fakes::kTestIdentifier)};
-    Settings settings{defaults, &p.platform};
-    History history{defaults, p.clock};
-    Favorites favorites{defaults};
-    QString directory = p.root.path() + "/served";
+// The services the application hands the requests, on the panel's fakes, with its clip store locked
+// as the application locks it.
+struct App : zarvo::testing::Panel {
+    QString directory = clips.directory();
     std::unique_ptr<QLockFile> lock = lockClipStore(directory, 0);
-    ClipStore clips{directory, &p.pasteboard, false, ClipStore::Services::fromPlatform(p.platform)};
     SearchModel::Services services{p.platform, settings,  history,      favorites,
                                    &clips,     &metadata, &p.pasteboard};
-
-    App() { Settings::resetShared(); }
-    ~App() { Settings::resetShared(); }
 
     Outcome ask(const QJsonObject& request) {
         return fromAnswer(cli::handleCliRequest(request, clips, services));

@@ -23,6 +23,7 @@
 #include "store/Settings.h"
 #include "store/UserDefaults.h"
 
+#include <QFile>
 #include <QThreadPool>
 #include <QTimer>
 #include <functional>
@@ -32,6 +33,12 @@ namespace zarvo::testing {
 // The Clear control's confirmation timer, which the tests fire early instead of waiting seconds.
 inline QTimer& clearTimeout(SearchModel& model) {
     return *model.findChild<QTimer*>("clearConfirmation");
+}
+
+// A file's bytes, or a word that matches no contents.
+inline QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 inline ClipStore::Services clipServices(fakes::FakePlatform& p, const Settings& settings) {
@@ -95,24 +102,20 @@ struct Panel {
             e.control |= m == QLatin1String("ctrl");
         }
         const QString key = parts.last();
-        static const QHash<QString, int> named = {
-            {"return", KeyCode::returnKey},
-            {"enter", KeyCode::enter},
-            {"esc", KeyCode::escape},
-            {"tab", KeyCode::tab},
-            {"delete", KeyCode::deleteKey},
-            {"up", KeyCode::upArrow},
-            {"down", KeyCode::downArrow},
-            {".", 47},
-            {"k", 40},
-            {"c", 8},
-            {"d", 2},
-            {"p", 35},
-            {"y", 16},
-            {",", 43},
-            {"a", 0},
-            {"v", KeyCode::v},
-        };
+        static const QHash<QString, int> named = {{"return", KeyCode::returnKey},
+                                                  {"esc", KeyCode::escape},
+                                                  {"tab", KeyCode::tab},
+                                                  {"delete", KeyCode::deleteKey},
+                                                  {"up", KeyCode::upArrow},
+                                                  {"down", KeyCode::downArrow},
+                                                  {".", 47},
+                                                  {"k", 40},
+                                                  {"c", 8},
+                                                  {"d", 2},
+                                                  {"p", 35},
+                                                  {"y", 16},
+                                                  {",", 43},
+                                                  {"a", 0}};
         static const QHash<QString, int> digits = {{"1", 18}, {"2", 19}, {"3", 20}, {"4", 21}, {"5", 23},
                                                    {"6", 22}, {"7", 26}, {"8", 28}, {"9", 25}, {"0", 29}};
         if (named.contains(key))

@@ -10,6 +10,7 @@
 using namespace zarvo;
 using zarvo::testing::clearTimeout;
 using zarvo::testing::Panel;
+using zarvo::testing::readAll;
 
 TEST(PanelKeys, SearchModeKeysEscapeAndTheTextFieldsOwnKeys) {
     Panel f;
@@ -23,7 +24,6 @@ TEST(PanelKeys, SearchModeKeysEscapeAndTheTextFieldsOwnKeys) {
     EXPECT_FALSE(f.press("cmd+0"));
     EXPECT_EQ(f.p.pasteboard.writes, 0);
 
-    // ⇧⌘C copies the target's path.
     EXPECT_TRUE(f.press("cmd+shift+c"));
     EXPECT_EQ(f.p.pasteboard.string(PasteboardType::plainText), f.p.home() + "/Documents/Report.pdf");
     EXPECT_EQ(f.message(), "Copied ~/Documents/Report.pdf");
@@ -42,7 +42,6 @@ TEST(PanelKeys, SearchModeKeysEscapeAndTheTextFieldsOwnKeys) {
 TEST(PanelKeys, TabSwitchKeyHonoursShiftOnlyWhenBound) {
     Panel f;
     f.addTextClip("first");
-    ASSERT_EQ(f.settings.tabKeyModifiers(), HotKeyModifier::command);
     // Bound without Shift: pressing it with Shift held still switches.
     EXPECT_TRUE(f.press("cmd+shift+."));
     EXPECT_EQ(f.model.mode(), SearchModel::Mode::clips);
@@ -211,14 +210,11 @@ TEST(PanelKeys, RenameRefusesBadNamesAndNeverReplacesAnotherFile) {
     EXPECT_EQ(f.model.mode(), SearchModel::Mode::search);
     const QString renamed = f.p.home() + "/Work/" + odd;
     EXPECT_FALSE(QFile::exists(path));
-    QFile file(renamed);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), "original");
+    EXPECT_EQ(readAll(renamed), "original");
     EXPECT_EQ(f.model.query(), renamed);
     EXPECT_EQ(f.history.entries().first().key, renamed);
     EXPECT_EQ(f.favorites.keys(), QStringList{renamed});
 
-    // Escape leaves the name as it was.
     f.model.modes().startRename(f.fileRow(renamed));
     f.model.setQuery("Unused.pdf");
     f.press("esc");
@@ -232,12 +228,9 @@ TEST(PanelKeys, RenameRefusesBadNamesAndNeverReplacesAnotherFile) {
     const QString other = f.p.makeFile("Case/REPORT.pdf", "other");
     f.model.modes().startRename(f.fileRow(f.p.home() + "/Case/report.pdf"));
     EXPECT_EQ(save("REPORT.pdf"), "\u201CREPORT.pdf\u201D already exists here");
-    QFile kept(other);
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), "other");
+    EXPECT_EQ(readAll(other), "other");
     f.press("esc");
 
-    // Only files can be renamed.
     f.model.modes().startRename(Panel::webRow("https://example.com"));
     EXPECT_EQ(f.message(), "Only files and folders can be renamed");
     EXPECT_EQ(f.model.mode(), SearchModel::Mode::search);
@@ -248,7 +241,6 @@ TEST(PanelKeys, ClipboardTabKeysAndDigits) {
     for (const char* text : {"one", "two", "three"})
         f.addTextClip(QString::fromLatin1(text));
     f.model.clipboardTab().switchTab(SearchModel::Tab::clipboard);
-    ASSERT_EQ(f.model.mode(), SearchModel::Mode::clips);
     ASSERT_EQ(f.model.results().size(), 3);
     EXPECT_EQ(f.model.results().first().title, "three");
 
@@ -267,7 +259,6 @@ TEST(PanelKeys, ClipboardTabKeysAndDigits) {
     EXPECT_TRUE(f.press("cmd+d"));
     EXPECT_EQ(f.message(), "Unpinned \u201Ctwo\u201D");
 
-    // ⌘2 copies the second listed clip and closes.
     EXPECT_TRUE(f.press("cmd+2"));
     EXPECT_EQ(f.dismissed, 1);
     EXPECT_EQ(f.p.pasteboard.string(PasteboardType::plainText), "two");
@@ -283,9 +274,7 @@ TEST(PanelKeys, ClipboardTabKeysAndDigits) {
     EXPECT_FALSE(f.model.message());
     f.model.setQuery("");
 
-    // ⌘K opens the clip menu.
     f.press("cmd+k");
-    EXPECT_EQ(f.model.mode(), SearchModel::Mode::actions);
     EXPECT_EQ(f.titles(), (QStringList{"Copy", "Copy as Plain Text", "Paste into Front App", "Pin",
                                        "Delete from Clipboard History"}));
     f.press("esc");
@@ -298,7 +287,6 @@ TEST(PanelKeys, ClipboardTabKeysAndDigits) {
     f.press("esc");
     EXPECT_EQ(f.dismissed, 2);
 
-    // ⌘↩ pastes into the front application.
     f.p.workspace.front = AppInfo{"org.example.editor", "Editor"};
     f.model.setSelectedIndex(0);
     EXPECT_TRUE(f.press("cmd+return"));

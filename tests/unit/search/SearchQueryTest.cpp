@@ -18,7 +18,6 @@ TEST(SearchQuery, TermsKindsAndDates) {
     EXPECT_FALSE(q.hasFilters());
 
     EXPECT_EQ(SearchQuery::parse(fake.platform, QString(), kNow), SearchQuery{});
-    EXPECT_FALSE(SearchQuery{}.hasFilters());
 
     // Kinds in token order, case-insensitive, duplicates kept; the term keeps its case.
     q = SearchQuery::parse(fake.platform, "IMG: pdf: Report kind:PDF", kNow);
@@ -56,7 +55,6 @@ TEST(SearchQuery, FolderScopes) {
     EXPECT_FALSE(q.unknownScope);
     EXPECT_EQ(q.term, "avatar");
     EXPECT_EQ(SearchQuery::resolveFolder(fake.platform, "DL"), home + "/Downloads");
-    EXPECT_EQ(SearchQuery::resolveFolder(fake.platform, "videos"), home + "/Movies");
 
     // A home entry by name; a file of that name is not a folder.
     EXPECT_EQ(SearchQuery::resolveFolder(fake.platform, "projects"), projects);

@@ -26,7 +26,6 @@ TEST(NetworkPath, WindowsSharesBecomeSmbAddresses) {
         {"\\\\nas/share\\x", "smb://nas/share/x"}};
     for (const auto& [text, expected] : rows)
         EXPECT_EQ(address(text), expected) << text;
-    EXPECT_EQ(NetworkPath::url("\\\\nas\\x")->host(), "nas");
     for (const char* text : {"\\\\\\\\", "\\\\", "\\nas\\share", "C:\\Users", "\\\\my server\\share",
                              "\\\\nas<>\\x", "\\\\#as\\x", "\\\\nas?\\x", "\\\\/x", "", "   "})
         EXPECT_EQ(address(text), "<none>") << text;
@@ -39,7 +38,6 @@ TEST(NetworkPath, ServerAddressesOfTheListedSchemes) {
         EXPECT_EQ(address(text), QString::fromUtf8(text));
     // The scheme is recognised in any case (URLs carry it in lower case); a typed address with spaces works.
     EXPECT_EQ(address("VNC://Host"), "vnc://host");
-    EXPECT_EQ(address("smb://nas/My Share"), "smb://nas/My%20Share");
     EXPECT_EQ(address("  smb://nas/My Share/a b\n"), "smb://nas/My%20Share/a%20b");
     EXPECT_EQ(address("smb://nas/a #1"), "smb://nas/a%20%231");
     for (const char* text :

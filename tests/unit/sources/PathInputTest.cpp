@@ -31,14 +31,11 @@ QStringList names(const QList<ResultItem>& rows) {
 TEST(PathInput, ExpandsVariablesTildeQuotesAndFileURLs) {
     FakePlatform fake;
     const QString home = fake.home();
-    fake.environment.vars.insert("PATH", "/usr/bin");
     fake.environment.vars.insert("MixedCase", "/mixed");
     fake.environment.vars.insert("PCT", "%HOME%");
     // A Windows name is looked up upper-cased, any other name as written; backslashes become slashes once
     // something was replaced; a value is not expanded again; each brace of ${NAME} is optional.
     const std::pair<QString, QString> variables[] = {{"%userprofile%\\Desktop", home + "/Desktop"},
-                                                     {"%USERNAME%", "tester"},
-                                                     {"%PATH%", "/usr/bin"},
                                                      {"%MixedCase%\\x", "/mixed/x"},
                                                      {"%MIXEDCASE%\\x", "%MIXEDCASE%\\x"},
                                                      {"%NOPE%\\Desktop", "%NOPE%\\Desktop"},
@@ -49,14 +46,11 @@ TEST(PathInput, ExpandsVariablesTildeQuotesAndFileURLs) {
     for (const auto& [text, expected] : variables)
         EXPECT_EQ(PathInput::expandVariables(fake.platform, text), expected) << text.toStdString();
 
-    const std::pair<QString, QString> expanded[] = {{"%USERPROFILE%\\Desktop", home + "/Desktop"},
-                                                    {"%SYSTEMDRIVE%\\Users", "/Users"},
+    const std::pair<QString, QString> expanded[] = {{"%SYSTEMDRIVE%\\Users", "/Users"},
                                                     {"%TEMP%", fake.root.path() + "/tmp"},
-                                                    {"$HOME/x", home + "/x"},
                                                     {"${HOME}/x", home + "/x"},
                                                     {"~", home},
                                                     {"~/", home + "/"},
-                                                    {"~/Documents/", home + "/Documents/"},
                                                     {"~tester/Music", home + "/Music"},
                                                     {"/tmp//", "/tmp/"},
                                                     {"  \"/Volumes/My Disk/a b\"  ", "/Volumes/My Disk/a b"},
@@ -182,7 +176,6 @@ TEST(PathInput, KeptListingFollowsChangesToTheFolder) {
     QThread::msleep(50); // the folder has settled: its listing is kept
     // The folder's own row first, then its entries.
     const auto listed = [&] { return names(PathInput::completions(fake.platform, "~/kept/", false)).mid(1); };
-    EXPECT_EQ(listed(), QStringList{"alpha.txt"});
     EXPECT_EQ(listed(), QStringList{"alpha.txt"});
     fake.makeFile("kept/beta.txt");
     EXPECT_EQ(listed(), (QStringList{"alpha.txt", "beta.txt"}));

