@@ -327,9 +327,7 @@ TEST(FileIndex, KindQueryOnSnapshotOfAnotherProcess) {
     auto shared = FileIndex::openShared(tree.config());
     ASSERT_TRUE(shared->isMapped());
     IndexQuerySpec images{.contentTypes = {"public.image"}};
-    QStringList found = run(*shared, images).paths;
-    found.sort();
-    EXPECT_EQ(found, (QStringList{xcf, ora}));
+    EXPECT_EQ(sorted(run(*shared, images).paths), (QStringList{xcf, ora}));
     // With a name pattern too, and a second query on the same mapping.
     images.namePatterns = {"*sketch*"};
     EXPECT_EQ(run(*shared, images).paths, QStringList{ora});

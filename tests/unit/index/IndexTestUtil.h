@@ -103,6 +103,11 @@ runTogether(FileIndex& index, const std::vector<IndexQuerySpec>& specs, size_t c
     return out;
 }
 
+inline QStringList sorted(QStringList list) {
+    list.sort();
+    return list;
+}
+
 inline QStringList find(FileIndex& index, const QStringList& patterns) {
     IndexQuerySpec spec;
     spec.namePatterns = patterns;

@@ -28,11 +28,6 @@ void writeAll(const QString& path, const QByteArray& bytes) {
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
-QStringList sorted(QStringList list) {
-    list.sort();
-    return list;
-}
-
 // The header of a snapshot held in memory, and the same bytes with a rewritten header whose hashes
 // match again: a hostile file rather than a damaged one.
 Format::Header headerOf(const QByteArray& bytes) {
