@@ -4,6 +4,7 @@
 
 #include "fakes/EventLoop.h"
 #include "fakes/FakePlatform.h"
+#include "fakes/Files.h"
 #include "platform/linux/LinuxInstallation.h"
 #include "store/UserDefaults.h"
 
@@ -20,6 +21,7 @@
 #include <openssl/evp.h>
 #include <optional>
 
+using namespace Qt::StringLiterals;
 using zarvo::app::Updater;
 using zarvo::app::Appcast::Item;
 
@@ -45,7 +47,7 @@ public:
             }
         });
     }
-    QString base() const { return QStringLiteral("http://127.0.0.1:%1").arg(server.serverPort()); }
+    QString base() const { return u"http://127.0.0.1:%1"_s.arg(server.serverPort()); }
     void serve(const QString& path, const QByteArray& body) {
         replies[path] = "HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(body.size()) +
                         "\r\nConnection: close\r\n\r\n" + body;
@@ -99,15 +101,12 @@ public:
 };
 
 void writeCopy(const QString& folder, const QByteArray& build) {
-    QDir().mkpath(folder);
-    QFile info(folder + "/Info.json");
-    info.open(QIODevice::WriteOnly);
-    info.write("{\"CFBundleIdentifier\": \"com.velorin.zarvo\", \"CFBundleVersion\": \"" + build +
-               "\", \"CFBundleShortVersionString\": \"2." + build + "\"}");
-    QFile program(folder + "/zarvo");
-    program.open(QIODevice::WriteOnly);
-    program.write("#!/bin/sh\n");
-    program.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    zarvo::testing::writeFile(folder + "/Info.json",
+                              "{\"CFBundleIdentifier\": \"com.velorin.zarvo\", \"CFBundleVersion\": \"" +
+                                  build + "\", \"CFBundleShortVersionString\": \"2." + build + "\"}");
+    zarvo::testing::writeFile(folder + "/zarvo", "#!/bin/sh\n");
+    QFile::setPermissions(folder + "/zarvo",
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 // A feed with an older item and build `build` of `url` for Linux (and one for the Mac).
@@ -155,9 +154,7 @@ struct UpdaterTest : ::testing::Test {
         writeCopy(root.filePath("publish/Zarvo"), "11");
         QProcess::execute("tar",
                           {"-czf", root.filePath("update.tar.gz"), "-C", root.filePath("publish"), "Zarvo"});
-        QFile file(root.filePath("update.tar.gz"));
-        file.open(QIODevice::ReadOnly);
-        archive = file.readAll();
+        archive = zarvo::testing::readFile(root.filePath("update.tar.gz"));
         server.serve("/update.tar.gz", archive);
     }
 

@@ -9,11 +9,11 @@ using namespace zarvo;
 TEST(ClipRows, ClipRowsByKind) {
     fakes::FakePlatform p;
     Clip clip;
-    clip.id = QUuid::fromString(QStringLiteral("0d6c8f7e-1b2a-4c3d-9e8f-0a1b2c3d4e5f"));
+    clip.id = QUuid::fromString("0d6c8f7e-1b2a-4c3d-9e8f-0a1b2c3d4e5f");
     clip.pinned = true;
     const ResultItem pinned = ResultItem::clip(&p.clock, clip);
-    EXPECT_EQ(pinned.url, QUrl(QStringLiteral("zarvo:clip/0D6C8F7E-1B2A-4C3D-9E8F-0A1B2C3D4E5F")));
-    EXPECT_EQ(pinned.historyKey(), QStringLiteral("clip:0D6C8F7E-1B2A-4C3D-9E8F-0A1B2C3D4E5F"));
+    EXPECT_EQ(pinned.url, QUrl("zarvo:clip/0D6C8F7E-1B2A-4C3D-9E8F-0A1B2C3D4E5F"));
+    EXPECT_EQ(pinned.historyKey(), "clip:0D6C8F7E-1B2A-4C3D-9E8F-0A1B2C3D4E5F");
     EXPECT_EQ(pinned.source, ResultItem::Source::clip);
     EXPECT_TRUE(pinned.isPinned);
 

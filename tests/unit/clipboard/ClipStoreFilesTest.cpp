@@ -10,6 +10,7 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
 using namespace zarvo;
 using namespace zarvo::cliptest;
 
@@ -17,14 +18,14 @@ TEST(ClipStore, OpeningRemovesOrphansMigratesAndStaysPrivate) {
     StoreFixture f;
     {
         auto store = f.open();
-        f.copyText(*store, QStringLiteral("kept"));
+        f.copyText(*store, "kept");
         f.p.clock.advance(0.5);
         store->togglePin(store->clips().first().id);
         store->flush();
     }
     EXPECT_EQ(QFileInfo(f.dir).permissions() & 0x7077,
               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_EQ(QFileInfo(f.dir + QStringLiteral("/clips.json")).permissions() & 0x7077,
+    EXPECT_EQ(QFileInfo(f.dir + "/clips.json").permissions() & 0x7077,
               QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     const auto reopened = f.open();
     ASSERT_EQ(reopened->clips().size(), 1);
@@ -32,23 +33,21 @@ TEST(ClipStore, OpeningRemovesOrphansMigratesAndStaysPrivate) {
 
     // Migration of the old list of strings, oldest first, one minute apart, newest at now.
     StoreFixture g;
-    const QString folder = g.p.home() + QStringLiteral("/Documents");
-    g.defaults.set(QStringLiteral("clipboardHistory"), QStringList{QStringLiteral("newest"), folder});
+    const QString folder = g.p.home() + "/Documents";
+    g.defaults.set("clipboardHistory", QStringList{"newest", folder});
     auto migrated = g.open(true);
     ASSERT_EQ(migrated->clips().size(), 2);
-    EXPECT_EQ(migrated->clips()[0].text, QStringLiteral("newest"));
+    EXPECT_EQ(migrated->clips()[0].text, "newest");
     EXPECT_EQ(migrated->clips()[0].date, g.p.clock.now());
     EXPECT_EQ(migrated->clips()[1].kind, Clip::Kind::files);
     EXPECT_EQ(migrated->clips()[1].date, g.p.clock.now().addSecs(-60));
-    EXPECT_FALSE(g.defaults.object(QStringLiteral("clipboardHistory")).has_value());
+    EXPECT_FALSE(g.defaults.object("clipboardHistory").has_value());
 
     // Where the shared store lives.
     EXPECT_EQ(ClipStore::defaultDirectory(&g.p.environment),
-              g.p.environment.temp +
-                  QStringLiteral("/zarvo-clips-%1").arg(QCoreApplication::applicationPid()));
-    g.p.environment.identifier = QStringLiteral("com.velorin.zarvo");
-    EXPECT_EQ(ClipStore::defaultDirectory(&g.p.environment),
-              g.p.environment.data + QStringLiteral("/Zarvo/Clipboard"));
+              g.p.environment.temp + u"/zarvo-clips-%1"_s.arg(QCoreApplication::applicationPid()));
+    g.p.environment.identifier = "com.velorin.zarvo";
+    EXPECT_EQ(ClipStore::defaultDirectory(&g.p.environment), g.p.environment.data + "/Zarvo/Clipboard");
 }
 
 TEST(ClipStore, DamagedIndexKeepsEveryReadableClipAndEveryDataFile) {
@@ -62,13 +61,13 @@ TEST(ClipStore, DamagedIndexKeepsEveryReadableClipAndEveryDataFile) {
         f.copy(*store, {item({{PasteboardType::png, imageBytes(200, 100, "png")}})});
         store->flush();
     }
-    const QString indexPath = f.dir + QStringLiteral("/clips.json");
+    const QString indexPath = f.dir + "/clips.json";
     const QByteArray original = readFile(indexPath);
     const QList<Clip> clips = *ClipIndex::decode(original);
     ASSERT_EQ(clips.size(), 5);
     const QStringList files = f.dataFiles();
     ASSERT_EQ(files.size(), 6); // five data files and the image's thumbnail
-    const QString baseline = f.p.root.path() + QStringLiteral("/baseline");
+    const QString baseline = f.p.root.path() + "/baseline";
     QDir().mkpath(baseline);
     for (const QString& name : files)
         QFile::copy(f.dir + QLatin1Char('/') + name, baseline + QLatin1Char('/') + name);
@@ -80,7 +79,7 @@ TEST(ClipStore, DamagedIndexKeepsEveryReadableClipAndEveryDataFile) {
     const QUuid video = QUuid::createUuid();
     QJsonObject videoObject = array[0].toObject();
     videoObject["id"] = Clip::idString(video);
-    videoObject["kind"] = QStringLiteral("video");
+    videoObject["kind"] = "video";
     QJsonArray withVideo = array;
     withVideo.insert(2, videoObject);
     const qsizetype firstEnds = ClipIndex::encode(clips.mid(0, 1)).size() - 1;
@@ -97,7 +96,7 @@ TEST(ClipStore, DamagedIndexKeepsEveryReadableClipAndEveryDataFile) {
         {original.left(original.size() - 1), {0, 1, 2, 3, 4}},
         {original.left(secondEnds + 40), {0, 1}}, // inside the third clip's id: the last three go
         {original.left(secondEnds - 1), {0}},
-        {changed(1, "size", QStringLiteral("big")), {0, 2, 3, 4}},
+        {changed(1, "size", "big"), {0, 2, 3, 4}},
         {QJsonDocument(withVideo).toJson(QJsonDocument::Compact), {0, 1, 2, 3, 4}},
         {brokenQuote, {0, 2, 3, 4}},
         {changed(0, "colour", QJsonObject{{"r", 1}}), {0, 1, 2, 3, 4}}, // a newer version's member
@@ -109,7 +108,7 @@ TEST(ClipStore, DamagedIndexKeepsEveryReadableClipAndEveryDataFile) {
         QDir().mkpath(f.dir);
         for (const QString& name : files)
             QFile::copy(baseline + QLatin1Char('/') + name, f.dir + QLatin1Char('/') + name);
-        const QString videoFile = f.dir + QLatin1Char('/') + Clip::idString(video) + QStringLiteral(".clip");
+        const QString videoFile = f.dir + QLatin1Char('/') + Clip::idString(video) + ".clip";
         writeFile(videoFile);
         writeFile(indexPath, c.bytes);
 
@@ -122,19 +121,19 @@ TEST(ClipStore, DamagedIndexKeepsEveryReadableClipAndEveryDataFile) {
             EXPECT_EQ(store->openingNotice().has_value(), !whole) << n;
             EXPECT_EQ(texts(store->clips()), expected) << n;
             store->start();
-            f.copyText(*store, QStringLiteral("added %1").arg(n));
+            f.copyText(*store, u"added %1"_s.arg(n));
         }
         auto store = f.open();
         EXPECT_FALSE(store->indexWasUnreadable()) << n;
-        EXPECT_EQ(texts(store->clips()), QStringList{QStringLiteral("added %1").arg(n)} + expected) << n;
-        const QString orphan = f.dir + QStringLiteral("/00000000-0000-0000-0000-000000000000.clip");
+        EXPECT_EQ(texts(store->clips()), QStringList{u"added %1"_s.arg(n)} + expected) << n;
+        const QString orphan = f.dir + "/00000000-0000-0000-0000-000000000000.clip";
         writeFile(orphan);
         QFile(orphan).setFileTime(QDateTime::currentDateTime().addSecs(3600),
                                   QFileDevice::FileModificationTime);
-        writeFile(f.dir + QStringLiteral("/notes.txt"));
+        writeFile(f.dir + "/notes.txt");
         store->start();
         store->flush();
-        EXPECT_TRUE(QFile::exists(f.dir + QStringLiteral("/notes.txt"))) << n << ": not ours, left alone";
+        EXPECT_TRUE(QFile::exists(f.dir + "/notes.txt")) << n << ": not ours, left alone";
         // Not one data file went: those of unreadable clips are named by the set-aside original, or were
         // there before it was set aside.
         for (const QString& name : files)
@@ -143,15 +142,14 @@ TEST(ClipStore, DamagedIndexKeepsEveryReadableClipAndEveryDataFile) {
         // damage is a true orphan.
         EXPECT_EQ(QFile::exists(videoFile), !whole) << n;
         EXPECT_FALSE(QFile::exists(orphan)) << n;
-        const QStringList asides = QDir(f.dir).entryList({QStringLiteral("clips-unreadable-*.json")});
+        const QStringList asides = QDir(f.dir).entryList({"clips-unreadable-*.json"});
         ASSERT_EQ(asides.size(), whole ? 0 : 1) << n;
         if (whole) {
             // The newer version's member went back to disk with the clip.
             EXPECT_TRUE(readFile(indexPath).contains("\"colour\":{\"r\":1}")) << n;
             continue;
         }
-        EXPECT_EQ(asides.first(),
-                  QStringLiteral("clips-unreadable-%1.json").arg(f.p.clock.now().toSecsSinceEpoch()));
+        EXPECT_EQ(asides.first(), u"clips-unreadable-%1.json"_s.arg(f.p.clock.now().toSecsSinceEpoch()));
         EXPECT_EQ(readFile(f.dir + QLatin1Char('/') + asides.first()), c.bytes) << n;
         // Clearing the history lets go of the data of clips beyond salvage; the readable pinned ones (none
         // here) and the set-aside index stay.
@@ -159,17 +157,16 @@ TEST(ClipStore, DamagedIndexKeepsEveryReadableClipAndEveryDataFile) {
         store->flush();
         EXPECT_TRUE(f.dataFiles().isEmpty()) << n;
         EXPECT_FALSE(QFile::exists(videoFile)) << n;
-        EXPECT_EQ(QDir(f.dir).entryList({QStringLiteral("clips-unreadable-*.json")}).size(), 1) << n;
+        EXPECT_EQ(QDir(f.dir).entryList({"clips-unreadable-*.json"}).size(), 1) << n;
     }
 }
 
 TEST(ClipStore, FilesReadByAnIndependentReader) {
-    if (QStandardPaths::findExecutable(QStringLiteral("python3")).isEmpty())
-        GTEST_SKIP() << "python3 is not installed";
+    if (QStandardPaths::findExecutable("python3").isEmpty()) GTEST_SKIP() << "python3 is not installed";
     StoreFixture f;
     auto store = f.open();
     f.copy(*store, {item({{PasteboardType::plainText, "caf\xc3\xa9 \"quoted\"\n\x01"},
-                          {QStringLiteral("public.html"), "<b>x</b>"}})});
+                          {"public.html", "<b>x</b>"}})});
     f.copy(*store, {item({{PasteboardType::png, imageBytes(300, 120, "png")}})});
     store->togglePin(store->clips().first().id);
     store->flush();
@@ -186,7 +183,7 @@ for c in clips:
 print("\n".join(out))
 )PY";
     QProcess python;
-    python.start(QStringLiteral("python3"), {QStringLiteral("-c"), QString::fromUtf8(script), f.dir});
+    python.start("python3", {"-c", QString::fromUtf8(script), f.dir});
     ASSERT_TRUE(python.waitForFinished(30000));
     EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
     EXPECT_EQ(QString::fromUtf8(python.readAllStandardOutput()),
@@ -202,10 +199,10 @@ TEST(ClipStore, WriterKilledAtAnyMomentLeavesAReadableIndex) {
     for (int round = 0; round < 12; ++round) {
         QProcess child;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("ZARVO_CLIP_WRITER_DIR"), f.dir);
-        env.insert(QStringLiteral("ZARVO_CLIP_WRITER_ROUND"), QString::number(round));
+        env.insert("ZARVO_CLIP_WRITER_DIR", f.dir);
+        env.insert("ZARVO_CLIP_WRITER_ROUND", QString::number(round));
         child.setProcessEnvironment(env);
-        child.start(self, {QStringLiteral("--gtest_filter=ClipStoreWriter.Child")});
+        child.start(self, {"--gtest_filter=ClipStoreWriter.Child"});
         ASSERT_TRUE(child.waitForStarted());
         ASSERT_TRUE(child.waitForReadyRead(20000)); // the child says when it has started writing
         QThread::msleep(QRandomGenerator::global()->bounded(5, 120));

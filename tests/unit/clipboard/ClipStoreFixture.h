@@ -2,6 +2,7 @@
 
 #include "clipboard/ClipStore.h"
 #include "fakes/FakePlatform.h"
+#include "fakes/Files.h"
 #include "store/UserDefaults.h"
 
 #include <QBuffer>
@@ -44,16 +45,8 @@ inline QSize pictureSize(const std::optional<QByteArray>& bytes) {
     return image.size();
 }
 
-inline QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-inline void writeFile(const QString& path, const QByteArray& bytes = {}) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    file.write(bytes);
-}
+using zarvo::testing::readFile;
+using zarvo::testing::writeFile;
 
 inline QStringList texts(const QList<Clip>& clips) {
     QStringList out;
@@ -66,8 +59,8 @@ inline QStringList texts(const QList<Clip>& clips) {
 struct StoreFixture {
     fakes::FakePlatform p;
     ClipPolicy settings;
-    QString dir = p.root.path() + QStringLiteral("/clips");
-    UserDefaults defaults{p.defaults, QStringLiteral("com.velorin.zarvo.tests")};
+    QString dir = p.root.path() + "/clips";
+    UserDefaults defaults{p.defaults, "com.velorin.zarvo.tests"};
 
     ClipStore::Services services() {
         ClipStore::Services s = ClipStore::Services::fromPlatform(p.platform);
@@ -97,14 +90,12 @@ struct StoreFixture {
     // The types kept of a clip's first item; "unreadable" when its data cannot be read.
     static QStringList keptTypes(ClipStore& store, const QUuid& id) {
         const auto items = store.items(id);
-        return items ? items->first().types() : QStringList{QStringLiteral("unreadable")};
+        return items ? items->first().types() : QStringList{"unreadable"};
     }
     void copyText(ClipStore& store, const QString& text) {
         copy(store, {item({{PasteboardType::plainText, text.toUtf8()}})});
     }
-    QStringList dataFiles() const {
-        return QDir(dir).entryList({QStringLiteral("*.clip"), QStringLiteral("*.thumb.png")}, QDir::Files);
-    }
+    QStringList dataFiles() const { return QDir(dir).entryList({"*.clip", "*.thumb.png"}, QDir::Files); }
 };
 
 } // namespace zarvo::cliptest

@@ -1,4 +1,5 @@
 #include "clipboard/Clip.h"
+#include "fakes/JsonEdits.h"
 #include "platform/Translations.h"
 
 #include <QJsonArray>
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <plist/plist.h>
 
+using namespace Qt::StringLiterals;
 using namespace zarvo;
 
 namespace {
@@ -25,59 +27,56 @@ Clip textClip(const QString& text) {
 } // namespace
 
 TEST(Clip, TitlesByKind) {
-    EXPECT_EQ(textClip(QStringLiteral("\n\n  hello    big\tworld  \nsecond")).title(),
-              QStringLiteral("hello big world"));
-    EXPECT_EQ(textClip(QStringLiteral("  \n \t \r\n  ")).title(), QString());
+    EXPECT_EQ(textClip("\n\n  hello    big\tworld  \nsecond").title(), "hello big world");
+    EXPECT_EQ(textClip("  \n \t \r\n  ").title(), QString());
     // Unicode line and paragraph separators end a line; a no-break space is trimmed like a space.
-    EXPECT_EQ(textClip(QStringLiteral("\u2028\u00A0first\u2029second")).title(), QStringLiteral("first"));
+    EXPECT_EQ(textClip("\u2028\u00A0first\u2029second").title(), "first");
     EXPECT_EQ(textClip(QString(300, QLatin1Char('x'))).title().size(), 200);
 
     Clip image = textClip({});
     image.kind = Clip::Kind::image;
-    EXPECT_EQ(image.title(), QStringLiteral("Image"));
+    EXPECT_EQ(image.title(), "Image");
     image.imageSize = Clip::Size{1024, 768.9};
-    EXPECT_EQ(image.title(), QStringLiteral("Image 1024\u00D7768"));
+    EXPECT_EQ(image.title(), "Image 1024\u00D7768");
     image.imageSize = Clip::Size{1e300, 5}; // only an edited index can hold this; it must not break the title
-    EXPECT_EQ(image.title(), QStringLiteral("Image"));
+    EXPECT_EQ(image.title(), "Image");
 
-    Clip files = textClip(QStringLiteral("/a/report.pdf\n/b/x.png\n/c/y"));
+    Clip files = textClip("/a/report.pdf\n/b/x.png\n/c/y");
     files.kind = Clip::Kind::files;
     EXPECT_EQ(files.paths().size(), 3); // the titles of one and of more files: ClipRowsTest
     files.text.clear();
-    EXPECT_EQ(files.title(), QStringLiteral("Files"));
-    EXPECT_TRUE(textClip(QStringLiteral("/a\n/b")).paths().isEmpty());
+    EXPECT_EQ(files.title(), "Files");
+    EXPECT_TRUE(textClip("/a\n/b").paths().isEmpty());
 }
 
 // In another language the row shows the title translated, while zarvo-cli's scripts keep reading English.
 TEST(Clip, ShownTitleFollowsTheLanguageAndTitleStaysEnglish) {
-    Clip files = textClip(QStringLiteral("/a/report.pdf\n/b/x.png\n/c/y"));
+    Clip files = textClip("/a/report.pdf\n/b/x.png\n/c/y");
     files.kind = Clip::Kind::files;
-    ASSERT_EQ(Translations::install({QStringLiteral(ZARVO_TRANSLATIONS_DIR)}, {QStringLiteral("de")}),
-              QStringLiteral("de"));
+    ASSERT_EQ(Translations::install({QStringLiteral(ZARVO_TRANSLATIONS_DIR)}, {"de"}), "de");
     const QString shown = files.shownTitle(), title = files.title();
-    Translations::install({QStringLiteral(ZARVO_TRANSLATIONS_DIR)}, {QStringLiteral("en")});
-    EXPECT_EQ(shown, QStringLiteral("report.pdf und 2 weitere"));
-    EXPECT_EQ(title, QStringLiteral("report.pdf and 2 more"));
+    Translations::install({QStringLiteral(ZARVO_TRANSLATIONS_DIR)}, {"en"});
+    EXPECT_EQ(shown, "report.pdf und 2 weitere");
+    EXPECT_EQ(title, "report.pdf and 2 more");
     EXPECT_EQ(files.shownTitle(), title);
 }
 
 TEST(Clip, CharactersAndHash) {
-    EXPECT_EQ(Clip::characterCount(QStringLiteral("a\r\nb")), 3);
+    EXPECT_EQ(Clip::characterCount("a\r\nb"), 3);
     // e + combining acute, a flag of two regional indicators, a family emoji joined by ZWJ: three characters.
-    const QString clusters =
-        QStringLiteral("e\u0301\U0001F1E9\U0001F1EA\U0001F468\u200D\U0001F469\u200D\U0001F467");
+    const QString clusters = "e\u0301\U0001F1E9\U0001F1EA\U0001F468\u200D\U0001F469\u200D\U0001F467";
     EXPECT_EQ(Clip::characterCount(clusters), 3);
-    EXPECT_EQ(Clip::prefix(clusters, 2), QStringLiteral("e\u0301\U0001F1E9\U0001F1EA"));
+    EXPECT_EQ(Clip::prefix(clusters, 2), "e\u0301\U0001F1E9\U0001F1EA");
     const QString hash = Clip::contentHash("text", "abc");
-    EXPECT_EQ(hash, QStringLiteral("079c78de91949fcda96e4e0c8427e71e")); // SHA-256 of "textabc"
+    EXPECT_EQ(hash, "079c78de91949fcda96e4e0c8427e71e"); // SHA-256 of "textabc"
     EXPECT_NE(Clip::contentHash("files", "abc"), hash);
 }
 
 TEST(ClipIndex, RoundTripKeepsMemberOrderAndWholeSeconds) {
-    Clip a = textClip(QStringLiteral("quote \" backslash \\ control \x01 newline\n"));
+    Clip a = textClip(u"quote \" backslash \\ control \x01 newline\n"_s);
     a.date = QDateTime(QDate(2024, 5, 1), QTime(12, 34, 56, 789), Qt::UTC);
-    a.appName = QStringLiteral("Editor");
-    a.bundleID = QStringLiteral("org.example.editor");
+    a.appName = "Editor";
+    a.bundleID = "org.example.editor";
     Clip b = textClip({});
     b.kind = Clip::Kind::image;
     b.imageSize = Clip::Size{1024, 768.5};
@@ -119,31 +118,25 @@ TEST(ClipIndex, OptionalMembersAndWholeIndexFailure) {
     EXPECT_FALSE(c.pinned);
     EXPECT_EQ(c.size, 0);
     EXPECT_FALSE(c.appName || c.bundleID || c.imageSize);
-    EXPECT_EQ(Clip::idString(c.id), QStringLiteral("0D6C8F7E-1B2A-4C3D-9E8F-0A1B2C3D4E5F"));
+    EXPECT_EQ(Clip::idString(c.id), "0D6C8F7E-1B2A-4C3D-9E8F-0A1B2C3D4E5F");
 
-    auto withMember = [&](const QString& key, const QJsonValue& value) {
-        QJsonArray array = QJsonDocument::fromJson(minimal).array();
-        QJsonObject good = array[0].toObject();
-        QJsonObject bad = good;
-        if (value.isUndefined())
-            bad.remove(key);
-        else
-            bad[key] = value;
-        return QJsonDocument(QJsonArray{good, bad}).toJson();
-    };
     // Each of these spoils the whole index, not just one clip.
-    EXPECT_FALSE(ClipIndex::decode(withMember(QStringLiteral("kind"), QStringLiteral("video"))));
-    EXPECT_FALSE(
-        ClipIndex::decode(withMember(QStringLiteral("date"), QStringLiteral("2024-05-01T12:34:56.5Z"))));
-    EXPECT_FALSE(
-        ClipIndex::decode(withMember(QStringLiteral("date"), QStringLiteral("2024-05-01 12:34:56"))));
-    EXPECT_FALSE(ClipIndex::decode(withMember(QStringLiteral("id"), QStringLiteral("not-a-uuid"))));
-    EXPECT_FALSE(ClipIndex::decode(withMember(QStringLiteral("hash"), QJsonValue())));
-    EXPECT_FALSE(ClipIndex::decode(withMember(QStringLiteral("text"), QJsonValue::Undefined)));
-    EXPECT_FALSE(ClipIndex::decode(withMember(QStringLiteral("length"), 2.5)));
-    EXPECT_FALSE(ClipIndex::decode(withMember(QStringLiteral("pinned"), QStringLiteral("yes"))));
-    EXPECT_FALSE(ClipIndex::decode(withMember(QStringLiteral("imageSize"), QJsonArray{1})));
-    EXPECT_TRUE(ClipIndex::decode(withMember(QStringLiteral("imageSize"), QJsonArray{1, 2})));
+    const QJsonObject good = QJsonDocument::fromJson(minimal).array()[0].toObject();
+    const auto withMember = [&](const char* key, const QJsonValue& value) {
+        return zarvo::testing::withMember(QJsonArray{good, good}, 1, key, value);
+    };
+    const std::pair<const char*, QJsonValue> spoiling[] = {{"kind", "video"},
+                                                           {"date", "2024-05-01T12:34:56.5Z"},
+                                                           {"date", "2024-05-01 12:34:56"},
+                                                           {"id", "not-a-uuid"},
+                                                           {"hash", QJsonValue()},
+                                                           {"text", QJsonValue::Undefined},
+                                                           {"length", 2.5},
+                                                           {"pinned", "yes"},
+                                                           {"imageSize", QJsonArray{1}}};
+    for (const auto& [key, value] : spoiling)
+        EXPECT_FALSE(ClipIndex::decode(withMember(key, value))) << key;
+    EXPECT_TRUE(ClipIndex::decode(withMember("imageSize", QJsonArray{1, 2})));
     EXPECT_FALSE(ClipIndex::decode("{}"));
     EXPECT_FALSE(ClipIndex::decode("[1]"));
     EXPECT_FALSE(ClipIndex::decode(minimal.left(minimal.size() / 2)));
@@ -152,18 +145,18 @@ TEST(ClipIndex, OptionalMembersAndWholeIndexFailure) {
 
 TEST(ClipData, BinaryPropertyListRoundTripAndRejects) {
     PasteboardItem first;
-    first.setString(QStringLiteral("public.utf8-plain-text"), QStringLiteral("hello"));
-    first.setData(QStringLiteral("public.rtf"), QByteArray("{\\rtf1 hello}"));
+    first.setString("public.utf8-plain-text", "hello");
+    first.setData("public.rtf", QByteArray("{\\rtf1 hello}"));
     PasteboardItem second;
-    second.setData(QStringLiteral("public.png"), QByteArray("\x89PNG\0\x01\x02", 7));
+    second.setData("public.png", QByteArray("\x89PNG\0\x01\x02", 7));
     const QByteArray bytes = ClipData::encode({first, second});
     EXPECT_TRUE(bytes.startsWith("bplist00"));
     const auto items = ClipData::decode(bytes);
     ASSERT_TRUE(items.has_value());
     ASSERT_EQ(items->size(), 2);
-    EXPECT_EQ(items->at(0).data(QStringLiteral("public.rtf")), QByteArray("{\\rtf1 hello}"));
-    EXPECT_EQ(items->at(0).string(QStringLiteral("public.utf8-plain-text")), QStringLiteral("hello"));
-    EXPECT_EQ(items->at(1).data(QStringLiteral("public.png")), QByteArray("\x89PNG\0\x01\x02", 7));
+    EXPECT_EQ(items->at(0).data("public.rtf"), QByteArray("{\\rtf1 hello}"));
+    EXPECT_EQ(items->at(0).string("public.utf8-plain-text"), "hello");
+    EXPECT_EQ(items->at(1).data("public.png"), QByteArray("\x89PNG\0\x01\x02", 7));
 
     EXPECT_FALSE(ClipData::decode({}));
     EXPECT_FALSE(ClipData::decode("<?xml version=\"1.0\"?><plist><array/></plist>"));

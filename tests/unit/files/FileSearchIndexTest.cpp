@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 #include <utime.h>
 
+using namespace Qt::StringLiterals;
 using namespace zarvo;
 using zarvo::fakes::FakePlatform;
 
@@ -99,7 +100,7 @@ TEST(FileSearchOnIndex, ApplicationsComeFirstInTheIndexQueryAndInTheFirstBatch) 
 TEST(FileSearchOnIndex, CancelledRealQueryNeverCallsBack) {
     FakePlatform fake;
     for (int i = 0; i < 300; ++i)
-        fake.makeFile(QStringLiteral("d%1/report %2.txt").arg(i % 13).arg(i));
+        fake.makeFile(u"d%1/report %2.txt"_s.arg(i % 13).arg(i));
     IndexMetadataQueryFactory factory(FileIndexSettings::openShared(fake.platform));
     SpotlightSearch search(factory);
     int calls = 0;

@@ -4,6 +4,7 @@
 #include <mutex>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
 using namespace zarvo::index;
 using namespace zarvo::index::testing;
 
@@ -14,17 +15,15 @@ namespace {
 void makeTree(const Tree& tree, int wide) {
     for (int i = 0; i < wide; ++i)
         for (int j = 0; j < 40; ++j)
-            tree.make(QStringLiteral("w%1/sub%2/f%3.txt").arg(i % 7).arg(i).arg(j));
-    QString deep = QStringLiteral("deep");
+            tree.make(u"w%1/sub%2/f%3.txt"_s.arg(i % 7).arg(i).arg(j));
+    QString deep = "deep";
     for (int depth = 0; depth < FolderLister::kMaxOpenDepth + 8; ++depth) {
-        deep += QStringLiteral("/d%1").arg(depth);
-        tree.make(deep + QStringLiteral("/Note.MD"));
-        tree.makeDir(deep + QStringLiteral("/side"));
+        deep += u"/d%1"_s.arg(depth);
+        tree.make(deep + "/Note.MD");
+        tree.makeDir(deep + "/side");
     }
-    tree.make(QStringLiteral("skip/hidden.txt"));
-    ASSERT_EQ(::symlink(qPrintable(tree.root() + QStringLiteral("/w1")),
-                        qPrintable(tree.root() + QStringLiteral("/link"))),
-              0);
+    tree.make("skip/hidden.txt");
+    ASSERT_EQ(::symlink(qPrintable(tree.root() + "/w1"), qPrintable(tree.root() + "/link")), 0);
 }
 
 struct Crawl {
@@ -43,7 +42,7 @@ bool watchable(const QByteArray& path) {
 void crawl(Crawl& out, const Tree& tree, int threads, const std::function<void(qint64)>& progress = {},
            std::atomic<bool>* cancel = nullptr) {
     Crawler::Options options;
-    options.excluded = {QFile::encodeName(tree.root() + QStringLiteral("/skip"))};
+    options.excluded = {QFile::encodeName(tree.root() + "/skip")};
     options.threads = threads;
     options.progress = progress;
     options.cancel = cancel;
@@ -79,11 +78,10 @@ TEST(Crawler, ListingOnThreadsGivesTheSameTableAsOneThread) {
             << qPrintable(one.table.path(i));
     }
     EXPECT_EQ(one.table.folded, many.table.folded);
-    EXPECT_NE(one.table.find(tree.root() + QStringLiteral("/skip")), kNoEntry);
-    EXPECT_EQ(one.table.find(tree.root() + QStringLiteral("/skip/hidden.txt")), kNoEntry);
-    EXPECT_EQ(one.table.find(tree.root() + QStringLiteral("/link/sub1")), kNoEntry);
-    EXPECT_TRUE(
-        one.table.entries[one.table.find(tree.root() + QStringLiteral("/w1/sub1"))].is(Entry::Unwatched));
+    EXPECT_NE(one.table.find(tree.root() + "/skip"), kNoEntry);
+    EXPECT_EQ(one.table.find(tree.root() + "/skip/hidden.txt"), kNoEntry);
+    EXPECT_EQ(one.table.find(tree.root() + "/link/sub1"), kNoEntry);
+    EXPECT_TRUE(one.table.entries[one.table.find(tree.root() + "/w1/sub1")].is(Entry::Unwatched));
     // Fitted once the crawl ends, the arrays keep room for the live table's first new files: adding
     // one copies nothing.
     one.table.shrink();

@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
 using namespace zarvo::index;
 using namespace zarvo::index::testing;
 
@@ -25,83 +26,76 @@ QStringList names(const QStringList& paths) {
 
 TEST(FileIndex, CrawlAndQuery) {
     Tree tree;
-    const QString report = tree.make(QStringLiteral("Documents/Quarterly Report.pdf"));
-    const QString resume = tree.make(QStringLiteral("Documents/Résumé.docx"));
-    const QString photo = tree.make(QStringLiteral("Pictures/holiday.PNG"));
-    const QString code = tree.make(QStringLiteral("code/app/main.cpp"));
-    tree.make(QStringLiteral(".hidden/secret-report.txt"));
-    tree.make(QStringLiteral("skip/report-in-excluded.txt"));
+    const QString report = tree.make("Documents/Quarterly Report.pdf");
+    const QString resume = tree.make("Documents/Résumé.docx");
+    const QString photo = tree.make("Pictures/holiday.PNG");
+    const QString code = tree.make("code/app/main.cpp");
+    tree.make(".hidden/secret-report.txt");
+    tree.make("skip/report-in-excluded.txt");
     setTime(report, 1'700'000'000);
     setTime(photo, 1'750'000'000);
 
     IndexConfig config = tree.config();
-    config.excluded = {tree.root() + QStringLiteral("/skip")};
+    config.excluded = {tree.root() + "/skip"};
     FileIndex index(config);
     index.rebuild();
     // The root, 6 folders (the excluded one listed, not descended) and 5 files.
     EXPECT_EQ(index.entryCount(), 1 + 6 + 5);
 
-    EXPECT_EQ(names(find(index, {QStringLiteral("*report*")})),
-              (QStringList{QStringLiteral("secret-report.txt"), QStringLiteral("Quarterly Report.pdf")}));
-    EXPECT_EQ(find(index, {QStringLiteral("*resume*")}), QStringList{resume});
-    EXPECT_EQ(find(index, {QStringLiteral("*quarterly*"), QStringLiteral("*report*")}), QStringList{report});
-    EXPECT_TRUE(find(index, {QStringLiteral("*quarterly*"), QStringLiteral("*nothing*")}).isEmpty());
-    EXPECT_EQ(find(index, {QStringLiteral("*h*l*d*y*")}), QStringList{photo});
+    EXPECT_EQ(names(find(index, {"*report*"})), (QStringList{"secret-report.txt", "Quarterly Report.pdf"}));
+    EXPECT_EQ(find(index, {"*resume*"}), QStringList{resume});
+    EXPECT_EQ(find(index, {"*quarterly*", "*report*"}), QStringList{report});
+    EXPECT_TRUE(find(index, {"*quarterly*", "*nothing*"}).isEmpty());
+    EXPECT_EQ(find(index, {"*h*l*d*y*"}), QStringList{photo});
 
     using Sort = IndexQuerySpec::Sort;
-    EXPECT_EQ(
-        run(index, {.contentTypes = {QStringLiteral("public.image"), QStringLiteral("public.source-code")}})
-            .paths.size(),
-        2);
-    EXPECT_EQ(run(index, {.contentTypes = {QStringLiteral("com.adobe.pdf"), QStringLiteral("public.image")},
+    EXPECT_EQ(run(index, {.contentTypes = {"public.image", "public.source-code"}}).paths.size(), 2);
+    EXPECT_EQ(run(index, {.contentTypes = {"com.adobe.pdf", "public.image"},
                           .changedSince = QDateTime::fromSecsSinceEpoch(1'720'000'000),
                           .sort = Sort::Modified})
                   .paths,
               QStringList{photo});
 
     // Sort: newest first; limit caps the list, not the count of matches.
-    const auto capped = run(index, {.namePatterns = {QStringLiteral("*")},
-                                    .contentTypes = {QStringLiteral("public.data")},
-                                    .sort = Sort::Modified,
-                                    .limit = 4});
+    const auto capped = run(
+        index, {.namePatterns = {"*"}, .contentTypes = {"public.data"}, .sort = Sort::Modified, .limit = 4});
     EXPECT_EQ(capped.paths.size(), 4);
     EXPECT_EQ(capped.matched, 5);
     EXPECT_EQ(capped.paths.last(), photo) << "files dated in the past come last, the oldest cut off";
     EXPECT_FALSE(capped.paths.contains(report));
 
     // Scope: only under the folder, not the folder itself.
-    IndexQuerySpec scoped{.namePatterns = {QStringLiteral("*")},
-                          .scopes = {tree.root() + QStringLiteral("/code")}};
+    IndexQuerySpec scoped{.namePatterns = {"*"}, .scopes = {tree.root() + "/code"}};
     EXPECT_EQ(run(index, scoped).paths, (QStringList{QFileInfo(code).path(), code}));
     // A scope outside the roots (or inside an excluded folder) is crawled for the query.
-    scoped.scopes = {tree.root() + QStringLiteral("/skip")};
-    EXPECT_EQ(names(run(index, scoped).paths), QStringList{QStringLiteral("report-in-excluded.txt")});
-    scoped.scopes = {tree.root() + QStringLiteral("/does-not-exist")};
+    scoped.scopes = {tree.root() + "/skip"};
+    EXPECT_EQ(names(run(index, scoped).paths), QStringList{"report-in-excluded.txt"});
+    scoped.scopes = {tree.root() + "/does-not-exist"};
     EXPECT_TRUE(run(index, scoped).paths.isEmpty());
 }
 
 TEST(FileIndex, UnreadableFoldersAreSkippedAndRemembered) {
     if (::geteuid() == 0) GTEST_SKIP() << "permissions do not apply to root";
     Tree tree;
-    tree.make(QStringLiteral("open/a.txt"));
-    const QString closed = tree.makeDir(QStringLiteral("closed"));
-    tree.make(QStringLiteral("closed/b.txt"));
+    tree.make("open/a.txt");
+    const QString closed = tree.makeDir("closed");
+    tree.make("closed/b.txt");
     QFile::setPermissions(closed, QFileDevice::Permissions());
     FileIndex index(tree.config());
     index.rebuild();
     EXPECT_EQ(index.unreadableFolders(), QStringList{closed});
     EXPECT_EQ(index.status().unreadable, QStringList{closed});
-    EXPECT_EQ(names(find(index, {QStringLiteral("*")})).size(), 3); // open, a.txt, closed
+    EXPECT_EQ(names(find(index, {"*"})).size(), 3); // open, a.txt, closed
     QFile::setPermissions(closed, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 TEST(FileIndex, RecentlyUsedListOrdersResults) {
     Tree tree;
-    const QString a = tree.make(QStringLiteral("alpha-notes.txt"));
-    const QString b = tree.make(QStringLiteral("beta-notes.txt"));
+    const QString a = tree.make("alpha-notes.txt");
+    const QString b = tree.make("beta-notes.txt");
     setTime(a, 1'600'000'000);
     setTime(b, 1'600'000'100);
-    const QString xbel = tree.dir.path() + QStringLiteral("/recently-used.xbel");
+    const QString xbel = tree.dir.path() + "/recently-used.xbel";
     QFile f(xbel);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("<?xml version=\"1.0\"?>\n<xbel version=\"1.0\">\n<bookmark href=\"" +
@@ -114,18 +108,18 @@ TEST(FileIndex, RecentlyUsedListOrdersResults) {
     config.recentlyUsedPath = xbel;
     FileIndex index(config);
     index.rebuild();
-    EXPECT_EQ(find(index, {QStringLiteral("*notes*")}), (QStringList{a, b}));
+    EXPECT_EQ(find(index, {"*notes*"}), (QStringList{a, b}));
 }
 
 // Batches come at most every interval: a query faster than that delivers one, the finished one.
 TEST(FileIndex, AQueryFasterThanTheBatchIntervalDeliversOneBatch) {
     Tree tree;
     for (int i = 0; i < 200; ++i)
-        tree.make(QStringLiteral("f%1/report %2.txt").arg(i % 10).arg(i));
+        tree.make(u"f%1/report %2.txt"_s.arg(i % 10).arg(i));
     FileIndex index(tree.config());
     index.rebuild();
     int batches = 0;
-    const auto result = run(index, {.namePatterns = {QStringLiteral("*report*")}}, &batches);
+    const auto result = run(index, {.namePatterns = {"*report*"}}, &batches);
     EXPECT_EQ(result.paths.size(), 200);
     EXPECT_EQ(batches, 1);
 }
@@ -136,7 +130,7 @@ TEST(FileIndex, QueriesStartedTogetherAnswerAsEachAlone) {
     for (const char* name : {"Report 1.txt", "r-e-p-o-r-t.md", "Résumé report.pdf", "repo.txt", "old/REPORT",
                              "deep/er/p/o/rt.txt", "part report 2.odt", "transport.log", "porter.txt"})
         setTime(tree.make(QString::fromUtf8(name)), when += 1000);
-    tree.makeDir(QStringLiteral("reports"));
+    tree.makeDir("reports");
     writeSnapshot(tree.config());
     FileIndex live(tree.config());
     live.rebuild();
@@ -146,17 +140,14 @@ TEST(FileIndex, QueriesStartedTogetherAnswerAsEachAlone) {
     auto spec = [](QStringList patterns, int limit = 300) {
         return IndexQuerySpec{.namePatterns = std::move(patterns), .limit = limit};
     };
-    const IndexQuerySpec recent{.namePatterns = {QStringLiteral("*r*e*p*o*r*t*")},
+    const IndexQuerySpec recent{.namePatterns = {"*r*e*p*o*r*t*"},
                                 .changedSince = QDateTime::fromSecsSinceEpoch(1'700'005'000)};
     // A substring query and its subsequence twin share a scan; a query the subsequence scan would not
     // find all of (*port*), and one with other filters, run on their own; each must give what it
     // gives alone, in the same order, its own limit and count kept.
-    const std::vector<IndexQuerySpec> specs = {spec({QStringLiteral("*report*")}),
-                                               spec({QStringLiteral("*r*e*p*o*r*t*")}),
-                                               spec({QStringLiteral("*r*e*p*o*r*t*")}, 2),
-                                               recent,
-                                               spec({QStringLiteral("*port*")}),
-                                               spec({QStringLiteral("*report*"), QStringLiteral("*2*")})};
+    const std::vector<IndexQuerySpec> specs = {spec({"*report*"}),         spec({"*r*e*p*o*r*t*"}),
+                                               spec({"*r*e*p*o*r*t*"}, 2), recent,
+                                               spec({"*port*"}),           spec({"*report*", "*2*"})};
     for (FileIndex* index : {&live, mapped.get()}) {
         std::vector<IndexQueryBatch> alone;
         alone.reserve(specs.size());
@@ -190,50 +181,46 @@ TEST(FileIndex, QueriesStartedTogetherAnswerAsEachAlone) {
 
 TEST(FileIndex, LiveUpdatesCreateRenameMoveDelete) {
     Tree tree;
-    tree.make(QStringLiteral("docs/old name.txt"));
-    tree.make(QStringLiteral("project/src/module.cpp"));
+    tree.make("docs/old name.txt");
+    tree.make("project/src/module.cpp");
     FileIndex index(tree.config());
     index.start();
     ASSERT_TRUE(index.waitIdle(10000));
     auto found = [&](const char* pattern) { return find(index, {QString::fromUtf8(pattern)}); };
 
-    const QString created = tree.make(QStringLiteral("docs/fresh-quarterly.txt"));
+    const QString created = tree.make("docs/fresh-quarterly.txt");
     // The one-second goal is measured by bench/bench_index.sh; here it only has to arrive.
     EXPECT_TRUE(waitUntil([&] { return found("*fresh*") == QStringList{created}; }, 5000));
 
-    ASSERT_TRUE(QFile::rename(tree.root() + QStringLiteral("/docs/old name.txt"),
-                              tree.root() + QStringLiteral("/docs/new name.txt")));
+    ASSERT_TRUE(QFile::rename(tree.root() + "/docs/old name.txt", tree.root() + "/docs/new name.txt"));
     EXPECT_TRUE(
         waitUntil([&] { return found("*old name*").isEmpty() && found("*new name*").size() == 1; }, 3000));
 
     // A folder moved elsewhere in the tree keeps its contents, under the new path.
-    ASSERT_TRUE(QDir().rename(tree.root() + QStringLiteral("/project"),
-                              tree.root() + QStringLiteral("/docs/renamed-project")));
+    ASSERT_TRUE(QDir().rename(tree.root() + "/project", tree.root() + "/docs/renamed-project"));
     EXPECT_TRUE(waitUntil(
         [&] {
-            return found("*module*") ==
-                   QStringList{tree.root() + QStringLiteral("/docs/renamed-project/src/module.cpp")};
+            return found("*module*") == QStringList{tree.root() + "/docs/renamed-project/src/module.cpp"};
         },
         3000));
     // Renamed entries keep their new names in a snapshot, and the loaded table finds them by those.
     ASSERT_TRUE(index.saveSnapshot());
     FileIndex reloaded(tree.config());
     ASSERT_TRUE(reloaded.loadSnapshot());
-    EXPECT_EQ(find(reloaded, {QStringLiteral("*new name*")}),
-              QStringList{tree.root() + QStringLiteral("/docs/new name.txt")});
-    EXPECT_TRUE(find(reloaded, {QStringLiteral("*old name*")}).isEmpty());
-    EXPECT_EQ(find(reloaded, {QStringLiteral("*module*")}), found("*module*"));
+    EXPECT_EQ(find(reloaded, {"*new name*"}), QStringList{tree.root() + "/docs/new name.txt"});
+    EXPECT_TRUE(find(reloaded, {"*old name*"}).isEmpty());
+    EXPECT_EQ(find(reloaded, {"*module*"}), found("*module*"));
 
     // A folder created with contents already inside (mkdir -p, then files) is crawled.
-    const QString deep = tree.make(QStringLiteral("new/a/b/c/deep-file.md"));
+    const QString deep = tree.make("new/a/b/c/deep-file.md");
     EXPECT_TRUE(waitUntil([&] { return found("*deep-file*") == QStringList{deep}; }, 3000));
 
     // Moved out of the indexed folders: gone.
-    ASSERT_TRUE(QFile::rename(created, tree.dir.path() + QStringLiteral("/outside.txt")));
+    ASSERT_TRUE(QFile::rename(created, tree.dir.path() + "/outside.txt"));
     EXPECT_TRUE(waitUntil([&] { return found("*fresh*").isEmpty(); }, 3000));
 
     // The folder's own removal may come after its contents': wait for the count too.
-    QDir(tree.root() + QStringLiteral("/docs")).removeRecursively();
+    QDir(tree.root() + "/docs").removeRecursively();
     EXPECT_TRUE(waitUntil(
         [&] {
             return found("*module*").isEmpty() && found("*new name*").isEmpty() &&
@@ -245,8 +232,8 @@ TEST(FileIndex, LiveUpdatesCreateRenameMoveDelete) {
 
 TEST(FileIndex, WatchLimitFallsBackToPeriodicRecrawl) {
     Tree tree;
-    tree.make(QStringLiteral("watched-sub/one.txt"));
-    tree.make(QStringLiteral("other/two.txt"));
+    tree.make("watched-sub/one.txt");
+    tree.make("other/two.txt");
     static QStringList logged;
     logged.clear();
     auto previous = qInstallMessageHandler(
@@ -260,22 +247,20 @@ TEST(FileIndex, WatchLimitFallsBackToPeriodicRecrawl) {
     EXPECT_TRUE(index.status().watchLimitReached);
     EXPECT_EQ(index.status().watches, 1);
 
-    const QString inUnwatched = tree.make(QStringLiteral("other/three.txt"));
-    const QString deeper = tree.make(QStringLiteral("other/inner/four.txt"));
-    const QString inWatched = tree.make(QStringLiteral("top-level.txt"));
-    EXPECT_TRUE(waitUntil(
-        [&] { return find(index, {QStringLiteral("top-level*")}) == QStringList{inWatched}; }, 2000));
+    const QString inUnwatched = tree.make("other/three.txt");
+    const QString deeper = tree.make("other/inner/four.txt");
+    const QString inWatched = tree.make("top-level.txt");
+    EXPECT_TRUE(waitUntil([&] { return find(index, {"top-level*"}) == QStringList{inWatched}; }, 2000));
     EXPECT_TRUE(waitUntil(
         [&] {
-            return find(index, {QStringLiteral("three*")}) == QStringList{inUnwatched} &&
-                   find(index, {QStringLiteral("four*")}) == QStringList{deeper};
+            return find(index, {"three*"}) == QStringList{inUnwatched} &&
+                   find(index, {"four*"}) == QStringList{deeper};
         },
         3000));
-    QFile::remove(tree.root() + QStringLiteral("/other/two.txt"));
-    EXPECT_TRUE(waitUntil([&] { return find(index, {QStringLiteral("two*")}).isEmpty(); }, 3000));
+    QFile::remove(tree.root() + "/other/two.txt");
+    EXPECT_TRUE(waitUntil([&] { return find(index, {"two*"}).isEmpty(); }, 3000));
     qInstallMessageHandler(previous);
-    const auto limitLines =
-        logged.filter(QRegularExpression(QStringLiteral("^Zarvo: inotify watch limit reached")));
+    const auto limitLines = logged.filter(QRegularExpression("^Zarvo: inotify watch limit reached"));
     EXPECT_EQ(limitLines.size(), 1) << qPrintable(logged.join(QLatin1Char('\n')));
 }
 
@@ -283,7 +268,7 @@ TEST(FileIndex, WatchLimitFallsBackToPeriodicRecrawl) {
 // modification time, long before the periodic re-listing of every folder without a watch.
 TEST(FileIndex, UnwatchedFolderWithANewEntryIsListedAgainSoon) {
     Tree tree;
-    tree.make(QStringLiteral("other/two.txt"));
+    tree.make("other/two.txt");
     IndexConfig config = tree.config();
     config.watchLimit = 1; // only the root gets a watch
     config.fallbackIntervalMs = 600000;
@@ -292,9 +277,8 @@ TEST(FileIndex, UnwatchedFolderWithANewEntryIsListedAgainSoon) {
     index.start();
     ASSERT_TRUE(index.waitIdle(10000));
     QThread::msleep(1100); // folder times count whole seconds: not in the second it was listed
-    const QString added = tree.make(QStringLiteral("other/three.txt"));
-    EXPECT_TRUE(
-        waitUntil([&] { return find(index, {QStringLiteral("three*")}) == QStringList{added}; }, 5000));
+    const QString added = tree.make("other/three.txt");
+    EXPECT_TRUE(waitUntil([&] { return find(index, {"three*"}) == QStringList{added}; }, 5000));
 }
 
 // Under a short watch limit the folders a person uses first get the watches: a file created in
@@ -302,11 +286,10 @@ TEST(FileIndex, UnwatchedFolderWithANewEntryIsListedAgainSoon) {
 TEST(FileIndex, OwnFoldersAreWatchedFirstUnderAShortLimit) {
     Tree tree;
     for (int i = 0; i < 12; ++i)
-        tree.make(QStringLiteral("a%1/b/c/file.txt").arg(i));
-    const QStringList own = {QStringLiteral("Desktop"), QStringLiteral("Documents"),
-                             QStringLiteral("Downloads")};
+        tree.make(u"a%1/b/c/file.txt"_s.arg(i));
+    const QStringList own = {"Desktop", "Documents", "Downloads"};
     for (const QString& folder : own)
-        tree.make(folder + QStringLiteral("/old.txt"));
+        tree.make(folder + "/old.txt");
     IndexConfig config = tree.config();
     config.watchLimit = 4; // the root and three more
     config.fallbackIntervalMs = 600000;
@@ -316,11 +299,9 @@ TEST(FileIndex, OwnFoldersAreWatchedFirstUnderAShortLimit) {
     ASSERT_TRUE(index.waitIdle(10000));
     EXPECT_EQ(index.status().watches, 4);
     for (const QString& folder : own) {
-        const QString added =
-            tree.make(folder + QStringLiteral("/new in ") + folder + QStringLiteral(".txt"));
-        EXPECT_TRUE(waitUntil(
-            [&] { return find(index, {QStringLiteral("new in ") + folder + u'*'}) == QStringList{added}; },
-            3000))
+        const QString added = tree.make(folder + "/new in " + folder + ".txt");
+        EXPECT_TRUE(
+            waitUntil([&] { return find(index, {"new in " + folder + u'*'}) == QStringList{added}; }, 3000))
             << qPrintable(folder);
     }
 }
@@ -329,9 +310,9 @@ TEST(FileIndex, OwnFoldersAreWatchedFirstUnderAShortLimit) {
 // query by kind must still find them (the kind test is built after the mapping's types are known).
 TEST(FileIndex, KindQueryOnSnapshotOfAnotherProcess) {
     Tree tree;
-    const QString ora = tree.make(QStringLiteral("art/sketch.ora"));
-    const QString xcf = tree.make(QStringLiteral("art/deep/layers.xcf"));
-    tree.make(QStringLiteral("art/notes.txt"));
+    const QString ora = tree.make("art/sketch.ora");
+    const QString xcf = tree.make("art/deep/layers.xcf");
+    tree.make("art/notes.txt");
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
@@ -345,11 +326,9 @@ TEST(FileIndex, KindQueryOnSnapshotOfAnotherProcess) {
 
     auto shared = FileIndex::openShared(tree.config());
     ASSERT_TRUE(shared->isMapped());
-    IndexQuerySpec images{.contentTypes = {QStringLiteral("public.image")}};
-    QStringList found = run(*shared, images).paths;
-    found.sort();
-    EXPECT_EQ(found, (QStringList{xcf, ora}));
+    IndexQuerySpec images{.contentTypes = {"public.image"}};
+    EXPECT_EQ(sorted(run(*shared, images).paths), (QStringList{xcf, ora}));
     // With a name pattern too, and a second query on the same mapping.
-    images.namePatterns = {QStringLiteral("*sketch*")};
+    images.namePatterns = {"*sketch*"};
     EXPECT_EQ(run(*shared, images).paths, QStringList{ora});
 }

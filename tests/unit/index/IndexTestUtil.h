@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fakes/EventLoop.h"
+#include "fakes/Files.h"
 #include "index/FileIndex.h"
 
 #include <QDir>
@@ -19,14 +20,11 @@ namespace zarvo::index::testing {
 // A scratch folder tree for index tests (never the real home).
 struct Tree {
     QTemporaryDir dir;
-    QString root() const { return dir.path() + QStringLiteral("/root"); }
-    QString cache() const { return dir.path() + QStringLiteral("/cache/index.snapshot"); }
+    QString root() const { return dir.path() + "/root"; }
+    QString cache() const { return dir.path() + "/cache/index.snapshot"; }
     QString make(const QString& relative, const QByteArray& contents = {}) const {
         const QString path = root() + QLatin1Char('/') + relative;
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly)) << qPrintable(path);
-        f.write(contents);
+        zarvo::testing::writeFile(path, contents);
         return path;
     }
     QString makeDir(const QString& relative) const {
@@ -105,12 +103,19 @@ runTogether(FileIndex& index, const std::vector<IndexQuerySpec>& specs, size_t c
     return out;
 }
 
+inline QStringList sorted(QStringList list) {
+    list.sort();
+    return list;
+}
+
 inline QStringList find(FileIndex& index, const QStringList& patterns) {
     IndexQuerySpec spec;
     spec.namePatterns = patterns;
     return run(index, spec).paths;
 }
 
+using zarvo::testing::readFile;
 using zarvo::testing::waitUntil;
+using zarvo::testing::writeFile;
 
 } // namespace zarvo::index::testing

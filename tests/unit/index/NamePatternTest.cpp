@@ -32,15 +32,14 @@ TEST(NamePattern, WildcardsCaseAndDiacritics) {
         {"", {""}, {"a"}},
         // A backslash makes the next character literal (quotes escaped by the caller still match).
         {"*it\\'s*", {"It's here"}, {}},
-        {"*100\\%*", {"100% done"}, {}},
         {"*a\\*b*", {"xa*by"}, {"xaZby"}}};
     for (const auto& [pattern, matching, other] : cases)
         for (const QString& name : matching + other)
             EXPECT_EQ(NamePattern(QString::fromUtf8(pattern)).matches(Fold::fold(name)),
                       matching.contains(name))
                 << pattern << " on " << name.toStdString();
-    EXPECT_EQ(NamePattern(QStringLiteral("*d*w*n*l*")).requiredLiteral().size(), 1);
-    EXPECT_EQ(NamePattern(QStringLiteral("*Report*")).requiredLiteral(), QByteArray("report"));
+    EXPECT_EQ(NamePattern("*d*w*n*l*").requiredLiteral().size(), 1);
+    EXPECT_EQ(NamePattern("*Report*").requiredLiteral(), QByteArray("report"));
 }
 
 // Names fold character by character through a table filled as characters are met; names the table
@@ -96,7 +95,7 @@ TEST(ContentTypes, EveryKindWordIsAnswerable) {
                 conforming.contains(name))
                 << name.toStdString() << " " << type;
         }
-    EXPECT_EQ(identifier(of("x.pdf")), QStringLiteral("com.adobe.pdf"));
+    EXPECT_EQ(identifier(of("x.pdf")), "com.adobe.pdf");
     // The MIME name round-trips (the snapshot stores it).
     EXPECT_EQ(forMimeName(mimeName(of("a.png"))), of("a.png"));
 }

@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
 using namespace zarvo::index;
 using namespace zarvo::index::testing;
 namespace Format = zarvo::index::SnapshotFormat;
@@ -21,23 +22,10 @@ int modeOf(const QString& path) {
     return int(st.st_mode & 07777);
 }
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 void writeAll(const QString& path, const QByteArray& bytes) {
     QFile::remove(path);
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    f.close();
+    writeFile(path, bytes);
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-}
-
-QStringList sorted(QStringList list) {
-    list.sort();
-    return list;
 }
 
 // The header of a snapshot held in memory, and the same bytes with a rewritten header whose hashes
@@ -131,10 +119,10 @@ QByteArray versionOne(const IndexTable& t, const QString& fingerprint) {
 
 void buildTree(Tree& tree) {
     for (int i = 0; i < 40; ++i)
-        tree.make(QStringLiteral("docs %1/report %2 notes.txt").arg(i % 4).arg(i));
-    tree.make(QStringLiteral("pictures/holiday.jpg"));
-    tree.make(QStringLiteral("pictures/Résumé scan.png"));
-    tree.make(QStringLiteral("downloads/installer.deb"));
+        tree.make(u"docs %1/report %2 notes.txt"_s.arg(i % 4).arg(i));
+    tree.make("pictures/holiday.jpg");
+    tree.make("pictures/Résumé scan.png");
+    tree.make("downloads/installer.deb");
 }
 
 } // namespace
@@ -142,16 +130,16 @@ void buildTree(Tree& tree) {
 TEST(Snapshot, PrivateToItsUserFromTheFirstInstant) {
     Tree tree;
     buildTree(tree);
-    const QString secret = tree.make(QStringLiteral("private/secret-plan.txt"));
-    ASSERT_EQ(::chmod(QFile::encodeName(tree.root() + QStringLiteral("/private")).constData(), 0700), 0);
+    const QString secret = tree.make("private/secret-plan.txt");
+    ASSERT_EQ(::chmod(QFile::encodeName(tree.root() + "/private").constData(), 0700), 0);
     const QString folder = QFileInfo(tree.cache()).absolutePath();
     // A snapshot named directly in a shared folder with the sticky bit (as /tmp) must not make the folder
     // private to us: that would lock every other user out of it.
-    const QString shared = tree.root() + QStringLiteral("-shared");
+    const QString shared = tree.root() + "-shared";
     ASSERT_TRUE(QDir().mkpath(shared));
     ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
     IndexConfig inShared = tree.config();
-    inShared.snapshotPath = shared + QStringLiteral("/file-index.snapshot");
+    inShared.snapshotPath = shared + "/file-index.snapshot";
     // Even a umask that lets everyone read new files leaves the snapshot and its folder private.
     const mode_t old = ::umask(0);
     writeSnapshot(tree.config());
@@ -176,7 +164,7 @@ TEST(Snapshot, PrivateToItsUserFromTheFirstInstant) {
         EXPECT_TRUE(mapped ? index->isMapped() : index->loadSnapshot());
         EXPECT_EQ(modeOf(tree.cache()), 0600) << mapped;
         EXPECT_EQ(modeOf(folder), 0700) << mapped;
-        EXPECT_EQ(find(*index, {QStringLiteral("*secret*")}), QStringList{secret});
+        EXPECT_EQ(find(*index, {"*secret*"}), QStringList{secret});
     }
 
     // A snapshot that is not this user's is not trusted: it is crawled anew and replaced.
@@ -199,10 +187,10 @@ TEST(Snapshot, RankingOrderAnswersLikeReadingEveryName) {
     const qint64 base = 1'700'000'000;
     QStringList made;
     for (int i = 0; i < 120; ++i) {
-        made << tree.make(QStringLiteral("d%1/report %2.%3").arg(i % 7).arg(i).arg(i % 3 ? "txt" : "png"));
+        made << tree.make(u"d%1/report %2.%3"_s.arg(i % 7).arg(i).arg(i % 3 ? "txt" : "png"));
         setTime(made.last(), base + (i * 37) % 50 * 3600); // fifty times: many ties
     }
-    const QString resume = tree.make(QStringLiteral("d3/Résumé scan.png"));
+    const QString resume = tree.make("d3/Résumé scan.png");
     QStringList crawled;
     {
         FileIndex index(tree.config());
@@ -210,12 +198,11 @@ TEST(Snapshot, RankingOrderAnswersLikeReadingEveryName) {
         index.start();
         ASSERT_TRUE(index.waitIdle(10000));
         ASSERT_TRUE(QFile::remove(made[8]));
-        ASSERT_TRUE(
-            waitUntil([&] { return !find(index, {QStringLiteral("report 8.*")}).contains(made[8]); }, 3000));
+        ASSERT_TRUE(waitUntil([&] { return !find(index, {"report 8.*"}).contains(made[8]); }, 3000));
         index.setLastUsed(made[5], QDateTime::fromSecsSinceEpoch(4'000'000'000));
         index.setLastUsed(made[6], QDateTime::fromSecsSinceEpoch(base - 86400));
         ASSERT_TRUE(index.saveSnapshot());
-        crawled = sorted(find(index, {QStringLiteral("*")}));
+        crawled = sorted(find(index, {"*"}));
     }
     FileIndex loaded(tree.config());
     ASSERT_TRUE(loaded.loadSnapshot());
@@ -224,24 +211,22 @@ TEST(Snapshot, RankingOrderAnswersLikeReadingEveryName) {
     EXPECT_EQ(mapped->entryCount(), loaded.entryCount());
     EXPECT_TRUE(mapped->contains(resume));
     EXPECT_FALSE(mapped->contains(made[8]));
-    EXPECT_EQ(sorted(find(loaded, {QStringLiteral("*")})), crawled) << "every entry read back";
+    EXPECT_EQ(sorted(find(loaded, {"*"})), crawled) << "every entry read back";
 
     std::vector<IndexQuerySpec> specs;
     // 18: the two last-used entries and one batch of sixteen tested names fill it exactly.
     using Sort = IndexQuerySpec::Sort;
     for (int limit : {1, 4, 18, 30, 1000}) {
-        specs.push_back({.namePatterns = {QStringLiteral("*report*")}, .limit = limit});
-        specs.push_back(
-            {.namePatterns = {QStringLiteral("*r*p*t*")}, .sort = Sort::Modified, .limit = limit});
-        specs.push_back({.contentTypes = {QStringLiteral("public.image")},
+        specs.push_back({.namePatterns = {"*report*"}, .limit = limit});
+        specs.push_back({.namePatterns = {"*r*p*t*"}, .sort = Sort::Modified, .limit = limit});
+        specs.push_back({.contentTypes = {"public.image"},
                          .changedSince = QDateTime::fromSecsSinceEpoch(base + 20 * 3600),
                          .sort = Sort::Modified,
                          .limit = limit});
-        specs.push_back({.namePatterns = {QStringLiteral("*")}, .limit = limit});
+        specs.push_back({.namePatterns = {"*"}, .limit = limit});
     }
-    const IndexQuerySpec folded{.namePatterns = {QStringLiteral("*resume*")}};
-    const IndexQuerySpec scoped{.namePatterns = {QStringLiteral("*r*s*u*m*")},
-                                .scopes = {tree.root() + QStringLiteral("/d3")}};
+    const IndexQuerySpec folded{.namePatterns = {"*resume*"}};
+    const IndexQuerySpec scoped{.namePatterns = {"*r*s*u*m*"}, .scopes = {tree.root() + "/d3"}};
     specs.push_back(folded);
     specs.push_back(scoped);
     // Read to the end, a query counts every match; stopped early, fewer.
@@ -264,9 +249,8 @@ TEST(Snapshot, RankingOrderAnswersLikeReadingEveryName) {
 
     // Two queries sharing one pass (a substring and its subsequence) each get what they get alone, also
     // when one is satisfied early and the scan goes on for the other (which finds nothing here).
-    const std::vector<std::pair<QString, QString>> pairs = {
-        {QStringLiteral("*report 1*"), QStringLiteral("*r*e*p*o*r*t*1*")},
-        {QStringLiteral("*rpt*"), QStringLiteral("*r*p*t*")}};
+    const std::vector<std::pair<QString, QString>> pairs = {{"*report 1*", "*r*e*p*o*r*t*1*"},
+                                                            {"*rpt*", "*r*p*t*"}};
     for (const auto& [literal, letters] : pairs) {
         IndexQuerySpec substring = specs[4], subsequence = specs[4];
         substring.namePatterns = {literal};
@@ -280,7 +264,7 @@ TEST(Snapshot, RankingOrderAnswersLikeReadingEveryName) {
     // The formats before, the same file with the old header: without the grams (read with the early
     // stop), and without the keys and the order flag too (read to its end).
     mapped.reset();
-    const QByteArray current = readAll(tree.cache());
+    const QByteArray current = readFile(tree.cache());
     for (const quint32 version : {Format::kVersion3, Format::kVersion2}) {
         Format::Header old = headerOf(current);
         old.version = version;
@@ -314,7 +298,7 @@ TEST(Snapshot, BlocksThatCannotHoldAPieceAreSkippedWithoutLosingMatches) {
     for (int i = 0; i < count; ++i) {
         const bool rare = i == 3 || i == 9000 || i == count - 1; // in the newest block, one later, the oldest
         // The order of i: newest first.
-        setTime(tree.make(QStringLiteral("f%1/%2 %3.txt").arg(i % 5).arg(rare ? "quartz" : "note").arg(i)),
+        setTime(tree.make(u"f%1/%2 %3.txt"_s.arg(i % 5).arg(rare ? "quartz" : "note").arg(i)),
                 base - qint64(i) * 60);
     }
     writeSnapshot(tree.config());
@@ -324,7 +308,7 @@ TEST(Snapshot, BlocksThatCannotHoldAPieceAreSkippedWithoutLosingMatches) {
     ASSERT_TRUE(mapped->isMapped());
 
     // The rows of "quartz" leave most blocks out: the filter can skip at all.
-    const QByteArray file = readAll(tree.cache());
+    const QByteArray file = readFile(tree.cache());
     const Format::Header h = headerOf(file);
     const quint64 records = h.sections[Format::Records].size / sizeof(FoldRecord);
     const quint64 words = Format::gramRowWords(records);
@@ -356,7 +340,7 @@ TEST(Snapshot, BlocksThatCannotHoldAPieceAreSkippedWithoutLosingMatches) {
             }
         }
     }
-    EXPECT_EQ(run(*mapped, {.namePatterns = {QStringLiteral("*quartz*")}, .limit = 1000}).paths.size(), 3);
+    EXPECT_EQ(run(*mapped, {.namePatterns = {"*quartz*"}, .limit = 1000}).paths.size(), 3);
 }
 
 // The paths a mapped snapshot reads from its folders section (then the name) must be those its entries
@@ -386,8 +370,8 @@ TEST(Snapshot, RecordsSpellThePathsTheirEntriesGive) {
     table.remove(gone);
 
     QTemporaryDir dir;
-    const QString path = dir.path() + QStringLiteral("/cache/index.snapshot");
-    const QString fingerprint = QStringLiteral("roots=/\nexcluded=");
+    const QString path = dir.path() + "/cache/index.snapshot";
+    const QString fingerprint = "roots=/\nexcluded=";
     ASSERT_TRUE(Snapshot::save(table, path, fingerprint));
     auto mapped = MappedSnapshot::open(path, fingerprint);
     ASSERT_TRUE(mapped);
@@ -415,23 +399,23 @@ TEST(Snapshot, FirstFormatIsReadThenWrittenAnew) {
     const QString fingerprint = FileIndex(tree.config()).config().fingerprint();
     IndexTable table;
     ASSERT_TRUE(Snapshot::load(table, tree.cache(), fingerprint));
-    const QStringList want = sorted(find(*FileIndex::openShared(tree.config()), {QStringLiteral("*notes*")}));
+    const QStringList want = sorted(find(*FileIndex::openShared(tree.config()), {"*notes*"}));
     writeAll(tree.cache(), versionOne(table, fingerprint));
     ASSERT_EQ(want.size(), 40);
     auto upgraded = FileIndex::openShared(tree.config());
     EXPECT_FALSE(upgraded->isMapped()) << "the first format is loaded, not mapped";
-    EXPECT_EQ(sorted(find(*upgraded, {QStringLiteral("*notes*")})), want);
-    EXPECT_EQ(headerOf(readAll(tree.cache())).version, Format::kVersion) << "and written in the current one";
+    EXPECT_EQ(sorted(find(*upgraded, {"*notes*"})), want);
+    EXPECT_EQ(headerOf(readFile(tree.cache())).version, Format::kVersion) << "and written in the current one";
     auto again = FileIndex::openShared(tree.config());
     EXPECT_TRUE(again->isMapped());
-    EXPECT_EQ(sorted(find(*again, {QStringLiteral("*notes*")})), want);
+    EXPECT_EQ(sorted(find(*again, {"*notes*"})), want);
 }
 
 TEST(Snapshot, DamagedOrHostileFilesAreRefusedOrReadWithinBounds) {
     Tree tree;
     buildTree(tree);
     writeSnapshot(tree.config());
-    const QByteArray good = readAll(tree.cache());
+    const QByteArray good = readFile(tree.cache());
     const Format::Header h = headerOf(good);
     const QString fp = FileIndex(tree.config()).config().fingerprint(); // the cache folder is left out
     using S = Format::Section;
@@ -507,14 +491,13 @@ TEST(Snapshot, DamagedOrHostileFilesAreRefusedOrReadWithinBounds) {
         const IndexView v = mapped->view(true);
         for (quint32 i = 0; i < v.entryCount; ++i)
             EXPECT_LE(v.pathBytes(i).size(), 4096 * 256) << what;
-        EXPECT_EQ(v.find(QStringLiteral("/nowhere/at/all")), kNoEntry) << what;
+        EXPECT_EQ(v.find("/nowhere/at/all"), kNoEntry) << what;
         (void)v.children(0);
         auto index = FileIndex::openShared(tree.config());
-        for (const auto& pattern :
-             {QStringLiteral("*"), QStringLiteral("*notes*"), QStringLiteral("*n*t*s*")}) {
+        for (const auto& pattern : {"*", "*notes*", "*n*t*s*"}) {
             const IndexQuerySpec spec{.namePatterns = {pattern},
-                                      .contentTypes = {QStringLiteral("public.data")},
-                                      .scopes = {tree.root() + QStringLiteral("/docs 1")}};
+                                      .contentTypes = {"public.data"},
+                                      .scopes = {tree.root() + "/docs 1"}};
             EXPECT_LE(run(*index, spec).paths.size(), 300) << what;
         }
     }
@@ -525,7 +508,7 @@ TEST(Snapshot, DamagedOrHostileFilesAreRefusedOrReadWithinBounds) {
     EXPECT_FALSE(FileIndex(tree.config()).loadSnapshot());
     writeAll(tree.cache(), good);
     IndexConfig other = tree.config();
-    other.roots = {tree.root() + QStringLiteral("/docs 1")};
+    other.roots = {tree.root() + "/docs 1"};
     EXPECT_FALSE(FileIndex(other).loadSnapshot());
     EXPECT_TRUE(FileIndex(tree.config()).loadSnapshot());
 
@@ -533,6 +516,6 @@ TEST(Snapshot, DamagedOrHostileFilesAreRefusedOrReadWithinBounds) {
     writeAll(tree.cache(), refused.front().second);
     auto rebuilt = FileIndex::openShared(tree.config());
     EXPECT_FALSE(rebuilt->isMapped());
-    EXPECT_EQ(find(*rebuilt, {QStringLiteral("*notes*")}).size(), 40);
+    EXPECT_EQ(find(*rebuilt, {"*notes*"}).size(), 40);
     EXPECT_TRUE(FileIndex::openShared(tree.config())->isMapped());
 }
