@@ -293,10 +293,8 @@ TEST(LinuxTerminal, ScriptsArePrivateAndEveryKnownTerminalStartsInTheFolder) {
     writeFile(bin + "xfce4-terminal.wrapper", "#!/bin/sh\n", true);
     QFile::link(bin + "xfce4-terminal.wrapper", bin + "x-terminal-emulator");
     const QString entry = s.root + "/terminal-entries/xfce4-terminal.desktop";
-    writeFile(entry, QStringLiteral("[Desktop Entry]\nType=Application\nName=Xfce Terminal\nExec=%1\n"
-                                    "Categories=GTK;System;TerminalEmulator;\n")
-                         .arg(bin + "xfce4-terminal")
-                         .toUtf8());
+    writeFile(entry, desktopEntry("Xfce Terminal", bin + "xfce4-terminal",
+                                  "Categories=GTK;System;TerminalEmulator;\n"));
     const QString real = s.home + "/Code/zarvo";
     QDir().mkpath(real);
     const TerminalLauncher::Launch expected{bin + "xfce4-terminal", {"--working-directory=" + real}, real};

@@ -107,9 +107,8 @@ TEST(LinuxApplications, HandlersComeFromMimeappsAndOpenThroughGio) {
     const auto& s = sandbox();
     const QString apps = s.data + "/applications/";
     // A file manager, made before GIO first reads the applications of this test process.
-    writeFile(apps + "org.example.Files.desktop", "[Desktop Entry]\nType=Application\nName=Files\nExec=" +
-                                                      (s.root + "/record.sh files %U").toUtf8() +
-                                                      "\nMimeType=inode/directory;\n");
+    writeFile(apps + "org.example.Files.desktop",
+              desktopEntry("Files", s.root + "/record.sh files %U", "MimeType=inode/directory;\n"));
     const QString list = s.config + "/mimeapps.list";
     writeFile(list, readFile(list) + "inode/directory=org.example.Files.desktop\n");
     LinuxWorkspace workspace(s.environment, nullptr);
@@ -153,9 +152,8 @@ TEST(LinuxApplications, AnswersAreKeptUntilEntriesOrListsChange) {
     const auto& s = sandbox();
     const QString apps = s.data + "/applications/";
     const QString notes = apps + "org.example.Notes.desktop";
-    const auto entry = [&](const QString& path, const QByteArray& name) {
-        writeFile(path, "[Desktop Entry]\nType=Application\nName=" + name +
-                            "\nExec=" + (s.root + "/record.sh notes %U").toUtf8() + "\n");
+    const auto entry = [&](const QString& path, const QString& name) {
+        writeFile(path, desktopEntry(name, s.root + "/record.sh notes %U"));
     };
     entry(notes, "Notes");
     LinuxWorkspace workspace(s.environment, nullptr);
@@ -299,8 +297,7 @@ TEST(LinuxFiles, IconsPackagesAndWhatWouldRunCode) {
     EXPECT_TRUE(names.contains("text-x-generic")) << names.join(' ').toStdString();
     EXPECT_FALSE(names.join(' ').contains("-symbolic"));
     // A desktop entry stands for its application: its Icon=, never the entry file as a picture.
-    writeFile(s.root + "/tool.desktop",
-              "[Desktop Entry]\nType=Application\nName=Tool\nExec=true\nIcon=utilities-terminal\n");
+    writeFile(s.root + "/tool.desktop", desktopEntry("Tool", "true", "Icon=utilities-terminal\n"));
     EXPECT_EQ(workspace.iconNamesForFile(s.root + "/tool.desktop").first(), "utilities-terminal");
     // Without an X server the front application is unknown rather than guessed.
     EXPECT_EQ(workspace.frontmostApplication(), std::nullopt);
@@ -336,8 +333,8 @@ TEST(LinuxApplications, TerminalsAreListedAndOpenInTheFolder) {
     for (const char* program : {"konsole", "wezterm", "flatpak"})
         writeFile(bin + program, recorderScript(log), true);
     const QString entry = bin + "konsole.desktop";
-    writeFile(entry, "[Desktop Entry]\nType=Application\nName=Konsole\nExec=" + (bin + "konsole").toUtf8() +
-                         " %U\nCategories=Qt;KDE;System;TerminalEmulator;\n");
+    writeFile(entry,
+              desktopEntry("Konsole", bin + "konsole %U", "Categories=Qt;KDE;System;TerminalEmulator;\n"));
     // Entries as Flatpak exports them: one terminal with a folder option of its own, one without.
     const QString exports = s.data + "/flatpak/exports/share/applications/";
     const auto exported = [&](const QString& id, const QString& command) {

@@ -9,9 +9,6 @@
 using namespace zarvo;
 using namespace zarvo::ui;
 
-// Rows are written as designated initializers; GCC 12 warns about the members they leave to their defaults.
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-
 // What a screen reader gets of a row after its name, and which row it is told the keyboard is on.
 TEST(AccessibilityTest, RowsTellKindPlaceMarksAndPositionAndFollowTheSelection) {
     QTemporaryDir home;
@@ -21,15 +18,16 @@ TEST(AccessibilityTest, RowsTellKindPlaceMarksAndPositionAndFollowTheSelection) 
         ResultItem::file(nullptr, "/nowhere/org.example.Pad.desktop", ResultItem::Source::shortcut);
     app.title = QStringLiteral("Pad");
     app.subtitle = QStringLiteral("Application");
-    const ResultItem web{.url = QUrl("https://www.google.com/search?q=dl"),
-                         .source = ResultItem::Source::web,
-                         .subtitle = "www.google.com",
-                         .symbol = "magnifyingglass"};
-    const ResultItem clip{.url = web.url,
-                          .source = ResultItem::Source::clip,
-                          .subtitle = "Zarvo \u00B7 just now",
-                          .clipID = QUuid::createUuid(),
-                          .isPinned = true};
+    ResultItem web;
+    web.url = QUrl(QStringLiteral("https://www.google.com/search?q=dl"));
+    web.source = ResultItem::Source::web;
+    web.symbol = QStringLiteral("magnifyingglass");
+    web.subtitle = QStringLiteral("www.google.com");
+    ResultItem clip = web;
+    clip.source = ResultItem::Source::clip;
+    clip.clipID = QUuid::createUuid();
+    clip.subtitle = QStringLiteral("Zarvo \u00B7 just now");
+    clip.isPinned = true;
 
     ResultList list({nullptr, nullptr, home.path()});
     list.setItems({folder, app, web, clip}, {folder.historyKey()}, 2);

@@ -434,7 +434,6 @@ TEST(SettingsViewTest, SearchAccessChoosesTheIndexedFoldersAndSaysWhatTheIndexHo
     leaveOut->click();
     EXPECT_EQ(reloads, 1);
     EXPECT_TRUE(texts().contains("“~/code/build” is left out already."));
-    // Removing it: its row's button.
     QApplication::processEvents();
     QToolButton* remove = w.find<QToolButton>(
         [](QToolButton* b) { return b->isVisible() && b->toolTip() == "Remove ~/code/build"; });
