@@ -1,5 +1,7 @@
 #include "LinuxSandbox.h"
 
+#include "../unit/search/PanelHarness.h"
+
 #include "platform/linux/DesktopApps.h"
 #include "platform/linux/DesktopEntries.h"
 #include "platform/linux/LinuxAppearance.h"
@@ -7,12 +9,6 @@
 #include "platform/linux/SettingsPanes.h"
 #include "platform/linux/TerminalLauncher.h"
 #include "platform/linux/WindowIdentity.h"
-#include "search/QueryPipeline.h"
-#include "search/SearchModel.h"
-#include "store/Favorites.h"
-#include "store/History.h"
-#include "store/Settings.h"
-#include "store/UserDefaults.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -161,25 +157,18 @@ TEST(LinuxApplications, AnswersAreKeptUntilEntriesOrListsChange) {
     entries.startWatching();
     workspace.followChanges(entries);
 
-    fakes::FakePlatform p;
-    p.platform.workspace = &workspace;
-    p.install();
-    UserDefaults defaults{p.defaults, QString::fromLatin1(fakes::kTestIdentifier)};
-    Settings settings{defaults, &p.platform};
-    History history{defaults, p.clock};
-    Favorites favorites{defaults};
-    history.add(p.makeFile("Documents/notes 1.txt", "notes"));
-    history.add("run:make all");
-    favorites.toggle(p.makeDir("Downloads/dl"));
-    SearchModel model(
-        SearchModel::Services{p.platform, settings, history, favorites, nullptr, nullptr, nullptr});
+    zarvo::testing::Panel f;
+    f.p.platform.workspace = &workspace;
+    f.p.install();
+    f.history.add(f.p.makeFile("Documents/notes 1.txt", "notes"));
+    f.history.add("run:make all");
+    f.favorites.toggle(f.p.makeDir("Downloads/dl"));
     // Each keystroke as the panel paints it: the rows, then each row's icon, handlers and their names.
     auto type = [&] {
         int rows = 0;
         for (const char* text : {"dl", "notes 1", "?", "term", "calc", "make", "https://example.org", ""}) {
-            model.setQuery(QString::fromUtf8(text));
-            model.pipeline().runSearch();
-            for (const ResultItem& item : model.results()) {
+            f.type(QString::fromUtf8(text));
+            for (const ResultItem& item : f.model.results()) {
                 ++rows;
                 const QString path = item.url.isLocalFile() ? item.url.toLocalFile() : item.url.toString();
                 (void)workspace.iconNamesForFile(path);
