@@ -146,7 +146,6 @@ TEST(DesktopShortcuts, XfceBindingThroughARealXfconfdReachesItsFileAndIsSeenAsOu
     env.insert("HOME", xfce.environment.home);
     env.insert("XDG_CONFIG_HOME", xfce.environment.config);
     env.insert("XDG_CONFIG_DIRS", xfce.dir.path() + "/etc-xdg");
-    env.insert("DBUS_SESSION_BUS_ADDRESS", bus.address);
     xfconf.setProcessEnvironment(env);
     xfconf.start(daemon, {});
     ASSERT_TRUE(xfconf.waitForStarted(5000));
