@@ -259,19 +259,16 @@ TEST(LinuxTerminal, ScriptsArePrivateAndEveryKnownTerminalStartsInTheFolder) {
         QStringList folder;
         QStringList execute;
     };
-    const QString wd = "--working-directory";
-    const QString workdir = "--workdir";
-    const QString e = "-e", x = "-x", dashes = "--";
     const Row rows[] = {
-        {"xfce4-terminal", {joined}, {x}},
-        {"gnome-terminal", {joined}, {dashes}},
-        {"konsole", {workdir, folder}, {e}},
-        {"xterm", {}, {e}},
+        {"xfce4-terminal", {joined}, {"-x"}},
+        {"gnome-terminal", {joined}, {"--"}},
+        {"konsole", {"--workdir", folder}, {"-e"}},
+        {"xterm", {}, {"-e"}},
         {"foot", {joined}, {}},
         {"kitty", {"--directory", folder}, {}},
-        {"alacritty", {wd, folder}, {e}},
-        {"tilix", {joined}, {e}},
-        {"wezterm", {"start", "--cwd", folder}, {"start", dashes}},
+        {"alacritty", {"--working-directory", folder}, {"-e"}},
+        {"tilix", {joined}, {"-e"}},
+        {"wezterm", {"start", "--cwd", folder}, {"start", "--"}},
     };
     for (const Row& row : rows) {
         const QString program = QStringLiteral("/usr/bin/") + QLatin1String(row.program);
@@ -280,7 +277,7 @@ TEST(LinuxTerminal, ScriptsArePrivateAndEveryKnownTerminalStartsInTheFolder) {
     }
     // A terminal we do not know starts in the folder as its working directory only, and takes "-e".
     EXPECT_EQ(TerminalLauncher::folderArguments("/opt/bin/someterm", folder), QStringList{});
-    EXPECT_EQ(TerminalLauncher::commandFlag("someterm"), QStringList{e});
+    EXPECT_EQ(TerminalLauncher::commandFlag("someterm"), QStringList{"-e"});
 
     // Desktop entries and x-terminal-emulator (through Debian's wrapper) lead to the terminal itself.
     const QString bin = s.root + "/terminal-bin/";
