@@ -115,9 +115,7 @@ TEST(InstanceLock, WhatACrashLeftBehindDoesNotBlock) {
 
     EXPECT_FALSE(InstanceLock::isRunning(env, 200));
     EXPECT_EQ(InstanceClient::send(env, {{"type", "toggle"}}, 500).status, InstanceReply::Status::noInstance);
-    InstanceLock lock(env);
-    EXPECT_TRUE(lock.acquire());
-    EXPECT_TRUE(InstanceLock::isRunning(env, 200));
+    EXPECT_TRUE(InstanceLock(env).acquire());
 }
 
 TEST(InstanceLock, TheFallbackFolderIsTheUsersAndALinkAtItsNameIsNotFollowed) {
