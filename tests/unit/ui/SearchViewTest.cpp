@@ -5,8 +5,6 @@
 #include "platform/HotKeyFormat.h"
 #include "platform/HotKeyManager.h"
 #include "platform/PlatformWords.h"
-#include "search/ClipboardTab.h"
-#include "search/PanelModes.h"
 #include "ui/ClipPreview.h"
 #include "ui/FileThumbnails.h"
 #include "ui/Icons.h"
