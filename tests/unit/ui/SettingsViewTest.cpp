@@ -428,7 +428,6 @@ TEST(SettingsViewTest, SearchAccessChoosesTheIndexedFoldersAndSaysWhatTheIndexHo
     leaveOut->click();
     EXPECT_EQ(reloads, 1);
     EXPECT_TRUE(texts().contains("“~/code/build” is left out already."));
-    QApplication::processEvents();
     QToolButton* remove = w.find<QToolButton>(
         [](QToolButton* b) { return b->isVisible() && b->toolTip() == "Remove ~/code/build"; });
     ASSERT_NE(remove, nullptr);
