@@ -101,13 +101,8 @@ TEST(DesktopEntrySource, ListsWhatTheMenusListAndFollowsInstalls) {
                                  "/opt/files.png",
                                  files->modified}));
 
-    QStringList skipped;
-    for (const QString& line : warnings)
-        for (const char* name : {"no-group", "huge-name", "bad-utf8", "field-codes", "loop"})
-            if (line.contains(QLatin1String(name))) skipped << QString::fromLatin1(name);
-    skipped.sort();
-    EXPECT_EQ(skipped, (QStringList{"bad-utf8", "field-codes", "huge-name", "loop", "no-group"}))
-        << warnings.join('\n').toStdString();
+    for (const char* name : {"no-group", "huge-name", "bad-utf8", "field-codes", "loop"})
+        EXPECT_EQ(warnings.filter(QLatin1String(name)).size(), 1) << name;
     EXPECT_EQ(warnings.size(), 5) << warnings.join('\n').toStdString();
 
     // Live: the Flatpak folder appears with an application in it, then the application goes. The

@@ -73,7 +73,6 @@ TEST(DesktopShortcuts, XfceAndKdeHoldersAreReadFromTheirFilesAndXfceBindsThrough
                                         runs << (QStringList{program} + arguments);
                                         return std::optional<QString>();
                                     });
-    EXPECT_EQ(shortcuts.desktopName(), "Xfce");
     EXPECT_EQ(held(shortcuts, 15, kSuper), "nobody") << "no files: nothing known";
 
     // The system's defaults hold Super+R until the user's custom set exists.
@@ -114,7 +113,6 @@ TEST(DesktopShortcuts, XfceAndKdeHoldersAreReadFromTheirFilesAndXfceBindsThrough
     // KDE Plasma: kglobalshortcutsrc names the active shortcuts before the first comma, tab-separated.
     Desktop kde("KDE");
     LinuxDesktopShortcuts plasma(kde.environment);
-    EXPECT_EQ(plasma.desktopName(), "KDE Plasma");
     EXPECT_FALSE(plasma.canBind());
     EXPECT_EQ(held(plasma, 15, kSuper), "nobody");
     writeFile(kde.environment.config + "/kglobalshortcutsrc",
@@ -148,7 +146,6 @@ TEST(DesktopShortcuts, XfceBindingThroughARealXfconfdReachesItsFileAndIsSeenAsOu
     env.insert("HOME", xfce.environment.home);
     env.insert("XDG_CONFIG_HOME", xfce.environment.config);
     env.insert("XDG_CONFIG_DIRS", xfce.dir.path() + "/etc-xdg");
-    env.insert("DBUS_SESSION_BUS_ADDRESS", bus.address);
     xfconf.setProcessEnvironment(env);
     xfconf.start(daemon, {});
     ASSERT_TRUE(xfconf.waitForStarted(5000));
@@ -194,7 +191,6 @@ TEST(DesktopShortcuts, GnomeOverlayKeyHoldsSuperAndTheCustomBindingIsWrittenToGS
 
     Desktop gnome("ubuntu:GNOME");
     LinuxDesktopShortcuts shortcuts(gnome.environment);
-    EXPECT_EQ(shortcuts.desktopName(), "GNOME");
     EXPECT_EQ(GnomeShortcuts::overlayKey(), "Super_L");
     // Any Super combination: the grab would succeed and never see the key.
     EXPECT_EQ(held(shortcuts, 15, kSuper), "GNOME swallows");

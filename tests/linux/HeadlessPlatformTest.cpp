@@ -87,7 +87,6 @@ TEST(CachedDesktopEntrySource, AnswersAsTheLastScanUntilSomethingChanges) {
         fresh.scan();
         return desktop.scans - before;
     };
-    EXPECT_EQ(scansAfter([] {}), 0);
     EXPECT_EQ(scansAfter([&] { writeFile(apps + "sub/b.desktop", "[Desktop Entry]\nName=B2\n"); }), 1);
     EXPECT_EQ(scansAfter([&] { writeFile(apps + "sub/deeper/c.desktop", "[Desktop Entry]\n"); }), 1);
     EXPECT_EQ(scansAfter([&] { QFile::remove(apps + "a.desktop"); }), 1);
@@ -106,10 +105,8 @@ TEST(CachedDesktopEntrySource, AnswersAsTheLastScanUntilSomethingChanges) {
     EXPECT_EQ(scansAfter([] {}), 1); // the file held the other options' answer
     EXPECT_EQ(scansAfter([] {}), 0);
     // Damaged, cut short or garbage: scanned again, and written whole.
-    QFile file(cacheFile);
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    file.resize(file.size() / 2);
-    file.close();
+    const QByteArray whole = linuxtest::readFile(cacheFile);
+    writeFile(cacheFile, whole.left(whole.size() / 2));
     EXPECT_EQ(scansAfter([] {}), 1);
     writeFile(cacheFile, QByteArray(200, '\xff'));
     EXPECT_EQ(scansAfter([] {}), 1);

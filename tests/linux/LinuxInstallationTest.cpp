@@ -19,9 +19,8 @@ void makeCopy(const QString& folder, const QByteArray& build) {
                   "\", \"CFBundleShortVersionString\": \"1." + build + "\"}");
     writeFile(folder + "/zarvo", "#!/bin/sh\necho " + build + "\n", true);
     writeFile(folder + "/com.velorin.zarvo.desktop",
-              "[Desktop Entry]\nType=Application\nName=Zarvo\nExec=/usr/bin/zarvo\n\n[Desktop Action "
-              "Open]\nExec=zarvo "
-              "--toggle\n");
+              "[Desktop Entry]\nType=Application\nName=Zarvo\nExec=/usr/bin/zarvo\n\n"
+              "[Desktop Action Open]\nExec=zarvo --toggle\n");
     writeFile(folder + "/icons/hicolor/48x48/apps/com.velorin.zarvo.png", "png");
 }
 

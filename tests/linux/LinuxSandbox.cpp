@@ -15,13 +15,11 @@ void writeFile(const QString& path, const QByteArray& text, bool executable) {
     if (executable) file.setPermissions(file.permissions() | QFile::ExeOwner | QFile::ExeUser);
 }
 
-namespace {
-QByteArray entry(const QString& name, const QString& exec, const QString& extra = {}) {
+QByteArray desktopEntry(const QString& name, const QString& exec, const QString& extra) {
     return QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nExec=%2\n%3")
         .arg(name, exec, extra)
         .toUtf8();
 }
-} // namespace
 
 const Sandbox& sandbox() {
     static Sandbox* made = [] {
@@ -55,26 +53,28 @@ const Sandbox& sandbox() {
                       .toUtf8(),
                   true);
         const QString apps = s->data + "/applications/";
-        writeFile(apps + "org.example.Recorder.desktop",
-                  entry("Recorder", recorder + " recorder %U",
-                        QStringLiteral(
-                            "MimeType=x-scheme-handler/https;text/plain;\nStartupWMClass=ZarvoRecorder\n")));
-        writeFile(apps + "org.example.Other.desktop",
-                  entry("Other Browser", recorder + " other %U", "MimeType=x-scheme-handler/https;\n"));
-        writeFile(apps + "org.gnome.Terminal.desktop", entry("GNOME Terminal", recorder + " gnome-terminal"));
-        writeFile(apps + "org.kde.konsole.desktop", entry("Konsole", recorder + " konsole"));
-        writeFile(apps + "org.gnome.Calculator.desktop", entry("Calculator", "true"));
-        writeFile(apps + "kitty.desktop", entry("kitty", "true"));
-        writeFile(apps + "Alacritty.desktop", entry("Alacritty", "true"));
-        writeFile(apps + "org.keepassxc.KeePassXC.desktop", entry("KeePassXC", "true"));
-        writeFile(apps + "gnome-control-center.desktop", entry("Settings", recorder + " settings"));
+        writeFile(
+            apps + "org.example.Recorder.desktop",
+            desktopEntry("Recorder", recorder + " recorder %U",
+                         QStringLiteral(
+                             "MimeType=x-scheme-handler/https;text/plain;\nStartupWMClass=ZarvoRecorder\n")));
+        writeFile(apps + "org.example.Other.desktop", desktopEntry("Other Browser", recorder + " other %U",
+                                                                   "MimeType=x-scheme-handler/https;\n"));
+        writeFile(apps + "org.gnome.Terminal.desktop",
+                  desktopEntry("GNOME Terminal", recorder + " gnome-terminal"));
+        writeFile(apps + "org.kde.konsole.desktop", desktopEntry("Konsole", recorder + " konsole"));
+        writeFile(apps + "org.gnome.Calculator.desktop", desktopEntry("Calculator", "true"));
+        writeFile(apps + "kitty.desktop", desktopEntry("kitty", "true"));
+        writeFile(apps + "Alacritty.desktop", desktopEntry("Alacritty", "true"));
+        writeFile(apps + "org.keepassxc.KeePassXC.desktop", desktopEntry("KeePassXC", "true"));
+        writeFile(apps + "gnome-control-center.desktop", desktopEntry("Settings", recorder + " settings"));
         // A program runtime as the handler of a document type (as Wine is for Windows scripts).
         writeFile(apps + "org.example.Wine.desktop",
-                  entry("Wine Loader", "env WINEPREFIX=/nonexistent wine start /unix %f",
-                        "MimeType=text/vbscript;\n"));
+                  desktopEntry("Wine Loader", "env WINEPREFIX=/nonexistent wine start /unix %f",
+                               "MimeType=text/vbscript;\n"));
         // An entry whose program is missing is not installed.
         writeFile(apps + "org.gnome.TextEditor.desktop",
-                  entry("Text Editor", "zarvo-no-such-editor", "TryExec=zarvo-no-such-editor\n"));
+                  desktopEntry("Text Editor", "zarvo-no-such-editor", "TryExec=zarvo-no-such-editor\n"));
         // What update-desktop-database writes: GIO takes the handlers of a type from this cache.
         writeFile(
             apps + "mimeinfo.cache",

@@ -23,6 +23,8 @@ const Sandbox& sandbox();
 
 // Writes a file, making its folders; stops the test program when it cannot.
 void writeFile(const QString& path, const QByteArray& text, bool executable = false);
+// An application's desktop entry; `extra` holds further lines, each ending in "\n".
+QByteArray desktopEntry(const QString& name, const QString& exec, const QString& extra = {});
 
 using testing::waitUntil;
 

@@ -125,9 +125,8 @@ TEST(LinuxSessionBus, EndingAndLockingGoToTheDesktopsServicesAndToLogindOnlyWhen
     QProcess* xfceManager = desktop.serve("org.xfce.SessionManager", "/org/xfce/SessionManager");
     QProcess* gnomeManager = desktop.serve("org.gnome.SessionManager", "/org/gnome/SessionManager");
     EXPECT_TRUE(xfce.hasSessionManager());
-    EXPECT_EQ(end(xfce, Ending::restart), std::nullopt);
-    EXPECT_EQ(end(xfce, Ending::shutDown), std::nullopt);
-    EXPECT_EQ(end(xfce, Ending::logOut), std::nullopt);
+    for (Ending ending : {Ending::restart, Ending::shutDown, Ending::logOut})
+        EXPECT_EQ(end(xfce, ending), std::nullopt);
     EXPECT_EQ(desktop.calls(),
               (QStringList{"org.xfce.SessionManager Restart true", "org.xfce.SessionManager Shutdown true",
                            "org.xfce.SessionManager Logout true true"}));

@@ -13,14 +13,11 @@ TEST(LinuxWords, KeysFileManagerAndTheMacsNamesAreSpelledForLinux) {
     EXPECT_EQ(words.hotKey(0x100, "R"), "Super+R");
     EXPECT_EQ(words.hotKey(0x300, "V"), "Shift+Super+V");
     EXPECT_EQ(words.hotKey(0x1900, "F5"), "Ctrl+Alt+Super+F5");
-    EXPECT_EQ(words.keys("\u2318K"), "Ctrl+K");
     EXPECT_EQ(words.keys("\u2325\u21A9"), "Alt+\u21A9");
     EXPECT_EQ(words.keys("\u21E7\u2318V"), "Ctrl+Shift+V");
     EXPECT_EQ(words.keys("\u2303\u2325\u2318F12"), "Ctrl+Alt+Super+F12");
     EXPECT_EQ(words.keys("esc"), "esc");
     EXPECT_EQ(words.text("Show in Finder (\u2318\u21A9)"), "Show in Files (Ctrl+\u21A9)");
-    EXPECT_EQ(words.text("Clipboard history is off.\nTurn it on in Settings (\u2318,)."),
-              "Clipboard history is off.\nTurn it on in Settings (Ctrl+,).");
     EXPECT_EQ(words.text("Can't search ~/a, ~/b \u2014 macOS hasn't granted access."),
               "Can't search ~/a, ~/b \u2014 missing or not readable by you.");
     EXPECT_EQ(words.text("System Settings \u203A Network"), "Settings \u203A Network");
@@ -68,8 +65,6 @@ TEST(LinuxWords, TranslatedTextsKeepTheMacsWordsForTheTableToSpell) {
     const LinuxPlatformWords french([] { return std::optional<QString>(); });
     EXPECT_EQ(french.text("Ouvrez System Settings ou le Finder (⇧⌘V)"),
               "Ouvrez Paramètres ou le Gestionnaire de fichiers (Ctrl+Maj+V)");
-    EXPECT_EQ(french.text("Le raccourci doit contenir ⌘, ⌥ ou ⌃."),
-              "Le raccourci doit contenir Ctrl, Alt ou Super.");
 }
 
 TEST(LinuxWords, StartupIdsCarryTheirTime) {

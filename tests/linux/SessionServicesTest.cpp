@@ -39,15 +39,9 @@ public:
 public slots:
     uint Notify(const QString& app, uint replaces, const QString& icon, const QString& summary,
                 const QString& body, const QStringList& actions, const QVariantMap& hints, int timeout) {
-        calls << QStringList{app,
-                             QString::number(replaces),
-                             icon,
-                             summary,
-                             body,
-                             actions.join(','),
-                             hints.value("desktop-entry").toString(),
-                             QString::number(timeout)}
-                     .join(QLatin1Char('|'));
+        calls << QString("%1|%2|%3|%4|%5|%6|%7|%8")
+                     .arg(app, QString::number(replaces), icon, summary, body, actions.join(','),
+                          hints.value("desktop-entry").toString(), QString::number(timeout));
         return uint(calls.size());
     }
 };

@@ -5,8 +5,6 @@
 #include "platform/HotKeyFormat.h"
 #include "platform/HotKeyManager.h"
 #include "platform/PlatformWords.h"
-#include "search/ClipboardTab.h"
-#include "search/PanelModes.h"
 #include "ui/ClipPreview.h"
 #include "ui/FileThumbnails.h"
 #include "ui/Icons.h"
@@ -245,7 +243,6 @@ TEST(HotKeyConflictTest, FooterTabsAndMenuSayWhyTheKeyFailsUntilTheDesktopLetsGo
     f.p.desktopShortcuts.holders.clear();
     ASSERT_TRUE(keys.isRetrying());
     keys.retry();
-    EXPECT_TRUE(keys.isRegistered(Slot::main));
     EXPECT_TRUE(footerShows(QStringLiteral("⌘R")));
     EXPECT_EQ(items[0]->text(), "Open Zarvo  (⌘R)");
 
