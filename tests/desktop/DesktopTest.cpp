@@ -138,7 +138,6 @@ std::unique_ptr<QProcess> x11WindowInFront(const QStringList& arguments, const Q
 
 TEST(Desktop, ForeignCopiesAppearAsItemsWithAGrowingCount) {
     qint64 count = pasteboard().changeCount();
-    // Copied with xclip: the items once the count has grown.
     const auto copied = [&](const QString& target, const QByteArray& data) {
         copyWithXclip(target, data);
         const qint64 next = waitForChange(count);
