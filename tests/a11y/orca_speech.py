@@ -42,8 +42,7 @@ def main():
     app = start_zarvo(panel_at_launch=False)
     try:
         time.sleep(8)
-        key("Escape")  # the panel shows once at launch
-        time.sleep(2)
+        key("Escape", settle=2)  # the panel shows once at launch
         _, offset = spoken_since(0)
         steps = [("Super+R", lambda: key("super+r")),
                  ("typing dl", lambda: type_text("dl", 0, delay=150)),

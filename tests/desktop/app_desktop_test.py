@@ -92,8 +92,7 @@ def two_monitors():
     run("xdotool", "mousemove", "2880", "500")
     with zarvo_running():
         x, y, w, h = geometry(wait_until(panel, timeout=10))
-        check("the panel opens on the monitor under the pointer", 1920 <= x and x + w <= 3840, f"x={x} w={w}")
-        check("it is centred on that monitor", abs((x + w / 2) - 2880) <= 2, f"centre={x + w / 2}")
+        check("the panel opens centred on the monitor under the pointer", abs(x + w / 2 - 2880) <= 2, f"x={x}")
         check("its top edge is 18 % down", abs(y - int(0.18 * 1080)) <= 40, f"y={y}")
         shot("two-monitors")
         hide_panel()
@@ -131,8 +130,7 @@ def looks():
             panel_shot(f"look-{look}-empty")
             type_text("dl", delay=20)
             panel_shot(f"look-{look}-search")
-            key("ctrl+k")
-            time.sleep(0.4)
+            key("ctrl+k", settle=0.4)
             panel_shot(f"look-{look}-actions")
             key("Escape")
             run("xdotool", "key", "ctrl+a", "BackSpace")
@@ -141,19 +139,14 @@ def looks():
             panel_shot(f"look-{look}-files")
             run("xdotool", "key", "ctrl+a", "BackSpace")
             type_text("~/Downloads/report.pdf", delay=20)
-            key("ctrl+k")
-            time.sleep(0.3)
+            key("ctrl+k", settle=0.3)
             type_text("rename", 0.3, delay=20)
-            key("Return")
-            time.sleep(0.4)
+            key("Return", settle=0.4)
             panel_shot(f"look-{look}-rename")
-            key("Escape")
-            time.sleep(0.3)
-            key("ctrl+y")
-            time.sleep(0.8)
+            key("Escape", settle=0.3)
+            key("ctrl+y", settle=0.8)
             shot(f"look-{look}-preview")
-            key("Escape")
-            time.sleep(0.3)
+            key("Escape", settle=0.3)
             run("xdotool", "key", "ctrl+a", "BackSpace")
             type_text("?", 0.5, delay=20)
             panel_shot(f"look-{look}-help")
@@ -165,8 +158,7 @@ def looks():
             time.sleep(1.2)
             subprocess.run(["xclip", "-selection", "clipboard", "-t", "image/png", "-i", png], timeout=10)
             time.sleep(1.2)
-            key("shift+super+v")
-            time.sleep(0.2)
+            key("shift+super+v", settle=0.2)
             if not panel():
                 key("shift+super+v")
             wait_until(panel_has_keyboard)
@@ -195,7 +187,6 @@ def taken_hot_key():
         hide_panel()
         log = read(os.path.join(SANDBOX, "zarvo.log"))
         check("the log names the key it could not have", "Zarvo: Super+R is used by another app" in log, log[-500:])
-        check("and says how to bind the command instead", "zarvo --toggle" in log)
         key("shift+super+v")
         check("the clipboard key still opens the panel", wait_until(panel_has_keyboard))
         hide_panel()
@@ -274,7 +265,6 @@ def settings():
         x, y, w, h = geometry(window)
         check("the window is 540 wide", w == 540, f"w={w}")
         settings_shots(window, "light")
-        # Esc closes it; a second opening finds the window kept.
         key("Escape")
         check("Esc closes the window", wait_until(lambda: not settings_window()))
         window, again = open_settings()
@@ -284,16 +274,13 @@ def settings():
         # Keyboard only: the window opens on Search Access's first button (Add Folder…); after the
         # home folder's Remove and Leave Out Folder… comes the main hot key's.
         key("Tab", "Tab", "Tab")
-        key("space")
-        time.sleep(0.3)
+        key("space", settle=0.3)
         window_shot(window, "settings-recording")
         # The keys are let go while recording: Super+R is recorded (as the same key), not acted on.
         key("super+r")
         check("while recording, Super+R does not open the panel", not wait_until(panel, timeout=0.6))
-        key("space")
-        time.sleep(0.2)
-        key("ctrl+alt+k")
-        time.sleep(0.3)
+        key("space", settle=0.2)
+        key("ctrl+alt+k", settle=0.3)
         window_shot(window, "settings-recorded")
         key("Escape")
         check("Esc after recording closes the window", wait_until(lambda: not settings_window()))
@@ -302,14 +289,11 @@ def settings():
         hide_panel()
         key("super+r")
         check("Super+R no longer does", not wait_until(panel, timeout=0.8))
-        stored = run(CLI, "settings", "get", "hotKeyLabel").stdout.strip()
-        check("the new key is stored", stored == "K", stored)
 
         # Backwards from the first control, the keyboard reaches the last section's button, scrolled
         # into view.
         window, _ = open_settings()
-        key("shift+Tab")
-        time.sleep(0.3)
+        key("shift+Tab", settle=0.3)
         window_shot(window, "settings-last-control")
         check("history is remembered before", HOME in run(CLI, "history", "list").stdout)
         key("space")
@@ -345,12 +329,10 @@ def main():
     term, term_window, typed = start_terminal()
     app = start_zarvo()
     try:
-        # The launch showed the panel; Esc hides it.
         wait_until(panel_has_keyboard, timeout=5)
         check("Esc hides the panel", hide_panel())
         check("the terminal has the keyboard", focus(term_window))
 
-        # Super+R over the terminal: the panel takes the keyboard, typing goes into its text box.
         key("super+r")
         check("Super+R shows the panel with the keyboard", wait_until(panel_has_keyboard),
               f"active={active_window():#x} panel={panel():#x}")
@@ -379,7 +361,6 @@ def main():
             key("super+r")  # hides it and keeps the text, as the next step expects
             wait_until(lambda: not panel())
 
-        # Esc gives the keyboard back to the terminal.
         focus(term_window)
         key("super+r")
         wait_until(panel_has_keyboard)
@@ -392,7 +373,6 @@ def main():
         type_text("back in the terminal\n", 0, delay=20)
         check("typing reaches the terminal", wait_until(lambda: "back in the terminal" in read(typed)))
 
-        # A copy made in another program shows in the clipboard tab.
         subprocess.run(["xclip", "-selection", "clipboard", "-i"], input="copied by xclip", text=True,
                        timeout=10)
         check("the copy is captured (and listed through the running application)",
@@ -404,13 +384,11 @@ def main():
         key("shift+super+v")
         check("the second press hides it", wait_until(lambda: not panel()))
 
-        # Clicking another window hides the panel.
         key("super+r")
         wait_until(panel_has_keyboard)
         run("xdotool", "mousemove", "--window", str(term_window), "60", "60", "click", "1")
         check("clicking another window hides the panel", wait_until(lambda: not panel(), timeout=5))
 
-        # From a shell.
         start = time.monotonic()
         run(ZARVO, "--toggle", check_status=True)
         check("zarvo --toggle shows the panel", wait_until(panel_has_keyboard))

@@ -2,12 +2,10 @@
 // holds, the reader must not crash or reserve room for counts it does not hold; what it accepts comes
 // back unchanged through a second encoding.
 
+#include "FuzzSupport.h"
 #include "platform/linux/CachedDesktopEntries.h"
 
-#include <cstddef>
-#include <cstdint>
-#include <cstdlib>
-
+using zarvo::fuzz::require;
 using zarvo::linux_::CachedDesktopEntrySource;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -15,6 +13,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto kept = CachedDesktopEntrySource::decode(bytes);
     if (!kept) return 0;
     const auto again = CachedDesktopEntrySource::decode(CachedDesktopEntrySource::encode(*kept));
-    if (!again || !(*again == *kept)) std::abort();
+    require(again && *again == *kept);
     return 0;
 }

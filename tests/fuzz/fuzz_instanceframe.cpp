@@ -3,12 +3,10 @@
 // it gives are the same however the stream is cut, each survives a second encoding unchanged, and
 // after a failure nothing more comes out.
 
+#include "FuzzSupport.h"
 #include "platform/linux/InstanceChannel.h"
 
-#include <cstddef>
-#include <cstdint>
-#include <cstdlib>
-
+using zarvo::fuzz::require;
 using zarvo::linux_::InstanceFrame::Reader;
 
 namespace {
@@ -27,9 +25,9 @@ Outcome read(const QByteArray& bytes, qsizetype piece) {
             outcome.messages << *message;
     }
     outcome.failed = reader.failed();
-    if (outcome.failed && (reader.error().isEmpty() || reader.next())) std::abort();
+    require(!outcome.failed || (!reader.error().isEmpty() && !reader.next()));
     reader.append(QByteArray("\0\0\0\2{}", 6));
-    if (outcome.failed && reader.next()) std::abort();
+    require(!outcome.failed || !reader.next());
     return outcome;
 }
 
@@ -40,12 +38,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
     const Outcome whole = read(bytes, qMax<qsizetype>(1, bytes.size()));
     const Outcome pieces = read(bytes, 1 + data[0] % 16);
-    if (whole.messages != pieces.messages || whole.failed != pieces.failed) std::abort();
+    require(whole.messages == pieces.messages && whole.failed == pieces.failed);
     for (const QJsonObject& message : whole.messages) {
         Reader again;
         again.append(zarvo::linux_::InstanceFrame::encode(message));
         const auto decoded = again.next();
-        if (!decoded || *decoded != message || again.pending() != 0) std::abort();
+        require(decoded && *decoded == message && again.pending() == 0);
     }
     return 0;
 }

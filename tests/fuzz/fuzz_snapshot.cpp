@@ -11,8 +11,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstddef>
-#include <cstdint>
-#include <cstdlib>
 #include <cstring>
 
 using namespace zarvo::index;

@@ -78,8 +78,10 @@ def shot(name):
     run("import", "-window", "root", os.path.join(SHOTS, f"{name}-{TAG}.png"))
 
 
-def key(*keys):
+def key(*keys, settle=0.0):
+    """The keys pressed, and `settle` seconds for what they set off to show."""
     run("xdotool", "key", "--clearmodifiers", *keys)
+    time.sleep(settle)
 
 
 def type_text(text, settle=0.6, delay=30):

@@ -126,8 +126,6 @@ TEST(WaylandDesktopShortcuts, SwayBindingsAreReadAndTheMissingOnesGivenAsLines) 
     keys.registerKey(Slot::main, 15, 0x100);
     keys.registerKey(Slot::clipboard, 9, 0x300);
     EXPECT_EQ(keys.status(Slot::clipboard).state, State::throughDesktop);
-    EXPECT_EQ(keys.shownKey(Slot::main, QStringLiteral("Super+R")),
-              QStringLiteral("Super+R works only in X11 apps"));
     EXPECT_EQ(HotKeyAdvice::configLines(keys, QStringLiteral("/usr/bin/zarvo")),
               QStringList{QStringLiteral("bindsym Mod4+r exec /usr/bin/zarvo --toggle")});
     EXPECT_FALSE(
@@ -213,7 +211,6 @@ TEST(PortalShortcuts, APortalThatNeverAnswersLeavesTheKeysAsTheyWorkWithoutIt) {
         QElapsedTimer clock;
         clock.start();
         keys.registerKey(Slot::main, 15, 0x100);
-        EXPECT_EQ(keys.status(Slot::main).state, State::pending);
         ASSERT_TRUE(waitUntil([&] { return !portal.calls.isEmpty(); })) << "the portal was not asked";
         ASSERT_TRUE(waitUntil([&] { return keys.status(Slot::main).state != State::pending; }));
         EXPECT_LT(clock.elapsed(), 2000) << "waited for D-Bus's own time-out";
@@ -222,8 +219,6 @@ TEST(PortalShortcuts, APortalThatNeverAnswersLeavesTheKeysAsTheyWorkWithoutIt) {
         EXPECT_EQ(SessionReport::hotKeys(keys),
                   QStringLiteral(
                       "panel key only while an X11 app is in front (the desktop portal did not answer)"));
-        EXPECT_EQ(keys.shownKey(Slot::main, QStringLiteral("Super+R")),
-                  QStringLiteral("Super+R works only in X11 apps"));
         EXPECT_TRUE(HotKeyAdvice::bindOffer(keys.status(Slot::main), &gnome, QStringLiteral("Super+R")));
         // A late answer still counts: the portal has no global shortcuts after all.
         service.send(
