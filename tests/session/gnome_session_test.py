@@ -5,6 +5,7 @@ installed (ZARVO_REAL_SESSION, ZARVO_REAL_WM empty), stand-ins for the session m
 notification server and mutter. Prints one line per check and a closing count."""
 
 import os
+import re
 import shutil
 import sys
 import time
@@ -15,6 +16,7 @@ from session_checks import (asked, calls, endings_go_to_the_session, first_start
                             lock_fails_aloud, panel, run, shot, terminal_opens_in_folder, wait_until)
 from desktop import check, focus, hide_panel, panel_shot, quit_zarvo, summary, windows, wm_is_up, zarvo_running
 
+MEDIA_KEYS = "org.gnome.settings-daemon.plugins.media-keys"
 REAL_SESSION = bool(os.environ.get("ZARVO_REAL_SESSION"))
 SHELL = "GNOME Shell" if os.environ.get("ZARVO_REAL_WM") else "mutter"
 DIALOG = "org.gnome.SessionManager.EndSessionDialog"
@@ -44,9 +46,19 @@ def overview_active(value=None):
         return False
 
 
+def custom_bindings():
+    """name, command and binding of each custom keybinding in GNOME's keyboard settings."""
+    paths = run("gsettings", "get", MEDIA_KEYS, "custom-keybindings").stdout
+    out = []
+    for path in re.findall(r"'([^']+)'", paths):
+        schema = f"{MEDIA_KEYS}.custom-keybinding:{path}"
+        out.append(tuple(run("gsettings", "get", schema, k).stdout.strip().strip("'")
+                         for k in ("name", "command", "binding")))
+    return out
+
+
 def bind_through_gnome(notice):
-    """The notice's "Let GNOME Open Zarvo with Super+R…", then Yes. What it writes to GNOME's settings,
-    and that the command written toggles Zarvo, is checked by the mutter test (run-mutter-keys.sh)."""
+    """The notice's "Let GNOME Open Zarvo with Super+R…", then Yes: a custom keybinding runs the command."""
     focus(notice)
     key("shift+Tab", "space")
     question = wait_until(lambda: windows("^Change GNOME's Shortcuts\\?$"), timeout=10)
@@ -55,6 +67,9 @@ def bind_through_gnome(notice):
     if question:
         focus(question[0])
         key("alt+y")
+    bound = wait_until(lambda: [b for b in custom_bindings() if b[1].endswith("zarvo --toggle")], timeout=10)
+    check("a custom keybinding in GNOME's settings runs zarvo --toggle on Super+R",
+          bound and bound[0][2] == "<Super>r", str(custom_bindings()))
 
 
 def main():
