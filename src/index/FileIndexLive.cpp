@@ -244,9 +244,13 @@ void FileIndex::relistChangedUnwatched() {
     for (quint32 seen = 0; seen < count && checked < kFoldersPerCheck && !m_stop; ++seen) {
         const quint32 dir = m_checkCursor;
         m_checkCursor = m_checkCursor + 1 < count ? m_checkCursor + 1 : 0;
-        const Entry& e = t.entries[dir];
-        if (!e.is(Entry::Dir) || !e.is(Entry::Unwatched) || e.is(Entry::Deleted)) continue;
+        if (const Entry& e = t.entries[dir];
+            !e.is(Entry::Dir) || !e.is(Entry::Unwatched) || e.is(Entry::Deleted))
+            continue;
         if (++checked % kFoldersBetweenEvents == 0) applyWaitingEvents();
+        // Read after the events: they may have grown the table or removed this folder.
+        const Entry& e = t.entries[dir];
+        if (e.is(Entry::Deleted)) continue;
         struct stat st;
         const QByteArray path = t.pathBytes(dir);
         if (::stat(path.constData(), &st) != 0 || clampTime(st.st_mtim.tv_sec) == e.mtime) continue;
