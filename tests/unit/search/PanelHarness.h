@@ -8,6 +8,7 @@
 #include "fakes/FakeAppBundleSource.h"
 #include "fakes/FakeMetadataQuery.h"
 #include "fakes/FakePlatform.h"
+#include "fakes/Files.h"
 #include "files/AppCatalog.h"
 #include "search/ClipboardTab.h"
 #include "search/KeyEvent.h"
@@ -33,12 +34,6 @@ namespace zarvo::testing {
 // The Clear control's confirmation timer, which the tests fire early instead of waiting seconds.
 inline QTimer& clearTimeout(SearchModel& model) {
     return *model.findChild<QTimer*>("clearConfirmation");
-}
-
-// A file's bytes, or a word that matches no contents.
-inline QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 inline ClipStore::Services clipServices(fakes::FakePlatform& p, const Settings& settings) {

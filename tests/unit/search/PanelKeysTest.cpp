@@ -10,7 +10,7 @@
 using namespace zarvo;
 using zarvo::testing::clearTimeout;
 using zarvo::testing::Panel;
-using zarvo::testing::readAll;
+using zarvo::testing::readFile;
 
 TEST(PanelKeys, SearchModeKeysEscapeAndTheTextFieldsOwnKeys) {
     Panel f;
@@ -210,7 +210,7 @@ TEST(PanelKeys, RenameRefusesBadNamesAndNeverReplacesAnotherFile) {
     EXPECT_EQ(f.model.mode(), SearchModel::Mode::search);
     const QString renamed = f.p.home() + "/Work/" + odd;
     EXPECT_FALSE(QFile::exists(path));
-    EXPECT_EQ(readAll(renamed), "original");
+    EXPECT_EQ(readFile(renamed), "original");
     EXPECT_EQ(f.model.query(), renamed);
     EXPECT_EQ(f.history.entries().first().key, renamed);
     EXPECT_EQ(f.favorites.keys(), QStringList{renamed});
@@ -228,7 +228,7 @@ TEST(PanelKeys, RenameRefusesBadNamesAndNeverReplacesAnotherFile) {
     const QString other = f.p.makeFile("Case/REPORT.pdf", "other");
     f.model.modes().startRename(f.fileRow(f.p.home() + "/Case/report.pdf"));
     EXPECT_EQ(save("REPORT.pdf"), "\u201CREPORT.pdf\u201D already exists here");
-    EXPECT_EQ(readAll(other), "other");
+    EXPECT_EQ(readFile(other), "other");
     f.press("esc");
 
     f.model.modes().startRename(Panel::webRow("https://example.com"));

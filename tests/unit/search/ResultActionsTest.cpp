@@ -16,7 +16,7 @@
 
 using namespace zarvo;
 using zarvo::testing::Panel;
-using zarvo::testing::readAll;
+using zarvo::testing::readFile;
 using zarvo::testing::waitUntil;
 
 namespace {
@@ -238,7 +238,7 @@ TEST(ResultActions, DuplicateNamesCopiesAndNeverOverwrites) {
     EXPECT_EQ(f.settled(), "Duplicated as \u201CReport copy.pdf\u201D");
     EXPECT_EQ(f.model.query(), home + "/Report copy.pdf");
     EXPECT_EQ(duplicate(report), "Duplicated as \u201CReport copy 2.pdf\u201D");
-    EXPECT_EQ(readAll(home + "/Report copy 2.pdf"), "pdf bytes");
+    EXPECT_EQ(readFile(home + "/Report copy 2.pdf"), "pdf bytes");
     EXPECT_EQ(FileOperations::duplicateCandidate(home + "/Makefile", false), home + "/Makefile copy");
 
     // A folder keeps its dotted name whole and is copied with links and raw names intact.
@@ -248,14 +248,14 @@ TEST(ResultActions, DuplicateNamesCopiesAndNeverOverwrites) {
     makeRawNamedFile(folder);
     EXPECT_EQ(duplicate(folder), "Duplicated as \u201COld.d copy\u201D");
     const QString copy = home + "/Old.d copy";
-    EXPECT_EQ(readAll(copy + "/inner/a.txt"), "a");
+    EXPECT_EQ(readFile(copy + "/inner/a.txt"), "a");
     EXPECT_EQ(QFileInfo(copy + "/link").symLinkTarget(), copy + "/inner/a.txt");
     EXPECT_TRUE(rawNamedFileExists(copy));
 
     // A name too long for the file system.
     const QString longPath = f.p.makeFile(QString(250, QLatin1Char('l')) + ".txt", "long");
     EXPECT_TRUE(duplicate(longPath).contains("File name too long")) << f.message().toStdString();
-    EXPECT_EQ(readAll(longPath), "long");
+    EXPECT_EQ(readFile(longPath), "long");
 
     // A read-only folder is filled first and gets its permissions last.
     const QString locked = f.p.makeDir("Locked");
@@ -263,7 +263,7 @@ TEST(ResultActions, DuplicateNamesCopiesAndNeverOverwrites) {
     const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup;
     QFile::setPermissions(locked, readOnly);
     duplicate(locked);
-    EXPECT_EQ(readAll(home + "/Locked copy/keep.txt"), "k");
+    EXPECT_EQ(readFile(home + "/Locked copy/keep.txt"), "k");
     EXPECT_EQ(QFile::permissions(home + "/Locked copy"), QFile::permissions(locked));
     for (const QString& path : {locked, home + "/Locked copy"})
         QFile::setPermissions(path, readOnly | QFile::WriteOwner);
@@ -282,8 +282,8 @@ TEST(ResultActions, CompressMakesANewArchiveBesideTheItem) {
     EXPECT_EQ(f.settled(), "Compressed to \u201CPhotos 2.zip\u201D");
     const QString archive = f.p.home() + "/Pictures/Photos 2.zip";
     EXPECT_EQ(f.model.query(), archive);
-    EXPECT_EQ(readAll(f.p.home() + "/Pictures/Photos.zip"), "someone else's archive");
-    const QByteArray zip = readAll(archive);
+    EXPECT_EQ(readFile(f.p.home() + "/Pictures/Photos.zip"), "someone else's archive");
+    const QByteArray zip = readFile(archive);
     EXPECT_TRUE(zip.startsWith("PK") && zip.contains("Photos/cat.jpg") && zip.contains("Photos/caf\xe9.txt"));
     EXPECT_EQ(zipEntryCount(zip), 3); // the folder, cat.jpg and the raw-named file
 
@@ -301,7 +301,7 @@ TEST(ResultActions, CompressMakesANewArchiveBesideTheItem) {
         ASSERT_TRUE(tar.waitForFinished(30000));
         EXPECT_EQ(tar.exitCode(), 0) << tar.readAllStandardError().toStdString();
         EXPECT_EQ(QDir(out).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{odd});
-        EXPECT_EQ(readAll(out + "/" + odd + "/inside"), odd.toUtf8());
+        EXPECT_EQ(readFile(out + "/" + odd + "/inside"), odd.toUtf8());
     }
 
     // A failing archiver leaves no archive behind.
@@ -342,7 +342,7 @@ TEST(ResultActions, MoveToAsksForAFolderAndKeepsWhatIsThere) {
     answer = target;
     f.model.resultActions().moveTo(f.fileRow(path));
     EXPECT_EQ(alerts, QStringList{"\u201CInvoice.pdf\u201D already exists in Archive"});
-    EXPECT_EQ(readAll(target + "/Invoice.pdf"), "older");
+    EXPECT_EQ(readFile(target + "/Invoice.pdf"), "older");
     EXPECT_TRUE(QFile::exists(path));
 
     QFile::remove(target + "/Invoice.pdf");
@@ -350,7 +350,7 @@ TEST(ResultActions, MoveToAsksForAFolderAndKeepsWhatIsThere) {
     const QString moved = target + "/Invoice.pdf";
     EXPECT_EQ(alerts.size(), 1);
     EXPECT_FALSE(QFile::exists(path));
-    EXPECT_EQ(readAll(moved), "invoice");
+    EXPECT_EQ(readFile(moved), "invoice");
     EXPECT_EQ(f.history.entries().first().key, moved);
     EXPECT_EQ(f.favorites.keys(), QStringList{moved});
     EXPECT_EQ(f.p.workspace.revealed.last(), QList<QUrl>{QUrl::fromLocalFile(moved)});
