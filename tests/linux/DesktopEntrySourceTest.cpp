@@ -3,14 +3,12 @@
 #include "platform/linux/DesktopEntries.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 using namespace zarvo;
 using namespace zarvo::linux_;
-using zarvo::linuxtest::waitUntil;
-using zarvo::linuxtest::writeFile;
+using namespace zarvo::linuxtest;
 
 namespace {
 
@@ -31,15 +29,14 @@ const AppBundle* byId(const QList<AppBundle>& apps, const QString& id) {
 
 } // namespace
 
-// Entries as distributions ship them, laid out as on a GNOME session with a Flatpak folder that
-// appears later: what the menus show is found, by its localized words; the rest is left out quietly,
-// and what is broken is skipped with one line each.
+// Entries as a GNOME session has them, with a Flatpak folder that appears later: what the menus show is
+// found by its localized words, the rest left out quietly, and each broken entry skipped with one line.
 TEST(DesktopEntrySource, ListsWhatTheMenusListAndFollowsInstalls) {
     qputenv("LANGUAGE", "de_DE:de");
     QTemporaryDir root;
     const QString bin = root.path() + "/bin";
     for (const char* program : {"keepassxc", "nautilus", "okular"})
-        writeFile(bin + '/' + program, "#!/bin/sh\n", true);
+        writeProgram(bin + '/' + program, "#!/bin/sh\n");
     qputenv("PATH", (bin + ":/usr/bin:/bin").toLocal8Bit());
 
     const QString user = root.path() + "/home/.local/share/applications/";
@@ -92,21 +89,15 @@ TEST(DesktopEntrySource, ListsWhatTheMenusListAndFollowsInstalls) {
     // The user's entry hides the system one of the same id.
     const AppBundle* files = byId(apps, "org.gnome.Nautilus.desktop");
     ASSERT_TRUE(files);
-    EXPECT_EQ(*files, (AppBundle{user + files->id,
-                                 files->id,
-                                 "My Files",
-                                 std::nullopt,
-                                 {},
-                                 "nautilus",
-                                 "/opt/files.png",
-                                 files->modified}));
+    const AppBundle mine{user + files->id, files->id,        "My Files",     std::nullopt, {},
+                         "nautilus",       "/opt/files.png", files->modified};
+    EXPECT_EQ(*files, mine);
 
     for (const char* name : {"no-group", "huge-name", "bad-utf8", "field-codes", "loop"})
         EXPECT_EQ(warnings.filter(QLatin1String(name)).size(), 1) << name;
     EXPECT_EQ(warnings.size(), 5) << warnings.join('\n').toStdString();
 
-    // Live: the Flatpak folder appears with an application in it, then the application goes. The
-    // rescans say nothing more about the entries still broken.
+    // Live: the Flatpak folder comes with an application, which goes; entries still broken say no more.
     warnings.clear();
     qInstallMessageHandler(recordWarning);
     source.startWatching();

@@ -9,7 +9,7 @@
 
 using namespace zarvo;
 using namespace zarvo::linux_;
-using zarvo::linuxtest::writeFile;
+using namespace zarvo::linuxtest;
 
 namespace {
 
@@ -47,9 +47,8 @@ void recordWarning(QtMsgType type, const QMessageLogContext&, const QString& tex
 
 } // namespace
 
-// The applications a headless process reads: the full scan's answer while nothing it depends on
-// changed, with the lines it logged logged again; any change of an entry, a folder or the language
-// scans again, and a damaged cache is only a reason to scan.
+// A headless process reads the last full scan's answer, and its log lines, while nothing it depends on
+// changed; a change of an entry, a folder or the language scans again, and so does a damaged cache.
 TEST(CachedDesktopEntrySource, AnswersAsTheLastScanUntilSomethingChanges) {
     QTemporaryDir root;
     const QString apps = root.path() + "/data/applications/";
@@ -95,7 +94,7 @@ TEST(CachedDesktopEntrySource, AnswersAsTheLastScanUntilSomethingChanges) {
     desktop.answer.programs = {root.path() + "/opt/tool", "tool"};
     EXPECT_EQ(scansAfter([] { qputenv("LANGUAGE", "de"); }), 1);
     EXPECT_EQ(scansAfter([] {}), 0);
-    EXPECT_EQ(scansAfter([&] { writeFile(root.path() + "/opt/tool", "#!/bin/sh\n", true); }), 1);
+    EXPECT_EQ(scansAfter([&] { writeProgram(root.path() + "/opt/tool", "#!/bin/sh\n"); }), 1);
     EXPECT_EQ(scansAfter([] {}), 0);
     // Other options are another answer.
     CachedDesktopEntrySource otherDesktop({options.dataHome, {}, {"KDE"}}, cacheFile, desktop.loader());
@@ -113,8 +112,7 @@ TEST(CachedDesktopEntrySource, AnswersAsTheLastScanUntilSomethingChanges) {
     EXPECT_EQ(scansAfter([] {}), 0);
 }
 
-// The headless workspace answers the keyword table's places and the package test itself, as
-// LinuxWorkspace does, and hands everything else to the loaded one.
+// The headless workspace answers the table's places and the package test, and loads the desktop for the rest.
 TEST(DeferredWorkspace, LoadsTheDesktopOnlyForWhatNeedsIt) {
     const auto& box = linuxtest::sandbox();
     CountingDesktop desktop;

@@ -2,13 +2,11 @@
 
 #include "LinuxSandbox.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 using zarvo::linux_::LinuxInstallation;
-using zarvo::linuxtest::readFile;
-using zarvo::linuxtest::writeFile;
+using namespace zarvo::linuxtest;
 
 namespace {
 
@@ -17,7 +15,7 @@ void makeCopy(const QString& folder, const QByteArray& build) {
     writeFile(folder + "/Info.json",
               "{\"CFBundleIdentifier\": \"com.velorin.zarvo\", \"CFBundleVersion\": \"" + build +
                   "\", \"CFBundleShortVersionString\": \"1." + build + "\"}");
-    writeFile(folder + "/zarvo", "#!/bin/sh\necho " + build + "\n", true);
+    writeProgram(folder + "/zarvo", "#!/bin/sh\necho " + build + "\n");
     writeFile(folder + "/com.velorin.zarvo.desktop",
               "[Desktop Entry]\nType=Application\nName=Zarvo\nExec=/usr/bin/zarvo\n\n"
               "[Desktop Action Open]\nExec=zarvo --toggle\n");
@@ -108,7 +106,7 @@ TEST_F(LinuxInstallationTest, CopiesSwapsAndIntegratesAPortableFolder) {
 
     // So is a link to the user's own build; links to another copy of ours or to a removed one are not.
     const QString build = root.filePath("src/zarvo/build");
-    writeFile(build + "/zarvo", "#!/bin/sh\n", true);
+    writeProgram(build + "/zarvo", "#!/bin/sh\n");
     QFile::remove(bin + "/zarvo");
     ASSERT_TRUE(QFile::link(build + "/zarvo", bin + "/zarvo"));
     const auto note = installation->integrate(destination);
@@ -127,10 +125,9 @@ TEST_F(LinuxInstallationTest, CopiesSwapsAndIntegratesAPortableFolder) {
 TEST_F(LinuxInstallationTest, TheAdministratorPathKeepsOddPathsWholeAndReportsRefusals) {
     // A pkexec that runs its command as given (the "answer"), or refuses like the real one.
     const QString fakeBin = root.filePath("bin");
-    writeFile(fakeBin + "/pkexec",
-              "#!/bin/sh\ncase \"$ZARVO_FAKE_PKEXEC\" in cancel) exit 126;; refuse) exit 127;; esac\n"
-              "exec \"$@\"\n",
-              true);
+    writeProgram(fakeBin + "/pkexec",
+                 "#!/bin/sh\ncase \"$ZARVO_FAKE_PKEXEC\" in cancel) exit 126;; refuse) exit 127;; esac\n"
+                 "exec \"$@\"\n");
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(fakeBin) + ":" + path);
 

@@ -1,18 +1,13 @@
 #include "LinuxSandbox.h"
 
-#include <QDir>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
 namespace zarvo::linuxtest {
 
-void writeFile(const QString& path, const QByteArray& text, bool executable) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) qFatal("cannot write %s", qPrintable(path));
-    file.write(text);
-    file.close();
-    if (executable) file.setPermissions(file.permissions() | QFile::ExeOwner | QFile::ExeUser);
+void writeProgram(const QString& path, const QByteArray& text) {
+    writeFile(path, text);
+    QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner | QFile::ExeUser);
 }
 
 QByteArray desktopEntry(const QString& name, const QString& exec, const QString& extra) {
@@ -34,8 +29,7 @@ const Sandbox& sandbox() {
         qputenv("XDG_DATA_HOME", s->data.toUtf8());
         qputenv("XDG_CONFIG_HOME", s->config.toUtf8());
         qputenv("XDG_CACHE_HOME", (s->home + "/.cache").toUtf8());
-        // The machine's own applications stay out (a desktop installed there must change no result);
-        // its MIME database comes in through a link, for content types.
+        // The machine's applications stay out; its MIME database comes in through a link, for content types.
         QDir().mkpath(s->root + "/system");
         QFile::link("/usr/share/mime", s->root + "/system/mime");
         qputenv("XDG_DATA_DIRS", (s->root + "/system").toUtf8());
@@ -45,28 +39,18 @@ const Sandbox& sandbox() {
         qunsetenv("XDG_CURRENT_DESKTOP");
 
         const QString recorder = s->root + "/record.sh";
-        // Each launch appends one line: the entry's tag and its arguments, separated by "|".
-        writeFile(recorder,
-                  QStringLiteral("#!/bin/sh\nlog=%1\nline=\"\"\nfor a in \"$@\"; do line=\"$line$a|\"; done\n"
-                                 "printf '%s\\n' \"$line\" >> \"$log\"\n")
-                      .arg(s->root + "/launch.log")
-                      .toUtf8(),
-                  true);
+        writeProgram(recorder, recorderScript(s->launchLog()));
         const QString apps = s->data + "/applications/";
-        writeFile(
-            apps + "org.example.Recorder.desktop",
-            desktopEntry("Recorder", recorder + " recorder %U",
-                         QStringLiteral(
-                             "MimeType=x-scheme-handler/https;text/plain;\nStartupWMClass=ZarvoRecorder\n")));
+        writeFile(apps + "org.example.Recorder.desktop",
+                  desktopEntry("Recorder", recorder + " recorder %U",
+                               "MimeType=x-scheme-handler/https;text/plain;\n"));
         writeFile(apps + "org.example.Other.desktop", desktopEntry("Other Browser", recorder + " other %U",
                                                                    "MimeType=x-scheme-handler/https;\n"));
         writeFile(apps + "org.gnome.Terminal.desktop",
                   desktopEntry("GNOME Terminal", recorder + " gnome-terminal"));
         writeFile(apps + "org.kde.konsole.desktop", desktopEntry("Konsole", recorder + " konsole"));
-        writeFile(apps + "org.gnome.Calculator.desktop", desktopEntry("Calculator", "true"));
-        writeFile(apps + "kitty.desktop", desktopEntry("kitty", "true"));
-        writeFile(apps + "Alacritty.desktop", desktopEntry("Alacritty", "true"));
-        writeFile(apps + "org.keepassxc.KeePassXC.desktop", desktopEntry("KeePassXC", "true"));
+        for (const QString id : {"org.gnome.Calculator", "kitty", "org.keepassxc.KeePassXC"})
+            writeFile(apps + id + ".desktop", desktopEntry(id.section('.', -1), "true"));
         writeFile(apps + "gnome-control-center.desktop", desktopEntry("Settings", recorder + " settings"));
         // A program runtime as the handler of a document type (as Wine is for Windows scripts).
         writeFile(apps + "org.example.Wine.desktop",
@@ -119,21 +103,23 @@ PrivateBus::~PrivateBus() {
     daemon.waitForFinished(3000);
 }
 
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QStringList readLines(const QString& path) {
-    return QString::fromUtf8(readFile(path)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 QStringList launchLines() {
-    return readLines(sandbox().launchLog());
+    QStringList lines = readLines(sandbox().launchLog());
+    for (QString& line : lines)
+        line = line.section(QLatin1Char('|'), 1); // the working folder
+    return lines;
 }
 
 QByteArray recorderScript(const QString& log) {
-    return QStringLiteral("#!/bin/sh\nprintf '%s|' \"$PWD\" \"$@\" >> '%1'\necho >> '%1'\n")
+    // One write, so that the lines of programs started together do not mix.
+    return QStringLiteral(
+               "#!/bin/sh\nline=$(printf '%s|' \"$PWD\" \"$@\")\nprintf '%s\\n' \"$line\" >> '%1'\n")
         .arg(log)
         .toUtf8();
 }

@@ -2,6 +2,7 @@
 
 #include "fakes/EventLoop.h"
 #include "fakes/FakePlatform.h"
+#include "fakes/Files.h"
 
 #include <QProcess>
 #include <QString>
@@ -10,9 +11,8 @@
 
 namespace zarvo::linuxtest {
 
-// One sandbox per test process: a home, XDG data/config folders with test desktop entries and a
-// mimeapps.list, and the environment pointing there. GLib reads these variables once, so the sandbox
-// is made before the first GIO call and never changes its application set afterwards.
+// One sandbox per test process: a home and XDG folders with test desktop entries, and the environment
+// pointing there. GLib reads it once: made before the first GIO call, its application set stays.
 struct Sandbox {
     QString root, home, data, config;
     fakes::FakeEnvironment environment;
@@ -21,16 +21,16 @@ struct Sandbox {
 
 const Sandbox& sandbox();
 
-// Writes a file, making its folders; stops the test program when it cannot.
-void writeFile(const QString& path, const QByteArray& text, bool executable = false);
+using testing::readFile;
+using testing::waitUntil;
+using testing::writeFile;
+// writeFile, then executable by its owner.
+void writeProgram(const QString& path, const QByteArray& text);
 // An application's desktop entry; `extra` holds further lines, each ending in "\n".
 QByteArray desktopEntry(const QString& name, const QString& exec, const QString& extra = {});
 
-using testing::waitUntil;
-
-// A private D-Bus bus that activates only what the test puts in services() (no service of the machine
-// starts on it by being called), stopped with the object. start() puts its address in `variable` (each test
-// runs in its own process, whose bus it becomes); false when dbus-daemon is missing or did not start.
+// A private D-Bus bus that activates only what the test puts in services(), stopped with the object.
+// start() puts its address in `variable` (the test process's bus); false when dbus-daemon did not start.
 struct PrivateBus {
     QTemporaryDir dir;
     QProcess daemon;
@@ -42,9 +42,7 @@ struct PrivateBus {
 
 // The lines of a text file; none when it cannot be read.
 QStringList readLines(const QString& path);
-// The bytes of a file; none when it cannot be read.
-QByteArray readFile(const QString& path);
-// The lines of the launch log written by the sandbox's recording applications.
+// The lines of the sandbox's recording applications, without the working folder.
 QStringList launchLines();
 // A shell program that appends its working folder and arguments to `log`, "|" after each, one line a call.
 QByteArray recorderScript(const QString& log);

@@ -2,15 +2,16 @@
 
 #include "platform/HotKeyFormat.h"
 #include "platform/HotKeyManager.h"
-#include "platform/linux/LinuxHotKeys.h"
+#include "platform/Translations.h"
 #include "platform/linux/LinuxLoginItems.h"
+#include "platform/linux/LinuxPanelWindowing.h"
 #include "platform/linux/LinuxPasteboard.h"
 #include "platform/linux/LinuxPlatform.h"
+#include "platform/linux/LinuxPlatformWords.h"
 #include "platform/linux/LinuxProcesses.h"
 #include "platform/linux/LinuxSession.h"
 #include "platform/linux/TerminalLauncher.h"
 
-#include <QDir>
 #include <QMimeData>
 #include <gtest/gtest.h>
 
@@ -67,7 +68,7 @@ TEST(LinuxLoginItems, AutostartEntryStartsTheApplicationQuotedWhateverItsPath) {
     const auto& s = sandbox();
     // zarvo-cli asks, in a folder whose name would break the entry's lines and quoting if written raw.
     const QString folder = s.root + "/odd\t\"$HOME\" 100%\nExec=evil";
-    writeFile(folder + "/zarvo", "#!/bin/sh\n", true);
+    writeProgram(folder + "/zarvo", "#!/bin/sh\n");
     LinuxLoginItems items(s.environment, folder + "/zarvo-cli");
     const QString path = s.config + "/autostart/com.velorin.zarvo.tests.desktop";
     EXPECT_EQ(items.entryPath(), path);
@@ -86,7 +87,7 @@ TEST(LinuxLoginItems, AutostartEntryStartsTheApplicationQuotedWhateverItsPath) {
         return LinuxLoginItems(s.environment, cli).setEnabled(true).value_or(QString());
     };
     EXPECT_TRUE(refusal(s.root + "/bare/zarvo-cli").contains("no Zarvo application"));
-    writeFile(s.root + "/bell\a/zarvo", "#!/bin/sh\n", true);
+    writeProgram(s.root + "/bell\a/zarvo", "#!/bin/sh\n");
     EXPECT_TRUE(refusal(s.root + "/bell\a/zarvo").contains("control character"));
     EXPECT_EQ(QString::fromUtf8(readFile(path)), text);
 
@@ -122,16 +123,6 @@ TEST(LinuxProcesses, ArgumentsTravelAsAListAndFailuresAreReported) {
     ASSERT_TRUE(waitUntil([&] { return result.has_value(); }));
     EXPECT_TRUE(result->error.has_value());
     EXPECT_FALSE(processes.startDetached("/nonexistent/zarvo-program", {}));
-}
-
-TEST(LinuxHotKeys, KeyTable) {
-    // R, V, A, Return, Space, period, F12; then codes without a key.
-    const QList<QPair<quint32, std::optional<unsigned long>>> rows{
-        {15, 0x72},    {9, 0x76},          {0, 0x61},
-        {36, 0xff0d},  {49, 0x20},         {47, 0x2e},
-        {111, 0xffc9}, {10, std::nullopt}, {4000000000u, std::nullopt}};
-    for (const auto& [code, keysym] : rows)
-        EXPECT_EQ(keysymForKeyCode(code), keysym) << code;
 }
 
 TEST(HotKeyManager, KeysAreReplacedDispatchedRetriedAndBoundThroughTheDesktop) {
@@ -261,13 +252,9 @@ TEST(LinuxTerminal, ScriptsArePrivateAndEveryKnownTerminalStartsInTheFolder) {
     };
     const Row rows[] = {
         {"xfce4-terminal", {joined}, {"-x"}},
-        {"gnome-terminal", {joined}, {"--"}},
         {"konsole", {"--workdir", folder}, {"-e"}},
         {"xterm", {}, {"-e"}},
         {"foot", {joined}, {}},
-        {"kitty", {"--directory", folder}, {}},
-        {"alacritty", {"--working-directory", folder}, {"-e"}},
-        {"tilix", {joined}, {"-e"}},
         {"wezterm", {"start", "--cwd", folder}, {"start", "--"}},
     };
     for (const Row& row : rows) {
@@ -281,8 +268,8 @@ TEST(LinuxTerminal, ScriptsArePrivateAndEveryKnownTerminalStartsInTheFolder) {
 
     // Desktop entries and x-terminal-emulator (through Debian's wrapper) lead to the terminal itself.
     const QString bin = s.root + "/terminal-bin/";
-    writeFile(bin + "xfce4-terminal", "#!/bin/sh\n", true);
-    writeFile(bin + "xfce4-terminal.wrapper", "#!/bin/sh\n", true);
+    writeProgram(bin + "xfce4-terminal", "#!/bin/sh\n");
+    writeProgram(bin + "xfce4-terminal.wrapper", "#!/bin/sh\n");
     QFile::link(bin + "xfce4-terminal.wrapper", bin + "x-terminal-emulator");
     const QString entry = s.root + "/terminal-entries/xfce4-terminal.desktop";
     writeFile(entry, desktopEntry("Xfce Terminal", bin + "xfce4-terminal",
@@ -297,23 +284,74 @@ TEST(LinuxTerminal, ScriptsArePrivateAndEveryKnownTerminalStartsInTheFolder) {
     EXPECT_TRUE(TerminalLauncher::isTerminal(bin + "x-terminal-emulator"));
     EXPECT_FALSE(TerminalLauncher::isTerminal(s.data + "/applications/org.example.Recorder.desktop"));
 
-    // Terminals paste with their own keys; everything else with Ctrl+V: an editor, and a terminal we know
-    // only from its entry's Categories.
+    // Terminals paste with their own keys, even one known only by its entry's Categories; an editor Ctrl+V.
     const struct {
         QStringList names;
         bool terminalCategory;
         PasteKeys keys;
     } pastes[] = {
         {{"xterm", "XTerm", "xterm"}, true, PasteKeys::shiftInsert},
-        {{"xterm", "UXTerm", ""}, false, PasteKeys::shiftInsert},
         {{"gnome-terminal-server", "Gnome-terminal"}, false, PasteKeys::shifted},
         {{"", "", "", "com.gexperts.Tilix.desktop"}, false, PasteKeys::shifted},
-        {{"gnome-text-editor", "Gnome-text-editor", "gnome-text-editor", "org.gnome.TextEditor.desktop"},
-         false,
-         PasteKeys::standard},
+        {{"gnome-text-editor", "org.gnome.TextEditor.desktop"}, false, PasteKeys::standard},
         {{"cool-retro-term", "cool-retro-term"}, true, PasteKeys::shifted},
     };
     for (const auto& row : pastes)
         EXPECT_EQ(TerminalLauncher::pasteKeys(row.names, row.terminalCategory), row.keys)
             << row.names.join(' ').toStdString();
+}
+
+TEST(LinuxWords, KeysFileManagerAndTheMacsNamesAreSpelledForLinux) {
+    const LinuxPlatformWords words([] { return std::optional<QString>("Files"); });
+    // Global keys: ⌘ is Super; inside our windows ⌘ is Ctrl and ⌃ is Super; fixed order either way.
+    EXPECT_EQ(words.hotKey(0x1B00, "F5"), "Ctrl+Alt+Shift+Super+F5");
+    EXPECT_EQ(words.keys("\u21E7\u2318V esc \u2303\u2325\u2318F12"), "Ctrl+Shift+V esc Ctrl+Alt+Super+F12");
+    EXPECT_EQ(words.text("Show in Finder (\u2318\u21A9)"), "Show in Files (Ctrl+\u21A9)");
+    EXPECT_EQ(words.text("Can't search ~/a, ~/b \u2014 macOS hasn't granted access."),
+              "Can't search ~/a, ~/b \u2014 missing or not readable by you.");
+    EXPECT_EQ(words.text("System Settings \u203A Network"), "Settings \u203A Network");
+    // The Mac's application names are replaced as titles, not where the word is an ordinary label.
+    EXPECT_EQ(words.title("Preview"), "Image Viewer");
+    EXPECT_EQ(words.text("Preview"), "Preview");
+    // A text with nothing of the Mac's stays as it is, whatever its script.
+    EXPECT_EQ(words.text("\u05E9\u05DC\u05D5\u05DD \u2318"), "\u05E9\u05DC\u05D5\u05DD Ctrl");
+
+    // When the file manager cannot be told, it is the File Manager.
+    int asked = 0;
+    const LinuxPlatformWords unknown([&asked] {
+        ++asked;
+        return std::optional<QString>();
+    });
+    EXPECT_EQ(unknown.text("Reveal in Finder"), "Reveal in File Manager");
+    EXPECT_EQ(unknown.text("Reveal in Finder"), "Reveal in File Manager");
+    EXPECT_EQ(asked, 1);
+}
+
+TEST(LinuxWords, TranslatedTextsKeepTheMacsWordsForTheTableToSpell) {
+    // Other catalogues keep the Mac's words and glyphs; the table spells them in the user's language.
+    struct English {
+        ~English() { Translations::install({QStringLiteral(ZARVO_TRANSLATIONS_DIR)}, {"en"}); }
+    } restore;
+    ASSERT_EQ(Translations::install({QStringLiteral(ZARVO_TRANSLATIONS_DIR)}, {"de"}), "de");
+    const LinuxPlatformWords german([] { return std::optional<QString>(); });
+    EXPECT_EQ(german.text("Öffnen Sie System Settings oder zeigen Sie es im Finder (⌘↩)."),
+              "Öffnen Sie Einstellungen oder zeigen Sie es im Dateimanager (Strg+↩).");
+    EXPECT_EQ(german.hotKey(0x300, "V"), "Umschalt+Super+V");
+    EXPECT_EQ(german.hotKey(0x1000, "Space"), "Strg+Leertaste");
+    EXPECT_EQ(german.keys("⌥Space"), "Alt+Leertaste");
+    // A sentence other areas translate whole is found in its translation, not split into key combinations.
+    EXPECT_EQ(german.text("Das Kürzel muss ⌘, ⌥ oder ⌃ enthalten."),
+              "Das Kürzel muss Strg, Alt oder Super enthalten.");
+    EXPECT_EQ(german.title("TextEdit"), "Texteditor");
+
+    ASSERT_EQ(Translations::install({QStringLiteral(ZARVO_TRANSLATIONS_DIR)}, {"fr"}), "fr");
+    const LinuxPlatformWords french([] { return std::optional<QString>(); });
+    EXPECT_EQ(french.text("Ouvrez System Settings ou le Finder (⇧⌘V)"),
+              "Ouvrez Paramètres ou le Gestionnaire de fichiers (Ctrl+Maj+V)");
+}
+
+TEST(LinuxWords, StartupIdsCarryTheirTime) {
+    EXPECT_EQ(LinuxPanelWindowing::startupIdTime("xterm-1234-host-zarvo-0_TIME4242"), 4242ul);
+    EXPECT_EQ(LinuxPanelWindowing::startupIdTime("no-time-here"), 0ul);
+    EXPECT_EQ(LinuxPanelWindowing::startupIdTime(""), 0ul);
 }
