@@ -364,16 +364,6 @@ protected:
         processes.push_back(std::move(process));
         return processes.back().get();
     }
-    // The squatter's socket at FOLDER/NAME, listening; skips the test when nobody cannot run the helper.
-    QProcess* squat(const QString& folder, const QString& name) {
-        QProcess* squatter = asNobody({"squat", folder, name});
-        if (!squatter) return nullptr;
-        while (!squatter->canReadLine() && squatter->state() == QProcess::Running)
-            squatter->waitForReadyRead(200);
-        if (squatter->readLine().trimmed() != "ready") return nullptr;
-        return squatter;
-    }
-
     QTemporaryDir root;
     QString setpriv, temp;
     int served = 0;
@@ -383,8 +373,11 @@ protected:
 TEST_F(OtherUser, ASquattedNameNeitherBlocksAStartNorReceivesAMessage) {
     const fakes::FakeEnvironment env = environmentIn(temp);
     const QString plain = temp + QLatin1Char('/') + base();
-    QProcess* squatter = squat(plain, base());
-    if (!squatter) GTEST_SKIP() << "nobody cannot run " ZARVO_INSTANCE_PEER " here";
+    QProcess* squatter = asNobody({"squat", plain, base()});
+    while (squatter && !squatter->canReadLine() && squatter->state() == QProcess::Running)
+        squatter->waitForReadyRead(200);
+    if (!squatter || squatter->readLine().trimmed() != "ready")
+        GTEST_SKIP() << "nobody cannot run " ZARVO_INSTANCE_PEER " here";
     ASSERT_EQ(lstatOf(plain).st_uid, 65534u);
 
     // The squatter's socket is not an instance of ours.

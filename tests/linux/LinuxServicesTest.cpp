@@ -99,16 +99,6 @@ TEST(LinuxLoginItems, AutostartEntryStartsTheApplicationQuotedWhateverItsPath) {
     EXPECT_FALSE(refusal(QString()).isEmpty());
 }
 
-TEST(LinuxSession, UnavailableActionsSaySo) {
-    LinuxProcesses processes;
-    LinuxSession session(sandbox().environment, processes, false);
-    // The sandbox has no session bus and no X server.
-    EXPECT_FALSE(session.hasSessionManager());
-    EXPECT_EQ(answer([&](auto done) { session.endSystem(Session::Ending::logOut, done); }),
-              QString::fromLatin1(kNotAvailable));
-    EXPECT_EQ(session.displaySleep(), QString::fromLatin1(kNotAvailable));
-}
-
 TEST(LinuxProcesses, ArgumentsTravelAsAListAndFailuresAreReported) {
     LinuxProcesses processes;
     std::optional<Processes::Result> result;
@@ -199,8 +189,9 @@ TEST(HotKeyManager, KeysAreReplacedDispatchedRetriedAndBoundThroughTheDesktop) {
     EXPECT_FALSE(manager.isRetrying());
 }
 
-TEST(LinuxPlatform, HeadlessRefusesDisplayServices) {
-    // The unit tests run offscreen: no X server, so the display services are refused, not faked.
+TEST(LinuxPlatform, HeadlessRefusesDisplayAndSessionServices) {
+    // Offscreen in the sandbox: no X server and no session bus, so the services are refused, not faked.
+    const auto& s = sandbox();
     LinuxPlatform backEnd;
     EXPECT_EQ(backEnd.display(), LinuxPlatform::Display::None);
     Platform& platform = backEnd.platform();
@@ -217,6 +208,13 @@ TEST(LinuxPlatform, HeadlessRefusesDisplayServices) {
     ASSERT_TRUE(backEnd.startupNotice().has_value());
     EXPECT_TRUE(backEnd.startupNotice()->contains("needs a graphical session"));
     EXPECT_TRUE(LinuxPlatform::waylandNotice().contains("zarvo --toggle"));
+
+    LinuxProcesses processes;
+    LinuxSession session(s.environment, processes, false);
+    EXPECT_FALSE(session.hasSessionManager());
+    EXPECT_EQ(answer([&](auto done) { session.endSystem(Session::Ending::logOut, done); }),
+              QString::fromLatin1(kNotAvailable));
+    EXPECT_EQ(session.displaySleep(), QString::fromLatin1(kNotAvailable));
 }
 
 TEST(LinuxTerminal, ScriptsArePrivateAndEveryKnownTerminalStartsInTheFolder) {
