@@ -100,7 +100,7 @@ TEST(InstanceLock, WhatACrashLeftBehindDoesNotBlock) {
     // A socket file nobody listens on any more, as a killed instance leaves it.
     const QString name = InstanceLock::serverName(env);
     const QString bind = "import socket, sys; socket.socket(socket.AF_UNIX).bind(sys.argv[1])";
-    ASSERT_EQ(QProcess::execute("python3", {"-c", bind, name}), 0);
+    ASSERT_EQ(QProcess::execute("/usr/bin/python3", {"-c", bind, name}), 0);
     ASSERT_TRUE(QFile::exists(name));
 
     EXPECT_FALSE(InstanceLock::isRunning(env, 200));
