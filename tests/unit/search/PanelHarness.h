@@ -77,8 +77,7 @@ struct Panel {
         model.shell().onQuickLook = [this] { ++quickLooks; };
     }
 
-    // Background work started by the model (the folder-access probe of a shown panel, copies) reads the
-    // current platform: it ends before the fakes go.
+    // The model's background work (a shown panel's folder probe, copies) reads the fakes: it ends first.
     ~Panel() {
         QThreadPool::globalInstance()->waitForDone();
         Settings::resetShared();

@@ -4,7 +4,6 @@
 #include "platform/HotKeyManager.h"
 #include "platform/SessionReport.h"
 #include "store/HotKeyRegistration.h"
-#include "store/UserDefaults.h"
 #include "ui/SettingsControls.h"
 #include "ui/SettingsView.h"
 #include "ui/SettingsWindow.h"
@@ -47,9 +46,7 @@ struct Window {
 
     explicit Window(bool open = true) {
         services.platform = &f.p.platform;
-        keys.registerKey(HotKeyManager::Slot::main, f.settings.hotKeyCode(), f.settings.hotKeyModifiers());
-        keys.registerKey(HotKeyManager::Slot::clipboard, f.settings.clipHotKeyCode(),
-                         f.settings.clipHotKeyModifiers());
+        registration.start();
         // As the application's store does: a retention chosen here prunes at once.
         f.clips.followRetention(f.settings);
         if (open) this->open();
@@ -121,7 +118,6 @@ TEST(SettingsViewTest, RecorderRefusesWhatCannotWorkAndKeepsTheOldKeysActive) {
     w.press(Qt::Key_K, Qt::ControlModifier, "\x0b");
     EXPECT_FALSE(r.recording());
     EXPECT_TRUE(w.error().isEmpty());
-    EXPECT_EQ(w.f.settings.hotKeyCode(), 40u);
     EXPECT_EQ(w.f.settings.hotKeyLabel(), "K");
     EXPECT_EQ(w.registered(HotKeyManager::Slot::main), qMakePair(40u, 0x100u));
 
