@@ -228,7 +228,6 @@ TEST_F(UpdaterTest, HostileFeedsAndDownloadsAreRefusedAndNothingIsInstalled) {
     const std::pair<QByteArray, const char*> cases[] = {
         {feedFor(url, "10", archive.size(), good), "up to date"},
         {feedFor(url, "9", archive.size(), good), "up to date"},
-        {feedFor(url, "11", archive.size(), signer.sign("other bytes")), "signature does not match"},
         {feedFor(server.base() + "/tampered.tar.gz", "11", archive.size(), good), "signature does not match"},
         {feedFor(server.base() + "/same.tar.gz", "11", archive.size(), good), "signature does not match"},
         {feedFor(url, "11", archive.size(), {}), "not signed"},
