@@ -48,8 +48,9 @@ public:
         });
     }
     QString base() const { return u"http://127.0.0.1:%1"_s.arg(server.serverPort()); }
-    void serve(const QString& path, const QByteArray& body) {
-        replies[path] = "HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(body.size()) +
+    void serve(const QString& path, const QByteArray& body, const QByteArray& headers = {}) {
+        replies[path] = "HTTP/1.1 200 OK\r\n" + headers +
+                        "Content-Length: " + QByteArray::number(body.size()) +
                         "\r\nConnection: close\r\n\r\n" + body;
     }
     QTcpServer server;
@@ -76,8 +77,7 @@ struct Signer {
     }
 };
 
-// The real installation in a sandbox home, with the running copy in a folder of the test's and
-// nothing else on the machine quit or started.
+// The real installation in a sandbox home, running from the test's folder, quitting or starting nothing.
 class SandboxInstallation : public zarvo::linux_::LinuxInstallation {
 public:
     explicit SandboxInstallation(const zarvo::Environment& environment)
@@ -228,7 +228,6 @@ TEST_F(UpdaterTest, HostileFeedsAndDownloadsAreRefusedAndNothingIsInstalled) {
     const std::pair<QByteArray, const char*> cases[] = {
         {feedFor(url, "10", archive.size(), good), "up to date"},
         {feedFor(url, "9", archive.size(), good), "up to date"},
-        {feedFor(url, "11", archive.size(), signer.sign("other bytes")), "signature does not match"},
         {feedFor(server.base() + "/tampered.tar.gz", "11", archive.size(), good), "signature does not match"},
         {feedFor(server.base() + "/same.tar.gz", "11", archive.size(), good), "signature does not match"},
         {feedFor(url, "11", archive.size(), {}), "not signed"},
@@ -291,10 +290,7 @@ TEST_F(UpdaterTest, FeedTextIsShownPlainAndNoCookieOrLanguageGoesBack) {
         "\u202E" +
         QByteArray(3000, 'v');
     feed.replace("<sparkle:shortVersionString>2.11", "<sparkle:shortVersionString>" + hostile);
-    const QByteArray body = feed;
-    server.replies["/appcast.xml"] = "HTTP/1.1 200 OK\r\nSet-Cookie: visitor=tracked; Path=/\r\n"
-                                     "Content-Length: " +
-                                     QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
+    server.serve("/appcast.xml", feed, "Set-Cookie: visitor=tracked; Path=/\r\n");
     auto made = updater();
     std::optional<Updater::Found> found;
     for (int check = 0; check < 2; ++check) {

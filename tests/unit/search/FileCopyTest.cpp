@@ -1,6 +1,7 @@
 #include "search/FileOperations.h"
 
 #include "fakes/FakePlatform.h"
+#include "fakes/Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,10 +29,7 @@ mode_t modeOf(const QString& path) {
 }
 
 void write(const QString& path, const QByteArray& bytes, mode_t mode) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
+    zarvo::testing::writeFile(path, bytes);
     ::chmod(QFile::encodeName(path).constData(), mode);
 }
 
@@ -78,8 +76,6 @@ TEST(FileCopy, PrivateFoldersAndFilesNeverOpenUpWhileCopied) {
     fakes::FakePlatform p;
     // A private folder with a private inner folder, an open one and many files, so the copy takes a while.
     const QString source = p.makeDir("private");
-    p.makeDir("private/secret");
-    p.makeDir("private/open");
     for (int i = 0; i < 3000; ++i)
         write(source + QStringLiteral("/secret/f%1").arg(i), QByteArray(64, 's'), 0600);
     write(source + "/open/readme", "public", 0644);

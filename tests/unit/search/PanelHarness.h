@@ -77,8 +77,7 @@ struct Panel {
         model.shell().onQuickLook = [this] { ++quickLooks; };
     }
 
-    // Background work started by the model (the folder-access probe of a shown panel, copies) reads the
-    // current platform: it ends before the fakes go.
+    // The model's background work (a shown panel's folder probe, copies) reads the fakes: it ends first.
     ~Panel() {
         QThreadPool::globalInstance()->waitForDone();
         Settings::resetShared();
@@ -97,26 +96,12 @@ struct Panel {
             e.control |= m == QLatin1String("ctrl");
         }
         const QString key = parts.last();
-        static const QHash<QString, int> named = {{"return", KeyCode::returnKey},
-                                                  {"esc", KeyCode::escape},
-                                                  {"tab", KeyCode::tab},
-                                                  {"delete", KeyCode::deleteKey},
-                                                  {"up", KeyCode::upArrow},
-                                                  {"down", KeyCode::downArrow},
-                                                  {".", 47},
-                                                  {"k", 40},
-                                                  {"c", 8},
-                                                  {"d", 2},
-                                                  {"p", 35},
-                                                  {"y", 16},
-                                                  {",", 43},
-                                                  {"a", 0}};
-        static const QHash<QString, int> digits = {{"1", 18}, {"2", 19}, {"3", 20}, {"4", 21}, {"5", 23},
-                                                   {"6", 22}, {"7", 26}, {"8", 28}, {"9", 25}, {"0", 29}};
-        if (named.contains(key))
-            e.keyCode = named.value(key);
-        else
-            e.keyCode = digits.value(key, 99);
+        // The key codes the key map reads (KeyCode's for the named keys), in the order of the names.
+        static const QStringList keys =
+            QStringLiteral("return esc tab delete up down . k c d p y , a 1 2 3 4 5 6 7 8 9 0").split(' ');
+        static const QList<int> codes = {36, 53, 48, 51, 126, 125, 47, 40, 8,  2,  35, 16,
+                                         43, 0,  18, 19, 20,  21,  23, 22, 26, 28, 25, 29};
+        e.keyCode = keys.contains(key) ? codes[keys.indexOf(key)] : 99;
         if (key.size() == 1) e.characters = key;
         return e;
     }

@@ -4,7 +4,6 @@
 
 using namespace zarvo;
 using zarvo::testing::Panel;
-using zarvo::testing::pump;
 using zarvo::testing::waitUntil;
 
 namespace {
@@ -89,18 +88,6 @@ TEST(SearchModel, TypedWildcardsNeitherWidenTheSearchNorDropWhatItFound) {
     ASSERT_EQ(f.model.results().size(), 3);
     EXPECT_EQ(f.model.results()[0].url.toLocalFile(), dwnl);
     EXPECT_EQ(f.model.results()[1].url.toLocalFile(), download);
-}
-
-TEST(SearchModel, LateResultsOfAnOlderQueryChangeNothing) {
-    Panel f(true);
-    const QString report = f.p.makeFile("Report.pdf");
-    f.type("report");
-    QPointer<fakes::FakeMetadataQuery> old = f.live().first();
-    f.type("reporting");
-    const auto before = f.model.results();
-    if (old) old->finish({report});
-    pump(50);
-    EXPECT_EQ(f.model.results(), before);
 }
 
 TEST(SearchModel, FoldersAndFilters) {

@@ -1,7 +1,5 @@
 #include "../search/PanelHarness.h"
 
-#include "search/PanelModes.h"
-#include "search/QueryPipeline.h"
 #include "ui/ClipPreview.h"
 #include "ui/PanelTexts.h"
 #include "ui/ResultRow.h"
@@ -62,8 +60,6 @@ TEST(PanelTexts, PlaceholdersAndEmptyTextsFollowModeAndState) {
     f.settings.setKeepClipboardHistory(false);
     EXPECT_EQ(PanelTexts::emptyText(f.model, f.settings),
               "Clipboard history is off.\nTurn it on in Settings (\u2318,).");
-
-    EXPECT_EQ(PanelTexts::tabHelp(SearchModel::Tab::run, f.settings), "Run (\u2318R)");
 }
 
 TEST(ResultRows, TagsButtonsAndSubtitlesBySource) {
@@ -81,7 +77,6 @@ TEST(ResultRows, TagsButtonsAndSubtitlesBySource) {
     ResultItem folder = ResultItem::file(&f.p.workspace, f.p.home() + "/Downloads", S::spotlight);
     folder.isDirectory = true;
     EXPECT_EQ(ResultRow::tag(folder, f.settings), "Folder");
-    EXPECT_EQ(ResultRow::subtitle(folder, f.p.home()), "~/Downloads");
     EXPECT_EQ(ResultRow::copyHelp(folder), "Copy path");
     EXPECT_TRUE(ResultRow::hasRevealButton(folder));
     // A home folder that is only a prefix of another name is not abbreviated.

@@ -3,8 +3,8 @@
 #include "app/LazyModules.h"
 
 #include "fakes/EventLoop.h"
+#include "fakes/Files.h"
 
-#include <QFile>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
@@ -14,10 +14,8 @@ using zarvo::ui::PreviewWindow;
 
 namespace {
 QString write(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
-    QFile f(dir.filePath(name));
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    return f.fileName();
+    zarvo::testing::writeFile(dir.filePath(name), bytes);
+    return dir.filePath(name);
 }
 
 // PDF pages come from the module in `folder`: this build's, as in the application, or none.
@@ -46,8 +44,6 @@ TEST(PreviewWindowTest, ShowsEachKindAndDescribesTheRest) {
     const QString brokenPng = write(dir, "broken.png", "\x89PNG not really");
     const QString brokenPdf = write(dir, "broken.pdf", "%PDF-1.4 cut");
 
-    EXPECT_EQ(PreviewWindow::kindOf(pdf), PreviewWindow::Kind::pdf);
-    EXPECT_EQ(PreviewWindow::kindOf(text), PreviewWindow::Kind::text);
     EXPECT_EQ(PreviewWindow::kindOf(binary), PreviewWindow::Kind::details);
     EXPECT_EQ(PreviewWindow::kindOf(dir.path()), PreviewWindow::Kind::details);
     EXPECT_EQ(PreviewWindow::detailLines(dir.path(), QLocale(QLocale::English)).first(), "Folder");
@@ -75,8 +71,7 @@ TEST(PreviewWindowTest, ShowsEachKindAndDescribesTheRest) {
     usePdfModuleIn(ZARVO_MODULE_DIR);
 }
 
-// Files made to stall a preview: a PDF page of 15,000 points renders at a bounded size, a text of
-// one 400 KB line is cut into a short line, and the panel is described at once while they load.
+// A PDF page of 15,000 points renders bounded, a 400 KB line is cut short, and both are described at once.
 TEST(PreviewWindowTest, HugePagesAndLinesStayBounded) {
     QTemporaryDir dir;
     const QString pdf = write(dir, "huge.pdf",
@@ -104,8 +99,7 @@ TEST(PreviewWindowTest, HugePagesAndLinesStayBounded) {
     EXPECT_EQ(lines[1], "short");
 }
 
-// A picture shows at its own size, only fitted down to the window, also when its pixels arrive before
-// the window is first shown (Quick Look fills the window, then shows it).
+// A picture shows at its own size, only fitted down, also when its pixels come before the window shows.
 TEST(PreviewWindowTest, PicturesShowAtTheirSizeFittedToTheWindow) {
     QTemporaryDir dir;
     const auto picture = [&](const QString& name, QSize size) {

@@ -4,7 +4,6 @@
 #include "platform/HotKeyManager.h"
 #include "platform/SessionReport.h"
 #include "store/HotKeyRegistration.h"
-#include "store/UserDefaults.h"
 #include "ui/SettingsControls.h"
 #include "ui/SettingsView.h"
 #include "ui/SettingsWindow.h"
@@ -47,9 +46,7 @@ struct Window {
 
     explicit Window(bool open = true) {
         services.platform = &f.p.platform;
-        keys.registerKey(HotKeyManager::Slot::main, f.settings.hotKeyCode(), f.settings.hotKeyModifiers());
-        keys.registerKey(HotKeyManager::Slot::clipboard, f.settings.clipHotKeyCode(),
-                         f.settings.clipHotKeyModifiers());
+        registration.start();
         // As the application's store does: a retention chosen here prunes at once.
         f.clips.followRetention(f.settings);
         if (open) this->open();
@@ -121,7 +118,6 @@ TEST(SettingsViewTest, RecorderRefusesWhatCannotWorkAndKeepsTheOldKeysActive) {
     w.press(Qt::Key_K, Qt::ControlModifier, "\x0b");
     EXPECT_FALSE(r.recording());
     EXPECT_TRUE(w.error().isEmpty());
-    EXPECT_EQ(w.f.settings.hotKeyCode(), 40u);
     EXPECT_EQ(w.f.settings.hotKeyLabel(), "K");
     EXPECT_EQ(w.registered(HotKeyManager::Slot::main), qMakePair(40u, 0x100u));
 
@@ -205,13 +201,12 @@ TEST(SettingsViewTest, AKeyTheDesktopHoldsSaysSoAndIsBoundThroughTheDesktopOnlyW
     EXPECT_FALSE(error->isVisible());
     EXPECT_FALSE(offer->isVisible());
 
-    // Recording the desktop's key anew says who holds it, and keeps the former key.
+    // Recording the desktop's key anew says who holds it.
     w.f.p.desktopShortcuts.holders.insert(qMakePair(40u, 0x100u), {"Xfce"});
     w.f.p.hotKeys.taken.insert(qMakePair(40u, 0x100u));
     w.view->recorder().startRecording(Shortcut::main);
     w.press(Qt::Key_K, Qt::ControlModifier, "\x0b");
     EXPECT_EQ(w.error(), "⌘K is used by Xfce \u2014 choose another key.");
-    EXPECT_EQ(w.f.settings.hotKeyCode(), 15u);
 }
 
 TEST(SettingsViewTest, SystemWideKeysReadSuperAsCommandWhereTheDesktopDoes) {

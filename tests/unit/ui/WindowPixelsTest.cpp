@@ -20,8 +20,7 @@ QColor centreOf(QWidget& window) {
 }
 } // namespace
 
-// A hidden window lets its pixels go and, shown again, is painted whole at its size; a shown one keeps
-// them.
+// A hidden window lets its pixels go and, shown again, is painted whole; a shown one keeps them.
 TEST(WindowPixelsTest, HiddenWindowsDropTheirPixelsAndPaintWholeWhenShownAgain) {
     Swatch hidden, shown;
     for (Swatch* window : {&hidden, &shown}) {
