@@ -46,23 +46,6 @@ void logLine(const QString& line) {
     std::fflush(stderr);
 }
 
-// Under Wayland, run on XWayland: global keys and focus handling need X11. Said to Qt through the
-// arguments, not the environment, so applications we start do not inherit it. Ends with a null.
-std::vector<char*> qtArguments(int argc, char** argv) {
-    std::vector<char*> arguments(argv, argv + argc);
-    static char platformFlag[] = "-platform";
-    static char xcb[] = "xcb";
-    bool hasPlatform = false;
-    for (int i = 1; i < argc; ++i)
-        hasPlatform |= qstrcmp(argv[i], "-platform") == 0;
-    if (zarvo::linux_::LinuxPlatform::isWaylandSession() && !hasPlatform &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        arguments.insert(arguments.begin() + 1, {platformFlag, xcb});
-    }
-    arguments.push_back(nullptr);
-    return arguments;
-}
-
 // The desktop's looks at start, then followed: light or dark, its colours, its icon theme.
 void followDesktopLooks(const zarvo::linux_::AppearanceWatch& appearance, QApplication& app) {
     using namespace zarvo;
@@ -123,7 +106,7 @@ int zarvoDesktopMain(int argc, char** argv, const char* requestName, bool portab
     const QJsonObject message{{QStringLiteral("type"), request},
                               {QStringLiteral("startupId"), qEnvironmentVariable("DESKTOP_STARTUP_ID")}};
     linux_::MemoryRelease::limitArenas();
-    std::vector<char*> arguments = qtArguments(argc, argv);
+    std::vector<char*> arguments = linux_::LinuxPlatform::qtArguments(argc, argv);
     int count = int(arguments.size()) - 1;
     QApplication::setApplicationName(QStringLiteral("Zarvo"));
     QApplication::setDesktopFileName(QStringLiteral("com.velorin.zarvo"));

@@ -24,6 +24,7 @@
 #include <QTextStream>
 #include <QThread>
 #include <unistd.h>
+#include <vector>
 
 // zarvo-cli's desktop module: every command with every desktop service (GIO, X11, D-Bus, the Qt
 // clipboard), and those services for the headless commands of the small program when they need one.
@@ -134,7 +135,13 @@ extern "C" __attribute__((visibility("default"))) int zarvoCliDesktopMain(int ar
         wantsDisplay = qstrcmp(argv[1], "actions") == 0 && qstrcmp(argv[i], "--run") == 0 &&
                        QByteArray(argv[i + 1]).toLower().startsWith("copy");
     if (argc > 2 && qstrcmp(argv[1], "open") == 0) wantsDisplay = true;
-    auto app = makeApplication(argc, argv, wantsDisplay);
+    // Where XWayland is there, on it as the panel is, whether or not Qt's Wayland plugin is installed;
+    // the session's own clipboard is reached on a connection of its own either way.
+    std::vector<char*> qtArgs = wantsDisplay && qEnvironmentVariableIsSet("DISPLAY")
+                                    ? linux_::LinuxPlatform::qtArguments(argc, argv)
+                                    : std::vector<char*>(argv, argv + argc + 1);
+    int qtCount = int(qtArgs.size()) - 1;
+    auto app = makeApplication(qtCount, qtArgs.data(), wantsDisplay);
     Translations::install(linux_::ProgramLocation::translationFolders());
     QTextStream err(stderr);
     QStringList args = QCoreApplication::arguments().mid(1);

@@ -45,6 +45,19 @@ bool LinuxPlatform::isWaylandSession() {
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
+std::vector<char*> LinuxPlatform::qtArguments(int argc, char** argv) {
+    std::vector<char*> arguments(argv, argv + argc);
+    static char platformFlag[] = "-platform";
+    static char xcb[] = "xcb";
+    bool hasPlatform = false;
+    for (int i = 1; i < argc; ++i)
+        hasPlatform |= qstrcmp(argv[i], "-platform") == 0;
+    if (isWaylandSession() && !hasPlatform && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        arguments.insert(arguments.begin() + 1, {platformFlag, xcb});
+    arguments.push_back(nullptr);
+    return arguments;
+}
+
 LinuxPlatform::LinuxPlatform(const QString& identifier)
     : m_environment(std::make_unique<LinuxEnvironment>(identifier)), m_clock(std::make_unique<SystemClock>()),
       m_processes(std::make_unique<LinuxProcesses>()), m_images(std::make_unique<QtImageCodec>()) {

@@ -7,6 +7,7 @@
 #include <QString>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace zarvo::wayland {
 class WaylandServices;
@@ -67,6 +68,9 @@ public:
 
     // Whether the desktop session is Wayland (even when this process talks to XWayland).
     static bool isWaylandSession();
+    // argv for Qt, null-ended: under Wayland we run on XWayland (global keys and focus need X11).
+    // Said through the arguments, not the environment, so applications we start do not inherit it.
+    static std::vector<char*> qtArguments(int argc, char** argv);
     // The Wayland services beside our windows; null outside a Wayland session.
     wayland::WaylandServices* wayland() const { return m_wayland.get(); }
     // One line saying where Zarvo runs: the desktop, the display server and the services in use.
