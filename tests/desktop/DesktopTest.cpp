@@ -169,9 +169,8 @@ TEST(Desktop, ForeignCopiesAppearAsItemsWithAGrowingCount) {
     EXPECT_EQ(pasteboard().fileURLs(), files);
 
     // A password manager's copy: text with KDE's hint, offered at once by one client.
-    auto owner = helper({u"own-clipboard"_s, u"text/plain="_s + file(u"secret.txt"_s, "correct horse"),
-                         u"x-kde-passwordManagerHint="_s + file(u"hint"_s, "secret")},
-                        "ready");
+    auto owner = helper(
+        {u"own-clipboard"_s, u"text/plain=correct horse"_s, u"x-kde-passwordManagerHint=secret"_s}, "ready");
     EXPECT_GT(waitForChange(count), count);
     EXPECT_TRUE(pasteboard().types().contains(PasteboardType::concealed));
     EXPECT_EQ(pasteboard().string(PasteboardType::plainText), u"correct horse"_s);
@@ -278,9 +277,9 @@ TEST(Desktop, OwnWritesRoundTripEveryType) {
               QByteArray("copy\n") + files[0].toEncoded() + "\n" + files[1].toEncoded());
 }
 
-// A combination another client holds is refused and freed later: the app's taken-key run
-// (app_desktop_test.py, mode taken) checks that end to end.
-TEST(Desktop, HotKeysFireWithNumLockOnAndStopOnceUnregistered) {
+// A key another client holds, and a released grab (set aside while a key is recorded): the app's taken
+// and settings runs (app_desktop_test.py).
+TEST(Desktop, HotKeysFireForTheirSlotsWithNumLockOn) {
     HotKeys& hotKeys = *g_platform->platform().hotKeys;
     QList<int> presses;
     QObject receiver; // the connection ends with the test
@@ -300,13 +299,8 @@ TEST(Desktop, HotKeysFireWithNumLockOnAndStopOnceUnregistered) {
     key(u"super+r"_s);
     EXPECT_TRUE(waitUntil([&] { return presses.size() == 1; }));
     key(u"Num_Lock"_s);
-    presses.clear();
-
     hotKeys.unregisterHotKey(1);
     hotKeys.unregisterHotKey(2);
-    key(u"super+r"_s);
-    pump(300);
-    EXPECT_TRUE(presses.isEmpty());
 }
 
 TEST(Desktop, SynthesisedPasteTypesIntoTheFocusedWindow) {
