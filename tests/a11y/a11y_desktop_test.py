@@ -104,9 +104,6 @@ def main():
         moved = wait_until(lambda: focused_items("Results", mark))
         check("Down reports the second row as focused", moved and moved[-1][4] == 1, events[mark:])
         check("the text box keeps the keyboard", states(field).contains(pyatspi.STATE_FOCUSED))
-        check("the second row is selected, the first no longer",
-              states(results[1]).contains(pyatspi.STATE_SELECTED)
-              and not states(results[0]).contains(pyatspi.STATE_SELECTED))
         key("Up")
         wait_until(lambda: states(results[0]).contains(pyatspi.STATE_SELECTED))
 

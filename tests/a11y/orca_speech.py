@@ -11,7 +11,8 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "lib"))
-from desktop import HOME, SANDBOX, folder_opener, key, quit_zarvo, read, start_zarvo, type_text  # noqa: E402
+from desktop import (HOME, SANDBOX, folder_opener, key, quit_zarvo, read, start_zarvo, type_text,  # noqa: E402
+                     write)
 
 DEBUG = os.path.join(SANDBOX, "orca-debug.out")
 
@@ -28,10 +29,8 @@ def spoken_since(offset):
 def set_up():
     folder_opener()
     os.makedirs(os.path.join(HOME, "Documents"), exist_ok=True)
-    speechd = os.path.join(HOME, ".config/speech-dispatcher")
-    os.makedirs(speechd, exist_ok=True)
-    with open(os.path.join(speechd, "speechd.conf"), "w") as f:
-        f.write('AddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\nAudioOutputMethod "libao"\n')
+    write(os.path.join(HOME, ".config/speech-dispatcher/speechd.conf"),
+          'AddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\nAudioOutputMethod "libao"\n')
 
 
 def main():

@@ -1,5 +1,5 @@
 // A second X client for the desktop tests, acting as another application would:
-//   own-clipboard MIME=FILE …   owns the clipboard with several formats at once until it loses it
+//   own-clipboard MIME=TEXT …   owns the clipboard with several formats at once until it loses it
 //   hostile-clipboard MS BYTES N  owns the clipboard offering text, PNG and N more formats, each
 //                               answered after MS milliseconds (the whole client stalls) with BYTES bytes
 //   grab-key KEYSYM MODMASK     holds a passive key grab on the root window
@@ -70,11 +70,8 @@ int holdClipboard(QApplication& app, QMimeData* data) {
 
 int ownClipboard(QApplication& app, const QStringList& pairs) {
     auto* data = new QMimeData;
-    for (const QString& pair : pairs) {
-        QFile file(pair.section(QLatin1Char('='), 1));
-        if (!file.open(QIODevice::ReadOnly)) return 2;
-        data->setData(pair.section(QLatin1Char('='), 0, 0), file.readAll());
-    }
+    for (const QString& pair : pairs)
+        data->setData(pair.section(QLatin1Char('='), 0, 0), pair.section(QLatin1Char('='), 1).toUtf8());
     return holdClipboard(app, data);
 }
 

@@ -14,7 +14,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 from desktop import (CLI, HOME, MODE, SANDBOX, SHOTS, TAG, ZARVO, active_window, check, counts,  # noqa: E402
                      first_window, focus, folder_opener, geometry, hide_panel, key, log_is_clean, panel,
                      panel_has_keyboard, panel_shot, quit_zarvo, read, run, shot, start_zarvo, summary, type_text,
-                     wait_until, windows, zarvo_running)
+                     wait_until, windows, write, zarvo_running)
 
 
 def quick_look(term_window):
@@ -63,18 +63,15 @@ def panel_over(window, text, settle=0.6):
 def set_up_sandbox():
     apps = folder_opener()
     # An installed application with its own icon, which records that it was started.
-    launcher = os.path.join(SANDBOX, "probe-pad.sh")
-    with open(launcher, "w") as f:
-        f.write('#!/bin/sh\necho "started $*" >> "$HOME/probe-pad.txt"\n')
-    os.chmod(launcher, 0o755)
-    icon = os.path.join(SANDBOX, "probe-pad.svg")
-    with open(icon, "w") as f:
-        f.write('<svg xmlns="http://www.w3.org/2000/svg" width="64" height="64">'
-                '<rect x="4" y="4" width="56" height="56" rx="12" fill="#d9480f"/>'
-                '<circle cx="32" cy="32" r="14" fill="#fff"/></svg>')
-    with open(os.path.join(apps, "org.example.ProbePad.desktop"), "w") as f:
-        f.write("[Desktop Entry]\nType=Application\nName=Probe Pad\nGenericName=Note Taker\n"
-                f"Keywords=scribble;jot;\nExec={launcher} %U\nIcon={icon}\n")
+    launcher = write(os.path.join(SANDBOX, "probe-pad.sh"), '#!/bin/sh\necho "started $*" >> "$HOME/probe-pad.txt"\n',
+                     executable=True)
+    icon = write(os.path.join(SANDBOX, "probe-pad.svg"),
+                 '<svg xmlns="http://www.w3.org/2000/svg" width="64" height="64">'
+                 '<rect x="4" y="4" width="56" height="56" rx="12" fill="#d9480f"/>'
+                 '<circle cx="32" cy="32" r="14" fill="#fff"/></svg>')
+    write(os.path.join(apps, "org.example.ProbePad.desktop"),
+          "[Desktop Entry]\nType=Application\nName=Probe Pad\nGenericName=Note Taker\n"
+          f"Keywords=scribble;jot;\nExec={launcher} %U\nIcon={icon}\n")
 
 
 def start_terminal():
@@ -87,13 +84,12 @@ def start_terminal():
 
 
 def two_monitors():
-    """With the pointer on the right monitor the panel is centred on it, 18 % from its top."""
+    """With the pointer on the right monitor the panel is centred on it (how high: PanelWindow's unit test)."""
     set_up_sandbox()
     run("xdotool", "mousemove", "2880", "500")
     with zarvo_running():
         x, y, w, h = geometry(wait_until(panel, timeout=10))
         check("the panel opens centred on the monitor under the pointer", abs(x + w / 2 - 2880) <= 2, f"x={x}")
-        check("its top edge is 18 % down", abs(y - int(0.18 * 1080)) <= 40, f"y={y}")
         shot("two-monitors")
         hide_panel()
         run("xdotool", "mousemove", "400", "500")
@@ -112,8 +108,7 @@ def looks():
     page of the settings window, for a person to look at."""
     set_up_sandbox()
     for name in ("report.pdf", "notes.txt", "archive.tar.gz"):
-        with open(os.path.join(HOME, "Downloads", name), "w") as f:
-            f.write("sample\n")
+        write(os.path.join(HOME, "Downloads", name), "sample\n")
     png = os.path.join(SANDBOX, "picture.png")
     run("convert", "-size", "64x40", "xc:#c85028", png)
     # Pictures the desktop's thumbnailer (tumbler) draws for the files view.
@@ -185,8 +180,6 @@ def taken_hot_key():
         key("Return")
         check("its default button opens the panel", wait_until(panel_has_keyboard, timeout=5))
         hide_panel()
-        log = read(os.path.join(SANDBOX, "zarvo.log"))
-        check("the log names the key it could not have", "Zarvo: Super+R is used by another app" in log, log[-500:])
         key("shift+super+v")
         check("the clipboard key still opens the panel", wait_until(panel_has_keyboard))
         hide_panel()
@@ -196,7 +189,6 @@ def taken_hot_key():
     # Said once: the next start shows the panel; once the other client lets go, a retry takes the key.
     with zarvo_running():
         check("the second start shows the panel, not the notice", wait_until(panel_has_keyboard, timeout=5))
-        check("no notice the second time", not windows("^Zarvo Shortcut$"))
         hide_panel()
         grab.kill()
         grab.wait()
@@ -262,8 +254,6 @@ def settings():
         window, first = open_settings()
         check("zarvo --settings shows the window with the keyboard", bool(window))
         print(f"info {TAG}: --settings to window with keyboard in {first:.0f} ms (first time)")
-        x, y, w, h = geometry(window)
-        check("the window is 540 wide", w == 540, f"w={w}")
         settings_shots(window, "light")
         key("Escape")
         check("Esc closes the window", wait_until(lambda: not settings_window()))
@@ -344,10 +334,7 @@ def main():
               wait_until(lambda: os.path.join(HOME, "Downloads") in read(opened), timeout=10), read(opened))
         check("opening hides the panel", wait_until(lambda: not panel()))
 
-        # Installed applications: found by a keyword, listed first with their icon, ↩ starts them.
-        cli_rows = run(CLI, "query", "scribble").stdout
-        check("the running application lists the installed application by its keyword",
-              cli_rows.splitlines()[0:1] and "Probe Pad" in cli_rows.splitlines()[0], cli_rows)
+        # Installed applications: found by a keyword (ranked in ApplicationRowsTest), ↩ starts them.
         panel_over(term_window, "scribble")
         panel_shot("panel-application")
         key("Return")

@@ -53,9 +53,8 @@ def probe_icon_theme(h):
     """An installed icon theme whose text-file icon is plain magenta, to tell from Adwaita's."""
     theme = os.path.join(h.HOME, ".local/share/icons/ProbeIcons")
     os.makedirs(os.path.join(theme, "48x48/mimetypes"))
-    with open(os.path.join(theme, "index.theme"), "w") as f:
-        f.write("[Icon Theme]\nName=ProbeIcons\nInherits=Adwaita\nDirectories=48x48/mimetypes\n\n"
-                "[48x48/mimetypes]\nSize=48\nType=Threshold\n")
+    h.write(os.path.join(theme, "index.theme"), "[Icon Theme]\nName=ProbeIcons\nInherits=Adwaita\n"
+            "Directories=48x48/mimetypes\n\n[48x48/mimetypes]\nSize=48\nType=Threshold\n")
     for name in ("text-plain", "text-x-generic"):
         h.run("convert", "-size", "48x48", "xc:#ff00ff", os.path.join(theme, "48x48/mimetypes", name + ".png"),
               check_status=True)
@@ -85,10 +84,9 @@ def run(h):
                              "--height", "28", "--transparent", "true", "--alpha", "0", "--tint", "0x000000"])
     h.wait_until(lambda: h.windows("^panel$"), timeout=10)
     downloads = os.path.join(h.HOME, "Downloads")
-    with open(os.path.join(downloads, "notes.txt"), "w") as f:
-        f.write("sample\n")
-    with open(os.path.join(h.HOME, ".local/share/applications/probe-editor.desktop"), "w") as f:
-        f.write("[Desktop Entry]\nType=Application\nName=Probe Editor\nExec=true %F\nMimeType=text/plain;\n")
+    h.write(os.path.join(downloads, "notes.txt"), "sample\n")
+    h.write(os.path.join(h.HOME, ".local/share/applications/probe-editor.desktop"),
+            "[Desktop Entry]\nType=Application\nName=Probe Editor\nExec=true %F\nMimeType=text/plain;\n")
     portal = subprocess.Popen(["/usr/bin/python3", os.path.join(HERE, "stand_in_portal.py"), "2"],
                               stdout=subprocess.PIPE, text=True)
     portal.stdout.readline()

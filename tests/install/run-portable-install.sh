@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# The portable folder installing itself, for real, on a private X server in a sandbox home. Unpacked in
-# Downloads it offers to install and keeps running there on "Not Now". Packed into an ISO image
-# (xorriso; squashfs where the kernel has no ISO 9660), loop-mounted read-only and started from there, it offers again; the test answers "Move to
-# Applications" with the keyboard; the installed copy must start from ~/.local/opt/Zarvo, quit the first
-# one, unmount the image and put its links, desktop entry and icons in place.
+# The portable folder installing itself, for real, on a private X server in a sandbox home. Packed into an
+# ISO image (xorriso; squashfs where the kernel has no ISO 9660), loop-mounted read-only and started from
+# there, it offers to install; the test answers "Move to Applications" with the keyboard; the installed
+# copy must start from ~/.local/opt/Zarvo, quit the first one and unmount the image.
 # Usage: run-portable-install.sh BUILD_DIR   (77: skipped, for want of root, loop devices or tools)
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -53,21 +52,8 @@ answer_question() {
     xdotool key --clearmodifiers "$2"
 }
 
-# From Downloads: the offer, declined; the copy goes on running from there.
-mkdir -p "$HOME/Downloads" "$build/tests/install/screenshots"
-tar -C "$HOME/Downloads" -xzf "$archive"
-"$HOME/Downloads/Zarvo/zarvo" >"$sandbox/downloads.log" 2>&1 &
-downloaded=$!
-pids+=("$downloaded")
-answer_question install-question-downloads Escape
-sleep 2
-kill -0 "$downloaded" 2>/dev/null || fail "the copy in Downloads did not go on running after Not Now"
-[ ! -e "$HOME/.local/opt/Zarvo" ] || fail "Not Now installed it anyway"
-"$HOME/Downloads/Zarvo/zarvo" --quit
-wait_for 5 gone "$downloaded" || fail "the copy in Downloads did not quit"
-rm -rf "$HOME/Downloads/Zarvo"
-echo "started from Downloads it offered to install and, declined, ran from there"
-
+# Declining (Not Now) and the choices by where a copy lies are the installer's unit tests.
+mkdir -p "$build/tests/install/screenshots"
 "$mnt/Zarvo/zarvo" >"$sandbox/first.log" 2>&1 &
 first=$!
 pids+=("$first")
@@ -78,13 +64,9 @@ elapsed=$(( ($(date +%s%N) - start) / 1000000 ))
 pid=$(running "$HOME/.local/opt/Zarvo/zarvo")
 pids+=("$pid")
 wait_for 5 gone "$first" || fail "the copy on the image did not quit"
-tr '\0' ' ' <"/proc/$pid/cmdline" | grep -q -- "--installed --eject-volume $mnt" || fail "the hand-off arguments are missing"
 wait_for 15 unmounted "$mnt" || fail "the image is still mounted"
 
-[ "$(readlink "$HOME/.local/bin/zarvo")" = "$HOME/.local/opt/Zarvo/zarvo" ] || fail "no link in ~/.local/bin"
-grep -q "^Exec=\"$HOME/.local/opt/Zarvo/zarvo\"$" "$XDG_DATA_HOME/applications/com.velorin.zarvo.desktop" ||
-    fail "the desktop entry does not start the installed copy"
-[ -f "$XDG_DATA_HOME/icons/hicolor/scalable/apps/com.velorin.zarvo.svg" ] || fail "no icon"
+# The links, desktop entry and icons it puts in place: LinuxInstallationTest.
 [ -z "$(ls -A "$HOME/.local/opt" | grep '^\.Zarvo' || true)" ] || fail "a staging folder was left"
 echo "installed from the image in $elapsed ms (Return pressed to the installed copy running)"
 

@@ -104,11 +104,21 @@ def type_into_panel(text, settle=0.6):
     type_text(text, settle)
 
 
+def write(path, text, executable=False):
+    """`text` as the whole of a file, its folders made first; returns the path."""
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "w") as f:
+        f.write(text)
+    if executable:
+        os.chmod(path, 0o755)
+    return path
+
+
 def read(path):
     try:
         with open(path, encoding="utf-8") as f:
             return f.read()
-    except FileNotFoundError:
+    except OSError:  # gone, or not ours to read
         return ""
 
 
@@ -178,14 +188,9 @@ def folder_opener():
     ~/opened.txt; returns the sandbox's applications folder."""
     os.makedirs(os.path.join(HOME, "Downloads"), exist_ok=True)
     apps = os.path.join(HOME, ".local/share/applications")
-    os.makedirs(apps, exist_ok=True)
-    opener = os.path.join(SANDBOX, "open-folder.sh")
-    with open(opener, "w") as f:
-        f.write('#!/bin/sh\nfor a in "$@"; do echo "$a" >> "$HOME/opened.txt"; done\n')
-    os.chmod(opener, 0o755)
-    with open(os.path.join(apps, "test-files.desktop"), "w") as f:
-        f.write(f"[Desktop Entry]\nType=Application\nName=Test Files\nExec={opener} %U\nMimeType=inode/directory;\n")
-    os.makedirs(os.path.join(HOME, ".config"), exist_ok=True)
-    with open(os.path.join(HOME, ".config/mimeapps.list"), "w") as f:
-        f.write("[Default Applications]\ninode/directory=test-files.desktop\n")
+    opener = write(os.path.join(SANDBOX, "open-folder.sh"),
+                   '#!/bin/sh\nfor a in "$@"; do echo "$a" >> "$HOME/opened.txt"; done\n', executable=True)
+    write(os.path.join(apps, "test-files.desktop"),
+          f"[Desktop Entry]\nType=Application\nName=Test Files\nExec={opener} %U\nMimeType=inode/directory;\n")
+    write(os.path.join(HOME, ".config/mimeapps.list"), "[Default Applications]\ninode/directory=test-files.desktop\n")
     return apps

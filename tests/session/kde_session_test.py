@@ -11,7 +11,7 @@ import time
 
 import dbus
 
-from session_checks import (asked, calls, choose, endings_go_to_the_session, first_start_names_the_holder, key,
+from session_checks import (asked, choose, endings_go_to_the_session, first_start_names_the_holder, key,
                             lock_fails_aloud, notice_opens_the_panel, processes, read, run, shot,
                             terminal_opens_in_folder, wait_until)
 from desktop import SANDBOX, check, quit_zarvo, summary, zarvo_running

@@ -42,11 +42,7 @@ def processes(program, match="-x"):
 
 
 def comm(pid):
-    try:
-        with open(f"/proc/{pid}/comm") as f:
-            return f.read().strip()
-    except OSError:
-        return ""
+    return read(f"/proc/{pid}/comm").strip()
 
 
 def terminals_in(folder):

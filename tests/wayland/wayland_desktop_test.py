@@ -12,7 +12,7 @@ import threading
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "lib"))
-from desktop import panel, run, wait_until as wait_for  # noqa: E402
+from desktop import panel, read, run, wait_until as wait_for, write  # noqa: E402
 
 ZARVO = os.environ["ZARVO"]
 CLI = os.environ["ZARVO_CLI"]
@@ -306,7 +306,7 @@ def survives_compositor_restarts():
             time.sleep(1.5)
             run("import", "-window", "root", os.path.join(SANDBOX, "settings-lost.png"), timeout=30)
         time.sleep(1.5)  # reconnection attempts against the missing socket
-        said = open(os.path.join(SANDBOX, "zarvo.log")).read().count("Wayland connection was lost")
+        said = read(os.path.join(SANDBOX, "zarvo.log")).count("Wayland connection was lost")
         check(said == n + 1, f"the loss is logged once ({said} lines after {n + 1} losses)")
         pid = start([os.path.join(SANDBOX, "compositor.sh")]).pid
         check(wait_for(lambda: os.path.exists(socket), 20), "the compositor is back on the same socket")
@@ -333,11 +333,10 @@ def paste_through_fake_input():
         return
     apps = os.path.join(os.environ["XDG_DATA_HOME"], "applications")
     template = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "data", "zarvo.desktop.in")
-    with open(os.path.join(apps, "com.velorin.zarvo.desktop"), "w") as out:
-        out.write(open(template).read().replace("@ZARVO@", ZARVO))
-    with open(os.path.join(apps, "org.freedesktop.weston.wayland-terminal.desktop"), "w") as out:
-        out.write("[Desktop Entry]\nType=Application\nName=Terminal\nExec=weston-terminal\n"
-                  "Categories=System;TerminalEmulator;\n")
+    write(os.path.join(apps, "com.velorin.zarvo.desktop"), read(template).replace("@ZARVO@", ZARVO))
+    write(os.path.join(apps, "org.freedesktop.weston.wayland-terminal.desktop"),
+          "[Desktop Entry]\nType=Application\nName=Terminal\nExec=weston-terminal\n"
+          "Categories=System;TerminalEmulator;\n")
     run(ZARVO, "--quit", timeout=30)
     check(wait_for(lambda: not zarvo_status(), 10), "zarvo quits")
     status = start_zarvo()
@@ -347,10 +346,9 @@ def paste_through_fake_input():
     wl_copy(text)
     check(filed(text), "the clip is filed")
     hide_panel(first_start=True)
-    target, reader = os.path.join(SANDBOX, "fake-input.txt"), os.path.join(SANDBOX, "reader.py")
-    with open(reader, "w") as out:
-        out.write("#!/usr/bin/python3\n" + raw_reader(target, len(text)))
-    os.chmod(reader, 0o755)
+    target = os.path.join(SANDBOX, "fake-input.txt")
+    reader = write(os.path.join(SANDBOX, "reader.py"), "#!/usr/bin/python3\n" + raw_reader(target, len(text)),
+                   executable=True)
     start(["weston-terminal", f"--shell={reader}"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     time.sleep(1.5)
     choose_clip(text, "over weston-terminal")
