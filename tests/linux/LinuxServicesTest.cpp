@@ -3,6 +3,7 @@
 #include "platform/HotKeyFormat.h"
 #include "platform/HotKeyManager.h"
 #include "platform/Translations.h"
+#include "platform/linux/LinuxHotKeys.h"
 #include "platform/linux/LinuxLoginItems.h"
 #include "platform/linux/LinuxPanelWindowing.h"
 #include "platform/linux/LinuxPasteboard.h"
@@ -113,6 +114,16 @@ TEST(LinuxProcesses, ArgumentsTravelAsAListAndFailuresAreReported) {
     ASSERT_TRUE(waitUntil([&] { return result.has_value(); }));
     EXPECT_TRUE(result->error.has_value());
     EXPECT_FALSE(processes.startDetached("/nonexistent/zarvo-program", {}));
+}
+
+TEST(LinuxHotKeys, KeyTable) {
+    // R, V, A, Return, Space, period, F12; then codes without a key.
+    const QList<QPair<quint32, std::optional<unsigned long>>> rows{
+        {15, 0x72},    {9, 0x76},          {0, 0x61},
+        {36, 0xff0d},  {49, 0x20},         {47, 0x2e},
+        {111, 0xffc9}, {10, std::nullopt}, {4000000000u, std::nullopt}};
+    for (const auto& [code, keysym] : rows)
+        EXPECT_EQ(keysymForKeyCode(code), keysym) << code;
 }
 
 TEST(HotKeyManager, KeysAreReplacedDispatchedRetriedAndBoundThroughTheDesktop) {

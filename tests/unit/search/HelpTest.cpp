@@ -32,6 +32,7 @@ TEST(Help, TableAndRows) {
 
     const auto row = Help::item(all[0]);
     EXPECT_EQ(row.url.toString(QUrl::FullyEncoded), "zarvo:help/Open%20a%20path");
+    EXPECT_EQ(row.subtitle, all[0].detail);
     // Only letters, digits and unreserved marks survive unescaped; every topic has its own key.
     EXPECT_EQ(Help::url("a-b.c_d~e:/?#\u2318").toString(QUrl::FullyEncoded),
               "zarvo:help/a-b.c_d~e%3A%2F%3F%23%E2%8C%98");

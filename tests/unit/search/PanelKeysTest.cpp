@@ -72,6 +72,7 @@ TEST(PanelKeys, ActionsMenuFiltersRunsAfterRestoringAndCloses) {
                            "Paste Path into Front App", "Copy File", "Copy Path", "Copy Name",
                            "Copy as Markdown Link", "Add to Favorites", "Rename\u2026", "Duplicate",
                            "Compress to ZIP", "Move to\u2026", "Get Info", "Move to Trash"}));
+    EXPECT_TRUE(f.model.actions().last().isDestructive);
 
     // Filtering by "cop" keeps the copy actions, best score first.
     f.type("cop");
