@@ -9,8 +9,7 @@
 
 namespace zarvo::testing {
 
-// Turns the event loop until `done` holds or the time is up; returns whether it held. `each` runs on
-// every turn (a fake answering what was asked meanwhile).
+// Turns the event loop until `done` holds (true) or time is up (false); `each` runs on every turn.
 inline bool waitUntil(const std::function<bool()>& done, int milliseconds = 20000,
                       const std::function<void()>& each = {}) {
     QDeadlineTimer deadline(milliseconds);

@@ -10,12 +10,8 @@ class FakeAppBundleSource : public AppBundleSource {
     Q_OBJECT
 public:
     QList<AppBundle> bundles;
-    int scans = 0;
 
-    QList<AppBundle> scan() override {
-        ++scans;
-        return bundles;
-    }
+    QList<AppBundle> scan() override { return bundles; }
     QStringList folders() const override { return {}; }
     void set(const QList<AppBundle>& list) {
         bundles = list;

@@ -9,19 +9,13 @@ std::optional<QString> FakeMetadataQuery::resultPath(int index) const {
     return results.value(index);
 }
 
-void FakeMetadataQuery::setPaths(const QStringList& paths) {
-    results.clear();
-    for (const auto& p : paths)
-        results << std::optional<QString>(p);
-}
-
 void FakeMetadataQuery::progress(const QStringList& paths) {
-    setPaths(paths);
+    results = QList<std::optional<QString>>(paths.begin(), paths.end());
     emit gatheringProgress();
 }
 
 void FakeMetadataQuery::finish(const QStringList& paths) {
-    setPaths(paths);
+    results = QList<std::optional<QString>>(paths.begin(), paths.end());
     emit didFinishGathering();
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
-// A metadata query the test drives by hand: it records what it was asked and reports the results the
-// test hands it, when the test says so.
+// A metadata query driven by hand: it records what it was asked and reports what the test hands it.
 
 #include "platform/MetadataQuery.h"
 
@@ -14,8 +13,6 @@ class FakeMetadataQuery : public MetadataQuery {
     Q_OBJECT
 public:
     MetadataPredicate predicate;
-    QStringList scopes;
-    std::optional<MetadataSort> sort;
     double interval = -1;
     bool refuseStart = false;
     bool started = false;
@@ -26,8 +23,8 @@ public:
     QList<std::optional<QString>> results;
 
     void setPredicate(const MetadataPredicate& p) override { predicate = p; }
-    void setSearchScopes(const QStringList& folders) override { scopes = folders; }
-    void setSort(MetadataSort s) override { sort = s; }
+    void setSearchScopes(const QStringList&) override {}
+    void setSort(MetadataSort) override {}
     void setNotificationBatchingInterval(double seconds) override { interval = seconds; }
     bool startQuery() override {
         if (refuseStart) return false;
@@ -43,7 +40,6 @@ public:
     // Replaces the results and posts a progress (or finish) notification.
     void progress(const QStringList& paths);
     void finish(const QStringList& paths);
-    void setPaths(const QStringList& paths);
 };
 
 class FakeMetadataQueryFactory : public MetadataQueryFactory {

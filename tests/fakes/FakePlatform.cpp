@@ -1,4 +1,5 @@
 #include "fakes/FakePlatform.h"
+#include "fakes/Files.h"
 
 #include <algorithm>
 
@@ -10,29 +11,9 @@
 
 namespace zarvo::fakes {
 
-std::optional<QString> FakeEnvironment::variable(const QString& name) const {
-    if (auto it = vars.constFind(name); it != vars.constEnd()) return *it;
-    return std::nullopt;
-}
-
-std::optional<QString> FakeWorkspace::urlForApplication(const QString& bundleIdentifier) const {
-    if (auto it = applications.constFind(bundleIdentifier); it != applications.constEnd()) return *it;
-    return std::nullopt;
-}
-
-static QString handlerKey(const QUrl& url) {
-    if (url.isLocalFile()) return QStringLiteral("file:") + QFileInfo(url.toLocalFile()).suffix().toLower();
-    return url.scheme().toLower();
-}
-
-std::optional<QString> FakeWorkspace::applicationToOpen(const QUrl& url) const {
-    const auto list = handlers.value(handlerKey(url));
-    if (list.isEmpty()) return std::nullopt;
-    return list.first();
-}
-
 QList<QString> FakeWorkspace::applicationsToOpen(const QUrl& url) const {
-    return handlers.value(handlerKey(url));
+    if (url.isLocalFile()) return handlers.value("file:" + QFileInfo(url.toLocalFile()).suffix().toLower());
+    return handlers.value(url.scheme().toLower());
 }
 
 QList<QString> FakeWorkspace::installedApplications() const {
@@ -42,53 +23,31 @@ QList<QString> FakeWorkspace::installedApplications() const {
     return locations;
 }
 
-QString FakeWorkspace::applicationName(const QString& appLocation) const {
-    if (auto it = applicationNames.constFind(appLocation); it != applicationNames.constEnd()) return *it;
-    return QFileInfo(appLocation).completeBaseName();
-}
-
-std::optional<QString> FakeWorkspace::applicationIdentifier(const QString& appLocation) const {
-    for (auto it = applications.constBegin(); it != applications.constEnd(); ++it)
-        if (it.value() == appLocation) return it.key();
-    return std::nullopt;
-}
-
-std::optional<QString> FakeWorkspace::applicationIdentity(const QString& appLocation) const {
-    if (auto it = identities.constFind(appLocation); it != identities.constEnd()) return *it;
-    return applicationIdentifier(appLocation);
-}
-
 bool FakeWorkspace::openURL(const QUrl& url) {
     opened << url;
     return true;
 }
 
+void FakeWorkspace::later(const Completion& done, const std::optional<QString>& error) {
+    QTimer::singleShot(0, this, [done, error] {
+        if (done) done(error);
+    });
+}
+
 void FakeWorkspace::openURLWithApplication(const QUrl& url, const QString& appLocation, Completion done) {
     openedWith << qMakePair(url, appLocation);
-    QTimer::singleShot(0, this, [done] {
-        if (done) done(std::nullopt);
-    });
+    later(done);
 }
 
 void FakeWorkspace::openTerminalScript(const QString& scriptPath, const std::optional<QString>& terminal,
                                        Completion done) {
     terminalScripts << scriptPath;
     terminalsUsed << terminal.value_or(QString());
-    auto error = terminalError;
-    QTimer::singleShot(0, this, [done, error] {
-        if (done) done(error);
-    });
-}
-
-void FakeWorkspace::openApplication(const QString&, const QStringList&, Completion done) {
-    QTimer::singleShot(0, this, [done] {
-        if (done) done(std::nullopt);
-    });
+    later(done, terminalError);
 }
 
 void FakeWorkspace::recycle(const QUrl& file, Completion done) {
-    auto error = recycleError;
-    if (!error) {
+    if (!recycleError) {
         // Behave like a trash: the file leaves its folder.
         const QString path = file.toLocalFile();
         QFileInfo info(path);
@@ -97,17 +56,7 @@ void FakeWorkspace::recycle(const QUrl& file, Completion done) {
         else
             QFile::remove(path);
     }
-    QTimer::singleShot(0, this, [done, error] {
-        if (done) done(error);
-    });
-}
-
-QString FakeWorkspace::iconNameForFile(const QString& path) const {
-    return QFileInfo(path).isDir() ? QStringLiteral("folder") : QStringLiteral("text-x-generic");
-}
-
-bool FakeWorkspace::isFilePackage(const QString& path) const {
-    return path.endsWith(QLatin1String(".app")) && QFileInfo(path).isDir();
+    later(done, recycleError);
 }
 
 std::optional<QString> FakeWorkspace::unmountAndEject(const QString& volumePath) {
@@ -117,10 +66,8 @@ std::optional<QString> FakeWorkspace::unmountAndEject(const QString& volumePath)
 }
 
 QString FakeWorkspace::platformPath(const QString& tablePath) const {
-    QString path = tablePath;
-    if (path == QLatin1String("~")) return home;
-    if (path.startsWith(QLatin1String("~/"))) path = home + path.mid(1);
-    return path;
+    if (tablePath == QLatin1String("~")) return home;
+    return tablePath.startsWith(QLatin1String("~/")) ? home + tablePath.mid(1) : tablePath;
 }
 
 void FakeWorkspace::activate(const AppInfo& app) {
@@ -227,13 +174,6 @@ bool FakeHotKeys::registerHotKey(int slot, quint32 keyCode, quint32 modifiers) {
     return true;
 }
 
-std::optional<DesktopShortcuts::Holder> FakeDesktopShortcuts::holder(quint32 keyCode,
-                                                                     quint32 modifiers) const {
-    const auto it = holders.constFind(qMakePair(keyCode, modifiers));
-    if (it == holders.constEnd()) return std::nullopt;
-    return *it;
-}
-
 std::optional<QString> FakeDesktopShortcuts::bind(quint32 keyCode, quint32 modifiers,
                                                   const QString& command) {
     bound << QStringLiteral("%1 %2 %3").arg(keyCode).arg(modifiers).arg(command);
@@ -254,10 +194,8 @@ FakePlatform::FakePlatform() : m_previous(Platform::current()) {
     environment.vars.insert(QStringLiteral("TMPDIR"), environment.temp);
     for (const char* dir : {"Desktop", "Documents", "Downloads", "Pictures", "Music", "Movies", "Videos"})
         QDir().mkpath(environment.home + QLatin1Char('/') + QLatin1String(dir));
-    QDir().mkpath(environment.temp);
-    QDir().mkpath(environment.data);
-    QDir().mkpath(environment.config);
-    QDir().mkpath(environment.cache);
+    for (const QString& dir : {environment.temp, environment.data, environment.config, environment.cache})
+        QDir().mkpath(dir);
     workspace.home = environment.home;
     install();
 }
@@ -286,9 +224,7 @@ void FakePlatform::install() {
 
 QString FakePlatform::makeFile(const QString& relative, const QByteArray& contents) const {
     const QString path = environment.home + QLatin1Char('/') + relative;
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly)) file.write(contents);
+    testing::writeFile(path, contents);
     return path;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
-// Deterministic in-memory desktop for the unit tests: nothing here touches the machine's real
-// clipboard, settings or home folder. Tests inspect and steer the fakes through their public fields.
+// An in-memory desktop for unit tests, steered through public fields; never the real clipboard or home.
 
 #include "platform/Clock.h"
 #include "platform/DesktopShortcuts.h"
@@ -16,6 +15,7 @@
 #include "platform/Workspace.h"
 #include "platform/qt/QtImageCodec.h"
 
+#include <QFileInfo>
 #include <QHash>
 #include <QMap>
 #include <QSet>
@@ -25,6 +25,11 @@
 namespace zarvo::fakes {
 
 inline constexpr const char* kTestIdentifier = "com.velorin.zarvo.tests";
+
+// The value at `key`; none when the map has none.
+template <class Map, class Key> auto valueAt(const Map& map, const Key& key) {
+    return map.contains(key) ? std::optional(map.value(key)) : std::nullopt;
+}
 
 class FakeClock : public Clock {
 public:
@@ -38,10 +43,9 @@ public:
     QString identifier = kTestIdentifier;
     QHash<QString, QString> vars;
     QString home, temp, data, config, cache;
-    QString host = QStringLiteral("testhost");
 
     QString appIdentifier() const override { return identifier; }
-    std::optional<QString> variable(const QString& name) const override;
+    std::optional<QString> variable(const QString& name) const override { return valueAt(vars, name); }
     QHash<QString, QString> variables() const override { return vars; }
     QString homePath() const override { return home; }
     QString tempPath() const override { return temp; }
@@ -49,7 +53,7 @@ public:
     QString configHome() const override { return config; }
     QString cacheHome() const override { return cache; }
     QString userName() const override { return QStringLiteral("tester"); }
-    QString hostName() const override { return host; }
+    QString hostName() const override { return QStringLiteral("testhost"); }
 };
 
 class FakeDefaultsStore : public UserDefaultsStore {
@@ -90,33 +94,48 @@ public:
     QStringList terminalScripts;
     QList<QList<QUrl>> revealed;
 
-    std::optional<QString> urlForApplication(const QString& bundleIdentifier) const override;
-    std::optional<QString> applicationToOpen(const QUrl& url) const override;
+    std::optional<QString> urlForApplication(const QString& id) const override {
+        return valueAt(applications, id);
+    }
+    std::optional<QString> applicationToOpen(const QUrl& url) const override {
+        return applicationsToOpen(url).isEmpty() ? std::nullopt
+                                                 : std::optional(applicationsToOpen(url).first());
+    }
     QList<QString> applicationsToOpen(const QUrl& url) const override;
     QList<QString> installedApplications() const override;
     QList<QString> terminalApplications() const override { return terminals; }
-    // Paths the views asked to have thumbnails made of, and their answers to give with answerThumbnails().
+    // Paths the views asked to have thumbnails made of, and where to give their answers.
     QStringList thumbnailRequests;
     std::function<void(const QStringList&)> thumbnailsReady;
     void requestThumbnails(const QStringList& paths, std::function<void(const QStringList&)> ready) override {
         thumbnailRequests << paths;
         thumbnailsReady = std::move(ready);
     }
-    QString applicationName(const QString& appLocation) const override;
-    std::optional<QString> applicationIdentifier(const QString& appLocation) const override;
-    std::optional<QString> applicationIdentity(const QString& appLocation) const override;
+    QString applicationName(const QString& location) const override {
+        return applicationNames.value(location, QFileInfo(location).completeBaseName());
+    }
+    std::optional<QString> applicationIdentifier(const QString& location) const override {
+        return applications.key(location).isNull() ? std::nullopt : std::optional(applications.key(location));
+    }
+    std::optional<QString> applicationIdentity(const QString& location) const override {
+        return identities.contains(location) ? identities.value(location) : applicationIdentifier(location);
+    }
     bool openURL(const QUrl& url) override;
     void openURLWithApplication(const QUrl& url, const QString& appLocation, Completion done) override;
     void openTerminalScript(const QString& scriptPath, const std::optional<QString>& terminal,
                             Completion done) override;
     // The terminal each script was handed to (empty: the desktop's own).
     QStringList terminalsUsed;
-    void openApplication(const QString& appLocation, const QStringList& arguments, Completion done) override;
+    void openApplication(const QString&, const QStringList&, Completion done) override { later(done); }
     void revealInFileManager(const QList<QUrl>& files) override { revealed << files; }
     void showInfo(const QUrl&) override {}
     void recycle(const QUrl& file, Completion done) override;
-    QString iconNameForFile(const QString& path) const override;
-    bool isFilePackage(const QString& path) const override;
+    QString iconNameForFile(const QString& path) const override {
+        return QFileInfo(path).isDir() ? QStringLiteral("folder") : QStringLiteral("text-x-generic");
+    }
+    bool isFilePackage(const QString& path) const override {
+        return path.endsWith(QLatin1String(".app")) && QFileInfo(path).isDir();
+    }
     bool wouldRunCode(const QString& path) const override { return runsCode.contains(path); }
     QStringList ejectableVolumes() const override { return volumes; }
     std::optional<QString> unmountAndEject(const QString& volumePath) override;
@@ -126,6 +145,10 @@ public:
     // Makes `app` the front application and delivers the activation notice.
     void activate(const AppInfo& app);
     QString home; // for platformPath
+
+private:
+    // Answers on a later turn of the event loop, as the desktop does.
+    void later(const Completion& done, const std::optional<QString>& error = std::nullopt);
 };
 
 class FakePasteboard : public Pasteboard {
@@ -175,13 +198,12 @@ class FakeSession : public Session {
 public:
     // What was asked, in order: "lock", "restart" (through the session manager), "system restart" …
     QStringList performed;
-    std::optional<QString> failure;
     // The answer of the lock and of the session manager; answered at once.
     std::optional<QString> lockFailure, endFailure;
     bool sessionManager = true;
     std::optional<QString> act(const char* name) {
         performed << QString::fromLatin1(name);
-        return failure;
+        return std::nullopt;
     }
     static const char* name(Ending ending) {
         return ending == Ending::restart ? "restart" : ending == Ending::shutDown ? "shutdown" : "logout";
@@ -231,7 +253,9 @@ public:
     QStringList bound;
 
     QString desktopName() const override { return name; }
-    std::optional<Holder> holder(quint32 keyCode, quint32 modifiers) const override;
+    std::optional<Holder> holder(quint32 keyCode, quint32 modifiers) const override {
+        return valueAt(holders, qMakePair(keyCode, modifiers));
+    }
     QString shortcutsPlace() const override { return QStringLiteral("Settings › Keyboard"); }
     bool canBind() const override { return bindable; }
     std::optional<QString> bind(quint32 keyCode, quint32 modifiers, const QString& command) override;

@@ -16,8 +16,7 @@ using TestApplication = QGuiApplication;
 
 namespace {
 
-// A home, XDG folders and runtime folder of the run's own, so that no test reads or writes the
-// developer's files, whatever desktop is installed or running. Tests that need more set it themselves.
+// The run's own home, XDG and runtime folders: no test touches the developer's files or desktop.
 void useOwnFolders(const QString& root) {
     const auto folder = [&](const char* variable, const QString& path) {
         QDir().mkpath(path);
@@ -44,8 +43,7 @@ void useOwnFolders(const QString& root) {
 
 } // namespace
 
-// Every unit test runs offscreen with an event loop available (and widgets for the views), never on the
-// user's display, and reads the English texts with their plural forms whatever the developer's language.
+// Offscreen with an event loop (widgets for the views), English texts whatever the developer's language.
 int main(int argc, char** argv) {
     QTemporaryDir root;
     if (!root.isValid()) qFatal("no temporary folder for the tests");

@@ -3,11 +3,13 @@
 // zarvo-cli's commands run in process, with their standard streams caught.
 
 #include "cli/ClipsCommand.h"
+#include "fakes/FakePlatform.h"
 
 #include <QBuffer>
 #include <QTextStream>
 #include <QTimer>
 #include <functional>
+#include <gtest/gtest.h>
 #include <ostream>
 
 namespace zarvo::testing {
@@ -33,8 +35,7 @@ inline CliRun runCommand(int (*command)(const QStringList&, QTextStream&, QTextS
     return run;
 }
 
-// `zarvo-cli clips ARGS` with `input` as its standard input; `during` is called every 20 ms while it
-// runs, with what it printed so far.
+// `zarvo-cli clips ARGS` reading `input`; `during` gets what it printed so far, every 20 ms while it runs.
 inline CliRun runClips(const QStringList& args, const QByteArray& input = {},
                        const std::function<void(const QString& out)>& during = {}) {
     QBuffer in;
@@ -53,5 +54,15 @@ inline CliRun runClips(const QStringList& args, const QByteArray& input = {},
     err.flush();
     return run;
 }
+
+// `clips` commands on a store of the test's own, on the fakes.
+struct ClipsCli : ::testing::Test {
+    fakes::FakePlatform p;
+    QString dir = p.root.path() + "/store";
+    CliRun clips(const QStringList& args, const QByteArray& input = {},
+                 const std::function<void(const QString& out)>& during = {}) {
+        return runClips(QStringList{"--dir", dir} + args, input, during);
+    }
+};
 
 } // namespace zarvo::testing

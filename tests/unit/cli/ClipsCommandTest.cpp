@@ -1,5 +1,6 @@
 #include "CliRun.h"
 #include "fakes/FakePlatform.h"
+#include "fakes/Files.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -8,17 +9,12 @@
 
 using namespace zarvo;
 using zarvo::testing::CliRun;
-using zarvo::testing::runClips;
+using zarvo::testing::readFile;
+using zarvo::testing::writeFile;
 
 namespace {
 
-struct ClipsCommand : ::testing::Test {
-    fakes::FakePlatform p;
-    QString dir = p.root.path() + "/store";
-    CliRun clips(const QStringList& args, const QByteArray& input = {}) {
-        return runClips(QStringList{"--dir", dir} + args, input);
-    }
-};
+using ClipsCommand = zarvo::testing::ClipsCli;
 
 TEST_F(ClipsCommand, AddListSearchPinDeleteClearAndCopy) {
     CliRun r = clips({"add", "--app", "Editor", "--bundle", "org.editor"}, "first copy\nsecond line");
@@ -59,10 +55,7 @@ TEST_F(ClipsCommand, AddListSearchPinDeleteClearAndCopy) {
 TEST_F(ClipsCommand, ADamagedIndexIsReportedOnceWithWhereItLies) {
     for (const char* text : {"one", "two"})
         ASSERT_EQ(clips({"add"}, text).code, 0);
-    QFile index(dir + "/clips.json");
-    ASSERT_TRUE(index.open(QIODevice::ReadWrite));
-    index.resize(index.size() - 1);
-    index.close();
+    writeFile(dir + "/clips.json", readFile(dir + "/clips.json").chopped(1));
 
     CliRun r = clips({"list"});
     EXPECT_EQ(r.code, 0);

@@ -16,30 +16,27 @@
 
 using namespace zarvo;
 using zarvo::testing::CliRun;
-using zarvo::testing::runClips;
 
 namespace {
 
-QStringList storedTexts(const QStringList& at) {
-    QStringList texts;
-    for (const QJsonValue& clip :
-         QJsonDocument::fromJson(runClips(at + QStringList{"list", "--json"}).out.toUtf8()).array())
-        texts << clip["text"].toString();
-    return texts;
-}
+struct ClipsWatch : zarvo::testing::ClipsCli {
+    QStringList storedTexts() {
+        QStringList texts;
+        for (const QJsonValue& clip : QJsonDocument::fromJson(clips({"list", "--json"}).out.toUtf8()).array())
+            texts << clip["text"].toString();
+        return texts;
+    }
+};
 
 } // namespace
 
-TEST(ClipsWatch, CapturesUntilInterruptedKeepingTheLastCopyAndSkippingPrivateOnes) {
-    fakes::FakePlatform p;
-    const QString dir = p.root.path() + "/store";
-    const QStringList at{"--dir", dir};
+TEST_F(ClipsWatch, CapturesUntilInterruptedKeepingTheLastCopyAndSkippingPrivateOnes) {
     p.pasteboard.copyTextFromElsewhere("already there"); // before the watch: not a capture
 
     int step = 0;
     bool lockedMeanwhile = false;
     QElapsedTimer sincePrivate;
-    const CliRun r = runClips(at + QStringList{"watch"}, {}, [&](const QString& out) {
+    const CliRun r = clips({"watch"}, {}, [&](const QString& out) {
         if (step == 0) {
             p.clock.advance(1);
             p.pasteboard.copyTextFromElsewhere("first copy");
@@ -71,7 +68,7 @@ TEST(ClipsWatch, CapturesUntilInterruptedKeepingTheLastCopyAndSkippingPrivateOne
     EXPECT_TRUE(lines[1].endsWith("\ttext\tlast copy"));
     EXPECT_TRUE(r.err.contains("2 copies captured"));
 
-    EXPECT_EQ(storedTexts(at), (QStringList{"last copy", "first copy"}));
+    EXPECT_EQ(storedTexts(), (QStringList{"last copy", "first copy"}));
     struct stat info {};
     ASSERT_EQ(::stat(QFile::encodeName(dir).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0700u);
@@ -81,32 +78,28 @@ TEST(ClipsWatch, CapturesUntilInterruptedKeepingTheLastCopyAndSkippingPrivateOne
     EXPECT_EQ(now.sa_handler, SIG_DFL);
 }
 
-TEST(ClipsWatch, OnceStopsAfterTheFirstCaptureAndArgumentsAreChecked) {
-    fakes::FakePlatform p;
-    const QStringList at{"--dir", p.root.path() + "/store"};
+TEST_F(ClipsWatch, OnceStopsAfterTheFirstCaptureAndArgumentsAreChecked) {
     bool copied = false;
-    const CliRun r = runClips(at + QStringList{"watch", "--once"}, {}, [&](const QString&) {
+    const CliRun r = clips({"watch", "--once"}, {}, [&](const QString&) {
         if (!copied) p.pasteboard.copyTextFromElsewhere("https://example.org/a");
         copied = true;
     });
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.endsWith("\tlink\thttps://example.org/a\n")) << r.out.toStdString();
-    EXPECT_EQ(storedTexts(at), QStringList{"https://example.org/a"});
+    EXPECT_EQ(storedTexts(), QStringList{"https://example.org/a"});
 
-    EXPECT_EQ(runClips(at + QStringList{"watch", "--forever"}).code, 2);
+    EXPECT_EQ(clips({"watch", "--forever"}).code, 2);
 }
 
-TEST(ClipsWatch, RefusedWhileTheApplicationRuns) {
-    fakes::FakePlatform p;
-    const QString dir = p.root.path() + "/store";
+TEST_F(ClipsWatch, RefusedWhileTheApplicationRuns) {
     QLocalServer application;
     ASSERT_TRUE(application.listen(linux_::InstanceLock::serverName(p.environment)));
 
-    const CliRun r = runClips({"--dir", dir, "watch"});
+    const CliRun r = clips({"watch"});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.err, "clips: Zarvo is running and already keeps the clipboard history\n");
     EXPECT_FALSE(QFileInfo::exists(dir)); // nothing was opened or written
 
     // The other commands still work beside the application.
-    EXPECT_EQ(runClips({"--dir", dir, "list"}).code, 0);
+    EXPECT_EQ(clips({"list"}).code, 0);
 }

@@ -134,12 +134,10 @@ TEST(ClipStore, DamagedIndexKeepsEveryReadableClipAndEveryDataFile) {
         store->start();
         store->flush();
         EXPECT_TRUE(QFile::exists(f.dir + "/notes.txt")) << n << ": not ours, left alone";
-        // Not one data file went: those of unreadable clips are named by the set-aside original, or were
-        // there before it was set aside.
+        // Not one data file went: the set-aside original names those of unreadable clips.
         for (const QString& name : files)
             EXPECT_TRUE(QFile::exists(f.dir + QLatin1Char('/') + name)) << n << " " << name.toStdString();
-        // Nothing names the video's file in a whole index: an orphan there; the file written after the
-        // damage is a true orphan.
+        // In a whole index nothing names the video's file (an orphan); the later file is a true orphan.
         EXPECT_EQ(QFile::exists(videoFile), !whole) << n;
         EXPECT_FALSE(QFile::exists(orphan)) << n;
         const QStringList asides = QDir(f.dir).entryList({"clips-unreadable-*.json"});
@@ -151,8 +149,7 @@ TEST(ClipStore, DamagedIndexKeepsEveryReadableClipAndEveryDataFile) {
         }
         EXPECT_EQ(asides.first(), u"clips-unreadable-%1.json"_s.arg(f.p.clock.now().toSecsSinceEpoch()));
         EXPECT_EQ(readFile(f.dir + QLatin1Char('/') + asides.first()), c.bytes) << n;
-        // Clearing the history lets go of the data of clips beyond salvage; the readable pinned ones (none
-        // here) and the set-aside index stay.
+        // Clearing drops the data of clips beyond salvage; pinned ones (none here) and the set-aside stay.
         store->clearUnpinned();
         store->flush();
         EXPECT_TRUE(f.dataFiles().isEmpty()) << n;

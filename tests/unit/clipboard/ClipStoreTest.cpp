@@ -79,8 +79,7 @@ TEST(ClipStore, IgnoredAppsInFrontActivatedOrNamedAndOwnChanges) {
                                                    "Enpass", "org.telegram.desktop", "com.vault"});
     auto store = f.open();
     store->start();
-    // The front application on Linux is known by its desktop-file id; a program without an entry by
-    // its window class, whatever its case.
+    // Front applications by desktop-file id, or without an entry by window class in any case.
     for (const AppInfo& app :
          {AppInfo{"org.keepassxc.KeePassXC", "KeePassXC"}, AppInfo{"1password", "1Password"},
           AppInfo{"org.gnome.World.Secrets", "Secrets"}, AppInfo{"Enpass", "Enpass"},

@@ -10,8 +10,7 @@ using namespace zarvo::index::testing;
 
 namespace {
 
-// A tree with what changes the walk's order: wide folders, a chain deeper than the folders kept open
-// by descent, an excluded folder and a link to a folder (listed, not followed).
+// Wide folders, a chain deeper than the folders kept open, an excluded folder, a link (listed, not followed).
 void makeTree(const Tree& tree, int wide) {
     for (int i = 0; i < wide; ++i)
         for (int j = 0; j < 40; ++j)
@@ -82,8 +81,7 @@ TEST(Crawler, ListingOnThreadsGivesTheSameTableAsOneThread) {
     EXPECT_EQ(one.table.find(tree.root() + "/skip/hidden.txt"), kNoEntry);
     EXPECT_EQ(one.table.find(tree.root() + "/link/sub1"), kNoEntry);
     EXPECT_TRUE(one.table.entries[one.table.find(tree.root() + "/w1/sub1")].is(Entry::Unwatched));
-    // Fitted once the crawl ends, the arrays keep room for the live table's first new files: adding
-    // one copies nothing.
+    // Fitted after the crawl, the arrays keep room for the live table's first new files: no copy to add.
     one.table.shrink();
     one.table.compactGrowth = true;
     EXPECT_EQ(one.table.folded, many.table.folded);

@@ -11,8 +11,7 @@
 #include <gtest/gtest.h>
 #include <utime.h>
 
-// Query specs are written as designated initializers; GCC 12 warns about the members they leave to
-// their defaults, which is what they are for.
+// Query specs are designated initializers leaving members to their defaults, which GCC 12 warns about.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 namespace zarvo::index::testing {
@@ -66,8 +65,8 @@ inline IndexQueryBatch run(FileIndex& index, IndexQuerySpec spec, int* batches =
     return future.get();
 }
 
-// Queries started together, to their ends. The one at `cancelled` is cancelled at once: it may have
-// finished before, but must deliver nothing once cancel() has returned (null: it did not finish).
+// Queries started together, to their ends; the one at `cancelled` is cancelled at once and must deliver
+// nothing after cancel() returned (null: it did not finish).
 inline std::vector<std::optional<IndexQueryBatch>>
 runTogether(FileIndex& index, const std::vector<IndexQuerySpec>& specs, size_t cancelled = size_t(-1)) {
     std::vector<std::promise<IndexQueryBatch>> done(specs.size());
@@ -109,9 +108,7 @@ inline QStringList sorted(QStringList list) {
 }
 
 inline QStringList find(FileIndex& index, const QStringList& patterns) {
-    IndexQuerySpec spec;
-    spec.namePatterns = patterns;
-    return run(index, spec).paths;
+    return run(index, {.namePatterns = patterns}).paths;
 }
 
 using zarvo::testing::readFile;

@@ -42,8 +42,7 @@ TEST(NamePattern, WildcardsCaseAndDiacritics) {
     EXPECT_EQ(NamePattern("*Report*").requiredLiteral(), QByteArray("report"));
 }
 
-// Names fold character by character through a table filled as characters are met; names the table
-// cannot take (longer foldings, characters beyond the first plane, invalid UTF-8) fold whole.
+// Names fold through a table filled as characters are met, or whole (long foldings, astral, bad UTF-8).
 TEST(Fold, NamesFoldAsTheirCharactersDo) {
     const std::pair<const char*, const char*> cases[] = {
         {"R\u00e9sum\u00e9 DRAFT", "resume draft"},
@@ -69,8 +68,7 @@ TEST(Fold, NamesFoldAsTheirCharactersDo) {
 TEST(ContentTypes, EveryKindWordIsAnswerable) {
     using namespace ContentTypes;
     auto of = [](const char* name) { return forFileName(QByteArrayView(name), false); };
-    // A type, the names (a trailing slash: a folder) that conform to it, and names that do not. Office
-    // files are zip inside but are not archives to the user.
+    // A type, names (a slash: a folder) that conform and names that do not; office files are no archives.
     const std::tuple<const char*, QStringList, QStringList> cases[] = {
         {"public.image", {"a.PNG", "a.heic"}, {}},
         {"public.movie", {"clip.mkv"}, {"song.flac"}},

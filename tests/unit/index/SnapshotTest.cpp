@@ -28,8 +28,7 @@ void writeAll(const QString& path, const QByteArray& bytes) {
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
-// The header of a snapshot held in memory, and the same bytes with a rewritten header whose hashes
-// match again: a hostile file rather than a damaged one.
+// A snapshot's header; the bytes with a rewritten header whose hashes match (hostile, not damaged).
 Format::Header headerOf(const QByteArray& bytes) {
     Format::Header h;
     std::memcpy(&h, bytes.constData(), sizeof h);
@@ -133,8 +132,7 @@ TEST(Snapshot, PrivateToItsUserFromTheFirstInstant) {
     const QString secret = tree.make("private/secret-plan.txt");
     ASSERT_EQ(::chmod(QFile::encodeName(tree.root() + "/private").constData(), 0700), 0);
     const QString folder = QFileInfo(tree.cache()).absolutePath();
-    // A snapshot named directly in a shared folder with the sticky bit (as /tmp) must not make the folder
-    // private to us: that would lock every other user out of it.
+    // A snapshot directly in a sticky shared folder (as /tmp) leaves that folder open to other users.
     const QString shared = tree.root() + "-shared";
     ASSERT_TRUE(QDir().mkpath(shared));
     ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
@@ -178,10 +176,9 @@ TEST(Snapshot, PrivateToItsUserFromTheFirstInstant) {
     }
 }
 
-// A snapshot is written newest first, and a query reading it in place stops once nothing further can
-// rank: its answers must still be those of reading every name, whatever the limit, filters or sort,
-// with last-used times (newer or older than the file's), a folded name and a deleted file in it. The
-// formats before, without that order, are still mapped and read to their end.
+// A mapped snapshot is read newest first and a query stops once nothing further can rank; its answers
+// are those of reading every name (limits, filters, sorts, last-used times, a folded name, a deleted
+// file). The formats before, without that order, are still mapped and read to their end.
 TEST(Snapshot, RankingOrderAnswersLikeReadingEveryName) {
     Tree tree;
     const qint64 base = 1'700'000'000;
@@ -247,8 +244,7 @@ TEST(Snapshot, RankingOrderAnswersLikeReadingEveryName) {
     EXPECT_EQ(run(*mapped, scoped).paths, QStringList{resume});
     EXPECT_LT(run(*mapped, specs[0]).matched, run(loaded, specs[0]).matched) << "the scan stopped early";
 
-    // Two queries sharing one pass (a substring and its subsequence) each get what they get alone, also
-    // when one is satisfied early and the scan goes on for the other (which finds nothing here).
+    // Twins sharing a pass answer as alone, also when one is done early and the scan goes on for the other.
     const std::vector<std::pair<QString, QString>> pairs = {{"*report 1*", "*r*e*p*o*r*t*1*"},
                                                             {"*rpt*", "*r*p*t*"}};
     for (const auto& [literal, letters] : pairs) {
@@ -261,8 +257,7 @@ TEST(Snapshot, RankingOrderAnswersLikeReadingEveryName) {
         EXPECT_EQ(together[1]->paths, run(loaded, subsequence).paths) << qPrintable(letters);
     }
 
-    // The formats before, the same file with the old header: without the grams (read with the early
-    // stop), and without the keys and the order flag too (read to its end).
+    // The same file under older headers: without grams (still stops early); without keys and order too.
     mapped.reset();
     const QByteArray current = readFile(tree.cache());
     for (const quint32 version : {Format::kVersion3, Format::kVersion2}) {
@@ -287,9 +282,7 @@ TEST(Snapshot, RankingOrderAnswersLikeReadingEveryName) {
     }
 }
 
-// The grams of each block of names let a search pass over the blocks that cannot hold its literal:
-// with thousands of names (several blocks) and a rare piece in a few of them, the mapped snapshot
-// answers as the loaded table does, for pieces in one block, in many, in none, and two bytes long.
+// Grams skip blocks that cannot hold a literal; answers stay the loaded table's for any piece.
 TEST(Snapshot, BlocksThatCannotHoldAPieceAreSkippedWithoutLosingMatches) {
     Tree tree;
     const qint64 base = 1'700'000'000;
@@ -343,9 +336,7 @@ TEST(Snapshot, BlocksThatCannotHoldAPieceAreSkippedWithoutLosingMatches) {
     EXPECT_EQ(run(*mapped, {.namePatterns = {"*quartz*"}, .limit = 1000}).paths.size(), 3);
 }
 
-// The paths a mapped snapshot reads from its folders section (then the name) must be those its entries
-// spell, also for a folder moved elsewhere (listed apart from its new parent's first children), under a
-// root "/" and beside a deleted file.
+// Record paths spell what their entries do: a folder moved elsewhere, a root "/", a deleted file beside.
 TEST(Snapshot, RecordsSpellThePathsTheirEntriesGive) {
     IndexTable table;
     auto add = [&](quint32 parent, const char* name, quint16 flags, quint32 mtime) {
@@ -452,8 +443,7 @@ TEST(Snapshot, DamagedOrHostileFilesAreRefusedOrReadWithinBounds) {
         EXPECT_FALSE(Snapshot::load(table, tree.cache(), fp)) << what;
     }
 
-    // Bodies whose hash matches but whose arrays lie: the full reader refuses them; the mapped
-    // reader (which does not read the arrays up front) answers queries without leaving the file.
+    // Hash-matching bodies whose arrays lie: refused when loaded; mapped, queries stay inside the file.
     auto patched = [&](auto edit) {
         QByteArray bytes = good;
         auto* entries = reinterpret_cast<Entry*>(bytes.data() + h.sections[S::Entries].offset);
@@ -502,8 +492,7 @@ TEST(Snapshot, DamagedOrHostileFilesAreRefusedOrReadWithinBounds) {
         }
     }
 
-    // The full reader reads the whole body, so finds it damaged; a sound snapshot of other roots is not
-    // used either.
+    // Loading reads the whole body, so finds it damaged; a sound snapshot of other roots is refused too.
     writeAll(tree.cache(), flipped(good.size() / 2));
     EXPECT_FALSE(FileIndex(tree.config()).loadSnapshot());
     writeAll(tree.cache(), good);

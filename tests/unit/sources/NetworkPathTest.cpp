@@ -12,9 +12,8 @@ QString address(const char* text) {
 } // namespace
 
 TEST(NetworkPath, WindowsSharesBecomeSmbAddresses) {
-    // Doubled separators and surrounding blanks do not matter; share and folder names are data, so URL
-    // delimiters and percent signs in them are encoded; the server keeps a user and a port as typed; forward
-    // slashes typed into a share path still separate folders.
+    // Doubled separators and blanks do not matter; URL delimiters and % in names are encoded; a user and
+    // port stay as typed; forward slashes still separate folders.
     const std::pair<const char*, const char*> rows[] = {
         {"\\\\nas", "smb://nas"},
         {"\\\\nas\\share\\", "smb://nas/share"},

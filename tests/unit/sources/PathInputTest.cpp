@@ -33,8 +33,7 @@ TEST(PathInput, ExpandsVariablesTildeQuotesAndFileURLs) {
     const QString home = fake.home();
     fake.environment.vars.insert("MixedCase", "/mixed");
     fake.environment.vars.insert("PCT", "%HOME%");
-    // A Windows name is looked up upper-cased, any other name as written; backslashes become slashes once
-    // something was replaced; a value is not expanded again; each brace of ${NAME} is optional.
+    // %NAME% upper-cased, $NAME as written; \ becomes / once replaced; no re-expansion; ${} braces optional.
     const std::pair<QString, QString> variables[] = {{"%userprofile%\\Desktop", home + "/Desktop"},
                                                      {"%MixedCase%\\x", "/mixed/x"},
                                                      {"%MIXEDCASE%\\x", "%MIXEDCASE%\\x"},
@@ -60,8 +59,7 @@ TEST(PathInput, ExpandsVariablesTildeQuotesAndFileURLs) {
                                                     {"\"~/Documents\"", home + "/Documents"}};
     for (const auto& [text, expected] : expanded)
         EXPECT_EQ(PathInput::expand(fake.platform, text), expected) << text.toStdString();
-    // Unknown names, other users, a lone or unmatched quote stay as typed; $ names are case-sensitive and
-    // never Windows names.
+    // Unknown names, other users, lone or unmatched quotes stay; $ names are case-sensitive, never Windows'.
     for (const char* text :
          {"$nope/x", "$USERPROFILE", "$home", "~no-such-user-zq/x", "/", "\"", "\"/tmp/x'"})
         EXPECT_EQ(PathInput::expand(fake.platform, text), text) << text;
@@ -168,8 +166,7 @@ TEST(PathInput, CompletionsEdgeFolders) {
     EXPECT_FALSE(rows[1].isDirectory);
 }
 
-// A folder's listing is kept between keystrokes, but never past a change: an entry added, removed or
-// renamed after it was read is seen on the next completion.
+// A folder's listing is kept between keystrokes, never past an entry added, removed or renamed.
 TEST(PathInput, KeptListingFollowsChangesToTheFolder) {
     FakePlatform fake;
     fake.makeFile("kept/alpha.txt");

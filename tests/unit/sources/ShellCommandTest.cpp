@@ -1,7 +1,8 @@
 #include "sources/ShellCommand.h"
+#include "fakes/EventLoop.h"
 #include "fakes/FakePlatform.h"
+#include "fakes/Files.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -19,15 +20,8 @@ QStringList scriptsIn(const QString& folder) {
     return QDir(folder).entryList({"zarvo-*"}, QDir::Files | QDir::Hidden | QDir::System);
 }
 
-// What a script wrote, or a word that matches no output.
 QString contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QStringLiteral("<missing>");
-}
-
-void processEvents() {
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
+    return QString::fromUtf8(zarvo::testing::readFile(path));
 }
 
 struct ShellFixture : ::testing::Test {
@@ -120,7 +114,7 @@ TEST_F(ShellFixture, RunWritesAPrivateScriptAndHandsItToTheTerminal) {
     EXPECT_EQ(contents(script), ShellCommand::scriptText(&p.environment, script, p.home(), "echo 'hi'"));
 
     // Terminal accepted the scripts: they stay until they run.
-    processEvents();
+    zarvo::testing::pump(50);
     EXPECT_EQ(scriptsIn(p.environment.temp).size(), 2);
 }
 
@@ -134,7 +128,7 @@ TEST_F(ShellFixture, RunFailuresLeaveNoScriptBehind) {
     p.workspace.terminalError = "no display";
     EXPECT_EQ(ShellCommand::run(p.platform, "ls", p.home()), std::nullopt);
     EXPECT_EQ(scriptsIn(p.environment.temp).size(), 1);
-    processEvents();
+    zarvo::testing::pump(50);
     EXPECT_TRUE(scriptsIn(p.environment.temp).isEmpty());
 
     p.environment.temp = p.home() + "/missing/tmp";

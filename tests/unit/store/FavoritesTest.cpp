@@ -38,8 +38,7 @@ TEST(Favorites, ToggleRemoveReplace) {
     UserDefaults again(p.defaults, domain);
     EXPECT_EQ(Favorites(again).keys(), QStringList{"b"});
 
-    // A list with an entry that is no key (a newer version's, or damage): the keys are used, and the
-    // original is copied aside, once, before anything replaces it.
+    // An entry that is no key (newer or damaged): the keys are used, the original copied aside once first.
     const QVariantList mixed{"x", 5, QVariantMap{{"folder", "/f"}}, "z"};
     for (const QVariant& value : {QVariant(mixed), QVariant("x")}) {
         p.defaults.domains[domain] = {{"favorites", value}};

@@ -83,8 +83,7 @@ TEST(History, RemoveAndReplace) {
     EXPECT_EQ(f.p.defaults.saves, saves + 1); // nothing remembered: nothing written
     EXPECT_EQ(f.keys(h.entries()), (QStringList{"/b", "/c"}));
 
-    // Moving /c onto the remembered /b: one entry, /c's count and date, at /c's old position... which is
-    // now past the end, so it goes last.
+    // /c onto the remembered /b: one entry, /c's count and date, at /c's old place (past the end: last).
     const auto movedDate = h.entries()[1].lastOpened;
     h.replace("/c", "/b");
     ASSERT_EQ(h.entries().size(), 1);
@@ -197,7 +196,6 @@ TEST(History, DamagedStoredListKeepsEveryReadableEntryAndItsOriginalOnce) {
                                           {"run:ls", 2, t.addSecs(-30)},
                                           {"https://example.org/", 1, t.addSecs(-40)}};
     const QByteArray data = History::encode(stored);
-    const qsizetype secondEnds = History::encode(stored.mid(0, 2)).size() - 1;
     QJsonArray array = QJsonDocument::fromJson(data).array();
     auto changed = [&](int index, const char* key, const QJsonValue& value) {
         return zarvo::testing::withMember(array, index, key, value);
@@ -208,8 +206,6 @@ TEST(History, DamagedStoredListKeepsEveryReadableEntryAndItsOriginalOnce) {
 
     const QList<std::pair<QByteArray, QList<int>>> cases = {
         {data.left(data.size() - 1), {0, 1, 2, 3}},
-        {data.left(secondEnds + 12), {0, 1}},
-        {data.left(secondEnds - 2), {0}},
         {data.left(4), {}},
         {changed(1, "count", "many"), {0, 2, 3}},
         {QJsonDocument(withUnknown).toJson(QJsonDocument::Compact), {0, 1, 2, 3}},
