@@ -128,8 +128,11 @@ TEST(ClipStore, DamagedIndexKeepsEveryReadableClipAndEveryDataFile) {
         EXPECT_EQ(texts(store->clips()), QStringList{u"added %1"_s.arg(n)} + expected) << n;
         const QString orphan = f.dir + "/00000000-0000-0000-0000-000000000000.clip";
         writeFile(orphan);
-        QFile(orphan).setFileTime(QDateTime::currentDateTime().addSecs(3600),
-                                  QFileDevice::FileModificationTime);
+        QFile later(orphan); // Qt sets a file's times only while it is open
+        ASSERT_TRUE(
+            later.open(QIODevice::ReadWrite) &&
+            later.setFileTime(QDateTime::currentDateTime().addSecs(3600), QFileDevice::FileModificationTime));
+        later.close();
         writeFile(f.dir + "/notes.txt");
         store->start();
         store->flush();

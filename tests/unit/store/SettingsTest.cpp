@@ -41,6 +41,13 @@ TEST(Settings, DefaultsUnwrittenUntilSetThenTypedAnnouncedAndShared) {
     UserDefaults defaults(p.defaults, kDomain);
     Settings s(defaults);
     EXPECT_EQ(summary(s), "15 256 R 9 768 V 47 256 . true false true 30 ");
+    // The password managers of Linux desktops, by desktop-file id (as Debian and Flatpak name them).
+    EXPECT_EQ(
+        s.clipIgnoredApps(),
+        (QStringList{"org.keepassxc.KeePassXC", "keepass2", "bitwarden", "com.bitwarden.desktop", "1password",
+                     "proton-pass", "me.proton.Pass", "org.kde.kwalletmanager5", "kwalletmanager5-kwalletd",
+                     "org.kde.kwalletmanager", "org.gnome.seahorse.Application", "org.gnome.World.Secrets",
+                     "qtpass", "org.qtpass.QtPass", "enpass"}));
     EXPECT_TRUE(s.customShortcuts().isEmpty());
     // Registered, not stored: the terminal and keywords are not even registered.
     EXPECT_EQ(p.defaults.saves, 0);
