@@ -11,9 +11,12 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <atomic>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <thread>
 #include <unistd.h>
 
@@ -98,10 +101,16 @@ TEST(InstanceLock, WhatACrashLeftBehindDoesNotBlock) {
     QTemporaryDir root;
     const fakes::FakeEnvironment env = environmentIn(root.path());
     // A socket file nobody listens on any more, as a killed instance leaves it.
-    const QString name = InstanceLock::serverName(env);
-    const QString bind = "import socket, sys; socket.socket(socket.AF_UNIX).bind(sys.argv[1])";
-    ASSERT_EQ(QProcess::execute("/usr/bin/python3", {"-c", bind, name}), 0);
-    ASSERT_TRUE(QFile::exists(name));
+    const QByteArray name = QFile::encodeName(InstanceLock::serverName(env));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(fd, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(std::size_t(name.size()), sizeof(address.sun_path));
+    std::memcpy(address.sun_path, name.constData(), name.size());
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+    ::close(fd);
+    ASSERT_TRUE(QFile::exists(QFile::decodeName(name)));
 
     EXPECT_FALSE(InstanceLock::isRunning(env, 200));
     EXPECT_EQ(InstanceClient::send(env, {{"type", "toggle"}}, 500).status, InstanceReply::Status::noInstance);
