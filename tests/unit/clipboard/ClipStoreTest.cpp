@@ -2,7 +2,6 @@
 #include "search/ResultItem.h"
 #include "store/IgnoredApps.h"
 
-#include <QImage>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
