@@ -46,8 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray written = ClipIndex::encode(read.clips, read.extras);
     const ClipIndex::Decoded again = ClipIndex::read(written);
     require(again.whole && again.clips.size() == read.clips.size() && again.extras == read.extras);
-    // The written index cut short (at a point the first byte picks) salvages some of its clips, unaltered,
-    // in order.
+    // Cut short where the first byte says, the written index salvages some clips, unaltered, in order.
     const qsizetype cut = written.size() * (data[0] >> 1) / 128;
     require(isSubsequence(ClipIndex::read(written.left(cut)).clips, again.clips));
     return 0;

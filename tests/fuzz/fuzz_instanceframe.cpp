@@ -1,7 +1,6 @@
-// Feeds arbitrary bytes to the reader of the instance socket's messages, in pieces of the sizes the
-// first byte picks. Whatever arrives, the reader must not crash; the messages
-// it gives are the same however the stream is cut, each survives a second encoding unchanged, and
-// after a failure nothing more comes out.
+// Feeds arbitrary bytes to the instance socket's message reader, in pieces the first byte sizes. The
+// messages are the same however the stream is cut, each survives a second encoding, and after a failure
+// nothing more comes out.
 
 #include "FuzzSupport.h"
 #include "platform/linux/InstanceChannel.h"
