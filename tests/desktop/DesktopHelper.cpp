@@ -1,15 +1,14 @@
 // A second X client for the desktop tests, acting as another application would:
-//   own-clipboard MIME=TEXT …   owns the clipboard with several formats at once until it loses it
-//   hostile-clipboard MS BYTES N  owns the clipboard offering text, PNG and N more formats, each
-//                               answered after MS milliseconds (the whole client stalls) with BYTES bytes
-//   grab-key KEYSYM MODMASK     holds a passive key grab on the root window
-//   window TITLE OUTFILE        a text field that writes its text to OUTFILE on every change
-//   filemanager LOGFILE         a org.freedesktop.FileManager1 service that logs its calls
+//   own-clipboard MIME=TEXT …     owns the clipboard with several formats at once until it loses it
+//   hostile-clipboard MS BYTES N  offers text, PNG and N more formats, each answered with BYTES bytes
+//                                 after MS milliseconds (the whole client stalls)
+//   grab-key KEYSYM MODMASK       holds a passive key grab on the root window
+//   window TITLE OUTFILE          a text field that writes its text to OUTFILE on every change
+//   filemanager LOGFILE           an org.freedesktop.FileManager1 service that logs its calls
 //   x11-window INSTANCE CLASS [--like ID] [--log FILE] [PROPERTY=TEXT …]
-//                               a plain Xlib window with WM_CLASS, _NET_WM_PID and the given UTF8_STRING
-//                               properties; prints "window 0x…" and stays. With --like it takes that id
-//                               when the server hands it out again (see firstWindow); with --log it
-//                               appends each key press it gets to FILE, a line each
+//                                 a plain Xlib window with WM_CLASS, _NET_WM_PID and the UTF8_STRING
+//                                 properties, printing "window 0x…"; --like takes that id once the server
+//                                 hands it out again (firstWindow), --log appends each key press to FILE
 #include <QApplication>
 #include <QClipboard>
 #include <QDBusConnection>
