@@ -28,9 +28,6 @@ QVariantMap storedDomain() {
         binary.append(char(i));
     return {
         {"clipRetentionDays", 30},
-        {"customShortcutsV1",
-         QByteArray(R"([{"id":"1","keyword":"w","url":"https://example.com/?q={query}"}])")},
-        {"favoritesV1", QVariantList{"app:firefox", "file:/home/u/notes.txt"}},
         {"historyV2", QByteArray(R"([{"key":"app:firefox","count":3,"lastOpened":"2026-03-14T15:09:26Z"}])")},
         {"hotKeyCode", 4294967295u},
         {"hotKeyLabel", QString::fromUtf8("Grüße “quoted” }{ … 🙂")},

@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """Zarvo in GNOME: gnome-session and GNOME Shell with its overlay key, dialogs and notifications, GNOME's
-keyboard settings in GSettings, stand-ins for the screen savers; where gnome-session or the shell is not
-installed (ZARVO_REAL_SESSION, ZARVO_REAL_WM empty), stand-ins for the session manager and the
-notification server and mutter. Prints one line per check and a closing count."""
+keyboard settings in GSettings; where gnome-session or the shell is not installed (ZARVO_REAL_SESSION,
+ZARVO_REAL_WM empty), stand-ins for the session manager, the notification server and mutter. Prints one
+line per check and a closing count."""
 
 import os
 import re
@@ -12,8 +12,8 @@ import time
 
 import dbus
 
-from session_checks import (asked, calls, endings_go_to_the_session, first_start_names_the_holder, key,
-                            lock_fails_aloud, panel, run, shot, terminal_opens_in_folder, wait_until)
+from session_checks import (asked, calls, endings_go_to_the_session, first_start_names_the_holder, key, panel,
+                            run, shot, terminal_opens_in_folder, wait_until)
 from desktop import check, focus, hide_panel, panel_shot, quit_zarvo, summary, windows, wm_is_up, zarvo_running
 
 MEDIA_KEYS = "org.gnome.settings-daemon.plugins.media-keys"
@@ -104,7 +104,6 @@ def main():
             print("note gnome-session: neither GNOME Console nor GNOME Terminal is installed: "
                   "Open in Terminal checked with the terminal found", flush=True)
             terminal_opens_in_folder("an installed terminal", None)
-        lock_fails_aloud(["org.freedesktop.ScreenSaver", "org.gnome.ScreenSaver"])
         endings_go_to_the_session([("logout", "org.gnome.SessionManager", "Logout", "0"),
                                    ("shutdown", "org.gnome.SessionManager", "Shutdown", ""),
                                    ("restart", "org.gnome.SessionManager", "Reboot", "")],

@@ -3,10 +3,8 @@
 # and a private system bus: gnome-session (a session of GNOME Shell alone) manages the session and shows
 # its dialogs through the shell, GNOME Shell is the window manager with its overlay key and notification
 # server, GNOME Terminal is started by the bus, and GNOME's keyboard settings are in GSettings (dconf on
-# the private bus). The screen savers are stand-ins (the freedesktop proxy answers NotSupported, as
-# GNOME's does; GNOME's own refuses): the shell offers its locker only under GDM and logind. Without
-# gnome-session or GNOME Shell, a stand-in session manager, then mutter, take their place; the line
-# "note gnome-session: ..." says which ran. The stand-in login manager records any call.
+# the private bus). Without gnome-session or GNOME Shell, a stand-in session manager, then mutter, take
+# their place; the line "note gnome-session: ..." says which ran. The stand-in login manager records calls.
 # Usage: run-gnome-session.sh ZARVO ZARVO_CLI SCREENSHOT_DIR STANDIN   (77: skipped, tools missing)
 set -euo pipefail
 
@@ -49,8 +47,6 @@ dbus-run-session -- bash -c '
         if [ -n "$ZARVO_REAL_WM" ]; then gnome-shell --x11 --replace; else mutter --x11 --replace; fi >"$ZARVO_SANDBOX/wm.log" 2>&1 &
         stand_in_service org.gnome.SessionManager /org/gnome/SessionManager
     fi
-    stand_in_service org.freedesktop.ScreenSaver /org/freedesktop/ScreenSaver --refuse
-    stand_in_service org.gnome.ScreenSaver /org/gnome/ScreenSaver --refuse
     # GNOME Shell serves notifications through a gjs program; mutter alone has none.
     [ -n "$ZARVO_REAL_WM" ] && [ -n "$ZARVO_GJS" ] ||
         stand_in_service org.freedesktop.Notifications /org/freedesktop/Notifications

@@ -3,7 +3,6 @@
 #include "platform/wayland/WaylandServices.h"
 
 #include <QCoreApplication>
-#include <QTimer>
 #include <cstdio>
 
 int main(int argc, char** argv) {

@@ -4,9 +4,7 @@
 #include "fakes/Files.h"
 #include "platform/linux/LinuxInstallation.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 #include <QTemporaryDir>

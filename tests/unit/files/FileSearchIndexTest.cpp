@@ -10,7 +10,6 @@
 #include "unit/index/IndexTestUtil.h"
 
 #include <QDir>
-#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
