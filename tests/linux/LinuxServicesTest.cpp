@@ -116,10 +116,14 @@ TEST(LinuxProcesses, ArgumentsTravelAsAListAndFailuresAreReported) {
     EXPECT_FALSE(processes.startDetached("/nonexistent/zarvo-program", {}));
 }
 
-// The table's keys restate its source; Super+R and Shift+Super+V are grabbed for real in DesktopTest.
-TEST(LinuxHotKeys, CodesWithoutAKeyHaveNoKeysym) {
-    EXPECT_EQ(keysymForKeyCode(10), std::nullopt);
-    EXPECT_EQ(keysymForKeyCode(4000000000u), std::nullopt);
+TEST(LinuxHotKeys, KeyTable) {
+    // R, V, A, Return, Space, period, F12; then codes without a key.
+    const QList<QPair<quint32, std::optional<unsigned long>>> rows{
+        {15, 0x72},    {9, 0x76},          {0, 0x61},
+        {36, 0xff0d},  {49, 0x20},         {47, 0x2e},
+        {111, 0xffc9}, {10, std::nullopt}, {4000000000u, std::nullopt}};
+    for (const auto& [code, keysym] : rows)
+        EXPECT_EQ(keysymForKeyCode(code), keysym) << code;
 }
 
 TEST(HotKeyManager, KeysAreReplacedDispatchedRetriedAndBoundThroughTheDesktop) {
