@@ -54,10 +54,6 @@ def find(root, role, name=None):
                                   breadth_first=True)
 
 
-def states(obj):
-    return obj.getState()
-
-
 def zarvo_app():
     for app in pyatspi.Registry.getDesktop(0):
         if app is not None and app.name == "Zarvo":
@@ -82,14 +78,14 @@ def main():
         check("the search field is found by role and name", field)
         # The panel shows at launch; the window manager hands it the keyboard a moment later.
         check("the field is focused and describes what to type",
-              field and wait_until(lambda: states(field).contains(pyatspi.STATE_FOCUSED))
+              field and wait_until(lambda: field.getState().contains(pyatspi.STATE_FOCUSED))
               and "help" in field.description, field and field.description)
         tabs = find(app, pyatspi.ROLE_PAGE_TAB_LIST)
         names = [t.name for t in tabs] if tabs else []
         check("the tab bar is a tab list of Run and Clipboard", names[:1] == ["Run"] and
               names[1:2] and names[1].startswith("Clipboard"), names)
-        check("the shown tab is the selected one", tabs and states(tabs[0]).contains(pyatspi.STATE_SELECTED)
-              and not states(tabs[1]).contains(pyatspi.STATE_SELECTED))
+        check("the shown tab is the selected one", tabs and tabs[0].getState().contains(pyatspi.STATE_SELECTED)
+              and not tabs[1].getState().contains(pyatspi.STATE_SELECTED))
 
         subprocess.run(["xdotool", "type", "--delay", "60", "dl"], check=True)
         results = find(app, pyatspi.ROLE_LIST, "Results")
@@ -97,15 +93,15 @@ def main():
         check("typing dl makes the first item Downloads", first, results and [r.name for r in results])
         check("the item's kind and place follow its name",
               first and first.description.startswith("folder, ~/Downloads"), first and first.description)
-        check("the first item is the selected one", first and states(first).contains(pyatspi.STATE_SELECTED))
+        check("the first item is the selected one", first and first.getState().contains(pyatspi.STATE_SELECTED))
 
         mark = len(events)
         key("Down")
         moved = wait_until(lambda: focused_items("Results", mark))
         check("Down reports the second row as focused", moved and moved[-1][4] == 1, events[mark:])
-        check("the text box keeps the keyboard", states(field).contains(pyatspi.STATE_FOCUSED))
+        check("the text box keeps the keyboard", field.getState().contains(pyatspi.STATE_FOCUSED))
         key("Up")
-        wait_until(lambda: states(results[0]).contains(pyatspi.STATE_SELECTED))
+        wait_until(lambda: results[0].getState().contains(pyatspi.STATE_SELECTED))
 
         mark = len(events)
         key("ctrl+k")

@@ -242,7 +242,6 @@ def settings():
     """The settings window from a shell: recording a new hot key by keyboard alone, and how it looks."""
     set_up_sandbox()
     seed_old_clip("three days old", 3)
-    run(CLI, "history", "add", HOME, check_status=True)
     with zarvo_running():
         check("a 3-day-old clip is kept under the 30-day default",
               "three days old" in run(CLI, "clips", "list").stdout)
@@ -279,18 +278,6 @@ def settings():
         hide_panel()
         key("super+r")
         check("Super+R no longer does", not wait_until(panel, timeout=0.8))
-
-        # Backwards from the first control, the keyboard reaches the last section's button, scrolled
-        # into view.
-        window, _ = open_settings()
-        key("shift+Tab", settle=0.3)
-        window_shot(window, "settings-last-control")
-        check("history is remembered before", HOME in run(CLI, "history", "list").stdout)
-        key("space")
-        check("Shift+Tab, Space clears the history from the last section",
-              wait_until(lambda: not run(CLI, "history", "list").stdout.strip(), timeout=3))
-        key("Escape")
-        wait_until(lambda: not settings_window())
 
     with zarvo_running(False, dict(os.environ, GTK_THEME="Adwaita:dark"), "zarvo-dark.log"):
         wait_until(panel_has_keyboard, timeout=30)
@@ -351,9 +338,8 @@ def main():
         focus(term_window)
         key("super+r")
         wait_until(panel_has_keyboard)
-        # The last text is still there, selected: the first Esc clears it, the second hides the panel.
-        key("Escape")
-        check("Esc keeps the panel while it clears the text", not wait_until(lambda: not panel(), timeout=0.4))
+        # The last text is still there: the first Esc clears it (PanelKeysTest), the second hides the panel.
+        key("Escape", settle=0.4)
         check("the second Esc hides the panel", hide_panel())
         check("the terminal has the keyboard back", wait_until(lambda: active_window() == term_window),
               f"active={active_window():#x} terminal={term_window:#x}")

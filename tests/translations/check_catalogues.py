@@ -16,37 +16,32 @@ import xml.etree.ElementTree as ET
 PLACEHOLDER = re.compile(r"%(?:L?\d|n)")
 
 
-def messages(path):
-    for context in ET.parse(path).getroot().iter("context"):
-        name = context.findtext("name")
-        for message in context.iter("message"):
-            yield name, message
-
-
 def problems(path, plural_only):
     found = []
-    for context, message in messages(path):
-        source = message.findtext("source")
-        where = f"{os.path.basename(path)}: {context}: {source!r}"
-        translation = message.find("translation")
-        kind = translation.get("type") if translation is not None else "missing"
-        if kind in ("vanished", "obsolete"):
-            found.append(f"{where}: no longer in the code")
-            continue
-        if kind == "unfinished":
-            found.append(f"{where}: not translated")
-            continue
-        numerus = message.get("numerus") == "yes"
-        if plural_only and not numerus:
-            found.append(f"{where}: the English catalogue holds plural forms only")
-            continue
-        forms = [f.text or "" for f in translation.iter("numerusform")] if numerus else [translation.text or ""]
-        if not forms or any(not f.strip() for f in forms):
-            found.append(f"{where}: empty translation")
-            continue
-        for placeholder in set(PLACEHOLDER.findall(source)):
-            if not any(placeholder in f for f in forms):
-                found.append(f"{where}: the translation lacks {placeholder}")
+    for element in ET.parse(path).getroot().iter("context"):
+        context = element.findtext("name")
+        for message in element.iter("message"):
+            source = message.findtext("source")
+            where = f"{os.path.basename(path)}: {context}: {source!r}"
+            translation = message.find("translation")
+            kind = translation.get("type") if translation is not None else "missing"
+            if kind in ("vanished", "obsolete"):
+                found.append(f"{where}: no longer in the code")
+                continue
+            if kind == "unfinished":
+                found.append(f"{where}: not translated")
+                continue
+            numerus = message.get("numerus") == "yes"
+            if plural_only and not numerus:
+                found.append(f"{where}: the English catalogue holds plural forms only")
+                continue
+            forms = [f.text or "" for f in translation.iter("numerusform")] if numerus else [translation.text or ""]
+            if not forms or any(not f.strip() for f in forms):
+                found.append(f"{where}: empty translation")
+                continue
+            for placeholder in set(PLACEHOLDER.findall(source)):
+                if not any(placeholder in f for f in forms):
+                    found.append(f"{where}: the translation lacks {placeholder}")
     return found
 
 

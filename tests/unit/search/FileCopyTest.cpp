@@ -113,12 +113,11 @@ TEST(FileCopy, PrivateFoldersAndFilesNeverOpenUpWhileCopied) {
     EXPECT_GT(seen, 0);
 
     // Once done: the original modes, times, link and (as root) owner.
-    EXPECT_EQ(modeOf(copy), 0700u);
-    EXPECT_EQ(modeOf(copy + "/secret"), 0700u);
-    EXPECT_EQ(modeOf(copy + "/open"), 0755u);
-    EXPECT_EQ(modeOf(copy + "/open/readme"), 0644u);
-    EXPECT_EQ(modeOf(copy + "/tool"), 0750u);
-    EXPECT_EQ(modeOf(copy + "/secret/f2999"), 0600u);
+    const std::pair<const char*, mode_t> modes[] = {{"", 0700},      {"/secret", 0700},
+                                                    {"/open", 0755}, {"/open/readme", 0644},
+                                                    {"/tool", 0750}, {"/secret/f2999", 0600}};
+    for (const auto& [entry, mode] : modes)
+        EXPECT_EQ(modeOf(copy + entry), mode) << entry;
     EXPECT_EQ(QDir(copy + "/secret").entryList(QDir::Files).size(), 3000);
     EXPECT_EQ(QFile::symLinkTarget(copy + "/link"), "/etc/passwd");
     struct stat status;

@@ -24,10 +24,8 @@
 #include "store/Settings.h"
 #include "store/UserDefaults.h"
 
-#include <QFile>
 #include <QThreadPool>
 #include <QTimer>
-#include <functional>
 
 namespace zarvo::testing {
 

@@ -26,7 +26,6 @@ TEST(PanelTexts, PlaceholdersAndEmptyTextsFollowModeAndState) {
     EXPECT_TRUE(PanelTexts::emptyText(f.model, f.settings).startsWith("Type a path, a file name"));
     EXPECT_TRUE(PanelTexts::emptyText(f.model, f.settings).contains("week:   \u00B7   Type ?"));
     EXPECT_EQ(view.emptyTextShown(), PanelTexts::emptyText(f.model, f.settings));
-    EXPECT_TRUE(view.footerText().startsWith("\u21A9 Open")) << view.footerText().toStdString();
     f.model.setMessage(QStringLiteral("Copied ~/x"));
     EXPECT_EQ(view.footerText(), "Copied ~/x");
     f.model.setMessage(std::nullopt);
@@ -55,8 +54,7 @@ TEST(PanelTexts, PlaceholdersAndEmptyTextsFollowModeAndState) {
     EXPECT_EQ(view.clipPreview()->shownText(), "first copy");
     EXPECT_TRUE(view.clipPreview()->shownDetails().startsWith("From Editor"));
     f.model.setQuery("abc");
-    EXPECT_EQ(PanelTexts::emptyText(f.model, f.settings), "No clips match \u201C"
-                                                          "abc\u201D");
+    EXPECT_EQ(PanelTexts::emptyText(f.model, f.settings), "No clips match \u201Cabc\u201D");
     f.settings.setKeepClipboardHistory(false);
     EXPECT_EQ(PanelTexts::emptyText(f.model, f.settings),
               "Clipboard history is off.\nTurn it on in Settings (\u2318,).");

@@ -273,8 +273,9 @@ TEST(SearchViewTest, FooterHintsDropWholeAndNeverOverlap) {
     keys.registerKey(HotKeyManager::Slot::main, 15, 0x100);
     SearchView view{SearchView::Services{f.model, f.settings, f.favorites, &f.clips, &f.p.workspace, &keys}};
     view.show();
+    const QList<PanelTexts::Hint> hints = PanelTexts::hints(SearchModel::Mode::search);
     QStringList all;
-    for (const PanelTexts::Hint& hint : PanelTexts::hints(SearchModel::Mode::search))
+    for (const PanelTexts::Hint& hint : hints)
         all << words.keys(hint.keys) + " " + words.text(hint.label);
     QSet<int> counts;
     bool shortened = false;
@@ -308,7 +309,6 @@ TEST(SearchViewTest, FooterHintsDropWholeAndNeverOverlap) {
         QFont bold = left->font();
         bold.setBold(true);
         const QFontMetrics regular(left->font()), heavy(bold);
-        const QList<PanelTexts::Hint> hints = PanelTexts::hints(SearchModel::Mode::search);
         int hintsWidth = regular.horizontalAdvance("   ") * int(qMax<qsizetype>(0, shown.size() - 1));
         for (int i = 0; i < shown.size(); ++i) {
             const QString keysShown = words.keys(hints[i].keys);
