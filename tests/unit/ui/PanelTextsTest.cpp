@@ -26,6 +26,7 @@ TEST(PanelTexts, PlaceholdersAndEmptyTextsFollowModeAndState) {
     EXPECT_TRUE(PanelTexts::emptyText(f.model, f.settings).startsWith("Type a path, a file name"));
     EXPECT_TRUE(PanelTexts::emptyText(f.model, f.settings).contains("week:   \u00B7   Type ?"));
     EXPECT_EQ(view.emptyTextShown(), PanelTexts::emptyText(f.model, f.settings));
+    EXPECT_TRUE(view.footerText().startsWith("\u21A9 Open")) << view.footerText().toStdString();
     f.model.setMessage(QStringLiteral("Copied ~/x"));
     EXPECT_EQ(view.footerText(), "Copied ~/x");
     f.model.setMessage(std::nullopt);
