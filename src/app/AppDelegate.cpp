@@ -83,9 +83,9 @@ void addEditActions(QWidget* window) {
 AppDelegate::AppDelegate(Services services, QObject* parent)
     : QObject(parent), m_s(std::move(services)),
       m_hotKeys(new HotKeyRegistration(Settings::shared(), HotKeyManager::shared(), this)) {
-    m_model = std::make_unique<SearchModel>(
-        SearchModel::Services{m_s.platform, Settings::shared(), History::shared(), Favorites::shared(),
-                              m_s.clips, m_s.metadata, m_s.platform.pasteboard, m_s.applications});
+    m_model = std::make_unique<SearchModel>(SearchModel::Services{
+        m_s.platform, Settings::shared(), History::shared(), Favorites::shared(), m_s.clips, m_s.metadata,
+        m_s.platform.pasteboard, m_s.applications, &HotKeyManager::shared()});
 }
 
 AppDelegate::~AppDelegate() {

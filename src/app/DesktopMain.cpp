@@ -95,7 +95,8 @@ std::unique_ptr<zarvo::ClipStore> openClipStore(bool locked, const zarvo::Platfo
         return nullptr;
     }
     return std::make_unique<ClipStore>(ClipStore::defaultDirectory(platform.environment), platform.pasteboard,
-                                       true, ClipStore::Services::fromPlatform(platform));
+                                       true,
+                                       ClipStore::Services::fromPlatform(platform, &Settings::shared()));
 }
 
 } // namespace
@@ -182,8 +183,8 @@ int zarvoDesktopMain(int argc, char** argv, const char* requestName, bool portab
                                                             &applications, indexAccess});
     delegate = &appDelegate;
     const SearchModel::Services services{
-        platform,    Settings::shared(), History::shared(),   Favorites::shared(),
-        clips.get(), metadata.get(),     platform.pasteboard, &applications};
+        platform,       Settings::shared(),  History::shared(), Favorites::shared(),     clips.get(),
+        metadata.get(), platform.pasteboard, &applications,     &HotKeyManager::shared()};
     appDelegate.onCliRequest = [&clips, services](const QJsonObject& request,
                                                   std::function<void(const QJsonObject&)> reply) {
         if (!clips) {

@@ -74,6 +74,10 @@ Platform& CliContext::platform() {
     return Platform::current();
 }
 
+Settings& CliContext::settings() {
+    return Settings::shared();
+}
+
 bool CliContext::hasDisplay() const {
     return m_platform && m_platform->hasDisplay();
 }
@@ -82,7 +86,7 @@ ClipStore* CliContext::clipStore() {
     if (!m_clipStore)
         m_clipStore =
             std::make_unique<ClipStore>(ClipStore::defaultDirectory(platform().environment), nullptr, false,
-                                        ClipStore::Services::fromPlatform(platform()));
+                                        ClipStore::Services::fromPlatform(platform(), &settings()));
     return m_clipStore.get();
 }
 
@@ -110,8 +114,8 @@ std::unique_ptr<AppBundleSource> CliContext::newApplicationSource() {
 }
 
 SearchModel::Services CliContext::searchServices() {
-    return SearchModel::Services{platform(),  Settings::shared(), History::shared(),     Favorites::shared(),
-                                 clipStore(), metadata(),         platform().pasteboard, applications()};
+    return SearchModel::Services{platform(),  settings(), History::shared(),     Favorites::shared(),
+                                 clipStore(), metadata(), platform().pasteboard, applications()};
 }
 
 } // namespace zarvo::cli

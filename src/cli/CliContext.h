@@ -9,6 +9,7 @@ class AppCatalog;
 class AppBundleSource;
 class ClipStore;
 class MetadataQueryFactory;
+class Settings;
 class UserDefaultsStore;
 struct Platform;
 namespace index {
@@ -69,6 +70,8 @@ public:
     // The platform the commands work on and hand on: the one setUp installed (a test's fakes when a
     // command runs in process).
     Platform& platform();
+    // The user's settings, on the platform's defaults store.
+    Settings& settings();
     // The clip store, opened on first use (read from disk, not capturing).
     ClipStore* clipStore();
     // The file index (the snapshot loaded, crawled when there is none), opened on first use.

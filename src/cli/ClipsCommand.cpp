@@ -326,10 +326,10 @@ int runClipsCommand(const QStringList& arguments, QIODevice& input, QTextStream&
     if (!lock) return fail(problem);
 
     Pasteboard* pasteboard = platform.pasteboard;
-    ClipStore store(directory,
-                    command == QLatin1String("copy") || command == QLatin1String("watch") ? pasteboard
-                                                                                          : nullptr,
-                    false, ClipStore::Services::fromPlatform(platform));
+    ClipStore store(
+        directory,
+        command == QLatin1String("copy") || command == QLatin1String("watch") ? pasteboard : nullptr, false,
+        ClipStore::Services::fromPlatform(platform, &cli::CliContext::shared().settings()));
     if (const auto& notice = store.openingNotice()) err() << "clips: " << *notice << "\n";
     const int status = run(store, args);
     store.flush(); // everything on disk before the lock goes

@@ -55,8 +55,8 @@ QJsonObject rowJson(const ResultItem& item) {
 
 namespace {
 
-QString format(const SearchModel& model, const Environment* environment, const QString& text, bool json,
-               bool terminal) {
+QString format(const SearchModel& model, const Environment* environment, const PlatformWords& words,
+               const QString& text, bool json, bool terminal) {
     QString output;
     QTextStream out(&output);
     if (json) {
@@ -72,7 +72,6 @@ QString format(const SearchModel& model, const Environment* environment, const Q
         return output;
     }
     // Messages and second lines in the panel's words, as the panel draws them.
-    const PlatformWords& words = PlatformWords::current();
     if (model.message()) out << shown(words.text(*model.message()), terminal) << "\n";
     for (const auto& item : model.results()) {
         out << shown(item.name(), terminal);
@@ -113,6 +112,7 @@ void runQuery(const SearchModel::Services& services, const QStringList& args,
     struct Pending {
         SearchModel* model;
         const Environment* environment;
+        const PlatformWords& words;
         QString text;
         bool json;
         bool terminal; // as it is now: the answer is formatted later
@@ -120,16 +120,17 @@ void runQuery(const SearchModel::Services& services, const QStringList& args,
         bool finished = false;
     };
     auto pending = std::make_shared<Pending>(Pending{new SearchModel(services), services.platform.environment,
-                                                     text, json, printsToTerminal(), std::move(done)});
+                                                     PlatformWords::of(services.platform), text, json,
+                                                     printsToTerminal(), std::move(done)});
     // Once: when the file search reports its last batch, or when it takes too long.
     const auto finish = [pending] {
         if (pending->finished) return;
         pending->finished = true;
         pending->model->deleteLater();
-        pending->done(
-            {0,
-             format(*pending->model, pending->environment, pending->text, pending->json, pending->terminal),
-             QString()});
+        pending->done({0,
+                       format(*pending->model, pending->environment, pending->words, pending->text,
+                              pending->json, pending->terminal),
+                       QString()});
     };
     SearchModel* model = pending->model;
     model->pipeline().setShowsFileSearchProgress(false);

@@ -2,9 +2,7 @@
 
 #include "clipboard/Clip.h"
 #include "platform/Clock.h"
-#include "platform/HotKeyFormat.h"
 #include "search/ResultItem.h"
-#include "store/Settings.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -119,17 +117,16 @@ ResultItem ResultItem::clip(const Clock* clock, const Clip& clip) {
 
 namespace zarvo {
 
-ResultItem ResultItem::clipboardHistory(int count) {
+ResultItem ResultItem::clipboardHistory(int count, const QString& clipHotKey) {
     ResultItem item;
     item.url = clipsURL();
     item.source = Source::clip;
     item.title = QCoreApplication::translate("ClipRows", "Clipboard History");
     item.symbol = QStringLiteral("doc.on.clipboard");
-    const Settings& settings = Settings::shared();
     //: %1 is the clipboard hot key. Keep "clip:": it is what the user types.
     item.subtitle =
         QCoreApplication::translate("ClipRows", "%Ln clip(s) you copied \u00B7 %1 or clip:", nullptr, count)
-            .arg(HotKeyFormat::display(settings.clipHotKeyModifiers(), settings.clipHotKeyLabel()));
+            .arg(clipHotKey);
     return item;
 }
 

@@ -24,19 +24,20 @@ using Text::trimSpacesAndTabs;
 
 // ---- Construction ----
 
-ClipStore::Services ClipStore::Services::fromPlatform(const Platform& platform) {
+ClipStore::Services ClipStore::Services::fromPlatform(const Platform& platform, const Settings* settings) {
     Services services;
     services.workspace = platform.workspace;
     services.clock = platform.clock;
     services.images = platform.images;
     if (platform.environment) services.ownBundleID = platform.environment->appIdentifier();
-    services.legacyDefaults = &Settings::sharedDefaults();
-    // Read at the moment of use, so a change in the settings window applies to the next copy.
-    services.policy = [] {
-        const Settings& settings = Settings::shared();
-        return ClipPolicy{settings.keepClipboardHistory(), settings.clipRetentionDays(),
-                          settings.clipIgnoredApps()};
-    };
+    if (settings) {
+        services.legacyDefaults = &settings->defaults();
+        // Read at the moment of use, so a change in the settings window applies to the next copy.
+        services.policy = [settings] {
+            return ClipPolicy{settings->keepClipboardHistory(), settings->clipRetentionDays(),
+                              settings->clipIgnoredApps()};
+        };
+    }
     services.webURL = [](const QString& text) { return PathInput::webURL(text); };
     // A copy of the bundle: it holds only pointers to services that outlive the store.
     services.expandPath = [platform](const QString& text) { return PathInput::expand(platform, text); };

@@ -49,7 +49,8 @@ public:
         bool operator==(const Prepared&) const = default;
     };
 
-    // What the store reaches outside itself. `fromPlatform` fills it from a platform.
+    // What the store reaches outside itself. `fromPlatform` fills it from a platform and the user's
+    // settings, which must outlive the store (none: the default policy, no earlier defaults).
     struct Services {
         Workspace* workspace = nullptr;         // front application, activations, source names
         Clock* clock = nullptr;                 // none: the system clock
@@ -62,7 +63,7 @@ public:
         QString ownBundleID;           // the application's own identifier, for its own copies
         bool generalPasteboard = true; // only the general pasteboard is attributed to the front application
 
-        static Services fromPlatform(const Platform& platform);
+        static Services fromPlatform(const Platform& platform, const Settings* settings);
     };
 
     static constexpr qint64 maximumReadBytes = 50'000'000;

@@ -9,10 +9,13 @@ QString PlatformWords::hotKey(quint32 modifiers, const QString& keyLabel) const 
     return HotKeyFormat::display(modifiers, keyLabel);
 }
 
-const PlatformWords& PlatformWords::current() {
+const PlatformWords& PlatformWords::of(const Platform& platform) {
     static const PlatformWords asWritten;
-    const PlatformWords* words = Platform::current().words;
-    return words ? *words : asWritten;
+    return platform.words ? *platform.words : asWritten;
+}
+
+const PlatformWords& PlatformWords::current() {
+    return of(Platform::current());
 }
 
 } // namespace zarvo

@@ -4,6 +4,8 @@
 
 namespace zarvo {
 
+struct Platform;
+
 // How shown texts name things of the desktop. The model and the views write the Mac's words (Finder,
 // System Settings, ⌘K); each back end spells them for its desktop here, in one table, so a macOS back
 // end shows the texts as written and every other back end stays consistent.
@@ -21,7 +23,9 @@ public:
     // here, so the same word used as an ordinary label ("Preview" for Ctrl+Y) stays as it is.
     virtual QString title(const QString& shown) const { return text(shown); }
 
-    // The process's words: those of Platform::current(), else the Mac's as written.
+    // The words of a platform, else the Mac's as written.
+    static const PlatformWords& of(const Platform& platform);
+    // The process's words: those of Platform::current().
     static const PlatformWords& current();
 };
 

@@ -30,7 +30,7 @@ bool isWeb(const QUrl& url) {
 QList<ItemAction> ResultActions::buildActions(const ResultItem& item) {
     QList<ItemAction> out = rowActions(item);
     // Shown, filtered and printed by zarvo-cli alike, so spelled for this desktop once, here.
-    const PlatformWords& words = PlatformWords::current();
+    const PlatformWords& words = PlatformWords::of(m_services.platform);
     for (ItemAction& action : out) {
         action.title = words.text(action.title);
         if (action.shortcut) action.shortcut = words.keys(*action.shortcut);
@@ -218,7 +218,7 @@ QList<ItemAction> ResultActions::contextActions(const ResultItem& item) {
             out << entry(tr("Remove from History"),
                          run([item](ResultActions& a) { a.removeFromHistory(item); }), true);
     }
-    const PlatformWords& words = PlatformWords::current();
+    const PlatformWords& words = PlatformWords::of(m_services.platform);
     for (ItemAction& action : out)
         action.title = words.text(action.title);
     return out;

@@ -130,14 +130,13 @@ const QList<HelpTopic>& written() {
 
 } // namespace
 
-QList<HelpTopic> HelpTopic::all() {
-    const PlatformWords& words = PlatformWords::current();
-    const Settings& settings = Settings::shared();
+QList<HelpTopic> HelpTopic::all(const HelpContext& context) {
+    const PlatformWords& words = PlatformWords::of(context.platform);
+    const Settings& settings = context.settings;
     const QString hotKey = words.hotKey(settings.hotKeyModifiers(), settings.hotKeyLabel());
     // Named as it works: a key that reaches us only from some windows says so.
-    const QString clipHotKey = HotKeyManager::shared().shownKey(
-        HotKeyManager::Slot::clipboard,
-        words.hotKey(settings.clipHotKeyModifiers(), settings.clipHotKeyLabel()));
+    QString clipHotKey = words.hotKey(settings.clipHotKeyModifiers(), settings.clipHotKeyLabel());
+    if (context.hotKeys) clipHotKey = context.hotKeys->shownKey(HotKeyManager::Slot::clipboard, clipHotKey);
     QList<HelpTopic> topics = written();
     for (HelpTopic& topic : topics) {
         topic.title = words.text(QCoreApplication::translate("Help", topic.title.toUtf8().constData()));
@@ -148,10 +147,10 @@ QList<HelpTopic> HelpTopic::all() {
     return topics;
 }
 
-QList<HelpTopic> HelpTopic::matches(const QString& query) {
+QList<HelpTopic> HelpTopic::matches(const HelpContext& context, const QString& query) {
     const QString q = trimSpacesAndTabs(query);
-    if (q.isEmpty()) return all();
-    const QList<HelpTopic> topics = all(); // the scores point into it
+    if (q.isEmpty()) return all(context);
+    const QList<HelpTopic> topics = all(context); // the scores point into it
     QList<std::pair<int, const HelpTopic*>> scored;
     for (const HelpTopic& topic : topics) {
         int score = Fuzzy::score(q, topic.title).value_or(-1);
@@ -203,15 +202,18 @@ ResultItem item(const HelpTopic& topic) {
     return row;
 }
 
-QList<ResultItem> rows(const Platform& platform, const QString& text) {
+QList<ResultItem> rows(const HelpContext& context, const QString& text) {
     const QString t = text.trimmed();
-    if (t == QLatin1String("??"))
-        return Shortcuts::matches(platform, QStringLiteral("?"), ResultItem::Source::shortcut);
+    const QList<Shortcut> keywords = Shortcuts::all(context.platform, context.settings.customShortcuts());
+    const auto keywordRows = [&](const QString& typed) {
+        return Shortcuts::matches(context.platform, typed, ResultItem::Source::shortcut, keywords);
+    };
+    if (t == QLatin1String("??")) return keywordRows(QStringLiteral("?"));
     const QString rest = words(t);
     QList<ResultItem> out;
-    for (const HelpTopic& topic : HelpTopic::matches(rest))
+    for (const HelpTopic& topic : HelpTopic::matches(context, rest))
         out << item(topic);
-    if (!rest.isEmpty()) out << Shortcuts::matches(platform, rest, ResultItem::Source::shortcut);
+    if (!rest.isEmpty()) out << keywordRows(rest);
     return out;
 }
 

@@ -9,6 +9,18 @@
 
 namespace zarvo {
 
+class HotKeyManager;
+class Settings;
+struct Platform;
+
+// What the manual is spelled with: the desktop's words, the keys as set and, where known, as they work.
+struct HelpContext {
+    const Platform& platform;
+    const Settings& settings;
+    // None: the system-wide keys are named as set.
+    const HotKeyManager* hotKeys = nullptr;
+};
+
 // One entry of the searchable manual that "?" shows.
 struct HelpTopic {
     QString title;
@@ -20,10 +32,10 @@ struct HelpTopic {
     bool operator==(const HelpTopic&) const = default;
 
     // Every topic, in manual order, in this platform's words and with the hot keys as registered.
-    static QList<HelpTopic> all();
+    static QList<HelpTopic> all(const HelpContext& context);
     // Topics whose title fuzzily matches the query or whose detail contains it, best first; all for
     // an empty query.
-    static QList<HelpTopic> matches(const QString& query);
+    static QList<HelpTopic> matches(const HelpContext& context, const QString& query);
 };
 
 namespace Help {
@@ -39,7 +51,7 @@ QUrl url(const QString& title);
 // The row of one topic.
 ResultItem item(const HelpTopic& topic);
 // The help list for a help query: one row per matching topic, then the keyword rows for the words.
-QList<ResultItem> rows(const Platform& platform, const QString& text);
+QList<ResultItem> rows(const HelpContext& context, const QString& text);
 
 } // namespace Help
 

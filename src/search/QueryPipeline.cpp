@@ -7,6 +7,7 @@
 #include "files/SpotlightSearch.h"
 #include "platform/Clock.h"
 #include "platform/Environment.h"
+#include "platform/HotKeyFormat.h"
 #include "platform/Platform.h"
 #include "search/ClipboardTab.h"
 #include "search/Fuzzy.h"
@@ -37,6 +38,11 @@ constexpr int kMergedFileRows = 60;
 using Text::trimSpacesAndTabs;
 
 using Text::words;
+
+// The user's keywords and the built-ins they leave.
+QList<Shortcut> keywords(const QueryPipeline::Services& services) {
+    return Shortcuts::all(services.platform, services.settings.customShortcuts());
+}
 
 bool everyWordMatches(const QStringList& words, const QString& name) {
     for (const QString& word : words)
@@ -157,12 +163,13 @@ void QueryPipeline::runSearch() {
         return;
     }
     if (text == QLatin1String("??")) {
-        m.setResults(
-            Shortcuts::matches(m_services.platform, QStringLiteral("?"), ResultItem::Source::shortcut));
+        m.setResults(Shortcuts::matches(m_services.platform, QStringLiteral("?"),
+                                        ResultItem::Source::shortcut, keywords(m_services)));
         return;
     }
     if (text.startsWith(QLatin1Char('?')) || lower == QLatin1String("help")) {
-        m.setResults(Help::rows(m_services.platform, text));
+        m.setResults(
+            Help::rows(HelpContext{m_services.platform, m_services.settings, m_services.hotKeys}, text));
         return;
     }
 
@@ -183,9 +190,10 @@ void QueryPipeline::runSearch() {
     QList<ResultItem> fallback;
     if (!q.hasFilters()) {
         if (auto url = PathInput::webURL(text)) baseList << webItem(*url, ResultItem::Source::web);
-        baseList += Shortcuts::matches(m_services.platform, text, ResultItem::Source::shortcut);
+        baseList +=
+            Shortcuts::matches(m_services.platform, text, ResultItem::Source::shortcut, keywords(m_services));
         baseList += libraryItems(text);
-        if (asksForClipboardHistory(lower)) baseList << ResultItem::clipboardHistory(clipCount());
+        if (asksForClipboardHistory(lower)) baseList << clipsRow();
         if (!WebSearch::engines().isEmpty())
             if (auto item = WebSearch::engines().first().item(text, ResultItem::Source::web))
                 fallback << *item;
@@ -385,11 +393,11 @@ QList<ResultItem> QueryPipeline::commandItems(const QString& command) const {
 
 std::optional<ResultItem> QueryPipeline::resolve(const QString& key, ResultItem::Source source) const {
     if (key.startsWith(QLatin1String("shortcut:")))
-        return Shortcuts::itemForKeyword(m_services.platform, key.mid(9), source);
+        return Shortcuts::itemForKeyword(m_services.platform, key.mid(9), source, keywords(m_services));
     if (key.startsWith(QLatin1String("run:")))
         return ResultItem::commandItem(m_services.platform.workspace, key.mid(4), source);
     if (key == ResultItem::clipsURL().toString(QUrl::FullyEncoded)) {
-        ResultItem item = ResultItem::clipboardHistory(clipCount());
+        ResultItem item = clipsRow();
         item.source = source;
         return item;
     }
@@ -451,8 +459,11 @@ void QueryPipeline::refreshFolderAccess() {
     });
 }
 
-int QueryPipeline::clipCount() const {
-    return m_services.clips ? int(m_services.clips->clips().size()) : 0;
+ResultItem QueryPipeline::clipsRow() const {
+    const Settings& settings = m_services.settings;
+    return ResultItem::clipboardHistory(
+        m_services.clips ? int(m_services.clips->clips().size()) : 0,
+        HotKeyFormat::display(settings.clipHotKeyModifiers(), settings.clipHotKeyLabel()));
 }
 
 void QueryPipeline::cancelSearches() {

@@ -23,6 +23,7 @@ class Pasteboard;
 struct Platform;
 class SearchModel;
 class Settings;
+class HotKeyManager;
 class SpotlightSearch;
 
 // From the typed text to the ranked rows: the handling of a change of the text, the debounce,
@@ -40,6 +41,7 @@ public:
         MetadataQueryFactory* metadata = nullptr;
         Pasteboard* pasteboard = nullptr;
         const AppCatalog* applications = nullptr;
+        const HotKeyManager* hotKeys = nullptr;
     };
     QueryPipeline(SearchModel& model, Services services);
     ~QueryPipeline();
@@ -70,7 +72,8 @@ private:
     QList<ResultItem> libraryItems(const std::optional<QString>& text) const;
     QList<ResultItem> commandItems(const QString& command) const;
     std::optional<ResultItem> resolve(const QString& key, ResultItem::Source source) const;
-    int clipCount() const;
+    // The row that opens the clipboard tab, with the clip count and key of now.
+    ResultItem clipsRow() const;
     void startFileSearch(const QString& text, const SearchQuery& q, const QList<ResultItem>& base,
                          const QList<ResultItem>& fallback);
     void mergeFileResults(const QString& text, const SearchQuery& q, const QList<ResultItem>& base,

@@ -59,8 +59,8 @@ struct ResultItem {
     static ResultItem commandItem(const Workspace* workspace, const QString& command, Source source);
     static ResultItem network(const QUrl& url, Source source);
     static const QUrl& clipsURL();
-    // The row that opens the clipboard tab; the hot-key label comes from the settings.
-    static ResultItem clipboardHistory(int count);
+    // The row that opens the clipboard tab, named with the clipboard's hot key as shown.
+    static ResultItem clipboardHistory(int count, const QString& clipHotKey);
     // A clip's row; its age is counted to the clock's now (the system time without one).
     static ResultItem clip(const Clock* clock, const Clip& clip);
 

@@ -16,7 +16,7 @@ SearchModel::SearchModel(Services services, QObject* parent)
     m_pipeline = std::make_unique<QueryPipeline>(
         *this, QueryPipeline::Services{services.platform, services.settings, services.history,
                                        services.favorites, services.clips, services.metadata,
-                                       services.pasteboard, services.applications});
+                                       services.pasteboard, services.applications, services.hotKeys});
     m_resultActions = std::make_unique<ResultActions>(
         *this, *m_shell,
         ResultActions::Services{services.platform, services.settings, services.history, services.favorites,

@@ -15,6 +15,7 @@ class ClipboardTab;
 class ClipStore;
 class Favorites;
 class History;
+class HotKeyManager;
 class KeyMap;
 class MetadataQueryFactory;
 class PanelModes;
@@ -48,6 +49,8 @@ public:
         Pasteboard* pasteboard = nullptr;
         // The installed applications: their rows, names and ranking. None: applications are files.
         const AppCatalog* applications = nullptr;
+        // How the system-wide keys reach us, for the texts that name them. None: named as set.
+        const HotKeyManager* hotKeys = nullptr;
     };
     // Where the text box should be focused and how: a new token asks the view to focus it again.
     struct FocusRequest {

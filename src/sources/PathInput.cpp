@@ -6,7 +6,6 @@
 #include "platform/Workspace.h"
 #include "search/Fuzzy.h"
 #include "sources/FolderListing.h"
-#include "store/Settings.h"
 
 #include <QCollator>
 #include <QFile>
@@ -287,10 +286,6 @@ QList<ResultItem> completions(const Platform& platform, const QString& text, boo
         results << ResultItem::file(platform.workspace, full, ResultItem::Source::path);
     }
     return results;
-}
-
-QList<ResultItem> completions(const Platform& platform, const QString& text) {
-    return completions(platform, text, Settings::shared().showHiddenFiles());
 }
 
 bool looksLikeFileName(const QString& text) {

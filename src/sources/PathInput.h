@@ -35,8 +35,6 @@ QString expand(const Platform& platform, const QString& text);
 QString expandVariables(const Platform& platform, const QString& text);
 // Rows for a typed path: the exact path if it exists, then matching entries of its folder.
 QList<ResultItem> completions(const Platform& platform, const QString& text, bool showHidden);
-// The same, showing dot files as the user's settings say.
-QList<ResultItem> completions(const Platform& platform, const QString& text);
 // Whether the query is a bare file name such as report.pdf.
 bool looksLikeFileName(const QString& text);
 // The web address a text stands for (a scheme is added to bare hosts), or none.

@@ -383,10 +383,6 @@ QList<Shortcut> builtIn(const Platform& platform) {
     return table;
 }
 
-QList<Shortcut> all(const Platform& platform) {
-    return all(platform, Settings::shared().customShortcuts());
-}
-
 QList<Shortcut> all(const Platform& platform, const QList<CustomShortcut>& custom) {
     // Asked on every keystroke: the merged table is kept while the user's keywords and the built-in
     // table stay the same (a rebuilt built-in table has new data; the kept copy holds on to the old).
@@ -415,12 +411,6 @@ QList<Shortcut> all(const Platform& platform, const QList<CustomShortcut>& custo
     keptFor.emplace(custom, table);
     kept = result;
     return result;
-}
-
-QList<ResultItem> matches(const Platform& platform, const QString& text, ResultItem::Source source) {
-    const QString q = trimSpacesAndTabs(text.toLower());
-    if (q.isEmpty()) return {};
-    return matches(platform, text, source, all(platform));
 }
 
 QList<ResultItem> matches(const Platform& platform, const QString& text, ResultItem::Source source,
@@ -479,8 +469,8 @@ QList<ResultItem> matches(const Platform& platform, const QString& text, ResultI
 }
 
 std::optional<ResultItem> itemForKeyword(const Platform& platform, const QString& keyword,
-                                         ResultItem::Source source) {
-    for (const Shortcut& shortcut : all(platform))
+                                         ResultItem::Source source, const QList<Shortcut>& shortcuts) {
+    for (const Shortcut& shortcut : shortcuts)
         if (shortcut.keyword == keyword) return item(platform, shortcut, source);
     return std::nullopt;
 }
@@ -490,9 +480,10 @@ namespace {
 // An application row is titled with the name of the application that opens (a desktop entry's Name
 // here), the table's name in this platform's words when the application gives none. The workspace
 // keeps the names it has read, so this costs no file read per keystroke.
-QString applicationTitle(const Workspace& workspace, const QString& location, const QString& written) {
+QString applicationTitle(const Workspace& workspace, const PlatformWords& words, const QString& location,
+                         const QString& written) {
     const QString name = workspace.applicationName(location).trimmed();
-    return name.isEmpty() ? PlatformWords::current().title(written) : name;
+    return name.isEmpty() ? words.title(written) : name;
 }
 
 } // namespace
@@ -500,7 +491,7 @@ QString applicationTitle(const Workspace& workspace, const QString& location, co
 std::optional<ResultItem> item(const Platform& platform, const Shortcut& shortcut,
                                ResultItem::Source source) {
     const Workspace* workspace = platform.workspace;
-    const PlatformWords& words = PlatformWords::current();
+    const PlatformWords& words = PlatformWords::of(platform);
     std::optional<ResultItem> row = std::visit(
         [&](const auto& target) -> std::optional<ResultItem> {
             using T = std::decay_t<decltype(target)>;
@@ -515,7 +506,7 @@ std::optional<ResultItem> item(const Platform& platform, const Shortcut& shortcu
                     if (auto app = workspace->urlForApplication(identifier)) {
                         ResultItem r = ResultItem::file(workspace, *app, source);
                         r.subtitle = QCoreApplication::translate("Shortcuts", "Application");
-                        r.title = applicationTitle(*workspace, *app, shortcut.title);
+                        r.title = applicationTitle(*workspace, words, *app, shortcut.title);
                         return r;
                     }
                 }
@@ -532,7 +523,7 @@ std::optional<ResultItem> item(const Platform& platform, const Shortcut& shortcu
                 if (!target.pane || !paneURL.isValid()) {
                     r = ResultItem::file(workspace, *app, source);
                     r.subtitle = QCoreApplication::translate("Shortcuts", "Application");
-                    r.title = applicationTitle(*workspace, *app, shortcut.title);
+                    r.title = applicationTitle(*workspace, words, *app, shortcut.title);
                 } else {
                     r.url = paneURL;
                     r.source = source;

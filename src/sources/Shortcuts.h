@@ -59,16 +59,15 @@ namespace Shortcuts {
 // paths are this platform's places for the table's macOS folders.
 QList<Shortcut> builtIn(const Platform& platform);
 // The user's keywords (in stored order) followed by the built-ins they do not hide.
-QList<Shortcut> all(const Platform& platform);
 QList<Shortcut> all(const Platform& platform, const QList<CustomShortcut>& custom);
 
-// Keyword rows for typed text, at most 6; the text "?" gives every keyword that resolves.
-QList<ResultItem> matches(const Platform& platform, const QString& text, ResultItem::Source source);
+// Keyword rows for typed text among `shortcuts`, at most 6; the text "?" gives every keyword that
+// resolves.
 QList<ResultItem> matches(const Platform& platform, const QString& text, ResultItem::Source source,
                           const QList<Shortcut>& shortcuts);
 // The row of the first keyword equal to `keyword` (case-sensitive, aliases ignored), if it resolves.
 std::optional<ResultItem> itemForKeyword(const Platform& platform, const QString& keyword,
-                                         ResultItem::Source source);
+                                         ResultItem::Source source, const QList<Shortcut>& shortcuts);
 // One keyword as a row; none when its target is unavailable.
 std::optional<ResultItem> item(const Platform& platform, const Shortcut& shortcut, ResultItem::Source source);
 

@@ -53,7 +53,8 @@ struct LinuxPanel : Panel {
     ~LinuxPanel() { p.platform.words = nullptr; }
 
     std::optional<ResultItem> keyword(const char* name) {
-        return Shortcuts::itemForKeyword(p.platform, name, ResultItem::Source::shortcut);
+        return Shortcuts::itemForKeyword(p.platform, name, ResultItem::Source::shortcut,
+                                         Shortcuts::builtIn(p.platform));
     }
     QString query(const QString& text) {
         std::optional<cli::CommandOutput> output;
@@ -88,16 +89,17 @@ TEST(ShownWords, NothingShownOnLinuxNamesTheMacsThings) {
 
     // The manual, with the keys as registered: system-wide ones as Super, the panel's own as Ctrl.
     QString manual;
-    for (const HelpTopic& topic : HelpTopic::all())
+    const HelpContext help{f.p.platform, f.settings};
+    for (const HelpTopic& topic : HelpTopic::all(help))
         manual += topic.title + '\n' + topic.detail + '\n';
     seen << macWords("help", manual);
     EXPECT_TRUE(manual.contains("change Super+R,")) << manual.toStdString();
     EXPECT_TRUE(manual.contains("Shift+Super+V, or clip:")) << manual.toStdString();
     EXPECT_TRUE(manual.contains("Actions on a result: Ctrl+K"));
     // As the user changes it: the manual reads the settings, it does not repeat the defaults.
-    Settings::shared().setClipHotKeyModifiers(0x100 | 0x800);
-    Settings::shared().setClipHotKeyLabel("C");
-    EXPECT_TRUE(HelpTopic::matches("clip:").value(0).detail.contains("Alt+Super+C"));
+    f.settings.setClipHotKeyModifiers(0x100 | 0x800);
+    f.settings.setClipHotKeyLabel("C");
+    EXPECT_TRUE(HelpTopic::matches(help, "clip:").value(0).detail.contains("Alt+Super+C"));
 
     // The actions of a file, a web address and a clip.
     const auto actions = [&f](const ResultItem& row) {

@@ -223,7 +223,8 @@ TEST(ClipStoreWriter, Child) {
     const QByteArray dir = qgetenv("ZARVO_CLIP_WRITER_DIR");
     if (dir.isEmpty()) GTEST_SKIP() << "helper process of WriterKilledAtAnyMomentLeavesAReadableIndex";
     fakes::FakePlatform p;
-    ClipStore store(QString::fromUtf8(dir), nullptr, false, ClipStore::Services::fromPlatform(p.platform));
+    ClipStore store(QString::fromUtf8(dir), nullptr, false,
+                    ClipStore::Services::fromPlatform(p.platform, nullptr));
     const QByteArray round = qgetenv("ZARVO_CLIP_WRITER_ROUND");
     fprintf(stdout, "writing\n");
     fflush(stdout);

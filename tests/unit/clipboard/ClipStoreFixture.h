@@ -63,7 +63,7 @@ struct StoreFixture {
     UserDefaults defaults{p.defaults, "com.velorin.zarvo.tests"};
 
     ClipStore::Services services() {
-        ClipStore::Services s = ClipStore::Services::fromPlatform(p.platform);
+        ClipStore::Services s = ClipStore::Services::fromPlatform(p.platform, nullptr);
         s.policy = [this] { return settings; };
         s.legacyDefaults = &defaults;
         s.webURL = [](const QString& text) -> std::optional<QUrl> {

@@ -18,15 +18,16 @@ QStringList titles(const QList<ResultItem>& rows) {
 } // namespace
 
 TEST(Help, TableAndRows) {
-    zarvo::testing::Panel panel; // the keyword rows read the shared settings
-    const auto& all = HelpTopic::all();
+    zarvo::testing::Panel panel;
+    const HelpContext context{panel.p.platform, panel.settings};
+    const auto& all = HelpTopic::all(context);
     // "?" and "help" list the whole table, in order, as help rows.
     QStringList table;
     for (const auto& topic : all)
         table << topic.title;
     for (const char* text : {"?", "  ?  ", "help", "HELP"}) {
         EXPECT_TRUE(Help::isHelpQuery(QString::fromUtf8(text))) << text;
-        EXPECT_EQ(titles(Help::rows(panel.p.platform, QString::fromUtf8(text))), table) << text;
+        EXPECT_EQ(titles(Help::rows(context, QString::fromUtf8(text))), table) << text;
     }
     EXPECT_FALSE(Help::isHelpQuery("helpful"));
 
@@ -43,21 +44,22 @@ TEST(Help, TableAndRows) {
 }
 
 TEST(Help, MatchingWordsAndKeywordRows) {
-    zarvo::testing::Panel panel; // the keyword rows read the shared settings
+    zarvo::testing::Panel panel;
+    const HelpContext context{panel.p.platform, panel.settings};
     // Fuzzy title matches, best first, then the keyword rows for the same words.
     QStringList topics;
-    for (const auto& topic : HelpTopic::matches("clip"))
+    for (const auto& topic : HelpTopic::matches(context, "clip"))
         topics << topic.title;
     EXPECT_TRUE(topics.contains("Clipboard paste-in"));
     EXPECT_LT(topics.indexOf("Clipboard history"), topics.indexOf("Favorites, clipboard and history"));
     EXPECT_GE(topics.indexOf("Clipboard history"), 0);
 
     // Only the detail of "Open a website" mentions browsers: a match with score 0.
-    ASSERT_EQ(HelpTopic::matches("  browser\t").size(), 1);
-    EXPECT_EQ(HelpTopic::matches("  browser\t").first().title, "Open a website");
-    EXPECT_TRUE(HelpTopic::matches("qqqzzz").isEmpty());
+    ASSERT_EQ(HelpTopic::matches(context, "  browser\t").size(), 1);
+    EXPECT_EQ(HelpTopic::matches(context, "  browser\t").first().title, "Open a website");
+    EXPECT_TRUE(HelpTopic::matches(context, "qqqzzz").isEmpty());
 
-    auto rows = Help::rows(panel.p.platform, "? downloads");
+    auto rows = Help::rows(context, "? downloads");
     ASSERT_FALSE(rows.isEmpty());
     EXPECT_EQ(rows.last().keyword, "downloads");
     EXPECT_EQ(rows.last().source, ResultItem::Source::shortcut);
@@ -65,7 +67,7 @@ TEST(Help, MatchingWordsAndKeywordRows) {
         EXPECT_EQ(rows[i].source, ResultItem::Source::help);
 
     // "??" is the full keyword list instead of the manual.
-    rows = Help::rows(panel.p.platform, "??");
+    rows = Help::rows(context, "??");
     ASSERT_GT(rows.size(), 6);
     for (const auto& row : rows)
         EXPECT_EQ(row.source, ResultItem::Source::shortcut);

@@ -34,20 +34,6 @@ inline QTimer& clearTimeout(SearchModel& model) {
     return *model.findChild<QTimer*>("clearConfirmation");
 }
 
-inline ClipStore::Services clipServices(fakes::FakePlatform& p, const Settings& settings) {
-    ClipStore::Services services = ClipStore::Services::fromPlatform(p.platform);
-    // The store reads this harness's settings, as the application's reads the shared ones.
-    services.policy = [&settings] {
-        return ClipPolicy{settings.keepClipboardHistory(), settings.clipRetentionDays(),
-                          settings.clipIgnoredApps()};
-    };
-    services.workspace = &p.workspace;
-    services.clock = &p.clock;
-    services.webURL = [](const QString& text) { return PathInput::webURL(text); };
-    services.expandPath = [&p](const QString& text) { return PathInput::expand(p.platform, text); };
-    return services;
-}
-
 struct Panel {
     fakes::FakePlatform p;
     fakes::FakeMetadataQueryFactory metadata;
@@ -57,7 +43,8 @@ struct Panel {
     Settings settings{defaults, &p.platform};
     History history{defaults, p.clock};
     Favorites favorites{defaults};
-    ClipStore clips{p.root.path() + "/clips", &p.pasteboard, false, clipServices(p, settings)};
+    ClipStore clips{p.root.path() + "/clips", &p.pasteboard, false,
+                    ClipStore::Services::fromPlatform(p.platform, &settings)};
     SearchModel model;
     int beeps = 0;
     int dismissed = 0;

@@ -35,7 +35,9 @@ int zipEntryCount(const QByteArray& zip) {
 
 // The keyword table's row of a system action.
 ResultItem actionRow(const Platform& platform, const QString& keyword) {
-    return Shortcuts::itemForKeyword(platform, keyword, ResultItem::Source::shortcut).value_or(ResultItem());
+    return Shortcuts::itemForKeyword(platform, keyword, ResultItem::Source::shortcut,
+                                     Shortcuts::builtIn(platform))
+        .value_or(ResultItem());
 }
 
 } // namespace

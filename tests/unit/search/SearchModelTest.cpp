@@ -99,10 +99,16 @@ TEST(SearchModel, FoldersAndFilters) {
     EXPECT_TRUE(f.live().isEmpty());
 
     f.p.makeFile("Desktop/todo.txt");
+    f.p.makeFile("Desktop/.secret");
     f.type("in:desktop");
     EXPECT_FALSE(f.model.message());
     EXPECT_TRUE(names(f.model.results()).contains("todo.txt"));
+    EXPECT_FALSE(names(f.model.results()).contains(".secret"));
     EXPECT_TRUE(f.live().isEmpty());
+    // Dot files show as the settings say.
+    f.settings.setShowHiddenFiles(true);
+    f.type("~/Desktop/");
+    EXPECT_TRUE(names(f.model.results()).contains(".secret"));
 
     // A filter alone searches, with no keyword or web rows.
     f.type("img: week:");

@@ -1,7 +1,6 @@
 #include "sources/PathInput.h"
 #include "fakes/FakePlatform.h"
 #include "fakes/Printers.h"
-#include "store/Settings.h"
 
 #include <QFile>
 #include <QThread>
@@ -101,9 +100,8 @@ TEST(PathInput, CompletionsListPrefixMatchesInFinderOrderThenFuzzy) {
     fake.makeFile("file10.txt");
     fake.makeFile("File2.txt");
     fake.makeFile("file1.txt");
-    const auto listed = [&](const QString& text, std::optional<bool> hidden = false) {
-        return hidden ? PathInput::completions(fake.platform, text, *hidden)
-                      : PathInput::completions(fake.platform, text);
+    const auto listed = [&](const QString& text, bool hidden = false) {
+        return PathInput::completions(fake.platform, text, hidden);
     };
 
     // ~/ lists the home folder itself first, then its entries; dot files stay hidden.
@@ -115,12 +113,6 @@ TEST(PathInput, CompletionsListPrefixMatchesInFinderOrderThenFuzzy) {
     EXPECT_FALSE(names(rows).contains(".hidden"));
     EXPECT_TRUE(names(rows).contains("Downloads"));
     EXPECT_TRUE(names(listed("~/", true)).contains(".hidden"));
-    // Without a word from the caller the setting decides.
-    Settings::resetShared();
-    EXPECT_FALSE(names(listed("~/", std::nullopt)).contains(".hidden"));
-    Settings::shared().setShowHiddenFiles(true);
-    EXPECT_TRUE(names(listed("~/", std::nullopt)).contains(".hidden"));
-    Settings::resetShared();
     EXPECT_EQ(names(listed("~/.hid")), QStringList{".hidden"});
 
     // Prefix matches are case-insensitive and numbers sort by value.

@@ -19,15 +19,14 @@ struct KeywordDesk {
         fake.workspace.applications.insert("com.apple.systempreferences", "/apps/settings");
         fake.workspace.applications.insert("com.apple.calculator", "/apps/calc");
         fake.workspace.applications.insert("com.apple.keychainaccess", "/apps/keychain");
-        Settings::resetShared();
     }
-    ~KeywordDesk() { Settings::resetShared(); }
+    QList<CustomShortcut> custom;
     void setCustom(const QList<QPair<QString, QString>>& pairs) {
-        QList<CustomShortcut> list;
+        custom.clear();
         for (const auto& [keyword, target] : pairs)
-            list << CustomShortcut{QUuid::createUuid(), keyword, target};
-        Settings::shared().setCustomShortcuts(list);
+            custom << CustomShortcut{QUuid::createUuid(), keyword, target};
     }
+    QList<Shortcut> all() const { return Shortcuts::all(fake.platform, custom); }
 };
 
 QStringList keywords(const QList<ResultItem>& rows) {
@@ -61,17 +60,17 @@ TEST(Shortcuts, BuiltInTableShape) {
 TEST(Shortcuts, MatchingBucketsAndCap) {
     KeywordDesk desk;
     // Lower-cased and trimmed: an exact alias match, listed first.
-    auto rows = Shortcuts::matches(desk.fake.platform, " DL ", Source::shortcut);
+    auto rows = Shortcuts::matches(desk.fake.platform, " DL ", Source::shortcut, desk.all());
     ASSERT_FALSE(rows.isEmpty());
     EXPECT_EQ(rows.first().keyword, "downloads");
     EXPECT_EQ(rows.first().url.toLocalFile(), desk.fake.home() + "/Downloads");
     EXPECT_EQ(rows.first().historyKey(), "shortcut:downloads");
 
     // Two letters: prefixes of keywords, aliases and titles, in table order; one letter: exact only.
-    rows = Shortcuts::matches(desk.fake.platform, "do", Source::shortcut);
+    rows = Shortcuts::matches(desk.fake.platform, "do", Source::shortcut, desk.all());
     EXPECT_EQ(keywords(rows), (QStringList{"documents", "downloads"}));
-    EXPECT_TRUE(Shortcuts::matches(desk.fake.platform, "d", Source::shortcut).isEmpty());
-    EXPECT_TRUE(Shortcuts::matches(desk.fake.platform, "  ", Source::shortcut).isEmpty());
+    EXPECT_TRUE(Shortcuts::matches(desk.fake.platform, "d", Source::shortcut, desk.all()).isEmpty());
+    EXPECT_TRUE(Shortcuts::matches(desk.fake.platform, "  ", Source::shortcut, desk.all()).isEmpty());
 
     // The cap of 6 is applied before unresolved rows drop out.
     QList<Shortcut> many;
@@ -94,7 +93,7 @@ TEST(Shortcuts, MatchingBucketsAndCap) {
     EXPECT_EQ(keywords(Shortcuts::matches(desk.fake.platform, "sh", Source::shortcut, list)), QStringList{});
 
     // "?" lists every keyword whose target resolves, uncapped.
-    rows = Shortcuts::matches(desk.fake.platform, "?", Source::shortcut);
+    rows = Shortcuts::matches(desk.fake.platform, "?", Source::shortcut, desk.all());
     EXPECT_GT(rows.size(), 6);
     EXPECT_TRUE(keywords(rows).contains("lock"));
     EXPECT_FALSE(keywords(rows).contains("excel"));
@@ -103,7 +102,8 @@ TEST(Shortcuts, MatchingBucketsAndCap) {
 TEST(Shortcuts, TargetsBecomeRows) {
     KeywordDesk desk;
     auto byKeyword = [&](const char* keyword) {
-        return Shortcuts::itemForKeyword(desk.fake.platform, QString::fromUtf8(keyword), Source::shortcut);
+        return Shortcuts::itemForKeyword(desk.fake.platform, QString::fromUtf8(keyword), Source::shortcut,
+                                         desk.all());
     };
 
     // Settings pane: the pane URL, the settings app's icon; the settings app itself, named by itself.
@@ -146,7 +146,7 @@ TEST(Shortcuts, CustomKeywordsComeFirstAndHideBuiltIns) {
                     {QString(), "~/x"},
                     {"blank", QString()}});
 
-    const auto all = Shortcuts::all(desk.fake.platform);
+    const auto all = desk.all();
     ASSERT_EQ(all.size(), 67 - 1 + 2);
     EXPECT_EQ(all[0].keyword, "notes");
     EXPECT_EQ(all[0].title, "Notes");
@@ -155,15 +155,15 @@ TEST(Shortcuts, CustomKeywordsComeFirstAndHideBuiltIns) {
     for (const auto& s : all)
         EXPECT_NE(s.keyword, "calc");
 
-    auto rows = Shortcuts::matches(desk.fake.platform, "notes", Source::shortcut);
+    auto rows = Shortcuts::matches(desk.fake.platform, "notes", Source::shortcut, desk.all());
     ASSERT_FALSE(rows.isEmpty());
     EXPECT_EQ(rows[0].url.toLocalFile(), notes);
     EXPECT_EQ(rows[0].subtitle, "Custom shortcut \u2192 ~/Notes");
 
     // The alias "calc" is gone with its row; the custom web target takes its place.
-    EXPECT_EQ(keywords(Shortcuts::matches(desk.fake.platform, "calc", Source::shortcut)),
+    EXPECT_EQ(keywords(Shortcuts::matches(desk.fake.platform, "calc", Source::shortcut, desk.all())),
               QStringList{"calculator"});
-    rows = Shortcuts::matches(desk.fake.platform, "calculator", Source::shortcut);
+    rows = Shortcuts::matches(desk.fake.platform, "calculator", Source::shortcut, desk.all());
     ASSERT_FALSE(rows.isEmpty());
     EXPECT_EQ(rows[0].url.toString(), "https://calc.example.com");
     EXPECT_FALSE(rows[0].isDirectory);
@@ -181,8 +181,8 @@ TEST(Shortcuts, CustomTargetsResolveInOrder) {
                     {"view", "org.example.Viewer"},
                     {"gone", "~/Nothing Here"}});
     auto url = [&](const char* keyword) {
-        const auto row =
-            Shortcuts::itemForKeyword(desk.fake.platform, QString::fromUtf8(keyword), Source::shortcut);
+        const auto row = Shortcuts::itemForKeyword(desk.fake.platform, QString::fromUtf8(keyword),
+                                                   Source::shortcut, desk.all());
         return row ? row->url.toString() : "none";
     };
     const QString home = desk.fake.home();
@@ -195,6 +195,6 @@ TEST(Shortcuts, CustomTargetsResolveInOrder) {
     EXPECT_EQ(url("view"), QUrl::fromLocalFile("/apps/viewer").toString());
     EXPECT_EQ(url("gone"), "none");
     // The drive keyword replaced the built-in icloud row (drive is one of its aliases).
-    for (const auto& s : Shortcuts::all(desk.fake.platform))
+    for (const auto& s : desk.all())
         EXPECT_NE(s.keyword, "icloud");
 }

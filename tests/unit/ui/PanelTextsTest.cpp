@@ -93,7 +93,7 @@ TEST(ResultRows, TagsButtonsAndSubtitlesBySource) {
     EXPECT_EQ(ResultRow::copyHelp(command), "Copy command");
 
     // The entry that opens the clipboard tab shows the clipboard hot key; real clips show none.
-    const ResultItem history = ResultItem::clipboardHistory(3);
+    const ResultItem history = ResultItem::clipboardHistory(3, "\u21E7\u2318V");
     EXPECT_EQ(ResultRow::tag(history, f.settings), "\u21E7\u2318V");
     f.addTextClip("hello");
     const ResultItem clip = ResultItem::clip(&f.p.clock, f.clips.clips().first());
