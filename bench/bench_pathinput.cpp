@@ -32,7 +32,6 @@ public:
     QString configHome() const override { return home + QStringLiteral("/.config"); }
     QString cacheHome() const override { return home + QStringLiteral("/.cache"); }
     QString userName() const override { return QStringLiteral("bench"); }
-    QString hostName() const override { return QStringLiteral("bench"); }
 };
 
 double threadCpuMs() {

@@ -446,10 +446,6 @@ QStringList conformance(TypeId id) {
     return id < r.types.size() ? r.types[id].conformance : QStringList();
 }
 
-bool conformsTo(TypeId id, const QString& ident) {
-    return conformance(id).contains(ident);
-}
-
 std::vector<bool> conformingIds(const QStringList& identifiers) {
     auto& r = registry();
     QMutexLocker lock(&r.mutex);

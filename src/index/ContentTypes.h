@@ -30,7 +30,6 @@ QString mimeName(TypeId id);
 QString identifier(TypeId id);
 // The identifier followed by everything it conforms to, nearest first.
 QStringList conformance(TypeId id);
-bool conformsTo(TypeId id, const QString& identifier);
 
 // For queries: a flag per known id, true when the id conforms to any of `identifiers`.
 // Ids registered later (after the call) answer false, so callers size-check.

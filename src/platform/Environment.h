@@ -24,7 +24,6 @@ public:
     virtual QString configHome() const = 0;
     virtual QString cacheHome() const = 0;
     virtual QString userName() const = 0;
-    virtual QString hostName() const = 0;
 };
 
 } // namespace zarvo

@@ -119,9 +119,7 @@ void QueryPipeline::scheduleSearch() {
         return;
     }
     const bool immediate = text.isEmpty() || PathInput::looksLikePath(text) || ShellCommand::parse(text) ||
-                           NetworkPath::url(text) || WebSearch::parse(text) ||
-                           text.startsWith(QLatin1Char('?')) ||
-                           text.compare(QLatin1String("help"), Qt::CaseInsensitive) == 0;
+                           NetworkPath::url(text) || WebSearch::parse(text) || Help::isHelpQuery(text);
     if (immediate)
         runSearch();
     else
@@ -167,7 +165,7 @@ void QueryPipeline::runSearch() {
                                         ResultItem::Source::shortcut, keywords(m_services)));
         return;
     }
-    if (text.startsWith(QLatin1Char('?')) || lower == QLatin1String("help")) {
+    if (Help::isHelpQuery(text)) {
         m.setResults(
             Help::rows(HelpContext{m_services.platform, m_services.settings, m_services.hotKeys}, text));
         return;
@@ -238,13 +236,7 @@ void QueryPipeline::mergeFileResults(const QString& text, const SearchQuery& q, 
     for (const QString& path : paths)
         if (!baseKeys.contains(path)) candidates << path;
 
-    const auto boost = [&](const QString& path) {
-        int value = 0;
-        if (auto it = frecency.constFind(path); it != frecency.constEnd())
-            value += int(std::min(*it, 400.0) / 10.0);
-        if (favorites.contains(path)) value += 30;
-        return value;
-    };
+    const auto boost = Ranking::pipelineBoost(frecency, favorites);
     Ranking::ApplicationLookup lookup;
     if (applications)
         lookup = [applications](const QString& path) -> std::optional<Ranking::ApplicationNames> {

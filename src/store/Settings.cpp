@@ -153,12 +153,6 @@ DecodedCustomShortcuts readCustomShortcuts(const QByteArray& data) {
     return out;
 }
 
-std::optional<QList<CustomShortcut>> decodeCustomShortcuts(const QByteArray& data) {
-    DecodedCustomShortcuts decoded = readCustomShortcuts(data);
-    if (!decoded.whole) return std::nullopt;
-    return std::move(decoded.shortcuts);
-}
-
 Settings::Settings(UserDefaults& defaults, const Platform* platform, QObject* parent)
     : QObject(parent), m_defaults(defaults), m_platform(platform) {
     m_defaults.registerDefaults({

@@ -139,7 +139,5 @@ struct DecodedCustomShortcuts {
     bool whole = false;
 };
 DecodedCustomShortcuts readCustomShortcuts(const QByteArray& data);
-// None when the data is not such an array or any object lacks a member or has a bad id.
-std::optional<QList<CustomShortcut>> decodeCustomShortcuts(const QByteArray& data);
 
 } // namespace zarvo

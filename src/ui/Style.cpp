@@ -182,13 +182,6 @@ QFont monospace(double pixelSize) {
     return f;
 }
 
-void useDarkPalette() {
-    start();
-    if (isDark(QGuiApplication::palette())) return;
-    useStyle(QStringLiteral("Fusion"));
-    QApplication::setPalette(darkPalette());
-}
-
 void usePalette(bool dark, const std::optional<QPalette>& desktop) {
     const Start& first = start();
     highContrast = false;

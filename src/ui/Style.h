@@ -38,9 +38,6 @@ QColor markColor(const QPalette& palette, const QColor& color);
 // High contrast: black on white (or white on black), no faded texts, outlined selections.
 void useHighContrast(bool dark);
 bool isHighContrast();
-// Switches the application to a dark palette when the desktop asked for dark looks and the
-// platform's own theme did not already give one.
-void useDarkPalette();
 // Follows a change of the desktop's looks: its own palette where it gives one (KDE's colour scheme),
 // else the palette Qt started with when that is of the wanted kind, else a light or dark one of ours.
 // Leaves high contrast.

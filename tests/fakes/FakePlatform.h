@@ -53,7 +53,6 @@ public:
     QString configHome() const override { return config; }
     QString cacheHome() const override { return cache; }
     QString userName() const override { return QStringLiteral("tester"); }
-    QString hostName() const override { return QStringLiteral("testhost"); }
 };
 
 class FakeDefaultsStore : public UserDefaultsStore {

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QProcessEnvironment>
-#include <QSysInfo>
 #include <cstdlib>
 
 namespace zarvo::linux_ {
@@ -63,10 +62,6 @@ QString LinuxEnvironment::userName() const {
     QString user = qEnvironmentVariable("USER");
     if (user.isEmpty()) user = qEnvironmentVariable("LOGNAME");
     return user;
-}
-
-QString LinuxEnvironment::hostName() const {
-    return QSysInfo::machineHostName();
 }
 
 } // namespace zarvo::linux_

@@ -23,7 +23,6 @@ public:
     QString configHome() const override;
     QString cacheHome() const override;
     QString userName() const override;
-    QString hostName() const override;
 
 private:
     QString xdg(const char* variable, const char* fallback) const;

@@ -12,7 +12,6 @@
 namespace zarvo::linux_::ProgramLocation {
 
 namespace {
-constexpr const char* kModuleName = "zarvo-desktop.so";
 constexpr const char* kCliModuleName = "zarvo-cli-desktop.so";
 
 } // namespace
@@ -33,10 +32,6 @@ bool isPortableCopy() {
     return QJsonDocument::fromJson(file.read(64 * 1024))
                .object()
                .value(QLatin1String("CFBundleIdentifier")) == QLatin1String(kAppIdentifier);
-}
-
-QStringList desktopModuleCandidates() {
-    return moduleCandidates(QLatin1String(kModuleName));
 }
 
 QStringList cliDesktopModuleCandidates() {

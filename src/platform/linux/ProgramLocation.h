@@ -11,13 +11,11 @@ QString program();
 // Whether the running program lies in a portable folder (an Info.json of ours beside it).
 bool isPortableCopy();
 
-// Where the desktop part of the application may lie, in the order to try: beside the program (the
-// portable folder, a build tree), then the private library folder of an installed package.
-QStringList desktopModuleCandidates();
+// Where a module of ours may lie, by file name, in the order to try: beside the program (the portable
+// folder, a build tree), then the private library folder of an installed package.
+QStringList moduleCandidates(const QString& fileName);
 // The same for zarvo-cli's desktop module, which its commands load when they need the desktop.
 QStringList cliDesktopModuleCandidates();
-// The same for any other module of ours, by file name (the PDF pages, the update signature check).
-QStringList moduleCandidates(const QString& fileName);
 // Where the translation catalogues may lie: beside the program (the portable folder, a build tree),
 // then the installed package's data folder.
 QStringList translationFolders();

@@ -8,17 +8,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QUuid>
 
 namespace zarvo::linux_::TerminalLauncher {
 
 namespace {
-QString quoted(const QString& text) {
-    QString out = text;
-    out.replace(QLatin1String("'"), QLatin1String("'\\''"));
-    return QLatin1Char('\'') + out + QLatin1Char('\'');
-}
-
 // A terminal we know by name. Its folder option is joined to the folder when it ends in '=', followed by
 // it otherwise, and absent when the terminal has none (it then starts in its working directory). The
 // options are those of each program's manual.
@@ -134,11 +127,6 @@ std::optional<FlatpakRun> flatpakRun(const QString& location) {
     return out;
 }
 } // namespace
-
-QString loginShell() {
-    const QString shell = qEnvironmentVariable("SHELL");
-    return shell.isEmpty() || !QFileInfo(shell).isExecutable() ? QStringLiteral("/bin/sh") : shell;
-}
 
 bool isKnown(const QString& name) {
     return findKnown(name) != nullptr;
@@ -275,26 +263,6 @@ std::optional<QStringList> terminalCommand(const std::optional<QString>& chosen,
         return QStringList{path} + commandFlag(path) + command;
     }
     return std::nullopt;
-}
-
-std::optional<QString> writeScript(const QString& tempDir, const QString& directory,
-                                   const QString& shellText) {
-    const QString path = tempDir + QStringLiteral("/zarvo-") +
-                         QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper() + QStringLiteral(".sh");
-    QFile file(path);
-    // Created private before anything is written: the command may carry secrets.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly,
-                   QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner))
-        return std::nullopt;
-    const QString text = QStringLiteral("rm -f %1\ncd %2\n%3\nexec %4 -l\n")
-                             .arg(quoted(path), quoted(directory), shellText, quoted(loginShell()));
-    const QByteArray bytes = text.toUtf8();
-    if (file.write(bytes) != bytes.size()) {
-        file.remove();
-        return std::nullopt;
-    }
-    file.close();
-    return path;
 }
 
 } // namespace zarvo::linux_::TerminalLauncher

@@ -67,13 +67,5 @@ std::optional<QStringList> terminalCommand(const std::optional<QString>& chosen,
                                            const std::optional<QString>& desktopTerminal,
                                            const QStringList& command);
 
-// Writes the shell text to a private (0700) script in `tempDir` that deletes itself, changes to
-// `directory` and keeps the window open with a login shell afterwards; returns the script path or none.
-std::optional<QString> writeScript(const QString& tempDir, const QString& directory,
-                                   const QString& shellText);
-
-// The user's login shell ($SHELL, else /bin/sh).
-QString loginShell();
-
 } // namespace TerminalLauncher
 } // namespace zarvo::linux_

@@ -200,10 +200,10 @@ TEST(Settings, CustomShortcutsADamagedObjectCostsOnlyItselfAndNewerMembersStay) 
         EXPECT_EQ(written[1].toObject().value("keyword").toString(), "bb");
     }
     // Lower-case ids are read (and written back upper-case).
-    const auto lower = decodeCustomShortcuts(
-        R"([{"id":"e621e1f8-c36c-495a-93fc-0c247a3e6e5f","keyword":"k","target":"t"}])");
-    ASSERT_TRUE(lower.has_value());
-    EXPECT_TRUE(encodeCustomShortcuts(*lower).contains("E621E1F8-C36C-495A-93FC-0C247A3E6E5F"));
+    const auto lower =
+        readCustomShortcuts(R"([{"id":"e621e1f8-c36c-495a-93fc-0c247a3e6e5f","keyword":"k","target":"t"}])");
+    ASSERT_TRUE(lower.whole);
+    EXPECT_TRUE(encodeCustomShortcuts(lower.shortcuts).contains("E621E1F8-C36C-495A-93FC-0C247A3E6E5F"));
 }
 
 TEST(Settings, LaunchAtLoginGoesThroughTheLoginItemServiceAndLogsFailures) {
