@@ -2,6 +2,7 @@
 
 #include "search/Ranking.h"
 #include "search/ResultItem.h"
+#include "search/SearchModel.h"
 #include "search/SearchQuery.h"
 
 #include <QCoreApplication>
@@ -14,16 +15,6 @@
 
 namespace zarvo {
 
-class AppCatalog;
-class ClipStore;
-class Favorites;
-class History;
-class MetadataQueryFactory;
-class Pasteboard;
-struct Platform;
-class SearchModel;
-class Settings;
-class HotKeyManager;
 class SpotlightSearch;
 
 // From the typed text to the ranked rows: the handling of a change of the text, the debounce,
@@ -32,17 +23,8 @@ class QueryPipeline {
     Q_DECLARE_TR_FUNCTIONS(QueryPipeline)
 
 public:
-    struct Services {
-        const Platform& platform;
-        Settings& settings;
-        History& history;
-        Favorites& favorites;
-        ClipStore* clips = nullptr;
-        MetadataQueryFactory* metadata = nullptr;
-        Pasteboard* pasteboard = nullptr;
-        const AppCatalog* applications = nullptr;
-        const HotKeyManager* hotKeys = nullptr;
-    };
+    // Every service of the model: the pipeline reaches them all.
+    using Services = SearchModel::Services;
     QueryPipeline(SearchModel& model, Services services);
     ~QueryPipeline();
 

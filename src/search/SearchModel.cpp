@@ -13,10 +13,7 @@ namespace zarvo {
 
 SearchModel::SearchModel(Services services, QObject* parent)
     : QObject(parent), m_shell(std::make_unique<PanelShell>()) {
-    m_pipeline = std::make_unique<QueryPipeline>(
-        *this, QueryPipeline::Services{services.platform, services.settings, services.history,
-                                       services.favorites, services.clips, services.metadata,
-                                       services.pasteboard, services.applications, services.hotKeys});
+    m_pipeline = std::make_unique<QueryPipeline>(*this, services);
     m_resultActions = std::make_unique<ResultActions>(
         *this, *m_shell,
         ResultActions::Services{services.platform, services.settings, services.history, services.favorites,
