@@ -204,9 +204,9 @@ ResultItem item(const HelpTopic& topic) {
 
 QList<ResultItem> rows(const HelpContext& context, const QString& text) {
     const QString t = text.trimmed();
-    const QList<Shortcut> keywords = Shortcuts::all(context.platform, context.settings.customShortcuts());
     const auto keywordRows = [&](const QString& typed) {
-        return Shortcuts::matches(context.platform, typed, ResultItem::Source::shortcut, keywords);
+        return Shortcuts::matches(context.platform, typed, ResultItem::Source::shortcut,
+                                  Shortcuts::all(context.platform, context.settings.customShortcuts()));
     };
     if (t == QLatin1String("??")) return keywordRows(QStringLiteral("?"));
     const QString rest = words(t);
