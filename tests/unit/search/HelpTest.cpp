@@ -5,19 +5,9 @@
 #include <gtest/gtest.h>
 
 using namespace zarvo;
+using zarvo::testing::rowNames;
 
-namespace {
-
-QStringList titles(const QList<ResultItem>& rows) {
-    QStringList out;
-    for (const auto& row : rows)
-        out << row.title.value_or(QString());
-    return out;
-}
-
-} // namespace
-
-TEST(Help, TableAndRows) {
+TEST(Help, TableRowsMatchesAndKeywordRows) {
     zarvo::testing::Panel panel;
     const HelpContext context{panel.p.platform, panel.settings};
     const auto& all = HelpTopic::all(context);
@@ -27,7 +17,7 @@ TEST(Help, TableAndRows) {
         table << topic.title;
     for (const char* text : {"?", "  ?  ", "help", "HELP"}) {
         EXPECT_TRUE(Help::isHelpQuery(QString::fromUtf8(text))) << text;
-        EXPECT_EQ(titles(Help::rows(context, QString::fromUtf8(text))), table) << text;
+        EXPECT_EQ(rowNames(Help::rows(context, QString::fromUtf8(text))), table) << text;
     }
     EXPECT_FALSE(Help::isHelpQuery("helpful"));
 
@@ -41,11 +31,7 @@ TEST(Help, TableAndRows) {
     for (const auto& topic : all)
         keys.insert(Help::item(topic).historyKey());
     EXPECT_EQ(keys.size(), all.size());
-}
 
-TEST(Help, MatchingWordsAndKeywordRows) {
-    zarvo::testing::Panel panel;
-    const HelpContext context{panel.p.platform, panel.settings};
     // Fuzzy title matches, best first, then the keyword rows for the same words.
     QStringList topics;
     for (const auto& topic : HelpTopic::matches(context, "clip"))

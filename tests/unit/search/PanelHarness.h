@@ -34,6 +34,14 @@ inline QTimer& clearTimeout(SearchModel& model) {
     return *model.findChild<QTimer*>("clearConfirmation");
 }
 
+// The rows' names, for comparing lists.
+inline QStringList rowNames(const QList<ResultItem>& rows) {
+    QStringList out;
+    for (const auto& row : rows)
+        out << row.name();
+    return out;
+}
+
 struct Panel {
     fakes::FakePlatform p;
     fakes::FakeMetadataQueryFactory metadata;

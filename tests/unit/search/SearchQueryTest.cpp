@@ -11,7 +11,7 @@ namespace {
 const QDateTime kNow(QDate(2026, 3, 14), QTime(15, 9, 26));
 }
 
-TEST(SearchQuery, TermsKindsAndDates) {
+TEST(SearchQuery, TermsKindsDatesAndFolderScopes) {
     FakePlatform fake;
     auto q = SearchQuery::parse(fake.platform, "  quarterly   report\t ", kNow);
     EXPECT_EQ(q.term, "quarterly report");
@@ -41,16 +41,12 @@ TEST(SearchQuery, TermsKindsAndDates) {
     q = SearchQuery::parse(fake.platform, "today:", QDateTime());
     EXPECT_FALSE(q.since);
     EXPECT_EQ(q.term, "today:");
-}
 
-TEST(SearchQuery, FolderScopes) {
-    FakePlatform fake;
     const QString home = fake.home();
     const QString projects = fake.makeDir("Projects");
     fake.makeFile("notes");
-
-    // Run keywords, case-insensitive, aliases included.
-    auto q = SearchQuery::parse(fake.platform, "in:Desktop avatar", kNow);
+    // Folder scopes by run keyword, case-insensitive, aliases included.
+    q = SearchQuery::parse(fake.platform, "in:Desktop avatar", kNow);
     EXPECT_EQ(q.scope, home + "/Desktop");
     EXPECT_FALSE(q.unknownScope);
     EXPECT_EQ(q.term, "avatar");

@@ -27,6 +27,9 @@ struct KeywordDesk {
             custom << CustomShortcut{QUuid::createUuid(), keyword, target};
     }
     QList<Shortcut> all() const { return Shortcuts::all(fake.platform, custom); }
+    std::optional<ResultItem> row(const QString& keyword) const {
+        return Shortcuts::itemForKeyword(fake.platform, keyword, Source::shortcut, all());
+    }
 };
 
 QStringList keywords(const QList<ResultItem>& rows) {
@@ -101,29 +104,24 @@ TEST(Shortcuts, MatchingBucketsAndCap) {
 
 TEST(Shortcuts, TargetsBecomeRows) {
     KeywordDesk desk;
-    auto byKeyword = [&](const char* keyword) {
-        return Shortcuts::itemForKeyword(desk.fake.platform, QString::fromUtf8(keyword), Source::shortcut,
-                                         desk.all());
-    };
-
     // Settings pane: the pane URL, the settings app's icon; the settings app itself, named by itself.
-    auto bluetooth = byKeyword("bluetooth");
+    auto bluetooth = desk.row("bluetooth");
     ASSERT_TRUE(bluetooth);
     EXPECT_EQ(bluetooth->url.toString(), "x-apple.systempreferences:com.apple.BluetoothSettings");
     EXPECT_EQ(bluetooth->subtitle, "System Settings \u203A Bluetooth");
     EXPECT_EQ(bluetooth->iconPath, "/apps/settings");
-    auto control = byKeyword("control");
+    auto control = desk.row("control");
     ASSERT_TRUE(control);
     EXPECT_EQ(control->url.toLocalFile(), "/apps/settings");
     EXPECT_EQ(control->subtitle, "Application");
     EXPECT_EQ(control->title, "settings");
 
     // Applications are tried in order: Keychain Access stands in for a missing Passwords app.
-    EXPECT_EQ(byKeyword("passwords")->url.toLocalFile(), "/apps/keychain");
+    EXPECT_EQ(desk.row("passwords")->url.toLocalFile(), "/apps/keychain");
     desk.fake.workspace.applications.insert("com.apple.Passwords", "/apps/passwords");
-    EXPECT_EQ(byKeyword("passwords")->url.toLocalFile(), "/apps/passwords");
+    EXPECT_EQ(desk.row("passwords")->url.toLocalFile(), "/apps/passwords");
 
-    auto empty = byKeyword("emptytrash");
+    auto empty = desk.row("emptytrash");
     ASSERT_TRUE(empty);
     EXPECT_EQ(empty->url.toString(), "zarvo:action/emptyTrash");
     EXPECT_EQ(empty->systemAction, SystemAction::emptyTrash);
@@ -131,8 +129,8 @@ TEST(Shortcuts, TargetsBecomeRows) {
 
     // Missing folders and applications give nothing; lookup is exact and case-sensitive.
     for (const char* keyword : {"trash", "excel", "Downloads", "dl"})
-        EXPECT_FALSE(byKeyword(keyword)) << keyword;
-    auto home = byKeyword("home");
+        EXPECT_FALSE(desk.row(keyword)) << keyword;
+    auto home = desk.row("home");
     ASSERT_TRUE(home);
     EXPECT_EQ(home->subtitle, "~");
     EXPECT_TRUE(home->isDirectory);
@@ -152,21 +150,15 @@ TEST(Shortcuts, CustomKeywordsComeFirstAndHideBuiltIns) {
     EXPECT_EQ(all[0].title, "Notes");
     EXPECT_TRUE(all[0].aliases.isEmpty());
     EXPECT_EQ(all[1].keyword, "calculator");
-    for (const auto& s : all)
-        EXPECT_NE(s.keyword, "calc");
 
     auto rows = Shortcuts::matches(desk.fake.platform, "notes", Source::shortcut, desk.all());
     ASSERT_FALSE(rows.isEmpty());
     EXPECT_EQ(rows[0].url.toLocalFile(), notes);
     EXPECT_EQ(rows[0].subtitle, "Custom shortcut \u2192 ~/Notes");
 
-    // The alias "calc" is gone with its row; the custom web target takes its place.
+    // The built-in calc row, whose alias the custom keyword took, is gone.
     EXPECT_EQ(keywords(Shortcuts::matches(desk.fake.platform, "calc", Source::shortcut, desk.all())),
               QStringList{"calculator"});
-    rows = Shortcuts::matches(desk.fake.platform, "calculator", Source::shortcut, desk.all());
-    ASSERT_FALSE(rows.isEmpty());
-    EXPECT_EQ(rows[0].url.toString(), "https://calc.example.com");
-    EXPECT_FALSE(rows[0].isDirectory);
 }
 
 TEST(Shortcuts, CustomTargetsResolveInOrder) {
@@ -180,10 +172,8 @@ TEST(Shortcuts, CustomTargetsResolveInOrder) {
                     {"ed2", "Editor.app"},
                     {"view", "org.example.Viewer"},
                     {"gone", "~/Nothing Here"}});
-    auto url = [&](const char* keyword) {
-        const auto row = Shortcuts::itemForKeyword(desk.fake.platform, QString::fromUtf8(keyword),
-                                                   Source::shortcut, desk.all());
-        return row ? row->url.toString() : "none";
+    const auto url = [&](const char* k) {
+        return desk.row(k) ? desk.row(k)->url.toString() : QString("none");
     };
     const QString home = desk.fake.home();
     EXPECT_EQ(url("site"), "https://example.org/x");

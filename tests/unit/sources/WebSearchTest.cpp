@@ -1,7 +1,6 @@
 #include "sources/WebSearch.h"
 #include "fakes/FakePlatform.h"
 
-#include <QSet>
 #include <gtest/gtest.h>
 
 using namespace zarvo;
@@ -32,14 +31,11 @@ TEST(WebSearch, ParseFindsTheEngineByItsPrefix) {
                              "https://example.com", ":cats", "gg: cats"})
         EXPECT_EQ(parsed(text), "none") << text;
 
-    // Every engine's prefixes are lower case, its own and reach it; its address is on the web.
-    QSet<QString> seen;
+    // Every engine's prefixes are lower case and reach it, so no other has them; its address is on the web.
     for (const auto& engine : WebSearch::engines()) {
         for (const auto& prefix : engine.prefixes) {
             EXPECT_EQ(prefix, prefix.toLower());
-            EXPECT_FALSE(seen.contains(prefix)) << prefix.toStdString();
-            seen.insert(prefix);
-            EXPECT_EQ(WebSearch::parse(prefix + ": x")->engine, engine);
+            EXPECT_EQ(WebSearch::parse(prefix + ": x")->engine, engine) << prefix.toStdString();
         }
         EXPECT_TRUE(engine.urlTemplate.startsWith(QLatin1String("https://"))) << engine.name.toStdString();
         EXPECT_FALSE(engine.url("x").value_or(QUrl()).host().isEmpty()) << engine.name.toStdString();
