@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QHash>
 #include <QSet>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using zarvo::Installation;
@@ -17,7 +16,6 @@ using zarvo::testing::writeFile;
 
 namespace {
 
-// A copy of ours with the given build.
 Installation::Info ours(const QString& build, const QString& version = "1.0") {
     return Installation::Info{"com.velorin.zarvo", build, version};
 }
@@ -145,7 +143,6 @@ struct InstallerTest : ::testing::Test {
     FakeInstallation fake;
     void SetUp() override { fake.folders.insert(fake.running, ours("10", "2.0")); }
     bool decide() { return Installer(fake, &fake).decide(); }
-    // Runs the copy at `folder` (of `info`) from now on.
     void runFrom(const QString& folder, const Installation::Info& info = ours("10")) {
         fake.running = folder;
         fake.folders.insert(folder, info);
@@ -155,7 +152,6 @@ struct InstallerTest : ::testing::Test {
                            [&](const QString& l) { return l.startsWith(prefix); });
     }
     std::string logText() const { return fake.log.join('\n').toStdString(); }
-    // Which of `folders` are there.
     QStringList present(const QStringList& folders) const {
         QStringList out;
         for (const QString& folder : folders)
@@ -173,7 +169,6 @@ TEST_F(InstallerTest, CopiesThatRunWhereTheyLie) {
     fake.images << "/media/Tools";
     const std::pair<QString, Installation::Info> copies[] = {
         {"/home/me/Downloads/Zarvo", kOther},          // another identifier
-        {"/home/me/apps/Zarvo", ours("10")},           // elsewhere than Downloads, temp or an image
         {"/media/Tools 2/Zarvo", ours("10")},          // not on the image /media/Tools
         {"/home/me/Downloads-old/Zarvo", ours("10")}}; // not in Downloads
     for (const auto& [folder, info] : copies) {
@@ -401,11 +396,8 @@ TEST_F(InstallerTest, AnInstallHoldsTheLockAndKeepsTheUpdateItInstalls) {
 
 // The same on the file system; two objects stand for two processes, as flock() locks an open file.
 TEST(InstallerLeftovers, OnTheFileSystemOnlyOurLeftoversGoAndTheLockExcludesOthers) {
-    QTemporaryDir root;
-    zarvo::fakes::FakeEnvironment environment;
-    environment.home = root.filePath("home");
-    environment.data = environment.home + "/.local/share";
-    environment.temp = root.filePath("tmp");
+    const zarvo::fakes::FakePlatform p;
+    const zarvo::fakes::FakeEnvironment& environment = p.environment;
     zarvo::linux_::LinuxInstallation installation(environment), other(environment);
     const QString opt = environment.home + "/.local/opt";
     const auto writeCopy = [&](const QString& folder, const QByteArray& build) {

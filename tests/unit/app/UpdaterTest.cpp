@@ -15,7 +15,6 @@
 #include <QProcess>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 #include <openssl/evp.h>
@@ -56,7 +55,6 @@ public:
     QTcpServer server;
 };
 
-// A key pair made for the test.
 struct Signer {
     std::unique_ptr<EVP_PKEY, decltype(&EVP_PKEY_free)> key{EVP_PKEY_Q_keygen(nullptr, nullptr, "ED25519"),
                                                             &EVP_PKEY_free};
@@ -128,10 +126,8 @@ QByteArray feedFor(const QString& url, const QByteArray& build, qint64 length, c
 }
 
 struct UpdaterTest : ::testing::Test {
-    QTemporaryDir root;
-    zarvo::fakes::FakeEnvironment environment;
-    zarvo::fakes::FakeDefaultsStore store;
-    std::unique_ptr<zarvo::UserDefaults> defaults;
+    zarvo::fakes::FakePlatform p;
+    zarvo::UserDefaults defaults{p.defaults, "test.updater"};
     std::unique_ptr<SandboxInstallation> installation;
     TinyServer server;
     Signer signer;
@@ -143,24 +139,20 @@ struct UpdaterTest : ::testing::Test {
         // The signature check of this build, loaded from its module as the application loads it.
         zarvo::app::installLazyModules(
             [](const QString& name) { return QStringList{QStringLiteral(ZARVO_MODULE_DIR "/") + name}; });
-        environment.home = root.filePath("home");
-        environment.data = environment.home + "/.local/share";
-        QDir().mkpath(environment.home);
-        defaults = std::make_unique<zarvo::UserDefaults>(store, "test.updater");
-        installation = std::make_unique<SandboxInstallation>(environment);
+        installation = std::make_unique<SandboxInstallation>(p.environment);
         installation->running = installation->destination();
         writeCopy(installation->destination(), "10");
         // The published build 11 as the portable archive.
-        writeCopy(root.filePath("publish/Zarvo"), "11");
-        QProcess::execute("tar",
-                          {"-czf", root.filePath("update.tar.gz"), "-C", root.filePath("publish"), "Zarvo"});
-        archive = zarvo::testing::readFile(root.filePath("update.tar.gz"));
+        writeCopy(p.root.filePath("publish/Zarvo"), "11");
+        QProcess::execute(
+            "tar", {"-czf", p.root.filePath("update.tar.gz"), "-C", p.root.filePath("publish"), "Zarvo"});
+        archive = zarvo::testing::readFile(p.root.filePath("update.tar.gz"));
         server.serve("/update.tar.gz", archive);
     }
 
     std::unique_ptr<Updater> updater(const QString& feedPath = "/appcast.xml") {
         auto made = std::make_unique<Updater>(
-            Updater::Config{QUrl(server.base() + feedPath), signer.publicKey(), false}, *defaults,
+            Updater::Config{QUrl(server.base() + feedPath), signer.publicKey(), false}, defaults,
             installation.get());
         made->present = [this](const Updater::Found& found) {
             shown << (found.kind == Updater::Found::Kind::available  ? "available " + found.item.version
@@ -204,8 +196,7 @@ TEST_F(UpdaterTest, ASignedNewerBuildIsInstalledAndStarted) {
     EXPECT_EQ(installedBuild(), "11");
     EXPECT_EQ(installation->opened, QStringList{installation->destination() + " --installed"});
     EXPECT_TRUE(leftovers().isEmpty()) << leftovers().join(' ').toStdString();
-    // The old copy went to the Trash.
-    EXPECT_FALSE(QDir(environment.data + "/Trash/files")
+    EXPECT_FALSE(QDir(p.environment.data + "/Trash/files")
                      .entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)
                      .isEmpty());
 }
@@ -249,7 +240,7 @@ TEST_F(UpdaterTest, HostileFeedsAndDownloadsAreRefusedAndNothingIsInstalled) {
         EXPECT_TRUE(leftovers().isEmpty()) << expected;
     }
     // Without its module the signature cannot be checked, and a well signed update is refused.
-    zarvo::app::installLazyModules([&](const QString& name) { return QStringList{root.filePath(name)}; });
+    zarvo::app::installLazyModules([&](const QString& name) { return QStringList{p.root.filePath(name)}; });
     const QString said = run(feedFor(url, "11", archive.size(), good));
     EXPECT_TRUE(said.contains("cannot be checked")) << said.toStdString();
     EXPECT_EQ(installedBuild(), "10");
@@ -271,14 +262,14 @@ TEST_F(UpdaterTest, ChecksAreOffUntilTurnedOnAndACopyThatCannotCheckSaysWhy) {
     EXPECT_EQ(made->unavailableReason(), QString());
 
     Updater packaged(Updater::Config{QUrl("https://updates.example/appcast.xml"), signer.publicKey(), true},
-                     *defaults, installation.get());
+                     defaults, installation.get());
     EXPECT_EQ(packaged.unavailableReason(), "Updates come with your package manager");
-    Updater unconfigured(Updater::Config{}, *defaults, installation.get());
+    Updater unconfigured(Updater::Config{}, defaults, installation.get());
     EXPECT_EQ(unconfigured.unavailableReason(), "Update checks are not set up for this build");
     Updater plain(Updater::Config{QUrl("http://updates.example/appcast.xml"), signer.publicKey(), false},
-                  *defaults, installation.get());
+                  defaults, installation.get());
     EXPECT_EQ(plain.unavailableReason(), "Update checks are not set up for this build");
-    installation->running = root.filePath("build");
+    installation->running = p.root.filePath("build");
     EXPECT_EQ(made->unavailableReason(), "Only a copy installed from the portable folder updates itself");
 }
 

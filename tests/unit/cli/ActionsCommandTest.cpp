@@ -57,13 +57,11 @@ TEST(ActionsCommand, RunsActionsByTitleInASandboxHome) {
         titles << action.toObject()["title"].toString();
     EXPECT_TRUE(titles.contains("Duplicate") && titles.contains("Move to Trash")) << r.out.toStdString();
 
-    r = s.run({"actions", "~/Report.pdf", "--run", "Duplicate"});
-    EXPECT_EQ(r.code, 0) << r.err.toStdString();
-    EXPECT_EQ(r.out, "Duplicated as \u201CReport copy.pdf\u201D\n");
+    EXPECT_EQ(s.run({"actions", "~/Report.pdf", "--run", "Duplicate"}),
+              (Result{0, "Duplicated as \u201CReport copy.pdf\u201D\n", {}}));
 
-    r = s.run({"actions", "~/Report copy.pdf", "--run", "Rename", "--to", "a/b"});
-    EXPECT_EQ(r.code, 1);
-    EXPECT_EQ(r.out, "That isn't a valid name\n");
+    EXPECT_EQ(s.run({"actions", "~/Report copy.pdf", "--run", "Rename", "--to", "a/b"}),
+              (Result{1, "That isn't a valid name\n", {}}));
     r = s.run({"actions", "~/Report copy.pdf", "--run", "Rename", "--to", "Draft.pdf"});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
 

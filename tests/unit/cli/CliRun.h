@@ -3,13 +3,11 @@
 // zarvo-cli's commands run in process, with their standard streams caught.
 
 #include "cli/ClipsCommand.h"
-#include "fakes/FakePlatform.h"
 
 #include <QBuffer>
 #include <QTextStream>
 #include <QTimer>
 #include <functional>
-#include <gtest/gtest.h>
 #include <ostream>
 
 namespace zarvo::testing {
@@ -54,15 +52,5 @@ inline CliRun runClips(const QStringList& args, const QByteArray& input = {},
     err.flush();
     return run;
 }
-
-// `clips` commands on a store of the test's own, on the fakes.
-struct ClipsCli : ::testing::Test {
-    fakes::FakePlatform p;
-    QString dir = p.root.path() + "/store";
-    CliRun clips(const QStringList& args, const QByteArray& input = {},
-                 const std::function<void(const QString& out)>& during = {}) {
-        return runClips(QStringList{"--dir", dir} + args, input, during);
-    }
-};
 
 } // namespace zarvo::testing

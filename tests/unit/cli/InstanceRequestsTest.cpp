@@ -45,8 +45,7 @@ Outcome withoutIDs(Outcome run) {
 
 // The application's request services on the panel's fakes, its clip store locked as the application does.
 struct App : zarvo::testing::Panel {
-    QString directory = clips.directory();
-    std::unique_ptr<QLockFile> lock = lockClipStore(directory, 0);
+    std::unique_ptr<QLockFile> lock = lockClipStore(clips.directory(), 0);
     SearchModel::Services services{p.platform, settings,  history,      favorites,
                                    &clips,     &metadata, &p.pasteboard};
 
@@ -142,7 +141,7 @@ TEST(InstanceRequests, ClipCommandsRunOnTheApplicationsStoreAndAnswerAsTheLocalC
     EXPECT_TRUE(watch.err.contains("already keeps the clipboard history"));
     const Outcome other = app.served({"--dir", "/elsewhere", "clear"});
     EXPECT_EQ(other.code, 1);
-    EXPECT_TRUE(other.err.contains(app.directory)) << other;
+    EXPECT_TRUE(other.err.contains(app.clips.directory())) << other;
     EXPECT_EQ(app.serve({"open", "dl"}).code, 2);
     QJsonObject broken = request({"clips", "add"});
     broken.insert("stdin", "not base64!");

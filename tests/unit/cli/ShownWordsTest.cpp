@@ -80,10 +80,8 @@ TEST(ShownWords, NothingShownOnLinuxNamesTheMacsThings) {
         seen << macWords("row", row.name() + '\n' + row.subtitle.value_or(QString()));
     // Named by the application that opens, else in the desktop's words.
     const std::pair<const char*, const char*> titles[] = {
-        {"notepad", "Mousepad"},     {"explorer", "Thunar"},
-        {"mspaint", "Image Viewer"}, {"control", "Settings Manager"},
-        {"computer", "File System"}, {"winver", "About This Computer"},
-        {"movies", "Videos"}};
+        {"notepad", "Mousepad"},     {"mspaint", "Image Viewer"},       {"control", "Settings Manager"},
+        {"computer", "File System"}, {"winver", "About This Computer"}, {"movies", "Videos"}};
     for (const auto& [keyword, title] : titles)
         EXPECT_EQ(f.keyword(keyword)->title, title) << keyword;
 
@@ -101,7 +99,6 @@ TEST(ShownWords, NothingShownOnLinuxNamesTheMacsThings) {
     f.settings.setClipHotKeyLabel("C");
     EXPECT_TRUE(HelpTopic::matches(help, "clip:").value(0).detail.contains("Alt+Super+C"));
 
-    // The actions of a file, a web address and a clip.
     const auto actions = [&f](const ResultItem& row) {
         f.model.modes().showActions(row);
         QString shown;

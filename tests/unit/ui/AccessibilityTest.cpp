@@ -1,9 +1,8 @@
 #include "ui/Accessibility.h"
+#include "../search/PanelHarness.h"
 #include "ui/PanelControls.h"
 #include "ui/ResultList.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace zarvo;
@@ -11,16 +10,13 @@ using namespace zarvo::ui;
 
 // What a screen reader gets of a row after its name, and which row it is told the keyboard is on.
 TEST(AccessibilityTest, RowsTellKindPlaceMarksAndPositionAndFollowTheSelection) {
-    QTemporaryDir home;
-    ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral("Downloads")));
-    const ResultItem folder = ResultItem::file(nullptr, home.path() + "/Downloads", ResultItem::Source::path);
+    const fakes::FakePlatform p;
+    const ResultItem folder = ResultItem::file(nullptr, p.home() + "/Downloads", ResultItem::Source::path);
     ResultItem app =
         ResultItem::file(nullptr, "/nowhere/org.example.Pad.desktop", ResultItem::Source::shortcut);
     app.title = QStringLiteral("Pad");
     app.subtitle = QStringLiteral("Application");
-    ResultItem web;
-    web.url = QUrl(QStringLiteral("https://www.google.com/search?q=dl"));
-    web.source = ResultItem::Source::web;
+    ResultItem web = zarvo::testing::Panel::webRow(QStringLiteral("https://www.google.com/search?q=dl"));
     web.symbol = QStringLiteral("magnifyingglass");
     web.subtitle = QStringLiteral("www.google.com");
     ResultItem clip = web;
@@ -29,7 +25,7 @@ TEST(AccessibilityTest, RowsTellKindPlaceMarksAndPositionAndFollowTheSelection) 
     clip.subtitle = QStringLiteral("Zarvo \u00B7 just now");
     clip.isPinned = true;
 
-    ResultList list({nullptr, nullptr, home.path()});
+    ResultList list({nullptr, nullptr, p.home()});
     list.setItems({folder, app, web, clip}, {folder.historyKey()}, 2);
     const auto details = [&](int row) {
         return list.listModel()->index(row).data(Qt::AccessibleDescriptionRole).toString().toStdString();

@@ -24,7 +24,6 @@ void usePdfModuleIn(const QString& folder) {
         [folder](const QString& name) { return QStringList{folder + '/' + name}; });
 }
 
-// Shows the file and waits for the worker's picture or text.
 void showAndWait(PreviewWindow& window, const QString& path) {
     window.showFile(QUrl::fromLocalFile(path));
     EXPECT_TRUE(zarvo::testing::waitUntil([&] { return !window.isLoading(); })) << path.toStdString();

@@ -11,6 +11,7 @@
 #include "ui/KeyEvents.h"
 #include "ui/PanelTexts.h"
 #include "ui/ResultList.h"
+#include "ui/ResultRow.h"
 #include "ui/SearchField.h"
 #include "ui/SearchView.h"
 
@@ -34,22 +35,27 @@ using Source = ResultItem::Source;
 
 namespace {
 
+// The panel's view at its usual size, shown, on the fakes of `f`.
+std::unique_ptr<SearchView> showView(Panel& f, const HotKeyManager* keys = nullptr,
+                                     FileThumbnails* thumbnails = nullptr) {
+    auto view = std::make_unique<SearchView>(SearchView::Services{
+        f.model, f.settings, f.favorites, &f.clips, &f.p.workspace, keys, {}, thumbnails});
+    view->resize(720, 480);
+    view->show();
+    return view;
+}
+
 struct View {
     Panel f;
-    SearchView view{SearchView::Services{f.model, f.settings, f.favorites, &f.clips, &f.p.workspace}};
-    View() {
-        view.resize(720, 480);
-        view.show();
-    }
+    std::unique_ptr<SearchView> view = showView(f);
 };
 
 } // namespace
 
 TEST(SearchViewTest, HostileRowsPaintWithoutHarm) {
     View v;
-    ResultItem rtl = ResultItem::file(
-        &v.f.p.workspace, v.f.p.home() + "/\u05E9\u05DC\u05D5\u05DD \u0645\u0631\u062D\u0628\u0627.txt",
-        Source::path);
+    ResultItem rtl =
+        v.f.fileRow(v.f.p.home() + "/\u05E9\u05DC\u05D5\u05DD \u0645\u0631\u062D\u0628\u0627.txt");
     rtl.iconPath = "/nonexistent/icon.png";
     // A clip whose data file is gone.
     const Clip gone{.id = QUuid::createUuid(),
@@ -73,9 +79,9 @@ TEST(SearchViewTest, HostileRowsPaintWithoutHarm) {
                            .example = "img:"},
                           ResultItem::clip(&v.f.p.clock, gone)});
     v.f.model.setSelectedIndex(4);
-    const QImage frame = v.view.grab().toImage(); // paints every row once, as a frame would
+    const QImage frame = v.view->grab().toImage(); // paints every row once, as a frame would
     EXPECT_EQ(frame.size(), QSize(720, 480) * frame.devicePixelRatio());
-    EXPECT_EQ(v.view.resultList()->listModel()->rowCount(), 5);
+    EXPECT_EQ(v.view->resultList()->listModel()->rowCount(), 5);
 
     ClipPreview preview(&v.f.clips);
     preview.resize(390, 300);
@@ -100,7 +106,7 @@ TEST(SearchViewTest, EveryRowHasAnIcon) {
     ResultItem filesClip = ResultItem::file(&v.f.p.workspace, v.f.p.home() + "/report.pdf", Source::clip);
     filesClip.iconPath = v.f.p.home() + "/report.pdf";
     v.f.model.setResults({command, filesClip});
-    ResultList* list = v.view.resultList();
+    ResultList* list = v.view->resultList();
     const QImage frame = list->grab().toImage();
     for (int row = 0; row < 2; ++row) {
         const QRect rect = list->visualRect(list->listModel()->index(row));
@@ -123,9 +129,7 @@ TEST(SearchViewTest, EveryRowHasAnIcon) {
 
 TEST(SearchViewTest, FocusRequestsSelectTheBaseNameOrPutTheCaretAtTheEnd) {
     // The base name leaves only the last extension out.
-    const std::pair<QString, QString> names[] = {{"report.pdf", "report"},
-                                                 {".bashrc", ".bashrc"},
-                                                 {"Makefile", "Makefile"},
+    const std::pair<QString, QString> names[] = {{".bashrc", ".bashrc"},
                                                  {"some.dir/file", "some.dir/file"},
                                                  {"r\u00E9sum\u00E9.docx", "r\u00E9sum\u00E9"}};
     for (const auto& [name, base] : names)
@@ -133,19 +137,16 @@ TEST(SearchViewTest, FocusRequestsSelectTheBaseNameOrPutTheCaretAtTheEnd) {
     SearchField field;
     field.show();
     field.setModelText("archive.tar.gz");
-    field.requestFocus(1, true, false);
-    zarvo::testing::pump(30);
-    EXPECT_EQ(field.selectedText(), "archive.tar");
-    field.requestFocus(1, false, false); // the same token again: nothing happens
-    zarvo::testing::pump(30);
-    EXPECT_EQ(field.selectedText(), "archive.tar");
-    field.requestFocus(2, false, true);
-    zarvo::testing::pump(30);
-    EXPECT_FALSE(field.hasSelectedText());
+    const auto focus = [&field](int token, bool baseName, bool caretAtEnd) {
+        field.requestFocus(token, baseName, caretAtEnd);
+        zarvo::testing::pump(30);
+        return field.selectedText();
+    };
+    EXPECT_EQ(focus(1, true, false), "archive.tar");
+    EXPECT_EQ(focus(1, false, false), "archive.tar"); // the same token again: nothing happens
+    EXPECT_EQ(focus(2, false, true), "");
     EXPECT_EQ(field.cursorPosition(), 14);
-    field.requestFocus(3, false, false);
-    zarvo::testing::pump(30);
-    EXPECT_EQ(field.selectedText(), "archive.tar.gz");
+    EXPECT_EQ(focus(3, false, false), "archive.tar.gz");
 }
 
 TEST(PanelKeysTest, QtKeysBecomeTheModelsKeys) {
@@ -204,16 +205,12 @@ TEST(HotKeyConflictTest, FooterTabsAndMenuSayWhyTheKeyFailsUntilTheDesktopLetsGo
     HotKeyManager keys(&f.p.hotKeys, &f.p.desktopShortcuts);
     keys.registerKey(Slot::main, 15, 0x100);
     keys.registerKey(Slot::clipboard, 9, 0x300);
-    SearchView view{SearchView::Services{f.model, f.settings, f.favorites, &f.clips, &f.p.workspace, &keys}};
-    view.resize(720, 480);
-    view.show();
+    const auto view = showView(f, &keys);
     int opened = 0;
-    app::StatusMenu::Actions actions;
-    actions.open = [&] { ++opened; };
-    app::StatusMenu menu(f.settings, actions, &keys);
+    app::StatusMenu menu(f.settings, {.open = [&] { ++opened; }}, &keys);
     const QList<QAction*> items = menu.menu()->actions();
     const auto footerShows = [&view](const QString& text) {
-        for (QLabel* label : view.findChildren<QLabel*>())
+        for (QLabel* label : view->findChildren<QLabel*>())
             if (label->text() == text) return true;
         return false;
     };
@@ -271,8 +268,7 @@ TEST(SearchViewTest, FooterHintsDropWholeAndNeverOverlap) {
     f.p.desktopShortcuts.holders.insert(superR, {QStringLiteral("Xfce")});
     HotKeyManager keys(&f.p.hotKeys, &f.p.desktopShortcuts);
     keys.registerKey(HotKeyManager::Slot::main, 15, 0x100);
-    SearchView view{SearchView::Services{f.model, f.settings, f.favorites, &f.clips, &f.p.workspace, &keys}};
-    view.show();
+    const auto view = showView(f, &keys);
     const QList<PanelTexts::Hint> hints = PanelTexts::hints(SearchModel::Mode::search);
     QStringList all;
     for (const PanelTexts::Hint& hint : hints)
@@ -280,13 +276,13 @@ TEST(SearchViewTest, FooterHintsDropWholeAndNeverOverlap) {
     QSet<int> counts;
     bool shortened = false;
     for (int width = 1100; width >= 300; width -= 20) {
-        view.resize(width, 480);
+        view->resize(width, 480);
         QCoreApplication::processEvents();
-        const QString footer = view.footerText();
+        const QString footer = view->footerText();
         QLabel* right = nullptr;
         QLabel* left = nullptr;
-        for (QLabel* label : view.findChildren<QLabel*>()) {
-            if (label->isVisible() && !label->text().isEmpty() && label->text() == view.footerHotKeyText())
+        for (QLabel* label : view->findChildren<QLabel*>()) {
+            if (label->isVisible() && !label->text().isEmpty() && label->text() == view->footerHotKeyText())
                 right = label;
             if (label->isVisible() && label->textFormat() == Qt::RichText && label->text().contains("<b>"))
                 left = label;
@@ -322,7 +318,7 @@ TEST(SearchViewTest, FooterHintsDropWholeAndNeverOverlap) {
         if (right->text() != PanelTexts::tabHotKey(f.model, f.settings, &keys)) {
             EXPECT_TRUE(right->text().endsWith(QChar(0x2026)) && !right->toolTip().isEmpty()) << width;
         }
-        const auto* field = view.findChild<SearchField*>();
+        const auto* field = view->findChild<SearchField*>();
         ASSERT_TRUE(field);
         EXPECT_TRUE(field->placeholderText().endsWith("? for help")) << width;
         EXPECT_LE(QFontMetrics(field->font()).horizontalAdvance(field->placeholderText()), field->width())
@@ -390,10 +386,7 @@ TEST(SearchViewTest, PicturesShowTheirCachedThumbnailsAndMissingOnesAreAskedFor)
     Panel f;
     QTemporaryDir cache;
     FileThumbnails thumbnails(&f.p.workspace, cache.path());
-    SearchView view{SearchView::Services{
-        f.model, f.settings, f.favorites, &f.clips, &f.p.workspace, nullptr, {}, &thumbnails}};
-    view.resize(720, 480);
-    view.show();
+    const auto view = showView(f, nullptr, &thumbnails);
     const QString photo = f.p.makeFile("Pictures/photo.png");
     const auto writeThumbnail = [&](QColor colour, qint64 mtime) {
         QImage thumb(128, 96, QImage::Format_RGB32);
@@ -408,7 +401,7 @@ TEST(SearchViewTest, PicturesShowTheirCachedThumbnailsAndMissingOnesAreAskedFor)
     const qint64 mtime = QFileInfo(photo).lastModified().toSecsSinceEpoch();
     writeThumbnail(Qt::blue, mtime - 60); // of an older version of the file
     f.model.setResults({ResultItem::file(&f.p.workspace, photo, Source::spotlight)});
-    ResultList* list = view.resultList();
+    ResultList* list = view->resultList();
     const auto iconColour = [&] {
         const QImage frame = list->grab().toImage();
         const QRect rect = list->visualRect(list->listModel()->index(0));
@@ -425,4 +418,131 @@ TEST(SearchViewTest, PicturesShowTheirCachedThumbnailsAndMissingOnesAreAskedFor)
     EXPECT_TRUE(waitUntil([&] { return iconColour() == QColor(Qt::red); }));
     list->grab();
     EXPECT_EQ(f.p.workspace.thumbnailRequests, QStringList{photo}) << "asked once";
+}
+
+// The texts follow the model, and the view shows them, with the footer and the clip preview.
+TEST(PanelTexts, PlaceholdersAndEmptyTextsFollowModeAndState) {
+    View v;
+    Panel& f = v.f;
+    SearchView& view = *v.view;
+    EXPECT_EQ(PanelTexts::placeholder(f.model),
+              "Path, file name, URL, google:\u2026, > command, keyword, or ? for help");
+    EXPECT_TRUE(PanelTexts::emptyText(f.model, f.settings).startsWith("Type a path, a file name"));
+    EXPECT_TRUE(PanelTexts::emptyText(f.model, f.settings).contains("week:   \u00B7   Type ?"));
+    EXPECT_EQ(view.emptyTextShown(), PanelTexts::emptyText(f.model, f.settings));
+    EXPECT_TRUE(view.footerText().startsWith("\u21A9 Open")) << view.footerText().toStdString();
+    f.model.setMessage(QStringLiteral("Copied ~/x"));
+    EXPECT_EQ(view.footerText(), "Copied ~/x");
+    f.model.setMessage(std::nullopt);
+    EXPECT_TRUE(view.footerText().contains("Actions"));
+
+    f.model.setQuery("zzqqxx-nothing");
+    f.model.pipeline().runSearch();
+    EXPECT_EQ(PanelTexts::emptyText(f.model, f.settings),
+              f.model.isSearching() ? "Searching\u2026" : "No matches");
+
+    // The actions placeholder names the target: its title, else a file's name.
+    const QString report = f.p.makeFile("Documents/report.pdf", "pdf");
+    f.model.modes().showActions(ResultItem::file(&f.p.workspace, report, ResultItem::Source::path));
+    EXPECT_EQ(PanelTexts::placeholder(f.model), "Search actions for \u201Creport.pdf\u201D\u2026");
+
+    f.model.modes().prepareForShow(true);
+    EXPECT_EQ(PanelTexts::placeholder(f.model), "Search clipboard history");
+    EXPECT_EQ(PanelTexts::emptyText(f.model, f.settings),
+              "Nothing copied yet.\nText, images, links and files you copy show up here.");
+    EXPECT_EQ(view.emptyTextShown(), PanelTexts::emptyText(f.model, f.settings));
+    EXPECT_TRUE(view.footerText().startsWith("\u21A9 Copy"));
+    EXPECT_TRUE(view.clipPreview()->shownDetails().isEmpty());
+    f.addTextClip("first copy");
+    f.model.modes().prepareForShow(true);
+    EXPECT_TRUE(view.emptyTextShown().isEmpty());
+    EXPECT_EQ(view.clipPreview()->shownText(), "first copy");
+    EXPECT_TRUE(view.clipPreview()->shownDetails().startsWith("From Editor"));
+    f.model.setQuery("abc");
+    EXPECT_EQ(PanelTexts::emptyText(f.model, f.settings), "No clips match \u201Cabc\u201D");
+    f.settings.setKeepClipboardHistory(false);
+    EXPECT_EQ(PanelTexts::emptyText(f.model, f.settings),
+              "Clipboard history is off.\nTurn it on in Settings (\u2318,).");
+}
+
+TEST(ResultRows, TagsButtonsAndSubtitlesBySource) {
+    Panel f;
+    using S = ResultItem::Source;
+    ResultItem web{.url = QUrl("https://example.com/a"), .source = S::web};
+    EXPECT_EQ(ResultRow::tag(web, f.settings), "URL");
+    EXPECT_TRUE(ResultRow::hasCopyButton(web));
+    EXPECT_EQ(ResultRow::copyHelp(web), "Copy URL");
+    EXPECT_FALSE(ResultRow::hasRevealButton(web));
+    EXPECT_EQ(ResultRow::subtitle(web, f.p.home()), "Open in browser");
+    web.symbol = "magnifyingglass";
+    EXPECT_EQ(ResultRow::tag(web, f.settings), "Web");
+
+    ResultItem folder = ResultItem::file(&f.p.workspace, f.p.home() + "/Downloads", S::spotlight);
+    folder.isDirectory = true;
+    EXPECT_EQ(ResultRow::tag(folder, f.settings), "Folder");
+    EXPECT_EQ(ResultRow::copyHelp(folder), "Copy path");
+    EXPECT_TRUE(ResultRow::hasRevealButton(folder));
+    // A home folder that is only a prefix of another name is not abbreviated.
+    EXPECT_EQ(ResultRow::subtitle(f.fileRow(f.p.home() + "x/y"), f.p.home()), f.p.home() + "x/y");
+
+    const ResultItem app{.url = QUrl("x-apple.systempreferences:com.apple.preference.network"),
+                         .source = S::shortcut,
+                         .keyword = "ncpa.cpl"};
+    EXPECT_EQ(ResultRow::tag(app, f.settings), "ncpa.cpl");
+    EXPECT_FALSE(ResultRow::hasCopyButton(app));
+
+    const ResultItem command = ResultItem::commandItem(&f.p.workspace, "git status", S::command);
+    EXPECT_EQ(ResultRow::tag(command, f.settings), "Run");
+    EXPECT_EQ(ResultRow::copyHelp(command), "Copy command");
+
+    // The entry that opens the clipboard tab shows the clipboard hot key; real clips show none.
+    const ResultItem history = ResultItem::clipboardHistory(3, "\u21E7\u2318V");
+    EXPECT_EQ(ResultRow::tag(history, f.settings), "\u21E7\u2318V");
+    f.addTextClip("hello");
+    const ResultItem clip = ResultItem::clip(&f.p.clock, f.clips.clips().first());
+    EXPECT_EQ(ResultRow::tag(clip, f.settings), std::nullopt);
+    EXPECT_EQ(ResultRow::copyHelp(clip), "Copy to the clipboard");
+    EXPECT_FALSE(ResultRow::hasRevealButton(clip));
+
+    ResultItem help{.source = S::help};
+    EXPECT_EQ(ResultRow::tag(help, f.settings), std::nullopt);
+    help.example = "img: week:";
+    EXPECT_EQ(ResultRow::tag(help, f.settings), "\u21A9 Try");
+    EXPECT_EQ(ResultRow::subtitleLines(help), 2);
+}
+
+TEST(ClipPreviewText, DetailsAndCutText) {
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    Clip clip{.text = QString(5000, QLatin1Char('a')),
+              .length = 12000,
+              .date = QDateTime(QDate(2026, 12, 6), QTime(21, 34), Qt::UTC)};
+    EXPECT_EQ(ClipPreview::contentText(clip), clip.text + "\n\u2026");
+    QString details = ClipPreview::details(clip, us);
+    EXPECT_FALSE(details.startsWith("From"));
+    EXPECT_TRUE(details.endsWith(" \u00B7 12,000 characters")) << details.toStdString();
+    EXPECT_TRUE(details.contains("Dec")) << details.toStdString();
+    EXPECT_FALSE(details.contains("Sunday"));
+    // Hours and minutes only, also where the locale's short time has seconds.
+    const QRegularExpression withSeconds(R"(\d:\d\d:\d\d)");
+    EXPECT_FALSE(ClipPreview::details(clip, QLocale::c()).contains(withSeconds))
+        << ClipPreview::details(clip, QLocale::c()).toStdString();
+
+    clip.text = "x";
+    clip.length = 1;
+    clip.pinned = true;
+    clip.appName = "Terminal";
+    EXPECT_EQ(ClipPreview::contentText(clip), "x");
+    details = ClipPreview::details(clip, us);
+    EXPECT_TRUE(details.startsWith("From Terminal \u00B7 "));
+    EXPECT_TRUE(details.endsWith(" \u00B7 1 character \u00B7 Pinned")) << details.toStdString();
+
+    clip.kind = Clip::Kind::files;
+    clip.pinned = false;
+    EXPECT_TRUE(ClipPreview::details(clip, us).endsWith(" \u00B7 1 file"));
+    clip.length = 3;
+    EXPECT_TRUE(ClipPreview::details(clip, us).endsWith(" \u00B7 3 files"));
+    clip.kind = Clip::Kind::image;
+    clip.size = 2'400'000;
+    EXPECT_TRUE(ClipPreview::details(clip, us).endsWith(" \u00B7 2.4 MB"))
+        << ClipPreview::details(clip, us).toStdString();
 }

@@ -64,7 +64,6 @@ struct Window {
         QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
         QApplication::sendEvent(target, &event);
     }
-    // The first widget of the window of type W for which `match` holds.
     template <typename W> W* find(const std::function<bool(W*)>& match) const {
         for (W* w : window->findChildren<W*>())
             if (match(w)) return w;
@@ -80,7 +79,6 @@ struct Window {
     QPair<quint32, quint32> registered(HotKeyManager::Slot slot) const {
         return f.p.hotKeys.registered.value(int(slot), {0, 0});
     }
-    // The default keys ⌘R and ⇧⌘V are the ones registered.
     bool defaultKeysActive() const {
         return registered(HotKeyManager::Slot::main) == qMakePair(15u, 0x100u) &&
                registered(HotKeyManager::Slot::clipboard) == qMakePair(9u, 0x300u);
@@ -311,7 +309,6 @@ TEST(SettingsViewTest, KeywordsWriteThroughAsTypedAndFollowChangesMadeElsewhere)
         rows += e->placeholderText() == "keyword" && e->isVisibleTo(w.window.get());
     EXPECT_EQ(rows, 2);
 
-    // History: the count, and Clear History greyed once empty.
     QPushButton* clearHistory = w.button("Clear History");
     EXPECT_FALSE(clearHistory->isEnabled());
     w.f.history.add("/tmp/a");
@@ -319,7 +316,6 @@ TEST(SettingsViewTest, KeywordsWriteThroughAsTypedAndFollowChangesMadeElsewhere)
     clearHistory->click();
     EXPECT_TRUE(w.f.history.entries().isEmpty());
     EXPECT_FALSE(clearHistory->isEnabled());
-    // The built-in list is counted in its title.
     EXPECT_TRUE(w.window->findChildren<Disclosure*>().first()->title().startsWith("Built-in shortcuts ("));
     // Updates say why this build does not check instead of pretending.
     EXPECT_TRUE(w.labelStartingWith("Update checks are not set up for this build"));
