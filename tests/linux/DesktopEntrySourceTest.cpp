@@ -16,10 +16,6 @@ using namespace zarvo::linuxtest;
 
 namespace {
 
-QByteArray entry(const QByteArray& body) {
-    return "[Desktop Entry]\nType=Application\n" + body + "\n";
-}
-
 QStringList warnings;
 void recordWarning(QtMsgType type, const QMessageLogContext&, const QString& text) {
     if (type == QtWarningMsg) warnings << text;
@@ -60,8 +56,7 @@ public:
 
 } // namespace
 
-// Entries as a GNOME session has them, with a Flatpak folder that appears later: what the menus show is
-// found by its localized words, the rest left out quietly, and each broken entry skipped with one line.
+// What GNOME's menus list, in the user's language; the rest left out quietly, each broken entry in one line.
 TEST(DesktopEntrySource, ListsWhatTheMenusListAndFollowsInstalls) {
     qputenv("LANGUAGE", "de_DE:de");
     QTemporaryDir root;
@@ -73,29 +68,30 @@ TEST(DesktopEntrySource, ListsWhatTheMenusListAndFollowsInstalls) {
     const QString user = root.path() + "/home/.local/share/applications/";
     const QString system = root.path() + "/usr/share/applications/";
     const QString flatpak = root.path() + "/var/lib/flatpak/exports/share";
-    writeFile(
-        system + "org.keepassxc.KeePassXC.desktop",
-        entry("Name=KeePassXC\nGenericName=Password Manager\nGenericName[de]=Passwortverwaltung\n"
-              "Keywords=password;vault;\nKeywords[de]=Passwort;Tresor;\nExec=keepassxc %f\nIcon=keepassxc"));
+    writeFile(system + "org.keepassxc.KeePassXC.desktop",
+              desktopEntry("KeePassXC", "keepassxc %f",
+                           "GenericName=Password Manager\nGenericName[de]=Passwortverwaltung\n"
+                           "Keywords=password;vault;\nKeywords[de]=Passwort;Tresor;\nIcon=keepassxc\n"));
     writeFile(system + "org.gnome.Nautilus.desktop",
-              entry("Name=Files\nName[de]=Dateien\nExec=nautilus --new-window %U"));
+              desktopEntry("Files", "nautilus --new-window %U", "Name[de]=Dateien\n"));
     writeFile(user + "org.gnome.Nautilus.desktop",
-              entry("Name=My Files\nExec=nautilus %U\nIcon=/opt/files.png"));
-    writeFile(system + "kde4/okular.desktop", entry("Name=Okular\nExec=okular %U"));
+              desktopEntry("My Files", "nautilus %U", "Icon=/opt/files.png\n"));
+    writeFile(system + "kde4/okular.desktop", desktopEntry("Okular", "okular %U"));
     // Left out as the menus leave them out.
-    writeFile(system + "hidden.desktop", entry("Name=Hidden Helper\nExec=okular\nNoDisplay=true"));
-    writeFile(system + "deleted.desktop", entry("Name=Deleted\nExec=okular\nHidden=true"));
-    writeFile(system + "kde-only.desktop", entry("Name=KDE Only\nExec=okular\nOnlyShowIn=KDE;"));
-    writeFile(system + "not-gnome.desktop", entry("Name=Not GNOME\nExec=okular\nNotShowIn=GNOME;"));
+    writeFile(system + "hidden.desktop", desktopEntry("Hidden Helper", "okular", "NoDisplay=true\n"));
+    writeFile(system + "deleted.desktop", desktopEntry("Deleted", "okular", "Hidden=true\n"));
+    writeFile(system + "kde-only.desktop", desktopEntry("KDE Only", "okular", "OnlyShowIn=KDE;\n"));
+    writeFile(system + "not-gnome.desktop", desktopEntry("Not GNOME", "okular", "NotShowIn=GNOME;\n"));
     writeFile(system + "try-exec.desktop",
-              entry("Name=Not Installed\nExec=okular\nTryExec=/nonexistent/program"));
-    writeFile(system + "missing-program.desktop", entry("Name=Gone\nExec=no-such-program-anywhere"));
+              desktopEntry("Not Installed", "okular", "TryExec=/nonexistent/program\n"));
+    writeFile(system + "missing-program.desktop", desktopEntry("Gone", "no-such-program-anywhere"));
     writeFile(system + "web-link.desktop", "[Desktop Entry]\nType=Link\nName=Web\nURL=https://example.org\n");
     // Broken: one log line each, the others still load.
     writeFile(system + "no-group.desktop", "[Something Else]\nName=Stray\nExec=okular\n");
-    writeFile(system + "huge-name.desktop", entry("Name=" + QByteArray(1024 * 1024, 'x') + "\nExec=okular"));
-    writeFile(system + "bad-utf8.desktop", entry("Name=Bad \xff\xfe name\nExec=okular"));
-    writeFile(system + "field-codes.desktop", entry("Name=Stray Codes\nExec=okular %z %Q"));
+    writeFile(system + "huge-name.desktop", desktopEntry(QString(1024 * 1024, 'x'), "okular"));
+    writeFile(system + "bad-utf8.desktop",
+              "[Desktop Entry]\nType=Application\nName=Bad \xff\xfe name\nExec=okular\n");
+    writeFile(system + "field-codes.desktop", desktopEntry("Stray Codes", "okular %z %Q"));
     ASSERT_TRUE(QFile::link(system, system + "loop"));
 
     DesktopEntrySource source(DesktopEntrySource::Options{root.path() + "/home/.local/share",
@@ -137,7 +133,7 @@ TEST(DesktopEntrySource, ListsWhatTheMenusListAndFollowsInstalls) {
     QElapsedTimer clock;
     clock.start();
     writeFile(flatpak + "/applications/org.example.Installed.desktop",
-              entry("Name=Freshly Installed\nExec=okular"));
+              desktopEntry("Freshly Installed", "okular"));
     ASSERT_TRUE(
         waitUntil([&] { return changes > 0 && byId(source.scan(), "org.example.Installed.desktop"); }, 3000));
     EXPECT_LT(clock.elapsed(), 1000);
@@ -158,13 +154,12 @@ TEST(DesktopEntrySource, ListsWhatTheMenusListAndFollowsInstalls) {
     EXPECT_TRUE(warnings[0].contains("no-group"));
 }
 
-// A headless process reads the last full scan's answer, and its log lines, while nothing it depends on
-// changed; a change of an entry, a folder or the language scans again, and so does a damaged cache.
+// A headless process reads the last scan's answer and log lines until an entry, folder or language changes.
 TEST(CachedDesktopEntrySource, AnswersAsTheLastScanUntilSomethingChanges) {
     QTemporaryDir root;
     const QString apps = root.path() + "/data/applications/";
-    writeFile(apps + "a.desktop", "[Desktop Entry]\nType=Application\nName=A\nExec=a\n");
-    writeFile(apps + "sub/b.desktop", "[Desktop Entry]\nType=Application\nName=B\nExec=b\n");
+    writeFile(apps + "a.desktop", desktopEntry("A", "a"));
+    writeFile(apps + "sub/b.desktop", desktopEntry("B", "b"));
     const DesktopEntrySource::Options options{root.path() + "/data", {}, {"GNOME"}};
     const QString cacheFile = root.path() + "/cache/applications.cache";
     qputenv("LANGUAGE", "de");

@@ -18,7 +18,6 @@ constexpr quint32 kShiftSuper = HotKeyModifier::command | HotKeyModifier::shift;
 
 const QString kXfconf = "/xfce4/xfconf/xfce-perchannel-xml/xfce4-keyboard-shortcuts.xml";
 
-// A desktop's environment in a folder of its own: config home, one system config folder.
 struct Desktop {
     QTemporaryDir dir;
     fakes::FakeEnvironment environment;
@@ -124,13 +123,11 @@ TEST(DesktopShortcuts, XfceAndKdeHoldersAreReadFromTheirFilesAndXfceBindsThrough
 
 TEST(DesktopShortcuts, XfceBindingThroughARealXfconfdReachesItsFileAndIsSeenAsOurs) {
     sandbox();
-    QString daemon;
-    for (const char* path : {"/usr/lib/x86_64-linux-gnu/xfce4/xfconf/xfconfd",
-                             "/usr/lib/xfce4/xfconf/xfconfd", "/usr/libexec/xfce4/xfconf/xfconfd"})
-        if (QFile::exists(path)) daemon = path;
-    if (daemon.isEmpty()) GTEST_SKIP() << "xfconfd is not installed";
-    if (QStandardPaths::findExecutable("xfconf-query").isEmpty())
-        GTEST_SKIP() << "xfconf-query is not installed";
+    const QString daemon =
+        QStandardPaths::findExecutable("xfconfd", {"/usr/lib/x86_64-linux-gnu/xfce4/xfconf",
+                                                   "/usr/lib/xfce4/xfconf", "/usr/libexec/xfce4/xfconf"});
+    if (daemon.isEmpty() || QStandardPaths::findExecutable("xfconf-query").isEmpty())
+        GTEST_SKIP() << "xfconfd or xfconf-query is not installed";
     PrivateBus bus;
     ASSERT_TRUE(bus.start());
     Desktop xfce("XFCE");

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 #include <limits>
-#include <sys/stat.h>
 
 using namespace zarvo;
 using linux_::FileDefaultsStore;
@@ -54,9 +53,7 @@ TEST(FileDefaultsStore, EveryValueTypeRoundTripsThroughAPrivateFile) {
     QVariantMap values = storedDomain();
     values.insert("strings", QStringList{"a", "b"});
     EXPECT_TRUE(store.save("com.example.app", values));
-    struct stat st {};
-    ASSERT_EQ(stat(QFile::encodeName(dir + "/com.example.app.json").constData(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    EXPECT_EQ(lstatOf(dir + "/com.example.app.json").st_mode & 0777, 0600u);
     // Nothing but the file itself is left behind by the atomic write.
     EXPECT_EQ(QDir(dir).entryList(QDir::Files), QStringList{"com.example.app.json"});
 

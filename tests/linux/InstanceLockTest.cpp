@@ -1,6 +1,5 @@
 #include "platform/linux/InstanceLock.h"
-#include "fakes/EventLoop.h"
-#include "fakes/FakePlatform.h"
+#include "LinuxSandbox.h"
 #include "platform/linux/InstanceChannel.h"
 #include "platform/linux/InstanceFolder.h"
 
@@ -22,6 +21,7 @@
 
 using namespace zarvo;
 using namespace zarvo::linux_;
+using zarvo::linuxtest::lstatOf;
 using zarvo::testing::pump;
 using zarvo::testing::waitUntil;
 
@@ -33,19 +33,12 @@ QString base() {
     return QStringLiteral("%1-%2").arg(kIdentifier).arg(::getuid());
 }
 
-// An environment whose temporary folder is `temp` (made when missing).
 fakes::FakeEnvironment environmentIn(const QString& temp) {
     fakes::FakeEnvironment env;
     env.identifier = kIdentifier;
     env.temp = temp;
     QDir().mkpath(temp);
     return env;
-}
-
-struct stat lstatOf(const QString& path) {
-    struct stat info {};
-    EXPECT_EQ(::lstat(QFile::encodeName(path).constData(), &info), 0) << path.toStdString();
-    return info;
 }
 
 // The blocking client runs on a thread of its own while this one serves the requests.
@@ -246,8 +239,7 @@ TEST(InstanceChannel, RequestsReachTheHandlerAndBadClientsOrAFloodDoNotHarmTheSe
     reply = sendWhileServing(env, {{"type", "settings"}});
     EXPECT_EQ(reply.body, (QJsonObject{{"echo", "settings"}}));
 
-    // A flood of idle connections from another process while this one is short of descriptors: accepting
-    // fails, the idle clients are dropped after the deadline, the server listens again and answers.
+    // Idle connections flood in while we are short of descriptors: the server drops them and listens again.
     const QString python = QStandardPaths::findExecutable("python3");
     if (python.isEmpty()) GTEST_SKIP() << "python3 is not installed";
     QProcess flood;
@@ -285,8 +277,7 @@ TEST(InstanceChannel, RequestsReachTheHandlerAndBadClientsOrAFloodDoNotHarmTheSe
     flood.waitForFinished(2000);
 }
 
-// `zarvo` sends its common requests without Qt, else through the full client: each arrives once, whether
-// its startup id needs escapes (the full way) or the quick path sent it and the full client finished it.
+// The quick client (no Qt), the full one (a startup id to escape), or quick then full: each arrives once.
 TEST(InstanceChannel, TheProgramSendsEachRequestOnceWhicheverClientFinishesIt) {
     QTemporaryDir root;
     fakes::FakeEnvironment env = environmentIn(root.path() + "/tmp");
@@ -347,7 +338,6 @@ protected:
         ASSERT_TRUE(root.isValid());
         // The tree down to the helper and the shared folder must be open to nobody.
         ::chmod(QFile::encodeName(root.path()).constData(), 01777);
-        temp = root.path();
     }
     void TearDown() override {
         for (auto& process : processes) {
@@ -355,7 +345,6 @@ protected:
             process->waitForFinished(2000);
         }
     }
-    // A lock held on `env` that counts the requests it serves.
     void serve(InstanceLock& lock) {
         lock.onRequest = [this](const QJsonObject&, InstanceLock::Reply reply) {
             ++served;
@@ -374,14 +363,14 @@ protected:
         return processes.back().get();
     }
     QTemporaryDir root;
-    QString setpriv, temp;
+    QString setpriv;
     int served = 0;
     std::vector<std::unique_ptr<QProcess>> processes;
 };
 
 TEST_F(OtherUser, ASquattedNameNeitherBlocksAStartNorReceivesAMessage) {
-    const fakes::FakeEnvironment env = environmentIn(temp);
-    const QString plain = temp + QLatin1Char('/') + base();
+    const fakes::FakeEnvironment env = environmentIn(root.path());
+    const QString plain = root.path() + QLatin1Char('/') + base();
     QProcess* squatter = asNobody({"squat", plain, base()});
     while (squatter && !squatter->canReadLine() && squatter->state() == QProcess::Running)
         squatter->waitForReadyRead(200);
@@ -407,7 +396,7 @@ TEST_F(OtherUser, ASquattedNameNeitherBlocksAStartNorReceivesAMessage) {
 }
 
 TEST_F(OtherUser, TheServerRefusesAClientOfAnotherUser) {
-    const fakes::FakeEnvironment env = environmentIn(temp);
+    const fakes::FakeEnvironment env = environmentIn(root.path());
     InstanceLock lock(env);
     serve(lock);
     // Opened up for this test only, so another user's process can reach the socket at all.

@@ -10,7 +10,6 @@ using namespace zarvo::linuxtest;
 
 namespace {
 
-// A portable folder of the given build.
 void makeCopy(const QString& folder, const QByteArray& build) {
     writeFile(folder + "/Info.json",
               "{\"CFBundleIdentifier\": \"com.velorin.zarvo\", \"CFBundleVersion\": \"" + build +
@@ -41,7 +40,6 @@ TEST(LinuxInstallationMounts, ImagesAreToldFromMountInfo) {
                             "46 22 0:50 / /run/user/1000/gvfs rw - fuse.gvfsd-fuse gvfsd-fuse rw\n"
                             "47 22 11:0 / /media/cd rw - iso9660 /dev/sr0 ro\n"
                             "48 22 254:0 /src /srv/copy ro,relatime - ext4 /dev/vda rw\n"
-                            "49 22 0:30 / /home/me rw - tmpfs tmpfs rw\n"
                             "50 22 8:17 / /media/me/NTFS rw - fuseblk /dev/sdb1 rw\n"
                             "51 22 8:33 / /media/me/SD ro,nosuid - vfat /dev/sdc1 ro\n"
                             "52 22 7:3 / /media/me/Image rw - ext4 /dev/loop3 rw\n"
@@ -55,13 +53,13 @@ TEST(LinuxInstallationMounts, ImagesAreToldFromMountInfo) {
     writeFile(sys.filePath("block/loop3/loop/backing_file"), QFile::encodeName(image) + "\n");
     writeFile(sys.filePath("block/loop4/loop/backing_file"), "/dev/null\n");
     const auto mounts = LinuxInstallation::parseMountInfo(text);
-    ASSERT_EQ(mounts.size(), 11);
+    ASSERT_EQ(mounts.size(), 10);
     EXPECT_EQ(mounts[1].mountPoint, "/media/me/Zarvo 2");
     EXPECT_EQ(mounts[1].type, "squashfs");
     EXPECT_EQ(mounts[1].source, "/dev/loop0");
     // Read-only drives, FUSE (NTFS, gvfs) and unknown loops are never taken for an image.
-    const bool images[] = {false, true, false, true, false, false, false, false, true, false, false};
-    for (int i = 0; i < 11; ++i)
+    const bool images[] = {false, true, false, true, false, false, false, true, false, false};
+    for (int i = 0; i < 10; ++i)
         EXPECT_EQ(LinuxInstallation::isImageMount(mounts[i], sys.path()), images[i])
             << mounts[i].mountPoint.toStdString();
 }
@@ -125,9 +123,8 @@ TEST_F(LinuxInstallationTest, CopiesSwapsAndIntegratesAPortableFolder) {
 TEST_F(LinuxInstallationTest, TheAdministratorPathKeepsOddPathsWholeAndReportsRefusals) {
     // A pkexec that runs its command as given (the "answer"), or refuses like the real one.
     const QString fakeBin = root.filePath("bin");
-    writeProgram(fakeBin + "/pkexec",
-                 "#!/bin/sh\ncase \"$ZARVO_FAKE_PKEXEC\" in cancel) exit 126;; refuse) exit 127;; esac\n"
-                 "exec \"$@\"\n");
+    writeProgram(fakeBin + "/pkexec", "#!/bin/sh\ncase \"$ZARVO_FAKE_PKEXEC\" in refuse) exit 127;; esac\n"
+                                      "exec \"$@\"\n");
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(fakeBin) + ":" + path);
 
@@ -141,8 +138,6 @@ TEST_F(LinuxInstallationTest, TheAdministratorPathKeepsOddPathsWholeAndReportsRe
     writeFile(source + "/zarvo", "#!/bin/sh\n");
     ASSERT_EQ(::chmod(QFile::encodeName(source + "/zarvo").constData(), 06777), 0);
 
-    qputenv("ZARVO_FAKE_PKEXEC", "cancel");
-    EXPECT_EQ(installation->installAsAdministrator(source, staging, destination).exitCode, 126);
     qputenv("ZARVO_FAKE_PKEXEC", "refuse");
     EXPECT_EQ(installation->installAsAdministrator(source, staging, destination).exitCode, 127);
     EXPECT_EQ(installation->info(destination)->build, "11");
@@ -153,9 +148,7 @@ TEST_F(LinuxInstallationTest, TheAdministratorPathKeepsOddPathsWholeAndReportsRe
     EXPECT_EQ(installation->info(destination)->build, "12");
     EXPECT_FALSE(installation->exists(staging));
     EXPECT_FALSE(installation->exists(staging + "-old"));
-    struct stat program {};
-    ASSERT_EQ(::stat(QFile::encodeName(destination + "/zarvo").constData(), &program), 0);
-    EXPECT_EQ(program.st_mode & 07777, 0755u);
+    EXPECT_EQ(lstatOf(destination + "/zarvo").st_mode & 07777, 0755u);
     // Nothing was made in the user's home: the old copy is gone, not moved into a Trash made by root.
     EXPECT_FALSE(QFileInfo::exists(environment.data + "/Trash"));
 

@@ -103,6 +103,12 @@ PrivateBus::~PrivateBus() {
     daemon.waitForFinished(3000);
 }
 
+struct stat lstatOf(const QString& path) {
+    struct stat info {};
+    EXPECT_EQ(::lstat(QFile::encodeName(path).constData(), &info), 0) << path.toStdString();
+    return info;
+}
+
 QStringList readLines(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {};

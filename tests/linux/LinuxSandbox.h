@@ -8,6 +8,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <functional>
+#include <sys/stat.h>
 
 namespace zarvo::linuxtest {
 
@@ -40,6 +41,8 @@ struct PrivateBus {
     ~PrivateBus();
 };
 
+// The status of the file itself, never a link's target; a failure when there is none.
+struct stat lstatOf(const QString& path);
 // The lines of a text file; none when it cannot be read.
 QStringList readLines(const QString& path);
 // The lines of the sandbox's recording applications, without the working folder.

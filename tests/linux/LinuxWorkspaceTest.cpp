@@ -63,8 +63,7 @@ TEST(LinuxApplications, IdentifiersFindDesktopEntries) {
     fakes::FakeEnvironment env = s.environment;
     LinuxWorkspace workspace(env, nullptr);
     const QString apps = s.data + "/applications/";
-    // A reverse-DNS identifier is first a desktop-file id, of any case; well-known ones go through the table;
-    // an entry whose program is missing is not installed, so TextEdit finds no other editor here.
+    // A desktop-file id of any case, else the table; TextEdit's entry lacks its program, so: none.
     const QList<QPair<QString, std::optional<QString>>> rows{
         {"org.example.Recorder", apps + "org.example.Recorder.desktop"},
         {"com.apple.calculator", apps + "org.gnome.Calculator.desktop"},
@@ -106,10 +105,8 @@ TEST(LinuxApplications, HandlersComeFromMimeappsAndOpenThroughGio) {
     const QString pageArgument = QString::fromUtf8(page.toEncoded()) + '|';
 
     EXPECT_EQ(workspace.applicationToOpen(page), apps + "org.example.Recorder.desktop");
-    const auto all = workspace.applicationsToOpen(page);
-    ASSERT_GE(all.size(), 2);
-    EXPECT_EQ(all.first(), apps + "org.example.Recorder.desktop");
-    EXPECT_TRUE(all.contains(apps + "org.example.Other.desktop"));
+    EXPECT_EQ(workspace.applicationsToOpen(page),
+              (QStringList{apps + "org.example.Recorder.desktop", apps + "org.example.Other.desktop"}));
     EXPECT_EQ(workspace.applicationToOpen(QUrl("zarvo-unknown-scheme:x")), std::nullopt);
 
     QFile::remove(s.launchLog());
@@ -259,7 +256,6 @@ TEST(LinuxFiles, TrashIconsPackagesAndWhatWouldRunCode) {
     QDir().mkpath(s.root + "/Plain.app");
     EXPECT_TRUE(workspace.isFilePackage(s.root + "/Tool.app"));
     EXPECT_FALSE(workspace.isFilePackage(s.root + "/Plain.app"));
-    EXPECT_FALSE(workspace.isFilePackage(s.root));
     EXPECT_EQ(workspace.iconNameForFile(s.root), "folder");
     writeFile(s.root + "/notes.txt", "hello");
     // A theme without the content type's own name still has the generic one, tried after it.
@@ -368,10 +364,8 @@ TEST(LinuxApplications, AWindowIsKeptApartFromTheWindowThatHadItsIdBefore) {
     EXPECT_FALSE(processStartTime(quint64(::getpid())).isEmpty());
     EXPECT_EQ(processStartTime(quint64(::getpid()), "/nonexistent"), QString());
 
-    // The same id under another process, or the same pid started again, is another window.
+    // The same pid started again is another window (an id reused by another process: DesktopTest).
     WindowIdentity terminal{{}, "xfce4-terminal", "Xfce4-terminal", 100, "5"};
-    WindowIdentity editor{{}, "mousepad", "Mousepad", 200, "9"};
-    EXPECT_NE(terminal.cacheKey(0x1600001), editor.cacheKey(0x1600001));
     WindowIdentity restarted = terminal;
     restarted.processStart = "77";
     EXPECT_NE(terminal.cacheKey(0x1600001), restarted.cacheKey(0x1600001));

@@ -139,8 +139,7 @@ TEST(WaylandDesktopShortcuts, SwayBindingsAreReadAndTheMissingOnesGivenAsLines) 
     EXPECT_TRUE(HotKeyAdvice::configLines(keys, QStringLiteral("/usr/bin/zarvo")).isEmpty());
     EXPECT_FALSE(grab.registered.contains(1)) << "no grab is kept beside sway's binding";
 
-    // Bindings in included files count, wherever the include points (relative, a pattern, the
-    // environment, sway's variables); a file including itself ends.
+    // Included files count (relative, patterns, environment and sway variables); self-inclusion ends.
     environment.vars.insert(QStringLiteral("KEYS"), home.path() + QStringLiteral("/keys"));
     linuxtest::writeFile(swayConfig,
                          "set $mod Mod4\nset $extra extra\ninclude config.d/*.conf\ninclude $KEYS/$extra\n"

@@ -67,11 +67,8 @@ int connectTo(const char* path) {
         return 0;
     }
     const char request[] = "\0\0\0\x11{\"type\":\"toggle\"}";
-    if (::send(fd, request, sizeof(request) - 1, MSG_NOSIGNAL) < 0) {
-        std::printf("answer 0\n");
-        return 0;
-    }
-    std::printf("answer %ld\n", drain(fd, 3000));
+    const bool sent = ::send(fd, request, sizeof(request) - 1, MSG_NOSIGNAL) >= 0;
+    std::printf("answer %ld\n", sent ? drain(fd, 3000) : 0L);
     return 0;
 }
 

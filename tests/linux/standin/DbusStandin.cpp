@@ -1,13 +1,17 @@
 // Stands in for a desktop service on a test's private bus and records what it is asked:
-//   dbus_standin NAME PATH LOG [--refuse] [--once]
+//   dbus_standin NAME PATH LOG [--refuse] [--once] [--interface=INTERFACE]
 // owns NAME on the bus of DBUS_STARTER_ADDRESS, answers every call to PATH and appends one line
-// "NAME MEMBER ARG…" to LOG. --refuse answers NotSupported instead (as GNOME's freedesktop screen saver
-// proxy does); --once exits after the first call (as Plasma's logout prompt does).
+// "NAME MEMBER ARG…" to LOG (a dictionary as JSON). --refuse answers NotSupported instead (as
+// GNOME's freedesktop screen saver proxy does); --once exits after the first call (as Plasma's logout
+// prompt does); --interface refuses, unrecorded, the calls to any other interface.
 #include <QCoreApplication>
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVirtualObject>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTimer>
 #include <cstdio>
 
@@ -15,14 +19,19 @@ namespace {
 
 class StandIn : public QDBusVirtualObject {
 public:
-    QString name, log;
+    QString name, log, interface;
     bool refuse = false, once = false;
 
     QString introspect(const QString&) const override { return {}; }
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
+        if (!interface.isEmpty() && message.interface() != interface) return false;
         QStringList line{name, message.member()};
-        for (const QVariant& argument : message.arguments())
+        for (QVariant argument : message.arguments()) {
+            if (argument.userType() == qMetaTypeId<QDBusArgument>()) // a dictionary, such as hints
+                argument = QJsonDocument(QJsonObject::fromVariantMap(qdbus_cast<QVariantMap>(argument)))
+                               .toJson(QJsonDocument::Compact);
             line << argument.toString();
+        }
         QFile file(log);
         if (file.open(QIODevice::Append))
             file.write((line.join(QLatin1Char(' ')) + QLatin1Char('\n')).toUtf8());
@@ -50,6 +59,7 @@ int main(int argc, char** argv) {
     object.log = args[3];
     object.refuse = args.contains(QStringLiteral("--refuse"));
     object.once = args.contains(QStringLiteral("--once"));
+    object.interface = args.filter(QStringLiteral("--interface=")).value(0).section(QLatin1Char('='), 1);
     QDBusConnection bus = QDBusConnection::connectToBus(qEnvironmentVariable("DBUS_STARTER_ADDRESS"),
                                                         QStringLiteral("standin"));
     if (!bus.isConnected() || !bus.registerVirtualObject(args[2], &object) || !bus.registerService(args[1])) {
