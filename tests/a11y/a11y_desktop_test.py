@@ -11,6 +11,7 @@ import pyatspi
 from gi.repository import GLib
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "lib"))
+import desktop  # noqa: E402
 from desktop import HOME, SANDBOX, ZARVO, check, counts, key, read, summary, zarvo_running  # noqa: E402
 
 events = []
@@ -25,16 +26,13 @@ def pump(seconds):
 
 
 def wait_until(condition, timeout=10.0):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
+    def attempt():
+        pump(0.05)  # the events come in through GLib's loop
         try:
-            value = condition()
+            return condition()
         except Exception:  # the tree changes under us while the panel redraws
-            value = None
-        if value:
-            return value
-        pump(0.05)
-    return None
+            return None
+    return desktop.wait_until(attempt, timeout, step=0)
 
 
 def on_event(event):

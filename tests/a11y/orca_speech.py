@@ -11,8 +11,8 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "lib"))
-from desktop import (HOME, SANDBOX, folder_opener, key, quit_zarvo, read, start_zarvo, type_text,  # noqa: E402
-                     write)
+from desktop import (HOME, SANDBOX, folder_opener, key, quit_zarvo, read, shot, start_zarvo,  # noqa: E402
+                     type_text, write)
 
 DEBUG = os.path.join(SANDBOX, "orca-debug.out")
 
@@ -60,8 +60,7 @@ def main():
             time.sleep(3.5)
             said, offset = spoken_since(offset)
             print(f"{name}: " + " | ".join(said), flush=True)
-            subprocess.run(["import", "-window", "root", os.path.join(os.environ["ZARVO_SCREENSHOTS"],
-                                                                      "orca-" + name.replace(" ", "-") + ".png")])
+            shot("orca-" + name.replace(" ", "-"))
         time.sleep(4)
         said, offset = spoken_since(offset)
         print("(spoken after the last step): " + " | ".join(said), flush=True)

@@ -3,12 +3,12 @@
 //   hostile-clipboard MS BYTES N  offers text, PNG and N more formats, each answered with BYTES bytes
 //                                 after MS milliseconds (the whole client stalls)
 //   grab-key KEYSYM MODMASK       holds a passive key grab on the root window
-//   window TITLE OUTFILE          a text field that writes its text to OUTFILE on every change
+//   window TITLE                  a text field that prints its text on every change
 //   filemanager LOGFILE           an org.freedesktop.FileManager1 service that logs its calls
-//   x11-window INSTANCE CLASS [--like ID] [--log FILE] [PROPERTY=TEXT …]
+//   x11-window INSTANCE CLASS [--like ID] [PROPERTY=TEXT …]
 //                                 a plain Xlib window with WM_CLASS, _NET_WM_PID and the UTF8_STRING
-//                                 properties, printing "window 0x…"; --like takes that id once the server
-//                                 hands it out again (firstWindow), --log appends each key press to FILE
+//                                 properties, printing "window 0x…" and then each key press; --like takes
+//                                 that id once the server hands it out again (firstWindow)
 #include <QApplication>
 #include <QClipboard>
 #include <QDBusConnection>
@@ -16,7 +16,6 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QObject>
-#include <QSaveFile>
 #include <QTextStream>
 #include <QThread>
 #include <cstdio>
@@ -115,13 +114,12 @@ int grabKey(const QString& keysymName, unsigned int mods) {
     }
 }
 
-// A key press as a terminal window would get it ("Shift+Insert", "Ctrl+v" …), appended to `out`.
-void logKey(const XKeyEvent& key, const char* out) {
+// A key press as a terminal window would get it ("Shift+Insert", "Ctrl+v" …).
+void printKey(const XKeyEvent& key) {
     const char* name = XKeysymToString(XLookupKeysym(const_cast<XKeyEvent*>(&key), 0));
-    const std::string line = std::string(key.state & ControlMask ? "Ctrl+" : "") +
-                             (key.state & ShiftMask ? "Shift+" : "") + (name ? name : "?") + "\n";
-    QFile file(QString::fromLocal8Bit(out));
-    if (file.open(QIODevice::Append)) file.write(line.c_str());
+    std::printf("%s%s%s\n", key.state & ControlMask ? "Ctrl+" : "", key.state & ShiftMask ? "Shift+" : "",
+                name ? name : "?");
+    std::fflush(stdout);
 }
 
 // The first window of a connection has an id made of the connection's client number; a client that
@@ -154,14 +152,11 @@ Window firstWindow(Display*& kept, unsigned long want) {
 int x11Window(int argc, char** argv) {
     if (argc < 4) return 2;
     unsigned long want = 0;
-    const char* log = nullptr;
     std::vector<std::pair<std::string, std::string>> properties;
     for (int i = 4; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--like" && i + 1 < argc) {
             want = std::stoul(argv[++i], nullptr, 0);
-        } else if (arg == "--log" && i + 1 < argc) {
-            log = argv[++i];
         } else if (const auto eq = arg.find('='); eq != std::string::npos) {
             properties.emplace_back(arg.substr(0, eq), arg.substr(eq + 1));
         }
@@ -183,7 +178,7 @@ int x11Window(int argc, char** argv) {
     for (const auto& [name, text] : properties)
         XChangeProperty(display, window, XInternAtom(display, name.c_str(), False), utf8, 8, PropModeReplace,
                         reinterpret_cast<const unsigned char*>(text.data()), int(text.size()));
-    if (log) XSelectInput(display, window, KeyPressMask | FocusChangeMask);
+    XSelectInput(display, window, KeyPressMask | FocusChangeMask);
     XMapWindow(display, window);
     XSync(display, False);
     std::printf("window 0x%lx\n", window);
@@ -191,7 +186,7 @@ int x11Window(int argc, char** argv) {
     for (;;) {
         XEvent event;
         XNextEvent(display, &event);
-        if (log && event.type == KeyPress) logKey(event.xkey, log);
+        if (event.type == KeyPress) printKey(event.xkey);
     }
 }
 
@@ -209,17 +204,10 @@ int main(int argc, char** argv) {
                                    args.value(3).toInt());
     if (mode == QLatin1String("grab-key")) return grabKey(args.value(1), args.value(2).toUInt(nullptr, 0));
     if (mode == QLatin1String("window")) {
-        const QString out = args.value(2);
         QLineEdit edit;
         edit.setWindowTitle(args.value(1));
         edit.resize(480, 60);
-        QObject::connect(&edit, &QLineEdit::textChanged, [out](const QString& text) {
-            QSaveFile file(out);
-            if (file.open(QIODevice::WriteOnly)) {
-                file.write(text.toUtf8());
-                file.commit();
-            }
-        });
+        QObject::connect(&edit, &QLineEdit::textChanged, [](const QString& text) { say(qPrintable(text)); });
         edit.show();
         edit.activateWindow();
         say("shown");

@@ -122,8 +122,7 @@ def run(h):
                     max(abs(a - b) for a, b in zip(bar_colour, top_colour)) <= 6,
                     f"bar={bar_colour} panel={top_colour}")
         # Xfce's settings daemon says the icon theme changed: the row's icon follows without a restart.
-        before = os.path.join(h.SHOTS, f"live-light-again-{h.TAG}.png")
-        h.check("before: the file's icon is Adwaita's", magenta(before, (16, 168, 32, 32)) == 0)
+        h.check("before: the file's icon is Adwaita's", magenta(shot, (16, 168, 32, 32)) == 0)  # light-again
         h.run("xfconf-query", "-c", "xsettings", "-p", "/Net/IconThemeName", "-n", "-t", "string", "-s",
               "ProbeIcons", check_status=True)
         time.sleep(0.8)

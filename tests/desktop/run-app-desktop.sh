@@ -4,7 +4,7 @@
 #   run-app-desktop.sh WM MODE ZARVO ZARVO_CLI SCREENSHOT_DIR HELPER
 # WM: openbox | xfwm4 | metacity. MODE: plain | composite (xcompmgr) | dual (Xorg dummy, two monitors)
 # | looks (screenshots in light and dark, scale 1 and 2, German and French) | taken (another client
-# holds Super+R) | settings (the settings window, by keyboard, light and dark) | live (light and dark
+# holds Super+R) | settings (the settings window, by keyboard; in dark: looks) | live (light and dark
 # switched while running, with a stand-in desktop portal; xfwm4 composites in this mode).
 set -euo pipefail
 wm=$1 mode=$2 zarvo=$3 cli=$4 shots=$5 helper=${6:-}
