@@ -41,23 +41,17 @@ mount -o loop,ro "$image" "$mnt" 2>"$sandbox/mount.log" || { echo "skipped: cann
 
 start_desktop_session
 
-# Waits for the install question, saves a screenshot NAME.png and answers it with KEY; `start` is when.
-answer_question() {
-    local window
-    window=$(timeout 30 xdotool search --sync --name '^Zarvo$' | head -n 1) || fail "no install question ($1)"
-    sleep 0.3
-    import -window root "$build/tests/install/screenshots/$1.png" || true
-    xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
-    start=$(date +%s%N)
-    xdotool key --clearmodifiers "$2"
-}
-
 # Declining (Not Now) and the choices by where a copy lies are the installer's unit tests.
 mkdir -p "$build/tests/install/screenshots"
 "$mnt/Zarvo/zarvo" >"$sandbox/first.log" 2>&1 &
 first=$!
 pids+=("$first")
-answer_question install-question Return
+window=$(timeout 30 xdotool search --sync --name '^Zarvo$' | head -n 1) || fail "no install question"
+sleep 0.3
+import -window root "$build/tests/install/screenshots/install-question.png" || true
+xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+start=$(date +%s%N)
+xdotool key --clearmodifiers Return
 
 wait_for 10 running "$HOME/.local/opt/Zarvo/zarvo" || fail "the installed copy did not start"
 elapsed=$(( ($(date +%s%N) - start) / 1000000 ))

@@ -1,20 +1,16 @@
 #!/usr/bin/python3
-"""Zarvo in GNOME: gnome-session and GNOME Shell with its overlay key, dialogs and notifications, GNOME's
-keyboard settings in GSettings; where gnome-session or the shell is not installed (ZARVO_REAL_SESSION,
-ZARVO_REAL_WM empty), stand-ins for the session manager, the notification server and mutter. Prints one
-line per check and a closing count."""
+"""Zarvo in the GNOME session run-gnome-session.sh sets up, with GNOME's services or its stand-ins."""
 
 import os
 import re
-import shutil
 import sys
 import time
 
 import dbus
 
-from session_checks import (asked, calls, endings_go_to_the_session, first_start_names_the_holder, key, panel,
-                            run, shot, terminal_opens_in_folder, wait_until)
-from desktop import check, focus, hide_panel, panel_shot, quit_zarvo, summary, windows, wm_is_up, zarvo_running
+from session_checks import (asked, calls, endings_go_to_the_session, first_start_names_the_holder, key,
+                            notice_opens_the_panel, run, shot, terminal_opens_in_folder, wait_until)
+from desktop import check, focus, quit_zarvo, summary, windows, wm_is_up, zarvo_running
 
 MEDIA_KEYS = "org.gnome.settings-daemon.plugins.media-keys"
 REAL_SESSION = bool(os.environ.get("ZARVO_REAL_SESSION"))
@@ -90,20 +86,9 @@ def main():
         if notice:
             bind_through_gnome(notice)
         check("the notice closes", wait_until(lambda: not windows("^Zarvo Shortcut$"), timeout=10))
-        check("the panel shows after it", bool(wait_until(panel, timeout=15)))
-        time.sleep(0.5)
-        if panel():
-            panel_shot("gnome-session-key-bound")
-        hide_panel()
-        terminal = shutil.which("kgx") or shutil.which("gnome-terminal")
-        if terminal and os.path.basename(terminal) == "kgx":
-            terminal_opens_in_folder("GNOME Console", "kgx")
-        elif terminal:
-            terminal_opens_in_folder("GNOME Terminal", "gnome-terminal", "gnome-terminal-server")
-        else:
-            print("note gnome-session: neither GNOME Console nor GNOME Terminal is installed: "
-                  "Open in Terminal checked with the terminal found", flush=True)
-            terminal_opens_in_folder("an installed terminal", None)
+        notice_opens_the_panel(0)
+        terminal_opens_in_folder(("GNOME Console", "kgx"),
+                                 ("GNOME Terminal", "gnome-terminal", "gnome-terminal-server"))
         endings_go_to_the_session([("logout", "org.gnome.SessionManager", "Logout", "0"),
                                    ("shutdown", "org.gnome.SessionManager", "Shutdown", ""),
                                    ("restart", "org.gnome.SessionManager", "Reboot", "")],

@@ -1,11 +1,7 @@
 #!/usr/bin/python3
-"""Zarvo in KDE Plasma: KWin, ksmserver with its screen locker, Plasma's logout prompt started on demand
-and the real kglobalaccel holding a key, or stand-ins for the session manager and lockers where those
-are not installed (ZARVO_REAL_SESSION empty); the stand-in login manager on the system bus. Prints one
-line per check and a closing count."""
+"""Zarvo in the KDE Plasma session run-kde-session.sh sets up, with Plasma's services or its stand-ins."""
 
 import os
-import shutil
 import sys
 import time
 
@@ -63,11 +59,7 @@ def main():
     kglobalaccel_takes_meta_r()
     with zarvo_running(panel_at_launch=False) as app:
         notice_opens_the_panel(first_start_names_the_holder("KDE Plasma"))
-        if shutil.which("konsole"):
-            terminal_opens_in_folder("Konsole", "konsole")
-        else:
-            print("note kde-session: Konsole is not installed: Open in Terminal checked with the terminal found", flush=True)
-            terminal_opens_in_folder("an installed terminal", None)
+        terminal_opens_in_folder(("Konsole", "konsole"))
         endings_go_to_the_session([(c, "org.kde.LogoutPrompt", m, "") for c, m in ENDINGS],
                                   prompt_is_cancelled if REAL else None)
         check("the logout prompt is gone after it",

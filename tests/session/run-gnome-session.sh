@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# Zarvo in GNOME 43 on a private X server (with GLX, which GNOME Shell needs) with a private session bus
-# and a private system bus: gnome-session (a session of GNOME Shell alone) manages the session and shows
-# its dialogs through the shell, GNOME Shell is the window manager with its overlay key and notification
-# server, GNOME Terminal is started by the bus, and GNOME's keyboard settings are in GSettings (dconf on
-# the private bus). Without gnome-session or GNOME Shell, a stand-in session manager, then mutter, take
-# their place; the line "note gnome-session: ..." says which ran. The stand-in login manager records calls.
+# Zarvo in GNOME 43 (Xvfb with GLX, which GNOME Shell needs), on session-lib.sh's private buses: gnome-session
+# runs GNOME Shell alone, which shows its dialogs, overlay key and notifications; GNOME Terminal is started by
+# the bus; GNOME's keyboard settings are in dconf. Without gnome-session or GNOME Shell, a stand-in session
+# manager, then mutter, take their place, as the line "note gnome-session: ..." says.
 # Usage: run-gnome-session.sh ZARVO ZARVO_CLI SCREENSHOT_DIR STANDIN   (77: skipped, tools missing)
 set -euo pipefail
 
@@ -33,9 +31,9 @@ if [ -n "$ZARVO_REAL_SESSION" ]; then manager=gnome-session; else manager="a sta
 export ZARVO_GJS=$(command -v gjs || true)
 if [ -n "$ZARVO_REAL_WM" ] && [ -n "$ZARVO_GJS" ]; then notices="GNOME Shell's"; else notices="a stand-in (gjs or gnome-shell is not installed)"; fi
 echo "note gnome-session: window manager $wm, session manager $manager, notification server $notices"
-export -f stand_in_service
+export -f stand_in_service wait_for
 
-status=0
+logs="wm zarvo session-calls login1"
 dbus-run-session -- bash -c '
     set -e
     trap "kill \$(jobs -p) 2>/dev/null" EXIT
@@ -51,5 +49,4 @@ dbus-run-session -- bash -c '
     [ -n "$ZARVO_REAL_WM" ] && [ -n "$ZARVO_GJS" ] ||
         stand_in_service org.freedesktop.Notifications /org/freedesktop/Notifications
     cd "$ZARVO_TEST_DIR" && /usr/bin/python3 gnome_session_test.py
-' || status=$?
-end_session_test $status wm.log zarvo.log session-calls.log login1.log
+' || fail "the GNOME session test"

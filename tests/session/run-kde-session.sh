@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# Zarvo in KDE Plasma 5.27 on a private X server with a private session bus and a private system bus:
-# KWin manages the windows, ksmserver is the session manager and screen locker, Plasma's logout prompt
-# is started by the bus on demand (and exits after each prompt), the real kglobalaccel holds a key, and
-# the stand-in login manager records any call. Where KWin or ksmserver is not installed, openbox and
-# stand-ins that refuse to lock take their place; the line "note kde-session: ..." says which ran.
+# Zarvo in KDE Plasma 5.27 on session-lib.sh's private buses: KWin, ksmserver as session manager and screen
+# locker, Plasma's logout prompt started by the bus on demand (exiting after each prompt), the real
+# kglobalaccel. Where KWin or ksmserver is not installed, openbox and stand-ins that refuse to lock take
+# their place, as the line "note kde-session: ..." says.
 # Usage: run-kde-session.sh ZARVO ZARVO_CLI SCREENSHOT_DIR STANDIN   (77: skipped, tools missing)
 set -euo pipefail
 
@@ -26,9 +25,9 @@ else
     echo "note kde-session: ksmserver or Plasma's logout prompt is not installed: stand-ins take their place"
     stand_in_service org.kde.LogoutPrompt /LogoutPrompt --on-demand --once
 fi
-export -f stand_in_service
+export -f stand_in_service wait_for
 
-status=0
+logs="wm ksmserver zarvo session-calls login1"
 dbus-run-session -- bash -c '
     set -e
     trap "kill \$(jobs -p) 2>/dev/null" EXIT
@@ -43,5 +42,4 @@ dbus-run-session -- bash -c '
         stand_in_service org.kde.ksmserver /KSMServer
     fi
     cd "$ZARVO_TEST_DIR" && /usr/bin/python3 kde_session_test.py
-' || status=$?
-end_session_test $status wm.log ksmserver.log zarvo.log session-calls.log login1.log
+' || fail "the KDE session test"

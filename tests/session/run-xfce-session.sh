@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# A whole XFCE session on a private X server, as a new user gets it (xfce4-session starting xfwm4,
-# xfce4-panel, xfsettingsd and Thunar from the desktop's own defaults), with a private session bus and
-# a private system bus on which a stand-in login manager only records calls: nothing reaches the
-# machine. Then xfce_session_test.py drives Zarvo in it as a user would.
+# A whole XFCE session as a new user gets it (xfce4-session starting xfwm4, xfce4-panel, xfsettingsd and
+# Thunar from the desktop's own defaults), on session-lib.sh's private buses, nothing of it reaching the
+# machine; xfce_session_test.py drives Zarvo in it as a user would.
 # Usage: run-xfce-session.sh ZARVO ZARVO_CLI SCREENSHOT_DIR   (77: skipped, XFCE or tools missing)
 set -euo pipefail
 zarvo=$1 cli=$2 shots=$3
@@ -23,6 +22,5 @@ xfce4-session >"$sandbox/xfce4-session.log" 2>&1 &
 session=$!
 pids+=("$session")
 before_cleanup() { pkill -P "$session" 2>/dev/null; }
-status=0
-/usr/bin/python3 "$session_here/xfce_session_test.py" || status=$?
-end_session_test $status xfce4-session.log zarvo.log login1.log
+logs="xfce4-session zarvo login1"
+/usr/bin/python3 "$session_here/xfce_session_test.py" || fail "the XFCE session test"

@@ -29,16 +29,6 @@ start_session_sandbox() {
     mkdir -p "$shots"
 }
 
-# Exits with the test's STATUS, showing the end of each of the sandbox's LOGs when it failed.
-end_session_test() { # STATUS LOG...
-    local status=$1 log
-    shift
-    if [ "$status" -ne 0 ]; then
-        for log in "$@"; do echo "--- $log"; tail -40 "$sandbox/$log" 2>/dev/null || true; done
-    fi
-    exit "$status"
-}
-
 # A stand-in desktop service on the session bus (tests/linux/standin): NAME PATH [--refuse] [--once].
 # Started now, or with --on-demand written as a service the bus starts when the name is first called.
 stand_in_service() {
@@ -52,12 +42,7 @@ stand_in_service() {
     else
         DBUS_STARTER_ADDRESS=$DBUS_SESSION_BUS_ADDRESS "$ZARVO_STANDIN" "$name" "$path" \
             "$ZARVO_SANDBOX/session-calls.log" "$@" &
-        for _ in $(seq 1 100); do
-            dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-                org.freedesktop.DBus.NameHasOwner string:"$name" 2>/dev/null | grep -q true && return 0
-            sleep 0.05
-        done
-        echo "stand-in $name did not start"
-        return 1
+        wait_for 5 dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+            org.freedesktop.DBus.GetNameOwner string:"$name" || { echo "stand-in $name did not start"; return 1; }
     fi
 }

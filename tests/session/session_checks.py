@@ -3,6 +3,7 @@ what reached the desktop's stand-in services and the login manager."""
 
 import os
 import re
+import shutil
 import sys
 import time
 
@@ -61,14 +62,18 @@ def terminals_in(folder):
     return found
 
 
-def terminal_opens_in_folder(name, program, shell_parent=None):
-    """Alt+Return on a folder opens `program` (any terminal when it is None) with its shell in that folder.
-    The shell's parent is `shell_parent` where the terminal hands the window to a server."""
+def terminal_opens_in_folder(*terminals):
+    """Alt+Return on a folder opens the first installed of `terminals`, each (name, program[, the shell's
+    parent where the terminal hands the window to a server]), else any terminal, with its shell there."""
+    name, program, *shell_parent = next((t for t in terminals if shutil.which(t[1])), ("a terminal", None))
+    if program is None:
+        print(f"note {WM}-session: {', '.join(t[0] for t in terminals)} not installed: Open in Terminal checked "
+              "with the terminal found", flush=True)
     folder = os.path.join(os.environ["HOME"], "Projects", "two words")
     os.makedirs(folder, exist_ok=True)
     type_into_panel("~/Projects/two words")
     key("alt+Return")
-    parent = (shell_parent or program or "")[:15]  # a program's name as the kernel keeps it
+    parent = (shell_parent or [program or ""])[0][:15]  # a program's name as the kernel keeps it
     opened = wait_until(lambda: any(parent in ("", p) for p in terminals_in(folder).values()), timeout=20)
     check(f"Alt+Return opens {name} in the folder", opened, str(terminals_in(folder)))
     if program is None:

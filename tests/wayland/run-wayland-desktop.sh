@@ -1,17 +1,15 @@
 #!/usr/bin/env bash
-# Runs Zarvo's Wayland desktop test inside a headless Wayland compositor with XWayland, in a sandbox
-# home with its own runtime folder and session bus. Usage:
-#   run-wayland-desktop.sh COMPOSITOR ZARVO ZARVO_CLI OUT_DIR COPY_HELPER
+# Runs wayland_desktop_test.py in a Wayland compositor with XWayland, in a sandbox home with its own runtime
+# folder and session bus. Usage: run-wayland-desktop.sh COMPOSITOR ZARVO ZARVO_CLI OUT_DIR COPY_HELPER
 # COMPOSITOR: sway (headless) | weston (nested in Xvfb) | kwin (virtual) | sway-nested (in Xvfb without
 # XWayland: Zarvo's windows stay on the Xvfb display, so the compositor can be killed and started again
-# under it). sway refuses to run as root: as root, the whole session runs under a throwaway user id
-# (setpriv), as another user would.
+# under it). sway refuses to run as root: as root, the session runs under a throwaway user id (setpriv).
 set -euo pipefail
 
 compositor=$1 zarvo=$2 cli=$3 out=$4 helper=$5
 here=$(cd "$(dirname "$0")" && pwd)
 
-needed=("$compositor" Xwayland xauth setpriv dbus-run-session /usr/bin/python3 wl-copy wl-paste xdotool xprop xwininfo)
+needed=("$compositor" Xwayland xauth setpriv dbus-run-session /usr/bin/python3 wl-copy wl-paste xdotool xprop)
 [ "$compositor" = weston ] && needed+=(Xvfb)
 [ "$compositor" = sway-nested ] && needed=(sway Xvfb "${needed[@]:2}")
 [ "$compositor" = kwin ] && needed=(kwin_wayland "${needed[@]:1}")
@@ -57,19 +55,16 @@ session_env=(env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$sandbox/home" XDG_R
 printf '#!/bin/sh\nenv >"%s/session.env"\n' "$sandbox" >"$sandbox/session.sh"
 chmod 755 "$sandbox/session.sh"
 chown -R "$uid:$uid" "$sandbox"
+xwayland=force
+[ "$compositor" = sway-nested ] && xwayland=disable
+printf 'xwayland %s\ndefault_border none\nexec env >"%s/session.env"\n' "$xwayland" "$sandbox" >"$sandbox/sway.conf"
 case $compositor in
 sway)
-    cat >"$sandbox/sway.conf" <<CONF
-xwayland force
-default_border none
-exec env >"$sandbox/session.env"
-CONF
     "${as_user[@]}" "${session_env[@]}" XDG_CURRENT_DESKTOP=sway WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
         WLR_RENDERER=pixman WLR_XWAYLAND="$sandbox/Xwayland" sway -c "$sandbox/sway.conf" >"$sandbox/compositor.log" 2>&1 &
     ;;
 sway-nested)
     start_xvfb 150 || fail "could not start Xvfb"
-    printf 'xwayland disable\ndefault_border none\nexec env >"%s/session.env"\n' "$sandbox" >"$sandbox/sway.conf"
     # The test starts it again after killing it: the same command, logged after the first run's lines.
     cat >"$sandbox/compositor.sh" <<SH
 #!/bin/sh
@@ -119,14 +114,9 @@ if [ ! -s "$sandbox/session.env" ]; then
     # A compositor that cannot run here at all (no headless back end, no XWayland) is a skip.
     exit 77
 fi
-wayland_display=$(sed -n 's/^WAYLAND_DISPLAY=//p' "$sandbox/session.env")
-x_display=$(sed -n 's/^DISPLAY=//p' "$sandbox/session.env")
-swaysock=$(sed -n 's/^SWAYSOCK=//p' "$sandbox/session.env")
-
-status=0
-"${as_user[@]}" "${session_env[@]}" WAYLAND_DISPLAY="$wayland_display" DISPLAY="$x_display" SWAYSOCK="$swaysock" \
+mapfile -t joined < <(grep -E '^(WAYLAND_DISPLAY|DISPLAY|SWAYSOCK)=' "$sandbox/session.env")
+"${as_user[@]}" "${session_env[@]}" "${joined[@]}" \
     XDG_CURRENT_DESKTOP="${compositor%-nested}" XDG_SESSION_TYPE=wayland ASAN_OPTIONS=detect_leaks=0 \
     ZARVO="$zarvo" ZARVO_CLI="$cli" ZARVO_SANDBOX="$sandbox" ZARVO_COMPOSITOR="$compositor" ZARVO_COPY_HELPER="$helper" \
     ZARVO_COMPOSITOR_PID="$compositor_pid" \
-    dbus-run-session -- /usr/bin/python3 "$here/wayland_desktop_test.py" || status=$?
-exit $status
+    dbus-run-session -- /usr/bin/python3 "$here/wayland_desktop_test.py"
