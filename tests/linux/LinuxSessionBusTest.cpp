@@ -256,12 +256,10 @@ TEST(LinuxTrash, AnotherUsersPlantedTrashFolderIsLeftAlone) {
     writeFile(target + "/precious", "x");
     const QString planted = volume.root() + "/.Trash-" + uid;
     // nobody plants "our" trash folder with files pointing at a folder of ours, and a file of its own.
+    const QString plant = "mkdir \"$1\" \"$1/info\" && ln -s \"$2\" \"$1/files\" && mkdir \"$1/expunged\" && "
+                          "echo theirs > \"$1/expunged/theirs\"";
     QProcess runuser;
-    runuser.start("runuser",
-                  {"-u", "nobody", "--", "sh", "-c",
-                   "mkdir \"$1\" \"$1/info\" && ln -s \"$2\" \"$1/files\" && mkdir \"$1/expunged\" && "
-                   "echo theirs > \"$1/expunged/theirs\"",
-                   "sh", planted, target});
+    runuser.start("runuser", {"-u", "nobody", "--", "sh", "-c", plant, "sh", planted, target});
     ASSERT_TRUE(runuser.waitForFinished(30000));
     if (runuser.exitCode() != 0)
         GTEST_SKIP() << "runuser could not act as nobody: " << runuser.readAllStandardError().toStdString();

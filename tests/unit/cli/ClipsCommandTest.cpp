@@ -30,7 +30,7 @@ struct Clips : ::testing::Test {
     }
     QStringList storedTexts() {
         QStringList texts;
-        for (const QJsonValue& clip : QJsonDocument::fromJson(clips({"list", "--json"}).out.toUtf8()).array())
+        for (const QJsonValue clip : QJsonDocument::fromJson(clips({"list", "--json"}).out.toUtf8()).array())
             texts << clip["text"].toString();
         return texts;
     }

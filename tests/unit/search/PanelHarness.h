@@ -88,7 +88,7 @@ struct Panel {
             e.shift |= m == QLatin1String("shift");
             e.control |= m == QLatin1String("ctrl");
         }
-        const QString key = parts.last();
+        const QString& key = parts.last();
         // The key codes the key map reads (KeyCode's for the named keys), in the order of the names.
         static const QStringList keys =
             QStringLiteral("return esc tab delete up down . k c d p y , a 1 2 3 4 5 6 7 8 9 0").split(' ');
