@@ -310,6 +310,7 @@ TEST(Desktop, SynthesisedPasteUsesTheFrontWindowsKeys) {
         << printed.data();
     window.reset();
 
+    // A window of class XTerm in front: the paste is Shift+Insert, and that is what arrives.
     printed.clear();
     QString id;
     window = x11WindowInFront({u"xterm"_s, u"XTerm"_s}, u"XTerm"_s, {}, &id);
