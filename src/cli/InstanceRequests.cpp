@@ -160,7 +160,7 @@ void handleCliRequest(const QJsonObject& request, ClipStore& clips, const Search
                       std::function<void(const QJsonObject&)> reply) {
     QStringList args;
     bool wellFormed = request.value(QStringLiteral("args")).isArray();
-    for (const QJsonValue& arg : request.value(QStringLiteral("args")).toArray()) {
+    for (const QJsonValue arg : request.value(QStringLiteral("args")).toArray()) {
         wellFormed = wellFormed && arg.isString();
         args << arg.toString();
     }

@@ -170,7 +170,7 @@ std::variant<QVariant, QString> parseValue(const Key& key, const QString& text) 
             const QJsonDocument doc = QJsonDocument::fromJson(text.toUtf8());
             QStringList list;
             bool ok = doc.isArray();
-            for (const QJsonValue& v : doc.array()) {
+            for (const QJsonValue v : doc.array()) {
                 ok = ok && v.isString();
                 list << v.toString();
             }
@@ -194,7 +194,7 @@ std::variant<QVariant, QString> parseValue(const Key& key, const QString& text) 
                 .arg(key.name);
         if (!doc.isArray()) return error;
         QList<CustomShortcut> list;
-        for (const QJsonValue& v : doc.array()) {
+        for (const QJsonValue v : doc.array()) {
             const QJsonObject o = v.toObject();
             if (!v.isObject() || !o.value(QStringLiteral("keyword")).isString() ||
                 !o.value(QStringLiteral("target")).isString())

@@ -17,7 +17,7 @@ bool canList(const QString& path) {
     DIR* dir = ::opendir(QFile::encodeName(path).constData());
     if (!dir) return false;
     errno = 0;
-    ::readdir(dir);
+    (void)::readdir(dir); // only whether reading fails matters
     const bool ok = errno == 0;
     ::closedir(dir);
     return ok;

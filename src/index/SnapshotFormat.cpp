@@ -81,7 +81,8 @@ size_t sectionsIn(quint32 version) {
 // The header's bytes in its version's layout, up to its hash.
 QByteArray hashedBytes(const Header& h) {
     QByteArray bytes(reinterpret_cast<const char*>(&h), qsizetype(kSectionsAt));
-    bytes.append(reinterpret_cast<const char*>(h.sections), qsizetype(sectionsIn(h.version) * sizeof(Range)));
+    bytes.append(reinterpret_cast<const char*>(h.sections),
+                 qsizetype(sectionsIn(h.version)) * qsizetype(sizeof(Range)));
     return bytes;
 }
 

@@ -52,7 +52,7 @@ Salvage::Objects Salvage::arrayObjects(const QByteArray& json) {
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error == QJsonParseError::NoError && document.isArray()) {
         out.whole = true;
-        for (const QJsonValue& value : document.array()) {
+        for (const QJsonValue value : document.array()) {
             if (value.isObject())
                 out.objects.append(value.toObject());
             else

@@ -296,6 +296,7 @@ void ResultDelegate::paintTexts(QPainter* painter, const QStyleOptionViewItem& o
 ResultList::ResultList(ResultDelegate::Context context, QWidget* parent) : QListView(parent) {
     m_model = new ResultListModel(this);
     m_model->setHomePath(context.homePath);
+    FileThumbnails* const thumbnails = context.thumbnails;
     m_delegate = new ResultDelegate(std::move(context), this);
     setModel(m_model);
     setItemDelegate(m_delegate);
@@ -311,8 +312,7 @@ ResultList::ResultList(ResultDelegate::Context context, QWidget* parent) : QList
     viewport()->setAutoFillBackground(false);
     setAttribute(Qt::WA_TranslucentBackground);
     OverlayScrollBar::attach(this);
-    if (context.thumbnails)
-        connect(context.thumbnails, &FileThumbnails::ready, viewport(), qOverload<>(&QWidget::update));
+    if (thumbnails) connect(thumbnails, &FileThumbnails::ready, viewport(), qOverload<>(&QWidget::update));
     m_copiedTimer.setSingleShot(true);
     m_copiedTimer.setInterval(kCopiedMs);
     connect(&m_copiedTimer, &QTimer::timeout, this, [this] {

@@ -168,7 +168,7 @@ std::optional<QVariant> decodeValue(const QJsonValue& json, int depth) {
     if (type == Tag::array) {
         if (!value.isArray()) return std::nullopt;
         QVariantList list;
-        for (const QJsonValue& element : value.toArray()) {
+        for (const QJsonValue element : value.toArray()) {
             auto v = decodeValue(element, depth + 1);
             if (!v) return std::nullopt;
             list.append(*v);
@@ -191,8 +191,7 @@ std::optional<QVariant> decodeValue(const QJsonValue& json, int depth) {
 
 } // namespace
 
-FileDefaultsStore::FileDefaultsStore(QString directory)
-    : m_directory(QDir::cleanPath(std::move(directory))) {}
+FileDefaultsStore::FileDefaultsStore(QString directory) : m_directory(QDir::cleanPath(directory)) {}
 
 QString FileDefaultsStore::defaultDirectory(const Environment& environment) {
     return environment.configHome() + QStringLiteral("/zarvo");

@@ -39,7 +39,7 @@ void LinuxThumbnailer::request(const QStringList& paths, std::function<void(cons
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, ready = std::move(ready)](QDBusPendingCallWatcher* w) mutable {
                 const QDBusPendingReply<uint> reply = *w;
-                if (!reply.isError()) m_waiting.insert(reply.value(), std::move(ready));
+                if (!reply.isError()) m_waiting.insert(reply.value(), ready);
                 w->deleteLater();
             });
 }

@@ -194,11 +194,10 @@ void LinuxWorkspace::callFileManager(const char* method, const QList<QUrl>& file
 
 void LinuxWorkspace::revealInFileManager(const QList<QUrl>& files) {
     QPointer<LinuxWorkspace> self(this);
-    const QList<QUrl> copy = files;
     // Without the file-manager service, the folder of the first file is opened instead.
-    callFileManager("ShowItems", files, [self, copy] {
-        if (self && !copy.isEmpty() && copy.first().isLocalFile())
-            self->openURL(QUrl::fromLocalFile(QFileInfo(copy.first().toLocalFile()).absolutePath()));
+    callFileManager("ShowItems", files, [self, files] {
+        if (self && !files.isEmpty() && files.first().isLocalFile())
+            self->openURL(QUrl::fromLocalFile(QFileInfo(files.first().toLocalFile()).absolutePath()));
     });
 }
 
@@ -497,10 +496,9 @@ void LinuxWorkspace::handleX11Event(XEvent& event) {
     const auto app = applicationOfWindow(window);
     if (!app) return;
     QPointer<LinuxWorkspace> self(this);
-    const AppInfo info = *app;
     QMetaObject::invokeMethod(
         this,
-        [self, info] {
+        [self, info = *app] {
             if (self) emit self->applicationActivated(info);
         },
         Qt::QueuedConnection);

@@ -149,7 +149,7 @@ void PortalShortcuts::call(const QString& method, QVariantList arguments, QVaria
     const QString path = kPath + QStringLiteral("/request/") + sender + QLatin1Char('/') + token;
     m_bus.connect(kService, path, kRequest, QStringLiteral("Response"), this,
                   SLOT(onResponse(uint, QVariantMap)));
-    m_pending.insert(path, std::move(next));
+    m_pending.insert(path, next);
     options.insert(QStringLiteral("handle_token"), token);
     arguments << options;
     QDBusMessage message = QDBusMessage::createMethodCall(kService, kPath, kInterface, method);
