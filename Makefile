@@ -51,12 +51,13 @@ bench: deps
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
-# What CI holds the code to besides the tests: the format, and clang-tidy on the files changed from main.
+# What CI holds the code to besides the tests: the format, and clang-tidy (here on the files changed from
+# main; CI runs it on the whole tree).
 check-format:
 	@bash scripts/check-format.sh
 
 tidy: build-test
-	@bash scripts/tidy-changed.sh build/test
+	@bash scripts/tidy.sh build/test
 
 clean:
 	rm -rf build
